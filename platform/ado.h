@@ -1,0 +1,242 @@
+#pragma once
+// The database access objects the program was written against (connection,
+// recordset, fields, errors, schema queries), standing on SQLite's C API for
+// the embedded engine. Statements arrive in the SQL Server dialect; the engine
+// adapts them (sqlrewrite.h) before they run.
+//
+// Failures throw ado::Exception and are also left in the connection's Errors
+// collection, as the original objects did.
+
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <vector>
+
+namespace ado {
+
+// Error numbers the program tests.
+enum ErrorNumber : long {
+    adErrNoCurrentRecord = 3021,      // BOF or EOF
+    adErrIllegalOperation = 3219,     // operation not allowed in this context
+    adErrItemNotFound = 3265,         // no such field
+    adErrFeatureNotAvailable = 3251,
+    adErrObjectClosed = 3704,         // operation on a closed object
+    adErrObjectOpen = 3705,           // object already open
+    adErrInvalidConnection = 3709,    // the connection is closed or invalid
+    adErrDataConversion = 3421,       // value of the wrong type
+    adErrUnspecified = long(0x80004005),  // unspecified failure
+    adErrIntegrity = long(0x80040E2F),    // integrity violation
+    adErrNoSuchTable = long(0x80040E37),  // no such table
+    adErrCommand = long(0x80040E14),      // command error (syntax ...)
+};
+
+// SQL Server native error numbers the program tests.
+enum NativeError : long {
+    nativeLostLink = 11,
+    nativeDuplicateKey = 2627,
+    nativeTruncation = 8152,
+};
+
+struct Error {
+    long Number = 0;
+    QString Description;
+    QString SQLState;
+    long NativeError = 0;
+    QString Source;
+};
+
+class Exception : public std::runtime_error {
+public:
+    explicit Exception(Error e);
+    const Error& error() const { return err_; }
+    long number() const { return err_.Number; }
+
+private:
+    Error err_;
+};
+
+class Errors {
+public:
+    int Count() const { return int(list_.size()); }
+    const Error& Item(int i) const { return list_.at(size_t(i)); }
+    void Clear() { list_.clear(); }
+    void Add(const Error& e) { list_.push_back(e); }
+    bool empty() const { return list_.empty(); }
+
+private:
+    std::vector<Error> list_;
+};
+
+enum ObjectState { adStateClosed = 0, adStateOpen = 1 };
+enum CursorType { adOpenForwardOnly = 0, adOpenKeyset = 1, adOpenDynamic = 2, adOpenStatic = 3 };
+enum LockType { adLockReadOnly = 1, adLockPessimistic = 2, adLockOptimistic = 3, adLockBatchOptimistic = 4 };
+enum CursorLocation { adUseServer = 2, adUseClient = 3 };
+enum EditMode { adEditNone = 0, adEditInProgress = 1, adEditAdd = 2 };
+enum SchemaEnum { adSchemaColumns = 4, adSchemaTables = 20 };
+
+// ADO data type codes.
+enum DataType : int {
+    adEmpty = 0,
+    adSmallInt = 2,
+    adInteger = 3,
+    adSingle = 4,
+    adDouble = 5,
+    adCurrency = 6,
+    adDate = 7,
+    adBSTR = 8,
+    adBoolean = 11,
+    adDecimal = 14,
+    adTinyInt = 16,
+    adUnsignedTinyInt = 17,
+    adBigInt = 20,
+    adGUID = 72,
+    adBinary = 128,
+    adChar = 129,
+    adWChar = 130,
+    adNumeric = 131,
+    adDBDate = 133,
+    adDBTime = 134,
+    adDBTimeStamp = 135,
+    adVarChar = 200,
+    adLongVarChar = 201,
+    adVarWChar = 202,
+    adLongVarWChar = 203,
+    adVarBinary = 204,
+    adLongVarBinary = 205,
+};
+
+class Engine;
+class Recordset;
+using RecordsetPtr = std::shared_ptr<Recordset>;
+
+// The engine's answer to an injected fault: return an Error to make the
+// statement fail with it, std::nullopt to let it run. Tests use it for lost
+// links and refused statements.
+using FaultInjector = std::function<std::optional<Error>(const QString& statement)>;
+
+class Connection : public std::enable_shared_from_this<Connection> {
+public:
+    static std::shared_ptr<Connection> create();
+    ~Connection();
+
+    // Opens with the connection string (keys without regard to case; see
+    // connstring.h). Throws on failure (adErrObjectOpen when already open).
+    void Open(const QString& connectionString = QString(), const QString& user = QString(),
+              const QString& password = QString(), long options = -1);
+    void Close(); // throws adErrObjectClosed when closed
+    int State() const;
+
+    QString ConnectionString;
+    int CommandTimeout = 30;
+    int CursorLocation = adUseServer;
+    // Setting it on an open connection switches the database (a SQLite file of
+    // that name beside the current one when the server is a folder).
+    void setDefaultDatabase(const QString& db);
+    QString DefaultDatabase() const;
+
+    Errors& errors() { return errors_; }
+
+    // Runs one statement or a batch (statements separated by CR, CRLF or LF,
+    // or ";" outside literals). Returns the rows of the last statement that
+    // gives rows (an open forward-only read-only recordset), else a closed one.
+    RecordsetPtr Execute(const QString& commandText, long* recordsAffected = nullptr,
+                         long options = -1);
+
+    void BeginTrans();
+    void CommitTrans();
+    void RollbackTrans();
+    bool inTransaction() const;
+
+    // adSchemaTables: TABLE_CATALOG, TABLE_SCHEMA, TABLE_NAME, TABLE_TYPE.
+    // adSchemaColumns: TABLE_CATALOG, TABLE_SCHEMA, TABLE_NAME, COLUMN_NAME,
+    // ORDINAL_POSITION, DATA_TYPE, CHARACTER_MAXIMUM_LENGTH, IS_NULLABLE.
+    // Criteria: catalogue, schema, table, column (empty variant = no filter).
+    RecordsetPtr OpenSchema(int schema, const QVariantList& criteria = {});
+
+    void setFaultInjector(FaultInjector f) { fault_ = std::move(f); }
+    const FaultInjector& faultInjector() const { return fault_; }
+
+    // Engine access for recordsets (not for program code).
+    Engine* engine() const { return engine_.get(); }
+
+    // Records the error in the collection and throws it.
+    [[noreturn]] void raise(const Error& e);
+
+private:
+    Connection() = default;
+    Errors errors_;
+    std::unique_ptr<Engine> engine_;
+    FaultInjector fault_;
+};
+using ConnectionPtr = std::shared_ptr<Connection>;
+
+class Field {
+public:
+    QString Name() const;
+    QVariant Value() const; // Null for SQL NULL
+    void setValue(const QVariant& v); // only while editing (AddNew or on an updatable row)
+    int Type() const;                 // ADO type code
+    long DefinedSize() const;         // declared size; 0 when unknown
+
+private:
+    friend class Recordset;
+    Field(Recordset* rs, int index) : rs_(rs), index_(index) {}
+    Recordset* rs_;
+    int index_;
+};
+
+class Recordset : public std::enable_shared_from_this<Recordset> {
+public:
+    static RecordsetPtr create();
+    ~Recordset();
+
+    // Runs the query and positions on the first row. Throws on failure.
+    void Open(const QString& source, const ConnectionPtr& activeConnection,
+              int cursorType = adOpenForwardOnly, int lockType = adLockReadOnly,
+              long options = -1);
+    void Close(); // throws adErrIllegalOperation while an edit is pending
+    int State() const;
+
+    bool BOF() const;
+    bool EOF() const;
+    void MoveFirst();
+    void MoveNext();
+    void MovePrevious(); // throws on a forward-only cursor
+    void MoveLast();
+    long RecordCount() const; // -1 on a forward-only cursor, as ADO
+    long AbsolutePosition() const; // 1-based; -1 at BOF/EOF
+
+    int fieldCount() const;
+    Field Fields(int index) const;          // throws adErrItemNotFound
+    Field Fields(const QString& name) const; // name without regard to case; throws 3265
+    bool hasField(const QString& name) const;
+    // Convenience: Fields(name).Value().
+    QVariant value(const QString& name) const { return Fields(name).Value(); }
+    QVariant value(int index) const { return Fields(index).Value(); }
+
+    // Editing on updatable recordsets (lock type other than read-only, one
+    // base table). Update writes the row; after an insert the generated ID
+    // (autoincrement column) is readable from the field.
+    void AddNew();
+    void Update();
+    void CancelUpdate();
+    void Delete();
+    int EditMode() const;
+
+    ConnectionPtr ActiveConnection() const;
+    QString Source() const;
+
+    struct Impl;
+
+private:
+    friend class Field;
+    friend class Connection;
+    Recordset();
+    std::unique_ptr<Impl> d;
+};
+
+} // namespace ado

@@ -1,0 +1,19 @@
+#pragma once
+// Reading of OLE DB style connection strings ("PROVIDER=SQLOLEDB;Server=x;Database =y;...").
+
+#include <QMap>
+#include <QString>
+
+namespace ado {
+
+struct ConnectionStringParts {
+    // Keys trimmed and lower-cased ("database", "data source", "uid" ...);
+    // values trimmed. A later key overwrites an earlier one.
+    QMap<QString, QString> values;
+    QString value(const QString& key) const { return values.value(key.toLower()); }
+    bool has(const QString& key) const { return values.contains(key.toLower()); }
+};
+
+ConnectionStringParts parseConnectionString(const QString& text);
+
+} // namespace ado

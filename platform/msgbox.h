@@ -1,0 +1,89 @@
+#pragma once
+// Every message box and input box of the program goes through MsgBox and
+// InputBox. Tests install a scripted responder that answers from a queue and
+// records what was shown, so no test ever blocks on a modal window.
+
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <memory>
+#include <vector>
+
+namespace vb {
+
+enum MsgBoxStyle : int {
+    vbOKOnly = 0,
+    vbOKCancel = 1,
+    vbAbortRetryIgnore = 2,
+    vbYesNoCancel = 3,
+    vbYesNo = 4,
+    vbRetryCancel = 5,
+    vbCritical = 16,
+    vbQuestion = 32,
+    vbExclamation = 48,
+    vbInformation = 64,
+    vbDefaultButton1 = 0,
+    vbDefaultButton2 = 256,
+    vbDefaultButton3 = 512,
+};
+
+enum MsgBoxResult : int {
+    vbOK = 1,
+    vbCancel = 2,
+    vbAbort = 3,
+    vbRetry = 4,
+    vbIgnore = 5,
+    vbYes = 6,
+    vbNo = 7,
+};
+
+// Carriage return and line feed as the original texts use them.
+inline const QString vbCr = QStringLiteral("\r");
+inline const QString vbLf = QStringLiteral("\n");
+inline const QString vbCrLf = QStringLiteral("\r\n");
+
+// Shows a message box; returns the answer code (vbOK ... vbNo).
+int MsgBox(const QString& prompt, int buttons = vbOKOnly, const QString& title = QString());
+// Shows an input box; returns the typed text, or "" when cancelled.
+QString InputBox(const QString& prompt, const QString& title = QString(),
+                 const QString& defaultText = QString());
+
+// What answers the boxes. The default one shows real Qt dialogs.
+class DialogResponder {
+public:
+    virtual ~DialogResponder() = default;
+    virtual int messageBox(const QString& prompt, int buttons, const QString& title) = 0;
+    virtual QString inputBox(const QString& prompt, const QString& title,
+                             const QString& defaultText) = 0;
+};
+// Installs a responder; nullptr restores the real dialogs. Returns the previous one.
+std::shared_ptr<DialogResponder> setDialogResponder(std::shared_ptr<DialogResponder> r);
+
+// Answers from queues and records every box shown. When a queue is empty a
+// message box answers its first button (OK / Abort / Yes / Retry) and an input
+// box its default text; `unexpected` counts those answers.
+class ScriptedResponder : public DialogResponder {
+public:
+    struct Shown {
+        bool isInput = false;
+        QString prompt;
+        QString title;
+        int buttons = 0;
+        QString defaultText;
+    };
+    void answerMsg(int code) { msgAnswers.push_back(code); }
+    void answerInput(const QString& text) { inputAnswers.push_back(text); }
+
+    int messageBox(const QString& prompt, int buttons, const QString& title) override;
+    QString inputBox(const QString& prompt, const QString& title,
+                     const QString& defaultText) override;
+
+    std::deque<int> msgAnswers;
+    std::deque<QString> inputAnswers;
+    std::vector<Shown> shown;
+    int unexpected = 0;
+    // Prompts of the message boxes only, in order.
+    QStringList messages() const;
+};
+
+} // namespace vb

@@ -1,0 +1,7 @@
+#include "platform/sqlrewrite.h"
+
+namespace sqlrewrite {
+
+QString toSqlite(const QString& statement) { return statement; }
+
+} // namespace sqlrewrite
