@@ -10,34 +10,61 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <cstdio>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <stdexcept>
 #include <vector>
 
+// The recordset's EOF keeps its ADO name; C's EOF macro would rewrite it.
+// Code that needs the macro's value can use std::char_traits<char>::eof().
+#ifdef EOF
+#undef EOF
+#endif
+
 namespace ado {
 
 // Error numbers the program tests.
 enum ErrorNumber : long {
-    adErrNoCurrentRecord = 3021,      // BOF or EOF
-    adErrIllegalOperation = 3219,     // operation not allowed in this context
-    adErrItemNotFound = 3265,         // no such field
+    adErrNoCurrentRecord = 3021,  // BOF or EOF
+    adErrIllegalOperation = 3219, // operation not allowed in this context
+    adErrItemNotFound = 3265,     // no such field
     adErrFeatureNotAvailable = 3251,
-    adErrObjectClosed = 3704,         // operation on a closed object
-    adErrObjectOpen = 3705,           // object already open
-    adErrInvalidConnection = 3709,    // the connection is closed or invalid
-    adErrDataConversion = 3421,       // value of the wrong type
-    adErrUnspecified = long(0x80004005),  // unspecified failure
-    adErrIntegrity = long(0x80040E2F),    // integrity violation
-    adErrNoSuchTable = long(0x80040E37),  // no such table
-    adErrCommand = long(0x80040E14),      // command error (syntax ...)
+    adErrObjectClosed = 3704,                // operation on a closed object
+    adErrObjectOpen = 3705,                  // object already open
+    adErrInvalidConnection = 3709,           // the connection is closed or invalid
+    adErrDataConversion = 3421,              // value of the wrong type
+    adErrUnspecified = long(0x80004005),     // unspecified failure
+    adErrIntegrity = long(0x80040E2F),       // integrity violation
+    adErrNoSuchTable = long(0x80040E37),     // no such table
+    adErrCommand = long(0x80040E14),         // command error (syntax ...)
+    adErrDataOverflow = long(0x80040E57),    // text longer than the column
+    adErrRowNotFound = long(0x80040E38),     // the row to update is gone
+    adErrNoBackwardFetch = long(0x80040E24), // moving back on a forward-only cursor
+    adErrNoTransaction = long(0x8004D00E),   // commit or rollback without a transaction
 };
 
 // SQL Server native error numbers the program tests.
 enum NativeError : long {
     nativeLostLink = 11,
+    nativeServerNotFound = 17,
+    nativeUnknownTable = 208,
+    nativeUnknownColumn = 207,
+    nativeSyntax = 102,
+    nativeUnknownFunction = 195,
+    nativeObjectExists = 2714,
+    nativeNotNull = 515,
+    nativeConstraint = 547,
+    nativeConversion = 245,
     nativeDuplicateKey = 2627,
+    nativeStatementTerminated = 3621,
+    nativeCannotOpenDatabase = 4060,
+    nativeUnknownDatabase = 911,
+    nativeLockTimeout = 1222,
+    nativeReadOnlyDatabase = 3906,
+    nativeNoTransactionToCommit = 3902,
+    nativeNoTransactionToRollback = 3903,
     nativeTruncation = 8152,
 };
 
@@ -49,14 +76,18 @@ struct Error {
     QString Source;
 };
 
+// Carries the first error; a provider failure may add more (SQL Server sends
+// "statement terminated" after a refused row), all of which reach Errors.
 class Exception : public std::runtime_error {
 public:
     explicit Exception(Error e);
-    const Error& error() const { return err_; }
-    long number() const { return err_.Number; }
+    explicit Exception(std::vector<Error> all); // not empty
+    const Error& error() const { return all_.front(); }
+    const std::vector<Error>& all() const { return all_; }
+    long number() const { return error().Number; }
 
 private:
-    Error err_;
+    std::vector<Error> all_;
 };
 
 class Errors {
@@ -72,8 +103,27 @@ private:
 };
 
 enum ObjectState { adStateClosed = 0, adStateOpen = 1 };
-enum CursorType { adOpenForwardOnly = 0, adOpenKeyset = 1, adOpenDynamic = 2, adOpenStatic = 3 };
-enum LockType { adLockReadOnly = 1, adLockPessimistic = 2, adLockOptimistic = 3, adLockBatchOptimistic = 4 };
+enum CursorType {
+    adOpenUnspecified = -1, // the recordset's own CursorType
+    adOpenForwardOnly = 0,
+    adOpenKeyset = 1,
+    adOpenDynamic = 2,
+    adOpenStatic = 3
+};
+enum LockType {
+    adLockUnspecified = -1, // the recordset's own LockType
+    adLockReadOnly = 1,
+    adLockPessimistic = 2,
+    adLockOptimistic = 3,
+    adLockBatchOptimistic = 4
+};
+enum CommandOptions : long {
+    adCmdUnspecified = -1,
+    adCmdText = 1,
+    adCmdTable = 2, // the source is a table name
+    adExecuteNoRecords = 128,
+    adCmdTableDirect = 512,
+};
 enum CursorLocation { adUseServer = 2, adUseClient = 3 };
 enum EditMode { adEditNone = 0, adEditInProgress = 1, adEditAdd = 2 };
 enum SchemaEnum { adSchemaColumns = 4, adSchemaTables = 20 };
@@ -110,6 +160,7 @@ enum DataType : int {
 };
 
 class Engine;
+struct RowSet;
 class Recordset;
 using RecordsetPtr = std::shared_ptr<Recordset>;
 
@@ -117,6 +168,9 @@ using RecordsetPtr = std::shared_ptr<Recordset>;
 // statement fail with it, std::nullopt to let it run. Tests use it for lost
 // links and refused statements.
 using FaultInjector = std::function<std::optional<Error>(const QString& statement)>;
+// The error SQL Server's provider reports when the link to the server breaks
+// (native 11, general network error), for injectors that simulate it.
+Error lostLinkError();
 
 class Connection : public std::enable_shared_from_this<Connection> {
 public:
@@ -140,9 +194,13 @@ public:
 
     Errors& errors() { return errors_; }
 
-    // Runs one statement or a batch (statements separated by CR, CRLF or LF,
-    // or ";" outside literals). Returns the rows of the last statement that
-    // gives rows (an open forward-only read-only recordset), else a closed one.
+    // Runs one statement or a batch (statements separated by ";" or by line
+    // breaks before a statement keyword, outside literals). The first failure
+    // stops the batch. Returns the rows of the last statement that gives rows
+    // (an open read-only recordset), else a closed one. RecordsAffected is the
+    // sum over the INSERT, UPDATE and DELETE statements, -1 when none ran; it is
+    // left untouched on failure. "BEGIN/COMMIT/ROLLBACK TRAN[SACTION]" sent as
+    // statements are the connection's transaction.
     RecordsetPtr Execute(const QString& commandText, long* recordsAffected = nullptr,
                          long options = -1);
 
@@ -157,6 +215,10 @@ public:
     // Criteria: catalogue, schema, table, column (empty variant = no filter).
     RecordsetPtr OpenSchema(int schema, const QVariantList& criteria = {});
 
+    // Asked with each statement text before it runs (also recordset sources,
+    // write-backs of recordsets, transaction commands, schema queries as
+    // "OpenSchema <n>", and Open with the connection string, so that a lost
+    // link can be kept from coming back).
     void setFaultInjector(FaultInjector f) { fault_ = std::move(f); }
     const FaultInjector& faultInjector() const { return fault_; }
 
@@ -165,10 +227,14 @@ public:
 
     // Records the error in the collection and throws it.
     [[noreturn]] void raise(const Error& e);
+    // Same for a provider failure (every error it carries).
+    [[noreturn]] void raise(const Exception& e);
 
 private:
     Connection() = default;
+    Engine& requireEngine(); // throws adErrInvalidConnection when closed
     Errors errors_;
+    QString pendingDatabase_;
     std::unique_ptr<Engine> engine_;
     FaultInjector fault_;
 };
@@ -178,9 +244,12 @@ class Field {
 public:
     QString Name() const;
     QVariant Value() const; // Null for SQL NULL
-    void setValue(const QVariant& v); // only while editing (AddNew or on an updatable row)
-    int Type() const;                 // ADO type code
-    long DefinedSize() const;         // declared size; 0 when unknown
+    // Only on updatable recordsets; on a row it starts an edit. The value is
+    // converted to the column's type (text by the regional rules); one that
+    // does not convert throws adErrDataConversion (3421).
+    void setValue(const QVariant& v);
+    int Type() const;         // ADO type code
+    long DefinedSize() const; // declared size; 0 when unknown
 
 private:
     friend class Recordset;
@@ -195,8 +264,12 @@ public:
     ~Recordset();
 
     // Runs the query and positions on the first row. Throws on failure.
+    // Unspecified cursor and lock types take the recordset's own properties.
+    // A connection with client-side cursors (adUseClient) gives a static
+    // cursor whatever was asked, as ADO does. A source that gives no rows
+    // leaves the recordset closed.
     void Open(const QString& source, const ConnectionPtr& activeConnection,
-              int cursorType = adOpenForwardOnly, int lockType = adLockReadOnly,
+              int cursorType = adOpenUnspecified, int lockType = adLockUnspecified,
               long options = -1);
     void Close(); // throws adErrIllegalOperation while an edit is pending
     int State() const;
@@ -207,11 +280,11 @@ public:
     void MoveNext();
     void MovePrevious(); // throws on a forward-only cursor
     void MoveLast();
-    long RecordCount() const; // -1 on a forward-only cursor, as ADO
+    long RecordCount() const;      // -1 on a forward-only cursor, as ADO
     long AbsolutePosition() const; // 1-based; -1 at BOF/EOF
 
     int fieldCount() const;
-    Field Fields(int index) const;          // throws adErrItemNotFound
+    Field Fields(int index) const;           // throws adErrItemNotFound
     Field Fields(const QString& name) const; // name without regard to case; throws 3265
     bool hasField(const QString& name) const;
     // Convenience: Fields(name).Value().
@@ -219,8 +292,11 @@ public:
     QVariant value(int index) const { return Fields(index).Value(); }
 
     // Editing on updatable recordsets (lock type other than read-only, one
-    // base table). Update writes the row; after an insert the generated ID
-    // (autoincrement column) is readable from the field.
+    // base table; otherwise 3251). Update writes the row and reads it back, so
+    // after an insert the generated ID and the defaults are readable. A text
+    // longer than its column fails with native 8152, a row deleted meanwhile
+    // with adErrRowNotFound; a failed Update leaves the edit pending. Moving
+    // while an edit is pending saves it first, as ADO does.
     void AddNew();
     void Update();
     void CancelUpdate();
@@ -229,6 +305,12 @@ public:
 
     ConnectionPtr ActiveConnection() const;
     QString Source() const;
+    // Before Open: what an unspecified argument of Open takes (forward-only,
+    // read-only by default). After Open: the cursor and lock actually used.
+    int CursorType() const;
+    void setCursorType(int t);
+    int LockType() const;
+    void setLockType(int t);
 
     struct Impl;
 
@@ -236,6 +318,9 @@ private:
     friend class Field;
     friend class Connection;
     Recordset();
+    // Opens on rows already fetched (Execute, OpenSchema).
+    void openFrom(const ConnectionPtr& conn, const QString& source, RowSet&& rows, int cursorType,
+                  int lockType);
     std::unique_ptr<Impl> d;
 };
 

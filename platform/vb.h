@@ -20,6 +20,9 @@ struct Regional {
     QChar decimalSeparator = u',';
     QChar thousandsSeparator = u'.';
     QString shortDate = QStringLiteral("dd/MM/yyyy"); // Qt pattern of the short date
+    QString longTime = QStringLiteral("HH:mm:ss");    // Qt pattern of the time of day
+    QString trueText = QStringLiteral("Verdadero");   // how CStr writes a Boolean
+    QString falseText = QStringLiteral("Falso");
 };
 // Spanish (Argentina) unless a test sets something else.
 const Regional& regional();
@@ -27,7 +30,10 @@ void setRegional(const Regional& r);
 
 // ---- Money -------------------------------------------------------------------
 // Signed 64-bit count of ten-thousandths. Every conversion from a double rounds
-// to the nearest ten-thousandth, ties to even.
+// to the nearest ten-thousandth, ties to even, working on the shortest decimal
+// text of the double (so 0.00015 -> 0.0002, as the runtime's CCur does).
+// Results outside the range (about +-922337203685477) throw std::overflow_error,
+// as the runtime raises its overflow error; so do NaN and infinities.
 class Currency {
 public:
     constexpr Currency() = default;
@@ -37,7 +43,7 @@ public:
         return c;
     }
     static Currency fromDouble(double d);
-    // Regional text ("1.234,56", "-0,5"); std::nullopt when it is no number.
+    // Regional text ("1.234,56", "-0,5", " 12 "); std::nullopt when it is no number.
     static std::optional<Currency> parse(const QString& text);
     // Text with the given decimal character and no thousands separators.
     static std::optional<Currency> parse(const QString& text, QChar decimalSeparator);
@@ -48,7 +54,7 @@ public:
     QString toString() const;
     // Same with the given decimal character (for statement text).
     QString toString(QChar decimalSeparator) const;
-    // Rounded to `decimals` places, ties to even (Round of the runtime).
+    // Rounded to `decimals` places (0 to 4), ties to even (Round of the runtime).
     Currency rounded(int decimals) const;
 
     Currency operator+(Currency o) const { return fromRaw(v_ + o.v_); }
@@ -62,7 +68,7 @@ public:
         v_ -= o.v_;
         return *this;
     }
-    Currency operator*(double f) const; // rounds half to even
+    Currency operator*(double f) const;   // rounds half to even
     Currency operator*(Currency o) const; // rounds half to even
     auto operator<=>(const Currency&) const = default;
 
@@ -78,12 +84,13 @@ bool IsEmpty(const QVariant& v);
 bool IsNull(const QVariant& v);
 // IsNumeric of the runtime, regional text accepted.
 bool IsNumeric(const QVariant& v);
-// Conversions as the runtime makes them; Empty reads as 0 / "" / false.
-QString CStr(const QVariant& v);     // Null gives ""
-double CDbl(const QVariant& v);      // regional text; no number gives 0
-Currency CCur(const QVariant& v);    // regional text; no number gives 0
-std::int64_t CLng(const QVariant& v); // rounds half to even
-bool CBool(const QVariant& v);
+// Conversions as the runtime makes them; Empty reads as 0 / "" / false; a
+// Boolean True reads as -1; a date reads as its day count from 30/12/1899.
+QString CStr(const QVariant& v);      // Null gives ""; doubles with 15 digits
+double CDbl(const QVariant& v);       // regional text; no number gives 0
+Currency CCur(const QVariant& v);     // regional text; no number gives 0
+std::int64_t CLng(const QVariant& v); // rounds half to even; beyond 32 bits throws overflow
+bool CBool(const QVariant& v);        // "True"/"Verdadero"/"False"/"Falso"/numbers
 QVariant fromCurrency(Currency c);
 bool isCurrency(const QVariant& v);
 Currency toCurrency(const QVariant& v); // same as CCur
@@ -97,9 +104,13 @@ double Val(const QString& text);
 // ---- Format ----------------------------------------------------------------------
 // Numeric patterns ("0000", "00000000", "#########.00", "########0.00",
 // "#,##0.00", "0.00") write the regional decimal and thousands characters;
-// date patterns ("dd/mm/yyyy", "dd/mm/yy hh:mm", "mm/yyyy", "yyyy", "hh:mm:ss",
-// "mm", "dd") write the date. A text value that reads as a number or a date is
-// formatted as one; anything else comes back as its text.
+// numbers are taken with 15 significant digits and rounded half away from zero
+// (unlike CCur and CLng, which round ties to even). Date patterns
+// ("dd/mm/yyyy", "dd/mm/yy hh:mm", "mm/yyyy", "yyyy", "hh:mm:ss", "mm", "dd";
+// letters in any case, "mm" after "hh" or before "ss" is minutes, "nn" minutes)
+// write the date. "General Date" and "Short Date" are understood. A text value
+// that reads as a (regional) number or a day-first date is formatted as one;
+// anything else comes back as its text. Null gives ""; Empty formats as 0.
 QString Format(const QVariant& value, const QString& pattern);
 QString Format(double value, const QString& pattern);
 QString Format(const QDateTime& value, const QString& pattern);
@@ -111,6 +122,8 @@ QString Format(const QDate& value, const QString& pattern);
 QDateTime MakeDate(int year, int month, int day, int h = 0, int m = 0, int s = 0);
 // Day-first reading of "d/m/yyyy", "dd/mm/yy", "dd-mm-yyyy", with an optional
 // time "hh:mm[:ss]"; std::nullopt when it is no valid date ("31/02/2023").
+// Two-digit years: 00-29 are 20xx, 30-99 are 19xx. A four-digit first part
+// reads year first ("2023-01-31", as the database writes dates).
 std::optional<QDateTime> ParseDate(const QString& text);
 bool IsDate(const QVariant& v);
 QDateTime CDate(const QVariant& v); // invalid QDateTime when it is no date
@@ -126,8 +139,8 @@ void setClock(std::function<QDateTime()> clock); // empty function: real clock
 // App.Path and App.EXEName; tests may point them elsewhere.
 QString AppPath();
 QString AppExeName();
-void setAppPath(const QString& path);      // empty: the executable's folder
-void setAppExeName(const QString& name);   // empty: the executable's name
+void setAppPath(const QString& path);    // empty: the executable's folder
+void setAppExeName(const QString& name); // empty: the executable's name
 // One pass of pending window events (DoEvents).
 void DoEvents();
 

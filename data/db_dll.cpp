@@ -1,0 +1,726 @@
+// Connection, recordsets, statements and error treatment of the data object.
+
+#include "data/db_dll.h"
+
+#include "data/db_dll_internal.h"
+#include "data/instances.h"
+#include "data/runwide.h"
+#include "platform/clsutilidades.h"
+#include "platform/connstring.h"
+#include "platform/msgbox.h"
+#include "platform/programend.h"
+#include "platform/vb.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QStringEncoder>
+
+using namespace dbdll;
+
+namespace {
+
+std::shared_ptr<AccessWindow>& accessWindowSlot() {
+    static std::shared_ptr<AccessWindow> w;
+    return w;
+}
+
+QStringList& programasStockSlot() {
+    static QStringList names;
+    return names;
+}
+
+// A refused stored password is tried this many times before giving up.
+constexpr int kIntentosClaveGuardada = 3;
+
+QString AnswerWord(int answer) {
+    switch (answer) {
+    case vb::vbRetry:
+        return QStringLiteral("Reintentar");
+    case vb::vbIgnore:
+        return QStringLiteral("Ignorar");
+    case vb::vbAbort:
+        return QStringLiteral("Abortar");
+    case vb::vbCancel:
+        return QStringLiteral("Cancelar");
+    case vb::vbYes:
+        return QStringLiteral("Sí");
+    case vb::vbNo:
+        return QStringLiteral("No");
+    default:
+        return QString();
+    }
+}
+
+} // namespace
+
+// ---- Helpers shared by the data object's files ------------------------------------------
+
+namespace dbdll {
+
+void RunSteps(const std::vector<Step>& steps, bool& leave, const OnError& onError) {
+    size_t i = 0;
+    while (i < steps.size() && !leave) {
+        try {
+            steps[i]();
+            ++i;
+        } catch (const ado::Exception& ex) {
+            switch (onError(ex.error())) {
+            case DB_Dll::Resume::Retry:
+                break;
+            case DB_Dll::Resume::Next:
+                ++i;
+                break;
+            case DB_Dll::Resume::Exit:
+                return;
+            }
+        }
+    }
+}
+
+QString LTrim(const QString& s) {
+    qsizetype i = 0;
+    while (i < s.size() && s.at(i) == QLatin1Char(' '))
+        ++i;
+    return s.mid(i);
+}
+
+QString RTrim(const QString& s) {
+    qsizetype n = s.size();
+    while (n > 0 && s.at(n - 1) == QLatin1Char(' '))
+        --n;
+    return s.left(n);
+}
+
+QString Trim(const QString& s) {
+    return LTrim(RTrim(s));
+}
+
+bool ContainsCI(const QString& text, const QString& what) {
+    return text.contains(what, Qt::CaseInsensitive);
+}
+
+QString ReplaceCI(const QString& text, const QString& what, const QString& with) {
+    QString r = text;
+    return r.replace(what, with, Qt::CaseInsensitive);
+}
+
+void RaiseInvalidCall() {
+    ado::Error e;
+    e.Number = 5;
+    e.Description = QStringLiteral("Llamada a procedimiento o argumento no válido");
+    throw ado::Exception(e);
+}
+
+} // namespace dbdll
+
+// ---- File dialog ---------------------------------------------------------------------------
+
+void DB_Dll::ClsDialogoArchivo::Titulo(const QString& title) {
+    title_ = title;
+}
+
+void DB_Dll::ClsDialogoArchivo::Filtro(const QString& filter) {
+    filter_ = filter;
+}
+
+void DB_Dll::ClsDialogoArchivo::MuestraAbrir() {
+    // "Description|pattern|Description|pattern" becomes Qt's "Description (pattern);;..."
+    const QStringList parts = filter_.split(QLatin1Char('|'));
+    QStringList qtFilters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
+        qtFilters << Trim(parts[i]) + QStringLiteral(" (") + parts[i + 1] + QLatin1Char(')');
+    chosen_ = QFileDialog::getOpenFileName(nullptr, title_, QString(),
+                                           qtFilters.join(QStringLiteral(";;")));
+    cancelled_ = chosen_.isEmpty();
+}
+
+// ---- Object ----------------------------------------------------------------------------------
+
+DB_Dll::DB_Dll() : gCnn(ado::Connection::create()) {}
+
+DB_Dll::~DB_Dll() = default;
+
+const ado::ConnectionPtr& DB_Dll::cnn() {
+    if (!gCnn)
+        gCnn = ado::Connection::create();
+    return gCnn;
+}
+
+void DB_Dll::setAccessWindow(std::shared_ptr<AccessWindow> window) {
+    accessWindowSlot() = std::move(window);
+}
+
+std::shared_ptr<AccessWindow> DB_Dll::accessWindow() {
+    return accessWindowSlot();
+}
+
+void DB_Dll::setProgramasStock(const QStringList& names) {
+    programasStockSlot() = names;
+}
+
+QStringList DB_Dll::programasStock() {
+    return programasStockSlot();
+}
+
+// ---- Connection ------------------------------------------------------------------------------
+
+void DB_Dll::BuildServerConnString() {
+    if (gServidor.contains(QLatin1Char('#'))) {
+        gConnString = QStringLiteral("Provider=OraOLEDB.Oracle.1;Data Source=") + gDBName +
+                      QStringLiteral(";User Id=") + gUsuario + QStringLiteral(";Password=") +
+                      gUserPassWord + QStringLiteral(";");
+        return;
+    }
+    gConnString = QStringLiteral("PROVIDER=") + gDatos().pSQLOLEDB() + QStringLiteral(";") +
+                  QStringLiteral("Server=") + gServidor + QStringLiteral(";") +
+                  QStringLiteral("Database =") + gDBName + QStringLiteral(";") +
+                  QStringLiteral("UId=") + gUsuario + QStringLiteral(";") + QStringLiteral("Pwd=") +
+                  gUserPassWord + QStringLiteral(";") + gExtended;
+}
+
+void DB_Dll::AnunciaMotor(bool local) {
+    // Date literals of the whole program follow the company connection.
+    if (this != &gDatos())
+        return;
+    const QString cadena = cnn()->ConnectionString;
+    if (ContainsCI(cadena, QStringLiteral("ORACLE"))) {
+        ClsUtilidades::setMotorSQL(MotorSQL::Oracle);
+        return;
+    }
+    const QString servidor = ado::parseConnectionString(cadena).value(QStringLiteral("server"));
+    const bool sqlite = local || (!servidor.isEmpty() && QFileInfo(servidor).isDir());
+    ClsUtilidades::setMotorSQL(sqlite ? MotorSQL::SQLite : MotorSQL::SqlServer);
+}
+
+bool DB_Dll::AccessExchange() {
+    QString dbName = gDBName;
+    QString server = gServidor;
+    QString user = CNStuffContable::gUsuarioLogeado;
+    QString password = CNStuffContable::gPasswordUsuario;
+    int platform = 0;
+    const std::shared_ptr<AccessWindow> window = accessWindow();
+    const bool aceptar = window && window->exchange(dbName, server, user, password, platform);
+    if (!aceptar) {
+        gOpenFlag = false;
+        return false;
+    }
+    gOpenFlag = true;
+    gDBName = dbName;
+    gServidor = server;
+    // The database login is named after the database, with the name as password.
+    gUsuario = dbName;
+    gUserPassWord = dbName;
+    if (platform > 0) {
+        gProveedor = QStringLiteral("OraOLEDB.Oracle.1");
+        if (!gServidor.contains(QLatin1Char('#')))
+            gServidor += QLatin1Char('#');
+    } else {
+        gProveedor = pSQLOLEDB();
+    }
+    return true;
+}
+
+QString DB_Dll::ConnectionFailureText(const ado::Error& e) const {
+    const QString& cr = vb::vbCr;
+    const QString& crlf = vb::vbCrLf;
+    return QStringLiteral(" Estado de Sql: ") + e.SQLState + cr +
+           QStringLiteral("Numero de Error: ") + QString::number(ErrLong(e.Number)) + cr +
+           QStringLiteral("Descripcion: ") + e.Description + cr +
+           QStringLiteral("Codigo Nativo: ") + QString::number(ErrLong(e.NativeError)) + cr + crlf +
+           QStringLiteral("Nombre de Proceso: ") + vb::AppExeName() + cr + crlf + crlf +
+           QStringLiteral("1. Verifique el Usuario, contraseña y base de datos") + crlf +
+           QStringLiteral("2. Verifique el nombre del servidor, quizas necesite agregarle el "
+                          "nombre de la instancia, por ejemplo : ") +
+           gDatos().gServidor + QStringLiteral("\\QUINDEL") + crlf +
+           QStringLiteral("3. Verifique si el inicio de sesion para el usuario ") +
+           gDatos().gUsuario + QStringLiteral(" existe") + crlf + crlf + crlf +
+           QStringLiteral(" - Desea Intentarlo Nuevamente??? ");
+}
+
+void DB_Dll::OpenServerADODB(bool PideParametrosSQL, long lCursor, const QString& ConnString,
+                             bool ValidaAdmin, bool MuestraError) {
+    bool reintentado = false;
+    gOpenFlag = true;
+    if (gProveedor.isEmpty())
+        gProveedor = pSQLOLEDB();
+    if (Trim(ConnString).isEmpty())
+        BuildServerConnString();
+    else
+        gConnString = ConnString;
+    if (PideParametrosSQL) {
+        if (!AccessExchange())
+            return;
+        BuildServerConnString();
+    }
+
+    bool leave = false;
+    const std::vector<Step> steps = {
+        [&] {
+            cnn()->CursorLocation = int(lCursor);
+            cnn()->Open(gConnString, QString(), QString(), -1);
+            AnunciaMotor(false);
+        },
+        [&] {
+            if (!ValidaAdmin) {
+                gEsAdmin = true;
+                leave = true;
+            } else if (Trim(gDBName).isEmpty()) {
+                leave = true;
+            }
+        },
+        [&] { cnn()->setDefaultDatabase(gDBName); },
+        [&] {
+            if (!gDatos().ExisteTablaDB(QStringLiteral("TA_USUARIOS")))
+                return;
+            if (!MuestraError) {
+                gEsAdmin = true;
+                return;
+            }
+            const QVariant admin =
+                DatosTabla(QStringLiteral("ta_usuarios"), CNStuffContable::gUsuarioLogeado,
+                           QStringLiteral("Administrador"), QStringLiteral("nombre"), 8, QString(),
+                           true, false);
+            gEsAdmin = vb::Val(vb::CStr(admin)) == 1;
+        },
+    };
+    RunSteps(steps, leave, [&](const ado::Error& e) {
+        const bool yaAbierto = SameErr(e.Number, ado::adErrObjectOpen);
+        auto closeForRetry = [&] {
+            reintentado = true;
+            try {
+                cnn()->Close();
+            } catch (const ado::Exception&) {
+            }
+        };
+        if (!MuestraError) {
+            if (yaAbierto && !reintentado) {
+                closeForRetry();
+                return Resume::Retry;
+            }
+            gOpenFlag = false;
+            return Resume::Exit;
+        }
+        ado::Errors& errs = cnn()->errors();
+        if (errs.Count() > 0) {
+            const int answer =
+                vb::MsgBox(ConnectionFailureText(errs.Item(0)), vb::vbYesNo + vb::vbCritical,
+                           QStringLiteral(" Error de Conexion a Base de Datos"));
+            if (answer != vb::vbYes) {
+                gOpenFlag = false;
+                return Resume::Exit;
+            }
+            errs.Clear();
+            if (const auto window = accessWindow())
+                window->hide();
+            if (!AccessExchange())
+                return Resume::Exit;
+            BuildServerConnString();
+            return Resume::Retry;
+        }
+        if (yaAbierto && !reintentado) {
+            closeForRetry();
+            return Resume::Retry;
+        }
+        vb::MsgBox(e.Description);
+        // The flag tells whether the connection really is open, not merely
+        // that this failure was shown.
+        gOpenFlag = cnn()->State() == ado::adStateOpen;
+        return Resume::Exit;
+    });
+}
+
+void DB_Dll::ReintentaConectar() {
+    QString cadena;
+    bool leave = false;
+    const std::vector<Step> steps = {
+        [&] { gOpenFlag = false; },
+        [&] { cnn()->CommandTimeout = 90; },
+        [&] {
+            cadena = cnn()->ConnectionString;
+            cnn()->Close();
+        },
+        [&] {
+            if (cadena.isEmpty())
+                cadena = cnn()->ConnectionString;
+            cnn()->Open(cadena, gDatos().gUsuario, gDatos().gUserPassWord, -1);
+        },
+        // An ignored failure of the reopen leaves the connection closed.
+        [&] { gOpenFlag = cnn()->State() == ado::adStateOpen; },
+    };
+    RunSteps(steps, leave, [&](const ado::Error& e) {
+        if (SameErr(e.Number, ado::adErrObjectClosed))
+            return Resume::Next;
+        gOpenFlag = false;
+        if (SameErr(e.Number, ado::adErrUnspecified))
+            return Resume::Exit;
+        const int answer = TratamientoErrores(e, std::nullopt, QStringLiteral("AbrirRecordset"));
+        if (answer == vb::vbRetry)
+            return Resume::Retry;
+        if (answer == vb::vbIgnore)
+            return Resume::Next;
+        return Resume::Exit;
+    });
+}
+
+bool DB_Dll::ElegirArchivo() {
+    if (!CmdDlg)
+        CmdDlg = std::make_shared<ClsDialogoArchivo>();
+    CmdDlg->Titulo(QStringLiteral("Buscar Base de Datos"));
+    CmdDlg->Filtro(QStringLiteral("Base de Datos de Microsoft Access |*.MDB"));
+    CmdDlg->MuestraAbrir();
+    gDBName = CmdDlg->ArchivoElegido();
+    return !CmdDlg->Cancelado();
+}
+
+void DB_Dll::OpenLocalADODB(const QString& ConnString, const QString& CadenaID,
+                            const QString& CadenaPWD) {
+    enum class Clave { Ninguna, Guardada, Tecleada };
+    Clave clave = Clave::Ninguna;
+    QString tecleada;
+    int rechazosGuardada = 0;
+    for (;;) {
+        if (Trim(gDBName).isEmpty() && !ElegirArchivo())
+            return;
+        QString cadena = ConnString;
+        if (cadena.isEmpty())
+            cadena = QStringLiteral("PROVIDER=") + gProveedor + QStringLiteral(";") +
+                     QStringLiteral("Data Source =") + gDBName + QStringLiteral(";") + CadenaID +
+                     QStringLiteral("=") + gUsuario + QStringLiteral(";") + CadenaPWD +
+                     QStringLiteral("=") + gUserPassWord + QStringLiteral(";") + gExtended;
+        if (clave == Clave::Guardada)
+            cadena += QStringLiteral("Jet OLEDB:Database Password=") + gUserPassWord +
+                      QStringLiteral(";");
+        else if (clave == Clave::Tecleada)
+            cadena +=
+                QStringLiteral(" Jet OLEDB:Database Password=") + tecleada + QStringLiteral(";");
+        try {
+            cnn()->Open(cadena, QString(), QString(), -1);
+            gConnString = cadena;
+            AnunciaMotor(true);
+            return;
+        } catch (const ado::Exception& ex) {
+            const ado::Errors& errs = cnn()->errors();
+            if (errs.Count() > 0) {
+                const QString estado = errs.Item(0).SQLState;
+                if (estado == QLatin1String("3024") || estado == QLatin1String("3044") ||
+                    estado == QLatin1String("3051")) {
+                    if (!ElegirArchivo())
+                        return;
+                    continue;
+                }
+                if (estado == QLatin1String("3031")) {
+                    const bool usarGuardada = !vb::IsNull(gIgnoraPassWord) &&
+                                              !vb::IsEmpty(gIgnoraPassWord) &&
+                                              vb::CBool(gIgnoraPassWord);
+                    if (usarGuardada) {
+                        // A stored password that keeps being refused is not
+                        // tried for ever.
+                        if (clave == Clave::Guardada &&
+                            ++rechazosGuardada >= kIntentosClaveGuardada) {
+                            vb::MsgBox(QString::number(ErrLong(ex.number())) +
+                                           QStringLiteral("  ") + ex.error().Description,
+                                       vb::vbCritical);
+                            return;
+                        }
+                        clave = Clave::Guardada;
+                        continue;
+                    }
+                    tecleada = vb::InputBox(QStringLiteral("ingrese el password:"),
+                                            QStringLiteral("Password Access"));
+                    // Cancel or an empty answer gives up the open.
+                    if (tecleada.isEmpty())
+                        return;
+                    clave = Clave::Tecleada;
+                    continue;
+                }
+            }
+            vb::MsgBox(QString::number(ErrLong(ex.number())) + QStringLiteral("  ") +
+                           ex.error().Description,
+                       vb::vbCritical);
+            return;
+        }
+    }
+}
+
+// ---- Lost link -------------------------------------------------------------------------------
+
+void DB_Dll::LostLinkQuestion() {
+    const QString& crlf = vb::vbCrLf;
+    const QString texto =
+        crlf + crlf + crlf + QStringLiteral("Se perdio la conexion con la base de datos ") +
+        gDatos().gDBName + crlf + QStringLiteral(" Servidor ") + gDatos().gServidor + crlf + crlf +
+        QStringLiteral("Elija SI para reintentar conectarse") + crlf +
+        QStringLiteral("Elija NO para cerrar la aplicacion") + crlf + crlf + crlf;
+    if (vb::MsgBox(texto, vb::vbYesNo + vb::vbCritical, QStringLiteral("AVISO AL OPERADOR")) !=
+        vb::vbYes)
+        vb::End();
+}
+
+DB_Dll::Enlace DB_Dll::EnlacePerdido(short& contador) {
+    ReintentaConectar();
+    if (gOpenFlag) {
+        ++contador;
+        return contador < 3 ? Enlace::Repetir : Enlace::Agotado;
+    }
+    while (contador < 3) {
+        ReintentaConectar();
+        if (gOpenFlag)
+            return Enlace::Repetir;
+        ++contador;
+    }
+    for (;;) {
+        LostLinkQuestion();
+        ReintentaConectar();
+        if (gOpenFlag)
+            return Enlace::Repetir;
+        ++contador;
+    }
+}
+
+// ---- Recordsets and statements -----------------------------------------------------------------
+
+void DB_Dll::CierraRecordset(ado::RecordsetPtr& LRCSTEMP) {
+    if (!LRCSTEMP)
+        return;
+    for (;;) {
+        try {
+            if (LRCSTEMP->State() != ado::adStateClosed)
+                LRCSTEMP->Close();
+            return;
+        } catch (const ado::Exception& ex) {
+            if (SameErr(ex.number(), ado::adErrIllegalOperation)) {
+                // A pending edit refuses the close: drop the edit, then close.
+                try {
+                    LRCSTEMP->CancelUpdate();
+                } catch (const ado::Exception&) {
+                }
+                try {
+                    if (LRCSTEMP->State() != ado::adStateClosed)
+                        LRCSTEMP->Close();
+                } catch (const ado::Exception&) {
+                }
+                return;
+            }
+            if (TratamientoErrores(ex.error(), std::nullopt, QStringLiteral("CierraRecordset")) !=
+                vb::vbRetry)
+                return;
+        }
+    }
+}
+
+void DB_Dll::QConsulta(const QString&, const QString&, const QString&, const QString&,
+                       const QString&, const QString&) {}
+
+void DB_Dll::QGridConsulta(const QString&, const QString&, const QString&, const QString&,
+                           const QString&) {}
+
+void DB_Dll::AbrirRecordset(const QString& SentenciaSQL, ado::RecordsetPtr& Lrcs,
+                            const ado::ConnectionPtr& Conexionactiva, int CursorType, int LockType,
+                            long Options, bool ConvOracle) {
+    QString sentencia = SentenciaSQL;
+    AbrirRecordset(sentencia, Lrcs, Conexionactiva, CursorType, LockType, Options, ConvOracle);
+}
+
+void DB_Dll::AbrirRecordset(QString& SentenciaSQL, ado::RecordsetPtr& Lrcs,
+                            const ado::ConnectionPtr& Conexionactiva, int CursorType, int LockType,
+                            long Options, bool ConvOracle) {
+    short contador = 2;
+    if (!Lrcs)
+        Lrcs = ado::Recordset::create();
+    CierraRecordset(Lrcs);
+    SentenciaSQL = SS_TSinonimos(SentenciaSQL);
+    QString fuente = SentenciaSQL;
+    if (cnn()->ConnectionString.indexOf(QLatin1String("ORACLE"), 0, Qt::CaseInsensitive) > 0 &&
+        ConvOracle)
+        fuente = ORACLE_Dicc(SentenciaSQL);
+    const ado::ConnectionPtr conexion = Conexionactiva ? Conexionactiva : cnn();
+    for (;;) {
+        try {
+            Lrcs->Open(fuente, conexion, CursorType, LockType, Options);
+            break;
+        } catch (const ado::Exception& ex) {
+            const ado::Error e = ex.error();
+            if ((SameErr(e.Number, ado::adErrUnspecified) ||
+                 SameErr(e.Number, ado::adErrInvalidConnection)) &&
+                cnn()->errors().Count() > 0) {
+                if (EnlacePerdido(contador) == Enlace::Repetir)
+                    continue;
+            }
+            const int answer =
+                TratamientoErrores(e, std::nullopt, QStringLiteral("AbrirRecordset"));
+            if (answer == vb::vbRetry)
+                continue;
+            if (answer == vb::vbIgnore)
+                break;
+            return;
+        }
+    }
+    vb::DoEvents();
+}
+
+void DB_Dll::EjecutaConsultaSQL(QString& SentenciaSQL, long& RecordsAffected) {
+    EjecutaConsulta(SentenciaSQL, RecordsAffected, nullptr, false);
+}
+
+void DB_Dll::EjecutaConsultaSQL(QString& SentenciaSQL, long& RecordsAffected,
+                                ado::RecordsetPtr& Lrcs) {
+    EjecutaConsulta(SentenciaSQL, RecordsAffected, &Lrcs, false);
+}
+
+void DB_Dll::EjecutaConsultaSQL(const QString& SentenciaSQL, long& RecordsAffected) {
+    QString sentencia = SentenciaSQL;
+    EjecutaConsulta(sentencia, RecordsAffected, nullptr, false);
+}
+
+void DB_Dll::EjecutaConsultaRSQL(QString& SentenciaSQL, long& RecordsAffected) {
+    EjecutaConsulta(SentenciaSQL, RecordsAffected, nullptr, true);
+}
+
+void DB_Dll::EjecutaConsultaRSQL(const QString& SentenciaSQL, long& RecordsAffected) {
+    QString sentencia = SentenciaSQL;
+    EjecutaConsulta(sentencia, RecordsAffected, nullptr, true);
+}
+
+void DB_Dll::EjecutaConsultaRSQL(QString& SentenciaSQL, long& RecordsAffected,
+                                 ado::RecordsetPtr& Lrcs) {
+    EjecutaConsulta(SentenciaSQL, RecordsAffected, &Lrcs, true);
+}
+
+void DB_Dll::EjecutaConsulta(QString& SentenciaSQL, long& RecordsAffected, ado::RecordsetPtr* Lrcs,
+                             bool remota) {
+    const QString marca = QStringLiteral("@Admin_");
+    const bool create = ContainsCI(SentenciaSQL, QStringLiteral("CREATE"));
+    const bool drop = ContainsCI(SentenciaSQL, QStringLiteral("DROP"));
+    const bool conMarca = ContainsCI(SentenciaSQL, marca);
+    if (!(create && drop)) {
+        SentenciaSQL = ReplaceCI(SentenciaSQL, marca, QString());
+    } else if (ContainsCI(SentenciaSQL, QStringLiteral("DELETE"))) {
+        if (conMarca)
+            SentenciaSQL = ReplaceCI(SentenciaSQL, marca, QString());
+    } else if (conMarca) {
+        SentenciaSQL = ReplaceCI(SentenciaSQL, marca, QString());
+    } else {
+        SentenciaSQL = SS_TSinonimos(SentenciaSQL);
+    }
+
+    // The errors the policy reads are those of the shared (or remote) instance.
+    DB_Dll& referencia = remota ? gDatosRemoto() : gDatos();
+    const QString rutina =
+        remota ? QStringLiteral("EjecutaConsultaRSQL") : QStringLiteral("EjecutaConsultaSQL");
+    const bool trans = ContainsCI(SentenciaSQL, QStringLiteral("TRANS"));
+    short contador = 0;
+    for (;;) {
+        try {
+            if (ContainsCI(cnn()->ConnectionString, QStringLiteral("ORACLE"))) {
+                EjecutaScriptOracle(SentenciaSQL, RecordsAffected);
+            } else {
+                long afectados = 0;
+                ado::RecordsetPtr filas = cnn()->Execute(SentenciaSQL, &afectados, -1);
+                RecordsAffected = afectados;
+                if (Lrcs)
+                    *Lrcs = filas;
+            }
+            // Truncation warnings of a statement that ran are not the caller's business.
+            ado::Errors& errs = referencia.cnn()->errors();
+            if ((errs.Count() == 1 || errs.Count() == 2) && !trans &&
+                errs.Item(0).NativeError == ado::nativeTruncation)
+                errs.Clear();
+            return;
+        } catch (const ado::Exception& ex) {
+            ado::Errors& errs = referencia.cnn()->errors();
+            if (errs.Count() > 0 && !trans) {
+                const long nativo = errs.Item(0).NativeError;
+                if (!remota && nativo == ado::nativeLostLink) {
+                    if (EnlacePerdido(contador) == Enlace::Repetir)
+                        continue;
+                    return;
+                }
+                if (nativo == ado::nativeTruncation) {
+                    // The statement did not run: the error stays for the
+                    // caller and goes to the log, without a box.
+                    LogLine(QStringLiteral(" - ") + rutina,
+                            QStringLiteral("Ha ocurrido el Siguiente Error (") +
+                                QString::number(ErrLong(ex.number())) + QStringLiteral(") ") +
+                                Trim(ex.error().Description),
+                            QString());
+                    return;
+                }
+            }
+            if (remota && !trans) {
+                const long n = ex.number();
+                if (!SameErr(n, ado::adErrUnspecified) && !SameErr(n, ado::adErrIntegrity) &&
+                    !SameErr(n, ado::adErrNoSuchTable) && !SameErr(n, ado::adErrCommand))
+                    vb::MsgBox(ex.error().Description, vb::vbCritical,
+                               QStringLiteral("Aviso al operador!!!"));
+            }
+            return;
+        }
+    }
+}
+
+QString DB_Dll::ORACLE_Dicc(const QString& Valor) {
+    return Valor;
+}
+
+QString DB_Dll::DepuraSentenciaOracle(QString& sentencia) {
+    if (ContainsCI(sentencia, QStringLiteral("SET NOCOUNT")) ||
+        ContainsCI(sentencia, QStringLiteral("IF NOT EXIST"))) {
+        sentencia.clear();
+        return QString();
+    }
+    return sentencia;
+}
+
+QString DB_Dll::EjecutaScriptOracle(QString& SentenciaSQL, long& RecordsAffected) {
+    // The Oracle dialect comes with the ODBC engine; until then the script
+    // runs as one statement batch, adding its count.
+    long afectados = 0;
+    cnn()->Execute(SentenciaSQL, &afectados, -1);
+    RecordsAffected += afectados;
+    return QString();
+}
+
+// ---- Error treatment
+// -----------------------------------------------------------------------------
+
+QString DB_Dll::LogPath() const {
+    if (!gLogErr.isEmpty())
+        return gLogErr;
+    QString carpeta = vb::AppPath();
+    if (!carpeta.endsWith(QLatin1Char('/')) && !carpeta.endsWith(QLatin1Char('\\')))
+        carpeta += QLatin1Char('/');
+    return carpeta + QStringLiteral("KQERR.LOG");
+}
+
+void DB_Dll::LogLine(const QString& routinePart, const QString& message,
+                     const QString& answer) const {
+    const QDateTime ahora = vb::Now();
+    const QString linea = ahora.toString(QStringLiteral("MM-dd-yyyy")) + QLatin1Char(' ') +
+                          ahora.toString(QStringLiteral("HH:mm:ss")) + QStringLiteral(" Rutina: ") +
+                          Trim(routinePart) + QStringLiteral(" Mensaje ") + Trim(message) +
+                          QStringLiteral(" Respondió : ") + answer + vb::vbCrLf;
+    QFile f(LogPath());
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Append))
+        return;
+    QStringEncoder encoder("windows-1252");
+    const QByteArray bytes =
+        encoder.isValid() ? QByteArray(encoder.encode(linea)) : linea.toLatin1();
+    f.write(bytes);
+}
+
+int DB_Dll::TratamientoErrores(const ado::Error& CodErr, std::optional<int> Botones,
+                               const std::optional<QString>& Rutina) {
+    const QString mensaje = QStringLiteral("Ha ocurrido el Siguiente Error (") +
+                            QString::number(ErrLong(CodErr.Number)) + QStringLiteral(") ") +
+                            Trim(CodErr.Description);
+    const QString parteRutina = Rutina ? QStringLiteral(" - ") + *Rutina : QString();
+    const QString titulo =
+        CodErr.Source + parteRutina + QStringLiteral(" Aviso al operador!!! - 5 ");
+    const int estilo = Botones.value_or(vb::vbAbortRetryIgnore + vb::vbCritical);
+    if (CodErr.Number == 0)
+        return 0;
+    const int respuesta = vb::MsgBox(mensaje, estilo, titulo);
+    LogLine(parteRutina, mensaje, AnswerWord(respuesta));
+    return respuesta;
+}

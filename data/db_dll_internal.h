@@ -1,0 +1,48 @@
+#pragma once
+// Helpers shared by the data object's source files; not for other folders.
+
+#include "data/db_dll.h"
+
+#include <QString>
+#include <QVariant>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+namespace dbdll {
+
+using Step = std::function<void()>;
+using OnError = std::function<DB_Dll::Resume(const ado::Error&)>;
+
+// Runs a trapping routine's steps in order. A step that throws asks onError:
+// Retry runs it again, Next goes on with the following step, Exit leaves. A
+// step sets `leave` to end the routine normally.
+void RunSteps(const std::vector<Step>& steps, bool& leave, const OnError& onError);
+
+// Trim of the original runtime: blanks only, not line breaks or tabs.
+QString Trim(const QString& s);
+QString LTrim(const QString& s);
+QString RTrim(const QString& s);
+
+// Error numbers are 32-bit in the original; 0x80004005 shows as -2147467259.
+inline std::int32_t ErrLong(long n) {
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(n));
+}
+inline bool SameErr(long a, long b) {
+    return ErrLong(a) == ErrLong(b);
+}
+
+bool ContainsCI(const QString& text, const QString& what);
+// Every occurrence of `what`, letter case ignored, replaced by `with`.
+QString ReplaceCI(const QString& text, const QString& what, const QString& with);
+
+// Text between apostrophes in a statement: apostrophes doubled.
+inline QString Escaped(const QString& s) {
+    QString r = s;
+    return r.replace(QLatin1Char('\''), QLatin1String("''"));
+}
+
+// The runtime's "invalid procedure call or argument" (error 5).
+[[noreturn]] void RaiseInvalidCall();
+
+} // namespace dbdll

@@ -1,0 +1,9 @@
+#include "data/runwide.h"
+
+namespace CNStuffContable {
+
+QString gUsuarioLogeado;
+QString gPasswordUsuario;
+bool gConfidencialidad = false;
+
+} // namespace CNStuffContable

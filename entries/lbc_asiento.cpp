@@ -1,0 +1,179 @@
+#include "entries/lbc_asiento.h"
+
+#include "entries/lbc_interno.h"
+#include "platform/vb.h"
+#include "startup/cns_pasos.h"
+#include "startup/cnstuffcontable.h"
+
+#include <QRegularExpression>
+#include <cmath>
+#include <stdexcept>
+
+QString Lbc_Asiento::TipoRegResumen() {
+    return QString(QChar(255)) + QStringLiteral("RS");
+}
+
+Lbc_Asiento::ClaseLinea Lbc_Asiento::ClaseDeLinea(const QString& TipoReg, bool EsResumen,
+                                                  bool EsAjuste, bool EsSaldoApertura) {
+    if (EsSaldoApertura)
+        return ClaseLinea::SaldoApertura;
+    if (EsResumen || TipoReg.trimmed() == TipoRegResumen())
+        return ClaseLinea::Resumen;
+    if (!TipoReg.trimmed().isEmpty())
+        return ClaseLinea::Subdiario;
+    return EsAjuste ? ClaseLinea::Ajuste : ClaseLinea::General;
+}
+
+bool Lbc_Asiento::SerieGeneral(const QString& TipoReg) {
+    const QString t = TipoReg.trimmed();
+    return t.isEmpty() || t == TipoRegResumen();
+}
+
+Lbc_Asiento::Lbc_Asiento() {
+    QString aux;
+    PeriodoActual_ = lbc::Entero16(CNStuffContable::Cfg(QStringLiteral("PERIODO"), aux));
+}
+
+Lbc_Asiento& Lbc_AsientoRef::get() {
+    if (!objeto_)
+        objeto_ = std::make_unique<Lbc_Asiento>();
+    return *objeto_;
+}
+
+namespace lbc {
+
+void Falla(long numero) {
+    QString texto;
+    switch (numero) {
+    case errArgumento:
+        texto = QStringLiteral("Llamada a procedimiento o argumento no válidos");
+        break;
+    case errDesbordamiento:
+        texto = QStringLiteral("Desbordamiento");
+        break;
+    case errTipos:
+        texto = QStringLiteral("No coinciden los tipos");
+        break;
+    case errNulo:
+        texto = QStringLiteral("Uso no válido de Null");
+        break;
+    default:
+        texto = QStringLiteral("Error de la aplicación");
+        break;
+    }
+    throw ado::Exception(ado::Error{numero, texto, QString(), 0, vb::AppExeName()});
+}
+
+bool AtrapaCon(const std::function<int(const ado::Error&)>& caja,
+               const std::vector<std::function<bool()>>& pasos) {
+    return CNStuffContable::detail::EjecutaPasos(
+        [&pasos](int i) {
+            if (i < 0 || i >= int(pasos.size()))
+                return -1;
+            return pasos[size_t(i)]() ? i + 1 : -1;
+        },
+        caja);
+}
+
+namespace {
+std::function<int(const ado::Error&)> CajaOperador(const QString& rutina) {
+    return [rutina](const ado::Error& e) {
+        return int(CNStuffContable::AvisaErrorOperador(e, std::nullopt, QVariant(rutina)));
+    };
+}
+} // namespace
+
+bool Atrapa(const QString& rutina, const std::function<int(int)>& paso) {
+    return CNStuffContable::detail::EjecutaPasos(paso, CajaOperador(rutina));
+}
+
+bool Atrapa(const QString& rutina, const std::vector<std::function<bool()>>& pasos) {
+    return AtrapaCon(CajaOperador(rutina), pasos);
+}
+
+QString Txt(const QString& texto) {
+    return CNStuffContable::detail::Escapa(texto);
+}
+
+QString Num(const QString& texto) {
+    static const QRegularExpression numero(QStringLiteral("^[+-]?[0-9]+(\\.[0-9]+)?$"));
+    const QString t = texto.trimmed();
+    if (!numero.match(t).hasMatch())
+        Falla(errTipos);
+    return t;
+}
+
+QString Decimal(double valor) {
+    if (std::isfinite(valor) && valor == std::trunc(valor) && std::fabs(valor) < 1e15)
+        return QString::number(static_cast<long long>(valor));
+    return QString::number(valor, 'g', 15);
+}
+
+QString ValTexto(const QString& texto) {
+    return Decimal(vb::Val(texto));
+}
+
+std::int16_t Entero16(const QString& texto) {
+    static const QRegularExpression entero(QStringLiteral("^[+-]?[0-9]+$"));
+    const QString t = texto.trimmed();
+    if (!entero.match(t).hasMatch())
+        Falla(errTipos);
+    bool ok = false;
+    const long long v = t.toLongLong(&ok);
+    if (!ok || v < INT16_MIN || v > INT16_MAX)
+        Falla(errDesbordamiento);
+    return static_cast<std::int16_t>(v);
+}
+
+std::int32_t Entero32(const QVariant& valor) {
+    if (vb::IsNull(valor))
+        Falla(errNulo);
+    if (valor.typeId() == QMetaType::QString && !vb::IsNumeric(valor))
+        Falla(errTipos);
+    try {
+        const std::int64_t v = vb::CLng(valor);
+        if (v < INT32_MIN || v > INT32_MAX)
+            Falla(errDesbordamiento);
+        return static_cast<std::int32_t>(v);
+    } catch (const std::overflow_error&) {
+        Falla(errDesbordamiento);
+    }
+}
+
+QDateTime Fecha(const QVariant& valor) {
+    if (vb::IsNull(valor))
+        Falla(errNulo);
+    if (!vb::IsDate(valor))
+        Falla(errTipos);
+    return vb::CDate(valor);
+}
+
+double Numerico(const QVariant& valor) {
+    if (vb::IsNull(valor) || vb::IsEmpty(valor))
+        return 0;
+    if (valor.typeId() == QMetaType::QString)
+        return vb::Val(valor.toString());
+    return vb::CDbl(valor);
+}
+
+bool Marcado(const QVariant& valor) {
+    if (vb::IsNull(valor) || vb::IsEmpty(valor))
+        return false;
+    if (valor.typeId() == QMetaType::Bool)
+        return valor.toBool();
+    return vb::CDbl(valor) != 0;
+}
+
+void Suelta(ado::RecordsetPtr& rs) {
+    try {
+        if (rs && rs->State() != ado::adStateClosed) {
+            if (rs->EditMode() != ado::adEditNone)
+                rs->CancelUpdate();
+            rs->Close();
+        }
+    } catch (const std::exception&) {
+    }
+    rs.reset();
+}
+
+} // namespace lbc

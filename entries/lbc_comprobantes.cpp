@@ -1,0 +1,339 @@
+// Voucher books, letters, voucher kinds and posted vouchers.
+
+#include "data/instances.h"
+#include "entries/lbc_asiento.h"
+#include "entries/lbc_interno.h"
+#include "platform/clsutilidades.h"
+#include "platform/msgbox.h"
+#include "platform/vb.h"
+#include "startup/cns_pasos.h"
+#include "startup/cnstuffcontable.h"
+
+#include <cmath>
+
+using namespace lbc;
+
+namespace {
+
+// A number column that must hold a value.
+double NumeroNoNulo(const QVariant& valor) {
+    if (vb::IsNull(valor))
+        Falla(errNulo);
+    return Numerico(valor);
+}
+
+std::int16_t Redondea16(double valor) {
+    const double r = std::nearbyint(valor); // ties to even
+    if (!(r >= INT16_MIN && r <= INT16_MAX))
+        Falla(errDesbordamiento);
+    return static_cast<std::int16_t>(r);
+}
+
+void Abre(const QString& sql, ado::RecordsetPtr& rs, int cursor, int bloqueo) {
+    gDatos().AbrirRecordset(sql, rs, gDatos().cnn(), cursor, bloqueo, -1, true);
+}
+
+} // namespace
+
+void Lbc_Asiento::DatosComprobante(QString TC, QString& suc, QString& Nro, QString& L,
+                                   const QString& Uneg) {
+    if (L.isEmpty() || !LetrasTalonario().contains(L, Qt::CaseInsensitive))
+        return;
+    QString base;
+    QString X;
+    ado::RecordsetPtr rs;
+    Atrapa(QStringLiteral("DatosComprobante"),
+           {[&] {
+                base = QStringLiteral("SELECT * FROM V_TA_CPTE WHERE CODIGO = '") +
+                       Txt(ClsUtilidades::RellenaCeros(TC.trimmed(), 4)) + u'\'';
+                return true;
+            },
+            [&] {
+                if (!Uneg.isEmpty())
+                    Abre(base + QStringLiteral(" AND UNEGOCIO = '") +
+                             Txt(ClsUtilidades::RellenaCeros(Uneg, 4)) +
+                             QStringLiteral("' ORDER BY TALONARIO ASC"),
+                         rs, ado::adOpenDynamic, ado::adLockOptimistic);
+                return true;
+            },
+            [&] {
+                // No book of the unit: the first book of any unit.
+                if (Uneg.isEmpty() || rs->EOF())
+                    Abre(base + QStringLiteral(" ORDER BY TALONARIO ASC"), rs, ado::adOpenDynamic,
+                         ado::adLockOptimistic);
+                return true;
+            },
+            [&] {
+                if (rs->EOF()) {
+                    suc.clear();
+                    Nro.clear();
+                    L.clear();
+                    CNStuffContable::gTalonario = 0;
+                    return false;
+                }
+                X = L.trimmed();
+                return true;
+            },
+            [&] {
+                suc = vb::Format(Numerico(rs->value(X + QStringLiteral("_SUC_DEFAULT"))),
+                                 QStringLiteral("0000"));
+                return true;
+            },
+            [&] {
+                // The last number issued, not the next one.
+                Nro = vb::Format(Numerico(rs->value(X + QStringLiteral("_ULTIMO_NRO"))),
+                                 QStringLiteral("00000000"));
+                return true;
+            },
+            [&] {
+                L = X;
+                return true;
+            },
+            [&] {
+                CNStuffContable::gTalonario =
+                    Redondea16(Numerico(rs->value(QStringLiteral("talonario"))));
+                return true;
+            }});
+    Suelta(rs);
+}
+
+QString Lbc_Asiento::DeterminaLetra(const QString& COND_IVA_CLIEN) {
+    const QString condicion = CNStuffContable::Cfg(QStringLiteral("CONDIVA"));
+    if (vb::Val(condicion) == 1)
+        return vb::Val(COND_IVA_CLIEN) > 2 ? QStringLiteral("B") : QStringLiteral("A");
+    return condicion.trimmed().isEmpty() ? QStringLiteral("Z") : QStringLiteral("C");
+}
+
+bool Lbc_Asiento::ComprobanteEntrada(const QString& TC) {
+    static const QStringList entrada = {QStringLiteral("FCC"), QStringLiteral("NDC"),
+                                        QStringLiteral("NCC"), QStringLiteral("FPC"),
+                                        QStringLiteral("NCCP")};
+    static const QStringList propios = {
+        QStringLiteral("FC"),   QStringLiteral("ND"),   QStringLiteral("NC"),  QStringLiteral("FP"),
+        QStringLiteral("NCFP"), QStringLiteral("CBFP"), QStringLiteral("PGFP")};
+    const QString codigo = TC.trimmed().toUpper();
+    if (entrada.contains(codigo))
+        return true;
+    if (propios.contains(codigo))
+        return false;
+
+    bool resultado = false;
+    QString letras;
+    int j = 0;
+    ado::RecordsetPtr rs;
+    Atrapa(QStringLiteral("ComprobanteEntrada"), [&](int paso) -> int {
+        switch (paso) {
+        case 0:
+            Abre(QStringLiteral("SELECT * FROM TA_COMPROBANTES WHERE CODIGO = '") +
+                     Txt(ClsUtilidades::RellenaCeros(TC.trimmed(), 4)) + u'\'',
+                 rs, ado::adOpenForwardOnly, ado::adLockReadOnly);
+            return 1;
+        case 1:
+            if (rs->EOF())
+                return -1;
+            letras = ClsUtilidades::ValorCampo(rs->Fields(QStringLiteral("LETRAS"))).trimmed();
+            j = 0;
+            return letras.isEmpty() ? -1 : 2;
+        case 2: {
+            // Each letter decides in turn: the last one gives the answer. A
+            // letter that cannot be read counts as numbered.
+            resultado = false;
+            const QString l = letras.mid(j, 1);
+            const double ultimo = NumeroNoNulo(rs->value(l + QStringLiteral("_ULTIMO_NRO")));
+            const double desde = NumeroNoNulo(rs->value(l + QStringLiteral("_NRO_DESDE")));
+            const double hasta = NumeroNoNulo(rs->value(l + QStringLiteral("_NRO_HASTA")));
+            resultado = ultimo <= 0 && desde <= 0 && hasta <= 0;
+            return 3;
+        }
+        case 3:
+            ++j;
+            return j < letras.size() ? 2 : -1;
+        default:
+            return -1;
+        }
+    });
+    Suelta(rs);
+    return resultado;
+}
+
+bool Lbc_Asiento::ValidaComprobante(QString TC, QString Sucursal, QString& Numero, QString letra,
+                                    QString& Mensaje, QString* MesOP, QString* NroAsiento,
+                                    const QString& FechaAsto, const QString& Cuenta,
+                                    QString* PeriodoModif) {
+    const QString NumeroInicial = Numero;
+    bool resultado = false;
+    QString condicionCuenta, fechaAsto = FechaAsto;
+    QString subdiarioTC, codigoTC, L, numeracion;
+    ado::RecordsetPtr rs;
+
+    const auto busca = [&](const QString& sql) {
+        Abre(sql, rs, ado::adOpenForwardOnly, ado::adLockReadOnly);
+        return !rs->EOF();
+    };
+    const auto caja = [&](const ado::Error& e) {
+        vb::MsgBox(e.Description, vb::vbOKOnly);
+        resultado = false;
+        return 0;
+    };
+
+    CNStuffContable::detail::EjecutaPasos(
+        [&](int paso) -> int {
+            switch (paso) {
+            case 0:
+                if (!Cuenta.trimmed().isEmpty())
+                    condicionCuenta = QStringLiteral(" AND CUENTA = '") + Txt(Cuenta) + u'\'';
+                subdiarioTC = ClsUtilidades::ValorCampo(gDatos().DatosTabla(
+                    QStringLiteral("MA_SUBDIARIOSCOMPROBANTES"), TC, QStringLiteral("SUBDIARIO"),
+                    QStringLiteral("TC"), 8, QString(), true, false));
+                codigoTC = ClsUtilidades::RellenaCeros(TC.trimmed(), 4);
+                L = letra.trimmed();
+                return 1;
+            case 1: {
+                const QString comprobante = QStringLiteral("' AND SUCURSAL = '") + Txt(Sucursal) +
+                                            QStringLiteral("' AND NUMERO = '") + Txt(Numero) +
+                                            QStringLiteral("' AND LETRA = '") + Txt(L) + u'\'';
+                const QString propio = QStringLiteral("SELECT TOP 1 *  FROM MV_ASIENTOS WHERE "
+                                                      "TIPO_REG = '") +
+                                       Txt(subdiarioTC);
+                const bool hallado =
+                    busca(propio + QStringLiteral("' AND  TC = '") + Txt(codigoTC) + comprobante +
+                          QStringLiteral(" and Fecha = '") + Txt(fechaAsto) + u'\'' +
+                          condicionCuenta) ||
+                    busca(propio + QStringLiteral("' AND TC = '") + Txt(codigoTC) + comprobante +
+                          condicionCuenta) ||
+                    busca(QStringLiteral("SELECT TOP 1 *  FROM MV_ASIENTOS WHERE TC = '") +
+                          Txt(codigoTC) + comprobante + condicionCuenta);
+                if (!hallado) {
+                    gDatos().CierraRecordset(rs);
+                    resultado = true;
+                    return -1;
+                }
+                return 2;
+            }
+            case 2:
+                numeracion =
+                    ClsUtilidades::ValorCampo(
+                        gDatos().DatosTabla(QStringLiteral("TA_COMPROBANTES"), TC,
+                                            QStringLiteral("ModificaNumeracion"),
+                                            QStringLiteral("Codigo"), 8, QString(), true, false))
+                        .toUpper();
+                return 3;
+            case 3: {
+                if (numeracion != u"FALSO" && numeracion != u"FALSE" && numeracion != u"0")
+                    return 4;
+                // The next number, written as the stored numbers are.
+                Numero = vb::Format(vb::Val(Numero) + 1, QStringLiteral("00000000"));
+                const int respuesta =
+                    vb::MsgBox(QStringLiteral("El Comprobante Duplicado, el nuevo numero es: ") +
+                                   LBM_Common1::FormateaNroComprobante(Sucursal, Numero, letra),
+                               vb::vbYesNo | vb::vbExclamation, QStringLiteral("Atencion"));
+                if (respuesta == vb::vbYes) {
+                    // The offered number is checked like a new voucher.
+                    fechaAsto.clear();
+                    condicionCuenta.clear();
+                    return 1;
+                }
+                Numero = NumeroInicial;
+                Mensaje = QStringLiteral("Comprobante duplicado");
+                gDatos().CierraRecordset(rs);
+                resultado = false;
+                return -1;
+            }
+            case 4: {
+                const QString mes =
+                    ClsUtilidades::ValorCampo(rs->Fields(QStringLiteral("Mes_Operativo")));
+                const QString asiento =
+                    ClsUtilidades::ValorCampo(rs->Fields(QStringLiteral("NUMERO ASIENTO")));
+                const QString tipoReg =
+                    ClsUtilidades::ValorCampo(rs->Fields(QStringLiteral("Tipo_Reg")));
+                if (MesOP)
+                    *MesOP = mes;
+                if (NroAsiento)
+                    *NroAsiento = asiento;
+                if (PeriodoModif)
+                    *PeriodoModif =
+                        ClsUtilidades::ValorCampo(rs->Fields(QStringLiteral("PERIODO")));
+                Mensaje =
+                    QStringLiteral("Comprobante registrado en el Asiento ") + mes + u'-' + asiento;
+                if (!tipoReg.trimmed().isEmpty())
+                    Mensaje += vb::vbCrLf + QStringLiteral(" Para el subdiario: ") + tipoReg;
+                gDatos().CierraRecordset(rs);
+                resultado = false;
+                return -1;
+            }
+            default:
+                return -1;
+            }
+        },
+        caja);
+    Suelta(rs);
+    return resultado;
+}
+
+bool Lbc_Asiento::ExisteEnMVAsientos(const QString& TC, const QString& suc, const QString& Nro,
+                                     const QString& L, const std::optional<QString>& Proveedor,
+                                     ado::RecordsetPtr* lrcsaux) {
+    bool resultado = false;
+    QString sql;
+    ado::RecordsetPtr propio;
+    ado::RecordsetPtr& rs = lrcsaux ? *lrcsaux : propio;
+    Atrapa(QStringLiteral("ExisteEnMVAsientos"),
+           {[&] {
+                const QString condicion = QStringLiteral("WHERE TC = '") + Txt(TC.trimmed()) +
+                                          QStringLiteral("' AND SUCURSAL = '") + Txt(suc) +
+                                          QStringLiteral("' AND NUMERO = '") + Txt(Nro) +
+                                          QStringLiteral("' AND LETRA = '") + Txt(L.trimmed()) +
+                                          u'\'';
+                if (Proveedor)
+                    sql = QStringLiteral("SELECT * FROM MV_ASIENTOS WITH(NOLOCK) ") + condicion +
+                          QStringLiteral(" AND CABCUENTA = '") + Txt(Proveedor->trimmed()) + u'\'';
+                else
+                    sql = QStringLiteral("SELECT * FROM MV_ASIENTOS  WITH(NOLOCK) ") + condicion;
+                return true;
+            },
+            [&] {
+                Abre(sql, rs, ado::adOpenDynamic, ado::adLockOptimistic);
+                return true;
+            },
+            [&] {
+                resultado = !rs->EOF();
+                return true;
+            }});
+    return resultado;
+}
+
+bool Lbc_Asiento::ExisteEnMVAsientos2(const QString& TC, const QString& suc, const QString& Nro,
+                                      const QString& L, const QString& /*TipoReg*/,
+                                      const QString& NroAsiento, const QString& MesOP,
+                                      const QString& Periodo,
+                                      const std::optional<QString>& Proveedor,
+                                      ado::RecordsetPtr* lrcsaux) {
+    bool resultado = false;
+    QString sql;
+    ado::RecordsetPtr propio;
+    ado::RecordsetPtr& rs = lrcsaux ? *lrcsaux : propio;
+    Atrapa(QStringLiteral("ExisteEnMVAsientos2"),
+           {[&] {
+                // Summary lines never count.
+                sql = QStringLiteral("SELECT * FROM MV_ASIENTOS WITH(NOLOCK) WHERE TC = '") +
+                      Txt(TC.trimmed()) + QStringLiteral("' AND SUCURSAL = '") + Txt(suc) +
+                      QStringLiteral("' AND NUMERO = '") + Txt(Nro) +
+                      QStringLiteral("' AND LETRA = '") + Txt(L.trimmed()) +
+                      QStringLiteral("' AND [NUMERO ASIENTO] = ") + Num(NroAsiento) +
+                      QStringLiteral(" AND Periodo = ") + Num(Periodo) +
+                      QStringLiteral(" AND MES_OPERATIVO = ") + Num(MesOP) +
+                      QStringLiteral("  AND (ESRESUMEN = 0)");
+                if (Proveedor)
+                    sql += QStringLiteral(" AND CABCUENTA = '") + Txt(Proveedor->trimmed()) + u'\'';
+                return true;
+            },
+            [&] {
+                Abre(sql, rs, ado::adOpenDynamic, ado::adLockOptimistic);
+                return true;
+            },
+            [&] {
+                resultado = !rs->EOF();
+                return true;
+            }});
+    return resultado;
+}

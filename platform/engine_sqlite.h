@@ -1,0 +1,109 @@
+#pragma once
+// The embedded engine: one SQLite file per database.
+//
+// Every connection gets, besides SQLite's own functions:
+//   collation SQLSRV       text compared ignoring letter case (accents included)
+//                          and trailing blanks, as SQL Server's default collation;
+//                          the schema declares text columns COLLATE SQLSRV.
+//   like(p, s[, esc])      LIKE with SQL Server's rules: letter case ignored for
+//                          every letter, "%", "_", "[abc]", "[a-z]", "[^abc]".
+//   LEN(s)                 length without trailing blanks.
+//   CHARINDEX(n, s[, p])   1-based position of n in s from p, letter case
+//                          ignored; 0 when absent.
+//   GETDATE()              vb::Now() as 'yyyy-mm-dd hh:mm:ss'.
+//   YEAR(d), MONTH(d), DAY(d)  parts of an ISO date text.
+//   REPLICATE(s, n)        s repeated n times.
+//   LEFT_STR(s, n), RIGHT_STR(s, n)  LEFT and RIGHT (SQLite's parser keeps
+//                          LEFT and RIGHT for joins, so the names differ).
+//   CONVERT_INT(x)         CONVERT(INT, x): blanks trimmed, '' gives 0, a text
+//                          that is no whole number fails with "Conversion failed"
+//                          (native 245), a real is truncated.
+//   CONVERT_FLOAT(x)       CONVERT(FLOAT | DECIMAL | NUMERIC, x), same rules.
+//   CONVERT_MONEY(x)       CONVERT(MONEY, x): rounded to four decimals.
+//   CONVERT_TEXT(x[, st])  CONVERT(VARCHAR | NVARCHAR, x[, style]); a date with
+//                          style 103 'dd/mm/yyyy', 3 'dd/mm/yy', 101 'mm/dd/yyyy',
+//                          1 'mm/dd/yy', 105 'dd-mm-yyyy', 111 'yyyy/mm/dd',
+//                          112 'yyyymmdd', 108 'hh:mm:ss', 120/121 ISO.
+//   CONVERT_DATETIME(x[, st])  CONVERT(DATETIME, x[, style]) to ISO text:
+//                          ISO texts, and day-first texts (style 103 or none),
+//                          month-first with 101.
+// SQL Server's ISNULL(a, b) cannot be a SQLite function (ISNULL is an operator
+// keyword there): SQLite's IFNULL is the same function. SUBSTRING, LTRIM,
+// RTRIM, UPPER, LOWER, REPLACE, ROUND and ABS are SQLite's own and behave alike.
+//
+// Statements sent as "SET NOCOUNT ON|OFF" are accepted and do nothing.
+
+#include "platform/engine.h"
+#include <QStringList>
+
+struct sqlite3;
+
+namespace ado {
+
+class SqliteEngine : public Engine {
+public:
+    // Opens an existing file (never creates one). Throws on failure.
+    SqliteEngine(const QString& path, const QString& database, const QString& folder,
+                 const FaultInjector* fault);
+    ~SqliteEngine() override;
+
+    QString path() const { return path_; }
+
+    QString database() const override { return database_; }
+    void useDatabase(const QString& name) override;
+    void setCommandTimeout(int seconds) override;
+    BatchResult execute(const QString& text, bool forUpdate) override;
+    void beginTrans() override;
+    void commitTrans() override;
+    void rollbackTrans() override;
+    bool inTransaction() const override;
+    QVariant insertRow(const QString& table, const ColumnValues& values) override;
+    void updateRow(const QString& table, const QVariant& key, const ColumnValues& values) override;
+    void deleteRow(const QString& table, const QVariant& key) override;
+    std::vector<QVariant> readRow(const QString& table, const std::vector<Column>& columns,
+                                  const QVariant& key) override;
+    RowSet schemaTables(const QString& table, const QString& type) override;
+    RowSet schemaColumns(const QString& table, const QString& column) override;
+
+    // The file that holds `database` in `folder`, or an empty text. Rule: a
+    // file named exactly like the database; else the database name plus
+    // ".db"; else the same two ignoring letter case (SQL Server's database
+    // names ignore it, Linux file names do not).
+    static QString databaseFile(const QString& folder, const QString& database);
+
+private:
+    struct Statement;
+    static sqlite3* openFile(const QString& path, int timeoutMs);
+    void checkFault(const QString& text) const;
+    RowSet listTables(const QString& table, const QString& type);
+    [[noreturn]] void fail(int rc) const;
+    bool runStatement(const QString& original, bool forUpdate, BatchResult& out);
+
+    sqlite3* db_ = nullptr;
+    QString path_;
+    QString database_;
+    QString folder_;
+    const FaultInjector* fault_;
+    int timeoutMs_ = 30000;
+    int trancount_ = 0;
+};
+
+// Cuts a batch into statements: at ";" and at line breaks that are followed by
+// a statement keyword (INSERT, UPDATE, DELETE, SELECT, BEGIN, COMMIT, ...),
+// never inside quoted literals, bracketed names, comments or parentheses. A
+// SELECT continues an INSERT without VALUES, a CREATE (view) or a UNION, a SET
+// continues an UPDATE. "GO" lines only separate. Blank statements are dropped.
+QStringList splitBatch(const QString& batch);
+
+// ADO type code and DefinedSize for a declared column type ("VARCHAR(30)").
+// An empty declaration gives adEmpty.
+std::pair<int, long> adoTypeOfDeclared(const QString& declType);
+
+// The provider error for a SQLite result code (extended codes welcome) and its
+// message. The table lives in ado_errors.cpp.
+Exception sqliteException(int extendedCode, const QString& message);
+
+// Registers the collation and functions listed above on a connection.
+void registerSqlServerFunctions(sqlite3* db);
+
+} // namespace ado

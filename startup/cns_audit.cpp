@@ -1,0 +1,96 @@
+#include "startup/cnstuffcontable.h"
+
+#include "data/instances.h"
+#include "platform/clsentorno.h"
+#include "platform/clsutilidades.h"
+#include "platform/vb.h"
+#include "startup/cns_pasos.h"
+
+namespace CNStuffContable {
+
+namespace {
+
+QString Texto(const QString& valor) {
+    return u'\'' + detail::Escapa(valor) + u'\'';
+}
+
+} // namespace
+
+void GrabaAccionComprobante(const QString& TC, const QString& IdComprobante,
+                            const QString& IdComplemento, bool Alta, bool Modificacion,
+                            const QString& Texto_, bool EsBaja) {
+    QString sentencia;
+    auto pon = [](int i, const char* campo, const QString& valor) {
+        gCamposSQL[size_t(i)] = {QString::fromLatin1(campo), valor};
+    };
+    detail::EjecutaPasos(
+        [&](int paso) {
+            switch (paso) {
+            case 0:
+                gCamposSQL.assign(8, CampoSQL{});
+                return 1;
+            case 1:
+                pon(0, "TC", Texto(ClsUtilidades::RellenaCeros(TC.trimmed(), 4)));
+                return 2;
+            case 2:
+                pon(1, "IdComprobante", Texto(IdComprobante));
+                return 3;
+            case 3:
+                // A bare number: written as one, never as the caller's raw text.
+                pon(2, "IdComplemento",
+                    vb::CStr(gDatos().SQLValue(IdComplemento, QStringLiteral("@"))));
+                return 4;
+            case 4:
+                pon(3, "Tipo_accion",
+                    EsBaja         ? QStringLiteral("'B'")
+                    : Alta         ? QStringLiteral("'A'")
+                    : Modificacion ? QStringLiteral("'M'")
+                                   : QStringLiteral("'B'"));
+                return 5;
+            case 5:
+                pon(4, "FECHAHORA", Texto(vb::Format(vb::Now(), FormatoFechaHora())));
+                return 6;
+            case 6:
+                pon(5, "Usuario", Texto(ClsEntorno::UsuarioWindows()));
+                return 7;
+            case 7:
+                pon(6, "PC", Texto(ClsEntorno::NombrePC()));
+                return 8;
+            case 8:
+                pon(7, "SYSTEMUSER", Texto(Texto_));
+                return 9;
+            case 9:
+                sentencia = QStringLiteral(" INSERT INTO V_MV_CPTEACCIONES ");
+                ArmaValoresInsert(sentencia, gCamposSQL, true);
+                return 10;
+            case 10: {
+                long afectados = 0;
+                gDatos().EjecutaConsultaSQL(sentencia, afectados);
+                return -1;
+            }
+            default:
+                return -1;
+            }
+        },
+        detail::IgnorarError);
+}
+
+void GrabaErrorAux(const QString& Sentencia, const QString& Proceso, std::int32_t NroError,
+                   const QString& Descripcion) {
+    Q_UNUSED(Proceso) // the row always names the running program
+    ado::RecordsetPtr rs = ado::Recordset::create();
+    gDatos().AbrirRecordset(QStringLiteral("select  top 1 * from AUX_ERR"), rs, nullptr, 2, 3, -1,
+                            true);
+    rs->AddNew();
+    rs->Fields(QStringLiteral("Proceso")).setValue(vb::AppExeName());
+    rs->Fields(QStringLiteral("fecha")).setValue(vb::Format(vb::Now(), FormatoFechaHora()));
+    rs->Fields(QStringLiteral("Error")).setValue(NroError);
+    rs->Fields(QStringLiteral("Descripcion")).setValue(ClsUtilidades::CortaTexto(Descripcion, 250));
+    rs->Fields(QStringLiteral("SQL")).setValue(Sentencia);
+    rs->Fields(QStringLiteral("Pc")).setValue(ClsEntorno::NombrePC());
+    rs->Fields(QStringLiteral("Usuario")).setValue(gDatos().gUsuario);
+    rs->Update();
+    gDatos().CierraRecordset(rs);
+}
+
+} // namespace CNStuffContable

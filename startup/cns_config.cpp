@@ -1,0 +1,245 @@
+#include "startup/cnstuffcontable.h"
+
+#include "data/instances.h"
+#include "platform/clsutilidades.h"
+#include "platform/msgbox.h"
+#include "platform/vb.h"
+#include "startup/cns_pasos.h"
+
+#include <stdexcept>
+
+namespace CNStuffContable {
+
+// ---- Run-wide values --------------------------------------------------------------
+QString gSeccionIni;
+bool gFlatToolbars = false;
+QString gParametroAdicional;
+QString gMenu;
+QString gCaja;
+QString gCadenaODBC;
+QString gPeriodoActual;
+bool gSoloMayusculas = false;
+bool gBloqueoActivo = false;
+QString gUNegocioUsuario;
+QString gTablaConfiguracion;
+QVariant gIdControlAcceso;
+std::int16_t gDigitosNivel1 = 0, gDigitosNivel2 = 0, gDigitosNivel3 = 0, gDigitosNivel4 = 0,
+             gDigitosNivel5 = 0, gDigitosNivel6 = 0;
+std::int16_t gFinNivel1 = 0, gFinNivel2 = 0, gFinNivel3 = 0, gFinNivel4 = 0, gFinNivel5 = 0,
+             gFinNivel6 = 0;
+QString CuentaActual;
+std::int16_t gTalonario = 0;
+int gEstiloSkin = 0;
+bool gUsaMultiMonedas = false;
+
+namespace detail {
+
+ado::Error ErrorActual() {
+    try {
+        throw;
+    } catch (const ado::Exception& e) {
+        return e.error();
+    } catch (const std::overflow_error& e) {
+        return {6, QStringLiteral("Desbordamiento"), {}, 0, vb::AppExeName()};
+    } catch (const std::exception& e) {
+        return {5, QString::fromLocal8Bit(e.what()), {}, 0, vb::AppExeName()};
+    }
+}
+
+bool EjecutaPasos(const std::function<int(int)>& paso,
+                  const std::function<int(const ado::Error&)>& caja, int primero) {
+    int i = primero;
+    while (i >= 0) {
+        try {
+            i = paso(i);
+        } catch (const std::exception&) {
+            const int respuesta = caja(ErrorActual());
+            if (respuesta == vb::vbRetry)
+                continue;
+            if (respuesta != vb::vbIgnore)
+                return false;
+            ++i;
+        }
+    }
+    return true;
+}
+
+QString Escapa(const QString& texto) {
+    QString t = texto;
+    return t.replace(u'\'', QStringLiteral("''"));
+}
+
+} // namespace detail
+
+namespace {
+
+// Closes a recordset left open by a routine that the operator abandoned.
+void CierraSinAviso(const ado::RecordsetPtr& rs) {
+    try {
+        if (rs && rs->State() != ado::adStateClosed) {
+            if (rs->EditMode() != ado::adEditNone)
+                rs->CancelUpdate();
+            rs->Close();
+        }
+    } catch (const std::exception&) {
+    }
+}
+
+void AseguraTablaConfiguracion() {
+    if (gTablaConfiguracion.trimmed().isEmpty())
+        gTablaConfiguracion = QStringLiteral("TA_CONFIGURACION");
+}
+
+int CajaRutina(const ado::Error& e, const QString& rutina) {
+    return ClsUtilidades::ReportaError(e, std::nullopt, rutina);
+}
+
+} // namespace
+
+QString Cfg(const QString& Clave, QString& ValorAux) {
+    ado::RecordsetPtr rs = ado::Recordset::create();
+    QString sentencia;
+    QString resultado;
+    const QString clave = Clave.trimmed();
+    const bool completo = detail::EjecutaPasos(
+        [&](int paso) {
+            switch (paso) {
+            case 0:
+                AseguraTablaConfiguracion();
+                return 1;
+            case 1:
+                sentencia = QStringLiteral("SELECT VALOR, valoraux FROM ") + gTablaConfiguracion +
+                            QStringLiteral(" WHERE CLAVE = '") + detail::Escapa(clave) + u'\'';
+                return 2;
+            case 2:
+                if (clave.compare(u"[FECHA HASTA]", Qt::CaseInsensitive) == 0 ||
+                    clave.compare(u"[FECHA DESDE]", Qt::CaseInsensitive) == 0)
+                    sentencia = sentencia.toUpper();
+                return 3;
+            case 3:
+                gDatos().AbrirRecordset(sentencia, rs, nullptr, 0, 1, -1, true);
+                return 4;
+            case 4:
+                if (rs->EOF()) {
+                    resultado = QStringLiteral(" ");
+                    ValorAux.clear();
+                } else {
+                    resultado = ClsUtilidades::ValorCampo(rs->Fields(QStringLiteral("VALOR")));
+                    ValorAux = ClsUtilidades::ValorCampo(rs->Fields(QStringLiteral("valoraux")));
+                }
+                return 5;
+            case 5:
+                gDatos().CierraRecordset(rs);
+                return -1;
+            default:
+                return -1;
+            }
+        },
+        [](const ado::Error& e) {
+            // Retry is no way out here: only Ignore goes on.
+            const int r = CajaRutina(e, QStringLiteral("Cfg"));
+            return r == vb::vbIgnore ? r : vb::vbCancel;
+        });
+    if (!completo) {
+        CierraSinAviso(rs);
+        return QString();
+    }
+    return resultado;
+}
+
+QString Cfg(const QString& Clave) {
+    QString valorAux;
+    return Cfg(Clave, valorAux);
+}
+
+bool CfgSi(const QString& Clave) {
+    return Cfg(Clave).compare(u"SI", Qt::CaseInsensitive) == 0;
+}
+
+void GrabaDfg(const QString& Clave, const QVariant& Valor, const QString& ValorAux,
+              bool PoliticaNegocio, const QString& Grupo) {
+    ado::RecordsetPtr rs = ado::Recordset::create();
+    QString sentencia;
+    // The key is looked up in the form in which it is stored.
+    const QString clave = Clave.trimmed().toUpper();
+    const bool completo = detail::EjecutaPasos(
+        [&](int paso) {
+            switch (paso) {
+            case 0:
+                AseguraTablaConfiguracion();
+                sentencia = QStringLiteral("SELECT * FROM ") + gTablaConfiguracion +
+                            QStringLiteral(" WHERE CLAVE = '") + detail::Escapa(clave) + u'\'';
+                return 1;
+            case 1:
+                gDatos().AbrirRecordset(sentencia, rs, nullptr, 2, 3, -1, true);
+                return 2;
+            case 2:
+                if (rs->EOF())
+                    rs->AddNew();
+                return 3;
+            case 3:
+                rs->Fields(QStringLiteral("Grupo")).setValue(Grupo);
+                return 4;
+            case 4:
+                rs->Fields(QStringLiteral("Clave")).setValue(clave);
+                return 5;
+            case 5:
+                rs->Fields(QStringLiteral("Valor")).setValue(vb::CStr(Valor).trimmed());
+                return 6;
+            case 6:
+                rs->Fields(QStringLiteral("PoliticaNegocio")).setValue(PoliticaNegocio);
+                return 7;
+            case 7:
+                if (!ValorAux.isEmpty())
+                    rs->Fields(QStringLiteral("ValorAux")).setValue(ValorAux.trimmed());
+                return 8;
+            case 8:
+                rs->Update();
+                return 9;
+            case 9:
+                gDatos().CierraRecordset(rs);
+                return -1;
+            default:
+                return -1;
+            }
+        },
+        [](const ado::Error& e) { return CajaRutina(e, QStringLiteral("GrabaDfg")); });
+    if (!completo)
+        CierraSinAviso(rs);
+}
+
+void IniContable() {
+    detail::EjecutaPasos(
+        [&](int paso) {
+            switch (paso) {
+            case 0:
+                gSoloMayusculas = CfgSi(QStringLiteral("ESCRIBE_SOLO_MAYUSCULAS"));
+                return 1;
+            case 1:
+                gBloqueoActivo = CfgSi(QStringLiteral("SS_BloqueoActivo"));
+                return 2;
+            case 2:
+                gPeriodoActual = Cfg(QStringLiteral("PERIODO"));
+                return 3;
+            case 3:
+                gUNegocioUsuario = ClsUtilidades::RellenaCeros(
+                    vb::CStr(gDatos().DatosTabla(
+                        QStringLiteral("ta_usuarios"), gUsuarioLogeado, QStringLiteral("UNegocio"),
+                        QStringLiteral("nombre"), 8, QString(), true, false)),
+                    4);
+                return 4;
+            case 4:
+                gConfidencialidad = CfgSi(QStringLiteral("SS_CONFIDENCIALIDAD"));
+                return 5;
+            case 5:
+                if (gUNegocioUsuario.isEmpty())
+                    gUNegocioUsuario = QStringLiteral("   1");
+                return -1;
+            default:
+                return -1;
+            }
+        },
+        [](const ado::Error& e) { return CajaRutina(e, QStringLiteral("IniContable")); });
+}
+
+} // namespace CNStuffContable

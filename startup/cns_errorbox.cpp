@@ -1,0 +1,82 @@
+#include "startup/cnstuffcontable.h"
+
+#include "platform/msgbox.h"
+#include "platform/quindel2.h"
+#include "platform/vb.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace CNStuffContable {
+
+namespace {
+
+QString PalabraRespuesta(int respuesta) {
+    switch (respuesta) {
+    case vb::vbRetry:
+        return QStringLiteral("Reintentar");
+    case vb::vbIgnore:
+        return QStringLiteral("Ignorar");
+    case vb::vbAbort:
+        return QStringLiteral("Abortar");
+    case vb::vbCancel:
+        return QStringLiteral("Cancelar");
+    case vb::vbYes:
+        return QStringLiteral("Sí");
+    case vb::vbNo:
+        return QStringLiteral("No");
+    default:
+        return QString();
+    }
+}
+
+QString CarpetaTemporal() {
+    for (const char* variable : {"TEMP", "TMP"}) {
+        const QString carpeta = qEnvironmentVariable(variable).trimmed();
+        if (!carpeta.isEmpty())
+            return carpeta;
+    }
+    return QDir::tempPath();
+}
+
+} // namespace
+
+QString ArchivoErrorOperador() {
+    return ClsUtilidades::CarpetaConBarra(CarpetaTemporal()) + QStringLiteral("KQERR.LOG");
+}
+
+std::int16_t AvisaErrorOperador(const ado::Error& Err, std::optional<int> Botones,
+                                const std::optional<QVariant>& Rutina) {
+    const QString ruta = ArchivoErrorOperador();
+    // The log is opened (and so created) before the box; a log that cannot be
+    // opened never keeps the box from the operator.
+    QFile log(ruta);
+    const bool logAbierto = log.open(QIODevice::WriteOnly | QIODevice::Append);
+
+    const QString mensaje = QStringLiteral("Ha ocurrido el Siguiente Error (") +
+                            QString::number(Err.Number) + QStringLiteral(") ") +
+                            Err.Description.trimmed();
+    QString rutina;
+    if (Rutina)
+        rutina = QStringLiteral(" - ") + vb::CStr(*Rutina);
+    const QString titulo = Err.Source + rutina + QStringLiteral(" Aviso al operador!!! ");
+    const int estilo = Botones.value_or(vb::vbAbortRetryIgnore | vb::vbCritical);
+
+    int respuesta = 0;
+    if (Err.Number != 0) {
+        respuesta = vb::MsgBox(mensaje, estilo, titulo);
+        if (logAbierto) {
+            const QDateTime ahora = vb::Now();
+            const QString linea =
+                ahora.toString(QStringLiteral("MM-dd-yyyy")) + u' ' +
+                ahora.toString(QStringLiteral("HH:mm:ss")) + QStringLiteral(" Rutina: ") +
+                rutina.trimmed() + QStringLiteral(" Mensaje ") + mensaje.trimmed() +
+                QStringLiteral(" Respondió : ") + PalabraRespuesta(respuesta) + vb::vbCrLf;
+            log.write(quindel2::encodeWindows1252(linea));
+        }
+    }
+    log.close();
+    return static_cast<std::int16_t>(respuesta);
+}
+
+} // namespace CNStuffContable

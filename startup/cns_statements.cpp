@@ -1,0 +1,229 @@
+#include "startup/cnstuffcontable.h"
+
+#include "data/instances.h"
+#include "platform/clsutilidades.h"
+#include "platform/msgbox.h"
+#include "platform/vb.h"
+#include "startup/cns_pasos.h"
+#include "startup/dll_display.h"
+#include "startup/lbf_ctrldisplay.h" // complete type for the banner header
+
+namespace CNStuffContable {
+
+ListaCampos gCamposSQL;
+
+namespace {
+
+// An empty field list cannot make a statement (subscript out of range).
+void ExigeCampos(const ListaCampos& campos) {
+    if (campos.empty())
+        throw ado::Exception(
+            {9, QStringLiteral("Subíndice fuera del intervalo"), {}, 0, vb::AppExeName()});
+}
+
+QString ListaDe(const ListaCampos& campos, QString CampoSQL::*miembro) {
+    QStringList partes;
+    for (const CampoSQL& c : campos)
+        partes << c.*miembro;
+    return partes.join(u',');
+}
+
+// A date for a date column: ISO text on the embedded engine, where dates are
+// stored that way, so that text order stays date order.
+QString TextoFecha(const QString& valor) {
+    if (ClsUtilidades::motorSQL() != MotorSQL::SQLite)
+        return valor;
+    const std::optional<QDateTime> fecha = vb::ParseDate(valor);
+    return fecha ? fecha->toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) : valor;
+}
+
+} // namespace
+
+void AgregaCampo(const QString& Campo, const QString& Valor, const QString& Delimitador,
+                 bool Inicializa) {
+    if (Inicializa)
+        gCamposSQL.assign(1, CampoSQL{});
+    else
+        gCamposSQL.push_back(CampoSQL{});
+    CampoSQL& campo = gCamposSQL.back();
+    campo.Campo = Campo;
+    if (Valor.toUpper() == u"NULL")
+        campo.Valor = QStringLiteral("Null");
+    else
+        campo.Valor = vb::CStr(gDatos().SQLValue(Valor, Delimitador));
+}
+
+void AgregaCampoRecordset(const ado::RecordsetPtr& Rs, QString& Campo, const QString& Valor,
+                          bool Inicializa) {
+    Campo.remove(u'[');
+    Campo.remove(u']');
+    const ado::Field campo = Rs->Fields(Campo);
+    const int tipo = campo.Type();
+    QString marca = QStringLiteral("'");
+    QString valor = Valor;
+    if (DB_Dll::ADOText(tipo)) {
+        if (Valor.trimmed().isEmpty())
+            valor = QStringLiteral("Null");
+        else if (campo.DefinedSize() < 30)
+            valor = ClsUtilidades::RellenaCeros(Valor, int(campo.DefinedSize()));
+        else
+            valor = Valor.trimmed();
+    } else if (DB_Dll::ADONumeric(tipo)) {
+        marca = QStringLiteral("@");
+    } else if (DB_Dll::ADOBoolean(tipo)) {
+        valor = EsVerdadero(Valor) ? QStringLiteral("1") : QStringLiteral("0");
+    } else if (DB_Dll::ADOCurrency(tipo)) {
+        marca = QStringLiteral("@");
+    } else if (DB_Dll::adodate(tipo)) {
+        valor = vb::IsDate(Valor) ? TextoFecha(Valor) : QStringLiteral("Null");
+    }
+    AgregaCampo(Campo, valor, marca, Inicializa);
+}
+
+void ArmaSentenciaSQL(ListaCampos& Campos, QStringList& Sentencias, const QString& Tabla,
+                      bool EsUpdate, QString& Where) {
+    ExigeCampos(Campos);
+    QString sentencia;
+    if (!EsUpdate) {
+        sentencia = QStringLiteral("INSERT INTO ") + Tabla + QStringLiteral(" (") +
+                    ListaDe(Campos, &CampoSQL::Campo) + QStringLiteral(") VALUES (") +
+                    ListaDe(Campos, &CampoSQL::Valor) + u')';
+    } else {
+        QStringList asignaciones;
+        for (const CampoSQL& c : Campos)
+            asignaciones << c.Campo + QStringLiteral(" = ") + c.Valor;
+        if (!Where.contains(u"WHERE", Qt::CaseInsensitive))
+            Where = QStringLiteral(" WHERE ") + Where;
+        sentencia = QStringLiteral("UPDATE ") + Tabla + QStringLiteral(" SET ") +
+                    asignaciones.join(u',') + u' ' + Where;
+    }
+    if (Sentencias.isEmpty())
+        Sentencias.append(QString());
+    Sentencias.last() = sentencia;
+    Sentencias.append(QString());
+    Campos.assign(1, CampoSQL{});
+}
+
+void ArmaValoresInsert(QString& Sentencia, ListaCampos& Campos, bool Limpiar) {
+    ExigeCampos(Campos);
+    Sentencia += u'(' + ListaDe(Campos, &CampoSQL::Campo) + QStringLiteral(") VALUES (") +
+                 ListaDe(Campos, &CampoSQL::Valor) + u')';
+    if (Limpiar)
+        Campos.clear();
+}
+
+namespace {
+
+struct ResultadoLote {
+    bool fallo = false;
+    std::int32_t nativo = 0;
+    QString texto;
+};
+
+// Reads and clears the connection's errors after a statement of the save.
+ResultadoLote LeeErrores(ado::Errors& errores, bool ignoraClaveDuplicada) {
+    ResultadoLote r;
+    if (errores.Count() == 0)
+        return r;
+    r.fallo = true;
+    r.nativo = std::int32_t(errores.Item(0).NativeError);
+    // With several errors the last one is the server's closing summary.
+    const int lineas = errores.Count() == 1 ? 1 : errores.Count() - 1;
+    for (int i = 0; i < lineas; ++i) {
+        const ado::Error& e = errores.Item(i);
+        r.texto +=
+            QString::number(e.NativeError) + QStringLiteral(" : ") + e.Description + vb::vbCrLf;
+    }
+    if (ignoraClaveDuplicada && r.nativo == ado::nativeDuplicateKey)
+        r.texto.clear();
+    errores.Clear();
+    return r;
+}
+
+void Ejecuta(const QString& sentencia) {
+    QString texto = sentencia;
+    long afectados = 0;
+    try {
+        gDatos().EjecutaConsultaSQL(texto, afectados);
+    } catch (const std::exception&) {
+        // The connection's errors tell the outcome.
+    }
+}
+
+} // namespace
+
+void EjecutaTransaccion(const QStringList& Sentencias, bool& HuboError, std::int32_t& ErrorNativo,
+                        bool IgnoraClaveDuplicada) {
+    HuboError = false;
+    DB_Dll& datos = gDatos();
+    QString cuerpo;
+    QString lote;
+    const bool armado = detail::EjecutaPasos(
+        [&](int paso) {
+            switch (paso) {
+            case 0:
+                // A closed connection would only fail later, half-way through
+                // the error handling; stop before anything is sent.
+                if (datos.cnn()->State() != ado::adStateOpen)
+                    throw ado::Exception({ado::adErrInvalidConnection,
+                                          QStringLiteral("La conexión está cerrada o no es "
+                                                         "válida en este contexto."),
+                                          {},
+                                          0,
+                                          vb::AppExeName()});
+                return 1;
+            case 1:
+                // Errors of earlier statements must not be taken for this save's.
+                datos.cnn()->errors().Clear();
+                return 2;
+            case 2:
+                cuerpo.clear();
+                for (const QString& s : Sentencias)
+                    if (!s.trimmed().isEmpty())
+                        cuerpo += vb::vbCr + s;
+                return 3;
+            case 3:
+                lote =
+                    QStringLiteral("BEGIN TRANSACTION ") + vb::vbCr + vb::vbCr + cuerpo + vb::vbCr;
+                return -1;
+            default:
+                return -1;
+            }
+        },
+        [](const ado::Error& e) {
+            gCartel().CartelCerrar();
+            return ClsUtilidades::ReportaError(e);
+        });
+    if (!armado) {
+        // Nothing was saved.
+        HuboError = true;
+        return;
+    }
+
+    QString ejecutado = lote;
+    long afectados = 0;
+    try {
+        datos.EjecutaConsultaSQL(ejecutado, afectados);
+    } catch (const std::exception&) {
+    }
+    ResultadoLote r = LeeErrores(datos.cnn()->errors(), IgnoraClaveDuplicada);
+    if (!r.fallo) {
+        Ejecuta(QStringLiteral("COMMIT TRANSACTION"));
+        // A refused commit leaves nothing saved either.
+        r = LeeErrores(datos.cnn()->errors(), IgnoraClaveDuplicada);
+    }
+    if (r.fallo) {
+        gCartel().CartelCerrar();
+        HuboError = true;
+        Ejecuta(QStringLiteral("ROLLBACK TRANSACTION"));
+        datos.cnn()->errors().Clear();
+        GrabaErrorAux(ejecutado, vb::AppExeName(), r.nativo, r.texto);
+        if (!r.texto.trimmed().isEmpty())
+            vb::MsgBox(r.texto, vb::vbCritical | vb::vbOKOnly,
+                       QStringLiteral("Aviso al Operador!"));
+    }
+    gCartel().CartelCerrar();
+    ErrorNativo = r.nativo;
+}
+
+} // namespace CNStuffContable

@@ -1,0 +1,137 @@
+#pragma once
+// The shared module of the accounting programs: run-wide values loaded at
+// start-up and the services every window uses (configuration keys, the
+// operator error box, the statement builder with its one-transaction save,
+// voucher numbering, audit and failed-statement rows, small helpers).
+
+#include "data/runwide.h" // gUsuarioLogeado, gPasswordUsuario, gConfidencialidad
+#include "platform/ado.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace CNStuffContable {
+
+// ---- Run-wide values -----------------------------------------------------------
+// Written once at start-up (some later by the windows that own them), read
+// everywhere. gUsuarioLogeado, gPasswordUsuario and gConfidencialidad live in
+// data/runwide.h because the data object reads them.
+
+extern QString gSeccionIni;         // "PC|USER": this computer's INI section
+extern bool gFlatToolbars;          // toolbar style from CN000p.INI
+extern QString gParametroAdicional; // "@ParametroAdicional" of the command line
+extern QString gMenu;               // "@Menu" of the command line
+extern QString gCaja;               // "@Caja": cash-box number, empty when absent
+extern QString gCadenaODBC;         // "DSN=...; UID=...; PWD=..." for the reports
+extern QString gPeriodoActual;      // fiscal year in use (key PERIODO, then the main window)
+extern bool gSoloMayusculas;        // key ESCRIBE_SOLO_MAYUSCULAS
+extern bool gBloqueoActivo;         // key SS_BloqueoActivo
+extern QString gUNegocioUsuario;    // the user's business unit, four characters
+extern QString gTablaConfiguracion; // "TA_CONFIGURACION"
+extern QVariant gIdControlAcceso;   // ID of this run's Control_Acceso row
+extern std::int16_t gDigitosNivel1, gDigitosNivel2, gDigitosNivel3, gDigitosNivel4, gDigitosNivel5,
+    gDigitosNivel6; // account-code level sizes
+extern std::int16_t gFinNivel1, gFinNivel2, gFinNivel3, gFinNivel4, gFinNivel5,
+    gFinNivel6;                 // cumulative level ends
+extern QString CuentaActual;    // account being edited, handed between account windows
+extern std::int16_t gTalonario; // receipt book found by the last voucher lookup
+extern int gEstiloSkin;         // skin number
+extern bool gUsaMultiMonedas;   // several currencies in use
+
+// One (column, literal) pair of the statement being built.
+struct CampoSQL {
+    QString Campo;
+    QString Valor;
+};
+using ListaCampos = std::vector<CampoSQL>;
+// The one field list of the process: one statement is built at a time.
+extern ListaCampos gCamposSQL;
+
+// ---- Configuration keys ----------------------------------------------------------
+// Value of a key; " " when absent, "" after a failure. ValorAux receives the
+// row's second value ("" when absent).
+QString Cfg(const QString& Clave, QString& ValorAux);
+QString Cfg(const QString& Clave);
+// A flag is on when its value is "SI" in any letter case.
+bool CfgSi(const QString& Clave);
+// Writes one key (trimmed, upper case); an empty ValorAux keeps the stored one.
+void GrabaDfg(const QString& Clave, const QVariant& Valor, const QString& ValorAux,
+              bool PoliticaNegocio, const QString& Grupo);
+// Loads the run-wide settings.
+void IniContable();
+
+// ---- Small helpers ------------------------------------------------------------------
+// False only for "FALSE", "FALSO" and "0" in any letter case (not trimmed).
+bool EsVerdadero(const QString& Texto);
+QString FormatoFecha();     // "dd/mm/yy"
+QString FormatoHora();      // "hh:mm"
+QString FormatoFechaHora(); // "dd/mm/yy hh:mm"
+// The file exists and can be opened for reading now.
+bool ExisteArchivo(const QString& Ruta);
+// Text after the first "/", or the whole text when it holds none.
+QString TextoDespuesDeBarra(const QString& Texto);
+// The server's date and time (seconds); today at midnight when it gives no row.
+QDateTime FechaServidor();
+
+// ---- Operator error box ---------------------------------------------------------
+// Shows the error (Abort/Retry/Ignore by default), logs the answer in
+// KQERR.LOG of the temporary folder and returns the answer: 4 retry the
+// failing step, 5 go on with the next one, anything else leave the routine.
+// 0 (nothing shown) when the error number is 0.
+std::int16_t AvisaErrorOperador(const ado::Error& Err, std::optional<int> Botones = std::nullopt,
+                                const std::optional<QVariant>& Rutina = std::nullopt);
+// Full path of the operator error log.
+QString ArchivoErrorOperador();
+
+// ---- Statement builder and one-transaction save ---------------------------------
+void AgregaCampo(const QString& Campo, const QString& Valor, const QString& Delimitador,
+                 bool Inicializa);
+// The column's type in Rs decides the literal; brackets are removed from Campo.
+void AgregaCampoRecordset(const ado::RecordsetPtr& Rs, QString& Campo, const QString& Valor,
+                          bool Inicializa);
+// Builds one INSERT (or UPDATE with Where) into the last slot of Sentencias,
+// appends an empty slot and leaves Campos with one empty entry.
+void ArmaSentenciaSQL(ListaCampos& Campos, QStringList& Sentencias, const QString& Tabla,
+                      bool EsUpdate, QString& Where);
+// Appends "(columns) VALUES (values)" to Sentencia; Limpiar empties Campos.
+void ArmaValoresInsert(QString& Sentencia, ListaCampos& Campos, bool Limpiar);
+// Runs the non-blank statements as one transaction. HuboError is True when the
+// save did not take effect; ErrorNativo is the first provider error (0 when none).
+void EjecutaTransaccion(const QStringList& Sentencias, bool& HuboError, std::int32_t& ErrorNativo,
+                        bool IgnoraClaveDuplicada = false);
+
+// ---- Audit and failed-statement rows --------------------------------------------------
+// One V_MV_CPTEACCIONES row (A add, M change, B delete); never reports a failure.
+void GrabaAccionComprobante(const QString& TC, const QString& IdComprobante,
+                            const QString& IdComplemento, bool Alta, bool Modificacion,
+                            const QString& Texto, bool EsBaja = false);
+// One AUX_ERR row for a refused statement; failures go to the caller.
+void GrabaErrorAux(const QString& Sentencia, const QString& Proceso, std::int32_t NroError,
+                   const QString& Descripcion);
+
+// ---- Voucher numbering by receipt books ---------------------------------------------
+// The seven voucher letters.
+inline const QString LetrasComprobante = QStringLiteral("A,B,C,E,R,X,M");
+// Checks a voucher number against its receipt books (letter, range, expiry);
+// may set gTalonario. Fecha empty: no expiry check.
+bool ValidaNumeracionComprobante(const QString& TC, const QString& Sucursal, const QString& Numero,
+                                 const QString& Letra, QString& Mensaje,
+                                 const QString& Fecha = QString());
+// Records Numero as the book's last number: at once (ArmaSentencia False) or
+// as statements left in Sentencia for the caller's transaction.
+void ConsultaComprobante(const QString& TC, const QString& Sistema, const QString& Sucursal,
+                         const QString& Numero, QString& Letra, bool ArmaSentencia,
+                         QString& Sentencia, bool ForzaControl = false, bool SoloControl = false);
+
+} // namespace CNStuffContable
+
+namespace LBM_Common1 {
+// "0003-00001234A": branch with four digits, number with eight, first letter.
+QString FormateaNroComprobante(const QString& Sucursal, const QString& Numero,
+                               const QString& Letra);
+} // namespace LBM_Common1

@@ -1,0 +1,90 @@
+#include "startup/dll_display.h"
+
+#include "platform/vb.h"
+#include "startup/lbf_ctrldisplay.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <memory>
+
+Dll_Display::~Dll_Display() {
+    // A widget may only be destroyed while the application object lives; at
+    // process exit the window simply goes with the process.
+    if (ventana_ && QCoreApplication::instance())
+        delete ventana_.data();
+}
+
+Lbf_CtrlDisplay& Dll_Display::Ventana() {
+    if (!ventana_)
+        ventana_ = new Lbf_CtrlDisplay();
+    return *ventana_;
+}
+
+void Dll_Display::CartelInicio(const QString& Titulo, bool PermiteCancelar) {
+    Lbf_CtrlDisplay& w = Ventana();
+    w.setWindowTitle(Titulo);
+    w.CmdDisplayCancelar->setVisible(PermiteCancelar);
+    w.show();
+}
+
+void Dll_Display::CartelMostrar(bool& Cancelado, const std::optional<QVariant>& L1,
+                                const std::optional<QVariant>& l2,
+                                const std::optional<QVariant>& l3) {
+    Lbf_CtrlDisplay& w = Ventana();
+    const std::optional<QVariant>* lineas[3] = {&L1, &l2, &l3};
+    for (int i = 0; i < 3; ++i) {
+        if (lineas[i]->has_value())
+            w.LblCtrol[i]->setText(NuloATexto(**lineas[i]));
+    }
+    w.repaint();
+    Cancelado = w.CmdDisplayCancelar->text() == Lbf_CtrlDisplay::kAbortado;
+    vb::DoEvents();
+}
+
+void Dll_Display::CartelCerrar() {
+    if (!ventana_)
+        return;
+    ventana_->hide();
+    delete ventana_.data();
+    ventana_.clear();
+}
+
+void Dll_Display::Siempre_Visible(bool valor) {
+    Lbf_CtrlDisplay& w = Ventana();
+    const bool visible = w.isVisible();
+    w.setWindowFlag(Qt::WindowStaysOnTopHint, valor);
+    // Changing the flags hides a shown window.
+    if (visible)
+        w.show();
+}
+
+QString Dll_Display::NuloATexto(const QVariant& valor) {
+    if (vb::IsNull(valor) || vb::IsEmpty(valor))
+        return QString();
+    if (vb::isCurrency(valor) || valor.canConvert<QString>())
+        return vb::CStr(valor);
+    return QString();
+}
+
+namespace CNStuffContable {
+
+namespace {
+std::unique_ptr<Dll_Display>& cartel() {
+    static std::unique_ptr<Dll_Display> instancia;
+    return instancia;
+}
+} // namespace
+
+Dll_Display& gCartel() {
+    auto& c = cartel();
+    if (!c)
+        c = std::make_unique<Dll_Display>();
+    return *c;
+}
+
+void resetCartel() {
+    cartel().reset();
+}
+
+} // namespace CNStuffContable

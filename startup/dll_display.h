@@ -1,0 +1,57 @@
+#pragma once
+// The progress banner: up to three centred lines, a looping animation and an
+// optional Cancel button that the running operation polls through
+// CartelMostrar. Expected use: CartelInicio, any number of CartelMostrar,
+// CartelCerrar. Only a fresh window clears the cancel state.
+
+#include <QPointer>
+#include <QString>
+#include <QVariant>
+#include <optional>
+
+class Lbf_CtrlDisplay;
+
+class Dll_Display {
+public:
+    Dll_Display() = default;
+    ~Dll_Display();
+    Dll_Display(const Dll_Display&) = delete;
+    Dll_Display& operator=(const Dll_Display&) = delete;
+
+    // Shows the banner (creating its window if there is none) with the title
+    // and, when allowed, the Cancel button. Reuses an open window as it is,
+    // lines and cancel state included.
+    void CartelInicio(const QString& Titulo, bool PermiteCancelar);
+
+    // Sets each line that is passed (Null empties it; a line not passed keeps
+    // its text), repaints, reports whether Cancel was pressed, and then runs
+    // one pass of pending window events so the banner animates and the click
+    // on Cancel can arrive.
+    void CartelMostrar(bool& Cancelado, const std::optional<QVariant>& L1 = std::nullopt,
+                       const std::optional<QVariant>& l2 = std::nullopt,
+                       const std::optional<QVariant>& l3 = std::nullopt);
+
+    // Hides and destroys the window; the next CartelInicio gets a fresh one.
+    // Does nothing when no banner is open.
+    void CartelCerrar();
+
+    // Write-only: keeps the banner above every other window, or lets it go.
+    // Callers turn it off before a message box and back on afterwards.
+    void Siempre_Visible(bool valor);
+
+    // The current window, or nullptr when there is none (for inspection).
+    Lbf_CtrlDisplay* ventana() const { return ventana_.data(); }
+
+private:
+    Lbf_CtrlDisplay& Ventana();
+    static QString NuloATexto(const QVariant& valor);
+
+    QPointer<Lbf_CtrlDisplay> ventana_;
+};
+
+namespace CNStuffContable {
+// The process-wide banner, created on first use and kept for the run.
+Dll_Display& gCartel();
+// Drops the banner and its window; the next gCartel() makes a new one.
+void resetCartel();
+} // namespace CNStuffContable

@@ -1,0 +1,146 @@
+#pragma once
+// A company database opened through the shared data object, scripted boxes,
+// a fixed clock, a private temporary folder for the operator error log and
+// helpers that seed journal-entry rows.
+
+#include "common/tempdb.h"
+#include "data/instances.h"
+#include "entries/lbc_asiento.h"
+#include "platform/msgbox.h"
+#include "platform/programend.h"
+#include "platform/vb.h"
+#include "startup/cnstuffcontable.h"
+#include "startup/dll_display.h"
+#include "startup/lbf_ctrldisplay.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+class EntriesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        resetInstances();
+        CNStuffContable::resetCartel();
+        responder = std::make_shared<vb::ScriptedResponder>();
+        vb::setDialogResponder(responder);
+        vb::throwOnEnd();
+        vb::setClock([] { return vb::MakeDate(2023, 6, 15, 10, 20, 30); });
+        temp_ = qgetenv("TEMP");
+        tmp_ = qgetenv("TMP");
+        qputenv("TEMP", tempDir.path().toLocal8Bit());
+        qunsetenv("TMP");
+
+        using namespace CNStuffContable;
+        gTablaConfiguracion.clear();
+        gTalonario = 0;
+        gUsuarioLogeado = QStringLiteral("ana");
+
+        DB_Dll& d = gDatos();
+        d.gServidor = db.folder();
+        d.gDBName = db.dbName();
+        d.gUsuario = QStringLiteral("sa");
+        d.gUserPassWord.clear();
+        d.OpenServerADODB(false, 3, QString(), false, false);
+        ASSERT_TRUE(d.gOpenFlag);
+        clave(QStringLiteral("PERIODO"), QStringLiteral("2023"));
+    }
+
+    void TearDown() override {
+        CNStuffContable::resetCartel();
+        resetInstances();
+        vb::setClock({});
+        vb::setDialogResponder(std::make_shared<vb::ScriptedResponder>());
+        restore("TEMP", temp_);
+        restore("TMP", tmp_);
+    }
+
+    static void restore(const char* name, const QByteArray& value) {
+        if (value.isNull())
+            qunsetenv(name);
+        else
+            qputenv(name, value);
+    }
+
+    void clave(const QString& nombre, const QString& valor) {
+        db.exec(QStringLiteral("DELETE FROM TA_CONFIGURACION WHERE CLAVE = '%1'").arg(nombre));
+        db.exec(QStringLiteral("INSERT INTO TA_CONFIGURACION (CLAVE, VALOR) VALUES ('%1', '%2')")
+                    .arg(nombre, valor));
+    }
+
+    void ejercicio(int periodo, const QString& desde, const QString& hasta, int cerrado = 0,
+                   int cancelacion = 0, int cierre = 0) {
+        db.exec(QStringLiteral("INSERT INTO MV_EJERCICIOS (PERIODO, \"Fecha Desde\", \"Fecha "
+                               "Hasta\", DESCRIPCION, CERRADO, Cancelacion, Cierre) VALUES (%1, "
+                               "'%2 00:00:00', '%3 00:00:00', 'Ejercicio %1', %4, %5, %6)")
+                    .arg(periodo)
+                    .arg(desde, hasta)
+                    .arg(cerrado)
+                    .arg(cancelacion)
+                    .arg(cierre));
+    }
+
+    // One journal-entry line; fecha is ISO ("2023-05-31").
+    struct Linea {
+        int periodo = 2023;
+        int mes = 5;
+        int numero = 1;
+        QString fecha = QStringLiteral("2023-05-31");
+        QString tipoReg;
+        QString tc = QStringLiteral("00AS");
+        QString sucursal = QStringLiteral("0001");
+        QString nroCpte = QStringLiteral("00000001");
+        QString letra = QStringLiteral("A");
+        QString cuenta = QStringLiteral("1101");
+        QString debeHaber = QStringLiteral("D");
+        double importe = 100;
+        int esAjuste = 0;
+        int esResumen = 0;
+        QString ajusteHasta;
+        QString detalle = QStringLiteral("Concepto");
+        QString cabCuenta;
+    };
+    void linea(const Linea& l) {
+        db.exec(QStringLiteral(
+                    "INSERT INTO MV_ASIENTOS (PERIODO, MES_OPERATIVO, \"NUMERO ASIENTO\", "
+                    "SECUENCIA, FECHA, TC, SUCURSAL, NUMERO, LETRA, CABIMPORTE, CABCUENTA, CUENTA, "
+                    "IMPORTE, \"DEBE-HABER\", TIPO_REG, DETALLE, ESRESUMEN, ESAJUSTE, "
+                    "AJUSTE_HASTA) VALUES (%1, %2, %3, 1, '%4 00:00:00', '%5', '%6', '%7', '%8', "
+                    "175, '%9', '%10', %11, '%12', '%13', '%14', %15, %16, '%17')")
+                    .arg(l.periodo)
+                    .arg(l.mes)
+                    .arg(l.numero)
+                    .arg(l.fecha, l.tc, l.sucursal, l.nroCpte, l.letra, l.cabCuenta, l.cuenta)
+                    .arg(l.importe)
+                    .arg(l.debeHaber, l.tipoReg, l.detalle)
+                    .arg(l.esResumen)
+                    .arg(l.esAjuste)
+                    .arg(l.ajusteHasta));
+    }
+
+    void cuenta(const QString& codigo, const QString& descripcion, int titulo = 0, int baja = 0,
+                int bloqueo = 0) {
+        db.exec(QStringLiteral("INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION, TITULO, DADA_DE_BAJA, "
+                               "BLOQUEO, BIENES, AJUSTE) VALUES ('%1', '%2', %3, %4, %5, 1, 0)")
+                    .arg(QString(codigo).replace(u'\'', QStringLiteral("''")), descripcion)
+                    .arg(titulo)
+                    .arg(baja)
+                    .arg(bloqueo));
+    }
+
+    // Titles of the operator error boxes shown so far.
+    QStringList titulos() const {
+        QStringList t;
+        for (const auto& s : responder->shown)
+            t << s.title;
+        return t;
+    }
+
+    testutil::TempDatabase db;
+    QTemporaryDir tempDir;
+    std::shared_ptr<vb::ScriptedResponder> responder;
+
+private:
+    QByteArray temp_;
+    QByteArray tmp_;
+};
