@@ -58,26 +58,6 @@ QString AnswerWord(int answer) {
 
 namespace dbdll {
 
-void RunSteps(const std::vector<Step>& steps, bool& leave, const OnError& onError) {
-    size_t i = 0;
-    while (i < steps.size() && !leave) {
-        try {
-            steps[i]();
-            ++i;
-        } catch (const ado::Exception& ex) {
-            switch (onError(ex.error())) {
-            case DB_Dll::Resume::Retry:
-                break;
-            case DB_Dll::Resume::Next:
-                ++i;
-                break;
-            case DB_Dll::Resume::Exit:
-                return;
-            }
-        }
-    }
-}
-
 QString LTrim(const QString& s) {
     qsizetype i = 0;
     while (i < s.size() && s.at(i) == QLatin1Char(' '))
@@ -354,12 +334,7 @@ void DB_Dll::ReintentaConectar() {
         gOpenFlag = false;
         if (SameErr(e.Number, ado::adErrUnspecified))
             return Resume::Exit;
-        const int answer = TratamientoErrores(e, std::nullopt, QStringLiteral("AbrirRecordset"));
-        if (answer == vb::vbRetry)
-            return Resume::Retry;
-        if (answer == vb::vbIgnore)
-            return Resume::Next;
-        return Resume::Exit;
+        return ResumeFor(TratamientoErrores(e, std::nullopt, QStringLiteral("AbrirRecordset")));
     });
 }
 

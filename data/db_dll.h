@@ -8,6 +8,7 @@
 // noted (the column extremes and the name helpers): the outcome is gOpenFlag,
 // the state of the recordset, RecordsAffected or the connection's Errors.
 
+#include "data/pasos.h"
 #include "platform/ado.h"
 
 #include <QString>
@@ -49,7 +50,7 @@ public:
     };
 
     // What the steps of a trapping routine do after a failure.
-    enum class Resume { Retry, Next, Exit };
+    using Resume = pasos::Resume;
 
     DB_Dll();
     ~DB_Dll();

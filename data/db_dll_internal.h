@@ -11,13 +11,11 @@
 
 namespace dbdll {
 
+// Trapping routines run their steps through pasos::RunSteps (data/pasos.h).
 using Step = std::function<void()>;
-using OnError = std::function<DB_Dll::Resume(const ado::Error&)>;
-
-// Runs a trapping routine's steps in order. A step that throws asks onError:
-// Retry runs it again, Next goes on with the following step, Exit leaves. A
-// step sets `leave` to end the routine normally.
-void RunSteps(const std::vector<Step>& steps, bool& leave, const OnError& onError);
+using pasos::OnError;
+using pasos::ResumeFor;
+using pasos::RunSteps;
 
 // Trim of the original runtime: blanks only, not line breaks or tabs.
 QString Trim(const QString& s);

@@ -53,13 +53,8 @@ DB_Dll::Resume DB_Dll::FallaBusqueda(const ado::Error& e, short& contador, bool 
             }
         }
     }
-    const int answer = vb::MsgBox(e.Description, vb::vbAbortRetryIgnore + vb::vbCritical,
-                                  QStringLiteral("Aviso al Operador"));
-    if (answer == vb::vbRetry)
-        return Resume::Retry;
-    if (answer == vb::vbIgnore)
-        return Resume::Next;
-    return Resume::Exit;
+    return ResumeFor(vb::MsgBox(e.Description, vb::vbAbortRetryIgnore + vb::vbCritical,
+                                QStringLiteral("Aviso al Operador")));
 }
 
 bool DB_Dll::ExisteEnTablaST(const QString& Tabla, const QString& ValorBuscado,

@@ -19,12 +19,7 @@ bool MismoNombre(const QVariant& a, const QString& b) {
 // Errors of the schema operations go to the shared instance's error box.
 OnError ErrorEsquema(const QString& rutina) {
     return [rutina](const ado::Error& e) {
-        const int answer = gDatos().TratamientoErrores(e, std::nullopt, rutina);
-        if (answer == vb::vbRetry)
-            return DB_Dll::Resume::Retry;
-        if (answer == vb::vbIgnore)
-            return DB_Dll::Resume::Next;
-        return DB_Dll::Resume::Exit;
+        return ResumeFor(gDatos().TratamientoErrores(e, std::nullopt, rutina));
     };
 }
 

@@ -647,6 +647,8 @@ void SqliteEngine::useDatabase(const QString& name) {
     path_ = file;
     database_ = wanted;
     trancount_ = 0;
+    declared_.clear();
+    declaredVersion_ = -1;
 }
 
 bool SqliteEngine::inTransaction() const {
@@ -766,7 +768,9 @@ bool SqliteEngine::runStatement(const QString& original, bool forUpdate, BatchRe
     }
     if (isNoCount(original))
         return false;
-    const QString sql = sqlrewrite::toSqlite(original);
+    versionChecked_ = false;
+    const QString sql = sqlrewrite::toSqlite(
+        original, [this](const QString& table) { return declaredColumns(table); });
     if (sql.trimmed().isEmpty())
         return false;
 
@@ -834,6 +838,38 @@ bool SqliteEngine::runStatement(const QString& original, bool forUpdate, BatchRe
         }
     }
     return gaveRows;
+}
+
+QList<sqlrewrite::DeclaredColumn> SqliteEngine::declaredColumns(const QString& table) {
+    if (!versionChecked_) {
+        Statement v;
+        int version = -1;
+        if (sqlite3_prepare_v2(db_, "PRAGMA schema_version", -1, &v.st, nullptr) == SQLITE_OK &&
+            sqlite3_step(v.st) == SQLITE_ROW)
+            version = sqlite3_column_int(v.st, 0);
+        if (version < 0 || version != declaredVersion_)
+            declared_.clear();
+        declaredVersion_ = version;
+        versionChecked_ = true;
+    }
+    const QString key = table.toUpper();
+    if (const auto it = declared_.constFind(key); it != declared_.constEnd())
+        return *it;
+    QList<sqlrewrite::DeclaredColumn> cols;
+    Statement s;
+    int rc =
+        sqlite3_prepare_v2(db_, "SELECT name, type FROM pragma_table_info(?)", -1, &s.st, nullptr);
+    if (rc == SQLITE_OK) {
+        sqlite3_bind_text16(s.st, 1, table.utf16(), int(table.size() * 2), SQLITE_TRANSIENT);
+        while ((rc = sqlite3_step(s.st)) == SQLITE_ROW)
+            cols.push_back(
+                {QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s.st, 0))),
+                 QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s.st, 1)))});
+    }
+    // A failed read (a locked catalogue) is not kept: the next statement asks again.
+    if (rc == SQLITE_DONE)
+        declared_.insert(key, cols);
+    return cols;
 }
 
 QVariant SqliteEngine::insertRow(const QString& table, const ColumnValues& values) {

@@ -32,8 +32,14 @@
 // RTRIM, UPPER, LOWER, REPLACE, ROUND and ABS are SQLite's own and behave alike.
 //
 // Statements sent as "SET NOCOUNT ON|OFF" are accepted and do nothing.
+//
+// The rewriting (sqlrewrite.h) is given the declared columns of the tables, so
+// a day-first text written into a DATETIME column is stored as the date in
+// ISO form, as the server (Spanish login, day first) converts it implicitly.
 
 #include "platform/engine.h"
+#include "platform/sqlrewrite.h"
+#include <QHash>
 #include <QStringList>
 
 struct sqlite3;
@@ -78,6 +84,10 @@ private:
     RowSet listTables(const QString& table, const QString& type);
     [[noreturn]] void fail(int rc) const;
     bool runStatement(const QString& original, bool forUpdate, BatchResult& out);
+    // Declared columns of a table or view, for the rewriting's date rules.
+    // Cached per connection; the cache goes when the schema version moves
+    // (checked once per statement, so changes made by other connections count).
+    QList<sqlrewrite::DeclaredColumn> declaredColumns(const QString& table);
 
     sqlite3* db_ = nullptr;
     QString path_;
@@ -86,6 +96,9 @@ private:
     const FaultInjector* fault_;
     int timeoutMs_ = 30000;
     int trancount_ = 0;
+    QHash<QString, QList<sqlrewrite::DeclaredColumn>> declared_;
+    int declaredVersion_ = -1;
+    bool versionChecked_ = false;
 };
 
 // Cuts a batch into statements: at ";" and at line breaks that are followed by

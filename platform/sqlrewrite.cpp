@@ -1,9 +1,13 @@
 #include "platform/sqlrewrite.h"
 
+#include "platform/vb.h"
+
 #include <QDate>
+#include <QHash>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTime>
+#include <optional>
 #include <vector>
 
 // The rewriting works on a token list; every pass looks only at words,
@@ -27,8 +31,15 @@
 // - ISNULL -> IFNULL, SUBSTRING -> SUBSTR, LEFT/RIGHT -> LEFT_STR/RIGHT_STR,
 //   CONVERT -> CONVERT_..., VAL(x) -> CAST(x AS NUMERIC), FORMAT(x,'00') and
 //   FORMAT(x,'0.00') -> PRINTF.
+// - Written values: a text literal that reads as a date (vb::ParseDate), as
+//   an INSERT's VALUES item under a column list or an UPDATE's SET value,
+//   becomes the stored form when the target column is declared as a date;
+//   the server converts it so. Texts for text columns ("dd/mm/yyyy" in
+//   AJUSTE_HASTA) stay. Without the catalogue nothing is written differently.
 // - Comparisons (not the "=" of an UPDATE's SET list): a text literal that is
-//   a date, compared with a column, becomes the stored form; a trimming or
+//   a date, compared with a column, becomes the stored form unless the
+//   catalogue declares that column, in the statement's tables, as no date (a
+//   text column compares as text on the server too); a trimming or
 //   cutting function compared with a bare number is cast to NUMERIC, as the
 //   server converts the text; otherwise such a function's result gets COLLATE
 //   SQLSRV, since SQLite compares function results byte by byte.
@@ -36,8 +47,9 @@
 //   Known limit: a chain of text columns alone keeps "+" (types are unknown).
 // - DELETE T WHERE -> DELETE FROM T WHERE; DELETE * FROM -> DELETE FROM.
 // - TOP n -> LIMIT n at the end of its own (sub)select; TOP 100 PERCENT goes.
-// Day-first texts written by INSERT or UPDATE are not touched: whether the
-// column holds a date or a "dd/mm/yyyy" text is the schema's to say.
+// Known limits of the catalogue's use: an unqualified column is looked up in
+// every table of its statement, subqueries included; a column of a derived
+// table or an INSERT ... SELECT is not followed.
 
 namespace sqlrewrite {
 namespace {
@@ -656,14 +668,226 @@ bool columnStartsAt(const Toks& t, int i) {
     return isName(at(t, i)) && !isP(at(t, nextSig(t, i)), "(");
 }
 
-void convertDateLiteral(Tok& x) {
-    if (x.k != K::String)
+// First and last token of the column reference that ends or starts at i.
+int columnFirst(const Toks& t, int i) {
+    while (isP(at(t, i - 1), ".") && isName(at(t, i - 2)))
+        i -= 2;
+    return i;
+}
+int columnLast(const Toks& t, int i) {
+    while (isP(at(t, i + 1), ".") && isName(at(t, i + 2)))
+        i += 2;
+    return i;
+}
+
+// ---- Declared types -----------------------------------------------------------------
+
+// The catalogue as the date rules need it: asked only when a literal reads as
+// a date, once per table and statement.
+class Schema {
+public:
+    Schema(const Toks& t, const TableColumns& columnsOf) : t_(t), columnsOf_(columnsOf) {}
+
+    const QList<DeclaredColumn>& columns(const QString& table) {
+        const QString key = table.toUpper();
+        auto it = cache_.find(key);
+        if (it == cache_.end())
+            it = cache_.insert(key, columnsOf_ ? columnsOf_(table) : QList<DeclaredColumn>());
+        return *it;
+    }
+
+    std::optional<QString> typeOf(const QString& table, const QString& column) {
+        for (const DeclaredColumn& c : columns(table))
+            if (c.name.compare(column, Qt::CaseInsensitive) == 0)
+                return c.type;
+        return std::nullopt;
+    }
+
+    // The table that a name stands for in the statement around token i: an
+    // alias of the statement, else the name itself.
+    QString tableNamed(const QString& name, int i) const {
+        for (const Ref& r : refsAround(i))
+            if (r.alias.compare(name, Qt::CaseInsensitive) == 0)
+                return r.table;
+        return name;
+    }
+
+    bool holdsDates(const QString& table, const QString& column) {
+        const std::optional<QString> type = typeOf(table, column);
+        return type && isDateType(*type);
+    }
+
+    // False only when the statement's tables declare the column (tokens
+    // first..last, "b.FECHA" or "FECHA") and none of them as a date or
+    // without a type.
+    bool mayHoldDates(int first, int last) {
+        if (!columnsOf_)
+            return true;
+        const QString column = unquoted(t_[size_t(last)]);
+        const QString qualifier = last - 2 >= first ? unquoted(t_[size_t(last - 2)]) : QString();
+        std::vector<Ref> candidates;
+        for (const Ref& r : refsAround(last))
+            if (qualifier.isEmpty() || r.alias.compare(qualifier, Qt::CaseInsensitive) == 0 ||
+                r.table.compare(qualifier, Qt::CaseInsensitive) == 0)
+                candidates.push_back(r);
+        bool declared = false;
+        for (const Ref& r : candidates) {
+            const std::optional<QString> type = typeOf(r.table, column);
+            if (!type)
+                continue;
+            if (type->trimmed().isEmpty() || isDateType(*type))
+                return true;
+            declared = true;
+        }
+        return !declared;
+    }
+
+private:
+    struct Ref {
+        QString table;
+        QString alias;
+    };
+
+    static bool isAlias(const Tok& x) {
+        return isName(x) && !isW(x, "LEFT") && !isW(x, "RIGHT") && !isW(x, "NATURAL");
+    }
+
+    // Tables named after FROM (a comma list), JOIN, UPDATE, INTO and DELETE in
+    // the statement that holds token i, with their aliases.
+    std::vector<Ref> refsAround(int i) const {
+        const Toks& t = t_;
+        int s = i, e = i;
+        while (s > 0 && !statementBreak(t, s - 1))
+            --s;
+        while (e < int(t.size()) && !statementBreak(t, e))
+            ++e;
+        std::vector<Ref> refs;
+        for (int k = s; k < e; ++k) {
+            const Tok& x = t[size_t(k)];
+            const bool list = isW(x, "FROM");
+            if (!list && !isW(x, "JOIN") && !isW(x, "UPDATE") && !isW(x, "INTO") &&
+                !isW(x, "DELETE"))
+                continue;
+            int j = nextSig(t, k);
+            while (j >= 0 && j < e && isName(t[size_t(j)])) {
+                j = columnLast(t, j);
+                if (isP(at(t, nextSig(t, j)), "(") && !isW(x, "INTO"))
+                    break; // a function, not a table
+                Ref r{unquoted(t[size_t(j)]), QString()};
+                int n = nextSig(t, j);
+                if (isW(at(t, n), "AS"))
+                    n = nextSig(t, n);
+                if (isAlias(at(t, n))) {
+                    r.alias = unquoted(t[size_t(n)]);
+                    n = nextSig(t, n);
+                }
+                refs.push_back(r);
+                if (!list || !isP(at(t, n), ","))
+                    break;
+                j = nextSig(t, n);
+            }
+        }
+        return refs;
+    }
+
+    const Toks& t_;
+    const TableColumns& columnsOf_;
+    QHash<QString, QList<DeclaredColumn>> cache_;
+};
+
+// A literal compared with the column first..last becomes the stored form of
+// the date it reads as, unless the column is declared as no date.
+void convertComparedDate(Toks& t, int lit, int first, int last, Schema& schema) {
+    if (at(t, lit).k != K::String)
         return;
     // Also "yyyy-mm-dd" alone: stored values carry the time, and SQL Server
     // reads the bare day as its midnight.
-    const QString iso = isoFromText(literalContent(x), true, true);
-    if (!iso.isEmpty())
-        x = literal(iso);
+    const QString iso = isoFromText(literalContent(t[size_t(lit)]), true, true);
+    if (!iso.isEmpty() && schema.mayHoldDates(first, last))
+        t[size_t(lit)] = literal(iso);
+}
+
+// ---- Written dates ------------------------------------------------------------------
+
+// The stored form of a literal that the server would read as a date, or "".
+QString writtenDate(const Tok& x) {
+    if (x.k != K::String)
+        return {};
+    const std::optional<QDateTime> d = vb::ParseDate(literalContent(x));
+    return d ? d->toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) : QString();
+}
+
+// Whether the value that starts at token v is that token alone: what follows
+// ends the SET item or the statement.
+bool loneSetValue(const Toks& t, int v) {
+    const int n = nextSig(t, v);
+    if (n < 0)
+        return true;
+    for (int j = v + 1; j < n; ++j)
+        if (statementBreak(t, j))
+            return true;
+    const Tok& x = t[size_t(n)];
+    return isP(x, ",") || isP(x, ";") || isW(x, "WHERE") || isW(x, "FROM");
+}
+
+// INSERT INTO T (cols) VALUES (...)[, (...)] and UPDATE T SET col = '...':
+// a date text going into a date column is written in the stored form.
+void convertWrittenDates(Toks& t, Schema& schema) {
+    for (int i = 0; i < int(t.size()); ++i) {
+        const bool insert = isW(t[size_t(i)], "INSERT");
+        if ((!insert && !isW(t[size_t(i)], "UPDATE")) || !startsStatement(t, i))
+            continue;
+        int j = nextSig(t, i);
+        if (insert && isW(at(t, j), "INTO"))
+            j = nextSig(t, j);
+        if (!isName(at(t, j)))
+            continue;
+        j = columnLast(t, j);
+        const QString table = schema.tableNamed(unquoted(t[size_t(j)]), j);
+        if (!insert) {
+            for (int k = j + 1; k < int(t.size()) && !statementBreak(t, k); ++k) {
+                if (!t[size_t(k)].assign)
+                    continue;
+                const int col = prevSig(t, k), v = nextSig(t, k);
+                if (!isName(at(t, col)) || !loneSetValue(t, v))
+                    continue;
+                const QString iso = writtenDate(t[size_t(v)]);
+                if (!iso.isEmpty() && schema.holdsDates(table, unquoted(t[size_t(col)])))
+                    t[size_t(v)] = literal(iso);
+            }
+            continue;
+        }
+        int k = nextSig(t, j);
+        if (!isP(at(t, k), "("))
+            continue; // no column list: left as written
+        const int close = matchClose(t, k);
+        if (close < 0)
+            continue;
+        QStringList cols;
+        for (const auto& [a, b] : arguments(t, k, close))
+            cols << (b == a + 1 && isName(t[size_t(a)]) ? unquoted(t[size_t(a)]) : QString());
+        k = nextSig(t, close);
+        if (!isW(at(t, k), "VALUES"))
+            continue;
+        for (int o = nextSig(t, k); isP(at(t, o), "(");) {
+            const int c = matchClose(t, o);
+            if (c < 0)
+                break;
+            const auto items = arguments(t, o, c);
+            for (size_t n = 0; n < items.size() && n < size_t(cols.size()); ++n) {
+                const auto [a, b] = items[n];
+                if (b != a + 1 || cols[qsizetype(n)].isEmpty())
+                    continue;
+                const QString iso = writtenDate(t[size_t(a)]);
+                if (!iso.isEmpty() && schema.holdsDates(table, cols[qsizetype(n)]))
+                    t[size_t(a)] = literal(iso);
+            }
+            o = nextSig(t, c);
+            if (!isP(at(t, o), ","))
+                break;
+            o = nextSig(t, o);
+        }
+    }
 }
 
 // A number literal, with its sign: the index of its last token, or -1.
@@ -690,15 +914,15 @@ bool isTextFunction(const Tok& x) {
 // number before every text, so a trimmed text operand is made numeric first.
 // Dates written day first in a comparison with a column are read as dates.
 // Trimmed or cut texts compare without regard to case, as columns do.
-void adaptComparisons(Toks& t) {
-    markAssignments(t);
+void adaptComparisons(Toks& t, Schema& schema) {
     for (int i = 0; i < int(t.size()); ++i) {
         const Tok& op = t[size_t(i)];
         if (isW(op, "BETWEEN") && columnEndsAt(t, prevSig(t, i))) {
+            const int last = prevSig(t, i), first = columnFirst(t, last);
             const int a = nextSig(t, i), andW = nextSig(t, a), b = nextSig(t, andW);
             if (isW(at(t, andW), "AND") && at(t, a).k == K::String && at(t, b).k == K::String) {
-                convertDateLiteral(t[size_t(a)]);
-                convertDateLiteral(t[size_t(b)]);
+                convertComparedDate(t, a, first, last, schema);
+                convertComparedDate(t, b, first, last, schema);
             }
             continue;
         }
@@ -708,9 +932,9 @@ void adaptComparisons(Toks& t) {
         if (l < 0 || r < 0)
             continue;
         if (columnEndsAt(t, l))
-            convertDateLiteral(t[size_t(r)]);
+            convertComparedDate(t, r, columnFirst(t, l), l, schema);
         else if (columnStartsAt(t, r))
-            convertDateLiteral(t[size_t(l)]);
+            convertComparedDate(t, l, r, columnLast(t, r), schema);
 
         const int rn = numberAt(t, r);
         if (rn >= 0 && !isArithmetic(at(t, nextSig(t, rn))) && isP(t[size_t(l)], ")")) {
@@ -962,7 +1186,16 @@ void rewriteTop(Toks& t) {
 
 } // namespace
 
-QString toSqlite(const QString& statement) {
+bool isDateType(const QString& declaredType) {
+    QString name = declaredType.trimmed().toUpper();
+    const qsizetype paren = name.indexOf(QLatin1Char('('));
+    if (paren >= 0)
+        name = name.left(paren).trimmed();
+    return name == QLatin1String("DATETIME") || name == QLatin1String("SMALLDATETIME") ||
+           name == QLatin1String("DATETIME2") || name == QLatin1String("DATE");
+}
+
+QString toSqlite(const QString& statement, const TableColumns& columnsOf) {
     Toks t = tokenize(statement);
     dropNationalPrefix(t);
     dropTableHints(t);
@@ -970,7 +1203,11 @@ QString toSqlite(const QString& statement) {
     dropSetNocount(t);
     convertHashDates(t);
     rewriteFunctions(t);
-    adaptComparisons(t);
+    markAssignments(t);
+    Schema schema(t, columnsOf);
+    if (columnsOf)
+        convertWrittenDates(t, schema);
+    adaptComparisons(t, schema);
     rewriteConcatenation(t);
     adaptDeletes(t);
     rewriteTop(t);

@@ -1,6 +1,7 @@
 #include "startup/cnstuffcontable.h"
 
 #include "data/instances.h"
+#include "data/pasos.h"
 #include "platform/clsutilidades.h"
 #include "platform/msgbox.h"
 #include "platform/vb.h"
@@ -35,33 +36,14 @@ bool gUsaMultiMonedas = false;
 namespace detail {
 
 ado::Error ErrorActual() {
-    try {
-        throw;
-    } catch (const ado::Exception& e) {
-        return e.error();
-    } catch (const std::overflow_error& e) {
-        return {6, QStringLiteral("Desbordamiento"), {}, 0, vb::AppExeName()};
-    } catch (const std::exception& e) {
-        return {5, QString::fromLocal8Bit(e.what()), {}, 0, vb::AppExeName()};
-    }
+    return pasos::CurrentError();
 }
 
 bool EjecutaPasos(const std::function<int(int)>& paso,
                   const std::function<int(const ado::Error&)>& caja, int primero) {
-    int i = primero;
-    while (i >= 0) {
-        try {
-            i = paso(i);
-        } catch (const std::exception&) {
-            const int respuesta = caja(ErrorActual());
-            if (respuesta == vb::vbRetry)
-                continue;
-            if (respuesta != vb::vbIgnore)
-                return false;
-            ++i;
-        }
-    }
-    return true;
+    return pasos::RunSteps(
+        paso, [&caja](const ado::Error& e) { return pasos::ResumeFor(caja(e)); }, primero,
+        pasos::Trap::AllErrors);
 }
 
 QString Escapa(const QString& texto) {

@@ -1,7 +1,9 @@
 #pragma once
 // Routines that trap their errors run their steps through EjecutaPasos: a
 // failing step goes to an error box, whose answer decides what follows
-// (4 repeat the step, 5 go on with the next one, anything else leave).
+// (4 repeat the step, 5 go on with the next one, anything else leave). It is
+// the data object's runner (data/pasos.h) trapping every run-time error;
+// ending the program is never trapped.
 
 #include "platform/ado.h"
 

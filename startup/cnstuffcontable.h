@@ -12,8 +12,11 @@
 #include <QStringList>
 #include <QVariant>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
+
+class ClsReporte;
 
 namespace CNStuffContable {
 
@@ -127,6 +130,51 @@ bool ValidaNumeracionComprobante(const QString& TC, const QString& Sucursal, con
 void ConsultaComprobante(const QString& TC, const QString& Sistema, const QString& Sucursal,
                          const QString& Numero, QString& Letra, bool ArmaSentencia,
                          QString& Sentencia, bool ForzaControl = false, bool SoloControl = false);
+
+// ---- Start-up ---------------------------------------------------------------------------
+// Prepares the run from the command line: INI preferences, the connection,
+// the lookup object, the run-wide settings and the access-log row. Called
+// once, before any other use of the database. A failure ends the program.
+void IniciaSistema();
+// The parameter string: the program's arguments joined by blanks, unless a
+// text was set (an empty optional goes back to the arguments).
+QString LineaComandos();
+void setLineaComandos(const std::optional<QString>& Linea);
+// Value of one "@Key=value;" entry of a parameter string: the key in any
+// letter case, as a whole key followed by "=" (blanks may stand between);
+// the value up to the next ";", trimmed. "" when absent or without its ";".
+QString ValorParametro(const QString& Linea, const QString& Clave);
+// The lookup object lives above this module: whoever links it installs how
+// the start-up hands it the connection string, the query-mask switch and the
+// query-mask file. Without one the start-up leaves lookups alone.
+using PreparaConsultas =
+    std::function<void(const QString& ConnString, bool UsarMascaras, const QString& RutaMascara)>;
+void setPreparaConsultas(PreparaConsultas Prepara);
+
+// ---- Process rights and access log --------------------------------------------------------
+// Looks up the run's user's right to this program and writes the run's
+// Control_Acceso row (its ID goes to gIdControlAcceso). Without the right and
+// with Avisar the program ends with a message; otherwise it goes on. A blank
+// or omitted Proceso logs the executable name.
+void ControlaAccesoProceso(const std::optional<QString>& Proceso, bool Avisar);
+
+// ---- Reports and sibling programs -----------------------------------------------------------
+// The run's report component, created on first use; reset for tests.
+ClsReporte& gReporte();
+void resetReporte();
+// Runs the named report through the report runner (CN000R), after checking
+// that the runner is installed beside the program. A blank name does nothing.
+void ImprimeReporte(const QString& Menu);
+// The parameter string handed to a sibling program, one entry per argument:
+// ";", "@server=..;", "@dbname=..;", "@usuario=..;", "@Password=..;",
+// "@ParametroAdicional=..;", "kovu@", ";" (joined by blanks, the suite's text).
+QStringList ParametrosProceso(const QString& ParametroAdicional);
+// Starts the sibling program named by Opcion from its seventh character on
+// ("SHELL:V_TA_TABLAS") with the connection values. IdTarea is its process
+// number, 0 (after a message) when it could not start. A program that is not
+// there raises error 53.
+void EjecutaProcesoExterno(const QString& Opcion, const QString& ParametroAdicional,
+                           std::int32_t& IdTarea);
 
 } // namespace CNStuffContable
 

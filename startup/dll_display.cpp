@@ -15,6 +15,10 @@ Dll_Display::~Dll_Display() {
         delete ventana_.data();
 }
 
+Lbf_CtrlDisplay* Dll_Display::ventana() const {
+    return ventana_.data();
+}
+
 Lbf_CtrlDisplay& Dll_Display::Ventana() {
     if (!ventana_)
         ventana_ = new Lbf_CtrlDisplay();

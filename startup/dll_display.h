@@ -40,7 +40,8 @@ public:
     void Siempre_Visible(bool valor);
 
     // The current window, or nullptr when there is none (for inspection).
-    Lbf_CtrlDisplay* ventana() const { return ventana_.data(); }
+    // Out of line: reading the QPointer needs the complete window class.
+    Lbf_CtrlDisplay* ventana() const;
 
 private:
     Lbf_CtrlDisplay& Ventana();

@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
+#include <stdexcept>
 
 // Readable failure messages for Qt values.
 inline void PrintTo(const QString& s, std::ostream* os) {
@@ -36,12 +37,41 @@ inline void PrintTo(const QVariant& v, std::ostream* os) {
         *os << v.typeName() << ' ' << v.toString().toStdString();
 }
 
+// A scripted responder that stops a runaway loop. Unscripted boxes answer
+// their first button (Yes, Retry), which is exactly what keeps a reconnect
+// loop or an error box's Retry going: a test whose script runs short would
+// spin for ever instead of failing. Past a handful of unscripted boxes the
+// responder throws, which the data object does not catch.
+class BoundedResponder : public vb::ScriptedResponder {
+public:
+    static constexpr int kMaxUnexpected = 20;
+
+    int messageBox(const QString& prompt, int buttons, const QString& title) override {
+        const int answer = ScriptedResponder::messageBox(prompt, buttons, title);
+        check(prompt);
+        return answer;
+    }
+    QString inputBox(const QString& prompt, const QString& title,
+                     const QString& defaultText) override {
+        QString answer = ScriptedResponder::inputBox(prompt, title, defaultText);
+        check(prompt);
+        return answer;
+    }
+
+private:
+    void check(const QString& prompt) const {
+        if (unexpected > kMaxUnexpected)
+            throw std::runtime_error("unscripted box shown again and again: " +
+                                     prompt.simplified().toStdString());
+    }
+};
+
 class DataTest : public ::testing::Test {
 protected:
     void SetUp() override {
         resetInstances();
         vb::throwOnEnd();
-        responder = std::make_shared<vb::ScriptedResponder>();
+        responder = std::make_shared<BoundedResponder>();
         vb::setDialogResponder(responder);
         ASSERT_TRUE(appDir.isValid());
         vb::setAppPath(appDir.path());

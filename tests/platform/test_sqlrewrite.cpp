@@ -3,6 +3,7 @@
 #include "common/tempdb.h"
 #include "platform/ado.h"
 #include "platform/engine_sqlite.h"
+#include "platform/vb.h"
 
 #include <QString>
 #include <gtest/gtest.h>
@@ -191,6 +192,113 @@ TEST(SqlRewrite, DateLiterals) {
         "SELECT * FROM T WHERE FECHA = ''",
         "SELECT * FROM T WHERE DETALLE LIKE '15/03/2021'",
     });
+}
+
+// ---- With the catalogue: date texts written into date columns -----------------------
+
+// The columns of a few tables of the company schema, as the engine reports them.
+QList<sqlrewrite::DeclaredColumn> fakeCatalogue(const QString& table) {
+    using C = sqlrewrite::DeclaredColumn;
+    const QString t = table.toUpper();
+    if (t == u"MV_ASIENTOS")
+        return {C{"PERIODO", "INT"},
+                C{"FECHA", "DATETIME"},
+                C{"NUMERO ASIENTO", "INT"},
+                C{"DETALLE", "VARCHAR(100)"},
+                C{"AJUSTE_HASTA", "VARCHAR(10)"},
+                C{"fechahora_grabacion", "DATETIME"}};
+    if (t == u"V_TA_TPV")
+        return {C{"ID", "INT"}, C{"ULTIMA_DETECCION", "datetime"}};
+    if (t == u"V_MV_FALTANTES")
+        return {C{"FechaHora", "DATETIME"}, C{"Nota", "CHAR(10)"}};
+    if (t == u"OTRAS")
+        return {C{"S", "SMALLDATETIME"}, C{"D", "DATE"}, C{"SINTIPO", ""}, C{"T", "TEXT"}};
+    return {};
+}
+
+void expectWithCatalogue(const std::vector<Case>& cases) {
+    for (const Case& c : cases) {
+        EXPECT_EQ(sqlrewrite::toSqlite(QString::fromUtf8(c.in), fakeCatalogue).toStdString(),
+                  std::string(c.out))
+            << "input: " << c.in;
+        EXPECT_EQ(sqlrewrite::toSqlite(QString::fromUtf8(c.out), fakeCatalogue).toStdString(),
+                  std::string(c.out))
+            << "second pass of: " << c.in;
+    }
+}
+
+TEST(SqlRewrite, DateTextsWrittenIntoDateColumnsAreStoredAsDates) {
+    expectWithCatalogue({
+        // The save of an adjustment entry: the date and the moment convert,
+        // the "dd/mm/yyyy" text of AJUSTE_HASTA and a date-like detail stay.
+        {"INSERT INTO MV_ASIENTOS (PERIODO, FECHA, DETALLE, AJUSTE_HASTA, fechahora_grabacion) "
+         "VALUES (2023, '31/12/2023', '01/02/2023', '31/12/2023', '07/03/2024 09:05:02')",
+         "INSERT INTO MV_ASIENTOS (PERIODO, FECHA, DETALLE, AJUSTE_HASTA, fechahora_grabacion) "
+         "VALUES (2023, '2023-12-31 00:00:00', '01/02/2023', '31/12/2023', '2024-03-07 "
+         "09:05:02')"},
+        {"INSERT INTO dbo.[MV_ASIENTOS] ([FECHA],[NUMERO ASIENTO]) VALUES ('1/2/2023',1), "
+         "('29/02/2024 8:05',2)",
+         "INSERT INTO \"MV_ASIENTOS\" (\"FECHA\",\"NUMERO ASIENTO\") VALUES ('2023-02-01 "
+         "00:00:00',1), ('2024-02-29 08:05:00',2)"},
+        {"insert into mv_asientos (fecha) values ('31-12-23')",
+         "insert into mv_asientos (fecha) values ('2023-12-31 00:00:00')"},
+        {"INSERT INTO OTRAS (S, D, SINTIPO, T) VALUES ('31/12/2023', '31/12/2023', '31/12/2023', "
+         "'31/12/2023')",
+         "INSERT INTO OTRAS (S, D, SINTIPO, T) VALUES ('2023-12-31 00:00:00', '2023-12-31 "
+         "00:00:00', '31/12/2023', '31/12/2023')"},
+        {"UPDATE V_TA_TPV SET ULTIMA_DETECCION = '07/03/2024 09:05:02' WHERE ID = 3",
+         "UPDATE V_TA_TPV SET ULTIMA_DETECCION = '2024-03-07 09:05:02' WHERE ID = 3"},
+        {"update v_mv_faltantes set Nota = '05/03/2024', fechahora='5/3/2024 10:00'",
+         "update v_mv_faltantes set Nota = '05/03/2024', fechahora='2024-03-05 10:00:00'"},
+        // SET values and the comparisons of the WHERE follow each column's type.
+        {"UPDATE MV_ASIENTOS SET AJUSTE_HASTA = '31/12/2023', FECHA = '31/12/2023' WHERE "
+         "AJUSTE_HASTA = '30/11/2023' AND FECHA >= '01/12/2023'",
+         "UPDATE MV_ASIENTOS SET AJUSTE_HASTA = '31/12/2023', FECHA = '2023-12-31 00:00:00' "
+         "WHERE AJUSTE_HASTA = '30/11/2023' AND FECHA >= '2023-12-01 00:00:00'"},
+        {"BEGIN TRANSACTION\rUPDATE V_TA_TPV SET ULTIMA_DETECCION = '1/1/2024'\rINSERT INTO "
+         "V_MV_FALTANTES (FechaHora) VALUES ('2/1/2024')\rCOMMIT TRANSACTION",
+         "BEGIN TRANSACTION\rUPDATE V_TA_TPV SET ULTIMA_DETECCION = '2024-01-01 00:00:00'\rINSERT "
+         "INTO V_MV_FALTANTES (FechaHora) VALUES ('2024-01-02 00:00:00')\rCOMMIT TRANSACTION"},
+        // Comparisons: a declared text column compares as text, a date column
+        // and an unknown one as dates.
+        {"SELECT * FROM MV_ASIENTOS A WHERE A.AJUSTE_HASTA = '31/12/2023' AND A.FECHA <= "
+         "'31/12/2023' AND X.OTRA = '31/12/2023'",
+         "SELECT * FROM MV_ASIENTOS A WHERE A.AJUSTE_HASTA = '31/12/2023' AND A.FECHA <= "
+         "'2023-12-31 00:00:00' AND X.OTRA = '2023-12-31 00:00:00'"},
+        {"SELECT * FROM V_TA_TPV T, MV_ASIENTOS WHERE '31/12/2023' = MV_ASIENTOS.AJUSTE_HASTA AND "
+         "'31/12/2023' < ULTIMA_DETECCION AND DESCONOCIDA = '31/12/2023'",
+         "SELECT * FROM V_TA_TPV T, MV_ASIENTOS WHERE '31/12/2023' = MV_ASIENTOS.AJUSTE_HASTA AND "
+         "'2023-12-31 00:00:00' < ULTIMA_DETECCION AND DESCONOCIDA = '2023-12-31 00:00:00'"},
+        {"SELECT * FROM MV_ASIENTOS LEFT JOIN OTRAS ON 1 = 1 WHERE AJUSTE_HASTA BETWEEN "
+         "'01/01/2023' AND '31/12/2023' AND SINTIPO = '31/12/2023'",
+         "SELECT * FROM MV_ASIENTOS LEFT JOIN OTRAS ON 1 = 1 WHERE AJUSTE_HASTA BETWEEN "
+         "'01/01/2023' AND '31/12/2023' AND SINTIPO = '2023-12-31 00:00:00'"},
+        {"DELETE MV_ASIENTOS WHERE AJUSTE_HASTA = '31/12/2023' AND FECHA = '31/12/2023'",
+         "DELETE FROM MV_ASIENTOS WHERE AJUSTE_HASTA = '31/12/2023' AND FECHA = '2023-12-31 "
+         "00:00:00'"},
+    });
+    // Invalid dates, values that are more than a literal, an INSERT without a
+    // column list or from a SELECT, unknown tables and text columns: as written.
+    const std::vector<const char*> unchanged = {
+        "INSERT INTO MV_ASIENTOS (FECHA) VALUES ('31/02/2023')",
+        "INSERT INTO MV_ASIENTOS (FECHA, DETALLE) VALUES ('31/12/' || '2023', '31/12/2023')",
+        "INSERT INTO MV_ASIENTOS VALUES (2023, '31/12/2023')",
+        "INSERT INTO MV_ASIENTOS (FECHA) SELECT '31/12/2023'",
+        "INSERT INTO NO_EXISTE (FECHA) VALUES ('31/12/2023')",
+        "UPDATE MV_ASIENTOS SET FECHA = '31/12/2023' || 'x', DETALLE = '31/12/2023'",
+        "UPDATE MV_ASIENTOS SET DETALLE = 'FECHA = ''31/12/2023'''",
+        "UPDATE V_MV_FALTANTES SET Nota = '31/12/2023' WHERE Nota = '31/12/2023'",
+    };
+    for (const char* s : unchanged)
+        EXPECT_EQ(sqlrewrite::toSqlite(QString::fromUtf8(s), fakeCatalogue).toStdString(),
+                  std::string(s));
+}
+
+TEST(SqlRewrite, DateTypesOfTheCatalogue) {
+    for (const char* t : {"DATETIME", "datetime", " SMALLDATETIME ", "DATE", "DATETIME2(7)"})
+        EXPECT_TRUE(sqlrewrite::isDateType(QString::fromUtf8(t))) << t;
+    for (const char* t : {"", "VARCHAR(10)", "TEXT", "TIMESTAMP", "DATETIMEX", "CHAR(10)"})
+        EXPECT_FALSE(sqlrewrite::isDateType(QString::fromUtf8(t))) << t;
 }
 
 TEST(SqlRewrite, TrimmedTextsCompareAsTheServerDoes) {
@@ -465,6 +573,57 @@ TEST(SqlRewriteThroughAdo, StatementsOfTheProgramRunOnTheCompanyDatabase) {
     log->Update();
     log->Close();
     EXPECT_EQ(db.scalar("SELECT Proceso FROM AUX_ERR").toString(), "Generar");
+}
+
+TEST(SqlRewriteThroughAdo, DateTextsWrittenIntoDateColumnsSortAndCompareAsDates) {
+    testutil::TempDatabase db;
+    auto c = ado::Connection::create();
+    c->Open(db.connectionString());
+    long n = 0;
+    c->Execute("INSERT INTO MV_ASIENTOS (PERIODO, SECUENCIA, FECHA, AJUSTE_HASTA, "
+               "fechahora_grabacion) VALUES (2023, 1, '31/12/2023', '31/12/2023', '07/03/2024 "
+               "09:05:02')",
+               &n);
+    EXPECT_EQ(n, 1);
+    c->Execute("INSERT INTO MV_ASIENTOS (PERIODO, SECUENCIA, FECHA, AJUSTE_HASTA) VALUES (2024, 2, "
+               "'01/02/2024', '01/02/2024')");
+    c->Execute("INSERT INTO MV_ASIENTOS (PERIODO, SECUENCIA) VALUES (2024, 3)");
+    c->Execute("UPDATE MV_ASIENTOS SET FECHA = '15/01/2024', AJUSTE_HASTA = '15/01/2024' WHERE "
+               "SECUENCIA = 3");
+
+    // Stored as the server would hold them: dates as dates, the text as text.
+    EXPECT_EQ(db.rows("SELECT FECHA, AJUSTE_HASTA, fechahora_grabacion FROM MV_ASIENTOS ORDER "
+                      "BY SECUENCIA"),
+              (QList<QVariantList>{
+                  {"2023-12-31 00:00:00", "31/12/2023", "2024-03-07 09:05:02"},
+                  {"2024-02-01 00:00:00", "01/02/2024", QVariant()},
+                  {"2024-01-15 00:00:00", "15/01/2024", QVariant()},
+              }));
+    // Date order, not the order of the day-first texts.
+    auto rs = c->Execute("SELECT SECUENCIA FROM MV_ASIENTOS ORDER BY FECHA");
+    QList<int> order;
+    for (; !rs->EOF(); rs->MoveNext())
+        order << rs->value(0).toInt();
+    EXPECT_EQ(order, (QList<int>{1, 3, 2}));
+    rs = c->Execute("SELECT COUNT(*) FROM MV_ASIENTOS WHERE FECHA > '31/12/2023' AND FECHA <= "
+                    "'01/02/2024'");
+    EXPECT_EQ(rs->value(0).toInt(), 2);
+    rs = c->Execute("SELECT FECHA FROM MV_ASIENTOS WHERE FECHA = '31/12/2023'");
+    ASSERT_FALSE(rs->EOF());
+    EXPECT_EQ(rs->value(0).toDateTime(), vb::MakeDate(2023, 12, 31));
+    // The text column compares as text, as on the server.
+    rs = c->Execute("SELECT SECUENCIA FROM MV_ASIENTOS WHERE AJUSTE_HASTA = '31/12/2023'");
+    ASSERT_FALSE(rs->EOF());
+    EXPECT_EQ(rs->value(0).toInt(), 1);
+
+    // The catalogue is read again after a change of schema, also one made by
+    // another connection: the same statement then writes a date.
+    c->Execute("CREATE TABLE AUX_FECHAS (F VARCHAR(10))");
+    c->Execute("INSERT INTO AUX_FECHAS (F) VALUES ('31/12/2023')");
+    db.exec("DROP TABLE AUX_FECHAS; CREATE TABLE AUX_FECHAS (F DATETIME)");
+    c->Execute("INSERT INTO AUX_FECHAS (F) VALUES ('31/12/2023')");
+    EXPECT_EQ(db.scalar("SELECT F FROM AUX_FECHAS").toString().toStdString(),
+              "2023-12-31 00:00:00");
 }
 
 } // namespace

@@ -1,0 +1,162 @@
+#include "adjustment/frmquarzelo.h"
+
+#include "platform/clsformulario.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+struct CampoCabecera {
+    const char* columna;
+    int largo; // 0: no limit
+    const char* tag;
+    bool soloLectura;
+};
+
+// Indexed as the window's code addresses them.
+constexpr std::array<CampoCabecera, 11> kCampos{{
+    {"[NUMERO ASIENTO]", 0, "MV_CONTROL_AS_RES", true},
+    {"PERIODO_DESDE", 7, "", false},
+    {"PERIODO_HASTA", 7, "", false},
+    {"CTA_REI", 15, "ma_cuentas", false},
+    {"TC", 4, "TA_COMPROBANTES", false},
+    {"SUCURSAL", 4, "", false},
+    {"NUMERO", 8, "", false},
+    {"LETRA", 1, "", false},
+    {"DETALLE", 50, "", false},
+    {"FECHA", 10, "fecha", false},
+    {"CABIMPORTE", 0, "", true},
+}};
+
+QLabel* Leyenda(const QString& texto, QWidget* padre) {
+    return new QLabel(texto, padre);
+}
+
+} // namespace
+
+FrmQuarzelo::FrmQuarzelo(QWidget* parent) : QWidget(parent) {
+    setWindowTitle(QStringLiteral("Asiento de Ajuste por Inflación"));
+    Columnas = {{
+        {QStringLiteral("Linea"), QString(), 5, QString()},
+        {QStringLiteral("Cuenta"), QStringLiteral("CUENTA"), 15, QStringLiteral("MA_CUENTAS")},
+        {QStringLiteral("Descripción"), QString(), 46, QString()},
+        {QStringLiteral("Debe").leftJustified(17), QStringLiteral("DEBE"), 13, QString()},
+        {QStringLiteral("Haber").leftJustified(17), QStringLiteral("HABER"), 13, QString()},
+    }};
+    ArmaControles();
+    ArmaGrilla();
+}
+
+FrmQuarzelo::~FrmQuarzelo() = default;
+
+void FrmQuarzelo::ArmaControles() {
+    auto* raiz = new QVBoxLayout(this);
+
+    Paxtor1 = new Paxtor(this);
+    Paxtor1->setObjectName(QStringLiteral("Paxtor1"));
+    raiz->addWidget(Paxtor1);
+
+    FrmCabecera = new QGroupBox(this);
+    FrmCabecera->setObjectName(QStringLiteral("FrmCabecera"));
+    raiz->addWidget(FrmCabecera);
+
+    for (const CampoCabecera& c : kCampos) {
+        auto* t = new QLineEdit(FrmCabecera);
+        t->setObjectName(QStringLiteral("txtFields"));
+        t->setProperty("DataField", QString::fromLatin1(c.columna));
+        t->setProperty("Tag", QString::fromLatin1(c.tag));
+        if (c.largo > 0)
+            t->setMaxLength(c.largo);
+        t->setReadOnly(c.soloLectura);
+        txtFields.push_back(t);
+    }
+
+    LblDescCuenta = new QLabel(QStringLiteral("..."), FrmCabecera);
+    LblDescCuenta->setObjectName(QStringLiteral("LblDescCuenta"));
+    lbldesctc = new QLabel(QStringLiteral("..."), FrmCabecera);
+    lbldesctc->setObjectName(QStringLiteral("lbldesctc"));
+    LblEjercicio = new QLabel(QStringLiteral("Ejercicio"), FrmCabecera);
+    LblEjercicio->setObjectName(QStringLiteral("LblEjercicio"));
+
+    auto* g = new QGridLayout(FrmCabecera);
+    g->addWidget(Leyenda(QStringLiteral("Nº de Asiento:"), FrmCabecera), 0, 0);
+    g->addWidget(txtFields[0], 0, 1);
+    g->addWidget(LblEjercicio, 0, 2, 1, 3);
+    g->addWidget(Leyenda(QStringLiteral("Periodo Inicial "), FrmCabecera), 1, 0);
+    g->addWidget(txtFields[1], 1, 1);
+    g->addWidget(Leyenda(QStringLiteral("Periodo Final "), FrmCabecera), 1, 2);
+    g->addWidget(txtFields[2], 1, 3);
+    g->addWidget(Leyenda(QStringLiteral("Cuenta R.E.I."), FrmCabecera), 2, 0);
+    g->addWidget(txtFields[3], 2, 1);
+    g->addWidget(LblDescCuenta, 2, 2, 1, 3);
+    g->addWidget(Leyenda(QStringLiteral("T. Comprobante"), FrmCabecera), 3, 0);
+    g->addWidget(txtFields[4], 3, 1);
+    g->addWidget(lbldesctc, 3, 2, 1, 3);
+    auto* comprobante = new QHBoxLayout;
+    comprobante->addWidget(txtFields[5]);
+    comprobante->addWidget(txtFields[6]);
+    comprobante->addWidget(txtFields[7]);
+    g->addLayout(comprobante, 4, 1, 1, 3);
+    g->addWidget(Leyenda(QStringLiteral("Fecha"), FrmCabecera), 5, 0);
+    g->addWidget(txtFields[9], 5, 1);
+    g->addWidget(Leyenda(QStringLiteral("Importe"), FrmCabecera), 5, 2);
+    g->addWidget(txtFields[10], 5, 3);
+
+    // Outside the header frame: the button is enabled while the header is
+    // locked, and the concept is typed after the generation.
+    auto* acciones = new QHBoxLayout;
+    chkIncluirProforma = new QCheckBox(QStringLiteral("Incluir Proforma"), this);
+    chkIncluirProforma->setObjectName(QStringLiteral("chkIncluirProforma"));
+    CmdGenerar = new QPushButton(QStringLiteral("&Generar"), this);
+    CmdGenerar->setObjectName(QStringLiteral("CmdGenerar"));
+    acciones->addWidget(chkIncluirProforma);
+    acciones->addStretch();
+    acciones->addWidget(CmdGenerar);
+    raiz->addLayout(acciones);
+    connect(CmdGenerar, &QPushButton::clicked, this, [this] { CmdGenerar_Click(); });
+
+    FgResumen = new QTableWidget(this);
+    FgResumen->setObjectName(QStringLiteral("FgResumen"));
+    FgResumen->horizontalHeader()->hide(); // row 0 holds the titles
+    FgResumen->verticalHeader()->hide();
+    FgResumen->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    FgResumen->setSelectionBehavior(QAbstractItemView::SelectRows);
+    raiz->addWidget(FgResumen, 1);
+
+    auto* pie = new QGridLayout;
+    QLineEdit* detalle = txtFields[8];
+    detalle->setParent(this);
+    detalle->setEnabled(false);
+    pie->addWidget(Leyenda(QStringLiteral("Concepto:"), this), 0, 0);
+    pie->addWidget(detalle, 0, 1);
+    pie->addWidget(Leyenda(QStringLiteral("Total:"), this), 0, 2);
+    for (int i = 0; i < 2; ++i) {
+        txtTotal[size_t(i)] = new QLineEdit(this);
+        txtTotal[size_t(i)]->setObjectName(QStringLiteral("txtTotal"));
+        txtTotal[size_t(i)]->setAlignment(Qt::AlignRight);
+        txtTotal[size_t(i)]->setEnabled(false);
+        pie->addWidget(txtTotal[size_t(i)], 0, 3 + i);
+    }
+    raiz->addLayout(pie);
+}
+
+QLineEdit* FrmQuarzelo::Campo(const QString& columna) const {
+    const int i = ClsFormulario::IndiceControl(columna, txtFields);
+    return i < 0 ? nullptr : txtFields[size_t(i)];
+}
+
+bool FrmQuarzelo::ValidaCampo(int Index) {
+    // Placeholder: the header validation arrives with the header-field
+    // handlers. Until then every field passes and HayError is left alone.
+    Q_UNUSED(Index);
+    return true;
+}

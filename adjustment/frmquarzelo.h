@@ -1,0 +1,112 @@
+#pragma once
+// The inflation-adjustment window: header of the adjustment entry, the
+// "&Generar" button that computes the lines, the summary grid with its totals
+// and the command bar. Building the window does not start the run: the
+// start-up sequence is a separate step.
+
+#include "adjustment/generacion.h"
+#include "entries/lbc_asiento.h"
+#include "platform/ado.h"
+#include "platform/paxtor.h"
+#include "platform/vb.h"
+
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <vector>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+
+class FrmQuarzelo : public QWidget {
+    Q_OBJECT
+public:
+    explicit FrmQuarzelo(QWidget* parent = nullptr);
+    ~FrmQuarzelo() override;
+
+    // ---- Controls --------------------------------------------------------------
+    Paxtor* Paxtor1 = nullptr;
+    QGroupBox* FrmCabecera = nullptr;
+    // Header fields, indexed as bound: [NUMERO ASIENTO], PERIODO_DESDE,
+    // PERIODO_HASTA, CTA_REI, TC, SUCURSAL, NUMERO, LETRA, DETALLE, FECHA,
+    // CABIMPORTE. Each carries its column in "DataField" and its lookup tag
+    // in "Tag".
+    std::vector<QLineEdit*> txtFields;
+    std::array<QLineEdit*, 2> txtTotal{}; // debit, credit
+    QPushButton* CmdGenerar = nullptr;
+    QCheckBox* chkIncluirProforma = nullptr;
+    QTableWidget* FgResumen = nullptr;
+    QLabel* LblDescCuenta = nullptr;
+    QLabel* lbldesctc = nullptr;
+    QLabel* LblEjercicio = nullptr;
+
+    // ---- Window values ---------------------------------------------------------
+    Lbc_AsientoRef Reglas; // the journal-entry rules, created on first use
+    QString Tabla;         // table of the window's own recordset
+    ado::RecordsetPtr RsAsientos;
+    QString InicioEjercicio; // "dd/mm/yyyy"
+    QString FinEjercicio;
+    QString DesdeDefecto; // "MM/AAAA"
+    QString HastaDefecto;
+    QString NumeroMostrado;
+    LineasAjuste Lineas = LineasAjuste(1);
+    int IndiceActual = -1;
+    bool HayError = false;
+    bool Modificado = false;
+    bool VerificaTotales = false;
+    // The REI account has passed its validation; a generation without
+    // movements clears it.
+    bool CtaReiValidada = false;
+    // Periods of the last generation, trimmed.
+    QString PeriodoDesde;
+    QString PeriodoHasta;
+    // How the generation reads its sums.
+    GeneracionAjuste::Lectura LecturaGeneracion = GeneracionAjuste::Lectura::Agrupada;
+    // Why the last generation ended; only a complete one may be stored.
+    GeneracionAjuste::Fin FinGeneracion = GeneracionAjuste::Fin::Completa;
+
+    // Summary grid column: title, bound column, width in characters, table.
+    struct ColumnaGrilla {
+        QString Titulo;
+        QString Campo;
+        int Ancho = 0;
+        QString Tabla;
+    };
+    std::array<ColumnaGrilla, 5> Columnas;
+
+    // The header field bound to a column (nullptr when none is).
+    QLineEdit* Campo(const QString& columna) const;
+
+    // ---- Generation ----------------------------------------------------------------
+    void CmdGenerar_Click();
+    GeneracionAjuste::Fin Genera_Asiento(const QString& PeriodoDesde, const QString& PeriodoHasta,
+                                         bool IncluirProforma);
+    double PorcentajeIndice(const QString& QueCuenta, const QString& Anio, const QString& Mes);
+    std::int16_t UltimoDiaMes(const QString& Mes, const QString& Anio);
+    void AcumulaLinea(const QString& Cuenta, vb::Currency Importe, const QString& DebeHaber);
+
+    // ---- Summary grid and totals ---------------------------------------------------
+    void ArmaGrilla();
+    void LlenaResumen();
+    void ActualizaTotales();
+    void CalculaTotales(vb::Currency& TotalDebe, vb::Currency& TotalHaber);
+    void ValidaTotales(bool& Ok);
+    void ValidaLineas(bool& Ok);
+    void ControlaTotalCabecera(QString& Resultado);
+
+    // ---- Header fields ---------------------------------------------------------------
+    // Validates one header field by index, setting HayError when it is refused.
+    virtual bool ValidaCampo(int Index);
+
+    // Twips per pixel of the grid's widths.
+    static constexpr int kTwipsPorPixel = 15;
+
+private:
+    void ArmaControles();
+    // The cell text in a column's alignment.
+    void PonCelda(int fila, int columna, const QString& texto);
+};

@@ -1,0 +1,848 @@
+#include "adjustment/generacion.h"
+
+#include "adjustment/frmquarzelo.h"
+#include "data/instances.h"
+#include "platform/clsformulario.h"
+#include "platform/clsutilidades.h"
+#include "platform/engine.h"
+#include "platform/msgbox.h"
+#include "startup/cnstuffcontable.h"
+#include "startup/dll_display.h"
+#include "startup/lbf_ctrldisplay.h" // dll_display.h needs the complete type
+
+#include <QCheckBox>
+#include <QDate>
+#include <QLineEdit>
+#include <QMap>
+#include <QPushButton>
+#include <QSet>
+#include <array>
+#include <optional>
+#include <stdexcept>
+
+namespace {
+
+// A failure of the runtime's own (a conversion, a missing date), with its
+// number and text.
+class ErrorEjecucion : public std::runtime_error {
+public:
+    ErrorEjecucion(long numero, const QString& texto)
+        : std::runtime_error(texto.toStdString()), numero_(numero), texto_(texto) {}
+    long numero() const { return numero_; }
+    const QString& texto() const { return texto_; }
+
+private:
+    long numero_;
+    QString texto_;
+};
+
+[[noreturn]] void NoCoinciden() {
+    throw ErrorEjecucion(13, QStringLiteral("No coinciden los tipos"));
+}
+
+ado::Error ErrorDe(const std::exception& e) {
+    if (auto* a = dynamic_cast<const ado::Exception*>(&e))
+        return a->error();
+    ado::Error err;
+    if (auto* r = dynamic_cast<const ErrorEjecucion*>(&e)) {
+        err.Number = r->numero();
+        err.Description = r->texto();
+    } else {
+        err.Number = 5;
+        err.Description = QString::fromLocal8Bit(e.what());
+    }
+    return err;
+}
+
+QString Esc(const QString& texto) {
+    return QString(texto).replace(u'\'', QStringLiteral("''"));
+}
+
+// How the database compares "CUENTA = 'code'": trailing blanks and letter
+// case do not count.
+QString ClaveCuenta(const QString& texto) {
+    qsizetype n = texto.size();
+    while (n > 0 && texto.at(n - 1) == u' ')
+        --n;
+    return texto.left(n).toCaseFolded();
+}
+
+// The same after LTRIM(RTRIM(...)).
+QString ClaveRecortada(const QString& texto) {
+    return Recorta(texto).toCaseFolded();
+}
+
+// CInt of the runtime.
+int Entero16(const QString& texto) {
+    const QVariant v(texto);
+    if (!vb::IsNumeric(v) || Recorta(texto).isEmpty())
+        NoCoinciden();
+    const std::int64_t n = vb::CLng(v);
+    if (n < INT16_MIN || n > INT16_MAX)
+        throw ErrorEjecucion(6, QStringLiteral("Desbordamiento"));
+    return int(n);
+}
+
+QDate FechaDe(const QString& texto) {
+    const auto d = vb::ParseDate(Recorta(texto));
+    if (!d)
+        NoCoinciden();
+    return d->date();
+}
+
+QString TextoFecha(const QDate& d) {
+    return d.toString(QStringLiteral("dd/MM/yyyy"));
+}
+
+ado::RecordsetPtr Abre(const QString& sql) {
+    ado::RecordsetPtr rs;
+    gDatos().AbrirRecordset(sql, rs, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly, -1,
+                            true);
+    // The data object has already told the operator why it failed.
+    if (!rs || rs->State() == ado::adStateClosed)
+        throw ado::Exception(ado::adoError(ado::adErrObjectClosed));
+    return rs;
+}
+
+QString Texto(const QVariant& v) {
+    return ClsUtilidades::ValorCampo(v);
+}
+
+struct Contexto {
+    QString Ejercicio;
+    QString Filtro;
+    QString InicioRango; // "dd/mm/yyyy"
+    QString FinRango;
+    const std::vector<GeneracionAjuste::Mes>* Meses = nullptr;
+};
+
+struct Apertura {
+    vb::Currency Importe;
+    QString DebeHaber;
+};
+
+} // namespace
+
+// ---- Lines -------------------------------------------------------------------------
+
+QString TipoLineaAjuste::Fijo(const QString& texto, int ancho) {
+    return texto.left(ancho).leftJustified(ancho, u' ');
+}
+
+void TipoLineaAjuste::setCuenta(const QString& c) {
+    Cuenta = Fijo(c, kAnchoCuenta);
+}
+
+void TipoLineaAjuste::setDescripcion(const QString& d) {
+    Descripcion = Fijo(d, kAnchoDescripcion);
+}
+
+QString Recorta(const QString& texto) {
+    qsizetype a = 0, b = texto.size();
+    while (a < b && texto.at(a) == u' ')
+        ++a;
+    while (b > a && texto.at(b - 1) == u' ')
+        --b;
+    return texto.mid(a, b - a);
+}
+
+bool LineaParticipa(const TipoLineaAjuste& linea) {
+    return !Recorta(linea.Cuenta).isEmpty();
+}
+
+// ---- How the sums are read -------------------------------------------------------------
+
+// Account by account and month by month, one statement each.
+class GeneracionAjuste::Fuente {
+public:
+    virtual ~Fuente() = default;
+    virtual void Prepara(const Contexto& c) { ctx_ = c; }
+
+    // Some account names this one as its accumulated depreciation.
+    virtual bool EsDepreciacion(const QString& CodigoFila) {
+        return gDatos().ExisteEnTabla(QStringLiteral("MA_CUENTAS"), CodigoFila,
+                                      QStringLiteral("CODIGO_DEPREC_ACUMULADA"), nullptr, 8);
+    }
+
+    // The first opening row of the account in the year.
+    virtual std::optional<Apertura> PrimeraApertura(const QString& Codigo) {
+        auto rs = Abre(QStringLiteral("SELECT * FROM MV_ASIENTOS WHERE CUENTA = '") + Esc(Codigo) +
+                       QStringLiteral("' AND PERIODO = ") + ctx_.Ejercicio +
+                       QStringLiteral(" AND (ES_SALDO_APERTURA = 1) ") + ctx_.Filtro);
+        if (rs->EOF())
+            return std::nullopt;
+        return Apertura{vb::CCur(rs->value(QStringLiteral("IMPORTE"))),
+                        Texto(rs->value(QStringLiteral("Debe-Haber")))};
+    }
+
+    // Any row of the account dated in the range.
+    virtual bool HayMovimientos(const QString& Codigo) {
+        auto rs = Abre(QStringLiteral("SELECT * FROM MV_ASIENTOS WHERE CUENTA = '") + Esc(Codigo) +
+                       QStringLiteral("' AND FECHA >= ") +
+                       ClsUtilidades::FechaParaSQL(ctx_.InicioRango) +
+                       QStringLiteral(" AND FECHA <= ") + ClsUtilidades::FechaParaSQL(ctx_.FinRango) +
+                       QStringLiteral(" ") + ctx_.Filtro);
+        return !rs->EOF();
+    }
+
+    // Debit minus credit of the month's movements.
+    virtual vb::Currency Neto(const QString& Codigo, int IndiceMes) {
+        const Mes& m = (*ctx_.Meses)[size_t(IndiceMes)];
+        auto suma = [&](const QString& alias, const QString& lado) {
+            auto rs = Abre(QStringLiteral("SELECT SUM(IMPORTE) AS [") + alias +
+                           QStringLiteral("] FROM MV_ASIENTOS WHERE CUENTA = '") + Esc(Codigo) +
+                           QStringLiteral("' AND (ESRESUMEN=0) AND (ESAJUSTE=0) AND "
+                                          "(ES_SALDO_APERTURA=0) AND [DEBE-HABER] = '") +
+                           lado + QStringLiteral("' AND FECHA >= ") +
+                           ClsUtilidades::FechaParaSQL(m.Inicio) + QStringLiteral(" AND FECHA <= ") +
+                           ClsUtilidades::FechaParaSQL(m.Fin) + QStringLiteral(" ") + ctx_.Filtro);
+            return rs->EOF() ? vb::Currency() : ClsUtilidades::TextoAMoneda(Texto(rs->value(0)));
+        };
+        const vb::Currency debe = suma(QStringLiteral("ELDEBE"), QStringLiteral("D"));
+        return debe - suma(QStringLiteral("ELHABER"), QStringLiteral("H"));
+    }
+
+    virtual double Indice(const QString& Codigo, const QString& Anio, const QString& Mes) {
+        return GeneracionAjuste::PorcentajeIndice(Codigo, Anio, Mes);
+    }
+
+    virtual QString Descripcion(const QString& Codigo) {
+        return gDatos()
+            .DatosTabla(QStringLiteral("MA_CUENTAS"), Codigo, QStringLiteral("DESCRIPCION"),
+                        QStringLiteral("CODIGO"), 8)
+            .toString();
+    }
+
+    // Closing day of the previous fiscal year: the year with the greatest
+    // number below the one in use (numbers need not be consecutive). The
+    // first year of all opens with what stood the day before it began.
+    virtual QDate CierreAnterior() {
+        auto rs = Abre(QStringLiteral("SELECT TOP 1 [FECHA HASTA] FROM MV_EJERCICIOS WHERE "
+                                      "PERIODO < ") +
+                       ctx_.Ejercicio + QStringLiteral(" ORDER BY PERIODO DESC"));
+        if (!rs->EOF())
+            return FechaDe(Texto(rs->value(0)));
+        rs = Abre(QStringLiteral("SELECT [FECHA DESDE] FROM MV_EJERCICIOS WHERE PERIODO = ") +
+                  ctx_.Ejercicio);
+        if (rs->EOF())
+            NoCoinciden();
+        return FechaDe(Texto(rs->value(0))).addDays(-1);
+    }
+
+    // Closing day of the year in use.
+    virtual QDate CierreEjercicio() {
+        return FechaDe(gDatos()
+                           .DatosTabla(QStringLiteral("MV_EJERCICIOS"), ctx_.Ejercicio,
+                                       QStringLiteral("FECHA HASTA"), QStringLiteral("PERIODO"), 3)
+                           .toString());
+    }
+
+    // The same read as the month step reads it; nothing when the year has no row.
+    virtual std::optional<QDate> FinEjercicio() {
+        auto rs =
+            Abre(QStringLiteral("SELECT * FROM MV_EJERCICIOS WHERE PERIODO = ") + ctx_.Ejercicio);
+        if (rs->EOF())
+            return std::nullopt;
+        return FechaDe(Texto(rs->value(QStringLiteral("fecha hasta"))));
+    }
+
+protected:
+    Contexto ctx_;
+};
+
+namespace {
+
+// The same values from a few statements: the monthly sums of every account
+// grouped in one pass, the opening rows of the year in another, the chart's
+// series and the coefficients kept in memory.
+class FuenteAgrupada : public GeneracionAjuste::Fuente {
+public:
+    void Prepara(const Contexto& c) override {
+        Fuente::Prepara(c);
+        LeeDepreciaciones();
+        LeeAperturas();
+        LeeSumas();
+        LeeIndices();
+        preparada_ = true;
+    }
+
+    bool EsDepreciacion(const QString& CodigoFila) override {
+        return depreciaciones_.contains(ClaveRecortada(CodigoFila));
+    }
+
+    std::optional<Apertura> PrimeraApertura(const QString& Codigo) override {
+        auto it = aperturas_.constFind(ClaveCuenta(Codigo));
+        if (it == aperturas_.cend())
+            return std::nullopt;
+        return *it;
+    }
+
+    bool HayMovimientos(const QString& Codigo) override {
+        return sumas_.contains(ClaveCuenta(Codigo));
+    }
+
+    vb::Currency Neto(const QString& Codigo, int IndiceMes) override {
+        auto it = sumas_.constFind(ClaveCuenta(Codigo));
+        if (it == sumas_.cend())
+            return {};
+        const Suma& s = it->at(size_t(IndiceMes));
+        return s.Debe - s.Haber;
+    }
+
+    double Indice(const QString& Codigo, const QString& Anio, const QString& Mes) override {
+        bool okA = false, okM = false;
+        const int anio = Anio.toInt(&okA), mes = Mes.toInt(&okM);
+        if (!okA || !okM)
+            return Fuente::Indice(Codigo, Anio, Mes);
+        const int serie = series_.value(ClaveRecortada(Codigo), 0);
+        if (serie < 1 || serie > 4)
+            return 0;
+        auto it = coeficientes_.constFind(qMakePair(anio, mes));
+        if (it == coeficientes_.cend())
+            return 0;
+        return vb::CDbl((*it)[size_t(serie - 1)]);
+    }
+
+    QString Descripcion(const QString& Codigo) override {
+        if (!preparada_)
+            return Fuente::Descripcion(Codigo);
+        return descripciones_.value(ClaveRecortada(Codigo));
+    }
+
+    QDate CierreAnterior() override {
+        if (!cierreAnterior_)
+            cierreAnterior_ = Fuente::CierreAnterior();
+        return *cierreAnterior_;
+    }
+
+    QDate CierreEjercicio() override {
+        if (!cierre_)
+            cierre_ = Fuente::CierreEjercicio();
+        return *cierre_;
+    }
+
+    std::optional<QDate> FinEjercicio() override {
+        if (!finLeido_) {
+            fin_ = Fuente::FinEjercicio();
+            finLeido_ = true;
+        }
+        return fin_;
+    }
+
+private:
+    struct Suma {
+        vb::Currency Debe;
+        vb::Currency Haber;
+    };
+
+    void LeeDepreciaciones() {
+        auto rs = Abre(QStringLiteral("SELECT CODIGO_DEPREC_ACUMULADA FROM MA_CUENTAS WHERE "
+                                      "CODIGO_DEPREC_ACUMULADA IS NOT NULL"));
+        for (; !rs->EOF(); rs->MoveNext())
+            depreciaciones_.insert(ClaveRecortada(Texto(rs->value(0))));
+    }
+
+    void LeeAperturas() {
+        // Ordered as the account's own index gives them, so "first" is the
+        // same row the account-by-account reading takes.
+        auto rs = Abre(QStringLiteral("SELECT CUENTA, IMPORTE, [DEBE-HABER] FROM MV_ASIENTOS "
+                                      "WHERE PERIODO = ") +
+                       ctx_.Ejercicio + QStringLiteral(" AND (ES_SALDO_APERTURA = 1) ") +
+                       ctx_.Filtro + QStringLiteral(" ORDER BY CUENTA, FECHA"));
+        for (; !rs->EOF(); rs->MoveNext()) {
+            const QString clave = ClaveCuenta(Texto(rs->value(0)));
+            if (!aperturas_.contains(clave))
+                aperturas_.insert(clave, Apertura{vb::CCur(rs->value(1)), Texto(rs->value(2))});
+        }
+    }
+
+    // One row per account, month and side. Month 0 holds rows of the range
+    // that no month takes (after midnight of a month's last day), which
+    // still count as movements; side 0 holds rows the sums leave out.
+    void LeeSumas() {
+        const auto& meses = *ctx_.Meses;
+        // Without months every row of the range falls in month 0.
+        QString mes = QStringLiteral("0");
+        QString porMes;
+        if (!meses.empty()) {
+            mes = QStringLiteral("CASE");
+            for (size_t i = 0; i < meses.size(); ++i)
+                mes += QStringLiteral(" WHEN FECHA >= ") +
+                       ClsUtilidades::FechaParaSQL(meses[i].Inicio) +
+                       QStringLiteral(" AND FECHA <= ") + ClsUtilidades::FechaParaSQL(meses[i].Fin) +
+                       QStringLiteral(" THEN ") + QString::number(i + 1);
+            mes += QStringLiteral(" ELSE 0 END");
+            porMes = QStringLiteral(", ") + mes;
+        }
+        const QString movimiento = QStringLiteral(
+            "(ESRESUMEN=0) AND (ESAJUSTE=0) AND (ES_SALDO_APERTURA=0) AND [DEBE-HABER] = ");
+        const QString lado = QStringLiteral("CASE WHEN ") + movimiento +
+                             QStringLiteral("'D' THEN 1 WHEN ") + movimiento +
+                             QStringLiteral("'H' THEN 2 ELSE 0 END");
+        auto rs = Abre(QStringLiteral("SELECT CUENTA, ") + mes + QStringLiteral(" AS MES, ") +
+                       lado + QStringLiteral(" AS LADO, SUM(IMPORTE) AS TOTAL FROM MV_ASIENTOS "
+                                             "WHERE FECHA >= ") +
+                       ClsUtilidades::FechaParaSQL(ctx_.InicioRango) +
+                       QStringLiteral(" AND FECHA <= ") + ClsUtilidades::FechaParaSQL(ctx_.FinRango) +
+                       QStringLiteral(" ") + ctx_.Filtro + QStringLiteral(" GROUP BY CUENTA") +
+                       porMes + QStringLiteral(", ") + lado);
+        for (; !rs->EOF(); rs->MoveNext()) {
+            auto& fila = sumas_[ClaveCuenta(Texto(rs->value(0)))];
+            if (fila.empty())
+                fila.resize(meses.size());
+            const std::int64_t m = vb::CLng(rs->value(1));
+            const std::int64_t l = vb::CLng(rs->value(2));
+            if (m < 1 || m > std::int64_t(meses.size()) || l < 1)
+                continue;
+            const vb::Currency total = ClsUtilidades::TextoAMoneda(Texto(rs->value(3)));
+            (l == 1 ? fila[size_t(m - 1)].Debe : fila[size_t(m - 1)].Haber) = total;
+        }
+    }
+
+    void LeeIndices() {
+        auto rs = Abre(QStringLiteral("SELECT CODIGO, INDICE, AJUSTE, DESCRIPCION FROM MA_CUENTAS"));
+        for (; !rs->EOF(); rs->MoveNext()) {
+            const QString clave = ClaveRecortada(Texto(rs->value(0)));
+            if (vb::CBool(rs->value(2)) && !series_.contains(clave))
+                series_.insert(clave, int(vb::CLng(rs->value(1))));
+            if (!descripciones_.contains(clave))
+                descripciones_.insert(clave, Texto(rs->value(3)));
+        }
+        rs = Abre(QStringLiteral("SELECT ANIO, MES, INDICE1, INDICE2, INDICE3, INDICE4 FROM "
+                                 "MA_INDAJUSTE"));
+        for (; !rs->EOF(); rs->MoveNext()) {
+            const auto clave =
+                qMakePair(int(vb::CLng(rs->value(0))), int(vb::CLng(rs->value(1))));
+            if (!coeficientes_.contains(clave))
+                coeficientes_.insert(clave, {rs->value(2), rs->value(3), rs->value(4),
+                                             rs->value(5)});
+        }
+    }
+
+    bool preparada_ = false;
+    QSet<QString> depreciaciones_;
+    QHash<QString, Apertura> aperturas_;
+    QHash<QString, std::vector<Suma>> sumas_;
+    QHash<QString, int> series_;
+    QHash<QString, QString> descripciones_;
+    QHash<QPair<int, int>, std::array<QVariant, 4>> coeficientes_;
+    std::optional<QDate> cierreAnterior_;
+    std::optional<QDate> cierre_;
+    std::optional<QDate> fin_;
+    bool finLeido_ = false;
+};
+
+} // namespace
+
+// ---- Generation -------------------------------------------------------------------------
+
+const QString& GeneracionAjuste::TituloCartel() {
+    static const QString t = QStringLiteral("Generando Asiento de Ajuste...");
+    return t;
+}
+
+const QString& GeneracionAjuste::AvisoNoGrabable() {
+    static const QString t = QStringLiteral("El asiento no puede grabarse.");
+    return t;
+}
+
+GeneracionAjuste::GeneracionAjuste(LineasAjuste& Lineas, const QString& Ejercicio,
+                                   Lectura lectura, DiaFinal diaFinal)
+    : lineas_(Lineas), ejercicio_(Recorta(Ejercicio)), diaFinal_(std::move(diaFinal)) {
+    if (lectura == Lectura::Agrupada)
+        fuente_ = std::make_unique<FuenteAgrupada>();
+    else
+        fuente_ = std::make_unique<Fuente>();
+    if (!diaFinal_)
+        diaFinal_ = &GeneracionAjuste::UltimoDiaMes;
+    if (lineas_.empty())
+        lineas_.resize(1);
+}
+
+GeneracionAjuste::~GeneracionAjuste() = default;
+
+std::int16_t GeneracionAjuste::UltimoDiaMes(const QString& Mes, const QString& Anio) {
+    // Bounded: a month that forms no date on any day gives 0 instead of
+    // looping for ever.
+    for (int dia = 31; dia >= 28; --dia)
+        if (vb::ParseDate(QString::number(dia) + u'/' + Mes + u'/' + Anio))
+            return std::int16_t(dia);
+    return 0;
+}
+
+std::vector<GeneracionAjuste::Mes> GeneracionAjuste::Meses(const QString& PeriodoDesde,
+                                                           const QString& PeriodoHasta,
+                                                           int MesDesde, int AnioDesde) {
+    std::vector<Mes> meses;
+    const QDate finRango = FechaDe(
+        QString::number(UltimoDiaMes(PeriodoHasta.left(2), PeriodoHasta.mid(3))) + u'/' +
+        PeriodoHasta);
+    Mes m;
+    m.Inicio = QStringLiteral("01/") + PeriodoDesde;
+    m.Fin = QString::number(UltimoDiaMes(PeriodoDesde.left(2), PeriodoDesde.mid(3))) + u'/' +
+            PeriodoDesde;
+    m.Numero = MesDesde;
+    m.Anio = AnioDesde;
+    while (!(finRango < FechaDe(m.Fin))) {
+        meses.push_back(m);
+        if (++m.Numero > 12) {
+            m.Numero = 1;
+            ++m.Anio;
+        }
+        m.Inicio = TextoFecha(vb::AddMonths(FechaDe(m.Inicio), 1));
+        const QString fin = TextoFecha(vb::AddMonths(FechaDe(m.Fin), 1));
+        m.Fin = QString::number(diaFinal_(fin.mid(3, 2), fin.right(4))) + u'/' + fin.mid(3);
+    }
+    return meses;
+}
+
+GeneracionAjuste::Fin GeneracionAjuste::Genera_Asiento(const QString& PeriodoDesde,
+                                                       const QString& PeriodoHasta,
+                                                       bool IncluirProforma) {
+    Dll_Display& cartel = CNStuffContable::gCartel();
+    mensaje_.clear();
+    posicion_.clear();
+    for (int i = 1; i < int(lineas_.size()); ++i) {
+        const QString c = Recorta(lineas_[size_t(i)].Cuenta);
+        if (!posicion_.contains(c))
+            posicion_.insert(c, i);
+    }
+
+    Fin fin = Fin::Completa;
+    try {
+        Contexto ctx;
+        ctx.Ejercicio = ejercicio_;
+        ctx.Filtro = IncluirProforma ? QString() : QStringLiteral(" AND (TC<>'CBFP' AND TC<>'FP') ");
+        const int MesDesde = Entero16(PeriodoDesde.section(u'/', 0, 0));
+        const int AnioDesde = Entero16(PeriodoDesde.section(u'/', 1));
+        Entero16(PeriodoHasta.section(u'/', 0, 0));
+        Entero16(PeriodoHasta.section(u'/', 1));
+
+        auto cuentas = Abre(QStringLiteral(
+            "SELECT * FROM MA_CUENTAS WHERE (AJUSTE = 1) AND (BIENES=0) order by codigo"));
+        if (cuentas->EOF()) {
+            NetoLineas(lineas_);
+            return fin;
+        }
+        meses_ = Meses(PeriodoDesde, PeriodoHasta, MesDesde, AnioDesde);
+        ctx.InicioRango = QStringLiteral("01/") + PeriodoDesde;
+        ctx.FinRango =
+            QString::number(UltimoDiaMes(PeriodoHasta.left(2), PeriodoHasta.mid(3))) + u'/' +
+            PeriodoHasta;
+        ctx.Meses = &meses_;
+        fuente_->Prepara(ctx);
+
+        cartel.CartelInicio(TituloCartel(), true);
+        bool cancelado = false;
+        for (; fin == Fin::Completa && !cuentas->EOF(); cuentas->MoveNext()) {
+            const QString fila = Texto(cuentas->value(QStringLiteral("Codigo")));
+            if (fuente_->EsDepreciacion(fila))
+                continue;
+            const QString codigo = Recorta(fila);
+            if (const auto apertura = fuente_->PrimeraApertura(codigo)) {
+                cartel.CartelMostrar(cancelado, QStringLiteral("Procesando ") + codigo);
+                if (cancelado) {
+                    cartel.Siempre_Visible(false);
+                    if (vb::MsgBox(QStringLiteral("¿Realmente desea Cancelar el Proceso?"),
+                                   vb::vbQuestion | vb::vbYesNo) == vb::vbYes) {
+                        fin = Fin::Cancelada;
+                        break;
+                    }
+                    cartel.CartelCerrar();
+                    cartel.CartelInicio(TituloCartel(), true);
+                    cartel.CartelMostrar(cancelado, QStringLiteral("Procesando") + codigo);
+                }
+                if (!PasoApertura(codigo, apertura->Importe, apertura->DebeHaber) ||
+                    !PasoMeses(codigo))
+                    fin = Fin::FaltaIndice;
+            } else if (fuente_->HayMovimientos(codigo)) {
+                if (!PasoMeses(codigo))
+                    fin = Fin::FaltaIndice;
+            }
+        }
+        cartel.CartelCerrar();
+    } catch (const std::exception& e) {
+        cartel.CartelCerrar();
+        fin = Fin::Falla;
+        mensaje_ = ErrorDe(e).Description + vb::vbCrLf + AvisoNoGrabable();
+        vb::MsgBox(mensaje_);
+    }
+    NetoLineas(lineas_);
+    return fin;
+}
+
+bool GeneracionAjuste::Detiene(const QString& Codigo, const QString& Mes, const QString& Anio) {
+    CNStuffContable::gCartel().CartelCerrar();
+    mensaje_ = QStringLiteral("No Existe el Indice para la Cuenta ") + Codigo +
+               QStringLiteral(" Periodo: ") + Mes + u'/' + Anio + vb::vbCrLf + AvisoNoGrabable();
+    vb::MsgBox(mensaje_);
+    return false;
+}
+
+bool GeneracionAjuste::PasoApertura(const QString& Codigo, vb::Currency Importe,
+                                    const QString& DebeHaber) {
+    const QDate base = fuente_->CierreAnterior();
+    const QDate cierre = fuente_->CierreEjercicio();
+    const QString baseAnio = QString::number(base.year()), baseMes = QString::number(base.month());
+    const QString cierreAnio = QString::number(cierre.year()),
+                  cierreMes = QString::number(cierre.month());
+
+    const double IdxBase = fuente_->Indice(Codigo, baseAnio, baseMes);
+    if (IdxBase == 0)
+        return Detiene(Codigo, baseMes, baseAnio);
+    const double IdxCierre = fuente_->Indice(Codigo, cierreAnio, cierreMes);
+    if (IdxCierre == 0)
+        return Detiene(Codigo, cierreMes, cierreAnio);
+
+    // The opening balance originates in the closing month of the previous
+    // year, so it is restated by that month's coefficient (IdxBase), as
+    // each month's movements are by their own month's.
+    vb::Currency diferencia = Importe * IdxBase - Importe;
+    if (diferencia < vb::Currency())
+        diferencia = -diferencia;
+    const bool debe = DebeHaber.compare(QStringLiteral("D"), Qt::CaseInsensitive) == 0;
+    AcumulaLinea(Codigo, diferencia, debe ? QStringLiteral("D") : QStringLiteral("H"));
+    return true;
+}
+
+bool GeneracionAjuste::PasoMeses(const QString& Codigo) {
+    if (const auto f = fuente_->FinEjercicio())
+        finEjercicio_ = *f;
+    const QDate& finEjercicio = finEjercicio_;
+    Dll_Display& cartel = CNStuffContable::gCartel();
+    const QString finAnio = QString::number(finEjercicio.year());
+    const QString finMes = QString::number(finEjercicio.month());
+    for (int i = 0; i < int(meses_.size()); ++i) {
+        const Mes& m = meses_[size_t(i)];
+        const vb::Currency neto = fuente_->Neto(Codigo, i);
+        bool cancelado = false;
+        cartel.CartelMostrar(cancelado, QStringLiteral("Procesando ") + Codigo);
+
+        const QString anio = QString::number(m.Anio), mes = QString::number(m.Numero);
+        const double IdxMes = fuente_->Indice(Codigo, anio, mes);
+        const double IdxCierre = fuente_->Indice(Codigo, finAnio, finMes);
+        if (IdxCierre == 0)
+            return Detiene(Codigo, finMes, finAnio);
+        if (IdxMes == 0)
+            return Detiene(Codigo, mes, anio);
+
+        const vb::Currency diferencia = neto * IdxMes - neto;
+        const bool haber = diferencia < vb::Currency();
+        AcumulaLinea(Codigo, haber ? -diferencia : diferencia,
+                     haber ? QStringLiteral("H") : QStringLiteral("D"));
+    }
+    return true;
+}
+
+double GeneracionAjuste::PorcentajeIndice(const QString& QueCuenta, const QString& Anio,
+                                          const QString& Mes) {
+    double resultado = 0;
+    int serie = 0;
+    bool termina = false;
+    ado::RecordsetPtr rs;
+    const std::array<std::function<void()>, 4> pasos = {
+        [&] {
+            rs = Abre(QStringLiteral("SELECT INDICE AS VALORINDICE FROM MA_CUENTAS WHERE (AJUSTE "
+                                     "= 1) AND LTRIM(RTRIM(CODIGO))='") +
+                      Esc(QueCuenta) + u'\'');
+        },
+        [&] {
+            if (rs->EOF())
+                termina = true;
+            else
+                serie = int(vb::CLng(rs->value(0)));
+        },
+        [&] {
+            if (serie < 1 || serie > 4) {
+                termina = true;
+                return;
+            }
+            rs = Abre(QStringLiteral("SELECT INDICE") + QString::number(serie) +
+                      QStringLiteral(" FROM MA_INDAJUSTE WHERE ANIO=") + Anio +
+                      QStringLiteral(" AND MES = ") + Mes);
+        },
+        [&] {
+            if (!rs->EOF())
+                resultado = vb::CDbl(rs->value(0));
+        },
+    };
+    for (size_t i = 0; i < pasos.size() && !termina;) {
+        try {
+            pasos[i]();
+            ++i;
+        } catch (const std::exception& e) {
+            CNStuffContable::gCartel().CartelCerrar();
+            const int r = ClsUtilidades::ReportaError(ErrorDe(e), std::nullopt,
+                                                      QStringLiteral("PorcentajeIndice"));
+            if (r == vb::vbRetry)
+                continue;
+            if (r != vb::vbIgnore)
+                return resultado;
+            ++i;
+            // A step that was passed over leaves nothing to read.
+            if (!rs || rs->State() == ado::adStateClosed)
+                return resultado;
+        }
+    }
+    return resultado;
+}
+
+void GeneracionAjuste::AcumulaLinea(const QString& Cuenta, vb::Currency Importe,
+                                    const QString& DebeHaber) {
+    const QString codigo = Recorta(Cuenta);
+    const bool debe = DebeHaber.compare(QStringLiteral("D"), Qt::CaseInsensitive) == 0;
+    auto it = posicion_.constFind(codigo);
+    if (it != posicion_.cend()) {
+        TipoLineaAjuste& l = lineas_[size_t(*it)];
+        QString& lado = debe ? l.Debe : l.Haber;
+        lado = (ClsUtilidades::TextoAMoneda(lado) + Importe).toString();
+        return;
+    }
+    TipoLineaAjuste l;
+    l.setCuenta(codigo);
+    (debe ? l.Debe : l.Haber) = Importe.toString();
+    l.setDescripcion(fuente_->Descripcion(codigo));
+    lineas_.push_back(l);
+    posicion_.insert(codigo, int(lineas_.size()) - 1);
+}
+
+void GeneracionAjuste::AcumulaLinea(LineasAjuste& Lineas, const QString& Cuenta,
+                                    vb::Currency Importe, const QString& DebeHaber) {
+    if (Lineas.empty())
+        Lineas.resize(1);
+    const QString codigo = Recorta(Cuenta);
+    const bool debe = DebeHaber.compare(QStringLiteral("D"), Qt::CaseInsensitive) == 0;
+    // Element 0 is never a line, so it never takes an amount.
+    for (size_t i = 1; i < Lineas.size(); ++i) {
+        if (Recorta(Lineas[i].Cuenta) == codigo) {
+            QString& lado = debe ? Lineas[i].Debe : Lineas[i].Haber;
+            lado = (ClsUtilidades::TextoAMoneda(lado) + Importe).toString();
+            return;
+        }
+    }
+    TipoLineaAjuste l;
+    l.setCuenta(codigo);
+    (debe ? l.Debe : l.Haber) = Importe.toString();
+    l.setDescripcion(gDatos()
+                         .DatosTabla(QStringLiteral("MA_CUENTAS"), codigo,
+                                     QStringLiteral("DESCRIPCION"), QStringLiteral("CODIGO"), 8)
+                         .toString());
+    Lineas.push_back(l);
+}
+
+void GeneracionAjuste::NetoLineas(LineasAjuste& Lineas) {
+    for (TipoLineaAjuste& l : Lineas) {
+        if (Recorta(l.Debe).isEmpty() || Recorta(l.Haber).isEmpty())
+            continue;
+        const vb::Currency neto =
+            ClsUtilidades::TextoAMoneda(l.Debe) - ClsUtilidades::TextoAMoneda(l.Haber);
+        if (neto < vb::Currency()) {
+            l.Debe.clear();
+            l.Haber = (-neto).toString();
+        } else {
+            l.Debe = neto.toString();
+            l.Haber.clear();
+        }
+    }
+}
+
+vb::Currency GeneracionAjuste::DiferenciaTotales(const LineasAjuste& Lineas) {
+    vb::Currency debe, haber;
+    for (const TipoLineaAjuste& l : Lineas) {
+        debe += ClsUtilidades::TextoAMoneda(l.Debe);
+        haber += ClsUtilidades::TextoAMoneda(l.Haber);
+    }
+    const QString patron = QStringLiteral("#########.00");
+    return ClsUtilidades::TextoAMoneda(vb::Format(vb::fromCurrency(debe), patron)) -
+           ClsUtilidades::TextoAMoneda(vb::Format(vb::fromCurrency(haber), patron));
+}
+
+GeneracionAjuste::Resultado GeneracionAjuste::Genera(const Parametros& p, DiaFinal diaFinal) {
+    Resultado r;
+    r.Lineas.resize(1);
+    GeneracionAjuste g(r.Lineas, p.Ejercicio, p.lectura, std::move(diaFinal));
+    r.fin = g.Genera_Asiento(Recorta(p.PeriodoDesde), Recorta(p.PeriodoHasta), p.IncluirProforma);
+    r.Mensaje = g.Mensaje();
+    const vb::Currency diferencia = DiferenciaTotales(r.Lineas);
+    const QString rei = Recorta(p.CtaRei);
+    if (diferencia != vb::Currency() && !rei.isEmpty()) {
+        const bool debe = diferencia < vb::Currency();
+        g.AcumulaLinea(rei, debe ? -diferencia : diferencia,
+                       debe ? QStringLiteral("D") : QStringLiteral("H"));
+        NetoLineas(r.Lineas);
+    }
+    return r;
+}
+
+// ---- The window's button ------------------------------------------------------------------
+
+GeneracionAjuste::Fin FrmQuarzelo::Genera_Asiento(const QString& PeriodoDesde,
+                                                  const QString& PeriodoHasta,
+                                                  bool IncluirProforma) {
+    GeneracionAjuste g(Lineas, CNStuffContable::gPeriodoActual, LecturaGeneracion,
+                       [this](const QString& Mes, const QString& Anio) {
+                           return Reglas->UltimoDiaMes(Mes, Anio);
+                       });
+    return g.Genera_Asiento(PeriodoDesde, PeriodoHasta, IncluirProforma);
+}
+
+double FrmQuarzelo::PorcentajeIndice(const QString& QueCuenta, const QString& Anio,
+                                     const QString& Mes) {
+    return GeneracionAjuste::PorcentajeIndice(QueCuenta, Anio, Mes);
+}
+
+std::int16_t FrmQuarzelo::UltimoDiaMes(const QString& Mes, const QString& Anio) {
+    return GeneracionAjuste::UltimoDiaMes(Mes, Anio);
+}
+
+void FrmQuarzelo::AcumulaLinea(const QString& Cuenta, vb::Currency Importe,
+                               const QString& DebeHaber) {
+    GeneracionAjuste::AcumulaLinea(Lineas, Cuenta, Importe, DebeHaber);
+}
+
+void FrmQuarzelo::CmdGenerar_Click() {
+    const bool IncluirProforma = chkIncluirProforma->checkState() != Qt::Unchecked;
+    PeriodoDesde = Recorta(Campo(QStringLiteral("PERIODO_DESDE"))->text());
+    PeriodoHasta = Recorta(Campo(QStringLiteral("PERIODO_HASTA"))->text());
+    Modificado = false;
+
+    Lineas.assign(1, TipoLineaAjuste());
+    FinGeneracion = Genera_Asiento(PeriodoDesde, PeriodoHasta, IncluirProforma);
+    ActualizaTotales();
+
+    // The balancing line works on the totals as shown, two decimals.
+    const vb::Currency diferencia = ClsUtilidades::TextoAMoneda(txtTotal[0]->text()) -
+                                    ClsUtilidades::TextoAMoneda(txtTotal[1]->text());
+    const bool debe = diferencia < vb::Currency();
+    const QString rei = Recorta(Campo(QStringLiteral("CTA_REI"))->text());
+    // Without an account the totals stay apart and the save check refuses them.
+    if (diferencia != vb::Currency() && !rei.isEmpty()) {
+        AcumulaLinea(rei, debe ? -diferencia : diferencia,
+                     debe ? QStringLiteral("D") : QStringLiteral("H"));
+        // The REI account may be adjustable and already carry the other side.
+        GeneracionAjuste::NetoLineas(Lineas);
+    }
+    LlenaResumen();
+    ActualizaTotales();
+
+    // A run that stopped early shows what it computed but cannot be stored.
+    Paxtor1->setEstado(Paxtor::GrabarCancelarPrimero,
+                       FinGeneracion == GeneracionAjuste::Fin::Completa);
+    Paxtor1->setEstado(Paxtor::GrabarCancelarSegundo, true);
+
+    const vb::Currency totalDebe = ClsUtilidades::TextoAMoneda(txtTotal[0]->text());
+    if (totalDebe == ClsUtilidades::TextoAMoneda(txtTotal[1]->text()))
+        Campo(QStringLiteral("CABIMPORTE"))->setText(txtTotal[0]->text());
+
+    if (totalDebe != vb::Currency()) {
+        CmdGenerar->setEnabled(false);
+        QLineEdit* detalle = Campo(QStringLiteral("DETALLE"));
+        detalle->setEnabled(true);
+        detalle->setFocus();
+    } else {
+        vb::MsgBox(QStringLiteral("No hay movimientos para generar el Asiento de Ajuste , con los "
+                                  "datos proporcionados"),
+                   vb::vbInformation, QStringLiteral("Aviso al operador"));
+        CtaReiValidada = false;
+    }
+}

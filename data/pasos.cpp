@@ -1,0 +1,73 @@
+#include "data/pasos.h"
+
+#include "platform/msgbox.h"
+#include "platform/programend.h"
+#include "platform/vb.h"
+
+#include <optional>
+#include <stdexcept>
+
+namespace pasos {
+
+Resume ResumeFor(int answer) {
+    if (answer == vb::vbRetry)
+        return Resume::Retry;
+    if (answer == vb::vbIgnore)
+        return Resume::Next;
+    return Resume::Exit;
+}
+
+ado::Error CurrentError() {
+    try {
+        throw;
+    } catch (const ado::Exception& e) {
+        return e.error();
+    } catch (const std::overflow_error&) {
+        return {6, QStringLiteral("Desbordamiento"), {}, 0, vb::AppExeName()};
+    } catch (const std::exception& e) {
+        return {5, QString::fromLocal8Bit(e.what()), {}, 0, vb::AppExeName()};
+    }
+}
+
+bool RunSteps(const std::function<int(int)>& step, const OnError& onError, int first, Trap trap) {
+    int i = first;
+    while (i >= 0) {
+        std::optional<ado::Error> failure;
+        try {
+            i = step(i);
+            continue;
+        } catch (const vb::ProgramEnded&) {
+            throw;
+        } catch (const ado::Exception& e) {
+            failure = e.error();
+        } catch (const std::exception&) {
+            if (trap == Trap::AdoErrors)
+                throw;
+            failure = CurrentError();
+        }
+        switch (onError(*failure)) {
+        case Resume::Retry:
+            break;
+        case Resume::Next:
+            ++i;
+            break;
+        case Resume::Exit:
+            return false;
+        }
+    }
+    return true;
+}
+
+bool RunSteps(const std::vector<std::function<void()>>& steps, bool& leave, const OnError& onError,
+              Trap trap) {
+    return RunSteps(
+        [&](int i) {
+            if (leave || i >= int(steps.size()))
+                return -1;
+            steps[size_t(i)]();
+            return i + 1;
+        },
+        onError, 0, trap);
+}
+
+} // namespace pasos

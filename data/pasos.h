@@ -1,0 +1,44 @@
+#pragma once
+// The one step runner of the routines that trap their errors (the original's
+// On Error with Resume, Resume Next and Exit): a failing step asks the
+// routine's error treatment, whose answer repeats the step, goes on with the
+// next one or leaves the routine. The data object and the start-up modules
+// both run their steps here.
+
+#include "platform/ado.h"
+
+#include <functional>
+#include <vector>
+
+namespace pasos {
+
+// What a trapping routine does after a failed step.
+enum class Resume { Retry, Next, Exit };
+
+// The answer of an error box: Retry (4) repeats the step, Ignore (5) goes on
+// with the next one, any other answer leaves the routine.
+Resume ResumeFor(int answer);
+
+// Which failures of a step go to the error treatment. The data object traps
+// the database's errors only; the start-up modules trap every run-time error.
+// Ending the program (vb::End) is never trapped.
+enum class Trap { AdoErrors, AllErrors };
+
+using OnError = std::function<Resume(const ado::Error&)>;
+
+// Runs step(i) from i = first; each call returns the index of the next step,
+// or -1 when the routine is done. False when the error treatment left.
+bool RunSteps(const std::function<int(int)>& step, const OnError& onError, int first = 0,
+              Trap trap = Trap::AdoErrors);
+
+// The same for a list of steps run in order; a step sets `leave` to end the
+// routine normally.
+bool RunSteps(const std::vector<std::function<void()>>& steps, bool& leave, const OnError& onError,
+              Trap trap = Trap::AdoErrors);
+
+// The error a caught exception stands for: an ado::Exception's own; a numeric
+// overflow is error 6 "Desbordamiento", any other error 5 with its text.
+// Call only inside a catch block.
+ado::Error CurrentError();
+
+} // namespace pasos

@@ -1,0 +1,156 @@
+#pragma once
+// A company database opened through the shared data object, scripted boxes,
+// a fixed clock and helpers that seed accounts, coefficients, fiscal years
+// and journal-entry lines for the inflation adjustment.
+
+#include "adjustment/frmquarzelo.h"
+#include "adjustment/generacion.h"
+#include "common/tempdb.h"
+#include "data/instances.h"
+#include "platform/msgbox.h"
+#include "platform/programend.h"
+#include "platform/vb.h"
+#include "startup/cnstuffcontable.h"
+#include "startup/dll_display.h"
+#include "startup/lbf_ctrldisplay.h"
+
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+class AjusteTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        resetInstances();
+        CNStuffContable::resetCartel();
+        responder = std::make_shared<vb::ScriptedResponder>();
+        vb::setDialogResponder(responder);
+        vb::throwOnEnd();
+        vb::setClock([] { return vb::MakeDate(2024, 3, 15, 10, 20, 30); });
+        temp_ = qgetenv("TEMP");
+        qputenv("TEMP", tempDir.path().toLocal8Bit());
+
+        CNStuffContable::gTablaConfiguracion.clear();
+        CNStuffContable::gPeriodoActual = QStringLiteral("2023");
+        DB_Dll& d = gDatos();
+        d.gServidor = db.folder();
+        d.gDBName = db.dbName();
+        d.gUsuario = QStringLiteral("sa");
+        d.gUserPassWord.clear();
+        d.OpenServerADODB(false, 3, QString(), false, false);
+        ASSERT_TRUE(d.gOpenFlag);
+        db.exec(QStringLiteral("INSERT INTO TA_CONFIGURACION (CLAVE, VALOR) VALUES ('PERIODO', "
+                               "'2023')"));
+        ejercicio(2022, QStringLiteral("2022-01-01"), QStringLiteral("2022-12-31"));
+        ejercicio(2023, QStringLiteral("2023-01-01"), QStringLiteral("2023-12-31"));
+        cuenta(QStringLiteral("5901"), QStringLiteral("R.E.I."), 0);
+    }
+
+    void TearDown() override {
+        CNStuffContable::resetCartel();
+        resetInstances();
+        vb::setClock({});
+        vb::setDialogResponder(std::make_shared<vb::ScriptedResponder>());
+        if (temp_.isNull())
+            qunsetenv("TEMP");
+        else
+            qputenv("TEMP", temp_);
+    }
+
+    void ejercicio(int periodo, const QString& desde, const QString& hasta) {
+        db.exec(QStringLiteral("INSERT INTO MV_EJERCICIOS (PERIODO, \"Fecha Desde\", \"Fecha "
+                               "Hasta\", CERRADO) VALUES (%1, '%2 00:00:00', '%3 00:00:00', 0)")
+                    .arg(periodo)
+                    .arg(desde, hasta));
+    }
+
+    // An account; serie 0 is not adjustable.
+    void cuenta(const QString& codigo, const QString& descripcion, int serie,
+                const QString& deprec = QString(), int bienes = 0) {
+        db.exec(QStringLiteral("INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION, AJUSTE, INDICE, "
+                               "BIENES, CODIGO_DEPREC_ACUMULADA) VALUES ('%1', '%2', %3, %4, %5, %6)")
+                    .arg(codigo, descripcion)
+                    .arg(serie ? 1 : 0)
+                    .arg(serie)
+                    .arg(bienes)
+                    .arg(deprec.isEmpty() ? QStringLiteral("NULL") : u'\'' + deprec + u'\''));
+    }
+
+    // The same coefficient for the four series.
+    void indice(int anio, int mes, double valor) {
+        db.exec(QStringLiteral("INSERT INTO MA_INDAJUSTE (ANIO, MES, INDICE1, INDICE2, INDICE3, "
+                               "INDICE4) VALUES (%1, %2, %3, %3, %3, %3)")
+                    .arg(anio)
+                    .arg(mes)
+                    .arg(valor, 0, 'g', 17));
+    }
+    void indices(int anio, int desde, int hasta, double valor) {
+        for (int m = desde; m <= hasta; ++m)
+            indice(anio, m, valor);
+    }
+
+    struct Mov {
+        QString cuenta;
+        QString fecha; // ISO, "2023-01-10" or with a time
+        QString dh = QStringLiteral("D");
+        double importe = 0;
+        QString tc = QStringLiteral("00AS");
+        int apertura = 0;
+        int resumen = 0;
+        int ajuste = 0;
+        int periodo = 2023;
+    };
+    void mov(const Mov& m) {
+        const QString fecha = m.fecha.size() == 10 ? m.fecha + QStringLiteral(" 00:00:00") : m.fecha;
+        db.exec(QStringLiteral("INSERT INTO MV_ASIENTOS (PERIODO, FECHA, TC, CUENTA, IMPORTE, "
+                               "\"DEBE-HABER\", ESRESUMEN, ESAJUSTE, ES_SALDO_APERTURA) VALUES "
+                               "(%1, '%2', '%3', '%4', %5, '%6', %7, %8, %9)")
+                    .arg(m.periodo)
+                    .arg(fecha, m.tc, m.cuenta)
+                    .arg(m.importe, 0, 'f', 4)
+                    .arg(m.dh)
+                    .arg(m.resumen)
+                    .arg(m.ajuste)
+                    .arg(m.apertura));
+    }
+
+    GeneracionAjuste::Resultado genera(const QString& desde, const QString& hasta,
+                                       bool proforma = false,
+                                       GeneracionAjuste::Lectura lectura =
+                                           GeneracionAjuste::Lectura::Agrupada) {
+        GeneracionAjuste::Parametros p;
+        p.PeriodoDesde = desde;
+        p.PeriodoHasta = hasta;
+        p.IncluirProforma = proforma;
+        p.Ejercicio = CNStuffContable::gPeriodoActual;
+        p.CtaRei = QStringLiteral("5901");
+        p.lectura = lectura;
+        return GeneracionAjuste::Genera(p);
+    }
+
+    // The line of an account, or nullptr.
+    static const TipoLineaAjuste* linea(const LineasAjuste& l, const QString& cuenta) {
+        for (size_t i = 1; i < l.size(); ++i)
+            if (l[i].Cuenta.trimmed() == cuenta)
+                return &l[i];
+        return nullptr;
+    }
+
+    // A window with the header the generation reads.
+    std::unique_ptr<FrmQuarzelo> ventana(const QString& desde, const QString& hasta) {
+        auto w = std::make_unique<FrmQuarzelo>();
+        w->Campo(QStringLiteral("PERIODO_DESDE"))->setText(desde);
+        w->Campo(QStringLiteral("PERIODO_HASTA"))->setText(hasta);
+        w->Campo(QStringLiteral("CTA_REI"))->setText(QStringLiteral("5901"));
+        w->Paxtor1->setEstado(Paxtor::EstadoGrabar, false);
+        return w;
+    }
+
+    testutil::TempDatabase db;
+    QTemporaryDir tempDir;
+    std::shared_ptr<vb::ScriptedResponder> responder;
+
+private:
+    QByteArray temp_;
+};

@@ -1,0 +1,85 @@
+// The grouped reading must give exactly the lines of the account-by-account
+// reading, which stays here as the reference.
+
+#include "ajuste_fixture.h"
+
+#include <random>
+
+using Lectura = GeneracionAjuste::Lectura;
+
+namespace {
+
+QStringList Texto(const GeneracionAjuste::Resultado& r) {
+    QStringList t;
+    for (const TipoLineaAjuste& l : r.Lineas)
+        t << l.Cuenta + u'|' + l.Descripcion + u'|' + l.Debe + u'|' + l.Haber;
+    return t;
+}
+
+} // namespace
+
+TEST_F(AjusteTest, LecturaAgrupadaIgualALaDeCadaCuenta) {
+    std::mt19937 azar(20240315);
+    auto entre = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(azar); };
+
+    // 30 adjustable accounts in the four series, 10 that are not, one fixed
+    // asset whose accumulated depreciation is adjustable.
+    QStringList codigos;
+    for (int i = 0; i < 40; ++i) {
+        const QString c = QString::number(1100 + i);
+        cuenta(c, QStringLiteral("Cuenta %1").arg(i), i < 30 ? 1 + i % 4 : 0);
+        codigos << c;
+    }
+    cuenta(QStringLiteral("1900"), QStringLiteral("Rodados"), 1, QStringLiteral("1105"), 1);
+    db.exec(QStringLiteral("INSERT INTO MA_INDAJUSTE VALUES (2022, 12, 1.31, 1.42, 1.53, 1.64)"));
+    for (int m = 1; m <= 12; ++m)
+        db.exec(QStringLiteral("INSERT INTO MA_INDAJUSTE VALUES (2023, %1, %2, %3, %4, %5)")
+                    .arg(m)
+                    .arg(1 + 0.0731 * (13 - m), 0, 'f', 6)
+                    .arg(1 + 0.0452 * (13 - m), 0, 'f', 6)
+                    .arg(1 + 0.0213 * (13 - m), 0, 'f', 6)
+                    .arg(1 + 0.0111 * (13 - m), 0, 'f', 6));
+
+    // Opening rows: several for some accounts, the later one stored first,
+    // pro-forma ones among them.
+    for (int i = 0; i < 40; i += 3) {
+        mov({codigos[i], QStringLiteral("2023-01-02"), i % 2 ? "H" : "D", 1000.0 + i,
+             i % 9 == 0 ? "FP" : "00AS", 1});
+        if (i % 6 == 0)
+            mov({codigos[i], QStringLiteral("2023-01-01"), "D", 77.77, "00AS", 1});
+    }
+    const QStringList tcs = {"00AS", "00AS", "00AS", "FP", "CBFP", "FA"};
+    for (int n = 0; n < 1500; ++n) {
+        Mov m;
+        m.cuenta = codigos[entre(0, 39)];
+        const int mes = entre(1, 12);
+        const int dia = entre(1, GeneracionAjuste::UltimoDiaMes(QString::number(mes), "2023"));
+        m.fecha = QStringLiteral("2023-%1-%2").arg(mes, 2, 10, QChar(u'0')).arg(dia, 2, 10, QChar(u'0'));
+        if (entre(0, 20) == 0)
+            m.fecha += QStringLiteral(" 15:30:00"); // after midnight: outside the month's sums
+        m.dh = entre(0, 10) == 0 ? "d" : (entre(0, 1) ? "D" : "H");
+        m.importe = entre(1, 5000000) / 100.0;
+        m.tc = tcs[entre(0, int(tcs.size()) - 1)];
+        m.resumen = entre(0, 30) == 0;
+        m.ajuste = entre(0, 30) == 0;
+        mov(m);
+    }
+    // Rows of other years and an account with rows outside the range only.
+    mov({codigos[1], QStringLiteral("2022-12-31"), "D", 999, "00AS", 0, 0, 0, 2022});
+    mov({QStringLiteral("1129"), QStringLiteral("2023-11-30"), "D", 10});
+
+    struct Caso {
+        const char* desde;
+        const char* hasta;
+        bool proforma;
+    };
+    for (const Caso c : {Caso{"01/2023", "12/2023", false}, Caso{"01/2023", "12/2023", true},
+                         Caso{"03/2023", "08/2023", false}}) {
+        const auto ref = genera(c.desde, c.hasta, c.proforma, Lectura::PorCuenta);
+        const auto agr = genera(c.desde, c.hasta, c.proforma, Lectura::Agrupada);
+        EXPECT_EQ(ref.fin, GeneracionAjuste::Fin::Completa);
+        EXPECT_GT(ref.Lineas.size(), 20u);
+        EXPECT_EQ(Texto(agr), Texto(ref)) << c.desde << "-" << c.hasta << " " << c.proforma;
+    }
+    EXPECT_TRUE(responder->shown.empty()) << responder->messages().join(u'|').toStdString();
+}

@@ -1,0 +1,184 @@
+#include "adjustment/frmquarzelo.h"
+#include "platform/msgbox.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+TipoLineaAjuste Linea(const QString& cuenta, const QString& debe, const QString& haber) {
+    TipoLineaAjuste l;
+    l.setCuenta(cuenta);
+    l.setDescripcion(QStringLiteral("Cuenta ") + cuenta);
+    l.Debe = debe;
+    l.Haber = haber;
+    return l;
+}
+
+// Records which header fields the save check validates; refuses one.
+class Ventana : public FrmQuarzelo {
+public:
+    bool ValidaCampo(int Index) override {
+        validados.push_back(Index);
+        if (Index == rechazado)
+            HayError = true;
+        return !HayError;
+    }
+    std::vector<int> validados;
+    int rechazado = -1;
+};
+
+class ResumenTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        responder = std::make_shared<vb::ScriptedResponder>();
+        vb::setDialogResponder(responder);
+    }
+    QString celda(int fila, int columna) const {
+        auto* item = w.FgResumen->item(fila, columna);
+        return item ? item->text() : QString();
+    }
+    std::shared_ptr<vb::ScriptedResponder> responder;
+    Ventana w;
+};
+
+} // namespace
+
+TEST_F(ResumenTest, GrillaArmada) {
+    EXPECT_EQ(w.FgResumen->rowCount(), 20);
+    EXPECT_EQ(w.FgResumen->columnCount(), 5);
+    EXPECT_EQ(celda(0, 2), QStringLiteral("Descripción"));
+    EXPECT_EQ(celda(0, 3), QStringLiteral("Debe             "));
+    EXPECT_EQ(celda(0, 4), QStringLiteral("Haber            "));
+    EXPECT_EQ(celda(19, 0), QStringLiteral("19"));
+    EXPECT_EQ(w.FgResumen->columnWidth(2), 47 * 80 / 15);
+    EXPECT_EQ(w.FgResumen->item(0, 3)->textAlignment(), int(Qt::AlignRight | Qt::AlignBottom));
+    EXPECT_EQ(w.FgResumen->item(0, 1)->textAlignment(), int(Qt::AlignLeft | Qt::AlignVCenter));
+}
+
+// Amounts are read as money: "0,5" shows 0,50 and a zero leaves the cell
+// empty while the row keeps its account and description.
+TEST_F(ResumenTest, ImportesDeLaGrilla) {
+    w.Lineas = LineasAjuste(1);
+    w.Lineas.push_back(Linea(QStringLiteral("1101"), QStringLiteral("0"), QString()));
+    w.Lineas.push_back(Linea(QStringLiteral("1102"), QStringLiteral("0,5"), QStringLiteral("")));
+    w.Lineas.push_back(Linea(QStringLiteral("110101010101010"), QString(), QStringLiteral("1234,5")));
+    w.LlenaResumen();
+    EXPECT_EQ(celda(1, 1), QStringLiteral("1101"));
+    EXPECT_EQ(celda(1, 2), QStringLiteral("Cuenta 1101"));
+    EXPECT_EQ(celda(1, 3), QString());
+    EXPECT_EQ(celda(1, 4), QString());
+    EXPECT_EQ(celda(2, 3), QStringLiteral("0,50"));
+    // A code that fills all fifteen characters is still a line.
+    EXPECT_EQ(celda(3, 1), QStringLiteral("110101010101010"));
+    EXPECT_EQ(celda(3, 4), QStringLiteral("1234,50"));
+    EXPECT_EQ(celda(4, 0), QStringLiteral("4"));
+    EXPECT_EQ(celda(4, 1), QString());
+    EXPECT_EQ(w.FgResumen->rowCount(), 20);
+
+    // A later fill with fewer lines leaves the old rows with their numbers only.
+    w.Lineas.resize(2);
+    w.LlenaResumen();
+    EXPECT_EQ(celda(2, 0), QStringLiteral("2"));
+    EXPECT_EQ(celda(2, 1), QString());
+    EXPECT_EQ(celda(2, 3), QString());
+}
+
+TEST_F(ResumenTest, VeinticincoLineasAgrandanLaGrilla) {
+    w.Lineas = LineasAjuste(1);
+    for (int i = 1; i <= 25; ++i)
+        w.Lineas.push_back(Linea(QString::number(1000 + i), QStringLiteral("1"), QString()));
+    w.LlenaResumen();
+    EXPECT_EQ(w.FgResumen->rowCount(), 26);
+    EXPECT_EQ(celda(25, 0), QStringLiteral("25"));
+    EXPECT_EQ(celda(25, 1), QStringLiteral("1025"));
+    EXPECT_EQ(celda(25, 3), QStringLiteral("1,00"));
+}
+
+TEST_F(ResumenTest, Totales) {
+    w.Lineas = LineasAjuste(1);
+    w.ActualizaTotales();
+    EXPECT_EQ(w.txtTotal[0]->text(), QStringLiteral(",00"));
+    EXPECT_EQ(w.txtTotal[1]->text(), QStringLiteral(",00"));
+
+    w.Lineas.push_back(Linea(QStringLiteral("1101"), QStringLiteral("100,004"), QString()));
+    w.Lineas.push_back(Linea(QStringLiteral("5901"), QString(), QStringLiteral("100")));
+    vb::Currency d, h;
+    w.CalculaTotales(d, h);
+    EXPECT_EQ(d, vb::Currency::fromRaw(1000040));
+    EXPECT_EQ(w.txtTotal[0]->text(), QStringLiteral("100,00"));
+
+    // 100.004 and 100.00 both show 100,00: the entry balances.
+    bool ok = false;
+    w.ValidaTotales(ok);
+    EXPECT_TRUE(ok);
+    EXPECT_TRUE(responder->shown.empty());
+
+    w.Lineas[1].Debe = QStringLiteral("100,006");
+    w.ValidaTotales(ok);
+    EXPECT_FALSE(ok);
+    ASSERT_EQ(responder->shown.size(), 1u);
+    EXPECT_EQ(responder->shown[0].prompt, QStringLiteral("Totales Incorrectos!!\r\nCorrija el asiento"));
+    EXPECT_EQ(responder->shown[0].title, QStringLiteral("Aviso al operador"));
+}
+
+// The save check validates the enabled header fields in index order, also
+// when the header frame is locked, and stops at the first refused one.
+TEST_F(ResumenTest, ValidaTotalesRevalidaLosCampos) {
+    w.Campo(QStringLiteral("PERIODO_DESDE"))->setEnabled(false);
+    w.FrmCabecera->setEnabled(false);
+    bool ok = true;
+    w.ValidaTotales(ok);
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(w.validados, (std::vector<int>{0, 2, 3, 4, 5, 6, 7, 9, 10}));
+
+    w.validados.clear();
+    w.rechazado = 4;
+    w.Lineas.push_back(Linea(QStringLiteral("1101"), QStringLiteral("5"), QString()));
+    w.ValidaTotales(ok);
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(w.validados.back(), 4);
+    EXPECT_TRUE(responder->shown.empty()); // stopped before the totals
+}
+
+TEST_F(ResumenTest, ValidaLineas) {
+    w.Lineas = LineasAjuste(1);
+    w.Lineas.push_back(Linea(QStringLiteral("1101"), QStringLiteral("12,5"), QStringLiteral(" ")));
+    bool ok = false;
+    w.ValidaLineas(ok);
+    EXPECT_TRUE(ok);
+    w.Lineas.push_back(Linea(QStringLiteral("1102"), QString(), QStringLiteral("12a")));
+    w.ValidaLineas(ok);
+    EXPECT_FALSE(ok);
+}
+
+TEST_F(ResumenTest, ControlaTotalCabecera) {
+    w.Lineas.push_back(Linea(QStringLiteral("1101"), QStringLiteral("40"), QString()));
+    w.Lineas.push_back(Linea(QStringLiteral("5901"), QString(), QStringLiteral("40")));
+    QLineEdit* cab = w.Campo(QStringLiteral("CABIMPORTE"));
+    QString r;
+
+    cab->setText(QStringLiteral("40,00"));
+    w.ControlaTotalCabecera(r);
+    EXPECT_EQ(r, QStringLiteral("OK"));
+    EXPECT_EQ(w.txtTotal[0]->text(), QStringLiteral("40,00"));
+
+    cab->setText(QStringLiteral("41"));
+    w.ControlaTotalCabecera(r);
+    EXPECT_EQ(r, QString());
+    EXPECT_FALSE(w.HayError);
+
+    w.VerificaTotales = true;
+    w.ControlaTotalCabecera(r);
+    EXPECT_EQ(r, QStringLiteral("Totales Incorrecto!"));
+    EXPECT_TRUE(w.HayError);
+
+    w.HayError = false;
+    w.Lineas[2].Haber = QStringLiteral("39");
+    w.ControlaTotalCabecera(r);
+    EXPECT_EQ(r, QStringLiteral("Debe difiere del haber!"));
+    EXPECT_TRUE(w.HayError);
+}

@@ -1,0 +1,141 @@
+#include "test_cns_fixture.h"
+
+#include "platform/clsentorno.h"
+#include "platform/clsreporte.h"
+
+#include <QDir>
+#include <QFile>
+
+using namespace CNStuffContable;
+
+TEST(ValorParametro, KeysAreWholeAndOnlyTheSeparatorGoes) {
+    struct Caso {
+        const char* linea;
+        const char* clave;
+        const char* valor;
+    };
+    const Caso casos[] = {
+        {"@server=ORA#1;", "@Server", "ORA#1"},
+        {"@DbName= CONTA ;", "@DbName", "CONTA"},
+        {"@DbName =CONTA;", "@DbName", "CONTA"},
+        {"@DbName=CONTA;B;", "@DbName", "CONTA"},
+        {"@Password=a=b c=;", "@Password", "a=b c="},
+        {"@UsuarioLogeado=ana; @Usuario=sa;", "@Usuario", "sa"},
+        {"@UsuarioLogeado=ana; @Usuario=sa;", "@UsuarioLogeado", "ana"},
+        {"@UsuarioLogeado=ana;", "@Usuario", ""},
+        {"@Menu=5; @Caja=3", "@Caja", ""}, // no closing ";"
+        {"@Menu=5; @Caja=3", "@Menu", "5"},
+        {"", "@Server", ""},
+        {"@Server=a;@Server=b;", "@Server", "a"},
+    };
+    for (const Caso& c : casos)
+        EXPECT_EQ(ValorParametro(QString::fromUtf8(c.linea), QString::fromUtf8(c.clave)),
+                  QString::fromUtf8(c.valor))
+            << c.linea << " / " << c.clave;
+}
+
+class Inicio : public CnsTest {
+protected:
+    void SetUp() override {
+        CnsTest::SetUp();
+        resetInstances(); // start-up finds the data object closed
+        resetReporte();
+        vb::setAppPath(programa.path());
+        vb::setAppExeName(QStringLiteral("CN040"));
+        gIdControlAcceso = QVariant();
+        setPreparaConsultas([this](const QString& c, bool u, const QString& r) {
+            consultas = {c, u ? QStringLiteral("1") : QStringLiteral("0"), r};
+        });
+        db.exec(QStringLiteral(
+            "INSERT INTO TA_CONFIGURACION (CLAVE, VALOR) VALUES ('PERIODO', '2024');"
+            "INSERT INTO TA_USUARIOS (NOMBRE, UNegocio, Administrador) VALUES ('sa', '2', 1)"));
+    }
+
+    void TearDown() override {
+        setLineaComandos(std::nullopt);
+        setPreparaConsultas({});
+        vb::setAppPath(QString());
+        vb::setAppExeName(QString());
+        resetReporte();
+        CnsTest::TearDown();
+    }
+
+    QString linea(const QString& resto = QString()) const {
+        return QStringLiteral("@Server=") + db.folder() + QStringLiteral("; @DbName=") +
+               db.dbName() + QStringLiteral("; @Usuario=sa; @Password=;") + resto;
+    }
+
+    QList<QVariantList> accesos() const {
+        return db.rows(QStringLiteral(
+            "SELECT ID, Formulario, Tarea, NombreUsuario FROM Control_Acceso ORDER BY ID"));
+    }
+
+    QTemporaryDir programa;
+    QStringList consultas;
+};
+
+TEST_F(Inicio, PreparesTheWholeRun) {
+    QFile ini(programa.filePath(QStringLiteral("CN000p.INI")));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    const QString seccion =
+        ClsEntorno::NombrePC().toUpper() + u'|' + ClsEntorno::UsuarioWindows().toUpper();
+    ini.write((u'[' + seccion + QStringLiteral("]\r\nFlatToolbars=0\r\n")).toUtf8());
+    ini.close();
+    setLineaComandos(QStringLiteral("@ParametroAdicional=extra 1; @Menu=M1; ") +
+                     linea(QStringLiteral(" @UsuarioLogeado=ana; @Caja=3;")));
+
+    IniciaSistema();
+
+    DB_Dll& d = gDatos();
+    ASSERT_TRUE(d.gOpenFlag);
+    EXPECT_EQ(d.cnn()->CommandTimeout, 360);
+    EXPECT_EQ(d.cnn()->DefaultDatabase(), db.dbName());
+    EXPECT_EQ(gSeccionIni, seccion);
+    EXPECT_FALSE(gFlatToolbars);
+    EXPECT_EQ(gParametroAdicional, QStringLiteral("extra 1"));
+    EXPECT_EQ(gMenu, QStringLiteral("M1"));
+    EXPECT_EQ(gCaja, QStringLiteral("3"));
+    // The login user replaces the one the command line named.
+    EXPECT_EQ(gUsuarioLogeado, QStringLiteral("sa"));
+    EXPECT_EQ(gCadenaODBC, QStringLiteral("DSN=EMPRESA; UID=sa; PWD="));
+    const QString carpeta = ClsUtilidades::CarpetaConBarra(programa.path());
+    EXPECT_EQ(gReporte().CarpetaReportes(), carpeta);
+    EXPECT_EQ(consultas, (QStringList{d.gConnString, QStringLiteral("1"),
+                                      carpeta + QStringLiteral("consultas.zub")}));
+    EXPECT_EQ(gPeriodoActual, QStringLiteral("2024"));
+
+    const auto filas = accesos();
+    ASSERT_EQ(filas.size(), 1);
+    EXPECT_EQ(filas[0][1].toString(), QStringLiteral("CN040"));
+    EXPECT_EQ(filas[0][2].toString(), QString()); // no right: logged, and the run goes on
+    EXPECT_EQ(filas[0][3].toString(), QStringLiteral("sa"));
+    EXPECT_EQ(gIdControlAcceso.toLongLong(), filas[0][0].toLongLong());
+    EXPECT_TRUE(responder->shown.empty()) << responder->messages().join(u'|').toStdString();
+}
+
+TEST_F(Inicio, ConnectionThatDoesNotOpenEndsTheProgram) {
+    const QString ausente = QDir(programa.path()).filePath(QStringLiteral("no_existe"));
+    setLineaComandos(QStringLiteral("@Server=") + ausente + QStringLiteral("; @DbName=X;"));
+    responder->answerMsg(vb::vbNo);
+    EXPECT_THROW(IniciaSistema(), vb::ProgramEnded);
+    EXPECT_FALSE(gDatos().gOpenFlag);
+    // The data object's box only: the start-up adds none of its own.
+    ASSERT_EQ(responder->shown.size(), 1u);
+    EXPECT_EQ(responder->shown[0].title, QStringLiteral(" Error de Conexion a Base de Datos"));
+    EXPECT_TRUE(consultas.isEmpty());
+}
+
+TEST_F(Inicio, FailureAfterOpeningIsShownAndEndsTheProgram) {
+    setLineaComandos(linea());
+    setPreparaConsultas([](const QString&, bool, const QString&) {
+        throw ado::Exception(
+            ado::Error{5, QStringLiteral("Llamada no valida"), {}, 0, QStringLiteral("CN040")});
+    });
+    EXPECT_THROW(IniciaSistema(), vb::ProgramEnded);
+    ASSERT_EQ(responder->shown.size(), 1u);
+    EXPECT_EQ(responder->shown[0].prompt,
+              QStringLiteral("Ha ocurrido el Siguiente Error (5) Llamada no valida"));
+    EXPECT_EQ(responder->shown[0].title,
+              QStringLiteral("CN040 - IniciaSistema Aviso al operador!!! "));
+    EXPECT_TRUE(accesos().isEmpty()); // the later steps did not run
+}
