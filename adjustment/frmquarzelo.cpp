@@ -54,6 +54,7 @@ FrmQuarzelo::FrmQuarzelo(QWidget* parent) : QWidget(parent) {
     }};
     ArmaControles();
     ArmaGrilla();
+    ConectaEventos();
 }
 
 FrmQuarzelo::~FrmQuarzelo() = default;
@@ -152,11 +153,4 @@ void FrmQuarzelo::ArmaControles() {
 QLineEdit* FrmQuarzelo::Campo(const QString& columna) const {
     const int i = ClsFormulario::IndiceControl(columna, txtFields);
     return i < 0 ? nullptr : txtFields[size_t(i)];
-}
-
-bool FrmQuarzelo::ValidaCampo(int Index) {
-    // Placeholder: the header validation arrives with the header-field
-    // handlers. Until then every field passes and HayError is left alone.
-    Q_UNUSED(Index);
-    return true;
 }

@@ -13,9 +13,12 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <cstdint>
+#include <functional>
 #include <vector>
 
 class QCheckBox;
+class QCloseEvent;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -98,15 +101,64 @@ public:
     void ValidaLineas(bool& Ok);
     void ControlaTotalCabecera(QString& Resultado);
 
+    // ---- Start-up, toolbar and lifecycle ---------------------------------------------
+    // The run's start-up: connection, fiscal year to adjust, a new entry.
+    void Form_Load();
+    void NuevoAsiento();
+    void Paxtor1_ButtonClick(const QString& Key);
+    void HabilitaCabecera(bool Bloquear);
+    // Lookup for the header field in use; the chosen value is accepted as if
+    // typed followed by Enter.
+    void ConsultaCampo();
+    void AbreRecordsetAsientos(const QString& Tabla);
+    // Erases the lines, hides the window and ends the program.
+    void Form_Unload(int& Cancel);
+
+    // How a lookup runs: by table (Tabla) or by statement (Sql) handing back
+    // the column CampoDevuelto. Gives the chosen value, empty when cancelled.
+    using Consulta = std::function<QString(const QString& Tabla, const QString& Sql,
+                                           const QString& CampoDevuelto)>;
+    // The lookup windows are not part of the program yet: until they are
+    // installed here, ConsultaNoDisponible answers every lookup as cancelled,
+    // so the field keeps its text and nothing is shown. An empty function
+    // restores it.
+    static void setConsulta(Consulta c);
+    static QString ConsultaNoDisponible(const QString& Tabla, const QString& Sql,
+                                        const QString& CampoDevuelto);
+
     // ---- Header fields ---------------------------------------------------------------
+    void txtFields_GotFocus(int Index);
+    void txtFields_KeyDown(int Index, int& KeyCode, int Shift);
+    void txtFields_KeyPress(int Index, int& KeyAscii);
+    void txtFields_KeyUp(int Index, int KeyCode, int Shift);
+    void txtFields_MouseDown(int Index, int Button, int Shift, float X, float Y);
     // Validates one header field by index, setting HayError when it is refused.
     virtual bool ValidaCampo(int Index);
+    void ValidaCampo(QLineEdit* Control, int Index, bool MostrarMensaje);
+    // "MMAAAA", "MM-AAAA" and "MM/AAAA" all become "MM/AAAA".
+    static QString FormateaPeriodo(const QString& Texto);
+    // While the save check runs the header is validated as it stands: the
+    // voucher fields are not refilled from the voucher book.
+    bool SoloRevalida = false;
+
+    // ---- Storing the entry -------------------------------------------------------------
+    // Stores the lines as one entry in one transaction; HayError when it failed.
+    void GrabaAsiento();
+    // Fiscal year containing a "dd/mm/yyyy" date; 0 when none does.
+    static void ObtienePeriodo(const QString& Fecha, std::int16_t& Periodo);
 
     // Twips per pixel of the grid's widths.
     static constexpr int kTwipsPorPixel = 15;
 
+protected:
+    // The close box unloads the window as CERRAR does without changes.
+    void closeEvent(QCloseEvent* e) override;
+
 private:
     void ArmaControles();
+    // Routes the header fields' key, focus and mouse events to their handlers
+    // and the toolbar's button event to Paxtor1_ButtonClick.
+    void ConectaEventos();
     // The cell text in a column's alignment.
     void PonCelda(int fila, int columna, const QString& texto);
 };

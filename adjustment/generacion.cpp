@@ -343,12 +343,13 @@ private:
     }
 
     void LeeAperturas() {
-        // Ordered as the account's own index gives them, so "first" is the
-        // same row the account-by-account reading takes.
+        // The same condition on the year as the account-by-account
+        // statement, so the rows come in the same order (the year's index)
+        // and "first" is the same row.
         auto rs = Abre(QStringLiteral("SELECT CUENTA, IMPORTE, [DEBE-HABER] FROM MV_ASIENTOS "
                                       "WHERE PERIODO = ") +
                        ctx_.Ejercicio + QStringLiteral(" AND (ES_SALDO_APERTURA = 1) ") +
-                       ctx_.Filtro + QStringLiteral(" ORDER BY CUENTA, FECHA"));
+                       ctx_.Filtro);
         for (; !rs->EOF(); rs->MoveNext()) {
             const QString clave = ClaveCuenta(Texto(rs->value(0)));
             if (!aperturas_.contains(clave))

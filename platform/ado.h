@@ -233,6 +233,8 @@ public:
 private:
     Connection() = default;
     Engine& requireEngine(); // throws adErrInvalidConnection when closed
+    // BEGIN, COMMIT or ROLLBACK: the fault injector is asked with `text` first.
+    void transactionCommand(const QString& text, void (Engine::*command)());
     Errors errors_;
     QString pendingDatabase_;
     std::unique_ptr<Engine> engine_;

@@ -106,40 +106,28 @@ RecordsetPtr Connection::Execute(const QString& commandText, long* recordsAffect
     return rs;
 }
 
-void Connection::BeginTrans() {
+void Connection::transactionCommand(const QString& text, void (Engine::*command)()) {
     Engine& engine = requireEngine();
     try {
         if (fault_)
-            if (auto e = fault_(QStringLiteral("BEGIN TRANSACTION")))
+            if (auto e = fault_(text))
                 throw Exception(*e);
-        engine.beginTrans();
+        (engine.*command)();
     } catch (const Exception& e) {
         raise(e);
     }
+}
+
+void Connection::BeginTrans() {
+    transactionCommand(QStringLiteral("BEGIN TRANSACTION"), &Engine::beginTrans);
 }
 
 void Connection::CommitTrans() {
-    Engine& engine = requireEngine();
-    try {
-        if (fault_)
-            if (auto e = fault_(QStringLiteral("COMMIT TRANSACTION")))
-                throw Exception(*e);
-        engine.commitTrans();
-    } catch (const Exception& e) {
-        raise(e);
-    }
+    transactionCommand(QStringLiteral("COMMIT TRANSACTION"), &Engine::commitTrans);
 }
 
 void Connection::RollbackTrans() {
-    Engine& engine = requireEngine();
-    try {
-        if (fault_)
-            if (auto e = fault_(QStringLiteral("ROLLBACK TRANSACTION")))
-                throw Exception(*e);
-        engine.rollbackTrans();
-    } catch (const Exception& e) {
-        raise(e);
-    }
+    transactionCommand(QStringLiteral("ROLLBACK TRANSACTION"), &Engine::rollbackTrans);
 }
 
 bool Connection::inTransaction() const {

@@ -531,7 +531,7 @@ std::pair<int, long> adoTypeOfDeclared(const QString& declType) {
         return {adDouble, 8};
     if (is({"DECIMAL", "NUMERIC"}))
         return {adNumeric, 19};
-    if (is({"DATETIME", "SMALLDATETIME", "DATE", "DATETIME2"}))
+    if (sqlrewrite::isDateType(name))
         return {adDBTimeStamp, 16};
     if (is({"UNIQUEIDENTIFIER"}))
         return {adGUID, 16};
@@ -604,6 +604,13 @@ SqliteEngine::SqliteEngine(const QString& path, const QString& database, const Q
 SqliteEngine::~SqliteEngine() {
     sqlite3_close_v2(db_);
 } // rolls back an open transaction
+
+void SqliteEngine::prepare(const QString& sql, Statement& s) const {
+    const QByteArray utf8 = sql.toUtf8();
+    const int rc = sqlite3_prepare_v2(db_, utf8.constData(), int(utf8.size()), &s.st, nullptr);
+    if (rc != SQLITE_OK)
+        fail(rc);
+}
 
 void SqliteEngine::checkFault(const QString& text) const {
     if (fault_ && *fault_)
@@ -887,14 +894,11 @@ QVariant SqliteEngine::insertRow(const QString& table, const ColumnValues& value
     }
     checkFault(sql);
     Statement s;
-    const QByteArray utf8 = sql.toUtf8();
-    int rc = sqlite3_prepare_v2(db_, utf8.constData(), int(utf8.size()), &s.st, nullptr);
-    if (rc != SQLITE_OK)
-        fail(rc);
+    prepare(sql, s);
     int i = 1;
     for (const auto& [col, v] : values)
         bindValue(s.st, i++, col, v);
-    rc = sqlite3_step(s.st);
+    const int rc = sqlite3_step(s.st);
     if (rc != SQLITE_DONE)
         fail(rc);
     return QVariant(qlonglong(sqlite3_last_insert_rowid(db_)));
@@ -911,15 +915,12 @@ void SqliteEngine::updateRow(const QString& table, const QVariant& key,
         QStringLiteral("UPDATE %1 SET %2 WHERE rowid=?").arg(quoteName(table), sets.join(u','));
     checkFault(sql);
     Statement s;
-    const QByteArray utf8 = sql.toUtf8();
-    int rc = sqlite3_prepare_v2(db_, utf8.constData(), int(utf8.size()), &s.st, nullptr);
-    if (rc != SQLITE_OK)
-        fail(rc);
+    prepare(sql, s);
     int i = 1;
     for (const auto& [col, v] : values)
         bindValue(s.st, i++, col, v);
     sqlite3_bind_int64(s.st, i, key.toLongLong());
-    rc = sqlite3_step(s.st);
+    const int rc = sqlite3_step(s.st);
     if (rc != SQLITE_DONE)
         fail(rc);
     if (sqlite3_changes64(db_) == 0)
@@ -930,12 +931,9 @@ void SqliteEngine::deleteRow(const QString& table, const QVariant& key) {
     const QString sql = QStringLiteral("DELETE FROM %1 WHERE rowid=?").arg(quoteName(table));
     checkFault(sql);
     Statement s;
-    const QByteArray utf8 = sql.toUtf8();
-    int rc = sqlite3_prepare_v2(db_, utf8.constData(), int(utf8.size()), &s.st, nullptr);
-    if (rc != SQLITE_OK)
-        fail(rc);
+    prepare(sql, s);
     sqlite3_bind_int64(s.st, 1, key.toLongLong());
-    rc = sqlite3_step(s.st);
+    const int rc = sqlite3_step(s.st);
     if (rc != SQLITE_DONE)
         fail(rc);
     if (sqlite3_changes64(db_) == 0)
@@ -951,12 +949,9 @@ std::vector<QVariant> SqliteEngine::readRow(const QString& table,
     const QString sql =
         QStringLiteral("SELECT %1 FROM %2 WHERE rowid=?").arg(names.join(u','), quoteName(table));
     Statement s;
-    const QByteArray utf8 = sql.toUtf8();
-    int rc = sqlite3_prepare_v2(db_, utf8.constData(), int(utf8.size()), &s.st, nullptr);
-    if (rc != SQLITE_OK)
-        fail(rc);
+    prepare(sql, s);
     sqlite3_bind_int64(s.st, 1, key.toLongLong());
-    rc = sqlite3_step(s.st);
+    const int rc = sqlite3_step(s.st);
     if (rc == SQLITE_DONE)
         throw Exception(adoError(adErrRowNotFound));
     if (rc != SQLITE_ROW)

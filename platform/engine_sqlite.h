@@ -81,6 +81,8 @@ private:
     struct Statement;
     static sqlite3* openFile(const QString& path, int timeoutMs);
     void checkFault(const QString& text) const;
+    // Prepares one statement; a failure throws.
+    void prepare(const QString& sql, Statement& s) const;
     RowSet listTables(const QString& table, const QString& type);
     [[noreturn]] void fail(int rc) const;
     bool runStatement(const QString& original, bool forUpdate, BatchResult& out);

@@ -529,7 +529,6 @@ bool convertCall(const Toks& t, int o, int c, Toks& out) {
     static const QSet<QString> reals = {"NUMERIC", "DECIMAL", "FLOAT", "REAL"};
     static const QSet<QString> money = {"MONEY", "SMALLMONEY"};
     static const QSet<QString> texts = {"VARCHAR", "NVARCHAR", "CHAR", "NCHAR", "TEXT", "NTEXT"};
-    static const QSet<QString> dates = {"DATETIME", "SMALLDATETIME", "DATE", "DATETIME2"};
     if (ints.contains(type)) {
         out = callOf("CONVERT_INT", expr);
     } else if (reals.contains(type)) {
@@ -550,7 +549,7 @@ bool convertCall(const Toks& t, int o, int c, Toks& out) {
                                    punct(")")});
             out = cut;
         }
-    } else if (dates.contains(type)) {
+    } else if (isDateType(type)) {
         // Without a style the server reads day first (the Spanish date format).
         const bool dayFirst = style < 0 || style == 103;
         const bool iso = style < 0 || style == 103 || style == 120 || style == 121 || style == 23;

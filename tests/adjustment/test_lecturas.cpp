@@ -9,10 +9,12 @@ using Lectura = GeneracionAjuste::Lectura;
 
 namespace {
 
-QStringList Texto(const GeneracionAjuste::Resultado& r) {
-    QStringList t;
+std::vector<std::string> Texto(const GeneracionAjuste::Resultado& r) {
+    std::vector<std::string> t;
     for (const TipoLineaAjuste& l : r.Lineas)
-        t << l.Cuenta + u'|' + l.Descripcion + u'|' + l.Debe + u'|' + l.Haber;
+        t.push_back((l.Cuenta.trimmed() + u'|' + l.Descripcion.trimmed() + u'|' + l.Debe + u'|' +
+                     l.Haber)
+                        .toStdString());
     return t;
 }
 

@@ -56,8 +56,8 @@ std::unique_ptr<TempDatabase> DemoData::db_;
 TEST_F(DemoData, EveryEntryBalancesAndRepeatsItsHeader) {
     const auto entries = rows(QStringLiteral(
         "SELECT PERIODO, MES_OPERATIVO, \"NUMERO ASIENTO\", TIPO_REG,"
-        " ROUND(SUM(CASE WHEN \"DEBE-HABER\" = 'D' THEN IMPORTE ELSE 0 END) * 100),"
-        " ROUND(SUM(CASE WHEN \"DEBE-HABER\" = 'H' THEN IMPORTE ELSE 0 END) * 100),"
+        " SUM(CASE WHEN \"DEBE-HABER\" = 'D' THEN IMPORTE ELSE 0 END),"
+        " SUM(CASE WHEN \"DEBE-HABER\" = 'H' THEN IMPORTE ELSE 0 END),"
         " COUNT(DISTINCT FECHA), COUNT(DISTINCT TC || SUCURSAL || NUMERO || LETRA),"
         " COUNT(DISTINCT DETALLE), MIN(CABIMPORTE), MAX(CABIMPORTE),"
         " COUNT(*), COUNT(DISTINCT SECUENCIA), MIN(SECUENCIA), MAX(SECUENCIA)"
@@ -259,8 +259,8 @@ TEST_F(DemoData, FiscalYearsAndDateKeysPointAtAnOpen2023) {
 TEST_F(DemoData, OpeningOf2023IsTheClosingOf2022) {
     QMap<QString, qlonglong> closing;
     for (const QVariantList& r :
-         rows(QStringLiteral("SELECT CUENTA, ROUND(SUM(CASE WHEN \"DEBE-HABER\" = 'D' THEN IMPORTE"
-                             " ELSE -IMPORTE END) * 100) FROM MV_ASIENTOS WHERE PERIODO = 2022"
+         rows(QStringLiteral("SELECT CUENTA, SUM(CASE WHEN \"DEBE-HABER\" = 'D' THEN IMPORTE"
+                             " ELSE -IMPORTE END) FROM MV_ASIENTOS WHERE PERIODO = 2022"
                              " GROUP BY CUENTA")))
         if (cents(r[1]) != 0)
             closing.insert(text(r[0]), cents(r[1]));
