@@ -1,12 +1,27 @@
+#include "adjustment/frmquarzelo.h"
+#include "data/pasos.h"
 #include "lookup/lib_clscons3.h"
-#include "startup/cnstuffcontable.h"
+#include "platform/clsutilidades.h"
+#include "platform/msgbox.h"
+#include "platform/programend.h"
 
 #include <QApplication>
 
 // The command line is the suite's parameter string ("@Server=...; @DbName=...;").
+// The adjustment window is the start-up object: loading it starts the run.
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     ConectaConsultasConInicio();
-    CNStuffContable::IniciaSistema();
-    return 0;
+    auto* ventana = new FrmQuarzelo;
+    ventana->setAttribute(Qt::WA_DeleteOnClose);
+    try {
+        ventana->Form_Load();
+    } catch (const vb::ProgramEnded& fin) {
+        return fin.code;
+    } catch (const std::exception&) {
+        ClsUtilidades::ReportaError(pasos::CurrentError(), vb::vbOKOnly + vb::vbCritical);
+        vb::End(1);
+    }
+    ventana->show();
+    return app.exec();
 }

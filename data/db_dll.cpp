@@ -33,25 +33,6 @@ QStringList& programasStockSlot() {
 // A refused stored password is tried this many times before giving up.
 constexpr int kIntentosClaveGuardada = 3;
 
-QString AnswerWord(int answer) {
-    switch (answer) {
-    case vb::vbRetry:
-        return QStringLiteral("Reintentar");
-    case vb::vbIgnore:
-        return QStringLiteral("Ignorar");
-    case vb::vbAbort:
-        return QStringLiteral("Abortar");
-    case vb::vbCancel:
-        return QStringLiteral("Cancelar");
-    case vb::vbYes:
-        return QStringLiteral("Sí");
-    case vb::vbNo:
-        return QStringLiteral("No");
-    default:
-        return QString();
-    }
-}
-
 } // namespace
 
 // ---- Helpers shared by the data object's files ------------------------------------------
@@ -696,6 +677,6 @@ int DB_Dll::TratamientoErrores(const ado::Error& CodErr, std::optional<int> Boto
     if (CodErr.Number == 0)
         return 0;
     const int respuesta = vb::MsgBox(mensaje, estilo, titulo);
-    LogLine(parteRutina, mensaje, AnswerWord(respuesta));
+    LogLine(parteRutina, mensaje, pasos::AnswerWord(respuesta));
     return respuesta;
 }

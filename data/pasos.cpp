@@ -9,6 +9,25 @@
 
 namespace pasos {
 
+QString AnswerWord(int answer) {
+    switch (answer) {
+    case vb::vbRetry:
+        return QStringLiteral("Reintentar");
+    case vb::vbIgnore:
+        return QStringLiteral("Ignorar");
+    case vb::vbAbort:
+        return QStringLiteral("Abortar");
+    case vb::vbCancel:
+        return QStringLiteral("Cancelar");
+    case vb::vbYes:
+        return QStringLiteral("Sí");
+    case vb::vbNo:
+        return QStringLiteral("No");
+    default:
+        return QString();
+    }
+}
+
 Resume ResumeFor(int answer) {
     if (answer == vb::vbRetry)
         return Resume::Retry;

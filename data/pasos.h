@@ -24,6 +24,10 @@ Resume ResumeFor(int answer);
 // Ending the program (vb::End) is never trapped.
 enum class Trap { AdoErrors, AllErrors };
 
+// How the error log writes the answer to an error box ("Reintentar",
+// "Ignorar", "Abortar", "Cancelar", "Sí", "No"; empty for OK).
+QString AnswerWord(int answer);
+
 using OnError = std::function<Resume(const ado::Error&)>;
 
 // Runs step(i) from i = first; each call returns the index of the next step,

@@ -350,7 +350,7 @@ std::pair<int, long> typeOfValues(const std::vector<std::vector<QVariant>>& rows
     return anyBig ? std::pair<int, long>{adBigInt, 8} : std::pair<int, long>{adInteger, 4};
 }
 
-void bindValue(sqlite3_stmt* st, int idx, const Column* col, const QVariant& v) {
+void bindValue(sqlite3_stmt* st, int idx, const QVariant& v) {
     if (!v.isValid() || vb::IsNull(v)) {
         sqlite3_bind_null(st, idx);
         return;
@@ -359,7 +359,6 @@ void bindValue(sqlite3_stmt* st, int idx, const Column* col, const QVariant& v) 
         sqlite3_bind_double(st, idx, vb::toCurrency(v).toDouble());
         return;
     }
-    const bool dateOnly = col && col->declType.trimmed().compare(u"DATE", Qt::CaseInsensitive) == 0;
     switch (v.typeId()) {
     case QMetaType::Bool:
         sqlite3_bind_int(st, idx, v.toBool() ? 1 : 0);
@@ -391,8 +390,8 @@ void bindValue(sqlite3_stmt* st, int idx, const Column* col, const QVariant& v) 
         const QDateTime d = v.typeId() == QMetaType::QDate
                                 ? QDateTime(v.toDate(), QTime(0, 0), Qt::UTC)
                                 : v.toDateTime();
-        const QString t = d.toString(dateOnly ? QStringLiteral("yyyy-MM-dd")
-                                              : QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+        // DATE columns too: literals compared with them carry the time.
+        const QString t = d.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
         sqlite3_bind_text16(st, idx, t.utf16(), int(t.size() * 2), SQLITE_TRANSIENT);
         return;
     }
@@ -896,8 +895,8 @@ QVariant SqliteEngine::insertRow(const QString& table, const ColumnValues& value
     Statement s;
     prepare(sql, s);
     int i = 1;
-    for (const auto& [col, v] : values)
-        bindValue(s.st, i++, col, v);
+    for (const auto& value : values)
+        bindValue(s.st, i++, value.second);
     const int rc = sqlite3_step(s.st);
     if (rc != SQLITE_DONE)
         fail(rc);
@@ -917,8 +916,8 @@ void SqliteEngine::updateRow(const QString& table, const QVariant& key,
     Statement s;
     prepare(sql, s);
     int i = 1;
-    for (const auto& [col, v] : values)
-        bindValue(s.st, i++, col, v);
+    for (const auto& value : values)
+        bindValue(s.st, i++, value.second);
     sqlite3_bind_int64(s.st, i, key.toLongLong());
     const int rc = sqlite3_step(s.st);
     if (rc != SQLITE_DONE)

@@ -167,7 +167,8 @@ std::shared_ptr<DialogResponder> setDialogResponder(std::shared_ptr<DialogRespon
 int ScriptedResponder::messageBox(const QString& prompt, int buttons, const QString& title) {
     shown.push_back({false, prompt, title, buttons, QString()});
     if (msgAnswers.empty()) {
-        ++unexpected;
+        if (++unexpected > unexpectedLimit)
+            throw UnscriptedLoop("unscripted box shown again and again: " + prompt.toStdString());
         return firstButtonCode(buttons);
     }
     const int answer = msgAnswers.front();
@@ -179,7 +180,9 @@ QString ScriptedResponder::inputBox(const QString& prompt, const QString& title,
                                     const QString& defaultText) {
     shown.push_back({true, prompt, title, 0, defaultText});
     if (inputAnswers.empty()) {
-        ++unexpected;
+        if (++unexpected > unexpectedLimit)
+            throw UnscriptedLoop("unscripted input box shown again and again: " +
+                                 prompt.toStdString());
         return defaultText;
     }
     QString answer = inputAnswers.front();

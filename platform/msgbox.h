@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <deque>
 #include <memory>
+#include <stdexcept>
 #include <vector>
 
 namespace vb {
@@ -62,6 +63,10 @@ std::shared_ptr<DialogResponder> setDialogResponder(std::shared_ptr<DialogRespon
 // Answers from queues and records every box shown. When a queue is empty a
 // message box answers its first button (OK / Abort / Yes / Retry) and an input
 // box its default text; `unexpected` counts those answers.
+struct UnscriptedLoop : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
 class ScriptedResponder : public DialogResponder {
 public:
     struct Shown {
@@ -82,6 +87,10 @@ public:
     std::deque<QString> inputAnswers;
     std::vector<Shown> shown;
     int unexpected = 0;
+    // A box shown again and again without a script means the code under test
+    // loops on the operator's answer: past this many unscripted boxes the
+    // responder throws UnscriptedLoop instead of answering.
+    int unexpectedLimit = 50;
     // Prompts of the message boxes only, in order.
     QStringList messages() const;
 };

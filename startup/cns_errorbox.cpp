@@ -1,5 +1,6 @@
 #include "startup/cnstuffcontable.h"
 
+#include "data/pasos.h"
 #include "platform/msgbox.h"
 #include "platform/quindel2.h"
 #include "platform/vb.h"
@@ -10,25 +11,6 @@
 namespace CNStuffContable {
 
 namespace {
-
-QString PalabraRespuesta(int respuesta) {
-    switch (respuesta) {
-    case vb::vbRetry:
-        return QStringLiteral("Reintentar");
-    case vb::vbIgnore:
-        return QStringLiteral("Ignorar");
-    case vb::vbAbort:
-        return QStringLiteral("Abortar");
-    case vb::vbCancel:
-        return QStringLiteral("Cancelar");
-    case vb::vbYes:
-        return QStringLiteral("Sí");
-    case vb::vbNo:
-        return QStringLiteral("No");
-    default:
-        return QString();
-    }
-}
 
 QString CarpetaTemporal() {
     for (const char* variable : {"TEMP", "TMP"}) {
@@ -71,7 +53,7 @@ std::int16_t AvisaErrorOperador(const ado::Error& Err, std::optional<int> Botone
                 ahora.toString(QStringLiteral("MM-dd-yyyy")) + u' ' +
                 ahora.toString(QStringLiteral("HH:mm:ss")) + QStringLiteral(" Rutina: ") +
                 rutina.trimmed() + QStringLiteral(" Mensaje ") + mensaje.trimmed() +
-                QStringLiteral(" Respondió : ") + PalabraRespuesta(respuesta) + vb::vbCrLf;
+                QStringLiteral(" Respondió : ") + pasos::AnswerWord(respuesta) + vb::vbCrLf;
             log.write(quindel2::encodeWindows1252(linea));
         }
     }

@@ -37,6 +37,16 @@ inline void PrintTo(const QVariant& v, std::ostream* os) {
         *os << v.typeName() << ' ' << v.toString().toStdString();
 }
 
+// A provider error as a fault injector hands it to the engine.
+inline ado::Error providerError(long number, long native = 0, const QString& sqlState = {}) {
+    ado::Error e;
+    e.Number = number;
+    e.NativeError = native;
+    e.SQLState = sqlState;
+    e.Description = QStringLiteral("falla %1 nativo %2").arg(number).arg(native);
+    return e;
+}
+
 // A scripted responder that stops a runaway loop. Unscripted boxes answer
 // their first button (Yes, Retry), which is exactly what keeps a reconnect
 // loop or an error box's Retry going: a test whose script runs short would

@@ -39,13 +39,6 @@ void usersTable(const TempDatabase& db, const QString& admin) {
     db.exec(QStringLiteral("INSERT INTO TA_USUARIOS VALUES ('  PEREZ ', '%1')").arg(admin));
 }
 
-ado::Error withNumber(long n) {
-    ado::Error e;
-    e.Number = n;
-    e.Description = QStringLiteral("falla %1").arg(n);
-    return e;
-}
-
 } // namespace
 
 class ConexionTest : public DataTest {
@@ -279,7 +272,7 @@ TEST_F(ConexionTest, SilentAlreadyOpenIsRetriedOnce) {
     d.gCnn->setFaultInjector([&](const QString& s) -> std::optional<ado::Error> {
         if (s == d.gConnString) {
             ++opens;
-            return withNumber(ado::adErrObjectOpen);
+            return providerError(ado::adErrObjectOpen);
         }
         return std::nullopt;
     });
@@ -312,7 +305,7 @@ TEST_F(ConexionTest, ReintentaConectar) {
     d.gCnn->setFaultInjector([&](const QString& s) -> std::optional<ado::Error> {
         if (s == cadena && failWith != 0) {
             ++opens;
-            return withNumber(failWith);
+            return providerError(failWith);
         }
         return std::nullopt;
     });
@@ -334,7 +327,7 @@ TEST_F(ConexionTest, ReintentaConectar) {
     responder->answerMsg(vb::vbRetry);
     d.gCnn->setFaultInjector([&](const QString& s) -> std::optional<ado::Error> {
         if (s == cadena && opens++ == 0)
-            return withNumber(ado::adErrInvalidConnection);
+            return providerError(ado::adErrInvalidConnection);
         return std::nullopt;
     });
     d.ReintentaConectar();
@@ -358,14 +351,6 @@ struct FakeDialog : DB_Dll::ClsDialogoArchivo {
     QString title() const { return title_; }
     QString filter() const { return filter_; }
 };
-
-ado::Error withState(const QString& state) {
-    ado::Error e;
-    e.Number = ado::adErrUnspecified;
-    e.SQLState = state;
-    e.Description = QStringLiteral("estado ") + state;
-    return e;
-}
 
 } // namespace
 
@@ -410,7 +395,7 @@ TEST_F(ConexionTest, LocalFileNotFoundAsksForAnother) {
     d.gDBName = QStringLiteral("/nada/VIEJA.MDB");
     d.gCnn->setFaultInjector([](const QString& s) -> std::optional<ado::Error> {
         if (s.contains(QStringLiteral("VIEJA.MDB")))
-            return withState(QStringLiteral("3024"));
+            return providerError(ado::adErrUnspecified, 0, QStringLiteral("3024"));
         return std::nullopt;
     });
     d.OpenLocalADODB(QString(), QStringLiteral("User ID"), QStringLiteral("Password"));
@@ -431,7 +416,7 @@ TEST_F(ConexionTest, LocalPasswordTypedOrGivenUp) {
         opens << s;
         if (s.endsWith(QStringLiteral(" Jet OLEDB:Database Password=buena;")))
             return std::nullopt;
-        return withState(QStringLiteral("3031"));
+        return providerError(ado::adErrUnspecified, 0, QStringLiteral("3031"));
     });
     responder->answerInput(QStringLiteral("mala"));
     responder->answerInput(QStringLiteral("buena"));
@@ -467,7 +452,7 @@ TEST_F(ConexionTest, LocalStoredPasswordIsTriedBoundedTimes) {
         if (!s.startsWith(QStringLiteral("PROVIDER=")))
             return std::nullopt;
         opens << s;
-        return withState(QStringLiteral("3031"));
+        return providerError(ado::adErrUnspecified, 0, QStringLiteral("3031"));
     });
     d.OpenLocalADODB(QString(), QStringLiteral("User ID"), QStringLiteral("Password"));
     // The plain open, then the stored password three times.

@@ -4,18 +4,6 @@
 
 using testutil::TempDatabase;
 
-namespace {
-
-ado::Error nativeError(long native, long number = ado::adErrCommand) {
-    ado::Error e;
-    e.Number = number;
-    e.NativeError = native;
-    e.Description = QStringLiteral("nativo %1").arg(native);
-    return e;
-}
-
-} // namespace
-
 class SentenciasTest : public DataTest {
 protected:
     void SetUp() override {
@@ -220,7 +208,8 @@ TEST_F(SentenciasTest, TransactionStatementsAreNotRetried) {
 
 TEST_F(SentenciasTest, TruncationFailureStaysVisibleAndIsLogged) {
     DB_Dll& d = openShared(*db);
-    faults(d, QStringLiteral("INSERT INTO MA_CUENTAS"), nativeError(ado::nativeTruncation));
+    faults(d, QStringLiteral("INSERT INTO MA_CUENTAS"),
+           providerError(ado::adErrCommand, ado::nativeTruncation));
     long n = 5;
     d.EjecutaConsultaSQL(QStringLiteral("INSERT INTO MA_CUENTAS (CODIGO) VALUES ('2')"), n);
     EXPECT_EQ(n, 5);
@@ -237,7 +226,7 @@ TEST_F(SentenciasTest, TruncationWarningsOfAStatementThatRan) {
     // One or two warnings are cleared after a statement that ran...
     d.gCnn->setFaultInjector([&](const QString&) -> std::optional<ado::Error> {
         d.gCnn->errors().Clear();
-        d.gCnn->errors().Add(nativeError(ado::nativeTruncation, 0));
+        d.gCnn->errors().Add(providerError(0, ado::nativeTruncation));
         return std::nullopt;
     });
     d.EjecutaConsultaSQL(QStringLiteral("UPDATE MA_CUENTAS SET DESCRIPCION='X' WHERE CODIGO='1'"),
@@ -247,7 +236,7 @@ TEST_F(SentenciasTest, TruncationWarningsOfAStatementThatRan) {
     d.gCnn->setFaultInjector([&](const QString&) -> std::optional<ado::Error> {
         d.gCnn->errors().Clear();
         for (int i = 0; i < 3; ++i)
-            d.gCnn->errors().Add(nativeError(ado::nativeTruncation, 0));
+            d.gCnn->errors().Add(providerError(0, ado::nativeTruncation));
         return std::nullopt;
     });
     d.EjecutaConsultaSQL(QStringLiteral("UPDATE MA_CUENTAS SET DESCRIPCION='Y' WHERE CODIGO='1'"),
@@ -282,7 +271,7 @@ TEST_F(SentenciasTest, MarkerRules) {
     auto run = [&](const QString& in) {
         QString s = in;
         d.gCnn->setFaultInjector([](const QString&) -> std::optional<ado::Error> {
-            return nativeError(0, ado::adErrCommand); // not run: only the text matters
+            return providerError(ado::adErrCommand); // not run: only the text matters
         });
         d.EjecutaConsultaSQL(s, n);
         return s;
@@ -331,7 +320,7 @@ TEST_F(SentenciasTest, RemoteStatementBox) {
     // Any other one shows its description.
     r.gCnn->setFaultInjector([](const QString& s) -> std::optional<ado::Error> {
         if (s.startsWith(QStringLiteral("UPDATE")))
-            return nativeError(2627, ado::adErrDataOverflow);
+            return providerError(ado::adErrDataOverflow, 2627);
         return std::nullopt;
     });
     QString sql = QStringLiteral("UPDATE MA_CUENTAS SET X=1");
@@ -339,7 +328,7 @@ TEST_F(SentenciasTest, RemoteStatementBox) {
     r.EjecutaConsultaRSQL(sql, n);
     ASSERT_EQ(responder->shown.size(), 1u);
     EXPECT_EQ(responder->shown[0].title, QStringLiteral("Aviso al operador!!!"));
-    EXPECT_EQ(responder->shown[0].prompt, QStringLiteral("nativo 2627"));
+    EXPECT_EQ(responder->shown[0].prompt, providerError(ado::adErrDataOverflow, 2627).Description);
     EXPECT_EQ(responder->shown[0].buttons, vb::vbCritical);
 }
 

@@ -152,6 +152,22 @@ TEST_F(AdoRecordset, FieldsCarryTypesSizesAndTypedValues) {
     EXPECT_EQ(ex->Fields(QStringLiteral("TX")).Type(), adVarWChar);
 }
 
+TEST_F(AdoRecordset, DatesWrittenByAnyRouteCompareWithDateLiterals) {
+    // Through a recordset (a DATE column too) and through statements: the
+    // same stored form, so the program's day-first literals find the rows.
+    auto rs = open(QStringLiteral("SELECT V, D, DT FROM TIPOS"), adOpenDynamic, adLockOptimistic);
+    rs->AddNew();
+    rs->Fields(QStringLiteral("V")).setValue(QStringLiteral("fila"));
+    rs->Fields(QStringLiteral("D")).setValue(vb::MakeDate(2024, 3, 5, 10, 0, 0));
+    rs->Fields(QStringLiteral("DT")).setValue(QDate(2024, 3, 5));
+    rs->Update();
+    cnn->Execute(QStringLiteral("INSERT INTO TIPOS (V, D, DT) VALUES ('texto', '5/3/2024 10:00', "
+                                "'05/03/2024')"));
+    auto check = cnn->Execute(QStringLiteral(
+        "SELECT COUNT(*) FROM TIPOS WHERE DT = '05/03/2024' AND D = '05/03/2024 10:00:00'"));
+    EXPECT_EQ(check->value(0).toInt(), 2);
+}
+
 TEST_F(AdoRecordset, CursorMovesAndCountsAsAdo) {
     auto fwd = open(QStringLiteral("SELECT CODIGO FROM MA_CUENTASADIC ORDER BY CODIGO"));
     EXPECT_EQ(fwd->RecordCount(), -1);

@@ -1,0 +1,542 @@
+// Header fields of the adjustment window: what happens while a field is
+// edited (focus, key filter, period formatting, accept key, right button) and
+// the validation of each field against its rules.
+
+#include "adjustment/frmquarzelo.h"
+
+#include "data/instances.h"
+#include "data/pasos.h"
+#include "platform/clsformulario.h"
+#include "platform/clsini.h"
+#include "platform/clsutilidades.h"
+#include "platform/msgbox.h"
+#include "platform/programend.h"
+#include "startup/cnstuffcontable.h"
+#include "startup/mod_macuentas.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+
+namespace {
+
+const QString kAviso = QStringLiteral("Aviso al Operador");
+
+bool Es(const QString& campo, const char* nombre) {
+    return campo.compare(QLatin1String(nombre), Qt::CaseInsensitive) == 0;
+}
+
+QString Tag(const QLineEdit* campo) {
+    return campo->property("Tag").toString();
+}
+
+QString TextoDe(FrmQuarzelo& w, const char* columna) {
+    return w.Campo(QLatin1String(columna))->text();
+}
+
+void Pone(FrmQuarzelo& w, const char* columna, const QString& texto) {
+    w.Campo(QLatin1String(columna))->setText(texto);
+}
+
+// A regional number written without blanks, as the fields hold them.
+bool Numerico(const QString& texto) {
+    return ClsUtilidades::EsNumero(texto);
+}
+
+QString Relleno(const QString& numero, const char* patron) {
+    return vb::Format(ClsUtilidades::TextoANumero(numero), QLatin1String(patron));
+}
+
+QString Letras(const QString& tc, const QString& condicion) {
+    return vb::CStr(gDatos().DatosTabla(QStringLiteral("TA_COMPROBANTES"), tc,
+                                        QStringLiteral("LETRAS"), QStringLiteral("Codigo"), 8,
+                                        condicion, true, false));
+}
+
+// The first day of a "MM/AAAA" period, read day first.
+std::optional<QDateTime> PrimerDia(const QString& periodo) {
+    return vb::ParseDate(QStringLiteral("01/") + Recorta(periodo));
+}
+
+// ---- Rules by column -------------------------------------------------------------------
+// Each returns the refusal message, or nothing when the field passes.
+
+std::optional<QString> ReglaCtaRei(FrmQuarzelo& w, const QString& Texto) {
+    if (Texto.isEmpty())
+        return QStringLiteral("Debe ingresar un código de Cuenta R.E.I.");
+    DB_Dll& datos = gDatos();
+    if (!datos.ExisteEnTabla(QStringLiteral("ma_cuentas"), Texto, QStringLiteral("codigo"), nullptr,
+                             8, QString(), true))
+        return QStringLiteral("Código inexistente");
+    w.LblDescCuenta->setText(vb::CStr(datos.DatosTabla(QStringLiteral("ma_cuentas"), Texto,
+                                                       QStringLiteral("descripcion"),
+                                                       QStringLiteral("codigo"), 8, QString(),
+                                                       true, false)));
+    w.Modificado = true;
+    w.CtaReiValidada = true;
+    return std::nullopt;
+}
+
+std::optional<QString> ReglaTC(FrmQuarzelo& w, const QLineEdit* Control, const QString& Texto) {
+    // Nothing reads it back: the voucher type has no remembered default.
+    ClsIni::GrabaIni(QStringLiteral("CN000p.INI"), CNStuffContable::gSeccionIni,
+                     QStringLiteral("Ajuste(TC)"), Texto);
+    QString letras;
+    if (!Recorta(Tag(Control)).isEmpty()) {
+        letras = Letras(Texto, QStringLiteral(" SISTEMA = 'CONTABLE'"));
+        if (letras.trimmed().isEmpty())
+            return QStringLiteral("El tipo de comprobante ingresado no es valido o no tiene "
+                                  "asignada ninguna letra");
+    }
+    QString letra = letras.trimmed().left(1);
+    w.Campo(QStringLiteral("SUCURSAL"))->setEnabled(false);
+    w.Campo(QStringLiteral("NUMERO"))->setEnabled(false);
+    // The save check leaves the voucher the user accepted as it is.
+    if (!w.SoloRevalida) {
+        if (w.Reglas->ComprobanteEntrada(Texto)) {
+            Pone(w, "LETRA", letra);
+        } else {
+            QString suc, nro;
+            w.Reglas->DatosComprobante(Texto, suc, nro, letra, QString());
+            Pone(w, "SUCURSAL", suc);
+            Pone(w, "NUMERO", nro);
+            Pone(w, "LETRA", letra);
+        }
+    }
+    w.lbldesctc->setText(vb::CStr(gDatos().DatosTabla(QStringLiteral("TA_COMPROBANTES"), Texto,
+                                                      QStringLiteral("Descripcion"),
+                                                      QStringLiteral("Codigo"), 8, QString(), true,
+                                                      false)));
+    return std::nullopt;
+}
+
+std::optional<QString> ReglaSucursal(QLineEdit* Control, const QString& Texto) {
+    if (!Texto.isEmpty() && !Numerico(Texto))
+        return QStringLiteral("El campo debe ser numérico ");
+    Control->setText(Texto.isEmpty() ? QStringLiteral("0001") : Relleno(Texto, "0000"));
+    return std::nullopt;
+}
+
+std::optional<QString> ReglaNumero(FrmQuarzelo& w, QLineEdit* Control, const QString& Texto) {
+    const QString tc = TextoDe(w, "TC");
+    const QString letras = Letras(tc, QString());
+    if (letras.trimmed().isEmpty())
+        return QStringLiteral("El comprobante no tiene letras asignadas");
+    QString letra = TextoDe(w, "LETRA");
+    if (letra.isEmpty())
+        letra = letras.trimmed().left(1);
+    QString suc, nro;
+    w.Reglas->DatosComprobante(tc, suc, nro, letra, QString());
+    if (!Numerico(Texto))
+        return QStringLiteral("El campo debe ser numérico");
+    Control->setText(Relleno(Texto, "00000000"));
+    if (vb::Val(nro) < ClsUtilidades::TextoANumero(Texto) && !w.Reglas->ComprobanteEntrada(tc) &&
+        !w.VerificaTotales)
+        vb::MsgBox(QStringLiteral("El numero no es correlativo al último informado en "
+                                  "configuracion"),
+                   vb::vbInformation);
+    return std::nullopt;
+}
+
+std::optional<QString> ReglaLetra(FrmQuarzelo& w, const QString& Texto) {
+    if (!QStringLiteral("ABCXE ").contains(Texto, Qt::CaseInsensitive))
+        return QStringLiteral("Debe ingresar A,B,C,X,E");
+    const QString tc = TextoDe(w, "TC");
+    QString suc = TextoDe(w, "SUCURSAL");
+    QString nro = TextoDe(w, "NUMERO");
+    const QString letras = Letras(tc, QString());
+    if (!Texto.isEmpty() && !letras.contains(Texto, Qt::CaseInsensitive))
+        return QStringLiteral("La letra Informada no forma parte de las informadas en la "
+                              "configuracion");
+    if (!w.Reglas->ComprobanteEntrada(tc)) {
+        if (!Texto.isEmpty() && !w.SoloRevalida) {
+            QString letra = Texto;
+            w.Reglas->DatosComprobante(tc, suc, nro, letra, QString());
+            Pone(w, "SUCURSAL", suc);
+            Pone(w, "NUMERO", nro);
+        }
+        QString mensaje;
+        if (!w.Reglas->ValidaComprobante(tc, suc, nro, Texto, mensaje))
+            return mensaje;
+        Pone(w, "NUMERO", Relleno(nro, "00000000"));
+    }
+    if (!w.SoloRevalida) {
+        w.HabilitaCabecera(true);
+        if (w.CmdGenerar->isEnabled())
+            w.CmdGenerar->setFocus();
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> ReglaFecha(FrmQuarzelo& w, const QString& Texto) {
+    QString mensaje;
+    w.Reglas->FechaValidada(Texto, mensaje, w.HayError);
+    if (w.HayError)
+        return mensaje;
+    const QDateTime fecha = vb::CDate(Texto);
+    w.NumeroMostrado = QString::number(w.Reglas->UltimoNumeroAsiento(
+        fecha.date().month(), QString(), QVariant(CNStuffContable::gPeriodoActual)));
+    Pone(w, "[NUMERO ASIENTO]", w.Reglas->FormatDisplayNroAsiento(w.NumeroMostrado, fecha));
+    return std::nullopt;
+}
+
+// What became of a period field.
+struct Periodo {
+    std::optional<QString> rechazo;
+    bool aviso = false; // told in a plain box already: no further message
+};
+
+Periodo ReglaPeriodo(FrmQuarzelo& w, const QString& Texto) {
+    if (Texto.isEmpty())
+        return {QStringLiteral("Debe Informar el Periodo!")};
+    const QString formato = QStringLiteral("Debe informar los periodos en formato MM/AAAA");
+    const qsizetype barra = Texto.indexOf(u'/');
+    const qsizetype guion = Texto.indexOf(u'-');
+    if (barra < 0 && guion < 0) {
+        if (Texto.size() < 6)
+            return {formato};
+    } else if ((barra >= 0 ? barra : guion) != 2 || (barra >= 0 && guion >= 0 && guion < barra)) {
+        // The month takes two digits before its separator ("1/2021" is no period).
+        return {formato};
+    }
+    const QString invalido = QStringLiteral("Los datos ingresados no representan un periodo válido");
+    const double mes = vb::Val(Texto.left(2));
+    if (!PrimerDia(Texto) || mes > 12 || mes < 1)
+        return {invalido};
+
+    // Both fields, whichever is being validated.
+    const std::optional<QDateTime> d1 = PrimerDia(TextoDe(w, "PERIODO_DESDE"));
+    const std::optional<QDateTime> d2 = PrimerDia(TextoDe(w, "PERIODO_HASTA"));
+    if (!d1 || !d2)
+        return {invalido};
+    if (*d2 < *d1)
+        return {QStringLiteral("Periodo Desde Mayor que Hasta!")};
+
+    const std::optional<QDateTime> c1 =
+        vb::ParseDate(CNStuffContable::Cfg(QStringLiteral("[FECHA DESDE]")).trimmed());
+    const std::optional<QDateTime> c2 =
+        vb::ParseDate(CNStuffContable::Cfg(QStringLiteral("[FECHA HASTA]")).trimmed());
+    if (!c1 || !c2)
+        return {QStringLiteral("No se puede leer el rango del Ejercicio en la configuracion")};
+    auto fuera = [&](const QDateTime& d) { return d.date() < c1->date() || d.date() > c2->date(); };
+    if (fuera(*d1)) {
+        vb::MsgBox(QStringLiteral("El Periodo Desde no pertenece al rango del Ejercicio"));
+        return {QString(), true};
+    }
+    if (fuera(*d2)) {
+        vb::MsgBox(QStringLiteral("El Periodo Hasta no pertenece al rango del Ejercicio"));
+        return {QString(), true};
+    }
+    return {};
+}
+
+// ---- Event routing ---------------------------------------------------------------------
+
+// The runtime's key code of a Qt key.
+int CodigoTecla(const QKeyEvent* e) {
+    const int k = e->key();
+    switch (k) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return 9;
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Delete:
+        return 46;
+    case Qt::Key_Home:
+        return 36;
+    case Qt::Key_End:
+        return 35;
+    case Qt::Key_Left:
+        return 37;
+    case Qt::Key_Up:
+        return 38;
+    case Qt::Key_Right:
+        return 39;
+    case Qt::Key_Down:
+        return 40;
+    case Qt::Key_Shift:
+        return 16;
+    case Qt::Key_Control:
+        return 17;
+    case Qt::Key_Space:
+        return 32;
+    default:
+        break;
+    }
+    if (k >= Qt::Key_F1 && k <= Qt::Key_F12)
+        return 112 + (k - Qt::Key_F1);
+    if ((k >= Qt::Key_0 && k <= Qt::Key_9) || (k >= Qt::Key_A && k <= Qt::Key_Z))
+        return k;
+    return 0;
+}
+
+int Mayus(const QKeyEvent* e) {
+    int s = 0;
+    if (e->modifiers() & Qt::ShiftModifier)
+        s |= 1;
+    if (e->modifiers() & Qt::ControlModifier)
+        s |= 2;
+    if (e->modifiers() & Qt::AltModifier)
+        s |= 4;
+    return s;
+}
+
+bool EsTeclaFuncion(int codigo) {
+    return codigo >= 112 && codigo <= 123;
+}
+
+// A failure inside an event handler is shown; it never reaches the event loop.
+template <typename F> void Protege(F&& f) {
+    try {
+        f();
+    } catch (const vb::ProgramEnded&) {
+        throw;
+    } catch (const std::exception&) {
+        ClsUtilidades::ReportaError(pasos::CurrentError(), vb::vbOKOnly + vb::vbCritical);
+    }
+}
+
+class Eventos : public QObject {
+public:
+    explicit Eventos(FrmQuarzelo* w) : QObject(w), w_(w) {}
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override {
+        if (reenvio_)
+            return false;
+        if (objeto == w_) {
+            // Keys no control took: the toolbar's function keys.
+            if (evento->type() == QEvent::KeyPress) {
+                const int codigo = CodigoTecla(static_cast<QKeyEvent*>(evento));
+                if (EsTeclaFuncion(codigo)) {
+                    Protege([&] { w_->Paxtor1->ProcesaTecla(codigo); });
+                    return true;
+                }
+            }
+            return false;
+        }
+        const int indice = IndiceDe(objeto);
+        if (indice < 0)
+            return false;
+        QLineEdit* campo = w_->txtFields[size_t(indice)];
+        switch (evento->type()) {
+        case QEvent::FocusIn:
+            Protege([&] { w_->txtFields_GotFocus(indice); });
+            return false;
+        case QEvent::MouseButtonPress: {
+            const auto* m = static_cast<QMouseEvent*>(evento);
+            const int boton = m->button() == Qt::RightButton    ? 2
+                              : m->button() == Qt::MiddleButton ? 4
+                                                                : 1;
+            Protege([&] {
+                w_->txtFields_MouseDown(indice, boton, 0, float(m->position().x()),
+                                        float(m->position().y()));
+            });
+            return boton == 2;
+        }
+        case QEvent::KeyPress:
+            return TeclaAbajo(indice, campo, static_cast<QKeyEvent*>(evento));
+        case QEvent::KeyRelease: {
+            auto* k = static_cast<QKeyEvent*>(evento);
+            if (!k->isAutoRepeat())
+                Protege([&] { w_->txtFields_KeyUp(indice, CodigoTecla(k), Mayus(k)); });
+            return false;
+        }
+        default:
+            return false;
+        }
+    }
+
+private:
+    int IndiceDe(const QObject* objeto) const {
+        for (size_t i = 0; i < w_->txtFields.size(); ++i)
+            if (w_->txtFields[i] == objeto)
+                return int(i);
+        return -1;
+    }
+
+    bool TeclaAbajo(int indice, QLineEdit* campo, QKeyEvent* k) {
+        int codigo = CodigoTecla(k);
+        const bool funcion = EsTeclaFuncion(codigo);
+        Protege([&] { w_->txtFields_KeyDown(indice, codigo, Mayus(k)); });
+        // The toolbar has taken its key; it must not reach the window again.
+        if (funcion)
+            return true;
+        const QString texto = k->text();
+        if (texto.size() != 1 || texto.at(0).unicode() < 32 || texto.at(0).unicode() > 255 ||
+            (k->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+            return false;
+        const int original = texto.at(0).unicode();
+        int ascii = original;
+        Protege([&] { w_->txtFields_KeyPress(indice, ascii); });
+        if (ascii == original)
+            return false;
+        if (ascii > 0 && ascii <= 255) {
+            // The character the filter chose is typed instead.
+            QKeyEvent otro(QEvent::KeyPress, k->key(), k->modifiers(),
+                           QString(QChar(char16_t(ascii))));
+            reenvio_ = true;
+            QCoreApplication::sendEvent(campo, &otro);
+            reenvio_ = false;
+        }
+        return true;
+    }
+
+    FrmQuarzelo* w_;
+    bool reenvio_ = false;
+};
+
+} // namespace
+
+void FrmQuarzelo::ConectaEventos() {
+    auto* eventos = new Eventos(this);
+    installEventFilter(eventos);
+    for (QLineEdit* t : txtFields) {
+        t->installEventFilter(eventos);
+        // The right button opens the field's lookup.
+        t->setContextMenuPolicy(Qt::NoContextMenu);
+    }
+    connect(Paxtor1, &Paxtor::ButtonClick, this,
+            [this](const QString& Key) { Protege([&] { Paxtor1_ButtonClick(Key); }); });
+}
+
+QString FrmQuarzelo::FormateaPeriodo(const QString& Texto) {
+    const QString s =
+        ClsUtilidades::LimpiaTexto(Texto, QStringLiteral("-"), QStringLiteral("/")).trimmed();
+    if (s.size() < 2)
+        return Texto;
+    return s.left(2).trimmed() + u'/' + s.mid(2).trimmed();
+}
+
+void FrmQuarzelo::txtFields_GotFocus(int Index) {
+    QLineEdit* campo = txtFields[size_t(Index)];
+    IndiceActual = Index;
+    Paxtor1->setEstado(Paxtor::EstadoConsultar, !Recorta(Tag(campo)).isEmpty());
+    // Only while the header is edited: once generated the entry keeps its
+    // lines until a new one is started.
+    if (FrmCabecera->isEnabled())
+        CmdGenerar->setEnabled(!Recorta(TextoDe(*this, "CTA_REI")).isEmpty());
+    ClsFormulario::MarcaControl(campo, QString());
+}
+
+void FrmQuarzelo::txtFields_KeyDown(int Index, int& KeyCode, int Shift) {
+    Q_UNUSED(Shift);
+    QLineEdit* campo = txtFields[size_t(Index)];
+    if (ClsFormulario::EsTeclaAceptar(KeyCode)) {
+        ValidaCampo(Index);
+        // A field whose rule sent the user elsewhere (LETRA to "&Generar")
+        // keeps that choice.
+        if (!HayError && QApplication::focusWidget() == campo)
+            ClsFormulario::MueveFoco(KeyCode);
+    }
+    Paxtor1->setEstado(Paxtor::EstadoConsultar, !Recorta(Tag(campo)).isEmpty());
+    Paxtor1->ProcesaTecla(KeyCode);
+    IndiceActual = Index;
+}
+
+void FrmQuarzelo::txtFields_KeyPress(int Index, int& KeyAscii) {
+    ClsFormulario::FiltraTecla(txtFields[size_t(Index)], KeyAscii);
+    if (KeyAscii <= 0)
+        return;
+    if (Index == 3 || Index == 6) {
+        const QString mayuscula = QString(QChar(char16_t(KeyAscii))).toUpper();
+        if (mayuscula.size() == 1 && mayuscula.at(0).unicode() <= 255)
+            KeyAscii = mayuscula.at(0).unicode();
+    } else {
+        KeyAscii = Mod_Macuentas::MayusculaCodigo(std::int16_t(KeyAscii));
+    }
+}
+
+void FrmQuarzelo::txtFields_KeyUp(int Index, int KeyCode, int Shift) {
+    Q_UNUSED(Shift);
+    QLineEdit* campo = txtFields[size_t(Index)];
+    if (!campo->property("DataField").toString().contains(u"Periodo", Qt::CaseInsensitive))
+        return;
+    switch (KeyCode) {
+    case 37:
+    case 38:
+    case 39:
+    case 40:
+    case 8:
+    case 46:
+    case 36:
+    case 16:
+    case 17:
+        return;
+    default:
+        break;
+    }
+    campo->setText(FormateaPeriodo(campo->text()));
+    campo->setCursorPosition(int(campo->text().trimmed().size()));
+}
+
+void FrmQuarzelo::txtFields_MouseDown(int Index, int Button, int Shift, float X, float Y) {
+    Q_UNUSED(Shift);
+    Q_UNUSED(X);
+    Q_UNUSED(Y);
+    IndiceActual = Index;
+    if (Button == 2)
+        ConsultaCampo();
+}
+
+bool FrmQuarzelo::ValidaCampo(int Index) {
+    ValidaCampo(txtFields[size_t(Index)], Index, true);
+    return !HayError;
+}
+
+void FrmQuarzelo::ValidaCampo(QLineEdit* Control, int Index, bool MostrarMensaje) {
+    Q_UNUSED(Index);
+    HayError = false;
+    QString Mensaje;
+    const QString Texto = Recorta(Control->text());
+    const QString Campo_ = Recorta(Control->property("DataField").toString());
+
+    std::optional<QString> rechazo;
+    if (Es(Campo_, "CTA_REI")) {
+        rechazo = ReglaCtaRei(*this, Texto);
+        if (rechazo)
+            CtaReiValidada = false;
+    } else if (Es(Campo_, "TC")) {
+        rechazo = ReglaTC(*this, Control, Texto);
+    } else if (Es(Campo_, "SUCURSAL")) {
+        rechazo = ReglaSucursal(Control, Texto);
+    } else if (Es(Campo_, "NUMERO")) {
+        rechazo = ReglaNumero(*this, Control, Texto);
+    } else if (Es(Campo_, "LETRA")) {
+        rechazo = ReglaLetra(*this, Texto);
+    } else if (Es(Campo_, "DETALLE")) {
+        if (Texto.isEmpty())
+            rechazo = QStringLiteral("Debe ingresar el Concepto");
+    } else if (Es(Campo_, "FECHA")) {
+        rechazo = ReglaFecha(*this, Texto);
+    } else if (Es(Campo_, "PERIODO_DESDE") || Es(Campo_, "PERIODO_HASTA")) {
+        const Periodo p = ReglaPeriodo(*this, Texto);
+        if (p.aviso) {
+            HayError = true;
+            return;
+        }
+        rechazo = p.rechazo;
+    }
+
+    if (rechazo) {
+        HayError = true;
+        Mensaje = *rechazo;
+    } else {
+        ControlaTotalCabecera(Mensaje);
+        if (!HayError)
+            return;
+    }
+    if (!Mensaje.trimmed().isEmpty() && MostrarMensaje)
+        vb::MsgBox(Mensaje, vb::vbExclamation, kAviso);
+}

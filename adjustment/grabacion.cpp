@@ -1,0 +1,233 @@
+// Storing the adjustment entry: one INSERT per line of MV_ASIENTOS, all in
+// one transaction, then the voucher book moves on.
+
+#include "adjustment/frmquarzelo.h"
+
+#include "data/instances.h"
+#include "data/pasos.h"
+#include "platform/clsutilidades.h"
+#include "platform/msgbox.h"
+#include "platform/programend.h"
+#include "startup/cnstuffcontable.h"
+
+#include <QLineEdit>
+#include <cmath>
+
+using namespace CNStuffContable;
+
+namespace {
+
+constexpr long kErrConversion = 3421;
+constexpr long kErrTipos = 13;
+
+// A value that cannot become what its column holds.
+struct FallaConversion : std::runtime_error {
+    FallaConversion(QString tag, QString columna)
+        : std::runtime_error("conversion"), Tag(std::move(tag)), Columna(std::move(columna)) {}
+    QString Tag;
+    QString Columna;
+};
+
+// A column whose SQL text is already built (a date literal, the numbering
+// subquery): it goes into the field list as it is.
+void AgregaLiteral(const QString& campo, const QString& literal, bool inicializa) {
+    if (inicializa)
+        gCamposSQL.clear();
+    gCamposSQL.push_back(CampoSQL{campo, literal});
+}
+
+// The date literal of the engine at hand, with its time of day.
+QString FechaHoraParaSQL(const QDateTime& d) {
+    switch (ClsUtilidades::motorSQL()) {
+    case MotorSQL::SqlServer:
+        return u'\'' + d.toString(QStringLiteral("yyyyMMdd HH:mm:ss")) + u'\'';
+    case MotorSQL::Oracle:
+        return QStringLiteral("TO_DATE('") + d.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) +
+               QStringLiteral("','YYYY-MM-DD HH24:MI:SS')");
+    case MotorSQL::SQLite:
+    default:
+        return u'\'' + d.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) + u'\'';
+    }
+}
+
+// The entry number is taken inside the save's transaction, which holds the
+// write lock from its BEGIN: the first line takes the next number of the
+// month's general series, the others the number the first one stored. Two
+// users saving at once can then never store the same number.
+QString NumeroEnTransaccion(int mes, const QString& ejercicio, bool primera) {
+    const QString serie = QStringLiteral(" FROM MV_ASIENTOS WHERE MES_OPERATIVO = ") +
+                          QString::number(mes) + QStringLiteral(" AND PERIODO = ") + ejercicio +
+                          QStringLiteral(" AND (TIPO_REG = '") + Lbc_Asiento::TipoRegResumen() +
+                          QStringLiteral("' OR TIPO_REG = ''))");
+    return primera ? QStringLiteral("(SELECT COALESCE(MAX([NUMERO ASIENTO]),0)+1") + serie
+                   : QStringLiteral("(SELECT MAX([NUMERO ASIENTO])") + serie;
+}
+
+// An amount of a line as money; a text that holds no number cannot be stored.
+vb::Currency Importe(const QString& texto) {
+    const QString t = Recorta(texto);
+    if (!t.isEmpty() && !ClsUtilidades::EsNumero(t))
+        throw FallaConversion(QStringLiteral("MV_ASIENTOS"), QStringLiteral("IMPORTE"));
+    return ClsUtilidades::TextoAMoneda(t);
+}
+
+QString MensajeConversion(const QString& tag, const QString& columna) {
+    const QString dos = vb::vbCrLf + vb::vbCrLf;
+    return QStringLiteral("Verifique las siguientes opciones: ") + dos +
+           QStringLiteral("1) Ha ingresado letras donde debe ingresar numeros") + dos +
+           QStringLiteral("2) Debe ingresar una fecha y el formato es incorrecto") + dos +
+           QStringLiteral("En el campo: ") + tag + u'/' + columna;
+}
+
+} // namespace
+
+void FrmQuarzelo::GrabaAsiento() {
+    HayError = false;
+    gCamposSQL.clear();
+    QStringList Sentencias;
+    ClsUtilidades::CursorEspera(true);
+    try {
+        const QString hasta = Recorta(Campo(QStringLiteral("PERIODO_HASTA"))->text());
+        const QString FinAjuste =
+            QString::number(UltimoDiaMes(hasta.left(2), hasta.mid(3))) + u'/' + hasta;
+        QLineEdit* campoFecha = Campo(QStringLiteral("FECHA"));
+        const QString textoFecha = Recorta(campoFecha->text());
+        const std::optional<QDateTime> fecha = vb::ParseDate(textoFecha);
+        if (!fecha)
+            throw FallaConversion(campoFecha->property("Tag").toString(),
+                                  campoFecha->property("DataField").toString());
+        const QString literalFecha =
+            ClsUtilidades::FechaParaSQL(fecha->toString(QStringLiteral("dd/MM/yyyy")));
+        const QString tc =
+            ClsUtilidades::ValorCampo(QVariant(Recorta(Campo(QStringLiteral("TC"))->text())));
+        const QString sucursal = Campo(QStringLiteral("SUCURSAL"))->text();
+        const QString numero = Campo(QStringLiteral("NUMERO"))->text();
+        const QString letra = Campo(QStringLiteral("LETRA"))->text();
+        const vb::Currency cabImporte =
+            ClsUtilidades::TextoAMoneda(Campo(QStringLiteral("CABIMPORTE"))->text());
+        const QString detalle = Recorta(Campo(QStringLiteral("DETALLE"))->text());
+        const int mes = fecha->date().month();
+        const QString ejercicio = QString::number(vb::Val(gPeriodoActual), 'f', 0);
+        const QString grabacion = FechaHoraParaSQL(FechaServidor());
+
+        bool primera = true;
+        for (size_t i = 1; i < Lineas.size(); ++i) {
+            const TipoLineaAjuste& l = Lineas[i];
+            if (!LineaParticipa(l))
+                continue;
+            const vb::Currency debe = Importe(l.Debe);
+            const vb::Currency haber = Importe(l.Haber);
+            const bool esDebe = debe != vb::Currency();
+            QString vence;
+            const QString venceTexto = Recorta(l.Vencimiento);
+            if (!venceTexto.isEmpty() && !ClsUtilidades::EsNumero(venceTexto)) {
+                const std::optional<QDateTime> v = vb::ParseDate(venceTexto);
+                if (!v)
+                    throw FallaConversion(QStringLiteral("MV_ASIENTOS"),
+                                          QStringLiteral("VENCIMIENTO"));
+                vence = ClsUtilidades::FechaParaSQL(v->toString(QStringLiteral("dd/MM/yyyy")));
+            }
+
+            AgregaLiteral(QStringLiteral("Fecha"), literalFecha, true);
+            AgregaCampo(QStringLiteral("TC"), tc, QStringLiteral("'"), false);
+            AgregaCampo(QStringLiteral("Sucursal"), sucursal, QStringLiteral("'"), false);
+            AgregaCampo(QStringLiteral("Numero"), numero, QStringLiteral("'"), false);
+            AgregaCampo(QStringLiteral("Letra"), letra, QStringLiteral("'"), false);
+            AgregaCampo(QStringLiteral("Cabimporte"), cabImporte.toString(), QStringLiteral("@"),
+                        false);
+            AgregaCampo(QStringLiteral("Cuenta"), Recorta(l.Cuenta), QStringLiteral("'"), false);
+            AgregaCampo(QStringLiteral("Secuencia"), QString::number(i), QStringLiteral("@"),
+                        false);
+            AgregaCampo(QStringLiteral("Ajuste_Hasta"), FinAjuste, QStringLiteral("'"), false);
+            AgregaLiteral(QStringLiteral("[numero asiento]"),
+                          NumeroEnTransaccion(mes, ejercicio, primera), false);
+            AgregaCampo(QStringLiteral("Mes_Operativo"), QString::number(mes), QStringLiteral("@"),
+                        false);
+            AgregaCampo(QStringLiteral("IMPORTE"), (esDebe ? debe : haber).toString(),
+                        QStringLiteral("@"), false);
+            AgregaCampo(QStringLiteral("[DEBE-HABER]"),
+                        esDebe ? QStringLiteral("D") : QStringLiteral("H"), QStringLiteral("'"),
+                        false);
+            AgregaCampo(QStringLiteral("MONEDA"), QStringLiteral("   1"), QStringLiteral("'"),
+                        false);
+            if (!vence.isEmpty())
+                AgregaLiteral(QStringLiteral("Vencimiento"), vence, false);
+            AgregaCampo(QStringLiteral("Tipo_Reg"), QString(), QStringLiteral("'"), false);
+            AgregaCampo(QStringLiteral("Detalle"), detalle, QStringLiteral("'"), false);
+            AgregaCampo(QStringLiteral("Esresumen"), QStringLiteral("0"), QStringLiteral("@"),
+                        false);
+            AgregaCampo(QStringLiteral("EsAjuste"), QStringLiteral("1"), QStringLiteral("@"),
+                        false);
+            AgregaCampo(QStringLiteral("Periodo"), ejercicio, QStringLiteral("@"), false);
+            AgregaLiteral(QStringLiteral("fechahora_grabacion"), grabacion, false);
+            AgregaCampo(QStringLiteral("UNegocio"), ClsUtilidades::RellenaCeros(QStringLiteral("1"), 4),
+                        QStringLiteral("'"), false);
+            QString sinWhere;
+            ArmaSentenciaSQL(gCamposSQL, Sentencias, QStringLiteral("MV_ASIENTOS"), false,
+                             sinWhere);
+            primera = false;
+        }
+
+        // An entry without lines is no entry: nothing is stored and the
+        // voucher book keeps its number.
+        if (primera) {
+            HayError = true;
+            ClsUtilidades::CursorEspera(false);
+            vb::MsgBox(QStringLiteral("El asiento no tiene líneas para grabar"),
+                       vb::vbExclamation, QStringLiteral("Aviso al Operador"));
+            return;
+        }
+
+        std::int32_t nativo = 0;
+        EjecutaTransaccion(Sentencias, HayError, nativo);
+        Sentencias.clear();
+
+        if (!HayError) {
+            QString letraLibro = letra;
+            QString sinSentencia;
+            const QString siguiente =
+                QString::number(std::floor(ClsUtilidades::TextoANumero(numero)) + 1, 'f', 0);
+            ConsultaComprobante(tc, QStringLiteral("CONTABLE"), sucursal, siguiente, letraLibro,
+                                false, sinSentencia);
+        }
+        ClsUtilidades::CursorEspera(false);
+    } catch (const vb::ProgramEnded&) {
+        throw;
+    } catch (const FallaConversion& f) {
+        // Nothing has been sent: a line without one of its columns is never stored.
+        HayError = true;
+        gCamposSQL.clear();
+        ClsUtilidades::CursorEspera(false);
+        vb::MsgBox(MensajeConversion(f.Tag, f.Columna), vb::vbCritical,
+                   QStringLiteral("Error en conversion de datos"));
+    } catch (const std::exception&) {
+        HayError = true;
+        gCamposSQL.clear();
+        ClsUtilidades::CursorEspera(false);
+        const ado::Error e = pasos::CurrentError();
+        if (e.Number == kErrConversion || e.Number == kErrTipos) {
+            vb::MsgBox(MensajeConversion(QString(), QString()), vb::vbCritical,
+                       QStringLiteral("Error en conversion de datos"));
+        } else if (e.Number == 3316) {
+            vb::MsgBox(e.Description);
+        } else {
+            vb::MsgBox(e.Description + QStringLiteral(" Grabación abortada! "));
+        }
+    }
+}
+
+void FrmQuarzelo::ObtienePeriodo(const QString& Fecha, std::int16_t& Periodo) {
+    Periodo = 0;
+    // The date goes in as a literal the engine compares by calendar day.
+    const QString fecha = ClsUtilidades::FechaParaSQL(Recorta(Fecha));
+    DB_Dll& datos = gDatos();
+    ado::RecordsetPtr rs;
+    datos.AbrirRecordset(QStringLiteral("Select * from MV_EJERCICIOS  with(nolock) where [Fecha "
+                                        "Desde] <= ") +
+                             fecha + QStringLiteral(" and [Fecha Hasta] >= ") + fecha,
+                         rs, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true);
+    if (rs && rs->State() == ado::adStateOpen && !rs->EOF())
+        Periodo = std::int16_t(vb::Val(ClsUtilidades::ValorCampo(rs->Fields(QStringLiteral("Periodo")))));
+    if (rs)
+        datos.CierraRecordset(rs);
+}

@@ -1,0 +1,343 @@
+// Start-up of the adjustment window, a new entry, the toolbar keys, the
+// header lock, the field lookups and the unload.
+
+#include "adjustment/frmquarzelo.h"
+
+#include "data/instances.h"
+#include "data/pasos.h"
+#include "platform/clsformulario.h"
+#include "platform/clsplanilla.h"
+#include "platform/clsutilidades.h"
+#include "platform/msgbox.h"
+#include "platform/programend.h"
+#include "startup/cnstuffcontable.h"
+#include "startup/mod_macuentas.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using CNStuffContable::gPeriodoActual;
+
+namespace {
+
+const QString kPreguntaEjercicio =
+    QStringLiteral("INGRESE EL NUMERO DE EJERCICIO CONTABLE QUE DESEA AJUSTAR...");
+const QString kTituloEjercicio = QStringLiteral("AVISO AL OPERADOR");
+const QString kAbandonar = QStringLiteral("¿Está seguro de abandonar la carga de datos?");
+
+FrmQuarzelo::Consulta& consultaInstalada() {
+    static FrmQuarzelo::Consulta c;
+    return c;
+}
+
+QString Consultar(const QString& tabla, const QString& sql, const QString& campo) {
+    if (const FrmQuarzelo::Consulta& c = consultaInstalada())
+        return c(tabla, sql, campo);
+    return FrmQuarzelo::ConsultaNoDisponible(tabla, sql, campo);
+}
+
+// Why a typed fiscal year cannot be adjusted; empty when it can.
+QString MotivoEjercicio(const QString& respuesta, int& ejercicio) {
+    const QString texto = respuesta.trimmed();
+    const QString invalido = QStringLiteral("El número de ejercicio ingresado no es válido");
+    if (!ClsUtilidades::EsNumero(texto))
+        return invalido;
+    const vb::Currency n = ClsUtilidades::TextoAMoneda(texto);
+    if (n.rounded(0) != n || n < vb::Currency() || n > vb::Currency::fromRaw(32767LL * 10000))
+        return invalido;
+    ejercicio = int(n.raw() / 10000);
+    ado::RecordsetPtr rs;
+    DB_Dll& datos = gDatos();
+    datos.AbrirRecordset(QStringLiteral("SELECT * FROM MV_EJERCICIOS WHERE PERIODO = ") +
+                             QString::number(ejercicio),
+                         rs, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true);
+    QString motivo;
+    if (!rs || rs->State() != ado::adStateOpen || rs->EOF()) {
+        motivo = QStringLiteral("El ejercicio ") + QString::number(ejercicio) +
+                 QStringLiteral(" no existe");
+    } else {
+        const QVariant cerrado = rs->value(QStringLiteral("CERRADO"));
+        if (!vb::IsNull(cerrado) && vb::CBool(cerrado))
+            motivo = QStringLiteral("El ejercicio ") + QString::number(ejercicio) +
+                     QStringLiteral(" está cerrado y no puede ajustarse");
+    }
+    if (rs)
+        datos.CierraRecordset(rs);
+    return motivo;
+}
+
+// "MM/AAAA" of a "dd/mm/yyyy" text.
+QString MesDe(const QString& fecha) {
+    return fecha.mid(3, 7);
+}
+
+} // namespace
+
+void FrmQuarzelo::setConsulta(Consulta c) {
+    consultaInstalada() = std::move(c);
+}
+
+QString FrmQuarzelo::ConsultaNoDisponible(const QString& Tabla, const QString& Sql,
+                                          const QString& CampoDevuelto) {
+    Q_UNUSED(Tabla);
+    Q_UNUSED(Sql);
+    Q_UNUSED(CampoDevuelto);
+    return QString();
+}
+
+void FrmQuarzelo::Form_Load() {
+    CNStuffContable::IniciaSistema();
+    Paxtor1->setStyleBar(CNStuffContable::gFlatToolbars);
+    ClsUtilidades::PreparaFormulario(this);
+
+    Tabla = QStringLiteral("MV_ASIENTOS");
+    Mod_Macuentas::CargaDigitosPlan();
+    AbreRecordsetAsientos(Tabla);
+
+    DB_Dll& datos = gDatos();
+    ado::RecordsetPtr rs;
+    datos.AbrirRecordset(
+        QStringLiteral("SELECT * FROM MV_EJERCICIOS WHERE CERRADO = 0 ORDER BY PERIODO "), rs,
+        nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true);
+    if (rs && rs->State() == ado::adStateOpen && !rs->EOF())
+        gPeriodoActual = ClsUtilidades::ValorCampo(rs->Fields(QStringLiteral("Periodo")));
+    if (rs)
+        datos.CierraRecordset(rs);
+
+    // The year must exist and be open; the question comes again until it does.
+    int ejercicio = 0;
+    for (;;) {
+        const QString respuesta = vb::InputBox(kPreguntaEjercicio, kTituloEjercicio, gPeriodoActual);
+        if (respuesta.trimmed().isEmpty())
+            vb::End(0);
+        const QString motivo = MotivoEjercicio(respuesta, ejercicio);
+        if (motivo.isEmpty())
+            break;
+        vb::MsgBox(motivo, vb::vbExclamation, kTituloEjercicio);
+    }
+    gPeriodoActual = QString::number(ejercicio);
+    NuevoAsiento();
+}
+
+void FrmQuarzelo::NuevoAsiento() {
+    ClsFormulario::LimpiaFormulario(this, 0, QStringLiteral("TXTFIELDS"));
+    txtTotal[0]->setText(QStringLiteral("0"));
+    txtTotal[1]->setText(QStringLiteral("0"));
+    HabilitaCabecera(false);
+    LblDescCuenta->clear();
+    Lineas.assign(1, TipoLineaAjuste());
+    ArmaGrilla();
+    txtTotal[0]->setEnabled(false);
+    txtTotal[1]->setEnabled(false);
+    // The voucher fields the last entry's voucher type disabled, and the
+    // concept that only a generation opens.
+    Campo(QStringLiteral("SUCURSAL"))->setEnabled(true);
+    Campo(QStringLiteral("NUMERO"))->setEnabled(true);
+    Campo(QStringLiteral("DETALLE"))->setEnabled(false);
+    CtaReiValidada = false;
+
+    // The chosen year, not the rules object's own.
+    const QVariant ejercicio(gPeriodoActual);
+    Reglas->EjercicioRango(InicioEjercicio, FinEjercicio, ejercicio);
+    InicioEjercicio = vb::Format(QVariant(InicioEjercicio), QStringLiteral("dd/mm/yyyy"));
+    FinEjercicio = vb::Format(QVariant(FinEjercicio), QStringLiteral("dd/mm/yyyy"));
+
+    QString fechaAjuste, ajusteHasta;
+    QVariant nroAjuste;
+    Reglas->UltimoAjuste(fechaAjuste, ajusteHasta, nroAjuste, ejercicio);
+    const std::optional<QDateTime> fecha = vb::ParseDate(fechaAjuste);
+    const std::optional<QDateTime> fin = vb::ParseDate(FinEjercicio);
+    if (fecha && fin && fecha->date() >= fin->date())
+        vb::MsgBox(QStringLiteral("Ultimo ajuste realizado con fecha ") + fechaAjuste + vb::vbCrLf +
+                       QStringLiteral("-Debe seleccionar un ejercicio posterior ") + vb::vbCrLf +
+                       QStringLiteral("Vuelva a intentarlo cambiando el ejercicio"),
+                   vb::vbCritical, QStringLiteral("Atencion"));
+
+    const std::optional<QDateTime> hasta = vb::ParseDate(Recorta(ajusteHasta));
+    if (!Recorta(ajusteHasta).isEmpty() && hasta) {
+        const QDate primero(hasta->date().year(), hasta->date().month(), 1);
+        DesdeDefecto = vb::Format(vb::AddMonths(primero, 1), QStringLiteral("mm/yyyy"));
+    } else {
+        DesdeDefecto = MesDe(InicioEjercicio);
+    }
+    HastaDefecto = MesDe(FinEjercicio);
+
+    std::int16_t periodo = 0;
+    ObtienePeriodo(FinEjercicio, periodo);
+    gPeriodoActual = QString::number(periodo);
+
+    QLineEdit* desde = Campo(QStringLiteral("PERIODO_DESDE"));
+    QLineEdit* hastaCampo = Campo(QStringLiteral("PERIODO_HASTA"));
+    desde->setText(DesdeDefecto);
+    hastaCampo->setText(HastaDefecto);
+    desde->setEnabled(false);
+    hastaCampo->setEnabled(false);
+
+    const QDateTime hoy = vb::Now();
+    NumeroMostrado = QString::number(
+        Reglas->UltimoNumeroAsiento(hoy.date().month(), QString(), QVariant(gPeriodoActual)));
+    Campo(QStringLiteral("[NUMERO ASIENTO]"))
+        ->setText(Reglas->FormatDisplayNroAsiento(NumeroMostrado, hoy));
+
+    QLineEdit* fechaCampo = Campo(QStringLiteral("FECHA"));
+    fechaCampo->setText(FinEjercicio);
+    fechaCampo->setEnabled(false);
+    CmdGenerar->setEnabled(false);
+}
+
+void FrmQuarzelo::Paxtor1_ButtonClick(const QString& Key) {
+    const QString clave = Key.toUpper();
+    if (clave == u"NUEVO") {
+        NuevoAsiento();
+    } else if (clave == u"BORRAR") {
+        // Stored entries are not deleted from this window.
+    } else if (clave == u"GRABAR") {
+        bool ok = false;
+        SoloRevalida = true;
+        try {
+            ValidaTotales(ok);
+        } catch (...) {
+            SoloRevalida = false;
+            throw;
+        }
+        SoloRevalida = false;
+        if (!ok)
+            return;
+        GrabaAsiento();
+        const bool grabado = !HayError;
+        if (grabado) {
+            Modificado = false;
+            NuevoAsiento();
+            HabilitaCabecera(false);
+            vb::MsgBox(QStringLiteral("Proceso Completo!"), vb::vbInformation,
+                       QStringLiteral("Proceso Completo"));
+        }
+        HabilitaCabecera(false);
+        Paxtor1->setEstado(Paxtor::EstadoCerrar, false);
+        Paxtor1->setEstado(Paxtor::EstadoBorrar, false);
+        Paxtor1->setEstado(Paxtor::EstadoGrabar, false);
+        Paxtor1->setEstado(Paxtor::EstadoCancelar, false);
+        Paxtor1->setEstado(Paxtor::EstadoNuevo, true);
+        CmdGenerar->setEnabled(false);
+    } else if (clave == u"PLANILLA") {
+        ClsPlanilla::MuestraPlanilla(
+            QStringLiteral(
+                "SELECT CUENTA,FORMAT(MES_OPERATIVO,'00') &'-'& FORMAT([NUMERO "
+                "ASIENTO],'00000000') as [Nº Asiento], FECHA , TC, FORMAT(SUCURSAL,'0000') & '-' "
+                "& FORMAT(NUMERO,'00000000') & '-' & [LETRA] AS [Nº de Comprobante],[DEBE-HABER] "
+                ", IMPORTE , SECUENCIA AS [LINEA],PERIODO AS [EJERCICIO], DETALLE AS [CONCEPTO] "
+                "FROM MV_ASIENTOS WHERE TRIM(TIPO_REG) = '' AND ESAJUSTE ORDER BY [NUMERO "
+                "ASIENTO],SECUENCIA "),
+            gDatos().gConnString, QStringLiteral("Asientos de Ajuste"));
+    } else if (clave == u"CONSULTAR") {
+        ConsultaCampo();
+    } else if (clave == u"REPORTE") {
+        CNStuffContable::ImprimeReporte(QStringLiteral("RP_ASIENTOS"));
+    } else if (clave == u"CERRAR") {
+        if (Modificado &&
+            vb::MsgBox(kAbandonar, vb::vbYesNo + vb::vbExclamation + vb::vbDefaultButton2,
+                       QStringLiteral("ATENCIÓN!!!")) != vb::vbYes)
+            return;
+        int cancelar = 0;
+        Form_Unload(cancelar);
+    } else if (clave == u"CANCELAR") {
+        if (Modificado) {
+            if (vb::MsgBox(kAbandonar, vb::vbYesNo + vb::vbExclamation + vb::vbDefaultButton2,
+                           QStringLiteral("ATENCIÓN!!!")) != vb::vbYes)
+                return;
+            Modificado = false;
+        }
+        NuevoAsiento();
+    }
+}
+
+void FrmQuarzelo::HabilitaCabecera(bool Bloquear) {
+    if (!Bloquear) {
+        Paxtor1->setEstado(Paxtor::EstadoCerrar, true);
+        Paxtor1->setEstado(Paxtor::EstadoBorrar, false);
+        Paxtor1->setEstado(Paxtor::EstadoGrabar, false);
+        Paxtor1->setEstado(Paxtor::EstadoCancelar, true);
+        Paxtor1->setEstado(Paxtor::EstadoNuevo, true);
+        FrmCabecera->setEnabled(true);
+    } else {
+        Paxtor1->setEstado(Paxtor::EstadoCerrar, false);
+        Paxtor1->setEstado(Paxtor::EstadoBorrar, false);
+        FrmCabecera->setEnabled(false);
+        CmdGenerar->setEnabled(true);
+    }
+}
+
+void FrmQuarzelo::ConsultaCampo() {
+    if (IndiceActual < 0 || IndiceActual >= int(txtFields.size()))
+        return;
+    QLineEdit* campo = txtFields[size_t(IndiceActual)];
+    QString tag = Recorta(campo->property("Tag").toString());
+    if (tag.isEmpty())
+        return;
+    if (tag.compare(u"TA_COMPROBANTES_1", Qt::CaseInsensitive) == 0)
+        tag = QStringLiteral("TA_COMPROBANTES");
+
+    QString valor;
+    if (tag.compare(u"TA_COMPROBANTES", Qt::CaseInsensitive) == 0) {
+        valor = Consultar(QStringLiteral("TA_COMPROBANTES"), QString(), QString());
+    } else if (tag.compare(u"FECHA", Qt::CaseInsensitive) == 0) {
+        valor = campo->text();
+        if (!ClsUtilidades::PideFecha(valor))
+            valor.clear();
+    } else {
+        valor = Consultar(QString(),
+                          QStringLiteral("SELECT CODIGO,DESCRIPCION FROM MA_CUENTAS WHERE "
+                                         "TITULO = 0 ORDER BY CODIGO"),
+                          QStringLiteral("CODIGO"));
+    }
+    // A cancelled lookup leaves the field as it was.
+    if (valor.isEmpty())
+        return;
+    campo->setText(valor);
+    int enter = 13;
+    txtFields_KeyDown(IndiceActual, enter, 0);
+}
+
+void FrmQuarzelo::AbreRecordsetAsientos(const QString& Tabla_) {
+    pasos::RunSteps(
+        [&](int) {
+            gDatos().AbrirRecordset(QStringLiteral("SELECT top 1 * FROM ") + Tabla_, RsAsientos,
+                                    gDatos().gCnn, ado::adOpenDynamic, ado::adLockOptimistic, -1,
+                                    true);
+            return -1;
+        },
+        [](const ado::Error& e) {
+            return pasos::ResumeFor(
+                ClsUtilidades::ReportaError(e, std::nullopt, QStringLiteral("Generar")));
+        },
+        0, pasos::Trap::AllErrors);
+}
+
+void FrmQuarzelo::Form_Unload(int& Cancel) {
+    Q_UNUSED(Cancel);
+    try {
+        Lineas.clear();
+    } catch (...) {
+    }
+    try {
+        hide();
+    } catch (...) {
+    }
+    try {
+        if (RsAsientos)
+            gDatos().CierraRecordset(RsAsientos);
+        RsAsientos.reset();
+        Reglas.release();
+    } catch (...) {
+    }
+    vb::End(0);
+}
+
+void FrmQuarzelo::closeEvent(QCloseEvent* e) {
+    e->accept();
+    int cancelar = 0;
+    Form_Unload(cancelar);
+}

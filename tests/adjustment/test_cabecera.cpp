@@ -1,0 +1,184 @@
+#include "test_ventana_fixture.h"
+
+namespace {
+const QString kAviso = QStringLiteral("Aviso al Operador");
+}
+
+// Typing into a period field formats it after each key.
+TEST_F(VentanaTest, PeriodoTecleadoSeFormatea) {
+    auto w = nueva();
+    QLineEdit* desde = w->Campo(QStringLiteral("PERIODO_DESDE"));
+    desde->setEnabled(true);
+    struct Caso {
+        const char* teclas;
+        const char* queda;
+    };
+    for (const Caso& c : {Caso{"032021", "03/2021"}, Caso{"1", "1"}, Caso{"12", "12/"},
+                          Caso{"12-2023", "12/2023"}}) {
+        desde->clear();
+        QTest::keyClicks(desde, QString::fromLatin1(c.teclas));
+        EXPECT_EQ(desde->text(), QString::fromLatin1(c.queda)) << c.teclas;
+    }
+    EXPECT_EQ(FrmQuarzelo::FormateaPeriodo(QStringLiteral("1/2023")), QStringLiteral("12/023"));
+}
+
+TEST_F(VentanaTest, ReglasDelPeriodo) {
+    db.exec(QStringLiteral("INSERT INTO TA_CONFIGURACION (CLAVE, VALOR) VALUES "
+                           "('[FECHA DESDE]', '01/01/2023'), ('[FECHA HASTA]', '31/12/2023')"));
+    auto w = nueva();
+    struct Caso {
+        const char* campo;
+        const char* texto;
+        const char* mensaje;
+    };
+    const Caso rechazos[] = {
+        {"PERIODO_DESDE", "13/2021", "Los datos ingresados no representan un periodo válido"},
+        {"PERIODO_DESDE", "00/2023", "Los datos ingresados no representan un periodo válido"},
+        {"PERIODO_DESDE", "1/2021", "Debe informar los periodos en formato MM/AAAA"},
+        {"PERIODO_HASTA", "12023", "Debe informar los periodos en formato MM/AAAA"},
+        {"PERIODO_HASTA", "", "Debe Informar el Periodo!"},
+    };
+    for (const Caso& c : rechazos) {
+        responder->shown.clear();
+        EXPECT_FALSE(valida(*w, c.campo, QString::fromUtf8(c.texto))) << c.texto;
+        ASSERT_EQ(responder->shown.size(), 1u) << c.texto;
+        EXPECT_EQ(responder->shown[0].prompt, QString::fromUtf8(c.mensaje));
+        EXPECT_EQ(responder->shown[0].title, kAviso);
+        EXPECT_EQ(responder->shown[0].buttons, vb::vbExclamation);
+    }
+
+    w->Campo(QStringLiteral("PERIODO_HASTA"))->setText(QStringLiteral("03/2023"));
+    responder->shown.clear();
+    EXPECT_FALSE(valida(*w, "PERIODO_DESDE", QStringLiteral("04/2023")));
+    EXPECT_EQ(ultimoMensaje(), QStringLiteral("Periodo Desde Mayor que Hasta!"));
+
+    // Outside the fiscal year: a plain box of its own, no title.
+    responder->shown.clear();
+    w->Campo(QStringLiteral("PERIODO_HASTA"))->setText(QStringLiteral("01/2024"));
+    EXPECT_FALSE(valida(*w, "PERIODO_HASTA", QStringLiteral("01/2024")));
+    ASSERT_EQ(responder->shown.size(), 1u);
+    EXPECT_EQ(responder->shown[0].prompt,
+              QStringLiteral("El Periodo Hasta no pertenece al rango del Ejercicio"));
+    EXPECT_TRUE(responder->shown[0].title.isEmpty());
+
+    // Both limits belong to the year.
+    responder->shown.clear();
+    w->Campo(QStringLiteral("PERIODO_HASTA"))->setText(QStringLiteral("12/2023"));
+    EXPECT_TRUE(valida(*w, "PERIODO_DESDE", QStringLiteral("01/2023")));
+    EXPECT_TRUE(valida(*w, "PERIODO_HASTA", QStringLiteral("12/2023")));
+    EXPECT_TRUE(responder->shown.empty()) << ultimoMensaje().toStdString();
+}
+
+TEST_F(VentanaTest, SucursalYNumero) {
+    auto w = nueva();
+    EXPECT_TRUE(valida(*w, "SUCURSAL", QString()));
+    EXPECT_EQ(w->Campo(QStringLiteral("SUCURSAL"))->text(), QStringLiteral("0001"));
+    EXPECT_TRUE(valida(*w, "SUCURSAL", QStringLiteral("12")));
+    EXPECT_EQ(w->Campo(QStringLiteral("SUCURSAL"))->text(), QStringLiteral("0012"));
+    EXPECT_FALSE(valida(*w, "SUCURSAL", QStringLiteral("A1")));
+    EXPECT_EQ(ultimoMensaje(), QStringLiteral("El campo debe ser numérico "));
+    EXPECT_EQ(w->Campo(QStringLiteral("SUCURSAL"))->text(), QStringLiteral("A1"));
+
+    // NUMERO needs a voucher type with letters.
+    responder->shown.clear();
+    EXPECT_FALSE(valida(*w, "NUMERO", QStringLiteral("1")));
+    EXPECT_EQ(ultimoMensaje(), QStringLiteral("El comprobante no tiene letras asignadas"));
+
+    w->Campo(QStringLiteral("TC"))->setText(QStringLiteral("AJUS"));
+    responder->shown.clear();
+    EXPECT_TRUE(valida(*w, "NUMERO", QStringLiteral("2")));
+    EXPECT_TRUE(responder->shown.empty());
+    // Above the book's last number (2) of an own-numbered type: told, and passes.
+    EXPECT_TRUE(valida(*w, "NUMERO", QStringLiteral("123")));
+    EXPECT_EQ(w->Campo(QStringLiteral("NUMERO"))->text(), QStringLiteral("00000123"));
+    ASSERT_EQ(responder->shown.size(), 1u);
+    EXPECT_EQ(responder->shown[0].prompt,
+              QStringLiteral("El numero no es correlativo al último informado en configuracion"));
+    EXPECT_EQ(responder->shown[0].buttons, vb::vbInformation);
+    EXPECT_FALSE(valida(*w, "NUMERO", QStringLiteral("12a")));
+    EXPECT_EQ(ultimoMensaje(), QStringLiteral("El campo debe ser numérico"));
+}
+
+TEST_F(VentanaTest, TipoDeComprobanteLlenaElComprobante) {
+    auto w = nueva();
+    // A type of another system is no accounting voucher type.
+    EXPECT_FALSE(valida(*w, "TC", QStringLiteral("FC")));
+    EXPECT_EQ(ultimoMensaje(), QStringLiteral("El tipo de comprobante ingresado no es valido o no "
+                                              "tiene asignada ninguna letra"));
+
+    responder->shown.clear();
+    EXPECT_TRUE(valida(*w, "TC", QStringLiteral("AJUS")));
+    EXPECT_TRUE(responder->shown.empty());
+    EXPECT_EQ(w->Campo(QStringLiteral("SUCURSAL"))->text(), QStringLiteral("0001"));
+    EXPECT_EQ(w->Campo(QStringLiteral("NUMERO"))->text(), QStringLiteral("00000002"));
+    EXPECT_EQ(w->Campo(QStringLiteral("LETRA"))->text(), QStringLiteral("X"));
+    EXPECT_FALSE(w->Campo(QStringLiteral("SUCURSAL"))->isEnabled());
+    EXPECT_FALSE(w->Campo(QStringLiteral("NUMERO"))->isEnabled());
+    EXPECT_EQ(w->lbldesctc->text(), QStringLiteral("Ajuste por Inflación"));
+    EXPECT_EQ(ClsIni::LeeIni(QStringLiteral("CN000p.INI"), CNStuffContable::gSeccionIni,
+                             QStringLiteral("Ajuste(TC)")),
+              QStringLiteral("AJUS"));
+    // A new entry opens the voucher fields again.
+    w->NuevoAsiento();
+    EXPECT_TRUE(w->Campo(QStringLiteral("SUCURSAL"))->isEnabled());
+    EXPECT_TRUE(w->Campo(QStringLiteral("NUMERO"))->text().isEmpty());
+}
+
+TEST_F(VentanaTest, ReglasDeLaLetra) {
+    auto w = nueva();
+    w->Campo(QStringLiteral("TC"))->setText(QStringLiteral("AJUS"));
+    EXPECT_FALSE(valida(*w, "LETRA", QStringLiteral("M")));
+    EXPECT_EQ(ultimoMensaje(), QStringLiteral("Debe ingresar A,B,C,X,E"));
+    EXPECT_FALSE(valida(*w, "LETRA", QStringLiteral("B")));
+    EXPECT_EQ(ultimoMensaje(), QStringLiteral("La letra Informada no forma parte de las "
+                                              "informadas en la configuracion"));
+    EXPECT_TRUE(w->FrmCabecera->isEnabled());
+
+    // Lower case passes; the book fills point of sale and number and the
+    // header locks with "&Generar" ready.
+    responder->shown.clear();
+    EXPECT_TRUE(valida(*w, "LETRA", QStringLiteral("x")));
+    EXPECT_TRUE(responder->shown.empty());
+    EXPECT_EQ(w->Campo(QStringLiteral("SUCURSAL"))->text(), QStringLiteral("0001"));
+    EXPECT_EQ(w->Campo(QStringLiteral("NUMERO"))->text(), QStringLiteral("00000002"));
+    EXPECT_FALSE(w->FrmCabecera->isEnabled());
+    EXPECT_TRUE(w->CmdGenerar->isEnabled());
+    EXPECT_FALSE(w->Paxtor1->estado(Paxtor::EstadoCerrar));
+}
+
+TEST_F(VentanaTest, CuentaREI) {
+    auto w = nueva();
+    EXPECT_FALSE(valida(*w, "CTA_REI", QString()));
+    EXPECT_EQ(ultimoMensaje(), QStringLiteral("Debe ingresar un código de Cuenta R.E.I."));
+    EXPECT_FALSE(valida(*w, "CTA_REI", QStringLiteral("9999")));
+    EXPECT_EQ(ultimoMensaje(), QStringLiteral("Código inexistente"));
+    EXPECT_FALSE(w->Modificado);
+    EXPECT_TRUE(valida(*w, "CTA_REI", QStringLiteral("5901")));
+    EXPECT_EQ(w->LblDescCuenta->text(), QStringLiteral("R.E.I."));
+    EXPECT_TRUE(w->Modificado);
+}
+
+// Enter validates: a refused field keeps the focus, a passed one moves on;
+// code fields take capitals as typed.
+TEST_F(VentanaTest, EnterValidaYMueveElFoco) {
+    cuenta(QStringLiteral("AB01"), QStringLiteral("Cuenta con letras"), 0);
+    auto w = nueva();
+    muestra(*w);
+    QLineEdit* rei = w->Campo(QStringLiteral("CTA_REI"));
+    rei->setFocus();
+    QTest::keyClicks(rei, QStringLiteral("9999"));
+    QTest::keyClick(rei, Qt::Key_Return);
+    EXPECT_EQ(ultimoMensaje(), QStringLiteral("Código inexistente"));
+    EXPECT_EQ(QApplication::focusWidget(), rei);
+    EXPECT_EQ(w->IndiceActual, 3);
+
+    rei->clear();
+    QTest::keyClicks(rei, QStringLiteral("ab01"));
+    EXPECT_EQ(rei->text(), QStringLiteral("AB01"));
+    QTest::keyClick(rei, Qt::Key_Return);
+    EXPECT_FALSE(w->HayError);
+    EXPECT_EQ(QApplication::focusWidget(), w->Campo(QStringLiteral("TC")));
+    // The focused field's tag decides the lookup key; "&Generar" follows CTA_REI.
+    EXPECT_TRUE(w->Paxtor1->estado(Paxtor::EstadoConsultar));
+    EXPECT_TRUE(w->CmdGenerar->isEnabled());
+}

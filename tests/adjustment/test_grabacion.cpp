@@ -1,0 +1,187 @@
+#include "test_ventana_fixture.h"
+
+namespace {
+
+TipoLineaAjuste lineaDe(const char* cuenta, const char* debe, const char* haber) {
+    TipoLineaAjuste l;
+    l.setCuenta(QLatin1String(cuenta));
+    l.Debe = QLatin1String(debe);
+    l.Haber = QLatin1String(haber);
+    return l;
+}
+
+} // namespace
+
+class GrabacionTest : public VentanaTest {
+protected:
+    // An accepted header and a balanced entry of two lines, as the window
+    // holds them before the save.
+    std::unique_ptr<FrmQuarzelo> asiento(const QString& detalle = QStringLiteral("Ajuste")) {
+        auto w = nueva();
+        w->Campo(QStringLiteral("CTA_REI"))->setText(QStringLiteral("5901"));
+        w->Campo(QStringLiteral("TC"))->setText(QStringLiteral("AJUS"));
+        w->Campo(QStringLiteral("SUCURSAL"))->setText(QStringLiteral("0001"));
+        w->Campo(QStringLiteral("NUMERO"))->setText(QStringLiteral("00000002"));
+        w->Campo(QStringLiteral("LETRA"))->setText(QStringLiteral("X"));
+        w->Campo(QStringLiteral("DETALLE"))->setText(detalle);
+        w->Campo(QStringLiteral("CABIMPORTE"))->setText(QStringLiteral("90,74"));
+        w->Lineas = {TipoLineaAjuste(), lineaDe("1101", "90,7402", ""), lineaDe("5901", "", "90,74")};
+        return w;
+    }
+
+    // A general entry of December stored by someone else.
+    void otroAsiento(int numero) {
+        db.exec(QStringLiteral("INSERT INTO MV_ASIENTOS (PERIODO, MES_OPERATIVO, \"NUMERO "
+                               "ASIENTO\", FECHA, CUENTA, TIPO_REG) VALUES (2023, 12, %1, "
+                               "'2023-12-15 00:00:00', '5901', '')")
+                    .arg(numero));
+    }
+};
+
+// Texts go in as typed, dates as dates, AJUSTE_HASTA as its day-first text.
+TEST_F(GrabacionTest, TextosYFechasComoSon) {
+    const QString concepto = QStringLiteral("Ajuste d'inflación ''doble'' \"y\" fin");
+    auto w = asiento(concepto);
+    w->GrabaAsiento();
+    ASSERT_FALSE(w->HayError) << responder->messages().join(u'|').toStdString();
+    const auto filas = db.rows(QStringLiteral(
+        "SELECT DETALLE, FECHA, AJUSTE_HASTA, VENCIMIENTO, typeof(VENCIMIENTO), "
+        "fechahora_grabacion FROM MV_ASIENTOS WHERE ESAJUSTE = 1 ORDER BY SECUENCIA"));
+    ASSERT_EQ(filas.size(), 2);
+    for (const auto& f : filas) {
+        EXPECT_EQ(f[0].toString(), concepto);
+        EXPECT_EQ(f[1].toString(), QStringLiteral("2023-12-31 00:00:00"));
+        EXPECT_EQ(f[2].toString(), QStringLiteral("31/12/2023"));
+        EXPECT_EQ(f[4].toString(), QStringLiteral("null"));
+        EXPECT_TRUE(QDateTime::fromString(f[5].toString(), QStringLiteral("yyyy-MM-dd HH:mm:ss"))
+                        .isValid())
+            << f[5].toString().toStdString();
+    }
+}
+
+// Someone stores entry 8 of December between the moment the number could have
+// been read and the insert: the save still takes the next free number, the
+// same for all its lines.
+TEST_F(GrabacionTest, ElNumeroSeTomaDentroDeLaTransaccion) {
+    otroAsiento(7);
+    auto w = asiento();
+    w->Lineas.push_back(lineaDe("1201", "0", ""));
+    bool hecho = false;
+    gDatos().cnn()->setFaultInjector([&](const QString& s) -> std::optional<ado::Error> {
+        if (!hecho && s.contains(QStringLiteral("BEGIN TRANSACTION"), Qt::CaseInsensitive)) {
+            hecho = true;
+            otroAsiento(8);
+        }
+        return std::nullopt;
+    });
+    w->GrabaAsiento();
+    gDatos().cnn()->setFaultInjector({});
+    ASSERT_TRUE(hecho);
+    ASSERT_FALSE(w->HayError) << responder->messages().join(u'|').toStdString();
+    const auto filas = db.rows(QStringLiteral(
+        "SELECT \"NUMERO ASIENTO\", MES_OPERATIVO, SECUENCIA FROM MV_ASIENTOS WHERE ESAJUSTE = 1 "
+        "ORDER BY SECUENCIA"));
+    ASSERT_EQ(filas.size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(filas[i][0].toLongLong(), 9);
+        EXPECT_EQ(filas[i][1].toLongLong(), 12);
+        EXPECT_EQ(filas[i][2].toLongLong(), i + 1);
+    }
+    EXPECT_EQ(db.scalar(QStringLiteral("SELECT COUNT(DISTINCT \"NUMERO ASIENTO\") FROM "
+                                       "MV_ASIENTOS WHERE MES_OPERATIVO = 12"))
+                  .toLongLong(),
+              3);
+}
+
+// One refused INSERT: no line is stored, the book keeps its number and the
+// window keeps the entry.
+TEST_F(GrabacionTest, FallaDeUnInsertNoGrabaNada) {
+    auto w = asiento();
+    w->Paxtor1->setEstado(Paxtor::EstadoGrabar, true);
+    int inserts = 0;
+    gDatos().cnn()->setFaultInjector([&](const QString& s) -> std::optional<ado::Error> {
+        if (s.contains(QStringLiteral("INSERT INTO MV_ASIENTOS"), Qt::CaseInsensitive) &&
+            ++inserts == 2)
+            return ado::Error{-2147217873, QStringLiteral("Restricción violada"), {}, 2627, {}};
+        return std::nullopt;
+    });
+    w->Paxtor1_ButtonClick(QStringLiteral("GRABAR"));
+    gDatos().cnn()->setFaultInjector({});
+    EXPECT_EQ(inserts, 2);
+    EXPECT_TRUE(w->HayError);
+    EXPECT_EQ(lineasAjuste(), 0);
+    EXPECT_EQ(libroX().toLongLong(), 2);
+    EXPECT_FALSE(responder->messages().contains(QStringLiteral("Proceso Completo!")));
+    EXPECT_EQ(responder->shown.back().title, QStringLiteral("Aviso al Operador!"));
+    // The failed entry stays on screen; only NUEVO goes on.
+    EXPECT_EQ(w->Lineas.size(), 3u);
+    EXPECT_EQ(w->Campo(QStringLiteral("DETALLE"))->text(), QStringLiteral("Ajuste"));
+    EXPECT_FALSE(w->CmdGenerar->isEnabled());
+    EXPECT_FALSE(w->Paxtor1->estado(Paxtor::EstadoGrabar));
+    EXPECT_TRUE(w->Paxtor1->estado(Paxtor::EstadoNuevo));
+}
+
+TEST_F(GrabacionTest, AsientoSinLineasNoSeGraba) {
+    auto w = asiento();
+    w->Lineas = {TipoLineaAjuste(), lineaDe("", "5", "")};
+    w->GrabaAsiento();
+    EXPECT_TRUE(w->HayError);
+    EXPECT_EQ(ultimoMensaje(), QStringLiteral("El asiento no tiene líneas para grabar"));
+    EXPECT_EQ(db.scalar(QStringLiteral("SELECT COUNT(*) FROM MV_ASIENTOS")).toLongLong(), 0);
+    EXPECT_EQ(libroX().toLongLong(), 2);
+}
+
+// A value that cannot be converted stops the save before anything is sent.
+TEST_F(GrabacionTest, FallaDeConversionAbortaLaGrabacion) {
+    auto w = asiento();
+    w->Lineas[2].Haber = QStringLiteral("9O,74"); // a letter O
+    w->GrabaAsiento();
+    EXPECT_TRUE(w->HayError);
+    ASSERT_FALSE(responder->shown.empty());
+    EXPECT_EQ(responder->shown.back().title, QStringLiteral("Error en conversion de datos"));
+    EXPECT_TRUE(ultimoMensaje().startsWith(
+        QStringLiteral("Verifique las siguientes opciones: \r\n\r\n1) Ha ingresado letras")));
+    EXPECT_EQ(lineasAjuste(), 0);
+
+    w = asiento();
+    w->Campo(QStringLiteral("FECHA"))->setText(QStringLiteral("31/13/2023"));
+    w->GrabaAsiento();
+    EXPECT_TRUE(w->HayError);
+    EXPECT_TRUE(ultimoMensaje().endsWith(QStringLiteral("En el campo: fecha/FECHA")));
+    EXPECT_EQ(lineasAjuste(), 0);
+    EXPECT_EQ(libroX().toLongLong(), 2);
+}
+
+// The save check revalidates the header as the user left it: a voucher
+// number taken at the duplicate question is the one stored.
+TEST_F(GrabacionTest, ElComprobanteAceptadoEsElQueSeGraba) {
+    db.exec(QStringLiteral("INSERT INTO MV_ASIENTOS (PERIODO, MES_OPERATIVO, \"NUMERO ASIENTO\", "
+                           "FECHA, CUENTA, TC, SUCURSAL, NUMERO, LETRA, TIPO_REG) VALUES (2023, 5, "
+                           "1, '2023-05-02 00:00:00', '5901', 'AJUS', '0001', '00000002', 'X', '')"));
+    auto w = asiento();
+    ASSERT_TRUE(valida(*w, "TC", QStringLiteral("AJUS")));
+    responder->answerMsg(vb::vbYes);
+    ASSERT_TRUE(valida(*w, "LETRA", QStringLiteral("X")));
+    EXPECT_EQ(ultimoMensaje(),
+              QStringLiteral("El Comprobante Duplicado, el nuevo numero es: 0001-00000003X"));
+    EXPECT_EQ(w->Campo(QStringLiteral("NUMERO"))->text(), QStringLiteral("00000003"));
+
+    const size_t antes = responder->shown.size();
+    w->Paxtor1_ButtonClick(QStringLiteral("GRABAR"));
+    ASSERT_EQ(responder->shown.size(), antes + 1) << responder->messages().join(u'|').toStdString();
+    EXPECT_EQ(ultimoMensaje(), QStringLiteral("Proceso Completo!"));
+    EXPECT_EQ(db.scalar(QStringLiteral("SELECT DISTINCT NUMERO FROM MV_ASIENTOS WHERE ESAJUSTE = 1"))
+                  .toString(),
+              QStringLiteral("00000003"));
+    EXPECT_EQ(libroX().toLongLong(), 4);
+}
+
+TEST_F(GrabacionTest, EjercicioDeUnaFecha) {
+    std::int16_t p = -1;
+    FrmQuarzelo::ObtienePeriodo(QStringLiteral("31/12/2023"), p);
+    EXPECT_EQ(p, 2023);
+    FrmQuarzelo::ObtienePeriodo(QStringLiteral("01/01/2022"), p);
+    EXPECT_EQ(p, 2022);
+    FrmQuarzelo::ObtienePeriodo(QStringLiteral("01/01/2030"), p);
+    EXPECT_EQ(p, 0);
+}

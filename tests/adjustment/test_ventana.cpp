@@ -1,0 +1,163 @@
+#include "test_ventana_fixture.h"
+
+namespace {
+const QString kPregunta = QStringLiteral("INGRESE EL NUMERO DE EJERCICIO CONTABLE QUE DESEA AJUSTAR...");
+const QString kAbandonar = QStringLiteral("¿Está seguro de abandonar la carga de datos?");
+} // namespace
+
+TEST_F(VentanaTest, ArranqueDesdeLaLineaDeComandos) {
+    auto w = arranca();
+
+    ASSERT_TRUE(gDatos().gOpenFlag);
+    ASSERT_FALSE(responder->shown.empty());
+    const auto& pregunta = responder->shown.front();
+    EXPECT_TRUE(pregunta.isInput);
+    EXPECT_EQ(pregunta.prompt, kPregunta);
+    EXPECT_EQ(pregunta.title, QStringLiteral("AVISO AL OPERADOR"));
+    EXPECT_EQ(pregunta.defaultText, QStringLiteral("2022")); // the lowest open year
+    EXPECT_EQ(responder->shown.size(), 1u) << responder->messages().join(u'|').toStdString();
+
+    EXPECT_EQ(CNStuffContable::gPeriodoActual, QStringLiteral("2023"));
+    EXPECT_EQ(w->Tabla, QStringLiteral("MV_ASIENTOS"));
+    ASSERT_TRUE(w->RsAsientos);
+    EXPECT_EQ(w->RsAsientos->State(), ado::adStateOpen);
+    // No adjustment yet: the whole year, the date its last day, all fixed.
+    for (const char* c : {"PERIODO_DESDE", "PERIODO_HASTA", "FECHA"})
+        EXPECT_FALSE(w->Campo(QLatin1String(c))->isEnabled()) << c;
+    EXPECT_EQ(w->Campo(QStringLiteral("PERIODO_DESDE"))->text(), QStringLiteral("01/2023"));
+    EXPECT_EQ(w->Campo(QStringLiteral("PERIODO_HASTA"))->text(), QStringLiteral("12/2023"));
+    EXPECT_EQ(w->Campo(QStringLiteral("FECHA"))->text(), QStringLiteral("31/12/2023"));
+    // The number shown is of today's month (March 2024 by the test clock).
+    EXPECT_EQ(w->Campo(QStringLiteral("[NUMERO ASIENTO]"))->text(), QStringLiteral("03-0000001"));
+    EXPECT_FALSE(w->CmdGenerar->isEnabled());
+    EXPECT_TRUE(w->FrmCabecera->isEnabled());
+    EXPECT_TRUE(w->Paxtor1->estado(Paxtor::EstadoNuevo));
+    EXPECT_TRUE(w->Paxtor1->estado(Paxtor::EstadoCerrar));
+    EXPECT_TRUE(w->Paxtor1->estado(Paxtor::EstadoCancelar));
+    EXPECT_FALSE(w->Paxtor1->estado(Paxtor::EstadoGrabar));
+    EXPECT_FALSE(w->Paxtor1->estado(Paxtor::EstadoBorrar));
+}
+
+// A text that is no number, a year that does not exist and a closed year are
+// refused and the question comes again.
+TEST_F(VentanaTest, EjercicioInvalidoSePreguntaDeNuevo) {
+    db.exec(QStringLiteral("UPDATE MV_EJERCICIOS SET CERRADO = 1 WHERE PERIODO = 2022"));
+    responder->answerInput(QStringLiteral("dos mil"));
+    responder->answerInput(QStringLiteral("2030"));
+    responder->answerInput(QStringLiteral("2022"));
+    auto w = arranca(QStringLiteral("2023"));
+
+    std::vector<QString> preguntas, avisos;
+    for (const auto& s : responder->shown)
+        (s.isInput ? preguntas : avisos).push_back(s.prompt);
+    EXPECT_EQ(preguntas.size(), 4u);
+    ASSERT_EQ(avisos.size(), 3u);
+    EXPECT_EQ(avisos[0], QStringLiteral("El número de ejercicio ingresado no es válido"));
+    EXPECT_EQ(avisos[1], QStringLiteral("El ejercicio 2030 no existe"));
+    EXPECT_EQ(avisos[2], QStringLiteral("El ejercicio 2022 está cerrado y no puede ajustarse"));
+    EXPECT_EQ(responder->shown.front().defaultText, QStringLiteral("2023")); // 2022 is closed
+    EXPECT_EQ(CNStuffContable::gPeriodoActual, QStringLiteral("2023"));
+    EXPECT_EQ(w->Campo(QStringLiteral("FECHA"))->text(), QStringLiteral("31/12/2023"));
+}
+
+TEST_F(VentanaTest, SinRespuestaTerminaElPrograma) {
+    responder->answerInput(QStringLiteral("abc")); // refused first
+    resetInstances();
+    CNStuffContable::setLineaComandos(lineaComandos());
+    responder->answerInput(QString());
+    FrmQuarzelo w;
+    EXPECT_THROW(w.Form_Load(), vb::ProgramEnded);
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_TRUE(w.Campo(QStringLiteral("FECHA"))->text().isEmpty());
+}
+
+// The last stored adjustment decides the first month; one dated at the year's
+// end is told about, and the preparation goes on.
+TEST_F(VentanaTest, UltimoAjusteDelEjercicio) {
+    db.exec(QStringLiteral(
+        "INSERT INTO MV_ASIENTOS (PERIODO, MES_OPERATIVO, \"NUMERO ASIENTO\", FECHA, CUENTA, "
+        "ESAJUSTE, AJUSTE_HASTA) VALUES (2023, 6, 1, '2023-06-30 00:00:00', '5901', 1, "
+        "'30/06/2023'), (2022, 12, 1, '2022-12-31 00:00:00', '5901', 1, '31/12/2022')"));
+    auto w = nueva();
+    EXPECT_TRUE(responder->shown.empty());
+    EXPECT_EQ(w->Campo(QStringLiteral("PERIODO_DESDE"))->text(), QStringLiteral("07/2023"));
+    EXPECT_EQ(w->Campo(QStringLiteral("PERIODO_HASTA"))->text(), QStringLiteral("12/2023"));
+
+    db.exec(QStringLiteral(
+        "INSERT INTO MV_ASIENTOS (PERIODO, MES_OPERATIVO, \"NUMERO ASIENTO\", FECHA, CUENTA, "
+        "ESAJUSTE, AJUSTE_HASTA) VALUES (2023, 12, 1, '2023-12-31 00:00:00', '5901', 1, "
+        "'31/12/2023')"));
+    w->Paxtor1_ButtonClick(QStringLiteral("nuevo"));
+    ASSERT_EQ(responder->shown.size(), 1u);
+    EXPECT_EQ(responder->shown[0].prompt,
+              QStringLiteral("Ultimo ajuste realizado con fecha 31/12/2023\r\n-Debe seleccionar un "
+                             "ejercicio posterior \r\nVuelva a intentarlo cambiando el ejercicio"));
+    EXPECT_EQ(responder->shown[0].title, QStringLiteral("Atencion"));
+    EXPECT_EQ(responder->shown[0].buttons, vb::vbCritical);
+    EXPECT_EQ(w->Campo(QStringLiteral("PERIODO_DESDE"))->text(), QStringLiteral("01/2024"));
+}
+
+TEST_F(VentanaTest, CerrarPreguntaSoloConCambios) {
+    auto w = nueva();
+    EXPECT_THROW(w->Paxtor1_ButtonClick(QStringLiteral("CERRAR")), vb::ProgramEnded);
+    EXPECT_TRUE(responder->shown.empty());
+
+    w = nueva();
+    ASSERT_TRUE(valida(*w, "CTA_REI", QStringLiteral("5901")));
+    responder->answerMsg(vb::vbNo);
+    w->Paxtor1_ButtonClick(QStringLiteral("CERRAR"));
+    ASSERT_EQ(responder->shown.size(), 1u);
+    EXPECT_EQ(responder->shown[0].prompt, kAbandonar);
+    EXPECT_EQ(responder->shown[0].title, QStringLiteral("ATENCIÓN!!!"));
+    EXPECT_EQ(responder->shown[0].buttons, vb::vbYesNo + vb::vbExclamation + vb::vbDefaultButton2);
+    responder->answerMsg(vb::vbYes);
+    EXPECT_THROW(w->Paxtor1_ButtonClick(QStringLiteral("CERRAR")), vb::ProgramEnded);
+    EXPECT_TRUE(w->Lineas.empty());
+}
+
+TEST_F(VentanaTest, CancelarYBorrar) {
+    auto w = nueva();
+    ASSERT_TRUE(valida(*w, "CTA_REI", QStringLiteral("5901")));
+    w->Paxtor1_ButtonClick(QStringLiteral("BORRAR"));
+    EXPECT_TRUE(responder->shown.empty());
+    EXPECT_EQ(w->Campo(QStringLiteral("CTA_REI"))->text(), QStringLiteral("5901"));
+
+    responder->answerMsg(vb::vbNo);
+    w->Paxtor1_ButtonClick(QStringLiteral("CANCELAR"));
+    EXPECT_EQ(w->Campo(QStringLiteral("CTA_REI"))->text(), QStringLiteral("5901"));
+    EXPECT_TRUE(w->Modificado);
+
+    // F9 from a field is the toolbar's CANCELAR.
+    responder->answerMsg(vb::vbYes);
+    QTest::keyClick(w->Campo(QStringLiteral("CTA_REI")), Qt::Key_F9);
+    EXPECT_EQ(responder->shown.size(), 2u);
+    EXPECT_TRUE(w->Campo(QStringLiteral("CTA_REI"))->text().isEmpty());
+    EXPECT_EQ(w->Campo(QStringLiteral("PERIODO_DESDE"))->text(), QStringLiteral("01/2023"));
+    EXPECT_FALSE(w->Modificado);
+}
+
+// The right button opens the field's lookup; a chosen value is accepted as if
+// typed with Enter, a cancelled one changes nothing.
+TEST_F(VentanaTest, ConsultaDelCampo) {
+    auto w = nueva();
+    QLineEdit* rei = w->Campo(QStringLiteral("CTA_REI"));
+    QTest::mouseClick(rei, Qt::RightButton);
+    EXPECT_EQ(w->IndiceActual, 3);
+    EXPECT_TRUE(rei->text().isEmpty());
+    EXPECT_TRUE(responder->shown.empty());
+
+    QStringList pedidos;
+    FrmQuarzelo::setConsulta([&](const QString& t, const QString& s, const QString& c) {
+        pedidos << t + u'|' + s + u'|' + c;
+        return t.isEmpty() ? QStringLiteral("5901") : QStringLiteral("AJUS");
+    });
+    QTest::mouseClick(rei, Qt::RightButton);
+    EXPECT_EQ(rei->text(), QStringLiteral("5901"));
+    EXPECT_EQ(w->LblDescCuenta->text(), QStringLiteral("R.E.I."));
+    w->IndiceActual = 4;
+    w->Paxtor1_ButtonClick(QStringLiteral("CONSULTAR"));
+    EXPECT_EQ(w->Campo(QStringLiteral("LETRA"))->text(), QStringLiteral("X"));
+    EXPECT_EQ(pedidos, (QStringList{QStringLiteral("|SELECT CODIGO,DESCRIPCION FROM MA_CUENTAS "
+                                                   "WHERE TITULO = 0 ORDER BY CODIGO|CODIGO"),
+                                    QStringLiteral("TA_COMPROBANTES||")}));
+}

@@ -1,0 +1,89 @@
+#pragma once
+// The adjustment window on a company database: an administrator, the
+// accounting voucher type AJUS with its receipt book, the program folder in a
+// temporary directory (INI files) and the start-up from a parameter string.
+
+#include "ajuste_fixture.h"
+
+#include "platform/clsformulario.h"
+#include "platform/clsini.h"
+#include "platform/paxtor.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest/QTest>
+
+class VentanaTest : public AjusteTest {
+protected:
+    void SetUp() override {
+        AjusteTest::SetUp();
+        vb::setAppPath(tempDir.path());
+        db.exec(QStringLiteral(
+            "INSERT INTO TA_USUARIOS (NOMBRE, UNegocio, Administrador) VALUES ('sa', '0001', 1);"
+            "INSERT INTO TA_COMPROBANTES (CODIGO, SISTEMA, TALONARIO, Descripcion, LETRAS, "
+            "ModificaNumeracion, X_SUC_DEFAULT, X_ULTIMO_NRO, X_NRO_DESDE, X_NRO_HASTA) VALUES "
+            "('AJUS', 'CONTABLE', 1, 'Ajuste por Inflación', 'X', 'FALSO', 1, 2, 1, 9999),"
+            "('FC', 'VENTAS', 1, 'Factura de Venta', 'AB', 'FALSO', 0, 0, 0, 0);"
+            "INSERT INTO V_TA_CPTE (CODIGO, TALONARIO, UNEGOCIO, Sistema, Externo, "
+            "ModificaNumeracion, X_SUC_DEFAULT, X_NRO_DESDE, X_NRO_HASTA, X_ULTIMO_NRO) VALUES "
+            "('AJUS', 1, '0001', 'CONTABLE', 0, 0, 1, 1, 9999, 2)"));
+    }
+
+    void TearDown() override {
+        FrmQuarzelo::setConsulta({});
+        CNStuffContable::setLineaComandos(std::nullopt);
+        vb::setAppPath(QString());
+        AjusteTest::TearDown();
+    }
+
+    QString lineaComandos() const {
+        return QStringLiteral("@Server=") + db.folder() + QStringLiteral("; @DbName=") +
+               db.dbName() + QStringLiteral("; @Usuario=sa; @Password=;");
+    }
+
+    // The program's start: the data object closed, the parameter string, the
+    // fiscal year answered.
+    std::unique_ptr<FrmQuarzelo> arranca(const QString& ejercicio = QStringLiteral("2023")) {
+        resetInstances();
+        CNStuffContable::setLineaComandos(lineaComandos());
+        responder->answerInput(ejercicio);
+        auto w = std::make_unique<FrmQuarzelo>();
+        w->Form_Load();
+        return w;
+    }
+
+    // A prepared new entry on the data object the fixture opened.
+    std::unique_ptr<FrmQuarzelo> nueva() {
+        auto w = std::make_unique<FrmQuarzelo>();
+        w->NuevoAsiento();
+        return w;
+    }
+
+    // The window on screen with the keyboard focus, as the user has it.
+    static void muestra(FrmQuarzelo& w) {
+        w.show();
+        QApplication::setActiveWindow(&w);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    }
+
+    // Validates a field as the accept key does; true when it passed.
+    static bool valida(FrmQuarzelo& w, const char* columna, const QString& texto) {
+        QLineEdit* c = w.Campo(QLatin1String(columna));
+        c->setText(texto);
+        return w.ValidaCampo(ClsFormulario::IndiceControl(QLatin1String(columna), w.txtFields));
+    }
+
+    QString ultimoMensaje() const {
+        return responder->shown.empty() ? QString() : responder->shown.back().prompt;
+    }
+
+    QVariant libroX() const {
+        return db.scalar(QStringLiteral("SELECT X_ULTIMO_NRO FROM V_TA_CPTE WHERE CODIGO = 'AJUS'"));
+    }
+    qlonglong lineasAjuste() const {
+        return db.scalar(QStringLiteral("SELECT COUNT(*) FROM MV_ASIENTOS WHERE ESAJUSTE = 1"))
+            .toLongLong();
+    }
+};
