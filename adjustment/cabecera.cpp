@@ -73,10 +73,9 @@ std::optional<QString> ReglaCtaRei(FrmQuarzelo& w, const QString& Texto) {
     if (!datos.ExisteEnTabla(QStringLiteral("ma_cuentas"), Texto, QStringLiteral("codigo"), nullptr,
                              8, QString(), true))
         return QStringLiteral("Código inexistente");
-    w.LblDescCuenta->setText(vb::CStr(datos.DatosTabla(QStringLiteral("ma_cuentas"), Texto,
-                                                       QStringLiteral("descripcion"),
-                                                       QStringLiteral("codigo"), 8, QString(),
-                                                       true, false)));
+    w.LblDescCuenta->setText(vb::CStr(
+        datos.DatosTabla(QStringLiteral("ma_cuentas"), Texto, QStringLiteral("descripcion"),
+                         QStringLiteral("codigo"), 8, QString(), true, false)));
     w.Modificado = true;
     w.CtaReiValidada = true;
     return std::nullopt;
@@ -108,10 +107,9 @@ std::optional<QString> ReglaTC(FrmQuarzelo& w, const QLineEdit* Control, const Q
             Pone(w, "LETRA", letra);
         }
     }
-    w.lbldesctc->setText(vb::CStr(gDatos().DatosTabla(QStringLiteral("TA_COMPROBANTES"), Texto,
-                                                      QStringLiteral("Descripcion"),
-                                                      QStringLiteral("Codigo"), 8, QString(), true,
-                                                      false)));
+    w.lbldesctc->setText(vb::CStr(
+        gDatos().DatosTabla(QStringLiteral("TA_COMPROBANTES"), Texto, QStringLiteral("Descripcion"),
+                            QStringLiteral("Codigo"), 8, QString(), true, false)));
     return std::nullopt;
 }
 
@@ -204,7 +202,8 @@ Periodo ReglaPeriodo(FrmQuarzelo& w, const QString& Texto) {
         // The month takes two digits before its separator ("1/2021" is no period).
         return {formato};
     }
-    const QString invalido = QStringLiteral("Los datos ingresados no representan un periodo válido");
+    const QString invalido =
+        QStringLiteral("Los datos ingresados no representan un periodo válido");
     const double mes = vb::Val(Texto.left(2));
     if (!PrimerDia(Texto) || mes > 12 || mes < 1)
         return {invalido};

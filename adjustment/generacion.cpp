@@ -177,11 +177,11 @@ public:
 
     // Any row of the account dated in the range.
     virtual bool HayMovimientos(const QString& Codigo) {
-        auto rs = Abre(QStringLiteral("SELECT * FROM MV_ASIENTOS WHERE CUENTA = '") + Esc(Codigo) +
-                       QStringLiteral("' AND FECHA >= ") +
-                       ClsUtilidades::FechaParaSQL(ctx_.InicioRango) +
-                       QStringLiteral(" AND FECHA <= ") + ClsUtilidades::FechaParaSQL(ctx_.FinRango) +
-                       QStringLiteral(" ") + ctx_.Filtro);
+        auto rs =
+            Abre(QStringLiteral("SELECT * FROM MV_ASIENTOS WHERE CUENTA = '") + Esc(Codigo) +
+                 QStringLiteral("' AND FECHA >= ") + ClsUtilidades::FechaParaSQL(ctx_.InicioRango) +
+                 QStringLiteral(" AND FECHA <= ") + ClsUtilidades::FechaParaSQL(ctx_.FinRango) +
+                 QStringLiteral(" ") + ctx_.Filtro);
         return !rs->EOF();
     }
 
@@ -189,13 +189,14 @@ public:
     virtual vb::Currency Neto(const QString& Codigo, int IndiceMes) {
         const Mes& m = (*ctx_.Meses)[size_t(IndiceMes)];
         auto suma = [&](const QString& alias, const QString& lado) {
-            auto rs = Abre(QStringLiteral("SELECT SUM(IMPORTE) AS [") + alias +
-                           QStringLiteral("] FROM MV_ASIENTOS WHERE CUENTA = '") + Esc(Codigo) +
-                           QStringLiteral("' AND (ESRESUMEN=0) AND (ESAJUSTE=0) AND "
-                                          "(ES_SALDO_APERTURA=0) AND [DEBE-HABER] = '") +
-                           lado + QStringLiteral("' AND FECHA >= ") +
-                           ClsUtilidades::FechaParaSQL(m.Inicio) + QStringLiteral(" AND FECHA <= ") +
-                           ClsUtilidades::FechaParaSQL(m.Fin) + QStringLiteral(" ") + ctx_.Filtro);
+            auto rs =
+                Abre(QStringLiteral("SELECT SUM(IMPORTE) AS [") + alias +
+                     QStringLiteral("] FROM MV_ASIENTOS WHERE CUENTA = '") + Esc(Codigo) +
+                     QStringLiteral("' AND (ESRESUMEN=0) AND (ESAJUSTE=0) AND "
+                                    "(ES_SALDO_APERTURA=0) AND [DEBE-HABER] = '") +
+                     lado + QStringLiteral("' AND FECHA >= ") +
+                     ClsUtilidades::FechaParaSQL(m.Inicio) + QStringLiteral(" AND FECHA <= ") +
+                     ClsUtilidades::FechaParaSQL(m.Fin) + QStringLiteral(" ") + ctx_.Filtro);
             return rs->EOF() ? vb::Currency() : ClsUtilidades::TextoAMoneda(Texto(rs->value(0)));
         };
         const vb::Currency debe = suma(QStringLiteral("ELDEBE"), QStringLiteral("D"));
@@ -346,10 +347,10 @@ private:
         // The same condition on the year as the account-by-account
         // statement, so the rows come in the same order (the year's index)
         // and "first" is the same row.
-        auto rs = Abre(QStringLiteral("SELECT CUENTA, IMPORTE, [DEBE-HABER] FROM MV_ASIENTOS "
-                                      "WHERE PERIODO = ") +
-                       ctx_.Ejercicio + QStringLiteral(" AND (ES_SALDO_APERTURA = 1) ") +
-                       ctx_.Filtro);
+        auto rs =
+            Abre(QStringLiteral("SELECT CUENTA, IMPORTE, [DEBE-HABER] FROM MV_ASIENTOS "
+                                "WHERE PERIODO = ") +
+                 ctx_.Ejercicio + QStringLiteral(" AND (ES_SALDO_APERTURA = 1) ") + ctx_.Filtro);
         for (; !rs->EOF(); rs->MoveNext()) {
             const QString clave = ClaveCuenta(Texto(rs->value(0)));
             if (!aperturas_.contains(clave))
@@ -370,8 +371,9 @@ private:
             for (size_t i = 0; i < meses.size(); ++i)
                 mes += QStringLiteral(" WHEN FECHA >= ") +
                        ClsUtilidades::FechaParaSQL(meses[i].Inicio) +
-                       QStringLiteral(" AND FECHA <= ") + ClsUtilidades::FechaParaSQL(meses[i].Fin) +
-                       QStringLiteral(" THEN ") + QString::number(i + 1);
+                       QStringLiteral(" AND FECHA <= ") +
+                       ClsUtilidades::FechaParaSQL(meses[i].Fin) + QStringLiteral(" THEN ") +
+                       QString::number(i + 1);
             mes += QStringLiteral(" ELSE 0 END");
             porMes = QStringLiteral(", ") + mes;
         }
@@ -380,13 +382,13 @@ private:
         const QString lado = QStringLiteral("CASE WHEN ") + movimiento +
                              QStringLiteral("'D' THEN 1 WHEN ") + movimiento +
                              QStringLiteral("'H' THEN 2 ELSE 0 END");
-        auto rs = Abre(QStringLiteral("SELECT CUENTA, ") + mes + QStringLiteral(" AS MES, ") +
-                       lado + QStringLiteral(" AS LADO, SUM(IMPORTE) AS TOTAL FROM MV_ASIENTOS "
-                                             "WHERE FECHA >= ") +
-                       ClsUtilidades::FechaParaSQL(ctx_.InicioRango) +
-                       QStringLiteral(" AND FECHA <= ") + ClsUtilidades::FechaParaSQL(ctx_.FinRango) +
-                       QStringLiteral(" ") + ctx_.Filtro + QStringLiteral(" GROUP BY CUENTA") +
-                       porMes + QStringLiteral(", ") + lado);
+        auto rs =
+            Abre(QStringLiteral("SELECT CUENTA, ") + mes + QStringLiteral(" AS MES, ") + lado +
+                 QStringLiteral(" AS LADO, SUM(IMPORTE) AS TOTAL FROM MV_ASIENTOS "
+                                "WHERE FECHA >= ") +
+                 ClsUtilidades::FechaParaSQL(ctx_.InicioRango) + QStringLiteral(" AND FECHA <= ") +
+                 ClsUtilidades::FechaParaSQL(ctx_.FinRango) + QStringLiteral(" ") + ctx_.Filtro +
+                 QStringLiteral(" GROUP BY CUENTA") + porMes + QStringLiteral(", ") + lado);
         for (; !rs->EOF(); rs->MoveNext()) {
             auto& fila = sumas_[ClaveCuenta(Texto(rs->value(0)))];
             if (fila.empty())
@@ -401,7 +403,8 @@ private:
     }
 
     void LeeIndices() {
-        auto rs = Abre(QStringLiteral("SELECT CODIGO, INDICE, AJUSTE, DESCRIPCION FROM MA_CUENTAS"));
+        auto rs =
+            Abre(QStringLiteral("SELECT CODIGO, INDICE, AJUSTE, DESCRIPCION FROM MA_CUENTAS"));
         for (; !rs->EOF(); rs->MoveNext()) {
             const QString clave = ClaveRecortada(Texto(rs->value(0)));
             if (vb::CBool(rs->value(2)) && !series_.contains(clave))
@@ -412,11 +415,10 @@ private:
         rs = Abre(QStringLiteral("SELECT ANIO, MES, INDICE1, INDICE2, INDICE3, INDICE4 FROM "
                                  "MA_INDAJUSTE"));
         for (; !rs->EOF(); rs->MoveNext()) {
-            const auto clave =
-                qMakePair(int(vb::CLng(rs->value(0))), int(vb::CLng(rs->value(1))));
+            const auto clave = qMakePair(int(vb::CLng(rs->value(0))), int(vb::CLng(rs->value(1))));
             if (!coeficientes_.contains(clave))
-                coeficientes_.insert(clave, {rs->value(2), rs->value(3), rs->value(4),
-                                             rs->value(5)});
+                coeficientes_.insert(clave,
+                                     {rs->value(2), rs->value(3), rs->value(4), rs->value(5)});
         }
     }
 
@@ -447,8 +449,8 @@ const QString& GeneracionAjuste::AvisoNoGrabable() {
     return t;
 }
 
-GeneracionAjuste::GeneracionAjuste(LineasAjuste& Lineas, const QString& Ejercicio,
-                                   Lectura lectura, DiaFinal diaFinal)
+GeneracionAjuste::GeneracionAjuste(LineasAjuste& Lineas, const QString& Ejercicio, Lectura lectura,
+                                   DiaFinal diaFinal)
     : lineas_(Lineas), ejercicio_(Recorta(Ejercicio)), diaFinal_(std::move(diaFinal)) {
     if (lectura == Lectura::Agrupada)
         fuente_ = std::make_unique<FuenteAgrupada>();
@@ -475,9 +477,9 @@ std::vector<GeneracionAjuste::Mes> GeneracionAjuste::Meses(const QString& Period
                                                            const QString& PeriodoHasta,
                                                            int MesDesde, int AnioDesde) {
     std::vector<Mes> meses;
-    const QDate finRango = FechaDe(
-        QString::number(UltimoDiaMes(PeriodoHasta.left(2), PeriodoHasta.mid(3))) + u'/' +
-        PeriodoHasta);
+    const QDate finRango =
+        FechaDe(QString::number(UltimoDiaMes(PeriodoHasta.left(2), PeriodoHasta.mid(3))) + u'/' +
+                PeriodoHasta);
     Mes m;
     m.Inicio = QStringLiteral("01/") + PeriodoDesde;
     m.Fin = QString::number(UltimoDiaMes(PeriodoDesde.left(2), PeriodoDesde.mid(3))) + u'/' +
@@ -513,7 +515,8 @@ GeneracionAjuste::Fin GeneracionAjuste::Genera_Asiento(const QString& PeriodoDes
     try {
         Contexto ctx;
         ctx.Ejercicio = ejercicio_;
-        ctx.Filtro = IncluirProforma ? QString() : QStringLiteral(" AND (TC<>'CBFP' AND TC<>'FP') ");
+        ctx.Filtro =
+            IncluirProforma ? QString() : QStringLiteral(" AND (TC<>'CBFP' AND TC<>'FP') ");
         const int MesDesde = Entero16(PeriodoDesde.section(u'/', 0, 0));
         const int AnioDesde = Entero16(PeriodoDesde.section(u'/', 1));
         Entero16(PeriodoHasta.section(u'/', 0, 0));
@@ -527,9 +530,8 @@ GeneracionAjuste::Fin GeneracionAjuste::Genera_Asiento(const QString& PeriodoDes
         }
         meses_ = Meses(PeriodoDesde, PeriodoHasta, MesDesde, AnioDesde);
         ctx.InicioRango = QStringLiteral("01/") + PeriodoDesde;
-        ctx.FinRango =
-            QString::number(UltimoDiaMes(PeriodoHasta.left(2), PeriodoHasta.mid(3))) + u'/' +
-            PeriodoHasta;
+        ctx.FinRango = QString::number(UltimoDiaMes(PeriodoHasta.left(2), PeriodoHasta.mid(3))) +
+                       u'/' + PeriodoHasta;
         ctx.Meses = &meses_;
         fuente_->Prepara(ctx);
 

@@ -138,7 +138,7 @@ private:
     DiaFinal diaFinal_;
     std::unique_ptr<Fuente> fuente_;
     std::vector<Mes> meses_;
-    QHash<QString, int> posicion_; // trimmed account code -> line index
+    QHash<QString, int> posicion_;     // trimmed account code -> line index
     QDate finEjercicio_{1899, 12, 30}; // kept from one account to the next
     QString mensaje_;
 };

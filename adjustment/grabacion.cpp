@@ -160,8 +160,9 @@ void FrmQuarzelo::GrabaAsiento() {
                         false);
             AgregaCampo(QStringLiteral("Periodo"), ejercicio, QStringLiteral("@"), false);
             AgregaLiteral(QStringLiteral("fechahora_grabacion"), grabacion, false);
-            AgregaCampo(QStringLiteral("UNegocio"), ClsUtilidades::RellenaCeros(QStringLiteral("1"), 4),
-                        QStringLiteral("'"), false);
+            AgregaCampo(QStringLiteral("UNegocio"),
+                        ClsUtilidades::RellenaCeros(QStringLiteral("1"), 4), QStringLiteral("'"),
+                        false);
             QString sinWhere;
             ArmaSentenciaSQL(gCamposSQL, Sentencias, QStringLiteral("MV_ASIENTOS"), false,
                              sinWhere);
@@ -173,8 +174,8 @@ void FrmQuarzelo::GrabaAsiento() {
         if (primera) {
             HayError = true;
             ClsUtilidades::CursorEspera(false);
-            vb::MsgBox(QStringLiteral("El asiento no tiene líneas para grabar"),
-                       vb::vbExclamation, QStringLiteral("Aviso al Operador"));
+            vb::MsgBox(QStringLiteral("El asiento no tiene líneas para grabar"), vb::vbExclamation,
+                       QStringLiteral("Aviso al Operador"));
             return;
         }
 
@@ -227,7 +228,8 @@ void FrmQuarzelo::ObtienePeriodo(const QString& Fecha, std::int16_t& Periodo) {
                              fecha + QStringLiteral(" and [Fecha Hasta] >= ") + fecha,
                          rs, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true);
     if (rs && rs->State() == ado::adStateOpen && !rs->EOF())
-        Periodo = std::int16_t(vb::Val(ClsUtilidades::ValorCampo(rs->Fields(QStringLiteral("Periodo")))));
+        Periodo =
+            std::int16_t(vb::Val(ClsUtilidades::ValorCampo(rs->Fields(QStringLiteral("Periodo")))));
     if (rs)
         datos.CierraRecordset(rs);
 }

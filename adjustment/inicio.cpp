@@ -110,7 +110,8 @@ void FrmQuarzelo::Form_Load() {
     // The year must exist and be open; the question comes again until it does.
     int ejercicio = 0;
     for (;;) {
-        const QString respuesta = vb::InputBox(kPreguntaEjercicio, kTituloEjercicio, gPeriodoActual);
+        const QString respuesta =
+            vb::InputBox(kPreguntaEjercicio, kTituloEjercicio, gPeriodoActual);
         if (respuesta.trimmed().isEmpty())
             vb::End(0);
         const QString motivo = MotivoEjercicio(respuesta, ejercicio);

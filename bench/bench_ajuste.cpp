@@ -83,8 +83,8 @@ void ArmaEmpresa(const QString& archivo, const Opciones& o) {
         for (int mes = (anio == 2022 ? 12 : 1); mes <= 12; ++mes) {
             QString v;
             for (int s = 1; s <= 4; ++s)
-                v += QStringLiteral(", %1").arg(1.0 + 0.01 * s * (13 - mes) + entre(0, 99) / 1e4,
-                                                0, 'f', 6);
+                v += QStringLiteral(", %1").arg(1.0 + 0.01 * s * (13 - mes) + entre(0, 99) / 1e4, 0,
+                                                'f', 6);
             Ejecuta(db, QStringLiteral("INSERT INTO MA_INDAJUSTE VALUES (%1, %2%3)")
                             .arg(anio)
                             .arg(mes)
@@ -134,8 +134,8 @@ void ArmaEmpresa(const QString& archivo, const Opciones& o) {
                            -1, &mov, nullptr) != SQLITE_OK)
         Falla(db, "prepare MV_ASIENTOS");
     auto linea = [&](int mes, int numero, int secuencia, const QString& fecha, const char* tc,
-                     const QString& cuenta, double importe, const char* dh, int resumen,
-                     int ajuste, int apertura) {
+                     const QString& cuenta, double importe, const char* dh, int resumen, int ajuste,
+                     int apertura) {
         const QByteArray f = fecha.toUtf8(), c = cuenta.toUtf8();
         sqlite3_bind_int(mov, 1, mes);
         sqlite3_bind_int(mov, 2, numero);
@@ -163,9 +163,9 @@ void ArmaEmpresa(const QString& archivo, const Opciones& o) {
     while (escritas < o.lineas) {
         const int mes = entre(1, 12);
         const QDate dia(2023, mes, entre(1, QDate(2023, mes, 1).daysInMonth()));
-        const QString fecha = dia.toString(QStringLiteral("yyyy-MM-dd")) +
-                              (entre(0, 200) == 0 ? QStringLiteral(" 17:45:00")
-                                                  : QStringLiteral(" 00:00:00"));
+        const QString fecha =
+            dia.toString(QStringLiteral("yyyy-MM-dd")) +
+            (entre(0, 200) == 0 ? QStringLiteral(" 17:45:00") : QStringLiteral(" 00:00:00"));
         const char* tc = tcs[entre(0, 7)];
         const double importe = entre(1, 5000000) / 100.0;
         const int resumen = entre(0, 50) == 0;

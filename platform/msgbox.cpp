@@ -66,12 +66,12 @@ int firstButtonCode(int style) {
 class QtResponder : public DialogResponder {
 public:
     int messageBox(const QString& prompt, int buttons, const QString& title) override {
-        const std::vector<ButtonSpec> specs = buttonsOf(buttons);
+        const std::vector<ButtonSpec> choices = buttonsOf(buttons);
         const size_t defaultIndex =
-            std::min(static_cast<size_t>((buttons >> 8) & 3), specs.size() - 1);
+            std::min(static_cast<size_t>((buttons >> 8) & 3), choices.size() - 1);
         if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
             std::fprintf(stderr, "%s\n", qPrintable(displayText(prompt)));
-            return specs[defaultIndex].code;
+            return choices[defaultIndex].code;
         }
         QMessageBox box;
         box.setWindowTitle(boxTitle(title));
@@ -96,7 +96,7 @@ public:
         }
         std::vector<QPushButton*> pushed;
         QPushButton* cancelButton = nullptr;
-        for (const ButtonSpec& s : specs) {
+        for (const ButtonSpec& s : choices) {
             QPushButton* b = box.addButton(s.text, s.role);
             pushed.push_back(b);
             if (s.code == vbCancel)
@@ -107,14 +107,14 @@ public:
         // nothing on Yes/No and Abort/Retry/Ignore boxes, as in the original.
         if (cancelButton)
             box.setEscapeButton(cancelButton);
-        else if (specs.size() == 1)
+        else if (choices.size() == 1)
             box.setEscapeButton(pushed.front());
         box.exec();
         QAbstractButton* clicked = box.clickedButton();
         for (size_t i = 0; i < pushed.size(); ++i)
             if (pushed[i] == clicked)
-                return specs[i].code;
-        return cancelButton ? vbCancel : specs[defaultIndex].code;
+                return choices[i].code;
+        return cancelButton ? vbCancel : choices[defaultIndex].code;
     }
 
     QString inputBox(const QString& prompt, const QString& title,

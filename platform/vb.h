@@ -117,7 +117,7 @@ QString Format(const QDateTime& value, const QString& pattern);
 QString Format(const QDate& value, const QString& pattern);
 
 // ---- Dates -------------------------------------------------------------------------
-// Dates are naive wall-clock times: QDateTime with Qt::UTC time spec whose fields
+// Dates are naive wall-clock times: QDateTime in Qt::UTC whose fields
 // are the local ones; never converted between zones.
 QDateTime MakeDate(int year, int month, int day, int h = 0, int m = 0, int s = 0);
 // Day-first reading of "d/m/yyyy", "dd/mm/yy", "dd-mm-yyyy", with an optional

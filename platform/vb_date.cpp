@@ -120,7 +120,7 @@ QDateTime CDate(const QVariant& v) {
         const QDateTime dt = v.toDateTime();
         if (!dt.isValid())
             return {};
-        // Keep the wall-clock fields whatever time spec the value carries.
+        // Keep the wall-clock fields whatever zone the value carries.
         return MakeDate(dt.date().year(), dt.date().month(), dt.date().day(), dt.time().hour(),
                         dt.time().minute(), dt.time().second());
     }

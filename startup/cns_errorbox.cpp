@@ -35,9 +35,10 @@ std::int16_t AvisaErrorOperador(const ado::Error& Err, std::optional<int> Botone
     QFile log(ruta);
     const bool logAbierto = log.open(QIODevice::WriteOnly | QIODevice::Append);
 
+    // Error numbers are 32-bit: &H80004005 shows as -2147467259.
     const QString mensaje = QStringLiteral("Ha ocurrido el Siguiente Error (") +
-                            QString::number(Err.Number) + QStringLiteral(") ") +
-                            Err.Description.trimmed();
+                            QString::number(static_cast<qint32>(Err.Number)) +
+                            QStringLiteral(") ") + Err.Description.trimmed();
     QString rutina;
     if (Rutina)
         rutina = QStringLiteral(" - ") + vb::CStr(*Rutina);

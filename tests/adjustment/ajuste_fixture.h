@@ -68,13 +68,14 @@ protected:
     // An account; serie 0 is not adjustable.
     void cuenta(const QString& codigo, const QString& descripcion, int serie,
                 const QString& deprec = QString(), int bienes = 0) {
-        db.exec(QStringLiteral("INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION, AJUSTE, INDICE, "
-                               "BIENES, CODIGO_DEPREC_ACUMULADA) VALUES ('%1', '%2', %3, %4, %5, %6)")
-                    .arg(codigo, descripcion)
-                    .arg(serie ? 1 : 0)
-                    .arg(serie)
-                    .arg(bienes)
-                    .arg(deprec.isEmpty() ? QStringLiteral("NULL") : u'\'' + deprec + u'\''));
+        db.exec(
+            QStringLiteral("INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION, AJUSTE, INDICE, "
+                           "BIENES, CODIGO_DEPREC_ACUMULADA) VALUES ('%1', '%2', %3, %4, %5, %6)")
+                .arg(codigo, descripcion)
+                .arg(serie ? 1 : 0)
+                .arg(serie)
+                .arg(bienes)
+                .arg(deprec.isEmpty() ? QStringLiteral("NULL") : u'\'' + deprec + u'\''));
     }
 
     // The same coefficient for the four series.
@@ -101,24 +102,25 @@ protected:
         int ajuste = 0;
         int periodo = 2023;
     };
-    void mov(const Mov& m) {
-        const QString fecha = m.fecha.size() == 10 ? m.fecha + QStringLiteral(" 00:00:00") : m.fecha;
-        db.exec(QStringLiteral("INSERT INTO MV_ASIENTOS (PERIODO, FECHA, TC, CUENTA, IMPORTE, "
-                               "\"DEBE-HABER\", ESRESUMEN, ESAJUSTE, ES_SALDO_APERTURA) VALUES "
-                               "(%1, '%2', '%3', '%4', %5, '%6', %7, %8, %9)")
-                    .arg(m.periodo)
-                    .arg(fecha, m.tc, m.cuenta)
-                    .arg(m.importe, 0, 'f', 4)
-                    .arg(m.dh)
-                    .arg(m.resumen)
-                    .arg(m.ajuste)
-                    .arg(m.apertura));
+    static QString movSql(const Mov& m) {
+        const QString fecha =
+            m.fecha.size() == 10 ? m.fecha + QStringLiteral(" 00:00:00") : m.fecha;
+        return QStringLiteral("INSERT INTO MV_ASIENTOS (PERIODO, FECHA, TC, CUENTA, IMPORTE, "
+                              "\"DEBE-HABER\", ESRESUMEN, ESAJUSTE, ES_SALDO_APERTURA) VALUES "
+                              "(%1, '%2', '%3', '%4', %5, '%6', %7, %8, %9);")
+            .arg(m.periodo)
+            .arg(fecha, m.tc, m.cuenta)
+            .arg(m.importe, 0, 'f', 4)
+            .arg(m.dh)
+            .arg(m.resumen)
+            .arg(m.ajuste)
+            .arg(m.apertura);
     }
+    void mov(const Mov& m) { db.exec(movSql(m)); }
 
-    GeneracionAjuste::Resultado genera(const QString& desde, const QString& hasta,
-                                       bool proforma = false,
-                                       GeneracionAjuste::Lectura lectura =
-                                           GeneracionAjuste::Lectura::Agrupada) {
+    GeneracionAjuste::Resultado
+    genera(const QString& desde, const QString& hasta, bool proforma = false,
+           GeneracionAjuste::Lectura lectura = GeneracionAjuste::Lectura::Agrupada) {
         GeneracionAjuste::Parametros p;
         p.PeriodoDesde = desde;
         p.PeriodoHasta = hasta;

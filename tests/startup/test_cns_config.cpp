@@ -89,6 +89,8 @@ TEST_F(CnsConfig, GrabaDfgOverwritesWithoutDuplicatingAndKeepsValorAux) {
     // Written untrimmed and in lower case: it must find the stored key.
     GrabaDfg(QStringLiteral(" flag_minus "), QVariant(42), QString(), false,
              QStringLiteral("OTRO"));
+    EXPECT_EQ(Cfg(QStringLiteral("FLAG_MINUS")), QStringLiteral("42"));
+    EXPECT_TRUE(responder->shown.empty()); // no refused duplicate key
     GrabaDfg(QStringLiteral("Flag_Minus"), QVariant(43), QString(), false, QStringLiteral("OTRO"));
     EXPECT_EQ(
         scalar(QStringLiteral(

@@ -40,11 +40,19 @@ TEST_F(CnsTest, ErrorBoxShowsLogsAndReturnsTheAnswer) {
     EXPECT_EQ(AvisaErrorOperador(Error(5, QStringLiteral("Otro"), QString())), 6);
     EXPECT_EQ(responder->shown[1].title, QStringLiteral(" Aviso al operador!!! "));
 
+    // A provider's failure shows its number as the 32-bit value it is.
+    responder->answerMsg(vb::vbAbort);
+    AvisaErrorOperador(Error(ado::adErrUnspecified, QStringLiteral("Error no especificado")));
+    EXPECT_EQ(responder->shown[2].prompt,
+              QStringLiteral("Ha ocurrido el Siguiente Error (-2147467259) Error no especificado"));
+
     EXPECT_EQ(LeeLog(ruta),
               QStringLiteral("03-15-2024 10:20:30 Rutina: - Cfg Mensaje Ha ocurrido el Siguiente "
                              "Error (3265) Item no encontrado Respondió : Reintentar\r\n"
                              "03-15-2024 10:20:30 Rutina:  Mensaje Ha ocurrido el Siguiente "
-                             "Error (5) Otro Respondió : Sí\r\n"));
+                             "Error (5) Otro Respondió : Sí\r\n"
+                             "03-15-2024 10:20:30 Rutina:  Mensaje Ha ocurrido el Siguiente "
+                             "Error (-2147467259) Error no especificado Respondió : Abortar\r\n"));
 }
 
 TEST_F(CnsTest, ErrorBoxAnswerWords) {

@@ -139,3 +139,31 @@ TEST_F(Inicio, FailureAfterOpeningIsShownAndEndsTheProgram) {
               QStringLiteral("CN040 - IniciaSistema Aviso al operador!!! "));
     EXPECT_TRUE(accesos().isEmpty()); // the later steps did not run
 }
+
+TEST_F(Inicio, OpenConnectionIsKeptAndTheCommandLineNotRead) {
+    DB_Dll& d = gDatos();
+    d.gServidor = db.folder();
+    d.gDBName = db.dbName();
+    d.gUsuario = QStringLiteral("sa");
+    d.OpenServerADODB(false, 3, QString(), false, false);
+    ASSERT_TRUE(d.gOpenFlag);
+    const ado::ConnectionPtr abierta = d.gCnn;
+    gMenu = QStringLiteral("M1");
+    gCaja.clear();
+    setLineaComandos(QStringLiteral("@Server=/otro; @DbName=OTRA; @Usuario=x; @Menu=M9; @Caja=7;"));
+
+    IniciaSistema();
+
+    EXPECT_EQ(d.gCnn, abierta);
+    EXPECT_EQ(d.gCnn->State(), ado::adStateOpen);
+    EXPECT_EQ(d.gDBName, db.dbName());
+    EXPECT_EQ(d.gUsuario, QStringLiteral("sa"));
+    EXPECT_EQ(gMenu, QStringLiteral("M1"));
+    EXPECT_TRUE(gCaja.isEmpty());
+    // The steps after the connection still run.
+    EXPECT_EQ(gCadenaODBC, QStringLiteral("DSN=EMPRESA; UID=sa; PWD="));
+    EXPECT_EQ(gUsuarioLogeado, QStringLiteral("sa"));
+    EXPECT_EQ(gPeriodoActual, QStringLiteral("2024"));
+    EXPECT_EQ(accesos().size(), 1);
+    EXPECT_TRUE(responder->shown.empty());
+}
