@@ -33,8 +33,11 @@ struct Recordset::Impl {
     qsizetype rowCount() const { return qsizetype(data.rows.size()); }
     long liveRows() const { return long(std::count(deleted.begin(), deleted.end(), false)); }
     bool onRow() const { return pos >= 0 && pos < rowCount() && !deleted[size_t(pos)]; }
-    bool bof() const { return editMode != adEditAdd && (pos < 0 || liveRows() == 0); }
-    bool eof() const { return editMode != adEditAdd && (pos >= rowCount() || liveRows() == 0); }
+    // A live current row settles it without counting: reading row by row
+    // must not cost a pass over the whole set per row.
+    bool noLiveRows() const { return !onRow() && liveRows() == 0; }
+    bool bof() const { return editMode != adEditAdd && (pos < 0 || noLiveRows()); }
+    bool eof() const { return editMode != adEditAdd && (pos >= rowCount() || noLiveRows()); }
     qsizetype nextLive(qsizetype from) const {
         qsizetype i = from + 1;
         while (i < rowCount() && deleted[size_t(i)])

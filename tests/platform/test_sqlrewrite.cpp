@@ -347,6 +347,23 @@ TEST(SqlRewrite, ConcatenationWithTextLiterals) {
                      "SELECT 'a+b' FROM T", "SELECT a & 4 FROM T"});
 }
 
+// Every construct the rewriter knows, written inside a quoted literal: data, not SQL.
+TEST(SqlRewrite, ConstructsInsideLiteralsAreLeftAlone) {
+    expectUnchanged({
+        "SELECT * FROM T WHERE d = 'SELECT TOP 5 x' AND e = 'TOP 100 PERCENT'",
+        "SELECT * FROM T WHERE d = 'MA_CUENTAS WITH (NOLOCK)'",
+        "SELECT * FROM T WHERE d = '[EMPRESA].DBO.MA_CUENTAS'",
+        "SELECT * FROM T WHERE d = 'DELETE * FROM X' AND e = 'DELETE X WHERE'",
+        "SELECT * FROM T WHERE d = 'GETDATE() LEN(x) MONTH(f) CHARINDEX(a, b)'",
+        "SELECT * FROM T WHERE d = 'SUBSTRING(x,1,1) LEFT(x, 2) VAL(x)'",
+        "SELECT * FROM T WHERE d = 'CONVERT(DATETIME, ''31/12/2020'', 103)'",
+        "SELECT * FROM T WHERE d = '#31/12/2020#'",
+        "SELECT * FROM T WHERE d = '[NUMERO ASIENTO] [DEBE-HABER]'",
+        "SELECT * FROM T WHERE d = 'LTRIM(RTRIM(x)) = 7'",
+        "SELECT * FROM T WHERE d = 'a + ''b'' + c' AND e = 'SET NOCOUNT ON'",
+    });
+}
+
 TEST(SqlRewrite, ScriptsCommentsAndOddInput) {
     expectRewrites({
         {"SET NOCOUNT ON", ""},
