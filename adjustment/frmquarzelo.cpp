@@ -55,6 +55,7 @@ FrmQuarzelo::FrmQuarzelo(QWidget* parent) : QWidget(parent) {
     ArmaControles();
     ArmaGrilla();
     ConectaEventos();
+    resize(1100, 750);
 }
 
 FrmQuarzelo::~FrmQuarzelo() = default;
@@ -106,11 +107,14 @@ void FrmQuarzelo::ArmaControles() {
     comprobante->addWidget(txtFields[5]);
     comprobante->addWidget(txtFields[6]);
     comprobante->addWidget(txtFields[7]);
+    comprobante->addStretch();
     g->addLayout(comprobante, 4, 1, 1, 3);
     g->addWidget(Leyenda(QStringLiteral("Fecha"), FrmCabecera), 5, 0);
     g->addWidget(txtFields[9], 5, 1);
     g->addWidget(Leyenda(QStringLiteral("Importe"), FrmCabecera), 5, 2);
     g->addWidget(txtFields[10], 5, 3);
+    // The fields keep their natural width; the descriptions take the rest.
+    g->setColumnStretch(4, 1);
 
     // Outside the header frame: the button is enabled while the header is
     // locked, and the concept is typed after the generation.
@@ -125,12 +129,20 @@ void FrmQuarzelo::ArmaControles() {
     raiz->addLayout(acciones);
     connect(CmdGenerar, &QPushButton::clicked, this, [this] { CmdGenerar_Click(); });
 
-    FgResumen = new QTableWidget(this);
+    FgResumen = new QTableWidget(0, int(Columnas.size()), this);
     FgResumen->setObjectName(QStringLiteral("FgResumen"));
     FgResumen->horizontalHeader()->hide(); // row 0 holds the titles
     FgResumen->verticalHeader()->hide();
     FgResumen->setEditTriggers(QAbstractItemView::NoEditTriggers);
     FgResumen->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // The widths in characters are those of the original's narrower font:
+    // the number and amount columns grow to their texts and the description
+    // takes the rest of the window.
+    QHeaderView* columnas = FgResumen->horizontalHeader();
+    for (int c : {0, 3, 4})
+        columnas->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+    columnas->setSectionResizeMode(2, QHeaderView::Stretch);
+    FgResumen->verticalHeader()->setDefaultSectionSize(FgResumen->fontMetrics().height() + 8);
     raiz->addWidget(FgResumen, 1);
 
     auto* pie = new QGridLayout;
@@ -147,6 +159,7 @@ void FrmQuarzelo::ArmaControles() {
         txtTotal[size_t(i)]->setEnabled(false);
         pie->addWidget(txtTotal[size_t(i)], 0, 3 + i);
     }
+    pie->setColumnStretch(1, 1);
     raiz->addLayout(pie);
 }
 

@@ -1,0 +1,137 @@
+// quarzelo-screenshot: the window's picture for the README, taken from a real
+// run on the demo company.
+//
+//   quarzelo-screenshot <output.png> <parameter string>
+//
+// The start-up is the program's own (lookup hook, Form_Load reading the
+// parameter string from the command line, End leaving the process). Only the
+// boxes are scripted: the fiscal-year question takes its proposed year, and any
+// other box fails the shot. The header is typed key by key (REI account, voucher type, letter),
+// "&Generar" is clicked and the window is saved once the grid holds the lines.
+
+#include "adjustment/frmquarzelo.h"
+#include "data/pasos.h"
+#include "lookup/lib_clscons3.h"
+#include "platform/clsutilidades.h"
+#include "platform/msgbox.h"
+#include "platform/programend.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QtTest/QTest>
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+constexpr int kEspera = 10000; // ms
+
+// Answers every input box with its proposed text and writes every box shown.
+class Respuestas : public vb::ScriptedResponder {
+public:
+    QString inputBox(const QString& prompt, const QString& title,
+                     const QString& defaultText) override {
+        answerInput(defaultText);
+        std::fprintf(stderr, "input box \"%s\": answered %s\n", qPrintable(prompt),
+                     qPrintable(defaultText));
+        return ScriptedResponder::inputBox(prompt, title, defaultText);
+    }
+    int messageBox(const QString& prompt, int buttons, const QString& title) override {
+        std::fprintf(stderr, "message box \"%s\": %s\n", qPrintable(title), qPrintable(prompt));
+        return ScriptedResponder::messageBox(prompt, buttons, title);
+    }
+};
+
+int falla(const char* motivo) {
+    std::fprintf(stderr, "quarzelo-screenshot: %s\n", motivo);
+    return 1;
+}
+
+QWidget* foco() {
+    return QApplication::focusWidget();
+}
+
+// Types a value in the field that has the focus and accepts it with Enter;
+// false when the focus did not land on the expected field first.
+bool escribe(QWidget* esperado, const QString& texto) {
+    if (!QTest::qWaitFor([&] { return foco() == esperado; }, kEspera))
+        return false;
+    QTest::keyClicks(esperado, texto);
+    QTest::keyClick(esperado, Qt::Key_Return);
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: quarzelo-screenshot <output.png> <parameter string>\n");
+        return 2;
+    }
+    const QString salida = QString::fromLocal8Bit(argv[1]);
+    // The program sees only the parameter string on its command line.
+    static int qtArgc = 2;
+    static char* qtArgv[] = {argv[0], argv[2], nullptr};
+    QApplication app(qtArgc, qtArgv);
+
+    auto respuestas = std::make_shared<Respuestas>();
+    vb::setDialogResponder(respuestas);
+
+    ConectaConsultasConInicio();
+    auto ventana = std::make_unique<FrmQuarzelo>();
+    try {
+        ventana->Form_Load();
+    } catch (const vb::ProgramEnded& fin) {
+        std::fprintf(stderr, "quarzelo-screenshot: the program ended at start-up (%d)\n", fin.code);
+        return fin.code ? fin.code : 1;
+    } catch (const std::exception&) {
+        ClsUtilidades::ReportaError(pasos::CurrentError(), vb::vbOKOnly + vb::vbCritical);
+        return falla("start-up failed");
+    }
+    ventana->show();
+    if (!QTest::qWaitForWindowExposed(ventana.get(), kEspera))
+        return falla("the window was not shown");
+    ventana->activateWindow();
+    if (!QTest::qWaitForWindowActive(ventana.get(), kEspera))
+        return falla("the window did not become active");
+
+    QLineEdit* rei = ventana->Campo(QStringLiteral("CTA_REI"));
+    QTest::mouseClick(rei, Qt::LeftButton);
+    if (!escribe(rei, QStringLiteral("610301001")))
+        return falla("the REI account field did not take the focus");
+    if (!escribe(ventana->Campo(QStringLiteral("TC")), QStringLiteral("AJUS")))
+        return falla("the voucher type field did not take the focus");
+    if (!escribe(ventana->Campo(QStringLiteral("LETRA")), QStringLiteral("X")))
+        return falla("the letter field did not take the focus");
+    if (!QTest::qWaitFor([&] { return !ventana->FrmCabecera->isEnabled(); }, kEspera) ||
+        !ventana->CmdGenerar->isEnabled())
+        return falla("the header was not accepted");
+
+    QTest::mouseClick(ventana->CmdGenerar, Qt::LeftButton);
+    const bool lineas = QTest::qWaitFor(
+        [&] {
+            const QTableWidgetItem* cuenta = ventana->FgResumen->item(1, 1);
+            return ventana->Lineas.size() > 1 && cuenta && !cuenta->text().isEmpty() &&
+                   !ventana->Campo(QStringLiteral("CABIMPORTE"))->text().isEmpty();
+        },
+        kEspera);
+    if (!lineas)
+        return falla("the generation filled no lines");
+    // The banner of the generation may have taken the activation.
+    ventana->activateWindow();
+    if (!QTest::qWaitForWindowActive(ventana.get(), kEspera))
+        std::fprintf(stderr, "quarzelo-screenshot: the window is not the active one\n");
+    QTest::qWait(200);
+
+    if (!respuestas->messages().isEmpty())
+        return falla("a message box was shown during the run");
+    if (!ventana->grab().save(salida))
+        return falla("the picture could not be written");
+    std::fprintf(stderr, "%s: %dx%d, %zu lines, total %s\n", argv[1], ventana->width(),
+                 ventana->height(), ventana->Lineas.size() - 1,
+                 qPrintable(ventana->txtTotal[0]->text()));
+    return 0;
+}
