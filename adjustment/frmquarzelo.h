@@ -8,6 +8,7 @@
 #include "entries/lbc_asiento.h"
 #include "platform/ado.h"
 #include "platform/paxtor.h"
+#include "platform/skinframework.h"
 #include "platform/vb.h"
 
 #include <QString>
@@ -33,6 +34,7 @@ public:
 
     // ---- Controls --------------------------------------------------------------
     Paxtor* Paxtor1 = nullptr;
+    SkinFramework* SkinFramework1 = new SkinFramework(this);
     QGroupBox* FrmCabecera = nullptr;
     // Header fields, indexed as bound: [NUMERO ASIENTO], PERIODO_DESDE,
     // PERIODO_HASTA, CTA_REI, TC, SUCURSAL, NUMERO, LETRA, DETALLE, FECHA,

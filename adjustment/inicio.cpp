@@ -90,7 +90,8 @@ QString FrmQuarzelo::ConsultaNoDisponible(const QString& Tabla, const QString& S
 
 void FrmQuarzelo::Form_Load() {
     CNStuffContable::IniciaSistema();
-    Paxtor1->setStyleBar(CNStuffContable::gFlatToolbars);
+    CNStuffContable::AplicaSkin(this);
+    CNStuffContable::ConfiguraIconoYBarras(this);
     ClsUtilidades::PreparaFormulario(this);
 
     Tabla = QStringLiteral("MV_ASIENTOS");

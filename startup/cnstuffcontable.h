@@ -17,6 +17,7 @@
 #include <vector>
 
 class ClsReporte;
+class QWidget;
 
 namespace CNStuffContable {
 
@@ -175,6 +176,16 @@ QStringList ParametrosProceso(const QString& ParametroAdicional);
 // there raises error 53.
 void EjecutaProcesoExterno(const QString& Opcion, const QString& ParametroAdicional,
                            std::int32_t& IdTarea);
+
+// ---- Window dressing -------------------------------------------------------------------------
+// Gives the window the user's skin (number in cn000pr.ini, kept in
+// gEstiloSkin) through its skin control "SkinFramework1"; a window without
+// one raises error 438.
+void AplicaSkin(QWidget* Formulario);
+// The program's icon ("IconoDelSistema" of CN000p.INI) and, but for the MDI
+// frame, the main-window set-up and the flat style of its toolbars. A step
+// that fails is passed over.
+void ConfiguraIconoYBarras(QWidget* Formulario);
 
 } // namespace CNStuffContable
 

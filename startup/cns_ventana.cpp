@@ -1,0 +1,141 @@
+// Window dressing: the user's skin, the program's icon and the toolbar style.
+
+#include "platform/ado.h"
+#include "platform/clsentorno.h"
+#include "platform/clsini.h"
+#include "platform/clsutilidades.h"
+#include "platform/paxtor.h"
+#include "platform/programend.h"
+#include "platform/quindel2.h"
+#include "platform/skinframework.h"
+#include "platform/vb.h"
+#include "startup/cnstuffcontable.h"
+
+#include <QFileInfo>
+#include <QIcon>
+#include <QImageReader>
+#include <QWidget>
+#include <cmath>
+
+namespace CNStuffContable {
+
+namespace {
+
+// Skin file (relative to the program folder) and the INI name that goes with it.
+struct Skin {
+    QString Archivo;
+    QString Ini;
+};
+
+Skin SkinDeNumero(int numero) {
+    switch (numero) {
+    case 1:
+        return {QStringLiteral("Styles\\Vista.cjstyles"), QString()};
+    case 2:
+        return {QStringLiteral("Styles\\WinXP.Luna.cjstyles"), QString()};
+    case 3:
+        return {QStringLiteral("Styles\\WinXP.Royale.cjstyles"), QString()};
+    case 4:
+        return {QStringLiteral("Styles\\iTunes"), QStringLiteral("Normalitunes.ini")};
+    default:
+        return {QStringLiteral("Styles\\Office2007.cjstyles"), QString()};
+    }
+}
+
+// The leading number of the text to the nearest 16-bit integer, ties to even.
+// A number beyond that range names no skin and reads as 0, rather than
+// stopping the window's load.
+int NumeroSkin(const QString& texto) {
+    const double numero = std::nearbyint(vb::Val(texto));
+    if (!(numero >= -32768.0 && numero <= 32767.0))
+        return 0;
+    return int(numero);
+}
+
+// The program's icons are image files in its folder under the name the INI
+// gives; a name without extension is looked for as ".ico", then ".png".
+// Empty when there is no readable image of that name.
+QString ArchivoIcono(const QString& nombre) {
+    const QString n = nombre.trimmed();
+    if (n.isEmpty())
+        return QString();
+    const QString ruta = ClsUtilidades::CarpetaConBarra(vb::AppPath()) + n;
+    QStringList candidatos;
+    if (QFileInfo(QString(n).replace(u'\\', u'/')).suffix().isEmpty())
+        candidatos << ruta + QStringLiteral(".ico") << ruta + QStringLiteral(".png");
+    else
+        candidatos << ruta;
+    for (const QString& candidato : candidatos) {
+        const QString archivo = quindel2::localPath(candidato);
+        if (QFileInfo(archivo).isFile() && QImageReader(archivo).canRead())
+            return archivo;
+    }
+    return QString();
+}
+
+// Runs one step; a failure passes over it (ending the program is never caught).
+template <typename F> void Salteando(F&& paso) {
+    try {
+        paso();
+    } catch (const vb::ProgramEnded&) {
+        throw;
+    } catch (const std::exception&) {
+    }
+}
+
+// A run-time error raised to the caller.
+[[noreturn]] void Falla(long numero, const QString& descripcion) {
+    throw ado::Exception(ado::Error{numero, descripcion, {}, 0, vb::AppExeName()});
+}
+
+} // namespace
+
+void AplicaSkin(QWidget* Formulario) {
+    const QString seccion = ClsEntorno::UsuarioWindows().toUpper() + QStringLiteral("Styles");
+    gEstiloSkin = NumeroSkin(ClsIni::LeeIni(QStringLiteral("cn000pr.ini"), seccion,
+                                            QStringLiteral("Styles"), QStringLiteral("1")));
+    const Skin skin = SkinDeNumero(gEstiloSkin);
+    const QString ruta = ClsUtilidades::CarpetaConBarra(vb::AppPath()) + skin.Archivo;
+
+    if (!Formulario)
+        Falla(91, QStringLiteral("Variable de objeto o bloque With no establecido"));
+    auto* control = Formulario->findChild<SkinFramework*>(QStringLiteral("SkinFramework1"),
+                                                          Qt::FindDirectChildrenOnly);
+    if (!control)
+        Falla(438, QStringLiteral("El objeto no admite esta propiedad o método"));
+    control->LoadSkin(ruta, skin.Ini);
+    control->ApplyWindow(Formulario);
+    control->setApplyOptions(control->ApplyOptions() | SkinFramework::ApplyFrame);
+}
+
+void ConfiguraIconoYBarras(QWidget* Formulario) {
+    if (!Formulario)
+        return;
+    QString icono;
+    Salteando([&] {
+        icono = ClsIni::LeeIni(QStringLiteral("CN000p.INI"), QStringLiteral("Iconos"),
+                               QStringLiteral("IconoDelSistema"), QStringLiteral("ICONKQ"));
+    });
+    Salteando([&] {
+        const QString archivo = ArchivoIcono(icono);
+        if (!archivo.isEmpty())
+            Formulario->setWindowIcon(QIcon(archivo));
+    });
+
+    // The MDI frame keeps its own place and has no toolbars of these.
+    if (QString::fromLatin1(Formulario->metaObject()->className())
+            .compare(u"FRMMDI", Qt::CaseInsensitive) == 0)
+        return;
+
+    Salteando([&] { ClsEntorno::ConfiguraVentanaPrincipal(Formulario); });
+    for (const QString& nombre :
+         {QStringLiteral("Paxtor1"), QStringLiteral("TBarRep1"), QStringLiteral("Util0011")}) {
+        Salteando([&] {
+            if (auto* barra = Formulario->findChild<Paxtor*>(nombre))
+                barra->setStyleBar(gFlatToolbars);
+        });
+    }
+    Salteando([] { vb::DoEvents(); });
+}
+
+} // namespace CNStuffContable
