@@ -39,7 +39,11 @@ void ClsEntorno::ConfiguraVentanaPrincipal(QWidget* ventana) {
 bool ClsEntorno::EjecutaDocumento(long& /*hwnd*/, const QString& /*verbo*/, const QString& archivo,
                                   const QString& /*parametros*/, const QString& carpeta,
                                   int /*estiloVentana*/, const QVariant& /*extra*/) {
-    const QString destino = archivo.trimmed();
+    QString destino = archivo.trimmed();
+    // Paths with blanks come quoted for the Windows shell; the quotes are no
+    // part of the name.
+    if (destino.size() >= 2 && destino.startsWith(u'"') && destino.endsWith(u'"'))
+        destino = destino.mid(1, destino.size() - 2).trimmed();
     if (destino.isEmpty())
         return false;
     const QString dir =

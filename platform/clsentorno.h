@@ -18,9 +18,9 @@ public:
     static void ConfiguraVentanaPrincipal(QWidget* ventana);
     // Opens a document or an address with the program the desktop associates
     // with it. `archivo` may be a path ("\" allowed; relative to `carpeta`
-    // when given) or an address. The handle, verb, parameters, window style
-    // and last value are accepted for the call's shape. False when nothing
-    // could open it.
+    // when given; one pair of enclosing double quotes is dropped) or an
+    // address. The handle, verb, parameters, window style and last value are
+    // accepted for the call's shape. False when nothing could open it.
     static bool EjecutaDocumento(long& hwnd, const QString& verbo, const QString& archivo,
                                  const QString& parametros, const QString& carpeta,
                                  int estiloVentana, const QVariant& extra = QVariant());
