@@ -5,6 +5,7 @@
 
 #include "adjustment/frmquarzelo.h"
 #include "adjustment/generacion.h"
+#include "common/db_fixture.h"
 #include "common/tempdb.h"
 #include "data/instances.h"
 #include "platform/msgbox.h"
@@ -19,27 +20,16 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-class AjusteTest : public ::testing::Test {
+class AjusteTest : public CompanyDbFixture {
 protected:
+    AjusteTest() : CompanyDbFixture(vb::MakeDate(2024, 3, 15, 10, 20, 30)) {}
+
     void SetUp() override {
-        resetInstances();
         CNStuffContable::resetCartel();
-        responder = std::make_shared<vb::ScriptedResponder>();
-        vb::setDialogResponder(responder);
-        vb::throwOnEnd();
-        vb::setClock([] { return vb::MakeDate(2024, 3, 15, 10, 20, 30); });
-        temp_ = qgetenv("TEMP");
-        qputenv("TEMP", tempDir.path().toLocal8Bit());
+        ASSERT_NO_FATAL_FAILURE(CompanyDbFixture::SetUp());
 
         CNStuffContable::gTablaConfiguracion.clear();
         CNStuffContable::gPeriodoActual = QStringLiteral("2023");
-        DB_Dll& d = gDatos();
-        d.gServidor = db.folder();
-        d.gDBName = db.dbName();
-        d.gUsuario = QStringLiteral("sa");
-        d.gUserPassWord.clear();
-        d.OpenServerADODB(false, 3, QString(), false, false);
-        ASSERT_TRUE(d.gOpenFlag);
         db.exec(QStringLiteral("INSERT INTO TA_CONFIGURACION (CLAVE, VALOR) VALUES ('PERIODO', "
                                "'2023')"));
         ejercicio(2022, QStringLiteral("2022-01-01"), QStringLiteral("2022-12-31"));
@@ -49,13 +39,7 @@ protected:
 
     void TearDown() override {
         CNStuffContable::resetCartel();
-        resetInstances();
-        vb::setClock({});
-        vb::setDialogResponder(std::make_shared<vb::ScriptedResponder>());
-        if (temp_.isNull())
-            qunsetenv("TEMP");
-        else
-            qputenv("TEMP", temp_);
+        CompanyDbFixture::TearDown();
     }
 
     void ejercicio(int periodo, const QString& desde, const QString& hasta) {
@@ -148,11 +132,4 @@ protected:
         w->Paxtor1->setEstado(Paxtor::EstadoGrabar, false);
         return w;
     }
-
-    testutil::TempDatabase db;
-    QTemporaryDir tempDir;
-    std::shared_ptr<vb::ScriptedResponder> responder;
-
-private:
-    QByteArray temp_;
 };

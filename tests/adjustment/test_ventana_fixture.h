@@ -18,8 +18,8 @@
 class VentanaTest : public AjusteTest {
 protected:
     void SetUp() override {
-        AjusteTest::SetUp();
-        vb::setAppPath(tempDir.path());
+        ASSERT_NO_FATAL_FAILURE(AjusteTest::SetUp());
+        useAppFolder();
         db.exec(QStringLiteral(
             "INSERT INTO TA_USUARIOS (NOMBRE, UNegocio, Administrador) VALUES ('sa', '0001', 1);"
             "INSERT INTO TA_COMPROBANTES (CODIGO, SISTEMA, TALONARIO, Descripcion, LETRAS, "
@@ -34,7 +34,6 @@ protected:
     void TearDown() override {
         FrmQuarzelo::setConsulta({});
         CNStuffContable::setLineaComandos(std::nullopt);
-        vb::setAppPath(QString());
         AjusteTest::TearDown();
     }
 

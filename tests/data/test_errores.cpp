@@ -80,14 +80,14 @@ TEST_F(ErroresTest, NegativeNumbersAndZero) {
 
 TEST_F(ErroresTest, LogLocation) {
     // The program folder with a separator already at its end gets no second one.
-    vb::setAppPath(appDir.path() + QLatin1Char('/'));
+    vb::setAppPath(tempDir.path() + QLatin1Char('/'));
     responder->answerMsg(vb::vbAbort);
     responder->answerMsg(vb::vbAbort);
     gDatos().TratamientoErrores(err(7, QStringLiteral("uno")));
     EXPECT_TRUE(readLog(logPath()).contains(QStringLiteral("uno")));
 
     // gLogErr names another file.
-    const QString other = appDir.path() + QStringLiteral("/otro.log");
+    const QString other = tempDir.path() + QStringLiteral("/otro.log");
     gDatos().setArchivoErrores(other);
     EXPECT_EQ(gDatos().ArchivoErrores().toString(), other);
     gDatos().TratamientoErrores(err(7, QStringLiteral("dos")));
@@ -95,7 +95,7 @@ TEST_F(ErroresTest, LogLocation) {
     EXPECT_FALSE(readLog(logPath()).contains(QStringLiteral("dos")));
 
     // A log that cannot be written costs only the line.
-    gDatos().gLogErr = appDir.path() + QStringLiteral("/no/such/folder/KQERR.LOG");
+    gDatos().gLogErr = tempDir.path() + QStringLiteral("/no/such/folder/KQERR.LOG");
     responder->answerMsg(vb::vbIgnore);
     EXPECT_EQ(gDatos().TratamientoErrores(err(7, QStringLiteral("tres"))), vb::vbIgnore);
 }

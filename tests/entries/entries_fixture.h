@@ -3,6 +3,7 @@
 // a fixed clock, a private temporary folder for the operator error log and
 // helpers that seed journal-entry rows.
 
+#include "common/db_fixture.h"
 #include "common/tempdb.h"
 #include "data/instances.h"
 #include "entries/lbc_asiento.h"
@@ -17,49 +18,24 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-class EntriesTest : public ::testing::Test {
+class EntriesTest : public CompanyDbFixture {
 protected:
+    EntriesTest() : CompanyDbFixture(vb::MakeDate(2023, 6, 15, 10, 20, 30)) {}
+
     void SetUp() override {
-        resetInstances();
         CNStuffContable::resetCartel();
-        responder = std::make_shared<vb::ScriptedResponder>();
-        vb::setDialogResponder(responder);
-        vb::throwOnEnd();
-        vb::setClock([] { return vb::MakeDate(2023, 6, 15, 10, 20, 30); });
-        temp_ = qgetenv("TEMP");
-        tmp_ = qgetenv("TMP");
-        qputenv("TEMP", tempDir.path().toLocal8Bit());
-        qunsetenv("TMP");
+        ASSERT_NO_FATAL_FAILURE(CompanyDbFixture::SetUp());
 
         using namespace CNStuffContable;
         gTablaConfiguracion.clear();
         gTalonario = 0;
         gUsuarioLogeado = QStringLiteral("ana");
-
-        DB_Dll& d = gDatos();
-        d.gServidor = db.folder();
-        d.gDBName = db.dbName();
-        d.gUsuario = QStringLiteral("sa");
-        d.gUserPassWord.clear();
-        d.OpenServerADODB(false, 3, QString(), false, false);
-        ASSERT_TRUE(d.gOpenFlag);
         clave(QStringLiteral("PERIODO"), QStringLiteral("2023"));
     }
 
     void TearDown() override {
         CNStuffContable::resetCartel();
-        resetInstances();
-        vb::setClock({});
-        vb::setDialogResponder(std::make_shared<vb::ScriptedResponder>());
-        restore("TEMP", temp_);
-        restore("TMP", tmp_);
-    }
-
-    static void restore(const char* name, const QByteArray& value) {
-        if (value.isNull())
-            qunsetenv(name);
-        else
-            qputenv(name, value);
+        CompanyDbFixture::TearDown();
     }
 
     void clave(const QString& nombre, const QString& valor) {
@@ -135,12 +111,4 @@ protected:
             t << s.title;
         return t;
     }
-
-    testutil::TempDatabase db;
-    QTemporaryDir tempDir;
-    std::shared_ptr<vb::ScriptedResponder> responder;
-
-private:
-    QByteArray temp_;
-    QByteArray tmp_;
 };
