@@ -465,6 +465,17 @@ void DB_Dll::CierraRecordset(ado::RecordsetPtr& LRCSTEMP) {
     }
 }
 
+void CierraSinAviso(const ado::RecordsetPtr& rs) {
+    try {
+        if (rs && rs->State() != ado::adStateClosed) {
+            if (rs->EditMode() != ado::adEditNone)
+                rs->CancelUpdate();
+            rs->Close();
+        }
+    } catch (const std::exception&) {
+    }
+}
+
 void DB_Dll::QConsulta(const QString&, const QString&, const QString&, const QString&,
                        const QString&, const QString&) {}
 

@@ -228,3 +228,7 @@ private:
     QString DepuraSentenciaOracle(QString& sentencia);
     QString EjecutaScriptOracle(QString& SentenciaSQL, long& RecordsAffected);
 };
+
+// Closes a recordset quietly, dropping a pending edit first; for a routine
+// left half way. No failure reaches the error box or the caller.
+void CierraSinAviso(const ado::RecordsetPtr& rs);

@@ -1,5 +1,6 @@
 #include "entries/lbc_asiento.h"
 
+#include "data/db_dll.h"
 #include "entries/lbc_interno.h"
 #include "platform/vb.h"
 #include "startup/cns_pasos.h"
@@ -165,14 +166,7 @@ bool Marcado(const QVariant& valor) {
 }
 
 void Suelta(ado::RecordsetPtr& rs) {
-    try {
-        if (rs && rs->State() != ado::adStateClosed) {
-            if (rs->EditMode() != ado::adEditNone)
-                rs->CancelUpdate();
-            rs->Close();
-        }
-    } catch (const std::exception&) {
-    }
+    CierraSinAviso(rs);
     rs.reset();
 }
 

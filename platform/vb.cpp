@@ -213,18 +213,6 @@ QDateTime dateOf(const QVariant& v) {
     }
 }
 
-QString generalDate(const QDateTime& dt) {
-    if (!dt.isValid())
-        return {};
-    const Regional& r = regional();
-    const bool noTime = dt.time() == QTime(0, 0);
-    if (dt.date() == QDate(1899, 12, 30) && !noTime)
-        return dt.time().toString(r.longTime);
-    if (noTime)
-        return dt.date().toString(r.shortDate);
-    return dt.date().toString(r.shortDate) + u' ' + dt.time().toString(r.longTime);
-}
-
 double integerValue(const QVariant& v) {
     if (v.metaType().id() == QMetaType::ULongLong || v.metaType().id() == QMetaType::ULong)
         return static_cast<double>(v.toULongLong());
@@ -279,7 +267,7 @@ QString CStr(const QVariant& v) {
     case Kind::Money:
         return v.value<Currency>().toString();
     case Kind::Date:
-        return generalDate(dateOf(v));
+        return detail::generalDate(dateOf(v));
     default:
         return v.toString();
     }

@@ -47,6 +47,10 @@ Rounded roundDecimal(const Decimal& d, int places, Rounding mode);
 double toSerial(const QDateTime& dt);
 QDateTime fromSerial(double serial); // invalid outside the years 100 to 9999
 
+// A date as the runtime shows it by default: the regional short date, the
+// long time, or both; the time alone on 30/12/1899. Empty when invalid.
+QString generalDate(const QDateTime& dt);
+
 // What kind of runtime value a QVariant holds.
 enum class Kind { Empty, Null, Boolean, Integer, Real, Money, Date, Text, Other };
 Kind kindOf(const QVariant& v);

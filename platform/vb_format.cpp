@@ -326,16 +326,6 @@ std::vector<DateToken> tokenizeDate(const QString& pattern) {
     return out;
 }
 
-QString generalDateText(const QDateTime& dt) {
-    const Regional& r = regional();
-    const bool noTime = dt.time() == QTime(0, 0);
-    if (dt.date() == QDate(1899, 12, 30) && !noTime)
-        return dt.time().toString(r.longTime);
-    if (noTime)
-        return dt.date().toString(r.shortDate);
-    return dt.date().toString(r.shortDate) + u' ' + dt.time().toString(r.longTime);
-}
-
 QString formatDateTime(const QDateTime& dt, const QString& pattern) {
     if (!dt.isValid())
         return {};
@@ -420,7 +410,7 @@ QString formatDateTime(const QDateTime& dt, const QString& pattern) {
             }
             break;
         case u'c':
-            out += generalDateText(dt);
+            out += detail::generalDate(dt);
             break;
         default:
             break;
@@ -433,7 +423,7 @@ QString formatDateTime(const QDateTime& dt, const QString& pattern) {
 
 std::optional<QString> namedFormat(const QDateTime& dt, const QString& pattern) {
     if (pattern.compare(QStringLiteral("General Date"), Qt::CaseInsensitive) == 0)
-        return dt.isValid() ? generalDateText(dt) : QString();
+        return detail::generalDate(dt);
     if (pattern.compare(QStringLiteral("Short Date"), Qt::CaseInsensitive) == 0)
         return dt.isValid() ? dt.date().toString(regional().shortDate) : QString();
     return std::nullopt;
@@ -448,7 +438,7 @@ QString formatDate(const QDateTime& dt, const QString& pattern) {
     if (const auto named = namedFormat(dt, pattern))
         return *named;
     if (pattern.isEmpty())
-        return dt.isValid() ? generalDateText(dt) : QString();
+        return detail::generalDate(dt);
     if (isDatePattern(pattern))
         return formatDateTime(dt, pattern);
     if (!dt.isValid())
@@ -465,6 +455,18 @@ QString formatDecimal(const Decimal& value, const QString& pattern, const QStrin
 }
 
 } // namespace
+
+QString detail::generalDate(const QDateTime& dt) {
+    if (!dt.isValid())
+        return {};
+    const Regional& r = regional();
+    const bool noTime = dt.time() == QTime(0, 0);
+    if (dt.date() == QDate(1899, 12, 30) && !noTime)
+        return dt.time().toString(r.longTime);
+    if (noTime)
+        return dt.date().toString(r.shortDate);
+    return dt.date().toString(r.shortDate) + u' ' + dt.time().toString(r.longTime);
+}
 
 QString Format(const QVariant& value, const QString& pattern) {
     switch (detail::kindOf(value)) {

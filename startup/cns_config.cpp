@@ -1,5 +1,6 @@
 #include "startup/cnstuffcontable.h"
 
+#include "data/db_dll.h"
 #include "data/instances.h"
 #include "data/pasos.h"
 #include "platform/clsutilidades.h"
@@ -46,6 +47,17 @@ bool EjecutaPasos(const std::function<int(int)>& paso,
         pasos::Trap::AllErrors);
 }
 
+void Intenta(const std::function<void()>& paso) {
+    EjecutaPasos(
+        [&paso](int i) {
+            if (i > 0)
+                return -1;
+            paso();
+            return 1;
+        },
+        IgnorarError);
+}
+
 QString Escapa(const QString& texto) {
     QString t = texto;
     return t.replace(u'\'', QStringLiteral("''"));
@@ -54,18 +66,6 @@ QString Escapa(const QString& texto) {
 } // namespace detail
 
 namespace {
-
-// Closes a recordset left open by a routine that the operator abandoned.
-void CierraSinAviso(const ado::RecordsetPtr& rs) {
-    try {
-        if (rs && rs->State() != ado::adStateClosed) {
-            if (rs->EditMode() != ado::adEditNone)
-                rs->CancelUpdate();
-            rs->Close();
-        }
-    } catch (const std::exception&) {
-    }
-}
 
 void AseguraTablaConfiguracion() {
     if (gTablaConfiguracion.trimmed().isEmpty())

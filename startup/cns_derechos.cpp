@@ -10,20 +10,7 @@
 
 namespace CNStuffContable {
 
-namespace {
-
-// Each step of the access check stands alone: a failure is passed over in
-// silence and the next step runs. Only the end of the program goes through.
-template <typename F> void Intenta(F&& paso) {
-    try {
-        paso();
-    } catch (const vb::ProgramEnded&) {
-        throw;
-    } catch (const std::exception&) {
-    }
-}
-
-} // namespace
+using detail::Intenta;
 
 void ControlaAccesoProceso(const std::optional<QString>& Proceso, bool Avisar) {
     const QString ejecutable = vb::AppExeName();

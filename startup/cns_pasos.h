@@ -25,6 +25,10 @@ inline int IgnorarError(const ado::Error&) {
     return 5;
 }
 
+// Runs one step that stands alone: any failure is passed over in silence and
+// the caller goes on (the runner above answering every box with 5).
+void Intenta(const std::function<void()>& paso);
+
 // "'" doubled, for a text spliced between apostrophes.
 QString Escapa(const QString& texto);
 

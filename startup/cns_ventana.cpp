@@ -5,10 +5,10 @@
 #include "platform/clsini.h"
 #include "platform/clsutilidades.h"
 #include "platform/paxtor.h"
-#include "platform/programend.h"
 #include "platform/quindel2.h"
 #include "platform/skinframework.h"
 #include "platform/vb.h"
+#include "startup/cns_pasos.h"
 #include "startup/cnstuffcontable.h"
 
 #include <QFileInfo>
@@ -73,16 +73,6 @@ QString ArchivoIcono(const QString& nombre) {
     return QString();
 }
 
-// Runs one step; a failure passes over it (ending the program is never caught).
-template <typename F> void Salteando(F&& paso) {
-    try {
-        paso();
-    } catch (const vb::ProgramEnded&) {
-        throw;
-    } catch (const std::exception&) {
-    }
-}
-
 // A run-time error raised to the caller.
 [[noreturn]] void Falla(long numero, const QString& descripcion) {
     throw ado::Exception(ado::Error{numero, descripcion, {}, 0, vb::AppExeName()});
@@ -112,11 +102,11 @@ void ConfiguraIconoYBarras(QWidget* Formulario) {
     if (!Formulario)
         return;
     QString icono;
-    Salteando([&] {
+    detail::Intenta([&] {
         icono = ClsIni::LeeIni(QStringLiteral("CN000p.INI"), QStringLiteral("Iconos"),
                                QStringLiteral("IconoDelSistema"), QStringLiteral("ICONKQ"));
     });
-    Salteando([&] {
+    detail::Intenta([&] {
         const QString archivo = ArchivoIcono(icono);
         if (!archivo.isEmpty())
             Formulario->setWindowIcon(QIcon(archivo));
@@ -127,15 +117,15 @@ void ConfiguraIconoYBarras(QWidget* Formulario) {
             .compare(u"FRMMDI", Qt::CaseInsensitive) == 0)
         return;
 
-    Salteando([&] { ClsEntorno::ConfiguraVentanaPrincipal(Formulario); });
+    detail::Intenta([&] { ClsEntorno::ConfiguraVentanaPrincipal(Formulario); });
     for (const QString& nombre :
          {QStringLiteral("Paxtor1"), QStringLiteral("TBarRep1"), QStringLiteral("Util0011")}) {
-        Salteando([&] {
+        detail::Intenta([&] {
             if (auto* barra = Formulario->findChild<Paxtor*>(nombre))
                 barra->setStyleBar(gFlatToolbars);
         });
     }
-    Salteando([] { vb::DoEvents(); });
+    detail::Intenta([] { vb::DoEvents(); });
 }
 
 } // namespace CNStuffContable
