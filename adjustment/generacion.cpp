@@ -6,6 +6,7 @@
 #include "platform/clsutilidades.h"
 #include "platform/engine.h"
 #include "platform/msgbox.h"
+#include "platform/programend.h"
 #include "startup/cnstuffcontable.h"
 #include "startup/dll_display.h"
 #include "startup/lbf_ctrldisplay.h" // dll_display.h needs the complete type
@@ -519,6 +520,7 @@ GeneracionAjuste::Fin GeneracionAjuste::Genera_Asiento(const QString& PeriodoDes
             IncluirProforma ? QString() : QStringLiteral(" AND (TC<>'CBFP' AND TC<>'FP') ");
         const int MesDesde = Entero16(PeriodoDesde.section(u'/', 0, 0));
         const int AnioDesde = Entero16(PeriodoDesde.section(u'/', 1));
+        // Only checked here: the range's end is read from the text itself.
         Entero16(PeriodoHasta.section(u'/', 0, 0));
         Entero16(PeriodoHasta.section(u'/', 1));
 
@@ -564,6 +566,9 @@ GeneracionAjuste::Fin GeneracionAjuste::Genera_Asiento(const QString& PeriodoDes
             }
         }
         cartel.CartelCerrar();
+    } catch (const vb::ProgramEnded&) {
+        cartel.CartelCerrar();
+        throw;
     } catch (const std::exception& e) {
         cartel.CartelCerrar();
         fin = Fin::Falla;
@@ -660,6 +665,9 @@ double GeneracionAjuste::PorcentajeIndice(const QString& QueCuenta, const QStrin
                 termina = true;
                 return;
             }
+            // A failed open passed over must leave nothing behind to read:
+            // the account's row would give its series as the coefficient.
+            rs.reset();
             rs = Abre(QStringLiteral("SELECT INDICE") + QString::number(serie) +
                       QStringLiteral(" FROM MA_INDAJUSTE WHERE ANIO=") + Anio +
                       QStringLiteral(" AND MES = ") + Mes);
@@ -673,6 +681,8 @@ double GeneracionAjuste::PorcentajeIndice(const QString& QueCuenta, const QStrin
         try {
             pasos[i]();
             ++i;
+        } catch (const vb::ProgramEnded&) {
+            throw;
         } catch (const std::exception& e) {
             CNStuffContable::gCartel().CartelCerrar();
             const int r = ClsUtilidades::ReportaError(ErrorDe(e), std::nullopt,

@@ -104,10 +104,14 @@ void Lbc_Asiento::GeneraAuxiliarSubdiarios(QString& Fecha_Desde, QString& Fecha_
         Fin,
     };
 
+    // Begun and not yet committed: whatever way the run ends, this one is
+    // rolled back, so no later save runs inside it.
+    bool abierta = false;
     const bool completo = Atrapa(QStringLiteral("GeneraAuxiliarSubdiarios"), [&](int paso) -> int {
         switch (paso) {
         case Inicio:
             cnn->BeginTrans();
+            abierta = true;
             return Borra;
         case Borra:
             cnn->Execute(QStringLiteral("DELETE AUX_SUBDIARIOS WHERE RTRIM(LTRIM(USUARIO)) = '") +
@@ -134,6 +138,7 @@ void Lbc_Asiento::GeneraAuxiliarSubdiarios(QString& Fecha_Desde, QString& Fecha_
         case Vacia:
             if (lista->EOF()) {
                 cnn->CommitTrans();
+                abierta = false;
                 return -1;
             }
             return Cartel;
@@ -234,18 +239,19 @@ void Lbc_Asiento::GeneraAuxiliarSubdiarios(QString& Fecha_Desde, QString& Fecha_
         case Fin:
             terminaCartel();
             cnn->CommitTrans();
+            abierta = false;
             return -1;
         default:
             return -1;
         }
     });
 
-    if (!completo) {
-        // Abandoned after an error: nothing of this run stays.
+    if (!completo)
         Suelta(tabla);
+    if (abierta) {
+        // Abandoned, or a refused commit passed over: nothing of this run stays.
         try {
-            if (cnn->inTransaction())
-                cnn->RollbackTrans();
+            cnn->RollbackTrans();
         } catch (const std::exception&) {
         }
     }

@@ -194,8 +194,11 @@ void EjecutaTransaccion(const QStringList& Sentencias, bool& HuboError, std::int
             gCartel().CartelCerrar();
             return ClsUtilidades::ReportaError(e);
         });
-    if (!armado) {
-        // Nothing was saved.
+    // Abandoned, or the operator ignored a closed connection: nothing can be
+    // saved, and a statement on a closed connection leaves no error behind
+    // to tell so.
+    if (!armado || datos.cnn()->State() != ado::adStateOpen) {
+        gCartel().CartelCerrar();
         HuboError = true;
         return;
     }

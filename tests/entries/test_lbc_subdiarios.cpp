@@ -286,3 +286,23 @@ TEST_F(AuxSubdiarios, AbandonoTrasUnErrorDeshaceYCierraElCartel) {
     EXPECT_FALSE(gDatos().cnn()->inTransaction());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
+
+TEST_F(AuxSubdiarios, CommitRechazadoEIgnoradoNoDejaLaTransaccionAbierta) {
+    seedTresAsientos();
+    Lbc_Asiento a;
+    gDatos().cnn()->setFaultInjector([&](const QString& s) -> std::optional<ado::Error> {
+        if (s.contains(QStringLiteral("COMMIT"), Qt::CaseInsensitive))
+            return ado::Error{long(ado::adErrUnspecified), QStringLiteral("sin espacio"), QString(),
+                              0, QStringLiteral("Prueba")};
+        return std::nullopt;
+    });
+    responder->answerMsg(vb::vbIgnore);
+    QString desde, hasta = QStringLiteral("30/06/2023"), sub = QStringLiteral("VTAS");
+    a.GeneraAuxiliarSubdiarios(desde, hasta, sub);
+    gDatos().cnn()->setFaultInjector({});
+    // The next save must not run inside a transaction left open here.
+    EXPECT_FALSE(gDatos().cnn()->inTransaction());
+    const auto filas = filasDe(QStringLiteral("ana  "));
+    ASSERT_EQ(filas.size(), 1);
+    EXPECT_EQ(filas[0][2].toString(), QStringLiteral("VIEJA"));
+}

@@ -231,4 +231,16 @@ TEST_F(CnsTest, AbandonedBeforeTheBatchRunsIsAFailedSave) {
     EXPECT_TRUE(responder->shown[0].prompt.startsWith(
         QStringLiteral("Ha ocurrido el Siguiente Error (3709) ")));
     EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM MV_ASIENTOS")).toInt(), 0);
+
+    // Ignore goes on with the steps, but a batch on a closed connection saves
+    // nothing: it must not be reported as saved.
+    responder->shown.clear();
+    responder->answerMsg(vb::vbIgnore);
+    hubo = false;
+    EjecutaTransaccion(QStringList{Insert(2, QStringLiteral("dos")), QString()}, hubo, nativo);
+    EXPECT_TRUE(hubo);
+    ASSERT_EQ(responder->shown.size(), 1u);
+    EXPECT_TRUE(responder->shown[0].prompt.startsWith(
+        QStringLiteral("Ha ocurrido el Siguiente Error (3709) ")));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM MV_ASIENTOS")).toInt(), 0);
 }
