@@ -5,8 +5,8 @@
 // One QApplication per test executable. Boxes are answered by a scripted
 // responder so that no test can block on a modal window.
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
-                                                                    : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     vb::setDialogResponder(std::make_shared<vb::ScriptedResponder>());
     ::testing::InitGoogleTest(&argc, argv);
