@@ -1,6 +1,7 @@
 #include "entries/lbc_asiento.h"
 
 #include "data/db_dll.h"
+#include "data/instances.h"
 #include "entries/lbc_interno.h"
 #include "platform/vb.h"
 #include "startup/cns_pasos.h"
@@ -163,6 +164,10 @@ bool Marcado(const QVariant& valor) {
     if (valor.typeId() == QMetaType::Bool)
         return valor.toBool();
     return vb::CDbl(valor) != 0;
+}
+
+void Abre(const QString& sql, ado::RecordsetPtr& rs, int cursor, int bloqueo) {
+    gDatos().AbrirRecordset(sql, rs, gDatos().cnn(), cursor, bloqueo, -1, true);
 }
 
 void Suelta(ado::RecordsetPtr& rs) {

@@ -29,10 +29,6 @@ std::int16_t Redondea16(double valor) {
     return static_cast<std::int16_t>(r);
 }
 
-void Abre(const QString& sql, ado::RecordsetPtr& rs, int cursor, int bloqueo) {
-    gDatos().AbrirRecordset(sql, rs, gDatos().cnn(), cursor, bloqueo, -1, true);
-}
-
 } // namespace
 
 void Lbc_Asiento::DatosComprobante(QString TC, QString& suc, QString& Nro, QString& L,
@@ -126,7 +122,7 @@ bool Lbc_Asiento::ComprobanteEntrada(const QString& TC) {
         case 0:
             Abre(QStringLiteral("SELECT * FROM TA_COMPROBANTES WHERE CODIGO = '") +
                      Txt(ClsUtilidades::RellenaCeros(TC.trimmed(), 4)) + u'\'',
-                 rs, ado::adOpenForwardOnly, ado::adLockReadOnly);
+                 rs);
             return 1;
         case 1:
             if (rs->EOF())
@@ -167,7 +163,7 @@ bool Lbc_Asiento::ValidaComprobante(QString TC, QString Sucursal, QString& Numer
     ado::RecordsetPtr rs;
 
     const auto busca = [&](const QString& sql) {
-        Abre(sql, rs, ado::adOpenForwardOnly, ado::adLockReadOnly);
+        Abre(sql, rs);
         return !rs->EOF();
     };
     const auto caja = [&](const ado::Error& e) {

@@ -30,8 +30,7 @@ QString LeeSiguiente(const QString& rutina, const std::function<QString()>& sent
                         return true;
                     },
                     [&] {
-                        gDatos().AbrirRecordset(sql, rs, gDatos().cnn(), ado::adOpenForwardOnly,
-                                                ado::adLockReadOnly, -1, true);
+                        Abre(sql, rs);
                         return true;
                     },
                     [&] {
@@ -51,10 +50,9 @@ bool Lbc_Asiento::CuentaImputable(const QString& Cuenta) {
            {[&] {
                 const QString codigo =
                     ClsUtilidades::LimpiaTexto(Cuenta.trimmed(), QString(QChar(0)));
-                gDatos().AbrirRecordset(
-                    QStringLiteral("SELECT * FROM MA_CUENTAS WHERE CODIGO ='") + Txt(codigo) +
-                        QStringLiteral("' AND DADA_DE_BAJA=0 AND BLOQUEO = 0"),
-                    rs, gDatos().cnn(), ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true);
+                Abre(QStringLiteral("SELECT * FROM MA_CUENTAS WHERE CODIGO ='") + Txt(codigo) +
+                         QStringLiteral("' AND DADA_DE_BAJA=0 AND BLOQUEO = 0"),
+                     rs);
                 return true;
             },
             [&] {
@@ -105,10 +103,9 @@ bool Lbc_Asiento::ExisteDatosAdicionales(const QString& Valor_Buscado, ado::Reco
                 return true;
             },
             [&] {
-                gDatos().AbrirRecordset(
-                    QStringLiteral("SELECT * FROM MA_CUENTASADIC WHERE Codigo = '") +
-                        Txt(Valor_Buscado.trimmed()) + u'\'',
-                    LRsTmp, gDatos().cnn(), ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true);
+                Abre(QStringLiteral("SELECT * FROM MA_CUENTASADIC WHERE Codigo = '") +
+                         Txt(Valor_Buscado.trimmed()) + u'\'',
+                     LRsTmp);
                 return true;
             },
             [&] {
@@ -128,10 +125,9 @@ bool Lbc_Asiento::ExisteCuentas(const QString& Valor_Buscado, QVariant* Tipo, QV
     ado::RecordsetPtr rs;
     Atrapa(QStringLiteral("ExisteCuentas"),
            {[&] {
-                gDatos().AbrirRecordset(
-                    QStringLiteral("SELECT * FROM MA_CUENTAS WHERE Codigo = '") +
-                        Txt(Valor_Buscado.trimmed()) + u'\'',
-                    rs, gDatos().cnn(), ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true);
+                Abre(QStringLiteral("SELECT * FROM MA_CUENTAS WHERE Codigo = '") +
+                         Txt(Valor_Buscado.trimmed()) + u'\'',
+                     rs);
                 return true;
             },
             [&] { return !rs->EOF(); },

@@ -56,6 +56,11 @@ double Numerico(const QVariant& valor);
 // A flag column is set (true or a non-zero number); Null is not set.
 bool Marcado(const QVariant& valor);
 
+// Opens a query through the data object on its connection, with the Oracle
+// rewrite asked for; read-only and forward-only unless told otherwise.
+void Abre(const QString& sql, ado::RecordsetPtr& rs, int cursor = ado::adOpenForwardOnly,
+          int bloqueo = ado::adLockReadOnly);
+
 // Closes a recordset without reporting anything (clean-up after a failure).
 void Suelta(ado::RecordsetPtr& rs);
 

@@ -31,8 +31,7 @@ std::int32_t Lbc_Asiento::UltimoNumeroAsiento(const QVariant& Mes, const QString
                 return true;
             },
             [&] {
-                gDatos().AbrirRecordset(sql, rs, gDatos().cnn(), ado::adOpenForwardOnly,
-                                        ado::adLockReadOnly, -1, true);
+                Abre(sql, rs);
                 return true;
             },
             [&] {

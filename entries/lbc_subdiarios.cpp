@@ -11,11 +11,10 @@ using namespace lbc;
 
 bool Lbc_Asiento::ValidaFechaSubdiario(const QString& fecha, const QString& Subdiario) {
     ado::RecordsetPtr rs;
-    gDatos().AbrirRecordset(
-        QStringLiteral("SELECT * FROM MV_CONTROL_AS_RES WHERE RTRIM(LTRIM(SUBDIARIO)) = '") +
-            Txt(Subdiario.trimmed()) + QStringLiteral("' AND PERIODO = ") +
-            QString::number(PeriodoActual_),
-        rs, gDatos().cnn(), ado::adOpenDynamic, ado::adLockOptimistic, -1, true);
+    Abre(QStringLiteral("SELECT * FROM MV_CONTROL_AS_RES WHERE RTRIM(LTRIM(SUBDIARIO)) = '") +
+             Txt(Subdiario.trimmed()) + QStringLiteral("' AND PERIODO = ") +
+             QString::number(PeriodoActual_),
+         rs, ado::adOpenDynamic, ado::adLockOptimistic);
     if (rs->EOF()) {
         Suelta(rs);
         return true;
@@ -112,10 +111,9 @@ bool Lbc_Asiento::ValidaTCRegistraciones(const QString& Tipo) {
     ado::RecordsetPtr rs;
     Atrapa(QStringLiteral("ValidaTCRegistraciones"),
            {[&] {
-                gDatos().AbrirRecordset(
-                    QStringLiteral("SELECT TC FROM MA_SUBDIARIOSCOMPROBANTES WHERE TC='") +
-                        Txt(Tipo.trimmed()) + u'\'',
-                    rs, gDatos().cnn(), ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true);
+                Abre(QStringLiteral("SELECT TC FROM MA_SUBDIARIOSCOMPROBANTES WHERE TC='") +
+                         Txt(Tipo.trimmed()) + u'\'',
+                     rs);
                 return true;
             },
             [&] {
