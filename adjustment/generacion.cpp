@@ -231,6 +231,14 @@ public:
         return FechaDe(Texto(rs->value(0))).addDays(-1);
     }
 
+    // First day of the year in use.
+    virtual QDate InicioEjercicio() {
+        return FechaDe(gDatos()
+                           .DatosTabla(QStringLiteral("MV_EJERCICIOS"), ctx_.Ejercicio,
+                                       QStringLiteral("FECHA DESDE"), QStringLiteral("PERIODO"), 3)
+                           .toString());
+    }
+
     // Closing day of the year in use.
     virtual QDate CierreEjercicio() {
         return FechaDe(gDatos()
@@ -315,6 +323,12 @@ public:
         if (!cierreAnterior_)
             cierreAnterior_ = Fuente::CierreAnterior();
         return *cierreAnterior_;
+    }
+
+    QDate InicioEjercicio() override {
+        if (!inicio_)
+            inicio_ = Fuente::InicioEjercicio();
+        return *inicio_;
     }
 
     QDate CierreEjercicio() override {
@@ -431,6 +445,7 @@ private:
     QHash<QString, QString> descripciones_;
     QHash<QPair<int, int>, std::array<QVariant, 4>> coeficientes_;
     std::optional<QDate> cierreAnterior_;
+    std::optional<QDate> inicio_;
     std::optional<QDate> cierre_;
     std::optional<QDate> fin_;
     bool finLeido_ = false;
@@ -513,6 +528,11 @@ GeneracionAjuste::Fin GeneracionAjuste::Genera_Asiento(const QString& PeriodoDes
     }
 
     Fin fin = Fin::Completa;
+    reexpresa_.reset();
+    if (RechazaRango(PeriodoDesde, PeriodoHasta)) {
+        mensaje_ = MensajeRango();
+        return Fin::Falla;
+    }
     try {
         Contexto ctx;
         ctx.Ejercicio = ejercicio_;
@@ -544,7 +564,11 @@ GeneracionAjuste::Fin GeneracionAjuste::Genera_Asiento(const QString& PeriodoDes
             if (fuente_->EsDepreciacion(fila))
                 continue;
             const QString codigo = Recorta(fila);
-            if (const auto apertura = fuente_->PrimeraApertura(codigo)) {
+            std::optional<Apertura> apertura = fuente_->PrimeraApertura(codigo);
+            // A later run of the year finds the opening restated already.
+            if (apertura && !ReexpresaApertura(MesDesde, AnioDesde))
+                apertura.reset();
+            if (apertura) {
                 cartel.CartelMostrar(cancelado, QStringLiteral("Procesando ") + codigo);
                 if (cancelado) {
                     cartel.Siempre_Visible(false);
@@ -585,6 +609,14 @@ bool GeneracionAjuste::Detiene(const QString& Codigo, const QString& Mes, const 
                QStringLiteral(" Periodo: ") + Mes + u'/' + Anio + vb::vbCrLf + AvisoNoGrabable();
     vb::MsgBox(mensaje_);
     return false;
+}
+
+bool GeneracionAjuste::ReexpresaApertura(int MesDesde, int AnioDesde) {
+    if (!reexpresa_) {
+        const QDate inicio = fuente_->InicioEjercicio();
+        reexpresa_ = inicio.year() == AnioDesde && inicio.month() == MesDesde;
+    }
+    return *reexpresa_;
 }
 
 bool GeneracionAjuste::PasoApertura(const QString& Codigo, vb::Currency Importe,
@@ -745,29 +777,76 @@ void GeneracionAjuste::AcumulaLinea(LineasAjuste& Lineas, const QString& Cuenta,
 
 void GeneracionAjuste::NetoLineas(LineasAjuste& Lineas) {
     for (TipoLineaAjuste& l : Lineas) {
-        if (Recorta(l.Debe).isEmpty() || Recorta(l.Haber).isEmpty())
-            continue;
-        const vb::Currency neto =
-            ClsUtilidades::TextoAMoneda(l.Debe) - ClsUtilidades::TextoAMoneda(l.Haber);
-        if (neto < vb::Currency()) {
-            l.Debe.clear();
-            l.Haber = (-neto).toString();
-        } else {
-            l.Debe = neto.toString();
-            l.Haber.clear();
+        const bool debe = !Recorta(l.Debe).isEmpty(), haber = !Recorta(l.Haber).isEmpty();
+        if (debe && haber) {
+            const vb::Currency neto =
+                ClsUtilidades::TextoAMoneda(l.Debe) - ClsUtilidades::TextoAMoneda(l.Haber);
+            if (neto < vb::Currency()) {
+                l.Debe.clear();
+                l.Haber = Centavos(-neto).toString();
+            } else {
+                l.Debe = Centavos(neto).toString();
+                l.Haber.clear();
+            }
+        } else if (debe || haber) {
+            QString& lado = debe ? l.Debe : l.Haber;
+            lado = Centavos(ClsUtilidades::TextoAMoneda(lado)).toString();
         }
+    }
+}
+
+vb::Currency GeneracionAjuste::Centavos(vb::Currency Importe) {
+    const std::int64_t v = Importe.raw();
+    std::int64_t resto = v % 100;
+    std::int64_t base = v - resto;
+    if (resto >= 50)
+        base += 100;
+    else if (resto <= -50)
+        base -= 100;
+    return vb::Currency::fromRaw(base);
+}
+
+void GeneracionAjuste::Totales(const LineasAjuste& Lineas, vb::Currency& Debe,
+                               vb::Currency& Haber) {
+    Debe = Haber = vb::Currency();
+    for (const TipoLineaAjuste& l : Lineas) {
+        Debe += ClsUtilidades::TextoAMoneda(l.Debe);
+        Haber += ClsUtilidades::TextoAMoneda(l.Haber);
     }
 }
 
 vb::Currency GeneracionAjuste::DiferenciaTotales(const LineasAjuste& Lineas) {
     vb::Currency debe, haber;
-    for (const TipoLineaAjuste& l : Lineas) {
-        debe += ClsUtilidades::TextoAMoneda(l.Debe);
-        haber += ClsUtilidades::TextoAMoneda(l.Haber);
-    }
+    Totales(Lineas, debe, haber);
     const QString patron = QStringLiteral("#########.00");
     return ClsUtilidades::TextoAMoneda(vb::Format(vb::fromCurrency(debe), patron)) -
            ClsUtilidades::TextoAMoneda(vb::Format(vb::fromCurrency(haber), patron));
+}
+
+void GeneracionAjuste::Balancea(LineasAjuste& Lineas, const QString& CtaRei) {
+    const vb::Currency diferencia = DiferenciaTotales(Lineas);
+    const QString rei = Recorta(CtaRei);
+    if (diferencia == vb::Currency() || rei.isEmpty())
+        return;
+    const bool debe = diferencia < vb::Currency();
+    AcumulaLinea(Lineas, rei, debe ? -diferencia : diferencia,
+                 debe ? QStringLiteral("D") : QStringLiteral("H"));
+    // The REI account may be adjustable and already carry the other side.
+    NetoLineas(Lineas);
+}
+
+const QString& GeneracionAjuste::MensajeRango() {
+    static const QString t = QStringLiteral("Periodo Desde Mayor que Hasta!");
+    return t;
+}
+
+bool GeneracionAjuste::RechazaRango(const QString& PeriodoDesde, const QString& PeriodoHasta) {
+    const auto desde = vb::ParseDate(QStringLiteral("01/") + Recorta(PeriodoDesde));
+    const auto hasta = vb::ParseDate(QStringLiteral("01/") + Recorta(PeriodoHasta));
+    if (!desde || !hasta || !(hasta->date() < desde->date()))
+        return false;
+    vb::MsgBox(MensajeRango(), vb::vbExclamation, QStringLiteral("Aviso al Operador"));
+    return true;
 }
 
 GeneracionAjuste::Resultado GeneracionAjuste::Genera(const Parametros& p, DiaFinal diaFinal) {
@@ -776,14 +855,7 @@ GeneracionAjuste::Resultado GeneracionAjuste::Genera(const Parametros& p, DiaFin
     GeneracionAjuste g(r.Lineas, p.Ejercicio, p.lectura, std::move(diaFinal));
     r.fin = g.Genera_Asiento(Recorta(p.PeriodoDesde), Recorta(p.PeriodoHasta), p.IncluirProforma);
     r.Mensaje = g.Mensaje();
-    const vb::Currency diferencia = DiferenciaTotales(r.Lineas);
-    const QString rei = Recorta(p.CtaRei);
-    if (diferencia != vb::Currency() && !rei.isEmpty()) {
-        const bool debe = diferencia < vb::Currency();
-        g.AcumulaLinea(rei, debe ? -diferencia : diferencia,
-                       debe ? QStringLiteral("D") : QStringLiteral("H"));
-        NetoLineas(r.Lineas);
-    }
+    Balancea(r.Lineas, p.CtaRei);
     return r;
 }
 
@@ -819,22 +891,15 @@ void FrmQuarzelo::CmdGenerar_Click() {
     PeriodoHasta = Recorta(Campo(QStringLiteral("PERIODO_HASTA"))->text());
     Modificado = false;
 
+    // Nothing is generated for a range that runs backwards (a year adjusted
+    // to its last month proposes the month after it).
+    if (GeneracionAjuste::RechazaRango(PeriodoDesde, PeriodoHasta))
+        return;
+
     Lineas.assign(1, TipoLineaAjuste());
     FinGeneracion = Genera_Asiento(PeriodoDesde, PeriodoHasta, IncluirProforma);
-    ActualizaTotales();
-
-    // The balancing line works on the totals as shown, two decimals.
-    const vb::Currency diferencia = ClsUtilidades::TextoAMoneda(txtTotal[0]->text()) -
-                                    ClsUtilidades::TextoAMoneda(txtTotal[1]->text());
-    const bool debe = diferencia < vb::Currency();
-    const QString rei = Recorta(Campo(QStringLiteral("CTA_REI"))->text());
     // Without an account the totals stay apart and the save check refuses them.
-    if (diferencia != vb::Currency() && !rei.isEmpty()) {
-        AcumulaLinea(rei, debe ? -diferencia : diferencia,
-                     debe ? QStringLiteral("D") : QStringLiteral("H"));
-        // The REI account may be adjustable and already carry the other side.
-        GeneracionAjuste::NetoLineas(Lineas);
-    }
+    GeneracionAjuste::Balancea(Lineas, Campo(QStringLiteral("CTA_REI"))->text());
     LlenaResumen();
     ActualizaTotales();
 

@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 // One adjustment line per account. Cuenta and Descripcion keep their fixed
@@ -65,6 +66,8 @@ public:
     static const QString& TituloCartel();
     // Added to every message of a run that stopped early.
     static const QString& AvisoNoGrabable();
+    // "Periodo Desde Mayor que Hasta!"
+    static const QString& MensajeRango();
 
     GeneracionAjuste(LineasAjuste& Lineas, const QString& Ejercicio,
                      Lectura lectura = Lectura::Agrupada, DiaFinal diaFinal = {});
@@ -74,7 +77,9 @@ public:
 
     // Appends the lines of the adjustable accounts for PeriodoDesde to
     // PeriodoHasta ("MM/AAAA"); pro-forma vouchers count only when asked.
-    // When the run ends every line carries one side only.
+    // The opening balances are restated only by a run that starts at the
+    // fiscal year's first month, so a year adjusted in parts restates them
+    // once. When the run ends every line carries one side only, in cents.
     Fin Genera_Asiento(const QString& PeriodoDesde, const QString& PeriodoHasta,
                        bool IncluirProforma);
     // The message shown when the run stopped early (empty after a cancel).
@@ -93,9 +98,21 @@ public:
     static void AcumulaLinea(LineasAjuste& Lineas, const QString& Cuenta, vb::Currency Importe,
                              const QString& DebeHaber);
     // A line that received amounts on both sides keeps their difference on
-    // the larger side (a zero on the debit side), so that grid, totals,
-    // balancing line and stored entry read the same amounts.
+    // the larger side (a zero on the debit side), rounded to cents as the
+    // totals show them, so that grid, totals, balancing line and stored
+    // entry read the same amounts and the stored rows balance exactly.
     static void NetoLineas(LineasAjuste& Lineas);
+    // Half a cent away from zero, as "#########.00" writes an amount.
+    static vb::Currency Centavos(vb::Currency Importe);
+
+    // A range whose first month comes after its last cannot be generated
+    // nor stored: tells the operator and gives true. Texts that form no
+    // period are left to the field rules.
+    static bool RechazaRango(const QString& PeriodoDesde, const QString& PeriodoHasta);
+    // The balancing line: the difference of the totals on the REI account,
+    // netted with what the account already carries. Nothing without an
+    // account or a difference.
+    static void Balancea(LineasAjuste& Lineas, const QString& CtaRei);
 
     // The whole run without the window: the lines, the balancing line on the
     // REI account from the totals as shown with two decimals, and why it
@@ -117,6 +134,8 @@ public:
     static Resultado Genera(const Parametros& p, DiaFinal diaFinal = {});
     // Debit minus credit of the totals as "#########.00" shows them.
     static vb::Currency DiferenciaTotales(const LineasAjuste& Lineas);
+    // The entry's debit and credit totals.
+    static void Totales(const LineasAjuste& Lineas, vb::Currency& Debe, vb::Currency& Haber);
 
     class Fuente; // how the sums are read (generacion.cpp)
     struct Mes {
@@ -128,6 +147,8 @@ public:
 
 private:
     bool PasoApertura(const QString& Codigo, vb::Currency Importe, const QString& DebeHaber);
+    // The range starts at the fiscal year's first month.
+    bool ReexpresaApertura(int MesDesde, int AnioDesde);
     bool PasoMeses(const QString& Codigo);
     bool Detiene(const QString& Codigo, const QString& Mes, const QString& Anio);
     std::vector<Mes> Meses(const QString& PeriodoDesde, const QString& PeriodoHasta, int MesDesde,
@@ -140,5 +161,6 @@ private:
     std::vector<Mes> meses_;
     QHash<QString, int> posicion_;     // trimmed account code -> line index
     QDate finEjercicio_{1899, 12, 30}; // kept from one account to the next
+    std::optional<bool> reexpresa_;    // read at the first opening row
     QString mensaje_;
 };

@@ -150,16 +150,18 @@ void FrmQuarzelo::NuevoAsiento() {
     QString fechaAjuste, ajusteHasta;
     QVariant nroAjuste;
     Reglas->UltimoAjuste(fechaAjuste, ajusteHasta, nroAjuste, ejercicio);
-    const std::optional<QDateTime> fecha = vb::ParseDate(fechaAjuste);
+    // Adjustments are dated on the year's last day whatever months they
+    // cover: the year is finished only when one covers its last month.
+    const std::optional<QDateTime> hasta = vb::ParseDate(Recorta(ajusteHasta));
     const std::optional<QDateTime> fin = vb::ParseDate(FinEjercicio);
-    if (fecha && fin && fecha->date() >= fin->date())
+    const auto mes = [](const QDate& d) { return d.year() * 12 + d.month(); };
+    if (hasta && fin && mes(hasta->date()) >= mes(fin->date()))
         vb::MsgBox(QStringLiteral("Ultimo ajuste realizado con fecha ") + fechaAjuste + vb::vbCrLf +
                        QStringLiteral("-Debe seleccionar un ejercicio posterior ") + vb::vbCrLf +
                        QStringLiteral("Vuelva a intentarlo cambiando el ejercicio"),
                    vb::vbCritical, QStringLiteral("Atencion"));
 
-    const std::optional<QDateTime> hasta = vb::ParseDate(Recorta(ajusteHasta));
-    if (!Recorta(ajusteHasta).isEmpty() && hasta) {
+    if (hasta) {
         const QDate primero(hasta->date().year(), hasta->date().month(), 1);
         DesdeDefecto = vb::Format(vb::AddMonths(primero, 1), QStringLiteral("mm/yyyy"));
     } else {

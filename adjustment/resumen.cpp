@@ -94,11 +94,7 @@ void FrmQuarzelo::ActualizaTotales() {
 }
 
 void FrmQuarzelo::CalculaTotales(vb::Currency& TotalDebe, vb::Currency& TotalHaber) {
-    TotalDebe = TotalHaber = vb::Currency();
-    for (const TipoLineaAjuste& l : Lineas) {
-        TotalDebe += ClsUtilidades::TextoAMoneda(l.Debe);
-        TotalHaber += ClsUtilidades::TextoAMoneda(l.Haber);
-    }
+    GeneracionAjuste::Totales(Lineas, TotalDebe, TotalHaber);
     txtTotal[0]->setText(Total(TotalDebe));
     txtTotal[1]->setText(Total(TotalHaber));
 }
@@ -114,11 +110,15 @@ void FrmQuarzelo::ValidaTotales(bool& Ok) {
             return;
         }
     }
-    vb::Currency debe, haber;
-    for (const TipoLineaAjuste& l : Lineas) {
-        debe += ClsUtilidades::TextoAMoneda(l.Debe);
-        haber += ClsUtilidades::TextoAMoneda(l.Haber);
+    // The periods are fixed fields, so no field rule has looked at them.
+    if (GeneracionAjuste::RechazaRango(Campo(QStringLiteral("PERIODO_DESDE"))->text(),
+                                       Campo(QStringLiteral("PERIODO_HASTA"))->text())) {
+        HayError = true;
+        Ok = false;
+        return;
     }
+    vb::Currency debe, haber;
+    GeneracionAjuste::Totales(Lineas, debe, haber);
     // Compared as the fields show them, two decimals.
     if (ClsUtilidades::TextoAMoneda(Total(debe)) != ClsUtilidades::TextoAMoneda(Total(haber))) {
         vb::MsgBox(QStringLiteral("Totales Incorrectos!!") + vb::vbCrLf +

@@ -86,9 +86,9 @@ TEST_F(CorridaCompleta, DelArranqueAlAsientoGrabado) {
 
     QTest::mouseClick(w->CmdGenerar, Qt::LeftButton);
     ASSERT_EQ(w->Lineas.size(), 4u);
-    EXPECT_EQ(w->txtTotal[0]->text(), QStringLiteral("182,74"));
-    EXPECT_EQ(w->txtTotal[1]->text(), QStringLiteral("182,74"));
-    EXPECT_EQ(w->Campo(QStringLiteral("CABIMPORTE"))->text(), QStringLiteral("182,74"));
+    EXPECT_EQ(w->txtTotal[0]->text(), QStringLiteral("90,74"));
+    EXPECT_EQ(w->txtTotal[1]->text(), QStringLiteral("90,74"));
+    EXPECT_EQ(w->Campo(QStringLiteral("CABIMPORTE"))->text(), QStringLiteral("90,74"));
     QLineEdit* detalle = w->Campo(QStringLiteral("DETALLE"));
     if (!w->isActiveWindow()) // the banner had the activation
         muestra(*w);
@@ -115,10 +115,11 @@ TEST_F(CorridaCompleta, DelArranqueAlAsientoGrabado) {
         qlonglong importe; // cents
         const char* dh;
     };
-    // 1101: August's 1234.56 restated by 1.0735 (90.7402); 1201: the opening
-    // 2000.00 by 1.05 (+100) less October's 400.00 credit by 1.02 (-8);
-    // the REI account balances the 182.74 on the credit side.
-    const Esperada esperadas[] = {{"1101", 9074, "D"}, {"1201", 9200, "D"}, {"5901", 18274, "H"}};
+    // 1101: August's 1234.56 restated by 1.0735 (90.7402, stored 90.74);
+    // 1201: October's 400.00 credit by 1.02 (-8), its opening balance being
+    // restated by the January-June run already; the REI account balances
+    // the 82.74 on the credit side.
+    const Esperada esperadas[] = {{"1101", 9074, "D"}, {"1201", 800, "H"}, {"5901", 8274, "H"}};
     for (int i = 0; i < 3; ++i) {
         const QVariantList& f = filas[i];
         SCOPED_TRACE(i);
@@ -127,13 +128,13 @@ TEST_F(CorridaCompleta, DelArranqueAlAsientoGrabado) {
         EXPECT_EQ(f[2].toString(), QStringLiteral("0001"));
         EXPECT_EQ(f[3].toString(), QStringLiteral("00000002"));
         EXPECT_EQ(f[4].toString(), QStringLiteral("X"));
-        EXPECT_EQ(centavos(f[5]), 18274);
+        EXPECT_EQ(centavos(f[5]), 9074);
         EXPECT_EQ(f[6].toString(), QLatin1String(esperadas[i].cuenta));
         EXPECT_EQ(f[7].toLongLong(), i + 1);
         EXPECT_EQ(f[8].toString(), QStringLiteral("31/12/2023"));
         EXPECT_EQ(f[9].toLongLong(), 8);
         EXPECT_EQ(f[10].toLongLong(), 12);
-        EXPECT_EQ(centavos(f[11]), esperadas[i].importe);
+        EXPECT_EQ(f[11].toDouble() * 100, double(esperadas[i].importe)); // cents, exactly
         EXPECT_EQ(f[12].toString(), QLatin1String(esperadas[i].dh));
         EXPECT_EQ(f[13].toString(), QStringLiteral("   1"));
         EXPECT_TRUE(f[14].isNull());

@@ -59,7 +59,7 @@ TEST_F(VentanaTest, EjercicioInvalidoSePreguntaDeNuevo) {
 TEST_F(VentanaTest, SinRespuestaTerminaElPrograma) {
     responder->answerInput(QStringLiteral("abc")); // refused first
     resetInstances();
-    CNStuffContable::setLineaComandos(lineaComandos());
+    CNStuffContable::setLineaComandos(lineaComandos(db));
     responder->answerInput(QString());
     FrmQuarzelo w;
     EXPECT_THROW(w.Form_Load(), vb::ProgramEnded);

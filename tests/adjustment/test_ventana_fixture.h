@@ -37,7 +37,7 @@ protected:
         AjusteTest::TearDown();
     }
 
-    QString lineaComandos() const {
+    static QString lineaComandos(const testutil::TempDatabase& db) {
         return QStringLiteral("@Server=") + db.folder() + QStringLiteral("; @DbName=") +
                db.dbName() + QStringLiteral("; @Usuario=sa; @Password=;");
     }
@@ -45,9 +45,14 @@ protected:
     // The program's start: the data object closed, the parameter string, the
     // fiscal year answered.
     std::unique_ptr<FrmQuarzelo> arranca(const QString& ejercicio = QStringLiteral("2023")) {
+        return arrancaEn(db, *responder, ejercicio);
+    }
+    static std::unique_ptr<FrmQuarzelo> arrancaEn(const testutil::TempDatabase& db,
+                                                  vb::ScriptedResponder& responder,
+                                                  const QString& ejercicio) {
         resetInstances();
-        CNStuffContable::setLineaComandos(lineaComandos());
-        responder->answerInput(ejercicio);
+        CNStuffContable::setLineaComandos(lineaComandos(db));
+        responder.answerInput(ejercicio);
         auto w = std::make_unique<FrmQuarzelo>();
         w->Form_Load();
         return w;
