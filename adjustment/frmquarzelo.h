@@ -149,6 +149,21 @@ public:
     // Fiscal year containing a "dd/mm/yyyy" date; 0 when none does.
     static void ObtienePeriodo(const QString& Fecha, std::int16_t& Periodo);
 
+    // ---- Reading back a stored entry -------------------------------------------------
+    // Operations of a summary-entry view: no key or event of this window calls
+    // them, and the view supplies the header fields bound to ID and FECHA_HASTA.
+    std::int32_t NumeroCargado = 0; // the summary entry shown
+    // Shows the summary entry whose number the field bound to ID holds
+    // ("MM-0000000" picks its month, a bare number the first month with one).
+    void MuestraAsiento();
+    // Loads a summary entry of the fiscal year in use into the header, the
+    // lines and the grid; a number without lines changes nothing. Entries are
+    // numbered per month: Mes 0 takes the first month that has the number.
+    void CargaAsiento(std::int32_t NumeroAsiento, int Mes = 0);
+    // Existe: a summary entry of the subledger that is not annulled covers the
+    // day (both limits included).
+    static void BuscaControlResumen(const QDate& Fecha, const QString& Subdiario, bool& Existe);
+
     // Twips per pixel of the grid's widths.
     static constexpr int kTwipsPorPixel = 15;
 

@@ -1,0 +1,78 @@
+#include "ajuste_fixture.h"
+
+#include <QGroupBox>
+#include <QTableWidget>
+
+// Showing summary entries (a view adds the header fields bound to ID and
+// FECHA_HASTA): number, header, lock, BORRAR, grid, lines and messages after
+// each typed number. Then the control-row search: annulled rows never count,
+// both limits do, the subledger is compared trimmed, whatever the year.
+TEST_F(AjusteTest, LecturaDeAsientoResumen) {
+    // Summary entry 5 of March and April 2023 and of March 2022, entry 40000
+    // and a general entry 5 (SECUENCIA 9); control rows.
+    db.exec(QStringLiteral(
+        "INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION) VALUES ('1101', 'Caja'), ('4101', 'Ventas');"
+        "INSERT INTO MV_ASIENTOS (PERIODO, MES_OPERATIVO, \"NUMERO ASIENTO\", SECUENCIA, CUENTA, "
+        "\"DEBE-HABER\", IMPORTE) VALUES (2023, 3, 5, 2, '4101', 'H', 250.5), (2023, 3, 5, 1, "
+        "'1101', 'D', 250.5), (2023, 3, 5, 3, '1101', 'd', NULL), (2023, 4, 5, 1, '4101', 'D', 7), "
+        "(2022, 3, 5, 1, '4101', 'D', 9), (2023, 3, 5, 9, '4101', 'D', 9), (2023, 3, 40000, 1, "
+        "'4101', 'H', 12); UPDATE MV_ASIENTOS SET CABIMPORTE = 250.5, VENCIMIENTO = '2023-03-20', "
+        "ESRESUMEN = 1, TIPO_REG = char(255) || 'RS' WHERE SECUENCIA < 9; INSERT INTO "
+        "MV_CONTROL_AS_RES VALUES (5, 'VTAS', 2022, '2022-03-01', '2022-03-31', 0), (5, 'VTAS', "
+        "2023, '2023-03-01', '2023-03-31 00:00:00', 0), (5, 'VTAS', 2023, '2023-04-01', "
+        "'2023-04-30', 0), (2, 'VTAS', 2023, '2023-05-01', '2023-05-31', 1), (3, ' COMP ', 2022, "
+        "'2022-07-01', '2022-07-31', 0), (4, 'O''H', 2023, '2023-01-01', '2023-01-31', 0)"));
+    const QString marzo = QStringLiteral(
+        "5;03-0000005;31/03/2023;250,50;0;1;1101;||||;1101|Caja|250,50||20/03/2023;4101|Ventas||"
+        "250,50|20/03/2023;1101|Caja|0.0||20/03/2023;||||");
+    const std::pair<const char*, QString> casos[] = {
+        {"03-0000005", marzo},
+        {"5", marzo},
+        {"04-0000005",
+         QStringLiteral("5;04-0000005;30/04/2023;250,50;0;1;4101;||||;4101|Ventas|7,00||20/03/"
+                        "2023;||||")},
+        {"03-0040000",
+         QStringLiteral(
+             "40000;03-0040000;;250,50;0;1;4101;||||;4101|Ventas||12,00|20/03/2023;||||")},
+        {"02-0000005", QStringLiteral("5;02-0000005;;1;1;0;-;||||")},
+        {"03-9999999999",
+         QStringLiteral("0;03-9999999999;;1;1;0;-;||||;Error detectado: 6 Desbordamiento")},
+    };
+    for (const auto& [id, esperado] : casos) {
+        responder->shown.clear();
+        FrmQuarzelo w;
+        for (const char* campo : {"ID", "FECHA_HASTA"}) {
+            w.txtFields.push_back(new QLineEdit(w.FrmCabecera));
+            w.txtFields.back()->setProperty("DataField", QString::fromLatin1(campo));
+        }
+        const auto texto = [&](const char* campo) { return w.Campo(QLatin1String(campo))->text(); };
+        w.Campo(QStringLiteral("ID"))->setText(QLatin1String(id));
+        w.Campo(QStringLiteral("CABIMPORTE"))->setText(QStringLiteral("1"));
+        w.Paxtor1->setEstado(Paxtor::EstadoBorrar, false);
+        w.MuestraAsiento();
+        QStringList s;
+        s << QString::number(w.NumeroCargado) << texto("ID") << texto("FECHA_HASTA")
+          << texto("CABIMPORTE") << QString::number(w.FrmCabecera->isEnabled())
+          << QString::number(w.Paxtor1->estado(Paxtor::EstadoBorrar))
+          << (w.FgResumen->item(1, 1) ? w.FgResumen->item(1, 1)->text() : "-");
+        for (const TipoLineaAjuste& l : w.Lineas)
+            s << l.Cuenta.trimmed() + u'|' + l.Descripcion.trimmed() + u'|' + l.Debe + u'|' +
+                     l.Haber + u'|' + l.Vencimiento;
+        for (const auto& m : responder->shown)
+            s << m.prompt;
+        EXPECT_EQ(s.join(u';'), esperado) << id;
+    }
+    responder->shown.clear();
+    const std::tuple<QDate, const char*, bool> control[] = {
+        {{2023, 3, 1}, "VTAS", true},    {{2023, 4, 30}, "VTAS", true},
+        {{2023, 2, 28}, "VTAS", false},  {{2023, 5, 10}, "VTAS", false},
+        {{2023, 3, 15}, " vtas ", true}, {{2022, 7, 31}, "COMP  ", true},
+        {{2023, 1, 15}, "O'H", true},
+    };
+    for (const auto& [fecha, sub, existe] : control) {
+        bool hallado = !existe;
+        FrmQuarzelo::BuscaControlResumen(fecha, QLatin1String(sub), hallado);
+        EXPECT_EQ(hallado, existe) << fecha.toString(Qt::ISODate).toStdString() << sub;
+    }
+    EXPECT_TRUE(responder->shown.empty());
+}
