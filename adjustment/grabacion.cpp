@@ -63,6 +63,52 @@ QString NumeroEnTransaccion(int mes, const QString& ejercicio, bool primera) {
                    : QStringLiteral("(SELECT MAX([NUMERO ASIENTO])") + serie;
 }
 
+// The voucher number is taken inside the save's transaction too. The number
+// the header shows stays unless another save stored it meanwhile: then the
+// entry takes the one after the highest number stored in the book (type,
+// branch, letter). The other lines copy the first line's, and the book's
+// advance reads it back, all in the same transaction.
+class NumeroDeComprobante {
+public:
+    NumeroDeComprobante(const QString& tc, const QString& sucursal, const QString& letra,
+                        const QString& numero, int mes, const QString& ejercicio,
+                        size_t primeraLinea)
+        : libro_(QStringLiteral(" FROM MV_ASIENTOS WHERE TC = ") + Texto(tc) +
+                 QStringLiteral(" AND SUCURSAL = ") + Texto(sucursal) +
+                 QStringLiteral(" AND LETRA = ") + Texto(letra)),
+          numero_(Texto(numero)),
+          primera_(QStringLiteral(" FROM MV_ASIENTOS WHERE PERIODO = ") + ejercicio +
+                   QStringLiteral(" AND MES_OPERATIVO = ") + QString::number(mes) +
+                   QStringLiteral(" AND [NUMERO ASIENTO] = ") +
+                   NumeroEnTransaccion(mes, ejercicio, false) +
+                   QStringLiteral(" AND SECUENCIA = ") + QString::number(primeraLinea) +
+                   QStringLiteral(" AND ESAJUSTE = 1 AND TIPO_REG = ''")) {}
+
+    // The NUMERO column of a line.
+    QString Linea(bool primera) const {
+        if (!primera)
+            return QStringLiteral("(SELECT NUMERO") + primera_ + u')';
+        return QStringLiteral("(CASE WHEN EXISTS (SELECT NUMERO") + libro_ +
+               QStringLiteral(" AND NUMERO = ") + numero_ +
+               QStringLiteral(") THEN FORMAT((SELECT MAX(CAST(NUMERO AS INT)) + 1") + libro_ +
+               QStringLiteral("), '00000000') ELSE ") + numero_ + QStringLiteral(" END)");
+    }
+    // The number the book is to show: the one after the stored one.
+    QString Siguiente() const {
+        return QStringLiteral("SELECT CAST(NUMERO AS INT) + 1") + primera_;
+    }
+    // What the first line stored, read inside the transaction.
+    QString Lectura() const { return QStringLiteral("SELECT NUMERO") + primera_; }
+
+private:
+    static QString Texto(const QString& v) {
+        return vb::CStr(gDatos().SQLValue(v, QStringLiteral("'")));
+    }
+    QString libro_;
+    QString numero_;
+    QString primera_;
+};
+
 // An amount of a line as money; a text that holds no number cannot be stored.
 vb::Currency Importe(const QString& texto) {
     const QString t = Recorta(texto);
@@ -98,11 +144,15 @@ void FrmQuarzelo::GrabaAsiento() {
                                   campoFecha->property("DataField").toString());
         const QString literalFecha =
             ClsUtilidades::FechaParaSQL(fecha->toString(QStringLiteral("dd/MM/yyyy")));
-        const QString tc =
-            ClsUtilidades::ValorCampo(QVariant(Recorta(Campo(QStringLiteral("TC"))->text())));
-        const QString sucursal = Campo(QStringLiteral("SUCURSAL"))->text();
-        const QString numero = Campo(QStringLiteral("NUMERO"))->text();
-        const QString letra = Campo(QStringLiteral("LETRA"))->text();
+        // The voucher as the header check accepted it, trimmed. A blank letter
+        // is the book's X: the voucher stored is the one whose book advances.
+        const QString tcTexto = Recorta(Campo(QStringLiteral("TC"))->text());
+        const QString tc = ClsUtilidades::ValorCampo(QVariant(tcTexto));
+        const QString sucursal = Recorta(Campo(QStringLiteral("SUCURSAL"))->text());
+        const QString numero = Recorta(Campo(QStringLiteral("NUMERO"))->text());
+        QString letra = Recorta(Campo(QStringLiteral("LETRA"))->text());
+        if (letra.isEmpty())
+            letra = QStringLiteral("X");
         const vb::Currency cabImporte =
             ClsUtilidades::TextoAMoneda(Campo(QStringLiteral("CABIMPORTE"))->text());
         const QString detalle = Recorta(Campo(QStringLiteral("DETALLE"))->text());
@@ -110,8 +160,42 @@ void FrmQuarzelo::GrabaAsiento() {
         const QString ejercicio = QString::number(vb::Val(gPeriodoActual), 'f', 0);
         const QString grabacion = FechaHoraParaSQL(FechaServidor());
 
+        size_t primeraLinea = 0;
+        for (size_t i = 1; i < Lineas.size() && !primeraLinea; ++i)
+            if (LineaParticipa(Lineas[i]))
+                primeraLinea = i;
+        // An entry without lines is no entry: nothing is stored and the
+        // voucher book keeps its number.
+        if (!primeraLinea) {
+            HayError = true;
+            ClsUtilidades::CursorEspera(false);
+            vb::MsgBox(QStringLiteral("El asiento no tiene líneas para grabar"), vb::vbExclamation,
+                       QStringLiteral("Aviso al Operador"));
+            return;
+        }
+
+        // An incoming voucher keeps its issuer's number; our own numbers are
+        // taken in the transaction.
+        const bool numeraLibro =
+            !Reglas->ComprobanteEntrada(tcTexto) && ClsUtilidades::EsNumero(numero);
+        const double tecleado = std::floor(ClsUtilidades::TextoANumero(numero));
+        const QString siguiente = QString::number(tecleado + 1, 'f', 0);
+        const NumeroDeComprobante comprobante(
+            tc, sucursal, letra, QString::number(qlonglong(tecleado)).rightJustified(8, u'0'), mes,
+            ejercicio, primeraLinea);
+        // The book's advance is known before anything is stored and goes
+        // into the same transaction: an entry is never stored without it.
+        QString avance;
+        if (!SentenciaAvanceComprobante(tc, QStringLiteral("CONTABLE"), sucursal, siguiente,
+                                        numeraLibro ? comprobante.Siguiente() : siguiente, letra,
+                                        avance)) {
+            HayError = true;
+            ClsUtilidades::CursorEspera(false);
+            return;
+        }
+
         bool primera = true;
-        for (size_t i = 1; i < Lineas.size(); ++i) {
+        for (size_t i = primeraLinea; i < Lineas.size(); ++i) {
             const TipoLineaAjuste& l = Lineas[i];
             if (!LineaParticipa(l))
                 continue;
@@ -131,7 +215,10 @@ void FrmQuarzelo::GrabaAsiento() {
             AgregaLiteral(QStringLiteral("Fecha"), literalFecha, true);
             AgregaCampo(QStringLiteral("TC"), tc, QStringLiteral("'"), false);
             AgregaCampo(QStringLiteral("Sucursal"), sucursal, QStringLiteral("'"), false);
-            AgregaCampo(QStringLiteral("Numero"), numero, QStringLiteral("'"), false);
+            if (numeraLibro)
+                AgregaLiteral(QStringLiteral("Numero"), comprobante.Linea(primera), false);
+            else
+                AgregaCampo(QStringLiteral("Numero"), numero, QStringLiteral("'"), false);
             AgregaCampo(QStringLiteral("Letra"), letra, QStringLiteral("'"), false);
             AgregaCampo(QStringLiteral("Cabimporte"), cabImporte.toString(), QStringLiteral("@"),
                         false);
@@ -169,29 +256,28 @@ void FrmQuarzelo::GrabaAsiento() {
             primera = false;
         }
 
-        // An entry without lines is no entry: nothing is stored and the
-        // voucher book keeps its number.
-        if (primera) {
-            HayError = true;
-            ClsUtilidades::CursorEspera(false);
-            vb::MsgBox(QStringLiteral("El asiento no tiene líneas para grabar"), vb::vbExclamation,
-                       QStringLiteral("Aviso al Operador"));
-            return;
-        }
+        Sentencias.append(avance);
 
+        QString grabado;
+        // A failed read leaves its error on the connection and undoes the save.
+        const auto leeGrabado = [&] {
+            QString lectura = comprobante.Lectura();
+            long filas = 0;
+            ado::RecordsetPtr rs;
+            gDatos().EjecutaConsultaSQL(lectura, filas, rs);
+            if (rs)
+                grabado = ClsUtilidades::ValorCampo(rs->Fields(QStringLiteral("NUMERO")));
+        };
         std::int32_t nativo = 0;
-        EjecutaTransaccion(Sentencias, HayError, nativo);
+        EjecutaTransaccion(Sentencias, HayError, nativo, false,
+                           numeraLibro ? std::function<void()>(leeGrabado) : nullptr);
         Sentencias.clear();
-
-        if (!HayError) {
-            QString letraLibro = letra;
-            QString sinSentencia;
-            const QString siguiente =
-                QString::number(std::floor(ClsUtilidades::TextoANumero(numero)) + 1, 'f', 0);
-            ConsultaComprobante(tc, QStringLiteral("CONTABLE"), sucursal, siguiente, letraLibro,
-                                false, sinSentencia);
-        }
         ClsUtilidades::CursorEspera(false);
+
+        if (!HayError && numeraLibro && vb::Val(grabado) != tecleado)
+            vb::MsgBox(QStringLiteral("El comprobante se grabó con el número ") +
+                           LBM_Common1::FormateaNroComprobante(sucursal, grabado, letra),
+                       vb::vbInformation, QStringLiteral("Aviso al Operador"));
     } catch (const vb::ProgramEnded&) {
         throw;
     } catch (const FallaConversion& f) {

@@ -153,7 +153,7 @@ void Ejecuta(const QString& sentencia) {
 } // namespace
 
 void EjecutaTransaccion(const QStringList& Sentencias, bool& HuboError, std::int32_t& ErrorNativo,
-                        bool IgnoraClaveDuplicada) {
+                        bool IgnoraClaveDuplicada, const std::function<void()>& AntesDeConfirmar) {
     HuboError = false;
     DB_Dll& datos = gDatos();
     QString cuerpo;
@@ -210,6 +210,17 @@ void EjecutaTransaccion(const QStringList& Sentencias, bool& HuboError, std::int
     } catch (const std::exception&) {
     }
     ResultadoLote r = LeeErrores(datos.cnn()->errors(), IgnoraClaveDuplicada);
+    if (!r.fallo && AntesDeConfirmar) {
+        ado::Errors& errores = datos.cnn()->errors();
+        try {
+            AntesDeConfirmar();
+        } catch (const ado::Exception& e) {
+            // ADO's own errors (a read past the last row) leave the collection empty.
+            if (errores.Count() == 0)
+                errores.Add(e.error());
+        }
+        r = LeeErrores(errores, IgnoraClaveDuplicada);
+    }
     if (!r.fallo) {
         Ejecuta(QStringLiteral("COMMIT TRANSACTION"));
         // A refused commit leaves nothing saved either.

@@ -167,24 +167,32 @@ bool ValidaNumeracionComprobante(const QString& TC, const QString& Sucursal, con
     return valido;
 }
 
-void ConsultaComprobante(const QString& TC, const QString& Sistema, const QString& Sucursal,
-                         const QString& Numero_, QString& Letra, bool ArmaSentencia,
-                         QString& Sentencia, bool ForzaControl, bool SoloControl) {
+namespace {
+
+// ConsultaComprobante, and its direct mode's statement handed to the caller
+// instead of run (when diferida is given, with numeroSQL as the number
+// written). False when a failure was reported.
+bool Registra(const QString& TC, const QString& Sistema, const QString& Sucursal,
+              const QString& Numero_, QString& Letra, bool ArmaSentencia, QString& Sentencia,
+              bool ForzaControl, bool SoloControl, const QString& numeroSQL, QString* diferida) {
     DB_Dll& datos = gDatos();
     ado::RecordsetPtr rs = ado::Recordset::create();
     const QString tipo = detail::Escapa(Tipo4(TC.trimmed()));
     QString talonario;
     // The book only ever moves forward: of two users saving at once, the one
     // with the lower number never takes it back.
-    const QString numero = Entero(std::floor(vb::Val(Numero_)));
+    const QString numero =
+        diferida ? u'(' + numeroSQL + u')' : Entero(std::floor(vb::Val(Numero_)));
     bool esTalonario = true;
+    bool sinLibro = false;
+    bool salteado = false;
     QString letra;
     auto soloSiCrece = [&] {
         const QString col = letra + QStringLiteral("_ULTIMO_NRO");
         return QStringLiteral(" AND (") + col + QStringLiteral(" IS NULL OR ") + col +
                QStringLiteral(" < ") + numero + u')';
     };
-    detail::EjecutaPasos(
+    const bool completo = detail::EjecutaPasos(
         [&](int paso) {
             switch (paso) {
             case 0: {
@@ -209,6 +217,7 @@ void ConsultaComprobante(const QString& TC, const QString& Sistema, const QStrin
                         QStringLiteral("' AND TALONARIO = ") + talonario,
                     rs, nullptr, 0, 1, -1, true);
                 if (rs->EOF()) {
+                    sinLibro = true;
                     vb::MsgBox(QStringLiteral("Error en grabación del Comprobante, no se ha "
                                               "encontrado el comprobante configurado"),
                                vb::vbCritical, QStringLiteral("ATENCION"));
@@ -239,7 +248,10 @@ void ConsultaComprobante(const QString& TC, const QString& Sistema, const QStrin
                 if (!esTalonario)
                     sentencia += QStringLiteral(" AND SISTEMA = '") +
                                  detail::Escapa(Sistema.trimmed()) + u'\'';
-                EjecutaOFalla(sentencia + soloSiCrece());
+                if (diferida)
+                    *diferida = sentencia + soloSiCrece();
+                else
+                    EjecutaOFalla(sentencia + soloSiCrece());
                 return 7;
             }
             case 6: {
@@ -278,9 +290,12 @@ void ConsultaComprobante(const QString& TC, const QString& Sistema, const QStrin
                 return -1;
             }
         },
-        [](const ado::Error& e) {
-            return ClsUtilidades::ReportaError(e, std::nullopt,
-                                               QStringLiteral("ConsultaComprobante"));
+        [&](const ado::Error& e) {
+            const int respuesta =
+                ClsUtilidades::ReportaError(e, std::nullopt, QStringLiteral("ConsultaComprobante"));
+            // A step passed over leaves the book unknown; only a retry mends it.
+            salteado = salteado || respuesta != vb::vbRetry;
+            return respuesta;
         });
     if (rs->State() != ado::adStateClosed) {
         try {
@@ -288,6 +303,25 @@ void ConsultaComprobante(const QString& TC, const QString& Sistema, const QStrin
         } catch (const std::exception&) {
         }
     }
+    return completo && !sinLibro && !salteado;
+}
+
+} // namespace
+
+void ConsultaComprobante(const QString& TC, const QString& Sistema, const QString& Sucursal,
+                         const QString& Numero, QString& Letra, bool ArmaSentencia,
+                         QString& Sentencia, bool ForzaControl, bool SoloControl) {
+    Registra(TC, Sistema, Sucursal, Numero, Letra, ArmaSentencia, Sentencia, ForzaControl,
+             SoloControl, QString(), nullptr);
+}
+
+bool SentenciaAvanceComprobante(const QString& TC, const QString& Sistema, const QString& Sucursal,
+                                const QString& Numero, const QString& NumeroSQL, QString& Letra,
+                                QString& Sentencia) {
+    Sentencia.clear();
+    QString sinUso;
+    return Registra(TC, Sistema, Sucursal, Numero, Letra, false, sinUso, false, false, NumeroSQL,
+                    &Sentencia);
 }
 
 } // namespace CNStuffContable

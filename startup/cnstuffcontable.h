@@ -106,8 +106,12 @@ void ArmaSentenciaSQL(ListaCampos& Campos, QStringList& Sentencias, const QStrin
 void ArmaValoresInsert(QString& Sentencia, ListaCampos& Campos, bool Limpiar);
 // Runs the non-blank statements as one transaction. HuboError is True when the
 // save did not take effect; ErrorNativo is the first provider error (0 when none).
+// AntesDeConfirmar runs on the connection after the statements, before the
+// commit (to read back what the statements computed); a database failure in
+// it undoes the save like a refused statement.
 void EjecutaTransaccion(const QStringList& Sentencias, bool& HuboError, std::int32_t& ErrorNativo,
-                        bool IgnoraClaveDuplicada = false);
+                        bool IgnoraClaveDuplicada = false,
+                        const std::function<void()>& AntesDeConfirmar = {});
 
 // ---- Audit and failed-statement rows --------------------------------------------------
 // One V_MV_CPTEACCIONES row (A add, M change, B delete); never reports a failure.
@@ -131,6 +135,14 @@ bool ValidaNumeracionComprobante(const QString& TC, const QString& Sucursal, con
 void ConsultaComprobante(const QString& TC, const QString& Sistema, const QString& Sucursal,
                          const QString& Numero, QString& Letra, bool ArmaSentencia,
                          QString& Sentencia, bool ForzaControl = false, bool SoloControl = false);
+// The direct mode's advance of the book as a statement for the caller's
+// transaction, nothing written: Numero finds the book, NumeroSQL (an SQL
+// expression, which may read what the same transaction stores) is the number
+// the book is to show. Sentencia stays empty when the book serves another
+// branch; false when a failure was reported (no book found, a refused read).
+bool SentenciaAvanceComprobante(const QString& TC, const QString& Sistema, const QString& Sucursal,
+                                const QString& Numero, const QString& NumeroSQL, QString& Letra,
+                                QString& Sentencia);
 
 // ---- Start-up ---------------------------------------------------------------------------
 // Prepares the run from the command line: INI preferences, the connection,

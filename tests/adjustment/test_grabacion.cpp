@@ -30,6 +30,16 @@ protected:
         return w;
     }
 
+    // The boxes of the save: the notice of the new entry that follows a
+    // stored adjustment of the whole year is left out.
+    QStringList avisosGrabacion() const {
+        QStringList r = responder->messages();
+        r.removeIf([](const QString& m) {
+            return m.startsWith(QStringLiteral("Ultimo ajuste realizado con fecha"));
+        });
+        return r;
+    }
+
     // A general entry of December stored by someone else.
     void otroAsiento(int numero) {
         db.exec(QStringLiteral("INSERT INTO MV_ASIENTOS (PERIODO, MES_OPERATIVO, \"NUMERO "
@@ -156,6 +166,112 @@ TEST_F(GrabacionTest, ElComprobanteAceptadoEsElQueSeGraba) {
             .toString(),
         QStringLiteral("00000003"));
     EXPECT_EQ(libroX().toLongLong(), 4);
+}
+
+// A blank letter passes the header check trimmed: the entry is stored under
+// the letter of the book that moves on. A step of the save that fails stores
+// nothing, leaves the book where it was and is never told as a success.
+TEST_F(GrabacionTest, NingunPasoFallidoTerminaEnExito) {
+    struct Caso {
+        const char* nombre;
+        const char* letra;
+        const char* falla; // pattern of the statement refused
+        bool graba;
+    };
+    const Caso casos[] = {
+        {"letra en blanco", " ", nullptr, true},
+        {"lectura del talonario", "X", "' AND TALONARIO =", false},
+        {"avance del talonario", "X", "UPDATE V_TA_CPTE", false},
+        {"lectura del comprobante grabado", "X", "^SELECT NUMERO FROM", false},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        db.exec(QStringLiteral("DELETE FROM MV_ASIENTOS; UPDATE V_TA_CPTE SET X_ULTIMO_NRO = 2"));
+        responder->shown.clear();
+        auto w = asiento();
+        w->Campo(QStringLiteral("LETRA"))->setText(QLatin1String(c.letra));
+        gDatos().cnn()->setFaultInjector([&](const QString& s) -> std::optional<ado::Error> {
+            if (c.falla && s.contains(QRegularExpression(QLatin1String(c.falla))))
+                return ado::Error{-2147467259, QStringLiteral("Tabla bloqueada"), {}, 1222, {}};
+            return std::nullopt;
+        });
+        w->Paxtor1_ButtonClick(QStringLiteral("GRABAR"));
+        gDatos().cnn()->setFaultInjector({});
+        const QStringList mensajes = avisosGrabacion();
+        EXPECT_EQ(w->HayError, !c.graba) << mensajes.join(u'|').toStdString();
+        // A success is told alone; a failure is told, never as a success.
+        if (c.graba) {
+            EXPECT_EQ(mensajes, QStringList{QStringLiteral("Proceso Completo!")});
+        } else {
+            EXPECT_TRUE(!mensajes.isEmpty() &&
+                        !mensajes.contains(QStringLiteral("Proceso Completo!")))
+                << mensajes.join(u'|').toStdString();
+        }
+        EXPECT_EQ(lineasAjuste(), c.graba ? 2 : 0);
+        EXPECT_EQ(libroX().toLongLong(), c.graba ? 3 : 2);
+        if (c.graba) {
+            EXPECT_EQ(
+                db.scalar(QStringLiteral("SELECT DISTINCT LETRA FROM MV_ASIENTOS")).toString(),
+                QStringLiteral("X"));
+        }
+    }
+}
+
+// A voucher number stored by someone else while this save waited moves past
+// the highest number of the book, and the user is told which one was stored;
+// an incoming voucher keeps its issuer's number.
+TEST_F(GrabacionTest, ComprobanteTomadoMientrasSeGraba) {
+    db.exec(QStringLiteral(
+        "INSERT INTO TA_COMPROBANTES (CODIGO, SISTEMA, TALONARIO, Descripcion, LETRAS, "
+        "X_SUC_DEFAULT) VALUES ('AJEN', 'CONTABLE', 0, 'Ajuste recibido', 'X', 1)"));
+    struct Caso {
+        const char* tc;
+        QList<int> tomados; // numbers stored by others during the save
+        int grabado;
+    };
+    const Caso casos[] = {
+        {"AJUS", {2, 3, 5}, 6},
+        {"AJEN", {2}, 2},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(std::string(c.tc) + " " + std::to_string(c.tomados.size()));
+        db.exec(QStringLiteral("DELETE FROM MV_ASIENTOS; UPDATE V_TA_CPTE SET X_ULTIMO_NRO = 2"));
+        responder->shown.clear();
+        CNStuffContable::gTalonario = 0;
+        auto w = asiento();
+        w->Campo(QStringLiteral("TC"))->setText(QLatin1String(c.tc));
+        bool hecho = false;
+        gDatos().cnn()->setFaultInjector([&](const QString& s) -> std::optional<ado::Error> {
+            if (!hecho && s.contains(QStringLiteral("BEGIN TRANSACTION"), Qt::CaseInsensitive)) {
+                hecho = true;
+                for (int n : c.tomados)
+                    db.exec(QStringLiteral("INSERT INTO MV_ASIENTOS (PERIODO, MES_OPERATIVO, "
+                                           "\"NUMERO ASIENTO\", FECHA, CUENTA, TC, SUCURSAL, "
+                                           "NUMERO, LETRA, TIPO_REG) VALUES (2023, 5, %1, "
+                                           "'2023-05-02 00:00:00', '5901', '%2', '0001', "
+                                           "'%3', 'X', '')")
+                                .arg(n)
+                                .arg(QLatin1String(c.tc))
+                                .arg(n, 8, 10, QLatin1Char('0')));
+            }
+            return std::nullopt;
+        });
+        w->Paxtor1_ButtonClick(QStringLiteral("GRABAR"));
+        gDatos().cnn()->setFaultInjector({});
+        ASSERT_TRUE(hecho);
+        const QString numero = QStringLiteral("%1").arg(c.grabado, 8, 10, QLatin1Char('0'));
+        EXPECT_EQ(db.rows(QStringLiteral("SELECT DISTINCT NUMERO FROM MV_ASIENTOS WHERE "
+                                         "ESAJUSTE = 1")),
+                  QList<QVariantList>{{numero}});
+        QStringList esperados{QStringLiteral("Proceso Completo!")};
+        if (c.grabado != 2)
+            esperados.prepend(QStringLiteral("El comprobante se grabó con el número 0001-") +
+                              numero + u'X');
+        EXPECT_EQ(avisosGrabacion(), esperados);
+        if (QLatin1String(c.tc) == u"AJUS") {
+            EXPECT_EQ(libroX().toLongLong(), c.grabado + 1);
+        }
+    }
 }
 
 TEST_F(GrabacionTest, EjercicioDeUnaFecha) {
