@@ -105,7 +105,9 @@ bool DB_Dll::ExisteEnTablaImpl(bool st, const QString& Tabla, const QString& Val
                       QStringLiteral(")) ='") + Escaped(Trim(ValorBuscado)) + QStringLiteral("'");
             break;
         case 7:
-            sql = cabeza + Campo + QStringLiteral(" = ") + Trim(ValorBuscado) + QStringLiteral(" ");
+            // Bare, a day-first date would be read as a division.
+            sql = cabeza + Campo + QStringLiteral(" = ") +
+                  ClsUtilidades::FechaParaSQL(Trim(ValorBuscado)) + QStringLiteral(" ");
             break;
         case 3:
         case 4:

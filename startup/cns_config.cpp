@@ -214,8 +214,9 @@ void IniContable() {
                 gConfidencialidad = CfgSi(QStringLiteral("SS_CONFIDENCIALIDAD"));
                 return 5;
             case 5:
+                // Unit 1 in the form every stored unit takes.
                 if (gUNegocioUsuario.isEmpty())
-                    gUNegocioUsuario = QStringLiteral("   1");
+                    gUNegocioUsuario = ClsUtilidades::RellenaCeros(QStringLiteral("1"), 4);
                 return -1;
             default:
                 return -1;

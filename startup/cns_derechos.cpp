@@ -14,8 +14,7 @@ using detail::Intenta;
 
 void ControlaAccesoProceso(const std::optional<QString>& Proceso, bool Avisar) {
     const QString ejecutable = vb::AppExeName();
-    const QString proceso =
-        Proceso && !Proceso->trimmed().isEmpty() ? Proceso->trimmed() : ejecutable;
+    const QString proceso = Proceso ? Proceso->trimmed() : ejecutable;
     DB_Dll& datos = gDatos();
     ado::RecordsetPtr rs = ado::Recordset::create();
     QString tarea;

@@ -37,6 +37,16 @@ QString TextoFecha(const QString& valor) {
     return fecha ? fecha->toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) : valor;
 }
 
+// A narrow column is filled with zeros only for a number code ("1" becomes
+// "0001"); free text keeps its form, and a value too long for the column is
+// left for the server to refuse rather than cut.
+QString CodigoAlAncho(const QString& valor, int ancho) {
+    const QString codigo = valor.trimmed();
+    if (ClsUtilidades::EsCodigoNumerico(codigo) && codigo.size() < ancho)
+        return ClsUtilidades::RellenaCeros(codigo, ancho);
+    return valor;
+}
+
 } // namespace
 
 void AgregaCampo(const QString& Campo, const QString& Valor, const QString& Delimitador,
@@ -65,7 +75,7 @@ void AgregaCampoRecordset(const ado::RecordsetPtr& Rs, QString& Campo, const QSt
         if (Valor.trimmed().isEmpty())
             valor = QStringLiteral("Null");
         else if (campo.DefinedSize() < 30)
-            valor = ClsUtilidades::RellenaCeros(Valor, int(campo.DefinedSize()));
+            valor = CodigoAlAncho(Valor, int(campo.DefinedSize()));
         else
             valor = Valor.trimmed();
     } else if (DB_Dll::ADONumeric(tipo)) {

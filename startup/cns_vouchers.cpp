@@ -98,7 +98,10 @@ bool ValidaNumeracionComprobante(const QString& TC, const QString& Sucursal, con
         if ((desde == 0 && hasta == 0 &&
              Bandera(rs->value(QStringLiteral("ModificaNumeracion")))) ||
             externo) {
+            // The book found is the one read and written next, even on its
+            // first use in the run.
             encontrado = true;
+            gTalonario = std::int16_t(vb::CLng(rs->value(QStringLiteral("talonario"))));
             break;
         }
         if (numero >= desde && numero <= hasta) {
@@ -179,8 +182,8 @@ bool Registra(const QString& TC, const QString& Sistema, const QString& Sucursal
     ado::RecordsetPtr rs = ado::Recordset::create();
     const QString tipo = detail::Escapa(Tipo4(TC.trimmed()));
     QString talonario;
-    // The book only ever moves forward: of two users saving at once, the one
-    // with the lower number never takes it back.
+    // The advance written at once only moves the book forward: of two users
+    // saving at once, the one with the lower number never takes it back.
     const QString numero =
         diferida ? u'(' + numeroSQL + u')' : Entero(std::floor(vb::Val(Numero_)));
     bool esTalonario = true;
@@ -262,7 +265,7 @@ bool Registra(const QString& TC, const QString& Sistema, const QString& Sucursal
                                 QStringLiteral(" WHERE CODIGO = '") + tipoFila +
                                 (esTalonario ? QStringLiteral("' AND TALONARIO=")
                                              : QStringLiteral("' AND TALONARIO =")) +
-                                talonario + soloSiCrece();
+                                talonario;
                 }
                 const QString sistema =
                     ClsUtilidades::ValorCampo(rs->Fields(QStringLiteral("Sistema")));

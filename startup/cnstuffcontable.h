@@ -130,8 +130,9 @@ inline const QString LetrasComprobante = QStringLiteral("A,B,C,E,R,X,M");
 bool ValidaNumeracionComprobante(const QString& TC, const QString& Sucursal, const QString& Numero,
                                  const QString& Letra, QString& Mensaje,
                                  const QString& Fecha = QString());
-// Records Numero as the book's last number: at once (ArmaSentencia False) or
-// as statements left in Sentencia for the caller's transaction.
+// Records Numero as the book's last number: at once (ArmaSentencia False),
+// never below a higher number already stored, or as statements left in
+// Sentencia for the caller's transaction, which set it as given.
 void ConsultaComprobante(const QString& TC, const QString& Sistema, const QString& Sucursal,
                          const QString& Numero, QString& Letra, bool ArmaSentencia,
                          QString& Sentencia, bool ForzaControl = false, bool SoloControl = false);

@@ -70,10 +70,6 @@ TEST_F(BusquedasTest, ExisteEnTablaStatements) {
     EXPECT_EQ(lastRead(),
               sent(QStringLiteral("SELECT TOP 1 * FROM T with(nolock)  WHERE NUM = 0")));
 
-    d->ExisteEnTabla(QStringLiteral("T"), QStringLiteral(" '2024-03-01 00:00:00' "),
-                     QStringLiteral("FECHA"), nullptr, 7);
-    EXPECT_EQ(lastRead(), sent(QStringLiteral("SELECT TOP 1 * FROM T with(nolock)  WHERE FECHA = "
-                                              "'2024-03-01 00:00:00' ")));
     d->ExisteEnTabla(QStringLiteral("T"), QStringLiteral("NUM"), QStringLiteral("NUM"), nullptr,
                      11);
     EXPECT_EQ(lastRead(),
@@ -100,9 +96,6 @@ TEST_F(BusquedasTest, ExisteEnTablaSTStatementsAndRecordset) {
     d->ExisteEnTablaST(QStringLiteral("T"), QStringLiteral("7x"), QStringLiteral("NUM"), nullptr,
                        3);
     EXPECT_EQ(lastRead(), sent(QStringLiteral("SELECT * FROM T with(nolock)   WHERE NUM = 7")));
-    d->ExisteEnTablaST(QStringLiteral("T"), QStringLiteral(" 5 "), QStringLiteral("NUM"), nullptr,
-                       7);
-    EXPECT_EQ(lastRead(), sent(QStringLiteral("SELECT * FROM T with(nolock)   WHERE NUM = 5 ")));
     d->ExisteEnTablaST(QStringLiteral("T"), QString(), QString(), nullptr, 8,
                        QStringLiteral("NUM < 5"));
     EXPECT_EQ(lastRead(), sent(QStringLiteral("SELECT * FROM T with(nolock)   WHERE NUM < 5")));
@@ -195,6 +188,37 @@ TEST_F(BusquedasTest, DatosTablaDateComparesByDay) {
                    ClsUtilidades::FechaParaSQL(QStringLiteral("02/03/2024")) +
                    QStringLiteral(" ")));
     EXPECT_FALSE(lastRead().contains(QLatin1Char('#')));
+}
+
+TEST_F(BusquedasTest, ExistenceTestsCompareDatesByDay) {
+    const QString literal = ClsUtilidades::FechaParaSQL(QStringLiteral("02/03/2024"));
+    const struct {
+        bool st;
+        QString valor;
+        bool existe;
+        QString sentencia;
+    } casos[] = {
+        {false, QStringLiteral(" 02/03/2024 "), true,
+         QStringLiteral("SELECT TOP 1 * FROM T with(nolock)  WHERE FECHA = ") + literal},
+        {true, QStringLiteral("02/03/2024"), true,
+         QStringLiteral("SELECT * FROM T with(nolock)   WHERE FECHA = ") + literal},
+        {false, QStringLiteral("03/03/2024"), false, QString()},
+        {true, QStringLiteral("03/03/2024"), false, QString()},
+        // Not a date: no row can match.
+        {false, QStringLiteral("x"), false,
+         QStringLiteral("SELECT TOP 1 * FROM T with(nolock)  WHERE FECHA = NULL")},
+    };
+    for (const auto& c : casos) {
+        const bool existe = c.st ? d->ExisteEnTablaST(QStringLiteral("T"), c.valor,
+                                                      QStringLiteral("FECHA"), nullptr, 7)
+                                 : d->ExisteEnTabla(QStringLiteral("T"), c.valor,
+                                                    QStringLiteral("FECHA"), nullptr, 7);
+        EXPECT_EQ(existe, c.existe) << c.st << c.valor.toStdString();
+        if (!c.sentencia.isEmpty()) {
+            EXPECT_EQ(lastRead(), sent(c.sentencia)) << c.valor.toStdString();
+        }
+    }
+    EXPECT_TRUE(responder->shown.empty());
 }
 
 TEST_F(BusquedasTest, DatosTablaFailures) {

@@ -131,12 +131,18 @@ TEST_F(CnsConfig, IniContableLoadsTheRunWideValues) {
     EXPECT_EQ(gUNegocioUsuario, ClsUtilidades::RellenaCeros(QStringLiteral("2"), 4));
 }
 
-TEST_F(CnsConfig, IniContableUserWithoutBusinessUnitGetsTheDefault) {
-    gUsuarioLogeado = QStringLiteral("nadie");
+TEST_F(CnsConfig, IniContableUnitOneHasOneForm) {
+    db.exec(QStringLiteral("DELETE FROM TA_CONFIGURACION WHERE CLAVE = 'PERIODO';"
+                           "INSERT INTO TA_USUARIOS (NOMBRE, GRUPO, UNegocio) VALUES "
+                           "('uno', '', '1'), ('vacio', '', ''), ('nulo', '', NULL)"));
     gPeriodoActual = QStringLiteral("x");
-    db.exec(QStringLiteral("DELETE FROM TA_CONFIGURACION WHERE CLAVE = 'PERIODO'"));
-    IniContable();
-    EXPECT_EQ(gUNegocioUsuario, QStringLiteral("   1"));
+    // No row, an empty or Null unit and unit 1 itself are the same unit.
+    for (const char* usuario : {"nadie", "uno", "vacio", "nulo"}) {
+        gUsuarioLogeado = QString::fromLatin1(usuario);
+        gUNegocioUsuario = QStringLiteral("previo");
+        IniContable();
+        EXPECT_EQ(gUNegocioUsuario, QStringLiteral("0001")) << usuario;
+    }
     EXPECT_EQ(gPeriodoActual, QStringLiteral(" "));
     EXPECT_FALSE(gSoloMayusculas);
 }

@@ -72,8 +72,8 @@ TEST_F(CnsTest, AgregaCampoRecordsetChoosesTheLiteralByColumnType) {
 
     QString campo = QStringLiteral("DETALLE"); // VARCHAR(100): trimmed
     AgregaCampoRecordset(rs, campo, QStringLiteral("  abc  "), true);
-    campo = QStringLiteral("TC"); // VARCHAR(4): fitted to its size, untrimmed
-    AgregaCampoRecordset(rs, campo, QStringLiteral("AJ"), false);
+    campo = QStringLiteral("MONEDA"); // CHAR(4): a number code is filled to its size
+    AgregaCampoRecordset(rs, campo, QStringLiteral("1"), false);
     campo = QStringLiteral("CUENTA"); // blank text: Null
     AgregaCampoRecordset(rs, campo, QStringLiteral("   "), false);
     campo = QStringLiteral("SECUENCIA");
@@ -90,8 +90,7 @@ TEST_F(CnsTest, AgregaCampoRecordsetChoosesTheLiteralByColumnType) {
 
     ASSERT_EQ(gCamposSQL.size(), 8u);
     EXPECT_EQ(gCamposSQL[0].Valor, QStringLiteral("'abc'"));
-    EXPECT_EQ(gCamposSQL[1].Valor,
-              u'\'' + ClsUtilidades::RellenaCeros(QStringLiteral("AJ"), 4) + u'\'');
+    EXPECT_EQ(gCamposSQL[1].Valor, QStringLiteral("'0001'"));
     EXPECT_EQ(gCamposSQL[2].Valor, QStringLiteral("Null"));
     EXPECT_EQ(gCamposSQL[3].Valor, QStringLiteral("7"));
     EXPECT_EQ(gCamposSQL[4].Valor, QStringLiteral("12.5"));
@@ -108,6 +107,26 @@ TEST_F(CnsTest, AgregaCampoRecordsetChoosesTheLiteralByColumnType) {
                            QString::fromLatin1(texto) == u"0";
         EXPECT_EQ(gCamposSQL[0].Valor, falso ? QStringLiteral("'0'") : QStringLiteral("'1'"))
             << texto;
+    }
+
+    // Narrow columns: only number codes are filled; text is never filled nor cut.
+    const struct {
+        const char* columna;
+        const char* valor;
+        const char* literal;
+    } angostas[] = {
+        {"UNEGOCIO", " 2 ", "'0002'"},
+        {"MONEDA", "0001", "'0001'"},
+        {"TIPO_REG", "abc", "'abc'"},
+        {"TIPO_REG", " a b ", "' a b '"},
+        {"AJUSTE_HASTA", "31/12/2024", "'31/12/2024'"},
+        {"TC", "AJUSTE", "'AJUSTE'"},
+        {"CABCUENTA", "12345678901234567890", "'12345678901234567890'"},
+    };
+    for (const auto& c : angostas) {
+        campo = QString::fromLatin1(c.columna);
+        AgregaCampoRecordset(rs, campo, QString::fromLatin1(c.valor), true);
+        EXPECT_EQ(gCamposSQL[0].Valor, QString::fromLatin1(c.literal)) << c.columna << c.valor;
     }
 
     campo = QStringLiteral("NO_EXISTE");

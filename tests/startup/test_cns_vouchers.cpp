@@ -101,37 +101,39 @@ TEST_F(CnsVouchers, ExpiryDayItselfIsStillValid) {
                            kCierre);
 }
 
-TEST_F(CnsVouchers, BoundsOfTheBookRecordedEarlier) {
-    // Branch 2 only has a range-less book: the book of the run stays in use.
-    gTalonario = 1;
-    EXPECT_FALSE(valida(QStringLiteral("AJUS"), QStringLiteral("2"), QStringLiteral("150"),
-                        QStringLiteral("A")));
-    EXPECT_EQ(gTalonario, 1);
-    EXPECT_EQ(mensaje, QStringLiteral("\rEl Número de comprobante (150) no respeta el parametro "
-                                      "NRO HASTA del comprobante (100) , Nro de Control: 1\r\r") +
-                           kCierre);
-    gTalonario = 2;
-    EXPECT_FALSE(valida(QStringLiteral("AJUS"), QStringLiteral("2"), QStringLiteral("50"),
-                        QStringLiteral("A")));
-    EXPECT_EQ(mensaje, QStringLiteral("\rEl Número de comprobante (50) no respeta el parametro "
-                                      "NRO DESDE del comprobante (101) , Nro de Control: 2\r\r") +
-                           kCierre);
-    gTalonario = 99;
-    EXPECT_FALSE(valida(QStringLiteral("AJUS"), QStringLiteral("2"), QStringLiteral("50"),
-                        QStringLiteral("A")));
-    EXPECT_EQ(mensaje, QStringLiteral("Debe configurar la numeracióN de Comprobantes"));
-}
+TEST_F(CnsVouchers, ExternalAndRangeLessBooksBecomeTheBookInUse) {
+    const struct {
+        const char* tc;
+        const char* sucursal;
+        const char* numero;
+        int antes;
+        int libro;
+    } casos[] = {
+        {"EXTE", "1", "5000", 0, 5}, // first use in the run
+        {"MANU", "1", "0", 0, 7},
+        {"AJUS", "2", "150", 1, 3}, // another book recorded earlier
+        {"AJUS", "2", "50", 99, 3}, // a book that no longer exists
+    };
+    int grabado = 60;
+    for (const auto& c : casos) {
+        const QString tc = QString::fromLatin1(c.tc);
+        const QString sucursal = QString::fromLatin1(c.sucursal);
+        const QString numero = QString::fromLatin1(c.numero);
+        gTalonario = std::int16_t(c.antes);
+        EXPECT_TRUE(valida(tc, sucursal, numero, QStringLiteral("A"))) << c.tc << c.numero;
+        EXPECT_EQ(mensaje, QString()) << c.tc;
+        EXPECT_EQ(gTalonario, c.libro) << c.tc;
 
-TEST_F(CnsVouchers, ExternalAndRangeLessBooks) {
-    gTalonario = 5;
-    EXPECT_TRUE(valida(QStringLiteral("EXTE"), QStringLiteral("1"), QStringLiteral("5000"),
-                       QStringLiteral("A")));
-    EXPECT_EQ(gTalonario, 5);
-    gTalonario = 7;
-    EXPECT_TRUE(valida(QStringLiteral("MANU"), QStringLiteral("1"), QStringLiteral("0"),
-                       QStringLiteral("A")));
-    EXPECT_EQ(mensaje, QString());
-    EXPECT_EQ(gTalonario, 7);
+        // The save records the number in that same book.
+        gTalonario = std::int16_t(c.antes);
+        QString letra = QStringLiteral("A");
+        QString sentencia;
+        ++grabado;
+        ConsultaComprobante(tc, QStringLiteral("VENTAS"), sucursal, QString::number(grabado), letra,
+                            false, sentencia);
+        EXPECT_EQ(ultimo(tc, c.libro), grabado) << c.tc;
+    }
+    EXPECT_TRUE(responder->shown.empty()) << responder->messages().join(u'|').toStdString();
 }
 
 TEST_F(CnsVouchers, DirectModeAdvancesTheBookOnlyForward) {
@@ -183,7 +185,7 @@ TEST_F(CnsVouchers, StatementModeBuildsTheUpdateAndTheControlRow) {
                        "('AJUS','0001','00000123','A')\r\n");
     EXPECT_EQ(sentencia,
               QStringLiteral(" UPDATE V_TA_CPTE SET A_ULTIMO_NRO = 124 WHERE CODIGO = 'AJUS' AND "
-                             "TALONARIO=2 AND (A_ULTIMO_NRO IS NULL OR A_ULTIMO_NRO < 124)") +
+                             "TALONARIO=2") +
                   control);
     EXPECT_EQ(ultimo(QStringLiteral("AJUS"), 2), 100); // nothing written yet
 
@@ -217,9 +219,9 @@ TEST_F(CnsVouchers, TypeRowWhenTheBookIsMissing) {
     EXPECT_EQ(sentencia,
               QStringLiteral(" UPDATE V_TA_CPTE SET A_ULTIMO_NRO = 13 WHERE CODIGO = '") +
                   ClsUtilidades::RellenaCeros(QStringLiteral("OC"), 4) +
-                  QStringLiteral("' AND TALONARIO =0 AND (A_ULTIMO_NRO IS NULL OR A_ULTIMO_NRO "
-                                 "< 13)\r\n INSERT INTO V_MV_CTROL_CPTE (TC,SUCURSAL,NUMERO,LETRA)"
-                                 " VALUES ('00OC','0001','00000012','A')\r\n"));
+                  QStringLiteral("' AND TALONARIO =0\r\n INSERT INTO V_MV_CTROL_CPTE "
+                                 "(TC,SUCURSAL,NUMERO,LETRA) VALUES ('00OC','0001','00000012','A')"
+                                 "\r\n"));
 
     ConsultaComprobante(QStringLiteral("NADA"), QStringLiteral("COMPRAS"), QStringLiteral("1"),
                         QStringLiteral("13"), letra, false, sentencia);
@@ -230,37 +232,26 @@ TEST_F(CnsVouchers, TypeRowWhenTheBookIsMissing) {
     EXPECT_EQ(responder->shown[0].title, QStringLiteral("ATENCION"));
 }
 
-TEST_F(CnsVouchers, TwoConnectionsAdvancingTheSameBookEndWithTheHigherNumber) {
-    // This workstation prepares its save for number 125 of book 2 ...
+TEST_F(CnsVouchers, TwoSaversEndWithTheHigherNumberAStatementSetsItAsGiven) {
+    // Another workstation, on its own connection, has taken book 2 to 130.
+    db.exec(QStringLiteral(
+        "UPDATE V_TA_CPTE SET A_ULTIMO_NRO = 130 WHERE CODIGO = 'AJUS' AND TALONARIO = 2"));
     QString letra = QStringLiteral("A");
-    QString nuestra;
+    QString sentencia;
     ConsultaComprobante(QStringLiteral("AJUS"), QStringLiteral("CONTABLE"), QStringLiteral("1"),
-                        QStringLiteral("125"), letra, true, nuestra);
-    // ... while another one, on its own connection, saves number 130 first.
-    QString suya;
-    ConsultaComprobante(QStringLiteral("AJUS"), QStringLiteral("CONTABLE"), QStringLiteral("1"),
-                        QStringLiteral("130"), letra, true, suya);
-    db.exec(suya.replace(QStringLiteral("\r\n"), QStringLiteral(";")));
+                        QStringLiteral("128"), letra, false, sentencia);
     EXPECT_EQ(ultimo(QStringLiteral("AJUS"), 2), 130);
+    ConsultaComprobante(QStringLiteral("AJUS"), QStringLiteral("CONTABLE"), QStringLiteral("1"),
+                        QStringLiteral("131"), letra, false, sentencia);
+    EXPECT_EQ(ultimo(QStringLiteral("AJUS"), 2), 131);
 
+    // The statements set the number the caller gives, lower or not.
+    ConsultaComprobante(QStringLiteral("AJUS"), QStringLiteral("CONTABLE"), QStringLiteral("1"),
+                        QStringLiteral("125"), letra, true, sentencia);
     bool hubo = true;
     std::int32_t nativo = 0;
-    EjecutaTransaccion(QStringList{nuestra, QString()}, hubo, nativo);
+    EjecutaTransaccion(QStringList{sentencia, QString()}, hubo, nativo);
     EXPECT_FALSE(hubo);
-    EXPECT_EQ(ultimo(QStringLiteral("AJUS"), 2), 130);
-
-    // Direct mode from a fresh connection behaves the same.
-    resetInstances();
-    DB_Dll& d = gDatos();
-    d.gServidor = db.folder();
-    d.gDBName = db.dbName();
-    d.gUsuario = QStringLiteral("sa");
-    d.OpenServerADODB(false, 3, QString(), false, false);
-    ASSERT_TRUE(d.gOpenFlag);
-    ConsultaComprobante(QStringLiteral("AJUS"), QStringLiteral("CONTABLE"), QStringLiteral("1"),
-                        QStringLiteral("128"), letra, false, nuestra);
-    EXPECT_EQ(ultimo(QStringLiteral("AJUS"), 2), 130);
-    ConsultaComprobante(QStringLiteral("AJUS"), QStringLiteral("CONTABLE"), QStringLiteral("1"),
-                        QStringLiteral("131"), letra, false, nuestra);
-    EXPECT_EQ(ultimo(QStringLiteral("AJUS"), 2), 131);
+    EXPECT_EQ(ultimo(QStringLiteral("AJUS"), 2), 125);
+    EXPECT_TRUE(responder->shown.empty()) << responder->messages().join(u'|').toStdString();
 }
