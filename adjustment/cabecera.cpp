@@ -399,10 +399,10 @@ private:
 } // namespace
 
 void FrmQuarzelo::ConectaEventos() {
-    auto* eventos = new Eventos(this);
-    installEventFilter(eventos);
+    FiltroEventos = new Eventos(this);
+    installEventFilter(FiltroEventos);
     for (QLineEdit* t : txtFields) {
-        t->installEventFilter(eventos);
+        t->installEventFilter(FiltroEventos);
         // The right button opens the field's lookup.
         t->setContextMenuPolicy(Qt::NoContextMenu);
     }

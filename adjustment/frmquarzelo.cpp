@@ -58,7 +58,9 @@ FrmQuarzelo::FrmQuarzelo(QWidget* parent) : QWidget(parent) {
     resize(1100, 750);
 }
 
-FrmQuarzelo::~FrmQuarzelo() = default;
+FrmQuarzelo::~FrmQuarzelo() {
+    delete FiltroEventos;
+}
 
 void FrmQuarzelo::ArmaControles() {
     auto* raiz = new QVBoxLayout(this);

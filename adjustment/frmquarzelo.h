@@ -176,6 +176,9 @@ private:
     // Routes the header fields' key, focus and mouse events to their handlers
     // and the toolbar's button event to Paxtor1_ButtonClick.
     void ConectaEventos();
+    // The filter ConectaEventos installs; it reads txtFields, so the window
+    // deletes it before its members and child fields go.
+    QObject* FiltroEventos = nullptr;
     // The cell text in a column's alignment.
     void PonCelda(int fila, int columna, const QString& texto);
 };

@@ -138,6 +138,19 @@ Currency Currency::rounded(int decimals) const {
     return fromRaw(checkedRaw(divideHalfEven(v_, factor) * factor));
 }
 
+Currency Currency::operator+(Currency o) const {
+    return fromRaw(checkedRaw(static_cast<__int128>(v_) + o.v_));
+}
+
+Currency Currency::operator-(Currency o) const {
+    return fromRaw(checkedRaw(static_cast<__int128>(v_) - o.v_));
+}
+
+// The most negative amount has no opposite.
+Currency Currency::operator-() const {
+    return fromRaw(checkedRaw(-static_cast<__int128>(v_)));
+}
+
 Currency Currency::operator*(double f) const {
     // The runtime multiplies in double precision and converts the product back.
     return fromDouble(toDouble() * f);

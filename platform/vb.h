@@ -57,17 +57,11 @@ public:
     // Rounded to `decimals` places (0 to 4), ties to even (Round of the runtime).
     Currency rounded(int decimals) const;
 
-    Currency operator+(Currency o) const { return fromRaw(v_ + o.v_); }
-    Currency operator-(Currency o) const { return fromRaw(v_ - o.v_); }
-    Currency operator-() const { return fromRaw(-v_); }
-    Currency& operator+=(Currency o) {
-        v_ += o.v_;
-        return *this;
-    }
-    Currency& operator-=(Currency o) {
-        v_ -= o.v_;
-        return *this;
-    }
+    Currency operator+(Currency o) const;
+    Currency operator-(Currency o) const;
+    Currency operator-() const;
+    Currency& operator+=(Currency o) { return *this = *this + o; }
+    Currency& operator-=(Currency o) { return *this = *this - o; }
     Currency operator*(double f) const;   // rounds half to even
     Currency operator*(Currency o) const; // rounds half to even
     auto operator<=>(const Currency&) const = default;

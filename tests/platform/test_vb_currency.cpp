@@ -177,4 +177,64 @@ TEST(VbCurrency, ArithmeticAndOrder) {
     EXPECT_GT(Currency::fromRaw(2), Currency::fromRaw(1));
 }
 
+// Every sum and difference stays inside the range or raises the overflow
+// error; none wraps around.
+TEST(VbCurrency, AdditionAndSubtractionRaiseOverflowAtTheEdges) {
+    constexpr std::int64_t kMax = INT64_MAX;
+    constexpr std::int64_t kMin = INT64_MIN;
+    enum class Op { Plus, Minus, PlusAssign, MinusAssign, Negate };
+    struct Case {
+        Op op;
+        std::int64_t a;
+        std::int64_t b;                  // unused by Negate
+        std::optional<std::int64_t> raw; // nullopt: overflow
+    };
+    const Case cases[] = {
+        {Op::Plus, kMax - 1, 1, kMax},
+        {Op::Plus, kMax, 1, std::nullopt},
+        {Op::Plus, kMax, kMax, std::nullopt},
+        {Op::Plus, kMin, -1, std::nullopt},
+        {Op::Plus, kMin, kMax, -1},
+        {Op::Minus, kMin + 1, 1, kMin},
+        {Op::Minus, kMin, 1, std::nullopt},
+        {Op::Minus, 0, kMin, std::nullopt},
+        {Op::Minus, -1, kMin, kMax},
+        {Op::Minus, kMax, -1, std::nullopt},
+        {Op::PlusAssign, kMax, 1, std::nullopt},
+        {Op::PlusAssign, kMin, -1, std::nullopt},
+        {Op::PlusAssign, kMax, kMin, -1},
+        {Op::MinusAssign, kMin, 1, std::nullopt},
+        {Op::MinusAssign, kMax, -1, std::nullopt},
+        {Op::MinusAssign, kMin, kMin, 0},
+        {Op::Negate, kMin, 0, std::nullopt},
+        {Op::Negate, kMin + 1, 0, kMax},
+        {Op::Negate, kMax, 0, kMin + 1},
+    };
+    for (const auto& c : cases) {
+        const Currency a = Currency::fromRaw(c.a);
+        const Currency b = Currency::fromRaw(c.b);
+        const auto apply = [&] {
+            Currency r = a;
+            switch (c.op) {
+            case Op::Plus:
+                return a + b;
+            case Op::Minus:
+                return a - b;
+            case Op::PlusAssign:
+                return r += b;
+            case Op::MinusAssign:
+                return r -= b;
+            case Op::Negate:
+                return -a;
+            }
+            return r;
+        };
+        if (c.raw) {
+            EXPECT_EQ(apply().raw(), *c.raw) << int(c.op) << ' ' << c.a << ' ' << c.b;
+        } else {
+            EXPECT_THROW(apply(), std::overflow_error) << int(c.op) << ' ' << c.a << ' ' << c.b;
+        }
+    }
+}
+
 } // namespace
