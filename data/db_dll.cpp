@@ -66,6 +66,45 @@ QString ReplaceCI(const QString& text, const QString& what, const QString& with)
     return r.replace(what, with, Qt::CaseInsensitive);
 }
 
+std::vector<bool> DentroDeLiteral(const QString& sql) {
+    std::vector<bool> dentro(size_t(sql.size()), false);
+    bool abierto = false;
+    for (qsizetype i = 0; i < sql.size(); ++i) {
+        if (sql.at(i) == QLatin1Char('\'')) {
+            dentro[size_t(i)] = true;
+            abierto = !abierto; // a doubled quote closes and opens again
+            continue;
+        }
+        dentro[size_t(i)] = abierto;
+    }
+    return dentro;
+}
+
+QString ReplaceFueraDeLiterales(const QString& sql, const QString& what, const QString& with) {
+    const std::vector<bool> dentro = DentroDeLiteral(sql);
+    QString r;
+    qsizetype copiado = 0;
+    for (qsizetype p = sql.indexOf(what, 0, Qt::CaseInsensitive); p >= 0;
+         p = sql.indexOf(what, p, Qt::CaseInsensitive)) {
+        if (dentro[size_t(p)]) {
+            ++p;
+            continue;
+        }
+        r += sql.mid(copiado, p - copiado) + with;
+        p += what.size();
+        copiado = p;
+    }
+    return r + sql.mid(copiado);
+}
+
+bool TieneMarcaAdmin(const QString& sql) {
+    return ReplaceFueraDeLiterales(sql, QStringLiteral("@Admin_"), QString()).size() != sql.size();
+}
+
+QString QuitaMarcaAdmin(const QString& sql) {
+    return ReplaceFueraDeLiterales(sql, QStringLiteral("@Admin_"), QString());
+}
+
 void RaiseInvalidCall() {
     ado::Error e;
     e.Number = 5;
@@ -556,17 +595,16 @@ void DB_Dll::EjecutaConsultaRSQL(QString& SentenciaSQL, long& RecordsAffected,
 
 void DB_Dll::EjecutaConsulta(QString& SentenciaSQL, long& RecordsAffected, ado::RecordsetPtr* Lrcs,
                              bool remota) {
-    const QString marca = QStringLiteral("@Admin_");
     const bool create = ContainsCI(SentenciaSQL, QStringLiteral("CREATE"));
     const bool drop = ContainsCI(SentenciaSQL, QStringLiteral("DROP"));
-    const bool conMarca = ContainsCI(SentenciaSQL, marca);
+    const bool conMarca = TieneMarcaAdmin(SentenciaSQL);
     if (!(create && drop)) {
-        SentenciaSQL = ReplaceCI(SentenciaSQL, marca, QString());
+        SentenciaSQL = QuitaMarcaAdmin(SentenciaSQL);
     } else if (ContainsCI(SentenciaSQL, QStringLiteral("DELETE"))) {
         if (conMarca)
-            SentenciaSQL = ReplaceCI(SentenciaSQL, marca, QString());
+            SentenciaSQL = QuitaMarcaAdmin(SentenciaSQL);
     } else if (conMarca) {
-        SentenciaSQL = ReplaceCI(SentenciaSQL, marca, QString());
+        SentenciaSQL = QuitaMarcaAdmin(SentenciaSQL);
     } else {
         SentenciaSQL = SS_TSinonimos(SentenciaSQL);
     }
