@@ -107,7 +107,8 @@ private:
 // a statement keyword (INSERT, UPDATE, DELETE, SELECT, BEGIN, COMMIT, ...),
 // never inside quoted literals, bracketed names, comments or parentheses. A
 // SELECT continues an INSERT without VALUES, a CREATE (view) or a UNION, a SET
-// continues an UPDATE. "GO" lines only separate. Blank statements are dropped.
+// continues an UPDATE, and the statement after "IF [NOT] EXISTS (...)" is the
+// IF's own. "GO" lines only separate. Blank statements are dropped.
 QStringList splitBatch(const QString& batch);
 
 // ADO type code and DefinedSize for a declared column type ("VARCHAR(30)").
