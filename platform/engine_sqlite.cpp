@@ -553,7 +553,9 @@ std::pair<int, long> adoTypeOfDeclared(const QString& declType) {
 
 QString SqliteEngine::databaseFile(const QString& folder, const QString& database) {
     const QString name = database.trimmed();
-    if (name.isEmpty())
+    // A database is a file of the server's folder, never a path to elsewhere.
+    if (name.isEmpty() || name.contains(u'/') || name.contains(u'\\') || name.contains(u"..") ||
+        name.contains(QChar(0)))
         return QString();
     const QDir dir(folder);
     for (const QString& candidate : {name, name + QStringLiteral(".db")}) {

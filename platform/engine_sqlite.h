@@ -74,7 +74,8 @@ public:
     // The file that holds `database` in `folder`, or an empty text. Rule: a
     // file named exactly like the database; else the database name plus
     // ".db"; else the same two ignoring letter case (SQL Server's database
-    // names ignore it, Linux file names do not).
+    // names ignore it, Linux file names do not). A name holding a path
+    // separator or ".." names no file: it would reach outside the folder.
     static QString databaseFile(const QString& folder, const QString& database);
 
 private:
