@@ -238,6 +238,31 @@ QString DB_Dll::ConnectionFailureText(const ado::Error& e) const {
            QStringLiteral(" - Desea Intentarlo Nuevamente??? ");
 }
 
+void DB_Dll::ExigeTablasRequeridas() {
+    if (tablasRequeridas_.isEmpty())
+        return;
+    QStringList faltan = tablasRequeridas_;
+    for (ado::RecordsetPtr rs = cnn()->OpenSchema(ado::adSchemaTables); !rs->EOF(); rs->MoveNext())
+        faltan.removeIf(
+            [nombre = rs->value(QStringLiteral("TABLE_NAME")).toString()](const QString& t) {
+                return t.compare(nombre, Qt::CaseInsensitive) == 0;
+            });
+    if (faltan.isEmpty())
+        return;
+    const QString base = cnn()->DefaultDatabase();
+    ado::Error e;
+    e.Number = ado::adErrUnspecified;
+    e.SQLState = QStringLiteral("42000");
+    e.NativeError = ado::nativeCannotOpenDatabase;
+    e.Description = QStringLiteral("La base de datos \"%1\" no es una base de datos de la empresa: "
+                                   "le faltan las tablas %2.")
+                        .arg(base, faltan.join(QStringLiteral(", ")));
+    e.Source = QStringLiteral("DB_Dll");
+    // Closed, so that a retry with other values opens afresh.
+    cnn()->Close();
+    cnn()->raise(e);
+}
+
 void DB_Dll::OpenServerADODB(bool PideParametrosSQL, long lCursor, const QString& ConnString,
                              bool ValidaAdmin, bool MuestraError) {
     bool reintentado = false;
@@ -259,6 +284,7 @@ void DB_Dll::OpenServerADODB(bool PideParametrosSQL, long lCursor, const QString
         [&] {
             cnn()->CursorLocation = int(lCursor);
             cnn()->Open(gConnString, QString(), QString(), -1);
+            ExigeTablasRequeridas();
             AnunciaMotor(false);
         },
         [&] {
