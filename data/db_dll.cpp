@@ -66,6 +66,45 @@ QString ReplaceCI(const QString& text, const QString& what, const QString& with)
     return r.replace(what, with, Qt::CaseInsensitive);
 }
 
+std::vector<bool> DentroDeLiteral(const QString& sql) {
+    std::vector<bool> dentro(size_t(sql.size()), false);
+    bool abierto = false;
+    for (qsizetype i = 0; i < sql.size(); ++i) {
+        if (sql.at(i) == QLatin1Char('\'')) {
+            dentro[size_t(i)] = true;
+            abierto = !abierto; // a doubled quote closes and opens again
+            continue;
+        }
+        dentro[size_t(i)] = abierto;
+    }
+    return dentro;
+}
+
+QString ReplaceFueraDeLiterales(const QString& sql, const QString& what, const QString& with) {
+    const std::vector<bool> dentro = DentroDeLiteral(sql);
+    QString r;
+    qsizetype copiado = 0;
+    for (qsizetype p = sql.indexOf(what, 0, Qt::CaseInsensitive); p >= 0;
+         p = sql.indexOf(what, p, Qt::CaseInsensitive)) {
+        if (dentro[size_t(p)]) {
+            ++p;
+            continue;
+        }
+        r += sql.mid(copiado, p - copiado) + with;
+        p += what.size();
+        copiado = p;
+    }
+    return r + sql.mid(copiado);
+}
+
+bool TieneMarcaAdmin(const QString& sql) {
+    return ReplaceFueraDeLiterales(sql, QStringLiteral("@Admin_"), QString()).size() != sql.size();
+}
+
+QString QuitaMarcaAdmin(const QString& sql) {
+    return ReplaceFueraDeLiterales(sql, QStringLiteral("@Admin_"), QString());
+}
+
 void RaiseInvalidCall() {
     ado::Error e;
     e.Number = 5;
@@ -199,6 +238,31 @@ QString DB_Dll::ConnectionFailureText(const ado::Error& e) const {
            QStringLiteral(" - Desea Intentarlo Nuevamente??? ");
 }
 
+void DB_Dll::ExigeTablasRequeridas() {
+    if (tablasRequeridas_.isEmpty())
+        return;
+    QStringList faltan = tablasRequeridas_;
+    for (ado::RecordsetPtr rs = cnn()->OpenSchema(ado::adSchemaTables); !rs->EOF(); rs->MoveNext())
+        faltan.removeIf(
+            [nombre = rs->value(QStringLiteral("TABLE_NAME")).toString()](const QString& t) {
+                return t.compare(nombre, Qt::CaseInsensitive) == 0;
+            });
+    if (faltan.isEmpty())
+        return;
+    const QString base = cnn()->DefaultDatabase();
+    ado::Error e;
+    e.Number = ado::adErrUnspecified;
+    e.SQLState = QStringLiteral("42000");
+    e.NativeError = ado::nativeCannotOpenDatabase;
+    e.Description = QStringLiteral("La base de datos \"%1\" no es una base de datos de la empresa: "
+                                   "le faltan las tablas %2.")
+                        .arg(base, faltan.join(QStringLiteral(", ")));
+    e.Source = QStringLiteral("DB_Dll");
+    // Closed, so that a retry with other values opens afresh.
+    cnn()->Close();
+    cnn()->raise(e);
+}
+
 void DB_Dll::OpenServerADODB(bool PideParametrosSQL, long lCursor, const QString& ConnString,
                              bool ValidaAdmin, bool MuestraError) {
     bool reintentado = false;
@@ -220,6 +284,7 @@ void DB_Dll::OpenServerADODB(bool PideParametrosSQL, long lCursor, const QString
         [&] {
             cnn()->CursorLocation = int(lCursor);
             cnn()->Open(gConnString, QString(), QString(), -1);
+            ExigeTablasRequeridas();
             AnunciaMotor(false);
         },
         [&] {
@@ -556,17 +621,16 @@ void DB_Dll::EjecutaConsultaRSQL(QString& SentenciaSQL, long& RecordsAffected,
 
 void DB_Dll::EjecutaConsulta(QString& SentenciaSQL, long& RecordsAffected, ado::RecordsetPtr* Lrcs,
                              bool remota) {
-    const QString marca = QStringLiteral("@Admin_");
     const bool create = ContainsCI(SentenciaSQL, QStringLiteral("CREATE"));
     const bool drop = ContainsCI(SentenciaSQL, QStringLiteral("DROP"));
-    const bool conMarca = ContainsCI(SentenciaSQL, marca);
+    const bool conMarca = TieneMarcaAdmin(SentenciaSQL);
     if (!(create && drop)) {
-        SentenciaSQL = ReplaceCI(SentenciaSQL, marca, QString());
+        SentenciaSQL = QuitaMarcaAdmin(SentenciaSQL);
     } else if (ContainsCI(SentenciaSQL, QStringLiteral("DELETE"))) {
         if (conMarca)
-            SentenciaSQL = ReplaceCI(SentenciaSQL, marca, QString());
+            SentenciaSQL = QuitaMarcaAdmin(SentenciaSQL);
     } else if (conMarca) {
-        SentenciaSQL = ReplaceCI(SentenciaSQL, marca, QString());
+        SentenciaSQL = QuitaMarcaAdmin(SentenciaSQL);
     } else {
         SentenciaSQL = SS_TSinonimos(SentenciaSQL);
     }

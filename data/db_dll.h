@@ -105,6 +105,10 @@ public:
                                const QString& Condicion = QString());
 
     // ---- Connection -------------------------------------------------------------
+    // Tables the database must hold for OpenServerADODB to take it: the
+    // start-up names the company's, so that a file of another kind fails as a
+    // connection failure. Empty (the default): any database.
+    void setTablasRequeridas(const QStringList& tablas) { tablasRequeridas_ = tablas; }
     void OpenServerADODB(bool PideParametrosSQL, long lCursor, const QString& ConnString,
                          bool ValidaAdmin, bool MuestraError);
     void ReintentaConectar();
@@ -203,6 +207,11 @@ public:
 
 private:
     enum class Enlace { Repetir, Agotado };
+
+    QStringList tablasRequeridas_;
+    // Closes the connection and fails as the open does when the database
+    // lacks one of the required tables.
+    void ExigeTablasRequeridas();
 
     void EjecutaConsulta(QString& SentenciaSQL, long& RecordsAffected, ado::RecordsetPtr* Lrcs,
                          bool remota);

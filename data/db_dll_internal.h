@@ -34,6 +34,16 @@ bool ContainsCI(const QString& text, const QString& what);
 // Every occurrence of `what`, letter case ignored, replaced by `with`.
 QString ReplaceCI(const QString& text, const QString& what, const QString& with);
 
+// Whether position i of a statement lies inside a quoted literal ('...').
+std::vector<bool> DentroDeLiteral(const QString& sql);
+// The "@Admin_" marker (any case) in a statement, outside quoted literals: a
+// value that holds the text is data, not a marker.
+bool TieneMarcaAdmin(const QString& sql);
+// The statement with every such marker removed.
+QString QuitaMarcaAdmin(const QString& sql);
+// Every occurrence of `what` (any case) outside quoted literals replaced by `with`.
+QString ReplaceFueraDeLiterales(const QString& sql, const QString& what, const QString& with);
+
 // Text between apostrophes in a statement: apostrophes doubled.
 inline QString Escaped(const QString& s) {
     QString r = s;

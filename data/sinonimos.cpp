@@ -26,9 +26,11 @@ bool DelimitaDespues(QChar c) {
 // Every standalone occurrence of the table name (letter case ignored) becomes
 // the view name. A name counts when a delimiter or the text's edge stands on
 // both sides, so a longer name that merely contains it, a marked name
-// ("@Admin_...") or a bracketed one stays as it is.
+// ("@Admin_...") or a bracketed one stays as it is; so does a name inside a
+// quoted value.
 QString Reemplaza(const QString& texto, const QString& tabla, const QString& vista,
                   bool llave = false) {
+    const std::vector<bool> literal = DentroDeLiteral(texto);
     QString salida;
     qsizetype desde = 0;
     qsizetype copiado = 0;
@@ -39,7 +41,7 @@ QString Reemplaza(const QString& texto, const QString& tabla, const QString& vis
         const qsizetype fin = p + tabla.size();
         const bool antes = p == 0 || DelimitaAntes(texto.at(p - 1), llave);
         const bool despues = fin == texto.size() || DelimitaDespues(texto.at(fin));
-        if (antes && despues) {
+        if (antes && despues && !literal[size_t(p)]) {
             salida += texto.mid(copiado, p - copiado) + vista;
             copiado = fin;
             desde = fin;
@@ -62,14 +64,14 @@ bool ProgramaEs(const QStringList& nombres) {
 } // namespace
 
 QString DB_Dll::SS_TSinonimos(const QString& SQL) const {
-    const QString marca = QStringLiteral("@Admin_");
     if (gEsAdmin)
-        return ReplaceCI(SQL, marca, QString());
+        return QuitaMarcaAdmin(SQL);
     if (ContainsCI(SQL, QStringLiteral("MV_ASIENTOS")) && !CNStuffContable::gConfidencialidad)
-        return ReplaceCI(SQL, marca, QString());
+        return QuitaMarcaAdmin(SQL);
 
     QString s = Reemplaza(SQL, QStringLiteral("MA_CUENTAS"), QStringLiteral("SS_MA_CUENTAS"), true);
-    s = ReplaceCI(s, QStringLiteral("@Admin_MA_CUENTAS"), QStringLiteral("MA_CUENTAS"));
+    s = ReplaceFueraDeLiterales(s, QStringLiteral("@Admin_MA_CUENTAS"),
+                                QStringLiteral("MA_CUENTAS"));
     if (!ProgramaEs(programasStock()))
         s = Reemplaza(s, QStringLiteral("V_TA_DEPOSITO"), QStringLiteral("SS_V_TA_DEPOSITO"));
     s = Reemplaza(s, QStringLiteral("MV_ASIENTOS"), QStringLiteral("SS_MV_ASIENTOS"));
@@ -79,5 +81,5 @@ QString DB_Dll::SS_TSinonimos(const QString& SQL) const {
     s = Reemplaza(s, QStringLiteral("AC_CUENTASDIARIO"), QStringLiteral("SS_AC_CUENTASDIARIO"));
     s = Reemplaza(s, QStringLiteral("AC_CUENTASDIARIO_CCOSTO"),
                   QStringLiteral("SS_AC_CUENTAS_DIARIO_CCOSTO"));
-    return ReplaceCI(s, marca, QString());
+    return QuitaMarcaAdmin(s);
 }

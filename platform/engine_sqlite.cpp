@@ -95,6 +95,13 @@ bool startsStatement(const QString& word, const QString& stmtSoFar) {
         QStringLiteral("TRUNCATE"), QStringLiteral("DECLARE"), QStringLiteral("EXEC"),
         QStringLiteral("EXECUTE"),  QStringLiteral("GRANT"),   QStringLiteral("REVOKE"),
         QStringLiteral("PRINT"),    QStringLiteral("IF"),      QStringLiteral("SAVE")};
+    // "IF [NOT] EXISTS (...)" owns the statement on the next line.
+    if (stmtSoFar.trimmed().startsWith(u"IF", Qt::CaseInsensitive)) {
+        const QStringList w = topLevelWords(stmtSoFar);
+        if (w == QStringList{QStringLiteral("IF"), QStringLiteral("EXISTS")} ||
+            w == QStringList{QStringLiteral("IF"), QStringLiteral("NOT"), QStringLiteral("EXISTS")})
+            return false;
+    }
     if (always.contains(word))
         return true;
     if (word != u"SELECT" && word != u"SET")
@@ -546,7 +553,9 @@ std::pair<int, long> adoTypeOfDeclared(const QString& declType) {
 
 QString SqliteEngine::databaseFile(const QString& folder, const QString& database) {
     const QString name = database.trimmed();
-    if (name.isEmpty())
+    // A database is a file of the server's folder, never a path to elsewhere.
+    if (name.isEmpty() || name.contains(u'/') || name.contains(u'\\') || name.contains(u"..") ||
+        name.contains(QChar(0)))
         return QString();
     const QDir dir(folder);
     for (const QString& candidate : {name, name + QStringLiteral(".db")}) {
@@ -774,6 +783,14 @@ bool SqliteEngine::runStatement(const QString& original, bool forUpdate, BatchRe
     }
     if (isNoCount(original))
         return false;
+    if (const std::optional<sqlrewrite::Conditional> c = sqlrewrite::conditional(original)) {
+        BatchResult test;
+        runStatement(c->test, false, test);
+        const bool holds = test.rows && !test.rows->rows.empty() &&
+                           !test.rows->rows.front().empty() &&
+                           test.rows->rows.front().front().toInt() == 1;
+        return holds && runStatement(c->statement, forUpdate, out);
+    }
     versionChecked_ = false;
     const QString sql = sqlrewrite::toSqlite(
         original, [this](const QString& table) { return declaredColumns(table); });

@@ -74,7 +74,8 @@ public:
     // The file that holds `database` in `folder`, or an empty text. Rule: a
     // file named exactly like the database; else the database name plus
     // ".db"; else the same two ignoring letter case (SQL Server's database
-    // names ignore it, Linux file names do not).
+    // names ignore it, Linux file names do not). A name holding a path
+    // separator or ".." names no file: it would reach outside the folder.
     static QString databaseFile(const QString& folder, const QString& database);
 
 private:
@@ -107,7 +108,8 @@ private:
 // a statement keyword (INSERT, UPDATE, DELETE, SELECT, BEGIN, COMMIT, ...),
 // never inside quoted literals, bracketed names, comments or parentheses. A
 // SELECT continues an INSERT without VALUES, a CREATE (view) or a UNION, a SET
-// continues an UPDATE. "GO" lines only separate. Blank statements are dropped.
+// continues an UPDATE, and the statement after "IF [NOT] EXISTS (...)" is the
+// IF's own. "GO" lines only separate. Blank statements are dropped.
 QStringList splitBatch(const QString& batch);
 
 // ADO type code and DefinedSize for a declared column type ("VARCHAR(30)").

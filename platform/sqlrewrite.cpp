@@ -11,7 +11,8 @@
 #include <vector>
 
 // The rewriting works on a token list; every pass looks only at words,
-// punctuation and the shape of literals, never at a literal's inside. What no
+// punctuation and the shape of literals, never at a literal's inside (but
+// for dates, and the object name that OBJECT_ID is given). What no
 // pass recognises goes through as written, so an unknown construct fails in
 // SQLite with its own message instead of being guessed at.
 //
@@ -25,6 +26,10 @@
 // - N'text' loses its N; [name] becomes "name".
 // - Table hints (with(nolock), WITH (NOLOCK, ROWLOCK), T (NOLOCK)) go away.
 // - Owner and database prefixes go: dbo.T, [db].DBO.T, db..T -> T.
+// - The server's catalogue after FROM or JOIN (sysobjects, syscolumns,
+//   INFORMATION_SCHEMA.TABLES and .COLUMNS), OBJECT_ID('name') and
+//   OBJECTPROPERTY(id, 'IsView' | 'IsUserTable' ...) become subqueries of
+//   sqlite_master, for the tests of update scripts.
 // - SET NOCOUNT ON|OFF becomes nothing.
 // - #dd/mm/yyyy# (day first, as the program writes dates) and #yyyy-mm-dd#
 //   become 'yyyy-mm-dd hh:mm:ss', the form dates are stored in.
@@ -43,8 +48,12 @@
 //   cutting function compared with a bare number is cast to NUMERIC, as the
 //   server converts the text; otherwise such a function's result gets COLLATE
 //   SQLSRV, since SQLite compares function results byte by byte.
-// - "+" and "&" chains holding a text literal (not a number) become "||".
-//   Known limit: a chain of text columns alone keeps "+" (types are unknown).
+// - A 'yyyymmdd' text compared with, or written into, a column that the
+//   catalogue declares as a date becomes the stored form (never for other
+//   columns: such a text is as often a code).
+// - "+" and "&" chains holding a text literal (not a number) become "||"; so
+//   does a "+" chain whose every operand the catalogue or the tokens show to
+//   be text (VARCHAR columns, text literals, trimming and cutting functions).
 // - DELETE T WHERE -> DELETE FROM T WHERE; DELETE * FROM -> DELETE FROM.
 // - TOP n -> LIMIT n at the end of its own (sub)select; TOP 100 PERCENT goes.
 // Known limits of the catalogue's use: an unqualified column is looked up in
@@ -54,7 +63,9 @@
 namespace sqlrewrite {
 namespace {
 
-enum class K { Space, Comment, String, Ident, Word, Number, Punct, DateLit };
+// Raw: text of our own put in by a pass (a catalogue subquery); later passes
+// step over it.
+enum class K { Space, Comment, String, Ident, Word, Number, Punct, DateLit, Raw };
 
 struct Tok {
     K k;
@@ -376,6 +387,19 @@ QString isoFromText(const QString& text, bool dayFirst, bool iso) {
     return isoText(date, time);
 }
 
+// "yyyymmdd[ hh:mm[:ss]]", the form the server reads as a date whatever the
+// login's date order; empty when the text is no such valid date.
+QString isoFromCompact(const QString& text) {
+    static const QRegularExpression ymd(
+        QStringLiteral(R"(^\s*(\d{4})(\d{2})(\d{2})(?:\s+(\d{1,2}):(\d{2})(?::(\d{2}))?)?\s*$)"));
+    const QRegularExpressionMatch m = ymd.match(text);
+    if (!m.hasMatch())
+        return {};
+    const QDate date(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
+    const QTime time(m.captured(4).toInt(), m.captured(5).toInt(), m.captured(6).toInt());
+    return date.isValid() && time.isValid() ? isoText(date, time) : QString();
+}
+
 QString literalContent(const Tok& t) {
     return t.t.mid(1, t.t.size() - 2).replace(QLatin1String("''"), QLatin1String("'"));
 }
@@ -454,6 +478,107 @@ void stripOwners(Toks& t) {
         if (drop < 0 || parts[size_t(drop + 1)] < 0)
             continue;
         t.erase(t.begin() + i, t.begin() + parts[size_t(drop + 1)]);
+    }
+}
+
+// ---- The server's catalogue ----------------------------------------------------------
+
+// The catalogue views that schema scripts test ("IF NOT EXISTS (SELECT * FROM
+// sysobjects WHERE name = 'T')"), as subqueries over sqlite_master. Names
+// compare as the server's do.
+const char* const kSysobjects =
+    "(SELECT m.rowid AS id, m.name COLLATE SQLSRV AS name, CASE m.type WHEN 'table' THEN 'U' "
+    "WHEN 'view' THEN 'V' ELSE 'TR' END COLLATE SQLSRV AS xtype, CASE m.type WHEN 'table' THEN "
+    "'U' WHEN 'view' THEN 'V' ELSE 'TR' END COLLATE SQLSRV AS type FROM sqlite_master m WHERE "
+    "m.type IN ('table', 'view', 'trigger') AND substr(m.name, 1, 7) <> 'sqlite_')";
+const char* const kSyscolumns =
+    "(SELECT m.rowid AS id, c.name COLLATE SQLSRV AS name FROM sqlite_master m JOIN "
+    "pragma_table_info(m.name) c WHERE m.type IN ('table', 'view'))";
+const char* const kSchemaTables =
+    "(SELECT 'dbo' AS TABLE_SCHEMA, m.name COLLATE SQLSRV AS TABLE_NAME, CASE m.type WHEN 'view' "
+    "THEN 'VIEW' ELSE 'BASE TABLE' END COLLATE SQLSRV AS TABLE_TYPE FROM sqlite_master m WHERE "
+    "m.type IN ('table', 'view') AND substr(m.name, 1, 7) <> 'sqlite_')";
+const char* const kSchemaColumns =
+    "(SELECT 'dbo' AS TABLE_SCHEMA, m.name COLLATE SQLSRV AS TABLE_NAME, c.name COLLATE SQLSRV "
+    "AS COLUMN_NAME, c.cid + 1 AS ORDINAL_POSITION, lower(trim(substr(c.type, 1, instr(c.type || "
+    "'(', '(') - 1))) COLLATE SQLSRV AS DATA_TYPE FROM sqlite_master m JOIN "
+    "pragma_table_info(m.name) c WHERE m.type IN ('table', 'view') AND substr(m.name, 1, 7) <> "
+    "'sqlite_')";
+
+Tok raw(const QString& s) {
+    return {K::Raw, s};
+}
+
+// 'dbo.T', '[dbo].[T]' -> T: the object named by OBJECT_ID's argument.
+QString objectName(const QString& text) {
+    QString name = text.section(QLatin1Char('.'), -1).trimmed();
+    if (name.startsWith(QLatin1Char('[')) && name.endsWith(QLatin1Char(']')))
+        name = name.mid(1, name.size() - 2);
+    return name;
+}
+
+void mapCatalogue(Toks& t) {
+    for (int i = 0; i < int(t.size()); ++i) {
+        const Tok& x = t[size_t(i)];
+        if (x.k != K::Word && x.k != K::Ident)
+            continue;
+        const QString name = unquoted(x).toUpper();
+        if (const int o = callOpen(t, i); o >= 0) {
+            const int c = matchClose(t, o);
+            const auto args = c < 0 ? std::vector<std::pair<int, int>>() : arguments(t, o, c);
+            if (name == QLatin1String("OBJECT_ID") && !args.empty() &&
+                args[0].second == args[0].first + 1 && t[size_t(args[0].first)].k == K::String) {
+                const QString object = objectName(literalContent(t[size_t(args[0].first)]));
+                replace(
+                    t, i, c + 1,
+                    {raw(QStringLiteral("(SELECT m.rowid FROM sqlite_master m WHERE m.name = ")),
+                     literal(object),
+                     raw(QStringLiteral(" COLLATE SQLSRV AND m.type IN ('table', 'view', "
+                                        "'trigger'))"))});
+            } else if (name == QLatin1String("OBJECTPROPERTY") && args.size() == 2 &&
+                       args[1].second == args[1].first + 1 &&
+                       t[size_t(args[1].first)].k == K::String) {
+                static const QHash<QString, QString> types = {{"ISUSERTABLE", "table"},
+                                                              {"ISTABLE", "table"},
+                                                              {"ISVIEW", "view"},
+                                                              {"ISTRIGGER", "trigger"}};
+                const QString type =
+                    types.value(literalContent(t[size_t(args[1].first)]).toUpper());
+                if (type.isEmpty())
+                    continue;
+                Toks out{raw(QStringLiteral("(SELECT m.type = '%1' FROM sqlite_master m WHERE "
+                                            "m.rowid = ")
+                                 .arg(type))};
+                out.insert(out.end(), t.begin() + args[0].first, t.begin() + args[0].second);
+                out.push_back(raw(QStringLiteral(")")));
+                replace(t, i, c + 1, out);
+            }
+            continue;
+        }
+        const Tok& before = at(t, prevSig(t, i));
+        if (!isW(before, "FROM") && !isW(before, "JOIN"))
+            continue;
+        const char* view = nullptr;
+        QString alias = name.toLower();
+        int last = i;
+        if (name == QLatin1String("SYSOBJECTS")) {
+            view = kSysobjects;
+        } else if (name == QLatin1String("SYSCOLUMNS")) {
+            view = kSyscolumns;
+        } else if (name == QLatin1String("INFORMATION_SCHEMA") && isP(at(t, i + 1), ".") &&
+                   (isW(at(t, i + 2), "TABLES") || isW(at(t, i + 2), "COLUMNS"))) {
+            last = i + 2;
+            view = isW(t[size_t(last)], "TABLES") ? kSchemaTables : kSchemaColumns;
+            alias = t[size_t(last)].t.toUpper();
+        } else {
+            continue;
+        }
+        Toks out{raw(QString::fromLatin1(view))};
+        const Tok& next = at(t, nextSig(t, last));
+        if (!isW(next, "AS") && !isName(next)) // the name stays as the alias
+            out.insert(out.end(),
+                       {space(), {K::Ident, QLatin1Char('"') + alias + QLatin1Char('"')}});
+        replace(t, i, last + 1, out);
     }
 }
 
@@ -553,9 +678,10 @@ bool convertCall(const Toks& t, int o, int c, Toks& out) {
         // Without a style the server reads day first (the Spanish date format).
         const bool dayFirst = style < 0 || style == 103;
         const bool iso = style < 0 || style == 103 || style == 120 || style == 121 || style == 23;
-        const QString v = expr.size() == 1 && expr[0].k == K::String
-                              ? isoFromText(literalContent(expr[0]), dayFirst, iso)
-                              : QString();
+        const bool lone = expr.size() == 1 && expr[0].k == K::String;
+        QString v = lone ? isoFromText(literalContent(expr[0]), dayFirst, iso) : QString();
+        if (v.isEmpty() && lone && (style < 0 || style == 112))
+            v = isoFromCompact(literalContent(expr[0]));
         out = v.isEmpty() ? callOf("CONVERT_DATETIME", expr, style) : Toks{literal(v)};
     } else {
         return false;
@@ -681,8 +807,25 @@ int columnLast(const Toks& t, int i) {
 
 // ---- Declared types -----------------------------------------------------------------
 
-// The catalogue as the date rules need it: asked only when a literal reads as
-// a date, once per table and statement.
+enum class Kind { Unknown, Text, Number, Date };
+
+Kind kindOfType(const QString& declaredType) {
+    QString name = declaredType.trimmed().toUpper();
+    if (const qsizetype paren = name.indexOf(QLatin1Char('(')); paren >= 0)
+        name = name.left(paren).trimmed();
+    static const QSet<QString> texts = {"CHAR", "VARCHAR", "NCHAR", "NVARCHAR", "TEXT", "NTEXT"};
+    static const QSet<QString> numbers = {"INT",     "INTEGER", "SMALLINT", "TINYINT",
+                                          "BIGINT",  "BIT",     "MONEY",    "SMALLMONEY",
+                                          "DECIMAL", "NUMERIC", "FLOAT",    "REAL"};
+    if (texts.contains(name))
+        return Kind::Text;
+    if (numbers.contains(name))
+        return Kind::Number;
+    return isDateType(name) ? Kind::Date : Kind::Unknown;
+}
+
+// The catalogue as the date and "+" rules need it: asked only when a literal
+// reads as a date or a column stands by a "+", once per table and statement.
 class Schema {
 public:
     Schema(const Toks& t, const TableColumns& columnsOf) : t_(t), columnsOf_(columnsOf) {}
@@ -722,23 +865,34 @@ public:
     bool mayHoldDates(int first, int last) {
         if (!columnsOf_)
             return true;
-        const QString column = unquoted(t_[size_t(last)]);
-        const QString qualifier = last - 2 >= first ? unquoted(t_[size_t(last - 2)]) : QString();
-        std::vector<Ref> candidates;
-        for (const Ref& r : refsAround(last))
-            if (qualifier.isEmpty() || r.alias.compare(qualifier, Qt::CaseInsensitive) == 0 ||
-                r.table.compare(qualifier, Qt::CaseInsensitive) == 0)
-                candidates.push_back(r);
-        bool declared = false;
-        for (const Ref& r : candidates) {
-            const std::optional<QString> type = typeOf(r.table, column);
-            if (!type)
-                continue;
-            if (type->trimmed().isEmpty() || isDateType(*type))
+        const std::vector<QString> types = declaredTypes(first, last);
+        for (const QString& type : types)
+            if (type.trimmed().isEmpty() || isDateType(type))
                 return true;
-            declared = true;
+        return types.empty();
+    }
+
+    // True only when the statement's tables declare the column, and all of
+    // them as a date.
+    bool declaresDates(int first, int last) {
+        const std::vector<QString> types = declaredTypes(first, last);
+        for (const QString& type : types)
+            if (!isDateType(type))
+                return false;
+        return !types.empty();
+    }
+
+    // What the column first..last holds by its declaration; Unknown when
+    // undeclared, or declared differently by two tables of the statement.
+    Kind kindOf(int first, int last) {
+        std::optional<Kind> kind;
+        for (const QString& type : declaredTypes(first, last)) {
+            const Kind k = kindOfType(type);
+            if (kind && *kind != k)
+                return Kind::Unknown;
+            kind = k;
         }
-        return !declared;
+        return kind.value_or(Kind::Unknown);
     }
 
 private:
@@ -746,6 +900,22 @@ private:
         QString table;
         QString alias;
     };
+
+    // The declared types of the column first..last in the tables of its
+    // statement that have it (matching the qualifier when there is one).
+    std::vector<QString> declaredTypes(int first, int last) {
+        std::vector<QString> types;
+        if (!columnsOf_)
+            return types;
+        const QString column = unquoted(t_[size_t(last)]);
+        const QString qualifier = last - 2 >= first ? unquoted(t_[size_t(last - 2)]) : QString();
+        for (const Ref& r : refsAround(last))
+            if (qualifier.isEmpty() || r.alias.compare(qualifier, Qt::CaseInsensitive) == 0 ||
+                r.table.compare(qualifier, Qt::CaseInsensitive) == 0)
+                if (const std::optional<QString> type = typeOf(r.table, column))
+                    types.push_back(*type);
+        return types;
+    }
 
     static bool isAlias(const Tok& x) {
         return isName(x) && !isW(x, "LEFT") && !isW(x, "RIGHT") && !isW(x, "NATURAL");
@@ -801,9 +971,17 @@ void convertComparedDate(Toks& t, int lit, int first, int last, Schema& schema) 
         return;
     // Also "yyyy-mm-dd" alone: stored values carry the time, and SQL Server
     // reads the bare day as its midnight.
-    const QString iso = isoFromText(literalContent(t[size_t(lit)]), true, true);
-    if (!iso.isEmpty() && schema.mayHoldDates(first, last))
+    const QString text = literalContent(t[size_t(lit)]);
+    const QString iso = isoFromText(text, true, true);
+    if (!iso.isEmpty() && schema.mayHoldDates(first, last)) {
         t[size_t(lit)] = literal(iso);
+        return;
+    }
+    // "20231231" is as often a code as a date: only a column declared as a
+    // date makes it one.
+    const QString compact = isoFromCompact(text);
+    if (!compact.isEmpty() && schema.declaresDates(first, last))
+        t[size_t(lit)] = literal(compact);
 }
 
 // ---- Written dates ------------------------------------------------------------------
@@ -813,7 +991,8 @@ QString writtenDate(const Tok& x) {
     if (x.k != K::String)
         return {};
     const std::optional<QDateTime> d = vb::ParseDate(literalContent(x));
-    return d ? d->toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) : QString();
+    return d ? d->toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
+             : isoFromCompact(literalContent(x));
 }
 
 // Whether the value that starts at token v is that token alone: what follows
@@ -1027,10 +1206,43 @@ bool looksNumeric(const QString& s) {
     return ok;
 }
 
+// What the operand first..last gives, as far as the tokens and the catalogue
+// tell: a literal, a column, or a call of a function whose result is known.
+Kind operandKind(const Toks& t, int first, int last, Schema& schema) {
+    const Tok& x = t[size_t(first)];
+    if (first == last && x.k == K::String)
+        return Kind::Text;
+    if (first == last && x.k == K::Number)
+        return Kind::Number;
+    const int o = x.k == K::Word ? callOpen(t, first) : -1;
+    if (o < 0)
+        return isName(t[size_t(last)]) && columnFirst(t, last) == first ? schema.kindOf(first, last)
+                                                                        : Kind::Unknown;
+    if (matchClose(t, o) != last)
+        return Kind::Unknown;
+    if (isTextFunction(x))
+        return Kind::Text;
+    static const QSet<QString> numbers = {"LEN",           "CHARINDEX",     "YEAR", "MONTH",
+                                          "DAY",           "CONVERT_INT",   "ABS",  "ROUND",
+                                          "CONVERT_FLOAT", "CONVERT_MONEY", "COUNT"};
+    const QString name = x.t.toUpper();
+    if (numbers.contains(name))
+        return Kind::Number;
+    if (name == QLatin1String("IFNULL") || name == QLatin1String("COALESCE")) {
+        // The server types the result after its first argument.
+        const auto args = arguments(t, o, last);
+        return args.empty() || args[0].second <= args[0].first
+                   ? Kind::Unknown
+                   : operandKind(t, args[0].first, args[0].second - 1, schema);
+    }
+    return Kind::Unknown;
+}
+
 // SQL Server's "+" (and Access's "&") join texts; SQLite's operator is "||".
 // A chain of operands joined by the same operator is taken as text when one of
-// them is a text literal that is no number ('5' + 1 is 6 in SQL Server).
-void rewriteConcatenation(Toks& t) {
+// them is a text literal that is no number ('5' + 1 is 6 in SQL Server), or
+// when every operand is known to be text (two VARCHAR columns join as well).
+void rewriteConcatenation(Toks& t, Schema& schema) {
     std::vector<bool> seen(t.size(), false);
     for (int i = 0; i < int(t.size()); ++i) {
         const Tok& op = t[size_t(i)];
@@ -1067,6 +1279,14 @@ void rewriteConcatenation(Toks& t) {
             const Tok& x = t[size_t(a)];
             if (a == b && x.k == K::String && (sym == "&" || !looksNumeric(literalContent(x))))
                 text = true;
+        }
+        if (!text && sym == "+") {
+            text = true;
+            for (const auto& [a, b] : operands)
+                if (operandKind(t, a, b, schema) != Kind::Text) {
+                    text = false;
+                    break;
+                }
         }
         // Operators that bind tighter than "+" in SQL Server but looser than
         // "||" in SQLite would regroup the chain: leave such a chain alone.
@@ -1194,11 +1414,38 @@ bool isDateType(const QString& declaredType) {
            name == QLatin1String("DATETIME2") || name == QLatin1String("DATE");
 }
 
+std::optional<Conditional> conditional(const QString& statement) {
+    const Toks t = tokenize(statement);
+    int i = nextSig(t, -1);
+    if (!isW(at(t, i), "IF"))
+        return std::nullopt;
+    i = nextSig(t, i);
+    const bool negated = isW(at(t, i), "NOT");
+    if (negated)
+        i = nextSig(t, i);
+    if (!isW(at(t, i), "EXISTS"))
+        return std::nullopt;
+    const int open = nextSig(t, i);
+    const int close = isP(at(t, open), "(") ? matchClose(t, open) : -1;
+    const int body = close < 0 ? -1 : nextSig(t, close);
+    const Tok& first = at(t, body);
+    if (first.k != K::Word || isW(first, "ELSE") ||
+        (isW(first, "BEGIN") && !isW(at(t, nextSig(t, body)), "TRAN") &&
+         !isW(at(t, nextSig(t, body)), "TRANSACTION")))
+        return std::nullopt;
+    return Conditional{QStringLiteral("SELECT CASE WHEN ") +
+                           (negated ? QStringLiteral("NOT ") : QString()) +
+                           QStringLiteral("EXISTS ") + join(t, open, close + 1) +
+                           QStringLiteral(" THEN 1 ELSE 0 END"),
+                       join(t, body).trimmed()};
+}
+
 QString toSqlite(const QString& statement, const TableColumns& columnsOf) {
     Toks t = tokenize(statement);
     dropNationalPrefix(t);
     dropTableHints(t);
     stripOwners(t);
+    mapCatalogue(t);
     dropSetNocount(t);
     convertHashDates(t);
     rewriteFunctions(t);
@@ -1207,7 +1454,7 @@ QString toSqlite(const QString& statement, const TableColumns& columnsOf) {
     if (columnsOf)
         convertWrittenDates(t, schema);
     adaptComparisons(t, schema);
-    rewriteConcatenation(t);
+    rewriteConcatenation(t, schema);
     adaptDeletes(t);
     rewriteTop(t);
     return join(t);

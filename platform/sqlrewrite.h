@@ -1,11 +1,13 @@
 #pragma once
 // Adapts a statement written in the SQL Server dialect to SQLite. Works on
-// tokens: quoted literals and comments are never touched, except day-first
-// date literals where the target column is known to hold dates.
+// tokens: quoted literals and comments are never touched, except date
+// literals where the target column is known to hold dates, and the object
+// name given to OBJECT_ID.
 
 #include <QList>
 #include <QString>
 #include <functional>
+#include <optional>
 
 namespace sqlrewrite {
 
@@ -22,6 +24,16 @@ using TableColumns = std::function<QList<DeclaredColumn>(const QString& table)>;
 // values are left as they are and every date literal compared with a column
 // is taken for a date.
 QString toSqlite(const QString& statement, const TableColumns& columnsOf = {});
+
+// "IF [NOT] EXISTS (query) statement" of the server's scripts: SQLite has no
+// IF, so the engine runs `test` (a SELECT of 1 or 0, in the server's dialect)
+// and then `statement` only when it gave 1. Nothing for any other text, and
+// nothing for a block (IF ... BEGIN ... END), which then fails as written.
+struct Conditional {
+    QString test;
+    QString statement;
+};
+std::optional<Conditional> conditional(const QString& statement);
 
 // DATETIME, SMALLDATETIME, DATETIME2 and DATE: the columns whose day-first
 // texts the server converts to dates.

@@ -116,6 +116,13 @@ void IniciaSistema() {
             datos.gUserPassWord = clave;
             datos.gServidor = servidor;
         });
+        // A file that is no company database (empty, or another program's)
+        // fails the open itself, once, instead of every query of the run.
+        datos.setTablasRequeridas({gTablaConfiguracion.trimmed().isEmpty()
+                                       ? QStringLiteral("TA_CONFIGURACION")
+                                       : gTablaConfiguracion.trimmed(),
+                                   QStringLiteral("MA_CUENTAS"), QStringLiteral("MV_ASIENTOS"),
+                                   QStringLiteral("MV_EJERCICIOS")});
         Paso([&] { datos.OpenServerADODB(false, ado::adUseClient, QString(), true, true); });
         // The data object has already told the operator why.
         if (!datos.gOpenFlag)

@@ -56,6 +56,15 @@ TEST_F(SinonimosTest, NonAdministratorTable) {
         EXPECT_EQ(rw(QString::fromUtf8(c.in)), QString::fromUtf8(c.out)) << c.in;
 }
 
+// Quoted values are data: neither markers nor table names inside them change.
+TEST_F(SinonimosTest, ValuesKeepMarkersAndTableNames) {
+    CNStuffContable::gConfidencialidad = true;
+    EXPECT_EQ(rw(QStringLiteral("SELECT * FROM @admin_MA_CUENTAS , MV_ASIENTOS WHERE D = 'it''s "
+                                "@ADMIN_x (MV_ASIENTOS.X' OR D = ' MA_CUENTAS '")),
+              QStringLiteral("SELECT * FROM MA_CUENTAS , SS_MV_ASIENTOS WHERE D = 'it''s "
+                             "@ADMIN_x (MV_ASIENTOS.X' OR D = ' MA_CUENTAS '"));
+}
+
 TEST_F(SinonimosTest, JournalEntriesWithoutConfidentiality) {
     const QString join = QStringLiteral(
         "SELECT * FROM MV_ASIENTOS INNER JOIN MA_CUENTAS ON X=Y , @Admin_V_TA_CAJAS ");

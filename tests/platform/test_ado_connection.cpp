@@ -121,6 +121,27 @@ TEST_F(AdoConnection, MissingDatabaseIsNeverCreated) {
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("nueva"))));
 }
 
+// A database name is a file of the server's folder, never a path elsewhere.
+TEST_F(AdoConnection, DatabaseNamesNeverReachOutsideTheServerFolder) {
+    makeDb(QStringLiteral("empresa.db"));
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("srv/sub")));
+    makeDb(QStringLiteral("srv/propia.db"));
+    makeDb(QStringLiteral("srv/sub/empresa.db"));
+    const QString server = QStringLiteral("Server=") + dir.filePath(QStringLiteral("srv"));
+    auto propia = Connection::create();
+    propia->Open(server + QStringLiteral(";Database=propia"));
+    for (const QString& name : {QStringLiteral("../empresa"), QStringLiteral("..\\empresa"),
+                                QStringLiteral("sub/empresa"), dir.filePath("empresa.db")}) {
+        auto c = Connection::create();
+        EXPECT_EQ(
+            failure([&] { c->Open(server + QStringLiteral(";Database=") + name); }).NativeError,
+            nativeCannotOpenDatabase);
+        EXPECT_EQ(failure([&] { propia->setDefaultDatabase(name); }).NativeError,
+                  nativeUnknownDatabase);
+        EXPECT_EQ(propia->DefaultDatabase(), QStringLiteral("propia")) << name.toStdString();
+    }
+}
+
 TEST_F(AdoConnection, AnEmptyFileIsAnEmptyDatabaseThatAScriptFills) {
     QFile f(dir.filePath(QStringLiteral("nueva.db")));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));

@@ -5,6 +5,7 @@
 #include "platform/engine_sqlite.h"
 #include "platform/vb.h"
 
+#include <QFile>
 #include <QString>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -292,6 +293,30 @@ TEST(SqlRewrite, DateTextsWrittenIntoDateColumnsAreStoredAsDates) {
     for (const char* s : unchanged)
         EXPECT_EQ(sqlrewrite::toSqlite(QString::fromUtf8(s), fakeCatalogue).toStdString(),
                   std::string(s));
+}
+
+// The catalogue decides: "yyyymmdd" is a date only where a date column meets
+// it, and "+" joins texts when every operand is a text.
+TEST(SqlRewrite, CompactDatesAndTextJoinsFollowTheDeclaredTypes) {
+    expectWithCatalogue({
+        {"SELECT * FROM MV_ASIENTOS a WHERE a.FECHA BETWEEN '20230101' AND '20231231 23:59'",
+         "SELECT * FROM MV_ASIENTOS a WHERE a.FECHA BETWEEN '2023-01-01 00:00:00' AND "
+         "'2023-12-31 23:59:00'"},
+        {"INSERT INTO MV_ASIENTOS (FECHA, DETALLE) VALUES ('20231231', '20231231')",
+         "INSERT INTO MV_ASIENTOS (FECHA, DETALLE) VALUES ('2023-12-31 00:00:00', '20231231')"},
+        {"SELECT CONVERT(DATETIME, '20231231', 112)", "SELECT '2023-12-31 00:00:00'"},
+        {"SELECT * FROM OTRAS WHERE SINTIPO = '20231231' OR D = '20231331' OR T = '20231231'",
+         "SELECT * FROM OTRAS WHERE SINTIPO = '20231231' OR D = '20231331' OR T = '20231231'"},
+        {"SELECT * FROM MV_ASIENTOS WHERE PERIODO = '20231231' OR OTRA = '20231231'",
+         "SELECT * FROM MV_ASIENTOS WHERE PERIODO = '20231231' OR OTRA = '20231231'"},
+        {"SELECT a.DETALLE + RTRIM(b.Nota) FROM MV_ASIENTOS a, V_MV_FALTANTES b",
+         "SELECT a.DETALLE || RTRIM(b.Nota) FROM MV_ASIENTOS a, V_MV_FALTANTES b"},
+        {"UPDATE MV_ASIENTOS SET DETALLE = ISNULL(DETALLE, '') + AJUSTE_HASTA WHERE PERIODO = 1",
+         "UPDATE MV_ASIENTOS SET DETALLE = IFNULL(DETALLE, '') || AJUSTE_HASTA WHERE PERIODO = 1"},
+        {"SELECT '5' + '6'", "SELECT '5' || '6'"},
+        {"SELECT DETALLE + PERIODO, DETALLE + OTRA, FECHA + 1, T + S FROM MV_ASIENTOS, OTRAS",
+         "SELECT DETALLE + PERIODO, DETALLE + OTRA, FECHA + 1, T + S FROM MV_ASIENTOS, OTRAS"},
+    });
 }
 
 TEST(SqlRewrite, DateTypesOfTheCatalogue) {
@@ -641,6 +666,96 @@ TEST(SqlRewriteThroughAdo, DateTextsWrittenIntoDateColumnsSortAndCompareAsDates)
     c->Execute("INSERT INTO AUX_FECHAS (F) VALUES ('31/12/2023')");
     EXPECT_EQ(db.scalar("SELECT F FROM AUX_FECHAS").toString().toStdString(),
               "2023-12-31 00:00:00");
+}
+
+// Update scripts test the server's catalogue before they change something;
+// each runs twice, as on a database already updated.
+TEST(SqlRewriteThroughAdo, ScriptStatementsRunOnlyWhenTheirTestHolds) {
+    testutil::TempDatabase db;
+    auto c = ado::Connection::create();
+    c->Open(db.connectionString());
+    const char* const cases[][2] = {
+        {"IF NOT EXISTS (SELECT * FROM sysobjects WHERE name = 'aux_nueva' AND xtype = 'U')\r\n"
+         "CREATE TABLE AUX_NUEVA (A INT)",
+         "SELECT COUNT(*) FROM sqlite_master WHERE name = 'AUX_NUEVA'"},
+        {"IF EXISTS (SELECT * FROM dbo.sysobjects WHERE id = object_id(N'[dbo].[V_CUENTAS]') AND "
+         "OBJECTPROPERTY(id, N'IsView') = 1)\r\nDROP VIEW [dbo].[V_CUENTAS]\r\nGO\r\n"
+         "CREATE VIEW V_CUENTAS AS SELECT CODIGO FROM MA_CUENTAS",
+         "SELECT COUNT(*) FROM sqlite_master WHERE name = 'V_CUENTAS'"},
+        {"IF NOT EXISTS (SELECT * FROM syscolumns WHERE id = OBJECT_ID('ma_cuentas') AND name = "
+         "'NUEVO') ALTER TABLE MA_CUENTAS ADD NUEVO VARCHAR(10) NULL",
+         "SELECT COUNT(*) FROM pragma_table_info('MA_CUENTAS') WHERE name = 'NUEVO'"},
+        {"IF NOT EXISTS (SELECT 1 FROM INFORMATION_SCHEMA.COLUMNS WHERE TABLE_NAME = 'mv_asientos' "
+         "AND COLUMN_NAME = 'FECHA' AND DATA_TYPE = 'datetime') DROP TABLE MV_ASIENTOS",
+         "SELECT COUNT(*) FROM sqlite_master WHERE name = 'MV_ASIENTOS'"},
+        {"BEGIN TRANSACTION\r\nIF NOT EXISTS (SELECT * FROM INFORMATION_SCHEMA.TABLES T, "
+         "TA_CONFIGURACION WHERE T.TABLE_NAME = 'ta_configuracion' AND CLAVE = 'x')\r\nINSERT INTO "
+         "TA_CONFIGURACION (CLAVE) VALUES ('X')\r\nCOMMIT TRANSACTION",
+         "SELECT COUNT(*) FROM TA_CONFIGURACION WHERE CLAVE = 'X'"},
+    };
+    for (const auto& k : cases) {
+        SCOPED_TRACE(k[0]);
+        for (int run = 0; run < 2; ++run)
+            EXPECT_NO_THROW(c->Execute(QString::fromUtf8(k[0])));
+        EXPECT_EQ(db.scalar(QString::fromUtf8(k[1])).toInt(), 1);
+    }
+    // A block is no single statement: it fails whole, and nothing of it runs.
+    EXPECT_THROW(c->Execute("IF EXISTS (SELECT 1)\r\nBEGIN\r\nDROP TABLE MA_CUENTAS\r\nEND"),
+                 ado::Exception);
+    EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM sqlite_master WHERE name = 'MA_CUENTAS'").toInt(), 1);
+}
+
+// What the program writes, values filled in, runs on the demo company.
+TEST(SqlRewriteThroughAdo, StatementsTheProgramWritesRunOnTheDemoCompany) {
+    testutil::TempDatabase db;
+    QFile data(QStringLiteral(QUARZELO_SOURCE_DIR "/demo/data.sql"));
+    ASSERT_TRUE(data.open(QIODevice::ReadOnly));
+    db.exec("BEGIN;\n" + QString::fromUtf8(data.readAll()) + "\n;COMMIT;");
+    auto c = ado::Connection::create();
+    c->Open(db.connectionString());
+    const char* const statements[] = {
+        "SELECT VALOR, valoraux FROM TA_CONFIGURACION WHERE CLAVE = 'PERIODO'",
+        "select getDate() as fecha",
+        "SELECT TOP 1 * FROM MV_EJERCICIOS with(nolock)  WHERE [Fecha Hasta] = '31/12/2023' ",
+        "SELECT * FROM V_TA_TPV  with(nolock)  WHERE INTERNET = 0 AND BAJA = 0 ORDER BY CODIGO ",
+        "INSERT INTO V_TA_Cajas (IDCAJAS,DESCRIPCION) VALUES('0007','CAJA 7')",
+        "UPDATE V_TA_TPV SET CONECTADO = 0, ULTIMA_DETECCION = '07/03/2024 09:05:02' WHERE CODIGO "
+        "= '0001'",
+        "SELECT top 1  * FROM MV_ASIENTOS WHERE PERIODO = 2023 AND EsAjuste = 1",
+        "SELECT * FROM MV_ASIENTOS WHERE VAL(PERIODO) = 2023 AND (FECHA <= '01/01/2023' OR FECHA "
+        ">= '31/12/2023' )",
+        "SELECT TOP 1 *  FROM MV_ASIENTOS WHERE TIPO_REG = '' AND  TC = 'ASTO' AND SUCURSAL = "
+        "'0001' AND NUMERO = '00000001' AND LETRA = 'X' and Fecha = '01/01/2022'",
+        "SELECT * FROM MV_CONTROL_AS_RES WHERE RTRIM(LTRIM(SUBDIARIO)) = 'VT' AND PERIODO = 2023",
+        "SELECT SUM(IMPORTE) AS [ELDEBE] FROM MV_ASIENTOS WHERE CUENTA = '110101001' AND "
+        "(ESRESUMEN=0) AND [DEBE-HABER] = 'D' AND FECHA >= '2023-03-01 00:00:00' ",
+        "SELECT CUENTA,FORMAT(SUCURSAL,'0000') & '-' & FORMAT(NUMERO,'00000000') & '-' & [LETRA] "
+        "AS [Nº de Comprobante] FROM MV_ASIENTOS WHERE TRIM(TIPO_REG) = '' AND ESAJUSTE ORDER BY "
+        "[NUMERO ASIENTO],SECUENCIA ",
+        "INSERT INTO V_MV_FALTANTES (FechaHora,IdArticulo,Descripcion,Usuario) "
+        "values('07/03/2024 09:05:02','0000000000000000000000001','Tornillo','sa')",
+        "select codigo,descripcion,titulo from ma_cuentas where dada_de_baja=0 and (codigo>='1' "
+        "and codigo<='110101') order by codigo",
+        "SELECT CODIGO,DESCRIPCION FROM MA_Cuentas WHERE LEN(CODIGO) >= 4 AND DADA_DE_BAJA = 0",
+        "SELECT MA_CUENTASCCOSTO.CODIGO,MA_CUENTAS.DESCRIPCION ,MA_CUENTASCCOSTO.CCOSTO AS [C "
+        "COSTOS] FROM MA_CUENTAS,MA_CUENTASCCOSTO,TA_CCOSTO WHERE "
+        "LTRIM(RTRIM(MA_CUENTASCCOSTO.CODIGO)) = LTRIM(RTRIM(MA_CUENTAS.CODIGO))",
+        "DELETE MA_CUENTASCCOSTO_UNEG where CODIGO = '110101001' AND UNEGOCIO = '0001'",
+        "SELECT COUNT(*) FROM MV_ASIENTOS WHERE FECHA BETWEEN '20230101' AND '20231231'",
+        "SELECT TOP 1 TC + SUCURSAL + NUMERO FROM MV_ASIENTOS ORDER BY FECHA, SECUENCIA",
+    };
+    ado::RecordsetPtr rs;
+    for (const char* s : statements) {
+        try {
+            rs = c->Execute(QString::fromUtf8(s));
+        } catch (const ado::Exception& e) {
+            ADD_FAILURE() << s << ": " << e.error().Description.toStdString();
+        }
+    }
+    // The last two give what the server gives.
+    EXPECT_EQ(rs->value(0).toString(), QStringLiteral("ASTO000100000001"));
+    EXPECT_EQ(c->Execute(statements[std::size(statements) - 2])->value(0).toInt(),
+              db.scalar("SELECT COUNT(*) FROM MV_ASIENTOS WHERE PERIODO = 2023").toInt());
 }
 
 } // namespace

@@ -155,6 +155,22 @@ TEST_F(CnsTest, GoodBatchCommitsEveryStatement) {
     EXPECT_TRUE(vistas.join(u'\n').contains(QStringLiteral("COMMIT TRANSACTION")));
 }
 
+// A concept is stored as typed: the marker is a table's, not a value's.
+TEST_F(CnsTest, MarkerInsideAConceptIsStoredAsTyped) {
+    gDatos().gEsAdmin = false;
+    AgregaCampo(QStringLiteral("DETALLE"), QStringLiteral("Nota @Admin_x de O'Hara"),
+                QStringLiteral("'"), true);
+    QStringList s{QString()};
+    QString w;
+    ArmaSentenciaSQL(gCamposSQL, s, QStringLiteral("@ADMIN_MV_ASIENTOS"), false, w);
+    bool hubo = true;
+    std::int32_t nativo = -1;
+    EjecutaTransaccion(s, hubo, nativo);
+    ASSERT_FALSE(hubo);
+    EXPECT_EQ(scalar(QStringLiteral("SELECT DETALLE FROM MV_ASIENTOS")).toString(),
+              QStringLiteral("Nota @Admin_x de O'Hara"));
+}
+
 TEST_F(CnsTest, BatchWhoseThirdStatementFailsStoresNothing) {
     const QStringList s{Insert(1, QStringLiteral("uno")), Insert(2, QStringLiteral("dos")),
                         Insert(3, QStringLiteral("tres")), QString()};

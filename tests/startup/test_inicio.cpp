@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 using namespace CNStuffContable;
 
@@ -123,6 +124,52 @@ TEST_F(Inicio, ConnectionThatDoesNotOpenEndsTheProgram) {
     ASSERT_EQ(responder->shown.size(), 1u);
     EXPECT_EQ(responder->shown[0].title, QStringLiteral(" Error de Conexion a Base de Datos"));
     EXPECT_TRUE(consultas.isEmpty());
+}
+
+// A file that is no company database, or a name that leaves the server's
+// folder, is one connection failure: one box, and a failure status.
+TEST_F(Inicio, DatabaseThatIsNoCompanysEndsTheProgramAfterOneBox) {
+    using testutil::TempDatabase;
+    const TempDatabase vacia = db.sibling(QStringLiteral("VACIA"), TempDatabase::Schema::Empty);
+    db.sibling(QStringLiteral("SINTABLAS"), TempDatabase::Schema::Empty)
+        .exec(QStringLiteral("CREATE TABLE X (A INT); DROP TABLE X;"));
+    db.sibling(QStringLiteral("OTRA"), TempDatabase::Schema::Empty)
+        .exec(QStringLiteral("CREATE TABLE ta_configuracion (A INT); CREATE TABLE MA_CUENTAS (A "
+                             "INT); CREATE TABLE CLIENTES (A INT);"));
+    QFile texto(QDir(db.folder()).filePath(QStringLiteral("TEXTO.db")));
+    ASSERT_TRUE(texto.open(QIODevice::WriteOnly) && texto.write("Estimado cliente:\n") > 0);
+    texto.close();
+    ASSERT_TRUE(QDir(db.folder()).mkdir(QStringLiteral("srv")));
+    const QString todas = QStringLiteral(
+        "le faltan las tablas TA_CONFIGURACION, MA_CUENTAS, MV_ASIENTOS, MV_EJERCICIOS.");
+    const std::pair<const char*, QString> casos[] = {
+        {"VACIA", todas},
+        {"SINTABLAS", todas},
+        {"OTRA", QStringLiteral("le faltan las tablas MV_ASIENTOS, MV_EJERCICIOS.")},
+        {"TEXTO", QStringLiteral("file is not a database")},
+        {"srv; @DbName=../EMPRESA", QStringLiteral("la base de datos \"../EMPRESA\"")},
+    };
+    for (const auto& [resto, texto] : casos) {
+        SCOPED_TRACE(resto);
+        resetInstances();
+        responder->shown.clear();
+        responder->answerMsg(vb::vbNo);
+        const QString servidor = QString::fromUtf8(resto).startsWith(u"srv")
+                                     ? QDir(db.folder()).filePath(QString::fromUtf8(resto))
+                                     : db.folder() + QStringLiteral("; @DbName=") + resto;
+        setLineaComandos(QStringLiteral("@Server=") + servidor + QStringLiteral("; @Usuario=sa;"));
+        int fin = 0;
+        try {
+            IniciaSistema();
+        } catch (const vb::ProgramEnded& e) {
+            fin = e.code;
+        }
+        EXPECT_NE(fin, 0);
+        ASSERT_EQ(responder->shown.size(), 1u) << responder->messages().join(u'|').toStdString();
+        EXPECT_EQ(responder->shown[0].title, QStringLiteral(" Error de Conexion a Base de Datos"));
+        EXPECT_TRUE(responder->shown[0].prompt.contains(texto));
+    }
+    EXPECT_EQ(QFileInfo(vacia.path()).size(), 0); // looked at, not written
 }
 
 TEST_F(Inicio, FailureAfterOpeningIsShownAndEndsTheProgram) {
