@@ -573,9 +573,12 @@ void DB_Dll::AbrirRecordset(QString& SentenciaSQL, ado::RecordsetPtr& Lrcs,
             break;
         } catch (const ado::Exception& ex) {
             const ado::Error e = ex.error();
+            // A lock time-out shares the unspecified number but is no lost
+            // link: reconnecting would close the connection and drop its
+            // open transaction.
             if ((SameErr(e.Number, ado::adErrUnspecified) ||
                  SameErr(e.Number, ado::adErrInvalidConnection)) &&
-                cnn()->errors().Count() > 0) {
+                e.NativeError != ado::nativeLockTimeout && cnn()->errors().Count() > 0) {
                 if (EnlacePerdido(contador) == Enlace::Repetir)
                     continue;
             }

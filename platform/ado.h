@@ -171,6 +171,21 @@ using FaultInjector = std::function<std::optional<Error>(const QString& statemen
 // The error SQL Server's provider reports when the link to the server breaks
 // (native 11, general network error), for injectors that simulate it.
 Error lostLinkError();
+// The server's lock time-out (native 1222): another connection held the lock
+// longer than this one would wait. The connection and its transaction stay.
+Error lockTimeoutError();
+
+// A statement that meets another connection's lock waits at most lockWaitMs()
+// (and never past the command time-out), then fails with lockTimeoutError().
+// Process-wide; tests shorten it.
+void setLockWaitMs(int ms);
+int lockWaitMs();
+// Told when a statement starts waiting for a lock (true) and when that wait is
+// over (false), so the user sees why nothing moves. Called inside the engine,
+// mid-statement: it must not use the waiting connection.
+using LockWaitNotice = std::function<void(bool waiting)>;
+void setLockWaitNotice(LockWaitNotice notice);
+const LockWaitNotice& lockWaitNotice();
 
 class Connection : public std::enable_shared_from_this<Connection> {
 public:

@@ -126,6 +126,12 @@ Error lostLinkError() {
                  QStringLiteral("08S01"), nativeLostLink, kProvider};
 }
 
+Error lockTimeoutError() {
+    return Error{adErrUnspecified,
+                 QStringLiteral("Se superó el tiempo de espera de la solicitud de bloqueo."),
+                 QStringLiteral("HYT00"), nativeLockTimeout, kProvider};
+}
+
 Exception sqliteException(int extendedCode, const QString& message) {
     const int primary = extendedCode & 0xff;
     for (const auto& r : kSqliteRules) {
@@ -134,6 +140,9 @@ Exception sqliteException(int extendedCode, const QString& message) {
             continue;
         if (r.text && !message.contains(QLatin1String(r.text), Qt::CaseInsensitive))
             continue;
+        // A busy file reads as the server's lock time-out, never as SQLite's text.
+        if (r.native == nativeLockTimeout)
+            return Exception(lockTimeoutError());
         Error e{r.number, message, QString::fromLatin1(r.sqlState), r.native, kProvider};
         if (r.terminates)
             return Exception(std::vector<Error>{e, statementTerminated(e)});

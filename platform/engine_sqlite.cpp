@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <sqlite3.h>
@@ -571,9 +572,92 @@ QString SqliteEngine::databaseFile(const QString& folder, const QString& databas
     return QString();
 }
 
+// ---- Lock waiting -------------------------------------------------------------------
+
+namespace {
+
+// A few seconds: long enough for another user's save to end, short enough
+// that nobody takes a wait for a hung program.
+int& lockWaitSlot() {
+    static int ms = 5000;
+    return ms;
+}
+
+LockWaitNotice& lockWaitNoticeSlot() {
+    static LockWaitNotice notice;
+    return notice;
+}
+
+// How often a waiting statement tries the lock again.
+constexpr qint64 kLockPollMs = 20;
+
+} // namespace
+
+void setLockWaitMs(int ms) {
+    lockWaitSlot() = std::max(0, ms);
+}
+
+int lockWaitMs() {
+    return lockWaitSlot();
+}
+
+void setLockWaitNotice(LockWaitNotice notice) {
+    lockWaitNoticeSlot() = std::move(notice);
+}
+
+const LockWaitNotice& lockWaitNotice() {
+    return lockWaitNoticeSlot();
+}
+
+// Every public operation that may meet a lock holds one, so a told wait is
+// always told over, whether the lock came or the statement failed.
+class SqliteEngine::LockWaitScope {
+public:
+    explicit LockWaitScope(SqliteEngine& engine) : engine_(engine) {}
+    ~LockWaitScope() { engine_.endLockWait(); }
+    LockWaitScope(const LockWaitScope&) = delete;
+    LockWaitScope& operator=(const LockWaitScope&) = delete;
+
+private:
+    SqliteEngine& engine_;
+};
+
+int SqliteEngine::onBusy(void* engine, int count) {
+    auto* self = static_cast<SqliteEngine*>(engine);
+    if (count == 0) {
+        self->waitClock_.start();
+        if (!self->waiting_) {
+            self->waiting_ = true;
+            // Nothing may be thrown through SQLite.
+            try {
+                if (const LockWaitNotice& notice = lockWaitNotice())
+                    notice(true);
+            } catch (...) {
+            }
+        }
+    }
+    const qint64 left =
+        std::min<qint64>(lockWaitMs(), self->timeoutMs_) - self->waitClock_.elapsed();
+    if (left <= 0)
+        return 0; // SQLITE_BUSY: the server's lock time-out
+    sqlite3_sleep(int(std::min(left, kLockPollMs)));
+    return 1;
+}
+
+void SqliteEngine::endLockWait() {
+    if (!waiting_)
+        return;
+    waiting_ = false;
+    try {
+        if (const LockWaitNotice& notice = lockWaitNotice())
+            notice(false);
+    } catch (...) {
+    }
+}
+
 // ---- Engine -----------------------------------------------------------------------
 
-sqlite3* SqliteEngine::openFile(const QString& path, int timeoutMs) {
+sqlite3* SqliteEngine::openFile(const QString& path) {
     sqlite3* db = nullptr;
     const int rc =
         sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
@@ -585,7 +669,7 @@ sqlite3* SqliteEngine::openFile(const QString& path, int timeoutMs) {
             code, QStringLiteral("No se puede abrir la base de datos '%1': %2").arg(path, msg));
     }
     sqlite3_extended_result_codes(db, 1);
-    sqlite3_busy_timeout(db, timeoutMs);
+    sqlite3_busy_handler(db, &SqliteEngine::onBusy, this);
     registerSqlServerFunctions(db);
     // Reading the catalogue proves the file is a database; foreign keys are
     // enforced as on SQL Server.
@@ -606,7 +690,8 @@ sqlite3* SqliteEngine::openFile(const QString& path, int timeoutMs) {
 SqliteEngine::SqliteEngine(const QString& path, const QString& database, const QString& folder,
                            const FaultInjector* fault)
     : path_(path), database_(database), folder_(folder), fault_(fault) {
-    db_ = openFile(path, timeoutMs_);
+    const LockWaitScope scope(*this);
+    db_ = openFile(path);
 }
 
 SqliteEngine::~SqliteEngine() {
@@ -634,10 +719,7 @@ void SqliteEngine::fail(int rc) const {
 void SqliteEngine::setCommandTimeout(int seconds) {
     // ADO's 0 means no limit.
     const int ms = seconds <= 0 ? INT_MAX : (seconds > INT_MAX / 1000 ? INT_MAX : seconds * 1000);
-    if (ms != timeoutMs_) {
-        timeoutMs_ = ms;
-        sqlite3_busy_timeout(db_, ms);
-    }
+    timeoutMs_ = ms;
 }
 
 void SqliteEngine::useDatabase(const QString& name) {
@@ -656,7 +738,8 @@ void SqliteEngine::useDatabase(const QString& name) {
             QStringLiteral("No se encontró la base de datos '%1'. Compruebe que el nombre es "
                            "correcto.")
                 .arg(wanted)));
-    sqlite3* other = openFile(file, timeoutMs_);
+    const LockWaitScope scope(*this);
+    sqlite3* other = openFile(file);
     sqlite3_close_v2(db_);
     db_ = other;
     path_ = file;
@@ -671,6 +754,7 @@ bool SqliteEngine::inTransaction() const {
 }
 
 void SqliteEngine::beginTrans() {
+    const LockWaitScope scope(*this);
     if (trancount_ > 0 && sqlite3_get_autocommit(db_))
         trancount_ = 0; // SQLite ended it after a failure
     if (trancount_ == 0) {
@@ -684,6 +768,7 @@ void SqliteEngine::beginTrans() {
 }
 
 void SqliteEngine::commitTrans() {
+    const LockWaitScope scope(*this);
     if (!inTransaction()) {
         trancount_ = 0;
         Error e = connectionError(nativeNoTransactionToCommit, QStringLiteral("25000"),
@@ -701,6 +786,7 @@ void SqliteEngine::commitTrans() {
 }
 
 void SqliteEngine::rollbackTrans() {
+    const LockWaitScope scope(*this);
     if (trancount_ == 0) {
         Error e = connectionError(nativeNoTransactionToRollback, QStringLiteral("25000"),
                                   QStringLiteral("La solicitud ROLLBACK TRANSACTION no tiene la "
@@ -717,6 +803,7 @@ void SqliteEngine::rollbackTrans() {
 }
 
 BatchResult SqliteEngine::execute(const QString& text, bool forUpdate) {
+    const LockWaitScope scope(*this);
     BatchResult out;
     const QStringList statements = splitBatch(text);
     for (const QString& s : statements)
@@ -896,6 +983,7 @@ QList<sqlrewrite::DeclaredColumn> SqliteEngine::declaredColumns(const QString& t
 }
 
 QVariant SqliteEngine::insertRow(const QString& table, const ColumnValues& values) {
+    const LockWaitScope scope(*this);
     QString sql;
     if (values.empty()) {
         sql = QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoteName(table));
@@ -922,6 +1010,7 @@ QVariant SqliteEngine::insertRow(const QString& table, const ColumnValues& value
 
 void SqliteEngine::updateRow(const QString& table, const QVariant& key,
                              const ColumnValues& values) {
+    const LockWaitScope scope(*this);
     if (values.empty())
         return;
     QStringList sets;
@@ -944,6 +1033,7 @@ void SqliteEngine::updateRow(const QString& table, const QVariant& key,
 }
 
 void SqliteEngine::deleteRow(const QString& table, const QVariant& key) {
+    const LockWaitScope scope(*this);
     const QString sql = QStringLiteral("DELETE FROM %1 WHERE rowid=?").arg(quoteName(table));
     checkFault(sql);
     Statement s;
@@ -959,6 +1049,7 @@ void SqliteEngine::deleteRow(const QString& table, const QVariant& key) {
 std::vector<QVariant> SqliteEngine::readRow(const QString& table,
                                             const std::vector<Column>& columns,
                                             const QVariant& key) {
+    const LockWaitScope scope(*this);
     QStringList names;
     for (const Column& c : columns)
         names << (c.baseColumn.isEmpty() ? QStringLiteral("NULL") : quoteName(c.baseColumn));
@@ -995,6 +1086,7 @@ Column schemaColumn(const char* name, int type, long size = 0) {
 } // namespace
 
 RowSet SqliteEngine::schemaTables(const QString& table, const QString& type) {
+    const LockWaitScope scope(*this);
     checkFault(QStringLiteral("OpenSchema %1").arg(int(adSchemaTables)));
     return listTables(table, type);
 }
@@ -1033,6 +1125,7 @@ RowSet SqliteEngine::listTables(const QString& table, const QString& type) {
 }
 
 RowSet SqliteEngine::schemaColumns(const QString& table, const QString& column) {
+    const LockWaitScope scope(*this);
     checkFault(QStringLiteral("OpenSchema %1").arg(int(adSchemaColumns)));
     const RowSet tables = listTables(table, QString());
     RowSet rs;

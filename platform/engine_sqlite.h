@@ -39,6 +39,7 @@
 
 #include "platform/engine.h"
 #include "platform/sqlrewrite.h"
+#include <QElapsedTimer>
 #include <QHash>
 #include <QStringList>
 
@@ -80,7 +81,14 @@ public:
 
 private:
     struct Statement;
-    static sqlite3* openFile(const QString& path, int timeoutMs);
+    class LockWaitScope;
+    // Opens a file of this engine, with its lock waiting.
+    sqlite3* openFile(const QString& path);
+    // SQLite's busy handler: waits for another connection's lock up to the
+    // lock wait (bounded by the command time-out), telling the notice once.
+    static int onBusy(void* engine, int count);
+    // Ends a wait that was told (the notice hears false).
+    void endLockWait();
     void checkFault(const QString& text) const;
     // Prepares one statement; a failure throws.
     void prepare(const QString& sql, Statement& s) const;
@@ -97,7 +105,9 @@ private:
     QString database_;
     QString folder_;
     const FaultInjector* fault_;
-    int timeoutMs_ = 30000;
+    int timeoutMs_ = 30000; // command time-out
+    bool waiting_ = false;  // a lock wait was told and is not over
+    QElapsedTimer waitClock_;
     int trancount_ = 0;
     QHash<QString, QList<sqlrewrite::DeclaredColumn>> declared_;
     int declaredVersion_ = -1;

@@ -21,6 +21,17 @@ QString CarpetaTemporal() {
     return QDir::tempPath();
 }
 
+// One line of the log: time, routine part, message and the answer's word.
+QByteArray LineaLog(const QString& rutina, const QString& mensaje, int respuesta) {
+    const QDateTime ahora = vb::Now();
+    const QString linea = ahora.toString(QStringLiteral("MM-dd-yyyy")) + u' ' +
+                          ahora.toString(QStringLiteral("HH:mm:ss")) + QStringLiteral(" Rutina: ") +
+                          rutina.trimmed() + QStringLiteral(" Mensaje ") + mensaje.trimmed() +
+                          QStringLiteral(" Respondió : ") + pasos::AnswerWord(respuesta) +
+                          vb::vbCrLf;
+    return quindel2::encodeWindows1252(linea);
+}
+
 } // namespace
 
 QString ArchivoErrorOperador() {
@@ -48,18 +59,17 @@ std::int16_t AvisaErrorOperador(const ado::Error& Err, std::optional<int> Botone
     int respuesta = 0;
     if (Err.Number != 0) {
         respuesta = vb::MsgBox(mensaje, estilo, titulo);
-        if (logAbierto) {
-            const QDateTime ahora = vb::Now();
-            const QString linea =
-                ahora.toString(QStringLiteral("MM-dd-yyyy")) + u' ' +
-                ahora.toString(QStringLiteral("HH:mm:ss")) + QStringLiteral(" Rutina: ") +
-                rutina.trimmed() + QStringLiteral(" Mensaje ") + mensaje.trimmed() +
-                QStringLiteral(" Respondió : ") + pasos::AnswerWord(respuesta) + vb::vbCrLf;
-            log.write(quindel2::encodeWindows1252(linea));
-        }
+        if (logAbierto)
+            log.write(LineaLog(rutina, mensaje, respuesta));
     }
     log.close();
     return static_cast<std::int16_t>(respuesta);
+}
+
+void AnotaErrorOperador(const QString& Mensaje, const QString& Rutina) {
+    QFile log(ArchivoErrorOperador());
+    if (log.open(QIODevice::WriteOnly | QIODevice::Append))
+        log.write(LineaLog(QStringLiteral(" - ") + Rutina, Mensaje, vb::vbOK));
 }
 
 } // namespace CNStuffContable

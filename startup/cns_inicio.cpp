@@ -9,6 +9,7 @@
 #include "platform/programend.h"
 #include "platform/vb.h"
 #include "startup/cns_pasos.h"
+#include "startup/dll_display.h"
 
 #include <QCoreApplication>
 
@@ -86,6 +87,10 @@ void IniciaSistema() {
     QString linea;
     DB_Dll& datos = gDatos();
 
+    // Every wait for another user's lock is shown while it lasts (unless
+    // whoever runs the start-up installed a notice of its own).
+    if (!ado::lockWaitNotice())
+        ado::setLockWaitNotice(AvisoEsperaBloqueo);
     Paso([&] { carpeta = ClsUtilidades::CarpetaConBarra(vb::AppPath()); });
     Paso([&] { linea = LineaComandos(); });
     Paso([&] {

@@ -128,6 +128,7 @@ struct ResultadoLote {
     bool fallo = false;
     std::int32_t nativo = 0;
     QString texto;
+    QString descripcion; // of the first error
 };
 
 // Reads and clears the connection's errors after a statement of the save.
@@ -137,6 +138,7 @@ ResultadoLote LeeErrores(ado::Errors& errores, bool ignoraClaveDuplicada) {
         return r;
     r.fallo = true;
     r.nativo = std::int32_t(errores.Item(0).NativeError);
+    r.descripcion = errores.Item(0).Description;
     // With several errors the last one is the server's closing summary.
     const int lineas = errores.Count() == 1 ? 1 : errores.Count() - 1;
     for (int i = 0; i < lineas; ++i) {
@@ -241,7 +243,14 @@ void EjecutaTransaccion(const QStringList& Sentencias, bool& HuboError, std::int
         HuboError = true;
         Ejecuta(QStringLiteral("ROLLBACK TRANSACTION"));
         datos.cnn()->errors().Clear();
-        GrabaErrorAux(ejecutado, vb::AppExeName(), r.nativo, r.texto);
+        // The AUX_ERR row would meet the same lock and wait a second time:
+        // a lock time-out goes to the operator log instead.
+        if (r.nativo == ado::nativeLockTimeout)
+            AnotaErrorOperador(QStringLiteral("Ha ocurrido el Siguiente Error (") +
+                                   QString::number(r.nativo) + QStringLiteral(") ") + r.descripcion,
+                               QStringLiteral("EjecutaTransaccion"));
+        else
+            GrabaErrorAux(ejecutado, vb::AppExeName(), r.nativo, r.texto);
         if (!r.texto.trimmed().isEmpty())
             vb::MsgBox(r.texto, vb::vbCritical | vb::vbOKOnly,
                        QStringLiteral("Aviso al Operador!"));

@@ -91,6 +91,9 @@ std::int16_t AvisaErrorOperador(const ado::Error& Err, std::optional<int> Botone
                                 const std::optional<QVariant>& Rutina = std::nullopt);
 // Full path of the operator error log.
 QString ArchivoErrorOperador();
+// The log line alone, for a failure the operator was told of by another box
+// (answered OK).
+void AnotaErrorOperador(const QString& Mensaje, const QString& Rutina);
 
 // ---- Statement builder and one-transaction save ---------------------------------
 void AgregaCampo(const QString& Campo, const QString& Valor, const QString& Delimitador,

@@ -4,6 +4,7 @@
 #include "startup/lbf_ctrldisplay.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <memory>
@@ -89,6 +90,39 @@ Dll_Display& gCartel() {
 
 void resetCartel() {
     cartel().reset();
+}
+
+void AvisoEsperaBloqueo(bool Esperando) {
+    static bool cartelPropio = false;
+    static QString lineaPrevia;
+    static bool cursor = false;
+    Dll_Display& c = gCartel();
+    if (Esperando) {
+        if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+            // Pushed and popped around the wait, so a cursor the caller set stays.
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+            cursor = true;
+        }
+        cartelPropio = !c.ventana();
+        if (cartelPropio)
+            c.CartelInicio(QStringLiteral("Procesando Datos"), false);
+        QLabel* linea = c.ventana()->LblCtrol[1];
+        lineaPrevia = linea->text();
+        linea->setText(kEsperaBloqueo);
+        c.ventana()->repaint();
+        // Painted without taking the user's input: the engine is mid-statement.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        return;
+    }
+    if (cursor) {
+        QGuiApplication::restoreOverrideCursor();
+        cursor = false;
+    }
+    if (cartelPropio)
+        c.CartelCerrar();
+    else if (Lbf_CtrlDisplay* w = c.ventana())
+        w->LblCtrol[1]->setText(lineaPrevia);
+    cartelPropio = false;
 }
 
 } // namespace CNStuffContable

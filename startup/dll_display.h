@@ -55,4 +55,10 @@ namespace CNStuffContable {
 Dll_Display& gCartel();
 // Drops the banner and its window; the next gCartel() makes a new one.
 void resetCartel();
+// The program's notice of a wait for another user's lock (ado::LockWaitNotice):
+// the wait cursor and a banner line while it lasts. A banner already open
+// gets the line in the middle and has its own text back afterwards.
+void AvisoEsperaBloqueo(bool Esperando);
+inline const QString kEsperaBloqueo =
+    QStringLiteral("Esperando que otro usuario termine de grabar...");
 } // namespace CNStuffContable

@@ -37,6 +37,9 @@ TEST_F(GrabacionConcurrente, DISABLED_Usuario) {
     const QStringList destino = qEnvironmentVariable(kDestino).split(u'|');
     ASSERT_EQ(destino.size(), 3);
     resetInstances();
+    // The parent holds the write lock until every user is ready: a user ready
+    // early waits longer than any save would make it.
+    ado::setLockWaitMs(30000);
     DB_Dll& datos = gDatos();
     datos.gServidor = destino[0];
     datos.gDBName = destino[1];

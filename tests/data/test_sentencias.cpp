@@ -349,3 +349,19 @@ TEST_F(SentenciasTest, CierraRecordset) {
     EXPECT_TRUE(responder->shown.empty());
     EXPECT_EQ(db->scalar(QStringLiteral("SELECT COUNT(*) FROM MA_CUENTAS")).toInt(), 2);
 }
+
+// A lock time-out shares the unspecified number with a lost link but never
+// takes the reconnect road, which would close the connection.
+TEST_F(SentenciasTest, AbrirRecordsetLockTimeOutGoesToTheBoxNotToAReconnect) {
+    DB_Dll& d = openShared(*db);
+    faults(d, QStringLiteral("FROM MA_CUENTAS"), ado::lockTimeoutError());
+    responder->answerMsg(vb::vbAbort);
+    ado::RecordsetPtr rs;
+    d.AbrirRecordset(QStringLiteral("SELECT * FROM MA_CUENTAS"), rs);
+    EXPECT_EQ(reopens, 0);
+    EXPECT_EQ(d.gCnn->State(), ado::adStateOpen);
+    ASSERT_EQ(responder->shown.size(), 1u);
+    EXPECT_EQ(responder->shown[0].prompt,
+              QStringLiteral("Ha ocurrido el Siguiente Error (-2147467259) Se superó el tiempo "
+                             "de espera de la solicitud de bloqueo."));
+}

@@ -2,6 +2,7 @@
 // and engine choice, batches and transactions, the error table, the SQL Server
 // functions and collation, busy waiting and fault injection.
 
+#include "common/locks.h"
 #include "platform/ado.h"
 #include "platform/connstring.h"
 #include "platform/engine_sqlite.h"
@@ -362,7 +363,10 @@ TEST(AdoErrorTable, SqliteCodesMapOntoTheNumbersTheProgramTests) {
         EXPECT_EQ(e.error().Number, c.number) << c.message;
         EXPECT_EQ(e.error().NativeError, c.native) << c.message;
         EXPECT_EQ(e.error().SQLState, QString::fromLatin1(c.state)) << c.message;
-        EXPECT_EQ(e.error().Description, QString::fromUtf8(c.message));
+        // A busy file is told in the server's words.
+        EXPECT_EQ(e.error().Description, c.native == nativeLockTimeout
+                                             ? lockTimeoutError().Description
+                                             : QString::fromUtf8(c.message));
         EXPECT_EQ(e.all().size(), c.errors) << c.message;
     }
 }
@@ -450,20 +454,27 @@ TEST_F(AdoConnection, SqlServerFunctionsAreRegistered) {
 
 // ---- Two processes on one file ------------------------------------------------------------------
 
-TEST_F(AdoConnection, SecondWriterWaitsForTheBusyTimeoutBeforeFailing) {
+// A write that meets another connection's lock waits the lock wait, not the
+// command time-out, and fails with the server's lock time-out; both
+// connections stay open and the holder's transaction commits whole.
+TEST_F(AdoConnection, SecondWriterWaitsBrieflyThenTimesOut) {
     makeDb(QStringLiteral("empresa.db"));
     auto a = open();
     auto b = open();
     a->BeginTrans();
     a->Execute(QStringLiteral("INSERT INTO CLIENTES (CODIGO) VALUES ('A')"));
-    b->CommandTimeout = 1;
+    b->CommandTimeout = 360;
+    testutil::LockWaits waits(300);
     QElapsedTimer t;
     t.start();
     Error e =
         failure([&] { b->Execute(QStringLiteral("INSERT INTO CLIENTES (CODIGO) VALUES ('B')")); });
-    EXPECT_GE(t.elapsed(), 900); // waited, did not fail at once
+    EXPECT_GE(t.elapsed(), 300); // waited, did not fail at once
     EXPECT_EQ(e.Number, adErrUnspecified);
     EXPECT_EQ(e.NativeError, nativeLockTimeout);
+    EXPECT_EQ(e.Description, lockTimeoutError().Description);
+    EXPECT_EQ(waits.told, (QList<bool>{true, false}));
+    EXPECT_EQ(b->State(), adStateOpen);
     a->CommitTrans();
     b->Execute(QStringLiteral("INSERT INTO CLIENTES (CODIGO) VALUES ('B')"));
     EXPECT_EQ(count(a, QStringLiteral("CLIENTES")), 2);

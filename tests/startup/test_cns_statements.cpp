@@ -1,5 +1,11 @@
 #include "test_cns_fixture.h"
 
+#include "common/locks.h"
+#include "startup/dll_display.h"
+#include "startup/lbf_ctrldisplay.h"
+
+#include <QLabel>
+
 using namespace CNStuffContable;
 
 namespace {
@@ -278,4 +284,36 @@ TEST_F(CnsTest, AbandonedBeforeTheBatchRunsIsAFailedSave) {
     EXPECT_TRUE(responder->shown[0].prompt.startsWith(
         QStringLiteral("Ha ocurrido el Siguiente Error (3709) ")));
     EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM MV_ASIENTOS")).toInt(), 0);
+}
+
+// A save that meets another user's save waits once, said, and is told as
+// failed; the AUX_ERR row would wait for the same lock again, so the failure
+// goes to the operator log instead.
+TEST_F(CnsTest, SaveMeetingALockWaitsOnceAndIsLogged) {
+    QString visto;
+    testutil::LockWaits esperas(200, AvisoEsperaBloqueo, [&] {
+        visto = gCartel().ventana() ? gCartel().ventana()->LblCtrol[1]->text() : QString();
+    });
+    auto otro = ado::Connection::create();
+    otro->Open(db.connectionString());
+    otro->BeginTrans();
+    bool hubo = false;
+    std::int32_t nativo = 0;
+    EjecutaTransaccion(QStringList{Insert(1, QStringLiteral("uno")), QString()}, hubo, nativo);
+    otro->RollbackTrans();
+    EXPECT_TRUE(hubo);
+    EXPECT_EQ(nativo, ado::nativeLockTimeout);
+    EXPECT_EQ(esperas.told, (QList<bool>{true, false}));
+    EXPECT_EQ(visto, kEsperaBloqueo);
+    EXPECT_EQ(gCartel().ventana(), nullptr);
+    const QString texto =
+        QStringLiteral("Se superó el tiempo de espera de la solicitud de bloqueo.");
+    ASSERT_EQ(responder->shown.size(), 1u);
+    EXPECT_EQ(responder->shown[0].prompt, QStringLiteral("1222 : ") + texto + vb::vbCrLf);
+    EXPECT_TRUE(testutil::readAnsiFile(ArchivoErrorOperador())
+                    .contains(QStringLiteral("Rutina: - EjecutaTransaccion Mensaje Ha ocurrido el "
+                                             "Siguiente Error (1222) ") +
+                              texto + QStringLiteral(" Respondió : \r\n")));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM AUX_ERR")).toInt(), 0);
+    EXPECT_EQ(gDatos().cnn()->State(), ado::adStateOpen);
 }

@@ -1,11 +1,15 @@
 #include "test_cns_fixture.h"
 
+#include "common/locks.h"
 #include "platform/clsentorno.h"
 #include "platform/clsreporte.h"
+#include "startup/dll_display.h"
+#include "startup/lbf_ctrldisplay.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 
 using namespace CNStuffContable;
 
@@ -55,6 +59,7 @@ protected:
     void TearDown() override {
         setLineaComandos(std::nullopt);
         setPreparaConsultas({});
+        ado::setLockWaitNotice({}); // the one the start-up installed
         vb::setAppPath(QString());
         vb::setAppExeName(QString());
         resetReporte();
@@ -104,6 +109,7 @@ TEST_F(Inicio, PreparesTheWholeRun) {
     EXPECT_EQ(consultas, (QStringList{d.gConnString, QStringLiteral("1"),
                                       carpeta + QStringLiteral("consultas.zub")}));
     EXPECT_EQ(gPeriodoActual, QStringLiteral("2024"));
+    EXPECT_TRUE(ado::lockWaitNotice()); // lock waits are shown from now on
 
     const auto filas = accesos();
     ASSERT_EQ(filas.size(), 1);
@@ -213,4 +219,24 @@ TEST_F(Inicio, OpenConnectionIsKeptAndTheCommandLineNotRead) {
     EXPECT_EQ(gPeriodoActual, QStringLiteral("2024"));
     EXPECT_EQ(accesos().size(), 1);
     EXPECT_TRUE(responder->shown.empty());
+}
+
+// Another user saving while this program starts: the access-log row waits
+// once, briefly and said, and the run goes on without it and without a box.
+TEST_F(Inicio, AccessLogUnderAnotherUsersLockWaitsBriefly) {
+    setLineaComandos(linea());
+    QString visto;
+    testutil::LockWaits esperas(200, AvisoEsperaBloqueo, [&] {
+        visto = gCartel().ventana() ? gCartel().ventana()->LblCtrol[1]->text() : QString();
+    });
+    auto otro = ado::Connection::create();
+    otro->Open(db.connectionString());
+    otro->BeginTrans();
+    IniciaSistema(); // its command time-out is 360 s
+    otro->RollbackTrans();
+    EXPECT_EQ(esperas.told, (QList<bool>{true, false}));
+    EXPECT_EQ(visto, kEsperaBloqueo);
+    EXPECT_TRUE(responder->shown.empty()) << responder->messages().join(u'|').toStdString();
+    EXPECT_TRUE(accesos().isEmpty());
+    EXPECT_EQ(gDatos().cnn()->State(), ado::adStateOpen);
 }
