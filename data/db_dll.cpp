@@ -279,7 +279,6 @@ void DB_Dll::OpenServerADODB(bool PideParametrosSQL, long lCursor, const QString
         BuildServerConnString();
     }
 
-    bool leave = false;
     const std::vector<Step> steps = {
         [&] {
             cnn()->CursorLocation = int(lCursor);
@@ -290,10 +289,9 @@ void DB_Dll::OpenServerADODB(bool PideParametrosSQL, long lCursor, const QString
         [&] {
             if (!ValidaAdmin) {
                 gEsAdmin = true;
-                leave = true;
-            } else if (Trim(gDBName).isEmpty()) {
-                leave = true;
+                return false;
             }
+            return !Trim(gDBName).isEmpty();
         },
         [&] { cnn()->setDefaultDatabase(gDBName); },
         [&] {
@@ -310,7 +308,7 @@ void DB_Dll::OpenServerADODB(bool PideParametrosSQL, long lCursor, const QString
             gEsAdmin = vb::Val(vb::CStr(admin)) == 1;
         },
     };
-    RunSteps(steps, leave, [&](const ado::Error& e) {
+    RunSteps(steps, [&](const ado::Error& e) {
         const bool yaAbierto = SameErr(e.Number, ado::adErrObjectOpen);
         auto closeForRetry = [&] {
             reintentado = true;
@@ -358,7 +356,6 @@ void DB_Dll::OpenServerADODB(bool PideParametrosSQL, long lCursor, const QString
 
 void DB_Dll::ReintentaConectar() {
     QString cadena;
-    bool leave = false;
     const std::vector<Step> steps = {
         [&] { gOpenFlag = false; },
         [&] { cnn()->CommandTimeout = 90; },
@@ -374,7 +371,7 @@ void DB_Dll::ReintentaConectar() {
         // An ignored failure of the reopen leaves the connection closed.
         [&] { gOpenFlag = cnn()->State() == ado::adStateOpen; },
     };
-    RunSteps(steps, leave, [&](const ado::Error& e) {
+    RunSteps(steps, [&](const ado::Error& e) {
         if (SameErr(e.Number, ado::adErrObjectClosed))
             return Resume::Next;
         gOpenFlag = false;

@@ -12,10 +12,10 @@
 namespace dbdll {
 
 // Trapping routines run their steps through pasos::RunSteps (data/pasos.h).
-using Step = std::function<void()>;
 using pasos::OnError;
 using pasos::ResumeFor;
 using pasos::RunSteps;
+using pasos::Step;
 
 // Trim of the original runtime: blanks only, not line breaks or tabs.
 QString Trim(const QString& s);

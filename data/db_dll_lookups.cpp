@@ -76,7 +76,6 @@ bool DB_Dll::ExisteEnTablaImpl(bool st, const QString& Tabla, const QString& Val
                                const QString& Condicion, bool SoloLectura) {
     bool resultado = false;
     short contador = 0;
-    bool leave = false;
     QString sql;
     ado::RecordsetPtr propio;
     // The full scan runs on the shared instance's connection.
@@ -151,7 +150,7 @@ bool DB_Dll::ExisteEnTablaImpl(bool st, const QString& Tabla, const QString& Val
             propio.reset();
         });
     }
-    RunSteps(steps, leave, [&](const ado::Error& e) { return FallaBusqueda(e, contador, false); });
+    RunSteps(steps, [&](const ado::Error& e) { return FallaBusqueda(e, contador, false); });
     return resultado;
 }
 
@@ -168,7 +167,6 @@ QVariant DB_Dll::DatosTabla(const QString& Tabla, const QString& ValorBuscado,
                             const QString& Condicion, bool UsaTrim, bool IgnoraError) {
     QVariant resultado;
     short contador = 0;
-    bool leave = false;
     QString sql;
     ado::RecordsetPtr rs;
 
@@ -209,17 +207,14 @@ QVariant DB_Dll::DatosTabla(const QString& Tabla, const QString& ValorBuscado,
         [&] {
             AbrirRecordset(sql, rs, cnn(), ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true);
         },
-        [&] {
-            if (!gOpenFlag)
-                leave = true;
-        },
+        [&] { return gOpenFlag; },
         [&] {
             resultado =
                 rs->BOF() ? QString() : ClsUtilidades::ValorCampo(rs->Fields(CampoDevuelto));
         },
         [&] { rs->Close(); },
     };
-    RunSteps(steps, leave, [&](const ado::Error& e) {
+    RunSteps(steps, [&](const ado::Error& e) {
         if (IgnoraError) {
             resultado = QString();
             return Resume::Exit;

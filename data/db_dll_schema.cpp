@@ -29,7 +29,6 @@ void DB_Dll::AddField(const QString& Tabla, const QString& Campo, const QString&
                       bool PermiteNulos, const std::optional<QVariant>& ValorDefault) {
     QString sql;
     long afectados = 0;
-    bool leave = false;
     const std::vector<Step> steps = {
         [&] {
             sql = QStringLiteral("ALTER TABLE dbo.") + Tabla + QStringLiteral(" ADD ") + Campo +
@@ -42,12 +41,11 @@ void DB_Dll::AddField(const QString& Tabla, const QString& Campo, const QString&
         },
         [&] { EjecutaConsultaSQL(sql, afectados); },
     };
-    RunSteps(steps, leave, ErrorEsquema(QStringLiteral("errAddField")));
+    RunSteps(steps, ErrorEsquema(QStringLiteral("errAddField")));
 }
 
 bool DB_Dll::ExisteTablaDB(const QString& Tabla) {
     bool existe = false;
-    bool leave = false;
     ado::RecordsetPtr rs;
     const std::vector<Step> steps = {
         [&] { rs = cnn()->OpenSchema(ado::adSchemaTables); },
@@ -61,7 +59,7 @@ bool DB_Dll::ExisteTablaDB(const QString& Tabla) {
             }
         },
     };
-    RunSteps(steps, leave, ErrorEsquema(QStringLiteral("VerificaCampos")));
+    RunSteps(steps, ErrorEsquema(QStringLiteral("VerificaCampos")));
     return existe;
 }
 
@@ -69,7 +67,6 @@ bool DB_Dll::ExisteCampoDB(const QString& Tabla, const QString& Campo) {
     if (ContainsCI(gDatos().gProveedor, QStringLiteral("ORACLE")))
         return true;
     bool existe = false;
-    bool leave = false;
     ado::RecordsetPtr rs;
     const std::vector<Step> steps = {
         [&] {
@@ -86,7 +83,7 @@ bool DB_Dll::ExisteCampoDB(const QString& Tabla, const QString& Campo) {
             }
         },
     };
-    RunSteps(steps, leave, ErrorEsquema(QStringLiteral("VerificaCampos")));
+    RunSteps(steps, ErrorEsquema(QStringLiteral("VerificaCampos")));
     return existe;
 }
 

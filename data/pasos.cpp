@@ -77,14 +77,12 @@ bool RunSteps(const std::function<int(int)>& step, const OnError& onError, int f
     return true;
 }
 
-bool RunSteps(const std::vector<std::function<void()>>& steps, bool& leave, const OnError& onError,
-              Trap trap) {
+bool RunSteps(const std::vector<Step>& steps, const OnError& onError, Trap trap) {
     return RunSteps(
         [&](int i) {
-            if (leave || i >= int(steps.size()))
+            if (i >= int(steps.size()))
                 return -1;
-            steps[size_t(i)]();
-            return i + 1;
+            return steps[size_t(i)]() ? i + 1 : -1;
         },
         onError, 0, trap);
 }

@@ -2,12 +2,15 @@
 // The one step runner of the routines that trap their errors (the original's
 // On Error with Resume, Resume Next and Exit): a failing step asks the
 // routine's error treatment, whose answer repeats the step, goes on with the
-// next one or leaves the routine. The data object and the start-up modules
-// both run their steps here.
+// next one or leaves the routine. The data object, the start-up modules and
+// the journal-entry rules all run their steps here.
 
 #include "platform/ado.h"
 
+#include <concepts>
 #include <functional>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 namespace pasos {
@@ -35,10 +38,31 @@ using OnError = std::function<Resume(const ado::Error&)>;
 bool RunSteps(const std::function<int(int)>& step, const OnError& onError, int first = 0,
               Trap trap = Trap::AdoErrors);
 
-// The same for a list of steps run in order; a step sets `leave` to end the
-// routine normally.
-bool RunSteps(const std::vector<std::function<void()>>& steps, bool& leave, const OnError& onError,
-              Trap trap = Trap::AdoErrors);
+// What a step of a list may be: a callable that returns nothing, or false to
+// end the routine there (a normal end, not a failure).
+template <class F>
+concept StepCallable = std::invocable<F&> &&
+    (std::same_as<std::invoke_result_t<F&>, void> || std::same_as<std::invoke_result_t<F&>, bool>);
+
+class Step {
+public:
+    template <StepCallable F> Step(F f) {
+        if constexpr (std::is_void_v<std::invoke_result_t<F&>>)
+            run_ = [f = std::move(f)]() mutable {
+                f();
+                return true;
+            };
+        else
+            run_ = std::move(f);
+    }
+    bool operator()() const { return run_(); }
+
+private:
+    std::function<bool()> run_;
+};
+
+// The same for a list of steps run in order.
+bool RunSteps(const std::vector<Step>& steps, const OnError& onError, Trap trap = Trap::AdoErrors);
 
 // The error a caught exception stands for: an ado::Exception's own; a numeric
 // overflow is error 6 "Desbordamiento", any other error 5 with its text.

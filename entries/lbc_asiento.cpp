@@ -66,31 +66,21 @@ void Falla(long numero) {
     throw ado::Exception(ado::Error{numero, texto, QString(), 0, vb::AppExeName()});
 }
 
-bool AtrapaCon(const std::function<int(const ado::Error&)>& caja,
-               const std::vector<std::function<bool()>>& pasos) {
-    return CNStuffContable::detail::EjecutaPasos(
-        [&pasos](int i) {
-            if (i < 0 || i >= int(pasos.size()))
-                return -1;
-            return pasos[size_t(i)]() ? i + 1 : -1;
-        },
-        caja);
-}
-
 namespace {
-std::function<int(const ado::Error&)> CajaOperador(const QString& rutina) {
+pasos::OnError CajaOperador(const QString& rutina) {
     return [rutina](const ado::Error& e) {
-        return int(CNStuffContable::AvisaErrorOperador(e, std::nullopt, QVariant(rutina)));
+        return pasos::ResumeFor(
+            int(CNStuffContable::AvisaErrorOperador(e, std::nullopt, QVariant(rutina))));
     };
 }
 } // namespace
 
 bool Atrapa(const QString& rutina, const std::function<int(int)>& paso) {
-    return CNStuffContable::detail::EjecutaPasos(paso, CajaOperador(rutina));
+    return pasos::RunSteps(paso, CajaOperador(rutina), 0, pasos::Trap::AllErrors);
 }
 
-bool Atrapa(const QString& rutina, const std::vector<std::function<bool()>>& pasos) {
-    return AtrapaCon(CajaOperador(rutina), pasos);
+bool Atrapa(const QString& rutina, const std::vector<pasos::Step>& lista) {
+    return pasos::RunSteps(lista, CajaOperador(rutina), pasos::Trap::AllErrors);
 }
 
 QString Txt(const QString& texto) {

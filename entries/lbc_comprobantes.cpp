@@ -1,12 +1,12 @@
 // Voucher books, letters, voucher kinds and posted vouchers.
 
 #include "data/instances.h"
+#include "data/pasos.h"
 #include "entries/lbc_asiento.h"
 #include "entries/lbc_interno.h"
 #include "platform/clsutilidades.h"
 #include "platform/msgbox.h"
 #include "platform/vb.h"
-#include "startup/cns_pasos.h"
 #include "startup/cnstuffcontable.h"
 
 #include <cmath>
@@ -42,7 +42,6 @@ void Lbc_Asiento::DatosComprobante(QString TC, QString& suc, QString& Nro, QStri
            {[&] {
                 base = QStringLiteral("SELECT * FROM V_TA_CPTE WHERE CODIGO = '") +
                        Txt(ClsUtilidades::RellenaCeros(TC.trimmed(), 4)) + u'\'';
-                return true;
             },
             [&] {
                 if (!Uneg.isEmpty())
@@ -50,14 +49,12 @@ void Lbc_Asiento::DatosComprobante(QString TC, QString& suc, QString& Nro, QStri
                              Txt(ClsUtilidades::RellenaCeros(Uneg, 4)) +
                              QStringLiteral("' ORDER BY TALONARIO ASC"),
                          rs, ado::adOpenDynamic, ado::adLockOptimistic);
-                return true;
             },
             [&] {
                 // No book of the unit: the first book of any unit.
                 if (Uneg.isEmpty() || rs->EOF())
                     Abre(base + QStringLiteral(" ORDER BY TALONARIO ASC"), rs, ado::adOpenDynamic,
                          ado::adLockOptimistic);
-                return true;
             },
             [&] {
                 if (rs->EOF()) {
@@ -73,22 +70,16 @@ void Lbc_Asiento::DatosComprobante(QString TC, QString& suc, QString& Nro, QStri
             [&] {
                 suc = vb::Format(Numerico(rs->value(X + QStringLiteral("_SUC_DEFAULT"))),
                                  QStringLiteral("0000"));
-                return true;
             },
             [&] {
                 // The last number issued, not the next one.
                 Nro = vb::Format(Numerico(rs->value(X + QStringLiteral("_ULTIMO_NRO"))),
                                  QStringLiteral("00000000"));
-                return true;
             },
-            [&] {
-                L = X;
-                return true;
-            },
+            [&] { L = X; },
             [&] {
                 CNStuffContable::gTalonario =
                     Redondea16(Numerico(rs->value(QStringLiteral("talonario"))));
-                return true;
             }});
     Suelta(rs);
 }
@@ -169,10 +160,10 @@ bool Lbc_Asiento::ValidaComprobante(QString TC, QString Sucursal, QString& Numer
     const auto caja = [&](const ado::Error& e) {
         vb::MsgBox(e.Description, vb::vbOKOnly);
         resultado = false;
-        return 0;
+        return pasos::Resume::Exit;
     };
 
-    CNStuffContable::detail::EjecutaPasos(
+    pasos::RunSteps(
         [&](int paso) -> int {
             switch (paso) {
             case 0:
@@ -261,7 +252,7 @@ bool Lbc_Asiento::ValidaComprobante(QString TC, QString Sucursal, QString& Numer
                 return -1;
             }
         },
-        caja);
+        caja, 0, pasos::Trap::AllErrors);
     Suelta(rs);
     return resultado;
 }
@@ -285,16 +276,9 @@ bool Lbc_Asiento::ExisteEnMVAsientos(const QString& TC, const QString& suc, cons
                           QStringLiteral(" AND CABCUENTA = '") + Txt(Proveedor->trimmed()) + u'\'';
                 else
                     sql = QStringLiteral("SELECT * FROM MV_ASIENTOS  WITH(NOLOCK) ") + condicion;
-                return true;
             },
-            [&] {
-                Abre(sql, rs, ado::adOpenDynamic, ado::adLockOptimistic);
-                return true;
-            },
-            [&] {
-                resultado = !rs->EOF();
-                return true;
-            }});
+            [&] { Abre(sql, rs, ado::adOpenDynamic, ado::adLockOptimistic); },
+            [&] { resultado = !rs->EOF(); }});
     return resultado;
 }
 
@@ -321,15 +305,8 @@ bool Lbc_Asiento::ExisteEnMVAsientos2(const QString& TC, const QString& suc, con
                       QStringLiteral("  AND (ESRESUMEN = 0)");
                 if (Proveedor)
                     sql += QStringLiteral(" AND CABCUENTA = '") + Txt(Proveedor->trimmed()) + u'\'';
-                return true;
             },
-            [&] {
-                Abre(sql, rs, ado::adOpenDynamic, ado::adLockOptimistic);
-                return true;
-            },
-            [&] {
-                resultado = !rs->EOF();
-                return true;
-            }});
+            [&] { Abre(sql, rs, ado::adOpenDynamic, ado::adLockOptimistic); },
+            [&] { resultado = !rs->EOF(); }});
     return resultado;
 }

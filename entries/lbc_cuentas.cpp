@@ -25,18 +25,11 @@ QString LeeSiguiente(const QString& rutina, const std::function<QString()>& sent
     QString resultado;
     QString sql;
     ado::RecordsetPtr rs;
-    Atrapa(rutina, {[&] {
-                        sql = sentencia();
-                        return true;
-                    },
-                    [&] {
-                        Abre(sql, rs);
-                        return true;
-                    },
-                    [&] {
-                        resultado = Siguiente(rs->EOF() ? vb::Null() : rs->value(0));
-                        return true;
-                    }});
+    Atrapa(rutina, {
+                       [&] { sql = sentencia(); },
+                       [&] { Abre(sql, rs); },
+                       [&] { resultado = Siguiente(rs->EOF() ? vb::Null() : rs->value(0)); },
+                   });
     Suelta(rs);
     return resultado;
 }
@@ -53,12 +46,8 @@ bool Lbc_Asiento::CuentaImputable(const QString& Cuenta) {
                 Abre(QStringLiteral("SELECT * FROM MA_CUENTAS WHERE CODIGO ='") + Txt(codigo) +
                          QStringLiteral("' AND DADA_DE_BAJA=0 AND BLOQUEO = 0"),
                      rs);
-                return true;
             },
-            [&] {
-                resultado = !rs->EOF() && !Marcado(rs->value(QStringLiteral("Titulo")));
-                return true;
-            }});
+            [&] { resultado = !rs->EOF() && !Marcado(rs->value(QStringLiteral("Titulo"))); }});
     Suelta(rs);
     return resultado;
 }
@@ -98,24 +87,16 @@ QString Lbc_Asiento::UltimoIDNovedadBienDeUso(const QString& CodigoBien) {
 bool Lbc_Asiento::ExisteDatosAdicionales(const QString& Valor_Buscado, ado::RecordsetPtr& LRsTmp) {
     bool resultado = false;
     Atrapa(QStringLiteral("ExisteDatosAdicionales"),
-           {[&] {
-                gDatos().CierraRecordset(LRsTmp);
-                return true;
-            },
-            [&] {
-                Abre(QStringLiteral("SELECT * FROM MA_CUENTASADIC WHERE Codigo = '") +
-                         Txt(Valor_Buscado.trimmed()) + u'\'',
-                     LRsTmp);
-                return true;
-            },
-            [&] {
-                resultado = !LRsTmp->EOF();
-                return true;
-            },
-            [&] {
-                gDatos().CierraRecordset(LRsTmp);
-                return true;
-            }});
+           {
+               [&] { gDatos().CierraRecordset(LRsTmp); },
+               [&] {
+                   Abre(QStringLiteral("SELECT * FROM MA_CUENTASADIC WHERE Codigo = '") +
+                            Txt(Valor_Buscado.trimmed()) + u'\'',
+                        LRsTmp);
+               },
+               [&] { resultado = !LRsTmp->EOF(); },
+               [&] { gDatos().CierraRecordset(LRsTmp); },
+           });
     return resultado;
 }
 
@@ -128,7 +109,6 @@ bool Lbc_Asiento::ExisteCuentas(const QString& Valor_Buscado, QVariant* Tipo, QV
                 Abre(QStringLiteral("SELECT * FROM MA_CUENTAS WHERE Codigo = '") +
                          Txt(Valor_Buscado.trimmed()) + u'\'',
                      rs);
-                return true;
             },
             [&] { return !rs->EOF(); },
             [&] {
@@ -136,10 +116,7 @@ bool Lbc_Asiento::ExisteCuentas(const QString& Valor_Buscado, QVariant* Tipo, QV
                 return !Marcado(rs->value(QStringLiteral("DADA_DE_BAJA"))) &&
                        !Marcado(rs->value(QStringLiteral("BLOQUEO")));
             },
-            [&] {
-                resultado = true;
-                return true;
-            },
+            [&] { resultado = true; },
             [&] {
                 if (Tipo)
                     *Tipo = rs->value(QStringLiteral("Titulo"));
@@ -149,7 +126,6 @@ bool Lbc_Asiento::ExisteCuentas(const QString& Valor_Buscado, QVariant* Tipo, QV
                     *BiendeUso = rs->value(QStringLiteral("BIENES"));
                 if (Ajustable)
                     *Ajustable = rs->value(QStringLiteral("Ajuste"));
-                return true;
             }});
     if (rs)
         gDatos().CierraRecordset(rs);

@@ -147,21 +147,16 @@ QDateTime Lbc_Asiento::FechaHastaUltimoPeriodo() {
     QDateTime resultado = vb::MakeDate(1899, 12, 30);
     ado::RecordsetPtr rs;
     Atrapa(QStringLiteral("FechaHastaUltimoPeriodo"),
-           {[&] {
-                gDatos().AbrirRecordset(
-                    QStringLiteral("SELECT * FROM MV_EJERCICIOS ORDER BY PERIODO"), rs,
-                    gDatos().cnn(), ado::adOpenDynamic, ado::adLockOptimistic, -1, true);
-                return true;
-            },
-            [&] { return !rs->EOF(); },
-            [&] {
-                rs->MoveLast();
-                return true;
-            },
-            [&] {
-                resultado = Fecha(rs->value(QStringLiteral("Fecha Hasta")));
-                return true;
-            }});
+           {
+               [&] {
+                   gDatos().AbrirRecordset(
+                       QStringLiteral("SELECT * FROM MV_EJERCICIOS ORDER BY PERIODO"), rs,
+                       gDatos().cnn(), ado::adOpenDynamic, ado::adLockOptimistic, -1, true);
+               },
+               [&] { return !rs->EOF(); },
+               [&] { rs->MoveLast(); },
+               [&] { resultado = Fecha(rs->value(QStringLiteral("Fecha Hasta"))); },
+           });
     Suelta(rs);
     return resultado;
 }
@@ -217,28 +212,22 @@ bool Lbc_Asiento::ExistenMovFueraPeriodo(const QString& Periodo, QString NFecha_
     QString desde, hasta;
     ado::RecordsetPtr rs;
     Atrapa(QStringLiteral("ExistenMovFueraPeriodo"),
-           {[&] {
-                desde = ClsUtilidades::FechaParaSQL(NFecha_Desde);
-                hasta = ClsUtilidades::FechaParaSQL(NFecha_Hasta);
-                return true;
-            },
-            [&] {
-                // Lines on either boundary day count as outside.
-                gDatos().AbrirRecordset(
-                    QStringLiteral("SELECT * FROM MV_ASIENTOS WHERE CONVERT(INT, PERIODO) = ") +
-                        ValTexto(Periodo) + QStringLiteral(" AND (FECHA <= ") + desde +
-                        QStringLiteral(" OR FECHA >= ") + hasta + QStringLiteral(" )"),
-                    rs, gDatos().cnn(), ado::adOpenDynamic, ado::adLockOptimistic, -1, true);
-                return true;
-            },
-            [&] {
-                resultado = !rs->EOF();
-                return true;
-            },
-            [&] {
-                gDatos().CierraRecordset(rs);
-                return true;
-            }});
+           {
+               [&] {
+                   desde = ClsUtilidades::FechaParaSQL(NFecha_Desde);
+                   hasta = ClsUtilidades::FechaParaSQL(NFecha_Hasta);
+               },
+               [&] {
+                   // Lines on either boundary day count as outside.
+                   gDatos().AbrirRecordset(
+                       QStringLiteral("SELECT * FROM MV_ASIENTOS WHERE CONVERT(INT, PERIODO) = ") +
+                           ValTexto(Periodo) + QStringLiteral(" AND (FECHA <= ") + desde +
+                           QStringLiteral(" OR FECHA >= ") + hasta + QStringLiteral(" )"),
+                       rs, gDatos().cnn(), ado::adOpenDynamic, ado::adLockOptimistic, -1, true);
+               },
+               [&] { resultado = !rs->EOF(); },
+               [&] { gDatos().CierraRecordset(rs); },
+           });
     Suelta(rs);
     return resultado;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Helpers shared by the rules object's sources.
 
+#include "data/pasos.h"
 #include "platform/ado.h"
 
 #include <QDateTime>
@@ -21,17 +22,14 @@ enum ErrorVB : long {
 };
 [[noreturn]] void Falla(long numero);
 
-// Runs paso(i) from step 0; each call returns the next step, or -1 when the
-// routine is done. A step that throws goes to the operator error box under
-// `rutina`: Retry runs it again, Ignore goes on with step i + 1, anything else
-// leaves. False when the operator left.
+// Runs paso(i) from step 0 through the step runner (data/pasos.h); each call
+// returns the next step, or -1 when the routine is done. A step that throws
+// goes to the operator error box under `rutina`: Retry runs it again, Ignore
+// goes on with step i + 1, anything else leaves. False when the operator left.
 bool Atrapa(const QString& rutina, const std::function<int(int)>& paso);
-// The same over a list of steps run in order; a step returns false to end the
-// routine there.
-bool Atrapa(const QString& rutina, const std::vector<std::function<bool()>>& pasos);
-// The same with another answer to a failure (4 retry, 5 next, other leave).
-bool AtrapaCon(const std::function<int(const ado::Error&)>& caja,
-               const std::vector<std::function<bool()>>& pasos);
+// The same over a list of steps run in order; a step may return false to end
+// the routine there.
+bool Atrapa(const QString& rutina, const std::vector<pasos::Step>& lista);
 
 // ---- Statement pieces ----------------------------------------------------------------
 // A text between apostrophes: apostrophes doubled.

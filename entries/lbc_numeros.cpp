@@ -28,18 +28,13 @@ std::int32_t Lbc_Asiento::UltimoNumeroAsiento(const QVariant& Mes, const QString
                            QStringLiteral("' OR TIPO_REG = '') ");
                 else
                     sql += QStringLiteral("' AND TIPO_REG = '") + Txt(serie) + QStringLiteral("' ");
-                return true;
             },
-            [&] {
-                Abre(sql, rs);
-                return true;
-            },
+            [&] { Abre(sql, rs); },
             [&] {
                 if (rs->EOF() || vb::IsNull(rs->value(QStringLiteral("Nro_Asiento"))))
                     resultado = 1;
                 else
                     resultado = Entero32(rs->value(QStringLiteral("Nro_Asiento"))) + 1;
-                return true;
             }});
     Suelta(rs);
     return resultado;

@@ -81,7 +81,6 @@ bool Lbc_Asiento::AsientoResumenAnulado(const QString& Subdiario,
                     Falla(errArgumento);
                 mes = Num(NroAsiento_ConFomato.left(guion));
                 numero = Num(NroAsiento_ConFomato.mid(guion + 1));
-                return true;
             },
             [&] {
                 gDatos().AbrirRecordset(
@@ -90,7 +89,6 @@ bool Lbc_Asiento::AsientoResumenAnulado(const QString& Subdiario,
                         QStringLiteral(" AND MONTH(FECHA_DESDE) = ") + mes +
                         QStringLiteral(" AND PERIODO = ") + QString::number(PeriodoActual_),
                     rs, gDatos().cnn(), ado::adOpenDynamic, ado::adLockOptimistic, -1, true);
-                return true;
             },
             [&] { return !rs->EOF(); },
             [&] {
@@ -100,7 +98,6 @@ bool Lbc_Asiento::AsientoResumenAnulado(const QString& Subdiario,
                                vb::vbCritical | vb::vbOKOnly);
                     resultado = true;
                 }
-                return true;
             }});
     Suelta(rs);
     return resultado;
@@ -114,12 +111,8 @@ bool Lbc_Asiento::ValidaTCRegistraciones(const QString& Tipo) {
                 Abre(QStringLiteral("SELECT TC FROM MA_SUBDIARIOSCOMPROBANTES WHERE TC='") +
                          Txt(Tipo.trimmed()) + u'\'',
                      rs);
-                return true;
             },
-            [&] {
-                resultado = !rs->EOF();
-                return true;
-            }});
+            [&] { resultado = !rs->EOF(); }});
     Suelta(rs);
     return resultado;
 }

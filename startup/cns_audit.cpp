@@ -23,56 +23,37 @@ void GrabaAccionComprobante(const QString& TC, const QString& IdComprobante,
     auto pon = [](int i, const char* campo, const QString& valor) {
         gCamposSQL[size_t(i)] = {QString::fromLatin1(campo), valor};
     };
-    detail::EjecutaPasos(
-        [&](int paso) {
-            switch (paso) {
-            case 0:
-                gCamposSQL.assign(8, CampoSQL{});
-                return 1;
-            case 1:
-                pon(0, "TC", Texto(ClsUtilidades::RellenaCeros(TC.trimmed(), 4)));
-                return 2;
-            case 2:
-                pon(1, "IdComprobante", Texto(IdComprobante));
-                return 3;
-            case 3:
+    pasos::RunSteps(
+        {
+            [] { gCamposSQL.assign(8, CampoSQL{}); },
+            [&] { pon(0, "TC", Texto(ClsUtilidades::RellenaCeros(TC.trimmed(), 4))); },
+            [&] { pon(1, "IdComprobante", Texto(IdComprobante)); },
+            [&] {
                 // A bare number: written as one, never as the caller's raw text.
                 pon(2, "IdComplemento",
                     vb::CStr(gDatos().SQLValue(IdComplemento, QStringLiteral("@"))));
-                return 4;
-            case 4:
+            },
+            [&] {
                 pon(3, "Tipo_accion",
                     EsBaja         ? QStringLiteral("'B'")
                     : Alta         ? QStringLiteral("'A'")
                     : Modificacion ? QStringLiteral("'M'")
                                    : QStringLiteral("'B'"));
-                return 5;
-            case 5:
-                pon(4, "FECHAHORA", Texto(vb::Format(vb::Now(), FormatoFechaHora())));
-                return 6;
-            case 6:
-                pon(5, "Usuario", Texto(ClsEntorno::UsuarioWindows()));
-                return 7;
-            case 7:
-                pon(6, "PC", Texto(ClsEntorno::NombrePC()));
-                return 8;
-            case 8:
-                pon(7, "SYSTEMUSER", Texto(Texto_));
-                return 9;
-            case 9:
+            },
+            [&] { pon(4, "FECHAHORA", Texto(vb::Format(vb::Now(), FormatoFechaHora()))); },
+            [&] { pon(5, "Usuario", Texto(ClsEntorno::UsuarioWindows())); },
+            [&] { pon(6, "PC", Texto(ClsEntorno::NombrePC())); },
+            [&] { pon(7, "SYSTEMUSER", Texto(Texto_)); },
+            [&] {
                 sentencia = QStringLiteral(" INSERT INTO V_MV_CPTEACCIONES ");
                 ArmaValoresInsert(sentencia, gCamposSQL, true);
-                return 10;
-            case 10: {
+            },
+            [&] {
                 long afectados = 0;
                 gDatos().EjecutaConsultaSQL(sentencia, afectados);
-                return -1;
-            }
-            default:
-                return -1;
-            }
+            },
         },
-        detail::IgnorarError);
+        detail::IgnorarError, pasos::Trap::AllErrors);
 }
 
 void GrabaErrorAux(const QString& Sentencia, const QString& Proceso, std::int32_t NroError,

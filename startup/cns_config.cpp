@@ -36,26 +36,8 @@ bool gUsaMultiMonedas = false;
 
 namespace detail {
 
-ado::Error ErrorActual() {
-    return pasos::CurrentError();
-}
-
-bool EjecutaPasos(const std::function<int(int)>& paso,
-                  const std::function<int(const ado::Error&)>& caja, int primero) {
-    return pasos::RunSteps(
-        paso, [&caja](const ado::Error& e) { return pasos::ResumeFor(caja(e)); }, primero,
-        pasos::Trap::AllErrors);
-}
-
 void Intenta(const std::function<void()>& paso) {
-    EjecutaPasos(
-        [&paso](int i) {
-            if (i > 0)
-                return -1;
-            paso();
-            return 1;
-        },
-        IgnorarError);
+    pasos::RunSteps({paso}, IgnorarError, pasos::Trap::AllErrors);
 }
 
 QString Escapa(const QString& texto) {
@@ -83,25 +65,20 @@ QString Cfg(const QString& Clave, QString& ValorAux) {
     QString sentencia;
     QString resultado;
     const QString clave = Clave.trimmed();
-    const bool completo = detail::EjecutaPasos(
-        [&](int paso) {
-            switch (paso) {
-            case 0:
-                AseguraTablaConfiguracion();
-                return 1;
-            case 1:
+    const bool completo = pasos::RunSteps(
+        {
+            [] { AseguraTablaConfiguracion(); },
+            [&] {
                 sentencia = QStringLiteral("SELECT VALOR, valoraux FROM ") + gTablaConfiguracion +
                             QStringLiteral(" WHERE CLAVE = '") + detail::Escapa(clave) + u'\'';
-                return 2;
-            case 2:
+            },
+            [&] {
                 if (clave.compare(u"[FECHA HASTA]", Qt::CaseInsensitive) == 0 ||
                     clave.compare(u"[FECHA DESDE]", Qt::CaseInsensitive) == 0)
                     sentencia = sentencia.toUpper();
-                return 3;
-            case 3:
-                gDatos().AbrirRecordset(sentencia, rs, nullptr, 0, 1, -1, true);
-                return 4;
-            case 4:
+            },
+            [&] { gDatos().AbrirRecordset(sentencia, rs, nullptr, 0, 1, -1, true); },
+            [&] {
                 if (rs->EOF()) {
                     resultado = QStringLiteral(" ");
                     ValorAux.clear();
@@ -109,19 +86,15 @@ QString Cfg(const QString& Clave, QString& ValorAux) {
                     resultado = ClsUtilidades::ValorCampo(rs->Fields(QStringLiteral("VALOR")));
                     ValorAux = ClsUtilidades::ValorCampo(rs->Fields(QStringLiteral("valoraux")));
                 }
-                return 5;
-            case 5:
-                gDatos().CierraRecordset(rs);
-                return -1;
-            default:
-                return -1;
-            }
+            },
+            [&] { gDatos().CierraRecordset(rs); },
         },
         [](const ado::Error& e) {
             // Retry is no way out here: only Ignore goes on.
-            const int r = CajaRutina(e, QStringLiteral("Cfg"));
-            return r == vb::vbIgnore ? r : vb::vbCancel;
-        });
+            return CajaRutina(e, QStringLiteral("Cfg")) == vb::vbIgnore ? pasos::Resume::Next
+                                                                        : pasos::Resume::Exit;
+        },
+        pasos::Trap::AllErrors);
     if (!completo) {
         CierraSinAviso(rs);
         return QString();
@@ -144,85 +117,61 @@ void GrabaDfg(const QString& Clave, const QVariant& Valor, const QString& ValorA
     QString sentencia;
     // The key is looked up in the form in which it is stored.
     const QString clave = Clave.trimmed().toUpper();
-    const bool completo = detail::EjecutaPasos(
-        [&](int paso) {
-            switch (paso) {
-            case 0:
+    const bool completo = pasos::RunSteps(
+        {
+            [&] {
                 AseguraTablaConfiguracion();
                 sentencia = QStringLiteral("SELECT * FROM ") + gTablaConfiguracion +
                             QStringLiteral(" WHERE CLAVE = '") + detail::Escapa(clave) + u'\'';
-                return 1;
-            case 1:
-                gDatos().AbrirRecordset(sentencia, rs, nullptr, 2, 3, -1, true);
-                return 2;
-            case 2:
+            },
+            [&] { gDatos().AbrirRecordset(sentencia, rs, nullptr, 2, 3, -1, true); },
+            [&] {
                 if (rs->EOF())
                     rs->AddNew();
-                return 3;
-            case 3:
-                rs->Fields(QStringLiteral("Grupo")).setValue(Grupo);
-                return 4;
-            case 4:
-                rs->Fields(QStringLiteral("Clave")).setValue(clave);
-                return 5;
-            case 5:
-                rs->Fields(QStringLiteral("Valor")).setValue(vb::CStr(Valor).trimmed());
-                return 6;
-            case 6:
-                rs->Fields(QStringLiteral("PoliticaNegocio")).setValue(PoliticaNegocio);
-                return 7;
-            case 7:
+            },
+            [&] { rs->Fields(QStringLiteral("Grupo")).setValue(Grupo); },
+            [&] { rs->Fields(QStringLiteral("Clave")).setValue(clave); },
+            [&] { rs->Fields(QStringLiteral("Valor")).setValue(vb::CStr(Valor).trimmed()); },
+            [&] { rs->Fields(QStringLiteral("PoliticaNegocio")).setValue(PoliticaNegocio); },
+            [&] {
                 if (!ValorAux.isEmpty())
                     rs->Fields(QStringLiteral("ValorAux")).setValue(ValorAux.trimmed());
-                return 8;
-            case 8:
-                rs->Update();
-                return 9;
-            case 9:
-                gDatos().CierraRecordset(rs);
-                return -1;
-            default:
-                return -1;
-            }
+            },
+            [&] { rs->Update(); },
+            [&] { gDatos().CierraRecordset(rs); },
         },
-        [](const ado::Error& e) { return CajaRutina(e, QStringLiteral("GrabaDfg")); });
+        [](const ado::Error& e) {
+            return pasos::ResumeFor(CajaRutina(e, QStringLiteral("GrabaDfg")));
+        },
+        pasos::Trap::AllErrors);
     if (!completo)
         CierraSinAviso(rs);
 }
 
 void IniContable() {
-    detail::EjecutaPasos(
-        [&](int paso) {
-            switch (paso) {
-            case 0:
-                gSoloMayusculas = CfgSi(QStringLiteral("ESCRIBE_SOLO_MAYUSCULAS"));
-                return 1;
-            case 1:
-                gBloqueoActivo = CfgSi(QStringLiteral("SS_BloqueoActivo"));
-                return 2;
-            case 2:
-                gPeriodoActual = Cfg(QStringLiteral("PERIODO"));
-                return 3;
-            case 3:
+    pasos::RunSteps(
+        {
+            [] { gSoloMayusculas = CfgSi(QStringLiteral("ESCRIBE_SOLO_MAYUSCULAS")); },
+            [] { gBloqueoActivo = CfgSi(QStringLiteral("SS_BloqueoActivo")); },
+            [] { gPeriodoActual = Cfg(QStringLiteral("PERIODO")); },
+            [] {
                 gUNegocioUsuario = ClsUtilidades::RellenaCeros(
                     vb::CStr(gDatos().DatosTabla(
                         QStringLiteral("ta_usuarios"), gUsuarioLogeado, QStringLiteral("UNegocio"),
                         QStringLiteral("nombre"), 8, QString(), true, false)),
                     4);
-                return 4;
-            case 4:
-                gConfidencialidad = CfgSi(QStringLiteral("SS_CONFIDENCIALIDAD"));
-                return 5;
-            case 5:
+            },
+            [] { gConfidencialidad = CfgSi(QStringLiteral("SS_CONFIDENCIALIDAD")); },
+            [] {
                 // Unit 1 in the form every stored unit takes.
                 if (gUNegocioUsuario.isEmpty())
                     gUNegocioUsuario = ClsUtilidades::RellenaCeros(QStringLiteral("1"), 4);
-                return -1;
-            default:
-                return -1;
-            }
+            },
         },
-        [](const ado::Error& e) { return CajaRutina(e, QStringLiteral("IniContable")); });
+        [](const ado::Error& e) {
+            return pasos::ResumeFor(CajaRutina(e, QStringLiteral("IniContable")));
+        },
+        pasos::Trap::AllErrors);
 }
 
 } // namespace CNStuffContable

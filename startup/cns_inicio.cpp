@@ -35,7 +35,7 @@ template <typename F> void Paso(F&& paso) {
     } catch (const vb::ProgramEnded&) {
         throw;
     } catch (const std::exception&) {
-        const ado::Error e = detail::ErrorActual();
+        const ado::Error e = pasos::CurrentError();
         if (e.Number == ado::adErrItemNotFound)
             return;
         AvisaErrorOperador(e, vb::vbOKOnly + vb::vbCritical, QStringLiteral("IniciaSistema"));

@@ -170,10 +170,9 @@ void EjecutaTransaccion(const QStringList& Sentencias, bool& HuboError, std::int
     DB_Dll& datos = gDatos();
     QString cuerpo;
     QString lote;
-    const bool armado = detail::EjecutaPasos(
-        [&](int paso) {
-            switch (paso) {
-            case 0:
+    const bool armado = pasos::RunSteps(
+        {
+            [&] {
                 // A closed connection would only fail later, half-way through
                 // the error handling; stop before anything is sent.
                 if (datos.cnn()->State() != ado::adStateOpen)
@@ -183,29 +182,25 @@ void EjecutaTransaccion(const QStringList& Sentencias, bool& HuboError, std::int
                                           {},
                                           0,
                                           vb::AppExeName()});
-                return 1;
-            case 1:
-                // Errors of earlier statements must not be taken for this save's.
-                datos.cnn()->errors().Clear();
-                return 2;
-            case 2:
+            },
+            // Errors of earlier statements must not be taken for this save's.
+            [&] { datos.cnn()->errors().Clear(); },
+            [&] {
                 cuerpo.clear();
                 for (const QString& s : Sentencias)
                     if (!s.trimmed().isEmpty())
                         cuerpo += vb::vbCr + s;
-                return 3;
-            case 3:
+            },
+            [&] {
                 lote =
                     QStringLiteral("BEGIN TRANSACTION ") + vb::vbCr + vb::vbCr + cuerpo + vb::vbCr;
-                return -1;
-            default:
-                return -1;
-            }
+            },
         },
         [](const ado::Error& e) {
             gCartel().CartelCerrar();
-            return ClsUtilidades::ReportaError(e);
-        });
+            return pasos::ResumeFor(ClsUtilidades::ReportaError(e));
+        },
+        pasos::Trap::AllErrors);
     // Abandoned, or the operator ignored a closed connection: nothing can be
     // saved, and a statement on a closed connection leaves no error behind
     // to tell so.

@@ -195,7 +195,7 @@ bool Registra(const QString& TC, const QString& Sistema, const QString& Sucursal
         return QStringLiteral(" AND (") + col + QStringLiteral(" IS NULL OR ") + col +
                QStringLiteral(" < ") + numero + u')';
     };
-    const bool completo = detail::EjecutaPasos(
+    const bool completo = pasos::RunSteps(
         [&](int paso) {
             switch (paso) {
             case 0: {
@@ -298,8 +298,9 @@ bool Registra(const QString& TC, const QString& Sistema, const QString& Sucursal
                 ClsUtilidades::ReportaError(e, std::nullopt, QStringLiteral("ConsultaComprobante"));
             // A step passed over leaves the book unknown; only a retry mends it.
             salteado = salteado || respuesta != vb::vbRetry;
-            return respuesta;
-        });
+            return pasos::ResumeFor(respuesta);
+        },
+        0, pasos::Trap::AllErrors);
     if (rs->State() != ado::adStateClosed) {
         try {
             rs->Close();

@@ -65,17 +65,16 @@ TEST(Pasos, AnswersRepeatSkipOrLeave) {
 }
 
 TEST(Pasos, ListOfStepsEndsWhenAStepLeaves) {
-    bool leave = false;
     std::vector<int> ran;
-    const std::vector<std::function<void()>> steps = {
+    const std::vector<pasos::Step> steps = {
         [&] { ran.push_back(0); },
         [&] {
             ran.push_back(1);
-            leave = true;
+            return false;
         },
         [&] { ran.push_back(2); },
     };
-    EXPECT_TRUE(RunSteps(steps, leave, [](const ado::Error&) { return Resume::Exit; }));
+    EXPECT_TRUE(RunSteps(steps, [](const ado::Error&) { return Resume::Exit; }));
     EXPECT_EQ(ran, (std::vector<int>{0, 1}));
 }
 
