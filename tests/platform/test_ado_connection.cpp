@@ -4,6 +4,7 @@
 
 #include "common/locks.h"
 #include "platform/ado.h"
+#include "platform/ado_transaction.h"
 #include "platform/connstring.h"
 #include "platform/engine_sqlite.h"
 #include "platform/vb.h"
@@ -308,6 +309,58 @@ TEST_F(AdoConnection, TransactionsNestAndUnmatchedCommitFails) {
     c->Execute(QStringLiteral("INSERT INTO CLIENTES (CODIGO) VALUES ('N3')"));
     c->Close();
     EXPECT_EQ(count(open(), QStringLiteral("CLIENTES")), 1);
+}
+
+TEST_F(AdoConnection, ScopedTransactionRollsBackUnlessCommitted) {
+    makeDb(QStringLiteral("empresa.db"));
+    auto c = open();
+    const auto refuse = [](const char* command) -> FaultInjector {
+        return [command](const QString& s) -> std::optional<Error> {
+            if (s.startsWith(QLatin1String(command)))
+                return Error{long(adErrUnspecified), QStringLiteral("rechazado"), {}, 0, {}};
+            return std::nullopt;
+        };
+    };
+    enum class End { Commit, Leave, Throw, RefusedCommit };
+    const struct {
+        End end;
+        long kept;
+    } cases[] = {{End::Commit, 1}, {End::Leave, 0}, {End::Throw, 0}, {End::RefusedCommit, 0}};
+    for (const auto& k : cases) {
+        const int n = int(k.end);
+        c->Execute(QStringLiteral("DELETE FROM CLIENTES"));
+        c->setFaultInjector(k.end == End::RefusedCommit ? refuse("COMMIT") : FaultInjector{});
+        bool reported = false;
+        try {
+            ScopedTransaction t(c);
+            t.Begin();
+            c->Execute(QStringLiteral("INSERT INTO CLIENTES (CODIGO) VALUES ('T1')"));
+            if (k.end == End::Throw)
+                throw std::logic_error("fuera");
+            if (k.end != End::Leave)
+                t.Commit();
+        } catch (const Exception&) {
+            reported = true;
+        } catch (const std::logic_error&) {
+        }
+        c->setFaultInjector({});
+        EXPECT_EQ(reported, k.end == End::RefusedCommit) << n;
+        EXPECT_FALSE(c->inTransaction()) << n;
+        EXPECT_EQ(count(c, QStringLiteral("CLIENTES")), k.kept) << n;
+    }
+
+    // A refused begin leaves alone the transaction the connection already has.
+    c->BeginTrans();
+    c->Execute(QStringLiteral("INSERT INTO CLIENTES (CODIGO) VALUES ('T2')"));
+    c->setFaultInjector(refuse("BEGIN"));
+    {
+        ScopedTransaction t(c);
+        EXPECT_THROW(t.Begin(), Exception);
+    }
+    c->setFaultInjector({});
+    EXPECT_TRUE(c->inTransaction());
+    EXPECT_EQ(count(c, QStringLiteral("CLIENTES")), 1);
+    c->RollbackTrans();
 }
 
 TEST_F(AdoConnection, ExecuteReturnsRowsOfTheLastQueryAndCountsChanges) {
