@@ -3,6 +3,7 @@
 #include "data/instances.h"
 #include "entries/lbc_asiento.h"
 #include "entries/lbc_interno.h"
+#include "platform/ado_transaction.h"
 #include "platform/clsutilidades.h"
 #include "platform/msgbox.h"
 #include "platform/vb.h"
@@ -11,6 +12,7 @@
 #include "startup/lbf_ctrldisplay.h"
 
 #include <cmath>
+#include <functional>
 
 using namespace lbc;
 
@@ -50,6 +52,22 @@ void LadoDe(const ado::RecordsetPtr& tabla, const ado::RecordsetPtr& linea, cons
         .setValue(linea->value(QStringLiteral("IMPORTE")));
 }
 
+// The operator left after a failure: the run ends, and nothing of it stays.
+struct Abandono {};
+
+// One step of the run under the operator error box: Retry runs it again,
+// Ignore goes on after it (false: the step did not run through), anything
+// else abandons the run.
+bool Paso(const std::function<void()>& paso) {
+    bool hecho = false;
+    if (!Atrapa(QStringLiteral("GeneraAuxiliarSubdiarios"), {[&] {
+                    paso();
+                    hecho = true;
+                }}))
+        throw Abandono{};
+    return hecho;
+}
+
 } // namespace
 
 void Lbc_Asiento::GeneraAuxiliarSubdiarios(QString& Fecha_Desde, QString& Fecha_Hasta,
@@ -81,47 +99,62 @@ void Lbc_Asiento::GeneraAuxiliarSubdiarios(QString& Fecha_Desde, QString& Fecha_
         enCurso = false;
     };
 
-    enum Paso {
-        Inicio,
-        Borra,
-        Desde,
-        Lista,
-        Tabla,
-        Vacia,
-        Cartel,
-        Asiento,
-        Progreso,
-        Cancelado,
-        Debe,
-        Haber,
-        Lados,
-        Par,
-        Fila,
-        Contraparte,
-        Graba,
-        SiguienteLinea,
-        SiguienteAsiento,
-        Fin,
+    // The rows of one entry, pair by pair. A failed test of the driving side
+    // writes the row all the same; a failed step to its next line leaves the
+    // entry.
+    const auto escribeFilas = [&] {
+        for (;;) {
+            bool fin = false;
+            Paso([&] { fin = (*guia)->EOF(); });
+            if (fin)
+                return;
+            Paso([&] {
+                const ado::RecordsetPtr& l = *guia;
+                tabla->AddNew();
+                tabla->Fields(QStringLiteral("Usuario")).setValue(CNStuffContable::gUsuarioLogeado);
+                tabla->Fields(QStringLiteral("Periodo"))
+                    .setValue(NumeroDe(
+                        vb::Val(ClsUtilidades::ValorCampo(l->Fields(QStringLiteral("PERIODO"))))));
+                tabla->Fields(QStringLiteral("Mes_Operativo"))
+                    .setValue(NumeroDe(vb::Val(
+                        ClsUtilidades::ValorCampo(l->Fields(QStringLiteral("MES_OPERATIVO"))))));
+                tabla->Fields(QStringLiteral("numero asiento"))
+                    .setValue(l->value(QStringLiteral("NUMERO ASIENTO")));
+                tabla->Fields(QStringLiteral("fecha"))
+                    .setValue(guiaDebe
+                                  ? ClsUtilidades::ValorCampo(l->Fields(QStringLiteral("FECHA")))
+                                  : vb::Format(l->value(QStringLiteral("FECHA")),
+                                               QStringLiteral("dd/mm/yy")));
+                for (const char* columna : {"TC", "Sucursal", "Numero", "letra"})
+                    tabla->Fields(QLatin1String(columna))
+                        .setValue(ClsUtilidades::ValorCampo(l->Fields(QLatin1String(columna))));
+                tabla->Fields(QStringLiteral("Cabimporte"))
+                    .setValue(l->value(QStringLiteral("CABIMPORTE")));
+                LadoDe(tabla, l, guiaDebe ? QStringLiteral("D") : QStringLiteral("H"));
+                tabla->Fields(QStringLiteral("Concepto"))
+                    .setValue(ClsUtilidades::ValorCampo(l->Fields(QStringLiteral("DETALLE"))));
+            });
+            Paso([&] {
+                if (!(*otra)->EOF()) {
+                    LadoDe(tabla, *otra, guiaDebe ? QStringLiteral("H") : QStringLiteral("D"));
+                    (*otra)->MoveNext();
+                }
+            });
+            Paso([&] { tabla->Update(); });
+            if (!Paso([&] { (*guia)->MoveNext(); }))
+                return;
+        }
     };
 
-    // Begun and not yet committed: whatever way the run ends, this one is
-    // rolled back, so no later save runs inside it.
-    bool abierta = false;
-    const bool completo = Atrapa(QStringLiteral("GeneraAuxiliarSubdiarios"), [&](int paso) -> int {
-        switch (paso) {
-        case Inicio:
-            cnn->BeginTrans();
-            abierta = true;
-            return Borra;
-        case Borra:
+    const auto genera = [&](ado::ScopedTransaction& transaccion) {
+        Paso([&] { transaccion.Begin(); });
+        Paso([&] {
             cnn->Execute(QStringLiteral("DELETE AUX_SUBDIARIOS WHERE RTRIM(LTRIM(USUARIO)) = '") +
                          Txt(CNStuffContable::gUsuarioLogeado.trimmed()) + u'\'');
-            return Desde;
-        case Desde:
-            if (Fecha_Desde.trimmed().isEmpty())
-                Fecha_Desde = QStringLiteral("01/01/1990");
-            return Lista;
-        case Lista:
+        });
+        if (Fecha_Desde.trimmed().isEmpty())
+            Fecha_Desde = QStringLiteral("01/01/1990");
+        Paso([&] {
             gDatos().AbrirRecordset(
                 QStringLiteral("SELECT DISTINCT Periodo,[MES_OPERATIVO],[NUMERO ASIENTO] FROM "
                                "MV_ASIENTOS WHERE RTRIM(LTRIM(TIPO_REG)) = '") +
@@ -130,129 +163,112 @@ void Lbc_Asiento::GeneraAuxiliarSubdiarios(QString& Fecha_Desde, QString& Fecha_
                     ClsUtilidades::FechaParaSQL(Fecha_Hasta) +
                     QStringLiteral(" ORDER BY [MES_OPERATIVO],[NUMERO ASIENTO]"),
                 lista, cnn, ado::adOpenDynamic, ado::adLockReadOnly, -1, true);
-            return Tabla;
-        case Tabla:
+        });
+        Paso([&] {
             gDatos().AbrirRecordset(QStringLiteral("SELECT * FROM AUX_SUBDIARIOS"), tabla, cnn,
                                     ado::adOpenDynamic, ado::adLockOptimistic, -1, true);
-            return Vacia;
-        case Vacia:
+        });
+        // No entry: the deletion alone is committed, and no banner shows.
+        bool vacia = false;
+        Paso([&] {
             if (lista->EOF()) {
-                cnn->CommitTrans();
-                abierta = false;
-                return -1;
+                transaccion.Commit();
+                vacia = true;
             }
-            return Cartel;
-        case Cartel:
+        });
+        if (vacia)
+            return;
+        Paso([&] {
             titulo = EsArchivoLegal.value_or(false)
                          ? QStringLiteral("Archivo Legal de Información")
                          : QStringLiteral("Generando Reporte de Subdiarios");
             gCartel().CartelInicio(titulo, true);
             enCurso = true;
             ClsUtilidades::CursorEspera(true);
-            return Asiento;
-        case Asiento:
-            if (lista->EOF())
-                return Fin;
-            periodo = ClsUtilidades::ValorCampo(lista->Fields(QStringLiteral("Periodo")));
-            mes = ClsUtilidades::ValorCampo(lista->Fields(QStringLiteral("MES_OPERATIVO")));
-            asiento = ClsUtilidades::ValorCampo(lista->Fields(QStringLiteral("NUMERO ASIENTO")));
-            progreso = vb::Format(vb::Val(mes), QStringLiteral("0000")) + u'-' +
-                       vb::Format(vb::Val(asiento), QStringLiteral("0000000"));
-            return Progreso;
-        case Progreso:
-            gCartel().CartelMostrar(cancelado, QVariant(QStringLiteral("Generando el Reporte")),
-                                    QVariant(progreso));
-            return cancelado ? Cancelado : Debe;
-        case Cancelado:
-            gCartel().Siempre_Visible(false);
-            if (vb::MsgBox(QStringLiteral("¿Realmente desea abortar el proceso?"),
-                           vb::vbYesNo | vb::vbQuestion) == vb::vbYes)
-                return Fin;
-            // A fresh banner gets its cancel button back.
-            gCartel().CartelCerrar();
-            gCartel().CartelInicio(titulo, true);
-            gCartel().CartelMostrar(cancelado, QVariant(QStringLiteral("Generando el Reporte ")),
-                                    QVariant(progreso));
-            gCartel().Siempre_Visible(true);
-            return Debe;
-        case Debe:
-            gDatos().AbrirRecordset(lineasDe(QStringLiteral("D")), debe, cnn, ado::adOpenDynamic,
-                                    ado::adLockReadOnly, -1, true);
-            return Haber;
-        case Haber:
-            gDatos().AbrirRecordset(lineasDe(QStringLiteral("H")), haber, cnn, ado::adOpenDynamic,
-                                    ado::adLockReadOnly, -1, true);
-            return Lados;
-        case Lados:
-            // A tie goes to the debit side.
-            guiaDebe = Lineas(debe) >= Lineas(haber);
-            guia = guiaDebe ? &debe : &haber;
-            otra = guiaDebe ? &haber : &debe;
-            if (!debe->EOF())
-                debe->MoveFirst();
-            if (!haber->EOF())
-                haber->MoveFirst();
-            return Par;
-        case Par:
-            return (*guia)->EOF() ? SiguienteAsiento : Fila;
-        case Fila: {
-            const ado::RecordsetPtr& l = *guia;
-            tabla->AddNew();
-            tabla->Fields(QStringLiteral("Usuario")).setValue(CNStuffContable::gUsuarioLogeado);
-            tabla->Fields(QStringLiteral("Periodo"))
-                .setValue(NumeroDe(
-                    vb::Val(ClsUtilidades::ValorCampo(l->Fields(QStringLiteral("PERIODO"))))));
-            tabla->Fields(QStringLiteral("Mes_Operativo"))
-                .setValue(NumeroDe(vb::Val(
-                    ClsUtilidades::ValorCampo(l->Fields(QStringLiteral("MES_OPERATIVO"))))));
-            tabla->Fields(QStringLiteral("numero asiento"))
-                .setValue(l->value(QStringLiteral("NUMERO ASIENTO")));
-            tabla->Fields(QStringLiteral("fecha"))
-                .setValue(guiaDebe ? ClsUtilidades::ValorCampo(l->Fields(QStringLiteral("FECHA")))
-                                   : vb::Format(l->value(QStringLiteral("FECHA")),
-                                                QStringLiteral("dd/mm/yy")));
-            for (const char* columna : {"TC", "Sucursal", "Numero", "letra"})
-                tabla->Fields(QLatin1String(columna))
-                    .setValue(ClsUtilidades::ValorCampo(l->Fields(QLatin1String(columna))));
-            tabla->Fields(QStringLiteral("Cabimporte"))
-                .setValue(l->value(QStringLiteral("CABIMPORTE")));
-            LadoDe(tabla, l, guiaDebe ? QStringLiteral("D") : QStringLiteral("H"));
-            tabla->Fields(QStringLiteral("Concepto"))
-                .setValue(ClsUtilidades::ValorCampo(l->Fields(QStringLiteral("DETALLE"))));
-            return Contraparte;
-        }
-        case Contraparte:
-            if (!(*otra)->EOF()) {
-                LadoDe(tabla, *otra, guiaDebe ? QStringLiteral("H") : QStringLiteral("D"));
-                (*otra)->MoveNext();
+        });
+        // The entries in list order, up to the operator's abort. A failed test
+        // of the list goes into the entry all the same; a failed step to the
+        // next entry ends the list.
+        for (;;) {
+            bool fin = false;
+            Paso([&] {
+                if (lista->EOF()) {
+                    fin = true;
+                    return;
+                }
+                periodo = ClsUtilidades::ValorCampo(lista->Fields(QStringLiteral("Periodo")));
+                mes = ClsUtilidades::ValorCampo(lista->Fields(QStringLiteral("MES_OPERATIVO")));
+                asiento =
+                    ClsUtilidades::ValorCampo(lista->Fields(QStringLiteral("NUMERO ASIENTO")));
+                progreso = vb::Format(vb::Val(mes), QStringLiteral("0000")) + u'-' +
+                           vb::Format(vb::Val(asiento), QStringLiteral("0000000"));
+            });
+            if (fin)
+                break;
+            // A failed progress display asks too.
+            bool pregunta = true;
+            Paso([&] {
+                gCartel().CartelMostrar(cancelado, QVariant(QStringLiteral("Generando el Reporte")),
+                                        QVariant(progreso));
+                pregunta = cancelado;
+            });
+            if (pregunta) {
+                bool aborta = false;
+                Paso([&] {
+                    gCartel().Siempre_Visible(false);
+                    if (vb::MsgBox(QStringLiteral("¿Realmente desea abortar el proceso?"),
+                                   vb::vbYesNo | vb::vbQuestion) == vb::vbYes) {
+                        aborta = true;
+                        return;
+                    }
+                    // A fresh banner gets its cancel button back.
+                    gCartel().CartelCerrar();
+                    gCartel().CartelInicio(titulo, true);
+                    gCartel().CartelMostrar(cancelado,
+                                            QVariant(QStringLiteral("Generando el Reporte ")),
+                                            QVariant(progreso));
+                    gCartel().Siempre_Visible(true);
+                });
+                if (aborta)
+                    break;
             }
-            return Graba;
-        case Graba:
-            tabla->Update();
-            return SiguienteLinea;
-        case SiguienteLinea:
-            (*guia)->MoveNext();
-            return Par;
-        case SiguienteAsiento:
-            lista->MoveNext();
-            return Asiento;
-        case Fin:
-            terminaCartel();
-            cnn->CommitTrans();
-            abierta = false;
-            return -1;
-        default:
-            return -1;
+            Paso([&] {
+                gDatos().AbrirRecordset(lineasDe(QStringLiteral("D")), debe, cnn,
+                                        ado::adOpenDynamic, ado::adLockReadOnly, -1, true);
+            });
+            Paso([&] {
+                gDatos().AbrirRecordset(lineasDe(QStringLiteral("H")), haber, cnn,
+                                        ado::adOpenDynamic, ado::adLockReadOnly, -1, true);
+            });
+            Paso([&] {
+                // A tie goes to the debit side.
+                guiaDebe = Lineas(debe) >= Lineas(haber);
+                guia = guiaDebe ? &debe : &haber;
+                otra = guiaDebe ? &haber : &debe;
+                if (!debe->EOF())
+                    debe->MoveFirst();
+                if (!haber->EOF())
+                    haber->MoveFirst();
+            });
+            escribeFilas();
+            if (!Paso([&] { lista->MoveNext(); }))
+                break;
         }
-    });
+        Paso([&] {
+            terminaCartel();
+            transaccion.Commit();
+        });
+    };
 
-    if (!completo)
-        Suelta(tabla);
-    if (abierta) {
-        // Abandoned, or a refused commit passed over: nothing of this run stays.
+    {
+        // Abandoned, or a refused commit passed over: the transaction is
+        // rolled back as it goes out of scope, so nothing of this run stays
+        // and no later save runs inside it.
+        ado::ScopedTransaction transaccion(cnn);
         try {
-            cnn->RollbackTrans();
-        } catch (const std::exception&) {
+            genera(transaccion);
+        } catch (const Abandono&) {
+            Suelta(tabla);
         }
     }
     // The banner and the wait state never outlive the run.
