@@ -68,6 +68,8 @@ void ArmaEmpresa(const QString& archivo, const Opciones& o) {
         Falla(db, "open");
     ado::registerSqlServerFunctions(db);
     Ejecuta(db, QString::fromUtf8(esquema.readAll()));
+    // The rows go in through the write checks every connection of the engine has.
+    ado::installWriteChecks(db, QStringLiteral("BENCH"));
     Ejecuta(db, QStringLiteral("PRAGMA synchronous = OFF; PRAGMA journal_mode = MEMORY; BEGIN"));
 
     Ejecuta(db, QStringLiteral("INSERT INTO TA_CONFIGURACION (CLAVE, VALOR) VALUES ('PERIODO', "

@@ -66,6 +66,10 @@ enum NativeError : long {
     nativeNoTransactionToCommit = 3902,
     nativeNoTransactionToRollback = 3903,
     nativeTruncation = 8152,
+    nativeNumberConversion = 8114,   // text into float, real, decimal, numeric
+    nativeMoneyConversion = 235,     // text into money
+    nativeOutsideView = 550,         // a row the written view would not show
+    nativeNotNullColumnAdded = 4901, // NOT NULL column without default, table not empty
 };
 
 struct Error {
@@ -309,9 +313,10 @@ public:
     QVariant value(int index) const { return Fields(index).Value(); }
 
     // Editing on updatable recordsets (lock type other than read-only, one
-    // base table; otherwise 3251). Update writes the row and reads it back, so
-    // after an insert the generated ID and the defaults are readable. A text
-    // longer than its column fails with native 8152, a row deleted meanwhile
+    // base table or a writable view; otherwise 3251). Update writes the row
+    // and reads it back, so after an insert the generated ID and the defaults
+    // are readable. A text longer than its column fails with native 8152 (the
+    // engine refuses what the server refuses), a row deleted meanwhile
     // with adErrRowNotFound; a failed Update leaves the edit pending. Moving
     // while an edit is pending saves it first, as ADO does.
     void AddNew();

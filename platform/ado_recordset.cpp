@@ -1,11 +1,9 @@
 // ADO Recordset and Field. Rows are fetched whole at Open and kept in memory;
-// a writable recordset (lock type other than read-only, rows of one table)
-// writes each Update and Delete through at once, by the row's key.
-//
-// Text longer than its column: SQL Server refuses it (native 8152). Update
-// checks the declared size of every text it writes and fails the same way.
-// Statements sent through Execute are not checked (SQLite keeps the whole
-// text); the program's statements build their literals from the column sizes.
+// a writable recordset (lock type other than read-only, rows of one table or
+// of a writable view) writes each Update and Delete through at once, by the
+// row's key. What the server refuses (a text longer than its column, NULL in
+// a NOT NULL column, a duplicate key) the engine refuses on every write, these
+// and statements alike.
 
 #include "platform/ado.h"
 #include "platform/engine.h"
@@ -190,13 +188,19 @@ QVariant convertForColumn(const Column& c, const QVariant& v) {
     }
 }
 
-// Length that counts for the column: trailing blanks are dropped silently, as
-// SQL Server does.
-qsizetype significantLength(const QString& s) {
-    qsizetype n = s.size();
-    while (n > 0 && s[n - 1] == u' ')
-        --n;
-    return n;
+// The row just added, as the table holds it. A row added through a view
+// whose key the engine cannot know (a number the table gives itself) shows
+// what was written.
+std::vector<QVariant> readAdded(Engine& engine, const QString& table,
+                                const std::vector<Column>& columns, const QVariant& key,
+                                const std::vector<QVariant>& written) {
+    try {
+        return engine.readRow(table, columns, key);
+    } catch (const Exception& e) {
+        if (e.number() != adErrRowNotFound || key.typeId() != QMetaType::QVariantList)
+            throw;
+        return written;
+    }
 }
 
 } // namespace
@@ -381,22 +385,13 @@ void Recordset::Update() {
     for (size_t i = 0; i < d->data.columns.size(); ++i) {
         if (!d->dirty[i])
             continue;
-        const Column& c = d->data.columns[i];
-        const QVariant& v = d->buffer[i];
-        if (isText(c.type) && c.definedSize > 0 && v.typeId() == QMetaType::QString &&
-            significantLength(v.toString()) > c.definedSize) {
-            Error e{adErrDataOverflow,
-                    QStringLiteral("Se truncarían la cadena o los datos binarios."),
-                    QStringLiteral("22001"), nativeTruncation, QStringLiteral("SQLite")};
-            conn.raise(Exception(std::vector<Error>{e, statementTerminated(e)}));
-        }
-        values.emplace_back(&c, v);
+        values.emplace_back(&d->data.columns[i], d->buffer[i]);
     }
     try {
         const QString& table = d->data.baseTable;
         if (d->editMode == adEditAdd) {
             const QVariant key = engine.insertRow(table, values);
-            std::vector<QVariant> row = engine.readRow(table, d->data.columns, key);
+            std::vector<QVariant> row = readAdded(engine, table, d->data.columns, key, d->buffer);
             for (size_t i = 0; i < row.size(); ++i)
                 if (d->data.columns[i].baseColumn.isEmpty())
                     row[i] = d->buffer[i]; // expressions keep what was set
@@ -405,8 +400,8 @@ void Recordset::Update() {
             d->deleted.push_back(false);
             d->pos = d->rowCount() - 1;
         } else {
-            const QVariant key = d->data.keys[size_t(d->pos)];
-            engine.updateRow(table, key, values);
+            const QVariant key = engine.updateRow(table, d->data.keys[size_t(d->pos)], values);
+            d->data.keys[size_t(d->pos)] = key;
             std::vector<QVariant> row = engine.readRow(table, d->data.columns, key);
             for (size_t i = 0; i < row.size(); ++i)
                 if (d->data.columns[i].baseColumn.isEmpty())

@@ -28,7 +28,7 @@ struct Column {
 };
 
 // Rows materialised in memory. `keys` is filled (one per row) when the rows
-// can be written back to `baseTable`.
+// can be written back to `baseTable` (a table, or a writable view).
 struct RowSet {
     std::vector<Column> columns;
     std::vector<std::vector<QVariant>> rows;
@@ -64,10 +64,12 @@ public:
     virtual void rollbackTrans() = 0;
     virtual bool inTransaction() const = 0;
 
-    // Write-back of writable row sets. insertRow returns the new row's key.
+    // Write-back of writable row sets. insertRow returns the new row's key,
+    // updateRow the row's key afterwards (a key made of the row's values
+    // follows them).
     virtual QVariant insertRow(const QString& table, const ColumnValues& values) = 0;
-    virtual void updateRow(const QString& table, const QVariant& key,
-                           const ColumnValues& values) = 0;
+    virtual QVariant updateRow(const QString& table, const QVariant& key,
+                               const ColumnValues& values) = 0;
     virtual void deleteRow(const QString& table, const QVariant& key) = 0;
     // Reads the row with `key` back in the layout of `columns`.
     virtual std::vector<QVariant> readRow(const QString& table, const std::vector<Column>& columns,

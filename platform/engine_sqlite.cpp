@@ -1,7 +1,8 @@
 // The SQLite engine: batches, transactions, typed row sets, write-back of
 // single-table recordsets and the catalogue. The SQL Server functions and the
 // collation registered on every connection are in engine_sqlite_functions.cpp
-// (listed in engine_sqlite.h); the error table is in ado_errors.cpp.
+// (listed in engine_sqlite.h), the write checks and the writable views in
+// engine_sqlite_checks.cpp; the error table is in ado_errors.cpp.
 
 #include "platform/engine_sqlite.h"
 #include "platform/sqlrewrite.h"
@@ -692,9 +693,11 @@ SqliteEngine::SqliteEngine(const QString& path, const QString& database, const Q
     : path_(path), database_(database), folder_(folder), fault_(fault) {
     const LockWaitScope scope(*this);
     db_ = openFile(path);
+    syncSchema();
 }
 
 SqliteEngine::~SqliteEngine() {
+    sqlite3_finalize(versions_);
     sqlite3_close_v2(db_);
 } // rolls back an open transaction
 
@@ -740,6 +743,8 @@ void SqliteEngine::useDatabase(const QString& name) {
                 .arg(wanted)));
     const LockWaitScope scope(*this);
     sqlite3* other = openFile(file);
+    sqlite3_finalize(versions_);
+    versions_ = nullptr;
     sqlite3_close_v2(db_);
     db_ = other;
     path_ = file;
@@ -747,6 +752,43 @@ void SqliteEngine::useDatabase(const QString& name) {
     trancount_ = 0;
     declared_.clear();
     declaredVersion_ = -1;
+    checksVersion_ = checksTempVersion_ = -1;
+    syncSchema();
+}
+
+void SqliteEngine::syncSchema() {
+    int mainVersion = -1, tempVersion = -1;
+    if (!versions_)
+        sqlite3_prepare_v3(db_,
+                           "SELECT (SELECT schema_version FROM main.pragma_schema_version), "
+                           "(SELECT schema_version FROM temp.pragma_schema_version)",
+                           -1, SQLITE_PREPARE_PERSISTENT, &versions_, nullptr);
+    auto read = [&] {
+        if (versions_ && sqlite3_step(versions_) == SQLITE_ROW) {
+            mainVersion = sqlite3_column_int(versions_, 0);
+            tempVersion = sqlite3_column_int(versions_, 1);
+        }
+        sqlite3_reset(versions_);
+    };
+    read();
+    if (mainVersion < 0 || mainVersion != declaredVersion_)
+        declared_.clear();
+    declaredVersion_ = mainVersion;
+    if (mainVersion < 0) // a locked catalogue: the next statement asks again
+        return;
+    if (mainVersion == checksVersion_ && tempVersion == checksTempVersion_)
+        return;
+    bool complete = false;
+    views_ = installWriteChecks(db_, database_, &complete);
+    read();
+    checksVersion_ = complete ? mainVersion : -1;
+    checksTempVersion_ = tempVersion;
+}
+
+const UpdatableView* SqliteEngine::viewNamed(const QString& table) {
+    syncSchema();
+    const auto it = views_.constFind(table.toUpper());
+    return it == views_.constEnd() ? nullptr : &*it;
 }
 
 bool SqliteEngine::inTransaction() const {
@@ -814,8 +856,8 @@ BatchResult SqliteEngine::execute(const QString& text, bool forUpdate) {
 namespace {
 
 // Reads every row of a stepped statement; `skip` leading columns are the
-// hidden rowid.
-RowSet collectRows(sqlite3_stmt* st, int skip, int& rc) {
+// hidden key: the rowid, or with `keyList` the values of a view's key columns.
+RowSet collectRows(sqlite3_stmt* st, int skip, int& rc, bool keyList = false) {
     RowSet rs;
     const int n = sqlite3_column_count(st);
     for (int i = skip; i < n; ++i) {
@@ -831,8 +873,14 @@ RowSet collectRows(sqlite3_stmt* st, int skip, int& rc) {
         row.reserve(size_t(n - skip));
         for (int i = skip; i < n; ++i)
             row.push_back(rawValue(st, i));
-        if (skip)
+        if (keyList) {
+            QVariantList key;
+            for (int i = 0; i < skip; ++i)
+                key << rawValue(st, i);
+            rs.keys.push_back(key);
+        } else if (skip) {
             rs.keys.push_back(QVariant(qlonglong(sqlite3_column_int64(st, 0))));
+        }
         rs.rows.push_back(std::move(row));
     }
     if (rc == SQLITE_DONE)
@@ -878,16 +926,30 @@ bool SqliteEngine::runStatement(const QString& original, bool forUpdate, BatchRe
                            test.rows->rows.front().front().toInt() == 1;
         return holds && runStatement(c->statement, forUpdate, out);
     }
-    versionChecked_ = false;
+    syncSchema();
+    static const QRegularExpression reshapes(QStringLiteral("^\\s*(ALTER|DROP)\\b"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    if (reshapes.match(original).hasMatch()) {
+        // The checks name columns and views that the change may take away;
+        // the next statement makes them again.
+        removeWriteChecks(db_);
+        checksVersion_ = -1;
+    }
     const QString sql = sqlrewrite::toSqlite(
         original, [this](const QString& table) { return declaredColumns(table); });
     if (sql.trimmed().isEmpty())
         return false;
+    if (runAddColumn(db_, sql))
+        return false;
 
     // Writable: the same SELECT with the rowid in front, when every column
-    // it gives comes from one table.
+    // it gives comes from one table; on a writable view, with its key.
     if (forUpdate) {
         const qsizetype at = rowidInsertPoint(sql);
+        if (at >= 0)
+            if (const UpdatableView* view = viewRead(sql, views_))
+                if (readThroughView(sql, at, *view, out))
+                    return true;
         if (at >= 0) {
             QString withKey = sql;
             withKey.insert(at, QStringLiteral(" rowid AS %1,").arg(QLatin1String(kRowidAlias)));
@@ -939,29 +1001,51 @@ bool SqliteEngine::runStatement(const QString& original, bool forUpdate, BatchRe
             gaveRows = true;
             continue;
         }
+        const sqlite3_int64 before = sqlite3_total_changes64(db_);
         rc = sqlite3_step(s.st);
         if (rc != SQLITE_DONE && rc != SQLITE_ROW)
             fail(rc);
         if (isDml(QString::fromUtf8(sqlite3_sql(s.st)))) {
-            const long changes = long(sqlite3_changes64(db_));
+            // SQLite does not count the rows a view's triggers write.
+            sqlite3_int64 direct = sqlite3_changes64(db_);
+            if (direct == 0)
+                direct = sqlite3_total_changes64(db_) - before;
+            const long changes = long(direct);
             out.recordsAffected = out.recordsAffected < 0 ? changes : out.recordsAffected + changes;
         }
     }
     return gaveRows;
 }
 
-QList<sqlrewrite::DeclaredColumn> SqliteEngine::declaredColumns(const QString& table) {
-    if (!versionChecked_) {
-        Statement v;
-        int version = -1;
-        if (sqlite3_prepare_v2(db_, "PRAGMA schema_version", -1, &v.st, nullptr) == SQLITE_OK &&
-            sqlite3_step(v.st) == SQLITE_ROW)
-            version = sqlite3_column_int(v.st, 0);
-        if (version < 0 || version != declaredVersion_)
-            declared_.clear();
-        declaredVersion_ = version;
-        versionChecked_ = true;
+bool SqliteEngine::readThroughView(const QString& sql, qsizetype at, const UpdatableView& view,
+                                   BatchResult& out) {
+    QStringList keys;
+    for (qsizetype i = 0; i < view.keys.size(); ++i)
+        keys << QStringLiteral(" %1 AS qz_key%2__,").arg(quoteName(view.keys[i])).arg(i);
+    QString withKeys = sql;
+    withKeys.insert(at, keys.join(QString()));
+    Statement s;
+    const QByteArray utf8 = withKeys.toUtf8();
+    const char* tail = nullptr;
+    if (sqlite3_prepare_v2(db_, utf8.constData(), int(utf8.size()), &s.st, &tail) != SQLITE_OK ||
+        !s.st || !QByteArray(tail).trimmed().isEmpty())
+        return false;
+    const int skip = int(view.keys.size());
+    for (int i = skip; i < sqlite3_column_count(s.st); ++i) {
+        const char* t = sqlite3_column_table_name(s.st, i);
+        if (t && view.base.compare(QString::fromUtf8(t), Qt::CaseInsensitive) != 0)
+            return false;
     }
+    int rc = SQLITE_OK;
+    RowSet rs = collectRows(s.st, skip, rc, true);
+    if (rc != SQLITE_OK)
+        fail(rc);
+    rs.baseTable = view.name;
+    out.rows = std::move(rs);
+    return true;
+}
+
+QList<sqlrewrite::DeclaredColumn> SqliteEngine::declaredColumns(const QString& table) {
     const QString key = table.toUpper();
     if (const auto it = declared_.constFind(key); it != declared_.constEnd())
         return *it;
@@ -982,19 +1066,54 @@ QList<sqlrewrite::DeclaredColumn> SqliteEngine::declaredColumns(const QString& t
     return cols;
 }
 
+namespace {
+
+// The column of the written table or view that a recordset column stands for.
+QString writtenName(const Column& c, const UpdatableView* view) {
+    return view ? view->columnOf.value(c.baseColumn.toUpper(), c.baseColumn) : c.baseColumn;
+}
+
+// The condition that picks out the row with `key`: its rowid, or on a view
+// its key columns (one "?" each).
+QString keyCondition(const UpdatableView* view) {
+    if (!view)
+        return QStringLiteral("rowid=?");
+    QStringList parts;
+    for (const QString& k : view->keys)
+        parts << quoteName(k) + QStringLiteral(" IS ?");
+    return parts.join(QStringLiteral(" AND "));
+}
+
+void bindKey(sqlite3_stmt* st, int first, const QVariant& key, const UpdatableView* view) {
+    if (!view) {
+        sqlite3_bind_int64(st, first, key.toLongLong());
+        return;
+    }
+    const QVariantList values = key.toList();
+    for (qsizetype i = 0; i < view->keys.size(); ++i)
+        bindValue(st, first + int(i), values.value(i));
+}
+
+} // namespace
+
 QVariant SqliteEngine::insertRow(const QString& table, const ColumnValues& values) {
     const LockWaitScope scope(*this);
+    const UpdatableView* view = viewNamed(table);
     QString sql;
+    QStringList names;
     if (values.empty()) {
         sql = QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoteName(table));
     } else {
-        QStringList names, marks;
+        QStringList marks;
         for (const auto& [col, v] : values) {
-            names << quoteName(col->baseColumn);
+            names << writtenName(*col, view);
             marks << QStringLiteral("?");
         }
+        QStringList quoted;
+        for (const QString& n : names)
+            quoted << quoteName(n);
         sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                  .arg(quoteName(table), names.join(u','), marks.join(u','));
+                  .arg(quoteName(table), quoted.join(u','), marks.join(u','));
     }
     checkFault(sql);
     Statement s;
@@ -1005,44 +1124,68 @@ QVariant SqliteEngine::insertRow(const QString& table, const ColumnValues& value
     const int rc = sqlite3_step(s.st);
     if (rc != SQLITE_DONE)
         fail(rc);
-    return QVariant(qlonglong(sqlite3_last_insert_rowid(db_)));
+    if (!view)
+        return QVariant(qlonglong(sqlite3_last_insert_rowid(db_)));
+    // A view's row is known by its key columns: as written, else their default.
+    QVariantList key;
+    for (qsizetype k = 0; k < view->keys.size(); ++k) {
+        QVariant v = view->keyDefaults.value(k);
+        for (qsizetype n = 0; n < names.size(); ++n)
+            if (names[n].compare(view->keys[k], Qt::CaseInsensitive) == 0)
+                v = values[size_t(n)].second;
+        key << v;
+    }
+    return key;
 }
 
-void SqliteEngine::updateRow(const QString& table, const QVariant& key,
-                             const ColumnValues& values) {
+QVariant SqliteEngine::updateRow(const QString& table, const QVariant& key,
+                                 const ColumnValues& values) {
     const LockWaitScope scope(*this);
     if (values.empty())
-        return;
+        return key;
+    const UpdatableView* view = viewNamed(table);
     QStringList sets;
     for (const auto& [col, v] : values)
-        sets << quoteName(col->baseColumn) + QStringLiteral("=?");
-    const QString sql =
-        QStringLiteral("UPDATE %1 SET %2 WHERE rowid=?").arg(quoteName(table), sets.join(u','));
+        sets << quoteName(writtenName(*col, view)) + QStringLiteral("=?");
+    const QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE %3")
+                            .arg(quoteName(table), sets.join(u','), keyCondition(view));
     checkFault(sql);
     Statement s;
     prepare(sql, s);
     int i = 1;
     for (const auto& value : values)
         bindValue(s.st, i++, value.second);
-    sqlite3_bind_int64(s.st, i, key.toLongLong());
+    bindKey(s.st, i, key, view);
+    const sqlite3_int64 before = sqlite3_total_changes64(db_);
     const int rc = sqlite3_step(s.st);
     if (rc != SQLITE_DONE)
         fail(rc);
-    if (sqlite3_changes64(db_) == 0)
+    if (sqlite3_total_changes64(db_) == before)
         throw Exception(adoError(adErrRowNotFound));
+    if (!view)
+        return key;
+    QVariantList moved = key.toList();
+    for (qsizetype k = 0; k < view->keys.size(); ++k)
+        for (const auto& [col, v] : values)
+            if (writtenName(*col, view).compare(view->keys[k], Qt::CaseInsensitive) == 0)
+                moved[k] = v;
+    return moved;
 }
 
 void SqliteEngine::deleteRow(const QString& table, const QVariant& key) {
     const LockWaitScope scope(*this);
-    const QString sql = QStringLiteral("DELETE FROM %1 WHERE rowid=?").arg(quoteName(table));
+    const UpdatableView* view = viewNamed(table);
+    const QString sql =
+        QStringLiteral("DELETE FROM %1 WHERE %2").arg(quoteName(table), keyCondition(view));
     checkFault(sql);
     Statement s;
     prepare(sql, s);
-    sqlite3_bind_int64(s.st, 1, key.toLongLong());
+    bindKey(s.st, 1, key, view);
+    const sqlite3_int64 before = sqlite3_total_changes64(db_);
     const int rc = sqlite3_step(s.st);
     if (rc != SQLITE_DONE)
         fail(rc);
-    if (sqlite3_changes64(db_) == 0)
+    if (sqlite3_total_changes64(db_) == before)
         throw Exception(adoError(adErrRowNotFound));
 }
 
@@ -1050,14 +1193,16 @@ std::vector<QVariant> SqliteEngine::readRow(const QString& table,
                                             const std::vector<Column>& columns,
                                             const QVariant& key) {
     const LockWaitScope scope(*this);
+    const UpdatableView* view = viewNamed(table);
     QStringList names;
     for (const Column& c : columns)
-        names << (c.baseColumn.isEmpty() ? QStringLiteral("NULL") : quoteName(c.baseColumn));
-    const QString sql =
-        QStringLiteral("SELECT %1 FROM %2 WHERE rowid=?").arg(names.join(u','), quoteName(table));
+        names << (c.baseColumn.isEmpty() ? QStringLiteral("NULL")
+                                         : quoteName(writtenName(c, view)));
+    const QString sql = QStringLiteral("SELECT %1 FROM %2 WHERE %3 LIMIT 1")
+                            .arg(names.join(u','), quoteName(table), keyCondition(view));
     Statement s;
     prepare(sql, s);
-    sqlite3_bind_int64(s.st, 1, key.toLongLong());
+    bindKey(s.st, 1, key, view);
     const int rc = sqlite3_step(s.st);
     if (rc == SQLITE_DONE)
         throw Exception(adoError(adErrRowNotFound));

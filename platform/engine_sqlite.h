@@ -44,8 +44,59 @@
 #include <QStringList>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace ado {
+
+// ---- Write checks (engine_sqlite_checks.cpp) ----------------------------------------
+//
+// SQLite stores whatever it is given; SQL Server refuses, on every write, a
+// text longer than its declared size (native 8152; blanks beyond the size at
+// the end pass), a text that is no number in a numeric column (245 for the
+// integer types and bit, 8114 for float, real, decimal and numeric, 235 for
+// money; a blank text, which the server reads as 0, passes except into
+// decimal and numeric) and NULL in a NOT NULL or key column (515, with the
+// server's text). The checks are TEMP triggers of the connection, made from
+// the declared types, so they hold for every file the engine opens, whoever
+// built it, and stay out of the file. An UPDATE checks only the columns it
+// changes, so a row stored before the checks can still be edited. Dates and
+// the ranges of the integer types are not checked.
+//
+// The same call makes the server's updatable views writable: a view whose
+// columns are all columns of one table, read from that table alone (no join,
+// DISTINCT, GROUP BY or UNION), gets INSTEAD OF triggers that write the
+// table. A row is found by the table's primary key when the view shows it,
+// else by every column when the view shows them all; other views stay read
+// only. A write that leaves a row the view does not show fails with native
+// 550, as WITH CHECK OPTION: a restricted view's user cannot write outside
+// it. Columns an INSERT through a view leaves out take the table's defaults
+// (an explicit NULL in a column with a default does too).
+
+struct UpdatableView {
+    QString name;                     // as the catalogue spells it
+    QString base;                     // the table it shows
+    QHash<QString, QString> columnOf; // upper-cased table column -> view column
+    QStringList keys;                 // view columns that pick out one row
+    QVariantList keyDefaults;         // what a key column left out of an INSERT gets
+};
+using UpdatableViews = QHash<QString, UpdatableView>; // by upper-cased view name
+
+// (Re)creates the checks and the views' triggers from the current schema;
+// `database` names the database in the 515 text. Returns the writable views;
+// `complete` turns false when a lock kept some of them from being made.
+UpdatableViews installWriteChecks(sqlite3* db, const QString& database, bool* complete = nullptr);
+// Drops them, before a schema change that they would hinder.
+void removeWriteChecks(sqlite3* db);
+
+// The writable view a single-source SELECT reads, or nullptr.
+const UpdatableView* viewRead(const QString& select, const UpdatableViews& views);
+
+// Runs `sql` when it adds one column ("ALTER TABLE t ADD c type ..."), as
+// the server adds it: a text column gets the SQLSRV collation, and a NOT NULL
+// column without a default goes only into an empty table (otherwise native
+// 4901). Returns false, running nothing, for any other statement. Throws the
+// provider error on failure.
+bool runAddColumn(sqlite3* db, const QString& sql);
 
 class SqliteEngine : public Engine {
 public:
@@ -65,7 +116,8 @@ public:
     void rollbackTrans() override;
     bool inTransaction() const override;
     QVariant insertRow(const QString& table, const ColumnValues& values) override;
-    void updateRow(const QString& table, const QVariant& key, const ColumnValues& values) override;
+    QVariant updateRow(const QString& table, const QVariant& key,
+                       const ColumnValues& values) override;
     void deleteRow(const QString& table, const QVariant& key) override;
     std::vector<QVariant> readRow(const QString& table, const std::vector<Column>& columns,
                                   const QVariant& key) override;
@@ -95,9 +147,17 @@ private:
     RowSet listTables(const QString& table, const QString& type);
     [[noreturn]] void fail(int rc) const;
     bool runStatement(const QString& original, bool forUpdate, BatchResult& out);
+    // Reads the schema versions once per statement: a change, made here or
+    // by another connection, drops the declared columns and makes the write
+    // checks again, as does a rollback that took the checks away.
+    void syncSchema();
+    // The writable view `table` names, or nullptr for a table.
+    const UpdatableView* viewNamed(const QString& table);
+    // A writable recordset on a view: the view's key columns ride in front.
+    bool readThroughView(const QString& sql, qsizetype at, const UpdatableView& view,
+                         BatchResult& out);
     // Declared columns of a table or view, for the rewriting's date rules.
-    // Cached per connection; the cache goes when the schema version moves
-    // (checked once per statement, so changes made by other connections count).
+    // Cached per connection; the cache goes when the schema moves (syncSchema).
     QList<sqlrewrite::DeclaredColumn> declaredColumns(const QString& table);
 
     sqlite3* db_ = nullptr;
@@ -111,7 +171,10 @@ private:
     int trancount_ = 0;
     QHash<QString, QList<sqlrewrite::DeclaredColumn>> declared_;
     int declaredVersion_ = -1;
-    bool versionChecked_ = false;
+    sqlite3_stmt* versions_ = nullptr; // main and temp schema versions
+    UpdatableViews views_;
+    int checksVersion_ = -1;     // main schema version the checks were made for
+    int checksTempVersion_ = -1; // temp schema version right after making them
 };
 
 // Cuts a batch into statements: at ";" and at line breaks that are followed by

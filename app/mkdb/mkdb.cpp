@@ -7,7 +7,9 @@
 // engine's collation and functions: the schema declares its text columns
 // COLLATE SQLSRV, which the plain sqlite3 shell does not know. The file is
 // built beside the output and renamed over it only when every script ran, so
-// a failed build leaves the previous database as it was.
+// a failed build leaves the previous database as it was. Each script after the
+// first runs under the engine's write checks on the tables the earlier ones
+// made, so data that the server would refuse does not get in.
 
 #include "platform/engine_sqlite.h"
 
@@ -37,7 +39,7 @@ QString run(sqlite3* db, const QByteArray& sql) {
     return message;
 }
 
-QString build(const QString& file, const QStringList& scripts) {
+QString build(const QString& file, const QString& database, const QStringList& scripts) {
     sqlite3* db = nullptr;
     if (sqlite3_open_v2(QFile::encodeName(file).constData(), &db,
                         SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
@@ -53,6 +55,7 @@ QString build(const QString& file, const QStringList& scripts) {
             error = QStringLiteral("cannot read %1: %2").arg(f.fileName(), f.errorString());
             break;
         }
+        ado::installWriteChecks(db, database);
         error = run(db, f.readAll());
         if (!error.isEmpty())
             error = QStringLiteral("%1: %2").arg(f.fileName(), error);
@@ -89,7 +92,7 @@ int main(int argc, char** argv) {
         return fail(QStringLiteral("no folder %1").arg(target.absolutePath()));
     const QString work = target.absoluteFilePath() + QStringLiteral(".new");
     QFile::remove(work);
-    const QString error = build(work, scripts);
+    const QString error = build(work, target.completeBaseName(), scripts);
     if (!error.isEmpty()) {
         QFile::remove(work);
         return fail(error);

@@ -108,3 +108,25 @@ TEST_F(EsquemaTest, CatalogueFailureGoesToSharedErrorBox) {
                                                    "ocurrido el Siguiente Error (-2147467259) "
                                                    "catalogo Respondió : Cancelar")));
 }
+
+TEST_F(EsquemaTest, AddFieldAsTheServerAddsColumns) {
+    // NOT NULL without a default: into an empty table only.
+    d->AddField(QStringLiteral("CLIENTES"), QStringLiteral("ALTA"), QStringLiteral("INT"), false);
+    EXPECT_TRUE(d->ExisteCampoDB(QStringLiteral("CLIENTES"), QStringLiteral("ALTA")));
+    long n = 0;
+    d->EjecutaConsultaSQL(QStringLiteral("INSERT INTO CLIENTES (Codigo) VALUES ('1')"), n);
+    ASSERT_GE(d->gCnn->errors().Count(), 1);
+    EXPECT_EQ(d->gCnn->errors().Item(0).NativeError, ado::nativeNotNull);
+    db->exec(QStringLiteral("INSERT INTO CLIENTES (Codigo, ALTA) VALUES ('1', 2024)"));
+    d->AddField(QStringLiteral("CLIENTES"), QStringLiteral("CUIT"), QStringLiteral("VARCHAR(13)"),
+                false);
+    ASSERT_GE(d->gCnn->errors().Count(), 1);
+    const ado::Error e = d->gCnn->errors().Item(0);
+    EXPECT_EQ(e.NativeError, ado::nativeNotNullColumnAdded);
+    EXPECT_TRUE(e.Description.endsWith(
+        QStringLiteral("Column 'CUIT' cannot be added to non-empty table 'CLIENTES' because it "
+                       "does not satisfy these conditions.")))
+        << e.Description.toStdString();
+    EXPECT_FALSE(d->ExisteCampoDB(QStringLiteral("CLIENTES"), QStringLiteral("CUIT")));
+    EXPECT_TRUE(responder->shown.empty());
+}
