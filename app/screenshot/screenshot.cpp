@@ -9,7 +9,7 @@
 // other box fails the shot. The header is typed key by key (REI account, voucher type, letter),
 // "&Generar" is clicked and the window is saved once the grid holds the lines.
 
-#include "adjustment/frmquarzelo.h"
+#include "adjustment/ui/frmquarzelo.h"
 #include "data/pasos.h"
 #include "lookup/lib_clscons3.h"
 #include "platform/clsutilidades.h"

@@ -1,4 +1,4 @@
-#include "test_ventana_fixture.h"
+#include "ventana_fixture.h"
 
 namespace {
 const QString kPregunta =

@@ -1,4 +1,4 @@
-#include "test_ventana_fixture.h"
+#include "ventana_fixture.h"
 
 namespace {
 
@@ -39,49 +39,7 @@ protected:
         });
         return r;
     }
-
-    // A general entry of December stored by someone else.
-    void otroAsiento(int numero) {
-        db.exec(QStringLiteral("INSERT INTO MV_ASIENTOS (PERIODO, MES_OPERATIVO, \"NUMERO "
-                               "ASIENTO\", FECHA, CUENTA, TIPO_REG) VALUES (2023, 12, %1, "
-                               "'2023-12-15 00:00:00', '5901', '')")
-                    .arg(numero));
-    }
 };
-
-// Someone stores entry 8 of December between the moment the number could have
-// been read and the insert: the save still takes the next free number, the
-// same for all its lines.
-TEST_F(GrabacionTest, ElNumeroSeTomaDentroDeLaTransaccion) {
-    otroAsiento(7);
-    auto w = asiento();
-    w->Lineas.push_back(lineaDe("1201", "0", ""));
-    bool hecho = false;
-    gDatos().cnn()->setFaultInjector([&](const QString& s) -> std::optional<ado::Error> {
-        if (!hecho && s.contains(QStringLiteral("BEGIN TRANSACTION"), Qt::CaseInsensitive)) {
-            hecho = true;
-            otroAsiento(8);
-        }
-        return std::nullopt;
-    });
-    w->GrabaAsiento();
-    gDatos().cnn()->setFaultInjector({});
-    ASSERT_TRUE(hecho);
-    ASSERT_FALSE(w->HayError) << responder->messages().join(u'|').toStdString();
-    const auto filas = db.rows(QStringLiteral(
-        "SELECT \"NUMERO ASIENTO\", MES_OPERATIVO, SECUENCIA FROM MV_ASIENTOS WHERE ESAJUSTE = 1 "
-        "ORDER BY SECUENCIA"));
-    ASSERT_EQ(filas.size(), 3);
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(filas[i][0].toLongLong(), 9);
-        EXPECT_EQ(filas[i][1].toLongLong(), 12);
-        EXPECT_EQ(filas[i][2].toLongLong(), i + 1);
-    }
-    EXPECT_EQ(db.scalar(QStringLiteral("SELECT COUNT(DISTINCT \"NUMERO ASIENTO\") FROM "
-                                       "MV_ASIENTOS WHERE MES_OPERATIVO = 12"))
-                  .toLongLong(),
-              3);
-}
 
 // One refused INSERT: no line is stored, the book keeps its number and the
 // window keeps the entry.
@@ -109,16 +67,6 @@ TEST_F(GrabacionTest, FallaDeUnInsertNoGrabaNada) {
     EXPECT_FALSE(w->CmdGenerar->isEnabled());
     EXPECT_FALSE(w->Paxtor1->estado(Paxtor::EstadoGrabar));
     EXPECT_TRUE(w->Paxtor1->estado(Paxtor::EstadoNuevo));
-}
-
-TEST_F(GrabacionTest, AsientoSinLineasNoSeGraba) {
-    auto w = asiento();
-    w->Lineas = {TipoLineaAjuste(), lineaDe("", "5", "")};
-    w->GrabaAsiento();
-    EXPECT_TRUE(w->HayError);
-    EXPECT_EQ(ultimoMensaje(), QStringLiteral("El asiento no tiene líneas para grabar"));
-    EXPECT_EQ(db.scalar(QStringLiteral("SELECT COUNT(*) FROM MV_ASIENTOS")).toLongLong(), 0);
-    EXPECT_EQ(libroX().toLongLong(), 2);
 }
 
 // A value that cannot be converted stops the save before anything is sent.
@@ -272,14 +220,4 @@ TEST_F(GrabacionTest, ComprobanteTomadoMientrasSeGraba) {
             EXPECT_EQ(libroX().toLongLong(), c.grabado + 1);
         }
     }
-}
-
-TEST_F(GrabacionTest, EjercicioDeUnaFecha) {
-    std::int16_t p = -1;
-    FrmQuarzelo::ObtienePeriodo(QStringLiteral("31/12/2023"), p);
-    EXPECT_EQ(p, 2023);
-    FrmQuarzelo::ObtienePeriodo(QStringLiteral("01/01/2022"), p);
-    EXPECT_EQ(p, 2022);
-    FrmQuarzelo::ObtienePeriodo(QStringLiteral("01/01/2030"), p);
-    EXPECT_EQ(p, 0);
 }

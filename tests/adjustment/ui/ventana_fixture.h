@@ -5,6 +5,7 @@
 
 #include "ajuste_fixture.h"
 
+#include "adjustment/ui/frmquarzelo.h"
 #include "platform/clsformulario.h"
 #include "platform/clsini.h"
 #include "platform/paxtor.h"
@@ -15,20 +16,24 @@
 #include <QPushButton>
 #include <QtTest/QTest>
 
+// A window with the header the generation reads.
+inline std::unique_ptr<FrmQuarzelo> ventana(const QString& desde, const QString& hasta) {
+    auto w = std::make_unique<FrmQuarzelo>();
+    w->Campo(QStringLiteral("PERIODO_DESDE"))->setText(desde);
+    w->Campo(QStringLiteral("PERIODO_HASTA"))->setText(hasta);
+    w->Campo(QStringLiteral("CTA_REI"))->setText(QStringLiteral("5901"));
+    w->Paxtor1->setEstado(Paxtor::EstadoGrabar, false);
+    return w;
+}
+
 class VentanaTest : public AjusteTest {
 protected:
     void SetUp() override {
         ASSERT_NO_FATAL_FAILURE(AjusteTest::SetUp());
         useAppFolder();
         db.exec(QStringLiteral(
-            "INSERT INTO TA_USUARIOS (NOMBRE, UNegocio, Administrador) VALUES ('sa', '0001', 1);"
-            "INSERT INTO TA_COMPROBANTES (CODIGO, SISTEMA, TALONARIO, Descripcion, LETRAS, "
-            "ModificaNumeracion, X_SUC_DEFAULT, X_ULTIMO_NRO, X_NRO_DESDE, X_NRO_HASTA) VALUES "
-            "('AJUS', 'CONTABLE', 1, 'Ajuste por Inflación', 'X', 'FALSO', 1, 2, 1, 9999),"
-            "('FC', 'VENTAS', 1, 'Factura de Venta', 'AB', 'FALSO', 0, 0, 0, 0);"
-            "INSERT INTO V_TA_CPTE (CODIGO, TALONARIO, UNEGOCIO, Sistema, Externo, "
-            "ModificaNumeracion, X_SUC_DEFAULT, X_NRO_DESDE, X_NRO_HASTA, X_ULTIMO_NRO) VALUES "
-            "('AJUS', 1, '0001', 'CONTABLE', 0, 0, 1, 1, 9999, 2)"));
+            "INSERT INTO TA_USUARIOS (NOMBRE, UNegocio, Administrador) VALUES ('sa', '0001', 1)"));
+        comprobantes();
     }
 
     void TearDown() override {
@@ -81,14 +86,5 @@ protected:
 
     QString ultimoMensaje() const {
         return responder->shown.empty() ? QString() : responder->shown.back().prompt;
-    }
-
-    QVariant libroX() const {
-        return db.scalar(
-            QStringLiteral("SELECT X_ULTIMO_NRO FROM V_TA_CPTE WHERE CODIGO = 'AJUS'"));
-    }
-    qlonglong lineasAjuste() const {
-        return db.scalar(QStringLiteral("SELECT COUNT(*) FROM MV_ASIENTOS WHERE ESAJUSTE = 1"))
-            .toLongLong();
     }
 };

@@ -2,7 +2,7 @@
 // edited (focus, key filter, period formatting, accept key, right button) and
 // the validation of each field against its rules.
 
-#include "adjustment/frmquarzelo.h"
+#include "adjustment/ui/frmquarzelo.h"
 
 #include "data/instances.h"
 #include "data/pasos.h"

@@ -1,4 +1,4 @@
-#include "ajuste_fixture.h"
+#include "ventana_fixture.h"
 
 #include <QGroupBox>
 #include <QTableWidget>

@@ -2,7 +2,7 @@
 // cent, a year is not adjusted twice and a year adjusted in parts restates its
 // opening balances once.
 
-#include "test_ventana_fixture.h"
+#include "ventana_fixture.h"
 
 #include <QFile>
 

@@ -2,7 +2,7 @@
 // series and ESRESUMEN) into the header, the lines and the grid, and the
 // search for the summary control row of a subledger and day.
 
-#include "adjustment/frmquarzelo.h"
+#include "adjustment/ui/frmquarzelo.h"
 
 #include "data/instances.h"
 #include "data/pasos.h"

@@ -4,7 +4,7 @@
 // and the command bar. Building the window does not start the run: the
 // start-up sequence is a separate step.
 
-#include "adjustment/generacion.h"
+#include "adjustment/core/generacion.h"
 #include "entries/lbc_asiento.h"
 #include "platform/ado.h"
 #include "platform/paxtor.h"

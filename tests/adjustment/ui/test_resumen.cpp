@@ -1,4 +1,4 @@
-#include "adjustment/frmquarzelo.h"
+#include "adjustment/ui/frmquarzelo.h"
 #include "platform/msgbox.h"
 
 #include <QGroupBox>

@@ -2,7 +2,7 @@
 // process of this same executable that runs the disabled test below, on the
 // database the parent test prepared.
 
-#include "test_ventana_fixture.h"
+#include "ventana_fixture.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>

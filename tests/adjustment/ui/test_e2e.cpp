@@ -2,7 +2,7 @@
 // string, the fiscal year, the header typed key by key, the generation, the
 // concept, GRABAR, and the stored entry checked to the cent.
 
-#include "test_ventana_fixture.h"
+#include "ventana_fixture.h"
 
 #include <cmath>
 
