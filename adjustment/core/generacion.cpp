@@ -733,13 +733,13 @@ void GeneracionAjuste::AcumulaLinea(const QString& Cuenta, vb::Currency Importe,
     auto it = posicion_.constFind(codigo);
     if (it != posicion_.cend()) {
         TipoLineaAjuste& l = lineas_[size_t(*it)];
-        QString& lado = debe ? l.Debe : l.Haber;
-        lado = (ClsUtilidades::TextoAMoneda(lado) + Importe).toString();
+        std::optional<vb::Currency>& lado = debe ? l.Debe : l.Haber;
+        lado = lado.value_or(vb::Currency()) + Importe;
         return;
     }
     TipoLineaAjuste l;
     l.setCuenta(codigo);
-    (debe ? l.Debe : l.Haber) = Importe.toString();
+    (debe ? l.Debe : l.Haber) = Importe;
     l.setDescripcion(fuente_->Descripcion(codigo));
     lineas_.push_back(l);
     posicion_.insert(codigo, int(lineas_.size()) - 1);
@@ -754,14 +754,14 @@ void GeneracionAjuste::AcumulaLinea(LineasAjuste& Lineas, const QString& Cuenta,
     // Element 0 is never a line, so it never takes an amount.
     for (size_t i = 1; i < Lineas.size(); ++i) {
         if (Recorta(Lineas[i].Cuenta) == codigo) {
-            QString& lado = debe ? Lineas[i].Debe : Lineas[i].Haber;
-            lado = (ClsUtilidades::TextoAMoneda(lado) + Importe).toString();
+            std::optional<vb::Currency>& lado = debe ? Lineas[i].Debe : Lineas[i].Haber;
+            lado = lado.value_or(vb::Currency()) + Importe;
             return;
         }
     }
     TipoLineaAjuste l;
     l.setCuenta(codigo);
-    (debe ? l.Debe : l.Haber) = Importe.toString();
+    (debe ? l.Debe : l.Haber) = Importe;
     l.setDescripcion(gDatos()
                          .DatosTabla(QStringLiteral("MA_CUENTAS"), codigo,
                                      QStringLiteral("DESCRIPCION"), QStringLiteral("CODIGO"), 8)
@@ -771,20 +771,18 @@ void GeneracionAjuste::AcumulaLinea(LineasAjuste& Lineas, const QString& Cuenta,
 
 void GeneracionAjuste::NetoLineas(LineasAjuste& Lineas) {
     for (TipoLineaAjuste& l : Lineas) {
-        const bool debe = !Recorta(l.Debe).isEmpty(), haber = !Recorta(l.Haber).isEmpty();
-        if (debe && haber) {
-            const vb::Currency neto =
-                ClsUtilidades::TextoAMoneda(l.Debe) - ClsUtilidades::TextoAMoneda(l.Haber);
+        if (l.Debe && l.Haber) {
+            const vb::Currency neto = *l.Debe - *l.Haber;
             if (neto < vb::Currency()) {
-                l.Debe.clear();
-                l.Haber = Centavos(-neto).toString();
+                l.Debe.reset();
+                l.Haber = Centavos(-neto);
             } else {
-                l.Debe = Centavos(neto).toString();
-                l.Haber.clear();
+                l.Debe = Centavos(neto);
+                l.Haber.reset();
             }
-        } else if (debe || haber) {
-            QString& lado = debe ? l.Debe : l.Haber;
-            lado = Centavos(ClsUtilidades::TextoAMoneda(lado)).toString();
+        } else if (l.Debe || l.Haber) {
+            std::optional<vb::Currency>& lado = l.Debe ? l.Debe : l.Haber;
+            lado = Centavos(*lado);
         }
     }
 }
@@ -804,8 +802,8 @@ void GeneracionAjuste::Totales(const LineasAjuste& Lineas, vb::Currency& Debe,
                                vb::Currency& Haber) {
     Debe = Haber = vb::Currency();
     for (const TipoLineaAjuste& l : Lineas) {
-        Debe += ClsUtilidades::TextoAMoneda(l.Debe);
-        Haber += ClsUtilidades::TextoAMoneda(l.Haber);
+        Debe += l.Debe.value_or(vb::Currency());
+        Haber += l.Haber.value_or(vb::Currency());
     }
 }
 

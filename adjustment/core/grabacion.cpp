@@ -106,14 +106,6 @@ private:
     QString primera_;
 };
 
-// An amount of a line as money; a text that holds no number cannot be stored.
-vb::Currency Importe(const QString& texto) {
-    const QString t = Recorta(texto);
-    if (!t.isEmpty() && !ClsUtilidades::EsNumero(t))
-        throw FallaConversion(QStringLiteral("MV_ASIENTOS"), QStringLiteral("IMPORTE"));
-    return ClsUtilidades::TextoAMoneda(t);
-}
-
 QString MensajeConversion(const QString& tag, const QString& columna) {
     const QString dos = vb::vbCrLf + vb::vbCrLf;
     return QStringLiteral("Verifique las siguientes opciones: ") + dos +
@@ -192,8 +184,8 @@ bool GrabacionAjuste::Graba(const CabeceraAjuste& Cabecera, const LineasAjuste& 
             const TipoLineaAjuste& l = Lineas[i];
             if (!LineaParticipa(l))
                 continue;
-            const vb::Currency debe = Importe(l.Debe);
-            const vb::Currency haber = Importe(l.Haber);
+            const vb::Currency debe = l.Debe.value_or(vb::Currency());
+            const vb::Currency haber = l.Haber.value_or(vb::Currency());
             const bool esDebe = debe != vb::Currency();
             QString vence;
             const QString venceTexto = Recorta(l.Vencimiento);

@@ -34,10 +34,12 @@ int MesDe(const QString& numero) {
     return mes >= 1 && mes <= 12 ? int(mes) : 0;
 }
 
-// An amount as the stored lines show it; "0.0" when the column holds none.
-QString Importe(const QVariant& importe) {
-    return vb::IsNumeric(importe) ? vb::Format(importe, QStringLiteral("#########.00"))
-                                  : QStringLiteral("0.0");
+// An amount as the stored lines show it, to the cent; zero when the column
+// holds no number.
+vb::Currency Importe(const QVariant& importe) {
+    if (!vb::IsNumeric(importe))
+        return vb::Currency();
+    return ClsUtilidades::TextoAMoneda(vb::Format(importe, QStringLiteral("#########.00")));
 }
 
 } // namespace

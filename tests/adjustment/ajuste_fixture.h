@@ -4,6 +4,8 @@
 // journal-entry lines and voucher books for the inflation adjustment.
 
 #include "adjustment/core/generacion.h"
+#include "lineas.h"
+
 #include "common/db_fixture.h"
 #include "common/tempdb.h"
 #include "data/instances.h"

@@ -24,8 +24,8 @@ TEST_F(AjusteTest, RangoQueCruzaElAnio) {
         EXPECT_EQ(r.fin, Fin::Completa);
         const auto* a = linea(r.Lineas, QStringLiteral("1101"));
         ASSERT_NE(a, nullptr);
-        EXPECT_EQ(a->Debe, QStringLiteral("100")); // 10 + 20 + 30 + 40
-        EXPECT_EQ(linea(r.Lineas, QStringLiteral("5901"))->Haber, QStringLiteral("100"));
+        EXPECT_EQ(a->Debe, importe("100")); // 10 + 20 + 30 + 40
+        EXPECT_EQ(linea(r.Lineas, QStringLiteral("5901"))->Haber, importe("100"));
     }
     EXPECT_EQ(GeneracionAjuste::UltimoDiaMes(QStringLiteral("02"), QStringLiteral("2023")), 28);
     EXPECT_EQ(GeneracionAjuste::UltimoDiaMes(QStringLiteral("13"), QStringLiteral("2023")), 0);
@@ -43,7 +43,7 @@ TEST_F(AjusteTest, CuentaDeDepreciacionSeSalta) {
         const auto r = genera(QStringLiteral("01/2023"), QStringLiteral("01/2023"), false, l);
         EXPECT_EQ(linea(r.Lineas, QStringLiteral("1301")), nullptr);
         ASSERT_NE(linea(r.Lineas, QStringLiteral("1101")), nullptr);
-        EXPECT_EQ(linea(r.Lineas, QStringLiteral("1101"))->Debe, QStringLiteral("50"));
+        EXPECT_EQ(linea(r.Lineas, QStringLiteral("1101"))->Debe, importe("50"));
     }
 }
 
@@ -65,9 +65,9 @@ TEST_F(AjusteTest, ProformaExcluidaEIncluida) {
 
     for (Lectura l : {Lectura::PorCuenta, Lectura::Agrupada}) {
         EXPECT_EQ(linea(genera("01/2023", "01/2023", false, l).Lineas, "1101")->Debe,
-                  QStringLiteral("10"));
+                  importe("10"));
         EXPECT_EQ(linea(genera("01/2023", "01/2023", true, l).Lineas, "1101")->Debe,
-                  QStringLiteral("518")); // 500 + 18
+                  importe("518")); // 500 + 18
     }
 }
 
@@ -92,9 +92,9 @@ TEST_F(AjusteTest, AperturaReexpresadaConElCierreAnterior) {
             EXPECT_EQ(r.fin, Fin::Completa);
             const auto* a = linea(r.Lineas, QStringLiteral("2101"));
             ASSERT_NE(a, nullptr);
-            EXPECT_EQ(a->Haber, QStringLiteral("500"));
-            EXPECT_TRUE(a->Debe.isEmpty());
-            EXPECT_EQ(linea(r.Lineas, QStringLiteral("5901"))->Debe, QStringLiteral("500"));
+            EXPECT_EQ(a->Haber, importe("500"));
+            EXPECT_EQ(a->Debe, std::nullopt);
+            EXPECT_EQ(linea(r.Lineas, QStringLiteral("5901"))->Debe, importe("500"));
         }
     };
     comprueba();
@@ -115,9 +115,9 @@ TEST_F(AjusteTest, DiferenciaNegativaVaAlHaber) {
     const auto* a = linea(r.Lineas, QStringLiteral("1101"));
     ASSERT_NE(a, nullptr);
     // January -40 on credit, February +10 on debit: one line, netted.
-    EXPECT_EQ(a->Haber, QStringLiteral("30"));
-    EXPECT_TRUE(a->Debe.isEmpty());
-    EXPECT_EQ(linea(r.Lineas, QStringLiteral("5901"))->Debe, QStringLiteral("30"));
+    EXPECT_EQ(a->Haber, importe("30"));
+    EXPECT_EQ(a->Debe, std::nullopt);
+    EXPECT_EQ(linea(r.Lineas, QStringLiteral("5901"))->Debe, importe("30"));
 }
 
 TEST_F(AjusteTest, FallaDeLaGeneracion) {
@@ -137,7 +137,7 @@ TEST_F(AjusteTest, DiferenciaMasAllaDelSegundoDecimal) {
     mov({QStringLiteral("1101"), QStringLiteral("2023-01-10"), QStringLiteral("D"), 100});
     const auto r = genera(QStringLiteral("01/2023"), QStringLiteral("01/2023"));
     // 0.004 is stored as it is shown: no cent.
-    EXPECT_EQ(linea(r.Lineas, QStringLiteral("1101"))->Debe, QStringLiteral("0"));
+    EXPECT_EQ(linea(r.Lineas, QStringLiteral("1101"))->Debe, importe("0"));
     EXPECT_EQ(linea(r.Lineas, QStringLiteral("5901")), nullptr);
 }
 
@@ -162,10 +162,10 @@ TEST_F(AjusteTest, FaltaElIndiceDelTercerMesDetieneLaCorrida) {
     EXPECT_EQ(r.fin, Fin::FaltaIndice);
     EXPECT_FALSE(r.Grabable());
     EXPECT_EQ(r.Mensaje, esperado);
-    EXPECT_EQ(linea(r.Lineas, QStringLiteral("1100"))->Debe, QStringLiteral("40"));
-    EXPECT_EQ(linea(r.Lineas, QStringLiteral("1101"))->Debe, QStringLiteral("20"));
+    EXPECT_EQ(linea(r.Lineas, QStringLiteral("1100"))->Debe, importe("40"));
+    EXPECT_EQ(linea(r.Lineas, QStringLiteral("1101"))->Debe, importe("20"));
     EXPECT_EQ(linea(r.Lineas, QStringLiteral("1102")), nullptr);
-    EXPECT_EQ(linea(r.Lineas, QStringLiteral("5901"))->Haber, QStringLiteral("60"));
+    EXPECT_EQ(linea(r.Lineas, QStringLiteral("5901"))->Haber, importe("60"));
 }
 
 // The operator presses the banner's Cancel while the second account runs:
@@ -197,8 +197,38 @@ TEST_F(AjusteTest, CancelarElProcesoSinVentana) {
         EXPECT_EQ(responder->messages(),
                   QStringList{QStringLiteral("¿Realmente desea Cancelar el Proceso?")});
         EXPECT_EQ(r.fin, cancela ? Fin::Cancelada : Fin::Completa);
-        EXPECT_EQ(linea(r.Lineas, QStringLiteral("1101"))->Debe, QStringLiteral("10"));
+        EXPECT_EQ(linea(r.Lineas, QStringLiteral("1101"))->Debe, importe("10"));
         EXPECT_EQ(linea(r.Lineas, QStringLiteral("1102")) != nullptr, !cancela);
         EXPECT_EQ(CNStuffContable::gCartel().ventana(), nullptr);
+    }
+}
+
+// The netting leaves one side per line, to the cent, and keeps a side that
+// received a zero apart from one that received nothing.
+TEST(LineasAjuste, NetoLineasSoloLadosConImporte) {
+    const struct {
+        const char* debe;
+        const char* haber;
+        const char* netoDebe;
+        const char* netoHaber;
+    } casos[] = {
+        {"", "", "", ""},
+        {"0", "", "0", ""},
+        {"", "0,004", "", "0"},
+        {"10,005", "3", "7,01", ""},
+        {"3", "10,005", "", "7,01"},
+        {"5", "5", "0", ""},
+        {"-0,005", "", "-0,01", ""},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(std::string(c.debe) + " / " + c.haber);
+        LineasAjuste lineas(2);
+        lineas[1].setCuenta(QStringLiteral("1101"));
+        lineas[1].Debe = importe(c.debe);
+        lineas[1].Haber = importe(c.haber);
+        GeneracionAjuste::NetoLineas(lineas);
+        EXPECT_EQ(lineas[1].Debe, importe(c.netoDebe));
+        EXPECT_EQ(lineas[1].Haber, importe(c.netoHaber));
+        EXPECT_EQ(lineas[0].Debe, std::nullopt);
     }
 }

@@ -11,8 +11,8 @@ namespace {
 TipoLineaAjuste lineaDe(const char* cuenta, const char* debe, const char* haber) {
     TipoLineaAjuste l;
     l.setCuenta(QLatin1String(cuenta));
-    l.Debe = QLatin1String(debe);
-    l.Haber = QLatin1String(haber);
+    l.Debe = importe(debe);
+    l.Haber = importe(haber);
     return l;
 }
 

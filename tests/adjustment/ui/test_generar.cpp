@@ -37,10 +37,10 @@ TEST_F(AjusteTest, EjemploDelBotonGenerar) {
     EXPECT_EQ(w->FinGeneracion, Fin::Completa);
     ASSERT_EQ(w->Lineas.size(), 3u);
     EXPECT_EQ(w->Lineas[1].Cuenta, QStringLiteral("1101").leftJustified(15));
-    EXPECT_EQ(w->Lineas[1].Debe, QStringLiteral("40"));
-    EXPECT_TRUE(w->Lineas[1].Haber.isEmpty());
+    EXPECT_EQ(w->Lineas[1].Debe, importe("40"));
+    EXPECT_EQ(w->Lineas[1].Haber, std::nullopt);
     EXPECT_EQ(w->Lineas[2].Cuenta.trimmed(), QStringLiteral("5901"));
-    EXPECT_EQ(w->Lineas[2].Haber, QStringLiteral("40"));
+    EXPECT_EQ(w->Lineas[2].Haber, importe("40"));
 
     EXPECT_EQ(w->txtTotal[0]->text(), QStringLiteral("40,00"));
     EXPECT_EQ(w->txtTotal[1]->text(), QStringLiteral("40,00"));
@@ -79,10 +79,10 @@ TEST_F(AjusteTest, FaltaElIndiceDelTercerMes) {
                                             "3/2023\r\nEl asiento no puede grabarse.");
     EXPECT_EQ(responder->messages(), QStringList{esperado});
     EXPECT_EQ(w->FinGeneracion, Fin::FaltaIndice);
-    EXPECT_EQ(linea(w->Lineas, QStringLiteral("1100"))->Debe, QStringLiteral("40"));
-    EXPECT_EQ(linea(w->Lineas, QStringLiteral("1101"))->Debe, QStringLiteral("20"));
+    EXPECT_EQ(linea(w->Lineas, QStringLiteral("1100"))->Debe, importe("40"));
+    EXPECT_EQ(linea(w->Lineas, QStringLiteral("1101"))->Debe, importe("20"));
     EXPECT_EQ(linea(w->Lineas, QStringLiteral("1102")), nullptr);
-    EXPECT_EQ(linea(w->Lineas, QStringLiteral("5901"))->Haber, QStringLiteral("60"));
+    EXPECT_EQ(linea(w->Lineas, QStringLiteral("5901"))->Haber, importe("60"));
     EXPECT_FALSE(w->Paxtor1->estado(Paxtor::EstadoGrabar));
     EXPECT_TRUE(w->Paxtor1->estado(Paxtor::EstadoCancelar));
     EXPECT_EQ(celda(*w, 3, 1), QStringLiteral("5901"));
@@ -115,7 +115,7 @@ TEST_F(AjusteTest, CancelarElProceso) {
     EXPECT_EQ(responder->messages(),
               QStringList{QStringLiteral("¿Realmente desea Cancelar el Proceso?")});
     EXPECT_EQ(w->FinGeneracion, Fin::Cancelada);
-    EXPECT_EQ(linea(w->Lineas, QStringLiteral("1101"))->Debe, QStringLiteral("10"));
+    EXPECT_EQ(linea(w->Lineas, QStringLiteral("1101"))->Debe, importe("10"));
     EXPECT_EQ(linea(w->Lineas, QStringLiteral("1102")), nullptr);
     EXPECT_FALSE(w->Paxtor1->estado(Paxtor::EstadoGrabar));
     EXPECT_EQ(CNStuffContable::gCartel().ventana(), nullptr);
@@ -134,8 +134,8 @@ TEST_F(AjusteTest, CuentaReiAjustable) {
     w->CmdGenerar_Click();
     const auto* rei = linea(w->Lineas, QStringLiteral("5901"));
     ASSERT_NE(rei, nullptr);
-    EXPECT_TRUE(rei->Debe.isEmpty());
-    EXPECT_EQ(rei->Haber, QStringLiteral("50"));
+    EXPECT_EQ(rei->Debe, std::nullopt);
+    EXPECT_EQ(rei->Haber, importe("50"));
     EXPECT_EQ(w->txtTotal[0]->text(), QStringLiteral("50,00"));
     EXPECT_EQ(w->txtTotal[1]->text(), QStringLiteral("50,00"));
     EXPECT_TRUE(w->Paxtor1->estado(Paxtor::EstadoGrabar));

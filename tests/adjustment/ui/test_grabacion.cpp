@@ -5,8 +5,8 @@ namespace {
 TipoLineaAjuste lineaDe(const char* cuenta, const char* debe, const char* haber) {
     TipoLineaAjuste l;
     l.setCuenta(QLatin1String(cuenta));
-    l.Debe = QLatin1String(debe);
-    l.Haber = QLatin1String(haber);
+    l.Debe = importe(debe);
+    l.Haber = importe(haber);
     return l;
 }
 
@@ -72,13 +72,14 @@ TEST_F(GrabacionTest, FallaDeUnInsertNoGrabaNada) {
 // A value that cannot be converted stops the save before anything is sent.
 TEST_F(GrabacionTest, FallaDeConversionAbortaLaGrabacion) {
     auto w = asiento();
-    w->Lineas[2].Haber = QStringLiteral("9O,74"); // a letter O
+    w->Lineas[2].Vencimiento = QStringLiteral("31/02/2023");
     w->GrabaAsiento();
     EXPECT_TRUE(w->HayError);
     ASSERT_FALSE(responder->shown.empty());
     EXPECT_EQ(responder->shown.back().title, QStringLiteral("Error en conversion de datos"));
     EXPECT_TRUE(ultimoMensaje().startsWith(
         QStringLiteral("Verifique las siguientes opciones: \r\n\r\n1) Ha ingresado letras")));
+    EXPECT_TRUE(ultimoMensaje().endsWith(QStringLiteral("En el campo: MV_ASIENTOS/VENCIMIENTO")));
     EXPECT_EQ(lineasAjuste(), 0);
 
     w = asiento();

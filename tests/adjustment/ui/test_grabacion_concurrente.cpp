@@ -49,9 +49,9 @@ TEST_F(GrabacionConcurrente, DISABLED_Usuario) {
 
     TipoLineaAjuste debe, haber;
     debe.setCuenta(QStringLiteral("1101"));
-    debe.Debe = QStringLiteral("10");
+    debe.Debe = importe("10");
     haber.setCuenta(QStringLiteral("5901"));
-    haber.Haber = QStringLiteral("10");
+    haber.Haber = importe("10");
     for (int i = 0; i < destino[2].toInt(); ++i) {
         responder = std::make_shared<vb::ScriptedResponder>();
         vb::setDialogResponder(responder);

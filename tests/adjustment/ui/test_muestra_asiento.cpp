@@ -3,6 +3,15 @@
 #include <QGroupBox>
 #include <QTableWidget>
 
+namespace {
+
+// A side as the stored lines show it.
+QString monto(const std::optional<vb::Currency>& lado) {
+    return lado ? vb::Format(vb::fromCurrency(*lado), QStringLiteral("#########.00")) : QString();
+}
+
+} // namespace
+
 // Showing summary entries (a view adds the header fields bound to ID and
 // FECHA_HASTA): number, header, lock, BORRAR, grid, lines and messages after
 // each typed number. Then the control-row search: annulled rows never count,
@@ -22,9 +31,10 @@ TEST_F(AjusteTest, LecturaDeAsientoResumen) {
         "2023, '2023-03-01', '2023-03-31 00:00:00', 0), (5, 'VTAS', 2023, '2023-04-01', "
         "'2023-04-30', 0), (2, 'VTAS', 2023, '2023-05-01', '2023-05-31', 1), (3, ' COMP ', 2022, "
         "'2022-07-01', '2022-07-31', 0), (4, 'O''H', 2023, '2023-01-01', '2023-01-31', 0)"));
+    // An amount that is no number (NULL) reads as a zero on its side.
     const QString marzo = QStringLiteral(
         "5;03-0000005;31/03/2023;250,50;0;1;1101;||||;1101|Caja|250,50||20/03/2023;4101|Ventas||"
-        "250,50|20/03/2023;1101|Caja|0.0||20/03/2023;||||");
+        "250,50|20/03/2023;1101|Caja|,00||20/03/2023;||||");
     const std::pair<const char*, QString> casos[] = {
         {"03-0000005", marzo},
         {"5", marzo},
@@ -56,8 +66,8 @@ TEST_F(AjusteTest, LecturaDeAsientoResumen) {
           << QString::number(w.Paxtor1->estado(Paxtor::EstadoBorrar))
           << (w.FgResumen->item(1, 1) ? w.FgResumen->item(1, 1)->text() : "-");
         for (const TipoLineaAjuste& l : w.Lineas)
-            s << l.Cuenta.trimmed() + u'|' + l.Descripcion.trimmed() + u'|' + l.Debe + u'|' +
-                     l.Haber + u'|' + l.Vencimiento;
+            s << l.Cuenta.trimmed() + u'|' + l.Descripcion.trimmed() + u'|' + monto(l.Debe) + u'|' +
+                     monto(l.Haber) + u'|' + l.Vencimiento;
         for (const auto& m : responder->shown)
             s << m.prompt;
         EXPECT_EQ(s.join(u';'), esperado) << id;
