@@ -165,6 +165,14 @@ void FrmQuarzelo::ArmaControles() {
     raiz->addLayout(pie);
 }
 
+QLineEdit* FrmQuarzelo::addHeaderField(const QString& DataField) {
+    auto* t = new QLineEdit(FrmCabecera);
+    t->setObjectName(QStringLiteral("txtFields"));
+    t->setProperty("DataField", DataField);
+    txtFields.push_back(t);
+    return t;
+}
+
 QLineEdit* FrmQuarzelo::Campo(const QString& columna) const {
     const int i = ClsFormulario::IndiceControl(columna, txtFields);
     return i < 0 ? nullptr : txtFields[size_t(i)];

@@ -104,8 +104,8 @@ void FrmQuarzelo::ValidaTotales(bool& Ok) {
     for (int i = 0; i < int(txtFields.size()); ++i) {
         if (!Habilitado(txtFields[size_t(i)]))
             continue;
-        ValidaCampo(i);
-        if (HayError) {
+        if (!ValidaCampo(i)) {
+            HayError = true;
             Ok = false;
             return;
         }

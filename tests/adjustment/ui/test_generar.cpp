@@ -11,13 +11,6 @@
 using Fin = GeneracionAjuste::Fin;
 using Lectura = GeneracionAjuste::Lectura;
 
-namespace {
-QString celda(const FrmQuarzelo& w, int fila, int columna) {
-    auto* item = w.FgResumen->item(fila, columna);
-    return item ? item->text() : QString();
-}
-} // namespace
-
 // January: debits 300, credits 100, coefficient 1.20: 240 - 200 = 40 on the
 // debit side; February has no movements; the REI account balances on credit.
 TEST_F(AjusteTest, EjemploDelBotonGenerar) {
@@ -30,31 +23,32 @@ TEST_F(AjusteTest, EjemploDelBotonGenerar) {
     mov({QStringLiteral("1101"), QStringLiteral("2023-01-20"), QStringLiteral("H"), 100});
 
     auto w = ventana(QStringLiteral("01/2023"), QStringLiteral("02/2023"));
-    w->Modificado = true;
+    ASSERT_TRUE(valida(*w, "CTA_REI", QStringLiteral("5901")));
+    ASSERT_TRUE(w->modificado());
     w->CmdGenerar_Click();
 
     EXPECT_TRUE(responder->shown.empty()) << responder->messages().join(u'|').toStdString();
-    EXPECT_EQ(w->FinGeneracion, Fin::Completa);
-    ASSERT_EQ(w->Lineas.size(), 3u);
-    EXPECT_EQ(w->Lineas[1].Cuenta, QStringLiteral("1101").leftJustified(15));
-    EXPECT_EQ(w->Lineas[1].Debe, importe("40"));
-    EXPECT_EQ(w->Lineas[1].Haber, std::nullopt);
-    EXPECT_EQ(w->Lineas[2].Cuenta.trimmed(), QStringLiteral("5901"));
-    EXPECT_EQ(w->Lineas[2].Haber, importe("40"));
+    EXPECT_EQ(w->finGeneracion(), Fin::Completa);
+    ASSERT_EQ(w->lineas().size(), 3u);
+    EXPECT_EQ(w->lineas()[1].Cuenta, QStringLiteral("1101").leftJustified(15));
+    EXPECT_EQ(w->lineas()[1].Debe, importe("40"));
+    EXPECT_EQ(w->lineas()[1].Haber, std::nullopt);
+    EXPECT_EQ(w->lineas()[2].Cuenta.trimmed(), QStringLiteral("5901"));
+    EXPECT_EQ(w->lineas()[2].Haber, importe("40"));
 
-    EXPECT_EQ(w->txtTotal[0]->text(), QStringLiteral("40,00"));
-    EXPECT_EQ(w->txtTotal[1]->text(), QStringLiteral("40,00"));
-    EXPECT_EQ(w->Campo(QStringLiteral("CABIMPORTE"))->text(), QStringLiteral("40,00"));
+    EXPECT_EQ(total(*w, 0)->text(), QStringLiteral("40,00"));
+    EXPECT_EQ(total(*w, 1)->text(), QStringLiteral("40,00"));
+    EXPECT_EQ(campo(*w, "CABIMPORTE")->text(), QStringLiteral("40,00"));
     EXPECT_EQ(QStringList({celda(*w, 1, 0), celda(*w, 1, 1), celda(*w, 1, 2), celda(*w, 1, 3),
                            celda(*w, 1, 4)}),
               QStringList({"1", "1101", "Caja", "40,00", ""}));
     EXPECT_EQ(QStringList({celda(*w, 2, 1), celda(*w, 2, 2), celda(*w, 2, 3), celda(*w, 2, 4)}),
               QStringList({"5901", "R.E.I.", "", "40,00"}));
 
-    EXPECT_TRUE(w->Paxtor1->estado(Paxtor::EstadoGrabar));
-    EXPECT_FALSE(w->CmdGenerar->isEnabled());
-    EXPECT_TRUE(w->Campo(QStringLiteral("DETALLE"))->isEnabled());
-    EXPECT_FALSE(w->Modificado);
+    EXPECT_TRUE(paxtor(*w)->estado(Paxtor::EstadoGrabar));
+    EXPECT_FALSE(generar(*w)->isEnabled());
+    EXPECT_TRUE(campo(*w, "DETALLE")->isEnabled());
+    EXPECT_FALSE(w->modificado());
     EXPECT_EQ(CNStuffContable::gCartel().ventana(), nullptr); // banner closed
 }
 
@@ -78,13 +72,13 @@ TEST_F(AjusteTest, FaltaElIndiceDelTercerMes) {
     const QString esperado = QStringLiteral("No Existe el Indice para la Cuenta 1101 Periodo: "
                                             "3/2023\r\nEl asiento no puede grabarse.");
     EXPECT_EQ(responder->messages(), QStringList{esperado});
-    EXPECT_EQ(w->FinGeneracion, Fin::FaltaIndice);
-    EXPECT_EQ(linea(w->Lineas, QStringLiteral("1100"))->Debe, importe("40"));
-    EXPECT_EQ(linea(w->Lineas, QStringLiteral("1101"))->Debe, importe("20"));
-    EXPECT_EQ(linea(w->Lineas, QStringLiteral("1102")), nullptr);
-    EXPECT_EQ(linea(w->Lineas, QStringLiteral("5901"))->Haber, importe("60"));
-    EXPECT_FALSE(w->Paxtor1->estado(Paxtor::EstadoGrabar));
-    EXPECT_TRUE(w->Paxtor1->estado(Paxtor::EstadoCancelar));
+    EXPECT_EQ(w->finGeneracion(), Fin::FaltaIndice);
+    EXPECT_EQ(linea(w->lineas(), QStringLiteral("1100"))->Debe, importe("40"));
+    EXPECT_EQ(linea(w->lineas(), QStringLiteral("1101"))->Debe, importe("20"));
+    EXPECT_EQ(linea(w->lineas(), QStringLiteral("1102")), nullptr);
+    EXPECT_EQ(linea(w->lineas(), QStringLiteral("5901"))->Haber, importe("60"));
+    EXPECT_FALSE(paxtor(*w)->estado(Paxtor::EstadoGrabar));
+    EXPECT_TRUE(paxtor(*w)->estado(Paxtor::EstadoCancelar));
     EXPECT_EQ(celda(*w, 3, 1), QStringLiteral("5901"));
 }
 
@@ -110,14 +104,14 @@ TEST_F(AjusteTest, CancelarElProceso) {
     responder->shown.clear();
     responder->answerMsg(vb::vbYes);
     auto w = ventana(QStringLiteral("01/2023"), QStringLiteral("01/2023"));
-    w->LecturaGeneracion = Lectura::PorCuenta;
+    w->setLecturaGeneracion(Lectura::PorCuenta);
     w->CmdGenerar_Click();
     EXPECT_EQ(responder->messages(),
               QStringList{QStringLiteral("¿Realmente desea Cancelar el Proceso?")});
-    EXPECT_EQ(w->FinGeneracion, Fin::Cancelada);
-    EXPECT_EQ(linea(w->Lineas, QStringLiteral("1101"))->Debe, importe("10"));
-    EXPECT_EQ(linea(w->Lineas, QStringLiteral("1102")), nullptr);
-    EXPECT_FALSE(w->Paxtor1->estado(Paxtor::EstadoGrabar));
+    EXPECT_EQ(w->finGeneracion(), Fin::Cancelada);
+    EXPECT_EQ(linea(w->lineas(), QStringLiteral("1101"))->Debe, importe("10"));
+    EXPECT_EQ(linea(w->lineas(), QStringLiteral("1102")), nullptr);
+    EXPECT_FALSE(paxtor(*w)->estado(Paxtor::EstadoGrabar));
     EXPECT_EQ(CNStuffContable::gCartel().ventana(), nullptr);
 }
 
@@ -132,26 +126,27 @@ TEST_F(AjusteTest, CuentaReiAjustable) {
 
     auto w = ventana(QStringLiteral("01/2023"), QStringLiteral("01/2023"));
     w->CmdGenerar_Click();
-    const auto* rei = linea(w->Lineas, QStringLiteral("5901"));
+    const auto* rei = linea(w->lineas(), QStringLiteral("5901"));
     ASSERT_NE(rei, nullptr);
     EXPECT_EQ(rei->Debe, std::nullopt);
     EXPECT_EQ(rei->Haber, importe("50"));
-    EXPECT_EQ(w->txtTotal[0]->text(), QStringLiteral("50,00"));
-    EXPECT_EQ(w->txtTotal[1]->text(), QStringLiteral("50,00"));
-    EXPECT_TRUE(w->Paxtor1->estado(Paxtor::EstadoGrabar));
+    EXPECT_EQ(total(*w, 0)->text(), QStringLiteral("50,00"));
+    EXPECT_EQ(total(*w, 1)->text(), QStringLiteral("50,00"));
+    EXPECT_TRUE(paxtor(*w)->estado(Paxtor::EstadoGrabar));
 }
 
 TEST_F(AjusteTest, SinMovimientos) {
     cuenta(QStringLiteral("1101"), QStringLiteral("Caja"), 1);
     auto w = ventana(QStringLiteral("01/2023"), QStringLiteral("12/2023"));
-    w->CtaReiValidada = true;
+    ASSERT_TRUE(valida(*w, "CTA_REI", QStringLiteral("5901")));
+    ASSERT_TRUE(w->ctaReiValidada());
     w->CmdGenerar_Click();
-    EXPECT_EQ(w->Lineas.size(), 1u);
-    EXPECT_EQ(w->txtTotal[0]->text(), QStringLiteral(",00"));
+    EXPECT_EQ(w->lineas().size(), 1u);
+    EXPECT_EQ(total(*w, 0)->text(), QStringLiteral(",00"));
     EXPECT_EQ(responder->messages(),
               QStringList{QStringLiteral("No hay movimientos para generar el Asiento de Ajuste , "
                                          "con los datos proporcionados")});
     EXPECT_EQ(responder->shown[0].title, QStringLiteral("Aviso al operador"));
-    EXPECT_FALSE(w->CtaReiValidada);
-    EXPECT_TRUE(w->CmdGenerar->isEnabled());
+    EXPECT_FALSE(w->ctaReiValidada());
+    EXPECT_TRUE(generar(*w)->isEnabled());
 }

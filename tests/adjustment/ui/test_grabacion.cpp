@@ -18,15 +18,15 @@ protected:
     // holds them before the save.
     std::unique_ptr<FrmQuarzelo> asiento(const QString& detalle = QStringLiteral("Ajuste")) {
         auto w = nueva();
-        w->Campo(QStringLiteral("CTA_REI"))->setText(QStringLiteral("5901"));
-        w->Campo(QStringLiteral("TC"))->setText(QStringLiteral("AJUS"));
-        w->Campo(QStringLiteral("SUCURSAL"))->setText(QStringLiteral("0001"));
-        w->Campo(QStringLiteral("NUMERO"))->setText(QStringLiteral("00000002"));
-        w->Campo(QStringLiteral("LETRA"))->setText(QStringLiteral("X"));
-        w->Campo(QStringLiteral("DETALLE"))->setText(detalle);
-        w->Campo(QStringLiteral("CABIMPORTE"))->setText(QStringLiteral("90,74"));
-        w->Lineas = {TipoLineaAjuste(), lineaDe("1101", "90,7402", ""),
-                     lineaDe("5901", "", "90,74")};
+        campo(*w, "CTA_REI")->setText(QStringLiteral("5901"));
+        campo(*w, "TC")->setText(QStringLiteral("AJUS"));
+        campo(*w, "SUCURSAL")->setText(QStringLiteral("0001"));
+        campo(*w, "NUMERO")->setText(QStringLiteral("00000002"));
+        campo(*w, "LETRA")->setText(QStringLiteral("X"));
+        campo(*w, "DETALLE")->setText(detalle);
+        campo(*w, "CABIMPORTE")->setText(QStringLiteral("90,74"));
+        w->setLineas(
+            {TipoLineaAjuste(), lineaDe("1101", "90,7402", ""), lineaDe("5901", "", "90,74")});
         return w;
     }
 
@@ -45,7 +45,7 @@ protected:
 // window keeps the entry.
 TEST_F(GrabacionTest, FallaDeUnInsertNoGrabaNada) {
     auto w = asiento();
-    w->Paxtor1->setEstado(Paxtor::EstadoGrabar, true);
+    paxtor(*w)->setEstado(Paxtor::EstadoGrabar, true);
     int inserts = 0;
     gDatos().cnn()->setFaultInjector([&](const QString& s) -> std::optional<ado::Error> {
         if (s.contains(QStringLiteral("INSERT INTO MV_ASIENTOS"), Qt::CaseInsensitive) &&
@@ -56,25 +56,25 @@ TEST_F(GrabacionTest, FallaDeUnInsertNoGrabaNada) {
     w->Paxtor1_ButtonClick(QStringLiteral("GRABAR"));
     gDatos().cnn()->setFaultInjector({});
     EXPECT_EQ(inserts, 2);
-    EXPECT_TRUE(w->HayError);
+    EXPECT_TRUE(w->hayError());
     EXPECT_EQ(lineasAjuste(), 0);
     EXPECT_EQ(libroX().toLongLong(), 2);
     EXPECT_FALSE(responder->messages().contains(QStringLiteral("Proceso Completo!")));
     EXPECT_EQ(responder->shown.back().title, QStringLiteral("Aviso al Operador!"));
     // The failed entry stays on screen; only NUEVO goes on.
-    EXPECT_EQ(w->Lineas.size(), 3u);
-    EXPECT_EQ(w->Campo(QStringLiteral("DETALLE"))->text(), QStringLiteral("Ajuste"));
-    EXPECT_FALSE(w->CmdGenerar->isEnabled());
-    EXPECT_FALSE(w->Paxtor1->estado(Paxtor::EstadoGrabar));
-    EXPECT_TRUE(w->Paxtor1->estado(Paxtor::EstadoNuevo));
+    EXPECT_EQ(w->lineas().size(), 3u);
+    EXPECT_EQ(campo(*w, "DETALLE")->text(), QStringLiteral("Ajuste"));
+    EXPECT_FALSE(generar(*w)->isEnabled());
+    EXPECT_FALSE(paxtor(*w)->estado(Paxtor::EstadoGrabar));
+    EXPECT_TRUE(paxtor(*w)->estado(Paxtor::EstadoNuevo));
 }
 
 // A value that cannot be converted stops the save before anything is sent.
 TEST_F(GrabacionTest, FallaDeConversionAbortaLaGrabacion) {
     auto w = asiento();
-    w->Lineas[2].Vencimiento = QStringLiteral("31/02/2023");
+    cambiaLineas(*w, [](LineasAjuste& l) { l[2].Vencimiento = QStringLiteral("31/02/2023"); });
     w->GrabaAsiento();
-    EXPECT_TRUE(w->HayError);
+    EXPECT_TRUE(w->hayError());
     ASSERT_FALSE(responder->shown.empty());
     EXPECT_EQ(responder->shown.back().title, QStringLiteral("Error en conversion de datos"));
     EXPECT_TRUE(ultimoMensaje().startsWith(
@@ -83,9 +83,9 @@ TEST_F(GrabacionTest, FallaDeConversionAbortaLaGrabacion) {
     EXPECT_EQ(lineasAjuste(), 0);
 
     w = asiento();
-    w->Campo(QStringLiteral("FECHA"))->setText(QStringLiteral("31/13/2023"));
+    campo(*w, "FECHA")->setText(QStringLiteral("31/13/2023"));
     w->GrabaAsiento();
-    EXPECT_TRUE(w->HayError);
+    EXPECT_TRUE(w->hayError());
     EXPECT_TRUE(ultimoMensaje().endsWith(QStringLiteral("En el campo: fecha/FECHA")));
     EXPECT_EQ(lineasAjuste(), 0);
     EXPECT_EQ(libroX().toLongLong(), 2);
@@ -104,7 +104,7 @@ TEST_F(GrabacionTest, ElComprobanteAceptadoEsElQueSeGraba) {
     ASSERT_TRUE(valida(*w, "LETRA", QStringLiteral("X")));
     EXPECT_EQ(ultimoMensaje(),
               QStringLiteral("El Comprobante Duplicado, el nuevo numero es: 0001-00000003X"));
-    EXPECT_EQ(w->Campo(QStringLiteral("NUMERO"))->text(), QStringLiteral("00000003"));
+    EXPECT_EQ(campo(*w, "NUMERO")->text(), QStringLiteral("00000003"));
 
     w->Paxtor1_ButtonClick(QStringLiteral("GRABAR"));
     EXPECT_EQ(ultimoMensaje(), QStringLiteral("Proceso Completo!"));
@@ -138,7 +138,7 @@ TEST_F(GrabacionTest, NingunPasoFallidoTerminaEnExito) {
         db.exec(QStringLiteral("DELETE FROM MV_ASIENTOS; UPDATE V_TA_CPTE SET X_ULTIMO_NRO = 2"));
         responder->shown.clear();
         auto w = asiento();
-        w->Campo(QStringLiteral("LETRA"))->setText(QLatin1String(c.letra));
+        campo(*w, "LETRA")->setText(QLatin1String(c.letra));
         gDatos().cnn()->setFaultInjector([&](const QString& s) -> std::optional<ado::Error> {
             if (c.falla && s.contains(QRegularExpression(QLatin1String(c.falla))))
                 return ado::Error{-2147467259, QStringLiteral("Tabla bloqueada"), {}, 1222, {}};
@@ -147,7 +147,7 @@ TEST_F(GrabacionTest, NingunPasoFallidoTerminaEnExito) {
         w->Paxtor1_ButtonClick(QStringLiteral("GRABAR"));
         gDatos().cnn()->setFaultInjector({});
         const QStringList mensajes = avisosGrabacion();
-        EXPECT_EQ(w->HayError, !c.graba) << mensajes.join(u'|').toStdString();
+        EXPECT_EQ(w->hayError(), !c.graba) << mensajes.join(u'|').toStdString();
         // A success is told alone; a failure is told, never as a success.
         if (c.graba) {
             EXPECT_EQ(mensajes, QStringList{QStringLiteral("Proceso Completo!")});
@@ -188,7 +188,7 @@ TEST_F(GrabacionTest, ComprobanteTomadoMientrasSeGraba) {
         responder->shown.clear();
         CNStuffContable::gTalonario = 0;
         auto w = asiento();
-        w->Campo(QStringLiteral("TC"))->setText(QLatin1String(c.tc));
+        campo(*w, "TC")->setText(QLatin1String(c.tc));
         bool hecho = false;
         gDatos().cnn()->setFaultInjector([&](const QString& s) -> std::optional<ado::Error> {
             if (!hecho && s.contains(QStringLiteral("BEGIN TRANSACTION"), Qt::CaseInsensitive)) {

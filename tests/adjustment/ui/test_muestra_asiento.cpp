@@ -51,21 +51,21 @@ TEST_F(AjusteTest, LecturaDeAsientoResumen) {
     for (const auto& [id, esperado] : casos) {
         responder->shown.clear();
         FrmQuarzelo w;
-        for (const char* campo : {"ID", "FECHA_HASTA"}) {
-            w.txtFields.push_back(new QLineEdit(w.FrmCabecera));
-            w.txtFields.back()->setProperty("DataField", QString::fromLatin1(campo));
-        }
-        const auto texto = [&](const char* campo) { return w.Campo(QLatin1String(campo))->text(); };
-        w.Campo(QStringLiteral("ID"))->setText(QLatin1String(id));
-        w.Campo(QStringLiteral("CABIMPORTE"))->setText(QStringLiteral("1"));
-        w.Paxtor1->setEstado(Paxtor::EstadoBorrar, false);
+        for (const char* columna : {"ID", "FECHA_HASTA"})
+            w.addHeaderField(QString::fromLatin1(columna));
+        const auto texto = [&](const char* columna) {
+            return campo(w, QLatin1String(columna))->text();
+        };
+        campo(w, "ID")->setText(QLatin1String(id));
+        campo(w, "CABIMPORTE")->setText(QStringLiteral("1"));
+        paxtor(w)->setEstado(Paxtor::EstadoBorrar, false);
         w.MuestraAsiento();
         QStringList s;
-        s << QString::number(w.NumeroCargado) << texto("ID") << texto("FECHA_HASTA")
-          << texto("CABIMPORTE") << QString::number(w.FrmCabecera->isEnabled())
-          << QString::number(w.Paxtor1->estado(Paxtor::EstadoBorrar))
-          << (w.FgResumen->item(1, 1) ? w.FgResumen->item(1, 1)->text() : "-");
-        for (const TipoLineaAjuste& l : w.Lineas)
+        s << QString::number(w.numeroCargado()) << texto("ID") << texto("FECHA_HASTA")
+          << texto("CABIMPORTE") << QString::number(cabecera(w)->isEnabled())
+          << QString::number(paxtor(w)->estado(Paxtor::EstadoBorrar))
+          << (grilla(w)->item(1, 1) ? grilla(w)->item(1, 1)->text() : "-");
+        for (const TipoLineaAjuste& l : w.lineas())
             s << l.Cuenta.trimmed() + u'|' + l.Descripcion.trimmed() + u'|' + monto(l.Debe) + u'|' +
                      monto(l.Haber) + u'|' + l.Vencimiento;
         for (const auto& m : responder->shown)

@@ -4,6 +4,7 @@
 // temporary directory (INI files) and the start-up from a parameter string.
 
 #include "ajuste_fixture.h"
+#include "controles.h"
 
 #include "adjustment/ui/frmquarzelo.h"
 #include "platform/clsformulario.h"
@@ -19,10 +20,10 @@
 // A window with the header the generation reads.
 inline std::unique_ptr<FrmQuarzelo> ventana(const QString& desde, const QString& hasta) {
     auto w = std::make_unique<FrmQuarzelo>();
-    w->Campo(QStringLiteral("PERIODO_DESDE"))->setText(desde);
-    w->Campo(QStringLiteral("PERIODO_HASTA"))->setText(hasta);
-    w->Campo(QStringLiteral("CTA_REI"))->setText(QStringLiteral("5901"));
-    w->Paxtor1->setEstado(Paxtor::EstadoGrabar, false);
+    campo(*w, "PERIODO_DESDE")->setText(desde);
+    campo(*w, "PERIODO_HASTA")->setText(hasta);
+    campo(*w, "CTA_REI")->setText(QStringLiteral("5901"));
+    paxtor(*w)->setEstado(Paxtor::EstadoGrabar, false);
     return w;
 }
 
@@ -75,13 +76,6 @@ protected:
         w.show();
         QApplication::setActiveWindow(&w);
         ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
-    }
-
-    // Validates a field as the accept key does; true when it passed.
-    static bool valida(FrmQuarzelo& w, const char* columna, const QString& texto) {
-        QLineEdit* c = w.Campo(QLatin1String(columna));
-        c->setText(texto);
-        return w.ValidaCampo(ClsFormulario::IndiceControl(QLatin1String(columna), w.txtFields));
     }
 
     QString ultimoMensaje() const {
