@@ -1,4 +1,4 @@
-#include "adjustment/frmquarzelo.h"
+#include "adjustment/ui/frmquarzelo.h"
 #include "data/pasos.h"
 #include "lookup/lib_clscons3.h"
 #include "platform/clsutilidades.h"

@@ -7,7 +7,7 @@
 // --por-cuenta also times the account-by-account reading (slow on large
 // data; use it with a smaller company).
 
-#include "adjustment/generacion.h"
+#include "adjustment/core/generacion.h"
 #include "data/instances.h"
 #include "platform/engine_sqlite.h"
 #include "platform/msgbox.h"

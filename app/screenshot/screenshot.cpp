@@ -9,7 +9,7 @@
 // other box fails the shot. The header is typed key by key (REI account, voucher type, letter),
 // "&Generar" is clicked and the window is saved once the grid holds the lines.
 
-#include "adjustment/frmquarzelo.h"
+#include "adjustment/ui/frmquarzelo.h"
 #include "data/pasos.h"
 #include "lookup/lib_clscons3.h"
 #include "platform/clsutilidades.h"
@@ -64,6 +64,17 @@ bool escribe(QWidget* esperado, const QString& texto) {
     return true;
 }
 
+// The window's control of that name, a header field by its bound column.
+template <typename T> T* control(const QWidget& w, const char* nombre) {
+    return w.findChild<T*>(QLatin1String(nombre));
+}
+QLineEdit* campo(const QWidget& w, const char* columna) {
+    for (QLineEdit* c : w.findChildren<QLineEdit*>(QStringLiteral("txtFields")))
+        if (c->property("DataField").toString() == QLatin1String(columna))
+            return c;
+    return nullptr;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -98,24 +109,26 @@ int main(int argc, char** argv) {
     if (!QTest::qWaitForWindowActive(ventana.get(), kEspera))
         return falla("the window did not become active");
 
-    QLineEdit* rei = ventana->Campo(QStringLiteral("CTA_REI"));
+    QLineEdit* rei = campo(*ventana, "CTA_REI");
     QTest::mouseClick(rei, Qt::LeftButton);
     if (!escribe(rei, QStringLiteral("610301001")))
         return falla("the REI account field did not take the focus");
-    if (!escribe(ventana->Campo(QStringLiteral("TC")), QStringLiteral("AJUS")))
+    if (!escribe(campo(*ventana, "TC"), QStringLiteral("AJUS")))
         return falla("the voucher type field did not take the focus");
-    if (!escribe(ventana->Campo(QStringLiteral("LETRA")), QStringLiteral("X")))
+    if (!escribe(campo(*ventana, "LETRA"), QStringLiteral("X")))
         return falla("the letter field did not take the focus");
-    if (!QTest::qWaitFor([&] { return !ventana->FrmCabecera->isEnabled(); }, kEspera) ||
-        !ventana->CmdGenerar->isEnabled())
+    const QGroupBox* cabecera = control<QGroupBox>(*ventana, "FrmCabecera");
+    QPushButton* generar = control<QPushButton>(*ventana, "CmdGenerar");
+    if (!QTest::qWaitFor([&] { return !cabecera->isEnabled(); }, kEspera) || !generar->isEnabled())
         return falla("the header was not accepted");
 
-    QTest::mouseClick(ventana->CmdGenerar, Qt::LeftButton);
+    QTest::mouseClick(generar, Qt::LeftButton);
     const bool lineas = QTest::qWaitFor(
         [&] {
-            const QTableWidgetItem* cuenta = ventana->FgResumen->item(1, 1);
-            return ventana->Lineas.size() > 1 && cuenta && !cuenta->text().isEmpty() &&
-                   !ventana->Campo(QStringLiteral("CABIMPORTE"))->text().isEmpty();
+            const QTableWidgetItem* cuenta =
+                control<QTableWidget>(*ventana, "FgResumen")->item(1, 1);
+            return ventana->lineas().size() > 1 && cuenta && !cuenta->text().isEmpty() &&
+                   !campo(*ventana, "CABIMPORTE")->text().isEmpty();
         },
         kEspera);
     if (!lineas)
@@ -131,7 +144,7 @@ int main(int argc, char** argv) {
     if (!ventana->grab().save(salida))
         return falla("the picture could not be written");
     std::fprintf(stderr, "%s: %dx%d, %zu lines, total %s\n", argv[1], ventana->width(),
-                 ventana->height(), ventana->Lineas.size() - 1,
-                 qPrintable(ventana->txtTotal[0]->text()));
+                 ventana->height(), ventana->lineas().size() - 1,
+                 qPrintable(control<QLineEdit>(*ventana, "txtTotal")->text()));
     return 0;
 }

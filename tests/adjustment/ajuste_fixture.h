@@ -1,10 +1,11 @@
 #pragma once
 // A company database opened through the shared data object, scripted boxes,
-// a fixed clock and helpers that seed accounts, coefficients, fiscal years
-// and journal-entry lines for the inflation adjustment.
+// a fixed clock and helpers that seed accounts, coefficients, fiscal years,
+// journal-entry lines and voucher books for the inflation adjustment.
 
-#include "adjustment/frmquarzelo.h"
-#include "adjustment/generacion.h"
+#include "adjustment/core/generacion.h"
+#include "lineas.h"
+
 #include "common/db_fixture.h"
 #include "common/tempdb.h"
 #include "data/instances.h"
@@ -123,13 +124,23 @@ protected:
         return nullptr;
     }
 
-    // A window with the header the generation reads.
-    std::unique_ptr<FrmQuarzelo> ventana(const QString& desde, const QString& hasta) {
-        auto w = std::make_unique<FrmQuarzelo>();
-        w->Campo(QStringLiteral("PERIODO_DESDE"))->setText(desde);
-        w->Campo(QStringLiteral("PERIODO_HASTA"))->setText(hasta);
-        w->Campo(QStringLiteral("CTA_REI"))->setText(QStringLiteral("5901"));
-        w->Paxtor1->setEstado(Paxtor::EstadoGrabar, false);
-        return w;
+    // The accounting voucher type AJUS with its receipt book, and a sales type.
+    void comprobantes() {
+        db.exec(QStringLiteral(
+            "INSERT INTO TA_COMPROBANTES (CODIGO, SISTEMA, TALONARIO, Descripcion, LETRAS, "
+            "ModificaNumeracion, X_SUC_DEFAULT, X_ULTIMO_NRO, X_NRO_DESDE, X_NRO_HASTA) VALUES "
+            "('AJUS', 'CONTABLE', 1, 'Ajuste por Inflación', 'X', 'FALSO', 1, 2, 1, 9999),"
+            "('FC', 'VENTAS', 1, 'Factura de Venta', 'AB', 'FALSO', 0, 0, 0, 0);"
+            "INSERT INTO V_TA_CPTE (CODIGO, TALONARIO, UNEGOCIO, Sistema, Externo, "
+            "ModificaNumeracion, X_SUC_DEFAULT, X_NRO_DESDE, X_NRO_HASTA, X_ULTIMO_NRO) VALUES "
+            "('AJUS', 1, '0001', 'CONTABLE', 0, 0, 1, 1, 9999, 2)"));
+    }
+    QVariant libroX() const {
+        return db.scalar(
+            QStringLiteral("SELECT X_ULTIMO_NRO FROM V_TA_CPTE WHERE CODIGO = 'AJUS'"));
+    }
+    qlonglong lineasAjuste() const {
+        return db.scalar(QStringLiteral("SELECT COUNT(*) FROM MV_ASIENTOS WHERE ESAJUSTE = 1"))
+            .toLongLong();
     }
 };

@@ -2,7 +2,7 @@
 // edited (focus, key filter, period formatting, accept key, right button) and
 // the validation of each field against its rules.
 
-#include "adjustment/frmquarzelo.h"
+#include "adjustment/ui/frmquarzelo.h"
 
 #include "data/instances.h"
 #include "data/pasos.h"
@@ -35,14 +35,6 @@ QString Tag(const QLineEdit* campo) {
     return campo->property("Tag").toString();
 }
 
-QString TextoDe(FrmQuarzelo& w, const char* columna) {
-    return w.Campo(QLatin1String(columna))->text();
-}
-
-void Pone(FrmQuarzelo& w, const char* columna, const QString& texto) {
-    w.Campo(QLatin1String(columna))->setText(texto);
-}
-
 // A regional number written without blanks, as the fields hold them.
 bool Numerico(const QString& texto) {
     return ClsUtilidades::EsNumero(texto);
@@ -63,25 +55,34 @@ std::optional<QDateTime> PrimerDia(const QString& periodo) {
     return vb::ParseDate(QStringLiteral("01/") + Recorta(periodo));
 }
 
-// ---- Rules by column -------------------------------------------------------------------
-// Each returns the refusal message, or nothing when the field passes.
+} // namespace
 
-std::optional<QString> ReglaCtaRei(FrmQuarzelo& w, const QString& Texto) {
+// ---- Rules by column -------------------------------------------------------------------
+
+QString FrmQuarzelo::TextoCampo(const char* columna) const {
+    return Campo(QLatin1String(columna))->text();
+}
+
+void FrmQuarzelo::PonCampo(const char* columna, const QString& texto) {
+    Campo(QLatin1String(columna))->setText(texto);
+}
+
+std::optional<QString> FrmQuarzelo::ReglaCtaRei(const QString& Texto) {
     if (Texto.isEmpty())
         return QStringLiteral("Debe ingresar un código de Cuenta R.E.I.");
     DB_Dll& datos = gDatos();
     if (!datos.ExisteEnTabla(QStringLiteral("ma_cuentas"), Texto, QStringLiteral("codigo"), nullptr,
                              8, QString(), true))
         return QStringLiteral("Código inexistente");
-    w.LblDescCuenta->setText(vb::CStr(
+    LblDescCuenta->setText(vb::CStr(
         datos.DatosTabla(QStringLiteral("ma_cuentas"), Texto, QStringLiteral("descripcion"),
                          QStringLiteral("codigo"), 8, QString(), true, false)));
-    w.Modificado = true;
-    w.CtaReiValidada = true;
+    Modificado = true;
+    CtaReiValidada = true;
     return std::nullopt;
 }
 
-std::optional<QString> ReglaTC(FrmQuarzelo& w, const QLineEdit* Control, const QString& Texto) {
+std::optional<QString> FrmQuarzelo::ReglaTC(const QLineEdit* Control, const QString& Texto) {
     // Nothing reads it back: the voucher type has no remembered default.
     ClsIni::GrabaIni(QStringLiteral("CN000p.INI"), CNStuffContable::gSeccionIni,
                      QStringLiteral("Ajuste(TC)"), Texto);
@@ -93,25 +94,27 @@ std::optional<QString> ReglaTC(FrmQuarzelo& w, const QLineEdit* Control, const Q
                                   "asignada ninguna letra");
     }
     QString letra = letras.trimmed().left(1);
-    w.Campo(QStringLiteral("SUCURSAL"))->setEnabled(false);
-    w.Campo(QStringLiteral("NUMERO"))->setEnabled(false);
+    Campo(QStringLiteral("SUCURSAL"))->setEnabled(false);
+    Campo(QStringLiteral("NUMERO"))->setEnabled(false);
     // The save check leaves the voucher the user accepted as it is.
-    if (!w.SoloRevalida) {
-        if (w.Reglas->ComprobanteEntrada(Texto)) {
-            Pone(w, "LETRA", letra);
+    if (!SoloRevalida) {
+        if (Reglas->ComprobanteEntrada(Texto)) {
+            PonCampo("LETRA", letra);
         } else {
             QString suc, nro;
-            w.Reglas->DatosComprobante(Texto, suc, nro, letra, QString());
-            Pone(w, "SUCURSAL", suc);
-            Pone(w, "NUMERO", nro);
-            Pone(w, "LETRA", letra);
+            Reglas->DatosComprobante(Texto, suc, nro, letra, QString());
+            PonCampo("SUCURSAL", suc);
+            PonCampo("NUMERO", nro);
+            PonCampo("LETRA", letra);
         }
     }
-    w.lbldesctc->setText(vb::CStr(
+    lbldesctc->setText(vb::CStr(
         gDatos().DatosTabla(QStringLiteral("TA_COMPROBANTES"), Texto, QStringLiteral("Descripcion"),
                             QStringLiteral("Codigo"), 8, QString(), true, false)));
     return std::nullopt;
 }
+
+namespace {
 
 std::optional<QString> ReglaSucursal(QLineEdit* Control, const QString& Texto) {
     if (!Texto.isEmpty() && !Numerico(Texto))
@@ -120,76 +123,72 @@ std::optional<QString> ReglaSucursal(QLineEdit* Control, const QString& Texto) {
     return std::nullopt;
 }
 
-std::optional<QString> ReglaNumero(FrmQuarzelo& w, QLineEdit* Control, const QString& Texto) {
-    const QString tc = TextoDe(w, "TC");
+} // namespace
+
+std::optional<QString> FrmQuarzelo::ReglaNumero(QLineEdit* Control, const QString& Texto) {
+    const QString tc = TextoCampo("TC");
     const QString letras = Letras(tc, QString());
     if (letras.trimmed().isEmpty())
         return QStringLiteral("El comprobante no tiene letras asignadas");
-    QString letra = TextoDe(w, "LETRA");
+    QString letra = TextoCampo("LETRA");
     if (letra.isEmpty())
         letra = letras.trimmed().left(1);
     QString suc, nro;
-    w.Reglas->DatosComprobante(tc, suc, nro, letra, QString());
+    Reglas->DatosComprobante(tc, suc, nro, letra, QString());
     if (!Numerico(Texto))
         return QStringLiteral("El campo debe ser numérico");
     Control->setText(Relleno(Texto, "00000000"));
-    if (vb::Val(nro) < ClsUtilidades::TextoANumero(Texto) && !w.Reglas->ComprobanteEntrada(tc) &&
-        !w.VerificaTotales)
+    if (vb::Val(nro) < ClsUtilidades::TextoANumero(Texto) && !Reglas->ComprobanteEntrada(tc) &&
+        !VerificaTotales)
         vb::MsgBox(QStringLiteral("El numero no es correlativo al último informado en "
                                   "configuracion"),
                    vb::vbInformation);
     return std::nullopt;
 }
 
-std::optional<QString> ReglaLetra(FrmQuarzelo& w, const QString& Texto) {
+std::optional<QString> FrmQuarzelo::ReglaLetra(const QString& Texto) {
     if (!QStringLiteral("ABCXE ").contains(Texto, Qt::CaseInsensitive))
         return QStringLiteral("Debe ingresar A,B,C,X,E");
-    const QString tc = TextoDe(w, "TC");
-    QString suc = TextoDe(w, "SUCURSAL");
-    QString nro = TextoDe(w, "NUMERO");
+    const QString tc = TextoCampo("TC");
+    QString suc = TextoCampo("SUCURSAL");
+    QString nro = TextoCampo("NUMERO");
     const QString letras = Letras(tc, QString());
     if (!Texto.isEmpty() && !letras.contains(Texto, Qt::CaseInsensitive))
         return QStringLiteral("La letra Informada no forma parte de las informadas en la "
                               "configuracion");
-    if (!w.Reglas->ComprobanteEntrada(tc)) {
-        if (!Texto.isEmpty() && !w.SoloRevalida) {
+    if (!Reglas->ComprobanteEntrada(tc)) {
+        if (!Texto.isEmpty() && !SoloRevalida) {
             QString letra = Texto;
-            w.Reglas->DatosComprobante(tc, suc, nro, letra, QString());
-            Pone(w, "SUCURSAL", suc);
-            Pone(w, "NUMERO", nro);
+            Reglas->DatosComprobante(tc, suc, nro, letra, QString());
+            PonCampo("SUCURSAL", suc);
+            PonCampo("NUMERO", nro);
         }
         QString mensaje;
-        if (!w.Reglas->ValidaComprobante(tc, suc, nro, Texto, mensaje))
+        if (!Reglas->ValidaComprobante(tc, suc, nro, Texto, mensaje))
             return mensaje;
-        Pone(w, "NUMERO", Relleno(nro, "00000000"));
+        PonCampo("NUMERO", Relleno(nro, "00000000"));
     }
-    if (!w.SoloRevalida) {
-        w.HabilitaCabecera(true);
-        if (w.CmdGenerar->isEnabled())
-            w.CmdGenerar->setFocus();
+    if (!SoloRevalida) {
+        HabilitaCabecera(true);
+        if (CmdGenerar->isEnabled())
+            CmdGenerar->setFocus();
     }
     return std::nullopt;
 }
 
-std::optional<QString> ReglaFecha(FrmQuarzelo& w, const QString& Texto) {
+std::optional<QString> FrmQuarzelo::ReglaFecha(const QString& Texto) {
     QString mensaje;
-    w.Reglas->FechaValidada(Texto, mensaje, w.HayError);
-    if (w.HayError)
+    Reglas->FechaValidada(Texto, mensaje, HayError);
+    if (HayError)
         return mensaje;
     const QDateTime fecha = vb::CDate(Texto);
-    w.NumeroMostrado = QString::number(w.Reglas->UltimoNumeroAsiento(
+    NumeroMostrado = QString::number(Reglas->UltimoNumeroAsiento(
         fecha.date().month(), QString(), QVariant(CNStuffContable::gPeriodoActual)));
-    Pone(w, "[NUMERO ASIENTO]", w.Reglas->FormatDisplayNroAsiento(w.NumeroMostrado, fecha));
+    PonCampo("[NUMERO ASIENTO]", Reglas->FormatDisplayNroAsiento(NumeroMostrado, fecha));
     return std::nullopt;
 }
 
-// What became of a period field.
-struct Periodo {
-    std::optional<QString> rechazo;
-    bool aviso = false; // told in a plain box already: no further message
-};
-
-Periodo ReglaPeriodo(FrmQuarzelo& w, const QString& Texto) {
+FrmQuarzelo::ReglaPeriodoResultado FrmQuarzelo::ReglaPeriodo(const QString& Texto) {
     if (Texto.isEmpty())
         return {QStringLiteral("Debe Informar el Periodo!")};
     const QString formato = QStringLiteral("Debe informar los periodos en formato MM/AAAA");
@@ -209,8 +208,8 @@ Periodo ReglaPeriodo(FrmQuarzelo& w, const QString& Texto) {
         return {invalido};
 
     // Both fields, whichever is being validated.
-    const std::optional<QDateTime> d1 = PrimerDia(TextoDe(w, "PERIODO_DESDE"));
-    const std::optional<QDateTime> d2 = PrimerDia(TextoDe(w, "PERIODO_HASTA"));
+    const std::optional<QDateTime> d1 = PrimerDia(TextoCampo("PERIODO_DESDE"));
+    const std::optional<QDateTime> d2 = PrimerDia(TextoCampo("PERIODO_HASTA"));
     if (!d1 || !d2)
         return {invalido};
     if (*d2 < *d1)
@@ -235,6 +234,8 @@ Periodo ReglaPeriodo(FrmQuarzelo& w, const QString& Texto) {
 }
 
 // ---- Event routing ---------------------------------------------------------------------
+
+namespace {
 
 // The runtime's key code of a Qt key.
 int CodigoTecla(const QKeyEvent* e) {
@@ -306,9 +307,11 @@ template <typename F> void Protege(F&& f) {
     }
 }
 
-class Eventos : public QObject {
+} // namespace
+
+class FiltroCabecera : public QObject {
 public:
-    explicit Eventos(FrmQuarzelo* w) : QObject(w), w_(w) {}
+    explicit FiltroCabecera(FrmQuarzelo* w) : QObject(w), w_(w) {}
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override {
@@ -396,10 +399,8 @@ private:
     bool reenvio_ = false;
 };
 
-} // namespace
-
 void FrmQuarzelo::ConectaEventos() {
-    FiltroEventos = new Eventos(this);
+    FiltroEventos = new FiltroCabecera(this);
     installEventFilter(FiltroEventos);
     for (QLineEdit* t : txtFields) {
         t->installEventFilter(FiltroEventos);
@@ -425,7 +426,7 @@ void FrmQuarzelo::txtFields_GotFocus(int Index) {
     // Only while the header is edited: once generated the entry keeps its
     // lines until a new one is started.
     if (FrmCabecera->isEnabled())
-        CmdGenerar->setEnabled(!Recorta(TextoDe(*this, "CTA_REI")).isEmpty());
+        CmdGenerar->setEnabled(!Recorta(TextoCampo("CTA_REI")).isEmpty());
     ClsFormulario::MarcaControl(campo, QString());
 }
 
@@ -503,24 +504,24 @@ void FrmQuarzelo::ValidaCampo(QLineEdit* Control, int Index, bool MostrarMensaje
 
     std::optional<QString> rechazo;
     if (Es(Campo_, "CTA_REI")) {
-        rechazo = ReglaCtaRei(*this, Texto);
+        rechazo = ReglaCtaRei(Texto);
         if (rechazo)
             CtaReiValidada = false;
     } else if (Es(Campo_, "TC")) {
-        rechazo = ReglaTC(*this, Control, Texto);
+        rechazo = ReglaTC(Control, Texto);
     } else if (Es(Campo_, "SUCURSAL")) {
         rechazo = ReglaSucursal(Control, Texto);
     } else if (Es(Campo_, "NUMERO")) {
-        rechazo = ReglaNumero(*this, Control, Texto);
+        rechazo = ReglaNumero(Control, Texto);
     } else if (Es(Campo_, "LETRA")) {
-        rechazo = ReglaLetra(*this, Texto);
+        rechazo = ReglaLetra(Texto);
     } else if (Es(Campo_, "DETALLE")) {
         if (Texto.isEmpty())
             rechazo = QStringLiteral("Debe ingresar el Concepto");
     } else if (Es(Campo_, "FECHA")) {
-        rechazo = ReglaFecha(*this, Texto);
+        rechazo = ReglaFecha(Texto);
     } else if (Es(Campo_, "PERIODO_DESDE") || Es(Campo_, "PERIODO_HASTA")) {
-        const Periodo p = ReglaPeriodo(*this, Texto);
+        const ReglaPeriodoResultado p = ReglaPeriodo(Texto);
         if (p.aviso) {
             HayError = true;
             return;

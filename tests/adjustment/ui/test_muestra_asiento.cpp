@@ -1,7 +1,16 @@
-#include "ajuste_fixture.h"
+#include "ventana_fixture.h"
 
 #include <QGroupBox>
 #include <QTableWidget>
+
+namespace {
+
+// A side as the stored lines show it.
+QString monto(const std::optional<vb::Currency>& lado) {
+    return lado ? vb::Format(vb::fromCurrency(*lado), QStringLiteral("#########.00")) : QString();
+}
+
+} // namespace
 
 // Showing summary entries (a view adds the header fields bound to ID and
 // FECHA_HASTA): number, header, lock, BORRAR, grid, lines and messages after
@@ -22,9 +31,10 @@ TEST_F(AjusteTest, LecturaDeAsientoResumen) {
         "2023, '2023-03-01', '2023-03-31 00:00:00', 0), (5, 'VTAS', 2023, '2023-04-01', "
         "'2023-04-30', 0), (2, 'VTAS', 2023, '2023-05-01', '2023-05-31', 1), (3, ' COMP ', 2022, "
         "'2022-07-01', '2022-07-31', 0), (4, 'O''H', 2023, '2023-01-01', '2023-01-31', 0)"));
+    // An amount that is no number (NULL) reads as a zero on its side.
     const QString marzo = QStringLiteral(
         "5;03-0000005;31/03/2023;250,50;0;1;1101;||||;1101|Caja|250,50||20/03/2023;4101|Ventas||"
-        "250,50|20/03/2023;1101|Caja|0.0||20/03/2023;||||");
+        "250,50|20/03/2023;1101|Caja|,00||20/03/2023;||||");
     const std::pair<const char*, QString> casos[] = {
         {"03-0000005", marzo},
         {"5", marzo},
@@ -41,23 +51,23 @@ TEST_F(AjusteTest, LecturaDeAsientoResumen) {
     for (const auto& [id, esperado] : casos) {
         responder->shown.clear();
         FrmQuarzelo w;
-        for (const char* campo : {"ID", "FECHA_HASTA"}) {
-            w.txtFields.push_back(new QLineEdit(w.FrmCabecera));
-            w.txtFields.back()->setProperty("DataField", QString::fromLatin1(campo));
-        }
-        const auto texto = [&](const char* campo) { return w.Campo(QLatin1String(campo))->text(); };
-        w.Campo(QStringLiteral("ID"))->setText(QLatin1String(id));
-        w.Campo(QStringLiteral("CABIMPORTE"))->setText(QStringLiteral("1"));
-        w.Paxtor1->setEstado(Paxtor::EstadoBorrar, false);
+        for (const char* columna : {"ID", "FECHA_HASTA"})
+            w.addHeaderField(QString::fromLatin1(columna));
+        const auto texto = [&](const char* columna) {
+            return campo(w, QLatin1String(columna))->text();
+        };
+        campo(w, "ID")->setText(QLatin1String(id));
+        campo(w, "CABIMPORTE")->setText(QStringLiteral("1"));
+        paxtor(w)->setEstado(Paxtor::EstadoBorrar, false);
         w.MuestraAsiento();
         QStringList s;
-        s << QString::number(w.NumeroCargado) << texto("ID") << texto("FECHA_HASTA")
-          << texto("CABIMPORTE") << QString::number(w.FrmCabecera->isEnabled())
-          << QString::number(w.Paxtor1->estado(Paxtor::EstadoBorrar))
-          << (w.FgResumen->item(1, 1) ? w.FgResumen->item(1, 1)->text() : "-");
-        for (const TipoLineaAjuste& l : w.Lineas)
-            s << l.Cuenta.trimmed() + u'|' + l.Descripcion.trimmed() + u'|' + l.Debe + u'|' +
-                     l.Haber + u'|' + l.Vencimiento;
+        s << QString::number(w.numeroCargado()) << texto("ID") << texto("FECHA_HASTA")
+          << texto("CABIMPORTE") << QString::number(cabecera(w)->isEnabled())
+          << QString::number(paxtor(w)->estado(Paxtor::EstadoBorrar))
+          << (grilla(w)->item(1, 1) ? grilla(w)->item(1, 1)->text() : "-");
+        for (const TipoLineaAjuste& l : w.lineas())
+            s << l.Cuenta.trimmed() + u'|' + l.Descripcion.trimmed() + u'|' + monto(l.Debe) + u'|' +
+                     monto(l.Haber) + u'|' + l.Vencimiento;
         for (const auto& m : responder->shown)
             s << m.prompt;
         EXPECT_EQ(s.join(u';'), esperado) << id;

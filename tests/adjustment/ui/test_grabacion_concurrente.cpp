@@ -2,7 +2,7 @@
 // process of this same executable that runs the disabled test below, on the
 // database the parent test prepared.
 
-#include "test_ventana_fixture.h"
+#include "ventana_fixture.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -49,9 +49,9 @@ TEST_F(GrabacionConcurrente, DISABLED_Usuario) {
 
     TipoLineaAjuste debe, haber;
     debe.setCuenta(QStringLiteral("1101"));
-    debe.Debe = QStringLiteral("10");
+    debe.Debe = importe("10");
     haber.setCuenta(QStringLiteral("5901"));
-    haber.Haber = QStringLiteral("10");
+    haber.Haber = importe("10");
     for (int i = 0; i < destino[2].toInt(); ++i) {
         responder = std::make_shared<vb::ScriptedResponder>();
         vb::setDialogResponder(responder);
@@ -59,22 +59,21 @@ TEST_F(GrabacionConcurrente, DISABLED_Usuario) {
         auto w = nueva();
         // Every save covers December: once one is stored the window proposes
         // the month after the year, a range the save check refuses.
-        w->Campo(QStringLiteral("PERIODO_DESDE"))->setText(QStringLiteral("12/2023"));
-        w->Campo(QStringLiteral("CTA_REI"))->setText(QStringLiteral("5901"));
-        w->Campo(QStringLiteral("DETALLE"))->setText(QStringLiteral("Ajuste"));
-        w->Campo(QStringLiteral("CABIMPORTE"))->setText(QStringLiteral("10"));
+        campo(*w, "PERIODO_DESDE")->setText(QStringLiteral("12/2023"));
+        campo(*w, "CTA_REI")->setText(QStringLiteral("5901"));
+        campo(*w, "DETALLE")->setText(QStringLiteral("Ajuste"));
+        campo(*w, "CABIMPORTE")->setText(QStringLiteral("10"));
         ASSERT_TRUE(valida(*w, "TC", QStringLiteral("AJUS")) &&
                     valida(*w, "LETRA", QStringLiteral("X")))
             << responder->messages().join(u'|').toStdString();
-        w->Lineas = {TipoLineaAjuste(), debe, haber};
+        w->setLineas({TipoLineaAjuste(), debe, haber});
         QString comprobante = LBM_Common1::FormateaNroComprobante(
-            w->Campo(QStringLiteral("SUCURSAL"))->text(),
-            w->Campo(QStringLiteral("NUMERO"))->text(), QStringLiteral("X"));
+            campo(*w, "SUCURSAL")->text(), campo(*w, "NUMERO")->text(), QStringLiteral("X"));
         if (i == 0)
             dice(QStringLiteral("listo"));
         const size_t antes = responder->shown.size();
         w->Paxtor1_ButtonClick(QStringLiteral("GRABAR"));
-        ASSERT_FALSE(w->HayError) << responder->messages().join(u'|').toStdString();
+        ASSERT_FALSE(w->hayError()) << responder->messages().join(u'|').toStdString();
         ASSERT_EQ(responder->shown.back().prompt, QStringLiteral("Proceso Completo!"));
         // The duplicate question of the save check and the number the save
         // reports both tell the user which voucher is being stored.

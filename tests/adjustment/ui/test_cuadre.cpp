@@ -2,7 +2,7 @@
 // cent, a year is not adjusted twice and a year adjusted in parts restates its
 // opening balances once.
 
-#include "test_ventana_fixture.h"
+#include "ventana_fixture.h"
 
 #include <QFile>
 
@@ -39,8 +39,8 @@ protected:
         ASSERT_TRUE(valida(w, "TC", QStringLiteral("AJUS")));
         ASSERT_TRUE(valida(w, "LETRA", QStringLiteral("X")));
         w.CmdGenerar_Click();
-        ASSERT_GT(w.Lineas.size(), 1u);
-        w.Campo(QStringLiteral("DETALLE"))->setText(QStringLiteral("Ajuste"));
+        ASSERT_GT(w.lineas().size(), 1u);
+        campo(w, "DETALLE")->setText(QStringLiteral("Ajuste"));
         w.Paxtor1_ButtonClick(QStringLiteral("GRABAR"));
         ASSERT_EQ(ultimoMensaje(), QStringLiteral("Proceso Completo!"));
     }
@@ -73,13 +73,13 @@ TEST_F(Cuadre, EmpresaDemoAnioCompletoYSegundaCorrida) {
     ASSERT_FALSE(responder->shown.empty());
     EXPECT_TRUE(responder->shown.back().prompt.startsWith(
         QStringLiteral("Ultimo ajuste realizado con fecha 31/12/2023")));
-    EXPECT_EQ(w->Campo(QStringLiteral("PERIODO_DESDE"))->text(), QStringLiteral("01/2024"));
+    EXPECT_EQ(campo(*w, "PERIODO_DESDE")->text(), QStringLiteral("01/2024"));
     ASSERT_TRUE(valida(*w, "CTA_REI", QStringLiteral("610301001")));
     ASSERT_TRUE(valida(*w, "TC", QStringLiteral("AJUS")));
     ASSERT_TRUE(valida(*w, "LETRA", QStringLiteral("X")));
     w->CmdGenerar_Click();
     EXPECT_EQ(ultimoMensaje(), QStringLiteral("Periodo Desde Mayor que Hasta!"));
-    EXPECT_EQ(w->Lineas.size(), 1u);
+    EXPECT_EQ(w->lineas().size(), 1u);
     // The save check refuses the range as well, lines or not.
     responder->shown.clear();
     w->Paxtor1_ButtonClick(QStringLiteral("GRABAR"));
@@ -141,14 +141,14 @@ TEST_F(Cuadre, AnioEnDosPartesReexpresaLaAperturaUnaVez) {
     mov({QStringLiteral("1201"), QStringLiteral("2023-10-10"), QStringLiteral("H"), 50});
 
     auto w = nueva();
-    EXPECT_EQ(w->Campo(QStringLiteral("PERIODO_DESDE"))->text(), QStringLiteral("01/2023"));
-    w->Campo(QStringLiteral("PERIODO_HASTA"))->setText(QStringLiteral("06/2023"));
+    EXPECT_EQ(campo(*w, "PERIODO_DESDE")->text(), QStringLiteral("01/2023"));
+    campo(*w, "PERIODO_HASTA")->setText(QStringLiteral("06/2023"));
     responder->shown.clear();
     ASSERT_NO_FATAL_FAILURE(graba(*w, QStringLiteral("5901")));
     // Half a year adjusted: no warning, the rest of the year is proposed.
     EXPECT_EQ(responder->messages(), QStringList{QStringLiteral("Proceso Completo!")});
-    EXPECT_EQ(w->Campo(QStringLiteral("PERIODO_DESDE"))->text(), QStringLiteral("07/2023"));
-    EXPECT_EQ(w->Campo(QStringLiteral("PERIODO_HASTA"))->text(), QStringLiteral("12/2023"));
+    EXPECT_EQ(campo(*w, "PERIODO_DESDE")->text(), QStringLiteral("07/2023"));
+    EXPECT_EQ(campo(*w, "PERIODO_HASTA")->text(), QStringLiteral("12/2023"));
 
     responder->shown.clear();
     ASSERT_NO_FATAL_FAILURE(graba(*w, QStringLiteral("5901")));

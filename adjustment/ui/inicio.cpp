@@ -1,7 +1,7 @@
 // Start-up of the adjustment window, a new entry, the toolbar keys, the
 // header lock, the field lookups and the unload.
 
-#include "adjustment/frmquarzelo.h"
+#include "adjustment/ui/frmquarzelo.h"
 
 #include "data/instances.h"
 #include "data/pasos.h"

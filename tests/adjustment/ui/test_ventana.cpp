@@ -1,4 +1,4 @@
-#include "test_ventana_fixture.h"
+#include "ventana_fixture.h"
 
 namespace {
 const QString kPregunta =
@@ -21,17 +21,17 @@ TEST_F(VentanaTest, ArranqueDesdeLaLineaDeComandos) {
     EXPECT_EQ(CNStuffContable::gPeriodoActual, QStringLiteral("2023"));
     // No adjustment yet: the whole year, fixed.
     for (const char* c : {"PERIODO_DESDE", "PERIODO_HASTA", "FECHA"})
-        EXPECT_FALSE(w->Campo(QLatin1String(c))->isEnabled()) << c;
-    EXPECT_EQ(w->Campo(QStringLiteral("PERIODO_DESDE"))->text(), QStringLiteral("01/2023"));
+        EXPECT_FALSE(campo(*w, QLatin1String(c))->isEnabled()) << c;
+    EXPECT_EQ(campo(*w, "PERIODO_DESDE")->text(), QStringLiteral("01/2023"));
     // The number shown is of today's month (March 2024 by the test clock).
-    EXPECT_EQ(w->Campo(QStringLiteral("[NUMERO ASIENTO]"))->text(), QStringLiteral("03-0000001"));
-    EXPECT_FALSE(w->CmdGenerar->isEnabled());
-    EXPECT_TRUE(w->FrmCabecera->isEnabled());
-    EXPECT_TRUE(w->Paxtor1->estado(Paxtor::EstadoNuevo));
-    EXPECT_TRUE(w->Paxtor1->estado(Paxtor::EstadoCerrar));
-    EXPECT_TRUE(w->Paxtor1->estado(Paxtor::EstadoCancelar));
-    EXPECT_FALSE(w->Paxtor1->estado(Paxtor::EstadoGrabar));
-    EXPECT_FALSE(w->Paxtor1->estado(Paxtor::EstadoBorrar));
+    EXPECT_EQ(campo(*w, "[NUMERO ASIENTO]")->text(), QStringLiteral("03-0000001"));
+    EXPECT_FALSE(generar(*w)->isEnabled());
+    EXPECT_TRUE(cabecera(*w)->isEnabled());
+    EXPECT_TRUE(paxtor(*w)->estado(Paxtor::EstadoNuevo));
+    EXPECT_TRUE(paxtor(*w)->estado(Paxtor::EstadoCerrar));
+    EXPECT_TRUE(paxtor(*w)->estado(Paxtor::EstadoCancelar));
+    EXPECT_FALSE(paxtor(*w)->estado(Paxtor::EstadoGrabar));
+    EXPECT_FALSE(paxtor(*w)->estado(Paxtor::EstadoBorrar));
 }
 
 // A text that is no number, a year that does not exist and a closed year are
@@ -53,7 +53,7 @@ TEST_F(VentanaTest, EjercicioInvalidoSePreguntaDeNuevo) {
     EXPECT_EQ(avisos[2], QStringLiteral("El ejercicio 2022 está cerrado y no puede ajustarse"));
     EXPECT_EQ(responder->shown.front().defaultText, QStringLiteral("2023")); // 2022 is closed
     EXPECT_EQ(CNStuffContable::gPeriodoActual, QStringLiteral("2023"));
-    EXPECT_EQ(w->Campo(QStringLiteral("FECHA"))->text(), QStringLiteral("31/12/2023"));
+    EXPECT_EQ(campo(*w, "FECHA")->text(), QStringLiteral("31/12/2023"));
 }
 
 TEST_F(VentanaTest, SinRespuestaTerminaElPrograma) {
@@ -64,7 +64,7 @@ TEST_F(VentanaTest, SinRespuestaTerminaElPrograma) {
     FrmQuarzelo w;
     EXPECT_THROW(w.Form_Load(), vb::ProgramEnded);
     EXPECT_FALSE(w.isVisible());
-    EXPECT_TRUE(w.Campo(QStringLiteral("FECHA"))->text().isEmpty());
+    EXPECT_TRUE(campo(w, "FECHA")->text().isEmpty());
 }
 
 TEST_F(VentanaTest, CerrarPreguntaSoloConCambios) {
@@ -82,7 +82,7 @@ TEST_F(VentanaTest, CerrarPreguntaSoloConCambios) {
     EXPECT_EQ(responder->shown[0].buttons, vb::vbYesNo + vb::vbExclamation + vb::vbDefaultButton2);
     responder->answerMsg(vb::vbYes);
     EXPECT_THROW(w->Paxtor1_ButtonClick(QStringLiteral("CERRAR")), vb::ProgramEnded);
-    EXPECT_TRUE(w->Lineas.empty());
+    EXPECT_TRUE(w->lineas().empty());
 }
 
 TEST_F(VentanaTest, CancelarYBorrar) {
@@ -90,29 +90,29 @@ TEST_F(VentanaTest, CancelarYBorrar) {
     ASSERT_TRUE(valida(*w, "CTA_REI", QStringLiteral("5901")));
     w->Paxtor1_ButtonClick(QStringLiteral("BORRAR"));
     EXPECT_TRUE(responder->shown.empty());
-    EXPECT_EQ(w->Campo(QStringLiteral("CTA_REI"))->text(), QStringLiteral("5901"));
+    EXPECT_EQ(campo(*w, "CTA_REI")->text(), QStringLiteral("5901"));
 
     responder->answerMsg(vb::vbNo);
     w->Paxtor1_ButtonClick(QStringLiteral("CANCELAR"));
-    EXPECT_EQ(w->Campo(QStringLiteral("CTA_REI"))->text(), QStringLiteral("5901"));
-    EXPECT_TRUE(w->Modificado);
+    EXPECT_EQ(campo(*w, "CTA_REI")->text(), QStringLiteral("5901"));
+    EXPECT_TRUE(w->modificado());
 
     // F9 from a field is the toolbar's CANCELAR.
     responder->answerMsg(vb::vbYes);
-    QTest::keyClick(w->Campo(QStringLiteral("CTA_REI")), Qt::Key_F9);
+    QTest::keyClick(campo(*w, "CTA_REI"), Qt::Key_F9);
     EXPECT_EQ(responder->shown.size(), 2u);
-    EXPECT_TRUE(w->Campo(QStringLiteral("CTA_REI"))->text().isEmpty());
-    EXPECT_EQ(w->Campo(QStringLiteral("PERIODO_DESDE"))->text(), QStringLiteral("01/2023"));
-    EXPECT_FALSE(w->Modificado);
+    EXPECT_TRUE(campo(*w, "CTA_REI")->text().isEmpty());
+    EXPECT_EQ(campo(*w, "PERIODO_DESDE")->text(), QStringLiteral("01/2023"));
+    EXPECT_FALSE(w->modificado());
 }
 
 // The right button opens the field's lookup; a chosen value is accepted as if
 // typed with Enter, a cancelled one changes nothing.
 TEST_F(VentanaTest, ConsultaDelCampo) {
     auto w = nueva();
-    QLineEdit* rei = w->Campo(QStringLiteral("CTA_REI"));
+    QLineEdit* rei = campo(*w, "CTA_REI");
     QTest::mouseClick(rei, Qt::RightButton);
-    EXPECT_EQ(w->IndiceActual, 3);
+    EXPECT_EQ(w->indiceActual(), 3);
     EXPECT_TRUE(rei->text().isEmpty());
     EXPECT_TRUE(responder->shown.empty());
 
@@ -123,10 +123,10 @@ TEST_F(VentanaTest, ConsultaDelCampo) {
     });
     QTest::mouseClick(rei, Qt::RightButton);
     EXPECT_EQ(rei->text(), QStringLiteral("5901"));
-    EXPECT_EQ(w->LblDescCuenta->text(), QStringLiteral("R.E.I."));
-    w->IndiceActual = 4;
+    EXPECT_EQ(etiqueta(*w, "LblDescCuenta")->text(), QStringLiteral("R.E.I."));
+    w->txtFields_MouseDown(4, 1, 0, 0, 0); // the left button on TC
     w->Paxtor1_ButtonClick(QStringLiteral("CONSULTAR"));
-    EXPECT_EQ(w->Campo(QStringLiteral("LETRA"))->text(), QStringLiteral("X"));
+    EXPECT_EQ(campo(*w, "LETRA")->text(), QStringLiteral("X"));
     EXPECT_EQ(pedidos, (QStringList{QStringLiteral("|SELECT CODIGO,DESCRIPCION FROM MA_CUENTAS "
                                                    "WHERE TITULO = 0 ORDER BY CODIGO|CODIGO"),
                                     QStringLiteral("TA_COMPROBANTES||")}));

@@ -1,21 +1,15 @@
-#include "adjustment/generacion.h"
+#include "adjustment/core/generacion.h"
 
-#include "adjustment/frmquarzelo.h"
 #include "data/instances.h"
-#include "platform/clsformulario.h"
 #include "platform/clsutilidades.h"
 #include "platform/engine.h"
 #include "platform/msgbox.h"
 #include "platform/programend.h"
 #include "startup/cnstuffcontable.h"
 #include "startup/dll_display.h"
-#include "startup/lbf_ctrldisplay.h" // dll_display.h needs the complete type
 
-#include <QCheckBox>
 #include <QDate>
-#include <QLineEdit>
 #include <QMap>
-#include <QPushButton>
 #include <QSet>
 #include <array>
 #include <optional>
@@ -739,13 +733,13 @@ void GeneracionAjuste::AcumulaLinea(const QString& Cuenta, vb::Currency Importe,
     auto it = posicion_.constFind(codigo);
     if (it != posicion_.cend()) {
         TipoLineaAjuste& l = lineas_[size_t(*it)];
-        QString& lado = debe ? l.Debe : l.Haber;
-        lado = (ClsUtilidades::TextoAMoneda(lado) + Importe).toString();
+        std::optional<vb::Currency>& lado = debe ? l.Debe : l.Haber;
+        lado = lado.value_or(vb::Currency()) + Importe;
         return;
     }
     TipoLineaAjuste l;
     l.setCuenta(codigo);
-    (debe ? l.Debe : l.Haber) = Importe.toString();
+    (debe ? l.Debe : l.Haber) = Importe;
     l.setDescripcion(fuente_->Descripcion(codigo));
     lineas_.push_back(l);
     posicion_.insert(codigo, int(lineas_.size()) - 1);
@@ -760,14 +754,14 @@ void GeneracionAjuste::AcumulaLinea(LineasAjuste& Lineas, const QString& Cuenta,
     // Element 0 is never a line, so it never takes an amount.
     for (size_t i = 1; i < Lineas.size(); ++i) {
         if (Recorta(Lineas[i].Cuenta) == codigo) {
-            QString& lado = debe ? Lineas[i].Debe : Lineas[i].Haber;
-            lado = (ClsUtilidades::TextoAMoneda(lado) + Importe).toString();
+            std::optional<vb::Currency>& lado = debe ? Lineas[i].Debe : Lineas[i].Haber;
+            lado = lado.value_or(vb::Currency()) + Importe;
             return;
         }
     }
     TipoLineaAjuste l;
     l.setCuenta(codigo);
-    (debe ? l.Debe : l.Haber) = Importe.toString();
+    (debe ? l.Debe : l.Haber) = Importe;
     l.setDescripcion(gDatos()
                          .DatosTabla(QStringLiteral("MA_CUENTAS"), codigo,
                                      QStringLiteral("DESCRIPCION"), QStringLiteral("CODIGO"), 8)
@@ -777,20 +771,18 @@ void GeneracionAjuste::AcumulaLinea(LineasAjuste& Lineas, const QString& Cuenta,
 
 void GeneracionAjuste::NetoLineas(LineasAjuste& Lineas) {
     for (TipoLineaAjuste& l : Lineas) {
-        const bool debe = !Recorta(l.Debe).isEmpty(), haber = !Recorta(l.Haber).isEmpty();
-        if (debe && haber) {
-            const vb::Currency neto =
-                ClsUtilidades::TextoAMoneda(l.Debe) - ClsUtilidades::TextoAMoneda(l.Haber);
+        if (l.Debe && l.Haber) {
+            const vb::Currency neto = *l.Debe - *l.Haber;
             if (neto < vb::Currency()) {
-                l.Debe.clear();
-                l.Haber = Centavos(-neto).toString();
+                l.Debe.reset();
+                l.Haber = Centavos(-neto);
             } else {
-                l.Debe = Centavos(neto).toString();
-                l.Haber.clear();
+                l.Debe = Centavos(neto);
+                l.Haber.reset();
             }
-        } else if (debe || haber) {
-            QString& lado = debe ? l.Debe : l.Haber;
-            lado = Centavos(ClsUtilidades::TextoAMoneda(lado)).toString();
+        } else if (l.Debe || l.Haber) {
+            std::optional<vb::Currency>& lado = l.Debe ? l.Debe : l.Haber;
+            lado = Centavos(*lado);
         }
     }
 }
@@ -810,8 +802,8 @@ void GeneracionAjuste::Totales(const LineasAjuste& Lineas, vb::Currency& Debe,
                                vb::Currency& Haber) {
     Debe = Haber = vb::Currency();
     for (const TipoLineaAjuste& l : Lineas) {
-        Debe += ClsUtilidades::TextoAMoneda(l.Debe);
-        Haber += ClsUtilidades::TextoAMoneda(l.Haber);
+        Debe += l.Debe.value_or(vb::Currency());
+        Haber += l.Haber.value_or(vb::Currency());
     }
 }
 
@@ -857,70 +849,4 @@ GeneracionAjuste::Resultado GeneracionAjuste::Genera(const Parametros& p, DiaFin
     r.Mensaje = g.Mensaje();
     Balancea(r.Lineas, p.CtaRei);
     return r;
-}
-
-// ---- The window's button ------------------------------------------------------------------
-
-GeneracionAjuste::Fin FrmQuarzelo::Genera_Asiento(const QString& PeriodoDesde,
-                                                  const QString& PeriodoHasta,
-                                                  bool IncluirProforma) {
-    GeneracionAjuste g(Lineas, CNStuffContable::gPeriodoActual, LecturaGeneracion,
-                       [this](const QString& Mes, const QString& Anio) {
-                           return Reglas->UltimoDiaMes(Mes, Anio);
-                       });
-    return g.Genera_Asiento(PeriodoDesde, PeriodoHasta, IncluirProforma);
-}
-
-double FrmQuarzelo::PorcentajeIndice(const QString& QueCuenta, const QString& Anio,
-                                     const QString& Mes) {
-    return GeneracionAjuste::PorcentajeIndice(QueCuenta, Anio, Mes);
-}
-
-std::int16_t FrmQuarzelo::UltimoDiaMes(const QString& Mes, const QString& Anio) {
-    return GeneracionAjuste::UltimoDiaMes(Mes, Anio);
-}
-
-void FrmQuarzelo::AcumulaLinea(const QString& Cuenta, vb::Currency Importe,
-                               const QString& DebeHaber) {
-    GeneracionAjuste::AcumulaLinea(Lineas, Cuenta, Importe, DebeHaber);
-}
-
-void FrmQuarzelo::CmdGenerar_Click() {
-    const bool IncluirProforma = chkIncluirProforma->checkState() != Qt::Unchecked;
-    PeriodoDesde = Recorta(Campo(QStringLiteral("PERIODO_DESDE"))->text());
-    PeriodoHasta = Recorta(Campo(QStringLiteral("PERIODO_HASTA"))->text());
-    Modificado = false;
-
-    // Nothing is generated for a range that runs backwards (a year adjusted
-    // to its last month proposes the month after it).
-    if (GeneracionAjuste::RechazaRango(PeriodoDesde, PeriodoHasta))
-        return;
-
-    Lineas.assign(1, TipoLineaAjuste());
-    FinGeneracion = Genera_Asiento(PeriodoDesde, PeriodoHasta, IncluirProforma);
-    // Without an account the totals stay apart and the save check refuses them.
-    GeneracionAjuste::Balancea(Lineas, Campo(QStringLiteral("CTA_REI"))->text());
-    LlenaResumen();
-    ActualizaTotales();
-
-    // A run that stopped early shows what it computed but cannot be stored.
-    Paxtor1->setEstado(Paxtor::GrabarCancelarPrimero,
-                       FinGeneracion == GeneracionAjuste::Fin::Completa);
-    Paxtor1->setEstado(Paxtor::GrabarCancelarSegundo, true);
-
-    const vb::Currency totalDebe = ClsUtilidades::TextoAMoneda(txtTotal[0]->text());
-    if (totalDebe == ClsUtilidades::TextoAMoneda(txtTotal[1]->text()))
-        Campo(QStringLiteral("CABIMPORTE"))->setText(txtTotal[0]->text());
-
-    if (totalDebe != vb::Currency()) {
-        CmdGenerar->setEnabled(false);
-        QLineEdit* detalle = Campo(QStringLiteral("DETALLE"));
-        detalle->setEnabled(true);
-        detalle->setFocus();
-    } else {
-        vb::MsgBox(QStringLiteral("No hay movimientos para generar el Asiento de Ajuste , con los "
-                                  "datos proporcionados"),
-                   vb::vbInformation, QStringLiteral("Aviso al operador"));
-        CtaReiValidada = false;
-    }
 }

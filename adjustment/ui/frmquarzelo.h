@@ -4,7 +4,7 @@
 // and the command bar. Building the window does not start the run: the
 // start-up sequence is a separate step.
 
-#include "adjustment/generacion.h"
+#include "adjustment/core/generacion.h"
 #include "entries/lbc_asiento.h"
 #include "platform/ado.h"
 #include "platform/paxtor.h"
@@ -16,6 +16,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QCheckBox;
@@ -26,65 +27,33 @@ class QLineEdit;
 class QPushButton;
 class QTableWidget;
 
+class FiltroCabecera;
+
 class FrmQuarzelo : public QWidget {
     Q_OBJECT
 public:
     explicit FrmQuarzelo(QWidget* parent = nullptr);
     ~FrmQuarzelo() override;
 
-    // ---- Controls --------------------------------------------------------------
-    Paxtor* Paxtor1 = nullptr;
-    SkinFramework* SkinFramework1 = new SkinFramework(this);
-    QGroupBox* FrmCabecera = nullptr;
-    // Header fields, indexed as bound: [NUMERO ASIENTO], PERIODO_DESDE,
-    // PERIODO_HASTA, CTA_REI, TC, SUCURSAL, NUMERO, LETRA, DETALLE, FECHA,
-    // CABIMPORTE. Each carries its column in "DataField" and its lookup tag
-    // in "Tag".
-    std::vector<QLineEdit*> txtFields;
-    std::array<QLineEdit*, 2> txtTotal{}; // debit, credit
-    QPushButton* CmdGenerar = nullptr;
-    QCheckBox* chkIncluirProforma = nullptr;
-    QTableWidget* FgResumen = nullptr;
-    QLabel* LblDescCuenta = nullptr;
-    QLabel* lbldesctc = nullptr;
-    QLabel* LblEjercicio = nullptr;
-
-    // ---- Window values ---------------------------------------------------------
-    Lbc_AsientoRef Reglas; // the journal-entry rules, created on first use
-    QString Tabla;         // table of the window's own recordset
-    ado::RecordsetPtr RsAsientos;
-    QString InicioEjercicio; // "dd/mm/yyyy"
-    QString FinEjercicio;
-    QString DesdeDefecto; // "MM/AAAA"
-    QString HastaDefecto;
-    QString NumeroMostrado;
-    LineasAjuste Lineas = LineasAjuste(1);
-    int IndiceActual = -1;
-    bool HayError = false;
-    bool Modificado = false;
-    bool VerificaTotales = false;
-    // The REI account has passed its validation; a generation without
-    // movements clears it.
-    bool CtaReiValidada = false;
-    // Periods of the last generation, trimmed.
-    QString PeriodoDesde;
-    QString PeriodoHasta;
-    // How the generation reads its sums.
-    GeneracionAjuste::Lectura LecturaGeneracion = GeneracionAjuste::Lectura::Agrupada;
-    // Why the last generation ended; only a complete one may be stored.
-    GeneracionAjuste::Fin FinGeneracion = GeneracionAjuste::Fin::Completa;
-
-    // Summary grid column: title, bound column, width in characters, table.
-    struct ColumnaGrilla {
-        QString Titulo;
-        QString Campo;
-        int Ancho = 0;
-        QString Tabla;
-    };
-    std::array<ColumnaGrilla, 5> Columnas;
-
-    // The header field bound to a column (nullptr when none is).
-    QLineEdit* Campo(const QString& columna) const;
+    // ---- Window values no control shows ------------------------------------------
+    const LineasAjuste& lineas() const { return Lineas; }
+    bool hayError() const { return HayError; }
+    bool modificado() const { return Modificado; }
+    bool ctaReiValidada() const { return CtaReiValidada; }
+    int indiceActual() const { return IndiceActual; }
+    GeneracionAjuste::Fin finGeneracion() const { return FinGeneracion; }
+    std::int32_t numeroCargado() const { return NumeroCargado; }
+    // Lines made elsewhere take the place of the window's (the grid is not
+    // refilled).
+    void setLineas(LineasAjuste lineas) { Lineas = std::move(lineas); }
+    // Turns on the messages of the header-amount check; no key of this
+    // window does.
+    void setVerificaTotales(bool verifica) { VerificaTotales = verifica; }
+    // How the generation reads its sums (grouped unless told otherwise).
+    void setLecturaGeneracion(GeneracionAjuste::Lectura lectura) { LecturaGeneracion = lectura; }
+    // A header field bound to a column this window has none for (the ID and
+    // FECHA_HASTA of a summary-entry view), appended to txtFields.
+    QLineEdit* addHeaderField(const QString& DataField);
 
     // ---- Generation ----------------------------------------------------------------
     void CmdGenerar_Click();
@@ -134,14 +103,12 @@ public:
     void txtFields_KeyPress(int Index, int& KeyAscii);
     void txtFields_KeyUp(int Index, int KeyCode, int Shift);
     void txtFields_MouseDown(int Index, int Button, int Shift, float X, float Y);
-    // Validates one header field by index, setting HayError when it is refused.
+    // Validates one header field by index, setting HayError when it is
+    // refused; true when it passed.
     virtual bool ValidaCampo(int Index);
     void ValidaCampo(QLineEdit* Control, int Index, bool MostrarMensaje);
     // "MMAAAA", "MM-AAAA" and "MM/AAAA" all become "MM/AAAA".
     static QString FormateaPeriodo(const QString& Texto);
-    // While the save check runs the header is validated as it stands: the
-    // voucher fields are not refilled from the voucher book.
-    bool SoloRevalida = false;
 
     // ---- Storing the entry -------------------------------------------------------------
     // Stores the lines as one entry in one transaction; HayError when it failed.
@@ -152,7 +119,6 @@ public:
     // ---- Reading back a stored entry -------------------------------------------------
     // Operations of a summary-entry view: no key or event of this window calls
     // them, and the view supplies the header fields bound to ID and FECHA_HASTA.
-    std::int32_t NumeroCargado = 0; // the summary entry shown
     // Shows the summary entry whose number the field bound to ID holds
     // ("MM-0000000" picks its month, a bare number the first month with one).
     void MuestraAsiento();
@@ -164,14 +130,91 @@ public:
     // day (both limits included).
     static void BuscaControlResumen(const QDate& Fecha, const QString& Subdiario, bool& Existe);
 
-    // Twips per pixel of the grid's widths.
-    static constexpr int kTwipsPorPixel = 15;
-
 protected:
     // The close box unloads the window as CERRAR does without changes.
     void closeEvent(QCloseEvent* e) override;
 
 private:
+    friend class FiltroCabecera;
+
+    // ---- Controls --------------------------------------------------------------
+    Paxtor* Paxtor1 = nullptr;
+    SkinFramework* SkinFramework1 = new SkinFramework(this);
+    QGroupBox* FrmCabecera = nullptr;
+    // Header fields, indexed as bound: [NUMERO ASIENTO], PERIODO_DESDE,
+    // PERIODO_HASTA, CTA_REI, TC, SUCURSAL, NUMERO, LETRA, DETALLE, FECHA,
+    // CABIMPORTE. Each carries its column in "DataField" and its lookup tag
+    // in "Tag".
+    std::vector<QLineEdit*> txtFields;
+    std::array<QLineEdit*, 2> txtTotal{}; // debit, credit
+    QPushButton* CmdGenerar = nullptr;
+    QCheckBox* chkIncluirProforma = nullptr;
+    QTableWidget* FgResumen = nullptr;
+    QLabel* LblDescCuenta = nullptr;
+    QLabel* lbldesctc = nullptr;
+    QLabel* LblEjercicio = nullptr;
+
+    // ---- Window values ---------------------------------------------------------
+    Lbc_AsientoRef Reglas; // the journal-entry rules, created on first use
+    QString Tabla;         // table of the window's own recordset
+    ado::RecordsetPtr RsAsientos;
+    QString InicioEjercicio; // "dd/mm/yyyy"
+    QString FinEjercicio;
+    QString DesdeDefecto; // "MM/AAAA"
+    QString HastaDefecto;
+    QString NumeroMostrado;
+    LineasAjuste Lineas = LineasAjuste(1);
+    int IndiceActual = -1;
+    bool HayError = false;
+    bool Modificado = false;
+    bool VerificaTotales = false;
+    // The REI account has passed its validation; a generation without
+    // movements clears it.
+    bool CtaReiValidada = false;
+    // Periods of the last generation, trimmed.
+    QString PeriodoDesde;
+    QString PeriodoHasta;
+    // How the generation reads its sums.
+    GeneracionAjuste::Lectura LecturaGeneracion = GeneracionAjuste::Lectura::Agrupada;
+    // Why the last generation ended; only a complete one may be stored.
+    GeneracionAjuste::Fin FinGeneracion = GeneracionAjuste::Fin::Completa;
+    // While the save check runs the header is validated as it stands: the
+    // voucher fields are not refilled from the voucher book.
+    bool SoloRevalida = false;
+    std::int32_t NumeroCargado = 0; // the summary entry shown
+
+    // Summary grid column: title, bound column, width in characters, table.
+    struct ColumnaGrilla {
+        QString Titulo;
+        QString Campo;
+        int Ancho = 0;
+        QString Tabla;
+    };
+    std::array<ColumnaGrilla, 5> Columnas;
+
+    // Twips per pixel of the grid's widths.
+    static constexpr int kTwipsPorPixel = 15;
+
+    // The header field bound to a column (nullptr when none is).
+    QLineEdit* Campo(const QString& columna) const;
+    QString TextoCampo(const char* columna) const;
+    void PonCampo(const char* columna, const QString& texto);
+
+    // The rules of the header fields by column: the refusal message, or
+    // nothing when the field passes.
+    std::optional<QString> ReglaCtaRei(const QString& Texto);
+    std::optional<QString> ReglaTC(const QLineEdit* Control, const QString& Texto);
+    std::optional<QString> ReglaNumero(QLineEdit* Control, const QString& Texto);
+    std::optional<QString> ReglaLetra(const QString& Texto);
+    std::optional<QString> ReglaFecha(const QString& Texto);
+    // A period refused outside the fiscal year has been told in a plain box
+    // already (aviso): no further message.
+    struct ReglaPeriodoResultado {
+        std::optional<QString> rechazo;
+        bool aviso = false;
+    };
+    ReglaPeriodoResultado ReglaPeriodo(const QString& Texto);
+
     void ArmaControles();
     // Routes the header fields' key, focus and mouse events to their handlers
     // and the toolbar's button event to Paxtor1_ButtonClick.

@@ -20,16 +20,17 @@
 #include <vector>
 
 // One adjustment line per account. Cuenta and Descripcion keep their fixed
-// widths (blank padded); amounts are money texts in the regional form, empty
-// until something is added to that side.
+// widths (blank padded). A side holds nothing until an amount is added to
+// it: a side that received a zero is not an empty one (the netting keeps
+// only the sides that received something).
 struct TipoLineaAjuste {
     static constexpr int kAnchoCuenta = 15;
     static constexpr int kAnchoDescripcion = 50;
 
     QString Cuenta;
     QString Descripcion;
-    QString Debe;
-    QString Haber;
+    std::optional<vb::Currency> Debe;
+    std::optional<vb::Currency> Haber;
     QString Vencimiento; // "dd/mm/yyyy"; blank for generated lines
 
     void setCuenta(const QString& c);

@@ -12,9 +12,9 @@ namespace {
 std::vector<std::string> Texto(const GeneracionAjuste::Resultado& r) {
     std::vector<std::string> t;
     for (const TipoLineaAjuste& l : r.Lineas)
-        t.push_back(
-            (l.Cuenta.trimmed() + u'|' + l.Descripcion.trimmed() + u'|' + l.Debe + u'|' + l.Haber)
-                .toStdString());
+        t.push_back((l.Cuenta.trimmed() + u'|' + l.Descripcion.trimmed() + u'|' + texto(l.Debe) +
+                     u'|' + texto(l.Haber))
+                        .toStdString());
     return t;
 }
 

@@ -2,7 +2,7 @@
 // window hands it over, must run on the engine and compose the entry and
 // voucher numbers.
 
-#include "test_ventana_fixture.h"
+#include "ventana_fixture.h"
 
 #include <QTableWidget>
 

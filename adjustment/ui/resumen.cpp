@@ -1,4 +1,4 @@
-#include "adjustment/frmquarzelo.h"
+#include "adjustment/ui/frmquarzelo.h"
 
 #include "platform/clsutilidades.h"
 #include "platform/msgbox.h"
@@ -12,9 +12,9 @@ constexpr int kFilasGrilla = 20;
 const QString kPatronTotal = QStringLiteral("#########.00");
 const QString kPatronGrilla = QStringLiteral("########0.00");
 
-// An amount cell: empty for a zero, read as money in the regional form.
-QString Importe(const QString& texto) {
-    const vb::Currency m = ClsUtilidades::TextoAMoneda(texto);
+// An amount cell: empty for a zero and for a side without an amount.
+QString Importe(const std::optional<vb::Currency>& lado) {
+    const vb::Currency m = lado.value_or(vb::Currency());
     return m == vb::Currency() ? QString() : vb::Format(vb::fromCurrency(m), kPatronGrilla);
 }
 
@@ -73,8 +73,8 @@ void FrmQuarzelo::LlenaResumen() {
         PonCelda(j, 0, QString::number(j));
         PonCelda(j, 1, Recorta(l.Cuenta));
         PonCelda(j, 2, Recorta(l.Descripcion));
-        PonCelda(j, 3, Importe(Recorta(l.Debe)));
-        PonCelda(j, 4, Importe(Recorta(l.Haber)));
+        PonCelda(j, 3, Importe(l.Debe));
+        PonCelda(j, 4, Importe(l.Haber));
         l.setCuenta(Recorta(l.Cuenta));
     }
     // Rows that no line fills keep only their number, also when an earlier
@@ -104,8 +104,8 @@ void FrmQuarzelo::ValidaTotales(bool& Ok) {
     for (int i = 0; i < int(txtFields.size()); ++i) {
         if (!Habilitado(txtFields[size_t(i)]))
             continue;
-        ValidaCampo(i);
-        if (HayError) {
+        if (!ValidaCampo(i)) {
+            HayError = true;
             Ok = false;
             return;
         }
@@ -131,15 +131,8 @@ void FrmQuarzelo::ValidaTotales(bool& Ok) {
 }
 
 void FrmQuarzelo::ValidaLineas(bool& Ok) {
-    for (const TipoLineaAjuste& l : Lineas) {
-        for (const QString& lado : {l.Debe, l.Haber}) {
-            const QString t = Recorta(lado);
-            if (!t.isEmpty() && !ClsUtilidades::EsNumero(t)) {
-                Ok = false;
-                return;
-            }
-        }
-    }
+    // The lines hold their amounts as money: no side can hold a text that is
+    // no number.
     Ok = true;
 }
 

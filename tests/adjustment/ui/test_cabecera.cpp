@@ -1,4 +1,4 @@
-#include "test_ventana_fixture.h"
+#include "ventana_fixture.h"
 
 namespace {
 const QString kAviso = QStringLiteral("Aviso al Operador");
@@ -7,7 +7,7 @@ const QString kAviso = QStringLiteral("Aviso al Operador");
 // Typing into a period field formats it after each key.
 TEST_F(VentanaTest, PeriodoTecleadoSeFormatea) {
     auto w = nueva();
-    QLineEdit* desde = w->Campo(QStringLiteral("PERIODO_DESDE"));
+    QLineEdit* desde = campo(*w, "PERIODO_DESDE");
     desde->setEnabled(true);
     struct Caso {
         const char* teclas;
@@ -47,14 +47,14 @@ TEST_F(VentanaTest, ReglasDelPeriodo) {
         EXPECT_EQ(responder->shown[0].buttons, vb::vbExclamation);
     }
 
-    w->Campo(QStringLiteral("PERIODO_HASTA"))->setText(QStringLiteral("03/2023"));
+    campo(*w, "PERIODO_HASTA")->setText(QStringLiteral("03/2023"));
     responder->shown.clear();
     EXPECT_FALSE(valida(*w, "PERIODO_DESDE", QStringLiteral("04/2023")));
     EXPECT_EQ(ultimoMensaje(), QStringLiteral("Periodo Desde Mayor que Hasta!"));
 
     // Outside the fiscal year: a plain box of its own, no title.
     responder->shown.clear();
-    w->Campo(QStringLiteral("PERIODO_HASTA"))->setText(QStringLiteral("01/2024"));
+    campo(*w, "PERIODO_HASTA")->setText(QStringLiteral("01/2024"));
     EXPECT_FALSE(valida(*w, "PERIODO_HASTA", QStringLiteral("01/2024")));
     ASSERT_EQ(responder->shown.size(), 1u);
     EXPECT_EQ(responder->shown[0].prompt,
@@ -63,7 +63,7 @@ TEST_F(VentanaTest, ReglasDelPeriodo) {
 
     // Both limits belong to the year.
     responder->shown.clear();
-    w->Campo(QStringLiteral("PERIODO_HASTA"))->setText(QStringLiteral("12/2023"));
+    campo(*w, "PERIODO_HASTA")->setText(QStringLiteral("12/2023"));
     EXPECT_TRUE(valida(*w, "PERIODO_DESDE", QStringLiteral("01/2023")));
     EXPECT_TRUE(valida(*w, "PERIODO_HASTA", QStringLiteral("12/2023")));
     EXPECT_TRUE(responder->shown.empty()) << ultimoMensaje().toStdString();
@@ -72,25 +72,25 @@ TEST_F(VentanaTest, ReglasDelPeriodo) {
 TEST_F(VentanaTest, SucursalYNumero) {
     auto w = nueva();
     EXPECT_TRUE(valida(*w, "SUCURSAL", QString()));
-    EXPECT_EQ(w->Campo(QStringLiteral("SUCURSAL"))->text(), QStringLiteral("0001"));
+    EXPECT_EQ(campo(*w, "SUCURSAL")->text(), QStringLiteral("0001"));
     EXPECT_TRUE(valida(*w, "SUCURSAL", QStringLiteral("12")));
-    EXPECT_EQ(w->Campo(QStringLiteral("SUCURSAL"))->text(), QStringLiteral("0012"));
+    EXPECT_EQ(campo(*w, "SUCURSAL")->text(), QStringLiteral("0012"));
     EXPECT_FALSE(valida(*w, "SUCURSAL", QStringLiteral("A1")));
     EXPECT_EQ(ultimoMensaje(), QStringLiteral("El campo debe ser numérico "));
-    EXPECT_EQ(w->Campo(QStringLiteral("SUCURSAL"))->text(), QStringLiteral("A1"));
+    EXPECT_EQ(campo(*w, "SUCURSAL")->text(), QStringLiteral("A1"));
 
     // NUMERO needs a voucher type with letters.
     responder->shown.clear();
     EXPECT_FALSE(valida(*w, "NUMERO", QStringLiteral("1")));
     EXPECT_EQ(ultimoMensaje(), QStringLiteral("El comprobante no tiene letras asignadas"));
 
-    w->Campo(QStringLiteral("TC"))->setText(QStringLiteral("AJUS"));
+    campo(*w, "TC")->setText(QStringLiteral("AJUS"));
     responder->shown.clear();
     EXPECT_TRUE(valida(*w, "NUMERO", QStringLiteral("2")));
     EXPECT_TRUE(responder->shown.empty());
     // Above the book's last number (2) of an own-numbered type: told, and passes.
     EXPECT_TRUE(valida(*w, "NUMERO", QStringLiteral("123")));
-    EXPECT_EQ(w->Campo(QStringLiteral("NUMERO"))->text(), QStringLiteral("00000123"));
+    EXPECT_EQ(campo(*w, "NUMERO")->text(), QStringLiteral("00000123"));
     ASSERT_EQ(responder->shown.size(), 1u);
     EXPECT_EQ(responder->shown[0].prompt,
               QStringLiteral("El numero no es correlativo al último informado en configuracion"));
@@ -109,41 +109,41 @@ TEST_F(VentanaTest, TipoDeComprobanteLlenaElComprobante) {
     responder->shown.clear();
     EXPECT_TRUE(valida(*w, "TC", QStringLiteral("AJUS")));
     EXPECT_TRUE(responder->shown.empty());
-    EXPECT_EQ(w->Campo(QStringLiteral("SUCURSAL"))->text(), QStringLiteral("0001"));
-    EXPECT_EQ(w->Campo(QStringLiteral("NUMERO"))->text(), QStringLiteral("00000002"));
-    EXPECT_EQ(w->Campo(QStringLiteral("LETRA"))->text(), QStringLiteral("X"));
-    EXPECT_FALSE(w->Campo(QStringLiteral("SUCURSAL"))->isEnabled());
-    EXPECT_FALSE(w->Campo(QStringLiteral("NUMERO"))->isEnabled());
-    EXPECT_EQ(w->lbldesctc->text(), QStringLiteral("Ajuste por Inflación"));
+    EXPECT_EQ(campo(*w, "SUCURSAL")->text(), QStringLiteral("0001"));
+    EXPECT_EQ(campo(*w, "NUMERO")->text(), QStringLiteral("00000002"));
+    EXPECT_EQ(campo(*w, "LETRA")->text(), QStringLiteral("X"));
+    EXPECT_FALSE(campo(*w, "SUCURSAL")->isEnabled());
+    EXPECT_FALSE(campo(*w, "NUMERO")->isEnabled());
+    EXPECT_EQ(etiqueta(*w, "lbldesctc")->text(), QStringLiteral("Ajuste por Inflación"));
     EXPECT_EQ(ClsIni::LeeIni(QStringLiteral("CN000p.INI"), CNStuffContable::gSeccionIni,
                              QStringLiteral("Ajuste(TC)")),
               QStringLiteral("AJUS"));
     // A new entry opens the voucher fields again.
     w->NuevoAsiento();
-    EXPECT_TRUE(w->Campo(QStringLiteral("SUCURSAL"))->isEnabled());
-    EXPECT_TRUE(w->Campo(QStringLiteral("NUMERO"))->text().isEmpty());
+    EXPECT_TRUE(campo(*w, "SUCURSAL")->isEnabled());
+    EXPECT_TRUE(campo(*w, "NUMERO")->text().isEmpty());
 }
 
 TEST_F(VentanaTest, ReglasDeLaLetra) {
     auto w = nueva();
-    w->Campo(QStringLiteral("TC"))->setText(QStringLiteral("AJUS"));
+    campo(*w, "TC")->setText(QStringLiteral("AJUS"));
     EXPECT_FALSE(valida(*w, "LETRA", QStringLiteral("M")));
     EXPECT_EQ(ultimoMensaje(), QStringLiteral("Debe ingresar A,B,C,X,E"));
     EXPECT_FALSE(valida(*w, "LETRA", QStringLiteral("B")));
     EXPECT_EQ(ultimoMensaje(), QStringLiteral("La letra Informada no forma parte de las "
                                               "informadas en la configuracion"));
-    EXPECT_TRUE(w->FrmCabecera->isEnabled());
+    EXPECT_TRUE(cabecera(*w)->isEnabled());
 
     // Lower case passes; the book fills point of sale and number and the
     // header locks with "&Generar" ready.
     responder->shown.clear();
     EXPECT_TRUE(valida(*w, "LETRA", QStringLiteral("x")));
     EXPECT_TRUE(responder->shown.empty());
-    EXPECT_EQ(w->Campo(QStringLiteral("SUCURSAL"))->text(), QStringLiteral("0001"));
-    EXPECT_EQ(w->Campo(QStringLiteral("NUMERO"))->text(), QStringLiteral("00000002"));
-    EXPECT_FALSE(w->FrmCabecera->isEnabled());
-    EXPECT_TRUE(w->CmdGenerar->isEnabled());
-    EXPECT_FALSE(w->Paxtor1->estado(Paxtor::EstadoCerrar));
+    EXPECT_EQ(campo(*w, "SUCURSAL")->text(), QStringLiteral("0001"));
+    EXPECT_EQ(campo(*w, "NUMERO")->text(), QStringLiteral("00000002"));
+    EXPECT_FALSE(cabecera(*w)->isEnabled());
+    EXPECT_TRUE(generar(*w)->isEnabled());
+    EXPECT_FALSE(paxtor(*w)->estado(Paxtor::EstadoCerrar));
 }
 
 TEST_F(VentanaTest, CuentaREI) {
@@ -152,10 +152,10 @@ TEST_F(VentanaTest, CuentaREI) {
     EXPECT_EQ(ultimoMensaje(), QStringLiteral("Debe ingresar un código de Cuenta R.E.I."));
     EXPECT_FALSE(valida(*w, "CTA_REI", QStringLiteral("9999")));
     EXPECT_EQ(ultimoMensaje(), QStringLiteral("Código inexistente"));
-    EXPECT_FALSE(w->Modificado);
+    EXPECT_FALSE(w->modificado());
     EXPECT_TRUE(valida(*w, "CTA_REI", QStringLiteral("5901")));
-    EXPECT_EQ(w->LblDescCuenta->text(), QStringLiteral("R.E.I."));
-    EXPECT_TRUE(w->Modificado);
+    EXPECT_EQ(etiqueta(*w, "LblDescCuenta")->text(), QStringLiteral("R.E.I."));
+    EXPECT_TRUE(w->modificado());
 }
 
 // Enter validates: a refused field keeps the focus, a passed one moves on;
@@ -164,21 +164,21 @@ TEST_F(VentanaTest, EnterValidaYMueveElFoco) {
     cuenta(QStringLiteral("AB01"), QStringLiteral("Cuenta con letras"), 0);
     auto w = nueva();
     muestra(*w);
-    QLineEdit* rei = w->Campo(QStringLiteral("CTA_REI"));
+    QLineEdit* rei = campo(*w, "CTA_REI");
     rei->setFocus();
     QTest::keyClicks(rei, QStringLiteral("9999"));
     QTest::keyClick(rei, Qt::Key_Return);
     EXPECT_EQ(ultimoMensaje(), QStringLiteral("Código inexistente"));
     EXPECT_EQ(QApplication::focusWidget(), rei);
-    EXPECT_EQ(w->IndiceActual, 3);
+    EXPECT_EQ(w->indiceActual(), 3);
 
     rei->clear();
     QTest::keyClicks(rei, QStringLiteral("ab01"));
     EXPECT_EQ(rei->text(), QStringLiteral("AB01"));
     QTest::keyClick(rei, Qt::Key_Return);
-    EXPECT_FALSE(w->HayError);
-    EXPECT_EQ(QApplication::focusWidget(), w->Campo(QStringLiteral("TC")));
+    EXPECT_FALSE(w->hayError());
+    EXPECT_EQ(QApplication::focusWidget(), campo(*w, "TC"));
     // The focused field's tag decides the lookup key; "&Generar" follows CTA_REI.
-    EXPECT_TRUE(w->Paxtor1->estado(Paxtor::EstadoConsultar));
-    EXPECT_TRUE(w->CmdGenerar->isEnabled());
+    EXPECT_TRUE(paxtor(*w)->estado(Paxtor::EstadoConsultar));
+    EXPECT_TRUE(generar(*w)->isEnabled());
 }

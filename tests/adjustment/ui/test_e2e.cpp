@@ -2,7 +2,7 @@
 // string, the fiscal year, the header typed key by key, the generation, the
 // concept, GRABAR, and the stored entry checked to the cent.
 
-#include "test_ventana_fixture.h"
+#include "ventana_fixture.h"
 
 #include <cmath>
 
@@ -64,32 +64,32 @@ protected:
 
 TEST_F(CorridaCompleta, DelArranqueAlAsientoGrabado) {
     auto w = arranca(QStringLiteral("2023"));
-    EXPECT_EQ(w->Campo(QStringLiteral("PERIODO_DESDE"))->text(), QStringLiteral("07/2023"));
-    EXPECT_EQ(w->Campo(QStringLiteral("PERIODO_HASTA"))->text(), QStringLiteral("12/2023"));
+    EXPECT_EQ(campo(*w, "PERIODO_DESDE")->text(), QStringLiteral("07/2023"));
+    EXPECT_EQ(campo(*w, "PERIODO_HASTA")->text(), QStringLiteral("12/2023"));
     muestra(*w);
 
     // Header, key by key.
-    QLineEdit* rei = w->Campo(QStringLiteral("CTA_REI"));
+    QLineEdit* rei = campo(*w, "CTA_REI");
     QTest::mouseClick(rei, Qt::LeftButton);
     ASSERT_EQ(foco(), rei);
     escribe(QStringLiteral("5901"));
-    EXPECT_EQ(w->LblDescCuenta->text(), QStringLiteral("R.E.I."));
-    ASSERT_EQ(foco(), w->Campo(QStringLiteral("TC")));
+    EXPECT_EQ(etiqueta(*w, "LblDescCuenta")->text(), QStringLiteral("R.E.I."));
+    ASSERT_EQ(foco(), campo(*w, "TC"));
     escribe(QStringLiteral("AJUS"));
-    ASSERT_EQ(foco(), w->Campo(QStringLiteral("LETRA")));
-    EXPECT_EQ(w->Campo(QStringLiteral("SUCURSAL"))->text(), QStringLiteral("0001"));
-    EXPECT_EQ(w->Campo(QStringLiteral("NUMERO"))->text(), QStringLiteral("00000002"));
+    ASSERT_EQ(foco(), campo(*w, "LETRA"));
+    EXPECT_EQ(campo(*w, "SUCURSAL")->text(), QStringLiteral("0001"));
+    EXPECT_EQ(campo(*w, "NUMERO")->text(), QStringLiteral("00000002"));
     escribe(QStringLiteral("X"));
-    ASSERT_EQ(foco(), w->CmdGenerar);
-    EXPECT_FALSE(w->FrmCabecera->isEnabled());
+    ASSERT_EQ(foco(), generar(*w));
+    EXPECT_FALSE(cabecera(*w)->isEnabled());
     EXPECT_TRUE(responder->messages().isEmpty()) << responder->messages().join(u'|').toStdString();
 
-    QTest::mouseClick(w->CmdGenerar, Qt::LeftButton);
-    ASSERT_EQ(w->Lineas.size(), 4u);
-    EXPECT_EQ(w->txtTotal[0]->text(), QStringLiteral("90,74"));
-    EXPECT_EQ(w->txtTotal[1]->text(), QStringLiteral("90,74"));
-    EXPECT_EQ(w->Campo(QStringLiteral("CABIMPORTE"))->text(), QStringLiteral("90,74"));
-    QLineEdit* detalle = w->Campo(QStringLiteral("DETALLE"));
+    QTest::mouseClick(generar(*w), Qt::LeftButton);
+    ASSERT_EQ(w->lineas().size(), 4u);
+    EXPECT_EQ(total(*w, 0)->text(), QStringLiteral("90,74"));
+    EXPECT_EQ(total(*w, 1)->text(), QStringLiteral("90,74"));
+    EXPECT_EQ(campo(*w, "CABIMPORTE")->text(), QStringLiteral("90,74"));
+    QLineEdit* detalle = campo(*w, "DETALLE");
     if (!w->isActiveWindow()) // the banner had the activation
         muestra(*w);
     ASSERT_EQ(foco(), detalle);
@@ -150,17 +150,17 @@ TEST_F(CorridaCompleta, DelArranqueAlAsientoGrabado) {
     EXPECT_EQ(libroX().toLongLong(), 3);
 
     // The window is ready for the next entry.
-    EXPECT_FALSE(w->Modificado);
-    EXPECT_TRUE(w->Campo(QStringLiteral("CTA_REI"))->text().isEmpty());
-    EXPECT_EQ(w->Lineas.size(), 1u);
-    EXPECT_TRUE(w->Paxtor1->estado(Paxtor::EstadoNuevo));
-    EXPECT_FALSE(w->Paxtor1->estado(Paxtor::EstadoGrabar));
+    EXPECT_FALSE(w->modificado());
+    EXPECT_TRUE(campo(*w, "CTA_REI")->text().isEmpty());
+    EXPECT_EQ(w->lineas().size(), 1u);
+    EXPECT_TRUE(paxtor(*w)->estado(Paxtor::EstadoNuevo));
+    EXPECT_FALSE(paxtor(*w)->estado(Paxtor::EstadoGrabar));
 
     // The next run proposes the month after the stored adjustment.
     w.reset();
     responder->shown.clear();
     auto otra = arranca(QStringLiteral("2023"));
-    EXPECT_EQ(otra->Campo(QStringLiteral("PERIODO_DESDE"))->text(), QStringLiteral("01/2024"));
+    EXPECT_EQ(campo(*otra, "PERIODO_DESDE")->text(), QStringLiteral("01/2024"));
     EXPECT_TRUE(responder->messages().last().startsWith(
         QStringLiteral("Ultimo ajuste realizado con fecha 31/12/2023")));
 }

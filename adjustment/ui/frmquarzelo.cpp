@@ -1,4 +1,4 @@
-#include "adjustment/frmquarzelo.h"
+#include "adjustment/ui/frmquarzelo.h"
 
 #include "platform/clsformulario.h"
 
@@ -163,6 +163,14 @@ void FrmQuarzelo::ArmaControles() {
     }
     pie->setColumnStretch(1, 1);
     raiz->addLayout(pie);
+}
+
+QLineEdit* FrmQuarzelo::addHeaderField(const QString& DataField) {
+    auto* t = new QLineEdit(FrmCabecera);
+    t->setObjectName(QStringLiteral("txtFields"));
+    t->setProperty("DataField", DataField);
+    txtFields.push_back(t);
+    return t;
 }
 
 QLineEdit* FrmQuarzelo::Campo(const QString& columna) const {

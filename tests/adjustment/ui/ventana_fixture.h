@@ -4,7 +4,9 @@
 // temporary directory (INI files) and the start-up from a parameter string.
 
 #include "ajuste_fixture.h"
+#include "controles.h"
 
+#include "adjustment/ui/frmquarzelo.h"
 #include "platform/clsformulario.h"
 #include "platform/clsini.h"
 #include "platform/paxtor.h"
@@ -15,20 +17,24 @@
 #include <QPushButton>
 #include <QtTest/QTest>
 
+// A window with the header the generation reads.
+inline std::unique_ptr<FrmQuarzelo> ventana(const QString& desde, const QString& hasta) {
+    auto w = std::make_unique<FrmQuarzelo>();
+    campo(*w, "PERIODO_DESDE")->setText(desde);
+    campo(*w, "PERIODO_HASTA")->setText(hasta);
+    campo(*w, "CTA_REI")->setText(QStringLiteral("5901"));
+    paxtor(*w)->setEstado(Paxtor::EstadoGrabar, false);
+    return w;
+}
+
 class VentanaTest : public AjusteTest {
 protected:
     void SetUp() override {
         ASSERT_NO_FATAL_FAILURE(AjusteTest::SetUp());
         useAppFolder();
         db.exec(QStringLiteral(
-            "INSERT INTO TA_USUARIOS (NOMBRE, UNegocio, Administrador) VALUES ('sa', '0001', 1);"
-            "INSERT INTO TA_COMPROBANTES (CODIGO, SISTEMA, TALONARIO, Descripcion, LETRAS, "
-            "ModificaNumeracion, X_SUC_DEFAULT, X_ULTIMO_NRO, X_NRO_DESDE, X_NRO_HASTA) VALUES "
-            "('AJUS', 'CONTABLE', 1, 'Ajuste por Inflación', 'X', 'FALSO', 1, 2, 1, 9999),"
-            "('FC', 'VENTAS', 1, 'Factura de Venta', 'AB', 'FALSO', 0, 0, 0, 0);"
-            "INSERT INTO V_TA_CPTE (CODIGO, TALONARIO, UNEGOCIO, Sistema, Externo, "
-            "ModificaNumeracion, X_SUC_DEFAULT, X_NRO_DESDE, X_NRO_HASTA, X_ULTIMO_NRO) VALUES "
-            "('AJUS', 1, '0001', 'CONTABLE', 0, 0, 1, 1, 9999, 2)"));
+            "INSERT INTO TA_USUARIOS (NOMBRE, UNegocio, Administrador) VALUES ('sa', '0001', 1)"));
+        comprobantes();
     }
 
     void TearDown() override {
@@ -72,23 +78,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     }
 
-    // Validates a field as the accept key does; true when it passed.
-    static bool valida(FrmQuarzelo& w, const char* columna, const QString& texto) {
-        QLineEdit* c = w.Campo(QLatin1String(columna));
-        c->setText(texto);
-        return w.ValidaCampo(ClsFormulario::IndiceControl(QLatin1String(columna), w.txtFields));
-    }
-
     QString ultimoMensaje() const {
         return responder->shown.empty() ? QString() : responder->shown.back().prompt;
-    }
-
-    QVariant libroX() const {
-        return db.scalar(
-            QStringLiteral("SELECT X_ULTIMO_NRO FROM V_TA_CPTE WHERE CODIGO = 'AJUS'"));
-    }
-    qlonglong lineasAjuste() const {
-        return db.scalar(QStringLiteral("SELECT COUNT(*) FROM MV_ASIENTOS WHERE ESAJUSTE = 1"))
-            .toLongLong();
     }
 };

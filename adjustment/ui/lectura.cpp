@@ -2,7 +2,7 @@
 // series and ESRESUMEN) into the header, the lines and the grid, and the
 // search for the summary control row of a subledger and day.
 
-#include "adjustment/frmquarzelo.h"
+#include "adjustment/ui/frmquarzelo.h"
 
 #include "data/instances.h"
 #include "data/pasos.h"
@@ -34,10 +34,12 @@ int MesDe(const QString& numero) {
     return mes >= 1 && mes <= 12 ? int(mes) : 0;
 }
 
-// An amount as the stored lines show it; "0.0" when the column holds none.
-QString Importe(const QVariant& importe) {
-    return vb::IsNumeric(importe) ? vb::Format(importe, QStringLiteral("#########.00"))
-                                  : QStringLiteral("0.0");
+// An amount as the stored lines show it, to the cent; zero when the column
+// holds no number.
+vb::Currency Importe(const QVariant& importe) {
+    if (!vb::IsNumeric(importe))
+        return vb::Currency();
+    return ClsUtilidades::TextoAMoneda(vb::Format(importe, QStringLiteral("#########.00")));
 }
 
 } // namespace

@@ -1,16 +1,13 @@
-// Storing the adjustment entry: one INSERT per line of MV_ASIENTOS, all in
-// one transaction, then the voucher book moves on.
-
-#include "adjustment/frmquarzelo.h"
+#include "adjustment/core/grabacion.h"
 
 #include "data/instances.h"
 #include "data/pasos.h"
+#include "entries/lbc_asiento.h"
 #include "platform/clsutilidades.h"
 #include "platform/msgbox.h"
 #include "platform/programend.h"
 #include "startup/cnstuffcontable.h"
 
-#include <QLineEdit>
 #include <cmath>
 
 using namespace CNStuffContable;
@@ -109,14 +106,6 @@ private:
     QString primera_;
 };
 
-// An amount of a line as money; a text that holds no number cannot be stored.
-vb::Currency Importe(const QString& texto) {
-    const QString t = Recorta(texto);
-    if (!t.isEmpty() && !ClsUtilidades::EsNumero(t))
-        throw FallaConversion(QStringLiteral("MV_ASIENTOS"), QStringLiteral("IMPORTE"));
-    return ClsUtilidades::TextoAMoneda(t);
-}
-
 QString MensajeConversion(const QString& tag, const QString& columna) {
     const QString dos = vb::vbCrLf + vb::vbCrLf;
     return QStringLiteral("Verifique las siguientes opciones: ") + dos +
@@ -127,37 +116,35 @@ QString MensajeConversion(const QString& tag, const QString& columna) {
 
 } // namespace
 
-void FrmQuarzelo::GrabaAsiento() {
-    HayError = false;
+bool GrabacionAjuste::Graba(const CabeceraAjuste& Cabecera, const LineasAjuste& Lineas,
+                            Lbc_AsientoRef& Reglas) {
+    bool HayError = false;
     gCamposSQL.clear();
     QStringList Sentencias;
     ClsUtilidades::CursorEspera(true);
     try {
-        const QString hasta = Recorta(Campo(QStringLiteral("PERIODO_HASTA"))->text());
+        const QString hasta = Recorta(Cabecera.PERIODO_HASTA);
         const QString FinAjuste =
-            QString::number(UltimoDiaMes(hasta.left(2), hasta.mid(3))) + u'/' + hasta;
-        QLineEdit* campoFecha = Campo(QStringLiteral("FECHA"));
-        const QString textoFecha = Recorta(campoFecha->text());
-        const std::optional<QDateTime> fecha = vb::ParseDate(textoFecha);
+            QString::number(GeneracionAjuste::UltimoDiaMes(hasta.left(2), hasta.mid(3))) + u'/' +
+            hasta;
+        const std::optional<QDateTime> fecha = vb::ParseDate(Recorta(Cabecera.FECHA));
         if (!fecha)
-            throw FallaConversion(campoFecha->property("Tag").toString(),
-                                  campoFecha->property("DataField").toString());
+            throw FallaConversion(Cabecera.TagFecha, Cabecera.CampoFecha);
         const QString literalFecha =
             ClsUtilidades::FechaParaSQL(fecha->toString(QStringLiteral("dd/MM/yyyy")));
         // The voucher as the header check accepted it, trimmed. A blank letter
         // is the book's X: the voucher stored is the one whose book advances.
-        const QString tcTexto = Recorta(Campo(QStringLiteral("TC"))->text());
+        const QString tcTexto = Recorta(Cabecera.TC);
         const QString tc = ClsUtilidades::ValorCampo(QVariant(tcTexto));
-        const QString sucursal = Recorta(Campo(QStringLiteral("SUCURSAL"))->text());
-        const QString numero = Recorta(Campo(QStringLiteral("NUMERO"))->text());
-        QString letra = Recorta(Campo(QStringLiteral("LETRA"))->text());
+        const QString sucursal = Recorta(Cabecera.SUCURSAL);
+        const QString numero = Recorta(Cabecera.NUMERO);
+        QString letra = Recorta(Cabecera.LETRA);
         if (letra.isEmpty())
             letra = QStringLiteral("X");
-        const vb::Currency cabImporte =
-            ClsUtilidades::TextoAMoneda(Campo(QStringLiteral("CABIMPORTE"))->text());
-        const QString detalle = Recorta(Campo(QStringLiteral("DETALLE"))->text());
+        const vb::Currency cabImporte = ClsUtilidades::TextoAMoneda(Cabecera.CABIMPORTE);
+        const QString detalle = Recorta(Cabecera.DETALLE);
         const int mes = fecha->date().month();
-        const QString ejercicio = QString::number(vb::Val(gPeriodoActual), 'f', 0);
+        const QString ejercicio = QString::number(vb::Val(Cabecera.Ejercicio), 'f', 0);
         const QString grabacion = FechaHoraParaSQL(FechaServidor());
 
         size_t primeraLinea = 0;
@@ -167,11 +154,10 @@ void FrmQuarzelo::GrabaAsiento() {
         // An entry without lines is no entry: nothing is stored and the
         // voucher book keeps its number.
         if (!primeraLinea) {
-            HayError = true;
             ClsUtilidades::CursorEspera(false);
             vb::MsgBox(QStringLiteral("El asiento no tiene líneas para grabar"), vb::vbExclamation,
                        QStringLiteral("Aviso al Operador"));
-            return;
+            return false;
         }
 
         // An incoming voucher keeps its issuer's number; our own numbers are
@@ -189,9 +175,8 @@ void FrmQuarzelo::GrabaAsiento() {
         if (!SentenciaAvanceComprobante(tc, QStringLiteral("CONTABLE"), sucursal, siguiente,
                                         numeraLibro ? comprobante.Siguiente() : siguiente, letra,
                                         avance)) {
-            HayError = true;
             ClsUtilidades::CursorEspera(false);
-            return;
+            return false;
         }
 
         bool primera = true;
@@ -199,8 +184,8 @@ void FrmQuarzelo::GrabaAsiento() {
             const TipoLineaAjuste& l = Lineas[i];
             if (!LineaParticipa(l))
                 continue;
-            const vb::Currency debe = Importe(l.Debe);
-            const vb::Currency haber = Importe(l.Haber);
+            const vb::Currency debe = l.Debe.value_or(vb::Currency());
+            const vb::Currency haber = l.Haber.value_or(vb::Currency());
             const bool esDebe = debe != vb::Currency();
             QString vence;
             const QString venceTexto = Recorta(l.Vencimiento);
@@ -301,9 +286,10 @@ void FrmQuarzelo::GrabaAsiento() {
             vb::MsgBox(e.Description + QStringLiteral(" Grabación abortada! "));
         }
     }
+    return !HayError;
 }
 
-void FrmQuarzelo::ObtienePeriodo(const QString& Fecha, std::int16_t& Periodo) {
+void GrabacionAjuste::ObtienePeriodo(const QString& Fecha, std::int16_t& Periodo) {
     Periodo = 0;
     // The date goes in as a literal the engine compares by calendar day.
     const QString fecha = ClsUtilidades::FechaParaSQL(Recorta(Fecha));

@@ -1,0 +1,76 @@
+// The "&Generar" button: the generation run on the window's header, the
+// balancing line, the grid and totals, and the state the window is left in.
+
+#include "adjustment/ui/frmquarzelo.h"
+
+#include "platform/clsutilidades.h"
+#include "platform/msgbox.h"
+#include "startup/cnstuffcontable.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+GeneracionAjuste::Fin FrmQuarzelo::Genera_Asiento(const QString& PeriodoDesde,
+                                                  const QString& PeriodoHasta,
+                                                  bool IncluirProforma) {
+    GeneracionAjuste g(Lineas, CNStuffContable::gPeriodoActual, LecturaGeneracion,
+                       [this](const QString& Mes, const QString& Anio) {
+                           return Reglas->UltimoDiaMes(Mes, Anio);
+                       });
+    return g.Genera_Asiento(PeriodoDesde, PeriodoHasta, IncluirProforma);
+}
+
+double FrmQuarzelo::PorcentajeIndice(const QString& QueCuenta, const QString& Anio,
+                                     const QString& Mes) {
+    return GeneracionAjuste::PorcentajeIndice(QueCuenta, Anio, Mes);
+}
+
+std::int16_t FrmQuarzelo::UltimoDiaMes(const QString& Mes, const QString& Anio) {
+    return GeneracionAjuste::UltimoDiaMes(Mes, Anio);
+}
+
+void FrmQuarzelo::AcumulaLinea(const QString& Cuenta, vb::Currency Importe,
+                               const QString& DebeHaber) {
+    GeneracionAjuste::AcumulaLinea(Lineas, Cuenta, Importe, DebeHaber);
+}
+
+void FrmQuarzelo::CmdGenerar_Click() {
+    const bool IncluirProforma = chkIncluirProforma->checkState() != Qt::Unchecked;
+    PeriodoDesde = Recorta(Campo(QStringLiteral("PERIODO_DESDE"))->text());
+    PeriodoHasta = Recorta(Campo(QStringLiteral("PERIODO_HASTA"))->text());
+    Modificado = false;
+
+    // Nothing is generated for a range that runs backwards (a year adjusted
+    // to its last month proposes the month after it).
+    if (GeneracionAjuste::RechazaRango(PeriodoDesde, PeriodoHasta))
+        return;
+
+    Lineas.assign(1, TipoLineaAjuste());
+    FinGeneracion = Genera_Asiento(PeriodoDesde, PeriodoHasta, IncluirProforma);
+    // Without an account the totals stay apart and the save check refuses them.
+    GeneracionAjuste::Balancea(Lineas, Campo(QStringLiteral("CTA_REI"))->text());
+    LlenaResumen();
+    ActualizaTotales();
+
+    // A run that stopped early shows what it computed but cannot be stored.
+    Paxtor1->setEstado(Paxtor::GrabarCancelarPrimero,
+                       FinGeneracion == GeneracionAjuste::Fin::Completa);
+    Paxtor1->setEstado(Paxtor::GrabarCancelarSegundo, true);
+
+    const vb::Currency totalDebe = ClsUtilidades::TextoAMoneda(txtTotal[0]->text());
+    if (totalDebe == ClsUtilidades::TextoAMoneda(txtTotal[1]->text()))
+        Campo(QStringLiteral("CABIMPORTE"))->setText(txtTotal[0]->text());
+
+    if (totalDebe != vb::Currency()) {
+        CmdGenerar->setEnabled(false);
+        QLineEdit* detalle = Campo(QStringLiteral("DETALLE"));
+        detalle->setEnabled(true);
+        detalle->setFocus();
+    } else {
+        vb::MsgBox(QStringLiteral("No hay movimientos para generar el Asiento de Ajuste , con los "
+                                  "datos proporcionados"),
+                   vb::vbInformation, QStringLiteral("Aviso al operador"));
+        CtaReiValidada = false;
+    }
+}

@@ -1,0 +1,108 @@
+// The entry's save without the window: the header values and the lines go in,
+// journal-entry rows and the voucher book's advance come out.
+
+#include "ajuste_fixture.h"
+
+#include "adjustment/core/grabacion.h"
+#include "entries/lbc_asiento.h"
+
+namespace {
+
+TipoLineaAjuste lineaDe(const char* cuenta, const char* debe, const char* haber) {
+    TipoLineaAjuste l;
+    l.setCuenta(QLatin1String(cuenta));
+    l.Debe = importe(debe);
+    l.Haber = importe(haber);
+    return l;
+}
+
+} // namespace
+
+class GrabacionSinVentana : public AjusteTest {
+protected:
+    void SetUp() override {
+        ASSERT_NO_FATAL_FAILURE(AjusteTest::SetUp());
+        comprobantes();
+    }
+
+    // The header of a new entry of 2023 with the book's voucher accepted.
+    static CabeceraAjuste cabecera() {
+        CabeceraAjuste c;
+        c.FECHA = QStringLiteral("31/12/2023");
+        c.TagFecha = QStringLiteral("fecha");
+        c.CampoFecha = QStringLiteral("FECHA");
+        c.TC = QStringLiteral("AJUS");
+        c.SUCURSAL = QStringLiteral("0001");
+        c.NUMERO = QStringLiteral("00000002");
+        c.LETRA = QStringLiteral("X");
+        c.CABIMPORTE = QStringLiteral("90,74");
+        c.DETALLE = QStringLiteral("Ajuste");
+        c.PERIODO_HASTA = QStringLiteral("12/2023");
+        c.Ejercicio = QStringLiteral("2023");
+        return c;
+    }
+
+    // A general entry of December stored by someone else.
+    void otroAsiento(int numero) {
+        db.exec(QStringLiteral("INSERT INTO MV_ASIENTOS (PERIODO, MES_OPERATIVO, \"NUMERO "
+                               "ASIENTO\", FECHA, CUENTA, TIPO_REG) VALUES (2023, 12, %1, "
+                               "'2023-12-15 00:00:00', '5901', '')")
+                    .arg(numero));
+    }
+
+    Lbc_AsientoRef reglas;
+};
+
+// Someone stores entry 8 of December between the moment the number could have
+// been read and the insert: the save still takes the next free number, the
+// same for all its lines.
+TEST_F(GrabacionSinVentana, ElNumeroSeTomaDentroDeLaTransaccion) {
+    otroAsiento(7);
+    const LineasAjuste lineas = {TipoLineaAjuste(), lineaDe("1101", "90,7402", ""),
+                                 lineaDe("5901", "", "90,74"), lineaDe("1201", "0", "")};
+    bool hecho = false;
+    gDatos().cnn()->setFaultInjector([&](const QString& s) -> std::optional<ado::Error> {
+        if (!hecho && s.contains(QStringLiteral("BEGIN TRANSACTION"), Qt::CaseInsensitive)) {
+            hecho = true;
+            otroAsiento(8);
+        }
+        return std::nullopt;
+    });
+    const bool grabado = GrabacionAjuste::Graba(cabecera(), lineas, reglas);
+    gDatos().cnn()->setFaultInjector({});
+    ASSERT_TRUE(hecho);
+    ASSERT_TRUE(grabado) << responder->messages().join(u'|').toStdString();
+    const auto filas = db.rows(QStringLiteral(
+        "SELECT \"NUMERO ASIENTO\", MES_OPERATIVO, SECUENCIA FROM MV_ASIENTOS WHERE ESAJUSTE = 1 "
+        "ORDER BY SECUENCIA"));
+    ASSERT_EQ(filas.size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(filas[i][0].toLongLong(), 9);
+        EXPECT_EQ(filas[i][1].toLongLong(), 12);
+        EXPECT_EQ(filas[i][2].toLongLong(), i + 1);
+    }
+    EXPECT_EQ(db.scalar(QStringLiteral("SELECT COUNT(DISTINCT \"NUMERO ASIENTO\") FROM "
+                                       "MV_ASIENTOS WHERE MES_OPERATIVO = 12"))
+                  .toLongLong(),
+              3);
+    EXPECT_EQ(libroX().toLongLong(), 3);
+}
+
+TEST_F(GrabacionSinVentana, AsientoSinLineasNoSeGraba) {
+    EXPECT_FALSE(
+        GrabacionAjuste::Graba(cabecera(), {TipoLineaAjuste(), lineaDe("", "5", "")}, reglas));
+    EXPECT_EQ(responder->messages(),
+              QStringList{QStringLiteral("El asiento no tiene líneas para grabar")});
+    EXPECT_EQ(db.scalar(QStringLiteral("SELECT COUNT(*) FROM MV_ASIENTOS")).toLongLong(), 0);
+    EXPECT_EQ(libroX().toLongLong(), 2);
+}
+
+TEST_F(GrabacionSinVentana, EjercicioDeUnaFecha) {
+    std::int16_t p = -1;
+    GrabacionAjuste::ObtienePeriodo(QStringLiteral("31/12/2023"), p);
+    EXPECT_EQ(p, 2023);
+    GrabacionAjuste::ObtienePeriodo(QStringLiteral("01/01/2022"), p);
+    EXPECT_EQ(p, 2022);
+    GrabacionAjuste::ObtienePeriodo(QStringLiteral("01/01/2030"), p);
+    EXPECT_EQ(p, 0);
+}
