@@ -1,9 +1,9 @@
 #include "adjustment/ui/frmquarzelo.h"
 #include "data/pasos.h"
 #include "lookup/lib_clscons3.h"
-#include "platform/clsutilidades.h"
-#include "platform/msgbox.h"
-#include "platform/programend.h"
+#include "platform/vb/msgbox.h"
+#include "platform/vb/programend.h"
+#include "platform/win/clsutilidades.h"
 
 #include <QApplication>
 

@@ -9,9 +9,9 @@
 
 #include "adjustment/core/generacion.h"
 #include "data/instances.h"
-#include "platform/engine_sqlite.h"
-#include "platform/msgbox.h"
-#include "platform/vb.h"
+#include "platform/ado/engine_sqlite.h"
+#include "platform/vb/msgbox.h"
+#include "platform/vb/vb.h"
 #include "startup/cnstuffcontable.h"
 
 #include <QApplication>

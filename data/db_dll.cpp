@@ -5,11 +5,11 @@
 #include "data/db_dll_internal.h"
 #include "data/instances.h"
 #include "data/runwide.h"
-#include "platform/clsutilidades.h"
-#include "platform/connstring.h"
-#include "platform/msgbox.h"
-#include "platform/programend.h"
-#include "platform/vb.h"
+#include "platform/ado/connstring.h"
+#include "platform/vb/msgbox.h"
+#include "platform/vb/programend.h"
+#include "platform/vb/vb.h"
+#include "platform/win/clsutilidades.h"
 
 #include <QFile>
 #include <QFileDialog>

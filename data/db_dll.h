@@ -9,7 +9,7 @@
 // the state of the recordset, RecordsAffected or the connection's Errors.
 
 #include "data/pasos.h"
-#include "platform/ado.h"
+#include "platform/ado/ado.h"
 
 #include <QString>
 #include <QVariant>

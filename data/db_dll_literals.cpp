@@ -3,8 +3,8 @@
 #include "data/db_dll.h"
 
 #include "data/db_dll_internal.h"
-#include "platform/clsutilidades.h"
-#include "platform/vb.h"
+#include "platform/vb/vb.h"
+#include "platform/win/clsutilidades.h"
 
 using namespace dbdll;
 

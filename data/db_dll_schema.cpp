@@ -4,9 +4,9 @@
 
 #include "data/db_dll_internal.h"
 #include "data/instances.h"
-#include "platform/clsutilidades.h"
-#include "platform/msgbox.h"
-#include "platform/vb.h"
+#include "platform/vb/msgbox.h"
+#include "platform/vb/vb.h"
+#include "platform/win/clsutilidades.h"
 
 using namespace dbdll;
 

@@ -1,8 +1,8 @@
 #include "data/pasos.h"
 
-#include "platform/msgbox.h"
-#include "platform/programend.h"
-#include "platform/vb.h"
+#include "platform/vb/msgbox.h"
+#include "platform/vb/programend.h"
+#include "platform/vb/vb.h"
 
 #include <optional>
 #include <stdexcept>

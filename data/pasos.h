@@ -5,7 +5,7 @@
 // next one or leaves the routine. The data object, the start-up modules and
 // the journal-entry rules all run their steps here.
 
-#include "platform/ado.h"
+#include "platform/ado/ado.h"
 
 #include <concepts>
 #include <functional>

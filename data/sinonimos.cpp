@@ -5,7 +5,7 @@
 
 #include "data/db_dll_internal.h"
 #include "data/runwide.h"
-#include "platform/vb.h"
+#include "platform/vb/vb.h"
 
 using namespace dbdll;
 

@@ -3,7 +3,7 @@
 #include "data/db_dll.h"
 #include "data/instances.h"
 #include "entries/lbc_interno.h"
-#include "platform/vb.h"
+#include "platform/vb/vb.h"
 #include "startup/cns_pasos.h"
 #include "startup/cnstuffcontable.h"
 

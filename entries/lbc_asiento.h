@@ -10,7 +10,7 @@
 // with the next one, anything else leaves with the result reached so far.
 // The others let the error reach the caller.
 
-#include "platform/ado.h"
+#include "platform/ado/ado.h"
 
 #include <QDateTime>
 #include <QString>

@@ -4,9 +4,9 @@
 #include "data/pasos.h"
 #include "entries/lbc_asiento.h"
 #include "entries/lbc_interno.h"
-#include "platform/clsutilidades.h"
-#include "platform/msgbox.h"
-#include "platform/vb.h"
+#include "platform/vb/msgbox.h"
+#include "platform/vb/vb.h"
+#include "platform/win/clsutilidades.h"
 #include "startup/cnstuffcontable.h"
 
 #include <cmath>

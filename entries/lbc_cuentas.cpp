@@ -3,8 +3,8 @@
 #include "data/instances.h"
 #include "entries/lbc_asiento.h"
 #include "entries/lbc_interno.h"
-#include "platform/clsutilidades.h"
-#include "platform/vb.h"
+#include "platform/vb/vb.h"
+#include "platform/win/clsutilidades.h"
 
 #include <functional>
 

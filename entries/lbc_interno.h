@@ -2,7 +2,7 @@
 // Helpers shared by the rules object's sources.
 
 #include "data/pasos.h"
-#include "platform/ado.h"
+#include "platform/ado/ado.h"
 
 #include <QDateTime>
 #include <QString>

@@ -3,9 +3,9 @@
 #include "data/db_dll.h"
 #include "data/instances.h"
 #include "data/pasos.h"
-#include "platform/clsutilidades.h"
-#include "platform/msgbox.h"
-#include "platform/vb.h"
+#include "platform/vb/msgbox.h"
+#include "platform/vb/vb.h"
+#include "platform/win/clsutilidades.h"
 #include "startup/cns_pasos.h"
 
 #include <stdexcept>

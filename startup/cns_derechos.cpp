@@ -1,11 +1,11 @@
 #include "startup/cnstuffcontable.h"
 
 #include "data/instances.h"
-#include "platform/clsentorno.h"
-#include "platform/clsutilidades.h"
-#include "platform/msgbox.h"
-#include "platform/programend.h"
-#include "platform/vb.h"
+#include "platform/vb/msgbox.h"
+#include "platform/vb/programend.h"
+#include "platform/vb/vb.h"
+#include "platform/win/clsentorno.h"
+#include "platform/win/clsutilidades.h"
 #include "startup/cns_pasos.h"
 
 namespace CNStuffContable {

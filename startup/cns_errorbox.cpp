@@ -1,9 +1,9 @@
 #include "startup/cnstuffcontable.h"
 
 #include "data/pasos.h"
-#include "platform/msgbox.h"
-#include "platform/quindel2.h"
-#include "platform/vb.h"
+#include "platform/vb/msgbox.h"
+#include "platform/vb/vb.h"
+#include "platform/win/quindel2.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "startup/cnstuffcontable.h"
 
 #include "data/instances.h"
-#include "platform/vb.h"
+#include "platform/vb/vb.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -6,7 +6,7 @@
 // Ending the program is never trapped.
 
 #include "data/pasos.h"
-#include "platform/ado.h"
+#include "platform/ado/ado.h"
 
 #include <functional>
 

@@ -1,10 +1,10 @@
 #include "startup/cnstuffcontable.h"
 
 #include "data/instances.h"
-#include "platform/clsreporte.h"
-#include "platform/clsutilidades.h"
-#include "platform/msgbox.h"
-#include "platform/vb.h"
+#include "platform/vb/msgbox.h"
+#include "platform/vb/vb.h"
+#include "platform/win/clsreporte.h"
+#include "platform/win/clsutilidades.h"
 
 #include <memory>
 

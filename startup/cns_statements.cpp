@@ -1,9 +1,9 @@
 #include "startup/cnstuffcontable.h"
 
 #include "data/instances.h"
-#include "platform/clsutilidades.h"
-#include "platform/msgbox.h"
-#include "platform/vb.h"
+#include "platform/vb/msgbox.h"
+#include "platform/vb/vb.h"
+#include "platform/win/clsutilidades.h"
 #include "startup/cns_pasos.h"
 #include "startup/dll_display.h"
 #include "startup/lbf_ctrldisplay.h" // complete type for the banner header

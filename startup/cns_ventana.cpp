@@ -1,13 +1,13 @@
 // Window dressing: the user's skin, the program's icon and the toolbar style.
 
-#include "platform/ado.h"
-#include "platform/clsentorno.h"
-#include "platform/clsini.h"
-#include "platform/clsutilidades.h"
-#include "platform/paxtor.h"
-#include "platform/quindel2.h"
-#include "platform/skinframework.h"
-#include "platform/vb.h"
+#include "platform/ado/ado.h"
+#include "platform/ui/paxtor.h"
+#include "platform/ui/skinframework.h"
+#include "platform/vb/vb.h"
+#include "platform/win/clsentorno.h"
+#include "platform/win/clsini.h"
+#include "platform/win/clsutilidades.h"
+#include "platform/win/quindel2.h"
 #include "startup/cns_pasos.h"
 #include "startup/cnstuffcontable.h"
 

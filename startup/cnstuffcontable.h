@@ -5,7 +5,7 @@
 // voucher numbering, audit and failed-statement rows, small helpers).
 
 #include "data/runwide.h" // gUsuarioLogeado, gPasswordUsuario, gConfidencialidad
-#include "platform/ado.h"
+#include "platform/ado/ado.h"
 
 #include <QDateTime>
 #include <QString>

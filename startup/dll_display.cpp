@@ -1,6 +1,6 @@
 #include "startup/dll_display.h"
 
-#include "platform/vb.h"
+#include "platform/vb/vb.h"
 #include "startup/lbf_ctrldisplay.h"
 
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
 #include "startup/mod_macuentas.h"
 
-#include "platform/clsentorno.h"
-#include "platform/quindel2.h"
-#include "platform/vb.h"
+#include "platform/vb/vb.h"
+#include "platform/win/clsentorno.h"
+#include "platform/win/quindel2.h"
 #include "startup/cnstuffcontable.h"
 
 #include <array>

@@ -1,10 +1,10 @@
 #include "adjustment/core/generacion.h"
 
 #include "data/instances.h"
-#include "platform/clsutilidades.h"
-#include "platform/engine.h"
-#include "platform/msgbox.h"
-#include "platform/programend.h"
+#include "platform/ado/engine.h"
+#include "platform/vb/msgbox.h"
+#include "platform/vb/programend.h"
+#include "platform/win/clsutilidades.h"
 #include "startup/cnstuffcontable.h"
 #include "startup/dll_display.h"
 

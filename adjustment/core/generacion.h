@@ -8,7 +8,7 @@
 // array and says why it ended. The window (FrmQuarzelo) drives it from the
 // "&Generar" button.
 
-#include "platform/vb.h"
+#include "platform/vb/vb.h"
 
 #include <QDate>
 #include <QHash>

@@ -3,9 +3,9 @@
 #include "data/instances.h"
 #include "data/pasos.h"
 #include "entries/lbc_asiento.h"
-#include "platform/clsutilidades.h"
-#include "platform/msgbox.h"
-#include "platform/programend.h"
+#include "platform/vb/msgbox.h"
+#include "platform/vb/programend.h"
+#include "platform/win/clsutilidades.h"
 #include "startup/cnstuffcontable.h"
 
 #include <cmath>

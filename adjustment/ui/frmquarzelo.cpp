@@ -1,6 +1,6 @@
 #include "adjustment/ui/frmquarzelo.h"
 
-#include "platform/clsformulario.h"
+#include "platform/ui/clsformulario.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

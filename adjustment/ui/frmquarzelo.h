@@ -6,10 +6,10 @@
 
 #include "adjustment/core/generacion.h"
 #include "entries/lbc_asiento.h"
-#include "platform/ado.h"
-#include "platform/paxtor.h"
-#include "platform/skinframework.h"
-#include "platform/vb.h"
+#include "platform/ado/ado.h"
+#include "platform/ui/paxtor.h"
+#include "platform/ui/skinframework.h"
+#include "platform/vb/vb.h"
 
 #include <QString>
 #include <QWidget>

@@ -3,8 +3,8 @@
 
 #include "adjustment/ui/frmquarzelo.h"
 
-#include "platform/clsutilidades.h"
-#include "platform/msgbox.h"
+#include "platform/vb/msgbox.h"
+#include "platform/win/clsutilidades.h"
 #include "startup/cnstuffcontable.h"
 
 #include <QCheckBox>

@@ -6,10 +6,10 @@
 
 #include "data/instances.h"
 #include "data/pasos.h"
-#include "platform/clsformulario.h"
-#include "platform/clsutilidades.h"
-#include "platform/msgbox.h"
-#include "platform/programend.h"
+#include "platform/ui/clsformulario.h"
+#include "platform/vb/msgbox.h"
+#include "platform/vb/programend.h"
+#include "platform/win/clsutilidades.h"
 #include "startup/cnstuffcontable.h"
 
 #include <QLineEdit>

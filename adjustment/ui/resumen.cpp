@@ -1,7 +1,7 @@
 #include "adjustment/ui/frmquarzelo.h"
 
-#include "platform/clsutilidades.h"
-#include "platform/msgbox.h"
+#include "platform/vb/msgbox.h"
+#include "platform/win/clsutilidades.h"
 
 #include <QLineEdit>
 #include <QTableWidget>

@@ -11,7 +11,7 @@
 // first runs under the engine's write checks on the tables the earlier ones
 // made, so data that the server would refuse does not get in.
 
-#include "platform/engine_sqlite.h"
+#include "platform/ado/engine_sqlite.h"
 
 #include <QByteArray>
 #include <QDir>

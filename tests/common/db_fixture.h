@@ -15,10 +15,10 @@
 #include "data/db_dll.h"
 #include "data/instances.h"
 #include "data/runwide.h"
-#include "platform/ado.h"
-#include "platform/msgbox.h"
-#include "platform/programend.h"
-#include "platform/vb.h"
+#include "platform/ado/ado.h"
+#include "platform/vb/msgbox.h"
+#include "platform/vb/programend.h"
+#include "platform/vb/vb.h"
 
 #include <QByteArray>
 #include <QDateTime>

@@ -3,7 +3,7 @@
 // goes to `inner` (the program's notice) first, then into `told`; `during`
 // runs inside each wait. The lock wait and the notice found are put back.
 
-#include "platform/ado.h"
+#include "platform/ado/ado.h"
 
 #include <QList>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "platform/msgbox.h"
+#include "platform/vb/msgbox.h"
 #include <QApplication>
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "common/tempdb.h"
-#include "platform/engine_sqlite.h"
+#include "platform/ado/engine_sqlite.h"
 
 #include <QDir>
 #include <QFile>

@@ -7,9 +7,9 @@
 #include "data/db_dll.h"
 #include "data/instances.h"
 #include "data/runwide.h"
-#include "platform/msgbox.h"
-#include "platform/programend.h"
-#include "platform/vb.h"
+#include "platform/vb/msgbox.h"
+#include "platform/vb/programend.h"
+#include "platform/vb/vb.h"
 
 #include <QFile>
 #include <QStringDecoder>

@@ -2,7 +2,7 @@
 
 #include "data_fixture.h"
 
-#include "platform/clsutilidades.h"
+#include "platform/win/clsutilidades.h"
 
 #include <QRegularExpression>
 

@@ -1,9 +1,9 @@
 // The step runner shared by the data object and the start-up modules.
 
 #include "data/pasos.h"
-#include "platform/msgbox.h"
-#include "platform/programend.h"
-#include "platform/vb.h"
+#include "platform/vb/msgbox.h"
+#include "platform/vb/programend.h"
+#include "platform/vb/vb.h"
 
 #include <gtest/gtest.h>
 #include <stdexcept>

@@ -2,7 +2,7 @@
 
 #include "entries_fixture.h"
 
-#include "platform/clsutilidades.h"
+#include "platform/win/clsutilidades.h"
 #include "startup/lbf_ctrldisplay.h"
 
 #include <QApplication>

@@ -5,10 +5,10 @@
 #include "common/db_fixture.h"
 #include "common/tempdb.h"
 #include "data/instances.h"
-#include "platform/clsutilidades.h"
-#include "platform/msgbox.h"
-#include "platform/programend.h"
-#include "platform/vb.h"
+#include "platform/vb/msgbox.h"
+#include "platform/vb/programend.h"
+#include "platform/vb/vb.h"
+#include "platform/win/clsutilidades.h"
 #include "startup/cnstuffcontable.h"
 
 #include <QTemporaryDir>

@@ -1,8 +1,8 @@
-#include "platform/ado.h"
-#include "platform/msgbox.h"
-#include "platform/paxtor.h"
-#include "platform/skinframework.h"
-#include "platform/vb.h"
+#include "platform/ado/ado.h"
+#include "platform/ui/paxtor.h"
+#include "platform/ui/skinframework.h"
+#include "platform/vb/msgbox.h"
+#include "platform/vb/vb.h"
 #include "startup/cnstuffcontable.h"
 
 #include <QDir>

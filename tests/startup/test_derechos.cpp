@@ -1,6 +1,6 @@
 #include "test_cns_fixture.h"
 
-#include "platform/clsentorno.h"
+#include "platform/win/clsentorno.h"
 
 using namespace CNStuffContable;
 

@@ -1,4 +1,4 @@
-#include "platform/vb.h"
+#include "platform/vb/vb.h"
 #include "startup/dll_display.h"
 #include "startup/lbf_ctrldisplay.h"
 

@@ -1,8 +1,8 @@
 #include "test_cns_fixture.h"
 
 #include "common/locks.h"
-#include "platform/clsentorno.h"
-#include "platform/clsreporte.h"
+#include "platform/win/clsentorno.h"
+#include "platform/win/clsreporte.h"
 #include "startup/dll_display.h"
 #include "startup/lbf_ctrldisplay.h"
 

@@ -3,7 +3,7 @@
 // fields by the column each is bound to.
 
 #include "adjustment/ui/frmquarzelo.h"
-#include "platform/paxtor.h"
+#include "platform/ui/paxtor.h"
 
 #include <QGroupBox>
 #include <QLabel>

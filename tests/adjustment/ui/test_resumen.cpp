@@ -1,7 +1,7 @@
 #include "controles.h"
 #include "lineas.h"
 
-#include "platform/msgbox.h"
+#include "platform/vb/msgbox.h"
 
 #include <QGroupBox>
 #include <QLineEdit>

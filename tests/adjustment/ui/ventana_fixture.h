@@ -7,9 +7,9 @@
 #include "controles.h"
 
 #include "adjustment/ui/frmquarzelo.h"
-#include "platform/clsformulario.h"
-#include "platform/clsini.h"
-#include "platform/paxtor.h"
+#include "platform/ui/clsformulario.h"
+#include "platform/ui/paxtor.h"
+#include "platform/win/clsini.h"
 
 #include <QApplication>
 #include <QGroupBox>

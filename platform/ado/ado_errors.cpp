@@ -1,0 +1,166 @@
+// Every error number the stand-in reports, in one place: the ADO errors with
+// their descriptions, and the table that turns SQLite's result codes into the
+// numbers the program tests (ADO number, SQL Server native error, SQL state).
+
+#include "platform/ado/engine.h"
+#include "platform/ado/engine_sqlite.h"
+#include <sqlite3.h>
+
+namespace ado {
+
+Exception::Exception(Error e) : Exception(std::vector<Error>{std::move(e)}) {}
+
+Exception::Exception(std::vector<Error> all)
+    : std::runtime_error(all.empty() ? std::string("ADO error")
+                                     : all.front().Description.toStdString()),
+      all_(std::move(all)) {
+    if (all_.empty())
+        all_.push_back(Error{adErrUnspecified, QStringLiteral("Error no especificado"), {}, 0, {}});
+}
+
+namespace {
+
+const QString kSource = QStringLiteral("ADODB");
+const QString kProvider = QStringLiteral("SQLite");
+
+struct AdoText {
+    long number;
+    const char* description;
+};
+
+// Descriptions as the Spanish edition of ADO gives them.
+const AdoText kAdoTexts[] = {
+    {adErrNoCurrentRecord, "BOF o EOF es True, o el actual registro se eliminó; la operación "
+                           "solicitada requiere un registro actual."},
+    {adErrIllegalOperation, "La operación solicitada no está permitida en este contexto."},
+    {adErrItemNotFound, "No se encontró el elemento en la colección que corresponde con el "
+                        "nombre o el ordinal pedido."},
+    {adErrFeatureNotAvailable, "El Recordset actual no admite actualizaciones. Puede que sea una "
+                               "limitación del proveedor o del tipo de bloqueo seleccionado."},
+    {adErrObjectClosed, "No se permite la operación cuando el objeto está cerrado."},
+    {adErrObjectOpen, "No se permite la operación cuando el objeto está abierto."},
+    {adErrInvalidConnection, "No se puede usar la conexión para realizar esta operación. Está "
+                             "cerrada o no es válida en este contexto."},
+    {adErrDataConversion, "La aplicación usa un valor de tipo incorrecto para la operación "
+                          "actual."},
+    {adErrNoBackwardFetch, "El conjunto de filas no admite recuperaciones hacia atrás."},
+    {adErrRowNotFound, "No se encuentra la fila para actualizarla. Algunos valores pueden haber "
+                       "cambiado desde la última lectura."},
+};
+
+// SQLite result code -> the provider error SQL Server would have given.
+// Rules are tried in order: an extended code matches exactly, a primary code
+// matches every extended code of its family; `text` (when given) must occur in
+// SQLite's message. `terminates`: SQL Server follows the error with
+// "statement terminated" (native 3621).
+//
+// Native 11 (lost link) never comes from SQLite: a local file has no link to
+// lose, and an I/O failure is reported as what it is (unspecified, native 0).
+// Tests simulate lost links with the fault injector (lostLinkError()).
+struct SqliteRule {
+    int code;
+    const char* text;
+    long number;
+    long native;
+    const char* sqlState;
+    bool terminates;
+};
+
+const SqliteRule kSqliteRules[] = {
+    {SQLITE_CONSTRAINT_PRIMARYKEY, nullptr, adErrIntegrity, nativeDuplicateKey, "23000", true},
+    {SQLITE_CONSTRAINT_UNIQUE, nullptr, adErrIntegrity, nativeDuplicateKey, "23000", true},
+    {SQLITE_CONSTRAINT_NOTNULL, nullptr, adErrIntegrity, nativeNotNull, "23000", true},
+    {SQLITE_CONSTRAINT, nullptr, adErrIntegrity, nativeConstraint, "23000", true},
+    // The server's refusals that the engine's write checks raise, in its words.
+    {SQLITE_ERROR, "String or binary data would be truncated", adErrDataOverflow, nativeTruncation,
+     "22001", true},
+    {SQLITE_ERROR, "Cannot insert the value NULL", adErrIntegrity, nativeNotNull, "23000", true},
+    {SQLITE_ERROR, "Error converting data type", adErrCommand, nativeNumberConversion, "42000",
+     true},
+    {SQLITE_ERROR, "Cannot convert a char value", adErrCommand, nativeMoneyConversion, "22018",
+     true},
+    {SQLITE_ERROR, "did not qualify under the CHECK OPTION", adErrIntegrity, nativeOutsideView,
+     "44000", true},
+    {SQLITE_ERROR, "ALTER TABLE only allows columns", adErrCommand, nativeNotNullColumnAdded,
+     "42000", false},
+    {SQLITE_ERROR, "no such table", adErrNoSuchTable, nativeUnknownTable, "42S02", false},
+    {SQLITE_ERROR, "no such view", adErrNoSuchTable, nativeUnknownTable, "42S02", false},
+    {SQLITE_ERROR, "no such column", adErrCommand, nativeUnknownColumn, "42S22", false},
+    {SQLITE_ERROR, "no such function", adErrCommand, nativeUnknownFunction, "42000", false},
+    {SQLITE_ERROR, "already exists", adErrCommand, nativeObjectExists, "42S01", false},
+    {SQLITE_ERROR, "conversion failed", adErrCommand, nativeConversion, "22018", true},
+    {SQLITE_ERROR, "syntax error", adErrCommand, nativeSyntax, "42000", false},
+    {SQLITE_ERROR, "incomplete input", adErrCommand, nativeSyntax, "42000", false},
+    {SQLITE_ERROR, "unrecognized token", adErrCommand, nativeSyntax, "42000", false},
+    {SQLITE_ERROR, nullptr, adErrCommand, 0, "42000", false},
+    {SQLITE_MISMATCH, nullptr, adErrCommand, nativeConversion, "22018", true},
+    {SQLITE_BUSY, nullptr, adErrUnspecified, nativeLockTimeout, "HYT00", false},
+    {SQLITE_LOCKED, nullptr, adErrUnspecified, nativeLockTimeout, "HYT00", false},
+    {SQLITE_READONLY, nullptr, adErrUnspecified, nativeReadOnlyDatabase, "42000", false},
+    {SQLITE_IOERR, nullptr, adErrUnspecified, 0, "HY000", false},
+    {SQLITE_CANTOPEN, nullptr, adErrUnspecified, 0, "HY000", false},
+    {SQLITE_NOTADB, nullptr, adErrUnspecified, 0, "HY000", false},
+    {SQLITE_CORRUPT, nullptr, adErrUnspecified, 0, "HY000", false},
+    {SQLITE_FULL, nullptr, adErrUnspecified, 0, "HY000", false},
+};
+
+} // namespace
+
+Error adoError(long number) {
+    Error e;
+    e.Number = number;
+    e.Source = kSource;
+    for (const auto& t : kAdoTexts)
+        if (t.number == number)
+            e.Description = QString::fromUtf8(t.description);
+    if (e.Description.isEmpty())
+        e.Description = QStringLiteral("Error no especificado");
+    return e;
+}
+
+void throwAdo(long number) {
+    throw Exception(adoError(number));
+}
+
+Error statementTerminated(const Error& first) {
+    return Error{first.Number, QStringLiteral("Se terminó la instrucción."),
+                 QStringLiteral("01000"), nativeStatementTerminated, first.Source};
+}
+
+Error connectionError(long native, const QString& sqlState, const QString& description) {
+    return Error{adErrUnspecified, description, sqlState, native, kProvider};
+}
+
+Error lostLinkError() {
+    return Error{adErrUnspecified,
+                 QStringLiteral("[DBNETLIB][ConnectionWrite (send()).]Error general de red. "
+                                "Compruebe la documentación de red."),
+                 QStringLiteral("08S01"), nativeLostLink, kProvider};
+}
+
+Error lockTimeoutError() {
+    return Error{adErrUnspecified,
+                 QStringLiteral("Se superó el tiempo de espera de la solicitud de bloqueo."),
+                 QStringLiteral("HYT00"), nativeLockTimeout, kProvider};
+}
+
+Exception sqliteException(int extendedCode, const QString& message) {
+    const int primary = extendedCode & 0xff;
+    for (const auto& r : kSqliteRules) {
+        const bool codeMatches = r.code == extendedCode || (r.code == primary && r.code <= 0xff);
+        if (!codeMatches)
+            continue;
+        if (r.text && !message.contains(QLatin1String(r.text), Qt::CaseInsensitive))
+            continue;
+        // A busy file reads as the server's lock time-out, never as SQLite's text.
+        if (r.native == nativeLockTimeout)
+            return Exception(lockTimeoutError());
+        Error e{r.number, message, QString::fromLatin1(r.sqlState), r.native, kProvider};
+        if (r.terminates)
+            return Exception(std::vector<Error>{e, statementTerminated(e)});
+        return Exception(e);
+    }
+    return Exception(Error{adErrUnspecified, message, QStringLiteral("HY000"), 0, kProvider});
+}
+
+} // namespace ado

@@ -1,0 +1,88 @@
+// Which engine a connection string names.
+//
+//  - A local-file provider (Jet or ACE): its data source is the path of a
+//    SQLite file.
+//  - Any other provider but Oracle's, whose server ("Server", else "Data
+//    Source") names an existing local folder: SQLite files in that folder, one
+//    per database name (SqliteEngine::databaseFile gives the rule), so the
+//    company, group and point-of-sale databases are files side by side.
+//  - Anything else would be a real server, reached through ODBC: not built
+//    yet, so the open fails as an unreachable server does.
+//
+// Files are never created here: a missing one fails the open.
+
+#include "platform/ado/engine.h"
+#include "platform/ado/connstring.h"
+#include "platform/ado/engine_sqlite.h"
+#include <QDir>
+#include <QFileInfo>
+
+namespace ado {
+
+namespace {
+
+bool isLocalFileProvider(const QString& provider) {
+    return provider.contains(QLatin1String("JET"), Qt::CaseInsensitive) ||
+           provider.contains(QLatin1String("ACE.OLEDB"), Qt::CaseInsensitive);
+}
+
+} // namespace
+
+std::unique_ptr<Engine> openEngine(const QString& connectionString, const QString& defaultDatabase,
+                                   const FaultInjector* fault) {
+    const ConnectionStringParts parts = parseConnectionString(connectionString);
+    const QString provider = parts.value(QStringLiteral("provider"));
+
+    if (isLocalFileProvider(provider)) {
+        const QString path = parts.value(QStringLiteral("data source"));
+        const QFileInfo fi(path);
+        // The SQL states are Jet's, which the local open tells apart.
+        if (path.isEmpty() || !fi.absoluteDir().exists())
+            throw Exception(connectionError(
+                0, QStringLiteral("3044"),
+                QStringLiteral("'%1' no es una ruta válida. Asegúrese de que la ruta de acceso "
+                               "está escrita correctamente.")
+                    .arg(path)));
+        if (!fi.isFile())
+            throw Exception(
+                connectionError(0, QStringLiteral("3024"),
+                                QStringLiteral("No se pudo encontrar el archivo '%1'.").arg(path)));
+        return std::make_unique<SqliteEngine>(fi.absoluteFilePath(), fi.completeBaseName(),
+                                              fi.absolutePath(), fault);
+    }
+
+    const bool oracle = provider.contains(QLatin1String("ORA"), Qt::CaseInsensitive);
+    QString server = parts.value(QStringLiteral("server"));
+    if (server.isEmpty())
+        server = parts.value(QStringLiteral("data source"));
+    if (server.isEmpty())
+        server = parts.value(QStringLiteral("address"));
+    if (!oracle && !server.isEmpty() && QFileInfo(server).isDir()) {
+        QString database = parts.value(QStringLiteral("database"));
+        if (database.isEmpty())
+            database = parts.value(QStringLiteral("initial catalog"));
+        if (database.isEmpty())
+            database = defaultDatabase;
+        database = database.trimmed();
+        const QString file = SqliteEngine::databaseFile(server, database);
+        if (file.isEmpty())
+            throw Exception(connectionError(
+                nativeCannotOpenDatabase, QStringLiteral("42000"),
+                QStringLiteral("No se puede abrir la base de datos \"%1\" solicitada por el inicio "
+                               "de sesión. Error de inicio de sesión.")
+                    .arg(database)));
+        return std::make_unique<SqliteEngine>(file, database, QFileInfo(server).absoluteFilePath(),
+                                              fault);
+    }
+
+    throw Exception(connectionError(
+        nativeServerNotFound, QStringLiteral("08001"),
+        oracle ? QStringLiteral("No se puede conectar con el servidor Oracle '%1': el proveedor "
+                                "'%2' no está disponible.")
+                     .arg(parts.value(QStringLiteral("data source")), provider)
+               : QStringLiteral("[DBNETLIB][ConnectionOpen (Connect()).]No existe el servidor SQL "
+                                "Server '%1' o se ha denegado el acceso.")
+                     .arg(server)));
+}
+
+} // namespace ado

@@ -1,0 +1,98 @@
+#pragma once
+// What the ADO stand-in asks of a database engine. The connection and the
+// recordsets talk only to this interface; SQLite is the one engine today
+// (engine_sqlite.h), ODBC will be the road to real servers.
+//
+// Every operation throws ado::Exception carrying the provider errors (already
+// in the program's numbering, see ado_errors.cpp); the connection copies them
+// into its Errors collection.
+
+#include "platform/ado/ado.h"
+#include <QString>
+#include <QVariant>
+#include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace ado {
+
+// One column of a row set, as the recordset's Field shows it.
+struct Column {
+    QString name;
+    int type = adVarWChar; // ADO type code
+    long definedSize = 0;
+    QString declType;   // the engine's declared type ("VARCHAR(30)"), empty for expressions
+    QString baseTable;  // table the column comes from; empty for expressions
+    QString baseColumn; // its name in that table
+};
+
+// Rows materialised in memory. `keys` is filled (one per row) when the rows
+// can be written back to `baseTable` (a table, or a writable view).
+struct RowSet {
+    std::vector<Column> columns;
+    std::vector<std::vector<QVariant>> rows;
+    QString baseTable;
+    std::vector<QVariant> keys;
+    bool writable() const { return !baseTable.isEmpty(); }
+};
+
+struct BatchResult {
+    std::optional<RowSet> rows; // of the last statement that gave rows
+    long recordsAffected = -1;  // summed over INSERT/UPDATE/DELETE; -1 when none ran
+};
+
+using ColumnValues = std::vector<std::pair<const Column*, QVariant>>;
+
+class Engine {
+public:
+    virtual ~Engine() = default;
+
+    virtual QString database() const = 0;
+    // Switches to another database of the same server (no-op for the same name).
+    virtual void useDatabase(const QString& name) = 0;
+    virtual void setCommandTimeout(int seconds) = 0;
+
+    // Runs a statement or a batch in the SQL Server dialect. With `forUpdate`
+    // and a single SELECT on one table, the rows come back writable.
+    virtual BatchResult execute(const QString& text, bool forUpdate) = 0;
+
+    // Transactions nest as on SQL Server: only the outermost commit writes,
+    // a rollback undoes everything.
+    virtual void beginTrans() = 0;
+    virtual void commitTrans() = 0;
+    virtual void rollbackTrans() = 0;
+    virtual bool inTransaction() const = 0;
+
+    // Write-back of writable row sets. insertRow returns the new row's key,
+    // updateRow the row's key afterwards (a key made of the row's values
+    // follows them).
+    virtual QVariant insertRow(const QString& table, const ColumnValues& values) = 0;
+    virtual QVariant updateRow(const QString& table, const QVariant& key,
+                               const ColumnValues& values) = 0;
+    virtual void deleteRow(const QString& table, const QVariant& key) = 0;
+    // Reads the row with `key` back in the layout of `columns`.
+    virtual std::vector<QVariant> readRow(const QString& table, const std::vector<Column>& columns,
+                                          const QVariant& key) = 0;
+
+    // Catalogue: tables and views, and the columns of a table or view.
+    // Empty filters match everything; names compare without regard to case.
+    virtual RowSet schemaTables(const QString& table, const QString& type) = 0;
+    virtual RowSet schemaColumns(const QString& table, const QString& column) = 0;
+};
+
+// Opens the engine that the connection string names (see ado_connection.cpp
+// for the rules). `fault` is asked before every statement.
+std::unique_ptr<Engine> openEngine(const QString& connectionString, const QString& defaultDatabase,
+                                   const FaultInjector* fault);
+
+// ---- Errors (ado_errors.cpp) ------------------------------------------------
+// The ADO error of that number with its standard description.
+Error adoError(long number);
+[[noreturn]] void throwAdo(long number);
+// SQL Server's companion to a statement-ending error ("statement terminated").
+Error statementTerminated(const Error& first);
+// Connection failures of the engine choice and file opening.
+Error connectionError(long native, const QString& sqlState, const QString& description);
+
+} // namespace ado

@@ -1,0 +1,1315 @@
+// The SQLite engine: batches, transactions, typed row sets, write-back of
+// single-table recordsets and the catalogue. The SQL Server functions and the
+// collation registered on every connection are in engine_sqlite_functions.cpp
+// (listed in engine_sqlite.h), the write checks and the writable views in
+// engine_sqlite_checks.cpp; the error table is in ado_errors.cpp.
+
+#include "platform/ado/engine_sqlite.h"
+#include "platform/sql/sqlrewrite.h"
+#include "platform/vb/vb.h"
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <sqlite3.h>
+
+namespace ado {
+
+namespace {
+
+// ---- Batch splitting ------------------------------------------------------------
+
+bool isWordChar(QChar c) {
+    return c.isLetterOrNumber() || c == u'_' || c == u'@' || c == u'#';
+}
+
+// Index just past the literal, bracketed name or comment that starts at i, or
+// i when none starts there.
+qsizetype skipQuoted(const QString& s, qsizetype i) {
+    const qsizetype n = s.size();
+    const QChar c = s[i];
+    if (c == u'\'' || c == u'"' || c == u'[') {
+        const QChar close = c == u'[' ? u']' : c;
+        qsizetype j = i + 1;
+        while (j < n) {
+            if (s[j] == close) {
+                if (j + 1 < n && s[j + 1] == close) { // doubled: one quote inside
+                    j += 2;
+                    continue;
+                }
+                return j + 1;
+            }
+            ++j;
+        }
+        return n;
+    }
+    if (c == u'-' && i + 1 < n && s[i + 1] == u'-') {
+        qsizetype j = i + 2;
+        while (j < n && s[j] != u'\r' && s[j] != u'\n')
+            ++j;
+        return j;
+    }
+    if (c == u'/' && i + 1 < n && s[i + 1] == u'*') {
+        const qsizetype j = s.indexOf(QStringLiteral("*/"), i + 2);
+        return j < 0 ? n : j + 2;
+    }
+    return i;
+}
+
+// The words of a statement outside literals and parentheses, upper-cased.
+QStringList topLevelWords(const QString& s) {
+    QStringList words;
+    int depth = 0;
+    qsizetype i = 0;
+    const qsizetype n = s.size();
+    while (i < n) {
+        const qsizetype j = skipQuoted(s, i);
+        if (j != i) {
+            i = j;
+            continue;
+        }
+        const QChar c = s[i];
+        if (c == u'(') {
+            ++depth;
+        } else if (c == u')') {
+            depth = std::max(0, depth - 1);
+        } else if (isWordChar(c)) {
+            qsizetype k = i;
+            while (k < n && isWordChar(s[k]))
+                ++k;
+            if (depth == 0)
+                words << s.mid(i, k - i).toUpper();
+            i = k;
+            continue;
+        }
+        ++i;
+    }
+    return words;
+}
+
+bool startsStatement(const QString& word, const QString& stmtSoFar) {
+    static const QStringList always = {
+        QStringLiteral("INSERT"),   QStringLiteral("UPDATE"),  QStringLiteral("DELETE"),
+        QStringLiteral("BEGIN"),    QStringLiteral("COMMIT"),  QStringLiteral("ROLLBACK"),
+        QStringLiteral("CREATE"),   QStringLiteral("DROP"),    QStringLiteral("ALTER"),
+        QStringLiteral("TRUNCATE"), QStringLiteral("DECLARE"), QStringLiteral("EXEC"),
+        QStringLiteral("EXECUTE"),  QStringLiteral("GRANT"),   QStringLiteral("REVOKE"),
+        QStringLiteral("PRINT"),    QStringLiteral("IF"),      QStringLiteral("SAVE")};
+    // "IF [NOT] EXISTS (...)" owns the statement on the next line.
+    if (stmtSoFar.trimmed().startsWith(u"IF", Qt::CaseInsensitive)) {
+        const QStringList w = topLevelWords(stmtSoFar);
+        if (w == QStringList{QStringLiteral("IF"), QStringLiteral("EXISTS")} ||
+            w == QStringList{QStringLiteral("IF"), QStringLiteral("NOT"), QStringLiteral("EXISTS")})
+            return false;
+    }
+    if (always.contains(word))
+        return true;
+    if (word != u"SELECT" && word != u"SET")
+        return false;
+    const QStringList words = topLevelWords(stmtSoFar);
+    if (words.isEmpty())
+        return true;
+    const QString& first = words.first();
+    if (word == u"SET") // UPDATE T <line break> SET ...
+        return !(first == u"UPDATE" && !words.contains(QStringLiteral("SET")));
+    // SELECT: part of INSERT ... SELECT, CREATE VIEW ... AS SELECT, UNION.
+    if (first == u"CREATE")
+        return false;
+    if (first == u"INSERT" && !words.contains(QStringLiteral("VALUES")))
+        return false;
+    static const QStringList joiners = {QStringLiteral("UNION"), QStringLiteral("ALL"),
+                                        QStringLiteral("EXCEPT"), QStringLiteral("INTERSECT")};
+    return !joiners.contains(words.last());
+}
+
+// ---- Statement classes ---------------------------------------------------------------
+
+enum class TransactionCommand { None, Begin, Commit, Rollback };
+
+TransactionCommand transactionCommand(const QString& stmt) {
+    QString s = stmt.simplified().toUpper();
+    if (s.endsWith(u';'))
+        s.chop(1);
+    const QStringList w = s.split(u' ', Qt::SkipEmptyParts);
+    if (w.isEmpty() || w.size() > 3)
+        return TransactionCommand::None;
+    const bool tranWord = w.size() == 1 || w[1] == u"TRAN" || w[1] == u"TRANSACTION" ||
+                          (w[0] != u"BEGIN" && w[1] == u"WORK" && w.size() == 2);
+    if (!tranWord)
+        return TransactionCommand::None;
+    if (w[0] == u"BEGIN")
+        return TransactionCommand::Begin;
+    if (w[0] == u"COMMIT")
+        return TransactionCommand::Commit;
+    if (w[0] == u"ROLLBACK")
+        return TransactionCommand::Rollback;
+    return TransactionCommand::None;
+}
+
+bool isNoCount(const QString& stmt) {
+    static const QRegularExpression re(QStringLiteral("^\\s*SET\\s+NOCOUNT\\s+(ON|OFF)\\s*;?\\s*$"),
+                                       QRegularExpression::CaseInsensitiveOption);
+    return re.match(stmt).hasMatch();
+}
+
+bool isDml(const QString& sql) {
+    const QStringList w = topLevelWords(sql);
+    if (w.isEmpty())
+        return false;
+    return w[0] == u"INSERT" || w[0] == u"UPDATE" || w[0] == u"DELETE" || w[0] == u"REPLACE";
+}
+
+// Where to put the hidden rowid in a SELECT that may be written back, or -1
+// when its rows cannot be traced to single rows of one table.
+qsizetype rowidInsertPoint(const QString& sql) {
+    const QStringList w = topLevelWords(sql);
+    if (w.isEmpty() || w[0] != u"SELECT")
+        return -1;
+    for (const char* bad : {"DISTINCT", "GROUP", "UNION", "EXCEPT", "INTERSECT", "HAVING"})
+        if (w.contains(QLatin1String(bad)))
+            return -1;
+    static const QRegularExpression select(QStringLiteral("^\\s*SELECT\\b"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    const auto m = select.match(sql);
+    return m.hasMatch() ? m.capturedEnd() : -1;
+}
+
+QString quoteName(const QString& name) {
+    QString q = name;
+    q.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + q + u'"';
+}
+
+// ---- Values -------------------------------------------------------------------------
+
+const char* const kRowidAlias = "qz_rowid__";
+
+QVariant rawValue(sqlite3_stmt* st, int i) {
+    switch (sqlite3_column_type(st, i)) {
+    case SQLITE_INTEGER:
+        return QVariant(qlonglong(sqlite3_column_int64(st, i)));
+    case SQLITE_FLOAT:
+        return QVariant(sqlite3_column_double(st, i));
+    case SQLITE_TEXT: {
+        const void* t = sqlite3_column_text16(st, i);
+        const int bytes = sqlite3_column_bytes16(st, i);
+        return QVariant(QString(static_cast<const QChar*>(t), bytes / 2));
+    }
+    case SQLITE_BLOB: {
+        const void* b = sqlite3_column_blob(st, i);
+        return QVariant(QByteArray(static_cast<const char*>(b), sqlite3_column_bytes(st, i)));
+    }
+    default:
+        return QVariant();
+    }
+}
+
+// "yyyy-mm-dd", "yyyy-mm-dd hh:mm", "yyyy-mm-dd hh:mm:ss[.fff]" (also with "T").
+std::optional<QDateTime> parseIsoDate(const QString& text) {
+    static const QRegularExpression re(
+        QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})(?:[ "
+                       "T](\\d{2}):(\\d{2})(?::(\\d{2})(?:\\.(\\d{1,3})\\d*)?)?)?$"));
+    const auto m = re.match(text.trimmed());
+    if (!m.hasMatch())
+        return std::nullopt;
+    const QDate d(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
+    QString ms = m.captured(7);
+    while (!ms.isEmpty() && ms.size() < 3)
+        ms += u'0';
+    const QTime t(m.captured(4).toInt(), m.captured(5).toInt(), m.captured(6).toInt(), ms.toInt());
+    if (!d.isValid() || !t.isValid())
+        return std::nullopt;
+    return QDateTime(d, t, Qt::UTC);
+}
+
+bool isCharType(int type) {
+    return type == adChar || type == adWChar || type == adVarChar || type == adVarWChar ||
+           type == adLongVarChar || type == adLongVarWChar || type == adBSTR;
+}
+
+QString numberText(const QVariant& v) {
+    if (v.typeId() == QMetaType::Double)
+        return QString::number(v.toDouble(), 'g', 15);
+    return v.toString();
+}
+
+// Stored value -> the value the program reads, by the column's ADO type. A
+// stored value that does not fit the type comes back as stored.
+QVariant convertValue(const Column& c, const QVariant& raw) {
+    if (!raw.isValid())
+        return vb::Null();
+    const bool isText = raw.typeId() == QMetaType::QString;
+    const bool isNumber = raw.typeId() == QMetaType::LongLong || raw.typeId() == QMetaType::Double;
+    switch (c.type) {
+    case adInteger:
+    case adSmallInt:
+    case adTinyInt:
+    case adUnsignedTinyInt:
+        if (raw.typeId() == QMetaType::LongLong) {
+            const qlonglong v = raw.toLongLong();
+            if (v >= INT_MIN && v <= INT_MAX)
+                return QVariant(int(v));
+            return raw;
+        }
+        if (raw.typeId() == QMetaType::Double)
+            return QVariant(int(std::llround(raw.toDouble())));
+        if (isText) {
+            bool ok = false;
+            const int v = raw.toString().trimmed().toInt(&ok);
+            return ok ? QVariant(v) : raw;
+        }
+        return raw;
+    case adBigInt:
+        if (isNumber)
+            return QVariant(raw.toLongLong());
+        return raw;
+    case adBoolean:
+        if (isNumber)
+            return QVariant(raw.toDouble() != 0);
+        if (isText) {
+            const QString t = raw.toString().trimmed();
+            if (t == u"1" || t.compare(u"true", Qt::CaseInsensitive) == 0)
+                return QVariant(true);
+            if (t == u"0" || t.compare(u"false", Qt::CaseInsensitive) == 0)
+                return QVariant(false);
+        }
+        return raw;
+    case adCurrency:
+        if (isNumber)
+            return vb::fromCurrency(vb::Currency::fromDouble(raw.toDouble()));
+        if (isText) {
+            if (auto c = vb::Currency::parse(raw.toString().trimmed(), u'.'))
+                return vb::fromCurrency(*c);
+        }
+        return raw;
+    case adDouble:
+    case adSingle:
+    case adNumeric:
+    case adDecimal:
+        if (isNumber)
+            return QVariant(raw.toDouble());
+        if (isText) {
+            bool ok = false;
+            const double v = raw.toString().trimmed().toDouble(&ok);
+            return ok ? QVariant(v) : raw;
+        }
+        return raw;
+    case adDBTimeStamp:
+    case adDate:
+    case adDBDate:
+        if (isText) {
+            if (auto d = parseIsoDate(raw.toString()))
+                return *d;
+            if (auto d = vb::ParseDate(raw.toString())) // day-first text written by a literal
+                return *d;
+        }
+        return raw;
+    case adChar:
+    case adWChar: {
+        // SQL Server pads fixed-width texts with blanks.
+        QString t = isText ? raw.toString() : numberText(raw);
+        if (c.definedSize > 0 && t.size() < c.definedSize)
+            t += QString(c.definedSize - t.size(), u' ');
+        return t;
+    }
+    default:
+        if (isCharType(c.type) && isNumber)
+            return numberText(raw);
+        return raw;
+    }
+}
+
+// Type of a column without a declared type, from what it holds.
+std::pair<int, long> typeOfValues(const std::vector<std::vector<QVariant>>& rows, int col) {
+    bool anyText = false, anyReal = false, anyBig = false, anyBlob = false, allDates = true,
+         anyValue = false;
+    for (const auto& row : rows) {
+        const QVariant& v = row[size_t(col)];
+        if (!v.isValid())
+            continue;
+        anyValue = true;
+        switch (v.typeId()) {
+        case QMetaType::QString:
+            anyText = true;
+            if (allDates && !parseIsoDate(v.toString()))
+                allDates = false;
+            break;
+        case QMetaType::Double:
+            anyReal = true;
+            break;
+        case QMetaType::LongLong:
+            if (v.toLongLong() < INT_MIN || v.toLongLong() > INT_MAX)
+                anyBig = true;
+            break;
+        default:
+            anyBlob = true;
+        }
+    }
+    if (!anyValue)
+        return {adVarWChar, 0};
+    if (anyBlob)
+        return {adLongVarBinary, 2147483647};
+    if (anyText) // an ISO date from GETDATE() or MAX(FECHA) reads as a date
+        return allDates && !anyReal ? std::pair<int, long>{adDBTimeStamp, 16}
+                                    : std::pair<int, long>{adVarWChar, 0};
+    if (anyReal)
+        return {adDouble, 8};
+    return anyBig ? std::pair<int, long>{adBigInt, 8} : std::pair<int, long>{adInteger, 4};
+}
+
+void bindValue(sqlite3_stmt* st, int idx, const QVariant& v) {
+    if (!v.isValid() || vb::IsNull(v)) {
+        sqlite3_bind_null(st, idx);
+        return;
+    }
+    if (vb::isCurrency(v)) {
+        sqlite3_bind_double(st, idx, vb::toCurrency(v).toDouble());
+        return;
+    }
+    switch (v.typeId()) {
+    case QMetaType::Bool:
+        sqlite3_bind_int(st, idx, v.toBool() ? 1 : 0);
+        return;
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::Char:
+    case QMetaType::SChar:
+    case QMetaType::UChar:
+    case QMetaType::Long:
+    case QMetaType::ULong:
+        sqlite3_bind_int64(st, idx, v.toLongLong());
+        return;
+    case QMetaType::Double:
+    case QMetaType::Float:
+        sqlite3_bind_double(st, idx, v.toDouble());
+        return;
+    case QMetaType::QByteArray: {
+        const QByteArray b = v.toByteArray();
+        sqlite3_bind_blob(st, idx, b.constData(), int(b.size()), SQLITE_TRANSIENT);
+        return;
+    }
+    case QMetaType::QDate:
+    case QMetaType::QDateTime: {
+        const QDateTime d = v.typeId() == QMetaType::QDate
+                                ? QDateTime(v.toDate(), QTime(0, 0), Qt::UTC)
+                                : v.toDateTime();
+        // DATE columns too: literals compared with them carry the time.
+        const QString t = d.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+        sqlite3_bind_text16(st, idx, t.utf16(), int(t.size() * 2), SQLITE_TRANSIENT);
+        return;
+    }
+    default: {
+        const QString t = v.toString();
+        sqlite3_bind_text16(st, idx, t.utf16(), int(t.size() * 2), SQLITE_TRANSIENT);
+    }
+    }
+}
+
+} // namespace
+
+// ---- Statement holder -----------------------------------------------------------------
+
+struct SqliteEngine::Statement {
+    sqlite3_stmt* st = nullptr;
+    Statement() = default;
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+    ~Statement() { sqlite3_finalize(st); }
+};
+
+// ---- Public helpers -----------------------------------------------------------------
+
+QStringList splitBatch(const QString& batch) {
+    QStringList out;
+    QString cur;
+    auto flush = [&] {
+        const QString t = cur.trimmed();
+        if (!t.isEmpty())
+            out << t;
+        cur.clear();
+    };
+    int depth = 0;
+    const qsizetype n = batch.size();
+    qsizetype i = 0;
+    while (i < n) {
+        const qsizetype j = skipQuoted(batch, i);
+        if (j != i) {
+            cur += QStringView(batch).mid(i, j - i);
+            i = j;
+            continue;
+        }
+        const QChar c = batch[i];
+        if (c == u'(') {
+            ++depth;
+        } else if (c == u')') {
+            depth = std::max(0, depth - 1);
+        } else if (c == u';' && depth == 0) {
+            flush();
+            ++i;
+            continue;
+        } else if ((c == u'\r' || c == u'\n') && depth == 0) {
+            // Look at the first word of the next non-blank line.
+            qsizetype k = i;
+            while (k < n && batch[k].isSpace())
+                ++k;
+            qsizetype e = k;
+            while (e < n && isWordChar(batch[e]))
+                ++e;
+            const QString word = batch.mid(k, e - k).toUpper();
+            if (word == u"GO") {
+                qsizetype r = e;
+                while (r < n && (batch[r] == u' ' || batch[r] == u'\t'))
+                    ++r;
+                if (r >= n || batch[r] == u'\r' || batch[r] == u'\n') {
+                    flush();
+                    i = r;
+                    continue;
+                }
+            }
+            if (!word.isEmpty() && startsStatement(word, cur)) {
+                flush();
+                i = k;
+                continue;
+            }
+        }
+        cur += c;
+        ++i;
+    }
+    flush();
+    return out;
+}
+
+std::pair<int, long> adoTypeOfDeclared(const QString& declType) {
+    const QString d = declType.trimmed().toUpper();
+    if (d.isEmpty())
+        return {adEmpty, 0};
+    const qsizetype paren = d.indexOf(u'(');
+    const QString name = (paren < 0 ? d : d.left(paren)).simplified();
+    QString arg;
+    if (paren >= 0) {
+        const qsizetype close = d.indexOf(u')', paren);
+        arg = d.mid(paren + 1, close < 0 ? -1 : close - paren - 1).section(u',', 0, 0).trimmed();
+    }
+    const bool isMax = arg == u"MAX";
+    bool ok = false;
+    const long n = arg.toLong(&ok);
+    const long size = ok ? n : -1;
+
+    auto is = [&](std::initializer_list<const char*> names) {
+        for (const char* x : names)
+            if (name == QLatin1String(x))
+                return true;
+        return false;
+    };
+    if (is({"VARCHAR", "CHARACTER VARYING", "VARYING CHARACTER"}))
+        return isMax || size < 0 ? std::pair<int, long>{adLongVarChar, 2147483647}
+                                 : std::pair<int, long>{adVarChar, size};
+    if (is({"NVARCHAR", "NATIONAL CHARACTER VARYING", "NATIONAL VARCHAR", "NVARCHAR2"}))
+        return isMax || size < 0 ? std::pair<int, long>{adLongVarWChar, 1073741823}
+                                 : std::pair<int, long>{adVarWChar, size};
+    if (is({"CHAR", "CHARACTER"}))
+        return {adChar, size < 0 ? 1 : size};
+    if (is({"NCHAR", "NATIONAL CHARACTER", "NATIONAL CHAR"}))
+        return {adWChar, size < 0 ? 1 : size};
+    if (is({"TEXT", "CLOB"}))
+        return {adLongVarChar, 2147483647};
+    if (is({"NTEXT"}))
+        return {adLongVarWChar, 1073741823};
+    if (is({"INT", "INTEGER", "MEDIUMINT"}))
+        return {adInteger, 4};
+    if (is({"SMALLINT"}))
+        return {adSmallInt, 2};
+    if (is({"TINYINT"}))
+        return {adUnsignedTinyInt, 1};
+    if (is({"BIGINT"}))
+        return {adBigInt, 8};
+    if (is({"BIT", "BOOLEAN", "BOOL"}))
+        return {adBoolean, 2};
+    if (is({"MONEY"}))
+        return {adCurrency, 8};
+    if (is({"SMALLMONEY"}))
+        return {adCurrency, 4};
+    if (is({"FLOAT", "REAL", "DOUBLE", "DOUBLE PRECISION"}))
+        return {adDouble, 8};
+    if (is({"DECIMAL", "NUMERIC"}))
+        return {adNumeric, 19};
+    if (sqlrewrite::isDateType(name))
+        return {adDBTimeStamp, 16};
+    if (is({"UNIQUEIDENTIFIER"}))
+        return {adGUID, 16};
+    if (is({"BINARY"}))
+        return {adBinary, size < 0 ? 1 : size};
+    if (is({"VARBINARY"}))
+        return isMax || size < 0 ? std::pair<int, long>{adLongVarBinary, 2147483647}
+                                 : std::pair<int, long>{adVarBinary, size};
+    if (is({"IMAGE", "BLOB"}))
+        return {adLongVarBinary, 2147483647};
+    return {adEmpty, 0};
+}
+
+QString SqliteEngine::databaseFile(const QString& folder, const QString& database) {
+    const QString name = database.trimmed();
+    // A database is a file of the server's folder, never a path to elsewhere.
+    if (name.isEmpty() || name.contains(u'/') || name.contains(u'\\') || name.contains(u"..") ||
+        name.contains(QChar(0)))
+        return QString();
+    const QDir dir(folder);
+    for (const QString& candidate : {name, name + QStringLiteral(".db")}) {
+        const QFileInfo fi(dir.filePath(candidate));
+        if (fi.isFile())
+            return fi.absoluteFilePath();
+    }
+    const QStringList entries = dir.entryList(QDir::Files);
+    for (const QString& candidate : {name, name + QStringLiteral(".db")})
+        for (const QString& e : entries)
+            if (e.compare(candidate, Qt::CaseInsensitive) == 0)
+                return dir.absoluteFilePath(e);
+    return QString();
+}
+
+// ---- Lock waiting -------------------------------------------------------------------
+
+namespace {
+
+// A few seconds: long enough for another user's save to end, short enough
+// that nobody takes a wait for a hung program.
+int& lockWaitSlot() {
+    static int ms = 5000;
+    return ms;
+}
+
+LockWaitNotice& lockWaitNoticeSlot() {
+    static LockWaitNotice notice;
+    return notice;
+}
+
+// How often a waiting statement tries the lock again.
+constexpr qint64 kLockPollMs = 20;
+
+} // namespace
+
+void setLockWaitMs(int ms) {
+    lockWaitSlot() = std::max(0, ms);
+}
+
+int lockWaitMs() {
+    return lockWaitSlot();
+}
+
+void setLockWaitNotice(LockWaitNotice notice) {
+    lockWaitNoticeSlot() = std::move(notice);
+}
+
+const LockWaitNotice& lockWaitNotice() {
+    return lockWaitNoticeSlot();
+}
+
+// Every public operation that may meet a lock holds one, so a told wait is
+// always told over, whether the lock came or the statement failed.
+class SqliteEngine::LockWaitScope {
+public:
+    explicit LockWaitScope(SqliteEngine& engine) : engine_(engine) {}
+    ~LockWaitScope() { engine_.endLockWait(); }
+    LockWaitScope(const LockWaitScope&) = delete;
+    LockWaitScope& operator=(const LockWaitScope&) = delete;
+
+private:
+    SqliteEngine& engine_;
+};
+
+int SqliteEngine::onBusy(void* engine, int count) {
+    auto* self = static_cast<SqliteEngine*>(engine);
+    if (count == 0) {
+        self->waitClock_.start();
+        if (!self->waiting_) {
+            self->waiting_ = true;
+            // Nothing may be thrown through SQLite.
+            try {
+                if (const LockWaitNotice& notice = lockWaitNotice())
+                    notice(true);
+            } catch (...) {
+            }
+        }
+    }
+    const qint64 left =
+        std::min<qint64>(lockWaitMs(), self->timeoutMs_) - self->waitClock_.elapsed();
+    if (left <= 0)
+        return 0; // SQLITE_BUSY: the server's lock time-out
+    sqlite3_sleep(int(std::min(left, kLockPollMs)));
+    return 1;
+}
+
+void SqliteEngine::endLockWait() {
+    if (!waiting_)
+        return;
+    waiting_ = false;
+    try {
+        if (const LockWaitNotice& notice = lockWaitNotice())
+            notice(false);
+    } catch (...) {
+    }
+}
+
+// ---- Engine -----------------------------------------------------------------------
+
+sqlite3* SqliteEngine::openFile(const QString& path) {
+    sqlite3* db = nullptr;
+    const int rc =
+        sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString msg = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString();
+        const int code = db ? sqlite3_extended_errcode(db) : rc;
+        sqlite3_close_v2(db);
+        throw sqliteException(
+            code, QStringLiteral("No se puede abrir la base de datos '%1': %2").arg(path, msg));
+    }
+    sqlite3_extended_result_codes(db, 1);
+    sqlite3_busy_handler(db, &SqliteEngine::onBusy, this);
+    registerSqlServerFunctions(db);
+    // Reading the catalogue proves the file is a database; foreign keys are
+    // enforced as on SQL Server.
+    char* err = nullptr;
+    const int rc2 = sqlite3_exec(db, "PRAGMA foreign_keys = ON; SELECT count(*) FROM sqlite_master",
+                                 nullptr, nullptr, &err);
+    if (rc2 != SQLITE_OK) {
+        const QString msg = QString::fromUtf8(err ? err : sqlite3_errmsg(db));
+        const int code = sqlite3_extended_errcode(db);
+        sqlite3_free(err);
+        sqlite3_close_v2(db);
+        throw sqliteException(
+            code, QStringLiteral("No se puede abrir la base de datos '%1': %2").arg(path, msg));
+    }
+    return db;
+}
+
+SqliteEngine::SqliteEngine(const QString& path, const QString& database, const QString& folder,
+                           const FaultInjector* fault)
+    : path_(path), database_(database), folder_(folder), fault_(fault) {
+    const LockWaitScope scope(*this);
+    db_ = openFile(path);
+    syncSchema();
+}
+
+SqliteEngine::~SqliteEngine() {
+    sqlite3_finalize(versions_);
+    sqlite3_close_v2(db_);
+} // rolls back an open transaction
+
+void SqliteEngine::prepare(const QString& sql, Statement& s) const {
+    const QByteArray utf8 = sql.toUtf8();
+    const int rc = sqlite3_prepare_v2(db_, utf8.constData(), int(utf8.size()), &s.st, nullptr);
+    if (rc != SQLITE_OK)
+        fail(rc);
+}
+
+void SqliteEngine::checkFault(const QString& text) const {
+    if (fault_ && *fault_)
+        if (auto e = (*fault_)(text))
+            throw Exception(*e);
+}
+
+void SqliteEngine::fail(int rc) const {
+    const int code = rc == SQLITE_OK ? sqlite3_extended_errcode(db_) : rc;
+    throw sqliteException(code, QString::fromUtf8(sqlite3_errmsg(db_)));
+}
+
+void SqliteEngine::setCommandTimeout(int seconds) {
+    // ADO's 0 means no limit.
+    const int ms = seconds <= 0 ? INT_MAX : (seconds > INT_MAX / 1000 ? INT_MAX : seconds * 1000);
+    timeoutMs_ = ms;
+}
+
+void SqliteEngine::useDatabase(const QString& name) {
+    const QString wanted = name.trimmed();
+    if (wanted.compare(database_, Qt::CaseInsensitive) == 0)
+        return;
+    checkFault(QStringLiteral("USE ") + wanted);
+    if (inTransaction())
+        throw Exception(connectionError(
+            0, QStringLiteral("25000"),
+            QStringLiteral("No se puede cambiar de base de datos con una transacción abierta.")));
+    const QString file = databaseFile(folder_, wanted);
+    if (file.isEmpty())
+        throw Exception(connectionError(
+            nativeUnknownDatabase, QStringLiteral("42000"),
+            QStringLiteral("No se encontró la base de datos '%1'. Compruebe que el nombre es "
+                           "correcto.")
+                .arg(wanted)));
+    const LockWaitScope scope(*this);
+    sqlite3* other = openFile(file);
+    sqlite3_finalize(versions_);
+    versions_ = nullptr;
+    sqlite3_close_v2(db_);
+    db_ = other;
+    path_ = file;
+    database_ = wanted;
+    trancount_ = 0;
+    declared_.clear();
+    declaredVersion_ = -1;
+    checksVersion_ = checksTempVersion_ = -1;
+    syncSchema();
+}
+
+void SqliteEngine::syncSchema() {
+    int mainVersion = -1, tempVersion = -1;
+    if (!versions_)
+        sqlite3_prepare_v3(db_,
+                           "SELECT (SELECT schema_version FROM main.pragma_schema_version), "
+                           "(SELECT schema_version FROM temp.pragma_schema_version)",
+                           -1, SQLITE_PREPARE_PERSISTENT, &versions_, nullptr);
+    auto read = [&] {
+        if (versions_ && sqlite3_step(versions_) == SQLITE_ROW) {
+            mainVersion = sqlite3_column_int(versions_, 0);
+            tempVersion = sqlite3_column_int(versions_, 1);
+        }
+        sqlite3_reset(versions_);
+    };
+    read();
+    if (mainVersion < 0 || mainVersion != declaredVersion_)
+        declared_.clear();
+    declaredVersion_ = mainVersion;
+    if (mainVersion < 0) // a locked catalogue: the next statement asks again
+        return;
+    if (mainVersion == checksVersion_ && tempVersion == checksTempVersion_)
+        return;
+    bool complete = false;
+    views_ = installWriteChecks(db_, database_, &complete);
+    read();
+    checksVersion_ = complete ? mainVersion : -1;
+    checksTempVersion_ = tempVersion;
+}
+
+const UpdatableView* SqliteEngine::viewNamed(const QString& table) {
+    syncSchema();
+    const auto it = views_.constFind(table.toUpper());
+    return it == views_.constEnd() ? nullptr : &*it;
+}
+
+bool SqliteEngine::inTransaction() const {
+    return trancount_ > 0 && !sqlite3_get_autocommit(db_);
+}
+
+void SqliteEngine::beginTrans() {
+    const LockWaitScope scope(*this);
+    if (trancount_ > 0 && sqlite3_get_autocommit(db_))
+        trancount_ = 0; // SQLite ended it after a failure
+    if (trancount_ == 0) {
+        // IMMEDIATE takes the write lock now, so two writers wait for each
+        // other instead of failing at their first write.
+        const int rc = sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+        if (rc != SQLITE_OK)
+            fail(rc);
+    }
+    ++trancount_;
+}
+
+void SqliteEngine::commitTrans() {
+    const LockWaitScope scope(*this);
+    if (!inTransaction()) {
+        trancount_ = 0;
+        Error e = connectionError(nativeNoTransactionToCommit, QStringLiteral("25000"),
+                                  QStringLiteral("La solicitud COMMIT TRANSACTION no tiene la "
+                                                 "correspondiente BEGIN TRANSACTION."));
+        e.Number = adErrNoTransaction;
+        throw Exception(e);
+    }
+    if (trancount_ == 1) {
+        const int rc = sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
+        if (rc != SQLITE_OK)
+            fail(rc);
+    }
+    --trancount_;
+}
+
+void SqliteEngine::rollbackTrans() {
+    const LockWaitScope scope(*this);
+    if (trancount_ == 0) {
+        Error e = connectionError(nativeNoTransactionToRollback, QStringLiteral("25000"),
+                                  QStringLiteral("La solicitud ROLLBACK TRANSACTION no tiene la "
+                                                 "correspondiente BEGIN TRANSACTION."));
+        e.Number = adErrNoTransaction;
+        throw Exception(e);
+    }
+    trancount_ = 0;
+    if (sqlite3_get_autocommit(db_))
+        return; // SQLite already rolled back after a failure
+    const int rc = sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK)
+        fail(rc);
+}
+
+BatchResult SqliteEngine::execute(const QString& text, bool forUpdate) {
+    const LockWaitScope scope(*this);
+    BatchResult out;
+    const QStringList statements = splitBatch(text);
+    for (const QString& s : statements)
+        runStatement(s, forUpdate && statements.size() == 1, out);
+    return out;
+}
+
+namespace {
+
+// Reads every row of a stepped statement; `skip` leading columns are the
+// hidden key: the rowid, or with `keyList` the values of a view's key columns.
+RowSet collectRows(sqlite3_stmt* st, int skip, int& rc, bool keyList = false) {
+    RowSet rs;
+    const int n = sqlite3_column_count(st);
+    for (int i = skip; i < n; ++i) {
+        Column c;
+        c.name = QString::fromUtf8(sqlite3_column_name(st, i));
+        c.declType = QString::fromUtf8(sqlite3_column_decltype(st, i));
+        c.baseTable = QString::fromUtf8(sqlite3_column_table_name(st, i));
+        c.baseColumn = QString::fromUtf8(sqlite3_column_origin_name(st, i));
+        rs.columns.push_back(c);
+    }
+    while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
+        std::vector<QVariant> row;
+        row.reserve(size_t(n - skip));
+        for (int i = skip; i < n; ++i)
+            row.push_back(rawValue(st, i));
+        if (keyList) {
+            QVariantList key;
+            for (int i = 0; i < skip; ++i)
+                key << rawValue(st, i);
+            rs.keys.push_back(key);
+        } else if (skip) {
+            rs.keys.push_back(QVariant(qlonglong(sqlite3_column_int64(st, 0))));
+        }
+        rs.rows.push_back(std::move(row));
+    }
+    if (rc == SQLITE_DONE)
+        rc = SQLITE_OK;
+    // Types: declared first, else from the values held.
+    for (size_t i = 0; i < rs.columns.size(); ++i) {
+        Column& c = rs.columns[i];
+        auto [type, size] = adoTypeOfDeclared(c.declType);
+        if (type == adEmpty)
+            std::tie(type, size) = typeOfValues(rs.rows, int(i));
+        c.type = type;
+        c.definedSize = size;
+        for (auto& row : rs.rows)
+            row[i] = convertValue(c, row[i]);
+    }
+    return rs;
+}
+
+} // namespace
+
+bool SqliteEngine::runStatement(const QString& original, bool forUpdate, BatchResult& out) {
+    checkFault(original);
+    switch (transactionCommand(original)) {
+    case TransactionCommand::Begin:
+        beginTrans();
+        return false;
+    case TransactionCommand::Commit:
+        commitTrans();
+        return false;
+    case TransactionCommand::Rollback:
+        rollbackTrans();
+        return false;
+    case TransactionCommand::None:
+        break;
+    }
+    if (isNoCount(original))
+        return false;
+    if (const std::optional<sqlrewrite::Conditional> c = sqlrewrite::conditional(original)) {
+        BatchResult test;
+        runStatement(c->test, false, test);
+        const bool holds = test.rows && !test.rows->rows.empty() &&
+                           !test.rows->rows.front().empty() &&
+                           test.rows->rows.front().front().toInt() == 1;
+        return holds && runStatement(c->statement, forUpdate, out);
+    }
+    syncSchema();
+    static const QRegularExpression reshapes(QStringLiteral("^\\s*(ALTER|DROP)\\b"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    if (reshapes.match(original).hasMatch()) {
+        // The checks name columns and views that the change may take away;
+        // the next statement makes them again.
+        removeWriteChecks(db_);
+        checksVersion_ = -1;
+    }
+    const QString sql = sqlrewrite::toSqlite(
+        original, [this](const QString& table) { return declaredColumns(table); });
+    if (sql.trimmed().isEmpty())
+        return false;
+    if (runAddColumn(db_, sql))
+        return false;
+
+    // Writable: the same SELECT with the rowid in front, when every column
+    // it gives comes from one table; on a writable view, with its key.
+    if (forUpdate) {
+        const qsizetype at = rowidInsertPoint(sql);
+        if (at >= 0)
+            if (const UpdatableView* view = viewRead(sql, views_))
+                if (readThroughView(sql, at, *view, out))
+                    return true;
+        if (at >= 0) {
+            QString withKey = sql;
+            withKey.insert(at, QStringLiteral(" rowid AS %1,").arg(QLatin1String(kRowidAlias)));
+            Statement s;
+            const char* tail = nullptr;
+            const QByteArray utf8 = withKey.toUtf8();
+            if (sqlite3_prepare_v2(db_, utf8.constData(), int(utf8.size()), &s.st, &tail) ==
+                    SQLITE_OK &&
+                s.st && QByteArray(tail).trimmed().isEmpty()) {
+                const char* keyTable = sqlite3_column_table_name(s.st, 0);
+                bool oneTable = keyTable != nullptr;
+                for (int i = 1; oneTable && i < sqlite3_column_count(s.st); ++i) {
+                    const char* t = sqlite3_column_table_name(s.st, i);
+                    const char* dbName = sqlite3_column_database_name(s.st, i);
+                    if (t && (qstricmp(t, keyTable) != 0 || qstrcmp(dbName, "main") != 0))
+                        oneTable = false;
+                }
+                if (oneTable) {
+                    int rc = SQLITE_OK;
+                    RowSet rs = collectRows(s.st, 1, rc);
+                    if (rc != SQLITE_OK)
+                        fail(rc);
+                    rs.baseTable = QString::fromUtf8(keyTable);
+                    out.rows = std::move(rs);
+                    return true;
+                }
+            }
+        }
+    }
+
+    const QByteArray utf8 = sql.toUtf8();
+    const char* pos = utf8.constData();
+    const char* end = pos + utf8.size();
+    bool gaveRows = false;
+    while (pos < end) {
+        Statement s;
+        const char* tail = nullptr;
+        int rc = sqlite3_prepare_v2(db_, pos, int(end - pos), &s.st, &tail);
+        if (rc != SQLITE_OK)
+            fail(rc);
+        pos = tail;
+        if (!s.st) // only blanks or comments left
+            break;
+        if (sqlite3_column_count(s.st) > 0) {
+            RowSet rs = collectRows(s.st, 0, rc);
+            if (rc != SQLITE_OK)
+                fail(rc);
+            out.rows = std::move(rs);
+            gaveRows = true;
+            continue;
+        }
+        const sqlite3_int64 before = sqlite3_total_changes64(db_);
+        rc = sqlite3_step(s.st);
+        if (rc != SQLITE_DONE && rc != SQLITE_ROW)
+            fail(rc);
+        if (isDml(QString::fromUtf8(sqlite3_sql(s.st)))) {
+            // SQLite does not count the rows a view's triggers write.
+            sqlite3_int64 direct = sqlite3_changes64(db_);
+            if (direct == 0)
+                direct = sqlite3_total_changes64(db_) - before;
+            const long changes = long(direct);
+            out.recordsAffected = out.recordsAffected < 0 ? changes : out.recordsAffected + changes;
+        }
+    }
+    return gaveRows;
+}
+
+bool SqliteEngine::readThroughView(const QString& sql, qsizetype at, const UpdatableView& view,
+                                   BatchResult& out) {
+    QStringList keys;
+    for (qsizetype i = 0; i < view.keys.size(); ++i)
+        keys << QStringLiteral(" %1 AS qz_key%2__,").arg(quoteName(view.keys[i])).arg(i);
+    QString withKeys = sql;
+    withKeys.insert(at, keys.join(QString()));
+    Statement s;
+    const QByteArray utf8 = withKeys.toUtf8();
+    const char* tail = nullptr;
+    if (sqlite3_prepare_v2(db_, utf8.constData(), int(utf8.size()), &s.st, &tail) != SQLITE_OK ||
+        !s.st || !QByteArray(tail).trimmed().isEmpty())
+        return false;
+    const int skip = int(view.keys.size());
+    for (int i = skip; i < sqlite3_column_count(s.st); ++i) {
+        const char* t = sqlite3_column_table_name(s.st, i);
+        if (t && view.base.compare(QString::fromUtf8(t), Qt::CaseInsensitive) != 0)
+            return false;
+    }
+    int rc = SQLITE_OK;
+    RowSet rs = collectRows(s.st, skip, rc, true);
+    if (rc != SQLITE_OK)
+        fail(rc);
+    rs.baseTable = view.name;
+    out.rows = std::move(rs);
+    return true;
+}
+
+QList<sqlrewrite::DeclaredColumn> SqliteEngine::declaredColumns(const QString& table) {
+    const QString key = table.toUpper();
+    if (const auto it = declared_.constFind(key); it != declared_.constEnd())
+        return *it;
+    QList<sqlrewrite::DeclaredColumn> cols;
+    Statement s;
+    int rc =
+        sqlite3_prepare_v2(db_, "SELECT name, type FROM pragma_table_info(?)", -1, &s.st, nullptr);
+    if (rc == SQLITE_OK) {
+        sqlite3_bind_text16(s.st, 1, table.utf16(), int(table.size() * 2), SQLITE_TRANSIENT);
+        while ((rc = sqlite3_step(s.st)) == SQLITE_ROW)
+            cols.push_back(
+                {QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s.st, 0))),
+                 QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s.st, 1)))});
+    }
+    // A failed read (a locked catalogue) is not kept: the next statement asks again.
+    if (rc == SQLITE_DONE)
+        declared_.insert(key, cols);
+    return cols;
+}
+
+namespace {
+
+// The column of the written table or view that a recordset column stands for.
+QString writtenName(const Column& c, const UpdatableView* view) {
+    return view ? view->columnOf.value(c.baseColumn.toUpper(), c.baseColumn) : c.baseColumn;
+}
+
+// The condition that picks out the row with `key`: its rowid, or on a view
+// its key columns (one "?" each).
+QString keyCondition(const UpdatableView* view) {
+    if (!view)
+        return QStringLiteral("rowid=?");
+    QStringList parts;
+    for (const QString& k : view->keys)
+        parts << quoteName(k) + QStringLiteral(" IS ?");
+    return parts.join(QStringLiteral(" AND "));
+}
+
+void bindKey(sqlite3_stmt* st, int first, const QVariant& key, const UpdatableView* view) {
+    if (!view) {
+        sqlite3_bind_int64(st, first, key.toLongLong());
+        return;
+    }
+    const QVariantList values = key.toList();
+    for (qsizetype i = 0; i < view->keys.size(); ++i)
+        bindValue(st, first + int(i), values.value(i));
+}
+
+} // namespace
+
+QVariant SqliteEngine::insertRow(const QString& table, const ColumnValues& values) {
+    const LockWaitScope scope(*this);
+    const UpdatableView* view = viewNamed(table);
+    QString sql;
+    QStringList names;
+    if (values.empty()) {
+        sql = QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoteName(table));
+    } else {
+        QStringList marks;
+        for (const auto& [col, v] : values) {
+            names << writtenName(*col, view);
+            marks << QStringLiteral("?");
+        }
+        QStringList quoted;
+        for (const QString& n : names)
+            quoted << quoteName(n);
+        sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                  .arg(quoteName(table), quoted.join(u','), marks.join(u','));
+    }
+    checkFault(sql);
+    Statement s;
+    prepare(sql, s);
+    int i = 1;
+    for (const auto& value : values)
+        bindValue(s.st, i++, value.second);
+    const int rc = sqlite3_step(s.st);
+    if (rc != SQLITE_DONE)
+        fail(rc);
+    if (!view)
+        return QVariant(qlonglong(sqlite3_last_insert_rowid(db_)));
+    // A view's row is known by its key columns: as written, else their default.
+    QVariantList key;
+    for (qsizetype k = 0; k < view->keys.size(); ++k) {
+        QVariant v = view->keyDefaults.value(k);
+        for (qsizetype n = 0; n < names.size(); ++n)
+            if (names[n].compare(view->keys[k], Qt::CaseInsensitive) == 0)
+                v = values[size_t(n)].second;
+        key << v;
+    }
+    return key;
+}
+
+QVariant SqliteEngine::updateRow(const QString& table, const QVariant& key,
+                                 const ColumnValues& values) {
+    const LockWaitScope scope(*this);
+    if (values.empty())
+        return key;
+    const UpdatableView* view = viewNamed(table);
+    QStringList sets;
+    for (const auto& [col, v] : values)
+        sets << quoteName(writtenName(*col, view)) + QStringLiteral("=?");
+    const QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE %3")
+                            .arg(quoteName(table), sets.join(u','), keyCondition(view));
+    checkFault(sql);
+    Statement s;
+    prepare(sql, s);
+    int i = 1;
+    for (const auto& value : values)
+        bindValue(s.st, i++, value.second);
+    bindKey(s.st, i, key, view);
+    const sqlite3_int64 before = sqlite3_total_changes64(db_);
+    const int rc = sqlite3_step(s.st);
+    if (rc != SQLITE_DONE)
+        fail(rc);
+    if (sqlite3_total_changes64(db_) == before)
+        throw Exception(adoError(adErrRowNotFound));
+    if (!view)
+        return key;
+    QVariantList moved = key.toList();
+    for (qsizetype k = 0; k < view->keys.size(); ++k)
+        for (const auto& [col, v] : values)
+            if (writtenName(*col, view).compare(view->keys[k], Qt::CaseInsensitive) == 0)
+                moved[k] = v;
+    return moved;
+}
+
+void SqliteEngine::deleteRow(const QString& table, const QVariant& key) {
+    const LockWaitScope scope(*this);
+    const UpdatableView* view = viewNamed(table);
+    const QString sql =
+        QStringLiteral("DELETE FROM %1 WHERE %2").arg(quoteName(table), keyCondition(view));
+    checkFault(sql);
+    Statement s;
+    prepare(sql, s);
+    bindKey(s.st, 1, key, view);
+    const sqlite3_int64 before = sqlite3_total_changes64(db_);
+    const int rc = sqlite3_step(s.st);
+    if (rc != SQLITE_DONE)
+        fail(rc);
+    if (sqlite3_total_changes64(db_) == before)
+        throw Exception(adoError(adErrRowNotFound));
+}
+
+std::vector<QVariant> SqliteEngine::readRow(const QString& table,
+                                            const std::vector<Column>& columns,
+                                            const QVariant& key) {
+    const LockWaitScope scope(*this);
+    const UpdatableView* view = viewNamed(table);
+    QStringList names;
+    for (const Column& c : columns)
+        names << (c.baseColumn.isEmpty() ? QStringLiteral("NULL")
+                                         : quoteName(writtenName(c, view)));
+    const QString sql = QStringLiteral("SELECT %1 FROM %2 WHERE %3 LIMIT 1")
+                            .arg(names.join(u','), quoteName(table), keyCondition(view));
+    Statement s;
+    prepare(sql, s);
+    bindKey(s.st, 1, key, view);
+    const int rc = sqlite3_step(s.st);
+    if (rc == SQLITE_DONE)
+        throw Exception(adoError(adErrRowNotFound));
+    if (rc != SQLITE_ROW)
+        fail(rc);
+    std::vector<QVariant> row;
+    for (size_t i = 0; i < columns.size(); ++i)
+        row.push_back(columns[i].baseColumn.isEmpty()
+                          ? QVariant()
+                          : convertValue(columns[i], rawValue(s.st, int(i))));
+    return row;
+}
+
+// ---- Catalogue ----------------------------------------------------------------------
+
+namespace {
+
+Column schemaColumn(const char* name, int type, long size = 0) {
+    Column c;
+    c.name = QString::fromLatin1(name);
+    c.type = type;
+    c.definedSize = size;
+    return c;
+}
+
+} // namespace
+
+RowSet SqliteEngine::schemaTables(const QString& table, const QString& type) {
+    const LockWaitScope scope(*this);
+    checkFault(QStringLiteral("OpenSchema %1").arg(int(adSchemaTables)));
+    return listTables(table, type);
+}
+
+RowSet SqliteEngine::listTables(const QString& table, const QString& type) {
+    RowSet rs;
+    rs.columns = {schemaColumn("TABLE_CATALOG", adVarWChar, 128),
+                  schemaColumn("TABLE_SCHEMA", adVarWChar, 128),
+                  schemaColumn("TABLE_NAME", adVarWChar, 128),
+                  schemaColumn("TABLE_TYPE", adVarWChar, 32)};
+    Statement s;
+    int rc = sqlite3_prepare_v2(db_,
+                                "SELECT name, type FROM sqlite_master WHERE type IN "
+                                "('table','view') ORDER BY name",
+                                -1, &s.st, nullptr);
+    if (rc != SQLITE_OK)
+        fail(rc);
+    while ((rc = sqlite3_step(s.st)) == SQLITE_ROW) {
+        const QString name =
+            QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s.st, 0)));
+        if (name.startsWith(QLatin1String("sqlite_"), Qt::CaseInsensitive))
+            continue;
+        const QString kind =
+            qstrcmp(reinterpret_cast<const char*>(sqlite3_column_text(s.st, 1)), "view") == 0
+                ? QStringLiteral("VIEW")
+                : QStringLiteral("TABLE");
+        if (!table.isEmpty() && name.compare(table, Qt::CaseInsensitive) != 0)
+            continue;
+        if (!type.isEmpty() && kind.compare(type, Qt::CaseInsensitive) != 0)
+            continue;
+        rs.rows.push_back({database_, QStringLiteral("dbo"), name, kind});
+    }
+    if (rc != SQLITE_DONE)
+        fail(rc);
+    return rs;
+}
+
+RowSet SqliteEngine::schemaColumns(const QString& table, const QString& column) {
+    const LockWaitScope scope(*this);
+    checkFault(QStringLiteral("OpenSchema %1").arg(int(adSchemaColumns)));
+    const RowSet tables = listTables(table, QString());
+    RowSet rs;
+    rs.columns = {schemaColumn("TABLE_CATALOG", adVarWChar, 128),
+                  schemaColumn("TABLE_SCHEMA", adVarWChar, 128),
+                  schemaColumn("TABLE_NAME", adVarWChar, 128),
+                  schemaColumn("COLUMN_NAME", adVarWChar, 128),
+                  schemaColumn("ORDINAL_POSITION", adInteger, 4),
+                  schemaColumn("DATA_TYPE", adSmallInt, 2),
+                  schemaColumn("CHARACTER_MAXIMUM_LENGTH", adInteger, 4),
+                  schemaColumn("IS_NULLABLE", adBoolean, 2)};
+    for (const auto& t : tables.rows) {
+        const QString name = t[2].toString();
+        Statement s;
+        int rc = sqlite3_prepare_v2(db_, "SELECT name, type, \"notnull\" FROM pragma_table_info(?)",
+                                    -1, &s.st, nullptr);
+        if (rc != SQLITE_OK)
+            fail(rc);
+        sqlite3_bind_text16(s.st, 1, name.utf16(), int(name.size() * 2), SQLITE_TRANSIENT);
+        int ordinal = 0;
+        while ((rc = sqlite3_step(s.st)) == SQLITE_ROW) {
+            ++ordinal;
+            const QString col =
+                QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s.st, 0)));
+            if (!column.isEmpty() && col.compare(column, Qt::CaseInsensitive) != 0)
+                continue;
+            auto [type, size] = adoTypeOfDeclared(
+                QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s.st, 1))));
+            if (type == adEmpty)
+                std::tie(type, size) = std::pair<int, long>{adVarWChar, 0};
+            const QVariant maxLength = isCharType(type) ? QVariant(int(size)) : vb::Null();
+            rs.rows.push_back({database_, QStringLiteral("dbo"), name, col, QVariant(ordinal),
+                               QVariant(type), maxLength,
+                               QVariant(sqlite3_column_int(s.st, 2) == 0)});
+        }
+        if (rc != SQLITE_DONE)
+            fail(rc);
+    }
+    return rs;
+}
+
+} // namespace ado

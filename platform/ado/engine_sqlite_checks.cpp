@@ -1,0 +1,741 @@
+// The server's refusals on writes and its updatable views, on SQLite: TEMP
+// triggers made from the declared column types (see engine_sqlite.h), and
+// the column addition of ALTER TABLE.
+//
+// TEMP triggers belong to the connection: nothing is written into the file,
+// a file built by any tool gets them when the engine opens it, and a schema
+// change only means making them again. Their cost is per row written: the
+// trigger's call, and the statement journal SQLite then keeps so that a
+// refused row undoes its statement alone, as on the server.
+
+#include "platform/ado/engine_sqlite.h"
+#include <QSet>
+#include <cstring>
+#include <optional>
+#include <sqlite3.h>
+
+namespace ado {
+
+namespace {
+
+// ---- The server's texts ---------------------------------------------------------------
+
+const char* const kTruncated = "String or binary data would be truncated.";
+const char* const kNullRefused = "Cannot insert the value NULL into column '%1', table "
+                                 "'%2.dbo.%3'; column does not allow nulls. %4 fails.";
+const char* const kNotAnInteger =
+    "Conversion failed when converting the varchar value '%1' to data type %2.";
+const char* const kNotANumber = "Error converting data type varchar to %1.";
+const char* const kNotMoney =
+    "Cannot convert a char value to %1. The char value has incorrect syntax.";
+const char* const kOutsideView =
+    "The attempted insert or update failed because the target view either specifies WITH "
+    "CHECK OPTION or spans a view that specifies WITH CHECK OPTION and one or more rows "
+    "resulting from the operation did not qualify under the CHECK OPTION constraint.";
+const char* const kNotNullColumn =
+    "ALTER TABLE only allows columns to be added that can contain nulls, or have a DEFAULT "
+    "definition specified, or the column being added is an identity or timestamp column, or "
+    "alternatively if none of the previous conditions are satisfied the table must be empty "
+    "to allow addition of this column. Column '%1' cannot be added to non-empty table '%2' "
+    "because it does not satisfy these conditions.";
+
+// Names of what this file creates, so that they can be told from the file's own.
+const char* const kPrefix = "qz_";
+
+// ---- Tokens ---------------------------------------------------------------------------
+
+struct Token {
+    enum Kind { Word, Name, Literal, Punct } kind;
+    QString text; // Word: upper-cased; Name: without quotes or brackets; Punct: the character
+    QString raw;  // Word and Name: as written, without quotes
+    qsizetype begin;
+    qsizetype end;
+    int depth; // parentheses around it
+};
+
+bool isWordChar(QChar c) {
+    return c.isLetterOrNumber() || c == u'_' || c == u'@' || c == u'#' || c == u'$';
+}
+
+QList<Token> tokenize(const QString& s) {
+    QList<Token> out;
+    int depth = 0;
+    const qsizetype n = s.size();
+    qsizetype i = 0;
+    while (i < n) {
+        const QChar c = s[i];
+        if (c.isSpace()) {
+            ++i;
+        } else if (c == u'-' && i + 1 < n && s[i + 1] == u'-') {
+            while (i < n && s[i] != u'\n')
+                ++i;
+        } else if (c == u'/' && i + 1 < n && s[i + 1] == u'*') {
+            const qsizetype j = s.indexOf(QStringLiteral("*/"), i + 2);
+            i = j < 0 ? n : j + 2;
+        } else if (c == u'\'' || c == u'"' || c == u'[' || c == u'`') {
+            const QChar close = c == u'[' ? u']' : c;
+            QString body;
+            qsizetype j = i + 1;
+            for (; j < n; ++j) {
+                if (s[j] != close) {
+                    body += s[j];
+                } else if (close != u']' && j + 1 < n && s[j + 1] == close) {
+                    body += close; // doubled: one inside
+                    ++j;
+                } else {
+                    ++j;
+                    break;
+                }
+            }
+            out.push_back({c == u'\'' ? Token::Literal : Token::Name, body, body, i, j, depth});
+            i = j;
+        } else if (isWordChar(c)) {
+            qsizetype j = i;
+            while (j < n && isWordChar(s[j]))
+                ++j;
+            const QString word = s.mid(i, j - i);
+            out.push_back({Token::Word, word.toUpper(), word, i, j, depth});
+            i = j;
+        } else {
+            if (c == u')')
+                depth = std::max(0, depth - 1);
+            out.push_back({Token::Punct, QString(c), QString(c), i, i + 1, depth});
+            if (c == u'(')
+                ++depth;
+            ++i;
+        }
+    }
+    return out;
+}
+
+bool isWord(const Token& t, const char* word) {
+    return t.kind == Token::Word && t.text == QLatin1String(word);
+}
+
+bool isPunct(const Token& t, char16_t c) {
+    return t.kind == Token::Punct && t.text.front() == c;
+}
+
+bool isName(const Token& t) {
+    return t.kind == Token::Name || t.kind == Token::Word;
+}
+
+// A name, maybe after its schema ("main.T"): advances `i` past it.
+std::optional<QString> readName(const QList<Token>& t, qsizetype& i) {
+    if (i >= t.size() || !isName(t[i]))
+        return std::nullopt;
+    QString name = t[i++].raw;
+    if (i + 1 < t.size() && isPunct(t[i], u'.') && isName(t[i + 1])) {
+        name = t[i + 1].raw;
+        i += 2;
+    }
+    return name;
+}
+
+// The one table or view a SELECT reads, when it reads exactly one without
+// folding rows together.
+std::optional<QString> singleSource(const QList<Token>& t) {
+    static const QSet<QString> folding = {
+        QStringLiteral("DISTINCT"), QStringLiteral("GROUP"),  QStringLiteral("HAVING"),
+        QStringLiteral("UNION"),    QStringLiteral("EXCEPT"), QStringLiteral("INTERSECT"),
+        QStringLiteral("JOIN"),     QStringLiteral("WINDOW"), QStringLiteral("VALUES")};
+    if (t.isEmpty() || !isWord(t[0], "SELECT"))
+        return std::nullopt;
+    qsizetype from = -1;
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        if (t[i].depth != 0 || t[i].kind != Token::Word)
+            continue;
+        if (folding.contains(t[i].text))
+            return std::nullopt;
+        if (from < 0 && t[i].text == u"FROM")
+            from = i;
+    }
+    if (from < 0)
+        return std::nullopt;
+    qsizetype i = from + 1;
+    const std::optional<QString> name = readName(t, i);
+    if (!name)
+        return std::nullopt;
+    auto ends = [&](qsizetype k) {
+        return k >= t.size() || isWord(t[k], "WHERE") || isWord(t[k], "ORDER") ||
+               isWord(t[k], "LIMIT") || isPunct(t[k], u';');
+    };
+    if (!ends(i)) { // an alias
+        if (isWord(t[i], "AS"))
+            ++i;
+        if (i < t.size() && isName(t[i]))
+            ++i;
+    }
+    return ends(i) ? name : std::nullopt;
+}
+
+// ---- SQL text -------------------------------------------------------------------------
+
+QString ident(const QString& name) {
+    QString q = name;
+    q.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + q + u'"';
+}
+
+QString literal(const QString& text) {
+    QString q = text;
+    q.replace(u'\'', QStringLiteral("''"));
+    return u'\'' + q + u'\'';
+}
+
+QString text(sqlite3_stmt* st, int i) {
+    const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(st, i));
+    return t ? QString::fromUtf8(t) : QString();
+}
+
+bool isLock(int rc) {
+    return (rc & 0xff) == SQLITE_BUSY || (rc & 0xff) == SQLITE_LOCKED;
+}
+
+struct Stmt {
+    sqlite3_stmt* st = nullptr;
+    int rc = SQLITE_OK;
+    Stmt(sqlite3* db, const QString& sql) {
+        const QByteArray utf8 = sql.toUtf8();
+        rc = sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &st, nullptr);
+        if (rc != SQLITE_OK)
+            st = nullptr;
+    }
+    Stmt(const Stmt&) = delete;
+    Stmt& operator=(const Stmt&) = delete;
+    ~Stmt() { sqlite3_finalize(st); }
+    explicit operator bool() const { return st != nullptr; }
+    bool row() {
+        if (!st)
+            return false;
+        rc = sqlite3_step(st);
+        return rc == SQLITE_ROW;
+    }
+};
+
+int run(sqlite3* db, const QString& sql) {
+    return sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr);
+}
+
+// ---- Declared columns -----------------------------------------------------------------
+
+struct ColumnInfo {
+    QString name;
+    QString type;
+    bool notNull = false;
+    QString dflt; // SQL text of the default, empty when none
+    int pk = 0;   // position in the primary key, 0 when outside it
+};
+
+QList<ColumnInfo> columnsOf(sqlite3* db, const QString& table) {
+    QList<ColumnInfo> cols;
+    Stmt s(db, QStringLiteral("SELECT name, type, \"notnull\", dflt_value, pk FROM "
+                              "main.pragma_table_info(%1)")
+                   .arg(literal(table)));
+    while (s.row())
+        cols.push_back({text(s.st, 0), text(s.st, 1), sqlite3_column_int(s.st, 2) != 0,
+                        text(s.st, 3), sqlite3_column_int(s.st, 4)});
+    return cols;
+}
+
+// SQLite's own INTEGER PRIMARY KEY: the row number, which SQLite checks itself.
+bool isRowid(const ColumnInfo& c, const QList<ColumnInfo>& all) {
+    const auto keys = std::count_if(all.begin(), all.end(), [](const auto& x) { return x.pk > 0; });
+    return c.pk == 1 && keys == 1 && c.type.trimmed().compare(u"INTEGER", Qt::CaseInsensitive) == 0;
+}
+
+bool isSizedText(int adoType) {
+    return adoType == adChar || adoType == adWChar || adoType == adVarChar || adoType == adVarWChar;
+}
+
+bool isText(int adoType) {
+    return isSizedText(adoType) || adoType == adLongVarChar || adoType == adLongVarWChar;
+}
+
+// The declared type's name as the server writes it in its messages.
+QString serverTypeName(const QString& declared) {
+    const QString d = declared.trimmed().toLower();
+    const qsizetype paren = d.indexOf(u'(');
+    const QString name = (paren < 0 ? d : d.left(paren)).simplified();
+    if (name == u"integer" || name == u"mediumint")
+        return QStringLiteral("int");
+    if (name == u"double" || name == u"double precision")
+        return QStringLiteral("float");
+    if (name == u"decimal")
+        return QStringLiteral("numeric");
+    return name;
+}
+
+// ---- Rules of the columns --------------------------------------------------------------
+//
+// A table's triggers hand the written values to qz_check, which holds the
+// rules of every column: the triggers stay one short call each (a connection
+// makes them all when it opens), and a row that breaks nothing costs one
+// function call.
+
+enum class Conversion { None, Integer, Bit, Float, Numeric, Money };
+
+struct ColumnRule {
+    QString name;
+    Conversion conversion = Conversion::None;
+    QString typeName; // as the server names it in its messages
+    long size = 0;    // characters; 0 when not limited
+    bool notNull = false;
+};
+
+struct TableRules {
+    QString name;
+    QList<ColumnRule> columns; // in the order the triggers pass them
+};
+
+struct Rules {
+    QString database;
+    QList<TableRules> tables;
+};
+
+std::optional<ColumnRule> ruleOf(const ColumnInfo& c, const QList<ColumnInfo>& all) {
+    if (isRowid(c, all))
+        return std::nullopt;
+    ColumnRule r;
+    r.name = c.name;
+    r.typeName = serverTypeName(c.type);
+    const auto [type, size] = adoTypeOfDeclared(c.type);
+    switch (type) {
+    case adInteger:
+    case adSmallInt:
+    case adTinyInt:
+    case adUnsignedTinyInt:
+    case adBigInt:
+        r.conversion = Conversion::Integer;
+        break;
+    case adBoolean:
+        r.conversion = Conversion::Bit;
+        break;
+    case adDouble:
+    case adSingle:
+        r.conversion = Conversion::Float;
+        break;
+    case adNumeric:
+    case adDecimal:
+        r.conversion = Conversion::Numeric;
+        break;
+    case adCurrency:
+        r.conversion = Conversion::Money;
+        break;
+    default:
+        break;
+    }
+    if (isSizedText(type))
+        r.size = size;
+    r.notNull = c.notNull || c.pk > 0; // the server's keys never hold NULL; SQLite's may
+    if (r.conversion == Conversion::None && r.size <= 0 && !r.notNull)
+        return std::nullopt;
+    return r;
+}
+
+QString valueText(sqlite3_value* v) {
+    return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_value_text(v)),
+                             sqlite3_value_bytes(v));
+}
+
+// A blank text is 0 to the server, except as decimal or numeric.
+QString conversionRefusal(const ColumnRule& c, sqlite3_value* v) {
+    if (c.conversion == Conversion::None || sqlite3_value_type(v) != SQLITE_TEXT)
+        return {};
+    const QString t = valueText(v);
+    const QString trimmed = t.trimmed();
+    if (trimmed.isEmpty() && c.conversion != Conversion::Numeric)
+        return {};
+    switch (c.conversion) {
+    case Conversion::Bit: // 'TRUE' and 'FALSE' are bits to the server
+        if (trimmed.compare(u"TRUE", Qt::CaseInsensitive) == 0 ||
+            trimmed.compare(u"FALSE", Qt::CaseInsensitive) == 0)
+            return {};
+        [[fallthrough]];
+    case Conversion::Integer:
+        return QString::fromLatin1(kNotAnInteger).arg(t, c.typeName);
+    case Conversion::Float:
+    case Conversion::Numeric:
+        return QString::fromLatin1(kNotANumber).arg(c.typeName);
+    case Conversion::Money:
+        return QString::fromLatin1(kNotMoney).arg(c.typeName);
+    default:
+        return {};
+    }
+}
+
+// Characters beyond the size count unless they are trailing blanks.
+bool tooLong(const ColumnRule& c, sqlite3_value* v) {
+    if (c.size <= 0 || sqlite3_value_type(v) != SQLITE_TEXT)
+        return false;
+    const int bytes = sqlite3_value_bytes(v);
+    if (bytes <= c.size) // never more characters than bytes
+        return false;
+    const auto* p = sqlite3_value_text(v);
+    int end = bytes;
+    while (end > 0 && p[end - 1] == ' ')
+        --end;
+    long chars = 0;
+    for (int i = 0; i < end; ++i)
+        chars += (p[i] & 0xC0) != 0x80;
+    return chars > c.size;
+}
+
+bool sameValue(sqlite3_value* a, sqlite3_value* b) {
+    const int type = sqlite3_value_type(a);
+    if (type != sqlite3_value_type(b))
+        return false;
+    switch (type) {
+    case SQLITE_NULL:
+        return true;
+    case SQLITE_INTEGER:
+        return sqlite3_value_int64(a) == sqlite3_value_int64(b);
+    case SQLITE_FLOAT:
+        return sqlite3_value_double(a) == sqlite3_value_double(b);
+    default: {
+        const int n = sqlite3_value_bytes(a);
+        return n == sqlite3_value_bytes(b) &&
+               (n == 0 ||
+                std::memcmp(sqlite3_value_blob(a), sqlite3_value_blob(b), size_t(n)) == 0);
+    }
+    }
+}
+
+// qz_check(table, update, first column, values...): an INSERT passes the
+// new values, an UPDATE new and old in pairs (a column it leaves as it was
+// is not checked again). Refuses in the server's order: the conversion of
+// the values, then NULL, then the sizes.
+void checkFn(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    const auto* rules = static_cast<const Rules*>(sqlite3_user_data(ctx));
+    const int t = sqlite3_value_int(argv[0]);
+    const bool update = sqlite3_value_int(argv[1]) != 0;
+    const int first = sqlite3_value_int(argv[2]);
+    if (t < 0 || t >= rules->tables.size())
+        return;
+    const TableRules& table = rules->tables[t];
+    const int step = update ? 2 : 1;
+    const int n = std::min<int>((argc - 3) / step, int(table.columns.size()) - first);
+    auto value = [&](int i) { return argv[3 + i * step]; };
+    auto skip = [&](int i) { return update && sameValue(value(i), argv[4 + i * step]); };
+    for (int pass = 0; pass < 3; ++pass)
+        for (int i = 0; i < n; ++i) {
+            if (skip(i))
+                continue;
+            const ColumnRule& c = table.columns[first + i];
+            QString refusal;
+            if (pass == 0)
+                refusal = conversionRefusal(c, value(i));
+            else if (pass == 1 && c.notNull && sqlite3_value_type(value(i)) == SQLITE_NULL)
+                refusal = QString::fromLatin1(kNullRefused)
+                              .arg(c.name, rules->database, table.name,
+                                   update ? QStringLiteral("UPDATE") : QStringLiteral("INSERT"));
+            else if (pass == 2 && tooLong(c, value(i)))
+                refusal = QString::fromLatin1(kTruncated);
+            if (!refusal.isEmpty()) {
+                const QByteArray m = refusal.toUtf8();
+                sqlite3_result_error(ctx, m.constData(), int(m.size()));
+                return;
+            }
+        }
+    sqlite3_result_null(ctx);
+}
+
+// BEFORE INSERT and BEFORE UPDATE triggers of table number `t`; none when
+// nothing in it can be refused.
+QStringList tableTriggers(int t, const TableRules& table) {
+    if (table.columns.isEmpty())
+        return {};
+    // SQLite passes a function at most 127 arguments.
+    constexpr int kPerCall = 60;
+    QStringList insert, update, changed;
+    for (int from = 0; from < table.columns.size(); from += kPerCall) {
+        QStringList fresh, pairs;
+        for (int i = from; i < std::min<int>(from + kPerCall, table.columns.size()); ++i) {
+            const QString c = ident(table.columns[i].name);
+            fresh << QStringLiteral("NEW.") + c;
+            pairs << QStringLiteral("NEW.%1,OLD.%1").arg(c);
+            changed << c;
+        }
+        insert << QStringLiteral("SELECT qz_check(%1,0,%2,%3);")
+                      .arg(t)
+                      .arg(from)
+                      .arg(fresh.join(u','));
+        update << QStringLiteral("SELECT qz_check(%1,1,%2,%3);")
+                      .arg(t)
+                      .arg(from)
+                      .arg(pairs.join(u','));
+    }
+    auto trigger = [&](const QString& kind, const QString& when, const QStringList& body) {
+        return QStringLiteral("CREATE TEMP TRIGGER %1 BEFORE %2 ON main.%3 BEGIN %4 END")
+            .arg(ident(QLatin1String(kPrefix) + kind + table.name), when, ident(table.name),
+                 body.join(u' '));
+    };
+    return {
+        trigger(QStringLiteral("ins_"), QStringLiteral("INSERT"), insert),
+        trigger(QStringLiteral("upd_"), QStringLiteral("UPDATE OF ") + changed.join(u','), update)};
+}
+
+// ---- Updatable views ------------------------------------------------------------------
+
+// The SELECT of a CREATE VIEW text, as tokens.
+QList<Token> viewSelect(const QString& createView) {
+    const QList<Token> t = tokenize(createView);
+    for (qsizetype i = 0; i < t.size(); ++i)
+        if (t[i].depth == 0 && isWord(t[i], "AS"))
+            return t.mid(i + 1);
+    return {};
+}
+
+// What makes `name` writable, or nothing when the server would refuse writes
+// through it or its rows cannot be told apart.
+std::optional<UpdatableView> analyzeView(sqlite3* db, const QString& name,
+                                         const QString& createView) {
+    if (!singleSource(viewSelect(createView)))
+        return std::nullopt;
+    UpdatableView v;
+    v.name = name;
+    {
+        Stmt s(db, QStringLiteral("SELECT * FROM main.%1").arg(ident(name)));
+        if (!s)
+            return std::nullopt;
+        for (int i = 0; i < sqlite3_column_count(s.st); ++i) {
+            const char* table = sqlite3_column_table_name(s.st, i);
+            const char* origin = sqlite3_column_origin_name(s.st, i);
+            const char* schema = sqlite3_column_database_name(s.st, i);
+            if (!table || !origin || qstrcmp(schema, "main") != 0)
+                return std::nullopt; // an expression, or another database's table
+            if (v.base.isEmpty())
+                v.base = QString::fromUtf8(table);
+            else if (v.base.compare(QString::fromUtf8(table), Qt::CaseInsensitive) != 0)
+                return std::nullopt;
+            const QString column = QString::fromUtf8(origin).toUpper();
+            if (v.columnOf.contains(column))
+                return std::nullopt; // one table column shown twice
+            v.columnOf.insert(column, QString::fromUtf8(sqlite3_column_name(s.st, i)));
+        }
+    }
+    const QList<ColumnInfo> cols = columnsOf(db, v.base);
+    QList<ColumnInfo> keys;
+    for (const ColumnInfo& c : cols)
+        if (c.pk > 0)
+            keys.push_back(c);
+    std::sort(keys.begin(), keys.end(), [](const auto& a, const auto& b) { return a.pk < b.pk; });
+    const bool keyShown = !keys.isEmpty() && std::all_of(keys.begin(), keys.end(), [&](auto& c) {
+        return v.columnOf.contains(c.name.toUpper());
+    });
+    if (!keyShown) {
+        if (v.columnOf.size() != cols.size())
+            return std::nullopt;
+        keys = cols;
+    }
+    for (const ColumnInfo& k : keys) {
+        v.keys << v.columnOf.value(k.name.toUpper());
+        QVariant dflt;
+        if (!k.dflt.isEmpty()) {
+            Stmt d(db, QStringLiteral("SELECT ") + k.dflt);
+            if (d.row() && sqlite3_column_type(d.st, 0) != SQLITE_NULL)
+                dflt = sqlite3_column_type(d.st, 0) == SQLITE_TEXT
+                           ? QVariant(text(d.st, 0))
+                           : QVariant(sqlite3_column_double(d.st, 0));
+        }
+        v.keyDefaults << dflt;
+    }
+    return v;
+}
+
+QStringList viewTriggers(const UpdatableView& v, const QList<ColumnInfo>& cols) {
+    QStringList baseNames, inserted, sets;
+    QHash<QString, QString> baseOf;     // view column -> table column
+    QHash<QString, QString> insertedOf; // view column -> the value the INSERT writes
+    for (const ColumnInfo& c : cols) {
+        const auto it = v.columnOf.constFind(c.name.toUpper());
+        if (it == v.columnOf.constEnd())
+            continue;
+        const QString nv = QStringLiteral("NEW.") + ident(*it);
+        const QString value =
+            c.dflt.isEmpty() ? nv : QStringLiteral("coalesce(%1, %2)").arg(nv, c.dflt);
+        baseNames << ident(c.name);
+        inserted << value;
+        sets << ident(c.name) + QStringLiteral(" = ") + nv;
+        baseOf.insert(*it, c.name);
+        insertedOf.insert(*it, isRowid(c, cols)
+                                   ? QStringLiteral("coalesce(%1, last_insert_rowid())").arg(nv)
+                                   : value);
+    }
+    QStringList oldKey, newKey, insertedKey;
+    for (const QString& k : v.keys) {
+        oldKey << QStringLiteral("%1 IS OLD.%2").arg(ident(baseOf.value(k)), ident(k));
+        newKey << QStringLiteral("%1 IS NEW.%1").arg(ident(k));
+        insertedKey << QStringLiteral("%1 IS %2").arg(ident(k), insertedOf.value(k));
+    }
+    const QString view = QStringLiteral("main.") + ident(v.name);
+    const QString base = ident(v.base); // a trigger's writes take no schema name
+    auto shown = [&](const QStringList& key) {
+        return QStringLiteral("SELECT qz_outside() WHERE NOT EXISTS (SELECT 1 FROM %1 WHERE %2);")
+            .arg(view, key.join(QStringLiteral(" AND ")));
+    };
+    auto trigger = [&](const char* kind, const char* op, const QString& body) {
+        return QStringLiteral("CREATE TEMP TRIGGER %1 INSTEAD OF %2 ON %3 BEGIN %4 END")
+            .arg(ident(QLatin1String(kPrefix) + QLatin1String(kind) + v.name), QLatin1String(op),
+                 view, body);
+    };
+    return {trigger("vins_", "INSERT",
+                    QStringLiteral("INSERT INTO %1 (%2) VALUES (%3); ")
+                            .arg(base, baseNames.join(u','), inserted.join(u',')) +
+                        shown(insertedKey)),
+            trigger("vupd_", "UPDATE",
+                    QStringLiteral("UPDATE %1 SET %2 WHERE %3; ")
+                            .arg(base, sets.join(u','), oldKey.join(QStringLiteral(" AND "))) +
+                        shown(newKey)),
+            trigger("vdel_", "DELETE",
+                    QStringLiteral("DELETE FROM %1 WHERE %2;")
+                        .arg(base, oldKey.join(QStringLiteral(" AND "))))};
+}
+
+// qz_outside(): refuses a row the written view would not show.
+void outsideFn(sqlite3_context* ctx, int, sqlite3_value**) {
+    sqlite3_result_error(ctx, kOutsideView, -1);
+}
+
+} // namespace
+
+void removeWriteChecks(sqlite3* db) {
+    QStringList names;
+    {
+        Stmt s(db, QStringLiteral("SELECT name FROM temp.sqlite_master WHERE type = 'trigger' "
+                                  "AND substr(name, 1, 3) = '%1'")
+                       .arg(QLatin1String(kPrefix)));
+        while (s.row())
+            names << text(s.st, 0);
+    }
+    for (const QString& n : names)
+        run(db, QStringLiteral("DROP TRIGGER IF EXISTS temp.") + ident(n));
+}
+
+UpdatableViews installWriteChecks(sqlite3* db, const QString& database, bool* complete) {
+    bool locked = false;
+    auto make = [&](const QString& sql) {
+        const int rc = run(db, sql);
+        locked = locked || isLock(rc);
+        return rc == SQLITE_OK;
+    };
+    // Not deterministic: SQLite must not compute them once ahead of the rows.
+    sqlite3_create_function_v2(db, "qz_outside", 0, SQLITE_UTF8 | SQLITE_INNOCUOUS, nullptr,
+                               outsideFn, nullptr, nullptr, nullptr);
+    // One transaction for the whole set (nested in the caller's when open).
+    run(db, QStringLiteral("SAVEPOINT qz_checks"));
+    removeWriteChecks(db);
+    QList<std::pair<QString, QString>> tables, views;
+    {
+        Stmt s(db, QStringLiteral("SELECT type, name, sql FROM main.sqlite_master WHERE type IN "
+                                  "('table', 'view') AND substr(name, 1, 7) <> 'sqlite_'"));
+        while (s.row())
+            (text(s.st, 0) == u"table" ? tables : views).push_back({text(s.st, 1), text(s.st, 2)});
+        locked = locked || isLock(s.rc);
+    }
+    auto* rules = new Rules{database, {}};
+    for (const auto& [table, sql] : tables) {
+        TableRules t{table, {}};
+        const QList<ColumnInfo> cols = columnsOf(db, table);
+        for (const ColumnInfo& c : cols)
+            if (const std::optional<ColumnRule> r = ruleOf(c, cols))
+                t.columns.push_back(*r);
+        rules->tables.push_back(t);
+    }
+    // The rules go with the function (SQLite deletes the previous ones), and
+    // the triggers name the tables by their place in them.
+    if (sqlite3_create_function_v2(db, "qz_check", -1, SQLITE_UTF8 | SQLITE_INNOCUOUS, rules,
+                                   checkFn, nullptr, nullptr,
+                                   [](void* p) { delete static_cast<Rules*>(p); }) == SQLITE_OK) {
+        for (qsizetype t = 0; t < rules->tables.size(); ++t)
+            for (const QString& trigger : tableTriggers(int(t), rules->tables[t]))
+                make(trigger);
+    } else {
+        locked = true; // a statement still running: the next one tries again
+    }
+    UpdatableViews out;
+    for (const auto& [name, sql] : views) {
+        const std::optional<UpdatableView> v = analyzeView(db, name, sql);
+        if (!v)
+            continue;
+        bool made = true;
+        for (const QString& trigger : viewTriggers(*v, columnsOf(db, v->base)))
+            made = make(trigger) && made;
+        if (made)
+            out.insert(name.toUpper(), *v);
+    }
+    run(db, QStringLiteral("RELEASE qz_checks"));
+    if (complete)
+        *complete = !locked;
+    return out;
+}
+
+const UpdatableView* viewRead(const QString& select, const UpdatableViews& views) {
+    if (views.isEmpty())
+        return nullptr;
+    const std::optional<QString> source = singleSource(tokenize(select));
+    if (!source)
+        return nullptr;
+    const auto it = views.constFind(source->toUpper());
+    return it == views.constEnd() ? nullptr : &*it;
+}
+
+bool runAddColumn(sqlite3* db, const QString& sql) {
+    static const QSet<QString> notType = {
+        QStringLiteral("CONSTRAINT"), QStringLiteral("NOT"),        QStringLiteral("NULL"),
+        QStringLiteral("DEFAULT"),    QStringLiteral("PRIMARY"),    QStringLiteral("UNIQUE"),
+        QStringLiteral("CHECK"),      QStringLiteral("REFERENCES"), QStringLiteral("COLLATE"),
+        QStringLiteral("GENERATED"),  QStringLiteral("AS"),         QStringLiteral("IDENTITY"),
+        QStringLiteral("FOREIGN")};
+    const QList<Token> t = tokenize(sql);
+    if (t.size() < 6 || !isWord(t[0], "ALTER") || !isWord(t[1], "TABLE"))
+        return false;
+    qsizetype i = 2;
+    const std::optional<QString> table = readName(t, i);
+    if (!table || i >= t.size() || !isWord(t[i], "ADD"))
+        return false;
+    ++i;
+    if (i < t.size() && isWord(t[i], "COLUMN"))
+        ++i;
+    if (i >= t.size() || !isName(t[i]) || (t[i].kind == Token::Word && notType.contains(t[i].text)))
+        return false; // ADD CONSTRAINT and the like
+    const QString column = t[i++].raw;
+    QString typeName;
+    qsizetype typeEnd = -1;
+    for (; i < t.size() && t[i].kind == Token::Word && !notType.contains(t[i].text); ++i) {
+        typeName += (typeName.isEmpty() ? QString() : QStringLiteral(" ")) + t[i].text;
+        typeEnd = t[i].end;
+    }
+    if (i < t.size() && isPunct(t[i], u'(')) {
+        while (i < t.size() && !(isPunct(t[i], u')') && t[i].depth == 0))
+            ++i;
+        if (i < t.size())
+            typeEnd = t[i++].end;
+    }
+    bool collated = false, notNull = false, withDefault = false;
+    for (; i < t.size(); ++i) {
+        if (t[i].depth != 0)
+            continue;
+        if (isPunct(t[i], u','))
+            return false; // several columns: SQLite refuses them on its own
+        collated = collated || isWord(t[i], "COLLATE");
+        withDefault = withDefault || isWord(t[i], "DEFAULT");
+        notNull = notNull || (isWord(t[i], "NOT") && i + 1 < t.size() && isWord(t[i + 1], "NULL"));
+    }
+    QString statement = sql;
+    if (!collated && typeEnd > 0 && isText(adoTypeOfDeclared(typeName).first))
+        statement.insert(typeEnd, QStringLiteral(" COLLATE SQLSRV"));
+    char* err = nullptr;
+    if (sqlite3_exec(db, statement.toUtf8().constData(), nullptr, nullptr, &err) == SQLITE_OK)
+        return true;
+    const QString message = QString::fromUtf8(err ? err : sqlite3_errmsg(db));
+    sqlite3_free(err);
+    const int code = sqlite3_extended_errcode(db);
+    // SQLite takes such a column into an empty table only, as the server does.
+    if (notNull && !withDefault && message.contains(QLatin1String("NOT NULL column")))
+        throw sqliteException(SQLITE_ERROR,
+                              QString::fromLatin1(kNotNullColumn).arg(column, *table));
+    throw sqliteException(code, message);
+}
+
+} // namespace ado

@@ -1,0 +1,1463 @@
+#include "platform/sql/sqlrewrite.h"
+
+#include "platform/vb/vb.h"
+
+#include <QDate>
+#include <QHash>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTime>
+#include <optional>
+#include <vector>
+
+// The rewriting works on a token list; every pass looks only at words,
+// punctuation and the shape of literals, never at a literal's inside (but
+// for dates, and the object name that OBJECT_ID is given). What no
+// pass recognises goes through as written, so an unknown construct fails in
+// SQLite with its own message instead of being guessed at.
+//
+// Functions: LEN, CHARINDEX, GETDATE, MONTH, YEAR and DAY keep their names; the
+// engine registers them on every connection with SQL Server's meaning (GETDATE
+// follows the injectable clock). CONVERT, LEFT and RIGHT go to the engine's
+// CONVERT_..., LEFT_STR and RIGHT_STR (see engine_sqlite.h). ISNULL cannot be
+// registered (it is an operator keyword in SQLite): it becomes IFNULL.
+//
+// Rules, in the order they run:
+// - N'text' loses its N; [name] becomes "name".
+// - Table hints (with(nolock), WITH (NOLOCK, ROWLOCK), T (NOLOCK)) go away.
+// - Owner and database prefixes go: dbo.T, [db].DBO.T, db..T -> T.
+// - The server's catalogue after FROM or JOIN (sysobjects, syscolumns,
+//   INFORMATION_SCHEMA.TABLES and .COLUMNS), OBJECT_ID('name') and
+//   OBJECTPROPERTY(id, 'IsView' | 'IsUserTable' ...) become subqueries of
+//   sqlite_master, for the tests of update scripts.
+// - SET NOCOUNT ON|OFF becomes nothing.
+// - #dd/mm/yyyy# (day first, as the program writes dates) and #yyyy-mm-dd#
+//   become 'yyyy-mm-dd hh:mm:ss', the form dates are stored in.
+// - ISNULL -> IFNULL, SUBSTRING -> SUBSTR, LEFT/RIGHT -> LEFT_STR/RIGHT_STR,
+//   CONVERT -> CONVERT_..., VAL(x) -> CAST(x AS NUMERIC), FORMAT(x,'00') and
+//   FORMAT(x,'0.00') -> PRINTF.
+// - Written values: a text literal that reads as a date (vb::ParseDate), as
+//   an INSERT's VALUES item under a column list or an UPDATE's SET value,
+//   becomes the stored form when the target column is declared as a date;
+//   the server converts it so. Texts for text columns ("dd/mm/yyyy" in
+//   AJUSTE_HASTA) stay. Without the catalogue nothing is written differently.
+// - Comparisons (not the "=" of an UPDATE's SET list): a text literal that is
+//   a date, compared with a column, becomes the stored form unless the
+//   catalogue declares that column, in the statement's tables, as no date (a
+//   text column compares as text on the server too); a trimming or
+//   cutting function compared with a bare number is cast to NUMERIC, as the
+//   server converts the text; otherwise such a function's result gets COLLATE
+//   SQLSRV, since SQLite compares function results byte by byte.
+// - A 'yyyymmdd' text compared with, or written into, a column that the
+//   catalogue declares as a date becomes the stored form (never for other
+//   columns: such a text is as often a code).
+// - "+" and "&" chains holding a text literal (not a number) become "||"; so
+//   does a "+" chain whose every operand the catalogue or the tokens show to
+//   be text (VARCHAR columns, text literals, trimming and cutting functions).
+// - DELETE T WHERE -> DELETE FROM T WHERE; DELETE * FROM -> DELETE FROM.
+// - TOP n -> LIMIT n at the end of its own (sub)select; TOP 100 PERCENT goes.
+// Known limits of the catalogue's use: an unqualified column is looked up in
+// every table of its statement, subqueries included; a column of a derived
+// table or an INSERT ... SELECT is not followed.
+
+namespace sqlrewrite {
+namespace {
+
+// Raw: text of our own put in by a pass (a catalogue subquery); later passes
+// step over it.
+enum class K { Space, Comment, String, Ident, Word, Number, Punct, DateLit, Raw };
+
+struct Tok {
+    K k;
+    QString t;
+    bool assign = false; // "=" of an UPDATE's SET list
+};
+using Toks = std::vector<Tok>;
+
+Tok word(const QString& s) {
+    return {K::Word, s};
+}
+Tok punct(const QString& s) {
+    return {K::Punct, s};
+}
+Tok space() {
+    return {K::Space, QStringLiteral(" ")};
+}
+Tok literal(const QString& content) {
+    return {K::String, QLatin1Char('\'') + QString(content).replace(QLatin1Char('\''), "''") +
+                           QLatin1Char('\'')};
+}
+
+bool isWordChar(QChar c) {
+    return c.isLetterOrNumber() || c == QLatin1Char('_') || c == QLatin1Char('@') ||
+           c == QLatin1Char('$') || c == QLatin1Char('#');
+}
+
+// "#31/12/2020#", "#2020-12-31 10:00#": the Access date literal.
+const QRegularExpression& hashDate() {
+    static const QRegularExpression re(QStringLiteral(
+        R"(#[0-9]{1,4}[/-][0-9]{1,2}[/-][0-9]{1,4}( +[0-9]{1,2}:[0-9]{2}(:[0-9]{2})?)?#)"));
+    return re;
+}
+
+Toks tokenize(const QString& s) {
+    Toks out;
+    const int n = int(s.size());
+    int i = 0;
+    auto at = [&](int j) { return j < n ? s.at(j) : QChar(); };
+    while (i < n) {
+        const QChar c = s.at(i);
+        int j = i + 1;
+        K kind = K::Punct;
+        QString text;
+        if (c.isSpace()) {
+            while (j < n && s.at(j).isSpace())
+                ++j;
+            kind = K::Space;
+        } else if (c == QLatin1Char('-') && at(i + 1) == QLatin1Char('-')) {
+            while (j < n && s.at(j) != QLatin1Char('\n') && s.at(j) != QLatin1Char('\r'))
+                ++j;
+            kind = K::Comment;
+        } else if (c == QLatin1Char('/') && at(i + 1) == QLatin1Char('*')) {
+            const int e = int(s.indexOf(QLatin1String("*/"), i + 2));
+            j = e < 0 ? n : e + 2;
+            kind = K::Comment;
+        } else if (c == QLatin1Char('\'') || c == QLatin1Char('"')) {
+            // A doubled delimiter stands for itself; an unclosed literal runs
+            // to the end and is left alone.
+            while (j < n) {
+                if (s.at(j) == c) {
+                    if (at(j + 1) == c) {
+                        j += 2;
+                        continue;
+                    }
+                    ++j;
+                    break;
+                }
+                ++j;
+            }
+            kind = c == QLatin1Char('\'') ? K::String : K::Ident;
+        } else if (c == QLatin1Char('[')) {
+            int e = i + 1;
+            QString inner;
+            bool closed = false;
+            while (e < n) {
+                if (s.at(e) == QLatin1Char(']')) {
+                    if (at(e + 1) == QLatin1Char(']')) {
+                        inner += QLatin1Char(']');
+                        e += 2;
+                        continue;
+                    }
+                    closed = true;
+                    break;
+                }
+                inner += s.at(e++);
+            }
+            if (closed) {
+                j = e + 1;
+                kind = K::Ident;
+                text = QLatin1Char('"') + inner.replace(QLatin1Char('"'), QLatin1String("\"\"")) +
+                       QLatin1Char('"');
+            }
+        } else if (c == QLatin1Char('#') &&
+                   hashDate()
+                       .match(s, i, QRegularExpression::NormalMatch,
+                              QRegularExpression::AnchorAtOffsetMatchOption)
+                       .hasMatch()) {
+            j = int(s.indexOf(QLatin1Char('#'), i + 1)) + 1;
+            kind = K::DateLit;
+        } else if (c.isDigit() || (c == QLatin1Char('.') && at(i + 1).isDigit())) {
+            while (j < n && s.at(j).isDigit())
+                ++j;
+            if (c != QLatin1Char('.') && at(j) == QLatin1Char('.') &&
+                at(j + 1) != QLatin1Char('.')) {
+                ++j;
+                while (j < n && s.at(j).isDigit())
+                    ++j;
+            }
+            if ((at(j) == QLatin1Char('e') || at(j) == QLatin1Char('E')) &&
+                (at(j + 1).isDigit() ||
+                 ((at(j + 1) == QLatin1Char('+') || at(j + 1) == QLatin1Char('-')) &&
+                  at(j + 2).isDigit()))) {
+                j += 2;
+                while (j < n && s.at(j).isDigit())
+                    ++j;
+            }
+            kind = K::Number;
+            if (j < n && isWordChar(s.at(j))) { // "1abc" is a name, not a number
+                while (j < n && isWordChar(s.at(j)))
+                    ++j;
+                kind = K::Word;
+            }
+        } else if (c.isLetter() || c == QLatin1Char('_') || c == QLatin1Char('@') ||
+                   c == QLatin1Char('$') || c == QLatin1Char('#')) {
+            while (j < n && isWordChar(s.at(j)))
+                ++j;
+            kind = K::Word;
+        } else {
+            static const QStringList twoChar = {"<=", ">=", "<>", "!=", "!<", "!>", "||"};
+            if (twoChar.contains(s.mid(i, 2)))
+                j = i + 2;
+        }
+        out.push_back({kind, text.isNull() ? s.mid(i, j - i) : text});
+        i = j;
+    }
+    return out;
+}
+
+QString join(const Toks& t, int from = 0, int to = -1) {
+    QString r;
+    if (to < 0)
+        to = int(t.size());
+    for (int i = from; i < to; ++i)
+        r += t[size_t(i)].t;
+    return r;
+}
+
+// ---- Navigation ---------------------------------------------------------------------
+
+bool sig(const Tok& t) {
+    return t.k != K::Space && t.k != K::Comment;
+}
+
+int nextSig(const Toks& t, int i) {
+    for (int j = i + 1; j < int(t.size()); ++j)
+        if (sig(t[size_t(j)]))
+            return j;
+    return -1;
+}
+
+int prevSig(const Toks& t, int i) {
+    for (int j = i - 1; j >= 0; --j)
+        if (sig(t[size_t(j)]))
+            return j;
+    return -1;
+}
+
+const Tok& at(const Toks& t, int i) {
+    static const Tok none{K::Space, QString()};
+    return i >= 0 && i < int(t.size()) ? t[size_t(i)] : none;
+}
+
+bool isW(const Tok& t, const char* w) {
+    return t.k == K::Word && t.t.compare(QLatin1String(w), Qt::CaseInsensitive) == 0;
+}
+bool isP(const Tok& t, const char* p) {
+    return t.k == K::Punct && t.t == QLatin1String(p);
+}
+
+bool isKeyword(const Tok& t) {
+    static const QSet<QString> kw = {
+        "ADD",     "ALL",    "ALTER",       "AND",      "AS",         "ASC",    "BEGIN",
+        "BETWEEN", "BY",     "CASE",        "COMMIT",   "CONSTRAINT", "CREATE", "CROSS",
+        "DEFAULT", "DELETE", "DESC",        "DISTINCT", "DROP",       "ELSE",   "END",
+        "ESCAPE",  "EXCEPT", "EXISTS",      "FROM",     "FULL",       "GROUP",  "HAVING",
+        "IF",      "IN",     "INNER",       "INSERT",   "INTERSECT",  "INTO",   "IS",
+        "JOIN",    "LIKE",   "LIMIT",       "NOT",      "NULL",       "ON",     "OR",
+        "ORDER",   "OUTER",  "PERCENT",     "ROLLBACK", "SELECT",     "SET",    "TABLE",
+        "THEN",    "TOP",    "TRANSACTION", "UNION",    "UPDATE",     "VALUES", "WHEN",
+        "WHERE",   "WITH"};
+    return t.k == K::Word && kw.contains(t.t.toUpper());
+}
+
+bool isName(const Tok& t) {
+    return (t.k == K::Word && !isKeyword(t)) || t.k == K::Ident;
+}
+
+int matchClose(const Toks& t, int open) {
+    int d = 0;
+    for (int j = open; j < int(t.size()); ++j) {
+        if (isP(t[size_t(j)], "("))
+            ++d;
+        else if (isP(t[size_t(j)], ")") && --d == 0)
+            return j;
+    }
+    return -1;
+}
+
+int matchOpen(const Toks& t, int close) {
+    int d = 0;
+    for (int j = close; j >= 0; --j) {
+        if (isP(t[size_t(j)], ")"))
+            ++d;
+        else if (isP(t[size_t(j)], "(") && --d == 0)
+            return j;
+    }
+    return -1;
+}
+
+// A word that calls a function: "LEN (x)", not "T.LEN(" nor "IN (".
+int callOpen(const Toks& t, int i) {
+    if (t[size_t(i)].k != K::Word || isKeyword(t[size_t(i)]) || isP(at(t, prevSig(t, i)), "."))
+        return -1;
+    const int o = nextSig(t, i);
+    return isP(at(t, o), "(") ? o : -1;
+}
+
+void replace(Toks& t, int from, int to, const Toks& with) {
+    t.erase(t.begin() + from, t.begin() + to);
+    t.insert(t.begin() + from, with.begin(), with.end());
+}
+
+Toks slice(const Toks& t, int from, int to) {
+    return Toks(t.begin() + from, t.begin() + to);
+}
+
+// Arguments of the call whose "(" is at o and ")" at c, blanks around each cut.
+std::vector<std::pair<int, int>> arguments(const Toks& t, int o, int c) {
+    std::vector<std::pair<int, int>> args;
+    int start = o + 1, d = 0;
+    for (int j = o + 1; j <= c; ++j) {
+        const Tok& x = t[size_t(j)];
+        if (isP(x, "("))
+            ++d;
+        else if (isP(x, ")") && j != c)
+            --d;
+        if ((j == c || (d == 0 && isP(x, ","))) && !(j == c && start == c && args.empty())) {
+            int a = start, b = j;
+            while (a < b && !sig(t[size_t(a)]))
+                ++a;
+            while (b > a && !sig(t[size_t(b - 1)]))
+                --b;
+            args.push_back({a, b});
+            start = j + 1;
+        }
+    }
+    return args;
+}
+
+// A newline followed by a statement keyword starts another statement of a batch.
+bool statementBreak(const Toks& t, int i) {
+    if (isP(t[size_t(i)], ";"))
+        return true;
+    const Tok& x = t[size_t(i)];
+    if (x.k != K::Space || !(x.t.contains(QLatin1Char('\n')) || x.t.contains(QLatin1Char('\r'))))
+        return false;
+    static const char* starts[] = {"INSERT",   "UPDATE", "DELETE", "BEGIN", "COMMIT",
+                                   "ROLLBACK", "CREATE", "DROP",   "ALTER", "GO"};
+    const Tok& y = at(t, i + 1);
+    for (const char* s : starts)
+        if (isW(y, s))
+            return true;
+    return false;
+}
+
+bool startsStatement(const Toks& t, int i) {
+    const int p = prevSig(t, i);
+    if (p < 0 || isP(t[size_t(p)], ";"))
+        return true;
+    for (int j = p + 1; j < i; ++j)
+        if (t[size_t(j)].k == K::Space && (t[size_t(j)].t.contains(QLatin1Char('\n')) ||
+                                           t[size_t(j)].t.contains(QLatin1Char('\r'))))
+            return true;
+    return false;
+}
+
+// ---- Dates --------------------------------------------------------------------------
+
+QString isoText(const QDate& d, const QTime& tm) {
+    return d.toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char(' ') +
+           tm.toString(QStringLiteral("HH:mm:ss"));
+}
+
+// "dd/mm/yyyy[ hh:mm[:ss]]" (day first, as the program writes dates) or
+// "yyyy-mm-dd[ hh:mm[:ss]]"; empty when the text is no such valid date.
+QString isoFromText(const QString& text, bool dayFirst, bool iso) {
+    static const QRegularExpression dmy(QStringLiteral(
+        R"(^\s*(\d{1,2})[/-](\d{1,2})[/-](\d{4})(?:\s+(\d{1,2}):(\d{2})(?::(\d{2}))?)?\s*$)"));
+    static const QRegularExpression ymd(QStringLiteral(
+        R"(^\s*(\d{4})-(\d{1,2})-(\d{1,2})(?:[ T](\d{1,2}):(\d{2})(?::(\d{2}))?)?\s*$)"));
+    QRegularExpressionMatch m;
+    int y = 0, mo = 0, d = 0;
+    if (dayFirst && (m = dmy.match(text)).hasMatch()) {
+        d = m.captured(1).toInt();
+        mo = m.captured(2).toInt();
+        y = m.captured(3).toInt();
+    } else if (iso && (m = ymd.match(text)).hasMatch()) {
+        y = m.captured(1).toInt();
+        mo = m.captured(2).toInt();
+        d = m.captured(3).toInt();
+    } else {
+        return {};
+    }
+    const QDate date(y, mo, d);
+    const QTime time(m.captured(4).toInt(), m.captured(5).toInt(), m.captured(6).toInt());
+    if (!date.isValid() || !time.isValid())
+        return {};
+    return isoText(date, time);
+}
+
+// "yyyymmdd[ hh:mm[:ss]]", the form the server reads as a date whatever the
+// login's date order; empty when the text is no such valid date.
+QString isoFromCompact(const QString& text) {
+    static const QRegularExpression ymd(
+        QStringLiteral(R"(^\s*(\d{4})(\d{2})(\d{2})(?:\s+(\d{1,2}):(\d{2})(?::(\d{2}))?)?\s*$)"));
+    const QRegularExpressionMatch m = ymd.match(text);
+    if (!m.hasMatch())
+        return {};
+    const QDate date(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
+    const QTime time(m.captured(4).toInt(), m.captured(5).toInt(), m.captured(6).toInt());
+    return date.isValid() && time.isValid() ? isoText(date, time) : QString();
+}
+
+QString literalContent(const Tok& t) {
+    return t.t.mid(1, t.t.size() - 2).replace(QLatin1String("''"), QLatin1String("'"));
+}
+
+// ---- Passes -------------------------------------------------------------------------
+
+void dropNationalPrefix(Toks& t) {
+    for (int i = 0; i + 1 < int(t.size()); ++i)
+        if (isW(t[size_t(i)], "N") && t[size_t(i + 1)].k == K::String)
+            t.erase(t.begin() + i);
+}
+
+// "with(nolock)", "WITH ( NOLOCK, ROWLOCK )", and the old "T (NOLOCK)".
+void dropTableHints(Toks& t) {
+    static const QSet<QString> hints = {"NOLOCK",   "READUNCOMMITTED", "ROWLOCK", "UPDLOCK",
+                                        "HOLDLOCK", "READPAST",        "PAGLOCK", "TABLOCK",
+                                        "TABLOCKX", "XLOCK",           "NOWAIT"};
+    for (int i = 0; i < int(t.size()); ++i) {
+        int open;
+        if (isW(t[size_t(i)], "WITH")) {
+            open = nextSig(t, i);
+        } else if (isP(t[size_t(i)], "(") && i > 0 && t[size_t(i - 1)].k == K::Space &&
+                   isName(at(t, i - 2))) {
+            open = i;
+        } else {
+            continue;
+        }
+        if (!isP(at(t, open), "("))
+            continue;
+        int j = nextSig(t, open), count = 0;
+        while (at(t, j).k == K::Word && hints.contains(t[size_t(j)].t.toUpper())) {
+            ++count;
+            j = nextSig(t, j);
+            if (!isP(at(t, j), ","))
+                break;
+            j = nextSig(t, j);
+        }
+        if (count == 0 || !isP(at(t, j), ")"))
+            continue;
+        const int from = (i > 0 && t[size_t(i - 1)].k == K::Space) ? i - 1 : i;
+        t.erase(t.begin() + from, t.begin() + j + 1);
+        i = from - 1;
+    }
+}
+
+QString unquoted(const Tok& t) {
+    return t.k == K::Ident ? t.t.mid(1, t.t.size() - 2).replace(QLatin1String("\"\""), "\"") : t.t;
+}
+
+// "dbo.T", "[db].DBO.T", "db..T", "[db].[dbo].[T]" -> "T".
+void stripOwners(Toks& t) {
+    for (int i = 0; i < int(t.size()); ++i) {
+        if (!isName(t[size_t(i)]) || isP(at(t, i - 1), "."))
+            continue;
+        // Parts of the dotted chain: index of each part's token, -1 for "..".
+        std::vector<int> parts{i};
+        int j = i;
+        while (isP(at(t, j + 1), ".")) {
+            if (isP(at(t, j + 2), ".")) {
+                parts.push_back(-1);
+                j += 1;
+            } else if (isName(at(t, j + 2))) {
+                parts.push_back(j + 2);
+                j += 2;
+            } else {
+                break;
+            }
+        }
+        int drop = -1;
+        for (int p = 0; p + 1 < int(parts.size()); ++p) {
+            const int k = parts[size_t(p)];
+            if (k < 0 ||
+                unquoted(t[size_t(k)]).compare(QLatin1String("dbo"), Qt::CaseInsensitive) == 0)
+                drop = p;
+        }
+        if (drop < 0 || parts[size_t(drop + 1)] < 0)
+            continue;
+        t.erase(t.begin() + i, t.begin() + parts[size_t(drop + 1)]);
+    }
+}
+
+// ---- The server's catalogue ----------------------------------------------------------
+
+// The catalogue views that schema scripts test ("IF NOT EXISTS (SELECT * FROM
+// sysobjects WHERE name = 'T')"), as subqueries over sqlite_master. Names
+// compare as the server's do.
+const char* const kSysobjects =
+    "(SELECT m.rowid AS id, m.name COLLATE SQLSRV AS name, CASE m.type WHEN 'table' THEN 'U' "
+    "WHEN 'view' THEN 'V' ELSE 'TR' END COLLATE SQLSRV AS xtype, CASE m.type WHEN 'table' THEN "
+    "'U' WHEN 'view' THEN 'V' ELSE 'TR' END COLLATE SQLSRV AS type FROM sqlite_master m WHERE "
+    "m.type IN ('table', 'view', 'trigger') AND substr(m.name, 1, 7) <> 'sqlite_')";
+const char* const kSyscolumns =
+    "(SELECT m.rowid AS id, c.name COLLATE SQLSRV AS name FROM sqlite_master m JOIN "
+    "pragma_table_info(m.name) c WHERE m.type IN ('table', 'view'))";
+const char* const kSchemaTables =
+    "(SELECT 'dbo' AS TABLE_SCHEMA, m.name COLLATE SQLSRV AS TABLE_NAME, CASE m.type WHEN 'view' "
+    "THEN 'VIEW' ELSE 'BASE TABLE' END COLLATE SQLSRV AS TABLE_TYPE FROM sqlite_master m WHERE "
+    "m.type IN ('table', 'view') AND substr(m.name, 1, 7) <> 'sqlite_')";
+const char* const kSchemaColumns =
+    "(SELECT 'dbo' AS TABLE_SCHEMA, m.name COLLATE SQLSRV AS TABLE_NAME, c.name COLLATE SQLSRV "
+    "AS COLUMN_NAME, c.cid + 1 AS ORDINAL_POSITION, lower(trim(substr(c.type, 1, instr(c.type || "
+    "'(', '(') - 1))) COLLATE SQLSRV AS DATA_TYPE FROM sqlite_master m JOIN "
+    "pragma_table_info(m.name) c WHERE m.type IN ('table', 'view') AND substr(m.name, 1, 7) <> "
+    "'sqlite_')";
+
+Tok raw(const QString& s) {
+    return {K::Raw, s};
+}
+
+// 'dbo.T', '[dbo].[T]' -> T: the object named by OBJECT_ID's argument.
+QString objectName(const QString& text) {
+    QString name = text.section(QLatin1Char('.'), -1).trimmed();
+    if (name.startsWith(QLatin1Char('[')) && name.endsWith(QLatin1Char(']')))
+        name = name.mid(1, name.size() - 2);
+    return name;
+}
+
+void mapCatalogue(Toks& t) {
+    for (int i = 0; i < int(t.size()); ++i) {
+        const Tok& x = t[size_t(i)];
+        if (x.k != K::Word && x.k != K::Ident)
+            continue;
+        const QString name = unquoted(x).toUpper();
+        if (const int o = callOpen(t, i); o >= 0) {
+            const int c = matchClose(t, o);
+            const auto args = c < 0 ? std::vector<std::pair<int, int>>() : arguments(t, o, c);
+            if (name == QLatin1String("OBJECT_ID") && !args.empty() &&
+                args[0].second == args[0].first + 1 && t[size_t(args[0].first)].k == K::String) {
+                const QString object = objectName(literalContent(t[size_t(args[0].first)]));
+                replace(
+                    t, i, c + 1,
+                    {raw(QStringLiteral("(SELECT m.rowid FROM sqlite_master m WHERE m.name = ")),
+                     literal(object),
+                     raw(QStringLiteral(" COLLATE SQLSRV AND m.type IN ('table', 'view', "
+                                        "'trigger'))"))});
+            } else if (name == QLatin1String("OBJECTPROPERTY") && args.size() == 2 &&
+                       args[1].second == args[1].first + 1 &&
+                       t[size_t(args[1].first)].k == K::String) {
+                static const QHash<QString, QString> types = {{"ISUSERTABLE", "table"},
+                                                              {"ISTABLE", "table"},
+                                                              {"ISVIEW", "view"},
+                                                              {"ISTRIGGER", "trigger"}};
+                const QString type =
+                    types.value(literalContent(t[size_t(args[1].first)]).toUpper());
+                if (type.isEmpty())
+                    continue;
+                Toks out{raw(QStringLiteral("(SELECT m.type = '%1' FROM sqlite_master m WHERE "
+                                            "m.rowid = ")
+                                 .arg(type))};
+                out.insert(out.end(), t.begin() + args[0].first, t.begin() + args[0].second);
+                out.push_back(raw(QStringLiteral(")")));
+                replace(t, i, c + 1, out);
+            }
+            continue;
+        }
+        const Tok& before = at(t, prevSig(t, i));
+        if (!isW(before, "FROM") && !isW(before, "JOIN"))
+            continue;
+        const char* view = nullptr;
+        QString alias = name.toLower();
+        int last = i;
+        if (name == QLatin1String("SYSOBJECTS")) {
+            view = kSysobjects;
+        } else if (name == QLatin1String("SYSCOLUMNS")) {
+            view = kSyscolumns;
+        } else if (name == QLatin1String("INFORMATION_SCHEMA") && isP(at(t, i + 1), ".") &&
+                   (isW(at(t, i + 2), "TABLES") || isW(at(t, i + 2), "COLUMNS"))) {
+            last = i + 2;
+            view = isW(t[size_t(last)], "TABLES") ? kSchemaTables : kSchemaColumns;
+            alias = t[size_t(last)].t.toUpper();
+        } else {
+            continue;
+        }
+        Toks out{raw(QString::fromLatin1(view))};
+        const Tok& next = at(t, nextSig(t, last));
+        if (!isW(next, "AS") && !isName(next)) // the name stays as the alias
+            out.insert(out.end(),
+                       {space(), {K::Ident, QLatin1Char('"') + alias + QLatin1Char('"')}});
+        replace(t, i, last + 1, out);
+    }
+}
+
+void dropSetNocount(Toks& t) {
+    for (int i = 0; i < int(t.size()); ++i) {
+        if (!isW(t[size_t(i)], "SET"))
+            continue;
+        const int a = nextSig(t, i), b = nextSig(t, a);
+        if (isW(at(t, a), "NOCOUNT") && (isW(at(t, b), "ON") || isW(at(t, b), "OFF")))
+            t.erase(t.begin() + i, t.begin() + b + 1);
+    }
+}
+
+void convertHashDates(Toks& t) {
+    for (Tok& x : t) {
+        if (x.k != K::DateLit)
+            continue;
+        const QString iso = isoFromText(x.t.mid(1, x.t.size() - 2), true, true);
+        if (!iso.isEmpty())
+            x = literal(iso);
+    }
+}
+
+Toks castOf(const Toks& expr, const char* type) {
+    Toks r{word("CAST"), punct("(")};
+    r.insert(r.end(), expr.begin(), expr.end());
+    r.insert(r.end(), {space(), word("AS"), space(), word(type), punct(")")});
+    return r;
+}
+
+Toks callOf(const char* name, const Toks& expr, int style = -1) {
+    Toks r{word(name), punct("(")};
+    r.insert(r.end(), expr.begin(), expr.end());
+    if (style >= 0)
+        r.insert(r.end(), {punct(","), space(), {K::Number, QString::number(style)}});
+    r.push_back(punct(")"));
+    return r;
+}
+
+// CONVERT(type, expr[, style]) -> the engine's CONVERT_INT, CONVERT_FLOAT,
+// CONVERT_MONEY, CONVERT_TEXT or CONVERT_DATETIME, which keep the server's
+// rules (a text that is no number fails); a literal date becomes an ISO
+// literal. False leaves the call as written.
+bool convertCall(const Toks& t, int o, int c, Toks& out) {
+    const auto args = arguments(t, o, c);
+    if (args.size() < 2 || args.size() > 3)
+        return false;
+    const auto [ta, tb] = args[0];
+    if (tb <= ta || t[size_t(ta)].k != K::Word)
+        return false;
+    const QString type = t[size_t(ta)].t.toUpper();
+    QString length;
+    if (tb > ta + 1) { // "(n)" or "(MAX)" or "(p,s)"
+        const int lo = nextSig(t, ta);
+        if (!isP(at(t, lo), "(") || matchClose(t, lo) != tb - 1)
+            return false;
+        const int v = nextSig(t, lo);
+        if (at(t, v).k == K::Number && nextSig(t, v) == tb - 1)
+            length = t[size_t(v)].t;
+    }
+    int style = -1;
+    if (args.size() == 3) {
+        const auto [sa, sb] = args[2];
+        if (sb != sa + 1 || t[size_t(sa)].k != K::Number)
+            return false;
+        style = t[size_t(sa)].t.toInt();
+    }
+    const Toks expr = slice(t, args[1].first, args[1].second);
+    if (expr.empty())
+        return false;
+
+    static const QSet<QString> ints = {"INT", "INTEGER", "BIGINT", "SMALLINT", "TINYINT", "BIT"};
+    static const QSet<QString> reals = {"NUMERIC", "DECIMAL", "FLOAT", "REAL"};
+    static const QSet<QString> money = {"MONEY", "SMALLMONEY"};
+    static const QSet<QString> texts = {"VARCHAR", "NVARCHAR", "CHAR", "NCHAR", "TEXT", "NTEXT"};
+    if (ints.contains(type)) {
+        out = callOf("CONVERT_INT", expr);
+    } else if (reals.contains(type)) {
+        out = callOf("CONVERT_FLOAT", expr);
+    } else if (money.contains(type)) {
+        out = callOf("CONVERT_MONEY", expr);
+    } else if (texts.contains(type)) {
+        out = callOf("CONVERT_TEXT", expr, style);
+        if (!length.isEmpty()) { // the server cuts the text to the declared length
+            Toks cut{word("SUBSTR"), punct("(")};
+            cut.insert(cut.end(), out.begin(), out.end());
+            cut.insert(cut.end(), {punct(","),
+                                   space(),
+                                   {K::Number, "1"},
+                                   punct(","),
+                                   space(),
+                                   {K::Number, length},
+                                   punct(")")});
+            out = cut;
+        }
+    } else if (isDateType(type)) {
+        // Without a style the server reads day first (the Spanish date format).
+        const bool dayFirst = style < 0 || style == 103;
+        const bool iso = style < 0 || style == 103 || style == 120 || style == 121 || style == 23;
+        const bool lone = expr.size() == 1 && expr[0].k == K::String;
+        QString v = lone ? isoFromText(literalContent(expr[0]), dayFirst, iso) : QString();
+        if (v.isEmpty() && lone && (style < 0 || style == 112))
+            v = isoFromCompact(literalContent(expr[0]));
+        out = v.isEmpty() ? callOf("CONVERT_DATETIME", expr, style) : Toks{literal(v)};
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// FORMAT(x, '0000') or FORMAT(x, '0.00'): zero-padded numbers.
+bool formatCall(const Toks& t, int o, int c, Toks& out) {
+    const auto args = arguments(t, o, c);
+    if (args.size() != 2 || args[1].second != args[1].first + 1)
+        return false;
+    const Tok& pat = t[size_t(args[1].first)];
+    static const QRegularExpression zeros(QStringLiteral(R"(^(0+)(?:\.(0+))?$)"));
+    const auto m = zeros.match(pat.k == K::String ? literalContent(pat) : QString());
+    if (!m.hasMatch())
+        return false;
+    const qsizetype whole = m.captured(1).size(), dec = m.captured(2).size();
+    const QString f = QLatin1String("%0") + QString::number(whole + (dec ? dec + 1 : 0)) +
+                      QLatin1Char('.') + QString::number(dec) + QLatin1Char('f');
+    out = {word("PRINTF"), punct("("), literal(f), punct(","), space()};
+    out.insert(out.end(), t.begin() + args[0].first, t.begin() + args[0].second);
+    out.push_back(punct(")"));
+    return true;
+}
+
+void rewriteFunctions(Toks& t) {
+    for (int i = 0; i < int(t.size()); ++i) {
+        const int o = callOpen(t, i);
+        if (o < 0)
+            continue;
+        const QString name = t[size_t(i)].t.toUpper();
+        if (name == QLatin1String("ISNULL")) {
+            t[size_t(i)].t = QStringLiteral("IFNULL");
+            continue;
+        }
+        if (name == QLatin1String("SUBSTRING")) {
+            t[size_t(i)].t = QStringLiteral("SUBSTR");
+            continue;
+        }
+        if (name == QLatin1String("LEFT") || name == QLatin1String("RIGHT")) {
+            t[size_t(i)].t = name + QLatin1String("_STR"); // SQLite keeps the words for joins
+            continue;
+        }
+        const int c = matchClose(t, o);
+        if (c < 0)
+            continue;
+        Toks out;
+        bool done = false;
+        if (name == QLatin1String("CONVERT")) {
+            done = convertCall(t, o, c, out);
+        } else if (name == QLatin1String("FORMAT")) {
+            done = formatCall(t, o, c, out);
+        } else if (name == QLatin1String("VAL")) {
+            // Access's leading-number reading; a numeric cast reads the same way.
+            const auto args = arguments(t, o, c);
+            if (args.size() == 1 && args[0].second > args[0].first) {
+                out = castOf(slice(t, args[0].first, args[0].second), "NUMERIC");
+                done = true;
+            }
+        }
+        if (done)
+            replace(t, i, c + 1, out); // rescanned from i: nested calls are rewritten too
+    }
+}
+
+// Marks the "=" of UPDATE ... SET a = x, b = y: assignments, not comparisons.
+void markAssignments(Toks& t) {
+    int depth = 0, setDepth = -1;
+    bool update = false;
+    for (int i = 0; i < int(t.size()); ++i) {
+        Tok& x = t[size_t(i)];
+        if (statementBreak(t, i)) {
+            update = false;
+            setDepth = -1;
+        }
+        if (!sig(x))
+            continue;
+        if (isW(x, "UPDATE") && startsStatement(t, i))
+            update = true;
+        if (isP(x, "("))
+            ++depth;
+        else if (isP(x, ")") && --depth < setDepth)
+            setDepth = -1;
+        else if (update && setDepth < 0 && isW(x, "SET"))
+            setDepth = depth;
+        else if (depth == setDepth && (isW(x, "WHERE") || isW(x, "FROM")))
+            setDepth = -1;
+        else if (depth == setDepth && isP(x, "="))
+            x.assign = true;
+    }
+}
+
+bool isComparison(const Tok& x) {
+    static const QSet<QString> ops = {"=", "<>", "!=", "<", ">", "<=", ">=", "!<", "!>"};
+    return x.k == K::Punct && !x.assign && ops.contains(x.t);
+}
+
+bool isArithmetic(const Tok& x) {
+    static const QSet<QString> ops = {"+", "-", "*", "/", "%", "||", "&"};
+    return x.k == K::Punct && ops.contains(x.t);
+}
+
+// The last token of a column reference ("FECHA", "b.[Fecha Desde]").
+bool columnEndsAt(const Toks& t, int i) {
+    return isName(at(t, i)) && !isW(at(t, prevSig(t, i)), "COLLATE");
+}
+bool columnStartsAt(const Toks& t, int i) {
+    return isName(at(t, i)) && !isP(at(t, nextSig(t, i)), "(");
+}
+
+// First and last token of the column reference that ends or starts at i.
+int columnFirst(const Toks& t, int i) {
+    while (isP(at(t, i - 1), ".") && isName(at(t, i - 2)))
+        i -= 2;
+    return i;
+}
+int columnLast(const Toks& t, int i) {
+    while (isP(at(t, i + 1), ".") && isName(at(t, i + 2)))
+        i += 2;
+    return i;
+}
+
+// ---- Declared types -----------------------------------------------------------------
+
+enum class Kind { Unknown, Text, Number, Date };
+
+Kind kindOfType(const QString& declaredType) {
+    QString name = declaredType.trimmed().toUpper();
+    if (const qsizetype paren = name.indexOf(QLatin1Char('(')); paren >= 0)
+        name = name.left(paren).trimmed();
+    static const QSet<QString> texts = {"CHAR", "VARCHAR", "NCHAR", "NVARCHAR", "TEXT", "NTEXT"};
+    static const QSet<QString> numbers = {"INT",     "INTEGER", "SMALLINT", "TINYINT",
+                                          "BIGINT",  "BIT",     "MONEY",    "SMALLMONEY",
+                                          "DECIMAL", "NUMERIC", "FLOAT",    "REAL"};
+    if (texts.contains(name))
+        return Kind::Text;
+    if (numbers.contains(name))
+        return Kind::Number;
+    return isDateType(name) ? Kind::Date : Kind::Unknown;
+}
+
+// The catalogue as the date and "+" rules need it: asked only when a literal
+// reads as a date or a column stands by a "+", once per table and statement.
+class Schema {
+public:
+    Schema(const Toks& t, const TableColumns& columnsOf) : t_(t), columnsOf_(columnsOf) {}
+
+    const QList<DeclaredColumn>& columns(const QString& table) {
+        const QString key = table.toUpper();
+        auto it = cache_.find(key);
+        if (it == cache_.end())
+            it = cache_.insert(key, columnsOf_ ? columnsOf_(table) : QList<DeclaredColumn>());
+        return *it;
+    }
+
+    std::optional<QString> typeOf(const QString& table, const QString& column) {
+        for (const DeclaredColumn& c : columns(table))
+            if (c.name.compare(column, Qt::CaseInsensitive) == 0)
+                return c.type;
+        return std::nullopt;
+    }
+
+    // The table that a name stands for in the statement around token i: an
+    // alias of the statement, else the name itself.
+    QString tableNamed(const QString& name, int i) const {
+        for (const Ref& r : refsAround(i))
+            if (r.alias.compare(name, Qt::CaseInsensitive) == 0)
+                return r.table;
+        return name;
+    }
+
+    bool holdsDates(const QString& table, const QString& column) {
+        const std::optional<QString> type = typeOf(table, column);
+        return type && isDateType(*type);
+    }
+
+    // False only when the statement's tables declare the column (tokens
+    // first..last, "b.FECHA" or "FECHA") and none of them as a date or
+    // without a type.
+    bool mayHoldDates(int first, int last) {
+        if (!columnsOf_)
+            return true;
+        const std::vector<QString> types = declaredTypes(first, last);
+        for (const QString& type : types)
+            if (type.trimmed().isEmpty() || isDateType(type))
+                return true;
+        return types.empty();
+    }
+
+    // True only when the statement's tables declare the column, and all of
+    // them as a date.
+    bool declaresDates(int first, int last) {
+        const std::vector<QString> types = declaredTypes(first, last);
+        for (const QString& type : types)
+            if (!isDateType(type))
+                return false;
+        return !types.empty();
+    }
+
+    // What the column first..last holds by its declaration; Unknown when
+    // undeclared, or declared differently by two tables of the statement.
+    Kind kindOf(int first, int last) {
+        std::optional<Kind> kind;
+        for (const QString& type : declaredTypes(first, last)) {
+            const Kind k = kindOfType(type);
+            if (kind && *kind != k)
+                return Kind::Unknown;
+            kind = k;
+        }
+        return kind.value_or(Kind::Unknown);
+    }
+
+private:
+    struct Ref {
+        QString table;
+        QString alias;
+    };
+
+    // The declared types of the column first..last in the tables of its
+    // statement that have it (matching the qualifier when there is one).
+    std::vector<QString> declaredTypes(int first, int last) {
+        std::vector<QString> types;
+        if (!columnsOf_)
+            return types;
+        const QString column = unquoted(t_[size_t(last)]);
+        const QString qualifier = last - 2 >= first ? unquoted(t_[size_t(last - 2)]) : QString();
+        for (const Ref& r : refsAround(last))
+            if (qualifier.isEmpty() || r.alias.compare(qualifier, Qt::CaseInsensitive) == 0 ||
+                r.table.compare(qualifier, Qt::CaseInsensitive) == 0)
+                if (const std::optional<QString> type = typeOf(r.table, column))
+                    types.push_back(*type);
+        return types;
+    }
+
+    static bool isAlias(const Tok& x) {
+        return isName(x) && !isW(x, "LEFT") && !isW(x, "RIGHT") && !isW(x, "NATURAL");
+    }
+
+    // Tables named after FROM (a comma list), JOIN, UPDATE, INTO and DELETE in
+    // the statement that holds token i, with their aliases.
+    std::vector<Ref> refsAround(int i) const {
+        const Toks& t = t_;
+        int s = i, e = i;
+        while (s > 0 && !statementBreak(t, s - 1))
+            --s;
+        while (e < int(t.size()) && !statementBreak(t, e))
+            ++e;
+        std::vector<Ref> refs;
+        for (int k = s; k < e; ++k) {
+            const Tok& x = t[size_t(k)];
+            const bool list = isW(x, "FROM");
+            if (!list && !isW(x, "JOIN") && !isW(x, "UPDATE") && !isW(x, "INTO") &&
+                !isW(x, "DELETE"))
+                continue;
+            int j = nextSig(t, k);
+            while (j >= 0 && j < e && isName(t[size_t(j)])) {
+                j = columnLast(t, j);
+                if (isP(at(t, nextSig(t, j)), "(") && !isW(x, "INTO"))
+                    break; // a function, not a table
+                Ref r{unquoted(t[size_t(j)]), QString()};
+                int n = nextSig(t, j);
+                if (isW(at(t, n), "AS"))
+                    n = nextSig(t, n);
+                if (isAlias(at(t, n))) {
+                    r.alias = unquoted(t[size_t(n)]);
+                    n = nextSig(t, n);
+                }
+                refs.push_back(r);
+                if (!list || !isP(at(t, n), ","))
+                    break;
+                j = nextSig(t, n);
+            }
+        }
+        return refs;
+    }
+
+    const Toks& t_;
+    const TableColumns& columnsOf_;
+    QHash<QString, QList<DeclaredColumn>> cache_;
+};
+
+// A literal compared with the column first..last becomes the stored form of
+// the date it reads as, unless the column is declared as no date.
+void convertComparedDate(Toks& t, int lit, int first, int last, Schema& schema) {
+    if (at(t, lit).k != K::String)
+        return;
+    // Also "yyyy-mm-dd" alone: stored values carry the time, and SQL Server
+    // reads the bare day as its midnight.
+    const QString text = literalContent(t[size_t(lit)]);
+    const QString iso = isoFromText(text, true, true);
+    if (!iso.isEmpty() && schema.mayHoldDates(first, last)) {
+        t[size_t(lit)] = literal(iso);
+        return;
+    }
+    // "20231231" is as often a code as a date: only a column declared as a
+    // date makes it one.
+    const QString compact = isoFromCompact(text);
+    if (!compact.isEmpty() && schema.declaresDates(first, last))
+        t[size_t(lit)] = literal(compact);
+}
+
+// ---- Written dates ------------------------------------------------------------------
+
+// The stored form of a literal that the server would read as a date, or "".
+QString writtenDate(const Tok& x) {
+    if (x.k != K::String)
+        return {};
+    const std::optional<QDateTime> d = vb::ParseDate(literalContent(x));
+    return d ? d->toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
+             : isoFromCompact(literalContent(x));
+}
+
+// Whether the value that starts at token v is that token alone: what follows
+// ends the SET item or the statement.
+bool loneSetValue(const Toks& t, int v) {
+    const int n = nextSig(t, v);
+    if (n < 0)
+        return true;
+    for (int j = v + 1; j < n; ++j)
+        if (statementBreak(t, j))
+            return true;
+    const Tok& x = t[size_t(n)];
+    return isP(x, ",") || isP(x, ";") || isW(x, "WHERE") || isW(x, "FROM");
+}
+
+// INSERT INTO T (cols) VALUES (...)[, (...)] and UPDATE T SET col = '...':
+// a date text going into a date column is written in the stored form.
+void convertWrittenDates(Toks& t, Schema& schema) {
+    for (int i = 0; i < int(t.size()); ++i) {
+        const bool insert = isW(t[size_t(i)], "INSERT");
+        if ((!insert && !isW(t[size_t(i)], "UPDATE")) || !startsStatement(t, i))
+            continue;
+        int j = nextSig(t, i);
+        if (insert && isW(at(t, j), "INTO"))
+            j = nextSig(t, j);
+        if (!isName(at(t, j)))
+            continue;
+        j = columnLast(t, j);
+        const QString table = schema.tableNamed(unquoted(t[size_t(j)]), j);
+        if (!insert) {
+            for (int k = j + 1; k < int(t.size()) && !statementBreak(t, k); ++k) {
+                if (!t[size_t(k)].assign)
+                    continue;
+                const int col = prevSig(t, k), v = nextSig(t, k);
+                if (!isName(at(t, col)) || !loneSetValue(t, v))
+                    continue;
+                const QString iso = writtenDate(t[size_t(v)]);
+                if (!iso.isEmpty() && schema.holdsDates(table, unquoted(t[size_t(col)])))
+                    t[size_t(v)] = literal(iso);
+            }
+            continue;
+        }
+        int k = nextSig(t, j);
+        if (!isP(at(t, k), "("))
+            continue; // no column list: left as written
+        const int close = matchClose(t, k);
+        if (close < 0)
+            continue;
+        QStringList cols;
+        for (const auto& [a, b] : arguments(t, k, close))
+            cols << (b == a + 1 && isName(t[size_t(a)]) ? unquoted(t[size_t(a)]) : QString());
+        k = nextSig(t, close);
+        if (!isW(at(t, k), "VALUES"))
+            continue;
+        for (int o = nextSig(t, k); isP(at(t, o), "(");) {
+            const int c = matchClose(t, o);
+            if (c < 0)
+                break;
+            const auto items = arguments(t, o, c);
+            for (size_t n = 0; n < items.size() && n < size_t(cols.size()); ++n) {
+                const auto [a, b] = items[n];
+                if (b != a + 1 || cols[qsizetype(n)].isEmpty())
+                    continue;
+                const QString iso = writtenDate(t[size_t(a)]);
+                if (!iso.isEmpty() && schema.holdsDates(table, cols[qsizetype(n)]))
+                    t[size_t(a)] = literal(iso);
+            }
+            o = nextSig(t, c);
+            if (!isP(at(t, o), ","))
+                break;
+            o = nextSig(t, o);
+        }
+    }
+}
+
+// A number literal, with its sign: the index of its last token, or -1.
+int numberAt(const Toks& t, int i) {
+    if (at(t, i).k == K::Number)
+        return i;
+    if (isP(at(t, i), "-") && at(t, i + 1).k == K::Number)
+        return i + 1;
+    return -1;
+}
+
+// The engine's collation of text columns: letter case and trailing blanks
+// do not count, as in the server's default collation.
+const char* const kServerCollation = "SQLSRV";
+
+bool isTextFunction(const Tok& x) {
+    static const QSet<QString> f = {"LTRIM",    "RTRIM",     "TRIM",        "SUBSTRING",
+                                    "SUBSTR",   "REPLACE",   "UPPER",       "LOWER",
+                                    "LEFT_STR", "RIGHT_STR", "CONVERT_TEXT"};
+    return x.k == K::Word && f.contains(x.t.toUpper());
+}
+
+// SQL Server compares a text with a number as numbers; SQLite orders every
+// number before every text, so a trimmed text operand is made numeric first.
+// Dates written day first in a comparison with a column are read as dates.
+// Trimmed or cut texts compare without regard to case, as columns do.
+void adaptComparisons(Toks& t, Schema& schema) {
+    for (int i = 0; i < int(t.size()); ++i) {
+        const Tok& op = t[size_t(i)];
+        if (isW(op, "BETWEEN") && columnEndsAt(t, prevSig(t, i))) {
+            const int last = prevSig(t, i), first = columnFirst(t, last);
+            const int a = nextSig(t, i), andW = nextSig(t, a), b = nextSig(t, andW);
+            if (isW(at(t, andW), "AND") && at(t, a).k == K::String && at(t, b).k == K::String) {
+                convertComparedDate(t, a, first, last, schema);
+                convertComparedDate(t, b, first, last, schema);
+            }
+            continue;
+        }
+        if (!isComparison(op))
+            continue;
+        const int l = prevSig(t, i), r = nextSig(t, i);
+        if (l < 0 || r < 0)
+            continue;
+        if (columnEndsAt(t, l))
+            convertComparedDate(t, r, columnFirst(t, l), l, schema);
+        else if (columnStartsAt(t, r))
+            convertComparedDate(t, l, r, columnLast(t, r), schema);
+
+        const int rn = numberAt(t, r);
+        if (rn >= 0 && !isArithmetic(at(t, nextSig(t, rn))) && isP(t[size_t(l)], ")")) {
+            const int o = matchOpen(t, l), f = prevSig(t, o);
+            if (o >= 0 && f >= 0 && isTextFunction(t[size_t(f)]) && callOpen(t, f) == o &&
+                !isArithmetic(at(t, prevSig(t, f)))) {
+                const Toks cast = castOf(slice(t, f, l + 1), "NUMERIC");
+                const int grown = int(cast.size()) - (l + 1 - f);
+                replace(t, f, l + 1, cast);
+                i += grown;
+            }
+        } else if (at(t, l).k == K::Number && !isArithmetic(at(t, prevSig(t, l))) &&
+                   isTextFunction(t[size_t(r)])) {
+            const int o = callOpen(t, r), c = o < 0 ? -1 : matchClose(t, o);
+            if (c >= 0 && !isArithmetic(at(t, nextSig(t, c))))
+                replace(t, r, c + 1, castOf(slice(t, r, c + 1), "NUMERIC"));
+        }
+
+        // A function's result has no collation in SQLite (it would compare
+        // byte by byte): ask for the server's comparison explicitly.
+        const Toks collate{space(), word("COLLATE"), space(), word(kServerCollation)};
+        const int l2 = prevSig(t, i);
+        if (isP(at(t, l2), ")")) {
+            const int o = matchOpen(t, l2), f = prevSig(t, o);
+            if (o >= 0 && f >= 0 && isTextFunction(t[size_t(f)]) && callOpen(t, f) == o &&
+                !isArithmetic(at(t, prevSig(t, f)))) {
+                t.insert(t.begin() + l2 + 1, collate.begin(), collate.end());
+                i += int(collate.size());
+            }
+        }
+        const int r2 = nextSig(t, i);
+        if (isTextFunction(at(t, r2))) {
+            const int o = callOpen(t, r2), c = o < 0 ? -1 : matchClose(t, o);
+            const Tok& after = at(t, nextSig(t, c));
+            if (c >= 0 && !isArithmetic(after) && !isW(after, "COLLATE"))
+                t.insert(t.begin() + c + 1, collate.begin(), collate.end());
+        }
+    }
+}
+
+// ---- Concatenation ------------------------------------------------------------------
+
+// First token of the operand that ends at i, or -1.
+int operandStart(const Toks& t, int i) {
+    const Tok& x = at(t, i);
+    int s;
+    if (isP(x, ")")) {
+        s = matchOpen(t, i);
+        if (s < 0)
+            return -1;
+        const int f = prevSig(t, s);
+        if (f >= 0 && callOpen(t, f) == s)
+            s = f;
+    } else if (x.k == K::String || x.k == K::Number || isName(x)) {
+        s = i;
+    } else {
+        return -1;
+    }
+    while (isP(at(t, s - 1), ".") && isName(at(t, s - 2)))
+        s -= 2;
+    return s;
+}
+
+// Last token of the operand that starts at i, or -1.
+int operandEnd(const Toks& t, int i) {
+    const Tok& x = at(t, i);
+    int e;
+    if (isP(x, "(")) {
+        e = matchClose(t, i);
+    } else if (x.k == K::String || x.k == K::Number) {
+        e = i;
+    } else if (isName(x)) {
+        e = i;
+        while (isP(at(t, e + 1), ".") && isName(at(t, e + 2)))
+            e += 2;
+        if (const int o = callOpen(t, e); o >= 0)
+            e = matchClose(t, o);
+    } else {
+        return -1;
+    }
+    return e;
+}
+
+bool isOp(const Tok& x, const QString& sym) {
+    return x.k == K::Punct && x.t == sym;
+}
+
+bool looksNumeric(const QString& s) {
+    bool ok = false;
+    s.trimmed().toDouble(&ok);
+    return ok;
+}
+
+// What the operand first..last gives, as far as the tokens and the catalogue
+// tell: a literal, a column, or a call of a function whose result is known.
+Kind operandKind(const Toks& t, int first, int last, Schema& schema) {
+    const Tok& x = t[size_t(first)];
+    if (first == last && x.k == K::String)
+        return Kind::Text;
+    if (first == last && x.k == K::Number)
+        return Kind::Number;
+    const int o = x.k == K::Word ? callOpen(t, first) : -1;
+    if (o < 0)
+        return isName(t[size_t(last)]) && columnFirst(t, last) == first ? schema.kindOf(first, last)
+                                                                        : Kind::Unknown;
+    if (matchClose(t, o) != last)
+        return Kind::Unknown;
+    if (isTextFunction(x))
+        return Kind::Text;
+    static const QSet<QString> numbers = {"LEN",           "CHARINDEX",     "YEAR", "MONTH",
+                                          "DAY",           "CONVERT_INT",   "ABS",  "ROUND",
+                                          "CONVERT_FLOAT", "CONVERT_MONEY", "COUNT"};
+    const QString name = x.t.toUpper();
+    if (numbers.contains(name))
+        return Kind::Number;
+    if (name == QLatin1String("IFNULL") || name == QLatin1String("COALESCE")) {
+        // The server types the result after its first argument.
+        const auto args = arguments(t, o, last);
+        return args.empty() || args[0].second <= args[0].first
+                   ? Kind::Unknown
+                   : operandKind(t, args[0].first, args[0].second - 1, schema);
+    }
+    return Kind::Unknown;
+}
+
+// SQL Server's "+" (and Access's "&") join texts; SQLite's operator is "||".
+// A chain of operands joined by the same operator is taken as text when one of
+// them is a text literal that is no number ('5' + 1 is 6 in SQL Server), or
+// when every operand is known to be text (two VARCHAR columns join as well).
+void rewriteConcatenation(Toks& t, Schema& schema) {
+    std::vector<bool> seen(t.size(), false);
+    for (int i = 0; i < int(t.size()); ++i) {
+        const Tok& op = t[size_t(i)];
+        if (seen[size_t(i)] || !(isP(op, "+") || isP(op, "&")))
+            continue;
+        const QString sym = op.t;
+        std::vector<int> ops{i};
+        std::vector<std::pair<int, int>> operands;
+        int ls = operandStart(t, prevSig(t, i)), re = operandEnd(t, nextSig(t, i));
+        if (ls < 0 || re < 0)
+            continue;
+        operands.push_back({ls, prevSig(t, i)});
+        operands.push_back({nextSig(t, i), re});
+        for (int p = prevSig(t, ls); isOp(at(t, p), sym); p = prevSig(t, ls)) {
+            const int s = operandStart(t, prevSig(t, p));
+            if (s < 0)
+                break;
+            ops.push_back(p);
+            operands.push_back({s, prevSig(t, p)});
+            ls = s;
+        }
+        for (int n = nextSig(t, re); isOp(at(t, n), sym); n = nextSig(t, re)) {
+            const int e = operandEnd(t, nextSig(t, n));
+            if (e < 0)
+                break;
+            ops.push_back(n);
+            operands.push_back({nextSig(t, n), e});
+            re = e;
+        }
+        for (int p : ops)
+            seen[size_t(p)] = true;
+        bool text = false;
+        for (const auto& [a, b] : operands) {
+            const Tok& x = t[size_t(a)];
+            if (a == b && x.k == K::String && (sym == "&" || !looksNumeric(literalContent(x))))
+                text = true;
+        }
+        if (!text && sym == "+") {
+            text = true;
+            for (const auto& [a, b] : operands)
+                if (operandKind(t, a, b, schema) != Kind::Text) {
+                    text = false;
+                    break;
+                }
+        }
+        // Operators that bind tighter than "+" in SQL Server but looser than
+        // "||" in SQLite would regroup the chain: leave such a chain alone.
+        const Tok& before = at(t, prevSig(t, ls));
+        const Tok& after = at(t, nextSig(t, re));
+        if (!text || isArithmetic(before) || isP(after, "*") || isP(after, "/") || isP(after, "%"))
+            continue;
+        for (int p : ops)
+            t[size_t(p)].t = QStringLiteral("||");
+    }
+}
+
+// ---- DELETE -------------------------------------------------------------------------
+
+// "DELETE T WHERE ..." -> "DELETE FROM T WHERE ..."; "DELETE * FROM" -> "DELETE FROM".
+void adaptDeletes(Toks& t) {
+    for (int i = 0; i < int(t.size()); ++i) {
+        if (!isW(t[size_t(i)], "DELETE") || !startsStatement(t, i))
+            continue;
+        const int n = nextSig(t, i);
+        if (isP(at(t, n), "*") && isW(at(t, nextSig(t, n)), "FROM")) {
+            int e = n + 1;
+            while (e < int(t.size()) && !sig(t[size_t(e)]))
+                ++e;
+            t.erase(t.begin() + n, t.begin() + e);
+        } else if (isName(at(t, n))) {
+            int e = n;
+            while (isP(at(t, e + 1), ".") && isName(at(t, e + 2)))
+                e += 2;
+            if (isW(at(t, nextSig(t, e)), "FROM")) // "DELETE T FROM T ..." left as written
+                continue;
+            t.insert(t.begin() + n, {word("FROM"), space()});
+        }
+    }
+}
+
+// ---- TOP ----------------------------------------------------------------------------
+
+bool isCompound(const Tok& x) {
+    return isW(x, "UNION") || isW(x, "EXCEPT") || isW(x, "INTERSECT");
+}
+
+// "SELECT [DISTINCT] TOP n ..." -> "SELECT [DISTINCT] ... LIMIT n" at the end of
+// that (sub)select; "TOP 100 PERCENT" is dropped. A member of a UNION becomes a
+// subquery, since SQLite takes LIMIT only at the end of the whole compound.
+void rewriteTop(Toks& t) {
+    for (int s = int(t.size()) - 1; s >= 0; --s) {
+        if (!isW(t[size_t(s)], "SELECT"))
+            continue;
+        int a = nextSig(t, s);
+        if (isW(at(t, a), "DISTINCT") || isW(at(t, a), "ALL"))
+            a = nextSig(t, a);
+        if (!isW(at(t, a), "TOP"))
+            continue;
+        int v = nextSig(t, a), last = v;
+        if (isP(at(t, v), "(")) {
+            v = nextSig(t, v);
+            last = nextSig(t, v);
+            if (!isP(at(t, last), ")"))
+                continue;
+        }
+        static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
+        if (at(t, v).k != K::Number || !digits.match(t[size_t(v)].t).hasMatch())
+            continue;
+        const QString count = t[size_t(v)].t;
+        const bool percent = isW(at(t, nextSig(t, last)), "PERCENT");
+        if (percent) {
+            if (count.toLongLong() != 100)
+                continue;
+            last = nextSig(t, last);
+        }
+        int eraseEnd = last + 1;
+        if (at(t, a - 1).k == K::Space && at(t, eraseEnd).k == K::Space)
+            ++eraseEnd;
+        t.erase(t.begin() + a, t.begin() + eraseEnd);
+        if (percent)
+            continue;
+
+        // End of this select: its closing parenthesis, a UNION, or the statement's end.
+        int end = s + 1, depth = 0, orderBy = -1;
+        for (; end < int(t.size()); ++end) {
+            const Tok& x = t[size_t(end)];
+            if (isP(x, "("))
+                ++depth;
+            else if (isP(x, ")") && depth-- == 0)
+                break;
+            if (depth == 0 && (isCompound(x) || statementBreak(t, end)))
+                break;
+            if (depth == 0 && isW(x, "ORDER") && isW(at(t, nextSig(t, end)), "BY"))
+                orderBy = end;
+        }
+        const int before = prevSig(t, s);
+        const bool compoundBefore =
+            isCompound(at(t, before)) ||
+            (isW(at(t, before), "ALL") && isCompound(at(t, prevSig(t, before))));
+        const bool compoundAfter = isCompound(at(t, end));
+        // A trailing ORDER BY of the last member orders the whole compound.
+        if (compoundBefore && !compoundAfter && orderBy > s)
+            end = orderBy;
+        int insertAt = end;
+        while (insertAt > s && !sig(t[size_t(insertAt - 1)]))
+            --insertAt;
+        const Toks limit{space(), word("LIMIT"), space(), {K::Number, count}};
+        if (compoundBefore || compoundAfter) {
+            Toks close = limit;
+            close.push_back(punct(")"));
+            t.insert(t.begin() + insertAt, close.begin(), close.end());
+            const Toks open{word("SELECT"), space(), punct("*"), space(),
+                            word("FROM"),   space(), punct("(")};
+            t.insert(t.begin() + s, open.begin(), open.end());
+        } else {
+            t.insert(t.begin() + insertAt, limit.begin(), limit.end());
+        }
+    }
+}
+
+} // namespace
+
+bool isDateType(const QString& declaredType) {
+    QString name = declaredType.trimmed().toUpper();
+    const qsizetype paren = name.indexOf(QLatin1Char('('));
+    if (paren >= 0)
+        name = name.left(paren).trimmed();
+    return name == QLatin1String("DATETIME") || name == QLatin1String("SMALLDATETIME") ||
+           name == QLatin1String("DATETIME2") || name == QLatin1String("DATE");
+}
+
+std::optional<Conditional> conditional(const QString& statement) {
+    const Toks t = tokenize(statement);
+    int i = nextSig(t, -1);
+    if (!isW(at(t, i), "IF"))
+        return std::nullopt;
+    i = nextSig(t, i);
+    const bool negated = isW(at(t, i), "NOT");
+    if (negated)
+        i = nextSig(t, i);
+    if (!isW(at(t, i), "EXISTS"))
+        return std::nullopt;
+    const int open = nextSig(t, i);
+    const int close = isP(at(t, open), "(") ? matchClose(t, open) : -1;
+    const int body = close < 0 ? -1 : nextSig(t, close);
+    const Tok& first = at(t, body);
+    if (first.k != K::Word || isW(first, "ELSE") ||
+        (isW(first, "BEGIN") && !isW(at(t, nextSig(t, body)), "TRAN") &&
+         !isW(at(t, nextSig(t, body)), "TRANSACTION")))
+        return std::nullopt;
+    return Conditional{QStringLiteral("SELECT CASE WHEN ") +
+                           (negated ? QStringLiteral("NOT ") : QString()) +
+                           QStringLiteral("EXISTS ") + join(t, open, close + 1) +
+                           QStringLiteral(" THEN 1 ELSE 0 END"),
+                       join(t, body).trimmed()};
+}
+
+QString toSqlite(const QString& statement, const TableColumns& columnsOf) {
+    Toks t = tokenize(statement);
+    dropNationalPrefix(t);
+    dropTableHints(t);
+    stripOwners(t);
+    mapCatalogue(t);
+    dropSetNocount(t);
+    convertHashDates(t);
+    rewriteFunctions(t);
+    markAssignments(t);
+    Schema schema(t, columnsOf);
+    if (columnsOf)
+        convertWrittenDates(t, schema);
+    adaptComparisons(t, schema);
+    rewriteConcatenation(t, schema);
+    adaptDeletes(t);
+    rewriteTop(t);
+    return join(t);
+}
+
+} // namespace sqlrewrite

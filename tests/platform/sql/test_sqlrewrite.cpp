@@ -1,0 +1,761 @@
+#include "platform/sql/sqlrewrite.h"
+
+#include "common/tempdb.h"
+#include "platform/ado/ado.h"
+#include "platform/ado/engine_sqlite.h"
+#include "platform/vb/vb.h"
+
+#include <QFile>
+#include <QString>
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+namespace {
+
+struct Case {
+    const char* in;
+    const char* out;
+};
+
+// Each output is also checked to come back unchanged: a text adapted once may
+// reach the engine again.
+void expectRewrites(const std::vector<Case>& cases) {
+    for (const Case& c : cases) {
+        EXPECT_EQ(sqlrewrite::toSqlite(QString::fromUtf8(c.in)).toStdString(), std::string(c.out))
+            << "input: " << c.in;
+        EXPECT_EQ(sqlrewrite::toSqlite(QString::fromUtf8(c.out)).toStdString(), std::string(c.out))
+            << "second pass of: " << c.in;
+    }
+}
+
+void expectUnchanged(const std::vector<const char*>& statements) {
+    for (const char* s : statements)
+        EXPECT_EQ(sqlrewrite::toSqlite(QString::fromUtf8(s)).toStdString(), std::string(s));
+}
+
+TEST(SqlRewrite, TopBecomesLimitAtTheEndOfItsSelect) {
+    expectRewrites({
+        {"SELECT TOP 1 x FROM T", "SELECT x FROM T LIMIT 1"},
+        {"select top   5 * from T", "select * from T LIMIT 5"},
+        {"SELECT DISTINCT TOP 1 a FROM T ORDER BY a",
+         "SELECT DISTINCT a FROM T ORDER BY a LIMIT 1"},
+        {"SELECT TOP 1 * FROM T WHERE a = 1 ", "SELECT * FROM T WHERE a = 1 LIMIT 1 "},
+        {"SELECT TOP (3) a FROM T", "SELECT a FROM T LIMIT 3"},
+        {"SELECT TOP 1 * FROM T -- first", "SELECT * FROM T LIMIT 1 -- first"},
+        {"SELECT     TOP 100 PERCENT a FROM T ORDER BY a", "SELECT     a FROM T ORDER BY a"},
+        {"SELECT TOP 1 a FROM T; SELECT TOP 2 b FROM U",
+         "SELECT a FROM T LIMIT 1; SELECT b FROM U LIMIT 2"},
+    });
+}
+
+TEST(SqlRewrite, TopInSubqueriesAndUnions) {
+    expectRewrites({
+        {"SELECT a, (SELECT TOP 1 b FROM U WHERE U.k = T.k ORDER BY b DESC) AS c FROM T",
+         "SELECT a, (SELECT b FROM U WHERE U.k = T.k ORDER BY b DESC LIMIT 1) AS c FROM T"},
+        {"SELECT TOP 2 a FROM T WHERE a IN (SELECT TOP 3 b FROM U WHERE b IN (SELECT c FROM V)) "
+         "ORDER BY a",
+         "SELECT a FROM T WHERE a IN (SELECT b FROM U WHERE b IN (SELECT c FROM V) LIMIT 3) ORDER "
+         "BY a LIMIT 2"},
+        {"SELECT TOP 1 a FROM T UNION SELECT b FROM U",
+         "SELECT * FROM (SELECT a FROM T LIMIT 1) UNION SELECT b FROM U"},
+        {"SELECT a FROM T UNION ALL SELECT TOP 2 b FROM U ORDER BY 1",
+         "SELECT a FROM T UNION ALL SELECT * FROM (SELECT b FROM U LIMIT 2) ORDER BY 1"},
+    });
+    // A percentage other than 100 has no SQLite form: left for SQLite to refuse.
+    expectUnchanged(
+        {"SELECT TOP 10 PERCENT a FROM T", "SELECT laptop FROM T WHERE x = 'SELECT TOP 1'"});
+}
+
+TEST(SqlRewrite, TableHintsAreRemoved) {
+    expectRewrites({
+        {"SELECT * FROM T with(nolock)  WHERE a = 1", "SELECT * FROM T  WHERE a = 1"},
+        {"SELECT * FROM T WITH (NOLOCK) WHERE a = 1", "SELECT * FROM T WHERE a = 1"},
+        {"SELECT * FROM T WITH ( NOLOCK ) ", "SELECT * FROM T "},
+        {"SELECT * FROM T (NOLOCK) WHERE a=1", "SELECT * FROM T WHERE a=1"},
+        {"SELECT * FROM T with(nolock, rowlock) WHERE a=1", "SELECT * FROM T WHERE a=1"},
+    });
+    expectUnchanged(
+        {"SELECT * FROM T WHERE d = 'with(nolock)'", "SELECT * FROM T /* WITH (NOLOCK) */"});
+}
+
+TEST(SqlRewrite, OwnerPrefixesAreRemoved) {
+    expectRewrites({
+        {"SELECT * FROM dbo.T", "SELECT * FROM T"},
+        {"SELECT * FROM DBO.T", "SELECT * FROM T"},
+        {"SELECT a FROM [EMPRESA].DBO.MA_CUENTAS WHERE x = 1",
+         "SELECT a FROM MA_CUENTAS WHERE x = 1"},
+        {"SELECT * FROM EMPRESA..T", "SELECT * FROM T"},
+        {"SELECT * FROM [EMPRESA].[dbo].[T]", "SELECT * FROM \"T\""},
+        {"SELECT dbo.T.a FROM dbo.T", "SELECT T.a FROM T"},
+        {"ALTER TABLE dbo.T ADD C int", "ALTER TABLE T ADD C int"},
+    });
+    expectUnchanged({"SELECT a.x, b.y FROM T a, U b", "SELECT * FROM T WHERE n = 'dbo.T'"});
+}
+
+TEST(SqlRewrite, BracketedNamesBecomeQuotedIdentifiers) {
+    expectRewrites({
+        {"SELECT [NUMERO ASIENTO], [DEBE-HABER] FROM T ORDER BY [FECHA HASTA]",
+         "SELECT \"NUMERO ASIENTO\", \"DEBE-HABER\" FROM T ORDER BY \"FECHA HASTA\""},
+        {"SELECT SUM(IMPORTE) AS [ELDEBE] FROM T", "SELECT SUM(IMPORTE) AS \"ELDEBE\" FROM T"},
+        {"SELECT [a]]b], [c\"d] FROM T", "SELECT \"a]b\", \"c\"\"d\" FROM T"},
+    });
+    expectUnchanged({"SELECT VALOR, valoraux FROM TA_CONFIGURACION WHERE CLAVE = '[FECHA HASTA]'"});
+}
+
+TEST(SqlRewrite, DeleteForms) {
+    expectRewrites({
+        {"DELETE MA_CUENTAS WHERE CODIGO = '1'", "DELETE FROM MA_CUENTAS WHERE CODIGO = '1'"},
+        {"DELETE * FROM [MA_CASH-DETALLE] WHERE TRIM(CUENTA)='1'",
+         "DELETE FROM \"MA_CASH-DETALLE\" WHERE TRIM(CUENTA) COLLATE SQLSRV='1'"},
+        {"DELETE T", "DELETE FROM T"},
+        {"delete dbo.T where a=1", "delete FROM T where a=1"},
+        {"BEGIN TRANSACTION \r\r\rDELETE MA_CUENTAS WHERE CODIGO = '1'\rDELETE MA_CUENTASADIC "
+         "WHERE "
+         "CODIGO = '1'\r",
+         "BEGIN TRANSACTION \r\r\rDELETE FROM MA_CUENTAS WHERE CODIGO = '1'\rDELETE FROM "
+         "MA_CUENTASADIC WHERE CODIGO = '1'\r"},
+    });
+    expectUnchanged({"DELETE FROM T WHERE a=1", "SELECT * FROM T WHERE x = 'DELETE T'",
+                     "CREATE TABLE A (b int REFERENCES C(d) ON DELETE CASCADE)"});
+}
+
+TEST(SqlRewrite, FunctionsOfSqlServer) {
+    expectRewrites({
+        {"SELECT ISNULL(a, 0) FROM T", "SELECT IFNULL(a, 0) FROM T"},
+        {"SELECT isnull (a,'') FROM T", "SELECT IFNULL (a,'') FROM T"},
+        {"SELECT substring(ltrim(idarticulo),1,1) FROM T",
+         "SELECT SUBSTR(ltrim(idarticulo),1,1) FROM T"},
+        {"SELECT LEFT(CODIGO, 2), RIGHT (x,1) FROM A LEFT JOIN B ON 1=1",
+         "SELECT LEFT_STR(CODIGO, 2), RIGHT_STR (x,1) FROM A LEFT JOIN B ON 1=1"},
+        {"SELECT CONVERT(INT,PERIODO) FROM T", "SELECT CONVERT_INT(PERIODO) FROM T"},
+        {"SELECT CONVERT(NVARCHAR(10), CODIGO) FROM T",
+         "SELECT SUBSTR(CONVERT_TEXT(CODIGO), 1, 10) FROM T"},
+        {"SELECT CONVERT(VARCHAR, CODIGO) FROM T", "SELECT CONVERT_TEXT(CODIGO) FROM T"},
+        {"SELECT CONVERT(NVARCHAR, FECHA, 103) FROM T", "SELECT CONVERT_TEXT(FECHA, 103) FROM T"},
+        {"SELECT CONVERT(DECIMAL(18,2), x), CONVERT(money, y) FROM T",
+         "SELECT CONVERT_FLOAT(x), CONVERT_MONEY(y) FROM T"},
+        {"SELECT CONVERT(INT, CONVERT(VARCHAR, x)) FROM T",
+         "SELECT CONVERT_INT(CONVERT_TEXT(x)) FROM T"},
+        {"SELECT CONVERT(DATETIME, '31/12/2020', 103)", "SELECT '2020-12-31 00:00:00'"},
+        {"SELECT CONVERT(DATETIME, '31/12/2020 10:05')", "SELECT '2020-12-31 10:05:00'"},
+        {"SELECT CONVERT(DATETIME, '2020-12-31', 120)", "SELECT '2020-12-31 00:00:00'"},
+        {"SELECT CONVERT(DATETIME, AJUSTE_HASTA, 103) FROM T",
+         "SELECT CONVERT_DATETIME(AJUSTE_HASTA, 103) FROM T"},
+        {"SELECT CONVERT(DATETIME, '12/31/2020', 101)",
+         "SELECT CONVERT_DATETIME('12/31/2020', 101)"},
+        {"SELECT CONVERT(DATETIME, '31/02/2020', 103)",
+         "SELECT CONVERT_DATETIME('31/02/2020', 103)"},
+        {"SELECT * FROM T WHERE VAL(PERIODO) = 2021",
+         "SELECT * FROM T WHERE CAST(PERIODO AS NUMERIC) = 2021"},
+        {"SELECT FORMAT(MES,'00'), FORMAT(x, '0.00') FROM T",
+         "SELECT PRINTF('%02.0f', MES), PRINTF('%04.2f', x) FROM T"},
+        {"SELECT N'abc' FROM T", "SELECT 'abc' FROM T"},
+    });
+    // Registered on the connection, or not ours to guess.
+    expectUnchanged({
+        "SELECT LEN(CODIGO), CHARINDEX('-', x), GETDATE(), MONTH(F), YEAR(F), DAY(F) FROM T",
+        "select getDate() as fecha",
+        "SELECT CONVERT(XML, x) FROM T",
+        "SELECT FORMAT(x, '#,##0') FROM T",
+        "SELECT VAL FROM T",
+        "SELECT 'ISNULL(a,b) CONVERT(INT,x)' FROM T",
+    });
+}
+
+TEST(SqlRewrite, DateLiterals) {
+    expectRewrites({
+        {"SELECT * FROM T WHERE FECHA = #31/12/2020# ",
+         "SELECT * FROM T WHERE FECHA = '2020-12-31 00:00:00' "},
+        {"SELECT * FROM T WHERE FECHA > #2020-12-31#",
+         "SELECT * FROM T WHERE FECHA > '2020-12-31 00:00:00'"},
+        // Day-first texts compared with a column are dates, as the server reads them.
+        {"Select * from MV_EJERCICIOS  with(nolock) where [Fecha Desde] <= '15/03/2021' and [Fecha "
+         "Hasta] >= '15/03/2021'",
+         "Select * from MV_EJERCICIOS where \"Fecha Desde\" <= '2021-03-15 00:00:00' and \"Fecha "
+         "Hasta\" >= '2021-03-15 00:00:00'"},
+        {"SELECT * FROM T WHERE '1/3/2021 08:30' < b.FECHA",
+         "SELECT * FROM T WHERE '2021-03-01 08:30:00' < b.FECHA"},
+        {"SELECT * FROM T WHERE FECHA <= '2021-03-31'",
+         "SELECT * FROM T WHERE FECHA <= '2021-03-31 00:00:00'"},
+        {"SELECT * FROM T WHERE FECHA BETWEEN '01/03/2021' AND '31/03/2021'",
+         "SELECT * FROM T WHERE FECHA BETWEEN '2021-03-01 00:00:00' AND '2021-03-31 00:00:00'"},
+        {"SELECT * FROM T WHERE LTRIM(F) = '15/03/2021'",
+         "SELECT * FROM T WHERE LTRIM(F) COLLATE SQLSRV = '15/03/2021'"},
+        {"SELECT * FROM T WHERE CONVERT(VARCHAR, F, 103) = '15/03/2021'",
+         "SELECT * FROM T WHERE CONVERT_TEXT(F, 103) COLLATE SQLSRV = '15/03/2021'"},
+    });
+    // Written values, invalid dates and two-digit years stay as they are.
+    expectUnchanged({
+        "SELECT * FROM T WHERE FECHA = #31/02/2020#",
+        "UPDATE T SET FECHA = '15/03/2021', B = 1 WHERE A = 1",
+        "INSERT INTO T (F) VALUES ('15/03/2021')",
+        "SELECT * FROM T WHERE FECHA = '15/03/21'",
+        "SELECT * FROM T WHERE FECHA = ''",
+        "SELECT * FROM T WHERE DETALLE LIKE '15/03/2021'",
+    });
+}
+
+// ---- With the catalogue: date texts written into date columns -----------------------
+
+// The columns of a few tables of the company schema, as the engine reports them.
+QList<sqlrewrite::DeclaredColumn> fakeCatalogue(const QString& table) {
+    using C = sqlrewrite::DeclaredColumn;
+    const QString t = table.toUpper();
+    if (t == u"MV_ASIENTOS")
+        return {C{"PERIODO", "INT"},
+                C{"FECHA", "DATETIME"},
+                C{"NUMERO ASIENTO", "INT"},
+                C{"DETALLE", "VARCHAR(100)"},
+                C{"AJUSTE_HASTA", "VARCHAR(10)"},
+                C{"fechahora_grabacion", "DATETIME"}};
+    if (t == u"V_TA_TPV")
+        return {C{"ID", "INT"}, C{"ULTIMA_DETECCION", "datetime"}};
+    if (t == u"V_MV_FALTANTES")
+        return {C{"FechaHora", "DATETIME"}, C{"Nota", "CHAR(10)"}};
+    if (t == u"OTRAS")
+        return {C{"S", "SMALLDATETIME"}, C{"D", "DATE"}, C{"SINTIPO", ""}, C{"T", "TEXT"}};
+    return {};
+}
+
+void expectWithCatalogue(const std::vector<Case>& cases) {
+    for (const Case& c : cases) {
+        EXPECT_EQ(sqlrewrite::toSqlite(QString::fromUtf8(c.in), fakeCatalogue).toStdString(),
+                  std::string(c.out))
+            << "input: " << c.in;
+        EXPECT_EQ(sqlrewrite::toSqlite(QString::fromUtf8(c.out), fakeCatalogue).toStdString(),
+                  std::string(c.out))
+            << "second pass of: " << c.in;
+    }
+}
+
+TEST(SqlRewrite, DateTextsWrittenIntoDateColumnsAreStoredAsDates) {
+    expectWithCatalogue({
+        // The save of an adjustment entry: the date and the moment convert,
+        // the "dd/mm/yyyy" text of AJUSTE_HASTA and a date-like detail stay.
+        {"INSERT INTO MV_ASIENTOS (PERIODO, FECHA, DETALLE, AJUSTE_HASTA, fechahora_grabacion) "
+         "VALUES (2023, '31/12/2023', '01/02/2023', '31/12/2023', '07/03/2024 09:05:02')",
+         "INSERT INTO MV_ASIENTOS (PERIODO, FECHA, DETALLE, AJUSTE_HASTA, fechahora_grabacion) "
+         "VALUES (2023, '2023-12-31 00:00:00', '01/02/2023', '31/12/2023', '2024-03-07 "
+         "09:05:02')"},
+        {"INSERT INTO dbo.[MV_ASIENTOS] ([FECHA],[NUMERO ASIENTO]) VALUES ('1/2/2023',1), "
+         "('29/02/2024 8:05',2)",
+         "INSERT INTO \"MV_ASIENTOS\" (\"FECHA\",\"NUMERO ASIENTO\") VALUES ('2023-02-01 "
+         "00:00:00',1), ('2024-02-29 08:05:00',2)"},
+        {"insert into mv_asientos (fecha) values ('31-12-23')",
+         "insert into mv_asientos (fecha) values ('2023-12-31 00:00:00')"},
+        {"INSERT INTO OTRAS (S, D, SINTIPO, T) VALUES ('31/12/2023', '31/12/2023', '31/12/2023', "
+         "'31/12/2023')",
+         "INSERT INTO OTRAS (S, D, SINTIPO, T) VALUES ('2023-12-31 00:00:00', '2023-12-31 "
+         "00:00:00', '31/12/2023', '31/12/2023')"},
+        {"UPDATE V_TA_TPV SET ULTIMA_DETECCION = '07/03/2024 09:05:02' WHERE ID = 3",
+         "UPDATE V_TA_TPV SET ULTIMA_DETECCION = '2024-03-07 09:05:02' WHERE ID = 3"},
+        {"update v_mv_faltantes set Nota = '05/03/2024', fechahora='5/3/2024 10:00'",
+         "update v_mv_faltantes set Nota = '05/03/2024', fechahora='2024-03-05 10:00:00'"},
+        // SET values and the comparisons of the WHERE follow each column's type.
+        {"UPDATE MV_ASIENTOS SET AJUSTE_HASTA = '31/12/2023', FECHA = '31/12/2023' WHERE "
+         "AJUSTE_HASTA = '30/11/2023' AND FECHA >= '01/12/2023'",
+         "UPDATE MV_ASIENTOS SET AJUSTE_HASTA = '31/12/2023', FECHA = '2023-12-31 00:00:00' "
+         "WHERE AJUSTE_HASTA = '30/11/2023' AND FECHA >= '2023-12-01 00:00:00'"},
+        {"BEGIN TRANSACTION\rUPDATE V_TA_TPV SET ULTIMA_DETECCION = '1/1/2024'\rINSERT INTO "
+         "V_MV_FALTANTES (FechaHora) VALUES ('2/1/2024')\rCOMMIT TRANSACTION",
+         "BEGIN TRANSACTION\rUPDATE V_TA_TPV SET ULTIMA_DETECCION = '2024-01-01 00:00:00'\rINSERT "
+         "INTO V_MV_FALTANTES (FechaHora) VALUES ('2024-01-02 00:00:00')\rCOMMIT TRANSACTION"},
+        // Comparisons: a declared text column compares as text, a date column
+        // and an unknown one as dates.
+        {"SELECT * FROM MV_ASIENTOS A WHERE A.AJUSTE_HASTA = '31/12/2023' AND A.FECHA <= "
+         "'31/12/2023' AND X.OTRA = '31/12/2023'",
+         "SELECT * FROM MV_ASIENTOS A WHERE A.AJUSTE_HASTA = '31/12/2023' AND A.FECHA <= "
+         "'2023-12-31 00:00:00' AND X.OTRA = '2023-12-31 00:00:00'"},
+        {"SELECT * FROM V_TA_TPV T, MV_ASIENTOS WHERE '31/12/2023' = MV_ASIENTOS.AJUSTE_HASTA AND "
+         "'31/12/2023' < ULTIMA_DETECCION AND DESCONOCIDA = '31/12/2023'",
+         "SELECT * FROM V_TA_TPV T, MV_ASIENTOS WHERE '31/12/2023' = MV_ASIENTOS.AJUSTE_HASTA AND "
+         "'2023-12-31 00:00:00' < ULTIMA_DETECCION AND DESCONOCIDA = '2023-12-31 00:00:00'"},
+        {"SELECT * FROM MV_ASIENTOS LEFT JOIN OTRAS ON 1 = 1 WHERE AJUSTE_HASTA BETWEEN "
+         "'01/01/2023' AND '31/12/2023' AND SINTIPO = '31/12/2023'",
+         "SELECT * FROM MV_ASIENTOS LEFT JOIN OTRAS ON 1 = 1 WHERE AJUSTE_HASTA BETWEEN "
+         "'01/01/2023' AND '31/12/2023' AND SINTIPO = '2023-12-31 00:00:00'"},
+        {"DELETE MV_ASIENTOS WHERE AJUSTE_HASTA = '31/12/2023' AND FECHA = '31/12/2023'",
+         "DELETE FROM MV_ASIENTOS WHERE AJUSTE_HASTA = '31/12/2023' AND FECHA = '2023-12-31 "
+         "00:00:00'"},
+    });
+    // Invalid dates, values that are more than a literal, an INSERT without a
+    // column list or from a SELECT, unknown tables and text columns: as written.
+    const std::vector<const char*> unchanged = {
+        "INSERT INTO MV_ASIENTOS (FECHA) VALUES ('31/02/2023')",
+        "INSERT INTO MV_ASIENTOS (FECHA, DETALLE) VALUES ('31/12/' || '2023', '31/12/2023')",
+        "INSERT INTO MV_ASIENTOS VALUES (2023, '31/12/2023')",
+        "INSERT INTO MV_ASIENTOS (FECHA) SELECT '31/12/2023'",
+        "INSERT INTO NO_EXISTE (FECHA) VALUES ('31/12/2023')",
+        "UPDATE MV_ASIENTOS SET FECHA = '31/12/2023' || 'x', DETALLE = '31/12/2023'",
+        "UPDATE MV_ASIENTOS SET DETALLE = 'FECHA = ''31/12/2023'''",
+        "UPDATE V_MV_FALTANTES SET Nota = '31/12/2023' WHERE Nota = '31/12/2023'",
+    };
+    for (const char* s : unchanged)
+        EXPECT_EQ(sqlrewrite::toSqlite(QString::fromUtf8(s), fakeCatalogue).toStdString(),
+                  std::string(s));
+}
+
+// The catalogue decides: "yyyymmdd" is a date only where a date column meets
+// it, and "+" joins texts when every operand is a text.
+TEST(SqlRewrite, CompactDatesAndTextJoinsFollowTheDeclaredTypes) {
+    expectWithCatalogue({
+        {"SELECT * FROM MV_ASIENTOS a WHERE a.FECHA BETWEEN '20230101' AND '20231231 23:59'",
+         "SELECT * FROM MV_ASIENTOS a WHERE a.FECHA BETWEEN '2023-01-01 00:00:00' AND "
+         "'2023-12-31 23:59:00'"},
+        {"INSERT INTO MV_ASIENTOS (FECHA, DETALLE) VALUES ('20231231', '20231231')",
+         "INSERT INTO MV_ASIENTOS (FECHA, DETALLE) VALUES ('2023-12-31 00:00:00', '20231231')"},
+        {"SELECT CONVERT(DATETIME, '20231231', 112)", "SELECT '2023-12-31 00:00:00'"},
+        {"SELECT * FROM OTRAS WHERE SINTIPO = '20231231' OR D = '20231331' OR T = '20231231'",
+         "SELECT * FROM OTRAS WHERE SINTIPO = '20231231' OR D = '20231331' OR T = '20231231'"},
+        {"SELECT * FROM MV_ASIENTOS WHERE PERIODO = '20231231' OR OTRA = '20231231'",
+         "SELECT * FROM MV_ASIENTOS WHERE PERIODO = '20231231' OR OTRA = '20231231'"},
+        {"SELECT a.DETALLE + RTRIM(b.Nota) FROM MV_ASIENTOS a, V_MV_FALTANTES b",
+         "SELECT a.DETALLE || RTRIM(b.Nota) FROM MV_ASIENTOS a, V_MV_FALTANTES b"},
+        {"UPDATE MV_ASIENTOS SET DETALLE = ISNULL(DETALLE, '') + AJUSTE_HASTA WHERE PERIODO = 1",
+         "UPDATE MV_ASIENTOS SET DETALLE = IFNULL(DETALLE, '') || AJUSTE_HASTA WHERE PERIODO = 1"},
+        {"SELECT '5' + '6'", "SELECT '5' || '6'"},
+        {"SELECT DETALLE + PERIODO, DETALLE + OTRA, FECHA + 1, T + S FROM MV_ASIENTOS, OTRAS",
+         "SELECT DETALLE + PERIODO, DETALLE + OTRA, FECHA + 1, T + S FROM MV_ASIENTOS, OTRAS"},
+    });
+}
+
+TEST(SqlRewrite, DateTypesOfTheCatalogue) {
+    for (const char* t : {"DATETIME", "datetime", " SMALLDATETIME ", "DATE", "DATETIME2(7)"})
+        EXPECT_TRUE(sqlrewrite::isDateType(QString::fromUtf8(t))) << t;
+    for (const char* t : {"", "VARCHAR(10)", "TEXT", "TIMESTAMP", "DATETIMEX", "CHAR(10)"})
+        EXPECT_FALSE(sqlrewrite::isDateType(QString::fromUtf8(t))) << t;
+}
+
+TEST(SqlRewrite, TrimmedTextsCompareAsTheServerDoes) {
+    expectRewrites({
+        // With a number: as numbers.
+        {"SELECT * FROM T WHERE RTRIM(LTRIM(PERIODO)) = 2021",
+         "SELECT * FROM T WHERE CAST(RTRIM(LTRIM(PERIODO)) AS NUMERIC) = 2021"},
+        {"SELECT * FROM T WHERE 7 = LTRIM(TC)",
+         "SELECT * FROM T WHERE 7 = CAST(LTRIM(TC) AS NUMERIC)"},
+        {"SELECT * FROM T WHERE LTRIM(x) <> -1",
+         "SELECT * FROM T WHERE CAST(LTRIM(x) AS NUMERIC) <> -1"},
+        {"UPDATE T SET a = 1 WHERE LTRIM(b) = 2",
+         "UPDATE T SET a = 1 WHERE CAST(LTRIM(b) AS NUMERIC) = 2"},
+        // Otherwise as texts, without regard to case or trailing blanks.
+        {"SELECT * FROM T WHERE LTRIM(x) = '7'",
+         "SELECT * FROM T WHERE LTRIM(x) COLLATE SQLSRV = '7'"},
+        {"SELECT * FROM T WHERE RTRIM(LTRIM(TIPO_REG)) = ''",
+         "SELECT * FROM T WHERE RTRIM(LTRIM(TIPO_REG)) COLLATE SQLSRV = ''"},
+        {"SELECT * FROM T WHERE 'a' < UPPER(x) AND LTRIM(x) = 7 + a",
+         "SELECT * FROM T WHERE 'a' < UPPER(x) COLLATE SQLSRV AND LTRIM(x) COLLATE SQLSRV = 7 + a"},
+        {"SELECT * FROM A, B WHERE LTRIM(RTRIM(A.C)) = LTRIM(RTRIM(B.C))",
+         "SELECT * FROM A, B WHERE LTRIM(RTRIM(A.C)) COLLATE SQLSRV = LTRIM(RTRIM(B.C)) COLLATE "
+         "SQLSRV"},
+    });
+    expectUnchanged({
+        "SELECT * FROM T WHERE LEN(x) = 7",
+        "SELECT * FROM T WHERE a + LTRIM(x) = 7",
+        "SELECT * FROM T WHERE x = 'a'",
+        "UPDATE T SET a = LTRIM(b)",
+    });
+}
+
+TEST(SqlRewrite, ConcatenationWithTextLiterals) {
+    expectRewrites({
+        {"SELECT CODIGO + ' - ' + DESCRIPCION FROM T",
+         "SELECT CODIGO || ' - ' || DESCRIPCION FROM T"},
+        {"SELECT a + b + 'x' FROM T", "SELECT a || b || 'x' FROM T"},
+        {"SELECT LTRIM(a) + ' ' + T.b FROM T", "SELECT LTRIM(a) || ' ' || T.b FROM T"},
+        {"SELECT FORMAT(MES_OPERATIVO,'00') &'-'& FORMAT([NUMERO ASIENTO],'00000000') as [Nº "
+         "Asiento] FROM MV_ASIENTOS",
+         "SELECT PRINTF('%02.0f', MES_OPERATIVO) ||'-'|| PRINTF('%08.0f', \"NUMERO ASIENTO\") as "
+         "\"Nº Asiento\" FROM MV_ASIENTOS"},
+    });
+    // Numbers add; a numeric text adds too ('5' + 1 is 6); "*" binds tighter.
+    expectUnchanged({"SELECT a + b FROM T", "SELECT a + '5' FROM T", "SELECT 2 * a + 'x' FROM T",
+                     "SELECT 'a+b' FROM T", "SELECT a & 4 FROM T"});
+}
+
+// Every construct the rewriter knows, written inside a quoted literal: data, not SQL.
+TEST(SqlRewrite, ConstructsInsideLiteralsAreLeftAlone) {
+    expectUnchanged({
+        "SELECT * FROM T WHERE d = 'SELECT TOP 5 x' AND e = 'TOP 100 PERCENT'",
+        "SELECT * FROM T WHERE d = 'MA_CUENTAS WITH (NOLOCK)'",
+        "SELECT * FROM T WHERE d = '[EMPRESA].DBO.MA_CUENTAS'",
+        "SELECT * FROM T WHERE d = 'DELETE * FROM X' AND e = 'DELETE X WHERE'",
+        "SELECT * FROM T WHERE d = 'GETDATE() LEN(x) MONTH(f) CHARINDEX(a, b)'",
+        "SELECT * FROM T WHERE d = 'SUBSTRING(x,1,1) LEFT(x, 2) VAL(x)'",
+        "SELECT * FROM T WHERE d = 'CONVERT(DATETIME, ''31/12/2020'', 103)'",
+        "SELECT * FROM T WHERE d = '#31/12/2020#'",
+        "SELECT * FROM T WHERE d = '[NUMERO ASIENTO] [DEBE-HABER]'",
+        "SELECT * FROM T WHERE d = 'LTRIM(RTRIM(x)) = 7'",
+        "SELECT * FROM T WHERE d = 'a + ''b'' + c' AND e = 'SET NOCOUNT ON'",
+    });
+}
+
+TEST(SqlRewrite, ScriptsCommentsAndOddInput) {
+    expectRewrites({
+        {"SET NOCOUNT ON", ""},
+        {"set nocount off", ""},
+    });
+    expectUnchanged({"", "BEGIN TRANSACTION", "COMMIT TRANSACTION",
+                     "SELECT a FROM T -- TOP 1 dbo.T [x] ISNULL(", "SELECT 'abc FROM dbo.T",
+                     "SELECT a FROM [T", "SELECT a FROM T WHERE x = 'it''s dbo.T [y]'"});
+}
+
+// Statements as the program builds them.
+TEST(SqlRewrite, StatementsOfTheProgram) {
+    expectRewrites({
+        {"SELECT TOP 1  * FROM MA_CUENTAS with(nolock)  WHERE LTRIM(RTRIM(CODIGO)) ='1.1.01'",
+         "SELECT * FROM MA_CUENTAS  WHERE LTRIM(RTRIM(CODIGO)) COLLATE SQLSRV ='1.1.01' LIMIT 1"},
+        {"SELECT TOP 1 * FROM MV_EJERCICIOS with(nolock)  WHERE FECHA = #31/12/2021#  AND PERIODO "
+         "= 2021",
+         "SELECT * FROM MV_EJERCICIOS  WHERE FECHA = '2021-12-31 00:00:00'  AND PERIODO = 2021 "
+         "LIMIT 1"},
+        {"SELECT TOP 1000 CODIGO,DESCRIPCION FROM MA_CUENTAS  with(nolock)  where DESCRIPCION like "
+         "'%caja%' ORDER BY CODIGO",
+         "SELECT CODIGO,DESCRIPCION FROM MA_CUENTAS  where DESCRIPCION like '%caja%' ORDER BY "
+         "CODIGO "
+         "LIMIT 1000"},
+        {"SELECT     TOP 100 PERCENT IdFamilia, Descripcion, (SELECT     TOP 1 idfamilia FROM "
+         "@Admin_v_ta_familias a   Where a.IdFamilia < b.IdFamilia And "
+         "(Len(LTrim(RTrim(a.IdFamilia))) < Len(LTrim(RTrim(b.IdFamilia))))  ORDER BY idfamilia "
+         "DESC) AS [relative] FROM dbo.V_TA_FAMILIAS b Where IdFamilia<>'' ORDER BY IdFamilia",
+         "SELECT     IdFamilia, Descripcion, (SELECT     idfamilia FROM @Admin_v_ta_familias a   "
+         "Where a.IdFamilia < b.IdFamilia And (Len(LTrim(RTrim(a.IdFamilia))) < "
+         "Len(LTrim(RTrim(b.IdFamilia))))  ORDER BY idfamilia DESC LIMIT 1) AS \"relative\" FROM "
+         "V_TA_FAMILIAS b Where IdFamilia<>'' ORDER BY IdFamilia"},
+        {"SELECT * FROM MV_ASIENTOS WHERE RTRIM(LTRIM(TIPO_REG)) = 'VT' AND [NUMERO ASIENTO] = 12 "
+         "AND MES_OPERATIVO = 3 AND RTRIM(LTRIM(PERIODO)) = 2021 AND [DEBE-HABER] = 'D' ORDER BY "
+         "CUENTA",
+         "SELECT * FROM MV_ASIENTOS WHERE RTRIM(LTRIM(TIPO_REG)) COLLATE SQLSRV = 'VT' AND "
+         "\"NUMERO ASIENTO\" = 12 "
+         "AND MES_OPERATIVO = 3 AND CAST(RTRIM(LTRIM(PERIODO)) AS NUMERIC) = 2021 AND "
+         "\"DEBE-HABER\" "
+         "= 'D' ORDER BY CUENTA"},
+        {"SELECT * FROM MV_ASIENTOS WHERE CUENTA = '1.1' AND CONVERT(INT,PERIODO) = 2021 AND "
+         "(ES_SALDO_APERTURA = 0)",
+         "SELECT * FROM MV_ASIENTOS WHERE CUENTA = '1.1' AND CONVERT_INT(PERIODO) = 2021 AND "
+         "(ES_SALDO_APERTURA = 0)"},
+        {"SELECT CODIGO,DESCRIPCION FROM [EMPRESA].DBO.MA_CUENTAS WHERE CODIGO = '1.1'",
+         "SELECT CODIGO,DESCRIPCION FROM MA_CUENTAS WHERE CODIGO = '1.1'"},
+        {"SELECT MAX(idarticulo) AS MAYOR FROM V_MA_ARTICULOS WHERE "
+         "substring(ltrim(idarticulo),1,1)<>'0'",
+         "SELECT MAX(idarticulo) AS MAYOR FROM V_MA_ARTICULOS WHERE SUBSTR(ltrim(idarticulo),1,1) "
+         "COLLATE SQLSRV<>'0'"},
+        {"DELETE AUX_SUBDIARIOS WHERE RTRIM(LTRIM(USUARIO)) = 'ADMIN'",
+         "DELETE FROM AUX_SUBDIARIOS WHERE RTRIM(LTRIM(USUARIO)) COLLATE SQLSRV = 'ADMIN'"},
+        {"select  top 1 * from AUX_ERR", "select  * from AUX_ERR LIMIT 1"},
+    });
+    expectUnchanged({
+        "SELECT TA_TAREAS.USUARIO, TA_MENU.Proceso, TA_MENU.Clave , TA_MENU.Nombre  FROM TA_TAREAS "
+        "INNER JOIN TA_MENU ON TA_TAREAS.TAREA = TA_MENU.Clave  WHERE (TA_TAREAS.USUARIO = 'ADMIN "
+        "') "
+        "AND (TA_MENU.Proceso LIKE '%quarzelo%')",
+        "INSERT INTO MV_ASIENTOS (Detalle,Secuencia) VALUES ('abc',1)",
+        "UPDATE MA_CUENTAS SET DESCRIPCION = 'abc'  WHERE  CODIGO = '1'",
+    });
+}
+
+// ---- The rewritten text on a real SQLite database ------------------------------------
+
+class SqlRewriteOnSqlite : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(sqlite3_open(":memory:", &db), SQLITE_OK);
+        ado::registerSqlServerFunctions(db); // what every engine connection gets
+        exec(
+            "CREATE TABLE MV_ASIENTOS (PERIODO INTEGER, FECHA TEXT, CUENTA TEXT, "
+            "\"NUMERO ASIENTO\" INTEGER, \"DEBE-HABER\" TEXT, MES_OPERATIVO INTEGER, "
+            "IMPORTE REAL, AJUSTE_HASTA TEXT);"
+            "INSERT INTO MV_ASIENTOS VALUES (2021, '2021-03-15 00:00:00', '1.1', 12, 'D', 3, 10, "
+            "'31/03/2021');"
+            "INSERT INTO MV_ASIENTOS VALUES (2021, '2021-03-31 00:00:00', '1.2', 13, 'H', 3, 25, "
+            "'30/04/2021');"
+            "INSERT INTO MV_ASIENTOS VALUES (2020, '2020-12-31 00:00:00', '1.1', 40, 'D', 12, 5, "
+            "NULL);"
+            "CREATE TABLE MV_EJERCICIOS (PERIODO INTEGER, \"Fecha Desde\" TEXT, \"Fecha Hasta\" "
+            "TEXT);"
+            "INSERT INTO MV_EJERCICIOS VALUES (2020, '2020-01-01 00:00:00', '2020-12-31 00:00:00');"
+            "INSERT INTO MV_EJERCICIOS VALUES (2021, '2021-01-01 00:00:00', '2021-12-31 00:00:00');"
+            "CREATE TABLE V_TA_FAMILIAS (IdFamilia TEXT, Descripcion TEXT);"
+            "INSERT INTO V_TA_FAMILIAS VALUES ('1', 'A'), ('11', 'B'), ('12', 'C'), ('121', 'D');"
+            "CREATE TABLE \"MA_CASH-DETALLE\" (CUENTA TEXT);"
+            "INSERT INTO \"MA_CASH-DETALLE\" VALUES ('1.1'), ('1.2');");
+    }
+    void TearDown() override { sqlite3_close(db); }
+
+    void exec(const char* sql) {
+        char* err = nullptr;
+        ASSERT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, &err), SQLITE_OK) << (err ? err : "");
+    }
+
+    // Rows of the rewritten statement, columns joined by "|".
+    std::vector<std::string> rows(const char* sqlServer) {
+        const QByteArray sql = sqlrewrite::toSqlite(QString::fromUtf8(sqlServer)).toUtf8();
+        std::vector<std::string> out;
+        sqlite3_stmt* st = nullptr;
+        const int rc = sqlite3_prepare_v2(db, sql.constData(), -1, &st, nullptr);
+        EXPECT_EQ(rc, SQLITE_OK) << sql.constData() << ": " << sqlite3_errmsg(db);
+        if (rc != SQLITE_OK)
+            return out;
+        int step;
+        while ((step = sqlite3_step(st)) == SQLITE_ROW) {
+            std::string r;
+            for (int c = 0; c < sqlite3_column_count(st); ++c) {
+                const unsigned char* v = sqlite3_column_text(st, c);
+                r += (c ? "|" : "") + std::string(v ? reinterpret_cast<const char*>(v) : "NULL");
+            }
+            out.push_back(r);
+        }
+        EXPECT_EQ(step, SQLITE_DONE) << sql.constData() << ": " << sqlite3_errmsg(db);
+        sqlite3_finalize(st);
+        return out;
+    }
+
+    sqlite3* db = nullptr;
+};
+
+using Rows = std::vector<std::string>;
+
+TEST_F(SqlRewriteOnSqlite, LookupsFindTheRowsSqlServerWould) {
+    EXPECT_EQ(rows("SELECT CUENTA FROM MV_ASIENTOS WHERE RTRIM(LTRIM(PERIODO)) = 2021 AND "
+                   "[DEBE-HABER] = 'D'"),
+              Rows{"1.1"});
+    EXPECT_EQ(rows("SELECT CUENTA FROM MV_ASIENTOS WHERE RTRIM(LTRIM([DEBE-HABER])) = 'h'"),
+              Rows{"1.2"});
+    EXPECT_EQ(rows("Select PERIODO from MV_EJERCICIOS  with(nolock) where [Fecha Desde] <= "
+                   "'15/03/2021' and [Fecha Hasta] >= '15/03/2021'"),
+              Rows{"2021"});
+    EXPECT_EQ(rows("SELECT COUNT(*) FROM MV_ASIENTOS WHERE FECHA <= '31/03/2021' AND FECHA >= "
+                   "'2021-03-15'"),
+              Rows{"2"});
+    EXPECT_EQ(rows("SELECT TOP 1 [NUMERO ASIENTO] FROM dbo.MV_ASIENTOS WITH (NOLOCK) WHERE "
+                   "CONVERT(INT,PERIODO) = 2021 ORDER BY [NUMERO ASIENTO] DESC"),
+              Rows{"13"});
+    EXPECT_EQ(rows("SELECT TOP 1 CUENTA FROM MV_ASIENTOS WHERE FECHA = #31/12/2020#"), Rows{"1.1"});
+    EXPECT_EQ(rows("SELECT CUENTA FROM MV_ASIENTOS WHERE CONVERT(DATETIME, AJUSTE_HASTA, 103) > "
+                   "'2021-04-01 00:00:00'"),
+              Rows{"1.2"});
+    EXPECT_EQ(rows("SELECT ISNULL(AJUSTE_HASTA, '-') FROM MV_ASIENTOS WHERE VAL(PERIODO) = 2020"),
+              Rows{"-"});
+}
+
+TEST_F(SqlRewriteOnSqlite, FamilyTreeNamesTheNearestShorterCode) {
+    EXPECT_EQ(rows("SELECT     TOP 100 PERCENT IdFamilia, Descripcion, (SELECT     TOP 1 idfamilia "
+                   "FROM v_ta_familias a   Where a.IdFamilia < b.IdFamilia And "
+                   "(Len(LTrim(RTrim(a.IdFamilia))) < Len(LTrim(RTrim(b.IdFamilia))))  ORDER BY "
+                   "idfamilia DESC) AS [relative] FROM dbo.V_TA_FAMILIAS b Where IdFamilia<>'' "
+                   "ORDER BY IdFamilia"),
+              (Rows{"1|A|NULL", "11|B|1", "12|C|1", "121|D|12"}));
+}
+
+TEST_F(SqlRewriteOnSqlite, UnionsListsAndDeletesRun) {
+    EXPECT_EQ(rows("SELECT TOP 1 CUENTA FROM MV_ASIENTOS WHERE PERIODO = 2020 UNION SELECT TOP 1 "
+                   "CUENTA FROM MV_ASIENTOS WHERE PERIODO = 2021 ORDER BY 1"),
+              (Rows{"1.1"}));
+    EXPECT_EQ(rows("SELECT CUENTA + ' - ' + [DEBE-HABER], FORMAT(MES_OPERATIVO,'00') &'-'& "
+                   "FORMAT([NUMERO ASIENTO],'00000000') AS [Nº Asiento] FROM MV_ASIENTOS WHERE "
+                   "PERIODO = 2021 ORDER BY 1"),
+              (Rows{"1.1 - D|03-00000012", "1.2 - H|03-00000013"}));
+    EXPECT_EQ(rows("DELETE * FROM [MA_CASH-DETALLE] WHERE TRIM(CUENTA)='1.1'"), Rows{});
+    EXPECT_EQ(rows("DELETE [MA_CASH-DETALLE] WHERE CUENTA = '1.2'"), Rows{});
+    EXPECT_EQ(rows("SELECT COUNT(*) FROM [MA_CASH-DETALLE]"), Rows{"0"});
+}
+
+// ---- Through the engine, on the company schema --------------------------------------
+
+TEST(SqlRewriteThroughAdo, StatementsOfTheProgramRunOnTheCompanyDatabase) {
+    testutil::TempDatabase db;
+    db.exec(
+        "INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION) VALUES ('1.1.01', 'Caja'), ('9', 'X');"
+        "INSERT INTO MA_CUENTASADIC (CODIGO) VALUES ('9');"
+        "INSERT INTO \"MA_CASH-DETALLE\" (CUENTA) VALUES ('1.1.01');"
+        "INSERT INTO MV_EJERCICIOS (PERIODO, \"Fecha Desde\", \"Fecha Hasta\") VALUES "
+        "(2020, '2020-01-01 00:00:00', '2020-12-31 00:00:00'),"
+        "(2021, '2021-01-01 00:00:00', '2021-12-31 00:00:00');"
+        "INSERT INTO MV_ASIENTOS (PERIODO, MES_OPERATIVO, \"NUMERO ASIENTO\", SECUENCIA, FECHA, "
+        "CUENTA, IMPORTE, \"DEBE-HABER\", TIPO_REG) VALUES "
+        "(2021, 3, 7, 1, '2021-03-15 00:00:00', '1.1.01', 100, 'D', 'VT'),"
+        "(2021, 3, 7, 2, '2021-03-15 00:00:00', '9', 100, 'H', 'VT');");
+    auto c = ado::Connection::create();
+    c->Open(db.connectionString());
+
+    auto rs = c->Execute("SELECT TOP 1  * FROM MA_CUENTAS with(nolock)  WHERE "
+                         "LTRIM(RTRIM(CODIGO)) ='1.1.01'");
+    ASSERT_FALSE(rs->EOF());
+    EXPECT_EQ(rs->value("DESCRIPCION").toString(), "Caja");
+
+    rs = c->Execute("Select * from MV_EJERCICIOS  with(nolock) where [Fecha Desde] <= '15/03/2021' "
+                    "and [Fecha Hasta] >= '15/03/2021'");
+    ASSERT_FALSE(rs->EOF());
+    EXPECT_EQ(rs->value("PERIODO").toInt(), 2021);
+
+    rs = c->Execute("SELECT * FROM MV_ASIENTOS WHERE RTRIM(LTRIM(TIPO_REG)) = 'vt' AND [NUMERO "
+                    "ASIENTO] = 7 AND MES_OPERATIVO = 3 AND RTRIM(LTRIM(PERIODO)) = 2021 AND "
+                    "[DEBE-HABER] = 'D' ORDER BY CUENTA");
+    ASSERT_FALSE(rs->EOF());
+    EXPECT_EQ(rs->value("CUENTA").toString(), "1.1.01");
+    rs->MoveNext();
+    EXPECT_TRUE(rs->EOF());
+
+    rs = c->Execute("SELECT MAX([NUMERO ASIENTO]) AS [NRO_ASIENTO] FROM dbo.MV_ASIENTOS WHERE "
+                    "MES_OPERATIVO = 3 AND CONVERT(INT,PERIODO) = 2021 AND TIPO_REG = 'VT' ");
+    EXPECT_EQ(rs->value("NRO_ASIENTO").toInt(), 7);
+
+    c->Execute(
+        "BEGIN TRANSACTION \r\r\rDELETE MA_CUENTAS WHERE CODIGO = '9'\rDELETE MA_CUENTASADIC "
+        "WHERE CODIGO = '9'\rCOMMIT TRANSACTION");
+    c->Execute("DELETE * FROM [MA_CASH-DETALLE] WHERE TRIM(CUENTA)='1.1.01'");
+    EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM MA_CUENTAS").toInt(), 1);
+    EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM MA_CUENTASADIC").toInt(), 0);
+    EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM \"MA_CASH-DETALLE\"").toInt(), 0);
+
+    // The layout read of an updatable recordset, then a row added through it.
+    auto log = ado::Recordset::create();
+    log->Open("select  top 1 * from AUX_ERR", c, ado::adOpenDynamic, ado::adLockOptimistic);
+    log->AddNew();
+    log->Fields("Proceso").setValue(QStringLiteral("Generar"));
+    log->Update();
+    log->Close();
+    EXPECT_EQ(db.scalar("SELECT Proceso FROM AUX_ERR").toString(), "Generar");
+}
+
+TEST(SqlRewriteThroughAdo, DateTextsWrittenIntoDateColumnsSortAndCompareAsDates) {
+    testutil::TempDatabase db;
+    auto c = ado::Connection::create();
+    c->Open(db.connectionString());
+    long n = 0;
+    c->Execute("INSERT INTO MV_ASIENTOS (PERIODO, SECUENCIA, FECHA, AJUSTE_HASTA, "
+               "fechahora_grabacion) VALUES (2023, 1, '31/12/2023', '31/12/2023', '07/03/2024 "
+               "09:05:02')",
+               &n);
+    EXPECT_EQ(n, 1);
+    c->Execute("INSERT INTO MV_ASIENTOS (PERIODO, SECUENCIA, FECHA, AJUSTE_HASTA) VALUES (2024, 2, "
+               "'01/02/2024', '01/02/2024')");
+    c->Execute("INSERT INTO MV_ASIENTOS (PERIODO, SECUENCIA) VALUES (2024, 3)");
+    c->Execute("UPDATE MV_ASIENTOS SET FECHA = '15/01/2024', AJUSTE_HASTA = '15/01/2024' WHERE "
+               "SECUENCIA = 3");
+
+    // Stored as the server would hold them: dates as dates, the text as text.
+    EXPECT_EQ(db.rows("SELECT FECHA, AJUSTE_HASTA, fechahora_grabacion FROM MV_ASIENTOS ORDER "
+                      "BY SECUENCIA"),
+              (QList<QVariantList>{
+                  {"2023-12-31 00:00:00", "31/12/2023", "2024-03-07 09:05:02"},
+                  {"2024-02-01 00:00:00", "01/02/2024", QVariant()},
+                  {"2024-01-15 00:00:00", "15/01/2024", QVariant()},
+              }));
+    // Date order, not the order of the day-first texts.
+    auto rs = c->Execute("SELECT SECUENCIA FROM MV_ASIENTOS ORDER BY FECHA");
+    QList<int> order;
+    for (; !rs->EOF(); rs->MoveNext())
+        order << rs->value(0).toInt();
+    EXPECT_EQ(order, (QList<int>{1, 3, 2}));
+    rs = c->Execute("SELECT COUNT(*) FROM MV_ASIENTOS WHERE FECHA > '31/12/2023' AND FECHA <= "
+                    "'01/02/2024'");
+    EXPECT_EQ(rs->value(0).toInt(), 2);
+    rs = c->Execute("SELECT FECHA FROM MV_ASIENTOS WHERE FECHA = '31/12/2023'");
+    ASSERT_FALSE(rs->EOF());
+    EXPECT_EQ(rs->value(0).toDateTime(), vb::MakeDate(2023, 12, 31));
+    // The text column compares as text, as on the server.
+    rs = c->Execute("SELECT SECUENCIA FROM MV_ASIENTOS WHERE AJUSTE_HASTA = '31/12/2023'");
+    ASSERT_FALSE(rs->EOF());
+    EXPECT_EQ(rs->value(0).toInt(), 1);
+
+    // The catalogue is read again after a change of schema, also one made by
+    // another connection: the same statement then writes a date.
+    c->Execute("CREATE TABLE AUX_FECHAS (F VARCHAR(10))");
+    c->Execute("INSERT INTO AUX_FECHAS (F) VALUES ('31/12/2023')");
+    db.exec("DROP TABLE AUX_FECHAS; CREATE TABLE AUX_FECHAS (F DATETIME)");
+    c->Execute("INSERT INTO AUX_FECHAS (F) VALUES ('31/12/2023')");
+    EXPECT_EQ(db.scalar("SELECT F FROM AUX_FECHAS").toString().toStdString(),
+              "2023-12-31 00:00:00");
+}
+
+// Update scripts test the server's catalogue before they change something;
+// each runs twice, as on a database already updated.
+TEST(SqlRewriteThroughAdo, ScriptStatementsRunOnlyWhenTheirTestHolds) {
+    testutil::TempDatabase db;
+    auto c = ado::Connection::create();
+    c->Open(db.connectionString());
+    const char* const cases[][2] = {
+        {"IF NOT EXISTS (SELECT * FROM sysobjects WHERE name = 'aux_nueva' AND xtype = 'U')\r\n"
+         "CREATE TABLE AUX_NUEVA (A INT)",
+         "SELECT COUNT(*) FROM sqlite_master WHERE name = 'AUX_NUEVA'"},
+        {"IF EXISTS (SELECT * FROM dbo.sysobjects WHERE id = object_id(N'[dbo].[V_CUENTAS]') AND "
+         "OBJECTPROPERTY(id, N'IsView') = 1)\r\nDROP VIEW [dbo].[V_CUENTAS]\r\nGO\r\n"
+         "CREATE VIEW V_CUENTAS AS SELECT CODIGO FROM MA_CUENTAS",
+         "SELECT COUNT(*) FROM sqlite_master WHERE name = 'V_CUENTAS'"},
+        {"IF NOT EXISTS (SELECT * FROM syscolumns WHERE id = OBJECT_ID('ma_cuentas') AND name = "
+         "'NUEVO') ALTER TABLE MA_CUENTAS ADD NUEVO VARCHAR(10) NULL",
+         "SELECT COUNT(*) FROM pragma_table_info('MA_CUENTAS') WHERE name = 'NUEVO'"},
+        {"IF NOT EXISTS (SELECT 1 FROM INFORMATION_SCHEMA.COLUMNS WHERE TABLE_NAME = 'mv_asientos' "
+         "AND COLUMN_NAME = 'FECHA' AND DATA_TYPE = 'datetime') DROP TABLE MV_ASIENTOS",
+         "SELECT COUNT(*) FROM sqlite_master WHERE name = 'MV_ASIENTOS'"},
+        {"BEGIN TRANSACTION\r\nIF NOT EXISTS (SELECT * FROM INFORMATION_SCHEMA.TABLES T, "
+         "TA_CONFIGURACION WHERE T.TABLE_NAME = 'ta_configuracion' AND CLAVE = 'x')\r\nINSERT INTO "
+         "TA_CONFIGURACION (CLAVE) VALUES ('X')\r\nCOMMIT TRANSACTION",
+         "SELECT COUNT(*) FROM TA_CONFIGURACION WHERE CLAVE = 'X'"},
+    };
+    for (const auto& k : cases) {
+        SCOPED_TRACE(k[0]);
+        for (int run = 0; run < 2; ++run)
+            EXPECT_NO_THROW(c->Execute(QString::fromUtf8(k[0])));
+        EXPECT_EQ(db.scalar(QString::fromUtf8(k[1])).toInt(), 1);
+    }
+    // A block is no single statement: it fails whole, and nothing of it runs.
+    EXPECT_THROW(c->Execute("IF EXISTS (SELECT 1)\r\nBEGIN\r\nDROP TABLE MA_CUENTAS\r\nEND"),
+                 ado::Exception);
+    EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM sqlite_master WHERE name = 'MA_CUENTAS'").toInt(), 1);
+}
+
+// What the program writes, values filled in, runs on the demo company.
+TEST(SqlRewriteThroughAdo, StatementsTheProgramWritesRunOnTheDemoCompany) {
+    testutil::TempDatabase db;
+    QFile data(QStringLiteral(QUARZELO_SOURCE_DIR "/demo/data.sql"));
+    ASSERT_TRUE(data.open(QIODevice::ReadOnly));
+    db.exec("BEGIN;\n" + QString::fromUtf8(data.readAll()) + "\n;COMMIT;");
+    auto c = ado::Connection::create();
+    c->Open(db.connectionString());
+    const char* const statements[] = {
+        "SELECT VALOR, valoraux FROM TA_CONFIGURACION WHERE CLAVE = 'PERIODO'",
+        "select getDate() as fecha",
+        "SELECT TOP 1 * FROM MV_EJERCICIOS with(nolock)  WHERE [Fecha Hasta] = '31/12/2023' ",
+        "SELECT * FROM V_TA_TPV  with(nolock)  WHERE INTERNET = 0 AND BAJA = 0 ORDER BY CODIGO ",
+        "INSERT INTO V_TA_Cajas (IDCAJAS,DESCRIPCION) VALUES('0007','CAJA 7')",
+        "UPDATE V_TA_TPV SET CONECTADO = 0, ULTIMA_DETECCION = '07/03/2024 09:05:02' WHERE CODIGO "
+        "= '0001'",
+        "SELECT top 1  * FROM MV_ASIENTOS WHERE PERIODO = 2023 AND EsAjuste = 1",
+        "SELECT * FROM MV_ASIENTOS WHERE VAL(PERIODO) = 2023 AND (FECHA <= '01/01/2023' OR FECHA "
+        ">= '31/12/2023' )",
+        "SELECT TOP 1 *  FROM MV_ASIENTOS WHERE TIPO_REG = '' AND  TC = 'ASTO' AND SUCURSAL = "
+        "'0001' AND NUMERO = '00000001' AND LETRA = 'X' and Fecha = '01/01/2022'",
+        "SELECT * FROM MV_CONTROL_AS_RES WHERE RTRIM(LTRIM(SUBDIARIO)) = 'VT' AND PERIODO = 2023",
+        "SELECT SUM(IMPORTE) AS [ELDEBE] FROM MV_ASIENTOS WHERE CUENTA = '110101001' AND "
+        "(ESRESUMEN=0) AND [DEBE-HABER] = 'D' AND FECHA >= '2023-03-01 00:00:00' ",
+        "SELECT CUENTA,FORMAT(SUCURSAL,'0000') & '-' & FORMAT(NUMERO,'00000000') & '-' & [LETRA] "
+        "AS [Nº de Comprobante] FROM MV_ASIENTOS WHERE TRIM(TIPO_REG) = '' AND ESAJUSTE ORDER BY "
+        "[NUMERO ASIENTO],SECUENCIA ",
+        "INSERT INTO V_MV_FALTANTES (FechaHora,IdArticulo,Descripcion,Usuario) "
+        "values('07/03/2024 09:05:02','0000000000000000000000001','Tornillo','sa')",
+        "select codigo,descripcion,titulo from ma_cuentas where dada_de_baja=0 and (codigo>='1' "
+        "and codigo<='110101') order by codigo",
+        "SELECT CODIGO,DESCRIPCION FROM MA_Cuentas WHERE LEN(CODIGO) >= 4 AND DADA_DE_BAJA = 0",
+        "SELECT MA_CUENTASCCOSTO.CODIGO,MA_CUENTAS.DESCRIPCION ,MA_CUENTASCCOSTO.CCOSTO AS [C "
+        "COSTOS] FROM MA_CUENTAS,MA_CUENTASCCOSTO,TA_CCOSTO WHERE "
+        "LTRIM(RTRIM(MA_CUENTASCCOSTO.CODIGO)) = LTRIM(RTRIM(MA_CUENTAS.CODIGO))",
+        "DELETE MA_CUENTASCCOSTO_UNEG where CODIGO = '110101001' AND UNEGOCIO = '0001'",
+        "SELECT COUNT(*) FROM MV_ASIENTOS WHERE FECHA BETWEEN '20230101' AND '20231231'",
+        "SELECT TOP 1 TC + SUCURSAL + NUMERO FROM MV_ASIENTOS ORDER BY FECHA, SECUENCIA",
+    };
+    ado::RecordsetPtr rs;
+    for (const char* s : statements) {
+        try {
+            rs = c->Execute(QString::fromUtf8(s));
+        } catch (const ado::Exception& e) {
+            ADD_FAILURE() << s << ": " << e.error().Description.toStdString();
+        }
+    }
+    // The last two give what the server gives.
+    EXPECT_EQ(rs->value(0).toString(), QStringLiteral("ASTO000100000001"));
+    EXPECT_EQ(c->Execute(statements[std::size(statements) - 2])->value(0).toInt(),
+              db.scalar("SELECT COUNT(*) FROM MV_ASIENTOS WHERE PERIODO = 2023").toInt());
+}
+
+} // namespace
