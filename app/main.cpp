@@ -1,6 +1,7 @@
 #include "adjustment/ui/frmquarzelo.h"
 #include "data/pasos.h"
 #include "lookup/lib_clscons3.h"
+#include "platform/ui/widgets.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/programend.h"
 #include "platform/win/clsutilidades.h"
@@ -11,6 +12,7 @@
 // The adjustment window is the start-up object: loading it starts the run.
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    ui::installWidgets();
     ConectaConsultasConInicio();
     auto* ventana = new FrmQuarzelo;
     ventana->setAttribute(Qt::WA_DeleteOnClose);

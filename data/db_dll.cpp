@@ -10,9 +10,9 @@
 #include "platform/vb/programend.h"
 #include "platform/vb/vb.h"
 #include "platform/win/clsutilidades.h"
+#include "platform/win/desktop.h"
 
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QStringEncoder>
 
@@ -130,8 +130,7 @@ void DB_Dll::ClsDialogoArchivo::MuestraAbrir() {
     QStringList qtFilters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
         qtFilters << Trim(parts[i]) + QStringLiteral(" (") + parts[i + 1] + QLatin1Char(')');
-    chosen_ = QFileDialog::getOpenFileName(nullptr, title_, QString(),
-                                           qtFilters.join(QStringLiteral(";;")));
+    chosen_ = quindel2::desktop().chooseFileToOpen(title_, qtFilters.join(QStringLiteral(";;")));
     cancelled_ = chosen_.isEmpty();
 }
 

@@ -3,6 +3,7 @@
 #include "data/pasos.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/vb.h"
+#include "platform/win/clsutilidades.h"
 #include "platform/win/quindel2.h"
 
 #include <QDir>

@@ -12,6 +12,7 @@
 #include "adjustment/ui/frmquarzelo.h"
 #include "data/pasos.h"
 #include "lookup/lib_clscons3.h"
+#include "platform/ui/widgets.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/programend.h"
 #include "platform/win/clsutilidades.h"
@@ -87,6 +88,7 @@ int main(int argc, char** argv) {
     static int qtArgc = 2;
     static char* qtArgv[] = {argv[0], argv[2], nullptr};
     QApplication app(qtArgc, qtArgv);
+    ui::installWidgets();
 
     auto respuestas = std::make_shared<Respuestas>();
     vb::setDialogResponder(respuestas);

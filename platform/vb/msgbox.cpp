@@ -1,137 +1,23 @@
 #include "platform/vb/msgbox.h"
-#include "platform/vb/vb.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QInputDialog>
-#include <QMessageBox>
-#include <QPushButton>
+#include <algorithm>
 #include <cstdio>
 
 namespace vb {
 
 namespace {
 
-// A lone CR breaks the line in the original boxes as CR LF does.
-QString displayText(QString text) {
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(u'\r', u'\n');
-    return text;
-}
-
-QString boxTitle(const QString& title) {
-    if (!title.isEmpty())
-        return title;
-    const QString name = QCoreApplication::applicationName();
-    return name.isEmpty() ? AppExeName() : name;
-}
-
-struct ButtonSpec {
-    QString text;
-    int code;
-    QMessageBox::ButtonRole role;
-};
-
-std::vector<ButtonSpec> buttonsOf(int style) {
-    using R = QMessageBox::ButtonRole;
-    const ButtonSpec ok{QStringLiteral("Aceptar"), vbOK, R::AcceptRole};
-    const ButtonSpec cancel{QStringLiteral("Cancelar"), vbCancel, R::RejectRole};
-    const ButtonSpec abort{QStringLiteral("Anular"), vbAbort, R::DestructiveRole};
-    const ButtonSpec retry{QStringLiteral("Reintentar"), vbRetry, R::AcceptRole};
-    const ButtonSpec ignore{QStringLiteral("Omitir"), vbIgnore, R::ActionRole};
-    const ButtonSpec yes{QStringLiteral("Sí"), vbYes, R::YesRole};
-    const ButtonSpec no{QStringLiteral("No"), vbNo, R::NoRole};
-    switch (style & 7) {
-    case vbOKCancel:
-        return {ok, cancel};
-    case vbAbortRetryIgnore:
-        return {abort, retry, ignore};
-    case vbYesNoCancel:
-        return {yes, no, cancel};
-    case vbYesNo:
-        return {yes, no};
-    case vbRetryCancel:
-        return {retry, cancel};
-    default:
-        return {ok};
-    }
-}
-
-int firstButtonCode(int style) {
-    return buttonsOf(style).front().code;
-}
-
-// Real dialogs; without a widget application there is nobody to ask, so the
-// prompt goes to standard error and the box takes its default answer.
-class QtResponder : public DialogResponder {
+// Without a widget layer there is nobody to ask: the prompt goes to standard
+// error and the box takes its default answer.
+class ConsoleResponder : public DialogResponder {
 public:
-    int messageBox(const QString& prompt, int buttons, const QString& title) override {
-        const std::vector<ButtonSpec> choices = buttonsOf(buttons);
-        const size_t defaultIndex =
-            std::min(static_cast<size_t>((buttons >> 8) & 3), choices.size() - 1);
-        if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
-            std::fprintf(stderr, "%s\n", qPrintable(displayText(prompt)));
-            return choices[defaultIndex].code;
-        }
-        QMessageBox box;
-        box.setWindowTitle(boxTitle(title));
-        box.setText(displayText(prompt));
-        box.setTextFormat(Qt::PlainText);
-        switch (buttons & 0x70) {
-        case vbCritical:
-            box.setIcon(QMessageBox::Critical);
-            break;
-        case vbQuestion:
-            box.setIcon(QMessageBox::Question);
-            break;
-        case vbExclamation:
-            box.setIcon(QMessageBox::Warning);
-            break;
-        case vbInformation:
-            box.setIcon(QMessageBox::Information);
-            break;
-        default:
-            box.setIcon(QMessageBox::NoIcon);
-            break;
-        }
-        std::vector<QPushButton*> pushed;
-        QPushButton* cancelButton = nullptr;
-        for (const ButtonSpec& s : choices) {
-            QPushButton* b = box.addButton(s.text, s.role);
-            pushed.push_back(b);
-            if (s.code == vbCancel)
-                cancelButton = b;
-        }
-        box.setDefaultButton(pushed[defaultIndex]);
-        // Escape answers Cancel where there is one, OK on a lone OK box, and
-        // nothing on Yes/No and Abort/Retry/Ignore boxes, as in the original.
-        if (cancelButton)
-            box.setEscapeButton(cancelButton);
-        else if (choices.size() == 1)
-            box.setEscapeButton(pushed.front());
-        box.exec();
-        QAbstractButton* clicked = box.clickedButton();
-        for (size_t i = 0; i < pushed.size(); ++i)
-            if (pushed[i] == clicked)
-                return choices[i].code;
-        return cancelButton ? vbCancel : choices[defaultIndex].code;
+    int messageBox(const QString& prompt, int buttons, const QString&) override {
+        std::fprintf(stderr, "%s\n", qPrintable(displayText(prompt)));
+        return buttonCodes(buttons).at(defaultButtonIndex(buttons));
     }
-
-    QString inputBox(const QString& prompt, const QString& title,
-                     const QString& defaultText) override {
-        if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
-            std::fprintf(stderr, "%s\n", qPrintable(displayText(prompt)));
-            return defaultText;
-        }
-        QInputDialog dialog;
-        dialog.setWindowTitle(boxTitle(title));
-        dialog.setLabelText(displayText(prompt));
-        dialog.setTextValue(defaultText);
-        dialog.setOkButtonText(QStringLiteral("Aceptar"));
-        dialog.setCancelButtonText(QStringLiteral("Cancelar"));
-        if (dialog.exec() != QDialog::Accepted)
-            return QString();
-        return dialog.textValue();
+    QString inputBox(const QString& prompt, const QString&, const QString& defaultText) override {
+        std::fprintf(stderr, "%s\n", qPrintable(displayText(prompt)));
+        return defaultText;
     }
 };
 
@@ -140,22 +26,61 @@ std::shared_ptr<DialogResponder>& installed() {
     return r;
 }
 
-DialogResponder& current() {
-    static QtResponder realDialogs;
-    return installed() ? *installed() : realDialogs;
+std::shared_ptr<DialogResponder>& fallback() {
+    static std::shared_ptr<DialogResponder> r;
+    return r;
+}
+
+// The responder that answers now; null for the console.
+std::shared_ptr<DialogResponder> answering() {
+    return installed() ? installed() : fallback();
+}
+
+ConsoleResponder& console() {
+    static ConsoleResponder c;
+    return c;
 }
 
 } // namespace
 
+std::vector<int> buttonCodes(int style) {
+    switch (style & 7) {
+    case vbOKCancel:
+        return {vbOK, vbCancel};
+    case vbAbortRetryIgnore:
+        return {vbAbort, vbRetry, vbIgnore};
+    case vbYesNoCancel:
+        return {vbYes, vbNo, vbCancel};
+    case vbYesNo:
+        return {vbYes, vbNo};
+    case vbRetryCancel:
+        return {vbRetry, vbCancel};
+    default:
+        return {vbOK};
+    }
+}
+
+size_t defaultButtonIndex(int style) {
+    return std::min(static_cast<size_t>((style >> 8) & 3), buttonCodes(style).size() - 1);
+}
+
+QString displayText(QString text) {
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    return text;
+}
+
 int MsgBox(const QString& prompt, int buttons, const QString& title) {
     // Hold the responder while it answers, in case the box installs another.
-    const std::shared_ptr<DialogResponder> keep = installed();
-    return current().messageBox(prompt, buttons, title);
+    if (const std::shared_ptr<DialogResponder> keep = answering())
+        return keep->messageBox(prompt, buttons, title);
+    return console().messageBox(prompt, buttons, title);
 }
 
 QString InputBox(const QString& prompt, const QString& title, const QString& defaultText) {
-    const std::shared_ptr<DialogResponder> keep = installed();
-    return current().inputBox(prompt, title, defaultText);
+    if (const std::shared_ptr<DialogResponder> keep = answering())
+        return keep->inputBox(prompt, title, defaultText);
+    return console().inputBox(prompt, title, defaultText);
 }
 
 std::shared_ptr<DialogResponder> setDialogResponder(std::shared_ptr<DialogResponder> r) {
@@ -164,12 +89,16 @@ std::shared_ptr<DialogResponder> setDialogResponder(std::shared_ptr<DialogRespon
     return previous;
 }
 
+void setDefaultDialogResponder(std::shared_ptr<DialogResponder> r) {
+    fallback() = std::move(r);
+}
+
 int ScriptedResponder::messageBox(const QString& prompt, int buttons, const QString& title) {
     shown.push_back({false, prompt, title, buttons, QString()});
     if (msgAnswers.empty()) {
         if (++unexpected > unexpectedLimit)
             throw UnscriptedLoop("unscripted box shown again and again: " + prompt.toStdString());
-        return firstButtonCode(buttons);
+        return buttonCodes(buttons).front();
     }
     const int answer = msgAnswers.front();
     msgAnswers.pop_front();

@@ -1,7 +1,9 @@
 #pragma once
 // Every message box and input box of the program goes through MsgBox and
 // InputBox. Tests install a scripted responder that answers from a queue and
-// records what was shown, so no test ever blocks on a modal window.
+// records what was shown, so no test ever blocks on a modal window. The real
+// dialogs are widgets: platform/ui puts them in place at program start, so
+// code below the windows can ask the operator without linking any widget.
 
 #include <QString>
 #include <QStringList>
@@ -49,7 +51,7 @@ int MsgBox(const QString& prompt, int buttons = vbOKOnly, const QString& title =
 QString InputBox(const QString& prompt, const QString& title = QString(),
                  const QString& defaultText = QString());
 
-// What answers the boxes. The default one shows real Qt dialogs.
+// What answers the boxes.
 class DialogResponder {
 public:
     virtual ~DialogResponder() = default;
@@ -57,8 +59,20 @@ public:
     virtual QString inputBox(const QString& prompt, const QString& title,
                              const QString& defaultText) = 0;
 };
-// Installs a responder; nullptr restores the real dialogs. Returns the previous one.
+// Installs a responder; nullptr restores the default one. Returns the previous one.
 std::shared_ptr<DialogResponder> setDialogResponder(std::shared_ptr<DialogResponder> r);
+// The responder that answers while none is installed: the real dialogs once
+// platform/ui has put them here. Until then (and after nullptr) the prompt
+// goes to standard error and the box takes its default answer.
+void setDefaultDialogResponder(std::shared_ptr<DialogResponder> r);
+
+// Answer codes of the buttons of a box style, in their order
+// (vbAbortRetryIgnore: vbAbort, vbRetry, vbIgnore).
+std::vector<int> buttonCodes(int style);
+// Index of the default button (vbDefaultButton2 is 1), clamped to the last one.
+size_t defaultButtonIndex(int style);
+// The prompt as a box shows it: a lone CR breaks the line as CR LF does.
+QString displayText(QString text);
 
 // Answers from queues and records every box shown. When a queue is empty a
 // message box answers its first button (OK / Abort / Yes / Retry) and an input

@@ -1,14 +1,12 @@
 #include "platform/win/clsentorno.h"
 
+#include "platform/win/desktop.h"
 #include "platform/win/quindel2.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
-#include <QScreen>
 #include <QSysInfo>
 #include <QUrl>
-#include <QWidget>
 #include <pwd.h>
 #include <unistd.h>
 
@@ -30,10 +28,7 @@ QString ClsEntorno::CarpetaSistema() {
 }
 
 void ClsEntorno::ConfiguraVentanaPrincipal(QWidget* ventana) {
-    if (!ventana)
-        return;
-    if (QScreen* pantalla = ventana->screen())
-        ventana->move(pantalla->availableGeometry().center() - ventana->rect().center());
+    quindel2::desktop().setUpMainWindow(ventana);
 }
 
 bool ClsEntorno::EjecutaDocumento(long& /*hwnd*/, const QString& /*verbo*/, const QString& archivo,
@@ -58,5 +53,5 @@ bool ClsEntorno::EjecutaDocumento(long& /*hwnd*/, const QString& /*verbo*/, cons
                          : QUrl::fromUserInput(destino, dir);
     if (!url.isValid())
         return false;
-    return QDesktopServices::openUrl(url);
+    return quindel2::desktop().openUrl(url);
 }

@@ -1,16 +1,10 @@
 #include "platform/win/clsutilidades.h"
 
 #include "platform/vb/msgbox.h"
+#include "platform/win/desktop.h"
 
-#include <QApplication>
-#include <QCalendarWidget>
-#include <QDialog>
-#include <QDialogButtonBox>
-#include <QGuiApplication>
 #include <QRegularExpression>
-#include <QScreen>
 #include <QStringDecoder>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -205,39 +199,13 @@ void ClsUtilidades::CursorEspera(bool activar) {
     if (activar == gCursorEspera)
         return;
     gCursorEspera = activar;
-    if (activar)
-        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    else
-        QGuiApplication::restoreOverrideCursor();
+    quindel2::desktop().setWaitCursor(activar);
 }
 
-void ClsUtilidades::PreparaFormulario(QWidget* formulario, int /*modo*/) {
-    if (!formulario || !formulario->isWindow())
-        return;
-    QRect area;
-    if (QWidget* padre = formulario->parentWidget())
-        area = padre->window()->frameGeometry();
-    else if (QScreen* pantalla = formulario->screen())
-        area = pantalla->availableGeometry();
-    if (area.isValid())
-        formulario->move(area.center() - formulario->rect().center());
+void ClsUtilidades::PreparaFormulario(QWidget* formulario, int modo) {
+    quindel2::desktop().prepareWindow(formulario, modo);
 }
 
 bool ClsUtilidades::PideFecha(QString& fecha) {
-    QDialog dialogo(QApplication::activeWindow());
-    dialogo.setWindowTitle(QStringLiteral("Fecha"));
-    auto* calendario = new QCalendarWidget(&dialogo);
-    const std::optional<QDateTime> actual = vb::ParseDate(fecha.trimmed());
-    calendario->setSelectedDate(actual ? actual->date() : vb::Date());
-    auto* botones = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialogo);
-    auto* layout = new QVBoxLayout(&dialogo);
-    layout->addWidget(calendario);
-    layout->addWidget(botones);
-    QObject::connect(botones, &QDialogButtonBox::accepted, &dialogo, &QDialog::accept);
-    QObject::connect(botones, &QDialogButtonBox::rejected, &dialogo, &QDialog::reject);
-    QObject::connect(calendario, &QCalendarWidget::activated, &dialogo, &QDialog::accept);
-    if (dialogo.exec() != QDialog::Accepted)
-        return false;
-    fecha = calendario->selectedDate().toString(QStringLiteral("dd/MM/yyyy"));
-    return true;
+    return quindel2::desktop().chooseDate(fecha);
 }

@@ -2,7 +2,9 @@
 // Text, number and path helpers of the suite library, its operator error box
 // and the password encoding. Stateless apart from the wait cursor and the
 // engine that date literals are written for; every operation is static, so
-// the shared instance of the callers and the class name work alike.
+// the shared instance of the callers and the class name work alike. The
+// cursor, the window set-up and the date chooser go to the desktop
+// (platform/win/desktop.h), which the widget layer provides.
 
 #include "platform/ado/ado.h"
 #include "platform/vb/vb.h"

@@ -1,14 +1,6 @@
 #pragma once
-// The suite's utility library: text, number and path helpers, the operator
-// error box, the environment, INI files, data-entry helpers and the read-only
-// sheet. Also the Windows-1252 text files that every program of the suite
-// reads and writes.
-
-#include "platform/ui/clsformulario.h"
-#include "platform/ui/clsplanilla.h"
-#include "platform/win/clsentorno.h"
-#include "platform/win/clsini.h"
-#include "platform/win/clsutilidades.h"
+// The Windows-1252 text files that every program of the suite reads and
+// writes, and paths as the original program wrote them.
 
 #include <QByteArray>
 #include <QString>

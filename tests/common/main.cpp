@@ -1,13 +1,17 @@
+#include "platform/ui/widgets.h"
 #include "platform/vb/msgbox.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
-// One QApplication per test executable. Boxes are answered by a scripted
-// responder so that no test can block on a modal window.
+// One QApplication per test executable, with the widget side of the seams in
+// place as the program has it. Boxes are answered by a scripted responder so
+// that no test can block on a modal window.
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM",
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
+    ui::installWidgets();
     vb::setDialogResponder(std::make_shared<vb::ScriptedResponder>());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -154,7 +154,7 @@ TEST(VbConvert, IsNumeric) {
 
 TEST(VbProgram, AppPathAndExeName) {
     EXPECT_EQ(vb::AppPath(), QCoreApplication::applicationDirPath());
-    EXPECT_EQ(vb::AppExeName(), QStringLiteral("test_platform"));
+    EXPECT_EQ(vb::AppExeName(), QStringLiteral("test_platform_vb"));
     vb::setAppPath(QStringLiteral("/opt/quarzelo"));
     vb::setAppExeName(QStringLiteral("Quarzelo"));
     EXPECT_EQ(vb::AppPath(), QStringLiteral("/opt/quarzelo"));
@@ -162,7 +162,7 @@ TEST(VbProgram, AppPathAndExeName) {
     vb::setAppPath(QString());
     vb::setAppExeName(QString());
     EXPECT_EQ(vb::AppPath(), QCoreApplication::applicationDirPath());
-    EXPECT_EQ(vb::AppExeName(), QStringLiteral("test_platform"));
+    EXPECT_EQ(vb::AppExeName(), QStringLiteral("test_platform_vb"));
 }
 
 TEST(VbProgram, DoEventsRunsPendingEvents) {

@@ -1,0 +1,13 @@
+#include "platform/vb/msgbox.h"
+
+#include <QCoreApplication>
+#include <gtest/gtest.h>
+
+// The tests of the layers below the windows run without any widget: a core
+// application, and boxes answered by a scripted responder.
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    vb::setDialogResponder(std::make_shared<vb::ScriptedResponder>());
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
