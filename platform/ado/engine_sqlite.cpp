@@ -5,6 +5,8 @@
 // engine_sqlite_checks.cpp; the error table is in ado_errors.cpp.
 
 #include "platform/ado/engine_sqlite.h"
+#include "platform/sql/batch.h"
+#include "platform/sql/quoting.h"
 #include "platform/sql/sqlrewrite.h"
 #include "platform/vb/vb.h"
 #include <QDir>
@@ -18,111 +20,6 @@
 namespace ado {
 
 namespace {
-
-// ---- Batch splitting ------------------------------------------------------------
-
-bool isWordChar(QChar c) {
-    return c.isLetterOrNumber() || c == u'_' || c == u'@' || c == u'#';
-}
-
-// Index just past the literal, bracketed name or comment that starts at i, or
-// i when none starts there.
-qsizetype skipQuoted(const QString& s, qsizetype i) {
-    const qsizetype n = s.size();
-    const QChar c = s[i];
-    if (c == u'\'' || c == u'"' || c == u'[') {
-        const QChar close = c == u'[' ? u']' : c;
-        qsizetype j = i + 1;
-        while (j < n) {
-            if (s[j] == close) {
-                if (j + 1 < n && s[j + 1] == close) { // doubled: one quote inside
-                    j += 2;
-                    continue;
-                }
-                return j + 1;
-            }
-            ++j;
-        }
-        return n;
-    }
-    if (c == u'-' && i + 1 < n && s[i + 1] == u'-') {
-        qsizetype j = i + 2;
-        while (j < n && s[j] != u'\r' && s[j] != u'\n')
-            ++j;
-        return j;
-    }
-    if (c == u'/' && i + 1 < n && s[i + 1] == u'*') {
-        const qsizetype j = s.indexOf(QStringLiteral("*/"), i + 2);
-        return j < 0 ? n : j + 2;
-    }
-    return i;
-}
-
-// The words of a statement outside literals and parentheses, upper-cased.
-QStringList topLevelWords(const QString& s) {
-    QStringList words;
-    int depth = 0;
-    qsizetype i = 0;
-    const qsizetype n = s.size();
-    while (i < n) {
-        const qsizetype j = skipQuoted(s, i);
-        if (j != i) {
-            i = j;
-            continue;
-        }
-        const QChar c = s[i];
-        if (c == u'(') {
-            ++depth;
-        } else if (c == u')') {
-            depth = std::max(0, depth - 1);
-        } else if (isWordChar(c)) {
-            qsizetype k = i;
-            while (k < n && isWordChar(s[k]))
-                ++k;
-            if (depth == 0)
-                words << s.mid(i, k - i).toUpper();
-            i = k;
-            continue;
-        }
-        ++i;
-    }
-    return words;
-}
-
-bool startsStatement(const QString& word, const QString& stmtSoFar) {
-    static const QStringList always = {
-        QStringLiteral("INSERT"),   QStringLiteral("UPDATE"),  QStringLiteral("DELETE"),
-        QStringLiteral("BEGIN"),    QStringLiteral("COMMIT"),  QStringLiteral("ROLLBACK"),
-        QStringLiteral("CREATE"),   QStringLiteral("DROP"),    QStringLiteral("ALTER"),
-        QStringLiteral("TRUNCATE"), QStringLiteral("DECLARE"), QStringLiteral("EXEC"),
-        QStringLiteral("EXECUTE"),  QStringLiteral("GRANT"),   QStringLiteral("REVOKE"),
-        QStringLiteral("PRINT"),    QStringLiteral("IF"),      QStringLiteral("SAVE")};
-    // "IF [NOT] EXISTS (...)" owns the statement on the next line.
-    if (stmtSoFar.trimmed().startsWith(u"IF", Qt::CaseInsensitive)) {
-        const QStringList w = topLevelWords(stmtSoFar);
-        if (w == QStringList{QStringLiteral("IF"), QStringLiteral("EXISTS")} ||
-            w == QStringList{QStringLiteral("IF"), QStringLiteral("NOT"), QStringLiteral("EXISTS")})
-            return false;
-    }
-    if (always.contains(word))
-        return true;
-    if (word != u"SELECT" && word != u"SET")
-        return false;
-    const QStringList words = topLevelWords(stmtSoFar);
-    if (words.isEmpty())
-        return true;
-    const QString& first = words.first();
-    if (word == u"SET") // UPDATE T <line break> SET ...
-        return !(first == u"UPDATE" && !words.contains(QStringLiteral("SET")));
-    // SELECT: part of INSERT ... SELECT, CREATE VIEW ... AS SELECT, UNION.
-    if (first == u"CREATE")
-        return false;
-    if (first == u"INSERT" && !words.contains(QStringLiteral("VALUES")))
-        return false;
-    static const QStringList joiners = {QStringLiteral("UNION"), QStringLiteral("ALL"),
-                                        QStringLiteral("EXCEPT"), QStringLiteral("INTERSECT")};
-    return !joiners.contains(words.last());
-}
 
 // ---- Statement classes ---------------------------------------------------------------
 
@@ -155,7 +52,7 @@ bool isNoCount(const QString& stmt) {
 }
 
 bool isDml(const QString& sql) {
-    const QStringList w = topLevelWords(sql);
+    const QStringList w = sqltext::topLevelWords(sql);
     if (w.isEmpty())
         return false;
     return w[0] == u"INSERT" || w[0] == u"UPDATE" || w[0] == u"DELETE" || w[0] == u"REPLACE";
@@ -164,7 +61,7 @@ bool isDml(const QString& sql) {
 // Where to put the hidden rowid in a SELECT that may be written back, or -1
 // when its rows cannot be traced to single rows of one table.
 qsizetype rowidInsertPoint(const QString& sql) {
-    const QStringList w = topLevelWords(sql);
+    const QStringList w = sqltext::topLevelWords(sql);
     if (w.isEmpty() || w[0] != u"SELECT")
         return -1;
     for (const char* bad : {"DISTINCT", "GROUP", "UNION", "EXCEPT", "INTERSECT", "HAVING"})
@@ -174,12 +71,6 @@ qsizetype rowidInsertPoint(const QString& sql) {
                                            QRegularExpression::CaseInsensitiveOption);
     const auto m = select.match(sql);
     return m.hasMatch() ? m.capturedEnd() : -1;
-}
-
-QString quoteName(const QString& name) {
-    QString q = name;
-    q.replace(u'"', QStringLiteral("\"\""));
-    return u'"' + q + u'"';
 }
 
 // ---- Values -------------------------------------------------------------------------
@@ -424,66 +315,6 @@ struct SqliteEngine::Statement {
 };
 
 // ---- Public helpers -----------------------------------------------------------------
-
-QStringList splitBatch(const QString& batch) {
-    QStringList out;
-    QString cur;
-    auto flush = [&] {
-        const QString t = cur.trimmed();
-        if (!t.isEmpty())
-            out << t;
-        cur.clear();
-    };
-    int depth = 0;
-    const qsizetype n = batch.size();
-    qsizetype i = 0;
-    while (i < n) {
-        const qsizetype j = skipQuoted(batch, i);
-        if (j != i) {
-            cur += QStringView(batch).mid(i, j - i);
-            i = j;
-            continue;
-        }
-        const QChar c = batch[i];
-        if (c == u'(') {
-            ++depth;
-        } else if (c == u')') {
-            depth = std::max(0, depth - 1);
-        } else if (c == u';' && depth == 0) {
-            flush();
-            ++i;
-            continue;
-        } else if ((c == u'\r' || c == u'\n') && depth == 0) {
-            // Look at the first word of the next non-blank line.
-            qsizetype k = i;
-            while (k < n && batch[k].isSpace())
-                ++k;
-            qsizetype e = k;
-            while (e < n && isWordChar(batch[e]))
-                ++e;
-            const QString word = batch.mid(k, e - k).toUpper();
-            if (word == u"GO") {
-                qsizetype r = e;
-                while (r < n && (batch[r] == u' ' || batch[r] == u'\t'))
-                    ++r;
-                if (r >= n || batch[r] == u'\r' || batch[r] == u'\n') {
-                    flush();
-                    i = r;
-                    continue;
-                }
-            }
-            if (!word.isEmpty() && startsStatement(word, cur)) {
-                flush();
-                i = k;
-                continue;
-            }
-        }
-        cur += c;
-        ++i;
-    }
-    flush();
-    return out;
-}
 
 std::pair<int, long> adoTypeOfDeclared(const QString& declType) {
     const QString d = declType.trimmed().toUpper();
@@ -847,7 +678,7 @@ void SqliteEngine::rollbackTrans() {
 BatchResult SqliteEngine::execute(const QString& text, bool forUpdate) {
     const LockWaitScope scope(*this);
     BatchResult out;
-    const QStringList statements = splitBatch(text);
+    const QStringList statements = sqltext::splitBatch(text);
     for (const QString& s : statements)
         runStatement(s, forUpdate && statements.size() == 1, out);
     return out;
@@ -1021,7 +852,7 @@ bool SqliteEngine::readThroughView(const QString& sql, qsizetype at, const Updat
                                    BatchResult& out) {
     QStringList keys;
     for (qsizetype i = 0; i < view.keys.size(); ++i)
-        keys << QStringLiteral(" %1 AS qz_key%2__,").arg(quoteName(view.keys[i])).arg(i);
+        keys << QStringLiteral(" %1 AS qz_key%2__,").arg(sqltext::identifier(view.keys[i])).arg(i);
     QString withKeys = sql;
     withKeys.insert(at, keys.join(QString()));
     Statement s;
@@ -1080,7 +911,7 @@ QString keyCondition(const UpdatableView* view) {
         return QStringLiteral("rowid=?");
     QStringList parts;
     for (const QString& k : view->keys)
-        parts << quoteName(k) + QStringLiteral(" IS ?");
+        parts << sqltext::identifier(k) + QStringLiteral(" IS ?");
     return parts.join(QStringLiteral(" AND "));
 }
 
@@ -1102,7 +933,7 @@ QVariant SqliteEngine::insertRow(const QString& table, const ColumnValues& value
     QString sql;
     QStringList names;
     if (values.empty()) {
-        sql = QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoteName(table));
+        sql = QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(sqltext::identifier(table));
     } else {
         QStringList marks;
         for (const auto& [col, v] : values) {
@@ -1111,9 +942,9 @@ QVariant SqliteEngine::insertRow(const QString& table, const ColumnValues& value
         }
         QStringList quoted;
         for (const QString& n : names)
-            quoted << quoteName(n);
+            quoted << sqltext::identifier(n);
         sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                  .arg(quoteName(table), quoted.join(u','), marks.join(u','));
+                  .arg(sqltext::identifier(table), quoted.join(u','), marks.join(u','));
     }
     checkFault(sql);
     Statement s;
@@ -1146,9 +977,9 @@ QVariant SqliteEngine::updateRow(const QString& table, const QVariant& key,
     const UpdatableView* view = viewNamed(table);
     QStringList sets;
     for (const auto& [col, v] : values)
-        sets << quoteName(writtenName(*col, view)) + QStringLiteral("=?");
+        sets << sqltext::identifier(writtenName(*col, view)) + QStringLiteral("=?");
     const QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE %3")
-                            .arg(quoteName(table), sets.join(u','), keyCondition(view));
+                            .arg(sqltext::identifier(table), sets.join(u','), keyCondition(view));
     checkFault(sql);
     Statement s;
     prepare(sql, s);
@@ -1175,8 +1006,8 @@ QVariant SqliteEngine::updateRow(const QString& table, const QVariant& key,
 void SqliteEngine::deleteRow(const QString& table, const QVariant& key) {
     const LockWaitScope scope(*this);
     const UpdatableView* view = viewNamed(table);
-    const QString sql =
-        QStringLiteral("DELETE FROM %1 WHERE %2").arg(quoteName(table), keyCondition(view));
+    const QString sql = QStringLiteral("DELETE FROM %1 WHERE %2")
+                            .arg(sqltext::identifier(table), keyCondition(view));
     checkFault(sql);
     Statement s;
     prepare(sql, s);
@@ -1197,9 +1028,9 @@ std::vector<QVariant> SqliteEngine::readRow(const QString& table,
     QStringList names;
     for (const Column& c : columns)
         names << (c.baseColumn.isEmpty() ? QStringLiteral("NULL")
-                                         : quoteName(writtenName(c, view)));
+                                         : sqltext::identifier(writtenName(c, view)));
     const QString sql = QStringLiteral("SELECT %1 FROM %2 WHERE %3 LIMIT 1")
-                            .arg(names.join(u','), quoteName(table), keyCondition(view));
+                            .arg(names.join(u','), sqltext::identifier(table), keyCondition(view));
     Statement s;
     prepare(sql, s);
     bindKey(s.st, 1, key, view);

@@ -177,14 +177,6 @@ private:
     int checksTempVersion_ = -1; // temp schema version right after making them
 };
 
-// Cuts a batch into statements: at ";" and at line breaks that are followed by
-// a statement keyword (INSERT, UPDATE, DELETE, SELECT, BEGIN, COMMIT, ...),
-// never inside quoted literals, bracketed names, comments or parentheses. A
-// SELECT continues an INSERT without VALUES, a CREATE (view) or a UNION, a SET
-// continues an UPDATE, and the statement after "IF [NOT] EXISTS (...)" is the
-// IF's own. "GO" lines only separate. Blank statements are dropped.
-QStringList splitBatch(const QString& batch);
-
 // ADO type code and DefinedSize for a declared column type ("VARCHAR(30)").
 // An empty declaration gives adEmpty.
 std::pair<int, long> adoTypeOfDeclared(const QString& declType);

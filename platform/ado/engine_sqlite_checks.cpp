@@ -9,6 +9,8 @@
 // refused row undoes its statement alone, as on the server.
 
 #include "platform/ado/engine_sqlite.h"
+#include "platform/sql/lexer.h"
+#include "platform/sql/quoting.h"
 #include <QSet>
 #include <cstring>
 #include <optional>
@@ -53,56 +55,39 @@ struct Token {
     int depth; // parentheses around it
 };
 
-bool isWordChar(QChar c) {
-    return c.isLetterOrNumber() || c == u'_' || c == u'@' || c == u'#' || c == u'$';
-}
-
+// The shared lexer's tokens without blanks and comments; numbers count as
+// words, quoted names and literals lose their quotes.
 QList<Token> tokenize(const QString& s) {
     QList<Token> out;
     int depth = 0;
-    const qsizetype n = s.size();
-    qsizetype i = 0;
-    while (i < n) {
-        const QChar c = s[i];
-        if (c.isSpace()) {
-            ++i;
-        } else if (c == u'-' && i + 1 < n && s[i + 1] == u'-') {
-            while (i < n && s[i] != u'\n')
-                ++i;
-        } else if (c == u'/' && i + 1 < n && s[i + 1] == u'*') {
-            const qsizetype j = s.indexOf(QStringLiteral("*/"), i + 2);
-            i = j < 0 ? n : j + 2;
-        } else if (c == u'\'' || c == u'"' || c == u'[' || c == u'`') {
-            const QChar close = c == u'[' ? u']' : c;
-            QString body;
-            qsizetype j = i + 1;
-            for (; j < n; ++j) {
-                if (s[j] != close) {
-                    body += s[j];
-                } else if (close != u']' && j + 1 < n && s[j + 1] == close) {
-                    body += close; // doubled: one inside
-                    ++j;
-                } else {
-                    ++j;
-                    break;
-                }
-            }
-            out.push_back({c == u'\'' ? Token::Literal : Token::Name, body, body, i, j, depth});
-            i = j;
-        } else if (isWordChar(c)) {
-            qsizetype j = i;
-            while (j < n && isWordChar(s[j]))
-                ++j;
-            const QString word = s.mid(i, j - i);
-            out.push_back({Token::Word, word.toUpper(), word, i, j, depth});
-            i = j;
-        } else {
-            if (c == u')')
+    for (const sqltext::Token& x : sqltext::lex(s)) {
+        switch (x.kind) {
+        case sqltext::TokenKind::Space:
+        case sqltext::TokenKind::Comment:
+            break;
+        case sqltext::TokenKind::String:
+        case sqltext::TokenKind::Ident: {
+            const QString body = sqltext::unquoted(s, x);
+            out.push_back({x.kind == sqltext::TokenKind::String ? Token::Literal : Token::Name,
+                           body, body, x.begin, x.end, depth});
+            break;
+        }
+        case sqltext::TokenKind::Word:
+        case sqltext::TokenKind::Number:
+        case sqltext::TokenKind::DateLiteral: {
+            const QString word = x.text(s).toString();
+            out.push_back({Token::Word, word.toUpper(), word, x.begin, x.end, depth});
+            break;
+        }
+        case sqltext::TokenKind::Punct: {
+            const QString p = x.text(s).toString();
+            if (p == u")")
                 depth = std::max(0, depth - 1);
-            out.push_back({Token::Punct, QString(c), QString(c), i, i + 1, depth});
-            if (c == u'(')
+            out.push_back({Token::Punct, p, p, x.begin, x.end, depth});
+            if (p == u"(")
                 ++depth;
-            ++i;
+            break;
+        }
         }
     }
     return out;
@@ -171,18 +156,6 @@ std::optional<QString> singleSource(const QList<Token>& t) {
 
 // ---- SQL text -------------------------------------------------------------------------
 
-QString ident(const QString& name) {
-    QString q = name;
-    q.replace(u'"', QStringLiteral("\"\""));
-    return u'"' + q + u'"';
-}
-
-QString literal(const QString& text) {
-    QString q = text;
-    q.replace(u'\'', QStringLiteral("''"));
-    return u'\'' + q + u'\'';
-}
-
 QString text(sqlite3_stmt* st, int i) {
     const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(st, i));
     return t ? QString::fromUtf8(t) : QString();
@@ -231,7 +204,7 @@ QList<ColumnInfo> columnsOf(sqlite3* db, const QString& table) {
     QList<ColumnInfo> cols;
     Stmt s(db, QStringLiteral("SELECT name, type, \"notnull\", dflt_value, pk FROM "
                               "main.pragma_table_info(%1)")
-                   .arg(literal(table)));
+                   .arg(sqltext::literal(table)));
     while (s.row())
         cols.push_back({text(s.st, 0), text(s.st, 1), sqlite3_column_int(s.st, 2) != 0,
                         text(s.st, 3), sqlite3_column_int(s.st, 4)});
@@ -451,7 +424,7 @@ QStringList tableTriggers(int t, const TableRules& table) {
     for (int from = 0; from < table.columns.size(); from += kPerCall) {
         QStringList fresh, pairs;
         for (int i = from; i < std::min<int>(from + kPerCall, table.columns.size()); ++i) {
-            const QString c = ident(table.columns[i].name);
+            const QString c = sqltext::identifier(table.columns[i].name);
             fresh << QStringLiteral("NEW.") + c;
             pairs << QStringLiteral("NEW.%1,OLD.%1").arg(c);
             changed << c;
@@ -467,8 +440,8 @@ QStringList tableTriggers(int t, const TableRules& table) {
     }
     auto trigger = [&](const QString& kind, const QString& when, const QStringList& body) {
         return QStringLiteral("CREATE TEMP TRIGGER %1 BEFORE %2 ON main.%3 BEGIN %4 END")
-            .arg(ident(QLatin1String(kPrefix) + kind + table.name), when, ident(table.name),
-                 body.join(u' '));
+            .arg(sqltext::identifier(QLatin1String(kPrefix) + kind + table.name), when,
+                 sqltext::identifier(table.name), body.join(u' '));
     };
     return {
         trigger(QStringLiteral("ins_"), QStringLiteral("INSERT"), insert),
@@ -495,7 +468,7 @@ std::optional<UpdatableView> analyzeView(sqlite3* db, const QString& name,
     UpdatableView v;
     v.name = name;
     {
-        Stmt s(db, QStringLiteral("SELECT * FROM main.%1").arg(ident(name)));
+        Stmt s(db, QStringLiteral("SELECT * FROM main.%1").arg(sqltext::identifier(name)));
         if (!s)
             return std::nullopt;
         for (int i = 0; i < sqlite3_column_count(s.st); ++i) {
@@ -551,12 +524,12 @@ QStringList viewTriggers(const UpdatableView& v, const QList<ColumnInfo>& cols) 
         const auto it = v.columnOf.constFind(c.name.toUpper());
         if (it == v.columnOf.constEnd())
             continue;
-        const QString nv = QStringLiteral("NEW.") + ident(*it);
+        const QString nv = QStringLiteral("NEW.") + sqltext::identifier(*it);
         const QString value =
             c.dflt.isEmpty() ? nv : QStringLiteral("coalesce(%1, %2)").arg(nv, c.dflt);
-        baseNames << ident(c.name);
+        baseNames << sqltext::identifier(c.name);
         inserted << value;
-        sets << ident(c.name) + QStringLiteral(" = ") + nv;
+        sets << sqltext::identifier(c.name) + QStringLiteral(" = ") + nv;
         baseOf.insert(*it, c.name);
         insertedOf.insert(*it, isRowid(c, cols)
                                    ? QStringLiteral("coalesce(%1, last_insert_rowid())").arg(nv)
@@ -564,20 +537,21 @@ QStringList viewTriggers(const UpdatableView& v, const QList<ColumnInfo>& cols) 
     }
     QStringList oldKey, newKey, insertedKey;
     for (const QString& k : v.keys) {
-        oldKey << QStringLiteral("%1 IS OLD.%2").arg(ident(baseOf.value(k)), ident(k));
-        newKey << QStringLiteral("%1 IS NEW.%1").arg(ident(k));
-        insertedKey << QStringLiteral("%1 IS %2").arg(ident(k), insertedOf.value(k));
+        oldKey << QStringLiteral("%1 IS OLD.%2")
+                      .arg(sqltext::identifier(baseOf.value(k)), sqltext::identifier(k));
+        newKey << QStringLiteral("%1 IS NEW.%1").arg(sqltext::identifier(k));
+        insertedKey << QStringLiteral("%1 IS %2").arg(sqltext::identifier(k), insertedOf.value(k));
     }
-    const QString view = QStringLiteral("main.") + ident(v.name);
-    const QString base = ident(v.base); // a trigger's writes take no schema name
+    const QString view = QStringLiteral("main.") + sqltext::identifier(v.name);
+    const QString base = sqltext::identifier(v.base); // a trigger's writes take no schema name
     auto shown = [&](const QStringList& key) {
         return QStringLiteral("SELECT qz_outside() WHERE NOT EXISTS (SELECT 1 FROM %1 WHERE %2);")
             .arg(view, key.join(QStringLiteral(" AND ")));
     };
     auto trigger = [&](const char* kind, const char* op, const QString& body) {
         return QStringLiteral("CREATE TEMP TRIGGER %1 INSTEAD OF %2 ON %3 BEGIN %4 END")
-            .arg(ident(QLatin1String(kPrefix) + QLatin1String(kind) + v.name), QLatin1String(op),
-                 view, body);
+            .arg(sqltext::identifier(QLatin1String(kPrefix) + QLatin1String(kind) + v.name),
+                 QLatin1String(op), view, body);
     };
     return {trigger("vins_", "INSERT",
                     QStringLiteral("INSERT INTO %1 (%2) VALUES (%3); ")
@@ -609,7 +583,7 @@ void removeWriteChecks(sqlite3* db) {
             names << text(s.st, 0);
     }
     for (const QString& n : names)
-        run(db, QStringLiteral("DROP TRIGGER IF EXISTS temp.") + ident(n));
+        run(db, QStringLiteral("DROP TRIGGER IF EXISTS temp.") + sqltext::identifier(n));
 }
 
 UpdatableViews installWriteChecks(sqlite3* db, const QString& database, bool* complete) {

@@ -1,5 +1,8 @@
 #include "platform/sql/sqlrewrite.h"
 
+#include "platform/sql/batch.h"
+#include "platform/sql/lexer.h"
+#include "platform/sql/quoting.h"
 #include "platform/vb/vb.h"
 
 #include <QDate>
@@ -70,7 +73,8 @@ enum class K { Space, Comment, String, Ident, Word, Number, Punct, DateLit, Raw 
 struct Tok {
     K k;
     QString t;
-    bool assign = false; // "=" of an UPDATE's SET list
+    bool assign = false;    // "=" of an UPDATE's SET list
+    bool separator = false; // ends a statement of the batch
 };
 using Toks = std::vector<Tok>;
 
@@ -84,123 +88,52 @@ Tok space() {
     return {K::Space, QStringLiteral(" ")};
 }
 Tok literal(const QString& content) {
-    return {K::String, QLatin1Char('\'') + QString(content).replace(QLatin1Char('\''), "''") +
-                           QLatin1Char('\'')};
+    return {K::String, sqltext::literal(content)};
 }
 
-bool isWordChar(QChar c) {
-    return c.isLetterOrNumber() || c == QLatin1Char('_') || c == QLatin1Char('@') ||
-           c == QLatin1Char('$') || c == QLatin1Char('#');
-}
-
-// "#31/12/2020#", "#2020-12-31 10:00#": the Access date literal.
-const QRegularExpression& hashDate() {
-    static const QRegularExpression re(QStringLiteral(
-        R"(#[0-9]{1,4}[/-][0-9]{1,2}[/-][0-9]{1,4}( +[0-9]{1,2}:[0-9]{2}(:[0-9]{2})?)?#)"));
-    return re;
-}
-
+// The tokens of the shared lexer, with [name] written "name"; the batch
+// splitter's separators (";", the line break before a statement, GO) mark
+// where one statement ends and the next begins.
 Toks tokenize(const QString& s) {
+    const std::vector<sqltext::Token> lexed = sqltext::lex(s);
+    const std::vector<bool> separator = sqltext::separators(s, lexed);
     Toks out;
-    const int n = int(s.size());
-    int i = 0;
-    auto at = [&](int j) { return j < n ? s.at(j) : QChar(); };
-    while (i < n) {
-        const QChar c = s.at(i);
-        int j = i + 1;
+    out.reserve(lexed.size());
+    for (size_t i = 0; i < lexed.size(); ++i) {
+        const sqltext::Token& x = lexed[i];
+        QString text = x.text(s).toString();
         K kind = K::Punct;
-        QString text;
-        if (c.isSpace()) {
-            while (j < n && s.at(j).isSpace())
-                ++j;
+        switch (x.kind) {
+        case sqltext::TokenKind::Space:
             kind = K::Space;
-        } else if (c == QLatin1Char('-') && at(i + 1) == QLatin1Char('-')) {
-            while (j < n && s.at(j) != QLatin1Char('\n') && s.at(j) != QLatin1Char('\r'))
-                ++j;
+            break;
+        case sqltext::TokenKind::Comment:
             kind = K::Comment;
-        } else if (c == QLatin1Char('/') && at(i + 1) == QLatin1Char('*')) {
-            const int e = int(s.indexOf(QLatin1String("*/"), i + 2));
-            j = e < 0 ? n : e + 2;
-            kind = K::Comment;
-        } else if (c == QLatin1Char('\'') || c == QLatin1Char('"')) {
-            // A doubled delimiter stands for itself; an unclosed literal runs
-            // to the end and is left alone.
-            while (j < n) {
-                if (s.at(j) == c) {
-                    if (at(j + 1) == c) {
-                        j += 2;
-                        continue;
-                    }
-                    ++j;
-                    break;
-                }
-                ++j;
-            }
-            kind = c == QLatin1Char('\'') ? K::String : K::Ident;
-        } else if (c == QLatin1Char('[')) {
-            int e = i + 1;
-            QString inner;
-            bool closed = false;
-            while (e < n) {
-                if (s.at(e) == QLatin1Char(']')) {
-                    if (at(e + 1) == QLatin1Char(']')) {
-                        inner += QLatin1Char(']');
-                        e += 2;
-                        continue;
-                    }
-                    closed = true;
-                    break;
-                }
-                inner += s.at(e++);
-            }
-            if (closed) {
-                j = e + 1;
-                kind = K::Ident;
-                text = QLatin1Char('"') + inner.replace(QLatin1Char('"'), QLatin1String("\"\"")) +
-                       QLatin1Char('"');
-            }
-        } else if (c == QLatin1Char('#') &&
-                   hashDate()
-                       .match(s, i, QRegularExpression::NormalMatch,
-                              QRegularExpression::AnchorAtOffsetMatchOption)
-                       .hasMatch()) {
-            j = int(s.indexOf(QLatin1Char('#'), i + 1)) + 1;
-            kind = K::DateLit;
-        } else if (c.isDigit() || (c == QLatin1Char('.') && at(i + 1).isDigit())) {
-            while (j < n && s.at(j).isDigit())
-                ++j;
-            if (c != QLatin1Char('.') && at(j) == QLatin1Char('.') &&
-                at(j + 1) != QLatin1Char('.')) {
-                ++j;
-                while (j < n && s.at(j).isDigit())
-                    ++j;
-            }
-            if ((at(j) == QLatin1Char('e') || at(j) == QLatin1Char('E')) &&
-                (at(j + 1).isDigit() ||
-                 ((at(j + 1) == QLatin1Char('+') || at(j + 1) == QLatin1Char('-')) &&
-                  at(j + 2).isDigit()))) {
-                j += 2;
-                while (j < n && s.at(j).isDigit())
-                    ++j;
-            }
-            kind = K::Number;
-            if (j < n && isWordChar(s.at(j))) { // "1abc" is a name, not a number
-                while (j < n && isWordChar(s.at(j)))
-                    ++j;
-                kind = K::Word;
-            }
-        } else if (c.isLetter() || c == QLatin1Char('_') || c == QLatin1Char('@') ||
-                   c == QLatin1Char('$') || c == QLatin1Char('#')) {
-            while (j < n && isWordChar(s.at(j)))
-                ++j;
+            break;
+        case sqltext::TokenKind::String:
+            kind = K::String;
+            break;
+        case sqltext::TokenKind::Ident:
+            kind = K::Ident;
+            if (text.startsWith(QLatin1Char('[')))
+                text = sqltext::identifier(sqltext::unquoted(s, x));
+            break;
+        case sqltext::TokenKind::Word:
             kind = K::Word;
-        } else {
-            static const QStringList twoChar = {"<=", ">=", "<>", "!=", "!<", "!>", "||"};
-            if (twoChar.contains(s.mid(i, 2)))
-                j = i + 2;
+            break;
+        case sqltext::TokenKind::Number:
+            kind = K::Number;
+            break;
+        case sqltext::TokenKind::Punct:
+            kind = K::Punct;
+            break;
+        case sqltext::TokenKind::DateLiteral:
+            kind = K::DateLit;
+            break;
         }
-        out.push_back({kind, text.isNull() ? s.mid(i, j - i) : text});
-        i = j;
+        Tok t{kind, text};
+        t.separator = separator[i];
+        out.push_back(std::move(t));
     }
     return out;
 }
@@ -326,25 +259,14 @@ std::vector<std::pair<int, int>> arguments(const Toks& t, int o, int c) {
     return args;
 }
 
-// A newline followed by a statement keyword starts another statement of a batch.
+// Where one statement of a batch ends: as the batch splitter cuts it.
 bool statementBreak(const Toks& t, int i) {
-    if (isP(t[size_t(i)], ";"))
-        return true;
-    const Tok& x = t[size_t(i)];
-    if (x.k != K::Space || !(x.t.contains(QLatin1Char('\n')) || x.t.contains(QLatin1Char('\r'))))
-        return false;
-    static const char* starts[] = {"INSERT",   "UPDATE", "DELETE", "BEGIN", "COMMIT",
-                                   "ROLLBACK", "CREATE", "DROP",   "ALTER", "GO"};
-    const Tok& y = at(t, i + 1);
-    for (const char* s : starts)
-        if (isW(y, s))
-            return true;
-    return false;
+    return t[size_t(i)].separator;
 }
 
 bool startsStatement(const Toks& t, int i) {
     const int p = prevSig(t, i);
-    if (p < 0 || isP(t[size_t(p)], ";"))
+    if (p < 0 || isP(t[size_t(p)], ";") || t[size_t(p)].separator)
         return true;
     for (int j = p + 1; j < i; ++j)
         if (t[size_t(j)].k == K::Space && (t[size_t(j)].t.contains(QLatin1Char('\n')) ||

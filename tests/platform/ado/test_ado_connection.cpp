@@ -216,40 +216,6 @@ TEST_F(AdoConnection, AFileThatIsNoDatabaseFailsToOpen) {
 
 // ---- Batches and transactions ---------------------------------------------------------------
 
-TEST(AdoBatch, SplitsAtStatementsNotInsideLiteralsOrClauses) {
-    struct Case {
-        QString batch;
-        QStringList expected;
-    };
-    const Case cases[] = {
-        {QStringLiteral("BEGIN TRANSACTION \r\r\rINSERT INTO T VALUES (1)\rINSERT INTO T VALUES "
-                        "(2)\r"),
-         {QStringLiteral("BEGIN TRANSACTION"), QStringLiteral("INSERT INTO T VALUES (1)"),
-          QStringLiteral("INSERT INTO T VALUES (2)")}},
-        {QStringLiteral("UPDATE T SET A = 'x;\r\nDELETE y'\r\nDELETE FROM T;SELECT 1"),
-         {QStringLiteral("UPDATE T SET A = 'x;\r\nDELETE y'"), QStringLiteral("DELETE FROM T"),
-          QStringLiteral("SELECT 1")}},
-        {QStringLiteral("SELECT A\r\nFROM T\r\nWHERE B = 1\r\nORDER BY A"),
-         {QStringLiteral("SELECT A\r\nFROM T\r\nWHERE B = 1\r\nORDER BY A")}},
-        {QStringLiteral("INSERT INTO T (A)\nSELECT A FROM U\nINSERT INTO T VALUES (3)\nSELECT * "
-                        "FROM T"),
-         {QStringLiteral("INSERT INTO T (A)\nSELECT A FROM U"),
-          QStringLiteral("INSERT INTO T VALUES (3)"), QStringLiteral("SELECT * FROM T")}},
-        {QStringLiteral("UPDATE T\r\nSET A = 1\r\nWHERE B IN (\r\nSELECT B FROM U)\r\nSET NOCOUNT "
-                        "OFF"),
-         {QStringLiteral("UPDATE T\r\nSET A = 1\r\nWHERE B IN (\r\nSELECT B FROM U)"),
-          QStringLiteral("SET NOCOUNT OFF")}},
-        {QStringLiteral("CREATE VIEW V AS\r\nSELECT [A;B] FROM T\r\nGO\r\nDROP VIEW W -- ; x\r\n"),
-         {QStringLiteral("CREATE VIEW V AS\r\nSELECT [A;B] FROM T"),
-          QStringLiteral("DROP VIEW W -- ; x")}},
-        {QStringLiteral("SELECT 1\rUNION ALL\rSELECT 2"),
-         {QStringLiteral("SELECT 1\rUNION ALL\rSELECT 2")}},
-        {QStringLiteral("  \r\n ; \r"), {}},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(splitBatch(c.batch), c.expected) << c.batch.toStdString();
-}
-
 TEST_F(AdoConnection, FailedBatchStopsAndRollbackLeavesNoRow) {
     makeDb(QStringLiteral("empresa.db"));
     auto c = open();
