@@ -44,12 +44,6 @@ QString QuitaMarcaAdmin(const QString& sql);
 // Every occurrence of `what` (any case) outside quoted literals replaced by `with`.
 QString ReplaceFueraDeLiterales(const QString& sql, const QString& what, const QString& with);
 
-// Text between apostrophes in a statement: apostrophes doubled.
-inline QString Escaped(const QString& s) {
-    QString r = s;
-    return r.replace(QLatin1Char('\''), QLatin1String("''"));
-}
-
 // The runtime's "invalid procedure call or argument" (error 5).
 [[noreturn]] void RaiseInvalidCall();
 

@@ -3,15 +3,13 @@
 #include "data/db_dll.h"
 
 #include "data/db_dll_internal.h"
+#include "platform/sql/quoting.h"
 #include "platform/vb/vb.h"
 #include "platform/win/clsutilidades.h"
 
 using namespace dbdll;
 
 QVariant DB_Dll::SQLValue(const QVariant& Valor, const QString& Tipo) {
-    QString abre;
-    QString cierra;
-    QString texto;
     if (Tipo == QLatin1String("@")) {
         const QVariant valor = vb::IsNull(Valor) ? QVariant(0) : Valor;
         // The amount in regional form, then a decimal point for the statement.
@@ -21,13 +19,9 @@ QVariant DB_Dll::SQLValue(const QVariant& Valor, const QString& Tipo) {
     }
     if (vb::IsNull(Valor))
         return QStringLiteral("NULL");
-    texto = vb::CStr(Valor);
-    if (Tipo == QLatin1String("'")) {
-        abre = cierra = QStringLiteral("'");
-        // An apostrophe inside the text would end the literal.
-        texto = Escaped(texto);
-    }
-    return abre + texto + cierra;
+    const QString texto = vb::CStr(Valor);
+    // An apostrophe inside the text would end the literal.
+    return Tipo == QLatin1String("'") ? sqltext::literal(texto) : texto;
 }
 
 // ---- Data-type classes

@@ -4,6 +4,7 @@
 
 #include "data/db_dll_internal.h"
 #include "data/instances.h"
+#include "platform/sql/quoting.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/vb.h"
 #include "platform/win/clsutilidades.h"
@@ -96,12 +97,11 @@ bool DB_Dll::ExisteEnTablaImpl(bool st, const QString& Tabla, const QString& Val
         switch (Tipodato) {
         case 8:
             if (st)
-                sql = cabeza + Campo + QStringLiteral(" ='") + Escaped(ValorBuscado) +
-                      QStringLiteral("'");
+                sql = cabeza + Campo + QStringLiteral(" =") + sqltext::literal(ValorBuscado);
             else
                 sql = QStringLiteral("SELECT TOP 1  * FROM ") + Tabla +
                       QStringLiteral(" with(nolock)  WHERE LTRIM(RTRIM(") + Campo +
-                      QStringLiteral(")) ='") + Escaped(Trim(ValorBuscado)) + QStringLiteral("'");
+                      QStringLiteral(")) =") + sqltext::literal(Trim(ValorBuscado));
             break;
         case 7:
             // Bare, a day-first date would be read as a division.
@@ -182,12 +182,12 @@ QVariant DB_Dll::DatosTabla(const QString& Tabla, const QString& ValorBuscado,
             switch (vb::CLng(Tipodato)) {
             case 8:
                 if (UsaTrim)
-                    sql = cabeza + QStringLiteral("LTRIM(RTRIM(") + Campo +
-                          QStringLiteral(")) ='") + Escaped(Trim(ValorBuscado)) +
-                          QStringLiteral("' ") + y + Condicion;
+                    sql = cabeza + QStringLiteral("LTRIM(RTRIM(") + Campo + QStringLiteral(")) =") +
+                          sqltext::literal(Trim(ValorBuscado)) + QStringLiteral(" ") + y +
+                          Condicion;
                 else
-                    sql = cabeza + Campo + QStringLiteral(" ='") + Escaped(ValorBuscado) +
-                          QStringLiteral("' ") + y + Condicion;
+                    sql = cabeza + Campo + QStringLiteral(" =") + sqltext::literal(ValorBuscado) +
+                          QStringLiteral(" ") + y + Condicion;
                 break;
             case 7:
                 sql = cabeza + Campo + QStringLiteral(" = ") +

@@ -83,10 +83,6 @@ bool Atrapa(const QString& rutina, const std::vector<pasos::Step>& lista) {
     return pasos::RunSteps(lista, CajaOperador(rutina), pasos::Trap::AllErrors);
 }
 
-QString Txt(const QString& texto) {
-    return CNStuffContable::detail::Escapa(texto);
-}
-
 QString Num(const QString& texto) {
     static const QRegularExpression numero(QStringLiteral("^[+-]?[0-9]+(\\.[0-9]+)?$"));
     const QString t = texto.trimmed();

@@ -4,6 +4,7 @@
 #include "entries/lbc_asiento.h"
 #include "entries/lbc_interno.h"
 #include "platform/ado/ado_transaction.h"
+#include "platform/sql/quoting.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/vb.h"
 #include "platform/win/clsutilidades.h"
@@ -75,7 +76,7 @@ void Lbc_Asiento::GeneraAuxiliarSubdiarios(QString& Fecha_Desde, QString& Fecha_
                                            const std::optional<bool>& EsArchivoLegal) {
     using CNStuffContable::gCartel;
     const ado::ConnectionPtr cnn = gDatos().cnn();
-    const QString subdiario = Txt(TipoSub.trimmed());
+    const QString subdiario = sqltext::literal(TipoSub.trimmed());
     ado::RecordsetPtr lista, tabla, debe, haber;
     ado::RecordsetPtr* guia = &debe;
     ado::RecordsetPtr* otra = &haber;
@@ -85,8 +86,8 @@ void Lbc_Asiento::GeneraAuxiliarSubdiarios(QString& Fecha_Desde, QString& Fecha_
     bool cancelado = false;
 
     const auto lineasDe = [&](const QString& lado) {
-        return QStringLiteral("SELECT * FROM MV_ASIENTOS WHERE RTRIM(LTRIM(TIPO_REG)) = '") +
-               subdiario + QStringLiteral("' AND [NUMERO ASIENTO] = ") + asiento +
+        return QStringLiteral("SELECT * FROM MV_ASIENTOS WHERE RTRIM(LTRIM(TIPO_REG)) = ") +
+               subdiario + QStringLiteral(" AND [NUMERO ASIENTO] = ") + asiento +
                QStringLiteral(" AND MES_OPERATIVO = ") + mes +
                QStringLiteral(" AND RTRIM(LTRIM(PERIODO)) = ") + periodo +
                QStringLiteral(" AND [DEBE-HABER] = '") + lado + QStringLiteral("' ORDER BY CUENTA");
@@ -149,16 +150,16 @@ void Lbc_Asiento::GeneraAuxiliarSubdiarios(QString& Fecha_Desde, QString& Fecha_
     const auto genera = [&](ado::ScopedTransaction& transaccion) {
         Paso([&] { transaccion.Begin(); });
         Paso([&] {
-            cnn->Execute(QStringLiteral("DELETE AUX_SUBDIARIOS WHERE RTRIM(LTRIM(USUARIO)) = '") +
-                         Txt(CNStuffContable::gUsuarioLogeado.trimmed()) + u'\'');
+            cnn->Execute(QStringLiteral("DELETE AUX_SUBDIARIOS WHERE RTRIM(LTRIM(USUARIO)) = ") +
+                         sqltext::literal(CNStuffContable::gUsuarioLogeado.trimmed()));
         });
         if (Fecha_Desde.trimmed().isEmpty())
             Fecha_Desde = QStringLiteral("01/01/1990");
         Paso([&] {
             gDatos().AbrirRecordset(
                 QStringLiteral("SELECT DISTINCT Periodo,[MES_OPERATIVO],[NUMERO ASIENTO] FROM "
-                               "MV_ASIENTOS WHERE RTRIM(LTRIM(TIPO_REG)) = '") +
-                    subdiario + QStringLiteral("' AND FECHA >= ") +
+                               "MV_ASIENTOS WHERE RTRIM(LTRIM(TIPO_REG)) = ") +
+                    subdiario + QStringLiteral(" AND FECHA >= ") +
                     ClsUtilidades::FechaParaSQL(Fecha_Desde) + QStringLiteral(" AND FECHA <= ") +
                     ClsUtilidades::FechaParaSQL(Fecha_Hasta) +
                     QStringLiteral(" ORDER BY [MES_OPERATIVO],[NUMERO ASIENTO]"),

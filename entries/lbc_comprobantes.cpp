@@ -4,6 +4,7 @@
 #include "data/pasos.h"
 #include "entries/lbc_asiento.h"
 #include "entries/lbc_interno.h"
+#include "platform/sql/quoting.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/vb.h"
 #include "platform/win/clsutilidades.h"
@@ -40,14 +41,14 @@ void Lbc_Asiento::DatosComprobante(QString TC, QString& suc, QString& Nro, QStri
     ado::RecordsetPtr rs;
     Atrapa(QStringLiteral("DatosComprobante"),
            {[&] {
-                base = QStringLiteral("SELECT * FROM V_TA_CPTE WHERE CODIGO = '") +
-                       Txt(ClsUtilidades::RellenaCeros(TC.trimmed(), 4)) + u'\'';
+                base = QStringLiteral("SELECT * FROM V_TA_CPTE WHERE CODIGO = ") +
+                       sqltext::literal(ClsUtilidades::RellenaCeros(TC.trimmed(), 4));
             },
             [&] {
                 if (!Uneg.isEmpty())
-                    Abre(base + QStringLiteral(" AND UNEGOCIO = '") +
-                             Txt(ClsUtilidades::RellenaCeros(Uneg, 4)) +
-                             QStringLiteral("' ORDER BY TALONARIO ASC"),
+                    Abre(base + QStringLiteral(" AND UNEGOCIO = ") +
+                             sqltext::literal(ClsUtilidades::RellenaCeros(Uneg, 4)) +
+                             QStringLiteral(" ORDER BY TALONARIO ASC"),
                          rs, ado::adOpenDynamic, ado::adLockOptimistic);
             },
             [&] {
@@ -111,8 +112,8 @@ bool Lbc_Asiento::ComprobanteEntrada(const QString& TC) {
     Atrapa(QStringLiteral("ComprobanteEntrada"), [&](int paso) -> int {
         switch (paso) {
         case 0:
-            Abre(QStringLiteral("SELECT * FROM TA_COMPROBANTES WHERE CODIGO = '") +
-                     Txt(ClsUtilidades::RellenaCeros(TC.trimmed(), 4)) + u'\'',
+            Abre(QStringLiteral("SELECT * FROM TA_COMPROBANTES WHERE CODIGO = ") +
+                     sqltext::literal(ClsUtilidades::RellenaCeros(TC.trimmed(), 4)),
                  rs);
             return 1;
         case 1:
@@ -168,7 +169,7 @@ bool Lbc_Asiento::ValidaComprobante(QString TC, QString Sucursal, QString& Numer
             switch (paso) {
             case 0:
                 if (!Cuenta.trimmed().isEmpty())
-                    condicionCuenta = QStringLiteral(" AND CUENTA = '") + Txt(Cuenta) + u'\'';
+                    condicionCuenta = QStringLiteral(" AND CUENTA = ") + sqltext::literal(Cuenta);
                 subdiarioTC = ClsUtilidades::ValorCampo(gDatos().DatosTabla(
                     QStringLiteral("MA_SUBDIARIOSCOMPROBANTES"), TC, QStringLiteral("SUBDIARIO"),
                     QStringLiteral("TC"), 8, QString(), true, false));
@@ -176,20 +177,21 @@ bool Lbc_Asiento::ValidaComprobante(QString TC, QString Sucursal, QString& Numer
                 L = letra.trimmed();
                 return 1;
             case 1: {
-                const QString comprobante = QStringLiteral("' AND SUCURSAL = '") + Txt(Sucursal) +
-                                            QStringLiteral("' AND NUMERO = '") + Txt(Numero) +
-                                            QStringLiteral("' AND LETRA = '") + Txt(L) + u'\'';
+                const QString comprobante =
+                    QStringLiteral(" AND SUCURSAL = ") + sqltext::literal(Sucursal) +
+                    QStringLiteral(" AND NUMERO = ") + sqltext::literal(Numero) +
+                    QStringLiteral(" AND LETRA = ") + sqltext::literal(L);
                 const QString propio = QStringLiteral("SELECT TOP 1 *  FROM MV_ASIENTOS WHERE "
-                                                      "TIPO_REG = '") +
-                                       Txt(subdiarioTC);
+                                                      "TIPO_REG = ") +
+                                       sqltext::literal(subdiarioTC);
                 const bool hallado =
-                    busca(propio + QStringLiteral("' AND  TC = '") + Txt(codigoTC) + comprobante +
-                          QStringLiteral(" and Fecha = '") + Txt(fechaAsto) + u'\'' +
-                          condicionCuenta) ||
-                    busca(propio + QStringLiteral("' AND TC = '") + Txt(codigoTC) + comprobante +
-                          condicionCuenta) ||
-                    busca(QStringLiteral("SELECT TOP 1 *  FROM MV_ASIENTOS WHERE TC = '") +
-                          Txt(codigoTC) + comprobante + condicionCuenta);
+                    busca(propio + QStringLiteral(" AND  TC = ") + sqltext::literal(codigoTC) +
+                          comprobante + QStringLiteral(" and Fecha = ") +
+                          sqltext::literal(fechaAsto) + condicionCuenta) ||
+                    busca(propio + QStringLiteral(" AND TC = ") + sqltext::literal(codigoTC) +
+                          comprobante + condicionCuenta) ||
+                    busca(QStringLiteral("SELECT TOP 1 *  FROM MV_ASIENTOS WHERE TC = ") +
+                          sqltext::literal(codigoTC) + comprobante + condicionCuenta);
                 if (!hallado) {
                     gDatos().CierraRecordset(rs);
                     resultado = true;
@@ -266,14 +268,15 @@ bool Lbc_Asiento::ExisteEnMVAsientos(const QString& TC, const QString& suc, cons
     ado::RecordsetPtr& rs = lrcsaux ? *lrcsaux : propio;
     Atrapa(QStringLiteral("ExisteEnMVAsientos"),
            {[&] {
-                const QString condicion = QStringLiteral("WHERE TC = '") + Txt(TC.trimmed()) +
-                                          QStringLiteral("' AND SUCURSAL = '") + Txt(suc) +
-                                          QStringLiteral("' AND NUMERO = '") + Txt(Nro) +
-                                          QStringLiteral("' AND LETRA = '") + Txt(L.trimmed()) +
-                                          u'\'';
+                const QString condicion =
+                    QStringLiteral("WHERE TC = ") + sqltext::literal(TC.trimmed()) +
+                    QStringLiteral(" AND SUCURSAL = ") + sqltext::literal(suc) +
+                    QStringLiteral(" AND NUMERO = ") + sqltext::literal(Nro) +
+                    QStringLiteral(" AND LETRA = ") + sqltext::literal(L.trimmed());
                 if (Proveedor)
                     sql = QStringLiteral("SELECT * FROM MV_ASIENTOS WITH(NOLOCK) ") + condicion +
-                          QStringLiteral(" AND CABCUENTA = '") + Txt(Proveedor->trimmed()) + u'\'';
+                          QStringLiteral(" AND CABCUENTA = ") +
+                          sqltext::literal(Proveedor->trimmed());
                 else
                     sql = QStringLiteral("SELECT * FROM MV_ASIENTOS  WITH(NOLOCK) ") + condicion;
             },
@@ -295,16 +298,17 @@ bool Lbc_Asiento::ExisteEnMVAsientos2(const QString& TC, const QString& suc, con
     Atrapa(QStringLiteral("ExisteEnMVAsientos2"),
            {[&] {
                 // Summary lines never count.
-                sql = QStringLiteral("SELECT * FROM MV_ASIENTOS WITH(NOLOCK) WHERE TC = '") +
-                      Txt(TC.trimmed()) + QStringLiteral("' AND SUCURSAL = '") + Txt(suc) +
-                      QStringLiteral("' AND NUMERO = '") + Txt(Nro) +
-                      QStringLiteral("' AND LETRA = '") + Txt(L.trimmed()) +
-                      QStringLiteral("' AND [NUMERO ASIENTO] = ") + Num(NroAsiento) +
-                      QStringLiteral(" AND Periodo = ") + Num(Periodo) +
+                sql = QStringLiteral("SELECT * FROM MV_ASIENTOS WITH(NOLOCK) WHERE TC = ") +
+                      sqltext::literal(TC.trimmed()) + QStringLiteral(" AND SUCURSAL = ") +
+                      sqltext::literal(suc) + QStringLiteral(" AND NUMERO = ") +
+                      sqltext::literal(Nro) + QStringLiteral(" AND LETRA = ") +
+                      sqltext::literal(L.trimmed()) + QStringLiteral(" AND [NUMERO ASIENTO] = ") +
+                      Num(NroAsiento) + QStringLiteral(" AND Periodo = ") + Num(Periodo) +
                       QStringLiteral(" AND MES_OPERATIVO = ") + Num(MesOP) +
                       QStringLiteral("  AND (ESRESUMEN = 0)");
                 if (Proveedor)
-                    sql += QStringLiteral(" AND CABCUENTA = '") + Txt(Proveedor->trimmed()) + u'\'';
+                    sql += QStringLiteral(" AND CABCUENTA = ") +
+                           sqltext::literal(Proveedor->trimmed());
             },
             [&] { Abre(sql, rs, ado::adOpenDynamic, ado::adLockOptimistic); },
             [&] { resultado = !rs->EOF(); }});

@@ -3,6 +3,7 @@
 #include "data/instances.h"
 #include "entries/lbc_asiento.h"
 #include "entries/lbc_interno.h"
+#include "platform/sql/quoting.h"
 #include "platform/vb/vb.h"
 #include "platform/win/clsutilidades.h"
 
@@ -43,8 +44,9 @@ bool Lbc_Asiento::CuentaImputable(const QString& Cuenta) {
            {[&] {
                 const QString codigo =
                     ClsUtilidades::LimpiaTexto(Cuenta.trimmed(), QString(QChar(0)));
-                Abre(QStringLiteral("SELECT * FROM MA_CUENTAS WHERE CODIGO ='") + Txt(codigo) +
-                         QStringLiteral("' AND DADA_DE_BAJA=0 AND BLOQUEO = 0"),
+                Abre(QStringLiteral("SELECT * FROM MA_CUENTAS WHERE CODIGO =") +
+                         sqltext::literal(codigo) +
+                         QStringLiteral(" AND DADA_DE_BAJA=0 AND BLOQUEO = 0"),
                      rs);
             },
             [&] { resultado = !rs->EOF() && !Marcado(rs->value(QStringLiteral("Titulo"))); }});
@@ -90,8 +92,8 @@ bool Lbc_Asiento::ExisteDatosAdicionales(const QString& Valor_Buscado, ado::Reco
            {
                [&] { gDatos().CierraRecordset(LRsTmp); },
                [&] {
-                   Abre(QStringLiteral("SELECT * FROM MA_CUENTASADIC WHERE Codigo = '") +
-                            Txt(Valor_Buscado.trimmed()) + u'\'',
+                   Abre(QStringLiteral("SELECT * FROM MA_CUENTASADIC WHERE Codigo = ") +
+                            sqltext::literal(Valor_Buscado.trimmed()),
                         LRsTmp);
                },
                [&] { resultado = !LRsTmp->EOF(); },
@@ -106,8 +108,8 @@ bool Lbc_Asiento::ExisteCuentas(const QString& Valor_Buscado, QVariant* Tipo, QV
     ado::RecordsetPtr rs;
     Atrapa(QStringLiteral("ExisteCuentas"),
            {[&] {
-                Abre(QStringLiteral("SELECT * FROM MA_CUENTAS WHERE Codigo = '") +
-                         Txt(Valor_Buscado.trimmed()) + u'\'',
+                Abre(QStringLiteral("SELECT * FROM MA_CUENTAS WHERE Codigo = ") +
+                         sqltext::literal(Valor_Buscado.trimmed()),
                      rs);
             },
             [&] { return !rs->EOF(); },

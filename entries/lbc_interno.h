@@ -32,8 +32,6 @@ bool Atrapa(const QString& rutina, const std::function<int(int)>& paso);
 bool Atrapa(const QString& rutina, const std::vector<pasos::Step>& lista);
 
 // ---- Statement pieces ----------------------------------------------------------------
-// A text between apostrophes: apostrophes doubled.
-QString Txt(const QString& texto);
 // A number written bare: the trimmed text when it is a plain decimal number,
 // else a type mismatch (the text never reaches the statement).
 QString Num(const QString& texto);

@@ -3,6 +3,7 @@
 #include "data/instances.h"
 #include "entries/lbc_asiento.h"
 #include "entries/lbc_interno.h"
+#include "platform/sql/quoting.h"
 #include "platform/vb/vb.h"
 #include "platform/win/clsutilidades.h"
 
@@ -27,7 +28,8 @@ std::int32_t Lbc_Asiento::UltimoNumeroAsiento(const QVariant& Mes, const QString
                     sql += QStringLiteral("' AND (TIPO_REG = '") + TipoRegResumen() +
                            QStringLiteral("' OR TIPO_REG = '') ");
                 else
-                    sql += QStringLiteral("' AND TIPO_REG = '") + Txt(serie) + QStringLiteral("' ");
+                    sql += QStringLiteral("' AND TIPO_REG = ") + sqltext::literal(serie) +
+                           QStringLiteral(" ");
             },
             [&] { Abre(sql, rs); },
             [&] {

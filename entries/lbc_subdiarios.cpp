@@ -3,6 +3,7 @@
 #include "data/instances.h"
 #include "entries/lbc_asiento.h"
 #include "entries/lbc_interno.h"
+#include "platform/sql/quoting.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/vb.h"
 #include "platform/win/clsutilidades.h"
@@ -11,8 +12,8 @@ using namespace lbc;
 
 bool Lbc_Asiento::ValidaFechaSubdiario(const QString& fecha, const QString& Subdiario) {
     ado::RecordsetPtr rs;
-    Abre(QStringLiteral("SELECT * FROM MV_CONTROL_AS_RES WHERE RTRIM(LTRIM(SUBDIARIO)) = '") +
-             Txt(Subdiario.trimmed()) + QStringLiteral("' AND PERIODO = ") +
+    Abre(QStringLiteral("SELECT * FROM MV_CONTROL_AS_RES WHERE RTRIM(LTRIM(SUBDIARIO)) = ") +
+             sqltext::literal(Subdiario.trimmed()) + QStringLiteral(" AND PERIODO = ") +
              QString::number(PeriodoActual_),
          rs, ado::adOpenDynamic, ado::adLockOptimistic);
     if (rs->EOF()) {
@@ -43,8 +44,8 @@ bool Lbc_Asiento::ValidaSubdiarioTC(const QString& Subdiario, const QString& TC)
         switch (paso) {
         case 0:
             gDatos().AbrirRecordset(QStringLiteral("SELECT * FROM MA_SUBDIARIOSCOMPROBANTES "
-                                                   "WHERE RTRIM(LTRIM(SUBDIARIO)) = '") +
-                                        Txt(Subdiario.trimmed()) + u'\'',
+                                                   "WHERE RTRIM(LTRIM(SUBDIARIO)) = ") +
+                                        sqltext::literal(Subdiario.trimmed()),
                                     rs, gDatos().cnn(), ado::adOpenDynamic, ado::adLockOptimistic,
                                     -1, true);
             return 1;
@@ -84,9 +85,9 @@ bool Lbc_Asiento::AsientoResumenAnulado(const QString& Subdiario,
             },
             [&] {
                 gDatos().AbrirRecordset(
-                    QStringLiteral("SELECT * FROM MV_CONTROL_AS_RES WHERE SUBDIARIO='") +
-                        Txt(Subdiario.trimmed()) + QStringLiteral("' AND ID=") + numero +
-                        QStringLiteral(" AND MONTH(FECHA_DESDE) = ") + mes +
+                    QStringLiteral("SELECT * FROM MV_CONTROL_AS_RES WHERE SUBDIARIO=") +
+                        sqltext::literal(Subdiario.trimmed()) + QStringLiteral(" AND ID=") +
+                        numero + QStringLiteral(" AND MONTH(FECHA_DESDE) = ") + mes +
                         QStringLiteral(" AND PERIODO = ") + QString::number(PeriodoActual_),
                     rs, gDatos().cnn(), ado::adOpenDynamic, ado::adLockOptimistic, -1, true);
             },
@@ -108,8 +109,8 @@ bool Lbc_Asiento::ValidaTCRegistraciones(const QString& Tipo) {
     ado::RecordsetPtr rs;
     Atrapa(QStringLiteral("ValidaTCRegistraciones"),
            {[&] {
-                Abre(QStringLiteral("SELECT TC FROM MA_SUBDIARIOSCOMPROBANTES WHERE TC='") +
-                         Txt(Tipo.trimmed()) + u'\'',
+                Abre(QStringLiteral("SELECT TC FROM MA_SUBDIARIOSCOMPROBANTES WHERE TC=") +
+                         sqltext::literal(Tipo.trimmed()),
                      rs);
             },
             [&] { resultado = !rs->EOF(); }});

@@ -1,20 +1,13 @@
 #include "startup/cnstuffcontable.h"
 
 #include "data/instances.h"
+#include "platform/sql/quoting.h"
 #include "platform/vb/vb.h"
 #include "platform/win/clsentorno.h"
 #include "platform/win/clsutilidades.h"
 #include "startup/cns_pasos.h"
 
 namespace CNStuffContable {
-
-namespace {
-
-QString Texto(const QString& valor) {
-    return u'\'' + detail::Escapa(valor) + u'\'';
-}
-
-} // namespace
 
 void GrabaAccionComprobante(const QString& TC, const QString& IdComprobante,
                             const QString& IdComplemento, bool Alta, bool Modificacion,
@@ -26,8 +19,8 @@ void GrabaAccionComprobante(const QString& TC, const QString& IdComprobante,
     pasos::RunSteps(
         {
             [] { gCamposSQL.assign(8, CampoSQL{}); },
-            [&] { pon(0, "TC", Texto(ClsUtilidades::RellenaCeros(TC.trimmed(), 4))); },
-            [&] { pon(1, "IdComprobante", Texto(IdComprobante)); },
+            [&] { pon(0, "TC", sqltext::literal(ClsUtilidades::RellenaCeros(TC.trimmed(), 4))); },
+            [&] { pon(1, "IdComprobante", sqltext::literal(IdComprobante)); },
             [&] {
                 // A bare number: written as one, never as the caller's raw text.
                 pon(2, "IdComplemento",
@@ -40,10 +33,12 @@ void GrabaAccionComprobante(const QString& TC, const QString& IdComprobante,
                     : Modificacion ? QStringLiteral("'M'")
                                    : QStringLiteral("'B'"));
             },
-            [&] { pon(4, "FECHAHORA", Texto(vb::Format(vb::Now(), FormatoFechaHora()))); },
-            [&] { pon(5, "Usuario", Texto(ClsEntorno::UsuarioWindows())); },
-            [&] { pon(6, "PC", Texto(ClsEntorno::NombrePC())); },
-            [&] { pon(7, "SYSTEMUSER", Texto(Texto_)); },
+            [&] {
+                pon(4, "FECHAHORA", sqltext::literal(vb::Format(vb::Now(), FormatoFechaHora())));
+            },
+            [&] { pon(5, "Usuario", sqltext::literal(ClsEntorno::UsuarioWindows())); },
+            [&] { pon(6, "PC", sqltext::literal(ClsEntorno::NombrePC())); },
+            [&] { pon(7, "SYSTEMUSER", sqltext::literal(Texto_)); },
             [&] {
                 sentencia = QStringLiteral(" INSERT INTO V_MV_CPTEACCIONES ");
                 ArmaValoresInsert(sentencia, gCamposSQL, true);

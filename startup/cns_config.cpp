@@ -3,6 +3,7 @@
 #include "data/db_dll.h"
 #include "data/instances.h"
 #include "data/pasos.h"
+#include "platform/sql/quoting.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/vb.h"
 #include "platform/win/clsutilidades.h"
@@ -40,11 +41,6 @@ void Intenta(const std::function<void()>& paso) {
     pasos::RunSteps({paso}, IgnorarError, pasos::Trap::AllErrors);
 }
 
-QString Escapa(const QString& texto) {
-    QString t = texto;
-    return t.replace(u'\'', QStringLiteral("''"));
-}
-
 } // namespace detail
 
 namespace {
@@ -70,7 +66,7 @@ QString Cfg(const QString& Clave, QString& ValorAux) {
             [] { AseguraTablaConfiguracion(); },
             [&] {
                 sentencia = QStringLiteral("SELECT VALOR, valoraux FROM ") + gTablaConfiguracion +
-                            QStringLiteral(" WHERE CLAVE = '") + detail::Escapa(clave) + u'\'';
+                            QStringLiteral(" WHERE CLAVE = ") + sqltext::literal(clave);
             },
             [&] {
                 if (clave.compare(u"[FECHA HASTA]", Qt::CaseInsensitive) == 0 ||
@@ -122,7 +118,7 @@ void GrabaDfg(const QString& Clave, const QVariant& Valor, const QString& ValorA
             [&] {
                 AseguraTablaConfiguracion();
                 sentencia = QStringLiteral("SELECT * FROM ") + gTablaConfiguracion +
-                            QStringLiteral(" WHERE CLAVE = '") + detail::Escapa(clave) + u'\'';
+                            QStringLiteral(" WHERE CLAVE = ") + sqltext::literal(clave);
             },
             [&] { gDatos().AbrirRecordset(sentencia, rs, nullptr, 2, 3, -1, true); },
             [&] {

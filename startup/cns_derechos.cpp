@@ -1,6 +1,7 @@
 #include "startup/cnstuffcontable.h"
 
 #include "data/instances.h"
+#include "platform/sql/quoting.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/programend.h"
 #include "platform/vb/vb.h"
@@ -30,9 +31,11 @@ void ControlaAccesoProceso(const std::optional<QString>& Proceso, bool Avisar) {
                            "TA_MENU.Nombre ") +
             QStringLiteral(" FROM TA_TAREAS INNER JOIN TA_MENU ON TA_TAREAS.TAREA = "
                            "TA_MENU.Clave ") +
-            QStringLiteral(" WHERE (TA_TAREAS.USUARIO = '") + detail::Escapa(gUsuarioLogeado) +
-            QStringLiteral(" ') AND (TA_MENU.Proceso LIKE '%") + detail::Escapa(ejecutable) +
-            QStringLiteral("%')");
+            QStringLiteral(" WHERE (TA_TAREAS.USUARIO = ") +
+            sqltext::literal(gUsuarioLogeado + QStringLiteral(" ")) +
+            QStringLiteral(") AND (TA_MENU.Proceso LIKE ") +
+            sqltext::literal(QStringLiteral("%") + ejecutable + QStringLiteral("%")) +
+            QStringLiteral(")");
         datos.AbrirRecordset(sentencia, rs, nullptr, 0, 1, -1, true);
     });
     Intenta([&] {

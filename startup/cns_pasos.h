@@ -21,7 +21,4 @@ inline pasos::Resume IgnorarError(const ado::Error&) {
 // the caller goes on.
 void Intenta(const std::function<void()>& paso);
 
-// "'" doubled, for a text spliced between apostrophes.
-QString Escapa(const QString& texto);
-
 } // namespace CNStuffContable::detail

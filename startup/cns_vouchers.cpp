@@ -1,6 +1,7 @@
 #include "startup/cnstuffcontable.h"
 
 #include "data/instances.h"
+#include "platform/sql/quoting.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/vb.h"
 #include "platform/win/clsutilidades.h"
@@ -77,15 +78,15 @@ bool ValidaNumeracionComprobante(const QString& TC, const QString& Sucursal, con
                   LetrasComprobante;
         return false;
     }
-    const QString tipo = detail::Escapa(Tipo4(TC.trimmed()));
+    const QString tipo = sqltext::literal(Tipo4(TC.trimmed()));
     const vb::Currency sucursal = ClsUtilidades::TextoAMoneda(Sucursal);
     const QString desdeCol = letra + QStringLiteral("_NRO_DESDE");
     const QString hastaCol = letra + QStringLiteral("_NRO_HASTA");
     DB_Dll& datos = gDatos();
 
     ado::RecordsetPtr rs = ado::Recordset::create();
-    datos.AbrirRecordset(QStringLiteral("Select * from v_ta_cpte where codigo = '") + tipo +
-                             QStringLiteral("' and ") + letra + QStringLiteral("_SUC_DEFAULT = ") +
+    datos.AbrirRecordset(QStringLiteral("Select * from v_ta_cpte where codigo = ") + tipo +
+                             QStringLiteral(" and ") + letra + QStringLiteral("_SUC_DEFAULT = ") +
                              sucursal.toString(u'.'),
                          rs, nullptr, 0, 1, -1, true);
     bool encontrado = false;
@@ -119,8 +120,8 @@ bool ValidaNumeracionComprobante(const QString& TC, const QString& Sucursal, con
         return false;
     }
 
-    datos.AbrirRecordset(QStringLiteral("SELECT * FROM V_TA_CPTE WHERE CODIGO = '") + tipo +
-                             QStringLiteral("' and Talonario = ") + QString::number(gTalonario),
+    datos.AbrirRecordset(QStringLiteral("SELECT * FROM V_TA_CPTE WHERE CODIGO = ") + tipo +
+                             QStringLiteral(" and Talonario = ") + QString::number(gTalonario),
                          rs, nullptr, 0, 1, -1, true);
     if (rs->EOF()) {
         datos.CierraRecordset(rs);
@@ -180,7 +181,7 @@ bool Registra(const QString& TC, const QString& Sistema, const QString& Sucursal
               bool ForzaControl, bool SoloControl, const QString& numeroSQL, QString* diferida) {
     DB_Dll& datos = gDatos();
     ado::RecordsetPtr rs = ado::Recordset::create();
-    const QString tipo = detail::Escapa(Tipo4(TC.trimmed()));
+    const QString tipo = sqltext::literal(Tipo4(TC.trimmed()));
     QString talonario;
     // The advance written at once only moves the book forward: of two users
     // saving at once, the one with the lower number never takes it back.
@@ -205,8 +206,8 @@ bool Registra(const QString& TC, const QString& Sistema, const QString& Sucursal
             }
             case 1: {
                 talonario = QString::number(gTalonario);
-                datos.AbrirRecordset(QStringLiteral("SELECT * FROM V_TA_CPTE WHERE CODIGO = '") +
-                                         tipo + QStringLiteral("' AND TALONARIO =") + talonario,
+                datos.AbrirRecordset(QStringLiteral("SELECT * FROM V_TA_CPTE WHERE CODIGO = ") +
+                                         tipo + QStringLiteral(" AND TALONARIO =") + talonario,
                                      rs, nullptr, 0, 1, -1, true);
                 return 2;
             }
@@ -215,9 +216,9 @@ bool Registra(const QString& TC, const QString& Sistema, const QString& Sucursal
                     return 3;
                 esTalonario = false;
                 datos.AbrirRecordset(
-                    QStringLiteral("SELECT * FROM TA_Comprobantes WHERE CODIGO = '") + tipo +
-                        QStringLiteral("' AND SISTEMA = '") + detail::Escapa(Sistema.trimmed()) +
-                        QStringLiteral("' AND TALONARIO = ") + talonario,
+                    QStringLiteral("SELECT * FROM TA_Comprobantes WHERE CODIGO = ") + tipo +
+                        QStringLiteral(" AND SISTEMA = ") + sqltext::literal(Sistema.trimmed()) +
+                        QStringLiteral(" AND TALONARIO = ") + talonario,
                     rs, nullptr, 0, 1, -1, true);
                 if (rs->EOF()) {
                     sinLibro = true;
@@ -244,13 +245,13 @@ bool Registra(const QString& TC, const QString& Sistema, const QString& Sucursal
                                                  : QStringLiteral("TA_Comprobantes")) +
                                     QStringLiteral(" SET ") + letra +
                                     QStringLiteral("_ULTIMO_NRO = ") + numero +
-                                    QStringLiteral(", fechahora_modificacion = '") +
-                                    vb::Format(vb::Now(), FormatoFechaHora()) +
-                                    QStringLiteral("' WHERE CODIGO = '") + tipo +
-                                    QStringLiteral("' AND TALONARIO = ") + talonario;
+                                    QStringLiteral(", fechahora_modificacion = ") +
+                                    sqltext::literal(vb::Format(vb::Now(), FormatoFechaHora())) +
+                                    QStringLiteral(" WHERE CODIGO = ") + tipo +
+                                    QStringLiteral(" AND TALONARIO = ") + talonario;
                 if (!esTalonario)
-                    sentencia += QStringLiteral(" AND SISTEMA = '") +
-                                 detail::Escapa(Sistema.trimmed()) + u'\'';
+                    sentencia +=
+                        QStringLiteral(" AND SISTEMA = ") + sqltext::literal(Sistema.trimmed());
                 if (diferida)
                     *diferida = sentencia + soloSiCrece();
                 else
@@ -259,12 +260,12 @@ bool Registra(const QString& TC, const QString& Sistema, const QString& Sucursal
             }
             case 6: {
                 if (!(esTalonario && SoloControl)) {
-                    const QString tipoFila = esTalonario ? tipo : detail::Escapa(Tipo4(TC));
+                    const QString tipoFila = esTalonario ? tipo : sqltext::literal(Tipo4(TC));
                     Sentencia = QStringLiteral(" UPDATE V_TA_CPTE SET ") + letra +
                                 QStringLiteral("_ULTIMO_NRO = ") + numero +
-                                QStringLiteral(" WHERE CODIGO = '") + tipoFila +
-                                (esTalonario ? QStringLiteral("' AND TALONARIO=")
-                                             : QStringLiteral("' AND TALONARIO =")) +
+                                QStringLiteral(" WHERE CODIGO = ") + tipoFila +
+                                (esTalonario ? QStringLiteral(" AND TALONARIO=")
+                                             : QStringLiteral(" AND TALONARIO =")) +
                                 talonario;
                 }
                 const QString sistema =
@@ -276,13 +277,14 @@ bool Registra(const QString& TC, const QString& Sistema, const QString& Sucursal
                         ClsUtilidades::TextoAMoneda(Numero_) - vb::Currency::fromRaw(10000);
                     Sentencia += vb::vbCrLf +
                                  QStringLiteral(" INSERT INTO V_MV_CTROL_CPTE "
-                                                "(TC,SUCURSAL,NUMERO,LETRA) VALUES ('") +
-                                 tipo + QStringLiteral("','") +
-                                 vb::Format(vb::fromCurrency(suc), QStringLiteral("0000")) +
-                                 QStringLiteral("','") +
-                                 vb::Format(vb::fromCurrency(nro), QStringLiteral("00000000")) +
-                                 QStringLiteral("','") + detail::Escapa(Letra) +
-                                 QStringLiteral("')") + vb::vbCrLf;
+                                                "(TC,SUCURSAL,NUMERO,LETRA) VALUES (") +
+                                 tipo + u',' +
+                                 sqltext::literal(
+                                     vb::Format(vb::fromCurrency(suc), QStringLiteral("0000"))) +
+                                 u',' +
+                                 sqltext::literal(vb::Format(vb::fromCurrency(nro),
+                                                             QStringLiteral("00000000"))) +
+                                 u',' + sqltext::literal(Letra) + u')' + vb::vbCrLf;
                 }
                 return 7;
             }

@@ -2,6 +2,7 @@
 
 #include "data/instances.h"
 #include "platform/ado/engine.h"
+#include "platform/sql/quoting.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/programend.h"
 #include "platform/win/clsutilidades.h"
@@ -47,10 +48,6 @@ ado::Error ErrorDe(const std::exception& e) {
         err.Description = QString::fromLocal8Bit(e.what());
     }
     return err;
-}
-
-QString Esc(const QString& texto) {
-    return QString(texto).replace(u'\'', QStringLiteral("''"));
 }
 
 // How the database compares "CUENTA = 'code'": trailing blanks and letter
@@ -161,9 +158,10 @@ public:
 
     // The first opening row of the account in the year.
     virtual std::optional<Apertura> PrimeraApertura(const QString& Codigo) {
-        auto rs = Abre(QStringLiteral("SELECT * FROM MV_ASIENTOS WHERE CUENTA = '") + Esc(Codigo) +
-                       QStringLiteral("' AND PERIODO = ") + ctx_.Ejercicio +
-                       QStringLiteral(" AND (ES_SALDO_APERTURA = 1) ") + ctx_.Filtro);
+        auto rs =
+            Abre(QStringLiteral("SELECT * FROM MV_ASIENTOS WHERE CUENTA = ") +
+                 sqltext::literal(Codigo) + QStringLiteral(" AND PERIODO = ") + ctx_.Ejercicio +
+                 QStringLiteral(" AND (ES_SALDO_APERTURA = 1) ") + ctx_.Filtro);
         if (rs->EOF())
             return std::nullopt;
         return Apertura{vb::CCur(rs->value(QStringLiteral("IMPORTE"))),
@@ -173,10 +171,10 @@ public:
     // Any row of the account dated in the range.
     virtual bool HayMovimientos(const QString& Codigo) {
         auto rs =
-            Abre(QStringLiteral("SELECT * FROM MV_ASIENTOS WHERE CUENTA = '") + Esc(Codigo) +
-                 QStringLiteral("' AND FECHA >= ") + ClsUtilidades::FechaParaSQL(ctx_.InicioRango) +
-                 QStringLiteral(" AND FECHA <= ") + ClsUtilidades::FechaParaSQL(ctx_.FinRango) +
-                 QStringLiteral(" ") + ctx_.Filtro);
+            Abre(QStringLiteral("SELECT * FROM MV_ASIENTOS WHERE CUENTA = ") +
+                 sqltext::literal(Codigo) + QStringLiteral(" AND FECHA >= ") +
+                 ClsUtilidades::FechaParaSQL(ctx_.InicioRango) + QStringLiteral(" AND FECHA <= ") +
+                 ClsUtilidades::FechaParaSQL(ctx_.FinRango) + QStringLiteral(" ") + ctx_.Filtro);
         return !rs->EOF();
     }
 
@@ -184,14 +182,14 @@ public:
     virtual vb::Currency Neto(const QString& Codigo, int IndiceMes) {
         const Mes& m = (*ctx_.Meses)[size_t(IndiceMes)];
         auto suma = [&](const QString& alias, const QString& lado) {
-            auto rs =
-                Abre(QStringLiteral("SELECT SUM(IMPORTE) AS [") + alias +
-                     QStringLiteral("] FROM MV_ASIENTOS WHERE CUENTA = '") + Esc(Codigo) +
-                     QStringLiteral("' AND (ESRESUMEN=0) AND (ESAJUSTE=0) AND "
-                                    "(ES_SALDO_APERTURA=0) AND [DEBE-HABER] = '") +
-                     lado + QStringLiteral("' AND FECHA >= ") +
-                     ClsUtilidades::FechaParaSQL(m.Inicio) + QStringLiteral(" AND FECHA <= ") +
-                     ClsUtilidades::FechaParaSQL(m.Fin) + QStringLiteral(" ") + ctx_.Filtro);
+            auto rs = Abre(
+                QStringLiteral("SELECT SUM(IMPORTE) AS [") + alias +
+                QStringLiteral("] FROM MV_ASIENTOS WHERE CUENTA = ") + sqltext::literal(Codigo) +
+                QStringLiteral(" AND (ESRESUMEN=0) AND (ESAJUSTE=0) AND "
+                               "(ES_SALDO_APERTURA=0) AND [DEBE-HABER] = '") +
+                lado + QStringLiteral("' AND FECHA >= ") + ClsUtilidades::FechaParaSQL(m.Inicio) +
+                QStringLiteral(" AND FECHA <= ") + ClsUtilidades::FechaParaSQL(m.Fin) +
+                QStringLiteral(" ") + ctx_.Filtro);
             return rs->EOF() ? vb::Currency() : ClsUtilidades::TextoAMoneda(Texto(rs->value(0)));
         };
         const vb::Currency debe = suma(QStringLiteral("ELDEBE"), QStringLiteral("D"));
@@ -677,8 +675,8 @@ double GeneracionAjuste::PorcentajeIndice(const QString& QueCuenta, const QStrin
     const std::array<std::function<void()>, 4> pasos = {
         [&] {
             rs = Abre(QStringLiteral("SELECT INDICE AS VALORINDICE FROM MA_CUENTAS WHERE (AJUSTE "
-                                     "= 1) AND LTRIM(RTRIM(CODIGO))='") +
-                      Esc(QueCuenta) + u'\'');
+                                     "= 1) AND LTRIM(RTRIM(CODIGO))=") +
+                      sqltext::literal(QueCuenta));
         },
         [&] {
             if (rs->EOF())

@@ -3,6 +3,7 @@
 #include "data/instances.h"
 #include "data/pasos.h"
 #include "entries/lbc_asiento.h"
+#include "platform/sql/quoting.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/programend.h"
 #include "platform/win/clsutilidades.h"
@@ -37,13 +38,13 @@ void AgregaLiteral(const QString& campo, const QString& literal, bool inicializa
 QString FechaHoraParaSQL(const QDateTime& d) {
     switch (ClsUtilidades::motorSQL()) {
     case MotorSQL::SqlServer:
-        return u'\'' + d.toString(QStringLiteral("yyyyMMdd HH:mm:ss")) + u'\'';
+        return sqltext::literal(d.toString(QStringLiteral("yyyyMMdd HH:mm:ss")));
     case MotorSQL::Oracle:
         return QStringLiteral("TO_DATE('") + d.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) +
                QStringLiteral("','YYYY-MM-DD HH24:MI:SS')");
     case MotorSQL::SQLite:
     default:
-        return u'\'' + d.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) + u'\'';
+        return sqltext::literal(d.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
     }
 }
 

@@ -1,5 +1,6 @@
 #include "platform/win/clsutilidades.h"
 
+#include "platform/sql/quoting.h"
 #include "platform/vb/msgbox.h"
 #include "platform/win/desktop.h"
 
@@ -139,14 +140,15 @@ QString ClsUtilidades::FechaParaSQL(const QString& fecha, MotorSQL motor) {
     const QDate dia = d->date();
     switch (motor) {
     case MotorSQL::SqlServer:
-        return u'\'' + dia.toString(QStringLiteral("yyyyMMdd")) + u'\'';
+        return sqltext::literal(dia.toString(QStringLiteral("yyyyMMdd")));
     case MotorSQL::Oracle:
         return QStringLiteral("TO_DATE('%1','YYYY-MM-DD')")
             .arg(dia.toString(QStringLiteral("yyyy-MM-dd")));
     case MotorSQL::SQLite:
         break;
     }
-    return u'\'' + dia.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(" 00:00:00'");
+    return sqltext::literal(dia.toString(QStringLiteral("yyyy-MM-dd")) +
+                            QStringLiteral(" 00:00:00"));
 }
 
 void ClsUtilidades::setMotorSQL(MotorSQL motor) {

@@ -7,6 +7,7 @@
 #include "common/tempdb.h"
 #include "data/instances.h"
 #include "entries/lbc_asiento.h"
+#include "platform/sql/quoting.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/programend.h"
 #include "platform/vb/vb.h"
@@ -97,8 +98,8 @@ protected:
     void cuenta(const QString& codigo, const QString& descripcion, int titulo = 0, int baja = 0,
                 int bloqueo = 0) {
         db.exec(QStringLiteral("INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION, TITULO, DADA_DE_BAJA, "
-                               "BLOQUEO, BIENES, AJUSTE) VALUES ('%1', '%2', %3, %4, %5, 1, 0)")
-                    .arg(QString(codigo).replace(u'\'', QStringLiteral("''")), descripcion)
+                               "BLOQUEO, BIENES, AJUSTE) VALUES (%1, '%2', %3, %4, %5, 1, 0)")
+                    .arg(sqltext::literal(codigo), descripcion)
                     .arg(titulo)
                     .arg(baja)
                     .arg(bloqueo));
