@@ -105,13 +105,6 @@ QString QuitaMarcaAdmin(const QString& sql) {
     return ReplaceFueraDeLiterales(sql, QStringLiteral("@Admin_"), QString());
 }
 
-void RaiseInvalidCall() {
-    ado::Error e;
-    e.Number = 5;
-    e.Description = QStringLiteral("Llamada a procedimiento o argumento no válido");
-    throw ado::Exception(e);
-}
-
 } // namespace dbdll
 
 // ---- File dialog ---------------------------------------------------------------------------

@@ -44,7 +44,4 @@ QString QuitaMarcaAdmin(const QString& sql);
 // Every occurrence of `what` (any case) outside quoted literals replaced by `with`.
 QString ReplaceFueraDeLiterales(const QString& sql, const QString& what, const QString& with);
 
-// The runtime's "invalid procedure call or argument" (error 5).
-[[noreturn]] void RaiseInvalidCall();
-
 } // namespace dbdll

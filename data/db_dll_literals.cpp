@@ -4,6 +4,7 @@
 
 #include "data/db_dll_internal.h"
 #include "platform/sql/quoting.h"
+#include "platform/vb/errors.h"
 #include "platform/vb/vb.h"
 #include "platform/win/clsutilidades.h"
 
@@ -105,7 +106,7 @@ QString DB_Dll::stSTF(QString& rsName, bool rnPart) {
     if (rnPart)
         return punto < 0 ? rsName : rsName.mid(punto + 1);
     if (punto < 0)
-        RaiseInvalidCall();
+        vb::Raise(vb::errInvalidCall);
     return rsName.left(punto);
 }
 
@@ -119,7 +120,7 @@ QString DB_Dll::StripBrackets(const QString& rsObjName) {
     if (!rsObjName.startsWith(QLatin1Char('[')))
         return rsObjName;
     if (rsObjName.size() < 2)
-        RaiseInvalidCall();
+        vb::Raise(vb::errInvalidCall);
     return rsObjName.mid(1, rsObjName.size() - 2);
 }
 
@@ -128,7 +129,7 @@ QString DB_Dll::StripConnect(const QString& rsTblName) {
     if (flecha < 0)
         return rsTblName;
     if (flecha == 0)
-        RaiseInvalidCall();
+        vb::Raise(vb::errInvalidCall);
     return rsTblName.left(flecha - 1);
 }
 

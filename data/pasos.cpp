@@ -1,5 +1,6 @@
 #include "data/pasos.h"
 
+#include "platform/vb/errors.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/programend.h"
 #include "platform/vb/vb.h"
@@ -42,7 +43,7 @@ ado::Error CurrentError() {
     } catch (const ado::Exception& e) {
         return e.error();
     } catch (const std::overflow_error&) {
-        return {6, QStringLiteral("Desbordamiento"), {}, 0, vb::AppExeName()};
+        return vb::RuntimeError(vb::errOverflow);
     } catch (const std::exception& e) {
         return {5, QString::fromLocal8Bit(e.what()), {}, 0, vb::AppExeName()};
     }

@@ -64,8 +64,9 @@ private:
 // The same for a list of steps run in order.
 bool RunSteps(const std::vector<Step>& steps, const OnError& onError, Trap trap = Trap::AdoErrors);
 
-// The error a caught exception stands for: an ado::Exception's own; a numeric
-// overflow is error 6 "Desbordamiento", any other error 5 with its text.
+// The error a caught exception stands for: an ado::Exception's own (the
+// runtime's errors included); a numeric overflow is the runtime's error 6,
+// any other error 5 with its text.
 // Call only inside a catch block.
 ado::Error CurrentError();
 

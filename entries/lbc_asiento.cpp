@@ -3,6 +3,7 @@
 #include "data/db_dll.h"
 #include "data/instances.h"
 #include "entries/lbc_interno.h"
+#include "platform/vb/errors.h"
 #include "platform/vb/vb.h"
 #include "startup/cns_pasos.h"
 #include "startup/cnstuffcontable.h"
@@ -44,28 +45,6 @@ Lbc_Asiento& Lbc_AsientoRef::get() {
 
 namespace lbc {
 
-void Falla(long numero) {
-    QString texto;
-    switch (numero) {
-    case errArgumento:
-        texto = QStringLiteral("Llamada a procedimiento o argumento no válidos");
-        break;
-    case errDesbordamiento:
-        texto = QStringLiteral("Desbordamiento");
-        break;
-    case errTipos:
-        texto = QStringLiteral("No coinciden los tipos");
-        break;
-    case errNulo:
-        texto = QStringLiteral("Uso no válido de Null");
-        break;
-    default:
-        texto = QStringLiteral("Error de la aplicación");
-        break;
-    }
-    throw ado::Exception(ado::Error{numero, texto, QString(), 0, vb::AppExeName()});
-}
-
 namespace {
 pasos::OnError CajaOperador(const QString& rutina) {
     return [rutina](const ado::Error& e) {
@@ -87,7 +66,7 @@ QString Num(const QString& texto) {
     static const QRegularExpression numero(QStringLiteral("^[+-]?[0-9]+(\\.[0-9]+)?$"));
     const QString t = texto.trimmed();
     if (!numero.match(t).hasMatch())
-        Falla(errTipos);
+        vb::Raise(vb::errTypeMismatch);
     return t;
 }
 
@@ -105,34 +84,34 @@ std::int16_t Entero16(const QString& texto) {
     static const QRegularExpression entero(QStringLiteral("^[+-]?[0-9]+$"));
     const QString t = texto.trimmed();
     if (!entero.match(t).hasMatch())
-        Falla(errTipos);
+        vb::Raise(vb::errTypeMismatch);
     bool ok = false;
     const long long v = t.toLongLong(&ok);
     if (!ok || v < INT16_MIN || v > INT16_MAX)
-        Falla(errDesbordamiento);
+        vb::Raise(vb::errOverflow);
     return static_cast<std::int16_t>(v);
 }
 
 std::int32_t Entero32(const QVariant& valor) {
     if (vb::IsNull(valor))
-        Falla(errNulo);
+        vb::Raise(vb::errInvalidUseOfNull);
     if (valor.typeId() == QMetaType::QString && !vb::IsNumeric(valor))
-        Falla(errTipos);
+        vb::Raise(vb::errTypeMismatch);
     try {
         const std::int64_t v = vb::CLng(valor);
         if (v < INT32_MIN || v > INT32_MAX)
-            Falla(errDesbordamiento);
+            vb::Raise(vb::errOverflow);
         return static_cast<std::int32_t>(v);
     } catch (const std::overflow_error&) {
-        Falla(errDesbordamiento);
+        vb::Raise(vb::errOverflow);
     }
 }
 
 QDateTime Fecha(const QVariant& valor) {
     if (vb::IsNull(valor))
-        Falla(errNulo);
+        vb::Raise(vb::errInvalidUseOfNull);
     if (!vb::IsDate(valor))
-        Falla(errTipos);
+        vb::Raise(vb::errTypeMismatch);
     return vb::CDate(valor);
 }
 

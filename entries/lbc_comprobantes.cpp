@@ -5,6 +5,7 @@
 #include "entries/lbc_asiento.h"
 #include "entries/lbc_interno.h"
 #include "platform/sql/quoting.h"
+#include "platform/vb/errors.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/vb.h"
 #include "platform/win/clsutilidades.h"
@@ -19,14 +20,14 @@ namespace {
 // A number column that must hold a value.
 double NumeroNoNulo(const QVariant& valor) {
     if (vb::IsNull(valor))
-        Falla(errNulo);
+        vb::Raise(vb::errInvalidUseOfNull);
     return Numerico(valor);
 }
 
 std::int16_t Redondea16(double valor) {
     const double r = std::nearbyint(valor); // ties to even
     if (!(r >= INT16_MIN && r <= INT16_MAX))
-        Falla(errDesbordamiento);
+        vb::Raise(vb::errOverflow);
     return static_cast<std::int16_t>(r);
 }
 

@@ -4,6 +4,7 @@
 #include "entries/lbc_asiento.h"
 #include "entries/lbc_interno.h"
 #include "platform/sql/quoting.h"
+#include "platform/vb/errors.h"
 #include "platform/vb/vb.h"
 #include "platform/win/clsutilidades.h"
 
@@ -18,7 +19,7 @@ QString Siguiente(const QVariant& maximo) {
     if (vb::IsNull(maximo))
         return QStringLiteral("1");
     if (maximo.typeId() == QMetaType::QString && !vb::IsNumeric(maximo))
-        Falla(errTipos);
+        vb::Raise(vb::errTypeMismatch);
     return Decimal(vb::CDbl(maximo) + 1).trimmed();
 }
 
@@ -56,7 +57,7 @@ bool Lbc_Asiento::CuentaImputable(const QString& Cuenta) {
 
 std::int16_t Lbc_Asiento::CalculoDV(const QVariant& Cuenta) {
     if (vb::IsNull(Cuenta))
-        Falla(errNulo);
+        vb::Raise(vb::errInvalidUseOfNull);
     const QString codigo = vb::CStr(Cuenta);
     int suma = 0;
     int peso = 9;

@@ -13,15 +13,6 @@
 
 namespace lbc {
 
-// Errors of the runtime the rules raise themselves.
-enum ErrorVB : long {
-    errArgumento = 5,
-    errDesbordamiento = 6,
-    errTipos = 13,
-    errNulo = 94,
-};
-[[noreturn]] void Falla(long numero);
-
 // Runs paso(i) from step 0 through the step runner (data/pasos.h); each call
 // returns the next step, or -1 when the routine is done. A step that throws
 // goes to the operator error box under `rutina`: Retry runs it again, Ignore

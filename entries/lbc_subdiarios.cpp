@@ -4,6 +4,7 @@
 #include "entries/lbc_asiento.h"
 #include "entries/lbc_interno.h"
 #include "platform/sql/quoting.h"
+#include "platform/vb/errors.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/vb.h"
 #include "platform/win/clsutilidades.h"
@@ -79,7 +80,7 @@ bool Lbc_Asiento::AsientoResumenAnulado(const QString& Subdiario,
            {[&] {
                 const qsizetype guion = NroAsiento_ConFomato.indexOf(u'-');
                 if (guion < 0)
-                    Falla(errArgumento);
+                    vb::Raise(vb::errInvalidCall);
                 mes = Num(NroAsiento_ConFomato.left(guion));
                 numero = Num(NroAsiento_ConFomato.mid(guion + 1));
             },

@@ -1,6 +1,7 @@
 #include "startup/cnstuffcontable.h"
 
 #include "data/instances.h"
+#include "platform/vb/errors.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/vb.h"
 #include "platform/win/clsreporte.h"
@@ -72,8 +73,7 @@ void EjecutaProcesoExterno(const QString& Opcion, const QString& ParametroAdicio
     const QString carpeta = ClsUtilidades::CarpetaConBarra(vb::AppPath());
     const QString programa = ClsReporte::BuscaPrograma(carpeta, Opcion.mid(6));
     if (programa.isEmpty())
-        throw ado::Exception(
-            ado::Error{53, QStringLiteral("No se encontró el archivo"), {}, 0, vb::AppExeName()});
+        vb::Raise(vb::errFileNotFound);
     const qint64 tarea = ClsReporte::Inicia(programa, argumentos, carpeta);
     IdTarea = tarea > 0 && tarea <= INT32_MAX ? std::int32_t(tarea) : 0;
     if (IdTarea == 0)

@@ -1,6 +1,7 @@
 #include "startup/cnstuffcontable.h"
 
 #include "data/instances.h"
+#include "platform/vb/errors.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/vb.h"
 #include "platform/win/clsutilidades.h"
@@ -17,8 +18,7 @@ namespace {
 // An empty field list cannot make a statement (subscript out of range).
 void ExigeCampos(const ListaCampos& campos) {
     if (campos.empty())
-        throw ado::Exception(
-            {9, QStringLiteral("Subíndice fuera del intervalo"), {}, 0, vb::AppExeName()});
+        vb::Raise(vb::errSubscriptOutOfRange);
 }
 
 QString ListaDe(const ListaCampos& campos, QString CampoSQL::*miembro) {

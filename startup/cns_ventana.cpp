@@ -3,6 +3,7 @@
 #include "platform/ado/ado.h"
 #include "platform/ui/paxtor.h"
 #include "platform/ui/skinframework.h"
+#include "platform/vb/errors.h"
 #include "platform/vb/vb.h"
 #include "platform/win/clsentorno.h"
 #include "platform/win/clsini.h"
@@ -73,11 +74,6 @@ QString ArchivoIcono(const QString& nombre) {
     return QString();
 }
 
-// A run-time error raised to the caller.
-[[noreturn]] void Falla(long numero, const QString& descripcion) {
-    throw ado::Exception(ado::Error{numero, descripcion, {}, 0, vb::AppExeName()});
-}
-
 } // namespace
 
 void AplicaSkin(QWidget* Formulario) {
@@ -88,11 +84,11 @@ void AplicaSkin(QWidget* Formulario) {
     const QString ruta = ClsUtilidades::CarpetaConBarra(vb::AppPath()) + skin.Archivo;
 
     if (!Formulario)
-        Falla(91, QStringLiteral("Variable de objeto o bloque With no establecido"));
+        vb::Raise(vb::errObjectNotSet);
     auto* control = Formulario->findChild<SkinFramework*>(QStringLiteral("SkinFramework1"),
                                                           Qt::FindDirectChildrenOnly);
     if (!control)
-        Falla(438, QStringLiteral("El objeto no admite esta propiedad o método"));
+        vb::Raise(vb::errNotSupported);
     control->LoadSkin(ruta, skin.Ini);
     control->ApplyWindow(Formulario);
     control->setApplyOptions(control->ApplyOptions() | SkinFramework::ApplyFrame);

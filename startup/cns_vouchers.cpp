@@ -2,6 +2,7 @@
 
 #include "data/instances.h"
 #include "platform/sql/quoting.h"
+#include "platform/vb/errors.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/vb.h"
 #include "platform/win/clsutilidades.h"
@@ -41,8 +42,7 @@ QString Entero(double n) {
 QDate Dia(const QVariant& v) {
     const QDateTime d = vb::CDate(v);
     if (!d.isValid())
-        throw ado::Exception(
-            {13, QStringLiteral("No coinciden los tipos"), {}, 0, vb::AppExeName()});
+        vb::Raise(vb::errTypeMismatch);
     return d.date();
 }
 

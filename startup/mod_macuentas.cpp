@@ -1,5 +1,6 @@
 #include "startup/mod_macuentas.h"
 
+#include "platform/vb/errors.h"
 #include "platform/vb/vb.h"
 #include "platform/win/clsentorno.h"
 #include "platform/win/quindel2.h"
@@ -36,7 +37,7 @@ double ValorClave(int nivel) {
 std::int16_t Entero(double v) {
     const double r = std::nearbyint(v);
     if (!(r >= -32768.0 && r <= 32767.0))
-        throw std::overflow_error("overflow");
+        throw std::overflow_error(vb::ErrorText(vb::errOverflow).toStdString());
     return std::int16_t(r);
 }
 

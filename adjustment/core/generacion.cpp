@@ -3,6 +3,7 @@
 #include "data/instances.h"
 #include "platform/ado/engine.h"
 #include "platform/sql/quoting.h"
+#include "platform/vb/errors.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/programend.h"
 #include "platform/win/clsutilidades.h"
@@ -18,35 +19,16 @@
 
 namespace {
 
-// A failure of the runtime's own (a conversion, a missing date), with its
-// number and text.
-class ErrorEjecucion : public std::runtime_error {
-public:
-    ErrorEjecucion(long numero, const QString& texto)
-        : std::runtime_error(texto.toStdString()), numero_(numero), texto_(texto) {}
-    long numero() const { return numero_; }
-    const QString& texto() const { return texto_; }
-
-private:
-    long numero_;
-    QString texto_;
-};
-
 [[noreturn]] void NoCoinciden() {
-    throw ErrorEjecucion(13, QStringLiteral("No coinciden los tipos"));
+    vb::Raise(vb::errTypeMismatch);
 }
 
 ado::Error ErrorDe(const std::exception& e) {
     if (auto* a = dynamic_cast<const ado::Exception*>(&e))
         return a->error();
     ado::Error err;
-    if (auto* r = dynamic_cast<const ErrorEjecucion*>(&e)) {
-        err.Number = r->numero();
-        err.Description = r->texto();
-    } else {
-        err.Number = 5;
-        err.Description = QString::fromLocal8Bit(e.what());
-    }
+    err.Number = 5;
+    err.Description = QString::fromLocal8Bit(e.what());
     return err;
 }
 
@@ -71,7 +53,7 @@ int Entero16(const QString& texto) {
         NoCoinciden();
     const std::int64_t n = vb::CLng(v);
     if (n < INT16_MIN || n > INT16_MAX)
-        throw ErrorEjecucion(6, QStringLiteral("Desbordamiento"));
+        vb::Raise(vb::errOverflow);
     return int(n);
 }
 

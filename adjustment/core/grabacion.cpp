@@ -4,6 +4,7 @@
 #include "data/pasos.h"
 #include "entries/lbc_asiento.h"
 #include "platform/sql/quoting.h"
+#include "platform/vb/errors.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/programend.h"
 #include "platform/win/clsutilidades.h"
@@ -16,7 +17,6 @@ using namespace CNStuffContable;
 namespace {
 
 constexpr long kErrConversion = 3421;
-constexpr long kErrTipos = 13;
 
 // A value that cannot become what its column holds.
 struct FallaConversion : std::runtime_error {
@@ -278,7 +278,7 @@ bool GrabacionAjuste::Graba(const CabeceraAjuste& Cabecera, const LineasAjuste& 
         gCamposSQL.clear();
         ClsUtilidades::CursorEspera(false);
         const ado::Error e = pasos::CurrentError();
-        if (e.Number == kErrConversion || e.Number == kErrTipos) {
+        if (e.Number == kErrConversion || e.Number == vb::errTypeMismatch) {
             vb::MsgBox(MensajeConversion(QString(), QString()), vb::vbCritical,
                        QStringLiteral("Error en conversion de datos"));
         } else if (e.Number == 3316) {

@@ -7,6 +7,8 @@
 // Failures throw ado::Exception and are also left in the connection's Errors
 // collection, as the original objects did.
 
+#include "platform/vb/errors.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -72,27 +74,9 @@ enum NativeError : long {
     nativeNotNullColumnAdded = 4901, // NOT NULL column without default, table not empty
 };
 
-struct Error {
-    long Number = 0;
-    QString Description;
-    QString SQLState;
-    long NativeError = 0;
-    QString Source;
-};
-
-// Carries the first error; a provider failure may add more (SQL Server sends
-// "statement terminated" after a refused row), all of which reach Errors.
-class Exception : public std::runtime_error {
-public:
-    explicit Exception(Error e);
-    explicit Exception(std::vector<Error> all); // not empty
-    const Error& error() const { return all_.front(); }
-    const std::vector<Error>& all() const { return all_; }
-    long number() const { return error().Number; }
-
-private:
-    std::vector<Error> all_;
-};
+// Errors are the runtime's trappable errors, with the database's own numbers.
+using Error = vb::Error;
+using Exception = vb::TrappableError;
 
 class Errors {
 public:

@@ -8,16 +8,6 @@
 
 namespace ado {
 
-Exception::Exception(Error e) : Exception(std::vector<Error>{std::move(e)}) {}
-
-Exception::Exception(std::vector<Error> all)
-    : std::runtime_error(all.empty() ? std::string("ADO error")
-                                     : all.front().Description.toStdString()),
-      all_(std::move(all)) {
-    if (all_.empty())
-        all_.push_back(Error{adErrUnspecified, QStringLiteral("Error no especificado"), {}, 0, {}});
-}
-
 namespace {
 
 const QString kSource = QStringLiteral("ADODB");

@@ -1,4 +1,5 @@
 #include "platform/vb/vb.h"
+#include "platform/vb/errors.h"
 #include "platform/vb/vb_detail.h"
 
 #include <QCoreApplication>
@@ -35,8 +36,10 @@ void setRegional(const Regional& r) {
 
 namespace {
 
+// An arithmetic overflow of the money type and the conversions: the step
+// runner reports it as the runtime's error 6.
 [[noreturn]] void overflow() {
-    throw std::overflow_error("Desbordamiento");
+    throw std::overflow_error(ErrorText(errOverflow).toStdString());
 }
 
 constexpr unsigned long long kMaxRaw = 9223372036854775807ULL;

@@ -3,6 +3,7 @@
 #include "entries_fixture.h"
 
 #include "entries/lbc_interno.h"
+#include "platform/vb/errors.h"
 
 using Ejercicios = EntriesTest;
 
@@ -17,7 +18,7 @@ TEST_F(Ejercicios, CreationReadsTheConfiguredYearAndFailsOnBadKeys) {
         ref.get();
         FAIL() << "created without a year";
     } catch (const ado::Exception& e) {
-        EXPECT_EQ(e.number(), lbc::errTipos);
+        EXPECT_EQ(e.number(), vb::errTypeMismatch);
     }
     EXPECT_FALSE(ref.creado());
     clave(QStringLiteral("PERIODO"), QStringLiteral("dos mil"));
@@ -27,7 +28,7 @@ TEST_F(Ejercicios, CreationReadsTheConfiguredYearAndFailsOnBadKeys) {
         ref.get();
         FAIL() << "created with an overflowing year";
     } catch (const ado::Exception& e) {
-        EXPECT_EQ(e.number(), lbc::errDesbordamiento);
+        EXPECT_EQ(e.number(), vb::errOverflow);
     }
     clave(QStringLiteral("PERIODO"), QStringLiteral(" 2024 "));
     EXPECT_EQ(ref->PeriodoActual(), 2024);
