@@ -26,6 +26,8 @@ namespace {
 ado::Error ErrorDe(const std::exception& e) {
     if (auto* a = dynamic_cast<const ado::Exception*>(&e))
         return a->error();
+    if (dynamic_cast<const std::overflow_error*>(&e))
+        return vb::RuntimeError(vb::errOverflow);
     ado::Error err;
     err.Number = 5;
     err.Description = QString::fromLocal8Bit(e.what());
