@@ -355,8 +355,9 @@ private:
 
     void LeeAperturas() {
         // The same condition on the year as the account-by-account
-        // statement, so the rows come in the same order (the year's index)
-        // and "first" is the same row.
+        // statement, so the rows come in the same order (that of the year's
+        // index, which the index of opening rows keeps) and "first" is the
+        // same row.
         auto rs =
             Abre(QStringLiteral("SELECT CUENTA, IMPORTE, [DEBE-HABER] FROM MV_ASIENTOS "
                                 "WHERE PERIODO = ") +
@@ -380,14 +381,11 @@ private:
         const QString lado = QStringLiteral("CASE WHEN ") + movimiento +
                              QStringLiteral(" AND [DEBE-HABER] = 'D' THEN 1 WHEN ") + movimiento +
                              QStringLiteral(" AND [DEBE-HABER] = 'H' THEN 2 ELSE 0 END");
-        if (!Consecutivos(meses)) {
-            LeeSumasDeUnaVez(lado);
-            return;
-        }
         // A month at a time: each statement reads that month's days from the
         // date index and sorts only them, and no row needs its month worked
-        // out. On SQLite the rows are grouped on the stored texts: the
-        // collation that ignores case and trailing blanks is a call per
+        // out. The months follow one another (Meses), so a row is in one
+        // month at most. On SQLite the rows are grouped on the stored texts:
+        // the collation that ignores case and trailing blanks is a call per
         // comparison, and a sort makes millions of them; the variants of one
         // code add up under the key the collation gives them (Fila). All the
         // rows of such a group share the side's text and the flags, so the
@@ -411,64 +409,18 @@ private:
             for (; !rs->EOF(); rs->MoveNext())
                 Acumula(Fila(Texto(rs->value(0))), i, rs->value(1), rs->value(2));
         }
-        // The rest of the range: between the months and round them.
-        QString huecos = QStringLiteral("(FECHA >= ") +
-                         ClsUtilidades::FechaParaSQL(ctx_.InicioRango) +
-                         QStringLiteral(" AND FECHA < ") + inicio.front() + u')';
-        for (size_t i = 0; i + 1 < meses.size(); ++i)
-            huecos += QStringLiteral(" OR (FECHA > ") + fin[i] + QStringLiteral(" AND FECHA < ") +
-                      inicio[i + 1] + u')';
-        huecos += QStringLiteral(" OR (FECHA > ") + fin.back() + QStringLiteral(" AND FECHA <= ") +
-                  ClsUtilidades::FechaParaSQL(ctx_.FinRango) + u')';
+        // The rest of the range: before, between and after the months.
+        QString huecos =
+            QStringLiteral("(FECHA >= ") + ClsUtilidades::FechaParaSQL(ctx_.InicioRango);
+        for (size_t i = 0; i < meses.size(); ++i)
+            huecos += QStringLiteral(" AND FECHA < ") + inicio[i] +
+                      QStringLiteral(") OR (FECHA > ") + fin[i];
+        huecos +=
+            QStringLiteral(" AND FECHA <= ") + ClsUtilidades::FechaParaSQL(ctx_.FinRango) + u')';
         auto rs = Abre(QStringLiteral("SELECT CUENTA FROM MV_ASIENTOS WHERE (") + huecos +
                        QStringLiteral(") ") + ctx_.Filtro);
         for (; !rs->EOF(); rs->MoveNext())
             Fila(Texto(rs->value(0)));
-    }
-
-    // The months follow one another, each starting after the previous one
-    // ends, as the generation makes them; then a row is in one month at most.
-    static bool Consecutivos(const std::vector<GeneracionAjuste::Mes>& meses) {
-        std::optional<QDateTime> finPrevio;
-        for (const GeneracionAjuste::Mes& m : meses) {
-            const auto desde = vb::ParseDate(m.Inicio), hasta = vb::ParseDate(m.Fin);
-            if (!desde || !hasta || *hasta < *desde || (finPrevio && !(*finPrevio < *desde)))
-                return false;
-            finPrevio = hasta;
-        }
-        return !meses.empty();
-    }
-
-    // Any other months: one statement, each row in the first month that
-    // holds it (month 0 when none does).
-    void LeeSumasDeUnaVez(const QString& lado) {
-        const auto& meses = *ctx_.Meses;
-        QString mes = QStringLiteral("0");
-        QString porMes;
-        if (!meses.empty()) {
-            mes = QStringLiteral("CASE");
-            for (size_t i = 0; i < meses.size(); ++i)
-                mes += QStringLiteral(" WHEN FECHA >= ") +
-                       ClsUtilidades::FechaParaSQL(meses[i].Inicio) +
-                       QStringLiteral(" AND FECHA <= ") +
-                       ClsUtilidades::FechaParaSQL(meses[i].Fin) + QStringLiteral(" THEN ") +
-                       QString::number(i + 1);
-            mes += QStringLiteral(" ELSE 0 END");
-            porMes = QStringLiteral(", ") + mes;
-        }
-        auto rs =
-            Abre(QStringLiteral("SELECT CUENTA, ") + mes + QStringLiteral(" AS MES, ") + lado +
-                 QStringLiteral(" AS LADO, SUM(IMPORTE) AS TOTAL FROM MV_ASIENTOS "
-                                "WHERE FECHA >= ") +
-                 ClsUtilidades::FechaParaSQL(ctx_.InicioRango) + QStringLiteral(" AND FECHA <= ") +
-                 ClsUtilidades::FechaParaSQL(ctx_.FinRango) + QStringLiteral(" ") + ctx_.Filtro +
-                 QStringLiteral(" GROUP BY CUENTA") + porMes + QStringLiteral(", ") + lado);
-        for (; !rs->EOF(); rs->MoveNext()) {
-            std::vector<Suma>& fila = Fila(Texto(rs->value(0)));
-            const std::int64_t m = vb::CLng(rs->value(1));
-            if (m >= 1 && m <= std::int64_t(meses.size()))
-                Acumula(fila, size_t(m - 1), rs->value(2), rs->value(3));
-        }
     }
 
     // The sums of an account as the collation sees its code, made on first
