@@ -611,21 +611,33 @@ void DB_Dll::EjecutaConsultaRSQL(QString& SentenciaSQL, long& RecordsAffected,
     EjecutaConsulta(SentenciaSQL, RecordsAffected, &Lrcs, true);
 }
 
-void DB_Dll::EjecutaConsulta(QString& SentenciaSQL, long& RecordsAffected, ado::RecordsetPtr* Lrcs,
-                             bool remota) {
+QString DB_Dll::TextoAEjecutar(const QString& SentenciaSQL) const {
     const bool create = ContainsCI(SentenciaSQL, QStringLiteral("CREATE"));
     const bool drop = ContainsCI(SentenciaSQL, QStringLiteral("DROP"));
     const bool conMarca = TieneMarcaAdmin(SentenciaSQL);
-    if (!(create && drop)) {
-        SentenciaSQL = QuitaMarcaAdmin(SentenciaSQL);
-    } else if (ContainsCI(SentenciaSQL, QStringLiteral("DELETE"))) {
-        if (conMarca)
-            SentenciaSQL = QuitaMarcaAdmin(SentenciaSQL);
-    } else if (conMarca) {
-        SentenciaSQL = QuitaMarcaAdmin(SentenciaSQL);
-    } else {
-        SentenciaSQL = SS_TSinonimos(SentenciaSQL);
+    if (!(create && drop))
+        return QuitaMarcaAdmin(SentenciaSQL);
+    if (ContainsCI(SentenciaSQL, QStringLiteral("DELETE")))
+        return conMarca ? QuitaMarcaAdmin(SentenciaSQL) : SentenciaSQL;
+    if (conMarca)
+        return QuitaMarcaAdmin(SentenciaSQL);
+    return SS_TSinonimos(SentenciaSQL);
+}
+
+void DB_Dll::EjecutaPreparada(const QString& SentenciaSQL, const std::vector<QVariantList>& Filas,
+                              long& RecordsAffected) {
+    long afectados = 0;
+    try {
+        cnn()->ExecutePrepared(TextoAEjecutar(SentenciaSQL), Filas, &afectados);
+        RecordsAffected = afectados;
+    } catch (const ado::Exception&) {
+        // The connection's errors tell the caller.
     }
+}
+
+void DB_Dll::EjecutaConsulta(QString& SentenciaSQL, long& RecordsAffected, ado::RecordsetPtr* Lrcs,
+                             bool remota) {
+    SentenciaSQL = TextoAEjecutar(SentenciaSQL);
 
     // The errors the policy reads are those of the shared (or remote) instance.
     DB_Dll& referencia = remota ? gDatosRemoto() : gDatos();

@@ -167,6 +167,13 @@ public:
     void EjecutaConsultaRSQL(QString& SentenciaSQL, long& RecordsAffected);
     void EjecutaConsultaRSQL(const QString& SentenciaSQL, long& RecordsAffected);
     void EjecutaConsultaRSQL(QString& SentenciaSQL, long& RecordsAffected, ado::RecordsetPtr& Lrcs);
+    // One statement with "?" markers run once per row of values and parsed
+    // once (ado::Connection::ExecutePrepared), its text treated as
+    // EjecutaConsultaSQL treats it. For statements inside the caller's
+    // transaction: the first failing row stops, its error stays in the
+    // connection's errors, and no lost link is retried.
+    void EjecutaPreparada(const QString& SentenciaSQL, const std::vector<QVariantList>& Filas,
+                          long& RecordsAffected);
 
     // Lrcs is open on return when the query succeeded, closed otherwise.
     // Conexionactiva null means gCnn.
@@ -215,6 +222,8 @@ private:
 
     void EjecutaConsulta(QString& SentenciaSQL, long& RecordsAffected, ado::RecordsetPtr* Lrcs,
                          bool remota);
+    // The administrator markers removed, or the restricted views named.
+    QString TextoAEjecutar(const QString& SentenciaSQL) const;
     void BuildServerConnString();
     bool AccessExchange();
     void AnunciaMotor(bool local);

@@ -165,7 +165,8 @@ void Ejecuta(const QString& sentencia) {
 } // namespace
 
 void EjecutaTransaccion(const QStringList& Sentencias, bool& HuboError, std::int32_t& ErrorNativo,
-                        bool IgnoraClaveDuplicada, const std::function<void()>& AntesDeConfirmar) {
+                        bool IgnoraClaveDuplicada, const std::function<void()>& AntesDeConfirmar,
+                        const std::vector<SentenciaRepetida>& Repetidas) {
     HuboError = false;
     DB_Dll& datos = gDatos();
     QString cuerpo;
@@ -217,6 +218,15 @@ void EjecutaTransaccion(const QStringList& Sentencias, bool& HuboError, std::int
     } catch (const std::exception&) {
     }
     ResultadoLote r = LeeErrores(datos.cnn()->errors(), IgnoraClaveDuplicada);
+    for (const SentenciaRepetida& repetida : Repetidas) {
+        if (r.fallo)
+            break;
+        datos.EjecutaPreparada(repetida.Sentencia, repetida.Filas, afectados);
+        r = LeeErrores(datos.cnn()->errors(), IgnoraClaveDuplicada);
+        // The refused statement goes to AUX_ERR with the batch.
+        if (r.fallo)
+            ejecutado += vb::vbCr + repetida.Sentencia;
+    }
     if (!r.fallo && AntesDeConfirmar) {
         ado::Errors& errores = datos.cnn()->errors();
         try {

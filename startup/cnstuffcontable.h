@@ -107,14 +107,22 @@ void ArmaSentenciaSQL(ListaCampos& Campos, QStringList& Sentencias, const QStrin
                       bool EsUpdate, QString& Where);
 // Appends "(columns) VALUES (values)" to Sentencia; Limpiar empties Campos.
 void ArmaValoresInsert(QString& Sentencia, ListaCampos& Campos, bool Limpiar);
+// A statement of a save that repeats for many rows (the lines of an entry):
+// its text with "?" where each row's values go, parsed once.
+struct SentenciaRepetida {
+    QString Sentencia;
+    std::vector<QVariantList> Filas;
+};
 // Runs the non-blank statements as one transaction. HuboError is True when the
 // save did not take effect; ErrorNativo is the first provider error (0 when none).
+// The repeated statements run after them, in order, in the same transaction.
 // AntesDeConfirmar runs on the connection after the statements, before the
 // commit (to read back what the statements computed); a database failure in
 // it undoes the save like a refused statement.
 void EjecutaTransaccion(const QStringList& Sentencias, bool& HuboError, std::int32_t& ErrorNativo,
                         bool IgnoraClaveDuplicada = false,
-                        const std::function<void()>& AntesDeConfirmar = {});
+                        const std::function<void()>& AntesDeConfirmar = {},
+                        const std::vector<SentenciaRepetida>& Repetidas = {});
 
 // ---- Audit and failed-statement rows --------------------------------------------------
 // One V_MV_CPTEACCIONES row (A add, M change, B delete); never reports a failure.

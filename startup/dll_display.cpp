@@ -39,10 +39,18 @@ void Dll_Display::CartelMostrar(bool& Cancelado, const std::optional<QVariant>& 
     Lbf_CtrlDisplay& w = Ventana();
     const std::optional<QVariant>* lineas[3] = {&L1, &l2, &l3};
     for (int i = 0; i < 3; ++i) {
-        if (lineas[i]->has_value())
-            w.LblCtrol[i]->setText(NuloATexto(**lineas[i]));
+        if (!lineas[i]->has_value())
+            continue;
+        // Only a line that changed is painted at once: a loop that shows a
+        // line per item repaints thousands of times; the rest of the window
+        // looks as it did, and the event pass below paints the animation.
+        QLabel* linea = w.LblCtrol[i];
+        const QString texto = NuloATexto(**lineas[i]);
+        if (linea->text() != texto) {
+            linea->setText(texto);
+            linea->repaint();
+        }
     }
-    w.repaint();
     Cancelado = w.CmdDisplayCancelar->text() == Lbf_CtrlDisplay::kAbortado;
     vb::DoEvents();
 }

@@ -24,9 +24,9 @@ public:
     void CartelInicio(const QString& Titulo, bool PermiteCancelar);
 
     // Sets each line that is passed (Null empties it; a line not passed keeps
-    // its text), repaints, reports whether Cancel was pressed, and then runs
-    // one pass of pending window events so the banner animates and the click
-    // on Cancel can arrive.
+    // its text), paints the lines that changed, reports whether Cancel was
+    // pressed, and then runs one pass of pending window events so the banner
+    // animates and the click on Cancel can arrive.
     void CartelMostrar(bool& Cancelado, const std::optional<QVariant>& L1 = std::nullopt,
                        const std::optional<QVariant>& l2 = std::nullopt,
                        const std::optional<QVariant>& l3 = std::nullopt);

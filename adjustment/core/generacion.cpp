@@ -239,8 +239,9 @@ protected:
 namespace {
 
 // The same values from a few statements: the monthly sums of every account
-// grouped in one pass, the opening rows of the year in another, the chart's
-// series and the coefficients kept in memory.
+// grouped a month at a time, the opening rows of the year in one pass, the
+// chart's series and the coefficients kept in memory for this run only
+// (another user may change them before the next one).
 class FuenteAgrupada : public GeneracionAjuste::Fuente {
 public:
     void Prepara(const Contexto& c) override {
@@ -336,8 +337,9 @@ private:
 
     void LeeAperturas() {
         // The same condition on the year as the account-by-account
-        // statement, so the rows come in the same order (the year's index)
-        // and "first" is the same row.
+        // statement, so the rows come in the same order (that of the year's
+        // index, which the index of opening rows keeps) and "first" is the
+        // same row.
         auto rs =
             Abre(QStringLiteral("SELECT CUENTA, IMPORTE, [DEBE-HABER] FROM MV_ASIENTOS "
                                 "WHERE PERIODO = ") +
@@ -349,48 +351,79 @@ private:
         }
     }
 
-    // One row per account, month and side. Month 0 holds rows of the range
-    // that no month takes (after midnight of a month's last day), which
-    // still count as movements; side 0 holds rows the sums leave out.
+    // The monthly debit and credit sums of every account with rows in the
+    // range. Rows of the range that no month takes (after midnight of a
+    // month's last day) and rows the sums leave out still count as
+    // movements: their account gets its (possibly empty) sums all the same.
     void LeeSumas() {
         const auto& meses = *ctx_.Meses;
-        // Without months every row of the range falls in month 0.
-        QString mes = QStringLiteral("0");
-        QString porMes;
-        if (!meses.empty()) {
-            mes = QStringLiteral("CASE");
-            for (size_t i = 0; i < meses.size(); ++i)
-                mes += QStringLiteral(" WHEN FECHA >= ") +
-                       ClsUtilidades::FechaParaSQL(meses[i].Inicio) +
-                       QStringLiteral(" AND FECHA <= ") +
-                       ClsUtilidades::FechaParaSQL(meses[i].Fin) + QStringLiteral(" THEN ") +
-                       QString::number(i + 1);
-            mes += QStringLiteral(" ELSE 0 END");
-            porMes = QStringLiteral(", ") + mes;
-        }
-        const QString movimiento = QStringLiteral(
-            "(ESRESUMEN=0) AND (ESAJUSTE=0) AND (ES_SALDO_APERTURA=0) AND [DEBE-HABER] = ");
+        const QString movimiento =
+            QStringLiteral("(ESRESUMEN=0) AND (ESAJUSTE=0) AND (ES_SALDO_APERTURA=0)");
+        // 1 debit, 2 credit, 0 left out of the sums.
         const QString lado = QStringLiteral("CASE WHEN ") + movimiento +
-                             QStringLiteral("'D' THEN 1 WHEN ") + movimiento +
-                             QStringLiteral("'H' THEN 2 ELSE 0 END");
-        auto rs =
-            Abre(QStringLiteral("SELECT CUENTA, ") + mes + QStringLiteral(" AS MES, ") + lado +
-                 QStringLiteral(" AS LADO, SUM(IMPORTE) AS TOTAL FROM MV_ASIENTOS "
-                                "WHERE FECHA >= ") +
-                 ClsUtilidades::FechaParaSQL(ctx_.InicioRango) + QStringLiteral(" AND FECHA <= ") +
-                 ClsUtilidades::FechaParaSQL(ctx_.FinRango) + QStringLiteral(" ") + ctx_.Filtro +
-                 QStringLiteral(" GROUP BY CUENTA") + porMes + QStringLiteral(", ") + lado);
-        for (; !rs->EOF(); rs->MoveNext()) {
-            auto& fila = sumas_[ClaveCuenta(Texto(rs->value(0)))];
-            if (fila.empty())
-                fila.resize(meses.size());
-            const std::int64_t m = vb::CLng(rs->value(1));
-            const std::int64_t l = vb::CLng(rs->value(2));
-            if (m < 1 || m > std::int64_t(meses.size()) || l < 1)
-                continue;
-            const vb::Currency total = ClsUtilidades::TextoAMoneda(Texto(rs->value(3)));
-            (l == 1 ? fila[size_t(m - 1)].Debe : fila[size_t(m - 1)].Haber) = total;
+                             QStringLiteral(" AND [DEBE-HABER] = 'D' THEN 1 WHEN ") + movimiento +
+                             QStringLiteral(" AND [DEBE-HABER] = 'H' THEN 2 ELSE 0 END");
+        // A month at a time: each statement reads that month's days from the
+        // date index and sorts only them, and no row needs its month worked
+        // out. The months follow one another (Meses), so a row is in one
+        // month at most. On SQLite the rows are grouped on the stored texts:
+        // the collation that ignores case and trailing blanks is a call per
+        // comparison, and a sort makes millions of them; the variants of one
+        // code add up under the key the collation gives them (Fila). All the
+        // rows of such a group share the side's text and the flags, so the
+        // side is read once per group.
+        const QString grupos =
+            ClsUtilidades::motorSQL() == MotorSQL::SQLite
+                ? QStringLiteral(" GROUP BY CUENTA COLLATE BINARY, [DEBE-HABER] COLLATE BINARY, ") +
+                      movimiento
+                : QStringLiteral(" GROUP BY CUENTA, ") + lado;
+        std::vector<QString> inicio, fin;
+        for (const GeneracionAjuste::Mes& m : meses) {
+            inicio.push_back(ClsUtilidades::FechaParaSQL(m.Inicio));
+            fin.push_back(ClsUtilidades::FechaParaSQL(m.Fin));
         }
+        for (size_t i = 0; i < meses.size(); ++i) {
+            auto rs = Abre(QStringLiteral("SELECT CUENTA, ") + lado +
+                           QStringLiteral(" AS LADO, SUM(IMPORTE) AS TOTAL FROM MV_ASIENTOS "
+                                          "WHERE FECHA >= ") +
+                           inicio[i] + QStringLiteral(" AND FECHA <= ") + fin[i] +
+                           QStringLiteral(" ") + ctx_.Filtro + grupos);
+            for (; !rs->EOF(); rs->MoveNext())
+                Acumula(Fila(Texto(rs->value(0))), i, rs->value(1), rs->value(2));
+        }
+        // The rest of the range: before, between and after the months.
+        QString huecos =
+            QStringLiteral("(FECHA >= ") + ClsUtilidades::FechaParaSQL(ctx_.InicioRango);
+        for (size_t i = 0; i < meses.size(); ++i)
+            huecos += QStringLiteral(" AND FECHA < ") + inicio[i] +
+                      QStringLiteral(") OR (FECHA > ") + fin[i];
+        huecos +=
+            QStringLiteral(" AND FECHA <= ") + ClsUtilidades::FechaParaSQL(ctx_.FinRango) + u')';
+        auto rs = Abre(QStringLiteral("SELECT CUENTA FROM MV_ASIENTOS WHERE (") + huecos +
+                       QStringLiteral(") ") + ctx_.Filtro);
+        for (; !rs->EOF(); rs->MoveNext())
+            Fila(Texto(rs->value(0)));
+    }
+
+    // The sums of an account as the collation sees its code, made on first
+    // use. The rows of one code come one after another: its key is made once.
+    std::vector<Suma>& Fila(const QString& cuenta) {
+        if (!fila_ || cuenta != codigoFila_) {
+            codigoFila_ = cuenta;
+            fila_ = &sumas_[ClaveCuenta(cuenta)];
+            if (fila_->empty())
+                fila_->resize(ctx_.Meses->size());
+        }
+        return *fila_;
+    }
+
+    static void Acumula(std::vector<Suma>& fila, size_t mes, const QVariant& lado,
+                        const QVariant& total) {
+        const std::int64_t l = vb::CLng(lado);
+        if (l < 1)
+            return;
+        const vb::Currency importe = ClsUtilidades::TextoAMoneda(Texto(total));
+        (l == 1 ? fila[mes].Debe : fila[mes].Haber) += importe;
     }
 
     void LeeIndices() {
@@ -414,6 +447,10 @@ private:
     }
 
     bool preparada_ = false;
+    // The last code Fila saw and its sums (a QHash keeps a value in place
+    // until the next insertion, and Fila makes the only ones).
+    QString codigoFila_;
+    std::vector<Suma>* fila_ = nullptr;
     QSet<QString> depreciaciones_;
     QHash<QString, Apertura> aperturas_;
     QHash<QString, std::vector<Suma>> sumas_;

@@ -180,7 +180,15 @@ bool GrabacionAjuste::Graba(const CabeceraAjuste& Cabecera, const LineasAjuste& 
             return false;
         }
 
-        bool primera = true;
+        // What varies from line to line, as the statement builder writes it.
+        struct Linea {
+            QString Cuenta;
+            size_t Secuencia;
+            vb::Currency Importe;
+            bool Debe;
+            std::optional<QDateTime> Vence;
+        };
+        std::vector<Linea> lineas;
         for (size_t i = primeraLinea; i < Lineas.size(); ++i) {
             const TipoLineaAjuste& l = Lineas[i];
             if (!LineaParticipa(l))
@@ -188,16 +196,31 @@ bool GrabacionAjuste::Graba(const CabeceraAjuste& Cabecera, const LineasAjuste& 
             const vb::Currency debe = l.Debe.value_or(vb::Currency());
             const vb::Currency haber = l.Haber.value_or(vb::Currency());
             const bool esDebe = debe != vb::Currency();
-            QString vence;
+            std::optional<QDateTime> vence;
             const QString venceTexto = Recorta(l.Vencimiento);
             if (!venceTexto.isEmpty() && !ClsUtilidades::EsNumero(venceTexto)) {
                 const std::optional<QDateTime> v = vb::ParseDate(venceTexto);
                 if (!v)
                     throw FallaConversion(QStringLiteral("MV_ASIENTOS"),
                                           QStringLiteral("VENCIMIENTO"));
-                vence = ClsUtilidades::FechaParaSQL(v->toString(QStringLiteral("dd/MM/yyyy")));
+                vence = QDateTime(v->date(), QTime(0, 0), Qt::UTC);
             }
+            lineas.push_back({Recorta(l.Cuenta), i,
+                              ClsUtilidades::TextoAMoneda((esDebe ? debe : haber).toString()),
+                              esDebe, vence});
+        }
 
+        // The INSERT of a line. Without the line, its own values are the
+        // markers of a prepared statement, bound line by line in the order
+        // account, sequence, amount, side and, when the line has one, due date.
+        const auto insert = [&](const Linea* l, bool primera, bool conVence) {
+            const auto valor = [&](const QString& campo, const QString& texto,
+                                   const QString& delimitador) {
+                if (l)
+                    AgregaCampo(campo, texto, delimitador, false);
+                else
+                    AgregaLiteral(campo, QStringLiteral("?"), false);
+            };
             AgregaLiteral(QStringLiteral("Fecha"), literalFecha, true);
             AgregaCampo(QStringLiteral("TC"), tc, QStringLiteral("'"), false);
             AgregaCampo(QStringLiteral("Sucursal"), sucursal, QStringLiteral("'"), false);
@@ -208,23 +231,26 @@ bool GrabacionAjuste::Graba(const CabeceraAjuste& Cabecera, const LineasAjuste& 
             AgregaCampo(QStringLiteral("Letra"), letra, QStringLiteral("'"), false);
             AgregaCampo(QStringLiteral("Cabimporte"), cabImporte.toString(), QStringLiteral("@"),
                         false);
-            AgregaCampo(QStringLiteral("Cuenta"), Recorta(l.Cuenta), QStringLiteral("'"), false);
-            AgregaCampo(QStringLiteral("Secuencia"), QString::number(i), QStringLiteral("@"),
-                        false);
+            valor(QStringLiteral("Cuenta"), l ? l->Cuenta : QString(), QStringLiteral("'"));
+            valor(QStringLiteral("Secuencia"), l ? QString::number(l->Secuencia) : QString(),
+                  QStringLiteral("@"));
             AgregaCampo(QStringLiteral("Ajuste_Hasta"), FinAjuste, QStringLiteral("'"), false);
             AgregaLiteral(QStringLiteral("[numero asiento]"),
                           NumeroEnTransaccion(mes, ejercicio, primera), false);
             AgregaCampo(QStringLiteral("Mes_Operativo"), QString::number(mes), QStringLiteral("@"),
                         false);
-            AgregaCampo(QStringLiteral("IMPORTE"), (esDebe ? debe : haber).toString(),
-                        QStringLiteral("@"), false);
-            AgregaCampo(QStringLiteral("[DEBE-HABER]"),
-                        esDebe ? QStringLiteral("D") : QStringLiteral("H"), QStringLiteral("'"),
-                        false);
+            valor(QStringLiteral("IMPORTE"), l ? l->Importe.toString() : QString(),
+                  QStringLiteral("@"));
+            valor(QStringLiteral("[DEBE-HABER]"),
+                  l && l->Debe ? QStringLiteral("D") : QStringLiteral("H"), QStringLiteral("'"));
             AgregaCampo(QStringLiteral("MONEDA"), QStringLiteral("   1"), QStringLiteral("'"),
                         false);
-            if (!vence.isEmpty())
-                AgregaLiteral(QStringLiteral("Vencimiento"), vence, false);
+            if (conVence)
+                AgregaLiteral(QStringLiteral("Vencimiento"),
+                              l ? ClsUtilidades::FechaParaSQL(
+                                      l->Vence->toString(QStringLiteral("dd/MM/yyyy")))
+                                : QStringLiteral("?"),
+                              false);
             AgregaCampo(QStringLiteral("Tipo_Reg"), QString(), QStringLiteral("'"), false);
             AgregaCampo(QStringLiteral("Detalle"), detalle, QStringLiteral("'"), false);
             AgregaCampo(QStringLiteral("Esresumen"), QStringLiteral("0"), QStringLiteral("@"),
@@ -236,13 +262,30 @@ bool GrabacionAjuste::Graba(const CabeceraAjuste& Cabecera, const LineasAjuste& 
             AgregaCampo(QStringLiteral("UNegocio"),
                         ClsUtilidades::RellenaCeros(QStringLiteral("1"), 4), QStringLiteral("'"),
                         false);
+            QStringList sentencia;
             QString sinWhere;
-            ArmaSentenciaSQL(gCamposSQL, Sentencias, QStringLiteral("MV_ASIENTOS"), false,
-                             sinWhere);
-            primera = false;
-        }
+            ArmaSentenciaSQL(gCamposSQL, sentencia, QStringLiteral("MV_ASIENTOS"), false, sinWhere);
+            return sentencia.first();
+        };
 
-        Sentencias.append(avance);
+        // The first line takes the entry's numbers; the others copy them. They
+        // are one statement with their own values, parsed once and run line
+        // after line in the same transaction, after the book's advance (which
+        // reads the first line only).
+        Sentencias = {insert(&lineas.front(), true, lineas.front().Vence.has_value()), avance};
+        std::vector<SentenciaRepetida> otras;
+        for (size_t k = 1; k < lineas.size(); ++k) {
+            const Linea& l = lineas[k];
+            const bool conVence = l.Vence.has_value();
+            QVariantList valores = {l.Cuenta, qlonglong(l.Secuencia), vb::fromCurrency(l.Importe),
+                                    l.Debe ? QStringLiteral("D") : QStringLiteral("H")};
+            if (conVence)
+                valores << *l.Vence;
+            // Lines with and without a due date are two statements.
+            if (otras.empty() || lineas[k - 1].Vence.has_value() != conVence)
+                otras.push_back({insert(nullptr, false, conVence), {}});
+            otras.back().Filas.push_back(valores);
+        }
 
         QString grabado;
         // A failed read leaves its error on the connection and undoes the save.
@@ -256,7 +299,7 @@ bool GrabacionAjuste::Graba(const CabeceraAjuste& Cabecera, const LineasAjuste& 
         };
         std::int32_t nativo = 0;
         EjecutaTransaccion(Sentencias, HayError, nativo, false,
-                           numeraLibro ? std::function<void()>(leeGrabado) : nullptr);
+                           numeraLibro ? std::function<void()>(leeGrabado) : nullptr, otras);
         Sentencias.clear();
         ClsUtilidades::CursorEspera(false);
 

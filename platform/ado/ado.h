@@ -206,6 +206,14 @@ public:
     // statements are the connection's transaction.
     RecordsetPtr Execute(const QString& commandText, long* recordsAffected = nullptr,
                          long options = -1);
+    // One statement (no batch) with "?" markers, run once per row of values
+    // as a prepared ADO Command: the engine parses the text once and binds
+    // each row's values, in order, as they are (dates as QDate or QDateTime;
+    // no literal rewriting). The first failing row stops. The error
+    // collection and RecordsAffected (rows written) as Execute; the fault
+    // injector is asked with the text before each row.
+    void ExecutePrepared(const QString& commandText, const std::vector<QVariantList>& rows,
+                         long* recordsAffected = nullptr);
 
     void BeginTrans();
     void CommitTrans();

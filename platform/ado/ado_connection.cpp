@@ -106,6 +106,21 @@ RecordsetPtr Connection::Execute(const QString& commandText, long* recordsAffect
     return rs;
 }
 
+void Connection::ExecutePrepared(const QString& commandText, const std::vector<QVariantList>& rows,
+                                 long* recordsAffected) {
+    Engine& engine = requireEngine();
+    errors_.Clear();
+    engine.setCommandTimeout(CommandTimeout);
+    long written = 0;
+    try {
+        written = engine.executePrepared(commandText, rows);
+    } catch (const Exception& e) {
+        raise(e);
+    }
+    if (recordsAffected)
+        *recordsAffected = written;
+}
+
 void Connection::transactionCommand(const QString& text, void (Engine::*command)()) {
     Engine& engine = requireEngine();
     try {

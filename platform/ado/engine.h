@@ -56,6 +56,10 @@ public:
     // Runs a statement or a batch in the SQL Server dialect. With `forUpdate`
     // and a single SELECT on one table, the rows come back writable.
     virtual BatchResult execute(const QString& text, bool forUpdate) = 0;
+    // Runs one statement with "?" markers once per row of `rows`, the row's
+    // values bound in order, and returns the rows written. Each text is
+    // prepared once and kept for later calls. The first failing row stops.
+    virtual long executePrepared(const QString& text, const std::vector<QVariantList>& rows) = 0;
 
     // Transactions nest as on SQL Server: only the outermost commit writes,
     // a rollback undoes everything.

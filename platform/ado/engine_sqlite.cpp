@@ -528,6 +528,7 @@ SqliteEngine::SqliteEngine(const QString& path, const QString& database, const Q
 }
 
 SqliteEngine::~SqliteEngine() {
+    dropPrepared();
     sqlite3_finalize(versions_);
     sqlite3_close_v2(db_);
 } // rolls back an open transaction
@@ -574,6 +575,7 @@ void SqliteEngine::useDatabase(const QString& name) {
                 .arg(wanted)));
     const LockWaitScope scope(*this);
     sqlite3* other = openFile(file);
+    dropPrepared();
     sqlite3_finalize(versions_);
     versions_ = nullptr;
     sqlite3_close_v2(db_);
@@ -602,8 +604,10 @@ void SqliteEngine::syncSchema() {
         sqlite3_reset(versions_);
     };
     read();
-    if (mainVersion < 0 || mainVersion != declaredVersion_)
+    if (mainVersion < 0 || mainVersion != declaredVersion_) {
         declared_.clear();
+        dropPrepared();
+    }
     declaredVersion_ = mainVersion;
     if (mainVersion < 0) // a locked catalogue: the next statement asks again
         return;
@@ -673,6 +677,69 @@ void SqliteEngine::rollbackTrans() {
     const int rc = sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK)
         fail(rc);
+}
+
+void SqliteEngine::dropPrepared() {
+    for (sqlite3_stmt* st : std::as_const(prepared_))
+        sqlite3_finalize(st);
+    prepared_.clear();
+}
+
+sqlite3_stmt* SqliteEngine::preparedStatement(const QString& text) {
+    if (const auto it = prepared_.constFind(text); it != prepared_.constEnd())
+        return *it;
+    const QString sql =
+        sqlrewrite::toSqlite(text, [this](const QString& table) { return declaredColumns(table); });
+    const QByteArray utf8 = sql.toUtf8();
+    sqlite3_stmt* st = nullptr;
+    const char* tail = nullptr;
+    const int rc = sqlite3_prepare_v3(db_, utf8.constData(), int(utf8.size()),
+                                      SQLITE_PREPARE_PERSISTENT, &st, &tail);
+    if (rc != SQLITE_OK)
+        fail(rc);
+    if (!st || !QByteArray(tail).trimmed().isEmpty()) {
+        sqlite3_finalize(st);
+        throw sqliteException(SQLITE_MISUSE,
+                              QStringLiteral("Se esperaba una sola instrucción: %1").arg(text));
+    }
+    // A handful of texts is what a save repeats; more means texts that vary.
+    if (prepared_.size() >= 16)
+        dropPrepared();
+    prepared_.insert(text, st);
+    return st;
+}
+
+long SqliteEngine::executePrepared(const QString& text, const std::vector<QVariantList>& rows) {
+    const LockWaitScope scope(*this);
+    syncSchema();
+    long written = 0;
+    for (const QVariantList& values : rows) {
+        checkFault(text);
+        sqlite3_stmt* st = preparedStatement(text);
+        if (sqlite3_bind_parameter_count(st) != values.size())
+            throw sqliteException(SQLITE_RANGE,
+                                  QStringLiteral("La instrucción espera %1 valores y recibió %2.")
+                                      .arg(sqlite3_bind_parameter_count(st))
+                                      .arg(values.size()));
+        for (int i = 0; i < values.size(); ++i)
+            bindValue(st, i + 1, values[i]);
+        const sqlite3_int64 before = sqlite3_total_changes64(db_);
+        const int rc = sqlite3_step(st);
+        if (rc != SQLITE_DONE && rc != SQLITE_ROW) {
+            const Exception e = sqliteException(rc, QString::fromUtf8(sqlite3_errmsg(db_)));
+            sqlite3_reset(st);
+            sqlite3_clear_bindings(st);
+            throw e;
+        }
+        // SQLite does not count the rows a view's triggers write.
+        sqlite3_int64 direct = sqlite3_changes64(db_);
+        if (direct == 0)
+            direct = sqlite3_total_changes64(db_) - before;
+        written += long(direct);
+        sqlite3_reset(st);
+        sqlite3_clear_bindings(st);
+    }
+    return written;
 }
 
 BatchResult SqliteEngine::execute(const QString& text, bool forUpdate) {

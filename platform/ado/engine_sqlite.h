@@ -111,6 +111,7 @@ public:
     void useDatabase(const QString& name) override;
     void setCommandTimeout(int seconds) override;
     BatchResult execute(const QString& text, bool forUpdate) override;
+    long executePrepared(const QString& text, const std::vector<QVariantList>& rows) override;
     void beginTrans() override;
     void commitTrans() override;
     void rollbackTrans() override;
@@ -156,6 +157,9 @@ private:
     // A writable recordset on a view: the view's key columns ride in front.
     bool readThroughView(const QString& sql, qsizetype at, const UpdatableView& view,
                          BatchResult& out);
+    // The prepared statement of a text for executePrepared, made on first use.
+    sqlite3_stmt* preparedStatement(const QString& text);
+    void dropPrepared();
     // Declared columns of a table or view, for the rewriting's date rules.
     // Cached per connection; the cache goes when the schema moves (syncSchema).
     QList<sqlrewrite::DeclaredColumn> declaredColumns(const QString& table);
@@ -173,6 +177,9 @@ private:
     int declaredVersion_ = -1;
     sqlite3_stmt* versions_ = nullptr; // main and temp schema versions
     UpdatableViews views_;
+    // executePrepared's statements by text; rewritten with the declared
+    // columns, so they go when the schema moves.
+    QHash<QString, sqlite3_stmt*> prepared_;
     int checksVersion_ = -1;     // main schema version the checks were made for
     int checksTempVersion_ = -1; // temp schema version right after making them
 };

@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <gtest/gtest.h>
+#include <random>
 
 using testutil::TempDatabase;
 
@@ -315,6 +316,55 @@ TEST(SqlServerCollation, ComparesWithoutCaseAndTrailingBlanks) {
     EXPECT_EQ(cmp("11", "2"), -1);
     EXPECT_EQ(cmp("1", "1 1"), -1);
     EXPECT_EQ(cmp("", "   "), 0);
+}
+
+// The collation's one-pass ASCII path must order every pair as the
+// comparison of the whole texts does: trailing blanks dropped, then letter
+// case ignored as Qt folds it, accented and other non-ASCII letters included.
+TEST(SqlServerCollation, OrdersLikeTheCaseInsensitiveComparisonOfTheTrimmedTexts) {
+    TempDatabase db;
+    db.exec(QStringLiteral("CREATE TABLE T (ID INTEGER PRIMARY KEY, X TEXT COLLATE SQLSRV)"));
+    const QString letras = QStringLiteral("aAbBzZ09 _[~ñÑéÉü\u212A");
+    std::mt19937 azar(11);
+    auto texto = [&](int largo) {
+        QString t;
+        for (int i = 0; i < largo; ++i)
+            t += letras.at(std::uniform_int_distribution<int>(0, int(letras.size()) - 1)(azar));
+        return t;
+    };
+    QStringList textos;
+    for (int i = 0; i < 400; ++i) {
+        // Shared beginnings, so that differences fall before, at and after
+        // the first non-ASCII letter.
+        const QString comun = texto(std::uniform_int_distribution<int>(0, 4)(azar));
+        textos << comun + texto(std::uniform_int_distribution<int>(0, 3)(azar))
+               << comun.toUpper() + texto(std::uniform_int_distribution<int>(0, 3)(azar));
+    }
+    QStringList valores;
+    for (int i = 0; i < textos.size(); ++i)
+        valores << QStringLiteral("(%1, '%2')").arg(i).arg(textos[i]);
+    db.exec(QStringLiteral("INSERT INTO T VALUES ") + valores.join(u','));
+
+    auto esperado = [](QString a, QString b) {
+        while (a.endsWith(u' '))
+            a.chop(1);
+        while (b.endsWith(u' '))
+            b.chop(1);
+        const int r = QString::compare(a, b, Qt::CaseInsensitive);
+        return r < 0 ? -1 : r > 0 ? 1 : 0;
+    };
+    const auto pares = db.rows(QStringLiteral(
+        "SELECT A.ID, B.ID, CASE WHEN A.X = B.X THEN 0 WHEN A.X < B.X THEN -1 ELSE 1 END "
+        "FROM T A, T B WHERE A.ID < B.ID AND B.ID < A.ID + 40"));
+    ASSERT_GT(pares.size(), 10000);
+    int distintos = 0;
+    for (const QVariantList& p : pares) {
+        const QString& a = textos[p[0].toInt()];
+        const QString& b = textos[p[1].toInt()];
+        ASSERT_EQ(p[2].toInt(), esperado(a, b)) << a.toStdString() << " | " << b.toStdString();
+        distintos += p[2].toInt() != 0;
+    }
+    EXPECT_GT(distintos, pares.size() / 2);
 }
 
 TEST(TempDatabaseTest, SiblingsShareTheFolderThatOutlivesTheFirst) {

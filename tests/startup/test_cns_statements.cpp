@@ -219,6 +219,40 @@ TEST_F(CnsTest, BatchWhoseThirdStatementFailsStoresNothing) {
     EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM MV_ASIENTOS")).toInt(), 1);
 }
 
+// A statement repeated row by row runs in the save's transaction after the
+// batch: all its rows are stored with the batch, or nothing is, and the
+// refused statement is the one the AUX_ERR row names.
+TEST_F(CnsTest, RepeatedStatementRunsInTheSaveTransaction) {
+    const QStringList s{Insert(1, QStringLiteral("uno")), QString()};
+    const SentenciaRepetida linea{
+        QStringLiteral("INSERT INTO MV_ASIENTOS (PERIODO, SECUENCIA, DETALLE) VALUES (2024, ?, ?)"),
+        {{2, QStringLiteral("dos")}, {3, QStringLiteral("tres")}, {4, QStringLiteral("cuatro")}}};
+    for (const bool falla : {true, false}) {
+        SCOPED_TRACE(falla);
+        int filas = 0;
+        espia([&](const QString& t) -> std::optional<ado::Error> {
+            if (falla && t == linea.Sentencia && ++filas == 2)
+                return ado::Error{ado::adErrCommand, QStringLiteral("Rechazada"), {}, 547, {}};
+            return std::nullopt;
+        });
+        bool hubo = !falla;
+        std::int32_t nativo = -1;
+        EjecutaTransaccion(s, hubo, nativo, false, {}, {linea});
+        EXPECT_EQ(hubo, falla);
+        EXPECT_EQ(nativo, falla ? 547 : 0);
+        EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM MV_ASIENTOS")).toInt(),
+                  falla ? 0 : 4);
+        EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM AUX_ERR")).toInt(), 1);
+    }
+    EXPECT_EQ(scalar(QStringLiteral("SELECT SQL FROM AUX_ERR")).toString(),
+              QStringLiteral("BEGIN TRANSACTION \r\r\r") + s[0] + QStringLiteral("\r\r") +
+                  linea.Sentencia);
+    EXPECT_EQ(scalar(QStringLiteral("SELECT GROUP_CONCAT(DETALLE, ',') FROM (SELECT DETALLE FROM "
+                                    "MV_ASIENTOS ORDER BY SECUENCIA)"))
+                  .toString(),
+              QStringLiteral("uno,dos,tres,cuatro"));
+}
+
 TEST_F(CnsTest, DuplicateKeyWithTheIgnoreFlag) {
     db.exec(QStringLiteral("INSERT INTO TA_CONFIGURACION (CLAVE, VALOR) VALUES ('K1', 'a')"));
     const QStringList s{

@@ -88,6 +88,42 @@ TEST_F(GrabacionSinVentana, ElNumeroSeTomaDentroDeLaTransaccion) {
     EXPECT_EQ(libroX().toLongLong(), 3);
 }
 
+// Every line stores its own account, sequence, amount, side and due date
+// (none, or the date at midnight), in the lines' order, with the entry's and
+// the voucher's numbers the first line took; lines with and without a due
+// date alternate.
+TEST_F(GrabacionSinVentana, CadaLineaGuardaSusValoresEnSuOrden) {
+    auto conVence = [](TipoLineaAjuste l, const char* vence) {
+        l.Vencimiento = QLatin1String(vence);
+        return l;
+    };
+    const LineasAjuste lineas = {TipoLineaAjuste(),
+                                 lineaDe("1101", "90,7402", ""),
+                                 conVence(lineaDe("1201", "", "12,3456"), "15/03/2024"),
+                                 conVence(lineaDe("1301", "0", ""), "20/03/2024"),
+                                 lineaDe("  ", "5", ""),
+                                 lineaDe("5901", "", "78,3946"),
+                                 conVence(lineaDe("1401", "1", ""), " 01/04/2024 ")};
+    ASSERT_TRUE(GrabacionAjuste::Graba(cabecera(), lineas, reglas))
+        << responder->messages().join(u'|').toStdString();
+    const auto filas = db.rows(QStringLiteral(
+        "SELECT SECUENCIA, CUENTA, printf('%.4f', IMPORTE), \"DEBE-HABER\", VENCIMIENTO, "
+        "\"NUMERO ASIENTO\", NUMERO FROM MV_ASIENTOS WHERE ESAJUSTE = 1 ORDER BY rowid"));
+    const QList<QVariantList> esperadas = {{1, "1101", "90.7402", "D", QVariant()},
+                                           {2, "1201", "12.3456", "H", "2024-03-15 00:00:00"},
+                                           {3, "1301", "0.0000", "H", "2024-03-20 00:00:00"},
+                                           {5, "5901", "78.3946", "H", QVariant()},
+                                           {6, "1401", "1.0000", "D", "2024-04-01 00:00:00"}};
+    ASSERT_EQ(filas.size(), esperadas.size());
+    for (qsizetype i = 0; i < filas.size(); ++i) {
+        for (int c = 0; c < 5; ++c)
+            EXPECT_EQ(filas[i][c].toString(), esperadas[i][c].toString()) << i << " " << c;
+        EXPECT_EQ(filas[i][5], filas[0][5]);
+        EXPECT_EQ(filas[i][6].toString(), QStringLiteral("00000002"));
+    }
+    EXPECT_EQ(libroX().toLongLong(), 3);
+}
+
 TEST_F(GrabacionSinVentana, AsientoSinLineasNoSeGraba) {
     EXPECT_FALSE(
         GrabacionAjuste::Graba(cabecera(), {TipoLineaAjuste(), lineaDe("", "5", "")}, reglas));

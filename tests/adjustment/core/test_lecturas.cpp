@@ -68,6 +68,36 @@ TEST_F(AjusteTest, LecturaAgrupadaIgualALaDeCadaCuenta) {
         m.ajuste = entre(0, 30) == 0;
         lote += movSql(m);
     }
+    // One account written with other letter case and trailing blanks, a
+    // code with a non-ASCII letter too: the same account for the database.
+    cuenta(QStringLiteral("AB10"), QStringLiteral("Letras"), 1);
+    cuenta(QStringLiteral("ÑA20"), QStringLiteral("Eñe"), 2);
+    const QStringList variantes = {"AB10", "ab10", "Ab10  ", "ÑA20", "ña20", "Ña20 "};
+    for (int n = 0; n < 300; ++n) {
+        Mov m;
+        m.cuenta = variantes[entre(0, int(variantes.size()) - 1)];
+        const int mes = entre(1, 12);
+        m.fecha = QStringLiteral("2023-%1-%2")
+                      .arg(mes, 2, 10, QChar(u'0'))
+                      .arg(entre(25, GeneracionAjuste::UltimoDiaMes(QString::number(mes), "2023")),
+                           2, 10, QChar(u'0'));
+        if (entre(0, 4) == 0)
+            m.fecha += QStringLiteral(" 08:15:00");
+        m.dh = entre(0, 1) ? "D" : "h";
+        m.importe = entre(1, 900000) / 100.0;
+        m.tc = tcs[entre(0, int(tcs.size()) - 1)];
+        lote += movSql(m);
+    }
+    // Dates stored without their time: the month's last day is in the month,
+    // the next month's first day is not (it comes before its midnight).
+    lote += QStringLiteral(
+        "INSERT INTO MV_ASIENTOS (PERIODO, FECHA, TC, CUENTA, IMPORTE, \"DEBE-HABER\") VALUES "
+        "(2023, '2023-04-30', '00AS', 'ab10', 123.45, 'D'), "
+        "(2023, '2023-05-01', '00AS', 'AB10', 77.7, 'D');");
+    // An account whose only row of the year falls after a month's last
+    // midnight: it has movements, so it gets its (zero) line.
+    cuenta(QStringLiteral("1150"), QStringLiteral("Tarde"), 3);
+    lote += movSql({QStringLiteral("1150"), QStringLiteral("2023-06-30 10:00:00"), "D", 50});
     db.exec(lote + QStringLiteral("COMMIT;"));
     // Rows of other years and an account with rows outside the range only.
     mov({codigos[1], QStringLiteral("2022-12-31"), "D", 999, "00AS", 0, 0, 0, 2022});

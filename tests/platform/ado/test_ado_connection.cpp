@@ -348,6 +348,61 @@ TEST_F(AdoConnection, ExecuteReturnsRowsOfTheLastQueryAndCountsChanges) {
     EXPECT_EQ(affected, -1);
 }
 
+// One text run once per row: each row's values go in as given, through the
+// server's refusals, and a schema change in between prepares the text again.
+TEST_F(AdoConnection, PreparedStatementRunsOncePerRowWithItsValues) {
+    makeDb(QStringLiteral("empresa.db"));
+    auto c = open();
+    int preguntas = 0;
+    c->setFaultInjector([&](const QString&) -> std::optional<Error> {
+        ++preguntas;
+        return std::nullopt;
+    });
+    // Written in the server's dialect: the brackets are rewritten once.
+    const QString alta =
+        QStringLiteral("INSERT INTO CLIENTES ([CODIGO], NOMBRE, SALDO, ALTA) VALUES (?, ?, ?, ?)");
+    long escritas = 0;
+    c->ExecutePrepared(
+        alta,
+        {{QStringLiteral("A1"), QStringLiteral("Ana"),
+          vb::fromCurrency(*vb::Currency::parse(QStringLiteral("10.5"), u'.')), QDate(2023, 3, 15)},
+         {QStringLiteral("B2"), QVariant(), 0.25,
+          QDateTime(QDate(2023, 4, 1), QTime(17, 45), Qt::UTC)}},
+        &escritas);
+    EXPECT_EQ(escritas, 2);
+    EXPECT_EQ(preguntas, 2);
+    auto rs = c->Execute(QStringLiteral("SELECT CODIGO, NOMBRE, SALDO FROM CLIENTES ORDER BY "
+                                        "CODIGO"));
+    EXPECT_EQ(rs->value(1).toString(), QStringLiteral("Ana"));
+    EXPECT_EQ(vb::toCurrency(rs->value(2)).toString(), QStringLiteral("10,5"));
+    rs->MoveNext();
+    EXPECT_TRUE(vb::IsNull(rs->value(1)));
+    // Dates are stored as the engine stores them, ISO text.
+    EXPECT_EQ(count(c, QStringLiteral("CLIENTES WHERE ALTA || '' IN ('2023-03-15 00:00:00', "
+                                      "'2023-04-01 17:45:00')")),
+              2);
+
+    // A refused row stops the run; the transaction undoes the rows before it.
+    c->Execute(QStringLiteral("ALTER TABLE CLIENTES ADD NOTA VARCHAR(3)"));
+    c->BeginTrans();
+    const Error e = failure([&] {
+        c->ExecutePrepared(alta, {{QStringLiteral("C3"), QStringLiteral("x"), 1, QVariant()},
+                                  {QStringLiteral("DEMASIADO"), QStringLiteral("y"), 2, QVariant()},
+                                  {QStringLiteral("E5"), QStringLiteral("z"), 3, QVariant()}});
+    });
+    EXPECT_EQ(e.NativeError, nativeTruncation);
+    ASSERT_GE(c->errors().Count(), 1);
+    EXPECT_EQ(c->errors().Item(0).NativeError, nativeTruncation);
+    EXPECT_EQ(count(c, QStringLiteral("CLIENTES")), 3);
+    c->RollbackTrans();
+    EXPECT_EQ(count(c, QStringLiteral("CLIENTES")), 2);
+
+    // A row with too few values never runs.
+    EXPECT_NE(failure([&] { c->ExecutePrepared(alta, {{QStringLiteral("F6")}}); }).Description,
+              QString());
+    EXPECT_EQ(count(c, QStringLiteral("CLIENTES")), 2);
+}
+
 // ---- The error table ------------------------------------------------------------------------
 
 TEST(AdoErrorTable, SqliteCodesMapOntoTheNumbersTheProgramTests) {
