@@ -116,6 +116,27 @@ protected:
         return GeneracionAjuste::Genera(p);
     }
 
+    // Two adjustable accounts with an opening row and a movement each; the
+    // operator presses the banner's Cancel while the second one runs.
+    void cancelaEnLaSegundaCuenta() {
+        cuenta(QStringLiteral("1101"), QStringLiteral("Caja"), 1);
+        cuenta(QStringLiteral("1102"), QStringLiteral("Valores"), 1);
+        indice(2022, 12, 1.0);
+        indices(2023, 1, 12, 1.1);
+        for (const char* c : {"1101", "1102"}) {
+            mov({QString::fromLatin1(c), QStringLiteral("2023-01-01"), QStringLiteral("D"), 500,
+                 QStringLiteral("00AS"), 1});
+            mov({QString::fromLatin1(c), QStringLiteral("2023-01-10"), QStringLiteral("D"), 100});
+        }
+        gDatos().cnn()->setFaultInjector([](const QString& s) -> std::optional<ado::Error> {
+            if (s.contains(QStringLiteral("CUENTA = '1102'")) &&
+                s.contains(QStringLiteral("ES_SALDO_APERTURA = 1")) &&
+                CNStuffContable::gCartel().ventana())
+                CNStuffContable::gCartel().ventana()->CmdDisplayCancelar_Click();
+            return std::nullopt;
+        });
+    }
+
     // The line of an account, or nullptr.
     static const TipoLineaAjuste* linea(const LineasAjuste& l, const QString& cuenta) {
         for (size_t i = 1; i < l.size(); ++i)

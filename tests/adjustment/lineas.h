@@ -30,3 +30,12 @@ inline std::optional<vb::Currency> importe(const char* texto) {
 inline QString texto(const std::optional<vb::Currency>& lado) {
     return lado ? lado->toString() : QString();
 }
+
+// A line of an account with its sides as regional texts.
+inline TipoLineaAjuste lineaDe(const char* cuenta, const char* debe, const char* haber) {
+    TipoLineaAjuste l;
+    l.setCuenta(QLatin1String(cuenta));
+    l.Debe = importe(debe);
+    l.Haber = importe(haber);
+    return l;
+}

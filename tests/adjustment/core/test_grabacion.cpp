@@ -6,18 +6,6 @@
 #include "adjustment/core/grabacion.h"
 #include "entries/lbc_asiento.h"
 
-namespace {
-
-TipoLineaAjuste lineaDe(const char* cuenta, const char* debe, const char* haber) {
-    TipoLineaAjuste l;
-    l.setCuenta(QLatin1String(cuenta));
-    l.Debe = importe(debe);
-    l.Haber = importe(haber);
-    return l;
-}
-
-} // namespace
-
 class GrabacionSinVentana : public AjusteTest {
 protected:
     void SetUp() override {

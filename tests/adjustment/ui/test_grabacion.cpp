@@ -1,17 +1,5 @@
 #include "ventana_fixture.h"
 
-namespace {
-
-TipoLineaAjuste lineaDe(const char* cuenta, const char* debe, const char* haber) {
-    TipoLineaAjuste l;
-    l.setCuenta(QLatin1String(cuenta));
-    l.Debe = importe(debe);
-    l.Haber = importe(haber);
-    return l;
-}
-
-} // namespace
-
 class GrabacionTest : public VentanaTest {
 protected:
     // An accepted header and a balanced entry of two lines, as the window
