@@ -1,3 +1,4 @@
+#include "platform/ui/modal.h"
 #include "platform/ui/widgets.h"
 #include "platform/vb/msgbox.h"
 
@@ -13,6 +14,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     ui::installWidgets();
     vb::setDialogResponder(std::make_shared<vb::ScriptedResponder>());
+    // A modal window that no test drives closes at once, as if cancelled.
+    ui::setModalDriver([](QDialog&) {});
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
