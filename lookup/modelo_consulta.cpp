@@ -1,0 +1,208 @@
+#include "lookup/modelo_consulta.h"
+
+#include <QFont>
+#include <algorithm>
+#include <numeric>
+
+ModeloConsulta::ModeloConsulta(QObject* parent) : QAbstractTableModel(parent) {}
+
+void ModeloConsulta::vaciar() {
+    beginResetModel();
+    filas_.clear();
+    fuente_ = nullptr;
+    ++carga_;
+    endResetModel();
+}
+
+void ModeloConsulta::setEncabezados(const QStringList& textos) {
+    beginResetModel();
+    encabezados_ = textos;
+    endResetModel();
+}
+
+void ModeloConsulta::setMarcable(bool marcable) {
+    if (marcable == marcable_)
+        return;
+    beginResetModel();
+    marcable_ = marcable;
+    endResetModel();
+}
+
+void ModeloConsulta::setFuente(Fuente fuente) {
+    fuente_ = std::move(fuente);
+    if (ordenado_)
+        traerTodo();
+    else
+        fetchMore(QModelIndex());
+}
+
+void ModeloConsulta::traerTodo() {
+    if (!fuente_)
+        return;
+    const Fuente fuente = std::move(fuente_);
+    fuente_ = nullptr;
+    std::vector<FilaConsulta> nuevas;
+    while (fuente(nuevas, kLote)) {
+    }
+    if (!nuevas.empty()) {
+        beginInsertRows(QModelIndex(), filas(), filas() + int(nuevas.size()) - 1);
+        std::move(nuevas.begin(), nuevas.end(), std::back_inserter(filas_));
+        endInsertRows();
+    }
+    if (ordenado_)
+        aplicaOrden();
+}
+
+QString ModeloConsulta::texto(int fila, int columna) const {
+    const QStringList& c = filas_[size_t(fila)].celdas;
+    return columna >= 0 && columna < c.size() ? c[columna] : QString();
+}
+
+void ModeloConsulta::setTexto(int fila, int columna, const QString& texto) {
+    QStringList& c = filas_[size_t(fila)].celdas;
+    while (c.size() <= columna)
+        c << QString();
+    c[columna] = texto;
+    const QModelIndex i = index(fila, columna);
+    Q_EMIT dataChanged(i, i, {Qt::DisplayRole});
+}
+
+void ModeloConsulta::setMarcada(int fila, bool marcada) {
+    filas_[size_t(fila)].marcada = marcada;
+    const QModelIndex i = index(fila, 0);
+    Q_EMIT dataChanged(i, i, {Qt::CheckStateRole});
+}
+
+void ModeloConsulta::marcaTodas(bool marcada) {
+    for (FilaConsulta& f : filas_)
+        f.marcada = marcada;
+    if (!filas_.empty())
+        Q_EMIT dataChanged(index(0, 0), index(filas() - 1, 0), {Qt::CheckStateRole});
+}
+
+void ModeloConsulta::invierteMarcas() {
+    for (FilaConsulta& f : filas_)
+        f.marcada = !f.marcada;
+    if (!filas_.empty())
+        Q_EMIT dataChanged(index(0, 0), index(filas() - 1, 0), {Qt::CheckStateRole});
+}
+
+void ModeloConsulta::ordenar(int columna, Qt::SortOrder orden) {
+    ordenado_ = true;
+    columnaOrden_ = columna;
+    orden_ = orden;
+    traerTodo();
+    aplicaOrden();
+}
+
+void ModeloConsulta::aplicaOrden() {
+    Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    std::vector<int> orden(filas_.size());
+    std::iota(orden.begin(), orden.end(), 0);
+    const int col = columnaOrden_;
+    const bool descendente = orden_ == Qt::DescendingOrder;
+    std::stable_sort(orden.begin(), orden.end(), [&](int a, int b) {
+        const int c = QString::compare(texto(a, col), texto(b, col), Qt::CaseInsensitive);
+        return descendente ? c > 0 : c < 0;
+    });
+    std::vector<FilaConsulta> ordenadas;
+    ordenadas.reserve(filas_.size());
+    std::vector<int> nuevaPosicion(filas_.size());
+    for (size_t i = 0; i < orden.size(); ++i) {
+        ordenadas.push_back(std::move(filas_[size_t(orden[i])]));
+        nuevaPosicion[size_t(orden[i])] = int(i);
+    }
+    filas_ = std::move(ordenadas);
+    const QModelIndexList antes = persistentIndexList();
+    QModelIndexList despues;
+    despues.reserve(antes.size());
+    for (const QModelIndex& i : antes)
+        despues << index(nuevaPosicion[size_t(i.row())], i.column());
+    changePersistentIndexList(antes, despues);
+    Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+int ModeloConsulta::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : filas();
+}
+
+int ModeloConsulta::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(encabezados_.size());
+}
+
+QVariant ModeloConsulta::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= filas())
+        return QVariant();
+    const FilaConsulta& f = filas_[size_t(index.row())];
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        return texto(index.row(), index.column());
+    case Qt::CheckStateRole:
+        if (marcable_ && index.column() == 0)
+            return f.marcada ? Qt::Checked : Qt::Unchecked;
+        return QVariant();
+    case Qt::ForegroundRole:
+        return f.color.isValid() ? QVariant(f.color) : QVariant();
+    case Qt::FontRole:
+        if (f.color.isValid()) {
+            QFont negrita;
+            negrita.setBold(true);
+            return negrita;
+        }
+        return QVariant();
+    default:
+        return QVariant();
+    }
+}
+
+bool ModeloConsulta::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (!index.isValid() || index.row() >= filas())
+        return false;
+    if (role == Qt::CheckStateRole && marcable_ && index.column() == 0) {
+        setMarcada(index.row(), value.value<Qt::CheckState>() == Qt::Checked);
+        return true;
+    }
+    if (role == Qt::EditRole) {
+        setTexto(index.row(), index.column(), value.toString());
+        return true;
+    }
+    return false;
+}
+
+Qt::ItemFlags ModeloConsulta::flags(const QModelIndex& index) const {
+    Qt::ItemFlags f = QAbstractTableModel::flags(index);
+    if (marcable_ && index.column() == 0)
+        f |= Qt::ItemIsUserCheckable;
+    return f;
+}
+
+QVariant ModeloConsulta::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
+        section < encabezados_.size())
+        return encabezados_[section];
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+bool ModeloConsulta::canFetchMore(const QModelIndex& parent) const {
+    return !parent.isValid() && fuente_;
+}
+
+void ModeloConsulta::fetchMore(const QModelIndex& parent) {
+    if (parent.isValid() || !fuente_)
+        return;
+    // A copy: reading may show an error box, whose events could reach here.
+    const Fuente fuente = fuente_;
+    const int carga = carga_;
+    std::vector<FilaConsulta> nuevas;
+    const bool quedan = fuente(nuevas, kLote);
+    if (carga != carga_)
+        return;
+    if (!quedan)
+        fuente_ = nullptr;
+    if (nuevas.empty())
+        return;
+    beginInsertRows(QModelIndex(), filas(), filas() + int(nuevas.size()) - 1);
+    std::move(nuevas.begin(), nuevas.end(), std::back_inserter(filas_));
+    endInsertRows();
+}

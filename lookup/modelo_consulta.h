@@ -1,0 +1,79 @@
+#pragma once
+// The rows of the list lookup. A lookup may hold a hundred thousand rows, so
+// the model does not read them all at load: it takes them from a source (the
+// window's open recordset) a batch at a time, as the view scrolls towards the
+// end. Sorting needs every row and reads the rest first.
+
+#include <QAbstractTableModel>
+#include <QColor>
+#include <QStringList>
+#include <functional>
+#include <vector>
+
+struct FilaConsulta {
+    QStringList celdas; // column 0 is the row's own text
+    bool marcada = false;
+    QColor color; // invalid: the list's own colour
+};
+
+class ModeloConsulta : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    // Appends up to `cuantas` rows; false once the source has no more.
+    using Fuente = std::function<bool(std::vector<FilaConsulta>& filas, int cuantas)>;
+    // Rows read per batch: a screenful many times over, little enough to
+    // show the first rows at once.
+    static constexpr int kLote = 256;
+
+    explicit ModeloConsulta(QObject* parent = nullptr);
+
+    // Drops the rows and the source; the headers and the sort stay.
+    void vaciar();
+    void setEncabezados(const QStringList& textos);
+    const QStringList& encabezados() const { return encabezados_; }
+    // Rows show a check box.
+    void setMarcable(bool marcable);
+    bool marcable() const { return marcable_; }
+
+    // Reads the first batch; a sorted list reads everything at once.
+    void setFuente(Fuente fuente);
+    bool quedanFilas() const { return bool(fuente_); }
+    void traerTodo();
+
+    int filas() const { return int(filas_.size()); }
+    QString texto(int fila, int columna) const;
+    void setTexto(int fila, int columna, const QString& texto);
+    bool marcada(int fila) const { return filas_[size_t(fila)].marcada; }
+    void setMarcada(int fila, bool marcada);
+    // Every row read so far checked or unchecked.
+    void marcaTodas(bool marcada);
+    void invierteMarcas();
+
+    // Case-insensitive text sort, stable; later loads keep it.
+    void ordenar(int columna, Qt::SortOrder orden);
+    bool ordenado() const { return ordenado_; }
+    int columnaOrden() const { return columnaOrden_; }
+    Qt::SortOrder orden() const { return orden_; }
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    bool canFetchMore(const QModelIndex& parent) const override;
+    void fetchMore(const QModelIndex& parent) override;
+
+private:
+    void aplicaOrden();
+
+    QStringList encabezados_;
+    std::vector<FilaConsulta> filas_;
+    Fuente fuente_;
+    int carga_ = 0; // counts the loads, so rows of an old one are never added
+    bool marcable_ = false;
+    bool ordenado_ = false;
+    int columnaOrden_ = 0;
+    Qt::SortOrder orden_ = Qt::AscendingOrder;
+};

@@ -1,0 +1,48 @@
+#pragma once
+// Statement work of the list lookup: the table a SELECT reads, its clauses
+// found outside literals and comments, and the server filter of a search
+// combo. The typed text always goes in as a quoted LIKE pattern whose
+// wildcard characters are escaped, so it can neither end the literal nor
+// match more than it says.
+
+#include "platform/win/clsutilidades.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace sentenciaconsulta {
+
+// The escape character of the LIKE conditions built here.
+inline constexpr char16_t kEscape = u'\\';
+
+// Start of the first occurrence of the words (in order, blanks or comments
+// between them) outside literals and comments, letter case ignored; -1 when
+// there is none.
+qsizetype PosicionClausula(const QString& sql, const QStringList& palabras);
+
+// The name after the first FROM, up to the next blank; empty without FROM.
+QString TablaDeSentencia(const QString& sql);
+
+// The typed text as a LIKE pattern that matches it literally: "%", "_", the
+// escape character and, but on Oracle, "[" are escaped.
+QString EscapaLike(const QString& texto, MotorSQL motor);
+
+// The pattern of a server search. Contains-anywhere: blanks separate words
+// that must appear in that order anywhere in the value. Prefix: the value
+// starts with the text, where a typed "*" stands for any run of characters.
+QString PatronBusqueda(const QString& texto, bool contiene, MotorSQL motor);
+
+// A server search on one column, built on the current statement.
+struct Filtro {
+    QString sql;       // the new statement
+    QString sqlActual; // the statement without its tail, as the filter found it
+    QString cola;      // ORDER BY / GROUP BY tail put back after the filter
+};
+
+// Adds "column LIKE pattern" to `sql` before its GROUP BY / ORDER BY tail.
+// `sqlActual` is what the statement without a tail is taken to be when
+// `sql` has none. Columns of the article views get their view's prefix.
+Filtro FiltroServidor(const QString& sql, const QString& sqlActual, const QString& campo,
+                      const QString& texto, bool contiene, MotorSQL motor);
+
+} // namespace sentenciaconsulta
