@@ -1,0 +1,567 @@
+// The list lookup window: controls, loading (columns and rows), the layout of
+// the search strip and unloading.
+
+#include "lookup/lib_frmcons3.h"
+
+#include "data/instances.h"
+#include "data/pasos.h"
+#include "lookup/lib_frmcons3_interno.h"
+#include "lookup/sentencia_consulta.h"
+#include "platform/vb/msgbox.h"
+#include "platform/win/clsutilidades.h"
+#include "startup/cnstuffcontable.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace frmcons3 {
+
+pasos::OnError CajaOperador(const QString& rutina) {
+    return [rutina](const ado::Error& e) {
+        return pasos::ResumeFor(
+            int(CNStuffContable::AvisaErrorOperador(e, std::nullopt, QVariant(rutina))));
+    };
+}
+
+void Ignorando(const std::vector<pasos::Step>& lista) {
+    pasos::RunSteps(
+        lista, [](const ado::Error&) { return pasos::Resume::Next; }, pasos::Trap::AllErrors);
+}
+
+bool Igual(const QString& a, const QString& b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+QColor ColorVB(const QVariant& valor) {
+    const QString texto = vb::CStr(valor).trimmed();
+    if (texto.isEmpty())
+        return QColor();
+    const auto n = std::uint32_t(std::int64_t(vb::Val(texto)));
+    return QColor(int(n & 0xFF), int((n >> 8) & 0xFF), int((n >> 16) & 0xFF));
+}
+
+int CodigoTecla(const QKeyEvent& e) {
+    const int k = e.key();
+    const bool teclado = e.modifiers() & Qt::KeypadModifier;
+    if (k >= Qt::Key_0 && k <= Qt::Key_9)
+        return teclado ? 96 + (k - Qt::Key_0) : 48 + (k - Qt::Key_0);
+    if (k >= Qt::Key_A && k <= Qt::Key_Z)
+        return 65 + (k - Qt::Key_A);
+    if (k >= Qt::Key_F1 && k <= Qt::Key_F24)
+        return 112 + (k - Qt::Key_F1);
+    switch (k) {
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Tab:
+        return 9;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Shift:
+        return 16;
+    case Qt::Key_Control:
+        return 17;
+    case Qt::Key_Alt:
+        return 18;
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Space:
+        return 32;
+    case Qt::Key_PageUp:
+        return 33;
+    case Qt::Key_PageDown:
+        return 34;
+    case Qt::Key_End:
+        return 35;
+    case Qt::Key_Home:
+        return 36;
+    case Qt::Key_Left:
+        return 37;
+    case Qt::Key_Up:
+        return 38;
+    case Qt::Key_Right:
+        return 39;
+    case Qt::Key_Down:
+        return 40;
+    case Qt::Key_Insert:
+        return 45;
+    case Qt::Key_Delete:
+        return 46;
+    case Qt::Key_Asterisk:
+        return teclado ? 106 : kTeclaOtra;
+    case Qt::Key_Plus:
+        return teclado ? 107 : kTeclaOtra;
+    case Qt::Key_Minus:
+        return teclado ? 109 : kTeclaOtra;
+    case Qt::Key_Period:
+        return teclado ? 110 : kTeclaOtra;
+    case Qt::Key_Slash:
+        return teclado ? 111 : kTeclaOtra;
+    default:
+        return kTeclaOtra;
+    }
+}
+
+int Mayusculas(const QKeyEvent& e) {
+    int s = 0;
+    if (e.modifiers() & Qt::ShiftModifier)
+        s |= 1;
+    if (e.modifiers() & Qt::ControlModifier)
+        s |= 2;
+    if (e.modifiers() & Qt::AltModifier)
+        s |= 4;
+    return s;
+}
+
+} // namespace frmcons3
+
+using namespace frmcons3;
+
+// Keys and focus of the list and the search combos reach the window's
+// handlers; a key a handler acted on goes no further.
+class FiltroTeclasConsulta : public QObject {
+public:
+    explicit FiltroTeclasConsulta(Lib_FrmCons3& ventana) : QObject(&ventana), w_(ventana) {}
+
+    bool eventFilter(QObject* objeto, QEvent* evento) override {
+        const auto* combo = qobject_cast<QComboBox*>(objeto);
+        if (combo && (evento->type() == QEvent::FocusIn || evento->type() == QEvent::FocusOut)) {
+            // Switching windows or opening the combo's list is no change of
+            // the field in use.
+            const Qt::FocusReason r = static_cast<QFocusEvent*>(evento)->reason();
+            if (r != Qt::ActiveWindowFocusReason && r != Qt::PopupFocusReason) {
+                const int i = combo->property("Index").toInt();
+                if (evento->type() == QEvent::FocusIn)
+                    w_.CmbSearch_GotFocus(i);
+                else
+                    w_.CmbSearch_LostFocus(i);
+            }
+            return false;
+        }
+        if (evento->type() != QEvent::KeyPress)
+            return false;
+        const auto* tecla = static_cast<QKeyEvent*>(evento);
+        int codigo = CodigoTecla(*tecla);
+        const int shift = Mayusculas(*tecla);
+        w_.Form_KeyDown(codigo, shift);
+        if (codigo == 0)
+            return true;
+        if (combo)
+            w_.CmbSearch_KeyDown(combo->property("Index").toInt(), codigo, shift);
+        else
+            w_.ListView1_KeyDown(codigo, shift, tecla->text());
+        return codigo == 0;
+    }
+
+private:
+    Lib_FrmCons3& w_;
+};
+
+Lib_FrmCons3::Lib_FrmCons3(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Consulta..."));
+    ArmaControles();
+    resize(640, 480);
+}
+
+Lib_FrmCons3::~Lib_FrmCons3() {
+    if (!Descargada) {
+        int cancelar = 0;
+        Form_Unload(cancelar);
+    }
+    // Hiding the controls on the way out must not reach this half-gone window.
+    delete Filtro;
+    ListView1->header()->disconnect(this);
+    ListView1->horizontalScrollBar()->disconnect(this);
+    ListView1->disconnect(this);
+}
+
+void Lib_FrmCons3::ArmaControles() {
+    Filtro = new FiltroTeclasConsulta(*this);
+    auto* raiz = new QVBoxLayout(this);
+
+    auto* cabecera = new QHBoxLayout;
+    Label1 = new QLabel(QStringLiteral("CONSULTA"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    QFont titulo = Label1->font();
+    titulo.setBold(true);
+    Label1->setFont(titulo);
+    lblFieldName = new QLabel(this);
+    lblFieldName->setObjectName(QStringLiteral("lblFieldName"));
+    CmdNuevo = new QPushButton(QStringLiteral("N&uevo"), this);
+    CmdNuevo->setObjectName(QStringLiteral("CmdNuevo"));
+    cabecera->addWidget(Label1);
+    cabecera->addWidget(lblFieldName, 1);
+    cabecera->addWidget(CmdNuevo);
+    raiz->addLayout(cabecera);
+
+    picFields = new QWidget(this);
+    picFields->setObjectName(QStringLiteral("picFields"));
+    raiz->addWidget(picFields);
+    NuevoCombo(0);
+    picFields->setFixedHeight(CmbSearch[0]->sizeHint().height());
+
+    Modelo = new ModeloConsulta(this);
+    ListView1 = new QTreeView(this);
+    ListView1->setObjectName(QStringLiteral("ListView1"));
+    ListView1->setModel(Modelo);
+    ListView1->setRootIsDecorated(false);
+    ListView1->setItemsExpandable(false);
+    ListView1->setUniformRowHeights(true); // keeps a long list cheap to lay out
+    ListView1->setAllColumnsShowFocus(true);
+    ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ListView1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    QHeaderView* encabezado = ListView1->header();
+    encabezado->setStretchLastSection(false);
+    encabezado->setSectionsMovable(false);
+    encabezado->setSectionsClickable(true);
+    encabezado->setSortIndicatorShown(false);
+    ListView1->installEventFilter(Filtro);
+    raiz->addWidget(ListView1, 1);
+
+    connect(encabezado, &QHeaderView::sectionClicked, this,
+            [this](int seccion) { ListView1_ColumnClick(seccion + 1); });
+    connect(encabezado, &QHeaderView::sectionResized, this, [this] { ColocaCombos(); });
+    connect(encabezado, &QHeaderView::geometriesChanged, this, [this] { ColocaCombos(); });
+    connect(ListView1->horizontalScrollBar(), &QScrollBar::valueChanged, this,
+            [this] { ColocaCombos(); });
+    connect(ListView1, &QAbstractItemView::doubleClicked, this, [this] { ListView1_DblClick(); });
+
+    Frame1 = new QFrame(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    auto* botones = new QHBoxLayout(Frame1);
+    botones->setContentsMargins(0, 0, 0, 0);
+    auto boton = [this](const char* nombre, const QString& texto) {
+        auto* b = new QPushButton(texto, Frame1);
+        b->setObjectName(QLatin1String(nombre));
+        // Enter belongs to the list: no button takes it for the window.
+        b->setAutoDefault(false);
+        return b;
+    };
+    CmdAceptar = boton("CmdAceptar", QStringLiteral("&Aceptar"));
+    CmdTodos = boton("CmdTodos", QStringLiteral("&Marcar"));
+    CmdCancelar = boton("CmdCancelar", QStringLiteral("&Cancelar"));
+    CmdNueva = boton("CmdNueva", QStringLiteral("&Nueva Busqueda"));
+    CmdNuevo->setAutoDefault(false);
+    botones->addWidget(CmdAceptar);
+    botones->addWidget(CmdTodos);
+    botones->addStretch();
+    botones->addWidget(CmdCancelar);
+    botones->addStretch();
+    botones->addWidget(CmdNueva);
+    CmdTodos->setVisible(false);
+    raiz->addWidget(Frame1);
+
+    connect(CmdAceptar, &QPushButton::clicked, this, [this] { CmdAceptar_Click(); });
+    connect(CmdCancelar, &QPushButton::clicked, this, [this] { CmdCancelar_Click(); });
+    connect(CmdNueva, &QPushButton::clicked, this, [this] { CmdNueva_Click(); });
+    connect(CmdNuevo, &QPushButton::clicked, this, [this] { CmdNuevo_Click(); });
+    connect(CmdTodos, &QPushButton::clicked, this, [this] { CmdTodos_Click(); });
+}
+
+QComboBox* Lib_FrmCons3::NuevoCombo(int Index) {
+    auto* c = new QComboBox(picFields);
+    c->setObjectName(QStringLiteral("CmbSearch"));
+    c->setProperty("Index", Index);
+    c->setEditable(true);
+    c->setInsertPolicy(QComboBox::NoInsert);
+    c->setToolTip(QStringLiteral("F5 realiza nueva busqueda"));
+    c->installEventFilter(Filtro);
+    if (!CmbSearch.empty())
+        setTabOrder(CmbSearch.back(), c);
+    connect(c, &QComboBox::editTextChanged, this, [this, Index] { CmbSearch_Change(Index); });
+    connect(c, &QComboBox::activated, this, [this, Index] { CmbSearch_Click(Index); });
+    CmbSearch.push_back(c);
+    return c;
+}
+
+DB_Dll& Lib_FrmCons3::Datos() const {
+    return UsarUDBC ? gDatosAux() : gDatos();
+}
+
+bool Lib_FrmCons3::recordsetAbierto() const {
+    return RsConsulta && RsConsulta->State() == ado::adStateOpen;
+}
+
+void Lib_FrmCons3::CierraConsulta() {
+    if (!RsConsulta)
+        return;
+    (ConsultaEnAux ? gDatosAux() : gDatos()).CierraRecordset(RsConsulta);
+    RsConsulta.reset();
+}
+
+void Lib_FrmCons3::Cargar() {
+    if (!Cargada)
+        Form_Load();
+}
+
+void Lib_FrmCons3::Form_Load() {
+    Cargada = true;
+    SinMarcasIniciales = false;
+    pasos::RunSteps(
+        {
+            [this] { EsArticulo = SQL.contains(QLatin1String("articulos"), Qt::CaseInsensitive); },
+            [this] {
+                Valores.clear();
+                Cantidades.clear();
+            },
+            [this] {
+                CierraConsulta();
+                Modelo->vaciar();
+                QFont f = ListView1->font();
+                f.setBold(true);
+                f.setPointSize(10);
+                ListView1->setFont(f);
+            },
+            [this] {
+                if (!SQL.trimmed().isEmpty())
+                    return true;
+                ClsUtilidades::PreparaFormulario(this, 0);
+                return false;
+            },
+            [this] { SQL += u' '; },
+            [this] { TablaConsulta = sentenciaconsulta::TablaDeSentencia(SQL); },
+            [this] {
+                if (SQLInicial.isEmpty())
+                    SQLInicial = SQL;
+                SQLActual = SQL;
+            },
+            [this] {
+                ValoresMarcados.clear();
+                static const QRegularExpression separador(QStringLiteral("[,;|]"));
+                for (QString v : ValoresDefault.split(separador)) {
+                    v = v.trimmed();
+                    if (v.size() >= 2 && (v.front() == u'\'' || v.front() == u'"') &&
+                        v.back() == v.front())
+                        v = v.mid(1, v.size() - 2).trimmed();
+                    if (!v.isEmpty())
+                        ValoresMarcados << v;
+                }
+            },
+            [this] {
+                ConsultaEnAux = UsarUDBC;
+                Datos().AbrirRecordset(SQL, RsConsulta, nullptr, ado::adOpenForwardOnly,
+                                       ado::adLockReadOnly, -1, true);
+            },
+            [this] {
+                Modelo->setMarcable(CheckBoxes);
+                CmdTodos->setVisible(CheckBoxes);
+            },
+            [this] {
+                // A statement the server refused was reported when it was
+                // opened; the list stays empty under its columns.
+                if (recordsetAbierto())
+                    Encolumnar();
+            },
+            [this] { Leer(1, 0); },
+            [this] {
+                if (OrdenarPorLwv)
+                    Modelo->ordenar(Modelo->columnaOrden(), Modelo->orden());
+            },
+            [this] {
+                if (!FiltroInicial.trimmed().isEmpty())
+                    CmbSearch[0]->setEditText(FiltroInicial);
+            },
+            [this] { LeerAnchosColumnas(); },
+            [this] { CalcularAncho(); },
+            [this] { ClsUtilidades::PreparaFormulario(this, 0); },
+        },
+        CajaOperador(QStringLiteral("FORM_LOAD")), pasos::Trap::AllErrors);
+}
+
+void Lib_FrmCons3::Encolumnar() {
+    QStringList titulos;
+    std::vector<int> anchos;
+    try {
+        if (!RsConsulta)
+            vb::Raise(vb::errObjectNotSet);
+        const bool articulos = SQL.contains(QLatin1String("V_MA_ARTICULOS"), Qt::CaseInsensitive) ||
+                               SQL.contains(QLatin1String("STK_MA_ARTICULOS"), Qt::CaseInsensitive);
+        static const QRegularExpression precio(QStringLiteral("^PRECIO([1-8])$"),
+                                               QRegularExpression::CaseInsensitiveOption);
+        const int campos = RsConsulta->fieldCount();
+        for (int k = 0; k < campos; ++k) {
+            const ado::Field campo = RsConsulta->Fields(k);
+            long n = campo.DefinedSize();
+            if (campo.Type() == ado::adCurrency || campo.Type() == ado::adNumeric)
+                n = 10;
+            // An expression of unknown size would get a column no one sees.
+            if (n <= 0)
+                n = 10;
+            QComboBox* combo = size_t(k) < CmbSearch.size() ? CmbSearch[size_t(k)] : NuevoCombo(k);
+            combo->setProperty("Tag", campo.Name());
+            combo->setVisible(true);
+            if (n >= 60)
+                n = 60;
+            QString titulo = campo.Name();
+            if (articulos) {
+                const QRegularExpressionMatch m = precio.match(campo.Name());
+                if (m.hasMatch())
+                    titulo = CNStuffContable::Cfg(QStringLiteral("NOM_PCLASE") + m.captured(1));
+            } else if (ValoresDefault == QLatin1String("@10")) {
+                n += 10;
+            }
+            titulos << titulo;
+            anchos.push_back(fontMetrics().horizontalAdvance(QString(int(n), u'X')));
+        }
+        for (size_t k = size_t(campos); k < CmbSearch.size(); ++k)
+            CmbSearch[k]->setVisible(k == 0);
+    } catch (...) {
+        vb::MsgBox(pasos::CurrentError().Description, vb::vbOKOnly);
+    }
+    Modelo->setEncabezados(titulos);
+    for (size_t i = 0; i < anchos.size(); ++i)
+        ListView1->header()->resizeSection(int(i), anchos[i]);
+}
+
+void Lib_FrmCons3::Leer(std::int32_t Cdesde, std::int16_t Cuantas) {
+    Q_UNUSED(Cdesde);
+    Q_UNUSED(Cuantas);
+    if (!recordsetAbierto())
+        return;
+    if (RsConsulta->BOF()) {
+        CierraConsulta();
+        return;
+    }
+    Modelo->setFuente(
+        [this](std::vector<FilaConsulta>& filas, int cuantas) { return LeeFilas(filas, cuantas); });
+}
+
+bool Lib_FrmCons3::LeeFilas(std::vector<FilaConsulta>& filas, int cuantas) {
+    if (!recordsetAbierto())
+        return false;
+    const int campos = RsConsulta->fieldCount();
+    for (int i = 0; i < cuantas && !RsConsulta->EOF(); ++i) {
+        FilaConsulta fila;
+        const bool seguir = pasos::RunSteps(
+            {[&] { LlenaFila(fila, campos); }, [&] { filas.push_back(std::move(fila)); },
+             [&] { RsConsulta->MoveNext(); }},
+            CajaOperador(QStringLiteral("FORM_LOAD")), pasos::Trap::AllErrors);
+        if (!seguir || !recordsetAbierto()) {
+            CierraConsulta();
+            return false;
+        }
+    }
+    if (RsConsulta->EOF()) {
+        CierraConsulta();
+        return false;
+    }
+    return true;
+}
+
+void Lib_FrmCons3::LlenaFila(FilaConsulta& fila, int campos) {
+    const QColor color = EsArticulo ? ColorStock() : QColor();
+    fila.celdas.reserve(campos);
+    fila.celdas << ClsUtilidades::ValorCampo(RsConsulta->value(0)).trimmed();
+    if (CheckBoxes && !SinMarcasIniciales && !ValoresMarcados.isEmpty() &&
+        RsConsulta->hasField(CampoDevuelto))
+        fila.marcada = MarcadaInicialmente(RsConsulta->value(CampoDevuelto));
+    for (int j = 1; j < campos; ++j)
+        fila.celdas << ClsUtilidades::RellenaCeros(ClsUtilidades::ValorCampo(RsConsulta->value(j)));
+    // Colouring goes with the sub-items: a single column stays plain.
+    if (campos > 1 && color.isValid() && Igual(MuestraStock, QStringLiteral("SI")))
+        fila.color = color;
+}
+
+QColor Lib_FrmCons3::ColorStock() {
+    const QString puntoPedido = QStringLiteral("PUNTOPEDIDO");
+    const QString stock = QStringLiteral("Stock");
+    if (!RsConsulta->hasField(puntoPedido) || !RsConsulta->hasField(stock))
+        return QColor();
+    const vb::Currency pp =
+        ClsUtilidades::TextoAMoneda(ClsUtilidades::ValorCampo(RsConsulta->value(puntoPedido)));
+    const vb::Currency st =
+        ClsUtilidades::TextoAMoneda(ClsUtilidades::ValorCampo(RsConsulta->value(stock)));
+    const vb::Currency cero;
+    if (pp == cero && st > cero)
+        return ColorVB(StkNivel1);
+    if (pp > cero && st > pp)
+        return ColorVB(StkNivel2);
+    if (pp > cero && st < pp)
+        return ColorVB(StkNivel3);
+    return ColorVB(StkNivel4);
+}
+
+bool Lib_FrmCons3::MarcadaInicialmente(const QVariant& valor) const {
+    if (vb::IsNull(valor))
+        return false;
+    const QString texto = ClsUtilidades::ValorCampo(valor).trimmed();
+    for (const QString& v : ValoresMarcados)
+        if (Igual(v, texto))
+            return true;
+    return false;
+}
+
+void Lib_FrmCons3::DesmarcarFilas() {
+    SinMarcasIniciales = true;
+    Modelo->marcaTodas(false);
+}
+
+void Lib_FrmCons3::CalcularAncho() {
+    const QHeaderView* h = ListView1->header();
+    int total = 0;
+    for (int c = 0; c < h->count(); ++c)
+        total += h->sectionSize(c);
+    ColocaCombos();
+    const int lista = total + 360 / kTwipsPorPixel;
+    const QMargins m = layout()->contentsMargins();
+    const int pantalla = screen() ? screen()->availableGeometry().width() : 1024;
+    const int ancho = lista + 360 / kTwipsPorPixel >= pantalla ? pantalla - 480 / kTwipsPorPixel
+                                                               : lista + m.left() + m.right();
+    resize(std::max(ancho, minimumSizeHint().width()), height());
+}
+
+void Lib_FrmCons3::ColocaCombos() {
+    const QHeaderView* h = ListView1->header();
+    const int origen = ListView1->viewport()->mapTo(this, QPoint(0, 0)).x() -
+                       picFields->mapTo(this, QPoint(0, 0)).x();
+    for (size_t k = 0; k < CmbSearch.size() && int(k) < h->count(); ++k) {
+        const int x = origen + h->sectionViewportPosition(int(k));
+        const int ancho = std::max(0, h->sectionSize(int(k)) - 50 / kTwipsPorPixel);
+        CmbSearch[k]->setGeometry(x, 0, ancho, picFields->height());
+    }
+}
+
+void Lib_FrmCons3::keyPressEvent(QKeyEvent* e) {
+    int codigo = CodigoTecla(*e);
+    Form_KeyDown(codigo, Mayusculas(*e));
+    if (codigo == 0)
+        e->accept();
+    else
+        QDialog::keyPressEvent(e);
+}
+
+void Lib_FrmCons3::resizeEvent(QResizeEvent* e) {
+    QDialog::resizeEvent(e);
+    ColocaCombos();
+}
+
+void Lib_FrmCons3::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    ColocaCombos();
+}
+
+void Lib_FrmCons3::Form_Unload(int& Cancel) {
+    Q_UNUSED(Cancel);
+    Descargada = true;
+    UsarUDBC = false;
+    try {
+        GrabarAnchosColumnas();
+        Modelo->vaciar();
+    } catch (...) {
+        vb::MsgBox(pasos::CurrentError().Description, vb::vbCritical,
+                   QStringLiteral("Aviso al Operador"));
+    }
+    CierraConsulta();
+}

@@ -1,0 +1,175 @@
+#pragma once
+// The list lookup window: the rows of one SELECT in a list with a search
+// combo over each column. The lookup object sets the public values, loads the
+// window, shows it modally and reads the choice back from ValorDevuelto,
+// Valores and Cantidades; accepting or cancelling only hides the window.
+//
+// The query's recordset stays open after the load: the list reads its rows
+// in batches as the user scrolls, and the recordset is closed once its last
+// row is read, at the next load, or when the window unloads.
+
+#include "lookup/modelo_consulta.h"
+#include "platform/ado/ado.h"
+
+#include <QDialog>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <cstdint>
+#include <vector>
+
+class DB_Dll;
+class QComboBox;
+class QKeyEvent;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QTreeView;
+class FiltroTeclasConsulta;
+
+class Lib_FrmCons3 : public QDialog {
+    Q_OBJECT
+public:
+    explicit Lib_FrmCons3(QWidget* parent = nullptr);
+    // Unloads the window when nobody did.
+    ~Lib_FrmCons3() override;
+
+    // ---- Public values ------------------------------------------------------------
+    QString SQL;               // the SELECT to show
+    QString CampoDevuelto;     // header of the column whose value is returned
+    QStringList CmpsDevueltos; // further columns wanted back; empty: none
+    bool CheckBoxes = false;   // a check box per row: several rows may be chosen
+    QString gConnString;       // the lookup object's; the window does not read it
+    QVariant ValorDevuelto;    // single choice; an invalid QVariant is Empty
+    QStringList Valores;
+    QStringList Cantidades;     // with UsaCantidades, one quantity per value returned
+    bool UsaCantidades = false; // the "**Cantidad**" column is edited with Insert/Delete
+    QString FiltroInicial;      // typed into the first search combo after loading
+    QString CampoBusqueda;      // the lookup object's search column; not read here
+    bool OrdenarPorLwv = false; // the list sorts itself (statement without ORDER BY)
+    // Values (separated by ",", ";" or "|") whose rows start checked; "@10"
+    // widens the columns instead.
+    QString ValoresDefault;
+    bool CfgUsaConsultaLIKE = false; // F5 finds the words anywhere, not as a prefix
+    QString MuestraStock;            // "SI": article rows coloured by their stock
+    QVariant StkNivel1, StkNivel2, StkNivel3, StkNivel4; // colour numbers (0x00BBGGRR)
+    bool GrabarCfg = false;                              // column widths saved on unload
+    bool UsarUDBC = false;                               // the query runs on gDatosAux
+
+    // ---- Loading and layout ----------------------------------------------------------
+    // Runs the query and fills the window; runs again on a new search.
+    void Form_Load();
+    // Form_Load the first time only; the lookup object calls it before
+    // showing the window.
+    void Cargar();
+    void Form_Unload(int& Cancel);
+    void Encolumnar();
+    // Hands the open recordset to the list, which reads its rows from here on.
+    void Leer(std::int32_t Cdesde, std::int16_t Cuantas);
+    void CalcularAncho();
+    void LeerAnchosColumnas();
+    void GrabarAnchosColumnas();
+    // Every row unchecked, the rows still to be read included.
+    void DesmarcarFilas();
+
+    // ---- Searching ---------------------------------------------------------------------
+    void CmbSearch_GotFocus(int Index);
+    void CmbSearch_LostFocus(int Index);
+    void CmbSearch_KeyDown(int Index, int& KeyCode, int Shift);
+    void CmbSearch_Change(int Index);
+    void CmbSearch_Click(int Index);
+    // 1-based row of the first read row whose column Clave (0 = the row's
+    // text) starts with QueValor, letter case ignored; 0 when none.
+    std::int32_t Busqueda(std::int32_t Clave, const QString& QueValor);
+    // 1-based column whose trimmed header equals the trimmed name; 0 when none.
+    std::int16_t IndiceColumna(const QString& Columna) const;
+    void ListView1_ColumnClick(int ColumnHeader); // 1-based
+    void CmdNueva_Click();
+    void CmdCancelar_Click();
+    void CmdTodos_Click();
+    void CmdNuevo_Click();
+    // F12 in an article lookup reports the selected article as missing.
+    void Form_KeyDown(int& KeyCode, int Shift);
+
+    // ---- Choosing ----------------------------------------------------------------------
+    // KeyCode is the key's Windows key code, Texto what the
+    // key types. A key the window acts on comes back as KeyCode 0.
+    void ListView1_KeyDown(int& KeyCode, int Shift, const QString& Texto = QString());
+    void ListView1_DblClick();
+    void CmdAceptar_Click();
+
+    // ---- For the lookup object and tests ------------------------------------------------
+    QString tablaConsulta() const { return TablaConsulta; }
+    QString sqlInicial() const { return SQLInicial; }
+    QString sqlActual() const { return SQLActual; }
+    bool esArticulo() const { return EsArticulo; }
+    // True while the query's recordset is open (rows left to read).
+    bool recordsetAbierto() const;
+    ModeloConsulta& modelo() { return *Modelo; }
+
+    // Twips per pixel at 96 dpi: the width file holds twips.
+    static constexpr int kTwipsPorPixel = 15;
+
+protected:
+    void reject() override;
+    // Keys that no control took (a button has the focus) still reach Form_KeyDown.
+    void keyPressEvent(QKeyEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+
+private:
+    friend class FiltroTeclasConsulta;
+
+    // ---- Controls ------------------------------------------------------------------
+    QLabel* Label1 = nullptr;
+    QLabel* lblFieldName = nullptr;
+    QWidget* picFields = nullptr; // strip holding the search combos
+    std::vector<QComboBox*> CmbSearch;
+    QTreeView* ListView1 = nullptr;
+    ModeloConsulta* Modelo = nullptr;
+    QFrame* Frame1 = nullptr;
+    QPushButton* CmdAceptar = nullptr;
+    QPushButton* CmdCancelar = nullptr;
+    QPushButton* CmdNueva = nullptr;
+    QPushButton* CmdNuevo = nullptr;
+    QPushButton* CmdTodos = nullptr;
+    FiltroTeclasConsulta* Filtro = nullptr;
+
+    // ---- Window state ----------------------------------------------------------------
+    bool EsArticulo = false;
+    QString SQLInicial;
+    QString SQLActual;
+    QString TablaConsulta;
+    ado::RecordsetPtr RsConsulta;
+    bool ConsultaEnAux = false; // RsConsulta was opened on gDatosAux
+    int IndiceCombo = 0;
+    QString ColaSQL;
+    bool Cargada = false;
+    bool Descargada = false;
+    // Rows read later start unchecked whatever ValoresDefault says.
+    bool SinMarcasIniciales = false;
+    // The values of ValoresDefault, trimmed (empty ones left out).
+    QStringList ValoresMarcados;
+
+    void ArmaControles();
+    QComboBox* NuevoCombo(int Index);
+    // Moves the search combos over their columns.
+    void ColocaCombos();
+    DB_Dll& Datos() const;
+    void CierraConsulta();
+    // Reads up to `cuantas` rows of RsConsulta; false at its end, where it is closed.
+    bool LeeFilas(std::vector<FilaConsulta>& filas, int cuantas);
+    void LlenaFila(FilaConsulta& fila, int campos);
+    QColor ColorStock();
+    bool MarcadaInicialmente(const QVariant& valor) const;
+    // The current row (0-based); -1 when there is none.
+    int FilaSeleccionada() const;
+    void SeleccionaFila(int fila);
+    QString ValorColumna(int fila, int columna) const;
+    void ConsultaServidor(int Index);
+    void TeclasCantidad(int KeyCode, int Shift);
+    // Types the key into the search combo in use; false when it types nothing.
+    bool EscribeEnBusqueda(int KeyCode, int Shift, const QString& Texto);
+    // The table name the width file knows the window's table by.
+    QString TablaAnchos();
+};

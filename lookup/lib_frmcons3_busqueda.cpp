@@ -1,0 +1,245 @@
+// Searching in the list lookup window: the search combos (typing selects a
+// row among those read, F5 asks the server again), sorting by a header, the
+// buttons that restart, cancel, mark and open a maintenance program, and the
+// stock-shortage report of article lookups.
+
+#include "lookup/lib_frmcons3.h"
+
+#include "data/instances.h"
+#include "lookup/lib_frmcons3_interno.h"
+#include "lookup/sentencia_consulta.h"
+#include "platform/sql/quoting.h"
+#include "platform/vb/msgbox.h"
+#include "platform/win/clsutilidades.h"
+#include "startup/cnstuffcontable.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QTreeView>
+#include <array>
+
+using namespace frmcons3;
+
+namespace {
+
+void Fondo(QComboBox* combo, const QColor& color) {
+    QPalette p = combo->palette();
+    p.setColor(QPalette::Base, color);
+    combo->setPalette(p);
+    if (combo->lineEdit())
+        combo->lineEdit()->setPalette(p);
+}
+
+// The date and time for a statement of the engine at hand.
+QString FechaHoraParaSQL(const QDateTime& d) {
+    switch (ClsUtilidades::motorSQL()) {
+    case MotorSQL::SqlServer:
+        return sqltext::literal(d.toString(QStringLiteral("yyyyMMdd HH:mm:ss")));
+    case MotorSQL::Oracle:
+        return QStringLiteral("TO_DATE('") + d.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) +
+               QStringLiteral("','YYYY-MM-DD HH24:MI:SS')");
+    case MotorSQL::SQLite:
+    default:
+        return sqltext::literal(d.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+    }
+}
+
+struct Mantenimiento {
+    const char* tabla;
+    const char* opcion;
+    const char* parametro; // nullptr: the table's own name
+};
+
+constexpr std::array<Mantenimiento, 8> kMantenimientos{{
+    {"V_TA_RUBROS", "SHELL:V_TA_TABLAS", nullptr},
+    {"V_TA_UNIDAD", "SHELL:V_TA_TABLAS", nullptr},
+    {"VT_CLIENTES", "SHELL:V_MA_CLIENTES", "1"},
+    {"VT_PROVEEDORES", "SHELL:V_MA_CLIENTES", "0"},
+    {"V_TA_Tecnicos", "SHELL:V_TA_Tecnicos", ""},
+    {"V_TA_VENDEDORES", "SHELL:V_TA_VENDEDORES", ""},
+    {"V_MA_ARTICULOS", "SHELL:V_MA_ARTICULOS", ""},
+    {"VT_MA_ARTICULOS", "SHELL:V_MA_ARTICULOS", ""},
+}};
+
+} // namespace
+
+void Lib_FrmCons3::CmbSearch_GotFocus(int Index) {
+    IndiceCombo = Index;
+    Fondo(CmbSearch[size_t(Index)], QColor(0x00, 0xFF, 0xFF));
+}
+
+void Lib_FrmCons3::CmbSearch_LostFocus(int Index) {
+    Fondo(CmbSearch[size_t(Index)], QColor(0xFF, 0xFF, 0xFF));
+}
+
+void Lib_FrmCons3::CmbSearch_Change(int Index) {
+    Ignorando({[&] {
+        const std::int32_t n = Busqueda(Index, CmbSearch[size_t(Index)]->currentText().trimmed());
+        if (n != 0)
+            SeleccionaFila(n - 1);
+    }});
+}
+
+void Lib_FrmCons3::CmbSearch_Click(int Index) {
+    CmbSearch_Change(Index);
+}
+
+std::int32_t Lib_FrmCons3::Busqueda(std::int32_t Clave, const QString& QueValor) {
+    const QString buscado = QueValor.trimmed();
+    const qsizetype n = buscado.size();
+    for (int fila = 0; fila < Modelo->filas(); ++fila) {
+        const QString valor = Modelo->texto(fila, Clave).trimmed();
+        if (QStringView(valor).left(n).trimmed().compare(buscado, Qt::CaseInsensitive) == 0)
+            return fila + 1;
+    }
+    return 0;
+}
+
+std::int16_t Lib_FrmCons3::IndiceColumna(const QString& Columna) const {
+    const QString buscada = Columna.trimmed();
+    const QStringList& titulos = Modelo->encabezados();
+    for (int c = 0; c < titulos.size(); ++c)
+        if (Igual(titulos[c].trimmed(), buscada))
+            return std::int16_t(c + 1);
+    return 0;
+}
+
+int Lib_FrmCons3::FilaSeleccionada() const {
+    const QModelIndex actual = ListView1->currentIndex();
+    return actual.isValid() ? actual.row() : -1;
+}
+
+void Lib_FrmCons3::SeleccionaFila(int fila) {
+    const QModelIndex i = Modelo->index(fila, 0);
+    ListView1->selectionModel()->setCurrentIndex(i, QItemSelectionModel::ClearAndSelect |
+                                                        QItemSelectionModel::Rows);
+    ListView1->scrollTo(i);
+}
+
+QString Lib_FrmCons3::ValorColumna(int fila, int columna) const {
+    if (fila < 0 || columna < 1)
+        return QString();
+    return Modelo->texto(fila, columna - 1);
+}
+
+void Lib_FrmCons3::CmbSearch_KeyDown(int Index, int& KeyCode, int Shift) {
+    Q_UNUSED(Shift);
+    switch (KeyCode) {
+    case 40:
+    case 38:
+    case 34:
+    case 33: {
+        int codigo = KeyCode;
+        Ignorando({[&] { ListView1_KeyDown(codigo, 0); }, [&] { ListView1->setFocus(); }});
+        KeyCode = 0;
+        break;
+    }
+    case 116:
+        ConsultaServidor(Index);
+        KeyCode = 0;
+        break;
+    default:
+        break;
+    }
+}
+
+void Lib_FrmCons3::ConsultaServidor(int Index) {
+    QComboBox* combo = CmbSearch[size_t(Index)];
+    Ignorando({
+        [&] {
+            const sentenciaconsulta::Filtro f = sentenciaconsulta::FiltroServidor(
+                SQL, SQLActual, combo->property("Tag").toString(), combo->currentText(),
+                CfgUsaConsultaLIKE, ClsUtilidades::motorSQL());
+            ColaSQL = f.cola;
+            SQLActual = f.sqlActual;
+            SQL = f.sql;
+        },
+        [&] { combo->setEditText(QString()); },
+        [&] { SQLActual = SQL; },
+        [&] { Form_Load(); },
+    });
+}
+
+void Lib_FrmCons3::ListView1_ColumnClick(int ColumnHeader) {
+    Ignorando({[&] {
+        // Each click turns the order round, whichever header it was on.
+        const Qt::SortOrder orden = Modelo->ordenado() && Modelo->orden() == Qt::AscendingOrder
+                                        ? Qt::DescendingOrder
+                                        : Qt::AscendingOrder;
+        Modelo->ordenar(ColumnHeader - 1, orden);
+        ListView1->header()->setSortIndicatorShown(true);
+        ListView1->header()->setSortIndicator(ColumnHeader - 1, orden);
+    }});
+}
+
+void Lib_FrmCons3::CmdNueva_Click() {
+    Ignorando({
+        [&] { SQL = SQLInicial; },
+        [&] { Form_Load(); },
+        [&] { CmbSearch[0]->setFocus(); },
+    });
+}
+
+void Lib_FrmCons3::CmdCancelar_Click() {
+    Ignorando({
+        [&] { ValorDevuelto = QString(); },
+        [&] {
+            CmpsDevueltos.clear();
+            Valores.clear();
+        },
+        [&] { hide(); },
+    });
+}
+
+void Lib_FrmCons3::reject() {
+    CmdCancelar_Click();
+}
+
+void Lib_FrmCons3::CmdTodos_Click() {
+    Modelo->traerTodo();
+    Modelo->invierteMarcas();
+}
+
+void Lib_FrmCons3::CmdNuevo_Click() {
+    Ignorando({[&] {
+        const QString tabla = TablaConsulta.trimmed();
+        QString opcion = QStringLiteral("SHELL:V_TA_TABLAS");
+        QString parametro = TablaConsulta;
+        for (const Mantenimiento& m : kMantenimientos) {
+            if (Igual(tabla, QLatin1String(m.tabla))) {
+                opcion = QLatin1String(m.opcion);
+                parametro = m.parametro ? QString::fromLatin1(m.parametro) : TablaConsulta;
+                break;
+            }
+        }
+        std::int32_t tarea = 0;
+        CNStuffContable::EjecutaProcesoExterno(opcion, parametro, tarea);
+    }});
+}
+
+void Lib_FrmCons3::Form_KeyDown(int& KeyCode, int Shift) {
+    Q_UNUSED(Shift);
+    if (KeyCode != 123 || !EsArticulo)
+        return;
+    KeyCode = 0;
+    // Without a row there is no article to report.
+    const int fila = FilaSeleccionada();
+    if (fila < 0)
+        return;
+    const QString id = ValorColumna(fila, IndiceColumna(QStringLiteral("idarticulo"))).trimmed();
+    const QString descripcion =
+        ValorColumna(fila, IndiceColumna(QStringLiteral("Descripcion"))).trimmed();
+    if (vb::MsgBox(QStringLiteral("Desea informar el articulo ") + id + u' ' + descripcion +
+                       vb::vbCrLf + QStringLiteral("como un faltante de stock?"),
+                   vb::vbYesNo + vb::vbQuestion, QStringLiteral("Atención!")) != vb::vbYes)
+        return;
+    DB_Dll& datos = gDatos();
+    const QString sentencia =
+        QStringLiteral("INSERT INTO V_MV_FALTANTES (FechaHora,IdArticulo,Descripcion,Usuario) "
+                       "values(") +
+        FechaHoraParaSQL(vb::Now()) + u',' + sqltext::literal(ClsUtilidades::RellenaCeros(id, 25)) +
+        u',' + sqltext::literal(descripcion) + u',' + sqltext::literal(datos.gUsuario) + u')';
+    long afectados = 0;
+    datos.EjecutaConsultaSQL(sentencia, afectados);
+}

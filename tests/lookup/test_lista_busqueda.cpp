@@ -1,0 +1,167 @@
+#include "lista_fixture.h"
+
+#include "lookup/sentencia_consulta.h"
+
+#include <QDir>
+#include <QFile>
+
+using sentenciaconsulta::FiltroServidor;
+
+TEST(FiltroServidor, PutsTheEscapedPatternBeforeTheTail) {
+    struct Caso {
+        const char* sql;
+        const char* texto;
+        bool contiene;
+        MotorSQL motor;
+        const char* esperado;
+    };
+    const Caso casos[] = {
+        {"SELECT A FROM T WHERE X=1 ORDER BY A ", "ab", false, MotorSQL::SQLite,
+         "SELECT A FROM T WHERE X=1  and A like 'ab%' ESCAPE '\\' ORDER BY A "},
+        {"SELECT A FROM T ", "dos  pal", true, MotorSQL::SQLite,
+         "SELECT A FROM T  where A like '%dos%%pal%' ESCAPE '\\' "},
+        {"SELECT A FROM T GROUP BY A ORDER BY A ", "x", false, MotorSQL::SQLite,
+         "SELECT A FROM T  where A like 'x%' ESCAPE '\\' GROUP BY A ORDER BY A "},
+        // Quotes, wildcards and words inside the literal are the user's text.
+        {"SELECT A FROM T WHERE B='order by' ", "O'B 50%_[x]\\*", false, MotorSQL::SQLite,
+         "SELECT A FROM T WHERE B='order by'  and A like 'O''B 50\\%\\_\\[x]\\\\%%' ESCAPE '\\' "},
+        {"SELECT A FROM T ", "[a]", true, MotorSQL::Oracle,
+         "SELECT A FROM T  where A like '%[a]%' ESCAPE '\\' "},
+        {"SELECT v_ma_articulos.A FROM V_MA_ARTICULOS ", "1", false, MotorSQL::SQLite,
+         "SELECT v_ma_articulos.A FROM V_MA_ARTICULOS  where v_ma_articulos.A like '1%' "
+         "ESCAPE '\\' "},
+    };
+    for (const Caso& c : casos) {
+        const QString sql = QString::fromUtf8(c.sql);
+        EXPECT_EQ(FiltroServidor(sql, sql, QStringLiteral("A"), QString::fromUtf8(c.texto),
+                                 c.contiene, c.motor)
+                      .sql,
+                  QString::fromUtf8(c.esperado))
+            << c.sql << " / " << c.texto;
+    }
+}
+
+TEST_F(ListaTest, TypingSelectsTheFirstRowThatStartsWithTheText) {
+    auto w = abre(cuentasSql());
+    struct Caso {
+        int columna;
+        const char* texto;
+        const char* codigo; // selected afterwards
+    };
+    const Caso casos[] = {
+        {1, "cuenta 2", "1002"}, {0, "1010", "1010"},   {1, "sin par", "1010"}, // unchanged
+        {1, "", "1001"},         {1, "BANCO C", "101"},
+    };
+    for (const Caso& c : casos) {
+        combo(*w, c.columna)->setEditText(QString::fromUtf8(c.texto));
+        EXPECT_EQ(seleccionada(*w), QString::fromUtf8(c.codigo)) << c.texto;
+    }
+}
+
+TEST_F(ListaTest, F5AsksTheServerWithTheTypedTextAsItIs) {
+    auto w = abre(cuentasSql());
+    ASSERT_NO_FATAL_FAILURE(muestra(*w));
+    struct Caso {
+        bool contiene;
+        const char* texto;
+        QStringList codigos;
+    };
+    const Caso casos[] = {
+        {false, "Caja 50%", {QStringLiteral("2001")}},
+        {false, "o'bri", {QStringLiteral("2003")}},
+        {false, "*50%", {QStringLiteral("2001")}},
+        {false, "Banco_N", {QStringLiteral("2004")}},
+        {true, "50% dól", {QStringLiteral("2001")}},
+        {true, "nac", {QStringLiteral("2004"), QStringLiteral("2005")}},
+    };
+    for (const Caso& c : casos) {
+        w->CfgUsaConsultaLIKE = c.contiene;
+        combo(*w, 1)->setEditText(QString::fromUtf8(c.texto));
+        QTest::keyClick(combo(*w, 1), Qt::Key_F5);
+        EXPECT_EQ(columna(*w), c.codigos) << c.texto;
+        EXPECT_TRUE(combo(*w, 1)->currentText().isEmpty());
+        EXPECT_TRUE(responder->shown.empty()) << c.texto;
+        w->CmdNueva_Click();
+        EXPECT_EQ(w->modelo().filas(), ModeloConsulta::kLote);
+    }
+    // Filters build on each other; "Nueva Busqueda" starts again.
+    w->CfgUsaConsultaLIKE = false;
+    for (const char* texto : {"Caja", "Caja 500"}) {
+        combo(*w, 1)->setEditText(QString::fromUtf8(texto));
+        QTest::keyClick(combo(*w, 1), Qt::Key_F5);
+    }
+    EXPECT_EQ(columna(*w), QStringList{QStringLiteral("2002")});
+    EXPECT_TRUE(w->sqlActual().contains(QLatin1String(" and DESCRIPCION like 'Caja 500%'")));
+    EXPECT_EQ(w->sqlInicial(), cuentasSql() + u' ');
+    w->CmdNueva_Click();
+    EXPECT_EQ(columna(*w).size(), kCuentas);
+}
+
+TEST_F(ListaTest, HeaderClicksSortUpThenDown) {
+    auto w = abre(cuentasSql());
+    ASSERT_NO_FATAL_FAILURE(muestra(*w));
+    clickEncabezado(*w, 1);
+    EXPECT_FALSE(w->recordsetAbierto()); // sorting read every row
+    QStringList subida = columna(*w, 1);
+    ASSERT_EQ(subida.size(), kCuentas);
+    EXPECT_EQ(subida.mid(0, 4),
+              (QStringList{QStringLiteral("banco chico"), QStringLiteral("Banco Nacion"),
+                           QStringLiteral("Banco_Nación"), QStringLiteral("Caja 50% dólares")}));
+    clickEncabezado(*w, 1);
+    std::reverse(subida.begin(), subida.end());
+    EXPECT_EQ(columna(*w, 1), subida);
+}
+
+TEST_F(ListaTest, CancelReturnsTheEmptyText) {
+    auto w = abre(cuentasSql());
+    ASSERT_NO_FATAL_FAILURE(muestra(*w));
+    w->CmpsDevueltos = {QStringLiteral("CODIGO")};
+    QTest::mouseClick(boton(*w, "CmdCancelar"), Qt::LeftButton);
+    EXPECT_EQ(w->ValorDevuelto, QVariant(QString()));
+    EXPECT_TRUE(w->CmpsDevueltos.isEmpty());
+    EXPECT_FALSE(w->isVisible());
+}
+
+TEST_F(ListaTest, NuevoStartsTheTablesMaintenanceProgram) {
+    const QString programa = QDir(tempDir.path()).filePath(QStringLiteral("V_MA_CLIENTES"));
+    QFile f(programa);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("#!/bin/sh\nfor a in \"$@\"; do echo \"$a\"; done > \"$0.tmp\"; mv \"$0.tmp\" "
+            "\"$0.args\"\n");
+    f.close();
+    f.setPermissions(f.permissions() | QFileDevice::ExeOwner);
+    db.exec(QStringLiteral("CREATE VIEW VT_PROVEEDORES AS SELECT CODIGO FROM MA_CUENTAS"));
+    auto w = abre(QStringLiteral("SELECT * FROM VT_PROVEEDORES"));
+    QTest::mouseClick(boton(*w, "CmdNuevo"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(programa + ".args"); }, 10000));
+    QFile args(programa + ".args");
+    ASSERT_TRUE(args.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(args.readAll().contains("@ParametroAdicional=0;"));
+}
+
+TEST_F(ListaTest, F12ReportsTheArticleAsMissing) {
+    db.exec(QStringLiteral(
+        "CREATE TABLE V_MA_ARTICULOS (idarticulo VARCHAR(25), Descripcion VARCHAR(60));"
+        "INSERT INTO V_MA_ARTICULOS VALUES ('77', 'Llave O''Neil')"));
+    auto w = abre(QStringLiteral("SELECT idarticulo, Descripcion FROM V_MA_ARTICULOS"));
+    ASSERT_NO_FATAL_FAILURE(muestra(*w));
+    combo(*w, 0)->setEditText(QStringLiteral("77"));
+    for (int respuesta : {vb::vbNo, vb::vbYes}) {
+        responder->answerMsg(respuesta);
+        QTest::keyClick(lista(*w), Qt::Key_F12);
+    }
+    ASSERT_EQ(responder->shown.size(), 2u);
+    EXPECT_EQ(responder->shown[0].prompt,
+              QStringLiteral("Desea informar el articulo 77 Llave O'Neil\r\ncomo un faltante de "
+                             "stock?"));
+    EXPECT_EQ(responder->shown[0].title, QStringLiteral("Atención!"));
+    EXPECT_EQ(responder->shown[0].buttons, vb::vbYesNo + vb::vbQuestion);
+    EXPECT_EQ(db.rows(QStringLiteral("SELECT * FROM V_MV_FALTANTES")),
+              (QList<QVariantList>{{QStringLiteral("2024-03-15 10:20:30"),
+                                    QString(23, u'0') + QStringLiteral("77"),
+                                    QStringLiteral("Llave O'Neil"), QStringLiteral("sa")}}));
+    // Outside an article lookup F12 does nothing.
+    auto cuentas = abre(cuentasSql());
+    QTest::keyClick(lista(*cuentas), Qt::Key_F12);
+    EXPECT_EQ(responder->shown.size(), 2u);
+}
