@@ -4,6 +4,7 @@
 
 #include "data/db_dll_internal.h"
 #include "data/instances.h"
+#include "data/oracle_dicc.h"
 #include "data/runwide.h"
 #include "platform/ado/connstring.h"
 #include "platform/vb/msgbox.h"
@@ -32,6 +33,9 @@ QStringList& programasStockSlot() {
 
 // A refused stored password is tried this many times before giving up.
 constexpr int kIntentosClaveGuardada = 3;
+
+// The warning (0x40EC9) that Oracle's provider leaves after a script.
+constexpr long kAvisoOracle = 265929;
 
 } // namespace
 
@@ -553,8 +557,22 @@ void DB_Dll::AbrirRecordset(QString& SentenciaSQL, ado::RecordsetPtr& Lrcs,
     SentenciaSQL = SS_TSinonimos(SentenciaSQL);
     QString fuente = SentenciaSQL;
     if (cnn()->ConnectionString.indexOf(QLatin1String("ORACLE"), 0, Qt::CaseInsensitive) > 0 &&
-        ConvOracle)
-        fuente = ORACLE_Dicc(SentenciaSQL);
+        ConvOracle) {
+        for (;;) {
+            try {
+                fuente = ORACLE_Dicc(SentenciaSQL);
+                break;
+            } catch (const ado::Exception& ex) {
+                const int answer =
+                    TratamientoErrores(ex.error(), std::nullopt, QStringLiteral("AbrirRecordset"));
+                if (answer == vb::vbRetry)
+                    continue;
+                if (answer == vb::vbIgnore)
+                    break; // the statement goes as written
+                return;
+            }
+        }
+    }
     const ado::ConnectionPtr conexion = Conexionactiva ? Conexionactiva : cnn();
     for (;;) {
         try {
@@ -628,7 +646,12 @@ void DB_Dll::EjecutaPreparada(const QString& SentenciaSQL, const std::vector<QVa
                               long& RecordsAffected) {
     long afectados = 0;
     try {
-        cnn()->ExecutePrepared(TextoAEjecutar(SentenciaSQL), Filas, &afectados);
+        QString texto = TextoAEjecutar(SentenciaSQL);
+        // These rows would have gone through the script runner as statements
+        // of their own.
+        if (ContainsCI(cnn()->ConnectionString, QStringLiteral("ORACLE")))
+            texto = TraduceAOracle(texto);
+        cnn()->ExecutePrepared(texto, Filas, &afectados);
         RecordsAffected = afectados;
     } catch (const ado::Exception&) {
         // The connection's errors tell the caller.
@@ -694,13 +717,30 @@ void DB_Dll::EjecutaConsulta(QString& SentenciaSQL, long& RecordsAffected, ado::
     }
 }
 
+// ---- Oracle -------------------------------------------------------------------------------
+
 QString DB_Dll::ORACLE_Dicc(const QString& Valor) {
-    return Valor;
+    if (!ContainsCI(gConnString, QStringLiteral("ORACLE")))
+        return Valor;
+    if (ClsUtilidades::CuentaPalabras(Valor) <= 1)
+        return Valor.compare(QLatin1String("LEN"), Qt::CaseInsensitive) == 0
+                   ? QStringLiteral("LENGTH")
+                   : Valor;
+    return oracle::rewriteStatement(Valor);
+}
+
+QString DB_Dll::TraduceAOracle(const QString& sentencia) {
+    try {
+        return ORACLE_Dicc(sentencia);
+    } catch (const ado::Exception& ex) {
+        // A statement that cannot be rewritten is a failed statement to the
+        // callers that read the connection's errors.
+        cnn()->raise(ex);
+    }
 }
 
 QString DB_Dll::DepuraSentenciaOracle(QString& sentencia) {
-    if (ContainsCI(sentencia, QStringLiteral("SET NOCOUNT")) ||
-        ContainsCI(sentencia, QStringLiteral("IF NOT EXIST"))) {
+    if (oracle::isServerOnly(sentencia)) {
         sentencia.clear();
         return QString();
     }
@@ -708,11 +748,35 @@ QString DB_Dll::DepuraSentenciaOracle(QString& sentencia) {
 }
 
 QString DB_Dll::EjecutaScriptOracle(QString& SentenciaSQL, long& RecordsAffected) {
-    // The Oracle dialect comes with the ODBC engine; until then the script
-    // runs as one statement batch, adding its count.
-    long afectados = 0;
-    cnn()->Execute(SentenciaSQL, &afectados, -1);
-    RecordsAffected += afectados;
+    SentenciaSQL = oracle::normalizeScript(SentenciaSQL);
+    while (const std::optional<oracle::ScriptCut> corte = oracle::nextStatement(SentenciaSQL)) {
+        const QString& sentencia = corte->statement;
+        auto es = [&](const char* orden) {
+            return sentencia.compare(QLatin1String(orden), Qt::CaseInsensitive) == 0;
+        };
+        if (es("SET TRANSACTION")) {
+            cnn()->BeginTrans();
+        } else if (es("COMMIT")) {
+            cnn()->CommitTrans();
+        } else if (es("ROLLBACK")) {
+            cnn()->RollbackTrans();
+        } else if (!sentencia.isEmpty()) {
+            QString traducida = TraduceAOracle(sentencia);
+            DepuraSentenciaOracle(traducida);
+            if (!Trim(traducida).isEmpty()) {
+                long afectados = -1;
+                cnn()->Execute(traducida, &afectados, -1);
+                // A statement that writes no rows reports -1, not a count.
+                if (afectados > 0)
+                    RecordsAffected += afectados;
+            }
+        }
+        // On a failure above, the caller's text keeps the unprocessed part.
+        SentenciaSQL = corte->rest;
+    }
+    ado::Errors& errores = cnn()->errors();
+    if (errores.Count() == 1 && errores.Item(0).Number == kAvisoOracle)
+        errores.Clear();
     return QString();
 }
 

@@ -184,8 +184,9 @@ public:
                         const ado::ConnectionPtr& Conexionactiva = nullptr, int CursorType = 0,
                         int LockType = 1, long Options = -1, bool ConvOracle = true);
 
-    // The Oracle dialect comes with the ODBC engine; until then the text passes
-    // unchanged.
+    // The statement in Oracle's dialect when gConnString names Oracle,
+    // unchanged otherwise (data/oracle_dicc.h has the rules). A lone LEN
+    // becomes LENGTH. An unclosed quote raises error 5.
     QString ORACLE_Dicc(const QString& Valor);
 
     // ---- Literals ---------------------------------------------------------------------
@@ -243,8 +244,15 @@ private:
     QVariant BuscaMaximoImpl(const QString& QueTabla, const QString& QueCampo,
                              std::optional<int> Tipo, QString* Condicion);
     QVariant Extremo(const QString& statement, const QString& columna);
+    // Empty (and the argument emptied) for a statement only SQL Server knows.
     QString DepuraSentenciaOracle(QString& sentencia);
+    // Runs a script on the Oracle connection statement by statement, its
+    // transaction commands as the connection's own; consumes SentenciaSQL
+    // (what is left when a statement fails) and adds the counts to
+    // RecordsAffected. Failures reach the caller.
     QString EjecutaScriptOracle(QString& SentenciaSQL, long& RecordsAffected);
+    // ORACLE_Dicc, its failure recorded in the connection's errors.
+    QString TraduceAOracle(const QString& sentencia);
 };
 
 // Closes a recordset quietly, dropping a pending edit first; for a routine

@@ -1,0 +1,418 @@
+// SQL Server to Oracle rewriting and script cutting (see oracle_dicc.h).
+//
+// The rules that are about names and keywords read the statement through the
+// SQL lexer; the plain substitutions are text replacements that skip quoted
+// literals, so a description holding "ISNULL(" or "top " is stored as typed.
+
+#include "data/oracle_dicc.h"
+
+#include "platform/sql/lexer.h"
+#include "platform/vb/errors.h"
+#include "platform/vb/vb.h"
+
+#include <QRegularExpression>
+#include <algorithm>
+#include <vector>
+
+namespace oracle {
+
+namespace {
+
+using sqltext::Token;
+using sqltext::TokenKind;
+
+// A statement read once: its tokens with their parenthesis nesting.
+struct Lexed {
+    explicit Lexed(const QString& s) : sql(s), toks(sqltext::lex(s)) {
+        const qsizetype n = size();
+        depth.assign(size_t(n), 0);
+        enclosing.assign(size_t(n), -1);
+        closing.assign(size_t(n), n);
+        std::vector<qsizetype> open;
+        for (qsizetype k = 0; k < n; ++k) {
+            if (isPunct(k, u')') && !open.empty()) {
+                closing[size_t(open.back())] = k;
+                open.pop_back();
+            }
+            depth[size_t(k)] = int(open.size());
+            enclosing[size_t(k)] = open.empty() ? -1 : open.back();
+            if (isPunct(k, u'('))
+                open.push_back(k);
+        }
+    }
+
+    qsizetype size() const { return qsizetype(toks.size()); }
+    const Token& at(qsizetype k) const { return toks[size_t(k)]; }
+    // Where token k begins; the text's end past the last token.
+    qsizetype pos(qsizetype k) const { return k < size() ? at(k).begin : sql.size(); }
+    QString upper(qsizetype k) const {
+        return k >= 0 && k < size() ? sqltext::upperWord(sql, at(k)) : QString();
+    }
+    bool isWord(qsizetype k, const char* word) const {
+        return k >= 0 && k < size() && at(k).kind == TokenKind::Word &&
+               upper(k) == QLatin1String(word);
+    }
+    bool isPunct(qsizetype k, char16_t c) const {
+        return k >= 0 && k < size() && at(k).kind == TokenKind::Punct &&
+               at(k).end - at(k).begin == 1 && sql.at(at(k).begin) == QChar(c);
+    }
+    bool isSpace(qsizetype k) const {
+        return k >= 0 && k < size() && at(k).kind == TokenKind::Space;
+    }
+    // The next (previous) token that is neither blank nor comment.
+    qsizetype nextSolid(qsizetype k) const {
+        do
+            ++k;
+        while (k < size() && (at(k).kind == TokenKind::Space || at(k).kind == TokenKind::Comment));
+        return k;
+    }
+    qsizetype prevSolid(qsizetype k) const {
+        do
+            --k;
+        while (k >= 0 && (at(k).kind == TokenKind::Space || at(k).kind == TokenKind::Comment));
+        return k;
+    }
+    QString text(qsizetype from, qsizetype to) const { return sql.mid(from, to - from); }
+
+    QString sql;
+    std::vector<Token> toks;
+    std::vector<int> depth;           // a parenthesis counts at the outer level
+    std::vector<qsizetype> enclosing; // the "(" a token stands in, -1 outside any
+    std::vector<qsizetype> closing;   // for a "(" its ")", size() when unclosed
+};
+
+QRegularExpression caseless(const QString& pattern) {
+    return QRegularExpression(pattern, QRegularExpression::CaseInsensitiveOption |
+                                           QRegularExpression::UseUnicodePropertiesOption);
+}
+
+// The text as written, with no word character right before it.
+QRegularExpression startingWord(const QString& text) {
+    return caseless(QStringLiteral("(?<![\\w@$#])") + QRegularExpression::escape(text));
+}
+
+// Every match of `re` that lies wholly outside quoted literals, replaced.
+QString replaceOutsideLiterals(const QString& sql, const QRegularExpression& re,
+                               const QString& with) {
+    std::vector<bool> literal(size_t(sql.size()), false);
+    for (const Token& t : sqltext::lex(sql))
+        if (t.kind == TokenKind::String)
+            std::fill(literal.begin() + t.begin, literal.begin() + t.end, true);
+    QString out;
+    qsizetype copied = 0;
+    QRegularExpressionMatchIterator it = re.globalMatch(sql);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch m = it.next();
+        const qsizetype b = m.capturedStart();
+        const qsizetype e = m.capturedEnd();
+        if (std::any_of(literal.begin() + b, literal.begin() + e, [](bool x) { return x; }))
+            continue;
+        out += sql.mid(copied, b - copied) + with;
+        copied = e;
+    }
+    return out + sql.mid(copied);
+}
+
+QString replaceOutsideLiterals(const QString& sql, const QString& what, const QString& with) {
+    return replaceOutsideLiterals(sql, caseless(QRegularExpression::escape(what)), with);
+}
+
+void requireClosedQuotes(const QString& sql) {
+    for (const Token& t : sqltext::lex(sql))
+        if (t.kind == TokenKind::String &&
+            QStringView(sql).mid(t.begin, t.end - t.begin).count(u'\'') % 2 != 0)
+            vb::Raise(vb::errInvalidCall);
+}
+
+// ---- TOP n --------------------------------------------------------------------------
+
+// The first TOP that can be rewritten, rewritten; nothing when none is left.
+// TOP acts on its own select: the whole statement, or the parenthesised
+// subquery it stands in.
+std::optional<QString> rewriteOneTop(const QString& sql) {
+    const Lexed x(sql);
+    for (qsizetype top = 0; top < x.size(); ++top) {
+        if (!x.isWord(top, "TOP") || !x.isSpace(top + 1) || top + 2 >= x.size() ||
+            x.at(top + 2).kind != TokenKind::Number)
+            continue;
+        const qsizetype count = top + 2;
+        const int level = x.depth[size_t(top)];
+        const qsizetype open = x.enclosing[size_t(top)];
+        const qsizetype scopeEnd = open < 0 ? x.size() : x.closing[size_t(open)];
+
+        // SELECT [DISTINCT | ALL] TOP: anything else is not a row limit.
+        qsizetype select = x.prevSolid(top);
+        while (x.isWord(select, "DISTINCT") || x.isWord(select, "ALL"))
+            select = x.prevSolid(select);
+        if (!x.isWord(select, "SELECT"))
+            continue;
+
+        const QString n = x.text(x.at(count).begin, x.at(count).end);
+        const qsizetype bodyStart = x.isSpace(count + 1) ? x.at(count + 1).end : x.at(count).end;
+        const qsizetype bodyEnd = x.pos(scopeEnd);
+        if (x.isWord(count + 2, "PERCENT")) {
+            if (n != QLatin1String("100"))
+                continue;
+            // All the rows: the limit goes.
+            const qsizetype after =
+                x.isSpace(count + 3) ? x.at(count + 3).end : x.at(count + 2).end;
+            return x.text(0, x.at(top).begin) + sql.mid(after);
+        }
+
+        qsizetype where = -1, group = -1, order = -1, firstOr = -1;
+        bool union_ = false;
+        for (qsizetype k = count + 1; k < scopeEnd; ++k) {
+            if (x.depth[size_t(k)] != level)
+                continue;
+            const bool by = x.isSpace(k + 1) && x.isWord(k + 2, "BY");
+            if (x.isWord(k, "WHERE") && where < 0)
+                where = k;
+            else if (x.isWord(k, "GROUP") && by && group < 0)
+                group = k;
+            else if (x.isWord(k, "ORDER") && by && order < 0)
+                order = k;
+            else if (x.isWord(k, "OR") && where >= 0 && group < 0 && order < 0 && firstOr < 0)
+                firstOr = k;
+            else if (x.isWord(k, "UNION") || x.isWord(k, "INTERSECT") || x.isWord(k, "EXCEPT"))
+                union_ = true;
+        }
+        if (union_)
+            continue;
+
+        const QString prefix = x.text(0, x.at(select).begin);
+        const QString head = x.text(x.at(select).begin, x.at(top).begin);
+        const QString body = x.text(bodyStart, bodyEnd).trimmed();
+        const QString rest = sql.mid(bodyEnd);
+        const QString limit = QStringLiteral("ROWNUM <= ") + n;
+        if (group >= 0 || order >= 0)
+            // ROWNUM is given before ORDER BY and GROUP BY act: limit the
+            // ordered, grouped rows from outside.
+            return prefix + QStringLiteral("SELECT * FROM (") + head + body +
+                   QStringLiteral(") WHERE ") + limit + rest;
+        if (where < 0)
+            return prefix + head + body + QStringLiteral(" WHERE ") + limit + rest;
+        QString filtered = body;
+        if (firstOr >= 0) {
+            // "a OR b AND ROWNUM" would limit b only.
+            const qsizetype condStart = x.at(where).end;
+            filtered = x.text(bodyStart, condStart) + QStringLiteral(" (") +
+                       x.text(condStart, bodyEnd).trimmed() + QLatin1Char(')');
+        }
+        return prefix + head + filtered + QStringLiteral(" AND ") + limit + rest;
+    }
+    return std::nullopt;
+}
+
+QString rowLimit(QString sql) {
+    while (const std::optional<QString> next = rewriteOneTop(sql))
+        sql = *next;
+    return sql;
+}
+
+// ---- CHARINDEX(what, where[, start]) -> InStr(where, what[, start]) --------------------
+
+std::optional<QString> rewriteOneCharindex(const QString& sql) {
+    const Lexed x(sql);
+    for (qsizetype k = 0; k < x.size(); ++k) {
+        if (!x.isWord(k, "CHARINDEX"))
+            continue;
+        const qsizetype open = x.nextSolid(k);
+        if (!x.isPunct(open, u'(') || x.closing[size_t(open)] >= x.size())
+            continue;
+        const qsizetype close = x.closing[size_t(open)];
+        std::vector<qsizetype> commas;
+        for (qsizetype j = open + 1; j < close; ++j)
+            if (x.enclosing[size_t(j)] == open && x.isPunct(j, u','))
+                commas.push_back(j);
+        if (commas.empty())
+            continue;
+        const qsizetype secondEnd = commas.size() > 1 ? commas[1] : close;
+        const QString what = x.text(x.at(open).end, x.at(commas[0]).begin).trimmed();
+        const QString where = x.text(x.at(commas[0]).end, x.at(secondEnd).begin).trimmed();
+        return x.text(0, x.at(k).begin) + QStringLiteral("InStr(") + where + QStringLiteral(", ") +
+               what + sql.mid(x.at(secondEnd).begin);
+    }
+    return std::nullopt;
+}
+
+QString charindex(QString sql) {
+    while (const std::optional<QString> next = rewriteOneCharindex(sql))
+        sql = *next;
+    return sql;
+}
+
+// ---- Date literals ----------------------------------------------------------------------
+
+// Day-first dates and the ISO form, without a time: the output keeps the
+// day only, so a text with a time is no date here.
+QDate dateOf(const QString& text) {
+    static const QRegularExpression dayFirst(QStringLiteral("^\\d{1,2}/\\d{1,2}/(\\d{2}|\\d{4})$"));
+    static const QRegularExpression iso(QStringLiteral("^\\d{4}-\\d{1,2}-\\d{1,2}$"));
+    if (!dayFirst.match(text).hasMatch() && !iso.match(text).hasMatch())
+        return {};
+    const QDateTime d = vb::CDate(text);
+    return d.isValid() ? d.date() : QDate();
+}
+
+QString dateLiterals(const QString& sql) {
+    const Lexed x(sql);
+    QString out;
+    qsizetype copied = 0;
+    for (qsizetype k = 0; k < x.size(); ++k) {
+        if (x.at(k).kind != TokenKind::String)
+            continue;
+        const QDate d = dateOf(sqltext::unquoted(sql, x.at(k)));
+        if (!d.isValid())
+            continue;
+        // Already TO_DATE's argument, with its own format.
+        const qsizetype before = x.prevSolid(k);
+        if (x.isPunct(before, u'(') && x.isWord(x.prevSolid(before), "TO_DATE"))
+            continue;
+        out += x.text(copied, x.at(k).begin) + QStringLiteral("TO_DATE('") +
+               d.toString(QStringLiteral("dd/MM/yyyy")) + QStringLiteral("','DD/MM/YYYY')");
+        copied = x.at(k).end;
+    }
+    return out + sql.mid(copied);
+}
+
+// ---- = '' after WHERE ------------------------------------------------------------------------
+
+QString emptyTextTests(const QString& sql) {
+    const Lexed x(sql);
+    qsizetype k = 0;
+    while (k < x.size() && !x.isWord(k, "WHERE"))
+        ++k;
+    QString out;
+    qsizetype copied = 0;
+    for (; k < x.size(); ++k) {
+        if (!x.isPunct(k, u'='))
+            continue;
+        qsizetype lit = k + 1;
+        if (x.isSpace(lit) &&
+            x.text(x.at(lit).begin, x.at(lit).end).count(u' ') == x.at(lit).end - x.at(lit).begin)
+            ++lit;
+        if (lit >= x.size() || x.at(lit).kind != TokenKind::String ||
+            x.text(x.at(lit).begin, x.at(lit).end) != QLatin1String("''"))
+            continue;
+        out += x.text(copied, x.at(k).begin) + QStringLiteral(" IS NULL ");
+        copied = x.at(lit).end;
+        k = lit;
+    }
+    return out + sql.mid(copied);
+}
+
+// ---- Style 103 of TO_CHAR ----------------------------------------------------------------------
+
+QString dateStyle103(const QString& sql) {
+    const Lexed x(sql);
+    QString out;
+    qsizetype copied = 0;
+    for (qsizetype k = 0; k < x.size(); ++k) {
+        if (x.at(k).kind != TokenKind::Number || x.upper(k) != QLatin1String("103"))
+            continue;
+        const qsizetype open = x.enclosing[size_t(k)];
+        // The style argument: after a comma, right inside TO_CHAR( ... ).
+        if (open < 1 || !x.isWord(open - 1, "TO_CHAR") || !x.isPunct(x.prevSolid(k), u','))
+            continue;
+        out += x.text(copied, x.at(k).begin) + QStringLiteral("'DD/MM/YYYY'");
+        copied = x.at(k).end;
+    }
+    return out + sql.mid(copied);
+}
+
+// ---- Script keywords --------------------------------------------------------------------------
+
+bool startsStatement(const Lexed& x, qsizetype k) {
+    const QString w = x.upper(k);
+    static const QStringList followedByBlank = {QStringLiteral("INSERT"), QStringLiteral("DELETE"),
+                                                QStringLiteral("UPDATE"), QStringLiteral("CREATE"),
+                                                QStringLiteral("DROP"),   QStringLiteral("ALTER"),
+                                                QStringLiteral("GRANT")};
+    if (followedByBlank.contains(w))
+        return x.isSpace(k + 1);
+    if (w == QLatin1String("SET"))
+        return x.isSpace(k + 1) && x.isWord(k + 2, "TRANSACTION");
+    if (w == QLatin1String("COMMIT") || w == QLatin1String("ROLLBACK"))
+        return true;
+    if (w == QLatin1String("IF") && x.isSpace(k + 1)) {
+        qsizetype next = k + 2;
+        if (x.isWord(next, "NOT") && x.isSpace(next + 1))
+            next += 2;
+        return x.upper(next).startsWith(QLatin1String("EXIST"));
+    }
+    return false;
+}
+
+} // namespace
+
+QString rewriteStatement(const QString& sql) {
+    requireClosedQuotes(sql);
+    QString s = rowLimit(sql);
+    s = replaceOutsideLiterals(s, caseless(QStringLiteral("(?<![\\w@$#])LEN {0,4}\\(")),
+                               QStringLiteral("LENGTH("));
+    s = replaceOutsideLiterals(s, caseless(QStringLiteral("[\\[\\]]")), QStringLiteral("\""));
+    s = dateLiterals(s);
+    s = charindex(s);
+    s = replaceOutsideLiterals(s, startingWord(QStringLiteral("CONVERT(NVARCHAR,")),
+                               QStringLiteral("TO_CHAR("));
+    s = replaceOutsideLiterals(s, startingWord(QStringLiteral("CONVERT(INT,")),
+                               QStringLiteral("TO_NUMBER("));
+    s = emptyTextTests(s);
+    s = dateStyle103(s);
+    s = replaceOutsideLiterals(s, startingWord(QStringLiteral("SUBSTRING(")),
+                               QStringLiteral("SUBSTR("));
+    s = replaceOutsideLiterals(s, startingWord(QStringLiteral("ISNULL(")), QStringLiteral("NVL("));
+    return s;
+}
+
+QString normalizeScript(const QString& script) {
+    static const std::pair<const char*, const char*> steps[] = {
+        {"SET NOCOUNT ON", ""},
+        {"SET NOCOUNT OFF", ""},
+        {" GO ", " "},
+        {"\r\nGO ", " "},
+        {"\r\nGO\r\n", " "},
+        {"\r", " "},
+        {"BEGIN TRANSACTION", "SET TRANSACTION"},
+        {"BEGIN TRANS", "SET TRANSACTION"},
+        {"COMMIT TRANSACTION", "COMMIT"},
+        {"COMMIT TRANS", "COMMIT"},
+        {"ROLLBACK TRANSACTION", "ROLLBACK"},
+        {"ROLLBACK TRANS", "ROLLBACK"},
+    };
+    QString s = script;
+    for (const auto& [what, with] : steps)
+        s = replaceOutsideLiterals(s, QString::fromLatin1(what), QString::fromLatin1(with));
+    return s;
+}
+
+std::optional<ScriptCut> nextStatement(const QString& script) {
+    const Lexed x(script);
+    qsizetype start = -1;
+    qsizetype end = x.size();
+    for (qsizetype k = 0; k < x.size(); ++k) {
+        if (x.at(k).kind != TokenKind::Word || x.depth[size_t(k)] != 0 || !startsStatement(x, k))
+            continue;
+        if (start < 0) {
+            start = k;
+        } else {
+            end = k;
+            break;
+        }
+    }
+    if (start < 0)
+        return std::nullopt;
+    return ScriptCut{x.text(x.at(start).begin, x.pos(end)).trimmed(),
+                     script.mid(x.pos(end)).trimmed()};
+}
+
+bool isServerOnly(const QString& statement) {
+    for (const char* mark : {"SET NOCOUNT", "IF NOT EXIST"}) {
+        const QString probe = QString::fromLatin1(mark);
+        if (replaceOutsideLiterals(statement, probe, QString()).size() != statement.size())
+            return true;
+    }
+    return false;
+}
+
+} // namespace oracle
