@@ -63,4 +63,23 @@ TEST(SqlLexer, UnquotedAndQuotedRoundTrip) {
     EXPECT_EQ(sqltext::identifier(QStringLiteral("a\"b")), QStringLiteral("\"a\"\"b\""));
 }
 
+// LIKE's own characters stand for themselves; a plain text gets no ESCAPE.
+TEST(SqlQuoting, LikeContainingEscapesWildcards) {
+    const struct {
+        const char* text;
+        const char* expected;
+    } cases[] = {
+        {"caja", "'%caja%'"},
+        {"", "'%%'"},
+        {"O'Brien!", "'%O''Brien!%'"},
+        {"50%", "'%50!%%' ESCAPE '!'"},
+        {"a_b", "'%a!_b%' ESCAPE '!'"},
+        {"[x]!", "'%![x]!!%' ESCAPE '!'"},
+        {"it's 5%", "'%it''s 5!%%' ESCAPE '!'"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(sqltext::likeContaining(QString::fromUtf8(c.text)).toStdString(), c.expected)
+            << c.text;
+}
+
 } // namespace
