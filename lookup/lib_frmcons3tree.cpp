@@ -249,45 +249,25 @@ void Lib_FrmCons3Tree::ArmaArbol() {
 // ---- Builders ------------------------------------------------------------------------------
 
 void Lib_FrmCons3Tree::ArmarTreeVFamilias() {
-    // Steps: the statement, the nodes cleared, the root, the rows read, then
-    // one step per row.
-    constexpr int primeraFila = 4;
-    pasos::RunSteps(
-        [&](int i) {
-            switch (i) {
-            case 0:
-                SQL = Familias();
-                break;
-            case 1:
-                LimpiaNodos();
-                break;
-            case 2:
-                CreaRaiz();
-                break;
-            case 3:
-                LeeFilas(3);
-                break;
-            default: {
-                const size_t r = size_t(i - primeraFila);
-                if (r >= filas_.size())
-                    return -1;
-                const QStringList& f = filas_[r];
-                // Rows come by code: the family above is already there. No
-                // family above gives the root.
-                QStandardItem* padre = Nodo(kRaiz + f[2]);
-                if (!padre)
-                    ErrorArbol(kElementoNoEncontrado);
-                AgregaNodo(padre, kRaiz + f[0], f[0] + QStringLiteral(" - ") + f[1]);
-            }
-            }
-            return i + 1;
-        },
-        CajaOperador(QStringLiteral("ArmarTreeVFamilias")), 0, pasos::Trap::AllErrors);
-    MuestraRaiz();
-    filas_.clear();
+    SQL = Familias();
+    Arma(QStringLiteral("ArmarTreeVFamilias"), 3, [&](const QStringList& fila) {
+        // Rows come by code: the family above is already there. No family
+        // above gives the root.
+        QStandardItem* padre = Nodo(kRaiz + fila[2]);
+        if (!padre)
+            ErrorArbol(kElementoNoEncontrado);
+        return padre;
+    });
 }
 
 void Lib_FrmCons3Tree::ArmarTreeVAutomatico() {
+    Arma(QStringLiteral("ArmarTreeVAutomatico"), 2,
+         [&](const QStringList& fila) { return PadreAutomatico(kRaiz + fila[0]); });
+}
+
+void Lib_FrmCons3Tree::Arma(const QString& rutina, int columnas,
+                            const std::function<QStandardItem*(const QStringList&)>& padreDe) {
+    // Steps: the nodes cleared, the root, the rows read, then one per row.
     constexpr int primeraFila = 3;
     pasos::RunSteps(
         [&](int i) {
@@ -299,20 +279,19 @@ void Lib_FrmCons3Tree::ArmarTreeVAutomatico() {
                 CreaRaiz();
                 break;
             case 2:
-                LeeFilas(2);
+                LeeFilas(columnas);
                 break;
             default: {
                 const size_t r = size_t(i - primeraFila);
                 if (r >= filas_.size())
                     return -1;
                 const QStringList& f = filas_[r];
-                const QString clave = kRaiz + f[0];
-                AgregaNodo(PadreAutomatico(clave), clave, f[0] + QStringLiteral(" - ") + f[1]);
+                AgregaNodo(padreDe(f), kRaiz + f[0], f[0] + QStringLiteral(" - ") + f[1]);
             }
             }
             return i + 1;
         },
-        CajaOperador(QStringLiteral("ArmarTreeVAutomatico")), 0, pasos::Trap::AllErrors);
+        CajaOperador(rutina), 0, pasos::Trap::AllErrors);
     MuestraRaiz();
     filas_.clear();
 }
@@ -471,6 +450,9 @@ void Lib_FrmCons3Tree::CmdAceptar_Click() {
     };
 
     if (CheckBoxes) {
+        // A second accept (after a failure left the window open) starts over
+        // rather than adding the same codes again.
+        Valores.clear();
         // One step per node; the root is no row and gives no value.
         pasos::RunSteps(
             [&](int i) {

@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -81,6 +82,10 @@ private:
     void ArmarTreeVAutomatico();
     // The statement's builder, chosen as loading does.
     void ArmaArbol();
+    // What both builders do: the root, then one node per row of the statement
+    // under the node that padreDe names, the routine's error box on a failure.
+    void Arma(const QString& rutina, int columnas,
+              const std::function<QStandardItem*(const QStringList&)>& padreDe);
 
     // ---- Nodes ---------------------------------------------------------------------------
     void LimpiaNodos();

@@ -69,13 +69,9 @@ TEST(SqlQuoting, LikeContainingEscapesWildcards) {
         const char* text;
         const char* expected;
     } cases[] = {
-        {"caja", "'%caja%'"},
-        {"", "'%%'"},
-        {"O'Brien!", "'%O''Brien!%'"},
-        {"50%", "'%50!%%' ESCAPE '!'"},
-        {"a_b", "'%a!_b%' ESCAPE '!'"},
+        {"it's!", "'%it''s!%'"},
         {"[x]!", "'%![x]!!%' ESCAPE '!'"},
-        {"it's 5%", "'%it''s 5!%%' ESCAPE '!'"},
+        {"a_b 5%", "'%a!_b 5!%%' ESCAPE '!'"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(sqltext::likeContaining(QString::fromUtf8(c.text)).toStdString(), c.expected)
