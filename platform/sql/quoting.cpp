@@ -1,5 +1,7 @@
 #include "platform/sql/quoting.h"
 
+#include <algorithm>
+
 namespace sqltext {
 
 namespace {
@@ -25,6 +27,23 @@ QString literal(const QString& text) {
 
 QString identifier(const QString& name) {
     return quoted(name, u'"');
+}
+
+QString likeContaining(const QString& text) {
+    constexpr QChar escape = u'!';
+    const auto special = [](QChar c) { return c == u'%' || c == u'_' || c == u'['; };
+    if (std::none_of(text.begin(), text.end(), special))
+        return literal(u'%' + text + u'%');
+    QString pattern;
+    pattern.reserve(text.size() * 2 + 2);
+    pattern += u'%';
+    for (const QChar c : text) {
+        if (special(c) || c == escape)
+            pattern += escape;
+        pattern += c;
+    }
+    pattern += u'%';
+    return literal(pattern) + QStringLiteral(" ESCAPE '!'");
 }
 
 } // namespace sqltext

@@ -13,4 +13,10 @@ QString literal(const QString& text);
 // "name" with every " doubled.
 QString identifier(const QString& name);
 
+// A LIKE pattern that finds the text anywhere, as a literal: '%text%'. LIKE's
+// own characters in the text (% _ and the [ of a set) are escaped with "!" and
+// the ESCAPE clause follows, so that they stand for themselves:
+// 50% -> '%50!%%' ESCAPE '!'. SQL Server, Oracle and SQLite read the clause.
+QString likeContaining(const QString& text);
+
 } // namespace sqltext

@@ -63,4 +63,19 @@ TEST(SqlLexer, UnquotedAndQuotedRoundTrip) {
     EXPECT_EQ(sqltext::identifier(QStringLiteral("a\"b")), QStringLiteral("\"a\"\"b\""));
 }
 
+// LIKE's own characters stand for themselves; a plain text gets no ESCAPE.
+TEST(SqlQuoting, LikeContainingEscapesWildcards) {
+    const struct {
+        const char* text;
+        const char* expected;
+    } cases[] = {
+        {"it's!", "'%it''s!%'"},
+        {"[x]!", "'%![x]!!%' ESCAPE '!'"},
+        {"a_b 5%", "'%a!_b 5!%%' ESCAPE '!'"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(sqltext::likeContaining(QString::fromUtf8(c.text)).toStdString(), c.expected)
+            << c.text;
+}
+
 } // namespace
