@@ -38,4 +38,10 @@ std::optional<LlamadaConsulta> PreparaQConsulta(QString& TB, QString& Rsp, QStri
                                                 QString& Cl2, bool CmpDisplay,
                                                 const QString& SQLWHERE);
 
+// Opens the lookup of the table or view TB with its usual columns (see
+// PreparaQConsulta). After a lookup Cl1 holds the chosen code, "" when the
+// user cancelled.
+void QConsulta(QString& TB, QString& Rsp, QString& Cl1, QString& Cl2, bool CmpDisplay,
+               const QString& SQLWHERE);
+
 } // namespace Def_QConsulta

@@ -49,6 +49,25 @@ public:
     // Contains-anywhere search of the list window (key "UsaConsultaLike").
     bool UsaConsultaLike() const { return usaConsultaLike_; }
 
+    // A check list over the options (each begins with "1" when it starts
+    // checked); the checked ones come back in Valores. Returns "".
+    QString CheckOpciones(const QString& Titulo, QStringList& CmpsDevueltos,
+                          const QStringList& Opc);
+    // A one-choice menu over the options; the chosen text, "" when cancelled.
+    QString MenuOpciones(const QString& Titulo, const QStringList& Opc);
+    // Runs a lookup: SQL is a full SELECT or a table or view name. The
+    // choice comes back in ValorDevuelto ("" = cancelled), or in Valores and
+    // Cantidades. CampoBusqueda and Where come back as the lookup used them;
+    // CmpsDevueltos names further columns wanted in Valores and comes back
+    // empty. With TreeView the tree window opens instead of the list.
+    void ConsultaSearch(QString SQL, QStringList& CmpsDevueltos, const QString& Clave,
+                        QString& CampoBusqueda, QString& Where, const QString& SentenciaOpcional,
+                        bool TreeView, const QString& ValoresDefault);
+    // The lines of a text file as a one-choice list; the chosen line, "" when
+    // cancelled or when the file does not exist.
+    QString ConsultaDesdeArchivo(const QString& Titulo, const QString& QueArchivo,
+                                 const QString& Separador);
+
 private:
     bool usaConsultaLike_ = false;
 };
