@@ -5,6 +5,7 @@
 #include "platform/vb/msgbox.h"
 #include "platform/vb/programend.h"
 #include "platform/win/clsutilidades.h"
+#include "startup/frmacceso.h"
 
 #include <QApplication>
 
@@ -14,6 +15,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     ui::installWidgets();
     ConectaConsultasConInicio();
+    // A connection that fails, answered "Sí", asks in the access window.
+    installAccessWindow();
     auto* ventana = new FrmQuarzelo;
     ventana->setAttribute(Qt::WA_DeleteOnClose);
     try {

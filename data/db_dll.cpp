@@ -12,6 +12,7 @@
 #include "platform/vb/vb.h"
 #include "platform/win/clsutilidades.h"
 #include "platform/win/desktop.h"
+#include "platform/win/quindel2.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -802,9 +803,11 @@ void DB_Dll::LogLine(const QString& routinePart, const QString& message,
     QFile f(LogPath());
     if (!f.open(QIODevice::WriteOnly | QIODevice::Append))
         return;
+    // A password quoted by an error's text stays out of the log.
+    const QString segura = quindel2::maskPasswords(linea);
     QStringEncoder encoder("windows-1252");
     const QByteArray bytes =
-        encoder.isValid() ? QByteArray(encoder.encode(linea)) : linea.toLatin1();
+        encoder.isValid() ? QByteArray(encoder.encode(segura)) : segura.toLatin1();
     f.write(bytes);
 }
 

@@ -30,7 +30,8 @@ QByteArray LineaLog(const QString& rutina, const QString& mensaje, int respuesta
                           rutina.trimmed() + QStringLiteral(" Mensaje ") + mensaje.trimmed() +
                           QStringLiteral(" Respondió : ") + pasos::AnswerWord(respuesta) +
                           vb::vbCrLf;
-    return quindel2::encodeWindows1252(linea);
+    // A password quoted by an error's text stays out of the log.
+    return quindel2::encodeWindows1252(quindel2::maskPasswords(linea));
 }
 
 } // namespace

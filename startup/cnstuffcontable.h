@@ -217,4 +217,11 @@ namespace LBM_Common1 {
 // "0003-00001234A": branch with four digits, number with eight, first letter.
 QString FormateaNroComprobante(const QString& Sucursal, const QString& Numero,
                                const QString& Letra);
+// Appends one connection to BASES.TXT in the program folder (startup/bases_txt.h):
+// the password obfuscated, a "#" after the server of an Oracle connection.
+// Duplicates are not checked. A field the file cannot carry (a comma, a
+// double quote, a line break, a character outside the code page) raises
+// error 5 and writes nothing; a file that cannot be written raises error 75.
+void RegistraConexion(const QString& Clave, const QString& Base, const QString& Usuario,
+                      const QString& Password, const QString& Servidor, bool Oracle);
 } // namespace LBM_Common1

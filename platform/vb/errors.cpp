@@ -28,6 +28,8 @@ QString ErrorText(long number) {
         return QStringLiteral("No coinciden los tipos");
     case errFileNotFound:
         return QStringLiteral("No se encontró el archivo");
+    case errPathFileAccess:
+        return QStringLiteral("Error de acceso a la ruta o el archivo");
     case errObjectNotSet:
         return QStringLiteral("Variable de objeto o bloque With no establecido");
     case errInvalidUseOfNull:

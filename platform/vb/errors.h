@@ -19,6 +19,7 @@ enum RuntimeErrorNumber : long {
     errDivisionByZero = 11,
     errTypeMismatch = 13,
     errFileNotFound = 53,
+    errPathFileAccess = 75,
     errObjectNotSet = 91,
     errInvalidUseOfNull = 94,
     errNotSupported = 438,

@@ -16,7 +16,8 @@ bool esSeparador(QChar c) {
     return c == u'\\' || c == u'/';
 }
 
-// Key stream of the password encoding.
+// Fixed mask of the password obfuscation (not encryption: whoever has the
+// program reads the password back).
 const QByteArray kClave = QByteArrayLiteral("Quindel2");
 unsigned char clave(qsizetype i) {
     return static_cast<unsigned char>(kClave.at(i % kClave.size()) + 7 * i);

@@ -84,9 +84,11 @@ public:
     static int ReportaError(const ado::Error& error, std::optional<int> botones = std::nullopt,
                             const std::optional<QString>& rutina = std::nullopt);
 
-    // Reversible password encoding. The encoded text is plain ASCII (letters
-    // and digits), so it holds no comma, quote or line break and survives a
-    // Windows-1252 file. A text that is not of the encoded form (not hex
+    // Reversible password obfuscation, not encryption: it keeps a password
+    // from being read at a glance in a file the suite shares (BASES.TXT), and
+    // anyone with the program can undo it. The obfuscated text is plain ASCII
+    // (letters and digits), so it holds no comma, quote or line break and
+    // survives a Windows-1252 file. A text that is not of the encoded form (not hex
     // digits, or not text once decoded) is given back unchanged.
     static QString CodificaClave(const QString& clave);
     static QString DecodificaClave(const QString& codificada);

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -53,6 +54,24 @@ bool writeTextFile(const QString& path, const QString& text, bool append) {
         return false;
     const QByteArray bytes = encodeWindows1252(text);
     return f.write(bytes) == bytes.size() && f.flush();
+}
+
+QString maskPasswords(const QString& text) {
+    // A value runs to the next ";" (or the line's end); an ODBC value may be
+    // braced and hold a ";" of its own.
+    static const QRegularExpression clave(
+        QStringLiteral(R"((\b(?:pwd|password)\s*=\s*)(\{[^}]*\}?|[^;\r\n]*))"),
+        QRegularExpression::CaseInsensitiveOption);
+    QString r;
+    qsizetype copiado = 0;
+    for (auto it = clave.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        if (m.capturedLength(2) == 0)
+            continue;
+        r += text.mid(copiado, m.capturedStart(2) - copiado) + QStringLiteral("***");
+        copiado = m.capturedEnd(2);
+    }
+    return r + text.mid(copiado);
 }
 
 } // namespace quindel2

@@ -24,4 +24,9 @@ std::optional<QString> readTextFile(const QString& path);
 // Line ends are written as given.
 bool writeTextFile(const QString& path, const QString& text, bool append = false);
 
+// The text with the value of every password it carries ("Pwd=...;",
+// "Password=...;", "@Password=...;", letter case ignored) replaced by "***",
+// for what goes to a log file: an error's text may quote a connection string.
+QString maskPasswords(const QString& text);
+
 } // namespace quindel2

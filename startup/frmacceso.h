@@ -1,0 +1,91 @@
+#pragma once
+// The access window "Control de Acceso": the operator chooses or types the
+// database to connect to, registers connections in BASES.TXT after testing
+// them and can put a launcher of the program on the desktop. Only the data
+// object shows it, through the access window that installAccessWindow() puts
+// in its place at start-up (the data layer does not know the window).
+
+#include <QDialog>
+#include <QString>
+#include <QVariant>
+#include <array>
+
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+class frmAcceso : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmAcceso(QWidget* parent = nullptr);
+
+    QLineEdit* TxtUserId = nullptr;
+    QLineEdit* TxtUserPassword = nullptr;
+    QLineEdit* TxtDbName = nullptr;
+    QLineEdit* TxtServidor = nullptr;
+    QLineEdit* TxtPuerto = nullptr;
+    QComboBox* CboPlataformaDB = nullptr; // 0 SQL Server, 1 Oracle
+    QListWidget* lstBases = nullptr;
+    QPushButton* bcAceptar = nullptr;
+    QPushButton* bcCancelar = nullptr;
+    QPushButton* CmdRegistrar = nullptr;
+    QPushButton* CmdLineaComando = nullptr;
+    QGroupBox* framAcceso = nullptr;
+    std::array<QLabel*, 3> Label1{};
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label7 = nullptr;
+    QFrame* Line1 = nullptr;
+
+    // True after "Conectar", False after "Cancelar" or the close box.
+    bool Aceptar = false;
+    // "Cancelar" asks for the end of the program once the window is gone.
+    bool FinPedido() const { return finPedido_; }
+
+    // Centres the window, fills the list (the first entry fills the boxes)
+    // and puts the hints in the boxes.
+    void Form_Load();
+    void llenarlist();
+    // The registered line of this key (the first one) becomes the chosen
+    // connection; without one the chosen values stay as they were.
+    void DatosBase(const QString& Clave);
+    // Whether a connection with these values opens; the data object's
+    // connection is left closed.
+    bool ExisteBaseDeDatos(const QString& Servidor, const QString& Dbname, const QString& Usuario,
+                           const QString& Password, const QString& Proveedor);
+    void AsignarDatosBase();
+    // The box's hint, shown while the box is empty: it never becomes its value.
+    void MensajeInicial(QLineEdit* ObjTxt);
+
+public Q_SLOTS:
+    void bcAceptar_Click();
+    void bcCancelar_Click();
+    void CmdRegistrar_Click();
+    void CmdLineaComando_Click();
+    void lstBases_DblClick();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QString rutaBases_; // set by llenarlist
+    QString servidorElegido_;
+    QString baseElegida_;
+    QString usuarioElegido_;
+    QString claveElegida_;
+    QVariant puerto_;
+    bool finPedido_ = false;
+};
+
+// Installs the access window for the data object: a failed connection that
+// the operator wants to retry, or a connection that asks for its parameters,
+// shows frmAcceso modally (ui::showModal) and takes what the operator left in
+// it; "Cancelar" then ends the program.
+void installAccessWindow();
