@@ -34,6 +34,27 @@ TEST_F(VentanaTest, ArranqueDesdeLaLineaDeComandos) {
     EXPECT_FALSE(paxtor(*w)->estado(Paxtor::EstadoBorrar));
 }
 
+// The status bar shows where the run is connected, as whom, and the version.
+TEST_F(VentanaTest, BarraDeEstadoConLosDatosDeLaConexion) {
+    vb::setAppVersion(vb::Version{2, 7, 31});
+    auto w = arranca();
+
+    const auto* barra = control<StatusBar>(*w, "sbStatusBar");
+    ASSERT_NE(barra, nullptr);
+    const auto texto = [barra](const char* clave) {
+        const QLabel* p = barra->Panel(QLatin1String(clave));
+        return p ? p->text() : QStringLiteral("<none>");
+    };
+    EXPECT_EQ(texto("SERVER"), QStringLiteral("Srv: ") + db.folder());
+    EXPECT_EQ(texto("BASEDEDATOS"), QStringLiteral("Db: ") + db.dbName());
+    EXPECT_EQ(texto("USUARIO"), QStringLiteral("Uid: sa"));
+    EXPECT_EQ(texto("VERSION"), QStringLiteral("V.2.7.31"));
+    // No cash box on the command line: box 1, created at the first start.
+    EXPECT_EQ(texto("CAJA"), QStringLiteral("1 CAJA 1"));
+    EXPECT_EQ(texto("MENSAJE"), QString());
+    EXPECT_EQ(db.scalar(QStringLiteral("SELECT COUNT(*) FROM V_TA_CAJAS")).toInt(), 1);
+}
+
 // A text that is no number, a year that does not exist and a closed year are
 // refused and the question comes again.
 TEST_F(VentanaTest, EjercicioInvalidoSePreguntaDeNuevo) {
