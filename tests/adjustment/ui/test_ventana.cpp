@@ -38,21 +38,17 @@ TEST_F(VentanaTest, ArranqueDesdeLaLineaDeComandos) {
 TEST_F(VentanaTest, BarraDeEstadoConLosDatosDeLaConexion) {
     vb::setAppVersion(vb::Version{2, 7, 31});
     auto w = arranca();
-
     const auto* barra = control<StatusBar>(*w, "sbStatusBar");
     ASSERT_NE(barra, nullptr);
-    const auto texto = [barra](const char* clave) {
-        const QLabel* p = barra->Panel(QLatin1String(clave));
-        return p ? p->text() : QStringLiteral("<none>");
-    };
-    EXPECT_EQ(texto("SERVER"), QStringLiteral("Srv: ") + db.folder());
-    EXPECT_EQ(texto("BASEDEDATOS"), QStringLiteral("Db: ") + db.dbName());
-    EXPECT_EQ(texto("USUARIO"), QStringLiteral("Uid: sa"));
-    EXPECT_EQ(texto("VERSION"), QStringLiteral("V.2.7.31"));
+    QStringList textos;
+    for (const char* clave : {"SERVER", "BASEDEDATOS", "USUARIO", "VERSION", "CAJA", "MENSAJE"})
+        textos << (barra->Panel(QLatin1String(clave)) ? barra->Panel(QLatin1String(clave))->text()
+                                                      : QStringLiteral("<none>"));
     // No cash box on the command line: box 1, created at the first start.
-    EXPECT_EQ(texto("CAJA"), QStringLiteral("1 CAJA 1"));
-    EXPECT_EQ(texto("MENSAJE"), QString());
-    EXPECT_EQ(db.scalar(QStringLiteral("SELECT COUNT(*) FROM V_TA_CAJAS")).toInt(), 1);
+    EXPECT_EQ(textos,
+              (QStringList{QStringLiteral("Srv: ") + db.folder(),
+                           QStringLiteral("Db: ") + db.dbName(), QStringLiteral("Uid: sa"),
+                           QStringLiteral("V.2.7.31"), QStringLiteral("1 CAJA 1"), QString()}));
 }
 
 // A text that is no number, a year that does not exist and a closed year are
