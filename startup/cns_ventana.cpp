@@ -1,8 +1,12 @@
-// Window dressing: the user's skin, the program's icon and the toolbar style.
+// Window dressing: the user's skin, the program's icon, the toolbar style,
+// the status bar's connection facts and the currency list.
 
+#include "data/instances.h"
 #include "platform/ado/ado.h"
+#include "platform/sql/quoting.h"
 #include "platform/ui/paxtor.h"
 #include "platform/ui/skinframework.h"
+#include "platform/ui/statusbar.h"
 #include "platform/vb/errors.h"
 #include "platform/vb/vb.h"
 #include "platform/win/clsentorno.h"
@@ -12,11 +16,14 @@
 #include "startup/cns_pasos.h"
 #include "startup/cnstuffcontable.h"
 
+#include <QComboBox>
 #include <QFileInfo>
 #include <QIcon>
 #include <QImageReader>
+#include <QLabel>
 #include <QWidget>
 #include <cmath>
+#include <optional>
 
 namespace CNStuffContable {
 
@@ -74,6 +81,54 @@ QString ArchivoIcono(const QString& nombre) {
     return QString();
 }
 
+// A cash box is created with its number zero-padded to four characters. A
+// longer number is kept whole: cut to four it would name another box.
+QString CajaRellena(const QString& caja) {
+    const QString numero = caja.trimmed();
+    return numero.size() >= 4 ? numero : ClsUtilidades::RellenaCeros(numero, 4);
+}
+
+// The forms a cash-box number may be stored in: as given, padded and, for a
+// number, without its leading zeros ("1", "0001"). Whether the key column
+// holds numbers or texts, one of them finds the row.
+QStringList FormasCaja(const QString& caja) {
+    const QString dada = caja.trimmed();
+    QStringList formas{dada, CajaRellena(dada)};
+    if (ClsUtilidades::EsCodigoNumerico(dada)) {
+        QString sinCeros = dada;
+        while (sinCeros.size() > 1 && sinCeros.startsWith(u'0'))
+            sinCeros.remove(0, 1);
+        formas << sinCeros;
+    }
+    formas.removeDuplicates();
+    return formas;
+}
+
+// The description of the run's cash box in that table, trimmed; nothing when
+// no form of its number has a row.
+std::optional<QString> DescripcionCaja(const QString& tabla) {
+    DB_Dll& datos = gDatos();
+    for (const QString& forma : FormasCaja(gCaja)) {
+        ado::RecordsetPtr rs;
+        std::optional<QString> descripcion;
+        try {
+            if (datos.ExisteEnTabla(tabla, forma, QStringLiteral("IdCajas"), &rs, 8, QString(),
+                                    true))
+                descripcion =
+                    ClsUtilidades::ValorCampo(rs->Fields(QStringLiteral("Descripcion"))).trimmed();
+        } catch (...) {
+            if (rs)
+                datos.CierraRecordset(rs);
+            throw;
+        }
+        if (rs)
+            datos.CierraRecordset(rs);
+        if (descripcion)
+            return descripcion;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 void AplicaSkin(QWidget* Formulario) {
@@ -122,6 +177,77 @@ void ConfiguraIconoYBarras(QWidget* Formulario) {
         });
     }
     detail::Intenta([] { vb::DoEvents(); });
+}
+
+void CargaBarraEstado(StatusBar* Barra, const QString& Mensaje) {
+    if (!Barra)
+        return;
+    const auto pon = [Barra](const char* clave, const QString& texto) {
+        detail::Intenta([&] {
+            if (QLabel* panel = Barra->Panel(QLatin1String(clave)))
+                panel->setText(texto);
+        });
+    };
+    pon("MENSAJE", Mensaje);
+    // The facts stay from the first call; later ones change the message only.
+    if (const QLabel* server = Barra->Panel(QStringLiteral("SERVER"));
+        server && !server->text().isEmpty())
+        return;
+
+    DB_Dll& datos = gDatos();
+    pon("SERVER", QStringLiteral("Srv: ") + datos.gServidor);
+    pon("USUARIO", QStringLiteral("Uid: ") + datos.gUsuario);
+    pon("BASEDEDATOS", QStringLiteral("Db: ") + datos.gDBName);
+
+    if (gCaja.isEmpty())
+        gCaja = QStringLiteral("1");
+    // The box is created only when no form of its number is stored, so a
+    // run started with "1" finds the "0001" an earlier run created.
+    bool existe = true;
+    detail::Intenta(
+        [&] { existe = DescripcionCaja(QStringLiteral("@Admin_V_TA_Cajas")).has_value(); });
+    detail::Intenta([&] {
+        if (existe)
+            return;
+        long afectados = 0;
+        datos.EjecutaConsultaSQL(
+            QStringLiteral("INSERT INTO @Admin_V_TA_Cajas (IDCAJAS,DESCRIPCION) VALUES(") +
+                sqltext::literal(CajaRellena(gCaja)) + u',' +
+                sqltext::literal(QStringLiteral("CAJA ") + gCaja) + u')',
+            afectados);
+    });
+    detail::Intenta([&] {
+        pon("CAJA",
+            gCaja + u' ' + DescripcionCaja(QStringLiteral("V_TA_Cajas")).value_or(QString()));
+    });
+
+    const vb::Version version = vb::AppVersion();
+    pon("VERSION",
+        QStringLiteral("V.%1.%2.%3").arg(version.Major).arg(version.Minor).arg(version.Revision));
+}
+
+void CargaComboMonedas(QComboBox* Combo) {
+    gUsaMultiMonedas = CfgSi(QStringLiteral("UsaMultilesMonedas"));
+    Combo->setVisible(gUsaMultiMonedas);
+    Combo->clear();
+    if (gUsaMultiMonedas) {
+        DB_Dll& datos = gDatos();
+        ado::RecordsetPtr rs;
+        datos.AbrirRecordset(QStringLiteral("SELECT * FROM TA_MONEDAS ORDER BY CODIGO"), rs,
+                             datos.gCnn, ado::adOpenDynamic, ado::adLockOptimistic, -1, true);
+        if (rs && rs->State() == ado::adStateOpen) {
+            if (!rs->EOF()) {
+                for (; !rs->EOF(); rs->MoveNext())
+                    Combo->addItem(
+                        ClsUtilidades::ValorCampo(rs->Fields(QStringLiteral("Descripcion")))
+                            .trimmed()
+                            .toUpper());
+                Combo->setCurrentIndex(0);
+            }
+            datos.CierraRecordset(rs);
+        }
+    }
+    Combo->setVisible(gUsaMultiMonedas);
 }
 
 } // namespace CNStuffContable

@@ -17,7 +17,9 @@
 #include <vector>
 
 class ClsReporte;
+class QComboBox;
 class QWidget;
+class StatusBar;
 
 namespace CNStuffContable {
 
@@ -210,6 +212,14 @@ void AplicaSkin(QWidget* Formulario);
 // frame, the main-window set-up and the flat style of its toolbars. A step
 // that fails is passed over.
 void ConfiguraIconoYBarras(QWidget* Formulario);
+// Fills the bar's panels by key: MENSAJE with the message; SERVER, USUARIO,
+// BASEDEDATOS, CAJA and VERSION with the run's facts, unless SERVER already
+// shows them. The cash box (gCaja, "1" when empty) is created when missing.
+// A panel the bar lacks, or a step that fails, is passed over.
+void CargaBarraEstado(StatusBar* Barra, const QString& Mensaje);
+// Sets gUsaMultiMonedas from the key "UsaMultilesMonedas" and shows the list
+// only then, filled with the currencies in code order, the first selected.
+void CargaComboMonedas(QComboBox* Combo);
 
 } // namespace CNStuffContable
 

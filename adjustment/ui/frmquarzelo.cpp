@@ -163,6 +163,13 @@ void FrmQuarzelo::ArmaControles() {
     }
     pie->setColumnStretch(1, 1);
     raiz->addLayout(pie);
+
+    sbStatusBar = new StatusBar(this);
+    sbStatusBar->setObjectName(QStringLiteral("sbStatusBar"));
+    for (const char* clave : {"VERSION", "SERVER", "BASEDEDATOS", "USUARIO", "CAJA"})
+        sbStatusBar->AddPanel(QLatin1String(clave));
+    sbStatusBar->AddPanel(QStringLiteral("MENSAJE"), 1);
+    raiz->addWidget(sbStatusBar);
 }
 
 QLineEdit* FrmQuarzelo::addHeaderField(const QString& DataField) {

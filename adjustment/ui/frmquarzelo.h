@@ -9,6 +9,7 @@
 #include "platform/ado/ado.h"
 #include "platform/ui/paxtor.h"
 #include "platform/ui/skinframework.h"
+#include "platform/ui/statusbar.h"
 #include "platform/vb/vb.h"
 
 #include <QString>
@@ -153,6 +154,8 @@ private:
     QLabel* LblDescCuenta = nullptr;
     QLabel* lbldesctc = nullptr;
     QLabel* LblEjercicio = nullptr;
+    // Panels VERSION, SERVER, BASEDEDATOS, USUARIO, CAJA and MENSAJE.
+    StatusBar* sbStatusBar = nullptr;
 
     // ---- Window values ---------------------------------------------------------
     Lbc_AsientoRef Reglas; // the journal-entry rules, created on first use

@@ -93,6 +93,7 @@ void FrmQuarzelo::Form_Load() {
     CNStuffContable::AplicaSkin(this);
     CNStuffContable::ConfiguraIconoYBarras(this);
     ClsUtilidades::PreparaFormulario(this);
+    CNStuffContable::CargaBarraEstado(sbStatusBar, QString());
 
     Tabla = QStringLiteral("MV_ASIENTOS");
     Mod_Macuentas::CargaDigitosPlan();

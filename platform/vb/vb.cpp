@@ -510,6 +510,10 @@ QString& appExeNameOverride() {
     static QString s;
     return s;
 }
+std::optional<Version>& appVersionOverride() {
+    static std::optional<Version> v;
+    return v;
+}
 QString executablePath() {
     if (QCoreApplication::instance())
         return QCoreApplication::applicationFilePath();
@@ -534,6 +538,15 @@ void setAppPath(const QString& path) {
 }
 void setAppExeName(const QString& name) {
     appExeNameOverride() = name;
+}
+
+Version AppVersion() {
+    if (appVersionOverride())
+        return *appVersionOverride();
+    return {QUARZELO_VERSION_MAJOR, QUARZELO_VERSION_MINOR, QUARZELO_VERSION_PATCH};
+}
+void setAppVersion(const std::optional<Version>& version) {
+    appVersionOverride() = version;
 }
 
 void DoEvents() {

@@ -135,6 +135,14 @@ QString AppPath();
 QString AppExeName();
 void setAppPath(const QString& path);    // empty: the executable's folder
 void setAppExeName(const QString& name); // empty: the executable's name
+// App.Major, App.Minor and App.Revision: the project's version unless set.
+struct Version {
+    int Major = 0;
+    int Minor = 0;
+    int Revision = 0;
+};
+Version AppVersion();
+void setAppVersion(const std::optional<Version>& version); // nullopt: the project's
 // One pass of pending window events (DoEvents).
 void DoEvents();
 

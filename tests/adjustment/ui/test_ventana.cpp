@@ -34,6 +34,23 @@ TEST_F(VentanaTest, ArranqueDesdeLaLineaDeComandos) {
     EXPECT_FALSE(paxtor(*w)->estado(Paxtor::EstadoBorrar));
 }
 
+// The status bar shows where the run is connected, as whom, and the version.
+TEST_F(VentanaTest, BarraDeEstadoConLosDatosDeLaConexion) {
+    vb::setAppVersion(vb::Version{2, 7, 31});
+    auto w = arranca();
+    const auto* barra = control<StatusBar>(*w, "sbStatusBar");
+    ASSERT_NE(barra, nullptr);
+    QStringList textos;
+    for (const char* clave : {"SERVER", "BASEDEDATOS", "USUARIO", "VERSION", "CAJA", "MENSAJE"})
+        textos << (barra->Panel(QLatin1String(clave)) ? barra->Panel(QLatin1String(clave))->text()
+                                                      : QStringLiteral("<none>"));
+    // No cash box on the command line: box 1, created at the first start.
+    EXPECT_EQ(textos,
+              (QStringList{QStringLiteral("Srv: ") + db.folder(),
+                           QStringLiteral("Db: ") + db.dbName(), QStringLiteral("Uid: sa"),
+                           QStringLiteral("V.2.7.31"), QStringLiteral("1 CAJA 1"), QString()}));
+}
+
 // A text that is no number, a year that does not exist and a closed year are
 // refused and the question comes again.
 TEST_F(VentanaTest, EjercicioInvalidoSePreguntaDeNuevo) {

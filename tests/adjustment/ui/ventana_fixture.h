@@ -39,6 +39,7 @@ protected:
 
     void TearDown() override {
         FrmQuarzelo::setConsulta({});
+        vb::setAppVersion(std::nullopt);
         CNStuffContable::setLineaComandos(std::nullopt);
         AjusteTest::TearDown();
     }
