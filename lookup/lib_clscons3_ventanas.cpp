@@ -73,6 +73,9 @@ void PreparaMenu(Lib_FrmCons3& w, const QString& Titulo, bool Marcas,
         pendientes->clear();
         return false;
     });
+    // Enter picks the first option until the user moves.
+    if (lista && modelo.filas() > 0)
+        lista->setCurrentIndex(modelo.index(0, 0));
 
     // As wide as the longest text at 120 twips a character, within the screen.
     int anchoVentana = int(Largo) * 120 / kTwipsPorPixel;

@@ -86,17 +86,6 @@ public:
     // Erases the lines, hides the window and ends the program.
     void Form_Unload(int& Cancel);
 
-    // How a lookup runs: by table (Tabla) or by statement (Sql) handing back
-    // the column CampoDevuelto. Gives the chosen value, empty when cancelled.
-    using Consulta = std::function<QString(const QString& Tabla, const QString& Sql,
-                                           const QString& CampoDevuelto)>;
-    // The lookup windows are not part of the program yet: until they are
-    // installed here, ConsultaNoDisponible answers every lookup as cancelled,
-    // so the field keeps its text and nothing is shown. An empty function
-    // restores it.
-    static void setConsulta(Consulta c);
-    static QString ConsultaNoDisponible(const QString& Tabla, const QString& Sql,
-                                        const QString& CampoDevuelto);
 
     // ---- Header fields ---------------------------------------------------------------
     void txtFields_GotFocus(int Index);

@@ -5,6 +5,8 @@
 
 #include "data/instances.h"
 #include "data/pasos.h"
+#include "lookup/def_qconsulta.h"
+#include "lookup/lib_clscons3.h"
 #include "platform/ui/clsformulario.h"
 #include "platform/ui/clsplanilla.h"
 #include "platform/vb/msgbox.h"
@@ -27,17 +29,6 @@ const QString kPreguntaEjercicio =
     QStringLiteral("INGRESE EL NUMERO DE EJERCICIO CONTABLE QUE DESEA AJUSTAR...");
 const QString kTituloEjercicio = QStringLiteral("AVISO AL OPERADOR");
 const QString kAbandonar = QStringLiteral("¿Está seguro de abandonar la carga de datos?");
-
-FrmQuarzelo::Consulta& consultaInstalada() {
-    static FrmQuarzelo::Consulta c;
-    return c;
-}
-
-QString Consultar(const QString& tabla, const QString& sql, const QString& campo) {
-    if (const FrmQuarzelo::Consulta& c = consultaInstalada())
-        return c(tabla, sql, campo);
-    return FrmQuarzelo::ConsultaNoDisponible(tabla, sql, campo);
-}
 
 // Why a typed fiscal year cannot be adjusted; empty when it can.
 QString MotivoEjercicio(const QString& respuesta, int& ejercicio) {
@@ -75,18 +66,6 @@ QString MesDe(const QString& fecha) {
 }
 
 } // namespace
-
-void FrmQuarzelo::setConsulta(Consulta c) {
-    consultaInstalada() = std::move(c);
-}
-
-QString FrmQuarzelo::ConsultaNoDisponible(const QString& Tabla, const QString& Sql,
-                                          const QString& CampoDevuelto) {
-    Q_UNUSED(Tabla);
-    Q_UNUSED(Sql);
-    Q_UNUSED(CampoDevuelto);
-    return QString();
-}
 
 void FrmQuarzelo::Form_Load() {
     CNStuffContable::IniciaSistema();
@@ -287,16 +266,24 @@ void FrmQuarzelo::ConsultaCampo() {
 
     QString valor;
     if (tag.compare(u"TA_COMPROBANTES", Qt::CaseInsensitive) == 0) {
-        valor = Consultar(QStringLiteral("TA_COMPROBANTES"), QString(), QString());
+        QString tabla = QStringLiteral("TA_COMPROBANTES");
+        QString descripcion, codigo, extra;
+        Def_QConsulta::QConsulta(tabla, descripcion, codigo, extra, true, QString());
+        valor = codigo;
     } else if (tag.compare(u"FECHA", Qt::CaseInsensitive) == 0) {
         valor = campo->text();
         if (!ClsUtilidades::PideFecha(valor))
             valor.clear();
     } else {
-        valor = Consultar(QString(),
-                          QStringLiteral("SELECT CODIGO,DESCRIPCION FROM MA_CUENTAS WHERE "
-                                         "TITULO = 0 ORDER BY CODIGO"),
-                          QStringLiteral("CODIGO"));
+        Lib_ClsCons3& consulta = gConsulta();
+        consulta.CampoDevuelto = QStringLiteral("CODIGO");
+        QStringList ninguna;
+        QString campoBusqueda, where;
+        consulta.ConsultaSearch(
+            QStringLiteral("SELECT CODIGO,DESCRIPCION FROM MA_CUENTAS WHERE TITULO = 0 "
+                           "ORDER BY CODIGO"),
+            ninguna, QString(), campoBusqueda, where, QString(), false, QString());
+        valor = consulta.ValorDevuelto.toString();
     }
     // A cancelled lookup leaves the field as it was.
     if (valor.isEmpty())

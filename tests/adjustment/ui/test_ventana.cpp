@@ -1,5 +1,11 @@
 #include "ventana_fixture.h"
 
+#include "lookup/lib_frmcons3.h"
+#include "platform/ui/modal.h"
+
+#include <QComboBox>
+#include <QDialog>
+
 namespace {
 const QString kPregunta =
     QStringLiteral("INGRESE EL NUMERO DE EJERCICIO CONTABLE QUE DESEA AJUSTAR...");
@@ -133,18 +139,35 @@ TEST_F(VentanaTest, ConsultaDelCampo) {
     EXPECT_TRUE(rei->text().isEmpty());
     EXPECT_TRUE(responder->shown.empty());
 
-    QStringList pedidos;
-    FrmQuarzelo::setConsulta([&](const QString& t, const QString& s, const QString& c) {
-        pedidos << t + u'|' + s + u'|' + c;
-        return t.isEmpty() ? QStringLiteral("5901") : QStringLiteral("AJUS");
+    // The lookups are the real windows: type the code into the first
+    // column's search and accept.
+    QStringList sentencias;
+    QString elegir;
+    ui::setModalDriver([&](QDialog& ventana) {
+        auto* lista = qobject_cast<Lib_FrmCons3*>(&ventana);
+        ASSERT_NE(lista, nullptr);
+        sentencias << lista->SQL.trimmed();
+        const int columna = lista->IndiceColumna(lista->CampoDevuelto) - 1;
+        auto combos = ventana.findChildren<QComboBox*>(QStringLiteral("CmbSearch"));
+        for (QComboBox* c : combos)
+            if (c->property("Index").toInt() == columna)
+                QTest::keyClicks(c, elegir);
+        QTest::mouseClick(control<QPushButton>(ventana, "CmdAceptar"), Qt::LeftButton);
     });
+    elegir = QStringLiteral("5901");
     QTest::mouseClick(rei, Qt::RightButton);
     EXPECT_EQ(rei->text(), QStringLiteral("5901"));
     EXPECT_EQ(etiqueta(*w, "LblDescCuenta")->text(), QStringLiteral("R.E.I."));
     w->txtFields_MouseDown(4, 1, 0, 0, 0); // the left button on TC
+    elegir = QStringLiteral("AJUS");
     w->Paxtor1_ButtonClick(QStringLiteral("CONSULTAR"));
+    ui::setModalDriver([](QDialog&) {});
+    EXPECT_EQ(campo(*w, "TC")->text(), QStringLiteral("AJUS"));
     EXPECT_EQ(campo(*w, "LETRA")->text(), QStringLiteral("X"));
-    EXPECT_EQ(pedidos, (QStringList{QStringLiteral("|SELECT CODIGO,DESCRIPCION FROM MA_CUENTAS "
-                                                   "WHERE TITULO = 0 ORDER BY CODIGO|CODIGO"),
-                                    QStringLiteral("TA_COMPROBANTES||")}));
+    // No mask file in the program folder: the voucher types are read from
+    // their view with the launcher's two columns.
+    EXPECT_EQ(sentencias,
+              (QStringList{QStringLiteral("SELECT CODIGO,DESCRIPCION FROM MA_CUENTAS WHERE "
+                                          "TITULO = 0 ORDER BY CODIGO"),
+                           QStringLiteral("select Descripcion,Codigo from VT_TA_Cpte")}));
 }

@@ -38,7 +38,6 @@ protected:
     }
 
     void TearDown() override {
-        FrmQuarzelo::setConsulta({});
         vb::setAppVersion(std::nullopt);
         CNStuffContable::setLineaComandos(std::nullopt);
         AjusteTest::TearDown();
