@@ -176,18 +176,26 @@ void DB_Dll::BuildServerConnString() {
                   gUserPassWord + QStringLiteral(";") + gExtended;
 }
 
+MotorSQL DB_Dll::Motor() {
+    const QString cadena = cnn()->ConnectionString;
+    if (ContainsCI(cadena, QStringLiteral("ORACLE")))
+        return MotorSQL::Oracle;
+    const ado::ConnectionStringParts partes = ado::parseConnectionString(cadena);
+    const QString proveedor = partes.value(QStringLiteral("provider"));
+    if (ContainsCI(proveedor, QStringLiteral("JET")) ||
+        ContainsCI(proveedor, QStringLiteral("ACE.OLEDB")))
+        return MotorSQL::SQLite;
+    const QString servidor = partes.value(QStringLiteral("server"));
+    return !servidor.isEmpty() && QFileInfo(servidor).isDir() ? MotorSQL::SQLite
+                                                              : MotorSQL::SqlServer;
+}
+
 void DB_Dll::AnunciaMotor(bool local) {
     // Date literals of the whole program follow the company connection.
     if (this != &gDatos())
         return;
-    const QString cadena = cnn()->ConnectionString;
-    if (ContainsCI(cadena, QStringLiteral("ORACLE"))) {
-        ClsUtilidades::setMotorSQL(MotorSQL::Oracle);
-        return;
-    }
-    const QString servidor = ado::parseConnectionString(cadena).value(QStringLiteral("server"));
-    const bool sqlite = local || (!servidor.isEmpty() && QFileInfo(servidor).isDir());
-    ClsUtilidades::setMotorSQL(sqlite ? MotorSQL::SQLite : MotorSQL::SqlServer);
+    const MotorSQL motor = Motor();
+    ClsUtilidades::setMotorSQL(local && motor != MotorSQL::Oracle ? MotorSQL::SQLite : motor);
 }
 
 bool DB_Dll::AccessExchange() {

@@ -10,6 +10,7 @@
 
 #include "data/pasos.h"
 #include "platform/ado/ado.h"
+#include "platform/win/clsutilidades.h"
 
 #include <QString>
 #include <QVariant>
@@ -114,6 +115,9 @@ public:
     void ReintentaConectar();
     void OpenLocalADODB(const QString& ConnString, const QString& CadenaID,
                         const QString& CadenaPWD);
+    // The engine the connection string reaches: Oracle, SQLite files (a
+    // local-file provider, or a server that names a local folder) or SQL Server.
+    MotorSQL Motor();
 
     // ---- Single-row lookups -----------------------------------------------------
     // Lrcs, when given, receives the open recordset (created when null).

@@ -1,5 +1,7 @@
 #include "data/instances.h"
 
+#include "data/mod_gruposemp.h"
+
 #include <memory>
 
 namespace {
@@ -8,6 +10,7 @@ struct Instances {
     std::unique_ptr<DB_Dll> datos;
     std::unique_ptr<DB_Dll> aux;
     std::unique_ptr<DB_Dll> remoto;
+    std::unique_ptr<DB_Dll> destino;
 };
 
 Instances& instances() {
@@ -35,8 +38,13 @@ DB_Dll& gDatosRemoto() {
     return get(instances().remoto);
 }
 
+DB_Dll& ModGruposEmp::gDatosDestino() {
+    return get(instances().destino);
+}
+
 void resetInstances() {
     instances().datos.reset();
     instances().aux.reset();
     instances().remoto.reset();
+    instances().destino.reset();
 }

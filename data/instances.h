@@ -10,5 +10,6 @@ DB_Dll& gDatosAux();
 // Point-of-sale connections (reach test).
 DB_Dll& gDatosRemoto();
 
-// Drops the three instances; the next use creates new ones. For tests.
+// Drops the three instances and the replication's target object
+// (ModGruposEmp::gDatosDestino); the next use creates new ones. For tests.
 void resetInstances();

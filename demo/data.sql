@@ -33,7 +33,8 @@
 
 -- Keys as the program reads them: flags compare with SI; dates are day first;
 -- the operative range and the adjustment range are those of fiscal year 2023;
--- GRP_Deshabilitado other than 0 keeps replication to a company group off.
+-- the GRP_ keys send changes of the accounts and their cost-centre shares to
+-- the company-group database GRUPO (all three operations).
 INSERT INTO TA_CONFIGURACION (CLAVE, VALOR, ValorAux, Grupo, PoliticaNegocio) VALUES
     ('NOMBRE', 'DISTRIBUIDORA DEL SUR S.A.', NULL, 'DATOS', 0),
     ('PERIODO', '2023', NULL, 'CONTABLE', 0),
@@ -70,7 +71,13 @@ INSERT INTO TA_CONFIGURACION (CLAVE, VALOR, ValorAux, Grupo, PoliticaNegocio) VA
     ('UsaConsultaLike', 'SI', NULL, 'DATOS', 0),
     ('TopConsArt', '500', NULL, 'DATOS', 0),
     ('MostrarStockenConsultas', 'NO', NULL, 'DATOS', 0),
-    ('GRP_Deshabilitado', '1', NULL, 'GRUPO', 0);
+    ('GRP_Deshabilitado', '0', NULL, 'GRUPO', 0),
+    ('GRP_Tablas', '', 'MA_CUENTAS|MA_CUENTASADIC|MA_CUENTASCCOSTO|MA_CUENTASCCOSTO_UNEG|', 'GRUPO', 0),
+    ('GRP_Tipos', '111', NULL, 'GRUPO', 0),
+    -- The folder of the demo's databases; scripts/build-demo-db writes it.
+    ('GRP_Server', '.', NULL, 'GRUPO', 0),
+    ('GRP_Base', 'GRUPO', NULL, 'GRUPO', 0),
+    ('GRP_User', 'GRUPO', NULL, 'GRUPO', 0);
 
 -- ---------------------------------------------------------------------------
 -- Reference tables
@@ -413,6 +420,24 @@ INSERT INTO TA_TAREAS (USUARIO, SISTEMA, TAREA) VALUES
 -- Every group of users sees every account.
 INSERT INTO MA_CUENTAS_USUARIOS (GRUPOUSER, CUENTA)
     SELECT G.GRUPO, C.CODIGO FROM (SELECT DISTINCT GRUPO FROM TA_USUARIOS) G, MA_CUENTAS C;
+
+-- ---------------------------------------------------------------------------
+-- Points of sale
+-- ---------------------------------------------------------------------------
+
+-- Each keeps a copy of the master data in its own database. Server has the
+-- two-part form "name/server" (the server here: the folder of the demo's
+-- databases, which scripts/build-demo-db writes). Bahía Blanca answers; the
+-- database of Neuquén is not there, so its last attempt left it marked
+-- disconnected, with the customers and suppliers still to be sent.
+INSERT INTO V_TA_TPV (CODIGO, Descripcion, Server, Dbname, Usuario, INTERNET, BAJA,
+    OL_ExceptoArticulos, OL_ExceptoPrecios, OL_ExceptoCuentas, OL_ExceptoTablas, CONECTADO,
+    ULTIMA_DETECCION, PEND_CLIENTES, PEND_PROVEEDORES, PEND_TABLAS, PEND_ARTICULOS,
+    PEND_PRECIOS) VALUES
+    ('0001', 'Local Bahía Blanca', 'PUESTO/.', 'TPV_BAHIA', 'TPV_BAHIA', 0, 0,
+     0, 0, 0, 0, 1, NULL, 0, 0, 0, 0, 0),
+    ('0002', 'Local Neuquén', 'PUESTO/.', 'TPV_NEUQUEN', 'TPV_NEUQUEN', 0, 0,
+     0, 0, 0, 0, 0, '2023-12-29 18:42:10', 1, 1, 0, 0, 0);
 
 -- ---------------------------------------------------------------------------
 -- Journal entries of fiscal year 2022 (closed)

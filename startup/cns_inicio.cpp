@@ -91,6 +91,7 @@ void IniciaSistema() {
     // whoever runs the start-up installed a notice of its own).
     if (!ado::lockWaitNotice())
         ado::setLockWaitNotice(AvisoEsperaBloqueo);
+    InstalaReplicacion();
     Paso([&] { carpeta = ClsUtilidades::CarpetaConBarra(vb::AppPath()); });
     Paso([&] { linea = LineaComandos(); });
     Paso([&] {

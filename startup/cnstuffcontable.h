@@ -158,6 +158,28 @@ bool SentenciaAvanceComprobante(const QString& TC, const QString& Sistema, const
                                 const QString& Numero, const QString& NumeroSQL, QString& Letra,
                                 QString& Sentencia);
 
+// ---- Point-of-sale reach test and replication ----------------------------------------
+// Logs the point-of-sale object (gDatosRemoto) into a point of sale's database
+// (server in the two-part "name/server" form allowed) and marks its V_TA_TPV
+// row by Codigo: CONECTADO 1 when it answered; else CONECTADO 0, the time of
+// the attempt in ULTIMA_DETECCION and the kinds of data the running program
+// leaves pending. An empty Codigo marks nothing. True when it answered; the
+// object stays connected then.
+bool ConectaBaseRemota(const QString& Servidor, const QString& Base, const QString& Usuario,
+                       const QString& Password, const QString& Codigo);
+// File names (without folder and extension) of the suite's master-data
+// programs, by the pending flags a point of sale they could not reach gets.
+// None by default: this program leaves nothing pending.
+struct ProgramasMaestros {
+    QStringList Clientes;  // customers: PEND_CLIENTES, PEND_PROVEEDORES
+    QStringList Tablas;    // reference tables and sellers: PEND_TABLAS
+    QStringList Articulos; // articles and data grids: PEND_ARTICULOS, PEND_PRECIOS
+};
+void setProgramasMaestros(const ProgramasMaestros& Programas);
+// Hands the replication module (ModGruposEmp) the services of this module;
+// the start-up calls it.
+void InstalaReplicacion();
+
 // ---- Start-up ---------------------------------------------------------------------------
 // Prepares the run from the command line: INI preferences, the connection,
 // the lookup object, the run-wide settings and the access-log row. Called

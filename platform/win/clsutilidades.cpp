@@ -152,6 +152,28 @@ QString ClsUtilidades::FechaParaSQL(const QString& fecha, MotorSQL motor) {
                             QStringLiteral(" 00:00:00"));
 }
 
+QString ClsUtilidades::FechaHoraParaSQL(const QDateTime& fecha) {
+    return FechaHoraParaSQL(fecha, gMotor);
+}
+
+QString ClsUtilidades::FechaHoraParaSQL(const QDateTime& fecha, MotorSQL motor) {
+    if (!fecha.isValid())
+        return QStringLiteral("NULL");
+    const QString dia = fecha.toString(QStringLiteral("yyyy-MM-dd"));
+    QString hora = fecha.toString(QStringLiteral("hh:mm:ss"));
+    switch (motor) {
+    case MotorSQL::Oracle:
+        // DATE keeps whole seconds.
+        return QStringLiteral("TO_DATE('%1 %2','YYYY-MM-DD HH24:MI:SS')").arg(dia, hora);
+    case MotorSQL::SqlServer:
+    case MotorSQL::SQLite:
+        break;
+    }
+    if (fecha.time().msec() != 0)
+        hora += fecha.toString(QStringLiteral(".zzz"));
+    return sqltext::literal(dia + (motor == MotorSQL::SqlServer ? u'T' : u' ') + hora);
+}
+
 void ClsUtilidades::setMotorSQL(MotorSQL motor) {
     gMotor = motor;
 }

@@ -71,6 +71,14 @@ public:
     // A text that is no date gives NULL, which matches no row.
     static QString FechaParaSQL(const QString& fecha);
     static QString FechaParaSQL(const QString& fecha, MotorSQL motor);
+    // SQL literal of a date and time to the second (milliseconds when it has
+    // them), in a form each engine reads the same whatever its language:
+    //   SQLite     '2024-03-07 09:05:02'
+    //   SQL Server '2024-03-07T09:05:02'
+    //   Oracle     TO_DATE('2024-03-07 09:05:02','YYYY-MM-DD HH24:MI:SS')
+    // An invalid date gives NULL.
+    static QString FechaHoraParaSQL(const QDateTime& fecha);
+    static QString FechaHoraParaSQL(const QDateTime& fecha, MotorSQL motor);
     // The engine of FechaParaSQL without one: SQLite until whoever opens the
     // connection sets the engine it reached.
     static void setMotorSQL(MotorSQL motor);
