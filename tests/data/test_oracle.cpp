@@ -237,6 +237,15 @@ TEST_F(OracleTest, TranslationWhereTheConnectionIsOracle) {
                          q("INSERT INTO MA_CUENTAS (\"CODIGO\", DESCRIPCION) VALUES (?, ?)")}));
     EXPECT_EQ(descripcion("2"), q("PASIVO"));
 
+    // The lookups that open their recordsets themselves read in Oracle's dialect too.
+    seen.clear();
+    ado::RecordsetPtr fila;
+    EXPECT_TRUE(d.ExisteEnTablaST(q("MA_CUENTAS"), q("11"), q("[CODIGO]")));
+    EXPECT_TRUE(d.ExisteEnTablaST(q("MA_CUENTAS"), q("1"), q("CODIGO"), &fila));
+    EXPECT_EQ(d.BuscaMinimo(q("MA_CUENTAS"), q("CODIGO")), QVariant(1.0));
+    EXPECT_EQ(seen, QStringList({q("SELECT * FROM MA_CUENTAS   WHERE \"CODIGO\" ='11'"),
+                                 q("SELECT * FROM MA_CUENTAS   WHERE CODIGO ='1'"),
+                                 q("SELECT MIN(CODIGO) AS MENOR FROM MA_CUENTAS")}));
 
     // A query that cannot be rewritten goes to the error box, not past it.
     responder->answerMsg(vb::vbCancel);
