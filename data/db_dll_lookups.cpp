@@ -123,6 +123,9 @@ bool DB_Dll::ExisteEnTablaImpl(bool st, const QString& Tabla, const QString& Val
     steps.push_back(construye);
     if (!st)
         steps.push_back([&] { sql = SS_TSinonimos(sql); });
+    // Every form reaches the server in its dialect, not only the one
+    // without a recordset of the caller's.
+    steps.push_back([&] { sql = (st ? gDatos() : *this).ORACLE_Dicc(sql); });
     if (Lrcs) {
         steps.push_back([&] {
             if (!*Lrcs)
@@ -138,8 +141,6 @@ bool DB_Dll::ExisteEnTablaImpl(bool st, const QString& Tabla, const QString& Val
         });
         steps.push_back([&] { resultado = !(*Lrcs)->BOF(); });
     } else {
-        if (!st)
-            steps.push_back([&] { sql = ORACLE_Dicc(sql); });
         steps.push_back([&] {
             propio = ado::Recordset::create();
             propio->Open(sql, conexion(), ado::adOpenForwardOnly, ado::adLockReadOnly, -1);
@@ -228,7 +229,7 @@ QVariant DB_Dll::DatosTabla(const QString& Tabla, const QString& ValorBuscado,
 
 QVariant DB_Dll::Extremo(const QString& statement, const QString& columna) {
     ado::RecordsetPtr rs = ado::Recordset::create();
-    rs->Open(statement, cnn(), ado::adOpenForwardOnly, ado::adLockReadOnly, -1);
+    rs->Open(ORACLE_Dicc(statement), cnn(), ado::adOpenForwardOnly, ado::adLockReadOnly, -1);
     if (rs->BOF()) {
         rs->Close();
         return QVariant();

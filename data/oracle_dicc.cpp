@@ -124,6 +124,152 @@ void requireClosedQuotes(const QString& sql) {
             vb::Raise(vb::errInvalidCall);
 }
 
+// ---- SQL Server forms without an Oracle counterpart -----------------------------------
+
+// One change to the text: [begin, end) becomes `with`.
+struct Edit {
+    qsizetype begin;
+    qsizetype end;
+    QString with;
+};
+
+// The edits, in any order, none overlapping another.
+QString applyEdits(const QString& sql, std::vector<Edit> edits) {
+    std::sort(edits.begin(), edits.end(),
+              [](const Edit& a, const Edit& b) { return a.begin < b.begin; });
+    QString out;
+    qsizetype copied = 0;
+    for (const Edit& e : edits) {
+        out += sql.mid(copied, e.begin - copied) + e.with;
+        copied = e.end;
+    }
+    return out + sql.mid(copied);
+}
+
+// A function's name: a word followed by "(", not a column of a table ("T.YEAR").
+bool isCall(const Lexed& x, qsizetype k, const char* name) {
+    return x.isWord(k, name) && !x.isPunct(k - 1, u'.') && x.isPunct(x.nextSolid(k), u'(') &&
+           x.closing[size_t(x.nextSolid(k))] < x.size();
+}
+
+// The commas that separate the arguments of the call whose "(" is at `open`.
+std::vector<qsizetype> argumentCommas(const Lexed& x, qsizetype open) {
+    std::vector<qsizetype> commas;
+    for (qsizetype j = open + 1; j < x.closing[size_t(open)]; ++j)
+        if (x.enclosing[size_t(j)] == open && x.isPunct(j, u','))
+            commas.push_back(j);
+    return commas;
+}
+
+// Table hints (Oracle reads without shared locks anyway): "with(nolock)",
+// "WITH ( NOLOCK, ROWLOCK )", with the blank before them.
+QString dropTableHints(const QString& sql) {
+    static const QStringList hints = {
+        QStringLiteral("NOLOCK"),        QStringLiteral("READUNCOMMITTED"),
+        QStringLiteral("ROWLOCK"),       QStringLiteral("UPDLOCK"),
+        QStringLiteral("HOLDLOCK"),      QStringLiteral("READPAST"),
+        QStringLiteral("PAGLOCK"),       QStringLiteral("TABLOCK"),
+        QStringLiteral("TABLOCKX"),      QStringLiteral("XLOCK"),
+        QStringLiteral("NOWAIT"),        QStringLiteral("SERIALIZABLE"),
+        QStringLiteral("REPEATABLEREAD")};
+    const Lexed x(sql);
+    std::vector<Edit> edits;
+    for (qsizetype k = 0; k < x.size(); ++k) {
+        const qsizetype open = x.nextSolid(k);
+        if (!x.isWord(k, "WITH") || !x.isPunct(open, u'(') || x.closing[size_t(open)] >= x.size())
+            continue;
+        const qsizetype close = x.closing[size_t(open)];
+        bool onlyHints = true;
+        for (qsizetype j = x.nextSolid(open); j < close && onlyHints; j = x.nextSolid(j))
+            onlyHints = x.isPunct(j, u',') || hints.contains(x.upper(j));
+        if (!onlyHints || x.nextSolid(open) == close)
+            continue;
+        edits.push_back(
+            {x.isSpace(k - 1) ? x.at(k - 1).begin : x.at(k).begin, x.at(close).end, {}});
+        k = close;
+    }
+    return applyEdits(sql, edits);
+}
+
+// Owner and database prefixes ("dbo.T", "[db].DBO.T", "db..T" -> "T"): the
+// login's own schema holds the tables.
+QString stripOwners(const QString& sql) {
+    const Lexed x(sql);
+    auto isName = [&](qsizetype k) {
+        return k < x.size() &&
+               (x.at(k).kind == TokenKind::Word || x.at(k).kind == TokenKind::Ident);
+    };
+    auto isOwner = [&](qsizetype k) {
+        const QString name =
+            x.at(k).kind == TokenKind::Ident ? sqltext::unquoted(sql, x.at(k)) : x.upper(k);
+        return name.compare(QLatin1String("dbo"), Qt::CaseInsensitive) == 0;
+    };
+    std::vector<Edit> edits;
+    for (qsizetype k = 0; k < x.size(); ++k) {
+        if (!isName(k) || x.isPunct(k - 1, u'.'))
+            continue;
+        // The parts of the dotted name; -1 for the empty one of "db..T".
+        std::vector<qsizetype> parts{k};
+        qsizetype j = k;
+        while (x.isPunct(j + 1, u'.')) {
+            if (x.isPunct(j + 2, u'.')) {
+                parts.push_back(-1);
+                j += 1;
+            } else if (isName(j + 2)) {
+                parts.push_back(j + 2);
+                j += 2;
+            } else {
+                break;
+            }
+        }
+        qsizetype owner = -1;
+        for (size_t p = 0; p + 1 < parts.size(); ++p)
+            if (parts[p] < 0 || isOwner(parts[p]))
+                owner = qsizetype(p);
+        if (owner >= 0 && parts[size_t(owner) + 1] >= 0)
+            edits.push_back({x.at(k).begin, x.at(parts[size_t(owner) + 1]).begin, {}});
+        k = j;
+    }
+    return applyEdits(sql, edits);
+}
+
+// GETDATE() -> SYSDATE; YEAR(x), MONTH(x), DAY(x) -> EXTRACT(YEAR FROM x);
+// FORMAT(n, '00') -> TO_CHAR(n, 'FM00') for number patterns.
+QString serverFunctions(const QString& sql) {
+    static const QRegularExpression numberPattern(QStringLiteral("^[0#]+([.,][0#]+)*$"));
+    const Lexed x(sql);
+    std::vector<Edit> edits;
+    for (qsizetype k = 0; k < x.size(); ++k) {
+        const qsizetype open = x.nextSolid(k);
+        if (isCall(x, k, "GETDATE") && x.nextSolid(open) == x.closing[size_t(open)]) {
+            edits.push_back(
+                {x.at(k).begin, x.at(x.closing[size_t(open)]).end, QStringLiteral("SYSDATE")});
+        } else if ((isCall(x, k, "YEAR") || isCall(x, k, "MONTH") || isCall(x, k, "DAY")) &&
+                   x.nextSolid(open) != x.closing[size_t(open)] &&
+                   argumentCommas(x, open).empty()) {
+            // The closing parenthesis stays: the argument may hold rewritten calls.
+            const qsizetype arg = x.isSpace(open + 1) ? open + 1 : open;
+            edits.push_back({x.at(k).begin, x.at(arg).end,
+                             QStringLiteral("EXTRACT(") + x.upper(k) + QStringLiteral(" FROM ")});
+        } else if (isCall(x, k, "FORMAT")) {
+            const std::vector<qsizetype> commas = argumentCommas(x, open);
+            const qsizetype pattern = commas.size() == 1 ? x.nextSolid(commas[0]) : -1;
+            if (pattern < 0 || x.at(pattern).kind != TokenKind::String ||
+                x.nextSolid(pattern) != x.closing[size_t(open)])
+                continue;
+            QString model = sqltext::unquoted(sql, x.at(pattern));
+            if (!numberPattern.match(model).hasMatch())
+                continue;
+            // FM: no leading blank for the sign; D and G follow the session's marks.
+            model.replace(u'#', u'9').replace(u'.', u'D').replace(u',', u'G');
+            edits.push_back({x.at(k).begin, x.at(k).end, QStringLiteral("TO_CHAR")});
+            edits.push_back({x.at(pattern).begin, x.at(pattern).end,
+                             QStringLiteral("'FM") + model + QLatin1Char('\'')});
+        }
+    }
+    return applyEdits(sql, edits);
+}
+
 // ---- TOP n --------------------------------------------------------------------------
 
 // The first TOP that can be rewritten, rewritten; nothing when none is left.
@@ -275,8 +421,49 @@ QString dateLiterals(const QString& sql) {
     return out + sql.mid(copied);
 }
 
-// ---- = '' after WHERE ------------------------------------------------------------------------
+// #31/12/2020#, #2020-12-31 10:30#: the Access date literal, day first.
+QString hashDates(const QString& sql) {
+    static const QRegularExpression form(
+        QStringLiteral("^#(\\S+)(?: +(\\d{1,2}):(\\d{2})(?::(\\d{2}))?)?#$"));
+    const Lexed x(sql);
+    std::vector<Edit> edits;
+    for (qsizetype k = 0; k < x.size(); ++k) {
+        if (x.at(k).kind != TokenKind::DateLiteral)
+            continue;
+        const QRegularExpressionMatch m = form.match(x.text(x.at(k).begin, x.at(k).end));
+        const QDate d = m.hasMatch() ? dateOf(m.captured(1)) : QDate();
+        if (!d.isValid())
+            continue; // no date: the server refuses it as it stands
+        QString value = d.toString(QStringLiteral("dd/MM/yyyy"));
+        QString model = QStringLiteral("DD/MM/YYYY");
+        if (m.hasCaptured(2)) {
+            const QTime t(m.captured(2).toInt(), m.captured(3).toInt(), m.captured(4).toInt());
+            if (!t.isValid())
+                continue;
+            value += t.toString(QStringLiteral(" HH:mm:ss"));
+            model += QStringLiteral(" HH24:MI:SS");
+        }
+        edits.push_back(
+            {x.at(k).begin, x.at(k).end, QStringLiteral("TO_DATE('%1','%2')").arg(value, model)});
+    }
+    return applyEdits(sql, edits);
+}
 
+// ---- Empty-text tests ------------------------------------------------------------------------
+
+// The '' that the operator at k compares with (blanks between), or -1.
+qsizetype emptyTextAfter(const Lexed& x, qsizetype k) {
+    qsizetype lit = k + 1;
+    if (x.isSpace(lit) &&
+        x.text(x.at(lit).begin, x.at(lit).end).count(u' ') == x.at(lit).end - x.at(lit).begin)
+        ++lit;
+    if (lit >= x.size() || x.at(lit).kind != TokenKind::String ||
+        x.text(x.at(lit).begin, x.at(lit).end) != QLatin1String("''"))
+        return -1;
+    return lit;
+}
+
+// After WHERE, "= ''" -> " IS NULL ".
 QString emptyTextTests(const QString& sql) {
     const Lexed x(sql);
     qsizetype k = 0;
@@ -285,20 +472,37 @@ QString emptyTextTests(const QString& sql) {
     QString out;
     qsizetype copied = 0;
     for (; k < x.size(); ++k) {
-        if (!x.isPunct(k, u'='))
-            continue;
-        qsizetype lit = k + 1;
-        if (x.isSpace(lit) &&
-            x.text(x.at(lit).begin, x.at(lit).end).count(u' ') == x.at(lit).end - x.at(lit).begin)
-            ++lit;
-        if (lit >= x.size() || x.at(lit).kind != TokenKind::String ||
-            x.text(x.at(lit).begin, x.at(lit).end) != QLatin1String("''"))
+        const qsizetype lit = x.isPunct(k, u'=') ? emptyTextAfter(x, k) : -1;
+        if (lit < 0)
             continue;
         out += x.text(copied, x.at(k).begin) + QStringLiteral(" IS NULL ");
         copied = x.at(lit).end;
         k = lit;
     }
     return out + sql.mid(copied);
+}
+
+// "x <> ''" -> "x IS NOT NULL": Oracle keeps '' as NULL, so the comparison
+// would hold for no row. IS NOT NULL binds like the comparison it replaces,
+// whatever x is.
+QString notEmptyTextTests(const QString& sql) {
+    const Lexed x(sql);
+    std::vector<Edit> edits;
+    for (qsizetype k = 0; k < x.size(); ++k) {
+        const QStringView op = x.at(k).text(sql);
+        const bool differs = x.at(k).kind == TokenKind::Punct && (op == u"<>" || op == u"!=");
+        const qsizetype lit = differs ? emptyTextAfter(x, k) : -1;
+        if (lit < 0)
+            continue;
+        const qsizetype from = x.isSpace(k - 1) ? x.at(k - 1).begin : x.at(k).begin;
+        const bool joined = lit + 1 < x.size() && x.at(lit + 1).kind != TokenKind::Space &&
+                            x.at(lit + 1).kind != TokenKind::Punct;
+        edits.push_back(
+            {from, x.at(lit).end,
+             QStringLiteral(" IS NOT NULL") + (joined ? QStringLiteral(" ") : QString())});
+        k = lit;
+    }
+    return applyEdits(sql, edits);
 }
 
 // ---- Style 103 of TO_CHAR ----------------------------------------------------------------------
@@ -318,6 +522,38 @@ QString dateStyle103(const QString& sql) {
         copied = x.at(k).end;
     }
     return out + sql.mid(copied);
+}
+
+// ---- A select without FROM --------------------------------------------------------------------
+
+// Oracle selects from a table always: "SELECT SYSDATE" reads FROM DUAL.
+QString fromDual(const QString& sql) {
+    static const QStringList clauseEnds = {QStringLiteral("WHERE"),  QStringLiteral("GROUP"),
+                                           QStringLiteral("HAVING"), QStringLiteral("ORDER"),
+                                           QStringLiteral("UNION"),  QStringLiteral("INTERSECT"),
+                                           QStringLiteral("EXCEPT"), QStringLiteral("MINUS")};
+    const Lexed x(sql);
+    std::vector<Edit> edits;
+    for (qsizetype k = 0; k < x.size(); ++k) {
+        if (!x.isWord(k, "SELECT"))
+            continue;
+        const int level = x.depth[size_t(k)];
+        const qsizetype open = x.enclosing[size_t(k)];
+        qsizetype end = open < 0 ? x.size() : x.closing[size_t(open)];
+        bool from = false;
+        for (qsizetype j = k + 1; j < end && !from; ++j) {
+            if (x.depth[size_t(j)] != level || x.at(j).kind != TokenKind::Word)
+                continue;
+            from = x.isWord(j, "FROM");
+            if (clauseEnds.contains(x.upper(j)))
+                end = j;
+        }
+        if (!from) {
+            const qsizetype at = x.at(x.prevSolid(end)).end;
+            edits.push_back({at, at, QStringLiteral(" FROM DUAL")});
+        }
+    }
+    return applyEdits(sql, edits);
 }
 
 // ---- Script keywords --------------------------------------------------------------------------
@@ -347,7 +583,11 @@ bool startsStatement(const Lexed& x, qsizetype k) {
 
 QString rewriteStatement(const QString& sql) {
     requireClosedQuotes(sql);
-    QString s = rowLimit(sql);
+    QString s = dropTableHints(sql);
+    s = stripOwners(s);
+    s = serverFunctions(s);
+    s = hashDates(s);
+    s = rowLimit(s);
     s = replaceOutsideLiterals(s, caseless(QStringLiteral("(?<![\\w@$#])LEN {0,4}\\(")),
                                QStringLiteral("LENGTH("));
     s = replaceOutsideLiterals(s, caseless(QStringLiteral("[\\[\\]]")), QStringLiteral("\""));
@@ -358,11 +598,12 @@ QString rewriteStatement(const QString& sql) {
     s = replaceOutsideLiterals(s, startingWord(QStringLiteral("CONVERT(INT,")),
                                QStringLiteral("TO_NUMBER("));
     s = emptyTextTests(s);
+    s = notEmptyTextTests(s);
     s = dateStyle103(s);
     s = replaceOutsideLiterals(s, startingWord(QStringLiteral("SUBSTRING(")),
                                QStringLiteral("SUBSTR("));
     s = replaceOutsideLiterals(s, startingWord(QStringLiteral("ISNULL(")), QStringLiteral("NVL("));
-    return s;
+    return fromDual(s);
 }
 
 QString normalizeScript(const QString& script) {

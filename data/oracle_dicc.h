@@ -20,7 +20,12 @@ namespace oracle {
 //    TO_CHAR -> 'DD/MM/YYYY', SUBSTRING( -> SUBSTR(, ISNULL( -> NVL(.
 //  - A date literal ('31/12/2020', '2020-12-31') -> TO_DATE('31/12/2020',
 //    'DD/MM/YYYY'); one that is already TO_DATE's argument stays.
-//  - After WHERE, "= ''" -> " IS NULL " (Oracle's empty text is NULL).
+//  - After WHERE, "= ''" -> " IS NULL "; anywhere, "<> ''" -> " IS NOT NULL"
+//    (Oracle's empty text is NULL).
+//  - Forms of SQL Server alone: table hints (with(nolock)) and owners (dbo.T,
+//    [db].DBO.T) go; GETDATE() -> SYSDATE; YEAR(x), MONTH(x), DAY(x) ->
+//    EXTRACT(YEAR FROM x); FORMAT(n, '0000') -> TO_CHAR(n, 'FM0000');
+//    #31/12/2020# -> TO_DATE(...); a SELECT without FROM reads FROM DUAL.
 // An unclosed quote raises the runtime's error 5.
 QString rewriteStatement(const QString& sql);
 

@@ -2,6 +2,7 @@
 
 #include "data/oracle_dicc.h"
 #include "data_fixture.h"
+#include "platform/sql/lexer.h"
 
 using testutil::TempDatabase;
 
@@ -19,6 +20,26 @@ QStringList cut(const QString& script) {
         rest = next->rest;
     }
     return statements;
+}
+
+// What of SQL Server's own dialect an Oracle statement still holds.
+QStringList serverDialectLeft(const QString& sql) {
+    static const QStringList words = {"NOLOCK",    "GETDATE",   "TOP",     "ISNULL", "LEN",
+                                      "CHARINDEX", "SUBSTRING", "CONVERT", "FORMAT", "DBO"};
+    std::vector<sqltext::Token> t = sqltext::lex(sql);
+    std::erase_if(t, [](const sqltext::Token& x) { return x.kind == sqltext::TokenKind::Space; });
+    QStringList left;
+    for (size_t k = 0; k < t.size(); ++k) {
+        const QString w = sqltext::upperWord(sql, t[k]);
+        const QString nextText = k + 1 < t.size() ? t[k + 1].text(sql).toString() : QString();
+        const QStringView text = t[k].text(sql);
+        if (words.contains(w) ||
+            (QStringList{"YEAR", "MONTH", "DAY"}.contains(w) && nextText == u"(") ||
+            t[k].kind == sqltext::TokenKind::DateLiteral || text.startsWith(u'[') ||
+            ((text == u"<>" || text == u"!=") && nextText == u"''"))
+            left << text.toString();
+    }
+    return left;
 }
 
 } // namespace
@@ -63,9 +84,71 @@ TEST(OracleRewrite, EachRuleOnItsConstruct) {
         // Empty text tests after WHERE only; a quote inside a literal is data.
         {"UPDATE T SET A = '' WHERE NOMBRE = '' AND B='' AND C = 'O'' = ''X'",
          "UPDATE T SET A = '' WHERE NOMBRE  IS NULL  AND B IS NULL  AND C = 'O'' = ''X'"},
+        // Oracle's '' is NULL, so "<> ''" would hold for no row; anywhere, any operand.
+        {"SELECT CASE WHEN A <> '' THEN 1 END FROM T WHERE IdFamilia<>'' AND LTRIM(B) != ''AND "
+         "C <> ' ' AND D <> 'x<>'''",
+         "SELECT CASE WHEN A IS NOT NULL THEN 1 END FROM T WHERE IdFamilia IS NOT NULL AND "
+         "LTRIM(B) IS NOT NULL AND C <> ' ' AND D <> 'x<>'''"},
+        // Table hints go, with the blank before them; a CTE's WITH stays.
+        {"WITH Q AS (SELECT A FROM T with(nolock)  WHERE B IN (SELECT B FROM U WITH ( NOLOCK ))) "
+         "SELECT * FROM Q WITH(UPDLOCK, HOLDLOCK) WHERE C = 'with(nolock)'",
+         "WITH Q AS (SELECT A FROM T  WHERE B IN (SELECT B FROM U)) SELECT * FROM Q WHERE C = "
+         "'with(nolock)'"},
+        // Owners and databases go; a table's qualifier of a column stays.
+        {"SELECT dbo.T.A, b.C FROM dbo.T, [EMPRESA].DBO.U b, [E].[dbo].[V], E..W WHERE D = 'dbo.T'",
+         "SELECT T.A, b.C FROM T, U b, \"V\", W WHERE D = 'dbo.T'"},
+        // Date functions; a column named YEAR is no call.
+        {"SELECT GETDATE() AS F, YEAR(F), month ( G ), Day(ISNULL(H, getdate ( ))) FROM T WHERE "
+         "T.YEAR = 1",
+         "SELECT SYSDATE AS F, EXTRACT(YEAR FROM F), EXTRACT(MONTH FROM G ), EXTRACT(DAY FROM "
+         "NVL(H, SYSDATE)) FROM T WHERE T.YEAR = 1"},
+        {"select getDate() as fecha", "select SYSDATE as fecha FROM DUAL"},
+        {"SELECT 1 WHERE A = 1 UNION SELECT (SELECT 2) FROM T",
+         "SELECT 1 FROM DUAL WHERE A = 1 UNION SELECT (SELECT 2 FROM DUAL) FROM T"},
+        // #date#, day first or ISO, with a time or not; a text or no date stays.
+        {"SELECT * FROM T WHERE F = #31/12/2020# AND G >= #2021-03-05# AND H < #5/3/2021 10:30# "
+         "AND I = '#1/1/2020#' AND J = #31/02/2020#",
+         "SELECT * FROM T WHERE F = TO_DATE('31/12/2020','DD/MM/YYYY') AND G >= "
+         "TO_DATE('05/03/2021','DD/MM/YYYY') AND H < TO_DATE('05/03/2021 10:30:00','DD/MM/YYYY "
+         "HH24:MI:SS') AND I = '#1/1/2020#' AND J = #31/02/2020#"},
+        // FORMAT of a number; other patterns are no number model.
+        {"SELECT FORMAT(MES,'00'), FORMAT((SELECT MAX(N) + 1 FROM T), '#,##0.00'), FORMAT(F, "
+         "'dd/MM/yyyy') FROM T",
+         "SELECT TO_CHAR(MES,'FM00'), TO_CHAR((SELECT MAX(N) + 1 FROM T), 'FM9G990D00'), "
+         "FORMAT(F, 'dd/MM/yyyy') FROM T"},
     };
     for (const auto& [sqlServer, oracle] : cases)
         EXPECT_EQ(oracle::rewriteStatement(q(sqlServer)), q(oracle)) << sqlServer;
+}
+
+TEST(OracleRewrite, ProgramStatementsLeaveNoServerDialect) {
+    // As the lookups, the lookup windows, the start-up, the entries and the
+    // adjustment write them.
+    const char* statements[] = {
+        "SELECT TOP 1  * FROM MA_CUENTAS with(nolock)  WHERE LTRIM(RTRIM(CODIGO)) ='1.1'",
+        "SELECT TOP 1 * FROM MV_EJERCICIOS with(nolock)  WHERE FECHA = #31/12/2023#  AND A = 1",
+        "SELECT MAX(IDARTICULO) AS MAYOR FROM V_MA_ARTICULOS WHERE  "
+        "substring(ltrim(idarticulo),1,1)<>'0'",
+        "SELECT     TOP 100 PERCENT IdFamilia, Descripcion, (SELECT     TOP 1 idfamilia FROM "
+        "v_ta_familias a   Where a.IdFamilia < b.IdFamilia And (Len(LTrim(RTrim(a.IdFamilia))) < "
+        "Len(LTrim(RTrim(b.IdFamilia))))  ORDER BY idfamilia DESC) AS [relative] FROM "
+        "dbo.V_TA_FAMILIAS b Where IdFamilia<>'' ORDER BY IdFamilia",
+        "select getDate() as fecha",
+        "SELECT CODIGO,DESCRIPCION FROM [EMPRESA].DBO.MA_CUENTAS WHERE CODIGO = '1'",
+        "ALTER TABLE dbo.MA_CUENTAS ADD OBS VARCHAR(50) Null ",
+        "SELECT * FROM MV_CONTROL_AS_RES WHERE SUBDIARIO='VENTAS' AND ID=3 AND "
+        "MONTH(FECHA_DESDE) = 4 AND PERIODO = 2024",
+        "INSERT INTO MV_ASIENTOS (NUMERO, TIPO_REG) VALUES ((CASE WHEN EXISTS (SELECT NUMERO FROM "
+        "MV_ASIENTOS WHERE TC = 'FA' AND NUMERO = '00000001') THEN FORMAT((SELECT "
+        "MAX(CAST(NUMERO AS INT)) + 1 FROM MV_ASIENTOS WHERE TC = 'FA'), '00000000') ELSE "
+        "'00000001' END), '')",
+    };
+    for (const char* sql : statements) {
+        const QString oracle = oracle::rewriteStatement(q(sql));
+        EXPECT_EQ(serverDialectLeft(oracle), QStringList()) << oracle.toStdString();
+        // The checker sees what it looks for.
+        EXPECT_FALSE(serverDialectLeft(q(sql)).isEmpty()) << sql;
+    }
 }
 
 TEST(OracleScript, CutAtStatementKeywords) {
@@ -114,7 +197,8 @@ protected:
 
 TEST_F(OracleTest, OtherPlatformsPassUnchanged) {
     DB_Dll& d = gDatos();
-    const QString sql = q("SELECT TOP 5 [A], LEN(B), ISNULL(C,'') FROM T WHERE F = '31/12/2020'");
+    const QString sql = q("SELECT TOP 5 [A], LEN(B), ISNULL(C,''), GETDATE() FROM dbo.T "
+                          "with(nolock) WHERE F = '31/12/2020' AND G <> '' AND YEAR(H) = 2020");
     d.gConnString = q("PROVIDER=SQLOLEDB;Server=srv;Database =EMPRESA;UId=sa;Pwd=x;");
     EXPECT_EQ(d.ORACLE_Dicc(sql), sql);
     d.gConnString = q("Provider=OraOLEDB.Oracle.1;Data Source=XE;");
@@ -148,10 +232,20 @@ TEST_F(OracleTest, TranslationWhereTheConnectionIsOracle) {
                        {{q("2"), q("PASIVO")}}, afectados);
     EXPECT_EQ(seen, QStringList(
                         {q("SELECT \"CODIGO\" FROM MA_CUENTAS WHERE LENGTH(CODIGO) = 2"), consulta,
-                         q("SELECT * FROM MA_CUENTAS with(nolock)  WHERE LTRIM(RTRIM("
-                           "\"CODIGO\")) ='11' AND ROWNUM <= 1"),
+                         q("SELECT * FROM MA_CUENTAS  WHERE LTRIM(RTRIM(\"CODIGO\")) ='11' AND "
+                           "ROWNUM <= 1"),
                          q("INSERT INTO MA_CUENTAS (\"CODIGO\", DESCRIPCION) VALUES (?, ?)")}));
     EXPECT_EQ(descripcion("2"), q("PASIVO"));
+
+    // The lookups that open their recordsets themselves read in Oracle's dialect too.
+    seen.clear();
+    ado::RecordsetPtr fila;
+    EXPECT_TRUE(d.ExisteEnTablaST(q("MA_CUENTAS"), q("11"), q("[CODIGO]")));
+    EXPECT_TRUE(d.ExisteEnTablaST(q("MA_CUENTAS"), q("1"), q("CODIGO"), &fila));
+    EXPECT_EQ(d.BuscaMinimo(q("MA_CUENTAS"), q("CODIGO")), QVariant(1.0));
+    EXPECT_EQ(seen, QStringList({q("SELECT * FROM MA_CUENTAS   WHERE \"CODIGO\" ='11'"),
+                                 q("SELECT * FROM MA_CUENTAS   WHERE CODIGO ='1'"),
+                                 q("SELECT MIN(CODIGO) AS MENOR FROM MA_CUENTAS")}));
 
     // A query that cannot be rewritten goes to the error box, not past it.
     responder->answerMsg(vb::vbCancel);
