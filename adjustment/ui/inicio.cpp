@@ -15,6 +15,7 @@
 #include "startup/cnstuffcontable.h"
 #include "startup/mod_macuentas.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -289,6 +290,11 @@ void FrmQuarzelo::ConsultaCampo() {
     if (valor.isEmpty())
         return;
     campo->setText(valor);
+    // The lookup window has just closed: the field must have the focus again
+    // before Enter moves it on, or the window's return would give it back.
+    activateWindow();
+    QApplication::setActiveWindow(this);
+    campo->setFocus(Qt::OtherFocusReason);
     int enter = 13;
     txtFields_KeyDown(IndiceActual, enter, 0);
 }

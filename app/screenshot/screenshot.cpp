@@ -1,8 +1,12 @@
 // quarzelo-screenshot: the window's picture for the README, taken from a real
 // run on the demo company.
 //
-//   quarzelo-screenshot <output.png> <parameter string>
+//   quarzelo-screenshot <output.png> <parameter string> [lookup.png]
 //
+// With a third argument the REI account is chosen in its lookup window
+// instead of typed: the right button on the field opens it, the code is typed
+// into the code column's search, the window's picture is saved and the row is
+// accepted.
 // The start-up is the program's own (lookup hook, Form_Load reading the
 // parameter string from the command line, End leaving the process). Only the
 // boxes are scripted: the fiscal-year question takes its proposed year, and any
@@ -12,12 +16,15 @@
 #include "adjustment/ui/frmquarzelo.h"
 #include "data/pasos.h"
 #include "lookup/lib_clscons3.h"
+#include "lookup/lib_frmcons3.h"
+#include "platform/ui/modal.h"
 #include "platform/ui/widgets.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/programend.h"
 #include "platform/win/clsutilidades.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -79,11 +86,13 @@ QLineEdit* campo(const QWidget& w, const char* columna) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: quarzelo-screenshot <output.png> <parameter string>\n");
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr,
+                     "usage: quarzelo-screenshot <output.png> <parameter string> [lookup.png]\n");
         return 2;
     }
     const QString salida = QString::fromLocal8Bit(argv[1]);
+    const QString salidaConsulta = argc == 4 ? QString::fromLocal8Bit(argv[3]) : QString();
     // The program sees only the parameter string on its command line.
     static int qtArgc = 2;
     static char* qtArgv[] = {argv[0], argv[2], nullptr};
@@ -112,9 +121,33 @@ int main(int argc, char** argv) {
         return falla("the window did not become active");
 
     QLineEdit* rei = campo(*ventana, "CTA_REI");
-    QTest::mouseClick(rei, Qt::LeftButton);
-    if (!escribe(rei, QStringLiteral("610301001")))
-        return falla("the REI account field did not take the focus");
+    const QString cuentaRei = QStringLiteral("610301001");
+    if (salidaConsulta.isEmpty()) {
+        QTest::mouseClick(rei, Qt::LeftButton);
+        if (!escribe(rei, cuentaRei))
+            return falla("the REI account field did not take the focus");
+    } else {
+        bool fotoConsulta = false;
+        ui::setModalDriver([&](QDialog& d) {
+            auto* lista = qobject_cast<Lib_FrmCons3*>(&d);
+            if (!lista || !QTest::qWaitForWindowExposed(&d, kEspera))
+                return;
+            QComboBox* codigo = d.findChild<QComboBox*>(QStringLiteral("CmbSearch"));
+            QTest::keyClicks(codigo, QStringLiteral("6103"));
+            QTest::qWait(200);
+            fotoConsulta = d.grab().save(salidaConsulta);
+            QTest::keyClicks(codigo, cuentaRei.mid(4));
+            QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("CmdAceptar")),
+                              Qt::LeftButton);
+        });
+        QTest::mouseClick(rei, Qt::RightButton);
+        ui::setModalDriver({});
+        if (!fotoConsulta)
+            return falla("the lookup window's picture could not be taken");
+        if (rei->text() != cuentaRei)
+            return falla("the lookup did not fill the REI account");
+        std::fprintf(stderr, "%s: the REI account chosen in its lookup\n", argv[3]);
+    }
     if (!escribe(campo(*ventana, "TC"), QStringLiteral("AJUS")))
         return falla("the voucher type field did not take the focus");
     if (!escribe(campo(*ventana, "LETRA"), QStringLiteral("X")))
