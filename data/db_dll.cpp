@@ -175,14 +175,24 @@ void DB_Dll::AnunciaMotor(bool local) {
     // Date literals of the whole program follow the company connection.
     if (this != &gDatos())
         return;
-    const QString cadena = cnn()->ConnectionString;
-    if (ContainsCI(cadena, QStringLiteral("ORACLE"))) {
-        ClsUtilidades::setMotorSQL(MotorSQL::Oracle);
+    if (local) {
+        ClsUtilidades::setMotorSQL(MotorSQL::SQLite);
         return;
     }
-    const QString servidor = ado::parseConnectionString(cadena).value(QStringLiteral("server"));
-    const bool sqlite = local || (!servidor.isEmpty() && QFileInfo(servidor).isDir());
-    ClsUtilidades::setMotorSQL(sqlite ? MotorSQL::SQLite : MotorSQL::SqlServer);
+    switch (cnn()->serverKind()) {
+    case ado::ServerKind::Oracle:
+        ClsUtilidades::setMotorSQL(MotorSQL::Oracle);
+        return;
+    case ado::ServerKind::Sqlite:
+        ClsUtilidades::setMotorSQL(MotorSQL::SQLite);
+        return;
+    default:
+        // An Oracle data source reached through another driver still wants
+        // Oracle's literals.
+        ClsUtilidades::setMotorSQL(ContainsCI(cnn()->ConnectionString, QStringLiteral("ORACLE"))
+                                       ? MotorSQL::Oracle
+                                       : MotorSQL::SqlServer);
+    }
 }
 
 bool DB_Dll::AccessExchange() {

@@ -3,6 +3,8 @@
 // functions and collation, busy waiting and fault injection.
 
 #include "common/locks.h"
+#include "common/odbc_env.h"
+#include "common/tempdb.h"
 #include "platform/ado/ado.h"
 #include "platform/ado/ado_transaction.h"
 #include "platform/ado/connstring.h"
@@ -52,7 +54,9 @@ protected:
     }
     ConnectionPtr open(const QString& database = QStringLiteral("empresa")) {
         auto c = Connection::create();
-        c->Open(serverString(database));
+        c->Open(testutil::viaOdbc()
+                    ? testutil::odbcConnectionString(dir.filePath(database + QStringLiteral(".db")))
+                    : serverString(database));
         return c;
     }
     long count(const ConnectionPtr& c, const QString& table) {
@@ -593,8 +597,8 @@ TEST_F(AdoConnection, InjectedFaultsFailTheirStatementsOnly) {
     EXPECT_EQ(rs->State(), adStateClosed);
 
     // A lost link can be kept from coming back: the injector also sees Open.
-    c->setFaultInjector([](const QString& s) -> std::optional<Error> {
-        if (s.contains(QLatin1String("Server=")))
+    c->setFaultInjector([opened = c->ConnectionString](const QString& s) -> std::optional<Error> {
+        if (s == opened)
             return lostLinkError();
         return std::nullopt;
     });
