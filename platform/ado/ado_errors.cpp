@@ -161,7 +161,7 @@ Exception sqliteException(int extendedCode, const QString& message) {
 // and the SQL states say the rest. A broken link (class 08 once connected)
 // reads as native 11 whatever the driver numbers it, as the lost-link policy
 // expects; a connection that could not be made, as the server not found
-// (17). Behind a SQLite driver the native number is SQLite's result code,
+// (17), unless the server itself refused the login or the database. Behind a SQLite driver the native number is SQLite's result code,
 // which the table above maps.
 
 Exception odbcException(const std::vector<OdbcDiagnostic>& records, ServerKind dialect,
@@ -182,7 +182,9 @@ Exception odbcException(const std::vector<OdbcDiagnostic>& records, ServerKind d
         Error e{adErrUnspecified, r.message, r.state, r.native, source};
         const QString cls = r.state.left(2);
         if (connecting) {
-            if (cls == u"08" || cls == u"IM" || r.state.startsWith(QLatin1String("HYT"))) {
+            // A refused login (28) or database (42) keeps the server's
+            // number; anything else kept the server from being reached.
+            if (cls != u"28" && cls != u"42") {
                 e.NativeError = nativeServerNotFound;
                 e.SQLState = QStringLiteral("08001");
             }

@@ -151,7 +151,11 @@ bool isSized(SQLSMALLINT t) {
 // driver), the ODBC type code otherwise.
 std::pair<int, long> adoTypeOf(SQLSMALLINT sqlType, QString typeName, SQLULEN size) {
     typeName = typeName.trimmed();
-    if (!typeName.isEmpty() && !typeName.contains(u'(') && isSized(sqlType))
+    static const QStringList sizedNames = {QStringLiteral("VARCHAR"), QStringLiteral("NVARCHAR"),
+                                           QStringLiteral("CHAR"), QStringLiteral("NCHAR"),
+                                           QStringLiteral("VARBINARY"), QStringLiteral("BINARY")};
+    if (!typeName.isEmpty() && !typeName.contains(u'(') &&
+        (isSized(sqlType) || sizedNames.contains(typeName, Qt::CaseInsensitive)))
         typeName += size == 0 || size > 0x3fffffff ? QStringLiteral("(MAX)")
                                                    : QStringLiteral("(%1)").arg(size);
     if (auto t = adoTypeOfDeclared(typeName); t.first != adEmpty)
@@ -1449,7 +1453,7 @@ RowSet OdbcEngine::schemaTables(const QString& table, const QString& type) {
     if (rc != SQL_NO_DATA)
         fail(SQL_HANDLE_STMT, st.h);
     std::stable_sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
-        return a[2].toString().compare(b[2].toString(), Qt::CaseInsensitive) < 0;
+        return a[2].toString() < b[2].toString();
     });
     rs.rows = std::move(rows);
     return rs;
