@@ -161,8 +161,8 @@ Exception sqliteException(int extendedCode, const QString& message) {
 // and the SQL states say the rest. A broken link (class 08 once connected)
 // reads as native 11 whatever the driver numbers it, as the lost-link policy
 // expects; a connection that could not be made, as the server not found
-// (17), unless the server itself refused the login or the database. Behind a SQLite driver the native number is SQLite's result code,
-// which the table above maps.
+// (17), unless the server itself refused the login or the database. Behind a SQLite driver the
+// native number is SQLite's result code, which the table above maps.
 
 Exception odbcException(const std::vector<OdbcDiagnostic>& records, ServerKind dialect,
                         bool connecting) {

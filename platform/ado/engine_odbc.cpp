@@ -151,8 +151,8 @@ bool isSized(SQLSMALLINT t) {
 // driver), the ODBC type code otherwise.
 std::pair<int, long> adoTypeOf(SQLSMALLINT sqlType, QString typeName, SQLULEN size) {
     typeName = typeName.trimmed();
-    static const QStringList sizedNames = {QStringLiteral("VARCHAR"), QStringLiteral("NVARCHAR"),
-                                           QStringLiteral("CHAR"), QStringLiteral("NCHAR"),
+    static const QStringList sizedNames = {QStringLiteral("VARCHAR"),   QStringLiteral("NVARCHAR"),
+                                           QStringLiteral("CHAR"),      QStringLiteral("NCHAR"),
                                            QStringLiteral("VARBINARY"), QStringLiteral("BINARY")};
     if (!typeName.isEmpty() && !typeName.contains(u'(') &&
         (isSized(sqlType) || sizedNames.contains(typeName, Qt::CaseInsensitive)))
@@ -237,9 +237,9 @@ bool isBinaryType(int type) {
 
 // "yyyy-mm-dd[ hh:mm[:ss[.fff]]]"
 std::optional<QDateTime> isoDate(const QString& text) {
-    static const QRegularExpression re(
-        QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})(?:[ T](\\d{2}):(\\d{2})(?::(\\d{2})(?:\\.(\\d{1,"
-                       "3})\\d*)?)?)?$"));
+    static const QRegularExpression re(QStringLiteral(
+        "^(\\d{4})-(\\d{2})-(\\d{2})(?:[ T](\\d{2}):(\\d{2})(?::(\\d{2})(?:\\.(\\d{1,"
+        "3})\\d*)?)?)?$"));
     const auto m = re.match(text.trimmed());
     if (!m.hasMatch())
         return std::nullopt;
@@ -393,13 +393,11 @@ public:
             if (isoDates_)
                 return bindText(n, s, d.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")),
                                 SQL_VARCHAR, 19, 0);
-            s.stamp = SQL_TIMESTAMP_STRUCT{SQLSMALLINT(d.date().year()),
-                                           SQLUSMALLINT(d.date().month()),
-                                           SQLUSMALLINT(d.date().day()),
-                                           SQLUSMALLINT(d.time().hour()),
-                                           SQLUSMALLINT(d.time().minute()),
-                                           SQLUSMALLINT(d.time().second()),
-                                           SQLUINTEGER(d.time().msec()) * 1000000u};
+            s.stamp = SQL_TIMESTAMP_STRUCT{
+                SQLSMALLINT(d.date().year()),           SQLUSMALLINT(d.date().month()),
+                SQLUSMALLINT(d.date().day()),           SQLUSMALLINT(d.time().hour()),
+                SQLUSMALLINT(d.time().minute()),        SQLUSMALLINT(d.time().second()),
+                SQLUINTEGER(d.time().msec()) * 1000000u};
             s.ind = sizeof s.stamp;
             return SQLBindParameter(h_, n, SQL_PARAM_INPUT, SQL_C_TYPE_TIMESTAMP,
                                     SQL_TYPE_TIMESTAMP, 23, 3, &s.stamp, 0, &s.ind);
@@ -422,8 +420,8 @@ private:
     SQLRETURN bindDouble(SQLUSMALLINT n, Slot& s, double d) {
         s.real = d;
         s.ind = 0;
-        return SQLBindParameter(h_, n, SQL_PARAM_INPUT, SQL_C_DOUBLE, SQL_DOUBLE, 15, 0, &s.real,
-                                0, &s.ind);
+        return SQLBindParameter(h_, n, SQL_PARAM_INPUT, SQL_C_DOUBLE, SQL_DOUBLE, 15, 0, &s.real, 0,
+                                &s.ind);
     }
 
     SQLRETURN bindText(SQLUSMALLINT n, Slot& s, const QString& text, SQLSMALLINT sqlType,
@@ -530,18 +528,18 @@ OdbcEngine::OdbcEngine(const OdbcTarget& target, const FaultInjector* fault)
     SQLHENV env = SQL_NULL_HENV;
     SQLHDBC dbc = SQL_NULL_HDBC;
     if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &env)))
-        throw Exception(connectionError(0, QStringLiteral("IM004"),
-                                        QStringLiteral("No se pudo iniciar el administrador ODBC.")));
+        throw Exception(
+            connectionError(0, QStringLiteral("IM004"),
+                            QStringLiteral("No se pudo iniciar el administrador ODBC.")));
     env_ = env;
     SQLSetEnvAttr(env, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
     SQLAllocHandle(SQL_HANDLE_DBC, env, &dbc);
     dbc_ = dbc;
     SQLSetConnectAttr(dbc, SQL_ATTR_LOGIN_TIMEOUT,
                       reinterpret_cast<SQLPOINTER>(SQLULEN(kLoginTimeoutSeconds)), 0);
-    const SQLRETURN rc =
-        SQLDriverConnectW(dbc, nullptr, wide(target.connectionString),
-                          SQLSMALLINT(target.connectionString.size()), nullptr, 0, nullptr,
-                          SQL_DRIVER_NOPROMPT);
+    const SQLRETURN rc = SQLDriverConnectW(dbc, nullptr, wide(target.connectionString),
+                                           SQLSMALLINT(target.connectionString.size()), nullptr, 0,
+                                           nullptr, SQL_DRIVER_NOPROMPT);
     if (!SQL_SUCCEEDED(rc)) {
         const std::vector<OdbcDiagnostic> records = diagnostics(SQL_HANDLE_DBC, dbc, false);
         SQLFreeHandle(SQL_HANDLE_DBC, dbc);
@@ -569,8 +567,8 @@ OdbcEngine::OdbcEngine(const OdbcTarget& target, const FaultInjector* fault)
     if (database_.isEmpty()) {
         SQLWCHAR catalog[256] = {};
         SQLINTEGER n = 0;
-        if (SQL_SUCCEEDED(SQLGetConnectAttrW(dbc, SQL_ATTR_CURRENT_CATALOG, catalog,
-                                             sizeof catalog, &n)))
+        if (SQL_SUCCEEDED(
+                SQLGetConnectAttrW(dbc, SQL_ATTR_CURRENT_CATALOG, catalog, sizeof catalog, &n)))
             database_ = QString::fromUtf16(reinterpret_cast<char16_t*>(catalog));
     }
     if (dialect_ == ServerKind::SqlServer) {
@@ -643,21 +641,25 @@ void OdbcEngine::useDatabase(const QString& name) {
     dropPrepared();
 }
 
-void OdbcEngine::run(Handle& st, const QString& sql) {
+void OdbcEngine::allocate(Handle& st) {
     if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, dbc_, &st.h)))
         fail(SQL_HANDLE_DBC, dbc_);
     // A driver that knows no time-out says so; the statement runs all the same.
     SQLSetStmtAttr(st.h, SQL_ATTR_QUERY_TIMEOUT,
                    reinterpret_cast<SQLPOINTER>(SQLULEN(timeoutSeconds_)), 0);
-    if (sql.isEmpty())
-        return;
-    SQLRETURN rc;
+}
+
+short OdbcEngine::direct(void* st, const QString& sql) const {
     if (narrow_) {
         QByteArray utf8 = sql.toUtf8();
-        rc = SQLExecDirect(st.h, reinterpret_cast<SQLCHAR*>(utf8.data()), SQLINTEGER(utf8.size()));
-    } else {
-        rc = SQLExecDirectW(st.h, wide(sql), SQLINTEGER(sql.size()));
+        return SQLExecDirect(st, reinterpret_cast<SQLCHAR*>(utf8.data()), SQLINTEGER(utf8.size()));
     }
+    return SQLExecDirectW(st, wide(sql), SQLINTEGER(sql.size()));
+}
+
+void OdbcEngine::run(Handle& st, const QString& sql) {
+    allocate(st);
+    const SQLRETURN rc = direct(st.h, sql);
     if (!SQL_SUCCEEDED(rc) && rc != SQL_NO_DATA)
         fail(SQL_HANDLE_STMT, st.h);
 }
@@ -696,7 +698,8 @@ std::optional<QVariant> readText(SQLHSTMT h, SQLUSMALLINT col, bool narrow) {
                 return std::nullopt;
             if (ind == SQL_NULL_DATA)
                 return vb::Null();
-            const SQLLEN got = ind == SQL_NO_TOTAL || ind >= SQLLEN(sizeof buf) ? sizeof buf - 1 : ind;
+            const SQLLEN got =
+                ind == SQL_NO_TOTAL || ind >= SQLLEN(sizeof buf) ? sizeof buf - 1 : ind;
             utf8.append(buf, got);
         } else {
             SQLWCHAR buf[2048];
@@ -766,9 +769,9 @@ std::optional<QVariant> readValue(SQLHSTMT h, SQLUSMALLINT col, const Column& c,
                 return std::nullopt;
             if (ind == SQL_NULL_DATA)
                 return vb::Null();
-            return QVariant(QDateTime(QDate(ts.year, ts.month, ts.day),
-                                      QTime(ts.hour, ts.minute, ts.second, int(ts.fraction / 1000000)),
-                                      Qt::UTC));
+            return QVariant(QDateTime(
+                QDate(ts.year, ts.month, ts.day),
+                QTime(ts.hour, ts.minute, ts.second, int(ts.fraction / 1000000)), Qt::UTC));
         }
     }
     std::optional<QVariant> text = readText(h, col, narrow);
@@ -851,9 +854,8 @@ RowSet OdbcEngine::readRows(Handle& st, int keyColumns) {
 QString OdbcEngine::adapt(const QString& text) {
     if (dialect_ != ServerKind::Sqlite)
         return text;
-    return sqlrewrite::toSqlite(text, [this](const QString& table) {
-        return tableInfo(table).declared;
-    });
+    return sqlrewrite::toSqlite(text,
+                                [this](const QString& table) { return tableInfo(table).declared; });
 }
 
 BatchResult OdbcEngine::execute(const QString& text, bool forUpdate) {
@@ -983,7 +985,7 @@ const OdbcEngine::TableInfo& OdbcEngine::tableInfo(const QString& table) {
     QStringList types;
     auto catalogue = [&](auto call, auto row) {
         Handle st;
-        run(st, QString());
+        allocate(st);
         if (!SQL_SUCCEEDED(call(st.h)))
             return;
         while (SQL_SUCCEEDED(SQLFetch(st.h)))
@@ -1046,13 +1048,13 @@ const OdbcEngine::TableInfo& OdbcEngine::tableInfo(const QString& table) {
         QString index;
         catalogue(
             [&](SQLHSTMT h) {
-                return narrow_ ? SQLStatistics(h, nullptr, 0, nullptr, 0,
-                                               reinterpret_cast<SQLCHAR*>(nameUtf8.data()),
-                                               SQLSMALLINT(nameUtf8.size()), SQL_INDEX_UNIQUE,
-                                               SQL_QUICK)
-                               : SQLStatisticsW(h, nullptr, 0, nullptr, 0, wide(table),
-                                                SQLSMALLINT(table.size()), SQL_INDEX_UNIQUE,
-                                                SQL_QUICK);
+                return narrow_
+                           ? SQLStatistics(h, nullptr, 0, nullptr, 0,
+                                           reinterpret_cast<SQLCHAR*>(nameUtf8.data()),
+                                           SQLSMALLINT(nameUtf8.size()), SQL_INDEX_UNIQUE,
+                                           SQL_QUICK)
+                           : SQLStatisticsW(h, nullptr, 0, nullptr, 0, wide(table),
+                                            SQLSMALLINT(table.size()), SQL_INDEX_UNIQUE, SQL_QUICK);
             },
             [&](SQLHSTMT h) {
                 const QString name = text(h, 6);
@@ -1090,9 +1092,9 @@ const OdbcEngine::TableInfo& OdbcEngine::tableInfo(const QString& table) {
 QString OdbcEngine::keyCondition(const TableInfo& info, const QVariantList& key) const {
     QStringList parts;
     for (qsizetype i = 0; i < info.keys.size(); ++i)
-        parts << quoted(info.keys[i]) +
-                     (vb::IsNull(key.value(i)) || !key.value(i).isValid() ? QStringLiteral(" IS NULL")
-                                                                          : QStringLiteral(" = ?"));
+        parts << quoted(info.keys[i]) + (vb::IsNull(key.value(i)) || !key.value(i).isValid()
+                                             ? QStringLiteral(" IS NULL")
+                                             : QStringLiteral(" = ?"));
     return parts.join(QStringLiteral(" AND "));
 }
 
@@ -1119,9 +1121,10 @@ QVariant OdbcEngine::insertRow(const QString& table, const ColumnValues& values)
         names << quoted(col->baseColumn);
         marks << QStringLiteral("?");
     }
-    QString sql = values.empty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoted(table))
-                                 : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                       .arg(quoted(table), names.join(u','), marks.join(u','));
+    QString sql = values.empty()
+                      ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoted(table))
+                      : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                            .arg(quoted(table), names.join(u','), marks.join(u','));
     bool numbered = false; // the key is the number the server gave the row
     if (info.keyIsRowNumber) {
         numbered = true;
@@ -1133,19 +1136,13 @@ QVariant OdbcEngine::insertRow(const QString& table, const ColumnValues& values)
         sql += QStringLiteral("; SELECT SCOPE_IDENTITY()");
     checkFault(sql);
     Handle st;
-    run(st, QString());
+    allocate(st);
     Params p(st.h, narrow_, dialect_ == ServerKind::Sqlite);
     SQLUSMALLINT n = 1;
     for (const auto& [col, v] : values)
         if (!SQL_SUCCEEDED(p.bind(n++, v)))
             fail(SQL_HANDLE_STMT, st.h);
-    SQLRETURN rc;
-    if (narrow_) {
-        QByteArray utf8 = sql.toUtf8();
-        rc = SQLExecDirect(st.h, reinterpret_cast<SQLCHAR*>(utf8.data()), SQLINTEGER(utf8.size()));
-    } else {
-        rc = SQLExecDirectW(st.h, wide(sql), SQLINTEGER(sql.size()));
-    }
+    SQLRETURN rc = direct(st.h, sql);
     if (!SQL_SUCCEEDED(rc))
         fail(SQL_HANDLE_STMT, st.h);
 
@@ -1193,12 +1190,12 @@ QVariant OdbcEngine::updateRow(const QString& table, const QVariant& key,
     QStringList sets;
     for (const auto& [col, v] : values)
         sets << quoted(col->baseColumn) + QStringLiteral(" = ?");
-    const QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE %3")
-                            .arg(quoted(table), sets.join(QStringLiteral(", ")),
-                                 keyCondition(info, old));
+    const QString sql =
+        QStringLiteral("UPDATE %1 SET %2 WHERE %3")
+            .arg(quoted(table), sets.join(QStringLiteral(", ")), keyCondition(info, old));
     checkFault(sql);
     Handle st;
-    run(st, QString());
+    allocate(st);
     Params p(st.h, narrow_, dialect_ == ServerKind::Sqlite);
     SQLUSMALLINT n = 1;
     for (const auto& [col, v] : values)
@@ -1206,13 +1203,7 @@ QVariant OdbcEngine::updateRow(const QString& table, const QVariant& key,
             fail(SQL_HANDLE_STMT, st.h);
     if (!SQL_SUCCEEDED(bindKey(p, n, old)))
         fail(SQL_HANDLE_STMT, st.h);
-    SQLRETURN rc;
-    if (narrow_) {
-        QByteArray utf8 = sql.toUtf8();
-        rc = SQLExecDirect(st.h, reinterpret_cast<SQLCHAR*>(utf8.data()), SQLINTEGER(utf8.size()));
-    } else {
-        rc = SQLExecDirectW(st.h, wide(sql), SQLINTEGER(sql.size()));
-    }
+    SQLRETURN rc = direct(st.h, sql);
     if (rc == SQL_NO_DATA)
         throw Exception(adoError(adErrRowNotFound));
     if (!SQL_SUCCEEDED(rc))
@@ -1235,17 +1226,11 @@ void OdbcEngine::deleteRow(const QString& table, const QVariant& key) {
         QStringLiteral("DELETE FROM %1 WHERE %2").arg(quoted(table), keyCondition(info, k));
     checkFault(sql);
     Handle st;
-    run(st, QString());
+    allocate(st);
     Params p(st.h, narrow_, dialect_ == ServerKind::Sqlite);
     if (!SQL_SUCCEEDED(bindKey(p, 1, k)))
         fail(SQL_HANDLE_STMT, st.h);
-    SQLRETURN rc;
-    if (narrow_) {
-        QByteArray utf8 = sql.toUtf8();
-        rc = SQLExecDirect(st.h, reinterpret_cast<SQLCHAR*>(utf8.data()), SQLINTEGER(utf8.size()));
-    } else {
-        rc = SQLExecDirectW(st.h, wide(sql), SQLINTEGER(sql.size()));
-    }
+    SQLRETURN rc = direct(st.h, sql);
     if (rc == SQL_NO_DATA)
         throw Exception(adoError(adErrRowNotFound));
     if (!SQL_SUCCEEDED(rc))
@@ -1265,17 +1250,11 @@ std::vector<QVariant> OdbcEngine::readRow(const QString& table, const std::vecto
     const QString sql = QStringLiteral("SELECT %1 FROM %2 WHERE %3")
                             .arg(names.join(u','), quoted(table), keyCondition(info, k));
     Handle st;
-    run(st, QString());
+    allocate(st);
     Params p(st.h, narrow_, dialect_ == ServerKind::Sqlite);
     if (!SQL_SUCCEEDED(bindKey(p, 1, k)))
         fail(SQL_HANDLE_STMT, st.h);
-    SQLRETURN rc;
-    if (narrow_) {
-        QByteArray utf8 = sql.toUtf8();
-        rc = SQLExecDirect(st.h, reinterpret_cast<SQLCHAR*>(utf8.data()), SQLINTEGER(utf8.size()));
-    } else {
-        rc = SQLExecDirectW(st.h, wide(sql), SQLINTEGER(sql.size()));
-    }
+    SQLRETURN rc = direct(st.h, sql);
     if (!SQL_SUCCEEDED(rc))
         fail(SQL_HANDLE_STMT, st.h);
     rc = SQLFetch(st.h);
@@ -1313,7 +1292,7 @@ long OdbcEngine::executePrepared(const QString& text, const std::vector<QVariant
         if (!h) {
             const QString sql = adapt(text);
             Handle st;
-            run(st, QString());
+            allocate(st);
             SQLRETURN rc;
             if (narrow_) {
                 QByteArray utf8 = sql.toUtf8();
@@ -1332,12 +1311,11 @@ long OdbcEngine::executePrepared(const QString& text, const std::vector<QVariant
         }
         SQLSMALLINT expected = 0;
         if (SQL_SUCCEEDED(SQLNumParams(h, &expected)) && expected != values.size())
-            throw Exception(
-                Error{adErrCommand,
-                      QStringLiteral("La instrucción espera %1 valores y recibió %2.")
-                          .arg(expected)
-                          .arg(values.size()),
-                      QStringLiteral("07002"), 0, QStringLiteral("ODBC")});
+            throw Exception(Error{adErrCommand,
+                                  QStringLiteral("La instrucción espera %1 valores y recibió %2.")
+                                      .arg(expected)
+                                      .arg(values.size()),
+                                  QStringLiteral("07002"), 0, QStringLiteral("ODBC")});
         SQLSetStmtAttr(h, SQL_ATTR_QUERY_TIMEOUT,
                        reinterpret_cast<SQLPOINTER>(SQLULEN(timeoutSeconds_)), 0);
         Params p(h, narrow_, dialect_ == ServerKind::Sqlite);
@@ -1424,7 +1402,7 @@ RowSet OdbcEngine::schemaTables(const QString& table, const QString& type) {
                   schemaColumn("TABLE_NAME", adVarWChar, 128),
                   schemaColumn("TABLE_TYPE", adVarWChar, 32)};
     Handle st;
-    run(st, QString());
+    allocate(st);
     if (!SQL_SUCCEEDED(SQLTablesW(st.h, nullptr, 0, nullptr, 0, nullptr, 0, nullptr, 0)))
         fail(SQL_HANDLE_STMT, st.h);
     auto text = [&](SQLUSMALLINT col) {
@@ -1474,14 +1452,13 @@ RowSet OdbcEngine::schemaColumns(const QString& table, const QString& column) {
     for (const auto& t : tables.rows) {
         const QString name = t[2].toString();
         Handle st;
-        run(st, QString());
+        allocate(st);
         QByteArray utf8 = name.toUtf8();
-        const SQLRETURN rc =
-            narrow_ ? SQLColumns(st.h, nullptr, 0, nullptr, 0,
-                                 reinterpret_cast<SQLCHAR*>(utf8.data()), SQLSMALLINT(utf8.size()),
-                                 nullptr, 0)
-                    : SQLColumnsW(st.h, nullptr, 0, nullptr, 0, wide(name),
-                                  SQLSMALLINT(name.size()), nullptr, 0);
+        const SQLRETURN rc = narrow_ ? SQLColumns(st.h, nullptr, 0, nullptr, 0,
+                                                  reinterpret_cast<SQLCHAR*>(utf8.data()),
+                                                  SQLSMALLINT(utf8.size()), nullptr, 0)
+                                     : SQLColumnsW(st.h, nullptr, 0, nullptr, 0, wide(name),
+                                                   SQLSMALLINT(name.size()), nullptr, 0);
         if (!SQL_SUCCEEDED(rc))
             fail(SQL_HANDLE_STMT, st.h);
         auto text = [&](SQLUSMALLINT col) {
@@ -1507,9 +1484,8 @@ RowSet OdbcEngine::schemaColumns(const QString& table, const QString& column) {
             if (!column.isEmpty() && col.compare(column, Qt::CaseInsensitive) != 0)
                 continue;
             const auto [type, defined] = adoTypeOf(dataType, typeName, SQLULEN(std::max(0, size)));
-            const QVariant maxLength = isTextType(type) && type != adGUID
-                                           ? QVariant(int(defined))
-                                           : vb::Null();
+            const QVariant maxLength =
+                isTextType(type) && type != adGUID ? QVariant(int(defined)) : vb::Null();
             rs.rows.push_back({t[0], t[1], name, col, QVariant(ordinal), QVariant(type), maxLength,
                                QVariant(nullable != SQL_NO_NULLS)});
         }

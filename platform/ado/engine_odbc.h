@@ -81,15 +81,19 @@ private:
     // What write-back needs of a table.
     struct TableInfo {
         QStringList columns;
-        QStringList keys; // the columns that pick out one row
+        QStringList keys;            // the columns that pick out one row
         bool keyIsRowNumber = false; // a single key the server numbers itself
         QList<sqlrewrite::DeclaredColumn> declared;
     };
 
     void checkFault(const QString& text) const;
     [[noreturn]] void fail(short handleType, void* handle, bool connecting = false) const;
-    // Runs a statement the driver gets as it is; returns the handle positioned
-    // on its first result.
+    // A statement handle with the command time-out.
+    void allocate(Handle& st);
+    // SQLExecDirect in the driver's encoding.
+    short direct(void* st, const QString& sql) const;
+    // Runs a statement the driver gets as it is, leaving `st` on its first
+    // result; a failure throws.
     void run(Handle& st, const QString& sql);
     void runStatement(const QString& original, bool forUpdate, BatchResult& out);
     // Reads the current result of `st` (rows, or a row count).
@@ -113,9 +117,9 @@ private:
     const FaultInjector* fault_;
     int timeoutSeconds_ = 30;
     int trancount_ = 0;
-    QHash<QString, TableInfo> tables_;        // by upper-cased name
-    TableInfo noTable_;                       // what a missing table gives
-    QHash<QString, void*> prepared_;          // executePrepared's statements by text
+    QHash<QString, TableInfo> tables_; // by upper-cased name
+    TableInfo noTable_;                // what a missing table gives
+    QHash<QString, void*> prepared_;   // executePrepared's statements by text
 };
 
 } // namespace ado

@@ -1,6 +1,6 @@
+#include "common/odbc_env.h"
 #include "platform/ui/modal.h"
 #include "platform/ui/widgets.h"
-#include "common/odbc_env.h"
 #include "platform/vb/msgbox.h"
 
 #include <QApplication>

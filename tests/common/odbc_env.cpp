@@ -34,9 +34,9 @@ void isolateOdbc() {
     write(dir.filePath(QStringLiteral("odbcinst.ini")),
           QStringLiteral("[SQLite3]\nDescription=SQLite3 ODBC Driver\nDriver=%1\n")
               .arg(QStringLiteral(QUARZELO_SQLITE_ODBC_DRIVER)));
-    write(dir.filePath(QStringLiteral("odbc.ini")),
-          QStringLiteral("[QZ_DSN]\nDriver=SQLite3\nDatabase=%1\nTimeout=2000\n")
-              .arg(dsnDatabase()));
+    write(
+        dir.filePath(QStringLiteral("odbc.ini")),
+        QStringLiteral("[QZ_DSN]\nDriver=SQLite3\nDatabase=%1\nTimeout=2000\n").arg(dsnDatabase()));
     // unixODBC reads these once, at its first call.
     qputenv("ODBCSYSINI", QFile::encodeName(dir.path()));
     qputenv("ODBCINSTINI", "odbcinst.ini");

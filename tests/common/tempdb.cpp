@@ -150,8 +150,7 @@ int sqlServerDialect(sqlite3* db, char**, const sqlite3_api_routines*) {
 
 QString odbcConnectionString(const QString& path) {
     static const bool registered = [] {
-        return sqlite3_auto_extension(reinterpret_cast<void (*)()>(&sqlServerDialect)) ==
-               SQLITE_OK;
+        return sqlite3_auto_extension(reinterpret_cast<void (*)()>(&sqlServerDialect)) == SQLITE_OK;
     }();
     if (!registered)
         fail(QStringLiteral("cannot register the SQLite extension"));

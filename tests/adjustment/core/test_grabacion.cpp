@@ -131,7 +131,9 @@ TEST_F(GrabacionSinVentana, LaLecturaDelNumeroBloqueaEnSqlServer) {
                                        if (s.startsWith(QLatin1String("INSERT INTO MV_ASIENTOS")))
                                            return ado::Error{ado::adErrUnspecified,
                                                              QStringLiteral("rechazada"),
-                                                             QStringLiteral("42000"), 0, {}};
+                                                             QStringLiteral("42000"),
+                                                             0,
+                                                             {}};
                                        return std::nullopt;
                                    });
         ClsUtilidades::setMotorSQL(motor);

@@ -63,8 +63,9 @@ TEST(OdbcConnectionString, TheProgramsStringsBecomeTheDriversOnes) {
          "DRIVER=FreeTDS;SERVER=srv\\QUINDEL;DATABASE=EMPRESA;UID=EMPRESA;PWD=a;", "EMPRESA"},
         {"", "PROVIDER=SQLOLEDB;Server=10.1.1.9,1500;Database =E;UId=u;Pwd={x};",
          "DRIVER=FreeTDS;SERVER=10.1.1.9;PORT=1500;DATABASE=E;UID=u;PWD={{x}}};", "E"},
-        {"ODBC Driver 18 for SQL Server", "PROVIDER=SQLOLEDB;Server=srv,1500;Database =E;UId=u;"
-                                          "Pwd=\"p;w\";",
+        {"ODBC Driver 18 for SQL Server",
+         "PROVIDER=SQLOLEDB;Server=srv,1500;Database =E;UId=u;"
+         "Pwd=\"p;w\";",
          "DRIVER=ODBC Driver 18 for SQL Server;SERVER=srv,1500;DATABASE=E;UID=u;PWD={p;w};", "E"},
         {nullptr, "Provider=OraOLEDB.Oracle.1;Data Source=VENTAS;User Id=V;Password=V;",
          "DSN=VENTAS;UID=V;PWD=V;", "VENTAS"},
