@@ -8,6 +8,7 @@
 #include "platform/sql/batch.h"
 #include "platform/sql/lexer.h"
 #include "platform/vb/vb.h"
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <climits>
 #include <cmath>
@@ -59,6 +60,9 @@ OdbcTarget odbcTarget(const ConnectionStringParts& parts, const QString& default
             if (it.key() != u"provider")
                 t.connectionString += it.key() + u'=' + odbcValue(it.value()) + u';';
         t.database = firstOf(parts, {"database", "initial catalog"});
+        // A database file is the database named after it, as on the embedded engine.
+        if (t.database.contains(u'/'))
+            t.database = QFileInfo(t.database).completeBaseName();
         t.server = firstOf(parts, {"server", "dsn"});
     } else if (provider.contains(QLatin1String("ORA"), Qt::CaseInsensitive)) {
         t.server = parts.value(QStringLiteral("data source"));
@@ -860,7 +864,10 @@ QString OdbcEngine::adapt(const QString& text) {
 
 BatchResult OdbcEngine::execute(const QString& text, bool forUpdate) {
     BatchResult out;
-    const QStringList statements = sqltext::splitBatch(text);
+    // Oracle's scripts arrive cut into statements already, in a dialect the
+    // splitter does not know.
+    const QStringList statements =
+        dialect_ == ServerKind::Oracle ? QStringList{text} : sqltext::splitBatch(text);
     for (const QString& s : statements)
         runStatement(s, forUpdate && statements.size() == 1, out);
     return out;

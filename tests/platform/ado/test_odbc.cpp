@@ -70,6 +70,8 @@ TEST(OdbcConnectionString, TheProgramsStringsBecomeTheDriversOnes) {
         {nullptr, "Provider=OraOLEDB.Oracle.1;Data Source=VENTAS;User Id=V;Password=V;",
          "DSN=VENTAS;UID=V;PWD=V;", "VENTAS"},
         {nullptr, "DSN=QZ;UID=a;Database=E", "database=E;dsn=QZ;uid=a;", "E"},
+        {nullptr, "Driver=SQLite3;Database=/datos/EMPRESA.db",
+         "database=/datos/EMPRESA.db;driver=SQLite3;", "EMPRESA"},
     };
     for (const auto& c : cases) {
         const DriverSetting setting(c.setting ? QString::fromUtf8(c.setting) : QString());
@@ -180,6 +182,7 @@ TEST(OdbcTypes, TheDemoSchemaReadsAsOnTheEmbeddedEngine) {
     auto odbc = Connection::create();
     odbc->Open(db.odbcConnectionString());
     EXPECT_EQ(odbc->serverKind(), ServerKind::Sqlite);
+    EXPECT_EQ(odbc->DefaultDatabase(), embedded->DefaultDatabase());
 
     auto a = embedded->OpenSchema(adSchemaColumns);
     auto b = odbc->OpenSchema(adSchemaColumns);
