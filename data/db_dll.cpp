@@ -178,8 +178,20 @@ void DB_Dll::BuildServerConnString() {
 
 MotorSQL DB_Dll::Motor() {
     const QString cadena = cnn()->ConnectionString;
+    // An Oracle data source reached through any driver wants Oracle's text.
     if (ContainsCI(cadena, QStringLiteral("ORACLE")))
         return MotorSQL::Oracle;
+    // Once open, the connection knows which engine answers.
+    if (cnn()->State() == ado::adStateOpen) {
+        switch (cnn()->serverKind()) {
+        case ado::ServerKind::Oracle:
+            return MotorSQL::Oracle;
+        case ado::ServerKind::Sqlite:
+            return MotorSQL::SQLite;
+        default:
+            return MotorSQL::SqlServer;
+        }
+    }
     const ado::ConnectionStringParts partes = ado::parseConnectionString(cadena);
     const QString proveedor = partes.value(QStringLiteral("provider"));
     if (ContainsCI(proveedor, QStringLiteral("JET")) ||

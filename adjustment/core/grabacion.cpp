@@ -48,12 +48,22 @@ QString FechaHoraParaSQL(const QDateTime& d) {
     }
 }
 
+// The rows a save numbers from, read inside its transaction. SQLite's
+// transaction holds the write lock from its BEGIN; SQL Server's takes locks
+// as it reads, so there the read takes the range's update lock and keeps it
+// to the end: a second save waits at its read until the first one is over.
+QString LecturaNumerada() {
+    return ClsUtilidades::motorSQL() == MotorSQL::SqlServer
+               ? QStringLiteral(" FROM MV_ASIENTOS WITH (UPDLOCK, HOLDLOCK) WHERE ")
+               : QStringLiteral(" FROM MV_ASIENTOS WHERE ");
+}
+
 // The entry number is taken inside the save's transaction, which holds the
 // write lock from its BEGIN: the first line takes the next number of the
 // month's general series, the others the number the first one stored. Two
 // users saving at once can then never store the same number.
 QString NumeroEnTransaccion(int mes, const QString& ejercicio, bool primera) {
-    const QString serie = QStringLiteral(" FROM MV_ASIENTOS WHERE MES_OPERATIVO = ") +
+    const QString serie = LecturaNumerada() + QStringLiteral("MES_OPERATIVO = ") +
                           QString::number(mes) + QStringLiteral(" AND PERIODO = ") + ejercicio +
                           QStringLiteral(" AND (TIPO_REG = '") + Lbc_Asiento::TipoRegResumen() +
                           QStringLiteral("' OR TIPO_REG = ''))");
@@ -71,7 +81,7 @@ public:
     NumeroDeComprobante(const QString& tc, const QString& sucursal, const QString& letra,
                         const QString& numero, int mes, const QString& ejercicio,
                         size_t primeraLinea)
-        : libro_(QStringLiteral(" FROM MV_ASIENTOS WHERE TC = ") + Texto(tc) +
+        : libro_(LecturaNumerada() + QStringLiteral("TC = ") + Texto(tc) +
                  QStringLiteral(" AND SUCURSAL = ") + Texto(sucursal) +
                  QStringLiteral(" AND LETRA = ") + Texto(letra)),
           numero_(Texto(numero)),

@@ -45,6 +45,7 @@ enum ErrorNumber : long {
     adErrRowNotFound = long(0x80040E38),     // the row to update is gone
     adErrNoBackwardFetch = long(0x80040E24), // moving back on a forward-only cursor
     adErrNoTransaction = long(0x8004D00E),   // commit or rollback without a transaction
+    adErrTimeout = long(0x80040E31),         // the command time-out expired
 };
 
 // SQL Server native error numbers the program tests.
@@ -147,6 +148,9 @@ enum DataType : int {
     adLongVarBinary = 205,
 };
 
+// What answers the statements behind a connection.
+enum class ServerKind { Sqlite, SqlServer, Oracle, Other };
+
 class Engine;
 struct RowSet;
 class Recordset;
@@ -232,6 +236,9 @@ public:
     // link can be kept from coming back).
     void setFaultInjector(FaultInjector f) { fault_ = std::move(f); }
     const FaultInjector& faultInjector() const { return fault_; }
+
+    // Which kind of server the open connection reaches (SQLite when closed).
+    ServerKind serverKind() const;
 
     // Engine access for recordsets (not for program code).
     Engine* engine() const { return engine_.get(); }

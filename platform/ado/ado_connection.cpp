@@ -145,6 +145,10 @@ void Connection::RollbackTrans() {
     transactionCommand(QStringLiteral("ROLLBACK TRANSACTION"), &Engine::rollbackTrans);
 }
 
+ServerKind Connection::serverKind() const {
+    return engine_ ? engine_->kind() : ServerKind::Sqlite;
+}
+
 bool Connection::inTransaction() const {
     return engine_ && engine_->inTransaction();
 }

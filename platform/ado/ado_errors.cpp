@@ -3,7 +3,9 @@
 // numbers the program tests (ADO number, SQL Server native error, SQL state).
 
 #include "platform/ado/engine.h"
+#include "platform/ado/engine_odbc.h"
 #include "platform/ado/engine_sqlite.h"
+#include <QRegularExpression>
 #include <sqlite3.h>
 
 namespace ado {
@@ -151,6 +153,66 @@ Exception sqliteException(int extendedCode, const QString& message) {
         return Exception(e);
     }
     return Exception(Error{adErrUnspecified, message, QStringLiteral("HY000"), 0, kProvider});
+}
+
+// ---- ODBC diagnostics ------------------------------------------------------------------
+//
+// A server's records carry its own native numbers (2627, 515, 8152, 1222 ...)
+// and the SQL states say the rest. A broken link (class 08 once connected)
+// reads as native 11 whatever the driver numbers it, as the lost-link policy
+// expects; a connection that could not be made, as the server not found
+// (17), unless the server itself refused the login or the database. Behind a SQLite driver the
+// native number is SQLite's result code, which the table above maps.
+
+Exception odbcException(const std::vector<OdbcDiagnostic>& records, ServerKind dialect,
+                        bool connecting) {
+    const QString source = QStringLiteral("ODBC");
+    if (records.empty())
+        return Exception(Error{adErrUnspecified, QStringLiteral("Error no especificado"),
+                               QStringLiteral("HY000"), 0, source});
+    if (dialect == ServerKind::Sqlite && !connecting) {
+        static const QRegularExpression decoration(
+            QStringLiteral("^(\\[[^\\]]*\\])+|\\s*\\(\\d+\\)$"));
+        QString message = records.front().message;
+        message.remove(decoration);
+        return sqliteException(int(records.front().native), message.trimmed());
+    }
+    std::vector<Error> errors;
+    for (const OdbcDiagnostic& r : records) {
+        Error e{adErrUnspecified, r.message, r.state, r.native, source};
+        const QString cls = r.state.left(2);
+        if (connecting) {
+            // A refused login (28) or database (42) keeps the server's
+            // number; anything else kept the server from being reached.
+            if (cls != u"28" && cls != u"42") {
+                e.NativeError = nativeServerNotFound;
+                e.SQLState = QStringLiteral("08001");
+            }
+        } else if (cls == u"08") {
+            e.NativeError = nativeLostLink;
+        } else if (r.native == nativeLockTimeout) {
+            e = lockTimeoutError();
+            e.Description = r.message;
+        } else if (r.state == u"HYT00" || r.state == u"HYT01") {
+            e.Number = adErrTimeout;
+        } else if (cls == u"23") {
+            e.Number = adErrIntegrity;
+        } else if (r.state == u"22001") {
+            e.Number = adErrDataOverflow;
+            if (!e.NativeError)
+                e.NativeError = nativeTruncation;
+        } else if (r.state == u"42S02") {
+            e.Number = adErrNoSuchTable;
+            if (!e.NativeError)
+                e.NativeError = nativeUnknownTable;
+        } else if (cls == u"42" || cls == u"37" || cls == u"22" || cls == u"07") {
+            e.Number = adErrCommand;
+        } else if (cls == u"01" && !errors.empty()) {
+            e.Number = errors.front().Number; // "the statement has been terminated"
+        }
+        errors.push_back(e);
+    }
+    return Exception(errors);
 }
 
 } // namespace ado

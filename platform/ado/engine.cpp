@@ -6,16 +6,22 @@
 //    Source") names an existing local folder: SQLite files in that folder, one
 //    per database name (SqliteEngine::databaseFile gives the rule), so the
 //    company, group and point-of-sale databases are files side by side.
-//  - Anything else would be a real server, reached through ODBC: not built
-//    yet, so the open fails as an unreachable server does.
+//  - Anything else is a real server, reached through ODBC (engine_odbc.h):
+//    SQL Server by its server name, Oracle by its data source name, or an
+//    ODBC connection string as it stands. A server written as a local path
+//    that is no folder names no server and fails at once.
 //
 // Files are never created here: a missing one fails the open.
 
 #include "platform/ado/engine.h"
 #include "platform/ado/connstring.h"
+#include "platform/ado/engine_odbc.h"
 #include "platform/ado/engine_sqlite.h"
+#include "platform/ado/engine_text.h"
+#include "platform/sql/batch.h"
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace ado {
 
@@ -75,6 +81,11 @@ std::unique_ptr<Engine> openEngine(const QString& connectionString, const QStrin
                                               fault);
     }
 
+    const bool odbcString = parts.has(QStringLiteral("dsn")) || parts.has(QStringLiteral("driver"));
+    const bool pathLike = server.contains(u'/');
+    if (odbcString || (oracle && !server.isEmpty()) || (!server.isEmpty() && !pathLike))
+        return std::make_unique<OdbcEngine>(odbcTarget(parts, defaultDatabase), fault);
+
     throw Exception(connectionError(
         nativeServerNotFound, QStringLiteral("08001"),
         oracle ? QStringLiteral("No se puede conectar con el servidor Oracle '%1': el proveedor "
@@ -83,6 +94,54 @@ std::unique_ptr<Engine> openEngine(const QString& connectionString, const QStrin
                : QStringLiteral("[DBNETLIB][ConnectionOpen (Connect()).]No existe el servidor SQL "
                                 "Server '%1' o se ha denegado el acceso.")
                      .arg(server)));
+}
+
+// ---- Statement classes ---------------------------------------------------------------
+
+TransactionCommand transactionCommand(const QString& stmt) {
+    QString s = stmt.simplified().toUpper();
+    if (s.endsWith(u';'))
+        s.chop(1);
+    const QStringList w = s.split(u' ', Qt::SkipEmptyParts);
+    if (w.isEmpty() || w.size() > 3)
+        return TransactionCommand::None;
+    const bool tranWord = w.size() == 1 || w[1] == u"TRAN" || w[1] == u"TRANSACTION" ||
+                          (w[0] != u"BEGIN" && w[1] == u"WORK" && w.size() == 2);
+    if (!tranWord)
+        return TransactionCommand::None;
+    if (w[0] == u"BEGIN")
+        return TransactionCommand::Begin;
+    if (w[0] == u"COMMIT")
+        return TransactionCommand::Commit;
+    if (w[0] == u"ROLLBACK")
+        return TransactionCommand::Rollback;
+    return TransactionCommand::None;
+}
+
+bool isNoCount(const QString& stmt) {
+    static const QRegularExpression re(QStringLiteral("^\\s*SET\\s+NOCOUNT\\s+(ON|OFF)\\s*;?\\s*$"),
+                                       QRegularExpression::CaseInsensitiveOption);
+    return re.match(stmt).hasMatch();
+}
+
+bool isDml(const QString& sql) {
+    const QStringList w = sqltext::topLevelWords(sql);
+    if (w.isEmpty())
+        return false;
+    return w[0] == u"INSERT" || w[0] == u"UPDATE" || w[0] == u"DELETE" || w[0] == u"REPLACE";
+}
+
+Exception noTransaction(TransactionCommand command) {
+    const bool commit = command == TransactionCommand::Commit;
+    Error e = connectionError(
+        commit ? nativeNoTransactionToCommit : nativeNoTransactionToRollback,
+        QStringLiteral("25000"),
+        commit ? QStringLiteral("La solicitud COMMIT TRANSACTION no tiene la correspondiente "
+                                "BEGIN TRANSACTION.")
+               : QStringLiteral("La solicitud ROLLBACK TRANSACTION no tiene la correspondiente "
+                                "BEGIN TRANSACTION."));
+    e.Number = adErrNoTransaction;
+    return Exception(e);
 }
 
 } // namespace ado

@@ -48,6 +48,8 @@ class Engine {
 public:
     virtual ~Engine() = default;
 
+    virtual ServerKind kind() const = 0;
+
     virtual QString database() const = 0;
     // Switches to another database of the same server (no-op for the same name).
     virtual void useDatabase(const QString& name) = 0;

@@ -5,6 +5,7 @@
 // engine_sqlite_checks.cpp; the error table is in ado_errors.cpp.
 
 #include "platform/ado/engine_sqlite.h"
+#include "platform/ado/engine_text.h"
 #include "platform/sql/batch.h"
 #include "platform/sql/quoting.h"
 #include "platform/sql/sqlrewrite.h"
@@ -20,43 +21,6 @@
 namespace ado {
 
 namespace {
-
-// ---- Statement classes ---------------------------------------------------------------
-
-enum class TransactionCommand { None, Begin, Commit, Rollback };
-
-TransactionCommand transactionCommand(const QString& stmt) {
-    QString s = stmt.simplified().toUpper();
-    if (s.endsWith(u';'))
-        s.chop(1);
-    const QStringList w = s.split(u' ', Qt::SkipEmptyParts);
-    if (w.isEmpty() || w.size() > 3)
-        return TransactionCommand::None;
-    const bool tranWord = w.size() == 1 || w[1] == u"TRAN" || w[1] == u"TRANSACTION" ||
-                          (w[0] != u"BEGIN" && w[1] == u"WORK" && w.size() == 2);
-    if (!tranWord)
-        return TransactionCommand::None;
-    if (w[0] == u"BEGIN")
-        return TransactionCommand::Begin;
-    if (w[0] == u"COMMIT")
-        return TransactionCommand::Commit;
-    if (w[0] == u"ROLLBACK")
-        return TransactionCommand::Rollback;
-    return TransactionCommand::None;
-}
-
-bool isNoCount(const QString& stmt) {
-    static const QRegularExpression re(QStringLiteral("^\\s*SET\\s+NOCOUNT\\s+(ON|OFF)\\s*;?\\s*$"),
-                                       QRegularExpression::CaseInsensitiveOption);
-    return re.match(stmt).hasMatch();
-}
-
-bool isDml(const QString& sql) {
-    const QStringList w = sqltext::topLevelWords(sql);
-    if (w.isEmpty())
-        return false;
-    return w[0] == u"INSERT" || w[0] == u"UPDATE" || w[0] == u"DELETE" || w[0] == u"REPLACE";
-}
 
 // Where to put the hidden rowid in a SELECT that may be written back, or -1
 // when its rows cannot be traced to single rows of one table.
@@ -648,11 +612,7 @@ void SqliteEngine::commitTrans() {
     const LockWaitScope scope(*this);
     if (!inTransaction()) {
         trancount_ = 0;
-        Error e = connectionError(nativeNoTransactionToCommit, QStringLiteral("25000"),
-                                  QStringLiteral("La solicitud COMMIT TRANSACTION no tiene la "
-                                                 "correspondiente BEGIN TRANSACTION."));
-        e.Number = adErrNoTransaction;
-        throw Exception(e);
+        throw noTransaction(TransactionCommand::Commit);
     }
     if (trancount_ == 1) {
         const int rc = sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
@@ -664,13 +624,8 @@ void SqliteEngine::commitTrans() {
 
 void SqliteEngine::rollbackTrans() {
     const LockWaitScope scope(*this);
-    if (trancount_ == 0) {
-        Error e = connectionError(nativeNoTransactionToRollback, QStringLiteral("25000"),
-                                  QStringLiteral("La solicitud ROLLBACK TRANSACTION no tiene la "
-                                                 "correspondiente BEGIN TRANSACTION."));
-        e.Number = adErrNoTransaction;
-        throw Exception(e);
-    }
+    if (trancount_ == 0)
+        throw noTransaction(TransactionCommand::Rollback);
     trancount_ = 0;
     if (sqlite3_get_autocommit(db_))
         return; // SQLite already rolled back after a failure

@@ -107,6 +107,7 @@ public:
 
     QString path() const { return path_; }
 
+    ServerKind kind() const override { return ServerKind::Sqlite; }
     QString database() const override { return database_; }
     void useDatabase(const QString& name) override;
     void setCommandTimeout(int seconds) override;

@@ -11,6 +11,7 @@
 // Everything that touches the data object stays inline here: the test helper
 // library links only the platform, the folder executables link the rest.
 
+#include "common/odbc_env.h"
 #include "common/tempdb.h"
 #include "data/db_dll.h"
 #include "data/instances.h"
@@ -105,7 +106,9 @@ protected:
         d.gDBName = db.dbName();
         d.gUsuario = QStringLiteral("sa");
         d.gUserPassWord.clear();
-        d.OpenServerADODB(false, 3, QString(), false, muestraError);
+        // A run on the ODBC engine hands the data object the driver's string.
+        d.OpenServerADODB(false, 3, testutil::viaOdbc() ? db.connectionString() : QString(), false,
+                          muestraError);
         return d;
     }
 

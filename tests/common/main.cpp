@@ -1,3 +1,4 @@
+#include "common/odbc_env.h"
 #include "platform/ui/modal.h"
 #include "platform/ui/widgets.h"
 #include "platform/vb/msgbox.h"
@@ -9,6 +10,7 @@
 // place as the program has it. Boxes are answered by a scripted responder so
 // that no test can block on a modal window.
 int main(int argc, char** argv) {
+    testutil::isolateOdbc();
     qputenv("QT_QPA_PLATFORM",
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);

@@ -1,3 +1,4 @@
+#include "common/odbc_env.h"
 #include "platform/vb/msgbox.h"
 
 #include <QCoreApplication>
@@ -6,6 +7,7 @@
 // The tests of the layers below the windows run without any widget: a core
 // application, and boxes answered by a scripted responder.
 int main(int argc, char** argv) {
+    testutil::isolateOdbc();
     QCoreApplication app(argc, argv);
     vb::setDialogResponder(std::make_shared<vb::ScriptedResponder>());
     ::testing::InitGoogleTest(&argc, argv);

@@ -1,4 +1,5 @@
 #include "common/tempdb.h"
+#include "common/odbc_env.h"
 #include "platform/ado/engine_sqlite.h"
 
 #include <QDir>
@@ -129,8 +130,36 @@ QString TempDatabase::path() const {
 }
 
 QString TempDatabase::connectionString() const {
+    if (viaOdbc())
+        return odbcConnectionString();
     return QStringLiteral("PROVIDER=SQLOLEDB;Server=%1;Database =%2;UId=sa;Pwd=;")
         .arg(folder(), name_);
+}
+
+namespace {
+
+// Every SQLite connection of the process, the driver's among them, gets the
+// collation the schema names and the server's functions.
+int sqlServerDialect(sqlite3* db, char**, const sqlite3_api_routines*) {
+    ado::registerSqlServerFunctions(db);
+    sqlite3_extended_result_codes(db, 1);
+    return SQLITE_OK;
+}
+
+} // namespace
+
+QString odbcConnectionString(const QString& path) {
+    static const bool registered = [] {
+        return sqlite3_auto_extension(reinterpret_cast<void (*)()>(&sqlServerDialect)) == SQLITE_OK;
+    }();
+    if (!registered)
+        fail(QStringLiteral("cannot register the SQLite extension"));
+    // The driver waits for a lock two seconds, as the embedded engine waits a few.
+    return QStringLiteral("DRIVER=SQLite3;DATABASE=%1;Timeout=2000;").arg(path);
+}
+
+QString TempDatabase::odbcConnectionString() const {
+    return testutil::odbcConnectionString(path());
 }
 
 void TempDatabase::exec(const QString& sql) const {

@@ -23,6 +23,10 @@ struct sqlite3;
 
 namespace testutil {
 
+// A SQLite file reached through the SQLite ODBC driver, whose connections get
+// SQL Server's collation and functions, as the server has them.
+QString odbcConnectionString(const QString& path);
+
 class TempDatabase {
 public:
     enum class Schema { Full, Empty };
@@ -40,8 +44,13 @@ public:
     QString dbName() const { return name_; }
 
     // What a server connection to this database would use; the engine maps the
-    // folder named as server to the SQLite files in it.
+    // folder named as server to the SQLite files in it. When the run puts the
+    // cases on the ODBC engine (odbc_env.h), odbcConnectionString().
     QString connectionString() const;
+    // The same file through the SQLite ODBC driver, with SQL Server's
+    // collation and functions on the driver's connections, as the server has
+    // them.
+    QString odbcConnectionString() const;
 
     // Runs one or more statements; a failure fails the test and throws.
     void exec(const QString& sql) const;

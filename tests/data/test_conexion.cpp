@@ -2,6 +2,10 @@
 
 #include "data_fixture.h"
 
+#include "common/odbc_env.h"
+#include <QElapsedTimer>
+#include <QTcpServer>
+
 using testutil::TempDatabase;
 
 namespace {
@@ -230,6 +234,40 @@ TEST_F(ConexionTest, InteractiveFailureRetriedThroughAccessWindow) {
     EXPECT_TRUE(d.gConnString.contains(QStringLiteral(";UId=") + db.dbName() +
                                        QStringLiteral(";Pwd=") + db.dbName() +
                                        QStringLiteral(";")));
+}
+
+// A SQL Server that nobody answers (FreeTDS, a closed local port): the
+// connection fails at once with the missing server in the failure box, and
+// "Sí" goes to the access window, whose choice connects.
+TEST_F(ConexionTest, UnansweredServerShowsTheFailureBoxThenTheAccessWindow) {
+    TempDatabase db;
+    QTcpServer probe;
+    ASSERT_TRUE(probe.listen(QHostAddress::LocalHost));
+    const QString servidor = QStringLiteral("127.0.0.1,%1").arg(probe.serverPort());
+    probe.close();
+    const testutil::SavedEnv driver("QUARZELO_SQLSERVER_DRIVER");
+    qputenv("QUARZELO_SQLSERVER_DRIVER", testutil::freeTdsDriver().toUtf8());
+    auto window = std::make_shared<FakeAccessWindow>();
+    window->dbName = db.dbName();
+    window->server = db.folder();
+    DB_Dll::setAccessWindow(window);
+
+    DB_Dll& d = prepare(db);
+    d.gServidor = servidor;
+    responder->answerMsg(vb::vbYes);
+    QElapsedTimer t;
+    t.start();
+    d.OpenServerADODB(false, 3, QString(), false, true);
+    driver.restore();
+    EXPECT_LT(t.elapsed(), 5000);
+    ASSERT_EQ(responder->shown.size(), 1u);
+    EXPECT_EQ(responder->shown[0].title, QStringLiteral(" Error de Conexion a Base de Datos"));
+    EXPECT_TRUE(responder->shown[0].prompt.startsWith(
+        QStringLiteral(" Estado de Sql: 08001\rNumero de Error: -2147467259\rDescripcion: ")));
+    EXPECT_TRUE(responder->shown[0].prompt.contains(QStringLiteral("\rCodigo Nativo: 17\r")));
+    EXPECT_EQ(window->gotServer, servidor);
+    EXPECT_TRUE(d.gOpenFlag);
+    EXPECT_EQ(d.gCnn->State(), ado::adStateOpen);
 }
 
 TEST_F(ConexionTest, AccessWindowAskedFirst) {

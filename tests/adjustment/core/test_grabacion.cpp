@@ -5,6 +5,7 @@
 
 #include "adjustment/core/grabacion.h"
 #include "entries/lbc_asiento.h"
+#include "platform/win/clsutilidades.h"
 
 class GrabacionSinVentana : public AjusteTest {
 protected:
@@ -110,6 +111,43 @@ TEST_F(GrabacionSinVentana, CadaLineaGuardaSusValoresEnSuOrden) {
         EXPECT_EQ(filas[i][6].toString(), QStringLiteral("00000002"));
     }
     EXPECT_EQ(libroX().toLongLong(), 3);
+}
+
+// The reads the numbers come from: on SQL Server they take the rows' update
+// locks to the end of the transaction, as BEGIN IMMEDIATE takes SQLite's
+// whole file; SQLite's statements stay without hints.
+TEST_F(GrabacionSinVentana, LaLecturaDelNumeroBloqueaEnSqlServer) {
+    const LineasAjuste lineas = {TipoLineaAjuste(), lineaDe("1101", "90,74", ""),
+                                 lineaDe("5901", "", "90,74")};
+    const QString serie = QStringLiteral("COALESCE(MAX([NUMERO ASIENTO]),0)+1 FROM MV_ASIENTOS%1 "
+                                         "WHERE MES_OPERATIVO = 12");
+    const QString libro =
+        QStringLiteral("MAX(CAST(NUMERO AS INT)) + 1 FROM MV_ASIENTOS%1 WHERE TC = 'AJUS'");
+    for (const MotorSQL motor : {MotorSQL::SQLite, MotorSQL::SqlServer}) {
+        QStringList vistas;
+        // Refused, so that nothing of another dialect reaches the file.
+        testutil::recordStatements(gDatos().cnn(), vistas,
+                                   [](const QString& s) -> std::optional<ado::Error> {
+                                       if (s.startsWith(QLatin1String("INSERT INTO MV_ASIENTOS")))
+                                           return ado::Error{ado::adErrUnspecified,
+                                                             QStringLiteral("rechazada"),
+                                                             QStringLiteral("42000"),
+                                                             0,
+                                                             {}};
+                                       return std::nullopt;
+                                   });
+        ClsUtilidades::setMotorSQL(motor);
+        GrabacionAjuste::Graba(cabecera(), lineas, reglas);
+        ClsUtilidades::setMotorSQL(MotorSQL::SQLite);
+        gDatos().cnn()->setFaultInjector({});
+        const QStringList altas = vistas.filter(QStringLiteral("INSERT INTO MV_ASIENTOS"));
+        ASSERT_FALSE(altas.isEmpty()) << int(motor);
+        const QString hint =
+            motor == MotorSQL::SqlServer ? QStringLiteral(" WITH (UPDLOCK, HOLDLOCK)") : QString();
+        EXPECT_TRUE(altas.front().contains(serie.arg(hint))) << altas.front().toStdString();
+        EXPECT_TRUE(altas.front().contains(libro.arg(hint))) << altas.front().toStdString();
+    }
+    EXPECT_EQ(db.scalar(QStringLiteral("SELECT COUNT(*) FROM MV_ASIENTOS")).toLongLong(), 0);
 }
 
 TEST_F(GrabacionSinVentana, AsientoSinLineasNoSeGraba) {

@@ -2,6 +2,8 @@
 // values, cursor movement, editing through writable recordsets, and schema
 // queries.
 
+#include "common/odbc_env.h"
+#include "common/tempdb.h"
 #include "platform/ado/ado.h"
 #include "platform/ado/engine_sqlite.h"
 #include "platform/vb/vb.h"
@@ -48,8 +50,10 @@ protected:
         ASSERT_EQ(sqlite3_exec(db, kSchema, nullptr, nullptr, &err), SQLITE_OK) << err;
         sqlite3_close(db);
         cnn = Connection::create();
-        cnn->Open(QStringLiteral("PROVIDER=SQLOLEDB;Server=%1;Database =empresa;UId=a;Pwd=a;")
-                      .arg(dir.path()));
+        cnn->Open(testutil::viaOdbc()
+                      ? testutil::odbcConnectionString(path)
+                      : QStringLiteral("PROVIDER=SQLOLEDB;Server=%1;Database =empresa;UId=a;Pwd=a;")
+                            .arg(dir.path()));
     }
     RecordsetPtr open(const QString& sql, int cursor = adOpenForwardOnly,
                       int lock = adLockReadOnly) {

@@ -1,0 +1,1503 @@
+// The ODBC engine: connection string translation, batches, typed row sets,
+// write-back by key and the catalogue, over unixODBC's C API. The error table
+// for the driver's diagnostics is in ado_errors.cpp.
+
+#include "platform/ado/engine_odbc.h"
+#include "platform/ado/engine_sqlite.h"
+#include "platform/ado/engine_text.h"
+#include "platform/sql/batch.h"
+#include "platform/sql/lexer.h"
+#include "platform/vb/vb.h"
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <climits>
+#include <cmath>
+#include <deque>
+#include <sql.h>
+#include <sqlext.h>
+
+namespace ado {
+
+// ---- Connection strings ---------------------------------------------------------------
+
+QString sqlServerDriver() {
+    const QString set = qEnvironmentVariable("QUARZELO_SQLSERVER_DRIVER").trimmed();
+    return set.isEmpty() ? QStringLiteral("FreeTDS") : set;
+}
+
+namespace {
+
+// An ODBC value: braces when it holds what would end or open one.
+QString odbcValue(const QString& v) {
+    if (!v.contains(u';') && !v.contains(u'{') && !v.contains(u'}') && v.trimmed() == v)
+        return v;
+    QString r = v;
+    r.replace(QStringLiteral("}"), QStringLiteral("}}"));
+    return u'{' + r + u'}';
+}
+
+QString firstOf(const ConnectionStringParts& parts, std::initializer_list<const char*> keys) {
+    for (const char* k : keys)
+        if (parts.has(QLatin1String(k)))
+            return parts.value(QLatin1String(k));
+    return QString();
+}
+
+void add(QString& out, const char* key, const QString& value) {
+    out += QLatin1String(key) + u'=' + odbcValue(value) + u';';
+}
+
+} // namespace
+
+OdbcTarget odbcTarget(const ConnectionStringParts& parts, const QString& defaultDatabase) {
+    OdbcTarget t;
+    const QString provider = parts.value(QStringLiteral("provider"));
+    const QString user = firstOf(parts, {"uid", "user id", "user"});
+    const QString password = firstOf(parts, {"pwd", "password"});
+    if (parts.has(QStringLiteral("dsn")) || parts.has(QStringLiteral("driver"))) {
+        // Already ODBC: every keyword but the OLE DB provider's goes through.
+        for (auto it = parts.values.constBegin(); it != parts.values.constEnd(); ++it)
+            if (it.key() != u"provider")
+                t.connectionString += it.key() + u'=' + odbcValue(it.value()) + u';';
+        t.database = firstOf(parts, {"database", "initial catalog"});
+        // A database file is the database named after it, as on the embedded engine.
+        if (t.database.contains(u'/'))
+            t.database = QFileInfo(t.database).completeBaseName();
+        t.server = firstOf(parts, {"server", "dsn"});
+    } else if (provider.contains(QLatin1String("ORA"), Qt::CaseInsensitive)) {
+        t.server = parts.value(QStringLiteral("data source"));
+        add(t.connectionString, "DSN", t.server);
+        add(t.connectionString, "UID", user);
+        add(t.connectionString, "PWD", password);
+        t.database = t.server;
+    } else {
+        const QString driver = sqlServerDriver();
+        t.server = firstOf(parts, {"server", "data source", "address", "addr", "network address"});
+        t.database = firstOf(parts, {"database", "initial catalog"});
+        if (t.database.isEmpty())
+            t.database = defaultDatabase;
+        add(t.connectionString, "DRIVER", driver);
+        // FreeTDS takes the port apart; Microsoft's driver reads "host,port".
+        const qsizetype comma = t.server.indexOf(u',');
+        if (driver.contains(QLatin1String("tds"), Qt::CaseInsensitive) && comma >= 0) {
+            add(t.connectionString, "SERVER", t.server.left(comma).trimmed());
+            add(t.connectionString, "PORT", t.server.mid(comma + 1).trimmed());
+        } else {
+            add(t.connectionString, "SERVER", t.server);
+        }
+        if (!t.database.isEmpty())
+            add(t.connectionString, "DATABASE", t.database);
+        add(t.connectionString, "UID", user);
+        add(t.connectionString, "PWD", password);
+    }
+    return t;
+}
+
+// ---- Handles and texts ------------------------------------------------------------------
+
+struct OdbcEngine::Handle {
+    SQLHSTMT h = SQL_NULL_HSTMT;
+    Handle() = default;
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+    ~Handle() {
+        if (h)
+            SQLFreeHandle(SQL_HANDLE_STMT, h);
+    }
+};
+
+namespace {
+
+constexpr int kLoginTimeoutSeconds = 15;
+const char* const kKeyAlias = "qz_key%1__";
+
+SQLWCHAR* wide(const QString& s) {
+    return reinterpret_cast<SQLWCHAR*>(const_cast<ushort*>(s.utf16()));
+}
+
+std::vector<OdbcDiagnostic> diagnostics(SQLSMALLINT type, SQLHANDLE handle, bool narrow) {
+    std::vector<OdbcDiagnostic> out;
+    for (SQLSMALLINT i = 1;; ++i) {
+        SQLINTEGER native = 0;
+        SQLSMALLINT len = 0;
+        OdbcDiagnostic d;
+        if (narrow) {
+            SQLCHAR state[6] = {};
+            SQLCHAR msg[2048] = {};
+            if (!SQL_SUCCEEDED(SQLGetDiagRec(type, handle, i, state, &native, msg,
+                                             SQLSMALLINT(sizeof msg), &len)))
+                break;
+            d.state = QString::fromLatin1(reinterpret_cast<char*>(state), 5);
+            d.message = QString::fromUtf8(reinterpret_cast<char*>(msg));
+        } else {
+            SQLWCHAR state[6] = {};
+            SQLWCHAR msg[2048] = {};
+            if (!SQL_SUCCEEDED(SQLGetDiagRecW(type, handle, i, state, &native, msg,
+                                              SQLSMALLINT(std::size(msg)), &len)))
+                break;
+            d.state = QString::fromUtf16(reinterpret_cast<char16_t*>(state), 5);
+            d.message = QString::fromUtf16(reinterpret_cast<char16_t*>(msg),
+                                           std::min<qsizetype>(len, std::size(msg) - 1));
+        }
+        d.native = native;
+        out.push_back(d);
+    }
+    return out;
+}
+
+bool isSized(SQLSMALLINT t) {
+    return t == SQL_CHAR || t == SQL_VARCHAR || t == SQL_WCHAR || t == SQL_WVARCHAR ||
+           t == SQL_BINARY || t == SQL_VARBINARY;
+}
+
+// ADO type and size for what the driver describes. The type's name decides
+// where it knows one (money, smallmoney, the declared types behind a SQLite
+// driver), the ODBC type code otherwise.
+std::pair<int, long> adoTypeOf(SQLSMALLINT sqlType, QString typeName, SQLULEN size) {
+    typeName = typeName.trimmed();
+    static const QStringList sizedNames = {QStringLiteral("VARCHAR"),   QStringLiteral("NVARCHAR"),
+                                           QStringLiteral("CHAR"),      QStringLiteral("NCHAR"),
+                                           QStringLiteral("VARBINARY"), QStringLiteral("BINARY")};
+    if (!typeName.isEmpty() && !typeName.contains(u'(') &&
+        (isSized(sqlType) || sizedNames.contains(typeName, Qt::CaseInsensitive)))
+        typeName += size == 0 || size > 0x3fffffff ? QStringLiteral("(MAX)")
+                                                   : QStringLiteral("(%1)").arg(size);
+    if (auto t = adoTypeOfDeclared(typeName); t.first != adEmpty)
+        return t;
+    const long n = size == 0 || size > 0x7fffffff ? -1 : long(size);
+    switch (sqlType) {
+    case SQL_CHAR:
+        return {adChar, n < 0 ? 1 : n};
+    case SQL_VARCHAR:
+        return n < 0 ? std::pair<int, long>{adLongVarChar, 2147483647}
+                     : std::pair<int, long>{adVarChar, n};
+    case SQL_LONGVARCHAR:
+        return {adLongVarChar, 2147483647};
+    case SQL_WCHAR:
+        return {adWChar, n < 0 ? 1 : n};
+    case SQL_WVARCHAR:
+        return n < 0 ? std::pair<int, long>{adLongVarWChar, 1073741823}
+                     : std::pair<int, long>{adVarWChar, n};
+    case SQL_WLONGVARCHAR:
+        return {adLongVarWChar, 1073741823};
+    case SQL_INTEGER:
+        return {adInteger, 4};
+    case SQL_SMALLINT:
+        return {adSmallInt, 2};
+    case SQL_TINYINT:
+        return {adUnsignedTinyInt, 1};
+    case SQL_BIGINT:
+        return {adBigInt, 8};
+    case SQL_BIT:
+        return {adBoolean, 2};
+    case SQL_REAL:
+        return {adSingle, 4};
+    case SQL_FLOAT:
+    case SQL_DOUBLE:
+        return {adDouble, 8};
+    case SQL_DECIMAL:
+    case SQL_NUMERIC:
+        return {adNumeric, 19};
+    case SQL_TYPE_DATE:
+    case SQL_TYPE_TIMESTAMP:
+    case SQL_DATETIME:
+    case SQL_TIMESTAMP:
+        return {adDBTimeStamp, 16};
+    case SQL_GUID:
+        return {adGUID, 16};
+    case SQL_BINARY:
+        return {adBinary, n < 0 ? 1 : n};
+    case SQL_VARBINARY:
+        return n < 0 ? std::pair<int, long>{adLongVarBinary, 2147483647}
+                     : std::pair<int, long>{adVarBinary, n};
+    case SQL_LONGVARBINARY:
+        return {adLongVarBinary, 2147483647};
+    default:
+        return {adVarWChar, n < 0 ? 0 : n};
+    }
+}
+
+bool isTextType(int type) {
+    return type == adChar || type == adWChar || type == adVarChar || type == adVarWChar ||
+           type == adLongVarChar || type == adLongVarWChar || type == adBSTR || type == adGUID;
+}
+
+bool isIntegerType(int type) {
+    return type == adInteger || type == adSmallInt || type == adTinyInt ||
+           type == adUnsignedTinyInt || type == adBigInt;
+}
+
+bool isRealType(int type) {
+    return type == adDouble || type == adSingle || type == adNumeric || type == adDecimal;
+}
+
+bool isDateType(int type) {
+    return type == adDBTimeStamp || type == adDate || type == adDBDate;
+}
+
+bool isBinaryType(int type) {
+    return type == adBinary || type == adVarBinary || type == adLongVarBinary;
+}
+
+// "yyyy-mm-dd[ hh:mm[:ss[.fff]]]"
+std::optional<QDateTime> isoDate(const QString& text) {
+    static const QRegularExpression re(QStringLiteral(
+        "^(\\d{4})-(\\d{2})-(\\d{2})(?:[ T](\\d{2}):(\\d{2})(?::(\\d{2})(?:\\.(\\d{1,"
+        "3})\\d*)?)?)?$"));
+    const auto m = re.match(text.trimmed());
+    if (!m.hasMatch())
+        return std::nullopt;
+    QString ms = m.captured(7);
+    while (!ms.isEmpty() && ms.size() < 3)
+        ms += u'0';
+    const QDate d(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
+    const QTime t(m.captured(4).toInt(), m.captured(5).toInt(), m.captured(6).toInt(), ms.toInt());
+    if (!d.isValid() || !t.isValid())
+        return std::nullopt;
+    return QDateTime(d, t, Qt::UTC);
+}
+
+// A value read as text, as the column's type gives it to the program. A
+// text that does not fit the type comes back as read.
+QVariant fromText(const Column& c, const QString& t) {
+    const QString s = t.trimmed();
+    if (isIntegerType(c.type)) {
+        bool ok = false;
+        const qlonglong n = s.toLongLong(&ok);
+        if (!ok) {
+            const double d = s.toDouble(&ok);
+            if (!ok)
+                return t;
+            return c.type == adBigInt ? QVariant(qlonglong(std::llround(d)))
+                                      : QVariant(int(std::llround(d)));
+        }
+        if (c.type == adBigInt || n < INT_MIN || n > INT_MAX)
+            return QVariant(n);
+        return QVariant(int(n));
+    }
+    if (c.type == adBoolean) {
+        if (s == u"1" || s.compare(u"true", Qt::CaseInsensitive) == 0)
+            return QVariant(true);
+        if (s == u"0" || s.compare(u"false", Qt::CaseInsensitive) == 0)
+            return QVariant(false);
+        return t;
+    }
+    if (c.type == adCurrency) {
+        if (auto v = vb::Currency::parse(s, u'.'))
+            return vb::fromCurrency(*v);
+        bool ok = false;
+        const double d = s.toDouble(&ok); // "1e-05"
+        return ok ? vb::fromCurrency(vb::Currency::fromDouble(d)) : QVariant(t);
+    }
+    if (isRealType(c.type)) {
+        bool ok = false;
+        const double d = s.toDouble(&ok);
+        return ok ? QVariant(d) : QVariant(t);
+    }
+    if (isDateType(c.type)) {
+        if (auto d = isoDate(s))
+            return *d;
+        if (auto d = vb::ParseDate(s)) // a day-first text the server was given
+            return *d;
+        return t;
+    }
+    if ((c.type == adChar || c.type == adWChar) && c.definedSize > 0 && t.size() < c.definedSize)
+        return t + QString(c.definedSize - t.size(), u' ');
+    return t;
+}
+
+// A column of expressions behind a SQLite driver has no type of its own:
+// it takes the one its values show, as the embedded engine does.
+std::pair<int, long> typeOfTexts(const std::vector<std::vector<QVariant>>& rows, size_t col) {
+    bool any = false, ints = true, reals = true, dates = true, big = false;
+    for (const auto& row : rows) {
+        const QVariant& v = row[col];
+        if (vb::IsNull(v) || !v.isValid())
+            continue;
+        any = true;
+        const QString s = v.toString();
+        // Only a number as SQLite writes one was a number: "007" was a text.
+        bool ok = false;
+        const qlonglong n = s.toLongLong(&ok);
+        if (!ok || QString::number(n) != s)
+            ints = false;
+        else if (n < INT_MIN || n > INT_MAX)
+            big = true;
+        const double d = s.toDouble(&ok);
+        if (!ok || (QString::number(d, 'g', 15) != s && QString::number(d, 'f', 1) != s))
+            reals = false;
+        if (!isoDate(s))
+            dates = false;
+    }
+    if (!any)
+        return {adVarWChar, 0};
+    if (ints)
+        return big ? std::pair<int, long>{adBigInt, 8} : std::pair<int, long>{adInteger, 4};
+    if (reals)
+        return {adDouble, 8};
+    if (dates)
+        return {adDBTimeStamp, 16};
+    return {adVarWChar, 0};
+}
+
+// The parameters of one execution, kept where the driver reads them.
+class Params {
+public:
+    Params(SQLHSTMT h, bool narrow, bool isoDates) : h_(h), narrow_(narrow), isoDates_(isoDates) {}
+
+    // Binds the value as parameter `n` (1-based). Returns the driver's code.
+    SQLRETURN bind(SQLUSMALLINT n, const QVariant& v) {
+        Slot& s = slots_.emplace_back();
+        if (!v.isValid() || vb::IsNull(v)) {
+            s.ind = SQL_NULL_DATA;
+            return SQLBindParameter(h_, n, SQL_PARAM_INPUT, SQL_C_CHAR, SQL_VARCHAR, 1, 0, nullptr,
+                                    0, &s.ind);
+        }
+        if (vb::isCurrency(v)) {
+            if (isoDates_) // SQLite keeps money as a real
+                return bindDouble(n, s, vb::toCurrency(v).toDouble());
+            return bindText(n, s, vb::toCurrency(v).toString(u'.'), SQL_DECIMAL, 19, 4);
+        }
+        switch (v.typeId()) {
+        case QMetaType::Bool:
+            s.integer = v.toBool() ? 1 : 0;
+            s.ind = 0;
+            return SQLBindParameter(h_, n, SQL_PARAM_INPUT, SQL_C_SBIGINT, SQL_BIGINT, 0, 0,
+                                    &s.integer, 0, &s.ind);
+        case QMetaType::Int:
+        case QMetaType::UInt:
+        case QMetaType::LongLong:
+        case QMetaType::ULongLong:
+        case QMetaType::Short:
+        case QMetaType::UShort:
+        case QMetaType::Char:
+        case QMetaType::SChar:
+        case QMetaType::UChar:
+        case QMetaType::Long:
+        case QMetaType::ULong:
+            s.integer = v.toLongLong();
+            s.ind = 0;
+            return SQLBindParameter(h_, n, SQL_PARAM_INPUT, SQL_C_SBIGINT, SQL_BIGINT, 0, 0,
+                                    &s.integer, 0, &s.ind);
+        case QMetaType::Double:
+        case QMetaType::Float:
+            return bindDouble(n, s, v.toDouble());
+        case QMetaType::QByteArray:
+            s.bytes = v.toByteArray();
+            s.ind = SQLLEN(s.bytes.size());
+            return SQLBindParameter(h_, n, SQL_PARAM_INPUT, SQL_C_BINARY,
+                                    s.bytes.size() > 8000 ? SQL_LONGVARBINARY : SQL_VARBINARY,
+                                    SQLULEN(std::max<qsizetype>(s.bytes.size(), 1)), 0,
+                                    s.bytes.data(), s.ind, &s.ind);
+        case QMetaType::QDate:
+        case QMetaType::QDateTime: {
+            const QDateTime d = v.typeId() == QMetaType::QDate
+                                    ? QDateTime(v.toDate(), QTime(0, 0), Qt::UTC)
+                                    : v.toDateTime();
+            if (isoDates_)
+                return bindText(n, s, d.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")),
+                                SQL_VARCHAR, 19, 0);
+            s.stamp = SQL_TIMESTAMP_STRUCT{
+                SQLSMALLINT(d.date().year()),           SQLUSMALLINT(d.date().month()),
+                SQLUSMALLINT(d.date().day()),           SQLUSMALLINT(d.time().hour()),
+                SQLUSMALLINT(d.time().minute()),        SQLUSMALLINT(d.time().second()),
+                SQLUINTEGER(d.time().msec()) * 1000000u};
+            s.ind = sizeof s.stamp;
+            return SQLBindParameter(h_, n, SQL_PARAM_INPUT, SQL_C_TYPE_TIMESTAMP,
+                                    SQL_TYPE_TIMESTAMP, 23, 3, &s.stamp, 0, &s.ind);
+        }
+        default:
+            return bindText(n, s, v.toString(), SQL_WVARCHAR, 0, 0);
+        }
+    }
+
+private:
+    struct Slot {
+        SQLLEN ind = 0;
+        qint64 integer = 0;
+        double real = 0;
+        SQL_TIMESTAMP_STRUCT stamp{};
+        QByteArray bytes;
+        QString text;
+    };
+
+    SQLRETURN bindDouble(SQLUSMALLINT n, Slot& s, double d) {
+        s.real = d;
+        s.ind = 0;
+        return SQLBindParameter(h_, n, SQL_PARAM_INPUT, SQL_C_DOUBLE, SQL_DOUBLE, 15, 0, &s.real, 0,
+                                &s.ind);
+    }
+
+    SQLRETURN bindText(SQLUSMALLINT n, Slot& s, const QString& text, SQLSMALLINT sqlType,
+                       SQLULEN size, SQLSMALLINT digits) {
+        if (narrow_) {
+            s.bytes = text.toUtf8();
+            s.ind = SQLLEN(s.bytes.size());
+            if (sqlType == SQL_WVARCHAR)
+                sqlType = SQL_VARCHAR;
+            return SQLBindParameter(h_, n, SQL_PARAM_INPUT, SQL_C_CHAR, sqlType,
+                                    size ? size : SQLULEN(std::max<qsizetype>(s.bytes.size(), 1)),
+                                    digits, s.bytes.data(), s.ind, &s.ind);
+        }
+        s.text = text;
+        s.ind = SQLLEN(text.size() * 2);
+        if (sqlType == SQL_WVARCHAR && text.size() > 4000)
+            sqlType = SQL_WLONGVARCHAR;
+        return SQLBindParameter(h_, n, SQL_PARAM_INPUT, SQL_C_WCHAR, sqlType,
+                                size ? size : SQLULEN(std::max<qsizetype>(text.size(), 1)), digits,
+                                wide(s.text), s.ind, &s.ind);
+    }
+
+    SQLHSTMT h_;
+    bool narrow_;
+    bool isoDates_;
+    std::deque<Slot> slots_; // addresses stay put as slots are added
+};
+
+// A SELECT whose rows are those of one table: the table's name and the
+// position where the key columns can join its select list; nothing for any
+// other statement.
+struct SingleTable {
+    QString table;
+    qsizetype fromAt = -1;
+};
+
+std::optional<SingleTable> singleTable(const QString& sql) {
+    const QStringList words = sqltext::topLevelWords(sql);
+    if (words.isEmpty() || words[0] != u"SELECT")
+        return std::nullopt;
+    for (const char* bad : {"DISTINCT", "GROUP", "UNION", "EXCEPT", "INTERSECT", "HAVING", "JOIN",
+                            "INTO", "APPLY", "COUNT", "MAX", "MIN", "SUM", "AVG"})
+        if (words.contains(QLatin1String(bad)))
+            return std::nullopt;
+    const std::vector<sqltext::Token> t = sqltext::lex(sql);
+    int depth = 0;
+    size_t from = 0;
+    for (size_t i = 0; i < t.size() && !from; ++i) {
+        const QStringView s = t[i].text(sql);
+        if (t[i].kind == sqltext::TokenKind::Punct && s == u"(")
+            ++depth;
+        else if (t[i].kind == sqltext::TokenKind::Punct && s == u")")
+            --depth;
+        else if (depth == 0 && sqltext::upperWord(sql, t[i]) == u"FROM")
+            from = i;
+    }
+    if (!from)
+        return std::nullopt;
+    // The table: the last part of a dotted name.
+    SingleTable out;
+    out.fromAt = t[from].begin;
+    size_t i = from + 1;
+    auto skipBlank = [&] {
+        while (i < t.size() &&
+               (t[i].kind == sqltext::TokenKind::Space || t[i].kind == sqltext::TokenKind::Comment))
+            ++i;
+    };
+    for (;;) {
+        skipBlank();
+        if (i >= t.size())
+            return std::nullopt;
+        if (t[i].kind == sqltext::TokenKind::Ident)
+            out.table = sqltext::unquoted(sql, t[i]);
+        else if (t[i].kind == sqltext::TokenKind::Word)
+            out.table = t[i].text(sql).toString();
+        else
+            return std::nullopt;
+        ++i;
+        if (i < t.size() && t[i].kind == sqltext::TokenKind::Punct && t[i].text(sql) == u".") {
+            ++i;
+            continue;
+        }
+        break;
+    }
+    // Nothing after it may bring in a second source.
+    for (; i < t.size(); ++i) {
+        const QStringView s = t[i].text(sql);
+        if (t[i].kind == sqltext::TokenKind::Punct && s == u"(")
+            ++depth;
+        else if (t[i].kind == sqltext::TokenKind::Punct && s == u")")
+            --depth;
+        else if (depth == 0 && t[i].kind == sqltext::TokenKind::Punct && s == u",")
+            return std::nullopt;
+    }
+    return out;
+}
+
+} // namespace
+
+// ---- Engine ------------------------------------------------------------------------------
+
+OdbcEngine::OdbcEngine(const OdbcTarget& target, const FaultInjector* fault)
+    : database_(target.database), fault_(fault) {
+    SQLHENV env = SQL_NULL_HENV;
+    SQLHDBC dbc = SQL_NULL_HDBC;
+    if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &env)))
+        throw Exception(
+            connectionError(0, QStringLiteral("IM004"),
+                            QStringLiteral("No se pudo iniciar el administrador ODBC.")));
+    env_ = env;
+    SQLSetEnvAttr(env, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
+    SQLAllocHandle(SQL_HANDLE_DBC, env, &dbc);
+    dbc_ = dbc;
+    SQLSetConnectAttr(dbc, SQL_ATTR_LOGIN_TIMEOUT,
+                      reinterpret_cast<SQLPOINTER>(SQLULEN(kLoginTimeoutSeconds)), 0);
+    const SQLRETURN rc = SQLDriverConnectW(dbc, nullptr, wide(target.connectionString),
+                                           SQLSMALLINT(target.connectionString.size()), nullptr, 0,
+                                           nullptr, SQL_DRIVER_NOPROMPT);
+    if (!SQL_SUCCEEDED(rc)) {
+        const std::vector<OdbcDiagnostic> records = diagnostics(SQL_HANDLE_DBC, dbc, false);
+        SQLFreeHandle(SQL_HANDLE_DBC, dbc);
+        SQLFreeHandle(SQL_HANDLE_ENV, env);
+        dbc_ = env_ = nullptr;
+        throw odbcException(records, ServerKind::Other, true);
+    }
+    connected_ = true;
+
+    SQLWCHAR text[256] = {};
+    SQLSMALLINT len = 0;
+    SQLGetInfoW(dbc, SQL_DBMS_NAME, text, sizeof text, &len);
+    const QString dbms = QString::fromUtf16(reinterpret_cast<char16_t*>(text));
+    if (dbms.contains(QLatin1String("SQL Server"), Qt::CaseInsensitive))
+        dialect_ = ServerKind::SqlServer;
+    else if (dbms.contains(QLatin1String("Oracle"), Qt::CaseInsensitive))
+        dialect_ = ServerKind::Oracle;
+    else if (dbms.contains(QLatin1String("SQLite"), Qt::CaseInsensitive))
+        dialect_ = ServerKind::Sqlite;
+    narrow_ = dialect_ == ServerKind::Sqlite;
+    text[0] = 0;
+    SQLGetInfoW(dbc, SQL_IDENTIFIER_QUOTE_CHAR, text, sizeof text, &len);
+    if (text[0] && text[0] != u' ')
+        quote_ = QChar(text[0]);
+    if (database_.isEmpty()) {
+        SQLWCHAR catalog[256] = {};
+        SQLINTEGER n = 0;
+        if (SQL_SUCCEEDED(
+                SQLGetConnectAttrW(dbc, SQL_ATTR_CURRENT_CATALOG, catalog, sizeof catalog, &n)))
+            database_ = QString::fromUtf16(reinterpret_cast<char16_t*>(catalog));
+    }
+    if (dialect_ == ServerKind::SqlServer) {
+        // A lock is waited for as long as on the embedded engine, then the
+        // server fails the statement with its lock time-out (1222).
+        Handle st;
+        SQLAllocHandle(SQL_HANDLE_STMT, dbc, &st.h);
+        const QString sql = QStringLiteral("SET LOCK_TIMEOUT %1").arg(lockWaitMs());
+        SQLExecDirectW(st.h, wide(sql), SQLINTEGER(sql.size()));
+    }
+}
+
+OdbcEngine::~OdbcEngine() {
+    dropPrepared();
+    if (dbc_) {
+        if (trancount_ > 0)
+            SQLEndTran(SQL_HANDLE_DBC, dbc_, SQL_ROLLBACK);
+        if (connected_)
+            SQLDisconnect(dbc_);
+        SQLFreeHandle(SQL_HANDLE_DBC, dbc_);
+    }
+    if (env_)
+        SQLFreeHandle(SQL_HANDLE_ENV, env_);
+}
+
+void OdbcEngine::checkFault(const QString& text) const {
+    if (fault_ && *fault_)
+        if (auto e = (*fault_)(text))
+            throw Exception(*e);
+}
+
+void OdbcEngine::fail(short handleType, void* handle, bool connecting) const {
+    throw odbcException(diagnostics(handleType, handle, narrow_), dialect_, connecting);
+}
+
+QString OdbcEngine::quoted(const QString& name) const {
+    QString r = quote_;
+    for (const QChar c : name) {
+        if (c == quote_)
+            r += quote_;
+        r += c;
+    }
+    return r + quote_;
+}
+
+void OdbcEngine::setCommandTimeout(int seconds) {
+    timeoutSeconds_ = std::max(0, seconds);
+}
+
+void OdbcEngine::useDatabase(const QString& name) {
+    const QString wanted = name.trimmed();
+    if (wanted.compare(database_, Qt::CaseInsensitive) == 0)
+        return;
+    checkFault(QStringLiteral("USE ") + wanted);
+    if (inTransaction())
+        throw Exception(connectionError(
+            0, QStringLiteral("25000"),
+            QStringLiteral("No se puede cambiar de base de datos con una transacción abierta.")));
+    if (dialect_ != ServerKind::SqlServer)
+        throw Exception(connectionError(
+            nativeUnknownDatabase, QStringLiteral("42000"),
+            QStringLiteral("No se encontró la base de datos '%1'. Compruebe que el nombre es "
+                           "correcto.")
+                .arg(wanted)));
+    if (!SQL_SUCCEEDED(SQLSetConnectAttrW(dbc_, SQL_ATTR_CURRENT_CATALOG, wide(wanted),
+                                          SQLINTEGER(wanted.size() * 2))))
+        fail(SQL_HANDLE_DBC, dbc_);
+    database_ = wanted;
+    tables_.clear();
+    dropPrepared();
+}
+
+void OdbcEngine::allocate(Handle& st) {
+    if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, dbc_, &st.h)))
+        fail(SQL_HANDLE_DBC, dbc_);
+    // A driver that knows no time-out says so; the statement runs all the same.
+    SQLSetStmtAttr(st.h, SQL_ATTR_QUERY_TIMEOUT,
+                   reinterpret_cast<SQLPOINTER>(SQLULEN(timeoutSeconds_)), 0);
+}
+
+short OdbcEngine::direct(void* st, const QString& sql) const {
+    if (narrow_) {
+        QByteArray utf8 = sql.toUtf8();
+        return SQLExecDirect(st, reinterpret_cast<SQLCHAR*>(utf8.data()), SQLINTEGER(utf8.size()));
+    }
+    return SQLExecDirectW(st, wide(sql), SQLINTEGER(sql.size()));
+}
+
+void OdbcEngine::run(Handle& st, const QString& sql) {
+    allocate(st);
+    const SQLRETURN rc = direct(st.h, sql);
+    if (!SQL_SUCCEEDED(rc) && rc != SQL_NO_DATA)
+        fail(SQL_HANDLE_STMT, st.h);
+}
+
+namespace {
+
+QString columnAttribute(SQLHSTMT h, SQLUSMALLINT col, SQLUSMALLINT field, bool narrow) {
+    if (narrow) {
+        char buf[512] = {};
+        SQLSMALLINT len = 0;
+        if (!SQL_SUCCEEDED(SQLColAttribute(h, col, field, buf, sizeof buf, &len, nullptr)))
+            return QString();
+        return QString::fromUtf8(buf);
+    }
+    SQLWCHAR buf[512] = {};
+    SQLSMALLINT len = 0;
+    if (!SQL_SUCCEEDED(SQLColAttributeW(h, col, field, buf, sizeof buf, &len, nullptr)))
+        return QString();
+    return QString::fromUtf16(reinterpret_cast<char16_t*>(buf));
+}
+
+// Reads column `col` of the current row whole, as text. Null for NULL;
+// std::nullopt when the driver refuses.
+std::optional<QVariant> readText(SQLHSTMT h, SQLUSMALLINT col, bool narrow) {
+    QByteArray utf8;
+    QString text;
+    for (;;) {
+        SQLLEN ind = 0;
+        SQLRETURN rc;
+        if (narrow) {
+            char buf[4096];
+            rc = SQLGetData(h, col, SQL_C_CHAR, buf, sizeof buf, &ind);
+            if (rc == SQL_NO_DATA)
+                break;
+            if (!SQL_SUCCEEDED(rc))
+                return std::nullopt;
+            if (ind == SQL_NULL_DATA)
+                return vb::Null();
+            const SQLLEN got =
+                ind == SQL_NO_TOTAL || ind >= SQLLEN(sizeof buf) ? sizeof buf - 1 : ind;
+            utf8.append(buf, got);
+        } else {
+            SQLWCHAR buf[2048];
+            rc = SQLGetData(h, col, SQL_C_WCHAR, buf, sizeof buf, &ind);
+            if (rc == SQL_NO_DATA)
+                break;
+            if (!SQL_SUCCEEDED(rc))
+                return std::nullopt;
+            if (ind == SQL_NULL_DATA)
+                return vb::Null();
+            const SQLLEN bytes =
+                ind == SQL_NO_TOTAL || ind >= SQLLEN(sizeof buf) ? sizeof buf - 2 : ind;
+            text.append(QString::fromUtf16(reinterpret_cast<char16_t*>(buf), bytes / 2));
+        }
+        if (rc == SQL_SUCCESS)
+            break;
+    }
+    return narrow ? QVariant(QString::fromUtf8(utf8)) : QVariant(text);
+}
+
+std::optional<QVariant> readBinary(SQLHSTMT h, SQLUSMALLINT col) {
+    QByteArray out;
+    for (;;) {
+        char buf[4096];
+        SQLLEN ind = 0;
+        const SQLRETURN rc = SQLGetData(h, col, SQL_C_BINARY, buf, sizeof buf, &ind);
+        if (rc == SQL_NO_DATA)
+            break;
+        if (!SQL_SUCCEEDED(rc))
+            return std::nullopt;
+        if (ind == SQL_NULL_DATA)
+            return vb::Null();
+        out.append(buf, ind == SQL_NO_TOTAL || ind > SQLLEN(sizeof buf) ? sizeof buf : ind);
+        if (rc == SQL_SUCCESS)
+            break;
+    }
+    return QVariant(out);
+}
+
+// One value of the current row as the column's type gives it. A column of
+// type adEmpty comes back as text, for the caller to type.
+std::optional<QVariant> readValue(SQLHSTMT h, SQLUSMALLINT col, const Column& c, bool narrow) {
+    if (isBinaryType(c.type))
+        return readBinary(h, col);
+    if (!narrow) {
+        SQLLEN ind = 0;
+        if (isIntegerType(c.type) || c.type == adBoolean) {
+            SQLBIGINT n = 0;
+            if (!SQL_SUCCEEDED(SQLGetData(h, col, SQL_C_SBIGINT, &n, 0, &ind)))
+                return std::nullopt;
+            if (ind == SQL_NULL_DATA)
+                return vb::Null();
+            if (c.type == adBoolean)
+                return QVariant(n != 0);
+            return c.type == adBigInt || n < INT_MIN || n > INT_MAX ? QVariant(qlonglong(n))
+                                                                    : QVariant(int(n));
+        }
+        if (isRealType(c.type)) {
+            double d = 0;
+            if (!SQL_SUCCEEDED(SQLGetData(h, col, SQL_C_DOUBLE, &d, 0, &ind)))
+                return std::nullopt;
+            return ind == SQL_NULL_DATA ? vb::Null() : QVariant(d);
+        }
+        if (isDateType(c.type)) {
+            SQL_TIMESTAMP_STRUCT ts{};
+            if (!SQL_SUCCEEDED(SQLGetData(h, col, SQL_C_TYPE_TIMESTAMP, &ts, 0, &ind)))
+                return std::nullopt;
+            if (ind == SQL_NULL_DATA)
+                return vb::Null();
+            return QVariant(QDateTime(
+                QDate(ts.year, ts.month, ts.day),
+                QTime(ts.hour, ts.minute, ts.second, int(ts.fraction / 1000000)), Qt::UTC));
+        }
+    }
+    std::optional<QVariant> text = readText(h, col, narrow);
+    if (!text || vb::IsNull(*text) || c.type == adEmpty)
+        return text;
+    return fromText(c, text->toString());
+}
+
+} // namespace
+
+RowSet OdbcEngine::readRows(Handle& st, int keyColumns) {
+    RowSet rs;
+    SQLSMALLINT n = 0;
+    SQLNumResultCols(st.h, &n);
+    const int shown = n - keyColumns;
+    std::vector<bool> typedByValues;
+    for (SQLUSMALLINT i = 1; i <= n; ++i) {
+        SQLSMALLINT type = 0, digits = 0, nullable = 0, nameLen = 0;
+        SQLULEN size = 0;
+        SQLWCHAR name[256] = {};
+        if (!SQL_SUCCEEDED(SQLDescribeColW(st.h, i, name, SQLSMALLINT(std::size(name)), &nameLen,
+                                           &type, &size, &digits, &nullable)))
+            fail(SQL_HANDLE_STMT, st.h);
+        Column c;
+        c.name = QString::fromUtf16(reinterpret_cast<char16_t*>(name));
+        c.declType = columnAttribute(st.h, i, SQL_DESC_TYPE_NAME, narrow_);
+        c.baseTable = columnAttribute(st.h, i, SQL_DESC_BASE_TABLE_NAME, narrow_);
+        c.baseColumn = columnAttribute(st.h, i, SQL_DESC_BASE_COLUMN_NAME, narrow_);
+        if (narrow_ && c.baseTable.isEmpty()) {
+            c.baseColumn.clear(); // an expression: the driver only guesses its type
+            c.declType.clear();
+        }
+        std::tie(c.type, c.definedSize) = adoTypeOf(type, c.declType, size);
+        const bool byValues = narrow_ && c.declType.isEmpty() && !isBinaryType(c.type);
+        if (byValues)
+            c.type = adEmpty;
+        typedByValues.push_back(byValues);
+        rs.columns.push_back(c);
+    }
+    std::vector<Column> keyCols(rs.columns.begin() + shown, rs.columns.end());
+    rs.columns.resize(size_t(shown));
+    for (;;) {
+        const SQLRETURN rc = SQLFetch(st.h);
+        if (rc == SQL_NO_DATA)
+            break;
+        if (!SQL_SUCCEEDED(rc))
+            fail(SQL_HANDLE_STMT, st.h);
+        std::vector<QVariant> row;
+        row.reserve(size_t(shown));
+        for (int i = 0; i < shown; ++i) {
+            auto v = readValue(st.h, SQLUSMALLINT(i + 1), rs.columns[size_t(i)], narrow_);
+            if (!v)
+                fail(SQL_HANDLE_STMT, st.h);
+            row.push_back(*v);
+        }
+        if (keyColumns > 0) {
+            QVariantList key;
+            for (int i = 0; i < keyColumns; ++i) {
+                auto v = readValue(st.h, SQLUSMALLINT(shown + i + 1), keyCols[size_t(i)], narrow_);
+                if (!v)
+                    fail(SQL_HANDLE_STMT, st.h);
+                key << *v;
+            }
+            rs.keys.push_back(key);
+        }
+        rs.rows.push_back(std::move(row));
+    }
+    for (size_t i = 0; i < rs.columns.size(); ++i) {
+        if (!typedByValues[i])
+            continue;
+        Column& c = rs.columns[i];
+        std::tie(c.type, c.definedSize) = typeOfTexts(rs.rows, i);
+        for (auto& row : rs.rows)
+            if (!vb::IsNull(row[i]))
+                row[i] = fromText(c, row[i].toString());
+    }
+    return rs;
+}
+
+QString OdbcEngine::adapt(const QString& text) {
+    if (dialect_ != ServerKind::Sqlite)
+        return text;
+    return sqlrewrite::toSqlite(text,
+                                [this](const QString& table) { return tableInfo(table).declared; });
+}
+
+BatchResult OdbcEngine::execute(const QString& text, bool forUpdate) {
+    BatchResult out;
+    // Oracle's scripts arrive cut into statements already, in a dialect the
+    // splitter does not know.
+    const QStringList statements =
+        dialect_ == ServerKind::Oracle ? QStringList{text} : sqltext::splitBatch(text);
+    for (const QString& s : statements)
+        runStatement(s, forUpdate && statements.size() == 1, out);
+    return out;
+}
+
+void OdbcEngine::runStatement(const QString& original, bool forUpdate, BatchResult& out) {
+    checkFault(original);
+    // Behind a SQLite driver the rewriting reads the declared columns, which
+    // another connection may change at any time: they are read afresh.
+    if (dialect_ == ServerKind::Sqlite)
+        tables_.clear();
+    switch (transactionCommand(original)) {
+    case TransactionCommand::Begin:
+        beginTrans();
+        return;
+    case TransactionCommand::Commit:
+        commitTrans();
+        return;
+    case TransactionCommand::Rollback:
+        rollbackTrans();
+        return;
+    case TransactionCommand::None:
+        break;
+    }
+    if (dialect_ == ServerKind::Sqlite) {
+        if (isNoCount(original))
+            return;
+        if (const auto c = sqlrewrite::conditional(original)) {
+            BatchResult test;
+            runStatement(c->test, false, test);
+            const bool holds = test.rows && !test.rows->rows.empty() &&
+                               !test.rows->rows.front().empty() &&
+                               test.rows->rows.front().front().toInt() == 1;
+            if (holds)
+                runStatement(c->statement, forUpdate, out);
+            return;
+        }
+    }
+    static const QRegularExpression reshapes(QStringLiteral("^\\s*(ALTER|DROP|CREATE)\\b"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    const bool reshape = reshapes.match(original).hasMatch();
+    const QString sql = adapt(original);
+    if (sql.trimmed().isEmpty())
+        return;
+    if (forUpdate && readWritable(sql, out))
+        return;
+    Handle st;
+    run(st, sql);
+    if (reshape) {
+        tables_.clear();
+        dropPrepared();
+    }
+    const bool dml = isDml(original);
+    for (;;) {
+        SQLSMALLINT columns = 0;
+        SQLNumResultCols(st.h, &columns);
+        if (columns > 0) {
+            out.rows = readRows(st, 0);
+        } else if (dml) {
+            SQLLEN count = -1;
+            if (SQL_SUCCEEDED(SQLRowCount(st.h, &count)) && count >= 0)
+                out.recordsAffected =
+                    out.recordsAffected < 0 ? long(count) : out.recordsAffected + long(count);
+            else if (out.recordsAffected < 0)
+                out.recordsAffected = 0;
+        }
+        const SQLRETURN more = SQLMoreResults(st.h);
+        if (more == SQL_NO_DATA || more == SQL_INVALID_HANDLE)
+            break;
+        if (!SQL_SUCCEEDED(more))
+            fail(SQL_HANDLE_STMT, st.h);
+    }
+}
+
+bool OdbcEngine::readWritable(const QString& sql, BatchResult& out) {
+    const std::optional<SingleTable> single = singleTable(sql);
+    if (!single)
+        return false;
+    const TableInfo& info = tableInfo(single->table);
+    if (info.keys.isEmpty())
+        return false;
+    QString keyed = sql;
+    QString keys;
+    for (qsizetype i = 0; i < info.keys.size(); ++i)
+        keys += QStringLiteral(", ") + quoted(info.keys[i]) + QStringLiteral(" AS ") +
+                QString::fromLatin1(kKeyAlias).arg(i);
+    keyed.insert(single->fromAt, keys + u' ');
+    RowSet rs;
+    try {
+        Handle st;
+        run(st, keyed);
+        rs = readRows(st, int(info.keys.size()));
+    } catch (const Exception&) {
+        return false; // the statement as written says what is wrong with it
+    }
+    const QString table = single->table;
+    for (Column& c : rs.columns) {
+        const auto known = [&](const QString& n) {
+            return !n.isEmpty() && info.columns.contains(n, Qt::CaseInsensitive);
+        };
+        if (!known(c.baseColumn))
+            c.baseColumn = known(c.name) && (c.baseTable.isEmpty() ||
+                                             c.baseTable.compare(table, Qt::CaseInsensitive) == 0)
+                               ? c.name
+                               : QString();
+        // The table's own spelling of the column.
+        for (const QString& n : info.columns)
+            if (!c.baseColumn.isEmpty() && n.compare(c.baseColumn, Qt::CaseInsensitive) == 0)
+                c.baseColumn = n;
+        c.baseTable = c.baseColumn.isEmpty() ? QString() : table;
+    }
+    rs.baseTable = table;
+    out.rows = std::move(rs);
+    return true;
+}
+
+const OdbcEngine::TableInfo& OdbcEngine::tableInfo(const QString& table) {
+    const QString cacheKey = table.toUpper();
+    if (const auto it = tables_.constFind(cacheKey); it != tables_.constEnd())
+        return *it;
+    TableInfo info;
+    QStringList types;
+    auto catalogue = [&](auto call, auto row) {
+        Handle st;
+        allocate(st);
+        if (!SQL_SUCCEEDED(call(st.h)))
+            return;
+        while (SQL_SUCCEEDED(SQLFetch(st.h)))
+            row(st.h);
+    };
+    auto text = [&](SQLHSTMT h, SQLUSMALLINT col) {
+        const auto v = readText(h, col, narrow_);
+        return v && !vb::IsNull(*v) ? v->toString() : QString();
+    };
+    auto sameTable = [&](SQLHSTMT h) {
+        return text(h, 3).compare(table, Qt::CaseInsensitive) == 0;
+    };
+    QString exactName = table;
+    QByteArray nameUtf8 = table.toUtf8();
+    catalogue(
+        [&](SQLHSTMT h) {
+            return narrow_ ? SQLColumns(h, nullptr, 0, nullptr, 0,
+                                        reinterpret_cast<SQLCHAR*>(nameUtf8.data()),
+                                        SQLSMALLINT(nameUtf8.size()), nullptr, 0)
+                           : SQLColumnsW(h, nullptr, 0, nullptr, 0, wide(table),
+                                         SQLSMALLINT(table.size()), nullptr, 0);
+        },
+        [&](SQLHSTMT h) {
+            if (!sameTable(h))
+                return;
+            exactName = text(h, 3);
+            const QString name = text(h, 4);
+            QString type = text(h, 6);
+            SQLINTEGER size = 0;
+            SQLLEN ind = 0;
+            SQLGetData(h, 7, SQL_C_SLONG, &size, 0, &ind);
+            info.columns << name;
+            types << type;
+            info.declared.push_back({name, type});
+        });
+    if (info.columns.isEmpty()) {
+        // Not kept: the table may be made later, by this connection or another.
+        noTable_ = TableInfo();
+        return noTable_;
+    }
+    std::vector<std::pair<int, QString>> pk;
+    catalogue(
+        [&](SQLHSTMT h) {
+            return narrow_ ? SQLPrimaryKeys(h, nullptr, 0, nullptr, 0,
+                                            reinterpret_cast<SQLCHAR*>(nameUtf8.data()),
+                                            SQLSMALLINT(nameUtf8.size()))
+                           : SQLPrimaryKeysW(h, nullptr, 0, nullptr, 0, wide(table),
+                                             SQLSMALLINT(table.size()));
+        },
+        [&](SQLHSTMT h) {
+            if (!sameTable(h))
+                return;
+            SQLSMALLINT seq = 0;
+            SQLLEN ind = 0;
+            SQLGetData(h, 5, SQL_C_SSHORT, &seq, 0, &ind);
+            pk.emplace_back(seq, text(h, 4));
+        });
+    if (pk.empty()) {
+        // The first unique index, else every column.
+        QString index;
+        catalogue(
+            [&](SQLHSTMT h) {
+                return narrow_
+                           ? SQLStatistics(h, nullptr, 0, nullptr, 0,
+                                           reinterpret_cast<SQLCHAR*>(nameUtf8.data()),
+                                           SQLSMALLINT(nameUtf8.size()), SQL_INDEX_UNIQUE,
+                                           SQL_QUICK)
+                           : SQLStatisticsW(h, nullptr, 0, nullptr, 0, wide(table),
+                                            SQLSMALLINT(table.size()), SQL_INDEX_UNIQUE, SQL_QUICK);
+            },
+            [&](SQLHSTMT h) {
+                const QString name = text(h, 6);
+                const QString column = text(h, 9);
+                if (!sameTable(h) || column.isEmpty() || (!index.isEmpty() && name != index))
+                    return;
+                index = name;
+                SQLSMALLINT seq = 0;
+                SQLLEN ind = 0;
+                SQLGetData(h, 8, SQL_C_SSHORT, &seq, 0, &ind);
+                pk.emplace_back(seq, column);
+            });
+    }
+    std::sort(pk.begin(), pk.end());
+    for (const auto& [seq, name] : pk)
+        info.keys << name;
+    if (info.keys.isEmpty()) {
+        for (qsizetype i = 0; i < info.columns.size(); ++i) {
+            const int t = adoTypeOfDeclared(types[i]).first;
+            if (t != adLongVarChar && t != adLongVarWChar && t != adLongVarBinary)
+                info.keys << info.columns[i];
+        }
+    }
+    if (info.keys.size() == 1) {
+        const QString type = types.value(info.columns.indexOf(info.keys.front())).toUpper();
+        info.keyIsRowNumber = type.contains(QLatin1String("IDENTITY")) ||
+                              (dialect_ == ServerKind::Sqlite && type == u"INTEGER");
+    }
+    if (exactName != table)
+        tables_.insert(exactName.toUpper(), info);
+    tables_.insert(cacheKey, info);
+    return *tables_.constFind(cacheKey);
+}
+
+QString OdbcEngine::keyCondition(const TableInfo& info, const QVariantList& key) const {
+    QStringList parts;
+    for (qsizetype i = 0; i < info.keys.size(); ++i)
+        parts << quoted(info.keys[i]) + (vb::IsNull(key.value(i)) || !key.value(i).isValid()
+                                             ? QStringLiteral(" IS NULL")
+                                             : QStringLiteral(" = ?"));
+    return parts.join(QStringLiteral(" AND "));
+}
+
+namespace {
+
+// Binds the key's values that are not NULL, from parameter `next` on.
+SQLRETURN bindKey(Params& p, SQLUSMALLINT next, const QVariantList& key) {
+    for (const QVariant& v : key) {
+        if (vb::IsNull(v) || !v.isValid())
+            continue;
+        const SQLRETURN rc = p.bind(next++, v);
+        if (!SQL_SUCCEEDED(rc))
+            return rc;
+    }
+    return SQL_SUCCESS;
+}
+
+} // namespace
+
+QVariant OdbcEngine::insertRow(const QString& table, const ColumnValues& values) {
+    const TableInfo& info = tableInfo(table);
+    QStringList names, marks;
+    for (const auto& [col, v] : values) {
+        names << quoted(col->baseColumn);
+        marks << QStringLiteral("?");
+    }
+    QString sql = values.empty()
+                      ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoted(table))
+                      : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                            .arg(quoted(table), names.join(u','), marks.join(u','));
+    bool numbered = false; // the key is the number the server gave the row
+    if (info.keyIsRowNumber) {
+        numbered = true;
+        for (const auto& [col, v] : values)
+            if (col->baseColumn.compare(info.keys.front(), Qt::CaseInsensitive) == 0)
+                numbered = false;
+    }
+    if (numbered && dialect_ == ServerKind::SqlServer)
+        sql += QStringLiteral("; SELECT SCOPE_IDENTITY()");
+    checkFault(sql);
+    Handle st;
+    allocate(st);
+    Params p(st.h, narrow_, dialect_ == ServerKind::Sqlite);
+    SQLUSMALLINT n = 1;
+    for (const auto& [col, v] : values)
+        if (!SQL_SUCCEEDED(p.bind(n++, v)))
+            fail(SQL_HANDLE_STMT, st.h);
+    SQLRETURN rc = direct(st.h, sql);
+    if (!SQL_SUCCEEDED(rc))
+        fail(SQL_HANDLE_STMT, st.h);
+
+    QVariant generated;
+    if (numbered) {
+        Column number;
+        number.type = adBigInt;
+        Handle idSt;
+        SQLHSTMT h = st.h;
+        if (dialect_ == ServerKind::Sqlite) {
+            run(idSt, QStringLiteral("SELECT last_insert_rowid()"));
+            h = idSt.h;
+        } else if (dialect_ == ServerKind::SqlServer) {
+            for (;;) {
+                SQLSMALLINT cols = 0;
+                SQLNumResultCols(h, &cols);
+                if (cols > 0)
+                    break;
+                const SQLRETURN more = SQLMoreResults(h);
+                if (!SQL_SUCCEEDED(more))
+                    break;
+            }
+        }
+        if (SQL_SUCCEEDED(SQLFetch(h)))
+            if (auto v = readValue(h, 1, number, narrow_))
+                generated = *v;
+    }
+    QVariantList key;
+    for (const QString& k : info.keys) {
+        QVariant v = generated;
+        for (const auto& [col, value] : values)
+            if (col->baseColumn.compare(k, Qt::CaseInsensitive) == 0)
+                v = value;
+        key << v;
+    }
+    return key;
+}
+
+QVariant OdbcEngine::updateRow(const QString& table, const QVariant& key,
+                               const ColumnValues& values) {
+    if (values.empty())
+        return key;
+    const TableInfo& info = tableInfo(table);
+    const QVariantList old = key.toList();
+    QStringList sets;
+    for (const auto& [col, v] : values)
+        sets << quoted(col->baseColumn) + QStringLiteral(" = ?");
+    const QString sql =
+        QStringLiteral("UPDATE %1 SET %2 WHERE %3")
+            .arg(quoted(table), sets.join(QStringLiteral(", ")), keyCondition(info, old));
+    checkFault(sql);
+    Handle st;
+    allocate(st);
+    Params p(st.h, narrow_, dialect_ == ServerKind::Sqlite);
+    SQLUSMALLINT n = 1;
+    for (const auto& [col, v] : values)
+        if (!SQL_SUCCEEDED(p.bind(n++, v)))
+            fail(SQL_HANDLE_STMT, st.h);
+    if (!SQL_SUCCEEDED(bindKey(p, n, old)))
+        fail(SQL_HANDLE_STMT, st.h);
+    SQLRETURN rc = direct(st.h, sql);
+    if (rc == SQL_NO_DATA)
+        throw Exception(adoError(adErrRowNotFound));
+    if (!SQL_SUCCEEDED(rc))
+        fail(SQL_HANDLE_STMT, st.h);
+    SQLLEN count = 0;
+    if (SQL_SUCCEEDED(SQLRowCount(st.h, &count)) && count == 0)
+        throw Exception(adoError(adErrRowNotFound));
+    QVariantList moved = old;
+    for (qsizetype k = 0; k < info.keys.size(); ++k)
+        for (const auto& [col, v] : values)
+            if (col->baseColumn.compare(info.keys[k], Qt::CaseInsensitive) == 0)
+                moved[k] = v;
+    return moved;
+}
+
+void OdbcEngine::deleteRow(const QString& table, const QVariant& key) {
+    const TableInfo& info = tableInfo(table);
+    const QVariantList k = key.toList();
+    const QString sql =
+        QStringLiteral("DELETE FROM %1 WHERE %2").arg(quoted(table), keyCondition(info, k));
+    checkFault(sql);
+    Handle st;
+    allocate(st);
+    Params p(st.h, narrow_, dialect_ == ServerKind::Sqlite);
+    if (!SQL_SUCCEEDED(bindKey(p, 1, k)))
+        fail(SQL_HANDLE_STMT, st.h);
+    SQLRETURN rc = direct(st.h, sql);
+    if (rc == SQL_NO_DATA)
+        throw Exception(adoError(adErrRowNotFound));
+    if (!SQL_SUCCEEDED(rc))
+        fail(SQL_HANDLE_STMT, st.h);
+    SQLLEN count = 0;
+    if (SQL_SUCCEEDED(SQLRowCount(st.h, &count)) && count == 0)
+        throw Exception(adoError(adErrRowNotFound));
+}
+
+std::vector<QVariant> OdbcEngine::readRow(const QString& table, const std::vector<Column>& columns,
+                                          const QVariant& key) {
+    const TableInfo& info = tableInfo(table);
+    const QVariantList k = key.toList();
+    QStringList names;
+    for (const Column& c : columns)
+        names << (c.baseColumn.isEmpty() ? QStringLiteral("NULL") : quoted(c.baseColumn));
+    const QString sql = QStringLiteral("SELECT %1 FROM %2 WHERE %3")
+                            .arg(names.join(u','), quoted(table), keyCondition(info, k));
+    Handle st;
+    allocate(st);
+    Params p(st.h, narrow_, dialect_ == ServerKind::Sqlite);
+    if (!SQL_SUCCEEDED(bindKey(p, 1, k)))
+        fail(SQL_HANDLE_STMT, st.h);
+    SQLRETURN rc = direct(st.h, sql);
+    if (!SQL_SUCCEEDED(rc))
+        fail(SQL_HANDLE_STMT, st.h);
+    rc = SQLFetch(st.h);
+    if (rc == SQL_NO_DATA)
+        throw Exception(adoError(adErrRowNotFound));
+    if (!SQL_SUCCEEDED(rc))
+        fail(SQL_HANDLE_STMT, st.h);
+    std::vector<QVariant> row;
+    for (size_t i = 0; i < columns.size(); ++i) {
+        if (columns[i].baseColumn.isEmpty()) {
+            row.push_back(QVariant());
+            continue;
+        }
+        auto v = readValue(st.h, SQLUSMALLINT(i + 1), columns[i], narrow_);
+        if (!v)
+            fail(SQL_HANDLE_STMT, st.h);
+        row.push_back(*v);
+    }
+    return row;
+}
+
+// ---- Prepared statements --------------------------------------------------------------------
+
+void OdbcEngine::dropPrepared() {
+    for (void* h : std::as_const(prepared_))
+        SQLFreeHandle(SQL_HANDLE_STMT, h);
+    prepared_.clear();
+}
+
+long OdbcEngine::executePrepared(const QString& text, const std::vector<QVariantList>& rows) {
+    long written = 0;
+    for (const QVariantList& values : rows) {
+        checkFault(text);
+        SQLHSTMT h = prepared_.value(text);
+        if (!h) {
+            const QString sql = adapt(text);
+            Handle st;
+            allocate(st);
+            SQLRETURN rc;
+            if (narrow_) {
+                QByteArray utf8 = sql.toUtf8();
+                rc = SQLPrepare(st.h, reinterpret_cast<SQLCHAR*>(utf8.data()),
+                                SQLINTEGER(utf8.size()));
+            } else {
+                rc = SQLPrepareW(st.h, wide(sql), SQLINTEGER(sql.size()));
+            }
+            if (!SQL_SUCCEEDED(rc))
+                fail(SQL_HANDLE_STMT, st.h);
+            // A handful of texts is what a save repeats; more means texts that vary.
+            if (prepared_.size() >= 16)
+                dropPrepared();
+            h = std::exchange(st.h, SQLHSTMT(nullptr));
+            prepared_.insert(text, h);
+        }
+        SQLSMALLINT expected = 0;
+        if (SQL_SUCCEEDED(SQLNumParams(h, &expected)) && expected != values.size())
+            throw Exception(Error{adErrCommand,
+                                  QStringLiteral("La instrucción espera %1 valores y recibió %2.")
+                                      .arg(expected)
+                                      .arg(values.size()),
+                                  QStringLiteral("07002"), 0, QStringLiteral("ODBC")});
+        SQLSetStmtAttr(h, SQL_ATTR_QUERY_TIMEOUT,
+                       reinterpret_cast<SQLPOINTER>(SQLULEN(timeoutSeconds_)), 0);
+        Params p(h, narrow_, dialect_ == ServerKind::Sqlite);
+        std::optional<Exception> failure;
+        for (int i = 0; i < values.size() && !failure; ++i)
+            if (!SQL_SUCCEEDED(p.bind(SQLUSMALLINT(i + 1), values[i])))
+                failure = odbcException(diagnostics(SQL_HANDLE_STMT, h, narrow_), dialect_, false);
+        if (!failure) {
+            const SQLRETURN rc = SQLExecute(h);
+            if (!SQL_SUCCEEDED(rc) && rc != SQL_NO_DATA) {
+                failure = odbcException(diagnostics(SQL_HANDLE_STMT, h, narrow_), dialect_, false);
+            } else {
+                SQLLEN count = 0;
+                if (rc != SQL_NO_DATA && SQL_SUCCEEDED(SQLRowCount(h, &count)) && count > 0)
+                    written += long(count);
+                while (SQL_SUCCEEDED(SQLMoreResults(h))) {
+                }
+            }
+        }
+        SQLFreeStmt(h, SQL_CLOSE);
+        SQLFreeStmt(h, SQL_RESET_PARAMS);
+        if (failure)
+            throw *failure;
+    }
+    return written;
+}
+
+// ---- Transactions -------------------------------------------------------------------------
+
+void OdbcEngine::beginTrans() {
+    if (trancount_ == 0 &&
+        !SQL_SUCCEEDED(SQLSetConnectAttr(dbc_, SQL_ATTR_AUTOCOMMIT,
+                                         reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), 0)))
+        fail(SQL_HANDLE_DBC, dbc_);
+    ++trancount_;
+}
+
+void OdbcEngine::endTransaction(bool commit) {
+    const SQLRETURN rc = SQLEndTran(SQL_HANDLE_DBC, dbc_, commit ? SQL_COMMIT : SQL_ROLLBACK);
+    std::optional<Exception> failure;
+    if (!SQL_SUCCEEDED(rc))
+        failure = odbcException(diagnostics(SQL_HANDLE_DBC, dbc_, narrow_), dialect_, false);
+    trancount_ = 0;
+    SQLSetConnectAttr(dbc_, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON),
+                      0);
+    if (failure)
+        throw *failure;
+}
+
+void OdbcEngine::commitTrans() {
+    if (trancount_ == 0)
+        throw noTransaction(TransactionCommand::Commit);
+    if (trancount_ == 1)
+        endTransaction(true);
+    else
+        --trancount_;
+}
+
+void OdbcEngine::rollbackTrans() {
+    if (trancount_ == 0)
+        throw noTransaction(TransactionCommand::Rollback);
+    endTransaction(false);
+}
+
+// ---- Catalogue -------------------------------------------------------------------------------
+
+namespace {
+
+Column schemaColumn(const char* name, int type, long size = 0) {
+    Column c;
+    c.name = QString::fromLatin1(name);
+    c.type = type;
+    c.definedSize = size;
+    return c;
+}
+
+} // namespace
+
+RowSet OdbcEngine::schemaTables(const QString& table, const QString& type) {
+    checkFault(QStringLiteral("OpenSchema %1").arg(int(adSchemaTables)));
+    RowSet rs;
+    rs.columns = {schemaColumn("TABLE_CATALOG", adVarWChar, 128),
+                  schemaColumn("TABLE_SCHEMA", adVarWChar, 128),
+                  schemaColumn("TABLE_NAME", adVarWChar, 128),
+                  schemaColumn("TABLE_TYPE", adVarWChar, 32)};
+    Handle st;
+    allocate(st);
+    if (!SQL_SUCCEEDED(SQLTablesW(st.h, nullptr, 0, nullptr, 0, nullptr, 0, nullptr, 0)))
+        fail(SQL_HANDLE_STMT, st.h);
+    auto text = [&](SQLUSMALLINT col) {
+        const auto v = readText(st.h, col, narrow_);
+        return v && !vb::IsNull(*v) ? v->toString() : QString();
+    };
+    std::vector<std::vector<QVariant>> rows;
+    SQLRETURN rc;
+    while (SQL_SUCCEEDED(rc = SQLFetch(st.h))) {
+        QString catalog = text(1), schema = text(2);
+        const QString name = text(3), kind = text(4).toUpper();
+        if (kind != u"TABLE" && kind != u"VIEW")
+            continue;
+        if (dialect_ == ServerKind::Sqlite && name.startsWith(QLatin1String("sqlite_")))
+            continue;
+        if (!table.isEmpty() && name.compare(table, Qt::CaseInsensitive) != 0)
+            continue;
+        if (!type.isEmpty() && kind.compare(type, Qt::CaseInsensitive) != 0)
+            continue;
+        if (catalog.isEmpty())
+            catalog = database_;
+        if (schema.isEmpty())
+            schema = QStringLiteral("dbo");
+        rows.push_back({catalog, schema, name, kind});
+    }
+    if (rc != SQL_NO_DATA)
+        fail(SQL_HANDLE_STMT, st.h);
+    std::stable_sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
+        return a[2].toString() < b[2].toString();
+    });
+    rs.rows = std::move(rows);
+    return rs;
+}
+
+RowSet OdbcEngine::schemaColumns(const QString& table, const QString& column) {
+    checkFault(QStringLiteral("OpenSchema %1").arg(int(adSchemaColumns)));
+    const RowSet tables = schemaTables(table, QString());
+    RowSet rs;
+    rs.columns = {schemaColumn("TABLE_CATALOG", adVarWChar, 128),
+                  schemaColumn("TABLE_SCHEMA", adVarWChar, 128),
+                  schemaColumn("TABLE_NAME", adVarWChar, 128),
+                  schemaColumn("COLUMN_NAME", adVarWChar, 128),
+                  schemaColumn("ORDINAL_POSITION", adInteger, 4),
+                  schemaColumn("DATA_TYPE", adSmallInt, 2),
+                  schemaColumn("CHARACTER_MAXIMUM_LENGTH", adInteger, 4),
+                  schemaColumn("IS_NULLABLE", adBoolean, 2)};
+    for (const auto& t : tables.rows) {
+        const QString name = t[2].toString();
+        Handle st;
+        allocate(st);
+        QByteArray utf8 = name.toUtf8();
+        const SQLRETURN rc = narrow_ ? SQLColumns(st.h, nullptr, 0, nullptr, 0,
+                                                  reinterpret_cast<SQLCHAR*>(utf8.data()),
+                                                  SQLSMALLINT(utf8.size()), nullptr, 0)
+                                     : SQLColumnsW(st.h, nullptr, 0, nullptr, 0, wide(name),
+                                                   SQLSMALLINT(name.size()), nullptr, 0);
+        if (!SQL_SUCCEEDED(rc))
+            fail(SQL_HANDLE_STMT, st.h);
+        auto text = [&](SQLUSMALLINT col) {
+            const auto v = readText(st.h, col, narrow_);
+            return v && !vb::IsNull(*v) ? v->toString() : QString();
+        };
+        int ordinal = 0;
+        while (SQL_SUCCEEDED(SQLFetch(st.h))) {
+            if (text(3).compare(name, Qt::CaseInsensitive) != 0)
+                continue; // "_" is a wildcard of the pattern
+            ++ordinal;
+            const QString col = text(4);
+            SQLSMALLINT dataType = 0;
+            SQLINTEGER size = 0;
+            SQLSMALLINT nullable = SQL_NULLABLE;
+            SQLLEN ind = 0;
+            SQLGetData(st.h, 5, SQL_C_SSHORT, &dataType, 0, &ind);
+            const QString typeName = text(6);
+            SQLGetData(st.h, 7, SQL_C_SLONG, &size, 0, &ind);
+            if (ind == SQL_NULL_DATA)
+                size = 0;
+            SQLGetData(st.h, 11, SQL_C_SSHORT, &nullable, 0, &ind);
+            if (!column.isEmpty() && col.compare(column, Qt::CaseInsensitive) != 0)
+                continue;
+            const auto [type, defined] = adoTypeOf(dataType, typeName, SQLULEN(std::max(0, size)));
+            const QVariant maxLength =
+                isTextType(type) && type != adGUID ? QVariant(int(defined)) : vb::Null();
+            rs.rows.push_back({t[0], t[1], name, col, QVariant(ordinal), QVariant(type), maxLength,
+                               QVariant(nullable != SQL_NO_NULLS)});
+        }
+    }
+    return rs;
+}
+
+} // namespace ado
