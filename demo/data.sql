@@ -281,6 +281,16 @@ INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION, TITULO, AJUSTE, INDICE, BLOQUEO, dv
     ('610301', 'R.E.I.', 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, NULL, 0, NULL, 0, 0, NULL, NULL),
     ('610301001', 'Resultado por Exposición a la Inflación (R.E.I.)', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, NULL, 0, NULL, 0, 0, NULL, NULL);
 
+-- The company's own fields of its bank accounts.
+UPDATE MA_CUENTAS SET P_CBU = '0110599520000012345678', P_EMAIL = 'empresas.bahia@bna.com.ar',
+    P_LIMITE = 2500000, P_PLAZO_DIAS = 30, P_FECHA_ALTA = '2015-06-01 00:00:00'
+    WHERE CODIGO = '110102001001';
+UPDATE MA_CUENTAS SET P_CBU = '0110599530000012345679', P_FECHA_ALTA = '2018-02-15 00:00:00'
+    WHERE CODIGO = '110102001002';
+UPDATE MA_CUENTAS SET P_CBU = '0140099901000045678902', P_EMAIL = 'pymes@bancoprovincia.com.ar',
+    P_LIMITE = 1200000, P_PLAZO_DIAS = 15, P_FECHA_ALTA = '2016-09-12 00:00:00'
+    WHERE CODIGO = '110102002001';
+
 -- Cost-centre distribution of the accounts that use it.
 INSERT INTO MA_CUENTASCCOSTO (CODIGO, CCOSTO, PORCENTAJE, PideConfirmacion, VariablePorUD) VALUES
     ('520101001', '0101', 70, 0, 0),

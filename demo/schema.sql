@@ -85,7 +85,9 @@ CREATE TABLE MA_INDAJUSTE (
 -- ---------------------------------------------------------------------------
 
 -- One row per account; codes are stored without the level separators.
--- Installations add their own "P_" columns.
+-- Installations add their own "P_" columns; the demo company keeps a bank
+-- account's CBU and contact, a spending limit, a payment term and an opening
+-- date.
 CREATE TABLE MA_CUENTAS (
     CODIGO VARCHAR(15) COLLATE SQLSRV NOT NULL PRIMARY KEY,
     DESCRIPCION VARCHAR(150) COLLATE SQLSRV,
@@ -110,7 +112,12 @@ CREATE TABLE MA_CUENTAS (
     Moneda VARCHAR(4) COLLATE SQLSRV,
     CODIGO_DEPREC_ACUMULADA VARCHAR(15) COLLATE SQLSRV,
     Manual TEXT COLLATE SQLSRV,
-    Manual_Haber TEXT COLLATE SQLSRV
+    Manual_Haber TEXT COLLATE SQLSRV,
+    P_CBU VARCHAR(22) COLLATE SQLSRV,
+    P_EMAIL VARCHAR(60) COLLATE SQLSRV,
+    P_LIMITE MONEY,
+    P_PLAZO_DIAS SMALLINT,
+    P_FECHA_ALTA DATETIME
 );
 CREATE INDEX IX_MA_CUENTAS_AJUSTE ON MA_CUENTAS (AJUSTE, BIENES);
 CREATE INDEX IX_MA_CUENTAS_DEPREC ON MA_CUENTAS (CODIGO_DEPREC_ACUMULADA);

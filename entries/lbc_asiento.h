@@ -126,8 +126,9 @@ public:
                                   const std::optional<bool>& EsArchivoLegal = std::nullopt);
     // 26. Last day of a month (31, 30, 29 or 28); 0 for a month that forms no date.
     std::int16_t UltimoDiaMes(const QString& Mes, const QString& Anio);
-    // 27. Check number of an account code (weights 9, 7, 5, 3, 1).
-    std::int16_t CalculoDV(const QVariant& Cuenta);
+    // 27. Check number of an account code (weights 9, 7, 5, 3, 1). Needs no
+    // fiscal year, so the chart's rules reach it without an object.
+    static std::int16_t CalculoDV(const QVariant& Cuenta);
     // 28. Next fixed-asset code.
     QString UltimoIDBienDeUso();
     // 29. The account has additional data. LRsTmp comes back closed.

@@ -29,14 +29,19 @@ QString identifier(const QString& name) {
     return quoted(name, u'"');
 }
 
-QString likeContaining(const QString& text) {
+namespace {
+
+// `text` between the wildcards, as a literal; LIKE's own characters in it
+// escaped with "!" (and the ESCAPE clause added) only when it holds any.
+QString likePattern(const QString& text, bool leading) {
     constexpr QChar escape = u'!';
     const auto special = [](QChar c) { return c == u'%' || c == u'_' || c == u'['; };
+    const QString head = leading ? QStringLiteral("%") : QString();
     if (std::none_of(text.begin(), text.end(), special))
-        return literal(u'%' + text + u'%');
+        return literal(head + text + u'%');
     QString pattern;
     pattern.reserve(text.size() * 2 + 2);
-    pattern += u'%';
+    pattern += head;
     for (const QChar c : text) {
         if (special(c) || c == escape)
             pattern += escape;
@@ -44,6 +49,16 @@ QString likeContaining(const QString& text) {
     }
     pattern += u'%';
     return literal(pattern) + QStringLiteral(" ESCAPE '!'");
+}
+
+} // namespace
+
+QString likeContaining(const QString& text) {
+    return likePattern(text, true);
+}
+
+QString likeStarting(const QString& text) {
+    return likePattern(text, false);
 }
 
 } // namespace sqltext

@@ -19,4 +19,7 @@ QString identifier(const QString& name);
 // 50% -> '%50!%%' ESCAPE '!'. SQL Server, Oracle and SQLite read the clause.
 QString likeContaining(const QString& text);
 
+// The same for the texts that begin with `text`: 'text%'.
+QString likeStarting(const QString& text);
+
 } // namespace sqltext

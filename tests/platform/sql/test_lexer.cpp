@@ -78,4 +78,17 @@ TEST(SqlQuoting, LikeContainingEscapesWildcards) {
             << c.text;
 }
 
+TEST(SqlQuoting, LikeStartingEscapesWildcards) {
+    const struct {
+        const char* text;
+        const char* expected;
+    } cases[] = {
+        {"1'A", "'1''A%'"},
+        {"1_0%", "'1!_0!%%' ESCAPE '!'"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(sqltext::likeStarting(QString::fromUtf8(c.text)).toStdString(), c.expected)
+            << c.text;
+}
+
 } // namespace

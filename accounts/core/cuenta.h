@@ -1,0 +1,110 @@
+#pragma once
+// The account row of MA_CUENTAS as the accounts window saves it, and the
+// chart's rules for its columns: the kind decides the adjustment, index and
+// view columns; the means-of-payment and currency lists map to stored codes
+// and back; custom "P_" columns are written by their own types.
+//
+// The row is written only as statement text built through the shared field
+// list (CNStuffContable::gCamposSQL) and run by EjecutaTransaccion; every
+// value goes in as a quoted literal or a checked number.
+
+#include "platform/ado/ado.h"
+
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <vector>
+
+namespace cuentas {
+
+// Positions of the means-of-payment list (CmbMP); the position decides the
+// stored MedioDePago.
+enum PosicionMedioDePago : int {
+    MedioNinguno = 0,
+    MedioEfectivo,
+    MedioCheque,
+    MedioTarjetas,
+    MedioDebitosBancarios,
+    MedioDocumentos,
+    MedioRetencionIVA,
+    MedioRetencionIIBB,
+    MedioRetencionGanancias,
+    MedioRetencionVarias,
+    MedioRetencionSUSS,
+    MedioSolicitudCredito,
+};
+
+// The list's texts in position order, as CargarCombos fills CmbMP.
+const QStringList& TextosMedioDePago();
+// Stored code of a list position ("EF", "CH", "TJ", ...); empty for
+// "Ninguno", which is stored as NULL, and for a position outside the list.
+QString CodigoMedioDePago(int Posicion);
+// List position of the stored MedioDePago (any letter case) of the account
+// Codigo: "TJ" is the credit request when the key "CtaSolicitudCredito"
+// names the account, "RO" the SUSS retention when the key "CTA_RET_OTRA_"
+// and the code reads "SU"; Null or an unknown code is "Ninguno".
+int PosicionMedioDePago(const QVariant& MedioDePago, const QString& Codigo);
+// Writes at once the configuration key that tells positions 10 and 11 from
+// the codes they share; nothing for the other positions.
+void GrabaClavesMedioDePago(int Posicion, const QString& Codigo);
+
+// Moneda of a currency-list position: the position plus one, padded to four
+// characters ("0001").
+QString CodigoMoneda(int Posicion);
+// List position of a stored Moneda; -1 when it is Null, blank or no number.
+int PosicionMoneda(const QVariant& Moneda);
+
+// One row of the custom-fields grid: the "P_" column and its value as shown.
+struct CampoPersonalizado {
+    QString Campo;
+    QString Valor;
+};
+
+// The row as the window's controls hold it.
+struct Cuenta {
+    QString Codigo; // as typed: "-" between levels allowed
+    QString Descripcion;
+    QString CodigoOpcional; // "-" allowed
+    QString CuentaPrincipal;
+    QString CodTarjeta_ConcAuto;
+    bool Titulo = false;
+    bool Ajuste = false;
+    int Indice = 0; // position in the index-series list (CmbIndices); -1 none chosen
+    bool Bloqueo = false;
+    bool Bienes = false;
+    bool PideVencimiento = false;
+    int MedioDePago = MedioNinguno; // position in CmbMP; -1 none chosen
+    bool NoPideDatosTarjeta = false;
+    QString VistaRango; // view type of the account's additional-data range, if any
+    bool UsaCCostos = false;
+    bool CajayBanco = false;
+    int Moneda = 0; // position in CmbMoneda; -1 none chosen
+    std::vector<CampoPersonalizado> Personalizados;
+};
+
+// The code the row is stored under: trimmed, every "-" removed.
+QString CodigoGuardado(const Cuenta& C);
+// View type of the account: "BC" for bank debits and credits, otherwise the
+// view of its additional-data range. It decides the VAT-book flags.
+QString TipoVistaDeCuenta(const Cuenta& C);
+
+// Builds the row's INSERT (Nueva) or its UPDATE by code on
+// "@Admin_MA_Cuentas" into the last slot of Sentencias, the way
+// ArmaSentenciaSQL leaves it. A title stores AJUSTE 0, INDICE 0 and a NULL
+// TipoVista; dv and Dada_De_Baja are stored 0; a blank custom value stores
+// NULL. Columnas is a recordset over MA_CUENTAS whose fields give the custom
+// columns' types (the window's RsCuentas); null opens one.
+// False, nothing built, when the stored code would be longer than 15
+// characters (MsgLongitudCodigo). A custom field that is no "P_" column of
+// the table raises error 3265; a value that does not convert to its
+// column's type raises 3421 with the column's name as its Source.
+bool ArmaSentenciaCuenta(const Cuenta& C, bool Nueva, QStringList& Sentencias,
+                         ado::RecordsetPtr Columnas = nullptr);
+
+// SQL literal of a custom column's value by the column's type: texts as
+// they stand, numbers in the regional form ("1.234,56"), dates day-first,
+// Booleans; a blank value is NULL. Raises 3421 (Source: the column's name)
+// for a value the type does not take.
+QString LiteralPersonalizado(const ado::Field& Columna, const QString& Valor);
+
+} // namespace cuentas

@@ -1,0 +1,49 @@
+#include "accounts/core/niveles.h"
+
+#include "startup/cnstuffcontable.h"
+#include "startup/mod_macuentas.h"
+
+namespace cuentas {
+
+NivelesPlan NivelesPlan::Lee() {
+    using namespace CNStuffContable;
+    Mod_Macuentas::CargaDigitosPlan();
+    Mod_Macuentas::CargaNivelesPlan();
+    NivelesPlan n;
+    n.Digitos = {gDigitosNivel1, gDigitosNivel2, gDigitosNivel3,
+                 gDigitosNivel4, gDigitosNivel5, gDigitosNivel6};
+    n.Fines = {gFinNivel1, gFinNivel2, gFinNivel3, gFinNivel4, gFinNivel5, gFinNivel6};
+    return n;
+}
+
+namespace {
+
+// Index of the level with digits that ends at Largo; -1 when none does.
+int NivelQueTermina(const NivelesPlan& n, int Largo) {
+    if (Largo <= 0 || Largo > LargoMaximoCodigo)
+        return -1;
+    for (int i = 0; i < 6; ++i)
+        if (n.Digitos[size_t(i)] > 0 && n.Fines[size_t(i)] == Largo)
+            return i;
+    return -1;
+}
+
+} // namespace
+
+bool NivelesPlan::EsFinDeNivel(int Largo) const {
+    return NivelQueTermina(*this, Largo) >= 0;
+}
+
+int NivelesPlan::AnchoNivelSiguiente(int Largo) const {
+    const int nivel = NivelQueTermina(*this, Largo);
+    if (nivel < 0)
+        return 0;
+    for (int i = nivel + 1; i < 6; ++i) {
+        const int ancho = Digitos[size_t(i)];
+        if (ancho > 0)
+            return Largo + ancho <= LargoMaximoCodigo ? ancho : 0;
+    }
+    return 0;
+}
+
+} // namespace cuentas

@@ -1,0 +1,144 @@
+#include "accounts/core/satelites.h"
+
+#include "accounts/core/codigos.h"
+#include "accounts/core/interno.h"
+#include "accounts/core/niveles.h"
+#include "data/db_dll.h"
+#include "data/instances.h"
+#include "data/mod_gruposemp.h"
+#include "platform/sql/quoting.h"
+#include "platform/vb/msgbox.h"
+#include "platform/win/clsutilidades.h"
+
+namespace cuentas {
+
+using interno::Cierra;
+using interno::Consulta;
+
+namespace {
+
+void Ejecuta(const QString& sentencia) {
+    long afectados = 0;
+    gDatos().EjecutaConsultaSQL(sentencia, afectados);
+}
+
+} // namespace
+
+QStringList GruposDeCuentaNueva(const QString& Codigo) {
+    const QString codigo = CodigoSinGuiones(Codigo);
+    QStringList prefijos;
+    for (qsizetype largo = 1; largo < codigo.size(); ++largo)
+        prefijos << sqltext::literal(codigo.left(largo));
+    if (prefijos.isEmpty())
+        prefijos << sqltext::literal(QString());
+
+    QStringList grupos;
+    ado::RecordsetPtr rs =
+        Consulta(QStringLiteral("SELECT GRUPOUSER FROM MA_CUENTAS_USUARIOS WHERE CUENTA IN (") +
+                 prefijos.join(u',') + QStringLiteral(") GROUP BY GRUPOUSER"));
+    while (!rs->EOF()) {
+        grupos << ClsUtilidades::ValorCampo(rs->value(0));
+        rs->MoveNext();
+    }
+    Cierra(rs);
+    if (!grupos.isEmpty() || codigo.size() != NivelesPlan::Lee().Digitos[0])
+        return grupos;
+
+    rs = Consulta(QStringLiteral("SELECT GRUPO FROM TA_USUARIOS GROUP BY GRUPO"));
+    while (!rs->EOF()) {
+        const QString grupo = ClsUtilidades::ValorCampo(rs->value(0));
+        if (!grupo.trimmed().isEmpty())
+            grupos << grupo;
+        rs->MoveNext();
+    }
+    Cierra(rs);
+    return grupos;
+}
+
+void AgregaGruposCuentaNueva(const QString& Codigo) {
+    const QString codigo = CodigoSinGuiones(Codigo);
+    for (const QString& grupo : GruposDeCuentaNueva(codigo)) {
+        Ejecuta(QStringLiteral("INSERT INTO MA_CUENTAS_USUARIOS (GRUPOUSER,CUENTA) VALUES (") +
+                sqltext::literal(grupo) + u',' + sqltext::literal(codigo) + u')');
+        QString tabla = QStringLiteral("MA_CUENTAS_USUARIOS");
+        ModGruposEmp::ActualizaGEmpresas(tabla, ModGruposEmp::Alta, sqltext::literal(grupo),
+                                         sqltext::literal(codigo));
+    }
+}
+
+bool EstaEnCashFlow(const QString& Codigo) {
+    return gDatos().ExisteEnTabla(QStringLiteral("[MA_CASH-DETALLE]"), Codigo.trimmed(),
+                                  QStringLiteral("CUENTA"));
+}
+
+void BorrarCashFlow(const QString& Codigo) {
+    Ejecuta(QStringLiteral("DELETE FROM [MA_CASH-DETALLE] WHERE LTRIM(RTRIM(CUENTA)) = ") +
+            sqltext::literal(Codigo.trimmed()));
+}
+
+bool LegajoDeCuenta(const QString& Codigo, QString& Legajo, QString& IdEmpresa) {
+    ado::RecordsetPtr rs;
+    if (!gDatos().ExisteEnTabla(QStringLiteral("P_MA_LEGAJOS"), CodigoSinGuiones(Codigo),
+                                QStringLiteral("CUENTA"), &rs)) {
+        Cierra(rs);
+        return false;
+    }
+    Legajo = ClsUtilidades::ValorCampo(rs->value(QStringLiteral("Legajo"))).trimmed();
+    IdEmpresa = ClsUtilidades::ValorCampo(rs->value(QStringLiteral("IdEmpresa"))).trimmed();
+    Cierra(rs);
+    return true;
+}
+
+QString MensajeLegajo(const QString& Legajo, const QString& IdEmpresa) {
+    return QStringLiteral("La cuenta que intenta modificar está configurada para el legajo ") +
+           Legajo + QStringLiteral(" del código de empresa ") + IdEmpresa + vb::vbCrLf +
+           QStringLiteral("Los cambios deben realizarse desde el sistema de personal");
+}
+
+bool CodigoOpcionalRepetido(const QString& CodigoOpcional, const QString& Codigo,
+                            QString& OtroCodigo, QString& OtraDescripcion) {
+    const QString opcional = CodigoSinGuiones(CodigoOpcional);
+    if (opcional.isEmpty())
+        return false;
+    ado::RecordsetPtr rs = Consulta(
+        QStringLiteral("SELECT CODIGO, DESCRIPCION FROM MA_CUENTAS WHERE CODIGOOPCIONAL = ") +
+        sqltext::literal(opcional) + QStringLiteral(" AND CODIGO <> ") +
+        sqltext::literal(CodigoSinGuiones(Codigo)));
+    const bool repetido = !rs->EOF();
+    if (repetido) {
+        OtroCodigo = ClsUtilidades::ValorCampo(rs->value(0));
+        OtraDescripcion = ClsUtilidades::ValorCampo(rs->value(1));
+    }
+    Cierra(rs);
+    return repetido;
+}
+
+QString MensajeCodigoOpcionalRepetido(const QString& OtroCodigo, const QString& OtraDescripcion) {
+    return QStringLiteral("El Código Opcional ingresado se repite para la cuenta: ") + OtroCodigo +
+           u' ' + OtraDescripcion + vb::vbCrLf +
+           QStringLiteral("Modifique el mismo y vuelva a intentarlo.");
+}
+
+void ActualizaCCostoCuenta(const QString& Codigo, bool Tildado, bool Habilitado,
+                           const QString& CCostoPorDefecto) {
+    const QString codigo = sqltext::literal(CodigoSinGuiones(Codigo));
+    ado::RecordsetPtr rs =
+        Consulta(QStringLiteral("SELECT * FROM MA_CUENTASCCOSTO WHERE CODIGO = ") + codigo);
+    const bool hayFilas = !rs->EOF();
+    Cierra(rs);
+    const ado::ConnectionPtr& cnn = gDatos().cnn();
+    if (!hayFilas && Tildado)
+        cnn->Execute(QStringLiteral("INSERT INTO MA_CUENTASCCOSTO (CODIGO,CCOSTO,PORCENTAJE) "
+                                    "VALUES (") +
+                     codigo + u',' + sqltext::literal(CCostoPorDefecto) + QStringLiteral(",0)"));
+    else if (hayFilas && !Tildado && Habilitado)
+        cnn->Execute(QStringLiteral("DELETE FROM MA_CUENTASCCOSTO WHERE CODIGO = ") + codigo);
+}
+
+QStringList SentenciasBajaCuenta(const QString& Codigo) {
+    const QString codigo = sqltext::literal(CodigoSinGuiones(Codigo));
+    return {QStringLiteral("DELETE FROM MA_CUENTAS WHERE CODIGO = ") + codigo,
+            QStringLiteral("DELETE FROM MA_CUENTASADIC WHERE CODIGO = ") + codigo};
+}
+
+} // namespace cuentas
