@@ -40,15 +40,11 @@ public:
     // ---- Window values no control shows ---------------------------------------------
     bool esNuevo() const { return EsNuevo; }
     bool esModificacion() const { return EsModificacion; }
-    bool esBaja() const { return EsBaja; }
     bool grabando() const { return Grabando; }
     bool datosModificados() const { return DatosModificados; }
     bool hayError() const { return HayError; }
     bool muestraArbol() const { return MuestraArbol; }
-    int indiceActual() const { return IndiceActual; }
-    const QString& codigoCuenta() const { return CodigoCuenta; }
     const QString& cCostoPorDefecto() const { return CCostoPorDefecto; }
-    const QString& tablaCuentas() const { return TablaCuentas; }
     const ado::RecordsetPtr& rsCuentas() const { return RsCuentas; }
     // The chart tree's widget goes into the place beside the account.
     void setArbol(QWidget* arbol);
