@@ -393,7 +393,8 @@ INSERT INTO V_TA_CPTE (CODIGO, TALONARIO, UNEGOCIO, Sistema, Externo, ModificaNu
 -- ---------------------------------------------------------------------------
 
 -- A user holds the right to a program when one of its tasks names a menu entry
--- whose Proceso contains the program's executable name (quarzelo).
+-- whose Proceso contains the program's executable name (quarzelo for the
+-- adjustment, quarzelo-cuentas for the chart of accounts).
 -- ADMIN: administrator, every task. MGARCIA: accountant, the accounting
 -- tasks. JPEREZ: sales, no right to the inflation adjustment.
 INSERT INTO TA_USUARIOS (NOMBRE, GRUPO, UNegocio, Administrador) VALUES
@@ -404,7 +405,7 @@ INSERT INTO TA_USUARIOS (NOMBRE, GRUPO, UNegocio, Administrador) VALUES
 INSERT INTO TA_MENU (Menu, Clave, Nombre, Proceso) VALUES
     ('CONTABILIDAD', 'CN_ASIENTOS', 'Asientos Contables', 'CN010.EXE'),
     ('CONTABILIDAD', 'CN_AJUSTE', 'Asiento de Ajuste por Inflación', 'QUARZELO.EXE'),
-    ('CONTABILIDAD', 'CN_PLANCTAS', 'Plan de Cuentas', 'CN020.EXE'),
+    ('CONTABILIDAD', 'CN_PLANCTAS', 'Plan de Cuentas', 'QUARZELO-CUENTAS.EXE'),
     ('CONTABILIDAD', 'CN_MAYOR', 'Libro Mayor', 'CN030.EXE'),
     ('CONTABILIDAD', 'CN_DIARIO', 'Libro Diario', 'CN040.EXE'),
     ('VENTAS', 'VT_FACTURAS', 'Facturación', 'VT010.EXE'),

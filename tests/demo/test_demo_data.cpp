@@ -359,13 +359,13 @@ TEST_F(DemoData, ProgramStatementsSeeTheDemoAsIntended) {
         rs->Open(sql, cn, ado::adOpenForwardOnly, ado::adLockReadOnly);
         return rs;
     };
-    const auto rights = [&](const QString& user) {
+    const auto rights = [&](const QString& user, const QString& program = "quarzelo") {
         auto rs = open(
             QStringLiteral("SELECT TA_TAREAS.USUARIO, TA_MENU.Proceso, TA_MENU.Clave , "
                            "TA_MENU.Nombre  FROM TA_TAREAS INNER JOIN TA_MENU ON TA_TAREAS.TAREA "
                            "= TA_MENU.Clave  WHERE (TA_TAREAS.USUARIO = '%1 ') AND "
-                           "(TA_MENU.Proceso LIKE '%quarzelo%')")
-                .arg(user));
+                           "(TA_MENU.Proceso LIKE '%%2%')")
+                .arg(user, program));
         return rs->EOF() ? QString() : rs->value(QStringLiteral("Nombre")).toString();
     };
 
@@ -374,6 +374,8 @@ TEST_F(DemoData, ProgramStatementsSeeTheDemoAsIntended) {
     ASSERT_FALSE(admins->EOF());
     EXPECT_EQ(rights(admins->value(0).toString()),
               QStringLiteral("Asiento de Ajuste por Inflación"));
+    EXPECT_EQ(rights(admins->value(0).toString(), QStringLiteral("quarzelo-cuentas")),
+              QStringLiteral("Plan de Cuentas"));
     auto others = open(QStringLiteral("SELECT NOMBRE FROM TA_USUARIOS WHERE Administrador = 0"));
     QStringList withoutRight;
     for (; !others->EOF(); others->MoveNext())

@@ -1,0 +1,434 @@
+// The accounts window's controls, their layout and the routing of their
+// events to the window's handlers.
+
+#include "accounts/ui/frmma_cuentas.h"
+
+#include "data/pasos.h"
+#include "platform/ui/clsformulario.h"
+#include "platform/vb/msgbox.h"
+#include "platform/vb/programend.h"
+#include "platform/win/clsutilidades.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSplitter>
+#include <QStyle>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace {
+
+struct CampoCuenta {
+    const char* columna;
+    const char* tag;
+    const char* nombre; // display name, in the tooltip
+};
+
+// Indexed as the window's code addresses them.
+constexpr std::array<CampoCuenta, 5> kCampos{{
+    {"DESCRIPCION", "MA_CUENTAS_1", "Nombre"},
+    {"Codigo", "MA_CUENTAS", "Código"},
+    {"CodigoOpcional", "", "Código Opcional"},
+    {"CuentaPrincipal", "MA_CUENTAS", "Cuenta Madre"},
+    {"CodTarjeta_ConcAuto", "", "Código para conciliación automática"},
+}};
+
+constexpr std::array<const char*, 15> kTitulos{{
+    "Código...........:",
+    "Nombre..........:",
+    "Ajustable",
+    "Tipo de Cuenta",
+    "Indice Utilizado",
+    "Dígito Verificador",
+    "Pide Vencimiento",
+    "Bloqueada",
+    "Tipo de Cuenta",
+    "Habilitado para el Módulo de Caja y Bancos?",
+    "Cod.Opcional",
+    "Cuenta Relacionada:",
+    "Moneda",
+    "Cuenta Madre",
+    "Código...........:",
+}};
+
+// The side toolbar's buttons in order: the key (the sixth ends with a
+// blank) and the picture; the key is the button's tooltip.
+struct BotonBarra {
+    const char* clave;
+    QStyle::StandardPixmap imagen;
+};
+constexpr std::array<BotonBarra, 7> kBotonesTbar{{
+    {"Actualizar Jerarquías de Cuentas", QStyle::SP_BrowserReload},
+    {"Datos Adicionales", QStyle::SP_FileDialogDetailedView},
+    {"Manual de Cuentas", QStyle::SP_MessageBoxQuestion},
+    {"Centros de Costos", QStyle::SP_DriveNetIcon},
+    {"Jerarquías de Cuentas", QStyle::SP_FileDialogListView},
+    {"Adjuntar Jerarquías ", QStyle::SP_DirOpenIcon},
+    {"Actualizar Cash Flow", QStyle::SP_ArrowRight},
+}};
+
+// Runs a handler from an event: a failure is told, never let through Qt.
+template <typename F> void Protege(F&& f) {
+    try {
+        f();
+    } catch (const vb::ProgramEnded&) {
+        throw;
+    } catch (const std::exception&) {
+        ClsUtilidades::ReportaError(pasos::CurrentError(), vb::vbOKOnly + vb::vbCritical);
+    }
+}
+
+// The runtime's key code of a key event (F1 = 112 ...).
+int CodigoTecla(const QKeyEvent* k) {
+    const int tecla = k->key();
+    if (tecla >= Qt::Key_F1 && tecla <= Qt::Key_F24)
+        return 112 + (tecla - Qt::Key_F1);
+    switch (tecla) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Tab:
+        return 9;
+    default:
+        return tecla;
+    }
+}
+
+int Mayus(const QKeyEvent* k) {
+    int shift = 0;
+    if (k->modifiers() & Qt::ShiftModifier)
+        shift |= 1;
+    if (k->modifiers() & Qt::ControlModifier)
+        shift |= 2;
+    if (k->modifiers() & Qt::AltModifier)
+        shift |= 4;
+    return shift;
+}
+
+// F2 to F9: the command bar's keys.
+bool EsTeclaBarra(int codigo) {
+    return codigo >= 113 && codigo <= 120;
+}
+
+QLabel* Etiqueta(const QString& texto, QWidget* padre, const char* nombre) {
+    auto* l = new QLabel(texto, padre);
+    l->setObjectName(QLatin1String(nombre));
+    return l;
+}
+
+QCheckBox* Casilla(const QString& texto, QWidget* padre, const char* nombre) {
+    auto* c = new QCheckBox(texto, padre);
+    c->setObjectName(QLatin1String(nombre));
+    return c;
+}
+
+QComboBox* Lista(QWidget* padre, const char* nombre) {
+    auto* c = new QComboBox(padre);
+    c->setObjectName(QLatin1String(nombre));
+    return c;
+}
+
+} // namespace
+
+// The window previews its keys: a key pressed anywhere in it reaches the
+// command bar before the control that has the focus. Installed on the
+// application, so that controls added later (the tree) are covered too.
+class PreviaTeclas : public QObject {
+public:
+    explicit PreviaTeclas(FrmMA_CUENTAS* w) : QObject(w), w_(w) {}
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override {
+        if (evento->type() != QEvent::KeyPress || !objeto->isWidgetType())
+            return false;
+        auto* destino = static_cast<QWidget*>(objeto);
+        if (destino != w_ && !w_->isAncestorOf(destino))
+            return false;
+        const auto* k = static_cast<QKeyEvent*>(evento);
+        const int codigo = CodigoTecla(k);
+        Protege([&] { w_->Form_KeyDown(codigo, Mayus(k)); });
+        // The bar has taken its key: the event must not reach a control, nor
+        // come back here on its way up to the parents.
+        return EsTeclaBarra(codigo);
+    }
+
+private:
+    FrmMA_CUENTAS* w_;
+};
+
+// Focus of the code box and the text fields, as they move inside the window.
+class FiltroCuentas : public QObject {
+public:
+    explicit FiltroCuentas(FrmMA_CUENTAS* w) : QObject(w), w_(w) {}
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override {
+        const QEvent::Type tipo = evento->type();
+        if (tipo != QEvent::FocusIn && tipo != QEvent::FocusOut)
+            return false;
+        // Another window taking the activation (a box, a lookup, a sheet)
+        // does not make the field lose its focus: nothing is checked then.
+        const Qt::FocusReason razon = static_cast<QFocusEvent*>(evento)->reason();
+        if (tipo == QEvent::FocusOut &&
+            (razon == Qt::ActiveWindowFocusReason || razon == Qt::PopupFocusReason))
+            return false;
+        if (objeto == w_->TxtCodigo) {
+            Protege([&] {
+                if (tipo == QEvent::FocusIn)
+                    w_->TxtCodigo_GotFocus();
+                else
+                    w_->TxtCodigo_LostFocus();
+            });
+            return false;
+        }
+        for (size_t i = 0; i < w_->txtFields.size(); ++i) {
+            if (w_->txtFields[i] != objeto)
+                continue;
+            Protege([&] {
+                if (tipo == QEvent::FocusIn)
+                    w_->txtFields_GotFocus(int(i));
+                else
+                    w_->txtFields_LostFocus(int(i));
+            });
+            break;
+        }
+        return false;
+    }
+
+private:
+    FrmMA_CUENTAS* w_;
+};
+
+FrmMA_CUENTAS::FrmMA_CUENTAS(QWidget* parent) : QWidget(parent) {
+    setWindowTitle(QStringLiteral("Actualización Plan General de Cuentas"));
+    ArmaControles();
+    ConectaEventos();
+    resize(1000, 640);
+}
+
+FrmMA_CUENTAS::~FrmMA_CUENTAS() {
+    // The filters read the controls: they go before the children do.
+    delete Previa;
+    delete Filtro;
+}
+
+void FrmMA_CUENTAS::ArmaControles() {
+    auto* raiz = new QVBoxLayout(this);
+    raiz->setContentsMargins(4, 4, 4, 0);
+
+    Divisor = new QSplitter(Qt::Horizontal, this);
+    Divisor->setObjectName(QStringLiteral("Divisor"));
+    Divisor->setChildrenCollapsible(false);
+    raiz->addWidget(Divisor, 1);
+
+    PanelArbol = new QWidget(Divisor);
+    PanelArbol->setObjectName(QStringLiteral("PanelArbol"));
+    auto* arbol = new QVBoxLayout(PanelArbol);
+    arbol->setContentsMargins(0, 0, 0, 0);
+    PanelArbol->setMinimumWidth(260);
+
+    auto* derecha = new QWidget(Divisor);
+    auto* columna = new QVBoxLayout(derecha);
+    columna->setContentsMargins(0, 0, 0, 0);
+    Divisor->addWidget(PanelArbol);
+    Divisor->addWidget(derecha);
+    Divisor->setStretchFactor(0, 2);
+    Divisor->setStretchFactor(1, 3);
+
+    Paxtor1 = new Paxtor(derecha);
+    Paxtor1->setObjectName(QStringLiteral("Paxtor1"));
+    columna->addWidget(Paxtor1);
+
+    SSTab1 = new QTabWidget(derecha);
+    SSTab1->setObjectName(QStringLiteral("SSTab1"));
+    columna->addWidget(SSTab1, 1);
+    auto* datos = new QWidget(SSTab1);
+    auto* mas = new QWidget(SSTab1);
+    SSTab1->addTab(datos, QStringLiteral("Datos Generales"));
+    SSTab1->addTab(mas, QStringLiteral("Mas Datos"));
+
+    for (size_t i = 0; i < kTitulos.size(); ++i)
+        LblTitulo.push_back(Etiqueta(QString::fromUtf8(kTitulos[i]), datos, "LblTitulo"));
+
+    TxtCodigo = new QLineEdit(datos);
+    TxtCodigo->setObjectName(QStringLiteral("TxtCodigo"));
+    TxtCodigo->setProperty("Tag", QStringLiteral("MA_CUENTAS"));
+    for (const CampoCuenta& c : kCampos) {
+        auto* t = new QLineEdit(datos);
+        t->setObjectName(QStringLiteral("txtFields"));
+        t->setProperty("DataField", QString::fromLatin1(c.columna));
+        t->setProperty("Tag", QString::fromLatin1(c.tag));
+        t->setToolTip(QString::fromUtf8(c.nombre));
+        txtFields.push_back(t);
+    }
+
+    Combo1 = Lista(datos, "Combo1");
+    auto* tipo = new QWidget(datos);
+    auto* tipoFila = new QHBoxLayout(tipo);
+    tipoFila->setContentsMargins(0, 0, 0, 0);
+    const std::array<const char*, 2> tipos{"Imputable", "Título"};
+    for (size_t i = 0; i < tipos.size(); ++i) {
+        OptTipoCuenta[i] = new QRadioButton(QString::fromUtf8(tipos[i]), tipo);
+        OptTipoCuenta[i]->setObjectName(QStringLiteral("OptTipoCuenta"));
+        tipoFila->addWidget(OptTipoCuenta[i]);
+    }
+    tipoFila->addStretch();
+
+    // The yes/no boxes show their state as their caption.
+    CHKAjustable = Casilla(QStringLiteral("NO"), datos, "CHKAjustable");
+    ChkBloqueo = Casilla(QStringLiteral("NO"), datos, "ChkBloqueo");
+    ChkVto = Casilla(QStringLiteral("NO"), datos, "ChkVto");
+    ChkBdu = Casilla(QStringLiteral("NO"), datos, "ChkBdu");
+    ChkCyB = Casilla(QStringLiteral("NO"), datos, "ChkCyB");
+    chkTarjeta = Casilla(QStringLiteral("No pide datos de la tarjeta."), datos, "chkTarjeta");
+    chkCCostos = Casilla(QStringLiteral("&Usa Centros de Costos"), datos, "chkCCostos");
+    CmbIndices = Lista(datos, "CmbIndices");
+    CmbMP = Lista(datos, "CmbMP");
+    CmbMoneda = Lista(datos, "CmbMoneda");
+    lblCodTarjetaConcAuto =
+        Etiqueta(QStringLiteral("Código para conciliación automática: (Tarjeta o Datanet)"), datos,
+                 "lblCodTarjetaConcAuto");
+    LblDV = Etiqueta(QStringLiteral("0"), datos, "LblDV");
+    LblDescRelacionado = Etiqueta(QString(), datos, "LblDescRelacionado");
+    Label1 = Etiqueta(QStringLiteral("Bienes de Uso"), datos, "Label1");
+
+    auto* libros = new QGroupBox(datos);
+    auto* librosFila = new QHBoxLayout(libros);
+    const std::array<const char*, 3> textosLibros{"Ningún Libro de I.V.A.",
+                                                  "Asignar a Libro de I.V.A. Compras",
+                                                  "Asignar a Libro de I.V.A. Dulvar"};
+    for (size_t i = 0; i < textosLibros.size(); ++i) {
+        optLibros[i] = new QRadioButton(QString::fromUtf8(textosLibros[i]), libros);
+        optLibros[i]->setObjectName(QStringLiteral("optLibros"));
+        librosFila->addWidget(optLibros[i]);
+    }
+    optLibros[1]->setProperty("DataField", QStringLiteral("Libro_Iva_Compras"));
+    optLibros[2]->setProperty("DataField", QStringLiteral("Libro_Iva_Dulvar"));
+    librosFila->addStretch();
+
+    auto* g = new QGridLayout(datos);
+    int fila = 0;
+    g->addWidget(LblTitulo[8], fila, 0);
+    g->addWidget(Combo1, fila++, 1, 1, 3);
+    g->addWidget(LblTitulo[14], fila, 0);
+    g->addWidget(TxtCodigo, fila, 1);
+    g->addWidget(LblTitulo[5], fila, 2);
+    g->addWidget(LblDV, fila++, 3);
+    g->addWidget(LblTitulo[0], fila, 0);
+    g->addWidget(txtFields[1], fila, 1);
+    g->addWidget(LblTitulo[10], fila, 2);
+    g->addWidget(txtFields[2], fila++, 3);
+    g->addWidget(LblTitulo[1], fila, 0);
+    g->addWidget(txtFields[0], fila++, 1, 1, 3);
+    g->addWidget(LblTitulo[3], fila, 0);
+    g->addWidget(tipo, fila++, 1, 1, 3);
+    g->addWidget(LblTitulo[2], fila, 0);
+    g->addWidget(CHKAjustable, fila, 1);
+    g->addWidget(LblTitulo[4], fila, 2);
+    g->addWidget(CmbIndices, fila++, 3);
+    g->addWidget(LblTitulo[7], fila, 0);
+    g->addWidget(ChkBloqueo, fila, 1);
+    g->addWidget(LblTitulo[6], fila, 2);
+    g->addWidget(ChkVto, fila++, 3);
+    g->addWidget(Label1, fila, 0);
+    g->addWidget(ChkBdu, fila, 1);
+    g->addWidget(LblTitulo[9], fila, 2);
+    g->addWidget(ChkCyB, fila++, 3);
+    g->addWidget(LblTitulo[13], fila, 0);
+    g->addWidget(txtFields[3], fila, 1);
+    g->addWidget(LblTitulo[11], fila, 2);
+    g->addWidget(LblDescRelacionado, fila++, 3);
+    g->addWidget(CmbMP, fila, 0, 1, 2);
+    g->addWidget(LblTitulo[12], fila, 2);
+    g->addWidget(CmbMoneda, fila++, 3);
+    g->addWidget(lblCodTarjetaConcAuto, fila, 0, 1, 2);
+    g->addWidget(txtFields[4], fila, 2);
+    g->addWidget(chkTarjeta, fila++, 3);
+    g->addWidget(chkCCostos, fila++, 0, 1, 4);
+    g->addWidget(libros, fila++, 0, 1, 4);
+    g->setRowStretch(fila, 1);
+    g->setColumnStretch(1, 1);
+    g->setColumnStretch(3, 1);
+
+    // The custom-fields grid and its edit box go into this frame.
+    auto* masFila = new QVBoxLayout(mas);
+    Frame1 = new QGroupBox(mas);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    new QVBoxLayout(Frame1);
+    masFila->addWidget(Frame1);
+
+    Tbar = new QToolBar(derecha);
+    Tbar->setObjectName(QStringLiteral("Tbar"));
+    Tbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    for (const BotonBarra& b : kBotonesTbar) {
+        const QString clave = QString::fromUtf8(b.clave);
+        QAction* boton = Tbar->addAction(style()->standardIcon(b.imagen), clave.trimmed());
+        boton->setData(clave);
+    }
+    // "Adjuntar Jerarquías " stays pressed while the tree is shown.
+    BotonTbar(6)->setCheckable(true);
+    columna->addWidget(Tbar);
+
+    sbStatusBar = new StatusBar(this);
+    sbStatusBar->setObjectName(QStringLiteral("sbStatusBar"));
+    for (const char* clave : {"VERSION", "SERVER", "BASEDEDATOS", "USUARIO", "CAJA"})
+        sbStatusBar->AddPanel(QLatin1String(clave));
+    sbStatusBar->AddPanel(QStringLiteral("MENSAJE"), 1);
+    raiz->addWidget(sbStatusBar);
+}
+
+void FrmMA_CUENTAS::ConectaEventos() {
+    Filtro = new FiltroCuentas(this);
+    TxtCodigo->installEventFilter(Filtro);
+    for (QLineEdit* t : txtFields)
+        t->installEventFilter(Filtro);
+    Previa = new PreviaTeclas(this);
+    qApp->installEventFilter(Previa);
+    connect(TxtCodigo, &QLineEdit::textChanged, this,
+            [this] { Protege([&] { TxtCodigo_Change(); }); });
+    connect(Paxtor1, &Paxtor::ButtonClick, this,
+            [this](const QString& Key) { Protege([&] { Paxtor1_ButtonClick(Key); }); });
+    connect(Tbar, &QToolBar::actionTriggered, this,
+            [this](QAction* Button) { Protege([&] { Tbar_ButtonClick(Button); }); });
+}
+
+void FrmMA_CUENTAS::setArbol(QWidget* arbol) {
+    arbol->setParent(PanelArbol);
+    PanelArbol->layout()->addWidget(arbol);
+}
+
+void FrmMA_CUENTAS::setGrilla(QWidget* grilla) {
+    grilla->setParent(Frame1);
+    Frame1->layout()->addWidget(grilla);
+}
+
+QAction* FrmMA_CUENTAS::BotonTbar(int n) const {
+    const QList<QAction*> botones = Tbar->actions();
+    return n >= 1 && n <= botones.size() ? botones[n - 1] : nullptr;
+}
+
+QLineEdit* FrmMA_CUENTAS::Campo(const QString& columna) const {
+    const int i = ClsFormulario::IndiceControl(columna, txtFields);
+    return i < 0 ? nullptr : txtFields[size_t(i)];
+}
+
+void FrmMA_CUENTAS::closeEvent(QCloseEvent* e) {
+    e->accept();
+    if (Descargando)
+        return;
+    int cancelar = 0;
+    Protege([&] { Form_Unload(cancelar); });
+}

@@ -1,0 +1,181 @@
+#pragma once
+// The chart-of-accounts window: one account of MA_CUENTAS at a time, a browse
+// state (no account chosen) and an edit state (a new or an existing account),
+// the command bar with its eight keys, the side toolbar of the chart, and a
+// place beside the account for the chart tree. Building the window does not
+// load it: the program runs the start-up, then Form_Load.
+
+#include "data/pasos.h"
+#include "platform/ado/ado.h"
+#include "platform/ui/paxtor.h"
+#include "platform/ui/skinframework.h"
+#include "platform/ui/statusbar.h"
+
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <vector>
+
+class QAction;
+class QCheckBox;
+class QCloseEvent;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QSplitter;
+class QTabWidget;
+class QToolBar;
+
+class FiltroCuentas;
+class PreviaTeclas;
+
+class FrmMA_CUENTAS : public QWidget {
+    Q_OBJECT
+public:
+    explicit FrmMA_CUENTAS(QWidget* parent = nullptr);
+    ~FrmMA_CUENTAS() override;
+
+    // ---- Window values no control shows ---------------------------------------------
+    bool esNuevo() const { return EsNuevo; }
+    bool esModificacion() const { return EsModificacion; }
+    bool grabando() const { return Grabando; }
+    bool datosModificados() const { return DatosModificados; }
+    bool hayError() const { return HayError; }
+    bool muestraArbol() const { return MuestraArbol; }
+    const QString& cCostoPorDefecto() const { return CCostoPorDefecto; }
+    const ado::RecordsetPtr& rsCuentas() const { return RsCuentas; }
+    // The chart tree's widget goes into the place beside the account.
+    void setArbol(QWidget* arbol);
+    // The custom-fields grid goes into the frame of the second tab.
+    void setGrilla(QWidget* grilla);
+
+    // ---- Start, reset and enable rules ------------------------------------------------
+    // Prepares the window on the open connection (the start-up has run).
+    void Form_Load();
+    // Back to the browse state with nothing loaded.
+    void LimpiarPantalla();
+    // Browse (false) or edit (true): the fields, the kind options, the second
+    // tab and the command-bar keys that depend on the state.
+    void HabilitarControles(bool Habilitar);
+    // Refills the index-series and means-of-payment lists.
+    void CargarCombos();
+    void AbreRecordsetCuentas(const QString& Tabla);
+
+    // ---- Command bar and keys ---------------------------------------------------------
+    void Paxtor1_ButtonClick(const QString& Key);
+    // Every key of the window goes to the command bar first.
+    void Form_KeyDown(int KeyCode, int Shift);
+    // Stores the tree state and closes the window; Cancel is never set.
+    void Form_Unload(int& Cancel);
+
+    // ---- Fields -----------------------------------------------------------------------
+    void TxtCodigo_Change();
+    void TxtCodigo_GotFocus();
+    void TxtCodigo_LostFocus();
+    void txtFields_GotFocus(int Index);
+    void txtFields_LostFocus(int Index);
+
+    // ---- Loading and checking an account ------------------------------------------------
+    // Checks txtFields(Index); HayError when refused. The code field decides
+    // between a new and an existing account and switches to the edit state.
+    void Campo_Valida(int Index);
+    // Every field, before a save; true when all passed.
+    bool ValidaDatos();
+    // Shows the account on which RsCuentas stands.
+    void AsignarDatos();
+
+    // ---- Save and delete ------------------------------------------------------------------
+    // Saves (EsNuevo / EsModificacion) or deletes (EsBaja) the shown account;
+    // HayError when it was refused or failed.
+    void ActualizaCuenta();
+
+    // ---- Chart tree, title list and side toolbar --------------------------------------------
+    void CargaComboTitulo(const QString& Desde = QString());
+    void ArmarTreeVAutomatico(const QString& Desde = QString());
+    // Shows (true) or hides (false) the chart tree.
+    void Treev_Estado(bool Mostrar);
+    void Tbar_ButtonClick(QAction* Button);
+    // The side toolbar's button n (1 to 7).
+    QAction* BotonTbar(int n) const;
+
+    // ---- Lookup and report ------------------------------------------------------------------
+    // Lookup for the field that last had the focus.
+    void ConsultarCodigo();
+    // Hands the report to the suite's report runner beside the program.
+    void LlamarReporte(const QString& Reporte);
+
+protected:
+    // The close box unloads the window as CERRAR does.
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    friend class FiltroCuentas;
+
+    // ---- Controls --------------------------------------------------------------------------
+    Paxtor* Paxtor1 = nullptr;
+    SkinFramework* SkinFramework1 = new SkinFramework(this);
+    QLineEdit* TxtCodigo = nullptr;
+    // DESCRIPCION, Codigo, CodigoOpcional, CuentaPrincipal, CodTarjeta_ConcAuto;
+    // each carries its column in "DataField", its lookup table in "Tag" and
+    // its display name in its tooltip.
+    std::vector<QLineEdit*> txtFields;
+    QComboBox* Combo1 = nullptr;
+    std::array<QRadioButton*, 2> OptTipoCuenta{}; // "Imputable", "Título"
+    QCheckBox* CHKAjustable = nullptr;
+    QComboBox* CmbIndices = nullptr;
+    QCheckBox* ChkBloqueo = nullptr;
+    QCheckBox* ChkVto = nullptr;
+    QCheckBox* ChkBdu = nullptr;
+    QCheckBox* ChkCyB = nullptr;
+    QComboBox* CmbMP = nullptr;
+    QComboBox* CmbMoneda = nullptr;
+    QCheckBox* chkTarjeta = nullptr;
+    QLabel* lblCodTarjetaConcAuto = nullptr;
+    QCheckBox* chkCCostos = nullptr;
+    std::array<QRadioButton*, 3> optLibros{}; // none, purchases, sales
+    QLabel* LblDV = nullptr;
+    QLabel* LblDescRelacionado = nullptr;
+    QLabel* Label1 = nullptr;
+    std::vector<QLabel*> LblTitulo;
+    QTabWidget* SSTab1 = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    QToolBar* Tbar = nullptr;
+    StatusBar* sbStatusBar = nullptr;
+    // The tree's place: the left pane of the splitter.
+    QSplitter* Divisor = nullptr;
+    QWidget* PanelArbol = nullptr;
+
+    // ---- Window values -----------------------------------------------------------------------
+    QString TablaCuentas;
+    ado::RecordsetPtr RsCuentas;
+    bool EsNuevo = false;
+    bool EsModificacion = false;
+    bool EsBaja = false;
+    bool Grabando = false;
+    bool DatosModificados = false;
+    bool HayError = false;
+    bool MuestraArbol = false;
+    int IndiceActual = -1;
+    QString CodigoCuenta;
+    QString CCostoPorDefecto;
+    QString TituloBonos;
+    QString TituloMutuales;
+    // Form_Unload is running: the close it ends with must not run it again.
+    bool Descargando = false;
+
+    void ArmaControles();
+    void ConectaEventos();
+    FiltroCuentas* Filtro = nullptr;
+    PreviaTeclas* Previa = nullptr;
+
+    // The member bound to a column (letter case ignored); nullptr when none is.
+    QLineEdit* Campo(const QString& columna) const;
+    // The caret of txtFields(0) at the end of its trimmed text, txtFields(0)
+    // focused, then the code box.
+    void FocoAlCodigo();
+    void EnfocaDescripcion();
+    // Runs the steps of a command-bar branch with the bar's error treatment.
+    bool PasosBarra(const std::vector<pasos::Step>& pasos);
+};

@@ -1,0 +1,410 @@
+// Start, reset and enable rules of the accounts window, its command bar, its
+// key preview, the focus of its fields and its unload.
+
+#include "accounts/ui/frmma_cuentas.h"
+
+#include "data/instances.h"
+#include "data/pasos.h"
+#include "platform/ui/clsformulario.h"
+#include "platform/ui/clsplanilla.h"
+#include "platform/vb/msgbox.h"
+#include "platform/vb/vb.h"
+#include "platform/win/clsini.h"
+#include "platform/win/clsutilidades.h"
+#include "startup/cnstuffcontable.h"
+#include "startup/mod_macuentas.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTabWidget>
+
+using CNStuffContable::Cfg;
+using CNStuffContable::CfgSi;
+using CNStuffContable::CuentaActual;
+
+namespace {
+
+// Switches of the suite that this program never turns on.
+constexpr bool HabilitaCashFlow = false;
+constexpr bool HabilitaBienesDeUso = false;
+
+const QString kIni = QStringLiteral("CN000p.INI");
+const QString kMostrarArbol = QStringLiteral("Mostrar Treeview");
+const QString kAbandonar = QStringLiteral("¿Está seguro de abandonar la carga de datos?");
+
+// The means of payment, in the order whose position is the stored code.
+const std::array<const char*, 12> kMediosDePago{{
+    "Ninguno",
+    "Efectivo",
+    "Cheque",
+    "Tarjetas de Credito",
+    "Debitos/Creditos Bancario",
+    "Documentos varios",
+    "Retenciones/Percep IVA",
+    "Retención/Percep Ingresos Brutos",
+    "Retención/Percep Ganancias",
+    "Retención/Percep Varias",
+    "Retención/Percep SUSS",
+    "Solicitud de crédito",
+}};
+
+// The tree switch as the window writes it ("True", "False"); a number as the
+// runtime reads one. Anything else, or nothing, is False rather than a
+// failure of the window's load.
+bool LeeBooleano(const QString& texto) {
+    const QString t = texto.trimmed();
+    if (t.compare(u"True", Qt::CaseInsensitive) == 0)
+        return true;
+    if (ClsUtilidades::EsNumero(t))
+        return vb::Val(t) != 0;
+    return false;
+}
+
+// The focused field is cyan (&HFFFF00), the others white.
+void Pinta(QWidget* campo, bool conFoco) {
+    QPalette p = campo->palette();
+    p.setColor(QPalette::Base, conFoco ? QColor(0, 255, 255) : QColor(255, 255, 255));
+    campo->setPalette(p);
+}
+
+// Options of one group, none of them chosen.
+template <size_t N> void Desmarca(const std::array<QRadioButton*, N>& opciones) {
+    for (QRadioButton* o : opciones) {
+        o->setAutoExclusive(false);
+        o->setChecked(false);
+        o->setAutoExclusive(true);
+    }
+}
+
+pasos::Resume Informa(const ado::Error& e, const char* rutina) {
+    return pasos::ResumeFor(
+        ClsUtilidades::ReportaError(e, std::nullopt, QString::fromLatin1(rutina)));
+}
+
+} // namespace
+
+void FrmMA_CUENTAS::Form_Load() {
+    DB_Dll& datos = gDatos();
+    CNStuffContable::AplicaSkin(this);
+    ClsUtilidades::PreparaFormulario(this, 0);
+    CNStuffContable::ConfiguraIconoYBarras(this);
+
+    TablaCuentas = QStringLiteral("MA_CUENTAS");
+    Mod_Macuentas::CargaDigitosPlan();
+    Mod_Macuentas::CargaNivelesPlan();
+    MuestraArbol = LeeBooleano(ClsIni::LeeIni(kIni, Cfg(QStringLiteral("NOMBRE")), kMostrarArbol,
+                                              QStringLiteral("False")));
+    LimpiarPantalla();
+    AbreRecordsetCuentas(TablaCuentas);
+
+    BotonTbar(6)->setChecked(true);
+    Treev_Estado(true);
+    BotonTbar(7)->setVisible(HabilitaCashFlow);
+    Label1->setVisible(CfgSi(QStringLiteral("USA BIENES DE USO")) && HabilitaBienesDeUso);
+    ChkBdu->setVisible(!Label1->isHidden());
+
+    Campo(QStringLiteral("CODIGO"))->clear();
+    const bool digito = CfgSi(QStringLiteral("USADIGITOVERIFICADOR"));
+    LblDV->setVisible(digito);
+    LblTitulo[5]->setVisible(digito);
+    BotonTbar(4)->setVisible(CfgSi(QStringLiteral("USACCOSTO")));
+
+    CNStuffContable::CargaComboMonedas(CmbMoneda);
+    if (CNStuffContable::gUsaMultiMonedas) {
+        const int n = int(vb::Val(Cfg(QStringLiteral("MonedaDulvar")))) - 1;
+        // A currency the list does not hold keeps the first one.
+        if (n >= 0 && n < CmbMoneda->count())
+            CmbMoneda->setCurrentIndex(n);
+    }
+
+    ado::RecordsetPtr rs;
+    datos.AbrirRecordset(QStringLiteral("SELECT TOP 1 * FROM TA_CCOSTO"), rs, nullptr,
+                         ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true);
+    if (rs && rs->State() == ado::adStateOpen && !rs->EOF()) {
+        CCostoPorDefecto = ClsUtilidades::ValorCampo(rs->Fields(QStringLiteral("Codigo")));
+        chkCCostos->setProperty("Tag", QString());
+    } else {
+        chkCCostos->setEnabled(false);
+        chkCCostos->setChecked(false);
+        chkCCostos->setProperty("Tag", QStringLiteral("VACIO"));
+    }
+    if (rs)
+        datos.CierraRecordset(rs);
+
+    TituloBonos = Cfg(QStringLiteral("TituloClientesBonos"));
+    TituloMutuales = Cfg(QStringLiteral("TituloClientesMutuales"));
+    CNStuffContable::CargaBarraEstado(sbStatusBar, QString());
+    CargaComboTitulo();
+}
+
+void FrmMA_CUENTAS::LimpiarPantalla() {
+    pasos::RunSteps(
+        {
+            [&] {
+                EsNuevo = false;
+                EsBaja = false;
+                EsModificacion = false;
+            },
+            [] { Mod_Macuentas::CargaDigitosPlan(); },
+            [] { Mod_Macuentas::CargaNivelesPlan(); },
+            [&] { ClsFormulario::LimpiaFormulario(this); },
+            [&] { TxtCodigo->clear(); },
+            [&] {
+                txtFields[0]->setMaxLength(150);
+                txtFields[1]->setMaxLength(20);
+                txtFields[3]->setMaxLength(15);
+                txtFields[2]->setMaxLength(15);
+            },
+            [&] { CargarCombos(); },
+            [&] {
+                OptTipoCuenta[0]->setChecked(true);
+                LblDV->setText(QStringLiteral("0"));
+                LblDescRelacionado->clear();
+            },
+            [&] {
+                for (QCheckBox* c : {CHKAjustable, ChkBloqueo, ChkBdu, chkCCostos, ChkVto})
+                    c->setChecked(false);
+                Desmarca(optLibros);
+            },
+            [&] { HabilitarControles(false); },
+            [&] { SSTab1->setCurrentIndex(0); },
+            [&] {
+                if (!Combo1->currentText().trimmed().isEmpty())
+                    Combo1->setCurrentIndex(0);
+                OptTipoCuenta[0]->setChecked(true);
+            },
+            [&] { CargaComboTitulo(); },
+            [&] { TxtCodigo->setFocus(); },
+        },
+        [](const ado::Error&) { return pasos::Resume::Next; }, pasos::Trap::AllErrors);
+}
+
+void FrmMA_CUENTAS::CargarCombos() {
+    ClsFormulario::LimpiaFormulario(this, 2);
+    LblDV->setText(QStringLiteral("0"));
+    CHKAjustable->setChecked(false);
+    CHKAjustable->setEnabled(OptTipoCuenta[0]->isChecked());
+
+    CmbIndices->clear();
+    for (int serie = 1; serie <= 4; ++serie)
+        CmbIndices->addItem(Cfg(QStringLiteral("Nombre_Indice") + QString::number(serie)));
+    CmbIndices->setCurrentIndex(0);
+
+    CmbMP->clear();
+    for (const char* medio : kMediosDePago)
+        CmbMP->addItem(QString::fromUtf8(medio));
+    CmbMP->setCurrentIndex(0);
+
+    ChkCyB->setChecked(false);
+    chkCCostos->setChecked(false);
+}
+
+void FrmMA_CUENTAS::HabilitarControles(bool Habilitar) {
+    for (QLineEdit* t : txtFields)
+        t->setEnabled(Habilitar);
+    if (!Habilitar)
+        txtFields[0]->setEnabled(true);
+
+    Paxtor1->setEstado(Paxtor::EstadoNuevo, !Habilitar);
+    Paxtor1->setEstado(Paxtor::EstadoCerrar, !Habilitar);
+    Paxtor1->setEstado(Paxtor::EstadoGrabar, Habilitar);
+    Paxtor1->setEstado(Paxtor::EstadoCancelar, Habilitar);
+    Paxtor1->setEstado(Paxtor::EstadoBorrar, Habilitar);
+
+    for (QRadioButton* o : OptTipoCuenta)
+        o->setEnabled(Habilitar);
+    if (!Habilitar) {
+        CHKAjustable->setEnabled(false);
+        ChkBloqueo->setEnabled(false);
+        BotonTbar(4)->setEnabled(false);
+        ChkBdu->setEnabled(false);
+        ChkBdu->setChecked(false);
+        Desmarca(optLibros);
+        for (QRadioButton* o : optLibros)
+            o->setEnabled(false);
+    }
+    SSTab1->setTabEnabled(1, Habilitar);
+}
+
+void FrmMA_CUENTAS::AbreRecordsetCuentas(const QString& Tabla) {
+    pasos::RunSteps(
+        {
+            [] { Mod_Macuentas::CargaDigitosPlan(); },
+            [] { Mod_Macuentas::CargaNivelesPlan(); },
+            [&] {
+                DB_Dll& datos = gDatos();
+                datos.AbrirRecordset(QStringLiteral("SELECT  top 1 * FROM ") + Tabla +
+                                         QStringLiteral(" WHERE TITULO = 0"),
+                                     RsCuentas, datos.gCnn, ado::adOpenDynamic,
+                                     ado::adLockOptimistic, -1, true);
+            },
+        },
+        [](const ado::Error& e) { return Informa(e, "Generar"); }, pasos::Trap::AllErrors);
+}
+
+bool FrmMA_CUENTAS::PasosBarra(const std::vector<pasos::Step>& pasos) {
+    return pasos::RunSteps(
+        pasos, [](const ado::Error& e) { return Informa(e, "Paxtor1_Click"); },
+        pasos::Trap::AllErrors);
+}
+
+void FrmMA_CUENTAS::EnfocaDescripcion() {
+    QLineEdit* nombre = txtFields[0];
+    nombre->setCursorPosition(int(nombre->text().trimmed().size()));
+    nombre->setFocus();
+}
+
+void FrmMA_CUENTAS::FocoAlCodigo() {
+    EnfocaDescripcion();
+    TxtCodigo->setFocus();
+}
+
+void FrmMA_CUENTAS::Paxtor1_ButtonClick(const QString& Key) {
+    const QString clave = Key.toUpper();
+    if (clave == u"NUEVO") {
+        PasosBarra({
+            [&] { LimpiarPantalla(); },
+            [&] {
+                EsNuevo = true;
+                EsBaja = false;
+                EsModificacion = false;
+            },
+            [&] { FocoAlCodigo(); },
+        });
+    } else if (clave == u"BORRAR") {
+        PasosBarra({
+            [&] {
+                EsNuevo = false;
+                EsBaja = true;
+                EsModificacion = false;
+            },
+            [&] { ActualizaCuenta(); },
+            [&] { EsBaja = false; },
+            [&] { txtFields[0]->setFocus(); },
+            [&] { FocoAlCodigo(); },
+        });
+    } else if (clave == u"GRABAR") {
+        bool valido = false;
+        PasosBarra({
+            [&] { Grabando = true; },
+            [&] { valido = ValidaDatos(); },
+            [&] {
+                if (valido)
+                    DatosModificados = false;
+            },
+            [&] {
+                if (valido)
+                    ActualizaCuenta();
+            },
+            [&] { Grabando = false; },
+            [&] {
+                if (CuentaActual.isEmpty())
+                    EnfocaDescripcion();
+            },
+            [&] { TxtCodigo->setFocus(); },
+        });
+        // Also when the operator left at a failure: a save that no longer
+        // runs must not keep the field checks in their saving mode.
+        Grabando = false;
+    } else if (clave == u"PLANILLA") {
+        PasosBarra({[&] {
+            ClsPlanilla::MuestraPlanilla(
+                QStringLiteral("SELECT CODIGO,DV,DESCRIPCION,TITULO,AJUSTE,INDICE,BLOQUEO FROM ") +
+                    TablaCuentas + QStringLiteral(" WHERE (DADA_DE_BAJA = 0) ORDER BY CODIGO"),
+                gDatos().gConnString, QStringLiteral("Plan General de Cuentas"));
+        }});
+    } else if (clave == u"CONSULTAR") {
+        PasosBarra({[&] { ConsultarCodigo(); }});
+    } else if (clave == u"REPORTE") {
+        PasosBarra({[&] { LlamarReporte(QStringLiteral("Rp_PlanCtas")); }});
+    } else if (clave == u"CERRAR") {
+        int cancelar = 0;
+        Form_Unload(cancelar);
+    } else if (clave == u"CANCELAR") {
+        bool abandonar = true;
+        PasosBarra({
+            [&] {
+                if (DatosModificados)
+                    abandonar = vb::MsgBox(kAbandonar,
+                                           vb::vbYesNo + vb::vbExclamation + vb::vbDefaultButton2,
+                                           QStringLiteral("Atención!!!")) == vb::vbYes;
+                return abandonar;
+            },
+            [&] { DatosModificados = false; },
+            [&] { LimpiarPantalla(); },
+            [&] { AbreRecordsetCuentas(TablaCuentas); },
+            [&] { FocoAlCodigo(); },
+        });
+    }
+}
+
+void FrmMA_CUENTAS::Form_KeyDown(int KeyCode, int Shift) {
+    Q_UNUSED(Shift);
+    Paxtor1->ProcesaTecla(KeyCode);
+}
+
+void FrmMA_CUENTAS::Form_Unload(int& Cancel) {
+    Q_UNUSED(Cancel);
+    Descargando = true;
+    pasos::RunSteps(
+        {
+            [&] {
+                ClsIni::GrabaIni(kIni, Cfg(QStringLiteral("NOMBRE")), kMostrarArbol,
+                                 MuestraArbol ? QStringLiteral("True") : QStringLiteral("False"));
+            },
+            [] { CuentaActual.clear(); },
+            [&] {
+                if (RsCuentas)
+                    gDatos().CierraRecordset(RsCuentas);
+                RsCuentas.reset();
+            },
+            // The program ends with its last window; a window opened with
+            // WA_DeleteOnClose is released here too.
+            [&] { close(); },
+        },
+        [](const ado::Error& e) { return Informa(e, "Unload"); }, pasos::Trap::AllErrors);
+    Descargando = false;
+}
+
+// ---- Focus of the code box and the text fields ----------------------------------------
+
+void FrmMA_CUENTAS::TxtCodigo_Change() {
+    if (QLineEdit* codigo = Campo(QStringLiteral("Codigo")))
+        codigo->setText(TxtCodigo->text().trimmed());
+}
+
+void FrmMA_CUENTAS::TxtCodigo_GotFocus() {
+    Paxtor1->setEstado(Paxtor::EstadoConsultar, true);
+    // The code box stands for the code member: CONSULTAR looks the code up.
+    IndiceActual = ClsFormulario::IndiceControl(QStringLiteral("Codigo"), txtFields);
+    Pinta(TxtCodigo, true);
+}
+
+void FrmMA_CUENTAS::TxtCodigo_LostFocus() {
+    Paxtor1->setEstado(Paxtor::EstadoConsultar, false);
+    Pinta(TxtCodigo, false);
+    const QString texto = TxtCodigo->text().trimmed();
+    IndiceActual = ClsFormulario::IndiceControl(QStringLiteral("Codigo"), txtFields);
+    txtFields[size_t(IndiceActual)]->setText(texto);
+    if (!texto.isEmpty())
+        Campo_Valida(IndiceActual);
+}
+
+void FrmMA_CUENTAS::txtFields_GotFocus(int Index) {
+    QLineEdit* campo = txtFields[size_t(Index)];
+    IndiceActual = Index;
+    Paxtor1->setEstado(Paxtor::EstadoConsultar,
+                       !campo->property("Tag").toString().trimmed().isEmpty());
+    Pinta(campo, true);
+}
+
+void FrmMA_CUENTAS::txtFields_LostFocus(int Index) {
+    QLineEdit* campo = txtFields[size_t(Index)];
+    if (Index == 1)
+        TxtCodigo->setText(campo->text());
+    Pinta(campo, false);
+}
