@@ -50,79 +50,6 @@ QColor ColorVB(const QVariant& valor) {
     return QColor(int(n & 0xFF), int((n >> 8) & 0xFF), int((n >> 16) & 0xFF));
 }
 
-int CodigoTecla(const QKeyEvent& e) {
-    const int k = e.key();
-    const bool teclado = e.modifiers() & Qt::KeypadModifier;
-    if (k >= Qt::Key_0 && k <= Qt::Key_9)
-        return teclado ? 96 + (k - Qt::Key_0) : 48 + (k - Qt::Key_0);
-    if (k >= Qt::Key_A && k <= Qt::Key_Z)
-        return 65 + (k - Qt::Key_A);
-    if (k >= Qt::Key_F1 && k <= Qt::Key_F24)
-        return 112 + (k - Qt::Key_F1);
-    switch (k) {
-    case Qt::Key_Backspace:
-        return 8;
-    case Qt::Key_Tab:
-        return 9;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return 13;
-    case Qt::Key_Shift:
-        return 16;
-    case Qt::Key_Control:
-        return 17;
-    case Qt::Key_Alt:
-        return 18;
-    case Qt::Key_Escape:
-        return 27;
-    case Qt::Key_Space:
-        return 32;
-    case Qt::Key_PageUp:
-        return 33;
-    case Qt::Key_PageDown:
-        return 34;
-    case Qt::Key_End:
-        return 35;
-    case Qt::Key_Home:
-        return 36;
-    case Qt::Key_Left:
-        return 37;
-    case Qt::Key_Up:
-        return 38;
-    case Qt::Key_Right:
-        return 39;
-    case Qt::Key_Down:
-        return 40;
-    case Qt::Key_Insert:
-        return 45;
-    case Qt::Key_Delete:
-        return 46;
-    case Qt::Key_Asterisk:
-        return teclado ? 106 : kTeclaOtra;
-    case Qt::Key_Plus:
-        return teclado ? 107 : kTeclaOtra;
-    case Qt::Key_Minus:
-        return teclado ? 109 : kTeclaOtra;
-    case Qt::Key_Period:
-        return teclado ? 110 : kTeclaOtra;
-    case Qt::Key_Slash:
-        return teclado ? 111 : kTeclaOtra;
-    default:
-        return kTeclaOtra;
-    }
-}
-
-int Mayusculas(const QKeyEvent& e) {
-    int s = 0;
-    if (e.modifiers() & Qt::ShiftModifier)
-        s |= 1;
-    if (e.modifiers() & Qt::ControlModifier)
-        s |= 2;
-    if (e.modifiers() & Qt::AltModifier)
-        s |= 4;
-    return s;
-}
-
 } // namespace frmcons3
 
 using namespace frmcons3;
@@ -152,7 +79,7 @@ public:
             return false;
         const auto* tecla = static_cast<QKeyEvent*>(evento);
         int codigo = CodigoTecla(*tecla);
-        const int shift = Mayusculas(*tecla);
+        const int shift = ui::vbShift(tecla->modifiers());
         w_.Form_KeyDown(codigo, shift);
         if (codigo == 0)
             return true;
@@ -535,7 +462,7 @@ void Lib_FrmCons3::ColocaCombos() {
 
 void Lib_FrmCons3::keyPressEvent(QKeyEvent* e) {
     int codigo = CodigoTecla(*e);
-    Form_KeyDown(codigo, Mayusculas(*e));
+    Form_KeyDown(codigo, ui::vbShift(e->modifiers()));
     if (codigo == 0)
         e->accept();
     else

@@ -2,6 +2,7 @@
 // Helpers shared by the source files of the list lookup window.
 
 #include "data/pasos.h"
+#include "platform/ui/teclas.h"
 
 #include <QColor>
 #include <QString>
@@ -29,7 +30,10 @@ bool Igual(const QString& a, const QString& b);
 QColor ColorVB(const QVariant& valor);
 // The key's Windows key code, and its Shift state
 // (1 Shift, 2 Ctrl, 4 Alt).
-int CodigoTecla(const QKeyEvent& e);
-int Mayusculas(const QKeyEvent& e);
+// The runtime's key code; kTeclaOtra for a key without one.
+inline int CodigoTecla(const QKeyEvent& e) {
+    const int codigo = ui::vbKeyCode(e);
+    return codigo ? codigo : kTeclaOtra;
+}
 
 } // namespace frmcons3

@@ -4,6 +4,7 @@
 #include "data/pasos.h"
 #include "platform/sql/lexer.h"
 #include "platform/sql/quoting.h"
+#include "platform/ui/teclas.h"
 #include "platform/vb/errors.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/programend.h"
@@ -67,11 +68,6 @@ int CodigoTecla(int key) {
     default:
         return 0;
     }
-}
-
-int Mayus(Qt::KeyboardModifiers m) {
-    return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) |
-           (m & Qt::AltModifier ? 4 : 0);
 }
 
 // The statement split for the filter: the base, the ORDER BY tail, and
@@ -206,7 +202,7 @@ bool Lib_FrmCons3Tree::eventFilter(QObject* watched, QEvent* event) {
         const auto* k = static_cast<QKeyEvent*>(event);
         int codigo = CodigoTecla(k->key());
         if (codigo != 0) {
-            CmbSearch_KeyDown(0, codigo, Mayus(k->modifiers()));
+            CmbSearch_KeyDown(0, codigo, ui::vbShift(k->modifiers()));
             return true;
         }
     }

@@ -5,6 +5,7 @@
 
 #include "data/pasos.h"
 #include "platform/ui/clsformulario.h"
+#include "platform/ui/teclas.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/programend.h"
 #include "platform/win/clsutilidades.h"
@@ -89,35 +90,6 @@ template <typename F> void Protege(F&& f) {
     }
 }
 
-// The runtime's key code of a key event (F1 = 112 ...).
-int CodigoTecla(const QKeyEvent* k) {
-    const int tecla = k->key();
-    if (tecla >= Qt::Key_F1 && tecla <= Qt::Key_F24)
-        return 112 + (tecla - Qt::Key_F1);
-    switch (tecla) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return 13;
-    case Qt::Key_Escape:
-        return 27;
-    case Qt::Key_Tab:
-        return 9;
-    default:
-        return tecla;
-    }
-}
-
-int Mayus(const QKeyEvent* k) {
-    int shift = 0;
-    if (k->modifiers() & Qt::ShiftModifier)
-        shift |= 1;
-    if (k->modifiers() & Qt::ControlModifier)
-        shift |= 2;
-    if (k->modifiers() & Qt::AltModifier)
-        shift |= 4;
-    return shift;
-}
-
 // F2 to F9: the command bar's keys.
 bool EsTeclaBarra(int codigo) {
     return codigo >= 113 && codigo <= 120;
@@ -158,8 +130,8 @@ protected:
         if (destino != w_ && !w_->isAncestorOf(destino))
             return false;
         const auto* k = static_cast<QKeyEvent*>(evento);
-        const int codigo = CodigoTecla(k);
-        Protege([&] { w_->Form_KeyDown(codigo, Mayus(k)); });
+        const int codigo = ui::vbKeyCode(*k);
+        Protege([&] { w_->Form_KeyDown(codigo, ui::vbShift(k->modifiers())); });
         // The bar has taken its key: the event must not reach a control, nor
         // come back here on its way up to the parents.
         return EsTeclaBarra(codigo);

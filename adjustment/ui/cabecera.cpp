@@ -7,6 +7,7 @@
 #include "data/instances.h"
 #include "data/pasos.h"
 #include "platform/ui/clsformulario.h"
+#include "platform/ui/teclas.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/programend.h"
 #include "platform/win/clsini.h"
@@ -237,61 +238,6 @@ FrmQuarzelo::ReglaPeriodoResultado FrmQuarzelo::ReglaPeriodo(const QString& Text
 
 namespace {
 
-// The runtime's key code of a Qt key.
-int CodigoTecla(const QKeyEvent* e) {
-    const int k = e->key();
-    switch (k) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return 13;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        return 9;
-    case Qt::Key_Backspace:
-        return 8;
-    case Qt::Key_Escape:
-        return 27;
-    case Qt::Key_Delete:
-        return 46;
-    case Qt::Key_Home:
-        return 36;
-    case Qt::Key_End:
-        return 35;
-    case Qt::Key_Left:
-        return 37;
-    case Qt::Key_Up:
-        return 38;
-    case Qt::Key_Right:
-        return 39;
-    case Qt::Key_Down:
-        return 40;
-    case Qt::Key_Shift:
-        return 16;
-    case Qt::Key_Control:
-        return 17;
-    case Qt::Key_Space:
-        return 32;
-    default:
-        break;
-    }
-    if (k >= Qt::Key_F1 && k <= Qt::Key_F12)
-        return 112 + (k - Qt::Key_F1);
-    if ((k >= Qt::Key_0 && k <= Qt::Key_9) || (k >= Qt::Key_A && k <= Qt::Key_Z))
-        return k;
-    return 0;
-}
-
-int Mayus(const QKeyEvent* e) {
-    int s = 0;
-    if (e->modifiers() & Qt::ShiftModifier)
-        s |= 1;
-    if (e->modifiers() & Qt::ControlModifier)
-        s |= 2;
-    if (e->modifiers() & Qt::AltModifier)
-        s |= 4;
-    return s;
-}
-
 bool EsTeclaFuncion(int codigo) {
     return codigo >= 112 && codigo <= 123;
 }
@@ -320,7 +266,7 @@ protected:
         if (objeto == w_) {
             // Keys no control took: the toolbar's function keys.
             if (evento->type() == QEvent::KeyPress) {
-                const int codigo = CodigoTecla(static_cast<QKeyEvent*>(evento));
+                const int codigo = ui::vbKeyCode(*static_cast<QKeyEvent*>(evento));
                 if (EsTeclaFuncion(codigo)) {
                     Protege([&] { w_->Paxtor1->ProcesaTecla(codigo); });
                     return true;
@@ -352,7 +298,9 @@ protected:
         case QEvent::KeyRelease: {
             auto* k = static_cast<QKeyEvent*>(evento);
             if (!k->isAutoRepeat())
-                Protege([&] { w_->txtFields_KeyUp(indice, CodigoTecla(k), Mayus(k)); });
+                Protege([&] {
+                    w_->txtFields_KeyUp(indice, ui::vbKeyCode(*k), ui::vbShift(k->modifiers()));
+                });
             return false;
         }
         default:
@@ -369,9 +317,9 @@ private:
     }
 
     bool TeclaAbajo(int indice, QLineEdit* campo, QKeyEvent* k) {
-        int codigo = CodigoTecla(k);
+        int codigo = ui::vbKeyCode(*k);
         const bool funcion = EsTeclaFuncion(codigo);
-        Protege([&] { w_->txtFields_KeyDown(indice, codigo, Mayus(k)); });
+        Protege([&] { w_->txtFields_KeyDown(indice, codigo, ui::vbShift(k->modifiers())); });
         // The toolbar has taken its key; it must not reach the window again.
         if (funcion)
             return true;
