@@ -144,4 +144,34 @@ Exception noTransaction(TransactionCommand command) {
     return Exception(e);
 }
 
+namespace {
+
+Column schemaColumn(const char* name, int type, long size) {
+    Column c;
+    c.name = QString::fromLatin1(name);
+    c.type = type;
+    c.definedSize = size;
+    return c;
+}
+
+} // namespace
+
+std::vector<Column> schemaTablesLayout() {
+    return {schemaColumn("TABLE_CATALOG", adVarWChar, 128),
+            schemaColumn("TABLE_SCHEMA", adVarWChar, 128),
+            schemaColumn("TABLE_NAME", adVarWChar, 128),
+            schemaColumn("TABLE_TYPE", adVarWChar, 32)};
+}
+
+std::vector<Column> schemaColumnsLayout() {
+    return {schemaColumn("TABLE_CATALOG", adVarWChar, 128),
+            schemaColumn("TABLE_SCHEMA", adVarWChar, 128),
+            schemaColumn("TABLE_NAME", adVarWChar, 128),
+            schemaColumn("COLUMN_NAME", adVarWChar, 128),
+            schemaColumn("ORDINAL_POSITION", adInteger, 4),
+            schemaColumn("DATA_TYPE", adSmallInt, 2),
+            schemaColumn("CHARACTER_MAXIMUM_LENGTH", adInteger, 4),
+            schemaColumn("IS_NULLABLE", adBoolean, 2)};
+}
+
 } // namespace ado

@@ -94,6 +94,10 @@ std::unique_ptr<Engine> openEngine(const QString& connectionString, const QStrin
 
 // ---- Errors (ado_errors.cpp) ------------------------------------------------
 // The ADO error of that number with its standard description.
+// The columns of the catalogue's answers, the same for every engine.
+std::vector<Column> schemaTablesLayout();
+std::vector<Column> schemaColumnsLayout();
+
 Error adoError(long number);
 [[noreturn]] void throwAdo(long number);
 // SQL Server's companion to a statement-ending error ("statement terminated").

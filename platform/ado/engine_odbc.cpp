@@ -1389,25 +1389,10 @@ void OdbcEngine::rollbackTrans() {
 
 // ---- Catalogue -------------------------------------------------------------------------------
 
-namespace {
-
-Column schemaColumn(const char* name, int type, long size = 0) {
-    Column c;
-    c.name = QString::fromLatin1(name);
-    c.type = type;
-    c.definedSize = size;
-    return c;
-}
-
-} // namespace
-
 RowSet OdbcEngine::schemaTables(const QString& table, const QString& type) {
     checkFault(QStringLiteral("OpenSchema %1").arg(int(adSchemaTables)));
     RowSet rs;
-    rs.columns = {schemaColumn("TABLE_CATALOG", adVarWChar, 128),
-                  schemaColumn("TABLE_SCHEMA", adVarWChar, 128),
-                  schemaColumn("TABLE_NAME", adVarWChar, 128),
-                  schemaColumn("TABLE_TYPE", adVarWChar, 32)};
+    rs.columns = schemaTablesLayout();
     Handle st;
     allocate(st);
     if (!SQL_SUCCEEDED(SQLTablesW(st.h, nullptr, 0, nullptr, 0, nullptr, 0, nullptr, 0)))
@@ -1448,14 +1433,7 @@ RowSet OdbcEngine::schemaColumns(const QString& table, const QString& column) {
     checkFault(QStringLiteral("OpenSchema %1").arg(int(adSchemaColumns)));
     const RowSet tables = schemaTables(table, QString());
     RowSet rs;
-    rs.columns = {schemaColumn("TABLE_CATALOG", adVarWChar, 128),
-                  schemaColumn("TABLE_SCHEMA", adVarWChar, 128),
-                  schemaColumn("TABLE_NAME", adVarWChar, 128),
-                  schemaColumn("COLUMN_NAME", adVarWChar, 128),
-                  schemaColumn("ORDINAL_POSITION", adInteger, 4),
-                  schemaColumn("DATA_TYPE", adSmallInt, 2),
-                  schemaColumn("CHARACTER_MAXIMUM_LENGTH", adInteger, 4),
-                  schemaColumn("IS_NULLABLE", adBoolean, 2)};
+    rs.columns = schemaColumnsLayout();
     for (const auto& t : tables.rows) {
         const QString name = t[2].toString();
         Handle st;

@@ -1071,18 +1071,6 @@ std::vector<QVariant> SqliteEngine::readRow(const QString& table,
 
 // ---- Catalogue ----------------------------------------------------------------------
 
-namespace {
-
-Column schemaColumn(const char* name, int type, long size = 0) {
-    Column c;
-    c.name = QString::fromLatin1(name);
-    c.type = type;
-    c.definedSize = size;
-    return c;
-}
-
-} // namespace
-
 RowSet SqliteEngine::schemaTables(const QString& table, const QString& type) {
     const LockWaitScope scope(*this);
     checkFault(QStringLiteral("OpenSchema %1").arg(int(adSchemaTables)));
@@ -1091,10 +1079,7 @@ RowSet SqliteEngine::schemaTables(const QString& table, const QString& type) {
 
 RowSet SqliteEngine::listTables(const QString& table, const QString& type) {
     RowSet rs;
-    rs.columns = {schemaColumn("TABLE_CATALOG", adVarWChar, 128),
-                  schemaColumn("TABLE_SCHEMA", adVarWChar, 128),
-                  schemaColumn("TABLE_NAME", adVarWChar, 128),
-                  schemaColumn("TABLE_TYPE", adVarWChar, 32)};
+    rs.columns = schemaTablesLayout();
     Statement s;
     int rc = sqlite3_prepare_v2(db_,
                                 "SELECT name, type FROM sqlite_master WHERE type IN "
@@ -1127,14 +1112,7 @@ RowSet SqliteEngine::schemaColumns(const QString& table, const QString& column) 
     checkFault(QStringLiteral("OpenSchema %1").arg(int(adSchemaColumns)));
     const RowSet tables = listTables(table, QString());
     RowSet rs;
-    rs.columns = {schemaColumn("TABLE_CATALOG", adVarWChar, 128),
-                  schemaColumn("TABLE_SCHEMA", adVarWChar, 128),
-                  schemaColumn("TABLE_NAME", adVarWChar, 128),
-                  schemaColumn("COLUMN_NAME", adVarWChar, 128),
-                  schemaColumn("ORDINAL_POSITION", adInteger, 4),
-                  schemaColumn("DATA_TYPE", adSmallInt, 2),
-                  schemaColumn("CHARACTER_MAXIMUM_LENGTH", adInteger, 4),
-                  schemaColumn("IS_NULLABLE", adBoolean, 2)};
+    rs.columns = schemaColumnsLayout();
     for (const auto& t : tables.rows) {
         const QString name = t[2].toString();
         Statement s;
