@@ -36,7 +36,8 @@ QString NombreDeItem(const QString& item);
 // Refills Combo1: an empty first entry, then one entry per title account in
 // code order. When the chart gives no row at all the list keeps its entries.
 // Failures go to the operator error box ("CargaComboTitulo"). Desde is not
-// used.
+// used. The entries are some 350 characters wide: the list's size should not
+// follow its contents.
 void CargaComboTitulo(QComboBox* Combo1, const QString& Desde = QString());
 
 } // namespace PlanCuentas
