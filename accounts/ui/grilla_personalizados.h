@@ -1,0 +1,73 @@
+#pragma once
+// The custom columns of an account (MA_CUENTAS) or of its additional data
+// (MA_CUENTASADIC): every column whose name begins with "P_", in any letter
+// case, is one row of a "Campo" / "Valor" grid (MSFlexGrid1) whose values are
+// typed in place through the edit box TxtEdit. A column added to the table
+// shows up without a change here.
+//
+// The grid knows each row's column type from the record it was filled from:
+// the decimal-separator filter applies to number columns only, and values go
+// back parsed by that type, a blank number or date as Null.
+
+#include "platform/ado/ado.h"
+
+#include <QString>
+#include <QWidget>
+#include <vector>
+
+class EdicionCelda;
+class FlexGrid;
+class QLineEdit;
+
+class GrillaPersonalizados : public QWidget {
+    Q_OBJECT
+public:
+    explicit GrillaPersonalizados(QWidget* parent = nullptr);
+
+    FlexGrid* MSFlexGrid1 = nullptr;
+    QLineEdit* TxtEdit = nullptr;
+    EdicionCelda* Edicion = nullptr;
+
+    // A column the grid lists: its name begins with "P_" in any letter case.
+    static bool EsCampoPersonalizado(const QString& nombre);
+
+    // Fills the grid from the record's columns and its current row: the
+    // header row, then one row per "P_" column (name and value trimmed; no
+    // value without a current row or for a Null). A box left open is dropped.
+    // Failures go to the operator error box ("UltimoNumero$").
+    void AsignarPersonalizados(const ado::RecordsetPtr& Lrcs);
+
+    // Additional-data window: every row's value into the record's column of
+    // that name, without storing the record. Text columns take the text as
+    // typed (a blank one as empty text); other columns take it converted to
+    // their type, a blank one as Null. A value the column refuses goes to the
+    // operator error box ("UltimoNumero$"): retry, skip that row or stop.
+    void GrabarPersonalizados(const ado::RecordsetPtr& Lrcs);
+
+    // Accounts window's save: the rows as pairs of the statement's field list
+    // (CNStuffContable::AgregaCampo, never starting the list). A value goes as
+    // a literal of its column's type: a quoted text, a number with a decimal
+    // point, 1 or 0, a date literal; "NULL" in any letter case is Null. A
+    // blank value goes as Null only when the row showed a value (the user
+    // cleared it); otherwise it is left out, so an insert keeps the column's
+    // default and an update its stored value. A value that is not of its
+    // column's type raises ado::adErrDataConversion (3421) with the column's
+    // name as the error's Source, before anything was added for that row.
+    void AgregaCamposPersonalizados() const;
+
+    // ---- Handlers (the grid's and the box's events are routed to them) ---------
+    void MsflexGridEdt(int KeyAscii);
+    void EditKeyCode(int KeyCode, int Shift);
+    // Characters typed in a "Valor" cell: on a number column "," and "."
+    // become the decimal separator, dropped (0) when the value holds one.
+    void TxtEdit_KeyPress(int& KeyAscii) const;
+
+private:
+    struct Campo {
+        int Tipo = 0;    // ADO type of the column
+        QString Cargado; // the value shown when the grid was filled
+    };
+    // The column of a grid row (1 on); null past the filled ones.
+    const Campo* campoDeFila(int fila) const;
+    std::vector<Campo> campos_;
+};

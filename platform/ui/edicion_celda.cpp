@@ -1,0 +1,317 @@
+#include "platform/ui/edicion_celda.h"
+
+#include "platform/ui/flexgrid.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <algorithm>
+
+namespace {
+
+constexpr int kEnter = 13;
+constexpr int kEscape = 27;
+constexpr int kArriba = 38;
+constexpr int kAbajo = 40;
+
+// Shift 1, Ctrl 2, Alt 4.
+int Mayusculas(const QKeyEvent* e) {
+    int m = 0;
+    if (e->modifiers() & Qt::ShiftModifier)
+        m |= 1;
+    if (e->modifiers() & Qt::ControlModifier)
+        m |= 2;
+    if (e->modifiers() & Qt::AltModifier)
+        m |= 4;
+    return m;
+}
+
+// The character a key types, as the runtime's key press gives it (control
+// characters such as Enter, Escape and Backspace included); 0 for keys that
+// type nothing, for Tab (it moves the focus) and for shortcuts.
+int Caracter(const QKeyEvent* e) {
+    if (e->text().size() != 1 || (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+        return 0;
+    const int k = e->text().at(0).unicode();
+    return k == '\t' || k == 127 ? 0 : k;
+}
+
+} // namespace
+
+EdicionCelda::EdicionCelda(FlexGrid* grilla, QLineEdit* caja, Esquema esquema, QObject* parent)
+    : QObject(parent ? parent : grilla), grilla_(grilla), vista_(grilla->viewport()), caja_(caja),
+      esquema_(esquema) {
+    caja_->hide();
+    grilla_->installEventFilter(this);
+    vista_->installEventFilter(this);
+    caja_->installEventFilter(this);
+    connect(grilla_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this] { dejaCelda(); });
+}
+
+int EdicionCelda::CodigoTecla(const QKeyEvent* e) {
+    const int k = e->key();
+    if (k >= Qt::Key_0 && k <= Qt::Key_9)
+        return 48 + (k - Qt::Key_0);
+    if (k >= Qt::Key_A && k <= Qt::Key_Z)
+        return 65 + (k - Qt::Key_A);
+    if (k >= Qt::Key_F1 && k <= Qt::Key_F24)
+        return 112 + (k - Qt::Key_F1);
+    switch (k) {
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return 9;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return kEnter;
+    case Qt::Key_Escape:
+        return kEscape;
+    case Qt::Key_Space:
+        return 32;
+    case Qt::Key_PageUp:
+        return 33;
+    case Qt::Key_PageDown:
+        return 34;
+    case Qt::Key_End:
+        return 35;
+    case Qt::Key_Home:
+        return 36;
+    case Qt::Key_Left:
+        return 37;
+    case Qt::Key_Up:
+        return kArriba;
+    case Qt::Key_Right:
+        return 39;
+    case Qt::Key_Down:
+        return kAbajo;
+    case Qt::Key_Insert:
+        return 45;
+    case Qt::Key_Delete:
+        return 46;
+    default:
+        return 0;
+    }
+}
+
+bool EdicionCelda::editable(int fila, int columna) const {
+    if (fila < grilla_->FixedRows() || fila >= grilla_->Rows() || columna < grilla_->FixedCols() ||
+        columna >= grilla_->Cols())
+        return false;
+    return esquema_ == Esquema::Libre || !ColumnaEditable || ColumnaEditable(columna);
+}
+
+void EdicionCelda::AbrirCaja(int KeyAscii) {
+    if (esquema_ == Esquema::PorColumnas && KeyAscii == kEnter) {
+        EditKeyCode(kEnter, 0);
+        return;
+    }
+    Confirmar(); // a box still open over another cell keeps what it holds
+    const int fila = grilla_->Row();
+    const int columna = grilla_->Col();
+    if (!editable(fila, columna))
+        return;
+    QString semilla;
+    if (KeyAscii >= 0 && KeyAscii <= 32) {
+        semilla = grilla_->Text();
+    } else {
+        int tecla = KeyAscii;
+        if (FiltraTecla)
+            FiltraTecla(tecla);
+        if (tecla != 0)
+            semilla = QString(QChar(tecla));
+    }
+    caja_->setText(semilla);
+    caja_->setCursorPosition(int(semilla.size()));
+    if (caja_->parentWidget())
+        caja_->setGeometry(grilla_->RectanguloCelda(caja_->parentWidget()));
+    fila_ = fila;
+    columna_ = columna;
+    if (AntesDeAbrir)
+        AntesDeAbrir(columna);
+    abierta_ = true;
+    caja_->raise();
+    caja_->show();
+    if (caja_->isEnabled())
+        caja_->setFocus(Qt::OtherFocusReason);
+}
+
+void EdicionCelda::cierra() {
+    abierta_ = false;
+    caja_->clear();
+    caja_->hide();
+}
+
+void EdicionCelda::Confirmar() {
+    if (!abierta_)
+        return;
+    grilla_->setTextMatrix(fila_, columna_, caja_->text());
+    cierra();
+}
+
+void EdicionCelda::Descartar() {
+    if (!abierta_)
+        return;
+    // Closed before the grid takes the focus, so that nothing goes in.
+    abierta_ = false;
+    if (caja_->hasFocus())
+        grilla_->setFocus(Qt::OtherFocusReason);
+    cierra();
+}
+
+void EdicionCelda::dejaCelda() {
+    if (!abierta_)
+        return;
+    const int fila = fila_;
+    const int columna = columna_;
+    grilla_->setTextMatrix(fila, columna, caja_->text());
+    if (AlDejarCelda)
+        AlDejarCelda(fila, columna);
+    cierra();
+}
+
+void EdicionCelda::focoAGrilla() {
+    // The box is still open here only when the grid could not take the focus
+    // (a window that is not active): the commit does not depend on it.
+    grilla_->setFocus(Qt::OtherFocusReason);
+    Confirmar();
+}
+
+void EdicionCelda::pasoAbajo() {
+    focoAGrilla();
+    const int fila = grilla_->Row();
+    if (fila <= grilla_->Rows() - 2) {
+        grilla_->setRow(fila + 1);
+    } else if (fila == grilla_->Rows() - 1) {
+        grilla_->AddItem(QString());
+        grilla_->setRow(grilla_->Rows() - 1);
+        grilla_->setCol(grilla_->FixedCols());
+    }
+}
+
+void EdicionCelda::desplaza() {
+    // The bottom of the current cell below the middle of the grid.
+    const int fila = grilla_->Row();
+    if (fila < 0 || fila >= grilla_->Rows())
+        return;
+    const int arriba = grilla_->viewport()->geometry().top() + grilla_->rowViewportPosition(fila);
+    if (grilla_->height() < (arriba + grilla_->rowHeight(fila)) * 2)
+        grilla_->setTopRow(grilla_->TopRow() + 1);
+}
+
+void EdicionCelda::EditKeyCode(int KeyCode, int /*Shift*/) {
+    if (KeyCode == kEscape) {
+        Descartar();
+    } else if (KeyCode == kArriba) {
+        focoAGrilla();
+        if (grilla_->Row() > grilla_->FixedRows())
+            grilla_->setRow(grilla_->Row() - 1);
+    } else if (KeyCode == kAbajo) {
+        if (esquema_ == Esquema::PorColumnas) {
+            pasoAbajo();
+        } else {
+            focoAGrilla();
+            if (grilla_->Row() < grilla_->Rows() - 1)
+                grilla_->setRow(grilla_->Row() + 1);
+        }
+    } else if (KeyCode == kEnter) {
+        focoAGrilla();
+        const int ultima = grilla_->Cols() - 1;
+        if (esquema_ == Esquema::Libre) {
+            if (grilla_->Col() < ultima) {
+                grilla_->setCol(grilla_->Col() + 1);
+            } else if (grilla_->Row() < grilla_->Rows() - 1) {
+                grilla_->setRow(grilla_->Row() + 1);
+                grilla_->setCol(grilla_->FixedCols());
+            }
+        } else {
+            if (grilla_->Col() == ultima) {
+                pasoAbajo();
+                grilla_->setCol(0);
+            }
+            const auto puede = [this](int c) { return !ColumnaEditable || ColumnaEditable(c); };
+            int c = grilla_->Col();
+            do {
+                ++c;
+            } while (c < ultima && !puede(c));
+            c = std::min(c, ultima);
+            grilla_->setCol(c);
+            if (c == ultima && !puede(c)) {
+                pasoAbajo();
+                grilla_->setCol(grilla_->FixedCols());
+            }
+        }
+    }
+    if (esquema_ == Esquema::PorColumnas)
+        desplaza();
+}
+
+bool EdicionCelda::teclaEnGrilla(QKeyEvent* e) {
+    const int k = Caracter(e);
+    if (k == 0)
+        return false; // arrows and the like move the cursor as usual
+    AbrirCaja(k);
+    return true;
+}
+
+bool EdicionCelda::teclaEnCaja(QKeyEvent* e) {
+    const int codigo = CodigoTecla(e);
+    if (TeclaEnCaja)
+        TeclaEnCaja(codigo, Mayusculas(e));
+    else
+        EditKeyCode(codigo, Mayusculas(e));
+    if (codigo == kEnter || codigo == kEscape || codigo == kArriba || codigo == kAbajo || !abierta_)
+        return true;
+    int k = Caracter(e);
+    if (k < 32 || !FiltraTecla)
+        return false;
+    const int tecleada = k;
+    FiltraTecla(k);
+    if (k == tecleada)
+        return false;
+    if (k != 0)
+        caja_->insert(QString(QChar(k)));
+    return true;
+}
+
+bool EdicionCelda::eventFilter(QObject* objeto, QEvent* evento) {
+    if (objeto == caja_) {
+        if (evento->type() == QEvent::KeyPress)
+            return teclaEnCaja(static_cast<QKeyEvent*>(evento));
+        return false;
+    }
+    if (objeto == grilla_) {
+        if (evento->type() == QEvent::KeyPress)
+            return teclaEnGrilla(static_cast<QKeyEvent*>(evento));
+        // A click on the grid comes with its own cell change; the mouse press
+        // decides below whether the cell is left.
+        if (evento->type() == QEvent::FocusIn &&
+            static_cast<QFocusEvent*>(evento)->reason() != Qt::MouseFocusReason)
+            Confirmar();
+        return false;
+    }
+    // Compared by the pointer kept: while the grid is destroyed its children
+    // still send events, and the grid can no longer be asked for them.
+    if (objeto == vista_) {
+        if (evento->type() == QEvent::MouseButtonPress && abierta_) {
+            const QModelIndex i =
+                grilla_->indexAt(static_cast<QMouseEvent*>(evento)->position().toPoint());
+            if (i.isValid() && (i.flags() & Qt::ItemIsEnabled) &&
+                (i.row() != fila_ || i.column() != columna_))
+                dejaCelda();
+            else
+                Confirmar();
+        } else if (evento->type() == QEvent::MouseButtonDblClick) {
+            // The cell under the mouse is the current one once its press was
+            // handled; a double click that comes alone makes it so first.
+            const QModelIndex i =
+                grilla_->indexAt(static_cast<QMouseEvent*>(evento)->position().toPoint());
+            if (i.isValid() && (i.flags() & Qt::ItemIsEnabled) && i != grilla_->currentIndex())
+                grilla_->setCurrentIndex(i);
+            AbrirCaja(32);
+        }
+    }
+    return false;
+}
