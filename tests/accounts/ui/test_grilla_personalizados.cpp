@@ -16,6 +16,11 @@ class PersonalizadosTest : public WidgetsDb {
 protected:
     void SetUp() override {
         ASSERT_NO_FATAL_FAILURE(WidgetsDb::SetUp());
+        // Only the columns below: the demo company's own go.
+        for (const QVariantList& c : db.rows(QStringLiteral(
+                 "SELECT name FROM pragma_table_info('MA_CUENTAS') WHERE name LIKE 'P\\_%' "
+                 "ESCAPE '\\'")))
+            db.exec(QStringLiteral("ALTER TABLE MA_CUENTAS DROP COLUMN ") + c.value(0).toString());
         for (const char* col :
              {"P_RAZON VARCHAR(40) COLLATE SQLSRV", "p_cuotas INT", "P_LIMITE MONEY",
               "P_TASA FLOAT", "P_ALTA DATETIME", "P_ACTIVO BIT DEFAULT 1"})
