@@ -142,7 +142,7 @@ QString CodigoGuardado(const Cuenta& C) {
 
 QString TipoVistaDeCuenta(const Cuenta& C) {
     if (C.MedioDePago == MedioDebitosBancarios)
-        return QStringLiteral("BC");
+        return VistaBancos;
     return C.VistaRango.trimmed();
 }
 
@@ -219,8 +219,8 @@ bool ArmaSentenciaCuenta(const Cuenta& C, bool Nueva, QStringList& Sentencias,
     f.Valor(QStringLiteral("Dada_De_Baja"), QStringLiteral("0"), q);
 
     const QString vista = TipoVistaDeCuenta(C);
-    f.Valor(QStringLiteral("LIBRO_IVA_COMPRAS"), Bandera(vista == u"PR"), q);
-    f.Valor(QStringLiteral("LIBRO_IVA_DULVAR"), Bandera(vista == u"CL"), q);
+    f.Valor(QStringLiteral("LIBRO_IVA_COMPRAS"), Bandera(vista == VistaProveedores), q);
+    f.Valor(QStringLiteral("LIBRO_IVA_DULVAR"), Bandera(vista == VistaClientes), q);
     f.Valor(QStringLiteral("PideVencimiento"), Bandera(C.PideVencimiento), q);
 
     if (C.MedioDePago == MedioNinguno) {

@@ -75,12 +75,22 @@ struct Cuenta {
     bool PideVencimiento = false;
     int MedioDePago = MedioNinguno; // position in CmbMP; -1 none chosen
     bool NoPideDatosTarjeta = false;
-    QString VistaRango; // view type of the account's additional-data range, if any
+    QString VistaRango; // view type of the code's range (ObtieneVistaRangoVto), if any
     bool UsaCCostos = false;
     bool CajayBanco = false;
     int Moneda = 0; // position in CmbMoneda; -1 none chosen
     std::vector<CampoPersonalizado> Personalizados;
 };
+
+// View types of an account (TipoVista): those the suite knows by name; an
+// installation's views may carry other codes.
+inline const QString VistaClientes = QStringLiteral("CL");
+inline const QString VistaProveedores = QStringLiteral("PR");
+inline const QString VistaBancos = QStringLiteral("BC");
+inline const QString VistaPersonal = QStringLiteral("PE");
+inline const QString VistaClientesBonos = QStringLiteral("CB");    // title "TituloClientesBonos"
+inline const QString VistaClientesMutuales = QStringLiteral("CM"); // "TituloClientesMutuales"
+inline const QString VistaSinVista = QStringLiteral("NN");         // a range that names no view
 
 // The code the row is stored under: trimmed, every "-" removed.
 QString CodigoGuardado(const Cuenta& C);
