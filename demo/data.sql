@@ -291,6 +291,23 @@ UPDATE MA_CUENTAS SET P_CBU = '0140099901000045678902', P_EMAIL = 'pymes@bancopr
     P_LIMITE = 1200000, P_PLAZO_DIAS = 15, P_FECHA_ALTA = '2016-09-12 00:00:00'
     WHERE CODIGO = '110102002001';
 
+-- The accounts that take additional data: customers, suppliers and banks,
+-- each range with the view that gives its accounts' view type and the
+-- optional fields of the additional-data window (a view's field may be
+-- NULL when it shows none). Bounds compare as texts, so a range's upper
+-- bound also covers the sub-accounts of its last account.
+INSERT INTO TA_RANGOS_DATOS_ADIC ("CUENTA-DESDE", "CUENTA-HASTA", DESCRIPCION, Vista, PideVencimiento) VALUES
+    ('110102001', '110102999999', 'Bancos', 'BANCOS', 0),
+    ('110301001', '110301001999', 'Clientes', 'CLIENTES', 1),
+    ('210101001', '210101001999', 'Proveedores', 'PROVEEDORES', 1);
+INSERT INTO TA_VISTAS (NOMBRE, TipoVista, Campo) VALUES
+    ('BANCOS', 'BC', NULL),
+    ('CLIENTES', 'CL', 'Condición de Compra Venta'),
+    ('CLIENTES', 'CL', 'Limite de Crédito'),
+    ('CLIENTES', 'CL', 'Categoría'),
+    ('PROVEEDORES', 'PR', 'Condición de Compra Venta'),
+    ('PROVEEDORES', 'PR', 'Categoría');
+
 -- Cost-centre distribution of the accounts that use it.
 INSERT INTO MA_CUENTASCCOSTO (CODIGO, CCOSTO, PORCENTAJE, PideConfirmacion, VariablePorUD) VALUES
     ('520101001', '0101', 70, 0, 0),

@@ -227,6 +227,22 @@ TEST_F(DemoData, ReiAndFixedAssetAccountsAreAsTheAdjustmentExpects) {
     }
 }
 
+// Customers, suppliers and banks lie in the additional-data ranges whose
+// views give the view types they are stored with: saving them keeps them.
+TEST_F(DemoData, AdditionalDataRangesGiveTheStoredViewTypes) {
+    const QString tipoDelRango =
+        QStringLiteral("IFNULL((SELECT V.TipoVista FROM TA_RANGOS_DATOS_ADIC R JOIN TA_VISTAS V"
+                       " ON TRIM(V.NOMBRE) = TRIM(R.Vista) WHERE TRIM(C.CODIGO)"
+                       " BETWEEN TRIM(R.\"CUENTA-DESDE\") AND TRIM(R.\"CUENTA-HASTA\")"
+                       " ORDER BY R.\"CUENTA-DESDE\" LIMIT 1), '')");
+    EXPECT_EQ(rows("SELECT CODIGO FROM MA_CUENTAS C WHERE TITULO = 0 AND DADA_DE_BAJA = 0"
+                   " AND IFNULL(TipoVista, '') <> " +
+                   tipoDelRango),
+              QList<QVariantList>{});
+    EXPECT_EQ(rows("SELECT DISTINCT TipoVista FROM TA_VISTAS ORDER BY 1"),
+              (QList<QVariantList>{{"BC"}, {"CL"}, {"PR"}}));
+}
+
 TEST_F(DemoData, FiscalYearsAndDateKeysPointAtAnOpen2023) {
     EXPECT_EQ(
         rows(QStringLiteral("SELECT PERIODO, \"Fecha Desde\", \"Fecha Hasta\", CERRADO,"
