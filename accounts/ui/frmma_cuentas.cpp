@@ -3,6 +3,7 @@
 
 #include "accounts/ui/frmma_cuentas.h"
 
+#include "accounts/core/clsreglasplan.h"
 #include "data/pasos.h"
 #include "platform/ui/clsformulario.h"
 #include "platform/ui/teclas.h"
@@ -21,6 +22,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QRadioButton>
 #include <QSplitter>
 #include <QStyle>
@@ -141,47 +143,140 @@ private:
     FrmMA_CUENTAS* w_;
 };
 
-// Focus of the code box and the text fields, as they move inside the window.
+// Focus, keys and mouse of the code box, the text fields and the lists.
 class FiltroCuentas : public QObject {
 public:
     explicit FiltroCuentas(FrmMA_CUENTAS* w) : QObject(w), w_(w) {}
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override {
-        const QEvent::Type tipo = evento->type();
-        if (tipo != QEvent::FocusIn && tipo != QEvent::FocusOut)
+        if (reenvio_)
             return false;
+        switch (evento->type()) {
+        case QEvent::FocusIn:
+        case QEvent::FocusOut:
+            Foco(objeto, evento->type() == QEvent::FocusIn,
+                 static_cast<QFocusEvent*>(evento)->reason());
+            return false;
+        case QEvent::KeyPress:
+            return TeclaAbajo(objeto, static_cast<QKeyEvent*>(evento));
+        case QEvent::KeyRelease: {
+            const auto* k = static_cast<QKeyEvent*>(evento);
+            const int i = Indice(objeto);
+            if (i >= 0 && !k->isAutoRepeat())
+                Protege([&] { w_->txtFields_KeyUp(i, CodigoTecla(k), Mayus(k)); });
+            return false;
+        }
+        case QEvent::MouseButtonPress: {
+            const Qt::MouseButton b = static_cast<QMouseEvent*>(evento)->button();
+            const int boton = b == Qt::RightButton ? 2 : b == Qt::MiddleButton ? 4 : 1;
+            const int i = Indice(objeto);
+            if (i >= 0)
+                Protege([&] { w_->txtFields_MouseDown(i, boton); });
+            else if (objeto == w_->TxtCodigo)
+                Protege([&] { w_->TxtCodigo_MouseDown(boton); });
+            else
+                return false;
+            return boton == 2;
+        }
+        default:
+            return false;
+        }
+    }
+
+private:
+    int Indice(const QObject* objeto) const {
+        for (size_t i = 0; i < w_->txtFields.size(); ++i)
+            if (w_->txtFields[i] == objeto)
+                return int(i);
+        return -1;
+    }
+
+    void Foco(QObject* objeto, bool entra, Qt::FocusReason razon) {
         // Another window taking the activation (a box, a lookup, a sheet)
         // does not make the field lose its focus: nothing is checked then.
-        const Qt::FocusReason razon = static_cast<QFocusEvent*>(evento)->reason();
-        if (tipo == QEvent::FocusOut &&
-            (razon == Qt::ActiveWindowFocusReason || razon == Qt::PopupFocusReason))
-            return false;
+        if (w_->FocoEnPausa > 0 ||
+            (!entra && (razon == Qt::ActiveWindowFocusReason || razon == Qt::PopupFocusReason)))
+            return;
         if (objeto == w_->TxtCodigo) {
             Protege([&] {
-                if (tipo == QEvent::FocusIn)
+                if (entra)
                     w_->TxtCodigo_GotFocus();
                 else
                     w_->TxtCodigo_LostFocus();
             });
-            return false;
-        }
-        for (size_t i = 0; i < w_->txtFields.size(); ++i) {
-            if (w_->txtFields[i] != objeto)
-                continue;
+        } else if (objeto == w_->Combo1) {
+            if (!entra)
+                Protege([&] { w_->Combo1_LostFocus(); });
+        } else if (const int i = Indice(objeto); i >= 0) {
             Protege([&] {
-                if (tipo == QEvent::FocusIn)
-                    w_->txtFields_GotFocus(int(i));
-                else
-                    w_->txtFields_LostFocus(int(i));
+                if (entra) {
+                    w_->txtFields_GotFocus(i);
+                } else {
+                    bool cancelar = false;
+                    w_->txtFields_Validate(i, cancelar);
+                    w_->txtFields_LostFocus(i);
+                }
             });
-            break;
         }
-        return false;
     }
 
-private:
+    // The character of a key as the runtime's KeyAscii; 0 for none.
+    static int Ascii(const QKeyEvent* k) {
+        const QString texto = k->text();
+        if (texto.size() != 1 || (k->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+            return 0;
+        const int c = texto.at(0).unicode();
+        return c <= 255 ? c : 0;
+    }
+
+    bool TeclaAbajo(QObject* objeto, QKeyEvent* k) {
+        const int codigo = CodigoTecla(k);
+        const int original = Ascii(k);
+        int ascii = original;
+        if (objeto == w_->TxtCodigo) {
+            Protege([&] { w_->TxtCodigo_KeyDown(codigo, Mayus(k)); });
+            return false;
+        }
+        if (objeto == w_->CmbMP) {
+            Protege([&] { w_->CmbMP_KeyDown(codigo, Mayus(k)); });
+            if (ascii)
+                Protege([&] { w_->CmbMP_KeyPress(ascii); });
+            return ascii != original;
+        }
+        if (objeto == w_->CmbIndices || objeto == w_->Combo1) {
+            if (ascii)
+                Protege([&] {
+                    if (objeto == w_->CmbIndices)
+                        w_->CmbIndices_KeyPress(ascii);
+                    else
+                        w_->Combo1_KeyPress(ascii);
+                });
+            return ascii != original;
+        }
+        const int i = Indice(objeto);
+        if (i < 0)
+            return false;
+        QLineEdit* campo = w_->txtFields[size_t(i)];
+        Protege([&] { w_->txtFields_KeyDown(i, codigo, Mayus(k)); });
+        if (original < 32)
+            return false;
+        Protege([&] { w_->txtFields_KeyPress(i, ascii); });
+        if (ascii == original)
+            return false;
+        if (ascii > 0 && ascii <= 255) {
+            // The character the filter chose is typed instead.
+            QKeyEvent otro(QEvent::KeyPress, k->key(), k->modifiers(),
+                           QString(QChar(char16_t(ascii))));
+            reenvio_ = true;
+            QCoreApplication::sendEvent(campo, &otro);
+            reenvio_ = false;
+        }
+        return true;
+    }
+
     FrmMA_CUENTAS* w_;
+    bool reenvio_ = false;
 };
 
 FrmMA_CUENTAS::FrmMA_CUENTAS(QWidget* parent) : QWidget(parent) {
@@ -364,13 +459,37 @@ void FrmMA_CUENTAS::ArmaControles() {
 
 void FrmMA_CUENTAS::ConectaEventos() {
     Filtro = new FiltroCuentas(this);
-    TxtCodigo->installEventFilter(Filtro);
-    for (QLineEdit* t : txtFields)
+    for (QWidget* c : {static_cast<QWidget*>(TxtCodigo), static_cast<QWidget*>(Combo1),
+                       static_cast<QWidget*>(CmbIndices), static_cast<QWidget*>(CmbMP)})
+        c->installEventFilter(Filtro);
+    // The right button opens a field's lookup.
+    TxtCodigo->setContextMenuPolicy(Qt::NoContextMenu);
+    for (QLineEdit* t : txtFields) {
         t->installEventFilter(Filtro);
+        t->setContextMenuPolicy(Qt::NoContextMenu);
+    }
+    ValidaAlSalir.assign(txtFields.size(), false);
     Previa = new PreviaTeclas(this);
     qApp->installEventFilter(Previa);
     connect(TxtCodigo, &QLineEdit::textChanged, this,
             [this] { Protege([&] { TxtCodigo_Change(); }); });
+    for (int i = 0; i < int(OptTipoCuenta.size()); ++i)
+        connect(OptTipoCuenta[size_t(i)], &QRadioButton::toggled, this, [this, i](bool marcado) {
+            if (marcado)
+                Protege([&] { OptTipoCuenta_Click(i); });
+        });
+    const std::array<std::pair<QCheckBox*, void (FrmMA_CUENTAS::*)()>, 5> casillas{{
+        {CHKAjustable, &FrmMA_CUENTAS::CHKAjustable_Click},
+        {ChkCyB, &FrmMA_CUENTAS::ChkCyB_Click},
+        {ChkVto, &FrmMA_CUENTAS::ChkVto_Click},
+        {ChkBdu, &FrmMA_CUENTAS::ChkBdu_Click},
+        {ChkBloqueo, &FrmMA_CUENTAS::ChkBloqueo_Click},
+    }};
+    for (const auto& [casilla, manejador] : casillas)
+        connect(casilla, &QCheckBox::toggled, this,
+                [this, m = manejador] { Protege([&] { (this->*m)(); }); });
+    connect(CmbMP, &QComboBox::currentIndexChanged, this,
+            [this] { Protege([&] { CmbMP_Click(); }); });
     connect(Paxtor1, &Paxtor::ButtonClick, this,
             [this](const QString& Key) { Protege([&] { Paxtor1_ButtonClick(Key); }); });
     connect(Tbar, &QToolBar::actionTriggered, this,

@@ -14,6 +14,7 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <memory>
 #include <vector>
 
 class QAction;
@@ -28,6 +29,7 @@ class QSplitter;
 class QTabWidget;
 class QToolBar;
 
+class ClsReglasPlan;
 class FiltroCuentas;
 class PreviaTeclas;
 
@@ -74,8 +76,37 @@ public:
     void TxtCodigo_Change();
     void TxtCodigo_GotFocus();
     void TxtCodigo_LostFocus();
+    void TxtCodigo_KeyDown(int KeyCode, int Shift);
+    // The right button (2) opens the code's lookup.
+    void TxtCodigo_MouseDown(int Button);
     void txtFields_GotFocus(int Index);
     void txtFields_LostFocus(int Index);
+    void txtFields_KeyDown(int Index, int KeyCode, int Shift);
+    // KeyAscii is a Windows-1252 character code; the handler may change it,
+    // 0 drops the key.
+    void txtFields_KeyPress(int Index, int& KeyAscii);
+    void txtFields_KeyUp(int Index, int KeyCode, int Shift);
+    // The right button (2) opens the field's lookup.
+    void txtFields_MouseDown(int Index, int Button);
+    // Leaving a field by focus: checks it unless Enter has just done so.
+    void txtFields_Validate(int Index, bool& Cancel);
+
+    // ---- Kind, check boxes and lists ----------------------------------------------------
+    void OptTipoCuenta_Click(int Index);
+    void CHKAjustable_Click();
+    void ChkCyB_Click();
+    void ChkVto_Click();
+    void ChkBdu_Click();
+    void ChkBloqueo_Click();
+    void CmbMP_Click();
+    void CmbMP_KeyDown(int KeyCode, int Shift);
+    void CmbMP_KeyPress(int& KeyAscii);
+    void CmbIndices_KeyPress(int& KeyAscii);
+    void Combo1_KeyPress(int& KeyAscii);
+    void Combo1_LostFocus();
+    // Proposes the next free code under the title chosen in Combo1, checks
+    // it as the code and sends the user to the optional code.
+    void IdentificaCuenta();
 
     // ---- Loading and checking an account ------------------------------------------------
     // Checks txtFields(Index); HayError when refused. The code field decides
@@ -164,6 +195,17 @@ private:
     QString TituloMutuales;
     // Form_Unload is running: the close it ends with must not run it again.
     bool Descargando = false;
+    ado::RecordsetPtr RsPrincipal;
+    std::unique_ptr<ClsReglasPlan> ReglasPlan;
+    // Per member: leaving it by focus checks it.
+    std::vector<bool> ValidaAlSalir;
+    // A check or a command-bar key runs: the focus moves it makes check
+    // nothing.
+    int RutinasEnCurso = 0;
+    // Controls are switched on or off: focus moves run no handler.
+    int FocoEnPausa = 0;
+    // The check runs from a focus move: the focus is not taken back.
+    bool EnValidate = false;
 
     void ArmaControles();
     void ConectaEventos();
@@ -176,6 +218,20 @@ private:
     // focused, then the code box.
     void FocoAlCodigo();
     void EnfocaDescripcion();
+    // The command bar's key, upper-cased, to its branch.
+    void Paxtor1_Tecla(const QString& clave);
     // Runs the steps of a command-bar branch with the bar's error treatment.
     bool PasosBarra(const std::vector<pasos::Step>& pasos);
+
+    // The window's rules object, created on first use.
+    ClsReglasPlan& Reglas();
+    // The checks of Campo_Valida; false ends it (refused, or nothing to do).
+    bool ValidaCodigo(int Index, const QString& Valor);
+    bool ValidaCuentaPrincipal(int Index, const QString& Valor);
+    bool ValidaCodigoOpcional(int Index, const QString& Valor);
+    bool RefrescaSegunTipo(int Index);
+    // A refused value: HayError, the message, the focus back on the field.
+    void Rechaza(int Index, const QString& Mensaje);
+    // Selects in Combo1 the title above an existing account.
+    void SeleccionaTituloPadre(const QString& Codigo);
 };

@@ -1,23 +1,30 @@
 // Loading an account into the window and the checks of its fields.
 //
-// What stands so far: the code field decides between a new and an existing
-// account (a dropped one only when the operator reuses it) and switches the
-// window to the edit state; loading shows the text fields, the code in its
-// display form, the kind and the check digit. The rules of the code's
-// characters and digit count, the other fields' checks, the employee-file
-// refusal and the rest of the loading (flags, lists, parent title, tree,
-// custom fields) are still to come.
+// Every field is checked when it is left and once more before a save: the
+// code decides between a new and an existing account (a dropped one only
+// when the operator reuses it), the name must be given with a code, the main
+// account must be an active postable one, the optional code must be unique.
+// After each field the check digit and the controls only a postable account
+// uses are refreshed, and while saving the code must suit the chosen kind.
+//
+// What stands so far of the loading: the text fields, the code in its
+// display form, the kind and the check digit. The flags, lists, tree and
+// custom fields are still to come.
 
 #include "accounts/ui/frmma_cuentas.h"
 
+#include "accounts/core/clsreglasplan.h"
+#include "accounts/core/codigos.h"
+#include "accounts/core/satelites.h"
 #include "data/instances.h"
+#include "data/pasos.h"
 #include "platform/ui/clsformulario.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/vb.h"
 #include "platform/win/clsutilidades.h"
 #include "startup/cnstuffcontable.h"
-#include "startup/mod_macuentas.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -26,31 +33,77 @@
 
 namespace {
 
+const QString kAvisoOperador = QStringLiteral("Aviso al operador...");
+
 bool Verdadero(const QVariant& v) {
     return !vb::IsNull(v) && !vb::IsEmpty(v) && vb::CBool(v);
 }
 
+// The parts of a title-list entry: the name first, the code last.
+QString NombreDeTitulo(const QString& item) {
+    return item.left(80).trimmed();
+}
+QString CodigoDeTitulo(const QString& item) {
+    return item.right(50).trimmed();
+}
+
 } // namespace
+
+ClsReglasPlan& FrmMA_CUENTAS::Reglas() {
+    if (!ReglasPlan)
+        ReglasPlan = std::make_unique<ClsReglasPlan>();
+    return *ReglasPlan;
+}
 
 void FrmMA_CUENTAS::Campo_Valida(int Index) {
     HayError = false;
     if (Index < 0 || Index >= int(txtFields.size()))
         return;
     QLineEdit* campo = txtFields[size_t(Index)];
-    if (!ClsFormulario::mismoCampo(campo->property("DataField").toString(),
-                                   QStringLiteral("Codigo")))
-        return;
+    const QString columna = campo->property("DataField").toString();
+    const auto es = [&](const char* c) {
+        return ClsFormulario::mismoCampo(columna, QString::fromLatin1(c));
+    };
+    QString valor;
+    ++RutinasEnCurso;
+    pasos::RunSteps(
+        {
+            [&] { valor = campo->text().trimmed(); },
+            [&] { return !es("Codigo") || ValidaCodigo(Index, valor); },
+            [&] {
+                if (es("Descripcion") && valor.isEmpty() &&
+                    !Campo(QStringLiteral("codigo"))->text().trimmed().isEmpty()) {
+                    Rechaza(Index, QStringLiteral("Debe ingresar el nombre de la cuenta"));
+                    return false;
+                }
+                return true;
+            },
+            [&] { return !es("CuentaPrincipal") || ValidaCuentaPrincipal(Index, valor); },
+            [&] { return !es("CodigoOpcional") || ValidaCodigoOpcional(Index, valor); },
+            [&] { RefrescaSegunTipo(Index); },
+        },
+        [](const ado::Error& e) {
+            return pasos::ResumeFor(
+                ClsUtilidades::ReportaError(e, std::nullopt, QStringLiteral("Campo_Valida")));
+        },
+        pasos::Trap::AllErrors);
+    --RutinasEnCurso;
+}
 
-    const QString valor = ClsUtilidades::LimpiaTexto(campo->text().trimmed(), QStringLiteral("-"));
+bool FrmMA_CUENTAS::ValidaCodigo(int Index, const QString& Valor) {
+    const QString valor = cuentas::CodigoSinGuiones(Valor);
     CodigoCuenta = valor;
-    // No account has an empty code: back to browse, as a refused code is.
-    if (valor.isEmpty()) {
+    const cuentas::JuicioCodigo juicio = cuentas::JuzgaCodigo(valor, Reglas());
+    if (juicio == cuentas::JuicioCodigo::CantidadDigitos) {
         CargarCombos();
         HabilitarControles(false);
-        HayError = true;
-        return;
+    }
+    if (juicio != cuentas::JuicioCodigo::Valido) {
+        Rechaza(Index, cuentas::MensajeJuicio(juicio));
+        return false;
     }
 
+    QLineEdit* campo = txtFields[size_t(Index)];
     if (gDatos().ExisteEnTabla(QStringLiteral("MA_CUENTAS"), CodigoCuenta, QStringLiteral("Codigo"),
                                &RsCuentas, 8, QString(), true)) {
         EsModificacion = true;
@@ -66,11 +119,12 @@ void FrmMA_CUENTAS::Campo_Valida(int Index) {
                 // with its data: nothing is loaded and the window browses.
                 LimpiarPantalla();
                 AbreRecordsetCuentas(TablaCuentas);
-                return;
+                return false;
             }
             if (Combo1->count() > 0)
                 Combo1->setCurrentIndex(0);
             AsignarDatos();
+            SeleccionaTituloPadre(valor);
         }
     } else {
         if (!Grabando) {
@@ -88,6 +142,96 @@ void FrmMA_CUENTAS::Campo_Valida(int Index) {
     HabilitarControles(true);
     ChkBloqueo->setEnabled(EsModificacion);
     DatosModificados = true;
+    return true;
+}
+
+void FrmMA_CUENTAS::SeleccionaTituloPadre(const QString& Codigo) {
+    QString nombre;
+    if (!cuentas::ExisteNivelSuperior(Codigo, nombre))
+        return;
+    nombre = nombre.trimmed();
+    // Two titles may share a name: only one above the account is its own.
+    for (int i = 1; i < Combo1->count(); ++i) {
+        const QString item = Combo1->itemText(i);
+        const QString titulo = CodigoDeTitulo(item);
+        if (NombreDeTitulo(item) == nombre && !titulo.isEmpty() &&
+            Codigo.startsWith(titulo, Qt::CaseInsensitive))
+            Combo1->setCurrentIndex(i);
+    }
+}
+
+bool FrmMA_CUENTAS::ValidaCuentaPrincipal(int Index, const QString& Valor) {
+    if (Valor.isEmpty()) {
+        LblDescRelacionado->clear();
+        return true;
+    }
+    DB_Dll& datos = gDatos();
+    if (!datos.ExisteEnTabla(QStringLiteral("MA_CUENTAS"), Valor, QStringLiteral("Codigo"),
+                             &RsPrincipal, 8, QString(), true)) {
+        datos.CierraRecordset(RsPrincipal);
+        LblDescRelacionado->clear();
+        Rechaza(Index, QStringLiteral("La cuenta ingresada no existe!"));
+        return false;
+    }
+    const bool baja = Verdadero(RsPrincipal->value(QStringLiteral("DADA_DE_BAJA")));
+    const bool titulo = Verdadero(RsPrincipal->value(QStringLiteral("Titulo")));
+    const QString descripcion =
+        ClsUtilidades::ValorCampo(RsPrincipal->value(QStringLiteral("Descripcion")));
+    datos.CierraRecordset(RsPrincipal);
+    if (baja || titulo) {
+        Rechaza(Index, baja ? QStringLiteral("La cuenta Solicitada se encuentra Actualmente dada "
+                                             "de Baja ")
+                            : QStringLiteral("Debe seleccionar una Cuenta Imputable"));
+        return false;
+    }
+    LblDescRelacionado->setText(descripcion);
+    return true;
+}
+
+bool FrmMA_CUENTAS::ValidaCodigoOpcional(int Index, const QString& Valor) {
+    if (Valor.isEmpty())
+        return true;
+    QString otroCodigo, otraDescripcion;
+    if (cuentas::CodigoOpcionalRepetido(Valor, Campo(QStringLiteral("CODIGO"))->text(), otroCodigo,
+                                        otraDescripcion)) {
+        Rechaza(Index, cuentas::MensajeCodigoOpcionalRepetido(otroCodigo, otraDescripcion));
+        return false;
+    }
+    // Measured as stored: the "-" a user types between levels is not kept.
+    if (cuentas::CodigoSinGuiones(Valor).size() > 4)
+        vb::MsgBox(QStringLiteral("Recuerde, si el codigo opcional tiene mas de 4 caracteres no "
+                                  "podrá utilizarlo en el modulo de caja y banco, se recomienda "
+                                  "dejar codigos opcionales de 4 caracteres maximo!"),
+                   vb::vbOKOnly + vb::vbInformation, QStringLiteral("Aviso al operador"));
+    return true;
+}
+
+bool FrmMA_CUENTAS::RefrescaSegunTipo(int Index) {
+    const bool imputable = OptTipoCuenta[0]->isChecked();
+    if (!imputable && !OptTipoCuenta[1]->isChecked())
+        return true;
+    LblDV->setText(cuentas::TextoDigitoVerificador(CodigoCuenta, !imputable, Reglas()));
+    QString mensaje;
+    if (Grabando && !cuentas::ValidaCodigoSegunTipo(Campo(QStringLiteral("CODIGO"))->text(),
+                                                    !imputable, Reglas(), mensaje)) {
+        Rechaza(Index, mensaje);
+        return false;
+    }
+    CHKAjustable->setEnabled(imputable);
+    for (QRadioButton* o : optLibros)
+        o->setEnabled(imputable);
+    ChkBdu->setEnabled(imputable);
+    ChkBloqueo->setEnabled(imputable);
+    BotonTbar(4)->setEnabled(imputable);
+    return true;
+}
+
+void FrmMA_CUENTAS::Rechaza(int Index, const QString& Mensaje) {
+    HayError = true;
+    vb::MsgBox(Mensaje, vb::vbOKOnly + vb::vbInformation, kAvisoOperador);
+    // Leaving the field by focus moves on all the same.
+    if (!EnValidate)
+        txtFields[size_t(Index)]->setFocus();
 }
 
 bool FrmMA_CUENTAS::ValidaDatos() {
@@ -96,6 +240,12 @@ bool FrmMA_CUENTAS::ValidaDatos() {
         Campo_Valida(i);
         if (HayError)
             break;
+    }
+    QString legajo, empresa;
+    if (cuentas::LegajoDeCuenta(Campo(QStringLiteral("CODIGO"))->text(), legajo, empresa)) {
+        HayError = true;
+        vb::MsgBox(cuentas::MensajeLegajo(legajo, empresa), vb::vbOKOnly + vb::vbInformation,
+                   cuentas::TituloAvisoUsuario);
     }
     return !HayError;
 }
@@ -108,7 +258,7 @@ void FrmMA_CUENTAS::AsignarDatos() {
         const QString columna = t->property("DataField").toString();
         const QString valor = ClsUtilidades::ValorCampo(RsCuentas->Fields(columna));
         t->setText(ClsFormulario::mismoCampo(columna, QStringLiteral("CODIGO"))
-                       ? Mod_Macuentas::FormateaCuenta(valor.trimmed())
+                       ? cuentas::FormateaCuenta(valor.trimmed())
                        : valor);
     }
     TxtCodigo->setText(txtFields[1]->text());

@@ -15,6 +15,7 @@
 #include "startup/mod_macuentas.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -204,6 +205,10 @@ void FrmMA_CUENTAS::CargarCombos() {
 }
 
 void FrmMA_CUENTAS::HabilitarControles(bool Habilitar) {
+    // Qt moves the focus off a control it disables: those moves are not the
+    // user's, and the focus stays where it was when it can.
+    QWidget* foco = QApplication::focusWidget();
+    ++FocoEnPausa;
     for (QLineEdit* t : txtFields)
         t->setEnabled(Habilitar);
     if (!Habilitar)
@@ -228,6 +233,13 @@ void FrmMA_CUENTAS::HabilitarControles(bool Habilitar) {
             o->setEnabled(false);
     }
     SSTab1->setTabEnabled(1, Habilitar);
+    const bool movido = foco && QApplication::focusWidget() != foco;
+    const bool alCodigo = movido && !(foco->isEnabled() && foco->isVisible());
+    if (movido)
+        (alCodigo ? TxtCodigo : foco)->setFocus();
+    --FocoEnPausa;
+    if (alCodigo)
+        TxtCodigo_GotFocus();
 }
 
 void FrmMA_CUENTAS::AbreRecordsetCuentas(const QString& Tabla) {
@@ -264,7 +276,12 @@ void FrmMA_CUENTAS::FocoAlCodigo() {
 }
 
 void FrmMA_CUENTAS::Paxtor1_ButtonClick(const QString& Key) {
-    const QString clave = Key.toUpper();
+    ++RutinasEnCurso;
+    Paxtor1_Tecla(Key.toUpper());
+    --RutinasEnCurso;
+}
+
+void FrmMA_CUENTAS::Paxtor1_Tecla(const QString& clave) {
     if (clave == u"NUEVO") {
         PasosBarra({
             [&] { LimpiarPantalla(); },
@@ -373,7 +390,9 @@ void FrmMA_CUENTAS::Form_Unload(int& Cancel) {
 // ---- Focus of the code box and the text fields ----------------------------------------
 
 void FrmMA_CUENTAS::TxtCodigo_Change() {
-    if (QLineEdit* codigo = Campo(QStringLiteral("Codigo")))
+    QLineEdit* codigo = Campo(QStringLiteral("Codigo"));
+    // The member's caret stays where it is while its text is the same.
+    if (codigo && codigo->text() != TxtCodigo->text().trimmed())
         codigo->setText(TxtCodigo->text().trimmed());
 }
 
@@ -396,6 +415,7 @@ void FrmMA_CUENTAS::TxtCodigo_LostFocus() {
 
 void FrmMA_CUENTAS::txtFields_GotFocus(int Index) {
     QLineEdit* campo = txtFields[size_t(Index)];
+    ValidaAlSalir[size_t(Index)] = true;
     IndiceActual = Index;
     Paxtor1->setEstado(Paxtor::EstadoConsultar,
                        !campo->property("Tag").toString().trimmed().isEmpty());
@@ -404,6 +424,9 @@ void FrmMA_CUENTAS::txtFields_GotFocus(int Index) {
 
 void FrmMA_CUENTAS::txtFields_LostFocus(int Index) {
     QLineEdit* campo = txtFields[size_t(Index)];
+    // Only a field that has the focus is left: Qt tells a field it lost a
+    // focus it never got when a check moves the focus while it arrives.
+    ValidaAlSalir[size_t(Index)] = false;
     if (Index == 1)
         TxtCodigo->setText(campo->text());
     Pinta(campo, false);
