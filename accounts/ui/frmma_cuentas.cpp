@@ -164,7 +164,9 @@ protected:
             const auto* k = static_cast<QKeyEvent*>(evento);
             const int i = Indice(objeto);
             if (i >= 0 && !k->isAutoRepeat())
-                Protege([&] { w_->txtFields_KeyUp(i, CodigoTecla(k), Mayus(k)); });
+                Protege([&] {
+                    w_->txtFields_KeyUp(i, ui::vbKeyCode(*k), ui::vbShift(k->modifiers()));
+                });
             return false;
         }
         case QEvent::MouseButtonPress: {
@@ -231,15 +233,15 @@ private:
     }
 
     bool TeclaAbajo(QObject* objeto, QKeyEvent* k) {
-        const int codigo = CodigoTecla(k);
+        const int codigo = ui::vbKeyCode(*k);
         const int original = Ascii(k);
         int ascii = original;
         if (objeto == w_->TxtCodigo) {
-            Protege([&] { w_->TxtCodigo_KeyDown(codigo, Mayus(k)); });
+            Protege([&] { w_->TxtCodigo_KeyDown(codigo, ui::vbShift(k->modifiers())); });
             return false;
         }
         if (objeto == w_->CmbMP) {
-            Protege([&] { w_->CmbMP_KeyDown(codigo, Mayus(k)); });
+            Protege([&] { w_->CmbMP_KeyDown(codigo, ui::vbShift(k->modifiers())); });
             if (ascii)
                 Protege([&] { w_->CmbMP_KeyPress(ascii); });
             return ascii != original;
@@ -258,7 +260,7 @@ private:
         if (i < 0)
             return false;
         QLineEdit* campo = w_->txtFields[size_t(i)];
-        Protege([&] { w_->txtFields_KeyDown(i, codigo, Mayus(k)); });
+        Protege([&] { w_->txtFields_KeyDown(i, codigo, ui::vbShift(k->modifiers())); });
         if (original < 32)
             return false;
         Protege([&] { w_->txtFields_KeyPress(i, ascii); });
