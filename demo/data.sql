@@ -308,6 +308,23 @@ INSERT INTO TA_VISTAS (NOMBRE, TipoVista, Campo) VALUES
     ('PROVEEDORES', 'PR', 'Condición de Compra Venta'),
     ('PROVEEDORES', 'PR', 'Categoría');
 
+-- The chart manual: what some accounts are debited and credited for.
+UPDATE MA_CUENTAS SET Manual = 'Los ingresos de efectivo: cobranzas al contado, extracciones bancarias y reposiciones del fondo.',
+    Manual_Haber = 'Los pagos en efectivo y los depósitos en las cuentas bancarias de la empresa.'
+    WHERE CODIGO = '110101001';
+UPDATE MA_CUENTAS SET Manual = 'Los depósitos, las transferencias recibidas y los créditos que informa el banco.',
+    Manual_Haber = 'Los cheques librados, las transferencias enviadas y los débitos bancarios (comisiones, impuestos).'
+    WHERE CODIGO = '110102001001';
+UPDATE MA_CUENTAS SET Manual = 'Las ventas a crédito, por el total facturado con sus impuestos.',
+    Manual_Haber = 'Las cobranzas, las notas de crédito emitidas y los créditos declarados incobrables.'
+    WHERE CODIGO = '110301001';
+UPDATE MA_CUENTAS SET Manual = 'Los pagos a proveedores y las notas de crédito recibidas.',
+    Manual_Haber = 'Las compras a crédito, por el total facturado con sus impuestos.'
+    WHERE CODIGO = '210101001';
+UPDATE MA_CUENTAS SET Manual = 'Las remuneraciones devengadas del personal administrativo.',
+    Manual_Haber = 'Las correcciones de lo imputado de más y el cierre del ejercicio contra resultados.'
+    WHERE CODIGO = '530101001';
+
 -- Cost-centre distribution of the accounts that use it.
 INSERT INTO MA_CUENTASCCOSTO (CODIGO, CCOSTO, PORCENTAJE, PideConfirmacion, VariablePorUD) VALUES
     ('520101001', '0101', 70, 0, 0),

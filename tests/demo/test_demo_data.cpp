@@ -419,6 +419,11 @@ TEST_F(DemoData, ProgramStatementsSeeTheDemoAsIntended) {
         "SELECT * FROM MV_ASIENTOS WHERE CUENTA = '110501001' AND PERIODO = 2023 AND "
         "(ES_SALDO_APERTURA = 1)  AND (TC<>'CBFP' AND TC<>'FP') "));
     EXPECT_FALSE(openingRows->EOF());
+    // The chart manual opens on an account with both of its texts.
+    auto manual = open(QStringLiteral("SELECT * FROM Ma_Cuentas WHERE CODIGO = '110101001'"));
+    ASSERT_FALSE(manual->EOF());
+    EXPECT_FALSE(manual->value(QStringLiteral("Manual")).toString().isEmpty());
+    EXPECT_FALSE(manual->value(QStringLiteral("Manual_Haber")).toString().isEmpty());
 }
 
 } // namespace
