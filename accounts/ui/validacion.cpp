@@ -1,12 +1,10 @@
-// Loading an account into the window and the checks of its fields.
+// The checks of the account's fields.
 //
 // What stands so far: the code field decides between a new and an existing
 // account (a dropped one only when the operator reuses it) and switches the
-// window to the edit state; loading shows the text fields, the code in its
-// display form, the kind and the check digit. The rules of the code's
-// characters and digit count, the other fields' checks, the employee-file
-// refusal and the rest of the loading (flags, lists, parent title, tree,
-// custom fields) are still to come.
+// window to the edit state. The rules of the code's characters and digit
+// count, the other fields' checks, the parent title and the employee-file
+// refusal are still to come.
 
 #include "accounts/ui/frmma_cuentas.h"
 
@@ -98,24 +96,4 @@ bool FrmMA_CUENTAS::ValidaDatos() {
             break;
     }
     return !HayError;
-}
-
-void FrmMA_CUENTAS::AsignarDatos() {
-    EsModificacion = true;
-    if (!RsCuentas || RsCuentas->State() != ado::adStateOpen || RsCuentas->EOF())
-        return;
-    for (QLineEdit* t : txtFields) {
-        const QString columna = t->property("DataField").toString();
-        const QString valor = ClsUtilidades::ValorCampo(RsCuentas->Fields(columna));
-        t->setText(ClsFormulario::mismoCampo(columna, QStringLiteral("CODIGO"))
-                       ? Mod_Macuentas::FormateaCuenta(valor.trimmed())
-                       : valor);
-    }
-    TxtCodigo->setText(txtFields[1]->text());
-
-    const bool titulo = Verdadero(RsCuentas->value(QStringLiteral("TITULO")));
-    OptTipoCuenta[1]->setChecked(titulo);
-    OptTipoCuenta[0]->setChecked(!titulo);
-    LblDV->setText(titulo ? QString()
-                          : ClsUtilidades::ValorCampo(RsCuentas->Fields(QStringLiteral("dv"))));
 }
