@@ -24,20 +24,6 @@ QString CodigoSinGuiones(const QString& Texto) {
     return ClsUtilidades::LimpiaTexto(Texto.trimmed(), QStringLiteral("-")).trimmed();
 }
 
-QString FormateaCuenta(const QString& Codigo) {
-    const NivelesPlan niveles = NivelesPlan::Lee();
-    QString formateada;
-    int desde = 0;
-    for (const int fin : niveles.Fines) {
-        // A level without digits ends where the one before it does.
-        if (fin <= desde || fin >= Codigo.size())
-            continue;
-        formateada += Codigo.mid(desde, fin - desde) + u'-';
-        desde = fin;
-    }
-    return formateada + Codigo.mid(desde);
-}
-
 JuicioCodigo JuzgaCodigo(const QString& Codigo, ClsReglasPlan& Reglas) {
     const QString codigo = CodigoSinGuiones(Codigo);
     if (!CNStuffContable::CfgSi(QStringLiteral("CUENTASALFANUMERICAS")) &&

@@ -14,11 +14,6 @@ namespace cuentas {
 // The code as it is looked up and judged: trimmed, every "-" removed.
 QString CodigoSinGuiones(const QString& Texto);
 
-// Display form of a code (without "-"): a "-" after each level end that lies
-// inside it, levels 5 and 6 apart too. The level sizes are read anew, so the
-// run-wide level values are refreshed as well.
-QString FormateaCuenta(const QString& Codigo);
-
 // Outcome of judging a typed code, in the order the checks run.
 enum class JuicioCodigo {
     Valido,

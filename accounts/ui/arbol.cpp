@@ -1,28 +1,61 @@
-// The chart tree beside the account and the title list.
-//
-// What stands so far: the tree's place is shown or hidden with the window's
-// switch and the side toolbar's refresh button. Filling the title list and
-// the tree, and the tree's events, are still to come.
+// The chart tree beside the account and the title list: filled by their
+// components from the chart's rows, shown or hidden with the window's
+// switch, and a node click loading its account.
 
+#include "accounts/ui/arbol_plan.h"
 #include "accounts/ui/frmma_cuentas.h"
+#include "accounts/ui/plan_cuentas.h"
 
+#include "data/instances.h"
 #include "data/pasos.h"
+#include "platform/ui/clsformulario.h"
 #include "platform/win/clsutilidades.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QLayout>
+#include <QLineEdit>
+#include <QSplitter>
 
 void FrmMA_CUENTAS::CargaComboTitulo(const QString& Desde) {
-    Q_UNUSED(Desde);
+    PlanCuentas::CargaComboTitulo(Combo1, Desde);
 }
 
 void FrmMA_CUENTAS::ArmarTreeVAutomatico(const QString& Desde) {
-    Q_UNUSED(Desde);
+    TreeV->ArmarTreeVAutomatico(Desde);
 }
 
 void FrmMA_CUENTAS::Treev_Estado(bool Mostrar) {
+    // Only a window on screen and neither maximized nor full screen has a
+    // width of its own to change; before that the layout decides.
+    const bool ajusta = isVisible() && windowState() == Qt::WindowNoState;
+    const bool estaba = !PanelArbol->isHidden();
     pasos::RunSteps(
         {
-            [&] { PanelArbol->setVisible(Mostrar); },
+            [&] {
+                if (Mostrar == estaba)
+                    return;
+                const int cuenta = PanelCuenta->width();
+                if (Mostrar) {
+                    const int arbol =
+                        AnchoArbol > 0 ? AnchoArbol : PanelArbol->minimumSizeHint().width();
+                    PanelArbol->show();
+                    if (ajusta)
+                        resize(width() + arbol + Divisor->handleWidth(), height());
+                    Divisor->setSizes({arbol, cuenta});
+                } else {
+                    AnchoArbol = PanelArbol->width();
+                    PanelArbol->hide();
+                    // The window's least width must no longer count the tree
+                    // before the window narrows: the splitter and the layout
+                    // take the hidden pane in now, not at their next event.
+                    QCoreApplication::sendPostedEvents(Divisor, QEvent::LayoutRequest);
+                    layout()->activate();
+                    if (ajusta)
+                        resize(width() - AnchoArbol - Divisor->handleWidth(), height());
+                }
+            },
+            [&] { update(); },
             [&] { MuestraArbol = Mostrar; },
             [&] { BotonTbar(1)->setEnabled(Mostrar); },
             [&] {
@@ -36,4 +69,24 @@ void FrmMA_CUENTAS::Treev_Estado(bool Mostrar) {
                 ClsUtilidades::ReportaError(e, std::nullopt, QStringLiteral("Treev_Estado")));
         },
         pasos::Trap::AllErrors);
+}
+
+void FrmMA_CUENTAS::TreeV_NodeClick(const QString& Codigo) {
+    const int indice = ClsFormulario::IndiceControl(QStringLiteral("Codigo"), txtFields);
+    QLineEdit* codigo = txtFields[size_t(indice)];
+    codigo->clear();
+    if (gDatos().ExisteEnTabla(QStringLiteral("MA_CUENTAS"), Codigo, QStringLiteral("Codigo"),
+                               &RsCuentas, 8, QString(), true)) {
+        codigo->setText(ClsUtilidades::ValorCampo(RsCuentas->Fields(QStringLiteral("Codigo"))));
+        Campo_Valida(indice);
+        update();
+    } else {
+        txtFields[0]->clear();
+        codigo->clear();
+    }
+}
+
+void FrmMA_CUENTAS::TreeV_KeyPress(int KeyAscii) {
+    Q_UNUSED(KeyAscii);
+    EnfocaDescripcion();
 }

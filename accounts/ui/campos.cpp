@@ -229,7 +229,7 @@ void FrmMA_CUENTAS::txtFields_KeyUp(int Index, int KeyCode, int Shift) {
         return;
     QLineEdit* campo = txtFields[size_t(Index)];
     CodigoCuenta = ClsUtilidades::LimpiaTexto(campo->text(), QStringLiteral("-"));
-    campo->setText(cuentas::FormateaCuenta(CodigoCuenta));
+    campo->setText(Mod_Macuentas::FormateaCuenta(CodigoCuenta));
     campo->setCursorPosition(int(campo->text().trimmed().size()));
 }
 

@@ -4,6 +4,8 @@
 #include "accounts/ui/frmma_cuentas.h"
 
 #include "accounts/core/clsreglasplan.h"
+#include "accounts/ui/arbol_plan.h"
+#include "accounts/ui/grilla_personalizados.h"
 #include "data/pasos.h"
 #include "platform/ui/clsformulario.h"
 #include "platform/ui/teclas.h"
@@ -285,7 +287,7 @@ FrmMA_CUENTAS::FrmMA_CUENTAS(QWidget* parent) : QWidget(parent) {
     setWindowTitle(QStringLiteral("Actualización Plan General de Cuentas"));
     ArmaControles();
     ConectaEventos();
-    resize(1000, 640);
+    resize(1300, 660);
 }
 
 FrmMA_CUENTAS::~FrmMA_CUENTAS() {
@@ -308,14 +310,19 @@ void FrmMA_CUENTAS::ArmaControles() {
     auto* arbol = new QVBoxLayout(PanelArbol);
     arbol->setContentsMargins(0, 0, 0, 0);
     PanelArbol->setMinimumWidth(260);
+    TreeV = new ArbolPlanCuentas;
+    TreeV->setObjectName(QStringLiteral("TreeV"));
+    setArbol(TreeV);
 
-    auto* derecha = new QWidget(Divisor);
+    auto* derecha = PanelCuenta = new QWidget(Divisor);
     auto* columna = new QVBoxLayout(derecha);
     columna->setContentsMargins(0, 0, 0, 0);
     Divisor->addWidget(PanelArbol);
     Divisor->addWidget(derecha);
     Divisor->setStretchFactor(0, 2);
     Divisor->setStretchFactor(1, 3);
+    // The tree and the account side as wide as the window had them (twips).
+    Divisor->setSizes({4455, 7095});
 
     Paxtor1 = new Paxtor(derecha);
     Paxtor1->setObjectName(QStringLiteral("Paxtor1"));
@@ -345,6 +352,10 @@ void FrmMA_CUENTAS::ArmaControles() {
     }
 
     Combo1 = Lista(datos, "Combo1");
+    // Its entries are some 350 characters wide: the list keeps the width
+    // the layout gives it.
+    Combo1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    Combo1->setMinimumContentsLength(20);
     auto* tipo = new QWidget(datos);
     auto* tipoFila = new QHBoxLayout(tipo);
     tipoFila->setContentsMargins(0, 0, 0, 0);
@@ -438,6 +449,8 @@ void FrmMA_CUENTAS::ArmaControles() {
     Frame1->setObjectName(QStringLiteral("Frame1"));
     new QVBoxLayout(Frame1);
     masFila->addWidget(Frame1);
+    Grilla = new GrillaPersonalizados;
+    setGrilla(Grilla);
 
     Tbar = new QToolBar(derecha);
     Tbar->setObjectName(QStringLiteral("Tbar"));
@@ -496,6 +509,10 @@ void FrmMA_CUENTAS::ConectaEventos() {
             [this](const QString& Key) { Protege([&] { Paxtor1_ButtonClick(Key); }); });
     connect(Tbar, &QToolBar::actionTriggered, this,
             [this](QAction* Button) { Protege([&] { Tbar_ButtonClick(Button); }); });
+    connect(TreeV, &ArbolPlanCuentas::NodeClick, this,
+            [this](const QString& Codigo) { Protege([&] { TreeV_NodeClick(Codigo); }); });
+    connect(TreeV, &ArbolPlanCuentas::KeyPress, this,
+            [this](int KeyAscii) { Protege([&] { TreeV_KeyPress(KeyAscii); }); });
 }
 
 void FrmMA_CUENTAS::setArbol(QWidget* arbol) {

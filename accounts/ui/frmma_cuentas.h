@@ -17,6 +17,8 @@
 #include <memory>
 #include <vector>
 
+class ArbolPlanCuentas;
+class GrillaPersonalizados;
 class QAction;
 class QCheckBox;
 class QCloseEvent;
@@ -114,7 +116,9 @@ public:
     void Campo_Valida(int Index);
     // Every field, before a save; true when all passed.
     bool ValidaDatos();
-    // Shows the account on which RsCuentas stands.
+    // Shows the account on which RsCuentas stands: every field, the lists,
+    // the check digit, the main account's name, its tree node and its custom
+    // fields. With no current row only the custom fields are filled, empty.
     void AsignarDatos();
 
     // ---- Save and delete ------------------------------------------------------------------
@@ -125,8 +129,14 @@ public:
     // ---- Chart tree, title list and side toolbar --------------------------------------------
     void CargaComboTitulo(const QString& Desde = QString());
     void ArmarTreeVAutomatico(const QString& Desde = QString());
-    // Shows (true) or hides (false) the chart tree.
+    // Shows (true) or hides (false) the chart tree; the window grows or
+    // shrinks by the tree's width, the account's side keeps its own.
     void Treev_Estado(bool Mostrar);
+    // A node clicked: its account is loaded and checked as a typed code is;
+    // a node without an account (the root) empties the name and the code.
+    void TreeV_NodeClick(const QString& Codigo);
+    // A character typed on the tree sends the user to the name.
+    void TreeV_KeyPress(int KeyAscii);
     void Tbar_ButtonClick(QAction* Button);
     // The side toolbar's button n (1 to 7).
     QAction* BotonTbar(int n) const;
@@ -172,11 +182,16 @@ private:
     std::vector<QLabel*> LblTitulo;
     QTabWidget* SSTab1 = nullptr;
     QGroupBox* Frame1 = nullptr;
+    // The custom "P_" fields (MSFlexGrid1 and its edit box), in Frame1.
+    GrillaPersonalizados* Grilla = nullptr;
     QToolBar* Tbar = nullptr;
     StatusBar* sbStatusBar = nullptr;
-    // The tree's place: the left pane of the splitter.
+    // The tree's place: the left pane of the splitter; the account's side
+    // is the right one.
     QSplitter* Divisor = nullptr;
     QWidget* PanelArbol = nullptr;
+    QWidget* PanelCuenta = nullptr;
+    ArbolPlanCuentas* TreeV = nullptr;
 
     // ---- Window values -----------------------------------------------------------------------
     QString TablaCuentas;
@@ -206,6 +221,8 @@ private:
     int FocoEnPausa = 0;
     // The check runs from a focus move: the focus is not taken back.
     bool EnValidate = false;
+    // The tree pane's width while it is hidden, to give it back.
+    int AnchoArbol = 0;
 
     void ArmaControles();
     void ConectaEventos();
@@ -234,4 +251,6 @@ private:
     void Rechaza(int Index, const QString& Mensaje);
     // Selects in Combo1 the title above an existing account.
     void SeleccionaTituloPadre(const QString& Codigo);
+    // The custom fields' names with no values, as a new account has them.
+    void VaciaPersonalizados();
 };

@@ -1,4 +1,4 @@
-// Loading an account into the window and the checks of its fields.
+// The checks of the account's fields.
 //
 // Every field is checked when it is left and once more before a save: the
 // code decides between a new and an existing account (a dropped one only
@@ -6,10 +6,6 @@
 // account must be an active postable one, the optional code must be unique.
 // After each field the check digit and the controls only a postable account
 // uses are refreshed, and while saving the code must suit the chosen kind.
-//
-// What stands so far of the loading: the text fields, the code in its
-// display form, the kind and the check digit. The flags, lists, tree and
-// custom fields are still to come.
 
 #include "accounts/ui/frmma_cuentas.h"
 
@@ -248,24 +244,4 @@ bool FrmMA_CUENTAS::ValidaDatos() {
                    cuentas::TituloAvisoUsuario);
     }
     return !HayError;
-}
-
-void FrmMA_CUENTAS::AsignarDatos() {
-    EsModificacion = true;
-    if (!RsCuentas || RsCuentas->State() != ado::adStateOpen || RsCuentas->EOF())
-        return;
-    for (QLineEdit* t : txtFields) {
-        const QString columna = t->property("DataField").toString();
-        const QString valor = ClsUtilidades::ValorCampo(RsCuentas->Fields(columna));
-        t->setText(ClsFormulario::mismoCampo(columna, QStringLiteral("CODIGO"))
-                       ? cuentas::FormateaCuenta(valor.trimmed())
-                       : valor);
-    }
-    TxtCodigo->setText(txtFields[1]->text());
-
-    const bool titulo = Verdadero(RsCuentas->value(QStringLiteral("TITULO")));
-    OptTipoCuenta[1]->setChecked(titulo);
-    OptTipoCuenta[0]->setChecked(!titulo);
-    LblDV->setText(titulo ? QString()
-                          : ClsUtilidades::ValorCampo(RsCuentas->Fields(QStringLiteral("dv"))));
 }

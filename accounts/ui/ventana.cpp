@@ -202,6 +202,9 @@ void FrmMA_CUENTAS::CargarCombos() {
 
     ChkCyB->setChecked(false);
     chkCCostos->setChecked(false);
+    // The custom fields are cleared with the others: a new account must not
+    // take the values of the account shown before it.
+    VaciaPersonalizados();
 }
 
 void FrmMA_CUENTAS::HabilitarControles(bool Habilitar) {
