@@ -316,3 +316,23 @@ TEST_F(CuentasTest, ConsultarPorNombre) {
     EXPECT_FALSE(enEdicion(*w));
     EXPECT_TRUE(mensajes().filter(QStringLiteral("Error")).isEmpty());
 }
+
+// On a chart with letters in its codes an apostrophe is one more character:
+// the account that holds one loads, and a free one is a new account.
+TEST_F(CuentasTest, CodigoConApostrofoEnPlanAlfanumerico) {
+    db.exec(QStringLiteral(
+        "INSERT INTO TA_CONFIGURACION (CLAVE, VALOR) VALUES ('CUENTASALFANUMERICAS', 'SI');"
+        "INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION, TITULO, dv, DADA_DE_BAJA) VALUES "
+        "('1101010''A', 'Cuenta O''Hara', 0, 0, 0)"));
+    auto w = arranca();
+    ASSERT_NO_FATAL_FAILURE(muestra(*w));
+    ASSERT_NO_FATAL_FAILURE(escribeCodigo(*w, QStringLiteral("1101010'A")));
+    EXPECT_TRUE(mensajes().isEmpty()) << mensajes().join(u'|').toStdString();
+    EXPECT_TRUE(w->esModificacion());
+    EXPECT_EQ(campo(*w, "DESCRIPCION")->text(), QStringLiteral("Cuenta O'Hara"));
+
+    ASSERT_NO_FATAL_FAILURE(escribeCodigo(*w, QStringLiteral("1101010'B")));
+    EXPECT_TRUE(mensajes().isEmpty()) << mensajes().join(u'|').toStdString();
+    EXPECT_TRUE(w->esNuevo());
+    EXPECT_TRUE(campo(*w, "DESCRIPCION")->text().isEmpty());
+}
