@@ -4,6 +4,7 @@
 #include "cuentas_fixture.h"
 
 #include "accounts/core/cuenta.h"
+#include "accounts/ui/arbol_plan.h"
 #include "platform/sql/quoting.h"
 
 #include <QCheckBox>
@@ -129,40 +130,58 @@ TEST_F(GrabacionTest, NuevaModificadaYBorradaEnAmbasBases) {
 TEST_F(GrabacionTest, UnaGrabacionRechazadaOFallidaNoDejaNada) {
     const QString sinSerie =
         QStringLiteral("Debe elegir la serie de índices de la cuenta ajustable");
+    const QString nivelInferior =
+        QStringLiteral("No se puede eliminar esta cuenta porque posee un nivel inferior\r"
+                       "Elimine primero las demás cuentas e inténtelo nuevamente");
+    const char* const cuentaConDerechos =
+        "INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION, TITULO) VALUES ('110101005', 'X', 0);"
+        "INSERT INTO MA_CUENTAS_USUARIOS VALUES ('GERENCIA', '110101005');"
+        "INSERT INTO [MA_CASH-DETALLE] (CUENTA) VALUES ('110101005');";
     const struct {
         const char* caso;
-        const char* preparacion;
-        bool borrar;
+        QString preparacion;
+        const char* borrar; // the code deleted; nullptr: a new account saved
+        std::vector<int> respuestas;
         QStringList mensajes; // exact refusals; empty: the runner's error box
+        bool error;
     } casos[] = {
         {"insert refused",
-         "CREATE TRIGGER t BEFORE INSERT ON MA_CUENTAS BEGIN "
-         "SELECT RAISE(ABORT, 'no'); END",
-         false,
-         {}},
-        {"adjustable without series", "", false, {sinSerie}},
+         "CREATE TRIGGER t BEFORE INSERT ON MA_CUENTAS BEGIN SELECT RAISE(ABORT, 'no'); END",
+         nullptr,
+         {},
+         {},
+         true},
+        {"adjustable without series", "", nullptr, {}, {sinSerie}, true},
         {"delete of a satellite refused",
-         "INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION, TITULO) VALUES ('110101005', 'X', 0);"
-         "INSERT INTO MA_CUENTAS_USUARIOS VALUES ('GERENCIA', '110101005');"
-         "CREATE TRIGGER t BEFORE DELETE ON MA_CUENTAS_USUARIOS BEGIN "
-         "SELECT RAISE(ABORT, 'no'); END",
-         true,
-         {}},
+         QString::fromLatin1(cuentaConDerechos) +
+             "CREATE TRIGGER t BEFORE DELETE ON MA_CUENTAS_USUARIOS BEGIN "
+             "SELECT RAISE(ABORT, 'no'); END",
+         "110101005",
+         {vb::vbYes, vb::vbYes},
+         {},
+         true},
+        {"lower levels", "", "110101", {}, {nivelInferior}, true},
+        {"cash-flow lines kept", cuentaConDerechos, "110101005", {vb::vbYes, vb::vbNo}, {}, false},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.caso);
-        db.exec("DELETE FROM V_MV_CPTEACCIONES; DROP TRIGGER IF EXISTS t");
-        if (*c.preparacion)
-            db.exec(QString::fromUtf8(c.preparacion));
+        db.exec("DROP TRIGGER IF EXISTS t; DELETE FROM V_MV_CPTEACCIONES; "
+                "DELETE FROM [MA_CASH-DETALLE];"
+                "DELETE FROM MA_CUENTAS WHERE CODIGO = '110101005';"
+                "DELETE FROM MA_CUENTAS_USUARIOS WHERE CUENTA = '110101005'");
+        if (!c.preparacion.isEmpty())
+            db.exec(c.preparacion);
         const QList<QVariantList> antes = db.rows("SELECT * FROM MA_CUENTAS ORDER BY CODIGO");
         const QList<QVariantList> derechos =
             db.rows("SELECT * FROM MA_CUENTAS_USUARIOS ORDER BY 1, 2");
+        const QList<QVariantList> cash = db.rows("SELECT * FROM [MA_CASH-DETALLE]");
         auto w = arranca();
         ASSERT_NO_FATAL_FAILURE(muestra(*w));
         responder->shown.clear();
+        for (int r : c.respuestas)
+            responder->answerMsg(r);
         if (c.borrar) {
-            escribeCodigo(*w, kCodigo);
-            responder->answerMsg(vb::vbYes);
+            escribeCodigo(*w, QString::fromLatin1(c.borrar));
             w->Paxtor1_ButtonClick(QStringLiteral("BORRAR"));
         } else {
             ASSERT_NO_FATAL_FAILURE(grabaNueva(*w, kCodigo, QStringLiteral("Caja"), [&] {
@@ -172,10 +191,12 @@ TEST_F(GrabacionTest, UnaGrabacionRechazadaOFallidaNoDejaNada) {
                 control<QComboBox>(*w, "CmbMP")->setCurrentIndex(cuentas::MedioRetencionSUSS);
             }));
         }
-        EXPECT_TRUE(w->hayError());
+        EXPECT_EQ(w->hayError(), c.error);
         if (!c.mensajes.isEmpty()) {
             EXPECT_EQ(mensajes(), c.mensajes);
         }
+        EXPECT_TRUE(responder->msgAnswers.empty());
+        EXPECT_EQ(db.rows("SELECT * FROM [MA_CASH-DETALLE]"), cash);
         EXPECT_TRUE(enEdicion(*w));
         EXPECT_EQ(db.rows("SELECT * FROM MA_CUENTAS ORDER BY CODIGO"), antes);
         EXPECT_EQ(db.rows("SELECT * FROM MA_CUENTAS_USUARIOS ORDER BY 1, 2"), derechos);
@@ -227,6 +248,38 @@ TEST_F(GrabacionTest, ClavesDelMedioDePagoSiguenALaCuenta) {
         EXPECT_EQ(clave("CTA_RET_OTRA_110101005"), espera(p.retencion));
         EXPECT_EQ(clave("CTASOLICITUDCREDITO"), espera(p.solicitud));
     }
+}
+
+// The tree shows an account only once it is stored, and loses it with the
+// delete.
+TEST_F(GrabacionTest, ElArbolSigueALaBase) {
+    auto w = arranca();
+    auto* arbol = new ArbolPlanCuentas;
+    w->setArbol(arbol);
+    w->Treev_Estado(true);
+    arbol->ArmarTreeVAutomatico();
+    ASSERT_NO_FATAL_FAILURE(muestra(*w));
+    const QString clave = QStringLiteral("A") + kCodigo;
+    ASSERT_TRUE(arbol->modelo()->Nodo(QStringLiteral("A110101")).isValid());
+
+    db.exec("CREATE TRIGGER t BEFORE INSERT ON MA_CUENTAS BEGIN SELECT RAISE(ABORT, 'no'); END");
+    ASSERT_NO_FATAL_FAILURE(grabaNueva(*w, kCodigo, QStringLiteral("Caja Chica")));
+    ASSERT_TRUE(w->hayError());
+    EXPECT_FALSE(arbol->modelo()->Nodo(clave).isValid());
+
+    db.exec("DROP TRIGGER t");
+    w->Paxtor1_ButtonClick(QStringLiteral("GRABAR"));
+    ASSERT_FALSE(w->hayError());
+    const QModelIndex nodo = arbol->modelo()->Nodo(clave);
+    ASSERT_TRUE(nodo.isValid());
+    EXPECT_EQ(nodo.data().toString(), QStringLiteral("110101005 - Caja Chica"));
+
+    escribeCodigo(*w, kCodigo);
+    responder->answerMsg(vb::vbYes);
+    w->Paxtor1_ButtonClick(QStringLiteral("BORRAR"));
+    ASSERT_FALSE(w->hayError());
+    EXPECT_FALSE(arbol->modelo()->Nodo(clave).isValid());
+    EXPECT_TRUE(arbol->modelo()->Nodo(QStringLiteral("A110101001")).isValid());
 }
 
 // The additional-data question: Yes hands the saved account to the window's
