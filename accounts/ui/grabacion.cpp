@@ -19,7 +19,6 @@
 #include "data/mod_gruposemp.h"
 #include "data/pasos.h"
 #include "platform/sql/quoting.h"
-#include "platform/ui/clsformulario.h"
 #include "platform/ui/flexgrid.h"
 #include "platform/vb/msgbox.h"
 #include "platform/win/clsutilidades.h"
@@ -30,7 +29,6 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QSplitter>
 
 using namespace CNStuffContable;
 
