@@ -115,12 +115,18 @@ int PosicionMedioDePago(const QVariant& MedioDePago, const QString& Codigo) {
 
 void GrabaClavesMedioDePago(int Posicion, const QString& Codigo) {
     const QString codigo = CodigoSinGuiones(Codigo);
+    const QString grupo = QStringLiteral("DATOS");
+    const QString retencion = ClaveRetencionOtra(codigo);
     if (Posicion == MedioRetencionSUSS)
-        CNStuffContable::GrabaDfg(ClaveRetencionOtra(codigo), QStringLiteral("SU"), QString(),
-                                  false, QStringLiteral("DATOS"));
-    else if (Posicion == MedioSolicitudCredito)
-        CNStuffContable::GrabaDfg(kClaveSolicitudCredito, codigo, QString(), false,
-                                  QStringLiteral("DATOS"));
+        CNStuffContable::GrabaDfg(retencion, QStringLiteral("SU"), QString(), false, grupo);
+    else if (!CNStuffContable::Cfg(retencion).trimmed().isEmpty())
+        CNStuffContable::GrabaDfg(retencion, QString(), QString(), false, grupo);
+    if (Posicion == MedioSolicitudCredito)
+        CNStuffContable::GrabaDfg(kClaveSolicitudCredito, codigo, QString(), false, grupo);
+    else if (CNStuffContable::Cfg(kClaveSolicitudCredito)
+                 .trimmed()
+                 .compare(codigo, Qt::CaseInsensitive) == 0)
+        CNStuffContable::GrabaDfg(kClaveSolicitudCredito, QString(), QString(), false, grupo);
 }
 
 QString CodigoMoneda(int Posicion) {

@@ -44,8 +44,9 @@ QString CodigoMedioDePago(int Posicion);
 // names the account, "RO" the SUSS retention when the key "CTA_RET_OTRA_"
 // and the code reads "SU"; Null or an unknown code is "Ninguno".
 int PosicionMedioDePago(const QVariant& MedioDePago, const QString& Codigo);
-// Writes at once the configuration key that tells positions 10 and 11 from
-// the codes they share; nothing for the other positions.
+// Writes the configuration key that tells positions 10 and 11 from the
+// codes they share, and empties the one that named the account when its
+// position no longer takes it.
 void GrabaClavesMedioDePago(int Posicion, const QString& Codigo);
 
 // Moneda of a currency-list position: the position plus one, padded to four

@@ -137,8 +137,33 @@ void ActualizaCCostoCuenta(const QString& Codigo, bool Tildado, bool Habilitado,
 
 QStringList SentenciasBajaCuenta(const QString& Codigo) {
     const QString codigo = sqltext::literal(CodigoSinGuiones(Codigo));
-    return {QStringLiteral("DELETE FROM MA_CUENTAS WHERE CODIGO = ") + codigo,
-            QStringLiteral("DELETE FROM MA_CUENTASADIC WHERE CODIGO = ") + codigo};
+    return {QStringLiteral("DELETE FROM [MA_CASH-DETALLE] WHERE LTRIM(RTRIM(CUENTA)) = ") + codigo,
+            QStringLiteral("DELETE FROM MA_CUENTASCCOSTO WHERE CODIGO = ") + codigo,
+            QStringLiteral("DELETE FROM MA_CUENTASCCOSTO_UNEG WHERE CODIGO = ") + codigo,
+            QStringLiteral("DELETE FROM MA_CUENTAS_USUARIOS WHERE CUENTA = ") + codigo,
+            QStringLiteral("DELETE FROM MA_CUENTASADIC WHERE CODIGO = ") + codigo,
+            QStringLiteral("DELETE FROM MA_CUENTAS WHERE CODIGO = ") + codigo};
+}
+
+void ReplicaBajaCuenta(const QString& Codigo) {
+    const QString codigo = sqltext::literal(CodigoSinGuiones(Codigo));
+    // Key columns: the account first, except for the rights (group, account);
+    // an empty value reaches every row of the account.
+    const struct {
+        const char* tabla;
+        bool cuentaSegunda;
+    } tablas[] = {{"@ADMIN_MA_CUENTAS", false},
+                  {"MA_CUENTASADIC", false},
+                  {"MA_CUENTASCCOSTO", false},
+                  {"MA_CUENTASCCOSTO_UNEG", false},
+                  {"MA_CUENTAS_USUARIOS", true}};
+    for (const auto& t : tablas) {
+        QString tabla = QString::fromLatin1(t.tabla);
+        if (t.cuentaSegunda)
+            ModGruposEmp::ActualizaGEmpresas(tabla, ModGruposEmp::Baja, QString(), codigo);
+        else
+            ModGruposEmp::ActualizaGEmpresas(tabla, ModGruposEmp::Baja, codigo);
+    }
 }
 
 } // namespace cuentas

@@ -48,7 +48,12 @@ void ActualizaCCostoCuenta(const QString& Codigo, bool Tildado, bool Habilitado,
                            const QString& CCostoPorDefecto);
 
 // ---- Delete -------------------------------------------------------------------------------
-// The account's row and its additional data, for one transaction.
+// The account's row with everything kept beside it under its code: its
+// additional data, cash-flow lines, cost-centre shares and user-group
+// rights, for one transaction.
 QStringList SentenciasBajaCuenta(const QString& Codigo);
+// Repeats that delete in the company's other databases (the cash-flow lines
+// are not kept there by account).
+void ReplicaBajaCuenta(const QString& Codigo);
 
 } // namespace cuentas

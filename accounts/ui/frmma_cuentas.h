@@ -14,6 +14,7 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -125,6 +126,10 @@ public:
     // Saves (EsNuevo / EsModificacion) or deletes (EsBaja) the shown account;
     // HayError when it was refused or failed.
     void ActualizaCuenta();
+    // Opens the additional-data window on CuentaActual, when the user wants
+    // the data of a just-saved account that lies in a range. Unset: nothing
+    // opens and CuentaActual is emptied.
+    std::function<void()> AbreDatosAdicionales;
 
     // ---- Chart tree, title list and side toolbar --------------------------------------------
     void CargaComboTitulo(const QString& Desde = QString());
@@ -249,6 +254,13 @@ private:
     bool RefrescaSegunTipo(int Index);
     // A refused value: HayError, the message, the focus back on the field.
     void Rechaza(int Index, const QString& Mensaje);
+    // The two branches of ActualizaCuenta, on the code shown.
+    void GrabaCuenta(const QString& Codigo);
+    void BajaCuenta(const QString& Codigo);
+    // An account the database keeps because other rows name it is dropped
+    // by its flag instead, when it has no postings this year and no opening
+    // balance.
+    void BajaLogica(const QString& Codigo);
     // Selects in Combo1 the title above an existing account.
     void SeleccionaTituloPadre(const QString& Codigo);
     // The custom fields' names with no values, as a new account has them.

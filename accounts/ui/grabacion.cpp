@@ -1,18 +1,59 @@
 // Saving and deleting the shown account.
 //
-// What stands so far: the code's length is checked before anything else.
-// The save itself (the account's statement in one transaction, audit row,
-// replication, cost-centre row, user-group rights) and the delete are still
-// to come: until then nothing is written and HayError tells the command bar
-// that nothing was saved or deleted.
+// The account's statement runs as one transaction; what lives outside the
+// row (configuration keys, the tree node, the audit row, the replication, the
+// cost-centre row and the user-group rights) follows only once it has been
+// committed, so a failed save leaves no trace of it. A delete removes the
+// account with everything kept under its code in one transaction.
 
+#include "accountextras/core/rangos.h"
+#include "accounts/core/clsreglasplan.h"
+#include "accounts/core/cuenta.h"
+#include "accounts/core/mensajes.h"
+#include "accounts/core/satelites.h"
+#include "accounts/ui/arbol_plan.h"
 #include "accounts/ui/frmma_cuentas.h"
-
-#include "platform/ui/clsformulario.h"
+#include "accounts/ui/grilla_personalizados.h"
+#include "data/db_dll.h"
+#include "data/instances.h"
+#include "data/mod_gruposemp.h"
+#include "data/pasos.h"
+#include "platform/sql/quoting.h"
+#include "platform/ui/flexgrid.h"
 #include "platform/vb/msgbox.h"
 #include "platform/win/clsutilidades.h"
+#include "startup/cnstuffcontable.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
 #include <QLineEdit>
+#include <QRadioButton>
+
+using namespace CNStuffContable;
+
+namespace {
+
+const QString kTituloAtencion = QStringLiteral("Atención!");
+
+// The provider's number for a row other rows still name.
+constexpr long kErrFilasRelacionadas = 3200;
+
+QString TextoAuditoria(const QString& codigo, const QLineEdit* campoCodigo) {
+    return codigo + u' ' + campoCodigo->text();
+}
+
+void Audita(const QString& texto, bool alta, bool modificacion, bool baja) {
+    GrabaAccionComprobante(QString(), QString(), QStringLiteral("0"), alta, modificacion, texto,
+                           baja);
+}
+
+void ReplicaCuenta(const QString& codigo) {
+    QString tabla = QStringLiteral("@ADMIN_MA_CUENTAS");
+    ModGruposEmp::ActualizaGEmpresas(tabla, ModGruposEmp::Alta, sqltext::literal(codigo));
+}
+
+} // namespace
 
 void FrmMA_CUENTAS::ActualizaCuenta() {
     const QString codigo =
@@ -20,9 +61,232 @@ void FrmMA_CUENTAS::ActualizaCuenta() {
             .trimmed();
     if (codigo.size() > 15) {
         HayError = true;
-        vb::MsgBox(QStringLiteral("La longitud de la cuenta no puede superar los 15 caracteres!!!"),
-                   vb::vbInformation, QStringLiteral("Atención"));
+        vb::MsgBox(cuentas::MsgLongitudCodigo, vb::vbInformation, QStringLiteral("Atención"));
         return;
     }
-    HayError = true;
+    if (EsBaja && !EsNuevo && !EsModificacion)
+        BajaCuenta(codigo);
+    else if (EsNuevo || EsModificacion)
+        GrabaCuenta(codigo);
+    // With neither mode there is nothing to save: no audit, no replication.
+}
+
+void FrmMA_CUENTAS::GrabaCuenta(const QString& Codigo) {
+    const bool nuevo = EsNuevo;
+    const bool modificacion = EsModificacion;
+    const bool titulo = OptTipoCuenta[1]->isChecked();
+    cuentas::Cuenta c;
+    QString vista;
+    QStringList sentencias{QString()};
+
+    auto aviso = [&](const QString& mensaje) {
+        HayError = true;
+        vb::MsgBox(mensaje, vb::vbCritical);
+        return false;
+    };
+    const std::vector<pasos::Step> pasosGrabacion = {
+        [&] {
+            c.Codigo = Codigo;
+            c.Descripcion = Campo(QStringLiteral("DESCRIPCION"))->text();
+            c.CodigoOpcional =
+                ClsUtilidades::ValorCampo(Campo(QStringLiteral("CODIGOOPCIONAL"))->text());
+            c.CuentaPrincipal = Campo(QStringLiteral("CuentaPrincipal"))->text();
+            c.CodTarjeta_ConcAuto = Campo(QStringLiteral("CodTarjeta_ConcAuto"))->text();
+            c.Titulo = titulo;
+            c.Ajuste = CHKAjustable->isChecked();
+            c.Indice = CmbIndices->currentIndex();
+            c.Bloqueo = ChkBloqueo->isChecked();
+            c.Bienes = ChkBdu->isChecked();
+            c.PideVencimiento = ChkVto->isChecked();
+            c.MedioDePago = CmbMP->currentIndex();
+            c.NoPideDatosTarjeta = chkTarjeta->isChecked();
+            c.UsaCCostos = chkCCostos->isChecked();
+            c.CajayBanco = ChkCyB->isChecked();
+            c.Moneda = CmbMoneda->currentIndex();
+        },
+        [&] {
+            if (titulo)
+                return !Reglas().TieneMovimientos(Codigo) ||
+                       aviso(QStringLiteral("La cuenta no puede cambiarse a Título porque tiene "
+                                            "movimientos registrados!!!"));
+            if (Reglas().TieneSubcuentas(Codigo))
+                return aviso(QStringLiteral(
+                    "No puede cambiar el tipo de cuenta porque existe un nivel inferior"));
+            // The series is stored as its position plus one: without one the
+            // account would silently take the second series.
+            if (c.Ajuste && c.Indice < 0) {
+                aviso(QStringLiteral("Debe elegir la serie de índices de la cuenta ajustable"));
+                CmbIndices->setFocus();
+                return false;
+            }
+            return true;
+        },
+        [&] {
+            cuentasadic::ObtieneVistaRangoVto(Codigo, nullptr, nullptr, &c.VistaRango, nullptr,
+                                              TituloBonos, TituloMutuales);
+            vista = cuentas::TipoVistaDeCuenta(c);
+        },
+        [&] {
+            if (auto* grilla = Frame1->findChild<GrillaPersonalizados*>()) {
+                const FlexGrid* g = grilla->MSFlexGrid1;
+                for (int fila = 1; fila < g->Rows(); ++fila)
+                    if (!g->TextMatrix(fila, 1).trimmed().isEmpty())
+                        c.Personalizados.push_back(
+                            {g->TextMatrix(fila, 0), g->TextMatrix(fila, 1)});
+            }
+        },
+        [&] { cuentas::ArmaSentenciaCuenta(c, nuevo, sentencias, RsCuentas); },
+        [&] {
+            std::int32_t nativo = 0;
+            EjecutaTransaccion(sentencias, HayError, nativo);
+            return !HayError;
+        },
+        [&] { cuentas::GrabaClavesMedioDePago(c.MedioDePago, Codigo); },
+        [&] {
+            if (!MuestraArbol)
+                return;
+            if (auto* arbol = PanelArbol->findChild<ArbolPlanCuentas*>())
+                arbol->ActualizaTreeV(Codigo, Campo(QStringLiteral("Descripcion"))->text());
+        },
+        [&] { Audita(TextoAuditoria(Codigo, txtFields[1]), nuevo, modificacion, false); },
+        [&] { ReplicaCuenta(Codigo); },
+        [&] {
+            if (!titulo)
+                cuentas::ActualizaCCostoCuenta(Codigo, chkCCostos->isChecked(),
+                                               chkCCostos->isEnabled(), CCostoPorDefecto);
+        },
+        [&] { CuentaActual = Codigo; },
+        [&] {
+            if (nuevo)
+                cuentas::AgregaGruposCuentaNueva(Codigo);
+        },
+        [&] { LimpiarPantalla(); },
+        [&] { HabilitarControles(false); },
+        [&] {
+            const bool preguntar =
+                CfgSi(QStringLiteral("USADATOSADIC")) && !vista.trimmed().isEmpty();
+            if (preguntar &&
+                vb::MsgBox(QStringLiteral("Esta cuenta esta informada en el rango de cuentas de "
+                                          "datos adicionales,") +
+                               vb::vbCr +
+                               QStringLiteral("                ¿Desea Actualizar los datos "
+                                              "adicionales?"),
+                           vb::vbYesNo + vb::vbExclamation, kTituloAtencion) == vb::vbYes &&
+                AbreDatosAdicionales)
+                AbreDatosAdicionales();
+            else
+                CuentaActual.clear();
+        },
+    };
+    pasos::RunSteps(
+        pasosGrabacion,
+        [&](const ado::Error& e) {
+            HayError = true;
+            ClsUtilidades::CursorEspera(0);
+            if (e.Number == ado::adErrDataConversion) {
+                vb::MsgBox(
+                    QStringLiteral("Verifique las siguientes opciones: ") + vb::vbCrLf +
+                        vb::vbCrLf +
+                        QStringLiteral("1) Ha ingresado letras donde debe ingresar numeros") +
+                        vb::vbCrLf + vb::vbCrLf +
+                        QStringLiteral("2) Debe ingresar una fecha y el formato es incorrecto") +
+                        vb::vbCrLf + vb::vbCrLf + QStringLiteral("En el campo: ") + e.Source,
+                    vb::vbCritical, QStringLiteral("Error en conversion de datos"));
+                return pasos::Resume::Exit;
+            }
+            return pasos::ResumeFor(
+                ClsUtilidades::ReportaError(e, std::nullopt, QStringLiteral("ActualizarDatos")));
+        },
+        pasos::Trap::AllErrors);
+}
+
+void FrmMA_CUENTAS::BajaCuenta(const QString& Codigo) {
+    const std::vector<pasos::Step> pasosBaja = {
+        [&] {
+            if (!Reglas().TieneSubcuentas(Codigo))
+                return true;
+            HayError = true;
+            vb::MsgBox(QStringLiteral("No se puede eliminar esta cuenta porque posee un nivel "
+                                      "inferior") +
+                           vb::vbCr +
+                           QStringLiteral("Elimine primero las demás cuentas e inténtelo "
+                                          "nuevamente"),
+                       vb::vbCritical);
+            return false;
+        },
+        [&] {
+            return vb::MsgBox(QStringLiteral("Confirma la baja de este registro?"),
+                              vb::vbYesNo + vb::vbExclamation + vb::vbDefaultButton2,
+                              kTituloAtencion) == vb::vbYes;
+        },
+        [&] {
+            return !cuentas::EstaEnCashFlow(Codigo) ||
+                   vb::MsgBox(QStringLiteral("La cuenta está asociada a un Cash-Flow se darán de "
+                                             "baja sus movimientos") +
+                                  vb::vbCr + QStringLiteral("Acepta???"),
+                              vb::vbYesNo + vb::vbInformation,
+                              QStringLiteral("Aviso al Operador...")) == vb::vbYes;
+        },
+        [&] {
+            std::int32_t nativo = 0;
+            EjecutaTransaccion(cuentas::SentenciasBajaCuenta(Codigo), HayError, nativo);
+            return !HayError;
+        },
+        [&] { Audita(TextoAuditoria(Codigo, txtFields[1]), false, false, true); },
+        [&] { cuentas::ReplicaBajaCuenta(Codigo); },
+        [&] {
+            auto* arbol = PanelArbol->findChild<ArbolPlanCuentas*>();
+            if (arbol && arbol->SeleccionaCuenta(Codigo))
+                arbol->QuitaNodoSeleccionado();
+        },
+        [&] { LimpiarPantalla(); },
+        [&] { AbreRecordsetCuentas(TablaCuentas); },
+    };
+    pasos::RunSteps(
+        pasosBaja,
+        [&](const ado::Error& e) {
+            HayError = true;
+            ClsUtilidades::CursorEspera(0);
+            if (e.Number == kErrFilasRelacionadas) {
+                BajaLogica(Codigo);
+                return pasos::Resume::Exit;
+            }
+            return pasos::ResumeFor(
+                ClsUtilidades::ReportaError(e, std::nullopt, QStringLiteral("ActualizarDatos")));
+        },
+        pasos::Trap::AllErrors);
+}
+
+void FrmMA_CUENTAS::BajaLogica(const QString& Codigo) {
+    const QString consulta = QStringLiteral("SELECT * FROM MV_ASIENTOS WHERE CUENTA = ") +
+                             sqltext::literal(Codigo) +
+                             QStringLiteral(" AND CAST(PERIODO AS INT) = ") +
+                             QString::number(gPeriodoActual.trimmed().toInt()) +
+                             QStringLiteral(" AND (ES_SALDO_APERTURA = ");
+    const QString titulo = QStringLiteral("Aviso al operador!!!");
+    ado::RecordsetPtr rs;
+    gDatos().AbrirRecordset(consulta + QStringLiteral("0)"), rs);
+    const bool conMovimientos = !rs->EOF();
+    gDatos().CierraRecordset(rs);
+    if (conMovimientos) {
+        vb::MsgBox(QStringLiteral("La cuenta que intenta eliminar Tiene movimientos en este "
+                                  "Ejercicio"),
+                   vb::vbCritical, titulo);
+        return;
+    }
+    gDatos().AbrirRecordset(consulta + QStringLiteral("1)"), rs);
+    const bool conSaldo = !rs->EOF() && rs->value(QStringLiteral("Importe")).toDouble() != 0;
+    gDatos().CierraRecordset(rs);
+    if (conSaldo) {
+        vb::MsgBox(QStringLiteral("La cuenta que intenta eliminar no tiene Saldo 0 de Apertura"),
+                   vb::vbCritical, titulo);
+        return;
+    }
+    long afectados = 0;
+    gDatos().EjecutaConsultaSQL(QStringLiteral("UPDATE MA_CUENTAS SET DADA_DE_BAJA = 1 WHERE "
+                                               "CODIGO = ") +
+                                    sqltext::literal(Codigo),
+                                afectados);
+    Audita(TextoAuditoria(Codigo, txtFields[1]), false, false, true);
+    ReplicaCuenta(Codigo);
 }

@@ -1,0 +1,205 @@
+// Saving and deleting an account from the accounts window, on a company
+// whose group database keeps copies of the chart.
+
+#include "cuentas_fixture.h"
+
+#include "accounts/core/cuenta.h"
+#include "accounts/ui/arbol_plan.h"
+#include "platform/sql/quoting.h"
+
+#include <QCheckBox>
+
+using CNStuffContable::CuentaActual;
+
+namespace {
+
+const QString kCodigo = QStringLiteral("110101005");
+const QString kDonde = QStringLiteral(" WHERE CODIGO = '110101005'");
+
+class GrabacionTest : public CuentasTest {
+protected:
+    void SetUp() override {
+        ASSERT_NO_FATAL_FAILURE(CuentasTest::SetUp());
+        db.exec(QStringLiteral(
+                    "INSERT INTO TA_CONFIGURACION (CLAVE, VALOR, ValorAux) VALUES "
+                    "('GRP_Deshabilitado', '0', NULL), ('GRP_Tablas', '', "
+                    "'MA_CUENTAS|MA_CUENTASADIC|MA_CUENTASCCOSTO|MA_CUENTASCCOSTO_UNEG|"
+                    "MA_CUENTAS_USUARIOS|'), ('GRP_Tipos', '111', NULL), ('GRP_Server', %1, NULL),"
+                    "('GRP_Base', 'GRUPO', NULL), ('GRP_User', 'GRUPO', NULL),"
+                    "('USADATOSADIC', 'si', NULL);"
+                    "INSERT INTO TA_CCOSTO (CODIGO, DESCRIPCION) VALUES ('0100', 'Ventas');"
+                    "INSERT INTO MA_CUENTAS_USUARIOS (GRUPOUSER, CUENTA) VALUES "
+                    "('CONTADORES', '11'), ('GERENCIA', '1');")
+                    .arg(sqltext::literal(db.folder())));
+        w = arranca();
+        arbol = new ArbolPlanCuentas;
+        w->setArbol(arbol);
+        w->Treev_Estado(true);
+        arbol->ArmarTreeVAutomatico();
+        ASSERT_NO_FATAL_FAILURE(muestra(*w));
+    }
+
+    // Types the account's fields and presses GRABAR; a new one from NUEVO.
+    void graba(bool nueva, const QString& nombre, int medio,
+               const std::function<void()>& mas = {}) {
+        if (nueva)
+            w->Paxtor1_ButtonClick(QStringLiteral("NUEVO"));
+        ASSERT_NO_FATAL_FAILURE(escribeCodigo(*w, kCodigo));
+        ASSERT_EQ(w->esModificacion(), !nueva);
+        campo(*w, "DESCRIPCION")->setText(nombre);
+        control<QComboBox>(*w, "CmbMP")->setCurrentIndex(medio);
+        if (mas)
+            mas();
+        w->Paxtor1_ButtonClick(QStringLiteral("GRABAR"));
+    }
+    QString clave(const char* nombre) const {
+        return db
+            .scalar(QStringLiteral("SELECT VALOR FROM TA_CONFIGURACION WHERE CLAVE = '%1'")
+                        .arg(QLatin1String(nombre)))
+            .toString();
+    }
+    QStringList acciones() const {
+        QStringList l;
+        for (const QVariantList& f :
+             db.rows("SELECT Tipo_accion, SYSTEMUSER FROM V_MV_CPTEACCIONES"))
+            l << f[0].toString() + u':' + f[1].toString();
+        return l;
+    }
+    bool nodo() const { return arbol->modelo()->Nodo(QStringLiteral("A") + kCodigo).isValid(); }
+
+    testutil::TempDatabase grupo = db.sibling(QStringLiteral("GRUPO"));
+    std::unique_ptr<FrmMA_CUENTAS> w;
+    ArbolPlanCuentas* arbol = nullptr;
+};
+
+// A new account is stored with its satellites in both databases, a change
+// reaches the copy exactly, and the delete takes every satellite along.
+TEST_F(GrabacionTest, AltaModificacionYBaja) {
+    QStringList abiertas;
+    w->AbreDatosAdicionales = [&] { abiertas << CuentaActual; };
+    responder->answerMsg(vb::vbYes); // the bank's additional data
+    ASSERT_NO_FATAL_FAILURE(graba(true, "Banco", cuentas::MedioDebitosBancarios,
+                                  [&] { control<QCheckBox>(*w, "chkCCostos")->setChecked(true); }));
+    ASSERT_FALSE(w->hayError()) << mensajes().join(u'|').toStdString();
+    EXPECT_EQ(abiertas, QStringList{kCodigo});
+    EXPECT_TRUE(nodo());
+    for (const testutil::TempDatabase* d : {&db, &grupo}) {
+        EXPECT_EQ(d->scalar("SELECT TIPOVISTA FROM MA_CUENTAS" + kDonde), "BC");
+        EXPECT_EQ(d->rows("SELECT GRUPOUSER FROM MA_CUENTAS_USUARIOS WHERE CUENTA = '110101005' "
+                          "ORDER BY 1"),
+                  (QList<QVariantList>{{"CONTADORES"}, {"GERENCIA"}}));
+    }
+    EXPECT_EQ(db.rows("SELECT CCOSTO, PORCENTAJE FROM MA_CUENTASCCOSTO" + kDonde),
+              (QList<QVariantList>{{"0100", 0.0}}));
+
+    // Changes: the keys of the means of payment follow it once it is stored.
+    const struct {
+        int medio;
+        const char *retencion, *solicitud;
+    } cambios[] = {{cuentas::MedioRetencionSUSS, "SU", ""},
+                   {cuentas::MedioSolicitudCredito, "", "110101005"},
+                   {cuentas::MedioEfectivo, "", ""}};
+    for (const auto& c : cambios) {
+        ASSERT_NO_FATAL_FAILURE(graba(false, "Caja D'Ahorro", c.medio));
+        ASSERT_FALSE(w->hayError()) << c.medio;
+        EXPECT_EQ(clave("CTA_RET_OTRA_110101005"), c.retencion) << c.medio;
+        EXPECT_EQ(clave("CTASOLICITUDCREDITO"), c.solicitud) << c.medio;
+        EXPECT_EQ(grupo.scalar("SELECT DESCRIPCION FROM MA_CUENTAS" + kDonde), "Caja D'Ahorro");
+    }
+
+    db.exec("INSERT INTO [MA_CASH-DETALLE] (CUENTA) VALUES (' 110101005 ');"
+            "INSERT INTO MA_CUENTASCCOSTO_UNEG VALUES ('110101005', '0001', '0100', 100);"
+            "INSERT INTO MA_CUENTASADIC (CODIGO) VALUES ('110101005')");
+    escribeCodigo(*w, kCodigo);
+    CuentaActual = QStringLiteral("110101001"); // another window's account
+    responder->answerMsg(vb::vbYes);
+    responder->answerMsg(vb::vbYes); // its cash-flow lines too
+    w->Paxtor1_ButtonClick(QStringLiteral("BORRAR"));
+    ASSERT_FALSE(w->hayError()) << mensajes().join(u'|').toStdString();
+    EXPECT_EQ(db.scalar("SELECT (SELECT COUNT(*) FROM MA_CUENTAS) + (SELECT COUNT(*) FROM "
+                        "MA_CUENTASADIC) + (SELECT COUNT(*) FROM MA_CUENTASCCOSTO) + (SELECT "
+                        "COUNT(*) FROM MA_CUENTASCCOSTO_UNEG) + (SELECT COUNT(*) FROM "
+                        "[MA_CASH-DETALLE]) + (SELECT COUNT(*) FROM MA_CUENTAS_USUARIOS)"),
+              6 + 2); // the chart as it was and the rights of "1" and "11"
+    EXPECT_EQ(grupo.scalar("SELECT COUNT(*) FROM MA_CUENTAS_USUARIOS").toInt() +
+                  grupo.scalar("SELECT COUNT(*) FROM MA_CUENTAS").toInt(),
+              0);
+    EXPECT_FALSE(nodo());
+    const QStringList auditoria = {"A:110101005 110101005", "M:110101005 1-1-01-01-005",
+                                   "M:110101005 1-1-01-01-005", "M:110101005 1-1-01-01-005",
+                                   "B:110101005 1-1-01-01-005"};
+    EXPECT_EQ(acciones(), auditoria);
+    w->ActualizaCuenta(); // neither mode: nothing at all
+    EXPECT_EQ(acciones(), auditoria);
+}
+
+// Refused and failed saves and deletes leave everything as it was: rows,
+// configuration keys, tree, audit, copies; the window keeps what it showed.
+TEST_F(GrabacionTest, RechazosYFallosNoDejanNada) {
+    const struct {
+        const char* caso;
+        const char* preparacion;
+        const char* borrar; // the code deleted; nullptr: a new account saved
+        std::vector<int> respuestas;
+        QString mensaje; // the refusal; empty: the runner's error box
+    } casos[] = {
+        {"insert refused",
+         "CREATE TRIGGER t BEFORE INSERT ON MA_CUENTAS BEGIN SELECT RAISE(ABORT, 'no'); END",
+         nullptr,
+         {},
+         {}},
+        {"adjustable without series",
+         "",
+         nullptr,
+         {},
+         QStringLiteral("Debe elegir la serie de índices de la cuenta ajustable")},
+        {"a satellite's delete refused",
+         "CREATE TRIGGER t BEFORE DELETE ON MA_CUENTAS_USUARIOS BEGIN SELECT RAISE(ABORT, 'no'); "
+         "END",
+         "110101001",
+         {vb::vbYes, vb::vbYes},
+         {}},
+        {"lower levels",
+         "",
+         "110101",
+         {},
+         QStringLiteral("No se puede eliminar esta cuenta porque posee un nivel inferior\r"
+                        "Elimine primero las demás cuentas e inténtelo nuevamente")},
+        {"cash-flow lines kept", "", "110101001", {vb::vbYes, vb::vbNo}, {}},
+    };
+    db.exec("INSERT INTO MA_CUENTAS_USUARIOS VALUES ('GERENCIA', '110101001');"
+            "INSERT INTO [MA_CASH-DETALLE] (CUENTA) VALUES ('110101001')");
+    const QString todo = QStringLiteral(
+        "SELECT (SELECT GROUP_CONCAT(CODIGO) FROM MA_CUENTAS), (SELECT COUNT(*) FROM "
+        "MA_CUENTAS_USUARIOS), (SELECT COUNT(*) FROM [MA_CASH-DETALLE]), (SELECT COUNT(*) FROM "
+        "V_MV_CPTEACCIONES), (SELECT COUNT(*) FROM TA_CONFIGURACION)");
+    const QList<QVariantList> antes = db.rows(todo);
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.caso);
+        db.exec(QStringLiteral("DROP TRIGGER IF EXISTS t;") + QLatin1String(c.preparacion));
+        w->Paxtor1_ButtonClick(QStringLiteral("CANCELAR"));
+        responder->shown.clear();
+        for (int r : c.respuestas)
+            responder->answerMsg(r);
+        if (c.borrar) {
+            escribeCodigo(*w, QString::fromLatin1(c.borrar));
+            w->Paxtor1_ButtonClick(QStringLiteral("BORRAR"));
+        } else {
+            ASSERT_NO_FATAL_FAILURE(graba(true, "Caja", cuentas::MedioRetencionSUSS, [&] {
+                control<QCheckBox>(*w, "CHKAjustable")->setChecked(true);
+                control<QComboBox>(*w, "CmbIndices")->setCurrentIndex(c.mensaje.isEmpty() ? 1 : -1);
+            }));
+        }
+        EXPECT_EQ(w->hayError(), c.respuestas.empty() || c.respuestas.back() == vb::vbYes);
+        if (!c.mensaje.isEmpty()) {
+            EXPECT_EQ(mensajes(), QStringList{c.mensaje});
+        }
+        EXPECT_TRUE(responder->msgAnswers.empty());
+        EXPECT_TRUE(enEdicion(*w));
+        EXPECT_EQ(db.rows(todo), antes);
+        EXPECT_FALSE(nodo());
+        EXPECT_EQ(grupo.scalar("SELECT COUNT(*) FROM MA_CUENTAS"), 0);
+    }
+}
+
+} // namespace
