@@ -127,8 +127,8 @@ void FrmMA_CUENTAS::GrabaCuenta(const QString& Codigo) {
             vista = cuentas::TipoVistaDeCuenta(c);
         },
         [&] {
-            if (auto* grilla = Frame1->findChild<GrillaPersonalizados*>()) {
-                const FlexGrid* g = grilla->MSFlexGrid1;
+            if (Grilla) {
+                const FlexGrid* g = Grilla->MSFlexGrid1;
                 for (int fila = 1; fila < g->Rows(); ++fila)
                     if (!g->TextMatrix(fila, 1).trimmed().isEmpty())
                         c.Personalizados.push_back(
@@ -145,8 +145,8 @@ void FrmMA_CUENTAS::GrabaCuenta(const QString& Codigo) {
         [&] {
             if (!MuestraArbol)
                 return;
-            if (auto* arbol = PanelArbol->findChild<ArbolPlanCuentas*>())
-                arbol->ActualizaTreeV(Codigo, Campo(QStringLiteral("Descripcion"))->text());
+            if (TreeV)
+                TreeV->ActualizaTreeV(Codigo, Campo(QStringLiteral("Descripcion"))->text());
         },
         [&] { Audita(TextoAuditoria(Codigo, txtFields[1]), nuevo, modificacion, false); },
         [&] { ReplicaCuenta(Codigo); },
@@ -235,9 +235,8 @@ void FrmMA_CUENTAS::BajaCuenta(const QString& Codigo) {
         [&] { Audita(TextoAuditoria(Codigo, txtFields[1]), false, false, true); },
         [&] { cuentas::ReplicaBajaCuenta(Codigo); },
         [&] {
-            auto* arbol = PanelArbol->findChild<ArbolPlanCuentas*>();
-            if (arbol && arbol->SeleccionaCuenta(Codigo))
-                arbol->QuitaNodoSeleccionado();
+            if (TreeV && TreeV->SeleccionaCuenta(Codigo))
+                TreeV->QuitaNodoSeleccionado();
         },
         [&] { LimpiarPantalla(); },
         [&] { AbreRecordsetCuentas(TablaCuentas); },

@@ -32,8 +32,8 @@ protected:
                     "('CONTADORES', '11'), ('GERENCIA', '1');")
                     .arg(sqltext::literal(db.folder())));
         w = arranca();
-        arbol = new ArbolPlanCuentas;
-        w->setArbol(arbol);
+        arbol = w->findChild<ArbolPlanCuentas*>(QStringLiteral("TreeV"));
+        ASSERT_NE(arbol, nullptr);
         w->Treev_Estado(true);
         arbol->ArmarTreeVAutomatico();
         ASSERT_NO_FATAL_FAILURE(muestra(*w));
