@@ -1,6 +1,7 @@
 #include "platform/ui/edicion_celda.h"
 
 #include "platform/ui/flexgrid.h"
+#include "platform/ui/teclas.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -16,17 +17,6 @@ constexpr int kArriba = 38;
 constexpr int kAbajo = 40;
 
 // Shift 1, Ctrl 2, Alt 4.
-int Mayusculas(const QKeyEvent* e) {
-    int m = 0;
-    if (e->modifiers() & Qt::ShiftModifier)
-        m |= 1;
-    if (e->modifiers() & Qt::ControlModifier)
-        m |= 2;
-    if (e->modifiers() & Qt::AltModifier)
-        m |= 4;
-    return m;
-}
-
 // The character a key types, as the runtime's key press gives it (control
 // characters such as Enter, Escape and Backspace included); 0 for keys that
 // type nothing, for Tab (it moves the focus) and for shortcuts.
@@ -51,49 +41,7 @@ EdicionCelda::EdicionCelda(FlexGrid* grilla, QLineEdit* caja, Esquema esquema, Q
 }
 
 int EdicionCelda::CodigoTecla(const QKeyEvent* e) {
-    const int k = e->key();
-    if (k >= Qt::Key_0 && k <= Qt::Key_9)
-        return 48 + (k - Qt::Key_0);
-    if (k >= Qt::Key_A && k <= Qt::Key_Z)
-        return 65 + (k - Qt::Key_A);
-    if (k >= Qt::Key_F1 && k <= Qt::Key_F24)
-        return 112 + (k - Qt::Key_F1);
-    switch (k) {
-    case Qt::Key_Backspace:
-        return 8;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        return 9;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return kEnter;
-    case Qt::Key_Escape:
-        return kEscape;
-    case Qt::Key_Space:
-        return 32;
-    case Qt::Key_PageUp:
-        return 33;
-    case Qt::Key_PageDown:
-        return 34;
-    case Qt::Key_End:
-        return 35;
-    case Qt::Key_Home:
-        return 36;
-    case Qt::Key_Left:
-        return 37;
-    case Qt::Key_Up:
-        return kArriba;
-    case Qt::Key_Right:
-        return 39;
-    case Qt::Key_Down:
-        return kAbajo;
-    case Qt::Key_Insert:
-        return 45;
-    case Qt::Key_Delete:
-        return 46;
-    default:
-        return 0;
-    }
+    return ui::vbKeyCode(*e);
 }
 
 bool EdicionCelda::editable(int fila, int columna) const {
@@ -259,9 +207,9 @@ bool EdicionCelda::teclaEnGrilla(QKeyEvent* e) {
 bool EdicionCelda::teclaEnCaja(QKeyEvent* e) {
     const int codigo = CodigoTecla(e);
     if (TeclaEnCaja)
-        TeclaEnCaja(codigo, Mayusculas(e));
+        TeclaEnCaja(codigo, ui::vbShift(e->modifiers()));
     else
-        EditKeyCode(codigo, Mayusculas(e));
+        EditKeyCode(codigo, ui::vbShift(e->modifiers()));
     if (codigo == kEnter || codigo == kEscape || codigo == kArriba || codigo == kAbajo || !abierta_)
         return true;
     int k = Caracter(e);
