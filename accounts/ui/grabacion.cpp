@@ -129,8 +129,10 @@ void FrmMA_CUENTAS::GrabaCuenta(const QString& Codigo) {
         [&] {
             if (Grilla) {
                 const FlexGrid* g = Grilla->MSFlexGrid1;
+                // A value the user cleared goes too: it is stored as Null.
                 for (int fila = 1; fila < g->Rows(); ++fila)
-                    if (!g->TextMatrix(fila, 1).trimmed().isEmpty())
+                    if (!g->TextMatrix(fila, 1).trimmed().isEmpty() ||
+                        !Grilla->ValorCargado(fila).trimmed().isEmpty())
                         c.Personalizados.push_back(
                             {g->TextMatrix(fila, 0), g->TextMatrix(fila, 1)});
             }

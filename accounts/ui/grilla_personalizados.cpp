@@ -115,6 +115,11 @@ const GrillaPersonalizados::Campo* GrillaPersonalizados::campoDeFila(int fila) c
     return fila >= 1 && fila <= int(campos_.size()) ? &campos_[size_t(fila - 1)] : nullptr;
 }
 
+QString GrillaPersonalizados::ValorCargado(int fila) const {
+    const Campo* c = campoDeFila(fila);
+    return c ? c->Cargado : QString();
+}
+
 void GrillaPersonalizados::AsignarPersonalizados(const ado::RecordsetPtr& Lrcs) {
     FlexGrid* g = MSFlexGrid1;
     int columnas = 0;

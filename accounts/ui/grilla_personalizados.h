@@ -58,6 +58,10 @@ public:
     // ---- Handlers (the grid's and the box's events are routed to them) ---------
     void MsflexGridEdt(int KeyAscii);
     void EditKeyCode(int KeyCode, int Shift);
+    // The value a row showed when the grid was filled ("" past the filled
+    // rows): a blank value now means the user cleared it.
+    QString ValorCargado(int fila) const;
+
     // Characters typed in a "Valor" cell: on a number column "," and "."
     // become the decimal separator, dropped (0) when the value holds one.
     void TxtEdit_KeyPress(int& KeyAscii) const;

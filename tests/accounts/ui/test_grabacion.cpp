@@ -1,7 +1,9 @@
 // Saving and deleting an account from the accounts window, on a company
 // whose group database keeps copies of the chart.
 
+#include "accounts/ui/grilla_personalizados.h"
 #include "cuentas_fixture.h"
+#include "platform/ui/flexgrid.h"
 
 #include "accounts/core/cuenta.h"
 #include "accounts/ui/arbol_plan.h"
@@ -203,3 +205,21 @@ TEST_F(GrabacionTest, RechazosYFallosNoDejanNada) {
 }
 
 } // namespace
+
+// A custom value the user cleared is stored as Null; one typed is stored.
+TEST_F(GrabacionTest, ValoresPersonalizadosBorradosYEscritos) {
+    db.exec("UPDATE MA_CUENTAS SET P_EMAIL = 'caja@empresa.com' WHERE CODIGO = '110101001'");
+    ASSERT_NO_FATAL_FAILURE(escribeCodigo(*w, QStringLiteral("110101001")));
+    ASSERT_TRUE(w->esModificacion());
+    FlexGrid* g = w->findChild<GrillaPersonalizados*>()->MSFlexGrid1;
+    for (int fila = 1; fila < g->Rows(); ++fila) {
+        if (g->TextMatrix(fila, 0) == QStringLiteral("P_EMAIL"))
+            g->setTextMatrix(fila, 1, QString());
+        if (g->TextMatrix(fila, 0) == QStringLiteral("P_CBU"))
+            g->setTextMatrix(fila, 1, QStringLiteral("0110"));
+    }
+    w->Paxtor1_ButtonClick(QStringLiteral("GRABAR"));
+    ASSERT_FALSE(w->hayError()) << mensajes().join(u'|').toStdString();
+    EXPECT_EQ(db.rows("SELECT P_EMAIL IS NULL, P_CBU FROM MA_CUENTAS WHERE CODIGO = '110101001'"),
+              (QList<QVariantList>{{1, "0110"}}));
+}
