@@ -268,14 +268,8 @@ private:
         Protege([&] { w_->txtFields_KeyPress(i, ascii); });
         if (ascii == original)
             return false;
-        if (ascii > 0 && ascii <= 255) {
-            // The character the filter chose is typed instead.
-            QKeyEvent otro(QEvent::KeyPress, k->key(), k->modifiers(),
-                           QString(QChar(char16_t(ascii))));
-            reenvio_ = true;
-            QCoreApplication::sendEvent(campo, &otro);
-            reenvio_ = false;
-        }
+        // The character the filter chose is typed instead.
+        ui::TecleaEnLugar(campo, *k, ascii, reenvio_);
         return true;
     }
 

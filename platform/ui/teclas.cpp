@@ -1,6 +1,8 @@
 #include "platform/ui/teclas.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
+#include <QWidget>
 
 namespace ui {
 
@@ -70,6 +72,15 @@ int vbKeyCode(const QKeyEvent& e) {
 int vbShift(Qt::KeyboardModifiers m) {
     return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) |
            (m & Qt::AltModifier ? 4 : 0);
+}
+
+void TecleaEnLugar(QWidget* Campo, const QKeyEvent& K, int Ascii, bool& Reenvio) {
+    if (Ascii <= 0 || Ascii > 255)
+        return;
+    QKeyEvent otro(QEvent::KeyPress, K.key(), K.modifiers(), QString(QChar(char16_t(Ascii))));
+    Reenvio = true;
+    QCoreApplication::sendEvent(Campo, &otro);
+    Reenvio = false;
 }
 
 } // namespace ui

@@ -4,6 +4,7 @@
 #include <Qt>
 
 class QKeyEvent;
+class QWidget;
 
 namespace ui {
 
@@ -14,5 +15,11 @@ int vbKeyCode(const QKeyEvent& e);
 
 // The runtime's shift state: 1 Shift, 2 Ctrl, 4 Alt, added.
 int vbShift(Qt::KeyboardModifiers m);
+
+// Types the character Ascii into Campo in place of the one the key event K
+// typed, as a key-press handler that changed the character wants (Ascii 0 or
+// beyond 255 types nothing). Reenvio is true while the replacement travels,
+// so the event filter that called this lets it through.
+void TecleaEnLugar(QWidget* Campo, const QKeyEvent& K, int Ascii, bool& Reenvio);
 
 } // namespace ui
