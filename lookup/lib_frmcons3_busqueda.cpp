@@ -88,12 +88,20 @@ void Lib_FrmCons3::CmbSearch_Click(int Index) {
 std::int32_t Lib_FrmCons3::Busqueda(std::int32_t Clave, const QString& QueValor) {
     const QString buscado = QueValor.trimmed();
     const qsizetype n = buscado.size();
-    for (int fila = 0; fila < Modelo->filas(); ++fila) {
+    // Rows are read as the list scrolls: a text not among them yet is looked
+    // for in the rest, which is read on the way.
+    for (int fila = 0;; ++fila) {
+        if (fila == Modelo->filas()) {
+            if (!Modelo->canFetchMore(QModelIndex()))
+                return 0;
+            Modelo->fetchMore(QModelIndex());
+            if (fila == Modelo->filas())
+                return 0;
+        }
         const QString valor = Modelo->texto(fila, Clave).trimmed();
         if (QStringView(valor).left(n).trimmed().compare(buscado, Qt::CaseInsensitive) == 0)
             return fila + 1;
     }
-    return 0;
 }
 
 std::int16_t Lib_FrmCons3::IndiceColumna(const QString& Columna) const {

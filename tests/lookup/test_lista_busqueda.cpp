@@ -58,6 +58,15 @@ TEST_F(ListaTest, TypingSelectsTheFirstRowThatStartsWithTheText) {
     }
 }
 
+TEST_F(ListaTest, TypingFindsRowsNotReadYet) {
+    for (const char* texto : {"o'bri", "Banco N"}) {
+        auto w = abre(cuentasSql());
+        ASSERT_LT(w->modelo().filas(), kCuentas);
+        combo(*w, 1)->setEditText(QString::fromUtf8(texto));
+        EXPECT_EQ(seleccionada(*w), QString::fromUtf8(texto[0] == 'o' ? "2003" : "2005")) << texto;
+    }
+}
+
 TEST_F(ListaTest, F5AsksTheServerWithTheTypedTextAsItIs) {
     auto w = abre(cuentasSql());
     ASSERT_NO_FATAL_FAILURE(muestra(*w));
