@@ -483,6 +483,9 @@ void Frmta_asigccosto::CargarCentrosCosto() {
                             EsBaja = false;
                             EsNuevo = !d.HayFilas;
                             EsModificacion = d.HayFilas;
+                            // Another unit shown while editing: BORRAR follows it.
+                            if (EnEdicion)
+                                Paxtor1->setEstado(Paxtor::EstadoBorrar, !EsNuevo);
                             return d.HayFilas;
                         },
                         [&] {

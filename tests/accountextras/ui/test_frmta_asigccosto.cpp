@@ -22,7 +22,11 @@ TEST_F(CCostoTest, SavesAUnitsDistributionInOneTransaction) {
     Frmta_asigccosto* w = abre("520101001");
     EXPECT_EQ(w->cuenta(), "520101001");
     EXPECT_EQ(grilla(*w)->TextMatrix(1, 1), "0101"); // the general lines shown at once
-    aceptaCuenta(*w, "520101001");
+    // The account is taken from the list of accounts with a distribution.
+    auto* lista = control<FlexGrid>(*w, "MSHFlexGrid1");
+    ASSERT_EQ(lista->TextMatrix(1, 0), "520101001");
+    const QModelIndex fila = lista->model()->index(1, 0);
+    QTest::mouseDClick(lista->viewport(), Qt::LeftButton, {}, lista->visualRect(fila).center());
     ASSERT_TRUE(w->enEdicion()) << mensajes().join(u'|').toStdString();
     unidad(*w, 2);
     EXPECT_EQ(w->UnidadNegocio(), "0002");
