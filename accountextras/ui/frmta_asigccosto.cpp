@@ -605,6 +605,9 @@ void Frmta_asigccosto::Borrar() {
         txtCuenta[size_t(ClsFormulario::IndiceControl(QStringLiteral("codigo"), txtCuenta))];
     const QString cuenta = caja->text().trimmed();
     HayError = false;
+    // Only the accepted account's distribution is deleted.
+    if (cuenta.isEmpty() || cuenta != Cuenta)
+        return;
     if (ccosto::TieneMov(cuenta)) {
         vb::MsgBox(QStringLiteral("La cuenta ") + cuenta + QStringLiteral(" tiene movimientos"),
                    vb::vbOKOnly);
