@@ -1,0 +1,132 @@
+#pragma once
+// The distribution of a postable account over cost centres: each line names
+// a centre (TA_CCOSTO) and the percentage of the account's amounts it takes.
+// An account has one general distribution (MA_CUENTASCCOSTO, which also keeps
+// the account's two flags) and one per business unit
+// (MA_CUENTASCCOSTO_UNEG). A distribution need not reach 100: each
+// percentage and the total stay between 0 and 100.
+//
+// Lines are kept as the grid shows them: element n of a line vector is grid
+// row n, element 0 is never a line. Percentages are texts as typed, read
+// with the regional decimal separator.
+//
+// A save or a delete touches one distribution (the general one, or one
+// unit's) and runs as one transaction; the copies in the other databases of
+// the company are brought into line only after it committed.
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+namespace ccosto {
+
+inline const QString TablaGeneral = QStringLiteral("MA_CUENTASCCOSTO");
+inline const QString TablaUnidades = QStringLiteral("MA_CUENTASCCOSTO_UNEG");
+
+// Refusals of a typed value, with the title TituloAviso.
+inline const QString TituloAviso = QStringLiteral("Aviso al Operador");
+inline const QString MsgCentroInexistente = QStringLiteral("Codigo_Inexistente");
+inline const QString MsgCentroTitulo = QStringLiteral("El centro de Costos es Titulo, seleccione "
+                                                      "otro!");
+inline const QString MsgCentroRepetido = QStringLiteral("El centro de Costo ingresado ya fue "
+                                                        "informado anteriormente");
+inline const QString MsgRangoPorcentaje =
+    QStringLiteral("El porcentaje debe estar en un rango de 0 a 100");
+inline const QString MsgSumaPorcentajes =
+    QStringLiteral("La suma de los porcentajes debe estar entre 0 y 100");
+inline const QString MsgSumaTotal =
+    QStringLiteral("La suma de los porcentajes debe estar en un rango de 0 a 100");
+inline const QString MsgSinCuenta = QStringLiteral("Debe Ingresar una Cuenta");
+inline const QString MsgCuentaInexistente = QStringLiteral("La cuenta es inexistente");
+inline const QString MsgCuentaTitulo = QStringLiteral("La Cuenta debe ser imputable");
+
+struct LineaCCosto {
+    QString CCosto;
+    QString Descripcion;
+    QString Porcentaje;
+};
+using Lineas = std::vector<LineaCCosto>;
+
+// A line takes part in the distribution when its code holds a value.
+bool LineaUsada(const LineaCCosto& Linea);
+
+// A percentage as typed: digits, an optional leading "-" and at most one
+// decimal separator (the regional one, or "."). std::nullopt when the text
+// is no such number; a blank text reads as 0.
+std::optional<double> LeePorcentaje(const QString& Texto);
+
+// A distribution as stored.
+struct Distribucion {
+    bool HayFilas = false;
+    // Only the general distribution has them; false when it has no rows.
+    bool PideConfirmacion = false;
+    bool VariablePorUD = false;
+    Lineas Filas{LineaCCosto{}}; // element 0 unused
+};
+
+// The distribution of Cuenta: the general one when Unidad is empty, else
+// that business unit's, in cost-centre order. A flag stored Null reads as
+// set. Read failures reach the caller.
+Distribucion LeeDistribucion(const QString& Cuenta, const QString& Unidad);
+
+// Checks of one typed value. Each returns the refusal's text, empty when the
+// value passes.
+//
+// A cost centre typed on row Fila: it must exist, not be a title and not be
+// on another line (letter case ignored). On success Codigo holds the code
+// as the table keeps it and Descripcion its description; a blank value
+// passes with both empty.
+QString ValidaCentro(const Lineas& L, int Fila, const QString& Valor, QString& Codigo,
+                     QString& Descripcion);
+// A percentage between 0 and 100, both allowed.
+QString ValidaPorcentaje(const QString& Valor);
+// The total as the grid checks it while typing: each line rounded to a whole
+// number (half to even) first; between 0 and 100.
+bool VerificarSumaPorcentajes(const Lineas& L, QString& Mensaje);
+// The total as a save checks it: the exact sum (to the ten-thousandth).
+QString VerificaSumaTotal(const Lineas& L);
+
+// A line refused by the check before a save: its row, the grid column of
+// the value (1 centre, 3 percentage) and the refusal.
+struct Rechazo {
+    int Fila = 0;
+    int Columna = 0;
+    QString Mensaje;
+};
+// Every used line again (centre and percentage), then the exact total.
+std::optional<Rechazo> VerificaLineas(const Lineas& L);
+
+// The account box: given, existing, postable. On success Descripcion holds
+// the account's description.
+QString ValidaCuenta(const QString& Codigo, QString& Descripcion);
+
+// The account has cost-centre movements (a MV_ASIENTOSCCOSTO row with an
+// amount). Read failures reach the caller.
+bool TieneMov(const QString& Cuenta);
+
+// The save of one distribution: its rows deleted, the used lines inserted.
+// The general distribution's rows carry the flags and the time Ahora; a
+// unit's save also writes the flags onto the account's general rows, where
+// they are kept.
+struct Grabacion {
+    QString Cuenta;
+    QString Unidad; // empty: the general distribution
+    Lineas Filas;
+    bool PideConfirmacion = false;
+    bool VariablePorUD = false;
+    QDateTime Ahora;
+};
+QStringList SentenciasGrabacion(const Grabacion& G);
+// The delete of one distribution.
+QStringList SentenciasBaja(const QString& Cuenta, const QString& Unidad);
+
+// Runs the statements as one transaction (the operator is told of a
+// failure) and, once committed, replicates the distribution: its copies
+// deleted, then every stored row written (and, for a unit's save, the
+// general rows that took the flags). False when nothing was saved.
+bool GrabaDistribucion(const Grabacion& G);
+bool BorraDistribucion(const QString& Cuenta, const QString& Unidad);
+
+} // namespace ccosto

@@ -1,0 +1,211 @@
+// The cost-centre window: typing a distribution into the grid and saving it
+// per business unit, refusals that store nothing, a save that fails half-way,
+// the delete of what is shown, and the window's own account.
+
+#include "ccosto_fixture.h"
+
+#include "accountextras/core/distribucion_ccosto.h"
+#include "platform/vb/msgbox.h"
+
+#include <algorithm>
+
+using CNStuffContable::CuentaActual;
+
+namespace {
+
+const QList<QVariantList> kUnidadesAntes{{"0001", "0201", 100.0}, {"0002", "0101", 100.0}};
+const QList<QVariantList> kGeneralesAntes{{"0101", 70.0}, {"0102", 30.0}};
+
+// The unit's lines typed one cell after another, with the regional decimal
+// comma, are saved in one transaction and reach the group database.
+TEST_F(CCostoTest, SavesAUnitsDistributionInOneTransaction) {
+    Frmta_asigccosto* w = abre("520101001");
+    EXPECT_EQ(w->cuenta(), "520101001");
+    EXPECT_EQ(grilla(*w)->TextMatrix(1, 1), "0101"); // the general lines shown at once
+    // The account is taken from the list of accounts with a distribution.
+    auto* lista = control<FlexGrid>(*w, "MSHFlexGrid1");
+    ASSERT_EQ(lista->TextMatrix(1, 0), "520101001");
+    const QModelIndex fila = lista->model()->index(1, 0);
+    QTest::mouseDClick(lista->viewport(), Qt::LeftButton, {}, lista->visualRect(fila).center());
+    ASSERT_TRUE(w->enEdicion()) << mensajes().join(u'|').toStdString();
+    unidad(*w, 2);
+    EXPECT_EQ(w->UnidadNegocio(), "0002");
+    EXPECT_EQ(grilla(*w)->TextMatrix(1, 1), "0101");
+    EXPECT_EQ(grilla(*w)->TextMatrix(1, 3), "100");
+    grilla(*w)->setFocus();
+    grilla(*w)->setRow(1);
+    grilla(*w)->setCol(1);
+    teclea(*w, "0102");
+    teclea(*w, "12,5");
+    teclea(*w, "0201");
+    teclea(*w, "87,5");
+    ASSERT_TRUE(mensajes().isEmpty()) << mensajes().join(u'|').toStdString();
+    EXPECT_EQ(grilla(*w)->TextMatrix(2, 2), "Administración");
+
+    QStringList sentencias;
+    testutil::recordStatements(gDatos().cnn(), sentencias);
+    w->Paxtor1_ButtonClick(QStringLiteral("grabar"));
+    ASSERT_FALSE(w->hayError()) << mensajes().join(u'|').toStdString();
+    const QList<QVariantList> guardadas{
+        {"0001", "0201", 100.0}, {"0002", "0102", 12.5}, {"0002", "0201", 87.5}};
+    EXPECT_EQ(unidades(db), guardadas);
+    EXPECT_EQ(unidades(grupo), guardadas);
+    EXPECT_EQ(generales(db), kGeneralesAntes);
+    // The delete and the inserts went in one batch between BEGIN and COMMIT.
+    // The delete, the inserts and the flags in one transaction; the copies
+    // are written only after its commit.
+    const qsizetype inicio = sentencias.indexOf(QStringLiteral("BEGIN TRANSACTION"));
+    const qsizetype fin = sentencias.indexOf(QStringLiteral("COMMIT TRANSACTION"));
+    ASSERT_GE(inicio, 0);
+    ASSERT_GT(fin, inicio);
+    EXPECT_EQ(sentencias.mid(inicio + 1, fin - inicio - 1),
+              (QStringList{"DELETE FROM MA_CUENTASCCOSTO_UNEG WHERE CODIGO = '520101001' AND "
+                           "UNEGOCIO = '0002'",
+                           "INSERT INTO MA_CUENTASCCOSTO_UNEG (CODIGO, UNEGOCIO, CCOSTO, "
+                           "PORCENTAJE) VALUES ('520101001','0002','0102',12.5)",
+                           "INSERT INTO MA_CUENTASCCOSTO_UNEG (CODIGO, UNEGOCIO, CCOSTO, "
+                           "PORCENTAJE) VALUES ('520101001','0002','0201',87.5)",
+                           "UPDATE MA_CUENTASCCOSTO SET PideConfirmacion = 0, VariablePorUD = 1 "
+                           "WHERE CODIGO = '520101001'"}));
+    const auto replica = [&](const QString& s) { return s.contains(QStringLiteral(".DBO.")); };
+    EXPECT_TRUE(std::none_of(sentencias.begin(), sentencias.begin() + fin, replica));
+    EXPECT_TRUE(std::any_of(sentencias.begin() + fin, sentencias.end(), replica));
+
+    // Saved, the window is cleared; the accounts window's account stays.
+    EXPECT_FALSE(w->enEdicion());
+    EXPECT_TRUE(control<QLineEdit>(*w, "txtCuenta")->text().isEmpty());
+    EXPECT_EQ(CuentaActual, "520101001");
+    aceptaCuenta(*w, "520101002");
+    EXPECT_EQ(w->cuenta(), "520101002");
+    EXPECT_EQ(CuentaActual, "520101001");
+}
+
+// A total over 100 is refused, whether the line check catches it while typing
+// or only the exact sum does at the save: nothing is stored and the edit stays.
+TEST_F(CCostoTest, RefusedTotalsChangeNothing) {
+    const struct {
+        const char* segundo;
+        QStringList mensajes;
+    } casos[] = {
+        {"50", {ccosto::MsgSumaPorcentajes, ccosto::MsgSumaTotal}},
+        {"40,5", {ccosto::MsgSumaTotal}}, // 60 + 40 while typing, 100,5 exact
+    };
+    for (const auto& c : casos) {
+        responder->shown.clear();
+        Frmta_asigccosto* w = abre(QString());
+        aceptaCuenta(*w, "520101001");
+        unidad(*w, 1);
+        grilla(*w)->setFocus();
+        grilla(*w)->setRow(1);
+        grilla(*w)->setCol(3);
+        teclea(*w, "60");
+        grilla(*w)->setRow(2);
+        grilla(*w)->setCol(1);
+        teclea(*w, "0101");
+        teclea(*w, QString::fromUtf8(c.segundo));
+        w->Paxtor1_ButtonClick(QStringLiteral("GRABAR"));
+        EXPECT_TRUE(w->hayError()) << c.segundo;
+        EXPECT_TRUE(w->enEdicion()) << c.segundo;
+        EXPECT_EQ(mensajes(), c.mensajes) << c.segundo;
+        EXPECT_EQ(unidades(db), kUnidadesAntes) << c.segundo;
+        EXPECT_EQ(unidades(grupo), kUnidadesAntes) << c.segundo;
+        delete w;
+    }
+}
+
+// A statement refused in the middle of the save leaves the stored
+// distribution and its copies as they were, and the user's lines in the window.
+TEST_F(CCostoTest, AFailingRowLeavesThePreviousDistribution) {
+    db.exec("CREATE TRIGGER falla BEFORE INSERT ON MA_CUENTASCCOSTO WHEN NEW.CCOSTO = '0201' "
+            "BEGIN SELECT RAISE(ABORT, 'fila rechazada'); END");
+    Frmta_asigccosto* w = abre("520101001");
+    aceptaCuenta(*w, "520101001");
+    grilla(*w)->setFocus();
+    grilla(*w)->setRow(3);
+    grilla(*w)->setCol(1);
+    teclea(*w, "0201");
+    teclea(*w, "0");
+    w->Paxtor1_ButtonClick(QStringLiteral("GRABAR"));
+    EXPECT_TRUE(w->hayError());
+    EXPECT_TRUE(w->enEdicion());
+    ASSERT_GE(w->lineas().size(), 4u);
+    EXPECT_EQ(w->lineas()[3].CCosto, "0201");
+    EXPECT_EQ(control<QLineEdit>(*w, "txtCuenta")->text(), "520101001");
+    EXPECT_EQ(generales(db), kGeneralesAntes);
+    EXPECT_EQ(generales(grupo), kGeneralesAntes);
+    ASSERT_FALSE(responder->shown.empty());
+    EXPECT_EQ(responder->shown.back().title, "Aviso al Operador!");
+}
+
+// BORRAR asks first and deletes only the distribution shown; an account with
+// cost-centre movements keeps it.
+TEST_F(CCostoTest, DeleteAsksAndTakesOnlyWhatIsShown) {
+    const struct {
+        int unidad;
+        int respuesta;
+        QList<QVariantList> generales, unidades;
+    } casos[] = {
+        {2, vb::vbNo, kGeneralesAntes, kUnidadesAntes},
+        {2, vb::vbYes, kGeneralesAntes, {{"0001", "0201", 100.0}}},
+        {0, vb::vbYes, {}, {{"0001", "0201", 100.0}}},
+    };
+    for (const auto& c : casos) {
+        responder->shown.clear();
+        Frmta_asigccosto* w = abre("520101001");
+        aceptaCuenta(*w, "520101001");
+        if (c.unidad)
+            unidad(*w, c.unidad);
+        responder->answerMsg(c.respuesta);
+        w->Paxtor1_ButtonClick(QStringLiteral("BORRAR"));
+        EXPECT_EQ(mensajes(), QStringList{"Confirma la baja de este registro?"}) << c.unidad;
+        EXPECT_EQ(w->enEdicion(), c.respuesta == vb::vbNo);
+        for (const testutil::TempDatabase* d : {&db, &grupo}) {
+            EXPECT_EQ(generales(*d), c.generales) << c.unidad << c.respuesta;
+            EXPECT_EQ(unidades(*d), c.unidades) << c.unidad << c.respuesta;
+        }
+        delete w;
+    }
+    db.exec("INSERT INTO MV_ASIENTOSCCOSTO (CUENTA, CCOSTO, Importe) VALUES "
+            "('520101001', '0201', 5)");
+    responder->shown.clear();
+    Frmta_asigccosto* w = abre("520101001");
+    aceptaCuenta(*w, "520101001");
+    unidad(*w, 1);
+    w->Paxtor1_ButtonClick(QStringLiteral("BORRAR"));
+    EXPECT_EQ(mensajes(), QStringList{"La cuenta 520101001 tiene movimientos"});
+    EXPECT_EQ(unidades(db), (QList<QVariantList>{{"0001", "0201", 100.0}}));
+}
+
+// Started on its own the window shows no account; refused accounts keep it
+// browsing; closing it ends the program.
+TEST_F(CCostoTest, MenuModeRefusalsAndClose) {
+    Frmta_asigccosto* w = abre("520101001", true);
+    EXPECT_TRUE(control<QLineEdit>(*w, "txtCuenta")->text().isEmpty());
+    EXPECT_EQ(grilla(*w)->TextMatrix(1, 1), "");
+    const struct {
+        const char* codigo;
+        QString mensaje;
+    } casos[] = {{"", ccosto::MsgSinCuenta},
+                 {"999", ccosto::MsgCuentaInexistente},
+                 {"5", ccosto::MsgCuentaTitulo}};
+    for (const auto& c : casos) {
+        responder->shown.clear();
+        aceptaCuenta(*w, QString::fromUtf8(c.codigo));
+        EXPECT_EQ(mensajes(), QStringList{c.mensaje}) << c.codigo;
+        EXPECT_FALSE(w->enEdicion()) << c.codigo;
+        ASSERT_FALSE(responder->shown.empty());
+        EXPECT_EQ(responder->shown.back().title, ccosto::TituloAviso);
+    }
+    // CANCELAR asks, and No keeps the edit.
+    aceptaCuenta(*w, "520101002");
+    ASSERT_TRUE(w->enEdicion());
+    EXPECT_TRUE(w->esNuevo());
+    EXPECT_FALSE(paxtor(*w)->estado(Paxtor::EstadoBorrar)); // nothing to delete
+    responder->answerMsg(vb::vbNo);
+    w->Paxtor1_ButtonClick(QStringLiteral("CANCELAR"));
+    EXPECT_TRUE(w->enEdicion());
+    EXPECT_THROW(w->Paxtor1_ButtonClick(QStringLiteral("CERRAR")), vb::ProgramEnded);
+    EXPECT_FALSE(w->isVisible());
+}
+
+} // namespace
