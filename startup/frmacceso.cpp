@@ -18,6 +18,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFont>
 #include <QFrame>
 #include <QGridLayout>
@@ -66,6 +67,15 @@ bool IgnoradaAlRegistrar(qint32 n) {
     return n == 3704 || n == 1056 || n == qint32(0x80070420) || n == 440 || n == 20480;
 }
 
+// A string value of a desktop entry, as the format escapes it.
+QString ValorTexto(QString valor) {
+    valor.replace(u'\\', QStringLiteral("\\\\"));
+    valor.replace(u'\n', QStringLiteral("\\n"));
+    valor.replace(u'\t', QStringLiteral("\\t"));
+    valor.replace(u'\r', QStringLiteral("\\r"));
+    return valor;
+}
+
 // The Exec value of a desktop entry that starts `programa` without
 // arguments: quoted when it holds a character the format reserves, then
 // escaped as every string value of the file is.
@@ -82,11 +92,7 @@ QString ValorExec(const QString& programa) {
         arg = u'"' + citado + u'"';
     }
     arg.replace(u'%', QStringLiteral("%%"));
-    arg.replace(u'\\', QStringLiteral("\\\\"));
-    arg.replace(u'\n', QStringLiteral("\\n"));
-    arg.replace(u'\t', QStringLiteral("\\t"));
-    arg.replace(u'\r', QStringLiteral("\\r"));
-    return arg;
+    return ValorTexto(arg);
 }
 
 class VentanaAcceso : public AccessWindow {
@@ -508,10 +514,15 @@ void frmAcceso::CmdLineaComando_Click() {
     const QString nombre = vb::AppExeName().trimmed();
     const QString programa = ClsUtilidades::CarpetaConBarra(vb::AppPath()) + nombre;
     const QString escritorio = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    // The program's icon image when its folder has one; otherwise the
+    // program itself stands for it.
+    const QString imagen = CNStuffContable::ArchivoIconoDelSistema();
+    const QString icono = imagen.isEmpty() ? programa : QFileInfo(imagen).absoluteFilePath();
     const QString texto = QStringLiteral("[Desktop Entry]\n"
                                          "Type=Application\n"
                                          "Name=") +
                           nombre + QStringLiteral("\nExec=") + ValorExec(programa) +
+                          QStringLiteral("\nIcon=") + ValorTexto(icono) +
                           QStringLiteral("\nTerminal=false\n");
     QFile archivo(QDir(escritorio).filePath(nombre + QStringLiteral(".desktop")));
     const QByteArray bytes = texto.toUtf8();

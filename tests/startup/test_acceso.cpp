@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -255,20 +256,27 @@ TEST_F(Acceso, DesktopLauncherStartsTheProgramWithoutArguments) {
     ASSERT_TRUE(QDir().mkpath(casa + QStringLiteral("/.config")));
     qputenv("HOME", casa.toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", (casa + QStringLiteral("/.config")).toLocal8Bit());
+    const QString conIcono = tempDir.filePath(QStringLiteral("con icono")); // its default name
+    ASSERT_TRUE(QDir().mkpath(conIcono) &&
+                QImage(2, 2, QImage::Format_RGB32).save(conIcono + "/ICONKQ.png"));
     struct Caso {
-        const char* carpeta;
+        QString carpeta;
         const char* escritorio; // XDG_DESKTOP_DIR, "" when the user has none
         QString exec;
         QString donde;
+        QString icono;
     };
     const Caso casos[] = {
-        {"/opt/quarzelo", "", "/opt/quarzelo/CN040", "Desktop"},
-        {"/opt/mis programas", "$HOME/Escritorio", "\"/opt/mis programas/CN040\"", "Escritorio"},
-        {"/opt/100%", "", "/opt/100%%/CN040", "Desktop"},
-        {"/opt/a$b\"c\\d", "", "\"/opt/a\\\\$b\\\\\"c\\\\\\\\d/CN040\"", "Desktop"},
+        {"/opt/quarzelo", "", "/opt/quarzelo/CN040", "Desktop", "/opt/quarzelo/CN040"},
+        {"/opt/mis programas", "$HOME/Escritorio", "\"/opt/mis programas/CN040\"", "Escritorio",
+         "/opt/mis programas/CN040"},
+        {"/opt/100%", "", "/opt/100%%/CN040", "Desktop", "/opt/100%/CN040"},
+        {"/opt/a$b\"c\\d", "", "\"/opt/a\\\\$b\\\\\"c\\\\\\\\d/CN040\"", "Desktop",
+         "/opt/a$b\"c\\\\d/CN040"},
+        {conIcono, "", '"' + conIcono + "/CN040\"", "Desktop", conIcono + "/ICONKQ.png"},
     };
     for (const Caso& c : casos) {
-        SCOPED_TRACE(c.carpeta);
+        SCOPED_TRACE(c.carpeta.toStdString());
         QFile dirs(casa + QStringLiteral("/.config/user-dirs.dirs"));
         dirs.remove();
         if (*c.escritorio) {
@@ -276,13 +284,15 @@ TEST_F(Acceso, DesktopLauncherStartsTheProgramWithoutArguments) {
             dirs.write(QByteArray("XDG_DESKTOP_DIR=\"") + c.escritorio + "\"\n");
             dirs.close();
         }
-        vb::setAppPath(QString::fromUtf8(c.carpeta));
+        vb::setAppPath(c.carpeta);
         frmAcceso w;
         w.CmdLineaComando->click();
         const QString ruta = casa + u'/' + c.donde + QStringLiteral("/CN040.desktop");
         const QString texto = QString::fromUtf8(fileBytes(ruta));
         EXPECT_TRUE(texto.startsWith(QStringLiteral("[Desktop Entry]\nType=Application\n")));
         EXPECT_TRUE(texto.contains(QStringLiteral("\nExec=") + c.exec + u'\n'))
+            << texto.toStdString();
+        EXPECT_TRUE(texto.contains(QStringLiteral("\nIcon=") + c.icono + u'\n'))
             << texto.toStdString();
         EXPECT_TRUE(QFile::permissions(ruta) & QFileDevice::ExeOwner);
         QFile::remove(ruta);
