@@ -14,6 +14,7 @@
 #include "platform/win/quindel2.h"
 #include "startup/bases_txt.h"
 #include "startup/cnstuffcontable.h"
+#include "startup/mod_macuentas.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -28,6 +29,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QVBoxLayout>
@@ -168,6 +170,16 @@ frmAcceso::frmAcceso(QWidget* parent) : QDialog(parent) {
     tahoma.setPointSize(grande.pointSize());
     tahoma.setBold(true);
     Label7->setFont(tahoma);
+    Label8 = etiqueta(this, QStringLiteral("Label8"), QStringLiteral("www.quarzelo.com.ar"));
+    // Drawn as a link; a click anywhere on it opens the address.
+    QFont subrayada = Label8->font();
+    subrayada.setUnderline(true);
+    Label8->setFont(subrayada);
+    QPalette colores = Label8->palette();
+    colores.setColor(QPalette::WindowText, colores.color(QPalette::Link));
+    Label8->setPalette(colores);
+    Label8->setCursor(Qt::PointingHandCursor);
+    Label8->installEventFilter(this);
     Line1 = new QFrame(this);
     Line1->setObjectName(QStringLiteral("Line1"));
     Line1->setFrameShape(QFrame::HLine);
@@ -203,7 +215,10 @@ frmAcceso::frmAcceso(QWidget* parent) : QDialog(parent) {
     auto* cabecera = new QHBoxLayout;
     cabecera->addWidget(Label1[2]);
     cabecera->addStretch();
-    cabecera->addWidget(Label7);
+    auto* marca = new QVBoxLayout;
+    marca->addWidget(Label7, 0, Qt::AlignRight);
+    marca->addWidget(Label8, 0, Qt::AlignRight);
+    cabecera->addLayout(marca);
     auto* botones = new QHBoxLayout;
     botones->addWidget(CmdLineaComando);
     botones->addWidget(CmdRegistrar);
@@ -256,6 +271,14 @@ void frmAcceso::MensajeInicial(QLineEdit* ObjTxt) {
 }
 
 bool frmAcceso::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Label8 && event->type() == QEvent::MouseButtonRelease) {
+        const auto* raton = static_cast<QMouseEvent*>(event);
+        if (raton->button() == Qt::LeftButton &&
+            Label8->rect().contains(raton->position().toPoint())) {
+            Label8_Click();
+            return true;
+        }
+    }
     if (event->type() == QEvent::KeyPress) {
         const int tecla = static_cast<QKeyEvent*>(event)->key();
         if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) {
@@ -401,6 +424,10 @@ void frmAcceso::bcCancelar_Click() {
 void frmAcceso::lstBases_DblClick() {
     AsignarDatosBase();
     bcAceptar_Click();
+}
+
+void frmAcceso::Label8_Click() {
+    Mod_Macuentas::EjecutaArchivo(QStringLiteral("http://") + Label8->text(), true);
 }
 
 void frmAcceso::CmdRegistrar_Click() {

@@ -42,6 +42,7 @@ public:
     QLabel* Label5 = nullptr;
     QLabel* Label6 = nullptr;
     QLabel* Label7 = nullptr;
+    QLabel* Label8 = nullptr; // the maker's web address, opened on a click
     QFrame* Line1 = nullptr;
 
     // True after "Conectar", False after "Cancelar" or the close box.
@@ -70,6 +71,7 @@ public Q_SLOTS:
     void CmdRegistrar_Click();
     void CmdLineaComando_Click();
     void lstBases_DblClick();
+    void Label8_Click();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

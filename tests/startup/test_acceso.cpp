@@ -7,13 +7,16 @@
 #include "platform/win/quindel2.h"
 #include "startup/frmacceso.h"
 
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <QUrl>
 
 using namespace CNStuffContable;
 
@@ -30,6 +33,15 @@ QByteArray fileBytes(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
+
+// Takes the addresses the desktop is asked to open.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public Q_SLOTS:
+    void open(const QUrl& url) { urls << url; }
+};
 
 // An environment variable put back as it was when the test leaves.
 struct EnvGuard {
@@ -300,6 +312,16 @@ TEST_F(Acceso, DesktopLauncherStartsTheProgramWithoutArguments) {
     EXPECT_TRUE(responder->shown.empty());
 }
 
+TEST_F(Acceso, WebLinkOpensTheAddressItShows) {
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler("http", &catcher, "open");
+    frmAcceso w;
+    QTest::mouseClick(w.Label8, Qt::LeftButton);
+    QDesktopServices::unsetUrlHandler("http");
+    EXPECT_EQ(w.Label8->text(), QStringLiteral("www.quarzelo.com.ar"));
+    EXPECT_EQ(catcher.urls, QList<QUrl>{QUrl(QStringLiteral("http://www.quarzelo.com.ar"))});
+}
+
 TEST_F(Acceso, ErrorLogsKeepPasswordsOut) {
     const ado::Error e{long(0x80004005),
                        QStringLiteral("No se pudo abrir Server=srv;UId=sa;Pwd=secreta;"
@@ -318,3 +340,5 @@ TEST_F(Acceso, ErrorLogsKeepPasswordsOut) {
     for (const char* secreto : {"secreta", "a;b", "otra"})
         EXPECT_FALSE(log.contains(QString::fromUtf8(secreto))) << secreto;
 }
+
+#include "test_acceso.moc"
