@@ -18,6 +18,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QFont>
@@ -30,6 +31,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QVBoxLayout>
@@ -428,6 +430,30 @@ void frmAcceso::lstBases_DblClick() {
 
 void frmAcceso::Label8_Click() {
     Mod_Macuentas::EjecutaArchivo(QStringLiteral("http://") + Label8->text(), true);
+}
+
+bool frmAcceso::EjecutarCmdRegDB(const QString& Archivo, QString& ErrDevuelto) {
+    QStringList argumentos = QProcess::splitCommand(Archivo);
+    bool corrio = false;
+    if (!argumentos.isEmpty()) {
+        QProcess proceso;
+        // Nobody types into it: a command that reads its input ends instead
+        // of waiting forever. Its output goes where the program's goes.
+        proceso.setStandardInputFile(QProcess::nullDevice());
+        proceso.setProcessChannelMode(QProcess::ForwardedChannels);
+        QEventLoop espera;
+        connect(&proceso, &QProcess::finished, &espera, &QEventLoop::quit);
+        connect(&proceso, &QProcess::errorOccurred, &espera, &QEventLoop::quit);
+        const QString programa = argumentos.takeFirst();
+        proceso.start(programa, argumentos);
+        // The window goes on answering while the command runs.
+        while (proceso.state() != QProcess::NotRunning)
+            espera.exec();
+        corrio = proceso.error() != QProcess::FailedToStart;
+    }
+    if (!corrio)
+        ErrDevuelto = QStringLiteral("Error al ejecutar el comando");
+    return corrio;
 }
 
 void frmAcceso::CmdRegistrar_Click() {

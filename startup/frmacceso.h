@@ -64,6 +64,10 @@ public:
     void AsignarDatosBase();
     // The box's hint, shown while the box is empty: it never becomes its value.
     void MensajeInicial(QLineEdit* ObjTxt);
+    // Runs the command line and waits for its end, the window's events going
+    // on meanwhile. True when it started and ran, whatever its exit code;
+    // otherwise ErrDevuelto says so.
+    bool EjecutarCmdRegDB(const QString& Archivo, QString& ErrDevuelto);
 
 public Q_SLOTS:
     void bcAceptar_Click();

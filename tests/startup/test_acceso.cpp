@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 
 using namespace CNStuffContable;
@@ -34,7 +35,6 @@ QByteArray fileBytes(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// Takes the addresses the desktop is asked to open.
 class UrlCatcher : public QObject {
     Q_OBJECT
 public:
@@ -320,6 +320,26 @@ TEST_F(Acceso, WebLinkOpensTheAddressItShows) {
     QDesktopServices::unsetUrlHandler("http");
     EXPECT_EQ(w.Label8->text(), QStringLiteral("www.quarzelo.com.ar"));
     EXPECT_EQ(catcher.urls, QList<QUrl>{QUrl(QStringLiteral("http://www.quarzelo.com.ar"))});
+}
+
+TEST_F(Acceso, CommandRunnerWaitsForTheEndAndTellsAFailedStart) {
+    frmAcceso w;
+    for (const auto& [comando, corrio] : {std::pair<QString, bool>{"sh -c \"exit 3\"", true},
+                                          {"no-existe --x", false},
+                                          {"  ", false}}) {
+        QString error = QStringLiteral("previo");
+        EXPECT_EQ(w.EjecutarCmdRegDB(comando, error), corrio) << comando.toStdString();
+        EXPECT_EQ(error, corrio ? "previo" : "Error al ejecutar el comando");
+    }
+    // It ends only once an event of the window has run during the wait.
+    const QString senal = tempDir.filePath("senal"), fin = tempDir.filePath("fin");
+    QTimer::singleShot(0, [&] { QFile(senal).open(QIODevice::WriteOnly); });
+    const QString espera = "while [ ! -e '%1' ] && [ $i -lt 999 ]; do sleep 0.01; i=$((i+1)); done";
+    QString error;
+    EXPECT_TRUE(w.EjecutarCmdRegDB("sh -c \"i=0; " + espera.arg(senal) + "; [ -e '" + senal +
+                                       "' ] && touch '" + fin + "'\"",
+                                   error));
+    EXPECT_TRUE(QFile::exists(fin)); // and the call waited for that end
 }
 
 TEST_F(Acceso, ErrorLogsKeepPasswordsOut) {
