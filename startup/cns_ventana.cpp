@@ -81,6 +81,11 @@ QString ArchivoIcono(const QString& nombre) {
     return QString();
 }
 
+QString NombreIcono() {
+    return ClsIni::LeeIni(QStringLiteral("CN000p.INI"), QStringLiteral("Iconos"),
+                          QStringLiteral("IconoDelSistema"), QStringLiteral("ICONKQ"));
+}
+
 // A cash box is created with its number zero-padded to four characters. A
 // longer number is kept whole: cut to four it would name another box.
 QString CajaRellena(const QString& caja) {
@@ -149,14 +154,15 @@ void AplicaSkin(QWidget* Formulario) {
     control->setApplyOptions(control->ApplyOptions() | SkinFramework::ApplyFrame);
 }
 
+QString ArchivoIconoDelSistema() {
+    return ArchivoIcono(NombreIcono());
+}
+
 void ConfiguraIconoYBarras(QWidget* Formulario) {
     if (!Formulario)
         return;
     QString icono;
-    detail::Intenta([&] {
-        icono = ClsIni::LeeIni(QStringLiteral("CN000p.INI"), QStringLiteral("Iconos"),
-                               QStringLiteral("IconoDelSistema"), QStringLiteral("ICONKQ"));
-    });
+    detail::Intenta([&] { icono = NombreIcono(); });
     detail::Intenta([&] {
         const QString archivo = ArchivoIcono(icono);
         if (!archivo.isEmpty())

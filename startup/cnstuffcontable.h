@@ -234,6 +234,8 @@ void AplicaSkin(QWidget* Formulario);
 // frame, the main-window set-up and the flat style of its toolbars. A step
 // that fails is passed over.
 void ConfiguraIconoYBarras(QWidget* Formulario);
+// The image file of that icon in the program folder; empty when there is none.
+QString ArchivoIconoDelSistema();
 // Fills the bar's panels by key: MENSAJE with the message; SERVER, USUARIO,
 // BASEDEDATOS, CAJA and VERSION with the run's facts, unless SERVER already
 // shows them. The cash box (gCaja, "1" when empty) is created when missing.

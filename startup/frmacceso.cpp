@@ -14,10 +14,13 @@
 #include "platform/win/quindel2.h"
 #include "startup/bases_txt.h"
 #include "startup/cnstuffcontable.h"
+#include "startup/mod_macuentas.h"
 
 #include <QComboBox>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QFont>
 #include <QFrame>
 #include <QGridLayout>
@@ -27,6 +30,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
+#include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QVBoxLayout>
@@ -66,6 +71,15 @@ bool IgnoradaAlRegistrar(qint32 n) {
     return n == 3704 || n == 1056 || n == qint32(0x80070420) || n == 440 || n == 20480;
 }
 
+// A string value of a desktop entry, as the format escapes it.
+QString ValorTexto(QString valor) {
+    valor.replace(u'\\', QStringLiteral("\\\\"));
+    valor.replace(u'\n', QStringLiteral("\\n"));
+    valor.replace(u'\t', QStringLiteral("\\t"));
+    valor.replace(u'\r', QStringLiteral("\\r"));
+    return valor;
+}
+
 // The Exec value of a desktop entry that starts `programa` without
 // arguments: quoted when it holds a character the format reserves, then
 // escaped as every string value of the file is.
@@ -82,11 +96,7 @@ QString ValorExec(const QString& programa) {
         arg = u'"' + citado + u'"';
     }
     arg.replace(u'%', QStringLiteral("%%"));
-    arg.replace(u'\\', QStringLiteral("\\\\"));
-    arg.replace(u'\n', QStringLiteral("\\n"));
-    arg.replace(u'\t', QStringLiteral("\\t"));
-    arg.replace(u'\r', QStringLiteral("\\r"));
-    return arg;
+    return ValorTexto(arg);
 }
 
 class VentanaAcceso : public AccessWindow {
@@ -162,6 +172,16 @@ frmAcceso::frmAcceso(QWidget* parent) : QDialog(parent) {
     tahoma.setPointSize(grande.pointSize());
     tahoma.setBold(true);
     Label7->setFont(tahoma);
+    Label8 = etiqueta(this, QStringLiteral("Label8"), QStringLiteral("www.quarzelo.com.ar"));
+    // Drawn as a link; a click anywhere on it opens the address.
+    QFont subrayada = Label8->font();
+    subrayada.setUnderline(true);
+    Label8->setFont(subrayada);
+    QPalette colores = Label8->palette();
+    colores.setColor(QPalette::WindowText, colores.color(QPalette::Link));
+    Label8->setPalette(colores);
+    Label8->setCursor(Qt::PointingHandCursor);
+    Label8->installEventFilter(this);
     Line1 = new QFrame(this);
     Line1->setObjectName(QStringLiteral("Line1"));
     Line1->setFrameShape(QFrame::HLine);
@@ -197,7 +217,10 @@ frmAcceso::frmAcceso(QWidget* parent) : QDialog(parent) {
     auto* cabecera = new QHBoxLayout;
     cabecera->addWidget(Label1[2]);
     cabecera->addStretch();
-    cabecera->addWidget(Label7);
+    auto* marca = new QVBoxLayout;
+    marca->addWidget(Label7, 0, Qt::AlignRight);
+    marca->addWidget(Label8, 0, Qt::AlignRight);
+    cabecera->addLayout(marca);
     auto* botones = new QHBoxLayout;
     botones->addWidget(CmdLineaComando);
     botones->addWidget(CmdRegistrar);
@@ -250,6 +273,14 @@ void frmAcceso::MensajeInicial(QLineEdit* ObjTxt) {
 }
 
 bool frmAcceso::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Label8 && event->type() == QEvent::MouseButtonRelease) {
+        const auto* raton = static_cast<QMouseEvent*>(event);
+        if (raton->button() == Qt::LeftButton &&
+            Label8->rect().contains(raton->position().toPoint())) {
+            Label8_Click();
+            return true;
+        }
+    }
     if (event->type() == QEvent::KeyPress) {
         const int tecla = static_cast<QKeyEvent*>(event)->key();
         if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) {
@@ -397,6 +428,34 @@ void frmAcceso::lstBases_DblClick() {
     bcAceptar_Click();
 }
 
+void frmAcceso::Label8_Click() {
+    Mod_Macuentas::EjecutaArchivo(QStringLiteral("http://") + Label8->text(), true);
+}
+
+bool frmAcceso::EjecutarCmdRegDB(const QString& Archivo, QString& ErrDevuelto) {
+    QStringList argumentos = QProcess::splitCommand(Archivo);
+    bool corrio = false;
+    if (!argumentos.isEmpty()) {
+        QProcess proceso;
+        // Nobody types into it: a command that reads its input ends instead
+        // of waiting forever. Its output goes where the program's goes.
+        proceso.setStandardInputFile(QProcess::nullDevice());
+        proceso.setProcessChannelMode(QProcess::ForwardedChannels);
+        QEventLoop espera;
+        connect(&proceso, &QProcess::finished, &espera, &QEventLoop::quit);
+        connect(&proceso, &QProcess::errorOccurred, &espera, &QEventLoop::quit);
+        const QString programa = argumentos.takeFirst();
+        proceso.start(programa, argumentos);
+        // The window goes on answering while the command runs.
+        while (proceso.state() != QProcess::NotRunning)
+            espera.exec();
+        corrio = proceso.error() != QProcess::FailedToStart;
+    }
+    if (!corrio)
+        ErrDevuelto = QStringLiteral("Error al ejecutar el comando");
+    return corrio;
+}
+
 void frmAcceso::CmdRegistrar_Click() {
     DB_Dll& datos = gDatos();
     QString clave;
@@ -508,10 +567,15 @@ void frmAcceso::CmdLineaComando_Click() {
     const QString nombre = vb::AppExeName().trimmed();
     const QString programa = ClsUtilidades::CarpetaConBarra(vb::AppPath()) + nombre;
     const QString escritorio = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    // The program's icon image when its folder has one; otherwise the
+    // program itself stands for it.
+    const QString imagen = CNStuffContable::ArchivoIconoDelSistema();
+    const QString icono = imagen.isEmpty() ? programa : QFileInfo(imagen).absoluteFilePath();
     const QString texto = QStringLiteral("[Desktop Entry]\n"
                                          "Type=Application\n"
                                          "Name=") +
                           nombre + QStringLiteral("\nExec=") + ValorExec(programa) +
+                          QStringLiteral("\nIcon=") + ValorTexto(icono) +
                           QStringLiteral("\nTerminal=false\n");
     QFile archivo(QDir(escritorio).filePath(nombre + QStringLiteral(".desktop")));
     const QByteArray bytes = texto.toUtf8();

@@ -42,6 +42,7 @@ public:
     QLabel* Label5 = nullptr;
     QLabel* Label6 = nullptr;
     QLabel* Label7 = nullptr;
+    QLabel* Label8 = nullptr; // the maker's web address, opened on a click
     QFrame* Line1 = nullptr;
 
     // True after "Conectar", False after "Cancelar" or the close box.
@@ -63,6 +64,10 @@ public:
     void AsignarDatosBase();
     // The box's hint, shown while the box is empty: it never becomes its value.
     void MensajeInicial(QLineEdit* ObjTxt);
+    // Runs the command line and waits for its end, the window's events going
+    // on meanwhile. True when it started and ran, whatever its exit code;
+    // otherwise ErrDevuelto says so.
+    bool EjecutarCmdRegDB(const QString& Archivo, QString& ErrDevuelto);
 
 public Q_SLOTS:
     void bcAceptar_Click();
@@ -70,6 +75,7 @@ public Q_SLOTS:
     void CmdRegistrar_Click();
     void CmdLineaComando_Click();
     void lstBases_DblClick();
+    void Label8_Click();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -7,12 +7,17 @@
 #include "platform/win/quindel2.h"
 #include "startup/frmacceso.h"
 
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
+#include <QUrl>
 
 using namespace CNStuffContable;
 
@@ -29,6 +34,14 @@ QByteArray fileBytes(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
+
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public Q_SLOTS:
+    void open(const QUrl& url) { urls << url; }
+};
 
 // An environment variable put back as it was when the test leaves.
 struct EnvGuard {
@@ -255,20 +268,27 @@ TEST_F(Acceso, DesktopLauncherStartsTheProgramWithoutArguments) {
     ASSERT_TRUE(QDir().mkpath(casa + QStringLiteral("/.config")));
     qputenv("HOME", casa.toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", (casa + QStringLiteral("/.config")).toLocal8Bit());
+    const QString conIcono = tempDir.filePath(QStringLiteral("con icono")); // its default name
+    ASSERT_TRUE(QDir().mkpath(conIcono) &&
+                QImage(2, 2, QImage::Format_RGB32).save(conIcono + "/ICONKQ.png"));
     struct Caso {
-        const char* carpeta;
+        QString carpeta;
         const char* escritorio; // XDG_DESKTOP_DIR, "" when the user has none
         QString exec;
         QString donde;
+        QString icono;
     };
     const Caso casos[] = {
-        {"/opt/quarzelo", "", "/opt/quarzelo/CN040", "Desktop"},
-        {"/opt/mis programas", "$HOME/Escritorio", "\"/opt/mis programas/CN040\"", "Escritorio"},
-        {"/opt/100%", "", "/opt/100%%/CN040", "Desktop"},
-        {"/opt/a$b\"c\\d", "", "\"/opt/a\\\\$b\\\\\"c\\\\\\\\d/CN040\"", "Desktop"},
+        {"/opt/quarzelo", "", "/opt/quarzelo/CN040", "Desktop", "/opt/quarzelo/CN040"},
+        {"/opt/mis programas", "$HOME/Escritorio", "\"/opt/mis programas/CN040\"", "Escritorio",
+         "/opt/mis programas/CN040"},
+        {"/opt/100%", "", "/opt/100%%/CN040", "Desktop", "/opt/100%/CN040"},
+        {"/opt/a$b\"c\\d", "", "\"/opt/a\\\\$b\\\\\"c\\\\\\\\d/CN040\"", "Desktop",
+         "/opt/a$b\"c\\\\d/CN040"},
+        {conIcono, "", '"' + conIcono + "/CN040\"", "Desktop", conIcono + "/ICONKQ.png"},
     };
     for (const Caso& c : casos) {
-        SCOPED_TRACE(c.carpeta);
+        SCOPED_TRACE(c.carpeta.toStdString());
         QFile dirs(casa + QStringLiteral("/.config/user-dirs.dirs"));
         dirs.remove();
         if (*c.escritorio) {
@@ -276,7 +296,7 @@ TEST_F(Acceso, DesktopLauncherStartsTheProgramWithoutArguments) {
             dirs.write(QByteArray("XDG_DESKTOP_DIR=\"") + c.escritorio + "\"\n");
             dirs.close();
         }
-        vb::setAppPath(QString::fromUtf8(c.carpeta));
+        vb::setAppPath(c.carpeta);
         frmAcceso w;
         w.CmdLineaComando->click();
         const QString ruta = casa + u'/' + c.donde + QStringLiteral("/CN040.desktop");
@@ -284,10 +304,42 @@ TEST_F(Acceso, DesktopLauncherStartsTheProgramWithoutArguments) {
         EXPECT_TRUE(texto.startsWith(QStringLiteral("[Desktop Entry]\nType=Application\n")));
         EXPECT_TRUE(texto.contains(QStringLiteral("\nExec=") + c.exec + u'\n'))
             << texto.toStdString();
+        EXPECT_TRUE(texto.contains(QStringLiteral("\nIcon=") + c.icono + u'\n'))
+            << texto.toStdString();
         EXPECT_TRUE(QFile::permissions(ruta) & QFileDevice::ExeOwner);
         QFile::remove(ruta);
     }
     EXPECT_TRUE(responder->shown.empty());
+}
+
+TEST_F(Acceso, WebLinkOpensTheAddressItShows) {
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler("http", &catcher, "open");
+    frmAcceso w;
+    QTest::mouseClick(w.Label8, Qt::LeftButton);
+    QDesktopServices::unsetUrlHandler("http");
+    EXPECT_EQ(w.Label8->text(), QStringLiteral("www.quarzelo.com.ar"));
+    EXPECT_EQ(catcher.urls, QList<QUrl>{QUrl(QStringLiteral("http://www.quarzelo.com.ar"))});
+}
+
+TEST_F(Acceso, CommandRunnerWaitsForTheEndAndTellsAFailedStart) {
+    frmAcceso w;
+    for (const auto& [comando, corrio] : {std::pair<QString, bool>{"sh -c \"exit 3\"", true},
+                                          {"no-existe --x", false},
+                                          {"  ", false}}) {
+        QString error = QStringLiteral("previo");
+        EXPECT_EQ(w.EjecutarCmdRegDB(comando, error), corrio) << comando.toStdString();
+        EXPECT_EQ(error, corrio ? "previo" : "Error al ejecutar el comando");
+    }
+    // It ends only once an event of the window has run during the wait.
+    const QString senal = tempDir.filePath("senal"), fin = tempDir.filePath("fin");
+    QTimer::singleShot(0, [&] { QFile(senal).open(QIODevice::WriteOnly); });
+    const QString espera = "while [ ! -e '%1' ] && [ $i -lt 999 ]; do sleep 0.01; i=$((i+1)); done";
+    QString error;
+    EXPECT_TRUE(w.EjecutarCmdRegDB("sh -c \"i=0; " + espera.arg(senal) + "; [ -e '" + senal +
+                                       "' ] && touch '" + fin + "'\"",
+                                   error));
+    EXPECT_TRUE(QFile::exists(fin)); // and the call waited for that end
 }
 
 TEST_F(Acceso, ErrorLogsKeepPasswordsOut) {
@@ -308,3 +360,5 @@ TEST_F(Acceso, ErrorLogsKeepPasswordsOut) {
     for (const char* secreto : {"secreta", "a;b", "otra"})
         EXPECT_FALSE(log.contains(QString::fromUtf8(secreto))) << secreto;
 }
+
+#include "test_acceso.moc"
