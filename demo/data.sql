@@ -1371,3 +1371,44 @@ INSERT INTO MA_CUENTASCCOSTO_UNEG (CODIGO, UNEGOCIO, CCOSTO, PORCENTAJE) VALUES
     ('530101001', '0001', '0202', 15),
     ('530101001', '0002', '0101', 12.5),
     ('530101001', '0002', '0202', 87.5);
+
+-- ---------------------------------------------------------------------------
+-- Additional data of accounts
+-- ---------------------------------------------------------------------------
+
+-- The accounts of the additional-data ranges take their data.
+UPDATE TA_CONFIGURACION SET VALOR = 'SI' WHERE CLAVE = 'USADATOSADIC';
+INSERT INTO TA_CONFIGURACION (CLAVE, VALOR, ValorAux, Grupo, PoliticaNegocio) VALUES
+    ('ClaseDePrecioDefault', '1', NULL, 'DATOS', 0),
+    ('ClaseDePrecioDefaultCompras', '2', NULL, 'DATOS', 0);
+
+-- The suite keeps its document types with four characters, the width the
+-- additional data stores them with.
+UPDATE TA_TIPODOCUMENTO SET CODIGO = '00' || CODIGO WHERE LENGTH(CODIGO) = 2;
+
+-- The commercial tables the window's second tab names.
+INSERT INTO V_TA_CPRA_VTA (IDCOND_CPRA_VTA, DESCRIPCION) VALUES
+    ('0001', 'Contado'),
+    ('0002', 'Cuenta corriente 30 días'),
+    ('0003', 'Cuenta corriente 60 días');
+INSERT INTO V_TA_CATEGORIA (IDCATEGORIA, DESCRIPCION) VALUES
+    ('0001', 'Mayorista'),
+    ('0002', 'Minorista'),
+    ('0003', 'Supermercados');
+INSERT INTO V_TA_MOTIVOVTA (IdMotivoVta, DESCRIPCION) VALUES
+    (1, 'Venta habitual'),
+    (2, 'Venta de bienes de uso');
+INSERT INTO V_TA_MOTIVOCPRA (IdMotivoCpra, DESCRIPCION) VALUES
+    (1, 'Mercadería de reventa'),
+    (2, 'Gastos generales');
+INSERT INTO V_TA_VENDEDORES (IdVendedor, NOMBRE) VALUES
+    (1, 'Marcela Ferreyra'),
+    (2, 'Hugo Lamberti');
+INSERT INTO V_MA_PRECIOSCAB (IDLISTA, TIPOLISTA, DESCRIPCION) VALUES
+    (1, 'V', 'Lista mayorista'),
+    (2, 'V', 'Lista minorista');
+
+-- The customers' account and the bank account of B.N.A. with their data.
+INSERT INTO MA_CUENTASADIC (CODIGO, CONTACTO, CALLE, NUMERO, PISO, DEPARTAMENTO, CPOSTAL, LOCALIDAD, PROVINCIA, PAIS, TELEFONO, DOCUMENTO_TIPO, NUMERO_DOCUMENTO, IVA, OBSERVACIONES, FAX, MAIL, IDCOND_Cpra_Vta, LIMITE_CREDITO, idcategoria, IdMotivoVta, IdMotivoCpra, IdVendedor, IdLista, CLASE, fechahora_grabacion, fechahora_modificacion) VALUES
+    ('110301001', 'Silvia Rinaldi', 'Av. Colón', '1250', '', '', '8000', 'Bahía Blanca', 'B', 'AR', '0291 455-1234', '0080', '30-71234567-9', '1', 'Clientes mayoristas de la zona', '', 'cobranzas@delsur.com.ar', '0002', 2500000, '0001', 1, NULL, 1, 1, '1', '02/01/23 09:15', '14/11/23 16:40'),
+    ('110102001001', 'Gerencia de Empresas', 'Estomba', '52', '', '', '8000', 'Bahía Blanca', 'B', 'AR', '0291 459-8000', '0080', '30-50001091-2', '1', 'Cuenta corriente en pesos', '', 'empresas@bna.com.ar', NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, '02/01/23 09:20', NULL);

@@ -1,0 +1,104 @@
+// The standalone additional-data window: typed codes, the fields each
+// account's view shows, a save that clears the window for the next code,
+// cancel and close.
+
+#include "adicionales_fixture.h"
+
+namespace {
+
+using VentanaTest = AdicionalesTest;
+
+// The detail is off and the code field takes a code.
+bool vacia(const Adicionales& w) {
+    return campo(w, "CODIGO")->isEnabled() && !campo(w, "CALLE")->isEnabled() &&
+           paxtor(w)->estado(Paxtor::EstadoNuevo) && !paxtor(w)->estado(Paxtor::EstadoGrabar);
+}
+
+// Codes the window refuses: the message, the account's name shown, and the
+// focus kept on the code.
+TEST_F(VentanaTest, CodigosRechazados) {
+    const QString fueraDeRango =
+        QStringLiteral("La cuenta Ingresada no pertenece a ningún rango de datos adicionales!!!");
+    const struct {
+        const char* codigo;
+        QString mensaje;
+        const char* titulo;
+    } casos[] = {
+        {"110309999", QStringLiteral("La cuenta ingresada no existe!!!"), "..."},
+        {"1' OR '1'='1", QStringLiteral("La cuenta ingresada no existe!!!"), "..."},
+        {"110101001", fueraDeRango, "Caja"},             // no view type
+        {"110301", fueraDeRango, "DEUDORES POR VENTAS"}, // a title
+    };
+    CuentaActual = QStringLiteral("110301002");
+    Adicionales& w = abre(true);
+    ASSERT_TRUE(vacia(w));
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.codigo);
+        responder->shown.clear();
+        escribeCodigo(w, QString::fromUtf8(c.codigo));
+        EXPECT_EQ(mensajes(), QStringList{c.mensaje});
+        EXPECT_EQ(responder->shown.at(0).title, "Aviso al operador...");
+        EXPECT_EQ(titulo(w), c.titulo);
+        EXPECT_TRUE(vacia(w));
+        EXPECT_TRUE(campo(w, "CODIGO")->hasFocus());
+        EXPECT_EQ(CuentaActual, "110301002");
+    }
+}
+
+// A typed supplier: its view shows only the category; the save stores the
+// row with the supplier's price class and Null for the hidden condition, and
+// the window clears for the next code, which starts with nothing of the
+// last one. Cancel clears too; close ends the program. CuentaActual, which
+// belongs to the accounts window, is never touched.
+TEST_F(VentanaTest, IndependienteGrabaYQuedaParaLaSiguiente) {
+    CuentaActual = QStringLiteral("110301002");
+    Adicionales& w = abre(true);
+    escribeCodigo(w, QStringLiteral("210101001"));
+    ASSERT_TRUE(mensajes().isEmpty()) << mensajes().join(u'|').toStdString();
+    EXPECT_EQ(titulo(w), "Molinos del Sur");
+    EXPECT_TRUE(w.esNuevo());
+    EXPECT_FALSE(campo(w, "CODIGO")->isEnabled());
+    EXPECT_FALSE(campo(w, "idcategoria")->isHidden());
+    EXPECT_TRUE(campo(w, "IDCOND_Cpra_Vta")->isHidden());
+    EXPECT_TRUE(campo(w, "LIMITE_CREDITO")->isHidden());
+
+    completa(w);
+    campo(w, "NUMERO_DOCUMENTO")->setText(QStringLiteral("30-7123456-9")); // 12 characters
+    w.Paxtor1_ButtonClick(QStringLiteral("GRABAR"));
+    EXPECT_EQ(mensajes(), QStringList{"La C.U.I.T. debe tener 13 caracteres"});
+    EXPECT_TRUE(campo(w, "NUMERO_DOCUMENTO")->hasFocus());
+
+    responder->shown.clear();
+    campo(w, "NUMERO_DOCUMENTO")->setText(QStringLiteral("30-71234567-9"));
+    campo(w, "IDCOND_Cpra_Vta")->setText(QStringLiteral("0001"));
+    campo(w, "idcategoria")->setText(QStringLiteral("0002"));
+    w.Paxtor1_ButtonClick(QStringLiteral("GRABAR"));
+    ASSERT_FALSE(w.hayError()) << mensajes().join(u'|').toStdString();
+    EXPECT_TRUE(mensajes().isEmpty());
+    for (const testutil::TempDatabase* d : {&db, &grupo})
+        EXPECT_EQ(fila(*d, "CALLE, IDCOND_Cpra_Vta, idcategoria, CLASE", "210101001"),
+                  (QVariantList{QStringLiteral("Av. Colón"), QVariant(), "0002", "COSTO"}));
+    EXPECT_EQ(Adicionales::Instancia(), &w);
+    EXPECT_TRUE(vacia(w));
+    EXPECT_EQ(campo(w, "CODIGO")->text(), "");
+    EXPECT_EQ(titulo(w), "...");
+    EXPECT_EQ(w.cuenta(), "");
+
+    // The next code: a customer without a row, all fields blank.
+    escribeCodigo(w, QStringLiteral("110301001"));
+    EXPECT_TRUE(w.esNuevo());
+    EXPECT_EQ(campo(w, "CALLE")->text(), "");
+    EXPECT_EQ(campo(w, "idcategoria")->text(), "");
+    EXPECT_FALSE(campo(w, "IDCOND_Cpra_Vta")->isHidden());
+    campo(w, "CALLE")->setText(QStringLiteral("Brown"));
+    w.Paxtor1_ButtonClick(QStringLiteral("CANCELAR"));
+    EXPECT_TRUE(vacia(w));
+    EXPECT_EQ(campo(w, "CALLE")->text(), "");
+    EXPECT_EQ(fila(db, "COUNT(*)", "110301001"), QVariantList{0});
+    EXPECT_EQ(CuentaActual, "110301002");
+
+    EXPECT_THROW(w.Paxtor1_ButtonClick(QStringLiteral("CERRAR")), vb::ProgramEnded);
+    EXPECT_EQ(CuentaActual, "110301002");
+}
+
+} // namespace
