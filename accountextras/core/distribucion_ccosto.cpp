@@ -179,16 +179,18 @@ bool VerificarSumaPorcentajes(const Lineas& L, QString& Mensaje) {
     return true;
 }
 
-QString VerificaSumaTotal(const Lineas& L) {
+QString VerificaSumaTotal(const Lineas& L, bool Completa) {
     // Summed in ten-thousandths, so that 33,33 + 33,33 + 33,34 is 100.
     vb::Currency suma;
     for (size_t n = 1; n < L.size(); ++n)
         if (LineaUsada(L[n]))
             suma += vb::Currency::fromDouble(LeePorcentaje(L[n].Porcentaje).value_or(0));
-    return suma < vb::Currency() || suma > vb::Currency::fromDouble(100) ? MsgSumaTotal : QString();
+    if (suma < vb::Currency() || suma > vb::Currency::fromDouble(100))
+        return MsgSumaTotal;
+    return Completa && suma != vb::Currency::fromDouble(100) ? MsgSumaIncompleta : QString();
 }
 
-std::optional<Rechazo> VerificaLineas(const Lineas& L) {
+std::optional<Rechazo> VerificaLineas(const Lineas& L, bool Completa) {
     for (int n = 1; n < int(L.size()); ++n) {
         const LineaCCosto& l = L[size_t(n)];
         if (!LineaUsada(l))
@@ -203,7 +205,7 @@ std::optional<Rechazo> VerificaLineas(const Lineas& L) {
         if (!m.isEmpty())
             return Rechazo{n, 3, m};
     }
-    if (const QString m = VerificaSumaTotal(L); !m.isEmpty())
+    if (const QString m = VerificaSumaTotal(L, Completa); !m.isEmpty())
         return Rechazo{1, 3, m};
     return std::nullopt;
 }

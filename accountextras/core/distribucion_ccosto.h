@@ -38,6 +38,9 @@ inline const QString MsgSumaPorcentajes =
     QStringLiteral("La suma de los porcentajes debe estar entre 0 y 100");
 inline const QString MsgSumaTotal =
     QStringLiteral("La suma de los porcentajes debe estar en un rango de 0 a 100");
+// An account whose distribution is applied without asking the user.
+inline const QString MsgSumaIncompleta =
+    QStringLiteral("La suma de los porcentajes debe completar el 100%");
 inline const QString MsgSinCuenta = QStringLiteral("Debe Ingresar una Cuenta");
 inline const QString MsgCuentaInexistente = QStringLiteral("La cuenta es inexistente");
 inline const QString MsgCuentaTitulo = QStringLiteral("La Cuenta debe ser imputable");
@@ -85,8 +88,10 @@ QString ValidaPorcentaje(const QString& Valor);
 // The total as the grid checks it while typing: each line rounded to a whole
 // number (half to even) first; between 0 and 100.
 bool VerificarSumaPorcentajes(const Lineas& L, QString& Mensaje);
-// The total as a save checks it: the exact sum (to the ten-thousandth).
-QString VerificaSumaTotal(const Lineas& L);
+// The total as a save checks it: the exact sum (to the ten-thousandth),
+// which must be 100 when Completa (the percentages are not confirmed by the
+// user when the account is posted, so the whole amount must be spread).
+QString VerificaSumaTotal(const Lineas& L, bool Completa = false);
 
 // A line refused by the check before a save: its row, the grid column of
 // the value (1 centre, 3 percentage) and the refusal.
@@ -96,7 +101,7 @@ struct Rechazo {
     QString Mensaje;
 };
 // Every used line again (centre and percentage), then the exact total.
-std::optional<Rechazo> VerificaLineas(const Lineas& L);
+std::optional<Rechazo> VerificaLineas(const Lineas& L, bool Completa = false);
 
 // The account box: given, existing, postable. On success Descripcion holds
 // the account's description.

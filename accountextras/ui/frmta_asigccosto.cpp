@@ -585,7 +585,8 @@ void Frmta_asigccosto::Grabar() {
         return;
     // Values the grid refused stay in their lines as typed: nothing is saved
     // until every line and the exact total pass.
-    if (const std::optional<ccosto::Rechazo> r = ccosto::VerificaLineas(Lineas)) {
+    if (const std::optional<ccosto::Rechazo> r =
+            ccosto::VerificaLineas(Lineas, ChkPideConf->isChecked())) {
         Rechaza(r->Mensaje, true);
         VaACelda(r->Fila, r->Columna);
         return;
@@ -944,7 +945,8 @@ void Frmta_asigccosto::ValidarCampo(QLineEdit* Control, int Index, bool MostrarM
             return;
         }
         if (Grabando)
-            if (const QString m = ccosto::VerificaSumaTotal(Lineas); !m.isEmpty())
+            if (const QString m = ccosto::VerificaSumaTotal(Lineas, ChkPideConf->isChecked());
+                !m.isEmpty())
                 return Rechaza(m, MostrarMensaje);
         MostrarFila(FilaActual);
         return;

@@ -97,6 +97,11 @@ TEST_F(Distribucion, ChecksOfTypedValuesAndTotals) {
         EXPECT_EQ(mensaje, t.tecleando ? QString() : MsgSumaPorcentajes);
         EXPECT_EQ(VerificaSumaTotal(t.lineas), t.alGrabar) << t.lineas[2].Porcentaje.toStdString();
     }
+    // An account spread whole without asking the user: exactly 100.
+    EXPECT_EQ(VerificaSumaTotal(Con({{"0101", "12,5"}, {"0102", "87,5"}}), true), QString());
+    EXPECT_EQ(VerificaSumaTotal(Con({{"0101", "12,5"}, {"0102", "86,5"}}), true),
+              MsgSumaIncompleta);
+    EXPECT_EQ(VerificaSumaTotal(Con({{"0101", "60"}, {"0102", "50"}}), true), MsgSumaTotal);
 
     // Before a save every used line is checked again, then the total.
     const struct {

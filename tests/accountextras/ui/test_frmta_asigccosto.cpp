@@ -81,20 +81,24 @@ TEST_F(CCostoTest, SavesAUnitsDistributionInOneTransaction) {
 }
 
 // A total over 100 is refused, whether the line check catches it while typing
-// or only the exact sum does at the save: nothing is stored and the edit stays.
+// or only the exact sum does at the save, and so is one under 100 when the
+// account must be spread whole: nothing is stored and the edit stays.
 TEST_F(CCostoTest, RefusedTotalsChangeNothing) {
     const struct {
         const char* segundo;
+        bool completa;
         QStringList mensajes;
     } casos[] = {
-        {"50", {ccosto::MsgSumaPorcentajes, ccosto::MsgSumaTotal}},
-        {"40,5", {ccosto::MsgSumaTotal}}, // 60 + 40 while typing, 100,5 exact
+        {"50", false, {ccosto::MsgSumaPorcentajes, ccosto::MsgSumaTotal}},
+        {"40,5", false, {ccosto::MsgSumaTotal}}, // 60 + 40 while typing, 100,5 exact
+        {"39", true, {ccosto::MsgSumaIncompleta}},
     };
     for (const auto& c : casos) {
         responder->shown.clear();
         Frmta_asigccosto* w = abre(QString());
         aceptaCuenta(*w, "520101001");
         unidad(*w, 1);
+        w->findChild<QCheckBox*>(QStringLiteral("ChkPideConf"))->setChecked(c.completa);
         grilla(*w)->setFocus();
         grilla(*w)->setRow(1);
         grilla(*w)->setCol(3);
