@@ -46,4 +46,8 @@ int NivelesPlan::AnchoNivelSiguiente(int Largo) const {
     return 0;
 }
 
+int NivelesPlan::Nivel(int Largo) const {
+    return NivelQueTermina(*this, Largo) + 1;
+}
+
 } // namespace cuentas

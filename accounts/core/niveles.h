@@ -23,6 +23,8 @@ struct NivelesPlan {
     // Digit count of the first level with digits below a code of this
     // length; 0 when the length ends no level or no level follows it.
     int AnchoNivelSiguiente(int Largo) const;
+    // The level (1 to 6) a code of this length ends; 0 when it ends none.
+    int Nivel(int Largo) const;
 };
 
 } // namespace cuentas

@@ -1,5 +1,5 @@
 // The chart's rules component: code lengths by kind, lower levels and
-// postings.
+// postings, the hierarchy and the cash-flow lines.
 
 #include "cuentas_fixture.h"
 
@@ -59,6 +59,49 @@ TEST_F(Reglas, LowerLevelsAndPostings) {
         EXPECT_EQ(reglas.TieneMovimientos(QString::fromLatin1(c.codigo)), c.movimientos)
             << c.codigo;
     }
+    EXPECT_TRUE(responder->shown.empty());
+}
+
+// Level and nearest title above; a level without digits is skipped.
+TEST(Jerarquia, LevelAndNearestTitleAbove) {
+    using cuentas::CuentaPlan;
+    const std::vector<CuentaPlan> plan = {
+        {"1", true},     {"11", true},     {"1101", false}, {"110101", true}, {"110101001", false},
+        {"1102", false}, {"11020", false}, {"2", false},    {"21A0", true},   {"21a001", false}};
+    cuentas::NivelesPlan n;
+    n.Digitos = {1, 1, 2, 2, 3, 3};
+    n.Fines = {1, 2, 4, 6, 9, 12};
+    QStringList filas;
+    for (const cuentas::FilaJerarquia& f : cuentas::JerarquiaPlan(plan, n))
+        filas << f.Codigo + u':' + QString::number(f.Nivel) + u':' + f.Padre;
+    // "1101" is no title: "110101001" hangs from "110101"; "2" is postable.
+    EXPECT_EQ(filas.join(u' '), "1:1: 11:2:1 1101:3:11 110101:4:11 110101001:5:110101 1102:3:11 "
+                                "11020:0:11 2:1: 21A0:3: 21a001:4:21a0");
+    n.Digitos = {1, 1, 0, 2, 3, 3};
+    n.Fines = {1, 2, 2, 4, 7, 10};
+    EXPECT_EQ(cuentas::JerarquiaPlan({{"11", true}, {"1101", false}}, n).back(),
+              (cuentas::FilaJerarquia{"1101", 4, "11"}));
+}
+
+// Both rebuild what they keep: the hierarchy replaces every row, the cash-flow
+// line is added once.
+TEST_F(Reglas, HierarchyAndCashFlowTables) {
+    cuenta("1", "ACTIVO", true);
+    cuenta("11", "ACTIVO CORRIENTE", true);
+    cuenta("1101", "O'Higgins", false);
+    cuenta("1102", "VIEJA", false, true); // dropped: not in the hierarchy
+    db.exec("INSERT INTO MA_CUENTAS_JERARQUIAS (CODIGO, NIVEL) VALUES ('9', 1)");
+    db.exec("INSERT INTO \"MA_CASH-DETALLE\" (CUENTA) VALUES (' 11 ')");
+    for (int vez = 0; vez < 2; ++vez) {
+        reglas.ActualizaJerarquias();
+        for (const char* c : {"11", "1-1-01", "O'1"})
+            reglas.ActualizaCashFlow(QString::fromLatin1(c));
+    }
+    EXPECT_EQ(db.rows("SELECT CODIGO, NIVEL, IFNULL(CODIGO_PADRE, '-') FROM "
+                      "MA_CUENTAS_JERARQUIAS ORDER BY 1"),
+              (QList<QVariantList>{{"1", 1, "-"}, {"11", 2, "1"}, {"1101", 3, "11"}}));
+    EXPECT_EQ(db.rows("SELECT CUENTA FROM \"MA_CASH-DETALLE\" ORDER BY ID"),
+              (QList<QVariantList>{{" 11 "}, {"1101"}, {"O'1"}}));
     EXPECT_TRUE(responder->shown.empty());
 }
 
