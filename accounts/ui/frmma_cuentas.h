@@ -218,6 +218,9 @@ private:
     bool MuestraArbol = false;
     int IndiceActual = -1;
     QString CodigoCuenta;
+    // After a save: the code of the level above the saved account, which
+    // GRABAR leaves in the code box for the next one; empty for none.
+    QString CodigoSiguiente;
     QString CCostoPorDefecto;
     QString TituloBonos;
     QString TituloMutuales;

@@ -10,6 +10,7 @@
 #include "accounts/core/clsreglasplan.h"
 #include "accounts/core/cuenta.h"
 #include "accounts/core/mensajes.h"
+#include "accounts/core/niveles.h"
 #include "accounts/core/satelites.h"
 #include "accounts/ui/arbol_plan.h"
 #include "accounts/ui/frmma_cuentas.h"
@@ -78,6 +79,7 @@ void FrmMA_CUENTAS::GrabaCuenta(const QString& Codigo) {
     cuentas::Cuenta c;
     QString vista;
     QStringList sentencias{QString()};
+    CodigoSiguiente.clear();
 
     auto aviso = [&](const QString& mensaje) {
         HayError = true;
@@ -164,6 +166,7 @@ void FrmMA_CUENTAS::GrabaCuenta(const QString& Codigo) {
         },
         [&] { LimpiarPantalla(); },
         [&] { HabilitarControles(false); },
+        [&] { CodigoSiguiente = cuentas::NivelesPlan::Lee().PrefijoPadre(CuentaActual); },
         [&] {
             const bool preguntar =
                 CfgSi(QStringLiteral("USADATOSADIC")) && !vista.trimmed().isEmpty();

@@ -83,6 +83,32 @@ TEST(Jerarquia, LevelAndNearestTitleAbove) {
               (cuentas::FilaJerarquia{"1101", 4, "11"}));
 }
 
+// The code of the level above a saved one, for the next code typed.
+TEST(Jerarquia, ParentPrefixForTheNextCode) {
+    const struct {
+        std::array<int, 6> digitos;
+        const char *codigo, *prefijo;
+    } casos[] = {
+        {{1, 1, 2, 2, 3, 3}, "110101001001", "110101001"}, // level 6: end of 5
+        {{1, 1, 2, 2, 3, 3}, "110101001", "110101"},       // level 5: end of 4
+        {{1, 1, 2, 2, 3, 3}, "110101", "1101"},            // level 4: end of 3
+        {{1, 1, 2, 2, 3, 3}, "1101", "11"},                // level 3: end of 2
+        {{1, 1, 2, 2, 3, 3}, "11", ""},
+        {{1, 1, 2, 2, 3, 3}, "1", ""},
+        {{1, 1, 2, 2, 3, 3}, "11010", ""},      // ends no level
+        {{1, 1, 2, 2, 0, 3}, "110101", "1101"}, // levels 4 and 5 end together
+        {{1, 1, 2, 2, 0, 3}, "110101001", "110101"},
+    };
+    for (const auto& c : casos) {
+        cuentas::NivelesPlan n;
+        n.Digitos = c.digitos;
+        for (size_t i = 0, fin = 0; i < 6; ++i)
+            n.Fines[i] = int(fin += size_t(c.digitos[i]));
+        EXPECT_EQ(n.PrefijoPadre(QString::fromLatin1(c.codigo)), QLatin1String(c.prefijo))
+            << c.codigo;
+    }
+}
+
 // Both rebuild what they keep: the hierarchy replaces every row, the cash-flow
 // line is added once.
 TEST_F(Reglas, HierarchyAndCashFlowTables) {

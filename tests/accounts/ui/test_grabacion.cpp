@@ -10,6 +10,7 @@
 #include "platform/sql/quoting.h"
 
 #include <QCheckBox>
+#include <QLineEdit>
 
 using CNStuffContable::CuentaActual;
 
@@ -84,6 +85,11 @@ TEST_F(GrabacionTest, AltaModificacionYBaja) {
                                   [&] { control<QCheckBox>(*w, "chkCCostos")->setChecked(true); }));
     ASSERT_FALSE(w->hayError()) << mensajes().join(u'|').toStdString();
     EXPECT_EQ(abiertas, QStringList{kCodigo});
+    // The next code starts under the saved account's parent, caret at its end.
+    auto* caja = control<QLineEdit>(*w, "TxtCodigo");
+    EXPECT_EQ(caja->text() + u'|' + campo(*w, "Codigo")->text(), "110101|110101");
+    EXPECT_EQ(caja->cursorPosition(), 6);
+    EXPECT_TRUE(caja->hasFocus());
     EXPECT_TRUE(nodo());
     for (const testutil::TempDatabase* d : {&db, &grupo}) {
         EXPECT_EQ(d->scalar("SELECT TIPOVISTA FROM MA_CUENTAS" + kDonde), "BC");
@@ -107,6 +113,10 @@ TEST_F(GrabacionTest, AltaModificacionYBaja) {
         EXPECT_EQ(clave("CTA_RET_OTRA_110101005"), c.retencion) << c.medio;
         EXPECT_EQ(clave("CTASOLICITUDCREDITO"), c.solicitud) << c.medio;
         EXPECT_EQ(grupo.scalar("SELECT DESCRIPCION FROM MA_CUENTAS" + kDonde), "Caja D'Ahorro");
+        // No additional data asked: leaving the name for the code box did
+        // not load the parent title.
+        EXPECT_EQ(caja->text(), "110101");
+        EXPECT_FALSE(enEdicion(*w));
     }
 
     db.exec("INSERT INTO [MA_CASH-DETALLE] (CUENTA) VALUES (' 110101005 ');"
