@@ -235,6 +235,13 @@ void FrmMA_CUENTAS::BajaCuenta(const QString& Codigo) {
         [&] {
             std::int32_t nativo = 0;
             EjecutaTransaccion(cuentas::SentenciasBajaCuenta(Codigo), HayError, nativo);
+            // A delete the server refuses by a reference constraint: rows
+            // elsewhere still name the account.
+            if (HayError && nativo == ado::nativeConstraint)
+                throw ado::Exception(ado::Error{kErrFilasRelacionadas,
+                                                QStringLiteral("La cuenta tiene registros "
+                                                               "relacionados."),
+                                                QStringLiteral("23000"), nativo, QString()});
             return !HayError;
         },
         [&] { Audita(TextoAuditoria(Codigo, txtFields[1]), false, false, true); },

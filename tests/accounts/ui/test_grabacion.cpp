@@ -214,6 +214,46 @@ TEST_F(GrabacionTest, RechazosYFallosNoDejanNada) {
     }
 }
 
+// A delete the database refuses because other rows name the account drops
+// it by its flag, unless it has postings this year or an opening balance.
+TEST_F(GrabacionTest, BajaLogicaSiOtrasFilasLaNombran) {
+    db.exec("CREATE TABLE REFERENCIAS (CUENTA VARCHAR(15) REFERENCES MA_CUENTAS (CODIGO));"
+            "INSERT INTO REFERENCIAS VALUES ('110101002')");
+    const QString periodo = QString::number(CNStuffContable::gPeriodoActual.toInt());
+    const struct {
+        const char* asiento; // ES_SALDO_APERTURA, IMPORTE of its one line
+        const char* mensaje; // nullptr: dropped
+    } casos[] = {
+        {"0, 10", "La cuenta que intenta eliminar Tiene movimientos en este Ejercicio"},
+        {"1, 10", "La cuenta que intenta eliminar no tiene Saldo 0 de Apertura"},
+        {"1, 0", nullptr},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.asiento);
+        db.exec("DELETE FROM MV_ASIENTOS; INSERT INTO MV_ASIENTOS (PERIODO, CUENTA, "
+                "ES_SALDO_APERTURA, IMPORTE) VALUES (" +
+                periodo + ", '110101002', " + c.asiento + ")");
+        w->Paxtor1_ButtonClick(QStringLiteral("CANCELAR"));
+        ASSERT_NO_FATAL_FAILURE(escribeCodigo(*w, QStringLiteral("110101002")));
+        responder->shown.clear();
+        responder->answerMsg(vb::vbYes);
+        w->Paxtor1_ButtonClick(QStringLiteral("BORRAR"));
+        EXPECT_TRUE(w->hayError());
+        // The confirmation, the refused transaction, the drop's refusal.
+        ASSERT_EQ(responder->shown.size(), c.mensaje ? 3u : 2u);
+        EXPECT_EQ(responder->shown[1].title, "Aviso al Operador!");
+        if (c.mensaje) {
+            EXPECT_EQ(responder->shown[2].prompt + u'@' + responder->shown[2].title,
+                      QLatin1String(c.mensaje) + QStringLiteral("@Aviso al operador!!!"));
+        }
+        const int baja = c.mensaje ? 0 : 1;
+        EXPECT_EQ(db.scalar("SELECT DADA_DE_BAJA FROM MA_CUENTAS WHERE CODIGO = '110101002'"),
+                  baja);
+        EXPECT_EQ(grupo.scalar("SELECT COUNT(*) FROM MA_CUENTAS WHERE DADA_DE_BAJA = 1"), baja);
+        EXPECT_EQ(acciones().size(), baja);
+    }
+}
+
 } // namespace
 
 // A custom value the user cleared is stored as Null; one typed is stored.
