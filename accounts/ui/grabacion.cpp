@@ -20,7 +20,6 @@
 #include "data/mod_gruposemp.h"
 #include "data/pasos.h"
 #include "platform/sql/quoting.h"
-#include "platform/ui/flexgrid.h"
 #include "platform/vb/msgbox.h"
 #include "platform/win/clsutilidades.h"
 #include "startup/cnstuffcontable.h"
@@ -129,15 +128,8 @@ void FrmMA_CUENTAS::GrabaCuenta(const QString& Codigo) {
             vista = cuentas::TipoVistaDeCuenta(c);
         },
         [&] {
-            if (Grilla) {
-                const FlexGrid* g = Grilla->MSFlexGrid1;
-                // A value the user cleared goes too: it is stored as Null.
-                for (int fila = 1; fila < g->Rows(); ++fila)
-                    if (!g->TextMatrix(fila, 1).trimmed().isEmpty() ||
-                        !Grilla->ValorCargado(fila).trimmed().isEmpty())
-                        c.Personalizados.push_back(
-                            {g->TextMatrix(fila, 0), g->TextMatrix(fila, 1)});
-            }
+            if (Grilla)
+                c.Personalizados = Grilla->Personalizados();
         },
         [&] { cuentas::ArmaSentenciaCuenta(c, nuevo, sentencias, RsCuentas); },
         [&] {
