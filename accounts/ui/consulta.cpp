@@ -8,7 +8,6 @@
 #include "accounts/ui/frmma_manualcuentas.h"
 #include "data/db_dll.h"
 #include "data/instances.h"
-
 #include "data/pasos.h"
 #include "lookup/def_qconsulta.h"
 #include "lookup/lib_clscons3.h"
