@@ -62,72 +62,49 @@ TEST_F(Reglas, LowerLevelsAndPostings) {
     EXPECT_TRUE(responder->shown.empty());
 }
 
-// Level and nearest title above; a level without digits is skipped.
-TEST(Jerarquia, LevelAndNearestTitleAbove) {
-    using cuentas::CuentaPlan;
-    const std::vector<CuentaPlan> plan = {
-        {"1", true},     {"11", true},     {"1101", false}, {"110101", true}, {"110101001", false},
-        {"1102", false}, {"11020", false}, {"2", false},    {"21A0", true},   {"21a001", false}};
-    cuentas::NivelesPlan n;
-    n.Digitos = {1, 1, 2, 2, 3, 3};
-    n.Fines = {1, 2, 4, 6, 9, 12};
-    QStringList filas;
-    for (const cuentas::FilaJerarquia& f : cuentas::JerarquiaPlan(plan, n))
-        filas << f.Codigo + u':' + QString::number(f.Nivel) + u':' + f.Padre;
-    // "1101" is no title: "110101001" hangs from "110101"; "2" is postable.
-    EXPECT_EQ(filas.join(u' '), "1:1: 11:2:1 1101:3:11 110101:4:11 110101001:5:110101 1102:3:11 "
-                                "11020:0:11 2:1: 21A0:3: 21a001:4:21a0");
-    n.Digitos = {1, 1, 0, 2, 3, 3};
-    n.Fines = {1, 2, 2, 4, 7, 10};
-    EXPECT_EQ(cuentas::JerarquiaPlan({{"11", true}, {"1101", false}}, n).back(),
-              (cuentas::FilaJerarquia{"1101", 4, "11"}));
-}
-
-// The code of the level above a saved one, for the next code typed.
-TEST(Jerarquia, ParentPrefixForTheNextCode) {
+// The code of the level above a saved one, for the next code typed; a level
+// without digits ends where the one above it does.
+TEST(Niveles, ParentPrefixForTheNextCode) {
     const struct {
-        std::array<int, 6> digitos;
+        std::array<int, 6> fines;
         const char *codigo, *prefijo;
     } casos[] = {
-        {{1, 1, 2, 2, 3, 3}, "110101001001", "110101001"}, // level 6: end of 5
-        {{1, 1, 2, 2, 3, 3}, "110101001", "110101"},       // level 5: end of 4
-        {{1, 1, 2, 2, 3, 3}, "110101", "1101"},            // level 4: end of 3
-        {{1, 1, 2, 2, 3, 3}, "1101", "11"},                // level 3: end of 2
-        {{1, 1, 2, 2, 3, 3}, "11", ""},
-        {{1, 1, 2, 2, 3, 3}, "1", ""},
-        {{1, 1, 2, 2, 3, 3}, "11010", ""},      // ends no level
-        {{1, 1, 2, 2, 0, 3}, "110101", "1101"}, // levels 4 and 5 end together
-        {{1, 1, 2, 2, 0, 3}, "110101001", "110101"},
+        {{1, 2, 4, 6, 9, 12}, "110101001001", "110101001"},
+        {{1, 2, 4, 6, 9, 12}, "110101001", "110101"},
+        {{1, 2, 4, 6, 9, 12}, "110101", "1101"},
+        {{1, 2, 4, 6, 9, 12}, "1101", "11"},
+        {{1, 2, 4, 6, 9, 12}, "11", ""},
+        {{1, 2, 4, 6, 6, 9}, "110101", "1101"},
     };
     for (const auto& c : casos) {
         cuentas::NivelesPlan n;
-        n.Digitos = c.digitos;
-        for (size_t i = 0, fin = 0; i < 6; ++i)
-            n.Fines[i] = int(fin += size_t(c.digitos[i]));
+        n.Fines = c.fines;
         EXPECT_EQ(n.PrefijoPadre(QString::fromLatin1(c.codigo)), QLatin1String(c.prefijo))
             << c.codigo;
     }
 }
 
-// Both rebuild what they keep: the hierarchy replaces every row, the cash-flow
-// line is added once.
+// The hierarchy is replaced whole: level, nearest title above (codes compared
+// without regard to case), no dropped account. The cash-flow line is added once.
 TEST_F(Reglas, HierarchyAndCashFlowTables) {
-    cuenta("1", "ACTIVO", true);
-    cuenta("11", "ACTIVO CORRIENTE", true);
-    cuenta("1101", "O'Higgins", false);
-    cuenta("1102", "VIEJA", false, true); // dropped: not in the hierarchy
-    db.exec("INSERT INTO MA_CUENTAS_JERARQUIAS (CODIGO, NIVEL) VALUES ('9', 1)");
-    db.exec("INSERT INTO \"MA_CASH-DETALLE\" (CUENTA) VALUES (' 11 ')");
+    for (const char* t : {"1", "11", "1A"})
+        cuenta(QString::fromLatin1(t), "TITULO", true);
+    for (const char* c : {"1101", "110101001", "11020", "1a01"})
+        cuenta(QString::fromLatin1(c), "O'Higgins");
+    cuenta("1102", "VIEJA", false, true);
+    db.exec("INSERT INTO MA_CUENTAS_JERARQUIAS (CODIGO, NIVEL) VALUES ('9', 1);"
+            "INSERT INTO \"MA_CASH-DETALLE\" (CUENTA) VALUES (' 11 ')");
     for (int vez = 0; vez < 2; ++vez) {
         reglas.ActualizaJerarquias();
         for (const char* c : {"11", "1-1-01", "O'1"})
             reglas.ActualizaCashFlow(QString::fromLatin1(c));
     }
-    EXPECT_EQ(db.rows("SELECT CODIGO, NIVEL, IFNULL(CODIGO_PADRE, '-') FROM "
-                      "MA_CUENTAS_JERARQUIAS ORDER BY 1"),
-              (QList<QVariantList>{{"1", 1, "-"}, {"11", 2, "1"}, {"1101", 3, "11"}}));
-    EXPECT_EQ(db.rows("SELECT CUENTA FROM \"MA_CASH-DETALLE\" ORDER BY ID"),
-              (QList<QVariantList>{{" 11 "}, {"1101"}, {"O'1"}}));
+    EXPECT_EQ(db.scalar("SELECT GROUP_CONCAT(CODIGO || ':' || IFNULL(NIVEL, 0) || ':' || "
+                        "IFNULL(CODIGO_PADRE, ''), ' ') FROM (SELECT * FROM "
+                        "MA_CUENTAS_JERARQUIAS ORDER BY CODIGO)"),
+              "1:1: 11:2:1 1101:3:11 110101001:5:11 11020:0:11 1A:2:1 1a01:3:1a");
+    EXPECT_EQ(db.scalar("SELECT GROUP_CONCAT(CUENTA, '|') FROM \"MA_CASH-DETALLE\""),
+              " 11 |1101|O'1");
     EXPECT_TRUE(responder->shown.empty());
 }
 
