@@ -182,6 +182,15 @@ CREATE TABLE MA_CUENTAS_USUARIOS (
 );
 CREATE INDEX IX_MA_CUENTAS_USUARIOS_CUENTA ON MA_CUENTAS_USUARIOS (CUENTA);
 
+-- The chart's hierarchy for the suite's reports: each active account with
+-- the level its code ends and the nearest title above it. Rebuilt whole from
+-- the accounts window.
+CREATE TABLE MA_CUENTAS_JERARQUIAS (
+    CODIGO VARCHAR(15) COLLATE SQLSRV NOT NULL PRIMARY KEY,
+    NIVEL TINYINT,
+    CODIGO_PADRE VARCHAR(15) COLLATE SQLSRV
+);
+
 -- Code ranges of the accounts that take additional data, with their view.
 CREATE TABLE TA_RANGOS_DATOS_ADIC (
     "CUENTA-DESDE" VARCHAR(15) COLLATE SQLSRV,

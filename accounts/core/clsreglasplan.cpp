@@ -3,9 +3,14 @@
 #include "accounts/core/interno.h"
 #include "accounts/core/mensajes.h"
 #include "accounts/core/niveles.h"
+#include "data/db_dll.h"
+#include "data/instances.h"
 #include "entries/lbc_asiento.h"
 #include "platform/sql/quoting.h"
 #include "platform/win/clsutilidades.h"
+#include "startup/cnstuffcontable.h"
+
+#include <QSet>
 
 namespace {
 
@@ -54,3 +59,63 @@ bool ClsReglasPlan::TieneSubcuentas(const QString& Codigo) {
                    sqltext::likeStarting(codigo) + QStringLiteral(" AND LEN(CODIGO) > ") +
                    QString::number(codigo.size()));
 }
+
+void ClsReglasPlan::ActualizaJerarquias() {
+    std::vector<cuentas::CuentaPlan> plan;
+    ado::RecordsetPtr rs = cuentas::interno::Consulta(
+        QStringLiteral("SELECT CODIGO, TITULO FROM MA_CUENTAS WHERE ISNULL(DADA_DE_BAJA, 0) = 0 "
+                       "ORDER BY CODIGO"));
+    while (!rs->EOF()) {
+        plan.push_back({ClsUtilidades::ValorCampo(rs->value(0)).trimmed(),
+                        cuentas::interno::Marcado(rs->value(1))});
+        rs->MoveNext();
+    }
+    cuentas::interno::Cierra(rs);
+
+    CNStuffContable::SentenciaRepetida altas{
+        QStringLiteral(
+            "INSERT INTO MA_CUENTAS_JERARQUIAS (CODIGO, NIVEL, CODIGO_PADRE) VALUES (?, ?, ?)"),
+        {}};
+    for (const cuentas::FilaJerarquia& f : cuentas::JerarquiaPlan(plan, NivelesPlan::Lee()))
+        altas.Filas.push_back({f.Codigo, f.Nivel > 0 ? QVariant(f.Nivel) : QVariant(),
+                               f.Padre.isEmpty() ? QVariant() : QVariant(f.Padre)});
+    bool error = false;
+    std::int32_t nativo = 0;
+    CNStuffContable::EjecutaTransaccion({QStringLiteral("DELETE FROM MA_CUENTAS_JERARQUIAS")},
+                                        error, nativo, false, {}, {altas});
+}
+
+void ClsReglasPlan::ActualizaCashFlow(const QString& Codigo) {
+    const QString codigo = sqltext::literal(Limpio(Codigo));
+    long afectados = 0;
+    gDatos().EjecutaConsultaSQL(
+        QStringLiteral("INSERT INTO [MA_CASH-DETALLE] (CUENTA) SELECT ") + codigo +
+            QStringLiteral(" WHERE NOT EXISTS (SELECT 1 FROM [MA_CASH-DETALLE] WHERE "
+                           "LTRIM(RTRIM(CUENTA)) = ") +
+            codigo + u')',
+        afectados);
+}
+
+namespace cuentas {
+
+std::vector<FilaJerarquia> JerarquiaPlan(const std::vector<CuentaPlan>& Cuentas,
+                                         const NivelesPlan& Niveles) {
+    QSet<QString> titulos;
+    for (const CuentaPlan& c : Cuentas)
+        if (c.Titulo)
+            titulos.insert(c.Codigo.trimmed().toUpper());
+    std::vector<FilaJerarquia> filas;
+    for (const CuentaPlan& c : Cuentas) {
+        FilaJerarquia f{c.Codigo.trimmed(), Niveles.Nivel(int(c.Codigo.trimmed().size())), {}};
+        for (int i = 5; i >= 0 && f.Padre.isEmpty(); --i) {
+            const int fin = Niveles.Fines[size_t(i)];
+            if (Niveles.Digitos[size_t(i)] > 0 && fin < f.Codigo.size() &&
+                titulos.contains(f.Codigo.left(fin).toUpper()))
+                f.Padre = f.Codigo.left(fin);
+        }
+        filas.push_back(f);
+    }
+    return filas;
+}
+
+} // namespace cuentas

@@ -12,6 +12,7 @@
 #include "startup/cnstuffcontable.h"
 
 #include <array>
+#include <cmath>
 #include <cstdlib>
 
 namespace cuentas {
@@ -51,10 +52,26 @@ public:
     void Nulo(const QString& campo) { Literal(campo, QStringLiteral("Null")); }
 };
 
-[[noreturn]] void NoConvierte(const ado::Field& columna) {
+[[noreturn]] void NoConvierte(const QString& columna) {
     vb::Error e = ado::adoError(ado::adErrDataConversion);
-    e.Source = columna.Name();
+    e.Source = columna;
     throw ado::Exception(e);
+}
+
+bool EsEntero(int tipo) {
+    switch (tipo) {
+    case ado::adSmallInt:
+    case ado::adInteger:
+    case ado::adTinyInt:
+    case ado::adUnsignedTinyInt:
+    case 18: // unsigned small int
+    case 19: // unsigned int
+    case ado::adBigInt:
+    case 21: // unsigned big int
+        return true;
+    default:
+        return false;
+    }
 }
 
 // A column name as the statement needs it: bracketed when it holds more
@@ -152,38 +169,51 @@ QString TipoVistaDeCuenta(const Cuenta& C) {
     return C.VistaRango.trimmed();
 }
 
-QString LiteralPersonalizado(const ado::Field& Columna, const QString& Valor) {
-    if (ClsUtilidades::EsVacio(Valor))
-        return QStringLiteral("Null");
-    const int tipo = Columna.Type();
+QString LiteralPersonalizado(int Tipo, const QString& Columna, const QString& Valor) {
     const QString valor = Valor.trimmed();
-    if (DB_Dll::ADOText(tipo))
+    if (ClsUtilidades::EsVacio(Valor) || valor.compare(u"NULL", Qt::CaseInsensitive) == 0)
+        return QStringLiteral("Null");
+    if (DB_Dll::ADOText(Tipo))
         return sqltext::literal(Valor);
-    if (DB_Dll::ADOCurrency(tipo)) {
+    if (DB_Dll::ADOCurrency(Tipo)) {
         const std::optional<vb::Currency> importe = vb::Currency::parse(valor);
         if (!importe)
             NoConvierte(Columna);
         return importe->toString(u'.');
     }
-    if (DB_Dll::ADONumeric(tipo)) {
+    if (DB_Dll::ADONumeric(Tipo)) {
         if (!ClsUtilidades::EsNumero(valor))
             NoConvierte(Columna);
-        return QString::number(vb::CDbl(QVariant(valor)), 'g', 15);
+        const double n = vb::CDbl(QVariant(valor));
+        // An integer column takes the number rounded as the runtime rounds.
+        if (EsEntero(Tipo))
+            return QString::number(qlonglong(std::nearbyint(n)));
+        return QString::number(n, 'g', 15);
     }
-    if (DB_Dll::ADOBoolean(tipo)) {
-        try {
-            return Bandera(vb::CBool(QVariant(valor)));
-        } catch (const vb::TrappableError&) {
+    if (DB_Dll::ADOBoolean(Tipo)) {
+        for (const char* si : {"verdadero", "true"})
+            if (valor.compare(QLatin1String(si), Qt::CaseInsensitive) == 0)
+                return QStringLiteral("1");
+        for (const char* no : {"falso", "false"})
+            if (valor.compare(QLatin1String(no), Qt::CaseInsensitive) == 0)
+                return QStringLiteral("0");
+        if (!ClsUtilidades::EsNumero(valor))
             NoConvierte(Columna);
-        }
+        return Bandera(vb::CDbl(QVariant(valor)) != 0);
     }
-    if (DB_Dll::adodate(tipo)) {
+    if (DB_Dll::adodate(Tipo)) {
         const std::optional<QDateTime> fecha = vb::ParseDate(valor);
         if (!fecha)
             NoConvierte(Columna);
         return ClsUtilidades::FechaHoraParaSQL(*fecha);
     }
     return sqltext::literal(Valor);
+}
+
+void AgregaCampoPersonalizado(const QString& Columna, int Tipo, const QString& Valor) {
+    const QString columna = Columna.trimmed();
+    CNStuffContable::gCamposSQL.push_back(
+        {NombreColumna(columna), LiteralPersonalizado(Tipo, columna, Valor)});
 }
 
 bool ArmaSentenciaCuenta(const Cuenta& C, bool Nueva, QStringList& Sentencias,
@@ -252,7 +282,7 @@ bool ArmaSentenciaCuenta(const Cuenta& C, bool Nueva, QStringList& Sentencias,
         if (!nombre.startsWith(QStringLiteral("P_"), Qt::CaseInsensitive))
             ado::throwAdo(ado::adErrItemNotFound);
         const ado::Field columna = Columnas->Fields(nombre);
-        f.Literal(NombreColumna(columna.Name()), LiteralPersonalizado(columna, p.Valor));
+        AgregaCampoPersonalizado(columna.Name(), columna.Type(), p.Valor);
     }
     if (propio)
         interno::Cierra(Columnas);

@@ -112,10 +112,14 @@ QString TipoVistaDeCuenta(const Cuenta& C);
 bool ArmaSentenciaCuenta(const Cuenta& C, bool Nueva, QStringList& Sentencias,
                          ado::RecordsetPtr Columnas = nullptr);
 
-// SQL literal of a custom column's value by the column's type: texts as
-// they stand, numbers in the regional form ("1.234,56"), dates day-first,
-// Booleans; a blank value is NULL. Raises 3421 (Source: the column's name)
-// for a value the type does not take.
-QString LiteralPersonalizado(const ado::Field& Columna, const QString& Valor);
+// SQL literal of a custom column's value by the column's ADO type: texts
+// quoted as they stand, numbers in the regional form ("1.234,56"; an integer
+// column's rounded), dates day-first, Booleans as 1 or 0 ("Verdadero",
+// "Falso", a number). A blank value and "NULL" in any letter case are Null.
+// Raises 3421 (Source: Columna) for a value the type does not take.
+QString LiteralPersonalizado(int Tipo, const QString& Columna, const QString& Valor);
+// Adds the custom column's pair to the shared field list (gCamposSQL): its
+// name bracketed where it needs it, its value as LiteralPersonalizado gives it.
+void AgregaCampoPersonalizado(const QString& Columna, int Tipo, const QString& Valor);
 
 } // namespace cuentas

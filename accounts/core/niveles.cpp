@@ -46,4 +46,22 @@ int NivelesPlan::AnchoNivelSiguiente(int Largo) const {
     return 0;
 }
 
+int NivelesPlan::Nivel(int Largo) const {
+    return NivelQueTermina(*this, Largo) + 1;
+}
+
+QString NivelesPlan::PrefijoPadre(const QString& Codigo) const {
+    const int largo = int(Codigo.size());
+    // Pairs of (level the code ends, level whose end is kept), in the order
+    // they are tried; a level without digits ends where the one above does,
+    // and a prefix as long as the code helps nobody.
+    constexpr std::array<std::pair<int, int>, 4> kPadres{{{5, 4}, {6, 5}, {4, 3}, {3, 2}}};
+    for (const auto& [nivel, padre] : kPadres) {
+        const int fin = Fines[size_t(padre - 1)];
+        if (largo == Fines[size_t(nivel - 1)] && fin > 0 && fin < largo)
+            return Codigo.left(fin);
+    }
+    return QString();
+}
+
 } // namespace cuentas

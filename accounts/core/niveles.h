@@ -2,6 +2,7 @@
 // The level structure of account codes as the configuration states it at the
 // moment: each level's digit count and where it ends in the code.
 
+#include <QString>
 #include <array>
 
 namespace cuentas {
@@ -23,6 +24,13 @@ struct NivelesPlan {
     // Digit count of the first level with digits below a code of this
     // length; 0 when the length ends no level or no level follows it.
     int AnchoNivelSiguiente(int Largo) const;
+    // The level (1 to 6) a code of this length ends; 0 when it ends none.
+    int Nivel(int Largo) const;
+    // A help for the next account typed after a save: the code of the level
+    // above the saved one (the end of level 4 for a code that ends level 5,
+    // of 5 at 6, of 3 at 4, of 2 at 3); empty for the first two levels and
+    // for a length that ends no level.
+    QString PrefijoPadre(const QString& Codigo) const;
 };
 
 } // namespace cuentas

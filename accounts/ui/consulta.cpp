@@ -1,17 +1,21 @@
-// The account lookup of the command bar's CONSULTAR and the side toolbar.
-//
-// Of the side toolbar, the tree's two keys stand so far; the related windows
-// (additional data, chart manual, cost centres) and the hierarchy and
-// cash-flow commands of the chart rules are still to come.
+// The account lookup of the command bar's CONSULTAR and the side toolbar:
+// the related windows of the account, the chart tree, and the hierarchy and
+// cash-flow commands of the chart rules.
 
 #include "accounts/ui/frmma_cuentas.h"
 
+#include "accounts/core/clsreglasplan.h"
+#include "accounts/ui/frmma_manualcuentas.h"
+#include "data/db_dll.h"
+#include "data/instances.h"
 #include "data/pasos.h"
 #include "lookup/def_qconsulta.h"
 #include "lookup/lib_clscons3.h"
 #include "platform/sql/quoting.h"
 #include "platform/ui/clsformulario.h"
+#include "platform/vb/msgbox.h"
 #include "platform/win/clsutilidades.h"
+#include "startup/cnstuffcontable.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -81,14 +85,73 @@ void FrmMA_CUENTAS::ConsultarCodigo() {
 }
 
 void FrmMA_CUENTAS::Tbar_ButtonClick(QAction* Button) {
+    using CNStuffContable::CuentaActual;
     const QString clave = Button->data().toString();
+    auto codigoMostrado = [&] {
+        CuentaActual =
+            ClsUtilidades::LimpiaTexto(txtFields[1]->text(), QStringLiteral("-")).trimmed();
+    };
+    bool existe = false;
+    std::vector<pasos::Step> pasosTecla;
+    if (Igual(clave, "Actualizar Jerarquías de cuentas")) {
+        pasosTecla = {[&] { ArmarTreeVAutomatico(QStringLiteral(" ")); }};
+    } else if (Igual(clave, "Datos Adicionales")) {
+        pasosTecla = {
+            codigoMostrado,
+            [&] {
+                if (EsModificacion)
+                    return true;
+                vb::MsgBox(QStringLiteral("Para asignar datos adicionales a esta cuenta debe "
+                                          "primero grabarla"),
+                           vb::vbCritical + vb::vbOKOnly, QStringLiteral("Aviso al Operador!!!"));
+                return false;
+            },
+            [&] {
+                if (!CuentaActual.isEmpty() && AbreDatosAdicionales)
+                    AbreDatosAdicionales();
+            },
+        };
+    } else if (Igual(clave, "Manual de Cuentas")) {
+        pasosTecla = {[] { frmMa_ManualCuentas::Muestra(); }};
+    } else if (Igual(clave, "Centros de costos")) {
+        pasosTecla = {
+            codigoMostrado,
+            [&] {
+                if (!CuentaActual.trimmed().isEmpty() && AbreCentrosCosto)
+                    AbreCentrosCosto();
+            },
+        };
+    } else if (Igual(clave, "Jerarquías de cuentas")) {
+        pasosTecla = {[&] { Reglas().ActualizaJerarquias(); }};
+    } else if (Igual(clave, "Adjuntar Jerarquías ")) {
+        pasosTecla = {[&] { Treev_Estado(Button->isChecked()); }};
+    } else if (Igual(clave, "Actualizar Cash Flow")) {
+        pasosTecla = {
+            [&] { return !CuentaActual.trimmed().isEmpty(); },
+            [&] {
+                existe =
+                    gDatos().ExisteEnTabla(QStringLiteral("ma_cuentas"), CuentaActual,
+                                           QStringLiteral("codigo"), nullptr, 8, QString(), true);
+            },
+            [&] {
+                if (!existe) {
+                    vb::MsgBox(QStringLiteral("La cuenta ") + CuentaActual +
+                                   QStringLiteral(" no existe en el Plan General de Cuentas") +
+                                   vb::vbCr +
+                                   QStringLiteral("Ingrese una cuenta nueva e intentelo de nuevo"),
+                               vb::vbCritical, QStringLiteral("Aviso al Operador..."));
+                    CuentaActual.clear();
+                    return;
+                }
+                if (vb::MsgBox(QStringLiteral("¿Desea actualizar la estructura de Cash-Flow?"),
+                               vb::vbYesNo + vb::vbQuestion) == vb::vbYes)
+                    Reglas().ActualizaCashFlow(CuentaActual);
+            },
+        };
+    }
+    // Any other key does nothing.
     pasos::RunSteps(
-        {[&] {
-            if (Igual(clave, "Actualizar Jerarquías de cuentas"))
-                ArmarTreeVAutomatico(QStringLiteral(" "));
-            else if (Igual(clave, "Adjuntar Jerarquías "))
-                Treev_Estado(Button->isChecked());
-        }},
+        pasosTecla,
         [](const ado::Error& e) {
             return pasos::ResumeFor(
                 ClsUtilidades::ReportaError(e, std::nullopt, QStringLiteral("ButtonClick")));

@@ -126,10 +126,16 @@ public:
     // Saves (EsNuevo / EsModificacion) or deletes (EsBaja) the shown account;
     // HayError when it was refused or failed.
     void ActualizaCuenta();
-    // Opens the additional-data window on CuentaActual, when the user wants
-    // the data of a just-saved account that lies in a range. Unset: nothing
-    // opens and CuentaActual is emptied.
+    // The related windows live above this one: whoever builds the window
+    // hands in how to open them. Each opens its window modeless on
+    // CuentaActual, which the window has set. Unset: nothing opens (after a
+    // save, CuentaActual is then emptied as after a No).
+    // The additional-data window, from the side toolbar or after a save of
+    // an account that lies in a range.
     std::function<void()> AbreDatosAdicionales;
+    // The cost-centre distribution window (Frmta_asigccosto, Menu False: it
+    // works on CuentaActual), from the side toolbar.
+    std::function<void()> AbreCentrosCosto;
 
     // ---- Chart tree, title list and side toolbar --------------------------------------------
     void CargaComboTitulo(const QString& Desde = QString());
@@ -142,6 +148,8 @@ public:
     void TreeV_NodeClick(const QString& Codigo);
     // A character typed on the tree sends the user to the name.
     void TreeV_KeyPress(int KeyAscii);
+    // The side toolbar's key (the button's data), without regard to case.
+    // Failures go to the operator error box ("ButtonClick").
     void Tbar_ButtonClick(QAction* Button);
     // The side toolbar's button n (1 to 7).
     QAction* BotonTbar(int n) const;
@@ -210,6 +218,9 @@ private:
     bool MuestraArbol = false;
     int IndiceActual = -1;
     QString CodigoCuenta;
+    // After a save: the code of the level above the saved account, which
+    // GRABAR leaves in the code box for the next one; empty for none.
+    QString CodigoSiguiente;
     QString CCostoPorDefecto;
     QString TituloBonos;
     QString TituloMutuales;

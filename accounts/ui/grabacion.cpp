@@ -10,6 +10,7 @@
 #include "accounts/core/clsreglasplan.h"
 #include "accounts/core/cuenta.h"
 #include "accounts/core/mensajes.h"
+#include "accounts/core/niveles.h"
 #include "accounts/core/satelites.h"
 #include "accounts/ui/arbol_plan.h"
 #include "accounts/ui/frmma_cuentas.h"
@@ -19,7 +20,6 @@
 #include "data/mod_gruposemp.h"
 #include "data/pasos.h"
 #include "platform/sql/quoting.h"
-#include "platform/ui/flexgrid.h"
 #include "platform/vb/msgbox.h"
 #include "platform/win/clsutilidades.h"
 #include "startup/cnstuffcontable.h"
@@ -78,6 +78,7 @@ void FrmMA_CUENTAS::GrabaCuenta(const QString& Codigo) {
     cuentas::Cuenta c;
     QString vista;
     QStringList sentencias{QString()};
+    CodigoSiguiente.clear();
 
     auto aviso = [&](const QString& mensaje) {
         HayError = true;
@@ -127,15 +128,8 @@ void FrmMA_CUENTAS::GrabaCuenta(const QString& Codigo) {
             vista = cuentas::TipoVistaDeCuenta(c);
         },
         [&] {
-            if (Grilla) {
-                const FlexGrid* g = Grilla->MSFlexGrid1;
-                // A value the user cleared goes too: it is stored as Null.
-                for (int fila = 1; fila < g->Rows(); ++fila)
-                    if (!g->TextMatrix(fila, 1).trimmed().isEmpty() ||
-                        !Grilla->ValorCargado(fila).trimmed().isEmpty())
-                        c.Personalizados.push_back(
-                            {g->TextMatrix(fila, 0), g->TextMatrix(fila, 1)});
-            }
+            if (Grilla)
+                c.Personalizados = Grilla->Personalizados();
         },
         [&] { cuentas::ArmaSentenciaCuenta(c, nuevo, sentencias, RsCuentas); },
         [&] {
@@ -164,6 +158,7 @@ void FrmMA_CUENTAS::GrabaCuenta(const QString& Codigo) {
         },
         [&] { LimpiarPantalla(); },
         [&] { HabilitarControles(false); },
+        [&] { CodigoSiguiente = cuentas::NivelesPlan::Lee().PrefijoPadre(CuentaActual); },
         [&] {
             const bool preguntar =
                 CfgSi(QStringLiteral("USADATOSADIC")) && !vista.trimmed().isEmpty();
@@ -232,6 +227,13 @@ void FrmMA_CUENTAS::BajaCuenta(const QString& Codigo) {
         [&] {
             std::int32_t nativo = 0;
             EjecutaTransaccion(cuentas::SentenciasBajaCuenta(Codigo), HayError, nativo);
+            // A delete the server refuses by a reference constraint: rows
+            // elsewhere still name the account.
+            if (HayError && nativo == ado::nativeConstraint)
+                throw ado::Exception(ado::Error{kErrFilasRelacionadas,
+                                                QStringLiteral("La cuenta tiene registros "
+                                                               "relacionados."),
+                                                QStringLiteral("23000"), nativo, QString()});
             return !HayError;
         },
         [&] { Audita(TextoAuditoria(Codigo, txtFields[1]), false, false, true); },

@@ -2,17 +2,14 @@
 
 #include "data/db_dll.h"
 #include "data/pasos.h"
-#include "platform/ado/engine.h"
 #include "platform/ui/clsformulario.h"
 #include "platform/ui/edicion_celda.h"
 #include "platform/ui/flexgrid.h"
 #include "platform/vb/vb.h"
 #include "platform/win/clsutilidades.h"
-#include "startup/cnstuffcontable.h"
 
 #include <QLineEdit>
 #include <QVBoxLayout>
-#include <cmath>
 
 namespace {
 
@@ -27,66 +24,6 @@ pasos::OnError Recuadro() {
 
 bool EsNumero(int tipo) {
     return DB_Dll::ADONumeric(tipo) || DB_Dll::ADOCurrency(tipo);
-}
-
-bool EsEntero(int tipo) {
-    switch (tipo) {
-    case ado::adSmallInt:
-    case ado::adInteger:
-    case ado::adTinyInt:
-    case ado::adUnsignedTinyInt:
-    case 18: // unsigned small int
-    case 19: // unsigned int
-    case ado::adBigInt:
-    case 21: // unsigned big int
-        return true;
-    default:
-        return false;
-    }
-}
-
-[[noreturn]] void NoConvierte(const QString& campo) {
-    ado::Error e = ado::adoError(ado::adErrDataConversion);
-    e.Source = campo;
-    throw ado::Exception(e);
-}
-
-// The value as an SQL literal of its column's type; empty for a text column,
-// whose value goes quoted as typed.
-QString Literal(int tipo, const QString& valor, const QString& campo) {
-    const QString t = valor.trimmed();
-    if (DB_Dll::ADOCurrency(tipo)) {
-        const std::optional<vb::Currency> monto = vb::Currency::parse(t);
-        if (!monto)
-            NoConvierte(campo);
-        return monto->toString(u'.');
-    }
-    if (DB_Dll::ADONumeric(tipo)) {
-        if (!vb::IsNumeric(QVariant(t)))
-            NoConvierte(campo);
-        const double n = vb::CDbl(QVariant(t));
-        if (EsEntero(tipo))
-            return QString::number(qlonglong(std::nearbyint(n)));
-        return QString::number(n, 'g', 15);
-    }
-    if (DB_Dll::ADOBoolean(tipo)) {
-        for (const char* si : {"verdadero", "true"})
-            if (t.compare(QLatin1String(si), Qt::CaseInsensitive) == 0)
-                return QStringLiteral("1");
-        for (const char* no : {"falso", "false"})
-            if (t.compare(QLatin1String(no), Qt::CaseInsensitive) == 0)
-                return QStringLiteral("0");
-        if (!vb::IsNumeric(QVariant(t)))
-            NoConvierte(campo);
-        return vb::CDbl(QVariant(t)) != 0 ? QStringLiteral("1") : QStringLiteral("0");
-    }
-    if (DB_Dll::adodate(tipo)) {
-        const std::optional<QDateTime> fecha = vb::ParseDate(t);
-        if (!fecha)
-            NoConvierte(campo);
-        return ClsUtilidades::FechaHoraParaSQL(*fecha);
-    }
-    return QString();
 }
 
 } // namespace
@@ -200,28 +137,27 @@ void GrillaPersonalizados::GrabarPersonalizados(const ado::RecordsetPtr& Lrcs) {
         Recuadro(), 0, pasos::Trap::AllErrors);
 }
 
+bool GrillaPersonalizados::SeGuarda(int fila) const {
+    return !MSFlexGrid1->TextMatrix(fila, 1).trimmed().isEmpty() ||
+           !ValorCargado(fila).trimmed().isEmpty();
+}
+
+std::vector<cuentas::CampoPersonalizado> GrillaPersonalizados::Personalizados() const {
+    std::vector<cuentas::CampoPersonalizado> filas;
+    for (int fila = 1; fila < MSFlexGrid1->Rows(); ++fila)
+        if (SeGuarda(fila))
+            filas.push_back({MSFlexGrid1->TextMatrix(fila, 0), MSFlexGrid1->TextMatrix(fila, 1)});
+    return filas;
+}
+
 void GrillaPersonalizados::AgregaCamposPersonalizados() const {
-    const FlexGrid* g = MSFlexGrid1;
-    const QString nulo = QStringLiteral("NULL");
-    for (int fila = 1; fila < g->Rows(); ++fila) {
-        const QString campo = g->TextMatrix(fila, 0);
-        const QString valor = g->TextMatrix(fila, 1);
+    for (int fila = 1; fila < MSFlexGrid1->Rows(); ++fila) {
+        if (!SeGuarda(fila))
+            continue;
         const Campo* c = campoDeFila(fila);
-        const int tipo = c ? c->Tipo : int(ado::adVarChar);
-        if (valor.trimmed().isEmpty()) {
-            if (c && !c->Cargado.trimmed().isEmpty())
-                CNStuffContable::AgregaCampo(campo, nulo, QStringLiteral("'"), false);
-            continue;
-        }
-        if (valor.trimmed().compare(nulo, Qt::CaseInsensitive) == 0) {
-            CNStuffContable::AgregaCampo(campo, nulo, QStringLiteral("'"), false);
-            continue;
-        }
-        const QString literal = Literal(tipo, valor, campo);
-        if (literal.isEmpty())
-            CNStuffContable::AgregaCampo(campo, valor, QStringLiteral("'"), false);
-        else
-            CNStuffContable::AgregaCampo(campo, literal, QString(), false);
+        cuentas::AgregaCampoPersonalizado(MSFlexGrid1->TextMatrix(fila, 0),
+                                          c ? c->Tipo : int(ado::adVarChar),
+                                          MSFlexGrid1->TextMatrix(fila, 1));
     }
 }
 

@@ -9,6 +9,7 @@
 // the decimal-separator filter applies to number columns only, and values go
 // back parsed by that type, a blank number or date as Null.
 
+#include "accounts/core/cuenta.h"
 #include "platform/ado/ado.h"
 
 #include <QString>
@@ -44,15 +45,17 @@ public:
     // operator error box ("UltimoNumero$"): retry, skip that row or stop.
     void GrabarPersonalizados(const ado::RecordsetPtr& Lrcs);
 
-    // Accounts window's save: the rows as pairs of the statement's field list
-    // (CNStuffContable::AgregaCampo, never starting the list). A value goes as
-    // a literal of its column's type: a quoted text, a number with a decimal
-    // point, 1 or 0, a date literal; "NULL" in any letter case is Null. A
-    // blank value goes as Null only when the row showed a value (the user
-    // cleared it); otherwise it is left out, so an insert keeps the column's
-    // default and an update its stored value. A value that is not of its
-    // column's type raises ado::adErrDataConversion (3421) with the column's
-    // name as the error's Source, before anything was added for that row.
+    // The rows a save sends, as shown: every non-blank value, and a blank one
+    // only where the row showed a value (the user cleared it, so it goes as
+    // Null); a row left blank is left out, so an insert keeps the column's
+    // default and an update its stored value.
+    std::vector<cuentas::CampoPersonalizado> Personalizados() const;
+    // Those rows as pairs of the statement's field list, never starting the
+    // list, each value a literal of its column's type
+    // (cuentas::AgregaCampoPersonalizado, which the account's save uses too).
+    // A value that is not of its column's type raises ado::adErrDataConversion
+    // (3421) with the column's name as the error's Source, before anything was
+    // added for that row.
     void AgregaCamposPersonalizados() const;
 
     // ---- Handlers (the grid's and the box's events are routed to them) ---------
@@ -73,5 +76,6 @@ private:
     };
     // The column of a grid row (1 on); null past the filled ones.
     const Campo* campoDeFila(int fila) const;
+    bool SeGuarda(int fila) const;
     std::vector<Campo> campos_;
 };

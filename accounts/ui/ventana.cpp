@@ -326,6 +326,15 @@ void FrmMA_CUENTAS::Paxtor1_Tecla(const QString& clave) {
                     EnfocaDescripcion();
             },
             [&] { TxtCodigo->setFocus(); },
+            // Once the focus has settled (leaving the code box checks it),
+            // the next code starts under the saved account's parent.
+            [&] {
+                if (CodigoSiguiente.isEmpty())
+                    return;
+                TxtCodigo->setText(CodigoSiguiente);
+                TxtCodigo->setCursorPosition(int(CodigoSiguiente.size()));
+                CodigoSiguiente.clear();
+            },
         });
         // Also when the operator left at a failure: a save that no longer
         // runs must not keep the field checks in their saving mode.

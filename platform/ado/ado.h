@@ -58,7 +58,8 @@ enum NativeError : long {
     nativeUnknownFunction = 195,
     nativeObjectExists = 2714,
     nativeNotNull = 515,
-    nativeConstraint = 547,
+    nativeConstraint = 547,  // a reference or CHECK constraint
+    nativeUserError = 50000, // RAISERROR's message (a trigger's refusal)
     nativeConversion = 245,
     nativeDuplicateKey = 2627,
     nativeStatementTerminated = 3621,

@@ -62,6 +62,9 @@ const SqliteRule kSqliteRules[] = {
     {SQLITE_CONSTRAINT_PRIMARYKEY, nullptr, adErrIntegrity, nativeDuplicateKey, "23000", true},
     {SQLITE_CONSTRAINT_UNIQUE, nullptr, adErrIntegrity, nativeDuplicateKey, "23000", true},
     {SQLITE_CONSTRAINT_NOTNULL, nullptr, adErrIntegrity, nativeNotNull, "23000", true},
+    // A trigger's RAISE stands for the server trigger's RAISERROR, not for a
+    // constraint: a refused delete must not read as rows naming the row.
+    {SQLITE_CONSTRAINT_TRIGGER, nullptr, adErrCommand, nativeUserError, "42000", false},
     {SQLITE_CONSTRAINT, nullptr, adErrIntegrity, nativeConstraint, "23000", true},
     // The server's refusals that the engine's write checks raise, in its words.
     {SQLITE_ERROR, "String or binary data would be truncated", adErrDataOverflow, nativeTruncation,

@@ -76,7 +76,8 @@ TEST_F(Fila, ColumnRulesOfTheSavedRow) {
 }
 
 // A cleared custom value goes back to NULL; numbers and dates are read in the
-// regional form; a value its type does not take is refused naming the column.
+// regional form, an integer column's rounded; a value its type does not take
+// is refused naming the column.
 TEST_F(Fila, CustomColumnsByTheirType) {
     cuenta("110102001001", "Banco");
     db.exec("UPDATE MA_CUENTAS SET P_CBU = '0110' WHERE CODIGO = '110102001001'");
@@ -85,7 +86,7 @@ TEST_F(Fila, CustomColumnsByTheirType) {
     c.Personalizados = {{"P_CBU", "  "},
                         {"p_email", "S.A. compras@banco.com.ar"},
                         {"P_LIMITE", "1.234.567,89"},
-                        {"P_PLAZO_DIAS", "30"},
+                        {"P_PLAZO_DIAS", "30,5"},
                         {"P_FECHA_ALTA", "15/03/2024"}};
     graba(c, false);
     compara("110102001001", "P_CBU=<NULL>|P_EMAIL=S.A. compras@banco.com.ar|P_LIMITE=1234567.89|"

@@ -1,5 +1,5 @@
 // The chart's rules component: code lengths by kind, lower levels and
-// postings.
+// postings, the hierarchy and the cash-flow lines.
 
 #include "cuentas_fixture.h"
 
@@ -59,6 +59,52 @@ TEST_F(Reglas, LowerLevelsAndPostings) {
         EXPECT_EQ(reglas.TieneMovimientos(QString::fromLatin1(c.codigo)), c.movimientos)
             << c.codigo;
     }
+    EXPECT_TRUE(responder->shown.empty());
+}
+
+// The code of the level above a saved one, for the next code typed; a level
+// without digits ends where the one above it does.
+TEST(Niveles, ParentPrefixForTheNextCode) {
+    const struct {
+        std::array<int, 6> fines;
+        const char *codigo, *prefijo;
+    } casos[] = {
+        {{1, 2, 4, 6, 9, 12}, "110101001001", "110101001"},
+        {{1, 2, 4, 6, 9, 12}, "110101001", "110101"},
+        {{1, 2, 4, 6, 9, 12}, "110101", "1101"},
+        {{1, 2, 4, 6, 9, 12}, "1101", "11"},
+        {{1, 2, 4, 6, 9, 12}, "11", ""},
+        {{1, 2, 4, 6, 6, 9}, "110101", "1101"},
+    };
+    for (const auto& c : casos) {
+        cuentas::NivelesPlan n;
+        n.Fines = c.fines;
+        EXPECT_EQ(n.PrefijoPadre(QString::fromLatin1(c.codigo)), QLatin1String(c.prefijo))
+            << c.codigo;
+    }
+}
+
+// The hierarchy is replaced whole: level, nearest title above (codes compared
+// without regard to case), no dropped account. The cash-flow line is added once.
+TEST_F(Reglas, HierarchyAndCashFlowTables) {
+    for (const char* t : {"1", "11", "1A"})
+        cuenta(QString::fromLatin1(t), "TITULO", true);
+    for (const char* c : {"1101", "110101001", "11020", "1a01"})
+        cuenta(QString::fromLatin1(c), "O'Higgins");
+    cuenta("1102", "VIEJA", false, true);
+    db.exec("INSERT INTO MA_CUENTAS_JERARQUIAS (CODIGO, NIVEL) VALUES ('9', 1);"
+            "INSERT INTO \"MA_CASH-DETALLE\" (CUENTA) VALUES (' 11 ')");
+    for (int vez = 0; vez < 2; ++vez) {
+        reglas.ActualizaJerarquias();
+        for (const char* c : {"11", "1-1-01", "O'1"})
+            reglas.ActualizaCashFlow(QString::fromLatin1(c));
+    }
+    EXPECT_EQ(db.scalar("SELECT GROUP_CONCAT(CODIGO || ':' || IFNULL(NIVEL, 0) || ':' || "
+                        "IFNULL(CODIGO_PADRE, ''), ' ') FROM (SELECT * FROM "
+                        "MA_CUENTAS_JERARQUIAS ORDER BY CODIGO)"),
+              "1:1: 11:2:1 1101:3:11 110101001:5:11 11020:0:11 1A:2:1 1a01:3:1a");
+    EXPECT_EQ(db.scalar("SELECT GROUP_CONCAT(CUENTA, '|') FROM \"MA_CASH-DETALLE\""),
+              " 11 |1101|O'1");
     EXPECT_TRUE(responder->shown.empty());
 }
 

@@ -10,6 +10,7 @@
 #include "platform/sql/quoting.h"
 
 #include <QCheckBox>
+#include <QLineEdit>
 
 using CNStuffContable::CuentaActual;
 
@@ -84,6 +85,11 @@ TEST_F(GrabacionTest, AltaModificacionYBaja) {
                                   [&] { control<QCheckBox>(*w, "chkCCostos")->setChecked(true); }));
     ASSERT_FALSE(w->hayError()) << mensajes().join(u'|').toStdString();
     EXPECT_EQ(abiertas, QStringList{kCodigo});
+    // The next code starts under the saved account's parent, caret at its end.
+    auto* caja = control<QLineEdit>(*w, "TxtCodigo");
+    EXPECT_EQ(caja->text() + u'|' + campo(*w, "Codigo")->text(), "110101|110101");
+    EXPECT_EQ(caja->cursorPosition(), 6);
+    EXPECT_TRUE(caja->hasFocus());
     EXPECT_TRUE(nodo());
     for (const testutil::TempDatabase* d : {&db, &grupo}) {
         EXPECT_EQ(d->scalar("SELECT TIPOVISTA FROM MA_CUENTAS" + kDonde), "BC");
@@ -107,6 +113,10 @@ TEST_F(GrabacionTest, AltaModificacionYBaja) {
         EXPECT_EQ(clave("CTA_RET_OTRA_110101005"), c.retencion) << c.medio;
         EXPECT_EQ(clave("CTASOLICITUDCREDITO"), c.solicitud) << c.medio;
         EXPECT_EQ(grupo.scalar("SELECT DESCRIPCION FROM MA_CUENTAS" + kDonde), "Caja D'Ahorro");
+        // No additional data asked: leaving the name for the code box did
+        // not load the parent title.
+        EXPECT_EQ(caja->text(), "110101");
+        EXPECT_FALSE(enEdicion(*w));
     }
 
     db.exec("INSERT INTO [MA_CASH-DETALLE] (CUENTA) VALUES (' 110101005 ');"
@@ -201,6 +211,45 @@ TEST_F(GrabacionTest, RechazosYFallosNoDejanNada) {
         EXPECT_EQ(db.rows(todo), antes);
         EXPECT_FALSE(nodo());
         EXPECT_EQ(grupo.scalar("SELECT COUNT(*) FROM MA_CUENTAS"), 0);
+    }
+}
+
+// A delete the database refuses because other rows name the account drops
+// it by its flag, unless it has postings this year or an opening balance.
+TEST_F(GrabacionTest, BajaLogicaSiOtrasFilasLaNombran) {
+    db.exec("CREATE TABLE REFERENCIAS (CUENTA VARCHAR(15) REFERENCES MA_CUENTAS (CODIGO));"
+            "INSERT INTO REFERENCIAS VALUES ('110101002')");
+    const QString periodo = QString::number(CNStuffContable::gPeriodoActual.toInt());
+    const struct {
+        const char *asiento, *mensaje; // its one line: ES_SALDO_APERTURA, IMPORTE
+        int baja;
+    } casos[] = {
+        {"0, 10", "La cuenta que intenta eliminar Tiene movimientos en este Ejercicio", 0},
+        {"1, 10", "La cuenta que intenta eliminar no tiene Saldo 0 de Apertura", 0},
+        {"1, 0", nullptr, 1},
+    };
+    for (const auto& c : casos) {
+        db.exec("DELETE FROM MV_ASIENTOS; INSERT INTO MV_ASIENTOS (PERIODO, CUENTA, "
+                "ES_SALDO_APERTURA, IMPORTE) VALUES (" +
+                periodo + ", '110101002', " + c.asiento + ")");
+        w->Paxtor1_ButtonClick(QStringLiteral("CANCELAR"));
+        escribeCodigo(*w, QStringLiteral("110101002"));
+        responder->shown.clear();
+        responder->answerMsg(vb::vbYes);
+        w->Paxtor1_ButtonClick(QStringLiteral("BORRAR"));
+        // The confirmation, the refused transaction, the drop's refusal.
+        QStringList cajas;
+        for (const auto& m : responder->shown)
+            cajas << m.title + u'@' + (m.title.endsWith(u"!!!") ? m.prompt : QString());
+        EXPECT_EQ(cajas.join(u'|'), QStringLiteral("Atención!@|Aviso al Operador!@") +
+                                        (c.mensaje ? QStringLiteral("|Aviso al operador!!!@") +
+                                                         QLatin1String(c.mensaje)
+                                                   : QString()));
+        EXPECT_TRUE(w->hayError());
+        EXPECT_EQ(db.scalar("SELECT DADA_DE_BAJA FROM MA_CUENTAS WHERE CODIGO = '110101002'"),
+                  c.baja);
+        EXPECT_EQ(grupo.scalar("SELECT COUNT(*) FROM MA_CUENTAS WHERE DADA_DE_BAJA = 1"), c.baja);
+        EXPECT_EQ(acciones().size(), c.baja) << c.asiento;
     }
 }
 

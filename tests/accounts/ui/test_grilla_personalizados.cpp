@@ -94,6 +94,8 @@ TEST_F(PersonalizadosTest, TheSaveSendsEachValueAsALiteralOfItsColumnsType) {
         {"P_ALTA", "01/02/2024", "'2024-02-01 00:00:00'"},
         {"P_ACTIVO", "Falso", "0"},
         {"P_LIMITE", "null", "Null"},
+        {"P_RAZON", " NULL ", "Null"},
+        {"P_ACTIVO", "a veces", std::nullopt, true},
         {"P_LIMITE", "abc", std::nullopt, true},
         {"P_ALTA", "31/02/2024", std::nullopt, true},
         {"p_cuotas", "1O", std::nullopt, true},

@@ -420,6 +420,7 @@ TEST(AdoErrorTable, SqliteCodesMapOntoTheNumbersTheProgramTests) {
          2},
         {SQLITE_CONSTRAINT_FOREIGNKEY, "FOREIGN KEY constraint failed", adErrIntegrity, 547,
          "23000", 2},
+        {SQLITE_CONSTRAINT_TRIGGER, "no", adErrCommand, 50000, "42000", 1},
         {SQLITE_ERROR, "no such table: X", adErrNoSuchTable, 208, "42S02", 1},
         {SQLITE_ERROR, "no such column: X", adErrCommand, 207, "42S22", 1},
         {SQLITE_ERROR, "near \"FORM\": syntax error", adErrCommand, 102, "42000", 1},
