@@ -53,6 +53,7 @@ int main(int argc, char** argv) {
             ventana->setAttribute(Qt::WA_DeleteOnClose);
             // The related windows live above the accounts window's library.
             ventana->AbreDatosAdicionales = [] { frmMA_CUENTASADIC::Muestra(false); };
+            ventana->AbreCentrosCosto = [] { Frmta_asigccosto::Muestra(false); };
             ventana->Form_Load();
             ventana->show();
             break;
