@@ -20,6 +20,7 @@
 #include "data/mod_gruposemp.h"
 #include "data/pasos.h"
 #include "platform/sql/quoting.h"
+#include "platform/ui/clsformulario.h"
 #include "platform/vb/msgbox.h"
 #include "platform/win/clsutilidades.h"
 #include "startup/cnstuffcontable.h"
@@ -181,14 +182,23 @@ void FrmMA_CUENTAS::GrabaCuenta(const QString& Codigo) {
             HayError = true;
             ClsUtilidades::CursorEspera(0);
             if (e.Number == ado::adErrDataConversion) {
+                // A text field names itself by its lookup tag and column and
+                // takes the focus; a custom column of the grid by its name.
+                const int i = ClsFormulario::IndiceControl(e.Source, txtFields);
+                QLineEdit* campo = i >= 0 ? txtFields[size_t(i)] : nullptr;
+                const QString nombre = campo ? campo->property("Tag").toString() + u'/' +
+                                                   campo->property("DataField").toString()
+                                             : e.Source;
                 vb::MsgBox(
                     QStringLiteral("Verifique las siguientes opciones: ") + vb::vbCrLf +
                         vb::vbCrLf +
                         QStringLiteral("1) Ha ingresado letras donde debe ingresar numeros") +
                         vb::vbCrLf + vb::vbCrLf +
                         QStringLiteral("2) Debe ingresar una fecha y el formato es incorrecto") +
-                        vb::vbCrLf + vb::vbCrLf + QStringLiteral("En el campo: ") + e.Source,
+                        vb::vbCrLf + vb::vbCrLf + QStringLiteral("En el campo: ") + nombre,
                     vb::vbCritical, QStringLiteral("Error en conversion de datos"));
+                if (campo && campo->isEnabled())
+                    campo->setFocus();
                 return pasos::Resume::Exit;
             }
             return pasos::ResumeFor(

@@ -271,4 +271,23 @@ TEST_F(GrabacionTest, ValoresPersonalizadosBorradosYEscritos) {
     ASSERT_FALSE(w->hayError()) << mensajes().join(u'|').toStdString();
     EXPECT_EQ(db.rows("SELECT P_EMAIL IS NULL, P_CBU FROM MA_CUENTAS WHERE CODIGO = '110101001'"),
               (QList<QVariantList>{{1, "0110"}}));
+
+    // Letters in a number column: the conversion box names the column and
+    // nothing is written.
+    ASSERT_NO_FATAL_FAILURE(escribeCodigo(*w, QStringLiteral("110101001")));
+    g = w->findChild<GrillaPersonalizados*>()->MSFlexGrid1;
+    for (int fila = 1; fila < g->Rows(); ++fila) {
+        if (g->TextMatrix(fila, 0) == QStringLiteral("P_CBU"))
+            g->setTextMatrix(fila, 1, QStringLiteral("0220"));
+        if (g->TextMatrix(fila, 0) == QStringLiteral("P_LIMITE"))
+            g->setTextMatrix(fila, 1, QStringLiteral("mucho"));
+    }
+    responder->shown.clear();
+    w->Paxtor1_ButtonClick(QStringLiteral("GRABAR"));
+    EXPECT_TRUE(w->hayError());
+    ASSERT_EQ(mensajes().size(), 1);
+    EXPECT_TRUE(mensajes().at(0).endsWith(QStringLiteral("En el campo: P_LIMITE")))
+        << mensajes().at(0).toStdString();
+    EXPECT_EQ(db.rows("SELECT P_CBU FROM MA_CUENTAS WHERE CODIGO = '110101001'"),
+              (QList<QVariantList>{{"0110"}}));
 }
