@@ -24,6 +24,21 @@ QString Limpio(const QString& Codigo) {
 
 } // namespace
 
+void ClsReglasPlan::LlenaArbolPlan(
+    const std::function<void(const QString& Codigo, const QString& Descripcion)>& Agrega) {
+    ado::RecordsetPtr rs = cuentas::interno::Consulta(
+        QStringLiteral("SELECT CODIGO, DESCRIPCION FROM MA_CUENTAS WHERE ISNULL(DADA_DE_BAJA, 0) = "
+                       "0 ORDER BY CODIGO"));
+    std::vector<std::pair<QString, QString>> filas;
+    for (; !rs->EOF(); rs->MoveNext())
+        filas.emplace_back(ClsUtilidades::ValorCampo(rs->value(0)),
+                           ClsUtilidades::ValorCampo(rs->value(1)));
+    // Released before the caller's tree is touched.
+    cuentas::interno::Cierra(rs);
+    for (const auto& [codigo, descripcion] : filas)
+        Agrega(codigo, descripcion);
+}
+
 std::int16_t ClsReglasPlan::DigitoVerificador(const QString& Codigo) {
     return Lbc_Asiento::CalculoDV(Limpio(Codigo));
 }
@@ -58,6 +73,14 @@ bool ClsReglasPlan::TieneSubcuentas(const QString& Codigo) {
     return HayFila(QStringLiteral("SELECT TOP 1 CODIGO FROM MA_CUENTAS WHERE CODIGO LIKE ") +
                    sqltext::likeStarting(codigo) + QStringLiteral(" AND LEN(CODIGO) > ") +
                    QString::number(codigo.size()));
+}
+
+bool ClsReglasPlan::ValidaSubdiario(const QString& Codigo) {
+    const QString codigo = Limpio(Codigo);
+    if (codigo.isEmpty())
+        return false;
+    return HayFila(QStringLiteral("SELECT TOP 1 CODIGO FROM MA_CUENTAS WHERE CODIGO = ") +
+                   sqltext::literal(codigo) + QStringLiteral(" AND ISNULL(TITULO, 0) = 0"));
 }
 
 void ClsReglasPlan::ActualizaJerarquias() {

@@ -14,10 +14,15 @@
 #include <QString>
 #include <QVariant>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 class ClsReglasPlan {
 public:
+    // Hands every account of the chart that is not dropped, in code order,
+    // to Agrega, which puts it in the caller's tree (key "A" and the code).
+    void LlenaArbolPlan(
+        const std::function<void(const QString& Codigo, const QString& Descripcion)>& Agrega);
     // Check digit of a code (without "-").
     std::int16_t DigitoVerificador(const QString& Codigo);
     // Journal-entry lines are posted to the account.
@@ -33,6 +38,9 @@ public:
     // Accounts with a longer code beginning with this one exist (dropped
     // ones included: they are still rows under it).
     bool TieneSubcuentas(const QString& Codigo);
+    // A subledger's account is kept on that one account (a postable account
+    // of the chart) rather than on the accounts below a title.
+    bool ValidaSubdiario(const QString& Codigo);
 
     // Rebuilds MA_CUENTAS_JERARQUIAS from the active chart (JerarquiaPlan),
     // all rows replaced in one transaction. A failure is undone and told by

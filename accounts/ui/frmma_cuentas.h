@@ -126,6 +126,9 @@ public:
     // Saves (EsNuevo / EsModificacion) or deletes (EsBaja) the shown account;
     // HayError when it was refused or failed.
     void ActualizaCuenta();
+    // The account feeds a subledger of MA_SUBDIARIOS: the subledger's own
+    // account, or one below its title or within its range of codes.
+    bool ValidaCuentaSubD(const QString& QueCuenta);
     // The related windows live above this one: whoever builds the window
     // hands in how to open them. Each opens its window modeless on
     // CuentaActual, which the window has set. Unset: nothing opens (after a

@@ -1,5 +1,7 @@
 #include "accounts/ui/frmma_manualcuentas.h"
 
+#include "accounts/core/clsreglasplan.h"
+
 #include "accounts/ui/arbol_plan.h"
 #include "data/instances.h"
 #include "data/pasos.h"
@@ -375,7 +377,12 @@ void frmMa_ManualCuentas::ChkRama_Click() {
 
 void frmMa_ManualCuentas::CmdActualizar_Click() {
     TreeV->modelo()->Vaciar();
-    TreeV->ArmarTreeVAutomatico();
+    // The whole chart, whatever the accounts window leaves out of its own.
+    std::vector<FilaPlan> filas;
+    ClsReglasPlan().LlenaArbolPlan([&](const QString& Codigo, const QString& Descripcion) {
+        filas.push_back({Codigo, Descripcion});
+    });
+    TreeV->Armar(filas);
 }
 
 void frmMa_ManualCuentas::cmdClose_Click() {

@@ -303,3 +303,47 @@ void FrmMA_CUENTAS::BajaLogica(const QString& Codigo) {
     Audita(TextoAuditoria(Codigo, txtFields[1]), false, false, true);
     ReplicaCuenta(Codigo);
 }
+
+bool FrmMA_CUENTAS::ValidaCuentaSubD(const QString& QueCuenta) {
+    const QString cuenta = QueCuenta.trimmed();
+    bool alimenta = false;
+    ado::RecordsetPtr rs;
+    const auto sinGuiones = [&](const char* columna) {
+        return ClsUtilidades::LimpiaTexto(
+                   ClsUtilidades::ValorCampo(rs->value(QString::fromLatin1(columna))),
+                   QStringLiteral("-"))
+            .trimmed();
+    };
+    pasos::RunSteps(
+        {
+            [&] {
+                gDatos().AbrirRecordset(QStringLiteral("SELECT * FROM MA_SUBDIARIOS"), rs, nullptr,
+                                        ado::adOpenStatic, ado::adLockReadOnly, -1, true);
+            },
+            [&] {
+                for (; !alimenta && !rs->EOF(); rs->MoveNext()) {
+                    const QString sub = sinGuiones("CUENTA");
+                    const QString desde = sinGuiones("CUENTA-DESDE");
+                    const QString hasta = sinGuiones("CUENTA-HASTA");
+                    if (Reglas().ValidaSubdiario(sub))
+                        alimenta = cuenta.compare(sub, Qt::CaseInsensitive) == 0;
+                    else if (desde.isEmpty())
+                        alimenta = cuenta.startsWith(sub, Qt::CaseInsensitive);
+                    else
+                        alimenta = desde.compare(cuenta, Qt::CaseInsensitive) <= 0 &&
+                                   cuenta.compare(hasta, Qt::CaseInsensitive) <= 0;
+                }
+            },
+        },
+        [&](const ado::Error& e) {
+            const pasos::Resume r = pasos::ResumeFor(
+                ClsUtilidades::ReportaError(e, std::nullopt, QStringLiteral("ValidaCuentaSubd")));
+            if (r == pasos::Resume::Exit)
+                alimenta = false;
+            return r;
+        },
+        pasos::Trap::AllErrors);
+    if (rs)
+        gDatos().CierraRecordset(rs);
+    return alimenta;
+}

@@ -291,3 +291,24 @@ TEST_F(GrabacionTest, ValoresPersonalizadosBorradosYEscritos) {
     EXPECT_EQ(db.rows("SELECT P_CBU FROM MA_CUENTAS WHERE CODIGO = '110101001'"),
               (QList<QVariantList>{{"0110"}}));
 }
+
+// Which accounts feed a subledger: its own postable account exactly, the
+// accounts below a title, or those within its range of codes.
+TEST_F(GrabacionTest, CuentasQueAlimentanUnSubdiario) {
+    db.exec("INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION, TITULO) VALUES "
+            "('2101', 'PROVEEDORES', 1), ('210101', 'Proveedor Uno', 0);"
+            "INSERT INTO MA_SUBDIARIOS (CODIGO, CUENTA, [CUENTA-DESDE], [CUENTA-HASTA]) VALUES "
+            "('PRV', '2101', NULL, NULL), ('CAJ', '110101001', NULL, NULL),"
+            "('GTO', '5', '5101', '51-99')");
+    const struct {
+        const char* cuenta;
+        bool alimenta;
+    } casos[] = {
+        {"210101", true},      {"2101", true}, {"21", false},  {"110101001", true},
+        {"1101010011", false}, {"5150", true}, {"5101", true}, {"5200", false},
+        {"  210101  ", true},  {"o'1", false},
+    };
+    for (const auto& c : casos)
+        EXPECT_EQ(w->ValidaCuentaSubD(QString::fromLatin1(c.cuenta)), c.alimenta) << c.cuenta;
+    EXPECT_TRUE(mensajes().isEmpty());
+}

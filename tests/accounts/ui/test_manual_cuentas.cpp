@@ -96,9 +96,12 @@ TEST_F(ManualTest, TreeStartsAtTheLevelTheKeyNamesAndRefreshShowsTheWholeChart) 
         clave(QStringLiteral("Rubro_Imputable"), valor);
         EXPECT_EQ(esquema(*arbol(abre(QString())).modelo()), esperado);
     }
+    // Customers' accounts too, which the accounts window's tree may leave out.
+    db.exec(QStringLiteral("INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION, TITULO, TipoVista) VALUES "
+                           "('110201', 'Clientes', 0, 'CL')"));
     Manual& w = abre(QString());
     QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("CmdActualizar")), Qt::LeftButton);
-    EXPECT_EQ(esquema(*arbol(w).modelo()), "1 .11 ..1101 ...110101 ...110102 .12 2");
+    EXPECT_EQ(esquema(*arbol(w).modelo()), "1 .11 ..1101 ...110101 ...110102 ..110201 .12 2");
 }
 
 TEST_F(ManualTest, ShowsTheAccountItOpensOnOrWhoseNodeIsClicked) {
