@@ -227,3 +227,38 @@ TEST_F(CuentasDemoTest, ArbolYTitulosDelPlanDemo) {
         EXPECT_EQ(datos->width(), lado) << mostrar;
     }
 }
+
+// The README's walk-through on the demo company, as the user does it: a new
+// bank account under BANCOS from the title list, saved and then dropped.
+TEST_F(CuentasDemoTest, RecorridoDelReadme) {
+    auto w = arranca();
+    ASSERT_NO_FATAL_FAILURE(muestra(*w));
+    QStringList abiertas;
+    w->AbreDatosAdicionales = [&] { abiertas << CNStuffContable::CuentaActual; };
+
+    QTest::keyClick(w.get(), Qt::Key_F2); // Nuevo
+    auto* titulos = control<QComboBox>(*w, "Combo1");
+    titulos->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return titulos->hasFocus(); }));
+    titulos->setCurrentIndex(titulos->findText(QString(25, u' ') + "BANCOS", Qt::MatchStartsWith));
+    QTest::keyClick(titulos, Qt::Key_Tab);
+    EXPECT_EQ(campo(*w, "Codigo")->text(), "110102004"); // 003 is a dropped account
+    auto* nombre = campo(*w, "DESCRIPCION");
+    nombre->setFocus();
+    QTest::keyClicks(nombre, QStringLiteral("Banco Galicia Cuenta Corriente"));
+    responder->answerMsg(vb::vbYes);      // its additional data
+    QTest::keyClick(w.get(), Qt::Key_F4); // Grabar
+    ASSERT_FALSE(w->hayError()) << mensajes().join(u'|').toStdString();
+    EXPECT_EQ(abiertas, QStringList{"110102004"});
+    EXPECT_EQ(db.scalar("SELECT DESCRIPCION FROM MA_CUENTAS WHERE CODIGO = '110102004'"),
+              "BANCO GALICIA CUENTA CORRIENTE"); // the demo writes capitals only
+    EXPECT_EQ(control<QLineEdit>(*w, "TxtCodigo")->text(), "110102"); // for the next one
+
+    auto* arbol = control<ArbolPlanCuentas>(*w, "TreeV");
+    ASSERT_NO_FATAL_FAILURE(clicNodo(*arbol, QStringLiteral("110102004")));
+    responder->answerMsg(vb::vbYes);
+    QTest::keyClick(w.get(), Qt::Key_F3); // Borrar
+    ASSERT_FALSE(w->hayError()) << mensajes().join(u'|').toStdString();
+    EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM MA_CUENTAS WHERE CODIGO = '110102004'"), 0);
+    EXPECT_FALSE(arbol->modelo()->Nodo("A110102004").isValid());
+}
