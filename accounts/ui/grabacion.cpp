@@ -235,15 +235,22 @@ void FrmMA_CUENTAS::BajaCuenta(const QString& Codigo) {
                               QStringLiteral("Aviso al Operador...")) == vb::vbYes;
         },
         [&] {
+            const auto filasRelacionadas = [](std::int32_t nativo) {
+                return ado::Exception(
+                    ado::Error{kErrFilasRelacionadas,
+                               QStringLiteral("La cuenta tiene registros relacionados."),
+                               QStringLiteral("23000"), nativo, QString()});
+            };
+            // Journal lines name the account whether or not the database
+            // declares it: such a delete is refused as the server refuses it.
+            if (Reglas().TieneMovimientos(Codigo))
+                throw filasRelacionadas(ado::nativeConstraint);
             std::int32_t nativo = 0;
             EjecutaTransaccion(cuentas::SentenciasBajaCuenta(Codigo), HayError, nativo);
             // A delete the server refuses by a reference constraint: rows
             // elsewhere still name the account.
             if (HayError && nativo == ado::nativeConstraint)
-                throw ado::Exception(ado::Error{kErrFilasRelacionadas,
-                                                QStringLiteral("La cuenta tiene registros "
-                                                               "relacionados."),
-                                                QStringLiteral("23000"), nativo, QString()});
+                throw filasRelacionadas(nativo);
             return !HayError;
         },
         [&] { Audita(TextoAuditoria(Codigo, txtFields[1]), false, false, true); },

@@ -214,8 +214,9 @@ TEST_F(GrabacionTest, RechazosYFallosNoDejanNada) {
     }
 }
 
-// A delete the database refuses because other rows name the account drops
-// it by its flag, unless it has postings this year or an opening balance.
+// A delete of an account that journal lines name, or that the database
+// refuses because other rows name it, drops it by its flag, unless it has
+// postings this year or an opening balance.
 TEST_F(GrabacionTest, BajaLogicaSiOtrasFilasLaNombran) {
     db.exec("CREATE TABLE REFERENCIAS (CUENTA VARCHAR(15) REFERENCES MA_CUENTAS (CODIGO));"
             "INSERT INTO REFERENCIAS VALUES ('110101002')");
@@ -227,24 +228,31 @@ TEST_F(GrabacionTest, BajaLogicaSiOtrasFilasLaNombran) {
         {"0, 10", "La cuenta que intenta eliminar Tiene movimientos en este Ejercicio", 0},
         {"1, 10", "La cuenta que intenta eliminar no tiene Saldo 0 de Apertura", 0},
         {"1, 0", nullptr, 1},
+        {nullptr, nullptr, 1}, // no line: the database's own refusal
     };
     for (const auto& c : casos) {
-        db.exec("DELETE FROM MV_ASIENTOS; INSERT INTO MV_ASIENTOS (PERIODO, CUENTA, "
-                "ES_SALDO_APERTURA, IMPORTE) VALUES (" +
-                periodo + ", '110101002', " + c.asiento + ")");
+        db.exec("DELETE FROM MV_ASIENTOS; DELETE FROM V_MV_CPTEACCIONES;"
+                "UPDATE MA_CUENTAS SET DADA_DE_BAJA = 0");
+        if (c.asiento)
+            db.exec("INSERT INTO MV_ASIENTOS (PERIODO, CUENTA, ES_SALDO_APERTURA, IMPORTE) VALUES "
+                    "(" +
+                    periodo + ", '110101002', " + c.asiento + ")");
         w->Paxtor1_ButtonClick(QStringLiteral("CANCELAR"));
         escribeCodigo(*w, QStringLiteral("110101002"));
         responder->shown.clear();
         responder->answerMsg(vb::vbYes);
         w->Paxtor1_ButtonClick(QStringLiteral("BORRAR"));
-        // The confirmation, the refused transaction, the drop's refusal.
+        // The confirmation, the refused transaction when the database
+        // refused it, the drop's refusal.
         QStringList cajas;
         for (const auto& m : responder->shown)
             cajas << m.title + u'@' + (m.title.endsWith(u"!!!") ? m.prompt : QString());
-        EXPECT_EQ(cajas.join(u'|'), QStringLiteral("Atención!@|Aviso al Operador!@") +
-                                        (c.mensaje ? QStringLiteral("|Aviso al operador!!!@") +
-                                                         QLatin1String(c.mensaje)
-                                                   : QString()));
+        EXPECT_EQ(cajas.join(u'|'),
+                  QStringLiteral("Atención!@") +
+                      (c.asiento ? QString() : QStringLiteral("|Aviso al Operador!@")) +
+                      (c.mensaje
+                           ? QStringLiteral("|Aviso al operador!!!@") + QLatin1String(c.mensaje)
+                           : QString()));
         EXPECT_TRUE(w->hayError());
         EXPECT_EQ(db.scalar("SELECT DADA_DE_BAJA FROM MA_CUENTAS WHERE CODIGO = '110101002'"),
                   c.baja);
