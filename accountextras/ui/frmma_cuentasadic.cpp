@@ -66,40 +66,12 @@ constexpr std::array<CampoAdicional, 24> kCampos{{
 // The field of each caption of the "Más Datos" tab (Label1 by index).
 constexpr std::array<int, 7> kCamposLabel1{{17, 19, 20, 18, 21, 22, 23}};
 
-// F2 to F9: the command bar's keys.
-bool EsTeclaBarra(int codigo) {
-    return codigo >= 113 && codigo <= 120;
-}
-
 QPointer<frmMA_CUENTASADIC>& instancia() {
     static QPointer<frmMA_CUENTASADIC> w;
     return w;
 }
 
 } // namespace
-
-// The window previews its keys: a key pressed anywhere in it reaches the
-// command bar before the control that has the focus.
-class PreviaAdicionales : public QObject {
-public:
-    explicit PreviaAdicionales(frmMA_CUENTASADIC* w) : QObject(w), w_(w) {}
-
-protected:
-    bool eventFilter(QObject* objeto, QEvent* evento) override {
-        if (evento->type() != QEvent::KeyPress || !objeto->isWidgetType())
-            return false;
-        auto* destino = static_cast<QWidget*>(objeto);
-        if (destino != w_ && !w_->isAncestorOf(destino))
-            return false;
-        const auto* k = static_cast<QKeyEvent*>(evento);
-        const int codigo = ui::vbKeyCode(*k);
-        Protege([&] { w_->Form_KeyDown(codigo, ui::vbShift(k->modifiers())); });
-        return EsTeclaBarra(codigo);
-    }
-
-private:
-    frmMA_CUENTASADIC* w_;
-};
 
 // Focus, keys and mouse of the text fields.
 class FiltroAdicionales : public QObject {
@@ -330,8 +302,9 @@ void frmMA_CUENTASADIC::ConectaEventos() {
         // The right button opens a field's lookup.
         t->setContextMenuPolicy(Qt::NoContextMenu);
     }
-    Previa = new PreviaAdicionales(this);
-    qApp->installEventFilter(Previa);
+    // A key pressed anywhere in the window reaches the command bar first.
+    Previa = ui::PreviaTeclas(
+        this, [this](int KeyCode, int Shift) { Protege([&] { Form_KeyDown(KeyCode, Shift); }); });
     connect(Paxtor1, &Paxtor::ButtonClick, this,
             [this](const QString& Key) { Protege([&] { Paxtor1_ButtonClick(Key); }); });
 }

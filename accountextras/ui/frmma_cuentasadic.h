@@ -28,7 +28,6 @@ class QLabel;
 class QLineEdit;
 class QTabWidget;
 class FiltroAdicionales;
-class PreviaAdicionales;
 
 class frmMA_CUENTASADIC : public QWidget {
     Q_OBJECT
@@ -111,7 +110,6 @@ protected:
 
 private:
     friend class FiltroAdicionales;
-    friend class PreviaAdicionales;
 
     // ---- Controls -------------------------------------------------------------------
     Paxtor* Paxtor1 = nullptr;
@@ -145,7 +143,7 @@ private:
     bool Descargando = false;
     Lbc_AsientoRef Reglas;
     FiltroAdicionales* Filtro = nullptr;
-    PreviaAdicionales* Previa = nullptr;
+    QObject* Previa = nullptr;
 
     void ArmaControles();
     void ConectaEventos();

@@ -65,11 +65,6 @@ pasos::OnError Recuadro(const QString& rutina) {
     };
 }
 
-// F2 to F9: the command bar's keys.
-bool EsTeclaBarra(int codigo) {
-    return codigo >= 113 && codigo <= 120;
-}
-
 bool Igual(const QString& a, const QString& b) {
     return a.trimmed().compare(b, Qt::CaseInsensitive) == 0;
 }
@@ -87,31 +82,6 @@ constexpr int Px(int twips) {
 }
 
 } // namespace
-
-// The window previews its keys: the command bar's function keys reach it
-// before the control that has the focus.
-class PreviaTeclasCCosto : public QObject {
-public:
-    explicit PreviaTeclasCCosto(Frmta_asigccosto* w) : QObject(w), w_(w) {}
-
-protected:
-    bool eventFilter(QObject* objeto, QEvent* evento) override {
-        if (evento->type() != QEvent::KeyPress || !objeto->isWidgetType())
-            return false;
-        auto* destino = static_cast<QWidget*>(objeto);
-        if (destino != w_ && !w_->isAncestorOf(destino))
-            return false;
-        const auto* k = static_cast<QKeyEvent*>(evento);
-        const int codigo = ui::vbKeyCode(*k);
-        if (!EsTeclaBarra(codigo))
-            return false;
-        Protege([&] { w_->Form_KeyDown(codigo, ui::vbShift(k->modifiers())); });
-        return true;
-    }
-
-private:
-    Frmta_asigccosto* w_;
-};
 
 // Focus, keys and mouse of the account box, the lists and the grids.
 class FiltroCCosto : public QObject {
@@ -291,8 +261,10 @@ void Frmta_asigccosto::ConectaEventos() {
           static_cast<QObject*>(FGCCosto), static_cast<QObject*>(CmbUnegocio),
           static_cast<QObject*>(MSHFlexGrid1), static_cast<QObject*>(MSHFlexGrid1->viewport())})
         o->installEventFilter(Filtro);
-    Previa = new PreviaTeclasCCosto(this);
-    qApp->installEventFilter(Previa);
+    // The command bar's function keys reach it before the focused control.
+    Previa = ui::PreviaTeclas(
+        this, [this](int KeyCode, int Shift) { Protege([&] { Form_KeyDown(KeyCode, Shift); }); },
+        true);
 
     Edicion->ColumnaEditable = [this](int c) {
         return c >= 0 && c < int(Columnas.size()) && Columnas[size_t(c)].Editable;

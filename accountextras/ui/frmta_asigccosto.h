@@ -31,7 +31,6 @@ class QLabel;
 class QLineEdit;
 class QResizeEvent;
 class FiltroCCosto;
-class PreviaTeclasCCosto;
 
 class Frmta_asigccosto : public QWidget {
     Q_OBJECT
@@ -114,7 +113,6 @@ protected:
 
 private:
     friend class FiltroCCosto;
-    friend class PreviaTeclasCCosto;
 
     // One grid column's editing properties.
     struct ColumnaGrilla {
@@ -158,7 +156,7 @@ private:
     bool LlenandoUnidades = false;
     bool Descargando = false;
     FiltroCCosto* Filtro = nullptr;
-    PreviaTeclasCCosto* Previa = nullptr;
+    QObject* Previa = nullptr;
 
     void ArmaControles();
     void ConectaEventos();

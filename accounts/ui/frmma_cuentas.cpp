@@ -94,11 +94,6 @@ template <typename F> void Protege(F&& f) {
     }
 }
 
-// F2 to F9: the command bar's keys.
-bool EsTeclaBarra(int codigo) {
-    return codigo >= 113 && codigo <= 120;
-}
-
 QLabel* Etiqueta(const QString& texto, QWidget* padre, const char* nombre) {
     auto* l = new QLabel(texto, padre);
     l->setObjectName(QLatin1String(nombre));
@@ -118,32 +113,6 @@ QComboBox* Lista(QWidget* padre, const char* nombre) {
 }
 
 } // namespace
-
-// The window previews its keys: a key pressed anywhere in it reaches the
-// command bar before the control that has the focus. Installed on the
-// application, so that controls added later (the tree) are covered too.
-class PreviaTeclas : public QObject {
-public:
-    explicit PreviaTeclas(FrmMA_CUENTAS* w) : QObject(w), w_(w) {}
-
-protected:
-    bool eventFilter(QObject* objeto, QEvent* evento) override {
-        if (evento->type() != QEvent::KeyPress || !objeto->isWidgetType())
-            return false;
-        auto* destino = static_cast<QWidget*>(objeto);
-        if (destino != w_ && !w_->isAncestorOf(destino))
-            return false;
-        const auto* k = static_cast<QKeyEvent*>(evento);
-        const int codigo = ui::vbKeyCode(*k);
-        Protege([&] { w_->Form_KeyDown(codigo, ui::vbShift(k->modifiers())); });
-        // The bar has taken its key: the event must not reach a control, nor
-        // come back here on its way up to the parents.
-        return EsTeclaBarra(codigo);
-    }
-
-private:
-    FrmMA_CUENTAS* w_;
-};
 
 // Focus, keys and mouse of the code box, the text fields and the lists.
 class FiltroCuentas : public QObject {
@@ -478,8 +447,9 @@ void FrmMA_CUENTAS::ConectaEventos() {
         t->setContextMenuPolicy(Qt::NoContextMenu);
     }
     ValidaAlSalir.assign(txtFields.size(), false);
-    Previa = new PreviaTeclas(this);
-    qApp->installEventFilter(Previa);
+    // A key pressed anywhere in the window reaches the command bar first.
+    Previa = ui::PreviaTeclas(
+        this, [this](int KeyCode, int Shift) { Protege([&] { Form_KeyDown(KeyCode, Shift); }); });
     connect(TxtCodigo, &QLineEdit::textChanged, this,
             [this] { Protege([&] { TxtCodigo_Change(); }); });
     for (int i = 0; i < int(OptTipoCuenta.size()); ++i)

@@ -34,7 +34,6 @@ class QToolBar;
 
 class ClsReglasPlan;
 class FiltroCuentas;
-class PreviaTeclas;
 
 class FrmMA_CUENTAS : public QWidget {
     Q_OBJECT
@@ -246,7 +245,7 @@ private:
     void ArmaControles();
     void ConectaEventos();
     FiltroCuentas* Filtro = nullptr;
-    PreviaTeclas* Previa = nullptr;
+    QObject* Previa = nullptr;
 
     // The member bound to a column (letter case ignored); nullptr when none is.
     QLineEdit* Campo(const QString& columna) const;

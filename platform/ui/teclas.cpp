@@ -83,4 +83,46 @@ void TecleaEnLugar(QWidget* Campo, const QKeyEvent& K, int Ascii, bool& Reenvio)
     Reenvio = false;
 }
 
+bool EsTeclaBarra(int KeyCode) {
+    return KeyCode >= 113 && KeyCode <= 120;
+}
+
+namespace {
+
+class Previa : public QObject {
+public:
+    Previa(QWidget* ventana, std::function<void(int, int)> alTeclear, bool soloBarra)
+        : QObject(ventana), ventana_(ventana), alTeclear_(std::move(alTeclear)),
+          soloBarra_(soloBarra) {}
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override {
+        if (evento->type() != QEvent::KeyPress || !objeto->isWidgetType())
+            return false;
+        auto* destino = static_cast<QWidget*>(objeto);
+        if (destino != ventana_ && !ventana_->isAncestorOf(destino))
+            return false;
+        const auto* k = static_cast<QKeyEvent*>(evento);
+        const int codigo = vbKeyCode(*k);
+        const bool barra = EsTeclaBarra(codigo);
+        if (barra || !soloBarra_)
+            alTeclear_(codigo, vbShift(k->modifiers()));
+        return barra;
+    }
+
+private:
+    QWidget* ventana_;
+    std::function<void(int, int)> alTeclear_;
+    bool soloBarra_;
+};
+
+} // namespace
+
+QObject* PreviaTeclas(QWidget* Ventana, std::function<void(int KeyCode, int Shift)> AlTeclear,
+                      bool SoloBarra) {
+    auto* filtro = new Previa(Ventana, std::move(AlTeclear), SoloBarra);
+    QCoreApplication::instance()->installEventFilter(filtro);
+    return filtro;
+}
+
 } // namespace ui
