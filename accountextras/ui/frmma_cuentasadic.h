@@ -83,7 +83,8 @@ public:
     // ---- Save and delete ------------------------------------------------------------
     // Inserts or updates (EsNuevo / EsModificacion) or deletes (EsBaja) the
     // account's row, then replicates it; HayError when it failed, and then
-    // the window keeps its state and data.
+    // the window keeps its state and data. With no mode it writes nothing
+    // and clears the window.
     void ActualizarDatos();
 
     // ---- Command bar, lookup and keys -----------------------------------------------

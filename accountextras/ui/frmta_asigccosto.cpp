@@ -139,6 +139,11 @@ protected:
             }
             return false;
         }
+        if (tipo == QEvent::MouseButtonRelease && objeto == w_->FGCCosto->viewport() &&
+            static_cast<QMouseEvent*>(evento)->button() == Qt::LeftButton) {
+            Protege([&] { w_->FGCCosto_Click(); });
+            return false;
+        }
         if (tipo == QEvent::MouseButtonDblClick && objeto == w_->MSHFlexGrid1->viewport()) {
             const QModelIndex i =
                 w_->MSHFlexGrid1->indexAt(static_cast<QMouseEvent*>(evento)->position().toPoint());
@@ -256,10 +261,10 @@ void Frmta_asigccosto::ArmaControles() {
 
 void Frmta_asigccosto::ConectaEventos() {
     Filtro = new FiltroCCosto(this);
-    for (QObject* o :
-         {static_cast<QObject*>(txtCuenta[0]), static_cast<QObject*>(BrwTxt[0]),
-          static_cast<QObject*>(FGCCosto), static_cast<QObject*>(CmbUnegocio),
-          static_cast<QObject*>(MSHFlexGrid1), static_cast<QObject*>(MSHFlexGrid1->viewport())})
+    for (QObject* o : {static_cast<QObject*>(txtCuenta[0]), static_cast<QObject*>(BrwTxt[0]),
+                       static_cast<QObject*>(FGCCosto), static_cast<QObject*>(FGCCosto->viewport()),
+                       static_cast<QObject*>(CmbUnegocio), static_cast<QObject*>(MSHFlexGrid1),
+                       static_cast<QObject*>(MSHFlexGrid1->viewport())})
         o->installEventFilter(Filtro);
     // The command bar's function keys reach it before the focused control.
     Previa = ui::PreviaTeclas(
@@ -270,6 +275,8 @@ void Frmta_asigccosto::ConectaEventos() {
         return c >= 0 && c < int(Columnas.size()) && Columnas[size_t(c)].Editable;
     };
     Edicion->AntesDeAbrir = [this](int c) { Brw_Propiedades(c); };
+    // The key that opens the box goes in as typed; the checks judge it.
+    Edicion->SemillaFiltrada = false;
     Edicion->FiltraTecla = [this](int& KeyAscii) {
         ClsFormulario::FiltraTecla(BrwTxt[0], KeyAscii);
         if (KeyAscii > 0 && KeyAscii < 256)
@@ -334,18 +341,21 @@ void Frmta_asigccosto::Form_Load() {
 }
 
 void Frmta_asigccosto::LimpiarPantalla() {
-    EsNuevo = false;
-    EsBaja = false;
-    EsModificacion = false;
-    Grabando = false;
-    ClsFormulario::LimpiaFormulario(this);
-    lblDescripcion->clear();
-    Lineas.assign(1, ccosto::LineaCCosto{});
-    MsFlex_Inicializa();
-    HabilitarControles(false);
-    txtCuenta[0]->clear();
-    txtCuenta[0]->setFocus();
-    CargarUnidadesNegocio();
+    PasosBarra({[&] {
+                   EsNuevo = false;
+                   EsBaja = false;
+                   EsModificacion = false;
+                   Grabando = false;
+                   ClsFormulario::LimpiaFormulario(this);
+                   lblDescripcion->clear();
+                   Lineas.assign(1, ccosto::LineaCCosto{});
+                   MsFlex_Inicializa();
+                   HabilitarControles(false);
+                   txtCuenta[0]->clear();
+                   txtCuenta[0]->setFocus();
+                   CargarUnidadesNegocio();
+               }},
+               QStringLiteral("AVISO AL OPERADOR"));
 }
 
 void Frmta_asigccosto::HabilitarControles(bool Habilitar) {
@@ -483,12 +493,12 @@ QString Frmta_asigccosto::UnidadNegocio() const {
 
 // ---- Command bar ------------------------------------------------------------------------
 
-bool Frmta_asigccosto::PasosBarra(const std::vector<pasos::Step>& pasos) {
+bool Frmta_asigccosto::PasosBarra(const std::vector<pasos::Step>& pasos, const QString& Titulo) {
     return pasos::RunSteps(
         pasos,
-        [](const ado::Error& e) {
+        [&Titulo](const ado::Error& e) {
             if (e.Number != 5)
-                vb::MsgBox(e.Description, vb::vbCritical, QStringLiteral("Aviso al operador"));
+                vb::MsgBox(e.Description, vb::vbCritical, Titulo);
             return pasos::Resume::Exit;
         },
         pasos::Trap::AllErrors);
@@ -581,7 +591,12 @@ void Frmta_asigccosto::Borrar() {
     // Only the accepted account's distribution is deleted.
     if (cuenta.isEmpty() || cuenta != Cuenta)
         return;
-    if (ccosto::TieneMov(cuenta)) {
+    bool abandonada = false;
+    const bool conMovimientos = TieneMov(cuenta, abandonada);
+    // A check the operator gave up on deletes nothing.
+    if (abandonada)
+        return;
+    if (conMovimientos) {
         vb::MsgBox(QStringLiteral("La cuenta ") + cuenta + QStringLiteral(" tiene movimientos"),
                    vb::vbOKOnly);
         LimpiarPantalla();
@@ -598,6 +613,13 @@ void Frmta_asigccosto::Borrar() {
     EnEdicion = false;
     LimpiarPantalla();
     CargarCuentasAsignadas();
+}
+
+bool Frmta_asigccosto::TieneMov(const QString& Cuenta, bool& Abandonada) {
+    bool hay = false;
+    Abandonada = !pasos::RunSteps({[&] { hay = ccosto::TieneMov(Cuenta); }},
+                                  Recuadro(QStringLiteral("TieneMov")), pasos::Trap::AllErrors);
+    return hay;
 }
 
 void Frmta_asigccosto::Actualizar_Datos() {
@@ -839,6 +861,16 @@ void Frmta_asigccosto::FGCCosto_GotFocus() {
                                                     !Columnas[size_t(c)].Tabla.trimmed().isEmpty());
 }
 
+void Frmta_asigccosto::FGCCosto_Click() {
+    IndiceCuenta = -2;
+    IndiceBrw = 0;
+    // The lookup is offered only where the box can take its answer.
+    const int c = FGCCosto->Col();
+    Paxtor1->setEstado(Paxtor::EstadoConsultar, c >= 0 && c < int(Columnas.size()) &&
+                                                    Columnas[size_t(c)].Editable &&
+                                                    !Columnas[size_t(c)].Tabla.trimmed().isEmpty());
+}
+
 void Frmta_asigccosto::FGCCosto_EnterCell() {
     IndiceCuenta = -2;
     IndiceBrw = 0;
@@ -856,12 +888,24 @@ void Frmta_asigccosto::FGCCosto_EnterCell() {
 }
 
 void Frmta_asigccosto::BrwTxt_KeyDown(int Index, int KeyCode, int Shift) {
+    // A value put in the closed box (a lookup's answer) shows again over the
+    // current cell, so that a refusal leaves it there to be corrected.
+    if (IndiceBrw == 0 && !Edicion->Abierta()) {
+        const QString valor = BrwTxt[0]->text();
+        Edicion->AbrirCaja(32);
+        if (Edicion->Abierta()) {
+            BrwTxt[0]->setText(valor);
+            BrwTxt[0]->setCursorPosition(int(valor.size()));
+        }
+    }
     if (KeyCode == kEscape) {
         Edicion->EditKeyCode(KeyCode, Shift);
         return;
     }
     if (!ClsFormulario::EsTeclaAceptar(KeyCode) && KeyCode != kArriba && KeyCode != kAbajo)
         return;
+    int tecla = kEnter; // the shared filter sees the accept key too
+    ClsFormulario::FiltraTecla(BrwTxt[size_t(Index)], tecla);
     if (Edicion->Abierta())
         FilaActual = Edicion->FilaEditada();
     ValidarCampo(BrwTxt[size_t(Index)], Index, true);

@@ -165,10 +165,18 @@ private:
     // The grid's current cell entered.
     void FGCCosto_EnterCell();
     void FGCCosto_GotFocus();
-    // Runs the steps of a command-bar branch under the bar's error treatment.
-    bool PasosBarra(const std::vector<pasos::Step>& pasos);
+    // A click on the grid, after the cell it chose was entered.
+    void FGCCosto_Click();
+    // Runs steps under the window's error treatment: a run-time error other
+    // than 5 shows its description under Titulo; any error ends the steps.
+    bool PasosBarra(const std::vector<pasos::Step>& pasos,
+                    const QString& Titulo = QStringLiteral("Aviso al operador"));
     void Grabar();
     void Borrar();
+    // The account has cost-centre movements. A failed check is told; Retry
+    // repeats it, Ignore goes on with false, any other answer gives false
+    // with Abandonada set.
+    bool TieneMov(const QString& Cuenta, bool& Abandonada);
     // The focus on a cell of the grid, its edit box open when it takes one.
     void VaACelda(int Fila, int Columna);
 };

@@ -66,7 +66,8 @@ void frmMA_CUENTASADIC::ActualizarDatos() {
         GrabaFila();
     else if (EsBaja)
         BorraFila();
-    // With no mode there is no row to act on.
+    else // no row to act on: nothing is written, and the window starts over
+        InicializarPantalla();
 }
 
 void frmMA_CUENTASADIC::GrabaFila() {

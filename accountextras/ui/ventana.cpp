@@ -266,9 +266,7 @@ void frmMA_CUENTASADIC::ConsultarCodigo() {
         return;
     QString descripcion, codigo, extra;
     Def_QConsulta::QConsulta(tabla, descripcion, codigo, extra, true, QString());
-    // A cancelled lookup leaves the field as it was.
-    if (codigo.trimmed().isEmpty())
-        return;
+    // A cancelled lookup answers an empty code, which is checked as typed.
     Campo(campo->property("DataField").toString())->setText(codigo.trimmed());
     Campo_valida(CampoActual);
 }

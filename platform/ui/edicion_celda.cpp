@@ -68,6 +68,8 @@ void EdicionCelda::AbrirCaja(int KeyAscii) {
         int tecla = KeyAscii;
         if (FiltraTecla)
             FiltraTecla(tecla);
+        if (!SemillaFiltrada)
+            tecla = KeyAscii;
         if (tecla != 0)
             semilla = QString(QChar(tecla));
     }

@@ -38,8 +38,9 @@ public:
                  QObject* parent = nullptr);
 
     // Opens the box over the current cell. KeyAscii 0 to 32 shows the cell's
-    // text, any other key that character (through FiltraTecla); the caret
-    // goes to the end. A cell outside the editable part opens nothing.
+    // text, any other key that character (through FiltraTecla unless
+    // SemillaFiltrada is off); the caret goes to the end. A cell outside the
+    // editable part opens nothing.
     void AbrirCaja(int KeyAscii);
     // The key scheme's move for a key pressed in the box.
     void EditKeyCode(int KeyCode, int Shift);
@@ -62,6 +63,9 @@ public:
     // Each character typed in the box, and the key that seeds it: may replace
     // the character or drop it (0).
     std::function<void(int& KeyAscii)> FiltraTecla;
+    // Off: the key that opens the box still goes through FiltraTecla, but the
+    // box takes it as typed.
+    bool SemillaFiltrada = true;
     // Right before the box shows over a cell of that column.
     std::function<void(int Columna)> AntesDeAbrir;
     // A key pressed in the box; unset, EditKeyCode. A window that checks the

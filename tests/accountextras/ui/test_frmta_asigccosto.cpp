@@ -180,6 +180,45 @@ TEST_F(CCostoTest, DeleteAsksAndTakesOnlyWhatIsShown) {
     EXPECT_EQ(unidades(db), (QList<QVariantList>{{"0001", "0201", 100.0}}));
 }
 
+// A failed movement check is told under its name; only Ignore goes on to
+// the delete (the data object's own box comes first each time).
+TEST_F(CCostoTest, AFailedMovementCheckDeletesOnlyWhenIgnored) {
+    db.exec("ALTER TABLE MV_ASIENTOSCCOSTO RENAME TO MV_OTRA");
+    const int a = vb::vbAbort;
+    const std::pair<std::vector<int>, QList<QVariantList>> casos[] = {
+        {{a, vb::vbRetry, a, vb::vbCancel}, kGeneralesAntes}, {{a, vb::vbIgnore, vb::vbYes}, {}}};
+    for (const auto& [respuestas, quedan] : casos) {
+        responder->shown.clear();
+        Frmta_asigccosto* w = abre("520101001");
+        aceptaCuenta(*w, "520101001");
+        for (int r : respuestas)
+            responder->answerMsg(r);
+        w->Paxtor1_ButtonClick(QStringLiteral("BORRAR"));
+        EXPECT_EQ(responder->shown.size(), respuestas.size());
+        EXPECT_TRUE(responder->shown.at(1).title.contains(QStringLiteral(" - TieneMov ")));
+        EXPECT_EQ(generales(db), quedan);
+        delete w;
+    }
+}
+
+// The key that opens a cell goes in as typed for the check to judge; a value
+// put in the closed box, as a lookup does, shows again when refused.
+TEST_F(CCostoTest, TheBoxShowsTheValueBeingChecked) {
+    Frmta_asigccosto* w = abre("520101001");
+    aceptaCuenta(*w, "520101001");
+    grilla(*w)->setCol(3);
+    QTest::keyClick(grilla(*w), 'x');
+    QTest::keyClick(caja(*w), Qt::Key_Return);
+    QTest::keyClick(caja(*w), Qt::Key_Escape);
+    grilla(*w)->setRow(2);
+    grilla(*w)->setCol(1);
+    caja(*w)->setText(QStringLiteral("0101"));
+    w->BrwTxt_KeyDown(0, 13, 0);
+    EXPECT_EQ(mensajes(), (QStringList{ccosto::MsgRangoPorcentaje, ccosto::MsgCentroRepetido}));
+    EXPECT_TRUE(caja(*w)->isVisible());
+    EXPECT_EQ(caja(*w)->text(), "0101");
+}
+
 // Started on its own the window shows no account; refused accounts keep it
 // browsing; closing it ends the program.
 TEST_F(CCostoTest, MenuModeRefusalsAndClose) {

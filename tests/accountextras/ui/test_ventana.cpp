@@ -101,4 +101,15 @@ TEST_F(VentanaTest, IndependienteGrabaYQuedaParaLaSiguiente) {
     EXPECT_EQ(CuentaActual, "110301002");
 }
 
+// A lookup closed without a choice empties the field and checks it.
+TEST_F(VentanaTest, ACancelledLookupChecksTheEmptiedField) {
+    Adicionales& w = abre(true);
+    escribeCodigo(w, QStringLiteral("210101001"));
+    QLineEdit* provincia = campo(w, "PROVINCIA");
+    provincia->setText(QStringLiteral("B"));
+    QTest::mouseClick(provincia, Qt::RightButton); // the lookup, closed at once
+    EXPECT_EQ(provincia->text(), "");
+    EXPECT_EQ(mensajes(), QStringList{"Debe ingresar el campo : Provincia"});
+}
+
 } // namespace
