@@ -1,17 +1,30 @@
-// quarzelo-screenshot-cuentas: the accounts window's picture for the README,
-// taken from a real run on the demo company.
+// quarzelo-screenshot-cuentas: the README's pictures of the chart-of-accounts
+// program's windows, taken from a real run on the demo company.
 //
-//   quarzelo-screenshot-cuentas <output.png> <parameter string> [code]
+//   quarzelo-screenshot-cuentas cuentas <output.png> <parameter string> [code]
+//   quarzelo-screenshot-cuentas adicionales <output.png> <parameter string> [code]
+//   quarzelo-screenshot-cuentas ccostos <output.png> <parameter string> [code [unit]]
 //
-// The start-up is the program's own; the account (by default the demo's bank
-// account 110102001001) is chosen by a click on its node in the chart tree,
-// and the window is saved once it shows the account. Any box shown fails the
-// shot.
+// The start-up is the program's own; then each window is brought to what its
+// picture shows:
+// - cuentas: the account (by default the demo's bank account 110102001001) is
+//   chosen by a click on its node in the chart tree;
+// - adicionales: the window opens as the accounts window opens it, bound to
+//   the account (by default the demo's customers account 110301001, which has
+//   additional data);
+// - ccostos: the window opens as the accounts window opens it, on the account
+//   (by default the demo's 530101001, administrative salaries), the account is
+//   accepted with Enter and the business unit (by default 0002) is chosen in
+//   its list.
+// Any box shown fails the shot.
 
+#include "accountextras/ui/frmma_cuentasadic.h"
+#include "accountextras/ui/frmta_asigccosto.h"
 #include "accounts/ui/arbol_plan.h"
 #include "accounts/ui/frmma_cuentas.h"
 #include "data/pasos.h"
 #include "lookup/lib_clscons3.h"
+#include "platform/ui/flexgrid.h"
 #include "platform/ui/widgets.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/programend.h"
@@ -19,9 +32,13 @@
 #include "startup/cnstuffcontable.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QtTest/QTest>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -33,30 +50,182 @@ int falla(const char* motivo) {
     return 1;
 }
 
+// One window's own steps; the run around them is the same for all.
+class Toma {
+public:
+    virtual ~Toma() = default;
+    // Opens the window once the start-up went through; it fails as the
+    // start-up does.
+    virtual QWidget* abre() = 0;
+    // Brings the shown window to what the picture needs: nullptr, or why not.
+    virtual const char* prepara() = 0;
+    // What the final line tells of the window's content.
+    virtual QString resumen() const = 0;
+};
+
+class Cuentas final : public Toma {
+public:
+    explicit Cuentas(const QStringList& opciones)
+        : codigo_(opciones.value(0, QStringLiteral("110102001001"))) {}
+
+    QWidget* abre() override {
+        ventana_ = std::make_unique<FrmMA_CUENTAS>();
+        ventana_->Form_Load();
+        ventana_->show();
+        ventana_->activateWindow();
+        return ventana_.get();
+    }
+
+    const char* prepara() override {
+        auto* arbol = ventana_->findChild<ArbolPlanCuentas*>(QStringLiteral("TreeV"));
+        const QModelIndex nodo = arbol->modelo()->Nodo(QStringLiteral("A") + codigo_);
+        if (!nodo.isValid())
+            return "the account has no node in the tree";
+        arbol->scrollTo(nodo);
+        QTest::mouseClick(arbol->viewport(), Qt::LeftButton, {}, arbol->visualRect(nodo).center());
+        for (const QLineEdit* c : ventana_->findChildren<QLineEdit*>(QStringLiteral("txtFields")))
+            if (c->property("DataField").toString() == QLatin1String("DESCRIPCION"))
+                nombre_ = c;
+        if (!QTest::qWaitFor([&] { return !nombre_->text().isEmpty(); }, kEspera))
+            return "the account was not loaded";
+        return nullptr;
+    }
+
+    QString resumen() const override { return nombre_->text(); }
+
+private:
+    QString codigo_;
+    std::unique_ptr<FrmMA_CUENTAS> ventana_;
+    const QLineEdit* nombre_ = nullptr;
+};
+
+class Adicionales final : public Toma {
+public:
+    explicit Adicionales(const QStringList& opciones)
+        : codigo_(opciones.value(0, QStringLiteral("110301001"))) {}
+
+    QWidget* abre() override {
+        CNStuffContable::CuentaActual = codigo_;
+        ventana_ = frmMA_CUENTASADIC::Muestra(false);
+        return ventana_;
+    }
+
+    const char* prepara() override {
+        nombre_ = ventana_->findChild<QLabel*>(QStringLiteral("LblTitulo"));
+        if (!QTest::qWaitFor([&] { return nombre_->text() != QLatin1String("..."); }, kEspera))
+            return "the account was not loaded";
+        return nullptr;
+    }
+
+    QString resumen() const override { return nombre_->text(); }
+
+private:
+    QString codigo_;
+    frmMA_CUENTASADIC* ventana_ = nullptr;
+    const QLabel* nombre_ = nullptr;
+};
+
+class CentrosCosto final : public Toma {
+public:
+    explicit CentrosCosto(const QStringList& opciones)
+        : codigo_(opciones.value(0, QStringLiteral("530101001"))),
+          unidad_(opciones.value(1, QStringLiteral("0002"))) {}
+
+    QWidget* abre() override {
+        CNStuffContable::CuentaActual = codigo_;
+        ventana_ = Frmta_asigccosto::Muestra(false);
+        return ventana_;
+    }
+
+    const char* prepara() override {
+        auto* cuenta = ventana_->findChild<QLineEdit*>(QStringLiteral("txtCuenta"));
+        cuenta->setFocus();
+        QTest::keyClick(cuenta, Qt::Key_Return);
+        if (!ventana_->enEdicion())
+            return "the account was not accepted";
+        lista_ = ventana_->findChild<QComboBox*>(QStringLiteral("CmbUnegocio"));
+        if (!ventana_->findChild<QCheckBox*>(QStringLiteral("ChkVariable"))->isChecked())
+            return "the account's percentages do not vary by business unit";
+        int indice = -1;
+        for (int i = 1; i < lista_->count(); ++i)
+            if (lista_->itemText(i).startsWith(unidad_))
+                indice = i;
+        if (indice < 0)
+            return "the business unit is not in the list";
+        lista_->setCurrentIndex(indice);
+        auto* grilla = ventana_->findChild<FlexGrid*>(QStringLiteral("FGCCosto"));
+        if (grilla->TextMatrix(1, 1).isEmpty())
+            return "the business unit has no distribution";
+        grilla->setFocus();
+        return nullptr;
+    }
+
+    QString resumen() const override { return codigo_ + u' ' + lista_->currentText(); }
+
+private:
+    QString codigo_;
+    QString unidad_;
+    Frmta_asigccosto* ventana_ = nullptr;
+    QComboBox* lista_ = nullptr;
+};
+
+struct Ventana {
+    const char* nombre;     // the first argument
+    const char* opcionales; // its optional arguments, as the usage shows them
+    int maxOpcionales;
+    std::unique_ptr<Toma> (*crea)(const QStringList& opciones);
+};
+
+template <class T> std::unique_ptr<Toma> crea(const QStringList& opciones) {
+    return std::make_unique<T>(opciones);
+}
+
+constexpr Ventana kVentanas[] = {
+    {"cuentas", "[code]", 1, crea<Cuentas>},
+    {"adicionales", "[code]", 1, crea<Adicionales>},
+    {"ccostos", "[code [unit]]", 2, crea<CentrosCosto>},
+};
+
+int uso() {
+    const char* prefijo = "usage:";
+    for (const Ventana& v : kVentanas) {
+        std::fprintf(stderr,
+                     "%s quarzelo-screenshot-cuentas %s <output.png> <parameter string> %s\n",
+                     prefijo, v.nombre, v.opcionales);
+        prefijo = "      ";
+    }
+    return 2;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3 && argc != 4) {
-        std::fprintf(stderr, "usage: quarzelo-screenshot-cuentas <output.png> <parameter string> "
-                             "[code]\n");
-        return 2;
-    }
-    const QString salida = QString::fromLocal8Bit(argv[1]);
-    const QString codigo =
-        argc == 4 ? QString::fromLocal8Bit(argv[3]) : QStringLiteral("110102001001");
+    if (argc < 4)
+        return uso();
+    const Ventana* elegida = nullptr;
+    for (const Ventana& v : kVentanas)
+        if (std::strcmp(argv[1], v.nombre) == 0)
+            elegida = &v;
+    if (!elegida || argc > 4 + elegida->maxOpcionales)
+        return uso();
+    const QString salida = QString::fromLocal8Bit(argv[2]);
+    QStringList opciones;
+    for (int i = 4; i < argc; ++i)
+        opciones << QString::fromLocal8Bit(argv[i]);
     // The program sees only the parameter string on its command line.
     static int qtArgc = 2;
-    static char* qtArgv[] = {argv[0], argv[2], nullptr};
+    static char* qtArgv[] = {argv[0], argv[3], nullptr};
     QApplication app(qtArgc, qtArgv);
     ui::installWidgets();
     auto respuestas = std::make_shared<vb::ScriptedResponder>();
     vb::setDialogResponder(respuestas);
     ConectaConsultasConInicio();
 
-    auto ventana = std::make_unique<FrmMA_CUENTAS>();
+    const std::unique_ptr<Toma> toma = elegida->crea(opciones);
+    QWidget* ventana = nullptr;
     try {
         CNStuffContable::IniciaSistema();
-        ventana->Form_Load();
+        ventana = toma->abre();
     } catch (const vb::ProgramEnded& fin) {
         std::fprintf(stderr, "quarzelo-screenshot-cuentas: the program ended at start-up (%d)\n",
                      fin.code);
@@ -65,23 +234,10 @@ int main(int argc, char** argv) {
         ClsUtilidades::ReportaError(pasos::CurrentError(), vb::vbOKOnly + vb::vbCritical);
         return falla("start-up failed");
     }
-    ventana->show();
-    ventana->activateWindow();
-    if (!QTest::qWaitForWindowActive(ventana.get(), kEspera))
+    if (!QTest::qWaitForWindowActive(ventana, kEspera))
         return falla("the window did not become active");
-
-    auto* arbol = ventana->findChild<ArbolPlanCuentas*>(QStringLiteral("TreeV"));
-    const QModelIndex nodo = arbol->modelo()->Nodo(QStringLiteral("A") + codigo);
-    if (!nodo.isValid())
-        return falla("the account has no node in the tree");
-    arbol->scrollTo(nodo);
-    QTest::mouseClick(arbol->viewport(), Qt::LeftButton, {}, arbol->visualRect(nodo).center());
-    const QLineEdit* nombre = nullptr;
-    for (const QLineEdit* c : ventana->findChildren<QLineEdit*>(QStringLiteral("txtFields")))
-        if (c->property("DataField").toString() == QLatin1String("DESCRIPCION"))
-            nombre = c;
-    if (!QTest::qWaitFor([&] { return !nombre->text().isEmpty(); }, kEspera))
-        return falla("the account was not loaded");
+    if (const char* motivo = toma->prepara())
+        return falla(motivo);
     QTest::qWait(200);
 
     if (!respuestas->messages().isEmpty())
@@ -89,7 +245,7 @@ int main(int argc, char** argv) {
             qPrintable(QStringLiteral("a box was shown: ") + respuestas->messages().join(u'|')));
     if (!ventana->grab().save(salida))
         return falla("the picture could not be written");
-    std::fprintf(stderr, "%s: %dx%d, %s\n", argv[1], ventana->width(), ventana->height(),
-                 qPrintable(nombre->text()));
+    std::fprintf(stderr, "%s: %dx%d, %s\n", argv[2], ventana->width(), ventana->height(),
+                 qPrintable(toma->resumen()));
     return 0;
 }
