@@ -68,10 +68,6 @@ void FrmMA_CUENTAS::OptTipoCuenta_Click(int Index) {
             },
             [&] { BotonTbar(4)->setEnabled(imputable); },
             [&] {
-                for (QRadioButton* o : optLibros)
-                    o->setEnabled(imputable);
-            },
-            [&] {
                 // With no cost centre at all the box stays off: a ticked box
                 // would give the account an empty cost centre when saved.
                 chkCCostos->setEnabled(imputable &&

@@ -356,6 +356,9 @@ void FrmMA_CUENTAS::ArmaControles() {
     for (size_t i = 0; i < textosLibros.size(); ++i) {
         optLibros[i] = new QRadioButton(QString::fromUtf8(textosLibros[i]), libros);
         optLibros[i]->setObjectName(QStringLiteral("optLibros"));
+        // Shown, never chosen: the save sets the books from the account's
+        // view type, whatever the buttons say.
+        optLibros[i]->setEnabled(false);
         librosFila->addWidget(optLibros[i]);
     }
     optLibros[1]->setProperty("DataField", QStringLiteral("Libro_Iva_Compras"));

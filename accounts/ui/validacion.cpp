@@ -214,8 +214,6 @@ bool FrmMA_CUENTAS::RefrescaSegunTipo(int Index) {
         return false;
     }
     CHKAjustable->setEnabled(imputable);
-    for (QRadioButton* o : optLibros)
-        o->setEnabled(imputable);
     ChkBdu->setEnabled(imputable);
     ChkBloqueo->setEnabled(imputable);
     BotonTbar(4)->setEnabled(imputable);
