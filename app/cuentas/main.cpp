@@ -1,5 +1,6 @@
 #include "accountextras/ui/frmma_cuentasadic.h"
 #include "accountextras/ui/frmta_asigccosto.h"
+#include "accountextras/ui/relacionadas.h"
 #include "accounts/ui/frmma_cuentas.h"
 #include "data/pasos.h"
 #include "lookup/lib_clscons3.h"
@@ -51,9 +52,7 @@ int main(int argc, char** argv) {
         case Ventana::Cuentas: {
             auto* ventana = new FrmMA_CUENTAS;
             ventana->setAttribute(Qt::WA_DeleteOnClose);
-            // The related windows live above the accounts window's library.
-            ventana->AbreDatosAdicionales = [] { frmMA_CUENTASADIC::Muestra(false); };
-            ventana->AbreCentrosCosto = [] { Frmta_asigccosto::Muestra(false); };
+            ConectaVentanasRelacionadas(*ventana);
             ventana->Form_Load();
             ventana->show();
             break;
