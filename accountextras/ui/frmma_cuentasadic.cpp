@@ -6,6 +6,7 @@
 #include "accountextras/ui/interno.h"
 #include "accounts/ui/grilla_personalizados.h"
 #include "platform/ui/clsformulario.h"
+#include "platform/ui/modal.h"
 #include "platform/ui/paxtor.h"
 #include "platform/ui/teclas.h"
 
@@ -140,17 +141,10 @@ private:
 };
 
 frmMA_CUENTASADIC* frmMA_CUENTASADIC::Muestra(bool FormaIndependiente) {
-    QPointer<frmMA_CUENTASADIC>& w = instancia();
-    if (!w) {
-        w = new frmMA_CUENTASADIC;
-        w->setAttribute(Qt::WA_DeleteOnClose);
-        w->FormaIndependiente = FormaIndependiente;
-        w->Form_Load();
-    }
-    w->show();
-    w->raise();
-    w->activateWindow();
-    return w;
+    return ui::showSingle(instancia(), [&](frmMA_CUENTASADIC& w) {
+        w.FormaIndependiente = FormaIndependiente;
+        w.Form_Load();
+    });
 }
 
 frmMA_CUENTASADIC* frmMA_CUENTASADIC::Instancia() {

@@ -7,6 +7,7 @@
 #include "platform/ui/clsplanilla.h"
 #include "platform/ui/edicion_celda.h"
 #include "platform/ui/flexgrid.h"
+#include "platform/ui/modal.h"
 #include "platform/ui/teclas.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/programend.h"
@@ -160,17 +161,10 @@ private:
 };
 
 Frmta_asigccosto* Frmta_asigccosto::Muestra(bool Menu) {
-    QPointer<Frmta_asigccosto>& w = instancia();
-    if (!w) {
-        w = new Frmta_asigccosto;
-        w->setAttribute(Qt::WA_DeleteOnClose);
-        w->Menu = Menu;
-        w->Form_Load();
-    }
-    w->show();
-    w->raise();
-    w->activateWindow();
-    return w;
+    return ui::showSingle(instancia(), [&](Frmta_asigccosto& w) {
+        w.Menu = Menu;
+        w.Form_Load();
+    });
 }
 
 Frmta_asigccosto* Frmta_asigccosto::Instancia() {

@@ -6,6 +6,7 @@
 #include "data/instances.h"
 #include "data/pasos.h"
 #include "platform/sql/quoting.h"
+#include "platform/ui/modal.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/programend.h"
 #include "platform/win/clsutilidades.h"
@@ -137,16 +138,7 @@ private:
 };
 
 frmMa_ManualCuentas* frmMa_ManualCuentas::Muestra() {
-    QPointer<frmMa_ManualCuentas>& w = instancia();
-    if (!w) {
-        w = new frmMa_ManualCuentas;
-        w->setAttribute(Qt::WA_DeleteOnClose);
-        w->Form_Load();
-    }
-    w->show();
-    w->raise();
-    w->activateWindow();
-    return w;
+    return ui::showSingle(instancia(), [](frmMa_ManualCuentas& w) { w.Form_Load(); });
 }
 
 frmMa_ManualCuentas* frmMa_ManualCuentas::Instancia() {

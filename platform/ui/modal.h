@@ -4,6 +4,7 @@
 // driver installed the window is shown, handed to the driver, and hidden when
 // the driver returns, as if the user had closed it.
 
+#include <QPointer>
 #include <functional>
 
 class QDialog;
@@ -18,5 +19,20 @@ ModalDriver setModalDriver(ModalDriver driver);
 // Shows the window modally (or through the installed driver) and returns when
 // it is hidden.
 void showModal(QDialog& window);
+
+// A window of which the run has one instance, shown modeless: created on
+// first use (Load prepares it; it is deleted when closed), then shown and
+// brought to the front as it stands.
+template <class Window, class Load> Window* showSingle(QPointer<Window>& instance, Load load) {
+    if (!instance) {
+        instance = new Window;
+        instance->setAttribute(Qt::WA_DeleteOnClose);
+        load(*instance);
+    }
+    instance->show();
+    instance->raise();
+    instance->activateWindow();
+    return instance;
+}
 
 } // namespace ui
