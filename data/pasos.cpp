@@ -4,6 +4,7 @@
 #include "platform/vb/msgbox.h"
 #include "platform/vb/programend.h"
 #include "platform/vb/vb.h"
+#include "platform/win/clsutilidades.h"
 
 #include <optional>
 #include <stdexcept>
@@ -86,6 +87,35 @@ bool RunSteps(const std::vector<Step>& steps, const OnError& onError, Trap trap)
             return steps[size_t(i)]() ? i + 1 : -1;
         },
         onError, 0, trap);
+}
+
+OnError Recuadro(const QString& rutina) {
+    return [rutina](const ado::Error& e) {
+        return ResumeFor(ClsUtilidades::ReportaError(e, std::nullopt, rutina));
+    };
+}
+
+void Protege(const std::function<void()>& manejador) {
+    try {
+        manejador();
+    } catch (const vb::ProgramEnded&) {
+        throw;
+    } catch (const std::exception&) {
+        ClsUtilidades::ReportaError(CurrentError(), vb::vbOKOnly + vb::vbCritical);
+    }
+}
+
+QString MensajeConversion(const QString& campo) {
+    const QString dos = vb::vbCrLf + vb::vbCrLf;
+    return QStringLiteral("Verifique las siguientes opciones: ") + dos +
+           QStringLiteral("1) Ha ingresado letras donde debe ingresar numeros") + dos +
+           QStringLiteral("2) Debe ingresar una fecha y el formato es incorrecto") + dos +
+           QStringLiteral("En el campo: ") + campo;
+}
+
+void AvisaConversion(const QString& campo) {
+    vb::MsgBox(MensajeConversion(campo), vb::vbCritical,
+               QStringLiteral("Error en conversion de datos"));
 }
 
 } // namespace pasos

@@ -7,6 +7,7 @@
 
 #include "platform/ado/ado.h"
 
+#include <QString>
 #include <concepts>
 #include <functional>
 #include <type_traits>
@@ -69,5 +70,16 @@ bool RunSteps(const std::vector<Step>& steps, const OnError& onError, Trap trap 
 // any other error 5 with its text.
 // Call only inside a catch block.
 ado::Error CurrentError();
+
+// The operator error box of a trapping routine, titled with its name.
+OnError Recuadro(const QString& rutina);
+
+// Runs an event handler: a failure is told in the error box and never
+// reaches the window system; ending the program goes through.
+void Protege(const std::function<void()>& manejador);
+
+// The box of a value the database could not take, naming the field.
+QString MensajeConversion(const QString& campo);
+void AvisaConversion(const QString& campo);
 
 } // namespace pasos

@@ -15,12 +15,6 @@ namespace cuentasadic {
 
 namespace interno {
 
-pasos::OnError Recuadro(const QString& rutina) {
-    return [rutina](const ado::Error& e) {
-        return pasos::ResumeFor(ClsUtilidades::ReportaError(e, std::nullopt, rutina));
-    };
-}
-
 QString SentenciaVista(const QString& Vista) {
     return QStringLiteral("SELECT * FROM TA_VISTAS WHERE LTRIM(RTRIM(NOMBRE)) = ") +
            sqltext::literal(Vista.trimmed());

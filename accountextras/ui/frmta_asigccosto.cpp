@@ -49,22 +49,8 @@ QPointer<Frmta_asigccosto>& instancia() {
     return w;
 }
 
-// Runs a handler from an event: a failure is told, never let through Qt.
-template <typename F> void Protege(F&& f) {
-    try {
-        f();
-    } catch (const vb::ProgramEnded&) {
-        throw;
-    } catch (const std::exception&) {
-        ClsUtilidades::ReportaError(pasos::CurrentError(), vb::vbOKOnly + vb::vbCritical);
-    }
-}
-
-pasos::OnError Recuadro(const QString& rutina) {
-    return [rutina](const ado::Error& e) {
-        return pasos::ResumeFor(ClsUtilidades::ReportaError(e, std::nullopt, rutina));
-    };
-}
+using pasos::Protege;
+using pasos::Recuadro;
 
 bool Igual(const QString& a, const QString& b) {
     return a.trimmed().compare(b, Qt::CaseInsensitive) == 0;

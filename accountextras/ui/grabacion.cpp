@@ -134,14 +134,7 @@ void frmMA_CUENTASADIC::GrabaFila() {
                 const QString nombre = asignando ? asignando->property("Tag").toString() + u'/' +
                                                        asignando->property("DataField").toString()
                                                  : e.Source;
-                vb::MsgBox(
-                    QStringLiteral("Verifique las siguientes opciones: ") + vb::vbCrLf +
-                        vb::vbCrLf +
-                        QStringLiteral("1) Ha ingresado letras donde debe ingresar numeros") +
-                        vb::vbCrLf + vb::vbCrLf +
-                        QStringLiteral("2) Debe ingresar una fecha y el formato es incorrecto") +
-                        vb::vbCrLf + vb::vbCrLf + QStringLiteral("En el campo: ") + nombre,
-                    vb::vbCritical, QStringLiteral("Error en conversion de datos"));
+                pasos::AvisaConversion(nombre);
                 return pasos::Resume::Exit;
             }
             return pasos::ResumeFor(

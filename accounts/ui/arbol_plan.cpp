@@ -12,11 +12,7 @@ const QString ModeloArbolPlan::kTextoRaiz = QStringLiteral("Plan General de Cuen
 
 namespace {
 
-pasos::OnError Recuadro(const QString& rutina) {
-    return [rutina](const ado::Error& e) {
-        return pasos::ResumeFor(ClsUtilidades::ReportaError(e, std::nullopt, rutina));
-    };
-}
+using pasos::Recuadro;
 
 QString TextoNodo(const QString& codigo, const QString& descripcion) {
     return codigo + QStringLiteral(" - ") + descripcion;

@@ -83,16 +83,7 @@ constexpr std::array<BotonBarra, 7> kBotonesTbar{{
     {"Actualizar Cash Flow", QStyle::SP_ArrowRight},
 }};
 
-// Runs a handler from an event: a failure is told, never let through Qt.
-template <typename F> void Protege(F&& f) {
-    try {
-        f();
-    } catch (const vb::ProgramEnded&) {
-        throw;
-    } catch (const std::exception&) {
-        ClsUtilidades::ReportaError(pasos::CurrentError(), vb::vbOKOnly + vb::vbCritical);
-    }
-}
+using pasos::Protege;
 
 QLabel* Etiqueta(const QString& texto, QWidget* padre, const char* nombre) {
     auto* l = new QLabel(texto, padre);

@@ -43,22 +43,8 @@ QPointer<frmMa_ManualCuentas>& instancia() {
     return w;
 }
 
-pasos::OnError Recuadro(const QString& rutina) {
-    return [rutina](const ado::Error& e) {
-        return pasos::ResumeFor(ClsUtilidades::ReportaError(e, std::nullopt, rutina));
-    };
-}
-
-// Runs a handler from an event: a failure is told, never let through Qt.
-template <typename F> void Protege(F&& f) {
-    try {
-        f();
-    } catch (const vb::ProgramEnded&) {
-        throw;
-    } catch (const std::exception&) {
-        ClsUtilidades::ReportaError(pasos::CurrentError(), vb::vbOKOnly + vb::vbCritical);
-    }
-}
+using pasos::Protege;
+using pasos::Recuadro;
 
 // The focused box is cyan (&HFFFF00), the others white.
 void Pinta(QWidget* caja, bool conFoco) {

@@ -189,14 +189,7 @@ void FrmMA_CUENTAS::GrabaCuenta(const QString& Codigo) {
                 const QString nombre = campo ? campo->property("Tag").toString() + u'/' +
                                                    campo->property("DataField").toString()
                                              : e.Source;
-                vb::MsgBox(
-                    QStringLiteral("Verifique las siguientes opciones: ") + vb::vbCrLf +
-                        vb::vbCrLf +
-                        QStringLiteral("1) Ha ingresado letras donde debe ingresar numeros") +
-                        vb::vbCrLf + vb::vbCrLf +
-                        QStringLiteral("2) Debe ingresar una fecha y el formato es incorrecto") +
-                        vb::vbCrLf + vb::vbCrLf + QStringLiteral("En el campo: ") + nombre,
-                    vb::vbCritical, QStringLiteral("Error en conversion de datos"));
+                pasos::AvisaConversion(nombre);
                 if (campo && campo->isEnabled())
                     campo->setFocus();
                 return pasos::Resume::Exit;

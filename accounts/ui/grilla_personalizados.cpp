@@ -16,12 +16,6 @@ namespace {
 const QString kRutina = QStringLiteral("UltimoNumero$");
 constexpr int kAnchoColumna = 2000; // twips
 
-pasos::OnError Recuadro() {
-    return [](const ado::Error& e) {
-        return pasos::ResumeFor(ClsUtilidades::ReportaError(e, std::nullopt, kRutina));
-    };
-}
-
 bool EsNumero(int tipo) {
     return DB_Dll::ADONumeric(tipo) || DB_Dll::ADOCurrency(tipo);
 }
@@ -111,7 +105,7 @@ void GrillaPersonalizados::AsignarPersonalizados(const ado::RecordsetPtr& Lrcs) 
                 g->setFixedRows(1);
             return -1;
         },
-        Recuadro(), 0, pasos::Trap::AllErrors);
+        pasos::Recuadro(kRutina), 0, pasos::Trap::AllErrors);
 }
 
 void GrillaPersonalizados::GrabarPersonalizados(const ado::RecordsetPtr& Lrcs) {
@@ -134,7 +128,7 @@ void GrillaPersonalizados::GrabarPersonalizados(const ado::RecordsetPtr& Lrcs) {
                 f.setValue(valor);
             return paso + 1;
         },
-        Recuadro(), 0, pasos::Trap::AllErrors);
+        pasos::Recuadro(kRutina), 0, pasos::Trap::AllErrors);
 }
 
 bool GrillaPersonalizados::SeGuarda(int fila) const {

@@ -14,13 +14,7 @@ namespace PlanCuentas {
 
 namespace {
 
-// The operator error box of a routine of this file: 4 repeats the step, 5
-// goes on with the next one, any other answer leaves the routine.
-pasos::OnError Recuadro(const QString& rutina) {
-    return [rutina](const ado::Error& e) {
-        return pasos::ResumeFor(ClsUtilidades::ReportaError(e, std::nullopt, rutina));
-    };
-}
+using pasos::Recuadro;
 
 } // namespace
 

@@ -117,14 +117,6 @@ private:
     QString primera_;
 };
 
-QString MensajeConversion(const QString& tag, const QString& columna) {
-    const QString dos = vb::vbCrLf + vb::vbCrLf;
-    return QStringLiteral("Verifique las siguientes opciones: ") + dos +
-           QStringLiteral("1) Ha ingresado letras donde debe ingresar numeros") + dos +
-           QStringLiteral("2) Debe ingresar una fecha y el formato es incorrecto") + dos +
-           QStringLiteral("En el campo: ") + tag + u'/' + columna;
-}
-
 } // namespace
 
 bool GrabacionAjuste::Graba(const CabeceraAjuste& Cabecera, const LineasAjuste& Lineas,
@@ -324,16 +316,14 @@ bool GrabacionAjuste::Graba(const CabeceraAjuste& Cabecera, const LineasAjuste& 
         HayError = true;
         gCamposSQL.clear();
         ClsUtilidades::CursorEspera(false);
-        vb::MsgBox(MensajeConversion(f.Tag, f.Columna), vb::vbCritical,
-                   QStringLiteral("Error en conversion de datos"));
+        pasos::AvisaConversion(f.Tag + u'/' + f.Columna);
     } catch (const std::exception&) {
         HayError = true;
         gCamposSQL.clear();
         ClsUtilidades::CursorEspera(false);
         const ado::Error e = pasos::CurrentError();
         if (e.Number == kErrConversion || e.Number == vb::errTypeMismatch) {
-            vb::MsgBox(MensajeConversion(QString(), QString()), vb::vbCritical,
-                       QStringLiteral("Error en conversion de datos"));
+            pasos::AvisaConversion(QStringLiteral("/"));
         } else if (e.Number == 3316) {
             vb::MsgBox(e.Description);
         } else {

@@ -241,16 +241,7 @@ bool EsTeclaFuncion(int codigo) {
     return codigo >= 112 && codigo <= 123;
 }
 
-// A failure inside an event handler is shown; it never reaches the event loop.
-template <typename F> void Protege(F&& f) {
-    try {
-        f();
-    } catch (const vb::ProgramEnded&) {
-        throw;
-    } catch (const std::exception&) {
-        ClsUtilidades::ReportaError(pasos::CurrentError(), vb::vbOKOnly + vb::vbCritical);
-    }
-}
+using pasos::Protege;
 
 } // namespace
 
