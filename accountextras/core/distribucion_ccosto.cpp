@@ -1,14 +1,18 @@
 #include "accountextras/core/distribucion_ccosto.h"
 
+#include "accountextras/core/interno.h"
+
 #include "accounts/core/interno.h"
 #include "data/instances.h"
 #include "data/mod_gruposemp.h"
 #include "platform/sql/quoting.h"
+#include "platform/vb/msgbox.h"
 #include "platform/vb/vb.h"
 #include "platform/win/clsutilidades.h"
 #include "startup/cnstuffcontable.h"
 
 #include <cmath>
+#include <functional>
 
 namespace ccosto {
 
@@ -275,6 +279,8 @@ QStringList SentenciasBaja(const QString& Cuenta, const QString& Unidad) {
 
 namespace {
 
+const QString kRutina = QStringLiteral("Actualizar_Datos");
+
 bool Ejecuta(const QStringList& sentencias) {
     bool error = false;
     std::int32_t nativo = 0;
@@ -282,28 +288,98 @@ bool Ejecuta(const QStringList& sentencias) {
     return !error;
 }
 
-} // namespace
-
-bool GrabaDistribucion(const Grabacion& G) {
-    if (!Ejecuta(SentenciasGrabacion(G)))
-        return false;
-    const QString cuenta = G.Cuenta.trimmed();
-    Replica(cuenta, G.Unidad, false);
-    // The flags went onto the general rows too.
-    if (!G.Unidad.isEmpty())
-        for (const QString& centro : CentrosGuardados(cuenta, QString())) {
-            QString tabla = TablaGeneral;
-            ModGruposEmp::ActualizaGEmpresas(tabla, ModGruposEmp::Alta, sqltext::literal(cuenta),
-                                             centro);
-        }
-    return true;
+// The save is committed: a copy that could not be brought into line is the
+// replication's to tell, and the save stays done.
+void ReplicaTrasGrabar(const std::function<void()>& replica) {
+    pasos::RunSteps({replica}, pasos::Recuadro(QStringLiteral("ActualizaGEmpresas")),
+                    pasos::Trap::AllErrors);
 }
 
-bool BorraDistribucion(const QString& Cuenta, const QString& Unidad) {
+Resultado Hecho() {
+    Resultado r;
+    r.estado = Resultado::Estado::Hecho;
+    return r;
+}
+
+} // namespace
+
+Resultado GrabaDistribucion(const Grabacion& G) {
+    Resultado r;
+    QStringList sentencias;
+    const bool armada = pasos::RunSteps(
+        {
+            [&] {
+                const std::optional<Rechazo> rechazo = VerificaLineas(G.Filas, G.PideConfirmacion);
+                if (!rechazo)
+                    return true;
+                r.estado = Resultado::Estado::Rechazado;
+                r.Mensaje = rechazo->Mensaje;
+                r.Titulo = TituloAviso;
+                r.Botones = vb::vbExclamation + vb::vbOKOnly;
+                r.Campo =
+                    rechazo->Columna == 1 ? QStringLiteral("CCOSTO") : QStringLiteral("PORCENTAJE");
+                r.Fila = rechazo->Fila;
+                return false;
+            },
+            [&] { sentencias = SentenciasGrabacion(G); },
+        },
+        cuentasadic::interno::RecuadroGrabacion(kRutina), pasos::Trap::AllErrors);
+    if (!armada || r.rechazado() || !Ejecuta(sentencias))
+        return r;
+    const QString cuenta = G.Cuenta.trimmed();
+    ReplicaTrasGrabar([&] { Replica(cuenta, G.Unidad, false); });
+    // The flags went onto the general rows too.
+    if (!G.Unidad.isEmpty())
+        ReplicaTrasGrabar([&] {
+            for (const QString& centro : CentrosGuardados(cuenta, QString())) {
+                QString tabla = TablaGeneral;
+                ModGruposEmp::ActualizaGEmpresas(tabla, ModGruposEmp::Alta,
+                                                 sqltext::literal(cuenta), centro);
+            }
+        });
+    return Hecho();
+}
+
+Resultado BorraDistribucion(const QString& Cuenta, const QString& Unidad) {
     if (!Ejecuta(SentenciasBaja(Cuenta, Unidad)))
-        return false;
-    Replica(Cuenta.trimmed(), Unidad, true);
-    return true;
+        return Resultado();
+    ReplicaTrasGrabar([&] { Replica(Cuenta.trimmed(), Unidad, true); });
+    return Hecho();
+}
+
+std::vector<Elemento> UnidadesNegocio() {
+    std::vector<Elemento> unidades;
+    ado::RecordsetPtr rs =
+        Consulta(QStringLiteral("SELECT * FROM V_TA_UNIDADNEGOCIO ORDER BY CODIGO"));
+    for (; !rs->EOF(); rs->MoveNext())
+        unidades.push_back({Campo(rs, "Codigo"), Campo(rs, "Descripcion")});
+    Cierra(rs);
+    return unidades;
+}
+
+std::vector<Elemento> CuentasAsignadas() {
+    std::vector<Elemento> cuentas;
+    ado::RecordsetPtr rs = Consulta(QStringLiteral(
+        "SELECT MA_CUENTASCCOSTO.CODIGO,DESCRIPCION FROM MA_CUENTASCCOSTO INNER JOIN MA_CUENTAS "
+        "ON MA_CUENTASCCOSTO.CODIGO = MA_CUENTAS.CODIGO GROUP BY MA_CUENTASCCOSTO.CODIGO "
+        ",DESCRIPCION"));
+    for (; !rs->EOF(); rs->MoveNext())
+        cuentas.push_back({Campo(rs, "CODIGO"), Campo(rs, "DESCRIPCION")});
+    Cierra(rs);
+    return cuentas;
+}
+
+QString SentenciaPlanilla() {
+    return QStringLiteral(
+        "SELECT MA_CUENTASCCOSTO.CODIGO,MA_CUENTAS.DESCRIPCION ,MA_CUENTASCCOSTO.CCOSTO AS [C "
+        "COSTOS],TA_CCOSTO.DESCRIPCION, MA_CUENTASCCOSTO.PORCENTAJE FROM "
+        "MA_CUENTAS,MA_CUENTASCCOSTO,TA_CCOSTO WHERE LTRIM(RTRIM(MA_CUENTASCCOSTO.CODIGO)) = "
+        "LTRIM(RTRIM(MA_CUENTAS.CODIGO)) AND LTRIM(RTRIM(TA_CCOSTO.CODIGO)) = "
+        "LTRIM(RTRIM(MA_CUENTASCCOSTO.CCOSTO))");
+}
+
+QString ConsultaCentros() {
+    return QStringLiteral("SELECT Codigo, DESCRIPCION FROM Ta_Ccosto ORDER BY Codigo");
 }
 
 } // namespace ccosto

@@ -14,6 +14,8 @@
 // unit's) and runs as one transaction; the copies in the other databases of
 // the company are brought into line only after it committed.
 
+#include "accountextras/core/resultado.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -21,6 +23,8 @@
 #include <vector>
 
 namespace ccosto {
+
+using cuentasadic::Resultado;
 
 inline const QString TablaGeneral = QStringLiteral("MA_CUENTASCCOSTO");
 inline const QString TablaUnidades = QStringLiteral("MA_CUENTASCCOSTO_UNEG");
@@ -127,11 +131,29 @@ QStringList SentenciasGrabacion(const Grabacion& G);
 // The delete of one distribution.
 QStringList SentenciasBaja(const QString& Cuenta, const QString& Unidad);
 
-// Runs the statements as one transaction (the operator is told of a
-// failure) and, once committed, replicates the distribution: its copies
-// deleted, then every stored row written (and, for a unit's save, the
-// general rows that took the flags). False when nothing was saved.
-bool GrabaDistribucion(const Grabacion& G);
-bool BorraDistribucion(const QString& Cuenta, const QString& Unidad);
+// Checks every used line and the exact total (100 when PideConfirmacion)
+// and refuses the first that fails, naming its row and its column (CCOSTO
+// or PORCENTAJE). Then runs the statements as one transaction (the operator
+// is told of a failure, and nothing is stored) and, once committed,
+// replicates the distribution: its copies deleted, then every stored row
+// written (and, for a unit's save, the general rows that took the flags).
+// A failure of the replication leaves the save done.
+Resultado GrabaDistribucion(const Grabacion& G);
+Resultado BorraDistribucion(const QString& Cuenta, const QString& Unidad);
+
+// A business unit or an account, as the window's lists show them.
+struct Elemento {
+    QString Codigo;
+    QString Descripcion;
+};
+// The business units, in code order. Read failures reach the caller.
+std::vector<Elemento> UnidadesNegocio();
+// The accounts with a general distribution, once each. Read failures reach
+// the caller.
+std::vector<Elemento> CuentasAsignadas();
+// The sheet of every account's general distribution.
+QString SentenciaPlanilla();
+// The cost centres' lookup.
+QString ConsultaCentros();
 
 } // namespace ccosto

@@ -356,62 +356,39 @@ void Frmta_asigccosto::HabilitarControles(bool Habilitar) {
 
 void Frmta_asigccosto::CargarUnidadesNegocio() {
     LlenandoUnidades = true;
-    ado::RecordsetPtr rs;
-    pasos::RunSteps(
-        {
-            [&] {
-                CmbUnegocio->clear();
-                CmbUnegocio->addItem(QStringLiteral("General"));
-            },
-            [&] {
-                gDatos().AbrirRecordset(
-                    QStringLiteral("SELECT * FROM V_TA_UNIDADNEGOCIO ORDER BY CODIGO"), rs, nullptr,
-                    ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true);
-                return rs && rs->State() == ado::adStateOpen;
-            },
-            [&] {
-                for (; !rs->EOF(); rs->MoveNext())
-                    CmbUnegocio->addItem(
-                        ClsUtilidades::CortaTexto(
-                            ClsUtilidades::ValorCampo(rs->value(QStringLiteral("Codigo"))), 4) +
-                        u' ' + ClsUtilidades::ValorCampo(rs->value(QStringLiteral("Descripcion"))));
-            },
-        },
-        Recuadro(QStringLiteral("CargarUnidadesNegocio")), pasos::Trap::AllErrors);
-    if (rs)
-        gDatos().CierraRecordset(rs);
+    std::vector<ccosto::Elemento> unidades;
+    pasos::RunSteps({
+                        [&] {
+                            CmbUnegocio->clear();
+                            CmbUnegocio->addItem(QStringLiteral("General"));
+                        },
+                        [&] { unidades = ccosto::UnidadesNegocio(); },
+                        [&] {
+                            for (const ccosto::Elemento& u : unidades)
+                                CmbUnegocio->addItem(ClsUtilidades::CortaTexto(u.Codigo, 4) + u' ' +
+                                                     u.Descripcion);
+                        },
+                    },
+                    Recuadro(QStringLiteral("CargarUnidadesNegocio")), pasos::Trap::AllErrors);
     CmbUnegocio->setCurrentIndex(0);
     LlenandoUnidades = false;
     CmbUnegocio_Click();
 }
 
 void Frmta_asigccosto::CargarCuentasAsignadas() {
-    ado::RecordsetPtr rs;
-    pasos::RunSteps(
-        {
-            [&] {
-                gDatos().AbrirRecordset(
-                    QStringLiteral("SELECT MA_CUENTASCCOSTO.CODIGO,DESCRIPCION FROM "
-                                   "MA_CUENTASCCOSTO INNER JOIN MA_CUENTAS ON "
-                                   "MA_CUENTASCCOSTO.CODIGO = MA_CUENTAS.CODIGO GROUP BY "
-                                   "MA_CUENTASCCOSTO.CODIGO ,DESCRIPCION"),
-                    rs, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true);
-                return rs && rs->State() == ado::adStateOpen;
-            },
-            [&] {
-                MSHFlexGrid1->setCols(2);
-                MSHFlexGrid1->setRows(1);
-                MSHFlexGrid1->setTextMatrix(0, 0, QStringLiteral("CODIGO"));
-                MSHFlexGrid1->setTextMatrix(0, 1, QStringLiteral("DESCRIPCION"));
-                for (; !rs->EOF(); rs->MoveNext())
-                    MSHFlexGrid1->AddItem(
-                        ClsUtilidades::ValorCampo(rs->value(QStringLiteral("CODIGO"))) + u'\t' +
-                        ClsUtilidades::ValorCampo(rs->value(QStringLiteral("DESCRIPCION"))));
-            },
-        },
-        Recuadro(QStringLiteral("CargarCuentasAsignadas")), pasos::Trap::AllErrors);
-    if (rs)
-        gDatos().CierraRecordset(rs);
+    std::vector<ccosto::Elemento> cuentas;
+    pasos::RunSteps({
+                        [&] { cuentas = ccosto::CuentasAsignadas(); },
+                        [&] {
+                            MSHFlexGrid1->setCols(2);
+                            MSHFlexGrid1->setRows(1);
+                            MSHFlexGrid1->setTextMatrix(0, 0, QStringLiteral("CODIGO"));
+                            MSHFlexGrid1->setTextMatrix(0, 1, QStringLiteral("DESCRIPCION"));
+                            for (const ccosto::Elemento& c : cuentas)
+                                MSHFlexGrid1->AddItem(c.Codigo + u'\t' + c.Descripcion);
+                        },
+                    },
+                    Recuadro(QStringLiteral("CargarCuentasAsignadas")), pasos::Trap::AllErrors);
     AnchosCuentasAsignadas();
 }
 
@@ -505,13 +482,8 @@ void Frmta_asigccosto::Paxtor1_ButtonClick(const QString& Key) {
     } else if (clave == u"PLANILLA") {
         PasosBarra({[&] {
             ClsPlanilla::MuestraPlanilla(
-                QStringLiteral(
-                    "SELECT MA_CUENTASCCOSTO.CODIGO,MA_CUENTAS.DESCRIPCION "
-                    ",MA_CUENTASCCOSTO.CCOSTO AS [C COSTOS],TA_CCOSTO.DESCRIPCION, "
-                    "MA_CUENTASCCOSTO.PORCENTAJE FROM MA_CUENTAS,MA_CUENTASCCOSTO,TA_CCOSTO "
-                    "WHERE LTRIM(RTRIM(MA_CUENTASCCOSTO.CODIGO)) = LTRIM(RTRIM(MA_CUENTAS.CODIGO)) "
-                    "AND LTRIM(RTRIM(TA_CCOSTO.CODIGO)) = LTRIM(RTRIM(MA_CUENTASCCOSTO.CCOSTO))"),
-                gDatos().gConnString, QStringLiteral("Plan General de Cuentas, Centros de Costos"));
+                ccosto::SentenciaPlanilla(), gDatos().gConnString,
+                QStringLiteral("Plan General de Cuentas, Centros de Costos"));
         }});
     } else if (clave == u"CONSULTAR") {
         PasosBarra({[&] { ConsultarCodigo(); }});
@@ -545,16 +517,8 @@ void Frmta_asigccosto::Grabar() {
     }
     if (!ValidarCampos())
         return;
-    // Values the grid refused stay in their lines as typed: nothing is saved
-    // until every line and the exact total pass.
-    if (const std::optional<ccosto::Rechazo> r =
-            ccosto::VerificaLineas(Lineas, ChkPideConf->isChecked())) {
-        Rechaza(r->Mensaje, true);
-        VaACelda(r->Fila, r->Columna);
-        return;
-    }
     Actualizar_Datos();
-    // A failed save keeps the edit state and what was typed.
+    // A refused or failed save keeps the edit state and what was typed.
     if (HayError)
         return;
     EnEdicion = false;
@@ -604,32 +568,33 @@ bool Frmta_asigccosto::TieneMov(const QString& Cuenta, bool& Abandonada) {
 
 void Frmta_asigccosto::Actualizar_Datos() {
     const QString unidad = UnidadNegocio();
-    bool hecho = false;
-    pasos::RunSteps(
-        {[&] {
-            ClsUtilidades::CursorEspera(true);
-            if (EsBaja) {
-                hecho = ccosto::BorraDistribucion(Cuenta, unidad);
-            } else {
-                ccosto::Grabacion g;
-                g.Cuenta = Cuenta;
-                g.Unidad = unidad;
-                g.Filas = Lineas;
-                g.PideConfirmacion = ChkPideConf->isChecked();
-                g.VariablePorUD = ChkVariable->isChecked();
-                g.Ahora = vb::Now();
-                hecho = ccosto::GrabaDistribucion(g);
-            }
-            ClsUtilidades::CursorEspera(false);
-        }},
-        [&](const ado::Error& e) {
-            ClsUtilidades::CursorEspera(false);
-            return pasos::ResumeFor(
-                ClsUtilidades::ReportaError(e, std::nullopt, QStringLiteral("Actualizar_Datos")));
-        },
-        pasos::Trap::AllErrors);
-    HayError = !hecho;
+    ccosto::Resultado r;
+    ClsUtilidades::CursorEspera(true);
+    if (EsBaja) {
+        r = ccosto::BorraDistribucion(Cuenta, unidad);
+    } else {
+        // Values the grid refused stay in their lines as typed: the save
+        // checks every line and the exact total again.
+        ccosto::Grabacion g;
+        g.Cuenta = Cuenta;
+        g.Unidad = unidad;
+        g.Filas = Lineas;
+        g.PideConfirmacion = ChkPideConf->isChecked();
+        g.VariablePorUD = ChkVariable->isChecked();
+        g.Ahora = vb::Now();
+        r = ccosto::GrabaDistribucion(g);
+    }
+    ClsUtilidades::CursorEspera(false);
+    HayError = !r.hecho();
     TablaCCosto = ccosto::TablaGeneral;
+    if (!r.rechazado())
+        return;
+    vb::MsgBox(r.Mensaje, r.Botones, r.Titulo);
+    const auto columna =
+        std::find_if(Columnas.begin(), Columnas.end(),
+                     [&](const ColumnaGrilla& c) { return Igual(c.Campo, r.Campo); });
+    if (columna != Columnas.end())
+        VaACelda(r.Fila, int(columna - Columnas.begin()));
 }
 
 void Frmta_asigccosto::Form_KeyDown(int KeyCode, int Shift) {
@@ -734,9 +699,8 @@ void Frmta_asigccosto::ConsultarCodigo() {
             consulta.CampoDevuelto = QStringLiteral("CODIGO");
             QStringList columnas;
             QString busqueda, donde;
-            consulta.ConsultaSearch(
-                QStringLiteral("SELECT Codigo, DESCRIPCION FROM Ta_Ccosto ORDER BY Codigo"),
-                columnas, QString(), busqueda, donde, QString(), true, QString());
+            consulta.ConsultaSearch(ccosto::ConsultaCentros(), columnas, QString(), busqueda, donde,
+                                    QString(), true, QString());
             caja->setText(consulta.ValorDevuelto.toString().trimmed());
             BrwTxt_KeyDown(0, kEnter, 0);
         } else if (IndiceCuenta >= 0 && !txtCuenta[size_t(IndiceCuenta)]

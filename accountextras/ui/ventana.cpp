@@ -3,6 +3,7 @@
 
 #include "accountextras/ui/frmma_cuentasadic.h"
 
+#include "accountextras/core/datos_adicionales.h"
 #include "accountextras/ui/interno.h"
 #include "accounts/ui/grilla_personalizados.h"
 #include "data/instances.h"
@@ -80,10 +81,11 @@ void frmMA_CUENTASADIC::Form_Load() {
 }
 
 void frmMA_CUENTASADIC::AbrirTabla(const QString& Tabla) {
+    Q_UNUSED(Tabla) // the window has one table
     pasos::RunSteps({[&] {
-                        gDatos().AbrirRecordset(QStringLiteral("SELECT top 1 * FROM ") + Tabla,
-                                                rsAdicionales, nullptr, ado::adOpenDynamic,
-                                                ado::adLockOptimistic, -1, true);
+                        if (rsAdicionales)
+                            gDatos().CierraRecordset(rsAdicionales);
+                        rsAdicionales = cuentasadic::PrimeraFila();
                     }},
                     Recuadro(QStringLiteral("Generar")), pasos::Trap::AllErrors);
 }
@@ -120,10 +122,7 @@ void frmMA_CUENTASADIC::LimpiaPantalla() {
 
 void frmMA_CUENTASADIC::VaciaPersonalizados() {
     // A new row must not take the custom values of the account shown before.
-    ado::RecordsetPtr vacio;
-    gDatos().AbrirRecordset(QStringLiteral("SELECT * FROM ") + TablaAdicionales +
-                                QStringLiteral(" WHERE 1 = 0"),
-                            vacio, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true);
+    ado::RecordsetPtr vacio = cuentasadic::Columnas();
     if (vacio && vacio->State() == ado::adStateOpen) {
         Grilla->AsignarPersonalizados(vacio);
         gDatos().CierraRecordset(vacio);
@@ -237,8 +236,7 @@ void frmMA_CUENTASADIC::Paxtor1_ButtonClick(const QString& Key) {
     } else if (clave == u"PLANILLA") {
         pasos::RunSteps({[&] {
                             ClsPlanilla::MuestraPlanilla(
-                                QStringLiteral("SELECT * FROM ") + TablaAdicionales,
-                                gDatos().gConnString,
+                                cuentasadic::SentenciaPlanilla(), gDatos().gConnString,
                                 QStringLiteral("Plan General de Cuentas, Datos Adicionales"));
                         }},
                         recuadro, pasos::Trap::AllErrors);

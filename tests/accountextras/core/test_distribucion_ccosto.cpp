@@ -190,6 +190,12 @@ TEST_F(Distribucion, SaveAndDeleteOneDistribution) {
     cuenta("5201'9", "Rara");
     g.Cuenta = "5201'9";
     g.Filas = Con({{"0101", "1"}});
+    // Spread without asking the user, it must total 100: refused on its line.
+    const Resultado incompleta = GrabaDistribucion(g);
+    EXPECT_TRUE(incompleta.rechazado());
+    EXPECT_EQ(incompleta.Mensaje, MsgSumaIncompleta);
+    EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM MA_CUENTASCCOSTO WHERE CODIGO = '5201''9'"), 0);
+    g.Filas = Con({{"0101", "100"}});
     ASSERT_TRUE(GrabaDistribucion(g));
     EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM MA_CUENTASCCOSTO WHERE CODIGO = '5201''9'"), 1);
 

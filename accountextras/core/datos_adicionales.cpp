@@ -1,0 +1,179 @@
+#include "accountextras/core/datos_adicionales.h"
+
+#include "accountextras/core/interno.h"
+#include "accounts/core/interno.h"
+#include "data/instances.h"
+#include "data/mod_gruposemp.h"
+#include "platform/sql/quoting.h"
+#include "platform/vb/msgbox.h"
+#include "platform/vb/vb.h"
+#include "platform/win/clsutilidades.h"
+#include "startup/cnstuffcontable.h"
+
+namespace cuentasadic {
+
+namespace {
+
+const QString kRutina = QStringLiteral("ActualizarDatos");
+
+bool Es(const QString& columna, const char* nombre) {
+    return columna.trimmed().compare(QLatin1String(nombre), Qt::CaseInsensitive) == 0;
+}
+
+// The codes of the commercial tables, stored with four characters.
+bool EsCodigoDeCuatro(const QString& columna) {
+    return Es(columna, "IDCATEGORIA") || Es(columna, "IDCOND_Cpra_Vta") ||
+           Es(columna, "DOCUMENTO_TIPO");
+}
+
+// A value as its column takes it: a text as it stands, a blank of another
+// type as Null, anything else converted (3421 with the column as Source when
+// it does not convert).
+QString Literal(int tipo, const QString& columna, const QString& texto) {
+    if (DB_Dll::ADOText(tipo))
+        return sqltext::literal(texto);
+    if (texto.isEmpty())
+        return QStringLiteral("Null");
+    return cuentas::LiteralPersonalizado(tipo, columna, texto);
+}
+
+QString LiteralCampo(const CampoAdicional& c, int tipo) {
+    const QString texto = c.Texto.trimmed();
+    if (EsCodigoDeCuatro(c.Columna))
+        return texto.isEmpty() || c.Oculto
+                   ? QStringLiteral("Null")
+                   : sqltext::literal(ClsUtilidades::RellenaCeros(texto, 4));
+    return Literal(tipo, c.Columna, texto);
+}
+
+// The price class a customer or supplier account takes on every save; empty
+// for any other view type, whose class is left alone.
+QString ClaseDePrecio(const QString& codigo, bool& cambia) {
+    const QString vista =
+        ClsUtilidades::ValorCampo(
+            gDatos().DatosTabla(QStringLiteral("MA_CUENTAS"), codigo, QStringLiteral("TIPOVISTA"),
+                                QStringLiteral("CODIGO"), 8, QString(), true, false))
+            .trimmed();
+    cambia = true;
+    if (vista.compare(u"CL", Qt::CaseInsensitive) == 0)
+        return CNStuffContable::Cfg(QStringLiteral("ClaseDePrecioDefault"));
+    if (vista.compare(u"PR", Qt::CaseInsensitive) == 0)
+        return CNStuffContable::Cfg(QStringLiteral("ClaseDePrecioDefaultCompras"));
+    cambia = false;
+    return QString();
+}
+
+// The INSERT or UPDATE of the row. `asignando` tells which field was being
+// converted when a conversion fails.
+QString Sentencia(const DatosAdicionales& D, const QString& codigo,
+                  const CampoAdicional*& asignando) {
+    ado::RecordsetPtr columnas = Columnas();
+    const auto tipo = [&](const QString& columna) { return columnas->Fields(columna).Type(); };
+    CNStuffContable::ListaCampos& campos = CNStuffContable::gCamposSQL;
+    campos.clear();
+    const auto agrega = [&](const QString& columna, const QString& literal) {
+        campos.push_back({columna, literal});
+    };
+    if (D.Nuevo)
+        agrega(QStringLiteral("CODIGO"), sqltext::literal(codigo));
+    for (const CampoAdicional& c : D.Campos) {
+        if (Es(c.Columna, "CODIGO"))
+            continue;
+        asignando = &c;
+        agrega(c.Columna.trimmed(), LiteralCampo(c, tipo(c.Columna.trimmed())));
+    }
+    asignando = nullptr;
+    const QString sello =
+        D.Nuevo ? QStringLiteral("fechahora_grabacion") : QStringLiteral("fechahora_modificacion");
+    agrega(sello,
+           Literal(tipo(sello), sello, vb::Format(D.Ahora, CNStuffContable::FormatoFechaHora())));
+    bool conClase = false;
+    const QString clase = ClaseDePrecio(codigo, conClase);
+    if (conClase)
+        agrega(QStringLiteral("CLASE"),
+               Literal(tipo(QStringLiteral("CLASE")), QStringLiteral("CLASE"), clase));
+    for (const cuentas::CampoPersonalizado& p : D.Personalizados)
+        cuentas::AgregaCampoPersonalizado(p.Campo, tipo(p.Campo.trimmed()), p.Valor);
+    cuentas::interno::Cierra(columnas);
+
+    QStringList sentencias{QString()};
+    QString donde = D.Nuevo ? QString() : QStringLiteral(" CODIGO = ") + sqltext::literal(codigo);
+    CNStuffContable::ArmaSentenciaSQL(campos, sentencias, TablaAdicionales, !D.Nuevo, donde);
+    return sentencias.first();
+}
+
+void Replica(std::int32_t operacion, const QString& codigo) {
+    QString tabla = TablaAdicionales;
+    ModGruposEmp::ActualizaGEmpresas(tabla, operacion, sqltext::literal(codigo));
+}
+
+Resultado Hecho() {
+    Resultado r;
+    r.estado = Resultado::Estado::Hecho;
+    return r;
+}
+
+} // namespace
+
+Resultado GrabaDatosAdicionales(const DatosAdicionales& D) {
+    const QString codigo = D.Codigo.trimmed();
+    Resultado r;
+    QString sentencia;
+    const CampoAdicional* asignando = nullptr;
+    const pasos::OnError recuadro = interno::RecuadroGrabacion(kRutina);
+    const bool armada = pasos::RunSteps(
+        {[&] { sentencia = Sentencia(D, codigo, asignando); }},
+        [&](const ado::Error& e) {
+            if (e.Number != ado::adErrDataConversion)
+                return recuadro(e);
+            r.estado = Resultado::Estado::Rechazado;
+            r.Campo = asignando ? asignando->Columna.trimmed() : e.Source;
+            r.Mensaje =
+                pasos::MensajeConversion(asignando ? asignando->Tag + u'/' + r.Campo : e.Source);
+            r.Titulo = QStringLiteral("Error en conversion de datos");
+            r.Botones = vb::vbCritical;
+            return pasos::Resume::Exit;
+        },
+        pasos::Trap::AllErrors);
+    CNStuffContable::gCamposSQL.clear();
+    if (!armada)
+        return r;
+    if (!interno::EjecutaEnTransaccion({{sentencia, !D.Nuevo}}, kRutina))
+        return r;
+    Replica(ModGruposEmp::Alta, codigo);
+    return Hecho();
+}
+
+Resultado BorraDatosAdicionales(const QString& Codigo) {
+    const QString codigo = Codigo.trimmed();
+    const QString donde = QStringLiteral(" WHERE CODIGO = ") + sqltext::literal(codigo);
+    bool hayFila = false;
+    if (!pasos::RunSteps({[&] {
+                             hayFila = cuentas::interno::HayFila(
+                                 QStringLiteral("SELECT CODIGO FROM ") + TablaAdicionales + donde);
+                         }},
+                         interno::RecuadroGrabacion(kRutina), pasos::Trap::AllErrors))
+        return Resultado();
+    if (!hayFila)
+        return Hecho();
+    if (!interno::EjecutaEnTransaccion(
+            {{QStringLiteral("DELETE FROM ") + TablaAdicionales + donde, true}}, kRutina))
+        return Resultado();
+    Replica(ModGruposEmp::Baja, codigo);
+    return Hecho();
+}
+
+ado::RecordsetPtr PrimeraFila() {
+    return cuentas::interno::Consulta(QStringLiteral("SELECT TOP 1 * FROM ") + TablaAdicionales);
+}
+
+ado::RecordsetPtr Columnas() {
+    return cuentas::interno::Consulta(QStringLiteral("SELECT * FROM ") + TablaAdicionales +
+                                      QStringLiteral(" WHERE 1 = 0"));
+}
+
+QString SentenciaPlanilla() {
+    return QStringLiteral("SELECT * FROM ") + TablaAdicionales;
+}
+
+} // namespace cuentasadic
