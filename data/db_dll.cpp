@@ -217,7 +217,8 @@ bool DB_Dll::AccessExchange() {
     QString password = CNStuffContable::gPasswordUsuario;
     int platform = 0;
     const std::shared_ptr<AccessWindow> window = accessWindow();
-    const bool aceptar = window && window->exchange(dbName, server, user, password, platform);
+    const bool aceptar =
+        window && window->exchange(*this, dbName, server, user, password, platform);
     if (!aceptar) {
         gOpenFlag = false;
         return false;

@@ -18,15 +18,19 @@
 #include <memory>
 #include <optional>
 
+class DB_Dll;
+
 // The access window as the data object sees it. The start-up installs the
 // real one (DB_Dll::setAccessWindow); without one an exchange counts as
 // cancelled.
 struct AccessWindow {
     virtual ~AccessWindow() = default;
     // Loads the window with the values, shows it modally and hands back what
-    // the operator left in it. True when the operator accepted.
-    virtual bool exchange(QString& dbName, QString& server, QString& user, QString& password,
-                          int& platformIndex) = 0;
+    // the operator left in it. True when the operator accepted. `datos` is
+    // the object asking: the window's own tests of a connection work on its
+    // connection, never on another object's.
+    virtual bool exchange(DB_Dll& datos, QString& dbName, QString& server, QString& user,
+                          QString& password, int& platformIndex) = 0;
     // Hides the window when it is still on screen.
     virtual void hide() {}
 };

@@ -101,9 +101,10 @@ QString ValorExec(const QString& programa) {
 
 class VentanaAcceso : public AccessWindow {
 public:
-    bool exchange(QString& dbName, QString& server, QString& user, QString& password,
+    bool exchange(DB_Dll& datos, QString& dbName, QString& server, QString& user, QString& password,
                   int& platformIndex) override {
         frmAcceso ventana;
+        ventana.setDatos(datos);
         ventana.Form_Load();
         ventana.TxtDbName->setText(dbName);
         ventana.TxtServidor->setText(server);
@@ -382,15 +383,24 @@ void frmAcceso::AsignarDatosBase() {
     TxtPuerto->setText(vb::CStr(puerto_));
 }
 
+DB_Dll& frmAcceso::Datos() const {
+    return datos_ ? *datos_ : gDatos();
+}
+
+bool frmAcceso::EsDeLaEmpresa() const {
+    return &Datos() == &gDatos();
+}
+
 bool frmAcceso::ExisteBaseDeDatos(const QString& Servidor, const QString& Dbname,
                                   const QString& Usuario, const QString& Password,
                                   const QString& Proveedor) {
-    const ado::ConnectionPtr& cnn = gDatos().cnn();
+    DB_Dll& datos = Datos();
+    const ado::ConnectionPtr& cnn = datos.cnn();
     try {
         // Only an open connection is closed: the flag stays True while a
         // failed open waits for this window, and closing the closed
         // connection would fail every test made from here.
-        if (gDatos().gOpenFlag && cnn->State() == ado::adStateOpen)
+        if (datos.gOpenFlag && cnn->State() == ado::adStateOpen)
             cnn->Close();
         const QString cadena = QStringLiteral("PROVIDER=") + Proveedor + QStringLiteral(";") +
                                QStringLiteral("Server=") + Servidor + QStringLiteral(";") +
@@ -409,8 +419,11 @@ void frmAcceso::bcAceptar_Click() {
     const QString clave = basestxt::connectionKey(TxtDbName->text(), TxtServidor->text());
     servidorElegido_.clear();
     DatosBase(clave);
-    CNStuffContable::gUsuarioLogeado = TxtUserId->text();
-    CNStuffContable::gPasswordUsuario = TxtUserPassword->text();
+    // A replication target's login is no change of the run's operator.
+    if (EsDeLaEmpresa()) {
+        CNStuffContable::gUsuarioLogeado = TxtUserId->text();
+        CNStuffContable::gPasswordUsuario = TxtUserPassword->text();
+    }
     Aceptar = true;
     accept();
 }
@@ -418,8 +431,9 @@ void frmAcceso::bcAceptar_Click() {
 void frmAcceso::bcCancelar_Click() {
     Aceptar = false;
     // The suite's stock-movements program goes on after a cancel; this
-    // program is never that one, so it ends.
-    finPedido_ = true;
+    // program is never that one, so it ends. A replication target's window
+    // only leaves that target: the company's save has committed by then.
+    finPedido_ = EsDeLaEmpresa();
     reject();
 }
 
@@ -457,7 +471,7 @@ bool frmAcceso::EjecutarCmdRegDB(const QString& Archivo, QString& ErrDevuelto) {
 }
 
 void frmAcceso::CmdRegistrar_Click() {
-    DB_Dll& datos = gDatos();
+    DB_Dll& datos = Datos();
     QString clave;
     auto registra = [&] {
         LBM_Common1::RegistraConexion(clave, TxtDbName->text(), TxtDbName->text(),

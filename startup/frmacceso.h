@@ -10,6 +10,7 @@
 #include <QVariant>
 #include <array>
 
+class DB_Dll;
 class QComboBox;
 class QFrame;
 class QGroupBox;
@@ -50,6 +51,15 @@ public:
     // "Cancelar" asks for the end of the program once the window is gone.
     bool FinPedido() const { return finPedido_; }
 
+    // The data object whose connection the window is asked for (the
+    // company's, gDatos, unless set): the connection tests and "Registrar"
+    // work on its connection. Only the company's connection is the run's own:
+    // for another one (a replication target) "Cancelar" leaves that object
+    // unconnected and the run goes on, and "Conectar" keeps the run's
+    // operator.
+    void setDatos(DB_Dll& datos) { datos_ = &datos; }
+    DB_Dll& Datos() const;
+
     // Centres the window, fills the list (the first entry fills the boxes)
     // and puts the hints in the boxes.
     void Form_Load();
@@ -88,10 +98,14 @@ private:
     QString claveElegida_;
     QVariant puerto_;
     bool finPedido_ = false;
+    DB_Dll* datos_ = nullptr;
+    // The window asks for the company's own connection.
+    bool EsDeLaEmpresa() const;
 };
 
 // Installs the access window for the data object: a failed connection that
 // the operator wants to retry, or a connection that asks for its parameters,
-// shows frmAcceso modally (ui::showModal) and takes what the operator left in
-// it; "Cancelar" then ends the program.
+// shows frmAcceso modally (ui::showModal) on the asking object's connection
+// and takes what the operator left in it; "Cancelar" then ends the program
+// when that is the company's connection.
 void installAccessWindow();

@@ -19,8 +19,9 @@ struct FakeAccessWindow : AccessWindow {
     int shown = 0;
     int hidden = 0;
     QString gotDb, gotServer, gotUser, gotPassword;
-    bool exchange(QString& db, QString& srv, QString& user, QString& password,
+    bool exchange(DB_Dll& datos, QString& db, QString& srv, QString& user, QString& password,
                   int& platformIndex) override {
+        EXPECT_EQ(&datos, &gDatos());
         ++shown;
         gotDb = db;
         gotServer = srv;
