@@ -141,6 +141,68 @@ TEST_F(CCostoTest, AFailingRowLeavesThePreviousDistribution) {
     EXPECT_EQ(responder->shown.back().title, "Aviso al Operador!");
 }
 
+// Each table the save writes, refused in turn by the database: nothing is
+// stored in either database, the box is shown, and the window stays in edit
+// state with the lines as typed, so that the same save goes through once
+// the cause is gone.
+TEST_F(CCostoTest, EachRefusedTableStoresNothingAndKeepsTheEdit) {
+    const struct {
+        int unidad;
+        const char* rechazo; // the trigger's event and table
+    } casos[] = {
+        {0, "DELETE ON MA_CUENTASCCOSTO"},      {0, "INSERT ON MA_CUENTASCCOSTO"},
+        {2, "DELETE ON MA_CUENTASCCOSTO_UNEG"}, {2, "INSERT ON MA_CUENTASCCOSTO_UNEG"},
+        {2, "UPDATE ON MA_CUENTASCCOSTO"}, // the flags, kept on the general rows
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.rechazo);
+        db.exec(QStringLiteral("CREATE TRIGGER falla BEFORE ") + QLatin1String(c.rechazo) +
+                QStringLiteral(" BEGIN SELECT RAISE(ABORT, 'rechazada'); END"));
+        responder->shown.clear();
+        Frmta_asigccosto* w = abre("520101001");
+        aceptaCuenta(*w, "520101001");
+        if (c.unidad)
+            unidad(*w, c.unidad);
+        const int fila = c.unidad ? 2 : 3; // the first empty line
+        grilla(*w)->setFocus();
+        grilla(*w)->setRow(fila);
+        grilla(*w)->setCol(1);
+        teclea(*w, "0201");
+        teclea(*w, "0");
+        w->Paxtor1_ButtonClick(QStringLiteral("GRABAR"));
+
+        EXPECT_TRUE(w->hayError());
+        EXPECT_TRUE(w->enEdicion());
+        ASSERT_FALSE(responder->shown.empty());
+        EXPECT_EQ(responder->shown.back().title, "Aviso al Operador!");
+        EXPECT_TRUE(responder->shown.back().prompt.contains(u"rechazada"));
+        for (const testutil::TempDatabase* d : {&db, &grupo}) {
+            EXPECT_EQ(generales(*d), kGeneralesAntes) << d->dbName().toStdString();
+            EXPECT_EQ(unidades(*d), kUnidadesAntes) << d->dbName().toStdString();
+        }
+        EXPECT_EQ(control<QLineEdit>(*w, "txtCuenta")->text(), "520101001");
+        EXPECT_EQ(w->UnidadNegocio(), c.unidad ? "0002" : "");
+        ASSERT_GT(w->lineas().size(), size_t(fila));
+        EXPECT_EQ(w->lineas()[size_t(fila)].CCosto, "0201");
+
+        db.exec("DROP TRIGGER falla");
+        w->Paxtor1_ButtonClick(QStringLiteral("GRABAR"));
+        EXPECT_FALSE(w->hayError()) << mensajes().join(u'|').toStdString();
+        EXPECT_FALSE(w->enEdicion());
+        for (const testutil::TempDatabase* d : {&db, &grupo}) {
+            const QList<QVariantList> filas = c.unidad ? unidades(*d) : generales(*d);
+            EXPECT_TRUE(filas.contains(c.unidad ? QVariantList{"0002", "0201", 0.0}
+                                                : QVariantList{"0201", 0.0}))
+                << d->dbName().toStdString();
+            // Back to where the next case starts.
+            d->exec("DELETE FROM MA_CUENTASCCOSTO WHERE CCOSTO = '0201';"
+                    "DELETE FROM MA_CUENTASCCOSTO_UNEG WHERE UNEGOCIO = '0002' AND CCOSTO = "
+                    "'0201'");
+        }
+        delete w;
+    }
+}
+
 // BORRAR asks first and deletes only the distribution shown; an account with
 // cost-centre movements keeps it.
 TEST_F(CCostoTest, DeleteAsksAndTakesOnlyWhatIsShown) {

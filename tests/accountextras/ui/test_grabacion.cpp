@@ -148,6 +148,53 @@ TEST_F(GrabacionTest, GrabacionFallidaNoSeReplicaNiSeMuestraComoHecha) {
     }
 }
 
+// A change of a stored row that the database refuses, whether the operator
+// gives up at once or after retrying it: the row and its copy stay as they
+// were, and the window stays on what was typed until the same save goes
+// through.
+TEST_F(GrabacionTest, UnaModificacionRechazadaNoCambiaNada) {
+    const std::vector<int> casos[] = {{vb::vbAbort}, {vb::vbRetry, vb::vbIgnore}};
+    const QVariantList guardada{QStringLiteral("Sarmiento"), QVariant()};
+    for (const std::vector<int>& respuestas : casos) {
+        SCOPED_TRACE(respuestas.size());
+        for (const testutil::TempDatabase* d : {&db, &grupo})
+            d->exec("DELETE FROM MA_CUENTASADIC WHERE CODIGO = '110301001';"
+                    "INSERT INTO MA_CUENTASADIC (CODIGO, CALLE, NUMERO, CPOSTAL, LOCALIDAD, "
+                    "PROVINCIA, PAIS, NUMERO_DOCUMENTO) VALUES ('110301001', 'Sarmiento', '1', "
+                    "'8000', 'Bahía Blanca', 'B', 'AR', '30-71234567-9')");
+        db.exec("CREATE TRIGGER t BEFORE UPDATE ON MA_CUENTASADIC BEGIN SELECT RAISE(ABORT, "
+                "'no'); END");
+        responder->shown.clear();
+        CuentaActual = kCliente;
+        Adicionales& w = abre(false);
+        ASSERT_TRUE(w.esModificacion());
+        campo(w, "CALLE")->setText(QStringLiteral("Av. Alem"));
+        for (int r : respuestas)
+            responder->answerMsg(r);
+        w.Paxtor1_ButtonClick(QStringLiteral("GRABAR"));
+
+        EXPECT_TRUE(w.hayError());
+        EXPECT_EQ(responder->shown.size(), respuestas.size())
+            << mensajes().join(u'|').toStdString();
+        for (const auto& box : responder->shown)
+            EXPECT_TRUE(box.title.contains(QLatin1String("ActualizarDatos")))
+                << box.title.toStdString();
+        for (const testutil::TempDatabase* d : {&db, &grupo})
+            EXPECT_EQ(fila(*d, "CALLE, fechahora_modificacion", kCliente), guardada)
+                << d->dbName().toStdString();
+        EXPECT_EQ(Adicionales::Instancia(), &w);
+        EXPECT_TRUE(w.esModificacion());
+        EXPECT_EQ(campo(w, "CALLE")->text(), QStringLiteral("Av. Alem"));
+
+        db.exec("DROP TRIGGER t");
+        w.Paxtor1_ButtonClick(QStringLiteral("GRABAR"));
+        EXPECT_FALSE(w.hayError()) << mensajes().join(u'|').toStdString();
+        ASSERT_TRUE(cerrada());
+        for (const testutil::TempDatabase* d : {&db, &grupo})
+            EXPECT_EQ(fila(*d, "CALLE", kCliente), QVariantList{"Av. Alem"});
+    }
+}
+
 // BORRAR stays off until a stored row is shown, so the empty state (which
 // stands on the table's first row, another account's) deletes nothing; a
 // delete takes only the shown account's row, in both databases, in either
