@@ -138,7 +138,7 @@ Resultado GrabaDatosAdicionales(const DatosAdicionales& D) {
     CNStuffContable::gCamposSQL.clear();
     if (!armada)
         return r;
-    if (!interno::EjecutaEnTransaccion({{sentencia, !D.Nuevo}}, kRutina))
+    if (!interno::EjecutaEnTransaccion({sentencia}, !D.Nuevo, kRutina))
         return r;
     Replica(ModGruposEmp::Alta, codigo);
     return Hecho();
@@ -156,8 +156,8 @@ Resultado BorraDatosAdicionales(const QString& Codigo) {
         return Resultado();
     if (!hayFila)
         return Hecho();
-    if (!interno::EjecutaEnTransaccion(
-            {{QStringLiteral("DELETE FROM ") + TablaAdicionales + donde, true}}, kRutina))
+    if (!interno::EjecutaEnTransaccion({QStringLiteral("DELETE FROM ") + TablaAdicionales + donde},
+                                       true, kRutina))
         return Resultado();
     Replica(ModGruposEmp::Baja, codigo);
     return Hecho();

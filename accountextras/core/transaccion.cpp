@@ -4,29 +4,35 @@
 #include "accountextras/core/interno.h"
 
 #include "data/instances.h"
-#include "platform/ado/ado_transaction.h"
 #include "platform/ado/engine.h"
+#include "platform/vb/msgbox.h"
+#include "platform/vb/vb.h"
 #include "platform/win/clsutilidades.h"
+
+#include <optional>
 
 namespace cuentasadic::interno {
 
 namespace {
 
-// The data object keeps a statement's failure in the connection's errors;
-// here it becomes the step's failure.
-void Ejecuta(DB_Dll& datos, const Sentencia& s) {
+// Runs a text through the data object; its first error, taken out of the
+// connection's errors. A text that names a transaction is never repeated on
+// a new connection by the data object, so the batch cannot half-run.
+std::optional<ado::Error> Ejecuta(DB_Dll& datos, const QString& texto, long& afectados) {
     ado::Errors& errores = datos.cnn()->errors();
     errores.Clear();
-    QString texto = s.Texto;
-    long afectados = 0;
-    datos.EjecutaConsultaSQL(texto, afectados);
-    if (errores.Count() > 0) {
-        const ado::Error e = errores.Item(0);
-        errores.Clear();
-        throw ado::Exception(e);
+    QString sentencia = texto;
+    try {
+        datos.EjecutaConsultaSQL(sentencia, afectados);
+    } catch (const ado::Exception& e) {
+        if (errores.Count() == 0)
+            errores.Add(e.error());
     }
-    if (s.ExigeFila && afectados == 0)
-        throw ado::Exception(ado::adoError(ado::adErrRowNotFound));
+    if (errores.Count() == 0)
+        return std::nullopt;
+    const ado::Error e = errores.Item(0);
+    errores.Clear();
+    return e;
 }
 
 } // namespace
@@ -39,21 +45,28 @@ pasos::OnError RecuadroGrabacion(const QString& Rutina) {
     };
 }
 
-bool EjecutaEnTransaccion(const std::vector<Sentencia>& Sentencias, const QString& Rutina) {
+bool EjecutaEnTransaccion(const QStringList& Sentencias, bool ExigeFila, const QString& Rutina) {
     DB_Dll& datos = gDatos();
-    ado::ScopedTransaction transaccion(datos.cnn());
-    const int fin = int(Sentencias.size()) + 1;
-    return pasos::RunSteps(
-        [&](int paso) -> int {
-            if (paso == 0)
-                transaccion.Begin();
-            else if (paso < fin)
-                Ejecuta(datos, Sentencias[size_t(paso - 1)]);
-            else
-                transaccion.Commit();
-            return paso < fin ? paso + 1 : -1;
-        },
-        RecuadroGrabacion(Rutina), 0, pasos::Trap::AllErrors);
+    QString lote = QStringLiteral("BEGIN TRANSACTION ") + vb::vbCr;
+    for (const QString& s : Sentencias)
+        lote += vb::vbCr + s;
+    lote += vb::vbCr;
+    for (;;) {
+        long afectados = 0;
+        std::optional<ado::Error> falla = Ejecuta(datos, lote, afectados);
+        if (!falla && ExigeFila && afectados <= 0)
+            falla = ado::adoError(ado::adErrRowNotFound);
+        if (!falla) {
+            long sinUso = 0;
+            falla = Ejecuta(datos, QStringLiteral("COMMIT TRANSACTION"), sinUso);
+            if (!falla)
+                return true;
+        }
+        long sinUso = 0;
+        Ejecuta(datos, QStringLiteral("ROLLBACK TRANSACTION"), sinUso);
+        if (ClsUtilidades::ReportaError(*falla, std::nullopt, Rutina) != vb::vbRetry)
+            return false;
+    }
 }
 
 } // namespace cuentasadic::interno

@@ -45,7 +45,8 @@ protected:
                            "DADA_DE_BAJA) VALUES ('110301001', 'Cooperativa Obrera', 0, 'CL', 0),"
                            "('520101001', 'Sueldos', 0, NULL, 0)")
                 .arg(sqltext::literal(db.folder())));
-        // Ended only by the test; the default is what a killed process leaves.
+        // The killed process works on this test's database: a forked child,
+        // not a new run of the test on a database of its own.
         GTEST_FLAG_SET(death_test_style, "fast");
     }
 
