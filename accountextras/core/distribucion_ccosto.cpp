@@ -351,7 +351,8 @@ std::vector<Elemento> UnidadesNegocio() {
     std::vector<Elemento> unidades;
     ado::RecordsetPtr rs =
         Consulta(QStringLiteral("SELECT * FROM V_TA_UNIDADNEGOCIO ORDER BY CODIGO"));
-    for (; !rs->EOF(); rs->MoveNext())
+    // A read the data object refused was told there.
+    for (; rs->State() == ado::adStateOpen && !rs->EOF(); rs->MoveNext())
         unidades.push_back({Campo(rs, "Codigo"), Campo(rs, "Descripcion")});
     Cierra(rs);
     return unidades;
@@ -363,7 +364,8 @@ std::vector<Elemento> CuentasAsignadas() {
         "SELECT MA_CUENTASCCOSTO.CODIGO,DESCRIPCION FROM MA_CUENTASCCOSTO INNER JOIN MA_CUENTAS "
         "ON MA_CUENTASCCOSTO.CODIGO = MA_CUENTAS.CODIGO GROUP BY MA_CUENTASCCOSTO.CODIGO "
         ",DESCRIPCION"));
-    for (; !rs->EOF(); rs->MoveNext())
+    // A read the data object refused was told there.
+    for (; rs->State() == ado::adStateOpen && !rs->EOF(); rs->MoveNext())
         cuentas.push_back({Campo(rs, "CODIGO"), Campo(rs, "DESCRIPCION")});
     Cierra(rs);
     return cuentas;

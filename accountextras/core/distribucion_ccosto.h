@@ -146,10 +146,10 @@ struct Elemento {
     QString Codigo;
     QString Descripcion;
 };
-// The business units, in code order. Read failures reach the caller.
+// The business units, in code order; none when the data object refused the
+// read (and told so). Failures while reading reach the caller.
 std::vector<Elemento> UnidadesNegocio();
-// The accounts with a general distribution, once each. Read failures reach
-// the caller.
+// The accounts with a general distribution, once each, read as the units.
 std::vector<Elemento> CuentasAsignadas();
 // The sheet of every account's general distribution.
 QString SentenciaPlanilla();
