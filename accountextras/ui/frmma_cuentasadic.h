@@ -56,8 +56,8 @@ public:
     // Prepares the window on the open connection; in bound mode loads the
     // account of CuentaActual.
     void Form_Load();
-    // Opens rsAdicionales on the table's first row: the record's layout and
-    // the target of a new row.
+    // Opens rsAdicionales on the table's first row, the record's layout
+    // (read only: the saves are the core's).
     void AbrirTabla(const QString& Tabla);
     // Flags and fields cleared, recordset reopened, detail off.
     void InicializarPantalla();
