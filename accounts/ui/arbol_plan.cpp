@@ -192,15 +192,19 @@ void ArbolPlanCuentas::Armar(const std::vector<FilaPlan>& filas) {
     setCurrentIndex(modelo_->Raiz());
 }
 
-void ArbolPlanCuentas::ArmarTreeVAutomatico(const QString& /*Desde*/) {
-    std::vector<FilaPlan> filas;
+void ArbolPlanCuentas::ArmarTreeVAutomatico(const QString& /*Desde*/,
+                                            const std::vector<FilaPlan>* Filas) {
+    std::vector<FilaPlan> leidas;
     pasos::RunSteps({
                         [&] { Armar({}); },
                         [&] {
-                            filas = PlanCuentas::LeePlan();
-                            return !filas.empty();
+                            if (!Filas) {
+                                leidas = PlanCuentas::LeePlan();
+                                Filas = &leidas;
+                            }
+                            return !Filas->empty();
                         },
-                        [&] { Armar(filas); },
+                        [&] { Armar(*Filas); },
                     },
                     Recuadro(QStringLiteral("ArmarTreeVAutomatico")), pasos::Trap::AllErrors);
 }

@@ -80,8 +80,10 @@ public:
 
     // Rebuilds the whole tree from the chart's rows (PlanCuentas::LeePlan);
     // with no row only the root stays. Failures go to the operator error box
-    // ("ArmarTreeVAutomatico"). Desde is not used.
-    void ArmarTreeVAutomatico(const QString& Desde = QString());
+    // ("ArmarTreeVAutomatico"). Desde is not used. Filas, when given, are
+    // the chart's rows already read.
+    void ArmarTreeVAutomatico(const QString& Desde = QString(),
+                              const std::vector<FilaPlan>* Filas = nullptr);
     // Rebuilds the tree from rows already read (the chart manual's).
     void Armar(const std::vector<FilaPlan>& filas);
     // The node of a saved account: the code without separators and its

@@ -9,10 +9,10 @@
 
 #include "accounts/ui/frmma_cuentas.h"
 
+#include "accounts/core/carga.h"
 #include "accounts/core/clsreglasplan.h"
 #include "accounts/core/codigos.h"
 #include "accounts/core/satelites.h"
-#include "data/instances.h"
 #include "data/pasos.h"
 #include "platform/ui/clsformulario.h"
 #include "platform/vb/msgbox.h"
@@ -30,10 +30,6 @@
 namespace {
 
 const QString kAvisoOperador = QStringLiteral("Aviso al operador...");
-
-bool Verdadero(const QVariant& v) {
-    return !vb::IsNull(v) && !vb::IsEmpty(v) && vb::CBool(v);
-}
 
 // The parts of a title-list entry: the name first, the code last.
 QString NombreDeTitulo(const QString& item) {
@@ -100,12 +96,17 @@ bool FrmMA_CUENTAS::ValidaCodigo(int Index, const QString& Valor) {
     }
 
     QLineEdit* campo = txtFields[size_t(Index)];
-    if (gDatos().ExisteEnTabla(QStringLiteral("MA_CUENTAS"), CodigoCuenta, QStringLiteral("Codigo"),
-                               &RsCuentas, 8, QString(), true)) {
+    // While saving, a code other than the one the window was set for (edited
+    // in place) is checked as it is when typed, and the save stops there: a
+    // stored account is shown, never overwritten by the one typed.
+    const bool comoEscrito =
+        !Grabando || valor.compare(CodigoEstablecido, Qt::CaseInsensitive) != 0;
+    bool detiene = false;
+    if (cuentas::BuscaCuenta(CodigoCuenta, RsCuentas)) {
         EsModificacion = true;
         EsNuevo = false;
-        if (!Grabando) {
-            if (Verdadero(RsCuentas->value(QStringLiteral("DADA_DE_BAJA"))) &&
+        if (comoEscrito) {
+            if (cuentas::DadaDeBaja(RsCuentas) &&
                 vb::MsgBox(QStringLiteral("La cuenta Solicitada se encuentra Actualmente dada de "
                                           "Baja ¿Desea reutilizarla?"),
                            vb::vbYesNo + vb::vbQuestion,
@@ -115,12 +116,15 @@ bool FrmMA_CUENTAS::ValidaCodigo(int Index, const QString& Valor) {
                 // with its data: nothing is loaded and the window browses.
                 LimpiarPantalla();
                 AbreRecordsetCuentas(TablaCuentas);
+                if (Grabando)
+                    Detiene();
                 return false;
             }
             if (Combo1->count() > 0)
                 Combo1->setCurrentIndex(0);
             AsignarDatos();
             SeleccionaTituloPadre(valor);
+            detiene = Grabando;
         }
     } else {
         if (!Grabando) {
@@ -134,10 +138,16 @@ bool FrmMA_CUENTAS::ValidaCodigo(int Index, const QString& Valor) {
         EsNuevo = true;
         EsModificacion = false;
     }
+    if (!Grabando || detiene)
+        CodigoEstablecido = valor;
     CNStuffContable::CuentaActual = valor;
     HabilitarControles(true);
     ChkBloqueo->setEnabled(EsModificacion);
     DatosModificados = true;
+    if (detiene) {
+        Detiene();
+        return false;
+    }
     return true;
 }
 
@@ -161,26 +171,20 @@ bool FrmMA_CUENTAS::ValidaCuentaPrincipal(int Index, const QString& Valor) {
         LblDescRelacionado->clear();
         return true;
     }
-    DB_Dll& datos = gDatos();
-    if (!datos.ExisteEnTabla(QStringLiteral("MA_CUENTAS"), Valor, QStringLiteral("Codigo"),
-                             &RsPrincipal, 8, QString(), true)) {
-        datos.CierraRecordset(RsPrincipal);
+    const cuentas::ResumenCuenta principal = cuentas::ResumeCuenta(Valor);
+    if (!principal.Existe) {
         LblDescRelacionado->clear();
         Rechaza(Index, QStringLiteral("La cuenta ingresada no existe!"));
         return false;
     }
-    const bool baja = Verdadero(RsPrincipal->value(QStringLiteral("DADA_DE_BAJA")));
-    const bool titulo = Verdadero(RsPrincipal->value(QStringLiteral("Titulo")));
-    const QString descripcion =
-        ClsUtilidades::ValorCampo(RsPrincipal->value(QStringLiteral("Descripcion")));
-    datos.CierraRecordset(RsPrincipal);
-    if (baja || titulo) {
-        Rechaza(Index, baja ? QStringLiteral("La cuenta Solicitada se encuentra Actualmente dada "
-                                             "de Baja ")
-                            : QStringLiteral("Debe seleccionar una Cuenta Imputable"));
+    if (principal.DadaDeBaja || principal.Titulo) {
+        Rechaza(Index, principal.DadaDeBaja
+                           ? QStringLiteral("La cuenta Solicitada se encuentra Actualmente dada "
+                                            "de Baja ")
+                           : QStringLiteral("Debe seleccionar una Cuenta Imputable"));
         return false;
     }
-    LblDescRelacionado->setText(descripcion);
+    LblDescRelacionado->setText(principal.Descripcion);
     return true;
 }
 
@@ -220,8 +224,13 @@ bool FrmMA_CUENTAS::RefrescaSegunTipo(int Index) {
     return true;
 }
 
-void FrmMA_CUENTAS::Rechaza(int Index, const QString& Mensaje) {
+void FrmMA_CUENTAS::Detiene() {
     HayError = true;
+    ++Rechazos;
+}
+
+void FrmMA_CUENTAS::Rechaza(int Index, const QString& Mensaje) {
+    Detiene();
     vb::MsgBox(Mensaje, vb::vbOKOnly + vb::vbInformation, kAvisoOperador);
     // Leaving the field by focus moves on all the same.
     if (!EnValidate)
@@ -229,17 +238,18 @@ void FrmMA_CUENTAS::Rechaza(int Index, const QString& Mensaje) {
 }
 
 bool FrmMA_CUENTAS::ValidaDatos() {
+    // Counted, not read from HayError: a check that a refusal's focus move
+    // starts must not clear the refusal before it is read here.
+    const int antes = Rechazos;
     HayError = false;
-    for (int i = 0; i < int(txtFields.size()); ++i) {
+    for (int i = 0; i < int(txtFields.size()) && Rechazos == antes; ++i)
         Campo_Valida(i);
-        if (HayError)
-            break;
-    }
     QString legajo, empresa;
     if (cuentas::LegajoDeCuenta(Campo(QStringLiteral("CODIGO"))->text(), legajo, empresa)) {
-        HayError = true;
+        Detiene();
         vb::MsgBox(cuentas::MensajeLegajo(legajo, empresa), vb::vbOKOnly + vb::vbInformation,
                    cuentas::TituloAvisoUsuario);
     }
+    HayError = Rechazos != antes;
     return !HayError;
 }
