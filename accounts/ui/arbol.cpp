@@ -10,6 +10,7 @@
 #include "data/pasos.h"
 #include "platform/ui/clsformulario.h"
 #include "platform/win/clsutilidades.h"
+#include "startup/mod_macuentas.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -18,7 +19,7 @@
 #include <QSplitter>
 
 void FrmMA_CUENTAS::CargaComboTitulo(const QString& Desde) {
-    PlanCuentas::CargaComboTitulo(Combo1, Desde, PlanAlAbrir);
+    PlanCuentas::CargaComboTitulo(Combo1, Desde, PlanAlAbrir, &PosicionTitulo);
 }
 
 void FrmMA_CUENTAS::ArmarTreeVAutomatico(const QString& Desde) {
@@ -72,6 +73,7 @@ void FrmMA_CUENTAS::Treev_Estado(bool Mostrar) {
 }
 
 void FrmMA_CUENTAS::TreeV_NodeClick(const QString& Codigo) {
+    const Mod_Macuentas::NivelesDeUnaVez niveles;
     const int indice = ClsFormulario::IndiceControl(QStringLiteral("Codigo"), txtFields);
     QLineEdit* codigo = txtFields[size_t(indice)];
     codigo->clear();

@@ -13,6 +13,7 @@
 #include "platform/ui/skinframework.h"
 #include "platform/ui/statusbar.h"
 
+#include <QHash>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -252,6 +253,8 @@ private:
     // While the window loads: the chart read once for its tree and its
     // title list.
     const std::vector<FilaPlan>* PlanAlAbrir = nullptr;
+    // Where each title stands in Combo1, by its code (letter case folded).
+    QHash<QString, int> PosicionTitulo;
 
     void ArmaControles();
     void ConectaEventos();
@@ -288,8 +291,9 @@ private:
     // What came of a save or delete: HayError, the refusal's box, the field
     // that takes the focus.
     void MuestraDesenlace(const cuentas::Desenlace& d);
-    // Selects in Combo1 the title above an existing account.
-    void SeleccionaTituloPadre(const QString& Codigo);
+    // Selects in Combo1 the title above an existing account, named Nombre
+    // (cuentas::ExisteNivelSuperior).
+    void SeleccionaTituloPadre(const QString& Codigo, const QString& Nombre);
     // The custom fields' names with no values, as a new account has them.
     void VaciaPersonalizados();
 };

@@ -33,7 +33,8 @@ QString NombreDeItem(const QString& item) {
 }
 
 void CargaComboTitulo(QComboBox* Combo1, const QString& /*Desde*/,
-                      const std::vector<FilaPlan>* Filas) {
+                      const std::vector<FilaPlan>* Filas, QHash<QString, int>* Posiciones) {
+    QHash<QString, int> posiciones;
     std::vector<FilaPlan> leidas;
     QStringList items;
     pasos::RunSteps({
@@ -48,13 +49,18 @@ void CargaComboTitulo(QComboBox* Combo1, const QString& /*Desde*/,
                             items.reserve(qsizetype(Filas->size()) + 1);
                             items << QString();
                             for (const FilaPlan& f : *Filas)
-                                if (f.Titulo)
+                                if (f.Titulo) {
+                                    posiciones.insert(f.Codigo.trimmed().toCaseFolded(),
+                                                      int(items.size()));
                                     items << ItemTitulo(f);
+                                }
                         },
                         // All at once: a chart holds thousands of titles.
                         [&] {
                             Combo1->clear();
                             Combo1->addItems(items);
+                            if (Posiciones)
+                                *Posiciones = std::move(posiciones);
                         },
                     },
                     Recuadro(QStringLiteral("CargaComboTitulo")), pasos::Trap::AllErrors);

@@ -5,6 +5,7 @@
 
 #include "accounts/core/plan.h"
 
+#include <QHash>
 #include <QString>
 #include <vector>
 
@@ -25,8 +26,11 @@ QString NombreDeItem(const QString& item);
 // code order. When the chart gives no row at all the list keeps its entries.
 // Failures go to the operator error box ("CargaComboTitulo"). Desde is not
 // used. The entries are some 350 characters wide: the list's size should not
-// follow its contents. Filas, when given, are the chart's rows already read.
+// follow its contents. Filas, when given, are the chart's rows already read;
+// Posiciones, when given, receives each entry's position by its code (letter
+// case folded) whenever the list is refilled.
 void CargaComboTitulo(QComboBox* Combo1, const QString& Desde = QString(),
-                      const std::vector<FilaPlan>* Filas = nullptr);
+                      const std::vector<FilaPlan>* Filas = nullptr,
+                      QHash<QString, int>* Posiciones = nullptr);
 
 } // namespace PlanCuentas

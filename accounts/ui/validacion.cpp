@@ -19,6 +19,7 @@
 #include "platform/vb/vb.h"
 #include "platform/win/clsutilidades.h"
 #include "startup/cnstuffcontable.h"
+#include "startup/mod_macuentas.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -48,6 +49,7 @@ ClsReglasPlan& FrmMA_CUENTAS::Reglas() {
 }
 
 void FrmMA_CUENTAS::Campo_Valida(int Index) {
+    const Mod_Macuentas::NivelesDeUnaVez niveles;
     HayError = false;
     if (Index < 0 || Index >= int(txtFields.size()))
         return;
@@ -120,10 +122,15 @@ bool FrmMA_CUENTAS::ValidaCodigo(int Index, const QString& Valor) {
                     Detiene();
                 return false;
             }
+            // The title is read before the fields change: a read lets the
+            // window paint, and it paints once, after the account is shown.
+            QString titulo;
+            const bool conTitulo = cuentas::ExisteNivelSuperior(valor, titulo);
             if (Combo1->count() > 0)
                 Combo1->setCurrentIndex(0);
             AsignarDatos();
-            SeleccionaTituloPadre(valor);
+            if (conTitulo)
+                SeleccionaTituloPadre(valor, titulo);
             detiene = Grabando;
         }
     } else {
@@ -151,19 +158,24 @@ bool FrmMA_CUENTAS::ValidaCodigo(int Index, const QString& Valor) {
     return true;
 }
 
-void FrmMA_CUENTAS::SeleccionaTituloPadre(const QString& Codigo) {
-    QString nombre;
-    if (!cuentas::ExisteNivelSuperior(Codigo, nombre))
-        return;
-    nombre = nombre.trimmed();
+void FrmMA_CUENTAS::SeleccionaTituloPadre(const QString& Codigo, const QString& Nombre) {
+    const QString nombre = Nombre.trimmed();
     // Two titles may share a name: only one above the account is its own.
-    for (int i = 1; i < Combo1->count(); ++i) {
-        const QString item = Combo1->itemText(i);
-        const QString titulo = CodigoDeTitulo(item);
-        if (NombreDeTitulo(item) == nombre && !titulo.isEmpty() &&
-            Codigo.startsWith(titulo, Qt::CaseInsensitive))
-            Combo1->setCurrentIndex(i);
+    // Of the titles whose codes begin the account's, the last in the list
+    // with that name; found by code, not by walking thousands of entries.
+    int elegido = 0;
+    for (qsizetype largo = 1; largo <= Codigo.size(); ++largo) {
+        const QString titulo = Codigo.left(largo);
+        const auto i = PosicionTitulo.constFind(titulo.toCaseFolded());
+        if (i == PosicionTitulo.constEnd() || *i < 1 || *i >= Combo1->count())
+            continue;
+        const QString item = Combo1->itemText(*i);
+        if (*i > elegido && NombreDeTitulo(item) == nombre &&
+            CodigoDeTitulo(item).compare(titulo, Qt::CaseInsensitive) == 0)
+            elegido = *i;
     }
+    if (elegido > 0)
+        Combo1->setCurrentIndex(elegido);
 }
 
 bool FrmMA_CUENTAS::ValidaCuentaPrincipal(int Index, const QString& Valor) {

@@ -93,6 +93,7 @@ pasos::Resume Informa(const ado::Error& e, const char* rutina) {
 } // namespace
 
 void FrmMA_CUENTAS::Form_Load() {
+    const Mod_Macuentas::NivelesDeUnaVez niveles;
     CNStuffContable::AplicaSkin(this);
     ClsUtilidades::PreparaFormulario(this, 0);
     CNStuffContable::ConfiguraIconoYBarras(this);
@@ -141,7 +142,7 @@ void FrmMA_CUENTAS::Form_Load() {
     TituloBonos = Cfg(QStringLiteral("TituloClientesBonos"));
     TituloMutuales = Cfg(QStringLiteral("TituloClientesMutuales"));
     CNStuffContable::CargaBarraEstado(sbStatusBar, QString());
-    CargaComboTitulo();
+    // The reset above filled the list from this same read.
 }
 
 void FrmMA_CUENTAS::LimpiarPantalla() {
@@ -276,6 +277,7 @@ void FrmMA_CUENTAS::FocoAlCodigo() {
 }
 
 void FrmMA_CUENTAS::Paxtor1_ButtonClick(const QString& Key) {
+    const Mod_Macuentas::NivelesDeUnaVez niveles;
     ++RutinasEnCurso;
     Paxtor1_Tecla(Key.toUpper());
     --RutinasEnCurso;
