@@ -6,7 +6,6 @@
 #include "data/db_dll.h"
 #include "data/instances.h"
 #include "platform/ado/engine.h"
-#include "platform/sql/quoting.h"
 #include "platform/vb/vb.h"
 #include "platform/win/clsutilidades.h"
 #include "startup/cnstuffcontable.h"
