@@ -25,6 +25,18 @@ QString UneWhere(const QString& condicion) {
                                                             : QStringLiteral(" WHERE ");
 }
 
+// The text column equal to the value, both without surrounding blanks, in a
+// form an index on the column serves: the databases' collation already
+// ignores trailing blanks (and letter case), so only a value stored with
+// leading blanks needs the column trimmed, and such values sort before
+// every printable character.
+QString IgualSinBlancos(const QString& campo, const QString& valor) {
+    const QString literal = sqltext::literal(Trim(valor));
+    return u'(' + campo + QStringLiteral(" =") + literal + QStringLiteral(" OR ") + campo +
+           QStringLiteral(" < '!' AND LTRIM(RTRIM(") + campo + QStringLiteral(")) =") + literal +
+           u')';
+}
+
 } // namespace
 
 DB_Dll::Resume DB_Dll::FallaBusqueda(const ado::Error& e, short& contador, bool datosTabla) {
@@ -100,8 +112,8 @@ bool DB_Dll::ExisteEnTablaImpl(bool st, const QString& Tabla, const QString& Val
                 sql = cabeza + Campo + QStringLiteral(" =") + sqltext::literal(ValorBuscado);
             else
                 sql = QStringLiteral("SELECT TOP 1  * FROM ") + Tabla +
-                      QStringLiteral(" with(nolock)  WHERE LTRIM(RTRIM(") + Campo +
-                      QStringLiteral(")) =") + sqltext::literal(Trim(ValorBuscado));
+                      QStringLiteral(" with(nolock)  WHERE ") +
+                      IgualSinBlancos(Campo, ValorBuscado);
             break;
         case 7:
             // Bare, a day-first date would be read as a division.
@@ -183,8 +195,7 @@ QVariant DB_Dll::DatosTabla(const QString& Tabla, const QString& ValorBuscado,
             switch (vb::CLng(Tipodato)) {
             case 8:
                 if (UsaTrim)
-                    sql = cabeza + QStringLiteral("LTRIM(RTRIM(") + Campo + QStringLiteral(")) =") +
-                          sqltext::literal(Trim(ValorBuscado)) + QStringLiteral(" ") + y +
+                    sql = cabeza + IgualSinBlancos(Campo, ValorBuscado) + QStringLiteral(" ") + y +
                           Condicion;
                 else
                     sql = cabeza + Campo + QStringLiteral(" =") + sqltext::literal(ValorBuscado) +

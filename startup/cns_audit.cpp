@@ -9,46 +9,65 @@
 
 namespace CNStuffContable {
 
+namespace {
+
+// The steps that build the audit row's INSERT into Sentencia.
+std::vector<pasos::Step> PasosAccion(const QString& TC, const QString& IdComprobante,
+                                     const QString& IdComplemento, bool Alta, bool Modificacion,
+                                     const QString& Texto_, bool EsBaja, QString& Sentencia) {
+    auto pon = [](int i, const char* campo, const QString& valor) {
+        gCamposSQL[size_t(i)] = {QString::fromLatin1(campo), valor};
+    };
+    return {
+        [] { gCamposSQL.assign(8, CampoSQL{}); },
+        [=] { pon(0, "TC", sqltext::literal(ClsUtilidades::RellenaCeros(TC.trimmed(), 4))); },
+        [=] { pon(1, "IdComprobante", sqltext::literal(IdComprobante)); },
+        [=] {
+            // A bare number: written as one, never as the caller's raw text.
+            pon(2, "IdComplemento",
+                vb::CStr(gDatos().SQLValue(IdComplemento, QStringLiteral("@"))));
+        },
+        [=] {
+            pon(3, "Tipo_accion",
+                EsBaja         ? QStringLiteral("'B'")
+                : Alta         ? QStringLiteral("'A'")
+                : Modificacion ? QStringLiteral("'M'")
+                               : QStringLiteral("'B'"));
+        },
+        [=] { pon(4, "FECHAHORA", sqltext::literal(vb::Format(vb::Now(), FormatoFechaHora()))); },
+        [=] { pon(5, "Usuario", sqltext::literal(ClsEntorno::UsuarioWindows())); },
+        [=] { pon(6, "PC", sqltext::literal(ClsEntorno::NombrePC())); },
+        [=] { pon(7, "SYSTEMUSER", sqltext::literal(Texto_)); },
+        [&Sentencia] {
+            Sentencia = QStringLiteral(" INSERT INTO V_MV_CPTEACCIONES ");
+            ArmaValoresInsert(Sentencia, gCamposSQL, true);
+        },
+    };
+}
+
+} // namespace
+
+QString SentenciaAccionComprobante(const QString& TC, const QString& IdComprobante,
+                                   const QString& IdComplemento, bool Alta, bool Modificacion,
+                                   const QString& Texto_, bool EsBaja) {
+    QString sentencia;
+    for (const pasos::Step& paso : PasosAccion(TC, IdComprobante, IdComplemento, Alta, Modificacion,
+                                               Texto_, EsBaja, sentencia))
+        paso();
+    return sentencia;
+}
+
 void GrabaAccionComprobante(const QString& TC, const QString& IdComprobante,
                             const QString& IdComplemento, bool Alta, bool Modificacion,
                             const QString& Texto_, bool EsBaja) {
     QString sentencia;
-    auto pon = [](int i, const char* campo, const QString& valor) {
-        gCamposSQL[size_t(i)] = {QString::fromLatin1(campo), valor};
-    };
-    pasos::RunSteps(
-        {
-            [] { gCamposSQL.assign(8, CampoSQL{}); },
-            [&] { pon(0, "TC", sqltext::literal(ClsUtilidades::RellenaCeros(TC.trimmed(), 4))); },
-            [&] { pon(1, "IdComprobante", sqltext::literal(IdComprobante)); },
-            [&] {
-                // A bare number: written as one, never as the caller's raw text.
-                pon(2, "IdComplemento",
-                    vb::CStr(gDatos().SQLValue(IdComplemento, QStringLiteral("@"))));
-            },
-            [&] {
-                pon(3, "Tipo_accion",
-                    EsBaja         ? QStringLiteral("'B'")
-                    : Alta         ? QStringLiteral("'A'")
-                    : Modificacion ? QStringLiteral("'M'")
-                                   : QStringLiteral("'B'"));
-            },
-            [&] {
-                pon(4, "FECHAHORA", sqltext::literal(vb::Format(vb::Now(), FormatoFechaHora())));
-            },
-            [&] { pon(5, "Usuario", sqltext::literal(ClsEntorno::UsuarioWindows())); },
-            [&] { pon(6, "PC", sqltext::literal(ClsEntorno::NombrePC())); },
-            [&] { pon(7, "SYSTEMUSER", sqltext::literal(Texto_)); },
-            [&] {
-                sentencia = QStringLiteral(" INSERT INTO V_MV_CPTEACCIONES ");
-                ArmaValoresInsert(sentencia, gCamposSQL, true);
-            },
-            [&] {
-                long afectados = 0;
-                gDatos().EjecutaConsultaSQL(sentencia, afectados);
-            },
-        },
-        detail::IgnorarError, pasos::Trap::AllErrors);
+    std::vector<pasos::Step> pasosAccion = PasosAccion(TC, IdComprobante, IdComplemento, Alta,
+                                                       Modificacion, Texto_, EsBaja, sentencia);
+    pasosAccion.push_back([&] {
+        long afectados = 0;
+        gDatos().EjecutaConsultaSQL(sentencia, afectados);
+    });
+    pasos::RunSteps(pasosAccion, detail::IgnorarError, pasos::Trap::AllErrors);
 }
 
 void GrabaErrorAux(const QString& Sentencia, const QString& Proceso, std::int32_t NroError,

@@ -131,6 +131,11 @@ void EjecutaTransaccion(const QStringList& Sentencias, bool& HuboError, std::int
 void GrabaAccionComprobante(const QString& TC, const QString& IdComprobante,
                             const QString& IdComplemento, bool Alta, bool Modificacion,
                             const QString& Texto, bool EsBaja = false);
+// The same row's INSERT, for a save that runs it in its own transaction;
+// a failure to build it reaches the caller.
+QString SentenciaAccionComprobante(const QString& TC, const QString& IdComprobante,
+                                   const QString& IdComplemento, bool Alta, bool Modificacion,
+                                   const QString& Texto, bool EsBaja = false);
 // One AUX_ERR row for a refused statement; failures go to the caller.
 void GrabaErrorAux(const QString& Sentencia, const QString& Proceso, std::int32_t NroError,
                    const QString& Descripcion);

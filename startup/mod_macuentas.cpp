@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cmath>
+#include <optional>
 #include <stdexcept>
 
 namespace Mod_Macuentas {
@@ -29,8 +30,18 @@ std::array<std::int16_t*, 6> fines() {
     return {&gFinNivel1, &gFinNivel2, &gFinNivel3, &gFinNivel4, &gFinNivel5, &gFinNivel6};
 }
 
+// The keys read while a NivelesDeUnaVez lives.
+int vigentes = 0;
+std::array<std::optional<double>, 6> leidos;
+
 double ValorClave(int nivel) {
-    return vb::Val(CNStuffContable::Cfg(QString::fromLatin1(claves[size_t(nivel)])));
+    std::optional<double>& leido = leidos[size_t(nivel)];
+    if (vigentes > 0 && leido)
+        return *leido;
+    const double valor = vb::Val(CNStuffContable::Cfg(QString::fromLatin1(claves[size_t(nivel)])));
+    if (vigentes > 0)
+        leido = valor;
+    return valor;
 }
 
 // To the nearest whole number, ties to even, as a 16-bit value.
@@ -49,6 +60,15 @@ QString Tramo(const QString& codigo, int desde, int largo) {
 }
 
 } // namespace
+
+NivelesDeUnaVez::NivelesDeUnaVez() {
+    ++vigentes;
+}
+
+NivelesDeUnaVez::~NivelesDeUnaVez() {
+    if (--vigentes == 0)
+        leidos = {};
+}
 
 void CargaDigitosPlan() {
     const auto destino = digitos();

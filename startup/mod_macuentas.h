@@ -17,6 +17,16 @@ void CargaNivelesPlan();
 // 5 and 6 are written together; any surplus follows directly. A code no
 // longer than level 1 comes back trimmed. The sizes are read on every call.
 QString FormateaCuenta(const QString& Codigo);
+// While one lives, the level sizes are read from the configuration once: a
+// routine that judges, formats and looks up codes many times (loading an
+// account, a save) does not read the keys again for each code.
+class NivelesDeUnaVez {
+public:
+    NivelesDeUnaVez();
+    ~NivelesDeUnaVez();
+    NivelesDeUnaVez(const NivelesDeUnaVez&) = delete;
+    NivelesDeUnaVez& operator=(const NivelesDeUnaVez&) = delete;
+};
 // Key filter of code fields (Windows-1252 character codes): with
 // ESCRIBE_SOLO_MAYUSCULAS on, a digit, point or letter (Ñ included) comes
 // back in upper case; every other key passes as typed.

@@ -6,7 +6,6 @@
 #include "data/db_dll.h"
 #include "data/instances.h"
 #include "platform/ado/engine.h"
-#include "platform/sql/quoting.h"
 #include "platform/vb/vb.h"
 #include "platform/win/clsutilidades.h"
 #include "startup/cnstuffcontable.h"
@@ -33,24 +32,6 @@ const QString kClaveSolicitudCredito = QStringLiteral("CtaSolicitudCredito");
 QString Bandera(bool valor) {
     return valor ? QStringLiteral("1") : QStringLiteral("0");
 }
-
-// Pairs of the field list, each value already a literal.
-class Campos {
-public:
-    Campos() { CNStuffContable::gCamposSQL.clear(); }
-    void Literal(const QString& campo, const QString& literal) {
-        CNStuffContable::gCamposSQL.push_back({campo, literal});
-    }
-    // Free text: quoted as it stands, never read as the word NULL.
-    void Texto(const QString& campo, const QString& valor) {
-        Literal(campo, sqltext::literal(valor));
-    }
-    // Flags and numbers through the shared builder: "'" quoted, "@" bare.
-    void Valor(const QString& campo, const QString& valor, const QString& delimitador) {
-        CNStuffContable::AgregaCampo(campo, valor, delimitador, false);
-    }
-    void Nulo(const QString& campo) { Literal(campo, QStringLiteral("Null")); }
-};
 
 [[noreturn]] void NoConvierte(const QString& columna) {
     vb::Error e = ado::adoError(ado::adErrDataConversion);
@@ -169,113 +150,119 @@ QString TipoVistaDeCuenta(const Cuenta& C) {
     return C.VistaRango.trimmed();
 }
 
-QString LiteralPersonalizado(int Tipo, const QString& Columna, const QString& Valor) {
+ValorSQL ValorPersonalizado(int Tipo, const QString& Columna, const QString& Valor) {
     const QString valor = Valor.trimmed();
+    const QString texto = QStringLiteral("'");
+    const QString numero = QStringLiteral("@");
     if (ClsUtilidades::EsVacio(Valor) || valor.compare(u"NULL", Qt::CaseInsensitive) == 0)
-        return QStringLiteral("Null");
+        return {QStringLiteral("Null"), texto};
     if (DB_Dll::ADOText(Tipo))
-        return sqltext::literal(Valor);
+        return {Valor, texto};
     if (DB_Dll::ADOCurrency(Tipo)) {
-        const std::optional<vb::Currency> importe = vb::Currency::parse(valor);
-        if (!importe)
+        if (!vb::Currency::parse(valor))
             NoConvierte(Columna);
-        return importe->toString(u'.');
+        return {valor, numero};
     }
     if (DB_Dll::ADONumeric(Tipo)) {
         if (!ClsUtilidades::EsNumero(valor))
             NoConvierte(Columna);
-        const double n = vb::CDbl(QVariant(valor));
         // An integer column takes the number rounded as the runtime rounds.
         if (EsEntero(Tipo))
-            return QString::number(qlonglong(std::nearbyint(n)));
-        return QString::number(n, 'g', 15);
+            return {QString::number(qlonglong(std::nearbyint(vb::CDbl(QVariant(valor))))), numero};
+        return {valor, numero};
     }
     if (DB_Dll::ADOBoolean(Tipo)) {
         for (const char* si : {"verdadero", "true"})
             if (valor.compare(QLatin1String(si), Qt::CaseInsensitive) == 0)
-                return QStringLiteral("1");
+                return {Bandera(true), numero};
         for (const char* no : {"falso", "false"})
             if (valor.compare(QLatin1String(no), Qt::CaseInsensitive) == 0)
-                return QStringLiteral("0");
+                return {Bandera(false), numero};
         if (!ClsUtilidades::EsNumero(valor))
             NoConvierte(Columna);
-        return Bandera(vb::CDbl(QVariant(valor)) != 0);
+        return {Bandera(vb::CDbl(QVariant(valor)) != 0), numero};
     }
     if (DB_Dll::adodate(Tipo)) {
         const std::optional<QDateTime> fecha = vb::ParseDate(valor);
         if (!fecha)
             NoConvierte(Columna);
-        return ClsUtilidades::FechaHoraParaSQL(*fecha);
+        // The engine's own date literal, taken as it stands.
+        return {ClsUtilidades::FechaHoraParaSQL(*fecha), QString()};
     }
-    return sqltext::literal(Valor);
+    return {Valor, texto};
 }
 
 void AgregaCampoPersonalizado(const QString& Columna, int Tipo, const QString& Valor) {
     const QString columna = Columna.trimmed();
-    CNStuffContable::gCamposSQL.push_back(
-        {NombreColumna(columna), LiteralPersonalizado(Tipo, columna, Valor)});
+    const ValorSQL v = ValorPersonalizado(Tipo, columna, Valor);
+    CNStuffContable::AgregaCampo(NombreColumna(columna), v.Valor, v.Marca, false);
+}
+
+ado::RecordsetPtr ColumnasCuentas() {
+    return interno::Consulta(QStringLiteral("SELECT * FROM MA_CUENTAS WHERE 1 = 0"));
 }
 
 bool ArmaSentenciaCuenta(const Cuenta& C, bool Nueva, QStringList& Sentencias,
                          ado::RecordsetPtr Columnas) {
+    using CNStuffContable::AgregaCampo;
     const QString codigo = CodigoGuardado(C);
     if (codigo.size() > LargoMaximoCodigo)
         return false;
     const bool propio = !Columnas || Columnas->State() != ado::adStateOpen;
-    if (propio && !C.Personalizados.empty())
-        Columnas = interno::Consulta(QStringLiteral("SELECT TOP 1 * FROM MA_CUENTAS"));
-
-    Campos f;
-    const QString descripcion = C.Descripcion.trimmed();
-    if (descripcion.isEmpty())
-        f.Nulo(QStringLiteral("DESCRIPCION"));
-    else
-        f.Texto(QStringLiteral("DESCRIPCION"), descripcion);
-    f.Texto(QStringLiteral("Codigo"), codigo);
-    f.Texto(QStringLiteral("CodigoOpcional"), CodigoSinGuiones(C.CodigoOpcional));
-    f.Texto(QStringLiteral("CuentaPrincipal"), C.CuentaPrincipal.trimmed());
-    f.Texto(QStringLiteral("CodTarjeta_ConcAuto"), C.CodTarjeta_ConcAuto.trimmed());
+    if (propio)
+        Columnas = ColumnasCuentas();
 
     const QString q = QStringLiteral("'");
     const QString bare = QStringLiteral("@");
-    f.Valor(QStringLiteral("TITULO"), Bandera(C.Titulo), q);
+    QString descripcion = QStringLiteral("DESCRIPCION");
+    CNStuffContable::AgregaCampoRecordset(Columnas, descripcion, C.Descripcion, true);
+    // A name that reads NULL is the account's name, not the SQL word.
+    if (C.Descripcion.trimmed().compare(u"NULL", Qt::CaseInsensitive) == 0)
+        CNStuffContable::gCamposSQL.back().Valor =
+            vb::CStr(gDatos().SQLValue(C.Descripcion.trimmed(), q));
+    // Codes go in as typed, without "-": never filled to the column's width.
+    AgregaCampo(QStringLiteral("Codigo"), codigo, q, false);
+    AgregaCampo(QStringLiteral("CodigoOpcional"), CodigoSinGuiones(C.CodigoOpcional), q, false);
+    AgregaCampo(QStringLiteral("CuentaPrincipal"), C.CuentaPrincipal.trimmed(), q, false);
+    AgregaCampo(QStringLiteral("CodTarjeta_ConcAuto"), C.CodTarjeta_ConcAuto.trimmed(), q, false);
+
+    AgregaCampo(QStringLiteral("TITULO"), Bandera(C.Titulo), q, false);
     if (C.Titulo) {
-        f.Valor(QStringLiteral("AJUSTE"), QStringLiteral("0"), q);
-        f.Valor(QStringLiteral("INDICE"), QStringLiteral("0"), q);
+        AgregaCampo(QStringLiteral("AJUSTE"), QStringLiteral("0"), q, false);
+        AgregaCampo(QStringLiteral("INDICE"), QStringLiteral("0"), q, false);
     } else {
-        f.Valor(QStringLiteral("AJUSTE"), Bandera(C.Ajuste), q);
+        AgregaCampo(QStringLiteral("AJUSTE"), Bandera(C.Ajuste), q, false);
         // No series chosen reads as position -1, whose absolute value is
         // taken: the list always has one chosen when the box is ticked.
-        f.Valor(QStringLiteral("INDICE"),
-                C.Ajuste ? QString::number(std::abs(C.Indice) + 1) : QStringLiteral("0"), q);
+        AgregaCampo(QStringLiteral("INDICE"),
+                    C.Ajuste ? QString::number(std::abs(C.Indice) + 1) : QStringLiteral("0"), q,
+                    false);
     }
-    f.Valor(QStringLiteral("BLOQUEO"), Bandera(C.Bloqueo), q);
-    f.Valor(QStringLiteral("dv"), QStringLiteral("0"), q);
-    f.Valor(QStringLiteral("Bienes"), Bandera(C.Bienes), q);
-    f.Valor(QStringLiteral("Dada_De_Baja"), QStringLiteral("0"), q);
+    AgregaCampo(QStringLiteral("BLOQUEO"), Bandera(C.Bloqueo), q, false);
+    AgregaCampo(QStringLiteral("dv"), QStringLiteral("0"), q, false);
+    AgregaCampo(QStringLiteral("Bienes"), Bandera(C.Bienes), q, false);
+    AgregaCampo(QStringLiteral("Dada_De_Baja"), QStringLiteral("0"), q, false);
 
     const QString vista = TipoVistaDeCuenta(C);
-    f.Valor(QStringLiteral("LIBRO_IVA_COMPRAS"), Bandera(vista == VistaProveedores), q);
-    f.Valor(QStringLiteral("LIBRO_IVA_DULVAR"), Bandera(vista == VistaClientes), q);
-    f.Valor(QStringLiteral("PideVencimiento"), Bandera(C.PideVencimiento), q);
+    AgregaCampo(QStringLiteral("LIBRO_IVA_COMPRAS"), Bandera(vista == VistaProveedores), q, false);
+    AgregaCampo(QStringLiteral("LIBRO_IVA_DULVAR"), Bandera(vista == VistaClientes), q, false);
+    AgregaCampo(QStringLiteral("PideVencimiento"), Bandera(C.PideVencimiento), q, false);
 
     if (C.MedioDePago == MedioNinguno) {
-        f.Nulo(QStringLiteral("MedioDePago"));
+        AgregaCampo(QStringLiteral("MedioDePago"), QStringLiteral("Null"), q, false);
     } else {
         const QString medio = CodigoMedioDePago(C.MedioDePago);
         if (!medio.isEmpty())
-            f.Texto(QStringLiteral("MedioDePago"), medio);
+            AgregaCampo(QStringLiteral("MedioDePago"), medio, q, false);
         if (C.MedioDePago == MedioTarjetas)
-            f.Valor(QStringLiteral("NoPideDatosTarjeta"), Bandera(C.NoPideDatosTarjeta), bare);
+            AgregaCampo(QStringLiteral("NoPideDatosTarjeta"), Bandera(C.NoPideDatosTarjeta), bare,
+                        false);
     }
 
-    if (C.Titulo)
-        f.Nulo(QStringLiteral("TipoVista"));
-    else
-        f.Texto(QStringLiteral("TipoVista"), vista);
-    f.Valor(QStringLiteral("UsaCCostos"), Bandera(C.UsaCCostos), bare);
-    f.Valor(QStringLiteral("CajayBanco"), Bandera(C.CajayBanco), q);
-    f.Texto(QStringLiteral("Moneda"), CodigoMoneda(C.Moneda));
+    AgregaCampo(QStringLiteral("TipoVista"), C.Titulo ? QStringLiteral("Null") : vista, q, false);
+    AgregaCampo(QStringLiteral("UsaCCostos"), Bandera(C.UsaCCostos), bare, false);
+    AgregaCampo(QStringLiteral("CajayBanco"), Bandera(C.CajayBanco), q, false);
+    AgregaCampo(QStringLiteral("Moneda"), CodigoMoneda(C.Moneda), q, false);
 
     for (const CampoPersonalizado& p : C.Personalizados) {
         const QString nombre = p.Campo.trimmed();
@@ -289,7 +276,7 @@ bool ArmaSentenciaCuenta(const Cuenta& C, bool Nueva, QStringList& Sentencias,
 
     QString condicion;
     if (!Nueva)
-        condicion = QStringLiteral(" CODIGO = ") + sqltext::literal(codigo);
+        condicion = QStringLiteral(" CODIGO = ") + vb::CStr(gDatos().SQLValue(codigo, q));
     CNStuffContable::ArmaSentenciaSQL(CNStuffContable::gCamposSQL, Sentencias,
                                       QStringLiteral("@Admin_MA_Cuentas"), !Nueva, condicion);
     return true;

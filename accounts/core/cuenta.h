@@ -5,8 +5,7 @@
 // and back; custom "P_" columns are written by their own types.
 //
 // The row is written only as statement text built through the shared field
-// list (CNStuffContable::gCamposSQL) and run by EjecutaTransaccion; every
-// value goes in as a quoted literal or a checked number.
+// list (CNStuffContable::gCamposSQL) and run by EjecutaTransaccion.
 
 #include "platform/ado/ado.h"
 
@@ -99,12 +98,16 @@ QString CodigoGuardado(const Cuenta& C);
 // view of its additional-data range. It decides the VAT-book flags.
 QString TipoVistaDeCuenta(const Cuenta& C);
 
+// An empty recordset over MA_CUENTAS: its fields give the columns' types.
+ado::RecordsetPtr ColumnasCuentas();
+
 // Builds the row's INSERT (Nueva) or its UPDATE by code on
-// "@Admin_MA_Cuentas" into the last slot of Sentencias, the way
-// ArmaSentenciaSQL leaves it. A title stores AJUSTE 0, INDICE 0 and a NULL
-// TipoVista; dv and Dada_De_Baja are stored 0; a blank custom value stores
-// NULL. Columnas is a recordset over MA_CUENTAS whose fields give the custom
-// columns' types (the window's RsCuentas); null opens one.
+// "@Admin_MA_Cuentas" into the last slot of Sentencias with the shared
+// builder (AgregaCampo, and AgregaCampoRecordset for the name). A title
+// stores AJUSTE 0, INDICE 0 and a NULL TipoVista; dv and Dada_De_Baja are
+// stored 0; the codes go in as typed, without "-". Columnas is a recordset
+// over MA_CUENTAS whose fields give the columns' types (the window's
+// RsCuentas); null opens one.
 // False, nothing built, when the stored code would be longer than 15
 // characters (MsgLongitudCodigo). A custom field that is no "P_" column of
 // the table raises error 3265; a value that does not convert to its
@@ -112,14 +115,20 @@ QString TipoVistaDeCuenta(const Cuenta& C);
 bool ArmaSentenciaCuenta(const Cuenta& C, bool Nueva, QStringList& Sentencias,
                          ado::RecordsetPtr Columnas = nullptr);
 
-// SQL literal of a custom column's value by the column's ADO type: texts
-// quoted as they stand, numbers in the regional form ("1.234,56"; an integer
-// column's rounded), dates day-first, Booleans as 1 or 0 ("Verdadero",
-// "Falso", a number). A blank value and "NULL" in any letter case are Null.
-// Raises 3421 (Source: Columna) for a value the type does not take.
-QString LiteralPersonalizado(int Tipo, const QString& Columna, const QString& Valor);
+// A custom column's value as the shared builder takes it: the value and its
+// type mark ("'" quoted, "@" a number, empty: a literal taken as it stands).
+// Texts go as they stand; numbers in the regional form ("1.234,56"; an
+// integer column's rounded); dates as the engine writes them; Booleans as 1
+// or 0 ("Verdadero", "Falso", a number). A blank value and "NULL" in any
+// letter case are Null. Raises 3421 (Source: Columna) for a value the type
+// does not take.
+struct ValorSQL {
+    QString Valor;
+    QString Marca;
+};
+ValorSQL ValorPersonalizado(int Tipo, const QString& Columna, const QString& Valor);
 // Adds the custom column's pair to the shared field list (gCamposSQL): its
-// name bracketed where it needs it, its value as LiteralPersonalizado gives it.
+// name bracketed where it needs it, its value through AgregaCampo.
 void AgregaCampoPersonalizado(const QString& Columna, int Tipo, const QString& Valor);
 
 } // namespace cuentas

@@ -14,15 +14,7 @@ namespace cuentas {
 
 using interno::Cierra;
 using interno::Consulta;
-
-namespace {
-
-void Ejecuta(const QString& sentencia) {
-    long afectados = 0;
-    gDatos().EjecutaConsultaSQL(sentencia, afectados);
-}
-
-} // namespace
+using interno::HayFila;
 
 QStringList GruposDeCuentaNueva(const QString& Codigo) {
     const QString codigo = CodigoSinGuiones(Codigo);
@@ -55,25 +47,39 @@ QStringList GruposDeCuentaNueva(const QString& Codigo) {
     return grupos;
 }
 
-void AgregaGruposCuentaNueva(const QString& Codigo) {
+QStringList GruposQueFaltan(const QString& Codigo, bool Nueva) {
     const QString codigo = CodigoSinGuiones(Codigo);
-    for (const QString& grupo : GruposDeCuentaNueva(codigo)) {
-        Ejecuta(QStringLiteral("INSERT INTO MA_CUENTAS_USUARIOS (GRUPOUSER,CUENTA) VALUES (") +
-                sqltext::literal(grupo) + u',' + sqltext::literal(codigo) + u')');
-        QString tabla = QStringLiteral("MA_CUENTAS_USUARIOS");
-        ModGruposEmp::ActualizaGEmpresas(tabla, ModGruposEmp::Alta, sqltext::literal(grupo),
-                                         sqltext::literal(codigo));
-    }
+    QStringList tiene;
+    ado::RecordsetPtr rs =
+        Consulta(QStringLiteral("SELECT GRUPOUSER FROM MA_CUENTAS_USUARIOS WHERE CUENTA = ") +
+                 sqltext::literal(codigo));
+    for (; !rs->EOF(); rs->MoveNext())
+        tiene << ClsUtilidades::ValorCampo(rs->value(0)).trimmed();
+    Cierra(rs);
+    if (!Nueva && !tiene.isEmpty())
+        return {};
+    QStringList faltan;
+    for (const QString& grupo : GruposDeCuentaNueva(codigo))
+        if (!tiene.contains(grupo.trimmed(), Qt::CaseInsensitive))
+            faltan << grupo;
+    return faltan;
+}
+
+QString SentenciaGrupoCuenta(const QString& Grupo, const QString& Codigo) {
+    return QStringLiteral("INSERT INTO MA_CUENTAS_USUARIOS (GRUPOUSER,CUENTA) VALUES (") +
+           sqltext::literal(Grupo) + u',' + sqltext::literal(CodigoSinGuiones(Codigo)) + u')';
+}
+
+void ReplicaGrupoCuenta(const QString& Grupo, const QString& Codigo) {
+    QString tabla = QStringLiteral("MA_CUENTAS_USUARIOS");
+    ModGruposEmp::ActualizaGEmpresas(tabla, ModGruposEmp::Alta, sqltext::literal(Grupo),
+                                     sqltext::literal(CodigoSinGuiones(Codigo)));
 }
 
 bool EstaEnCashFlow(const QString& Codigo) {
-    return gDatos().ExisteEnTabla(QStringLiteral("[MA_CASH-DETALLE]"), Codigo.trimmed(),
-                                  QStringLiteral("CUENTA"));
-}
-
-void BorrarCashFlow(const QString& Codigo) {
-    Ejecuta(QStringLiteral("DELETE FROM [MA_CASH-DETALLE] WHERE LTRIM(RTRIM(CUENTA)) = ") +
-            sqltext::literal(Codigo.trimmed()));
+    return HayFila(QStringLiteral("SELECT TOP 1 CUENTA FROM [MA_CASH-DETALLE] WHERE "
+                                  "LTRIM(RTRIM(CUENTA)) = ") +
+                   sqltext::literal(Codigo.trimmed()));
 }
 
 bool LegajoDeCuenta(const QString& Codigo, QString& Legajo, QString& IdEmpresa) {
@@ -119,20 +125,18 @@ QString MensajeCodigoOpcionalRepetido(const QString& OtroCodigo, const QString& 
            QStringLiteral("Modifique el mismo y vuelva a intentarlo.");
 }
 
-void ActualizaCCostoCuenta(const QString& Codigo, bool Tildado, bool Habilitado,
-                           const QString& CCostoPorDefecto) {
+QStringList SentenciasCCostoCuenta(const QString& Codigo, bool Tildado, bool Habilitado,
+                                   const QString& CCostoPorDefecto) {
     const QString codigo = sqltext::literal(CodigoSinGuiones(Codigo));
-    ado::RecordsetPtr rs =
-        Consulta(QStringLiteral("SELECT * FROM MA_CUENTASCCOSTO WHERE CODIGO = ") + codigo);
-    const bool hayFilas = !rs->EOF();
-    Cierra(rs);
-    const ado::ConnectionPtr& cnn = gDatos().cnn();
-    if (!hayFilas && Tildado)
-        cnn->Execute(QStringLiteral("INSERT INTO MA_CUENTASCCOSTO (CODIGO,CCOSTO,PORCENTAJE) "
-                                    "VALUES (") +
-                     codigo + u',' + sqltext::literal(CCostoPorDefecto) + QStringLiteral(",0)"));
-    else if (hayFilas && !Tildado && Habilitado)
-        cnn->Execute(QStringLiteral("DELETE FROM MA_CUENTASCCOSTO WHERE CODIGO = ") + codigo);
+    const bool hayFilas = HayFila(
+        QStringLiteral("SELECT TOP 1 CODIGO FROM MA_CUENTASCCOSTO WHERE CODIGO = ") + codigo);
+    // With no cost centre at all there is none to give the account.
+    if (!hayFilas && Tildado && !CCostoPorDefecto.trimmed().isEmpty())
+        return {QStringLiteral("INSERT INTO MA_CUENTASCCOSTO (CODIGO,CCOSTO,PORCENTAJE) VALUES (") +
+                codigo + u',' + sqltext::literal(CCostoPorDefecto) + QStringLiteral(",0)")};
+    if (hayFilas && !Tildado && Habilitado)
+        return {QStringLiteral("DELETE FROM MA_CUENTASCCOSTO WHERE CODIGO = ") + codigo};
+    return {};
 }
 
 QStringList SentenciasBajaCuenta(const QString& Codigo) {

@@ -16,15 +16,20 @@ namespace cuentas {
 // proper prefixes of its own; a new level-1 account for which there are
 // none gets every non-empty group of TA_USUARIOS.
 QStringList GruposDeCuentaNueva(const QString& Codigo);
-// Gives a new account those groups, one row each, each row repeated in the
-// company's other databases.
-void AgregaGruposCuentaNueva(const QString& Codigo);
+// The rights rows a save adds: for a new account the groups it inherits
+// that it has no row for yet; an existing account left without any row
+// (a save cut short before the rights were added) gets them as a new one
+// does, and one with rows keeps them as they are.
+QStringList GruposQueFaltan(const QString& Codigo, bool Nueva);
+// The row of one group, for the save's transaction, and its copy in the
+// company's other databases once the save is committed.
+QString SentenciaGrupoCuenta(const QString& Grupo, const QString& Codigo);
+void ReplicaGrupoCuenta(const QString& Grupo, const QString& Codigo);
 
 // ---- [MA_CASH-DETALLE] -----------------------------------------------------------
-// The cash-flow structure names the account.
+// The cash-flow structure names the account (matched as the delete matches
+// it, by the trimmed CUENTA).
 bool EstaEnCashFlow(const QString& Codigo);
-// Deletes the account's cash-flow lines, at once and on its own.
-void BorrarCashFlow(const QString& Codigo);
 
 // ---- P_MA_LEGAJOS --------------------------------------------------------------------
 // A staff file is bound to the account; its file number and company then.
@@ -40,12 +45,12 @@ bool CodigoOpcionalRepetido(const QString& CodigoOpcional, const QString& Codigo
 QString MensajeCodigoOpcionalRepetido(const QString& OtroCodigo, const QString& OtraDescripcion);
 
 // ---- MA_CUENTASCCOSTO ------------------------------------------------------------------
-// Keeps the cost-centre box and the rows in line after a postable account is
-// saved: a ticked box without rows gets one row for the default cost centre
-// at 0 %; an unticked enabled box loses the rows. Runs directly on the
-// connection, outside any transaction; failures reach the caller.
-void ActualizaCCostoCuenta(const QString& Codigo, bool Tildado, bool Habilitado,
-                           const QString& CCostoPorDefecto);
+// What keeps the cost-centre box and the rows in line when a postable
+// account is saved, for the save's transaction: a ticked box without rows
+// gets one row for the default cost centre at 0 %; an unticked enabled box
+// loses the rows; otherwise nothing.
+QStringList SentenciasCCostoCuenta(const QString& Codigo, bool Tildado, bool Habilitado,
+                                   const QString& CCostoPorDefecto);
 
 // ---- Delete -------------------------------------------------------------------------------
 // The account's row with everything kept beside it under its code: its

@@ -2,14 +2,15 @@
 // components from the chart's rows, shown or hidden with the window's
 // switch, and a node click loading its account.
 
+#include "accounts/core/carga.h"
 #include "accounts/ui/arbol_plan.h"
 #include "accounts/ui/frmma_cuentas.h"
 #include "accounts/ui/plan_cuentas.h"
 
-#include "data/instances.h"
 #include "data/pasos.h"
 #include "platform/ui/clsformulario.h"
 #include "platform/win/clsutilidades.h"
+#include "startup/mod_macuentas.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -18,11 +19,11 @@
 #include <QSplitter>
 
 void FrmMA_CUENTAS::CargaComboTitulo(const QString& Desde) {
-    PlanCuentas::CargaComboTitulo(Combo1, Desde);
+    PlanCuentas::CargaComboTitulo(Combo1, Desde, PlanAlAbrir, &PosicionTitulo);
 }
 
 void FrmMA_CUENTAS::ArmarTreeVAutomatico(const QString& Desde) {
-    TreeV->ArmarTreeVAutomatico(Desde);
+    TreeV->ArmarTreeVAutomatico(Desde, PlanAlAbrir);
 }
 
 void FrmMA_CUENTAS::Treev_Estado(bool Mostrar) {
@@ -72,11 +73,11 @@ void FrmMA_CUENTAS::Treev_Estado(bool Mostrar) {
 }
 
 void FrmMA_CUENTAS::TreeV_NodeClick(const QString& Codigo) {
+    const Mod_Macuentas::NivelesDeUnaVez niveles;
     const int indice = ClsFormulario::IndiceControl(QStringLiteral("Codigo"), txtFields);
     QLineEdit* codigo = txtFields[size_t(indice)];
     codigo->clear();
-    if (gDatos().ExisteEnTabla(QStringLiteral("MA_CUENTAS"), Codigo, QStringLiteral("Codigo"),
-                               &RsCuentas, 8, QString(), true)) {
+    if (cuentas::BuscaCuenta(Codigo, RsCuentas)) {
         codigo->setText(ClsUtilidades::ValorCampo(RsCuentas->Fields(QStringLiteral("Codigo"))));
         Campo_Valida(indice);
         update();

@@ -24,26 +24,30 @@ QString TextoNodo(const QString& codigo, const QString& descripcion) {
 
 ModeloArbolPlan::ModeloArbolPlan(QObject* parent) : QAbstractItemModel(parent) {
     beginResetModel();
-    nuevo(kClaveRaiz, kTextoRaiz, -1);
+    nuevo(QString(), kTextoRaiz, false, -1);
     endResetModel();
 }
 
-QString ModeloArbolPlan::Plegada(const QString& clave) {
-    return clave.trimmed().toCaseFolded();
+std::optional<QString> ModeloArbolPlan::Plegada(const QString& clave) {
+    const QString k = clave.trimmed();
+    if (!k.startsWith(kClaveRaiz, Qt::CaseInsensitive))
+        return std::nullopt;
+    return k.mid(kClaveRaiz.size()).toCaseFolded();
 }
 
-int ModeloArbolPlan::nuevo(const QString& clave, const QString& texto, int padre) {
+int ModeloArbolPlan::nuevo(const QString& codigo, const QString& texto, bool conCodigo, int padre) {
     const int n = int(nodos_.size());
     Nodo_ nodo;
-    nodo.clave = clave;
+    nodo.codigo = codigo;
     nodo.texto = texto;
+    nodo.conCodigo = conCodigo;
     nodo.padre = padre;
     if (padre >= 0) {
         nodo.fila = int(nodos_[size_t(padre)].hijos.size());
         nodos_[size_t(padre)].hijos.push_back(n);
     }
     nodos_.push_back(std::move(nodo));
-    porClave_.insert(Plegada(clave), n);
+    porClave_.insert(codigo.toCaseFolded(), n);
     return n;
 }
 
@@ -57,45 +61,46 @@ void ModeloArbolPlan::Armar(const std::vector<FilaPlan>& filas) {
     porClave_.clear();
     nodos_.reserve(filas.size() + 1);
     porClave_.reserve(qsizetype(filas.size()) + 1);
-    nuevo(kClaveRaiz, kTextoRaiz, -1);
+    nuevo(QString(), kTextoRaiz, false, -1);
     // The nodes from the root to the one placed last; each one's code begins
     // the codes of those after it. Rows in code order keep every account that
     // begins a code on this path until that code comes.
     std::vector<int> camino{0};
-    std::vector<QString> codigos{QString()};
     for (const FilaPlan& f : filas) {
         const QString codigo = f.Codigo.trimmed();
-        while (camino.size() > 1 && !(codigo.size() > codigos.back().size() &&
-                                      codigo.startsWith(codigos.back(), Qt::CaseInsensitive))) {
+        while (camino.size() > 1) {
+            const QString& arriba = nodos_[size_t(camino.back())].codigo;
+            if (codigo.size() > arriba.size() && codigo.startsWith(arriba, Qt::CaseInsensitive))
+                break;
             camino.pop_back();
-            codigos.pop_back();
         }
-        const QString clave = kClaveRaiz + codigo;
-        if (porClave_.contains(Plegada(clave)))
+        // The root's key stands for the empty code: an empty one is the root's.
+        if (codigo.isEmpty() || porClave_.contains(codigo.toCaseFolded()))
             continue;
-        camino.push_back(nuevo(clave, TextoNodo(codigo, f.Descripcion), camino.back()));
-        codigos.push_back(codigo);
+        camino.push_back(nuevo(codigo, f.Descripcion, true, camino.back()));
     }
     endResetModel();
 }
 
 ModeloArbolPlan::Alta ModeloArbolPlan::Agrega(const QString& clave, const QString& texto,
                                               const QString& clavePadre) {
-    const auto padre = porClave_.constFind(Plegada(clavePadre));
+    const std::optional<QString> codigoPadre = Plegada(clavePadre);
+    const auto padre = codigoPadre ? porClave_.constFind(*codigoPadre) : porClave_.constEnd();
     if (padre == porClave_.constEnd())
         return Alta::SinPadre;
-    if (porClave_.contains(Plegada(clave)))
+    const std::optional<QString> codigo = Plegada(clave);
+    if (!codigo || porClave_.contains(*codigo))
         return Alta::ClaveRepetida;
     const int p = *padre;
     const int fila = int(nodos_[size_t(p)].hijos.size());
     beginInsertRows(indice(p), fila, fila);
-    nuevo(clave, texto, p);
+    nuevo(clave.trimmed().mid(kClaveRaiz.size()), texto, false, p);
     endInsertRows();
     return Alta::Agregado;
 }
 
 void ModeloArbolPlan::olvida(int nodo) {
-    porClave_.remove(Plegada(nodos_[size_t(nodo)].clave));
+    porClave_.remove(nodos_[size_t(nodo)].codigo.toCaseFolded());
     for (int h : nodos_[size_t(nodo)].hijos)
         olvida(h);
 }
@@ -116,7 +121,8 @@ void ModeloArbolPlan::Quita(const QModelIndex& nodo) {
 }
 
 QModelIndex ModeloArbolPlan::Nodo(const QString& clave) const {
-    const auto i = porClave_.constFind(Plegada(clave));
+    const std::optional<QString> codigo = Plegada(clave);
+    const auto i = codigo ? porClave_.constFind(*codigo) : porClave_.constEnd();
     return i == porClave_.constEnd() ? QModelIndex() : indice(*i);
 }
 
@@ -156,9 +162,9 @@ QVariant ModeloArbolPlan::data(const QModelIndex& index, int role) const {
         return {};
     const Nodo_& n = nodos_[size_t(index.internalId())];
     if (role == Qt::DisplayRole)
-        return n.texto;
+        return n.conCodigo ? TextoNodo(n.codigo, n.texto) : n.texto;
     if (role == ClaveRole)
-        return n.clave;
+        return kClaveRaiz + n.codigo;
     return {};
 }
 
@@ -192,15 +198,19 @@ void ArbolPlanCuentas::Armar(const std::vector<FilaPlan>& filas) {
     setCurrentIndex(modelo_->Raiz());
 }
 
-void ArbolPlanCuentas::ArmarTreeVAutomatico(const QString& /*Desde*/) {
-    std::vector<FilaPlan> filas;
+void ArbolPlanCuentas::ArmarTreeVAutomatico(const QString& /*Desde*/,
+                                            const std::vector<FilaPlan>* Filas) {
+    std::vector<FilaPlan> leidas;
     pasos::RunSteps({
                         [&] { Armar({}); },
                         [&] {
-                            filas = PlanCuentas::LeePlan();
-                            return !filas.empty();
+                            if (!Filas) {
+                                leidas = PlanCuentas::LeePlan();
+                                Filas = &leidas;
+                            }
+                            return !Filas->empty();
                         },
-                        [&] { Armar(filas); },
+                        [&] { Armar(*Filas); },
                     },
                     Recuadro(QStringLiteral("ArmarTreeVAutomatico")), pasos::Trap::AllErrors);
 }

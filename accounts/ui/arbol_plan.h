@@ -12,6 +12,7 @@
 #include <QHash>
 #include <QString>
 #include <QTreeView>
+#include <optional>
 #include <vector>
 
 class ModeloArbolPlan : public QAbstractItemModel {
@@ -53,15 +54,20 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 private:
+    // A chart holds a hundred thousand accounts: a node keeps the row's own
+    // texts and builds its key and text when they are asked for.
     struct Nodo_ {
-        QString clave;
-        QString texto;
+        QString codigo; // the key without its "A"
+        QString texto;  // the text; with conCodigo the description after the code
+        bool conCodigo = false;
         int padre = -1;
         int fila = 0; // position among its parent's children
         std::vector<int> hijos;
     };
-    static QString Plegada(const QString& clave);
-    int nuevo(const QString& clave, const QString& texto, int padre);
+    // The code a key stands for, folded for lookups; nothing for a key that
+    // is no node's.
+    static std::optional<QString> Plegada(const QString& clave);
+    int nuevo(const QString& codigo, const QString& texto, bool conCodigo, int padre);
     QModelIndex indice(int nodo) const;
     void olvida(int nodo);
 
@@ -80,8 +86,10 @@ public:
 
     // Rebuilds the whole tree from the chart's rows (PlanCuentas::LeePlan);
     // with no row only the root stays. Failures go to the operator error box
-    // ("ArmarTreeVAutomatico"). Desde is not used.
-    void ArmarTreeVAutomatico(const QString& Desde = QString());
+    // ("ArmarTreeVAutomatico"). Desde is not used. Filas, when given, are
+    // the chart's rows already read.
+    void ArmarTreeVAutomatico(const QString& Desde = QString(),
+                              const std::vector<FilaPlan>* Filas = nullptr);
     // Rebuilds the tree from rows already read (the chart manual's).
     void Armar(const std::vector<FilaPlan>& filas);
     // The node of a saved account: the code without separators and its

@@ -1,7 +1,7 @@
 // Loading a stored account into the window: every control from the row on
 // which RsCuentas stands, and the custom fields of a new account, empty.
 
-#include "accounts/core/codigos.h"
+#include "accounts/core/carga.h"
 #include "accounts/core/cuenta.h"
 #include "accounts/ui/arbol_plan.h"
 #include "accounts/ui/frmma_cuentas.h"
@@ -10,11 +10,8 @@
 #include "data/instances.h"
 #include "data/pasos.h"
 #include "platform/ado/engine.h"
-#include "platform/ui/clsformulario.h"
-#include "platform/vb/vb.h"
 #include "platform/win/clsutilidades.h"
 #include "startup/cnstuffcontable.h"
-#include "startup/mod_macuentas.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,10 +20,6 @@
 #include <QRadioButton>
 
 namespace {
-
-bool Verdadero(const QVariant& v) {
-    return !vb::IsNull(v) && !vb::IsEmpty(v) && vb::CBool(v);
-}
 
 // A list's position; one the list does not have leaves nothing chosen, so
 // no other item stands for a value the list lacks.
@@ -37,102 +30,63 @@ void Posiciona(QComboBox* lista, int posicion) {
 } // namespace
 
 void FrmMA_CUENTAS::AsignarDatos() {
-    const auto valor = [&](const char* columna) {
-        return RsCuentas->value(QString::fromLatin1(columna));
-    };
-    const auto texto = [&](const char* columna) {
-        return ClsUtilidades::ValorCampo(RsCuentas->Fields(QString::fromLatin1(columna)));
-    };
-    bool titulo = false;
+    cuentas::CuentaCargada v;
+    const cuentas::Cuenta& c = v.C;
 
     const std::vector<pasos::Step> pasos = {
         [&] {
             EsModificacion = true;
-            if (!RsCuentas || RsCuentas->State() != ado::adStateOpen || RsCuentas->BOF() ||
-                RsCuentas->EOF())
-                ado::throwAdo(ado::adErrNoCurrentRecord);
+            v = cuentas::LeeCuenta(RsCuentas);
         },
         [&] {
-            for (QLineEdit* t : txtFields) {
-                const QString columna = t->property("DataField").toString();
-                const QString v = ClsUtilidades::ValorCampo(RsCuentas->Fields(columna));
-                t->setText(ClsFormulario::mismoCampo(columna, QStringLiteral("CODIGO"))
-                               ? Mod_Macuentas::FormateaCuenta(v.trimmed())
-                               : v);
-            }
+            for (QLineEdit* t : txtFields)
+                t->setText(cuentas::TextoDeColumna(c, t->property("DataField").toString()));
         },
         [&] { TxtCodigo->setText(txtFields[1]->text()); },
         [&] {
-            titulo = Verdadero(valor("TITULO"));
-            OptTipoCuenta[1]->setChecked(titulo);
-            OptTipoCuenta[0]->setChecked(!titulo);
-            LblDV->setText(titulo ? QString() : texto("dv"));
+            OptTipoCuenta[1]->setChecked(c.Titulo);
+            OptTipoCuenta[0]->setChecked(!c.Titulo);
+            LblDV->setText(v.DigitoVerificador);
         },
         [&] {
-            if (titulo)
-                return;
-            const QVariant ccostos = valor("usaccostoS");
-            chkCCostos->setChecked(!ClsUtilidades::ValorCampo(ccostos).isEmpty() &&
-                                   Verdadero(ccostos));
+            if (!c.Titulo)
+                chkCCostos->setChecked(c.UsaCCostos);
         },
         [&] {
-            const bool ajuste = Verdadero(valor("AJUSTE"));
-            CHKAjustable->setChecked(ajuste);
-            CmbIndices->setVisible(ajuste);
-            Posiciona(CmbIndices, ajuste ? int(vb::Val(texto("INDICE"))) - 1 : 0);
+            CHKAjustable->setChecked(c.Ajuste);
+            CmbIndices->setVisible(c.Ajuste);
+            Posiciona(CmbIndices, c.Indice);
         },
         [&] {
             CmbMP->setEnabled(true);
-            const int medio = cuentas::PosicionMedioDePago(valor("MedioDePago"), texto("codigo"));
-            CmbMP->setCurrentIndex(medio);
-            // Unticked for every account: another account's answer must not
-            // wait there for a change of the means to cards.
-            chkTarjeta->setChecked(false);
-            if (medio == cuentas::MedioTarjetas || medio == cuentas::MedioSolicitudCredito) {
-                const QVariant noPide = valor("nopidedatostarjeta");
-                chkTarjeta->setChecked(!ClsUtilidades::ValorCampo(noPide).isEmpty() &&
-                                       Verdadero(noPide));
-            }
-            CmbMoneda->setVisible(medio != cuentas::MedioNinguno);
+            CmbMP->setCurrentIndex(c.MedioDePago);
+            // Ticked only on a card account: another account's answer must
+            // not wait there for a change of the means to cards.
+            chkTarjeta->setChecked(c.NoPideDatosTarjeta);
+            CmbMoneda->setVisible(c.MedioDePago != cuentas::MedioNinguno);
         },
-        [&] { ChkBloqueo->setChecked(Verdadero(valor("BLOQUEO"))); },
-        [&] { ChkCyB->setChecked(Verdadero(valor("CajayBanco"))); },
+        [&] { ChkBloqueo->setChecked(c.Bloqueo); },
+        [&] { ChkCyB->setChecked(c.CajayBanco); },
         [&] {
-            if (Verdadero(valor("libro_iva_compras")))
+            if (v.LibroCompras)
                 optLibros[1]->setChecked(true);
-            else if (Verdadero(valor("libro_iva_dulvar")))
+            else if (v.LibroDulvar)
                 optLibros[2]->setChecked(true);
             else
                 optLibros[0]->setChecked(true);
         },
-        [&] { ChkBdu->setChecked(Verdadero(valor("BIENES"))); },
+        [&] { ChkBdu->setChecked(c.Bienes); },
         [&] {
             if (!CNStuffContable::gUsaMultiMonedas)
                 CmbMoneda->hide();
-            const QVariant moneda = valor("Moneda");
-            if (!ClsUtilidades::ValorCampo(moneda).trimmed().isEmpty())
-                Posiciona(CmbMoneda, cuentas::PosicionMoneda(moneda));
+            if (v.MonedaGuardada)
+                Posiciona(CmbMoneda, c.Moneda);
             else if (!CmbMoneda->isHidden())
                 Posiciona(CmbMoneda, 0);
         },
-        [&] {
-            const QString principal = texto("CuentaPrincipal").trimmed();
-            LblDescRelacionado->setText(
-                principal.isEmpty()
-                    ? QString()
-                    : gDatos()
-                          .DatosTabla(QStringLiteral("ma_cuentas"), principal,
-                                      QStringLiteral("Descripcion"), QStringLiteral("Codigo"), 8,
-                                      QString(), true, false)
-                          .toString());
-        },
-        [&] { TreeV->SeleccionaCuenta(texto("Codigo").trimmed()); },
-        [&] {
-            ChkVto->setChecked(false);
-            const QVariant vencimiento = valor("PideVencimiento");
-            if (!ClsUtilidades::ValorCampo(vencimiento).isEmpty())
-                ChkVto->setChecked(Verdadero(vencimiento));
-        },
+        [&] { LblDescRelacionado->setText(v.DescripcionPrincipal); },
+        [&] { TreeV->SeleccionaCuenta(cuentas::CodigoGuardado(c)); },
+        [&] { ChkVto->setChecked(c.PideVencimiento); },
         [&] {
             if (RsCuentas && RsCuentas->State() == ado::adStateOpen)
                 Grilla->AsignarPersonalizados(RsCuentas);
@@ -165,13 +119,9 @@ void FrmMA_CUENTAS::AsignarDatos() {
 }
 
 void FrmMA_CUENTAS::VaciaPersonalizados() {
-    DB_Dll& datos = gDatos();
-    ado::RecordsetPtr vacio;
-    datos.AbrirRecordset(QStringLiteral("SELECT * FROM ") + TablaCuentas +
-                             QStringLiteral(" WHERE 1 = 0"),
-                         vacio, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true);
-    if (!vacio || vacio->State() != ado::adStateOpen)
+    ado::RecordsetPtr vacio = cuentas::ColumnasCuentas();
+    if (vacio->State() != ado::adStateOpen)
         return;
     Grilla->AsignarPersonalizados(vacio);
-    datos.CierraRecordset(vacio);
+    gDatos().CierraRecordset(vacio);
 }

@@ -5,12 +5,15 @@
 // place beside the account for the chart tree. Building the window does not
 // load it: the program runs the start-up, then Form_Load.
 
+#include "accounts/core/cuenta.h"
+#include "accounts/core/grabacion.h"
 #include "data/pasos.h"
 #include "platform/ado/ado.h"
 #include "platform/ui/paxtor.h"
 #include "platform/ui/skinframework.h"
 #include "platform/ui/statusbar.h"
 
+#include <QHash>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -34,6 +37,7 @@ class QToolBar;
 
 class ClsReglasPlan;
 class FiltroCuentas;
+struct FilaPlan;
 
 class FrmMA_CUENTAS : public QWidget {
     Q_OBJECT
@@ -220,6 +224,12 @@ private:
     bool MuestraArbol = false;
     int IndiceActual = -1;
     QString CodigoCuenta;
+    // The code the window's state was set for when it was typed, looked up
+    // or loaded; empty after a reset. A save of another code checks it anew.
+    QString CodigoEstablecido;
+    // Refusals so far (a field's check, a save stopped): a save reads its own
+    // by the count, which no later check can take back.
+    int Rechazos = 0;
     // After a save: the code of the level above the saved account, which
     // GRABAR leaves in the code box for the next one; empty for none.
     QString CodigoSiguiente;
@@ -228,7 +238,6 @@ private:
     QString TituloMutuales;
     // Form_Unload is running: the close it ends with must not run it again.
     bool Descargando = false;
-    ado::RecordsetPtr RsPrincipal;
     std::unique_ptr<ClsReglasPlan> ReglasPlan;
     // Per member: leaving it by focus checks it.
     std::vector<bool> ValidaAlSalir;
@@ -241,6 +250,11 @@ private:
     bool EnValidate = false;
     // The tree pane's width while it is hidden, to give it back.
     int AnchoArbol = 0;
+    // While the window loads: the chart read once for its tree and its
+    // title list.
+    const std::vector<FilaPlan>* PlanAlAbrir = nullptr;
+    // Where each title stands in Combo1, by its code (letter case folded).
+    QHash<QString, int> PosicionTitulo;
 
     void ArmaControles();
     void ConectaEventos();
@@ -267,15 +281,19 @@ private:
     bool RefrescaSegunTipo(int Index);
     // A refused value: HayError, the message, the focus back on the field.
     void Rechaza(int Index, const QString& Mensaje);
+    // A refusal without a message of its own.
+    void Detiene();
     // The two branches of ActualizaCuenta, on the code shown.
     void GrabaCuenta(const QString& Codigo);
     void BajaCuenta(const QString& Codigo);
-    // An account the database keeps because other rows name it is dropped
-    // by its flag instead, when it has no postings this year and no opening
-    // balance.
-    void BajaLogica(const QString& Codigo);
-    // Selects in Combo1 the title above an existing account.
-    void SeleccionaTituloPadre(const QString& Codigo);
+    // The account as the controls hold it.
+    cuentas::Cuenta CuentaMostrada() const;
+    // What came of a save or delete: HayError, the refusal's box, the field
+    // that takes the focus.
+    void MuestraDesenlace(const cuentas::Desenlace& d);
+    // Selects in Combo1 the title above an existing account, named Nombre
+    // (cuentas::ExisteNivelSuperior).
+    void SeleccionaTituloPadre(const QString& Codigo, const QString& Nombre);
     // The custom fields' names with no values, as a new account has them.
     void VaciaPersonalizados();
 };

@@ -1,11 +1,11 @@
 #include "accounts/ui/frmma_manualcuentas.h"
 
+#include "accounts/core/carga.h"
 #include "accounts/core/clsreglasplan.h"
 
 #include "accounts/ui/arbol_plan.h"
 #include "data/instances.h"
 #include "data/pasos.h"
-#include "platform/sql/quoting.h"
 #include "platform/ui/modal.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/programend.h"
@@ -202,58 +202,28 @@ void frmMa_ManualCuentas::Form_Load() {
 }
 
 void frmMa_ManualCuentas::ArmarTreeVAutomatico(const std::optional<QVariant>& Desde) {
-    QString sentencia;
-    ado::RecordsetPtr rs;
     std::vector<FilaPlan> filas;
-    DB_Dll& datos = gDatos();
-    pasos::RunSteps(
-        {
-            [&] {
-                if (!Desde) {
-                    sentencia = QStringLiteral("SELECT CODIGO,DESCRIPCION FROM MA_Cuentas WHERE "
-                                               "DADA_DE_BAJA = 0 ORDER BY codigo");
-                    return;
-                }
-                // Where postable accounts begin: the heading level ("rubro")
-                // when it may take postings, the level below it otherwise.
-                const int desde = CNStuffContable::CfgSi(QStringLiteral("Rubro_Imputable"))
-                                      ? CNStuffContable::gFinNivel2
-                                      : CNStuffContable::gFinNivel3;
-                sentencia = QStringLiteral("SELECT CODIGO,DESCRIPCION FROM MA_Cuentas WHERE "
-                                           "LEN(CODIGO) >= ") +
-                            QString::number(desde) +
-                            QStringLiteral(" AND DADA_DE_BAJA = 0 ORDER BY CODIGO");
-            },
-            [&] {
-                datos.AbrirRecordset(sentencia, rs, nullptr, ado::adOpenStatic, ado::adLockReadOnly,
-                                     -1, true);
-                return rs && rs->State() == ado::adStateOpen;
-            },
-            [&] {
-                for (; !rs->EOF(); rs->MoveNext())
-                    filas.push_back(
-                        {ClsUtilidades::ValorCampo(rs->value(QStringLiteral("CODIGO"))),
-                         ClsUtilidades::ValorCampo(rs->value(QStringLiteral("DESCRIPCION")))});
-            },
-            // Released before the tree is touched.
-            [&] { datos.CierraRecordset(rs); },
-            [&] { return !filas.empty(); },
-            [&] { TreeV->Armar(filas); },
-        },
-        Recuadro(QStringLiteral("ArmarTreeVAutomatico")), pasos::Trap::AllErrors);
-    if (rs)
-        CierraSinAviso(rs);
+    pasos::RunSteps({
+                        [&] {
+                            std::optional<int> desde;
+                            // Where postable accounts begin: the heading level ("rubro")
+                            // when it may take postings, the level below it otherwise.
+                            if (Desde)
+                                desde = CNStuffContable::CfgSi(QStringLiteral("Rubro_Imputable"))
+                                            ? CNStuffContable::gFinNivel2
+                                            : CNStuffContable::gFinNivel3;
+                            filas = PlanCuentas::LeePlanManual(desde);
+                            return !filas.empty();
+                        },
+                        [&] { TreeV->Armar(filas); },
+                    },
+                    Recuadro(QStringLiteral("ArmarTreeVAutomatico")), pasos::Trap::AllErrors);
 }
 
 void frmMa_ManualCuentas::MostrarCuenta(const QString& Tabla) {
     pasos::RunSteps(
         {
-            [&] {
-                gDatos().AbrirRecordset(
-                    QStringLiteral("SELECT * FROM ") + Tabla + QStringLiteral(" WHERE CODIGO = ") +
-                        sqltext::literal(CuentaActual.trimmed()),
-                    rsCuenta, nullptr, ado::adOpenDynamic, ado::adLockOptimistic, -1, true);
-            },
+            [&] { cuentas::AbreCuentaManual(Tabla, CuentaActual, rsCuenta); },
             [&] { return rsCuenta && rsCuenta->State() == ado::adStateOpen && !rsCuenta->EOF(); },
             [&] { rsCuenta->MoveFirst(); },
             [&] { MuestraFila(CuentaActual); },

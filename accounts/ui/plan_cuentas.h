@@ -3,26 +3,15 @@
 // active account in code order, and the list of title accounts (Combo1) from
 // which a new code is proposed. The tree of the same rows is arbol_plan.h.
 
+#include "accounts/core/plan.h"
+
+#include <QHash>
 #include <QString>
 #include <vector>
 
 class QComboBox;
 
-// One account of the chart as the list and the tree read it.
-struct FilaPlan {
-    QString Codigo;
-    QString Descripcion;
-    bool Titulo = false;
-};
-
 namespace PlanCuentas {
-
-// The rows' statement: accounts not dropped, in code order; customer ("CL")
-// and supplier ("PR") accounts only when the key "PlanCuentas_ClyPr" holds
-// something other than "NO" (absent or blank reads as "NO").
-QString SentenciaPlan();
-// Its rows; none when it gives none. The data object reports its own failures.
-std::vector<FilaPlan> LeePlan();
 
 // Text of a title's entry: an indent of five blanks per code character after
 // the first (45 from ten characters on), the description, 300 blanks and the
@@ -37,7 +26,11 @@ QString NombreDeItem(const QString& item);
 // code order. When the chart gives no row at all the list keeps its entries.
 // Failures go to the operator error box ("CargaComboTitulo"). Desde is not
 // used. The entries are some 350 characters wide: the list's size should not
-// follow its contents.
-void CargaComboTitulo(QComboBox* Combo1, const QString& Desde = QString());
+// follow its contents. Filas, when given, are the chart's rows already read;
+// Posiciones, when given, receives each entry's position by its code (letter
+// case folded) whenever the list is refilled.
+void CargaComboTitulo(QComboBox* Combo1, const QString& Desde = QString(),
+                      const std::vector<FilaPlan>* Filas = nullptr,
+                      QHash<QString, int>* Posiciones = nullptr);
 
 } // namespace PlanCuentas

@@ -9,16 +9,17 @@
 
 #include "accounts/ui/frmma_cuentas.h"
 
+#include "accounts/core/carga.h"
 #include "accounts/core/clsreglasplan.h"
 #include "accounts/core/codigos.h"
 #include "accounts/core/satelites.h"
-#include "data/instances.h"
 #include "data/pasos.h"
 #include "platform/ui/clsformulario.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/vb.h"
 #include "platform/win/clsutilidades.h"
 #include "startup/cnstuffcontable.h"
+#include "startup/mod_macuentas.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -30,10 +31,6 @@
 namespace {
 
 const QString kAvisoOperador = QStringLiteral("Aviso al operador...");
-
-bool Verdadero(const QVariant& v) {
-    return !vb::IsNull(v) && !vb::IsEmpty(v) && vb::CBool(v);
-}
 
 // The parts of a title-list entry: the name first, the code last.
 QString NombreDeTitulo(const QString& item) {
@@ -52,6 +49,7 @@ ClsReglasPlan& FrmMA_CUENTAS::Reglas() {
 }
 
 void FrmMA_CUENTAS::Campo_Valida(int Index) {
+    const Mod_Macuentas::NivelesDeUnaVez niveles;
     HayError = false;
     if (Index < 0 || Index >= int(txtFields.size()))
         return;
@@ -100,12 +98,17 @@ bool FrmMA_CUENTAS::ValidaCodigo(int Index, const QString& Valor) {
     }
 
     QLineEdit* campo = txtFields[size_t(Index)];
-    if (gDatos().ExisteEnTabla(QStringLiteral("MA_CUENTAS"), CodigoCuenta, QStringLiteral("Codigo"),
-                               &RsCuentas, 8, QString(), true)) {
+    // While saving, a code other than the one the window was set for (edited
+    // in place) is checked as it is when typed, and the save stops there: a
+    // stored account is shown, never overwritten by the one typed.
+    const bool comoEscrito =
+        !Grabando || valor.compare(CodigoEstablecido, Qt::CaseInsensitive) != 0;
+    bool detiene = false;
+    if (cuentas::BuscaCuenta(CodigoCuenta, RsCuentas)) {
         EsModificacion = true;
         EsNuevo = false;
-        if (!Grabando) {
-            if (Verdadero(RsCuentas->value(QStringLiteral("DADA_DE_BAJA"))) &&
+        if (comoEscrito) {
+            if (cuentas::DadaDeBaja(RsCuentas) &&
                 vb::MsgBox(QStringLiteral("La cuenta Solicitada se encuentra Actualmente dada de "
                                           "Baja ¿Desea reutilizarla?"),
                            vb::vbYesNo + vb::vbQuestion,
@@ -115,12 +118,20 @@ bool FrmMA_CUENTAS::ValidaCodigo(int Index, const QString& Valor) {
                 // with its data: nothing is loaded and the window browses.
                 LimpiarPantalla();
                 AbreRecordsetCuentas(TablaCuentas);
+                if (Grabando)
+                    Detiene();
                 return false;
             }
+            // The title is read before the fields change: a read lets the
+            // window paint, and it paints once, after the account is shown.
+            QString titulo;
+            const bool conTitulo = cuentas::ExisteNivelSuperior(valor, titulo);
             if (Combo1->count() > 0)
                 Combo1->setCurrentIndex(0);
             AsignarDatos();
-            SeleccionaTituloPadre(valor);
+            if (conTitulo)
+                SeleccionaTituloPadre(valor, titulo);
+            detiene = Grabando;
         }
     } else {
         if (!Grabando) {
@@ -134,26 +145,37 @@ bool FrmMA_CUENTAS::ValidaCodigo(int Index, const QString& Valor) {
         EsNuevo = true;
         EsModificacion = false;
     }
+    if (!Grabando || detiene)
+        CodigoEstablecido = valor;
     CNStuffContable::CuentaActual = valor;
     HabilitarControles(true);
     ChkBloqueo->setEnabled(EsModificacion);
     DatosModificados = true;
+    if (detiene) {
+        Detiene();
+        return false;
+    }
     return true;
 }
 
-void FrmMA_CUENTAS::SeleccionaTituloPadre(const QString& Codigo) {
-    QString nombre;
-    if (!cuentas::ExisteNivelSuperior(Codigo, nombre))
-        return;
-    nombre = nombre.trimmed();
+void FrmMA_CUENTAS::SeleccionaTituloPadre(const QString& Codigo, const QString& Nombre) {
+    const QString nombre = Nombre.trimmed();
     // Two titles may share a name: only one above the account is its own.
-    for (int i = 1; i < Combo1->count(); ++i) {
-        const QString item = Combo1->itemText(i);
-        const QString titulo = CodigoDeTitulo(item);
-        if (NombreDeTitulo(item) == nombre && !titulo.isEmpty() &&
-            Codigo.startsWith(titulo, Qt::CaseInsensitive))
-            Combo1->setCurrentIndex(i);
+    // Of the titles whose codes begin the account's, the last in the list
+    // with that name; found by code, not by walking thousands of entries.
+    int elegido = 0;
+    for (qsizetype largo = 1; largo <= Codigo.size(); ++largo) {
+        const QString titulo = Codigo.left(largo);
+        const auto i = PosicionTitulo.constFind(titulo.toCaseFolded());
+        if (i == PosicionTitulo.constEnd() || *i < 1 || *i >= Combo1->count())
+            continue;
+        const QString item = Combo1->itemText(*i);
+        if (*i > elegido && NombreDeTitulo(item) == nombre &&
+            CodigoDeTitulo(item).compare(titulo, Qt::CaseInsensitive) == 0)
+            elegido = *i;
     }
+    if (elegido > 0)
+        Combo1->setCurrentIndex(elegido);
 }
 
 bool FrmMA_CUENTAS::ValidaCuentaPrincipal(int Index, const QString& Valor) {
@@ -161,26 +183,20 @@ bool FrmMA_CUENTAS::ValidaCuentaPrincipal(int Index, const QString& Valor) {
         LblDescRelacionado->clear();
         return true;
     }
-    DB_Dll& datos = gDatos();
-    if (!datos.ExisteEnTabla(QStringLiteral("MA_CUENTAS"), Valor, QStringLiteral("Codigo"),
-                             &RsPrincipal, 8, QString(), true)) {
-        datos.CierraRecordset(RsPrincipal);
+    const cuentas::ResumenCuenta principal = cuentas::ResumeCuenta(Valor);
+    if (!principal.Existe) {
         LblDescRelacionado->clear();
         Rechaza(Index, QStringLiteral("La cuenta ingresada no existe!"));
         return false;
     }
-    const bool baja = Verdadero(RsPrincipal->value(QStringLiteral("DADA_DE_BAJA")));
-    const bool titulo = Verdadero(RsPrincipal->value(QStringLiteral("Titulo")));
-    const QString descripcion =
-        ClsUtilidades::ValorCampo(RsPrincipal->value(QStringLiteral("Descripcion")));
-    datos.CierraRecordset(RsPrincipal);
-    if (baja || titulo) {
-        Rechaza(Index, baja ? QStringLiteral("La cuenta Solicitada se encuentra Actualmente dada "
-                                             "de Baja ")
-                            : QStringLiteral("Debe seleccionar una Cuenta Imputable"));
+    if (principal.DadaDeBaja || principal.Titulo) {
+        Rechaza(Index, principal.DadaDeBaja
+                           ? QStringLiteral("La cuenta Solicitada se encuentra Actualmente dada "
+                                            "de Baja ")
+                           : QStringLiteral("Debe seleccionar una Cuenta Imputable"));
         return false;
     }
-    LblDescRelacionado->setText(descripcion);
+    LblDescRelacionado->setText(principal.Descripcion);
     return true;
 }
 
@@ -220,8 +236,13 @@ bool FrmMA_CUENTAS::RefrescaSegunTipo(int Index) {
     return true;
 }
 
-void FrmMA_CUENTAS::Rechaza(int Index, const QString& Mensaje) {
+void FrmMA_CUENTAS::Detiene() {
     HayError = true;
+    ++Rechazos;
+}
+
+void FrmMA_CUENTAS::Rechaza(int Index, const QString& Mensaje) {
+    Detiene();
     vb::MsgBox(Mensaje, vb::vbOKOnly + vb::vbInformation, kAvisoOperador);
     // Leaving the field by focus moves on all the same.
     if (!EnValidate)
@@ -229,17 +250,18 @@ void FrmMA_CUENTAS::Rechaza(int Index, const QString& Mensaje) {
 }
 
 bool FrmMA_CUENTAS::ValidaDatos() {
+    // Counted, not read from HayError: a check that a refusal's focus move
+    // starts must not clear the refusal before it is read here.
+    const int antes = Rechazos;
     HayError = false;
-    for (int i = 0; i < int(txtFields.size()); ++i) {
+    for (int i = 0; i < int(txtFields.size()) && Rechazos == antes; ++i)
         Campo_Valida(i);
-        if (HayError)
-            break;
-    }
     QString legajo, empresa;
     if (cuentas::LegajoDeCuenta(Campo(QStringLiteral("CODIGO"))->text(), legajo, empresa)) {
-        HayError = true;
+        Detiene();
         vb::MsgBox(cuentas::MensajeLegajo(legajo, empresa), vb::vbOKOnly + vb::vbInformation,
                    cuentas::TituloAvisoUsuario);
     }
+    HayError = Rechazos != antes;
     return !HayError;
 }

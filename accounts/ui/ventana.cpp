@@ -3,6 +3,9 @@
 
 #include "accounts/ui/frmma_cuentas.h"
 
+#include "accounts/core/carga.h"
+#include "accounts/ui/plan_cuentas.h"
+
 #include "data/instances.h"
 #include "data/pasos.h"
 #include "platform/ui/clsformulario.h"
@@ -21,6 +24,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QTabWidget>
 
 using CNStuffContable::Cfg;
@@ -89,7 +93,7 @@ pasos::Resume Informa(const ado::Error& e, const char* rutina) {
 } // namespace
 
 void FrmMA_CUENTAS::Form_Load() {
-    DB_Dll& datos = gDatos();
+    const Mod_Macuentas::NivelesDeUnaVez niveles;
     CNStuffContable::AplicaSkin(this);
     ClsUtilidades::PreparaFormulario(this, 0);
     CNStuffContable::ConfiguraIconoYBarras(this);
@@ -99,6 +103,10 @@ void FrmMA_CUENTAS::Form_Load() {
     Mod_Macuentas::CargaNivelesPlan();
     MuestraArbol = LeeBooleano(ClsIni::LeeIni(kIni, Cfg(QStringLiteral("NOMBRE")), kMostrarArbol,
                                               QStringLiteral("False")));
+    // The tree and the title list are built from one read of the chart.
+    const std::vector<FilaPlan> plan = PlanCuentas::LeePlan();
+    PlanAlAbrir = &plan;
+    const auto olvida = qScopeGuard([this] { PlanAlAbrir = nullptr; });
     LimpiarPantalla();
     AbreRecordsetCuentas(TablaCuentas);
 
@@ -122,24 +130,19 @@ void FrmMA_CUENTAS::Form_Load() {
             CmbMoneda->setCurrentIndex(n);
     }
 
-    ado::RecordsetPtr rs;
-    datos.AbrirRecordset(QStringLiteral("SELECT TOP 1 * FROM TA_CCOSTO"), rs, nullptr,
-                         ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true);
-    if (rs && rs->State() == ado::adStateOpen && !rs->EOF()) {
-        CCostoPorDefecto = ClsUtilidades::ValorCampo(rs->Fields(QStringLiteral("Codigo")));
+    if (const std::optional<QString> ccosto = cuentas::CCostoPorDefecto()) {
+        CCostoPorDefecto = *ccosto;
         chkCCostos->setProperty("Tag", QString());
     } else {
         chkCCostos->setEnabled(false);
         chkCCostos->setChecked(false);
         chkCCostos->setProperty("Tag", QStringLiteral("VACIO"));
     }
-    if (rs)
-        datos.CierraRecordset(rs);
 
     TituloBonos = Cfg(QStringLiteral("TituloClientesBonos"));
     TituloMutuales = Cfg(QStringLiteral("TituloClientesMutuales"));
     CNStuffContable::CargaBarraEstado(sbStatusBar, QString());
-    CargaComboTitulo();
+    // The reset above filled the list from this same read.
 }
 
 void FrmMA_CUENTAS::LimpiarPantalla() {
@@ -149,6 +152,7 @@ void FrmMA_CUENTAS::LimpiarPantalla() {
                 EsNuevo = false;
                 EsBaja = false;
                 EsModificacion = false;
+                CodigoEstablecido.clear();
             },
             [] { Mod_Macuentas::CargaDigitosPlan(); },
             [] { Mod_Macuentas::CargaNivelesPlan(); },
@@ -250,13 +254,7 @@ void FrmMA_CUENTAS::AbreRecordsetCuentas(const QString& Tabla) {
         {
             [] { Mod_Macuentas::CargaDigitosPlan(); },
             [] { Mod_Macuentas::CargaNivelesPlan(); },
-            [&] {
-                DB_Dll& datos = gDatos();
-                datos.AbrirRecordset(QStringLiteral("SELECT  top 1 * FROM ") + Tabla +
-                                         QStringLiteral(" WHERE TITULO = 0"),
-                                     RsCuentas, datos.gCnn, ado::adOpenDynamic,
-                                     ado::adLockOptimistic, -1, true);
-            },
+            [&] { cuentas::AbreRecordsetCuentas(Tabla, RsCuentas); },
         },
         [](const ado::Error& e) { return Informa(e, "Generar"); }, pasos::Trap::AllErrors);
 }
@@ -279,6 +277,7 @@ void FrmMA_CUENTAS::FocoAlCodigo() {
 }
 
 void FrmMA_CUENTAS::Paxtor1_ButtonClick(const QString& Key) {
+    const Mod_Macuentas::NivelesDeUnaVez niveles;
     ++RutinasEnCurso;
     Paxtor1_Tecla(Key.toUpper());
     --RutinasEnCurso;
@@ -341,10 +340,9 @@ void FrmMA_CUENTAS::Paxtor1_Tecla(const QString& clave) {
         Grabando = false;
     } else if (clave == u"PLANILLA") {
         PasosBarra({[&] {
-            ClsPlanilla::MuestraPlanilla(
-                QStringLiteral("SELECT CODIGO,DV,DESCRIPCION,TITULO,AJUSTE,INDICE,BLOQUEO FROM ") +
-                    TablaCuentas + QStringLiteral(" WHERE (DADA_DE_BAJA = 0) ORDER BY CODIGO"),
-                gDatos().gConnString, QStringLiteral("Plan General de Cuentas"));
+            ClsPlanilla::MuestraPlanilla(cuentas::SentenciaPlanilla(TablaCuentas),
+                                         gDatos().gConnString,
+                                         QStringLiteral("Plan General de Cuentas"));
         }});
     } else if (clave == u"CONSULTAR") {
         PasosBarra({[&] { ConsultarCodigo(); }});
@@ -421,7 +419,9 @@ void FrmMA_CUENTAS::TxtCodigo_LostFocus() {
     const QString texto = TxtCodigo->text().trimmed();
     IndiceActual = ClsFormulario::IndiceControl(QStringLiteral("Codigo"), txtFields);
     txtFields[size_t(IndiceActual)]->setText(texto);
-    if (!texto.isEmpty())
+    // A focus move that a check or a command makes is not the user leaving
+    // the box: checking then would overturn the running routine's outcome.
+    if (!texto.isEmpty() && RutinasEnCurso == 0)
         Campo_Valida(IndiceActual);
 }
 

@@ -45,8 +45,12 @@ protected:
 
 TEST_F(BusquedasTest, ExisteEnTablaStatements) {
     EXPECT_TRUE(d->ExisteEnTabla(QStringLiteral("T"), QStringLiteral(" A1  ")));
-    EXPECT_EQ(lastRead(), sent(QStringLiteral("SELECT TOP 1  * FROM T with(nolock)  WHERE "
-                                              "LTRIM(RTRIM(Codigo)) ='A1'")));
+    // Stored with blanks around it, found; the column is compared as it
+    // stands, which its index serves, and trimmed only where it begins
+    // with a blank.
+    EXPECT_EQ(lastRead(), sent(QStringLiteral("SELECT TOP 1  * FROM T with(nolock)  WHERE (Codigo "
+                                              "='A1' OR Codigo < '!' AND LTRIM(RTRIM(Codigo)) "
+                                              "='A1')")));
     EXPECT_FALSE(
         d->ExisteEnTabla(QStringLiteral("T"), QStringLiteral("ZZ"), QStringLiteral("NOMBRE")));
 
@@ -132,14 +136,16 @@ TEST_F(BusquedasTest, ExisteEnTablaRestrictedView) {
                                 QStringLiteral("CODIGO")));
     EXPECT_EQ(seenWith(QStringLiteral("MA_CUENTAS")),
               QStringList{QStringLiteral("SELECT TOP 1  * FROM SS_MA_CUENTAS with(nolock)  WHERE "
-                                         "LTRIM(RTRIM(CODIGO)) ='11'")});
+                                         "(CODIGO ='11' OR CODIGO < '!' AND LTRIM(RTRIM(CODIGO)) "
+                                         "='11')")});
 }
 
 TEST_F(BusquedasTest, DatosTablaStatementsAndValues) {
     EXPECT_EQ(d->DatosTabla(QStringLiteral("T"), QStringLiteral("A1"), QStringLiteral("NOMBRE")),
               QVariant(QStringLiteral("con blancos")));
-    EXPECT_EQ(lastRead(), sent(QStringLiteral("SELECT TOP 1 * FROM T with(nolock)  WHERE "
-                                              "LTRIM(RTRIM(Codigo)) ='A1' ")));
+    EXPECT_EQ(lastRead(), sent(QStringLiteral("SELECT TOP 1 * FROM T with(nolock)  WHERE (Codigo "
+                                              "='A1' OR Codigo < '!' AND LTRIM(RTRIM(Codigo)) "
+                                              "='A1') ")));
     // Without trimming the blanks must match.
     EXPECT_EQ(d->DatosTabla(QStringLiteral("T"), QStringLiteral("A1"), QStringLiteral("NOMBRE"),
                             QStringLiteral("Codigo"), 8, QString(), false),
@@ -149,8 +155,9 @@ TEST_F(BusquedasTest, DatosTablaStatementsAndValues) {
     // A blank condition adds no AND but keeps its blanks.
     d->DatosTabla(QStringLiteral("T"), QStringLiteral("A1"), QStringLiteral("NOMBRE"),
                   QStringLiteral("Codigo"), 8, QStringLiteral("  "));
-    EXPECT_EQ(lastRead(), sent(QStringLiteral("SELECT TOP 1 * FROM T with(nolock)  WHERE "
-                                              "LTRIM(RTRIM(Codigo)) ='A1'   ")));
+    EXPECT_EQ(lastRead(), sent(QStringLiteral("SELECT TOP 1 * FROM T with(nolock)  WHERE (Codigo "
+                                              "='A1' OR Codigo < '!' AND LTRIM(RTRIM(Codigo)) "
+                                              "='A1')   ")));
     EXPECT_EQ(d->DatosTabla(QStringLiteral("T"), QStringLiteral("1.5"), QStringLiteral("Codigo"),
                             QStringLiteral("NUM"), 5, QStringLiteral("NOMBRE='tres'")),
               QVariant(QStringLiteral("C3")));

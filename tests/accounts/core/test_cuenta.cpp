@@ -52,6 +52,10 @@ TEST_F(Fila, ColumnRulesOfTheSavedRow) {
     banco.Codigo = "3";
     banco.MedioDePago = MedioDebitosBancarios;
     banco.VistaRango = "CL";
+    // A code is stored as typed, never filled to the column's width.
+    Cuenta corto;
+    corto.Codigo = "12";
+    corto.Descripcion = "Bienes de cambio";
     largo.Codigo = "1-1-01-01-001-001-0001"; // longer than the column
     const struct {
         const Cuenta& cuenta;
@@ -66,6 +70,7 @@ TEST_F(Fila, ColumnRulesOfTheSavedRow) {
          "DESCRIPCION=Null|TITULO=1|AJUSTE=0|INDICE=0|TipoVista=<NULL>|MedioDePago=<NULL>|"
          "LIBRO_IVA_COMPRAS=1|Dada_De_Baja=0|dv=0"},
         {banco, true, "3", "DESCRIPCION=<NULL>|TipoVista=BC|LIBRO_IVA_DULVAR=0"},
+        {corto, true, "12", "CODIGO=12|DESCRIPCION=Bienes de cambio"},
     };
     for (const auto& c : casos) {
         graba(c.cuenta, c.nueva);

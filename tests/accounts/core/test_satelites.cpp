@@ -12,6 +12,12 @@ namespace {
 class Satelites : public CuentasTest {
 protected:
     int filas(const QString& sql) const { return db.scalar(sql).toInt(); }
+    static void ejecuta(const QStringList& sentencias) {
+        bool error = true;
+        std::int32_t nativo = 0;
+        CNStuffContable::EjecutaTransaccion(sentencias, error, nativo);
+        EXPECT_FALSE(error) << sentencias.join(u'\n').toStdString();
+    }
 };
 
 TEST_F(Satelites, NewAccountInheritsTheGroupsOfItsPrefixes) {
@@ -32,7 +38,29 @@ TEST_F(Satelites, NewAccountInheritsTheGroupsOfItsPrefixes) {
         grupos.sort();
         EXPECT_EQ(grupos, c.grupos) << c.codigo;
     }
-    AgregaGruposCuentaNueva("1-1-01-01");
+
+    // What a save adds: a new account the groups it has no row for yet; an
+    // existing one only when it has none at all.
+    db.exec("INSERT INTO MA_CUENTAS_USUARIOS (GRUPOUSER, CUENTA) VALUES ('VENTAS', '110102')");
+    const struct {
+        const char* codigo;
+        bool nueva;
+        QStringList faltan;
+    } faltan[] = {
+        {"110101", true, {"CONTABLE", "O'NEIL", "VENTAS"}},
+        {"110102", true, {"CONTABLE", "O'NEIL"}},
+        {"110102", false, {}},
+        {"110103", false, {"CONTABLE", "O'NEIL", "VENTAS"}},
+    };
+    for (const auto& c : faltan) {
+        QStringList grupos = GruposQueFaltan(QString::fromLatin1(c.codigo), c.nueva);
+        grupos.sort();
+        EXPECT_EQ(grupos, c.faltan) << c.codigo << c.nueva;
+    }
+    QStringList sentencias;
+    for (const QString& grupo : GruposQueFaltan("1-1-01-01", true))
+        sentencias << SentenciaGrupoCuenta(grupo, "1-1-01-01");
+    ejecuta(sentencias);
     EXPECT_EQ(filas("SELECT COUNT(*) FROM MA_CUENTAS_USUARIOS WHERE CUENTA = '110101'"), 3);
 }
 
@@ -40,8 +68,8 @@ TEST_F(Satelites, NewAccountInheritsTheGroupsOfItsPrefixes) {
 TEST_F(Satelites, CashFlowOptionalCodesAndDelete) {
     db.exec("INSERT INTO \"MA_CASH-DETALLE\" (CUENTA) VALUES (' 1101 '), ('O''1'), ('1102')");
     EXPECT_TRUE(EstaEnCashFlow("O'1"));
-    BorrarCashFlow("1101 ");
-    BorrarCashFlow("O'1");
+    ejecuta(SentenciasBajaCuenta("1101 "));
+    ejecuta(SentenciasBajaCuenta("O'1"));
     EXPECT_EQ(db.scalar("SELECT CUENTA FROM \"MA_CASH-DETALLE\"").toString(), "1102");
 
     // Optional codes compare as they are stored: without "-".
@@ -89,7 +117,7 @@ TEST_F(Satelites, CostCentreRowFollowsTheBox) {
         if (c.hayFilas)
             db.exec("INSERT INTO MA_CUENTASCCOSTO (CODIGO, CCOSTO, PORCENTAJE) VALUES "
                     "('O''1', '0101', 60), ('O''1', '0102', 40)");
-        ActualizaCCostoCuenta("O'1", c.tildado, c.habilitado, "0201");
+        ejecuta(SentenciasCCostoCuenta("O'1", c.tildado, c.habilitado, "0201"));
         EXPECT_EQ(db.scalar("SELECT GROUP_CONCAT(CCOSTO || ':' || PORCENTAJE) FROM (SELECT * "
                             "FROM MA_CUENTASCCOSTO WHERE CODIGO = 'O''1' ORDER BY CCOSTO)")
                       .toString(),

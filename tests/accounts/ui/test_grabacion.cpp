@@ -320,3 +320,130 @@ TEST_F(GrabacionTest, CuentasQueAlimentanUnSubdiario) {
         EXPECT_EQ(w->ValidaCuentaSubD(QString::fromLatin1(c.cuenta)), c.alimenta) << c.cuenta;
     EXPECT_TRUE(mensajes().isEmpty());
 }
+
+namespace {
+
+const QString kTodo = QStringLiteral(
+    "SELECT (SELECT GROUP_CONCAT(CODIGO || ':' || DESCRIPCION || ':' || DADA_DE_BAJA) FROM "
+    "MA_CUENTAS), (SELECT COUNT(*) FROM MA_CUENTASCCOSTO), (SELECT COUNT(*) FROM "
+    "MA_CUENTAS_USUARIOS), (SELECT COUNT(*) FROM V_MV_CPTEACCIONES), (SELECT COUNT(*) FROM "
+    "TA_CONFIGURACION)");
+
+// Any statement of a save or a drop that the database refuses, a satellite's
+// included, leaves nothing stored, shows the box and keeps the window as the
+// user left it.
+TEST_F(GrabacionTest, UnSateliteRechazadoNoDejaNada) {
+    const struct {
+        const char* caso;
+        const char* tabla;
+        const char* cuando;
+    } casos[] = {
+        {"the cost-centre row", "MA_CUENTASCCOSTO", "INSERT"},
+        {"the user-group rights", "MA_CUENTAS_USUARIOS", "INSERT"},
+        {"the audit row", "V_MV_CPTEACCIONES", "INSERT"},
+        {"the logical drop's flag", "MA_CUENTAS", "UPDATE"},
+    };
+    // Journal lines of another year name 110101002: its delete drops it by its flag.
+    db.exec("INSERT INTO MV_ASIENTOS (PERIODO, CUENTA, ES_SALDO_APERTURA, IMPORTE) VALUES (1990, "
+            "'110101002', 1, 0)");
+    auto* ccostos = control<QCheckBox>(*w, "chkCCostos");
+    const QList<QVariantList> antes = db.rows(kTodo);
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.caso);
+        db.exec(QStringLiteral("DROP TRIGGER IF EXISTS t; CREATE TRIGGER t BEFORE %1 ON %2 BEGIN "
+                               "SELECT RAISE(ABORT, 'no'); END")
+                    .arg(QLatin1String(c.cuando), QLatin1String(c.tabla)));
+        w->Paxtor1_ButtonClick(QStringLiteral("CANCELAR"));
+        responder->shown.clear();
+        const bool baja = QLatin1String(c.cuando) == u"UPDATE";
+        if (baja) {
+            ASSERT_NO_FATAL_FAILURE(escribeCodigo(*w, QStringLiteral("110101002")));
+            responder->answerMsg(vb::vbYes);
+            w->Paxtor1_ButtonClick(QStringLiteral("BORRAR"));
+        } else {
+            ASSERT_NO_FATAL_FAILURE(graba(true, "Banco", cuentas::MedioRetencionSUSS,
+                                          [&] { ccostos->setChecked(true); }));
+        }
+        QStringList cajas;
+        for (const auto& m : responder->shown)
+            cajas << m.title;
+        EXPECT_EQ(cajas, baja ? QStringList({"Atención!", "Aviso al Operador!"})
+                              : QStringList{"Aviso al Operador!"});
+        EXPECT_TRUE(w->hayError());
+        EXPECT_TRUE(enEdicion(*w));
+        if (!baja) {
+            EXPECT_TRUE(w->esNuevo());
+            EXPECT_EQ(campo(*w, "DESCRIPCION")->text(), "Banco");
+            EXPECT_EQ(campo(*w, "Codigo")->text().remove(u'-'), kCodigo);
+            EXPECT_TRUE(ccostos->isChecked());
+            EXPECT_EQ(control<QComboBox>(*w, "CmbMP")->currentIndex(), cuentas::MedioRetencionSUSS);
+        }
+        EXPECT_EQ(db.rows(kTodo), antes);
+        EXPECT_FALSE(nodo());
+        EXPECT_EQ(grupo.scalar("SELECT COUNT(*) FROM MA_CUENTAS"), 0);
+    }
+}
+
+// A refusal holds whatever focus moves it makes, and a code edited in place
+// is checked again at GRABAR as if it were typed: a stored account is shown,
+// never overwritten by the new one; a dropped one asks first.
+TEST_F(GrabacionTest, UnRechazoSeSostieneYUnCodigoEditadoSeVuelveAJuzgar) {
+    auto* caja = control<QLineEdit>(*w, "TxtCodigo");
+    const auto nuevaConCodigo = [&](const QString& codigo) {
+        caja->setFocus();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return caja->hasFocus(); }));
+        caja->clear();
+        QTest::keyClicks(caja, codigo);
+    };
+    const QList<QVariantList> antes = db.rows(kTodo);
+    QTest::keyClick(w.get(), Qt::Key_F2); // Nuevo
+    ASSERT_NO_FATAL_FAILURE(nuevaConCodigo(kCodigo));
+    QTest::keyClick(caja, Qt::Key_Tab);
+    responder->shown.clear();
+    QTest::keyClick(w.get(), Qt::Key_F4); // Grabar
+    QTest::keyClick(w.get(), Qt::Key_F4); // and again
+    EXPECT_EQ(mensajes(), QStringList(2, QStringLiteral("Debe ingresar el nombre de la cuenta")));
+    EXPECT_TRUE(w->hayError());
+    EXPECT_TRUE(enEdicion(*w));
+    EXPECT_EQ(db.rows(kTodo), antes);
+
+    const QString reutiliza = QStringLiteral(
+        "La cuenta Solicitada se encuentra Actualmente dada de Baja ¿Desea reutilizarla?");
+    const struct {
+        const char* codigo;
+        int respuesta; // to the reuse question; 0: none asked
+        bool cargada;
+        const char* nombre; // the name field afterwards
+    } casos[] = {
+        {"110101001", 0, true, "Caja Moneda Nacional"},
+        {"110101004", vb::vbNo, false, ""},
+        {"110101004", vb::vbYes, true, "Caja Vieja"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.codigo);
+        w->Paxtor1_ButtonClick(QStringLiteral("CANCELAR"));
+        QTest::keyClick(w.get(), Qt::Key_F2);
+        ASSERT_NO_FATAL_FAILURE(nuevaConCodigo(kCodigo));
+        QTest::keyClick(caja, Qt::Key_Tab);
+        ASSERT_TRUE(w->esNuevo());
+        campo(*w, "DESCRIPCION")->setText(QStringLiteral("Nueva"));
+        ASSERT_NO_FATAL_FAILURE(nuevaConCodigo(QString::fromLatin1(c.codigo)));
+        responder->shown.clear();
+        if (c.respuesta)
+            responder->answerMsg(c.respuesta);
+        QTest::keyClick(w.get(), Qt::Key_F4);
+        EXPECT_EQ(mensajes(), c.respuesta ? QStringList{reutiliza} : QStringList());
+        EXPECT_TRUE(w->hayError());
+        EXPECT_EQ(w->esModificacion(), c.cargada);
+        EXPECT_EQ(campo(*w, "DESCRIPCION")->text(), c.nombre);
+        EXPECT_EQ(db.rows(kTodo), antes);
+    }
+    // Saved again, the reused account comes back as it is shown.
+    QTest::keyClick(w.get(), Qt::Key_F4);
+    ASSERT_FALSE(w->hayError()) << mensajes().join(u'|').toStdString();
+    EXPECT_EQ(db.scalar("SELECT DESCRIPCION || ':' || DADA_DE_BAJA FROM MA_CUENTAS WHERE CODIGO = "
+                        "'110101004'"),
+              "Caja Vieja:0");
+}
+
+} // namespace

@@ -1,0 +1,133 @@
+// The account's save, delete and drop store all or nothing: the program is
+// ended at each of their statements in turn, and the company file, opened
+// again, holds either none of the change or all of it, satellites included,
+// and never an audit row without its change.
+
+#include "cuentas_fixture.h"
+
+#include "accounts/core/clsreglasplan.h"
+#include "accounts/core/grabacion.h"
+
+#include <QFile>
+#include <cstdlib>
+#include <functional>
+
+using namespace cuentas;
+
+namespace {
+
+class GrabacionCuenta : public CuentasTest {
+protected:
+    void SetUp() override {
+        ASSERT_NO_FATAL_FAILURE(CuentasTest::SetUp());
+        cuenta("1", "ACTIVO", true);
+        cuenta("11", "ACTIVO CORRIENTE", true);
+        cuenta("110101", "CAJA", true);
+        cuenta("110101001", "Caja");
+        cuenta("110101002", "Fondo Fijo");
+        db.exec("INSERT INTO TA_CCOSTO (CODIGO, DESCRIPCION) VALUES ('0100', 'Ventas');"
+                "INSERT INTO MA_CUENTAS_USUARIOS (GRUPOUSER, CUENTA) VALUES ('GERENCIA', '1'),"
+                "('CONTADORES', '11'), ('GERENCIA', '110101002');"
+                "INSERT INTO MA_CUENTASCCOSTO (CODIGO, CCOSTO, PORCENTAJE) VALUES "
+                "('110101002', '0100', 100);"
+                "INSERT INTO MA_CUENTASADIC (CODIGO) VALUES ('110101002');"
+                "INSERT INTO [MA_CASH-DETALLE] (CUENTA) VALUES ('110101002')");
+    }
+
+    // "A" (or "M", "B") audit rows, cost-centre rows, rights rows and the
+    // account's own values, of one code.
+    QString estado(const QString& codigo) const {
+        const QString c = sqltext::literal(codigo);
+        return db
+            .scalar("SELECT (SELECT IFNULL(GROUP_CONCAT(Tipo_accion), '') FROM V_MV_CPTEACCIONES "
+                    "WHERE SYSTEMUSER LIKE " +
+                    sqltext::literal(codigo + u'%') +
+                    ") || '|' || (SELECT COUNT(*) FROM MA_CUENTASCCOSTO WHERE CODIGO = " + c +
+                    ") || '|' || (SELECT COUNT(*) FROM MA_CUENTAS_USUARIOS WHERE CUENTA = " + c +
+                    ") || '|' || (SELECT COUNT(*) FROM MA_CUENTASADIC WHERE CODIGO = " + c +
+                    ") || '|' || (SELECT COUNT(*) FROM [MA_CASH-DETALLE] WHERE CUENTA = " + c +
+                    ") || '|' || IFNULL((SELECT DESCRIPCION || ':' || DADA_DE_BAJA FROM "
+                    "MA_CUENTAS WHERE CODIGO = " +
+                    c + "), '-')")
+            .toString();
+    }
+};
+
+// Each case: the change, and the company before it and after it as estado()
+// reads them.
+struct Caso {
+    const char* nombre;
+    const char* codigo;
+    std::function<Desenlace(ClsReglasPlan&)> cambio;
+    const char* antes;
+    const char* despues;
+};
+
+TEST_F(GrabacionCuenta, KilledAtEachStatementStoresAllOrNothing) {
+    Cuenta nueva;
+    nueva.Codigo = "1-1-01-01-005";
+    nueva.Descripcion = "Banco";
+    nueva.UsaCCostos = true;
+    Cuenta cambiada;
+    cambiada.Codigo = "1-1-01-01-001";
+    cambiada.Descripcion = "Caja Central";
+    cambiada.UsaCCostos = true;
+    const SatelitesCuenta satelites{true, "0100"};
+    const std::vector<Caso> casos = {
+        {"new account with its cost centre and rights", "110101005",
+         [&](ClsReglasPlan& r) { return GrabaCuenta(nueva, true, satelites, r); }, "|0|0|0|0|-",
+         "A|1|2|0|0|Banco:0"},
+        // An account left without rights gets those of a new one.
+        {"changed account", "110101001",
+         [&](ClsReglasPlan& r) { return GrabaCuenta(cambiada, false, satelites, r); },
+         "|0|0|0|0|Caja:0", "M|1|2|0|0|Caja Central:0"},
+        {"delete", "110101002",
+         [](ClsReglasPlan& r) { return BorraCuenta("110101002", "1-1-01-01-002", r); },
+         "|1|1|1|1|Fondo Fijo:0", "B|0|0|0|0|-"},
+        {"logical drop", "110101002",
+         [](ClsReglasPlan&) { return BajaLogica("110101002", "1-1-01-01-002"); },
+         "|1|1|1|1|Fondo Fijo:0", "B|1|1|1|1|Fondo Fijo:1"},
+    };
+    // The file is copied back before each run: nothing may hold it open.
+    resetInstances();
+    const QString copia = tempDir.filePath("antes.db");
+    ASSERT_TRUE(QFile::copy(db.path(), copia));
+    const QString completo = tempDir.filePath("completo");
+    for (const Caso& caso : casos) {
+        SCOPED_TRACE(caso.nombre);
+        int muertes = 0;
+        for (int n = 1; n < 200; ++n) {
+            QFile::remove(db.path());
+            ASSERT_TRUE(QFile::copy(copia, db.path()));
+            ASSERT_EQ(estado(caso.codigo), caso.antes);
+            EXPECT_EXIT(
+                {
+                    openGDatos(db, false);
+                    int vistas = 0;
+                    gDatos().cnn()->setFaultInjector([&](const QString&) {
+                        if (++vistas == n)
+                            std::_Exit(0);
+                        return std::optional<ado::Error>();
+                    });
+                    ClsReglasPlan reglas;
+                    caso.cambio(reglas);
+                    QFile marca(completo);
+                    marca.open(QIODevice::WriteOnly);
+                    std::_Exit(0);
+                },
+                ::testing::ExitedWithCode(0), "");
+            const QString despues = estado(caso.codigo);
+            if (QFile::exists(completo)) {
+                QFile::remove(completo);
+                EXPECT_EQ(despues, caso.despues) << "run to its end";
+                break;
+            }
+            ++muertes;
+            EXPECT_TRUE(despues == caso.antes || despues == caso.despues)
+                << "ended at statement " << n << ": " << despues.toStdString();
+        }
+        EXPECT_GT(muertes, 3);
+    }
+}
+
+} // namespace
