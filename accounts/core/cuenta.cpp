@@ -192,6 +192,13 @@ ValorSQL ValorPersonalizado(int Tipo, const QString& Columna, const QString& Val
     return {Valor, texto};
 }
 
+QString LiteralPersonalizado(int Tipo, const QString& Columna, const QString& Valor) {
+    const ValorSQL v = ValorPersonalizado(Tipo, Columna, Valor);
+    if (v.Valor.toUpper() == u"NULL")
+        return QStringLiteral("Null");
+    return vb::CStr(gDatos().SQLValue(v.Valor, v.Marca));
+}
+
 void AgregaCampoPersonalizado(const QString& Columna, int Tipo, const QString& Valor) {
     const QString columna = Columna.trimmed();
     const ValorSQL v = ValorPersonalizado(Tipo, columna, Valor);

@@ -127,6 +127,8 @@ struct ValorSQL {
     QString Marca;
 };
 ValorSQL ValorPersonalizado(int Tipo, const QString& Columna, const QString& Valor);
+// The same value as the SQL literal AgregaCampo would write for it.
+QString LiteralPersonalizado(int Tipo, const QString& Columna, const QString& Valor);
 // Adds the custom column's pair to the shared field list (gCamposSQL): its
 // name bracketed where it needs it, its value through AgregaCampo.
 void AgregaCampoPersonalizado(const QString& Columna, int Tipo, const QString& Valor);
