@@ -153,10 +153,11 @@ void ConsultaComprobante(const QString& TC, const QString& Sistema, const QStrin
 // transaction, nothing written: Numero finds the book, NumeroSQL (an SQL
 // expression, which may read what the same transaction stores) is the number
 // the book is to show. Sentencia stays empty when the book serves another
-// branch; false when a failure was reported (no book found, a refused read).
+// branch, which LibroObligatorio reports as no book found; false when a
+// failure was reported (no book found, a refused read).
 bool SentenciaAvanceComprobante(const QString& TC, const QString& Sistema, const QString& Sucursal,
                                 const QString& Numero, const QString& NumeroSQL, QString& Letra,
-                                QString& Sentencia);
+                                QString& Sentencia, bool LibroObligatorio = false);
 
 // ---- Point-of-sale reach test and replication ----------------------------------------
 // Logs the point-of-sale object (gDatosRemoto) into a point of sale's database

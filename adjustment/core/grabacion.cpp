@@ -172,9 +172,9 @@ bool GrabacionAjuste::Graba(const CabeceraAjuste& Cabecera, const LineasAjuste& 
         }
 
         // An incoming voucher keeps its issuer's number; our own numbers are
-        // taken in the transaction.
-        const bool numeraLibro =
-            !Reglas->ComprobanteEntrada(tcTexto) && ClsUtilidades::EsNumero(numero);
+        // taken in the transaction, and stored only with their book's advance.
+        const bool propio = !Reglas->ComprobanteEntrada(tcTexto);
+        const bool numeraLibro = propio && ClsUtilidades::EsNumero(numero);
         const double tecleado = std::floor(ClsUtilidades::TextoANumero(numero));
         const QString siguiente = QString::number(tecleado + 1, 'f', 0);
         const NumeroDeComprobante comprobante(
@@ -185,7 +185,7 @@ bool GrabacionAjuste::Graba(const CabeceraAjuste& Cabecera, const LineasAjuste& 
         QString avance;
         if (!SentenciaAvanceComprobante(tc, QStringLiteral("CONTABLE"), sucursal, siguiente,
                                         numeraLibro ? comprobante.Siguiente() : siguiente, letra,
-                                        avance)) {
+                                        avance, propio)) {
             ClsUtilidades::CursorEspera(false);
             return false;
         }
