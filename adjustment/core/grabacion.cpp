@@ -117,6 +117,32 @@ private:
     QString primera_;
 };
 
+// Months counted from year 0, so that consecutive months differ by one.
+int MesCorrido(const QDate& d) {
+    return d.year() * 12 + d.month();
+}
+
+// The furthest month the year's stored adjustments reach (0 when none) and
+// the date of the adjustment that reaches it, read with the save's locks.
+int UltimoMesAjustado(const QString& ejercicio, QString& fecha) {
+    QString lectura = QStringLiteral("SELECT DISTINCT FECHA, AJUSTE_HASTA") + LecturaNumerada() +
+                      QStringLiteral("PERIODO = ") + ejercicio +
+                      QStringLiteral(" AND ESAJUSTE = 1");
+    long filas = 0;
+    ado::RecordsetPtr rs;
+    gDatos().EjecutaConsultaSQL(lectura, filas, rs);
+    int ultimo = 0;
+    for (; rs && rs->State() == ado::adStateOpen && !rs->EOF(); rs->MoveNext()) {
+        const std::optional<QDateTime> hasta = vb::ParseDate(
+            Recorta(ClsUtilidades::ValorCampo(rs->Fields(QStringLiteral("AJUSTE_HASTA")))));
+        if (hasta && MesCorrido(hasta->date()) > ultimo) {
+            ultimo = MesCorrido(hasta->date());
+            fecha = vb::Format(rs->value(QStringLiteral("FECHA")), QStringLiteral("dd/mm/yyyy"));
+        }
+    }
+    return ultimo;
+}
+
 QString MensajeConversion(const QString& tag, const QString& columna) {
     const QString dos = vb::vbCrLf + vb::vbCrLf;
     return QStringLiteral("Verifique las siguientes opciones: ") + dos +
@@ -157,6 +183,8 @@ bool GrabacionAjuste::Graba(const CabeceraAjuste& Cabecera, const LineasAjuste& 
         const int mes = fecha->date().month();
         const QString ejercicio = QString::number(vb::Val(Cabecera.Ejercicio), 'f', 0);
         const QString grabacion = FechaHoraParaSQL(FechaServidor());
+        const std::optional<QDateTime> desde =
+            vb::ParseDate(QStringLiteral("01/") + Recorta(Cabecera.PERIODO_DESDE));
 
         size_t primeraLinea = 0;
         for (size_t i = 1; i < Lineas.size() && !primeraLinea; ++i)
@@ -307,11 +335,24 @@ bool GrabacionAjuste::Graba(const CabeceraAjuste& Cabecera, const LineasAjuste& 
             if (rs)
                 grabado = ClsUtilidades::ValorCampo(rs->Fields(QStringLiteral("NUMERO")));
         };
+        // Another user may have stored the same months since this entry was
+        // prepared: read again, under the save's lock, how far the year is
+        // adjusted.
+        QString fechaUltimo;
+        bool cubierto = false;
+        const auto revisaAjustes = [&] {
+            cubierto =
+                desde && MesCorrido(desde->date()) <= UltimoMesAjustado(ejercicio, fechaUltimo);
+            return !cubierto;
+        };
         std::int32_t nativo = 0;
         EjecutaTransaccion(Sentencias, HayError, nativo, false,
-                           numeraLibro ? std::function<void()>(leeGrabado) : nullptr, otras);
+                           numeraLibro ? std::function<void()>(leeGrabado) : nullptr, otras,
+                           revisaAjustes);
         Sentencias.clear();
         ClsUtilidades::CursorEspera(false);
+        if (cubierto)
+            vb::MsgBox(AvisoUltimoAjuste(fechaUltimo), vb::vbCritical, QStringLiteral("Atencion"));
 
         if (!HayError && numeraLibro && vb::Val(grabado) != tecleado)
             vb::MsgBox(QStringLiteral("El comprobante se grabó con el número ") +
@@ -341,6 +382,12 @@ bool GrabacionAjuste::Graba(const CabeceraAjuste& Cabecera, const LineasAjuste& 
         }
     }
     return !HayError;
+}
+
+QString GrabacionAjuste::AvisoUltimoAjuste(const QString& Fecha) {
+    return QStringLiteral("Ultimo ajuste realizado con fecha ") + Fecha + vb::vbCrLf +
+           QStringLiteral("-Debe seleccionar un ejercicio posterior ") + vb::vbCrLf +
+           QStringLiteral("Vuelva a intentarlo cambiando el ejercicio");
 }
 
 void GrabacionAjuste::ObtienePeriodo(const QString& Fecha, std::int16_t& Periodo) {

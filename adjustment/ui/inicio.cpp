@@ -3,6 +3,7 @@
 
 #include "adjustment/ui/frmquarzelo.h"
 
+#include "adjustment/core/grabacion.h"
 #include "data/instances.h"
 #include "data/pasos.h"
 #include "lookup/def_qconsulta.h"
@@ -137,10 +138,8 @@ void FrmQuarzelo::NuevoAsiento() {
     const std::optional<QDateTime> fin = vb::ParseDate(FinEjercicio);
     const auto mes = [](const QDate& d) { return d.year() * 12 + d.month(); };
     if (hasta && fin && mes(hasta->date()) >= mes(fin->date()))
-        vb::MsgBox(QStringLiteral("Ultimo ajuste realizado con fecha ") + fechaAjuste + vb::vbCrLf +
-                       QStringLiteral("-Debe seleccionar un ejercicio posterior ") + vb::vbCrLf +
-                       QStringLiteral("Vuelva a intentarlo cambiando el ejercicio"),
-                   vb::vbCritical, QStringLiteral("Atencion"));
+        vb::MsgBox(GrabacionAjuste::AvisoUltimoAjuste(fechaAjuste), vb::vbCritical,
+                   QStringLiteral("Atencion"));
 
     if (hasta) {
         const QDate primero(hasta->date().year(), hasta->date().month(), 1);
