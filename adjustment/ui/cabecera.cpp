@@ -74,6 +74,10 @@ std::optional<QString> FrmQuarzelo::ReglaCtaRei(const QString& Texto) {
     if (!datos.ExisteEnTabla(QStringLiteral("ma_cuentas"), Texto, QStringLiteral("codigo"), nullptr,
                              8, QString(), true))
         return QStringLiteral("Código inexistente");
+    // The balancing line is posted on it: a title (or a blocked or dropped
+    // account) takes no postings.
+    if (!Reglas->CuentaImputable(Texto))
+        return QStringLiteral("La Cuenta debe ser imputable");
     LblDescCuenta->setText(vb::CStr(
         datos.DatosTabla(QStringLiteral("ma_cuentas"), Texto, QStringLiteral("descripcion"),
                          QStringLiteral("codigo"), 8, QString(), true, false)));
