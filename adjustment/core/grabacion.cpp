@@ -390,6 +390,19 @@ QString GrabacionAjuste::AvisoUltimoAjuste(const QString& Fecha) {
            QStringLiteral("Vuelva a intentarlo cambiando el ejercicio");
 }
 
+const QString& GrabacionAjuste::SentenciaPlanilla() {
+    // The general series' adjustment lines, with the entry number and the
+    // voucher composed as the window shows them.
+    static const QString sentencia = QStringLiteral(
+        "SELECT CUENTA, FORMAT(MES_OPERATIVO, '00') + '-' + FORMAT([NUMERO ASIENTO], '00000000') "
+        "AS [Nº Asiento], FECHA, TC, RIGHT('0000' + LTRIM(RTRIM(SUCURSAL)), 4) + '-' + "
+        "RIGHT('00000000' + LTRIM(RTRIM(NUMERO)), 8) + '-' + [LETRA] AS [Nº de Comprobante], "
+        "[DEBE-HABER], IMPORTE, SECUENCIA AS [LINEA], PERIODO AS [EJERCICIO], DETALLE AS "
+        "[CONCEPTO] FROM MV_ASIENTOS WHERE LTRIM(RTRIM(TIPO_REG)) = '' AND ESAJUSTE <> 0 ORDER BY "
+        "[NUMERO ASIENTO], SECUENCIA");
+    return sentencia;
+}
+
 void GrabacionAjuste::ObtienePeriodo(const QString& Fecha, std::int16_t& Periodo) {
     Periodo = 0;
     // The date goes in as a literal the engine compares by calendar day.

@@ -39,6 +39,8 @@ public:
                       Lbc_AsientoRef& Reglas);
     // What the user is told of the year's last adjustment, dated Fecha.
     static QString AvisoUltimoAjuste(const QString& Fecha);
+    // The stored adjustment lines as the PLANILLA sheet lists them.
+    static const QString& SentenciaPlanilla();
     // Fiscal year containing a "dd/mm/yyyy" date; 0 when none does.
     static void ObtienePeriodo(const QString& Fecha, std::int16_t& Periodo);
 };

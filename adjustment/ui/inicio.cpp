@@ -207,15 +207,8 @@ void FrmQuarzelo::Paxtor1_ButtonClick(const QString& Key) {
         Paxtor1->setEstado(Paxtor::EstadoNuevo, true);
         CmdGenerar->setEnabled(false);
     } else if (clave == u"PLANILLA") {
-        ClsPlanilla::MuestraPlanilla(
-            QStringLiteral(
-                "SELECT CUENTA,FORMAT(MES_OPERATIVO,'00') &'-'& FORMAT([NUMERO "
-                "ASIENTO],'00000000') as [Nº Asiento], FECHA , TC, FORMAT(SUCURSAL,'0000') & '-' "
-                "& FORMAT(NUMERO,'00000000') & '-' & [LETRA] AS [Nº de Comprobante],[DEBE-HABER] "
-                ", IMPORTE , SECUENCIA AS [LINEA],PERIODO AS [EJERCICIO], DETALLE AS [CONCEPTO] "
-                "FROM MV_ASIENTOS WHERE TRIM(TIPO_REG) = '' AND ESAJUSTE ORDER BY [NUMERO "
-                "ASIENTO],SECUENCIA "),
-            gDatos().gConnString, QStringLiteral("Asientos de Ajuste"));
+        ClsPlanilla::MuestraPlanilla(GrabacionAjuste::SentenciaPlanilla(), gDatos().gConnString,
+                                     QStringLiteral("Asientos de Ajuste"));
     } else if (clave == u"CONSULTAR") {
         ConsultaCampo();
     } else if (clave == u"REPORTE") {
