@@ -7,6 +7,7 @@
 #include "data/instances.h"
 #include "data/pasos.h"
 #include "platform/ui/clsformulario.h"
+#include "platform/ui/mouse.h"
 #include "platform/ui/teclas.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/programend.h"
@@ -287,9 +288,9 @@ protected:
             return false;
         case QEvent::MouseButtonPress: {
             const auto* m = static_cast<QMouseEvent*>(evento);
-            const int boton = m->button() == Qt::RightButton    ? 2
-                              : m->button() == Qt::MiddleButton ? 4
-                                                                : 1;
+            const int boton = ui::vbMouseButton(*campo, *m);
+            if (boton == 0)
+                return true;
             Protege([&] {
                 w_->txtFields_MouseDown(indice, boton, 0, float(m->position().x()),
                                         float(m->position().y()));
