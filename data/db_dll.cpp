@@ -38,6 +38,20 @@ constexpr int kIntentosClaveGuardada = 3;
 // The warning (0x40EC9) that Oracle's provider leaves after a script.
 constexpr long kAvisoOracle = 265929;
 
+// A login value as the connection string's reader takes it back whole: one
+// that holds ";" or begins with a quote or a blank (or ends with one) goes
+// between double quotes, each inside doubled, so that it never ends its part
+// or adds a keyword of its own. Plain values stay as they are.
+QString Valor(const QString& v) {
+    const bool simple =
+        !v.contains(u';') && !v.startsWith(u'"') && !v.startsWith(u'\'') && v.trimmed() == v;
+    if (simple)
+        return v;
+    QString r = v;
+    r.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + r + u'"';
+}
+
 } // namespace
 
 // ---- Helpers shared by the data object's files ------------------------------------------
@@ -164,16 +178,16 @@ QStringList DB_Dll::programasStock() {
 
 void DB_Dll::BuildServerConnString() {
     if (gServidor.contains(QLatin1Char('#'))) {
-        gConnString = QStringLiteral("Provider=OraOLEDB.Oracle.1;Data Source=") + gDBName +
-                      QStringLiteral(";User Id=") + gUsuario + QStringLiteral(";Password=") +
-                      gUserPassWord + QStringLiteral(";");
+        gConnString = QStringLiteral("Provider=OraOLEDB.Oracle.1;Data Source=") + Valor(gDBName) +
+                      QStringLiteral(";User Id=") + Valor(gUsuario) + QStringLiteral(";Password=") +
+                      Valor(gUserPassWord) + QStringLiteral(";");
         return;
     }
     gConnString = QStringLiteral("PROVIDER=") + gDatos().pSQLOLEDB() + QStringLiteral(";") +
-                  QStringLiteral("Server=") + gServidor + QStringLiteral(";") +
-                  QStringLiteral("Database =") + gDBName + QStringLiteral(";") +
-                  QStringLiteral("UId=") + gUsuario + QStringLiteral(";") + QStringLiteral("Pwd=") +
-                  gUserPassWord + QStringLiteral(";") + gExtended;
+                  QStringLiteral("Server=") + Valor(gServidor) + QStringLiteral(";") +
+                  QStringLiteral("Database =") + Valor(gDBName) + QStringLiteral(";") +
+                  QStringLiteral("UId=") + Valor(gUsuario) + QStringLiteral(";") +
+                  QStringLiteral("Pwd=") + Valor(gUserPassWord) + QStringLiteral(";") + gExtended;
 }
 
 MotorSQL DB_Dll::Motor() {
@@ -421,15 +435,16 @@ void DB_Dll::OpenLocalADODB(const QString& ConnString, const QString& CadenaID,
         QString cadena = ConnString;
         if (cadena.isEmpty())
             cadena = QStringLiteral("PROVIDER=") + gProveedor + QStringLiteral(";") +
-                     QStringLiteral("Data Source =") + gDBName + QStringLiteral(";") + CadenaID +
-                     QStringLiteral("=") + gUsuario + QStringLiteral(";") + CadenaPWD +
-                     QStringLiteral("=") + gUserPassWord + QStringLiteral(";") + gExtended;
+                     QStringLiteral("Data Source =") + Valor(gDBName) + QStringLiteral(";") +
+                     CadenaID + QStringLiteral("=") + Valor(gUsuario) + QStringLiteral(";") +
+                     CadenaPWD + QStringLiteral("=") + Valor(gUserPassWord) + QStringLiteral(";") +
+                     gExtended;
         if (clave == Clave::Guardada)
-            cadena += QStringLiteral("Jet OLEDB:Database Password=") + gUserPassWord +
+            cadena += QStringLiteral("Jet OLEDB:Database Password=") + Valor(gUserPassWord) +
                       QStringLiteral(";");
         else if (clave == Clave::Tecleada)
-            cadena +=
-                QStringLiteral(" Jet OLEDB:Database Password=") + tecleada + QStringLiteral(";");
+            cadena += QStringLiteral(" Jet OLEDB:Database Password=") + Valor(tecleada) +
+                      QStringLiteral(";");
         try {
             cnn()->Open(cadena, QString(), QString(), -1);
             gConnString = cadena;

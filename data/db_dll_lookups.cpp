@@ -233,6 +233,13 @@ QVariant DB_Dll::DatosTabla(const QString& Tabla, const QString& ValorBuscado,
         }
         return FallaBusqueda(e, contador, true);
     });
+    // A lookup left early (a failure ignored or abandoned) closes its rows too.
+    if (rs && rs->State() != ado::adStateClosed) {
+        try {
+            rs->Close();
+        } catch (const std::exception&) {
+        }
+    }
     return resultado;
 }
 
@@ -267,8 +274,9 @@ QVariant DB_Dll::BuscaMaximoImpl(const QString& QueTabla, const QString& QueCamp
     for (;;) {
         QString sql = QStringLiteral("SELECT MAX(") + QueCampo +
                       QStringLiteral(") AS MAYOR FROM ") + QueTabla;
-        // A blank condition adds no bare WHERE.
-        if (Condicion && !Trim(*Condicion).isEmpty())
+        // A condition given adds its WHERE, even a blank one (which the
+        // server refuses, and the caller is told).
+        if (Condicion)
             sql += QStringLiteral(" WHERE ") + Trim(*Condicion);
         const QVariant maximo = Extremo(sql, QStringLiteral("MAYOR"));
         if (!maximo.isValid())
@@ -299,8 +307,9 @@ QVariant DB_Dll::BuscaMinimo(const QString& QueTabla, const QString& QueCampo,
     Q_UNUSED(Tipo);
     QString sql = QStringLiteral("SELECT MIN(") + QueCampo + QStringLiteral(") AS MENOR FROM ") +
                   QueTabla + QStringLiteral("  with(nolock) ");
-    // A blank condition adds no bare WHERE.
-    if (Condicion && !Trim(*Condicion).isEmpty())
+    // A condition given adds its WHERE, even a blank one (which the server
+    // refuses, and the caller is told).
+    if (Condicion)
         sql += QStringLiteral(" WHERE ") + Trim(*Condicion);
     const QVariant minimo = Extremo(sql, QStringLiteral("MENOR"));
     if (!minimo.isValid())

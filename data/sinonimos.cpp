@@ -5,49 +5,34 @@
 
 #include "data/db_dll_internal.h"
 #include "data/runwide.h"
+#include "platform/sql/lexer.h"
 #include "platform/vb/vb.h"
 
 using namespace dbdll;
 
 namespace {
 
-bool DelimitaAntes(QChar c, bool llave) {
-    return c == QLatin1Char(' ') || c == QLatin1Char('(') || c == QLatin1Char(',') ||
-           c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QLatin1Char('\t') ||
-           (llave && c == QLatin1Char('{'));
-}
-
-bool DelimitaDespues(QChar c) {
-    return c == QLatin1Char(' ') || c == QLatin1Char('.') || c == QLatin1Char(',') ||
-           c == QLatin1Char(')') || c == QLatin1Char('\r') || c == QLatin1Char('\n') ||
-           c == QLatin1Char('\t');
-}
-
-// Every standalone occurrence of the table name (letter case ignored) becomes
-// the view name. A name counts when a delimiter or the text's edge stands on
-// both sides, so a longer name that merely contains it, a marked name
-// ("@Admin_...") or a bracketed one stays as it is; so does a name inside a
-// quoted value.
-QString Reemplaza(const QString& texto, const QString& tabla, const QString& vista,
-                  bool llave = false) {
-    const std::vector<bool> literal = DentroDeLiteral(texto);
+// Every name of the table (a bare word, or a quoted name "..." [...] `...`,
+// letter case ignored, with or without its owner before it) becomes the
+// view's name, in the same quotes. Literals, comments, longer names and
+// marked names ("@Admin_...") are other tokens and stay as they are.
+QString Reemplaza(const QString& texto, const QString& tabla, const QString& vista) {
     QString salida;
-    qsizetype desde = 0;
     qsizetype copiado = 0;
-    for (;;) {
-        const qsizetype p = texto.indexOf(tabla, desde, Qt::CaseInsensitive);
-        if (p < 0)
-            break;
-        const qsizetype fin = p + tabla.size();
-        const bool antes = p == 0 || DelimitaAntes(texto.at(p - 1), llave);
-        const bool despues = fin == texto.size() || DelimitaDespues(texto.at(fin));
-        if (antes && despues && !literal[size_t(p)]) {
-            salida += texto.mid(copiado, p - copiado) + vista;
-            copiado = fin;
-            desde = fin;
+    for (const sqltext::Token& t : sqltext::lex(texto)) {
+        QString nombre;
+        if (t.kind == sqltext::TokenKind::Word &&
+            t.text(texto).compare(tabla, Qt::CaseInsensitive) == 0) {
+            nombre = vista;
+        } else if (t.kind == sqltext::TokenKind::Ident &&
+                   sqltext::unquoted(texto, t).compare(tabla, Qt::CaseInsensitive) == 0) {
+            const QChar abre = texto.at(t.begin);
+            nombre = abre + vista + (abre == u'[' ? QChar(u']') : abre);
         } else {
-            desde = p + 1;
+            continue;
         }
+        salida += texto.mid(copiado, t.begin - copiado) + nombre;
+        copiado = t.end;
     }
     salida += texto.mid(copiado);
     return salida;
@@ -69,7 +54,7 @@ QString DB_Dll::SS_TSinonimos(const QString& SQL) const {
     if (ContainsCI(SQL, QStringLiteral("MV_ASIENTOS")) && !CNStuffContable::gConfidencialidad)
         return QuitaMarcaAdmin(SQL);
 
-    QString s = Reemplaza(SQL, QStringLiteral("MA_CUENTAS"), QStringLiteral("SS_MA_CUENTAS"), true);
+    QString s = Reemplaza(SQL, QStringLiteral("MA_CUENTAS"), QStringLiteral("SS_MA_CUENTAS"));
     s = ReplaceFueraDeLiterales(s, QStringLiteral("@Admin_MA_CUENTAS"),
                                 QStringLiteral("MA_CUENTAS"));
     if (!ProgramaEs(programasStock()))

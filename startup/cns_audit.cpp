@@ -7,6 +7,8 @@
 #include "platform/win/clsutilidades.h"
 #include "startup/cns_pasos.h"
 
+#include <QRegularExpression>
+
 namespace CNStuffContable {
 
 namespace {
@@ -23,9 +25,13 @@ std::vector<pasos::Step> PasosAccion(const QString& TC, const QString& IdComprob
         [=] { pon(0, "TC", sqltext::literal(ClsUtilidades::RellenaCeros(TC.trimmed(), 4))); },
         [=] { pon(1, "IdComprobante", sqltext::literal(IdComprobante)); },
         [=] {
-            // A bare number: written as one, never as the caller's raw text.
+            // The caller's value as given: a whole number bare, anything
+            // else as a quoted text, which the server stores or refuses
+            // (never a 0 in its place, never spliced into the statement).
+            static const QRegularExpression entero(QStringLiteral("^-?[0-9]+$"));
             pon(2, "IdComplemento",
-                vb::CStr(gDatos().SQLValue(IdComplemento, QStringLiteral("@"))));
+                entero.match(IdComplemento).hasMatch() ? IdComplemento
+                                                       : sqltext::literal(IdComplemento));
         },
         [=] {
             pon(3, "Tipo_accion",

@@ -27,6 +27,19 @@ PreparaConsultas& preparaConsultas() {
     return prepara;
 }
 
+// A value of the reports' ODBC string as ODBC reads it back whole: one that
+// holds ";", "=", a brace or blanks at its ends goes between braces, each
+// "}" inside doubled, so that it never adds a keyword of its own.
+QString ValorOdbc(const QString& v) {
+    const bool simple = !v.contains(u';') && !v.contains(u'=') && !v.contains(u'{') &&
+                        !v.contains(u'}') && v.trimmed() == v;
+    if (simple)
+        return v;
+    QString r = v;
+    r.replace(u'}', QStringLiteral("}}"));
+    return u'{' + r + u'}';
+}
+
 // Runs one step of the start-up. A missing item is passed over; any other
 // failure is shown and ends the program, so no window opens half prepared.
 template <typename F> void Paso(F&& paso) {
@@ -140,8 +153,9 @@ void IniciaSistema() {
     }
 
     Paso([&] {
-        gCadenaODBC = QStringLiteral("DSN=") + datos.gDBName + QStringLiteral("; UID=") +
-                      datos.gUsuario + QStringLiteral("; PWD=") + datos.gUserPassWord;
+        gCadenaODBC = QStringLiteral("DSN=") + ValorOdbc(datos.gDBName) + QStringLiteral("; UID=") +
+                      ValorOdbc(datos.gUsuario) + QStringLiteral("; PWD=") +
+                      ValorOdbc(datos.gUserPassWord);
     });
     Paso([&] { gReporte().CarpetaReportes(carpeta); });
     Paso([&] {

@@ -166,7 +166,8 @@ void Ejecuta(const QString& sentencia) {
 
 void EjecutaTransaccion(const QStringList& Sentencias, bool& HuboError, std::int32_t& ErrorNativo,
                         bool IgnoraClaveDuplicada, const std::function<void()>& AntesDeConfirmar,
-                        const std::vector<SentenciaRepetida>& Repetidas) {
+                        const std::vector<SentenciaRepetida>& Repetidas,
+                        const std::function<bool()>& AlComenzar) {
     HuboError = false;
     DB_Dll& datos = gDatos();
     QString cuerpo;
@@ -213,11 +214,42 @@ void EjecutaTransaccion(const QStringList& Sentencias, bool& HuboError, std::int
 
     QString ejecutado = lote;
     long afectados = 0;
-    try {
-        datos.EjecutaConsultaSQL(ejecutado, afectados);
-    } catch (const std::exception&) {
+    ResultadoLote r;
+    bool rehusado = false;
+    if (AlComenzar) {
+        // The check reads inside the transaction, before anything is stored.
+        Ejecuta(QStringLiteral("BEGIN TRANSACTION "));
+        r = LeeErrores(datos.cnn()->errors(), IgnoraClaveDuplicada);
+        if (!r.fallo) {
+            ado::Errors& errores = datos.cnn()->errors();
+            try {
+                rehusado = !AlComenzar();
+            } catch (const ado::Exception& e) {
+                if (errores.Count() == 0)
+                    errores.Add(e.error());
+            }
+            r = LeeErrores(errores, IgnoraClaveDuplicada);
+        }
+        if (!r.fallo && !rehusado) {
+            Ejecuta(cuerpo);
+            r = LeeErrores(datos.cnn()->errors(), IgnoraClaveDuplicada);
+        }
+        if (rehusado && !r.fallo) {
+            // Refused by the caller's check: nothing to report but its own word.
+            Ejecuta(QStringLiteral("ROLLBACK TRANSACTION"));
+            datos.cnn()->errors().Clear();
+            gCartel().CartelCerrar();
+            HuboError = true;
+            ErrorNativo = 0;
+            return;
+        }
+    } else {
+        try {
+            datos.EjecutaConsultaSQL(ejecutado, afectados);
+        } catch (const std::exception&) {
+        }
+        r = LeeErrores(datos.cnn()->errors(), IgnoraClaveDuplicada);
     }
-    ResultadoLote r = LeeErrores(datos.cnn()->errors(), IgnoraClaveDuplicada);
     for (const SentenciaRepetida& repetida : Repetidas) {
         if (r.fallo)
             break;

@@ -173,12 +173,17 @@ bool ValidaNumeracionComprobante(const QString& TC, const QString& Sucursal, con
 
 namespace {
 
+const QString kSinComprobante = QStringLiteral(
+    "Error en grabación del Comprobante, no se ha encontrado el comprobante configurado");
+
 // ConsultaComprobante, and its direct mode's statement handed to the caller
 // instead of run (when diferida is given, with numeroSQL as the number
-// written). False when a failure was reported.
+// written; obligatorio: a book of another branch is no book either). False
+// when a failure was reported.
 bool Registra(const QString& TC, const QString& Sistema, const QString& Sucursal,
               const QString& Numero_, QString& Letra, bool ArmaSentencia, QString& Sentencia,
-              bool ForzaControl, bool SoloControl, const QString& numeroSQL, QString* diferida) {
+              bool ForzaControl, bool SoloControl, const QString& numeroSQL, QString* diferida,
+              bool obligatorio) {
     DB_Dll& datos = gDatos();
     ado::RecordsetPtr rs = ado::Recordset::create();
     const QString tipo = sqltext::literal(Tipo4(TC.trimmed()));
@@ -222,9 +227,7 @@ bool Registra(const QString& TC, const QString& Sistema, const QString& Sucursal
                     rs, nullptr, 0, 1, -1, true);
                 if (rs->EOF()) {
                     sinLibro = true;
-                    vb::MsgBox(QStringLiteral("Error en grabación del Comprobante, no se ha "
-                                              "encontrado el comprobante configurado"),
-                               vb::vbCritical, QStringLiteral("ATENCION"));
+                    vb::MsgBox(kSinComprobante, vb::vbCritical, QStringLiteral("ATENCION"));
                     return 7;
                 }
                 return 3;
@@ -236,8 +239,13 @@ bool Registra(const QString& TC, const QString& Sistema, const QString& Sucursal
             case 4:
                 if (ClsUtilidades::TextoANumero(ClsUtilidades::ValorCampo(
                         rs->Fields(letra + QStringLiteral("_SUC_DEFAULT")))) !=
-                    ClsUtilidades::TextoANumero(Sucursal))
+                    ClsUtilidades::TextoANumero(Sucursal)) {
+                    if (obligatorio) {
+                        sinLibro = true;
+                        vb::MsgBox(kSinComprobante, vb::vbCritical, QStringLiteral("ATENCION"));
+                    }
                     return 7;
+                }
                 return ArmaSentencia ? 6 : 5;
             case 5: {
                 QString sentencia = QStringLiteral("UPDATE ") +
@@ -318,16 +326,16 @@ void ConsultaComprobante(const QString& TC, const QString& Sistema, const QStrin
                          const QString& Numero, QString& Letra, bool ArmaSentencia,
                          QString& Sentencia, bool ForzaControl, bool SoloControl) {
     Registra(TC, Sistema, Sucursal, Numero, Letra, ArmaSentencia, Sentencia, ForzaControl,
-             SoloControl, QString(), nullptr);
+             SoloControl, QString(), nullptr, false);
 }
 
 bool SentenciaAvanceComprobante(const QString& TC, const QString& Sistema, const QString& Sucursal,
                                 const QString& Numero, const QString& NumeroSQL, QString& Letra,
-                                QString& Sentencia) {
+                                QString& Sentencia, bool LibroObligatorio) {
     Sentencia.clear();
     QString sinUso;
     return Registra(TC, Sistema, Sucursal, Numero, Letra, false, sinUso, false, false, NumeroSQL,
-                    &Sentencia);
+                    &Sentencia, LibroObligatorio);
 }
 
 } // namespace CNStuffContable

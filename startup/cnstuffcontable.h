@@ -120,11 +120,14 @@ struct SentenciaRepetida {
 // The repeated statements run after them, in order, in the same transaction.
 // AntesDeConfirmar runs on the connection after the statements, before the
 // commit (to read back what the statements computed); a database failure in
-// it undoes the save like a refused statement.
+// it undoes the save like a refused statement. AlComenzar runs right after
+// the transaction begins, before any statement: false undoes the save
+// without a word (the caller tells why), a database failure as above.
 void EjecutaTransaccion(const QStringList& Sentencias, bool& HuboError, std::int32_t& ErrorNativo,
                         bool IgnoraClaveDuplicada = false,
                         const std::function<void()>& AntesDeConfirmar = {},
-                        const std::vector<SentenciaRepetida>& Repetidas = {});
+                        const std::vector<SentenciaRepetida>& Repetidas = {},
+                        const std::function<bool()>& AlComenzar = {});
 
 // ---- Audit and failed-statement rows --------------------------------------------------
 // One V_MV_CPTEACCIONES row (A add, M change, B delete); never reports a failure.
@@ -158,10 +161,11 @@ void ConsultaComprobante(const QString& TC, const QString& Sistema, const QStrin
 // transaction, nothing written: Numero finds the book, NumeroSQL (an SQL
 // expression, which may read what the same transaction stores) is the number
 // the book is to show. Sentencia stays empty when the book serves another
-// branch; false when a failure was reported (no book found, a refused read).
+// branch, which LibroObligatorio reports as no book found; false when a
+// failure was reported (no book found, a refused read).
 bool SentenciaAvanceComprobante(const QString& TC, const QString& Sistema, const QString& Sucursal,
                                 const QString& Numero, const QString& NumeroSQL, QString& Letra,
-                                QString& Sentencia);
+                                QString& Sentencia, bool LibroObligatorio = false);
 
 // ---- Point-of-sale reach test and replication ----------------------------------------
 // Logs the point-of-sale object (gDatosRemoto) into a point of sale's database

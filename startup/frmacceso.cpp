@@ -30,7 +30,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -173,16 +172,8 @@ frmAcceso::frmAcceso(QWidget* parent) : QDialog(parent) {
     tahoma.setPointSize(grande.pointSize());
     tahoma.setBold(true);
     Label7->setFont(tahoma);
-    Label8 = etiqueta(this, QStringLiteral("Label8"), QStringLiteral("www.quarzelo.com.ar"));
-    // Drawn as a link; a click anywhere on it opens the address.
-    QFont subrayada = Label8->font();
-    subrayada.setUnderline(true);
-    Label8->setFont(subrayada);
-    QPalette colores = Label8->palette();
-    colores.setColor(QPalette::WindowText, colores.color(QPalette::Link));
-    Label8->setPalette(colores);
-    Label8->setCursor(Qt::PointingHandCursor);
-    Label8->installEventFilter(this);
+    // No address of the maker is known: the label stays empty and links nowhere.
+    Label8 = etiqueta(this, QStringLiteral("Label8"), QString());
     Line1 = new QFrame(this);
     Line1->setObjectName(QStringLiteral("Line1"));
     Line1->setFrameShape(QFrame::HLine);
@@ -274,14 +265,6 @@ void frmAcceso::MensajeInicial(QLineEdit* ObjTxt) {
 }
 
 bool frmAcceso::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Label8 && event->type() == QEvent::MouseButtonRelease) {
-        const auto* raton = static_cast<QMouseEvent*>(event);
-        if (raton->button() == Qt::LeftButton &&
-            Label8->rect().contains(raton->position().toPoint())) {
-            Label8_Click();
-            return true;
-        }
-    }
     if (event->type() == QEvent::KeyPress) {
         const int tecla = static_cast<QKeyEvent*>(event)->key();
         if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) {
@@ -443,7 +426,9 @@ void frmAcceso::lstBases_DblClick() {
 }
 
 void frmAcceso::Label8_Click() {
-    Mod_Macuentas::EjecutaArchivo(QStringLiteral("http://") + Label8->text(), true);
+    // Only an address the label shows is opened; it shows none.
+    if (!Label8->text().trimmed().isEmpty())
+        Mod_Macuentas::EjecutaArchivo(QStringLiteral("http://") + Label8->text(), true);
 }
 
 bool frmAcceso::EjecutarCmdRegDB(const QString& Archivo, QString& ErrDevuelto) {

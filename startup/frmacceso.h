@@ -43,7 +43,7 @@ public:
     QLabel* Label5 = nullptr;
     QLabel* Label6 = nullptr;
     QLabel* Label7 = nullptr;
-    QLabel* Label8 = nullptr; // the maker's web address, opened on a click
+    QLabel* Label8 = nullptr; // the maker's web address: none is known, so empty
     QFrame* Line1 = nullptr;
 
     // True after "Conectar", False after "Cancelar" or the close box.

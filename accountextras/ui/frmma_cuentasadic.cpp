@@ -7,6 +7,7 @@
 #include "accounts/ui/grilla_personalizados.h"
 #include "platform/ui/clsformulario.h"
 #include "platform/ui/modal.h"
+#include "platform/ui/mouse.h"
 #include "platform/ui/paxtor.h"
 #include "platform/ui/teclas.h"
 
@@ -101,8 +102,10 @@ protected:
         case QEvent::KeyPress:
             return Tecla(i, *static_cast<QKeyEvent*>(evento));
         case QEvent::MouseButtonPress: {
-            const Qt::MouseButton b = static_cast<QMouseEvent*>(evento)->button();
-            const int boton = b == Qt::RightButton ? 2 : b == Qt::MiddleButton ? 4 : 1;
+            const int boton = ui::vbMouseButton(*static_cast<QWidget*>(objeto),
+                                                *static_cast<QMouseEvent*>(evento));
+            if (boton == 0)
+                return true;
             Protege([&] { w_->txtFields_MouseDown(i, boton); });
             return boton == 2;
         }

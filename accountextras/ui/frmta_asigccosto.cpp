@@ -8,6 +8,7 @@
 #include "platform/ui/edicion_celda.h"
 #include "platform/ui/flexgrid.h"
 #include "platform/ui/modal.h"
+#include "platform/ui/mouse.h"
 #include "platform/ui/teclas.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/programend.h"
@@ -115,7 +116,9 @@ protected:
             return false;
         }
         if (tipo == QEvent::MouseButtonPress) {
-            const bool derecho = static_cast<QMouseEvent*>(evento)->button() == Qt::RightButton;
+            const auto* control = qobject_cast<QWidget*>(objeto);
+            const bool derecho =
+                control && ui::vbMouseButton(*control, *static_cast<QMouseEvent*>(evento)) == 2;
             if (objeto == cuenta && derecho) {
                 Protege([&] { w_->txtCuenta_MouseDown(0, 2); });
                 return true;

@@ -8,6 +8,7 @@
 #include "accounts/ui/grilla_personalizados.h"
 #include "data/pasos.h"
 #include "platform/ui/clsformulario.h"
+#include "platform/ui/mouse.h"
 #include "platform/ui/teclas.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/programend.h"
@@ -132,15 +133,17 @@ protected:
             return false;
         }
         case QEvent::MouseButtonPress: {
-            const Qt::MouseButton b = static_cast<QMouseEvent*>(evento)->button();
-            const int boton = b == Qt::RightButton ? 2 : b == Qt::MiddleButton ? 4 : 1;
             const int i = Indice(objeto);
+            if (i < 0 && objeto != w_->TxtCodigo)
+                return false;
+            const int boton = ui::vbMouseButton(*static_cast<QWidget*>(objeto),
+                                                *static_cast<QMouseEvent*>(evento));
+            if (boton == 0)
+                return true;
             if (i >= 0)
                 Protege([&] { w_->txtFields_MouseDown(i, boton); });
-            else if (objeto == w_->TxtCodigo)
-                Protege([&] { w_->TxtCodigo_MouseDown(boton); });
             else
-                return false;
+                Protege([&] { w_->TxtCodigo_MouseDown(boton); });
             return boton == 2;
         }
         default:

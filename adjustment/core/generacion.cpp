@@ -70,6 +70,15 @@ QString TextoFecha(const QDate& d) {
     return d.toString(QStringLiteral("dd/MM/yyyy"));
 }
 
+// A range ends before the midnight that follows its last day: the rows of
+// that day count at any time of day.
+QString DiaSiguienteSQL(const QString& dia) {
+    return ClsUtilidades::FechaParaSQL(TextoFecha(FechaDe(dia).addDays(1)));
+}
+QString HastaElDia(const QString& dia) {
+    return QStringLiteral(" AND FECHA < ") + DiaSiguienteSQL(dia);
+}
+
 ado::RecordsetPtr Abre(const QString& sql) {
     ado::RecordsetPtr rs;
     gDatos().AbrirRecordset(sql, rs, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly, -1,
@@ -154,11 +163,10 @@ public:
 
     // Any row of the account dated in the range.
     virtual bool HayMovimientos(const QString& Codigo) {
-        auto rs =
-            Abre(QStringLiteral("SELECT * FROM MV_ASIENTOS WHERE CUENTA = ") +
-                 sqltext::literal(Codigo) + QStringLiteral(" AND FECHA >= ") +
-                 ClsUtilidades::FechaParaSQL(ctx_.InicioRango) + QStringLiteral(" AND FECHA <= ") +
-                 ClsUtilidades::FechaParaSQL(ctx_.FinRango) + QStringLiteral(" ") + ctx_.Filtro);
+        auto rs = Abre(QStringLiteral("SELECT * FROM MV_ASIENTOS WHERE CUENTA = ") +
+                       sqltext::literal(Codigo) + QStringLiteral(" AND FECHA >= ") +
+                       ClsUtilidades::FechaParaSQL(ctx_.InicioRango) + HastaElDia(ctx_.FinRango) +
+                       QStringLiteral(" ") + ctx_.Filtro);
         return !rs->EOF();
     }
 
@@ -172,8 +180,7 @@ public:
                 QStringLiteral(" AND (ESRESUMEN=0) AND (ESAJUSTE=0) AND "
                                "(ES_SALDO_APERTURA=0) AND [DEBE-HABER] = '") +
                 lado + QStringLiteral("' AND FECHA >= ") + ClsUtilidades::FechaParaSQL(m.Inicio) +
-                QStringLiteral(" AND FECHA <= ") + ClsUtilidades::FechaParaSQL(m.Fin) +
-                QStringLiteral(" ") + ctx_.Filtro);
+                HastaElDia(m.Fin) + QStringLiteral(" ") + ctx_.Filtro);
             return rs->EOF() ? vb::Currency() : ClsUtilidades::TextoAMoneda(Texto(rs->value(0)));
         };
         const vb::Currency debe = suma(QStringLiteral("ELDEBE"), QStringLiteral("D"));
@@ -380,13 +387,13 @@ private:
         std::vector<QString> inicio, fin;
         for (const GeneracionAjuste::Mes& m : meses) {
             inicio.push_back(ClsUtilidades::FechaParaSQL(m.Inicio));
-            fin.push_back(ClsUtilidades::FechaParaSQL(m.Fin));
+            fin.push_back(DiaSiguienteSQL(m.Fin));
         }
         for (size_t i = 0; i < meses.size(); ++i) {
             auto rs = Abre(QStringLiteral("SELECT CUENTA, ") + lado +
                            QStringLiteral(" AS LADO, SUM(IMPORTE) AS TOTAL FROM MV_ASIENTOS "
                                           "WHERE FECHA >= ") +
-                           inicio[i] + QStringLiteral(" AND FECHA <= ") + fin[i] +
+                           inicio[i] + QStringLiteral(" AND FECHA < ") + fin[i] +
                            QStringLiteral(" ") + ctx_.Filtro + grupos);
             for (; !rs->EOF(); rs->MoveNext())
                 Acumula(Fila(Texto(rs->value(0))), i, rs->value(1), rs->value(2));
@@ -396,9 +403,8 @@ private:
             QStringLiteral("(FECHA >= ") + ClsUtilidades::FechaParaSQL(ctx_.InicioRango);
         for (size_t i = 0; i < meses.size(); ++i)
             huecos += QStringLiteral(" AND FECHA < ") + inicio[i] +
-                      QStringLiteral(") OR (FECHA > ") + fin[i];
-        huecos +=
-            QStringLiteral(" AND FECHA <= ") + ClsUtilidades::FechaParaSQL(ctx_.FinRango) + u')';
+                      QStringLiteral(") OR (FECHA >= ") + fin[i];
+        huecos += HastaElDia(ctx_.FinRango) + u')';
         auto rs = Abre(QStringLiteral("SELECT CUENTA FROM MV_ASIENTOS WHERE (") + huecos +
                        QStringLiteral(") ") + ctx_.Filtro);
         for (; !rs->EOF(); rs->MoveNext())

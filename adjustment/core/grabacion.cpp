@@ -117,6 +117,32 @@ private:
     QString primera_;
 };
 
+// Months counted from year 0, so that consecutive months differ by one.
+int MesCorrido(const QDate& d) {
+    return d.year() * 12 + d.month();
+}
+
+// The furthest month the year's stored adjustments reach (0 when none) and
+// the date of the adjustment that reaches it, read with the save's locks.
+int UltimoMesAjustado(const QString& ejercicio, QString& fecha) {
+    QString lectura = QStringLiteral("SELECT DISTINCT FECHA, AJUSTE_HASTA") + LecturaNumerada() +
+                      QStringLiteral("PERIODO = ") + ejercicio +
+                      QStringLiteral(" AND ESAJUSTE = 1");
+    long filas = 0;
+    ado::RecordsetPtr rs;
+    gDatos().EjecutaConsultaSQL(lectura, filas, rs);
+    int ultimo = 0;
+    for (; rs && rs->State() == ado::adStateOpen && !rs->EOF(); rs->MoveNext()) {
+        const std::optional<QDateTime> hasta = vb::ParseDate(
+            Recorta(ClsUtilidades::ValorCampo(rs->Fields(QStringLiteral("AJUSTE_HASTA")))));
+        if (hasta && MesCorrido(hasta->date()) > ultimo) {
+            ultimo = MesCorrido(hasta->date());
+            fecha = vb::Format(rs->value(QStringLiteral("FECHA")), QStringLiteral("dd/mm/yyyy"));
+        }
+    }
+    return ultimo;
+}
+
 } // namespace
 
 bool GrabacionAjuste::Graba(const CabeceraAjuste& Cabecera, const LineasAjuste& Lineas,
@@ -149,6 +175,8 @@ bool GrabacionAjuste::Graba(const CabeceraAjuste& Cabecera, const LineasAjuste& 
         const int mes = fecha->date().month();
         const QString ejercicio = QString::number(vb::Val(Cabecera.Ejercicio), 'f', 0);
         const QString grabacion = FechaHoraParaSQL(FechaServidor());
+        const std::optional<QDateTime> desde =
+            vb::ParseDate(QStringLiteral("01/") + Recorta(Cabecera.PERIODO_DESDE));
 
         size_t primeraLinea = 0;
         for (size_t i = 1; i < Lineas.size() && !primeraLinea; ++i)
@@ -164,9 +192,9 @@ bool GrabacionAjuste::Graba(const CabeceraAjuste& Cabecera, const LineasAjuste& 
         }
 
         // An incoming voucher keeps its issuer's number; our own numbers are
-        // taken in the transaction.
-        const bool numeraLibro =
-            !Reglas->ComprobanteEntrada(tcTexto) && ClsUtilidades::EsNumero(numero);
+        // taken in the transaction, and stored only with their book's advance.
+        const bool propio = !Reglas->ComprobanteEntrada(tcTexto);
+        const bool numeraLibro = propio && ClsUtilidades::EsNumero(numero);
         const double tecleado = std::floor(ClsUtilidades::TextoANumero(numero));
         const QString siguiente = QString::number(tecleado + 1, 'f', 0);
         const NumeroDeComprobante comprobante(
@@ -177,7 +205,7 @@ bool GrabacionAjuste::Graba(const CabeceraAjuste& Cabecera, const LineasAjuste& 
         QString avance;
         if (!SentenciaAvanceComprobante(tc, QStringLiteral("CONTABLE"), sucursal, siguiente,
                                         numeraLibro ? comprobante.Siguiente() : siguiente, letra,
-                                        avance)) {
+                                        avance, propio)) {
             ClsUtilidades::CursorEspera(false);
             return false;
         }
@@ -299,11 +327,24 @@ bool GrabacionAjuste::Graba(const CabeceraAjuste& Cabecera, const LineasAjuste& 
             if (rs)
                 grabado = ClsUtilidades::ValorCampo(rs->Fields(QStringLiteral("NUMERO")));
         };
+        // Another user may have stored the same months since this entry was
+        // prepared: read again, under the save's lock, how far the year is
+        // adjusted.
+        QString fechaUltimo;
+        bool cubierto = false;
+        const auto revisaAjustes = [&] {
+            cubierto =
+                desde && MesCorrido(desde->date()) <= UltimoMesAjustado(ejercicio, fechaUltimo);
+            return !cubierto;
+        };
         std::int32_t nativo = 0;
         EjecutaTransaccion(Sentencias, HayError, nativo, false,
-                           numeraLibro ? std::function<void()>(leeGrabado) : nullptr, otras);
+                           numeraLibro ? std::function<void()>(leeGrabado) : nullptr, otras,
+                           revisaAjustes);
         Sentencias.clear();
         ClsUtilidades::CursorEspera(false);
+        if (cubierto)
+            vb::MsgBox(AvisoUltimoAjuste(fechaUltimo), vb::vbCritical, QStringLiteral("Atencion"));
 
         if (!HayError && numeraLibro && vb::Val(grabado) != tecleado)
             vb::MsgBox(QStringLiteral("El comprobante se grabó con el número ") +
@@ -331,6 +372,25 @@ bool GrabacionAjuste::Graba(const CabeceraAjuste& Cabecera, const LineasAjuste& 
         }
     }
     return !HayError;
+}
+
+QString GrabacionAjuste::AvisoUltimoAjuste(const QString& Fecha) {
+    return QStringLiteral("Ultimo ajuste realizado con fecha ") + Fecha + vb::vbCrLf +
+           QStringLiteral("-Debe seleccionar un ejercicio posterior ") + vb::vbCrLf +
+           QStringLiteral("Vuelva a intentarlo cambiando el ejercicio");
+}
+
+const QString& GrabacionAjuste::SentenciaPlanilla() {
+    // The general series' adjustment lines, with the entry number and the
+    // voucher composed as the window shows them.
+    static const QString sentencia = QStringLiteral(
+        "SELECT CUENTA, FORMAT(MES_OPERATIVO, '00') + '-' + FORMAT([NUMERO ASIENTO], '00000000') "
+        "AS [Nº Asiento], FECHA, TC, RIGHT('0000' + LTRIM(RTRIM(SUCURSAL)), 4) + '-' + "
+        "RIGHT('00000000' + LTRIM(RTRIM(NUMERO)), 8) + '-' + [LETRA] AS [Nº de Comprobante], "
+        "[DEBE-HABER], IMPORTE, SECUENCIA AS [LINEA], PERIODO AS [EJERCICIO], DETALLE AS "
+        "[CONCEPTO] FROM MV_ASIENTOS WHERE LTRIM(RTRIM(TIPO_REG)) = '' AND ESAJUSTE <> 0 ORDER BY "
+        "[NUMERO ASIENTO], SECUENCIA");
+    return sentencia;
 }
 
 void GrabacionAjuste::ObtienePeriodo(const QString& Fecha, std::int16_t& Periodo) {

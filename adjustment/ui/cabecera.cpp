@@ -7,6 +7,7 @@
 #include "data/instances.h"
 #include "data/pasos.h"
 #include "platform/ui/clsformulario.h"
+#include "platform/ui/mouse.h"
 #include "platform/ui/teclas.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/programend.h"
@@ -74,6 +75,10 @@ std::optional<QString> FrmQuarzelo::ReglaCtaRei(const QString& Texto) {
     if (!datos.ExisteEnTabla(QStringLiteral("ma_cuentas"), Texto, QStringLiteral("codigo"), nullptr,
                              8, QString(), true))
         return QStringLiteral("Código inexistente");
+    // The balancing line is posted on it: a title (or a blocked or dropped
+    // account) takes no postings.
+    if (!Reglas->CuentaImputable(Texto))
+        return QStringLiteral("La Cuenta debe ser imputable");
     LblDescCuenta->setText(vb::CStr(
         datos.DatosTabla(QStringLiteral("ma_cuentas"), Texto, QStringLiteral("descripcion"),
                          QStringLiteral("codigo"), 8, QString(), true, false)));
@@ -274,9 +279,9 @@ protected:
             return false;
         case QEvent::MouseButtonPress: {
             const auto* m = static_cast<QMouseEvent*>(evento);
-            const int boton = m->button() == Qt::RightButton    ? 2
-                              : m->button() == Qt::MiddleButton ? 4
-                                                                : 1;
+            const int boton = ui::vbMouseButton(*campo, *m);
+            if (boton == 0)
+                return true;
             Protege([&] {
                 w_->txtFields_MouseDown(indice, boton, 0, float(m->position().x()),
                                         float(m->position().y()));

@@ -24,6 +24,7 @@ void FrmQuarzelo::GrabaAsiento() {
     cabecera.LETRA = texto("LETRA");
     cabecera.CABIMPORTE = texto("CABIMPORTE");
     cabecera.DETALLE = texto("DETALLE");
+    cabecera.PERIODO_DESDE = texto("PERIODO_DESDE");
     cabecera.PERIODO_HASTA = texto("PERIODO_HASTA");
     cabecera.Ejercicio = CNStuffContable::gPeriodoActual;
     HayError = !GrabacionAjuste::Graba(cabecera, Lineas, Reglas);

@@ -3,6 +3,7 @@
 
 #include "adjustment/ui/frmquarzelo.h"
 
+#include "adjustment/core/grabacion.h"
 #include "data/instances.h"
 #include "data/pasos.h"
 #include "lookup/def_qconsulta.h"
@@ -137,10 +138,8 @@ void FrmQuarzelo::NuevoAsiento() {
     const std::optional<QDateTime> fin = vb::ParseDate(FinEjercicio);
     const auto mes = [](const QDate& d) { return d.year() * 12 + d.month(); };
     if (hasta && fin && mes(hasta->date()) >= mes(fin->date()))
-        vb::MsgBox(QStringLiteral("Ultimo ajuste realizado con fecha ") + fechaAjuste + vb::vbCrLf +
-                       QStringLiteral("-Debe seleccionar un ejercicio posterior ") + vb::vbCrLf +
-                       QStringLiteral("Vuelva a intentarlo cambiando el ejercicio"),
-                   vb::vbCritical, QStringLiteral("Atencion"));
+        vb::MsgBox(GrabacionAjuste::AvisoUltimoAjuste(fechaAjuste), vb::vbCritical,
+                   QStringLiteral("Atencion"));
 
     if (hasta) {
         const QDate primero(hasta->date().year(), hasta->date().month(), 1);
@@ -208,15 +207,8 @@ void FrmQuarzelo::Paxtor1_ButtonClick(const QString& Key) {
         Paxtor1->setEstado(Paxtor::EstadoNuevo, true);
         CmdGenerar->setEnabled(false);
     } else if (clave == u"PLANILLA") {
-        ClsPlanilla::MuestraPlanilla(
-            QStringLiteral(
-                "SELECT CUENTA,FORMAT(MES_OPERATIVO,'00') &'-'& FORMAT([NUMERO "
-                "ASIENTO],'00000000') as [Nº Asiento], FECHA , TC, FORMAT(SUCURSAL,'0000') & '-' "
-                "& FORMAT(NUMERO,'00000000') & '-' & [LETRA] AS [Nº de Comprobante],[DEBE-HABER] "
-                ", IMPORTE , SECUENCIA AS [LINEA],PERIODO AS [EJERCICIO], DETALLE AS [CONCEPTO] "
-                "FROM MV_ASIENTOS WHERE TRIM(TIPO_REG) = '' AND ESAJUSTE ORDER BY [NUMERO "
-                "ASIENTO],SECUENCIA "),
-            gDatos().gConnString, QStringLiteral("Asientos de Ajuste"));
+        ClsPlanilla::MuestraPlanilla(GrabacionAjuste::SentenciaPlanilla(), gDatos().gConnString,
+                                     QStringLiteral("Asientos de Ajuste"));
     } else if (clave == u"CONSULTAR") {
         ConsultaCampo();
     } else if (clave == u"REPORTE") {

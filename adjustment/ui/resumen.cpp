@@ -131,8 +131,17 @@ void FrmQuarzelo::ValidaTotales(bool& Ok) {
 }
 
 void FrmQuarzelo::ValidaLineas(bool& Ok) {
-    // The lines hold their amounts as money: no side can hold a text that is
-    // no number.
+    // Each side as the line writes it (its plain regional text; blank when
+    // it holds no amount) must read as a number.
+    for (const TipoLineaAjuste& l : Lineas) {
+        for (const std::optional<vb::Currency>& lado : {l.Debe, l.Haber}) {
+            const QString texto = lado ? Recorta(lado->toString()) : QString();
+            if (!texto.isEmpty() && !ClsUtilidades::EsNumero(texto)) {
+                Ok = false;
+                return;
+            }
+        }
+    }
     Ok = true;
 }
 

@@ -54,9 +54,10 @@
 // - A 'yyyymmdd' text compared with, or written into, a column that the
 //   catalogue declares as a date becomes the stored form (never for other
 //   columns: such a text is as often a code).
-// - "+" and "&" chains holding a text literal (not a number) become "||"; so
-//   does a "+" chain whose every operand the catalogue or the tokens show to
-//   be text (VARCHAR columns, text literals, trimming and cutting functions).
+// - "+" chains holding a text literal (not a number) become "||"; so does a
+//   chain whose every operand the catalogue or the tokens show to be text
+//   (VARCHAR columns, text literals, trimming and cutting functions). "&" is
+//   the server's bitwise AND, as SQLite's: it never joins texts.
 // - DELETE T WHERE -> DELETE FROM T WHERE; DELETE * FROM -> DELETE FROM.
 // - TOP n -> LIMIT n at the end of its own (sub)select; TOP 100 PERCENT goes.
 // Known limits of the catalogue's use: an unqualified column is looked up in
@@ -1160,7 +1161,7 @@ Kind operandKind(const Toks& t, int first, int last, Schema& schema) {
     return Kind::Unknown;
 }
 
-// SQL Server's "+" (and Access's "&") join texts; SQLite's operator is "||".
+// SQL Server's "+" joins texts; SQLite's operator is "||".
 // A chain of operands joined by the same operator is taken as text when one of
 // them is a text literal that is no number ('5' + 1 is 6 in SQL Server), or
 // when every operand is known to be text (two VARCHAR columns join as well).
@@ -1168,7 +1169,7 @@ void rewriteConcatenation(Toks& t, Schema& schema) {
     std::vector<bool> seen(t.size(), false);
     for (int i = 0; i < int(t.size()); ++i) {
         const Tok& op = t[size_t(i)];
-        if (seen[size_t(i)] || !(isP(op, "+") || isP(op, "&")))
+        if (seen[size_t(i)] || !isP(op, "+"))
             continue;
         const QString sym = op.t;
         std::vector<int> ops{i};
@@ -1199,10 +1200,10 @@ void rewriteConcatenation(Toks& t, Schema& schema) {
         bool text = false;
         for (const auto& [a, b] : operands) {
             const Tok& x = t[size_t(a)];
-            if (a == b && x.k == K::String && (sym == "&" || !looksNumeric(literalContent(x))))
+            if (a == b && x.k == K::String && !looksNumeric(literalContent(x)))
                 text = true;
         }
-        if (!text && sym == "+") {
+        if (!text) {
             text = true;
             for (const auto& [a, b] : operands)
                 if (operandKind(t, a, b, schema) != Kind::Text) {

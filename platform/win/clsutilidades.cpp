@@ -123,7 +123,9 @@ int ClsUtilidades::CuentaPalabras(const QString& texto) {
 }
 
 QString ClsUtilidades::RellenaCeros(const QString& texto, int ancho) {
-    if (texto.isEmpty() || ancho <= 0)
+    // Only number codes are stored zero-filled ("0001"); a letter code is
+    // stored as typed ("FC"), and filled it would name no row.
+    if (texto.isEmpty() || ancho <= 0 || !EsCodigoNumerico(texto))
         return texto;
     if (texto.size() >= ancho)
         return texto.right(ancho);

@@ -58,9 +58,10 @@ public:
     // Words separated by blanks, tabs or line breaks.
     static int CuentaPalabras(const QString& texto);
 
-    // The text with leading zeros up to `ancho` characters; a longer text
-    // keeps its last `ancho` characters. The empty text stays empty, and
-    // without a width (0 or less) the text comes back unchanged.
+    // A number code (digits only) with leading zeros up to `ancho`
+    // characters; a longer one keeps its last `ancho` characters. Any other
+    // text (a letter code such as "FC"), the empty text, and every text
+    // without a width (0 or less) come back unchanged.
     static QString RellenaCeros(const QString& texto, int ancho = 0);
 
     // SQL literal, delimiters included, of a day-first date text

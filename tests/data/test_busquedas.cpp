@@ -356,12 +356,15 @@ TEST_F(BusquedasTest, ColumnExtremes) {
               12.0);
     EXPECT_EQ(lastRead(),
               sent(QStringLiteral("SELECT MIN(NUM) AS MENOR FROM T  with(nolock)  WHERE NUM > 2")));
-    // A blank condition sends no bare WHERE.
-    EXPECT_EQ(d->BuscaMinimo(QStringLiteral("T"), QStringLiteral("NUM"), std::nullopt,
-                             QStringLiteral("  "))
-                  .toDouble(),
-              0.0);
-    EXPECT_EQ(lastRead(), sent(QStringLiteral("SELECT MIN(NUM) AS MENOR FROM T  with(nolock) ")));
+    // A blank condition given still sends its WHERE, which the server refuses.
+    QString blanca = QStringLiteral("  ");
+    EXPECT_THROW(d->BuscaMinimo(QStringLiteral("T"), QStringLiteral("NUM"), std::nullopt, blanca),
+                 ado::Exception);
+    EXPECT_EQ(lastRead(), sent(QStringLiteral("SELECT MIN(NUM) AS MENOR FROM T  with(nolock)  "
+                                              "WHERE ")));
+    EXPECT_THROW(d->BuscaMaximo(QStringLiteral("T"), QStringLiteral("NUM"), 7, blanca),
+                 ado::Exception);
+    EXPECT_EQ(lastRead(), sent(QStringLiteral("SELECT MAX(NUM) AS MAYOR FROM T WHERE ")));
 
     EXPECT_EQ(d->BuscaUltimoCodigo(QStringLiteral("T"), QStringLiteral("Codigo")).toDouble(), 0.0);
     EXPECT_EQ(lastRead(), sent(QStringLiteral("SELECT MAX(Codigo) AS MAYOR FROM T")));
@@ -382,19 +385,16 @@ TEST_F(BusquedasTest, ArticleCodesBeginningWithZero) {
         QStringLiteral("CREATE TABLE V_MA_ARTICULOS (IDARTICULO VARCHAR(20), OTRO VARCHAR(5))"));
     db->exec(QStringLiteral("INSERT INTO V_MA_ARTICULOS VALUES ('0999', '01'), ('0500', '01'), "
                             "(' 7', '01')"));
-    // A present but empty condition: no bare WHERE; the search past the
-    // leading zeros extends the caller's variable.
-    QString cond;
-    EXPECT_EQ(
-        d->BuscaMaximo(QStringLiteral("v_ma_articulos"), QStringLiteral("idarticulo"), 7, cond),
-        QVariant(QStringLiteral(" 7")));
-    EXPECT_EQ(cond, QStringLiteral(" substring(ltrim(idarticulo),1,1)<>'0'"));
+    // Without a condition the search past the leading zeros makes its own;
+    // a condition given is extended in the caller's variable.
+    EXPECT_EQ(d->BuscaMaximo(QStringLiteral("v_ma_articulos"), QStringLiteral("idarticulo"), 7),
+              QVariant(QStringLiteral(" 7")));
     EXPECT_EQ(reads().size(), 0); // (reads() looks for table T)
     EXPECT_EQ(seenWith(QStringLiteral("v_ma_articulos")),
               (QStringList{QStringLiteral("SELECT MAX(idarticulo) AS MAYOR FROM v_ma_articulos"),
                            QStringLiteral("SELECT MAX(idarticulo) AS MAYOR FROM v_ma_articulos "
                                           "WHERE substring(ltrim(idarticulo),1,1)<>'0'")}));
-    cond = QStringLiteral("IDARTICULO < '0600'");
+    QString cond = QStringLiteral("IDARTICULO < '0600'");
     EXPECT_EQ(d->BuscaMaximo(QStringLiteral("V_MA_ARTICULOS"), QStringLiteral("IDARTICULO"),
                              std::nullopt, cond)
                   .toDouble(),

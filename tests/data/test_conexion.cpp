@@ -3,6 +3,8 @@
 #include "data_fixture.h"
 
 #include "common/odbc_env.h"
+#include "platform/ado/connstring.h"
+#include "platform/ado/engine_odbc.h"
 #include <QElapsedTimer>
 #include <QTcpServer>
 
@@ -80,6 +82,32 @@ TEST_F(ConexionTest, SqlServerConnectionString) {
     EXPECT_EQ(otro.gProveedor, QStringLiteral("SQLOLEDB"));
     EXPECT_TRUE(otro.gConnString.startsWith(QStringLiteral("PROVIDER=SQLOLEDB;Server=")));
     EXPECT_TRUE(otro.gConnString.endsWith(QStringLiteral(";UId=;Pwd=;")));
+}
+
+// Login values holding ";", "=", braces or quotes come back whole from the
+// connection string, add no keyword of their own, and reach the ODBC driver's
+// string between braces.
+TEST_F(ConexionTest, LoginValuesStayWholeInTheConnectionString) {
+    DB_Dll& d = gDatos();
+    d.gServidor = QStringLiteral("srv;Trusted_Connection=yes");
+    d.gDBName = QStringLiteral("E;F");
+    d.gUsuario = QStringLiteral("\"u\"");
+    d.gUserPassWord = QStringLiteral("p;w={x}} ");
+    d.OpenServerADODB(false, 3, QString(), false, false); // no such server: silent
+    EXPECT_FALSE(d.gOpenFlag);
+    const ado::ConnectionStringParts partes = ado::parseConnectionString(d.gConnString);
+    EXPECT_EQ(partes.values, (QMap<QString, QString>{{"provider", "SQLOLEDB"},
+                                                     {"server", "srv;Trusted_Connection=yes"},
+                                                     {"database", "E;F"},
+                                                     {"uid", "\"u\""},
+                                                     {"pwd", "p;w={x}} "}}))
+        << d.gConnString.toStdString();
+    EXPECT_TRUE(ado::odbcTarget(partes, QString())
+                    .connectionString.endsWith(QStringLiteral(
+                        "SERVER={srv;Trusted_Connection=yes};DATABASE={E;F};UID=\"u\";"
+                        "PWD={p;w={x}}}} };")))
+        << ado::odbcTarget(partes, QString()).connectionString.toStdString();
+    EXPECT_TRUE(responder->shown.empty());
 }
 
 TEST_F(ConexionTest, OracleConnectionString) {

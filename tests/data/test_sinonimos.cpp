@@ -24,8 +24,10 @@ TEST_F(SinonimosTest, NonAdministratorTable) {
     const Case cases[] = {
         {"SELECT * FROM MA_CUENTAS WHERE X=1", "SELECT * FROM SS_MA_CUENTAS WHERE X=1"},
         {"select * from ma_cuentas where x=1", "select * from SS_MA_CUENTAS where x=1"},
+        // Every reference names the view, so that the statement still binds.
         {"SELECT MA_CUENTAS.CODIGO FROM (MA_CUENTAS INNER JOIN X ON X.C=MA_CUENTAS.CODIGO)",
-         "SELECT SS_MA_CUENTAS.CODIGO FROM (SS_MA_CUENTAS INNER JOIN X ON X.C=MA_CUENTAS.CODIGO)"},
+         "SELECT SS_MA_CUENTAS.CODIGO FROM (SS_MA_CUENTAS INNER JOIN X ON "
+         "X.C=SS_MA_CUENTAS.CODIGO)"},
         {"SELECT A,MA_CUENTAS.CODIGO FROM {MA_CUENTAS.X}",
          "SELECT A,SS_MA_CUENTAS.CODIGO FROM {SS_MA_CUENTAS.X}"},
         // Line breaks, tabs, commas, parentheses and the end of the text delimit too.
@@ -35,10 +37,19 @@ TEST_F(SinonimosTest, NonAdministratorTable) {
         {"SELECT * FROM MA_CUENTAS,V_TA_CAJAS", "SELECT * FROM SS_MA_CUENTAS,SS_V_TA_CAJAS"},
         {"SELECT * FROM (SELECT * FROM MA_CUENTAS)", "SELECT * FROM (SELECT * FROM SS_MA_CUENTAS)"},
         {"SELECT * FROM MA_CUENTAS", "SELECT * FROM SS_MA_CUENTAS"},
-        // Longer names, brackets and owner prefixes stay.
+        // Owners, quoted names and a statement's end name the table too.
+        {"SELECT * FROM dbo.MA_CUENTAS WHERE X=1", "SELECT * FROM dbo.SS_MA_CUENTAS WHERE X=1"},
+        {"SELECT * FROM [MA_CUENTAS] WHERE X=1", "SELECT * FROM [SS_MA_CUENTAS] WHERE X=1"},
+        {"SELECT * FROM \"ma_cuentas\" WHERE X=1", "SELECT * FROM \"SS_MA_CUENTAS\" WHERE X=1"},
+        {"SELECT * FROM MA_CUENTAS;", "SELECT * FROM SS_MA_CUENTAS;"},
+        {"SELECT * FROM [EMPRESA].[dbo].[MV_ASIENTOS] a JOIN EMPRESA..MA_CUENTAS b ON 1=1",
+         "SELECT * FROM [EMPRESA].[dbo].[SS_MV_ASIENTOS] a JOIN EMPRESA..SS_MA_CUENTAS b ON 1=1"},
+        {"SELECT * FROM `V_TA_CAJAS`;SELECT 1", "SELECT * FROM `SS_V_TA_CAJAS`;SELECT 1"},
+        // Longer names, comments and the views themselves stay.
         {"SELECT * FROM MA_CUENTASADIC WHERE X=1", "SELECT * FROM MA_CUENTASADIC WHERE X=1"},
         {"SELECT * FROM V_MA_CUENTAS WHERE X=1", "SELECT * FROM V_MA_CUENTAS WHERE X=1"},
-        {"SELECT * FROM [MA_CUENTAS] WHERE X=1", "SELECT * FROM [MA_CUENTAS] WHERE X=1"},
+        {"SELECT * FROM [MA_CUENTAS X] WHERE X=1", "SELECT * FROM [MA_CUENTAS X] WHERE X=1"},
+        {"SELECT * FROM T -- MA_CUENTAS\r\n", "SELECT * FROM T -- MA_CUENTAS\r\n"},
         {"SELECT * FROM SS_MA_CUENTAS WHERE X=1", "SELECT * FROM SS_MA_CUENTAS WHERE X=1"},
         // The marker keeps the real table.
         {"SELECT * FROM @Admin_MA_CUENTAS WHERE X=1", "SELECT * FROM MA_CUENTAS WHERE X=1"},

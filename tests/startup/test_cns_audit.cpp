@@ -51,6 +51,22 @@ TEST_F(CnsTest, AuditActionLetter) {
     EXPECT_EQ(filas[3][1].toString(), QStringLiteral("B"));
 }
 
+// The complement goes in as the caller gives it: a whole number bare, any
+// other text quoted, so a column of numbers refuses it rather than storing 0.
+TEST_F(CnsTest, AuditComplementAsGiven) {
+    espia();
+    GrabaAccionComprobante(QString(), QString(), QStringLiteral("0012"), true, false,
+                           QStringLiteral("numero"));
+    responder->answerMsg(vb::vbIgnore); // the data object's box for the refused row
+    GrabaAccionComprobante(QString(), QString(), QStringLiteral("1,2) --"), true, false,
+                           QStringLiteral("texto"));
+    EXPECT_TRUE(vistas.join(u'\n').contains(QStringLiteral(",0012,'A',")));
+    EXPECT_TRUE(vistas.join(u'\n').contains(QStringLiteral(",'1,2) --','A',")));
+    EXPECT_EQ(db.rows(QStringLiteral("SELECT SYSTEMUSER, IdComplemento FROM V_MV_CPTEACCIONES")),
+              (QList<QVariantList>{{QStringLiteral("numero"), 12}}));
+    EXPECT_TRUE(gCamposSQL.empty());
+}
+
 TEST_F(CnsTest, AuditNeverReportsAFailure) {
     db.exec(QStringLiteral("DROP TABLE V_MV_CPTEACCIONES"));
     EXPECT_NO_THROW(GrabaAccionComprobante(QString(), QString(), QStringLiteral("0"), true, false,

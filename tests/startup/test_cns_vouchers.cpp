@@ -206,7 +206,7 @@ TEST_F(CnsVouchers, StatementModeBuildsTheUpdateAndTheControlRow) {
 
 TEST_F(CnsVouchers, TypeRowWhenTheBookIsMissing) {
     db.exec(QStringLiteral("INSERT INTO TA_COMPROBANTES (CODIGO, SISTEMA, TALONARIO, "
-                           "A_SUC_DEFAULT, A_ULTIMO_NRO) VALUES ('00OC', 'COMPRAS', 0, 1, 4)"));
+                           "A_SUC_DEFAULT, A_ULTIMO_NRO) VALUES ('OC', 'COMPRAS', 0, 1, 4)"));
     gTalonario = 0;
     QString letra = QStringLiteral("A");
     QString sentencia;
@@ -217,11 +217,9 @@ TEST_F(CnsVouchers, TypeRowWhenTheBookIsMissing) {
     ConsultaComprobante(QStringLiteral("OC"), QStringLiteral("COMPRAS"), QStringLiteral("1"),
                         QStringLiteral("13"), letra, true, sentencia, false, true);
     EXPECT_EQ(sentencia,
-              QStringLiteral(" UPDATE V_TA_CPTE SET A_ULTIMO_NRO = 13 WHERE CODIGO = '") +
-                  ClsUtilidades::RellenaCeros(QStringLiteral("OC"), 4) +
-                  QStringLiteral("' AND TALONARIO =0\r\n INSERT INTO V_MV_CTROL_CPTE "
-                                 "(TC,SUCURSAL,NUMERO,LETRA) VALUES ('00OC','0001','00000012','A')"
-                                 "\r\n"));
+              QStringLiteral(" UPDATE V_TA_CPTE SET A_ULTIMO_NRO = 13 WHERE CODIGO = 'OC' AND "
+                             "TALONARIO =0\r\n INSERT INTO V_MV_CTROL_CPTE "
+                             "(TC,SUCURSAL,NUMERO,LETRA) VALUES ('OC','0001','00000012','A')\r\n"));
 
     ConsultaComprobante(QStringLiteral("NADA"), QStringLiteral("COMPRAS"), QStringLiteral("1"),
                         QStringLiteral("13"), letra, false, sentencia);

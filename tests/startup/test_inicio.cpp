@@ -193,6 +193,22 @@ TEST_F(Inicio, FailureAfterOpeningIsShownAndEndsTheProgram) {
     EXPECT_TRUE(accesos().isEmpty()); // the later steps did not run
 }
 
+// Login values that hold what separates or quotes ODBC keywords reach the
+// reports' ODBC string whole, each part between braces.
+TEST_F(Inicio, ReportsOdbcStringQuotesItsValues) {
+    DB_Dll& d = gDatos();
+    d.gServidor = db.folder();
+    d.gDBName = db.dbName();
+    d.gUsuario = QStringLiteral("sa");
+    d.OpenServerADODB(false, 3, QString(), false, false);
+    ASSERT_TRUE(d.gOpenFlag);
+    d.gUsuario = QStringLiteral("s=a");
+    d.gUserPassWord = QStringLiteral("p;w={x}}");
+    setLineaComandos(linea());
+    IniciaSistema();
+    EXPECT_EQ(gCadenaODBC, QStringLiteral("DSN=EMPRESA; UID={s=a}; PWD={p;w={x}}}}}"));
+}
+
 TEST_F(Inicio, OpenConnectionIsKeptAndTheCommandLineNotRead) {
     DB_Dll& d = gDatos();
     d.gServidor = db.folder();

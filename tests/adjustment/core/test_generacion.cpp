@@ -31,6 +31,25 @@ TEST_F(AjusteTest, RangoQueCruzaElAnio) {
     EXPECT_EQ(GeneracionAjuste::UltimoDiaMes(QStringLiteral("13"), QStringLiteral("2023")), 0);
 }
 
+// A month takes every row of its last day, whatever its time of day, and
+// none of the next month's first midnight.
+TEST_F(AjusteTest, ElUltimoDiaDelMesCuentaACualquierHora) {
+    cuenta(QStringLiteral("1101"), QStringLiteral("Caja"), 1);
+    indices(2023, 1, 12, 1.2);
+    mov({QStringLiteral("1101"), QStringLiteral("2023-01-31 15:30:00"), QStringLiteral("D"), 100});
+    mov({QStringLiteral("1101"), QStringLiteral("2023-01-31 23:59:59"), QStringLiteral("H"), 50});
+    mov({QStringLiteral("1101"), QStringLiteral("2023-02-01 00:00:00"), QStringLiteral("D"), 900});
+
+    for (Lectura l : {Lectura::PorCuenta, Lectura::Agrupada}) {
+        const auto r = genera(QStringLiteral("01/2023"), QStringLiteral("01/2023"), false, l);
+        EXPECT_EQ(r.fin, Fin::Completa);
+        const auto* a = linea(r.Lineas, QStringLiteral("1101"));
+        ASSERT_NE(a, nullptr);
+        EXPECT_EQ(a->Debe, importe("10")); // (100 - 50) x 1.2 - 50
+        EXPECT_EQ(linea(r.Lineas, QStringLiteral("5901"))->Haber, importe("10"));
+    }
+}
+
 TEST_F(AjusteTest, CuentaDeDepreciacionSeSalta) {
     cuenta(QStringLiteral("1301"), QStringLiteral("Amortizacion acumulada"), 2);
     cuenta(QStringLiteral("1201"), QStringLiteral("Rodados"), 2, QStringLiteral("1301"), 1);

@@ -26,6 +26,7 @@ protected:
         c.LETRA = QStringLiteral("X");
         c.CABIMPORTE = QStringLiteral("90,74");
         c.DETALLE = QStringLiteral("Ajuste");
+        c.PERIODO_DESDE = QStringLiteral("01/2023");
         c.PERIODO_HASTA = QStringLiteral("12/2023");
         c.Ejercicio = QStringLiteral("2023");
         return c;
@@ -146,8 +147,47 @@ TEST_F(GrabacionSinVentana, LaLecturaDelNumeroBloqueaEnSqlServer) {
             motor == MotorSQL::SqlServer ? QStringLiteral(" WITH (UPDLOCK, HOLDLOCK)") : QString();
         EXPECT_TRUE(altas.front().contains(serie.arg(hint))) << altas.front().toStdString();
         EXPECT_TRUE(altas.front().contains(libro.arg(hint))) << altas.front().toStdString();
+        EXPECT_FALSE(
+            vistas
+                .filter(QStringLiteral("SELECT DISTINCT FECHA, AJUSTE_HASTA FROM MV_ASIENTOS") +
+                        hint + QStringLiteral(" WHERE PERIODO = 2023 AND ESAJUSTE = 1"))
+                .isEmpty())
+            << vistas.join(u'\n').toStdString();
     }
     EXPECT_EQ(db.scalar(QStringLiteral("SELECT COUNT(*) FROM MV_ASIENTOS")).toLongLong(), 0);
+}
+
+// The months already adjusted are read again inside the save: a range that
+// starts on or before the year's last adjusted month stores nothing and the
+// user is told of that adjustment; the months after it are stored.
+TEST_F(GrabacionSinVentana, MesesYaAjustadosNoSeGrabanOtraVez) {
+    const LineasAjuste lineas = {TipoLineaAjuste(), lineaDe("1101", "10", ""),
+                                 lineaDe("5901", "", "10")};
+    const struct {
+        const char *desde, *hasta;
+        bool graba;
+    } casos[] = {
+        {"01/2023", "06/2023", true}, {"01/2023", "12/2023", false}, {"06/2023", "12/2023", false},
+        {"07/2023", "09/2023", true}, {"09/2023", "12/2023", false}, {"10/2023", "12/2023", true},
+    };
+    qlonglong libro = 2;
+    for (const auto& c : casos) {
+        SCOPED_TRACE(std::string(c.desde) + "-" + c.hasta);
+        responder->shown.clear();
+        CabeceraAjuste cab = cabecera();
+        cab.PERIODO_DESDE = QLatin1String(c.desde);
+        cab.PERIODO_HASTA = QLatin1String(c.hasta);
+        cab.NUMERO = libroX().toString();
+        const qlonglong antes = lineasAjuste();
+        EXPECT_EQ(GrabacionAjuste::Graba(cab, lineas, reglas), c.graba);
+        EXPECT_EQ(lineasAjuste(), antes + (c.graba ? 2 : 0));
+        libro += c.graba ? 1 : 0;
+        EXPECT_EQ(libroX().toLongLong(), libro);
+        if (!c.graba) {
+            EXPECT_EQ(responder->messages(), QStringList{GrabacionAjuste::AvisoUltimoAjuste(
+                                                 QStringLiteral("31/12/2023"))});
+        }
+    }
 }
 
 TEST_F(GrabacionSinVentana, AsientoSinLineasNoSeGraba) {

@@ -60,7 +60,7 @@ TEST_F(AjusteTest, LecturaAgrupadaIgualALaDeCadaCuenta) {
         m.fecha =
             QStringLiteral("2023-%1-%2").arg(mes, 2, 10, QChar(u'0')).arg(dia, 2, 10, QChar(u'0'));
         if (entre(0, 20) == 0)
-            m.fecha += QStringLiteral(" 15:30:00"); // after midnight: outside the month's sums
+            m.fecha += QStringLiteral(" 15:30:00"); // after midnight: still in the day's month
         m.dh = entre(0, 10) == 0 ? "d" : (entre(0, 1) ? "D" : "H");
         m.importe = entre(1, 5000000) / 100.0;
         m.tc = tcs[entre(0, int(tcs.size()) - 1)];
@@ -94,8 +94,8 @@ TEST_F(AjusteTest, LecturaAgrupadaIgualALaDeCadaCuenta) {
         "INSERT INTO MV_ASIENTOS (PERIODO, FECHA, TC, CUENTA, IMPORTE, \"DEBE-HABER\") VALUES "
         "(2023, '2023-04-30', '00AS', 'ab10', 123.45, 'D'), "
         "(2023, '2023-05-01', '00AS', 'AB10', 77.7, 'D');");
-    // An account whose only row of the year falls after a month's last
-    // midnight: it has movements, so it gets its (zero) line.
+    // An account whose only row of the year falls on a month's last day after
+    // its midnight: the month counts it.
     cuenta(QStringLiteral("1150"), QStringLiteral("Tarde"), 3);
     lote += movSql({QStringLiteral("1150"), QStringLiteral("2023-06-30 10:00:00"), "D", 50});
     db.exec(lote + QStringLiteral("COMMIT;"));
@@ -115,6 +115,10 @@ TEST_F(AjusteTest, LecturaAgrupadaIgualALaDeCadaCuenta) {
         EXPECT_EQ(ref.fin, GeneracionAjuste::Fin::Completa);
         EXPECT_GT(ref.Lineas.size(), 20u);
         EXPECT_EQ(Texto(agr), Texto(ref)) << c.desde << "-" << c.hasta << " " << c.proforma;
+        // 50 restated by June's coefficient of series 3 (1.1491): 7,455.
+        const TipoLineaAjuste* tarde = linea(agr.Lineas, QStringLiteral("1150"));
+        ASSERT_NE(tarde, nullptr);
+        EXPECT_EQ(tarde->Debe, importe("7,46"));
     }
     EXPECT_TRUE(responder->shown.empty()) << responder->messages().join(u'|').toStdString();
 }

@@ -158,6 +158,22 @@ TEST_F(VentanaTest, CuentaREI) {
     EXPECT_TRUE(w->modificado());
 }
 
+// The balancing line needs an account that takes postings: the chart's
+// title above the R.E.I. account and a blocked account are refused.
+TEST_F(VentanaTest, CuentaREINoImputable) {
+    db.exec(QStringLiteral(
+        "INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION, TITULO, BLOQUEO) VALUES ('610301', "
+        "'R.E.I.', 1, 0), ('610301001', 'Resultado por Exposición a la Inflación', 0, 0), "
+        "('610302', 'Bloqueada', 0, 1)"));
+    auto w = nueva();
+    for (const char* codigo : {"610301", "610302"}) {
+        EXPECT_FALSE(valida(*w, "CTA_REI", QLatin1String(codigo))) << codigo;
+        EXPECT_EQ(ultimoMensaje(), QStringLiteral("La Cuenta debe ser imputable"));
+        EXPECT_EQ(etiqueta(*w, "LblDescCuenta")->text(), QString());
+    }
+    EXPECT_TRUE(valida(*w, "CTA_REI", QStringLiteral("610301001")));
+}
+
 // Enter validates: a refused field keeps the focus, a passed one moves on;
 // code fields take capitals as typed.
 TEST_F(VentanaTest, EnterValidaYMueveElFoco) {

@@ -210,3 +210,84 @@ TEST_F(GrabacionTest, ComprobanteTomadoMientrasSeGraba) {
         }
     }
 }
+
+// A voucher type stored with a code shorter than four characters: the header
+// takes its book's branch and number, the save stores it and moves the book,
+// and the voucher stored is then found as posted.
+TEST_F(GrabacionTest, TipoDeCodigoCortoConSuTalonario) {
+    db.exec(QStringLiteral(
+        "INSERT INTO TA_COMPROBANTES (CODIGO, SISTEMA, TALONARIO, Descripcion, LETRAS, "
+        "ModificaNumeracion, X_SUC_DEFAULT, X_NRO_DESDE, X_NRO_HASTA) VALUES ('AS', "
+        "'CONTABLE', 1, 'Asiento', 'X', 'FALSO', 3, 1, 9999);"
+        "INSERT INTO V_TA_CPTE (CODIGO, TALONARIO, UNEGOCIO, Sistema, Externo, "
+        "ModificaNumeracion, X_SUC_DEFAULT, X_NRO_DESDE, X_NRO_HASTA, X_ULTIMO_NRO) VALUES "
+        "('AS', 1, '0001', 'CONTABLE', 0, 0, 3, 1, 9999, 41)"));
+    auto w = asiento();
+    ASSERT_TRUE(valida(*w, "TC", QStringLiteral("AS")));
+    EXPECT_EQ(campo(*w, "SUCURSAL")->text(), QStringLiteral("0003"));
+    EXPECT_EQ(campo(*w, "NUMERO")->text(), QStringLiteral("00000041"));
+    EXPECT_EQ(campo(*w, "LETRA")->text(), QStringLiteral("X"));
+    ASSERT_TRUE(valida(*w, "LETRA", QStringLiteral("X")))
+        << responder->messages().join(u'|').toStdString();
+
+    w->Paxtor1_ButtonClick(QStringLiteral("GRABAR"));
+    EXPECT_EQ(avisosGrabacion(), QStringList{QStringLiteral("Proceso Completo!")});
+    EXPECT_EQ(db.rows(QStringLiteral("SELECT DISTINCT TC, SUCURSAL, NUMERO, LETRA FROM "
+                                     "MV_ASIENTOS WHERE ESAJUSTE = 1")),
+              (QList<QVariantList>{{"AS", "0003", "00000041", "X"}}));
+    EXPECT_EQ(db.scalar(QStringLiteral("SELECT X_ULTIMO_NRO FROM V_TA_CPTE WHERE CODIGO = 'AS'"))
+                  .toLongLong(),
+              42);
+
+    Lbc_AsientoRef reglas;
+    QString numero = QStringLiteral("00000041");
+    QString mensaje;
+    responder->answerMsg(vb::vbNo);
+    EXPECT_FALSE(reglas->ValidaComprobante(QStringLiteral("AS"), QStringLiteral("0003"), numero,
+                                           QStringLiteral("X"), mensaje));
+    EXPECT_EQ(mensaje, QStringLiteral("Comprobante duplicado"));
+    EXPECT_FALSE(reglas->ComprobanteEntrada(QStringLiteral("AS")));
+}
+
+// A type with the letters A and B and the letter left blank: the blank is the
+// book's X, which this type's book does not serve. Nothing is stored, no book
+// moves, and the user is told why instead of a success.
+TEST_F(GrabacionTest, LetraEnBlancoSinLibroQueAvanceNoSeGraba) {
+    db.exec(QStringLiteral(
+        "INSERT INTO TA_COMPROBANTES (CODIGO, SISTEMA, TALONARIO, Descripcion, LETRAS, "
+        "ModificaNumeracion, A_SUC_DEFAULT, A_NRO_DESDE, A_NRO_HASTA, B_SUC_DEFAULT, "
+        "B_NRO_DESDE, B_NRO_HASTA) VALUES ('AJAB', 'CONTABLE', 1, 'Ajuste A y B', 'AB', "
+        "'FALSO', 1, 1, 9999, 1, 1, 9999);"
+        "INSERT INTO V_TA_CPTE (CODIGO, TALONARIO, UNEGOCIO, Sistema, Externo, "
+        "ModificaNumeracion, A_SUC_DEFAULT, A_NRO_DESDE, A_NRO_HASTA, A_ULTIMO_NRO, "
+        "B_SUC_DEFAULT, B_NRO_DESDE, B_NRO_HASTA, B_ULTIMO_NRO) VALUES ('AJAB', 1, '0001', "
+        "'CONTABLE', 0, 0, 1, 1, 9999, 7, 1, 1, 9999, 9)"));
+    auto w = asiento();
+    ASSERT_TRUE(valida(*w, "TC", QStringLiteral("AJAB")));
+    EXPECT_EQ(campo(*w, "LETRA")->text(), QStringLiteral("A"));
+    ASSERT_TRUE(valida(*w, "LETRA", QString()));
+
+    w->Paxtor1_ButtonClick(QStringLiteral("GRABAR"));
+    EXPECT_TRUE(w->hayError());
+    EXPECT_EQ(avisosGrabacion(),
+              QStringList{QStringLiteral("Error en grabación del Comprobante, no se ha "
+                                         "encontrado el comprobante configurado")});
+    EXPECT_EQ(lineasAjuste(), 0);
+    EXPECT_EQ(db.rows(QStringLiteral("SELECT A_ULTIMO_NRO, B_ULTIMO_NRO, X_ULTIMO_NRO FROM "
+                                     "V_TA_CPTE WHERE CODIGO = 'AJAB'")),
+              (QList<QVariantList>{{7, 9, 0}}));
+
+    // The same entry under the letter the header proposed is stored, and its
+    // book moves on.
+    responder->shown.clear();
+    w = asiento();
+    ASSERT_TRUE(valida(*w, "TC", QStringLiteral("AJAB")));
+    ASSERT_TRUE(valida(*w, "LETRA", QStringLiteral("A")));
+    w->Paxtor1_ButtonClick(QStringLiteral("GRABAR"));
+    EXPECT_EQ(avisosGrabacion(), QStringList{QStringLiteral("Proceso Completo!")});
+    EXPECT_EQ(db.rows(QStringLiteral("SELECT DISTINCT LETRA, NUMERO FROM MV_ASIENTOS")),
+              (QList<QVariantList>{{"A", "00000007"}}));
+    EXPECT_EQ(db.scalar(QStringLiteral("SELECT A_ULTIMO_NRO FROM V_TA_CPTE WHERE CODIGO = 'AJAB'"))
+                  .toLongLong(),
+              8);
+}

@@ -1,6 +1,6 @@
-// The sheet of adjustment lines behind the PLANILLA key: its query, as the
-// window hands it over, must run on the engine and compose the entry and
-// voucher numbers.
+// The sheet of adjustment lines behind the PLANILLA key: its query, in the
+// server's dialect as the window hands it over, must run on each engine and
+// compose the entry and voucher numbers.
 
 #include "ventana_fixture.h"
 
@@ -18,7 +18,14 @@ QWidget* planillaAbierta() {
 
 } // namespace
 
-TEST_F(VentanaTest, PlanillaMuestraSoloLasLineasDeAjusteConSusNumeros) {
+class PlanillaTest : public VentanaTest {
+protected:
+    // Adjustment lines of one entry, an ordinary line and a subledger's
+    // adjustment line; PLANILLA on a new entry must list the first two only.
+    void compruebaPlanilla();
+};
+
+void PlanillaTest::compruebaPlanilla() {
     db.exec(QStringLiteral(
         "INSERT INTO MV_ASIENTOS (PERIODO, MES_OPERATIVO, \"NUMERO ASIENTO\", SECUENCIA, FECHA, "
         "TC, SUCURSAL, NUMERO, LETRA, CUENTA, IMPORTE, \"DEBE-HABER\", TIPO_REG, DETALLE, "
@@ -65,4 +72,23 @@ TEST_F(VentanaTest, PlanillaMuestraSoloLasLineasDeAjusteConSusNumeros) {
     EXPECT_EQ(celda(1, 5), "H");
     EXPECT_EQ(celda(0, 9), "Ajuste Caja");
     planilla->close(); // deletes itself
+}
+
+TEST_F(PlanillaTest, PlanillaMuestraSoloLasLineasDeAjusteConSusNumeros) {
+    compruebaPlanilla();
+}
+
+// The sheet opens its own connection with the data object's string; through
+// the ODBC engine (here on the SQLite ODBC driver) the same statement lists
+// the same lines.
+TEST_F(PlanillaTest, PlanillaPorOdbc) {
+    resetInstances();
+    DB_Dll& datos = gDatos();
+    datos.gServidor = db.folder();
+    datos.gDBName = db.dbName();
+    datos.gUsuario = QStringLiteral("sa");
+    datos.OpenServerADODB(false, 3, db.odbcConnectionString(), false, true);
+    ASSERT_TRUE(datos.gOpenFlag);
+    ASSERT_TRUE(datos.gConnString.startsWith(QLatin1String("DRIVER=SQLite3")));
+    compruebaPlanilla();
 }

@@ -2,11 +2,30 @@
 
 #include "lookup/lib_frmcons3.h"
 #include "platform/ui/modal.h"
+#include "platform/ui/widgets.h"
+#include "platform/win/desktop.h"
 
 #include <QComboBox>
 #include <QDialog>
 
 namespace {
+
+// The desktop's date chooser, counted; it answers a date as the user would.
+class CalendarioContado : public quindel2::Desktop {
+public:
+    void setWaitCursor(bool) override {}
+    void prepareWindow(QWidget*, int) override {}
+    void setUpMainWindow(QWidget*) override {}
+    bool chooseDate(QString& fecha) override {
+        ++veces;
+        fecha = QStringLiteral("15/12/2023");
+        return true;
+    }
+    QString chooseFileToOpen(const QString&, const QString&) override { return QString(); }
+    bool openUrl(const QUrl&) override { return false; }
+    int veces = 0;
+};
+
 const QString kPregunta =
     QStringLiteral("INGRESE EL NUMERO DE EJERCICIO CONTABLE QUE DESEA AJUSTAR...");
 const QString kAbandonar = QStringLiteral("¿Está seguro de abandonar la carga de datos?");
@@ -170,4 +189,45 @@ TEST_F(VentanaTest, ConsultaDelCampo) {
               (QStringList{QStringLiteral("SELECT CODIGO,DESCRIPCION FROM MA_CUENTAS WHERE "
                                           "TITULO = 0 ORDER BY CODIGO"),
                            QStringLiteral("select Descripcion,Codigo from VT_TA_Cpte")}));
+}
+
+// The right button on a disabled field (the date, fixed by the new entry) or
+// on a field of the locked header (the R.E.I. account after the letter
+// passed) opens neither the calendar nor the lookup and changes nothing;
+// neither does it on the entry number, which is never editable.
+TEST_F(VentanaTest, ClicDerechoEnCampoBloqueadoNoHaceNada) {
+    auto calendario = std::make_shared<CalendarioContado>();
+    quindel2::setDesktop(calendario);
+    int consultas = 0;
+    ui::setModalDriver([&](QDialog&) { ++consultas; });
+    struct Restaura {
+        ~Restaura() {
+            ui::setModalDriver([](QDialog&) {});
+            ui::installWidgets();
+        }
+    } restaura;
+    auto w = nueva();
+    muestra(*w);
+    QLineEdit* fecha = campo(*w, "FECHA");
+    QLineEdit* rei = campo(*w, "CTA_REI");
+    QLineEdit* numero = campo(*w, "[NUMERO ASIENTO]");
+    const QString numeroMostrado = numero->text();
+
+    // The path works: the editable account field opens its lookup.
+    QTest::mouseClick(rei, Qt::RightButton);
+    EXPECT_EQ(consultas, 1);
+
+    ASSERT_TRUE(valida(*w, "CTA_REI", QStringLiteral("5901")));
+    ASSERT_TRUE(valida(*w, "TC", QStringLiteral("AJUS")));
+    ASSERT_TRUE(valida(*w, "LETRA", QStringLiteral("X")));
+    ASSERT_FALSE(cabecera(*w)->isEnabled());
+    QTest::mouseClick(fecha, Qt::RightButton);
+    QTest::mouseClick(rei, Qt::RightButton);
+    QTest::mouseClick(numero, Qt::RightButton);
+
+    EXPECT_EQ(calendario->veces, 0);
+    EXPECT_EQ(consultas, 1);
+    EXPECT_EQ(fecha->text(), QStringLiteral("31/12/2023"));
+    EXPECT_EQ(rei->text(), QStringLiteral("5901"));
+    EXPECT_EQ(numero->text(), numeroMostrado);
 }

@@ -111,7 +111,7 @@ TEST_F(SqlRewriteOnSqlite, UnionsListsAndDeletesRun) {
     EXPECT_EQ(rows("SELECT TOP 1 CUENTA FROM MV_ASIENTOS WHERE PERIODO = 2020 UNION SELECT TOP 1 "
                    "CUENTA FROM MV_ASIENTOS WHERE PERIODO = 2021 ORDER BY 1"),
               (Rows{"1.1"}));
-    EXPECT_EQ(rows("SELECT CUENTA + ' - ' + [DEBE-HABER], FORMAT(MES_OPERATIVO,'00') &'-'& "
+    EXPECT_EQ(rows("SELECT CUENTA + ' - ' + [DEBE-HABER], FORMAT(MES_OPERATIVO,'00') +'-'+ "
                    "FORMAT([NUMERO ASIENTO],'00000000') AS [Nº Asiento] FROM MV_ASIENTOS WHERE "
                    "PERIODO = 2021 ORDER BY 1"),
               (Rows{"1.1 - D|03-00000012", "1.2 - H|03-00000013"}));

@@ -355,14 +355,18 @@ TEST(SqlRewrite, ConcatenationWithTextLiterals) {
          "SELECT CODIGO || ' - ' || DESCRIPCION FROM T"},
         {"SELECT a + b + 'x' FROM T", "SELECT a || b || 'x' FROM T"},
         {"SELECT LTRIM(a) + ' ' + T.b FROM T", "SELECT LTRIM(a) || ' ' || T.b FROM T"},
-        {"SELECT FORMAT(MES_OPERATIVO,'00') &'-'& FORMAT([NUMERO ASIENTO],'00000000') as [Nº "
-         "Asiento] FROM MV_ASIENTOS",
-         "SELECT PRINTF('%02.0f', MES_OPERATIVO) ||'-'|| PRINTF('%08.0f', \"NUMERO ASIENTO\") as "
-         "\"Nº Asiento\" FROM MV_ASIENTOS"},
+        {"SELECT FORMAT(MES_OPERATIVO, '00') + '-' + FORMAT([NUMERO ASIENTO], '00000000') AS "
+         "[Nº Asiento] FROM MV_ASIENTOS",
+         "SELECT PRINTF('%02.0f', MES_OPERATIVO) || '-' || PRINTF('%08.0f', \"NUMERO ASIENTO\") "
+         "AS \"Nº Asiento\" FROM MV_ASIENTOS"},
+        {"SELECT RIGHT('0000' + LTRIM(RTRIM(SUCURSAL)), 4) + '-' + [LETRA] FROM MV_ASIENTOS",
+         "SELECT RIGHT_STR('0000' || LTRIM(RTRIM(SUCURSAL)), 4) || '-' || \"LETRA\" FROM "
+         "MV_ASIENTOS"},
     });
-    // Numbers add; a numeric text adds too ('5' + 1 is 6); "*" binds tighter.
+    // Numbers add; a numeric text adds too ('5' + 1 is 6); "*" binds tighter;
+    // "&" is a bitwise AND on both engines, also beside a text.
     expectUnchanged({"SELECT a + b FROM T", "SELECT a + '5' FROM T", "SELECT 2 * a + 'x' FROM T",
-                     "SELECT 'a+b' FROM T", "SELECT a & 4 FROM T"});
+                     "SELECT 'a+b' FROM T", "SELECT a & 4 FROM T", "SELECT a &'-'& b FROM T"});
 }
 
 // Every construct the rewriter knows, written inside a quoted literal: data, not SQL.

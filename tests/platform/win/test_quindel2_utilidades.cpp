@@ -42,17 +42,17 @@ TEST(ClsUtilidades, NumberTestsKeepPaddedCodesOutAndBlankTestsSeeNul) {
     EXPECT_EQ(U::CuentaPalabras("SELECT  *\r\nFROM\tT"), 4);
 }
 
-TEST(ClsUtilidades, RellenaCerosFitsToTheWidth) {
+TEST(ClsUtilidades, RellenaCerosFillsNumberCodesOnly) {
     const struct {
         const char* text;
         int width;
         const char* expected;
     } cases[] = {
-        {"1", 4, "0001"},    {"12", 4, "0012"},
-        {"1234", 4, "1234"}, {"00012", 4, "0012"},
-        {"FA", 4, "00FA"},   {"", 4, ""},
-        {"", 0, ""},         {"7", 25, "0000000000000000000000007"},
-        {"ABC", 0, "ABC"},   {"ABC", -1, "ABC"},
+        {"1", 4, "0001"},     {"12", 4, "0012"},  {"1234", 4, "1234"},
+        {"00012", 4, "0012"}, {"FA", 4, "FA"},    {"", 4, ""},
+        {"AS", 4, "AS"},      {"A1", 4, "A1"},    {"ASTOX", 4, "ASTOX"},
+        {" 1", 4, " 1"},      {"", 0, ""},        {"7", 25, "0000000000000000000000007"},
+        {"ABC", 0, "ABC"},    {"ABC", -1, "ABC"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(U::RellenaCeros(c.text, c.width), c.expected) << c.text << "/" << c.width;

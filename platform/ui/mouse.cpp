@@ -1,0 +1,20 @@
+#include "platform/ui/mouse.h"
+
+#include <QLineEdit>
+#include <QMouseEvent>
+
+namespace ui {
+
+int vbMouseButton(const QWidget& Control, const QMouseEvent& e) {
+    // Qt hands a disabled control's presses to its event filters all the
+    // same; the runtime's locked and disabled controls raise no event.
+    if (!Control.isEnabled())
+        return 0;
+    const int boton = e.button() == Qt::RightButton ? 2 : e.button() == Qt::MiddleButton ? 4 : 1;
+    const auto* caja = qobject_cast<const QLineEdit*>(&Control);
+    if (boton == 2 && caja && caja->isReadOnly())
+        return 0;
+    return boton;
+}
+
+} // namespace ui
