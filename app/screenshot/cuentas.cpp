@@ -215,6 +215,7 @@ int main(int argc, char** argv) {
     // The program sees only the parameter string on its command line.
     static int qtArgc = 2;
     static char* qtArgv[] = {argv[0], argv[3], nullptr};
+    ui::ensureRuntimeDir();
     QApplication app(qtArgc, qtArgv);
     ui::installWidgets();
     auto respuestas = std::make_shared<vb::ScriptedResponder>();
