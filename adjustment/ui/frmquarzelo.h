@@ -89,7 +89,6 @@ public:
     // stored: closing asks first.
     bool AsientoPendiente() const;
 
-
     // ---- Header fields ---------------------------------------------------------------
     void txtFields_GotFocus(int Index);
     void txtFields_KeyDown(int Index, int& KeyCode, int Shift);

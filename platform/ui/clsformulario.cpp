@@ -3,8 +3,8 @@
 #include "platform/vb/vb.h"
 #include "platform/win/clsutilidades.h"
 
-#include <QApplication>
 #include <QAbstractSpinBox>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -96,9 +96,8 @@ bool ClsFormulario::FocoAlPrimerCampo(QWidget* dentro) {
     for (QWidget* w = ventana->nextInFocusChain(); w && w != ventana; w = w->nextInFocusChain()) {
         // Before the window is shown its controls are not visible yet: those
         // it would show count.
-        if ((w == dentro || dentro->isAncestorOf(w)) && w->isVisibleTo(ventana) &&
-            w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() &&
-            tomaTexto(w)) {
+        if ((w == dentro || dentro->isAncestorOf(w)) && w->isVisibleTo(ventana) && w->isEnabled() &&
+            (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() && tomaTexto(w)) {
             w->setFocus(Qt::TabFocusReason);
             return true;
         }

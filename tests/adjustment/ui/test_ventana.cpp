@@ -141,8 +141,7 @@ TEST_F(VentanaTest, LaCajaDeCierreComoCerrar) {
     const std::vector<Caso> casos = {
         {"untouched", [](FrmQuarzelo&) {}, false},
         {"a validated account",
-         [](FrmQuarzelo& w) { ASSERT_TRUE(valida(w, "CTA_REI", QStringLiteral("5901"))); },
-         true},
+         [](FrmQuarzelo& w) { ASSERT_TRUE(valida(w, "CTA_REI", QStringLiteral("5901"))); }, true},
         {"a generated entry",
          [](FrmQuarzelo& w) {
              ASSERT_TRUE(valida(w, "CTA_REI", QStringLiteral("5901")));
