@@ -459,11 +459,16 @@ void Lib_FrmCons3::AnchosSegunValores() {
     // The widest a field size makes a column (60 characters).
     const int limite = fontMetrics().horizontalAdvance(QString(60, u'X'));
     for (int c = 0; c < h->count(); ++c) {
-        const int valores = AnchoValores(c);
-        const int ancho = c == kColumnaBusqueda ? valores : std::min(valores, limite);
+        const int ancho =
+            c == kColumnaBusqueda ? AnchoBusqueda() : std::min(AnchoValores(c), limite);
         if (ancho > h->sectionSize(c))
             h->resizeSection(c, ancho);
     }
+}
+
+int Lib_FrmCons3::AnchoBusqueda() const {
+    return std::max(AnchoValores(kColumnaBusqueda),
+                    ListView1->header()->sectionSizeHint(kColumnaBusqueda));
 }
 
 void Lib_FrmCons3::CalcularAncho() {

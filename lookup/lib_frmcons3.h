@@ -67,7 +67,8 @@ public:
     // Hands the open recordset to the list, which reads its rows from here on.
     void Leer(std::int32_t Cdesde, std::int16_t Cuantas);
     // Widens each column to its widest value read so far, up to the width
-    // of 60 characters; the search column whatever its values take.
+    // of 60 characters; the search column whatever its values and its title
+    // take.
     void AnchosSegunValores();
     void CalcularAncho();
     void LeerAnchosColumnas();
@@ -162,6 +163,8 @@ private:
     // kFilasMedidas); -1 without rows.
     int AnchoValores(int columna) const;
     static constexpr int kFilasMedidas = 1000;
+    // The search column's: its values and its title.
+    int AnchoBusqueda() const;
     // Moves the search combos over their columns.
     void ColocaCombos();
     DB_Dll& Datos() const;

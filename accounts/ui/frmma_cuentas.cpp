@@ -8,6 +8,7 @@
 #include "accounts/ui/grilla_personalizados.h"
 #include "data/pasos.h"
 #include "platform/ui/clsformulario.h"
+#include "platform/ui/lista_columnas.h"
 #include "platform/ui/teclas.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/programend.h"
@@ -314,9 +315,11 @@ void FrmMA_CUENTAS::ArmaControles() {
         txtFields.push_back(t);
     }
 
-    Combo1 = Lista(datos, "Combo1");
-    // Its entries are some 350 characters wide: the list keeps the width
-    // the layout gives it.
+    // Its entries are some 350 characters wide, the code set apart by
+    // blanks: the list shows name and code in two columns and keeps the
+    // width the layout gives it.
+    Combo1 = new ListaColumnas(datos);
+    Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     Combo1->setMinimumContentsLength(20);
     auto* tipo = new QWidget(datos);
