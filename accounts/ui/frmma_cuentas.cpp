@@ -201,7 +201,8 @@ private:
         if (texto.size() != 1 || (k->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
             return 0;
         const int c = texto.at(0).unicode();
-        return c <= 255 ? c : 0;
+        // Tab moves the focus before any control sees it as a character.
+        return c <= 255 && c != '\t' ? c : 0;
     }
 
     bool TeclaAbajo(QObject* objeto, QKeyEvent* k) {
@@ -411,6 +412,13 @@ void FrmMA_CUENTAS::ArmaControles() {
     g->setRowStretch(fila, 1);
     g->setColumnStretch(1, 1);
     g->setColumnStretch(3, 1);
+    // Tab goes through the account's controls in the window's own order.
+    QList<QWidget*> orden{TxtCodigo};
+    orden << QList<QWidget*>(txtFields.begin(), txtFields.end());
+    orden << Combo1 << OptTipoCuenta[0] << OptTipoCuenta[1] << CHKAjustable << CmbIndices
+          << ChkBloqueo << ChkVto << ChkBdu << ChkCyB << CmbMP << CmbMoneda << chkTarjeta
+          << chkCCostos << optLibros[0] << optLibros[1] << optLibros[2];
+    ClsFormulario::OrdenTabulacion(orden);
 
     // The custom-fields grid and its edit box go into this frame.
     auto* masFila = new QVBoxLayout(mas);
