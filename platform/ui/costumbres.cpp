@@ -36,6 +36,8 @@ public:
     }
 };
 
+constexpr int kFilasQt = 10;
+
 class TeclasWindows : public QObject {
 public:
     using QObject::QObject;
@@ -43,9 +45,10 @@ public:
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override {
         if (evento->type() == QEvent::Polish) {
-            // Only lists still at Qt's own height: a window may choose another.
+            // Only lists still at Qt's own height (10 rows): a window may
+            // choose another.
             if (auto* lista = qobject_cast<QComboBox*>(objeto);
-                lista && lista->maxVisibleItems() == QComboBox().maxVisibleItems())
+                lista && lista->maxVisibleItems() == kFilasQt)
                 lista->setMaxVisibleItems(kFilasLista);
             return false;
         }
