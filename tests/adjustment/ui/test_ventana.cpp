@@ -3,6 +3,7 @@
 #include "lookup/lib_frmcons3.h"
 #include "platform/ui/modal.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDialog>
 #include <functional>
@@ -125,6 +126,12 @@ TEST_F(VentanaTest, ElFocoEmpiezaEnLaCuentaReiYTabSigueLaCabecera) {
                                                    "chkIncluirProforma FgResumen CTA_REI"));
 }
 
+// The close box's event as Qt delivers it, for the answer that ends the
+// program: the end must not travel through Qt's own frames.
+struct ConCierre : FrmQuarzelo {
+    using FrmQuarzelo::closeEvent;
+};
+
 // The close box is CERRAR: a validated field or a generated entry that was
 // not stored asks first, and only Sí closes.
 TEST_F(VentanaTest, LaCajaDeCierreComoCerrar) {
@@ -153,7 +160,7 @@ TEST_F(VentanaTest, LaCajaDeCierreComoCerrar) {
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.nombre);
-        auto w = ventana(QStringLiteral("01/2023"), QStringLiteral("02/2023"));
+        auto w = ventana<ConCierre>(QStringLiteral("01/2023"), QStringLiteral("02/2023"));
         c.prepara(*w);
         muestra(*w);
         responder->shown.clear();
@@ -168,7 +175,8 @@ TEST_F(VentanaTest, LaCajaDeCierreComoCerrar) {
                       vb::vbYesNo + vb::vbExclamation + vb::vbDefaultButton2);
             responder->answerMsg(vb::vbYes);
         }
-        EXPECT_THROW(w->close(), vb::ProgramEnded);
+        QCloseEvent cierre;
+        EXPECT_THROW(w->closeEvent(&cierre), vb::ProgramEnded);
         EXPECT_EQ(responder->shown.size(), c.pregunta ? 2u : 0u);
         EXPECT_TRUE(w->lineas().empty());
     }
