@@ -12,6 +12,7 @@
 // The command line is the suite's parameter string ("@Server=...; @DbName=...;").
 // The adjustment window is the start-up object: loading it starts the run.
 int main(int argc, char** argv) {
+    ui::ensureRuntimeDir();
     QApplication app(argc, argv);
     ui::installWidgets();
     ConectaConsultasConInicio();

@@ -27,6 +27,7 @@
 #include "entries/lbc_asiento.h"
 #include "lookup/lib_clscons3.h"
 #include "platform/ado/engine_sqlite.h"
+#include "platform/ui/widgets.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/vb.h"
 #include "startup/cnstuffcontable.h"
@@ -467,6 +468,7 @@ double InsertaDesnudo(sqlite3* db, const LineasAjuste& lineas) {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    ui::ensureRuntimeDir();
     QApplication app(argc, argv);
     Opciones o;
     const QStringList args = app.arguments();

@@ -21,6 +21,8 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShowEvent>
+#include <QStyleOptionViewItem>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -300,6 +302,7 @@ void Lib_FrmCons3::Form_Load() {
                 if (!FiltroInicial.trimmed().isEmpty())
                     CmbSearch[0]->setEditText(FiltroInicial);
             },
+            [this] { AnchosSegunValores(); },
             [this] { LeerAnchosColumnas(); },
             [this] { CalcularAncho(); },
             [this] { ClsUtilidades::PreparaFormulario(this, 0); },
@@ -435,8 +438,48 @@ void Lib_FrmCons3::DesmarcarFilas() {
     Modelo->marcaTodas(false);
 }
 
+int Lib_FrmCons3::AnchoValores(int columna) const {
+    // The list's own measure of its cells (font, margins, check box), over
+    // the rows read so far: measuring reads no further rows.
+    QStyleOptionViewItem opcion;
+    opcion.initFrom(ListView1);
+    opcion.widget = ListView1;
+    opcion.font = ListView1->font();
+    opcion.fontMetrics = QFontMetrics(opcion.font);
+    const QAbstractItemDelegate* delegado = ListView1->itemDelegate();
+    const int filas = std::min(Modelo->rowCount(), kFilasMedidas);
+    int ancho = -1;
+    for (int f = 0; f < filas; ++f)
+        ancho = std::max(ancho, delegado->sizeHint(opcion, Modelo->index(f, columna)).width());
+    return ancho;
+}
+
+void Lib_FrmCons3::AnchosSegunValores() {
+    QHeaderView* h = ListView1->header();
+    // The widest a field size makes a column (60 characters).
+    const int limite = fontMetrics().horizontalAdvance(QString(60, u'X'));
+    for (int c = 0; c < h->count(); ++c) {
+        const int ancho =
+            c == kColumnaBusqueda ? AnchoBusqueda() : std::min(AnchoValores(c), limite);
+        if (ancho > h->sectionSize(c))
+            h->resizeSection(c, ancho);
+    }
+}
+
+int Lib_FrmCons3::AnchoBusqueda() const {
+    return std::max(AnchoValores(kColumnaBusqueda),
+                    ListView1->header()->sectionSizeHint(kColumnaBusqueda));
+}
+
 void Lib_FrmCons3::CalcularAncho() {
-    const QHeaderView* h = ListView1->header();
+    QHeaderView* h = ListView1->header();
+    // A width kept in the width file may be narrower than the column's
+    // values; the search column still shows them whole.
+    if (h->count() > kColumnaBusqueda) {
+        const int busqueda = AnchoValores(kColumnaBusqueda);
+        if (busqueda > h->sectionSize(kColumnaBusqueda))
+            h->resizeSection(kColumnaBusqueda, busqueda);
+    }
     int total = 0;
     for (int c = 0; c < h->count(); ++c)
         total += h->sectionSize(c);
@@ -477,6 +520,9 @@ void Lib_FrmCons3::resizeEvent(QResizeEvent* e) {
 void Lib_FrmCons3::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
     ColocaCombos();
+    // The first keystroke goes into the search box.
+    if (!e->spontaneous() && CmbSearch[kColumnaBusqueda]->isVisibleTo(this))
+        CmbSearch[kColumnaBusqueda]->setFocus(Qt::OtherFocusReason);
 }
 
 void Lib_FrmCons3::Form_Unload(int& Cancel) {

@@ -66,6 +66,10 @@ public:
     void Encolumnar();
     // Hands the open recordset to the list, which reads its rows from here on.
     void Leer(std::int32_t Cdesde, std::int16_t Cuantas);
+    // Widens each column to its widest value read so far, up to the width
+    // of 60 characters; the search column whatever its values and its title
+    // take.
+    void AnchosSegunValores();
     void CalcularAncho();
     void LeerAnchosColumnas();
     void GrabarAnchosColumnas();
@@ -109,6 +113,8 @@ public:
 
     // Twips per pixel at 96 dpi: the width file holds twips.
     static constexpr int kTwipsPorPixel = 15;
+    // The column whose box takes the first keystroke and the initial filter.
+    static constexpr int kColumnaBusqueda = 0;
 
 protected:
     void reject() override;
@@ -153,6 +159,12 @@ private:
 
     void ArmaControles();
     QComboBox* NuevoCombo(int Index);
+    // Width the cells of a column read so far need (the first
+    // kFilasMedidas); -1 without rows.
+    int AnchoValores(int columna) const;
+    static constexpr int kFilasMedidas = 1000;
+    // The search column's: its values and its title.
+    int AnchoBusqueda() const;
     // Moves the search combos over their columns.
     void ColocaCombos();
     DB_Dll& Datos() const;

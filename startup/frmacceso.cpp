@@ -420,6 +420,14 @@ void frmAcceso::bcCancelar_Click() {
     reject();
 }
 
+void frmAcceso::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        bcCancelar_Click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
 void frmAcceso::lstBases_DblClick() {
     AsignarDatosBase();
     bcAceptar_Click();

@@ -89,6 +89,8 @@ public Q_SLOTS:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Escape is "Cancelar".
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QString rutaBases_; // set by llenarlist

@@ -230,6 +230,11 @@ void frmMA_CUENTASADIC::Paxtor1_ButtonClick(const QString& Key) {
                                 else
                                     Form_Unload();
                             },
+                            // The next code is typed at once.
+                            [&] {
+                                if (FormaIndependiente)
+                                    txtFields[0]->setFocus();
+                            },
                         },
                         recuadro, pasos::Trap::AllErrors);
         Grabando = false;
@@ -249,7 +254,8 @@ void frmMA_CUENTASADIC::Paxtor1_ButtonClick(const QString& Key) {
         Form_Unload();
     } else if (clave == u"CANCELAR") {
         if (FormaIndependiente)
-            pasos::RunSteps({[&] { InicializarPantalla(); }}, recuadro, pasos::Trap::AllErrors);
+            pasos::RunSteps({[&] { InicializarPantalla(); }, [&] { txtFields[0]->setFocus(); }},
+                            recuadro, pasos::Trap::AllErrors);
         else
             Form_Unload();
     }

@@ -177,7 +177,9 @@ void FrmMA_CUENTAS::IdentificaCuenta() {
             [&] {
                 Campo_Valida(ClsFormulario::IndiceControl(QStringLiteral("Codigo"), txtFields));
             },
-            [&] { Campo(QStringLiteral("CodigoOpcional"))->setFocus(); },
+            // The name is what the user types next (the optional code
+            // is optional): typed into that field it would be lost.
+            [&] { Campo(QStringLiteral("DESCRIPCION"))->setFocus(); },
         },
         [](const ado::Error&) { return pasos::Resume::Next; }, pasos::Trap::AllErrors);
 }

@@ -8,6 +8,7 @@
 #include "accounts/ui/grilla_personalizados.h"
 #include "data/pasos.h"
 #include "platform/ui/clsformulario.h"
+#include "platform/ui/lista_columnas.h"
 #include "platform/ui/mouse.h"
 #include "platform/ui/teclas.h"
 #include "platform/vb/msgbox.h"
@@ -194,7 +195,8 @@ private:
         if (texto.size() != 1 || (k->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
             return 0;
         const int c = texto.at(0).unicode();
-        return c <= 255 ? c : 0;
+        // Tab moves the focus before any control sees it as a character.
+        return c <= 255 && c != '\t' ? c : 0;
     }
 
     bool TeclaAbajo(QObject* objeto, QKeyEvent* k) {
@@ -308,9 +310,11 @@ void FrmMA_CUENTAS::ArmaControles() {
         txtFields.push_back(t);
     }
 
-    Combo1 = Lista(datos, "Combo1");
-    // Its entries are some 350 characters wide: the list keeps the width
-    // the layout gives it.
+    // Its entries are some 350 characters wide, the code set apart by
+    // blanks: the list shows name and code in two columns and keeps the
+    // width the layout gives it.
+    Combo1 = new ListaColumnas(datos);
+    Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     Combo1->setMinimumContentsLength(20);
     auto* tipo = new QWidget(datos);
@@ -402,6 +406,13 @@ void FrmMA_CUENTAS::ArmaControles() {
     g->setRowStretch(fila, 1);
     g->setColumnStretch(1, 1);
     g->setColumnStretch(3, 1);
+    // Tab goes through the account's controls in the window's own order.
+    QList<QWidget*> orden{TxtCodigo};
+    orden << QList<QWidget*>(txtFields.begin(), txtFields.end());
+    orden << Combo1 << OptTipoCuenta[0] << OptTipoCuenta[1] << CHKAjustable << CmbIndices
+          << ChkBloqueo << ChkVto << ChkBdu << ChkCyB << CmbMP << CmbMoneda << chkTarjeta
+          << chkCCostos << optLibros[0] << optLibros[1] << optLibros[2];
+    ClsFormulario::OrdenTabulacion(orden);
 
     // The custom-fields grid and its edit box go into this frame.
     auto* masFila = new QVBoxLayout(mas);

@@ -111,7 +111,7 @@ public:
     void Combo1_KeyPress(int& KeyAscii);
     void Combo1_LostFocus();
     // Proposes the next free code under the title chosen in Combo1, checks
-    // it as the code and sends the user to the optional code.
+    // it as the code and sends the user to the name.
     void IdentificaCuenta();
 
     // ---- Loading and checking an account ------------------------------------------------

@@ -6,6 +6,7 @@
 #include "accounts/ui/arbol_plan.h"
 #include "data/instances.h"
 #include "data/pasos.h"
+#include "platform/ui/clsformulario.h"
 #include "platform/ui/modal.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/programend.h"
@@ -199,6 +200,8 @@ void frmMa_ManualCuentas::Form_Load() {
     }
     TablaManual = QStringLiteral("Ma_Cuentas");
     MostrarCuenta(TablaManual);
+    // Typing starts in the account's first text, when it has one to show.
+    ClsFormulario::FocoAlPrimerCampo(this);
 }
 
 void frmMa_ManualCuentas::ArmarTreeVAutomatico(const std::optional<QVariant>& Desde) {

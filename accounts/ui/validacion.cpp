@@ -245,8 +245,13 @@ void FrmMA_CUENTAS::Rechaza(int Index, const QString& Mensaje) {
     Detiene();
     vb::MsgBox(Mensaje, vb::vbOKOnly + vb::vbInformation, kAvisoOperador);
     // Leaving the field by focus moves on all the same.
-    if (!EnValidate)
-        txtFields[size_t(Index)]->setFocus();
+    if (EnValidate)
+        return;
+    QWidget* campo = txtFields[size_t(Index)];
+    // While browsing the code is typed in its box, its member being off.
+    if (!campo->isEnabled() && campo == Campo(QStringLiteral("Codigo")))
+        campo = TxtCodigo;
+    campo->setFocus();
 }
 
 bool FrmMA_CUENTAS::ValidaDatos() {

@@ -81,6 +81,9 @@ void FrmQuarzelo::ArmaControles() {
         if (c.largo > 0)
             t->setMaxLength(c.largo);
         t->setReadOnly(c.soloLectura);
+        // Shown, never typed into: Tab and the window's start pass them by.
+        if (c.soloLectura)
+            t->setFocusPolicy(Qt::ClickFocus);
         txtFields.push_back(t);
     }
 
@@ -137,6 +140,8 @@ void FrmQuarzelo::ArmaControles() {
     FgResumen->verticalHeader()->hide();
     FgResumen->setEditTriggers(QAbstractItemView::NoEditTriggers);
     FgResumen->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Tab leaves the grid for the next control, as the flex grid did.
+    FgResumen->setTabKeyNavigation(false);
     // The widths in characters are those of the original's narrower font:
     // the number and amount columns grow to their texts and the description
     // takes the rest of the window.
@@ -170,6 +175,12 @@ void FrmQuarzelo::ArmaControles() {
         sbStatusBar->AddPanel(QLatin1String(clave));
     sbStatusBar->AddPanel(QStringLiteral("MENSAJE"), 1);
     raiz->addWidget(sbStatusBar);
+
+    // Tab follows the header by index (the concept too, though it stands
+    // below the grid), then the totals, the button and the grid.
+    QList<QWidget*> orden(txtFields.begin(), txtFields.end());
+    orden << txtTotal[0] << txtTotal[1] << CmdGenerar << chkIncluirProforma << FgResumen;
+    ClsFormulario::OrdenTabulacion(orden);
 }
 
 QLineEdit* FrmQuarzelo::addHeaderField(const QString& DataField) {

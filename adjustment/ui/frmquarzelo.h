@@ -85,7 +85,9 @@ public:
     void AbreRecordsetAsientos(const QString& Tabla);
     // Erases the lines, hides the window and ends the program.
     void Form_Unload(int& Cancel);
-
+    // An entry is being edited (a validated field) or was generated and not
+    // stored: closing asks first.
+    bool AsientoPendiente() const;
 
     // ---- Header fields ---------------------------------------------------------------
     void txtFields_GotFocus(int Index);
@@ -121,7 +123,7 @@ public:
     static void BuscaControlResumen(const QDate& Fecha, const QString& Subdiario, bool& Existe);
 
 protected:
-    // The close box unloads the window as CERRAR does without changes.
+    // The close box is CERRAR: with an entry not stored it asks first.
     void closeEvent(QCloseEvent* e) override;
 
 private:

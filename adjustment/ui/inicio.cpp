@@ -170,6 +170,12 @@ void FrmQuarzelo::NuevoAsiento() {
     fechaCampo->setText(FinEjercicio);
     fechaCampo->setEnabled(false);
     CmdGenerar->setEnabled(false);
+    // Typing starts in the first field the user fills (the REI account).
+    ClsFormulario::FocoAlPrimerCampo(FrmCabecera);
+}
+
+bool FrmQuarzelo::AsientoPendiente() const {
+    return Modificado || Lineas.size() > 1;
 }
 
 void FrmQuarzelo::Paxtor1_ButtonClick(const QString& Key) {
@@ -214,7 +220,7 @@ void FrmQuarzelo::Paxtor1_ButtonClick(const QString& Key) {
     } else if (clave == u"REPORTE") {
         CNStuffContable::ImprimeReporte(QStringLiteral("RP_ASIENTOS"));
     } else if (clave == u"CERRAR") {
-        if (Modificado &&
+        if (AsientoPendiente() &&
             vb::MsgBox(kAbandonar, vb::vbYesNo + vb::vbExclamation + vb::vbDefaultButton2,
                        QStringLiteral("ATENCIÓN!!!")) != vb::vbYes)
             return;
@@ -327,6 +333,13 @@ void FrmQuarzelo::Form_Unload(int& Cancel) {
 }
 
 void FrmQuarzelo::closeEvent(QCloseEvent* e) {
+    // The close box is CERRAR: an entry not stored asks first.
+    if (AsientoPendiente() &&
+        vb::MsgBox(kAbandonar, vb::vbYesNo + vb::vbExclamation + vb::vbDefaultButton2,
+                   QStringLiteral("ATENCIÓN!!!")) != vb::vbYes) {
+        e->ignore();
+        return;
+    }
     e->accept();
     int cancelar = 0;
     Form_Unload(cancelar);

@@ -107,6 +107,8 @@ void FrmQuarzelo::ValidaTotales(bool& Ok) {
         if (!ValidaCampo(i)) {
             HayError = true;
             Ok = false;
+            // The user corrects it where it stands.
+            txtFields[size_t(i)]->setFocus();
             return;
         }
     }

@@ -35,6 +35,7 @@ Ventana VentanaDelMenu(const QString& menu) {
 } // namespace
 
 int main(int argc, char** argv) {
+    ui::ensureRuntimeDir();
     QApplication app(argc, argv);
     ui::installWidgets();
     ConectaConsultasConInicio();

@@ -4,6 +4,7 @@
 //   quarzelo-screenshot-cuentas cuentas <output.png> <parameter string> [code]
 //   quarzelo-screenshot-cuentas adicionales <output.png> <parameter string> [code]
 //   quarzelo-screenshot-cuentas ccostos <output.png> <parameter string> [code [unit]]
+//   quarzelo-screenshot-cuentas titulos <output.png> <parameter string>
 //
 // The start-up is the program's own; then each window is brought to what its
 // picture shows:
@@ -15,7 +16,10 @@
 // - ccostos: the window opens as the accounts window opens it, on the account
 //   (by default the demo's 530101001, administrative salaries), the account is
 //   accepted with Enter and the business unit (by default 0002) is chosen in
-//   its list.
+//   its list;
+// - titulos: the accounts window with its title list ("Tipo de Cuenta")
+//   dropped down on the title with the longest code; the picture holds the
+//   open list over the window.
 // Any box shown fails the shot.
 
 #include "accountextras/ui/frmma_cuentasadic.h"
@@ -31,11 +35,13 @@
 #include "platform/win/clsutilidades.h"
 #include "startup/cnstuffcontable.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QtTest/QTest>
 #include <cstdio>
 #include <cstring>
@@ -61,6 +67,8 @@ public:
     virtual const char* prepara() = 0;
     // What the final line tells of the window's content.
     virtual QString resumen() const = 0;
+    // The picture: the window as it is drawn.
+    virtual QPixmap foto(QWidget* ventana) { return ventana->grab(); }
 };
 
 class Cuentas final : public Toma {
@@ -169,6 +177,61 @@ private:
     QComboBox* lista_ = nullptr;
 };
 
+class Titulos final : public Toma {
+public:
+    explicit Titulos(const QStringList&) {}
+
+    QWidget* abre() override {
+        ventana_ = std::make_unique<FrmMA_CUENTAS>();
+        ventana_->Form_Load();
+        ventana_->show();
+        ventana_->activateWindow();
+        return ventana_.get();
+    }
+
+    const char* prepara() override {
+        lista_ = ventana_->findChild<QComboBox*>(QStringLiteral("Combo1"));
+        if (lista_->count() < 2)
+            return "the title list is empty";
+        int elegida = 1;
+        for (int i = 1; i < lista_->count(); ++i)
+            if (lista_->itemText(i).right(50).trimmed().size() >
+                lista_->itemText(elegida).right(50).trimmed().size())
+                elegida = i;
+        lista_->setFocus();
+        lista_->setCurrentIndex(elegida);
+        lista_->showPopup();
+        if (!QTest::qWaitFor([&] { return lista_->view()->isVisible(); }, kEspera))
+            return "the title list did not open";
+        return nullptr;
+    }
+
+    QString resumen() const override {
+        return QString::number(lista_->count() - 1) + QStringLiteral(" titles, at ") +
+               lista_->currentText().right(50).trimmed();
+    }
+
+    // The open list is a window of its own: drawn over the window's picture
+    // where it stands, the picture grown to hold it.
+    QPixmap foto(QWidget* ventana) override {
+        QWidget* desplegada = lista_->view()->window();
+        const QPixmap fondo = ventana->grab();
+        const QPixmap encima = desplegada->grab();
+        const QPoint donde = ventana->mapFromGlobal(desplegada->mapToGlobal(QPoint(0, 0)));
+        const QRect todo = fondo.rect().united(QRect(donde, encima.size()));
+        QPixmap foto(todo.size());
+        foto.fill(Qt::white);
+        QPainter p(&foto);
+        p.drawPixmap(-todo.topLeft(), fondo);
+        p.drawPixmap(donde - todo.topLeft(), encima);
+        return foto;
+    }
+
+private:
+    std::unique_ptr<FrmMA_CUENTAS> ventana_;
+    QComboBox* lista_ = nullptr;
+};
+
 struct Ventana {
     const char* nombre;     // the first argument
     const char* opcionales; // its optional arguments, as the usage shows them
@@ -184,6 +247,7 @@ constexpr Ventana kVentanas[] = {
     {"cuentas", "[code]", 1, crea<Cuentas>},
     {"adicionales", "[code]", 1, crea<Adicionales>},
     {"ccostos", "[code [unit]]", 2, crea<CentrosCosto>},
+    {"titulos", "", 0, crea<Titulos>},
 };
 
 int uso() {
@@ -215,6 +279,7 @@ int main(int argc, char** argv) {
     // The program sees only the parameter string on its command line.
     static int qtArgc = 2;
     static char* qtArgv[] = {argv[0], argv[3], nullptr};
+    ui::ensureRuntimeDir();
     QApplication app(qtArgc, qtArgv);
     ui::installWidgets();
     auto respuestas = std::make_shared<vb::ScriptedResponder>();
@@ -243,7 +308,7 @@ int main(int argc, char** argv) {
     if (!respuestas->messages().isEmpty())
         return falla(
             qPrintable(QStringLiteral("a box was shown: ") + respuestas->messages().join(u'|')));
-    if (!ventana->grab().save(salida))
+    if (!toma->foto(ventana).save(salida))
         return falla("the picture could not be written");
     std::fprintf(stderr, "%s: %dx%d, %s\n", argv[2], ventana->width(), ventana->height(),
                  qPrintable(toma->resumen()));

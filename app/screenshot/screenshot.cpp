@@ -1,12 +1,13 @@
 // quarzelo-screenshot: the window's picture for the README, taken from a real
 // run on the demo company.
 //
-//   quarzelo-screenshot <output.png> <parameter string> [lookup.png]
+//   quarzelo-screenshot <output.png> <parameter string> [lookup.png [voucher-lookup.png]]
 //
 // With a third argument the REI account is chosen in its lookup window
 // instead of typed: the right button on the field opens it, the code is typed
 // into the code column's search, the window's picture is saved and the row is
-// accepted.
+// accepted. With a fourth the voucher type is chosen likewise in its own
+// lookup, the picture taken as it opens.
 // The start-up is the program's own (lookup hook, Form_Load reading the
 // parameter string from the command line, End leaving the process). Only the
 // boxes are scripted: the fiscal-year question takes its proposed year, and any
@@ -29,6 +30,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTreeView>
 #include <QtTest/QTest>
 #include <cstdio>
 #include <memory>
@@ -86,16 +88,18 @@ QLineEdit* campo(const QWidget& w, const char* columna) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3 && argc != 4) {
-        std::fprintf(stderr,
-                     "usage: quarzelo-screenshot <output.png> <parameter string> [lookup.png]\n");
+    if (argc < 3 || argc > 5) {
+        std::fprintf(stderr, "usage: quarzelo-screenshot <output.png> <parameter string> "
+                             "[lookup.png [voucher-lookup.png]]\n");
         return 2;
     }
     const QString salida = QString::fromLocal8Bit(argv[1]);
-    const QString salidaConsulta = argc == 4 ? QString::fromLocal8Bit(argv[3]) : QString();
+    const QString salidaConsulta = argc >= 4 ? QString::fromLocal8Bit(argv[3]) : QString();
+    const QString salidaComprobantes = argc == 5 ? QString::fromLocal8Bit(argv[4]) : QString();
     // The program sees only the parameter string on its command line.
     static int qtArgc = 2;
     static char* qtArgv[] = {argv[0], argv[2], nullptr};
+    ui::ensureRuntimeDir();
     QApplication app(qtArgc, qtArgv);
     ui::installWidgets();
 
@@ -148,8 +152,34 @@ int main(int argc, char** argv) {
             return falla("the lookup did not fill the REI account");
         std::fprintf(stderr, "%s: the REI account chosen in its lookup\n", argv[3]);
     }
-    if (!escribe(campo(*ventana, "TC"), QStringLiteral("AJUS")))
-        return falla("the voucher type field did not take the focus");
+    QLineEdit* tc = campo(*ventana, "TC");
+    if (salidaComprobantes.isEmpty()) {
+        if (!escribe(tc, QStringLiteral("AJUS")))
+            return falla("the voucher type field did not take the focus");
+    } else {
+        if (!QTest::qWaitFor([&] { return foco() == tc; }, kEspera))
+            return falla("the voucher type field did not take the focus");
+        bool foto = false;
+        ui::setModalDriver([&](QDialog& d) {
+            if (!qobject_cast<Lib_FrmCons3*>(&d) || !QTest::qWaitForWindowExposed(&d, kEspera))
+                return;
+            d.activateWindow();
+            if (!QTest::qWaitForWindowActive(&d, kEspera))
+                return;
+            QTest::qWait(200);
+            foto = d.grab().save(salidaComprobantes);
+            // Typed where the window puts the focus: the code's search box.
+            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("AJUS"));
+            QTest::keyClick(d.findChild<QTreeView*>(QStringLiteral("ListView1")), Qt::Key_Return);
+        });
+        QTest::mouseClick(tc, Qt::RightButton);
+        ui::setModalDriver({});
+        if (!foto)
+            return falla("the voucher-type lookup's picture could not be taken");
+        if (tc->text() != QLatin1String("AJUS"))
+            return falla("the lookup did not fill the voucher type");
+        std::fprintf(stderr, "%s: the voucher type chosen in its lookup\n", argv[4]);
+    }
     if (!escribe(campo(*ventana, "LETRA"), QStringLiteral("X")))
         return falla("the letter field did not take the focus");
     const QGroupBox* cabecera = control<QGroupBox>(*ventana, "FrmCabecera");

@@ -3,6 +3,7 @@
 #include "platform/vb/vb.h"
 #include "platform/win/clsutilidades.h"
 
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -76,7 +77,44 @@ bool puedeTomarFoco(const QWidget* w, const QWidget* ventana) {
            (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy();
 }
 
+bool tomaTexto(const QWidget* w) {
+    if (const auto* l = qobject_cast<const QLineEdit*>(w))
+        return !l->isReadOnly();
+    if (const auto* t = qobject_cast<const QTextEdit*>(w))
+        return !t->isReadOnly();
+    if (const auto* t = qobject_cast<const QPlainTextEdit*>(w))
+        return !t->isReadOnly();
+    return qobject_cast<const QComboBox*>(w) || qobject_cast<const QAbstractSpinBox*>(w);
+}
+
 } // namespace
+
+bool ClsFormulario::FocoAlPrimerCampo(QWidget* dentro) {
+    if (!dentro)
+        return false;
+    QWidget* ventana = dentro->window();
+    for (QWidget* w = ventana->nextInFocusChain(); w && w != ventana; w = w->nextInFocusChain()) {
+        // Before the window is shown its controls are not visible yet: those
+        // it would show count.
+        if ((w == dentro || dentro->isAncestorOf(w)) && w->isVisibleTo(ventana) && w->isEnabled() &&
+            (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() && tomaTexto(w)) {
+            w->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+    }
+    return false;
+}
+
+void ClsFormulario::OrdenTabulacion(const QList<QWidget*>& controles) {
+    QWidget* anterior = nullptr;
+    for (QWidget* c : controles) {
+        if (!c)
+            continue;
+        if (anterior)
+            QWidget::setTabOrder(anterior, c);
+        anterior = c;
+    }
+}
 
 bool ClsFormulario::mismoCampo(const QString& enlazado, const QString& campo) {
     const QString a = nombreColumna(enlazado);

@@ -23,6 +23,12 @@ public:
     // Moves the focus from the focused control to the next one in tab order
     // that can take it.
     static void MueveFoco(int keyCode);
+    // The focus to the first control of `dentro` (a window or a part of one)
+    // in tab order that takes typing: an enabled, shown text box that is not
+    // read-only, a list or a number box. False when there is none.
+    static bool FocoAlPrimerCampo(QWidget* dentro);
+    // Tab moves through the controls in this order (null members skipped).
+    static void OrdenTabulacion(const QList<QWidget*>& controles);
     // Key filter by the control's data type: control keys pass; on a number
     // column digits and "-" pass, "," and "." become the decimal separator
     // (dropped when the text holds one already, and on whole-number

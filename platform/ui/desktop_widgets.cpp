@@ -78,6 +78,8 @@ public:
 } // namespace
 
 void installWidgets() {
+    installSpanish();
+    installWindowsKeys();
     vb::setDefaultDialogResponder(widgetDialogs());
     quindel2::setDesktop(std::make_shared<WidgetDesktop>());
 }

@@ -11,6 +11,7 @@
 
 namespace {
 
+constexpr int kRetroceso = 8;
 constexpr int kEnter = 13;
 constexpr int kEscape = 27;
 constexpr int kArriba = 38;
@@ -62,7 +63,10 @@ void EdicionCelda::AbrirCaja(int KeyAscii) {
     if (!editable(fila, columna))
         return;
     QString semilla;
-    if (KeyAscii >= 0 && KeyAscii <= 32) {
+    if (KeyAscii == kRetroceso) {
+        // Backspace deletes: the box opens empty, as a typed character
+        // replaces the cell's text.
+    } else if (KeyAscii >= 0 && KeyAscii <= 32) {
         semilla = grilla_->Text();
     } else {
         int tecla = KeyAscii;

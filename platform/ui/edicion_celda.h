@@ -37,9 +37,9 @@ public:
     EdicionCelda(FlexGrid* grilla, QLineEdit* caja, Esquema esquema = Esquema::Libre,
                  QObject* parent = nullptr);
 
-    // Opens the box over the current cell. KeyAscii 0 to 32 shows the cell's
-    // text, any other key that character (through FiltraTecla unless
-    // SemillaFiltrada is off); the caret goes to the end. A cell outside the
+    // Opens the box over the current cell. Backspace (8) opens it empty,
+    // other KeyAscii 0 to 32 show the cell's text, any other key that character (through
+    // FiltraTecla unless SemillaFiltrada is off); the caret goes to the end. A cell outside the
     // editable part opens nothing.
     void AbrirCaja(int KeyAscii);
     // The key scheme's move for a key pressed in the box.

@@ -77,6 +77,8 @@ protected:
         vb::setClock([now = now_] { return now; });
         qputenv("TEMP", tempDir.path().toLocal8Bit());
         qunsetenv("TMP");
+        // The data object's error log goes to the program folder: the test's own.
+        vb::setAppPath(tempDir.path());
     }
 
     void TearDown() override {
@@ -91,7 +93,8 @@ protected:
     }
 
     // The temporary folder as the program's folder (INI files, the data
-    // object's error log); an empty name leaves the executable's own.
+    // object's error log), as every test has it from SetUp; an empty name
+    // leaves the executable's own.
     void useAppFolder(const QString& exeName = QString()) {
         vb::setAppPath(tempDir.path());
         vb::setAppExeName(exeName);

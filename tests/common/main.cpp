@@ -4,13 +4,19 @@
 #include "platform/vb/msgbox.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 // One QApplication per test executable, with the widget side of the seams in
 // place as the program has it. Boxes are answered by a scripted responder so
-// that no test can block on a modal window.
+// that no test can block on a modal window. What the run writes to the
+// temporary folder (the operator error log among it) stays in one of its own.
 int main(int argc, char** argv) {
     testutil::isolateOdbc();
+    QTemporaryDir temporal;
+    qputenv("TEMP", temporal.path().toLocal8Bit());
+    qunsetenv("TMP");
+    ui::ensureRuntimeDir();
     qputenv("QT_QPA_PLATFORM",
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);

@@ -219,3 +219,56 @@ TEST_F(ConsultaVentanas, MenusDeOpciones) {
     EXPECT_EQ(responder->messages(), QStringList{QStringLiteral("No existe el archivo ") + falta +
                                                  QStringLiteral(" que desea consultar consulta ")});
 }
+
+// Both lookup windows open with the focus in their search box: what the user
+// types first searches, Enter in the list takes the row found, Escape leaves
+// the lookup cancelled.
+TEST_F(ConsultaVentanas, LoPrimeroQueSeTecleaBusca) {
+    struct Caso {
+        const char* nombre;
+        bool arbol;
+        const char* teclas;
+        bool acepta;
+        const char* devuelto;
+    };
+    const std::vector<Caso> casos = {
+        {"list, accepted", false, "1029", true, "1029"},
+        {"list, escaped", false, "1029", false, ""},
+        {"tree, accepted", true, "1029", true, "1029"},
+        {"tree, escaped", true, "1029", false, ""},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        QString enBusqueda;
+        Conductor conductor([&](QDialog& d) {
+            d.activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+            QWidget* foco = QApplication::focusWidget();
+            ASSERT_NE(foco, nullptr);
+            QTest::keyClicks(foco, QLatin1String(c.teclas));
+            auto* busqueda = d.findChild<QComboBox*>(QStringLiteral("CmbSearch"));
+            enBusqueda = busqueda->currentText();
+            if (c.acepta) {
+                // The row found is the current one: Enter in the list (or
+                // Aceptar for the tree) takes it.
+                if (c.arbol)
+                    QTest::keyClick(d.findChild<QPushButton*>(QStringLiteral("CmdAceptar")),
+                                    Qt::Key_Return);
+                else
+                    QTest::keyClick(d.findChild<QTreeView*>(QStringLiteral("ListView1")),
+                                    Qt::Key_Return);
+            } else {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            }
+            EXPECT_FALSE(d.isVisible());
+        });
+        Lib_ClsCons3& consulta = gConsulta();
+        consulta.CampoDevuelto = QStringLiteral("CODIGO");
+        QStringList columnas;
+        QString campo, where;
+        consulta.ConsultaSearch(cuentasSql(), columnas, QString(), campo, where, QString(), c.arbol,
+                                QString());
+        EXPECT_EQ(enBusqueda, QLatin1String(c.teclas));
+        EXPECT_EQ(consulta.ValorDevuelto.toString(), QLatin1String(c.devuelto));
+    }
+}

@@ -115,3 +115,46 @@ TEST_F(ListaTest, SearchCombosStayOverTheirColumns) {
     sobreSuColumna(1);
     sobreSuColumna(2);
 }
+
+// Columns as wide as their widest value read, within 60 characters; the
+// search column (the first) whatever its values take.
+TEST_F(ListaTest, ColumnsShowTheirValuesWhole) {
+    db.exec(QStringLiteral("CREATE TABLE T_VALORES (CODIGO VARCHAR(4), DESCRIPCION VARCHAR(200), "
+                           "NOTA VARCHAR(200))"));
+    const QString larga = QStringLiteral("Comprobante de ajuste por inflación ").repeated(5);
+    db.exec(QStringLiteral("INSERT INTO T_VALORES VALUES ('AJUS', 'Ajuste', '%1'), "
+                           "('ASTO', 'Asiento', 'corta')")
+                .arg(larga));
+    struct Caso {
+        const char* nombre;
+        const char* sql;
+        int columna;
+        bool entera;
+    };
+    const std::vector<Caso> casos = {
+        {"a four-letter code in its bold list font", "SELECT * FROM T_VALORES", 0, true},
+        {"the same code in another column", "SELECT DESCRIPCION, CODIGO FROM T_VALORES", 1, true},
+        {"a long text within 60 characters", "SELECT * FROM T_VALORES", 2, false},
+        {"the same text as the search column", "SELECT NOTA, CODIGO FROM T_VALORES", 0, true},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        auto w = abre(QString::fromLatin1(c.sql));
+        // The widest text in the list's font, with the cell's margins.
+        const QFontMetrics letra(lista(*w)->font());
+        const int margen = 2 * (w->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+        int necesario = 0;
+        for (int f = 0; f < w->modelo().filas(); ++f)
+            necesario =
+                std::max(necesario, letra.horizontalAdvance(celda(*w, f, c.columna)) + margen);
+        const int ancho = lista(*w)->header()->sectionSize(c.columna);
+        const int limite = w->fontMetrics().horizontalAdvance(QString(60, u'X'));
+        if (c.entera) {
+            EXPECT_GE(ancho, necesario);
+        } else {
+            EXPECT_LT(limite, necesario);
+            EXPECT_EQ(ancho, limite);
+        }
+        EXPECT_EQ(combo(*w, c.columna)->width(), ancho - 3);
+    }
+}

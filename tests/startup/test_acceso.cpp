@@ -78,7 +78,7 @@ protected:
 };
 
 TEST_F(Acceso, FailedConnectionAnsweredYesAsksInTheAccessWindow) {
-    enum class Accion { Ninguna, Elegir, Cancelar, Cerrar };
+    enum class Accion { Ninguna, Elegir, Cancelar, Escape, Cerrar };
     struct Caso {
         const char* nombre;
         QString servidor;
@@ -95,6 +95,7 @@ TEST_F(Acceso, FailedConnectionAnsweredYesAsksInTheAccessWindow) {
         {"database without a file", db.folder(), "NOHAY", vb::vbYes, Accion::Elegir, -1, ""},
         {"No", ausente, db.dbName(), vb::vbNo, Accion::Ninguna, 1, ""},
         {"Cancelar", ausente, db.dbName(), vb::vbYes, Accion::Cancelar, 0, ""},
+        {"Escape", ausente, db.dbName(), vb::vbYes, Accion::Escape, 0, ""},
         {"close box", ausente, db.dbName(), vb::vbYes, Accion::Cerrar, 1, ""},
     };
     const QString clave = QStringLiteral("EMPRESA / ") + db.folder().toUpper();
@@ -128,6 +129,8 @@ TEST_F(Acceso, FailedConnectionAnsweredYesAsksInTheAccessWindow) {
                 EXPECT_EQ(gUsuarioLogeado, c.usuario);
             } else if (c.accion == Accion::Cancelar) {
                 QTest::mouseClick(w->bcCancelar, Qt::LeftButton);
+            } else if (c.accion == Accion::Escape) {
+                QTest::keyClick(w->TxtUserId, Qt::Key_Escape);
             } else if (c.accion == Accion::Cerrar) {
                 w->close();
             }

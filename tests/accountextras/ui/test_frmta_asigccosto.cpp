@@ -314,3 +314,26 @@ TEST_F(CCostoTest, MenuModeRefusalsAndClose) {
 }
 
 } // namespace
+
+namespace {
+
+// The window opens typing in the account; in the grid Backspace on a
+// percentage empties it for the new value, as a typed digit replaces it.
+TEST_F(CCostoTest, BackspaceOnAPercentageTypesTheNewOne) {
+    db.exec("UPDATE MA_CUENTASCCOSTO SET PORCENTAJE = CASE CCOSTO WHEN '0101' THEN 80 ELSE 20 END");
+    Frmta_asigccosto* w = abre("520101001");
+    EXPECT_EQ(QApplication::focusWidget(), control<QLineEdit>(*w, "txtCuenta"));
+    aceptaCuenta(*w, "520101001");
+    ASSERT_TRUE(w->enEdicion());
+    ASSERT_EQ(grilla(*w)->TextMatrix(2, 3), "20");
+    QTest::keyClick(caja(*w), Qt::Key_Escape);
+    grilla(*w)->setRow(2);
+    grilla(*w)->setCol(3);
+    QTest::keyClick(grilla(*w), Qt::Key_Backspace);
+    QTest::keyClick(caja(*w), '5');
+    EXPECT_EQ(caja(*w)->text(), "5");
+    QTest::keyClick(caja(*w), Qt::Key_Return);
+    EXPECT_EQ(grilla(*w)->TextMatrix(2, 3), "5");
+}
+
+} // namespace

@@ -53,6 +53,7 @@ TEST_F(VentanaTest, CodigosRechazados) {
 TEST_F(VentanaTest, IndependienteGrabaYQuedaParaLaSiguiente) {
     CuentaActual = QStringLiteral("110301002");
     Adicionales& w = abre(true);
+    EXPECT_TRUE(campo(w, "CODIGO")->hasFocus()) << "typing starts in the code";
     escribeCodigo(w, QStringLiteral("210101001"));
     ASSERT_TRUE(mensajes().isEmpty()) << mensajes().join(u'|').toStdString();
     EXPECT_EQ(titulo(w), "Molinos del Sur");
@@ -81,6 +82,7 @@ TEST_F(VentanaTest, IndependienteGrabaYQuedaParaLaSiguiente) {
     EXPECT_EQ(Adicionales::Instancia(), &w);
     EXPECT_TRUE(vacia(w));
     EXPECT_EQ(campo(w, "CODIGO")->text(), "");
+    EXPECT_TRUE(campo(w, "CODIGO")->hasFocus()) << "the next code is typed at once";
     EXPECT_EQ(titulo(w), "...");
     EXPECT_EQ(w.cuenta(), "");
 
@@ -91,8 +93,10 @@ TEST_F(VentanaTest, IndependienteGrabaYQuedaParaLaSiguiente) {
     EXPECT_EQ(campo(w, "idcategoria")->text(), "");
     EXPECT_FALSE(campo(w, "IDCOND_Cpra_Vta")->isHidden());
     campo(w, "CALLE")->setText(QStringLiteral("Brown"));
+    campo(w, "CALLE")->setFocus();
     w.Paxtor1_ButtonClick(QStringLiteral("CANCELAR"));
     EXPECT_TRUE(vacia(w));
+    EXPECT_TRUE(campo(w, "CODIGO")->hasFocus());
     EXPECT_EQ(campo(w, "CALLE")->text(), "");
     EXPECT_EQ(fila(db, "COUNT(*)", "110301001"), QVariantList{0});
     EXPECT_EQ(CuentaActual, "110301002");

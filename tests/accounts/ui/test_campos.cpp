@@ -232,9 +232,9 @@ TEST_F(CuentasTest, TeclasDeCamposYListas) {
 }
 
 // Leaving the title list proposes the next free code under the title (zeros
-// kept, dropped codes taken) and moves to the optional code, unless an
-// account is loaded; a loaded account selects its own title even when
-// another title has its name.
+// kept, dropped codes taken) and moves to the name, unless an account is
+// loaded; a loaded account selects its own title even when another title has
+// its name.
 TEST_F(CuentasTest, ElTituloProponeElCodigoYLaCuentaSuTitulo) {
     db.exec("INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION, TITULO) VALUES ('120101', 'CAJA', 1)");
     auto w = arranca();
@@ -248,12 +248,14 @@ TEST_F(CuentasTest, ElTituloProponeElCodigoYLaCuentaSuTitulo) {
         w->Paxtor1_ButtonClick(QStringLiteral("NUEVO"));
         titulos->setCurrentIndex(item);
         ASSERT_NO_FATAL_FAILURE(enfoca(titulos));
-        campo(*w, "DESCRIPCION")->setFocus();
+        QTest::keyClick(titulos, Qt::Key_Tab);
         EXPECT_EQ(campo(*w, "Codigo")->text(), QString::fromLatin1(propuesto));
         EXPECT_EQ(control<QLineEdit>(*w, "TxtCodigo")->text(), QString::fromLatin1(propuesto));
         EXPECT_TRUE(w->esNuevo());
-        EXPECT_EQ(foco(), campo(*w, "CodigoOpcional"));
+        EXPECT_EQ(foco(), campo(*w, "DESCRIPCION"));
     }
+    // The new account is left unnamed: the window is cleared first.
+    w->Paxtor1_ButtonClick(QStringLiteral("NUEVO"));
     ASSERT_NO_FATAL_FAILURE(escribeCodigo(*w, QStringLiteral("110101001")));
     EXPECT_EQ(titulos->currentIndex(), 3);
     titulos->setCurrentIndex(1);

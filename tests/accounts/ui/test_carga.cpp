@@ -244,7 +244,7 @@ TEST_F(CuentasDemoTest, RecorridoDelReadme) {
     QTest::keyClick(titulos, Qt::Key_Tab);
     EXPECT_EQ(campo(*w, "Codigo")->text(), "110102004"); // 003 is a dropped account
     auto* nombre = campo(*w, "DESCRIPCION");
-    nombre->setFocus();
+    EXPECT_EQ(QApplication::focusWidget(), nombre); // the name is typed next
     QTest::keyClicks(nombre, QStringLiteral("Banco Galicia Cuenta Corriente"));
     responder->answerMsg(vb::vbYes);      // its additional data
     QTest::keyClick(w.get(), Qt::Key_F4); // Grabar

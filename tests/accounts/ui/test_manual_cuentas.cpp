@@ -120,6 +120,8 @@ TEST_F(ManualTest, ShowsTheAccountItOpensOnOrWhoseNodeIsClicked) {
             EXPECT_EQ(caja(w, 1)->isEnabled(), !rotulo.isEmpty());
         };
         muestra(QStringLiteral("..."));
+        // Typing starts in the first text when there is an account to write to.
+        EXPECT_EQ(QApplication::focusWidget() == caja(w, 0), !rotulo.isEmpty());
         EXPECT_EQ(ArbolPlanCuentas::CodigoDeNodo(arbol(w).currentIndex()),
                   rotulo.isEmpty() ? "" : codigo);
         EXPECT_EQ(Manual::Muestra(), &w); // shown again as it stands

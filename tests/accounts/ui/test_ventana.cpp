@@ -1,5 +1,6 @@
 #include "cuentas_fixture.h"
 
+#include "accounts/core/mensajes.h"
 #include "lookup/lib_frmcons3.h"
 #include "platform/ui/modal.h"
 #include "platform/win/clsini.h"
@@ -335,4 +336,64 @@ TEST_F(CuentasTest, CodigoConApostrofoEnPlanAlfanumerico) {
     EXPECT_TRUE(mensajes().isEmpty()) << mensajes().join(u'|').toStdString();
     EXPECT_TRUE(w->esNuevo());
     EXPECT_TRUE(campo(*w, "DESCRIPCION")->text().isEmpty());
+}
+
+// By keyboard, where the user types next: the code box when the window
+// opens, the name once a title proposed the new code, the code box again when
+// the code was refused, whatever key left it.
+TEST_F(CuentasTest, ElFocoVaDondeSeEscribe) {
+    auto w = arranca();
+    ASSERT_NO_FATAL_FAILURE(muestra(*w));
+    auto* codigo = control<QLineEdit>(*w, "TxtCodigo");
+    EXPECT_EQ(QApplication::focusWidget(), codigo);
+
+    for (const Qt::Key salida : {Qt::Key_Tab, Qt::Key_Return}) {
+        SCOPED_TRACE(salida == Qt::Key_Tab ? "Tab" : "Enter");
+        responder->shown.clear();
+        codigo->setFocus();
+        codigo->clear();
+        QTest::keyClicks(codigo, QStringLiteral("11A"));
+        QTest::keyClick(codigo, salida);
+        EXPECT_EQ(mensajes(), QStringList{cuentas::MsgAlfanumericas});
+        EXPECT_EQ(QApplication::focusWidget(), codigo);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+        EXPECT_EQ(codigo->text(), QStringLiteral("11"));
+        EXPECT_TRUE(campo(*w, "DESCRIPCION")->text().isEmpty());
+    }
+
+    // A title chosen in "Tipo de Cuenta" and Tab: the code is proposed and
+    // the name is typed.
+    responder->shown.clear();
+    codigo->clear();
+    auto* titulos = control<QComboBox>(*w, "Combo1");
+    titulos->setFocus();
+    titulos->setCurrentIndex(titulos->findText(QStringLiteral("110101"), Qt::MatchEndsWith));
+    QTest::keyClick(titulos, Qt::Key_Tab);
+    EXPECT_TRUE(mensajes().isEmpty()) << mensajes().join(u'|').toStdString();
+    EXPECT_EQ(campo(*w, "Codigo")->text(), QStringLiteral("110101003"));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Caja Dolares"));
+    EXPECT_EQ(campo(*w, "DESCRIPCION")->text(), QStringLiteral("Caja Dolares"));
+}
+
+// Tab walks an account's controls in the window's order, the title list
+// included, passing by those an account does not use (no cost centres here),
+// and leaves the lists that take no typing.
+TEST_F(CuentasTest, TabSigueElOrdenDeLaVentana) {
+    auto w = arranca();
+    ASSERT_NO_FATAL_FAILURE(muestra(*w));
+    ASSERT_NO_FATAL_FAILURE(escribeCodigo(*w, QStringLiteral("110101001")));
+    ASSERT_TRUE(w->esModificacion());
+    campo(*w, "DESCRIPCION")->setFocus();
+    QStringList recorrido;
+    for (int i = 0; i < 12; ++i) {
+        QWidget* f = QApplication::focusWidget();
+        const QString columna = f->property("DataField").toString();
+        recorrido << (columna.isEmpty() ? f->objectName() : columna);
+        QTest::keyClick(f, Qt::Key_Tab);
+    }
+    EXPECT_EQ(recorrido.join(u' '),
+              QStringLiteral("DESCRIPCION Codigo CodigoOpcional CuentaPrincipal Combo1 "
+                             "OptTipoCuenta CHKAjustable ChkBloqueo ChkVto ChkCyB CmbMP "
+                             "TreeV"));
+    EXPECT_TRUE(mensajes().isEmpty()) << mensajes().join(u'|').toStdString();
 }

@@ -68,9 +68,8 @@ TEST_F(CorridaCompleta, DelArranqueAlAsientoGrabado) {
     EXPECT_EQ(campo(*w, "PERIODO_HASTA")->text(), QStringLiteral("12/2023"));
     muestra(*w);
 
-    // Header, key by key.
+    // Header, key by key, from the first field the user fills.
     QLineEdit* rei = campo(*w, "CTA_REI");
-    QTest::mouseClick(rei, Qt::LeftButton);
     ASSERT_EQ(foco(), rei);
     escribe(QStringLiteral("5901"));
     EXPECT_EQ(etiqueta(*w, "LblDescCuenta")->text(), QStringLiteral("R.E.I."));
@@ -84,7 +83,7 @@ TEST_F(CorridaCompleta, DelArranqueAlAsientoGrabado) {
     EXPECT_FALSE(cabecera(*w)->isEnabled());
     EXPECT_TRUE(responder->messages().isEmpty()) << responder->messages().join(u'|').toStdString();
 
-    QTest::mouseClick(generar(*w), Qt::LeftButton);
+    QTest::keyClick(generar(*w), Qt::Key_Return);
     ASSERT_EQ(w->lineas().size(), 4u);
     EXPECT_EQ(total(*w, 0)->text(), QStringLiteral("90,74"));
     EXPECT_EQ(total(*w, 1)->text(), QStringLiteral("90,74"));
@@ -149,7 +148,8 @@ TEST_F(CorridaCompleta, DelArranqueAlAsientoGrabado) {
     }
     EXPECT_EQ(libroX().toLongLong(), 3);
 
-    // The window is ready for the next entry.
+    // The window is ready for the next entry, typing in its first field.
+    EXPECT_EQ(foco(), rei);
     EXPECT_FALSE(w->modificado());
     EXPECT_TRUE(campo(*w, "CTA_REI")->text().isEmpty());
     EXPECT_EQ(w->lineas().size(), 1u);

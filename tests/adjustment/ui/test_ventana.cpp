@@ -5,8 +5,10 @@
 #include "platform/ui/widgets.h"
 #include "platform/win/desktop.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDialog>
+#include <functional>
 
 namespace {
 
@@ -125,6 +127,78 @@ TEST_F(VentanaTest, CerrarPreguntaSoloConCambios) {
     responder->answerMsg(vb::vbYes);
     EXPECT_THROW(w->Paxtor1_ButtonClick(QStringLiteral("CERRAR")), vb::ProgramEnded);
     EXPECT_TRUE(w->lineas().empty());
+}
+
+// Typing starts in the REI account, and Tab walks the header by index,
+// passing by the fields the user does not type into.
+TEST_F(VentanaTest, ElFocoEmpiezaEnLaCuentaReiYTabSigueLaCabecera) {
+    auto w = arranca();
+    muestra(*w);
+    QStringList recorrido;
+    for (int i = 0; i < 8 && QApplication::focusWidget(); ++i) {
+        QWidget* f = QApplication::focusWidget();
+        const QString columna = f->property("DataField").toString();
+        recorrido << (columna.isEmpty() ? f->objectName() : columna);
+        QTest::keyClick(f, Qt::Key_Tab);
+    }
+    EXPECT_EQ(recorrido.join(u' '), QStringLiteral("CTA_REI TC SUCURSAL NUMERO LETRA "
+                                                   "chkIncluirProforma FgResumen CTA_REI"));
+}
+
+// The close box's event as Qt delivers it, for the answer that ends the
+// program: the end must not travel through Qt's own frames.
+struct ConCierre : FrmQuarzelo {
+    using FrmQuarzelo::closeEvent;
+};
+
+// The close box is CERRAR: a validated field or a generated entry that was
+// not stored asks first, and only Sí closes.
+TEST_F(VentanaTest, LaCajaDeCierreComoCerrar) {
+    cuenta(QStringLiteral("1101"), QStringLiteral("Caja"), 1);
+    indice(2023, 1, 1.2);
+    indice(2023, 2, 1.1);
+    indice(2023, 12, 1.0);
+    mov({QStringLiteral("1101"), QStringLiteral("2023-01-05"), QStringLiteral("D"), 200});
+    struct Caso {
+        const char* nombre;
+        std::function<void(FrmQuarzelo&)> prepara;
+        bool pregunta;
+    };
+    const std::vector<Caso> casos = {
+        {"untouched", [](FrmQuarzelo&) {}, false},
+        {"a validated account",
+         [](FrmQuarzelo& w) { ASSERT_TRUE(valida(w, "CTA_REI", QStringLiteral("5901"))); }, true},
+        {"a generated entry",
+         [](FrmQuarzelo& w) {
+             ASSERT_TRUE(valida(w, "CTA_REI", QStringLiteral("5901")));
+             w.CmdGenerar_Click();
+             ASSERT_EQ(w.lineas().size(), 3u);
+             ASSERT_FALSE(w.modificado());
+         },
+         true},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        auto w = ventana<ConCierre>(QStringLiteral("01/2023"), QStringLiteral("02/2023"));
+        c.prepara(*w);
+        muestra(*w);
+        responder->shown.clear();
+        if (c.pregunta) {
+            responder->answerMsg(vb::vbNo);
+            EXPECT_FALSE(w->close());
+            EXPECT_TRUE(w->isVisible());
+            ASSERT_EQ(responder->shown.size(), 1u);
+            EXPECT_EQ(responder->shown[0].prompt, kAbandonar);
+            EXPECT_EQ(responder->shown[0].title, QStringLiteral("ATENCIÓN!!!"));
+            EXPECT_EQ(responder->shown[0].buttons,
+                      vb::vbYesNo + vb::vbExclamation + vb::vbDefaultButton2);
+            responder->answerMsg(vb::vbYes);
+        }
+        QCloseEvent cierre;
+        EXPECT_THROW(w->closeEvent(&cierre), vb::ProgramEnded);
+        EXPECT_EQ(responder->shown.size(), c.pregunta ? 2u : 0u);
+        EXPECT_TRUE(w->lineas().empty());
+    }
 }
 
 TEST_F(VentanaTest, CancelarYBorrar) {

@@ -18,8 +18,9 @@
 #include <QtTest/QTest>
 
 // A window with the header the generation reads.
-inline std::unique_ptr<FrmQuarzelo> ventana(const QString& desde, const QString& hasta) {
-    auto w = std::make_unique<FrmQuarzelo>();
+template <class Ventana = FrmQuarzelo>
+std::unique_ptr<Ventana> ventana(const QString& desde, const QString& hasta) {
+    auto w = std::make_unique<Ventana>();
     campo(*w, "PERIODO_DESDE")->setText(desde);
     campo(*w, "PERIODO_HASTA")->setText(hasta);
     campo(*w, "CTA_REI")->setText(QStringLiteral("5901"));

@@ -46,13 +46,14 @@ struct Ventana {
 
     // Runs a script of blank-separated steps: "g:x" types x on the grid,
     // "g:Enter" presses Enter there, "c:..." the same in the box ("c:Esc",
-    // "c:Up", "c:Down", or a text), "dbl:r,c" and "clic:r,c" use the mouse,
+    // "c:Up", "c:Down", "c:Back", or a text), "dbl:r,c" and "clic:r,c" use the mouse,
     // "sin%" closes the percentage column.
     void corre(const QString& guion) {
         const std::map<QString, Qt::Key> teclas{{"Enter", Qt::Key_Return},
                                                 {"Esc", Qt::Key_Escape},
                                                 {"Up", Qt::Key_Up},
-                                                {"Down", Qt::Key_Down}};
+                                                {"Down", Qt::Key_Down},
+                                                {"Back", Qt::Key_Backspace}};
         for (const QString& paso : guion.split(u' ', Qt::SkipEmptyParts)) {
             if (paso == "sin%") {
                 porcentaje = false;
@@ -94,6 +95,10 @@ TEST(EdicionCeldaTest, KeysMoveTheBoxAndTheCursor) {
         {"Enter on the last column goes to the next row", "L3x3@1,2", "g:x c:Enter", "@2,1 1,2=x"},
         {"Enter on the last row commits and stays", "L3x2@2,1", "g:x c:Enter", "@2,1 2,1=x"},
         {"Escape drops the typing", "L3x2@1,1", "g:x c:Esc", "@1,1 1,1=r1c1"},
+        {"Backspace on the grid empties the cell for what is typed next", "L3x2@1,1",
+         "g:Back c:5 c:Enter", "@2,1 1,1=5"},
+        {"Backspace in the open box deletes one character", "L3x2@1,1", "g:Enter c:Back",
+         "@1,1 caja=r1c"},
         {"Enter on the grid opens on the cell's text", "L3x2@1,1", "g:Enter", "@1,1 caja=r1c1"},
         {"Down and Up commit and move, never into the fixed row", "L3x2@1,1",
          "g:a c:Down g:b c:Up g:c c:Up", "@1,1 1,1=c 2,1=b"},
@@ -110,6 +115,8 @@ TEST(EdicionCeldaTest, KeysMoveTheBoxAndTheCursor) {
         {"Enter on the grid moves on without opening", "C4x4@1,1", "g:Enter", "@1,3"},
         {"Down on the last line adds a line", "C3x4@2,3", "g:x c:Down", "@3,1 filas=4"},
         {"Up on line 1 stays", "C3x4@1,1", "g:x c:Up", "@1,1 1,1=x filas=3"},
+        {"Backspace then a digit in a percentage replaces it", "C4x4@1,3", "g:Back c:5 c:Enter",
+         "@2,1 1,3=5"},
     };
     const auto celda = [](const QString& t) {
         return Celda(t.section(u',', 0, 0).toInt(), t.section(u',', 1).toInt());
