@@ -90,6 +90,8 @@ struct Contexto {
     QString InicioRango; // "dd/mm/yyyy"
     QString FinRango;
     const std::vector<GeneracionAjuste::Mes>* Meses = nullptr;
+    // Asked between long reads: false ends the run (the operator cancelled).
+    std::function<bool()> Sigue;
 };
 
 struct Apertura {
@@ -132,7 +134,11 @@ bool LineaParticipa(const TipoLineaAjuste& linea) {
 class GeneracionAjuste::Fuente {
 public:
     virtual ~Fuente() = default;
-    virtual void Prepara(const Contexto& c) { ctx_ = c; }
+    // False when the run was cancelled while it read.
+    virtual bool Prepara(const Contexto& c) {
+        ctx_ = c;
+        return true;
+    }
 
     // Some account names this one as its accumulated depreciation.
     virtual bool EsDepreciacion(const QString& CodigoFila) {
@@ -182,6 +188,10 @@ public:
 
     virtual double Indice(const QString& Codigo, const QString& Anio, const QString& Mes) {
         return GeneracionAjuste::PorcentajeIndice(Codigo, Anio, Mes);
+    }
+    // The same for a month given by its numbers.
+    virtual double Indice(const QString& Codigo, int Anio, int Mes) {
+        return Indice(Codigo, QString::number(Anio), QString::number(Mes));
     }
 
     virtual QString Descripcion(const QString& Codigo) {
@@ -244,13 +254,15 @@ namespace {
 // (another user may change them before the next one).
 class FuenteAgrupada : public GeneracionAjuste::Fuente {
 public:
-    void Prepara(const Contexto& c) override {
+    bool Prepara(const Contexto& c) override {
         Fuente::Prepara(c);
         LeeDepreciaciones();
         LeeAperturas();
-        LeeSumas();
+        if (!LeeSumas())
+            return false;
         LeeIndices();
         preparada_ = true;
+        return true;
     }
 
     bool EsDepreciacion(const QString& CodigoFila) override {
@@ -264,15 +276,13 @@ public:
         return *it;
     }
 
-    bool HayMovimientos(const QString& Codigo) override {
-        return sumas_.contains(ClaveCuenta(Codigo));
-    }
+    bool HayMovimientos(const QString& Codigo) override { return SumasDe(Codigo) != nullptr; }
 
     vb::Currency Neto(const QString& Codigo, int IndiceMes) override {
-        auto it = sumas_.constFind(ClaveCuenta(Codigo));
-        if (it == sumas_.cend())
+        const std::vector<Suma>* sumas = SumasDe(Codigo);
+        if (!sumas)
             return {};
-        const Suma& s = it->at(size_t(IndiceMes));
+        const Suma& s = (*sumas)[size_t(IndiceMes)];
         return s.Debe - s.Haber;
     }
 
@@ -281,13 +291,23 @@ public:
         const int anio = Anio.toInt(&okA), mes = Mes.toInt(&okM);
         if (!okA || !okM)
             return Fuente::Indice(Codigo, Anio, Mes);
-        const int serie = series_.value(ClaveRecortada(Codigo), 0);
+        return Indice(Codigo, anio, mes);
+    }
+
+    double Indice(const QString& Codigo, int Anio, int Mes) override {
+        const int serie = SerieDe(Codigo);
         if (serie < 1 || serie > 4)
             return 0;
-        auto it = coeficientes_.constFind(qMakePair(anio, mes));
-        if (it == coeficientes_.cend())
+        auto it = coeficientes_.find(qMakePair(Anio, Mes));
+        if (it == coeficientes_.end())
             return 0;
-        return vb::CDbl((*it)[size_t(serie - 1)]);
+        Coeficientes& c = *it;
+        const size_t k = size_t(serie - 1);
+        if (!c.Leido[k]) {
+            c.Valor[k] = vb::CDbl(c.Texto[k]);
+            c.Leido[k] = true;
+        }
+        return c.Valor[k];
     }
 
     QString Descripcion(const QString& Codigo) override {
@@ -355,42 +375,51 @@ private:
     // range. Rows of the range that no month takes (after midnight of a
     // month's last day) and rows the sums leave out still count as
     // movements: their account gets its (possibly empty) sums all the same.
-    void LeeSumas() {
+    // False when the operator cancelled between two statements.
+    bool LeeSumas() {
         const auto& meses = *ctx_.Meses;
         const QString movimiento =
             QStringLiteral("(ESRESUMEN=0) AND (ESAJUSTE=0) AND (ES_SALDO_APERTURA=0)");
-        // 1 debit, 2 credit, 0 left out of the sums.
-        const QString lado = QStringLiteral("CASE WHEN ") + movimiento +
-                             QStringLiteral(" AND [DEBE-HABER] = 'D' THEN 1 WHEN ") + movimiento +
-                             QStringLiteral(" AND [DEBE-HABER] = 'H' THEN 2 ELSE 0 END");
+        // Each side summed by CASE, as numbers: a group per account, made of
+        // every row of the month, so an account whose rows all stay out of
+        // the sums still has its group.
+        const QString sumas = QStringLiteral("SUM(CASE WHEN ") + movimiento +
+                              QStringLiteral(" AND [DEBE-HABER] = 'D' THEN IMPORTE ELSE 0 END) "
+                                             "AS DEBE, SUM(CASE WHEN ") +
+                              movimiento +
+                              QStringLiteral(" AND [DEBE-HABER] = 'H' THEN IMPORTE ELSE 0 END) "
+                                             "AS HABER");
         // A month at a time: each statement reads that month's days from the
-        // date index and sorts only them, and no row needs its month worked
-        // out. The months follow one another (Meses), so a row is in one
-        // month at most. On SQLite the rows are grouped on the stored texts:
-        // the collation that ignores case and trailing blanks is a call per
-        // comparison, and a sort makes millions of them; the variants of one
-        // code add up under the key the collation gives them (Fila). All the
-        // rows of such a group share the side's text and the flags, so the
-        // side is read once per group.
-        const QString grupos =
-            ClsUtilidades::motorSQL() == MotorSQL::SQLite
-                ? QStringLiteral(" GROUP BY CUENTA COLLATE BINARY, [DEBE-HABER] COLLATE BINARY, ") +
-                      movimiento
-                : QStringLiteral(" GROUP BY CUENTA, ") + lado;
+        // covering date index and sorts only them, and no row needs its month
+        // worked out. The months follow one another (Meses), so a row is in
+        // one month at most. On SQLite the rows are grouped on the stored
+        // code: the collation that ignores case and trailing blanks is a call
+        // per comparison, and a sort makes millions of them; the variants of
+        // one code add up under the key the collation gives them (Fila).
+        const QString grupos = ClsUtilidades::motorSQL() == MotorSQL::SQLite
+                                   ? QStringLiteral(" GROUP BY CUENTA COLLATE BINARY")
+                                   : QStringLiteral(" GROUP BY CUENTA");
         std::vector<QString> inicio, fin;
         for (const GeneracionAjuste::Mes& m : meses) {
             inicio.push_back(ClsUtilidades::FechaParaSQL(m.Inicio));
             fin.push_back(ClsUtilidades::FechaParaSQL(m.Fin));
         }
         for (size_t i = 0; i < meses.size(); ++i) {
-            auto rs = Abre(QStringLiteral("SELECT CUENTA, ") + lado +
-                           QStringLiteral(" AS LADO, SUM(IMPORTE) AS TOTAL FROM MV_ASIENTOS "
+            if (ctx_.Sigue && !ctx_.Sigue())
+                return false;
+            auto rs = Abre(QStringLiteral("SELECT CUENTA, ") + sumas +
+                           QStringLiteral(" FROM MV_ASIENTOS "
                                           "WHERE FECHA >= ") +
                            inicio[i] + QStringLiteral(" AND FECHA <= ") + fin[i] +
                            QStringLiteral(" ") + ctx_.Filtro + grupos);
-            for (; !rs->EOF(); rs->MoveNext())
-                Acumula(Fila(Texto(rs->value(0))), i, rs->value(1), rs->value(2));
+            for (; !rs->EOF(); rs->MoveNext()) {
+                Suma& s = Fila(Texto(rs->value(0)))[i];
+                s.Debe += vb::CCur(rs->value(1));
+                s.Haber += vb::CCur(rs->value(2));
+            }
         }
+        if (ctx_.Sigue && !ctx_.Sigue())
+            return false;
         // The rest of the range: before, between and after the months.
         QString huecos =
             QStringLiteral("(FECHA >= ") + ClsUtilidades::FechaParaSQL(ctx_.InicioRango);
@@ -403,6 +432,7 @@ private:
                        QStringLiteral(") ") + ctx_.Filtro);
         for (; !rs->EOF(); rs->MoveNext())
             Fila(Texto(rs->value(0)));
+        return true;
     }
 
     // The sums of an account as the collation sees its code, made on first
@@ -417,13 +447,25 @@ private:
         return *fila_;
     }
 
-    static void Acumula(std::vector<Suma>& fila, size_t mes, const QVariant& lado,
-                        const QVariant& total) {
-        const std::int64_t l = vb::CLng(lado);
-        if (l < 1)
-            return;
-        const vb::Currency importe = ClsUtilidades::TextoAMoneda(Texto(total));
-        (l == 1 ? fila[mes].Debe : fila[mes].Haber) += importe;
+    // The generation asks for one account at a time, month after month: the
+    // last account's answers are kept.
+    const std::vector<Suma>* SumasDe(const QString& Codigo) {
+        if (!consultadaSumas_ || Codigo != codigoSumas_) {
+            codigoSumas_ = Codigo;
+            consultadaSumas_ = true;
+            auto it = sumas_.constFind(ClaveCuenta(Codigo));
+            sumasCuenta_ = it == sumas_.cend() ? nullptr : &*it;
+        }
+        return sumasCuenta_;
+    }
+
+    int SerieDe(const QString& Codigo) {
+        if (!consultadaSerie_ || Codigo != codigoSerie_) {
+            codigoSerie_ = Codigo;
+            consultadaSerie_ = true;
+            serieCuenta_ = series_.value(ClaveRecortada(Codigo), 0);
+        }
+        return serieCuenta_;
     }
 
     void LeeIndices() {
@@ -440,9 +482,11 @@ private:
                                  "MA_INDAJUSTE"));
         for (; !rs->EOF(); rs->MoveNext()) {
             const auto clave = qMakePair(int(vb::CLng(rs->value(0))), int(vb::CLng(rs->value(1))));
-            if (!coeficientes_.contains(clave))
-                coeficientes_.insert(clave,
-                                     {rs->value(2), rs->value(3), rs->value(4), rs->value(5)});
+            if (!coeficientes_.contains(clave)) {
+                Coeficientes c;
+                c.Texto = {rs->value(2), rs->value(3), rs->value(4), rs->value(5)};
+                coeficientes_.insert(clave, c);
+            }
         }
     }
 
@@ -456,7 +500,20 @@ private:
     QHash<QString, std::vector<Suma>> sumas_;
     QHash<QString, int> series_;
     QHash<QString, QString> descripciones_;
-    QHash<QPair<int, int>, std::array<QVariant, 4>> coeficientes_;
+    // A month's four coefficients as read, each made a number on first use
+    // (a value no month of the run uses never has to be one).
+    struct Coeficientes {
+        std::array<QVariant, 4> Texto;
+        std::array<double, 4> Valor{};
+        std::array<bool, 4> Leido{};
+    };
+    QHash<QPair<int, int>, Coeficientes> coeficientes_;
+    QString codigoSumas_;
+    bool consultadaSumas_ = false;
+    const std::vector<Suma>* sumasCuenta_ = nullptr;
+    QString codigoSerie_;
+    bool consultadaSerie_ = false;
+    int serieCuenta_ = 0;
     std::optional<QDate> cierreAnterior_;
     std::optional<QDate> inicio_;
     std::optional<QDate> cierre_;
@@ -557,9 +614,13 @@ GeneracionAjuste::Fin GeneracionAjuste::Genera_Asiento(const QString& PeriodoDes
         Entero16(PeriodoHasta.section(u'/', 0, 0));
         Entero16(PeriodoHasta.section(u'/', 1));
 
+        // Open before the first read, so the operator sees the run and may
+        // cancel it from the start.
+        cartel.CartelInicio(TituloCartel(), true);
         auto cuentas = Abre(QStringLiteral(
             "SELECT * FROM MA_CUENTAS WHERE (AJUSTE = 1) AND (BIENES=0) order by codigo"));
         if (cuentas->EOF()) {
+            cartel.CartelCerrar();
             NetoLineas(lineas_);
             return fin;
         }
@@ -568,10 +629,10 @@ GeneracionAjuste::Fin GeneracionAjuste::Genera_Asiento(const QString& PeriodoDes
         ctx.FinRango = QString::number(UltimoDiaMes(PeriodoHasta.left(2), PeriodoHasta.mid(3))) +
                        u'/' + PeriodoHasta;
         ctx.Meses = &meses_;
-        fuente_->Prepara(ctx);
+        ctx.Sigue = [this] { return !Cancela(std::nullopt); };
+        if (!fuente_->Prepara(ctx))
+            fin = Fin::Cancelada;
 
-        cartel.CartelInicio(TituloCartel(), true);
-        bool cancelado = false;
         for (; fin == Fin::Completa && !cuentas->EOF(); cuentas->MoveNext()) {
             const QString fila = Texto(cuentas->value(QStringLiteral("Codigo")));
             if (fuente_->EsDepreciacion(fila))
@@ -581,26 +642,18 @@ GeneracionAjuste::Fin GeneracionAjuste::Genera_Asiento(const QString& PeriodoDes
             // A later run of the year finds the opening restated already.
             if (apertura && !ReexpresaApertura(MesDesde, AnioDesde))
                 apertura.reset();
-            if (apertura) {
-                cartel.CartelMostrar(cancelado, QStringLiteral("Procesando ") + codigo);
-                if (cancelado) {
-                    cartel.Siempre_Visible(false);
-                    if (vb::MsgBox(QStringLiteral("¿Realmente desea Cancelar el Proceso?"),
-                                   vb::vbQuestion | vb::vbYesNo) == vb::vbYes) {
-                        fin = Fin::Cancelada;
-                        break;
-                    }
-                    cartel.CartelCerrar();
-                    cartel.CartelInicio(TituloCartel(), true);
-                    cartel.CartelMostrar(cancelado, QStringLiteral("Procesando") + codigo);
-                }
-                if (!PasoApertura(codigo, apertura->Importe, apertura->DebeHaber) ||
-                    !PasoMeses(codigo))
-                    fin = Fin::FaltaIndice;
-            } else if (fuente_->HayMovimientos(codigo)) {
-                if (!PasoMeses(codigo))
-                    fin = Fin::FaltaIndice;
+            if (!apertura && !fuente_->HayMovimientos(codigo))
+                continue;
+            // Every account the run restates shows on the banner, and a
+            // cancel is acted on whichever step the account takes.
+            if (Cancela(codigo)) {
+                fin = Fin::Cancelada;
+                break;
             }
+            if (apertura && !PasoApertura(codigo, apertura->Importe, apertura->DebeHaber))
+                fin = Fin::FaltaIndice;
+            else if (!PasoMeses(codigo))
+                fin = Fin::FaltaIndice;
         }
         cartel.CartelCerrar();
     } catch (const vb::ProgramEnded&) {
@@ -614,6 +667,27 @@ GeneracionAjuste::Fin GeneracionAjuste::Genera_Asiento(const QString& PeriodoDes
     }
     NetoLineas(lineas_);
     return fin;
+}
+
+bool GeneracionAjuste::Cancela(const std::optional<QString>& Codigo) {
+    Dll_Display& cartel = CNStuffContable::gCartel();
+    bool cancelado = false;
+    if (Codigo)
+        cartel.CartelMostrar(cancelado, QStringLiteral("Procesando ") + *Codigo);
+    else
+        cartel.CartelMostrar(cancelado);
+    if (!cancelado)
+        return false;
+    cartel.Siempre_Visible(false);
+    if (vb::MsgBox(QStringLiteral("¿Realmente desea Cancelar el Proceso?"),
+                   vb::vbQuestion | vb::vbYesNo) == vb::vbYes)
+        return true;
+    // Only a fresh banner forgets the cancel.
+    cartel.CartelCerrar();
+    cartel.CartelInicio(TituloCartel(), true);
+    if (Codigo)
+        cartel.CartelMostrar(cancelado, QStringLiteral("Procesando") + *Codigo);
+    return false;
 }
 
 bool GeneracionAjuste::Detiene(const QString& Codigo, const QString& Mes, const QString& Anio) {
@@ -662,27 +736,29 @@ bool GeneracionAjuste::PasoMeses(const QString& Codigo) {
     if (const auto f = fuente_->FinEjercicio())
         finEjercicio_ = *f;
     const QDate& finEjercicio = finEjercicio_;
-    Dll_Display& cartel = CNStuffContable::gCartel();
-    const QString finAnio = QString::number(finEjercicio.year());
-    const QString finMes = QString::number(finEjercicio.month());
+    const int finAnio = finEjercicio.year(), finMes = finEjercicio.month();
+    // The account's line, once it has one.
+    TipoLineaAjuste* linea = nullptr;
     for (int i = 0; i < int(meses_.size()); ++i) {
         const Mes& m = meses_[size_t(i)];
         const vb::Currency neto = fuente_->Neto(Codigo, i);
-        bool cancelado = false;
-        cartel.CartelMostrar(cancelado, QStringLiteral("Procesando ") + Codigo);
-
-        const QString anio = QString::number(m.Anio), mes = QString::number(m.Numero);
-        const double IdxMes = fuente_->Indice(Codigo, anio, mes);
+        const double IdxMes = fuente_->Indice(Codigo, m.Anio, m.Numero);
         const double IdxCierre = fuente_->Indice(Codigo, finAnio, finMes);
         if (IdxCierre == 0)
-            return Detiene(Codigo, finMes, finAnio);
+            return Detiene(Codigo, QString::number(finMes), QString::number(finAnio));
         if (IdxMes == 0)
-            return Detiene(Codigo, mes, anio);
+            return Detiene(Codigo, QString::number(m.Numero), QString::number(m.Anio));
 
         const vb::Currency diferencia = neto * IdxMes - neto;
         const bool haber = diferencia < vb::Currency();
-        AcumulaLinea(Codigo, haber ? -diferencia : diferencia,
-                     haber ? QStringLiteral("H") : QStringLiteral("D"));
+        const vb::Currency importe = haber ? -diferencia : diferencia;
+        if (!linea) {
+            AcumulaLinea(Codigo, importe, haber ? QStringLiteral("H") : QStringLiteral("D"));
+            linea = &lineas_[size_t(posicion_.value(Recorta(Codigo)))];
+            continue;
+        }
+        std::optional<vb::Currency>& lado = haber ? linea->Haber : linea->Debe;
+        lado = lado.value_or(vb::Currency()) + importe;
     }
     return true;
 }
