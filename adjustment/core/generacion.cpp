@@ -380,15 +380,15 @@ private:
         const auto& meses = *ctx_.Meses;
         const QString movimiento =
             QStringLiteral("(ESRESUMEN=0) AND (ESAJUSTE=0) AND (ES_SALDO_APERTURA=0)");
-        // Each side summed by CASE, as numbers: a group per account, made of
-        // every row of the month, so an account whose rows all stay out of
-        // the sums still has its group.
-        const QString sumas = QStringLiteral("SUM(CASE WHEN ") + movimiento +
-                              QStringLiteral(" AND [DEBE-HABER] = 'D' THEN IMPORTE ELSE 0 END) "
-                                             "AS DEBE, SUM(CASE WHEN ") +
-                              movimiento +
-                              QStringLiteral(" AND [DEBE-HABER] = 'H' THEN IMPORTE ELSE 0 END) "
-                                             "AS HABER");
+        // The rows the sums leave out: a flag set, or one that is not known.
+        const QString fuera =
+            QStringLiteral("(COALESCE(ESRESUMEN, 1) <> 0 OR COALESCE(ESAJUSTE, 1) <> 0 OR "
+                           "COALESCE(ES_SALDO_APERTURA, 1) <> 0)");
+        // Each side summed by CASE and read as a number; a row of another
+        // side still makes its account's group.
+        const QString sumas =
+            QStringLiteral("SUM(CASE WHEN [DEBE-HABER] = 'D' THEN IMPORTE ELSE 0 END) AS DEBE, "
+                           "SUM(CASE WHEN [DEBE-HABER] = 'H' THEN IMPORTE ELSE 0 END) AS HABER");
         // A month at a time: each statement reads that month's days from the
         // covering date index and sorts only them, and no row needs its month
         // worked out. The months follow one another (Meses), so a row is in
@@ -411,7 +411,7 @@ private:
                            QStringLiteral(" FROM MV_ASIENTOS "
                                           "WHERE FECHA >= ") +
                            inicio[i] + QStringLiteral(" AND FECHA <= ") + fin[i] +
-                           QStringLiteral(" ") + ctx_.Filtro + grupos);
+                           QStringLiteral(" AND ") + movimiento + u' ' + ctx_.Filtro + grupos);
             for (; !rs->EOF(); rs->MoveNext()) {
                 Suma& s = Fila(Texto(rs->value(0)))[i];
                 s.Debe += vb::CCur(rs->value(1));
@@ -420,6 +420,15 @@ private:
         }
         if (ctx_.Sigue && !ctx_.Sigue())
             return false;
+        // The accounts whose rows of the range the sums left out (few rows,
+        // read from their own index where the schema has it).
+        auto fueraDeSumas =
+            Abre(QStringLiteral("SELECT CUENTA FROM MV_ASIENTOS WHERE FECHA >= ") +
+                 ClsUtilidades::FechaParaSQL(ctx_.InicioRango) + QStringLiteral(" AND FECHA <= ") +
+                 ClsUtilidades::FechaParaSQL(ctx_.FinRango) + QStringLiteral(" AND ") + fuera +
+                 u' ' + ctx_.Filtro + grupos);
+        for (; !fueraDeSumas->EOF(); fueraDeSumas->MoveNext())
+            Fila(Texto(fueraDeSumas->value(0)));
         // The rest of the range: before, between and after the months.
         QString huecos =
             QStringLiteral("(FECHA >= ") + ClsUtilidades::FechaParaSQL(ctx_.InicioRango);
