@@ -14,6 +14,7 @@
 #include <QMap>
 #include <QSet>
 #include <array>
+#include <deque>
 #include <optional>
 #include <stdexcept>
 
@@ -282,8 +283,7 @@ public:
         const std::vector<Suma>* sumas = SumasDe(Codigo);
         if (!sumas)
             return {};
-        const Suma& s = (*sumas)[size_t(IndiceMes)];
-        return s.Debe - s.Haber;
+        return (*sumas)[size_t(IndiceMes)].Neto;
     }
 
     double Indice(const QString& Codigo, const QString& Anio, const QString& Mes) override {
@@ -343,9 +343,9 @@ public:
     }
 
 private:
+    // Debit minus credit of a month.
     struct Suma {
-        vb::Currency Debe;
-        vb::Currency Haber;
+        vb::Currency Neto;
     };
 
     void LeeDepreciaciones() {
@@ -384,11 +384,11 @@ private:
         const QString fuera =
             QStringLiteral("(COALESCE(ESRESUMEN, 1) <> 0 OR COALESCE(ESAJUSTE, 1) <> 0 OR "
                            "COALESCE(ES_SALDO_APERTURA, 1) <> 0)");
-        // Each side summed by CASE and read as a number; a row of another
-        // side still makes its account's group.
-        const QString sumas =
-            QStringLiteral("SUM(CASE WHEN [DEBE-HABER] = 'D' THEN IMPORTE ELSE 0 END) AS DEBE, "
-                           "SUM(CASE WHEN [DEBE-HABER] = 'H' THEN IMPORTE ELSE 0 END) AS HABER");
+        // Debits less credits, read as a number; a row of another side still
+        // makes its account's group.
+        const QString sumas = QStringLiteral(
+            "SUM(CASE WHEN [DEBE-HABER] = 'D' THEN IMPORTE WHEN [DEBE-HABER] = 'H' THEN -IMPORTE "
+            "ELSE 0 END) AS NETO");
         // A month at a time: each statement reads that month's days from the
         // covering date index and sorts only them, and no row needs its month
         // worked out. The months follow one another (Meses), so a row is in
@@ -412,11 +412,9 @@ private:
                                           "WHERE FECHA >= ") +
                            inicio[i] + QStringLiteral(" AND FECHA <= ") + fin[i] +
                            QStringLiteral(" AND ") + movimiento + u' ' + ctx_.Filtro + grupos);
-            for (; !rs->EOF(); rs->MoveNext()) {
-                Suma& s = Fila(Texto(rs->value(0)))[i];
-                s.Debe += vb::CCur(rs->value(1));
-                s.Haber += vb::CCur(rs->value(2));
-            }
+            for (; !rs->EOF(); rs->MoveNext())
+                Fila(Texto(rs->value(0)))[i].Neto += vb::CCur(rs->value(1));
+            ProximoMes();
         }
         if (ctx_.Sigue && !ctx_.Sigue())
             return false;
@@ -445,15 +443,30 @@ private:
     }
 
     // The sums of an account as the collation sees its code, made on first
-    // use. The rows of one code come one after another: its key is made once.
+    // use. Each month's rows come in the order of their codes, mostly the
+    // codes of the month before: those are found without making their key.
     std::vector<Suma>& Fila(const QString& cuenta) {
-        if (!fila_ || cuenta != codigoFila_) {
-            codigoFila_ = cuenta;
-            fila_ = &sumas_[ClaveCuenta(cuenta)];
-            if (fila_->empty())
-                fila_->resize(ctx_.Meses->size());
+        std::vector<Suma>* fila = nullptr;
+        for (size_t k = cursor_; k < anterior_.size() && k < cursor_ + 2; ++k) {
+            if (anterior_[k].first == cuenta) {
+                fila = anterior_[k].second;
+                cursor_ = k + 1;
+                break;
+            }
         }
-        return *fila_;
+        if (!fila) {
+            std::vector<Suma>*& nueva = sumas_[ClaveCuenta(cuenta)];
+            if (!nueva)
+                nueva = &filas_.emplace_back(ctx_.Meses->size());
+            fila = nueva;
+        }
+        actual_.emplace_back(cuenta, fila);
+        return *fila;
+    }
+    void ProximoMes() {
+        anterior_ = std::move(actual_);
+        actual_.clear();
+        cursor_ = 0;
     }
 
     // The generation asks for one account at a time, month after month: the
@@ -463,7 +476,7 @@ private:
             codigoSumas_ = Codigo;
             consultadaSumas_ = true;
             auto it = sumas_.constFind(ClaveCuenta(Codigo));
-            sumasCuenta_ = it == sumas_.cend() ? nullptr : &*it;
+            sumasCuenta_ = it == sumas_.cend() ? nullptr : *it;
         }
         return sumasCuenta_;
     }
@@ -500,13 +513,16 @@ private:
     }
 
     bool preparada_ = false;
-    // The last code Fila saw and its sums (a QHash keeps a value in place
-    // until the next insertion, and Fila makes the only ones).
-    QString codigoFila_;
-    std::vector<Suma>* fila_ = nullptr;
+    // The codes of the last month read and of the one being read, with
+    // their sums.
+    using Codigos = std::vector<std::pair<QString, std::vector<Suma>*>>;
+    Codigos anterior_;
+    Codigos actual_;
+    size_t cursor_ = 0;
     QSet<QString> depreciaciones_;
     QHash<QString, Apertura> aperturas_;
-    QHash<QString, std::vector<Suma>> sumas_;
+    std::deque<std::vector<Suma>> filas_; // in place for good once made
+    QHash<QString, std::vector<Suma>*> sumas_;
     QHash<QString, int> series_;
     QHash<QString, QString> descripciones_;
     // A month's four coefficients as read, each made a number on first use
