@@ -141,6 +141,12 @@ public:
         return true;
     }
 
+    // The adjustable accounts that are no fixed assets, in code order.
+    virtual ado::RecordsetPtr Cuentas() {
+        return Abre(QStringLiteral(
+            "SELECT * FROM MA_CUENTAS WHERE (AJUSTE = 1) AND (BIENES=0) order by codigo"));
+    }
+
     // Some account names this one as its accumulated depreciation.
     virtual bool EsDepreciacion(const QString& CodigoFila) {
         return gDatos().ExisteEnTabla(QStringLiteral("MA_CUENTAS"), CodigoFila,
@@ -264,6 +270,13 @@ public:
         LeeIndices();
         preparada_ = true;
         return true;
+    }
+
+    // Only the code is read of each account: the whole rows of a large chart
+    // cost more than some months' sums.
+    ado::RecordsetPtr Cuentas() override {
+        return Abre(QStringLiteral(
+            "SELECT CODIGO FROM MA_CUENTAS WHERE (AJUSTE = 1) AND (BIENES=0) order by codigo"));
     }
 
     bool EsDepreciacion(const QString& CodigoFila) override {
@@ -642,8 +655,7 @@ GeneracionAjuste::Fin GeneracionAjuste::Genera_Asiento(const QString& PeriodoDes
         // Open before the first read, so the operator sees the run and may
         // cancel it from the start.
         cartel.CartelInicio(TituloCartel(), true);
-        auto cuentas = Abre(QStringLiteral(
-            "SELECT * FROM MA_CUENTAS WHERE (AJUSTE = 1) AND (BIENES=0) order by codigo"));
+        auto cuentas = fuente_->Cuentas();
         if (cuentas->EOF()) {
             cartel.CartelCerrar();
             NetoLineas(lineas_);
