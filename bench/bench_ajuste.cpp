@@ -254,6 +254,37 @@ double Tiempo(qint64 ns) {
     return double(ns) / 1e6;
 }
 
+// Wall time and the CPU time of this thread, in ms. On a busy machine the
+// wall time also counts the waits for a processor; the CPU time does not.
+struct Medicion {
+    double pared = std::numeric_limits<double>::max();
+    double cpu = std::numeric_limits<double>::max();
+    void mejor(const Medicion& o) {
+        pared = std::min(pared, o.pared);
+        cpu = std::min(cpu, o.cpu);
+    }
+};
+
+double CpuHilo() {
+    timespec ts{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
+}
+
+class Cronometro {
+public:
+    Cronometro() { reinicia(); }
+    void reinicia() {
+        cpu_ = CpuHilo();
+        pared_.start();
+    }
+    Medicion lee() const { return {Tiempo(pared_.nsecsElapsed()), CpuHilo() - cpu_}; }
+
+private:
+    QElapsedTimer pared_;
+    double cpu_ = 0;
+};
+
 QString CargaPromedio() {
     QFile f(QStringLiteral("/proc/loadavg"));
     if (!f.open(QIODevice::ReadOnly))
@@ -398,10 +429,9 @@ std::vector<QByteArray> LimitesMeses() {
 // month over the covering date index, grouped by account with CASE sums and
 // binary comparisons, read to the last row. The statement is prepared once.
 // Both floors stay out of line so that a profiler finds them by name.
-[[gnu::noinline]] double Piso(sqlite3* db, double& control) {
+[[gnu::noinline]] Medicion Piso(sqlite3* db, double& control) {
     static const std::vector<QByteArray> limites = LimitesMeses();
-    QElapsedTimer t;
-    t.start();
+    const Cronometro t;
     sqlite3_stmt* st = nullptr;
     if (sqlite3_prepare_v2(
             db,
@@ -421,14 +451,13 @@ std::vector<QByteArray> LimitesMeses() {
         sqlite3_reset(st);
     }
     sqlite3_finalize(st);
-    return Tiempo(t.nsecsElapsed());
+    return t.lee();
 }
 
 // (b1): the same sums as one statement over the year, grouped by account,
 // month and side: the whole year goes through one sort.
-[[gnu::noinline]] double PisoAnual(sqlite3* db, double& control) {
-    QElapsedTimer t;
-    t.start();
+[[gnu::noinline]] Medicion PisoAnual(sqlite3* db, double& control) {
+    const Cronometro t;
     sqlite3_stmt* st = nullptr;
     if (sqlite3_prepare_v2(
             db,
@@ -442,7 +471,7 @@ std::vector<QByteArray> LimitesMeses() {
     while (sqlite3_step(st) == SQLITE_ROW)
         control += sqlite3_column_double(st, 3);
     sqlite3_finalize(st);
-    return Tiempo(t.nsecsElapsed());
+    return t.lee();
 }
 
 QString NumeroDelLibro(sqlite3* db) {
@@ -683,7 +712,7 @@ struct Medida {
     int lineas = 0;
     size_t lineasAjuste = 0;
     int fin = 0;
-    double generacion = 0, piso = 0, pisoAnual = 0;
+    Medicion generacion, piso, pisoAnual;
     double controlPiso = 0, controlAnual = 0;
     long picoGeneracion = -1, antesGeneracion = -1; // kB
     size_t grabadas = 0;
@@ -726,18 +755,18 @@ bool MideTamano(Opciones o, const QString& carpeta, Medida& m) {
     sqlite3* crudo = Abre(archivo);
     const GeneracionAjuste::Parametros p = Pedido();
 
-    m.generacion = m.piso = m.pisoAnual = m.grabacion = m.insercion = kInf;
+    m.grabacion = m.insercion = kInf;
     GeneracionAjuste::Resultado r;
     LineasAjuste entrada;
     for (int ronda = 0; ronda < o.rondas; ++ronda) {
-        m.pisoAnual = std::min(m.pisoAnual, PisoAnual(crudo, m.controlAnual));
-        m.piso = std::min(m.piso, Piso(crudo, m.controlPiso));
+        m.pisoAnual.mejor(PisoAnual(crudo, m.controlAnual));
+        m.piso.mejor(Piso(crudo, m.controlPiso));
         const bool medirPico = ronda == 0 && ReiniciaPico();
         if (medirPico)
             m.antesGeneracion = Residente();
-        t.restart();
+        const Cronometro g;
         r = GeneracionAjuste::Genera(p);
-        m.generacion = std::min(m.generacion, Tiempo(t.nsecsElapsed()));
+        m.generacion.mejor(g.lee());
         if (medirPico)
             m.picoGeneracion = PicoMemoria();
         entrada = Entrada(r.Lineas, o.lineasAsiento);
@@ -777,38 +806,42 @@ bool MideTamano(Opciones o, const QString& carpeta, Medida& m) {
     return true;
 }
 
+// "ODBC / native" as a ratio, or a dash when ODBC was not measured.
+QString Proporcion(double odbc, double nativa) {
+    return odbc < 0 ? QStringLiteral("-") : QString::number(odbc / nativa, 'f', 2) + u'x';
+}
+
 void Muestra(const Medida& m) {
     std::printf("\n== %d lineas ==\n", m.lineas);
-    std::printf("(a)  Genera_Asiento, doce meses:        %8.1f ms  (%zu lineas, fin %d)\n",
-                m.generacion, m.lineasAjuste, m.fin);
-    std::printf("(b)  piso: doce lecturas agrupadas por cuenta sobre IX_MV_ASIENTOS_FECHA_CUENTA: "
-                "%.1f ms (control %.2f)\n",
-                m.piso, m.controlPiso);
-    std::printf("(b1) piso anterior: una lectura del año agrupada por cuenta, mes y lado: %.1f ms "
-                "(control %.2f)\n",
-                m.pisoAnual, m.controlAnual);
-    std::printf("(a)/(b) = %.2f   (a)/(b1) = %.2f\n", m.generacion / m.piso,
-                m.generacion / m.pisoAnual);
+    std::printf("(a)  Genera_Asiento, doce meses: %.1f ms, cpu %.1f ms (%zu lineas, fin %d)\n",
+                m.generacion.pared, m.generacion.cpu, m.lineasAjuste, m.fin);
+    std::printf("(b)  piso, doce lecturas agrupadas por cuenta sobre IX_MV_ASIENTOS_FECHA_CUENTA: "
+                "%.1f ms, cpu %.1f ms (control %.2f)\n",
+                m.piso.pared, m.piso.cpu, m.controlPiso);
+    std::printf("(b1) piso anterior, una lectura del año agrupada por cuenta, mes y lado: %.1f ms, "
+                "cpu %.1f ms (control %.2f)\n",
+                m.pisoAnual.pared, m.pisoAnual.cpu, m.controlAnual);
+    std::printf("(a)/(b) = %.2f (cpu %.2f)   (a)/(b1) = %.2f (cpu %.2f)\n",
+                m.generacion.pared / m.piso.pared, m.generacion.cpu / m.piso.cpu,
+                m.generacion.pared / m.pisoAnual.pared, m.generacion.cpu / m.pisoAnual.cpu);
     if (m.picoGeneracion >= 0)
-        std::printf("memoria pico durante la generacion:     %8.1f MB (%.1f MB antes)\n",
+        std::printf("memoria pico durante la generacion: %.1f MB (%.1f MB antes)\n",
                     Mb(m.picoGeneracion), Mb(m.antesGeneracion));
-    std::printf("(s)  grabacion de %zu lineas:          %8.1f ms%s\n", m.grabadas, m.grabacion,
+    std::printf("(s)  grabacion de %zu lineas: %.1f ms%s\n", m.grabadas, m.grabacion,
                 m.todoGrabado ? "" : " (NO SE GRABARON TODAS)");
-    std::printf("(c)  INSERT de varias filas:            %8.1f ms\n", m.insercion);
+    std::printf("(c)  INSERT de varias filas: %.1f ms\n", m.insercion);
     std::printf("(s)/(c) = %.2f\n", m.grabacion / m.insercion);
     if (m.odbcGeneracion >= 0) {
-        std::printf(
-            "ODBC generacion:                        %8.1f ms  (%.2f x nativa; lineas %s)\n",
-            m.odbcGeneracion, m.odbcGeneracion / m.generacion,
-            m.odbcIguales ? "iguales" : "DISTINTAS");
-        std::printf("ODBC grabacion:                         %8.1f ms  (%.2f x nativa)%s\n",
-                    m.odbcGrabacion, m.odbcGrabacion / m.grabacion,
+        std::printf("ODBC generacion: %.1f ms (%s la nativa; lineas %s)\n", m.odbcGeneracion,
+                    qPrintable(Proporcion(m.odbcGeneracion, m.generacion.pared)),
+                    m.odbcIguales ? "iguales" : "DISTINTAS");
+        std::printf("ODBC grabacion: %.1f ms (%s la nativa)%s\n", m.odbcGrabacion,
+                    qPrintable(Proporcion(m.odbcGrabacion, m.grabacion)),
                     m.odbcGrabado ? "" : " (NO SE GRABARON TODAS)");
     }
     if (m.porCuenta >= 0)
-        std::printf("lectura por cuenta:                     %8.1f ms  (%.1f x (b)); lineas %s\n",
-                    m.porCuenta, m.porCuenta / m.piso,
-                    m.porCuentaIguales ? "iguales" : "DISTINTAS");
+        std::printf("lectura por cuenta: %.1f ms (%.1f x (b)); lineas %s\n", m.porCuenta,
+                    m.porCuenta / m.piso.pared, m.porCuentaIguales ? "iguales" : "DISTINTAS");
     std::fflush(stdout);
 }
 
@@ -910,15 +943,18 @@ int main(int argc, char** argv) {
         medidas.push_back(m);
     }
 
-    std::printf("\nresumen (ms; mejor de %d rondas):\n", o.rondas);
-    std::printf("%9s %9s %9s %9s %7s %8s %9s %8s %7s %9s %9s\n", "lineas", "(a)gen", "(b)piso",
-                "(b1)ant", "(a)/(b)", "pico MB", "(s)grab", "(c)ins", "(s)/(c)", "odbc gen",
-                "odbc grab");
+    std::printf("\nresumen (ms, mejor de %d rondas; cpu: tiempo de procesador del hilo):\n",
+                o.rondas);
+    std::printf("%9s %8s %8s %8s %8s %8s %8s %8s %8s %8s %7s %9s %10s\n", "lineas", "(a)gen",
+                "(b)piso", "(b1)ant", "(a)/(b)", "cpu", "pico MB", "(s)grab", "(c)ins", "(s)/(c)",
+                "", "odbc gen", "odbc grab");
     for (const Medida& m : medidas)
-        std::printf("%9d %9.1f %9.1f %9.1f %7.2f %8.1f %9.1f %8.1f %7.2f %8.2fx %8.2fx\n", m.lineas,
-                    m.generacion, m.piso, m.pisoAnual, m.generacion / m.piso, Mb(m.picoGeneracion),
-                    m.grabacion, m.insercion, m.grabacion / m.insercion,
-                    m.odbcGeneracion / m.generacion, m.odbcGrabacion / m.grabacion);
+        std::printf("%9d %8.1f %8.1f %8.1f %8.2f %8.2f %8.1f %8.1f %8.1f %8.2f %7s %9s %10s\n",
+                    m.lineas, m.generacion.pared, m.piso.pared, m.pisoAnual.pared,
+                    m.generacion.pared / m.piso.pared, m.generacion.cpu / m.piso.cpu,
+                    Mb(m.picoGeneracion), m.grabacion, m.insercion, m.grabacion / m.insercion, "",
+                    qPrintable(Proporcion(m.odbcGeneracion, m.generacion.pared)),
+                    qPrintable(Proporcion(m.odbcGrabacion, m.grabacion)));
     for (const QString& msg : respuestas->messages())
         std::printf("mensaje: %s\n", qPrintable(msg));
     std::printf("carga al terminar: %s\n", qPrintable(CargaPromedio()));

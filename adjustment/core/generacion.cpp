@@ -14,6 +14,7 @@
 #include <QMap>
 #include <QSet>
 #include <array>
+#include <climits>
 #include <deque>
 #include <optional>
 #include <stdexcept>
@@ -311,16 +312,23 @@ public:
         const int serie = SerieDe(Codigo);
         if (serie < 1 || serie > 4)
             return 0;
-        auto it = coeficientes_.find(qMakePair(Anio, Mes));
-        if (it == coeficientes_.end())
-            return 0;
-        Coeficientes& c = *it;
-        const size_t k = size_t(serie - 1);
-        if (!c.Leido[k]) {
-            c.Valor[k] = vb::CDbl(c.Texto[k]);
-            c.Leido[k] = true;
+        Coeficientes* fila = nullptr;
+        const qint64 k = (qint64(Anio) - anioBase_) * 12 + (Mes - 1);
+        if (Mes >= 1 && Mes <= 12 && k >= 0 && k < qint64(tabla_.size())) {
+            fila = tabla_[size_t(k)];
+        } else {
+            auto it = coeficientes_.find(qMakePair(Anio, Mes));
+            fila = it == coeficientes_.end() ? nullptr : &*it;
         }
-        return c.Valor[k];
+        if (!fila)
+            return 0;
+        Coeficientes& c = *fila;
+        const size_t n = size_t(serie - 1);
+        if (!c.Leido[n]) {
+            c.Valor[n] = vb::CDbl(c.Texto[n]);
+            c.Leido[n] = true;
+        }
+        return c.Valor[n];
     }
 
     QString Descripcion(const QString& Codigo) override {
@@ -523,6 +531,21 @@ private:
                 coeficientes_.insert(clave, c);
             }
         }
+        // The months of the years read, one after another, for the lookups
+        // of every account and month (the hash stays as it is from here on).
+        int desde = INT_MAX, hasta = INT_MIN;
+        for (auto it = coeficientes_.cbegin(); it != coeficientes_.cend(); ++it) {
+            desde = std::min(desde, it.key().first);
+            hasta = std::max(hasta, it.key().first);
+        }
+        if (desde <= hasta && qint64(hasta) - desde < 200) {
+            anioBase_ = desde;
+            tabla_.assign(size_t(hasta - desde + 1) * 12, nullptr);
+            for (auto it = coeficientes_.begin(); it != coeficientes_.end(); ++it)
+                if (it.key().second >= 1 && it.key().second <= 12)
+                    tabla_[size_t(it.key().first - desde) * 12 + size_t(it.key().second - 1)] =
+                        &*it;
+        }
     }
 
     bool preparada_ = false;
@@ -546,6 +569,8 @@ private:
         std::array<bool, 4> Leido{};
     };
     QHash<QPair<int, int>, Coeficientes> coeficientes_;
+    std::vector<Coeficientes*> tabla_; // by (year - anioBase_) * 12 + month - 1
+    int anioBase_ = 0;
     QString codigoSumas_;
     bool consultadaSumas_ = false;
     const std::vector<Suma>* sumasCuenta_ = nullptr;
