@@ -22,7 +22,7 @@
 //   bench_ajuste [--lineas N[,N...]] [--cuentas N] [--rondas N] [--asiento N]
 //                [--carpeta DIR [--reusa]] [--sin-odbc] [--sin-consultas] [--por-cuenta]
 //
-// Each figure is the best of --rondas runs (3). The entry saved is the
+// Each figure is the best of --rondas runs (5). The entry saved is the
 // generated one, made up to --asiento lines (2000) with lines on accounts that
 // are not adjustable. --carpeta keeps the companies in DIR (BENCH_<lines>.db
 // and CONSULTA.db); with --reusa a company already there is used as it is
@@ -49,9 +49,11 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 #include <algorithm>
 #include <cstdio>
 #include <limits>
+#include <malloc.h>
 #include <memory>
 #include <random>
 #include <sqlite3.h>
@@ -62,7 +64,7 @@ struct Opciones {
     std::vector<int> tamanos = {250000, 1000000, 4000000};
     int lineas = 0; // of the company being built
     int cuentas = 2000;
-    int rondas = 3;
+    int rondas = 5;
     int lineasAsiento = 2000; // of the entry saved
     bool porCuenta = false;
     bool reusa = false;
@@ -284,6 +286,16 @@ private:
     QElapsedTimer pared_;
     double cpu_ = 0;
 };
+
+QString Procesador() {
+    QFile f(QStringLiteral("/proc/cpuinfo"));
+    if (!f.open(QIODevice::ReadOnly))
+        return QStringLiteral("?");
+    for (const QByteArray& l : f.readAll().split('\n'))
+        if (l.startsWith("model name"))
+            return QString::fromLatin1(l.mid(l.indexOf(':') + 1).trimmed());
+    return QStringLiteral("?");
+}
 
 QString CargaPromedio() {
     QFile f(QStringLiteral("/proc/loadavg"));
@@ -893,7 +905,9 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    std::printf("carga al empezar: %s\n", qPrintable(CargaPromedio()));
+    std::printf("orden: %s\n", qPrintable(args.join(u' ')));
+    std::printf("maquina: %s, %d procesadores; carga al empezar: %s\n", qPrintable(Procesador()),
+                QThread::idealThreadCount(), qPrintable(CargaPromedio()));
 
     QTemporaryDir temporal;
     const QString demo = temporal.path() + QStringLiteral("/demo");
@@ -935,6 +949,9 @@ int main(int argc, char** argv) {
 
     std::vector<Medida> medidas;
     for (int n : o.tamanos) {
+        // What earlier measures freed goes back to the system, so that the
+        // peak of the generation starts from what the process holds.
+        malloc_trim(0);
         Medida m;
         m.lineas = n;
         if (!MideTamano(o, carpeta, m))
@@ -945,14 +962,14 @@ int main(int argc, char** argv) {
 
     std::printf("\nresumen (ms, mejor de %d rondas; cpu: tiempo de procesador del hilo):\n",
                 o.rondas);
-    std::printf("%9s %8s %8s %8s %8s %8s %8s %8s %8s %8s %7s %9s %10s\n", "lineas", "(a)gen",
-                "(b)piso", "(b1)ant", "(a)/(b)", "cpu", "pico MB", "(s)grab", "(c)ins", "(s)/(c)",
-                "", "odbc gen", "odbc grab");
+    std::printf("%9s %8s %8s %8s %8s %8s %8s %8s %8s %8s %9s %10s\n", "lineas", "(a)gen", "(b)piso",
+                "(b1)ant", "(a)/(b)", "cpu", "pico MB", "(s)grab", "(c)ins", "(s)/(c)", "odbc gen",
+                "odbc grab");
     for (const Medida& m : medidas)
-        std::printf("%9d %8.1f %8.1f %8.1f %8.2f %8.2f %8.1f %8.1f %8.1f %8.2f %7s %9s %10s\n",
+        std::printf("%9d %8.1f %8.1f %8.1f %8.2f %8.2f %8.1f %8.1f %8.1f %8.2f %9s %10s\n",
                     m.lineas, m.generacion.pared, m.piso.pared, m.pisoAnual.pared,
                     m.generacion.pared / m.piso.pared, m.generacion.cpu / m.piso.cpu,
-                    Mb(m.picoGeneracion), m.grabacion, m.insercion, m.grabacion / m.insercion, "",
+                    Mb(m.picoGeneracion), m.grabacion, m.insercion, m.grabacion / m.insercion,
                     qPrintable(Proporcion(m.odbcGeneracion, m.generacion.pared)),
                     qPrintable(Proporcion(m.odbcGrabacion, m.grabacion)));
     for (const QString& msg : respuestas->messages())
