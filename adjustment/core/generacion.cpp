@@ -487,6 +487,7 @@ private:
     void ProximoMes() {
         anterior_ = std::move(actual_);
         actual_.clear();
+        actual_.reserve(anterior_.size());
         cursor_ = 0;
     }
 
@@ -772,16 +773,13 @@ bool GeneracionAjuste::PasoApertura(const QString& Codigo, vb::Currency Importe,
                                     const QString& DebeHaber) {
     const QDate base = fuente_->CierreAnterior();
     const QDate cierre = fuente_->CierreEjercicio();
-    const QString baseAnio = QString::number(base.year()), baseMes = QString::number(base.month());
-    const QString cierreAnio = QString::number(cierre.year()),
-                  cierreMes = QString::number(cierre.month());
 
-    const double IdxBase = fuente_->Indice(Codigo, baseAnio, baseMes);
+    const double IdxBase = fuente_->Indice(Codigo, base.year(), base.month());
     if (IdxBase == 0)
-        return Detiene(Codigo, baseMes, baseAnio);
-    const double IdxCierre = fuente_->Indice(Codigo, cierreAnio, cierreMes);
+        return Detiene(Codigo, QString::number(base.month()), QString::number(base.year()));
+    const double IdxCierre = fuente_->Indice(Codigo, cierre.year(), cierre.month());
     if (IdxCierre == 0)
-        return Detiene(Codigo, cierreMes, cierreAnio);
+        return Detiene(Codigo, QString::number(cierre.month()), QString::number(cierre.year()));
 
     // The opening balance originates in the closing month of the previous
     // year, so it is restated by that month's coefficient (IdxBase), as
