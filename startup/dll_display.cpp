@@ -4,6 +4,7 @@
 #include "startup/lbf_ctrldisplay.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -21,8 +22,12 @@ Lbf_CtrlDisplay* Dll_Display::ventana() const {
 }
 
 Lbf_CtrlDisplay& Dll_Display::Ventana() {
-    if (!ventana_)
+    if (!ventana_) {
         ventana_ = new Lbf_CtrlDisplay();
+        // A new window is painted at its first update.
+        refrescada_ = nullptr;
+        pendientes_ = {};
+    }
     return *ventana_;
 }
 
@@ -33,6 +38,30 @@ void Dll_Display::CartelInicio(const QString& Titulo, bool PermiteCancelar) {
     w.show();
 }
 
+namespace {
+
+Dll_Display::Reloj& reloj() {
+    static Dll_Display::Reloj r;
+    return r;
+}
+
+qint64 Ahora() {
+    if (const Dll_Display::Reloj& r = reloj())
+        return r();
+    static QElapsedTimer desde = [] {
+        QElapsedTimer t;
+        t.start();
+        return t;
+    }();
+    return desde.elapsed();
+}
+
+} // namespace
+
+void Dll_Display::setReloj(Reloj r) {
+    reloj() = std::move(r);
+}
+
 void Dll_Display::CartelMostrar(bool& Cancelado, const std::optional<QVariant>& L1,
                                 const std::optional<QVariant>& l2,
                                 const std::optional<QVariant>& l3) {
@@ -41,17 +70,26 @@ void Dll_Display::CartelMostrar(bool& Cancelado, const std::optional<QVariant>& 
     for (int i = 0; i < 3; ++i) {
         if (!lineas[i]->has_value())
             continue;
-        // Only a line that changed is painted at once: a loop that shows a
-        // line per item repaints thousands of times; the rest of the window
-        // looks as it did, and the event pass below paints the animation.
-        QLabel* linea = w.LblCtrol[i];
+        QLabel* linea = w.LblCtrol[size_t(i)];
         const QString texto = NuloATexto(**lineas[i]);
         if (linea->text() != texto) {
             linea->setText(texto);
-            linea->repaint();
+            pendientes_[size_t(i)] = true;
         }
     }
     Cancelado = w.CmdDisplayCancelar->text() == Lbf_CtrlDisplay::kAbortado;
+    const qint64 ahora = Ahora();
+    if (refrescada_ == &w && ahora - ultimoRefresco_ < kRefrescoMs)
+        return;
+    refrescada_ = &w;
+    ultimoRefresco_ = ahora;
+    // Only a line that changed is painted at once; the event pass paints
+    // the animation.
+    for (size_t i = 0; i < pendientes_.size(); ++i) {
+        if (pendientes_[i])
+            w.LblCtrol[i]->repaint();
+        pendientes_[i] = false;
+    }
     vb::DoEvents();
 }
 

@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QString>
 #include <QVariant>
+#include <array>
+#include <functional>
 #include <optional>
 
 class Lbf_CtrlDisplay;
@@ -24,9 +26,10 @@ public:
     void CartelInicio(const QString& Titulo, bool PermiteCancelar);
 
     // Sets each line that is passed (Null empties it; a line not passed keeps
-    // its text), paints the lines that changed, reports whether Cancel was
-    // pressed, and then runs one pass of pending window events so the banner
-    // animates and the click on Cancel can arrive.
+    // its text) and reports whether Cancel was pressed. Then, at most once
+    // every kRefrescoMs (and always at the first call on a new window), it
+    // paints the lines whose text changed and runs one pass of pending window
+    // events, so the banner animates and the click on Cancel can arrive.
     void CartelMostrar(bool& Cancelado, const std::optional<QVariant>& L1 = std::nullopt,
                        const std::optional<QVariant>& l2 = std::nullopt,
                        const std::optional<QVariant>& l3 = std::nullopt);
@@ -39,6 +42,13 @@ public:
     // Callers turn it off before a message box and back on afterwards.
     void Siempre_Visible(bool valor);
 
+    // Between two paints and event passes of CartelMostrar: a loop that
+    // updates the banner per item must not spend its time drawing it.
+    static constexpr qint64 kRefrescoMs = 40;
+    // Milliseconds of a steady clock; tests set their own. Empty: the real one.
+    using Reloj = std::function<qint64()>;
+    static void setReloj(Reloj reloj);
+
     // The current window, or nullptr when there is none (for inspection).
     // Out of line: reading the QPointer needs the complete window class.
     Lbf_CtrlDisplay* ventana() const;
@@ -48,6 +58,10 @@ private:
     static QString NuloATexto(const QVariant& valor);
 
     QPointer<Lbf_CtrlDisplay> ventana_;
+    // The window the last refresh was made on, and when; lines changed since.
+    const Lbf_CtrlDisplay* refrescada_ = nullptr;
+    qint64 ultimoRefresco_ = 0;
+    std::array<bool, 3> pendientes_{};
 };
 
 namespace CNStuffContable {

@@ -14,6 +14,8 @@
 #include <QMap>
 #include <QSet>
 #include <array>
+#include <climits>
+#include <deque>
 #include <optional>
 #include <stdexcept>
 
@@ -99,6 +101,8 @@ struct Contexto {
     QString InicioRango; // "dd/mm/yyyy"
     QString FinRango;
     const std::vector<GeneracionAjuste::Mes>* Meses = nullptr;
+    // Asked between long reads: false ends the run (the operator cancelled).
+    std::function<bool()> Sigue;
 };
 
 struct Apertura {
@@ -141,7 +145,17 @@ bool LineaParticipa(const TipoLineaAjuste& linea) {
 class GeneracionAjuste::Fuente {
 public:
     virtual ~Fuente() = default;
-    virtual void Prepara(const Contexto& c) { ctx_ = c; }
+    // False when the run was cancelled while it read.
+    virtual bool Prepara(const Contexto& c) {
+        ctx_ = c;
+        return true;
+    }
+
+    // The adjustable accounts that are no fixed assets, in code order.
+    virtual ado::RecordsetPtr Cuentas() {
+        return Abre(QStringLiteral(
+            "SELECT * FROM MA_CUENTAS WHERE (AJUSTE = 1) AND (BIENES=0) order by codigo"));
+    }
 
     // Some account names this one as its accumulated depreciation.
     virtual bool EsDepreciacion(const QString& CodigoFila) {
@@ -189,6 +203,10 @@ public:
 
     virtual double Indice(const QString& Codigo, const QString& Anio, const QString& Mes) {
         return GeneracionAjuste::PorcentajeIndice(Codigo, Anio, Mes);
+    }
+    // The same for a month given by its numbers.
+    virtual double Indice(const QString& Codigo, int Anio, int Mes) {
+        return Indice(Codigo, QString::number(Anio), QString::number(Mes));
     }
 
     virtual QString Descripcion(const QString& Codigo) {
@@ -251,13 +269,22 @@ namespace {
 // (another user may change them before the next one).
 class FuenteAgrupada : public GeneracionAjuste::Fuente {
 public:
-    void Prepara(const Contexto& c) override {
+    bool Prepara(const Contexto& c) override {
         Fuente::Prepara(c);
         LeeDepreciaciones();
         LeeAperturas();
-        LeeSumas();
+        if (!LeeSumas())
+            return false;
         LeeIndices();
         preparada_ = true;
+        return true;
+    }
+
+    // Only the code is read of each account: the whole rows of a large chart
+    // cost more than some months' sums.
+    ado::RecordsetPtr Cuentas() override {
+        return Abre(QStringLiteral(
+            "SELECT CODIGO FROM MA_CUENTAS WHERE (AJUSTE = 1) AND (BIENES=0) order by codigo"));
     }
 
     bool EsDepreciacion(const QString& CodigoFila) override {
@@ -271,16 +298,13 @@ public:
         return *it;
     }
 
-    bool HayMovimientos(const QString& Codigo) override {
-        return sumas_.contains(ClaveCuenta(Codigo));
-    }
+    bool HayMovimientos(const QString& Codigo) override { return SumasDe(Codigo) != nullptr; }
 
     vb::Currency Neto(const QString& Codigo, int IndiceMes) override {
-        auto it = sumas_.constFind(ClaveCuenta(Codigo));
-        if (it == sumas_.cend())
+        const std::vector<Suma>* sumas = SumasDe(Codigo);
+        if (!sumas)
             return {};
-        const Suma& s = it->at(size_t(IndiceMes));
-        return s.Debe - s.Haber;
+        return (*sumas)[size_t(IndiceMes)].Neto;
     }
 
     double Indice(const QString& Codigo, const QString& Anio, const QString& Mes) override {
@@ -288,13 +312,30 @@ public:
         const int anio = Anio.toInt(&okA), mes = Mes.toInt(&okM);
         if (!okA || !okM)
             return Fuente::Indice(Codigo, Anio, Mes);
-        const int serie = series_.value(ClaveRecortada(Codigo), 0);
+        return Indice(Codigo, anio, mes);
+    }
+
+    double Indice(const QString& Codigo, int Anio, int Mes) override {
+        const int serie = SerieDe(Codigo);
         if (serie < 1 || serie > 4)
             return 0;
-        auto it = coeficientes_.constFind(qMakePair(anio, mes));
-        if (it == coeficientes_.cend())
+        Coeficientes* fila = nullptr;
+        const qint64 k = (qint64(Anio) - anioBase_) * 12 + (Mes - 1);
+        if (Mes >= 1 && Mes <= 12 && k >= 0 && k < qint64(tabla_.size())) {
+            fila = tabla_[size_t(k)];
+        } else {
+            auto it = coeficientes_.find(qMakePair(Anio, Mes));
+            fila = it == coeficientes_.end() ? nullptr : &*it;
+        }
+        if (!fila)
             return 0;
-        return vb::CDbl((*it)[size_t(serie - 1)]);
+        Coeficientes& c = *fila;
+        const size_t n = size_t(serie - 1);
+        if (!c.Leido[n]) {
+            c.Valor[n] = vb::CDbl(c.Texto[n]);
+            c.Leido[n] = true;
+        }
+        return c.Valor[n];
     }
 
     QString Descripcion(const QString& Codigo) override {
@@ -330,9 +371,9 @@ public:
     }
 
 private:
+    // Debit minus credit of a month.
     struct Suma {
-        vb::Currency Debe;
-        vb::Currency Haber;
+        vb::Currency Neto;
     };
 
     void LeeDepreciaciones() {
@@ -362,42 +403,57 @@ private:
     // range. Rows of the range that no month takes (after midnight of a
     // month's last day) and rows the sums leave out still count as
     // movements: their account gets its (possibly empty) sums all the same.
-    void LeeSumas() {
+    // False when the operator cancelled between two statements.
+    bool LeeSumas() {
         const auto& meses = *ctx_.Meses;
         const QString movimiento =
             QStringLiteral("(ESRESUMEN=0) AND (ESAJUSTE=0) AND (ES_SALDO_APERTURA=0)");
-        // 1 debit, 2 credit, 0 left out of the sums.
-        const QString lado = QStringLiteral("CASE WHEN ") + movimiento +
-                             QStringLiteral(" AND [DEBE-HABER] = 'D' THEN 1 WHEN ") + movimiento +
-                             QStringLiteral(" AND [DEBE-HABER] = 'H' THEN 2 ELSE 0 END");
+        // The rows the sums leave out: a flag set, or one that is not known.
+        const QString fuera =
+            QStringLiteral("(COALESCE(ESRESUMEN, 1) <> 0 OR COALESCE(ESAJUSTE, 1) <> 0 OR "
+                           "COALESCE(ES_SALDO_APERTURA, 1) <> 0)");
+        // Debits less credits, read as a number; a row of another side still
+        // makes its account's group.
+        const QString sumas = QStringLiteral(
+            "SUM(CASE WHEN [DEBE-HABER] = 'D' THEN IMPORTE WHEN [DEBE-HABER] = 'H' THEN -IMPORTE "
+            "ELSE 0 END) AS NETO");
         // A month at a time: each statement reads that month's days from the
-        // date index and sorts only them, and no row needs its month worked
-        // out. The months follow one another (Meses), so a row is in one
-        // month at most. On SQLite the rows are grouped on the stored texts:
-        // the collation that ignores case and trailing blanks is a call per
-        // comparison, and a sort makes millions of them; the variants of one
-        // code add up under the key the collation gives them (Fila). All the
-        // rows of such a group share the side's text and the flags, so the
-        // side is read once per group.
-        const QString grupos =
-            ClsUtilidades::motorSQL() == MotorSQL::SQLite
-                ? QStringLiteral(" GROUP BY CUENTA COLLATE BINARY, [DEBE-HABER] COLLATE BINARY, ") +
-                      movimiento
-                : QStringLiteral(" GROUP BY CUENTA, ") + lado;
+        // covering date index and sorts only them, and no row needs its month
+        // worked out. The months follow one another (Meses), so a row is in
+        // one month at most. On SQLite the rows are grouped on the stored
+        // code: the collation that ignores case and trailing blanks is a call
+        // per comparison, and a sort makes millions of them; the variants of
+        // one code add up under the key the collation gives them (Fila).
+        const QString grupos = ClsUtilidades::motorSQL() == MotorSQL::SQLite
+                                   ? QStringLiteral(" GROUP BY CUENTA COLLATE BINARY")
+                                   : QStringLiteral(" GROUP BY CUENTA");
         std::vector<QString> inicio, fin;
         for (const GeneracionAjuste::Mes& m : meses) {
             inicio.push_back(ClsUtilidades::FechaParaSQL(m.Inicio));
             fin.push_back(DiaSiguienteSQL(m.Fin));
         }
         for (size_t i = 0; i < meses.size(); ++i) {
-            auto rs = Abre(QStringLiteral("SELECT CUENTA, ") + lado +
-                           QStringLiteral(" AS LADO, SUM(IMPORTE) AS TOTAL FROM MV_ASIENTOS "
+            if (ctx_.Sigue && !ctx_.Sigue())
+                return false;
+            auto rs = Abre(QStringLiteral("SELECT CUENTA, ") + sumas +
+                           QStringLiteral(" FROM MV_ASIENTOS "
                                           "WHERE FECHA >= ") +
                            inicio[i] + QStringLiteral(" AND FECHA < ") + fin[i] +
-                           QStringLiteral(" ") + ctx_.Filtro + grupos);
+                           QStringLiteral(" AND ") + movimiento + u' ' + ctx_.Filtro + grupos);
             for (; !rs->EOF(); rs->MoveNext())
-                Acumula(Fila(Texto(rs->value(0))), i, rs->value(1), rs->value(2));
+                Fila(Texto(rs->value(0)))[i].Neto += vb::CCur(rs->value(1));
+            ProximoMes();
         }
+        if (ctx_.Sigue && !ctx_.Sigue())
+            return false;
+        // The accounts whose rows of the range the sums left out (few rows,
+        // read from their own index where the schema has it).
+        auto fueraDeSumas =
+            Abre(QStringLiteral("SELECT CUENTA FROM MV_ASIENTOS WHERE FECHA >= ") +
+                 ClsUtilidades::FechaParaSQL(ctx_.InicioRango) + HastaElDia(ctx_.FinRango) +
+                 QStringLiteral(" AND ") + fuera + u' ' + ctx_.Filtro + grupos);
+        for (; !fueraDeSumas->EOF(); fueraDeSumas->MoveNext())
+            Fila(Texto(fueraDeSumas->value(0)));
         // The rest of the range: before, between and after the months.
         QString huecos =
             QStringLiteral("(FECHA >= ") + ClsUtilidades::FechaParaSQL(ctx_.InicioRango);
@@ -409,27 +465,56 @@ private:
                        QStringLiteral(") ") + ctx_.Filtro);
         for (; !rs->EOF(); rs->MoveNext())
             Fila(Texto(rs->value(0)));
+        return true;
     }
 
     // The sums of an account as the collation sees its code, made on first
-    // use. The rows of one code come one after another: its key is made once.
+    // use. Each month's rows come in the order of their codes, mostly the
+    // codes of the month before: those are found without making their key.
     std::vector<Suma>& Fila(const QString& cuenta) {
-        if (!fila_ || cuenta != codigoFila_) {
-            codigoFila_ = cuenta;
-            fila_ = &sumas_[ClaveCuenta(cuenta)];
-            if (fila_->empty())
-                fila_->resize(ctx_.Meses->size());
+        std::vector<Suma>* fila = nullptr;
+        for (size_t k = cursor_; k < anterior_.size() && k < cursor_ + 2; ++k) {
+            if (anterior_[k].first == cuenta) {
+                fila = anterior_[k].second;
+                cursor_ = k + 1;
+                break;
+            }
         }
-        return *fila_;
+        if (!fila) {
+            std::vector<Suma>*& nueva = sumas_[ClaveCuenta(cuenta)];
+            if (!nueva)
+                nueva = &filas_.emplace_back(ctx_.Meses->size());
+            fila = nueva;
+        }
+        actual_.emplace_back(cuenta, fila);
+        return *fila;
+    }
+    void ProximoMes() {
+        anterior_ = std::move(actual_);
+        actual_.clear();
+        actual_.reserve(anterior_.size());
+        cursor_ = 0;
     }
 
-    static void Acumula(std::vector<Suma>& fila, size_t mes, const QVariant& lado,
-                        const QVariant& total) {
-        const std::int64_t l = vb::CLng(lado);
-        if (l < 1)
-            return;
-        const vb::Currency importe = ClsUtilidades::TextoAMoneda(Texto(total));
-        (l == 1 ? fila[mes].Debe : fila[mes].Haber) += importe;
+    // The generation asks for one account at a time, month after month: the
+    // last account's answers are kept.
+    const std::vector<Suma>* SumasDe(const QString& Codigo) {
+        if (!consultadaSumas_ || Codigo != codigoSumas_) {
+            codigoSumas_ = Codigo;
+            consultadaSumas_ = true;
+            auto it = sumas_.constFind(ClaveCuenta(Codigo));
+            sumasCuenta_ = it == sumas_.cend() ? nullptr : *it;
+        }
+        return sumasCuenta_;
+    }
+
+    int SerieDe(const QString& Codigo) {
+        if (!consultadaSerie_ || Codigo != codigoSerie_) {
+            codigoSerie_ = Codigo;
+            consultadaSerie_ = true;
+            serieCuenta_ = series_.value(ClaveRecortada(Codigo), 0);
+        }
+        return serieCuenta_;
     }
 
     void LeeIndices() {
@@ -446,23 +531,58 @@ private:
                                  "MA_INDAJUSTE"));
         for (; !rs->EOF(); rs->MoveNext()) {
             const auto clave = qMakePair(int(vb::CLng(rs->value(0))), int(vb::CLng(rs->value(1))));
-            if (!coeficientes_.contains(clave))
-                coeficientes_.insert(clave,
-                                     {rs->value(2), rs->value(3), rs->value(4), rs->value(5)});
+            if (!coeficientes_.contains(clave)) {
+                Coeficientes c;
+                c.Texto = {rs->value(2), rs->value(3), rs->value(4), rs->value(5)};
+                coeficientes_.insert(clave, c);
+            }
+        }
+        // The months of the years read, one after another, for the lookups
+        // of every account and month (the hash stays as it is from here on).
+        int desde = INT_MAX, hasta = INT_MIN;
+        for (auto it = coeficientes_.cbegin(); it != coeficientes_.cend(); ++it) {
+            desde = std::min(desde, it.key().first);
+            hasta = std::max(hasta, it.key().first);
+        }
+        if (desde <= hasta && qint64(hasta) - desde < 200) {
+            anioBase_ = desde;
+            tabla_.assign(size_t(hasta - desde + 1) * 12, nullptr);
+            for (auto it = coeficientes_.begin(); it != coeficientes_.end(); ++it)
+                if (it.key().second >= 1 && it.key().second <= 12)
+                    tabla_[size_t(it.key().first - desde) * 12 + size_t(it.key().second - 1)] =
+                        &*it;
         }
     }
 
     bool preparada_ = false;
-    // The last code Fila saw and its sums (a QHash keeps a value in place
-    // until the next insertion, and Fila makes the only ones).
-    QString codigoFila_;
-    std::vector<Suma>* fila_ = nullptr;
+    // The codes of the last month read and of the one being read, with
+    // their sums.
+    using Codigos = std::vector<std::pair<QString, std::vector<Suma>*>>;
+    Codigos anterior_;
+    Codigos actual_;
+    size_t cursor_ = 0;
     QSet<QString> depreciaciones_;
     QHash<QString, Apertura> aperturas_;
-    QHash<QString, std::vector<Suma>> sumas_;
+    std::deque<std::vector<Suma>> filas_; // in place for good once made
+    QHash<QString, std::vector<Suma>*> sumas_;
     QHash<QString, int> series_;
     QHash<QString, QString> descripciones_;
-    QHash<QPair<int, int>, std::array<QVariant, 4>> coeficientes_;
+    // A month's four coefficients as read, each made a number on first use
+    // (a value no month of the run uses never has to be one).
+    struct Coeficientes {
+        std::array<QVariant, 4> Texto;
+        std::array<double, 4> Valor{};
+        std::array<bool, 4> Leido{};
+    };
+    QHash<QPair<int, int>, Coeficientes> coeficientes_;
+    std::vector<Coeficientes*> tabla_; // by (year - anioBase_) * 12 + month - 1
+    int anioBase_ = 0;
+    QString codigoSumas_;
+    bool consultadaSumas_ = false;
+    const std::vector<Suma>* sumasCuenta_ = nullptr;
+    QString codigoSerie_;
+    bool consultadaSerie_ = false;
+    int serieCuenta_ = 0;
     std::optional<QDate> cierreAnterior_;
     std::optional<QDate> inicio_;
     std::optional<QDate> cierre_;
@@ -563,9 +683,12 @@ GeneracionAjuste::Fin GeneracionAjuste::Genera_Asiento(const QString& PeriodoDes
         Entero16(PeriodoHasta.section(u'/', 0, 0));
         Entero16(PeriodoHasta.section(u'/', 1));
 
-        auto cuentas = Abre(QStringLiteral(
-            "SELECT * FROM MA_CUENTAS WHERE (AJUSTE = 1) AND (BIENES=0) order by codigo"));
+        // Open before the first read, so the operator sees the run and may
+        // cancel it from the start.
+        cartel.CartelInicio(TituloCartel(), true);
+        auto cuentas = fuente_->Cuentas();
         if (cuentas->EOF()) {
+            cartel.CartelCerrar();
             NetoLineas(lineas_);
             return fin;
         }
@@ -574,10 +697,10 @@ GeneracionAjuste::Fin GeneracionAjuste::Genera_Asiento(const QString& PeriodoDes
         ctx.FinRango = QString::number(UltimoDiaMes(PeriodoHasta.left(2), PeriodoHasta.mid(3))) +
                        u'/' + PeriodoHasta;
         ctx.Meses = &meses_;
-        fuente_->Prepara(ctx);
+        ctx.Sigue = [this] { return !Cancela(std::nullopt); };
+        if (!fuente_->Prepara(ctx))
+            fin = Fin::Cancelada;
 
-        cartel.CartelInicio(TituloCartel(), true);
-        bool cancelado = false;
         for (; fin == Fin::Completa && !cuentas->EOF(); cuentas->MoveNext()) {
             const QString fila = Texto(cuentas->value(QStringLiteral("Codigo")));
             if (fuente_->EsDepreciacion(fila))
@@ -587,26 +710,18 @@ GeneracionAjuste::Fin GeneracionAjuste::Genera_Asiento(const QString& PeriodoDes
             // A later run of the year finds the opening restated already.
             if (apertura && !ReexpresaApertura(MesDesde, AnioDesde))
                 apertura.reset();
-            if (apertura) {
-                cartel.CartelMostrar(cancelado, QStringLiteral("Procesando ") + codigo);
-                if (cancelado) {
-                    cartel.Siempre_Visible(false);
-                    if (vb::MsgBox(QStringLiteral("¿Realmente desea Cancelar el Proceso?"),
-                                   vb::vbQuestion | vb::vbYesNo) == vb::vbYes) {
-                        fin = Fin::Cancelada;
-                        break;
-                    }
-                    cartel.CartelCerrar();
-                    cartel.CartelInicio(TituloCartel(), true);
-                    cartel.CartelMostrar(cancelado, QStringLiteral("Procesando") + codigo);
-                }
-                if (!PasoApertura(codigo, apertura->Importe, apertura->DebeHaber) ||
-                    !PasoMeses(codigo))
-                    fin = Fin::FaltaIndice;
-            } else if (fuente_->HayMovimientos(codigo)) {
-                if (!PasoMeses(codigo))
-                    fin = Fin::FaltaIndice;
+            if (!apertura && !fuente_->HayMovimientos(codigo))
+                continue;
+            // Every account the run restates shows on the banner, and a
+            // cancel is acted on whichever step the account takes.
+            if (Cancela(codigo)) {
+                fin = Fin::Cancelada;
+                break;
             }
+            if (apertura && !PasoApertura(codigo, apertura->Importe, apertura->DebeHaber))
+                fin = Fin::FaltaIndice;
+            else if (!PasoMeses(codigo))
+                fin = Fin::FaltaIndice;
         }
         cartel.CartelCerrar();
     } catch (const vb::ProgramEnded&) {
@@ -620,6 +735,27 @@ GeneracionAjuste::Fin GeneracionAjuste::Genera_Asiento(const QString& PeriodoDes
     }
     NetoLineas(lineas_);
     return fin;
+}
+
+bool GeneracionAjuste::Cancela(const std::optional<QString>& Codigo) {
+    Dll_Display& cartel = CNStuffContable::gCartel();
+    bool cancelado = false;
+    if (Codigo)
+        cartel.CartelMostrar(cancelado, QStringLiteral("Procesando ") + *Codigo);
+    else
+        cartel.CartelMostrar(cancelado);
+    if (!cancelado)
+        return false;
+    cartel.Siempre_Visible(false);
+    if (vb::MsgBox(QStringLiteral("¿Realmente desea Cancelar el Proceso?"),
+                   vb::vbQuestion | vb::vbYesNo) == vb::vbYes)
+        return true;
+    // Only a fresh banner forgets the cancel.
+    cartel.CartelCerrar();
+    cartel.CartelInicio(TituloCartel(), true);
+    if (Codigo)
+        cartel.CartelMostrar(cancelado, QStringLiteral("Procesando") + *Codigo);
+    return false;
 }
 
 bool GeneracionAjuste::Detiene(const QString& Codigo, const QString& Mes, const QString& Anio) {
@@ -642,16 +778,13 @@ bool GeneracionAjuste::PasoApertura(const QString& Codigo, vb::Currency Importe,
                                     const QString& DebeHaber) {
     const QDate base = fuente_->CierreAnterior();
     const QDate cierre = fuente_->CierreEjercicio();
-    const QString baseAnio = QString::number(base.year()), baseMes = QString::number(base.month());
-    const QString cierreAnio = QString::number(cierre.year()),
-                  cierreMes = QString::number(cierre.month());
 
-    const double IdxBase = fuente_->Indice(Codigo, baseAnio, baseMes);
+    const double IdxBase = fuente_->Indice(Codigo, base.year(), base.month());
     if (IdxBase == 0)
-        return Detiene(Codigo, baseMes, baseAnio);
-    const double IdxCierre = fuente_->Indice(Codigo, cierreAnio, cierreMes);
+        return Detiene(Codigo, QString::number(base.month()), QString::number(base.year()));
+    const double IdxCierre = fuente_->Indice(Codigo, cierre.year(), cierre.month());
     if (IdxCierre == 0)
-        return Detiene(Codigo, cierreMes, cierreAnio);
+        return Detiene(Codigo, QString::number(cierre.month()), QString::number(cierre.year()));
 
     // The opening balance originates in the closing month of the previous
     // year, so it is restated by that month's coefficient (IdxBase), as
@@ -668,27 +801,29 @@ bool GeneracionAjuste::PasoMeses(const QString& Codigo) {
     if (const auto f = fuente_->FinEjercicio())
         finEjercicio_ = *f;
     const QDate& finEjercicio = finEjercicio_;
-    Dll_Display& cartel = CNStuffContable::gCartel();
-    const QString finAnio = QString::number(finEjercicio.year());
-    const QString finMes = QString::number(finEjercicio.month());
+    const int finAnio = finEjercicio.year(), finMes = finEjercicio.month();
+    // The account's line, once it has one.
+    TipoLineaAjuste* linea = nullptr;
     for (int i = 0; i < int(meses_.size()); ++i) {
         const Mes& m = meses_[size_t(i)];
         const vb::Currency neto = fuente_->Neto(Codigo, i);
-        bool cancelado = false;
-        cartel.CartelMostrar(cancelado, QStringLiteral("Procesando ") + Codigo);
-
-        const QString anio = QString::number(m.Anio), mes = QString::number(m.Numero);
-        const double IdxMes = fuente_->Indice(Codigo, anio, mes);
+        const double IdxMes = fuente_->Indice(Codigo, m.Anio, m.Numero);
         const double IdxCierre = fuente_->Indice(Codigo, finAnio, finMes);
         if (IdxCierre == 0)
-            return Detiene(Codigo, finMes, finAnio);
+            return Detiene(Codigo, QString::number(finMes), QString::number(finAnio));
         if (IdxMes == 0)
-            return Detiene(Codigo, mes, anio);
+            return Detiene(Codigo, QString::number(m.Numero), QString::number(m.Anio));
 
         const vb::Currency diferencia = neto * IdxMes - neto;
         const bool haber = diferencia < vb::Currency();
-        AcumulaLinea(Codigo, haber ? -diferencia : diferencia,
-                     haber ? QStringLiteral("H") : QStringLiteral("D"));
+        const vb::Currency importe = haber ? -diferencia : diferencia;
+        if (!linea) {
+            AcumulaLinea(Codigo, importe, haber ? QStringLiteral("H") : QStringLiteral("D"));
+            linea = &lineas_[size_t(posicion_.value(Recorta(Codigo)))];
+            continue;
+        }
+        std::optional<vb::Currency>& lado = haber ? linea->Haber : linea->Debe;
+        lado = lado.value_or(vb::Currency()) + importe;
     }
     return true;
 }

@@ -152,6 +152,9 @@ private:
     bool ReexpresaApertura(int MesDesde, int AnioDesde);
     bool PasoMeses(const QString& Codigo);
     bool Detiene(const QString& Codigo, const QString& Mes, const QString& Anio);
+    // Shows the account on the banner (or only lets events through) and acts
+    // on a cancel request: true when the operator confirms it.
+    bool Cancela(const std::optional<QString>& Codigo);
     std::vector<Mes> Meses(const QString& PeriodoDesde, const QString& PeriodoHasta, int MesDesde,
                            int AnioDesde);
 

@@ -94,6 +94,20 @@ const bool registeredAtStart = (ensureRegistered(), true);
 Currency Currency::fromDouble(double d) {
     if (!std::isfinite(d) || std::fabs(d) >= 1e15)
         overflow();
+    // Without writing the text when the product by 10000 lies clear of a
+    // tie: the product and the shortest text (times 10000) are each within
+    // one unit in the last place of the product from the exact value, so
+    // both round to the same ten-thousandth. Below 2^51 the floor and the
+    // fraction are exact.
+    const double r = d * 10000.0;
+    const double a = std::fabs(r);
+    if (a < 0x1p51) {
+        const double entero = std::floor(r);
+        const double fraccion = r - entero;
+        const double margen = 4 * (std::nextafter(a, HUGE_VAL) - a);
+        if (std::fabs(fraccion - 0.5) > margen)
+            return fromRaw(static_cast<std::int64_t>(fraccion < 0.5 ? entero : entero + 1));
+    }
     return currencyFromDecimal(detail::shortestDecimal(d));
 }
 

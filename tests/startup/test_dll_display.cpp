@@ -29,9 +29,22 @@ struct VigilaOcultar : QObject {
     }
 };
 
+// Counts the paint events of the widget it watches.
+struct CuentaPintadas : QObject {
+    int pintadas = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint)
+            ++pintadas;
+        return false;
+    }
+};
+
 class BannerTest : public ::testing::Test {
 protected:
-    void TearDown() override { CNStuffContable::resetCartel(); }
+    void TearDown() override {
+        Dll_Display::setReloj({});
+        CNStuffContable::resetCartel();
+    }
     Dll_Display cartel;
 };
 
@@ -102,6 +115,62 @@ TEST_F(BannerTest, CancelIsHeldUntilTheBannerIsClosed) {
     QMetaObject::invokeMethod(cartel.ventana()->CmdDisplayCancelar, "click", Qt::QueuedConnection);
     cartel.CartelMostrar(cancelado);
     EXPECT_FALSE(cancelado);
+    cartel.CartelMostrar(cancelado);
+    EXPECT_TRUE(cancelado);
+}
+
+// A loop that updates the banner per item: the lines always hold the last
+// text, but the banner paints and lets events through only every
+// kRefrescoMs, and repaints a line only when its text changed.
+TEST_F(BannerTest, PaintsAtMostOncePerIntervalAndOnlyChangedLines) {
+    qint64 ahora = 1000;
+    Dll_Display::setReloj([&] { return ahora; });
+    bool cancelado = true;
+    cartel.CartelInicio(QStringLiteral("Proceso"), true);
+    Lbf_CtrlDisplay* w = cartel.ventana();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
+    CuentaPintadas pintadas;
+    w->LblCtrol[0]->installEventFilter(&pintadas);
+
+    // The first call on a window paints at once.
+    cartel.CartelMostrar(cancelado, QStringLiteral("Procesando 1"));
+    EXPECT_FALSE(cancelado);
+    EXPECT_GE(pintadas.pintadas, 1);
+
+    // Within the interval: the text follows, nothing is painted and no
+    // event is delivered (a queued click stays queued).
+    const int antes = pintadas.pintadas;
+    QMetaObject::invokeMethod(w->CmdDisplayCancelar, "click", Qt::QueuedConnection);
+    for (int i = 2; i <= 500; ++i) {
+        if (i % 50 == 0)
+            ++ahora; // still within the interval after all of them
+        cartel.CartelMostrar(cancelado, QStringLiteral("Procesando %1").arg(i));
+        ASSERT_FALSE(cancelado) << i;
+    }
+    EXPECT_EQ(w->LblCtrol[0]->text(), QStringLiteral("Procesando 500"));
+    EXPECT_EQ(pintadas.pintadas, antes);
+
+    // Once the interval has passed: the changed line is painted and the
+    // click arrives, which the next call reports.
+    ahora += Dll_Display::kRefrescoMs;
+    cartel.CartelMostrar(cancelado, QStringLiteral("Procesando 501"));
+    EXPECT_FALSE(cancelado);
+    EXPECT_GT(pintadas.pintadas, antes);
+    cartel.CartelMostrar(cancelado);
+    EXPECT_TRUE(cancelado);
+
+    // The same text after another interval: events pass, the line is not
+    // painted again.
+    const int pintadasAntes = pintadas.pintadas;
+    ahora += Dll_Display::kRefrescoMs;
+    cartel.CartelMostrar(cancelado, QStringLiteral("Procesando 501"));
+    EXPECT_EQ(pintadas.pintadas, pintadasAntes);
+
+    // A new window is painted at its first update whatever the clock says.
+    cartel.CartelCerrar();
+    cartel.CartelInicio(QStringLiteral("Proceso"), true);
+    QMetaObject::invokeMethod(cartel.ventana()->CmdDisplayCancelar, "click", Qt::QueuedConnection);
+    cartel.CartelMostrar(cancelado, QStringLiteral("uno"));
     cartel.CartelMostrar(cancelado);
     EXPECT_TRUE(cancelado);
 }

@@ -207,6 +207,61 @@ TEST_F(AjusteTest, CancelarElProcesoSinVentana) {
     }
 }
 
+// A run that does not start at the year's first month reads no opening row;
+// the banner is open before the run's first statement all the same, and a
+// Cancel pressed while it runs is asked about and acted on, on both readings.
+TEST_F(AjusteTest, CancelarEnUnaCorridaQueNoEmpiezaElEjercicio) {
+    cuenta(QStringLiteral("1101"), QStringLiteral("Caja"), 1);
+    cuenta(QStringLiteral("1102"), QStringLiteral("Valores"), 1);
+    indices(2023, 1, 12, 1.1);
+    for (const char* c : {"1101", "1102"}) {
+        mov({QString::fromLatin1(c), QStringLiteral("2023-01-01"), QStringLiteral("D"), 500,
+             QStringLiteral("00AS"), 1});
+        mov({QString::fromLatin1(c), QStringLiteral("2023-03-10"), QStringLiteral("D"), 100});
+    }
+    // The operator presses Cancel once, while the second account is read,
+    // or, on the grouped reading, while the months are.
+    bool primera = true;
+    bool cartelAbierto = false;
+    bool pulsado = false;
+    gDatos().cnn()->setFaultInjector([&](const QString& s) -> std::optional<ado::Error> {
+        Lbf_CtrlDisplay* w = CNStuffContable::gCartel().ventana();
+        if (primera) {
+            primera = false;
+            cartelAbierto = w && w->isVisible();
+        }
+        if (w && !pulsado &&
+            (s.contains(QStringLiteral("CUENTA = '1102'")) ||
+             s.contains(QStringLiteral("GROUP BY CUENTA")))) {
+            pulsado = true;
+            w->CmdDisplayCancelar_Click();
+        }
+        return std::nullopt;
+    });
+
+    for (Lectura l : {Lectura::PorCuenta, Lectura::Agrupada})
+        for (const bool cancela : {false, true}) {
+            SCOPED_TRACE(testing::Message() << int(l) << " " << cancela);
+            responder->shown.clear();
+            responder->answerMsg(cancela ? vb::vbYes : vb::vbNo);
+            primera = true;
+            cartelAbierto = false;
+            pulsado = false;
+            const auto r = genera(QStringLiteral("03/2023"), QStringLiteral("04/2023"), false, l);
+            EXPECT_TRUE(cartelAbierto);
+            EXPECT_EQ(responder->messages(),
+                      QStringList{QStringLiteral("¿Realmente desea Cancelar el Proceso?")});
+            EXPECT_EQ(r.fin, cancela ? Fin::Cancelada : Fin::Completa);
+            EXPECT_EQ(linea(r.Lineas, QStringLiteral("1102")) != nullptr, !cancela);
+            if (!cancela) {
+                ASSERT_NE(linea(r.Lineas, QStringLiteral("1101")), nullptr);
+                EXPECT_EQ(linea(r.Lineas, QStringLiteral("1101"))->Debe, importe("10"));
+            }
+            EXPECT_EQ(CNStuffContable::gCartel().ventana(), nullptr);
+        }
+    gDatos().cnn()->setFaultInjector({});
+}
+
 // The netting leaves one side per line, to the cent, and keeps a side that
 // received a zero apart from one that received nothing.
 TEST(LineasAjuste, NetoLineasSoloLadosConImporte) {

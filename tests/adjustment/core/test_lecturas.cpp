@@ -98,6 +98,19 @@ TEST_F(AjusteTest, LecturaAgrupadaIgualALaDeCadaCuenta) {
     // its midnight: the month counts it.
     cuenta(QStringLiteral("1150"), QStringLiteral("Tarde"), 3);
     lote += movSql({QStringLiteral("1150"), QStringLiteral("2023-06-30 10:00:00"), "D", 50});
+    // Accounts whose only rows of the year stay out of the sums (a summary
+    // row, an adjustment row, a flag that is not known): they have
+    // movements all the same, so each gets its (zero) line.
+    cuenta(QStringLiteral("1160"), QStringLiteral("Solo resumen"), 1);
+    cuenta(QStringLiteral("1161"), QStringLiteral("Solo ajuste"), 2);
+    cuenta(QStringLiteral("1162"), QStringLiteral("Marca desconocida"), 3);
+    lote += movSql({QStringLiteral("1160"), QStringLiteral("2023-05-10"), "D", 80, "00AS", 0, 1});
+    lote +=
+        movSql({QStringLiteral("1161"), QStringLiteral("2023-07-10"), "H", 90, "00AS", 0, 0, 1});
+    lote += QStringLiteral(
+        "INSERT INTO MV_ASIENTOS (PERIODO, FECHA, TC, CUENTA, IMPORTE, \"DEBE-HABER\", "
+        "ESRESUMEN, ESAJUSTE, ES_SALDO_APERTURA) VALUES (2023, '2023-08-10 00:00:00', '00AS', "
+        "'1162', 70, 'D', NULL, 0, 0);");
     db.exec(lote + QStringLiteral("COMMIT;"));
     // Rows of other years and an account with rows outside the range only.
     mov({codigos[1], QStringLiteral("2022-12-31"), "D", 999, "00AS", 0, 0, 0, 2022});
@@ -119,6 +132,8 @@ TEST_F(AjusteTest, LecturaAgrupadaIgualALaDeCadaCuenta) {
         const TipoLineaAjuste* tarde = linea(agr.Lineas, QStringLiteral("1150"));
         ASSERT_NE(tarde, nullptr);
         EXPECT_EQ(tarde->Debe, importe("7,46"));
+        for (const char* solo : {"1160", "1161", "1162"})
+            EXPECT_NE(linea(ref.Lineas, QString::fromLatin1(solo)), nullptr) << solo;
     }
     EXPECT_TRUE(responder->shown.empty()) << responder->messages().join(u'|').toStdString();
 }

@@ -1,7 +1,11 @@
 #include "platform/vb/vb.h"
 
+#include <QLocale>
+#include <cmath>
 #include <gtest/gtest.h>
+#include <random>
 #include <stdexcept>
+#include <vector>
 
 using vb::Currency;
 
@@ -29,6 +33,38 @@ TEST(VbCurrency, FromDoubleRoundsTheShortestDecimalHalfToEven) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(Currency::fromDouble(c.value).raw(), c.raw) << c.value;
+}
+
+// Whatever road the conversion takes, it rounds as the shortest text of the
+// double does: amounts of every size, sums with their binary noise, and
+// values on and next to a tie at the fourth decimal.
+TEST(VbCurrency, FromDoubleAgreesWithItsShortestText) {
+    std::mt19937_64 azar(29);
+    std::vector<double> valores;
+    for (double escala : {1e-4, 1.0, 1e3, 1e6, 1e9, 1e11, 1e13, 5e14}) {
+        std::uniform_real_distribution<double> entre(-escala, escala);
+        for (int i = 0; i < 2000; ++i)
+            valores.push_back(entre(azar));
+    }
+    for (int i = 0; i < 2000; ++i) {
+        // Cents added up, as sums of amounts come back from the database.
+        double suma = 0;
+        for (int k = 0; k < 50; ++k)
+            suma += double(std::int64_t(azar() % 10000000) - 5000000) / 100.0;
+        valores.push_back(suma);
+        // A tie of the fourth decimal and its neighbours.
+        const double empate = (double(std::int64_t(azar() % 100000000)) + 0.5) / 10000.0;
+        for (double v : {empate, std::nextafter(empate, 0.0), std::nextafter(empate, 1e300)}) {
+            valores.push_back(v);
+            valores.push_back(-v);
+        }
+    }
+    for (double v : valores) {
+        const QString texto = QString::number(v, 'g', QLocale::FloatingPointShortest);
+        const auto esperado = Currency::parse(texto, u'.');
+        ASSERT_TRUE(esperado) << qPrintable(texto);
+        ASSERT_EQ(Currency::fromDouble(v).raw(), esperado->raw()) << qPrintable(texto);
+    }
 }
 
 TEST(VbCurrency, FromDoubleOutOfRangeThrows) {
