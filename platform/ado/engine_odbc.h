@@ -105,7 +105,23 @@ private:
     QString keyCondition(const TableInfo& info, const QVariantList& key) const;
     QString adapt(const QString& text);
     void endTransaction(bool commit);
+
+    // A statement of executePrepared, prepared once for its text.
+    struct Prepared {
+        void* h = nullptr;
+        short params = -1;  // markers the driver counts; -1 when it does not say
+        bool arrays = true; // parameter arrays, until the driver refuses them
+    };
+    Prepared& prepared(const QString& text);
     void dropPrepared();
+    // Runs rows [first, last) with the prepared statement, as one parameter
+    // array where the driver takes it; the rows written, as the driver counts
+    // them. The first failing row throws.
+    long runPrepared(Prepared& p, const std::vector<QVariantList>& rows, size_t first, size_t last);
+    bool runArray(Prepared& p, const std::vector<QVariantList>& rows, size_t first, size_t last,
+                  long& written);
+    // SQLite's count of rows written on the connection so far.
+    long long totalChanges();
 
     void* env_ = nullptr;
     void* dbc_ = nullptr;
@@ -117,9 +133,9 @@ private:
     const FaultInjector* fault_;
     int timeoutSeconds_ = 30;
     int trancount_ = 0;
-    QHash<QString, TableInfo> tables_; // by upper-cased name
-    TableInfo noTable_;                // what a missing table gives
-    QHash<QString, void*> prepared_;   // executePrepared's statements by text
+    QHash<QString, TableInfo> tables_;  // by upper-cased name
+    TableInfo noTable_;                 // what a missing table gives
+    QHash<QString, Prepared> prepared_; // executePrepared's statements by text
 };
 
 } // namespace ado

@@ -264,3 +264,73 @@ TEST(OdbcWriteBack, RowsAreFoundByThePrimaryKey) {
     EXPECT_EQ(rs->value(QStringLiteral("ID")).toInt(), 2);
     EXPECT_EQ(rs->value(QStringLiteral("NOMBRE")).toString(), QStringLiteral("segunda"));
 }
+
+// A text run for many rows goes to the driver as parameter arrays: every
+// kind of value arrives as given, a parameter whose values are of different
+// kinds still goes in, and a refused row stops the run with the driver's
+// error, the rows before it written.
+TEST(OdbcPrepared, RowsGoTogetherWithTheirValues) {
+    testutil::TempDatabase db(QStringLiteral("EMPRESA"), testutil::TempDatabase::Schema::Empty);
+    db.exec(QStringLiteral("CREATE TABLE T (C VARCHAR(40) PRIMARY KEY, N INT, R FLOAT, M MONEY, "
+                           "F DATETIME, B VARBINARY(10), X VARCHAR(10))"));
+    auto c = Connection::create();
+    c->Open(db.odbcConnectionString());
+    int preguntas = 0;
+    c->setFaultInjector([&](const QString&) -> std::optional<Error> {
+        ++preguntas;
+        return std::nullopt;
+    });
+    const QString alta = QStringLiteral("INSERT INTO T (C, N, R, M, F, B, X) VALUES (?, ?, ?, ?, "
+                                        "?, ?, ?)");
+    const QVariant dinero = vb::fromCurrency(*vb::Currency::parse(QStringLiteral("12.3456"), u'.'));
+    const QDate dia(2023, 1, 1);
+    long escritas = 0;
+    c->ExecutePrepared(
+        alta,
+        {{QStringLiteral("Cía O'Brien"), 7, 0.5, dinero, QDate(2023, 3, 15),
+          QByteArray("\x01\x00\x02", 3), QStringLiteral("uno")},
+         {QStringLiteral("b"), QVariant(), QVariant(), QVariant(), QVariant(), QVariant(),
+          QVariant()},
+         {QString(40, u'ñ'), -2, 1e10, dinero, QDateTime(QDate(2023, 4, 1), QTime(17, 45), Qt::UTC),
+          QByteArray("xyz"), QStringLiteral("tres")}},
+        &escritas);
+    EXPECT_EQ(escritas, 3);
+    EXPECT_EQ(preguntas, 3);
+    // Values of different kinds in one parameter.
+    c->ExecutePrepared(
+        alta,
+        {{QStringLiteral("d"), 1, 1.0, dinero, dia, QVariant(), 5},
+         {QStringLiteral("e"), 2, 2.0, dinero, dia, QVariant(), QStringLiteral("cinco")}},
+        &escritas);
+    EXPECT_EQ(escritas, 2);
+    EXPECT_EQ(
+        db.rows(QStringLiteral("SELECT C, N, R, M, F, hex(B), X FROM T ORDER BY rowid")),
+        (QList<QVariantList>{
+            {QStringLiteral("Cía O'Brien"), 7, 0.5, 12.3456, QStringLiteral("2023-03-15 00:00:00"),
+             QStringLiteral("010002"), QStringLiteral("uno")},
+            {QStringLiteral("b"), QVariant(), QVariant(), QVariant(), QVariant(),
+             QStringLiteral(""), QVariant()},
+            {QString(40, u'ñ'), -2, 1e10, 12.3456, QStringLiteral("2023-04-01 17:45:00"),
+             QStringLiteral("78797A"), QStringLiteral("tres")},
+            {QStringLiteral("d"), 1, 1.0, 12.3456, QStringLiteral("2023-01-01 00:00:00"),
+             QStringLiteral(""), QStringLiteral("5")},
+            {QStringLiteral("e"), 2, 2.0, 12.3456, QStringLiteral("2023-01-01 00:00:00"),
+             QStringLiteral(""), QStringLiteral("cinco")}}));
+
+    // The second row repeats a key: the first is written, the third never.
+    c->BeginTrans();
+    const Error e = failure([&] {
+        c->ExecutePrepared(alta,
+                           {{QStringLiteral("f1"), 1, 1.0, dinero, dia, QVariant(), QVariant()},
+                            {QStringLiteral("b"), 2, 2.0, dinero, dia, QVariant(), QVariant()},
+                            {QStringLiteral("f3"), 3, 3.0, dinero, dia, QVariant(), QVariant()}});
+    });
+    EXPECT_EQ(e.NativeError, nativeDuplicateKey);
+    ASSERT_GE(c->errors().Count(), 1);
+    EXPECT_EQ(c->Execute(QStringLiteral("SELECT group_concat(C) FROM T WHERE C LIKE 'f%'"))
+                  ->value(0)
+                  .toString(),
+              QStringLiteral("f1"));
+    c->RollbackTrans();
+    EXPECT_EQ(db.scalar(QStringLiteral("SELECT COUNT(*) FROM T")).toInt(), 5);
+}
