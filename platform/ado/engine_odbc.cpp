@@ -802,15 +802,12 @@ std::string_view trimmedBytes(std::string_view s) {
     return s;
 }
 
-// A number read as text from a SQLite driver, without a detour through
-// QString when it is written plainly.
-std::optional<QVariant> readNumber(SQLHSTMT h, SQLUSMALLINT col, const Column& c) {
-    RawText raw;
-    if (!readRaw(h, col, raw))
-        return std::nullopt;
-    if (!raw)
-        return vb::Null();
-    const std::string_view s = trimmedBytes(*raw);
+// A value a SQLite driver gave as text, as its column's type gives it to
+// the program: numbers without a detour through QString when they are
+// written plainly. A column of type adEmpty keeps the text, for the caller
+// to type.
+QVariant fromBytes(const Column& c, std::string_view raw) {
+    const std::string_view s = trimmedBytes(raw);
     const char* end = s.data() + s.size();
     if (isIntegerType(c.type)) {
         qlonglong n = 0;
@@ -818,13 +815,14 @@ std::optional<QVariant> readNumber(SQLHSTMT h, SQLUSMALLINT col, const Column& c
         if (!s.empty() && r.ec == std::errc() && r.ptr == end)
             return c.type == adBigInt || n < INT_MIN || n > INT_MAX ? QVariant(n)
                                                                     : QVariant(int(n));
-    } else {
+    } else if (isRealType(c.type)) {
         double d = 0;
         const auto r = std::from_chars(s.data(), end, d);
         if (!s.empty() && r.ec == std::errc() && r.ptr == end)
             return QVariant(d);
     }
-    return fromText(c, QString::fromUtf8(raw->data(), qsizetype(raw->size())));
+    const QString text = QString::fromUtf8(raw.data(), qsizetype(raw.size()));
+    return c.type == adEmpty ? QVariant(text) : fromText(c, text);
 }
 
 std::optional<QVariant> readBinary(SQLHSTMT h, SQLUSMALLINT col) {
@@ -881,8 +879,12 @@ std::optional<QVariant> readValue(SQLHSTMT h, SQLUSMALLINT col, const Column& c,
                 QTime(ts.hour, ts.minute, ts.second, int(ts.fraction / 1000000)), Qt::UTC));
         }
     }
-    if (narrow && (isIntegerType(c.type) || isRealType(c.type)))
-        return readNumber(h, col, c);
+    if (narrow) {
+        RawText raw;
+        if (!readRaw(h, col, raw))
+            return std::nullopt;
+        return raw ? fromBytes(c, *raw) : vb::Null();
+    }
     std::optional<QVariant> text = readText(h, col, narrow);
     if (!text || vb::IsNull(*text) || c.type == adEmpty)
         return text;
@@ -891,12 +893,86 @@ std::optional<QVariant> readValue(SQLHSTMT h, SQLUSMALLINT col, const Column& c,
 
 } // namespace
 
-RowSet OdbcEngine::readRows(Handle& st, int keyColumns) {
+OdbcEngine::Block OdbcEngine::readBlocks(void* h, RowSet& rs, const std::vector<SQLULEN>& sizes,
+                                         const std::vector<bool>& byValues,
+                                         std::vector<std::vector<RawText>>& raw) {
+    constexpr SQLULEN kRows = 256;
+    const size_t n = rs.columns.size();
+    for (const Column& c : rs.columns)
+        if (isBinaryType(c.type))
+            return Block::Unsupported;
+    SQLSetStmtAttr(h, SQL_ATTR_ROW_BIND_TYPE, reinterpret_cast<SQLPOINTER>(SQL_BIND_BY_COLUMN), 0);
+    if (!SQL_SUCCEEDED(
+            SQLSetStmtAttr(h, SQL_ATTR_ROW_ARRAY_SIZE, reinterpret_cast<SQLPOINTER>(kRows), 0)))
+        return Block::Unsupported;
+    SQLULEN fetched = 0;
+    SQLSetStmtAttr(h, SQL_ATTR_ROWS_FETCHED_PTR, &fetched, 0);
+    std::vector<std::vector<char>> data(n);
+    std::vector<std::vector<SQLLEN>> ind(n);
+    std::vector<SQLLEN> width(n);
+    // The rows' buffers are the statement's until it lets go of them.
+    const auto unbind = [&] {
+        SQLFreeStmt(h, SQL_UNBIND);
+        SQLSetStmtAttr(h, SQL_ATTR_ROW_ARRAY_SIZE, reinterpret_cast<SQLPOINTER>(SQLULEN(1)), 0);
+        SQLSetStmtAttr(h, SQL_ATTR_ROWS_FETCHED_PTR, nullptr, 0);
+    };
+    for (size_t c = 0; c < n; ++c) {
+        // UTF-8 takes up to four bytes a character; a value longer than its
+        // declared size, which SQLite lets in, is caught below.
+        width[c] = SQLLEN(std::clamp<SQLULEN>(sizes[c] * 4 + 1, 64, 4096));
+        data[c].resize(size_t(width[c]) * kRows);
+        ind[c].resize(kRows);
+        if (!SQL_SUCCEEDED(SQLBindCol(h, SQLUSMALLINT(c + 1), SQL_C_CHAR, data[c].data(), width[c],
+                                      ind[c].data()))) {
+            unbind();
+            return Block::Unsupported;
+        }
+    }
+    for (;;) {
+        const SQLRETURN rc = SQLFetch(h);
+        if (rc == SQL_NO_DATA)
+            break;
+        if (!SQL_SUCCEEDED(rc)) {
+            const Exception e =
+                odbcException(diagnostics(SQL_HANDLE_STMT, h, narrow_), dialect_, false);
+            unbind();
+            throw e;
+        }
+        for (SQLULEN r = 0; r < fetched; ++r) {
+            std::vector<QVariant> row(n);
+            for (size_t c = 0; c < n; ++c) {
+                const SQLLEN got = ind[c][r];
+                if (got == SQL_NO_TOTAL || got >= width[c]) {
+                    unbind();
+                    return Block::Truncated;
+                }
+                if (got == SQL_NULL_DATA) {
+                    if (byValues[c])
+                        raw[c].emplace_back();
+                    else
+                        row[c] = vb::Null();
+                    continue;
+                }
+                const std::string_view bytes(data[c].data() + r * size_t(width[c]), size_t(got));
+                if (byValues[c])
+                    raw[c].emplace_back(std::string(bytes));
+                else
+                    row[c] = fromBytes(rs.columns[c], bytes);
+            }
+            rs.rows.push_back(std::move(row));
+        }
+    }
+    unbind();
+    return Block::Read;
+}
+
+RowSet OdbcEngine::readRows(Handle& st, int keyColumns, const QString& again) {
     RowSet rs;
     SQLSMALLINT n = 0;
     SQLNumResultCols(st.h, &n);
     const int shown = n - keyColumns;
     std::vector<bool> typedByValues;
+    std::vector<SQLULEN> sizes;
     for (SQLUSMALLINT i = 1; i <= n; ++i) {
         SQLSMALLINT type = 0, digits = 0, nullable = 0, nameLen = 0;
         SQLULEN size = 0;
@@ -918,12 +994,32 @@ RowSet OdbcEngine::readRows(Handle& st, int keyColumns) {
         if (byValues)
             c.type = adEmpty;
         typedByValues.push_back(byValues);
+        sizes.push_back(size);
         rs.columns.push_back(c);
     }
     std::vector<Column> keyCols(rs.columns.begin() + shown, rs.columns.end());
     rs.columns.resize(size_t(shown));
     // The texts of the columns typed by their values, until they are typed.
     std::vector<std::vector<RawText>> raw(static_cast<size_t>(shown));
+    // Behind a SQLite driver every value comes as text: a block of rows at a
+    // time saves a call per value. A value longer than its buffer has the
+    // query (a plain SELECT) run again and read value by value.
+    if (narrow_ && keyColumns == 0 && !again.isEmpty()) {
+        switch (readBlocks(st.h, rs, sizes, typedByValues, raw)) {
+        case Block::Read:
+            for (size_t i = 0; i < rs.columns.size(); ++i)
+                if (typedByValues[i])
+                    typeByValues(rs.columns[i], rs.rows, i, raw[i]);
+            return rs;
+        case Block::Truncated: {
+            Handle st2;
+            run(st2, again);
+            return readRows(st2, 0, QString());
+        }
+        case Block::Unsupported:
+            break;
+        }
+    }
     for (;;) {
         const SQLRETURN rc = SQLFetch(st.h);
         if (rc == SQL_NO_DATA)
@@ -982,9 +1078,14 @@ BatchResult OdbcEngine::execute(const QString& text, bool forUpdate) {
 void OdbcEngine::runStatement(const QString& original, bool forUpdate, BatchResult& out) {
     checkFault(original);
     // Behind a SQLite driver the rewriting reads the declared columns, which
-    // another connection may change at any time: they are read afresh.
-    if (dialect_ == ServerKind::Sqlite)
-        tables_.clear();
+    // another connection may change at any time: they are read afresh when
+    // the schema has moved.
+    if (dialect_ == ServerKind::Sqlite) {
+        const long long version = schemaVersion();
+        if (version != schemaVersion_ || version < 0)
+            tables_.clear();
+        schemaVersion_ = version;
+    }
     switch (transactionCommand(original)) {
     case TransactionCommand::Begin:
         beginTrans();
@@ -1027,11 +1128,13 @@ void OdbcEngine::runStatement(const QString& original, bool forUpdate, BatchResu
         dropPrepared();
     }
     const bool dml = isDml(original);
+    const QStringList words = sqltext::topLevelWords(sql);
+    const bool plainSelect = !words.isEmpty() && words.front() == u"SELECT";
     for (;;) {
         SQLSMALLINT columns = 0;
         SQLNumResultCols(st.h, &columns);
         if (columns > 0) {
-            out.rows = readRows(st, 0);
+            out.rows = readRows(st, 0, plainSelect ? sql : QString());
         } else if (dml) {
             SQLLEN count = -1;
             if (SQL_SUCCEEDED(SQLRowCount(st.h, &count)) && count >= 0)
@@ -1667,15 +1770,27 @@ OdbcEngine::Prepared& OdbcEngine::prepared(const QString& text) {
     return *prepared_.insert(text, p);
 }
 
-long long OdbcEngine::totalChanges() {
+long long OdbcEngine::sqliteNumber(const char* query) {
     Handle st;
-    run(st, QStringLiteral("SELECT total_changes()"));
+    run(st, QString::fromLatin1(query));
     SQLBIGINT n = 0;
     SQLLEN ind = 0;
     if (!SQL_SUCCEEDED(SQLFetch(st.h)) ||
         !SQL_SUCCEEDED(SQLGetData(st.h, 1, SQL_C_SBIGINT, &n, 0, &ind)))
         fail(SQL_HANDLE_STMT, st.h);
     return n;
+}
+
+long long OdbcEngine::totalChanges() {
+    return sqliteNumber("SELECT total_changes()");
+}
+
+long long OdbcEngine::schemaVersion() {
+    try {
+        return sqliteNumber("PRAGMA schema_version");
+    } catch (const Exception&) {
+        return -1; // unknown: the declared columns are read again
+    }
 }
 
 bool OdbcEngine::runArray(Prepared& p, const std::vector<QVariantList>& rows, size_t first,

@@ -25,6 +25,8 @@
 #include "platform/sql/sqlrewrite.h"
 #include <QHash>
 #include <QStringList>
+#include <optional>
+#include <string>
 
 namespace ado {
 
@@ -96,8 +98,16 @@ private:
     // result; a failure throws.
     void run(Handle& st, const QString& sql);
     void runStatement(const QString& original, bool forUpdate, BatchResult& out);
-    // Reads the current result of `st` (rows, or a row count).
-    RowSet readRows(Handle& st, int keyColumns);
+    // Reads the current result of `st`. `again`: the statement, when it can
+    // run a second time (a plain SELECT).
+    RowSet readRows(Handle& st, int keyColumns, const QString& again = QString());
+    enum class Block { Read, Truncated, Unsupported };
+    // Reads the rest of the result a block of rows at a time, every value as
+    // text; Truncated when one did not fit its buffer (the rows are then
+    // incomplete), Unsupported when the driver takes no blocks (nothing read).
+    Block readBlocks(void* h, RowSet& rs, const std::vector<unsigned long>& sizes,
+                     const std::vector<bool>& byValues,
+                     std::vector<std::vector<std::optional<std::string>>>& raw);
     bool readWritable(const QString& sql, BatchResult& out);
     const TableInfo& tableInfo(const QString& table);
     QString quoted(const QString& name) const;
@@ -120,8 +130,12 @@ private:
     long runPrepared(Prepared& p, const std::vector<QVariantList>& rows, size_t first, size_t last);
     bool runArray(Prepared& p, const std::vector<QVariantList>& rows, size_t first, size_t last,
                   long& written);
+    // A number a query on a SQLite driver gives.
+    long long sqliteNumber(const char* query);
     // SQLite's count of rows written on the connection so far.
     long long totalChanges();
+    // SQLite's schema version, -1 when it cannot be read.
+    long long schemaVersion();
 
     void* env_ = nullptr;
     void* dbc_ = nullptr;
@@ -134,6 +148,7 @@ private:
     int timeoutSeconds_ = 30;
     int trancount_ = 0;
     QHash<QString, TableInfo> tables_;  // by upper-cased name
+    long long schemaVersion_ = -1;      // that tables_ were read under (SQLite)
     TableInfo noTable_;                 // what a missing table gives
     QHash<QString, Prepared> prepared_; // executePrepared's statements by text
 };

@@ -334,3 +334,36 @@ TEST(OdbcPrepared, RowsGoTogetherWithTheirValues) {
     c->RollbackTrans();
     EXPECT_EQ(db.scalar(QStringLiteral("SELECT COUNT(*) FROM T")).toInt(), 5);
 }
+
+// Rows come a block at a time through the SQLite driver, whole and typed as
+// on the embedded engine, a text longer than its declared size included.
+TEST(OdbcRead, RowsComeWholeAndTypedAsOnTheEmbeddedEngine) {
+    testutil::TempDatabase db(QStringLiteral("EMPRESA"), testutil::TempDatabase::Schema::Empty);
+    db.exec(QStringLiteral(
+        "CREATE TABLE L (N INT, C VARCHAR(3), M MONEY, F DATETIME);"
+        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 600) "
+        "INSERT INTO L SELECT i, CASE WHEN i = 280 THEN printf('%.500c', 'z') ELSE 'c' || i END, "
+        "i / 8.0, CASE WHEN i % 7 = 0 THEN NULL ELSE '2023-03-15 10:20:30' END FROM n"));
+    auto embedded = Connection::create();
+    embedded->Open(QStringLiteral("PROVIDER=SQLOLEDB;Server=%1;Database =%2;UId=a;Pwd=a;")
+                       .arg(db.folder(), db.dbName()));
+    auto odbc = Connection::create();
+    odbc->Open(db.odbcConnectionString());
+    for (const char* sql :
+         {"SELECT N, M, F, N * 0.5 AS MITAD, 'x' || N AS T, SUM(N) AS S FROM L GROUP BY N, M, F "
+          "ORDER BY N",
+          "SELECT C FROM L WHERE N < 280 ORDER BY N DESC", "SELECT N, C FROM L ORDER BY N"}) {
+        SCOPED_TRACE(sql);
+        auto a = embedded->Execute(QString::fromLatin1(sql));
+        auto b = odbc->Execute(QString::fromLatin1(sql));
+        ASSERT_EQ(a->fieldCount(), b->fieldCount());
+        for (int i = 0; i < a->fieldCount(); ++i)
+            EXPECT_EQ(a->Fields(i).Type(), b->Fields(i).Type()) << i;
+        int filas = 0;
+        for (; !a->EOF() && !b->EOF(); a->MoveNext(), b->MoveNext(), ++filas)
+            for (int i = 0; i < a->fieldCount(); ++i)
+                ASSERT_EQ(a->value(i), b->value(i)) << filas << ' ' << i;
+        EXPECT_TRUE(a->EOF() && b->EOF());
+        EXPECT_GE(filas, 279);
+    }
+}
