@@ -369,9 +369,16 @@ void Recordset::MoveNext() {
         Update();
     if (d->eof())
         throwAdo(adErrNoCurrentRecord);
+    const qsizetype from = d->pos;
     d->pos = d->nextLive(d->pos);
-    if (d->pos >= d->rowCount())
-        d->nextBatch();
+    if (d->pos >= d->rowCount()) {
+        try {
+            d->nextBatch();
+        } catch (const Exception&) {
+            d->pos = from; // a failed read leaves the recordset where it was
+            throw;
+        }
+    }
 }
 
 void Recordset::MovePrevious() {

@@ -812,8 +812,12 @@ public:
             rows.push_back(std::move(row));
             ++given_;
         }
-        if (rc != SQLITE_ROW && rc != SQLITE_DONE)
+        if (rc != SQLITE_ROW && rc != SQLITE_DONE) {
+            // None of this batch is given: reading again reads it again.
+            given_ -= qint64(rows.size() - first);
+            rows.resize(first);
             failStep(rc);
+        }
         if (!typed_) {
             std::vector<std::vector<QVariant>> batch(rows.begin() + qsizetype(first), rows.end());
             for (int i = 0; i < width; ++i)

@@ -2,6 +2,7 @@
 // values, cursor movement, editing through writable recordsets, and schema
 // queries.
 
+#include "common/locks.h"
 #include "common/odbc_env.h"
 #include "common/tempdb.h"
 #include "platform/ado/ado.h"
@@ -288,6 +289,27 @@ TEST_F(AdoRecordset, StreamedReadLetsASecondWriterIn) {
     EXPECT_EQ(resto.size(), 300 - 1 + 3);
     EXPECT_EQ(resto.front(), 302);
     EXPECT_EQ(resto.mid(resto.size() - 3), (QList<int>{1001, 1002, 1003}));
+
+    // A read that meets the other connection's lock fails with the lock
+    // time-out and stays on its row; asked again, it goes on from there.
+    const testutil::LockWaits esperas(20);
+    rs = Recordset::create();
+    rs->setStreaming(true);
+    rs->Open(QStringLiteral("SELECT N FROM NUMEROS ORDER BY N"), cnn);
+    for (int i = 1; i < 256; ++i)
+        rs->MoveNext();
+    rs->releaseCursor();
+    ASSERT_EQ(sqlite3_exec(otra, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    try {
+        rs->MoveNext();
+        ADD_FAILURE() << "no lock time-out";
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.error().NativeError, nativeLockTimeout);
+    }
+    EXPECT_EQ(rs->value(0).toInt(), 256);
+    ASSERT_EQ(sqlite3_exec(otra, "COMMIT", nullptr, nullptr, nullptr), SQLITE_OK);
+    rs->MoveNext();
+    EXPECT_EQ(rs->value(0).toInt(), 257);
     sqlite3_close(otra);
 }
 
