@@ -328,20 +328,59 @@ bool integerText(std::string_view s, qlonglong& n) {
     return r.ec == std::errc() && r.ptr == s.data() + s.size();
 }
 
-// The text as SQLite writes a real: fifteen significant digits, or a
-// whole number with one decimal.
+// The text as SQLite writes a number that reads as a real: a whole number,
+// or a real as "%!.15g" prints it. A decimal of at most fifteen significant
+// digits comes back from a double as it was written, so only the layout
+// needs looking at: a point always, no zeros leading or trailing but a lone
+// ".0", and an exponent exactly where %g puts one.
 bool realText(std::string_view s, double& d) {
     const auto r = std::from_chars(s.data(), s.data() + s.size(), d);
     if (s.empty() || r.ec != std::errc() || r.ptr != s.data() + s.size())
         return false;
-    char out[400];
-    for (const auto& [format, precision] :
-         {std::pair{std::chars_format::general, 15}, std::pair{std::chars_format::fixed, 1}}) {
-        const auto w = std::to_chars(out, out + sizeof out, d, format, precision);
-        if (w.ec == std::errc() && std::string_view(out, size_t(w.ptr - out)) == s)
-            return true;
+    qlonglong whole = 0;
+    if (integerText(s, whole))
+        return true;
+    const auto digit = [&](size_t i) { return i < s.size() && s[i] >= '0' && s[i] <= '9'; };
+    size_t i = s.front() == '-' ? 1 : 0;
+    const size_t first = i;
+    while (digit(i))
+        ++i;
+    const size_t wholeLen = i - first;
+    if (wholeLen == 0 || (wholeLen > 1 && s[first] == '0') || i >= s.size() || s[i] != '.')
+        return false;
+    const size_t fraction = ++i;
+    while (digit(i))
+        ++i;
+    const size_t fractionLen = i - fraction;
+    const bool zeroFraction = fractionLen == 1 && s[fraction] == '0';
+    if (fractionLen == 0 || (!zeroFraction && s[i - 1] == '0'))
+        return false;
+    const size_t fractionDigits = zeroFraction ? 0 : fractionLen;
+    if (i < s.size()) { // the exponent form: one digit before the point
+        if (s[i] != 'e' || i + 1 >= s.size() || (s[i + 1] != '+' && s[i + 1] != '-'))
+            return false;
+        const size_t e = i + 2;
+        size_t end = e;
+        while (digit(end))
+            ++end;
+        if (end != s.size() || end - e < 2 || (end - e > 2 && s[e] == '0'))
+            return false;
+        int exponent = 0;
+        std::from_chars(s.data() + e, s.data() + end, exponent);
+        if (s[i + 1] == '-')
+            exponent = -exponent;
+        return wholeLen == 1 && s[first] != '0' && 1 + fractionDigits <= 15 &&
+               (exponent < -4 || exponent >= 15);
     }
-    return false;
+    if (s[first] == '0') { // below one: zeros after the point are no digits
+        if (zeroFraction)
+            return true;
+        size_t zeros = 0;
+        while (s[fraction + zeros] == '0')
+            ++zeros;
+        return zeros + 1 <= 4 && fractionLen - zeros <= 15;
+    }
+    return wholeLen <= 15 && wholeLen + fractionDigits <= 15;
 }
 
 // A column of expressions behind a SQLite driver has no type of its own:
@@ -802,6 +841,28 @@ std::string_view trimmedBytes(std::string_view s) {
     return s;
 }
 
+// The bytes a value of a column takes as text, its end included: a number
+// a few dozen; a text up to four bytes a character of its size. A value
+// longer than that (SQLite lets texts exceed their declared size) is caught
+// where it is read.
+long textWidth(SQLSMALLINT sqlType, SQLULEN size) {
+    switch (sqlType) {
+    case SQL_BIT:
+    case SQL_TINYINT:
+    case SQL_SMALLINT:
+    case SQL_INTEGER:
+    case SQL_BIGINT:
+    case SQL_REAL:
+    case SQL_FLOAT:
+    case SQL_DOUBLE:
+    case SQL_NUMERIC:
+    case SQL_DECIMAL:
+        return 40;
+    default:
+        return long(std::clamp<SQLULEN>(size * 4 + 1, 16, 4096));
+    }
+}
+
 // A value a SQLite driver gave as text, as its column's type gives it to
 // the program: numbers without a detour through QString when they are
 // written plainly. A column of type adEmpty keeps the text, for the caller
@@ -893,7 +954,7 @@ std::optional<QVariant> readValue(SQLHSTMT h, SQLUSMALLINT col, const Column& c,
 
 } // namespace
 
-OdbcEngine::Block OdbcEngine::readBlocks(void* h, RowSet& rs, const std::vector<SQLULEN>& sizes,
+OdbcEngine::Block OdbcEngine::readBlocks(void* h, RowSet& rs, const std::vector<long>& widths,
                                          const std::vector<bool>& byValues,
                                          std::vector<std::vector<RawText>>& raw) {
     constexpr SQLULEN kRows = 256;
@@ -917,9 +978,7 @@ OdbcEngine::Block OdbcEngine::readBlocks(void* h, RowSet& rs, const std::vector<
         SQLSetStmtAttr(h, SQL_ATTR_ROWS_FETCHED_PTR, nullptr, 0);
     };
     for (size_t c = 0; c < n; ++c) {
-        // UTF-8 takes up to four bytes a character; a value longer than its
-        // declared size, which SQLite lets in, is caught below.
-        width[c] = SQLLEN(std::clamp<SQLULEN>(sizes[c] * 4 + 1, 64, 4096));
+        width[c] = widths[c];
         data[c].resize(size_t(width[c]) * kRows);
         ind[c].resize(kRows);
         if (!SQL_SUCCEEDED(SQLBindCol(h, SQLUSMALLINT(c + 1), SQL_C_CHAR, data[c].data(), width[c],
@@ -972,7 +1031,7 @@ RowSet OdbcEngine::readRows(Handle& st, int keyColumns, const QString& again) {
     SQLNumResultCols(st.h, &n);
     const int shown = n - keyColumns;
     std::vector<bool> typedByValues;
-    std::vector<SQLULEN> sizes;
+    std::vector<long> widths;
     for (SQLUSMALLINT i = 1; i <= n; ++i) {
         SQLSMALLINT type = 0, digits = 0, nullable = 0, nameLen = 0;
         SQLULEN size = 0;
@@ -994,7 +1053,7 @@ RowSet OdbcEngine::readRows(Handle& st, int keyColumns, const QString& again) {
         if (byValues)
             c.type = adEmpty;
         typedByValues.push_back(byValues);
-        sizes.push_back(size);
+        widths.push_back(textWidth(type, size));
         rs.columns.push_back(c);
     }
     std::vector<Column> keyCols(rs.columns.begin() + shown, rs.columns.end());
@@ -1005,7 +1064,7 @@ RowSet OdbcEngine::readRows(Handle& st, int keyColumns, const QString& again) {
     // time saves a call per value. A value longer than its buffer has the
     // query (a plain SELECT) run again and read value by value.
     if (narrow_ && keyColumns == 0 && !again.isEmpty()) {
-        switch (readBlocks(st.h, rs, sizes, typedByValues, raw)) {
+        switch (readBlocks(st.h, rs, widths, typedByValues, raw)) {
         case Block::Read:
             for (size_t i = 0; i < rs.columns.size(); ++i)
                 if (typedByValues[i])

@@ -105,7 +105,7 @@ private:
     // Reads the rest of the result a block of rows at a time, every value as
     // text; Truncated when one did not fit its buffer (the rows are then
     // incomplete), Unsupported when the driver takes no blocks (nothing read).
-    Block readBlocks(void* h, RowSet& rs, const std::vector<unsigned long>& sizes,
+    Block readBlocks(void* h, RowSet& rs, const std::vector<long>& widths,
                      const std::vector<bool>& byValues,
                      std::vector<std::vector<std::optional<std::string>>>& raw);
     bool readWritable(const QString& sql, BatchResult& out);
