@@ -780,7 +780,7 @@ QString columnAttribute(SQLHSTMT h, SQLUSMALLINT col, SQLUSMALLINT field, bool n
 
 // Reads column `col` of the current row whole as the driver's text bytes;
 // false when the driver refuses. Most values are short, and a driver may
-// fill the whole buffer it is given: the first piece goes into a small one.
+// fill the whole buffer it is given: the first read goes into a small one.
 bool readRaw(SQLHSTMT h, SQLUSMALLINT col, RawText& out) {
     out.reset();
     std::string text;
