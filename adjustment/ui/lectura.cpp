@@ -77,5 +77,6 @@ void FrmQuarzelo::CargaAsiento(std::int32_t NumeroAsiento, int Mes) {
 }
 
 void FrmQuarzelo::BuscaControlResumen(const QDate& Fecha, const QString& Subdiario, bool& Existe) {
+    Existe = false; // also when the search fails
     Existe = LecturaAjuste::BuscaControlResumen(Fecha, Subdiario);
 }
