@@ -36,6 +36,11 @@ std::optional<QString> ModeloArbolPlan::Plegada(const QString& clave) {
 }
 
 int ModeloArbolPlan::nuevo(const QString& codigo, const QString& texto, bool conCodigo, int padre) {
+    return nuevo(codigo, codigo.toCaseFolded(), texto, conCodigo, padre);
+}
+
+int ModeloArbolPlan::nuevo(const QString& codigo, const QString& clave, const QString& texto,
+                           bool conCodigo, int padre) {
     const int n = int(nodos_.size());
     Nodo_ nodo;
     nodo.codigo = codigo;
@@ -47,7 +52,7 @@ int ModeloArbolPlan::nuevo(const QString& codigo, const QString& texto, bool con
         nodos_[size_t(padre)].hijos.push_back(n);
     }
     nodos_.push_back(std::move(nodo));
-    porClave_.insert(codigo.toCaseFolded(), n);
+    porClave_.insert(clave, n);
     return n;
 }
 
@@ -75,9 +80,12 @@ void ModeloArbolPlan::Armar(const std::vector<FilaPlan>& filas) {
             camino.pop_back();
         }
         // The root's key stands for the empty code: an empty one is the root's.
-        if (codigo.isEmpty() || porClave_.contains(codigo.toCaseFolded()))
+        if (codigo.isEmpty())
             continue;
-        camino.push_back(nuevo(codigo, f.Descripcion, true, camino.back()));
+        const QString clave = codigo.toCaseFolded();
+        if (porClave_.contains(clave))
+            continue;
+        camino.push_back(nuevo(codigo, clave, f.Descripcion, true, camino.back()));
     }
     endResetModel();
 }

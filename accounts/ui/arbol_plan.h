@@ -68,6 +68,8 @@ private:
     // is no node's.
     static std::optional<QString> Plegada(const QString& clave);
     int nuevo(const QString& codigo, const QString& texto, bool conCodigo, int padre);
+    int nuevo(const QString& codigo, const QString& clave, const QString& texto, bool conCodigo,
+              int padre);
     QModelIndex indice(int nodo) const;
     void olvida(int nodo);
 
