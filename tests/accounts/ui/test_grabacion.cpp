@@ -8,9 +8,13 @@
 #include "accounts/core/cuenta.h"
 #include "accounts/ui/arbol_plan.h"
 #include "platform/sql/quoting.h"
+#include "platform/ui/modal.h"
+#include "platform/win/clsutilidades.h"
+#include "startup/frmacceso.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPushButton>
 
 using CNStuffContable::CuentaActual;
 
@@ -447,3 +451,78 @@ TEST_F(GrabacionTest, UnRechazoSeSostieneYUnCodigoEditadoSeVuelveAJuzgar) {
 }
 
 } // namespace
+
+// The group database's login fails while a saved account is copied and the
+// operator answers "Sí": the access window works on the group's connection.
+// Whatever is pressed in it, the company's save is complete, its connection
+// stays open and the window goes on.
+TEST_F(GrabacionTest, ElAccesoDeUnaReplicacionFallidaNoTocaLaEmpresa) {
+    enum Boton { Registrar, Conectar, Cancelar };
+    const struct {
+        const char* caso;
+        std::vector<Boton> botones;
+        bool copiada; // the group got the account
+    } casos[] = {
+        {"Conectar", {Conectar}, true},
+        {"Registrar, then Cancelar", {Registrar, Cancelar}, false},
+        {"Cancelar", {Cancelar}, false},
+    };
+    installAccessWindow();
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.caso);
+        // The group's database under a name that has no file.
+        db.exec("UPDATE TA_CONFIGURACION SET VALOR = 'NOHAY' WHERE CLAVE IN ('GRP_Base', "
+                "'GRP_User'); DELETE FROM MA_CUENTAS" +
+                kDonde + "; DELETE FROM MA_CUENTAS_USUARIOS WHERE CUENTA = '110101005'");
+        grupo.exec("DELETE FROM MA_CUENTAS; DELETE FROM MA_CUENTAS_USUARIOS");
+        CNStuffContable::gTablaConfiguracion.clear();
+        w->Paxtor1_ButtonClick(QStringLiteral("CANCELAR"));
+        // The last case's dialogs took the activation with them.
+        w->hide();
+        ASSERT_NO_FATAL_FAILURE(muestra(*w));
+        responder->shown.clear();
+        for (int i = 0; i < 8; ++i)
+            responder->answerMsg(vb::vbYes);
+        int mostradas = 0;
+        ui::setModalDriver([&](QDialog& d) {
+            ++mostradas;
+            auto* acceso = qobject_cast<frmAcceso*>(&d);
+            ASSERT_NE(acceso, nullptr);
+            acceso->TxtServidor->setText(db.folder());
+            acceso->TxtDbName->setText(QStringLiteral("GRUPO"));
+            for (const Boton b : c.botones)
+                QTest::mouseClick(b == Registrar  ? acceso->CmdRegistrar
+                                  : b == Conectar ? acceso->bcAceptar
+                                                  : acceso->bcCancelar,
+                                  Qt::LeftButton);
+        });
+        bool terminado = false;
+        try {
+            graba(true, "Banco", cuentas::MedioEfectivo);
+        } catch (const vb::ProgramEnded&) {
+            terminado = true;
+        }
+        ui::setModalDriver([](QDialog&) {});
+        EXPECT_FALSE(terminado);
+        // Asked once for each copy: the row and the two groups' rights.
+        EXPECT_EQ(mostradas, 3);
+        // Registering the same connection again is refused with its own box.
+        qsizetype preguntas = 0;
+        for (const auto& m : responder->shown)
+            preguntas += m.title == QStringLiteral(" Error de Conexion a Base de Datos");
+        EXPECT_EQ(preguntas, 3);
+        EXPECT_FALSE(w->hayError()) << mensajes().join(u'|').toStdString();
+        EXPECT_FALSE(enEdicion(*w));
+        EXPECT_TRUE(nodo());
+        // The company's save whole, through a connection still open.
+        EXPECT_EQ(gDatos().cnn()->State(), ado::adStateOpen);
+        EXPECT_EQ(ClsUtilidades::ValorCampo(
+                      gDatos().DatosTabla(QStringLiteral("MA_CUENTAS"), kCodigo,
+                                          QStringLiteral("DESCRIPCION"), QStringLiteral("CODIGO"))),
+                  QStringLiteral("Banco"));
+        EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM MA_CUENTAS_USUARIOS WHERE CUENTA = '110101005'"),
+                  2);
+        EXPECT_EQ(grupo.scalar("SELECT COUNT(*) FROM MA_CUENTAS" + kDonde), c.copiada ? 1 : 0);
+        EXPECT_EQ(grupo.scalar("SELECT COUNT(*) FROM MA_CUENTAS_USUARIOS"), c.copiada ? 2 : 0);
+    }
+}
