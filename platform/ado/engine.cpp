@@ -19,11 +19,49 @@
 #include "platform/ado/engine_sqlite.h"
 #include "platform/ado/engine_text.h"
 #include "platform/sql/batch.h"
+#include "platform/vb/vb.h"
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 
 namespace ado {
+
+ValueKind valueKind(const QVariant& v) {
+    if (!v.isValid() || vb::IsNull(v))
+        return ValueKind::Null;
+    if (vb::isCurrency(v))
+        return ValueKind::Money;
+    switch (v.typeId()) {
+    case QMetaType::Bool:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::Char:
+    case QMetaType::SChar:
+    case QMetaType::UChar:
+    case QMetaType::Long:
+    case QMetaType::ULong:
+        return ValueKind::Integer;
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return ValueKind::Real;
+    case QMetaType::QByteArray:
+        return ValueKind::Bytes;
+    case QMetaType::QDate:
+    case QMetaType::QDateTime:
+        return ValueKind::Date;
+    default:
+        return ValueKind::Text;
+    }
+}
+
+QDateTime parameterDateTime(const QVariant& v) {
+    return v.typeId() == QMetaType::QDate ? QDateTime(v.toDate(), QTime(0, 0), Qt::UTC)
+                                          : v.toDateTime();
+}
 
 namespace {
 

@@ -1,13 +1,14 @@
 #pragma once
 // What the ADO stand-in asks of a database engine. The connection and the
 // recordsets talk only to this interface; SQLite is the one engine today
-// (engine_sqlite.h), ODBC will be the road to real servers.
+// (engine_sqlite.h) and ODBC the road to real servers (engine_odbc.h).
 //
 // Every operation throws ado::Exception carrying the provider errors (already
 // in the program's numbering, see ado_errors.cpp); the connection copies them
 // into its Errors collection.
 
 #include "platform/ado/ado.h"
+#include <QDateTime>
 #include <QString>
 #include <QVariant>
 #include <memory>
@@ -26,6 +27,12 @@ struct Column {
     QString baseTable;  // table the column comes from; empty for expressions
     QString baseColumn; // its name in that table
 };
+
+// What a parameter's value goes to a driver as.
+enum class ValueKind { Null, Integer, Real, Money, Text, Date, Bytes };
+ValueKind valueKind(const QVariant& v);
+// A date parameter as a timestamp: a bare date is its midnight.
+QDateTime parameterDateTime(const QVariant& v);
 
 // Rows materialised in memory. `keys` is filled (one per row) when the rows
 // can be written back to `baseTable` (a table, or a writable view).

@@ -451,42 +451,23 @@ public:
                 return bindDouble(n, s, vb::toCurrency(v).toDouble());
             return bindText(n, s, vb::toCurrency(v).toString(u'.'), SQL_DECIMAL, 19, 4);
         }
-        switch (v.typeId()) {
-        case QMetaType::Bool:
-            s.integer = v.toBool() ? 1 : 0;
-            s.ind = 0;
-            return SQLBindParameter(h_, n, SQL_PARAM_INPUT, SQL_C_SBIGINT, SQL_BIGINT, 0, 0,
-                                    &s.integer, 0, &s.ind);
-        case QMetaType::Int:
-        case QMetaType::UInt:
-        case QMetaType::LongLong:
-        case QMetaType::ULongLong:
-        case QMetaType::Short:
-        case QMetaType::UShort:
-        case QMetaType::Char:
-        case QMetaType::SChar:
-        case QMetaType::UChar:
-        case QMetaType::Long:
-        case QMetaType::ULong:
+        switch (valueKind(v)) {
+        case ValueKind::Integer:
             s.integer = v.toLongLong();
             s.ind = 0;
             return SQLBindParameter(h_, n, SQL_PARAM_INPUT, SQL_C_SBIGINT, SQL_BIGINT, 0, 0,
                                     &s.integer, 0, &s.ind);
-        case QMetaType::Double:
-        case QMetaType::Float:
+        case ValueKind::Real:
             return bindDouble(n, s, v.toDouble());
-        case QMetaType::QByteArray:
+        case ValueKind::Bytes:
             s.bytes = v.toByteArray();
             s.ind = SQLLEN(s.bytes.size());
             return SQLBindParameter(h_, n, SQL_PARAM_INPUT, SQL_C_BINARY,
                                     s.bytes.size() > 8000 ? SQL_LONGVARBINARY : SQL_VARBINARY,
                                     SQLULEN(std::max<qsizetype>(s.bytes.size(), 1)), 0,
                                     s.bytes.data(), s.ind, &s.ind);
-        case QMetaType::QDate:
-        case QMetaType::QDateTime: {
-            const QDateTime d = v.typeId() == QMetaType::QDate
-                                    ? QDateTime(v.toDate(), QTime(0, 0), Qt::UTC)
-                                    : v.toDateTime();
+        case ValueKind::Date: {
+            const QDateTime d = parameterDateTime(v);
             if (isoDates_)
                 return bindText(n, s, d.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")),
                                 SQL_VARCHAR, 19, 0);
@@ -1555,46 +1536,8 @@ std::vector<QVariant> OdbcEngine::readRow(const QString& table, const std::vecto
 
 namespace {
 
-// What a value goes to the driver as; the rows of one parameter array
-// share it per column.
-enum class Kind { Null, Integer, Real, Money, Text, Date, Bytes };
-
-Kind kindOf(const QVariant& v) {
-    if (!v.isValid() || vb::IsNull(v))
-        return Kind::Null;
-    if (vb::isCurrency(v))
-        return Kind::Money;
-    switch (v.typeId()) {
-    case QMetaType::Bool:
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::Char:
-    case QMetaType::SChar:
-    case QMetaType::UChar:
-    case QMetaType::Long:
-    case QMetaType::ULong:
-        return Kind::Integer;
-    case QMetaType::Double:
-    case QMetaType::Float:
-        return Kind::Real;
-    case QMetaType::QByteArray:
-        return Kind::Bytes;
-    case QMetaType::QDate:
-    case QMetaType::QDateTime:
-        return Kind::Date;
-    default:
-        return Kind::Text;
-    }
-}
-
-QDateTime asDateTime(const QVariant& v) {
-    return v.typeId() == QMetaType::QDate ? QDateTime(v.toDate(), QTime(0, 0), Qt::UTC)
-                                          : v.toDateTime();
-}
+// The rows of one parameter array share a value kind per column.
+using Kind = ValueKind;
 
 // The values of every parameter for the rows of one execution, column by
 // column, where the driver reads them as a parameter array. The same types
@@ -1613,7 +1556,7 @@ public:
             col.ind.assign(n, SQL_NULL_DATA);
             Kind kind = Kind::Null;
             for (size_t r = first; r < last; ++r) {
-                const Kind k = kindOf(rows[r][c]);
+                const Kind k = valueKind(rows[r][c]);
                 if (k == Kind::Null)
                     continue;
                 if (kind != Kind::Null && k != kind)
@@ -1628,12 +1571,12 @@ public:
                 qsizetype widest = 1;
                 for (size_t r = 0; r < n; ++r) {
                     const QVariant& v = rows[first + r][c];
-                    if (kindOf(v) == Kind::Null)
+                    if (valueKind(v) == Kind::Null)
                         continue;
                     const QString t =
                         kind == Kind::Money ? vb::toCurrency(v).toString(u'.')
                         : kind == Kind::Date
-                            ? asDateTime(v).toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"))
+                            ? parameterDateTime(v).toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"))
                             : v.toString();
                     texts[r] = narrow_ ? t.toUtf8()
                                        : QByteArray(reinterpret_cast<const char*>(t.utf16()),
@@ -1688,7 +1631,7 @@ public:
                 fixed<SQL_TIMESTAMP_STRUCT>(
                     col, rows, first, c, SQL_C_TYPE_TIMESTAMP, SQL_TYPE_TIMESTAMP, 23,
                     [](const QVariant& v) {
-                        const QDateTime d = asDateTime(v);
+                        const QDateTime d = parameterDateTime(v);
                         return SQL_TIMESTAMP_STRUCT{
                             SQLSMALLINT(d.date().year()),           SQLUSMALLINT(d.date().month()),
                             SQLUSMALLINT(d.date().day()),           SQLUSMALLINT(d.time().hour()),
@@ -1702,7 +1645,7 @@ public:
                 // one length only.
                 qsizetype widest = -1;
                 for (size_t r = first; r < last; ++r) {
-                    if (kindOf(rows[r][c]) == Kind::Null)
+                    if (valueKind(rows[r][c]) == Kind::Null)
                         continue;
                     const qsizetype size = rows[r][c].toByteArray().size();
                     if (widest >= 0 && size != widest)
@@ -1714,7 +1657,7 @@ public:
                 col.data.assign(size_t(widest) * n, 0);
                 for (size_t r = 0; r < n; ++r) {
                     const QVariant& v = rows[first + r][c];
-                    if (kindOf(v) == Kind::Null)
+                    if (valueKind(v) == Kind::Null)
                         continue;
                     const QByteArray b = v.toByteArray();
                     std::copy(b.begin(), b.end(), col.data.begin() + qsizetype(r) * col.width);
@@ -1766,7 +1709,7 @@ private:
         col.data.assign(sizeof(T) * n, 0);
         for (size_t r = 0; r < n; ++r) {
             const QVariant& v = rows[first + r][c];
-            if (kindOf(v) == Kind::Null)
+            if (valueKind(v) == Kind::Null)
                 continue;
             const T value = convert(v);
             std::memcpy(col.data.data() + r * sizeof(T), &value, sizeof(T));

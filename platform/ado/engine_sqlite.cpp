@@ -216,51 +216,31 @@ std::pair<int, long> typeOfValues(const std::vector<std::vector<QVariant>>& rows
 }
 
 void bindValue(sqlite3_stmt* st, int idx, const QVariant& v) {
-    if (!v.isValid() || vb::IsNull(v)) {
+    switch (valueKind(v)) {
+    case ValueKind::Null:
         sqlite3_bind_null(st, idx);
         return;
-    }
-    if (vb::isCurrency(v)) {
+    case ValueKind::Money:
         sqlite3_bind_double(st, idx, vb::toCurrency(v).toDouble());
         return;
-    }
-    switch (v.typeId()) {
-    case QMetaType::Bool:
-        sqlite3_bind_int(st, idx, v.toBool() ? 1 : 0);
-        return;
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::Char:
-    case QMetaType::SChar:
-    case QMetaType::UChar:
-    case QMetaType::Long:
-    case QMetaType::ULong:
+    case ValueKind::Integer:
         sqlite3_bind_int64(st, idx, v.toLongLong());
         return;
-    case QMetaType::Double:
-    case QMetaType::Float:
+    case ValueKind::Real:
         sqlite3_bind_double(st, idx, v.toDouble());
         return;
-    case QMetaType::QByteArray: {
+    case ValueKind::Bytes: {
         const QByteArray b = v.toByteArray();
         sqlite3_bind_blob(st, idx, b.constData(), int(b.size()), SQLITE_TRANSIENT);
         return;
     }
-    case QMetaType::QDate:
-    case QMetaType::QDateTime: {
-        const QDateTime d = v.typeId() == QMetaType::QDate
-                                ? QDateTime(v.toDate(), QTime(0, 0), Qt::UTC)
-                                : v.toDateTime();
+    case ValueKind::Date: {
         // DATE columns too: literals compared with them carry the time.
-        const QString t = d.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+        const QString t = parameterDateTime(v).toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
         sqlite3_bind_text16(st, idx, t.utf16(), int(t.size() * 2), SQLITE_TRANSIENT);
         return;
     }
-    default: {
+    case ValueKind::Text: {
         const QString t = v.toString();
         sqlite3_bind_text16(st, idx, t.utf16(), int(t.size() * 2), SQLITE_TRANSIENT);
     }
