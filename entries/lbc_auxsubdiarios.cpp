@@ -8,9 +8,8 @@
 #include "platform/vb/msgbox.h"
 #include "platform/vb/vb.h"
 #include "platform/win/clsutilidades.h"
+#include "startup/cartel.h"
 #include "startup/cnstuffcontable.h"
-#include "startup/dll_display.h"
-#include "startup/lbf_ctrldisplay.h"
 
 #include <cmath>
 #include <functional>

@@ -8,8 +8,8 @@
 #include "platform/win/clsini.h"
 #include "platform/win/clsreporte.h"
 #include "platform/win/clsutilidades.h"
+#include "startup/cartel.h"
 #include "startup/cns_pasos.h"
-#include "startup/dll_display.h"
 
 #include <QCoreApplication>
 

@@ -9,7 +9,7 @@
 #include "platform/vb/msgbox.h"
 #include "platform/vb/vb.h"
 #include "platform/win/clsutilidades.h"
-#include "startup/dll_display.h"
+#include "startup/cartel.h"
 
 #include <QFileInfo>
 

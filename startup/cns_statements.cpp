@@ -5,9 +5,8 @@
 #include "platform/vb/msgbox.h"
 #include "platform/vb/vb.h"
 #include "platform/win/clsutilidades.h"
+#include "startup/cartel.h"
 #include "startup/cns_pasos.h"
-#include "startup/dll_display.h"
-#include "startup/lbf_ctrldisplay.h" // complete type for the banner header
 
 namespace CNStuffContable {
 

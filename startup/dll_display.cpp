@@ -118,57 +118,35 @@ QString Dll_Display::NuloATexto(const QVariant& valor) {
     return QString();
 }
 
-namespace CNStuffContable {
-
-namespace {
-std::unique_ptr<Dll_Display>& cartel() {
-    static std::unique_ptr<Dll_Display> instancia;
-    return instancia;
-}
-} // namespace
-
-Dll_Display& gCartel() {
-    auto& c = cartel();
-    if (!c)
-        c = std::make_unique<Dll_Display>();
-    return *c;
-}
-
-void resetCartel() {
-    cartel().reset();
-}
-
-void AvisoEsperaBloqueo(bool Esperando) {
-    static bool cartelPropio = false;
-    static QString lineaPrevia;
-    static bool cursor = false;
-    Dll_Display& c = gCartel();
+void Dll_Display::EsperaBloqueo(bool Esperando) {
     if (Esperando) {
         if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
             // Pushed and popped around the wait, so a cursor the caller set stays.
             QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-            cursor = true;
+            cursor_ = true;
         }
-        cartelPropio = !c.ventana();
-        if (cartelPropio)
-            c.CartelInicio(QStringLiteral("Procesando Datos"), false);
-        QLabel* linea = c.ventana()->LblCtrol[1];
-        lineaPrevia = linea->text();
-        linea->setText(kEsperaBloqueo);
-        c.ventana()->repaint();
+        cartelPropio_ = !ventana();
+        if (cartelPropio_)
+            CartelInicio(QStringLiteral("Procesando Datos"), false);
+        QLabel* linea = ventana()->LblCtrol[1];
+        lineaPrevia_ = linea->text();
+        linea->setText(CNStuffContable::kEsperaBloqueo);
+        ventana()->repaint();
         // Painted without taking the user's input: the engine is mid-statement.
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         return;
     }
-    if (cursor) {
+    if (cursor_) {
         QGuiApplication::restoreOverrideCursor();
-        cursor = false;
+        cursor_ = false;
     }
-    if (cartelPropio)
-        c.CartelCerrar();
-    else if (Lbf_CtrlDisplay* w = c.ventana())
-        w->LblCtrol[1]->setText(lineaPrevia);
-    cartelPropio = false;
+    if (cartelPropio_)
+        CartelCerrar();
+    else if (Lbf_CtrlDisplay* w = ventana())
+        w->LblCtrol[1]->setText(lineaPrevia_);
+    cartelPropio_ = false;
 }
 
-} // namespace CNStuffContable
+void installBanner() {
+    CNStuffContable::setBanner(std::make_shared<Dll_Display>());
+}

@@ -8,7 +8,6 @@
 #include "data/mod_gruposemp.h"
 #include "platform/sql/quoting.h"
 #include "platform/ui/modal.h"
-#include "startup/dll_display.h"
 #include "startup/frmacceso.h"
 
 #include <QFile>

@@ -2,6 +2,7 @@
 #include "startup/dll_display.h"
 #include "startup/lbf_ctrldisplay.h"
 
+#include <QCursor>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -262,14 +263,49 @@ TEST_F(BannerTest, CloseHidesAndDestroysTheWindow) {
     cartel.CartelCerrar();
     EXPECT_EQ(cartel.ventana(), nullptr);
 
-    // The shared banner keeps its window until the reset.
-    Dll_Display& comun = CNStuffContable::gCartel();
-    EXPECT_EQ(&comun, &CNStuffContable::gCartel());
-    comun.CartelInicio(QStringLiteral("Proceso"), false);
-    w = comun.ventana();
+    // The installed banner is the run's and keeps its window until the reset.
+    installBanner();
+    auto* comun = dynamic_cast<Dll_Display*>(&CNStuffContable::gCartel());
+    ASSERT_NE(comun, nullptr);
+    EXPECT_EQ(comun, &CNStuffContable::gCartel());
+    CNStuffContable::gCartel().CartelInicio(QStringLiteral("Proceso"), false);
+    w = comun->ventana();
     ASSERT_TRUE(w);
     CNStuffContable::resetCartel();
     EXPECT_TRUE(w.isNull());
+    EXPECT_EQ(dynamic_cast<Dll_Display*>(&CNStuffContable::gCartel()), nullptr);
+}
+
+// A wait for another user's lock, told through the run's notice: the wait
+// cursor and the middle line while it lasts. Without an open banner one
+// opens for the wait alone; an open one has its own line back afterwards.
+TEST_F(BannerTest, LockWaitIsToldOnTheBannerWhileItLasts) {
+    installBanner();
+    auto& comun = dynamic_cast<Dll_Display&>(CNStuffContable::gCartel());
+    for (const bool abierto : {false, true}) {
+        SCOPED_TRACE(abierto);
+        bool cancelado = false;
+        if (abierto) {
+            comun.CartelInicio(QStringLiteral("Grabando"), false);
+            comun.CartelMostrar(cancelado, QStringLiteral("uno"), QStringLiteral("dos"));
+        }
+        CNStuffContable::AvisoEsperaBloqueo(true);
+        ASSERT_NE(comun.ventana(), nullptr);
+        EXPECT_TRUE(comun.ventana()->isVisible());
+        EXPECT_EQ(comun.ventana()->LblCtrol[1]->text(), CNStuffContable::kEsperaBloqueo);
+        ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+
+        CNStuffContable::AvisoEsperaBloqueo(false);
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+        if (abierto) {
+            ASSERT_NE(comun.ventana(), nullptr);
+            EXPECT_EQ(lineas(comun), QStringList({"uno", "dos", ""}));
+            comun.CartelCerrar();
+        } else {
+            EXPECT_EQ(comun.ventana(), nullptr);
+        }
+    }
 }
 
 } // namespace

@@ -6,7 +6,6 @@
 
 #include "data/mod_gruposemp.h"
 #include "platform/sql/quoting.h"
-#include "startup/dll_display.h"
 
 using namespace CNStuffContable;
 using ModGruposEmp::ActualizaGEmpresas;
@@ -280,7 +279,7 @@ TEST_F(ReplicaTest, RefusedStatementIsReportedAndTheNextTargetServed) {
             EXPECT_EQ(responder->shown[i].title, QString::fromUtf8(c.titulo));
         }
         EXPECT_EQ(responder->shown[1].prompt, kNoConecta);
-        EXPECT_EQ(gCartel().ventana(), nullptr);
+        EXPECT_FALSE(banner->abierto);
         EXPECT_EQ(db.scalar(QStringLiteral("SELECT COUNT(*) FROM AUX_ERR WHERE Error = 547 AND "
                                            "SQL LIKE 'DELETE%110101001%'")),
                   c.filasAuxErr);
