@@ -26,15 +26,9 @@ QString UneWhere(const QString& condicion) {
 }
 
 // The text column equal to the value, both without surrounding blanks, in a
-// form an index on the column serves: the databases' collation already
-// ignores trailing blanks (and letter case), so only a value stored with
-// leading blanks needs the column trimmed, and such values sort before
-// every printable character.
+// form an index on the column serves.
 QString IgualSinBlancos(const QString& campo, const QString& valor) {
-    const QString literal = sqltext::literal(Trim(valor));
-    return u'(' + campo + QStringLiteral(" =") + literal + QStringLiteral(" OR ") + campo +
-           QStringLiteral(" < '!' AND LTRIM(RTRIM(") + campo + QStringLiteral(")) =") + literal +
-           u')';
+    return sqltext::equalsTrimmed(campo, sqltext::literal(Trim(valor)));
 }
 
 } // namespace

@@ -223,6 +223,21 @@ bool Lib_FrmCons3::recordsetAbierto() const {
     return RsConsulta && RsConsulta->State() == ado::adStateOpen;
 }
 
+void Lib_FrmCons3::AbreConsulta() {
+    RsConsulta = ado::Recordset::create();
+    RsConsulta->setStreaming(true);
+    if (!Modelo->ordenado()) {
+        Datos().AbrirRecordset(SQL, RsConsulta, nullptr, ado::adOpenForwardOnly,
+                               ado::adLockReadOnly, -1, true);
+        return;
+    }
+    SQL = Datos().SS_TSinonimos(SQL);
+    QString ordenada = sentenciaconsulta::OrdenServidor(SQL, Modelo->columnaOrden() + 1,
+                                                        Modelo->orden() == Qt::DescendingOrder);
+    Datos().AbrirRecordset(ordenada, RsConsulta, nullptr, ado::adOpenForwardOnly,
+                           ado::adLockReadOnly, -1, true);
+}
+
 void Lib_FrmCons3::CierraConsulta() {
     if (!RsConsulta)
         return;
@@ -280,8 +295,10 @@ void Lib_FrmCons3::Form_Load() {
             },
             [this] {
                 ConsultaEnAux = UsarUDBC;
-                Datos().AbrirRecordset(SQL, RsConsulta, nullptr, ado::adOpenForwardOnly,
-                                       ado::adLockReadOnly, -1, true);
+                MarcasFijadas.clear();
+                if (OrdenarPorLwv && !Modelo->ordenado())
+                    Modelo->setOrdenDeFuente(0, Qt::AscendingOrder);
+                AbreConsulta();
             },
             [this] {
                 Modelo->setMarcable(CheckBoxes);
@@ -295,8 +312,13 @@ void Lib_FrmCons3::Form_Load() {
             },
             [this] { Leer(1, 0); },
             [this] {
-                if (OrdenarPorLwv)
-                    Modelo->ordenar(Modelo->columnaOrden(), Modelo->orden());
+                // The database gave the rows in order; a short list sorts
+                // them again as the list itself does.
+                if (Modelo->ordenado()) {
+                    Modelo->leeHasta(kOrdenEnLista + 1);
+                    if (!Modelo->quedanFilas())
+                        Modelo->ordenar(Modelo->columnaOrden(), Modelo->orden());
+                }
             },
             [this] {
                 if (!FiltroInicial.trimmed().isEmpty())
@@ -365,7 +387,11 @@ void Lib_FrmCons3::Leer(std::int32_t Cdesde, std::int16_t Cuantas) {
         return;
     }
     Modelo->setFuente(
-        [this](std::vector<FilaConsulta>& filas, int cuantas) { return LeeFilas(filas, cuantas); });
+        [this](std::vector<FilaConsulta>& filas, int cuantas) { return LeeFilas(filas, cuantas); },
+        [this] {
+            if (recordsetAbierto())
+                RsConsulta->releaseCursor();
+        });
 }
 
 bool Lib_FrmCons3::LeeFilas(std::vector<FilaConsulta>& filas, int cuantas) {
@@ -399,6 +425,11 @@ void Lib_FrmCons3::LlenaFila(FilaConsulta& fila, int campos) {
         fila.marcada = MarcadaInicialmente(RsConsulta->value(CampoDevuelto));
     for (int j = 1; j < campos; ++j)
         fila.celdas << ClsUtilidades::RellenaCeros(ClsUtilidades::ValorCampo(RsConsulta->value(j)));
+    if (CheckBoxes && !MarcasFijadas.isEmpty()) {
+        const auto marca = MarcasFijadas.constFind(fila.celdas.value(ColumnaDevuelta()).trimmed());
+        if (marca != MarcasFijadas.constEnd())
+            fila.marcada = *marca;
+    }
     // Colouring goes with the sub-items: a single column stays plain.
     if (campos > 1 && color.isValid() && Igual(MuestraStock, QStringLiteral("SI")))
         fila.color = color;
@@ -435,6 +466,7 @@ bool Lib_FrmCons3::MarcadaInicialmente(const QVariant& valor) const {
 
 void Lib_FrmCons3::DesmarcarFilas() {
     SinMarcasIniciales = true;
+    MarcasFijadas.clear();
     Modelo->marcaTodas(false);
 }
 

@@ -5,13 +5,16 @@
 // Valores and Cantidades; accepting or cancelling only hides the window.
 //
 // The query's recordset stays open after the load: the list reads its rows
-// in batches as the user scrolls, and the recordset is closed once its last
-// row is read, at the next load, or when the window unloads.
+// in batches as the user scrolls or a search looks further, and the
+// recordset is closed once its last row is read, at the next load, or when
+// the window unloads. While the list waits, the query lets go of the
+// database, and reads on where it was when the list needs more rows.
 
 #include "lookup/modelo_consulta.h"
 #include "platform/ado/ado.h"
 
 #include <QDialog>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -115,6 +118,9 @@ public:
     static constexpr int kTwipsPorPixel = 15;
     // The column whose box takes the first keystroke and the initial filter.
     static constexpr int kColumnaBusqueda = 0;
+    // Rows up to which a list sorts itself by a header; a longer one has the
+    // database read its rows again in that order.
+    static constexpr int kOrdenEnLista = 10000;
 
 protected:
     void reject() override;
@@ -156,6 +162,9 @@ private:
     bool SinMarcasIniciales = false;
     // The values of ValoresDefault, trimmed (empty ones left out).
     QStringList ValoresMarcados;
+    // Check marks of rows read before the database sorted the list again,
+    // by the value the row returns.
+    QHash<QString, bool> MarcasFijadas;
 
     void ArmaControles();
     QComboBox* NuevoCombo(int Index);
@@ -168,7 +177,15 @@ private:
     // Moves the search combos over their columns.
     void ColocaCombos();
     DB_Dll& Datos() const;
+    // Opens RsConsulta on SQL, in the list's order when it is sorted; its
+    // rows are read as the list asks for them.
+    void AbreConsulta();
     void CierraConsulta();
+    // Sorts by a column: in the list when it holds every row, else by the
+    // database, which reads the rows again in that order.
+    void Ordena(int columna, Qt::SortOrder orden);
+    // Column (0-based) of the value a row returns.
+    int ColumnaDevuelta() const;
     // Reads up to `cuantas` rows of RsConsulta; false at its end, where it is closed.
     bool LeeFilas(std::vector<FilaConsulta>& filas, int cuantas);
     void LlenaFila(FilaConsulta& fila, int campos);

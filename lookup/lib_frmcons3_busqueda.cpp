@@ -175,10 +175,32 @@ void Lib_FrmCons3::ListView1_ColumnClick(int ColumnHeader) {
         const Qt::SortOrder orden = Modelo->ordenado() && Modelo->orden() == Qt::AscendingOrder
                                         ? Qt::DescendingOrder
                                         : Qt::AscendingOrder;
-        Modelo->ordenar(ColumnHeader - 1, orden);
+        Ordena(ColumnHeader - 1, orden);
         ListView1->header()->setSortIndicatorShown(true);
         ListView1->header()->setSortIndicator(ColumnHeader - 1, orden);
     }});
+}
+
+void Lib_FrmCons3::Ordena(int columna, Qt::SortOrder orden) {
+    Modelo->leeHasta(kOrdenEnLista + 1);
+    if (!Modelo->quedanFilas()) {
+        Modelo->ordenar(columna, orden);
+        return;
+    }
+    // The rows read keep their check marks when they come again.
+    if (CheckBoxes)
+        for (int f = 0; f < Modelo->filas(); ++f)
+            MarcasFijadas.insert(Modelo->texto(f, ColumnaDevuelta()).trimmed(), Modelo->marcada(f));
+    Modelo->setOrdenDeFuente(columna, orden);
+    CierraConsulta();
+    Modelo->vaciar();
+    AbreConsulta();
+    Leer(1, 0);
+}
+
+int Lib_FrmCons3::ColumnaDevuelta() const {
+    const int c = IndiceColumna(CampoDevuelto);
+    return c > 0 ? c - 1 : 0;
 }
 
 void Lib_FrmCons3::CmdNueva_Click() {

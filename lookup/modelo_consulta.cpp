@@ -4,12 +4,18 @@
 #include <algorithm>
 #include <numeric>
 
-ModeloConsulta::ModeloConsulta(QObject* parent) : QAbstractTableModel(parent) {}
+ModeloConsulta::ModeloConsulta(QObject* parent) : QAbstractTableModel(parent) {
+    espera_.setSingleShot(true);
+    espera_.setInterval(kPausaMs);
+    connect(&espera_, &QTimer::timeout, this, &ModeloConsulta::pausa);
+}
 
 void ModeloConsulta::vaciar() {
     beginResetModel();
     filas_.clear();
     fuente_ = nullptr;
+    pausa_ = nullptr;
+    espera_.stop();
     ++carga_;
     endResetModel();
 }
@@ -28,12 +34,10 @@ void ModeloConsulta::setMarcable(bool marcable) {
     endResetModel();
 }
 
-void ModeloConsulta::setFuente(Fuente fuente) {
+void ModeloConsulta::setFuente(Fuente fuente, std::function<void()> pausa) {
     fuente_ = std::move(fuente);
-    if (ordenado_)
-        traerTodo();
-    else
-        fetchMore(QModelIndex());
+    pausa_ = std::move(pausa);
+    fetchMore(QModelIndex());
 }
 
 void ModeloConsulta::traerTodo() {
@@ -44,13 +48,36 @@ void ModeloConsulta::traerTodo() {
     std::vector<FilaConsulta> nuevas;
     while (fuente(nuevas, kLote)) {
     }
-    if (!nuevas.empty()) {
-        beginInsertRows(QModelIndex(), filas(), filas() + int(nuevas.size()) - 1);
-        std::move(nuevas.begin(), nuevas.end(), std::back_inserter(filas_));
-        endInsertRows();
-    }
-    if (ordenado_)
+    agrega(nuevas);
+    leido();
+    if (ordenado_ && ordenEnLista_)
         aplicaOrden();
+}
+
+void ModeloConsulta::leeHasta(int cuantas) {
+    while (filas() < cuantas && canFetchMore(QModelIndex()))
+        fetchMore(QModelIndex());
+}
+
+void ModeloConsulta::pausa() {
+    espera_.stop();
+    if (fuente_ && pausa_)
+        pausa_();
+}
+
+void ModeloConsulta::leido() {
+    if (fuente_ && pausa_)
+        espera_.start();
+    else
+        espera_.stop();
+}
+
+void ModeloConsulta::agrega(std::vector<FilaConsulta>& nuevas) {
+    if (nuevas.empty())
+        return;
+    beginInsertRows(QModelIndex(), filas(), filas() + int(nuevas.size()) - 1);
+    std::move(nuevas.begin(), nuevas.end(), std::back_inserter(filas_));
+    endInsertRows();
 }
 
 QString ModeloConsulta::texto(int fila, int columna) const {
@@ -89,10 +116,18 @@ void ModeloConsulta::invierteMarcas() {
 
 void ModeloConsulta::ordenar(int columna, Qt::SortOrder orden) {
     ordenado_ = true;
+    ordenEnLista_ = true;
     columnaOrden_ = columna;
     orden_ = orden;
     traerTodo();
     aplicaOrden();
+}
+
+void ModeloConsulta::setOrdenDeFuente(int columna, Qt::SortOrder orden) {
+    ordenado_ = true;
+    ordenEnLista_ = false;
+    columnaOrden_ = columna;
+    orden_ = orden;
 }
 
 void ModeloConsulta::aplicaOrden() {
@@ -200,9 +235,6 @@ void ModeloConsulta::fetchMore(const QModelIndex& parent) {
         return;
     if (!quedan)
         fuente_ = nullptr;
-    if (nuevas.empty())
-        return;
-    beginInsertRows(QModelIndex(), filas(), filas() + int(nuevas.size()) - 1);
-    std::move(nuevas.begin(), nuevas.end(), std::back_inserter(filas_));
-    endInsertRows();
+    agrega(nuevas);
+    leido();
 }

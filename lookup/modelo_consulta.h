@@ -1,12 +1,14 @@
 #pragma once
-// The rows of the list lookup. A lookup may hold a hundred thousand rows, so
-// the model does not read them all at load: it takes them from a source (the
+// The rows of the list lookup. A lookup may hold a million rows, so the
+// model does not read them all at load: it takes them from a source (the
 // window's open recordset) a batch at a time, as the view scrolls towards the
-// end. Sorting needs every row and reads the rest first.
+// end. A sort is the model's own over rows it holds, or the source's, which
+// then hands the rows over in order.
 
 #include <QAbstractTableModel>
 #include <QColor>
 #include <QStringList>
+#include <QTimer>
 #include <functional>
 #include <vector>
 
@@ -35,10 +37,18 @@ public:
     void setMarcable(bool marcable);
     bool marcable() const { return marcable_; }
 
-    // Reads the first batch; a sorted list reads everything at once.
-    void setFuente(Fuente fuente);
+    // Reads the first batch. `pausa`, when given, is called once reading has
+    // stopped for a while with rows left, so the source can let go of what
+    // it holds meanwhile.
+    void setFuente(Fuente fuente, std::function<void()> pausa = {});
     bool quedanFilas() const { return bool(fuente_); }
     void traerTodo();
+    // Reads on until it holds `cuantas` rows or the source ends.
+    void leeHasta(int cuantas);
+    // Reading stopped: the source's pause runs now.
+    void pausa();
+    // Idle time after which the source's pause runs.
+    static constexpr int kPausaMs = 1000;
 
     int filas() const { return int(filas_.size()); }
     QString texto(int fila, int columna) const;
@@ -49,8 +59,12 @@ public:
     void marcaTodas(bool marcada);
     void invierteMarcas();
 
-    // Case-insensitive text sort, stable; later loads keep it.
+    // Case-insensitive text sort of the rows held, stable, after reading
+    // every row.
     void ordenar(int columna, Qt::SortOrder orden);
+    // The rows come from the source in this order already.
+    void setOrdenDeFuente(int columna, Qt::SortOrder orden);
+    // A sort is in force (later loads keep it).
     bool ordenado() const { return ordenado_; }
     int columnaOrden() const { return columnaOrden_; }
     Qt::SortOrder orden() const { return orden_; }
@@ -67,13 +81,20 @@ public:
 
 private:
     void aplicaOrden();
+    // Appends rows read from the source.
+    void agrega(std::vector<FilaConsulta>& nuevas);
+    // Rows were read: the pause waits again while rows are left.
+    void leido();
 
     QStringList encabezados_;
     std::vector<FilaConsulta> filas_;
     Fuente fuente_;
+    std::function<void()> pausa_;
+    QTimer espera_;
     int carga_ = 0; // counts the loads, so rows of an old one are never added
     bool marcable_ = false;
     bool ordenado_ = false;
+    bool ordenEnLista_ = false; // sorted here, not by the source
     int columnaOrden_ = 0;
     Qt::SortOrder orden_ = Qt::AscendingOrder;
 };

@@ -113,4 +113,38 @@ Filtro FiltroServidor(const QString& sql, const QString& sqlActual, const QStrin
     return f;
 }
 
+QString OrdenServidor(const QString& sql, int columna, bool descendente) {
+    // The last ORDER BY outside parentheses is the statement's own.
+    const std::vector<Token> tokens = sqltext::lex(sql);
+    int nivel = 0;
+    qsizetype orden = -1, claves = -1;
+    for (size_t i = 0; i < tokens.size(); ++i) {
+        const Token& t = tokens[i];
+        if (t.kind == TokenKind::Punct && t.text(sql) == u"(")
+            ++nivel;
+        else if (t.kind == TokenKind::Punct && t.text(sql) == u")")
+            --nivel;
+        if (nivel != 0 || t.kind != TokenKind::Word || sqltext::upperWord(sql, t) != u"ORDER")
+            continue;
+        size_t j = i + 1;
+        while (j < tokens.size() && Relleno(tokens[j]))
+            ++j;
+        if (j < tokens.size() && tokens[j].kind == TokenKind::Word &&
+            sqltext::upperWord(sql, tokens[j]) == u"BY") {
+            orden = t.begin;
+            claves = tokens[j].end;
+        }
+    }
+    QString nueva = QStringLiteral("ORDER BY ") + QString::number(columna) +
+                    (descendente ? QStringLiteral(" DESC") : QString());
+    if (orden < 0)
+        return sql.trimmed() + u' ' + nueva;
+    QString propias = sql.mid(claves).trimmed();
+    if (propias.endsWith(u';'))
+        propias.chop(1);
+    if (!propias.trimmed().isEmpty())
+        nueva += QStringLiteral(", ") + propias.trimmed();
+    return sql.left(orden) + nueva;
+}
+
 } // namespace sentenciaconsulta

@@ -4,8 +4,8 @@
 #include "adjustment/ui/frmquarzelo.h"
 
 #include "adjustment/core/grabacion.h"
+#include "adjustment/core/lectura.h"
 #include "data/instances.h"
-#include "data/pasos.h"
 #include "lookup/def_qconsulta.h"
 #include "lookup/lib_clscons3.h"
 #include "platform/ui/clsformulario.h"
@@ -32,36 +32,6 @@ const QString kPreguntaEjercicio =
 const QString kTituloEjercicio = QStringLiteral("AVISO AL OPERADOR");
 const QString kAbandonar = QStringLiteral("¿Está seguro de abandonar la carga de datos?");
 
-// Why a typed fiscal year cannot be adjusted; empty when it can.
-QString MotivoEjercicio(const QString& respuesta, int& ejercicio) {
-    const QString texto = respuesta.trimmed();
-    const QString invalido = QStringLiteral("El número de ejercicio ingresado no es válido");
-    if (!ClsUtilidades::EsNumero(texto))
-        return invalido;
-    const vb::Currency n = ClsUtilidades::TextoAMoneda(texto);
-    if (n.rounded(0) != n || n < vb::Currency() || n > vb::Currency::fromRaw(32767LL * 10000))
-        return invalido;
-    ejercicio = int(n.raw() / 10000);
-    ado::RecordsetPtr rs;
-    DB_Dll& datos = gDatos();
-    datos.AbrirRecordset(QStringLiteral("SELECT * FROM MV_EJERCICIOS WHERE PERIODO = ") +
-                             QString::number(ejercicio),
-                         rs, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true);
-    QString motivo;
-    if (!rs || rs->State() != ado::adStateOpen || rs->EOF()) {
-        motivo = QStringLiteral("El ejercicio ") + QString::number(ejercicio) +
-                 QStringLiteral(" no existe");
-    } else {
-        const QVariant cerrado = rs->value(QStringLiteral("CERRADO"));
-        if (!vb::IsNull(cerrado) && vb::CBool(cerrado))
-            motivo = QStringLiteral("El ejercicio ") + QString::number(ejercicio) +
-                     QStringLiteral(" está cerrado y no puede ajustarse");
-    }
-    if (rs)
-        datos.CierraRecordset(rs);
-    return motivo;
-}
-
 // "MM/AAAA" of a "dd/mm/yyyy" text.
 QString MesDe(const QString& fecha) {
     return fecha.mid(3, 7);
@@ -80,15 +50,8 @@ void FrmQuarzelo::Form_Load() {
     Mod_Macuentas::CargaDigitosPlan();
     AbreRecordsetAsientos(Tabla);
 
-    DB_Dll& datos = gDatos();
-    ado::RecordsetPtr rs;
-    datos.AbrirRecordset(
-        QStringLiteral("SELECT * FROM MV_EJERCICIOS WHERE CERRADO = 0 ORDER BY PERIODO "), rs,
-        nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true);
-    if (rs && rs->State() == ado::adStateOpen && !rs->EOF())
-        gPeriodoActual = ClsUtilidades::ValorCampo(rs->Fields(QStringLiteral("Periodo")));
-    if (rs)
-        datos.CierraRecordset(rs);
+    if (const std::optional<QString> abierto = LecturaAjuste::PrimerEjercicioAbierto())
+        gPeriodoActual = *abierto;
 
     // The year must exist and be open; the question comes again until it does.
     int ejercicio = 0;
@@ -97,7 +60,7 @@ void FrmQuarzelo::Form_Load() {
             vb::InputBox(kPreguntaEjercicio, kTituloEjercicio, gPeriodoActual);
         if (respuesta.trimmed().isEmpty())
             vb::End(0);
-        const QString motivo = MotivoEjercicio(respuesta, ejercicio);
+        const QString motivo = LecturaAjuste::MotivoEjercicio(respuesta, ejercicio);
         if (motivo.isEmpty())
             break;
         vb::MsgBox(motivo, vb::vbExclamation, kTituloEjercicio);
@@ -278,10 +241,8 @@ void FrmQuarzelo::ConsultaCampo() {
         consulta.CampoDevuelto = QStringLiteral("CODIGO");
         QStringList ninguna;
         QString campoBusqueda, where;
-        consulta.ConsultaSearch(
-            QStringLiteral("SELECT CODIGO,DESCRIPCION FROM MA_CUENTAS WHERE TITULO = 0 "
-                           "ORDER BY CODIGO"),
-            ninguna, QString(), campoBusqueda, where, QString(), false, QString());
+        consulta.ConsultaSearch(LecturaAjuste::ConsultaCuentaRei(), ninguna, QString(),
+                                campoBusqueda, where, QString(), false, QString());
         valor = consulta.ValorDevuelto.toString();
     }
     // A cancelled lookup leaves the field as it was.
@@ -298,18 +259,7 @@ void FrmQuarzelo::ConsultaCampo() {
 }
 
 void FrmQuarzelo::AbreRecordsetAsientos(const QString& Tabla_) {
-    pasos::RunSteps(
-        [&](int) {
-            gDatos().AbrirRecordset(QStringLiteral("SELECT top 1 * FROM ") + Tabla_, RsAsientos,
-                                    gDatos().gCnn, ado::adOpenDynamic, ado::adLockOptimistic, -1,
-                                    true);
-            return -1;
-        },
-        [](const ado::Error& e) {
-            return pasos::ResumeFor(
-                ClsUtilidades::ReportaError(e, std::nullopt, QStringLiteral("Generar")));
-        },
-        0, pasos::Trap::AllErrors);
+    LecturaAjuste::AbreRecordsetAsientos(Tabla_, RsAsientos);
 }
 
 void FrmQuarzelo::Form_Unload(int& Cancel) {

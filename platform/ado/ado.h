@@ -334,6 +334,17 @@ public:
     int LockType() const;
     void setLockType(int t);
 
+    // Before Open: a forward-only, read-only recordset reads its rows a
+    // batch at a time as it moves, instead of all of them at Open (a list
+    // of a million rows). RecordCount stays -1 and MoveFirst runs the query
+    // again, as on a server cursor. Other cursor and lock types read all
+    // rows at Open whatever this says.
+    void setStreaming(bool on);
+    // Lets go of a streamed recordset's query and the locks it holds in the
+    // database; the next move runs it again and reads on from where it was.
+    // The engine does the same whenever anything else runs on the connection.
+    void releaseCursor();
+
     struct Impl;
 
 private:

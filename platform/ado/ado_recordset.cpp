@@ -1,4 +1,5 @@
-// ADO Recordset and Field. Rows are fetched whole at Open and kept in memory;
+// ADO Recordset and Field. Rows are fetched whole at Open and kept in memory
+// (a streamed recordset keeps only the batch it is on);
 // a writable recordset (lock type other than read-only, rows of one table or
 // of a writable view) writes each Update and Delete through at once, by the
 // row's key. What the server refuses (a text longer than its column, NULL in
@@ -27,6 +28,11 @@ struct Recordset::Impl {
     std::vector<bool> dirty;
     qsizetype posBeforeAdd = 0;
     QHash<QString, int> names; // lower-case name -> first column so named
+    // Streaming: the rows still to come, and where the batch in `data` starts.
+    bool streaming = false;
+    std::unique_ptr<Cursor> cursor;
+    bool more = false;
+    qsizetype base = 0;
 
     qsizetype rowCount() const { return qsizetype(data.rows.size()); }
     long liveRows() const { return long(std::count(deleted.begin(), deleted.end(), false)); }
@@ -49,6 +55,28 @@ struct Recordset::Impl {
         return std::max<qsizetype>(i, -1);
     }
     bool writable() const { return lockType != adLockReadOnly && data.writable(); }
+
+    // Rows a streamed recordset reads at a time.
+    static constexpr int kBatch = 256;
+    // The next batch in place of the current one; false (the current one
+    // kept) at the end of the rows.
+    bool nextBatch() {
+        if (!cursor || !more)
+            return false;
+        std::vector<std::vector<QVariant>> rows;
+        try {
+            more = cursor->fetch(rows, kBatch);
+        } catch (const Exception& e) {
+            conn->raise(e);
+        }
+        if (rows.empty())
+            return false;
+        base += rowCount();
+        data.rows = std::move(rows);
+        deleted.assign(data.rows.size(), false);
+        pos = 0;
+        return true;
+    }
 
     void requireOpen() const {
         if (state != adStateOpen)
@@ -230,6 +258,9 @@ void Recordset::openFrom(const ConnectionPtr& conn, const QString& source, RowSe
     d->names.clear();
     for (int i = int(d->data.columns.size()) - 1; i >= 0; --i)
         d->names.insert(d->data.columns[size_t(i)].name.toLower(), i);
+    d->cursor.reset();
+    d->more = false;
+    d->base = 0;
     d->state = adStateOpen;
 }
 
@@ -241,7 +272,8 @@ void Recordset::Open(const QString& source, const ConnectionPtr& activeConnectio
         throwAdo(adErrInvalidConnection);
     int ct = cursorType == adOpenUnspecified ? d->cursorType : cursorType;
     const int lt = lockType == adLockUnspecified ? d->lockType : lockType;
-    if (activeConnection->CursorLocation == adUseClient)
+    const bool streamed = d->streaming && ct == adOpenForwardOnly && lt == adLockReadOnly;
+    if (activeConnection->CursorLocation == adUseClient && !streamed)
         ct = adOpenStatic; // the client cursor library gives static cursors only
     QString text = source;
     if (options != -1 && (options & (adCmdTable | adCmdTableDirect)) && !(options & adCmdText))
@@ -251,6 +283,27 @@ void Recordset::Open(const QString& source, const ConnectionPtr& activeConnectio
     conn.errors().Clear();
     Engine& engine = *conn.engine();
     engine.setCommandTimeout(conn.CommandTimeout);
+    if (streamed) {
+        std::unique_ptr<Cursor> cursor;
+        RowSet first;
+        bool more = false;
+        try {
+            cursor = engine.openCursor(text);
+            if (cursor)
+                more = cursor->fetch(first.rows, Impl::kBatch);
+        } catch (const Exception& e) {
+            conn.raise(e);
+        }
+        d->cursorType = ct;
+        d->lockType = lt;
+        if (!cursor) // a statement without rows leaves the recordset closed
+            return;
+        first.columns = cursor->columns();
+        openFrom(activeConnection, source, std::move(first), ct, lt);
+        d->cursor = std::move(cursor);
+        d->more = more;
+        return;
+    }
     BatchResult result;
     try {
         result = engine.execute(text, lt != adLockReadOnly);
@@ -274,6 +327,9 @@ void Recordset::Close() {
     d->deleted.clear();
     d->names.clear();
     d->pos = 0;
+    d->cursor.reset();
+    d->more = false;
+    d->base = 0;
 }
 
 int Recordset::State() const {
@@ -294,6 +350,14 @@ void Recordset::MoveFirst() {
     d->requireOpen();
     if (d->editMode != adEditNone)
         Update();
+    if (d->cursor && d->base > 0) { // the first batch is gone: the query runs again
+        d->cursor->rewind();
+        d->more = true;
+        d->base = 0;
+        d->data.rows.clear();
+        d->deleted.clear();
+        d->nextBatch();
+    }
     if (d->liveRows() == 0)
         throwAdo(adErrNoCurrentRecord);
     d->pos = d->nextLive(-1);
@@ -305,7 +369,16 @@ void Recordset::MoveNext() {
         Update();
     if (d->eof())
         throwAdo(adErrNoCurrentRecord);
+    const qsizetype from = d->pos;
     d->pos = d->nextLive(d->pos);
+    if (d->pos >= d->rowCount()) {
+        try {
+            d->nextBatch();
+        } catch (const Exception&) {
+            d->pos = from; // a failed read leaves the recordset where it was
+            throw;
+        }
+    }
 }
 
 void Recordset::MovePrevious() {
@@ -323,6 +396,8 @@ void Recordset::MoveLast() {
     d->requireOpen();
     if (d->editMode != adEditNone)
         Update();
+    while (d->nextBatch()) {
+    }
     if (d->liveRows() == 0)
         throwAdo(adErrNoCurrentRecord);
     d->pos = d->prevLive(d->rowCount());
@@ -339,7 +414,8 @@ long Recordset::AbsolutePosition() const {
     d->requireOpen();
     if (!d->onRow() || d->editMode == adEditAdd)
         return -1;
-    return long(std::count(d->deleted.begin(), d->deleted.begin() + d->pos, false)) + 1;
+    return long(d->base) +
+           long(std::count(d->deleted.begin(), d->deleted.begin() + d->pos, false)) + 1;
 }
 
 int Recordset::fieldCount() const {
@@ -464,6 +540,17 @@ void Recordset::setCursorType(int t) {
         throwAdo(adErrObjectOpen);
     d->cursorType = t;
 }
+void Recordset::setStreaming(bool on) {
+    if (d->state == adStateOpen)
+        throwAdo(adErrObjectOpen);
+    d->streaming = on;
+}
+
+void Recordset::releaseCursor() {
+    if (d->cursor)
+        d->cursor->release();
+}
+
 int Recordset::LockType() const {
     return d->lockType;
 }

@@ -96,6 +96,37 @@ std::unique_ptr<Engine> openEngine(const QString& connectionString, const QStrin
                      .arg(server)));
 }
 
+// ---- Cursors ------------------------------------------------------------------------
+
+namespace {
+
+// A query's rows read whole, handed out as asked for.
+class RowsCursor : public Cursor {
+public:
+    explicit RowsCursor(RowSet&& rows) : rows_(std::move(rows)) {}
+    const std::vector<Column>& columns() const override { return rows_.columns; }
+    bool fetch(std::vector<std::vector<QVariant>>& rows, int n) override {
+        for (; n > 0 && next_ < rows_.rows.size(); --n)
+            rows.push_back(rows_.rows[next_++]);
+        return next_ < rows_.rows.size();
+    }
+    void release() override {}
+    void rewind() override { next_ = 0; }
+
+private:
+    RowSet rows_;
+    size_t next_ = 0;
+};
+
+} // namespace
+
+std::unique_ptr<Cursor> Engine::openCursor(const QString& text) {
+    BatchResult result = execute(text, false);
+    if (!result.rows)
+        return nullptr;
+    return std::make_unique<RowsCursor>(std::move(*result.rows));
+}
+
 // ---- Statement classes ---------------------------------------------------------------
 
 TransactionCommand transactionCommand(const QString& stmt) {

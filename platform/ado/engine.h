@@ -44,6 +44,24 @@ struct BatchResult {
 
 using ColumnValues = std::vector<std::pair<const Column*, QVariant>>;
 
+// The rows of one query, read as they are asked for. The engine may let go
+// of the query between two reads (release(), or any other work on the
+// connection); the next read runs it again and reads on after the rows
+// already given.
+class Cursor {
+public:
+    virtual ~Cursor() = default;
+    // Complete once the first rows have been read: a column the engine
+    // cannot type from its declaration takes the type of its first values.
+    virtual const std::vector<Column>& columns() const = 0;
+    // Appends up to `n` rows; false once the query has no more.
+    virtual bool fetch(std::vector<std::vector<QVariant>>& rows, int n) = 0;
+    // Lets go of the query and of what it holds in the database (its locks).
+    virtual void release() = 0;
+    // The next read starts again from the first row.
+    virtual void rewind() = 0;
+};
+
 class Engine {
 public:
     virtual ~Engine() = default;
@@ -58,6 +76,9 @@ public:
     // Runs a statement or a batch in the SQL Server dialect. With `forUpdate`
     // and a single SELECT on one table, the rows come back writable.
     virtual BatchResult execute(const QString& text, bool forUpdate) = 0;
+    // A query's rows read as they are asked for; nullptr for a statement
+    // that gives no rows (it has run then). This one reads them all at once.
+    virtual std::unique_ptr<Cursor> openCursor(const QString& text);
     // Runs one statement with "?" markers once per row of `rows`, the row's
     // values bound in order, and returns the rows written. Each text is
     // prepared once and kept for later calls. The first failing row stops.

@@ -10,11 +10,15 @@
 #include "platform/vb/vb.h"
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <charconv>
 #include <climits>
 #include <cmath>
+#include <cstring>
 #include <deque>
 #include <sql.h>
 #include <sqlext.h>
+#include <string>
+#include <string_view>
 
 namespace ado {
 
@@ -306,38 +310,127 @@ QVariant fromText(const Column& c, const QString& t) {
     return t;
 }
 
+// One value read as text from a SQLite driver (UTF-8); nothing for NULL.
+using RawText = std::optional<std::string>;
+
+// The text as SQLite writes an integer: "0", or digits without a leading
+// zero after an optional minus ("007" was a text).
+bool integerText(std::string_view s, qlonglong& n) {
+    const bool minus = !s.empty() && s.front() == '-';
+    const std::string_view digits = s.substr(minus ? 1 : 0);
+    if (digits.empty() || digits.size() > 19 ||
+        (digits.front() == '0' && (digits.size() > 1 || minus)))
+        return false;
+    for (const char c : digits)
+        if (c < '0' || c > '9')
+            return false;
+    const auto r = std::from_chars(s.data(), s.data() + s.size(), n);
+    return r.ec == std::errc() && r.ptr == s.data() + s.size();
+}
+
+// The text as SQLite writes a number that reads as a real: a whole number,
+// or a real as "%!.15g" prints it. A decimal of at most fifteen significant
+// digits comes back from a double as it was written, so only the layout
+// needs looking at: a point always, no zeros leading or trailing but a lone
+// ".0", and an exponent exactly where %g puts one.
+bool realText(std::string_view s, double& d) {
+    const auto r = std::from_chars(s.data(), s.data() + s.size(), d);
+    if (s.empty() || r.ec != std::errc() || r.ptr != s.data() + s.size())
+        return false;
+    qlonglong whole = 0;
+    if (integerText(s, whole))
+        return true;
+    const auto digit = [&](size_t i) { return i < s.size() && s[i] >= '0' && s[i] <= '9'; };
+    size_t i = s.front() == '-' ? 1 : 0;
+    const size_t first = i;
+    while (digit(i))
+        ++i;
+    const size_t wholeLen = i - first;
+    if (wholeLen == 0 || (wholeLen > 1 && s[first] == '0') || i >= s.size() || s[i] != '.')
+        return false;
+    const size_t fraction = ++i;
+    while (digit(i))
+        ++i;
+    const size_t fractionLen = i - fraction;
+    const bool zeroFraction = fractionLen == 1 && s[fraction] == '0';
+    if (fractionLen == 0 || (!zeroFraction && s[i - 1] == '0'))
+        return false;
+    const size_t fractionDigits = zeroFraction ? 0 : fractionLen;
+    if (i < s.size()) { // the exponent form: one digit before the point
+        if (s[i] != 'e' || i + 1 >= s.size() || (s[i + 1] != '+' && s[i + 1] != '-'))
+            return false;
+        const size_t e = i + 2;
+        size_t end = e;
+        while (digit(end))
+            ++end;
+        if (end != s.size() || end - e < 2 || (end - e > 2 && s[e] == '0'))
+            return false;
+        int exponent = 0;
+        std::from_chars(s.data() + e, s.data() + end, exponent);
+        if (s[i + 1] == '-')
+            exponent = -exponent;
+        return wholeLen == 1 && s[first] != '0' && 1 + fractionDigits <= 15 &&
+               (exponent < -4 || exponent >= 15);
+    }
+    if (s[first] == '0') { // below one: zeros after the point are no digits
+        if (zeroFraction)
+            return true;
+        size_t zeros = 0;
+        while (s[fraction + zeros] == '0')
+            ++zeros;
+        return zeros + 1 <= 4 && fractionLen - zeros <= 15;
+    }
+    return wholeLen <= 15 && wholeLen + fractionDigits <= 15;
+}
+
 // A column of expressions behind a SQLite driver has no type of its own:
-// it takes the one its values show, as the embedded engine does.
-std::pair<int, long> typeOfTexts(const std::vector<std::vector<QVariant>>& rows, size_t col) {
+// it takes the one its values show, as the embedded engine does, and its
+// values become of that type. Each test stops at the first value that
+// fails it.
+void typeByValues(Column& c, std::vector<std::vector<QVariant>>& rows, size_t col,
+                  const std::vector<RawText>& raw) {
+    const size_t n = raw.size();
     bool any = false, ints = true, reals = true, dates = true, big = false;
-    for (const auto& row : rows) {
-        const QVariant& v = row[col];
-        if (vb::IsNull(v) || !v.isValid())
+    std::vector<qlonglong> asInt(n);
+    std::vector<double> asReal(n);
+    for (size_t r = 0; r < n && (ints || reals || dates); ++r) {
+        if (!raw[r])
             continue;
         any = true;
-        const QString s = v.toString();
-        // Only a number as SQLite writes one was a number: "007" was a text.
-        bool ok = false;
-        const qlonglong n = s.toLongLong(&ok);
-        if (!ok || QString::number(n) != s)
+        if (!ints || !integerText(*raw[r], asInt[r])) {
+            // Reals are only asked about once the values are no integers.
+            for (size_t q = 0; ints && q < r && reals; ++q)
+                if (raw[q])
+                    reals = realText(*raw[q], asReal[q]);
             ints = false;
-        else if (n < INT_MIN || n > INT_MAX)
-            big = true;
-        const double d = s.toDouble(&ok);
-        if (!ok || (QString::number(d, 'g', 15) != s && QString::number(d, 'f', 1) != s))
-            reals = false;
-        if (!isoDate(s))
-            dates = false;
+            reals = reals && realText(*raw[r], asReal[r]);
+        } else {
+            big = big || asInt[r] < INT_MIN || asInt[r] > INT_MAX;
+        }
+        dates = dates && isoDate(QString::fromUtf8(raw[r]->data(), qsizetype(raw[r]->size())));
     }
     if (!any)
-        return {adVarWChar, 0};
-    if (ints)
-        return big ? std::pair<int, long>{adBigInt, 8} : std::pair<int, long>{adInteger, 4};
-    if (reals)
-        return {adDouble, 8};
-    if (dates)
-        return {adDBTimeStamp, 16};
-    return {adVarWChar, 0};
+        std::tie(c.type, c.definedSize) = std::pair<int, long>{adVarWChar, 0};
+    else if (ints)
+        std::tie(c.type, c.definedSize) =
+            big ? std::pair<int, long>{adBigInt, 8} : std::pair<int, long>{adInteger, 4};
+    else if (reals)
+        std::tie(c.type, c.definedSize) = std::pair<int, long>{adDouble, 8};
+    else if (dates)
+        std::tie(c.type, c.definedSize) = std::pair<int, long>{adDBTimeStamp, 16};
+    else
+        std::tie(c.type, c.definedSize) = std::pair<int, long>{adVarWChar, 0};
+    for (size_t r = 0; r < n; ++r) {
+        QVariant& v = rows[r][col];
+        if (!raw[r])
+            v = vb::Null();
+        else if (any && ints)
+            v = big ? QVariant(asInt[r]) : QVariant(int(asInt[r]));
+        else if (any && reals)
+            v = QVariant(asReal[r]);
+        else
+            v = fromText(c, QString::fromUtf8(raw[r]->data(), qsizetype(raw[r]->size())));
+    }
 }
 
 // The parameters of one execution, kept where the driver reads them.
@@ -685,43 +778,112 @@ QString columnAttribute(SQLHSTMT h, SQLUSMALLINT col, SQLUSMALLINT field, bool n
     return QString::fromUtf16(reinterpret_cast<char16_t*>(buf));
 }
 
-// Reads column `col` of the current row whole, as text. Null for NULL;
-// std::nullopt when the driver refuses.
-std::optional<QVariant> readText(SQLHSTMT h, SQLUSMALLINT col, bool narrow) {
-    QByteArray utf8;
-    QString text;
-    for (;;) {
+// Reads column `col` of the current row whole as the driver's text bytes;
+// false when the driver refuses. Most values are short, and a driver may
+// fill the whole buffer it is given: the first read goes into a small one.
+bool readRaw(SQLHSTMT h, SQLUSMALLINT col, RawText& out) {
+    out.reset();
+    std::string text;
+    char buf[4096];
+    for (SQLLEN size = 128;; size = SQLLEN(sizeof buf)) {
         SQLLEN ind = 0;
-        SQLRETURN rc;
-        if (narrow) {
-            char buf[4096];
-            rc = SQLGetData(h, col, SQL_C_CHAR, buf, sizeof buf, &ind);
-            if (rc == SQL_NO_DATA)
-                break;
-            if (!SQL_SUCCEEDED(rc))
-                return std::nullopt;
-            if (ind == SQL_NULL_DATA)
-                return vb::Null();
-            const SQLLEN got =
-                ind == SQL_NO_TOTAL || ind >= SQLLEN(sizeof buf) ? sizeof buf - 1 : ind;
-            utf8.append(buf, got);
-        } else {
-            SQLWCHAR buf[2048];
-            rc = SQLGetData(h, col, SQL_C_WCHAR, buf, sizeof buf, &ind);
-            if (rc == SQL_NO_DATA)
-                break;
-            if (!SQL_SUCCEEDED(rc))
-                return std::nullopt;
-            if (ind == SQL_NULL_DATA)
-                return vb::Null();
-            const SQLLEN bytes =
-                ind == SQL_NO_TOTAL || ind >= SQLLEN(sizeof buf) ? sizeof buf - 2 : ind;
-            text.append(QString::fromUtf16(reinterpret_cast<char16_t*>(buf), bytes / 2));
-        }
+        const SQLRETURN rc = SQLGetData(h, col, SQL_C_CHAR, buf, size, &ind);
+        if (rc == SQL_NO_DATA)
+            break;
+        if (!SQL_SUCCEEDED(rc))
+            return false;
+        if (ind == SQL_NULL_DATA)
+            return true;
+        const SQLLEN got = ind == SQL_NO_TOTAL || ind >= size ? size - 1 : ind;
+        text.append(buf, size_t(got));
         if (rc == SQL_SUCCESS)
             break;
     }
-    return narrow ? QVariant(QString::fromUtf8(utf8)) : QVariant(text);
+    out = std::move(text);
+    return true;
+}
+
+// Reads column `col` of the current row whole, as text. Null for NULL;
+// std::nullopt when the driver refuses.
+std::optional<QVariant> readText(SQLHSTMT h, SQLUSMALLINT col, bool narrow) {
+    if (narrow) {
+        RawText raw;
+        if (!readRaw(h, col, raw))
+            return std::nullopt;
+        if (!raw)
+            return vb::Null();
+        return QVariant(QString::fromUtf8(raw->data(), qsizetype(raw->size())));
+    }
+    QString text;
+    SQLWCHAR buf[2048];
+    for (SQLLEN size = 256;; size = SQLLEN(sizeof buf)) {
+        SQLLEN ind = 0;
+        const SQLRETURN rc = SQLGetData(h, col, SQL_C_WCHAR, buf, size, &ind);
+        if (rc == SQL_NO_DATA)
+            break;
+        if (!SQL_SUCCEEDED(rc))
+            return std::nullopt;
+        if (ind == SQL_NULL_DATA)
+            return vb::Null();
+        const SQLLEN bytes = ind == SQL_NO_TOTAL || ind >= size ? size - 2 : ind;
+        text.append(QString::fromUtf16(reinterpret_cast<char16_t*>(buf), bytes / 2));
+        if (rc == SQL_SUCCESS)
+            break;
+    }
+    return QVariant(text);
+}
+
+std::string_view trimmedBytes(std::string_view s) {
+    while (!s.empty() && s.front() == ' ')
+        s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ')
+        s.remove_suffix(1);
+    return s;
+}
+
+// The bytes a value of a column takes as text, its end included: a number
+// a few dozen; a text up to four bytes a character of its size. A value
+// longer than that (SQLite lets texts exceed their declared size) is caught
+// where it is read.
+long textWidth(SQLSMALLINT sqlType, SQLULEN size) {
+    switch (sqlType) {
+    case SQL_BIT:
+    case SQL_TINYINT:
+    case SQL_SMALLINT:
+    case SQL_INTEGER:
+    case SQL_BIGINT:
+    case SQL_REAL:
+    case SQL_FLOAT:
+    case SQL_DOUBLE:
+    case SQL_NUMERIC:
+    case SQL_DECIMAL:
+        return 40;
+    default:
+        return long(std::clamp<SQLULEN>(size * 4 + 1, 16, 4096));
+    }
+}
+
+// A value a SQLite driver gave as text, as its column's type gives it to
+// the program: numbers without a detour through QString when they are
+// written plainly. A column of type adEmpty keeps the text, for the caller
+// to type.
+QVariant fromBytes(const Column& c, std::string_view raw) {
+    const std::string_view s = trimmedBytes(raw);
+    const char* end = s.data() + s.size();
+    if (isIntegerType(c.type)) {
+        qlonglong n = 0;
+        const auto r = std::from_chars(s.data(), end, n);
+        if (!s.empty() && r.ec == std::errc() && r.ptr == end)
+            return c.type == adBigInt || n < INT_MIN || n > INT_MAX ? QVariant(n)
+                                                                    : QVariant(int(n));
+    } else if (isRealType(c.type)) {
+        double d = 0;
+        const auto r = std::from_chars(s.data(), end, d);
+        if (!s.empty() && r.ec == std::errc() && r.ptr == end)
+            return QVariant(d);
+    }
+    const QString text = QString::fromUtf8(raw.data(), qsizetype(raw.size()));
+    return c.type == adEmpty ? QVariant(text) : fromText(c, text);
 }
 
 std::optional<QVariant> readBinary(SQLHSTMT h, SQLUSMALLINT col) {
@@ -778,6 +940,12 @@ std::optional<QVariant> readValue(SQLHSTMT h, SQLUSMALLINT col, const Column& c,
                 QTime(ts.hour, ts.minute, ts.second, int(ts.fraction / 1000000)), Qt::UTC));
         }
     }
+    if (narrow) {
+        RawText raw;
+        if (!readRaw(h, col, raw))
+            return std::nullopt;
+        return raw ? fromBytes(c, *raw) : vb::Null();
+    }
     std::optional<QVariant> text = readText(h, col, narrow);
     if (!text || vb::IsNull(*text) || c.type == adEmpty)
         return text;
@@ -786,12 +954,84 @@ std::optional<QVariant> readValue(SQLHSTMT h, SQLUSMALLINT col, const Column& c,
 
 } // namespace
 
-RowSet OdbcEngine::readRows(Handle& st, int keyColumns) {
+OdbcEngine::Block OdbcEngine::readBlocks(void* h, RowSet& rs, const std::vector<long>& widths,
+                                         const std::vector<bool>& byValues,
+                                         std::vector<std::vector<RawText>>& raw) {
+    constexpr SQLULEN kRows = 256;
+    const size_t n = rs.columns.size();
+    for (const Column& c : rs.columns)
+        if (isBinaryType(c.type))
+            return Block::Unsupported;
+    SQLSetStmtAttr(h, SQL_ATTR_ROW_BIND_TYPE, reinterpret_cast<SQLPOINTER>(SQL_BIND_BY_COLUMN), 0);
+    if (!SQL_SUCCEEDED(
+            SQLSetStmtAttr(h, SQL_ATTR_ROW_ARRAY_SIZE, reinterpret_cast<SQLPOINTER>(kRows), 0)))
+        return Block::Unsupported;
+    SQLULEN fetched = 0;
+    SQLSetStmtAttr(h, SQL_ATTR_ROWS_FETCHED_PTR, &fetched, 0);
+    std::vector<std::vector<char>> data(n);
+    std::vector<std::vector<SQLLEN>> ind(n);
+    std::vector<SQLLEN> width(n);
+    // The rows' buffers are the statement's until it lets go of them.
+    const auto unbind = [&] {
+        SQLFreeStmt(h, SQL_UNBIND);
+        SQLSetStmtAttr(h, SQL_ATTR_ROW_ARRAY_SIZE, reinterpret_cast<SQLPOINTER>(SQLULEN(1)), 0);
+        SQLSetStmtAttr(h, SQL_ATTR_ROWS_FETCHED_PTR, nullptr, 0);
+    };
+    for (size_t c = 0; c < n; ++c) {
+        width[c] = widths[c];
+        data[c].resize(size_t(width[c]) * kRows);
+        ind[c].resize(kRows);
+        if (!SQL_SUCCEEDED(SQLBindCol(h, SQLUSMALLINT(c + 1), SQL_C_CHAR, data[c].data(), width[c],
+                                      ind[c].data()))) {
+            unbind();
+            return Block::Unsupported;
+        }
+    }
+    for (;;) {
+        const SQLRETURN rc = SQLFetch(h);
+        if (rc == SQL_NO_DATA)
+            break;
+        if (!SQL_SUCCEEDED(rc)) {
+            const Exception e =
+                odbcException(diagnostics(SQL_HANDLE_STMT, h, narrow_), dialect_, false);
+            unbind();
+            throw e;
+        }
+        for (SQLULEN r = 0; r < fetched; ++r) {
+            std::vector<QVariant> row(n);
+            for (size_t c = 0; c < n; ++c) {
+                const SQLLEN got = ind[c][r];
+                if (got == SQL_NO_TOTAL || got >= width[c]) {
+                    unbind();
+                    return Block::Truncated;
+                }
+                if (got == SQL_NULL_DATA) {
+                    if (byValues[c])
+                        raw[c].emplace_back();
+                    else
+                        row[c] = vb::Null();
+                    continue;
+                }
+                const std::string_view bytes(data[c].data() + r * size_t(width[c]), size_t(got));
+                if (byValues[c])
+                    raw[c].emplace_back(std::string(bytes));
+                else
+                    row[c] = fromBytes(rs.columns[c], bytes);
+            }
+            rs.rows.push_back(std::move(row));
+        }
+    }
+    unbind();
+    return Block::Read;
+}
+
+RowSet OdbcEngine::readRows(Handle& st, int keyColumns, const QString& again) {
     RowSet rs;
     SQLSMALLINT n = 0;
     SQLNumResultCols(st.h, &n);
     const int shown = n - keyColumns;
     std::vector<bool> typedByValues;
+    std::vector<long> widths;
     for (SQLUSMALLINT i = 1; i <= n; ++i) {
         SQLSMALLINT type = 0, digits = 0, nullable = 0, nameLen = 0;
         SQLULEN size = 0;
@@ -813,23 +1053,50 @@ RowSet OdbcEngine::readRows(Handle& st, int keyColumns) {
         if (byValues)
             c.type = adEmpty;
         typedByValues.push_back(byValues);
+        widths.push_back(textWidth(type, size));
         rs.columns.push_back(c);
     }
     std::vector<Column> keyCols(rs.columns.begin() + shown, rs.columns.end());
     rs.columns.resize(size_t(shown));
+    // The texts of the columns typed by their values, until they are typed.
+    std::vector<std::vector<RawText>> raw(static_cast<size_t>(shown));
+    // Behind a SQLite driver every value comes as text: a block of rows at a
+    // time saves a call per value. A value longer than its buffer has the
+    // query (a plain SELECT) run again and read value by value.
+    if (narrow_ && keyColumns == 0 && !again.isEmpty()) {
+        switch (readBlocks(st.h, rs, widths, typedByValues, raw)) {
+        case Block::Read:
+            for (size_t i = 0; i < rs.columns.size(); ++i)
+                if (typedByValues[i])
+                    typeByValues(rs.columns[i], rs.rows, i, raw[i]);
+            return rs;
+        case Block::Truncated: {
+            Handle st2;
+            run(st2, again);
+            return readRows(st2, 0, QString());
+        }
+        case Block::Unsupported:
+            break;
+        }
+    }
     for (;;) {
         const SQLRETURN rc = SQLFetch(st.h);
         if (rc == SQL_NO_DATA)
             break;
         if (!SQL_SUCCEEDED(rc))
             fail(SQL_HANDLE_STMT, st.h);
-        std::vector<QVariant> row;
-        row.reserve(size_t(shown));
+        std::vector<QVariant> row(static_cast<size_t>(shown));
         for (int i = 0; i < shown; ++i) {
-            auto v = readValue(st.h, SQLUSMALLINT(i + 1), rs.columns[size_t(i)], narrow_);
+            const SQLUSMALLINT col = SQLUSMALLINT(i + 1);
+            if (typedByValues[size_t(i)]) {
+                if (!readRaw(st.h, col, raw[size_t(i)].emplace_back()))
+                    fail(SQL_HANDLE_STMT, st.h);
+                continue;
+            }
+            auto v = readValue(st.h, col, rs.columns[size_t(i)], narrow_);
             if (!v)
                 fail(SQL_HANDLE_STMT, st.h);
-            row.push_back(*v);
+            row[size_t(i)] = std::move(*v);
         }
         if (keyColumns > 0) {
             QVariantList key;
@@ -843,15 +1110,9 @@ RowSet OdbcEngine::readRows(Handle& st, int keyColumns) {
         }
         rs.rows.push_back(std::move(row));
     }
-    for (size_t i = 0; i < rs.columns.size(); ++i) {
-        if (!typedByValues[i])
-            continue;
-        Column& c = rs.columns[i];
-        std::tie(c.type, c.definedSize) = typeOfTexts(rs.rows, i);
-        for (auto& row : rs.rows)
-            if (!vb::IsNull(row[i]))
-                row[i] = fromText(c, row[i].toString());
-    }
+    for (size_t i = 0; i < rs.columns.size(); ++i)
+        if (typedByValues[i])
+            typeByValues(rs.columns[i], rs.rows, i, raw[i]);
     return rs;
 }
 
@@ -876,9 +1137,14 @@ BatchResult OdbcEngine::execute(const QString& text, bool forUpdate) {
 void OdbcEngine::runStatement(const QString& original, bool forUpdate, BatchResult& out) {
     checkFault(original);
     // Behind a SQLite driver the rewriting reads the declared columns, which
-    // another connection may change at any time: they are read afresh.
-    if (dialect_ == ServerKind::Sqlite)
-        tables_.clear();
+    // another connection may change at any time: they are read afresh when
+    // the schema has moved.
+    if (dialect_ == ServerKind::Sqlite) {
+        const long long version = schemaVersion();
+        if (version != schemaVersion_ || version < 0)
+            tables_.clear();
+        schemaVersion_ = version;
+    }
     switch (transactionCommand(original)) {
     case TransactionCommand::Begin:
         beginTrans();
@@ -921,11 +1187,13 @@ void OdbcEngine::runStatement(const QString& original, bool forUpdate, BatchResu
         dropPrepared();
     }
     const bool dml = isDml(original);
+    const QStringList words = sqltext::topLevelWords(sql);
+    const bool plainSelect = !words.isEmpty() && words.front() == u"SELECT";
     for (;;) {
         SQLSMALLINT columns = 0;
         SQLNumResultCols(st.h, &columns);
         if (columns > 0) {
-            out.rows = readRows(st, 0);
+            out.rows = readRows(st, 0, plainSelect ? sql : QString());
         } else if (dml) {
             SQLLEN count = -1;
             if (SQL_SUCCEEDED(SQLRowCount(st.h, &count)) && count >= 0)
@@ -1285,69 +1553,429 @@ std::vector<QVariant> OdbcEngine::readRow(const QString& table, const std::vecto
 
 // ---- Prepared statements --------------------------------------------------------------------
 
+namespace {
+
+// What a value goes to the driver as; the rows of one parameter array
+// share it per column.
+enum class Kind { Null, Integer, Real, Money, Text, Date, Bytes };
+
+Kind kindOf(const QVariant& v) {
+    if (!v.isValid() || vb::IsNull(v))
+        return Kind::Null;
+    if (vb::isCurrency(v))
+        return Kind::Money;
+    switch (v.typeId()) {
+    case QMetaType::Bool:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::Char:
+    case QMetaType::SChar:
+    case QMetaType::UChar:
+    case QMetaType::Long:
+    case QMetaType::ULong:
+        return Kind::Integer;
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return Kind::Real;
+    case QMetaType::QByteArray:
+        return Kind::Bytes;
+    case QMetaType::QDate:
+    case QMetaType::QDateTime:
+        return Kind::Date;
+    default:
+        return Kind::Text;
+    }
+}
+
+QDateTime asDateTime(const QVariant& v) {
+    return v.typeId() == QMetaType::QDate ? QDateTime(v.toDate(), QTime(0, 0), Qt::UTC)
+                                          : v.toDateTime();
+}
+
+// The values of every parameter for the rows of one execution, column by
+// column, where the driver reads them as a parameter array. The same types
+// as Params gives single rows.
+class ParamColumns {
+public:
+    ParamColumns(bool narrow, bool sqlite) : narrow_(narrow), sqlite_(sqlite) {}
+
+    // False when a parameter's values are of different kinds: the rows then
+    // go one at a time.
+    bool fill(const std::vector<QVariantList>& rows, size_t first, size_t last, int params) {
+        const size_t n = last - first;
+        cols_.resize(size_t(params));
+        for (int c = 0; c < params; ++c) {
+            Column& col = cols_[size_t(c)];
+            col.ind.assign(n, SQL_NULL_DATA);
+            Kind kind = Kind::Null;
+            for (size_t r = first; r < last; ++r) {
+                const Kind k = kindOf(rows[r][c]);
+                if (k == Kind::Null)
+                    continue;
+                if (kind != Kind::Null && k != kind)
+                    return false;
+                kind = k;
+            }
+            if (sqlite_ && (kind == Kind::Money))
+                kind = Kind::Real;         // SQLite keeps money as a real
+            std::vector<QByteArray> texts; // the rows' texts, encoded
+            if (kind == Kind::Text || (kind == Kind::Money) || (kind == Kind::Date && sqlite_)) {
+                texts.resize(n);
+                qsizetype widest = 1;
+                for (size_t r = 0; r < n; ++r) {
+                    const QVariant& v = rows[first + r][c];
+                    if (kindOf(v) == Kind::Null)
+                        continue;
+                    const QString t =
+                        kind == Kind::Money ? vb::toCurrency(v).toString(u'.')
+                        : kind == Kind::Date
+                            ? asDateTime(v).toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"))
+                            : v.toString();
+                    texts[r] = narrow_ ? t.toUtf8()
+                                       : QByteArray(reinterpret_cast<const char*>(t.utf16()),
+                                                    t.size() * 2);
+                    col.ind[r] = SQLLEN(texts[r].size());
+                    widest = std::max(widest, texts[r].size());
+                }
+                const qsizetype unit = narrow_ ? 1 : 2;
+                col.width = SQLLEN(widest + unit); // room for the terminator
+                col.data.assign(size_t(col.width) * n, 0);
+                for (size_t r = 0; r < n; ++r)
+                    std::copy(texts[r].begin(), texts[r].end(),
+                              col.data.begin() + qsizetype(r) * col.width);
+                col.cType = narrow_ ? SQL_C_CHAR : SQL_C_WCHAR;
+                const SQLULEN chars = SQLULEN(widest / unit);
+                if (kind == Kind::Money) {
+                    col.sqlType = SQL_DECIMAL;
+                    col.size = 19;
+                    col.digits = 4;
+                } else if (kind == Kind::Date) {
+                    col.sqlType = SQL_VARCHAR;
+                    col.size = 19;
+                } else {
+                    col.sqlType = narrow_        ? SQL_VARCHAR
+                                  : chars > 4000 ? SQL_WLONGVARCHAR
+                                                 : SQL_WVARCHAR;
+                    col.size = chars;
+                }
+                continue;
+            }
+            switch (kind) {
+            case Kind::Null:
+                col.cType = SQL_C_CHAR;
+                col.sqlType = SQL_VARCHAR;
+                col.size = 1;
+                col.width = 1;
+                col.data.assign(n, 0);
+                break;
+            case Kind::Integer:
+                fixed<qint64>(
+                    col, rows, first, c, SQL_C_SBIGINT, SQL_BIGINT, 0, [](const QVariant& v) {
+                        return v.typeId() == QMetaType::Bool ? qint64(v.toBool()) : v.toLongLong();
+                    });
+                break;
+            case Kind::Real:
+                fixed<double>(
+                    col, rows, first, c, SQL_C_DOUBLE, SQL_DOUBLE, 15, [](const QVariant& v) {
+                        return vb::isCurrency(v) ? vb::toCurrency(v).toDouble() : v.toDouble();
+                    });
+                break;
+            case Kind::Date:
+                fixed<SQL_TIMESTAMP_STRUCT>(
+                    col, rows, first, c, SQL_C_TYPE_TIMESTAMP, SQL_TYPE_TIMESTAMP, 23,
+                    [](const QVariant& v) {
+                        const QDateTime d = asDateTime(v);
+                        return SQL_TIMESTAMP_STRUCT{
+                            SQLSMALLINT(d.date().year()),           SQLUSMALLINT(d.date().month()),
+                            SQLUSMALLINT(d.date().day()),           SQLUSMALLINT(d.time().hour()),
+                            SQLUSMALLINT(d.time().minute()),        SQLUSMALLINT(d.time().second()),
+                            SQLUINTEGER(d.time().msec()) * 1000000u};
+                    });
+                col.digits = 3;
+                break;
+            case Kind::Bytes: {
+                // Drivers read binary arrays by the buffer's length: values of
+                // one length only.
+                qsizetype widest = -1;
+                for (size_t r = first; r < last; ++r) {
+                    if (kindOf(rows[r][c]) == Kind::Null)
+                        continue;
+                    const qsizetype size = rows[r][c].toByteArray().size();
+                    if (widest >= 0 && size != widest)
+                        return false;
+                    widest = size;
+                }
+                widest = std::max<qsizetype>(widest, 1);
+                col.width = SQLLEN(widest);
+                col.data.assign(size_t(widest) * n, 0);
+                for (size_t r = 0; r < n; ++r) {
+                    const QVariant& v = rows[first + r][c];
+                    if (kindOf(v) == Kind::Null)
+                        continue;
+                    const QByteArray b = v.toByteArray();
+                    std::copy(b.begin(), b.end(), col.data.begin() + qsizetype(r) * col.width);
+                    col.ind[r] = SQLLEN(b.size());
+                }
+                col.cType = SQL_C_BINARY;
+                col.sqlType = widest > 8000 ? SQL_LONGVARBINARY : SQL_VARBINARY;
+                col.size = SQLULEN(widest);
+                break;
+            }
+            default:
+                break;
+            }
+        }
+        return true;
+    }
+
+    SQLRETURN bind(SQLHSTMT h) {
+        for (size_t c = 0; c < cols_.size(); ++c) {
+            Column& col = cols_[c];
+            const SQLRETURN rc =
+                SQLBindParameter(h, SQLUSMALLINT(c + 1), SQL_PARAM_INPUT, col.cType, col.sqlType,
+                                 col.size, col.digits, col.data.data(), col.width, col.ind.data());
+            if (!SQL_SUCCEEDED(rc))
+                return rc;
+        }
+        return SQL_SUCCESS;
+    }
+
+private:
+    struct Column {
+        SQLSMALLINT cType = SQL_C_CHAR;
+        SQLSMALLINT sqlType = SQL_VARCHAR;
+        SQLULEN size = 0;
+        SQLSMALLINT digits = 0;
+        SQLLEN width = 0; // bytes from one row's value to the next
+        std::vector<char> data;
+        std::vector<SQLLEN> ind;
+    };
+
+    template <typename T, typename Convert>
+    static void fixed(Column& col, const std::vector<QVariantList>& rows, size_t first, int c,
+                      SQLSMALLINT cType, SQLSMALLINT sqlType, SQLULEN size, Convert convert) {
+        const size_t n = col.ind.size();
+        col.cType = cType;
+        col.sqlType = sqlType;
+        col.size = size;
+        col.width = SQLLEN(sizeof(T));
+        col.data.assign(sizeof(T) * n, 0);
+        for (size_t r = 0; r < n; ++r) {
+            const QVariant& v = rows[first + r][c];
+            if (kindOf(v) == Kind::Null)
+                continue;
+            const T value = convert(v);
+            std::memcpy(col.data.data() + r * sizeof(T), &value, sizeof(T));
+            col.ind[r] = 0;
+        }
+    }
+
+    bool narrow_;
+    bool sqlite_;
+    std::vector<Column> cols_;
+};
+
+// Rows that go to the driver in one execution at most.
+constexpr size_t kArrayRows = 1000;
+
+// Behind the SQLite driver a statement that begins with WITH is compiled
+// once, when it is prepared, and run again at each execution; an INSERT,
+// UPDATE or DELETE on its own is compiled anew for every row. An empty
+// common table expression in front keeps it compiled.
+QString compiledOnce(const QString& sql) {
+    static const QRegularExpression dml(QStringLiteral("^\\s*(INSERT|UPDATE|DELETE)\\b"),
+                                        QRegularExpression::CaseInsensitiveOption);
+    return dml.match(sql).hasMatch() ? QStringLiteral("WITH qz_vez__(x) AS (SELECT 1) ") + sql
+                                     : sql;
+}
+
+} // namespace
+
 void OdbcEngine::dropPrepared() {
-    for (void* h : std::as_const(prepared_))
-        SQLFreeHandle(SQL_HANDLE_STMT, h);
+    for (const Prepared& p : std::as_const(prepared_))
+        SQLFreeHandle(SQL_HANDLE_STMT, p.h);
     prepared_.clear();
 }
 
-long OdbcEngine::executePrepared(const QString& text, const std::vector<QVariantList>& rows) {
-    long written = 0;
-    for (const QVariantList& values : rows) {
-        checkFault(text);
-        SQLHSTMT h = prepared_.value(text);
-        if (!h) {
-            const QString sql = adapt(text);
-            Handle st;
-            allocate(st);
-            SQLRETURN rc;
-            if (narrow_) {
-                QByteArray utf8 = sql.toUtf8();
-                rc = SQLPrepare(st.h, reinterpret_cast<SQLCHAR*>(utf8.data()),
-                                SQLINTEGER(utf8.size()));
-            } else {
-                rc = SQLPrepareW(st.h, wide(sql), SQLINTEGER(sql.size()));
-            }
-            if (!SQL_SUCCEEDED(rc))
-                fail(SQL_HANDLE_STMT, st.h);
-            // A handful of texts is what a save repeats; more means texts that vary.
-            if (prepared_.size() >= 16)
-                dropPrepared();
-            h = std::exchange(st.h, SQLHSTMT(nullptr));
-            prepared_.insert(text, h);
+OdbcEngine::Prepared& OdbcEngine::prepared(const QString& text) {
+    if (const auto it = prepared_.find(text); it != prepared_.end())
+        return *it;
+    QString sql = adapt(text);
+    if (dialect_ == ServerKind::Sqlite && text.contains(u'?'))
+        sql = compiledOnce(sql);
+    Handle st;
+    allocate(st);
+    SQLRETURN rc;
+    if (narrow_) {
+        QByteArray utf8 = sql.toUtf8();
+        rc = SQLPrepare(st.h, reinterpret_cast<SQLCHAR*>(utf8.data()), SQLINTEGER(utf8.size()));
+    } else {
+        rc = SQLPrepareW(st.h, wide(sql), SQLINTEGER(sql.size()));
+    }
+    if (!SQL_SUCCEEDED(rc))
+        fail(SQL_HANDLE_STMT, st.h);
+    Prepared p;
+    SQLSMALLINT params = 0;
+    if (SQL_SUCCEEDED(SQLNumParams(st.h, &params)))
+        p.params = params;
+    // A handful of texts is what a save repeats; more means texts that vary.
+    if (prepared_.size() >= 16)
+        dropPrepared();
+    p.h = std::exchange(st.h, SQLHSTMT(nullptr));
+    return *prepared_.insert(text, p);
+}
+
+long long OdbcEngine::sqliteNumber(const char* query) {
+    Handle st;
+    run(st, QString::fromLatin1(query));
+    SQLBIGINT n = 0;
+    SQLLEN ind = 0;
+    if (!SQL_SUCCEEDED(SQLFetch(st.h)) ||
+        !SQL_SUCCEEDED(SQLGetData(st.h, 1, SQL_C_SBIGINT, &n, 0, &ind)))
+        fail(SQL_HANDLE_STMT, st.h);
+    return n;
+}
+
+long long OdbcEngine::totalChanges() {
+    return sqliteNumber("SELECT total_changes()");
+}
+
+long long OdbcEngine::schemaVersion() {
+    try {
+        return sqliteNumber("PRAGMA schema_version");
+    } catch (const Exception&) {
+        return -1; // unknown: the declared columns are read again
+    }
+}
+
+bool OdbcEngine::runArray(Prepared& p, const std::vector<QVariantList>& rows, size_t first,
+                          size_t last, long& written) {
+    SQLHSTMT h = p.h;
+    const size_t n = last - first;
+    ParamColumns columns(narrow_, dialect_ == ServerKind::Sqlite);
+    if (!columns.fill(rows, first, last, int(rows[first].size())))
+        return false;
+    SQLSetStmtAttr(h, SQL_ATTR_PARAM_BIND_TYPE,
+                   reinterpret_cast<SQLPOINTER>(SQL_PARAM_BIND_BY_COLUMN), 0);
+    SQLULEN size = 0;
+    if (!SQL_SUCCEEDED(SQLSetStmtAttr(h, SQL_ATTR_PARAMSET_SIZE,
+                                      reinterpret_cast<SQLPOINTER>(SQLULEN(n)), 0)) ||
+        !SQL_SUCCEEDED(SQLGetStmtAttr(h, SQL_ATTR_PARAMSET_SIZE, &size, 0, nullptr)) || size != n) {
+        SQLSetStmtAttr(h, SQL_ATTR_PARAMSET_SIZE, reinterpret_cast<SQLPOINTER>(SQLULEN(1)), 0);
+        p.arrays = false;
+        return false;
+    }
+    std::vector<SQLUSMALLINT> status(n, SQL_PARAM_UNUSED);
+    SQLULEN processed = 0;
+    SQLSetStmtAttr(h, SQL_ATTR_PARAM_STATUS_PTR, status.data(), 0);
+    SQLSetStmtAttr(h, SQL_ATTR_PARAMS_PROCESSED_PTR, &processed, 0);
+    std::optional<Exception> failure;
+    if (!SQL_SUCCEEDED(columns.bind(h))) {
+        failure = odbcException(diagnostics(SQL_HANDLE_STMT, h, narrow_), dialect_, false);
+    } else {
+        const SQLRETURN rc = SQLExecute(h);
+        const bool refused =
+            (!SQL_SUCCEEDED(rc) && rc != SQL_NO_DATA) ||
+            std::any_of(status.begin(), status.begin() + qsizetype(std::min<SQLULEN>(processed, n)),
+                        [](SQLUSMALLINT s) { return s == SQL_PARAM_ERROR; });
+        if (refused) {
+            failure = odbcException(diagnostics(SQL_HANDLE_STMT, h, narrow_), dialect_, false);
+        } else if (rc != SQL_NO_DATA) {
+            // One count for the whole array, or one per row in result after result.
+            do {
+                SQLLEN count = 0;
+                if (SQL_SUCCEEDED(SQLRowCount(h, &count)) && count > 0)
+                    written += long(count);
+            } while (SQL_SUCCEEDED(SQLMoreResults(h)));
         }
-        SQLSMALLINT expected = 0;
-        if (SQL_SUCCEEDED(SQLNumParams(h, &expected)) && expected != values.size())
-            throw Exception(Error{adErrCommand,
-                                  QStringLiteral("La instrucción espera %1 valores y recibió %2.")
-                                      .arg(expected)
-                                      .arg(values.size()),
-                                  QStringLiteral("07002"), 0, QStringLiteral("ODBC")});
-        SQLSetStmtAttr(h, SQL_ATTR_QUERY_TIMEOUT,
-                       reinterpret_cast<SQLPOINTER>(SQLULEN(timeoutSeconds_)), 0);
-        Params p(h, narrow_, dialect_ == ServerKind::Sqlite);
+    }
+    // The statement is kept: it must not point at these buffers afterwards.
+    SQLFreeStmt(h, SQL_CLOSE);
+    SQLFreeStmt(h, SQL_RESET_PARAMS);
+    SQLSetStmtAttr(h, SQL_ATTR_PARAMSET_SIZE, reinterpret_cast<SQLPOINTER>(SQLULEN(1)), 0);
+    SQLSetStmtAttr(h, SQL_ATTR_PARAM_STATUS_PTR, nullptr, 0);
+    SQLSetStmtAttr(h, SQL_ATTR_PARAMS_PROCESSED_PTR, nullptr, 0);
+    if (failure)
+        throw *failure;
+    return true;
+}
+
+long OdbcEngine::runPrepared(Prepared& p, const std::vector<QVariantList>& rows, size_t first,
+                             size_t last) {
+    long written = 0;
+    if (last - first > 1 && p.arrays && runArray(p, rows, first, last, written))
+        return written;
+    for (size_t r = first; r < last; ++r) {
+        const QVariantList& values = rows[r];
+        Params params(p.h, narrow_, dialect_ == ServerKind::Sqlite);
         std::optional<Exception> failure;
         for (int i = 0; i < values.size() && !failure; ++i)
-            if (!SQL_SUCCEEDED(p.bind(SQLUSMALLINT(i + 1), values[i])))
-                failure = odbcException(diagnostics(SQL_HANDLE_STMT, h, narrow_), dialect_, false);
+            if (!SQL_SUCCEEDED(params.bind(SQLUSMALLINT(i + 1), values[i])))
+                failure =
+                    odbcException(diagnostics(SQL_HANDLE_STMT, p.h, narrow_), dialect_, false);
         if (!failure) {
-            const SQLRETURN rc = SQLExecute(h);
+            const SQLRETURN rc = SQLExecute(p.h);
             if (!SQL_SUCCEEDED(rc) && rc != SQL_NO_DATA) {
-                failure = odbcException(diagnostics(SQL_HANDLE_STMT, h, narrow_), dialect_, false);
+                failure =
+                    odbcException(diagnostics(SQL_HANDLE_STMT, p.h, narrow_), dialect_, false);
             } else {
                 SQLLEN count = 0;
-                if (rc != SQL_NO_DATA && SQL_SUCCEEDED(SQLRowCount(h, &count)) && count > 0)
+                if (rc != SQL_NO_DATA && SQL_SUCCEEDED(SQLRowCount(p.h, &count)) && count > 0)
                     written += long(count);
-                while (SQL_SUCCEEDED(SQLMoreResults(h))) {
+                while (SQL_SUCCEEDED(SQLMoreResults(p.h))) {
                 }
             }
         }
-        SQLFreeStmt(h, SQL_CLOSE);
-        SQLFreeStmt(h, SQL_RESET_PARAMS);
+        SQLFreeStmt(p.h, SQL_CLOSE);
+        SQLFreeStmt(p.h, SQL_RESET_PARAMS);
         if (failure)
             throw *failure;
     }
     return written;
+}
+
+long OdbcEngine::executePrepared(const QString& text, const std::vector<QVariantList>& rows) {
+    if (rows.empty())
+        return 0;
+    Prepared& p = prepared(text);
+    for (const QVariantList& values : rows)
+        if (p.params >= 0 && p.params != values.size())
+            throw Exception(Error{adErrCommand,
+                                  QStringLiteral("La instrucción espera %1 valores y recibió %2.")
+                                      .arg(p.params)
+                                      .arg(values.size()),
+                                  QStringLiteral("07002"), 0, QStringLiteral("ODBC")});
+    SQLSetStmtAttr(p.h, SQL_ATTR_QUERY_TIMEOUT,
+                   reinterpret_cast<SQLPOINTER>(SQLULEN(timeoutSeconds_)), 0);
+    // Behind the SQLite driver a statement kept compiled counts no rows: the
+    // connection's count of changes does.
+    const bool counted = dialect_ == ServerKind::Sqlite;
+    const long long before = counted ? totalChanges() : 0;
+    long written = 0;
+    for (size_t first = 0; first < rows.size();) {
+        // The rows the fault injector lets through go together; a refused
+        // one stops the rest.
+        size_t last = first;
+        std::optional<Exception> refused;
+        while (last < rows.size() && last - first < kArrayRows && !refused) {
+            try {
+                checkFault(text);
+                ++last;
+            } catch (const Exception& e) {
+                refused = e;
+            }
+        }
+        if (last > first)
+            written += runPrepared(p, rows, first, last);
+        if (refused)
+            throw *refused;
+        first = last;
+    }
+    return counted ? long(totalChanges() - before) : written;
 }
 
 // ---- Transactions -------------------------------------------------------------------------

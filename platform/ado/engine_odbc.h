@@ -25,6 +25,8 @@
 #include "platform/sql/sqlrewrite.h"
 #include <QHash>
 #include <QStringList>
+#include <optional>
+#include <string>
 
 namespace ado {
 
@@ -96,8 +98,16 @@ private:
     // result; a failure throws.
     void run(Handle& st, const QString& sql);
     void runStatement(const QString& original, bool forUpdate, BatchResult& out);
-    // Reads the current result of `st` (rows, or a row count).
-    RowSet readRows(Handle& st, int keyColumns);
+    // Reads the current result of `st`. `again`: the statement, when it can
+    // run a second time (a plain SELECT).
+    RowSet readRows(Handle& st, int keyColumns, const QString& again = QString());
+    enum class Block { Read, Truncated, Unsupported };
+    // Reads the rest of the result a block of rows at a time, every value as
+    // text; Truncated when one did not fit its buffer (the rows are then
+    // incomplete), Unsupported when the driver takes no blocks (nothing read).
+    Block readBlocks(void* h, RowSet& rs, const std::vector<long>& widths,
+                     const std::vector<bool>& byValues,
+                     std::vector<std::vector<std::optional<std::string>>>& raw);
     bool readWritable(const QString& sql, BatchResult& out);
     const TableInfo& tableInfo(const QString& table);
     QString quoted(const QString& name) const;
@@ -105,7 +115,27 @@ private:
     QString keyCondition(const TableInfo& info, const QVariantList& key) const;
     QString adapt(const QString& text);
     void endTransaction(bool commit);
+
+    // A statement of executePrepared, prepared once for its text.
+    struct Prepared {
+        void* h = nullptr;
+        short params = -1;  // markers the driver counts; -1 when it does not say
+        bool arrays = true; // parameter arrays, until the driver refuses them
+    };
+    Prepared& prepared(const QString& text);
     void dropPrepared();
+    // Runs rows [first, last) with the prepared statement, as one parameter
+    // array where the driver takes it; the rows written, as the driver counts
+    // them. The first failing row throws.
+    long runPrepared(Prepared& p, const std::vector<QVariantList>& rows, size_t first, size_t last);
+    bool runArray(Prepared& p, const std::vector<QVariantList>& rows, size_t first, size_t last,
+                  long& written);
+    // A number a query on a SQLite driver gives.
+    long long sqliteNumber(const char* query);
+    // SQLite's count of rows written on the connection so far.
+    long long totalChanges();
+    // SQLite's schema version, -1 when it cannot be read.
+    long long schemaVersion();
 
     void* env_ = nullptr;
     void* dbc_ = nullptr;
@@ -117,9 +147,10 @@ private:
     const FaultInjector* fault_;
     int timeoutSeconds_ = 30;
     int trancount_ = 0;
-    QHash<QString, TableInfo> tables_; // by upper-cased name
-    TableInfo noTable_;                // what a missing table gives
-    QHash<QString, void*> prepared_;   // executePrepared's statements by text
+    QHash<QString, TableInfo> tables_;  // by upper-cased name
+    long long schemaVersion_ = -1;      // that tables_ were read under (SQLite)
+    TableInfo noTable_;                 // what a missing table gives
+    QHash<QString, Prepared> prepared_; // executePrepared's statements by text
 };
 
 } // namespace ado

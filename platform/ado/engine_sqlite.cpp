@@ -492,6 +492,7 @@ SqliteEngine::SqliteEngine(const QString& path, const QString& database, const Q
 }
 
 SqliteEngine::~SqliteEngine() {
+    detachCursors();
     dropPrepared();
     sqlite3_finalize(versions_);
     sqlite3_close_v2(db_);
@@ -539,6 +540,7 @@ void SqliteEngine::useDatabase(const QString& name) {
                 .arg(wanted)));
     const LockWaitScope scope(*this);
     sqlite3* other = openFile(file);
+    detachCursors();
     dropPrepared();
     sqlite3_finalize(versions_);
     versions_ = nullptr;
@@ -596,6 +598,7 @@ bool SqliteEngine::inTransaction() const {
 
 void SqliteEngine::beginTrans() {
     const LockWaitScope scope(*this);
+    parkCursors();
     if (trancount_ > 0 && sqlite3_get_autocommit(db_))
         trancount_ = 0; // SQLite ended it after a failure
     if (trancount_ == 0) {
@@ -610,6 +613,7 @@ void SqliteEngine::beginTrans() {
 
 void SqliteEngine::commitTrans() {
     const LockWaitScope scope(*this);
+    parkCursors();
     if (!inTransaction()) {
         trancount_ = 0;
         throw noTransaction(TransactionCommand::Commit);
@@ -624,6 +628,7 @@ void SqliteEngine::commitTrans() {
 
 void SqliteEngine::rollbackTrans() {
     const LockWaitScope scope(*this);
+    parkCursors();
     if (trancount_ == 0)
         throw noTransaction(TransactionCommand::Rollback);
     trancount_ = 0;
@@ -666,6 +671,7 @@ sqlite3_stmt* SqliteEngine::preparedStatement(const QString& text) {
 
 long SqliteEngine::executePrepared(const QString& text, const std::vector<QVariantList>& rows) {
     const LockWaitScope scope(*this);
+    parkCursors();
     syncSchema();
     long written = 0;
     for (const QVariantList& values : rows) {
@@ -699,6 +705,7 @@ long SqliteEngine::executePrepared(const QString& text, const std::vector<QVaria
 
 BatchResult SqliteEngine::execute(const QString& text, bool forUpdate) {
     const LockWaitScope scope(*this);
+    parkCursors();
     BatchResult out;
     const QStringList statements = sqltext::splitBatch(text);
     for (const QString& s : statements)
@@ -753,6 +760,185 @@ RowSet collectRows(sqlite3_stmt* st, int skip, int& rc, bool keyList = false) {
 }
 
 } // namespace
+
+// ---- Cursors --------------------------------------------------------------------------
+
+// A query read a batch at a time from its statement. Let go of, it keeps
+// the count of rows given; reading on runs the query again and passes over
+// that many. A column without a declared type takes the type of the values
+// of the first batch; later values that would lose by it keep their own.
+class SqliteEngine::StreamCursor final : public Cursor {
+public:
+    StreamCursor(SqliteEngine& engine, QString sql, sqlite3_stmt* st)
+        : engine_(&engine), sql_(std::move(sql)), st_(st) {
+        for (int i = 0; i < sqlite3_column_count(st); ++i) {
+            Column c;
+            c.name = QString::fromUtf8(sqlite3_column_name(st, i));
+            c.declType = QString::fromUtf8(sqlite3_column_decltype(st, i));
+            c.baseTable = QString::fromUtf8(sqlite3_column_table_name(st, i));
+            c.baseColumn = QString::fromUtf8(sqlite3_column_origin_name(st, i));
+            std::tie(c.type, c.definedSize) = adoTypeOfDeclared(c.declType);
+            byValues_.push_back(c.type == adEmpty);
+            columns_.push_back(c);
+        }
+        engine_->cursors_.push_back(this);
+    }
+    ~StreamCursor() override {
+        finalize();
+        if (engine_)
+            std::erase(engine_->cursors_, this);
+    }
+    StreamCursor(const StreamCursor&) = delete;
+    StreamCursor& operator=(const StreamCursor&) = delete;
+
+    const std::vector<Column>& columns() const override { return columns_; }
+
+    bool fetch(std::vector<std::vector<QVariant>>& rows, int n) override {
+        if (!engine_)
+            throwAdo(adErrInvalidConnection);
+        if (done_)
+            return false;
+        const LockWaitScope scope(*engine_);
+        if (!st_ && !resume())
+            return false;
+        const int width = int(columns_.size());
+        const size_t first = rows.size();
+        int rc = SQLITE_ROW;
+        for (int k = 0; k < n && (rc = sqlite3_step(st_)) == SQLITE_ROW; ++k) {
+            std::vector<QVariant> row;
+            row.reserve(size_t(width));
+            for (int i = 0; i < width; ++i)
+                row.push_back(rawValue(st_, i));
+            rows.push_back(std::move(row));
+            ++given_;
+        }
+        if (rc != SQLITE_ROW && rc != SQLITE_DONE) {
+            // None of this batch is given: reading again reads it again.
+            given_ -= qint64(rows.size() - first);
+            rows.resize(first);
+            failStep(rc);
+        }
+        if (!typed_) {
+            std::vector<std::vector<QVariant>> batch(rows.begin() + qsizetype(first), rows.end());
+            for (int i = 0; i < width; ++i)
+                if (byValues_[size_t(i)])
+                    std::tie(columns_[size_t(i)].type, columns_[size_t(i)].definedSize) =
+                        typeOfValues(batch, i);
+            typed_ = true;
+        }
+        for (size_t r = first; r < rows.size(); ++r)
+            for (int i = 0; i < width; ++i) {
+                QVariant& v = rows[r][size_t(i)];
+                const Column& c = columns_[size_t(i)];
+                // A real among the whole numbers the first values showed.
+                if (byValues_[size_t(i)] && v.typeId() == QMetaType::Double &&
+                    (c.type == adInteger || c.type == adBigInt))
+                    continue;
+                v = convertValue(c, v);
+            }
+        if (rc == SQLITE_DONE) {
+            done_ = true;
+            finalize(); // the last row is read: nothing stays held
+        }
+        return !done_;
+    }
+
+    void release() override { finalize(); }
+    void rewind() override {
+        finalize();
+        given_ = 0;
+        done_ = false;
+    }
+    void detach() {
+        finalize();
+        engine_ = nullptr;
+    }
+
+private:
+    void finalize() {
+        sqlite3_finalize(st_);
+        st_ = nullptr;
+    }
+    [[noreturn]] void failStep(int rc) {
+        const Exception e = sqliteException(rc, QString::fromUtf8(sqlite3_errmsg(engine_->db_)));
+        finalize(); // the next read runs the query again from where it stopped
+        throw e;
+    }
+    // Runs the query again and passes over the rows given; false when it has
+    // no more rows now.
+    bool resume() {
+        const QByteArray utf8 = sql_.toUtf8();
+        const int rc =
+            sqlite3_prepare_v2(engine_->db_, utf8.constData(), int(utf8.size()), &st_, nullptr);
+        if (rc != SQLITE_OK) {
+            finalize();
+            engine_->fail(rc);
+        }
+        for (qint64 i = 0; i < given_; ++i) {
+            const int step = sqlite3_step(st_);
+            if (step == SQLITE_DONE) {
+                done_ = true;
+                finalize();
+                return false;
+            }
+            if (step != SQLITE_ROW)
+                failStep(step);
+        }
+        return true;
+    }
+
+    SqliteEngine* engine_;
+    QString sql_; // as SQLite runs it
+    sqlite3_stmt* st_;
+    std::vector<Column> columns_;
+    std::vector<bool> byValues_;
+    bool typed_ = false;
+    bool done_ = false;
+    qint64 given_ = 0;
+};
+
+void SqliteEngine::parkCursors() {
+    for (StreamCursor* c : cursors_)
+        c->release();
+}
+
+void SqliteEngine::detachCursors() {
+    for (StreamCursor* c : cursors_)
+        c->detach();
+    cursors_.clear();
+}
+
+std::unique_ptr<Cursor> SqliteEngine::openCursor(const QString& text) {
+    const QStringList statements = sqltext::splitBatch(text);
+    if (statements.size() != 1 ||
+        transactionCommand(statements.front()) != TransactionCommand::None ||
+        isNoCount(statements.front()) || sqlrewrite::conditional(statements.front()))
+        return Engine::openCursor(text);
+    const QString& original = statements.front();
+    const LockWaitScope scope(*this);
+    parkCursors();
+    syncSchema();
+    const QString sql = sqlrewrite::toSqlite(
+        original, [this](const QString& table) { return declaredColumns(table); });
+    const QByteArray utf8 = sql.toUtf8();
+    sqlite3_stmt* st = nullptr;
+    const char* tail = nullptr;
+    // Only a query that reads is held open; anything else runs as execute
+    // runs it, its failures included.
+    if (sqlite3_prepare_v2(db_, utf8.constData(), int(utf8.size()), &st, &tail) != SQLITE_OK ||
+        !st || !QByteArray(tail).trimmed().isEmpty() || sqlite3_column_count(st) == 0 ||
+        !sqlite3_stmt_readonly(st)) {
+        sqlite3_finalize(st);
+        return Engine::openCursor(text);
+    }
+    try {
+        checkFault(original);
+    } catch (...) {
+        sqlite3_finalize(st);
+        throw;
+    }
+    return std::make_unique<StreamCursor>(*this, sql, st);
+}
 
 bool SqliteEngine::runStatement(const QString& original, bool forUpdate, BatchResult& out) {
     checkFault(original);
@@ -951,6 +1137,7 @@ void bindKey(sqlite3_stmt* st, int first, const QVariant& key, const UpdatableVi
 
 QVariant SqliteEngine::insertRow(const QString& table, const ColumnValues& values) {
     const LockWaitScope scope(*this);
+    parkCursors();
     const UpdatableView* view = viewNamed(table);
     QString sql;
     QStringList names;
@@ -994,6 +1181,7 @@ QVariant SqliteEngine::insertRow(const QString& table, const ColumnValues& value
 QVariant SqliteEngine::updateRow(const QString& table, const QVariant& key,
                                  const ColumnValues& values) {
     const LockWaitScope scope(*this);
+    parkCursors();
     if (values.empty())
         return key;
     const UpdatableView* view = viewNamed(table);
@@ -1027,6 +1215,7 @@ QVariant SqliteEngine::updateRow(const QString& table, const QVariant& key,
 
 void SqliteEngine::deleteRow(const QString& table, const QVariant& key) {
     const LockWaitScope scope(*this);
+    parkCursors();
     const UpdatableView* view = viewNamed(table);
     const QString sql = QStringLiteral("DELETE FROM %1 WHERE %2")
                             .arg(sqltext::identifier(table), keyCondition(view));
@@ -1046,6 +1235,7 @@ std::vector<QVariant> SqliteEngine::readRow(const QString& table,
                                             const std::vector<Column>& columns,
                                             const QVariant& key) {
     const LockWaitScope scope(*this);
+    parkCursors();
     const UpdatableView* view = viewNamed(table);
     QStringList names;
     for (const Column& c : columns)
@@ -1073,6 +1263,7 @@ std::vector<QVariant> SqliteEngine::readRow(const QString& table,
 
 RowSet SqliteEngine::schemaTables(const QString& table, const QString& type) {
     const LockWaitScope scope(*this);
+    parkCursors();
     checkFault(QStringLiteral("OpenSchema %1").arg(int(adSchemaTables)));
     return listTables(table, type);
 }
@@ -1109,6 +1300,7 @@ RowSet SqliteEngine::listTables(const QString& table, const QString& type) {
 
 RowSet SqliteEngine::schemaColumns(const QString& table, const QString& column) {
     const LockWaitScope scope(*this);
+    parkCursors();
     checkFault(QStringLiteral("OpenSchema %1").arg(int(adSchemaColumns)));
     const RowSet tables = listTables(table, QString());
     RowSet rs;

@@ -112,6 +112,9 @@ public:
     void useDatabase(const QString& name) override;
     void setCommandTimeout(int seconds) override;
     BatchResult execute(const QString& text, bool forUpdate) override;
+    // A single query is read as it is asked for; the others whole, as
+    // execute reads them.
+    std::unique_ptr<Cursor> openCursor(const QString& text) override;
     long executePrepared(const QString& text, const std::vector<QVariantList>& rows) override;
     void beginTrans() override;
     void commitTrans() override;
@@ -136,6 +139,13 @@ public:
 private:
     struct Statement;
     class LockWaitScope;
+    class StreamCursor;
+    // The open cursors let go of their queries before anything else runs on
+    // the connection: an unfinished read would keep this connection's
+    // writes from being committed, and the file locked for other users.
+    void parkCursors();
+    // The connection goes: the cursors read no more.
+    void detachCursors();
     // Opens a file of this engine, with its lock waiting.
     sqlite3* openFile(const QString& path);
     // SQLite's busy handler: waits for another connection's lock up to the
@@ -181,6 +191,7 @@ private:
     // executePrepared's statements by text; rewritten with the declared
     // columns, so they go when the schema moves.
     QHash<QString, sqlite3_stmt*> prepared_;
+    std::vector<StreamCursor*> cursors_;
     int checksVersion_ = -1;     // main schema version the checks were made for
     int checksTempVersion_ = -1; // temp schema version right after making them
 };

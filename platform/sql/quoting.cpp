@@ -61,4 +61,10 @@ QString likeStarting(const QString& text) {
     return likePattern(text, false);
 }
 
+QString equalsTrimmed(const QString& column, const QString& literal) {
+    return u'(' + column + QStringLiteral(" =") + literal + QStringLiteral(" OR ") + column +
+           QStringLiteral(" < '!' AND LTRIM(RTRIM(") + column + QStringLiteral(")) =") + literal +
+           u')';
+}
+
 } // namespace sqltext

@@ -22,4 +22,12 @@ QString likeContaining(const QString& text);
 // The same for the texts that begin with `text`: 'text%'.
 QString likeStarting(const QString& text);
 
+// The text column equal to a literal of a value without surrounding blanks,
+// the column's own blanks ignored, in a form an index on the column serves:
+// the databases' collation already ignores trailing blanks (and letter
+// case), so only a value stored with leading blanks needs the column
+// trimmed, and such values sort before every printable character.
+// (column ='x' OR column < '!' AND LTRIM(RTRIM(column)) ='x')
+QString equalsTrimmed(const QString& column, const QString& literal);
+
 } // namespace sqltext

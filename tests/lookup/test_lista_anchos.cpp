@@ -94,11 +94,13 @@ TEST_F(ListaTest, AHundredThousandRowsAreReadAsTheListScrolls) {
     EXPECT_EQ(celda(*w, w->modelo().filas() - 1, 0),
               QStringLiteral("%1").arg(w->modelo().filas(), 6, 10, QChar(u'0')));
 
-    // Sorting needs them all.
+    // The database sorts them: the first rows come at once, the rest as the
+    // list scrolls.
     reloj.restart();
-    w->ListView1_ColumnClick(1);
+    w->ListView1_ColumnClick(2);
     std::printf("[ timing ] %d rows: sorted in %lld ms\n", kFilas,
                 static_cast<long long>(reloj.elapsed()));
-    EXPECT_EQ(w->modelo().filas(), kFilas);
-    EXPECT_FALSE(w->recordsetAbierto());
+    EXPECT_LT(w->modelo().filas(), kFilas);
+    EXPECT_TRUE(w->recordsetAbierto());
+    EXPECT_EQ(celda(*w, 2, 1), QStringLiteral("Cuenta 100"));
 }

@@ -41,6 +41,30 @@ TEST(FiltroServidor, PutsTheEscapedPatternBeforeTheTail) {
     }
 }
 
+TEST(OrdenServidor, TheColumnGoesFirstAndTheStatementsOwnOrderBreaksTies) {
+    struct Caso {
+        const char* sql;
+        int columna;
+        bool bajando;
+        const char* esperado;
+    };
+    const Caso casos[] = {
+        {"SELECT A, B FROM T ", 2, false, "SELECT A, B FROM T ORDER BY 2"},
+        {"SELECT A, B FROM T WHERE X=1 ORDER BY A, B DESC ", 1, true,
+         "SELECT A, B FROM T WHERE X=1 ORDER BY 1 DESC, A, B DESC"},
+        {"SELECT A FROM T GROUP BY A order  by A;", 1, false,
+         "SELECT A FROM T GROUP BY A ORDER BY 1, A"},
+        // Only the statement's own clause counts, not a subquery's or a text.
+        {"SELECT A FROM (SELECT TOP 5 A FROM T ORDER BY A) X WHERE B = 'order by' ", 1, true,
+         "SELECT A FROM (SELECT TOP 5 A FROM T ORDER BY A) X WHERE B = 'order by' ORDER BY 1 "
+         "DESC"},
+    };
+    for (const Caso& c : casos)
+        EXPECT_EQ(sentenciaconsulta::OrdenServidor(QString::fromUtf8(c.sql), c.columna, c.bajando),
+                  QString::fromUtf8(c.esperado))
+            << c.sql;
+}
+
 TEST_F(ListaTest, TypingSelectsTheFirstRowThatStartsWithTheText) {
     auto w = abre(cuentasSql());
     struct Caso {
@@ -173,4 +197,82 @@ TEST_F(ListaTest, F12ReportsTheArticleAsMissing) {
     auto cuentas = abre(cuentasSql());
     QTest::keyClick(lista(*cuentas), Qt::Key_F12);
     EXPECT_EQ(responder->shown.size(), 2u);
+}
+
+namespace {
+
+// More accounts than the list sorts itself: codes 00001 .., descriptions in
+// another order.
+constexpr int kLarga = Lib_FrmCons3::kOrdenEnLista + 2000;
+
+QString cuentasLargas() {
+    return QStringLiteral(
+               "DELETE FROM MA_CUENTAS; WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 "
+               "FROM n WHERE i < %1) INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION, INDICE) SELECT "
+               "printf('%05d', i), 'Cuenta ' || ((i * 7) % %1), i % 4 FROM n")
+        .arg(kLarga);
+}
+
+} // namespace
+
+// On a list longer than the batches it reads, typing and F5 find a row far
+// beyond the first batch.
+TEST_F(ListaTest, ALongListFindsRowsBeyondTheFirstBatch) {
+    db.exec(cuentasLargas());
+    auto w = abre(QStringLiteral("SELECT CODIGO, DESCRIPCION FROM MA_CUENTAS ORDER BY CODIGO"));
+    ASSERT_NO_FATAL_FAILURE(muestra(*w));
+    ASSERT_LT(w->modelo().filas(), 1000);
+    ASSERT_TRUE(w->recordsetAbierto());
+    combo(*w, 0)->setEditText(QStringLiteral("11999"));
+    EXPECT_EQ(seleccionada(*w, 1), QStringLiteral("Cuenta 11993"));
+    combo(*w, 1)->setEditText(QStringLiteral("Cuenta 11986"));
+    QTest::keyClick(combo(*w, 1), Qt::Key_F5);
+    EXPECT_EQ(columna(*w), QStringList{QStringLiteral("11998")});
+}
+
+// A header sort of a long list comes from the database: the rows come in
+// order from the first batch on, both ways, and rows already read keep
+// their check marks.
+TEST_F(ListaTest, HeaderSortOfALongListComesFromTheDatabase) {
+    db.exec(cuentasLargas());
+    QStringList esperadas;
+    for (int i = 1; i <= kLarga; ++i)
+        esperadas << QStringLiteral("Cuenta %1").arg(i * 7 % kLarga);
+    std::sort(esperadas.begin(), esperadas.end());
+    for (const bool bajando : {false, true}) {
+        SCOPED_TRACE(bajando ? "descending" : "ascending");
+        auto w = std::make_unique<Lib_FrmCons3>();
+        w->SQL = QStringLiteral("SELECT CODIGO, DESCRIPCION FROM MA_CUENTAS ORDER BY CODIGO");
+        w->CheckBoxes = true;
+        w->CampoDevuelto = QStringLiteral("CODIGO");
+        w->Cargar();
+        ASSERT_NO_FATAL_FAILURE(muestra(*w));
+        w->modelo().setMarcada(1, true); // 00002
+        clickEncabezado(*w, 1);
+        if (bajando)
+            clickEncabezado(*w, 1);
+        EXPECT_TRUE(w->recordsetAbierto());
+        EXPECT_LT(w->modelo().filas(), kLarga);
+        EXPECT_EQ(columna(*w, 1),
+                  bajando ? QStringList(esperadas.rbegin(), esperadas.rend()) : esperadas);
+        const int fila = int(columna(*w, 0).indexOf(QStringLiteral("00002")));
+        ASSERT_GE(fila, 0);
+        EXPECT_TRUE(w->modelo().marcada(fila));
+        EXPECT_EQ(celda(*w, fila, 1), QStringLiteral("Cuenta 14"));
+    }
+}
+
+// While the list waits with rows left, the database is free for others'
+// writes; scrolling on reads the rows that follow.
+TEST_F(ListaTest, AWaitingListLetsOthersWrite) {
+    db.exec(cuentasLargas());
+    auto w = abre(QStringLiteral("SELECT CODIGO FROM MA_CUENTAS ORDER BY CODIGO"));
+    w->modelo().fetchMore(QModelIndex());
+    const int leidas = w->modelo().filas();
+    w->modelo().pausa();
+    EXPECT_EQ(db.tryExec(QStringLiteral("INSERT INTO MA_CUENTAS (CODIGO) VALUES ('99999')")),
+              QString());
+    w->modelo().fetchMore(QModelIndex());
+    EXPECT_EQ(celda(*w, leidas, 0), QStringLiteral("%1").arg(leidas + 1, 5, 10, QChar(u'0')));
+    EXPECT_EQ(columna(*w).back(), QStringLiteral("99999"));
 }

@@ -190,6 +190,46 @@ TEST_F(GrabacionSinVentana, MesesYaAjustadosNoSeGrabanOtraVez) {
     }
 }
 
+// A line the database refuses, the first one or one of those that follow
+// it, stores nothing and leaves the book where it was, on the embedded
+// engine and through the SQLite ODBC driver alike; the statements kept
+// prepared serve the next save once the refusal is gone.
+TEST_F(GrabacionSinVentana, UnaLineaRechazadaNoGrabaNadaEnNingunMotor) {
+    const LineasAjuste lineas = {TipoLineaAjuste(), lineaDe("1101", "90,74", ""),
+                                 lineaDe("1201", "", "10"), lineaDe("1301", "", "70"),
+                                 lineaDe("1401", "", "10,74")};
+    for (const bool odbc : {false, true}) {
+        for (const char* rechazada : {"1101", "1301"}) {
+            SCOPED_TRACE(std::string(odbc ? "odbc " : "nativo ") + rechazada);
+            resetInstances();
+            DB_Dll& d = gDatos();
+            d.gServidor = db.folder();
+            d.gDBName = db.dbName();
+            d.gUsuario = QStringLiteral("sa");
+            d.OpenServerADODB(false, 3, odbc ? db.odbcConnectionString() : QString(), false, false);
+            ASSERT_TRUE(d.gOpenFlag);
+            db.exec(QStringLiteral("CREATE TRIGGER rechaza BEFORE INSERT ON MV_ASIENTOS WHEN "
+                                   "NEW.CUENTA = '%1' BEGIN SELECT RAISE(ABORT, 'cuenta "
+                                   "bloqueada'); END")
+                        .arg(QLatin1String(rechazada)));
+            const int errores = db.scalar(QStringLiteral("SELECT COUNT(*) FROM AUX_ERR")).toInt();
+            EXPECT_FALSE(GrabacionAjuste::Graba(cabecera(), lineas, reglas));
+            EXPECT_EQ(lineasAjuste(), 0);
+            EXPECT_EQ(libroX().toLongLong(), 2);
+            EXPECT_EQ(db.scalar(QStringLiteral("SELECT COUNT(*) FROM AUX_ERR")).toInt(),
+                      errores + 1);
+
+            db.exec(QStringLiteral("DROP TRIGGER rechaza"));
+            EXPECT_TRUE(GrabacionAjuste::Graba(cabecera(), lineas, reglas))
+                << responder->messages().join(u'|').toStdString();
+            EXPECT_EQ(lineasAjuste(), 4);
+            EXPECT_EQ(libroX().toLongLong(), 3);
+            db.exec(QStringLiteral("DELETE FROM MV_ASIENTOS; UPDATE V_TA_CPTE SET X_ULTIMO_NRO = "
+                                   "2"));
+        }
+    }
+}
+
 TEST_F(GrabacionSinVentana, AsientoSinLineasNoSeGraba) {
     EXPECT_FALSE(
         GrabacionAjuste::Graba(cabecera(), {TipoLineaAjuste(), lineaDe("", "5", "")}, reglas));

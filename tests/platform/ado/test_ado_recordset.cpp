@@ -2,6 +2,7 @@
 // values, cursor movement, editing through writable recordsets, and schema
 // queries.
 
+#include "common/locks.h"
 #include "common/odbc_env.h"
 #include "common/tempdb.h"
 #include "platform/ado/ado.h"
@@ -210,6 +211,106 @@ TEST_F(AdoRecordset, CursorMovesAndCountsAsAdo) {
     EXPECT_EQ(empty->State(), adStateClosed);
     EXPECT_EQ(failureNumber([&] { empty->EOF(); }), adErrObjectClosed);
     EXPECT_EQ(failureNumber([&] { empty->Close(); }), adErrObjectClosed);
+}
+
+// A streamed recordset moves as a forward-only one over more rows than it
+// reads at a time; a value of a later batch keeps what it is.
+TEST_F(AdoRecordset, StreamedRowsComeAsTheRecordsetMoves) {
+    cnn->Execute(QStringLiteral("CREATE TABLE NUMEROS (N INT PRIMARY KEY);"
+                                "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
+                                "WHERE i < 600) INSERT INTO NUMEROS SELECT i FROM n"));
+    cnn->CursorLocation = adUseClient; // the program's connections
+    auto streamed = [&](const QString& sql) {
+        auto rs = Recordset::create();
+        rs->setStreaming(true);
+        rs->Open(sql, cnn, adOpenForwardOnly, adLockReadOnly, -1);
+        return rs;
+    };
+    auto rs = streamed(QStringLiteral(
+        "SELECT N, CASE WHEN N = 400 THEN 0.5 ELSE N END AS V FROM NUMEROS ORDER BY N"));
+    EXPECT_EQ(rs->CursorType(), adOpenForwardOnly);
+    EXPECT_EQ(rs->RecordCount(), -1);
+    EXPECT_FALSE(rs->BOF());
+    int n = 0;
+    for (; !rs->EOF(); rs->MoveNext()) {
+        ++n;
+        ASSERT_EQ(rs->value(0).toInt(), n);
+        ASSERT_EQ(rs->AbsolutePosition(), n);
+        ASSERT_EQ(rs->value(1).toDouble(), n == 400 ? 0.5 : n);
+    }
+    EXPECT_EQ(n, 600);
+    EXPECT_FALSE(rs->BOF());
+    EXPECT_EQ(failureNumber([&] { rs->MoveNext(); }), adErrNoCurrentRecord);
+    rs->MoveFirst();
+    EXPECT_EQ(rs->value(0).toInt(), 1);
+    rs->MoveLast();
+    EXPECT_EQ(rs->value(0).toInt(), 600);
+    EXPECT_EQ(rs->AbsolutePosition(), 600);
+
+    auto empty = streamed(QStringLiteral("SELECT N FROM NUMEROS WHERE N < 0"));
+    EXPECT_TRUE(empty->BOF());
+    EXPECT_TRUE(empty->EOF());
+    // Other cursors and locks read everything at once.
+    auto writable = Recordset::create();
+    writable->setStreaming(true);
+    writable->Open(QStringLiteral("SELECT N FROM NUMEROS"), cnn, adOpenDynamic, adLockOptimistic);
+    EXPECT_EQ(writable->RecordCount(), 600);
+}
+
+// A streamed read holds no lock while the recordset waits: letting go of it,
+// or running anything else on its connection, lets another connection write,
+// and the read goes on where it was (with what was written meanwhile).
+TEST_F(AdoRecordset, StreamedReadLetsASecondWriterIn) {
+    cnn->Execute(QStringLiteral("CREATE TABLE NUMEROS (N INT PRIMARY KEY);"
+                                "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
+                                "WHERE i < 600) INSERT INTO NUMEROS SELECT i FROM n"));
+    sqlite3* otra = nullptr;
+    ASSERT_EQ(sqlite3_open_v2(QFile::encodeName(dir.filePath(QStringLiteral("empresa.db"))), &otra,
+                              SQLITE_OPEN_READWRITE, nullptr),
+              SQLITE_OK);
+    auto escribe = [&](int n) {
+        return sqlite3_exec(otra, QStringLiteral("INSERT INTO NUMEROS VALUES (%1)").arg(n).toUtf8(),
+                            nullptr, nullptr, nullptr);
+    };
+    auto rs = Recordset::create();
+    rs->setStreaming(true);
+    rs->Open(QStringLiteral("SELECT N FROM NUMEROS ORDER BY N"), cnn);
+    for (int i = 0; i < 300; ++i)
+        rs->MoveNext();
+    EXPECT_EQ(escribe(1000), SQLITE_BUSY); // the read holds the file
+    rs->releaseCursor();
+    EXPECT_EQ(escribe(1001), SQLITE_OK);
+    rs->MoveNext();
+    cnn->Execute(QStringLiteral("INSERT INTO NUMEROS VALUES (1002)"));
+    EXPECT_EQ(escribe(1003), SQLITE_OK);
+    QList<int> resto;
+    for (; !rs->EOF(); rs->MoveNext())
+        resto << rs->value(0).toInt();
+    EXPECT_EQ(resto.size(), 300 - 1 + 3);
+    EXPECT_EQ(resto.front(), 302);
+    EXPECT_EQ(resto.mid(resto.size() - 3), (QList<int>{1001, 1002, 1003}));
+
+    // A read that meets the other connection's lock fails with the lock
+    // time-out and stays on its row; asked again, it goes on from there.
+    const testutil::LockWaits esperas(20);
+    rs = Recordset::create();
+    rs->setStreaming(true);
+    rs->Open(QStringLiteral("SELECT N FROM NUMEROS ORDER BY N"), cnn);
+    for (int i = 1; i < 256; ++i)
+        rs->MoveNext();
+    rs->releaseCursor();
+    ASSERT_EQ(sqlite3_exec(otra, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    try {
+        rs->MoveNext();
+        ADD_FAILURE() << "no lock time-out";
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.error().NativeError, nativeLockTimeout);
+    }
+    EXPECT_EQ(rs->value(0).toInt(), 256);
+    ASSERT_EQ(sqlite3_exec(otra, "COMMIT", nullptr, nullptr, nullptr), SQLITE_OK);
+    rs->MoveNext();
+    EXPECT_EQ(rs->value(0).toInt(), 257);
+    sqlite3_close(otra);
 }
 
 TEST_F(AdoRecordset, AddNewWritesTheRowAndReadsTheGeneratedId) {

@@ -264,3 +264,114 @@ TEST(OdbcWriteBack, RowsAreFoundByThePrimaryKey) {
     EXPECT_EQ(rs->value(QStringLiteral("ID")).toInt(), 2);
     EXPECT_EQ(rs->value(QStringLiteral("NOMBRE")).toString(), QStringLiteral("segunda"));
 }
+
+// A text run for many rows goes to the driver as parameter arrays: every
+// kind of value arrives as given, a parameter whose values are of different
+// kinds still goes in, and a refused row stops the run with the driver's
+// error, the rows before it written.
+TEST(OdbcPrepared, RowsGoTogetherWithTheirValues) {
+    testutil::TempDatabase db(QStringLiteral("EMPRESA"), testutil::TempDatabase::Schema::Empty);
+    db.exec(QStringLiteral("CREATE TABLE T (C VARCHAR(40) PRIMARY KEY, N INT, R FLOAT, M MONEY, "
+                           "F DATETIME, B VARBINARY(10), X VARCHAR(10))"));
+    auto c = Connection::create();
+    c->Open(db.odbcConnectionString());
+    int preguntas = 0;
+    c->setFaultInjector([&](const QString&) -> std::optional<Error> {
+        ++preguntas;
+        return std::nullopt;
+    });
+    const QString alta = QStringLiteral("INSERT INTO T (C, N, R, M, F, B, X) VALUES (?, ?, ?, ?, "
+                                        "?, ?, ?)");
+    const QVariant dinero = vb::fromCurrency(*vb::Currency::parse(QStringLiteral("12.3456"), u'.'));
+    const QDate dia(2023, 1, 1);
+    long escritas = 0;
+    c->ExecutePrepared(
+        alta,
+        {{QStringLiteral("Cía O'Brien"), 7, 0.5, dinero, QDate(2023, 3, 15),
+          QByteArray("\x01\x00\x02", 3), QStringLiteral("uno")},
+         {QStringLiteral("b"), QVariant(), QVariant(), QVariant(), QVariant(), QVariant(),
+          QVariant()},
+         {QString(40, u'ñ'), -2, 1e10, dinero, QDateTime(QDate(2023, 4, 1), QTime(17, 45), Qt::UTC),
+          QByteArray("xyz"), QStringLiteral("tres")}},
+        &escritas);
+    EXPECT_EQ(escritas, 3);
+    EXPECT_EQ(preguntas, 3);
+    // Values of different kinds in one parameter.
+    c->ExecutePrepared(
+        alta,
+        {{QStringLiteral("d"), 1, 1.0, dinero, dia, QVariant(), 5},
+         {QStringLiteral("e"), 2, 2.0, dinero, dia, QVariant(), QStringLiteral("cinco")}},
+        &escritas);
+    EXPECT_EQ(escritas, 2);
+    EXPECT_EQ(
+        db.rows(QStringLiteral("SELECT C, N, R, M, F, hex(B), X FROM T ORDER BY rowid")),
+        (QList<QVariantList>{
+            {QStringLiteral("Cía O'Brien"), 7, 0.5, 12.3456, QStringLiteral("2023-03-15 00:00:00"),
+             QStringLiteral("010002"), QStringLiteral("uno")},
+            {QStringLiteral("b"), QVariant(), QVariant(), QVariant(), QVariant(),
+             QStringLiteral(""), QVariant()},
+            {QString(40, u'ñ'), -2, 1e10, 12.3456, QStringLiteral("2023-04-01 17:45:00"),
+             QStringLiteral("78797A"), QStringLiteral("tres")},
+            {QStringLiteral("d"), 1, 1.0, 12.3456, QStringLiteral("2023-01-01 00:00:00"),
+             QStringLiteral(""), QStringLiteral("5")},
+            {QStringLiteral("e"), 2, 2.0, 12.3456, QStringLiteral("2023-01-01 00:00:00"),
+             QStringLiteral(""), QStringLiteral("cinco")}}));
+
+    // The second row repeats a key: the first is written, the third never.
+    c->BeginTrans();
+    const Error e = failure([&] {
+        c->ExecutePrepared(alta,
+                           {{QStringLiteral("f1"), 1, 1.0, dinero, dia, QVariant(), QVariant()},
+                            {QStringLiteral("b"), 2, 2.0, dinero, dia, QVariant(), QVariant()},
+                            {QStringLiteral("f3"), 3, 3.0, dinero, dia, QVariant(), QVariant()}});
+    });
+    EXPECT_EQ(e.NativeError, nativeDuplicateKey);
+    ASSERT_GE(c->errors().Count(), 1);
+    EXPECT_EQ(c->Execute(QStringLiteral("SELECT group_concat(C) FROM T WHERE C LIKE 'f%'"))
+                  ->value(0)
+                  .toString(),
+              QStringLiteral("f1"));
+    c->RollbackTrans();
+    EXPECT_EQ(db.scalar(QStringLiteral("SELECT COUNT(*) FROM T")).toInt(), 5);
+}
+
+// Rows come a block at a time through the SQLite driver, whole and typed as
+// on the embedded engine, a text longer than its declared size included.
+TEST(OdbcRead, RowsComeWholeAndTypedAsOnTheEmbeddedEngine) {
+    testutil::TempDatabase db(QStringLiteral("EMPRESA"), testutil::TempDatabase::Schema::Empty);
+    db.exec(QStringLiteral(
+        "CREATE TABLE L (N INT, C VARCHAR(3), M MONEY, F DATETIME);"
+        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 600) "
+        "INSERT INTO L SELECT i, CASE WHEN i = 280 THEN printf('%.500c', 'z') ELSE 'c' || i END, "
+        "i / 8.0, CASE WHEN i % 7 = 0 THEN NULL ELSE '2023-03-15 10:20:30' END FROM n"));
+    auto embedded = Connection::create();
+    embedded->Open(QStringLiteral("PROVIDER=SQLOLEDB;Server=%1;Database =%2;UId=a;Pwd=a;")
+                       .arg(db.folder(), db.dbName()));
+    auto odbc = Connection::create();
+    odbc->Open(db.odbcConnectionString());
+    for (const char* sql :
+         {"SELECT N, M, F, N * 0.5 AS MITAD, 'x' || N AS T, SUM(N) AS S, N * 3e-6 AS CHICO, N "
+          "* 1e14 AS GRANDE, CASE WHEN N % 2 = 0 THEN N ELSE N / 4.0 END AS MEZCLA FROM L GROUP "
+          "BY N, M, F ORDER BY N",
+          "SELECT C FROM L WHERE N < 280 ORDER BY N DESC", "SELECT N, C FROM L ORDER BY N"}) {
+        SCOPED_TRACE(sql);
+        auto a = embedded->Execute(QString::fromLatin1(sql));
+        auto b = odbc->Execute(QString::fromLatin1(sql));
+        ASSERT_EQ(a->fieldCount(), b->fieldCount());
+        for (int i = 0; i < a->fieldCount(); ++i)
+            EXPECT_EQ(a->Fields(i).Type(), b->Fields(i).Type()) << i;
+        int filas = 0;
+        for (; !a->EOF() && !b->EOF(); a->MoveNext(), b->MoveNext(), ++filas)
+            for (int i = 0; i < a->fieldCount(); ++i) {
+                const QVariant x = a->value(i), y = b->value(i);
+                // A real travels as its fifteen digits.
+                if (x.typeId() == QMetaType::Double && y.typeId() == QMetaType::Double)
+                    ASSERT_NEAR(x.toDouble(), y.toDouble(), std::abs(x.toDouble()) * 1e-14)
+                        << filas << ' ' << i;
+                else
+                    ASSERT_EQ(x, y) << filas << ' ' << i;
+            }
+        EXPECT_TRUE(a->EOF() && b->EOF());
+        EXPECT_GE(filas, 279);
+    }
+}
