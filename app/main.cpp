@@ -5,8 +5,8 @@
 #include "platform/vb/msgbox.h"
 #include "platform/vb/programend.h"
 #include "platform/win/clsutilidades.h"
-#include "startup/dll_display.h"
-#include "startup/frmacceso.h"
+#include "startup/ui/dll_display.h"
+#include "startup/ui/frmacceso.h"
 
 #include <QApplication>
 

@@ -41,8 +41,8 @@
 #include "platform/ui/widgets.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/vb.h"
-#include "startup/cnstuffcontable.h"
-#include "startup/dll_display.h"
+#include "startup/core/cnstuffcontable.h"
+#include "startup/ui/dll_display.h"
 
 #include <QApplication>
 #include <QDir>

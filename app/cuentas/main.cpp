@@ -8,9 +8,9 @@
 #include "platform/vb/msgbox.h"
 #include "platform/vb/programend.h"
 #include "platform/win/clsutilidades.h"
-#include "startup/cnstuffcontable.h"
-#include "startup/dll_display.h"
-#include "startup/frmacceso.h"
+#include "startup/core/cnstuffcontable.h"
+#include "startup/ui/dll_display.h"
+#include "startup/ui/frmacceso.h"
 
 #include <QApplication>
 

@@ -23,7 +23,7 @@
 #include "platform/vb/msgbox.h"
 #include "platform/vb/programend.h"
 #include "platform/win/clsutilidades.h"
-#include "startup/dll_display.h"
+#include "startup/ui/dll_display.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -5,7 +5,7 @@
 // window exists from the first call until CartelCerrar, and only a fresh one
 // forgets a Cancel.
 
-#include "startup/cartel.h"
+#include "startup/core/cartel.h"
 
 #include <QList>
 #include <QString>

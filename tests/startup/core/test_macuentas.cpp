@@ -1,6 +1,6 @@
 #include "test_cns_fixture.h"
 
-#include "startup/mod_macuentas.h"
+#include "startup/core/mod_macuentas.h"
 
 using namespace CNStuffContable;
 using namespace Mod_Macuentas;

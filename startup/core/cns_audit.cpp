@@ -1,11 +1,11 @@
-#include "startup/cnstuffcontable.h"
+#include "startup/core/cnstuffcontable.h"
 
 #include "data/instances.h"
 #include "platform/sql/quoting.h"
 #include "platform/vb/vb.h"
 #include "platform/win/clsentorno.h"
 #include "platform/win/clsutilidades.h"
-#include "startup/cns_pasos.h"
+#include "startup/core/cns_pasos.h"
 
 #include <QRegularExpression>
 

@@ -3,7 +3,8 @@
 #include "platform/ui/skinframework.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/vb.h"
-#include "startup/cnstuffcontable.h"
+#include "startup/core/cnstuffcontable.h"
+#include "startup/ui/cns_ventana.h"
 
 #include <QDir>
 #include <QFile>

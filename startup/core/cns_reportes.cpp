@@ -1,4 +1,4 @@
-#include "startup/cnstuffcontable.h"
+#include "startup/core/cnstuffcontable.h"
 
 #include "data/instances.h"
 #include "platform/vb/errors.h"

@@ -1,4 +1,4 @@
-#include "startup/frmacceso.h"
+#include "startup/ui/frmacceso.h"
 
 #include "data/db_dll.h"
 #include "data/instances.h"
@@ -12,9 +12,10 @@
 #include "platform/win/clsreporte.h"
 #include "platform/win/clsutilidades.h"
 #include "platform/win/quindel2.h"
-#include "startup/bases_txt.h"
-#include "startup/cnstuffcontable.h"
-#include "startup/mod_macuentas.h"
+#include "startup/core/bases_txt.h"
+#include "startup/core/cnstuffcontable.h"
+#include "startup/core/mod_macuentas.h"
+#include "startup/ui/cns_ventana.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "startup/cnstuffcontable.h"
+#include "startup/core/cnstuffcontable.h"
 
 #include "data/instances.h"
 #include "platform/sql/quoting.h"
@@ -6,7 +6,7 @@
 #include "platform/vb/msgbox.h"
 #include "platform/vb/vb.h"
 #include "platform/win/clsutilidades.h"
-#include "startup/cns_pasos.h"
+#include "startup/core/cns_pasos.h"
 
 #include <cmath>
 

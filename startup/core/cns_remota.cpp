@@ -1,7 +1,7 @@
 // The point-of-sale reach test with its marks in V_TA_TPV, and the services
 // the replication module takes from this module.
 
-#include "startup/cnstuffcontable.h"
+#include "startup/core/cnstuffcontable.h"
 
 #include "data/instances.h"
 #include "data/mod_gruposemp.h"
@@ -9,7 +9,7 @@
 #include "platform/vb/msgbox.h"
 #include "platform/vb/vb.h"
 #include "platform/win/clsutilidades.h"
-#include "startup/cartel.h"
+#include "startup/core/cartel.h"
 
 #include <QFileInfo>
 

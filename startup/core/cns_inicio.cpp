@@ -1,4 +1,4 @@
-#include "startup/cnstuffcontable.h"
+#include "startup/core/cnstuffcontable.h"
 
 #include "data/instances.h"
 #include "platform/vb/msgbox.h"
@@ -8,8 +8,8 @@
 #include "platform/win/clsini.h"
 #include "platform/win/clsreporte.h"
 #include "platform/win/clsutilidades.h"
-#include "startup/cartel.h"
-#include "startup/cns_pasos.h"
+#include "startup/core/cartel.h"
+#include "startup/core/cns_pasos.h"
 
 #include <QCoreApplication>
 

@@ -8,7 +8,7 @@
 #include "data/mod_gruposemp.h"
 #include "platform/sql/quoting.h"
 #include "platform/ui/modal.h"
-#include "startup/frmacceso.h"
+#include "startup/ui/frmacceso.h"
 
 #include <QFile>
 #include <QLineEdit>

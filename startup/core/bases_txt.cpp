@@ -1,11 +1,11 @@
-#include "startup/bases_txt.h"
+#include "startup/core/bases_txt.h"
 
 #include "platform/vb/errors.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/vb.h"
 #include "platform/win/clsutilidades.h"
 #include "platform/win/quindel2.h"
-#include "startup/cnstuffcontable.h"
+#include "startup/core/cnstuffcontable.h"
 
 #include <QStringList>
 

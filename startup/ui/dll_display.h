@@ -4,7 +4,7 @@
 // CartelMostrar. Expected use: CartelInicio, any number of CartelMostrar,
 // CartelCerrar. Only a fresh window clears the cancel state.
 
-#include "startup/cartel.h"
+#include "startup/core/cartel.h"
 
 #include <QPointer>
 #include <QString>

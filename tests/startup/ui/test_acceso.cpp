@@ -5,7 +5,7 @@
 
 #include "platform/ui/modal.h"
 #include "platform/win/quindel2.h"
-#include "startup/frmacceso.h"
+#include "startup/ui/frmacceso.h"
 
 #include <QDesktopServices>
 #include <QDir>

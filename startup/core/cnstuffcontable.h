@@ -1,8 +1,9 @@
 #pragma once
-// The shared module of the accounting programs: run-wide values loaded at
-// start-up and the services every window uses (configuration keys, the
-// operator error box, the statement builder with its one-transaction save,
-// voucher numbering, audit and failed-statement rows, small helpers).
+// The shared module of the accounting programs, without widgets: run-wide
+// values loaded at start-up and the services every window uses
+// (configuration keys, the operator error box, the statement builder with
+// its one-transaction save, voucher numbering, audit and failed-statement
+// rows, small helpers). The window dressing is in startup/ui/cns_ventana.h.
 
 #include "data/runwide.h" // gUsuarioLogeado, gPasswordUsuario, gConfidencialidad
 #include "platform/ado/ado.h"
@@ -17,9 +18,6 @@
 #include <vector>
 
 class ClsReporte;
-class QComboBox;
-class QWidget;
-class StatusBar;
 
 namespace CNStuffContable {
 
@@ -233,26 +231,6 @@ QStringList ParametrosProceso(const QString& ParametroAdicional);
 // there raises error 53.
 void EjecutaProcesoExterno(const QString& Opcion, const QString& ParametroAdicional,
                            std::int32_t& IdTarea);
-
-// ---- Window dressing -------------------------------------------------------------------------
-// Gives the window the user's skin (number in cn000pr.ini, kept in
-// gEstiloSkin) through its skin control "SkinFramework1"; a window without
-// one raises error 438.
-void AplicaSkin(QWidget* Formulario);
-// The program's icon ("IconoDelSistema" of CN000p.INI) and, but for the MDI
-// frame, the main-window set-up and the flat style of its toolbars. A step
-// that fails is passed over.
-void ConfiguraIconoYBarras(QWidget* Formulario);
-// The image file of that icon in the program folder; empty when there is none.
-QString ArchivoIconoDelSistema();
-// Fills the bar's panels by key: MENSAJE with the message; SERVER, USUARIO,
-// BASEDEDATOS, CAJA and VERSION with the run's facts, unless SERVER already
-// shows them. The cash box (gCaja, "1" when empty) is created when missing.
-// A panel the bar lacks, or a step that fails, is passed over.
-void CargaBarraEstado(StatusBar* Barra, const QString& Mensaje);
-// Sets gUsaMultiMonedas from the key "UsaMultilesMonedas" and shows the list
-// only then, filled with the currencies in code order, the first selected.
-void CargaComboMonedas(QComboBox* Combo);
 
 } // namespace CNStuffContable
 

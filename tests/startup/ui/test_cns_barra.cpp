@@ -1,6 +1,7 @@
 #include "test_cns_fixture.h"
 
 #include "platform/ui/statusbar.h"
+#include "startup/ui/cns_ventana.h"
 
 #include <QComboBox>
 #include <QLabel>

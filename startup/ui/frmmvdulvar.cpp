@@ -1,4 +1,4 @@
-#include "startup/frmmvdulvar.h"
+#include "startup/ui/frmmvdulvar.h"
 
 FrmMvDulvar::FrmMvDulvar(QWidget* parent) : QWidget(parent) {}
 

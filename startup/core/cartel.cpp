@@ -1,4 +1,4 @@
-#include "startup/cartel.h"
+#include "startup/core/cartel.h"
 
 namespace CNStuffContable {
 

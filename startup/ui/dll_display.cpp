@@ -1,7 +1,7 @@
-#include "startup/dll_display.h"
+#include "startup/ui/dll_display.h"
 
 #include "platform/vb/vb.h"
-#include "startup/lbf_ctrldisplay.h"
+#include "startup/ui/lbf_ctrldisplay.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,12 +1,12 @@
-#include "startup/cnstuffcontable.h"
+#include "startup/core/cnstuffcontable.h"
 
 #include "data/instances.h"
 #include "platform/vb/errors.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/vb.h"
 #include "platform/win/clsutilidades.h"
-#include "startup/cartel.h"
-#include "startup/cns_pasos.h"
+#include "startup/core/cartel.h"
+#include "startup/core/cns_pasos.h"
 
 namespace CNStuffContable {
 

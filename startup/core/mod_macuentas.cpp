@@ -1,10 +1,10 @@
-#include "startup/mod_macuentas.h"
+#include "startup/core/mod_macuentas.h"
 
 #include "platform/vb/errors.h"
 #include "platform/vb/vb.h"
 #include "platform/win/clsentorno.h"
 #include "platform/win/quindel2.h"
-#include "startup/cnstuffcontable.h"
+#include "startup/core/cnstuffcontable.h"
 
 #include <array>
 #include <cmath>

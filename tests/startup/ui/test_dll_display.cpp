@@ -1,6 +1,6 @@
 #include "platform/vb/vb.h"
-#include "startup/dll_display.h"
-#include "startup/lbf_ctrldisplay.h"
+#include "startup/ui/dll_display.h"
+#include "startup/ui/lbf_ctrldisplay.h"
 
 #include <QCursor>
 #include <QGuiApplication>

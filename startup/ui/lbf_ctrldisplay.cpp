@@ -1,4 +1,4 @@
-#include "startup/lbf_ctrldisplay.h"
+#include "startup/ui/lbf_ctrldisplay.h"
 
 #include <QFont>
 #include <QGuiApplication>

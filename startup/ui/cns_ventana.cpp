@@ -1,6 +1,8 @@
 // Window dressing: the user's skin, the program's icon, the toolbar style,
 // the status bar's connection facts and the currency list.
 
+#include "startup/ui/cns_ventana.h"
+
 #include "data/instances.h"
 #include "platform/ado/ado.h"
 #include "platform/sql/quoting.h"
@@ -13,8 +15,8 @@
 #include "platform/win/clsini.h"
 #include "platform/win/clsutilidades.h"
 #include "platform/win/quindel2.h"
-#include "startup/cns_pasos.h"
-#include "startup/cnstuffcontable.h"
+#include "startup/core/cns_pasos.h"
+#include "startup/core/cnstuffcontable.h"
 
 #include <QComboBox>
 #include <QFileInfo>
