@@ -5,7 +5,8 @@
 #include "platform/vb/msgbox.h"
 #include "platform/vb/programend.h"
 #include "platform/win/clsutilidades.h"
-#include "startup/frmacceso.h"
+#include "startup/ui/dll_display.h"
+#include "startup/ui/frmacceso.h"
 
 #include <QApplication>
 
@@ -18,6 +19,8 @@ int main(int argc, char** argv) {
     ConectaConsultasConInicio();
     // A connection that fails, answered "Sí", asks in the access window.
     installAccessWindow();
+    // Long operations show their progress in the banner.
+    installBanner();
     auto* ventana = new FrmQuarzelo;
     ventana->setAttribute(Qt::WA_DeleteOnClose);
     try {

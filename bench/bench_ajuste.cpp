@@ -41,7 +41,8 @@
 #include "platform/ui/widgets.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/vb.h"
-#include "startup/cnstuffcontable.h"
+#include "startup/core/cnstuffcontable.h"
+#include "startup/ui/dll_display.h"
 
 #include <QApplication>
 #include <QDir>
@@ -878,6 +879,8 @@ int main(int argc, char** argv) {
     testutil::isolateOdbc();
     sqlite3_auto_extension(reinterpret_cast<void (*)()>(&DialectoServidor));
     QApplication app(argc, argv);
+    // The generation is timed with the program's banner.
+    installBanner();
     Opciones o;
     const QStringList args = app.arguments();
     if (args.size() == 3 && args[1] == u"--arranque")

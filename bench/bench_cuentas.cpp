@@ -15,7 +15,8 @@
 #include "platform/ui/widgets.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/vb.h"
-#include "startup/cnstuffcontable.h"
+#include "startup/core/cnstuffcontable.h"
+#include "startup/ui/dll_display.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -155,6 +156,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ui::installWidgets();
+    installBanner();
     int cuentas = 100000;
     int clics = 200;
     const QStringList args = app.arguments();

@@ -5,8 +5,8 @@
 #include "entries/lbc_interno.h"
 #include "platform/vb/errors.h"
 #include "platform/vb/vb.h"
-#include "startup/cns_pasos.h"
-#include "startup/cnstuffcontable.h"
+#include "startup/core/cns_pasos.h"
+#include "startup/core/cnstuffcontable.h"
 
 #include <QRegularExpression>
 #include <cmath>

@@ -8,9 +8,8 @@
 #include "platform/vb/msgbox.h"
 #include "platform/vb/vb.h"
 #include "platform/win/clsutilidades.h"
-#include "startup/cnstuffcontable.h"
-#include "startup/dll_display.h"
-#include "startup/lbf_ctrldisplay.h"
+#include "startup/core/cartel.h"
+#include "startup/core/cnstuffcontable.h"
 
 #include <cmath>
 #include <functional>

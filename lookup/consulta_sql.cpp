@@ -7,8 +7,8 @@
 #include "platform/vb/vb.h"
 #include "platform/win/clsutilidades.h"
 #include "platform/win/quindel2.h"
-#include "startup/cns_pasos.h"
-#include "startup/cnstuffcontable.h"
+#include "startup/core/cns_pasos.h"
+#include "startup/core/cnstuffcontable.h"
 
 #include <QFileInfo>
 #include <climits>

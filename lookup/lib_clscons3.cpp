@@ -1,6 +1,6 @@
 #include "lookup/lib_clscons3.h"
 
-#include "startup/cnstuffcontable.h"
+#include "startup/core/cnstuffcontable.h"
 
 #include <memory>
 

@@ -7,7 +7,7 @@
 #include "lookup/lib_frmcons3tree.h"
 #include "platform/ui/modal.h"
 #include "platform/vb/msgbox.h"
-#include "startup/cnstuffcontable.h"
+#include "startup/core/cnstuffcontable.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -9,7 +9,7 @@
 #include "lookup/sentencia_consulta.h"
 #include "platform/vb/msgbox.h"
 #include "platform/win/clsutilidades.h"
-#include "startup/cnstuffcontable.h"
+#include "startup/core/cnstuffcontable.h"
 
 #include <QComboBox>
 #include <QFrame>

@@ -11,7 +11,7 @@
 #include "platform/sql/quoting.h"
 #include "platform/vb/msgbox.h"
 #include "platform/win/clsutilidades.h"
-#include "startup/cnstuffcontable.h"
+#include "startup/core/cnstuffcontable.h"
 
 #include <QComboBox>
 #include <QHeaderView>

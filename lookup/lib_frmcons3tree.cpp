@@ -10,7 +10,7 @@
 #include "platform/vb/programend.h"
 #include "platform/vb/vb.h"
 #include "platform/win/clsutilidades.h"
-#include "startup/cnstuffcontable.h"
+#include "startup/core/cnstuffcontable.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

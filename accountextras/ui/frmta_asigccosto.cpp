@@ -14,8 +14,9 @@
 #include "platform/vb/programend.h"
 #include "platform/vb/vb.h"
 #include "platform/win/clsutilidades.h"
-#include "startup/cnstuffcontable.h"
-#include "startup/mod_macuentas.h"
+#include "startup/core/cnstuffcontable.h"
+#include "startup/core/mod_macuentas.h"
+#include "startup/ui/cns_ventana.h"
 
 #include <QApplication>
 #include <QCheckBox>

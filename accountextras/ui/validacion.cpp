@@ -10,7 +10,7 @@
 #include "accounts/core/interno.h"
 #include "data/instances.h"
 #include "platform/ui/clsformulario.h"
-#include "startup/cnstuffcontable.h"
+#include "startup/core/cnstuffcontable.h"
 
 #include <QGroupBox>
 #include <QLabel>

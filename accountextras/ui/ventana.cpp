@@ -11,8 +11,9 @@
 #include "platform/ui/clsformulario.h"
 #include "platform/ui/clsplanilla.h"
 #include "platform/ui/paxtor.h"
-#include "startup/cnstuffcontable.h"
-#include "startup/mod_macuentas.h"
+#include "startup/core/cnstuffcontable.h"
+#include "startup/core/mod_macuentas.h"
+#include "startup/ui/cns_ventana.h"
 
 #include <QApplication>
 #include <QGroupBox>

@@ -10,7 +10,7 @@
 #include "platform/sql/quoting.h"
 #include "platform/vb/vb.h"
 #include "platform/win/clsutilidades.h"
-#include "startup/mod_macuentas.h"
+#include "startup/core/mod_macuentas.h"
 
 namespace cuentas {
 

@@ -8,7 +8,7 @@
 #include "entries/lbc_asiento.h"
 #include "platform/sql/quoting.h"
 #include "platform/win/clsutilidades.h"
-#include "startup/cnstuffcontable.h"
+#include "startup/core/cnstuffcontable.h"
 
 #include <QSet>
 

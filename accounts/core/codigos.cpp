@@ -9,7 +9,7 @@
 #include "platform/vb/msgbox.h"
 #include "platform/vb/vb.h"
 #include "platform/win/clsutilidades.h"
-#include "startup/cnstuffcontable.h"
+#include "startup/core/cnstuffcontable.h"
 
 #include <QSet>
 #include <QStringList>

@@ -8,7 +8,7 @@
 #include "platform/ado/engine.h"
 #include "platform/vb/vb.h"
 #include "platform/win/clsutilidades.h"
-#include "startup/cnstuffcontable.h"
+#include "startup/core/cnstuffcontable.h"
 
 #include <array>
 #include <cmath>

@@ -12,7 +12,7 @@
 #include "platform/sql/quoting.h"
 #include "platform/vb/msgbox.h"
 #include "platform/win/clsutilidades.h"
-#include "startup/cnstuffcontable.h"
+#include "startup/core/cnstuffcontable.h"
 
 namespace cuentas {
 

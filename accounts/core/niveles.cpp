@@ -1,7 +1,7 @@
 #include "accounts/core/niveles.h"
 
-#include "startup/cnstuffcontable.h"
-#include "startup/mod_macuentas.h"
+#include "startup/core/cnstuffcontable.h"
+#include "startup/core/mod_macuentas.h"
 
 namespace cuentas {
 

@@ -3,7 +3,7 @@
 #include "accounts/core/interno.h"
 #include "data/instances.h"
 #include "platform/win/clsutilidades.h"
-#include "startup/cnstuffcontable.h"
+#include "startup/core/cnstuffcontable.h"
 
 namespace PlanCuentas {
 

@@ -10,7 +10,7 @@
 #include "data/pasos.h"
 #include "platform/ui/clsformulario.h"
 #include "platform/win/clsutilidades.h"
-#include "startup/mod_macuentas.h"
+#include "startup/core/mod_macuentas.h"
 
 #include <QAction>
 #include <QCoreApplication>

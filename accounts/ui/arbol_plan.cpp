@@ -2,7 +2,7 @@
 
 #include "data/pasos.h"
 #include "platform/win/clsutilidades.h"
-#include "startup/cnstuffcontable.h"
+#include "startup/core/cnstuffcontable.h"
 
 #include <QKeyEvent>
 #include <array>

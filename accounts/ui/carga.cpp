@@ -11,7 +11,7 @@
 #include "data/pasos.h"
 #include "platform/ado/engine.h"
 #include "platform/win/clsutilidades.h"
-#include "startup/cnstuffcontable.h"
+#include "startup/core/cnstuffcontable.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -12,8 +12,9 @@
 #include "platform/vb/programend.h"
 #include "platform/win/clsutilidades.h"
 #include "platform/win/quindel2.h"
-#include "startup/cnstuffcontable.h"
-#include "startup/mod_macuentas.h"
+#include "startup/core/cnstuffcontable.h"
+#include "startup/core/mod_macuentas.h"
+#include "startup/ui/cns_ventana.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

@@ -15,7 +15,7 @@
 #include "platform/ui/clsformulario.h"
 #include "platform/vb/msgbox.h"
 #include "platform/win/clsutilidades.h"
-#include "startup/cnstuffcontable.h"
+#include "startup/core/cnstuffcontable.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -4,7 +4,7 @@
 #include "data/pasos.h"
 #include "platform/vb/vb.h"
 #include "platform/win/clsutilidades.h"
-#include "startup/cnstuffcontable.h"
+#include "startup/core/cnstuffcontable.h"
 
 #include <QComboBox>
 #include <QStringList>

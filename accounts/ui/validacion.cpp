@@ -18,8 +18,8 @@
 #include "platform/vb/msgbox.h"
 #include "platform/vb/vb.h"
 #include "platform/win/clsutilidades.h"
-#include "startup/cnstuffcontable.h"
-#include "startup/mod_macuentas.h"
+#include "startup/core/cnstuffcontable.h"
+#include "startup/core/mod_macuentas.h"
 
 #include <QAction>
 #include <QCheckBox>

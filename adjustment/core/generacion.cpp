@@ -7,8 +7,8 @@
 #include "platform/vb/msgbox.h"
 #include "platform/vb/programend.h"
 #include "platform/win/clsutilidades.h"
-#include "startup/cnstuffcontable.h"
-#include "startup/dll_display.h"
+#include "startup/core/cartel.h"
+#include "startup/core/cnstuffcontable.h"
 
 #include <QDate>
 #include <QMap>
@@ -657,7 +657,7 @@ std::vector<GeneracionAjuste::Mes> GeneracionAjuste::Meses(const QString& Period
 GeneracionAjuste::Fin GeneracionAjuste::Genera_Asiento(const QString& PeriodoDesde,
                                                        const QString& PeriodoHasta,
                                                        bool IncluirProforma) {
-    Dll_Display& cartel = CNStuffContable::gCartel();
+    ProgressBanner& cartel = CNStuffContable::gCartel();
     mensaje_.clear();
     posicion_.clear();
     for (int i = 1; i < int(lineas_.size()); ++i) {
@@ -738,7 +738,7 @@ GeneracionAjuste::Fin GeneracionAjuste::Genera_Asiento(const QString& PeriodoDes
 }
 
 bool GeneracionAjuste::Cancela(const std::optional<QString>& Codigo) {
-    Dll_Display& cartel = CNStuffContable::gCartel();
+    ProgressBanner& cartel = CNStuffContable::gCartel();
     bool cancelado = false;
     if (Codigo)
         cartel.CartelMostrar(cancelado, QStringLiteral("Procesando ") + *Codigo);

@@ -13,8 +13,8 @@
 #include "platform/vb/programend.h"
 #include "platform/win/clsini.h"
 #include "platform/win/clsutilidades.h"
-#include "startup/cnstuffcontable.h"
-#include "startup/mod_macuentas.h"
+#include "startup/core/cnstuffcontable.h"
+#include "startup/core/mod_macuentas.h"
 
 #include <QApplication>
 #include <QGroupBox>

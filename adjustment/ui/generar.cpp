@@ -5,7 +5,7 @@
 
 #include "platform/vb/msgbox.h"
 #include "platform/win/clsutilidades.h"
-#include "startup/cnstuffcontable.h"
+#include "startup/core/cnstuffcontable.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

@@ -4,7 +4,7 @@
 #include "adjustment/ui/frmquarzelo.h"
 
 #include "adjustment/core/grabacion.h"
-#include "startup/cnstuffcontable.h"
+#include "startup/core/cnstuffcontable.h"
 
 #include <QLineEdit>
 

@@ -13,8 +13,9 @@
 #include "platform/vb/msgbox.h"
 #include "platform/vb/programend.h"
 #include "platform/win/clsutilidades.h"
-#include "startup/cnstuffcontable.h"
-#include "startup/mod_macuentas.h"
+#include "startup/core/cnstuffcontable.h"
+#include "startup/core/mod_macuentas.h"
+#include "startup/ui/cns_ventana.h"
 
 #include <QApplication>
 #include <QCloseEvent>

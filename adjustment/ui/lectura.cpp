@@ -9,7 +9,7 @@
 #include "platform/ui/clsformulario.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/programend.h"
-#include "startup/cnstuffcontable.h"
+#include "startup/core/cnstuffcontable.h"
 
 #include <QLineEdit>
 

@@ -8,8 +8,9 @@
 #include "platform/vb/msgbox.h"
 #include "platform/vb/programend.h"
 #include "platform/win/clsutilidades.h"
-#include "startup/cnstuffcontable.h"
-#include "startup/frmacceso.h"
+#include "startup/core/cnstuffcontable.h"
+#include "startup/ui/dll_display.h"
+#include "startup/ui/frmacceso.h"
 
 #include <QApplication>
 
@@ -41,6 +42,8 @@ int main(int argc, char** argv) {
     ConectaConsultasConInicio();
     // A connection that fails, answered "Sí", asks in the access window.
     installAccessWindow();
+    // Long operations show their progress in the banner.
+    installBanner();
     try {
         CNStuffContable::IniciaSistema();
         switch (VentanaDelMenu(CNStuffContable::gMenu)) {

@@ -33,7 +33,8 @@
 #include "platform/vb/msgbox.h"
 #include "platform/vb/programend.h"
 #include "platform/win/clsutilidades.h"
-#include "startup/cnstuffcontable.h"
+#include "startup/core/cnstuffcontable.h"
+#include "startup/ui/dll_display.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -282,6 +283,7 @@ int main(int argc, char** argv) {
     ui::ensureRuntimeDir();
     QApplication app(qtArgc, qtArgv);
     ui::installWidgets();
+    installBanner();
     auto respuestas = std::make_shared<vb::ScriptedResponder>();
     vb::setDialogResponder(respuestas);
     ConectaConsultasConInicio();

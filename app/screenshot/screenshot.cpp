@@ -23,6 +23,7 @@
 #include "platform/vb/msgbox.h"
 #include "platform/vb/programend.h"
 #include "platform/win/clsutilidades.h"
+#include "startup/ui/dll_display.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -102,6 +103,7 @@ int main(int argc, char** argv) {
     ui::ensureRuntimeDir();
     QApplication app(qtArgc, qtArgv);
     ui::installWidgets();
+    installBanner();
 
     auto respuestas = std::make_shared<Respuestas>();
     vb::setDialogResponder(respuestas);

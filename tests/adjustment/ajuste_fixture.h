@@ -7,16 +7,14 @@
 #include "lineas.h"
 
 #include "common/db_fixture.h"
+#include "common/recording_banner.h"
 #include "common/tempdb.h"
 #include "data/instances.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/programend.h"
 #include "platform/vb/vb.h"
-#include "startup/cnstuffcontable.h"
-#include "startup/dll_display.h"
-#include "startup/lbf_ctrldisplay.h"
+#include "startup/core/cnstuffcontable.h"
 
-#include <QLineEdit>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
@@ -36,6 +34,7 @@ protected:
         ejercicio(2022, QStringLiteral("2022-01-01"), QStringLiteral("2022-12-31"));
         ejercicio(2023, QStringLiteral("2023-01-01"), QStringLiteral("2023-12-31"));
         cuenta(QStringLiteral("5901"), QStringLiteral("R.E.I."), 0);
+        banner = testutil::RecordingBanner::install();
     }
 
     void TearDown() override {
@@ -128,14 +127,16 @@ protected:
                  QStringLiteral("00AS"), 1});
             mov({QString::fromLatin1(c), QStringLiteral("2023-01-10"), QStringLiteral("D"), 100});
         }
-        gDatos().cnn()->setFaultInjector([](const QString& s) -> std::optional<ado::Error> {
-            if (s.contains(QStringLiteral("CUENTA = '1102'")) &&
-                s.contains(QStringLiteral("ES_SALDO_APERTURA = 1")) &&
-                CNStuffContable::gCartel().ventana())
-                CNStuffContable::gCartel().ventana()->CmdDisplayCancelar_Click();
-            return std::nullopt;
-        });
+        gDatos().cnn()->setFaultInjector(
+            [banner = banner](const QString& s) -> std::optional<ado::Error> {
+                if (s.contains(QStringLiteral("CUENTA = '1102'")) &&
+                    s.contains(QStringLiteral("ES_SALDO_APERTURA = 1")))
+                    banner->pulsaCancelar();
+                return std::nullopt;
+            });
     }
+
+    std::shared_ptr<testutil::RecordingBanner> banner;
 
     // The line of an account, or nullptr.
     static const TipoLineaAjuste* linea(const LineasAjuste& l, const QString& cuenta) {

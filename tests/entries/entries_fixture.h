@@ -4,6 +4,7 @@
 // helpers that seed journal-entry rows.
 
 #include "common/db_fixture.h"
+#include "common/recording_banner.h"
 #include "common/tempdb.h"
 #include "data/instances.h"
 #include "entries/lbc_asiento.h"
@@ -11,9 +12,7 @@
 #include "platform/vb/msgbox.h"
 #include "platform/vb/programend.h"
 #include "platform/vb/vb.h"
-#include "startup/cnstuffcontable.h"
-#include "startup/dll_display.h"
-#include "startup/lbf_ctrldisplay.h"
+#include "startup/core/cnstuffcontable.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -32,6 +31,7 @@ protected:
         gTalonario = 0;
         gUsuarioLogeado = QStringLiteral("ana");
         clave(QStringLiteral("PERIODO"), QStringLiteral("2023"));
+        banner = testutil::RecordingBanner::install();
     }
 
     void TearDown() override {
@@ -44,6 +44,8 @@ protected:
         db.exec(QStringLiteral("INSERT INTO TA_CONFIGURACION (CLAVE, VALOR) VALUES ('%1', '%2')")
                     .arg(nombre, valor));
     }
+
+    std::shared_ptr<testutil::RecordingBanner> banner;
 
     void ejercicio(int periodo, const QString& desde, const QString& hasta, int cerrado = 0,
                    int cancelacion = 0, int cierre = 0) {

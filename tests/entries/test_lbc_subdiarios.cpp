@@ -3,10 +3,7 @@
 #include "entries_fixture.h"
 
 #include "platform/win/clsutilidades.h"
-#include "startup/lbf_ctrldisplay.h"
-
-#include <QApplication>
-#include <QPushButton>
+#include "platform/win/desktop.h"
 
 using Subdiarios = EntriesTest;
 
@@ -85,15 +82,32 @@ TEST_F(Subdiarios, TiposDeComprobante) {
 
 // ---- Work table ---------------------------------------------------------------------------
 
+// Keeps the wait cursor's state as the desktop would show it.
+struct CursorDesktop : quindel2::Desktop {
+    bool cursor = false;
+    void setWaitCursor(bool on) override { cursor = on; }
+    void prepareWindow(QWidget*, int) override {}
+    void setUpMainWindow(QWidget*) override {}
+    bool chooseDate(QString&) override { return false; }
+    QString chooseFileToOpen(const QString&, const QString&) override { return QString(); }
+    bool openUrl(const QUrl&) override { return false; }
+};
+
 class AuxSubdiarios : public EntriesTest {
 protected:
     void SetUp() override {
         EntriesTest::SetUp();
+        quindel2::setDesktop(escritorio);
         for (const char* c : {"A", "B", "C", "D", "E", "F"})
             cuenta(QLatin1String(c), QStringLiteral("Cuenta ") + QLatin1String(c));
         // Another user's rows stay as they are.
         db.exec(QStringLiteral("INSERT INTO AUX_SUBDIARIOS (Usuario, cuenta_D) VALUES ('luis', "
                                "'X'), ('ana  ', 'VIEJA')"));
+    }
+
+    void TearDown() override {
+        quindel2::setDesktop(nullptr);
+        EntriesTest::TearDown();
     }
 
     // One line of the subledger VTAS.
@@ -141,6 +155,8 @@ protected:
         linea(otra);
         lineaVtas(8, 1, QStringLiteral("D"), QStringLiteral("A"), 1, QStringLiteral("2023-08-01"));
     }
+
+    std::shared_ptr<CursorDesktop> escritorio = std::make_shared<CursorDesktop>();
 };
 
 TEST_F(AuxSubdiarios, ParesDeDebeYHaber) {
@@ -204,9 +220,9 @@ TEST_F(AuxSubdiarios, ParesDeDebeYHaber) {
                   .toInt(),
               0);
     // The banner is gone and the transaction committed.
-    EXPECT_EQ(CNStuffContable::gCartel().ventana(), nullptr);
+    EXPECT_FALSE(banner->abierto);
     EXPECT_FALSE(gDatos().cnn()->inTransaction());
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_FALSE(escritorio->cursor);
 }
 
 TEST_F(AuxSubdiarios, SinAsientosSoloBorra) {
@@ -217,7 +233,7 @@ TEST_F(AuxSubdiarios, SinAsientosSoloBorra) {
     a.GeneraAuxiliarSubdiarios(desde, hasta, sub);
     EXPECT_TRUE(filasDe(QStringLiteral("ana")).isEmpty());
     EXPECT_EQ(filasDe(QStringLiteral("luis")).size(), 1);
-    EXPECT_EQ(CNStuffContable::gCartel().ventana(), nullptr);
+    EXPECT_FALSE(banner->abierto);
     EXPECT_FALSE(gDatos().cnn()->inTransaction());
 }
 
@@ -229,10 +245,9 @@ TEST_F(AuxSubdiarios, CancelarTrasElSegundoAsiento) {
     QString titulo;
     gDatos().cnn()->setFaultInjector([&](const QString& s) -> std::optional<ado::Error> {
         if (s.contains(QStringLiteral("[DEBE-HABER] = 'H'")) && ++haberes == 2) {
-            Lbf_CtrlDisplay* w = CNStuffContable::gCartel().ventana();
-            if (w) {
-                titulo = w->windowTitle();
-                w->CmdDisplayCancelar->click();
+            if (banner->abierto) {
+                titulo = banner->titulo;
+                banner->pulsaCancelar();
             }
         }
         return std::nullopt;
@@ -258,9 +273,9 @@ TEST_F(AuxSubdiarios, CancelarTrasElSegundoAsiento) {
     const auto filas = filasDe(QStringLiteral("ana"));
     ASSERT_EQ(filas.size(), 5);
     EXPECT_EQ(filas[4][0].toInt(), 2);
-    EXPECT_EQ(CNStuffContable::gCartel().ventana(), nullptr);
+    EXPECT_FALSE(banner->abierto);
     EXPECT_FALSE(gDatos().cnn()->inTransaction());
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_FALSE(escritorio->cursor);
 }
 
 TEST_F(AuxSubdiarios, AbandonoTrasUnErrorDeshaceYCierraElCartel) {
@@ -282,9 +297,9 @@ TEST_F(AuxSubdiarios, AbandonoTrasUnErrorDeshaceYCierraElCartel) {
     const auto filas = filasDe(QStringLiteral("ana  "));
     ASSERT_EQ(filas.size(), 1);
     EXPECT_EQ(filas[0][2].toString(), QStringLiteral("VIEJA"));
-    EXPECT_EQ(CNStuffContable::gCartel().ventana(), nullptr);
+    EXPECT_FALSE(banner->abierto);
     EXPECT_FALSE(gDatos().cnn()->inTransaction());
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_FALSE(escritorio->cursor);
 }
 
 TEST_F(AuxSubdiarios, CommitRechazadoEIgnoradoNoDejaLaTransaccionAbierta) {

@@ -5,7 +5,7 @@
 
 #include "common/db_fixture.h"
 #include "lookup/lib_frmcons3.h"
-#include "startup/cnstuffcontable.h"
+#include "startup/core/cnstuffcontable.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -5,7 +5,7 @@
 #include "common/db_fixture.h"
 #include "lookup/consultas_zub.h"
 #include "lookup/lib_clscons3.h"
-#include "startup/cnstuffcontable.h"
+#include "startup/core/cnstuffcontable.h"
 
 #include <QFile>
 #include <vector>

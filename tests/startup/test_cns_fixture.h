@@ -3,13 +3,14 @@
 // a fixed clock and a private temporary folder for the operator error log.
 
 #include "common/db_fixture.h"
+#include "common/recording_banner.h"
 #include "common/tempdb.h"
 #include "data/instances.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/programend.h"
 #include "platform/vb/vb.h"
 #include "platform/win/clsutilidades.h"
-#include "startup/cnstuffcontable.h"
+#include "startup/core/cnstuffcontable.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -25,6 +26,12 @@ protected:
         gTablaConfiguracion.clear();
         gCamposSQL.clear();
         gTalonario = 0;
+        banner = testutil::RecordingBanner::install();
+    }
+
+    void TearDown() override {
+        CNStuffContable::resetCartel();
+        CompanyDbFixture::TearDown();
     }
 
     QVariant scalar(const QString& sql) const { return db.scalar(sql); }
@@ -35,4 +42,5 @@ protected:
         testutil::recordStatements(gDatos().cnn(), vistas, std::move(falla));
     }
     QStringList vistas;
+    std::shared_ptr<testutil::RecordingBanner> banner;
 };

@@ -8,7 +8,7 @@
 #include "accountextras/core/datos_adicionales.h"
 #include "accountextras/core/distribucion_ccosto.h"
 #include "data/mod_gruposemp.h"
-#include "startup/dll_display.h"
+#include "startup/core/cartel.h"
 
 #include <cstdlib>
 #include <functional>

@@ -11,7 +11,7 @@
 #include "platform/sql/quoting.h"
 #include "platform/ui/flexgrid.h"
 #include "platform/ui/paxtor.h"
-#include "startup/cnstuffcontable.h"
+#include "startup/core/cnstuffcontable.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -6,7 +6,7 @@
 #include "common/db_fixture.h"
 #include "platform/sql/quoting.h"
 #include "platform/vb/vb.h"
-#include "startup/cnstuffcontable.h"
+#include "startup/core/cnstuffcontable.h"
 
 #include <array>
 #include <gtest/gtest.h>

@@ -9,7 +9,7 @@
 #include "accounts/ui/frmma_cuentas.h"
 #include "lookup/lib_clscons3.h"
 #include "platform/ui/paxtor.h"
-#include "startup/cnstuffcontable.h"
+#include "startup/core/cnstuffcontable.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -5,7 +5,7 @@
 
 #include "common/db_fixture.h"
 #include "platform/sql/quoting.h"
-#include "startup/cnstuffcontable.h"
+#include "startup/core/cnstuffcontable.h"
 
 #include <QWidget>
 #include <QtTest/QTest>

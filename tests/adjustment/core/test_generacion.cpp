@@ -203,7 +203,7 @@ TEST_F(AjusteTest, CancelarElProcesoSinVentana) {
         EXPECT_EQ(r.fin, cancela ? Fin::Cancelada : Fin::Completa);
         EXPECT_EQ(linea(r.Lineas, QStringLiteral("1101"))->Debe, importe("10"));
         EXPECT_EQ(linea(r.Lineas, QStringLiteral("1102")) != nullptr, !cancela);
-        EXPECT_EQ(CNStuffContable::gCartel().ventana(), nullptr);
+        EXPECT_FALSE(banner->abierto);
     }
 }
 
@@ -225,16 +225,15 @@ TEST_F(AjusteTest, CancelarEnUnaCorridaQueNoEmpiezaElEjercicio) {
     bool cartelAbierto = false;
     bool pulsado = false;
     gDatos().cnn()->setFaultInjector([&](const QString& s) -> std::optional<ado::Error> {
-        Lbf_CtrlDisplay* w = CNStuffContable::gCartel().ventana();
         if (primera) {
             primera = false;
-            cartelAbierto = w && w->isVisible();
+            cartelAbierto = banner->visible;
         }
-        if (w && !pulsado &&
+        if (banner->abierto && !pulsado &&
             (s.contains(QStringLiteral("CUENTA = '1102'")) ||
              s.contains(QStringLiteral("GROUP BY CUENTA")))) {
             pulsado = true;
-            w->CmdDisplayCancelar_Click();
+            banner->pulsaCancelar();
         }
         return std::nullopt;
     });
@@ -257,7 +256,7 @@ TEST_F(AjusteTest, CancelarEnUnaCorridaQueNoEmpiezaElEjercicio) {
                 ASSERT_NE(linea(r.Lineas, QStringLiteral("1101")), nullptr);
                 EXPECT_EQ(linea(r.Lineas, QStringLiteral("1101"))->Debe, importe("10"));
             }
-            EXPECT_EQ(CNStuffContable::gCartel().ventana(), nullptr);
+            EXPECT_FALSE(banner->abierto);
         }
     gDatos().cnn()->setFaultInjector({});
 }
