@@ -10,7 +10,7 @@
 #include "platform/sql/quoting.h"
 #include "platform/ui/modal.h"
 #include "platform/win/clsutilidades.h"
-#include "startup/frmacceso.h"
+#include "startup/ui/frmacceso.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
