@@ -735,8 +735,11 @@ RowSet collectRows(sqlite3_stmt* st, int skip, int& rc, bool keyList = false) {
             std::tie(type, size) = typeOfValues(rs.rows, int(i));
         c.type = type;
         c.definedSize = size;
+        // A variable-width text column keeps the texts as read.
+        const bool textoQueda = isCharType(type) && type != adChar && type != adWChar;
         for (auto& row : rs.rows)
-            row[i] = convertValue(c, row[i]);
+            if (!textoQueda || row[i].typeId() != QMetaType::QString)
+                row[i] = convertValue(c, row[i]);
     }
     return rs;
 }

@@ -26,6 +26,8 @@ unsigned char clave(qsizetype i) {
 } // namespace
 
 QString ClsUtilidades::ValorCampo(const QVariant& valor) {
+    if (valor.typeId() == QMetaType::QString) // most fields: no conversion to look for
+        return valor.toString();
     if (vb::IsNull(valor) || vb::IsEmpty(valor))
         return QString();
     return vb::CStr(valor);
