@@ -32,6 +32,7 @@
 #include "adjustment/core/generacion.h"
 #include "adjustment/core/grabacion.h"
 #include "adjustment/ui/frmquarzelo.h"
+#include "bench/empresa.h"
 #include "common/odbc_env.h"
 #include "data/instances.h"
 #include "entries/lbc_asiento.h"
@@ -75,18 +76,9 @@ struct Opciones {
     QString carpeta;
 };
 
-void Falla(sqlite3* db, const char* que) {
-    std::fprintf(stderr, "%s: %s\n", que, sqlite3_errmsg(db));
-    std::exit(1);
-}
-
-void Ejecuta(sqlite3* db, const QString& sql) {
-    char* err = nullptr;
-    if (sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &err) != SQLITE_OK) {
-        std::fprintf(stderr, "%s\n", err ? err : "?");
-        std::exit(1);
-    }
-}
+using bench::Ejecuta;
+using bench::EmpresaNueva;
+using bench::Falla;
 
 QString Codigo(char prefijo, int n) {
     return QString(QChar::fromLatin1(prefijo)) + QStringLiteral("%1").arg(n, 5, 10, QChar(u'0'));
@@ -98,17 +90,7 @@ QString Codigo(char prefijo, int n) {
 // `lineas` entry lines over 2023 (opening rows and pro-forma vouchers among
 // them).
 void ArmaEmpresa(const QString& archivo, const Opciones& o) {
-    QFile esquema(QStringLiteral(QUARZELO_SCHEMA));
-    if (!esquema.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "no se puede leer %s\n", qPrintable(esquema.fileName()));
-        std::exit(1);
-    }
-    sqlite3* db = nullptr;
-    if (sqlite3_open_v2(QFile::encodeName(archivo).constData(), &db,
-                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK)
-        Falla(db, "open");
-    ado::registerSqlServerFunctions(db);
-    Ejecuta(db, QString::fromUtf8(esquema.readAll()));
+    sqlite3* db = EmpresaNueva(archivo, "open");
     // The rows go in through the write checks every connection of the engine has.
     ado::installWriteChecks(db, QStringLiteral("BENCH"));
     Ejecuta(db, QStringLiteral("PRAGMA synchronous = OFF; PRAGMA journal_mode = MEMORY; BEGIN"));
@@ -602,17 +584,7 @@ constexpr int kFilasConsulta = 1000000;
 // A company whose chart holds a million accounts, codes 1000000 on, their
 // names in no order, for the list lookup.
 void ArmaConsulta(const QString& archivo) {
-    QFile esquema(QStringLiteral(QUARZELO_SCHEMA));
-    if (!esquema.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "no se puede leer %s\n", qPrintable(esquema.fileName()));
-        std::exit(1);
-    }
-    sqlite3* db = nullptr;
-    if (sqlite3_open_v2(QFile::encodeName(archivo).constData(), &db,
-                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK)
-        Falla(db, "open consulta");
-    ado::registerSqlServerFunctions(db);
-    Ejecuta(db, QString::fromUtf8(esquema.readAll()));
+    sqlite3* db = EmpresaNueva(archivo, "open consulta");
     Ejecuta(db, QStringLiteral("PRAGMA synchronous = OFF; PRAGMA journal_mode = MEMORY; BEGIN"));
     sqlite3_stmt* st = nullptr;
     if (sqlite3_prepare_v2(db,

@@ -10,6 +10,7 @@
 //   bench_cuentas [--cuentas N] [--clics N] [--aperturas N]
 
 #include "accounts/ui/frmma_cuentas.h"
+#include "bench/empresa.h"
 #include "data/instances.h"
 #include "lookup/lib_clscons3.h"
 #include "platform/ado/engine_sqlite.h"
@@ -31,34 +32,15 @@
 
 namespace {
 
-void Falla(sqlite3* db, const char* que) {
-    std::fprintf(stderr, "%s: %s\n", que, sqlite3_errmsg(db));
-    std::exit(1);
-}
-
-void Ejecuta(sqlite3* db, const QString& sql) {
-    char* err = nullptr;
-    if (sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &err) != SQLITE_OK) {
-        std::fprintf(stderr, "%s\n", err ? err : "?");
-        std::exit(1);
-    }
-}
+using bench::Ejecuta;
+using bench::EmpresaNueva;
+using bench::Falla;
 
 // A company whose chart has `cuentas` accounts under the levels 1-1-2-2-3-3:
 // titles down to the fourth level, postable accounts at the fifth. Returns
 // the postable codes.
 QStringList ArmaEmpresa(const QString& archivo, int cuentas) {
-    QFile esquema(QStringLiteral(QUARZELO_SCHEMA));
-    if (!esquema.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "no se puede leer %s\n", qPrintable(esquema.fileName()));
-        std::exit(1);
-    }
-    sqlite3* db = nullptr;
-    if (sqlite3_open_v2(QFile::encodeName(archivo).constData(), &db,
-                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK)
-        Falla(db, "open");
-    ado::registerSqlServerFunctions(db);
-    Ejecuta(db, QString::fromUtf8(esquema.readAll()));
+    sqlite3* db = EmpresaNueva(archivo, "open");
     ado::installWriteChecks(db, QStringLiteral("EMPRESA"));
     Ejecuta(db, QStringLiteral("PRAGMA synchronous = OFF; PRAGMA journal_mode = MEMORY; BEGIN"));
     Ejecuta(db, QStringLiteral(
