@@ -5,8 +5,9 @@
 
 namespace cuentas::interno {
 
-ado::RecordsetPtr Consulta(const QString& sql) {
-    ado::RecordsetPtr rs;
+ado::RecordsetPtr Consulta(const QString& sql, bool corrido) {
+    ado::RecordsetPtr rs = ado::Recordset::create();
+    rs->setStreaming(corrido);
     gDatos().AbrirRecordset(sql, rs, gDatos().cnn(), ado::adOpenForwardOnly, ado::adLockReadOnly,
                             -1, true);
     if (!rs)

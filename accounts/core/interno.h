@@ -11,7 +11,9 @@ namespace cuentas::interno {
 // A read-only, forward-only query through the data object. A failure the
 // data object reported leaves the recordset closed, so that reading it
 // raises to the caller.
-ado::RecordsetPtr Consulta(const QString& sql);
+// Streamed (corrido), the rows are read a batch at a time instead of all at
+// the open: for reads that go once from the first row to the last.
+ado::RecordsetPtr Consulta(const QString& sql, bool corrido = false);
 // The query gives at least one row.
 bool HayFila(const QString& sql);
 // Closes a recordset through the data object.

@@ -11,7 +11,8 @@ namespace {
 
 std::vector<FilaPlan> Lee(const QString& Sentencia, bool ConTitulo) {
     std::vector<FilaPlan> filas;
-    ado::RecordsetPtr rs = cuentas::interno::Consulta(Sentencia);
+    // The whole chart, once through: held a batch at a time, not twice over.
+    ado::RecordsetPtr rs = cuentas::interno::Consulta(Sentencia, true);
     if (rs->State() != ado::adStateOpen)
         return filas;
     for (; !rs->EOF(); rs->MoveNext())
