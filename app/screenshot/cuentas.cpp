@@ -72,11 +72,9 @@ public:
     virtual QPixmap foto(QWidget* ventana) { return ventana->grab(); }
 };
 
-class Cuentas final : public Toma {
+// A take of the accounts window, opened as the program opens it.
+class TomaCuentas : public Toma {
 public:
-    explicit Cuentas(const QStringList& opciones)
-        : codigo_(opciones.value(0, QStringLiteral("110102001001"))) {}
-
     QWidget* abre() override {
         ventana_ = std::make_unique<FrmMA_CUENTAS>();
         ventana_->Form_Load();
@@ -84,6 +82,15 @@ public:
         ventana_->activateWindow();
         return ventana_.get();
     }
+
+protected:
+    std::unique_ptr<FrmMA_CUENTAS> ventana_;
+};
+
+class Cuentas final : public TomaCuentas {
+public:
+    explicit Cuentas(const QStringList& opciones)
+        : codigo_(opciones.value(0, QStringLiteral("110102001001"))) {}
 
     const char* prepara() override {
         auto* arbol = ventana_->findChild<ArbolPlanCuentas*>(QStringLiteral("TreeV"));
@@ -104,7 +111,6 @@ public:
 
 private:
     QString codigo_;
-    std::unique_ptr<FrmMA_CUENTAS> ventana_;
     const QLineEdit* nombre_ = nullptr;
 };
 
@@ -178,17 +184,9 @@ private:
     QComboBox* lista_ = nullptr;
 };
 
-class Titulos final : public Toma {
+class Titulos final : public TomaCuentas {
 public:
     explicit Titulos(const QStringList&) {}
-
-    QWidget* abre() override {
-        ventana_ = std::make_unique<FrmMA_CUENTAS>();
-        ventana_->Form_Load();
-        ventana_->show();
-        ventana_->activateWindow();
-        return ventana_.get();
-    }
 
     const char* prepara() override {
         lista_ = ventana_->findChild<QComboBox*>(QStringLiteral("Combo1"));
@@ -229,7 +227,6 @@ public:
     }
 
 private:
-    std::unique_ptr<FrmMA_CUENTAS> ventana_;
     QComboBox* lista_ = nullptr;
 };
 
