@@ -107,12 +107,6 @@ void Replica(std::int32_t operacion, const QString& codigo) {
     ModGruposEmp::ActualizaGEmpresas(tabla, operacion, sqltext::literal(codigo));
 }
 
-Resultado Hecho() {
-    Resultado r;
-    r.estado = Resultado::Estado::Hecho;
-    return r;
-}
-
 } // namespace
 
 Resultado GrabaDatosAdicionales(const DatosAdicionales& D) {
@@ -141,7 +135,7 @@ Resultado GrabaDatosAdicionales(const DatosAdicionales& D) {
     if (!interno::EjecutaEnTransaccion({sentencia}, !D.Nuevo, kRutina))
         return r;
     Replica(ModGruposEmp::Alta, codigo);
-    return Hecho();
+    return Resultado::Hecho();
 }
 
 Resultado BorraDatosAdicionales(const QString& Codigo) {
@@ -155,12 +149,12 @@ Resultado BorraDatosAdicionales(const QString& Codigo) {
                          interno::RecuadroGrabacion(kRutina), pasos::Trap::AllErrors))
         return Resultado();
     if (!hayFila)
-        return Hecho();
+        return Resultado::Hecho();
     if (!interno::EjecutaEnTransaccion({QStringLiteral("DELETE FROM ") + TablaAdicionales + donde},
                                        true, kRutina))
         return Resultado();
     Replica(ModGruposEmp::Baja, codigo);
-    return Hecho();
+    return Resultado::Hecho();
 }
 
 ado::RecordsetPtr PrimeraFila() {

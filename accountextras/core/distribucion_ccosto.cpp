@@ -295,12 +295,6 @@ void ReplicaTrasGrabar(const std::function<void()>& replica) {
                     pasos::Trap::AllErrors);
 }
 
-Resultado Hecho() {
-    Resultado r;
-    r.estado = Resultado::Estado::Hecho;
-    return r;
-}
-
 } // namespace
 
 Resultado GrabaDistribucion(const Grabacion& G) {
@@ -337,14 +331,14 @@ Resultado GrabaDistribucion(const Grabacion& G) {
                                                  sqltext::literal(cuenta), centro);
             }
         });
-    return Hecho();
+    return Resultado::Hecho();
 }
 
 Resultado BorraDistribucion(const QString& Cuenta, const QString& Unidad) {
     if (!Ejecuta(SentenciasBaja(Cuenta, Unidad)))
         return Resultado();
     ReplicaTrasGrabar([&] { Replica(Cuenta.trimmed(), Unidad, true); });
-    return Hecho();
+    return Resultado::Hecho();
 }
 
 std::vector<Elemento> UnidadesNegocio() {

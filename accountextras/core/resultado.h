@@ -29,6 +29,12 @@ struct Resultado {
     bool hecho() const { return estado == Estado::Hecho; }
     bool rechazado() const { return estado == Estado::Rechazado; }
     explicit operator bool() const { return hecho(); }
+
+    static Resultado Hecho() {
+        Resultado r;
+        r.estado = Estado::Hecho;
+        return r;
+    }
 };
 
 } // namespace cuentasadic
