@@ -12,6 +12,8 @@
 // that no test can block on a modal window. What the run writes to the
 // temporary folder (the operator error log among it) stays in one of its own.
 int main(int argc, char** argv) {
+    // The same machine for every run: C locale, whatever the desktop's.
+    qputenv("LC_ALL", "C.UTF-8");
     testutil::isolateOdbc();
     QTemporaryDir temporal;
     qputenv("TEMP", temporal.path().toLocal8Bit());

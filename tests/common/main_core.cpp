@@ -9,6 +9,8 @@
 // application, and boxes answered by a scripted responder; what the run writes
 // to the temporary folder stays in one of its own.
 int main(int argc, char** argv) {
+    // The same machine for every run: C locale, whatever the desktop's.
+    qputenv("LC_ALL", "C.UTF-8");
     testutil::isolateOdbc();
     QTemporaryDir temporal;
     qputenv("TEMP", temporal.path().toLocal8Bit());

@@ -1,5 +1,5 @@
 // What every window does as the users' Windows program did, on a machine in
-// the C locale (the tests run under LC_ALL=C.UTF-8).
+// the C locale (the tests' main sets LC_ALL=C.UTF-8).
 
 #include "platform/ui/widgets.h"
 #include "platform/win/clsutilidades.h"
