@@ -32,7 +32,7 @@
 #include "adjustment/core/generacion.h"
 #include "adjustment/core/grabacion.h"
 #include "adjustment/ui/frmquarzelo.h"
-#include "bench/empresa.h"
+#include "bench/comun.h"
 #include "common/odbc_env.h"
 #include "data/instances.h"
 #include "entries/lbc_asiento.h"
@@ -251,24 +251,13 @@ struct Medicion {
     }
 };
 
-double CpuHilo() {
-    timespec ts{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
-}
-
 class Cronometro {
 public:
-    Cronometro() { reinicia(); }
-    void reinicia() {
-        cpu_ = CpuHilo();
-        pared_.start();
-    }
-    Medicion lee() const { return {Tiempo(pared_.nsecsElapsed()), CpuHilo() - cpu_}; }
+    void reinicia() { reloj_.restart(); }
+    Medicion lee() const { return {reloj_.pared(), reloj_.cpu()}; }
 
 private:
-    QElapsedTimer pared_;
-    double cpu_ = 0;
+    bench::Reloj reloj_;
 };
 
 QString Procesador() {

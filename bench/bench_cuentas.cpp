@@ -10,7 +10,7 @@
 //   bench_cuentas [--cuentas N] [--clics N] [--aperturas N]
 
 #include "accounts/ui/frmma_cuentas.h"
-#include "bench/empresa.h"
+#include "bench/comun.h"
 #include "data/instances.h"
 #include "lookup/lib_clscons3.h"
 #include "platform/ado/engine_sqlite.h"
@@ -35,6 +35,7 @@ namespace {
 using bench::Ejecuta;
 using bench::EmpresaNueva;
 using bench::Falla;
+using bench::Reloj;
 
 // A company whose chart has `cuentas` accounts under the levels 1-1-2-2-3-3:
 // titles down to the fourth level, postable accounts at the fifth. Returns
@@ -108,28 +109,6 @@ public:
         std::fprintf(stderr, "caja: %s: %s\n", qPrintable(title), qPrintable(prompt));
         return ScriptedResponder::messageBox(prompt, buttons, title);
     }
-};
-
-// Wall time and the time this thread ran, in ms: on a busy machine the
-// second is what the code itself costs.
-class Reloj {
-public:
-    Reloj() { restart(); }
-    void restart() {
-        pared_.start();
-        cpu_ = Cpu();
-    }
-    double pared() const { return double(pared_.nsecsElapsed()) / 1e6; }
-    double cpu() const { return (Cpu() - cpu_) * 1e3; }
-
-private:
-    static double Cpu() {
-        timespec t{};
-        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-        return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
-    }
-    QElapsedTimer pared_;
-    double cpu_ = 0;
 };
 
 } // namespace

@@ -88,6 +88,8 @@ public:
     // An entry is being edited (a validated field) or was generated and not
     // stored: closing asks first.
     bool AsientoPendiente() const;
+    // True when there is nothing to lose or the user answers Sí to leaving it.
+    bool Abandona(bool Pendiente) const;
 
     // ---- Header fields ---------------------------------------------------------------
     void txtFields_GotFocus(int Index);

@@ -142,6 +142,12 @@ bool FrmQuarzelo::AsientoPendiente() const {
     return Modificado || Lineas.size() > 1;
 }
 
+bool FrmQuarzelo::Abandona(bool Pendiente) const {
+    return !Pendiente ||
+           vb::MsgBox(kAbandonar, vb::vbYesNo + vb::vbExclamation + vb::vbDefaultButton2,
+                      QStringLiteral("ATENCIÓN!!!")) == vb::vbYes;
+}
+
 void FrmQuarzelo::Paxtor1_ButtonClick(const QString& Key) {
     const QString clave = Key.toUpper();
     if (clave == u"NUEVO") {
@@ -184,19 +190,14 @@ void FrmQuarzelo::Paxtor1_ButtonClick(const QString& Key) {
     } else if (clave == u"REPORTE") {
         CNStuffContable::ImprimeReporte(QStringLiteral("RP_ASIENTOS"));
     } else if (clave == u"CERRAR") {
-        if (AsientoPendiente() &&
-            vb::MsgBox(kAbandonar, vb::vbYesNo + vb::vbExclamation + vb::vbDefaultButton2,
-                       QStringLiteral("ATENCIÓN!!!")) != vb::vbYes)
+        if (!Abandona(AsientoPendiente()))
             return;
         int cancelar = 0;
         Form_Unload(cancelar);
     } else if (clave == u"CANCELAR") {
-        if (Modificado) {
-            if (vb::MsgBox(kAbandonar, vb::vbYesNo + vb::vbExclamation + vb::vbDefaultButton2,
-                           QStringLiteral("ATENCIÓN!!!")) != vb::vbYes)
-                return;
-            Modificado = false;
-        }
+        if (!Abandona(Modificado))
+            return;
+        Modificado = false;
         NuevoAsiento();
     }
 }
@@ -285,9 +286,7 @@ void FrmQuarzelo::Form_Unload(int& Cancel) {
 
 void FrmQuarzelo::closeEvent(QCloseEvent* e) {
     // The close box is CERRAR: an entry not stored asks first.
-    if (AsientoPendiente() &&
-        vb::MsgBox(kAbandonar, vb::vbYesNo + vb::vbExclamation + vb::vbDefaultButton2,
-                   QStringLiteral("ATENCIÓN!!!")) != vb::vbYes) {
+    if (!Abandona(AsientoPendiente())) {
         e->ignore();
         return;
     }

@@ -54,10 +54,9 @@ void FrmQuarzelo::CargaAsiento(std::int32_t NumeroAsiento, int Mes) {
         return;
 
     if (!asiento.Control.empty()) {
-        for (QLineEdit* f : txtFields)
-            for (const auto& [columna, texto] : asiento.Control)
-                if (f && ClsFormulario::mismoCampo(f->property("DataField").toString(), columna))
-                    f->setText(texto);
+        for (const auto& [columna, texto] : asiento.Control)
+            if (QLineEdit* f = Campo(columna))
+                f->setText(texto);
         QLineEdit* id = Campo(QStringLiteral("ID"));
         QLineEdit* hasta = Campo(QStringLiteral("FECHA_HASTA"));
         const std::optional<QDateTime> fecha =
@@ -77,6 +76,5 @@ void FrmQuarzelo::CargaAsiento(std::int32_t NumeroAsiento, int Mes) {
 }
 
 void FrmQuarzelo::BuscaControlResumen(const QDate& Fecha, const QString& Subdiario, bool& Existe) {
-    Existe = false; // also when the search fails
     Existe = LecturaAjuste::BuscaControlResumen(Fecha, Subdiario);
 }

@@ -1,17 +1,41 @@
 #pragma once
-// What the benches share to build their synthetic companies: a new company
-// file with the program's schema and the engine's functions, and statements
-// that end the bench when they fail.
+// What the benches share: a clock of wall and processor time, and to build
+// their synthetic companies a new company file with the program's schema and
+// the engine's functions, and statements that end the bench when they fail.
 
 #include "platform/ado/engine_sqlite.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QString>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <sqlite3.h>
 
 namespace bench {
+
+// Wall time and the time this thread ran, in ms: on a busy machine the wall
+// time also counts the waits for a processor; the thread's time does not.
+class Reloj {
+public:
+    Reloj() { restart(); }
+    void restart() {
+        pared_.start();
+        cpu_ = Cpu();
+    }
+    double pared() const { return double(pared_.nsecsElapsed()) / 1e6; }
+    double cpu() const { return Cpu() - cpu_; }
+
+private:
+    static double Cpu() {
+        timespec t{};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+        return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+    }
+    QElapsedTimer pared_;
+    double cpu_ = 0;
+};
 
 [[noreturn]] inline void Falla(sqlite3* db, const char* que) {
     std::fprintf(stderr, "%s: %s\n", que, sqlite3_errmsg(db));
