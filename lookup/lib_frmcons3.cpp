@@ -226,15 +226,14 @@ bool Lib_FrmCons3::recordsetAbierto() const {
 void Lib_FrmCons3::AbreConsulta() {
     RsConsulta = ado::Recordset::create();
     RsConsulta->setStreaming(true);
-    if (!Modelo->ordenado()) {
-        Datos().AbrirRecordset(SQL, RsConsulta, nullptr, ado::adOpenForwardOnly,
-                               ado::adLockReadOnly, -1, true);
-        return;
-    }
-    SQL = Datos().SS_TSinonimos(SQL);
-    QString ordenada = sentenciaconsulta::OrdenServidor(SQL, Modelo->columnaOrden() + 1,
-                                                        Modelo->orden() == Qt::DescendingOrder);
-    Datos().AbrirRecordset(ordenada, RsConsulta, nullptr, ado::adOpenForwardOnly,
+    // The lookup is opened again for each sort: the data object puts the
+    // restricted views in on a copy, once, never on a text it already did.
+    QString sentencia =
+        Modelo->ordenado()
+            ? sentenciaconsulta::OrdenServidor(SQL, Modelo->columnaOrden() + 1,
+                                               Modelo->orden() == Qt::DescendingOrder)
+            : SQL;
+    Datos().AbrirRecordset(sentencia, RsConsulta, nullptr, ado::adOpenForwardOnly,
                            ado::adLockReadOnly, -1, true);
 }
 

@@ -262,6 +262,21 @@ TEST_F(ListaTest, HeaderSortOfALongListComesFromTheDatabase) {
     }
 }
 
+// A lookup of the table itself for a user who otherwise sees it through its
+// restricted view: each sort opens it again, on the table every time.
+TEST_F(ListaTest, ALongListSortedAgainKeepsTheTableItAskedFor) {
+    db.exec(cuentasLargas() + QStringLiteral("; DROP VIEW SS_MA_CUENTAS; CREATE VIEW "
+                                             "SS_MA_CUENTAS AS SELECT * FROM MA_CUENTAS WHERE 0"));
+    gDatos().gEsAdmin = false;
+    auto w = abre(QStringLiteral("SELECT CODIGO, DESCRIPCION FROM @Admin_MA_CUENTAS"));
+    ASSERT_NO_FATAL_FAILURE(muestra(*w));
+    for (const char* vez : {"ascending", "descending", "ascending again"}) {
+        SCOPED_TRACE(vez);
+        clickEncabezado(*w, 0);
+        EXPECT_EQ(columna(*w).size(), kLarga);
+    }
+}
+
 // While the list waits with rows left, the database is free for others'
 // writes; scrolling on reads the rows that follow.
 TEST_F(ListaTest, AWaitingListLetsOthersWrite) {
