@@ -166,10 +166,13 @@ ValorSQL ValorPersonalizado(int Tipo, const QString& Columna, const QString& Val
     if (DB_Dll::ADONumeric(Tipo)) {
         if (!ClsUtilidades::EsNumero(valor))
             NoConvierte(Columna);
-        // An integer column takes the number rounded as the runtime rounds.
+        // Written out here, not as money: money keeps four decimals and
+        // stops short of a large integer. An integer column takes the number
+        // rounded as the runtime rounds.
+        const double n = vb::CDbl(QVariant(valor));
         if (EsEntero(Tipo))
-            return {QString::number(qlonglong(std::nearbyint(vb::CDbl(QVariant(valor))))), numero};
-        return {valor, numero};
+            return {QString::number(qlonglong(std::nearbyint(n))), QString()};
+        return {QString::number(n, 'g', 15), QString()};
     }
     if (DB_Dll::ADOBoolean(Tipo)) {
         for (const char* si : {"verdadero", "true"})

@@ -96,6 +96,12 @@ TEST_F(Fila, CustomColumnsByTheirType) {
     graba(c, false);
     compara("110102001001", "P_CBU=<NULL>|P_EMAIL=S.A. compras@banco.com.ar|P_LIMITE=1234567.89|"
                             "P_PLAZO_DIAS=30|P_FECHA_ALTA=2024-03-15 00:00:00");
+    // Numbers that are not money keep what money would round or overflow.
+    db.exec("ALTER TABLE MA_CUENTAS ADD P_TASA FLOAT; ALTER TABLE MA_CUENTAS ADD P_LEGAJO BIGINT");
+    c.Personalizados = {{"P_TASA", "0,123456"}, {"P_LEGAJO", "1234567890123456"}};
+    graba(c, false);
+    EXPECT_DOUBLE_EQ(columna("110102001001", "P_TASA").toDouble(), 0.123456);
+    EXPECT_EQ(columna("110102001001", "P_LEGAJO").toLongLong(), 1234567890123456LL);
 
     const struct {
         const char* campo;
