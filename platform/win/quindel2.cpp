@@ -57,10 +57,12 @@ bool writeTextFile(const QString& path, const QString& text, bool append) {
 }
 
 QString maskPasswords(const QString& text) {
-    // A value runs to the next ";" (or the line's end); an ODBC value may be
-    // braced and hold a ";" of its own.
+    // A value runs to the next ";" (or the line's end); a braced ODBC value
+    // ("}" doubled inside) or a quoted one (its quote doubled inside) may
+    // hold a ";" of its own.
     static const QRegularExpression clave(
-        QStringLiteral(R"((\b(?:pwd|password)\s*=\s*)(\{[^}]*\}?|[^;\r\n]*))"),
+        QStringLiteral(
+            R"((\b(?:pwd|password)\s*=\s*)(\{(?:[^}]|\}\})*\}?|"(?:[^"]|"")*"?|'(?:[^']|'')*'?|[^;\r\n]*))"),
         QRegularExpression::CaseInsensitiveOption);
     QString r;
     qsizetype copiado = 0;

@@ -178,6 +178,24 @@ TEST(ClsUtilidades, PasswordEncodingRoundTripsAndAvoidsTheFileSeparators) {
     EXPECT_EQ(U::DecodificaClave("abc"), "abc");
 }
 
+// Whatever the password holds and however the string quotes it, none of it
+// reaches the log.
+TEST(Quindel2, MaskPasswordsHidesTheWholeValue) {
+    const std::pair<const char*, const char*> casos[] = {
+        {"Server=s;Pwd=clave;Uid=u", "Server=s;Pwd=***;Uid=u"},
+        {"PWD={p;w={x}}}}};UID=u", "PWD=***;UID=u"},
+        {"PWD={a}}b};UID=u", "PWD=***;UID=u"},
+        {"Password=\"ab;cd\";User Id=u", "Password=***;User Id=u"},
+        {"Password=\"a\"\"b;c\";User Id=u", "Password=***;User Id=u"},
+        {"Password='x;y';User Id=u", "Password=***;User Id=u"},
+        {"Password=;User Id=u", "Password=;User Id=u"},
+    };
+    for (const auto& [texto, esperado] : casos)
+        EXPECT_EQ(quindel2::maskPasswords(QString::fromLatin1(texto)),
+                  QString::fromLatin1(esperado))
+            << texto;
+}
+
 TEST(ClsEntorno, UserNameComesFromTheEnvironmentOrTheAccount) {
     const QByteArray saved = qgetenv("USER");
     qputenv("USER", "operador1");
