@@ -63,7 +63,7 @@ QString likeStarting(const QString& text) {
 
 QString equalsTrimmed(const QString& column, const QString& literal) {
     return u'(' + column + QStringLiteral(" =") + literal + QStringLiteral(" OR ") + column +
-           QStringLiteral(" < '!' AND LTRIM(RTRIM(") + column + QStringLiteral(")) =") + literal +
+           QStringLiteral(" < '0' AND LTRIM(RTRIM(") + column + QStringLiteral(")) =") + literal +
            u')';
 }
 

@@ -26,8 +26,10 @@ QString likeStarting(const QString& text);
 // the column's own blanks ignored, in a form an index on the column serves:
 // the databases' collation already ignores trailing blanks (and letter
 // case), so only a value stored with leading blanks needs the column
-// trimmed, and such values sort before every printable character.
-// (column ='x' OR column < '!' AND LTRIM(RTRIM(column)) ='x')
+// trimmed, and such values sort before the digits. The bound is a digit so
+// that a server comparing it with a number column reads it as 0 instead of
+// refusing it.
+// (column ='x' OR column < '0' AND LTRIM(RTRIM(column)) ='x')
 QString equalsTrimmed(const QString& column, const QString& literal);
 
 } // namespace sqltext

@@ -49,7 +49,7 @@ TEST_F(BusquedasTest, ExisteEnTablaStatements) {
     // stands, which its index serves, and trimmed only where it begins
     // with a blank.
     EXPECT_EQ(lastRead(), sent(QStringLiteral("SELECT TOP 1  * FROM T with(nolock)  WHERE (Codigo "
-                                              "='A1' OR Codigo < '!' AND LTRIM(RTRIM(Codigo)) "
+                                              "='A1' OR Codigo < '0' AND LTRIM(RTRIM(Codigo)) "
                                               "='A1')")));
     EXPECT_FALSE(
         d->ExisteEnTabla(QStringLiteral("T"), QStringLiteral("ZZ"), QStringLiteral("NOMBRE")));
@@ -136,7 +136,7 @@ TEST_F(BusquedasTest, ExisteEnTablaRestrictedView) {
                                 QStringLiteral("CODIGO")));
     EXPECT_EQ(seenWith(QStringLiteral("MA_CUENTAS")),
               QStringList{QStringLiteral("SELECT TOP 1  * FROM SS_MA_CUENTAS with(nolock)  WHERE "
-                                         "(CODIGO ='11' OR CODIGO < '!' AND LTRIM(RTRIM(CODIGO)) "
+                                         "(CODIGO ='11' OR CODIGO < '0' AND LTRIM(RTRIM(CODIGO)) "
                                          "='11')")});
 }
 
@@ -144,8 +144,13 @@ TEST_F(BusquedasTest, DatosTablaStatementsAndValues) {
     EXPECT_EQ(d->DatosTabla(QStringLiteral("T"), QStringLiteral("A1"), QStringLiteral("NOMBRE")),
               QVariant(QStringLiteral("con blancos")));
     EXPECT_EQ(lastRead(), sent(QStringLiteral("SELECT TOP 1 * FROM T with(nolock)  WHERE (Codigo "
-                                              "='A1' OR Codigo < '!' AND LTRIM(RTRIM(Codigo)) "
+                                              "='A1' OR Codigo < '0' AND LTRIM(RTRIM(Codigo)) "
                                               "='A1') ")));
+    // A number column searched as text: the bound of the blanks' range
+    // compares as a number too.
+    EXPECT_EQ(d->DatosTabla(QStringLiteral("T"), QStringLiteral("12"), QStringLiteral("NOMBRE"),
+                            QStringLiteral("NUM")),
+              QVariant(QStringLiteral("con blancos")));
     // Without trimming the blanks must match.
     EXPECT_EQ(d->DatosTabla(QStringLiteral("T"), QStringLiteral("A1"), QStringLiteral("NOMBRE"),
                             QStringLiteral("Codigo"), 8, QString(), false),
@@ -156,7 +161,7 @@ TEST_F(BusquedasTest, DatosTablaStatementsAndValues) {
     d->DatosTabla(QStringLiteral("T"), QStringLiteral("A1"), QStringLiteral("NOMBRE"),
                   QStringLiteral("Codigo"), 8, QStringLiteral("  "));
     EXPECT_EQ(lastRead(), sent(QStringLiteral("SELECT TOP 1 * FROM T with(nolock)  WHERE (Codigo "
-                                              "='A1' OR Codigo < '!' AND LTRIM(RTRIM(Codigo)) "
+                                              "='A1' OR Codigo < '0' AND LTRIM(RTRIM(Codigo)) "
                                               "='A1')   ")));
     EXPECT_EQ(d->DatosTabla(QStringLiteral("T"), QStringLiteral("1.5"), QStringLiteral("Codigo"),
                             QStringLiteral("NUM"), 5, QStringLiteral("NOMBRE='tres'")),

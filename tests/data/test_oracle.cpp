@@ -233,7 +233,7 @@ TEST_F(OracleTest, TranslationWhereTheConnectionIsOracle) {
     EXPECT_EQ(seen, QStringList(
                         {q("SELECT \"CODIGO\" FROM MA_CUENTAS WHERE LENGTH(CODIGO) = 2"), consulta,
                          q("SELECT * FROM MA_CUENTAS  WHERE (\"CODIGO\" ='11' OR \"CODIGO\" < "
-                           "'!' AND LTRIM(RTRIM(\"CODIGO\")) ='11') AND ROWNUM <= 1"),
+                           "'0' AND LTRIM(RTRIM(\"CODIGO\")) ='11') AND ROWNUM <= 1"),
                          q("INSERT INTO MA_CUENTAS (\"CODIGO\", DESCRIPCION) VALUES (?, ?)")}));
     EXPECT_EQ(descripcion("2"), q("PASIVO"));
 
