@@ -77,9 +77,9 @@ void ReplicaGrupoCuenta(const QString& Grupo, const QString& Codigo) {
 }
 
 bool EstaEnCashFlow(const QString& Codigo) {
-    return HayFila(QStringLiteral("SELECT TOP 1 CUENTA FROM [MA_CASH-DETALLE] WHERE "
-                                  "LTRIM(RTRIM(CUENTA)) = ") +
-                   sqltext::literal(Codigo.trimmed()));
+    return HayFila(
+        QStringLiteral("SELECT TOP 1 CUENTA FROM [MA_CASH-DETALLE] WHERE ") +
+        sqltext::equalsTrimmed(QStringLiteral("CUENTA"), sqltext::literal(Codigo.trimmed())));
 }
 
 bool LegajoDeCuenta(const QString& Codigo, QString& Legajo, QString& IdEmpresa) {
