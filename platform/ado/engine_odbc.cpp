@@ -31,6 +31,15 @@ QString sqlServerDriver() {
 
 namespace {
 
+// A date parameter as the driver's timestamp, to the millisecond.
+SQL_TIMESTAMP_STRUCT odbcTimestamp(const QDateTime& d) {
+    return SQL_TIMESTAMP_STRUCT{
+        SQLSMALLINT(d.date().year()),           SQLUSMALLINT(d.date().month()),
+        SQLUSMALLINT(d.date().day()),           SQLUSMALLINT(d.time().hour()),
+        SQLUSMALLINT(d.time().minute()),        SQLUSMALLINT(d.time().second()),
+        SQLUINTEGER(d.time().msec()) * 1000000u};
+}
+
 // An ODBC value: braces when it holds what would end or open one.
 QString odbcValue(const QString& v) {
     if (!v.contains(u';') && !v.contains(u'{') && !v.contains(u'}') && v.trimmed() == v)
@@ -471,11 +480,7 @@ public:
             if (isoDates_)
                 return bindText(n, s, d.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")),
                                 SQL_VARCHAR, 19, 0);
-            s.stamp = SQL_TIMESTAMP_STRUCT{
-                SQLSMALLINT(d.date().year()),           SQLUSMALLINT(d.date().month()),
-                SQLUSMALLINT(d.date().day()),           SQLUSMALLINT(d.time().hour()),
-                SQLUSMALLINT(d.time().minute()),        SQLUSMALLINT(d.time().second()),
-                SQLUINTEGER(d.time().msec()) * 1000000u};
+            s.stamp = odbcTimestamp(d);
             s.ind = sizeof s.stamp;
             return SQLBindParameter(h_, n, SQL_PARAM_INPUT, SQL_C_TYPE_TIMESTAMP,
                                     SQL_TYPE_TIMESTAMP, 23, 3, &s.stamp, 0, &s.ind);
@@ -1630,14 +1635,7 @@ public:
             case Kind::Date:
                 fixed<SQL_TIMESTAMP_STRUCT>(
                     col, rows, first, c, SQL_C_TYPE_TIMESTAMP, SQL_TYPE_TIMESTAMP, 23,
-                    [](const QVariant& v) {
-                        const QDateTime d = parameterDateTime(v);
-                        return SQL_TIMESTAMP_STRUCT{
-                            SQLSMALLINT(d.date().year()),           SQLUSMALLINT(d.date().month()),
-                            SQLUSMALLINT(d.date().day()),           SQLUSMALLINT(d.time().hour()),
-                            SQLUSMALLINT(d.time().minute()),        SQLUSMALLINT(d.time().second()),
-                            SQLUINTEGER(d.time().msec()) * 1000000u};
-                    });
+                    [](const QVariant& v) { return odbcTimestamp(parameterDateTime(v)); });
                 col.digits = 3;
                 break;
             case Kind::Bytes: {
