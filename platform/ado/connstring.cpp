@@ -60,4 +60,14 @@ ConnectionStringParts parseConnectionString(const QString& text) {
     return parts;
 }
 
+QString odbcValue(const QString& v) {
+    const bool simple = !v.contains(u';') && !v.contains(u'=') && !v.contains(u'{') &&
+                        !v.contains(u'}') && v.trimmed() == v;
+    if (simple)
+        return v;
+    QString r = v;
+    r.replace(u'}', QStringLiteral("}}"));
+    return u'{' + r + u'}';
+}
+
 } // namespace ado

@@ -16,4 +16,9 @@ struct ConnectionStringParts {
 
 ConnectionStringParts parseConnectionString(const QString& text);
 
+// A value for an ODBC connection string, taken back whole by its reader:
+// between braces ("}" doubled inside) when it holds what would end its part,
+// open a braced one or start a keyword of its own; plain values as they are.
+QString odbcValue(const QString& v);
+
 } // namespace ado

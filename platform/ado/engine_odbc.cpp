@@ -3,6 +3,7 @@
 // for the driver's diagnostics is in ado_errors.cpp.
 
 #include "platform/ado/engine_odbc.h"
+#include "platform/ado/connstring.h"
 #include "platform/ado/engine_sqlite.h"
 #include "platform/ado/engine_text.h"
 #include "platform/sql/batch.h"
@@ -38,15 +39,6 @@ SQL_TIMESTAMP_STRUCT odbcTimestamp(const QDateTime& d) {
         SQLUSMALLINT(d.date().day()),           SQLUSMALLINT(d.time().hour()),
         SQLUSMALLINT(d.time().minute()),        SQLUSMALLINT(d.time().second()),
         SQLUINTEGER(d.time().msec()) * 1000000u};
-}
-
-// An ODBC value: braces when it holds what would end or open one.
-QString odbcValue(const QString& v) {
-    if (!v.contains(u';') && !v.contains(u'{') && !v.contains(u'}') && v.trimmed() == v)
-        return v;
-    QString r = v;
-    r.replace(QStringLiteral("}"), QStringLiteral("}}"));
-    return u'{' + r + u'}';
 }
 
 QString firstOf(const ConnectionStringParts& parts, std::initializer_list<const char*> keys) {

@@ -1,6 +1,7 @@
 #include "startup/core/cnstuffcontable.h"
 
 #include "data/instances.h"
+#include "platform/ado/connstring.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/programend.h"
 #include "platform/vb/vb.h"
@@ -25,19 +26,6 @@ std::optional<QString>& lineaFijada() {
 PreparaConsultas& preparaConsultas() {
     static PreparaConsultas prepara;
     return prepara;
-}
-
-// A value of the reports' ODBC string as ODBC reads it back whole: one that
-// holds ";", "=", a brace or blanks at its ends goes between braces, each
-// "}" inside doubled, so that it never adds a keyword of its own.
-QString ValorOdbc(const QString& v) {
-    const bool simple = !v.contains(u';') && !v.contains(u'=') && !v.contains(u'{') &&
-                        !v.contains(u'}') && v.trimmed() == v;
-    if (simple)
-        return v;
-    QString r = v;
-    r.replace(u'}', QStringLiteral("}}"));
-    return u'{' + r + u'}';
 }
 
 // Runs one step of the start-up. A missing item is passed over; any other
@@ -153,9 +141,9 @@ void IniciaSistema() {
     }
 
     Paso([&] {
-        gCadenaODBC = QStringLiteral("DSN=") + ValorOdbc(datos.gDBName) + QStringLiteral("; UID=") +
-                      ValorOdbc(datos.gUsuario) + QStringLiteral("; PWD=") +
-                      ValorOdbc(datos.gUserPassWord);
+        gCadenaODBC = QStringLiteral("DSN=") + ado::odbcValue(datos.gDBName) +
+                      QStringLiteral("; UID=") + ado::odbcValue(datos.gUsuario) +
+                      QStringLiteral("; PWD=") + ado::odbcValue(datos.gUserPassWord);
     });
     Paso([&] { gReporte().CarpetaReportes(carpeta); });
     Paso([&] {
