@@ -46,6 +46,7 @@
 #include "startup/ui/dll_display.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -53,6 +54,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QTreeView>
 #include <algorithm>
 #include <cstdio>
 #include <limits>
@@ -602,16 +604,19 @@ void ArmaConsulta(const QString& archivo) {
 }
 
 struct MedidaConsulta {
-    int filas = 0;            // rows of the query
-    double primeras = 0;      // ms to the first rows on screen
-    double agregada = 0;      // MB the open window adds to the process
-    double orden = 0;         // ms of a sort by the names' header
-    double agregadaOrden = 0; // MB the sort adds at its peak
-    bool correcta = false;    // first row as expected before and after the sort
+    int filas = 0;               // rows of the query
+    double primeras = 0;         // ms to the first rows on screen
+    double agregada = 0;         // MB the open window adds to the process
+    double tecla = 0;            // ms of the slowest key typed of the last code
+    double agregadaBusqueda = 0; // MB the whole search adds at its peak
+    double orden = 0;            // ms of a sort by the names' header
+    double agregadaOrden = 0;    // MB the sort adds at its peak
+    bool correcta = false;       // first row, row found and first row after the sort as expected
 };
 
 // The list lookup window as the lookup object opens it, over `sql`, until its
-// first rows are on screen; then a click on the second header.
+// first rows are on screen; then the last code typed key by key into the
+// first search box, and a click on the second header.
 MedidaConsulta MideConsulta(const QString& sql, int filas) {
     MedidaConsulta r;
     r.filas = filas;
@@ -629,15 +634,32 @@ MedidaConsulta MideConsulta(const QString& sql, int filas) {
     const bool primera =
         w->modelo().filas() > 0 && w->modelo().texto(0, 0) == QStringLiteral("1000000");
 
-    const bool pico = ReiniciaPico();
-    const long base = Residente();
+    const QString ultimo = QString::number(1000000 + filas - 1);
+    auto* combo = w->findChild<QComboBox*>(QStringLiteral("CmbSearch"));
+    bool pico = ReiniciaPico();
+    long base = Residente();
+    for (qsizetype n = 1; n <= ultimo.size(); ++n) {
+        t.restart();
+        combo->setEditText(ultimo.left(n));
+        QCoreApplication::processEvents();
+        r.tecla = std::max(r.tecla, Tiempo(t.nsecsElapsed()));
+    }
+    r.agregadaBusqueda = pico ? Mb(PicoMemoria() - base) : -1;
+    auto* lista = w->findChild<QTreeView*>(QStringLiteral("ListView1"));
+    const QModelIndex hallada = lista->currentIndex();
+    const bool encontrada = hallada.isValid() && hallada.data().toString() == ultimo;
+    combo->setEditText(QString());
+    lista->setCurrentIndex(QModelIndex());
+
+    pico = ReiniciaPico();
+    base = Residente();
     t.restart();
     w->ListView1_ColumnClick(2);
     QCoreApplication::processEvents();
     r.orden = Tiempo(t.nsecsElapsed());
     r.agregadaOrden = pico ? Mb(PicoMemoria() - base) : -1;
     // The least name of all rows comes first.
-    r.correcta = primera && w->modelo().filas() > 0 &&
+    r.correcta = primera && encontrada && w->modelo().filas() > 0 &&
                  w->modelo().texto(0, 1).startsWith(QStringLiteral("Acreedores 1000"));
     w.reset();
     QCoreApplication::processEvents();
@@ -670,6 +692,57 @@ bool Conecta(const QString& carpeta, const QString& base, bool odbc) {
         std::fprintf(stderr, "no se pudo conectar a %s%s\n", qPrintable(base),
                      odbc ? " por ODBC" : "");
     return d.gOpenFlag;
+}
+
+// The lookups of 100,000 and 1,000,000 accounts, embedded and through the
+// SQLite ODBC driver, printed side by side. Without the driver the ODBC
+// figures are left out, and the bench says so.
+bool MideConsultas(const Opciones& o, const QString& carpeta) {
+    const QString archivo = carpeta + QStringLiteral("/CONSULTA.db");
+    if (!(o.reusa && QFileInfo::exists(archivo))) {
+        QFile::remove(archivo);
+        ArmaConsulta(archivo);
+    }
+    const QString columnas = QStringLiteral("SELECT CODIGO, DESCRIPCION, INDICE FROM MA_CUENTAS");
+    const std::pair<QString, int> sentencias[] = {
+        {columnas + QStringLiteral(" WHERE CODIGO < '1100000' ORDER BY CODIGO"), 100000},
+        {columnas + QStringLiteral(" ORDER BY CODIGO"), kFilasConsulta}};
+    std::vector<MedidaConsulta> embebido, porOdbc;
+    QString sinOdbc;
+    if (!o.odbc)
+        sinOdbc = QStringLiteral("odbc no medido (--sin-odbc)");
+    for (const bool odbc : {false, true}) {
+        if (odbc && !sinOdbc.isEmpty())
+            break;
+        if (!Conecta(carpeta, QStringLiteral("CONSULTA"), odbc)) {
+            if (!odbc)
+                return false;
+            sinOdbc =
+                QStringLiteral("odbc no medido: no hay controlador SQLite ODBC (DRIVER=SQLite3)");
+            break;
+        }
+        for (const auto& [sql, filas] : sentencias)
+            (odbc ? porOdbc : embebido).push_back(MideConsulta(sql, filas));
+        resetInstances();
+    }
+    std::printf("\nconsulta (objetivo: primeras filas < 100 ms y +40 MB; cada tecla < 100 ms "
+                "y la busqueda +40 MB; orden < 1000 ms)\n");
+    std::printf("%9s %-9s %10s %8s %9s %8s %10s %8s\n", "filas", "motor", "primeras", "+MB",
+                "tecla", "+MB", "orden", "+MB");
+    auto fila = [](const MedidaConsulta& c, const char* motor) {
+        std::printf("%9d %-9s %7.1f ms %8.1f %6.1f ms %8.1f %7.1f ms %8.1f%s\n", c.filas, motor,
+                    c.primeras, c.agregada, c.tecla, c.agregadaBusqueda, c.orden, c.agregadaOrden,
+                    c.correcta ? "" : " (FILAS EQUIVOCADAS)");
+    };
+    for (size_t i = 0; i < embebido.size(); ++i) {
+        fila(embebido[i], "embebido");
+        if (i < porOdbc.size())
+            fila(porOdbc[i], "odbc");
+    }
+    if (!sinOdbc.isEmpty())
+        std::printf("%s\n", qPrintable(sinOdbc));
+    std::fflush(stdout);
+    return true;
 }
 
 bool MismasLineas(const LineasAjuste& a, const LineasAjuste& b) {
@@ -894,30 +967,8 @@ int main(int argc, char** argv) {
     QDir().mkpath(carpeta);
     CNStuffContable::gPeriodoActual = QStringLiteral("2023");
 
-    std::vector<MedidaConsulta> consultas;
-    if (o.consultas) {
-        const QString archivo = carpeta + QStringLiteral("/CONSULTA.db");
-        if (!(o.reusa && QFileInfo::exists(archivo))) {
-            QFile::remove(archivo);
-            ArmaConsulta(archivo);
-        }
-        if (!Conecta(carpeta, QStringLiteral("CONSULTA"), false))
-            return 1;
-        const QString columnas =
-            QStringLiteral("SELECT CODIGO, DESCRIPCION, INDICE FROM MA_CUENTAS");
-        consultas.push_back(MideConsulta(columnas + QStringLiteral(" WHERE CODIGO < '1100000' "
-                                                                   "ORDER BY CODIGO"),
-                                         100000));
-        consultas.push_back(
-            MideConsulta(columnas + QStringLiteral(" ORDER BY CODIGO"), kFilasConsulta));
-        for (const MedidaConsulta& c : consultas)
-            std::printf("consulta de %d filas: primeras filas en %.1f ms, +%.1f MB; orden por "
-                        "encabezado %.1f ms, +%.1f MB pico%s\n",
-                        c.filas, c.primeras, c.agregada, c.orden, c.agregadaOrden,
-                        c.correcta ? "" : " (FILAS EQUIVOCADAS)");
-        resetInstances();
-        std::fflush(stdout);
-    }
+    if (o.consultas && !MideConsultas(o, carpeta))
+        return 1;
 
     std::vector<Medida> medidas;
     for (int n : o.tamanos) {

@@ -177,7 +177,7 @@ QString Lib_ClsCons3::CheckOpciones(const QString& Titulo, QStringList& CmpsDevu
 QString Lib_ClsCons3::MenuOpciones(const QString& Titulo, const QStringList& Opc) {
     std::vector<FilaConsulta> filas;
     for (const QString& opcion : Opc)
-        filas.push_back(FilaConsulta{QStringList{opcion}, false, QColor()});
+        filas.push_back(FilaConsulta{QStringList{opcion}, false, QColor(), {}});
     Lib_FrmCons3 w(VentanaActiva());
     QString elegido;
     Paso([&] {
@@ -211,7 +211,7 @@ QString Lib_ClsCons3::ConsultaDesdeArchivo(const QString& Titulo, const QString&
         if (!lineas.isEmpty() && lineas.last().isEmpty())
             lineas.removeLast();
         for (const QString& linea : lineas)
-            filas.push_back(FilaConsulta{QStringList{linea}, false, QColor()});
+            filas.push_back(FilaConsulta{QStringList{linea}, false, QColor(), {}});
     });
     Lib_FrmCons3 w(VentanaActiva());
     QString elegido;

@@ -111,6 +111,7 @@ Lib_FrmCons3::~Lib_FrmCons3() {
     delete Filtro;
     ListView1->header()->disconnect(this);
     ListView1->horizontalScrollBar()->disconnect(this);
+    ListView1->verticalScrollBar()->disconnect(this);
     ListView1->disconnect(this);
 }
 
@@ -165,6 +166,13 @@ void Lib_FrmCons3::ArmaControles() {
     connect(encabezado, &QHeaderView::geometriesChanged, this, [this] { ColocaCombos(); });
     connect(ListView1->horizontalScrollBar(), &QScrollBar::valueChanged, this,
             [this] { ColocaCombos(); });
+    // A list that starts at a row found reads the rows before it as the user
+    // scrolls up to its top.
+    connect(ListView1->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int valor) {
+        if (valor == ListView1->verticalScrollBar()->minimum() && Modelo->quedanAnteriores())
+            QMetaObject::invokeMethod(
+                this, [this] { TraeAnteriores(); }, Qt::QueuedConnection);
+    });
     connect(ListView1, &QAbstractItemView::doubleClicked, this, [this] { ListView1_DblClick(); });
 
     Frame1 = new QFrame(this);
@@ -223,18 +231,51 @@ bool Lib_FrmCons3::recordsetAbierto() const {
     return RsConsulta && RsConsulta->State() == ado::adStateOpen;
 }
 
-void Lib_FrmCons3::AbreConsulta() {
-    RsConsulta = ado::Recordset::create();
-    RsConsulta->setStreaming(true);
-    // The lookup is opened again for each sort: the data object puts the
-    // restricted views in on a copy, once, never on a text it already did.
-    QString sentencia =
-        Modelo->ordenado()
-            ? sentenciaconsulta::OrdenServidor(SQL, Modelo->columnaOrden() + 1,
-                                               Modelo->orden() == Qt::DescendingOrder)
-            : SQL;
-    Datos().AbrirRecordset(sentencia, RsConsulta, nullptr, ado::adOpenForwardOnly,
-                           ado::adLockReadOnly, -1, true);
+void Lib_FrmCons3::AbreConsulta(sentenciaconsulta::Desde desde,
+                                const std::vector<QVariant>& valores) {
+    using namespace sentenciaconsulta;
+    Reabrir = false;
+    MoverPrimero = false;
+    auto abre = [this](const QString& sentencia) {
+        RsConsulta = ado::Recordset::create();
+        RsConsulta->setStreaming(true);
+        Datos().AbrirRecordset(sentencia, RsConsulta, nullptr, ado::adOpenForwardOnly,
+                               ado::adLockReadOnly, -1, true);
+    };
+    if (NombresDe != SQL) {
+        // The names of the select list come from the statement as it is.
+        abre(SQL);
+        if (!recordsetAbierto())
+            return;
+        Nombres.clear();
+        ColumnaTexto.clear();
+        for (int k = 0; k < RsConsulta->fieldCount(); ++k) {
+            const ado::Field campo = RsConsulta->Fields(k);
+            Nombres << campo.Name();
+            const int t = campo.Type();
+            ColumnaTexto.push_back(t == ado::adChar || t == ado::adWChar || t == ado::adVarChar ||
+                                   t == ado::adVarWChar || t == ado::adLongVarChar ||
+                                   t == ado::adLongVarWChar);
+        }
+        NombresDe = SQL;
+        const auto propias = OrdenDeSentencia(SQL, Nombres);
+        PorClaves = propias.has_value();
+        ClavesPropias = propias.value_or(std::vector<Clave>{});
+        if (!PorClaves && !Modelo->ordenado())
+            return;
+        CierraConsulta();
+    }
+    if (!PorClaves) {
+        // The lookup is opened again for each sort: the data object puts the
+        // restricted views in on a copy, once, never on a text it already did.
+        abre(
+            OrdenServidor(SQL, Modelo->columnaOrden() + 1, Modelo->orden() == Qt::DescendingOrder));
+        return;
+    }
+    Claves = Modelo->ordenado() ? OrdenPorColumna(ClavesPropias, Modelo->columnaOrden(),
+                                                  Modelo->orden() == Qt::DescendingOrder)
+                                : ClavesPropias;
+    abre(SentenciaPorClaves(SQL, Nombres, Claves, desde, valores, ClsUtilidades::motorSQL()));
 }
 
 void Lib_FrmCons3::CierraConsulta() {
@@ -242,6 +283,82 @@ void Lib_FrmCons3::CierraConsulta() {
         return;
     (ConsultaEnAux ? gDatosAux() : gDatos()).CierraRecordset(RsConsulta);
     RsConsulta.reset();
+}
+
+void Lib_FrmCons3::SueltaConsulta() {
+    if (!PorClaves || !recordsetAbierto())
+        return;
+    CierraConsulta();
+    Reabrir = true;
+    MoverPrimero = false;
+}
+
+void Lib_FrmCons3::AnclaEn(const std::vector<QVariant>& valores) {
+    CierraConsulta();
+    Modelo->vaciar();
+    AbreConsulta(sentenciaconsulta::Desde::En, valores);
+    Anclada = true;
+    Leer(1, 0);
+    // The rows before it come once the search has answered.
+    QMetaObject::invokeMethod(
+        this, [this] { TraeAnteriores(); }, Qt::QueuedConnection);
+}
+
+void Lib_FrmCons3::TraeAnteriores() {
+    if (!Modelo->quedanAnteriores())
+        return;
+    QScrollBar* barra = ListView1->verticalScrollBar();
+    const int antes = barra->value();
+    const int n = Modelo->traeAnteriores();
+    if (n <= 0)
+        return;
+    // The rows on screen stay where they were.
+    const int paso = ListView1->verticalScrollMode() == QAbstractItemView::ScrollPerItem
+                         ? 1
+                         : std::max(1, ListView1->sizeHintForRow(0));
+    barra->setValue(antes + n * paso);
+}
+
+bool Lib_FrmCons3::LeeAnteriores(std::vector<FilaConsulta>& filas, int cuantas) {
+    if (!PorClaves || Modelo->filas() == 0)
+        return false;
+    SueltaConsulta();
+    ado::RecordsetPtr rs = ado::Recordset::create();
+    bool quedan = false;
+    pasos::RunSteps({
+                        [&] {
+                            Datos().AbrirRecordset(
+                                sentenciaconsulta::SentenciaPorClaves(
+                                    SQL, Nombres, Claves, sentenciaconsulta::Desde::Antes,
+                                    Modelo->valores(0), ClsUtilidades::motorSQL(), QString(),
+                                    cuantas),
+                                rs, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true);
+                        },
+                        [&] {
+                            if (rs->State() != ado::adStateOpen)
+                                return;
+                            const int campos = rs->fieldCount();
+                            int n = 0;
+                            for (; !rs->EOF() && n < cuantas; ++n) {
+                                FilaConsulta fila;
+                                LlenaFila(fila, campos, *rs);
+                                filas.push_back(std::move(fila));
+                                rs->MoveNext();
+                            }
+                            quedan = n == cuantas;
+                        },
+                    },
+                    CajaOperador(QStringLiteral("FORM_LOAD")), pasos::Trap::AllErrors);
+    if (rs && rs->State() == ado::adStateOpen)
+        Datos().CierraRecordset(rs);
+    return quedan;
+}
+
+void Lib_FrmCons3::GuardaMarcas() {
+    if (!CheckBoxes)
+        return;
+    for (int f = 0; f < Modelo->filas(); ++f)
+        MarcasFijadas.insert(Modelo->texto(f, ColumnaDevuelta()).trimmed(), Modelo->marcada(f));
 }
 
 void Lib_FrmCons3::Cargar() {
@@ -295,6 +412,7 @@ void Lib_FrmCons3::Form_Load() {
             [this] {
                 ConsultaEnAux = UsarUDBC;
                 MarcasFijadas.clear();
+                Anclada = false;
                 if (OrdenarPorLwv && !Modelo->ordenado())
                     Modelo->setOrdenDeFuente(0, Qt::AscendingOrder);
                 AbreConsulta();
@@ -381,31 +499,70 @@ void Lib_FrmCons3::Leer(std::int32_t Cdesde, std::int16_t Cuantas) {
     Q_UNUSED(Cuantas);
     if (!recordsetAbierto())
         return;
-    if (RsConsulta->BOF()) {
+    if (RsConsulta->BOF() && !Anclada) {
         CierraConsulta();
         return;
     }
+    ModeloConsulta::Fuente anteriores;
+    if (Anclada)
+        anteriores = [this](std::vector<FilaConsulta>& filas, int cuantas) {
+            return LeeAnteriores(filas, cuantas);
+        };
     Modelo->setFuente(
         [this](std::vector<FilaConsulta>& filas, int cuantas) { return LeeFilas(filas, cuantas); },
         [this] {
-            if (recordsetAbierto())
-                RsConsulta->releaseCursor();
-        });
+            if (PorClaves)
+                SueltaConsulta();
+        },
+        std::move(anteriores));
 }
 
 bool Lib_FrmCons3::LeeFilas(std::vector<FilaConsulta>& filas, int cuantas) {
-    if (!recordsetAbierto())
-        return false;
+    if (!recordsetAbierto()) {
+        if (!Reabrir)
+            return false;
+        AbreConsulta(sentenciaconsulta::Desde::Despues, UltimaLeida);
+        if (!recordsetAbierto())
+            return false;
+    }
     const int campos = RsConsulta->fieldCount();
-    for (int i = 0; i < cuantas && !RsConsulta->EOF(); ++i) {
+    auto avanza = [&] {
+        MoverPrimero = true;
+        RsConsulta->MoveNext();
+        MoverPrimero = false;
+    };
+    for (int i = 0; i < cuantas; ++i) {
+        // A move passed over left the recordset on a row already shown.
+        if (MoverPrimero) {
+            const bool seguir = pasos::RunSteps({avanza}, CajaOperador(QStringLiteral("FORM_LOAD")),
+                                                pasos::Trap::AllErrors);
+            if (!seguir || !recordsetAbierto()) {
+                CierraConsulta();
+                return false;
+            }
+            if (MoverPrimero)
+                return true;
+        }
+        if (RsConsulta->EOF())
+            break;
         FilaConsulta fila;
-        const bool seguir = pasos::RunSteps(
-            {[&] { LlenaFila(fila, campos); }, [&] { filas.push_back(std::move(fila)); },
-             [&] { RsConsulta->MoveNext(); }},
-            CajaOperador(QStringLiteral("FORM_LOAD")), pasos::Trap::AllErrors);
+        const bool seguir =
+            pasos::RunSteps({[&] { LlenaFila(fila, campos, *RsConsulta); },
+                             [&] {
+                                 UltimaLeida = fila.valores;
+                                 filas.push_back(std::move(fila));
+                             },
+                             avanza},
+                            CajaOperador(QStringLiteral("FORM_LOAD")), pasos::Trap::AllErrors);
         if (!seguir || !recordsetAbierto()) {
             CierraConsulta();
             return false;
+        }
+        if (MoverPrimero) {
+            // Passed over: by key the next read asks for the rows after the
+            // last one shown.
+            SueltaConsulta();
+            return true;
         }
     }
     if (RsConsulta->EOF()) {
@@ -415,15 +572,19 @@ bool Lib_FrmCons3::LeeFilas(std::vector<FilaConsulta>& filas, int cuantas) {
     return true;
 }
 
-void Lib_FrmCons3::LlenaFila(FilaConsulta& fila, int campos) {
-    const QColor color = EsArticulo ? ColorStock() : QColor();
+void Lib_FrmCons3::LlenaFila(FilaConsulta& fila, int campos, ado::Recordset& rs) {
+    const QColor color = EsArticulo ? ColorStock(rs) : QColor();
     fila.celdas.reserve(campos);
-    fila.celdas << ClsUtilidades::ValorCampo(RsConsulta->value(0)).trimmed();
+    fila.valores.reserve(size_t(campos));
+    for (int j = 0; j < campos; ++j)
+        fila.valores.push_back(rs.value(j));
+    fila.celdas << ClsUtilidades::ValorCampo(fila.valores[0]).trimmed();
     if (CheckBoxes && !SinMarcasIniciales && !ValoresMarcados.isEmpty() &&
-        RsConsulta->hasField(CampoDevuelto))
-        fila.marcada = MarcadaInicialmente(RsConsulta->value(CampoDevuelto));
+        rs.hasField(CampoDevuelto))
+        fila.marcada = MarcadaInicialmente(rs.value(CampoDevuelto));
     for (int j = 1; j < campos; ++j)
-        fila.celdas << ClsUtilidades::RellenaCeros(ClsUtilidades::ValorCampo(RsConsulta->value(j)));
+        fila.celdas << ClsUtilidades::RellenaCeros(
+            ClsUtilidades::ValorCampo(fila.valores[size_t(j)]));
     if (CheckBoxes && !MarcasFijadas.isEmpty()) {
         const auto marca = MarcasFijadas.constFind(fila.celdas.value(ColumnaDevuelta()).trimmed());
         if (marca != MarcasFijadas.constEnd())
@@ -434,15 +595,14 @@ void Lib_FrmCons3::LlenaFila(FilaConsulta& fila, int campos) {
         fila.color = color;
 }
 
-QColor Lib_FrmCons3::ColorStock() {
+QColor Lib_FrmCons3::ColorStock(ado::Recordset& rs) {
     const QString puntoPedido = QStringLiteral("PUNTOPEDIDO");
     const QString stock = QStringLiteral("Stock");
-    if (!RsConsulta->hasField(puntoPedido) || !RsConsulta->hasField(stock))
+    if (!rs.hasField(puntoPedido) || !rs.hasField(stock))
         return QColor();
     const vb::Currency pp =
-        ClsUtilidades::TextoAMoneda(ClsUtilidades::ValorCampo(RsConsulta->value(puntoPedido)));
-    const vb::Currency st =
-        ClsUtilidades::TextoAMoneda(ClsUtilidades::ValorCampo(RsConsulta->value(stock)));
+        ClsUtilidades::TextoAMoneda(ClsUtilidades::ValorCampo(rs.value(puntoPedido)));
+    const vb::Currency st = ClsUtilidades::TextoAMoneda(ClsUtilidades::ValorCampo(rs.value(stock)));
     const vb::Currency cero;
     if (pp == cero && st > cero)
         return ColorVB(StkNivel1);

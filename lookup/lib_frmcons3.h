@@ -5,12 +5,17 @@
 // Valores and Cantidades; accepting or cancelling only hides the window.
 //
 // The query's recordset stays open after the load: the list reads its rows
-// in batches as the user scrolls or a search looks further, and the
-// recordset is closed once its last row is read, at the next load, or when
-// the window unloads. While the list waits, the query lets go of the
-// database, and reads on where it was when the list needs more rows.
+// in batches as the user scrolls, and the recordset is closed once its last
+// row is read, at the next load, or when the window unloads. The list reads
+// in the statement's order with every column as ties' order, so it can go
+// on by key: while it waits the recordset is closed, and the next read asks
+// for the rows after the last one shown, whatever others wrote meanwhile. A
+// search the rows read do not answer asks the database for the first row
+// that does, and the list then starts there (the rows before it are read as
+// the user scrolls up).
 
 #include "lookup/modelo_consulta.h"
+#include "lookup/sentencia_consulta.h"
 #include "platform/ado/ado.h"
 
 #include <QDialog>
@@ -165,6 +170,17 @@ private:
     // Check marks of rows read before the database sorted the list again,
     // by the value the row returns.
     QHash<QString, bool> MarcasFijadas;
+    // The select list's names, of the statement NombresDe.
+    QStringList Nombres;
+    QString NombresDe;
+    std::vector<bool> ColumnaTexto;
+    // The statement's own order over the list; the list's own, sort included.
+    std::vector<sentenciaconsulta::Clave> ClavesPropias, Claves;
+    bool PorClaves = false; // the list reads on by key
+    std::vector<QVariant> UltimaLeida;
+    bool Reabrir = false;      // RsConsulta was let go with rows left
+    bool MoverPrimero = false; // a move passed over: RsConsulta is on a row shown
+    bool Anclada = false;      // the list starts at a row found, not at the first
 
     void ArmaControles();
     QComboBox* NuevoCombo(int Index);
@@ -179,8 +195,24 @@ private:
     DB_Dll& Datos() const;
     // Opens RsConsulta on SQL, in the list's order when it is sorted; its
     // rows are read as the list asks for them.
-    void AbreConsulta();
+    void AbreConsulta(sentenciaconsulta::Desde desde = sentenciaconsulta::Desde::Principio,
+                      const std::vector<QVariant>& valores = {});
     void CierraConsulta();
+    // The list lets go of the database; reading on asks for the rows after
+    // the last one read. A statement the list cannot read on by key keeps
+    // its read.
+    void SueltaConsulta();
+    // The list from the row `valores` on (the row itself included).
+    void AnclaEn(const std::vector<QVariant>& valores);
+    // The rows before the first row held, nearest first.
+    bool LeeAnteriores(std::vector<FilaConsulta>& filas, int cuantas);
+    void TraeAnteriores();
+    // The first row of the database whose column starts with the text, in
+    // the list's order, where the rows read did not have it: the list
+    // starts there. False when there is none.
+    bool BuscaEnBase(int columna, const QString& texto);
+    // Check marks of the rows held, kept for when they are read again.
+    void GuardaMarcas();
     // Sorts by a column: in the list when it holds every row, else by the
     // database, which reads the rows again in that order.
     void Ordena(int columna, Qt::SortOrder orden);
@@ -188,8 +220,8 @@ private:
     int ColumnaDevuelta() const;
     // Reads up to `cuantas` rows of RsConsulta; false at its end, where it is closed.
     bool LeeFilas(std::vector<FilaConsulta>& filas, int cuantas);
-    void LlenaFila(FilaConsulta& fila, int campos);
-    QColor ColorStock();
+    void LlenaFila(FilaConsulta& fila, int campos, ado::Recordset& rs);
+    QColor ColorStock(ado::Recordset& rs);
     bool MarcadaInicialmente(const QVariant& valor) const;
     // The current row (0-based); -1 when there is none.
     int FilaSeleccionada() const;

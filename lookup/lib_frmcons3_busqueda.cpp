@@ -88,20 +88,75 @@ void Lib_FrmCons3::CmbSearch_Click(int Index) {
 std::int32_t Lib_FrmCons3::Busqueda(std::int32_t Clave, const QString& QueValor) {
     const QString buscado = QueValor.trimmed();
     const qsizetype n = buscado.size();
-    // Rows are read as the list scrolls: a text not among them yet is looked
-    // for in the rest, which is read on the way.
-    for (int fila = 0;; ++fila) {
-        if (fila == Modelo->filas()) {
-            if (!Modelo->canFetchMore(QModelIndex()))
-                return 0;
-            Modelo->fetchMore(QModelIndex());
-            if (fila == Modelo->filas())
-                return 0;
-        }
-        const QString valor = Modelo->texto(fila, Clave).trimmed();
-        if (QStringView(valor).left(n).trimmed().compare(buscado, Qt::CaseInsensitive) == 0)
+    auto coincide = [&](const QString& texto) {
+        return QStringView(texto.trimmed())
+                   .left(n)
+                   .trimmed()
+                   .compare(buscado, Qt::CaseInsensitive) == 0;
+    };
+    for (int fila = 0; fila < Modelo->filas(); ++fila)
+        if (coincide(Modelo->texto(fila, Clave)))
             return fila + 1;
+    if (PorClaves)
+        return (Modelo->quedanFilas() || Modelo->quedanAnteriores()) && BuscaEnBase(Clave, buscado)
+                   ? 1
+                   : 0;
+    // A statement the list cannot seek in: the rest is read on the way.
+    int fila = Modelo->filas();
+    while (Modelo->canFetchMore(QModelIndex())) {
+        Modelo->fetchMore(QModelIndex());
+        for (; fila < Modelo->filas(); ++fila)
+            if (coincide(Modelo->texto(fila, Clave)))
+                return fila + 1;
     }
+    return 0;
+}
+
+bool Lib_FrmCons3::BuscaEnBase(int columna, const QString& texto) {
+    using namespace sentenciaconsulta;
+    if (columna < 0 || columna >= Nombres.size())
+        return false;
+    const MotorSQL motor = ClsUtilidades::motorSQL();
+    const QString c = Columna(Nombres[columna]);
+    // On the list's first key an index finds it; on another column the
+    // first that starts with it in the list's order.
+    const bool primera = !Claves.empty() && Claves.front().columna == columna &&
+                         !Claves.front().descendente && size_t(columna) < ColumnaTexto.size() &&
+                         ColumnaTexto[size_t(columna)];
+    const QString condicion =
+        primera ? c + QStringLiteral(" >= ") + sqltext::literal(texto)
+                : c + QStringLiteral(" LIKE ") + sqltext::literal(EscapaLike(texto, motor) + u'%') +
+                      QStringLiteral(" ESCAPE ") + sqltext::literal(QString(QChar(kEscape)));
+    // A list read from its first row is searched after what it holds.
+    const bool despues = !Modelo->quedanAnteriores() && Modelo->filas() > 0;
+    const QString sentencia =
+        SentenciaPorClaves(SQL, Nombres, Claves, despues ? Desde::Despues : Desde::Principio,
+                           UltimaLeida, motor, condicion, 1);
+    SueltaConsulta();
+    ado::RecordsetPtr rs = ado::Recordset::create();
+    Datos().AbrirRecordset(sentencia, rs, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly, -1,
+                           true);
+    if (!rs || rs->State() != ado::adStateOpen)
+        return false;
+    std::vector<QVariant> valores;
+    if (!rs->EOF())
+        for (int j = 0; j < rs->fieldCount(); ++j)
+            valores.push_back(rs->value(j));
+    Datos().CierraRecordset(rs);
+    if (valores.empty())
+        return false;
+    const QString valor =
+        columna == 0
+            ? ClsUtilidades::ValorCampo(valores[0]).trimmed()
+            : ClsUtilidades::RellenaCeros(ClsUtilidades::ValorCampo(valores[size_t(columna)]));
+    if (QStringView(valor.trimmed())
+            .left(texto.size())
+            .trimmed()
+            .compare(texto, Qt::CaseInsensitive))
+        return false;
+    GuardaMarcas();
+    AnclaEn(valores);
+    return Modelo->filas() > 0;
 }
 
 std::int16_t Lib_FrmCons3::IndiceColumna(const QString& Columna) const {
@@ -183,17 +238,26 @@ void Lib_FrmCons3::ListView1_ColumnClick(int ColumnHeader) {
 
 void Lib_FrmCons3::Ordena(int columna, Qt::SortOrder orden) {
     Modelo->leeHasta(kOrdenEnLista + 1);
-    if (!Modelo->quedanFilas()) {
+    if (!Modelo->quedanFilas() && !Modelo->quedanAnteriores()) {
         Modelo->ordenar(columna, orden);
         return;
     }
-    // The rows read keep their check marks when they come again.
-    if (CheckBoxes)
-        for (int f = 0; f < Modelo->filas(); ++f)
-            MarcasFijadas.insert(Modelo->texto(f, ColumnaDevuelta()).trimmed(), Modelo->marcada(f));
+    // The rows read keep their check marks when they come again, and the
+    // current row stays current.
+    GuardaMarcas();
+    const int actual = FilaSeleccionada();
+    const std::vector<QVariant> valores =
+        actual >= 0 ? Modelo->valores(actual) : std::vector<QVariant>();
     Modelo->setOrdenDeFuente(columna, orden);
     CierraConsulta();
     Modelo->vaciar();
+    if (PorClaves && !valores.empty()) {
+        AnclaEn(valores);
+        if (Modelo->filas() > 0 && Modelo->valores(0) == valores)
+            SeleccionaFila(0);
+        return;
+    }
+    Anclada = false;
     AbreConsulta();
     Leer(1, 0);
 }
@@ -271,5 +335,6 @@ void Lib_FrmCons3::Form_KeyDown(int& KeyCode, int Shift) {
         FechaHoraParaSQL(vb::Now()) + u',' + sqltext::literal(ClsUtilidades::RellenaCeros(id, 25)) +
         u',' + sqltext::literal(descripcion) + u',' + sqltext::literal(datos.gUsuario) + u')';
     long afectados = 0;
+    SueltaConsulta();
     datos.EjecutaConsultaSQL(sentencia, afectados);
 }

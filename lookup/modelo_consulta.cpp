@@ -14,6 +14,7 @@ void ModeloConsulta::vaciar() {
     beginResetModel();
     filas_.clear();
     fuente_ = nullptr;
+    anteriores_ = nullptr;
     pausa_ = nullptr;
     espera_.stop();
     ++carga_;
@@ -34,20 +35,57 @@ void ModeloConsulta::setMarcable(bool marcable) {
     endResetModel();
 }
 
-void ModeloConsulta::setFuente(Fuente fuente, std::function<void()> pausa) {
+void ModeloConsulta::setFuente(Fuente fuente, std::function<void()> pausa, Fuente anteriores) {
     fuente_ = std::move(fuente);
     pausa_ = std::move(pausa);
+    anteriores_ = std::move(anteriores);
     fetchMore(QModelIndex());
 }
 
+int ModeloConsulta::traeAnteriores() {
+    if (!anteriores_ || leyendo_)
+        return 0;
+    const Fuente fuente = anteriores_;
+    const int carga = carga_;
+    std::vector<FilaConsulta> nuevas;
+    bool quedan = false;
+    {
+        const Lectura lectura(leyendo_);
+        quedan = fuente(nuevas, kLote);
+    }
+    if (carga != carga_)
+        return 0;
+    if (!quedan)
+        anteriores_ = nullptr;
+    if (nuevas.empty())
+        return 0;
+    std::reverse(nuevas.begin(), nuevas.end());
+    const int n = int(nuevas.size());
+    beginInsertRows(QModelIndex(), 0, n - 1);
+    filas_.insert(filas_.begin(), std::make_move_iterator(nuevas.begin()),
+                  std::make_move_iterator(nuevas.end()));
+    endInsertRows();
+    return n;
+}
+
 void ModeloConsulta::traerTodo() {
+    if (leyendo_)
+        return;
+    while (anteriores_)
+        traeAnteriores();
     if (!fuente_)
         return;
     const Fuente fuente = std::move(fuente_);
     fuente_ = nullptr;
+    const int carga = carga_;
     std::vector<FilaConsulta> nuevas;
-    while (fuente(nuevas, kLote)) {
+    {
+        const Lectura lectura(leyendo_);
+        while (fuente(nuevas, kLote)) {
+        }
     }
+    if (carga != carga_)
+        return;
     agrega(nuevas);
     leido();
     if (ordenado_ && ordenEnLista_)
@@ -61,7 +99,7 @@ void ModeloConsulta::leeHasta(int cuantas) {
 
 void ModeloConsulta::pausa() {
     espera_.stop();
-    if (fuente_ && pausa_)
+    if ((fuente_ || anteriores_) && pausa_)
         pausa_();
 }
 
@@ -220,17 +258,21 @@ QVariant ModeloConsulta::headerData(int section, Qt::Orientation orientation, in
 }
 
 bool ModeloConsulta::canFetchMore(const QModelIndex& parent) const {
-    return !parent.isValid() && fuente_;
+    return !parent.isValid() && fuente_ && !leyendo_;
 }
 
 void ModeloConsulta::fetchMore(const QModelIndex& parent) {
-    if (parent.isValid() || !fuente_)
+    if (parent.isValid() || !fuente_ || leyendo_)
         return;
     // A copy: reading may show an error box, whose events could reach here.
     const Fuente fuente = fuente_;
     const int carga = carga_;
     std::vector<FilaConsulta> nuevas;
-    const bool quedan = fuente(nuevas, kLote);
+    bool quedan = false;
+    {
+        const Lectura lectura(leyendo_);
+        quedan = fuente(nuevas, kLote);
+    }
     if (carga != carga_)
         return;
     if (!quedan)

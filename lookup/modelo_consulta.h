@@ -9,13 +9,15 @@
 #include <QColor>
 #include <QStringList>
 #include <QTimer>
+#include <QVariant>
 #include <functional>
 #include <vector>
 
 struct FilaConsulta {
     QStringList celdas; // column 0 is the row's own text
     bool marcada = false;
-    QColor color; // invalid: the list's own colour
+    QColor color;                  // invalid: the list's own colour
+    std::vector<QVariant> valores; // the row as the query gave it: where reading goes on
 };
 
 class ModeloConsulta : public QAbstractTableModel {
@@ -40,8 +42,14 @@ public:
     // Reads the first batch. `pausa`, when given, is called once reading has
     // stopped for a while with rows left, so the source can let go of what
     // it holds meanwhile.
-    void setFuente(Fuente fuente, std::function<void()> pausa = {});
+    // `anteriores`, when given, reads the rows before the first one held,
+    // nearest first (a list that starts at a row found in the database).
+    void setFuente(Fuente fuente, std::function<void()> pausa = {}, Fuente anteriores = {});
     bool quedanFilas() const { return bool(fuente_); }
+    bool quedanAnteriores() const { return bool(anteriores_); }
+    // Reads a batch of the rows before the first one held; how many came.
+    int traeAnteriores();
+    const std::vector<QVariant>& valores(int fila) const { return filas_[size_t(fila)].valores; }
     void traerTodo();
     // Reads on until it holds `cuantas` rows or the source ends.
     void leeHasta(int cuantas);
@@ -89,9 +97,20 @@ private:
     QStringList encabezados_;
     std::vector<FilaConsulta> filas_;
     Fuente fuente_;
+    Fuente anteriores_;
     std::function<void()> pausa_;
     QTimer espera_;
     int carga_ = 0; // counts the loads, so rows of an old one are never added
+    // A read is under way: opening a query lets window events run, and a
+    // read they start would add the same rows again or out of order.
+    bool leyendo_ = false;
+    struct Lectura {
+        explicit Lectura(bool& b) : b_(b) { b_ = true; }
+        ~Lectura() { b_ = false; }
+        Lectura(const Lectura&) = delete;
+        Lectura& operator=(const Lectura&) = delete;
+        bool& b_;
+    };
     bool marcable_ = false;
     bool ordenado_ = false;
     bool ordenEnLista_ = false; // sorted here, not by the source

@@ -2,6 +2,11 @@
 
 #include "platform/sql/lexer.h"
 #include "platform/sql/quoting.h"
+#include "platform/vb/vb.h"
+
+#include <QDateTime>
+#include <QSet>
+#include <algorithm>
 
 namespace sentenciaconsulta {
 
@@ -113,11 +118,14 @@ Filtro FiltroServidor(const QString& sql, const QString& sqlActual, const QStrin
     return f;
 }
 
-QString OrdenServidor(const QString& sql, int columna, bool descendente) {
-    // The last ORDER BY outside parentheses is the statement's own.
+namespace {
+
+// The statement's own ORDER BY: the last one outside parentheses. `orden`
+// is where it starts and `claves` where its keys do; -1 without one.
+void UltimoOrden(const QString& sql, qsizetype& orden, qsizetype& claves) {
     const std::vector<Token> tokens = sqltext::lex(sql);
     int nivel = 0;
-    qsizetype orden = -1, claves = -1;
+    orden = claves = -1;
     for (size_t i = 0; i < tokens.size(); ++i) {
         const Token& t = tokens[i];
         if (t.kind == TokenKind::Punct && t.text(sql) == u"(")
@@ -135,16 +143,258 @@ QString OrdenServidor(const QString& sql, int columna, bool descendente) {
             claves = tokens[j].end;
         }
     }
+}
+
+QString SinPuntoYComa(QString texto) {
+    texto = texto.trimmed();
+    if (texto.endsWith(u';'))
+        texto.chop(1);
+    return texto.trimmed();
+}
+
+// The keys' texts, split at the commas outside parentheses.
+QStringList TextosDeClaves(const QString& texto) {
+    QStringList claves;
+    const std::vector<Token> tokens = sqltext::lex(texto);
+    int nivel = 0;
+    qsizetype desde = 0;
+    for (const Token& t : tokens) {
+        if (t.kind != TokenKind::Punct)
+            continue;
+        const QStringView p = t.text(texto);
+        if (p == u"(")
+            ++nivel;
+        else if (p == u")")
+            --nivel;
+        else if (p == u"," && nivel == 0) {
+            claves << texto.mid(desde, t.begin - desde).trimmed();
+            desde = t.end;
+        }
+    }
+    claves << texto.mid(desde).trimmed();
+    return claves;
+}
+
+// The statement selects its rows with TOP.
+bool ConTop(const QString& sql) {
+    int palabras = 0;
+    for (const Token& t : sqltext::lex(sql)) {
+        if (t.kind != TokenKind::Word)
+            continue;
+        const QString w = sqltext::upperWord(sql, t);
+        if (palabras++ == 0) {
+            if (w != u"SELECT")
+                return false;
+            continue;
+        }
+        if (w == u"DISTINCT" || w == u"ALL")
+            continue;
+        return w == u"TOP";
+    }
+    return false;
+}
+
+// A column named in a key: its bare name, without brackets, quotes or table.
+QString NombreDeClave(QString expresion) {
+    expresion = expresion.trimmed();
+    const qsizetype punto = expresion.lastIndexOf(u'.');
+    if (punto >= 0 && !expresion.endsWith(u']') && !expresion.endsWith(u'"'))
+        expresion = expresion.mid(punto + 1);
+    else if (punto >= 0) {
+        const qsizetype abre = std::max(expresion.lastIndexOf(u'['), expresion.lastIndexOf(u'"'));
+        if (abre > 0 && expresion[abre - 1] == u'.')
+            expresion = expresion.mid(abre);
+    }
+    if ((expresion.startsWith(u'[') && expresion.endsWith(u']')) ||
+        (expresion.startsWith(u'"') && expresion.endsWith(u'"')))
+        expresion = expresion.mid(1, expresion.size() - 2);
+    return expresion;
+}
+
+// Rows after `v` in the key's direction (the engines sort NULL first).
+QString Mayor(const QString& c, const Clave& k, const QVariant& v, MotorSQL motor) {
+    if (vb::IsNull(v) || !v.isValid())
+        return k.descendente ? QStringLiteral("1 = 0") : c + QStringLiteral(" IS NOT NULL");
+    const QString l = Literal(v, motor);
+    return k.descendente ? u'(' + c + QStringLiteral(" < ") + l + QStringLiteral(" OR ") + c +
+                               QStringLiteral(" IS NULL)")
+                         : c + QStringLiteral(" > ") + l;
+}
+
+QString Igual(const QString& c, const QVariant& v, MotorSQL motor) {
+    if (vb::IsNull(v) || !v.isValid())
+        return c + QStringLiteral(" IS NULL");
+    return c + QStringLiteral(" = ") + Literal(v, motor);
+}
+
+QString MayorOIgual(const QString& c, const Clave& k, const QVariant& v, MotorSQL motor) {
+    if (vb::IsNull(v) || !v.isValid())
+        return k.descendente ? c + QStringLiteral(" IS NULL") : QString();
+    const QString l = Literal(v, motor);
+    return k.descendente ? u'(' + c + QStringLiteral(" <= ") + l + QStringLiteral(" OR ") + c +
+                               QStringLiteral(" IS NULL)")
+                         : c + QStringLiteral(" >= ") + l;
+}
+
+// The rows after the row `v` (or at it too) in the keys' order, the first
+// key bounded on its own so that an index on it serves.
+QString Posteriores(const QStringList& nombres, const std::vector<Clave>& claves,
+                    const std::vector<QVariant>& v, bool incluida, MotorSQL motor) {
+    QString resto = incluida ? QStringLiteral("1 = 1") : QStringLiteral("1 = 0");
+    for (size_t i = claves.size(); i-- > 0;) {
+        const Clave& k = claves[i];
+        const QString c = Columna(nombres[k.columna]);
+        const QVariant& valor = v[size_t(k.columna)];
+        resto = u'(' + Mayor(c, k, valor, motor) + QStringLiteral(" OR (") +
+                Igual(c, valor, motor) + QStringLiteral(" AND ") + resto + QStringLiteral("))");
+    }
+    const QString cota = MayorOIgual(Columna(nombres[claves.front().columna]), claves.front(),
+                                     v[size_t(claves.front().columna)], motor);
+    return cota.isEmpty() ? resto : cota + QStringLiteral(" AND ") + resto;
+}
+
+} // namespace
+
+QString OrdenServidor(const QString& sql, int columna, bool descendente) {
+    qsizetype orden = -1, claves = -1;
+    UltimoOrden(sql, orden, claves);
     QString nueva = QStringLiteral("ORDER BY ") + QString::number(columna) +
                     (descendente ? QStringLiteral(" DESC") : QString());
     if (orden < 0)
         return sql.trimmed() + u' ' + nueva;
-    QString propias = sql.mid(claves).trimmed();
-    if (propias.endsWith(u';'))
-        propias.chop(1);
-    if (!propias.trimmed().isEmpty())
-        nueva += QStringLiteral(", ") + propias.trimmed();
+    const QString propias = SinPuntoYComa(sql.mid(claves));
+    if (!propias.isEmpty())
+        nueva += QStringLiteral(", ") + propias;
     return sql.left(orden) + nueva;
+}
+
+QString Columna(const QString& nombre) {
+    return u'[' + nombre + u']';
+}
+
+QString Literal(const QVariant& valor, MotorSQL motor) {
+    if (vb::isCurrency(valor))
+        return valor.value<vb::Currency>().toString(u'.');
+    switch (valor.typeId()) {
+    case QMetaType::Bool:
+        return valor.toBool() ? QStringLiteral("1") : QStringLiteral("0");
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::Long:
+    case QMetaType::ULong:
+        return QString::number(valor.toLongLong());
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return QString::number(valor.toDouble(), 'g', 17);
+    case QMetaType::QDate:
+    case QMetaType::QDateTime: {
+        const QDateTime d = valor.toDateTime();
+        if (motor == MotorSQL::SqlServer)
+            return sqltext::literal(d.toString(QStringLiteral("yyyyMMdd HH:mm:ss")));
+        if (motor == MotorSQL::Oracle)
+            return QStringLiteral("TO_DATE('") + d.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) +
+                   QStringLiteral("','YYYY-MM-DD HH24:MI:SS')");
+        return sqltext::literal(d.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+    }
+    default:
+        return sqltext::literal(valor.toString());
+    }
+}
+
+std::optional<std::vector<Clave>> OrdenDeSentencia(const QString& sql, const QStringList& nombres) {
+    QSet<QString> vistos;
+    for (const QString& n : nombres) {
+        if (n.trimmed().isEmpty() || n.contains(u']') || vistos.contains(n.toUpper()))
+            return std::nullopt;
+        vistos.insert(n.toUpper());
+    }
+    if (nombres.isEmpty())
+        return std::nullopt;
+    std::vector<Clave> claves;
+    std::vector<bool> usada(size_t(nombres.size()), false);
+    qsizetype orden = -1, inicio = -1;
+    UltimoOrden(sql, orden, inicio);
+    if (orden >= 0) {
+        for (QString texto : TextosDeClaves(SinPuntoYComa(sql.mid(inicio)))) {
+            Clave k;
+            const QStringList palabras = texto.split(u' ', Qt::SkipEmptyParts);
+            if (palabras.size() > 1 &&
+                (palabras.back().compare(u"DESC", Qt::CaseInsensitive) == 0 ||
+                 palabras.back().compare(u"ASC", Qt::CaseInsensitive) == 0)) {
+                k.descendente = palabras.back().compare(u"DESC", Qt::CaseInsensitive) == 0;
+                texto = texto.left(texto.lastIndexOf(palabras.back())).trimmed();
+            }
+            bool numero = false;
+            const int posicion = texto.toInt(&numero);
+            if (numero) {
+                k.columna = posicion - 1;
+            } else {
+                const QString nombre = NombreDeClave(texto);
+                k.columna = -1;
+                for (int c = 0; c < nombres.size(); ++c)
+                    if (nombres[c].compare(nombre, Qt::CaseInsensitive) == 0)
+                        k.columna = c;
+            }
+            if (k.columna < 0 || k.columna >= nombres.size())
+                return std::nullopt;
+            if (usada[size_t(k.columna)])
+                continue;
+            usada[size_t(k.columna)] = true;
+            claves.push_back(k);
+        }
+    }
+    for (int c = 0; c < nombres.size(); ++c)
+        if (!usada[size_t(c)])
+            claves.push_back({c, false});
+    return claves;
+}
+
+std::vector<Clave> OrdenPorColumna(const std::vector<Clave>& claves, int columna,
+                                   bool descendente) {
+    std::vector<Clave> nuevas{{columna, descendente}};
+    for (const Clave& k : claves)
+        if (k.columna != columna)
+            nuevas.push_back(k);
+    return nuevas;
+}
+
+QString SentenciaPorClaves(const QString& sql, const QStringList& nombres,
+                           const std::vector<Clave>& claves, Desde desde,
+                           const std::vector<QVariant>& valores, MotorSQL motor,
+                           const QString& condicion, int top) {
+    // Without TOP its order chooses nothing, and a server refuses ORDER BY
+    // in a derived table without TOP.
+    QString base = SinPuntoYComa(sql);
+    if (!ConTop(base)) {
+        qsizetype orden = -1, inicio = -1;
+        UltimoOrden(base, orden, inicio);
+        if (orden >= 0)
+            base = base.left(orden).trimmed();
+    }
+    std::vector<Clave> orden = claves;
+    if (desde == Desde::Antes)
+        for (Clave& k : orden)
+            k.descendente = !k.descendente;
+    QStringList condiciones;
+    if (desde != Desde::Principio)
+        condiciones << Posteriores(nombres, orden, valores, desde == Desde::En, motor);
+    if (!condicion.isEmpty())
+        condiciones << condicion;
+    QStringList terminos;
+    for (const Clave& k : orden)
+        terminos << Columna(nombres[k.columna]) +
+                        (k.descendente ? QStringLiteral(" DESC") : QString());
+    QString s = QStringLiteral("SELECT ");
+    if (top > 0)
+        s += QStringLiteral("TOP ") + QString::number(top) + u' ';
+    s += QStringLiteral("* FROM (") + base + QStringLiteral(") Q_LISTA");
+    if (!condiciones.isEmpty())
+        s += QStringLiteral(" WHERE ") + condiciones.join(QStringLiteral(" AND "));
+    return s + QStringLiteral(" ORDER BY ") + terminos.join(QStringLiteral(", "));
 }
 
 } // namespace sentenciaconsulta

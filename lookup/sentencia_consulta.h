@@ -51,3 +51,45 @@ Filtro FiltroServidor(const QString& sql, const QString& sqlActual, const QStrin
 QString OrdenServidor(const QString& sql, int columna, bool descendente);
 
 } // namespace sentenciaconsulta
+
+#include <QVariant>
+#include <optional>
+#include <vector>
+
+namespace sentenciaconsulta {
+
+// One column of the list's order: its place in the select list (0-based).
+struct Clave {
+    int columna = 0;
+    bool descendente = false;
+};
+
+// The statement's own ORDER BY as keys over its select list `nombres`, with
+// every other column after them as ties' order, so that no two different
+// rows tie. Nothing when a key is no column of the list or a name could not
+// be named from an outer query (empty, repeated).
+std::optional<std::vector<Clave>> OrdenDeSentencia(const QString& sql, const QStringList& nombres);
+
+// The keys of a header sort: `columna` first, the former order after it.
+std::vector<Clave> OrdenPorColumna(const std::vector<Clave>& claves, int columna, bool descendente);
+
+// Where a read by keys starts, relative to a row's values.
+enum class Desde { Principio, Despues, En, Antes };
+
+// The statement's rows in the keys' order: the rows its TOP selects are
+// chosen first, by its own order, and then read in the keys'. From the row
+// `valores` on (after it, at it, or before it, nearest first), with the
+// extra `condicion` on the outer query's columns and at most `top` rows (0:
+// all).
+QString SentenciaPorClaves(const QString& sql, const QStringList& nombres,
+                           const std::vector<Clave>& claves, Desde desde,
+                           const std::vector<QVariant>& valores, MotorSQL motor,
+                           const QString& condicion = QString(), int top = 0);
+
+// The outer query's name of a column of the list.
+QString Columna(const QString& nombre);
+
+// A value as a literal of the engine.
+QString Literal(const QVariant& valor, MotorSQL motor);
+
+} // namespace sentenciaconsulta

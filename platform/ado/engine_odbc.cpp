@@ -657,6 +657,7 @@ OdbcEngine::OdbcEngine(const OdbcTarget& target, const FaultInjector* fault)
 }
 
 OdbcEngine::~OdbcEngine() {
+    detachCursors();
     dropPrepared();
     if (dbc_) {
         if (trancount_ > 0)
@@ -697,6 +698,7 @@ void OdbcEngine::useDatabase(const QString& name) {
     const QString wanted = name.trimmed();
     if (wanted.compare(database_, Qt::CaseInsensitive) == 0)
         return;
+    parkCursors();
     checkFault(QStringLiteral("USE ") + wanted);
     if (inTransaction())
         throw Exception(connectionError(
@@ -717,6 +719,7 @@ void OdbcEngine::useDatabase(const QString& name) {
 }
 
 void OdbcEngine::allocate(Handle& st) {
+    parkCursors();
     if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, dbc_, &st.h)))
         fail(SQL_HANDLE_DBC, dbc_);
     // A driver that knows no time-out says so; the statement runs all the same.
@@ -1003,37 +1006,42 @@ OdbcEngine::Block OdbcEngine::readBlocks(void* h, RowSet& rs, const std::vector<
     return Block::Read;
 }
 
-RowSet OdbcEngine::readRows(Handle& st, int keyColumns, const QString& again) {
-    RowSet rs;
+void OdbcEngine::describeColumns(void* h, std::vector<Column>& columns, std::vector<bool>& byValues,
+                                 std::vector<long>& widths) {
     SQLSMALLINT n = 0;
-    SQLNumResultCols(st.h, &n);
-    const int shown = n - keyColumns;
-    std::vector<bool> typedByValues;
-    std::vector<long> widths;
+    SQLNumResultCols(h, &n);
     for (SQLUSMALLINT i = 1; i <= n; ++i) {
         SQLSMALLINT type = 0, digits = 0, nullable = 0, nameLen = 0;
         SQLULEN size = 0;
         SQLWCHAR name[256] = {};
-        if (!SQL_SUCCEEDED(SQLDescribeColW(st.h, i, name, SQLSMALLINT(std::size(name)), &nameLen,
+        if (!SQL_SUCCEEDED(SQLDescribeColW(h, i, name, SQLSMALLINT(std::size(name)), &nameLen,
                                            &type, &size, &digits, &nullable)))
-            fail(SQL_HANDLE_STMT, st.h);
+            fail(SQL_HANDLE_STMT, h);
         Column c;
         c.name = QString::fromUtf16(reinterpret_cast<char16_t*>(name));
-        c.declType = columnAttribute(st.h, i, SQL_DESC_TYPE_NAME, narrow_);
-        c.baseTable = columnAttribute(st.h, i, SQL_DESC_BASE_TABLE_NAME, narrow_);
-        c.baseColumn = columnAttribute(st.h, i, SQL_DESC_BASE_COLUMN_NAME, narrow_);
+        c.declType = columnAttribute(h, i, SQL_DESC_TYPE_NAME, narrow_);
+        c.baseTable = columnAttribute(h, i, SQL_DESC_BASE_TABLE_NAME, narrow_);
+        c.baseColumn = columnAttribute(h, i, SQL_DESC_BASE_COLUMN_NAME, narrow_);
         if (narrow_ && c.baseTable.isEmpty()) {
             c.baseColumn.clear(); // an expression: the driver only guesses its type
             c.declType.clear();
         }
         std::tie(c.type, c.definedSize) = adoTypeOf(type, c.declType, size);
-        const bool byValues = narrow_ && c.declType.isEmpty() && !isBinaryType(c.type);
-        if (byValues)
+        const bool typedByValues = narrow_ && c.declType.isEmpty() && !isBinaryType(c.type);
+        if (typedByValues)
             c.type = adEmpty;
-        typedByValues.push_back(byValues);
+        byValues.push_back(typedByValues);
         widths.push_back(textWidth(type, size));
-        rs.columns.push_back(c);
+        columns.push_back(c);
     }
+}
+
+RowSet OdbcEngine::readRows(Handle& st, int keyColumns, const QString& again) {
+    RowSet rs;
+    std::vector<bool> typedByValues;
+    std::vector<long> widths;
+    describeColumns(st.h, rs.columns, typedByValues, widths);
+    const int shown = int(rs.columns.size()) - keyColumns;
     std::vector<Column> keyCols(rs.columns.begin() + shown, rs.columns.end());
     rs.columns.resize(size_t(shown));
     // The texts of the columns typed by their values, until they are typed.
@@ -1092,6 +1100,194 @@ RowSet OdbcEngine::readRows(Handle& st, int keyColumns, const QString& again) {
         if (typedByValues[i])
             typeByValues(rs.columns[i], rs.rows, i, raw[i]);
     return rs;
+}
+
+// ---- Cursors --------------------------------------------------------------------------
+
+// A query read from a forward cursor a batch at a time. Let go of (by
+// release() or by other work on the connection), it keeps the count of rows
+// given and the next read runs the query again, as the embedded engine's
+// cursors do. A column typed by its values takes the type of the first
+// batch's.
+class OdbcEngine::StreamCursor final : public Cursor {
+public:
+    StreamCursor(OdbcEngine& engine, QString sql) : engine_(&engine), sql_(std::move(sql)) {
+        open();
+        engine_->describeColumns(st_->h, columns_, byValues_, widths_);
+        engine_->cursors_.push_back(this);
+    }
+    ~StreamCursor() override {
+        if (engine_)
+            std::erase(engine_->cursors_, this);
+    }
+    StreamCursor(const StreamCursor&) = delete;
+    StreamCursor& operator=(const StreamCursor&) = delete;
+
+    const std::vector<Column>& columns() const override { return columns_; }
+
+    bool fetch(std::vector<std::vector<QVariant>>& rows, int n) override {
+        if (!engine_)
+            throwAdo(adErrInvalidConnection);
+        if (done_)
+            return false;
+        if (!st_) {
+            open();
+            for (qint64 i = 0; i < given_; ++i) {
+                const SQLRETURN rc = SQLFetch(st_->h);
+                if (rc == SQL_NO_DATA)
+                    return finish();
+                if (!SQL_SUCCEEDED(rc))
+                    failFetch();
+            }
+        }
+        const size_t first = rows.size();
+        const size_t width = columns_.size();
+        std::vector<std::vector<RawText>> raw(width);
+        SQLRETURN rc = SQL_SUCCESS;
+        for (int k = 0; k < n; ++k) {
+            rc = SQLFetch(st_->h);
+            if (rc == SQL_NO_DATA)
+                break;
+            if (!SQL_SUCCEEDED(rc)) {
+                rows.resize(first);
+                failFetch();
+            }
+            std::vector<QVariant> row(width);
+            for (size_t i = 0; i < width; ++i) {
+                const auto col = SQLUSMALLINT(i + 1);
+                if (byValues_[i]) {
+                    if (!readRaw(st_->h, col, raw[i].emplace_back())) {
+                        rows.resize(first);
+                        failFetch();
+                    }
+                    continue;
+                }
+                auto v = readValue(st_->h, col, columns_[i], engine_->narrow_);
+                if (!v) {
+                    rows.resize(first);
+                    failFetch();
+                }
+                row[i] = std::move(*v);
+            }
+            rows.push_back(std::move(row));
+        }
+        given_ += qint64(rows.size() - first);
+        std::vector<std::vector<QVariant>> batch(
+            std::make_move_iterator(rows.begin() + qsizetype(first)),
+            std::make_move_iterator(rows.end()));
+        rows.resize(first);
+        for (size_t i = 0; i < width; ++i) {
+            if (!byValues_[i])
+                continue;
+            if (!typed_) {
+                typeByValues(columns_[i], batch, i, raw[i]);
+                continue;
+            }
+            for (size_t r = 0; r < batch.size(); ++r) {
+                if (!raw[i][r]) {
+                    batch[r][i] = vb::Null();
+                    continue;
+                }
+                // A real among the whole numbers the first values showed
+                // stays a real.
+                qlonglong whole = 0;
+                double real = 0;
+                if (isIntegerType(columns_[i].type) && !integerText(*raw[i][r], whole) &&
+                    realText(*raw[i][r], real)) {
+                    batch[r][i] = real;
+                    continue;
+                }
+                batch[r][i] =
+                    fromText(columns_[i],
+                             QString::fromUtf8(raw[i][r]->data(), qsizetype(raw[i][r]->size())));
+            }
+        }
+        typed_ = true;
+        std::move(batch.begin(), batch.end(), std::back_inserter(rows));
+        if (rc == SQL_NO_DATA)
+            return finish();
+        return true;
+    }
+
+    void release() override { st_.reset(); }
+    void rewind() override {
+        st_.reset();
+        given_ = 0;
+        done_ = false;
+    }
+    void detach() {
+        st_.reset();
+        engine_ = nullptr;
+    }
+
+private:
+    void open() {
+        // Allocating lets go of every cursor, this one among them.
+        auto st = std::make_unique<Handle>();
+        engine_->allocate(*st);
+        const SQLRETURN rc = engine_->direct(st->h, sql_);
+        if (!SQL_SUCCEEDED(rc) && rc != SQL_NO_DATA)
+            throw odbcException(diagnostics(SQL_HANDLE_STMT, st->h, engine_->narrow_),
+                                engine_->dialect_, false);
+        st_ = std::move(st);
+    }
+    bool finish() {
+        done_ = true;
+        st_.reset(); // the last row is read: nothing stays held
+        return false;
+    }
+    [[noreturn]] void failFetch() {
+        const Exception e = odbcException(diagnostics(SQL_HANDLE_STMT, st_->h, engine_->narrow_),
+                                          engine_->dialect_, false);
+        st_.reset(); // the next read runs the query again from where it stopped
+        throw e;
+    }
+
+    OdbcEngine* engine_;
+    QString sql_;
+    std::unique_ptr<Handle> st_;
+    std::vector<Column> columns_;
+    std::vector<bool> byValues_;
+    std::vector<long> widths_;
+    bool typed_ = false;
+    bool done_ = false;
+    qint64 given_ = 0;
+};
+
+void OdbcEngine::parkCursors() {
+    for (StreamCursor* c : cursors_)
+        c->release();
+}
+
+void OdbcEngine::detachCursors() {
+    for (StreamCursor* c : cursors_)
+        c->detach();
+    cursors_.clear();
+}
+
+std::unique_ptr<Cursor> OdbcEngine::openCursor(const QString& text) {
+    const QStringList statements =
+        dialect_ == ServerKind::Oracle ? QStringList{text} : sqltext::splitBatch(text);
+    if (statements.size() != 1 ||
+        transactionCommand(statements.front()) != TransactionCommand::None ||
+        isNoCount(statements.front()) ||
+        (dialect_ == ServerKind::Sqlite && sqlrewrite::conditional(statements.front())))
+        return Engine::openCursor(text);
+    const QStringList words = sqltext::topLevelWords(statements.front());
+    if (words.isEmpty() || words.front() != u"SELECT")
+        return Engine::openCursor(text);
+    checkFault(statements.front());
+    if (dialect_ == ServerKind::Sqlite) {
+        const long long version = schemaVersion();
+        if (version != schemaVersion_ || version < 0)
+            tables_.clear();
+        schemaVersion_ = version;
+    }
+    const QString sql = adapt(statements.front());
+    auto cursor = std::make_unique<StreamCursor>(*this, sql);
+    if (cursor->columns().empty())
+        return Engine::openCursor(text);
+    return cursor;
 }
 
 QString OdbcEngine::adapt(const QString& text) {
@@ -1874,6 +2070,7 @@ long OdbcEngine::runPrepared(Prepared& p, const std::vector<QVariantList>& rows,
 long OdbcEngine::executePrepared(const QString& text, const std::vector<QVariantList>& rows) {
     if (rows.empty())
         return 0;
+    parkCursors();
     Prepared& p = prepared(text);
     for (const QVariantList& values : rows)
         if (p.params >= 0 && p.params != values.size())
@@ -1922,6 +2119,7 @@ void OdbcEngine::beginTrans() {
 }
 
 void OdbcEngine::endTransaction(bool commit) {
+    parkCursors();
     const SQLRETURN rc = SQLEndTran(SQL_HANDLE_DBC, dbc_, commit ? SQL_COMMIT : SQL_ROLLBACK);
     std::optional<Exception> failure;
     if (!SQL_SUCCEEDED(rc))

@@ -63,6 +63,8 @@ public:
     void useDatabase(const QString& name) override;
     void setCommandTimeout(int seconds) override;
     BatchResult execute(const QString& text, bool forUpdate) override;
+    // A plain SELECT is read a block at a time from a forward cursor.
+    std::unique_ptr<Cursor> openCursor(const QString& text) override;
     long executePrepared(const QString& text, const std::vector<QVariantList>& rows) override;
     void beginTrans() override;
     void commitTrans() override;
@@ -80,6 +82,16 @@ public:
     struct Handle;
 
 private:
+    class StreamCursor;
+    // The open cursors let go of their queries before anything else runs on
+    // the connection (a server takes one result at a time per connection).
+    void parkCursors();
+    // The connection goes: the cursors read no more.
+    void detachCursors();
+    // The result's columns; `byValues` marks those typed by their values,
+    // `widths` the bytes a value takes as text.
+    void describeColumns(void* h, std::vector<Column>& columns, std::vector<bool>& byValues,
+                         std::vector<long>& widths);
     // What write-back needs of a table.
     struct TableInfo {
         QStringList columns;
@@ -151,6 +163,7 @@ private:
     long long schemaVersion_ = -1;      // that tables_ were read under (SQLite)
     TableInfo noTable_;                 // what a missing table gives
     QHash<QString, Prepared> prepared_; // executePrepared's statements by text
+    std::vector<StreamCursor*> cursors_;
 };
 
 } // namespace ado
