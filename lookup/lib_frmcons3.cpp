@@ -249,6 +249,7 @@ void Lib_FrmCons3::AbreConsulta(sentenciaconsulta::Desde desde,
             return;
         Nombres.clear();
         ColumnaTexto.clear();
+        std::vector<bool> ordenables;
         for (int k = 0; k < RsConsulta->fieldCount(); ++k) {
             const ado::Field campo = RsConsulta->Fields(k);
             Nombres << campo.Name();
@@ -256,9 +257,11 @@ void Lib_FrmCons3::AbreConsulta(sentenciaconsulta::Desde desde,
             ColumnaTexto.push_back(t == ado::adChar || t == ado::adWChar || t == ado::adVarChar ||
                                    t == ado::adVarWChar || t == ado::adLongVarChar ||
                                    t == ado::adLongVarWChar);
+            ordenables.push_back(t != ado::adLongVarChar && t != ado::adLongVarWChar &&
+                                 t != ado::adLongVarBinary);
         }
         NombresDe = SQL;
-        const auto propias = OrdenDeSentencia(SQL, Nombres);
+        const auto propias = OrdenDeSentencia(SQL, Nombres, ordenables);
         PorClaves = propias.has_value();
         ClavesPropias = propias.value_or(std::vector<Clave>{});
         if (!PorClaves && !Modelo->ordenado())

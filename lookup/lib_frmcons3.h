@@ -208,9 +208,9 @@ private:
     bool LeeAnteriores(std::vector<FilaConsulta>& filas, int cuantas);
     void TraeAnteriores();
     // The first row of the database whose column starts with the text, in
-    // the list's order, where the rows read did not have it: the list
-    // starts there. False when there is none.
-    bool BuscaEnBase(int columna, const QString& texto);
+    // the list's order: its row (1-based) when the list holds it, else the
+    // list starts there. 0 when there is none.
+    std::int32_t BuscaEnBase(int columna, const QString& texto);
     // Check marks of the rows held, kept for when they are read again.
     void GuardaMarcas();
     // Sorts by a column: in the list when it holds every row, else by the

@@ -94,13 +94,19 @@ std::int32_t Lib_FrmCons3::Busqueda(std::int32_t Clave, const QString& QueValor)
                    .trimmed()
                    .compare(buscado, Qt::CaseInsensitive) == 0;
     };
-    for (int fila = 0; fila < Modelo->filas(); ++fila)
+    int leida = -1;
+    for (int fila = 0; fila < Modelo->filas() && leida < 0; ++fila)
         if (coincide(Modelo->texto(fila, Clave)))
-            return fila + 1;
-    if (PorClaves)
-        return (Modelo->quedanFilas() || Modelo->quedanAnteriores()) && BuscaEnBase(Clave, buscado)
-                   ? 1
-                   : 0;
+            leida = fila;
+    if (PorClaves) {
+        // Rows read from the first one on answer for themselves; a list
+        // that starts at a row found may have an earlier one before it.
+        if (!Modelo->quedanAnteriores() && (leida >= 0 || !Modelo->quedanFilas()))
+            return leida + 1;
+        return BuscaEnBase(Clave, buscado);
+    }
+    if (leida >= 0)
+        return leida + 1;
     // A statement the list cannot seek in: the rest is read on the way.
     int fila = Modelo->filas();
     while (Modelo->canFetchMore(QModelIndex())) {
@@ -112,21 +118,23 @@ std::int32_t Lib_FrmCons3::Busqueda(std::int32_t Clave, const QString& QueValor)
     return 0;
 }
 
-bool Lib_FrmCons3::BuscaEnBase(int columna, const QString& texto) {
+std::int32_t Lib_FrmCons3::BuscaEnBase(int columna, const QString& texto) {
     using namespace sentenciaconsulta;
     if (columna < 0 || columna >= Nombres.size())
-        return false;
+        return 0;
     const MotorSQL motor = ClsUtilidades::motorSQL();
-    const QString c = Columna(Nombres[columna]);
+    const QString c = Columna(Nombres[columna], motor);
     // On the list's first key an index finds it; on another column the
-    // first that starts with it in the list's order.
+    // first that starts with it in the list's order. No text: the first row.
     const bool primera = !Claves.empty() && Claves.front().columna == columna &&
                          !Claves.front().descendente && size_t(columna) < ColumnaTexto.size() &&
                          ColumnaTexto[size_t(columna)];
     const QString condicion =
-        primera ? c + QStringLiteral(" >= ") + sqltext::literal(texto)
-                : c + QStringLiteral(" LIKE ") + sqltext::literal(EscapaLike(texto, motor) + u'%') +
-                      QStringLiteral(" ESCAPE ") + sqltext::literal(QString(QChar(kEscape)));
+        texto.isEmpty() ? QString()
+        : primera
+            ? c + QStringLiteral(" >= ") + sqltext::literal(texto)
+            : c + QStringLiteral(" LIKE ") + sqltext::literal(EscapaLike(texto, motor) + u'%') +
+                  QStringLiteral(" ESCAPE ") + sqltext::literal(QString(QChar(kEscape)));
     // A list read from its first row is searched after what it holds.
     const bool despues = !Modelo->quedanAnteriores() && Modelo->filas() > 0;
     const QString sentencia =
@@ -137,14 +145,14 @@ bool Lib_FrmCons3::BuscaEnBase(int columna, const QString& texto) {
     Datos().AbrirRecordset(sentencia, rs, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly, -1,
                            true);
     if (!rs || rs->State() != ado::adStateOpen)
-        return false;
+        return 0;
     std::vector<QVariant> valores;
     if (!rs->EOF())
         for (int j = 0; j < rs->fieldCount(); ++j)
             valores.push_back(rs->value(j));
     Datos().CierraRecordset(rs);
     if (valores.empty())
-        return false;
+        return 0;
     const QString valor =
         columna == 0
             ? ClsUtilidades::ValorCampo(valores[0]).trimmed()
@@ -153,10 +161,14 @@ bool Lib_FrmCons3::BuscaEnBase(int columna, const QString& texto) {
             .left(texto.size())
             .trimmed()
             .compare(texto, Qt::CaseInsensitive))
-        return false;
+        return 0;
+    // A row the list holds is selected where it is.
+    for (int fila = 0; fila < Modelo->filas(); ++fila)
+        if (Modelo->valores(fila) == valores)
+            return fila + 1;
     GuardaMarcas();
     AnclaEn(valores);
-    return Modelo->filas() > 0;
+    return Modelo->filas() > 0 ? 1 : 0;
 }
 
 std::int16_t Lib_FrmCons3::IndiceColumna(const QString& Columna) const {

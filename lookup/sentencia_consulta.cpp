@@ -243,13 +243,13 @@ QString Posteriores(const QStringList& nombres, const std::vector<Clave>& claves
     QString resto = incluida ? QStringLiteral("1 = 1") : QStringLiteral("1 = 0");
     for (size_t i = claves.size(); i-- > 0;) {
         const Clave& k = claves[i];
-        const QString c = Columna(nombres[k.columna]);
+        const QString c = Columna(nombres[k.columna], motor);
         const QVariant& valor = v[size_t(k.columna)];
         resto = u'(' + Mayor(c, k, valor, motor) + QStringLiteral(" OR (") +
                 Igual(c, valor, motor) + QStringLiteral(" AND ") + resto + QStringLiteral("))");
     }
-    const QString cota = MayorOIgual(Columna(nombres[claves.front().columna]), claves.front(),
-                                     v[size_t(claves.front().columna)], motor);
+    const QString cota = MayorOIgual(Columna(nombres[claves.front().columna], motor),
+                                     claves.front(), v[size_t(claves.front().columna)], motor);
     return cota.isEmpty() ? resto : cota + QStringLiteral(" AND ") + resto;
 }
 
@@ -268,7 +268,9 @@ QString OrdenServidor(const QString& sql, int columna, bool descendente) {
     return sql.left(orden) + nueva;
 }
 
-QString Columna(const QString& nombre) {
+QString Columna(const QString& nombre, MotorSQL motor) {
+    if (motor == MotorSQL::Oracle)
+        return u'"' + nombre + u'"';
     return u'[' + nombre + u']';
 }
 
@@ -305,7 +307,8 @@ QString Literal(const QVariant& valor, MotorSQL motor) {
     }
 }
 
-std::optional<std::vector<Clave>> OrdenDeSentencia(const QString& sql, const QStringList& nombres) {
+std::optional<std::vector<Clave>> OrdenDeSentencia(const QString& sql, const QStringList& nombres,
+                                                   const std::vector<bool>& ordenables) {
     QSet<QString> vistos;
     for (const QString& n : nombres) {
         if (n.trimmed().isEmpty() || n.contains(u']') || vistos.contains(n.toUpper()))
@@ -348,7 +351,7 @@ std::optional<std::vector<Clave>> OrdenDeSentencia(const QString& sql, const QSt
         }
     }
     for (int c = 0; c < nombres.size(); ++c)
-        if (!usada[size_t(c)])
+        if (!usada[size_t(c)] && (size_t(c) >= ordenables.size() || ordenables[size_t(c)]))
             claves.push_back({c, false});
     return claves;
 }
@@ -386,8 +389,13 @@ QString SentenciaPorClaves(const QString& sql, const QStringList& nombres,
         condiciones << condicion;
     QStringList terminos;
     for (const Clave& k : orden)
-        terminos << Columna(nombres[k.columna]) +
-                        (k.descendente ? QStringLiteral(" DESC") : QString());
+        // Oracle sorts NULL last; the conditions above take it first, as
+        // the other engines sort it.
+        terminos << Columna(nombres[k.columna], motor) +
+                        (k.descendente ? QStringLiteral(" DESC") : QString()) +
+                        (motor != MotorSQL::Oracle ? QString()
+                         : k.descendente           ? QStringLiteral(" NULLS LAST")
+                                                   : QStringLiteral(" NULLS FIRST"));
     QString s = QStringLiteral("SELECT ");
     if (top > 0)
         s += QStringLiteral("TOP ") + QString::number(top) + u' ';

@@ -68,7 +68,10 @@ struct Clave {
 // every other column after them as ties' order, so that no two different
 // rows tie. Nothing when a key is no column of the list or a name could not
 // be named from an outer query (empty, repeated).
-std::optional<std::vector<Clave>> OrdenDeSentencia(const QString& sql, const QStringList& nombres);
+// Columns marked false in `ordenables` (long texts, which a server does not
+// compare) are no ties' order.
+std::optional<std::vector<Clave>> OrdenDeSentencia(const QString& sql, const QStringList& nombres,
+                                                   const std::vector<bool>& ordenables = {});
 
 // The keys of a header sort: `columna` first, the former order after it.
 std::vector<Clave> OrdenPorColumna(const std::vector<Clave>& claves, int columna, bool descendente);
@@ -87,7 +90,7 @@ QString SentenciaPorClaves(const QString& sql, const QStringList& nombres,
                            const QString& condicion = QString(), int top = 0);
 
 // The outer query's name of a column of the list.
-QString Columna(const QString& nombre);
+QString Columna(const QString& nombre, MotorSQL motor);
 
 // A value as a literal of the engine.
 QString Literal(const QVariant& valor, MotorSQL motor);
