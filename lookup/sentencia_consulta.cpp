@@ -295,8 +295,10 @@ QString Literal(const QVariant& valor, MotorSQL motor) {
     case QMetaType::QDate:
     case QMetaType::QDateTime: {
         const QDateTime d = valor.toDateTime();
+        // A server's time keeps its milliseconds: without them the row read
+        // last would come after its own literal.
         if (motor == MotorSQL::SqlServer)
-            return sqltext::literal(d.toString(QStringLiteral("yyyyMMdd HH:mm:ss")));
+            return sqltext::literal(d.toString(QStringLiteral("yyyyMMdd HH:mm:ss.zzz")));
         if (motor == MotorSQL::Oracle)
             return QStringLiteral("TO_DATE('") + d.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) +
                    QStringLiteral("','YYYY-MM-DD HH24:MI:SS')");

@@ -291,3 +291,88 @@ TEST_F(ListaTest, AWaitingListLetsOthersWrite) {
     EXPECT_EQ(celda(*w, leidas, 0), QStringLiteral("%1").arg(leidas + 1, 5, 10, QChar(u'0')));
     EXPECT_EQ(columna(*w).back(), QStringLiteral("99999"));
 }
+
+// The list's order over its select list, and the statement that reads on
+// from a row: the statement's TOP chooses the rows first, NULL sorts first
+// on every engine, and a statement whose columns cannot be named from an
+// outer query is not read by key.
+TEST(SentenciaPorClaves, ReadsOnAfterARowInTheListsOrder) {
+    using namespace sentenciaconsulta;
+    struct Caso {
+        const char* sql;
+        QStringList nombres;
+        std::vector<bool> ordenables;
+        Desde desde;
+        std::vector<QVariant> valores;
+        MotorSQL motor;
+        int top;
+        const char* esperado; // empty: not read by key
+    };
+    const QStringList ab{QStringLiteral("A"), QStringLiteral("B")};
+    const Caso casos[] = {
+        {"SELECT TOP 5 A, B FROM T ORDER BY B DESC",
+         ab,
+         {},
+         Desde::Principio,
+         {},
+         MotorSQL::SQLite,
+         0,
+         "SELECT * FROM (SELECT TOP 5 A, B FROM T ORDER BY B DESC) Q_LISTA ORDER BY [B] DESC, [A]"},
+        {"SELECT A, B FROM T ORDER BY T.A;",
+         ab,
+         {},
+         Desde::Despues,
+         {QStringLiteral("x'y"), vb::Null()},
+         MotorSQL::SqlServer,
+         0,
+         "SELECT * FROM (SELECT A, B FROM T) Q_LISTA WHERE [A] >= 'x''y' AND ([A] > 'x''y' OR ([A] "
+         "= 'x''y' AND ([B] IS NOT NULL OR ([B] IS NULL AND 1 = 0)))) ORDER BY [A], [B]"},
+        {"SELECT A, B FROM T ORDER BY 2",
+         ab,
+         {},
+         Desde::Antes,
+         {QStringLiteral("x"), QVariant(2)},
+         MotorSQL::Oracle,
+         3,
+         "SELECT TOP 3 * FROM (SELECT A, B FROM T) Q_LISTA WHERE (\"B\" <= 2 OR \"B\" IS NULL) AND "
+         "((\"B\" < 2 OR \"B\" IS NULL) OR (\"B\" = 2 AND ((\"A\" < 'x' OR \"A\" IS NULL) OR "
+         "(\"A\" = 'x' AND 1 = 0)))) ORDER BY \"B\" DESC NULLS LAST, \"A\" DESC NULLS LAST"},
+        {"SELECT A, B FROM T",
+         ab,
+         {true, false},
+         Desde::En,
+         {QDateTime(QDate(2023, 1, 2), QTime(3, 4, 5, 600)), QStringLiteral("memo")},
+         MotorSQL::SqlServer,
+         0,
+         "SELECT * FROM (SELECT A, B FROM T) Q_LISTA WHERE [A] >= '20230102 03:04:05.600' AND ([A] "
+         "> "
+         "'20230102 03:04:05.600' OR ([A] = '20230102 03:04:05.600' AND 1 = 1)) ORDER BY [A]"},
+        {"SELECT A, A FROM T",
+         ab.mid(0, 1) << QStringLiteral("a"),
+         {},
+         Desde::Principio,
+         {},
+         MotorSQL::SQLite,
+         0,
+         ""},
+        {"SELECT A, B FROM T ORDER BY LEN(A)",
+         ab,
+         {},
+         Desde::Principio,
+         {},
+         MotorSQL::SQLite,
+         0,
+         ""},
+    };
+    for (const Caso& c : casos) {
+        const QString sql = QString::fromUtf8(c.sql);
+        const auto claves = OrdenDeSentencia(sql, c.nombres, c.ordenables);
+        ASSERT_EQ(claves.has_value(), *c.esperado != 0) << c.sql;
+        if (claves) {
+            EXPECT_EQ(SentenciaPorClaves(sql, c.nombres, *claves, c.desde, c.valores, c.motor,
+                                         QString(), c.top),
+                      QString::fromUtf8(c.esperado))
+                << c.sql;
+        }
+    }
+}

@@ -184,6 +184,11 @@ TEST_P(ListaClavesTest, TypingSeeksInTheDatabase) {
     EXPECT_LT(w->modelo().filas(), 3 * ModeloConsulta::kLote);
     combo(*w, 0)->setEditText(QStringLiteral("2000x"));
     EXPECT_EQ(seleccionada(*w), QStringLiteral("20000"));
+    // The list now starts at 20000: an earlier row with such a name comes
+    // before those it holds.
+    combo(*w, 1)->setEditText(QStringLiteral("cuenta 0"));
+    EXPECT_EQ(seleccionada(*w), QStringLiteral("00002"));
+    EXPECT_LT(w->modelo().filas(), 3 * ModeloConsulta::kLote);
     // A name, sought in the list's order.
     combo(*w, 1)->setEditText(QStringLiteral("cuenta 11990"));
     EXPECT_EQ(seleccionada(*w, 1), QStringLiteral("Cuenta 11990"));
