@@ -2111,6 +2111,9 @@ long OdbcEngine::executePrepared(const QString& text, const std::vector<QVariant
 // ---- Transactions -------------------------------------------------------------------------
 
 void OdbcEngine::beginTrans() {
+    // A driver may close or commit what a cursor holds when autocommit goes.
+    if (trancount_ == 0)
+        parkCursors();
     if (trancount_ == 0 &&
         !SQL_SUCCEEDED(SQLSetConnectAttr(dbc_, SQL_ATTR_AUTOCOMMIT,
                                          reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), 0)))
