@@ -250,7 +250,11 @@ void Lib_FrmCons3::ListView1_ColumnClick(int ColumnHeader) {
 
 void Lib_FrmCons3::Ordena(int columna, Qt::SortOrder orden) {
     Modelo->leeHasta(kOrdenEnLista + 1);
-    if (!Modelo->quedanFilas() && !Modelo->quedanAnteriores()) {
+    // A long list sorts by the database even once all its rows are read: a
+    // sort here would stop the window, and the list then reads only what it
+    // shows.
+    if (!Modelo->quedanFilas() && !Modelo->quedanAnteriores() &&
+        (Modelo->filas() <= kOrdenEnLista || !PorClaves)) {
         Modelo->ordenar(columna, orden);
         return;
     }
