@@ -256,8 +256,10 @@ TEST_F(GrabacionTest, BajaLogicaSiOtrasFilasLaNombran) {
                       (c.asiento ? QString() : QStringLiteral("|Aviso al Operador!@")) +
                       (c.mensaje
                            ? QStringLiteral("|Aviso al operador!!!@") + QLatin1String(c.mensaje)
-                           : QString()));
-        EXPECT_TRUE(w->hayError());
+                           : QStringLiteral("|Aviso al operador...@")));
+        // A drop is done: the user is told so and the window browses.
+        EXPECT_EQ(w->hayError(), !c.baja);
+        EXPECT_EQ(enEdicion(*w), !c.baja);
         EXPECT_EQ(db.scalar("SELECT DADA_DE_BAJA FROM MA_CUENTAS WHERE CODIGO = '110101002'"),
                   c.baja);
         EXPECT_EQ(grupo.scalar("SELECT COUNT(*) FROM MA_CUENTAS WHERE DADA_DE_BAJA = 1"), c.baja);
