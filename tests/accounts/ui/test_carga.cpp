@@ -261,17 +261,4 @@ TEST_F(CuentasDemoTest, RecorridoDelReadme) {
     ASSERT_FALSE(w->hayError()) << mensajes().join(u'|').toStdString();
     EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM MA_CUENTAS WHERE CODIGO = '110102004'"), 0);
     EXPECT_FALSE(arbol->modelo()->Nodo("A110102004").isValid());
-
-    // An account with journal lines of another year only is marked as
-    // dropped, the window says so and goes back to browse.
-    ASSERT_NO_FATAL_FAILURE(clicNodo(*arbol, QStringLiteral("540101001")));
-    responder->shown.clear();
-    responder->answerMsg(vb::vbYes);
-    QTest::keyClick(w.get(), Qt::Key_F3);
-    EXPECT_TRUE(mensajes().contains(
-        QStringLiteral("La cuenta tiene movimientos o datos asociados, fue dada de baja")))
-        << mensajes().join(u'|').toStdString();
-    EXPECT_FALSE(enEdicion(*w));
-    EXPECT_EQ(db.scalar("SELECT DADA_DE_BAJA FROM MA_CUENTAS WHERE CODIGO = '540101001'"), 1);
-    EXPECT_FALSE(arbol->modelo()->Nodo("A540101001").isValid());
 }
