@@ -88,7 +88,8 @@ void frmMA_CUENTASADIC::Campo_valida(int Index) {
                                                   &rsAdicionales, 8, QString(), false);
             EsNuevo = !fila;
             EsModificacion = fila;
-            if (!fila)
+            // While saving, the values typed for a new row are the row.
+            if (!fila && !Grabando)
                 VaciaPersonalizados();
             else if (!Grabando)
                 MostrarDatos();

@@ -217,6 +217,8 @@ void frmMA_CUENTASADIC::Paxtor1_ButtonClick(const QString& Key) {
     } else if (clave == u"GRABAR") {
         bool valido = false;
         pasos::RunSteps({
+                            // A value still in the grid's edit box is saved too.
+                            [&] { Grilla->ConfirmaEdicion(); },
                             [&] { Grabando = true; },
                             [&] { valido = ValidarCampos(); },
                             [&] {

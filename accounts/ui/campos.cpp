@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScopeGuard>
 
 namespace {
 
@@ -159,6 +160,10 @@ void FrmMA_CUENTAS::Combo1_LostFocus() {
 void FrmMA_CUENTAS::IdentificaCuenta() {
     QString titulo;
     QString propuesto;
+    // The focus moves of a refused code are not the user leaving the code
+    // box: its refusal is shown once.
+    ++RutinasEnCurso;
+    const auto fin = qScopeGuard([this] { --RutinasEnCurso; });
     pasos::RunSteps(
         {
             [&] {
@@ -176,6 +181,7 @@ void FrmMA_CUENTAS::IdentificaCuenta() {
             },
             [&] {
                 Campo_Valida(ClsFormulario::IndiceControl(QStringLiteral("Codigo"), txtFields));
+                return !HayError;
             },
             // The name is what the user types next (the optional code
             // is optional): typed into that field it would be lost.

@@ -205,7 +205,13 @@ private:
         int ascii = original;
         if (objeto == w_->TxtCodigo) {
             Protege([&] { w_->TxtCodigo_KeyDown(codigo, ui::vbShift(k->modifiers())); });
-            return false;
+            if (original < 32)
+                return false;
+            Protege([&] { w_->TxtCodigo_KeyPress(ascii); });
+            if (ascii == original)
+                return false;
+            ui::TecleaEnLugar(w_->TxtCodigo, *k, ascii, reenvio_);
+            return true;
         }
         if (objeto == w_->CmbMP) {
             Protege([&] { w_->CmbMP_KeyDown(codigo, ui::vbShift(k->modifiers())); });

@@ -83,6 +83,9 @@ public:
     void TxtCodigo_GotFocus();
     void TxtCodigo_LostFocus();
     void TxtCodigo_KeyDown(int KeyCode, int Shift);
+    // KeyAscii as in txtFields_KeyPress: the code box writes a code as its
+    // member does.
+    void TxtCodigo_KeyPress(int& KeyAscii);
     // The right button (2) opens the code's lookup.
     void TxtCodigo_MouseDown(int Button);
     void txtFields_GotFocus(int Index);
@@ -233,6 +236,12 @@ private:
     // After a save: the code of the level above the saved account, which
     // GRABAR leaves in the code box for the next one; empty for none.
     QString CodigoSiguiente;
+    // That code once it stands in the code box: left unchanged, it is where
+    // the next code starts, not a code to check.
+    QString PrefijoDejado;
+    // Resets so far: a command tells by the count whether it left the
+    // account shown.
+    int Reinicios = 0;
     QString CCostoPorDefecto;
     QString TituloBonos;
     QString TituloMutuales;
@@ -283,6 +292,11 @@ private:
     void Rechaza(int Index, const QString& Mensaje);
     // A refusal without a message of its own.
     void Detiene();
+    // In an edit state, the code field no longer holds the code the state
+    // was set for (edited in place, in the field or the code box).
+    bool CodigoEditado() const;
+    // BORRAR on a new account: confirmed, the entry is dropped unstored.
+    void DescartaNueva();
     // The two branches of ActualizaCuenta, on the code shown.
     void GrabaCuenta(const QString& Codigo);
     void BajaCuenta(const QString& Codigo);

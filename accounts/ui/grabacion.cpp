@@ -29,6 +29,9 @@ using Estado = cuentas::Desenlace::Estado;
 namespace {
 
 const QString kTituloAtencion = QStringLiteral("Atención!");
+const QString kAvisoOperador = QStringLiteral("Aviso al operador...");
+const QString kDadaDeBaja =
+    QStringLiteral("La cuenta tiene movimientos o datos asociados, fue dada de baja");
 
 } // namespace
 
@@ -173,9 +176,16 @@ void FrmMA_CUENTAS::BajaCuenta(const QString& Codigo) {
     }
     if (!d)
         return;
-    MuestraDesenlace(*d);
-    if (!d->hecho())
-        return;
+    // A drop by the flag is done too: the chart no longer shows the account.
+    const bool dada = d->estado == Estado::DadaDeBaja;
+    if (dada) {
+        HayError = false;
+        vb::MsgBox(kDadaDeBaja, vb::vbOKOnly + vb::vbInformation, kAvisoOperador);
+    } else {
+        MuestraDesenlace(*d);
+        if (!d->hecho())
+            return;
+    }
     pasos::RunSteps({
                         [&] {
                             if (TreeV && TreeV->SeleccionaCuenta(Codigo))

@@ -155,6 +155,10 @@ void GrillaPersonalizados::AgregaCamposPersonalizados() const {
     }
 }
 
+void GrillaPersonalizados::ConfirmaEdicion() {
+    Edicion->Confirmar();
+}
+
 void GrillaPersonalizados::MsflexGridEdt(int KeyAscii) {
     Edicion->AbrirCaja(KeyAscii);
 }

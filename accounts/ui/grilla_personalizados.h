@@ -58,6 +58,9 @@ public:
     // added for that row.
     void AgregaCamposPersonalizados() const;
 
+    // A value still in the edit box goes into its cell, as leaving it would.
+    void ConfirmaEdicion();
+
     // ---- Handlers (the grid's and the box's events are routed to them) ---------
     void MsflexGridEdt(int KeyAscii);
     void EditKeyCode(int KeyCode, int Shift);

@@ -4,6 +4,8 @@
 #include "accounts/ui/frmma_cuentas.h"
 
 #include "accounts/core/carga.h"
+#include "accounts/core/codigos.h"
+#include "accounts/ui/grilla_personalizados.h"
 #include "accounts/ui/plan_cuentas.h"
 
 #include "data/instances.h"
@@ -154,6 +156,8 @@ void FrmMA_CUENTAS::LimpiarPantalla() {
                 EsBaja = false;
                 EsModificacion = false;
                 CodigoEstablecido.clear();
+                PrefijoDejado.clear();
+                ++Reinicios;
             },
             [] { Mod_Macuentas::CargaDigitosPlan(); },
             [] { Mod_Macuentas::CargaNivelesPlan(); },
@@ -296,20 +300,47 @@ void FrmMA_CUENTAS::Paxtor1_Tecla(const QString& clave) {
             [&] { FocoAlCodigo(); },
         });
     } else if (clave == u"BORRAR") {
+        // Only the account shown is deleted: a code edited in place is
+        // judged first as if typed, and the user deletes what it shows.
+        if (CodigoEditado()) {
+            PasosBarra({[&] {
+                Campo_Valida(ClsFormulario::IndiceControl(QStringLiteral("Codigo"), txtFields));
+            }});
+            return;
+        }
+        const bool nuevo = EsNuevo;
+        const bool modificacion = EsModificacion;
+        const bool modificados = DatosModificados;
+        const int reinicios = Reinicios;
         PasosBarra({
             [&] {
                 EsNuevo = false;
                 EsBaja = true;
                 EsModificacion = false;
             },
-            [&] { ActualizaCuenta(); },
+            [&] {
+                if (modificacion)
+                    ActualizaCuenta();
+                else if (nuevo)
+                    DescartaNueva();
+            },
             [&] { EsBaja = false; },
+            // Not deleted: the window stays on the account as it was.
+            [&] {
+                if (Reinicios != reinicios)
+                    return;
+                EsNuevo = nuevo;
+                EsModificacion = modificacion;
+                DatosModificados = modificados;
+            },
             [&] { txtFields[0]->setFocus(); },
             [&] { FocoAlCodigo(); },
         });
     } else if (clave == u"GRABAR") {
         bool valido = false;
         PasosBarra({
+            // A value still in the grid's edit box is part of the account.
+            [&] { Grilla->ConfirmaEdicion(); },
             [&] { Grabando = true; },
             [&] { valido = ValidaDatos(); },
             [&] {
@@ -333,6 +364,7 @@ void FrmMA_CUENTAS::Paxtor1_Tecla(const QString& clave) {
                     return;
                 TxtCodigo->setText(CodigoSiguiente);
                 TxtCodigo->setCursorPosition(int(CodigoSiguiente.size()));
+                PrefijoDejado = CodigoSiguiente;
                 CodigoSiguiente.clear();
             },
         });
@@ -420,10 +452,39 @@ void FrmMA_CUENTAS::TxtCodigo_LostFocus() {
     const QString texto = TxtCodigo->text().trimmed();
     IndiceActual = ClsFormulario::IndiceControl(QStringLiteral("Codigo"), txtFields);
     txtFields[size_t(IndiceActual)]->setText(texto);
+    // The parent's code a save left is where the next code starts, not an
+    // account to load: left as it was, it loads nothing.
+    const bool prefijo =
+        !PrefijoDejado.isEmpty() && !TxtCodigo->isModified() && texto == PrefijoDejado;
+    if (!prefijo)
+        PrefijoDejado.clear();
     // A focus move that a check or a command makes is not the user leaving
     // the box: checking then would overturn the running routine's outcome.
-    if (!texto.isEmpty() && RutinasEnCurso == 0)
+    if (!texto.isEmpty() && RutinasEnCurso == 0 && !prefijo)
         Campo_Valida(IndiceActual);
+}
+
+void FrmMA_CUENTAS::TxtCodigo_KeyPress(int& KeyAscii) {
+    KeyAscii = Mod_Macuentas::MayusculaCodigo(std::int16_t(KeyAscii));
+}
+
+bool FrmMA_CUENTAS::CodigoEditado() const {
+    if (!EsNuevo && !EsModificacion)
+        return false;
+    const QString codigo = cuentas::CodigoSinGuiones(
+        ClsUtilidades::ValorCampo(Campo(QStringLiteral("CODIGO"))->text()));
+    return codigo.compare(CodigoEstablecido, Qt::CaseInsensitive) != 0;
+}
+
+void FrmMA_CUENTAS::DescartaNueva() {
+    // Never stored: nothing to delete, audit or copy; confirmed, the entry
+    // is dropped as a deleted account would be.
+    if (vb::MsgBox(QStringLiteral("Confirma la baja de este registro?"),
+                   vb::vbYesNo + vb::vbExclamation + vb::vbDefaultButton2,
+                   QStringLiteral("Atención!")) != vb::vbYes)
+        return;
+    LimpiarPantalla();
+    AbreRecordsetCuentas(TablaCuentas);
 }
 
 void FrmMA_CUENTAS::txtFields_GotFocus(int Index) {

@@ -4,6 +4,11 @@
 
 #include "adicionales_fixture.h"
 
+#include "accounts/ui/grilla_personalizados.h"
+#include "platform/ui/flexgrid.h"
+
+#include <QTabWidget>
+
 namespace {
 
 using VentanaTest = AdicionalesTest;
@@ -114,6 +119,47 @@ TEST_F(VentanaTest, ACancelledLookupChecksTheEmptiedField) {
     QTest::mouseClick(provincia, Qt::RightButton); // the lookup, closed at once
     EXPECT_EQ(provincia->text(), "");
     EXPECT_EQ(mensajes(), QStringList{"Debe ingresar el campo : Provincia"});
+}
+
+// Standalone on a new row and bound on a stored one, F4 stores every custom
+// value shown: one already in its cell and one still in the edit box.
+TEST_F(VentanaTest, GrabarGuardaLosValoresPersonalizadosEscritos) {
+    const struct {
+        bool independiente;
+        const char* codigo;
+    } casos[] = {{true, "210101001"}, {false, "110301002"}};
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.codigo);
+        const QString codigo = QString::fromLatin1(c.codigo);
+        CuentaActual = codigo;
+        Adicionales& w = abre(c.independiente);
+        if (c.independiente)
+            escribeCodigo(w, codigo);
+        ASSERT_TRUE(mensajes().isEmpty()) << mensajes().join(u'|').toStdString();
+        completa(w);
+        w.findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(2);
+        FlexGrid* g = w.findChild<GrillaPersonalizados*>()->MSFlexGrid1;
+        QLineEdit* caja = w.findChild<GrillaPersonalizados*>()->TxtEdit;
+        for (int fila = 1; fila < g->Rows(); ++fila) {
+            if (g->TextMatrix(fila, 0) == QStringLiteral("P_FECHA_ALTA"))
+                g->setTextMatrix(fila, 1, QStringLiteral("31/12/2023"));
+            if (g->TextMatrix(fila, 0) == QStringLiteral("P_RUBRO"))
+                g->setRow(fila);
+        }
+        g->setFocus();
+        QTest::keyClick(g, 'A');
+        ASSERT_TRUE(caja->isVisible());
+        QTest::keyClicks(caja, "lmacen");
+        QTest::keyClick(caja, Qt::Key_F4);
+        EXPECT_TRUE(mensajes().isEmpty()) << mensajes().join(u'|').toStdString();
+        for (const testutil::TempDatabase* d : {&db, &grupo})
+            EXPECT_EQ(fila(*d, "P_RUBRO, P_FECHA_ALTA", codigo),
+                      (QVariantList{"Almacen", "2023-12-31 00:00:00"}));
+        if (c.independiente)
+            w.Paxtor1_ButtonClick(QStringLiteral("CANCELAR"));
+        delete Adicionales::Instancia();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 }
 
 } // namespace

@@ -262,4 +262,22 @@ TEST_F(CuentasTest, ElTituloProponeElCodigoYLaCuentaSuTitulo) {
     w->Combo1_LostFocus();
     EXPECT_EQ(campo(*w, "Codigo")->text(), QStringLiteral("1-1-01-01-001"));
     EXPECT_TRUE(mensajes().isEmpty()) << mensajes().join(u'|').toStdString();
+
+    // A full title answered No: the code proposed is refused once, and the
+    // focus stays on the code.
+    db.exec("INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION, TITULO) VALUES ('12', 'B', 0), "
+            "('13', 'C', 0), ('14', 'D', 0), ('15', 'E', 0), ('16', 'F', 0), ('17', 'G', 0), "
+            "('18', 'H', 0), ('19', 'I', 0)");
+    w->Paxtor1_ButtonClick(QStringLiteral("CANCELAR"));
+    w->Paxtor1_ButtonClick(QStringLiteral("NUEVO"));
+    titulos->setCurrentIndex(1);
+    ASSERT_NO_FATAL_FAILURE(enfoca(titulos));
+    responder->shown.clear();
+    responder->answerMsg(vb::vbNo);
+    QTest::keyClick(titulos, Qt::Key_Tab);
+    EXPECT_EQ(mensajes(),
+              (QStringList{"No hay espacio en la cuenta titulo actual. ¿Buscar en la siguiente?\r\n"
+                           "Siguiente cuenta a buscar : 2",
+                           "La cuenta Ingresada no es correcta verifique la cantidad de Digitos"}));
+    EXPECT_EQ(foco(), control<QLineEdit>(*w, "TxtCodigo"));
 }

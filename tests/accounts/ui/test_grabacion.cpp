@@ -12,9 +12,11 @@
 #include "platform/win/clsutilidades.h"
 #include "startup/ui/frmacceso.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 
 using CNStuffContable::CuentaActual;
 
@@ -256,8 +258,10 @@ TEST_F(GrabacionTest, BajaLogicaSiOtrasFilasLaNombran) {
                       (c.asiento ? QString() : QStringLiteral("|Aviso al Operador!@")) +
                       (c.mensaje
                            ? QStringLiteral("|Aviso al operador!!!@") + QLatin1String(c.mensaje)
-                           : QString()));
-        EXPECT_TRUE(w->hayError());
+                           : QStringLiteral("|Aviso al operador...@")));
+        // A drop is done: the user is told so and the window browses.
+        EXPECT_EQ(w->hayError(), !c.baja);
+        EXPECT_EQ(enEdicion(*w), !c.baja);
         EXPECT_EQ(db.scalar("SELECT DADA_DE_BAJA FROM MA_CUENTAS WHERE CODIGO = '110101002'"),
                   c.baja);
         EXPECT_EQ(grupo.scalar("SELECT COUNT(*) FROM MA_CUENTAS WHERE DADA_DE_BAJA = 1"), c.baja);
@@ -267,22 +271,31 @@ TEST_F(GrabacionTest, BajaLogicaSiOtrasFilasLaNombran) {
 
 } // namespace
 
-// A custom value the user cleared is stored as Null; one typed is stored.
+// A custom value the user cleared is stored as Null; one typed is stored,
+// also while it is still in the edit box when F4 is pressed.
 TEST_F(GrabacionTest, ValoresPersonalizadosBorradosYEscritos) {
     db.exec("UPDATE MA_CUENTAS SET P_EMAIL = 'caja@empresa.com' WHERE CODIGO = '110101001'");
     ASSERT_NO_FATAL_FAILURE(escribeCodigo(*w, QStringLiteral("110101001")));
     ASSERT_TRUE(w->esModificacion());
-    FlexGrid* g = w->findChild<GrillaPersonalizados*>()->MSFlexGrid1;
+    control<QTabWidget>(*w, "SSTab1")->setCurrentIndex(1);
+    auto* grilla = w->findChild<GrillaPersonalizados*>();
+    FlexGrid* g = grilla->MSFlexGrid1;
     for (int fila = 1; fila < g->Rows(); ++fila) {
         if (g->TextMatrix(fila, 0) == QStringLiteral("P_EMAIL"))
             g->setTextMatrix(fila, 1, QString());
         if (g->TextMatrix(fila, 0) == QStringLiteral("P_CBU"))
-            g->setTextMatrix(fila, 1, QStringLiteral("0110"));
+            g->setRow(fila);
     }
-    w->Paxtor1_ButtonClick(QStringLiteral("GRABAR"));
+    g->setFocus();
+    QTest::keyClick(g, '0');
+    ASSERT_TRUE(grilla->TxtEdit->isVisible());
+    QTest::keyClicks(grilla->TxtEdit, "110");
+    QTest::keyClick(grilla->TxtEdit, Qt::Key_F4);
     ASSERT_FALSE(w->hayError()) << mensajes().join(u'|').toStdString();
-    EXPECT_EQ(db.rows("SELECT P_EMAIL IS NULL, P_CBU FROM MA_CUENTAS WHERE CODIGO = '110101001'"),
-              (QList<QVariantList>{{1, "0110"}}));
+    for (const testutil::TempDatabase* d : {&db, &grupo})
+        EXPECT_EQ(d->rows("SELECT P_EMAIL IS NULL, P_CBU FROM MA_CUENTAS WHERE CODIGO = "
+                          "'110101001'"),
+                  (QList<QVariantList>{{1, "0110"}}));
 
     // Letters in a number column: the conversion box names the column and
     // nothing is written.
@@ -526,3 +539,195 @@ TEST_F(GrabacionTest, ElAccesoDeUnaReplicacionFallidaNoTocaLaEmpresa) {
         EXPECT_EQ(grupo.scalar("SELECT COUNT(*) FROM MA_CUENTAS_USUARIOS"), c.copiada ? 2 : 0);
     }
 }
+
+namespace {
+
+// The chart of the fixture, in the company and its group copy alike.
+const QString kPlan =
+    QStringLiteral("INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION, TITULO, dv, DADA_DE_BAJA) VALUES "
+                   "('1', 'ACTIVO', 1, 0, 0), ('11', 'ACTIVO CORRIENTE', 1, 0, 0),"
+                   "('110101', 'CAJA', 1, 0, 0), ('110101001', 'Caja Moneda Nacional', 0, 7, 0),"
+                   "('110101002', 'Fondo Fijo', 0, 3, 0), ('110101004', 'Caja Vieja', 0, 5, 1)");
+const QString kPlanInicial =
+    QStringLiteral("1:0,11:0,110101:0,110101001:0,110101002:0,110101004:1");
+
+class CuentaMostradaTest : public GrabacionTest {
+protected:
+    // Codes with their dropped flag, in code order.
+    static QString plan(const testutil::TempDatabase& d) {
+        return d
+            .scalar("SELECT GROUP_CONCAT(c, ',') FROM (SELECT CODIGO || ':' || DADA_DE_BAJA AS c "
+                    "FROM MA_CUENTAS ORDER BY CODIGO)")
+            .toString();
+    }
+    // The audit rows as action and code.
+    QString auditoria() const {
+        QStringList l;
+        for (const QString& a : acciones())
+            l << a.section(u' ', 0, 0);
+        return l.join(u',');
+    }
+    // What the window shows: the state and the account's name.
+    QString estado() const {
+        if (!enEdicion(*w))
+            return QStringLiteral("consulta");
+        return (w->esNuevo() ? QStringLiteral("nueva:") : QStringLiteral("cuenta:")) +
+               campo(*w, "DESCRIPCION")->text();
+    }
+    // Types a code into a code control without leaving it.
+    static void editaEnLugar(QLineEdit* donde, const QString& codigo) {
+        donde->setFocus();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return donde->hasFocus(); }));
+        donde->clear();
+        QTest::keyClicks(donde, codigo);
+    }
+    static void tecla(Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); }
+};
+
+// Borrar and Grabar after a code was edited in place (the code box or the
+// code field, to a stored, a dropped or a new code) first judge that code as
+// if typed: the account is shown and only the account shown is deleted; one
+// never stored stores, audits and copies nothing.
+TEST_F(CuentaMostradaTest, CadaOrdenActuaSobreLaCuentaMostrada) {
+    const struct {
+        const char* caso;
+        bool campo; // edited in the code field; else in the code box
+        const char* codigo;
+        Qt::Key tecla;
+        int reutiliza;                // the answer to the reuse question; 0: none asked
+        const char* estado;           // after the first key
+        const char *auditoria, *plan; // after Borrar again and Sí, or after Grabar
+    } casos[] = {
+        {"box, stored, Borrar", false, "110101002", Qt::Key_F3, 0, "cuenta:Fondo Fijo",
+         "B:110101002", "1:0,11:0,110101:0,110101001:0,110101004:1"},
+        {"field, stored, Borrar", true, "110101002", Qt::Key_F3, 0, "cuenta:Fondo Fijo",
+         "B:110101002", "1:0,11:0,110101:0,110101001:0,110101004:1"},
+        {"box, dropped, not reused, Borrar", false, "110101004", Qt::Key_F3, vb::vbNo, "consulta",
+         "", ""},
+        {"box, new, Borrar", false, "110101009", Qt::Key_F3, 0, "nueva:", "", ""},
+        {"box, stored, Grabar", false, "110101002", Qt::Key_F4, 0, "cuenta:Fondo Fijo", "", ""},
+        {"field, dropped, not reused, Grabar", true, "110101004", Qt::Key_F4, vb::vbNo, "consulta",
+         "", ""},
+        {"box, new, Grabar", false, "110101009", Qt::Key_F4, 0, "consulta", "A:110101009",
+         "1:0,11:0,110101:0,110101001:0,110101002:0,110101004:1,110101009:0"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.caso);
+        for (const testutil::TempDatabase* d : {&db, &grupo})
+            d->exec("DELETE FROM MA_CUENTAS; DELETE FROM V_MV_CPTEACCIONES;" + kPlan);
+        if (w->datosModificados())
+            responder->answerMsg(vb::vbYes);
+        w->Paxtor1_ButtonClick(QStringLiteral("CANCELAR"));
+        arbol->ArmarTreeVAutomatico();
+        ASSERT_NO_FATAL_FAILURE(escribeCodigo(*w, QStringLiteral("110101001")));
+        ASSERT_NO_FATAL_FAILURE(
+            editaEnLugar(c.campo ? campo(*w, "Codigo") : control<QLineEdit>(*w, "TxtCodigo"),
+                         QString::fromLatin1(c.codigo)));
+        responder->shown.clear();
+        if (c.reutiliza)
+            responder->answerMsg(c.reutiliza);
+        tecla(c.tecla);
+        EXPECT_EQ(mensajes(), c.reutiliza ? QStringList{QStringLiteral(
+                                                "La cuenta Solicitada se encuentra Actualmente "
+                                                "dada de Baja ¿Desea reutilizarla?")}
+                                          : QStringList());
+        EXPECT_EQ(estado(), QString::fromUtf8(c.estado));
+        if (c.tecla == Qt::Key_F3) {
+            EXPECT_EQ(auditoria(), "") << "nothing deleted yet";
+            if (enEdicion(*w)) {
+                responder->answerMsg(vb::vbYes);
+                tecla(Qt::Key_F3);
+                EXPECT_TRUE(responder->msgAnswers.empty());
+                EXPECT_EQ(estado(), "consulta");
+            }
+        }
+        const QString esperado = *c.plan ? QString::fromLatin1(c.plan) : kPlanInicial;
+        EXPECT_EQ(auditoria(), QString::fromLatin1(c.auditoria));
+        EXPECT_EQ(plan(db), esperado);
+        EXPECT_EQ(plan(grupo), esperado);
+    }
+}
+
+// After a save, a refused delete and a logical drop the window is in the
+// state that follows each: the prefix a save leaves loads nothing, a refused
+// delete keeps the account as it was, a drop is told and the window browses.
+TEST_F(CuentaMostradaTest, EstadoTrasGrabarBorrarRechazadoYBaja) {
+    auto* caja = control<QLineEdit>(*w, "TxtCodigo");
+    auto* titulos = control<QComboBox>(*w, "Combo1");
+    ASSERT_NO_FATAL_FAILURE(graba(true, "Banco", cuentas::MedioEfectivo));
+    ASSERT_FALSE(w->hayError()) << mensajes().join(u'|').toStdString();
+    ASSERT_EQ(caja->text(), "110101");
+    // Left unchanged, the prefix loads nothing and the title list proposes.
+    QTest::keyClick(caja, Qt::Key_Tab);
+    EXPECT_EQ(estado(), "consulta");
+    EXPECT_EQ(caja->text(), "110101");
+    titulos->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return titulos->hasFocus(); }));
+    titulos->setCurrentIndex(1); // ACTIVO
+    campo(*w, "DESCRIPCION")->setFocus();
+    EXPECT_EQ(estado(), "nueva:");
+    EXPECT_EQ(campo(*w, "Codigo")->text().remove(u'-'), "12");
+
+    // The first tree click after a save loads the account clicked.
+    w->Paxtor1_ButtonClick(QStringLiteral("CANCELAR"));
+    ASSERT_NO_FATAL_FAILURE(graba(false, "Banco Nación", cuentas::MedioEfectivo));
+    ASSERT_EQ(caja->text(), "110101");
+    ASSERT_TRUE(caja->hasFocus());
+    const QModelIndex nodo = arbol->modelo()->Nodo(QStringLiteral("A110101002"));
+    arbol->scrollTo(nodo);
+    QTest::mouseClick(arbol->viewport(), Qt::LeftButton, {}, arbol->visualRect(nodo).center());
+    EXPECT_EQ(estado(), "cuenta:Fondo Fijo");
+    EXPECT_EQ(arbol->currentIndex(), nodo);
+    const QString auditado = auditoria();
+    EXPECT_EQ(auditado, "A:110101005,M:110101005");
+
+    // Refused: the account stays loaded as it was; its additional data open.
+    const QString periodo = QString::number(CNStuffContable::gPeriodoActual.toInt());
+    db.exec("INSERT INTO MV_ASIENTOS (PERIODO, CUENTA, ES_SALDO_APERTURA, IMPORTE) VALUES (" +
+            periodo + ", '110101002', 0, 10)");
+    const bool modificados = w->datosModificados();
+    responder->shown.clear();
+    responder->answerMsg(vb::vbYes);
+    tecla(Qt::Key_F3);
+    EXPECT_EQ(mensajes(), (QStringList{"Confirma la baja de este registro?",
+                                       "La cuenta que intenta eliminar Tiene movimientos en este "
+                                       "Ejercicio"}));
+    EXPECT_EQ(estado(), "cuenta:Fondo Fijo");
+    EXPECT_EQ(w->datosModificados(), modificados);
+    QStringList abiertas;
+    w->AbreDatosAdicionales = [&] { abiertas << CuentaActual; };
+    QAction adicionales;
+    adicionales.setData(QStringLiteral("Datos Adicionales"));
+    responder->shown.clear();
+    w->Tbar_ButtonClick(&adicionales);
+    EXPECT_EQ(abiertas, QStringList{"110101002"});
+    EXPECT_TRUE(mensajes().isEmpty());
+    EXPECT_EQ(auditoria(), auditado);
+
+    // Dropped by its flag (its lines are of another year): told, reset, its
+    // node gone; typed again it asks to be reused, never revived silently.
+    db.exec("UPDATE MV_ASIENTOS SET PERIODO = 1990");
+    responder->shown.clear();
+    responder->answerMsg(vb::vbYes);
+    tecla(Qt::Key_F3);
+    EXPECT_EQ(mensajes(), (QStringList{"Confirma la baja de este registro?",
+                                       "La cuenta tiene movimientos o datos asociados, fue dada "
+                                       "de baja"}));
+    EXPECT_FALSE(w->hayError());
+    EXPECT_EQ(estado(), "consulta");
+    EXPECT_FALSE(arbol->modelo()->Nodo(QStringLiteral("A110101002")).isValid());
+    const QString baja = QStringLiteral("SELECT DADA_DE_BAJA FROM MA_CUENTAS WHERE CODIGO = "
+                                        "'110101002'");
+    EXPECT_EQ(db.scalar(baja), 1);
+    EXPECT_EQ(grupo.scalar(baja), 1);
+    EXPECT_EQ(auditoria(), auditado + ",B:110101002");
+    responder->shown.clear();
+    responder->answerMsg(vb::vbNo);
+    ASSERT_NO_FATAL_FAILURE(escribeCodigo(*w, QStringLiteral("110101002")));
+    EXPECT_EQ(mensajes(), QStringList{"La cuenta Solicitada se encuentra Actualmente dada de Baja "
+                                      "¿Desea reutilizarla?"});
+    EXPECT_EQ(estado(), "consulta");
+    EXPECT_EQ(db.scalar(baja), 1);
+}
+
+} // namespace

@@ -319,10 +319,12 @@ TEST_F(CuentasTest, ConsultarPorNombre) {
 }
 
 // On a chart with letters in its codes an apostrophe is one more character:
-// the account that holds one loads, and a free one is a new account.
+// the account that holds one loads, and a free one is a new account; the
+// code box upper-cases as the configuration asks.
 TEST_F(CuentasTest, CodigoConApostrofoEnPlanAlfanumerico) {
     db.exec(QStringLiteral(
-        "INSERT INTO TA_CONFIGURACION (CLAVE, VALOR) VALUES ('CUENTASALFANUMERICAS', 'SI');"
+        "INSERT INTO TA_CONFIGURACION (CLAVE, VALOR) VALUES ('CUENTASALFANUMERICAS', 'SI'),"
+        "('ESCRIBE_SOLO_MAYUSCULAS', 'SI');"
         "INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION, TITULO, dv, DADA_DE_BAJA) VALUES "
         "('1101010''A', 'Cuenta O''Hara', 0, 0, 0)"));
     auto w = arranca();
@@ -332,10 +334,15 @@ TEST_F(CuentasTest, CodigoConApostrofoEnPlanAlfanumerico) {
     EXPECT_TRUE(w->esModificacion());
     EXPECT_EQ(campo(*w, "DESCRIPCION")->text(), QStringLiteral("Cuenta O'Hara"));
 
-    ASSERT_NO_FATAL_FAILURE(escribeCodigo(*w, QStringLiteral("1101010'B")));
+    ASSERT_NO_FATAL_FAILURE(escribeCodigo(*w, QStringLiteral("1101010'b")));
     EXPECT_TRUE(mensajes().isEmpty()) << mensajes().join(u'|').toStdString();
     EXPECT_TRUE(w->esNuevo());
     EXPECT_TRUE(campo(*w, "DESCRIPCION")->text().isEmpty());
+    campo(*w, "DESCRIPCION")->setText(QStringLiteral("Nueva"));
+    w->Paxtor1_ButtonClick(QStringLiteral("GRABAR"));
+    EXPECT_TRUE(mensajes().isEmpty()) << mensajes().join(u'|').toStdString();
+    EXPECT_EQ(db.scalar("SELECT CODIGO FROM MA_CUENTAS WHERE DESCRIPCION = 'Nueva'"),
+              QStringLiteral("1101010'B"));
 }
 
 // By keyboard, where the user types next: the code box when the window
