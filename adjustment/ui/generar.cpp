@@ -84,6 +84,8 @@ void FrmQuarzelo::CmdGenerar_Click() {
         vb::MsgBox(QStringLiteral("No hay movimientos para generar el Asiento de Ajuste , con los "
                                   "datos proporcionados"),
                    vb::vbInformation, QStringLiteral("Aviso al operador"));
+        // No balancing line: the save refuses until Generar runs again.
         CtaReiValidada = false;
+        CuentaReiLineas.clear();
     }
 }

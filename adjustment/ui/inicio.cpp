@@ -154,24 +154,28 @@ bool FrmQuarzelo::AsientoPendiente() const {
 bool FrmQuarzelo::ReiDeLasLineas() {
     const int indice = ClsFormulario::IndiceControl(QStringLiteral("CTA_REI"), txtFields);
     QLineEdit* rei = txtFields[size_t(indice)];
+    const QString texto = Recorta(rei->text());
+    // The save check reads only the enabled fields: a locked account is read
+    // again, it may have become a title or gone since it was validated (or
+    // been written again as the lines have it).
+    if (!rei->isEnabled() &&
+        (CtaReiValidada || (!CuentaReiLineas.isEmpty() && texto == CuentaReiLineas))) {
+        const bool antes = SoloRevalida;
+        SoloRevalida = true;
+        ValidaCampo(rei, indice, true);
+        SoloRevalida = antes;
+        if (HayError)
+            return false;
+    }
     // The lines balance on the account validated and shown, or the entry is
     // not the one on the screen.
-    if (!CtaReiValidada || Recorta(rei->text()) != CuentaReiValidada ||
-        (!CuentaReiLineas.isEmpty() && CuentaReiLineas != CuentaReiValidada)) {
-        HayError = true;
-        vb::MsgBox(QStringLiteral("Debe ingresar un código de Cuenta R.E.I."), vb::vbExclamation,
-                   QStringLiteral("Aviso al Operador"));
-        return false;
-    }
-    // The save check reads only the enabled fields: a locked account is read
-    // again, it may have become a title or gone since it was validated.
-    if (rei->isEnabled())
+    if (CtaReiValidada && texto == CuentaReiValidada &&
+        (CuentaReiLineas.isEmpty() || CuentaReiLineas == CuentaReiValidada))
         return true;
-    const bool antes = SoloRevalida;
-    SoloRevalida = true;
-    ValidaCampo(rei, indice, true);
-    SoloRevalida = antes;
-    return !HayError;
+    HayError = true;
+    vb::MsgBox(QStringLiteral("Debe ingresar un código de Cuenta R.E.I."), vb::vbExclamation,
+               QStringLiteral("Aviso al Operador"));
+    return false;
 }
 
 bool FrmQuarzelo::Abandona(bool Pendiente) const {
