@@ -484,19 +484,19 @@ void FrmQuarzelo::txtFields_LostFocus(int Index) {
         !Tocado[size_t(Index)] || !FrmCabecera->isAncestorOf(campo) || !campo->isEnabled() ||
         campo->isReadOnly())
         return;
-    QWidget* destino = QApplication::focusWidget();
     ValidandoAlSalir = true;
     struct Fin {
         bool& b;
         ~Fin() { b = false; }
     } fin{ValidandoAlSalir};
+    CampoRechazado = nullptr;
     ValidaCampo(Index);
     if (!HayError)
         return;
     RechazoAlSalir = true;
-    // Unless the check sent the user to another refused field.
-    if (QApplication::focusWidget() == destino)
-        campo->setFocus(Qt::OtherFocusReason);
+    // Back to the refused field (another one when the check went on to it),
+    // also when a message box has taken the activation meanwhile.
+    (CampoRechazado ? CampoRechazado : campo)->setFocus(Qt::OtherFocusReason);
 }
 
 bool FrmQuarzelo::ValidaCabecera(int Salvo) {
@@ -514,6 +514,7 @@ bool FrmQuarzelo::ValidaCabecera(int Salvo) {
         SoloRevalida = true;
         ValidaCampo(campo, int(i), true);
         if (HayError) {
+            CampoRechazado = campo;
             campo->setFocus(Qt::OtherFocusReason);
             return false;
         }

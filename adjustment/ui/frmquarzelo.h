@@ -186,6 +186,8 @@ private:
     // The field just left was refused: the click that left it generates nothing.
     bool RechazoAlSalir = false;
     bool ValidandoAlSalir = false;
+    // The field the header's check refused last, given the focus.
+    QLineEdit* CampoRechazado = nullptr;
     // Periods of the last generation, trimmed.
     QString PeriodoDesde;
     QString PeriodoHasta;
