@@ -695,6 +695,9 @@ void Frmta_asigccosto::ConsultarCodigo() {
         QLineEdit* caja = BrwTxt[0];
         if (IndiceBrw >= 0 &&
             Igual(caja->property("Tag").toString(), QStringLiteral("ta_ccosto"))) {
+            // F6 and CONSULTAR answer as the right button: not on a locked grid.
+            if (!ui::AceptaConsulta(*FGCCosto))
+                return;
             if (!Edicion->Abierta())
                 Edicion->AbrirCaja(32);
             if (!Edicion->Abierta())
@@ -712,6 +715,8 @@ void Frmta_asigccosto::ConsultarCodigo() {
                                              .toString()
                                              .trimmed()
                                              .isEmpty()) {
+            if (!ui::AceptaConsulta(*txtCuenta[size_t(IndiceCuenta)]))
+                return;
             QString tabla = QStringLiteral("ma_cuentas");
             QString descripcion, codigo, extra;
             Def_QConsulta::QConsulta(tabla, descripcion, codigo, extra, true, QString());

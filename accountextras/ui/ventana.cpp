@@ -10,6 +10,7 @@
 #include "lookup/def_qconsulta.h"
 #include "platform/ui/clsformulario.h"
 #include "platform/ui/clsplanilla.h"
+#include "platform/ui/mouse.h"
 #include "platform/ui/paxtor.h"
 #include "startup/core/cnstuffcontable.h"
 #include "startup/core/mod_macuentas.h"
@@ -269,7 +270,8 @@ void frmMA_CUENTASADIC::ConsultarCodigo() {
         return;
     QLineEdit* campo = txtFields[size_t(CampoActual)];
     QString tabla = campo->property("Tag").toString().trimmed();
-    if (tabla.isEmpty())
+    // F6 and CONSULTAR answer as the right button: not on a locked field.
+    if (tabla.isEmpty() || !ui::AceptaConsulta(*campo))
         return;
     QString descripcion, codigo, extra;
     Def_QConsulta::QConsulta(tabla, descripcion, codigo, extra, true, QString());

@@ -13,6 +13,7 @@
 #include "lookup/lib_clscons3.h"
 #include "platform/sql/quoting.h"
 #include "platform/ui/clsformulario.h"
+#include "platform/ui/mouse.h"
 #include "platform/vb/msgbox.h"
 #include "platform/win/clsutilidades.h"
 #include "startup/core/cnstuffcontable.h"
@@ -50,7 +51,12 @@ void FrmMA_CUENTAS::ConsultarCodigo() {
         return;
     QLineEdit* campo = txtFields[size_t(IndiceActual)];
     const QString tag = campo->property("Tag").toString().trimmed();
-    if (tag.isEmpty())
+    // F6 and CONSULTAR answer as the right button: not on a locked field
+    // (the code box stands for the code member).
+    const bool enCodigo =
+        IndiceActual == ClsFormulario::IndiceControl(QStringLiteral("Codigo"), txtFields);
+    const QWidget* control = enCodigo ? static_cast<const QWidget*>(TxtCodigo) : campo;
+    if (tag.isEmpty() || !ui::AceptaConsulta(*control))
         return;
 
     if (Igual(tag, "MA_CUENTAS_1")) {

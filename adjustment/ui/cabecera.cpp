@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <algorithm>
 
 namespace {
 
@@ -84,6 +85,7 @@ std::optional<QString> FrmQuarzelo::ReglaCtaRei(const QString& Texto) {
                          QStringLiteral("codigo"), 8, QString(), true, false)));
     Modificado = true;
     CtaReiValidada = true;
+    CuentaReiValidada = Texto;
     return std::nullopt;
 }
 
@@ -174,6 +176,10 @@ std::optional<QString> FrmQuarzelo::ReglaLetra(const QString& Texto) {
         PonCampo("NUMERO", Relleno(nro, "00000000"));
     }
     if (!SoloRevalida) {
+        // However the letter is left, the header is locked only with all its
+        // fields validated as they stand: the refused one has been told.
+        if (!ValidaCabecera(ClsFormulario::IndiceControl(QStringLiteral("LETRA"), txtFields)))
+            return QString();
         HabilitaCabecera(true);
         if (CmdGenerar->isEnabled())
             CmdGenerar->setFocus();
@@ -277,6 +283,20 @@ protected:
         case QEvent::FocusIn:
             Protege([&] { w_->txtFields_GotFocus(indice); });
             return false;
+        case QEvent::FocusOut:
+            // The user left the field; the window's own moves and another
+            // window's activation do not validate it.
+            switch (static_cast<QFocusEvent*>(evento)->reason()) {
+            case Qt::TabFocusReason:
+            case Qt::BacktabFocusReason:
+            case Qt::MouseFocusReason:
+            case Qt::ShortcutFocusReason:
+                Protege([&] { w_->txtFields_LostFocus(indice); });
+                break;
+            default:
+                break;
+            }
+            return false;
         case QEvent::MouseButtonPress: {
             const auto* m = static_cast<QMouseEvent*>(evento);
             const int boton = ui::vbMouseButton(*campo, *m);
@@ -339,10 +359,16 @@ private:
 void FrmQuarzelo::ConectaEventos() {
     FiltroEventos = new FiltroCabecera(this);
     installEventFilter(FiltroEventos);
-    for (QLineEdit* t : txtFields) {
+    Validado.assign(txtFields.size(), false);
+    Tocado.assign(txtFields.size(), false);
+    for (size_t i = 0; i < txtFields.size(); ++i) {
+        QLineEdit* t = txtFields[i];
         t->installEventFilter(FiltroEventos);
         // The right button opens the field's lookup.
         t->setContextMenuPolicy(Qt::NoContextMenu);
+        connect(t, &QLineEdit::textChanged, this,
+                [this, i] { Protege([&] { txtFields_Change(int(i)); }); });
+        connect(t, &QLineEdit::textEdited, this, [this] { CabeceraTecleada = true; });
     }
     connect(Paxtor1, &Paxtor::ButtonClick, this,
             [this](const QString& Key) { Protege([&] { Paxtor1_ButtonClick(Key); }); });
@@ -360,10 +386,11 @@ void FrmQuarzelo::txtFields_GotFocus(int Index) {
     QLineEdit* campo = txtFields[size_t(Index)];
     IndiceActual = Index;
     Paxtor1->setEstado(Paxtor::EstadoConsultar, !Recorta(Tag(campo)).isEmpty());
-    // Only while the header is edited: once generated the entry keeps its
-    // lines until a new one is started.
+    // Only while the header is edited, on the REI account validated as it
+    // is shown: once generated the entry keeps its lines until a new one is
+    // started.
     if (FrmCabecera->isEnabled())
-        CmdGenerar->setEnabled(!Recorta(TextoCampo("CTA_REI")).isEmpty());
+        CmdGenerar->setEnabled(ReiVigente() && Lineas.size() <= 1);
     ClsFormulario::MarcaControl(campo, QString());
 }
 
@@ -427,6 +454,74 @@ void FrmQuarzelo::txtFields_MouseDown(int Index, int Button, int Shift, float X,
         ConsultaCampo();
 }
 
+void FrmQuarzelo::txtFields_Change(int Index) {
+    if (size_t(Index) < Validado.size()) {
+        Validado[size_t(Index)] = false;
+        Tocado[size_t(Index)] = true;
+    }
+    RechazoAlSalir = false;
+    if (!Es(Recorta(txtFields[size_t(Index)]->property("DataField").toString()), "CTA_REI"))
+        return;
+    // Another text is no longer the account validated: Generar waits for it
+    // while the user can validate it; behind the locked header Generar reads
+    // it again itself.
+    CtaReiValidada = false;
+    CuentaReiValidada.clear();
+    if (FrmCabecera->isEnabled())
+        CmdGenerar->setEnabled(false);
+}
+
+bool FrmQuarzelo::ReiVigente() const {
+    const int i = ClsFormulario::IndiceControl(QStringLiteral("CTA_REI"), txtFields);
+    return CtaReiValidada && i >= 0 && size_t(i) < Validado.size() && Validado[size_t(i)];
+}
+
+void FrmQuarzelo::txtFields_LostFocus(int Index) {
+    QLineEdit* campo = txtFields[size_t(Index)];
+    // A field passed by untouched has nothing to check yet: the header's
+    // lock checks every field all the same.
+    if (ValidandoAlSalir || size_t(Index) >= Validado.size() || Validado[size_t(Index)] ||
+        !Tocado[size_t(Index)] || !FrmCabecera->isAncestorOf(campo) || !campo->isEnabled() ||
+        campo->isReadOnly())
+        return;
+    ValidandoAlSalir = true;
+    struct Fin {
+        bool& b;
+        ~Fin() { b = false; }
+    } fin{ValidandoAlSalir};
+    CampoRechazado = nullptr;
+    ValidaCampo(Index);
+    if (!HayError)
+        return;
+    RechazoAlSalir = true;
+    // Back to the refused field (another one when the check went on to it),
+    // also when a message box has taken the activation meanwhile.
+    (CampoRechazado ? CampoRechazado : campo)->setFocus(Qt::OtherFocusReason);
+}
+
+bool FrmQuarzelo::ValidaCabecera(int Salvo) {
+    const bool antes = SoloRevalida;
+    struct Restaura {
+        bool& b;
+        bool v;
+        ~Restaura() { b = v; }
+    } restaura{SoloRevalida, antes};
+    for (size_t i = 0; i < txtFields.size(); ++i) {
+        QLineEdit* campo = txtFields[i];
+        if (int(i) == Salvo || (i < Validado.size() && Validado[i]) ||
+            !FrmCabecera->isAncestorOf(campo) || !campo->isEnabled() || campo->isReadOnly())
+            continue;
+        SoloRevalida = true;
+        ValidaCampo(campo, int(i), true);
+        if (HayError) {
+            CampoRechazado = campo;
+            campo->setFocus(Qt::OtherFocusReason);
+            return false;
+        }
+    }
+    return true;
+}
+
 bool FrmQuarzelo::ValidaCampo(int Index) {
     ValidaCampo(txtFields[size_t(Index)], Index, true);
     return !HayError;
@@ -435,6 +530,10 @@ bool FrmQuarzelo::ValidaCampo(int Index) {
 void FrmQuarzelo::ValidaCampo(QLineEdit* Control, int Index, bool MostrarMensaje) {
     Q_UNUSED(Index);
     HayError = false;
+    const auto posicion = std::find(txtFields.begin(), txtFields.end(), Control);
+    const size_t indice = size_t(posicion - txtFields.begin());
+    if (indice < Validado.size())
+        Validado[indice] = false;
     QString Mensaje;
     const QString Texto = Recorta(Control->text());
     const QString Campo_ = Recorta(Control->property("DataField").toString());
@@ -442,8 +541,10 @@ void FrmQuarzelo::ValidaCampo(QLineEdit* Control, int Index, bool MostrarMensaje
     std::optional<QString> rechazo;
     if (Es(Campo_, "CTA_REI")) {
         rechazo = ReglaCtaRei(Texto);
-        if (rechazo)
+        if (rechazo) {
             CtaReiValidada = false;
+            CuentaReiValidada.clear();
+        }
     } else if (Es(Campo_, "TC")) {
         rechazo = ReglaTC(Control, Texto);
     } else if (Es(Campo_, "SUCURSAL")) {
@@ -471,8 +572,14 @@ void FrmQuarzelo::ValidaCampo(QLineEdit* Control, int Index, bool MostrarMensaje
         Mensaje = *rechazo;
     } else {
         ControlaTotalCabecera(Mensaje);
-        if (!HayError)
+        if (!HayError) {
+            if (indice < Validado.size())
+                Validado[indice] = true;
+            RechazoAlSalir = false;
+            if (Es(Campo_, "CTA_REI") && FrmCabecera->isEnabled() && Lineas.size() <= 1)
+                CmdGenerar->setEnabled(true);
             return;
+        }
     }
     if (!Mensaje.trimmed().isEmpty() && MostrarMensaje)
         vb::MsgBox(Mensaje, vb::vbExclamation, kAviso);

@@ -97,6 +97,12 @@ public:
     void txtFields_KeyPress(int Index, int& KeyAscii);
     void txtFields_KeyUp(int Index, int KeyCode, int Shift);
     void txtFields_MouseDown(int Index, int Button, int Shift, float X, float Y);
+    // A field's text changed, typed or written: it stands unvalidated, and
+    // a changed REI account turns "&Generar" off until it is validated.
+    void txtFields_Change(int Index);
+    // Leaving a changed header field by Tab, a click or a shortcut validates
+    // it as Enter does; a refused field takes the focus back.
+    void txtFields_LostFocus(int Index);
     // Validates one header field by index, setting HayError when it is
     // refused; true when it passed.
     virtual bool ValidaCampo(int Index);
@@ -164,9 +170,24 @@ private:
     bool HayError = false;
     bool Modificado = false;
     bool VerificaTotales = false;
-    // The REI account has passed its validation; a generation without
-    // movements clears it.
+    // The REI account has passed its validation and is shown unchanged
+    // since (CuentaReiValidada, trimmed); a change of the field or a
+    // generation without movements clears it, and the save reads it.
     bool CtaReiValidada = false;
+    QString CuentaReiValidada;
+    // The account the generated lines balance on.
+    QString CuentaReiLineas;
+    // Per header field: passed its validation and unchanged since.
+    std::vector<bool> Validado;
+    // Per header field: its text changed since the entry was prepared.
+    std::vector<bool> Tocado;
+    // The user has typed into the entry since it was prepared.
+    bool CabeceraTecleada = false;
+    // The field just left was refused: the click that left it generates nothing.
+    bool RechazoAlSalir = false;
+    bool ValidandoAlSalir = false;
+    // The field the header's check refused last, given the focus.
+    QLineEdit* CampoRechazado = nullptr;
     // Periods of the last generation, trimmed.
     QString PeriodoDesde;
     QString PeriodoHasta;
@@ -210,6 +231,16 @@ private:
         bool aviso = false;
     };
     ReglaPeriodoResultado ReglaPeriodo(const QString& Texto);
+
+    // Validates, as the save check does, every enabled header field not
+    // validated since its last change, except Salvo; the first refused one
+    // takes the focus. True when all stand validated.
+    bool ValidaCabecera(int Salvo);
+    // The lines balance on the REI account shown, validated and postable;
+    // otherwise the user is told and nothing may be stored.
+    bool ReiDeLasLineas();
+    // The REI account shown has passed its validation and not changed since.
+    bool ReiVigente() const;
 
     void ArmaControles();
     // Routes the header fields' key, focus and mouse events to their handlers

@@ -3,6 +3,7 @@
 
 #include "adjustment/ui/frmquarzelo.h"
 
+#include "platform/ui/clsformulario.h"
 #include "platform/vb/msgbox.h"
 #include "platform/win/clsutilidades.h"
 #include "startup/core/cnstuffcontable.h"
@@ -10,6 +11,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <utility>
 
 GeneracionAjuste::Fin FrmQuarzelo::Genera_Asiento(const QString& PeriodoDesde,
                                                   const QString& PeriodoHasta,
@@ -39,17 +41,26 @@ void FrmQuarzelo::CmdGenerar_Click() {
     const bool IncluirProforma = chkIncluirProforma->checkState() != Qt::Unchecked;
     PeriodoDesde = Recorta(Campo(QStringLiteral("PERIODO_DESDE"))->text());
     PeriodoHasta = Recorta(Campo(QStringLiteral("PERIODO_HASTA"))->text());
-    Modificado = false;
+    // The switch that left the field's text unvalidated (the button was
+    // pressed while it was refused): nothing is generated.
+    if (std::exchange(RechazoAlSalir, false))
+        return;
+    // The balancing line goes to the REI account as validated and shown.
+    if (!CtaReiValidada &&
+        !ValidaCampo(ClsFormulario::IndiceControl(QStringLiteral("CTA_REI"), txtFields)))
+        return;
 
     // Nothing is generated for a range that runs backwards (a year adjusted
-    // to its last month proposes the month after it).
+    // to its last month proposes the month after it); the typed header is
+    // still the user's to keep or leave.
     if (GeneracionAjuste::RechazaRango(PeriodoDesde, PeriodoHasta))
         return;
+    Modificado = false;
 
     Lineas.assign(1, TipoLineaAjuste());
     FinGeneracion = Genera_Asiento(PeriodoDesde, PeriodoHasta, IncluirProforma);
-    // Without an account the totals stay apart and the save check refuses them.
-    GeneracionAjuste::Balancea(Lineas, Campo(QStringLiteral("CTA_REI"))->text());
+    CuentaReiLineas = CuentaReiValidada;
+    GeneracionAjuste::Balancea(Lineas, CuentaReiLineas);
     LlenaResumen();
     ActualizaTotales();
 
@@ -64,6 +75,8 @@ void FrmQuarzelo::CmdGenerar_Click() {
 
     if (totalDebe != vb::Currency()) {
         CmdGenerar->setEnabled(false);
+        // The lines balance on it: it stays as shown until a new entry.
+        Campo(QStringLiteral("CTA_REI"))->setEnabled(false);
         QLineEdit* detalle = Campo(QStringLiteral("DETALLE"));
         detalle->setEnabled(true);
         detalle->setFocus();
@@ -71,6 +84,8 @@ void FrmQuarzelo::CmdGenerar_Click() {
         vb::MsgBox(QStringLiteral("No hay movimientos para generar el Asiento de Ajuste , con los "
                                   "datos proporcionados"),
                    vb::vbInformation, QStringLiteral("Aviso al operador"));
+        // No balancing line: the save refuses until Generar runs again.
         CtaReiValidada = false;
+        CuentaReiLineas.clear();
     }
 }

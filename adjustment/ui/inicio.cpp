@@ -10,6 +10,7 @@
 #include "lookup/lib_clscons3.h"
 #include "platform/ui/clsformulario.h"
 #include "platform/ui/clsplanilla.h"
+#include "platform/ui/mouse.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/programend.h"
 #include "platform/win/clsutilidades.h"
@@ -85,7 +86,11 @@ void FrmQuarzelo::NuevoAsiento() {
     Campo(QStringLiteral("SUCURSAL"))->setEnabled(true);
     Campo(QStringLiteral("NUMERO"))->setEnabled(true);
     Campo(QStringLiteral("DETALLE"))->setEnabled(false);
+    Campo(QStringLiteral("CTA_REI"))->setEnabled(true);
     CtaReiValidada = false;
+    CuentaReiValidada.clear();
+    CuentaReiLineas.clear();
+    RechazoAlSalir = false;
 
     // The chosen year, not the rules object's own.
     const QVariant ejercicio(gPeriodoActual);
@@ -136,10 +141,41 @@ void FrmQuarzelo::NuevoAsiento() {
     CmdGenerar->setEnabled(false);
     // Typing starts in the first field the user fills (the REI account).
     ClsFormulario::FocoAlPrimerCampo(FrmCabecera);
+    CabeceraTecleada = false;
+    // What the entry was prepared with is no change of the user's.
+    Validado.assign(txtFields.size(), false);
+    Tocado.assign(txtFields.size(), false);
 }
 
 bool FrmQuarzelo::AsientoPendiente() const {
-    return Modificado || Lineas.size() > 1;
+    return Modificado || CabeceraTecleada || Lineas.size() > 1;
+}
+
+bool FrmQuarzelo::ReiDeLasLineas() {
+    const int indice = ClsFormulario::IndiceControl(QStringLiteral("CTA_REI"), txtFields);
+    QLineEdit* rei = txtFields[size_t(indice)];
+    const QString texto = Recorta(rei->text());
+    // The save check reads only the enabled fields: a locked account is read
+    // again, it may have become a title or gone since it was validated (or
+    // been written again as the lines have it).
+    if (!rei->isEnabled() &&
+        (CtaReiValidada || (!CuentaReiLineas.isEmpty() && texto == CuentaReiLineas))) {
+        const bool antes = SoloRevalida;
+        SoloRevalida = true;
+        ValidaCampo(rei, indice, true);
+        SoloRevalida = antes;
+        if (HayError)
+            return false;
+    }
+    // The lines balance on the account validated and shown, or the entry is
+    // not the one on the screen.
+    if (CtaReiValidada && texto == CuentaReiValidada &&
+        (CuentaReiLineas.isEmpty() || CuentaReiLineas == CuentaReiValidada))
+        return true;
+    HayError = true;
+    vb::MsgBox(QStringLiteral("Debe ingresar un código de Cuenta R.E.I."), vb::vbExclamation,
+               QStringLiteral("Aviso al Operador"));
+    return false;
 }
 
 bool FrmQuarzelo::Abandona(bool Pendiente) const {
@@ -164,7 +200,7 @@ void FrmQuarzelo::Paxtor1_ButtonClick(const QString& Key) {
             throw;
         }
         SoloRevalida = false;
-        if (!ok)
+        if (!ok || !ReiDeLasLineas())
             return;
         GrabaAsiento();
         const bool grabado = !HayError;
@@ -210,6 +246,9 @@ void FrmQuarzelo::HabilitaCabecera(bool Bloquear) {
         Paxtor1->setEstado(Paxtor::EstadoCancelar, true);
         Paxtor1->setEstado(Paxtor::EstadoNuevo, true);
         FrmCabecera->setEnabled(true);
+        // The generated lines balance on the account shown: it stays as
+        // validated until a new entry.
+        Campo(QStringLiteral("CTA_REI"))->setEnabled(Lineas.size() <= 1);
     } else {
         Paxtor1->setEstado(Paxtor::EstadoCerrar, false);
         Paxtor1->setEstado(Paxtor::EstadoBorrar, false);
@@ -223,7 +262,8 @@ void FrmQuarzelo::ConsultaCampo() {
         return;
     QLineEdit* campo = txtFields[size_t(IndiceActual)];
     QString tag = Recorta(campo->property("Tag").toString());
-    if (tag.isEmpty())
+    // F6 and CONSULTAR answer as the right button: not on a locked field.
+    if (tag.isEmpty() || !ui::AceptaConsulta(*campo))
         return;
     if (tag.compare(u"TA_COMPROBANTES_1", Qt::CaseInsensitive) == 0)
         tag = QStringLiteral("TA_COMPROBANTES");

@@ -11,10 +11,14 @@ int vbMouseButton(const QWidget& Control, const QMouseEvent& e) {
     if (!Control.isEnabled())
         return 0;
     const int boton = e.button() == Qt::RightButton ? 2 : e.button() == Qt::MiddleButton ? 4 : 1;
-    const auto* caja = qobject_cast<const QLineEdit*>(&Control);
-    if (boton == 2 && caja && caja->isReadOnly())
+    if (boton == 2 && !AceptaConsulta(Control))
         return 0;
     return boton;
+}
+
+bool AceptaConsulta(const QWidget& Control) {
+    const auto* caja = qobject_cast<const QLineEdit*>(&Control);
+    return Control.isEnabled() && !(caja && caja->isReadOnly());
 }
 
 } // namespace ui

@@ -12,4 +12,8 @@ namespace ui {
 // text box, whose lookup or calendar must not change it.
 int vbMouseButton(const QWidget& Control, const QMouseEvent& e);
 
+// The control answers a lookup (right button, F6, CONSULTAR): enabled,
+// through its frame too, and not a locked (read-only) text box.
+bool AceptaConsulta(const QWidget& Control);
+
 } // namespace ui

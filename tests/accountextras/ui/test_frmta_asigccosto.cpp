@@ -5,7 +5,10 @@
 #include "ccosto_fixture.h"
 
 #include "accountextras/core/distribucion_ccosto.h"
+#include "platform/ui/modal.h"
 #include "platform/vb/msgbox.h"
+
+#include <QDialog>
 
 #include <algorithm>
 
@@ -334,6 +337,30 @@ TEST_F(CCostoTest, BackspaceOnAPercentageTypesTheNewOne) {
     EXPECT_EQ(caja(*w)->text(), "5");
     QTest::keyClick(caja(*w), Qt::Key_Return);
     EXPECT_EQ(grilla(*w)->TextMatrix(2, 3), "5");
+}
+
+// CONSULTAR (F6) answers as the right button: the account locked while its
+// distribution is edited opens no lookup.
+TEST_F(CCostoTest, ConsultarEnLaCuentaBloqueadaNoAbreLaConsulta) {
+    int abiertas = 0;
+    ui::setModalDriver([&](QDialog&) { ++abiertas; });
+    struct Restaura {
+        ~Restaura() {
+            ui::setModalDriver([](QDialog&) {});
+        }
+    } restaura;
+    Frmta_asigccosto* w = abre(QString());
+    w->txtCuenta_GotFocus(0);
+    w->Paxtor1_ButtonClick(QStringLiteral("CONSULTAR"));
+    EXPECT_EQ(abiertas, 1); // the path works on the open field
+
+    aceptaCuenta(*w, "520101001");
+    auto* cuenta = control<QLineEdit>(*w, "txtCuenta");
+    ASSERT_FALSE(cuenta->isEnabled());
+    w->txtCuenta_GotFocus(0);
+    w->Paxtor1_ButtonClick(QStringLiteral("CONSULTAR"));
+    EXPECT_EQ(abiertas, 1);
+    EXPECT_EQ(cuenta->text(), "520101001");
 }
 
 } // namespace

@@ -281,3 +281,30 @@ TEST_F(CuentasTest, ElTituloProponeElCodigoYLaCuentaSuTitulo) {
                            "La cuenta Ingresada no es correcta verifique la cantidad de Digitos"}));
     EXPECT_EQ(foco(), control<QLineEdit>(*w, "TxtCodigo"));
 }
+
+// CONSULTAR (F6) answers as the right button: a field the window has locked
+// opens no lookup, the same field open for editing does.
+TEST_F(CuentasTest, ConsultarEnCampoBloqueadoNoAbreLaConsulta) {
+    auto w = arranca();
+    ASSERT_NO_FATAL_FAILURE(muestra(*w));
+    int abiertas = 0;
+    ui::setModalDriver([&](QDialog&) { ++abiertas; });
+    struct Restaura {
+        ~Restaura() {
+            ui::setModalDriver([](QDialog&) {});
+        }
+    } restaura;
+    QLineEdit* principal = campo(*w, "CuentaPrincipal");
+    const int indice = 3; // as the window's handlers address it
+    ASSERT_FALSE(principal->isEnabled());
+    w->txtFields_MouseDown(indice, 1);
+    w->Paxtor1_ButtonClick(QStringLiteral("CONSULTAR"));
+    EXPECT_EQ(abiertas, 0);
+    EXPECT_TRUE(principal->text().isEmpty());
+
+    ASSERT_NO_FATAL_FAILURE(escribeCodigo(*w, QStringLiteral("110101001")));
+    ASSERT_TRUE(principal->isEnabled());
+    w->txtFields_MouseDown(indice, 1);
+    w->Paxtor1_ButtonClick(QStringLiteral("CONSULTAR"));
+    EXPECT_EQ(abiertas, 1);
+}

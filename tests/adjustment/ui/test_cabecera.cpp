@@ -127,6 +127,11 @@ TEST_F(VentanaTest, TipoDeComprobanteLlenaElComprobante) {
 TEST_F(VentanaTest, ReglasDeLaLetra) {
     auto w = nueva();
     campo(*w, "TC")->setText(QStringLiteral("AJUS"));
+    // The header locks only with every field accepted: the account first.
+    EXPECT_FALSE(valida(*w, "LETRA", QStringLiteral("X")));
+    EXPECT_EQ(ultimoMensaje(), QStringLiteral("Debe ingresar un código de Cuenta R.E.I."));
+    EXPECT_TRUE(cabecera(*w)->isEnabled());
+    ASSERT_TRUE(valida(*w, "CTA_REI", QStringLiteral("5901")));
     EXPECT_FALSE(valida(*w, "LETRA", QStringLiteral("M")));
     EXPECT_EQ(ultimoMensaje(), QStringLiteral("Debe ingresar A,B,C,X,E"));
     EXPECT_FALSE(valida(*w, "LETRA", QStringLiteral("B")));

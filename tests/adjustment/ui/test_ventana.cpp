@@ -168,6 +168,16 @@ TEST_F(VentanaTest, LaCajaDeCierreComoCerrar) {
         {"untouched", [](FrmQuarzelo&) {}, false},
         {"a validated account",
          [](FrmQuarzelo& w) { ASSERT_TRUE(valida(w, "CTA_REI", QStringLiteral("5901"))); }, true},
+        {"a typed account",
+         [](FrmQuarzelo& w) { QTest::keyClicks(campo(w, "CTA_REI"), QStringLiteral("59")); }, true},
+        {"a refused Generar",
+         [](FrmQuarzelo& w) {
+             ASSERT_TRUE(valida(w, "CTA_REI", QStringLiteral("5901")));
+             campo(w, "PERIODO_DESDE")->setText(QStringLiteral("03/2023"));
+             w.CmdGenerar_Click();
+             ASSERT_EQ(w.lineas().size(), 1u);
+         },
+         true},
         {"a generated entry",
          [](FrmQuarzelo& w) {
              ASSERT_TRUE(valida(w, "CTA_REI", QStringLiteral("5901")));
@@ -265,10 +275,11 @@ TEST_F(VentanaTest, ConsultaDelCampo) {
                            QStringLiteral("select Descripcion,Codigo from VT_TA_Cpte")}));
 }
 
-// The right button on a disabled field (the date, fixed by the new entry) or
-// on a field of the locked header (the R.E.I. account after the letter
-// passed) opens neither the calendar nor the lookup and changes nothing;
-// neither does it on the entry number, which is never editable.
+// The right button or F6 on a disabled field (the date, fixed by the new
+// entry) or on a field of the locked header (the R.E.I. account and the
+// voucher type after the letter passed) opens neither the calendar nor the
+// lookup and changes nothing; neither does it on the entry number, which is
+// never editable.
 TEST_F(VentanaTest, ClicDerechoEnCampoBloqueadoNoHaceNada) {
     auto calendario = std::make_shared<CalendarioContado>();
     quindel2::setDesktop(calendario);
@@ -290,6 +301,10 @@ TEST_F(VentanaTest, ClicDerechoEnCampoBloqueadoNoHaceNada) {
     // The path works: the editable account field opens its lookup.
     QTest::mouseClick(rei, Qt::RightButton);
     EXPECT_EQ(consultas, 1);
+    QTest::mouseClick(numero, Qt::LeftButton);
+    ASSERT_EQ(QApplication::focusWidget(), numero);
+    ASSERT_TRUE(paxtor(*w)->estado(Paxtor::EstadoConsultar));
+    QTest::keyClick(numero, Qt::Key_F6);
 
     ASSERT_TRUE(valida(*w, "CTA_REI", QStringLiteral("5901")));
     ASSERT_TRUE(valida(*w, "TC", QStringLiteral("AJUS")));
@@ -298,10 +313,18 @@ TEST_F(VentanaTest, ClicDerechoEnCampoBloqueadoNoHaceNada) {
     QTest::mouseClick(fecha, Qt::RightButton);
     QTest::mouseClick(rei, Qt::RightButton);
     QTest::mouseClick(numero, Qt::RightButton);
+    // F6 with each of them as the field last in use, its lookup key on.
+    for (const char* columna : {"FECHA", "CTA_REI", "TC"}) {
+        w->txtFields_GotFocus(indiceCampo(QLatin1String(columna)));
+        ASSERT_TRUE(paxtor(*w)->estado(Paxtor::EstadoConsultar)) << columna;
+        QWidget* foco = QApplication::focusWidget();
+        QTest::keyClick(foco ? foco : w.get(), Qt::Key_F6);
+    }
 
     EXPECT_EQ(calendario->veces, 0);
     EXPECT_EQ(consultas, 1);
     EXPECT_EQ(fecha->text(), QStringLiteral("31/12/2023"));
     EXPECT_EQ(rei->text(), QStringLiteral("5901"));
+    EXPECT_EQ(campo(*w, "TC")->text(), QStringLiteral("AJUS"));
     EXPECT_EQ(numero->text(), numeroMostrado);
 }
