@@ -190,6 +190,9 @@ TEST_F(SentenciasTest, EjecutaConsultaOvercomesLostLinkTwice) {
     EXPECT_TRUE(responder->shown.empty());
     EXPECT_EQ(
         db->scalar(QStringLiteral("SELECT COUNT(*) FROM MA_CUENTAS WHERE CODIGO='3'")).toInt(), 0);
+    // The reopen cleared the errors; the lost link is kept for the caller.
+    ASSERT_GT(d.gCnn->errors().Count(), 0);
+    EXPECT_EQ(d.gCnn->errors().Item(0).NativeError, ado::nativeLostLink);
 }
 
 TEST_F(SentenciasTest, TransactionStatementsAreNotRetried) {
