@@ -8,6 +8,7 @@
 #include "platform/ado/engine_text.h"
 #include "platform/sql/batch.h"
 #include "platform/sql/lexer.h"
+#include "platform/sql/quoting.h"
 #include "platform/vb/vb.h"
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -1097,8 +1098,8 @@ RowSet OdbcEngine::readRows(Handle& st, int keyColumns, const QString& again) {
 QString OdbcEngine::adapt(const QString& text) {
     if (dialect_ != ServerKind::Sqlite)
         return text;
-    return sqlrewrite::toSqlite(text,
-                                [this](const QString& table) { return tableInfo(table).declared; });
+    return sqltext::nulsSpelled(sqlrewrite::toSqlite(
+        text, [this](const QString& table) { return tableInfo(table).declared; }));
 }
 
 BatchResult OdbcEngine::execute(const QString& text, bool forUpdate) {
