@@ -7,6 +7,7 @@
 #include "data/oracle_dicc.h"
 #include "data/runwide.h"
 #include "platform/ado/connstring.h"
+#include "platform/sql/lexer.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/programend.h"
 #include "platform/vb/vb.h"
@@ -38,18 +39,9 @@ constexpr int kIntentosClaveGuardada = 3;
 // The warning (0x40EC9) that Oracle's provider leaves after a script.
 constexpr long kAvisoOracle = 265929;
 
-// A login value as the connection string's reader takes it back whole: one
-// that holds ";" or begins with a quote or a blank (or ends with one) goes
-// between double quotes, each inside doubled, so that it never ends its part
-// or adds a keyword of its own. Plain values stay as they are.
+// A login value as the connection string's reader takes it back whole.
 QString Valor(const QString& v) {
-    const bool simple =
-        !v.contains(u';') && !v.startsWith(u'"') && !v.startsWith(u'\'') && v.trimmed() == v;
-    if (simple)
-        return v;
-    QString r = v;
-    r.replace(u'"', QStringLiteral("\"\""));
-    return u'"' + r + u'"';
+    return ado::oledbValue(v);
 }
 
 } // namespace
@@ -87,14 +79,14 @@ QString ReplaceCI(const QString& text, const QString& what, const QString& with)
 
 std::vector<bool> DentroDeLiteral(const QString& sql) {
     std::vector<bool> dentro(size_t(sql.size()), false);
-    bool abierto = false;
-    for (qsizetype i = 0; i < sql.size(); ++i) {
-        if (sql.at(i) == QLatin1Char('\'')) {
-            dentro[size_t(i)] = true;
-            abierto = !abierto; // a doubled quote closes and opens again
+    // Read as the server reads it: an apostrophe in a comment or in a quoted
+    // name opens no literal.
+    for (const sqltext::Token& t : sqltext::lex(sql)) {
+        if (t.kind != sqltext::TokenKind::String && t.kind != sqltext::TokenKind::Ident &&
+            t.kind != sqltext::TokenKind::Comment)
             continue;
-        }
-        dentro[size_t(i)] = abierto;
+        for (qsizetype i = t.begin; i < t.end; ++i)
+            dentro[size_t(i)] = true;
     }
     return dentro;
 }
@@ -622,7 +614,8 @@ void DB_Dll::AbrirRecordset(QString& SentenciaSQL, ado::RecordsetPtr& Lrcs,
             // open transaction.
             if ((SameErr(e.Number, ado::adErrUnspecified) ||
                  SameErr(e.Number, ado::adErrInvalidConnection)) &&
-                e.NativeError != ado::nativeLockTimeout && cnn()->errors().Count() > 0) {
+                e.NativeError != ado::nativeLockTimeout && cnn()->errors().Count() > 0 &&
+                !cnn()->inTransaction()) {
                 if (EnlacePerdido(contador) == Enlace::Repetir)
                     continue;
             }
@@ -704,6 +697,9 @@ void DB_Dll::EjecutaConsulta(QString& SentenciaSQL, long& RecordsAffected, ado::
     const QString rutina =
         remota ? QStringLiteral("EjecutaConsultaRSQL") : QStringLiteral("EjecutaConsultaSQL");
     const bool trans = ContainsCI(SentenciaSQL, QStringLiteral("TRANS"));
+    // Reconnecting would drop the open transaction and run the statement
+    // outside it: inside one, a lost link is the save's failure.
+    const bool enTransaccion = cnn()->inTransaction();
     short contador = 0;
     for (;;) {
         try {
@@ -726,9 +722,15 @@ void DB_Dll::EjecutaConsulta(QString& SentenciaSQL, long& RecordsAffected, ado::
             ado::Errors& errs = referencia.cnn()->errors();
             if (errs.Count() > 0 && !trans) {
                 const long nativo = errs.Item(0).NativeError;
-                if (!remota && nativo == ado::nativeLostLink) {
+                if (!remota && !enTransaccion && nativo == ado::nativeLostLink) {
                     if (EnlacePerdido(contador) == Enlace::Repetir)
                         continue;
+                    // Dropped: the reopen cleared the errors, but the caller
+                    // must still see that the statement never ran.
+                    for (ado::Errors* e : {&cnn()->errors(), &referencia.cnn()->errors()})
+                        if (e->Count() == 0)
+                            for (const ado::Error& err : ex.all())
+                                e->Add(err);
                     return;
                 }
                 if (nativo == ado::nativeTruncation) {

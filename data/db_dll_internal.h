@@ -34,7 +34,8 @@ bool ContainsCI(const QString& text, const QString& what);
 // Every occurrence of `what`, letter case ignored, replaced by `with`.
 QString ReplaceCI(const QString& text, const QString& what, const QString& with);
 
-// Whether position i of a statement lies inside a quoted literal ('...').
+// Whether position i of a statement lies inside a quoted literal ('...'), a
+// quoted name ([...], "...") or a comment.
 std::vector<bool> DentroDeLiteral(const QString& sql);
 // The "@Admin_" marker (any case) in a statement, outside quoted literals: a
 // value that holds the text is data, not a marker.

@@ -35,7 +35,9 @@ QString IgualSinBlancos(const QString& campo, const QString& valor) {
 
 DB_Dll::Resume DB_Dll::FallaBusqueda(const ado::Error& e, short& contador, bool datosTabla) {
     const ado::Errors& errs = gDatos().cnn()->errors();
-    if (errs.Count() > 0 && errs.Item(0).NativeError == ado::nativeLostLink) {
+    // Inside a transaction a reconnect would drop it: the box tells instead.
+    if (errs.Count() > 0 && errs.Item(0).NativeError == ado::nativeLostLink &&
+        !cnn()->inTransaction()) {
         ReintentaConectar();
         if (gOpenFlag) {
             ++contador;

@@ -16,6 +16,18 @@ namespace {
 
 const QString kRutina = QStringLiteral("ActualizarDatos");
 
+// One save's statements in the shared transaction runner, with the
+// routine's error box; with ExigeFila the row must be there.
+bool Ejecuta(const QStringList& sentencias, bool ExigeFila) {
+    CNStuffContable::OpcionesTransaccion o;
+    o.Rutina = kRutina;
+    o.ExigeFila = ExigeFila;
+    bool error = false;
+    std::int32_t nativo = 0;
+    CNStuffContable::EjecutaTransaccion(sentencias, error, nativo, o);
+    return !error;
+}
+
 bool Es(const QString& columna, const char* nombre) {
     return columna.trimmed().compare(QLatin1String(nombre), Qt::CaseInsensitive) == 0;
 }
@@ -132,7 +144,7 @@ Resultado GrabaDatosAdicionales(const DatosAdicionales& D) {
     CNStuffContable::gCamposSQL.clear();
     if (!armada)
         return r;
-    if (!interno::EjecutaEnTransaccion({sentencia}, !D.Nuevo, kRutina))
+    if (!Ejecuta({sentencia}, !D.Nuevo))
         return r;
     Replica(ModGruposEmp::Alta, codigo);
     return Resultado::Hecho();
@@ -150,8 +162,7 @@ Resultado BorraDatosAdicionales(const QString& Codigo) {
         return Resultado();
     if (!hayFila)
         return Resultado::Hecho();
-    if (!interno::EjecutaEnTransaccion({QStringLiteral("DELETE FROM ") + TablaAdicionales + donde},
-                                       true, kRutina))
+    if (!Ejecuta({QStringLiteral("DELETE FROM ") + TablaAdicionales + donde}, true))
         return Resultado();
     Replica(ModGruposEmp::Baja, codigo);
     return Resultado::Hecho();

@@ -60,6 +60,16 @@ ConnectionStringParts parseConnectionString(const QString& text) {
     return parts;
 }
 
+QString oledbValue(const QString& v) {
+    const bool simple =
+        !v.contains(u';') && !v.startsWith(u'"') && !v.startsWith(u'\'') && v.trimmed() == v;
+    if (simple)
+        return v;
+    QString r = v;
+    r.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + r + u'"';
+}
+
 QString odbcValue(const QString& v) {
     const bool simple = !v.contains(u';') && !v.contains(u'=') && !v.contains(u'{') &&
                         !v.contains(u'}') && v.trimmed() == v;

@@ -16,6 +16,12 @@ struct ConnectionStringParts {
 
 ConnectionStringParts parseConnectionString(const QString& text);
 
+// A value for an OLE DB connection string, as parseConnectionString takes it
+// back whole: one that holds ";" or begins with a quote or a blank (or ends
+// with one) goes between double quotes, each inside doubled, so that it never
+// ends its part or adds a keyword of its own. Plain values stay as they are.
+QString oledbValue(const QString& v);
+
 // A value for an ODBC connection string, taken back whole by its reader:
 // between braces ("}" doubled inside) when it holds what would end its part,
 // open a braced one or start a keyword of its own; plain values as they are.

@@ -8,6 +8,7 @@
 #include "platform/ado/engine_text.h"
 #include "platform/sql/batch.h"
 #include "platform/sql/lexer.h"
+#include "platform/sql/quoting.h"
 #include "platform/vb/vb.h"
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -1293,8 +1294,8 @@ std::unique_ptr<Cursor> OdbcEngine::openCursor(const QString& text) {
 QString OdbcEngine::adapt(const QString& text) {
     if (dialect_ != ServerKind::Sqlite)
         return text;
-    return sqlrewrite::toSqlite(text,
-                                [this](const QString& table) { return tableInfo(table).declared; });
+    return sqltext::nulsSpelled(sqlrewrite::toSqlite(
+        text, [this](const QString& table) { return tableInfo(table).declared; }));
 }
 
 BatchResult OdbcEngine::execute(const QString& text, bool forUpdate) {

@@ -630,8 +630,8 @@ void SqliteEngine::dropPrepared() {
 sqlite3_stmt* SqliteEngine::preparedStatement(const QString& text) {
     if (const auto it = prepared_.constFind(text); it != prepared_.constEnd())
         return *it;
-    const QString sql =
-        sqlrewrite::toSqlite(text, [this](const QString& table) { return declaredColumns(table); });
+    const QString sql = sqltext::nulsSpelled(sqlrewrite::toSqlite(
+        text, [this](const QString& table) { return declaredColumns(table); }));
     const QByteArray utf8 = sql.toUtf8();
     sqlite3_stmt* st = nullptr;
     const char* tail = nullptr;
@@ -903,8 +903,8 @@ std::unique_ptr<Cursor> SqliteEngine::openCursor(const QString& text) {
     const LockWaitScope scope(*this);
     parkCursors();
     syncSchema();
-    const QString sql = sqlrewrite::toSqlite(
-        original, [this](const QString& table) { return declaredColumns(table); });
+    const QString sql = sqltext::nulsSpelled(sqlrewrite::toSqlite(
+        original, [this](const QString& table) { return declaredColumns(table); }));
     const QByteArray utf8 = sql.toUtf8();
     sqlite3_stmt* st = nullptr;
     const char* tail = nullptr;
@@ -959,8 +959,8 @@ bool SqliteEngine::runStatement(const QString& original, bool forUpdate, BatchRe
         removeWriteChecks(db_);
         checksVersion_ = -1;
     }
-    const QString sql = sqlrewrite::toSqlite(
-        original, [this](const QString& table) { return declaredColumns(table); });
+    const QString sql = sqltext::nulsSpelled(sqlrewrite::toSqlite(
+        original, [this](const QString& table) { return declaredColumns(table); }));
     if (sql.trimmed().isEmpty())
         return false;
     if (runAddColumn(db_, sql))

@@ -1,5 +1,9 @@
 #include "platform/sql/quoting.h"
 
+#include "platform/sql/lexer.h"
+
+#include <QStringList>
+
 #include <algorithm>
 
 namespace sqltext {
@@ -65,6 +69,25 @@ QString equalsTrimmed(const QString& column, const QString& literal) {
     return u'(' + column + QStringLiteral(" =") + literal + QStringLiteral(" OR ") + column +
            QStringLiteral(" < '0' AND LTRIM(RTRIM(") + column + QStringLiteral(")) =") + literal +
            u')';
+}
+
+QString nulsSpelled(const QString& sql) {
+    if (!sql.contains(QChar(0)))
+        return sql;
+    QString r;
+    r.reserve(sql.size() + 32);
+    for (const Token& t : lex(sql)) {
+        const QStringView texto = t.text(sql);
+        if (t.kind != TokenKind::String || !texto.contains(QChar(0))) {
+            r += texto;
+            continue;
+        }
+        QStringList piezas;
+        for (const QString& pieza : unquoted(sql, t).split(QChar(0)))
+            piezas << literal(pieza);
+        r += u'(' + piezas.join(QStringLiteral(" || char(0) || ")) + u')';
+    }
+    return r;
 }
 
 } // namespace sqltext

@@ -32,4 +32,9 @@ QString likeStarting(const QString& text);
 // (column ='x' OR column < '0' AND LTRIM(RTRIM(column)) ='x')
 QString equalsTrimmed(const QString& column, const QString& literal);
 
+// A statement for SQLite, whose reader ends a literal at a NUL character:
+// each literal that holds one is written as its pieces joined with char(0),
+// so that the text travels whole. Other statements come back unchanged.
+QString nulsSpelled(const QString& sqliteStatement);
+
 } // namespace sqltext

@@ -15,7 +15,9 @@ using detail::Intenta;
 
 void ControlaAccesoProceso(const std::optional<QString>& Proceso, bool Avisar) {
     const QString ejecutable = vb::AppExeName();
-    const QString proceso = Proceso ? Proceso->trimmed() : ejecutable;
+    // The start-up names no process: the log then names the program.
+    const QString dado = Proceso ? Proceso->trimmed() : QString();
+    const QString proceso = dado.isEmpty() ? ejecutable : dado;
     DB_Dll& datos = gDatos();
     ado::RecordsetPtr rs = ado::Recordset::create();
     QString tarea;

@@ -1,8 +1,11 @@
 #include "startup/core/cnstuffcontable.h"
 
 #include "data/instances.h"
+#include "data/pasos.h"
+#include "platform/ado/engine.h"
 #include "platform/vb/errors.h"
 #include "platform/vb/msgbox.h"
+#include "platform/vb/programend.h"
 #include "platform/vb/vb.h"
 #include "platform/win/clsutilidades.h"
 #include "startup/core/cartel.h"
@@ -128,6 +131,7 @@ struct ResultadoLote {
     std::int32_t nativo = 0;
     QString texto;
     QString descripcion; // of the first error
+    ado::Error primero;
 };
 
 // Reads and clears the connection's errors after a statement of the save.
@@ -136,6 +140,7 @@ ResultadoLote LeeErrores(ado::Errors& errores, bool ignoraClaveDuplicada) {
     if (errores.Count() == 0)
         return r;
     r.fallo = true;
+    r.primero = errores.Item(0);
     r.nativo = std::int32_t(errores.Item(0).NativeError);
     r.descripcion = errores.Item(0).Description;
     // With several errors the last one is the server's closing summary.
@@ -151,14 +156,44 @@ ResultadoLote LeeErrores(ado::Errors& errores, bool ignoraClaveDuplicada) {
     return r;
 }
 
-void Ejecuta(const QString& sentencia) {
+// The statement's rows touched; its failure stays in the connection's errors.
+long Ejecuta(const QString& sentencia) {
     QString texto = sentencia;
     long afectados = 0;
     try {
         gDatos().EjecutaConsultaSQL(texto, afectados);
+    } catch (const vb::ProgramEnded&) {
+        throw;
     } catch (const std::exception&) {
         // The connection's errors tell the outcome.
     }
+    return afectados;
+}
+
+// The error a caught exception of any type stands for. Call only inside a
+// catch block.
+ado::Error ErrorDeExcepcion() {
+    try {
+        return pasos::CurrentError();
+    } catch (...) {
+        return {5, QStringLiteral("Error desconocido en la grabación"), {}, 0, vb::AppExeName()};
+    }
+}
+
+// A rollback that could not be sent leaves the transaction open on the
+// connection: the connection drops it itself, and failing that a new
+// connection leaves it behind, as the server does with a lost link.
+void CierraTransaccion(DB_Dll& datos) {
+    const ado::ConnectionPtr& cnn = datos.cnn();
+    if (!cnn->inTransaction())
+        return;
+    try {
+        cnn->RollbackTrans();
+    } catch (const ado::Exception&) {
+    }
+    if (cnn->inTransaction())
+        datos.ReintentaConectar();
+    cnn->errors().Clear();
 }
 
 } // namespace
@@ -167,132 +202,156 @@ void EjecutaTransaccion(const QStringList& Sentencias, bool& HuboError, std::int
                         bool IgnoraClaveDuplicada, const std::function<void()>& AntesDeConfirmar,
                         const std::vector<SentenciaRepetida>& Repetidas,
                         const std::function<bool()>& AlComenzar) {
-    HuboError = false;
-    DB_Dll& datos = gDatos();
-    QString cuerpo;
-    QString lote;
-    const bool armado = pasos::RunSteps(
-        {
-            [&] {
-                // A closed connection would only fail later, half-way through
-                // the error handling; stop before anything is sent.
-                if (datos.cnn()->State() != ado::adStateOpen)
-                    throw ado::Exception({ado::adErrInvalidConnection,
-                                          QStringLiteral("La conexión está cerrada o no es "
-                                                         "válida en este contexto."),
-                                          {},
-                                          0,
-                                          vb::AppExeName()});
-            },
-            // Errors of earlier statements must not be taken for this save's.
-            [&] { datos.cnn()->errors().Clear(); },
-            [&] {
-                cuerpo.clear();
-                for (const QString& s : Sentencias)
-                    if (!s.trimmed().isEmpty())
-                        cuerpo += vb::vbCr + s;
-            },
-            [&] {
-                lote =
-                    QStringLiteral("BEGIN TRANSACTION ") + vb::vbCr + vb::vbCr + cuerpo + vb::vbCr;
-            },
-        },
-        [](const ado::Error& e) {
-            gCartel().CartelCerrar();
-            return pasos::ResumeFor(ClsUtilidades::ReportaError(e));
-        },
-        pasos::Trap::AllErrors);
-    // Abandoned, or the operator ignored a closed connection: nothing can be
-    // saved, and a statement on a closed connection leaves no error behind
-    // to tell so.
-    if (!armado || datos.cnn()->State() != ado::adStateOpen) {
-        gCartel().CartelCerrar();
-        HuboError = true;
-        return;
-    }
+    OpcionesTransaccion o;
+    o.IgnoraClaveDuplicada = IgnoraClaveDuplicada;
+    o.AntesDeConfirmar = AntesDeConfirmar;
+    o.Repetidas = Repetidas;
+    o.AlComenzar = AlComenzar;
+    EjecutaTransaccion(Sentencias, HuboError, ErrorNativo, o);
+}
 
-    QString ejecutado = lote;
-    long afectados = 0;
-    ResultadoLote r;
-    bool rehusado = false;
-    if (AlComenzar) {
-        // The check reads inside the transaction, before anything is stored.
-        Ejecuta(QStringLiteral("BEGIN TRANSACTION "));
-        r = LeeErrores(datos.cnn()->errors(), IgnoraClaveDuplicada);
-        if (!r.fallo) {
-            ado::Errors& errores = datos.cnn()->errors();
-            try {
-                rehusado = !AlComenzar();
-            } catch (const ado::Exception& e) {
-                if (errores.Count() == 0)
-                    errores.Add(e.error());
-            }
-            r = LeeErrores(errores, IgnoraClaveDuplicada);
+void EjecutaTransaccion(const QStringList& Sentencias, bool& HuboError, std::int32_t& ErrorNativo,
+                        const OpcionesTransaccion& O) {
+    for (;;) {
+        HuboError = false;
+        DB_Dll& datos = gDatos();
+        QString cuerpo;
+        QString lote;
+        const bool armado = pasos::RunSteps(
+            {
+                [&] {
+                    // A closed connection would only fail later, half-way through
+                    // the error handling; stop before anything is sent.
+                    if (datos.cnn()->State() != ado::adStateOpen)
+                        throw ado::Exception({ado::adErrInvalidConnection,
+                                              QStringLiteral("La conexión está cerrada o no es "
+                                                             "válida en este contexto."),
+                                              {},
+                                              0,
+                                              vb::AppExeName()});
+                },
+                // Errors of earlier statements must not be taken for this save's.
+                [&] { datos.cnn()->errors().Clear(); },
+                [&] {
+                    cuerpo.clear();
+                    for (const QString& s : Sentencias)
+                        if (!s.trimmed().isEmpty())
+                            cuerpo += vb::vbCr + s;
+                },
+                [&] {
+                    lote = QStringLiteral("BEGIN TRANSACTION ") + vb::vbCr + vb::vbCr + cuerpo +
+                           vb::vbCr;
+                },
+            },
+            [](const ado::Error& e) {
+                gCartel().CartelCerrar();
+                return pasos::ResumeFor(ClsUtilidades::ReportaError(e));
+            },
+            pasos::Trap::AllErrors);
+        // Abandoned, or the operator ignored a closed connection: nothing can be
+        // saved, and a statement on a closed connection leaves no error behind
+        // to tell so.
+        if (!armado || datos.cnn()->State() != ado::adStateOpen) {
+            gCartel().CartelCerrar();
+            HuboError = true;
+            return;
         }
-        if (!r.fallo && !rehusado) {
-            Ejecuta(cuerpo);
-            r = LeeErrores(datos.cnn()->errors(), IgnoraClaveDuplicada);
+
+        QString ejecutado = lote;
+        ResultadoLote r;
+        bool rehusado = false;
+        const auto lee = [&] { r = LeeErrores(datos.cnn()->errors(), O.IgnoraClaveDuplicada); };
+        try {
+            long afectados = 0;
+            if (O.AlComenzar) {
+                // The check reads inside the transaction, before anything is stored.
+                Ejecuta(QStringLiteral("BEGIN TRANSACTION "));
+                lee();
+                if (!r.fallo) {
+                    rehusado = !O.AlComenzar();
+                    lee();
+                }
+                if (!r.fallo && !rehusado) {
+                    afectados = Ejecuta(cuerpo);
+                    lee();
+                }
+            } else {
+                afectados = Ejecuta(ejecutado);
+                lee();
+            }
+            // A statement that touched no row of a row that must be there.
+            if (!r.fallo && !rehusado && O.ExigeFila && afectados <= 0) {
+                datos.cnn()->errors().Add(ado::adoError(ado::adErrRowNotFound));
+                lee();
+            }
+            for (const SentenciaRepetida& repetida : O.Repetidas) {
+                if (r.fallo || rehusado)
+                    break;
+                datos.EjecutaPreparada(repetida.Sentencia, repetida.Filas, afectados);
+                lee();
+                // The refused statement goes to AUX_ERR with the batch.
+                if (r.fallo)
+                    ejecutado += vb::vbCr + repetida.Sentencia;
+            }
+            if (!r.fallo && !rehusado && O.AntesDeConfirmar) {
+                O.AntesDeConfirmar();
+                lee();
+            }
+            if (!r.fallo && !rehusado) {
+                Ejecuta(QStringLiteral("COMMIT TRANSACTION"));
+                // A refused commit leaves nothing saved either.
+                lee();
+            }
+        } catch (const vb::ProgramEnded&) {
+            CierraTransaccion(datos);
+            throw;
+        } catch (...) {
+            // Whatever a step or a hook throws undoes the save like a refused
+            // statement; ADO's own errors leave the collection empty.
+            const ado::Error e = ErrorDeExcepcion();
+            ado::Errors& errores = datos.cnn()->errors();
+            if (errores.Count() == 0)
+                errores.Add(e);
+            lee();
         }
         if (rehusado && !r.fallo) {
             // Refused by the caller's check: nothing to report but its own word.
             Ejecuta(QStringLiteral("ROLLBACK TRANSACTION"));
             datos.cnn()->errors().Clear();
+            CierraTransaccion(datos);
             gCartel().CartelCerrar();
             HuboError = true;
             ErrorNativo = 0;
             return;
         }
-    } else {
-        try {
-            datos.EjecutaConsultaSQL(ejecutado, afectados);
-        } catch (const std::exception&) {
+        if (r.fallo) {
+            gCartel().CartelCerrar();
+            HuboError = true;
+            Ejecuta(QStringLiteral("ROLLBACK TRANSACTION"));
+            datos.cnn()->errors().Clear();
+            CierraTransaccion(datos);
+            // The AUX_ERR row would meet the same lock and wait a second time:
+            // a lock time-out goes to the operator log instead.
+            if (r.nativo == ado::nativeLockTimeout)
+                AnotaErrorOperador(QStringLiteral("Ha ocurrido el Siguiente Error (") +
+                                       QString::number(r.nativo) + QStringLiteral(") ") +
+                                       r.descripcion,
+                                   QStringLiteral("EjecutaTransaccion"));
+            else
+                GrabaErrorAux(ejecutado, vb::AppExeName(), r.nativo, r.texto);
+            if (!O.Rutina.isEmpty()) {
+                // The routine's own box: Retry runs the whole save again.
+                if (ClsUtilidades::ReportaError(r.primero, std::nullopt, O.Rutina) == vb::vbRetry)
+                    continue;
+            } else if (!r.texto.trimmed().isEmpty()) {
+                vb::MsgBox(r.texto, vb::vbCritical | vb::vbOKOnly,
+                           QStringLiteral("Aviso al Operador!"));
+            }
         }
-        r = LeeErrores(datos.cnn()->errors(), IgnoraClaveDuplicada);
-    }
-    for (const SentenciaRepetida& repetida : Repetidas) {
-        if (r.fallo)
-            break;
-        datos.EjecutaPreparada(repetida.Sentencia, repetida.Filas, afectados);
-        r = LeeErrores(datos.cnn()->errors(), IgnoraClaveDuplicada);
-        // The refused statement goes to AUX_ERR with the batch.
-        if (r.fallo)
-            ejecutado += vb::vbCr + repetida.Sentencia;
-    }
-    if (!r.fallo && AntesDeConfirmar) {
-        ado::Errors& errores = datos.cnn()->errors();
-        try {
-            AntesDeConfirmar();
-        } catch (const ado::Exception& e) {
-            // ADO's own errors (a read past the last row) leave the collection empty.
-            if (errores.Count() == 0)
-                errores.Add(e.error());
-        }
-        r = LeeErrores(errores, IgnoraClaveDuplicada);
-    }
-    if (!r.fallo) {
-        Ejecuta(QStringLiteral("COMMIT TRANSACTION"));
-        // A refused commit leaves nothing saved either.
-        r = LeeErrores(datos.cnn()->errors(), IgnoraClaveDuplicada);
-    }
-    if (r.fallo) {
         gCartel().CartelCerrar();
-        HuboError = true;
-        Ejecuta(QStringLiteral("ROLLBACK TRANSACTION"));
-        datos.cnn()->errors().Clear();
-        // The AUX_ERR row would meet the same lock and wait a second time:
-        // a lock time-out goes to the operator log instead.
-        if (r.nativo == ado::nativeLockTimeout)
-            AnotaErrorOperador(QStringLiteral("Ha ocurrido el Siguiente Error (") +
-                                   QString::number(r.nativo) + QStringLiteral(") ") + r.descripcion,
-                               QStringLiteral("EjecutaTransaccion"));
-        else
-            GrabaErrorAux(ejecutado, vb::AppExeName(), r.nativo, r.texto);
-        if (!r.texto.trimmed().isEmpty())
-            vb::MsgBox(r.texto, vb::vbCritical | vb::vbOKOnly,
-                       QStringLiteral("Aviso al Operador!"));
+        ErrorNativo = r.nativo;
+        return;
     }
-    gCartel().CartelCerrar();
-    ErrorNativo = r.nativo;
 }
 
 } // namespace CNStuffContable

@@ -121,6 +121,23 @@ struct SentenciaRepetida {
 // it undoes the save like a refused statement. AlComenzar runs right after
 // the transaction begins, before any statement: false undoes the save
 // without a word (the caller tells why), a database failure as above.
+// Whatever a hook or a step throws, of any type, undoes the save and is
+// reported like a refused statement; the transaction is never left open.
+struct OpcionesTransaccion {
+    bool IgnoraClaveDuplicada = false;
+    std::function<void()> AntesDeConfirmar;
+    std::vector<SentenciaRepetida> Repetidas;
+    std::function<bool()> AlComenzar;
+    // A save with a routine of its own: a failure goes to that routine's
+    // operator error box, whose Retry runs the whole save again, in place
+    // of the message.
+    QString Rutina;
+    // The statements must touch a row, as a write through a recordset fails
+    // for a row that is gone.
+    bool ExigeFila = false;
+};
+void EjecutaTransaccion(const QStringList& Sentencias, bool& HuboError, std::int32_t& ErrorNativo,
+                        const OpcionesTransaccion& Opciones);
 void EjecutaTransaccion(const QStringList& Sentencias, bool& HuboError, std::int32_t& ErrorNativo,
                         bool IgnoraClaveDuplicada = false,
                         const std::function<void()>& AntesDeConfirmar = {},

@@ -4,6 +4,7 @@
 #include "data/instances.h"
 #include "data/pasos.h"
 #include "data/runwide.h"
+#include "platform/ado/connstring.h"
 #include "platform/ui/modal.h"
 #include "platform/vb/errors.h"
 #include "platform/vb/msgbox.h"
@@ -386,11 +387,13 @@ bool frmAcceso::ExisteBaseDeDatos(const QString& Servidor, const QString& Dbname
         // connection would fail every test made from here.
         if (datos.gOpenFlag && cnn->State() == ado::adStateOpen)
             cnn->Close();
-        const QString cadena = QStringLiteral("PROVIDER=") + Proveedor + QStringLiteral(";") +
-                               QStringLiteral("Server=") + Servidor + QStringLiteral(";") +
-                               QStringLiteral("Database =") + Dbname + QStringLiteral(";") +
-                               QStringLiteral("UId=") + Usuario + QStringLiteral(";") +
-                               QStringLiteral("Pwd=") + Password + QStringLiteral(";");
+        // Quoted as the data object quotes its own: a typed ";" adds no key.
+        const QString cadena =
+            QStringLiteral("PROVIDER=") + ado::oledbValue(Proveedor) + QStringLiteral(";") +
+            QStringLiteral("Server=") + ado::oledbValue(Servidor) + QStringLiteral(";") +
+            QStringLiteral("Database =") + ado::oledbValue(Dbname) + QStringLiteral(";") +
+            QStringLiteral("UId=") + ado::oledbValue(Usuario) + QStringLiteral(";") +
+            QStringLiteral("Pwd=") + ado::oledbValue(Password) + QStringLiteral(";");
         cnn->Open(cadena, QString(), QString(), -1);
         cnn->Close();
         return true;

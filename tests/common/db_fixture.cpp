@@ -31,6 +31,19 @@ void recordStatements(const ado::ConnectionPtr& c, QStringList& into, ado::Fault
         });
 }
 
+ado::FaultInjector lostLinkAt(int at, const QString& connectionString, int& sent) {
+    return [at, connectionString, &sent,
+            lost = QString()](const QString& s) mutable -> std::optional<ado::Error> {
+        if (s == connectionString)
+            return std::nullopt;
+        if (sent++ == at)
+            lost = s;
+        if (!lost.isNull() && s == lost)
+            return ado::lostLinkError();
+        return std::nullopt;
+    };
+}
+
 QString readAnsiFile(const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))

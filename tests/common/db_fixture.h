@@ -42,6 +42,11 @@ namespace testutil {
 void recordStatements(const ado::ConnectionPtr& c, QStringList& into,
                       ado::FaultInjector fault = {});
 
+// Fails the statement sent `at`-th (from 0; the reopens of the connection,
+// which send its connection string, not counted), and every repetition of
+// it, with a lost link; the reconnects work. `sent` counts the statements.
+ado::FaultInjector lostLinkAt(int at, const QString& connectionString, int& sent);
+
 // A text file written in the Windows code page (the error logs); empty when it
 // cannot be read.
 QString readAnsiFile(const QString& path);

@@ -43,6 +43,24 @@ protected:
     DB_Dll* d = nullptr;
 };
 
+// A NUL inside a value travels whole: it neither cuts the statement nor
+// matches the text before it.
+TEST_F(BusquedasTest, ValueWithNulTravelsWhole) {
+    const QString conNulo = QStringLiteral("a") + QChar(0) + QStringLiteral("z");
+    long n = 0;
+    d->EjecutaConsultaSQL(QStringLiteral("INSERT INTO T (Codigo) VALUES (") +
+                              d->SQLValue(conNulo).toString() + u')',
+                          n);
+    EXPECT_EQ(d->gCnn->errors().Count(), 0);
+    EXPECT_EQ(n, 1);
+    EXPECT_TRUE(d->ExisteEnTabla(QStringLiteral("T"), conNulo));
+    EXPECT_FALSE(d->ExisteEnTabla(QStringLiteral("T"), QStringLiteral("a")));
+    EXPECT_FALSE(d->ExisteEnTabla(QStringLiteral("T"), QChar(0) + QStringLiteral("z")));
+    EXPECT_TRUE(responder->shown.empty());
+    EXPECT_EQ(db->scalar(QStringLiteral("SELECT hex(Codigo) FROM T WHERE Codigo LIKE 'a%'")),
+              QStringLiteral("61007A"));
+}
+
 TEST_F(BusquedasTest, ExisteEnTablaStatements) {
     EXPECT_TRUE(d->ExisteEnTabla(QStringLiteral("T"), QStringLiteral(" A1  ")));
     // Stored with blanks around it, found; the column is compared as it

@@ -1,5 +1,6 @@
 // Recordsets, statements and the lost-connection policy.
 
+#include "data/db_dll_internal.h"
 #include "data_fixture.h"
 
 using testutil::TempDatabase;
@@ -189,6 +190,9 @@ TEST_F(SentenciasTest, EjecutaConsultaOvercomesLostLinkTwice) {
     EXPECT_TRUE(responder->shown.empty());
     EXPECT_EQ(
         db->scalar(QStringLiteral("SELECT COUNT(*) FROM MA_CUENTAS WHERE CODIGO='3'")).toInt(), 0);
+    // The reopen cleared the errors; the lost link is kept for the caller.
+    ASSERT_GT(d.gCnn->errors().Count(), 0);
+    EXPECT_EQ(d.gCnn->errors().Item(0).NativeError, ado::nativeLostLink);
 }
 
 TEST_F(SentenciasTest, TransactionStatementsAreNotRetried) {
@@ -295,6 +299,31 @@ TEST_F(SentenciasTest, MarkerRules) {
     EXPECT_EQ(run(QStringLiteral(
                   "DROP TABLE T\r\nCREATE TABLE T (A INT)\r\nDELETE FROM @ADMIN_MA_CUENTAS ")),
               QStringLiteral("DROP TABLE T\r\nCREATE TABLE T (A INT)\r\nDELETE FROM MA_CUENTAS "));
+}
+
+// The marker is read as the server reads the text: an apostrophe in a
+// comment or a quoted name opens no literal, and a marker inside a literal,
+// a comment or a quoted name is not one.
+TEST(MarkerText, RemovedOnlyOutsideLiteralsCommentsAndQuotedNames) {
+    const struct {
+        const char* in;
+        const char* out;
+    } cases[] = {
+        {"-- it's the plan\rSELECT * FROM @Admin_MA_CUENTAS WHERE D = '@Admin_x'",
+         "-- it's the plan\rSELECT * FROM MA_CUENTAS WHERE D = '@Admin_x'"},
+        {"/* it's */ UPDATE @ADMIN_MA_CUENTAS SET D = 'l''@admin_'",
+         "/* it's */ UPDATE MA_CUENTAS SET D = 'l''@admin_'"},
+        {"SELECT [O'Neil] FROM @Admin_MA_CUENTAS WHERE D = '@Admin_'",
+         "SELECT [O'Neil] FROM MA_CUENTAS WHERE D = '@Admin_'"},
+        {"SELECT \"O'Neil\" FROM @admin_MV_ASIENTOS -- @Admin_",
+         "SELECT \"O'Neil\" FROM MV_ASIENTOS -- @Admin_"},
+        {"SELECT [@Admin_X] FROM T", "SELECT [@Admin_X] FROM T"},
+    };
+    for (const auto& c : cases) {
+        const QString in = QString::fromUtf8(c.in);
+        EXPECT_EQ(dbdll::QuitaMarcaAdmin(in), QString::fromUtf8(c.out)) << c.in;
+        EXPECT_EQ(dbdll::TieneMarcaAdmin(in), in != QString::fromUtf8(c.out)) << c.in;
+    }
 }
 
 TEST_F(SentenciasTest, MarkedInsertReachesTheRealTable) {

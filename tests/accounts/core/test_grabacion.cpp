@@ -9,6 +9,7 @@
 #include "accounts/core/grabacion.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <cstdlib>
 #include <functional>
 
@@ -127,6 +128,59 @@ TEST_F(GrabacionCuenta, KilledAtEachStatementStoresAllOrNothing) {
                 << "ended at statement " << n << ": " << despues.toStdString();
         }
         EXPECT_GT(muertes, 3);
+    }
+}
+
+// A link lost for good at any statement of the save's transaction, the
+// reconnects working: the save fails with its box and stores nothing.
+TEST_F(GrabacionCuenta, LostLinkAtEachStatementStoresNothing) {
+    Cuenta nueva;
+    nueva.Codigo = "1-1-01-01-005";
+    nueva.Descripcion = "Banco";
+    nueva.UsaCCostos = true;
+    Cuenta cambiada;
+    cambiada.Codigo = "1-1-01-01-001";
+    cambiada.Descripcion = "Caja Central";
+    cambiada.UsaCCostos = true;
+    const SatelitesCuenta satelites{true, "0100"};
+    const struct {
+        const char* codigo;
+        const Cuenta* cuenta;
+        bool nueva;
+    } casos[] = {{"110101005", &nueva, true}, {"110101001", &cambiada, false}};
+    const QString cadena = gDatos().cnn()->ConnectionString;
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.codigo);
+        const QString antes = estado(c.codigo);
+        QStringList enviadas;
+        {
+            // A dry run on a copy of the statements: rolled back by hand.
+            testutil::recordStatements(gDatos().cnn(), enviadas, [](const QString& s) {
+                return s.startsWith(QLatin1String("COMMIT")) ? std::optional(ado::lostLinkError())
+                                                             : std::nullopt;
+            });
+            ClsReglasPlan reglas;
+            GrabaCuenta(*c.cuenta, c.nueva, satelites, reglas);
+            gDatos().cnn()->setFaultInjector({});
+            ASSERT_EQ(estado(c.codigo), antes);
+        }
+        const qsizetype desde = enviadas.indexOf(QRegularExpression("BEGIN TRANS.*"));
+        const qsizetype hasta = enviadas.indexOf(QStringLiteral("COMMIT TRANSACTION"));
+        ASSERT_GE(desde, 0);
+        ASSERT_GT(hasta, desde);
+        for (qsizetype k = desde; k <= hasta; ++k) {
+            SCOPED_TRACE(enviadas[k].left(60).toStdString());
+            responder->shown.clear();
+            int cuenta = 0;
+            gDatos().cnn()->setFaultInjector(testutil::lostLinkAt(int(k), cadena, cuenta));
+            ClsReglasPlan reglas;
+            const Desenlace d = GrabaCuenta(*c.cuenta, c.nueva, satelites, reglas);
+            gDatos().cnn()->setFaultInjector({});
+            EXPECT_EQ(d.estado, Desenlace::Estado::Fallido);
+            EXPECT_FALSE(responder->shown.empty());
+            EXPECT_EQ(estado(c.codigo), antes);
+            EXPECT_FALSE(gDatos().cnn()->inTransaction());
+        }
     }
 }
 

@@ -58,7 +58,8 @@ TEST(ProgramaCuentas, ArrancaYRegistraSuPropioProceso) {
     // The start-up logs the run under the menu entry whose process names
     // the running executable: the accounts program's, not the adjustment's,
     // though both names contain "quarzelo". The start-up gives no process
-    // name of its own, so that column stays empty.
-    EXPECT_EQ(accesos(), (QList<QVariantList>{{QString(), QStringLiteral("PLAN DE CUENTAS"),
-                                               QStringLiteral("sa")}}));
+    // name of its own, so the executable's name is logged.
+    EXPECT_EQ(accesos(),
+              (QList<QVariantList>{{QStringLiteral("QUARZELO-CUENTAS"),
+                                    QStringLiteral("PLAN DE CUENTAS"), QStringLiteral("sa")}}));
 }

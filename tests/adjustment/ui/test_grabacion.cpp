@@ -154,6 +154,42 @@ TEST_F(GrabacionTest, NingunPasoFallidoTerminaEnExito) {
     }
 }
 
+// A link lost for good at any statement of the save's transaction, the
+// reconnects working: nothing is stored, the book keeps its number and a box
+// tells, never as a success.
+TEST_F(GrabacionTest, UnEnlacePerdidoEnLaGrabacionNoGrabaNada) {
+    const QString cadena = gDatos().cnn()->ConnectionString;
+    QStringList enviadas;
+    {
+        auto w = asiento();
+        testutil::recordStatements(gDatos().cnn(), enviadas);
+        w->Paxtor1_ButtonClick(QStringLiteral("GRABAR"));
+        gDatos().cnn()->setFaultInjector({});
+        ASSERT_EQ(ultimoMensaje(), QStringLiteral("Proceso Completo!"));
+    }
+    const qsizetype desde = enviadas.indexOf(QRegularExpression(QStringLiteral("BEGIN TRANS.*")));
+    const qsizetype hasta = enviadas.indexOf(QStringLiteral("COMMIT TRANSACTION"));
+    ASSERT_GE(desde, 0);
+    ASSERT_GT(hasta, desde + 3);
+    for (qsizetype k = desde; k <= hasta; ++k) {
+        SCOPED_TRACE(enviadas[k].left(60).toStdString());
+        db.exec(QStringLiteral("DELETE FROM MV_ASIENTOS; UPDATE V_TA_CPTE SET X_ULTIMO_NRO = 2"));
+        responder->shown.clear();
+        auto w = asiento();
+        int cuenta = 0;
+        gDatos().cnn()->setFaultInjector(testutil::lostLinkAt(int(k), cadena, cuenta));
+        w->Paxtor1_ButtonClick(QStringLiteral("GRABAR"));
+        gDatos().cnn()->setFaultInjector({});
+        const QStringList mensajes = avisosGrabacion();
+        EXPECT_TRUE(!mensajes.isEmpty() && !mensajes.contains(QStringLiteral("Proceso Completo!")))
+            << mensajes.join(u'|').toStdString();
+        EXPECT_TRUE(w->hayError());
+        EXPECT_EQ(lineasAjuste(), 0);
+        EXPECT_EQ(libroX().toLongLong(), 2);
+        EXPECT_FALSE(gDatos().cnn()->inTransaction());
+    }
+}
+
 // A voucher number stored by someone else while this save waited moves past
 // the highest number of the book, and the user is told which one was stored;
 // an incoming voucher keeps its issuer's number.

@@ -92,3 +92,22 @@ TEST(SqlQuoting, LikeStartingEscapesWildcards) {
 }
 
 } // namespace
+
+// A NUL inside a literal would end the statement for SQLite: it is spelled
+// out; one outside literals is left to the reader.
+TEST(SqlQuoting, NulsSpelledForSqlite) {
+    // "~" stands for the NUL character.
+    const auto nul = [](const char* s) { return QString::fromUtf8(s).replace(u'~', QChar(0)); };
+    const struct {
+        const char* in;
+        const char* out;
+    } cases[] = {
+        {"SELECT 'a~b' FROM T", "SELECT ('a' || char(0) || 'b') FROM T"},
+        {"WHERE C = '~z' AND D = 'O''~'",
+         "WHERE C = ('' || char(0) || 'z') AND D = ('O''' || char(0) || '')"},
+        {"SELECT 1 -- '~'\rFROM T", "SELECT 1 -- '~'\rFROM T"},
+        {"SELECT 'sin nulos'", "SELECT 'sin nulos'"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(sqltext::nulsSpelled(nul(c.in)), nul(c.out)) << c.in;
+}

@@ -344,3 +344,97 @@ TEST_F(CnsTest, SaveMeetingALockWaitsOnceAndIsLogged) {
     EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM AUX_ERR")).toInt(), 0);
     EXPECT_EQ(gDatos().cnn()->State(), ado::adStateOpen);
 }
+
+// Whatever a hook throws, of any type, undoes the save and is told; no
+// transaction stays open, so the next save is whole and seen by another
+// connection.
+TEST_F(CnsTest, AHookThatThrowsAnythingRollsBackAndIsTold) {
+    struct Caso {
+        const char* nombre;
+        bool alComenzar; // else before the commit
+        std::function<void()> lanza;
+        const char* mensaje;
+    };
+    const Caso casos[] = {
+        {"overflow at the start", true, [] { throw std::overflow_error("x"); },
+         "0 : Desbordamiento"},
+        {"overflow before the commit", false, [] { throw std::overflow_error("x"); },
+         "0 : Desbordamiento"},
+        {"any std exception", false, [] { throw std::logic_error("roto"); }, "0 : roto"},
+        {"not even an exception", false, [] { throw 42; }, "0 : Error desconocido"},
+    };
+    int secuencia = 0;
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        responder->shown.clear();
+        OpcionesTransaccion o;
+        if (c.alComenzar)
+            o.AlComenzar = [&] {
+                c.lanza();
+                return true;
+            };
+        else
+            o.AntesDeConfirmar = c.lanza;
+        bool hubo = false;
+        std::int32_t nativo = -1;
+        EjecutaTransaccion(QStringList{Insert(++secuencia, QStringLiteral("mal")), QString()}, hubo,
+                           nativo, o);
+        EXPECT_TRUE(hubo);
+        EXPECT_FALSE(gDatos().cnn()->inTransaction());
+        ASSERT_EQ(responder->shown.size(), 1u);
+        EXPECT_EQ(responder->shown[0].title, QStringLiteral("Aviso al Operador!"));
+        EXPECT_TRUE(responder->shown[0].prompt.contains(QLatin1String(c.mensaje)))
+            << responder->shown[0].prompt.toStdString();
+        EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM MV_ASIENTOS")).toInt(), 0);
+
+        EjecutaTransaccion(QStringList{Insert(100 + secuencia, QStringLiteral("bien")), QString()},
+                           hubo, nativo);
+        EXPECT_FALSE(hubo);
+        EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM MV_ASIENTOS")).toInt(), 1);
+        db.exec(QStringLiteral("DELETE FROM MV_ASIENTOS"));
+    }
+}
+
+// A rollback lost with the link leaves no transaction open either; a save
+// with its routine's box asks there, and its Retry runs the whole save again.
+TEST_F(CnsTest, LostRollbackAndTheRoutinesOwnBox) {
+    int rechazos = 1; // of the next inserts
+    espia([&](const QString& t) -> std::optional<ado::Error> {
+        if (t.startsWith(QLatin1String("INSERT INTO MV_ASIENTOS")) && rechazos > 0) {
+            --rechazos;
+            return ado::Error{ado::adErrIntegrity, QStringLiteral("rechazada"), {}, 547, {}};
+        }
+        if (t.contains(QLatin1String("ROLLBACK")))
+            return ado::lostLinkError();
+        return std::nullopt;
+    });
+    bool hubo = false;
+    std::int32_t nativo = 0;
+    EjecutaTransaccion(QStringList{Insert(1, QStringLiteral("uno")), QString()}, hubo, nativo);
+    EXPECT_TRUE(hubo);
+    EXPECT_EQ(nativo, 547);
+    EXPECT_FALSE(gDatos().cnn()->inTransaction());
+    EXPECT_EQ(gDatos().cnn()->State(), ado::adStateOpen);
+
+    responder->shown.clear();
+    responder->answerMsg(vb::vbRetry);
+    rechazos = 1;
+    OpcionesTransaccion o;
+    o.Rutina = QStringLiteral("ActualizarDatos");
+    EjecutaTransaccion(QStringList{Insert(2, QStringLiteral("dos")), QString()}, hubo, nativo, o);
+    EXPECT_FALSE(hubo);
+    ASSERT_EQ(responder->shown.size(), 1u);
+    EXPECT_TRUE(responder->shown[0].title.contains(QLatin1String("ActualizarDatos")));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM MV_ASIENTOS")).toInt(), 1);
+
+    // A statement that must touch a row fails when the row is gone.
+    responder->shown.clear();
+    responder->answerMsg(vb::vbCancel);
+    o.ExigeFila = true;
+    EjecutaTransaccion(QStringList{QStringLiteral("UPDATE MV_ASIENTOS SET DETALLE = 'x' WHERE "
+                                                  "SECUENCIA = 99")},
+                       hubo, nativo, o);
+    EXPECT_TRUE(hubo);
+    EXPECT_EQ(responder->shown.size(), 1u);
+    EXPECT_FALSE(gDatos().cnn()->inTransaction());
+}

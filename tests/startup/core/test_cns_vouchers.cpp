@@ -253,3 +253,34 @@ TEST_F(CnsVouchers, TwoSaversEndWithTheHigherNumberAStatementSetsItAsGiven) {
     EXPECT_EQ(ultimo(QStringLiteral("AJUS"), 2), 125);
     EXPECT_TRUE(responder->shown.empty()) << responder->messages().join(u'|').toStdString();
 }
+
+// A link lost for good at any statement of the direct advance, the
+// reconnects working: the book keeps its number and a box tells.
+TEST_F(CnsVouchers, LostLinkAtEachStatementOfTheAdvanceIsTold) {
+    const QString cadena = gDatos().cnn()->ConnectionString;
+    const auto avanza = [] {
+        QString letra = QStringLiteral("A");
+        QString sentencia;
+        ConsultaComprobante(QStringLiteral("AJUS"), QStringLiteral("CONTABLE"), QStringLiteral("1"),
+                            QStringLiteral("51"), letra, false, sentencia);
+    };
+    QStringList enviadas;
+    espia();
+    avanza();
+    enviadas = vistas;
+    gDatos().cnn()->setFaultInjector({});
+    ASSERT_EQ(ultimo(QStringLiteral("AJUS"), 1), 51);
+    ASSERT_FALSE(enviadas.filter(QStringLiteral("UPDATE V_TA_CPTE")).isEmpty());
+    for (int k = 0; k < enviadas.size(); ++k) {
+        SCOPED_TRACE(enviadas[k].toStdString());
+        db.exec(QStringLiteral("UPDATE V_TA_CPTE SET A_ULTIMO_NRO = 10 WHERE CODIGO = 'AJUS' AND "
+                               "TALONARIO = 1"));
+        responder->shown.clear();
+        int cuenta = 0;
+        gDatos().cnn()->setFaultInjector(testutil::lostLinkAt(k, cadena, cuenta));
+        avanza();
+        gDatos().cnn()->setFaultInjector({});
+        EXPECT_EQ(ultimo(QStringLiteral("AJUS"), 1), 10);
+        EXPECT_FALSE(responder->shown.empty());
+    }
+}

@@ -67,7 +67,8 @@ TEST_F(Derechos, WithoutTheRightTheRunGoesOnUnlessAsked) {
     ControlaAccesoProceso(QString(), false);
     auto filas = accesos();
     ASSERT_EQ(filas.size(), 1);
-    EXPECT_EQ(filas[0][3].toString(), QString()); // an empty process is logged empty
+    // An empty process, as the start-up gives it, is logged as the program.
+    EXPECT_EQ(filas[0][3].toString(), QStringLiteral("CN040"));
     EXPECT_EQ(filas[0][4].toString(), QString());
     EXPECT_TRUE(responder->shown.empty());
 

@@ -110,7 +110,8 @@ TEST_F(Inicio, PreparesTheWholeRun) {
 
     const auto filas = accesos();
     ASSERT_EQ(filas.size(), 1);
-    EXPECT_EQ(filas[0][1].toString(), QString()); // the start-up names no process
+    EXPECT_EQ(filas[0][1].toString(),
+              QStringLiteral("CN040"));           // the program, unnamed by the start-up
     EXPECT_EQ(filas[0][2].toString(), QString()); // no right: logged, and the run goes on
     EXPECT_EQ(filas[0][3].toString(), QStringLiteral("sa"));
     EXPECT_EQ(gIdControlAcceso.toLongLong(), filas[0][0].toLongLong());

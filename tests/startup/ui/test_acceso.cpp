@@ -205,6 +205,11 @@ TEST_F(Acceso, RegistersATestedConnectionOnce) {
          "NO SE PUDO CONECTAR AL SERVIDOR " + db.folder() +
              " VERIFIQUE EL NOMBRE DE USUARIO Y PASSWORD INGRESADO",
          2},
+        // A typed ";" names no second database: neither test takes the one after it.
+        {db.folder(), "NOHAY;Database=Año2023", vb::vbNo,
+         "NO SE PUDO CONECTAR AL SERVIDOR " + db.folder() +
+             " VERIFIQUE EL NOMBRE DE USUARIO Y PASSWORD INGRESADO",
+         2},
         // It opens, but a comma would break the file for every reader.
         {coma, "EMPRESA", 0,
          "SQL Server start failed.  \rSQL-DMO error:   5 Llamada a procedimiento o argumento no "
