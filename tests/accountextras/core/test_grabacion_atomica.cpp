@@ -10,8 +10,6 @@
 #include "data/mod_gruposemp.h"
 #include "startup/core/cartel.h"
 
-#include "common/oracle_dialect.h"
-#include "data/oracle_dicc.h"
 #include <cstdlib>
 #include <functional>
 
@@ -167,32 +165,3 @@ TEST_F(GrabacionAtomica, AKilledSaveLeavesNothingOrAllOfIt) {
 }
 
 } // namespace
-
-// Every statement the saves of the additional data and of the distribution
-// send, their copies' included, reads as Oracle's dialect once rewritten.
-TEST_F(GrabacionAtomica, EverySentStatementTranslatesToOracle) {
-    db.exec(QStringLiteral("INSERT INTO MA_CUENTASCCOSTO_UNEG VALUES ('520101001', '0002', "
-                           "'0101', 100)"));
-    QStringList sent;
-    testutil::recordStatements(gDatos().cnn(), sent);
-    EXPECT_TRUE(cuentasadic::GrabaDatosAdicionales(adicionales(true, "Av. Colón")).hecho());
-    EXPECT_TRUE(cuentasadic::GrabaDatosAdicionales(adicionales(false, "Alem")).hecho());
-    EXPECT_TRUE(ccosto::GrabaDistribucion(distribucion(QString())).hecho());
-    EXPECT_TRUE(ccosto::GrabaDistribucion(distribucion("0002")).hecho());
-    gDatos().cnn()->setFaultInjector({});
-    sent.removeDuplicates();
-    EXPECT_GT(sent.size(), 10);
-    // The copies read the company's rows by the database's name.
-    const QString copia = QStringLiteral(
-        "SELECT CODIGO,UNEGOCIO,CCOSTO,PORCENTAJE FROM [EMPRESA].DBO.MA_CUENTASCCOSTO_UNEG WHERE "
-        "CODIGO = '520101001' AND CCOSTO = '0102' AND UNEGOCIO = '0002'");
-    EXPECT_TRUE(sent.contains(copia));
-    EXPECT_EQ(oracle::rewriteStatement(copia),
-              QStringLiteral("SELECT CODIGO,UNEGOCIO,CCOSTO,PORCENTAJE FROM MA_CUENTASCCOSTO_UNEG "
-                             "WHERE CODIGO = '520101001' AND CCOSTO = '0102' AND UNEGOCIO = "
-                             "'0002'"));
-    for (const QString& s : sent) {
-        const QString o = oracle::rewriteStatement(s);
-        EXPECT_EQ(testutil::serverDialectLeft(o), QStringList()) << o.toStdString();
-    }
-}
