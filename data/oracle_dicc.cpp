@@ -28,10 +28,12 @@ struct Lexed {
         depth.assign(size_t(n), 0);
         enclosing.assign(size_t(n), -1);
         closing.assign(size_t(n), n);
+        opening.assign(size_t(n), -1);
         std::vector<qsizetype> open;
         for (qsizetype k = 0; k < n; ++k) {
             if (isPunct(k, u')') && !open.empty()) {
                 closing[size_t(open.back())] = k;
+                opening[size_t(k)] = open.back();
                 open.pop_back();
             }
             depth[size_t(k)] = int(open.size());
@@ -79,6 +81,7 @@ struct Lexed {
     std::vector<int> depth;           // a parenthesis counts at the outer level
     std::vector<qsizetype> enclosing; // the "(" a token stands in, -1 outside any
     std::vector<qsizetype> closing;   // for a "(" its ")", size() when unclosed
+    std::vector<qsizetype> opening;   // for a ")" its "(", -1 when unopened
 };
 
 QRegularExpression caseless(const QString& pattern) {
@@ -400,6 +403,53 @@ QDate dateOf(const QString& text) {
     return d.isValid() ? d.date() : QDate();
 }
 
+// Columns that hold a day as "dd/mm/yyyy" text: a literal written into one
+// or compared with one is text, not a date.
+bool isDayTextColumn(const Lexed& x, qsizetype k) {
+    if (k < 0 || k >= x.size() ||
+        (x.at(k).kind != TokenKind::Word && x.at(k).kind != TokenKind::Ident))
+        return false;
+    const QString name =
+        x.at(k).kind == TokenKind::Ident ? sqltext::unquoted(x.sql, x.at(k)) : x.upper(k);
+    return name.compare(QLatin1String("AJUSTE_HASTA"), Qt::CaseInsensitive) == 0;
+}
+
+bool isComparisonOrSet(const Lexed& x, qsizetype k) {
+    static const QStringList ops = {QStringLiteral("="), QStringLiteral("<>"), QStringLiteral("!="),
+                                    QStringLiteral("<"), QStringLiteral(">"),  QStringLiteral("<="),
+                                    QStringLiteral(">=")};
+    return k >= 0 && k < x.size() && x.at(k).kind == TokenKind::Punct &&
+           ops.contains(x.at(k).text(x.sql).toString());
+}
+
+// The literal at k is the value of such a column: "col = lit", "lit = col",
+// or its place in an INSERT's VALUES.
+bool meantForDayText(const Lexed& x, qsizetype k) {
+    const qsizetype before = x.prevSolid(k);
+    const qsizetype after = x.nextSolid(k);
+    if ((isComparisonOrSet(x, before) && isDayTextColumn(x, x.prevSolid(before))) ||
+        (isComparisonOrSet(x, after) && isDayTextColumn(x, x.nextSolid(after))))
+        return true;
+    const qsizetype open = x.enclosing[size_t(k)];
+    if (open < 0 || !x.isWord(x.prevSolid(open), "VALUES") ||
+        !(x.isPunct(before, u'(') || x.isPunct(before, u',')) ||
+        !(x.isPunct(after, u')') || x.isPunct(after, u',')))
+        return false;
+    const std::vector<qsizetype> values = argumentCommas(x, open);
+    const auto place =
+        std::count_if(values.begin(), values.end(), [&](qsizetype c) { return c < k; });
+    const qsizetype listClose = x.prevSolid(x.prevSolid(open));
+    const qsizetype listOpen = x.isPunct(listClose, u')') ? x.opening[size_t(listClose)] : -1;
+    if (listOpen < 0)
+        return false;
+    const std::vector<qsizetype> names = argumentCommas(x, listOpen);
+    if (size_t(place) > names.size())
+        return false;
+    const qsizetype column =
+        place == 0 ? x.nextSolid(listOpen) : x.nextSolid(names[size_t(place) - 1]);
+    return isDayTextColumn(x, column);
+}
+
 QString dateLiterals(const QString& sql) {
     const Lexed x(sql);
     QString out;
@@ -412,7 +462,8 @@ QString dateLiterals(const QString& sql) {
             continue;
         // Already TO_DATE's argument, with its own format.
         const qsizetype before = x.prevSolid(k);
-        if (x.isPunct(before, u'(') && x.isWord(x.prevSolid(before), "TO_DATE"))
+        if ((x.isPunct(before, u'(') && x.isWord(x.prevSolid(before), "TO_DATE")) ||
+            meantForDayText(x, k))
             continue;
         out += x.text(copied, x.at(k).begin) + QStringLiteral("TO_DATE('") +
                d.toString(QStringLiteral("dd/MM/yyyy")) + QStringLiteral("','DD/MM/YYYY')");
@@ -524,6 +575,116 @@ QString dateStyle103(const QString& sql) {
     return out + sql.mid(copied);
 }
 
+// ---- Text functions and concatenation ---------------------------------------------------------
+
+// RIGHT(x, n) -> SUBSTR(x, -LEAST(n, LENGTH(x))): the whole text when it is
+// shorter, as on the server (SUBSTR alone would give NULL); LEFT(x, n) ->
+// SUBSTR(x, 1, n).
+std::optional<QString> rewriteOneSide(const QString& sql) {
+    const Lexed x(sql);
+    for (qsizetype k = 0; k < x.size(); ++k) {
+        const bool right = isCall(x, k, "RIGHT");
+        if (!right && !isCall(x, k, "LEFT"))
+            continue;
+        const qsizetype open = x.nextSolid(k);
+        const qsizetype close = x.closing[size_t(open)];
+        const std::vector<qsizetype> commas = argumentCommas(x, open);
+        if (commas.size() != 1)
+            continue;
+        const QString text = x.text(x.at(open).end, x.at(commas[0]).begin).trimmed();
+        const QString n = x.text(x.at(commas[0]).end, x.at(close).begin).trimmed();
+        const QString with = right
+                                 ? QStringLiteral("SUBSTR(%1, -LEAST(%2, LENGTH(%1)))").arg(text, n)
+                                 : QStringLiteral("SUBSTR(%1, 1, %2)").arg(text, n);
+        return x.text(0, x.at(k).begin) + with + sql.mid(x.at(close).end);
+    }
+    return std::nullopt;
+}
+
+QString sides(QString sql) {
+    while (const std::optional<QString> next = rewriteOneSide(sql))
+        sql = *next;
+    return sql;
+}
+
+bool isTextFunction(const Lexed& x, qsizetype k) {
+    static const QStringList names = {
+        QStringLiteral("TO_CHAR"), QStringLiteral("SUBSTR"),  QStringLiteral("LTRIM"),
+        QStringLiteral("RTRIM"),   QStringLiteral("TRIM"),    QStringLiteral("UPPER"),
+        QStringLiteral("LOWER"),   QStringLiteral("REPLACE"), QStringLiteral("LPAD"),
+        QStringLiteral("RPAD"),    QStringLiteral("CHR"),     QStringLiteral("CONCAT")};
+    return k >= 0 && k < x.size() && x.at(k).kind == TokenKind::Word && !x.isPunct(k - 1, u'.') &&
+           names.contains(x.upper(k));
+}
+
+// CAST(... AS VARCHAR(n)) and the like: a text.
+bool isTextCast(const Lexed& x, qsizetype open) {
+    static const QStringList types = {QStringLiteral("VARCHAR"), QStringLiteral("VARCHAR2"),
+                                      QStringLiteral("NVARCHAR"), QStringLiteral("CHAR"),
+                                      QStringLiteral("NCHAR")};
+    if (!x.isWord(x.prevSolid(open), "CAST"))
+        return false;
+    for (qsizetype j = open + 1; j < x.closing[size_t(open)]; ++j)
+        if (x.enclosing[size_t(j)] == open && x.isWord(j, "AS"))
+            return types.contains(x.upper(x.nextSolid(j)));
+    return false;
+}
+
+// The operand that ends at k (begins at k when `after`) is a text: a literal,
+// a text function's call or a cast to text.
+bool isTextOperand(const Lexed& x, qsizetype k, bool after) {
+    if (k < 0 || k >= x.size())
+        return false;
+    if (x.at(k).kind == TokenKind::String)
+        return true;
+    if (after) {
+        const qsizetype open = x.nextSolid(k);
+        return x.isPunct(open, u'(') &&
+               (isTextFunction(x, k) || (x.isWord(k, "CAST") && isTextCast(x, open)));
+    }
+    if (!x.isPunct(k, u')') || x.opening[size_t(k)] < 0)
+        return false;
+    const qsizetype open = x.opening[size_t(k)];
+    return isTextFunction(x, x.prevSolid(open)) || isTextCast(x, open);
+}
+
+// a + b -> a || b where an operand is a text: Oracle's + adds numbers only.
+QString textConcatenation(const QString& sql) {
+    const Lexed x(sql);
+    std::vector<Edit> edits;
+    for (qsizetype k = 0; k < x.size(); ++k) {
+        if (!x.isPunct(k, u'+'))
+            continue;
+        const qsizetype left = x.prevSolid(k);
+        const bool binary =
+            left >= 0 &&
+            (x.at(left).kind == TokenKind::String || x.at(left).kind == TokenKind::Word ||
+             x.at(left).kind == TokenKind::Ident || x.at(left).kind == TokenKind::Number ||
+             x.isPunct(left, u')'));
+        if (binary && (isTextOperand(x, left, false) || isTextOperand(x, x.nextSolid(k), true)))
+            edits.push_back({x.at(k).begin, x.at(k).end, QStringLiteral("||")});
+    }
+    return applyEdits(sql, edits);
+}
+
+// [name] -> "NAME": SQL Server's names ignore letter case, Oracle's quoted
+// ones do not, and its tables' names are upper case. A column's alias (after
+// AS) keeps its letters: it is the heading the user sees.
+QString bracketedNames(const QString& sql) {
+    const Lexed x(sql);
+    std::vector<Edit> edits;
+    for (qsizetype k = 0; k < x.size(); ++k) {
+        if (x.at(k).kind != TokenKind::Ident || sql.at(x.at(k).begin) != u'[')
+            continue;
+        QString name = sqltext::unquoted(sql, x.at(k));
+        if (!x.isWord(x.prevSolid(k), "AS"))
+            name = name.toUpper();
+        edits.push_back(
+            {x.at(k).begin, x.at(k).end, u'"' + name.replace(u'"', QStringLiteral("\"\"")) + u'"'});
+    }
+    return applyEdits(sql, edits);
+}
+
 // ---- A select without FROM --------------------------------------------------------------------
 
 // Oracle selects from a table always: "SELECT SYSDATE" reads FROM DUAL.
@@ -590,6 +751,7 @@ QString rewriteStatement(const QString& sql) {
     s = rowLimit(s);
     s = replaceOutsideLiterals(s, caseless(QStringLiteral("(?<![\\w@$#])LEN {0,4}\\(")),
                                QStringLiteral("LENGTH("));
+    s = bracketedNames(s);
     s = replaceOutsideLiterals(s, caseless(QStringLiteral("[\\[\\]]")), QStringLiteral("\""));
     s = dateLiterals(s);
     s = charindex(s);
@@ -603,6 +765,8 @@ QString rewriteStatement(const QString& sql) {
     s = replaceOutsideLiterals(s, startingWord(QStringLiteral("SUBSTRING(")),
                                QStringLiteral("SUBSTR("));
     s = replaceOutsideLiterals(s, startingWord(QStringLiteral("ISNULL(")), QStringLiteral("NVL("));
+    s = sides(s);
+    s = textConcatenation(s);
     return fromDual(s);
 }
 

@@ -74,6 +74,8 @@ enum NativeError : long {
     nativeMoneyConversion = 235,     // text into money
     nativeOutsideView = 550,         // a row the written view would not show
     nativeNotNullColumnAdded = 4901, // NOT NULL column without default, table not empty
+    nativeValueOverflow = 220,       // an int beyond tinyint or smallint
+    nativeArithmeticOverflow = 8115, // any other number beyond its column's type
 };
 
 // Errors are the runtime's trappable errors, with the database's own numbers.

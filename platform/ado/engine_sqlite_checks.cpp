@@ -11,7 +11,9 @@
 #include "platform/ado/engine_sqlite.h"
 #include "platform/sql/lexer.h"
 #include "platform/sql/quoting.h"
+#include "platform/sql/sqlrewrite.h"
 #include <QSet>
+#include <cmath>
 #include <cstring>
 #include <optional>
 #include <sqlite3.h>
@@ -30,6 +32,10 @@ const char* const kNotAnInteger =
 const char* const kNotANumber = "Error converting data type varchar to %1.";
 const char* const kNotMoney =
     "Cannot convert a char value to %1. The char value has incorrect syntax.";
+// A whole number beyond tinyint or smallint, and anything else beyond a
+// column's range or precision.
+const char* const kIntegerOverflow = "Arithmetic overflow error for data type %1, value = %2.";
+const char* const kOverflow = "Arithmetic overflow error converting %1 to data type %2.";
 const char* const kOutsideView =
     "The attempted insert or update failed because the target view either specifies WITH "
     "CHECK OPTION or spans a view that specifies WITH CHECK OPTION and one or more rows "
@@ -254,11 +260,29 @@ struct ColumnRule {
     QString typeName; // as the server names it in its messages
     long size = 0;    // characters; 0 when not limited
     bool notNull = false;
+    // Integer: the range; Money: the range in ten-thousandths.
+    qint64 min = 0;
+    qint64 max = 0;
+    int precision = 0; // Numeric: digits, of which `scale` after the point
+    int scale = 0;
 };
+
+// DECIMAL(p[, s]) and NUMERIC(p[, s]); the server's default is (18, 0).
+std::pair<int, int> precisionOf(const QString& declared) {
+    const qsizetype open = declared.indexOf(u'(');
+    if (open < 0)
+        return {18, 0};
+    const QStringList args =
+        declared.mid(open + 1).section(u')', 0, 0).split(u',', Qt::SkipEmptyParts);
+    const int p = args.value(0).trimmed().toInt();
+    const int s = args.value(1).trimmed().toInt();
+    return p > 0 && p <= 38 && s >= 0 && s <= p ? std::pair{p, s} : std::pair{18, 0};
+}
 
 struct TableRules {
     QString name;
     QList<ColumnRule> columns; // in the order the triggers pass them
+    QStringList dates;         // date columns, kept in one stored form
 };
 
 struct Rules {
@@ -275,11 +299,21 @@ std::optional<ColumnRule> ruleOf(const ColumnInfo& c, const QList<ColumnInfo>& a
     const auto [type, size] = adoTypeOfDeclared(c.type);
     switch (type) {
     case adInteger:
+        r.conversion = Conversion::Integer;
+        std::tie(r.min, r.max) = std::pair<qint64, qint64>{INT32_MIN, INT32_MAX};
+        break;
     case adSmallInt:
+        r.conversion = Conversion::Integer;
+        std::tie(r.min, r.max) = std::pair<qint64, qint64>{INT16_MIN, INT16_MAX};
+        break;
     case adTinyInt:
     case adUnsignedTinyInt:
+        r.conversion = Conversion::Integer;
+        std::tie(r.min, r.max) = std::pair<qint64, qint64>{0, 255};
+        break;
     case adBigInt:
         r.conversion = Conversion::Integer;
+        std::tie(r.min, r.max) = std::pair<qint64, qint64>{INT64_MIN, INT64_MAX};
         break;
     case adBoolean:
         r.conversion = Conversion::Bit;
@@ -291,9 +325,14 @@ std::optional<ColumnRule> ruleOf(const ColumnInfo& c, const QList<ColumnInfo>& a
     case adNumeric:
     case adDecimal:
         r.conversion = Conversion::Numeric;
+        std::tie(r.precision, r.scale) = precisionOf(c.type);
         break;
     case adCurrency:
         r.conversion = Conversion::Money;
+        if (size == 4)
+            std::tie(r.min, r.max) = std::pair<qint64, qint64>{INT32_MIN, INT32_MAX};
+        else
+            std::tie(r.min, r.max) = std::pair<qint64, qint64>{INT64_MIN, INT64_MAX};
         break;
     default:
         break;
@@ -332,6 +371,61 @@ QString conversionRefusal(const ColumnRule& c, sqlite3_value* v) {
         return QString::fromLatin1(kNotANumber).arg(c.typeName);
     case Conversion::Money:
         return QString::fromLatin1(kNotMoney).arg(c.typeName);
+    default:
+        return {};
+    }
+}
+
+// A number the column cannot hold. The server rounds what goes beyond a
+// decimal's scale or money's four places and truncates what goes into a
+// whole-number column; what is left must fit.
+QString rangeRefusal(const ColumnRule& c, sqlite3_value* v) {
+    const int type = sqlite3_value_type(v);
+    if (type != SQLITE_INTEGER && type != SQLITE_FLOAT)
+        return {};
+    const bool whole = type == SQLITE_INTEGER;
+    const qint64 i = sqlite3_value_int64(v);
+    const double d = sqlite3_value_double(v);
+    // 2^63 as a double: the first value beyond qint64.
+    constexpr double kBeyond = 9223372036854775808.0;
+    auto fits = [&](double x, qint64 lo, qint64 hi) {
+        return std::isfinite(x) && x >= double(lo) && x < kBeyond && qint64(x) >= lo &&
+               qint64(x) <= hi;
+    };
+    switch (c.conversion) {
+    case Conversion::Integer:
+        if (whole ? i >= c.min && i <= c.max : fits(std::trunc(d), c.min, c.max))
+            return {};
+        // An int constant into tinyint or smallint names its value; a wider
+        // one is a numeric expression to the server.
+        if (whole && c.max <= INT16_MAX && i >= INT32_MIN && i <= INT32_MAX)
+            return QString::fromLatin1(kIntegerOverflow).arg(c.typeName).arg(i);
+        return QString::fromLatin1(kOverflow).arg(QStringLiteral("expression"), c.typeName);
+    case Conversion::Money:
+        // Whole numbers compared as such: a double loses the last units.
+        if (whole ? i >= c.min / 10000 && i <= c.max / 10000
+                  : fits(std::round(d * 1e4), c.min, c.max))
+            return {};
+        return QString::fromLatin1(kOverflow).arg(QStringLiteral("expression"), c.typeName);
+    case Conversion::Numeric: {
+        bool fit = false;
+        if (whole) {
+            // Digits before the point; qint64 never has more than 19.
+            const int digits = c.precision - c.scale;
+            qint64 limit = 1;
+            for (int k = 0; k < digits && k < 18; ++k)
+                limit *= 10;
+            fit = digits >= 19 || (i > -limit && i < limit);
+        } else {
+            const double scaled = std::round(d * std::pow(10.0, c.scale));
+            fit = std::isfinite(scaled) && std::abs(scaled) < std::pow(10.0, c.precision);
+        }
+        if (fit)
+            return {};
+        const bool isInt = whole && i >= INT32_MIN && i <= INT32_MAX;
+        return QString::fromLatin1(kOverflow).arg(
+            isInt ? QStringLiteral("int") : QStringLiteral("numeric"), c.typeName);
+    }
     default:
         return {};
     }
@@ -396,9 +490,11 @@ void checkFn(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
                 continue;
             const ColumnRule& c = table.columns[first + i];
             QString refusal;
-            if (pass == 0)
+            if (pass == 0) {
                 refusal = conversionRefusal(c, value(i));
-            else if (pass == 1 && c.notNull && sqlite3_value_type(value(i)) == SQLITE_NULL)
+                if (refusal.isEmpty())
+                    refusal = rangeRefusal(c, value(i));
+            } else if (pass == 1 && c.notNull && sqlite3_value_type(value(i)) == SQLITE_NULL)
                 refusal = QString::fromLatin1(kNullRefused)
                               .arg(c.name, rules->database, table.name,
                                    update ? QStringLiteral("UPDATE") : QStringLiteral("INSERT"));
@@ -411,6 +507,70 @@ void checkFn(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
             }
         }
     sqlite3_result_null(ctx);
+}
+
+// ---- Dates ------------------------------------------------------------------------------
+//
+// Dates are stored as 'yyyy-mm-dd hh:mm:ss', so that text order is the
+// server's date order: a bare day ('2023-02-01', as other programs write it)
+// would sort before its own midnight. A write of any other form the server
+// reads as a date is turned into that one by an AFTER trigger.
+
+// qz_datetime(x): x in the stored form when it is a date text, else x.
+void datetimeFn(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_TEXT) {
+        const QString t = valueText(argv[0]);
+        const QString stored = sqlrewrite::storedDate(t);
+        if (!stored.isEmpty() && stored != t) {
+            const QByteArray u = stored.toUtf8();
+            sqlite3_result_text(ctx, u.constData(), int(u.size()), SQLITE_TRANSIENT);
+            return;
+        }
+    }
+    sqlite3_result_value(ctx, argv[0]);
+}
+
+// qz_undated(x...): 1 when some x is a date text not in the stored form.
+void undatedFn(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    for (int i = 0; i < argc; ++i) {
+        if (sqlite3_value_type(argv[i]) != SQLITE_TEXT)
+            continue;
+        const QString t = valueText(argv[i]);
+        const QString stored = sqlrewrite::storedDate(t);
+        if (!stored.isEmpty() && stored != t) {
+            sqlite3_result_int(ctx, 1);
+            return;
+        }
+    }
+    sqlite3_result_int(ctx, 0);
+}
+
+QStringList dateTriggers(const TableRules& table) {
+    if (table.dates.isEmpty())
+        return {};
+    QStringList fresh, sets, names;
+    for (const QString& d : table.dates) {
+        const QString c = sqltext::identifier(d);
+        fresh << QStringLiteral("NEW.") + c;
+        sets << QStringLiteral("%1 = qz_datetime(%1)").arg(c);
+        names << c;
+    }
+    // A trigger's writes take no schema name; the row is the one just written.
+    const QString body = QStringLiteral("UPDATE %1 SET %2 WHERE rowid = NEW.rowid;")
+                             .arg(sqltext::identifier(table.name), sets.join(u','));
+    auto trigger = [&](const QString& kind, const QString& when) {
+        return QStringLiteral(
+                   "CREATE TEMP TRIGGER %1 AFTER %2 ON main.%3 WHEN qz_undated(%4) BEGIN %5 END")
+            .arg(sqltext::identifier(QLatin1String(kPrefix) + kind + table.name), when,
+                 sqltext::identifier(table.name), fresh.join(u','), body);
+    };
+    return {trigger(QStringLiteral("dins_"), QStringLiteral("INSERT")),
+            trigger(QStringLiteral("dupd_"), QStringLiteral("UPDATE OF ") + names.join(u','))};
+}
+
+bool hasRowid(sqlite3* db, const QString& table) {
+    return bool(
+        Stmt(db, QStringLiteral("SELECT rowid FROM main.%1").arg(sqltext::identifier(table))));
 }
 
 // BEFORE INSERT and BEFORE UPDATE triggers of table number `t`; none when
@@ -520,17 +680,23 @@ QStringList viewTriggers(const UpdatableView& v, const QList<ColumnInfo>& cols) 
     QStringList baseNames, inserted, sets;
     QHash<QString, QString> baseOf;     // view column -> table column
     QHash<QString, QString> insertedOf; // view column -> the value the INSERT writes
+    QHash<QString, QString> writtenOf;  // view column -> the value the UPDATE writes
     for (const ColumnInfo& c : cols) {
         const auto it = v.columnOf.constFind(c.name.toUpper());
         if (it == v.columnOf.constEnd())
             continue;
-        const QString nv = QStringLiteral("NEW.") + sqltext::identifier(*it);
+        QString nv = QStringLiteral("NEW.") + sqltext::identifier(*it);
+        // Stored as the table's own trigger would, so that no second write
+        // counts as a changed row.
+        if (sqlrewrite::isDateType(c.type))
+            nv = QStringLiteral("qz_datetime(%1)").arg(nv);
         const QString value =
             c.dflt.isEmpty() ? nv : QStringLiteral("coalesce(%1, %2)").arg(nv, c.dflt);
         baseNames << sqltext::identifier(c.name);
         inserted << value;
         sets << sqltext::identifier(c.name) + QStringLiteral(" = ") + nv;
         baseOf.insert(*it, c.name);
+        writtenOf.insert(*it, nv);
         insertedOf.insert(*it, isRowid(c, cols)
                                    ? QStringLiteral("coalesce(%1, last_insert_rowid())").arg(nv)
                                    : value);
@@ -539,7 +705,7 @@ QStringList viewTriggers(const UpdatableView& v, const QList<ColumnInfo>& cols) 
     for (const QString& k : v.keys) {
         oldKey << QStringLiteral("%1 IS OLD.%2")
                       .arg(sqltext::identifier(baseOf.value(k)), sqltext::identifier(k));
-        newKey << QStringLiteral("%1 IS NEW.%1").arg(sqltext::identifier(k));
+        newKey << QStringLiteral("%1 IS %2").arg(sqltext::identifier(k), writtenOf.value(k));
         insertedKey << QStringLiteral("%1 IS %2").arg(sqltext::identifier(k), insertedOf.value(k));
     }
     const QString view = QStringLiteral("main.") + sqltext::identifier(v.name);
@@ -596,6 +762,11 @@ UpdatableViews installWriteChecks(sqlite3* db, const QString& database, bool* co
     // Not deterministic: SQLite must not compute them once ahead of the rows.
     sqlite3_create_function_v2(db, "qz_outside", 0, SQLITE_UTF8 | SQLITE_INNOCUOUS, nullptr,
                                outsideFn, nullptr, nullptr, nullptr);
+    const int pure = SQLITE_UTF8 | SQLITE_INNOCUOUS | SQLITE_DETERMINISTIC;
+    sqlite3_create_function_v2(db, "qz_datetime", 1, pure, nullptr, datetimeFn, nullptr, nullptr,
+                               nullptr);
+    sqlite3_create_function_v2(db, "qz_undated", -1, pure, nullptr, undatedFn, nullptr, nullptr,
+                               nullptr);
     // One transaction for the whole set (nested in the caller's when open).
     run(db, QStringLiteral("SAVEPOINT qz_checks"));
     removeWriteChecks(db);
@@ -609,11 +780,16 @@ UpdatableViews installWriteChecks(sqlite3* db, const QString& database, bool* co
     }
     auto* rules = new Rules{database, {}};
     for (const auto& [table, sql] : tables) {
-        TableRules t{table, {}};
+        TableRules t{table, {}, {}};
         const QList<ColumnInfo> cols = columnsOf(db, table);
-        for (const ColumnInfo& c : cols)
+        for (const ColumnInfo& c : cols) {
             if (const std::optional<ColumnRule> r = ruleOf(c, cols))
                 t.columns.push_back(*r);
+            if (sqlrewrite::isDateType(c.type))
+                t.dates << c.name;
+        }
+        if (!t.dates.isEmpty() && !hasRowid(db, table))
+            t.dates.clear();
         rules->tables.push_back(t);
     }
     // The rules go with the function (SQLite deletes the previous ones), and
@@ -621,9 +797,12 @@ UpdatableViews installWriteChecks(sqlite3* db, const QString& database, bool* co
     if (sqlite3_create_function_v2(db, "qz_check", -1, SQLITE_UTF8 | SQLITE_INNOCUOUS, rules,
                                    checkFn, nullptr, nullptr,
                                    [](void* p) { delete static_cast<Rules*>(p); }) == SQLITE_OK) {
-        for (qsizetype t = 0; t < rules->tables.size(); ++t)
+        for (qsizetype t = 0; t < rules->tables.size(); ++t) {
             for (const QString& trigger : tableTriggers(int(t), rules->tables[t]))
                 make(trigger);
+            for (const QString& trigger : dateTriggers(rules->tables[t]))
+                make(trigger);
+        }
     } else {
         locked = true; // a statement still running: the next one tries again
     }

@@ -889,22 +889,32 @@ private:
 
 // A literal compared with the column first..last becomes the stored form of
 // the date it reads as, unless the column is declared as no date.
-void convertComparedDate(Toks& t, int lit, int first, int last, Schema& schema) {
+// `fromMidnight`: the column is compared as ">= lit" or "< lit". A bare day
+// that another program stored sorts right before its own midnight, so such a
+// bound at midnight is written as the bare day: both forms fall on the same
+// side of it, as on the server.
+void convertComparedDate(Toks& t, int lit, int first, int last, Schema& schema,
+                         bool fromMidnight = false) {
     if (at(t, lit).k != K::String)
         return;
     // Also "yyyy-mm-dd" alone: stored values carry the time, and SQL Server
     // reads the bare day as its midnight.
     const QString text = literalContent(t[size_t(lit)]);
     const QString iso = isoFromText(text, true, true);
+    auto stored = [&](const QString& v) {
+        const bool bare = fromMidnight && v.endsWith(QLatin1String(" 00:00:00")) &&
+                          schema.declaresDates(first, last);
+        return literal(bare ? v.left(10) : v);
+    };
     if (!iso.isEmpty() && schema.mayHoldDates(first, last)) {
-        t[size_t(lit)] = literal(iso);
+        t[size_t(lit)] = stored(iso);
         return;
     }
     // "20231231" is as often a code as a date: only a column declared as a
     // date makes it one.
     const QString compact = isoFromCompact(text);
     if (!compact.isEmpty() && schema.declaresDates(first, last))
-        t[size_t(lit)] = literal(compact);
+        t[size_t(lit)] = stored(compact);
 }
 
 // ---- Written dates ------------------------------------------------------------------
@@ -1022,7 +1032,7 @@ void adaptComparisons(Toks& t, Schema& schema) {
             const int last = prevSig(t, i), first = columnFirst(t, last);
             const int a = nextSig(t, i), andW = nextSig(t, a), b = nextSig(t, andW);
             if (isW(at(t, andW), "AND") && at(t, a).k == K::String && at(t, b).k == K::String) {
-                convertComparedDate(t, a, first, last, schema);
+                convertComparedDate(t, a, first, last, schema, true);
                 convertComparedDate(t, b, first, last, schema);
             }
             continue;
@@ -1032,10 +1042,13 @@ void adaptComparisons(Toks& t, Schema& schema) {
         const int l = prevSig(t, i), r = nextSig(t, i);
         if (l < 0 || r < 0)
             continue;
+        // "col >= x", "col < x", and the same written the other way round.
+        const bool lower = op.t == u">=" || op.t == u"!<" || op.t == u"<";
+        const bool upper = op.t == u"<=" || op.t == u"!>" || op.t == u">";
         if (columnEndsAt(t, l))
-            convertComparedDate(t, r, columnFirst(t, l), l, schema);
+            convertComparedDate(t, r, columnFirst(t, l), l, schema, lower);
         else if (columnStartsAt(t, r))
-            convertComparedDate(t, l, r, columnLast(t, r), schema);
+            convertComparedDate(t, l, r, columnLast(t, r), schema, upper);
 
         const int rn = numberAt(t, r);
         if (rn >= 0 && !isArithmetic(at(t, nextSig(t, rn))) && isP(t[size_t(l)], ")")) {
@@ -1335,6 +1348,10 @@ bool isDateType(const QString& declaredType) {
         name = name.left(paren).trimmed();
     return name == QLatin1String("DATETIME") || name == QLatin1String("SMALLDATETIME") ||
            name == QLatin1String("DATETIME2") || name == QLatin1String("DATE");
+}
+
+QString storedDate(const QString& text) {
+    return isoFromText(text, true, true);
 }
 
 std::optional<Conditional> conditional(const QString& statement) {

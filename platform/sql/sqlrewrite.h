@@ -39,4 +39,9 @@ std::optional<Conditional> conditional(const QString& statement);
 // texts the server converts to dates.
 bool isDateType(const QString& declaredType);
 
+// The stored form 'yyyy-mm-dd hh:mm:ss' of a date text the server reads as a
+// date ("yyyy-mm-dd", "dd/mm/yyyy", with or without the time); "" for any
+// other text.
+QString storedDate(const QString& text);
+
 } // namespace sqlrewrite

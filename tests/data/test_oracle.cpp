@@ -1,9 +1,10 @@
 // The Oracle road: statement rewriting, script cutting and the script runner.
 
+#include "common/oracle_dialect.h"
 #include "data/oracle_dicc.h"
 #include "data_fixture.h"
-#include "platform/sql/lexer.h"
 
+using testutil::serverDialectLeft;
 using testutil::TempDatabase;
 
 namespace {
@@ -20,26 +21,6 @@ QStringList cut(const QString& script) {
         rest = next->rest;
     }
     return statements;
-}
-
-// What of SQL Server's own dialect an Oracle statement still holds.
-QStringList serverDialectLeft(const QString& sql) {
-    static const QStringList words = {"NOLOCK",    "GETDATE",   "TOP",     "ISNULL", "LEN",
-                                      "CHARINDEX", "SUBSTRING", "CONVERT", "FORMAT", "DBO"};
-    std::vector<sqltext::Token> t = sqltext::lex(sql);
-    std::erase_if(t, [](const sqltext::Token& x) { return x.kind == sqltext::TokenKind::Space; });
-    QStringList left;
-    for (size_t k = 0; k < t.size(); ++k) {
-        const QString w = sqltext::upperWord(sql, t[k]);
-        const QString nextText = k + 1 < t.size() ? t[k + 1].text(sql).toString() : QString();
-        const QStringView text = t[k].text(sql);
-        if (words.contains(w) ||
-            (QStringList{"YEAR", "MONTH", "DAY"}.contains(w) && nextText == u"(") ||
-            t[k].kind == sqltext::TokenKind::DateLiteral || text.startsWith(u'[') ||
-            ((text == u"<>" || text == u"!=") && nextText == u"''"))
-            left << text.toString();
-    }
-    return left;
 }
 
 } // namespace
@@ -116,6 +97,24 @@ TEST(OracleRewrite, EachRuleOnItsConstruct) {
          "'dd/MM/yyyy') FROM T",
          "SELECT TO_CHAR(MES,'FM00'), TO_CHAR((SELECT MAX(N) + 1 FROM T), 'FM9G990D00'), "
          "FORMAT(F, 'dd/MM/yyyy') FROM T"},
+        // Texts join with ||, numbers still add; RIGHT keeps a shorter text whole.
+        {"SELECT RIGHT('0000' + LTRIM(A), 4) + '-' + B, LEFT(C, 2) + CAST(N AS VARCHAR(8)), "
+         "MAX(N) + 1, 'x' + [LETRA] FROM T LEFT JOIN U ON 1 = 1",
+         "SELECT SUBSTR('0000' || LTRIM(A), -LEAST(4, LENGTH('0000' || LTRIM(A)))) || '-' || B, "
+         "SUBSTR(C, 1, 2) || CAST(N AS VARCHAR(8)), MAX(N) + 1, 'x' || \"LETRA\" FROM T LEFT "
+         "JOIN U ON 1 = 1"},
+        // A day kept as text stays text; names take Oracle's upper case, an
+        // alias its own letters.
+        {"INSERT INTO MV_ASIENTOS (FECHA, [numero asiento], AJUSTE_HASTA) VALUES ('31/12/2023', "
+         "1, '31/12/2023')",
+         "INSERT INTO MV_ASIENTOS (FECHA, \"NUMERO ASIENTO\", AJUSTE_HASTA) VALUES "
+         "(TO_DATE('31/12/2023','DD/MM/YYYY'), 1, '31/12/2023')"},
+        {"UPDATE T SET [Ajuste_Hasta] = '30/11/2023' WHERE '31/12/2023' = AJUSTE_HASTA AND F < "
+         "'31/12/2023'",
+         "UPDATE T SET \"AJUSTE_HASTA\" = '30/11/2023' WHERE '31/12/2023' = AJUSTE_HASTA AND F < "
+         "TO_DATE('31/12/2023','DD/MM/YYYY')"},
+        {"SELECT [Fecha Desde] AS [Nº Asiento] FROM T",
+         "SELECT \"FECHA DESDE\" AS \"Nº Asiento\" FROM T"},
     };
     for (const auto& [sqlServer, oracle] : cases)
         EXPECT_EQ(oracle::rewriteStatement(q(sqlServer)), q(oracle)) << sqlServer;

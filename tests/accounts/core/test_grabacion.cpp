@@ -8,6 +8,10 @@
 #include "accounts/core/clsreglasplan.h"
 #include "accounts/core/grabacion.h"
 
+#include "accounts/core/carga.h"
+#include "accounts/core/codigos.h"
+#include "common/oracle_dialect.h"
+#include "data/oracle_dicc.h"
 #include <QFile>
 #include <QRegularExpression>
 #include <cstdlib>
@@ -185,3 +189,44 @@ TEST_F(GrabacionCuenta, LostLinkAtEachStatementStoresNothing) {
 }
 
 } // namespace
+
+// Every statement the account's read, save, delete and drop send reads as
+// Oracle's dialect once rewritten; the shapes that need rewriting read as below.
+TEST_F(GrabacionCuenta, EverySentStatementTranslatesToOracle) {
+    QStringList sent;
+    testutil::recordStatements(gDatos().cnn(), sent);
+    Cuenta nueva;
+    nueva.Codigo = "1-1-01-01-005";
+    nueva.Descripcion = "Banco";
+    nueva.UsaCCostos = true;
+    Cuenta cambiada;
+    cambiada.Codigo = "1-1-01-01-001";
+    cambiada.Descripcion = "Caja Central";
+    const SatelitesCuenta satelites{true, "0100"};
+    ClsReglasPlan reglas;
+    GrabaCuenta(nueva, true, satelites, reglas);
+    ado::RecordsetPtr rs;
+    BuscaCuenta("110101001", rs);
+    ResumeCuenta("110101001");
+    GrabaCuenta(cambiada, false, satelites, reglas);
+    ProponeCodigoLibre("1-1-01-01");
+    BorraCuenta("110101002", "1-1-01-01-002", reglas);
+    BajaLogica("110101001", "1-1-01-01-001");
+    gDatos().cnn()->setFaultInjector({});
+    sent.removeDuplicates();
+
+    const std::pair<const char*, const char*> shapes[] = {
+        {"SELECT TOP 1 CODIGO FROM MA_CUENTAS WHERE CODIGO LIKE '110101005%' AND LEN(CODIGO) > 9",
+         "SELECT CODIGO FROM MA_CUENTAS WHERE CODIGO LIKE '110101005%' AND LENGTH(CODIGO) > 9 AND "
+         "ROWNUM <= 1"},
+    };
+    for (const auto& [server, oracle] : shapes) {
+        EXPECT_TRUE(sent.contains(QString::fromUtf8(server))) << server;
+        EXPECT_EQ(oracle::rewriteStatement(QString::fromUtf8(server)), QString::fromUtf8(oracle));
+    }
+    EXPECT_GT(sent.size(), 30);
+    for (const QString& s : sent) {
+        const QString o = oracle::rewriteStatement(s);
+        EXPECT_EQ(testutil::serverDialectLeft(o), QStringList()) << o.toStdString();
+    }
+}

@@ -50,6 +50,27 @@ TEST_F(AjusteTest, ElUltimoDiaDelMesCuentaACualquierHora) {
     }
 }
 
+// A day stored without its time by another program is that day's midnight:
+// 01/02 counts in February, never in January.
+TEST_F(AjusteTest, UnDiaGuardadoSinHoraCuentaEnSuMes) {
+    cuenta(QStringLiteral("1101"), QStringLiteral("Caja"), 1);
+    indices(2023, 1, 12, 1.2);
+    mov({QStringLiteral("1101"), QStringLiteral("2023-01-15"), QStringLiteral("D"), 100});
+    mov({QStringLiteral("1101"), QStringLiteral("2023-02-01"), QStringLiteral("D"), 900});
+    db.exec(QStringLiteral("UPDATE MV_ASIENTOS SET FECHA = substr(FECHA, 1, 10)"));
+    const struct {
+        const char* mes;
+        const char* debe;
+    } cases[] = {{"01/2023", "20"}, {"02/2023", "180"}};
+    for (const auto& c : cases)
+        for (Lectura l : {Lectura::PorCuenta, Lectura::Agrupada}) {
+            const auto r = genera(QLatin1String(c.mes), QLatin1String(c.mes), false, l);
+            const auto* a = linea(r.Lineas, QStringLiteral("1101"));
+            ASSERT_NE(a, nullptr) << c.mes;
+            EXPECT_EQ(a->Debe, importe(c.debe)) << c.mes;
+        }
+}
+
 TEST_F(AjusteTest, CuentaDeDepreciacionSeSalta) {
     cuenta(QStringLiteral("1301"), QStringLiteral("Amortizacion acumulada"), 2);
     cuenta(QStringLiteral("1201"), QStringLiteral("Rodados"), 2, QStringLiteral("1301"), 1);

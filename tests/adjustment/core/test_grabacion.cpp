@@ -4,6 +4,8 @@
 #include "ajuste_fixture.h"
 
 #include "adjustment/core/grabacion.h"
+#include "common/oracle_dialect.h"
+#include "data/oracle_dicc.h"
 #include "entries/lbc_asiento.h"
 #include "platform/win/clsutilidades.h"
 
@@ -247,4 +249,80 @@ TEST_F(GrabacionSinVentana, EjercicioDeUnaFecha) {
     EXPECT_EQ(p, 2022);
     GrabacionAjuste::ObtienePeriodo(QStringLiteral("01/01/2030"), p);
     EXPECT_EQ(p, 0);
+}
+
+// Every statement the adjustment sends (the generation by both readings, the
+// save with the voucher book's advance, the list, the fiscal year of a date),
+// cut as the Oracle road cuts the save's batch, reads as Oracle's dialect;
+// the shapes that need rewriting read as below.
+TEST_F(GrabacionSinVentana, CadaSentenciaEnviadaSeTraduceAOracle) {
+    cuenta(QStringLiteral("1101"), QStringLiteral("Caja"), 1);
+    indices(2023, 1, 12, 1.2);
+    mov({QStringLiteral("1101"), QStringLiteral("2023-03-15"), QStringLiteral("D"), 100});
+    QStringList enviadas;
+    testutil::recordStatements(gDatos().cnn(), enviadas);
+    for (auto l : {GeneracionAjuste::Lectura::PorCuenta, GeneracionAjuste::Lectura::Agrupada})
+        EXPECT_EQ(genera(QStringLiteral("01/2023"), QStringLiteral("12/2023"), false, l).fin,
+                  GeneracionAjuste::Fin::Completa);
+    const LineasAjuste lineas = {TipoLineaAjuste(), lineaDe("1101", "90,74", ""),
+                                 lineaDe("5901", "", "90,74")};
+    EXPECT_TRUE(GrabacionAjuste::Graba(cabecera(), lineas, reglas));
+    ado::RecordsetPtr rs;
+    QString planilla = GrabacionAjuste::SentenciaPlanilla();
+    gDatos().AbrirRecordset(planilla, rs);
+    std::int16_t periodo = 0;
+    GrabacionAjuste::ObtienePeriodo(QStringLiteral("31/12/2023"), periodo);
+    gDatos().cnn()->setFaultInjector({});
+
+    QStringList sentencias;
+    for (const QString& s : enviadas) {
+        QString resto = oracle::normalizeScript(s);
+        if (!oracle::nextStatement(resto))
+            sentencias << s; // a query
+        while (const auto siguiente = oracle::nextStatement(resto)) {
+            sentencias << siguiente->statement;
+            resto = siguiente->rest;
+        }
+    }
+    sentencias.removeDuplicates();
+    const std::pair<const char*, const char*> formas[] = {
+        {"SELECT CUENTA, FORMAT(MES_OPERATIVO, '00') + '-' + FORMAT([NUMERO ASIENTO], '00000000') "
+         "AS [Nº Asiento], FECHA, TC, RIGHT('0000' + LTRIM(RTRIM(SUCURSAL)), 4) + '-' + "
+         "RIGHT('00000000' + LTRIM(RTRIM(NUMERO)), 8) + '-' + [LETRA] AS [Nº de Comprobante], "
+         "[DEBE-HABER], IMPORTE, SECUENCIA AS [LINEA], PERIODO AS [EJERCICIO], DETALLE AS "
+         "[CONCEPTO] FROM MV_ASIENTOS WHERE LTRIM(RTRIM(TIPO_REG)) = '' AND ESAJUSTE <> 0 ORDER BY "
+         "[NUMERO ASIENTO], SECUENCIA",
+         "SELECT CUENTA, TO_CHAR(MES_OPERATIVO, 'FM00') || '-' || TO_CHAR(\"NUMERO ASIENTO\", "
+         "'FM00000000') AS \"Nº Asiento\", FECHA, TC, SUBSTR('0000' || LTRIM(RTRIM(SUCURSAL)), "
+         "-LEAST(4, LENGTH('0000' || LTRIM(RTRIM(SUCURSAL))))) || '-' || SUBSTR('00000000' || "
+         "LTRIM(RTRIM(NUMERO)), -LEAST(8, LENGTH('00000000' || LTRIM(RTRIM(NUMERO))))) || '-' || "
+         "\"LETRA\" AS \"Nº de Comprobante\", \"DEBE-HABER\", IMPORTE, SECUENCIA AS \"LINEA\", "
+         "PERIODO AS \"EJERCICIO\", DETALLE AS \"CONCEPTO\" FROM MV_ASIENTOS WHERE "
+         "LTRIM(RTRIM(TIPO_REG))  IS NULL  AND ESAJUSTE <> 0 ORDER BY \"NUMERO ASIENTO\", "
+         "SECUENCIA"},
+        {"SELECT TOP 1 * FROM MA_CUENTAS with(nolock)  WHERE (CODIGO ='1101' OR CODIGO < '0' AND "
+         "LTRIM(RTRIM(CODIGO)) ='1101')",
+         "SELECT * FROM MA_CUENTAS  WHERE (CODIGO ='1101' OR CODIGO < '0' AND LTRIM(RTRIM(CODIGO)) "
+         "='1101') AND ROWNUM <= 1"},
+        {"select getDate() as fecha", "select SYSDATE as fecha FROM DUAL"},
+        {"Select * from MV_EJERCICIOS  with(nolock) where [Fecha Desde] <= '2023-12-31 00:00:00' "
+         "and [Fecha Hasta] >= '2023-12-31 00:00:00'",
+         "Select * from MV_EJERCICIOS where \"FECHA DESDE\" <= '2023-12-31 00:00:00' and \"FECHA "
+         "HASTA\" >= '2023-12-31 00:00:00'"},
+    };
+    for (const auto& [servidor, oracle] : formas) {
+        EXPECT_TRUE(sentencias.contains(QString::fromUtf8(servidor))) << servidor;
+        EXPECT_EQ(oracle::rewriteStatement(QString::fromUtf8(servidor)), QString::fromUtf8(oracle));
+    }
+    // The lines' insert: the day kept as text in AJUSTE_HASTA is no date.
+    const QStringList altas = sentencias.filter(QStringLiteral("INSERT INTO MV_ASIENTOS"));
+    ASSERT_FALSE(altas.isEmpty());
+    for (const QString& s : sentencias) {
+        const QString o = oracle::rewriteStatement(s);
+        EXPECT_EQ(testutil::serverDialectLeft(o), QStringList()) << o.toStdString();
+        if (s.contains(QStringLiteral("Ajuste_Hasta"))) {
+            EXPECT_TRUE(o.contains(QStringLiteral(",'31/12/2023',"))) << o.toStdString();
+        }
+    }
+    EXPECT_GT(sentencias.size(), 30);
 }

@@ -208,3 +208,94 @@ TEST_F(WriteChecks, WritesThroughARestrictedViewStayInsideIt) {
         EXPECT_EQ(e.number(), adErrFeatureNotAvailable);
     }
 }
+
+// A number beyond its column's type refuses the whole statement, in the
+// server's words; the last value that fits is taken.
+TEST_F(WriteChecks, NumbersBeyondTheirColumnsTypeAreRefused) {
+    for (const char* column :
+         {"P_CUOTA SMALLINT", "P_TASA DECIMAL(5, 2)", "P_TOPE BIGINT", "P_CHICO SMALLMONEY"})
+        execute(QStringLiteral("ALTER TABLE MA_CUENTAS ADD %1 NULL").arg(QLatin1String(column)));
+    const struct {
+        const char* sql;
+        long native;
+        const char* description;
+    } cases[] = {
+        {"UPDATE MA_CUENTAS SET P_CUOTA = 99999", nativeValueOverflow,
+         "Arithmetic overflow error for data type smallint, value = 99999."},
+        // One row beyond: none is written.
+        {"UPDATE MA_CUENTAS SET P_CUOTA = CASE CODIGO WHEN '1101' THEN 1 ELSE -32769 END",
+         nativeValueOverflow, "Arithmetic overflow error for data type smallint, value = -32769."},
+        {"UPDATE MA_CUENTAS SET INDICE = 256", nativeValueOverflow,
+         "Arithmetic overflow error for data type tinyint, value = 256."},
+        {"UPDATE MA_CUENTAS SET INDICE = -1", nativeValueOverflow,
+         "Arithmetic overflow error for data type tinyint, value = -1."},
+        {"UPDATE MA_CUENTAS SET INDICE = 3000000000", nativeArithmeticOverflow,
+         "Arithmetic overflow error converting expression to data type tinyint."},
+        {"INSERT INTO MV_ASIENTOS (MES_OPERATIVO) VALUES (1), (40000)", nativeValueOverflow,
+         "Arithmetic overflow error for data type smallint, value = 40000."},
+        {"INSERT INTO MV_ASIENTOS (PERIODO) VALUES (2147483648)", nativeArithmeticOverflow,
+         "Arithmetic overflow error converting expression to data type int."},
+        {"UPDATE MA_CUENTAS SET P_TOPE = 1e19", nativeArithmeticOverflow,
+         "Arithmetic overflow error converting expression to data type bigint."},
+        {"UPDATE MA_CUENTAS SET P_TASA = 1000", nativeArithmeticOverflow,
+         "Arithmetic overflow error converting int to data type numeric."},
+        // Rounded to the scale first: 999.995 is 1000.00.
+        {"UPDATE MA_CUENTAS SET P_TASA = 999.995", nativeArithmeticOverflow,
+         "Arithmetic overflow error converting numeric to data type numeric."},
+        {"INSERT INTO MV_ASIENTOS (IMPORTE) VALUES (1000000000000000)", nativeArithmeticOverflow,
+         "Arithmetic overflow error converting expression to data type money."},
+        {"UPDATE MA_CUENTAS SET P_CHICO = 214748.3649", nativeArithmeticOverflow,
+         "Arithmetic overflow error converting expression to data type smallmoney."},
+    };
+    const QString before = contents();
+    for (const auto& c : cases) {
+        const Error e = refusal(cnn, QString::fromUtf8(c.sql));
+        EXPECT_EQ(e.Number, adErrDataOverflow) << c.sql;
+        EXPECT_EQ(e.NativeError, c.native) << c.sql;
+        EXPECT_EQ(e.Description, QString::fromUtf8(c.description)) << c.sql;
+    }
+    EXPECT_EQ(contents(), before);
+    const QString untouched =
+        QStringLiteral("P_CUOTA IS NULL AND P_TASA IS NULL AND P_TOPE IS NULL AND P_CHICO IS NULL");
+    EXPECT_EQ(count(QStringLiteral("MA_CUENTAS"), untouched), 2);
+
+    // A recordset's row is refused alike (its fields refuse integers themselves).
+    auto rs = editable(QStringLiteral("SELECT * FROM MA_CUENTAS WHERE CODIGO = '1101'"), cnn);
+    rs->Fields(QStringLiteral("P_TASA")).setValue(1000);
+    try {
+        rs->Update();
+        ADD_FAILURE() << "a recordset stored 1000 as decimal(5, 2)";
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.error().NativeError, nativeArithmeticOverflow);
+    }
+    rs->CancelUpdate();
+    EXPECT_EQ(count(QStringLiteral("MA_CUENTAS"), untouched), 2);
+
+    EXPECT_EQ(execute(QStringLiteral("UPDATE MA_CUENTAS SET INDICE = 255, P_CUOTA = -32768, P_TASA "
+                                     "= 999.994, P_TOPE = 9223372036854775807, P_CHICO = "
+                                     "-214748.3648 WHERE CODIGO = '1101'")),
+              1);
+    EXPECT_EQ(execute(QStringLiteral("INSERT INTO MV_ASIENTOS (PERIODO, MES_OPERATIVO, IMPORTE) "
+                                     "VALUES (-2147483648, 32767, 100000000000000)")),
+              1);
+}
+
+// Whatever road a date takes into a date column, it is stored in the one form
+// whose text order is date order.
+TEST_F(WriteChecks, DatesAreStoredInOneForm) {
+    execute(QStringLiteral("INSERT INTO MV_ASIENTOS (SECUENCIA, FECHA) SELECT 1, '2023-02-01'"));
+    execute(QStringLiteral("INSERT INTO MV_ASIENTOS (SECUENCIA, FECHA) VALUES (2, '2023-02-0' || "
+                           "'1')"));
+    execute(QStringLiteral("INSERT INTO MV_ASIENTOS (SECUENCIA) VALUES (3)"));
+    execute(QStringLiteral("UPDATE MV_ASIENTOS SET FECHA = (SELECT '01/02/2023 10:30') WHERE "
+                           "SECUENCIA = 3"));
+    // Through a restricted view, and a text that is no date, as written.
+    execute(QStringLiteral("INSERT INTO SS_MV_ASIENTOS (SECUENCIA, FECHA) SELECT 4, '2023-02-01'"));
+    execute(QStringLiteral("INSERT INTO MV_ASIENTOS (SECUENCIA, FECHA) SELECT 5, 'pendiente'"));
+    EXPECT_EQ(db.rows(QStringLiteral("SELECT FECHA FROM MV_ASIENTOS ORDER BY SECUENCIA")),
+              (QList<QVariantList>{{"2023-02-01 00:00:00"},
+                                   {"2023-02-01 00:00:00"},
+                                   {"2023-02-01 10:30:00"},
+                                   {"2023-02-01 00:00:00"},
+                                   {"pendiente"}}));
+}

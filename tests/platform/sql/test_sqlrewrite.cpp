@@ -244,11 +244,13 @@ TEST(SqlRewrite, DateTextsWrittenIntoDateColumnsAreStoredAsDates) {
          "UPDATE V_TA_TPV SET ULTIMA_DETECCION = '2024-03-07 09:05:02' WHERE ID = 3"},
         {"update v_mv_faltantes set Nota = '05/03/2024', fechahora='5/3/2024 10:00'",
          "update v_mv_faltantes set Nota = '05/03/2024', fechahora='2024-03-05 10:00:00'"},
-        // SET values and the comparisons of the WHERE follow each column's type.
+        // SET values and the comparisons of the WHERE follow each column's type;
+        // a lower bound at midnight is the bare day, which a day stored without
+        // its time also reaches.
         {"UPDATE MV_ASIENTOS SET AJUSTE_HASTA = '31/12/2023', FECHA = '31/12/2023' WHERE "
          "AJUSTE_HASTA = '30/11/2023' AND FECHA >= '01/12/2023'",
          "UPDATE MV_ASIENTOS SET AJUSTE_HASTA = '31/12/2023', FECHA = '2023-12-31 00:00:00' "
-         "WHERE AJUSTE_HASTA = '30/11/2023' AND FECHA >= '2023-12-01 00:00:00'"},
+         "WHERE AJUSTE_HASTA = '30/11/2023' AND FECHA >= '2023-12-01'"},
         {"BEGIN TRANSACTION\rUPDATE V_TA_TPV SET ULTIMA_DETECCION = '1/1/2024'\rINSERT INTO "
          "V_MV_FALTANTES (FechaHora) VALUES ('2/1/2024')\rCOMMIT TRANSACTION",
          "BEGIN TRANSACTION\rUPDATE V_TA_TPV SET ULTIMA_DETECCION = '2024-01-01 00:00:00'\rINSERT "
@@ -293,7 +295,7 @@ TEST(SqlRewrite, DateTextsWrittenIntoDateColumnsAreStoredAsDates) {
 TEST(SqlRewrite, CompactDatesAndTextJoinsFollowTheDeclaredTypes) {
     expectWithCatalogue({
         {"SELECT * FROM MV_ASIENTOS a WHERE a.FECHA BETWEEN '20230101' AND '20231231 23:59'",
-         "SELECT * FROM MV_ASIENTOS a WHERE a.FECHA BETWEEN '2023-01-01 00:00:00' AND "
+         "SELECT * FROM MV_ASIENTOS a WHERE a.FECHA BETWEEN '2023-01-01' AND "
          "'2023-12-31 23:59:00'"},
         {"INSERT INTO MV_ASIENTOS (FECHA, DETALLE) VALUES ('20231231', '20231231')",
          "INSERT INTO MV_ASIENTOS (FECHA, DETALLE) VALUES ('2023-12-31 00:00:00', '20231231')"},
