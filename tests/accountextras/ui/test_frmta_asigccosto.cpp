@@ -66,7 +66,12 @@ TEST_F(CCostoTest, SavesAUnitsDistributionInOneTransaction) {
                            "INSERT INTO MA_CUENTASCCOSTO_UNEG (CODIGO, UNEGOCIO, CCOSTO, "
                            "PORCENTAJE) VALUES ('520101001','0002','0201',87.5)",
                            "UPDATE MA_CUENTASCCOSTO SET PideConfirmacion = 0, VariablePorUD = 1 "
-                           "WHERE CODIGO = '520101001'"}));
+                           "WHERE CODIGO = '520101001'",
+                           "INSERT INTO MA_CUENTASCCOSTO (CODIGO, CCOSTO, PORCENTAJE, "
+                           "FECHAHORA_MODIFICACION, PideConfirmacion, VariablePorUD) SELECT "
+                           "CODIGO, '', 0, '2024-03-15 10:20:30',0,1 FROM MA_CUENTASCCOSTO_UNEG "
+                           "WHERE CODIGO = '520101001' AND NOT EXISTS (SELECT CODIGO FROM "
+                           "MA_CUENTASCCOSTO WHERE CODIGO = '520101001') GROUP BY CODIGO"}));
     const auto replica = [&](const QString& s) { return s.contains(QStringLiteral(".DBO.")); };
     EXPECT_TRUE(std::none_of(sentencias.begin(), sentencias.begin() + fin, replica));
     EXPECT_TRUE(std::any_of(sentencias.begin() + fin, sentencias.end(), replica));
@@ -80,17 +85,17 @@ TEST_F(CCostoTest, SavesAUnitsDistributionInOneTransaction) {
     EXPECT_EQ(CuentaActual, "520101001");
 }
 
-// A total over 100 is refused, whether the line check catches it while typing
-// or only the exact sum does at the save, and so is one under 100 when the
-// account must be spread whole: nothing is stored and the edit stays.
+// A total over 100 is refused while typing and again, with the same text, by
+// the save, and so is one under 100 when the account must be spread whole:
+// nothing is stored and the edit stays.
 TEST_F(CCostoTest, RefusedTotalsChangeNothing) {
     const struct {
         const char* segundo;
         bool completa;
         QStringList mensajes;
     } casos[] = {
-        {"50", false, {ccosto::MsgSumaPorcentajes, ccosto::MsgSumaTotal}},
-        {"40,5", false, {ccosto::MsgSumaTotal}}, // 60 + 40 while typing, 100,5 exact
+        {"50", false, {ccosto::MsgSumaPorcentajes, ccosto::MsgSumaPorcentajes}},
+        {"40,5", false, {ccosto::MsgSumaPorcentajes, ccosto::MsgSumaPorcentajes}},
         {"39", true, {ccosto::MsgSumaIncompleta}},
     };
     for (const auto& c : casos) {
