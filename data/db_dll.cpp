@@ -7,6 +7,7 @@
 #include "data/oracle_dicc.h"
 #include "data/runwide.h"
 #include "platform/ado/connstring.h"
+#include "platform/sql/lexer.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/programend.h"
 #include "platform/vb/vb.h"
@@ -17,6 +18,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringEncoder>
+#include <algorithm>
 
 using namespace dbdll;
 
@@ -87,15 +89,10 @@ QString ReplaceCI(const QString& text, const QString& what, const QString& with)
 
 std::vector<bool> DentroDeLiteral(const QString& sql) {
     std::vector<bool> dentro(size_t(sql.size()), false);
-    bool abierto = false;
-    for (qsizetype i = 0; i < sql.size(); ++i) {
-        if (sql.at(i) == QLatin1Char('\'')) {
-            dentro[size_t(i)] = true;
-            abierto = !abierto; // a doubled quote closes and opens again
-            continue;
-        }
-        dentro[size_t(i)] = abierto;
-    }
+    // A quoted name ([EM'PRESA]) holds apostrophes that open no literal.
+    for (const sqltext::Token& t : sqltext::lex(sql))
+        if (t.kind == sqltext::TokenKind::String)
+            std::fill(dentro.begin() + t.begin, dentro.begin() + t.end, true);
     return dentro;
 }
 
