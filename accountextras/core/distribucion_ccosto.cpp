@@ -346,7 +346,7 @@ QStringList SentenciasGrabacion(const Grabacion& G) {
         return s;
     s << QStringLiteral("INSERT INTO MA_CUENTASCCOSTO (CODIGO, CCOSTO, PORCENTAJE, "
                         "FECHAHORA_MODIFICACION, PideConfirmacion, VariablePorUD) SELECT CODIGO, "
-                        "'', 0, ") +
+                        "' ', 0, ") +
              ClsUtilidades::FechaHoraParaSQL(G.Ahora) + u',' + Bit(G.PideConfirmacion) + u',' +
              Bit(G.VariablePorUD) + QStringLiteral(" FROM MA_CUENTASCCOSTO_UNEG") +
              Donde(cuenta, QString()) +

@@ -135,7 +135,7 @@ bool TieneMov(const QString& Cuenta);
 // The general distribution's rows carry the flags and the time Ahora; a
 // unit's save also writes the flags onto the account's general rows, where
 // they are kept. An account whose distribution goes by business unit alone
-// keeps them on a general row without a cost centre (CCOSTO '', no share),
+// keeps them on a general row without a cost centre (CCOSTO ' ', share 0),
 // which is no line of any distribution.
 struct Grabacion {
     QString Cuenta;

@@ -236,6 +236,29 @@ TEST_F(Participaciones, SameVerdictWhileTypingAndAtTheSaveAndStoredAsJudged) {
     EXPECT_TRUE(responder->shown.empty()) << responder->messages().join(u'|').toStdString();
 }
 
+// The save stands when the group refuses one of its rows, and the group keeps
+// its previous copy whole.
+TEST_F(Participaciones, AGroupRefusingOneRowKeepsItsPreviousCopy) {
+    const char* antes = "INSERT INTO MA_CUENTASCCOSTO (CODIGO, CCOSTO, PORCENTAJE) VALUES "
+                        "('520101001', 'C001', 50), ('520101001', 'C009', 50)";
+    db.exec(antes);
+    grupo.exec(antes);
+    grupo.exec("CREATE TRIGGER refusa BEFORE INSERT ON MA_CUENTASCCOSTO WHEN NEW.CCOSTO = 'C004' "
+               "BEGIN SELECT RAISE(ABORT, 'grupo rechaza'); END");
+    const QString filas =
+        QStringLiteral("SELECT CCOSTO, PORCENTAJE FROM MA_CUENTASCCOSTO ORDER BY 1");
+    const QList<QVariantList> copia = grupo.rows(filas);
+    Grabacion g;
+    g.Cuenta = QStringLiteral("520101001");
+    g.Filas = Con({{"C001", "10"}, {"C002", "20"}, {"C003", "30"}, {"C004", "40"}});
+    g.Ahora = vb::MakeDate(2024, 3, 15, 10, 0, 0);
+    ASSERT_TRUE(GrabaDistribucion(g));
+    EXPECT_EQ(db.rows(filas), (QList<QVariantList>{
+                                  {"C001", 10.0}, {"C002", 20.0}, {"C003", 30.0}, {"C004", 40.0}}));
+    EXPECT_EQ(grupo.rows(filas), copia);
+    EXPECT_EQ(responder->messages(), QStringList{"Error en base de datos grupo rechaza"});
+}
+
 TEST_F(Distribucion, AccountsAndMovements) {
     const struct {
         const char* codigo;

@@ -69,7 +69,7 @@ TEST_F(CCostoTest, SavesAUnitsDistributionInOneTransaction) {
                            "WHERE CODIGO = '520101001'",
                            "INSERT INTO MA_CUENTASCCOSTO (CODIGO, CCOSTO, PORCENTAJE, "
                            "FECHAHORA_MODIFICACION, PideConfirmacion, VariablePorUD) SELECT "
-                           "CODIGO, '', 0, '2024-03-15 10:20:30',0,1 FROM MA_CUENTASCCOSTO_UNEG "
+                           "CODIGO, ' ', 0, '2024-03-15 10:20:30',0,1 FROM MA_CUENTASCCOSTO_UNEG "
                            "WHERE CODIGO = '520101001' AND NOT EXISTS (SELECT CODIGO FROM "
                            "MA_CUENTASCCOSTO WHERE CODIGO = '520101001') GROUP BY CODIGO"}));
     const auto replica = [&](const QString& s) { return s.contains(QStringLiteral(".DBO.")); };
@@ -324,7 +324,7 @@ TEST_F(CCostoTest, UnitCodeAndFlagsBelongToTheAccount) {
         // Its flags on a general row of no centre.
         EXPECT_EQ(d->rows("SELECT CCOSTO, PideConfirmacion, VariablePorUD FROM MA_CUENTASCCOSTO "
                           "WHERE CODIGO = '520101002'"),
-                  (QList<QVariantList>{{"", 1, 1}}))
+                  (QList<QVariantList>{{" ", 1, 1}}))
             << d->dbName().toStdString();
     }
     // Reopened: the flags come back, and the general distribution is empty.
