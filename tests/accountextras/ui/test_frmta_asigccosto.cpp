@@ -290,23 +290,21 @@ TEST_F(CCostoTest, TheBoxShowsTheValueBeingChecked) {
 // the account's, and an account spread by unit alone finds its flags again.
 TEST_F(CCostoTest, UnitCodeAndFlagsBelongToTheAccount) {
     db.exec("INSERT INTO V_TA_UNIDADNEGOCIO (Codigo, Descripcion) VALUES ('07', 'Test')");
-    const auto pide = [](const QWidget& w) { return control<QCheckBox>(w, "ChkPideConf"); };
-    const auto variable = [](const QWidget& w) { return control<QCheckBox>(w, "ChkVariable"); };
+    const auto banderas = [](const QWidget& w) {
+        return std::pair(control<QCheckBox>(w, "ChkPideConf")->isChecked(),
+                         control<QCheckBox>(w, "ChkVariable")->isChecked());
+    };
     Frmta_asigccosto* w = abre(QString());
     aceptaCuenta(*w, "520101001");
-    EXPECT_FALSE(pide(*w)->isChecked());
-    EXPECT_TRUE(variable(*w)->isChecked());
-    pide(*w)->setChecked(true);
-    // Another account, without rows, shows no flags of the one before.
+    EXPECT_EQ(banderas(*w), std::pair(false, true));
+    control<QCheckBox>(*w, "ChkPideConf")->setChecked(true);
     responder->answerMsg(vb::vbYes);
     w->Paxtor1_ButtonClick(QStringLiteral("CANCELAR"));
-    aceptaCuenta(*w, "520101002");
+    aceptaCuenta(*w, "520101002"); // no rows: no flags of the account before
     ASSERT_TRUE(w->enEdicion());
-    EXPECT_FALSE(pide(*w)->isChecked());
-    EXPECT_FALSE(variable(*w)->isChecked());
+    EXPECT_EQ(banderas(*w), std::pair(false, false));
 
-    // Its distribution by a unit of a two-character code, flags ticked.
-    pide(*w)->setChecked(true);
+    control<QCheckBox>(*w, "ChkPideConf")->setChecked(true);
     unidad(*w, 3);
     EXPECT_EQ(w->UnidadNegocio(), "07");
     grilla(*w)->setFocus();
@@ -317,27 +315,17 @@ TEST_F(CCostoTest, UnitCodeAndFlagsBelongToTheAccount) {
     w->Paxtor1_ButtonClick(QStringLiteral("GRABAR"));
     ASSERT_FALSE(w->hayError()) << mensajes().join(u'|').toStdString();
     for (const testutil::TempDatabase* d : {&db, &grupo}) {
-        EXPECT_EQ(d->rows("SELECT UNEGOCIO, CCOSTO, PORCENTAJE FROM MA_CUENTASCCOSTO_UNEG WHERE "
-                          "CODIGO = '520101002'"),
-                  (QList<QVariantList>{{"07", "0101", 100.0}}))
-            << d->dbName().toStdString();
-        // Its flags on a general row of no centre.
-        EXPECT_EQ(d->rows("SELECT CCOSTO, PideConfirmacion, VariablePorUD FROM MA_CUENTASCCOSTO "
-                          "WHERE CODIGO = '520101002'"),
-                  (QList<QVariantList>{{" ", 1, 1}}))
+        EXPECT_EQ(d->rows("SELECT UNEGOCIO, CCOSTO FROM MA_CUENTASCCOSTO_UNEG WHERE CODIGO = "
+                          "'520101002' UNION ALL SELECT CCOSTO, PideConfirmacion || VariablePorUD "
+                          "FROM MA_CUENTASCCOSTO WHERE CODIGO = '520101002'"),
+                  (QList<QVariantList>{{"07", "0101"}, {" ", "11"}}))
             << d->dbName().toStdString();
     }
-    // Reopened: the flags come back, and the general distribution is empty.
     delete w;
     w = abre(QString());
-    aceptaCuenta(*w, "520101002");
-    EXPECT_TRUE(pide(*w)->isChecked());
-    EXPECT_TRUE(variable(*w)->isChecked());
+    aceptaCuenta(*w, "520101002"); // reopened, its flags come back
+    EXPECT_EQ(banderas(*w), std::pair(true, true));
     EXPECT_TRUE(w->esNuevo());
-    EXPECT_EQ(grilla(*w)->TextMatrix(1, 1), "");
-    unidad(*w, 3);
-    EXPECT_EQ(grilla(*w)->TextMatrix(1, 3), "100");
-    EXPECT_TRUE(pide(*w)->isChecked());
     EXPECT_EQ(mensajes(), QStringList{"¿Está seguro de abandonar la carga de datos?"});
 }
 

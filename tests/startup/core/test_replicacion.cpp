@@ -320,93 +320,74 @@ TEST_F(ReplicaTest, ATargetRefusingOneRowKeepsItsPreviousCopyWhole) {
     db.exec(QStringLiteral("UPDATE TA_CONFIGURACION SET ValorAux = 'MA_CUENTAS|MA_CUENTASADIC|"
                            "MA_CUENTAS_USUARIOS|MA_CUENTASCCOSTO|' WHERE CLAVE = 'GRP_Tablas'"));
     using ModGruposEmp::Cambio;
-    const Cambio cuenta{QStringLiteral("@ADMIN_MA_CUENTAS"), ModGruposEmp::Alta, {kCuenta}, {}};
-    auto derecho = [](const char* grupo) {
-        return Cambio{QStringLiteral("MA_CUENTAS_USUARIOS"),
-                      ModGruposEmp::Alta,
-                      {sqltext::literal(QString::fromLatin1(grupo)), kCuenta},
-                      {}};
-    };
-    auto centro = [](const char* c) {
-        return Cambio{QStringLiteral("MA_CUENTASCCOSTO"),
-                      ModGruposEmp::Alta,
-                      {kCuenta, sqltext::literal(QString::fromLatin1(c))},
-                      {}};
+    const auto alta = [](const char* tabla, const char* v1, const char* v2 = "") {
+        return Cambio{tabla, ModGruposEmp::Alta, {v1, v2}, {}};
     };
     const auto filas = [](const testutil::TempDatabase& d, const QString& t) {
         return d.rows(QStringLiteral("SELECT * FROM %1 ORDER BY 1, 2").arg(t));
     };
-    const QString alta = QStringLiteral("INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION) VALUES (") +
-                         kCuenta + QStringLiteral(", 'Caja');");
+    const char* cuenta = "INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION) VALUES ('110101001', 'C');";
+    const char* centros = "INSERT INTO MA_CUENTASCCOSTO (CODIGO, CCOSTO, PORCENTAJE) VALUES ";
     const struct {
-        const char* caso;
-        QString empresa; // the change as the company stored it
-        QString copias;  // what every copy held before
+        QString empresa, copias; // the company's change; what every copy held
         std::vector<Cambio> cambios;
         bool refusaGrupo; // else the point of sale refuses
-        const char* disparador;
-        QStringList tablas;
+        QString disparador, tablas;
     } casos[] = {
-        {"account refused",
-         alta,
-         {},
-         {cuenta, derecho("ADM")},
+        {cuenta,
+         "",
+         {alta("@ADMIN_MA_CUENTAS", "'110101001'"),
+          alta("MA_CUENTAS_USUARIOS", "'A'", "'110101001'")},
          false,
-         "INSERT ON MA_CUENTAS WHEN NEW.CODIGO = '110101001'",
-         {"MA_CUENTAS"}},
-        {"its second right refused",
-         alta + "INSERT INTO MA_CUENTAS_USUARIOS VALUES ('ADM', '110101001'), ('VEN', '110101001')",
-         {},
-         {cuenta, derecho("ADM"), derecho("VEN")},
+         "INSERT ON MA_CUENTAS",
+         "MA_CUENTAS"},
+        {QString(cuenta) + "INSERT INTO MA_CUENTAS_USUARIOS VALUES ('A', '110101001'), ('B', "
+                           "'110101001')",
+         "",
+         {alta("@ADMIN_MA_CUENTAS", "'110101001'"),
+          alta("MA_CUENTAS_USUARIOS", "'A'", "'110101001'"),
+          alta("MA_CUENTAS_USUARIOS", "'B'", "'110101001'")},
          true,
-         "INSERT ON MA_CUENTAS_USUARIOS WHEN NEW.GRUPOUSER = 'VEN'",
-         {"MA_CUENTAS", "MA_CUENTAS_USUARIOS"}},
-        {"additional data",
-         alta + "INSERT INTO MA_CUENTASADIC (CODIGO, CALLE) VALUES "
-                "('110101001', 'Alem')",
-         {"INSERT INTO MA_CUENTASADIC (CODIGO, CALLE) VALUES ('110101001', 'Sarmiento')"},
-         {{QStringLiteral("MA_CUENTASADIC"), ModGruposEmp::Alta, {kCuenta}, {}}},
+         "INSERT ON MA_CUENTAS_USUARIOS WHEN NEW.GRUPOUSER = 'B'",
+         "MA_CUENTAS,MA_CUENTAS_USUARIOS"},
+        {"INSERT INTO MA_CUENTASADIC (CODIGO, CALLE) VALUES ('110101001', 'Alem')",
+         "INSERT INTO MA_CUENTASADIC (CODIGO, CALLE) VALUES ('110101001', 'Sarmiento')",
+         {alta("MA_CUENTASADIC", "'110101001'")},
          false,
          "UPDATE ON MA_CUENTASADIC",
-         {"MA_CUENTASADIC"}},
-        {"fourth cost centre",
-         "INSERT INTO MA_CUENTASCCOSTO (CODIGO, CCOSTO, PORCENTAJE) VALUES "
-         "('110101001', '0001', 10), ('110101001', '0002', 20),"
-         "('110101001', '0003', 30), ('110101001', '0004', 40)",
-         {"INSERT INTO MA_CUENTASCCOSTO (CODIGO, CCOSTO, PORCENTAJE) VALUES "
-          "('110101001', '0001', 50), ('110101001', '0009', 50)"},
-         {{QStringLiteral("MA_CUENTASCCOSTO"), ModGruposEmp::Baja, {kCuenta}, {}},
-          centro("0001"),
-          centro("0002"),
-          centro("0003"),
-          centro("0004")},
+         "MA_CUENTASADIC"},
+        {QString(centros) + "('110101001', '0001', 10), ('110101001', '0002', 90)",
+         QString(centros) + "('110101001', '0001', 50), ('110101001', '0009', 50)",
+         {{"MA_CUENTASCCOSTO", ModGruposEmp::Baja, {kCuenta}, {}},
+          alta("MA_CUENTASCCOSTO", "'110101001'", "'0001'"),
+          alta("MA_CUENTASCCOSTO", "'110101001'", "'0002'")},
          true,
-         "INSERT ON MA_CUENTASCCOSTO WHEN NEW.CCOSTO = '0004'",
-         {"MA_CUENTASCCOSTO"}},
+         "INSERT ON MA_CUENTASCCOSTO WHEN NEW.CCOSTO = '0002'",
+         "MA_CUENTASCCOSTO"},
     };
     for (const auto& c : casos) {
-        SCOPED_TRACE(c.caso);
+        SCOPED_TRACE(c.disparador.toStdString());
         for (const testutil::TempDatabase* d : {&db, &grupo, &tpv}) {
-            d->exec(QStringLiteral("DELETE FROM MA_CUENTAS WHERE CODIGO = ") + kCuenta +
-                    QStringLiteral("; DELETE FROM MA_CUENTAS_USUARIOS; DELETE FROM MA_CUENTASADIC; "
-                                   "DELETE FROM MA_CUENTASCCOSTO; DROP TRIGGER IF EXISTS refusa"));
+            d->exec("DELETE FROM MA_CUENTAS WHERE CODIGO = '110101001'; DELETE FROM "
+                    "MA_CUENTAS_USUARIOS; DELETE FROM MA_CUENTASADIC; DELETE FROM "
+                    "MA_CUENTASCCOSTO; DROP TRIGGER IF EXISTS refusa");
             if (d != &db && !c.copias.isEmpty())
                 d->exec(c.copias);
         }
         db.exec(c.empresa);
         const testutil::TempDatabase& refusa = c.refusaGrupo ? grupo : tpv;
         const testutil::TempDatabase& otra = c.refusaGrupo ? tpv : grupo;
-        refusa.exec(QStringLiteral("CREATE TRIGGER refusa BEFORE ") + QLatin1String(c.disparador) +
-                    QStringLiteral(" BEGIN SELECT RAISE(ABORT, 'rechaza'); END"));
+        refusa.exec("CREATE TRIGGER refusa BEFORE " + c.disparador +
+                    " BEGIN SELECT RAISE(ABORT, 'rechaza'); END");
         QList<QVariantList> antes;
-        for (const QString& t : c.tablas)
+        for (const QString& t : c.tablas.split(u','))
             antes += filas(refusa, t);
         responder->shown.clear();
 
         ModGruposEmp::ActualizaGEmpresas(c.cambios);
 
         QList<QVariantList> despues;
-        for (const QString& t : c.tablas) {
+        for (const QString& t : c.tablas.split(u',')) {
             despues += filas(refusa, t);
             // The point of sale keeps no rights nor cost centres.
             if (&otra == &grupo || t == u"MA_CUENTAS" || t == u"MA_CUENTASADIC") {
@@ -414,12 +395,11 @@ TEST_F(ReplicaTest, ATargetRefusingOneRowKeepsItsPreviousCopyWhole) {
             }
         }
         EXPECT_EQ(despues, antes);
-        // The box of the refused statement, once: an insert's, or an update's.
+        // The refused statement's box, once: an insert's or an update's.
         const QStringList cajas = responder->messages().filter(QStringLiteral("rechaza"));
         ASSERT_EQ(cajas.size(), 1) << responder->messages().join(u'|').toStdString();
         EXPECT_TRUE(cajas[0] == u"Error en base de datos rechaza" ||
-                    cajas[0].startsWith(u"rechaza\r\nNo se pudo actualizar la base de datos "))
-            << cajas[0].toStdString();
+                    cajas[0].startsWith(u"rechaza\r\nNo se pudo actualizar la base de datos "));
     }
 }
 
