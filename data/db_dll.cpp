@@ -18,6 +18,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringEncoder>
+#include <algorithm>
 
 using namespace dbdll;
 

@@ -6,6 +6,7 @@
 #include "data/db_dll_internal.h"
 #include "data/instances.h"
 #include "data/mod_gruposemp_internal.h"
+#include "platform/ado/ado_transaction.h"
 #include "platform/sql/quoting.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/vb.h"
@@ -170,13 +171,22 @@ std::optional<QString> ColumnaExclusion(const QString& tabla) {
 // The operator left the routine from its error box.
 struct Abandona {};
 
+// Failures the operator passed over (Ignore) in the routine's error box.
+int& Ignorados() {
+    static int n = 0;
+    return n;
+}
+
 // One step of the routine under its error box: Retry runs it again, Ignore
 // goes on after it, any other answer leaves the routine.
 void Paso(const std::function<void()>& paso) {
     const bool completo = pasos::RunSteps(
         {pasos::Step(paso)},
         [](const ado::Error& e) {
-            return pasos::ResumeFor(servicios().AvisaErrorOperador(e, kRutina));
+            const pasos::Resume r = pasos::ResumeFor(servicios().AvisaErrorOperador(e, kRutina));
+            if (r == pasos::Resume::Next)
+                ++Ignorados();
+            return r;
         },
         pasos::Trap::AllErrors);
     if (!completo)
@@ -228,46 +238,71 @@ struct Destino {
     QString codigo; // point of sale; empty for the group database
 };
 
+// One change, ready for every target.
+struct Preparado {
+    QString tabla;
+    std::int32_t operacion = 0;
+    QString condicion;
+    // The exclusion column of its family (see ColumnaExclusion).
+    std::optional<QString> exclusion;
+};
+
+// A statement a target refused, to be told once the target is rolled back.
+struct Falla {
+    ado::Error error;
+    QString sentencia;
+    bool insercion = false;
+};
+
 class Replica {
 public:
-    Replica(const QString& tabla, std::int32_t operacion, const QString& condicion)
-        : tabla_(tabla), operacion_(operacion), condicion_(condicion) {}
+    explicit Replica(std::vector<Preparado> cambios) : cambios_(std::move(cambios)) {}
 
-    void PuntoDeVenta(const ado::RecordsetPtr& tpv, const std::optional<QString>& exclusion);
-    void Sirve(Destino d);
+    void PuntoDeVenta(const ado::RecordsetPtr& tpv);
+    void Grupo();
 
 private:
     static bool Activa(const QString& tipos, int posicion) {
         return tipos.size() > posicion && tipos.at(posicion) == u'1';
     }
-    void InsertaOActualiza(const QString& tipos, const QString& columnas);
-    void Inserta(const QString& columnas);
-    void Actualiza(const ado::RecordsetPtr& fila);
-    void Borra();
-    // The report of a refused update or delete.
-    void ReportaFalla(const QString& sentencia);
+    // The changes of `cambios` at one target, as one transaction there.
+    void Sirve(Destino d, const std::vector<const Preparado*>& cambios);
+    bool Cambia(const Destino& d, const Preparado& c, std::optional<Falla>& falla);
+    bool InsertaOActualiza(const Preparado& c, const QString& tipos, const QString& columnas,
+                           std::optional<Falla>& falla);
+    bool Inserta(const Preparado& c, const QString& columnas, std::optional<Falla>& falla);
+    bool Actualiza(const Preparado& c, const ado::RecordsetPtr& fila, std::optional<Falla>& falla);
+    // Runs a statement on the target; false with the refusal when it failed.
+    static bool Ejecuta(QString sentencia, bool insercion, std::optional<Falla>& falla);
+    // The report of a refused statement.
+    static void Reporta(const Falla& f);
     void Anota(const QString& mensaje) { servicios().AnotaError(mensaje, kRutina); }
 
-    QString tabla_;
-    std::int32_t operacion_;
-    QString condicion_;
+    std::vector<Preparado> cambios_;
 };
 
-void Replica::PuntoDeVenta(const ado::RecordsetPtr& tpv, const std::optional<QString>& exclusion) {
+void Replica::PuntoDeVenta(const ado::RecordsetPtr& tpv) {
     QString codigo, descripcion, servidor, base, usuario;
-    bool excluido = false;
+    std::vector<const Preparado*> llegan;
     Paso([&] {
         codigo = ClsUtilidades::ValorCampo(tpv->Fields(QStringLiteral("CODIGO")));
         descripcion = ClsUtilidades::ValorCampo(tpv->Fields(QStringLiteral("Descripcion")));
         servidor = ClsUtilidades::ValorCampo(tpv->Fields(QStringLiteral("Server")));
         base = ClsUtilidades::ValorCampo(tpv->Fields(QStringLiteral("Dbname")));
         usuario = ClsUtilidades::ValorCampo(tpv->Fields(QStringLiteral("Usuario")));
-        if (exclusion && !exclusion->isEmpty()) {
-            const QVariant marca = tpv->value(*exclusion);
-            excluido = !vb::IsNull(marca) && Verdadero(marca);
+        llegan.clear();
+        for (const Preparado& c : cambios_) {
+            if (!c.exclusion)
+                continue;
+            if (!c.exclusion->isEmpty()) {
+                const QVariant marca = tpv->value(*c.exclusion);
+                if (!vb::IsNull(marca) && Verdadero(marca))
+                    continue;
+            }
+            llegan.push_back(&c);
         }
     });
-    if (!exclusion || excluido)
+    if (llegan.empty())
         return;
     bool alcanzado = false;
     // The point of sale's database is its login and password too.
@@ -285,67 +320,120 @@ void Replica::PuntoDeVenta(const ado::RecordsetPtr& tpv, const std::optional<QSt
     });
     QString servidorDestino;
     Paso([&] { servidorDestino = servicios().TextoDespuesDeBarra(Trim(servidor)); });
-    Sirve({QStringLiteral("111"), servidorDestino, base, usuario, codigo});
+    Sirve({QStringLiteral("111"), servidorDestino, base, usuario, codigo}, llegan);
 }
 
-void Replica::Sirve(Destino d) {
+void Replica::Grupo() {
+    std::vector<const Preparado*> llegan;
+    for (const Preparado& c : cambios_) {
+        bool grupo = false;
+        Paso([&] { grupo = EsTablaDeGrupo(c.tabla); });
+        if (grupo)
+            llegan.push_back(&c);
+    }
+    if (llegan.empty())
+        return;
+    Destino d;
+    Paso([&] {
+        QString sinUso;
+        d.tipos = servicios().Cfg(QStringLiteral("GRP_Tipos"), sinUso);
+        d.servidor = servicios().Cfg(QStringLiteral("GRP_Server"), sinUso);
+        d.base = servicios().Cfg(QStringLiteral("GRP_Base"), sinUso);
+        d.usuario = servicios().Cfg(QStringLiteral("GRP_User"), sinUso);
+    });
+    Sirve(d, llegan);
+}
+
+void Replica::Sirve(Destino d, const std::vector<const Preparado*>& cambios) {
     Paso([&] { ConectaBaseGrupo(d.servidor, d.base, d.usuario); });
     DB_Dll& destino = gDatosDestino();
     // Statements are never sent to whatever connection the failed open left.
     if (!destino.gOpenFlag || destino.cnn()->State() != ado::adStateOpen) {
-        Anota(QStringLiteral("No se replica %1%2: no se pudo conectar a la base %3 Server: %4")
-                  .arg(tabla_, condicion_, d.base, d.servidor));
+        for (const Preparado* c : cambios)
+            Anota(QStringLiteral("No se replica %1%2: no se pudo conectar a la base %3 Server: %4")
+                      .arg(c->tabla, c->condicion, d.base, d.servidor));
         if (!d.codigo.isEmpty())
             Paso([&] { servicios().MarcaDesconectado(d.codigo); });
         return;
     }
-    QString columnas, tiposColumnas;
-    Paso([&] {
-        columnas = VerificaCampos(tabla_, destino, kExcluidasInsercion, false, tiposColumnas);
-    });
-    if (operacion_ == Alta || operacion_ == Modificacion)
-        InsertaOActualiza(d.tipos, columnas);
-    else if (operacion_ == Baja && Activa(d.tipos, 2))
-        Borra();
+    // The target's copy changes whole or not at all: a refusal, or a
+    // failure told and passed over, rolls back what it had taken, before
+    // the operator is told.
+    std::optional<Falla> falla;
+    {
+        ado::ScopedTransaction transaccion(destino.cnn());
+        const int ignorados = Ignorados();
+        Paso([&] { transaccion.Begin(); });
+        bool sigue = transaccion.open();
+        for (size_t i = 0; sigue && i < cambios.size(); ++i)
+            sigue = Cambia(d, *cambios[i], falla);
+        if (sigue && Ignorados() == ignorados) {
+            try {
+                transaccion.Commit();
+            } catch (const ado::Exception& e) {
+                falla = Falla{e.error(), QStringLiteral("COMMIT TRANSACTION"), false};
+            }
+        }
+    }
+    if (falla)
+        Reporta(*falla);
 }
 
-void Replica::InsertaOActualiza(const QString& tipos, const QString& columnas) {
+bool Replica::Cambia(const Destino& d, const Preparado& c, std::optional<Falla>& falla) {
+    DB_Dll& destino = gDatosDestino();
+    QString columnas, tiposColumnas;
+    Paso([&] {
+        columnas = VerificaCampos(c.tabla, destino, kExcluidasInsercion, false, tiposColumnas);
+    });
+    if (c.operacion == Alta || c.operacion == Modificacion)
+        return InsertaOActualiza(c, d.tipos, columnas, falla);
+    if (c.operacion == Baja && Activa(d.tipos, 2))
+        return Ejecuta(QStringLiteral("DELETE ") + c.tabla + c.condicion, false, falla);
+    return true;
+}
+
+bool Replica::InsertaOActualiza(const Preparado& c, const QString& tipos, const QString& columnas,
+                                std::optional<Falla>& falla) {
     DB_Dll& destino = gDatosDestino();
     ado::RecordsetPtr fila = ado::Recordset::create();
-    const QString nombre = LeeTablaReal(tabla_) ? QStringLiteral("@admin_") + tabla_ : tabla_;
+    const QString nombre = LeeTablaReal(c.tabla) ? QStringLiteral("@admin_") + c.tabla : c.tabla;
     Paso([&] {
-        destino.AbrirRecordset(QStringLiteral("SELECT * FROM ") + nombre + condicion_, fila);
+        destino.AbrirRecordset(QStringLiteral("SELECT * FROM ") + nombre + c.condicion, fila);
     });
     // A refused read was already reported by the data object.
     if (!Abierto(fila))
-        return;
+        return false;
     bool falta = false;
     Paso([&] { falta = fila->EOF(); });
+    bool hecho = true;
     if (falta) {
         if (Activa(tipos, 0))
-            Inserta(columnas);
+            hecho = Inserta(c, columnas, falla);
     } else if (Activa(tipos, 1)) {
-        Actualiza(fila);
+        hecho = Actualiza(c, fila, falla);
     }
     destino.CierraRecordset(fila);
+    return hecho;
 }
 
-void Replica::Inserta(const QString& columnas) {
+// The company's row is read from its real table whoever the user is: a row
+// a restricted view hides from the user is copied all the same.
+bool Replica::Inserta(const Preparado& c, const QString& columnas, std::optional<Falla>& falla) {
     DB_Dll& destino = gDatosDestino();
     if (columnas.isEmpty()) {
         Anota(QStringLiteral("No se replica %1 en la base %2: la tabla no tiene columnas allí")
-                  .arg(tabla_, destino.gDBName));
-        return;
+                  .arg(c.tabla, destino.gDBName));
+        return true;
     }
     ado::RecordsetPtr origen = ado::Recordset::create();
     Paso([&] {
-        gDatos().AbrirRecordset(QStringLiteral("SELECT ") + columnas + QStringLiteral(" FROM [") +
-                                    gDatos().gDBName + QStringLiteral("].DBO.") + tabla_ +
-                                    condicion_,
+        gDatos().AbrirRecordset(QStringLiteral("SELECT ") + columnas + QStringLiteral(" FROM ") +
+                                    sqltext::bracketed(gDatos().gDBName) +
+                                    QStringLiteral(".DBO.@Admin_") + c.tabla + c.condicion,
                                 origen);
     });
     if (!Abierto(origen))
-        return;
+        return false;
     const MotorSQL motor = destino.Motor();
     QString valores;
     bool leida = false;
@@ -366,30 +454,24 @@ void Replica::Inserta(const QString& columnas) {
     if (!leida) {
         Anota(QStringLiteral("No se replica %1%2 en la base %3: la fila ya no está en la base de "
                              "la empresa")
-                  .arg(tabla_, condicion_, destino.gDBName));
-        return;
+                  .arg(c.tabla, c.condicion, destino.gDBName));
+        return true;
     }
-    QString sentencia = QStringLiteral("INSERT INTO ") + tabla_ + u'(' + columnas +
-                        QStringLiteral(") ") + QStringLiteral(" VALUES (") + valores + u')';
-    long afectados = 0;
-    Paso([&] { destino.EjecutaConsultaSQL(sentencia, afectados); });
-    const ado::Errors& errores = destino.cnn()->errors();
-    if (errores.Count() == 0)
-        return;
-    const QString descripcion = errores.Item(0).Description;
-    servicios().CartelCerrar();
-    vb::MsgBox(QStringLiteral("Error en base de datos ") + descripcion, vb::vbInformation,
-               QStringLiteral("Atencion"));
+    return Ejecuta(QStringLiteral("INSERT INTO ") + c.tabla + u'(' + columnas +
+                       QStringLiteral(") ") + QStringLiteral(" VALUES (") + valores + u')',
+                   true, falla);
 }
 
-void Replica::Actualiza(const ado::RecordsetPtr& fila) {
+bool Replica::Actualiza(const Preparado& c, const ado::RecordsetPtr& fila,
+                        std::optional<Falla>& falla) {
     DB_Dll& destino = gDatosDestino();
     ado::RecordsetPtr origen = ado::Recordset::create();
     Paso([&] {
-        gDatos().AbrirRecordset(QStringLiteral("SELECT * FROM  ") + tabla_ + condicion_, origen);
+        gDatos().AbrirRecordset(QStringLiteral("SELECT * FROM  @Admin_") + c.tabla + c.condicion,
+                                origen);
     });
     if (!Abierto(origen))
-        return;
+        return false;
     const MotorSQL motor = destino.Motor();
     QString lista;
     Paso([&] {
@@ -411,57 +493,65 @@ void Replica::Actualiza(const ado::RecordsetPtr& fila) {
     });
     gDatos().CierraRecordset(origen);
     if (lista.isEmpty())
-        return;
+        return true;
     lista = Trim(lista);
     lista.chop(1);
-    QString sentencia =
-        QStringLiteral("UPDATE ") + tabla_ + QStringLiteral(" SET ") + lista + condicion_;
+    return Ejecuta(QStringLiteral("UPDATE ") + c.tabla + QStringLiteral(" SET ") + lista +
+                       c.condicion,
+                   false, falla);
+}
+
+bool Replica::Ejecuta(QString sentencia, bool insercion, std::optional<Falla>& falla) {
+    DB_Dll& destino = gDatosDestino();
     long afectados = 0;
     Paso([&] { destino.EjecutaConsultaSQL(sentencia, afectados); });
-    ReportaFalla(sentencia);
-}
-
-void Replica::Borra() {
-    QString sentencia = QStringLiteral("DELETE ") + tabla_ + condicion_;
-    long afectados = 0;
-    Paso([&] { gDatosDestino().EjecutaConsultaSQL(sentencia, afectados); });
-    ReportaFalla(sentencia);
-}
-
-void Replica::ReportaFalla(const QString& sentencia) {
-    DB_Dll& destino = gDatosDestino();
     const ado::Errors& errores = destino.cnn()->errors();
     if (errores.Count() == 0)
-        return;
-    const ado::Error e = errores.Item(0);
-    Paso([&] { servicios().GrabaErrorAux(sentencia, ErrLong(e.NativeError), e.Description); });
+        return true;
+    falla = Falla{errores.Item(0), sentencia, insercion};
+    return false;
+}
+
+void Replica::Reporta(const Falla& f) {
+    DB_Dll& destino = gDatosDestino();
+    const ado::Error& e = f.error;
+    // No failed-statement row is written for an insert.
+    if (!f.insercion)
+        Paso(
+            [&] { servicios().GrabaErrorAux(f.sentencia, ErrLong(e.NativeError), e.Description); });
     servicios().CartelCerrar();
-    vb::MsgBox(e.Description + vb::vbCrLf +
-                   QStringLiteral("No se pudo actualizar la base de datos ") + destino.gDBName +
-                   QStringLiteral(" Server: ") + destino.gServidor,
-               vb::vbCritical, QStringLiteral("Atención"));
+    if (f.insercion)
+        vb::MsgBox(QStringLiteral("Error en base de datos ") + e.Description, vb::vbInformation,
+                   QStringLiteral("Atencion"));
+    else
+        vb::MsgBox(e.Description + vb::vbCrLf +
+                       QStringLiteral("No se pudo actualizar la base de datos ") + destino.gDBName +
+                       QStringLiteral(" Server: ") + destino.gServidor,
+                   vb::vbCritical, QStringLiteral("Atención"));
 }
 
 } // namespace
 
-void ActualizaGEmpresas(QString& Tabla, std::int32_t Operacion, const QString& Valor1,
-                        const QString& Valor2, const QString& Valor3, const QString& Valor4,
-                        const QString& Valor5, const QString& Valor6, const QString& Where,
-                        const QString& Texto, bool Marca) {
-    Q_UNUSED(Texto) // callers pass an empty text and False; neither changes anything
-    Q_UNUSED(Marca)
-    Tabla = SinMarcaAdmin(Tabla);
+void ActualizaGEmpresas(const std::vector<Cambio>& Cambios) {
     if (!hayServicios())
         return;
-    QString motivo;
-    const QString condicion =
-        Condicion(Where, CamposClaveTabla(Tabla), {Valor1, Valor2, Valor3, Valor4, Valor5, Valor6},
-                  Tabla, motivo);
-    if (!motivo.isEmpty()) {
-        servicios().AnotaError(motivo, kRutina);
-        return;
+    std::vector<Preparado> preparados;
+    for (const Cambio& c : Cambios) {
+        Preparado p;
+        p.tabla = SinMarcaAdmin(c.Tabla);
+        p.operacion = c.Operacion;
+        QString motivo;
+        p.condicion = Condicion(c.Where, CamposClaveTabla(p.tabla), c.Valores, p.tabla, motivo);
+        if (!motivo.isEmpty()) {
+            servicios().AnotaError(motivo, kRutina);
+            continue;
+        }
+        p.exclusion = ColumnaExclusion(p.tabla);
+        preparados.push_back(std::move(p));
     }
-    Replica replica(Tabla, Operacion, condicion);
+    if (preparados.empty())
+        return;
+    Replica replica(std::move(preparados));
     ado::RecordsetPtr tpv = ado::Recordset::create();
     try {
         Paso([&] {
@@ -470,34 +560,31 @@ void ActualizaGEmpresas(QString& Tabla, std::int32_t Operacion, const QString& V
                                "BAJA = 0 ORDER BY CODIGO "),
                 tpv);
         });
-        const std::optional<QString> exclusion = ColumnaExclusion(Tabla);
         for (bool fin = !Abierto(tpv); !fin;) {
             // An ignored failure of the test ends the list.
             fin = true;
             Paso([&] { fin = tpv->EOF(); });
             if (fin)
                 break;
-            replica.PuntoDeVenta(tpv, exclusion);
+            replica.PuntoDeVenta(tpv);
             Paso([&] { tpv->MoveNext(); });
         }
         gDatos().CierraRecordset(tpv);
-
-        bool grupo = false;
-        Paso([&] { grupo = EsTablaDeGrupo(Tabla); });
-        if (!grupo)
-            return;
-        Destino d;
-        Paso([&] {
-            QString sinUso;
-            d.tipos = servicios().Cfg(QStringLiteral("GRP_Tipos"), sinUso);
-            d.servidor = servicios().Cfg(QStringLiteral("GRP_Server"), sinUso);
-            d.base = servicios().Cfg(QStringLiteral("GRP_Base"), sinUso);
-            d.usuario = servicios().Cfg(QStringLiteral("GRP_User"), sinUso);
-        });
-        replica.Sirve(d);
+        replica.Grupo();
     } catch (const Abandona&) {
         CierraSinAviso(tpv);
     }
+}
+
+void ActualizaGEmpresas(QString& Tabla, std::int32_t Operacion, const QString& Valor1,
+                        const QString& Valor2, const QString& Valor3, const QString& Valor4,
+                        const QString& Valor5, const QString& Valor6, const QString& Where,
+                        const QString& Texto, bool Marca) {
+    Q_UNUSED(Texto) // callers pass an empty text and False; neither changes anything
+    Q_UNUSED(Marca)
+    Tabla = SinMarcaAdmin(Tabla);
+    ActualizaGEmpresas(
+        {Cambio{Tabla, Operacion, {Valor1, Valor2, Valor3, Valor4, Valor5, Valor6}, Where}});
 }
 
 } // namespace ModGruposEmp

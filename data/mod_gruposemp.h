@@ -20,6 +20,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 namespace ModGruposEmp {
 
@@ -80,6 +81,21 @@ void ActualizaGEmpresas(QString& Tabla, std::int32_t Operacion, const QString& V
                         const QString& Valor4 = QString(), const QString& Valor5 = QString(),
                         const QString& Valor6 = QString(), const QString& Where = QString(),
                         const QString& Texto = QString(), bool Marca = false);
+
+// One change of one row, as ActualizaGEmpresas takes it.
+struct Cambio {
+    QString Tabla;
+    std::int32_t Operacion = Alta;
+    std::array<QString, 6> Valores;
+    QString Where;
+};
+// Several changes that make one change of the caller's (a distribution's
+// rows, an account with its rights): each target takes those of them whose
+// tables it keeps, in their order, as one transaction on the target. A
+// statement the target refuses is told as for a single change and rolls the
+// target back, leaving its rows as they were; the other targets are served
+// all the same. A single change is served the same way.
+void ActualizaGEmpresas(const std::vector<Cambio>& Cambios);
 
 // ---- Catalogue ---------------------------------------------------------------------
 

@@ -11,6 +11,7 @@
 #include "platform/win/clsutilidades.h"
 #include "startup/core/cnstuffcontable.h"
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -35,10 +36,6 @@ QString Bit(bool b) {
     return b ? QStringLiteral("1") : QStringLiteral("0");
 }
 
-QString Numero(double d) {
-    return QString::number(d, 'g', 15);
-}
-
 QString Donde(const QString& cuenta, const QString& unidad) {
     QString w = QStringLiteral(" WHERE CODIGO = ") + sqltext::literal(cuenta);
     if (!unidad.isEmpty())
@@ -61,20 +58,24 @@ QStringList CentrosGuardados(const QString& cuenta, const QString& unidad) {
     return centros;
 }
 
-// The copies of one distribution: deleted, then every stored row written.
+// The copies of one distribution: deleted, then every stored row written
+// (and, for a unit's, the general rows that took the flags), as one change
+// that each target takes whole or not at all.
 void Replica(const QString& cuenta, const QString& unidad, bool borrada) {
-    QString tabla = Tabla(unidad);
     const QString c = sqltext::literal(cuenta);
     const QString u = unidad.isEmpty() ? QString() : sqltext::literal(unidad);
     // The key catalogue orders the per-unit table's columns as account,
     // centre, business unit.
-    ModGruposEmp::ActualizaGEmpresas(tabla, ModGruposEmp::Baja, c, QString(), u);
-    if (borrada)
-        return;
-    for (const QString& centro : CentrosGuardados(cuenta, unidad)) {
-        tabla = Tabla(unidad);
-        ModGruposEmp::ActualizaGEmpresas(tabla, ModGruposEmp::Alta, c, centro, u);
+    std::vector<ModGruposEmp::Cambio> cambios{
+        {Tabla(unidad), ModGruposEmp::Baja, {c, QString(), u}, {}}};
+    if (!borrada) {
+        for (const QString& centro : CentrosGuardados(cuenta, unidad))
+            cambios.push_back({Tabla(unidad), ModGruposEmp::Alta, {c, centro, u}, {}});
+        if (!unidad.isEmpty())
+            for (const QString& centro : CentrosGuardados(cuenta, QString()))
+                cambios.push_back({TablaGeneral, ModGruposEmp::Alta, {c, centro}, {}});
     }
+    ModGruposEmp::ActualizaGEmpresas(cambios);
 }
 
 } // namespace
@@ -83,47 +84,122 @@ bool LineaUsada(const LineaCCosto& Linea) {
     return !ClsUtilidades::EsVacio(Linea.CCosto);
 }
 
-std::optional<double> LeePorcentaje(const QString& Texto) {
-    QString t = Texto.trimmed();
+namespace {
+
+constexpr std::int64_t kEscala = 100000; // 10^DecimalesPorcentaje
+// More integer digits than this is no percentage, and cannot overflow.
+constexpr int kMaxEnteros = 12;
+
+std::int64_t Unidades(const QVariant& v, bool& ok) {
+    const double d = v.toDouble(&ok);
+    ok = ok && std::isfinite(d) && std::fabs(d) < 1e12;
+    return ok ? std::int64_t(std::llround(d * double(kEscala))) : 0;
+}
+
+} // namespace
+
+std::optional<std::int64_t> LeePorcentaje(const QString& Texto) {
+    const QString t = Texto.trimmed();
     if (t.isEmpty())
-        return 0.0;
+        return 0;
     const QChar decimal = vb::regional().decimalSeparator;
-    int separadores = 0;
-    int digitos = 0;
-    for (int i = 0; i < t.size(); ++i) {
+    const bool negativo = t.startsWith(u'-');
+    std::int64_t enteros = 0, fraccion = 0;
+    int digitosEnteros = 0, decimales = 0;
+    bool enFraccion = false;
+    for (qsizetype i = negativo ? 1 : 0; i < t.size(); ++i) {
         const QChar c = t.at(i);
-        if (c.isDigit() && c.unicode() < 128)
-            ++digitos;
-        else if (c == decimal || c == u'.')
-            ++separadores;
-        else if (!(c == u'-' && i == 0))
+        if (c.isDigit() && c.unicode() < 128) {
+            const int d = c.unicode() - u'0';
+            if (enFraccion) {
+                if (++decimales > DecimalesPorcentaje)
+                    return std::nullopt;
+                fraccion = fraccion * 10 + d;
+            } else {
+                if (++digitosEnteros > kMaxEnteros)
+                    return std::nullopt;
+                enteros = enteros * 10 + d;
+            }
+        } else if ((c == decimal || c == u'.') && !enFraccion) {
+            enFraccion = true;
+        } else {
             return std::nullopt;
+        }
     }
-    if (separadores > 1 || digitos == 0)
+    if (digitosEnteros + decimales == 0)
         return std::nullopt;
-    t.replace(decimal, u'.');
-    bool ok = false;
-    const double v = t.toDouble(&ok);
-    return ok ? std::optional<double>(v) : std::nullopt;
+    for (int n = decimales; n < DecimalesPorcentaje; ++n)
+        fraccion *= 10;
+    const std::int64_t u = enteros * kEscala + fraccion;
+    return negativo ? -u : u;
+}
+
+namespace {
+
+QString Texto(std::int64_t unidades, QChar separador) {
+    const std::int64_t absoluto = unidades < 0 ? -unidades : unidades;
+    QString t = QString::number(absoluto / kEscala);
+    QString fraccion =
+        QStringLiteral("%1").arg(absoluto % kEscala, DecimalesPorcentaje, 10, QLatin1Char('0'));
+    while (fraccion.endsWith(u'0'))
+        fraccion.chop(1);
+    if (!fraccion.isEmpty())
+        t += separador + fraccion;
+    return unidades < 0 ? u'-' + t : t;
+}
+
+} // namespace
+
+QString TextoPorcentaje(std::int64_t Unidades) {
+    return Texto(Unidades, vb::regional().decimalSeparator);
+}
+
+QString NumeroPorcentaje(std::int64_t Unidades) {
+    return Texto(Unidades, u'.');
+}
+
+std::int64_t SumaPorcentajes(const Lineas& L) {
+    std::int64_t suma = 0;
+    for (size_t n = 1; n < L.size(); ++n)
+        if (LineaUsada(L[n]))
+            suma += LeePorcentaje(L[n].Porcentaje).value_or(0);
+    return suma;
 }
 
 Distribucion LeeDistribucion(const QString& Cuenta, const QString& Unidad) {
     Distribucion d;
-    QString sql = QStringLiteral("SELECT * FROM ") + Tabla(Unidad) +
-                  Donde(Cuenta.trimmed(), Unidad) + QStringLiteral(" ORDER BY CCOSTO");
-    ado::RecordsetPtr rs = Consulta(sql);
+    const QString cuenta = Cuenta.trimmed();
+    ado::RecordsetPtr rs = Consulta(QStringLiteral("SELECT * FROM ") + Tabla(Unidad) +
+                                    Donde(cuenta, Unidad) + QStringLiteral(" ORDER BY CCOSTO"));
+    bool banderas = false;
     for (; !rs->EOF(); rs->MoveNext()) {
-        if (!d.HayFilas && Unidad.isEmpty()) {
+        if (!banderas && Unidad.isEmpty()) {
             d.PideConfirmacion = Bandera(rs->value(QStringLiteral("PideConfirmacion")));
             d.VariablePorUD = Bandera(rs->value(QStringLiteral("VariablePorUD")));
+            banderas = true;
         }
-        d.HayFilas = true;
         LineaCCosto l;
         l.CCosto = Campo(rs, "CCOSTO").trimmed();
-        l.Porcentaje = Campo(rs, "PORCENTAJE").trimmed();
+        // The row that only keeps the flags is no line.
+        if (l.CCosto.isEmpty())
+            continue;
+        const QVariant porcentaje = rs->value(QStringLiteral("PORCENTAJE"));
+        bool ok = false;
+        const std::int64_t u = Unidades(porcentaje, ok);
+        l.Porcentaje = ok ? TextoPorcentaje(u) : ClsUtilidades::ValorCampo(porcentaje).trimmed();
+        d.HayFilas = true;
         d.Filas.push_back(l);
     }
     Cierra(rs);
+    if (!Unidad.isEmpty()) {
+        rs = Consulta(QStringLiteral("SELECT TOP 1 PideConfirmacion, VariablePorUD FROM ") +
+                      TablaGeneral + Donde(cuenta, QString()) + QStringLiteral(" ORDER BY CCOSTO"));
+        if (!rs->EOF()) {
+            d.PideConfirmacion = Bandera(rs->value(QStringLiteral("PideConfirmacion")));
+            d.VariablePorUD = Bandera(rs->value(QStringLiteral("VariablePorUD")));
+        }
+        Cierra(rs);
+    }
     for (size_t n = 1; n < d.Filas.size(); ++n)
         d.Filas[n].Descripcion =
             ClsUtilidades::ValorCampo(
@@ -164,19 +240,13 @@ QString ValidaCentro(const Lineas& L, int Fila, const QString& Valor, QString& C
 }
 
 QString ValidaPorcentaje(const QString& Valor) {
-    const std::optional<double> v = LeePorcentaje(Valor);
-    return !v || *v < 0 || *v > 100 ? MsgRangoPorcentaje : QString();
+    const std::optional<std::int64_t> v = LeePorcentaje(Valor);
+    return !v || *v < 0 || *v > 100 * kEscala ? MsgRangoPorcentaje : QString();
 }
 
 bool VerificarSumaPorcentajes(const Lineas& L, QString& Mensaje) {
-    std::int64_t suma = 0;
-    for (const LineaCCosto& l : L) {
-        if (ClsUtilidades::EsVacio(l.Porcentaje))
-            continue;
-        // The default rounding mode rounds half to even.
-        suma += std::int64_t(std::nearbyint(LeePorcentaje(l.Porcentaje).value_or(0)));
-    }
-    if (suma < 0 || suma > 100) {
+    const std::int64_t suma = SumaPorcentajes(L);
+    if (suma < 0 || suma > 100 * kEscala) {
         Mensaje = MsgSumaPorcentajes;
         return false;
     }
@@ -184,14 +254,10 @@ bool VerificarSumaPorcentajes(const Lineas& L, QString& Mensaje) {
 }
 
 QString VerificaSumaTotal(const Lineas& L, bool Completa) {
-    // Summed in ten-thousandths, so that 33,33 + 33,33 + 33,34 is 100.
-    vb::Currency suma;
-    for (size_t n = 1; n < L.size(); ++n)
-        if (LineaUsada(L[n]))
-            suma += vb::Currency::fromDouble(LeePorcentaje(L[n].Porcentaje).value_or(0));
-    if (suma < vb::Currency() || suma > vb::Currency::fromDouble(100))
+    const std::int64_t suma = SumaPorcentajes(L);
+    if (suma < 0 || suma > 100 * kEscala)
         return MsgSumaTotal;
-    return Completa && suma != vb::Currency::fromDouble(100) ? MsgSumaIncompleta : QString();
+    return Completa && suma != 100 * kEscala ? MsgSumaIncompleta : QString();
 }
 
 std::optional<Rechazo> VerificaLineas(const Lineas& L, bool Completa) {
@@ -209,6 +275,9 @@ std::optional<Rechazo> VerificaLineas(const Lineas& L, bool Completa) {
         if (!m.isEmpty())
             return Rechazo{n, 3, m};
     }
+    // The total refused while typing is refused here with the same text.
+    if (QString m; !VerificarSumaPorcentajes(L, m))
+        return Rechazo{1, 3, m};
     if (const QString m = VerificaSumaTotal(L, Completa); !m.isEmpty())
         return Rechazo{1, 3, m};
     return std::nullopt;
@@ -252,7 +321,7 @@ QStringList SentenciasGrabacion(const Grabacion& G) {
         if (!LineaUsada(l))
             continue;
         const QString centro = sqltext::literal(l.CCosto.trimmed());
-        const QString porcentaje = Numero(LeePorcentaje(l.Porcentaje).value_or(0));
+        const QString porcentaje = NumeroPorcentaje(LeePorcentaje(l.Porcentaje).value_or(0));
         if (G.Unidad.isEmpty())
             s << QStringLiteral("INSERT INTO MA_CUENTASCCOSTO (CODIGO, CCOSTO, PORCENTAJE, "
                                 "FECHAHORA_MODIFICACION, PideConfirmacion, VariablePorUD) "
@@ -270,6 +339,19 @@ QStringList SentenciasGrabacion(const Grabacion& G) {
         s << QStringLiteral("UPDATE MA_CUENTASCCOSTO SET PideConfirmacion = ") +
                  Bit(G.PideConfirmacion) + QStringLiteral(", VariablePorUD = ") +
                  Bit(G.VariablePorUD) + Donde(cuenta, QString());
+    // An account with unit lines and no general line keeps its flags on a
+    // row of no cost centre.
+    const bool conLineas = std::any_of(G.Filas.begin() + 1, G.Filas.end(), LineaUsada);
+    if (G.Unidad.isEmpty() && conLineas)
+        return s;
+    s << QStringLiteral("INSERT INTO MA_CUENTASCCOSTO (CODIGO, CCOSTO, PORCENTAJE, "
+                        "FECHAHORA_MODIFICACION, PideConfirmacion, VariablePorUD) SELECT CODIGO, "
+                        "' ', 0, ") +
+             ClsUtilidades::FechaHoraParaSQL(G.Ahora) + u',' + Bit(G.PideConfirmacion) + u',' +
+             Bit(G.VariablePorUD) + QStringLiteral(" FROM MA_CUENTASCCOSTO_UNEG") +
+             Donde(cuenta, QString()) +
+             QStringLiteral(" AND NOT EXISTS (SELECT CODIGO FROM MA_CUENTASCCOSTO") +
+             Donde(cuenta, QString()) + QStringLiteral(") GROUP BY CODIGO");
     return s;
 }
 
@@ -322,15 +404,6 @@ Resultado GrabaDistribucion(const Grabacion& G) {
         return r;
     const QString cuenta = G.Cuenta.trimmed();
     ReplicaTrasGrabar([&] { Replica(cuenta, G.Unidad, false); });
-    // The flags went onto the general rows too.
-    if (!G.Unidad.isEmpty())
-        ReplicaTrasGrabar([&] {
-            for (const QString& centro : CentrosGuardados(cuenta, QString())) {
-                QString tabla = TablaGeneral;
-                ModGruposEmp::ActualizaGEmpresas(tabla, ModGruposEmp::Alta,
-                                                 sqltext::literal(cuenta), centro);
-            }
-        });
     return Resultado::Hecho();
 }
 

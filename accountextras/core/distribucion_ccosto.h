@@ -8,7 +8,9 @@
 //
 // Lines are kept as the grid shows them: element n of a line vector is grid
 // row n, element 0 is never a line. Percentages are texts as typed, read
-// with the regional decimal separator.
+// with the regional decimal separator, each one decimal value of at most
+// DecimalesPorcentaje decimals: the checks add them exactly, and what they
+// judged is what is stored.
 //
 // A save or a delete touches one distribution (the general one, or one
 // unit's) and runs as one transaction; the copies in the other databases of
@@ -19,6 +21,7 @@
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -59,23 +62,35 @@ using Lineas = std::vector<LineaCCosto>;
 // A line takes part in the distribution when its code holds a value.
 bool LineaUsada(const LineaCCosto& Linea);
 
-// A percentage as typed: digits, an optional leading "-" and at most one
-// decimal separator (the regional one, or "."). std::nullopt when the text
-// is no such number; a blank text reads as 0.
-std::optional<double> LeePorcentaje(const QString& Texto);
+// Decimals a percentage may have: three thirds of 100 (33,33333 + 33,33333
+// + 33,33334) fit the edit box.
+inline constexpr int DecimalesPorcentaje = 5;
+// A percentage as typed, in units of 1/10^DecimalesPorcentaje: digits, an
+// optional leading "-" and at most one decimal separator (the regional one,
+// or ".") followed by at most DecimalesPorcentaje digits. std::nullopt when
+// the text is no such number; a blank text reads as 0.
+std::optional<std::int64_t> LeePorcentaje(const QString& Texto);
+// Units as the window shows them ("33,33333", "100"), and as an SQL number.
+QString TextoPorcentaje(std::int64_t Unidades);
+QString NumeroPorcentaje(std::int64_t Unidades);
+// The exact total of the lines that take part, in the same units.
+std::int64_t SumaPorcentajes(const Lineas& L);
 
 // A distribution as stored.
 struct Distribucion {
+    // Lines of the distribution asked for.
     bool HayFilas = false;
-    // Only the general distribution has them; false when it has no rows.
+    // The account's flags, kept in the general table whichever distribution
+    // was asked for; false when the account has no general row.
     bool PideConfirmacion = false;
     bool VariablePorUD = false;
     Lineas Filas{LineaCCosto{}}; // element 0 unused
 };
 
 // The distribution of Cuenta: the general one when Unidad is empty, else
-// that business unit's, in cost-centre order. A flag stored Null reads as
-// set. Read failures reach the caller.
+// that business unit's, in cost-centre order, each share as the window
+// shows it. A flag stored Null reads as set. Read failures reach the
+// caller.
 Distribucion LeeDistribucion(const QString& Cuenta, const QString& Unidad);
 
 // Checks of one typed value. Each returns the refusal's text, empty when the
@@ -89,12 +104,12 @@ QString ValidaCentro(const Lineas& L, int Fila, const QString& Valor, QString& C
                      QString& Descripcion);
 // A percentage between 0 and 100, both allowed.
 QString ValidaPorcentaje(const QString& Valor);
-// The total as the grid checks it while typing: each line rounded to a whole
-// number (half to even) first; between 0 and 100.
+// The exact total of the lines that take part, between 0 and 100: the check
+// of every typed percentage, and again of a save.
 bool VerificarSumaPorcentajes(const Lineas& L, QString& Mensaje);
-// The total as a save checks it: the exact sum (to the ten-thousandth),
-// which must be 100 when Completa (the percentages are not confirmed by the
-// user when the account is posted, so the whole amount must be spread).
+// The same total as a save checks it, which must be 100 when Completa (the
+// percentages are not confirmed by the user when the account is posted, so
+// the whole amount must be spread).
 QString VerificaSumaTotal(const Lineas& L, bool Completa = false);
 
 // A line refused by the check before a save: its row, the grid column of
@@ -104,7 +119,8 @@ struct Rechazo {
     int Columna = 0;
     QString Mensaje;
 };
-// Every used line again (centre and percentage), then the exact total.
+// Every used line again (centre and percentage), then the total with the
+// text the grid gives, then VerificaSumaTotal.
 std::optional<Rechazo> VerificaLineas(const Lineas& L, bool Completa = false);
 
 // The account box: given, existing, postable. On success Descripcion holds
@@ -118,7 +134,9 @@ bool TieneMov(const QString& Cuenta);
 // The save of one distribution: its rows deleted, the used lines inserted.
 // The general distribution's rows carry the flags and the time Ahora; a
 // unit's save also writes the flags onto the account's general rows, where
-// they are kept.
+// they are kept. An account whose distribution goes by business unit alone
+// keeps them on a general row without a cost centre (CCOSTO ' ', share 0),
+// which is no line of any distribution.
 struct Grabacion {
     QString Cuenta;
     QString Unidad; // empty: the general distribution

@@ -368,9 +368,12 @@ void Frmta_asigccosto::CargarUnidadesNegocio() {
                         },
                         [&] { unidades = ccosto::UnidadesNegocio(); },
                         [&] {
+                            // The item keeps the unit's code: the text may
+                            // hold it cut or padded.
                             for (const ccosto::Elemento& u : unidades)
                                 CmbUnegocio->addItem(ClsUtilidades::CortaTexto(u.Codigo, 4) + u' ' +
-                                                     u.Descripcion);
+                                                         u.Descripcion,
+                                                     u.Codigo.trimmed());
                         },
                     },
                     Recuadro(QStringLiteral("CargarUnidadesNegocio")), pasos::Trap::AllErrors);
@@ -429,13 +432,17 @@ void Frmta_asigccosto::CargarCentrosCosto() {
                             // Another unit shown while editing: BORRAR follows it.
                             if (EnEdicion)
                                 Paxtor1->setEstado(Paxtor::EstadoBorrar, !EsNuevo);
+                            // The flags shown are the account's (none without
+                            // rows); another unit of the same account keeps
+                            // what the boxes hold.
+                            if (unidad.isEmpty() || Cuenta != CuentaBanderas) {
+                                ChkPideConf->setChecked(d.PideConfirmacion);
+                                ChkVariable->setChecked(d.VariablePorUD);
+                                CuentaBanderas = Cuenta;
+                            }
                             return d.HayFilas;
                         },
                         [&] {
-                            if (unidad.isEmpty()) {
-                                ChkPideConf->setChecked(d.PideConfirmacion);
-                                ChkVariable->setChecked(d.VariablePorUD);
-                            }
                             Lineas = d.Filas;
                             for (int n = 1; n < int(Lineas.size()); ++n)
                                 MostrarFila(n);
@@ -449,7 +456,7 @@ void Frmta_asigccosto::CargarCentrosCosto() {
 QString Frmta_asigccosto::UnidadNegocio() const {
     if (CmbUnegocio->currentIndex() <= 0)
         return QString();
-    return ClsUtilidades::RellenaCeros(CmbUnegocio->currentText().left(4).trimmed(), 4);
+    return CmbUnegocio->currentData().toString();
 }
 
 // ---- Command bar ------------------------------------------------------------------------

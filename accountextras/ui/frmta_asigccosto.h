@@ -141,6 +141,8 @@ private:
     // ---- Window values ----------------------------------------------------------------
     QString TablaCCosto;
     QString Cuenta;
+    // The account whose flags the check boxes show.
+    QString CuentaBanderas;
     ccosto::Lineas Lineas{ccosto::LineaCCosto{}};
     std::array<ColumnaGrilla, 4> Columnas{};
     bool EsNuevo = false;

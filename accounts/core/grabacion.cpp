@@ -33,9 +33,17 @@ QString Auditoria(const QString& Codigo, const QString& CodigoMostrado, bool Nue
                                                        Codigo + u' ' + CodigoMostrado, Baja);
 }
 
-void ReplicaCuenta(const QString& Codigo) {
-    QString tabla = QStringLiteral("@ADMIN_MA_CUENTAS");
-    ModGruposEmp::ActualizaGEmpresas(tabla, ModGruposEmp::Alta, sqltext::literal(Codigo));
+ModGruposEmp::Cambio CopiaCuenta(const QString& Codigo) {
+    return {
+        QStringLiteral("@ADMIN_MA_CUENTAS"), ModGruposEmp::Alta, {sqltext::literal(Codigo)}, {}};
+}
+
+// The account and the rights it was given, one change for each target.
+void ReplicaCuenta(const QString& Codigo, const QStringList& Grupos = {}) {
+    std::vector<ModGruposEmp::Cambio> cambios{CopiaCuenta(Codigo)};
+    for (const QString& grupo : Grupos)
+        cambios.push_back(CopiaGrupoCuenta(grupo, Codigo));
+    ModGruposEmp::ActualizaGEmpresas(cambios);
 }
 
 // Runs a save's statements as one transaction; the runner shows a failure.
@@ -128,11 +136,7 @@ Desenlace GrabaCuenta(const Cuenta& C, bool Nueva, const SatelitesCuenta& S, Cls
 
     TrasConfirmar({
         [&] { GrabaClavesMedioDePago(C.MedioDePago, codigo); },
-        [&] { ReplicaCuenta(codigo); },
-        [&] {
-            for (const QString& grupo : grupos)
-                ReplicaGrupoCuenta(grupo, codigo);
-        },
+        [&] { ReplicaCuenta(codigo, grupos); },
     });
     return resultado;
 }

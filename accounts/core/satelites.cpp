@@ -70,10 +70,11 @@ QString SentenciaGrupoCuenta(const QString& Grupo, const QString& Codigo) {
            sqltext::literal(Grupo) + u',' + sqltext::literal(CodigoSinGuiones(Codigo)) + u')';
 }
 
-void ReplicaGrupoCuenta(const QString& Grupo, const QString& Codigo) {
-    QString tabla = QStringLiteral("MA_CUENTAS_USUARIOS");
-    ModGruposEmp::ActualizaGEmpresas(tabla, ModGruposEmp::Alta, sqltext::literal(Grupo),
-                                     sqltext::literal(CodigoSinGuiones(Codigo)));
+ModGruposEmp::Cambio CopiaGrupoCuenta(const QString& Grupo, const QString& Codigo) {
+    return {QStringLiteral("MA_CUENTAS_USUARIOS"),
+            ModGruposEmp::Alta,
+            {sqltext::literal(Grupo), sqltext::literal(CodigoSinGuiones(Codigo))},
+            {}};
 }
 
 bool EstaEnCashFlow(const QString& Codigo) {
@@ -161,13 +162,14 @@ void ReplicaBajaCuenta(const QString& Codigo) {
                   {"MA_CUENTASCCOSTO", false},
                   {"MA_CUENTASCCOSTO_UNEG", false},
                   {"MA_CUENTAS_USUARIOS", true}};
+    std::vector<ModGruposEmp::Cambio> cambios;
     for (const auto& t : tablas) {
-        QString tabla = QString::fromLatin1(t.tabla);
-        if (t.cuentaSegunda)
-            ModGruposEmp::ActualizaGEmpresas(tabla, ModGruposEmp::Baja, QString(), codigo);
-        else
-            ModGruposEmp::ActualizaGEmpresas(tabla, ModGruposEmp::Baja, codigo);
+        ModGruposEmp::Cambio c{QString::fromLatin1(t.tabla), ModGruposEmp::Baja, {}, {}};
+        c.Valores[t.cuentaSegunda ? 1 : 0] = codigo;
+        cambios.push_back(c);
     }
+    // One delete in each target, whole or not at all.
+    ModGruposEmp::ActualizaGEmpresas(cambios);
 }
 
 } // namespace cuentas

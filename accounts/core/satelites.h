@@ -6,6 +6,8 @@
 // the delete statements. Every value goes into the statements as a quoted
 // literal.
 
+#include "data/mod_gruposemp.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -21,10 +23,10 @@ QStringList GruposDeCuentaNueva(const QString& Codigo);
 // (a save cut short before the rights were added) gets them as a new one
 // does, and one with rows keeps them as they are.
 QStringList GruposQueFaltan(const QString& Codigo, bool Nueva);
-// The row of one group, for the save's transaction, and its copy in the
-// company's other databases once the save is committed.
+// The row of one group, for the save's transaction, and the change that
+// copies it to the company's other databases once the save is committed.
 QString SentenciaGrupoCuenta(const QString& Grupo, const QString& Codigo);
-void ReplicaGrupoCuenta(const QString& Grupo, const QString& Codigo);
+ModGruposEmp::Cambio CopiaGrupoCuenta(const QString& Grupo, const QString& Codigo);
 
 // ---- [MA_CASH-DETALLE] -----------------------------------------------------------
 // The cash-flow structure names the account (matched as the delete matches

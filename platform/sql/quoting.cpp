@@ -33,6 +33,12 @@ QString identifier(const QString& name) {
     return quoted(name, u'"');
 }
 
+QString bracketed(const QString& name) {
+    QString r = quoted(name, u']');
+    r[0] = u'[';
+    return r;
+}
+
 namespace {
 
 // `text` between the wildcards, as a literal; LIKE's own characters in it

@@ -13,6 +13,10 @@ QString literal(const QString& text);
 // "name" with every " doubled.
 QString identifier(const QString& name);
 
+// [name] with every ] doubled, as SQL Server quotes a name (a database's in
+// "[db].DBO.table").
+QString bracketed(const QString& name);
+
 // A LIKE pattern that finds the text anywhere, as a literal: '%text%'. LIKE's
 // own characters in the text (% _ and the [ of a set) are escaped with "!" and
 // the ESCAPE clause follows, so that they stand for themselves:

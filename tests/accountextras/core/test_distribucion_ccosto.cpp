@@ -5,6 +5,7 @@
 #include "cuentas_fixture.h"
 
 #include "accountextras/core/distribucion_ccosto.h"
+#include "data/mod_gruposemp.h"
 
 using namespace ccosto;
 
@@ -30,17 +31,20 @@ protected:
     QList<QVariantList> filas(const QString& sql) const { return db.rows(sql); }
 };
 
-TEST(PorcentajeTexto, ReadsTheRegionalDecimal) {
-    const struct {
-        const char* texto;
-        std::optional<double> valor;
-    } casos[] = {
-        {"12,5", 12.5},      {"12.5", 12.5},        {" 7 ", 7.0},          {"", 0.0},
-        {"-1", -1.0},        {"100", 100.0},        {"abc", std::nullopt}, {"1,2,3", std::nullopt},
-        {"-", std::nullopt}, {"1-2", std::nullopt}, {"50%", std::nullopt},
+TEST(PorcentajeTexto, ReadsTheRegionalDecimalToTheHundredThousandth) {
+    const std::pair<const char*, const char*> casos[] = {
+        {"12,5", "12,5"}, {"12.5", "12,5"},     {" 7 ", "7"},          {"", "0"},
+        {"-1,5", "-1,5"}, {"100,00000", "100"}, {",00001", "0,00001"},
     };
-    for (const auto& c : casos)
-        EXPECT_EQ(LeePorcentaje(QString::fromUtf8(c.texto)), c.valor) << c.texto;
+    for (const auto& [texto, mostrado] : casos) {
+        const std::optional<std::int64_t> u = LeePorcentaje(QString::fromUtf8(texto));
+        ASSERT_TRUE(u) << texto;
+        EXPECT_EQ(TextoPorcentaje(*u), QString::fromUtf8(mostrado)) << texto;
+    }
+    EXPECT_EQ(LeePorcentaje("33,33333"), 3333333);
+    EXPECT_EQ(NumeroPorcentaje(-150000), "-1.5");
+    for (const char* t : {"33,333333", "abc", "1,2,3", "-", "1-2", "50%"})
+        EXPECT_EQ(LeePorcentaje(t), std::nullopt) << t;
 }
 
 TEST_F(Distribucion, ChecksOfTypedValuesAndTotals) {
@@ -75,29 +79,10 @@ TEST_F(Distribucion, ChecksOfTypedValuesAndTotals) {
     for (const char* v : {"100,01", "-1", "x"})
         EXPECT_EQ(ValidaPorcentaje(v), MsgRangoPorcentaje) << v;
 
-    // Totals: while typing each line is rounded first; a save takes the exact sum.
-    const struct {
-        Lineas lineas;
-        bool tecleando;
-        QString alGrabar;
-    } totales[] = {
-        {Con({{"0101", "40"}, {"0102", "40"}, {"AB01", "20"}}), true, {}},
-        {Con({{"0101", "30"}, {"0102", "30"}}), true, {}}, // nothing asks for 100
-        {Con({{"0101", "60"}, {"0102", "50"}}), false, MsgSumaTotal},
-        {Con({{"0101", "50,4"}, {"0102", "50,4"}}), true, MsgSumaTotal},
-        {Con({{"0101", "60"}, {"0102", "40,5"}}), true, MsgSumaTotal}, // 40,5 rounds to 40
-        {Con({{"0101", "33,33"}, {"0102", "33,33"}, {"AB01", "33,34"}}), true, {}},
-        // A line without a centre counts while typing, never in a save.
-        {Con({{"0101", "60"}, {"", "50"}}), false, {}},
-    };
-    for (const auto& t : totales) {
-        QString mensaje;
-        EXPECT_EQ(VerificarSumaPorcentajes(t.lineas, mensaje), t.tecleando)
-            << t.lineas[2].Porcentaje.toStdString();
-        EXPECT_EQ(mensaje, t.tecleando ? QString() : MsgSumaPorcentajes);
-        EXPECT_EQ(VerificaSumaTotal(t.lineas), t.alGrabar) << t.lineas[2].Porcentaje.toStdString();
-    }
-    // An account spread whole without asking the user: exactly 100.
+    // A line without a centre takes no part; an account spread whole
+    // without asking the user must total exactly 100.
+    QString mensaje;
+    EXPECT_TRUE(VerificarSumaPorcentajes(Con({{"0101", "60"}, {"", "50"}}), mensaje));
     EXPECT_EQ(VerificaSumaTotal(Con({{"0101", "12,5"}, {"0102", "87,5"}}), true), QString());
     EXPECT_EQ(VerificaSumaTotal(Con({{"0101", "12,5"}, {"0102", "86,5"}}), true),
               MsgSumaIncompleta);
@@ -112,7 +97,7 @@ TEST_F(Distribucion, ChecksOfTypedValuesAndTotals) {
         {Con({{"0101", "50"}, {"0100", "10"}}), Rechazo{2, 1, MsgCentroTitulo}},
         {Con({{"0101", "50"}, {"0101", "10"}}), Rechazo{2, 1, MsgCentroRepetido}},
         {Con({{"0101", "150"}}), Rechazo{1, 3, MsgRangoPorcentaje}},
-        {Con({{"0101", "50,4"}, {"0102", "50,4"}}), Rechazo{1, 3, MsgSumaTotal}},
+        {Con({{"0101", "50,4"}, {"0102", "50,4"}}), Rechazo{1, 3, MsgSumaPorcentajes}},
     };
     for (const auto& a : antes) {
         const std::optional<Rechazo> r = VerificaLineas(a.lineas);
@@ -123,6 +108,103 @@ TEST_F(Distribucion, ChecksOfTypedValuesAndTotals) {
             EXPECT_EQ(r->Mensaje, a.rechazo->Mensaje);
         }
     }
+}
+
+// The same shares judged cell by cell while typing and again by the save: the
+// same verdict with the same text, and what is stored in the company and its
+// group copy adds up exactly to what was judged.
+class Participaciones : public Distribucion {
+protected:
+    void SetUp() override {
+        ASSERT_NO_FATAL_FAILURE(Distribucion::SetUp());
+        CNStuffContable::InstalaReplicacion();
+        db.exec(QStringLiteral("INSERT INTO TA_CONFIGURACION (CLAVE, VALOR, ValorAux) VALUES "
+                               "('GRP_Deshabilitado', '0', NULL), ('GRP_Tablas', '', "
+                               "'MA_CUENTASCCOSTO|'), ('GRP_Tipos', '111', NULL), "
+                               "('GRP_Server', %1, NULL), ('GRP_Base', 'GRUPO', NULL), "
+                               "('GRP_User', 'GRUPO', NULL)")
+                    .arg(sqltext::literal(db.folder())));
+        for (int n = 1; n <= 40; ++n)
+            db.exec(QStringLiteral("INSERT INTO TA_CCOSTO (CODIGO, DESCRIPCION, TITULO) VALUES "
+                                   "('C%1', 'Centro', 0)")
+                        .arg(n, 3, 10, QLatin1Char('0')));
+    }
+    void TearDown() override {
+        ModGruposEmp::setServicios(nullptr);
+        Distribucion::TearDown();
+    }
+    testutil::TempDatabase grupo = db.sibling(QStringLiteral("GRUPO"));
+};
+
+TEST_F(Participaciones, SameVerdictWhileTypingAndAtTheSaveAndStoredAsJudged) {
+    const auto veces = [](int n, const char* p) { return std::vector<const char*>(size_t(n), p); };
+    auto mas = [](std::vector<const char*> v, const char* p) {
+        v.push_back(p);
+        return v;
+    };
+    const struct {
+        const char* caso;
+        std::vector<const char*> partes;
+        bool completa;
+        QString mensaje; // empty: stored
+    } casos[] = {
+        {"whole", {"40", "40", "20"}, false, {}},
+        {"one decimal", {"15,5", "20", "25", "39,5"}, false, {}},
+        {"two decimals", {"33,33", "33,33", "33,34"}, true, {}},
+        {"four decimals", {"12,3456", "87,6544"}, true, {}},
+        {"thirds", {"33,33333", "33,33333", "33,33334"}, true, {}},
+        {"just over", {"50,00004", "50,00004"}, false, MsgSumaPorcentajes},
+        {"99,99", {"99,99"}, false, {}},
+        {"99,99 spread whole", {"99,99"}, true, MsgSumaIncompleta},
+        {"100,01", {"100,01"}, false, MsgRangoPorcentaje},
+        {"100,01 in two", {"50", "50,01"}, false, MsgSumaPorcentajes},
+        {"many small", mas(veces(30, "3,33333"), "0,0001"), true, {}},
+        {"many tenths", mas(veces(39, "0,1"), "96,1"), true, {}},
+        {"many over", mas(veces(30, "3,33334"), "0,0001"), false, MsgSumaPorcentajes},
+        {"negative", {"50", "-5"}, false, MsgRangoPorcentaje},
+        {"six decimals", {"33,333333"}, false, MsgRangoPorcentaje},
+        {"empty", {"", "100"}, true, {}},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.caso);
+        db.exec("DELETE FROM MA_CUENTASCCOSTO");
+        grupo.exec("DELETE FROM MA_CUENTASCCOSTO");
+        Lineas lineas{LineaCCosto{}};
+        QString tecleando;
+        QList<QVariantList> juzgadas;
+        for (size_t n = 0; n < c.partes.size(); ++n) {
+            const QString v = QString::fromUtf8(c.partes[n]);
+            lineas.push_back({QStringLiteral("C%1").arg(n + 1, 3, 10, QLatin1Char('0')), {}, v});
+            juzgadas << QVariantList{lineas.back().CCosto, qlonglong(LeePorcentaje(v).value_or(0))};
+            // As the grid checks each typed percentage.
+            if (tecleando.isEmpty() && !v.isEmpty())
+                tecleando = ValidaPorcentaje(v);
+            if (tecleando.isEmpty())
+                VerificarSumaPorcentajes(lineas, tecleando);
+        }
+        // Only the save asks for the whole 100.
+        EXPECT_EQ(tecleando, c.mensaje == MsgSumaIncompleta ? QString() : c.mensaje);
+
+        Grabacion g;
+        g.Cuenta = QStringLiteral("520101001");
+        g.Filas = lineas;
+        g.PideConfirmacion = c.completa;
+        g.Ahora = vb::MakeDate(2024, 3, 15, 10, 0, 0);
+        const Resultado r = GrabaDistribucion(g);
+        EXPECT_EQ(r.Mensaje, c.mensaje);
+        EXPECT_EQ(r.hecho(), c.mensaje.isEmpty());
+        // Each share stored as judged, in whole hundred-thousandths.
+        for (const testutil::TempDatabase* d : {&db, &grupo})
+            EXPECT_EQ(d->rows("SELECT CCOSTO, CAST(ROUND(PORCENTAJE * 100000) AS INTEGER) FROM "
+                              "MA_CUENTASCCOSTO ORDER BY CCOSTO"),
+                      c.mensaje.isEmpty() ? juzgadas : QList<QVariantList>())
+                << d->dbName().toStdString();
+        const ccosto::Distribucion leida = LeeDistribucion(g.Cuenta, QString());
+        for (size_t n = 1; n < leida.Filas.size(); ++n)
+            EXPECT_EQ(LeePorcentaje(leida.Filas[n].Porcentaje),
+                      LeePorcentaje(lineas[n].Porcentaje));
+    }
+    EXPECT_TRUE(responder->shown.empty()) << responder->messages().join(u'|').toStdString();
 }
 
 TEST_F(Distribucion, AccountsAndMovements) {

@@ -69,7 +69,12 @@ TEST_F(CCostoTest, SavesAUnitsDistributionInOneTransaction) {
                            "INSERT INTO MA_CUENTASCCOSTO_UNEG (CODIGO, UNEGOCIO, CCOSTO, "
                            "PORCENTAJE) VALUES ('520101001','0002','0201',87.5)",
                            "UPDATE MA_CUENTASCCOSTO SET PideConfirmacion = 0, VariablePorUD = 1 "
-                           "WHERE CODIGO = '520101001'"}));
+                           "WHERE CODIGO = '520101001'",
+                           "INSERT INTO MA_CUENTASCCOSTO (CODIGO, CCOSTO, PORCENTAJE, "
+                           "FECHAHORA_MODIFICACION, PideConfirmacion, VariablePorUD) SELECT "
+                           "CODIGO, ' ', 0, '2024-03-15 10:20:30',0,1 FROM MA_CUENTASCCOSTO_UNEG "
+                           "WHERE CODIGO = '520101001' AND NOT EXISTS (SELECT CODIGO FROM "
+                           "MA_CUENTASCCOSTO WHERE CODIGO = '520101001') GROUP BY CODIGO"}));
     const auto replica = [&](const QString& s) { return s.contains(QStringLiteral(".DBO.")); };
     EXPECT_TRUE(std::none_of(sentencias.begin(), sentencias.begin() + fin, replica));
     EXPECT_TRUE(std::any_of(sentencias.begin() + fin, sentencias.end(), replica));
@@ -83,17 +88,17 @@ TEST_F(CCostoTest, SavesAUnitsDistributionInOneTransaction) {
     EXPECT_EQ(CuentaActual, "520101001");
 }
 
-// A total over 100 is refused, whether the line check catches it while typing
-// or only the exact sum does at the save, and so is one under 100 when the
-// account must be spread whole: nothing is stored and the edit stays.
+// A total over 100 is refused while typing and again, with the same text, by
+// the save, and so is one under 100 when the account must be spread whole:
+// nothing is stored and the edit stays.
 TEST_F(CCostoTest, RefusedTotalsChangeNothing) {
     const struct {
         const char* segundo;
         bool completa;
         QStringList mensajes;
     } casos[] = {
-        {"50", false, {ccosto::MsgSumaPorcentajes, ccosto::MsgSumaTotal}},
-        {"40,5", false, {ccosto::MsgSumaTotal}}, // 60 + 40 while typing, 100,5 exact
+        {"50", false, {ccosto::MsgSumaPorcentajes, ccosto::MsgSumaPorcentajes}},
+        {"40,5", false, {ccosto::MsgSumaPorcentajes, ccosto::MsgSumaPorcentajes}},
         {"39", true, {ccosto::MsgSumaIncompleta}},
     };
     for (const auto& c : casos) {
@@ -282,6 +287,49 @@ TEST_F(CCostoTest, TheBoxShowsTheValueBeingChecked) {
     EXPECT_EQ(mensajes(), (QStringList{ccosto::MsgRangoPorcentaje, ccosto::MsgCentroRepetido}));
     EXPECT_TRUE(caja(*w)->isVisible());
     EXPECT_EQ(caja(*w)->text(), "0101");
+}
+
+// The unit is taken from its code, whatever its length; the flags shown are
+// the account's, and an account spread by unit alone finds its flags again.
+TEST_F(CCostoTest, UnitCodeAndFlagsBelongToTheAccount) {
+    db.exec("INSERT INTO V_TA_UNIDADNEGOCIO (Codigo, Descripcion) VALUES ('07', 'Test')");
+    const auto banderas = [](const QWidget& w) {
+        return std::pair(control<QCheckBox>(w, "ChkPideConf")->isChecked(),
+                         control<QCheckBox>(w, "ChkVariable")->isChecked());
+    };
+    Frmta_asigccosto* w = abre(QString());
+    aceptaCuenta(*w, "520101001");
+    EXPECT_EQ(banderas(*w), std::pair(false, true));
+    control<QCheckBox>(*w, "ChkPideConf")->setChecked(true);
+    responder->answerMsg(vb::vbYes);
+    w->Paxtor1_ButtonClick(QStringLiteral("CANCELAR"));
+    aceptaCuenta(*w, "520101002"); // no rows: no flags of the account before
+    ASSERT_TRUE(w->enEdicion());
+    EXPECT_EQ(banderas(*w), std::pair(false, false));
+
+    control<QCheckBox>(*w, "ChkPideConf")->setChecked(true);
+    unidad(*w, 3);
+    EXPECT_EQ(w->UnidadNegocio(), "07");
+    grilla(*w)->setFocus();
+    grilla(*w)->setRow(1);
+    grilla(*w)->setCol(1);
+    teclea(*w, "0101");
+    teclea(*w, "100");
+    w->Paxtor1_ButtonClick(QStringLiteral("GRABAR"));
+    ASSERT_FALSE(w->hayError()) << mensajes().join(u'|').toStdString();
+    for (const testutil::TempDatabase* d : {&db, &grupo}) {
+        EXPECT_EQ(d->rows("SELECT UNEGOCIO, CCOSTO FROM MA_CUENTASCCOSTO_UNEG WHERE CODIGO = "
+                          "'520101002' UNION ALL SELECT CCOSTO, PideConfirmacion || VariablePorUD "
+                          "FROM MA_CUENTASCCOSTO WHERE CODIGO = '520101002'"),
+                  (QList<QVariantList>{{"07", "0101"}, {" ", "11"}}))
+            << d->dbName().toStdString();
+    }
+    delete w;
+    w = abre(QString());
+    aceptaCuenta(*w, "520101002"); // reopened, its flags come back
+    EXPECT_EQ(banderas(*w), std::pair(true, true));
+    EXPECT_TRUE(w->esNuevo());
+    EXPECT_EQ(mensajes(), QStringList{"¿Está seguro de abandonar la carga de datos?"});
 }
 
 // Started on its own the window shows no account; refused accounts keep it

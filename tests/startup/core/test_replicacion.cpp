@@ -313,4 +313,127 @@ TEST_F(ReplicaTest, ImagesStayWhereTheyAre) {
                       {QStringLiteral("Caja chica"), QStringLiteral("0A"), QStringLiteral("0B")}}));
 }
 
+// A change of several rows reaches each target as one transaction: a target
+// whose trigger refuses the k-th row keeps exactly the rows it had, while
+// the company and the other targets hold the change.
+TEST_F(ReplicaTest, ATargetRefusingOneRowKeepsItsPreviousCopyWhole) {
+    db.exec(QStringLiteral("UPDATE TA_CONFIGURACION SET ValorAux = 'MA_CUENTAS|MA_CUENTASADIC|"
+                           "MA_CUENTAS_USUARIOS|MA_CUENTASCCOSTO|' WHERE CLAVE = 'GRP_Tablas'"));
+    using ModGruposEmp::Cambio;
+    const auto alta = [](const char* tabla, const char* v1, const char* v2 = "") {
+        return Cambio{tabla, ModGruposEmp::Alta, {v1, v2}, {}};
+    };
+    const auto filas = [](const testutil::TempDatabase& d, const QString& t) {
+        return d.rows(QStringLiteral("SELECT * FROM %1 ORDER BY 1, 2").arg(t));
+    };
+    const char* cuenta = "INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION) VALUES ('110101001', 'C');";
+    const char* centros = "INSERT INTO MA_CUENTASCCOSTO (CODIGO, CCOSTO, PORCENTAJE) VALUES ";
+    const struct {
+        QString empresa, copias; // the company's change; what every copy held
+        std::vector<Cambio> cambios;
+        bool refusaGrupo; // else the point of sale refuses
+        QString disparador, tablas;
+    } casos[] = {
+        {cuenta,
+         "",
+         {alta("@ADMIN_MA_CUENTAS", "'110101001'"),
+          alta("MA_CUENTAS_USUARIOS", "'A'", "'110101001'")},
+         false,
+         "INSERT ON MA_CUENTAS",
+         "MA_CUENTAS"},
+        {QString(cuenta) + "INSERT INTO MA_CUENTAS_USUARIOS VALUES ('A', '110101001'), ('B', "
+                           "'110101001')",
+         "",
+         {alta("@ADMIN_MA_CUENTAS", "'110101001'"),
+          alta("MA_CUENTAS_USUARIOS", "'A'", "'110101001'"),
+          alta("MA_CUENTAS_USUARIOS", "'B'", "'110101001'")},
+         true,
+         "INSERT ON MA_CUENTAS_USUARIOS WHEN NEW.GRUPOUSER = 'B'",
+         "MA_CUENTAS,MA_CUENTAS_USUARIOS"},
+        {"INSERT INTO MA_CUENTASADIC (CODIGO, CALLE) VALUES ('110101001', 'Alem')",
+         "INSERT INTO MA_CUENTASADIC (CODIGO, CALLE) VALUES ('110101001', 'Sarmiento')",
+         {alta("MA_CUENTASADIC", "'110101001'")},
+         false,
+         "UPDATE ON MA_CUENTASADIC",
+         "MA_CUENTASADIC"},
+        {QString(centros) + "('110101001', '0001', 10), ('110101001', '0002', 90)",
+         QString(centros) + "('110101001', '0001', 50), ('110101001', '0009', 50)",
+         {{"MA_CUENTASCCOSTO", ModGruposEmp::Baja, {kCuenta}, {}},
+          alta("MA_CUENTASCCOSTO", "'110101001'", "'0001'"),
+          alta("MA_CUENTASCCOSTO", "'110101001'", "'0002'")},
+         true,
+         "INSERT ON MA_CUENTASCCOSTO WHEN NEW.CCOSTO = '0002'",
+         "MA_CUENTASCCOSTO"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.disparador.toStdString());
+        for (const testutil::TempDatabase* d : {&db, &grupo, &tpv}) {
+            d->exec("DELETE FROM MA_CUENTAS WHERE CODIGO = '110101001'; DELETE FROM "
+                    "MA_CUENTAS_USUARIOS; DELETE FROM MA_CUENTASADIC; DELETE FROM "
+                    "MA_CUENTASCCOSTO; DROP TRIGGER IF EXISTS refusa");
+            if (d != &db && !c.copias.isEmpty())
+                d->exec(c.copias);
+        }
+        db.exec(c.empresa);
+        const testutil::TempDatabase& refusa = c.refusaGrupo ? grupo : tpv;
+        const testutil::TempDatabase& otra = c.refusaGrupo ? tpv : grupo;
+        refusa.exec("CREATE TRIGGER refusa BEFORE " + c.disparador +
+                    " BEGIN SELECT RAISE(ABORT, 'rechaza'); END");
+        QList<QVariantList> antes;
+        for (const QString& t : c.tablas.split(u','))
+            antes += filas(refusa, t);
+        responder->shown.clear();
+
+        ModGruposEmp::ActualizaGEmpresas(c.cambios);
+
+        QList<QVariantList> despues;
+        for (const QString& t : c.tablas.split(u',')) {
+            despues += filas(refusa, t);
+            // The point of sale keeps no rights nor cost centres.
+            if (&otra == &grupo || t == u"MA_CUENTAS" || t == u"MA_CUENTASADIC") {
+                EXPECT_EQ(filas(otra, t), filas(db, t)) << t.toStdString();
+            }
+        }
+        EXPECT_EQ(despues, antes);
+        // The refused statement's box, once: an insert's or an update's.
+        const QStringList cajas = responder->messages().filter(QStringLiteral("rechaza"));
+        ASSERT_EQ(cajas.size(), 1) << responder->messages().join(u'|').toStdString();
+        EXPECT_TRUE(cajas[0] == u"Error en base de datos rechaza" ||
+                    cajas[0].startsWith(u"rechaza\r\nNo se pudo actualizar la base de datos "));
+    }
+}
+
+// The company's row is read from its table whoever the user is, and its
+// database name is quoted as a name: a row the user's restricted view hides
+// reaches every copy, inserted and then updated.
+TEST_F(ReplicaTest, ACopyReadsTheCompanysRealTableUnderAnyName) {
+    db.exec(QStringLiteral("DROP VIEW SS_MA_CUENTAS; CREATE VIEW SS_MA_CUENTAS AS SELECT * FROM "
+                           "MA_CUENTAS WHERE CODIGO <> '110101001'"));
+    const QString base = gDatos().gDBName;
+    const struct {
+        bool admin;
+        QString nombre;
+    } casos[] = {{false, base}, {true, QStringLiteral("EM]P'A")}, {false, QStringLiteral("[x]]")}};
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.nombre.toStdString());
+        for (const testutil::TempDatabase* d : {&db, &grupo, &tpv})
+            d->exec(QStringLiteral("DELETE FROM MA_CUENTAS WHERE CODIGO = ") + kCuenta);
+        db.exec(QStringLiteral("INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION) VALUES (") + kCuenta +
+                QStringLiteral(", 'Oculta')"));
+        gDatos().gEsAdmin = c.admin;
+        gDatos().gDBName = c.nombre;
+        QString tabla = QStringLiteral("MA_CUENTAS");
+        ActualizaGEmpresas(tabla, ModGruposEmp::Alta, kCuenta);
+        copiasIguales(tabla, "alta");
+        db.exec(QStringLiteral("UPDATE MA_CUENTAS SET DESCRIPCION = 'Cambiada' WHERE CODIGO = ") +
+                kCuenta);
+        ActualizaGEmpresas(tabla, ModGruposEmp::Modificacion, kCuenta);
+        copiasIguales(tabla, "modificación");
+        gDatos().gEsAdmin = true;
+        gDatos().gDBName = base;
+        EXPECT_EQ(responder->messages().filter(QStringLiteral("Error")), QStringList());
+        EXPECT_EQ(filas(grupo, tabla).size(), 2);
+    }
+}
+
 } // namespace
