@@ -62,8 +62,11 @@ DB_Dll::Resume DB_Dll::FallaBusqueda(const ado::Error& e, short& contador, bool 
             }
         }
     }
-    return ResumeFor(vb::MsgBox(e.Description, vb::vbAbortRetryIgnore + vb::vbCritical,
-                                QStringLiteral("Aviso al Operador")));
+    const int respuesta = vb::MsgBox(e.Description, vb::vbAbortRetryIgnore + vb::vbCritical,
+                                     QStringLiteral("Aviso al Operador"));
+    if (respuesta == vb::vbAbort)
+        ++lecturasAbandonadas_;
+    return ResumeFor(respuesta);
 }
 
 bool DB_Dll::ExisteEnTablaST(const QString& Tabla, const QString& ValorBuscado,
