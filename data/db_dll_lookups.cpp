@@ -218,7 +218,8 @@ QVariant DB_Dll::DatosTabla(const QString& Tabla, const QString& ValorBuscado,
         [&] {
             AbrirRecordset(sql, rs, cnn(), ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true);
         },
-        [&] { return gOpenFlag; },
+        // Rows not opened (the failure already told) are not read again.
+        [&] { return gOpenFlag && rs && rs->State() != ado::adStateClosed; },
         [&] {
             resultado =
                 rs->BOF() ? QString() : ClsUtilidades::ValorCampo(rs->Fields(CampoDevuelto));
