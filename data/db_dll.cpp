@@ -862,6 +862,8 @@ int DB_Dll::TratamientoErrores(const ado::Error& CodErr, std::optional<int> Boto
     if (CodErr.Number == 0)
         return 0;
     const int respuesta = vb::MsgBox(mensaje, estilo, titulo);
+    if (respuesta == vb::vbAbort)
+        ++lecturasAbandonadas_;
     LogLine(parteRutina, mensaje, pasos::AnswerWord(respuesta));
     return respuesta;
 }

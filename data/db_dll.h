@@ -217,6 +217,9 @@ public:
     void setArchivoErrores(const QVariant& path) { gLogErr = path.toString(); }
     int TratamientoErrores(const ado::Error& CodErr, std::optional<int> Botones = std::nullopt,
                            const std::optional<QString>& Rutina = std::nullopt);
+    // How many failed reads the operator has abandoned (answered Abort): a
+    // check that read nothing must not pass for one that found nothing.
+    int LecturasAbandonadas() const { return lecturasAbandonadas_; }
 
     // The connection, created when a caller dropped it.
     const ado::ConnectionPtr& cnn();
@@ -225,6 +228,7 @@ private:
     enum class Enlace { Repetir, Agotado };
 
     QStringList tablasRequeridas_;
+    int lecturasAbandonadas_ = 0;
     // Closes the connection and fails as the open does when the database
     // lacks one of the required tables.
     void ExigeTablasRequeridas();

@@ -62,8 +62,11 @@ DB_Dll::Resume DB_Dll::FallaBusqueda(const ado::Error& e, short& contador, bool 
             }
         }
     }
-    return ResumeFor(vb::MsgBox(e.Description, vb::vbAbortRetryIgnore + vb::vbCritical,
-                                QStringLiteral("Aviso al Operador")));
+    const int respuesta = vb::MsgBox(e.Description, vb::vbAbortRetryIgnore + vb::vbCritical,
+                                     QStringLiteral("Aviso al Operador"));
+    if (respuesta == vb::vbAbort)
+        ++lecturasAbandonadas_;
+    return ResumeFor(respuesta);
 }
 
 bool DB_Dll::ExisteEnTablaST(const QString& Tabla, const QString& ValorBuscado,
@@ -215,7 +218,8 @@ QVariant DB_Dll::DatosTabla(const QString& Tabla, const QString& ValorBuscado,
         [&] {
             AbrirRecordset(sql, rs, cnn(), ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true);
         },
-        [&] { return gOpenFlag; },
+        // Rows not opened (the failure already told) are not read again.
+        [&] { return gOpenFlag && rs && rs->State() != ado::adStateClosed; },
         [&] {
             resultado =
                 rs->BOF() ? QString() : ClsUtilidades::ValorCampo(rs->Fields(CampoDevuelto));

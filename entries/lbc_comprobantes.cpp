@@ -118,7 +118,8 @@ bool Lbc_Asiento::ComprobanteEntrada(const QString& TC) {
                  rs);
             return 1;
         case 1:
-            if (rs->EOF())
+            // Rows not opened (the failure already told) are not read.
+            if (!rs || rs->State() == ado::adStateClosed || rs->EOF())
                 return -1;
             letras = ClsUtilidades::ValorCampo(rs->Fields(QStringLiteral("LETRAS"))).trimmed();
             j = 0;

@@ -193,7 +193,12 @@ bool GrabacionAjuste::Graba(const CabeceraAjuste& Cabecera, const LineasAjuste& 
 
         // An incoming voucher keeps its issuer's number; our own numbers are
         // taken in the transaction, and stored only with their book's advance.
+        const int abandonadas = gDatos().LecturasAbandonadas();
         const bool propio = !Reglas->ComprobanteEntrada(tcTexto);
+        if (gDatos().LecturasAbandonadas() != abandonadas) {
+            ClsUtilidades::CursorEspera(false);
+            return false;
+        }
         const bool numeraLibro = propio && ClsUtilidades::EsNumero(numero);
         const double tecleado = std::floor(ClsUtilidades::TextoANumero(numero));
         const QString siguiente = QString::number(tecleado + 1, 'f', 0);

@@ -192,6 +192,8 @@ void FrmQuarzelo::Paxtor1_ButtonClick(const QString& Key) {
         // Stored entries are not deleted from this window.
     } else if (clave == u"GRABAR") {
         bool ok = false;
+        // A check whose read was abandoned has checked nothing: no save.
+        const int abandonadas = gDatos().LecturasAbandonadas();
         SoloRevalida = true;
         try {
             ValidaTotales(ok);
@@ -202,6 +204,10 @@ void FrmQuarzelo::Paxtor1_ButtonClick(const QString& Key) {
         SoloRevalida = false;
         if (!ok || !ReiDeLasLineas())
             return;
+        if (gDatos().LecturasAbandonadas() != abandonadas) {
+            HayError = true;
+            return;
+        }
         GrabaAsiento();
         const bool grabado = !HayError;
         if (grabado) {
