@@ -30,20 +30,40 @@ namespace {
 // default style marks it only after a Tab, not when the program moves the
 // focus (Generar once the letter is accepted, a box's default button).
 class ListasBajoCaja : public QProxyStyle {
+    static bool conFoco(const QStyleOption* option, const QWidget* widget) {
+        return (option->state & State_HasFocus) && qobject_cast<const QAbstractButton*>(widget);
+    }
+
 public:
     using QProxyStyle::QProxyStyle;
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget) const override {
-        const auto* foco = qstyleoption_cast<const QStyleOptionFocusRect*>(option);
-        if (element == PE_FrameFocusRect && foco && (foco->state & State_HasFocus) &&
-            qobject_cast<const QAbstractButton*>(widget)) {
+        if (const auto* foco = qstyleoption_cast<const QStyleOptionFocusRect*>(option);
+            foco && conFoco(option, widget)) {
             QStyleOptionFocusRect marcada(*foco);
             marcada.state |= State_KeyboardFocusChange;
             QProxyStyle::drawPrimitive(element, &marcada, painter, widget);
+        } else if (const auto* boton = qstyleoption_cast<const QStyleOptionButton*>(option);
+                   boton && conFoco(option, widget)) {
+            QStyleOptionButton marcado(*boton);
+            marcado.state |= State_KeyboardFocusChange;
+            QProxyStyle::drawPrimitive(element, &marcado, painter, widget);
+        } else {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+        }
+    }
+
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        if (const auto* boton = qstyleoption_cast<const QStyleOptionButton*>(option);
+            boton && conFoco(option, widget)) {
+            QStyleOptionButton marcado(*boton);
+            marcado.state |= State_KeyboardFocusChange;
+            QProxyStyle::drawControl(element, &marcado, painter, widget);
             return;
         }
-        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        QProxyStyle::drawControl(element, option, painter, widget);
     }
 
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
