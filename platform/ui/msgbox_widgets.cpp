@@ -155,8 +155,8 @@ public:
         dialog.setWindowTitle(boxTitle(title));
         dialog.setLabelText(displayText(prompt));
         dialog.setTextValue(defaultText);
-        dialog.setOkButtonText(QStringLiteral("Aceptar"));
-        dialog.setCancelButtonText(QStringLiteral("Cancelar"));
+        dialog.setOkButtonText(QStringLiteral("&Aceptar"));
+        dialog.setCancelButtonText(QStringLiteral("&Cancelar"));
         if (dialog.exec() != QDialog::Accepted)
             return QString();
         return dialog.textValue();
