@@ -1,26 +1,14 @@
 #include "adjustment/ui/frmquarzelo.h"
+#include "app/arranque/arranque.h"
 #include "data/pasos.h"
-#include "lookup/lib_clscons3.h"
-#include "platform/ui/widgets.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/programend.h"
 #include "platform/win/clsutilidades.h"
-#include "startup/ui/dll_display.h"
-#include "startup/ui/frmacceso.h"
-
-#include <QApplication>
 
 // The command line is the suite's parameter string ("@Server=...; @DbName=...;").
 // The adjustment window is the start-up object: loading it starts the run.
 int main(int argc, char** argv) {
-    ui::ensureRuntimeDir();
-    QApplication app(argc, argv);
-    ui::installWidgets();
-    ConectaConsultasConInicio();
-    // A connection that fails, answered "Sí", asks in the access window.
-    installAccessWindow();
-    // Long operations show their progress in the banner.
-    installBanner();
+    const std::unique_ptr<QApplication> app = arranque::IniciaPrograma(argc, argv);
     auto* ventana = new FrmQuarzelo;
     ventana->setAttribute(Qt::WA_DeleteOnClose);
     try {
@@ -32,5 +20,5 @@ int main(int argc, char** argv) {
         vb::End(1);
     }
     ventana->show();
-    return app.exec();
+    return app->exec();
 }

@@ -32,18 +32,16 @@
 #include "adjustment/core/generacion.h"
 #include "adjustment/core/grabacion.h"
 #include "adjustment/ui/frmquarzelo.h"
+#include "app/arranque/arranque.h"
 #include "bench/comun.h"
 #include "common/odbc_env.h"
 #include "data/instances.h"
 #include "entries/lbc_asiento.h"
-#include "lookup/lib_clscons3.h"
 #include "lookup/lib_frmcons3.h"
 #include "platform/ado/engine_sqlite.h"
-#include "platform/ui/widgets.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/vb.h"
 #include "startup/core/cnstuffcontable.h"
-#include "startup/ui/dll_display.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -353,7 +351,6 @@ public:
 int HijoArranque(const QString& parametros) {
     vb::setDialogResponder(std::make_shared<AlPreguntar>());
     CNStuffContable::setLineaComandos(parametros);
-    ConectaConsultasConInicio();
     auto* ventana = new FrmQuarzelo;
     ventana->Form_Load();
     std::fprintf(stderr, "la pregunta del ejercicio no llegó\n");
@@ -929,14 +926,13 @@ std::vector<int> Tamanos(const QString& texto) {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    ui::ensureRuntimeDir();
     // unixODBC reads its configuration at its first call: the SQLite driver
     // only, from a private folder.
     testutil::isolateOdbc();
     sqlite3_auto_extension(reinterpret_cast<void (*)()>(&DialectoServidor));
-    QApplication app(argc, argv);
-    // The generation is timed with the program's banner.
-    installBanner();
+    // The program's own start: the generation is timed with its banner.
+    const std::unique_ptr<QApplication> programa = arranque::IniciaPrograma(argc, argv);
+    QApplication& app = *programa;
     Opciones o;
     const QStringList args = app.arguments();
     if (args.size() == 3 && args[1] == u"--arranque")

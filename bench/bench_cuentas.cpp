@@ -10,15 +10,13 @@
 //   bench_cuentas [--cuentas N] [--clics N] [--aperturas N]
 
 #include "accounts/ui/frmma_cuentas.h"
+#include "app/arranque/arranque.h"
 #include "bench/comun.h"
 #include "data/instances.h"
-#include "lookup/lib_clscons3.h"
 #include "platform/ado/engine_sqlite.h"
-#include "platform/ui/widgets.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/vb.h"
 #include "startup/core/cnstuffcontable.h"
-#include "startup/ui/dll_display.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -116,9 +114,8 @@ public:
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ui::installWidgets();
-    installBanner();
+    const std::unique_ptr<QApplication> programa = arranque::IniciaPrograma(argc, argv);
+    QApplication& app = *programa;
     int cuentas = 100000;
     int clics = 200;
     int aperturas = 5;
@@ -143,7 +140,6 @@ int main(int argc, char** argv) {
 
     vb::setAppPath(temporal.path());
     vb::setDialogResponder(std::make_shared<Cajas>());
-    ConectaConsultasConInicio();
     CNStuffContable::setLineaComandos(
         QStringLiteral("@Server=") + temporal.path() +
         QStringLiteral("; @DbName=EMPRESA; @Usuario=sa; @Password=; @UsuarioLogeado=sa;"));

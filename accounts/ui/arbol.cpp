@@ -9,6 +9,7 @@
 
 #include "data/pasos.h"
 #include "platform/ui/clsformulario.h"
+#include "platform/ui/widgets.h"
 #include "platform/win/clsutilidades.h"
 #include "startup/core/mod_macuentas.h"
 
@@ -41,8 +42,10 @@ void FrmMA_CUENTAS::Treev_Estado(bool Mostrar) {
                     const int arbol =
                         AnchoArbol > 0 ? AnchoArbol : PanelArbol->minimumSizeHint().width();
                     PanelArbol->show();
-                    if (ajusta)
+                    if (ajusta) {
                         resize(width() + arbol + Divisor->handleWidth(), height());
+                        ui::fitToScreen(*this);
+                    }
                     Divisor->setSizes({arbol, cuenta});
                 } else {
                     AnchoArbol = PanelArbol->width();

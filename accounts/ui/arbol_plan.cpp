@@ -1,5 +1,7 @@
 #include "accounts/ui/arbol_plan.h"
 
+#include <QHeaderView>
+
 #include "data/pasos.h"
 #include "platform/win/clsutilidades.h"
 #include "startup/core/cnstuffcontable.h"
@@ -191,6 +193,11 @@ ArbolPlanCuentas::ArbolPlanCuentas(QWidget* parent)
     setUniformRowHeights(true);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // Whole descriptions, however deep the node: the column is as wide as its
+    // texts and the tree scrolls sideways, instead of cutting them with "...".
+    setTextElideMode(Qt::ElideNone);
+    header()->setStretchLastSection(false);
+    header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     expand(modelo_->Raiz());
     connect(this, &QTreeView::clicked, this,
             [this](const QModelIndex& i) { Q_EMIT NodeClick(CodigoDeNodo(i)); });

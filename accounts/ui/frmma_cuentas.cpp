@@ -19,6 +19,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -252,7 +253,18 @@ FrmMA_CUENTAS::FrmMA_CUENTAS(QWidget* parent) : QWidget(parent) {
     setWindowTitle(QStringLiteral("Actualización Plan General de Cuentas"));
     ArmaControles();
     ConectaEventos();
-    resize(1300, 660);
+    resize(1240, 660);
+    // The account's side as wide as the window without the tree leaves it,
+    // so that hiding and showing the tree keeps its width; the tree takes
+    // the rest of a window that fits the screen.
+    PanelArbol->hide();
+    QCoreApplication::sendPostedEvents(Divisor, QEvent::LayoutRequest);
+    layout()->activate();
+    const QMargins margenes = layout()->contentsMargins();
+    const int cuenta = minimumSizeHint().width() - margenes.left() - margenes.right();
+    PanelArbol->show();
+    Divisor->setSizes(
+        {width() - margenes.left() - margenes.right() - Divisor->handleWidth() - cuenta, cuenta});
 }
 
 FrmMA_CUENTAS::~FrmMA_CUENTAS() {

@@ -2,17 +2,12 @@
 #include "accountextras/ui/frmta_asigccosto.h"
 #include "accountextras/ui/relacionadas.h"
 #include "accounts/ui/frmma_cuentas.h"
+#include "app/arranque/arranque.h"
 #include "data/pasos.h"
-#include "lookup/lib_clscons3.h"
-#include "platform/ui/widgets.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/programend.h"
 #include "platform/win/clsutilidades.h"
 #include "startup/core/cnstuffcontable.h"
-#include "startup/ui/dll_display.h"
-#include "startup/ui/frmacceso.h"
-
-#include <QApplication>
 
 // The chart-of-accounts program, started by the suite's menu on its own with
 // the same parameter string as the adjustment program ("@Server=...;
@@ -36,14 +31,7 @@ Ventana VentanaDelMenu(const QString& menu) {
 } // namespace
 
 int main(int argc, char** argv) {
-    ui::ensureRuntimeDir();
-    QApplication app(argc, argv);
-    ui::installWidgets();
-    ConectaConsultasConInicio();
-    // A connection that fails, answered "Sí", asks in the access window.
-    installAccessWindow();
-    // Long operations show their progress in the banner.
-    installBanner();
+    const std::unique_ptr<QApplication> app = arranque::IniciaPrograma(argc, argv);
     try {
         CNStuffContable::IniciaSistema();
         switch (VentanaDelMenu(CNStuffContable::gMenu)) {
@@ -68,5 +56,5 @@ int main(int argc, char** argv) {
         ClsUtilidades::ReportaError(pasos::CurrentError(), vb::vbOKOnly + vb::vbCritical);
         vb::End(1);
     }
-    return app.exec();
+    return app->exec();
 }

@@ -26,15 +26,13 @@
 #include "accountextras/ui/frmta_asigccosto.h"
 #include "accounts/ui/arbol_plan.h"
 #include "accounts/ui/frmma_cuentas.h"
+#include "app/arranque/arranque.h"
 #include "data/pasos.h"
-#include "lookup/lib_clscons3.h"
 #include "platform/ui/flexgrid.h"
-#include "platform/ui/widgets.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/programend.h"
 #include "platform/win/clsutilidades.h"
 #include "startup/core/cnstuffcontable.h"
-#include "startup/ui/dll_display.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -277,13 +275,9 @@ int main(int argc, char** argv) {
     // The program sees only the parameter string on its command line.
     static int qtArgc = 2;
     static char* qtArgv[] = {argv[0], argv[3], nullptr};
-    ui::ensureRuntimeDir();
-    QApplication app(qtArgc, qtArgv);
-    ui::installWidgets();
-    installBanner();
+    const std::unique_ptr<QApplication> app = arranque::IniciaPrograma(qtArgc, qtArgv);
     auto respuestas = std::make_shared<vb::ScriptedResponder>();
     vb::setDialogResponder(respuestas);
-    ConectaConsultasConInicio();
 
     const std::unique_ptr<Toma> toma = elegida->crea(opciones);
     QWidget* ventana = nullptr;

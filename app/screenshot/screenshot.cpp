@@ -8,22 +8,20 @@
 // into the code column's search, the window's picture is saved and the row is
 // accepted. With a fourth the voucher type is chosen likewise in its own
 // lookup, the picture taken as it opens.
-// The start-up is the program's own (lookup hook, Form_Load reading the
+// The start-up is the program's own (arranque::IniciaPrograma, lookup hook, Form_Load reading the
 // parameter string from the command line, End leaving the process). Only the
 // boxes are scripted: the fiscal-year question takes its proposed year, and any
 // other box fails the shot. The header is typed key by key (REI account, voucher type, letter),
 // "&Generar" is clicked and the window is saved once the grid holds the lines.
 
 #include "adjustment/ui/frmquarzelo.h"
+#include "app/arranque/arranque.h"
 #include "data/pasos.h"
-#include "lookup/lib_clscons3.h"
 #include "lookup/lib_frmcons3.h"
 #include "platform/ui/modal.h"
-#include "platform/ui/widgets.h"
 #include "platform/vb/msgbox.h"
 #include "platform/vb/programend.h"
 #include "platform/win/clsutilidades.h"
-#include "startup/ui/dll_display.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -100,15 +98,9 @@ int main(int argc, char** argv) {
     // The program sees only the parameter string on its command line.
     static int qtArgc = 2;
     static char* qtArgv[] = {argv[0], argv[2], nullptr};
-    ui::ensureRuntimeDir();
-    QApplication app(qtArgc, qtArgv);
-    ui::installWidgets();
-    installBanner();
-
+    const std::unique_ptr<QApplication> app = arranque::IniciaPrograma(qtArgc, qtArgv);
     auto respuestas = std::make_shared<Respuestas>();
     vb::setDialogResponder(respuestas);
-
-    ConectaConsultasConInicio();
     auto ventana = std::make_unique<FrmQuarzelo>();
     try {
         ventana->Form_Load();

@@ -1,10 +1,11 @@
 // What the users expect of a window from the Windows program they come from,
 // whatever the machine: Qt's own texts in Spanish, Enter pressing the focused
-// command button, drop-down lists that open under their box, and no warning
-// about a missing runtime folder.
+// command button, drop-down lists that open under their box, windows whole on
+// the screen, and no warning about a missing runtime folder.
 
 #include "platform/ui/widgets.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -14,6 +15,7 @@
 #include <QLocale>
 #include <QProxyStyle>
 #include <QPushButton>
+#include <QStyleOption>
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <unistd.h>
@@ -23,10 +25,46 @@ namespace ui {
 namespace {
 
 // A drop-down list opens under its box, at most kFilasLista rows high,
-// instead of over the whole screen as the default style places it.
+// instead of over the whole screen as the default style places it. A
+// focused button shows its focus however it got it, as on Windows: the
+// default style marks it only after a Tab, not when the program moves the
+// focus (Generar once the letter is accepted, a box's default button).
 class ListasBajoCaja : public QProxyStyle {
+    static bool conFoco(const QStyleOption* option, const QWidget* widget) {
+        return (option->state & State_HasFocus) && qobject_cast<const QAbstractButton*>(widget);
+    }
+
 public:
     using QProxyStyle::QProxyStyle;
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+        if (const auto* foco = qstyleoption_cast<const QStyleOptionFocusRect*>(option);
+            foco && conFoco(option, widget)) {
+            QStyleOptionFocusRect marcada(*foco);
+            marcada.state |= State_KeyboardFocusChange;
+            QProxyStyle::drawPrimitive(element, &marcada, painter, widget);
+        } else if (const auto* boton = qstyleoption_cast<const QStyleOptionButton*>(option);
+                   boton && conFoco(option, widget)) {
+            QStyleOptionButton marcado(*boton);
+            marcado.state |= State_KeyboardFocusChange;
+            QProxyStyle::drawPrimitive(element, &marcado, painter, widget);
+        } else {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+        }
+    }
+
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        if (const auto* boton = qstyleoption_cast<const QStyleOptionButton*>(option);
+            boton && conFoco(option, widget)) {
+            QStyleOptionButton marcado(*boton);
+            marcado.state |= State_KeyboardFocusChange;
+            QProxyStyle::drawControl(element, &marcado, painter, widget);
+            return;
+        }
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
 
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* returnData) const override {
@@ -50,6 +88,13 @@ protected:
             if (auto* lista = qobject_cast<QComboBox*>(objeto);
                 lista && lista->maxVisibleItems() == kFilasQt)
                 lista->setMaxVisibleItems(kFilasLista);
+            return false;
+        }
+        if (evento->type() == QEvent::Show) {
+            if (auto* ventana = qobject_cast<QWidget*>(objeto);
+                ventana && ventana->isWindow() &&
+                (ventana->windowType() == Qt::Window || ventana->windowType() == Qt::Dialog))
+                fitToScreen(*ventana);
             return false;
         }
         if (evento->type() != QEvent::KeyPress)

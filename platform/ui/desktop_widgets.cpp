@@ -27,10 +27,11 @@ public:
             QGuiApplication::restoreOverrideCursor();
     }
 
-    // Centred over its parent or the screen.
+    // Centred over its parent or the screen, whole on the screen.
     void prepareWindow(QWidget* formulario, int /*modo*/) override {
         if (!formulario || !formulario->isWindow())
             return;
+        fitToScreen(*formulario);
         QRect area;
         if (QWidget* padre = formulario->parentWidget())
             area = padre->window()->frameGeometry();
@@ -38,14 +39,17 @@ public:
             area = pantalla->availableGeometry();
         if (area.isValid())
             formulario->move(area.center() - formulario->rect().center());
+        fitToScreen(*formulario);
     }
 
-    // Centred on its screen.
+    // Centred on its screen, whole.
     void setUpMainWindow(QWidget* ventana) override {
         if (!ventana)
             return;
+        fitToScreen(*ventana);
         if (QScreen* pantalla = ventana->screen())
             ventana->move(pantalla->availableGeometry().center() - ventana->rect().center());
+        fitToScreen(*ventana);
     }
 
     bool chooseDate(QString& fecha) override {
@@ -76,6 +80,42 @@ public:
 };
 
 } // namespace
+
+void fitToScreen(QWidget& window, const QRect& area) {
+    if (!window.isWindow() || !area.isValid() ||
+        (window.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        return;
+    const QRect marco = outerGeometry(window);
+    const QRect dentro = window.geometry();
+    const QMargins bordes(dentro.left() - marco.left(), dentro.top() - marco.top(),
+                          marco.right() - dentro.right(), marco.bottom() - dentro.bottom());
+    const QSize cabe = area.size().shrunkBy(bordes);
+    if (window.width() > cabe.width() || window.height() > cabe.height())
+        window.resize(window.size().boundedTo(cabe));
+    // Moved back inside, the left and top edges first when it is still wider.
+    const QRect ahora = outerGeometry(window);
+    QPoint corre;
+    if (ahora.right() > area.right())
+        corre.rx() = area.right() - ahora.right();
+    if (ahora.left() + corre.x() < area.left())
+        corre.rx() = area.left() - ahora.left();
+    if (ahora.bottom() > area.bottom())
+        corre.ry() = area.bottom() - ahora.bottom();
+    if (ahora.top() + corre.y() < area.top())
+        corre.ry() = area.top() - ahora.top();
+    if (!corre.isNull())
+        window.move(window.pos() + corre);
+}
+
+QRect outerGeometry(const QWidget& window) {
+    const QRect marco = window.frameGeometry();
+    return marco != window.geometry() ? marco : window.geometry().marginsAdded(kAssumedFrame);
+}
+
+void fitToScreen(QWidget& window) {
+    if (const QScreen* pantalla = window.screen())
+        fitToScreen(window, pantalla->availableGeometry());
+}
 
 void installWidgets() {
     installSpanish();

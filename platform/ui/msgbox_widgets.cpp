@@ -4,9 +4,14 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QEvent>
+#include <QFontMetrics>
 #include <QInputDialog>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <algorithm>
 #include <cstdio>
 
 namespace ui {
@@ -22,6 +27,8 @@ QString boxTitle(const QString& title) {
     return name.isEmpty() ? AppExeName() : name;
 }
 
+// The buttons' underlined letters, as a Windows box underlines them: the
+// letter alone answers (QMessageBox presses the button whose mnemonic it is).
 struct ButtonSpec {
     QString text;
     QMessageBox::ButtonRole role;
@@ -31,21 +38,56 @@ ButtonSpec specOf(int code) {
     using R = QMessageBox::ButtonRole;
     switch (code) {
     case vbCancel:
-        return {QStringLiteral("Cancelar"), R::RejectRole};
+        return {QStringLiteral("&Cancelar"), R::RejectRole};
     case vbAbort:
-        return {QStringLiteral("Anular"), R::DestructiveRole};
+        return {QStringLiteral("&Anular"), R::DestructiveRole};
     case vbRetry:
-        return {QStringLiteral("Reintentar"), R::AcceptRole};
+        return {QStringLiteral("&Reintentar"), R::AcceptRole};
     case vbIgnore:
-        return {QStringLiteral("Omitir"), R::ActionRole};
+        return {QStringLiteral("&Omitir"), R::ActionRole};
     case vbYes:
-        return {QStringLiteral("Sí"), R::YesRole};
+        return {QStringLiteral("&Sí"), R::YesRole};
     case vbNo:
-        return {QStringLiteral("No"), R::NoRole};
+        return {QStringLiteral("&No"), R::NoRole};
     default:
-        return {QStringLiteral("Aceptar"), R::AcceptRole};
+        return {QStringLiteral("&Aceptar"), R::AcceptRole};
     }
 }
+
+// A box at least as wide as its title bar needs for the whole title: Qt
+// counts the title in the box's font with little room for the frame's icon
+// and buttons, and window managers draw it bold and larger.
+class CajaMensaje : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent* e) override {
+        QMessageBox::showEvent(e);
+        ensanchaParaTitulo();
+    }
+    bool event(QEvent* e) override {
+        const bool hecho = QMessageBox::event(e);
+        // Qt sizes the box again on these; the title's width goes on counting.
+        if (e->type() == QEvent::LayoutRequest || e->type() == QEvent::FontChange ||
+            e->type() == QEvent::StyleChange || e->type() == QEvent::WindowTitleChange)
+            ensanchaParaTitulo();
+        return hecho;
+    }
+
+private:
+    void ensanchaParaTitulo() {
+        int ancho = titleBarWidth(windowTitle());
+        if (const QScreen* pantalla = screen())
+            ancho = std::min(ancho, pantalla->availableGeometry().width());
+        if (width() >= ancho)
+            return;
+        const int alto = layout() && layout()->hasHeightForWidth()
+                             ? std::max(layout()->totalHeightForWidth(ancho), minimumHeight())
+                             : height();
+        setFixedSize(ancho, alto);
+    }
+};
 
 // Real dialogs; without a widget application there is nobody to ask, so the
 // prompt goes to standard error and the box takes its default answer.
@@ -58,7 +100,7 @@ public:
             std::fprintf(stderr, "%s\n", qPrintable(displayText(prompt)));
             return choices[defaultIndex];
         }
-        QMessageBox box;
+        CajaMensaje box;
         box.setWindowTitle(boxTitle(title));
         box.setText(displayText(prompt));
         box.setTextFormat(Qt::PlainText);
@@ -113,8 +155,8 @@ public:
         dialog.setWindowTitle(boxTitle(title));
         dialog.setLabelText(displayText(prompt));
         dialog.setTextValue(defaultText);
-        dialog.setOkButtonText(QStringLiteral("Aceptar"));
-        dialog.setCancelButtonText(QStringLiteral("Cancelar"));
+        dialog.setOkButtonText(QStringLiteral("&Aceptar"));
+        dialog.setCancelButtonText(QStringLiteral("&Cancelar"));
         if (dialog.exec() != QDialog::Accepted)
             return QString();
         return dialog.textValue();
@@ -122,6 +164,14 @@ public:
 };
 
 } // namespace
+
+int titleBarWidth(const QString& title) {
+    QFont fuente = QApplication::font("QMdiSubWindowTitleBar");
+    fuente.setBold(true);
+    if (fuente.pointSizeF() > 0)
+        fuente.setPointSizeF(fuente.pointSizeF() * 1.2);
+    return QFontMetrics(fuente).horizontalAdvance(title) + kTitleBarDecoration;
+}
 
 std::shared_ptr<vb::DialogResponder> widgetDialogs() {
     return std::make_shared<WidgetDialogs>();

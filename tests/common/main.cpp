@@ -4,6 +4,7 @@
 #include "platform/vb/msgbox.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -19,8 +20,17 @@ int main(int argc, char** argv) {
     qputenv("TEMP", temporal.path().toLocal8Bit());
     qunsetenv("TMP");
     ui::ensureRuntimeDir();
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    // Offscreen, the screen the windows must fit: 1280x800.
+    QByteArray plataforma = qgetenv("QT_QPA_PLATFORM");
+    if (plataforma.isEmpty() || plataforma == "offscreen") {
+        QFile pantalla(temporal.filePath(QStringLiteral("pantalla.json")));
+        if (pantalla.open(QIODevice::WriteOnly))
+            pantalla.write(R"({"screens": [{"name": "Pantalla", "x": 0, "y": 0, "width": 1280,
+                "height": 800, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+        pantalla.close();
+        plataforma = "offscreen:configfile=" + QFile::encodeName(pantalla.fileName());
+    }
+    qputenv("QT_QPA_PLATFORM", plataforma);
     QApplication app(argc, argv);
     ui::installWidgets();
     vb::setDialogResponder(std::make_shared<vb::ScriptedResponder>());

@@ -104,6 +104,26 @@ TEST_F(ManualTest, TreeStartsAtTheLevelTheKeyNamesAndRefreshShowsTheWholeChart) 
     EXPECT_EQ(esquema(*arbol(w).modelo()), "1 .11 ..1101 ...110101 ...110102 ..110201 .12 2");
 }
 
+// However deep and long, a node's text is shown whole: the tree scrolls
+// sideways instead of cutting it.
+TEST_F(ManualTest, TheTreeShowsWholeTexts) {
+    db.exec(QStringLiteral("UPDATE MA_CUENTAS SET DESCRIPCION = 'FONDO FIJO DE LA SUCURSAL "
+                           "BAHIA BLANCA PARA GASTOS MENORES Y VIATICOS' WHERE CODIGO = '110102'"));
+    clave(QStringLiteral("Rubro_Imputable"), QStringLiteral("SI"));
+    ArbolPlanCuentas& a = arbol(abre(QString()));
+    EXPECT_EQ(a.textElideMode(), Qt::ElideNone);
+    a.expandAll();
+    QCoreApplication::processEvents();
+    int vistos = 0;
+    for (QModelIndex i = a.model()->index(0, 0); i.isValid(); i = a.indexBelow(i), ++vistos) {
+        const QString texto = i.data().toString();
+        SCOPED_TRACE(texto.toStdString());
+        const int icono = i.data(Qt::DecorationRole).isNull() ? 0 : a.iconSize().width();
+        EXPECT_GE(a.visualRect(i).width(), a.fontMetrics().horizontalAdvance(texto) + icono);
+    }
+    EXPECT_EQ(vistos, 6);
+}
+
 TEST_F(ManualTest, ShowsTheAccountItOpensOnOrWhoseNodeIsClicked) {
     const std::vector<std::tuple<QString, QString, QString>> casos = {
         {"110101", "Cuenta: 110101 Caja", "Cobros\nen efectivo|Pagos"},

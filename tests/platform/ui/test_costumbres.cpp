@@ -78,4 +78,22 @@ TEST(Costumbres, AListOpensUnderItsBoxAtMostTwentyRowsHigh) {
     lista->hidePopup();
 }
 
+// A button that the program gives the focus shows it, as after a Tab.
+TEST(Costumbres, AButtonFocusedByTheProgramShowsItsFocus) {
+    QWidget ventana;
+    auto* capa = new QVBoxLayout(&ventana);
+    auto* generar = new QPushButton(QStringLiteral("&Generar"));
+    auto* otro = new QPushButton(QStringLiteral("Otro"));
+    capa->addWidget(generar);
+    capa->addWidget(otro);
+    ventana.show();
+    ventana.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&ventana));
+    otro->setFocus(Qt::OtherFocusReason);
+    const QImage sinFoco = generar->grab().toImage();
+    generar->setFocus(Qt::OtherFocusReason);
+    ASSERT_TRUE(generar->hasFocus());
+    EXPECT_NE(generar->grab().toImage(), sinFoco);
+}
+
 } // namespace

@@ -1,6 +1,7 @@
 // The real message and input boxes that installWidgets() puts behind
 // vb::MsgBox and vb::InputBox.
 
+#include "platform/ui/widgets.h"
 #include "platform/vb/msgbox.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
@@ -36,7 +38,7 @@ protected:
     }
     static QPushButton* button(QWidget* w, const QString& text) {
         for (QPushButton* b : w->findChildren<QPushButton*>())
-            if (b->text() == text)
+            if (QString(b->text()).remove(u'&') == text)
                 return b;
         return nullptr;
     }
@@ -57,8 +59,8 @@ TEST_F(RealDialogTest, MessageBoxShowsButtonsIconAndReturnsTheCode) {
         text = box->text();
         icon = box->icon();
         for (QAbstractButton* b : box->buttons())
-            buttons << b->text();
-        defaultIsNo = box->defaultButton() && box->defaultButton()->text() == "No";
+            buttons << QString(b->text()).remove(u'&');
+        defaultIsNo = box->defaultButton() == button(box, QStringLiteral("No"));
         QPushButton* no = button(box, QStringLiteral("No"));
         ASSERT_NE(no, nullptr);
         no->click();
@@ -100,6 +102,57 @@ TEST_F(RealDialogTest, InputBoxReturnsTheTextOrEmptyOnCancel) {
         dialog->reject();
     });
     EXPECT_EQ(InputBox(QStringLiteral("Cantidad"), QString(), QStringLiteral("1")), QString());
+}
+
+// Each button answers its underlined letter, typed on the focused button as
+// on a Windows box.
+TEST_F(RealDialogTest, EachButtonAnswersItsLetter) {
+    const struct {
+        int buttons;
+        char key;
+        int answer;
+    } cases[] = {
+        {vbYesNo, 's', vbYes},
+        {vbYesNo + vbDefaultButton2, 'S', vbYes},
+        {vbYesNo, 'n', vbNo},
+        {vbYesNoCancel, 'c', vbCancel},
+        {vbOKCancel, 'a', vbOK},
+        {vbAbortRetryIgnore, 'a', vbAbort},
+        {vbAbortRetryIgnore, 'r', vbRetry},
+        {vbAbortRetryIgnore, 'o', vbIgnore},
+        {vbRetryCancel, 'r', vbRetry},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(1, c.key) + " " + std::to_string(c.buttons));
+        bool unanswered = false;
+        whenModal([&](QWidget* w) {
+            QWidget* focused = w->focusWidget();
+            QTest::keyClick(focused ? focused : w, c.key);
+            // A letter that presses nothing must not leave the test waiting.
+            QTimer::singleShot(2000, w, [w, &unanswered] {
+                unanswered = true;
+                qobject_cast<QDialog*>(w)->done(0);
+            });
+        });
+        EXPECT_EQ(MsgBox(QStringLiteral("¿Continúa?"), c.buttons), c.answer);
+        EXPECT_FALSE(unanswered);
+    }
+}
+
+// The whole title fits the box's title bar, however short its text.
+TEST_F(RealDialogTest, BoxIsAsWideAsItsTitle) {
+    for (const QString& title :
+         {QStringLiteral("AVISO AL OPERADOR"), QStringLiteral("Proceso Completo!"),
+          QStringLiteral("Ajuste por inflación: cuenta de resultado por exposición")}) {
+        SCOPED_TRACE(title.toStdString());
+        int width = 0;
+        whenModal([&](QWidget* w) {
+            width = w->width();
+            button(w, QStringLiteral("Aceptar"))->click();
+        });
+        MsgBox(QStringLiteral("Ok"), vbOKOnly, title);
+        EXPECT_GE(width, ui::titleBarWidth(title));
+    }
 }
 
 } // namespace
