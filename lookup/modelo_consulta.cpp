@@ -42,22 +42,29 @@ void ModeloConsulta::setFuente(Fuente fuente, std::function<void()> pausa, Fuent
     fetchMore(QModelIndex());
 }
 
-int ModeloConsulta::traeAnteriores() {
-    if (!anteriores_ || leyendo_)
-        return 0;
-    const Fuente fuente = anteriores_;
+// False when the list was loaded again while reading; a source with no more
+// rows is dropped.
+bool ModeloConsulta::leeLote(Fuente& fuente, std::vector<FilaConsulta>& nuevas) {
+    // A copy: reading may show an error box, whose events could reach here.
+    const Fuente copia = fuente;
     const int carga = carga_;
-    std::vector<FilaConsulta> nuevas;
     bool quedan = false;
     {
         const Lectura lectura(leyendo_);
-        quedan = fuente(nuevas, kLote);
+        quedan = copia(nuevas, kLote);
     }
     if (carga != carga_)
-        return 0;
+        return false;
     if (!quedan)
-        anteriores_ = nullptr;
-    if (nuevas.empty())
+        fuente = nullptr;
+    return true;
+}
+
+int ModeloConsulta::traeAnteriores() {
+    if (!anteriores_ || leyendo_)
+        return 0;
+    std::vector<FilaConsulta> nuevas;
+    if (!leeLote(anteriores_, nuevas) || nuevas.empty())
         return 0;
     std::reverse(nuevas.begin(), nuevas.end());
     const int n = int(nuevas.size());
@@ -264,19 +271,9 @@ bool ModeloConsulta::canFetchMore(const QModelIndex& parent) const {
 void ModeloConsulta::fetchMore(const QModelIndex& parent) {
     if (parent.isValid() || !fuente_ || leyendo_)
         return;
-    // A copy: reading may show an error box, whose events could reach here.
-    const Fuente fuente = fuente_;
-    const int carga = carga_;
     std::vector<FilaConsulta> nuevas;
-    bool quedan = false;
-    {
-        const Lectura lectura(leyendo_);
-        quedan = fuente(nuevas, kLote);
-    }
-    if (carga != carga_)
+    if (!leeLote(fuente_, nuevas))
         return;
-    if (!quedan)
-        fuente_ = nullptr;
     agrega(nuevas);
     leido();
 }

@@ -88,6 +88,7 @@ public:
     void fetchMore(const QModelIndex& parent) override;
 
 private:
+    bool leeLote(Fuente& fuente, std::vector<FilaConsulta>& nuevas);
     void aplicaOrden();
     // Appends rows read from the source.
     void agrega(std::vector<FilaConsulta>& nuevas);
