@@ -5,6 +5,7 @@
 #include "ccosto_fixture.h"
 
 #include "accountextras/core/distribucion_ccosto.h"
+#include "common/dialogos.h"
 #include "platform/ui/modal.h"
 #include "platform/vb/msgbox.h"
 
@@ -390,24 +391,18 @@ TEST_F(CCostoTest, BackspaceOnAPercentageTypesTheNewOne) {
 // CONSULTAR (F6) answers as the right button: the account locked while its
 // distribution is edited opens no lookup.
 TEST_F(CCostoTest, ConsultarEnLaCuentaBloqueadaNoAbreLaConsulta) {
-    int abiertas = 0;
-    ui::setModalDriver([&](QDialog&) { ++abiertas; });
-    struct Restaura {
-        ~Restaura() {
-            ui::setModalDriver([](QDialog&) {});
-        }
-    } restaura;
+    testutil::CuentaDialogos dialogos;
     Frmta_asigccosto* w = abre(QString());
     w->txtCuenta_GotFocus(0);
     w->Paxtor1_ButtonClick(QStringLiteral("CONSULTAR"));
-    EXPECT_EQ(abiertas, 1); // the path works on the open field
+    EXPECT_EQ(dialogos.abiertos, 1); // the path works on the open field
 
     aceptaCuenta(*w, "520101001");
     auto* cuenta = control<QLineEdit>(*w, "txtCuenta");
     ASSERT_FALSE(cuenta->isEnabled());
     w->txtCuenta_GotFocus(0);
     w->Paxtor1_ButtonClick(QStringLiteral("CONSULTAR"));
-    EXPECT_EQ(abiertas, 1);
+    EXPECT_EQ(dialogos.abiertos, 1);
     EXPECT_EQ(cuenta->text(), "520101001");
 }
 

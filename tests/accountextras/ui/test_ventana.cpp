@@ -5,6 +5,7 @@
 #include "adicionales_fixture.h"
 
 #include "accounts/ui/grilla_personalizados.h"
+#include "common/dialogos.h"
 #include "platform/ui/flexgrid.h"
 #include "platform/ui/modal.h"
 
@@ -167,31 +168,25 @@ TEST_F(VentanaTest, GrabarGuardaLosValoresPersonalizadosEscritos) {
 // CONSULTAR (F6) answers as the right button: the fields the window has
 // locked (the detail before a code, the code once loaded) open no lookup.
 TEST_F(VentanaTest, ConsultarEnCampoBloqueadoNoAbreLaConsulta) {
-    int abiertas = 0;
-    ui::setModalDriver([&](QDialog&) { ++abiertas; });
-    struct Restaura {
-        ~Restaura() {
-            ui::setModalDriver([](QDialog&) {});
-        }
-    } restaura;
+    testutil::CuentaDialogos dialogos;
     const int codigo = 0, provincia = 8; // as the window's handlers address them
     Adicionales& w = abre(true);
     ASSERT_FALSE(campo(w, "PROVINCIA")->isEnabled());
     w.txtFields_MouseDown(provincia, 1);
     w.Paxtor1_ButtonClick(QStringLiteral("CONSULTAR"));
-    EXPECT_EQ(abiertas, 0);
+    EXPECT_EQ(dialogos.abiertos, 0);
 
     escribeCodigo(w, QStringLiteral("210101001"));
     ASSERT_FALSE(campo(w, "CODIGO")->isEnabled());
     w.txtFields_MouseDown(codigo, 1);
     w.Paxtor1_ButtonClick(QStringLiteral("CONSULTAR"));
-    EXPECT_EQ(abiertas, 0);
+    EXPECT_EQ(dialogos.abiertos, 0);
     EXPECT_EQ(campo(w, "CODIGO")->text(), QStringLiteral("210101001"));
 
     // The path works: the open field does open its lookup.
     w.txtFields_MouseDown(provincia, 1);
     w.Paxtor1_ButtonClick(QStringLiteral("CONSULTAR"));
-    EXPECT_EQ(abiertas, 1);
+    EXPECT_EQ(dialogos.abiertos, 1);
 }
 
 } // namespace

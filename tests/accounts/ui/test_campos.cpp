@@ -5,6 +5,7 @@
 #include "cuentas_fixture.h"
 
 #include "accounts/core/mensajes.h"
+#include "common/dialogos.h"
 #include "platform/ui/modal.h"
 
 #include <QAction>
@@ -287,24 +288,18 @@ TEST_F(CuentasTest, ElTituloProponeElCodigoYLaCuentaSuTitulo) {
 TEST_F(CuentasTest, ConsultarEnCampoBloqueadoNoAbreLaConsulta) {
     auto w = arranca();
     ASSERT_NO_FATAL_FAILURE(muestra(*w));
-    int abiertas = 0;
-    ui::setModalDriver([&](QDialog&) { ++abiertas; });
-    struct Restaura {
-        ~Restaura() {
-            ui::setModalDriver([](QDialog&) {});
-        }
-    } restaura;
+    testutil::CuentaDialogos dialogos;
     QLineEdit* principal = campo(*w, "CuentaPrincipal");
     const int indice = 3; // as the window's handlers address it
     ASSERT_FALSE(principal->isEnabled());
     w->txtFields_MouseDown(indice, 1);
     w->Paxtor1_ButtonClick(QStringLiteral("CONSULTAR"));
-    EXPECT_EQ(abiertas, 0);
+    EXPECT_EQ(dialogos.abiertos, 0);
     EXPECT_TRUE(principal->text().isEmpty());
 
     ASSERT_NO_FATAL_FAILURE(escribeCodigo(*w, QStringLiteral("110101001")));
     ASSERT_TRUE(principal->isEnabled());
     w->txtFields_MouseDown(indice, 1);
     w->Paxtor1_ButtonClick(QStringLiteral("CONSULTAR"));
-    EXPECT_EQ(abiertas, 1);
+    EXPECT_EQ(dialogos.abiertos, 1);
 }

@@ -4,6 +4,7 @@
 
 #include "ventana_fixture.h"
 
+#include "common/dialogos.h"
 #include "platform/ui/modal.h"
 
 #include <QDialog>
@@ -43,13 +44,7 @@ protected:
 // there), Generar and GRABAR store an entry balanced on the account shown,
 // or nothing with the reason.
 TEST_F(ReiValidada, ElAsientoGrabadoBalanceaEnLaCuentaMostrada) {
-    int consultas = 0;
-    ui::setModalDriver([&](QDialog&) { ++consultas; });
-    struct Restaura {
-        ~Restaura() {
-            ui::setModalDriver([](QDialog&) {});
-        }
-    } restaura;
+    testutil::CuentaDialogos dialogos;
 
     struct Salida {
         const char* nombre;
@@ -93,7 +88,7 @@ TEST_F(ReiValidada, ElAsientoGrabadoBalanceaEnLaCuentaMostrada) {
             SCOPED_TRACE(std::string(s.nombre) + " / " + c.codigo);
             db.exec(QStringLiteral("DELETE FROM MV_ASIENTOS WHERE ESAJUSTE = 1"));
             responder->shown.clear();
-            consultas = 0;
+            dialogos.abiertos = 0;
             auto w = arranca();
             ASSERT_NO_FATAL_FAILURE(muestra(*w));
             QLineEdit* rei = campo(*w, "CTA_REI");
@@ -106,7 +101,7 @@ TEST_F(ReiValidada, ElAsientoGrabadoBalanceaEnLaCuentaMostrada) {
             s.sale(*w);
             EXPECT_FALSE(cabecera(*w)->isEnabled());
             EXPECT_FALSE(paxtor(*w)->estado(Paxtor::EstadoCerrar));
-            EXPECT_EQ(consultas, 0);
+            EXPECT_EQ(dialogos.abiertos, 0);
             ASSERT_EQ(w->lineas().size() > 1, s.genera);
             EXPECT_TRUE(responder->messages().isEmpty())
                 << responder->messages().join(u'|').toStdString();
