@@ -36,6 +36,7 @@ void FrmMA_CUENTAS::AsignarDatos() {
     const std::vector<pasos::Step> pasos = {
         [&] {
             EsModificacion = true;
+            ++Cargas;
             v = cuentas::LeeCuenta(RsCuentas);
         },
         [&] {

@@ -54,6 +54,11 @@ public:
     bool muestraArbol() const { return MuestraArbol; }
     const QString& cCostoPorDefecto() const { return CCostoPorDefecto; }
     const ado::RecordsetPtr& rsCuentas() const { return RsCuentas; }
+    // The code (without "-") the window's state was set for; empty while
+    // browsing.
+    const QString& claveAceptada() const { return CodigoEstablecido; }
+    // Stored accounts loaded into the window so far.
+    int cargas() const { return Cargas; }
     // The chart tree's widget goes into the place beside the account.
     void setArbol(QWidget* arbol);
     // The custom-fields grid goes into the frame of the second tab.
@@ -242,6 +247,8 @@ private:
     // Resets so far: a command tells by the count whether it left the
     // account shown.
     int Reinicios = 0;
+    // Stored accounts loaded so far (AsignarDatos).
+    int Cargas = 0;
     QString CCostoPorDefecto;
     QString TituloBonos;
     QString TituloMutuales;
