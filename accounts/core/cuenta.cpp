@@ -13,6 +13,7 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <tuple>
 
 namespace cuentas {
 
@@ -144,6 +145,22 @@ QString CodigoGuardado(const Cuenta& C) {
     return CodigoSinGuiones(C.Codigo);
 }
 
+bool MismosDatos(const Cuenta& A, const Cuenta& B) {
+    const auto datos = [](const Cuenta& c) {
+        return std::tie(c.Descripcion, c.CodigoOpcional, c.CuentaPrincipal, c.CodTarjeta_ConcAuto,
+                        c.Titulo, c.Ajuste, c.Indice, c.Bloqueo, c.Bienes, c.PideVencimiento,
+                        c.MedioDePago, c.NoPideDatosTarjeta, c.UsaCCostos, c.CajayBanco,
+                        c.Moneda);
+    };
+    if (datos(A) != datos(B) || A.Personalizados.size() != B.Personalizados.size())
+        return false;
+    for (size_t i = 0; i < A.Personalizados.size(); ++i)
+        if (A.Personalizados[i].Campo != B.Personalizados[i].Campo ||
+            A.Personalizados[i].Valor != B.Personalizados[i].Valor)
+            return false;
+    return true;
+}
+
 QString TipoVistaDeCuenta(const Cuenta& C) {
     if (C.MedioDePago == MedioDebitosBancarios)
         return VistaBancos;
@@ -272,7 +289,13 @@ bool ArmaSentenciaCuenta(const Cuenta& C, bool Nueva, QStringList& Sentencias,
     AgregaCampo(QStringLiteral("TipoVista"), C.Titulo ? QStringLiteral("Null") : vista, q, false);
     AgregaCampo(QStringLiteral("UsaCCostos"), Bandera(C.UsaCCostos), bare, false);
     AgregaCampo(QStringLiteral("CajayBanco"), Bandera(C.CajayBanco), q, false);
-    AgregaCampo(QStringLiteral("Moneda"), CodigoMoneda(C.Moneda), q, false);
+    if (C.Moneda < 0 && C.MonedaAnterior.isValid())
+        AgregaCampo(QStringLiteral("Moneda"),
+                    vb::IsNull(C.MonedaAnterior) ? QStringLiteral("Null")
+                                                 : ClsUtilidades::ValorCampo(C.MonedaAnterior),
+                    q, false);
+    else
+        AgregaCampo(QStringLiteral("Moneda"), CodigoMoneda(C.Moneda), q, false);
 
     for (const CampoPersonalizado& p : C.Personalizados) {
         const QString nombre = p.Campo.trimmed();

@@ -79,8 +79,15 @@ struct Cuenta {
     bool UsaCCostos = false;
     bool CajayBanco = false;
     int Moneda = 0; // position in CmbMoneda; -1 none chosen
+    // The Moneda stored before (vb::Null() for none), written back when the
+    // list chooses none (it cannot show it); invalid for a new account.
+    QVariant MonedaAnterior;
     std::vector<CampoPersonalizado> Personalizados;
 };
+
+// The two hold the same values in every field but the code: nothing the
+// user typed or chose tells them apart.
+bool MismosDatos(const Cuenta& A, const Cuenta& B);
 
 // View types of an account (TipoVista): those the suite knows by name; an
 // installation's views may carry other codes.

@@ -14,6 +14,8 @@
 #include "platform/win/clsutilidades.h"
 #include "startup/core/cnstuffcontable.h"
 
+#include <array>
+
 namespace cuentas {
 
 namespace {
@@ -24,7 +26,7 @@ const QString kRutina = QStringLiteral("ActualizarDatos");
 
 Desenlace Rechazo(const QString& Mensaje, int Estilo, const QString& Titulo = QString(),
                   const QString& Campo = QString()) {
-    return {Estado::Rechazado, Mensaje, Estilo, Titulo, Campo};
+    return {Estado::Rechazado, Mensaje, Estilo, Titulo, Campo, std::nullopt};
 }
 
 QString Auditoria(const QString& Codigo, const QString& CodigoMostrado, bool Nueva, bool Baja) {
@@ -64,7 +66,7 @@ Desenlace AntesDeConfirmar(const std::vector<pasos::Step>& Pasos, Desenlace& Res
         Pasos,
         [&](const ado::Error& e) {
             if (e.Number == ado::adErrDataConversion) {
-                Resultado = {Estado::NoConvierte, {}, 0, {}, e.Source};
+                Resultado = {Estado::NoConvierte, {}, 0, {}, e.Source, std::nullopt};
                 return pasos::Resume::Exit;
             }
             if (pasos::ResumeFor(ClsUtilidades::ReportaError(e, std::nullopt, kRutina)) ==
@@ -84,10 +86,119 @@ void TrasConfirmar(const std::vector<pasos::Step>& Pasos) {
     pasos::RunSteps(Pasos, pasos::Recuadro(kRutina), pasos::Trap::AllErrors);
 }
 
+// The columns the save writes besides the custom "P_" ones: what another
+// user may have changed under the window.
+constexpr std::array<const char*, 21> kColumnasGrabadas{"DESCRIPCION",
+                                                        "Codigo",
+                                                        "CodigoOpcional",
+                                                        "CuentaPrincipal",
+                                                        "CodTarjeta_ConcAuto",
+                                                        "TITULO",
+                                                        "AJUSTE",
+                                                        "INDICE",
+                                                        "BLOQUEO",
+                                                        "dv",
+                                                        "Bienes",
+                                                        "Dada_De_Baja",
+                                                        "LIBRO_IVA_COMPRAS",
+                                                        "LIBRO_IVA_DULVAR",
+                                                        "PideVencimiento",
+                                                        "MedioDePago",
+                                                        "NoPideDatosTarjeta",
+                                                        "TipoVista",
+                                                        "UsaCCostos",
+                                                        "CajayBanco",
+                                                        "Moneda"};
+
+bool Grabada(const QString& columna) {
+    if (columna.startsWith(u"P_", Qt::CaseInsensitive))
+        return true;
+    for (const char* c : kColumnasGrabadas)
+        if (columna.compare(QLatin1String(c), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+// Two reads of one column hold the same value: numbers by their value, texts
+// without their trailing blanks (the server pads fixed-width columns).
+QString SinBlancosFinales(QString texto) {
+    while (!texto.isEmpty() && texto.back() == u' ')
+        texto.chop(1);
+    return texto;
+}
+
+bool MismoValor(const QVariant& a, const QVariant& b) {
+    if (vb::IsNull(a) || vb::IsNull(b))
+        return vb::IsNull(a) == vb::IsNull(b);
+    const QString ta = ClsUtilidades::ValorCampo(a);
+    const QString tb = ClsUtilidades::ValorCampo(b);
+    if (ClsUtilidades::EsNumero(ta) && ClsUtilidades::EsNumero(tb))
+        return vb::CDbl(a) == vb::CDbl(b);
+    return SinBlancosFinales(ta) == SinBlancosFinales(tb);
+}
+
+bool MismaFila(const FilaGuardada& Cargada, const FilaGuardada& Actual) {
+    for (const auto& [columna, valor] : Cargada.Valores) {
+        const QVariant* ahora = Actual.valor(columna);
+        if (ahora && !MismoValor(valor, *ahora))
+            return false;
+    }
+    return true;
+}
+
+bool DadaDeBaja(const FilaGuardada& Fila) {
+    const QVariant* v = Fila.valor(QStringLiteral("Dada_De_Baja"));
+    return v && interno::Marcado(*v);
+}
+
+// Read inside the save's transaction: the row as it stands now against what
+// the window loaded. Hecho when the save may go on.
+Desenlace Vigente(const QString& Codigo, bool Nueva, const std::optional<FilaGuardada>& Cargada) {
+    ado::RecordsetPtr rs = interno::Consulta(QStringLiteral("SELECT * FROM @Admin_MA_CUENTAS "
+                                                            "WHERE CODIGO = ") +
+                                             sqltext::literal(Codigo));
+    const bool existe = !rs->EOF();
+    const FilaGuardada actual = existe ? LeeFilaGuardada(rs) : FilaGuardada{};
+    interno::Cierra(rs);
+    const QString titulo = QStringLiteral("Aviso al operador...");
+    if (Nueva)
+        return existe ? Rechazo(MsgAltaPorOtro, vb::vbInformation, titulo) : Desenlace{};
+    if (!Cargada)
+        return {};
+    if (!existe)
+        return Rechazo(MsgBorradaPorOtro, vb::vbInformation, titulo);
+    if (MismaFila(*Cargada, actual))
+        return {};
+    if (DadaDeBaja(actual) && !DadaDeBaja(*Cargada)) {
+        return {Estado::Reutilizar, {}, 0, {}, {}, actual};
+    }
+    return Rechazo(MsgCambiadaPorOtro, vb::vbInformation, titulo);
+}
+
 } // namespace
 
+const QVariant* FilaGuardada::valor(const QString& Columna) const {
+    for (const auto& [columna, v] : Valores)
+        if (columna.compare(Columna, Qt::CaseInsensitive) == 0)
+            return &v;
+    return nullptr;
+}
+
+FilaGuardada LeeFilaGuardada(const ado::RecordsetPtr& Rs) {
+    FilaGuardada fila;
+    if (!Rs || Rs->State() != ado::adStateOpen || Rs->BOF() || Rs->EOF())
+        return fila;
+    const int n = Rs->fieldCount();
+    for (int i = 0; i < n; ++i) {
+        const ado::Field f = Rs->Fields(i);
+        if (Grabada(f.Name()))
+            fila.Valores.emplace_back(f.Name(), f.Value());
+    }
+    return fila;
+}
+
 Desenlace GrabaCuenta(const Cuenta& C, bool Nueva, const SatelitesCuenta& S, ClsReglasPlan& Reglas,
-                      ado::RecordsetPtr Columnas) {
+                      ado::RecordsetPtr Columnas, const std::optional<FilaGuardada>& Cargada) {
     const QString codigo = CodigoGuardado(C);
     if (codigo.size() > LargoMaximoCodigo)
         return Rechazo(MsgLongitudCodigo, vb::vbInformation, QStringLiteral("Atención"));
@@ -126,7 +237,20 @@ Desenlace GrabaCuenta(const Cuenta& C, bool Nueva, const SatelitesCuenta& S, Cls
                 sentencias << SentenciaGrupoCuenta(grupo, codigo);
         },
         [&] {
-            if (!Transaccion(sentencias))
+            // The row is judged where nobody else can write it until the
+            // save ends.
+            std::optional<Desenlace> vigencia;
+            CNStuffContable::OpcionesTransaccion o;
+            o.AlComenzar = [&] {
+                vigencia = Vigente(codigo, Nueva, Cargada);
+                return vigencia->hecho();
+            };
+            bool error = false;
+            std::int32_t nativo = 0;
+            CNStuffContable::EjecutaTransaccion(sentencias, error, nativo, o);
+            if (vigencia && !vigencia->hecho())
+                resultado = *vigencia;
+            else if (error)
                 resultado.estado = Estado::Fallido;
             return resultado.hecho();
         },

@@ -13,10 +13,23 @@
 #include "accounts/core/cuenta.h"
 
 #include <QString>
+#include <optional>
+#include <utility>
+#include <vector>
 
 class ClsReglasPlan;
 
 namespace cuentas {
+
+// The columns of an account's row that a save writes, with their values as
+// read: a save expects to find them as the window loaded them.
+struct FilaGuardada {
+    std::vector<std::pair<QString, QVariant>> Valores;
+    // The value of a column (letter case ignored); nullptr when not read.
+    const QVariant* valor(const QString& Columna) const;
+};
+// Those columns of the row on which Rs stands.
+FilaGuardada LeeFilaGuardada(const ado::RecordsetPtr& Rs);
 
 // What came of a save, a delete or a drop.
 struct Desenlace {
@@ -26,6 +39,8 @@ struct Desenlace {
         NoConvierte, // the value of Campo is not of its column's type; nothing written
         Fallido,     // failed and nothing written; the error was shown
         DadaDeBaja,  // the delete could not be done: the account was dropped by its flag
+        Reutilizar,  // another user dropped the account since it was loaded; Actual
+                     // holds its row, which a save that reuses it expects
     };
     Estado estado = Estado::Hecho;
     // A refusal: the system's text and its box's style and title.
@@ -35,6 +50,8 @@ struct Desenlace {
     // The column whose field takes the focus (a refusal, a value that does
     // not convert); empty for none.
     QString Campo;
+    // Reutilizar: the dropped row as the save found it.
+    std::optional<FilaGuardada> Actual;
 
     bool hecho() const { return estado == Estado::Hecho; }
 };
@@ -49,8 +66,14 @@ struct SatelitesCuenta {
 // by its code. Columnas gives the columns' types (the window's recordset
 // over MA_CUENTAS); null opens one. The audit row names the stored code and
 // C.Codigo as shown.
+// Inside its transaction the save reads the row again: a new account whose
+// code another user stored meanwhile is refused as a duplicate; an existing
+// one must still hold Cargada (the row as loaded; nothing: not compared),
+// else the save is refused as changed or deleted by another user, or, when
+// another user dropped it, comes back as Reutilizar.
 Desenlace GrabaCuenta(const Cuenta& C, bool Nueva, const SatelitesCuenta& S, ClsReglasPlan& Reglas,
-                      ado::RecordsetPtr Columnas = nullptr);
+                      ado::RecordsetPtr Columnas = nullptr,
+                      const std::optional<FilaGuardada>& Cargada = std::nullopt);
 
 // The refusal of a delete before it is asked for: an account with lower
 // levels stays. Hecho when it may be deleted.

@@ -79,14 +79,17 @@ void FrmMA_CUENTAS::TreeV_NodeClick(const QString& Codigo) {
     const Mod_Macuentas::NivelesDeUnaVez niveles;
     const int indice = ClsFormulario::IndiceControl(QStringLiteral("Codigo"), txtFields);
     QLineEdit* codigo = txtFields[size_t(indice)];
-    codigo->clear();
     if (cuentas::BuscaCuenta(Codigo, RsCuentas)) {
-        codigo->setText(ClsUtilidades::ValorCampo(RsCuentas->Fields(QStringLiteral("Codigo"))));
+        const QString elegido =
+            ClsUtilidades::ValorCampo(RsCuentas->Fields(QStringLiteral("Codigo")));
+        codigo->setText(elegido);
+        TxtCodigo->setText(elegido);
         Campo_Valida(indice);
         update();
     } else {
-        txtFields[0]->clear();
-        codigo->clear();
+        // The root, or an account deleted since the tree was built: the
+        // window shows no account, not the fields of the last one.
+        SinCuenta();
     }
 }
 

@@ -168,9 +168,13 @@ void FrmMA_CUENTAS::IdentificaCuenta() {
         {
             [&] {
                 titulo = Combo1->currentText().right(50).trimmed();
-                return !titulo.isEmpty();
+                // Left again on the same title, the list proposes nothing:
+                // a code typed since stays.
+                return !titulo.isEmpty() &&
+                       titulo.compare(TituloPropuesto, Qt::CaseInsensitive) != 0;
             },
             [&] {
+                TituloPropuesto = titulo;
                 propuesto = cuentas::ProponeCodigoLibre(titulo);
                 return !propuesto.isEmpty();
             },
@@ -211,7 +215,11 @@ void FrmMA_CUENTAS::txtFields_KeyDown(int Index, int KeyCode, int Shift) {
     if (Index == 1)
         TxtCodigo->setText(campo->text());
     if (ClsFormulario::EsTeclaAceptar(KeyCode)) {
-        Campo_Valida(Index);
+        // The code left as the window set it checks nothing.
+        if (Index == 1 && CodigoSinCambio(campo->text()))
+            HayError = false;
+        else
+            Campo_Valida(Index);
         // Leaving by this key does not check a second time.
         ValidaAlSalir[size_t(Index)] = false;
         if (!HayError)
@@ -249,7 +257,7 @@ void FrmMA_CUENTAS::txtFields_Validate(int Index, bool& Cancel) {
     // away, is not the user leaving the field.
     QLineEdit* campo = txtFields[size_t(Index)];
     if (!ValidaAlSalir[size_t(Index)] || RutinasEnCurso > 0 || !campo->isEnabled() ||
-        campo->isHidden())
+        campo->isHidden() || (Index == 1 && CodigoSinCambio(campo->text())))
         return;
     EnValidate = true;
     Campo_Valida(Index);

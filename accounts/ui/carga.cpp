@@ -3,6 +3,7 @@
 
 #include "accounts/core/carga.h"
 #include "accounts/core/cuenta.h"
+#include "accounts/core/grabacion.h"
 #include "accounts/ui/arbol_plan.h"
 #include "accounts/ui/frmma_cuentas.h"
 #include "accounts/ui/grilla_personalizados.h"
@@ -37,6 +38,7 @@ void FrmMA_CUENTAS::AsignarDatos() {
         [&] {
             EsModificacion = true;
             ++Cargas;
+            FilaCargada = cuentas::LeeFilaGuardada(RsCuentas);
             v = cuentas::LeeCuenta(RsCuentas);
         },
         [&] {
@@ -117,6 +119,7 @@ void FrmMA_CUENTAS::AsignarDatos() {
                 ClsUtilidades::ReportaError(e, std::nullopt, QStringLiteral("AsignarDatos")));
         },
         0, pasos::Trap::AllErrors);
+    ValoresBase = CuentaMostrada();
 }
 
 void FrmMA_CUENTAS::VaciaPersonalizados() {

@@ -68,9 +68,11 @@ void FrmMA_CUENTAS::ConsultarCodigo() {
         QString where = QStringLiteral("(DESCRIPCION LIKE ") + EmpiezaCon(nombre) + u')';
         consulta.ConsultaSearch(QStringLiteral("MA_CUENTAS"), ninguna, QString(), campoBusqueda,
                                 where, QString(), false, QString());
-        Campo(QStringLiteral("CODIGO"))->setText(consulta.ValorDevuelto.toString().trimmed());
-        EsNuevo = false;
-        EsModificacion = false;
+        // The chosen account is loaded, or the emptied code checked, as a
+        // code typed in its box; the mode stays until a code is accepted.
+        const QString elegido = consulta.ValorDevuelto.toString().trimmed();
+        Campo(QStringLiteral("CODIGO"))->setText(elegido);
+        TxtCodigo->setText(elegido);
         Campo_Valida(ClsFormulario::IndiceControl(QStringLiteral("CODIGO"), txtFields));
         return;
     }
@@ -84,6 +86,8 @@ void FrmMA_CUENTAS::ConsultarCodigo() {
             ClsFormulario::mismoCampo(columna, QStringLiteral("CuentaPrincipal"));
         Campo(principal ? QStringLiteral("CuentaPrincipal") : QStringLiteral("Codigo"))
             ->setText(codigo.trimmed());
+        if (!principal)
+            TxtCodigo->setText(codigo.trimmed());
         Campo_Valida(IndiceActual);
     } else {
         Campo(columna)->setText(codigo.trimmed());
@@ -93,10 +97,11 @@ void FrmMA_CUENTAS::ConsultarCodigo() {
 void FrmMA_CUENTAS::Tbar_ButtonClick(QAction* Button) {
     using CNStuffContable::CuentaActual;
     const QString clave = Button->data().toString();
-    auto codigoMostrado = [&] {
-        CuentaActual =
-            ClsUtilidades::LimpiaTexto(txtFields[1]->text(), QStringLiteral("-")).trimmed();
-    };
+    // The related windows open on the account shown, as the window judged
+    // it: a code typed and not left is judged first.
+    if (!PasaPuerta())
+        return;
+    auto codigoMostrado = [&] { CuentaActual = CodigoEstablecido; };
     bool existe = false;
     std::vector<pasos::Step> pasosTecla;
     if (Igual(clave, "Actualizar Jerarquías de cuentas")) {
@@ -118,7 +123,7 @@ void FrmMA_CUENTAS::Tbar_ButtonClick(QAction* Button) {
             },
         };
     } else if (Igual(clave, "Manual de Cuentas")) {
-        pasosTecla = {[] { frmMa_ManualCuentas::Muestra(); }};
+        pasosTecla = {codigoMostrado, [] { frmMa_ManualCuentas::Muestra(); }};
     } else if (Igual(clave, "Centros de costos")) {
         pasosTecla = {
             codigoMostrado,

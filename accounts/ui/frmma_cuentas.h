@@ -19,6 +19,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class ArbolPlanCuentas;
@@ -233,17 +234,35 @@ private:
     int IndiceActual = -1;
     QString CodigoCuenta;
     // The code the window's state was set for when it was typed, looked up
-    // or loaded; empty after a reset. A save of another code checks it anew.
+    // or loaded; empty after a reset. A command judges another one first.
     QString CodigoEstablecido;
+    // The code (without "-") the key boxes held when the window last set
+    // them: the accepted code, the parent's code a save leaves, or nothing.
+    // A box left with it checks nothing.
+    QString CodigoDejado;
+    // What the fields showed when the shown account was loaded, or the
+    // window reset: what differs from it is what the user typed.
+    cuentas::Cuenta ValoresBase;
+    // The loaded account's row as read: its save expects to find it so.
+    std::optional<cuentas::FilaGuardada> FilaCargada;
+    // The title of Combo1 for which a code was last proposed: leaving the
+    // list on it again proposes nothing.
+    QString TituloPropuesto;
+    // What the last check of a code came to.
+    enum class Juicio {
+        Ninguno,   // nothing judged
+        Aceptado,  // a new code: the window edits a new account
+        Cargado,   // a stored account was loaded and shown
+        Rechazado, // refused, with its message
+        Desistido, // the user kept the account shown: the boxes got its code back
+    };
+    Juicio UltimoJuicio = Juicio::Ninguno;
     // Refusals so far (a field's check, a save stopped): a save reads its own
     // by the count, which no later check can take back.
     int Rechazos = 0;
     // After a save: the code of the level above the saved account, which
     // GRABAR leaves in the code box for the next one; empty for none.
     QString CodigoSiguiente;
-    // That code once it stands in the code box: left unchanged, it is where
-    // the next code starts, not a code to check.
-    QString PrefijoDejado;
     // Resets so far: a command tells by the count whether it left the
     // account shown.
     int Reinicios = 0;
@@ -299,9 +318,28 @@ private:
     void Rechaza(int Index, const QString& Mensaje);
     // A refusal without a message of its own.
     void Detiene();
-    // In an edit state, the code field no longer holds the code the state
-    // was set for (edited in place, in the field or the code box).
-    bool CodigoEditado() const;
+    // Every command passes here first: a code edited in a key box and not
+    // yet judged is judged as if typed and left. True when the command goes
+    // on (the code is the one accepted, or a new one just accepted); false
+    // when it was refused, another stored account was loaded instead, or the
+    // user kept the account shown.
+    bool PasaPuerta();
+    // The key box holds the code the window last set there.
+    bool CodigoSinCambio(const QString& Texto) const;
+    // The fields hold values the user typed or chose since the last load or
+    // reset.
+    bool ValoresEscritos() const;
+    // Asked before loading or clearing drops what the user typed; true when
+    // the window may go on.
+    bool AbandonaLoEscrito();
+    // The key boxes get back the code the window last set there.
+    void RestauraCodigo();
+    // The window shows no account: browse, after the question when the user
+    // typed something.
+    void SinCuenta();
+    // Every value of the account emptied, the code kept: a new code typed
+    // over a stored account starts from nothing.
+    void VaciaCuenta();
     // BORRAR on a new account: confirmed, the entry is dropped unstored.
     void DescartaNueva();
     // The two branches of ActualizaCuenta, on the code shown.

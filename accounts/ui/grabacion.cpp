@@ -14,6 +14,7 @@
 #include "data/pasos.h"
 #include "platform/ui/clsformulario.h"
 #include "platform/vb/msgbox.h"
+#include "platform/vb/vb.h"
 #include "platform/win/clsutilidades.h"
 #include "startup/core/cnstuffcontable.h"
 
@@ -30,6 +31,8 @@ namespace {
 
 const QString kTituloAtencion = QStringLiteral("Atención!");
 const QString kAvisoOperador = QStringLiteral("Aviso al operador...");
+const QString kReutilizar = QStringLiteral(
+    "La cuenta Solicitada se encuentra Actualmente dada de Baja ¿Desea reutilizarla?");
 const QString kDadaDeBaja =
     QStringLiteral("La cuenta tiene movimientos o datos asociados, fue dada de baja");
 
@@ -63,6 +66,11 @@ cuentas::Cuenta FrmMA_CUENTAS::CuentaMostrada() const {
     c.UsaCCostos = chkCCostos->isChecked();
     c.CajayBanco = ChkCyB->isChecked();
     c.Moneda = CmbMoneda->currentIndex();
+    // A currency the list cannot show (one currency, or one it lacks) is
+    // kept as stored.
+    if (EsModificacion && FilaCargada)
+        if (const QVariant* moneda = FilaCargada->valor(QStringLiteral("Moneda")))
+            c.MonedaAnterior = moneda->isValid() ? *moneda : vb::Null();
     if (Grilla)
         c.Personalizados = Grilla->Personalizados();
     return c;
@@ -103,8 +111,17 @@ void FrmMA_CUENTAS::GrabaCuenta(const QString& Codigo) {
                 vista = cuentas::TipoVistaDeCuenta(c);
             },
             [&] {
-                d = cuentas::GrabaCuenta(c, EsNuevo, {chkCCostos->isEnabled(), CCostoPorDefecto},
-                                         Reglas(), RsCuentas);
+                const cuentas::SatelitesCuenta satelites{chkCCostos->isEnabled(), CCostoPorDefecto};
+                d = cuentas::GrabaCuenta(c, EsNuevo, satelites, Reglas(), RsCuentas,
+                                         EsNuevo ? std::nullopt : FilaCargada);
+                // Dropped by another user meanwhile: stored again only when
+                // the user reuses it, as typing its code would ask.
+                if (d.estado == Estado::Reutilizar)
+                    d = vb::MsgBox(kReutilizar, vb::vbYesNo + vb::vbQuestion,
+                                   QStringLiteral("Confirmación!!!")) == vb::vbYes
+                            ? cuentas::GrabaCuenta(c, EsNuevo, satelites, Reglas(), RsCuentas,
+                                                   d.Actual)
+                            : cuentas::Desenlace{Estado::Fallido, {}, 0, {}, {}, std::nullopt};
             },
         },
         pasos::Recuadro(QStringLiteral("ActualizarDatos")), pasos::Trap::AllErrors);

@@ -87,41 +87,35 @@ void FrmMA_CUENTAS::Campo_Valida(int Index) {
 bool FrmMA_CUENTAS::ValidaCodigo(int Index, const QString& Valor) {
     const QString valor = cuentas::CodigoSinGuiones(Valor);
     CodigoCuenta = valor;
-    const cuentas::JuicioCodigo juicio = cuentas::JuzgaCodigo(valor, Reglas());
-    if (juicio == cuentas::JuicioCodigo::CantidadDigitos) {
-        CargarCombos();
-        HabilitarControles(false);
-    }
+    // An empty code has no digits to count: it is refused as a short one.
+    const cuentas::JuicioCodigo juicio = valor.isEmpty() ? cuentas::JuicioCodigo::CantidadDigitos
+                                                         : cuentas::JuzgaCodigo(valor, Reglas());
     if (juicio != cuentas::JuicioCodigo::Valido) {
+        // The user corrects the code in its box: nothing typed elsewhere is
+        // cleared and the window stays on what it showed.
+        UltimoJuicio = Juicio::Rechazado;
         Rechaza(Index, cuentas::MensajeJuicio(juicio));
         return false;
     }
 
-    QLineEdit* campo = txtFields[size_t(Index)];
-    // While saving, a code other than the one the window was set for (edited
-    // in place) is checked as it is when typed, and the save stops there: a
-    // stored account is shown, never overwritten by the one typed.
-    const bool comoEscrito =
-        !Grabando || valor.compare(CodigoEstablecido, Qt::CaseInsensitive) != 0;
-    bool detiene = false;
-    if (cuentas::BuscaCuenta(CodigoCuenta, RsCuentas)) {
-        EsModificacion = true;
-        EsNuevo = false;
-        if (comoEscrito) {
+    // While saving, the code is the one accepted (every command judges an
+    // edited one first): its row is read again inside the save's own
+    // transaction, so the state it was accepted in stays.
+    if (!Grabando) {
+        if (cuentas::BuscaCuenta(CodigoCuenta, RsCuentas)) {
+            const auto desiste = [&] {
+                UltimoJuicio = Juicio::Desistido;
+                RestauraCodigo();
+                return false;
+            };
             if (cuentas::DadaDeBaja(RsCuentas) &&
                 vb::MsgBox(QStringLiteral("La cuenta Solicitada se encuentra Actualmente dada de "
                                           "Baja ¿Desea reutilizarla?"),
                            vb::vbYesNo + vb::vbQuestion,
-                           QStringLiteral("Confirmación!!!")) != vb::vbYes) {
-                // Left in the edit state, the window would show the account
-                // loaded before and a save would bring the dropped code back
-                // with its data: nothing is loaded and the window browses.
-                LimpiarPantalla();
-                AbreRecordsetCuentas(TablaCuentas);
-                if (Grabando)
-                    Detiene();
-                return false;
-            }
+                           QStringLiteral("Confirmación!!!")) != vb::vbYes)
+                return desiste();
+            if (!AbandonaLoEscrito())
+                return desiste();
             // The title is read before the fields change: a read lets the
             // window paint, and it paints once, after the account is shown.
             QString titulo;
@@ -131,30 +125,32 @@ bool FrmMA_CUENTAS::ValidaCodigo(int Index, const QString& Valor) {
             AsignarDatos();
             if (conTitulo)
                 SeleccionaTituloPadre(valor, titulo);
-            detiene = Grabando;
+            EsModificacion = true;
+            EsNuevo = false;
+            UltimoJuicio = Juicio::Cargado;
+        } else {
+            // A new code keeps what the user typed in the other fields, but
+            // not the values of a stored account shown before it.
+            if (EsModificacion) {
+                if (!AbandonaLoEscrito()) {
+                    UltimoJuicio = Juicio::Desistido;
+                    RestauraCodigo();
+                    return false;
+                }
+                VaciaCuenta();
+            }
+            EsNuevo = true;
+            EsModificacion = false;
+            FilaCargada.reset();
+            UltimoJuicio = Juicio::Aceptado;
         }
-    } else {
-        if (!Grabando) {
-            // The lists' refill empties every bound field, the code too: the
-            // code just accepted stays, or the new account would have none.
-            const QString escrito = campo->text();
-            CargarCombos();
-            campo->setText(escrito);
-            OptTipoCuenta[0]->setChecked(true);
-        }
-        EsNuevo = true;
-        EsModificacion = false;
-    }
-    if (!Grabando || detiene)
         CodigoEstablecido = valor;
+        CodigoDejado = valor;
+    }
     CNStuffContable::CuentaActual = valor;
     HabilitarControles(true);
     ChkBloqueo->setEnabled(EsModificacion);
     DatosModificados = true;
-    if (detiene) {
-        Detiene();
-        return false;
-    }
     return true;
 }
 

@@ -146,6 +146,7 @@ void FrmMA_CUENTAS::Form_Load() {
     TituloMutuales = Cfg(QStringLiteral("TituloClientesMutuales"));
     CNStuffContable::CargaBarraEstado(sbStatusBar, QString());
     // The reset above filled the list from this same read.
+    ValoresBase = CuentaMostrada();
 }
 
 void FrmMA_CUENTAS::LimpiarPantalla() {
@@ -156,7 +157,9 @@ void FrmMA_CUENTAS::LimpiarPantalla() {
                 EsBaja = false;
                 EsModificacion = false;
                 CodigoEstablecido.clear();
-                PrefijoDejado.clear();
+                CodigoDejado.clear();
+                FilaCargada.reset();
+                TituloPropuesto.clear();
                 ++Reinicios;
             },
             [] { Mod_Macuentas::CargaDigitosPlan(); },
@@ -189,6 +192,7 @@ void FrmMA_CUENTAS::LimpiarPantalla() {
             },
             [&] { CargaComboTitulo(); },
             [&] { TxtCodigo->setFocus(); },
+            [&] { ValoresBase = CuentaMostrada(); },
         },
         [](const ado::Error&) { return pasos::Resume::Next; }, pasos::Trap::AllErrors);
 }
@@ -214,6 +218,19 @@ void FrmMA_CUENTAS::CargarCombos() {
     // The custom fields are cleared with the others: a new account must not
     // take the values of the account shown before it.
     VaciaPersonalizados();
+}
+
+void FrmMA_CUENTAS::VaciaCuenta() {
+    QLineEdit* codigo = Campo(QStringLiteral("Codigo"));
+    const QString escrito = codigo->text();
+    CargarCombos();
+    codigo->setText(escrito);
+    OptTipoCuenta[0]->setChecked(true);
+    LblDescRelacionado->clear();
+    for (QCheckBox* c : {CHKAjustable, ChkBloqueo, ChkBdu, chkCCostos, ChkVto, chkTarjeta})
+        c->setChecked(false);
+    Desmarca(optLibros);
+    ValoresBase = CuentaMostrada();
 }
 
 void FrmMA_CUENTAS::HabilitarControles(bool Habilitar) {
@@ -291,6 +308,7 @@ void FrmMA_CUENTAS::Paxtor1_ButtonClick(const QString& Key) {
 void FrmMA_CUENTAS::Paxtor1_Tecla(const QString& clave) {
     if (clave == u"NUEVO") {
         PasosBarra({
+            [&] { return PasaPuerta(); },
             [&] { LimpiarPantalla(); },
             [&] {
                 EsNuevo = true;
@@ -300,19 +318,21 @@ void FrmMA_CUENTAS::Paxtor1_Tecla(const QString& clave) {
             [&] { FocoAlCodigo(); },
         });
     } else if (clave == u"BORRAR") {
-        // Only the account shown is deleted: a code edited in place is
-        // judged first as if typed, and the user deletes what it shows.
-        if (CodigoEditado()) {
-            PasosBarra({[&] {
-                Campo_Valida(ClsFormulario::IndiceControl(QStringLiteral("Codigo"), txtFields));
-            }});
-            return;
-        }
-        const bool nuevo = EsNuevo;
-        const bool modificacion = EsModificacion;
-        const bool modificados = DatosModificados;
-        const int reinicios = Reinicios;
+        bool nuevo = false;
+        bool modificacion = false;
+        bool modificados = false;
+        int reinicios = 0;
+        const QString antes = CodigoEstablecido;
         PasosBarra({
+            // Only the account shown is deleted: a code edited in place is
+            // judged first, and the user deletes what it then shows.
+            [&] { return PasaPuerta() && CodigoEstablecido == antes; },
+            [&] {
+                nuevo = EsNuevo;
+                modificacion = EsModificacion;
+                modificados = DatosModificados;
+                reinicios = Reinicios;
+            },
             [&] {
                 EsNuevo = false;
                 EsBaja = true;
@@ -336,11 +356,11 @@ void FrmMA_CUENTAS::Paxtor1_Tecla(const QString& clave) {
             [&] { txtFields[0]->setFocus(); },
             [&] { FocoAlCodigo(); },
         });
+        EsBaja = false;
     } else if (clave == u"GRABAR") {
         bool valido = false;
         PasosBarra({
-            // A value still in the grid's edit box is part of the account.
-            [&] { Grilla->ConfirmaEdicion(); },
+            [&] { return PasaPuerta(); },
             [&] { Grabando = true; },
             [&] { valido = ValidaDatos(); },
             [&] {
@@ -357,14 +377,14 @@ void FrmMA_CUENTAS::Paxtor1_Tecla(const QString& clave) {
                     EnfocaDescripcion();
             },
             [&] { TxtCodigo->setFocus(); },
-            // Once the focus has settled (leaving the code box checks it),
-            // the next code starts under the saved account's parent.
+            // Once the focus has settled, the next code starts under the
+            // saved account's parent.
             [&] {
                 if (CodigoSiguiente.isEmpty())
                     return;
                 TxtCodigo->setText(CodigoSiguiente);
                 TxtCodigo->setCursorPosition(int(CodigoSiguiente.size()));
-                PrefijoDejado = CodigoSiguiente;
+                CodigoDejado = CodigoSiguiente;
                 CodigoSiguiente.clear();
             },
         });
@@ -387,6 +407,7 @@ void FrmMA_CUENTAS::Paxtor1_Tecla(const QString& clave) {
     } else if (clave == u"CANCELAR") {
         bool abandonar = true;
         PasosBarra({
+            [&] { return PasaPuerta(); },
             [&] {
                 if (DatosModificados)
                     abandonar = vb::MsgBox(kAbandonar,
@@ -452,15 +473,9 @@ void FrmMA_CUENTAS::TxtCodigo_LostFocus() {
     const QString texto = TxtCodigo->text().trimmed();
     IndiceActual = ClsFormulario::IndiceControl(QStringLiteral("Codigo"), txtFields);
     txtFields[size_t(IndiceActual)]->setText(texto);
-    // The parent's code a save left is where the next code starts, not an
-    // account to load: left as it was, it loads nothing.
-    const bool prefijo =
-        !PrefijoDejado.isEmpty() && !TxtCodigo->isModified() && texto == PrefijoDejado;
-    if (!prefijo)
-        PrefijoDejado.clear();
     // A focus move that a check or a command makes is not the user leaving
     // the box: checking then would overturn the running routine's outcome.
-    if (!texto.isEmpty() && RutinasEnCurso == 0 && !prefijo)
+    if (!texto.isEmpty() && RutinasEnCurso == 0 && !CodigoSinCambio(texto))
         Campo_Valida(IndiceActual);
 }
 
@@ -468,12 +483,63 @@ void FrmMA_CUENTAS::TxtCodigo_KeyPress(int& KeyAscii) {
     KeyAscii = Mod_Macuentas::MayusculaCodigo(std::int16_t(KeyAscii));
 }
 
-bool FrmMA_CUENTAS::CodigoEditado() const {
-    if (!EsNuevo && !EsModificacion)
-        return false;
-    const QString codigo = cuentas::CodigoSinGuiones(
-        ClsUtilidades::ValorCampo(Campo(QStringLiteral("CODIGO"))->text()));
-    return codigo.compare(CodigoEstablecido, Qt::CaseInsensitive) != 0;
+bool FrmMA_CUENTAS::CodigoSinCambio(const QString& Texto) const {
+    return cuentas::CodigoSinGuiones(Texto.trimmed()).compare(CodigoDejado, Qt::CaseInsensitive) ==
+           0;
+}
+
+bool FrmMA_CUENTAS::ValoresEscritos() const {
+    return !cuentas::MismosDatos(CuentaMostrada(), ValoresBase);
+}
+
+bool FrmMA_CUENTAS::AbandonaLoEscrito() {
+    return !ValoresEscritos() ||
+           vb::MsgBox(kAbandonar, vb::vbYesNo + vb::vbExclamation + vb::vbDefaultButton2,
+                      QStringLiteral("Atención!!!")) == vb::vbYes;
+}
+
+void FrmMA_CUENTAS::RestauraCodigo() {
+    const QString codigo = CodigoEstablecido.isEmpty() && !CodigoDejado.isEmpty()
+                               ? CodigoDejado
+                               : Mod_Macuentas::FormateaCuenta(CodigoDejado);
+    Campo(QStringLiteral("Codigo"))->setText(codigo);
+    TxtCodigo->setText(codigo);
+    CodigoCuenta = CodigoDejado;
+}
+
+void FrmMA_CUENTAS::SinCuenta() {
+    if (!AbandonaLoEscrito()) {
+        RestauraCodigo();
+        return;
+    }
+    LimpiarPantalla();
+    AbreRecordsetCuentas(TablaCuentas);
+}
+
+bool FrmMA_CUENTAS::PasaPuerta() {
+    // A value still in the grid's edit box is part of what the window shows.
+    Grilla->ConfirmaEdicion();
+    QLineEdit* codigo = Campo(QStringLiteral("Codigo"));
+    // The box edited last: the member takes the code box's text only when
+    // the box is left, and the box the member's when the member is.
+    const bool enCampo =
+        QApplication::focusWidget() == codigo ||
+        (QApplication::focusWidget() != TxtCodigo && !CodigoSinCambio(codigo->text()));
+    const QString texto = (enCampo ? codigo : TxtCodigo)->text().trimmed();
+    if (codigo->text() != texto)
+        codigo->setText(texto);
+    if (TxtCodigo->text().trimmed() != texto)
+        TxtCodigo->setText(texto);
+    if (CodigoSinCambio(texto))
+        return true;
+    // Nothing shown and nothing typed: nothing to judge.
+    if (texto.isEmpty() && !EsNuevo && !EsModificacion) {
+        CodigoDejado.clear();
+        return true;
+    }
+    UltimoJuicio = Juicio::Ninguno;
+    Campo_Valida(ClsFormulario::IndiceControl(QStringLiteral("Codigo"), txtFields));
+    return UltimoJuicio == Juicio::Aceptado;
 }
 
 void FrmMA_CUENTAS::DescartaNueva() {

@@ -22,7 +22,11 @@ TEST_F(CuentasTest, BarraLateralAbreYActualizaSobreLaCuenta) {
          "Operador!!!|",
          "110101009", "0:0"},
         {'C', "", "datos adicionales", 0, "adic:110101001|", "110101001", "0:0"},
-        {'V', "1", "Datos Adicionales", 0, "", "", "0:0"},
+        // An emptied code is judged before anything opens.
+        {'V', "1", "Datos Adicionales", 0,
+         "La cuenta Ingresada no es correcta verifique la cantidad de Digitos@Aviso al "
+         "operador...|",
+         "1", "0:0"},
         {'C', "", "CENTROS DE COSTOS", 0, "ccosto:110101001|", "110101001", "0:0"},
         {'-', "110101001", "Centros de Costos", 0, "", "", "0:0"},
         {'-', "999", "actualizar cash flow", 0,
@@ -65,8 +69,9 @@ TEST_F(CuentasTest, BarraLateralAbreYActualizaSobreLaCuenta) {
                             "(SELECT COUNT(*) FROM MA_CUENTAS_JERARQUIAS)"),
                   c.tablas);
     }
-    // The manual opens on the account CuentaActual holds; the key sets none.
-    CuentaActual = QStringLiteral("110101002");
+    // The manual opens on the account shown, whatever another window left.
+    escribeCodigo(*w, QStringLiteral("110101002"));
+    CuentaActual = QStringLiteral("110101001");
     pulsa("MANUAL DE CUENTAS");
     ASSERT_TRUE(frmMa_ManualCuentas::Instancia() && frmMa_ManualCuentas::Instancia()->isVisible());
     EXPECT_EQ(CuentaActual, QStringLiteral("110101002"));

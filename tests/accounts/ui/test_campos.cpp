@@ -69,6 +69,7 @@ TEST_F(CuentasTest, CadaCampoRechazaConSuMensaje) {
     ASSERT_NO_FATAL_FAILURE(muestra(*w));
     for (const auto& c : casos) {
         SCOPED_TRACE(std::string(c.columna) + " " + c.valor);
+        w->Paxtor1_ButtonClick(QStringLiteral("NUEVO"));
         ASSERT_NO_FATAL_FAILURE(escribeCodigo(*w, QStringLiteral("110101001")));
         QLineEdit* f = campo(*w, c.columna);
         ASSERT_NO_FATAL_FAILURE(enfoca(f));
@@ -84,7 +85,11 @@ TEST_F(CuentasTest, CadaCampoRechazaConSuMensaje) {
         }
         EXPECT_EQ(w->hayError(), c.rechaza);
         EXPECT_EQ(foco() == f, c.rechaza && f->isEnabled());
-        EXPECT_EQ(enEdicion(*w), c.mensaje != cuentas::MsgCantidadDigitos);
+        // A refused code keeps the account shown: the user corrects it.
+        EXPECT_TRUE(enEdicion(*w));
+        EXPECT_EQ(campo(*w, "DESCRIPCION")->text(), c.columna == QLatin1String("DESCRIPCION")
+                                                        ? QString::fromLatin1(c.valor)
+                                                        : QStringLiteral("Caja Moneda Nacional"));
         if (c.relacionado) {
             EXPECT_EQ(control<QLabel>(*w, "LblDescRelacionado")->text(), c.relacionado);
         }

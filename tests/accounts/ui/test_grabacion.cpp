@@ -403,7 +403,8 @@ TEST_F(GrabacionTest, UnSateliteRechazadoNoDejaNada) {
 
 // A refusal holds whatever focus moves it makes, and a code edited in place
 // is checked again at GRABAR as if it were typed: a stored account is shown,
-// never overwritten by the new one; a dropped one asks first.
+// never overwritten by the new one, once the user gives up what was typed;
+// a dropped one asks first.
 TEST_F(GrabacionTest, UnRechazoSeSostieneYUnCodigoEditadoSeVuelveAJuzgar) {
     auto* caja = control<QLineEdit>(*w, "TxtCodigo");
     const auto nuevaConCodigo = [&](const QString& codigo) {
@@ -426,15 +427,25 @@ TEST_F(GrabacionTest, UnRechazoSeSostieneYUnCodigoEditadoSeVuelveAJuzgar) {
 
     const QString reutiliza = QStringLiteral(
         "La cuenta Solicitada se encuentra Actualmente dada de Baja ¿Desea reutilizarla?");
+    const QString abandona = QStringLiteral("¿Está seguro de abandonar la carga de datos?");
+    // The name typed for the new account is what loading would drop.
     const struct {
         const char* codigo;
-        int respuesta; // to the reuse question; 0: none asked
+        std::vector<int> respuestas;
+        QStringList preguntas;
         bool cargada;
-        const char* nombre; // the name field afterwards
+        const char* nombre;   // the name field afterwards
+        const char* mostrado; // the code box afterwards
     } casos[] = {
-        {"110101001", 0, true, "Caja Moneda Nacional"},
-        {"110101004", vb::vbNo, false, ""},
-        {"110101004", vb::vbYes, true, "Caja Vieja"},
+        {"110101001", {vb::vbYes}, {abandona}, true, "Caja Moneda Nacional", "1-1-01-01-001"},
+        {"110101001", {vb::vbNo}, {abandona}, false, "Nueva", "1-1-01-01-005"},
+        {"110101004", {vb::vbNo}, {reutiliza}, false, "Nueva", "1-1-01-01-005"},
+        {"110101004",
+         {vb::vbYes, vb::vbYes},
+         {reutiliza, abandona},
+         true,
+         "Caja Vieja",
+         "1-1-01-01-004"},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.codigo);
@@ -446,13 +457,14 @@ TEST_F(GrabacionTest, UnRechazoSeSostieneYUnCodigoEditadoSeVuelveAJuzgar) {
         campo(*w, "DESCRIPCION")->setText(QStringLiteral("Nueva"));
         ASSERT_NO_FATAL_FAILURE(nuevaConCodigo(QString::fromLatin1(c.codigo)));
         responder->shown.clear();
-        if (c.respuesta)
-            responder->answerMsg(c.respuesta);
+        for (int r : c.respuestas)
+            responder->answerMsg(r);
         QTest::keyClick(w.get(), Qt::Key_F4);
-        EXPECT_EQ(mensajes(), c.respuesta ? QStringList{reutiliza} : QStringList());
-        EXPECT_TRUE(w->hayError());
+        EXPECT_EQ(mensajes(), c.preguntas);
         EXPECT_EQ(w->esModificacion(), c.cargada);
+        EXPECT_EQ(w->esNuevo(), !c.cargada);
         EXPECT_EQ(campo(*w, "DESCRIPCION")->text(), c.nombre);
+        EXPECT_EQ(caja->text(), c.mostrado);
         EXPECT_EQ(db.rows(kTodo), antes);
     }
     // Saved again, the reused account comes back as it is shown.
@@ -597,19 +609,22 @@ TEST_F(CuentaMostradaTest, CadaOrdenActuaSobreLaCuentaMostrada) {
         int reutiliza;                // the answer to the reuse question; 0: none asked
         const char* estado;           // after the first key
         const char *auditoria, *plan; // after Borrar again and Sí, or after Grabar
+        const char* rechazo = "";     // the refusal the first key shows
     } casos[] = {
         {"box, stored, Borrar", false, "110101002", Qt::Key_F3, 0, "cuenta:Fondo Fijo",
          "B:110101002", "1:0,11:0,110101:0,110101001:0,110101004:1"},
         {"field, stored, Borrar", true, "110101002", Qt::Key_F3, 0, "cuenta:Fondo Fijo",
          "B:110101002", "1:0,11:0,110101:0,110101001:0,110101004:1"},
-        {"box, dropped, not reused, Borrar", false, "110101004", Qt::Key_F3, vb::vbNo, "consulta",
-         "", ""},
+        // Not reused: the account shown stays, and the second Borrar deletes it.
+        {"box, dropped, not reused, Borrar", false, "110101004", Qt::Key_F3, vb::vbNo,
+         "cuenta:Caja Moneda Nacional", "B:110101001", "1:0,11:0,110101:0,110101002:0,110101004:1"},
         {"box, new, Borrar", false, "110101009", Qt::Key_F3, 0, "nueva:", "", ""},
         {"box, stored, Grabar", false, "110101002", Qt::Key_F4, 0, "cuenta:Fondo Fijo", "", ""},
-        {"field, dropped, not reused, Grabar", true, "110101004", Qt::Key_F4, vb::vbNo, "consulta",
-         "", ""},
-        {"box, new, Grabar", false, "110101009", Qt::Key_F4, 0, "consulta", "A:110101009",
-         "1:0,11:0,110101:0,110101001:0,110101002:0,110101004:1,110101009:0"},
+        {"field, dropped, not reused, Grabar", true, "110101004", Qt::Key_F4, vb::vbNo,
+         "cuenta:Caja Moneda Nacional", "", ""},
+        // A new code starts from nothing: its name is asked for.
+        {"box, new, Grabar", false, "110101009", Qt::Key_F4, 0, "nueva:", "", "",
+         "Debe ingresar el nombre de la cuenta"},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.caso);
@@ -627,10 +642,13 @@ TEST_F(CuentaMostradaTest, CadaOrdenActuaSobreLaCuentaMostrada) {
         if (c.reutiliza)
             responder->answerMsg(c.reutiliza);
         tecla(c.tecla);
-        EXPECT_EQ(mensajes(), c.reutiliza ? QStringList{QStringLiteral(
-                                                "La cuenta Solicitada se encuentra Actualmente "
-                                                "dada de Baja ¿Desea reutilizarla?")}
-                                          : QStringList());
+        QStringList esperados;
+        if (c.reutiliza)
+            esperados << QStringLiteral("La cuenta Solicitada se encuentra Actualmente dada de "
+                                        "Baja ¿Desea reutilizarla?");
+        if (*c.rechazo)
+            esperados << QString::fromUtf8(c.rechazo);
+        EXPECT_EQ(mensajes(), esperados);
         EXPECT_EQ(estado(), QString::fromUtf8(c.estado));
         if (c.tecla == Qt::Key_F3) {
             EXPECT_EQ(auditoria(), "") << "nothing deleted yet";

@@ -135,8 +135,8 @@ TEST_F(CuentasTest, ElCodigoEligeCuentaNuevaOExistente) {
         {"1-1-01-01-001", 0, true, false, "Caja Moneda Nacional", "1-1-01-01-001", false, "31"},
         {"110101", 0, true, false, "CAJA", "1-1-01-01", true, "0"},
         {"110101009", 0, true, true, "", "110101009", false, "55"},
-        // Refused: nothing of the account shown before stays to be saved.
-        {"110101004", vb::vbNo, false, false, "", "", false, "0"},
+        // Not reused: the window stays on the account shown, its code back.
+        {"110101004", vb::vbNo, true, false, "Fondo Fijo", "1-1-01-01-002", false, "34"},
         {"110101004", vb::vbYes, true, false, "Caja Vieja", "1-1-01-01-004", false, "40"},
     };
     auto w = arranca();
@@ -159,9 +159,11 @@ TEST_F(CuentasTest, ElCodigoEligeCuentaNuevaOExistente) {
         EXPECT_EQ(campo(*w, "Codigo")->text(), QString::fromLatin1(c.codigo));
         EXPECT_EQ(tipos(*w).at(1)->isChecked(), c.titulo);
         EXPECT_EQ(control<QLabel>(*w, "LblDV")->text(), QString::fromLatin1(c.digito));
-        // A refused code leaves the account of the run as it was.
-        EXPECT_EQ(CNStuffContable::CuentaActual,
-                  QString::fromLatin1(c.edicion ? c.escrito : "110101002").remove(u'-'));
+        EXPECT_EQ(control<QLineEdit>(*w, "TxtCodigo")->text(), campo(*w, "Codigo")->text());
+        // A code not taken leaves the account of the run as it was.
+        EXPECT_EQ(
+            CNStuffContable::CuentaActual,
+            QString::fromLatin1(c.respuesta == vb::vbNo ? "110101002" : c.escrito).remove(u'-'));
     }
 }
 
