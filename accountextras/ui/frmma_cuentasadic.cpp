@@ -10,6 +10,7 @@
 #include "platform/ui/mouse.h"
 #include "platform/ui/paxtor.h"
 #include "platform/ui/teclas.h"
+#include "startup/core/cnstuffcontable.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -144,6 +145,14 @@ private:
 };
 
 frmMA_CUENTASADIC* frmMA_CUENTASADIC::Muestra(bool FormaIndependiente) {
+    // Bound and asked for another account: it moves there once what it holds
+    // unsaved is given up; kept, it stays on its own.
+    frmMA_CUENTASADIC* abierta = instancia();
+    if (abierta && !FormaIndependiente && !abierta->FormaIndependiente &&
+        abierta->CodigoCuenta.compare(CNStuffContable::CuentaActual.trimmed(),
+                                      Qt::CaseInsensitive) != 0 &&
+        abierta->AbandonaCambios())
+        abierta->Form_Load();
     return ui::showSingle(instancia(), [&](frmMA_CUENTASADIC& w) {
         w.FormaIndependiente = FormaIndependiente;
         w.Form_Load();

@@ -34,7 +34,8 @@ class frmMA_CUENTASADIC : public QWidget {
 public:
     // The accounts window's and the program's way in: shows the one instance,
     // modeless. The first call creates and loads it in the given mode (bound:
-    // on CuentaActual); later calls show it as it stands, until it closes.
+    // on CuentaActual); later calls show it as it stands, until it closes,
+    // or, bound, load CuentaActual's account when it shows another.
     static frmMA_CUENTASADIC* Muestra(bool FormaIndependiente = false);
     // The instance standing now; nullptr when none is.
     static frmMA_CUENTASADIC* Instancia();
@@ -133,6 +134,11 @@ private:
     ado::RecordsetPtr rsAdicionales;
     QString TablaAdicionales;
     QString CodigoCuenta;
+    // The fields as the load left them: what differs was typed since.
+    QString HuellaAlCargar;
+    QString Huella() const;
+    // True when nothing typed would be lost, or the user gives it up.
+    bool AbandonaCambios();
     bool EsNuevo = false;
     bool EsBaja = false;
     bool EsModificacion = false;

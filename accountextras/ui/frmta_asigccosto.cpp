@@ -151,6 +151,14 @@ private:
 };
 
 Frmta_asigccosto* Frmta_asigccosto::Muestra(bool Menu) {
+    // Opened on an account and asked for another: it moves there once a
+    // distribution being edited is given up; kept, it stays on its own.
+    Frmta_asigccosto* abierta = instancia();
+    if (abierta && !Menu && !abierta->Menu && !Igual(abierta->Cuenta, CuentaActual.trimmed()) &&
+        (!abierta->EnEdicion ||
+         vb::MsgBox(kAbandonar, vb::vbYesNo + vb::vbExclamation + vb::vbDefaultButton2,
+                    QStringLiteral("Atención!!!")) == vb::vbYes))
+        abierta->Form_Load();
     return ui::showSingle(instancia(), [&](Frmta_asigccosto& w) {
         w.Menu = Menu;
         w.Form_Load();

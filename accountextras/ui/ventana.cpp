@@ -12,6 +12,7 @@
 #include "platform/ui/clsplanilla.h"
 #include "platform/ui/mouse.h"
 #include "platform/ui/paxtor.h"
+#include "platform/vb/msgbox.h"
 #include "startup/core/cnstuffcontable.h"
 #include "startup/core/mod_macuentas.h"
 #include "startup/ui/cns_ventana.h"
@@ -80,6 +81,23 @@ void frmMA_CUENTASADIC::Form_Load() {
                         },
                     },
                     Recuadro(QStringLiteral("Form_Load")), pasos::Trap::AllErrors);
+    HuellaAlCargar = Huella();
+}
+
+QString frmMA_CUENTASADIC::Huella() const {
+    QStringList valores;
+    for (const QLineEdit* t : txtFields)
+        valores << t->text();
+    for (const cuentas::CampoPersonalizado& p : Grilla->Personalizados())
+        valores << p.Campo << p.Valor;
+    return valores.join(QChar(0x1f));
+}
+
+bool frmMA_CUENTASADIC::AbandonaCambios() {
+    return Huella() == HuellaAlCargar ||
+           vb::MsgBox(QStringLiteral("¿Está seguro de abandonar la carga de datos?"),
+                      vb::vbYesNo + vb::vbExclamation + vb::vbDefaultButton2,
+                      QStringLiteral("Atención!!!")) == vb::vbYes;
 }
 
 void frmMA_CUENTASADIC::AbrirTabla(const QString& Tabla) {

@@ -126,7 +126,21 @@ private:
 };
 
 frmMa_ManualCuentas* frmMa_ManualCuentas::Muestra() {
+    // Asked for another account: the texts typed go to the account shown,
+    // as leaving them does, and the window moves to the one asked for.
+    frmMa_ManualCuentas* abierta = instancia();
+    const QString pedida = CuentaActual.trimmed();
+    if (abierta && !pedida.isEmpty() &&
+        pedida.compare(abierta->CuentaMostrada(), Qt::CaseInsensitive) != 0 &&
+        abierta->GrabaTextos(QStringLiteral("Muestra")))
+        abierta->MostrarCuenta(abierta->TablaManual);
     return ui::showSingle(instancia(), [](frmMa_ManualCuentas& w) { w.Form_Load(); });
+}
+
+QString frmMa_ManualCuentas::CuentaMostrada() const {
+    if (!rsCuenta || rsCuenta->State() != ado::adStateOpen || rsCuenta->BOF() || rsCuenta->EOF())
+        return QString();
+    return ClsUtilidades::ValorCampo(rsCuenta->value(QStringLiteral("Codigo"))).trimmed();
 }
 
 frmMa_ManualCuentas* frmMa_ManualCuentas::Instancia() {

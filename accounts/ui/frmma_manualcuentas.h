@@ -28,7 +28,8 @@ class frmMa_ManualCuentas : public QWidget {
 public:
     // The accounts window's way in: shows the one instance, modeless. The
     // first call creates and loads it on CuentaActual; later calls show it as
-    // it stands, until it closes (the next call then loads a fresh one).
+    // it stands, or on CuentaActual's account when it names another, until it
+    // closes (the next call then loads a fresh one).
     static frmMa_ManualCuentas* Muestra();
     // The instance standing now; nullptr when none is.
     static frmMa_ManualCuentas* Instancia();
@@ -85,6 +86,8 @@ private:
     QString TablaManual;
     // A write is running: the focus moves of its error box write nothing.
     bool Grabando = false;
+    // The code of the account shown; empty for none.
+    QString CuentaMostrada() const;
 
     void ArmaControles();
     // The shown row's label and texts; the boxes open for typing.
