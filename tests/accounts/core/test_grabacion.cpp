@@ -188,6 +188,61 @@ TEST_F(GrabacionCuenta, LostLinkAtEachStatementStoresNothing) {
     }
 }
 
+// A save reads its row again inside its transaction: what another user did
+// since the load refuses it (or, a drop, asks for the reuse) and stays as the
+// other user left it; a column the save does not write may change freely.
+TEST_F(GrabacionCuenta, ASaveFindsWhatAnotherUserDidSinceTheLoad) {
+    const struct {
+        const char* caso;
+        bool nueva;
+        const char* otro; // the other user's statement between the load and the save
+        Desenlace::Estado estado;
+        const char* despues; // DESCRIPCION:BLOQUEO:DADA_DE_BAJA afterwards; "-" none
+    } casos[] = {
+        {"nothing", false, "", Desenlace::Estado::Hecho, "Caja Central:0:0"},
+        {"manual text", false, "UPDATE MA_CUENTAS SET Manual = 'otro'", Desenlace::Estado::Hecho,
+         "Caja Central:0:0"},
+        {"blocked", false, "UPDATE MA_CUENTAS SET BLOQUEO = 1", Desenlace::Estado::Rechazado,
+         "Caja:1:0"},
+        {"dropped", false, "UPDATE MA_CUENTAS SET DADA_DE_BAJA = 1", Desenlace::Estado::Reutilizar,
+         "Caja:0:1"},
+        {"deleted", false, "DELETE FROM MA_CUENTAS", Desenlace::Estado::Rechazado, "-"},
+        {"inserted", true,
+         "INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION, TITULO, BLOQUEO) VALUES ('110101001', "
+         "'Ajena', 0, 1)",
+         Desenlace::Estado::Rechazado, "Ajena:1:0"},
+    };
+    Cuenta c;
+    c.Codigo = "1-1-01-01-001";
+    c.Descripcion = "Caja Central";
+    for (const auto& k : casos) {
+        SCOPED_TRACE(k.caso);
+        db.exec("DELETE FROM MA_CUENTAS WHERE CODIGO = '110101001'");
+        if (!k.nueva)
+            cuenta("110101001", "Caja");
+        ado::RecordsetPtr rs;
+        const bool hay = BuscaCuenta("110101001", rs);
+        ASSERT_EQ(hay, !k.nueva);
+        const std::optional<FilaGuardada> cargada =
+            hay ? std::optional(LeeFilaGuardada(rs)) : std::nullopt;
+        gDatos().CierraRecordset(rs);
+        if (*k.otro)
+            db.exec(QString::fromLatin1(k.otro) + (k.nueva ? "" : " WHERE CODIGO = '110101001'"));
+        ClsReglasPlan reglas;
+        const Desenlace d = GrabaCuenta(c, k.nueva, {true, "0100"}, reglas, nullptr, cargada);
+        EXPECT_EQ(d.estado, k.estado) << d.Mensaje.toStdString();
+        EXPECT_EQ(d.Actual.has_value(), k.estado == Desenlace::Estado::Reutilizar);
+        EXPECT_EQ(db.scalar("SELECT IFNULL((SELECT DESCRIPCION || ':' || BLOQUEO || ':' || "
+                            "DADA_DE_BAJA FROM MA_CUENTAS WHERE CODIGO = '110101001'), '-')"),
+                  k.despues);
+        if (d.estado == Desenlace::Estado::Reutilizar) {
+            // Reused as the save found it, the window's values come back.
+            EXPECT_TRUE(GrabaCuenta(c, false, {true, "0100"}, reglas, nullptr, d.Actual).hecho());
+            EXPECT_EQ(columna("110101001", "DESCRIPCION || DADA_DE_BAJA"), "Caja Central0");
+        }
+    }
+}
+
 } // namespace
 
 // Every statement the account's read, save, delete and drop send reads as
