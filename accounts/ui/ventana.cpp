@@ -489,7 +489,8 @@ bool FrmMA_CUENTAS::CodigoSinCambio(const QString& Texto) const {
 }
 
 bool FrmMA_CUENTAS::ValoresEscritos() const {
-    return !cuentas::MismosDatos(CuentaMostrada(), ValoresBase);
+    // Browsing, the name holds what a lookup searches for, not an account.
+    return (EsNuevo || EsModificacion) && !cuentas::MismosDatos(CuentaMostrada(), ValoresBase);
 }
 
 bool FrmMA_CUENTAS::AbandonaLoEscrito() {
