@@ -1,14 +1,20 @@
 #include "common/paseo.h"
 
+#include "common/tempdb.h"
 #include "platform/ui/modal.h"
 #include "platform/vb/msgbox.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QDialog>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QtTest/QTest>
+#include <algorithm>
 #include <cstdio>
 #include <exception>
+#include <gtest/gtest.h>
+#include <sqlite3.h>
 #include <sstream>
 
 namespace paseo {
@@ -31,6 +37,97 @@ QString sinSaltos(const QString& s) {
 }
 
 } // namespace
+
+void Lector::abre(const QString& ruta) {
+    cierra();
+    if (sqlite3_open_v2(QFile::encodeName(ruta).constData(), &db_, SQLITE_OPEN_READWRITE,
+                        nullptr) != SQLITE_OK)
+        throw std::runtime_error("cannot open " + ruta.toStdString());
+    sqlite3_busy_timeout(db_, 2000);
+    testutil::TempDatabase::registerCollation(db_);
+}
+
+void Lector::cierra() {
+    sqlite3_close(db_);
+    db_ = nullptr;
+}
+
+qint64 Lector::version() {
+    return filas(QStringLiteral("PRAGMA data_version")).value(0).value(0).toLongLong();
+}
+
+QList<QVariantList> Lector::filas(const QString& sql, QStringList* columnas) {
+    sqlite3_stmt* st = nullptr;
+    const QByteArray t = sql.toUtf8();
+    if (sqlite3_prepare_v2(db_, t.constData(), int(t.size()), &st, nullptr) != SQLITE_OK)
+        throw std::runtime_error(sql.toStdString() + ": " + sqlite3_errmsg(db_));
+    const int n = sqlite3_column_count(st);
+    for (int i = 0; columnas && i < n; ++i)
+        *columnas << QString::fromUtf8(sqlite3_column_name(st, i)).toLower();
+    QList<QVariantList> r;
+    while (sqlite3_step(st) == SQLITE_ROW) {
+        QVariantList f;
+        for (int i = 0; i < n; ++i) {
+            const int tipo = sqlite3_column_type(st, i);
+            f << (tipo == SQLITE_NULL      ? QVariant()
+                  : tipo == SQLITE_INTEGER ? QVariant(qlonglong(sqlite3_column_int64(st, i)))
+                  : tipo == SQLITE_FLOAT   ? QVariant(sqlite3_column_double(st, i))
+                                         : QVariant(QString::fromUtf8(reinterpret_cast<const char*>(
+                                               sqlite3_column_text(st, i)))));
+        }
+        r << f;
+    }
+    sqlite3_finalize(st);
+    return r;
+}
+
+QVariantMap Lector::fila(const QString& sql) {
+    QStringList columnas;
+    const QList<QVariantList> r = filas(sql, &columnas);
+    QVariantMap m;
+    for (int i = 0; !r.isEmpty() && i < columnas.size(); ++i)
+        m[columnas[i]] = r[0][i];
+    return m;
+}
+
+Foto fotografia(Lector& l, const std::vector<Tabla>& tablas) {
+    Foto f;
+    for (const Tabla& t : tablas) {
+        QStringList& filas = f[t.nombre];
+        for (const QVariantList& r : l.filas(t.sql)) {
+            QStringList c;
+            for (const QVariant& v : r)
+                c << (v.isNull() ? QStringLiteral("<null>") : v.toString());
+            filas << c.join(u'\x1f');
+        }
+        filas.sort();
+    }
+    return f;
+}
+
+std::vector<Cambio> cambios(const Foto& antes, const Foto& despues) {
+    std::vector<Cambio> r;
+    for (const auto& [tabla, filas] : despues) {
+        const QStringList& previas = antes.at(tabla);
+        for (const bool alta : {true, false}) {
+            QStringList l;
+            const QStringList& de = alta ? filas : previas;
+            const QStringList& en = alta ? previas : filas;
+            std::set_difference(de.begin(), de.end(), en.begin(), en.end(), std::back_inserter(l));
+            for (const QString& f : l)
+                r.push_back({tabla, f.section(u'\x1f', 0, 0), alta, f});
+        }
+    }
+    return r;
+}
+
+QString describe(const std::vector<Cambio>& c) {
+    QStringList l;
+    for (size_t i = 0; i < c.size() && i < 4; ++i)
+        l << (c[i].alta ? u'+' : u'-') + c[i].tabla + u' ' +
+                 QString(c[i].fila).replace(u'\x1f', u'|').left(160);
+    return l.join(QStringLiteral("; "));
+}
 
 std::string cita(const std::string& texto) {
     std::string r = "\"";
@@ -208,6 +305,10 @@ void Paseo::viola(const std::string& invariante, const QString& detalle) {
     if (!hechos_.empty())
         o << " (" << hechos_.back().accion << ' ' << hechos_.back().dato << ')';
     o << ": " << sinSaltos(detalle).toStdString();
+    // The boxes of the step, which often tell why.
+    for (const Aviso& a : avisos_)
+        o << "\n      [" << (a.tipo == Aviso::Consulta ? "lookup" : "box") << "] "
+          << sinSaltos(a.texto).left(90).toStdString() << " -> " << a.respuesta;
     violaciones_.push_back(o.str());
 }
 
@@ -217,10 +318,6 @@ std::string Paseo::informe() const {
       << (violado() ? violaciones_.front() : "no violation");
     for (size_t i = 1; i < violaciones_.size(); ++i)
         o << "\n  then " << violaciones_[i];
-    o << "\nboxes of the last step:";
-    for (const Aviso& a : avisos_)
-        o << "\n  [" << a.tipo << "] " << sinSaltos(a.texto).toStdString() << " | "
-          << a.titulo.toStdString() << " | style " << a.estilo << " -> " << a.respuesta;
     o << "\nsteps (paste into a fixed walk):\n";
     for (const Paso& p : hechos_) {
         o << "    {" << cita(p.accion) << ", " << cita(p.dato);
@@ -239,13 +336,39 @@ std::vector<unsigned> semillas(unsigned primera, int cuantas) {
     std::vector<unsigned> s;
     for (int i = 0; i < cuantas; ++i)
         s.push_back(primera + unsigned(i));
-    const int mas = qEnvironmentVariableIntValue("QUARZELO_PASEOS");
-    bool dada = false;
-    const unsigned desde = unsigned(qEnvironmentVariableIntValue("QUARZELO_PASEO_SEMILLA", &dada));
-    const unsigned inicio = dada ? desde : primera + unsigned(cuantas);
-    for (int i = 0; i < mas; ++i)
-        s.push_back(inicio + unsigned(i));
     return s;
+}
+
+std::vector<unsigned> semillasPedidas(unsigned desde) {
+    bool dada = false;
+    const unsigned inicio = unsigned(qEnvironmentVariableIntValue("QUARZELO_PASEO_SEMILLA", &dada));
+    return semillas(dada ? inicio : desde, qEnvironmentVariableIntValue("QUARZELO_PASEOS"));
+}
+
+int pasosPedidos(int porDefecto) {
+    bool dado = false;
+    const int pasos = qEnvironmentVariableIntValue("QUARZELO_PASEO_PASOS", &dado);
+    return dado && pasos > 0 ? pasos : porDefecto;
+}
+
+int caminaTanda(const std::vector<unsigned>& semillas, int pasos,
+                const std::function<Paseo&()>& arranca) {
+    QElapsedTimer reloj;
+    reloj.start();
+    const bool todas = qEnvironmentVariableIsSet("QUARZELO_PASEO_SIGUE");
+    int fallidos = 0;
+    for (const unsigned s : semillas) {
+        Paseo& p = arranca();
+        p.sigue = todas;
+        p.camina(s, pasos);
+        if (p.violado() && (++fallidos <= 3 || todas))
+            ADD_FAILURE() << p.informe();
+    }
+    std::printf("%zu walks of %d steps in %lld ms (%.1f ms each), %d failed\n", semillas.size(),
+                pasos, static_cast<long long>(reloj.elapsed()),
+                semillas.empty() ? 0.0 : double(reloj.elapsed()) / double(semillas.size()),
+                fallidos);
+    return fallidos;
 }
 
 } // namespace paseo

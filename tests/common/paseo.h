@@ -11,13 +11,17 @@
 // box's default button, a lookup it does not answer is cancelled.
 
 #include <QString>
+#include <QStringList>
+#include <QVariant>
 #include <functional>
+#include <map>
 #include <memory>
 #include <random>
 #include <string>
 #include <vector>
 
 class QDialog;
+struct sqlite3;
 
 namespace paseo {
 
@@ -73,6 +77,10 @@ public:
     bool violado() const { return !violaciones_.empty(); }
     bool sigue = false;
 
+    // The steps taken so far, with the answers they gave, and the failures.
+    const std::vector<Paso>& pasos() const { return hechos_; }
+    const std::vector<std::string>& violaciones() const { return violaciones_; }
+
     // The boxes and lookups of the step running (or just run).
     const std::vector<Aviso>& avisos() const { return avisos_; }
     int numeroPaso() const { return int(hechos_.size()) - 1; }
@@ -101,9 +109,63 @@ private:
     std::shared_ptr<void> previos_; // the responder and driver put back at the end
 };
 
-// The seeds to walk: `cuantas` from `primera`, and QUARZELO_PASEOS more from
-// QUARZELO_PASEO_SEMILLA (by default the one after the fixed ones).
+// `cuantas` seeds from `primera`.
 std::vector<unsigned> semillas(unsigned primera, int cuantas);
+// The walks asked for beyond CI's: QUARZELO_PASEOS seeds from
+// QUARZELO_PASEO_SEMILLA (by default `desde`); none when unset.
+std::vector<unsigned> semillasPedidas(unsigned desde);
+// QUARZELO_PASEO_PASOS, or `porDefecto`.
+int pasosPedidos(int porDefecto);
+
+// Walks each seed on a fresh window (`arranca` starts it and hands its
+// walk); every walk that fails is reported as a test failure with its seed
+// and steps (the first three; all with QUARZELO_PASEO_SIGUE, which also
+// collects every failure of a walk). Prints the count and the time taken.
+// The number of walks that failed.
+int caminaTanda(const std::vector<unsigned>& semillas, int pasos,
+                const std::function<Paseo&()>& arranca);
+
+// ---- The databases a walk watches -------------------------------------------------------
+
+// A SQLite file read through a connection of the test's own (with the
+// engine's collation and functions), which also tells when another
+// connection committed.
+class Lector {
+public:
+    Lector() = default;
+    ~Lector() { cierra(); }
+    Lector(const Lector&) = delete;
+    Lector& operator=(const Lector&) = delete;
+    void abre(const QString& ruta);
+    void cierra();
+    // Changes when another connection commits (PRAGMA data_version).
+    qint64 version();
+    QList<QVariantList> filas(const QString& sql, QStringList* columnas = nullptr);
+    // The first row by column name (lower case); empty when there is none.
+    QVariantMap fila(const QString& sql);
+
+private:
+    sqlite3* db_ = nullptr;
+};
+
+// Tables of one database: each as its rows in text, sorted, every row led by
+// the key it belongs to (the statement's first column).
+using Foto = std::map<QString, QStringList>;
+struct Tabla {
+    QString nombre;
+    QString sql; // first column: the key
+};
+Foto fotografia(Lector& l, const std::vector<Tabla>& tablas);
+
+// A row that appeared (alta) or went away between two pictures.
+struct Cambio {
+    QString tabla, clave;
+    bool alta = false;
+    QString fila;
+};
+std::vector<Cambio> cambios(const Foto& antes, const Foto& despues);
+// The first changes, readable.
+QString describe(const std::vector<Cambio>& c);
 
 // Quoted as a C++ string literal.
 std::string cita(const std::string& texto);
