@@ -17,121 +17,217 @@
 #include <sqlite3.h>
 #include <sstream>
 
-namespace paseo {
+namespace walk {
 
 namespace {
 
 // A step that shows box after box is looping on its answers.
-constexpr size_t kMaxAvisos = 60;
+constexpr size_t kMaxNotices = 60;
 // Rows a lookup chooses among: the first screenful, as a user does.
-constexpr int kFilasElegibles = 20;
+constexpr int kChoosableRows = 20;
 
-struct Previos {
-    std::shared_ptr<vb::DialogResponder> respondedor;
-    ui::ModalDriver conductor;
+struct Previous {
+    std::shared_ptr<vb::DialogResponder> responder;
+    ui::ModalDriver driver;
 };
 
-QString sinSaltos(const QString& s) {
+QString oneLine(const QString& s) {
     QString t = s;
     return t.replace(u'\r', u' ').replace(u'\n', u' ');
 }
 
 } // namespace
 
-void Lector::abre(const QString& ruta) {
-    cierra();
-    if (sqlite3_open_v2(QFile::encodeName(ruta).constData(), &db_, SQLITE_OPEN_READWRITE,
-                        nullptr) != SQLITE_OK)
-        throw std::runtime_error("cannot open " + ruta.toStdString());
-    sqlite3_busy_timeout(db_, 2000);
-    testutil::TempDatabase::registerCollation(db_);
-}
+// ---- Boxes and lookups ----------------------------------------------------------------------
 
-void Lector::cierra() {
-    sqlite3_close(db_);
-    db_ = nullptr;
-}
+class Walk::Responder : public vb::DialogResponder {
+public:
+    explicit Responder(Walk& w) : w_(w) {}
 
-qint64 Lector::version() {
-    return filas(QStringLiteral("PRAGMA data_version")).value(0).value(0).toLongLong();
-}
-
-QList<QVariantList> Lector::filas(const QString& sql, QStringList* columnas) {
-    sqlite3_stmt* st = nullptr;
-    const QByteArray t = sql.toUtf8();
-    if (sqlite3_prepare_v2(db_, t.constData(), int(t.size()), &st, nullptr) != SQLITE_OK)
-        throw std::runtime_error(sql.toStdString() + ": " + sqlite3_errmsg(db_));
-    const int n = sqlite3_column_count(st);
-    for (int i = 0; columnas && i < n; ++i)
-        *columnas << QString::fromUtf8(sqlite3_column_name(st, i)).toLower();
-    QList<QVariantList> r;
-    while (sqlite3_step(st) == SQLITE_ROW) {
-        QVariantList f;
-        for (int i = 0; i < n; ++i) {
-            const int tipo = sqlite3_column_type(st, i);
-            f << (tipo == SQLITE_NULL      ? QVariant()
-                  : tipo == SQLITE_INTEGER ? QVariant(qlonglong(sqlite3_column_int64(st, i)))
-                  : tipo == SQLITE_FLOAT   ? QVariant(sqlite3_column_double(st, i))
-                                         : QVariant(QString::fromUtf8(reinterpret_cast<const char*>(
-                                               sqlite3_column_text(st, i)))));
-        }
-        r << f;
+    int messageBox(const QString& prompt, int buttons, const QString& title) override {
+        const std::vector<int> codes = vb::buttonCodes(buttons);
+        const int r = codes.size() == 1
+                          ? codes.front()
+                          : w_.answer([&](std::mt19937& g) { return codes[g() % codes.size()]; },
+                                      codes[vb::defaultButtonIndex(buttons)]);
+        return w_.record({Notice::Message, prompt, title, buttons, r}) ? r : vb::vbCancel;
     }
-    sqlite3_finalize(st);
+
+    QString inputBox(const QString& prompt, const QString& title,
+                     const QString& defaultText) override {
+        const int r = w_.answer([](std::mt19937& g) { return int(1 + g() % 2); }, 1);
+        w_.record({Notice::Input, prompt, title, 0, r});
+        return r == 1 ? defaultText : QString();
+    }
+
+private:
+    Walk& w_;
+};
+
+Walk::Walk(std::vector<Action> actions)
+    : actions_(std::move(actions)), responder_(std::make_shared<Responder>(*this)) {
+    auto previous = std::make_shared<Previous>();
+    previous->responder = vb::setDialogResponder(responder_);
+    previous->driver = ui::setModalDriver([this](QDialog& w) { drive(w); });
+    previous_ = previous;
+}
+
+Walk::~Walk() {
+    auto* previous = static_cast<Previous*>(previous_.get());
+    vb::setDialogResponder(previous->responder);
+    ui::setModalDriver(previous->driver);
+}
+
+bool Walk::record(Notice notice) {
+    notices_.push_back(std::move(notice));
+    if (notices_.size() < kMaxNotices)
+        return true;
+    if (notices_.size() == kMaxNotices)
+        fail("boxes", QStringLiteral("more than %1 boxes in one step").arg(kMaxNotices));
+    return false;
+}
+
+int Walk::answer(const std::function<int(std::mt19937&)>& atRandom, int byDefault) {
+    int r = byDefault;
+    if (!fixed_)
+        r = atRandom(random_);
+    else if (next_ < script_.size())
+        r = script_[next_++];
+    if (!taken_.empty())
+        taken_.back().answers.push_back(r);
     return r;
 }
 
-QVariantMap Lector::fila(const QString& sql) {
-    QStringList columnas;
-    const QList<QVariantList> r = filas(sql, &columnas);
-    QVariantMap m;
-    for (int i = 0; !r.isEmpty() && i < columnas.size(); ++i)
-        m[columnas[i]] = r[0][i];
-    return m;
-}
-
-Foto fotografia(Lector& l, const std::vector<Tabla>& tablas) {
-    Foto f;
-    for (const Tabla& t : tablas) {
-        QStringList& filas = f[t.nombre];
-        for (const QVariantList& r : l.filas(t.sql)) {
-            QStringList c;
-            for (const QVariant& v : r)
-                c << (v.isNull() ? QStringLiteral("<null>") : v.toString());
-            filas << c.join(u'\x1f');
+void Walk::drive(QDialog& window) {
+    // The lookup's list: the first item view that shows rows.
+    QAbstractItemView* list = nullptr;
+    for (QAbstractItemView* v : window.findChildren<QAbstractItemView*>())
+        if (v->isVisible() && v->model() && v->model()->rowCount() > 0) {
+            list = v;
+            break;
         }
-        filas.sort();
+    const int rows = list ? std::min(list->model()->rowCount(), kChoosableRows) : 0;
+    const int row = answer(
+        [&](std::mt19937& g) { return rows == 0 || g() % 3 == 0 ? -1 : int(g() % rows); }, -1);
+    record({Notice::Lookup, window.windowTitle(), QString(), 0, row});
+    if (list && row >= 0 && row < list->model()->rowCount()) {
+        // A double click on the row, as the user accepts one.
+        const QModelIndex i = list->model()->index(row, 0);
+        list->scrollTo(i);
+        list->setCurrentIndex(i);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(i).center());
+        if (window.isVisible())
+            QTest::keyClick(list, Qt::Key_Return);
     }
-    return f;
+    if (window.isVisible())
+        QTest::keyClick(list ? static_cast<QWidget*>(list) : &window, Qt::Key_Escape);
+    if (window.isVisible())
+        window.reject();
 }
 
-std::vector<Cambio> cambios(const Foto& antes, const Foto& despues) {
-    std::vector<Cambio> r;
-    for (const auto& [tabla, filas] : despues) {
-        const QStringList& previas = antes.at(tabla);
-        for (const bool alta : {true, false}) {
-            QStringList l;
-            const QStringList& de = alta ? filas : previas;
-            const QStringList& en = alta ? previas : filas;
-            std::set_difference(de.begin(), de.end(), en.begin(), en.end(), std::back_inserter(l));
-            for (const QString& f : l)
-                r.push_back({tabla, f.section(u'\x1f', 0, 0), alta, f});
+// ---- Steps ----------------------------------------------------------------------------------
+
+bool Walk::take(Step step) {
+    script_ = std::move(step.answers);
+    next_ = 0;
+    step.answers.clear();
+    taken_.push_back(step);
+    notices_.clear();
+    if (before)
+        before(taken_.back());
+    const auto action = std::find_if(actions_.begin(), actions_.end(),
+                                     [&](const Action& a) { return a.name == step.action; });
+    if (action == actions_.end()) {
+        fail("walk", QStringLiteral("no action named ") + QString::fromStdString(step.action));
+        return false;
+    }
+    try {
+        action->perform(step.param);
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    } catch (const std::exception& e) {
+        fail("exception", QString::fromUtf8(e.what()));
+    } catch (...) {
+        fail("exception", QStringLiteral("unknown"));
+    }
+    if ((keepGoing || !failed()) && after)
+        after(taken_.back());
+    return keepGoing || !failed();
+}
+
+bool Walk::run(unsigned seed, int steps) {
+    seed_ = seed;
+    random_.seed(seed);
+    fixed_ = false;
+    for (int n = 0; n < steps && (keepGoing || !failed()); ++n) {
+        std::vector<const Action*> possible;
+        int total = 0;
+        for (const Action& a : actions_)
+            if (a.weight > 0 && (!a.possible || a.possible())) {
+                possible.push_back(&a);
+                total += a.weight;
+            }
+        if (possible.empty())
+            break;
+        int draw = int(random_() % unsigned(total));
+        const Action* a = possible.back();
+        for (const Action* p : possible)
+            if ((draw -= p->weight) < 0) {
+                a = p;
+                break;
+            }
+        take({a->name, a->choose ? a->choose(random_) : std::string()});
+    }
+    return !failed();
+}
+
+bool Walk::replay(const std::vector<Step>& steps) {
+    seed_ = 0;
+    fixed_ = true;
+    for (const Step& s : steps)
+        if (!take(s))
+            break;
+    return !failed();
+}
+
+void Walk::fail(const std::string& invariant, const QString& detail) {
+    if (failed() && !keepGoing)
+        return;
+    std::ostringstream o;
+    o << invariant << " at step " << stepIndex();
+    if (!taken_.empty())
+        o << " (" << taken_.back().action << ' ' << taken_.back().param << ')';
+    o << ": " << oneLine(detail).toStdString();
+    // The boxes of the step, which often tell why.
+    for (const Notice& n : notices_)
+        o << "\n      [" << (n.kind == Notice::Lookup ? "lookup" : "box") << "] "
+          << oneLine(n.text).left(90).toStdString() << " -> " << n.answer;
+    failures_.push_back(o.str());
+}
+
+std::string Walk::report() const {
+    std::ostringstream o;
+    o << (seed_ ? "walk of seed " + std::to_string(seed_) : std::string("fixed walk")) << ": "
+      << (failed() ? failures_.front() : "no failure");
+    for (size_t i = 1; i < failures_.size(); ++i)
+        o << "\n  then " << failures_[i];
+    o << "\nsteps (paste into a fixed walk):\n";
+    for (const Step& s : taken_) {
+        o << "    {" << quoted(s.action) << ", " << quoted(s.param);
+        if (!s.answers.empty()) {
+            o << ", {";
+            for (size_t i = 0; i < s.answers.size(); ++i)
+                o << (i ? ", " : "") << s.answers[i];
+            o << '}';
         }
+        o << "},\n";
     }
-    return r;
+    return o.str();
 }
 
-QString describe(const std::vector<Cambio>& c) {
-    QStringList l;
-    for (size_t i = 0; i < c.size() && i < 4; ++i)
-        l << (c[i].alta ? u'+' : u'-') + c[i].tabla + u' ' +
-                 QString(c[i].fila).replace(u'\x1f', u'|').left(160);
-    return l.join(QStringLiteral("; "));
-}
-
-std::string cita(const std::string& texto) {
+std::string quoted(const std::string& text) {
     std::string r = "\"";
-    for (const char c : texto) {
+    for (const char c : text) {
         if (c == '"' || c == '\\')
             r += '\\';
         if (c == '\n')
@@ -144,231 +240,138 @@ std::string cita(const std::string& texto) {
     return r + '"';
 }
 
-class Paseo::Respondedor : public vb::DialogResponder {
-public:
-    explicit Respondedor(Paseo& p) : p_(p) {}
+// ---- Seeds ----------------------------------------------------------------------------------
 
-    int messageBox(const QString& prompt, int buttons, const QString& title) override {
-        const std::vector<int> botones = vb::buttonCodes(buttons);
-        const int porDefecto = botones[vb::defaultButtonIndex(buttons)];
-        const int r =
-            botones.size() == 1
-                ? botones.front()
-                : p_.respuesta([&](std::mt19937& g) { return botones[g() % botones.size()]; },
-                               porDefecto);
-        return p_.anota({Aviso::Mensaje, prompt, title, buttons, r}) ? r : vb::vbCancel;
-    }
-
-    QString inputBox(const QString& prompt, const QString& title,
-                     const QString& defaultText) override {
-        const int r = p_.respuesta([](std::mt19937& g) { return int(1 + g() % 2); }, 1);
-        p_.anota({Aviso::Entrada, prompt, title, 0, r});
-        return r == 1 ? defaultText : QString();
-    }
-
-private:
-    Paseo& p_;
-};
-
-Paseo::Paseo(std::vector<Accion> acciones)
-    : acciones_(std::move(acciones)), respondedor_(std::make_shared<Respondedor>(*this)) {
-    auto previos = std::make_shared<Previos>();
-    previos->respondedor = vb::setDialogResponder(respondedor_);
-    previos->conductor = ui::setModalDriver([this](QDialog& v) { conduce(v); });
-    previos_ = previos;
-}
-
-Paseo::~Paseo() {
-    auto* previos = static_cast<Previos*>(previos_.get());
-    vb::setDialogResponder(previos->respondedor);
-    ui::setModalDriver(previos->conductor);
-}
-
-bool Paseo::anota(Aviso aviso) {
-    avisos_.push_back(std::move(aviso));
-    if (avisos_.size() < kMaxAvisos)
-        return true;
-    if (avisos_.size() == kMaxAvisos)
-        viola("boxes", QStringLiteral("more than %1 boxes in one step").arg(kMaxAvisos));
-    return false;
-}
-
-int Paseo::respuesta(const std::function<int(std::mt19937&)>& azar, int porDefecto) {
-    int r = porDefecto;
-    if (!fija_)
-        r = azar(azar_);
-    else if (siguiente_ < guion_.size())
-        r = guion_[siguiente_++];
-    if (!hechos_.empty())
-        hechos_.back().respuestas.push_back(r);
-    return r;
-}
-
-void Paseo::conduce(QDialog& ventana) {
-    // The list of the lookup: the first item view that shows rows.
-    QAbstractItemView* lista = nullptr;
-    for (QAbstractItemView* v : ventana.findChildren<QAbstractItemView*>())
-        if (v->isVisible() && v->model() && v->model()->rowCount() > 0) {
-            lista = v;
-            break;
-        }
-    const int filas = lista ? std::min(lista->model()->rowCount(), kFilasElegibles) : 0;
-    const int fila = respuesta(
-        [&](std::mt19937& g) { return filas == 0 || g() % 3 == 0 ? -1 : int(g() % filas); }, -1);
-    anota({Aviso::Consulta, ventana.windowTitle(), QString(), 0, fila});
-    if (lista && fila >= 0 && fila < lista->model()->rowCount()) {
-        // A double click on the row, as the user accepts one.
-        const QModelIndex i = lista->model()->index(fila, 0);
-        lista->scrollTo(i);
-        lista->setCurrentIndex(i);
-        QTest::mouseDClick(lista->viewport(), Qt::LeftButton, {}, lista->visualRect(i).center());
-        if (ventana.isVisible())
-            QTest::keyClick(lista, Qt::Key_Return);
-    }
-    if (ventana.isVisible())
-        QTest::keyClick(lista ? static_cast<QWidget*>(lista) : &ventana, Qt::Key_Escape);
-    if (ventana.isVisible())
-        ventana.reject();
-}
-
-bool Paseo::da(Paso paso) {
-    guion_ = std::move(paso.respuestas);
-    siguiente_ = 0;
-    paso.respuestas.clear();
-    hechos_.push_back(paso);
-    avisos_.clear();
-    if (antes)
-        antes(hechos_.back());
-    const Accion* accion = nullptr;
-    for (const Accion& a : acciones_)
-        if (a.nombre == paso.accion)
-            accion = &a;
-    if (!accion) {
-        viola("walk", QStringLiteral("no action named ") + QString::fromStdString(paso.accion));
-        return false;
-    }
-    try {
-        accion->hace(paso.dato);
-        QCoreApplication::sendPostedEvents();
-        QCoreApplication::processEvents();
-    } catch (const std::exception& e) {
-        viola("exception", QString::fromUtf8(e.what()));
-    } catch (...) {
-        viola("exception", QStringLiteral("unknown"));
-    }
-    if ((sigue || !violado()) && despues)
-        despues(hechos_.back());
-    return sigue || !violado();
-}
-
-bool Paseo::camina(unsigned semilla, int pasos) {
-    semilla_ = semilla;
-    azar_.seed(semilla);
-    for (int n = 0; n < pasos && (sigue || !violado()); ++n) {
-        std::vector<const Accion*> posibles;
-        int total = 0;
-        for (const Accion& a : acciones_)
-            if (a.peso > 0 && (!a.puede || a.puede())) {
-                posibles.push_back(&a);
-                total += a.peso;
-            }
-        if (posibles.empty())
-            break;
-        int tiro = int(azar_() % unsigned(total));
-        const Accion* a = posibles.back();
-        for (const Accion* p : posibles)
-            if ((tiro -= p->peso) < 0) {
-                a = p;
-                break;
-            }
-        fija_ = false;
-        da({a->nombre, a->elige ? a->elige(azar_) : std::string()});
-    }
-    return !violado();
-}
-
-bool Paseo::repite(const std::vector<Paso>& pasos) {
-    semilla_ = 0;
-    for (const Paso& p : pasos) {
-        fija_ = true;
-        if (!da(p))
-            break;
-    }
-    return !violado();
-}
-
-void Paseo::viola(const std::string& invariante, const QString& detalle) {
-    if (violado() && !sigue)
-        return;
-    std::ostringstream o;
-    o << invariante << " at step " << numeroPaso();
-    if (!hechos_.empty())
-        o << " (" << hechos_.back().accion << ' ' << hechos_.back().dato << ')';
-    o << ": " << sinSaltos(detalle).toStdString();
-    // The boxes of the step, which often tell why.
-    for (const Aviso& a : avisos_)
-        o << "\n      [" << (a.tipo == Aviso::Consulta ? "lookup" : "box") << "] "
-          << sinSaltos(a.texto).left(90).toStdString() << " -> " << a.respuesta;
-    violaciones_.push_back(o.str());
-}
-
-std::string Paseo::informe() const {
-    std::ostringstream o;
-    o << (semilla_ ? "walk of seed " + std::to_string(semilla_) : std::string("fixed walk")) << ": "
-      << (violado() ? violaciones_.front() : "no violation");
-    for (size_t i = 1; i < violaciones_.size(); ++i)
-        o << "\n  then " << violaciones_[i];
-    o << "\nsteps (paste into a fixed walk):\n";
-    for (const Paso& p : hechos_) {
-        o << "    {" << cita(p.accion) << ", " << cita(p.dato);
-        if (!p.respuestas.empty()) {
-            o << ", {";
-            for (size_t i = 0; i < p.respuestas.size(); ++i)
-                o << (i ? ", " : "") << p.respuestas[i];
-            o << '}';
-        }
-        o << "},\n";
-    }
-    return o.str();
-}
-
-std::vector<unsigned> semillas(unsigned primera, int cuantas) {
+std::vector<unsigned> seeds(unsigned first, int count) {
     std::vector<unsigned> s;
-    for (int i = 0; i < cuantas; ++i)
-        s.push_back(primera + unsigned(i));
+    for (int i = 0; i < count; ++i)
+        s.push_back(first + unsigned(i));
     return s;
 }
 
-std::vector<unsigned> semillasPedidas(unsigned desde) {
-    bool dada = false;
-    const unsigned inicio = unsigned(qEnvironmentVariableIntValue("QUARZELO_PASEO_SEMILLA", &dada));
-    return semillas(dada ? inicio : desde, qEnvironmentVariableIntValue("QUARZELO_PASEOS"));
+std::vector<unsigned> requestedSeeds(unsigned from) {
+    bool given = false;
+    const unsigned first = unsigned(qEnvironmentVariableIntValue("QUARZELO_PASEO_SEMILLA", &given));
+    return seeds(given ? first : from, qEnvironmentVariableIntValue("QUARZELO_PASEOS"));
 }
 
-int pasosPedidos(int porDefecto) {
-    bool dado = false;
-    const int pasos = qEnvironmentVariableIntValue("QUARZELO_PASEO_PASOS", &dado);
-    return dado && pasos > 0 ? pasos : porDefecto;
+int requestedSteps(int byDefault) {
+    bool given = false;
+    const int steps = qEnvironmentVariableIntValue("QUARZELO_PASEO_PASOS", &given);
+    return given && steps > 0 ? steps : byDefault;
 }
 
-int caminaTanda(const std::vector<unsigned>& semillas, int pasos,
-                const std::function<Paseo&()>& arranca) {
-    QElapsedTimer reloj;
-    reloj.start();
-    const bool todas = qEnvironmentVariableIsSet("QUARZELO_PASEO_SIGUE");
-    int fallidos = 0;
-    for (const unsigned s : semillas) {
-        Paseo& p = arranca();
-        p.sigue = todas;
-        p.camina(s, pasos);
-        if (p.violado() && (++fallidos <= 3 || todas))
-            ADD_FAILURE() << p.informe();
+int runSeeds(const std::vector<unsigned>& seeds, int steps, const std::function<Walk&()>& start) {
+    QElapsedTimer clock;
+    clock.start();
+    const bool all = qEnvironmentVariableIsSet("QUARZELO_PASEO_SIGUE");
+    int failedWalks = 0;
+    for (const unsigned s : seeds) {
+        Walk& w = start();
+        w.keepGoing = all;
+        w.run(s, steps);
+        if (w.failed() && (++failedWalks <= 3 || all))
+            ADD_FAILURE() << w.report();
     }
-    std::printf("%zu walks of %d steps in %lld ms (%.1f ms each), %d failed\n", semillas.size(),
-                pasos, static_cast<long long>(reloj.elapsed()),
-                semillas.empty() ? 0.0 : double(reloj.elapsed()) / double(semillas.size()),
-                fallidos);
-    return fallidos;
+    std::printf("%zu walks of %d steps in %lld ms (%.1f ms each), %d failed\n", seeds.size(), steps,
+                static_cast<long long>(clock.elapsed()),
+                seeds.empty() ? 0.0 : double(clock.elapsed()) / double(seeds.size()), failedWalks);
+    return failedWalks;
 }
 
-} // namespace paseo
+// ---- Databases ------------------------------------------------------------------------------
+
+void DbReader::open(const QString& path) {
+    close();
+    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db_, SQLITE_OPEN_READWRITE,
+                        nullptr) != SQLITE_OK)
+        throw std::runtime_error("cannot open " + path.toStdString());
+    sqlite3_busy_timeout(db_, 2000);
+    testutil::TempDatabase::registerCollation(db_);
+}
+
+void DbReader::close() {
+    sqlite3_close(db_);
+    db_ = nullptr;
+}
+
+qint64 DbReader::version() {
+    return rows(QStringLiteral("PRAGMA data_version")).value(0).value(0).toLongLong();
+}
+
+QList<QVariantList> DbReader::rows(const QString& sql, QStringList* columns) {
+    sqlite3_stmt* st = nullptr;
+    const QByteArray t = sql.toUtf8();
+    if (sqlite3_prepare_v2(db_, t.constData(), int(t.size()), &st, nullptr) != SQLITE_OK)
+        throw std::runtime_error(sql.toStdString() + ": " + sqlite3_errmsg(db_));
+    const int n = sqlite3_column_count(st);
+    for (int i = 0; columns && i < n; ++i)
+        *columns << QString::fromUtf8(sqlite3_column_name(st, i)).toLower();
+    QList<QVariantList> r;
+    while (sqlite3_step(st) == SQLITE_ROW) {
+        QVariantList row;
+        for (int i = 0; i < n; ++i) {
+            const int type = sqlite3_column_type(st, i);
+            row << (type == SQLITE_NULL      ? QVariant()
+                    : type == SQLITE_INTEGER ? QVariant(qlonglong(sqlite3_column_int64(st, i)))
+                    : type == SQLITE_FLOAT
+                        ? QVariant(sqlite3_column_double(st, i))
+                        : QVariant(QString::fromUtf8(
+                              reinterpret_cast<const char*>(sqlite3_column_text(st, i)))));
+        }
+        r << row;
+    }
+    sqlite3_finalize(st);
+    return r;
+}
+
+QVariantMap DbReader::row(const QString& sql) {
+    QStringList columns;
+    const QList<QVariantList> r = rows(sql, &columns);
+    QVariantMap m;
+    for (int i = 0; !r.isEmpty() && i < columns.size(); ++i)
+        m[columns[i]] = r[0][i];
+    return m;
+}
+
+Snapshot snapshot(DbReader& db, const std::vector<Table>& tables) {
+    Snapshot s;
+    for (const Table& t : tables) {
+        QStringList& rows = s[t.name];
+        for (const QVariantList& r : db.rows(t.sql)) {
+            QStringList cells;
+            for (const QVariant& v : r)
+                cells << (v.isNull() ? QStringLiteral("<null>") : v.toString());
+            rows << cells.join(u'\x1f');
+        }
+        rows.sort();
+    }
+    return s;
+}
+
+std::vector<Change> changes(const Snapshot& before, const Snapshot& after) {
+    std::vector<Change> r;
+    for (const auto& [table, rows] : after) {
+        const QStringList& earlier = before.at(table);
+        for (const bool added : {true, false}) {
+            QStringList l;
+            const QStringList& from = added ? rows : earlier;
+            const QStringList& in = added ? earlier : rows;
+            std::set_difference(from.begin(), from.end(), in.begin(), in.end(),
+                                std::back_inserter(l));
+            for (const QString& row : l)
+                r.push_back({table, row.section(u'\x1f', 0, 0), added, row});
+        }
+    }
+    return r;
+}
+
+QString describe(const std::vector<Change>& c) {
+    QStringList l;
+    for (size_t i = 0; i < c.size() && i < 4; ++i)
+        l << (c[i].added ? u'+' : u'-') + c[i].table + u' ' +
+                 QString(c[i].row).replace(u'\x1f', u'|').left(160);
+    return l.join(QStringLiteral("; "));
+}
+
+} // namespace walk

@@ -5,7 +5,7 @@
 // can be done (by weight), does it, and runs the window's checks. Message and
 // input boxes are answered, and lookups accepted or cancelled, by the same
 // random source; every choice is recorded, so a failing walk prints its seed
-// and its steps in a form that pasted into a fixed walk replays it exactly.
+// and its steps in a form that, pasted into a fixed walk, replays it exactly.
 //
 // A fixed walk gives the steps itself: an answer it does not give takes the
 // box's default button, a lookup it does not answer is cancelled.
@@ -23,126 +23,125 @@
 class QDialog;
 struct sqlite3;
 
-namespace paseo {
+namespace walk {
 
 // One step: the action's name, its parameter, and the answers the step gave
 // in order: a box of more than one button its button's code (vb::vbYes ...),
 // an input box 1 (its default text) or 2 (cancelled), a lookup the row
 // chosen (from 0) or -1 (Escape).
-struct Paso {
-    std::string accion;
-    std::string dato = {};
-    std::vector<int> respuestas = {};
+struct Step {
+    std::string action;
+    std::string param = {};
+    std::vector<int> answers = {};
 };
 
 // A box or lookup shown during the step, and its answer.
-struct Aviso {
-    enum Tipo { Mensaje, Entrada, Consulta };
-    Tipo tipo = Mensaje;
-    QString texto; // a lookup: its window title
-    QString titulo;
-    int estilo = 0;
-    int respuesta = 0;
+struct Notice {
+    enum Kind { Message, Input, Lookup };
+    Kind kind = Message;
+    QString text; // a lookup: its window's title
+    QString title;
+    int style = 0;
+    int answer = 0;
 };
 
-struct Accion {
-    std::string nombre;
-    std::function<bool()> puede;                     // empty: always
-    std::function<std::string(std::mt19937&)> elige; // the parameter; empty: none
-    std::function<void(const std::string&)> hace;
-    int peso = 1;
+struct Action {
+    std::string name;
+    std::function<bool()> possible;                   // empty: always
+    std::function<std::string(std::mt19937&)> choose; // the parameter; empty: none
+    std::function<void(const std::string&)> perform;
+    int weight = 1;
 };
 
-class Paseo {
+class Walk {
 public:
     // While it lives the walk answers every box and drives every lookup.
-    explicit Paseo(std::vector<Accion> acciones);
-    ~Paseo();
-    Paseo(const Paseo&) = delete;
-    Paseo& operator=(const Paseo&) = delete;
+    explicit Walk(std::vector<Action> actions);
+    ~Walk();
+    Walk(const Walk&) = delete;
+    Walk& operator=(const Walk&) = delete;
 
-    // Run before and after every step; the checks report through viola().
-    std::function<void(const Paso&)> antes;
-    std::function<void(const Paso&)> despues;
+    // Run before and after every step; the checks report through fail().
+    std::function<void(const Step&)> before;
+    std::function<void(const Step&)> after;
 
-    // A walk of `pasos` random steps; false when a check failed (informe()
+    // A walk of `steps` random steps; false when a check failed (report()
     // tells which).
-    bool camina(unsigned semilla, int pasos);
+    bool run(unsigned seed, int steps);
     // The steps of a fixed walk, with the same checks.
-    bool repite(const std::vector<Paso>& pasos);
+    bool replay(const std::vector<Step>& steps);
 
     // A check failed at this step: the walk stops after it, unless it goes
-    // on to collect every failure (sigue).
-    void viola(const std::string& invariante, const QString& detalle);
-    bool violado() const { return !violaciones_.empty(); }
-    bool sigue = false;
+    // on to collect every failure (keepGoing).
+    void fail(const std::string& invariant, const QString& detail);
+    bool failed() const { return !failures_.empty(); }
+    bool keepGoing = false;
 
     // The steps taken so far, with the answers they gave, and the failures.
-    const std::vector<Paso>& pasos() const { return hechos_; }
-    const std::vector<std::string>& violaciones() const { return violaciones_; }
+    const std::vector<Step>& steps() const { return taken_; }
+    const std::vector<std::string>& failures() const { return failures_; }
 
     // The boxes and lookups of the step running (or just run).
-    const std::vector<Aviso>& avisos() const { return avisos_; }
-    int numeroPaso() const { return int(hechos_.size()) - 1; }
+    const std::vector<Notice>& notices() const { return notices_; }
+    int stepIndex() const { return int(taken_.size()) - 1; }
     // The seed, the step and the check that failed, and the steps taken as a
     // fixed walk's list.
-    std::string informe() const;
+    std::string report() const;
 
 private:
-    class Respondedor;
-    int respuesta(const std::function<int(std::mt19937&)>& azar, int porDefecto);
+    class Responder;
+    int answer(const std::function<int(std::mt19937&)>& atRandom, int byDefault);
     // Records a box; false past the number a step may show.
-    bool anota(Aviso aviso);
-    void conduce(QDialog& ventana);
-    bool da(Paso paso);
+    bool record(Notice notice);
+    void drive(QDialog& window);
+    bool take(Step step);
 
-    std::vector<Accion> acciones_;
-    std::mt19937 azar_;
-    unsigned semilla_ = 0;
-    bool fija_ = false;
-    std::vector<int> guion_; // a fixed step's answers
-    size_t siguiente_ = 0;
-    std::vector<Paso> hechos_;
-    std::vector<Aviso> avisos_;
-    std::vector<std::string> violaciones_;
-    std::shared_ptr<Respondedor> respondedor_;
-    std::shared_ptr<void> previos_; // the responder and driver put back at the end
+    std::vector<Action> actions_;
+    std::mt19937 random_;
+    unsigned seed_ = 0;
+    bool fixed_ = false;
+    std::vector<int> script_; // a fixed step's answers
+    size_t next_ = 0;
+    std::vector<Step> taken_;
+    std::vector<Notice> notices_;
+    std::vector<std::string> failures_;
+    std::shared_ptr<Responder> responder_;
+    std::shared_ptr<void> previous_; // the responder and driver put back at the end
 };
 
-// `cuantas` seeds from `primera`.
-std::vector<unsigned> semillas(unsigned primera, int cuantas);
+// `count` seeds from `first`.
+std::vector<unsigned> seeds(unsigned first, int count);
 // The walks asked for beyond CI's: QUARZELO_PASEOS seeds from
-// QUARZELO_PASEO_SEMILLA (by default `desde`); none when unset.
-std::vector<unsigned> semillasPedidas(unsigned desde);
-// QUARZELO_PASEO_PASOS, or `porDefecto`.
-int pasosPedidos(int porDefecto);
+// QUARZELO_PASEO_SEMILLA (by default `from`); none when unset.
+std::vector<unsigned> requestedSeeds(unsigned from);
+// QUARZELO_PASEO_PASOS, or `byDefault`.
+int requestedSteps(int byDefault);
 
-// Walks each seed on a fresh window (`arranca` starts it and hands its
-// walk); every walk that fails is reported as a test failure with its seed
-// and steps (the first three; all with QUARZELO_PASEO_SIGUE, which also
-// collects every failure of a walk). Prints the count and the time taken.
-// The number of walks that failed.
-int caminaTanda(const std::vector<unsigned>& semillas, int pasos,
-                const std::function<Paseo&()>& arranca);
+// Walks each seed on a fresh window (`start` starts it and hands its walk);
+// a walk that fails is reported as a test failure with its seed and steps
+// (the first three; all with QUARZELO_PASEO_SIGUE, which also collects
+// every failure of a walk). Prints the count and the time taken; returns the
+// number of walks that failed.
+int runSeeds(const std::vector<unsigned>& seeds, int steps, const std::function<Walk&()>& start);
 
 // ---- The databases a walk watches -------------------------------------------------------
 
 // A SQLite file read through a connection of the test's own (with the
 // engine's collation and functions), which also tells when another
 // connection committed.
-class Lector {
+class DbReader {
 public:
-    Lector() = default;
-    ~Lector() { cierra(); }
-    Lector(const Lector&) = delete;
-    Lector& operator=(const Lector&) = delete;
-    void abre(const QString& ruta);
-    void cierra();
+    DbReader() = default;
+    ~DbReader() { close(); }
+    DbReader(const DbReader&) = delete;
+    DbReader& operator=(const DbReader&) = delete;
+    void open(const QString& path);
+    void close();
     // Changes when another connection commits (PRAGMA data_version).
     qint64 version();
-    QList<QVariantList> filas(const QString& sql, QStringList* columnas = nullptr);
+    QList<QVariantList> rows(const QString& sql, QStringList* columns = nullptr);
     // The first row by column name (lower case); empty when there is none.
-    QVariantMap fila(const QString& sql);
+    QVariantMap row(const QString& sql);
 
 private:
     sqlite3* db_ = nullptr;
@@ -150,24 +149,24 @@ private:
 
 // Tables of one database: each as its rows in text, sorted, every row led by
 // the key it belongs to (the statement's first column).
-using Foto = std::map<QString, QStringList>;
-struct Tabla {
-    QString nombre;
+using Snapshot = std::map<QString, QStringList>;
+struct Table {
+    QString name;
     QString sql; // first column: the key
 };
-Foto fotografia(Lector& l, const std::vector<Tabla>& tablas);
+Snapshot snapshot(DbReader& db, const std::vector<Table>& tables);
 
-// A row that appeared (alta) or went away between two pictures.
-struct Cambio {
-    QString tabla, clave;
-    bool alta = false;
-    QString fila;
+// A row that appeared (added) or went away between two snapshots.
+struct Change {
+    QString table, key;
+    bool added = false;
+    QString row;
 };
-std::vector<Cambio> cambios(const Foto& antes, const Foto& despues);
+std::vector<Change> changes(const Snapshot& before, const Snapshot& after);
 // The first changes, readable.
-QString describe(const std::vector<Cambio>& c);
+QString describe(const std::vector<Change>& c);
 
 // Quoted as a C++ string literal.
-std::string cita(const std::string& texto);
+std::string quoted(const std::string& text);
 
-} // namespace paseo
+} // namespace walk
