@@ -653,7 +653,8 @@ private:
         }
         QWidget* w = usable(n);
         if (auto* l = qobject_cast<QComboBox*>(w))
-            return chooseInList(l, p[sep] == '=' ? itemOf(l, arg) : arg.toInt());
+            return chooseInList(l, sep != std::string::npos && p[sep] == '=' ? itemOf(l, arg)
+                                                                             : arg.toInt());
         if (qobject_cast<QAbstractButton*>(w))
             // On the box or the circle, as the user points at it.
             QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(8, w->height() / 2));
