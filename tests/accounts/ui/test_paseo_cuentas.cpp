@@ -925,9 +925,12 @@ private:
             const auto state = [](const Shown& x) {
                 return QLatin1String(x.existing ? "existing" : x.isNew ? "new" : "browse");
             };
-            return QStringLiteral(" (loaded: %1, asked for: %2, state %3 '%4' -> %5 '%6')")
+            return QStringLiteral(" (loaded: %1, asked for: %2, code edited: %3, code left: %4, "
+                                  "state %5 '%6' -> %7 '%8')")
                 .arg(loaded)
                 .arg(asked)
+                .arg(edited)
+                .arg(leftCode)
                 .arg(state(was), was.key, state(now), now.key);
         };
         std::set<std::string> set;
