@@ -336,7 +336,7 @@ QStringList differsFromRow(const Shown& s, const QVariantMap& r, DbReader& db,
 }
 
 // What a save must store for the controls as shown (s) when the key was
-// pressed, column by column, through the Parts' own mapping: the mismatches
+// pressed, column by column, through the chart's own rules: the mismatches
 // with the stored row r; `before` is the row the save overwrote (empty for a
 // new account).
 QStringList differsFromShown(const Shown& s, const QVariantMap& r, const QVariantMap& before) {
@@ -1067,25 +1067,25 @@ protected:
 
 // ---- Random walks --------------------------------------------------------------------------
 
-// CI's walks, in parts that run side by side.
-constexpr int kParts = 8;
-constexpr int kWalksPerPart = 18;
+// CI's walks, in shards that run side by side.
+constexpr int kShards = 8;
+constexpr int kWalksPerShard = 18;
 constexpr int kSteps = 20;
 
 class RandomWalks : public AccountsWalkTest, public ::testing::WithParamInterface<int> {};
 
 TEST_P(RandomWalks, EveryStepKeepsTheInvariants) {
-    EXPECT_EQ(walk::runSeeds(walk::seeds(1 + unsigned(GetParam() * kWalksPerPart), kWalksPerPart),
+    EXPECT_EQ(walk::runSeeds(walk::seeds(1 + unsigned(GetParam() * kWalksPerShard), kWalksPerShard),
                              walk::requestedSteps(kSteps),
                              [&]() -> walk::Walk& { return start().walk(); }),
               0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Seeds, RandomWalks, ::testing::Range(0, kParts));
+INSTANTIATE_TEST_SUITE_P(Seeds, RandomWalks, ::testing::Range(0, kShards));
 
 // More walks when asked for (QUARZELO_PASEOS, paseo.h).
 TEST_F(AccountsWalkTest, RequestedWalks) {
-    const std::vector<unsigned> seeds = walk::requestedSeeds(1 + kParts * kWalksPerPart);
+    const std::vector<unsigned> seeds = walk::requestedSeeds(1 + kShards * kWalksPerShard);
     if (seeds.empty())
         GTEST_SKIP() << "QUARZELO_PASEOS is not set";
     EXPECT_EQ(walk::runSeeds(seeds, walk::requestedSteps(kSteps),
