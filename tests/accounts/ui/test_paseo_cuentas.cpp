@@ -780,17 +780,17 @@ private:
     }
 
     void check(const Step& s) {
-        const Shown now = shown(c_);
-        const Shown was = last_;
-        const int step = walk_->stepIndex();
-        const std::vector<Notice>& notices = walk_->notices();
-        noticesByStep_.push_back(notices);
-        // A lookup or a box takes the activation with it.
+        // A lookup or a box takes the activation with it: the user comes back.
         if (QApplication::activeWindow() != c_.w) {
             c_.w->activateWindow();
             QApplication::setActiveWindow(c_.w);
             (void)QTest::qWaitForWindowActive(c_.w);
         }
+        const Shown now = shown(c_);
+        const Shown was = last_;
+        const int step = walk_->stepIndex();
+        const std::vector<Notice>& notices = walk_->notices();
+        noticesByStep_.push_back(notices);
         const auto fail = [&](const char* i, const QString& m) { walk_->fail(i, m); };
         const auto any = [&](const auto& p) {
             return std::any_of(notices.begin(), notices.end(), p);
