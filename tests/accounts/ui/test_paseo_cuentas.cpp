@@ -336,7 +336,7 @@ QStringList differsFromRow(const Shown& s, const QVariantMap& r, DbReader& db,
 }
 
 // What a save must store for the controls as shown (s) when the key was
-// pressed, column by column, through the Parts' own mapping: the mismatches
+// pressed, column by column, through the chart's own rules: the mismatches
 // with the stored row r; `before` is the row the save overwrote (empty for a
 // new account).
 QStringList differsFromShown(const Shown& s, const QVariantMap& r, const QVariantMap& before) {
@@ -780,17 +780,17 @@ private:
     }
 
     void check(const Step& s) {
-        const Shown now = shown(c_);
-        const Shown was = last_;
-        const int step = walk_->stepIndex();
-        const std::vector<Notice>& notices = walk_->notices();
-        noticesByStep_.push_back(notices);
-        // A lookup or a box takes the activation with it.
+        // A lookup or a box takes the activation with it: the user comes back.
         if (QApplication::activeWindow() != c_.w) {
             c_.w->activateWindow();
             QApplication::setActiveWindow(c_.w);
             (void)QTest::qWaitForWindowActive(c_.w);
         }
+        const Shown now = shown(c_);
+        const Shown was = last_;
+        const int step = walk_->stepIndex();
+        const std::vector<Notice>& notices = walk_->notices();
+        noticesByStep_.push_back(notices);
         const auto fail = [&](const char* i, const QString& m) { walk_->fail(i, m); };
         const auto any = [&](const auto& p) {
             return std::any_of(notices.begin(), notices.end(), p);
@@ -925,9 +925,12 @@ private:
             const auto state = [](const Shown& x) {
                 return QLatin1String(x.existing ? "existing" : x.isNew ? "new" : "browse");
             };
-            return QStringLiteral(" (loaded: %1, asked for: %2, state %3 '%4' -> %5 '%6')")
+            return QStringLiteral(" (loaded: %1, asked for: %2, code edited: %3, code left: %4, "
+                                  "state %5 '%6' -> %7 '%8')")
                 .arg(loaded)
                 .arg(asked)
+                .arg(edited)
+                .arg(leftCode)
                 .arg(state(was), was.key, state(now), now.key);
         };
         std::set<std::string> set;
@@ -1064,25 +1067,25 @@ protected:
 
 // ---- Random walks --------------------------------------------------------------------------
 
-// CI's walks, in parts that run side by side.
-constexpr int kParts = 8;
-constexpr int kWalksPerPart = 18;
+// CI's walks, in shards that run side by side.
+constexpr int kShards = 8;
+constexpr int kWalksPerShard = 18;
 constexpr int kSteps = 20;
 
 class RandomWalks : public AccountsWalkTest, public ::testing::WithParamInterface<int> {};
 
 TEST_P(RandomWalks, EveryStepKeepsTheInvariants) {
-    EXPECT_EQ(walk::runSeeds(walk::seeds(1 + unsigned(GetParam() * kWalksPerPart), kWalksPerPart),
+    EXPECT_EQ(walk::runSeeds(walk::seeds(1 + unsigned(GetParam() * kWalksPerShard), kWalksPerShard),
                              walk::requestedSteps(kSteps),
                              [&]() -> walk::Walk& { return start().walk(); }),
               0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Seeds, RandomWalks, ::testing::Range(0, kParts));
+INSTANTIATE_TEST_SUITE_P(Seeds, RandomWalks, ::testing::Range(0, kShards));
 
 // More walks when asked for (QUARZELO_PASEOS, paseo.h).
 TEST_F(AccountsWalkTest, RequestedWalks) {
-    const std::vector<unsigned> seeds = walk::requestedSeeds(1 + kParts * kWalksPerPart);
+    const std::vector<unsigned> seeds = walk::requestedSeeds(1 + kShards * kWalksPerShard);
     if (seeds.empty())
         GTEST_SKIP() << "QUARZELO_PASEOS is not set";
     EXPECT_EQ(walk::runSeeds(seeds, walk::requestedSteps(kSteps),
