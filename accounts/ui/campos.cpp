@@ -257,7 +257,9 @@ void FrmMA_CUENTAS::txtFields_Validate(int Index, bool& Cancel) {
     // away, is not the user leaving the field.
     QLineEdit* campo = txtFields[size_t(Index)];
     if (!ValidaAlSalir[size_t(Index)] || RutinasEnCurso > 0 || !campo->isEnabled() ||
-        campo->isHidden() || (Index == 1 && CodigoSinCambio(campo->text())))
+        campo->isHidden() ||
+        (Index == 1 &&
+         (CodigoSinCambio(campo->text()) || campo->text().trimmed() == CodigoRechazado)))
         return;
     EnValidate = true;
     Campo_Valida(Index);

@@ -68,9 +68,11 @@ void FrmMA_CUENTAS::ConsultarCodigo() {
         QString where = QStringLiteral("(DESCRIPCION LIKE ") + EmpiezaCon(nombre) + u')';
         consulta.ConsultaSearch(QStringLiteral("MA_CUENTAS"), ninguna, QString(), campoBusqueda,
                                 where, QString(), false, QString());
-        // The chosen account is loaded, or the emptied code checked, as a
-        // code typed in its box; the mode stays until a code is accepted.
+        // The chosen account is loaded as a code typed in its box; a lookup
+        // closed without a choice leaves every field as it was.
         const QString elegido = consulta.ValorDevuelto.toString().trimmed();
+        if (elegido.isEmpty())
+            return;
         Campo(QStringLiteral("CODIGO"))->setText(elegido);
         TxtCodigo->setText(elegido);
         Campo_Valida(ClsFormulario::IndiceControl(QStringLiteral("CODIGO"), txtFields));
@@ -80,6 +82,8 @@ void FrmMA_CUENTAS::ConsultarCodigo() {
     QString tabla = tag;
     QString descripcion, codigo, extra;
     Def_QConsulta::QConsulta(tabla, descripcion, codigo, extra, true, QString());
+    if (codigo.trimmed().isEmpty())
+        return;
     const QString columna = campo->property("DataField").toString();
     if (Igual(tag, "MA_CUENTAS")) {
         const bool principal =
@@ -98,8 +102,9 @@ void FrmMA_CUENTAS::Tbar_ButtonClick(QAction* Button) {
     using CNStuffContable::CuentaActual;
     const QString clave = Button->data().toString();
     // The related windows open on the account shown, as the window judged
-    // it: a code typed and not left is judged first.
-    if (!PasaPuerta())
+    // it: a code typed and not left is judged first, and what it then shows
+    // is what a second press acts on.
+    if (!PasaPuerta(false))
         return;
     auto codigoMostrado = [&] { CuentaActual = CodigoEstablecido; };
     bool existe = false;

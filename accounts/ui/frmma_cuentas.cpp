@@ -478,6 +478,15 @@ void FrmMA_CUENTAS::ConectaEventos() {
         this, [this](int KeyCode, int Shift) { Protege([&] { Form_KeyDown(KeyCode, Shift); }); });
     connect(TxtCodigo, &QLineEdit::textChanged, this,
             [this] { Protege([&] { TxtCodigo_Change(); }); });
+    // A code the user types again is judged again, the same as before or not.
+    for (QLineEdit* caja : {TxtCodigo, txtFields[1]})
+        connect(caja, &QLineEdit::textEdited, this, [this] { CodigoRechazado.clear(); });
+    // The code box shows the code member's text as it is typed, not a key
+    // behind it: a command reads either.
+    connect(txtFields[1], &QLineEdit::textChanged, this, [this](const QString& texto) {
+        if (TxtCodigo->text() != texto)
+            TxtCodigo->setText(texto);
+    });
     for (int i = 0; i < int(OptTipoCuenta.size()); ++i)
         connect(OptTipoCuenta[size_t(i)], &QRadioButton::toggled, this, [this, i](bool marcado) {
             if (marcado)

@@ -257,6 +257,9 @@ private:
         Desistido, // the user kept the account shown: the boxes got its code back
     };
     Juicio UltimoJuicio = Juicio::Ninguno;
+    // The code text last refused: leaving a box with it again tells nothing
+    // new (a command still refuses it).
+    QString CodigoRechazado;
     // Refusals so far (a field's check, a save stopped): a save reads its own
     // by the count, which no later check can take back.
     int Rechazos = 0;
@@ -320,10 +323,10 @@ private:
     void Detiene();
     // Every command passes here first: a code edited in a key box and not
     // yet judged is judged as if typed and left. True when the command goes
-    // on (the code is the one accepted, or a new one just accepted); false
-    // when it was refused, another stored account was loaded instead, or the
-    // user kept the account shown.
-    bool PasaPuerta();
+    // on: the code is the one accepted, or (SigueConNueva) a new one was just
+    // accepted; false when it was refused, another account was loaded or
+    // prepared instead, or the user kept the account shown.
+    bool PasaPuerta(bool SigueConNueva = true);
     // The key box holds the code the window last set there.
     bool CodigoSinCambio(const QString& Texto) const;
     // The fields hold values the user typed or chose since the last load or

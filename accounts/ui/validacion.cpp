@@ -94,6 +94,7 @@ bool FrmMA_CUENTAS::ValidaCodigo(int Index, const QString& Valor) {
         // The user corrects the code in its box: nothing typed elsewhere is
         // cleared and the window stays on what it showed.
         UltimoJuicio = Juicio::Rechazado;
+        CodigoRechazado = Valor;
         Rechaza(Index, cuentas::MensajeJuicio(juicio));
         return false;
     }

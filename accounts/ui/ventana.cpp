@@ -158,6 +158,7 @@ void FrmMA_CUENTAS::LimpiarPantalla() {
                 EsModificacion = false;
                 CodigoEstablecido.clear();
                 CodigoDejado.clear();
+                CodigoRechazado.clear();
                 FilaCargada.reset();
                 TituloPropuesto.clear();
                 ++Reinicios;
@@ -322,11 +323,10 @@ void FrmMA_CUENTAS::Paxtor1_Tecla(const QString& clave) {
         bool modificacion = false;
         bool modificados = false;
         int reinicios = 0;
-        const QString antes = CodigoEstablecido;
         PasosBarra({
             // Only the account shown is deleted: a code edited in place is
             // judged first, and the user deletes what it then shows.
-            [&] { return PasaPuerta() && CodigoEstablecido == antes; },
+            [&] { return PasaPuerta(false); },
             [&] {
                 nuevo = EsNuevo;
                 modificacion = EsModificacion;
@@ -475,7 +475,8 @@ void FrmMA_CUENTAS::TxtCodigo_LostFocus() {
     txtFields[size_t(IndiceActual)]->setText(texto);
     // A focus move that a check or a command makes is not the user leaving
     // the box: checking then would overturn the running routine's outcome.
-    if (!texto.isEmpty() && RutinasEnCurso == 0 && !CodigoSinCambio(texto))
+    if (!texto.isEmpty() && RutinasEnCurso == 0 && !CodigoSinCambio(texto) &&
+        texto != CodigoRechazado)
         Campo_Valida(IndiceActual);
 }
 
@@ -517,7 +518,7 @@ void FrmMA_CUENTAS::SinCuenta() {
     AbreRecordsetCuentas(TablaCuentas);
 }
 
-bool FrmMA_CUENTAS::PasaPuerta() {
+bool FrmMA_CUENTAS::PasaPuerta(bool SigueConNueva) {
     // A value still in the grid's edit box is part of what the window shows.
     Grilla->ConfirmaEdicion();
     QLineEdit* codigo = Campo(QStringLiteral("Codigo"));
@@ -540,7 +541,7 @@ bool FrmMA_CUENTAS::PasaPuerta() {
     }
     UltimoJuicio = Juicio::Ninguno;
     Campo_Valida(ClsFormulario::IndiceControl(QStringLiteral("Codigo"), txtFields));
-    return UltimoJuicio == Juicio::Aceptado;
+    return SigueConNueva && UltimoJuicio == Juicio::Aceptado;
 }
 
 void FrmMA_CUENTAS::DescartaNueva() {

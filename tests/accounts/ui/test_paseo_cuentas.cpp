@@ -756,9 +756,8 @@ private:
             // focus back from the one clicked.
             n = typedInto_ == "TreeV" ? "DESCRIPCION" : typedInto_;
         } else if (startsWith(s.param, "TreeV:")) {
-            // The root, or the node of an account deleted since the tree
-            // was built, empties the name and the code.
-            return {"DESCRIPCION", "Codigo", "TxtCodigo"};
+            // A node loads its account or shows none: no typing of its own.
+            return r;
         } else if (s.action == "click") {
             n = s.param.substr(0, s.param.find_first_of(":="));
             // A click on a field only gives it the focus.
@@ -847,8 +846,11 @@ private:
                          QStringLiteral("copy %1 does not hold the company's row of ").arg(i) + C);
             if (save) {
                 // Another connection's change first: the content then follows.
+                // A drop is overwritten only when the user reuses the account.
+                const bool reused = answered(kReuse, vb::vbYes) && changedByOther_.count(C) &&
+                                    changedByOther_[C].second.startsWith(u"drop");
                 if (was.key == C && changedByOther_.count(C) && takenAt_.count(C) &&
-                    changedByOther_[C].first >= takenAt_[C])
+                    changedByOther_[C].first >= takenAt_[C] && !reused)
                     fail("I1", QStringLiteral("the save of %1 overwrote what another connection "
                                               "did at step %2 (%3) after the window took it at "
                                               "step %4")
@@ -880,8 +882,12 @@ private:
             !isSet(accountIn(dbs_[0], C).value("dada_de_baja")))
             fail("I4", QStringLiteral("told dropped, but ") + C +
                            QStringLiteral(" is not stored dropped"));
-        if (refusals > 1)
-            fail("I4", QStringLiteral("%1 refusal boxes in one action").arg(refusals));
+        // Two causes may give two boxes; one refusal never shows twice.
+        std::set<QString> told;
+        for (const Notice& x : notices)
+            if (isRefusal(x) && !told.insert(x.text).second)
+                fail("I4", QStringLiteral("the refusal '") + x.text +
+                               QStringLiteral("' shown twice in one action"));
 
         // I5: related windows on the account the state is for.
         for (size_t i = openedSeen_; i < opened_.size(); ++i) {
@@ -910,13 +916,20 @@ private:
         // The user asked for the account: a node, a lookup, a code edited and
         // left, a command on an edited code with nothing typed to lose, or
         // the question whether to abandon what was typed answered Yes.
-        const bool asked = node || chosen || (edited && leftCode) ||
-                           answered(kAbandon, vb::vbYes) || (cmd && edited && typed_.empty());
-        // A code of the wrong length empties the fields as it is refused.
+        // Browsing, nothing typed belongs to an account: a load may replace it.
+        const bool typedData = std::any_of(typed_.begin(), typed_.end(), [](const std::string& k) {
+            return k != "TxtCodigo" && k != "Codigo";
+        });
+        const bool gaveUp = answered(kAbandon, vb::vbYes) || !typedData || !was.editing();
+        const bool asked = node || chosen || (edited && leftCode) || (cmd && edited && gaveUp) ||
+                           answered(kAbandon, vb::vbYes);
         const bool digits = any([](const Notice& x) { return x.text == kDigits; });
+        // The tree's root, or a node whose account is gone, shows no account.
+        const bool toNone =
+            node && !now.editing() && now.key.isEmpty() && !answered(kAbandon, vb::vbNo);
         const bool reset = done || cmd == u"NUEVO" ||
                            (cmd == u"CANCELAR" && !answered(kAbandon, vb::vbNo)) ||
-                           answered(kReuse, vb::vbNo) || (!cmd && digits);
+                           (toNone && gaveUp);
         // A code taken as new (also one another connection deleted meanwhile).
         const bool taken =
             now.isNew && !now.key.isEmpty() && (now.key != was.key || !was.isNew) && !loaded;
@@ -959,8 +972,10 @@ private:
                 set.insert(k);
                 continue;
             }
+            // A new code taken over a stored account starts from nothing.
+            const bool fresh = taken && was.existing && gaveUp;
             if ((loaded && (asked || !typed_.count(k))) ||
-                (isReset(k, after) && (reset || (taken && !typed_.count(k)))) ||
+                (isReset(k, after) && (reset || fresh || (taken && !typed_.count(k)))) ||
                 (k == "Combo1" && (taken || leftTitles)))
                 continue;
             fail(kept, QString::fromStdString(k) + QStringLiteral(" changed from '") + before +
@@ -1257,15 +1272,24 @@ std::vector<Road> roads() {
              EXPECT_EQ(stored(w, "110101001", "DESCRIPCION, BLOQUEO"), "CAMBIADA POR OTRO|1");
              EXPECT_TRUE(lastRefused(w));
          }},
-        {"AnotherUsersDropOfTheLoadedAccountBeforeTheSave",
+        {"AnotherUsersDropOfTheLoadedAccountBeforeTheSaveNotReused",
          {{"type", "TxtCodigo=110101001"},
           {"key", "Tab"},
           {"other", "drop:110101001"},
           {"type", "DESCRIPCION=MIA"},
-          {"key", "F4"}},
+          {"key", "F4", {vb::vbNo}}},
          [](AccountsWalk& w) {
              EXPECT_EQ(stored(w, "110101001", "DESCRIPCION, DADA_DE_BAJA"),
                        "Caja Moneda Nacional|1");
+         }},
+        {"AnotherUsersDropOfTheLoadedAccountBeforeTheSaveReused",
+         {{"type", "TxtCodigo=110101001"},
+          {"key", "Tab"},
+          {"other", "drop:110101001"},
+          {"type", "DESCRIPCION=MIA"},
+          {"key", "F4", {vb::vbYes}}},
+         [](AccountsWalk& w) {
+             EXPECT_EQ(stored(w, "110101001", "DESCRIPCION, DADA_DE_BAJA"), "MIA|0");
          }},
         {"TreeRootClickedWithAnAccountLoaded",
          {load[0], load[1], {"click", "TreeV:"}},
