@@ -124,6 +124,11 @@ protected:
     QList<QVariantList> generales(const testutil::TempDatabase& d) const {
         return d.rows("SELECT CCOSTO, PORCENTAJE FROM MA_CUENTASCCOSTO ORDER BY 1");
     }
+    // Every stored distribution, all columns.
+    static QList<QVariantList> estado(const testutil::TempDatabase& d) {
+        return d.rows("SELECT * FROM MA_CUENTASCCOSTO ORDER BY 1, 2") +
+               d.rows("SELECT * FROM MA_CUENTASCCOSTO_UNEG ORDER BY 1, 2, 3");
+    }
 
     QStringList mensajes() const { return responder->messages(); }
 
