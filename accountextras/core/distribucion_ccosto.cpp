@@ -401,9 +401,8 @@ QStringList SentenciasGrabacion(const Grabacion& G) {
 
 QStringList SentenciasBaja(const Grabacion& G) {
     const QString cuenta = G.Cuenta.trimmed();
-    const QStringList s{BorraFilas(cuenta, G.Unidad)};
-    return s +
-           QStringList{G.Unidad.isEmpty() ? FilaDeBanderas(cuenta, G) : SinFilaDeBanderas(cuenta)};
+    return {BorraFilas(cuenta, G.Unidad),
+            G.Unidad.isEmpty() ? FilaDeBanderas(cuenta, G) : SinFilaDeBanderas(cuenta)};
 }
 
 namespace {
