@@ -620,17 +620,12 @@ TEST_F(CCostoTest, AnotherUsersChangeRefusesTheSave) {
         EXPECT_EQ(mensajes().mid(mensajes().size() - 1), QStringList{c.mensaje});
         EXPECT_TRUE(w->hayError());
         EXPECT_TRUE(w->enEdicion());
-        EXPECT_EQ(w->lineas().at(3).CCosto, "0201");
+        EXPECT_EQ(w->lineas().size() > 3 ? w->lineas()[3].CCosto : QString(), "0201");
         EXPECT_EQ(estado(db), suyo);
         delete w;
-        db.exec("DELETE FROM MA_CUENTASCCOSTO; DELETE FROM MA_CUENTASCCOSTO_UNEG;"
-                "INSERT OR IGNORE INTO MA_CUENTAS (CODIGO, DESCRIPCION, TITULO, DADA_DE_BAJA) "
-                "VALUES ('520101001', 'Sueldos', 0, 0);");
-        db.exec(
-            QStringLiteral("ATTACH %1 AS g; INSERT INTO MA_CUENTASCCOSTO SELECT * FROM "
-                           "g.MA_CUENTASCCOSTO; INSERT INTO MA_CUENTASCCOSTO_UNEG SELECT * FROM "
-                           "g.MA_CUENTASCCOSTO_UNEG; DETACH g")
-                .arg(sqltext::literal(grupo.path())));
+        db.exec("INSERT OR IGNORE INTO MA_CUENTAS (CODIGO, DESCRIPCION, TITULO, DADA_DE_BAJA) "
+                "VALUES ('520101001', 'Sueldos', 0, 0)");
+        siembra();
     }
 }
 
