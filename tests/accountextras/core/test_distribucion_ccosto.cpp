@@ -87,6 +87,7 @@ TEST_F(Distribucion, ChecksOfTypedValuesAndTotals) {
     EXPECT_EQ(VerificaSumaTotal(Con({{"0101", "12,5"}, {"0102", "86,5"}}), true),
               MsgSumaIncompleta);
     EXPECT_EQ(VerificaSumaTotal(Con({{"0101", "60"}, {"0102", "50"}}), true), MsgSumaTotal);
+    EXPECT_EQ(VerificaSumaTotal(Con({{"", "40"}}), true), QString()); // spreads nothing
 
     // Before a save every used line is checked again, then the total.
     const struct {

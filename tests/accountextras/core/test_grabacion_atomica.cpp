@@ -165,3 +165,44 @@ TEST_F(GrabacionAtomica, AKilledSaveLeavesNothingOrAllOfIt) {
 }
 
 } // namespace
+
+namespace {
+
+// Inside its transaction, before writing, each save reads the account
+// again: one another user deleted, or made a title, since the window
+// checked it refuses the save with the window's own text, and nothing is
+// written.
+TEST_F(GrabacionAtomica, EachSaveFindsItsAccountStillInTheChart) {
+    const auto distribuye = [] { return ccosto::GrabaDistribucion(distribucion(QString())); };
+    const auto adiciona = [] {
+        return cuentasadic::GrabaDatosAdicionales(adicionales(true, "Alem"));
+    };
+    const struct {
+        const char* otro;
+        std::function<cuentasadic::Resultado()> graba;
+        QString mensaje;
+    } casos[] = {
+        {"DELETE FROM MA_CUENTAS WHERE CODIGO = '520101001'", distribuye,
+         ccosto::MsgCuentaInexistente},
+        {"UPDATE MA_CUENTAS SET TITULO = 1 WHERE CODIGO = '520101001'", distribuye,
+         ccosto::MsgCuentaTitulo},
+        {"DELETE FROM MA_CUENTAS WHERE CODIGO = '110301001'", adiciona,
+         cuentasadic::MsgCuentaInexistente},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.otro);
+        db.exec(QLatin1String(c.otro));
+        const QList<QVariantList> antes =
+            estado(QStringLiteral("MA_CUENTASADIC,MA_CUENTASCCOSTO,MA_CUENTASCCOSTO_UNEG"));
+        const cuentasadic::Resultado r = c.graba();
+        EXPECT_TRUE(r.rechazado());
+        EXPECT_EQ(r.Mensaje, c.mensaje);
+        EXPECT_EQ(estado(QStringLiteral("MA_CUENTASADIC,MA_CUENTASCCOSTO,MA_CUENTASCCOSTO_UNEG")),
+                  antes);
+        db.exec("INSERT OR REPLACE INTO MA_CUENTAS (CODIGO, DESCRIPCION, TITULO, TIPOVISTA, "
+                "DADA_DE_BAJA) VALUES ('110301001', 'Cooperativa Obrera', 0, 'CL', 0),"
+                "('520101001', 'Sueldos', 0, NULL, 0)");
+    }
+}
+
+} // namespace
