@@ -3,8 +3,6 @@
 
 #include "adicionales_fixture.h"
 
-#include "accountextras/core/datos_adicionales.h"
-
 #include "accountextras/ui/frmta_asigccosto.h"
 #include "accountextras/ui/relacionadas.h"
 #include "accounts/ui/frmma_cuentas.h"
@@ -78,39 +76,6 @@ TEST_F(RelacionadasTest, LaBarraAbreCadaVentanaEnLaCuentaMostrada) {
     cuentas->Tbar_ButtonClick(cuentas->BotonTbar(4));
     EXPECT_EQ(centros->findChild<QLineEdit*>(QStringLiteral("txtCuenta"))->text(), "110301002");
     delete Frmta_asigccosto::Instancia();
-}
-
-} // namespace
-
-namespace {
-
-using RelacionadasTest = AdicionalesTest;
-
-// Another user deleted the account the accounts window shows: the
-// additional data opened for it from the side toolbar says so, and its save
-// stores nothing.
-TEST_F(RelacionadasTest, UnaCuentaBorradaNoRecibeDatosAdicionales) {
-    auto cuentas = std::make_unique<FrmMA_CUENTAS>();
-    cuentas->Form_Load();
-    ConectaVentanasRelacionadas(*cuentas);
-    cuentas->show();
-    QApplication::setActiveWindow(cuentas.get());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(cuentas.get()));
-    auto* codigo = cuentas->findChild<QLineEdit*>(QStringLiteral("TxtCodigo"));
-    codigo->setFocus();
-    QTest::keyClicks(codigo, QStringLiteral("110301001"));
-    campo(*cuentas, "DESCRIPCION")->setFocus();
-    ASSERT_EQ(campo(*cuentas, "DESCRIPCION")->text(), "Cooperativa Obrera");
-
-    db.exec("DELETE FROM MA_CUENTAS WHERE CODIGO = '110301001'");
-    cuentas->Tbar_ButtonClick(cuentas->BotonTbar(2)); // Datos Adicionales
-    EXPECT_EQ(responder->messages(), QStringList{cuentasadic::MsgCuentaInexistente});
-    Adicionales* adicionales = Adicionales::Instancia();
-    ASSERT_NE(adicionales, nullptr);
-    completa(*adicionales);
-    adicionales->Paxtor1_ButtonClick(QStringLiteral("GRABAR"));
-    EXPECT_TRUE(adicionales->hayError());
-    EXPECT_EQ(fila(db, "COUNT(*)", "110301001"), QVariantList{0});
 }
 
 } // namespace
