@@ -8,7 +8,9 @@
 //
 // One instance at a time, modeless. The window keeps its own account: the
 // run-wide CuentaActual only hands the code over when it opens (from the
-// accounts window), and the window never writes it. Opened by the program on
+// accounts window), and the window never writes it. An account handed over
+// is shown, not accepted: its lines are edited and stored only once the
+// account box's code has been accepted. Opened by the program on
 // its own (Menu) it starts with an empty account box, and closing it ends
 // the program.
 
