@@ -10,22 +10,50 @@
 #include "platform/win/clsutilidades.h"
 #include "startup/core/cnstuffcontable.h"
 
+#include <functional>
+
 namespace cuentasadic {
 
 namespace {
 
 const QString kRutina = QStringLiteral("ActualizarDatos");
 
+QString Donde(const QString& codigo) {
+    return QStringLiteral(" WHERE CODIGO = ") + sqltext::literal(codigo);
+}
+
 // One save's statements in the shared transaction runner, with the
-// routine's error box; with ExigeFila the row must be there.
-bool Ejecuta(const QStringList& sentencias, bool ExigeFila) {
+// routine's error box; with ExigeFila the row must be there. AlComenzar
+// reads inside the transaction before anything is written.
+bool Ejecuta(const QStringList& sentencias, bool ExigeFila,
+             const std::function<bool()>& AlComenzar = {}) {
     CNStuffContable::OpcionesTransaccion o;
     o.Rutina = kRutina;
     o.ExigeFila = ExigeFila;
+    o.AlComenzar = AlComenzar;
     bool error = false;
     std::int32_t nativo = 0;
     CNStuffContable::EjecutaTransaccion(sentencias, error, nativo, o);
     return !error;
+}
+
+// The refusal of a save that finds what it relies on changed; empty when
+// the save may go on.
+QString Vigente(const DatosAdicionales& D, const QString& codigo) {
+    if (!cuentas::interno::HayFila(QStringLiteral("SELECT CODIGO FROM MA_CUENTAS") + Donde(codigo)))
+        return MsgCuentaInexistente;
+    ado::RecordsetPtr rs = cuentas::interno::Consulta(QStringLiteral("SELECT * FROM ") +
+                                                      TablaAdicionales + Donde(codigo));
+    const bool existe = !rs->EOF();
+    const QStringList ahora = HuellaFila(rs);
+    cuentas::interno::Cierra(rs);
+    if (D.Nuevo)
+        return existe ? MsgAltaPorOtro : QString();
+    if (!D.Cargada)
+        return QString();
+    if (!existe)
+        return MsgBorradosPorOtro;
+    return ahora == *D.Cargada ? QString() : MsgCambiadosPorOtro;
 }
 
 bool Es(const QString& columna, const char* nombre) {
@@ -52,9 +80,8 @@ QString Literal(int tipo, const QString& columna, const QString& texto) {
 QString LiteralCampo(const CampoAdicional& c, int tipo) {
     const QString texto = c.Texto.trimmed();
     if (EsCodigoDeCuatro(c.Columna))
-        return texto.isEmpty() || c.Oculto
-                   ? QStringLiteral("Null")
-                   : sqltext::literal(ClsUtilidades::RellenaCeros(texto, 4));
+        return texto.isEmpty() ? QStringLiteral("Null")
+                               : sqltext::literal(ClsUtilidades::RellenaCeros(texto, 4));
     return Literal(tipo, c.Columna, texto);
 }
 
@@ -89,7 +116,8 @@ QString Sentencia(const DatosAdicionales& D, const QString& codigo,
     if (D.Nuevo)
         agrega(QStringLiteral("CODIGO"), sqltext::literal(codigo));
     for (const CampoAdicional& c : D.Campos) {
-        if (Es(c.Columna, "CODIGO"))
+        // What the view hides is not the user's to change.
+        if (Es(c.Columna, "CODIGO") || c.Oculto)
             continue;
         asignando = &c;
         agrega(c.Columna.trimmed(), LiteralCampo(c, tipo(c.Columna.trimmed())));
@@ -144,7 +172,18 @@ Resultado GrabaDatosAdicionales(const DatosAdicionales& D) {
     CNStuffContable::gCamposSQL.clear();
     if (!armada)
         return r;
-    if (!Ejecuta({sentencia}, !D.Nuevo))
+    QString rechazo;
+    const bool hecha = Ejecuta({sentencia}, !D.Nuevo, [&] {
+        rechazo = Vigente(D, codigo);
+        return rechazo.isEmpty();
+    });
+    if (!rechazo.isEmpty()) {
+        r.estado = Resultado::Estado::Rechazado;
+        r.Mensaje = rechazo;
+        r.Titulo = TituloAviso;
+        r.Botones = vb::vbInformation + vb::vbOKOnly;
+    }
+    if (!hecha)
         return r;
     Replica(ModGruposEmp::Alta, codigo);
     return Resultado::Hecho();
@@ -166,6 +205,17 @@ Resultado BorraDatosAdicionales(const QString& Codigo) {
         return Resultado();
     Replica(ModGruposEmp::Baja, codigo);
     return Resultado::Hecho();
+}
+
+QStringList HuellaFila(const ado::RecordsetPtr& Rs) {
+    QStringList huella;
+    if (!Rs || Rs->State() != ado::adStateOpen || Rs->BOF() || Rs->EOF())
+        return huella;
+    for (int i = 0; i < Rs->fieldCount(); ++i) {
+        const ado::Field f = Rs->Fields(i);
+        huella << f.Name().toUpper() + u'=' + interno::ValorComparable(f.Value());
+    }
+    return huella;
 }
 
 ado::RecordsetPtr PrimeraFila() {

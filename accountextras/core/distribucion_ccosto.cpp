@@ -23,6 +23,16 @@ using cuentas::interno::Cierra;
 using cuentas::interno::Consulta;
 using cuentas::interno::Marcado;
 
+constexpr std::int64_t kEscala = 100000; // 10^DecimalesPorcentaje
+// More integer digits than this is no percentage, and cannot overflow.
+constexpr int kMaxEnteros = 12;
+
+std::int64_t Unidades(const QVariant& v, bool& ok) {
+    const double d = v.toDouble(&ok);
+    ok = ok && std::isfinite(d) && std::fabs(d) < 1e12;
+    return ok ? std::int64_t(std::llround(d * double(kEscala))) : 0;
+}
+
 QString Campo(const ado::RecordsetPtr& rs, const char* nombre) {
     return ClsUtilidades::ValorCampo(rs->value(QLatin1String(nombre)));
 }
@@ -58,24 +68,76 @@ QStringList CentrosGuardados(const QString& cuenta, const QString& unidad) {
     return centros;
 }
 
-// The copies of one distribution: deleted, then every stored row written
-// (and, for a unit's, the general rows that took the flags), as one change
-// that each target takes whole or not at all.
-void Replica(const QString& cuenta, const QString& unidad, bool borrada) {
+// The copies of one distribution: deleted, then every stored row written,
+// as one change that each target takes whole or not at all. A unit's change
+// also touches the account's general rows (their flags, the row that keeps
+// them): those are copied again the same way.
+void Replica(const QString& cuenta, const QString& unidad) {
     const QString c = sqltext::literal(cuenta);
     const QString u = unidad.isEmpty() ? QString() : sqltext::literal(unidad);
     // The key catalogue orders the per-unit table's columns as account,
     // centre, business unit.
     std::vector<ModGruposEmp::Cambio> cambios{
         {Tabla(unidad), ModGruposEmp::Baja, {c, QString(), u}, {}}};
-    if (!borrada) {
-        for (const QString& centro : CentrosGuardados(cuenta, unidad))
-            cambios.push_back({Tabla(unidad), ModGruposEmp::Alta, {c, centro, u}, {}});
-        if (!unidad.isEmpty())
-            for (const QString& centro : CentrosGuardados(cuenta, QString()))
-                cambios.push_back({TablaGeneral, ModGruposEmp::Alta, {c, centro}, {}});
+    for (const QString& centro : CentrosGuardados(cuenta, unidad))
+        cambios.push_back({Tabla(unidad), ModGruposEmp::Alta, {c, centro, u}, {}});
+    if (!unidad.isEmpty()) {
+        cambios.push_back({TablaGeneral, ModGruposEmp::Baja, {c}, {}});
+        for (const QString& centro : CentrosGuardados(cuenta, QString()))
+            cambios.push_back({TablaGeneral, ModGruposEmp::Alta, {c, centro}, {}});
     }
     ModGruposEmp::ActualizaGEmpresas(cambios);
+}
+
+// One line or flags row as a save compares it.
+QString Huella(std::initializer_list<QString> valores) {
+    return QStringList(valores).join(QChar(0x1f));
+}
+
+// The flags of one general row: the first row read gives the account's.
+void LeeBanderas(const ado::RecordsetPtr& rs, Distribucion& d) {
+    const QVariant pide = rs->value(QStringLiteral("PideConfirmacion"));
+    const QVariant variable = rs->value(QStringLiteral("VariablePorUD"));
+    if (d.Leida.Banderas.isEmpty()) {
+        d.PideConfirmacion = Bandera(pide);
+        d.VariablePorUD = Bandera(variable);
+    }
+    d.Leida.Banderas << Huella({Campo(rs, "CCOSTO").trimmed(),
+                                cuentasadic::interno::ValorComparable(pide),
+                                cuentasadic::interno::ValorComparable(variable)});
+}
+
+// The stored rows of one distribution and the account's flags, without
+// the centres' descriptions.
+Distribucion LeeFilas(const QString& cuenta, const QString& unidad) {
+    Distribucion d;
+    ado::RecordsetPtr rs = Consulta(QStringLiteral("SELECT * FROM ") + Tabla(unidad) +
+                                    Donde(cuenta, unidad) + QStringLiteral(" ORDER BY CCOSTO"));
+    for (; !rs->EOF(); rs->MoveNext()) {
+        if (unidad.isEmpty())
+            LeeBanderas(rs, d);
+        LineaCCosto l;
+        l.CCosto = Campo(rs, "CCOSTO").trimmed();
+        // The row that only keeps the flags is no line.
+        if (l.CCosto.isEmpty())
+            continue;
+        const QVariant porcentaje = rs->value(QStringLiteral("PORCENTAJE"));
+        bool ok = false;
+        const std::int64_t u = Unidades(porcentaje, ok);
+        l.Porcentaje = ok ? TextoPorcentaje(u) : ClsUtilidades::ValorCampo(porcentaje).trimmed();
+        d.Leida.Lineas << Huella({l.CCosto, cuentasadic::interno::ValorComparable(porcentaje)});
+        d.HayFilas = true;
+        d.Filas.push_back(l);
+    }
+    Cierra(rs);
+    if (!unidad.isEmpty()) {
+        rs = Consulta(QStringLiteral("SELECT CCOSTO, PideConfirmacion, VariablePorUD FROM ") +
+                      TablaGeneral + Donde(cuenta, QString()) + QStringLiteral(" ORDER BY CCOSTO"));
+        for (; !rs->EOF(); rs->MoveNext())
+            LeeBanderas(rs, d);
+        Cierra(rs);
+    }
+    return d;
 }
 
 } // namespace
@@ -83,20 +145,6 @@ void Replica(const QString& cuenta, const QString& unidad, bool borrada) {
 bool LineaUsada(const LineaCCosto& Linea) {
     return !ClsUtilidades::EsVacio(Linea.CCosto);
 }
-
-namespace {
-
-constexpr std::int64_t kEscala = 100000; // 10^DecimalesPorcentaje
-// More integer digits than this is no percentage, and cannot overflow.
-constexpr int kMaxEnteros = 12;
-
-std::int64_t Unidades(const QVariant& v, bool& ok) {
-    const double d = v.toDouble(&ok);
-    ok = ok && std::isfinite(d) && std::fabs(d) < 1e12;
-    return ok ? std::int64_t(std::llround(d * double(kEscala))) : 0;
-}
-
-} // namespace
 
 std::optional<std::int64_t> LeePorcentaje(const QString& Texto) {
     const QString t = Texto.trimmed();
@@ -167,39 +215,7 @@ std::int64_t SumaPorcentajes(const Lineas& L) {
 }
 
 Distribucion LeeDistribucion(const QString& Cuenta, const QString& Unidad) {
-    Distribucion d;
-    const QString cuenta = Cuenta.trimmed();
-    ado::RecordsetPtr rs = Consulta(QStringLiteral("SELECT * FROM ") + Tabla(Unidad) +
-                                    Donde(cuenta, Unidad) + QStringLiteral(" ORDER BY CCOSTO"));
-    bool banderas = false;
-    for (; !rs->EOF(); rs->MoveNext()) {
-        if (!banderas && Unidad.isEmpty()) {
-            d.PideConfirmacion = Bandera(rs->value(QStringLiteral("PideConfirmacion")));
-            d.VariablePorUD = Bandera(rs->value(QStringLiteral("VariablePorUD")));
-            banderas = true;
-        }
-        LineaCCosto l;
-        l.CCosto = Campo(rs, "CCOSTO").trimmed();
-        // The row that only keeps the flags is no line.
-        if (l.CCosto.isEmpty())
-            continue;
-        const QVariant porcentaje = rs->value(QStringLiteral("PORCENTAJE"));
-        bool ok = false;
-        const std::int64_t u = Unidades(porcentaje, ok);
-        l.Porcentaje = ok ? TextoPorcentaje(u) : ClsUtilidades::ValorCampo(porcentaje).trimmed();
-        d.HayFilas = true;
-        d.Filas.push_back(l);
-    }
-    Cierra(rs);
-    if (!Unidad.isEmpty()) {
-        rs = Consulta(QStringLiteral("SELECT TOP 1 PideConfirmacion, VariablePorUD FROM ") +
-                      TablaGeneral + Donde(cuenta, QString()) + QStringLiteral(" ORDER BY CCOSTO"));
-        if (!rs->EOF()) {
-            d.PideConfirmacion = Bandera(rs->value(QStringLiteral("PideConfirmacion")));
-            d.VariablePorUD = Bandera(rs->value(QStringLiteral("VariablePorUD")));
-        }
-        Cierra(rs);
-    }
+    Distribucion d = LeeFilas(Cuenta.trimmed(), Unidad);
     for (size_t n = 1; n < d.Filas.size(); ++n)
         d.Filas[n].Descripcion =
             ClsUtilidades::ValorCampo(
@@ -208,6 +224,10 @@ Distribucion LeeDistribucion(const QString& Cuenta, const QString& Unidad) {
                                     QString(), true, false))
                 .trimmed();
     return d;
+}
+
+Guardada LeeGuardada(const QString& Cuenta, const QString& Unidad) {
+    return LeeFilas(Cuenta.trimmed(), Unidad).Leida;
 }
 
 QString ValidaCentro(const Lineas& L, int Fila, const QString& Valor, QString& Codigo,
@@ -257,7 +277,8 @@ QString VerificaSumaTotal(const Lineas& L, bool Completa) {
     const std::int64_t suma = SumaPorcentajes(L);
     if (suma < 0 || suma > 100 * kEscala)
         return MsgSumaTotal;
-    return Completa && suma != 100 * kEscala ? MsgSumaIncompleta : QString();
+    const bool conLineas = std::any_of(L.begin() + (L.empty() ? 0 : 1), L.end(), LineaUsada);
+    return Completa && conLineas && suma != 100 * kEscala ? MsgSumaIncompleta : QString();
 }
 
 std::optional<Rechazo> VerificaLineas(const Lineas& L, bool Completa) {
@@ -312,9 +333,39 @@ bool TieneMov(const QString& Cuenta) {
         sqltext::literal(Cuenta.trimmed()) + QStringLiteral(" AND Importe IS NOT NULL"));
 }
 
+namespace {
+
+QString BorraFilas(const QString& cuenta, const QString& unidad) {
+    return QStringLiteral("DELETE FROM ") + Tabla(unidad) + Donde(cuenta, unidad);
+}
+
+// An account with unit lines and no general row keeps its flags on a row
+// of no cost centre.
+QString FilaDeBanderas(const QString& cuenta, const Grabacion& G) {
+    return QStringLiteral("INSERT INTO MA_CUENTASCCOSTO (CODIGO, CCOSTO, PORCENTAJE, "
+                          "FECHAHORA_MODIFICACION, PideConfirmacion, VariablePorUD) SELECT CODIGO, "
+                          "' ', 0, ") +
+           ClsUtilidades::FechaHoraParaSQL(G.Ahora) + u',' + Bit(G.PideConfirmacion) + u',' +
+           Bit(G.VariablePorUD) + QStringLiteral(" FROM MA_CUENTASCCOSTO_UNEG") +
+           Donde(cuenta, QString()) +
+           QStringLiteral(" AND NOT EXISTS (SELECT CODIGO FROM MA_CUENTASCCOSTO") +
+           Donde(cuenta, QString()) + QStringLiteral(") GROUP BY CODIGO");
+}
+
+// That row goes with the account's last unit line: left behind, it would
+// keep the account among those with a distribution.
+QString SinFilaDeBanderas(const QString& cuenta) {
+    return BorraFilas(cuenta, QString()) +
+           QStringLiteral(" AND CCOSTO = ' ' AND NOT EXISTS (SELECT CODIGO FROM "
+                          "MA_CUENTASCCOSTO_UNEG") +
+           Donde(cuenta, QString()) + u')';
+}
+
+} // namespace
+
 QStringList SentenciasGrabacion(const Grabacion& G) {
     const QString cuenta = G.Cuenta.trimmed();
-    QStringList s = SentenciasBaja(cuenta, G.Unidad);
+    QStringList s{BorraFilas(cuenta, G.Unidad)};
     const QString c = sqltext::literal(cuenta);
     for (size_t n = 1; n < G.Filas.size(); ++n) {
         const LineaCCosto& l = G.Filas[n];
@@ -339,34 +390,60 @@ QStringList SentenciasGrabacion(const Grabacion& G) {
         s << QStringLiteral("UPDATE MA_CUENTASCCOSTO SET PideConfirmacion = ") +
                  Bit(G.PideConfirmacion) + QStringLiteral(", VariablePorUD = ") +
                  Bit(G.VariablePorUD) + Donde(cuenta, QString());
-    // An account with unit lines and no general line keeps its flags on a
-    // row of no cost centre.
     const bool conLineas = std::any_of(G.Filas.begin() + 1, G.Filas.end(), LineaUsada);
     if (G.Unidad.isEmpty() && conLineas)
         return s;
-    s << QStringLiteral("INSERT INTO MA_CUENTASCCOSTO (CODIGO, CCOSTO, PORCENTAJE, "
-                        "FECHAHORA_MODIFICACION, PideConfirmacion, VariablePorUD) SELECT CODIGO, "
-                        "' ', 0, ") +
-             ClsUtilidades::FechaHoraParaSQL(G.Ahora) + u',' + Bit(G.PideConfirmacion) + u',' +
-             Bit(G.VariablePorUD) + QStringLiteral(" FROM MA_CUENTASCCOSTO_UNEG") +
-             Donde(cuenta, QString()) +
-             QStringLiteral(" AND NOT EXISTS (SELECT CODIGO FROM MA_CUENTASCCOSTO") +
-             Donde(cuenta, QString()) + QStringLiteral(") GROUP BY CODIGO");
+    s << FilaDeBanderas(cuenta, G);
+    if (!G.Unidad.isEmpty() && !conLineas)
+        s << SinFilaDeBanderas(cuenta);
     return s;
 }
 
-QStringList SentenciasBaja(const QString& Cuenta, const QString& Unidad) {
-    return {QStringLiteral("DELETE FROM ") + Tabla(Unidad) + Donde(Cuenta.trimmed(), Unidad)};
+QStringList SentenciasBaja(const Grabacion& G) {
+    const QString cuenta = G.Cuenta.trimmed();
+    return {BorraFilas(cuenta, G.Unidad),
+            G.Unidad.isEmpty() ? FilaDeBanderas(cuenta, G) : SinFilaDeBanderas(cuenta)};
 }
 
 namespace {
 
 const QString kRutina = QStringLiteral("Actualizar_Datos");
 
-bool Ejecuta(const QStringList& sentencias) {
+// Read inside the transaction, before anything is written: the account of
+// a save must still take a distribution, and what the window loaded must
+// still be stored. Hecho when the change may go on.
+Resultado Vigente(const Grabacion& G, bool Graba) {
+    Resultado r;
+    QString descripcion;
+    if (Graba)
+        r.Mensaje = ValidaCuenta(G.Cuenta, descripcion);
+    if (!r.Mensaje.isEmpty()) {
+        r.Titulo = TituloAviso;
+        r.Botones = vb::vbExclamation + vb::vbOKOnly;
+    } else if (G.Cargada && LeeGuardada(G.Cuenta, G.Unidad) != *G.Cargada) {
+        r.Mensaje = MsgDistribucionCambiada;
+        r.Titulo = TituloCambio;
+        r.Botones = vb::vbInformation + vb::vbOKOnly;
+    } else {
+        return Resultado::Hecho();
+    }
+    r.estado = Resultado::Estado::Rechazado;
+    return r;
+}
+
+// The statements as one transaction, after Vigente; a refusal comes back in r.
+bool Ejecuta(const QStringList& sentencias, const Grabacion& G, bool Graba, Resultado& r) {
+    std::optional<Resultado> vigencia;
+    CNStuffContable::OpcionesTransaccion o;
+    o.AlComenzar = [&] {
+        vigencia = Vigente(G, Graba);
+        return vigencia->hecho();
+    };
     bool error = false;
     std::int32_t nativo = 0;
-    CNStuffContable::EjecutaTransaccion(sentencias, error, nativo);
+    CNStuffContable::EjecutaTransaccion(sentencias, error, nativo, o);
+    if (vigencia && vigencia->rechazado())
+        r = *vigencia;
     return !error;
 }
 
@@ -400,17 +477,18 @@ Resultado GrabaDistribucion(const Grabacion& G) {
             [&] { sentencias = SentenciasGrabacion(G); },
         },
         cuentasadic::interno::RecuadroGrabacion(kRutina), pasos::Trap::AllErrors);
-    if (!armada || r.rechazado() || !Ejecuta(sentencias))
+    if (!armada || r.rechazado() || !Ejecuta(sentencias, G, true, r))
         return r;
     const QString cuenta = G.Cuenta.trimmed();
-    ReplicaTrasGrabar([&] { Replica(cuenta, G.Unidad, false); });
+    ReplicaTrasGrabar([&] { Replica(cuenta, G.Unidad); });
     return Resultado::Hecho();
 }
 
-Resultado BorraDistribucion(const QString& Cuenta, const QString& Unidad) {
-    if (!Ejecuta(SentenciasBaja(Cuenta, Unidad)))
-        return Resultado();
-    ReplicaTrasGrabar([&] { Replica(Cuenta.trimmed(), Unidad, true); });
+Resultado BorraDistribucion(const Grabacion& G) {
+    Resultado r;
+    if (!Ejecuta(SentenciasBaja(G), G, false, r))
+        return r;
+    ReplicaTrasGrabar([&] { Replica(G.Cuenta.trimmed(), G.Unidad); });
     return Resultado::Hecho();
 }
 

@@ -14,7 +14,9 @@
 //
 // A save or a delete touches one distribution (the general one, or one
 // unit's) and runs as one transaction; the copies in the other databases of
-// the company are brought into line only after it committed.
+// the company are brought into line only after it committed. Inside it the
+// account is checked again, and what the window loaded must still be stored
+// as it was: another user's change since is refused, never overwritten.
 
 #include "accountextras/core/resultado.h"
 
@@ -51,6 +53,11 @@ inline const QString MsgSumaIncompleta =
 inline const QString MsgSinCuenta = QStringLiteral("Debe Ingresar una Cuenta");
 inline const QString MsgCuentaInexistente = QStringLiteral("La cuenta es inexistente");
 inline const QString MsgCuentaTitulo = QStringLiteral("La Cuenta debe ser imputable");
+// A save that finds the distribution otherwise than the window loaded it.
+inline const QString MsgDistribucionCambiada =
+    QStringLiteral("La distribución de la cuenta fue modificada por otro usuario después de "
+                   "cargarla. Cárguela nuevamente para ver sus datos actuales.");
+inline const QString TituloCambio = QStringLiteral("Aviso al operador...");
 
 struct LineaCCosto {
     QString CCosto;
@@ -76,6 +83,15 @@ QString NumeroPorcentaje(std::int64_t Unidades);
 // The exact total of the lines that take part, in the same units.
 std::int64_t SumaPorcentajes(const Lineas& L);
 
+// What a save or a delete of one distribution overwrites, as it was read:
+// its lines, and the flags on the account's general rows (a unit's save
+// writes them there too). Compared, never shown.
+struct Guardada {
+    QStringList Lineas;
+    QStringList Banderas;
+    bool operator==(const Guardada&) const = default;
+};
+
 // A distribution as stored.
 struct Distribucion {
     // Lines of the distribution asked for.
@@ -85,6 +101,8 @@ struct Distribucion {
     bool PideConfirmacion = false;
     bool VariablePorUD = false;
     Lineas Filas{LineaCCosto{}}; // element 0 unused
+    // The same rows as a save finds them.
+    Guardada Leida;
 };
 
 // The distribution of Cuenta: the general one when Unidad is empty, else
@@ -92,6 +110,8 @@ struct Distribucion {
 // shows it. A flag stored Null reads as set. Read failures reach the
 // caller.
 Distribucion LeeDistribucion(const QString& Cuenta, const QString& Unidad);
+// Only what a save compares (Distribucion::Leida), read the same way.
+Guardada LeeGuardada(const QString& Cuenta, const QString& Unidad);
 
 // Checks of one typed value. Each returns the refusal's text, empty when the
 // value passes.
@@ -109,7 +129,8 @@ QString ValidaPorcentaje(const QString& Valor);
 bool VerificarSumaPorcentajes(const Lineas& L, QString& Mensaje);
 // The same total as a save checks it, which must be 100 when Completa (the
 // percentages are not confirmed by the user when the account is posted, so
-// the whole amount must be spread).
+// the whole amount must be spread) and the distribution has a line: one
+// without lines spreads nothing.
 QString VerificaSumaTotal(const Lineas& L, bool Completa = false);
 
 // A line refused by the check before a save: its row, the grid column of
@@ -136,7 +157,7 @@ bool TieneMov(const QString& Cuenta);
 // unit's save also writes the flags onto the account's general rows, where
 // they are kept. An account whose distribution goes by business unit alone
 // keeps them on a general row without a cost centre (CCOSTO ' ', share 0),
-// which is no line of any distribution.
+// which is no line of any distribution and goes with its last unit line.
 struct Grabacion {
     QString Cuenta;
     QString Unidad; // empty: the general distribution
@@ -144,20 +165,27 @@ struct Grabacion {
     bool PideConfirmacion = false;
     bool VariablePorUD = false;
     QDateTime Ahora;
+    // The distribution as the window loaded it; nothing: not compared.
+    std::optional<Guardada> Cargada;
 };
 QStringList SentenciasGrabacion(const Grabacion& G);
-// The delete of one distribution.
-QStringList SentenciasBaja(const QString& Cuenta, const QString& Unidad);
+// The delete of one distribution (G's lines are not read). A general delete
+// on an account that keeps unit lines leaves its flags (G's, as loaded) on
+// the row of no cost centre.
+QStringList SentenciasBaja(const Grabacion& G);
 
 // Checks every used line and the exact total (100 when PideConfirmacion)
 // and refuses the first that fails, naming its row and its column (CCOSTO
 // or PORCENTAJE). Then runs the statements as one transaction (the operator
 // is told of a failure, and nothing is stored) and, once committed,
 // replicates the distribution: its copies deleted, then every stored row
-// written (and, for a unit's save, the general rows that took the flags).
-// A failure of the replication leaves the save done.
+// written (and, for a unit's change, the account's general rows again).
+// A failure of the replication leaves the save done. Inside the transaction
+// an account no longer postable is refused with the account box's text, and
+// a distribution that is not G.Cargada any more with
+// MsgDistribucionCambiada: nothing is written.
 Resultado GrabaDistribucion(const Grabacion& G);
-Resultado BorraDistribucion(const QString& Cuenta, const QString& Unidad);
+Resultado BorraDistribucion(const Grabacion& G);
 
 // A business unit or an account, as the window's lists show them.
 struct Elemento {

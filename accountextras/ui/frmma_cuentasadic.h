@@ -16,8 +16,10 @@
 #include "platform/ado/ado.h"
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <array>
+#include <optional>
 #include <vector>
 
 class GrillaPersonalizados;
@@ -90,6 +92,11 @@ public:
 
     // ---- Command bar, lookup and keys -----------------------------------------------
     void Paxtor1_ButtonClick(const QString& Key);
+    // The gate every command passes first: a code typed in the standalone
+    // code field and not accepted is judged as if typed and left; the
+    // command goes on only when the field still holds the account shown
+    // (or nothing, with nothing shown).
+    bool PasaPuerta();
     // The lookup of the field that last had the focus.
     void ConsultarCodigo();
     // Every key of the window goes to the command bar first.
@@ -133,7 +140,12 @@ private:
     // ---- Window values --------------------------------------------------------------
     ado::RecordsetPtr rsAdicionales;
     QString TablaAdicionales;
+    // The account shown, accepted or handed over; the only code a command
+    // acts on.
     QString CodigoCuenta;
+    // The stored row as the fields were filled from it; nothing for a new
+    // one. The save expects to find it so.
+    std::optional<QStringList> FilaCargada;
     // The fields as the load left them: what differs was typed since.
     QString HuellaAlCargar;
     QString Huella() const;
@@ -156,6 +168,14 @@ private:
     void ConectaEventos();
     // The member bound to a column (letter case ignored); nullptr when none is.
     QLineEdit* Campo(const QString& columna) const;
+    // The account is in the chart; refused, LblTitulo shows "...".
+    bool CuentaDelPlan(const QString& Codigo, ado::RecordsetPtr* Cuenta = nullptr);
+    // rsAdicionales on the account's row, the mode it gives and the row as
+    // loaded.
+    void AbreFila(const QString& Codigo);
+    // The optional fields of the "Más Datos" tab as designed, before a view
+    // hides some of them.
+    void MuestraOpcionales();
     // The description labels of the code in the field bound to CampoDatos;
     // a code its table lacks sets HayError and Mensaje.
     void MostrarDescripcion(const QString& CampoDatos, QString& Mensaje);

@@ -263,10 +263,17 @@ void Frmta_asigccosto::ConectaEventos() {
         this, [this](int KeyCode, int Shift) { Protege([&] { Form_KeyDown(KeyCode, Shift); }); },
         true);
 
+    // Only an accepted account's lines are edited.
     Edicion->ColumnaEditable = [this](int c) {
-        return c >= 0 && c < int(Columnas.size()) && Columnas[size_t(c)].Editable;
+        return EnEdicion && c >= 0 && c < int(Columnas.size()) && Columnas[size_t(c)].Editable;
     };
-    Edicion->AntesDeAbrir = [this](int c) { Brw_Propiedades(c); };
+    Edicion->AntesDeAbrir = [this](int c) {
+        Brw_Propiedades(c);
+        FilaAbierta = FGCCosto->Row();
+        LineaAbierta = FilaAbierta > 0 && FilaAbierta < int(Lineas.size())
+                           ? Lineas[size_t(FilaAbierta)]
+                           : ccosto::LineaCCosto{};
+    };
     // The key that opens the box goes in as typed; the checks judge it.
     Edicion->SemillaFiltrada = false;
     Edicion->FiltraTecla = [this](int& KeyAscii) {
@@ -317,8 +324,9 @@ void Frmta_asigccosto::Form_Load() {
         c.Tipo = BrwTxt[0]->property("DataType");
     }
     LimpiarPantalla();
+    // Shown, not accepted: the user accepts it before editing it.
     txtCuenta[0]->setText(Menu ? QString() : CuentaActual.trimmed());
-    CargarCentrosCosto();
+    MuestraCuenta(txtCuenta[0]->text());
     lblDescripcion->setText(ClsUtilidades::ValorCampo(
         gDatos().DatosTabla(QStringLiteral("MA_CUENTAS"), Cuenta, QStringLiteral("DESCRIPCION"),
                             QStringLiteral("CODIGO"), 8, QString(), true, false)));
@@ -329,7 +337,8 @@ void Frmta_asigccosto::Form_Load() {
     Paxtor1->setEstado(Paxtor::GrabarCancelarSegundo, false);
     CargarUnidadesNegocio();
     CargarCuentasAsignadas();
-    Paxtor1->setEstado(Paxtor::GrabarCancelarPrimero, true);
+    // GRABAR stays off until an account is accepted: nothing shown is the
+    // user's to store before that.
 }
 
 void Frmta_asigccosto::LimpiarPantalla() {
@@ -338,6 +347,9 @@ void Frmta_asigccosto::LimpiarPantalla() {
                    EsBaja = false;
                    EsModificacion = false;
                    Grabando = false;
+                   EnEdicion = false;
+                   Cuenta.clear();
+                   BanderasLeidas = false;
                    ClsFormulario::LimpiaFormulario(this);
                    lblDescripcion->clear();
                    Lineas.assign(1, ccosto::LineaCCosto{});
@@ -422,7 +434,7 @@ void Frmta_asigccosto::resizeEvent(QResizeEvent* e) {
 void Frmta_asigccosto::CargarCentrosCosto() {
     if (Grabando)
         return;
-    Cuenta = txtCuenta[0]->text().trimmed();
+    // The account shown, never a code the box holds unjudged.
     const QString unidad = UnidadNegocio();
     ccosto::Distribucion d;
     pasos::RunSteps({
@@ -441,13 +453,18 @@ void Frmta_asigccosto::CargarCentrosCosto() {
                             if (EnEdicion)
                                 Paxtor1->setEstado(Paxtor::EstadoBorrar, !EsNuevo);
                             // The flags shown are the account's (none without
-                            // rows); another unit of the same account keeps
-                            // what the boxes hold.
-                            if (unidad.isEmpty() || Cuenta != CuentaBanderas) {
+                            // rows), read once: another unit, or "General"
+                            // again, keeps what the boxes hold.
+                            if (!BanderasLeidas) {
                                 ChkPideConf->setChecked(d.PideConfirmacion);
                                 ChkVariable->setChecked(d.VariablePorUD);
-                                CuentaBanderas = Cuenta;
+                                PideLeida = d.PideConfirmacion;
+                                VariableLeida = d.VariablePorUD;
+                                Cargada.Banderas = d.Leida.Banderas;
+                                BanderasLeidas = true;
                             }
+                            Cargada.Lineas = d.Leida.Lineas;
+                            LineasLeidas = d.Filas;
                             return d.HayFilas;
                         },
                         [&] {
@@ -459,6 +476,12 @@ void Frmta_asigccosto::CargarCentrosCosto() {
                         },
                     },
                     Recuadro(QStringLiteral("Generar")), pasos::Trap::AllErrors);
+}
+
+void Frmta_asigccosto::MuestraCuenta(const QString& Codigo) {
+    Cuenta = Codigo.trimmed();
+    BanderasLeidas = false;
+    CargarCentrosCosto();
 }
 
 QString Frmta_asigccosto::UnidadNegocio() const {
@@ -484,6 +507,7 @@ void Frmta_asigccosto::Paxtor1_ButtonClick(const QString& Key) {
     const QString clave = Key.toUpper();
     if (clave == u"NUEVO") {
         PasosBarra({
+            [&] { return PasaPuerta(); },
             [&] { LimpiarPantalla(); },
             [&] {
                 EsNuevo = true;
@@ -494,9 +518,9 @@ void Frmta_asigccosto::Paxtor1_ButtonClick(const QString& Key) {
             },
         });
     } else if (clave == u"BORRAR") {
-        PasosBarra({[&] { Borrar(); }});
+        PasosBarra({[&] { return PasaPuerta(); }, [&] { Borrar(); }});
     } else if (clave == u"GRABAR") {
-        PasosBarra({[&] { Grabar(); }});
+        PasosBarra({[&] { return PasaPuerta(); }, [&] { Grabar(); }});
         Grabando = false;
     } else if (clave == u"PLANILLA") {
         PasosBarra({[&] {
@@ -505,7 +529,7 @@ void Frmta_asigccosto::Paxtor1_ButtonClick(const QString& Key) {
                 QStringLiteral("Plan General de Cuentas, Centros de Costos"));
         }});
     } else if (clave == u"CONSULTAR") {
-        PasosBarra({[&] { ConsultarCodigo(); }});
+        PasosBarra({[&] { return PasaPuerta(); }, [&] { ConsultarCodigo(); }});
     } else if (clave == u"REPORTE") {
         PasosBarra({[&] { CNStuffContable::ImprimeReporte(QStringLiteral("Rp_PlanCtas")); }});
     } else if (clave == u"CERRAR") {
@@ -513,6 +537,7 @@ void Frmta_asigccosto::Paxtor1_ButtonClick(const QString& Key) {
         Form_Unload(cancelar);
     } else if (clave == u"CANCELAR") {
         PasosBarra({
+            [&] { return PasaPuerta(); },
             [&] { return EnEdicion; },
             [&] {
                 return vb::MsgBox(kAbandonar,
@@ -525,7 +550,53 @@ void Frmta_asigccosto::Paxtor1_ButtonClick(const QString& Key) {
     }
 }
 
+bool Frmta_asigccosto::PasaPuerta() {
+    const int indice = ClsFormulario::IndiceControl(QStringLiteral("codigo"), txtCuenta);
+    QLineEdit* caja = txtCuenta[size_t(indice)];
+    const QString texto = caja->text().trimmed();
+    if (Igual(texto, Cuenta))
+        return true;
+    // Emptied while browsing: there is nothing to judge and nothing to store.
+    if (texto.isEmpty() && !EnEdicion)
+        return true;
+    // Refused, the command stops with the message; accepted, the account's
+    // distribution is shown and the command ends there.
+    ValidarCampo(caja, indice, true);
+    return false;
+}
+
+bool Frmta_asigccosto::HayCambios() const {
+    const auto iguales = [](const ccosto::Lineas& a, const ccosto::Lineas& b) {
+        const auto usadas = [](const ccosto::Lineas& l) {
+            QStringList t;
+            for (size_t n = 1; n < l.size(); ++n)
+                if (ccosto::LineaUsada(l[n]))
+                    t << l[n].CCosto.trimmed() + u'|' + l[n].Porcentaje.trimmed();
+            return t;
+        };
+        return usadas(a) == usadas(b);
+    };
+    return !iguales(Lineas, LineasLeidas) || ChkPideConf->isChecked() != PideLeida ||
+           ChkVariable->isChecked() != VariableLeida;
+}
+
+ccosto::Grabacion Frmta_asigccosto::Distribucion() const {
+    ccosto::Grabacion g;
+    g.Cuenta = Cuenta;
+    g.Unidad = UnidadNegocio();
+    g.Filas = Lineas;
+    g.Ahora = vb::Now();
+    g.Cargada = Cargada;
+    // A delete keeps the flags as stored; a save stores those shown.
+    g.PideConfirmacion = EsBaja ? PideLeida : ChkPideConf->isChecked();
+    g.VariablePorUD = EsBaja ? VariableLeida : ChkVariable->isChecked();
+    return g;
+}
+
 void Frmta_asigccosto::Grabar() {
+    // Only an accepted account's distribution is stored.
+    if (!EnEdicion || Cuenta.isEmpty())
+        return;
     Grabando = true;
     HayError = false;
     // A value still in the edit box goes into its line first.
@@ -552,7 +623,7 @@ void Frmta_asigccosto::Borrar() {
     const QString cuenta = caja->text().trimmed();
     HayError = false;
     // Only the accepted account's distribution is deleted.
-    if (cuenta.isEmpty() || cuenta != Cuenta)
+    if (!EnEdicion || cuenta.isEmpty() || !Igual(cuenta, Cuenta))
         return;
     bool abandonada = false;
     const bool conMovimientos = TieneMov(cuenta, abandonada);
@@ -586,23 +657,12 @@ bool Frmta_asigccosto::TieneMov(const QString& Cuenta, bool& Abandonada) {
 }
 
 void Frmta_asigccosto::Actualizar_Datos() {
-    const QString unidad = UnidadNegocio();
-    ccosto::Resultado r;
     ClsUtilidades::CursorEspera(true);
-    if (EsBaja) {
-        r = ccosto::BorraDistribucion(Cuenta, unidad);
-    } else {
-        // Values the grid refused stay in their lines as typed: the save
-        // checks every line and the exact total again.
-        ccosto::Grabacion g;
-        g.Cuenta = Cuenta;
-        g.Unidad = unidad;
-        g.Filas = Lineas;
-        g.PideConfirmacion = ChkPideConf->isChecked();
-        g.VariablePorUD = ChkVariable->isChecked();
-        g.Ahora = vb::Now();
-        r = ccosto::GrabaDistribucion(g);
-    }
+    // Values the grid refused stay in their lines as typed: the save checks
+    // every line and the exact total again.
+    const ccosto::Grabacion g = Distribucion();
+    const ccosto::Resultado r =
+        EsBaja ? ccosto::BorraDistribucion(g) : ccosto::GrabaDistribucion(g);
     ClsUtilidades::CursorEspera(false);
     HayError = !r.hecho();
     TablaCCosto = ccosto::TablaGeneral;
@@ -710,8 +770,9 @@ void Frmta_asigccosto::ConsultarCodigo() {
         QLineEdit* caja = BrwTxt[0];
         if (IndiceBrw >= 0 &&
             Igual(caja->property("Tag").toString(), QStringLiteral("ta_ccosto"))) {
-            // F6 and CONSULTAR answer as the right button: not on a locked grid.
-            if (!ui::AceptaConsulta(*FGCCosto))
+            // F6 and CONSULTAR answer as the right button: not on a locked
+            // grid, nor before an account is accepted.
+            if (!EnEdicion || !ui::AceptaConsulta(*FGCCosto))
                 return;
             if (!Edicion->Abierta())
                 Edicion->AbrirCaja(32);
@@ -856,6 +917,8 @@ void Frmta_asigccosto::FGCCosto_EnterCell() {
 }
 
 void Frmta_asigccosto::BrwTxt_KeyDown(int Index, int KeyCode, int Shift) {
+    if (!EnEdicion)
+        return;
     // A value put in the closed box (a lookup's answer) shows again over the
     // current cell, so that a refusal leaves it there to be corrected.
     if (IndiceBrw == 0 && !Edicion->Abierta()) {
@@ -867,7 +930,14 @@ void Frmta_asigccosto::BrwTxt_KeyDown(int Index, int KeyCode, int Shift) {
         }
     }
     if (KeyCode == kEscape) {
+        // The typed value is dropped from the line too: a refused check
+        // left it there.
+        const int fila = Edicion->FilaEditada();
         Edicion->EditKeyCode(KeyCode, Shift);
+        if (fila > 0 && fila == FilaAbierta && fila < int(Lineas.size())) {
+            Lineas[size_t(fila)] = LineaAbierta;
+            MostrarFila(fila);
+        }
         return;
     }
     if (!ClsFormulario::EsTeclaAceptar(KeyCode) && KeyCode != kArriba && KeyCode != kAbajo)
@@ -903,7 +973,7 @@ void Frmta_asigccosto::ValidarCampo(QLineEdit* Control, int Index, bool MostrarM
     const QString campo = Control->property("DataField").toString();
     const QString v = Control->text().trimmed();
     if (Igual(Control->objectName(), QStringLiteral("BrwTxt"))) {
-        if (FilaActual <= 0)
+        if (!EnEdicion || FilaActual <= 0)
             return;
         if (FilaActual >= int(Lineas.size()))
             Lineas.resize(size_t(FilaActual) + 1);
@@ -939,16 +1009,31 @@ void Frmta_asigccosto::ValidarCampo(QLineEdit* Control, int Index, bool MostrarM
         Igual(campo, QStringLiteral("CODIGO"))) {
         QString descripcion;
         const QString m = ccosto::ValidaCuenta(v, descripcion);
-        if (!m.isEmpty())
+        if (!m.isEmpty()) {
+            // Editing, the box is locked: a code put there (from the list)
+            // and refused gives way to the account shown.
+            if (EnEdicion && !Grabando)
+                Control->setText(Cuenta);
             return Rechaza(m, MostrarMensaje);
-        lblDescripcion->setText(descripcion);
-        if (!Grabando) {
-            Control->setText(v);
-            CargarCentrosCosto();
         }
-        Cuenta = v;
-        HabilitarControles(true);
+        // While saving, the account is the one accepted (every command
+        // judges an edited box first); the save reads it again inside its
+        // transaction.
+        if (Grabando)
+            return;
+        // A load drops what was typed for the account shown only when the
+        // user gives it up; kept, the box gets its account back.
+        if (EnEdicion && HayCambios() &&
+            vb::MsgBox(kAbandonar, vb::vbYesNo + vb::vbExclamation + vb::vbDefaultButton2,
+                       QStringLiteral("Atención!!!")) != vb::vbYes) {
+            Control->setText(Cuenta);
+            return;
+        }
+        lblDescripcion->setText(descripcion);
+        Control->setText(v);
+        MuestraCuenta(v);
         EnEdicion = true;
+        HabilitarControles(true);
     }
 }
 

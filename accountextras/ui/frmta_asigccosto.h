@@ -8,7 +8,9 @@
 //
 // One instance at a time, modeless. The window keeps its own account: the
 // run-wide CuentaActual only hands the code over when it opens (from the
-// accounts window), and the window never writes it. Opened by the program on
+// accounts window), and the window never writes it. An account handed over
+// is shown, not accepted: its lines are edited and stored only once the
+// account box's code has been accepted. Opened by the program on
 // its own (Menu) it starts with an empty account box, and closing it ends
 // the program.
 
@@ -64,11 +66,15 @@ public:
     void HabilitarControles(bool Habilitar);
     void CargarUnidadesNegocio();
     void CargarCuentasAsignadas();
-    // The distribution of the account for the unit shown.
+    // The distribution of the account shown for the unit shown.
     void CargarCentrosCosto();
 
     // ---- Command bar and keys ---------------------------------------------------
     void Paxtor1_ButtonClick(const QString& Key);
+    // The gate every command passes first: an account box whose code is not
+    // the account shown is judged as if typed and accepted; the command goes
+    // on only when the box holds the account shown (or nothing, browsing).
+    bool PasaPuerta();
     void Form_KeyDown(int KeyCode, int Shift);
     // Closes the window; in Menu mode the program ends.
     void Form_Unload(int& Cancel);
@@ -140,10 +146,24 @@ private:
 
     // ---- Window values ----------------------------------------------------------------
     QString TablaCCosto;
+    // The account shown: the only one a command acts on. Editable only once
+    // accepted (EnEdicion).
     QString Cuenta;
-    // The account whose flags the check boxes show.
-    QString CuentaBanderas;
+    // The check boxes hold the flags of the account shown, read when it was
+    // loaded: another unit of it keeps what the user ticked.
+    bool BanderasLeidas = false;
+    bool PideLeida = false;
+    bool VariableLeida = false;
+    // What the save expects to find stored: the distribution shown and the
+    // flags, as loaded.
+    ccosto::Guardada Cargada;
+    // The lines as loaded: what differs was typed since.
+    ccosto::Lineas LineasLeidas{ccosto::LineaCCosto{}};
     ccosto::Lineas Lineas{ccosto::LineaCCosto{}};
+    // The line under the edit box as it was when the box opened, for Escape
+    // to give back.
+    int FilaAbierta = 0;
+    ccosto::LineaCCosto LineaAbierta;
     std::array<ColumnaGrilla, 4> Columnas{};
     bool EsNuevo = false;
     bool EsModificacion = false;
@@ -181,4 +201,10 @@ private:
     bool TieneMov(const QString& Cuenta, bool& Abandonada);
     // The focus on a cell of the grid, its edit box open when it takes one.
     void VaACelda(int Fila, int Columna);
+    // Shows Codigo's distribution with its own flags.
+    void MuestraCuenta(const QString& Codigo);
+    // Lines or flags differ from what was loaded.
+    bool HayCambios() const;
+    // The save or the delete of the distribution shown, as the core takes it.
+    ccosto::Grabacion Distribucion() const;
 };

@@ -23,10 +23,15 @@ void frmMA_CUENTASADIC::ActualizarDatos() {
 
 void frmMA_CUENTASADIC::GrabaFila() {
     cuentasadic::DatosAdicionales d;
+    // The account shown, never a code its field holds unjudged.
     d.Codigo = CodigoCuenta.trimmed();
-    if (const QLineEdit* codigo = Campo(QStringLiteral("CODIGO")); codigo && d.Codigo.isEmpty())
-        d.Codigo = codigo->text().trimmed();
+    if (d.Codigo.isEmpty()) {
+        HayError = true;
+        return;
+    }
     d.Nuevo = EsNuevo;
+    if (!EsNuevo)
+        d.Cargada = FilaCargada;
     for (const QLineEdit* t : txtFields)
         d.Campos.push_back({t->property("DataField").toString(), t->text(), t->isHidden(),
                             t->property("Tag").toString()});

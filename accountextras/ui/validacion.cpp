@@ -4,6 +4,7 @@
 
 #include "accountextras/ui/frmma_cuentasadic.h"
 
+#include "accountextras/core/datos_adicionales.h"
 #include "accountextras/core/rangos.h"
 #include "accountextras/core/vistas.h"
 #include "accountextras/ui/interno.h"
@@ -53,6 +54,9 @@ void frmMA_CUENTASADIC::Campo_valida(int Index) {
     const auto propia = [&]() -> bool {
         if (Es(columna, "CODIGO")) {
             if (!FormaIndependiente) {
+                // The account handed over may have left the chart since.
+                if (!CuentaDelPlan(CodigoCuenta))
+                    return rechaza(cuentasadic::MsgCuentaInexistente);
                 LblTitulo->setText(ClsUtilidades::ValorCampo(gDatos().DatosTabla(
                     QStringLiteral("MA_CUENTAS"), CodigoCuenta, QStringLiteral("DESCRIPCION"),
                     QStringLiteral("CODIGO"), 8, QString(), true)));
@@ -60,15 +64,9 @@ void frmMA_CUENTASADIC::Campo_valida(int Index) {
                 return true;
             }
             ado::RecordsetPtr cuenta;
+            if (!CuentaDelPlan(texto, &cuenta))
+                return rechaza(cuentasadic::MsgCuentaInexistente);
             DB_Dll& datos = gDatos();
-            const bool existe = datos.ExisteEnTabla(QStringLiteral("MA_CUENTAS"), texto,
-                                                    QStringLiteral("CODIGO"), &cuenta, 8);
-            if (!existe) {
-                if (cuenta)
-                    datos.CierraRecordset(cuenta);
-                LblTitulo->setText(QStringLiteral("..."));
-                return rechaza(QStringLiteral("La cuenta ingresada no existe!!!"));
-            }
             LblTitulo->setText(
                 ClsUtilidades::ValorCampo(cuenta->value(QStringLiteral("Descripcion"))));
             const bool califica =
@@ -81,18 +79,17 @@ void frmMA_CUENTASADIC::Campo_valida(int Index) {
             if (!califica)
                 return rechaza(QStringLiteral("La cuenta Ingresada no pertenece a ningún rango "
                                               "de datos adicionales!!!"));
-            CodigoCuenta = texto;
-            if (!rsAdicionales)
-                rsAdicionales = ado::Recordset::create();
-            const bool fila = datos.ExisteEnTabla(TablaAdicionales, texto, QStringLiteral("Codigo"),
-                                                  &rsAdicionales, 8, QString(), false);
-            EsNuevo = !fila;
-            EsModificacion = fila;
-            // While saving, the values typed for a new row are the row.
-            if (!fila && !Grabando)
-                VaciaPersonalizados();
-            else if (!Grabando)
-                MostrarDatos();
+            // While saving, the code is the one accepted (every command
+            // judges an edited one first) and the values typed are the row:
+            // the save reads the stored row again inside its transaction.
+            if (!Grabando) {
+                CodigoCuenta = texto;
+                AbreFila(texto);
+                if (EsNuevo)
+                    VaciaPersonalizados();
+                else
+                    MostrarDatos();
+            }
             DetalleOn(true);
             DeterminaVista(texto);
             return true;
@@ -140,6 +137,15 @@ void frmMA_CUENTASADIC::MostrarDescripcion(const QString& CampoDatos, QString& M
         HayError = true;
         if (!r.Mensaje.isEmpty())
             Mensaje = r.Mensaje;
+    }
+}
+
+void frmMA_CUENTASADIC::MuestraOpcionales() {
+    FrmMasDatos->setEnabled(true);
+    for (const cuentasadic::CampoOpcional& opcional : cuentasadic::CamposOpcionales()) {
+        if (QLineEdit* campo = Campo(opcional.CampoDatos))
+            campo->setVisible(true);
+        Label1[size_t(opcional.Leyenda)]->setVisible(true);
     }
 }
 

@@ -52,6 +52,16 @@ void frmMA_CUENTASADIC::Form_Load() {
                             // The account is handed over once; later changes of
                             // CuentaActual belong to other windows.
                             CodigoCuenta = CuentaActual.trimmed();
+                            // Additional data is kept for accounts of the chart
+                            // only, whichever way the window was opened.
+                            if (CuentaDelPlan(CodigoCuenta))
+                                return true;
+                            txtFields[0]->setText(CodigoCuenta);
+                            vb::MsgBox(cuentasadic::MsgCuentaInexistente, vb::vbInformation,
+                                       cuentasadic::TituloAviso);
+                            return false;
+                        },
+                        [&] {
                             ado::RecordsetPtr rs;
                             EsModificacion = Reglas->ExisteDatosAdicionales(CodigoCuenta, rs);
                             EsNuevo = !EsModificacion;
@@ -68,9 +78,7 @@ void frmMA_CUENTASADIC::Form_Load() {
                             rsAdicionales = ado::Recordset::create();
                             rsAdicionales->setLockType(ado::adLockOptimistic);
                             rsAdicionales->setCursorType(ado::adOpenDynamic);
-                            gDatos().ExisteEnTabla(TablaAdicionales, CodigoCuenta,
-                                                   QStringLiteral("CODIGO"), &rsAdicionales, 8,
-                                                   QString(), false);
+                            AbreFila(CodigoCuenta);
                         },
                         [&] { DetalleOn(true); },
                         [&] { MostrarDatos(); },
@@ -100,6 +108,45 @@ bool frmMA_CUENTASADIC::AbandonaCambios() {
                       QStringLiteral("Atención!!!")) == vb::vbYes;
 }
 
+bool frmMA_CUENTASADIC::CuentaDelPlan(const QString& Codigo, ado::RecordsetPtr* Cuenta) {
+    DB_Dll& datos = gDatos();
+    ado::RecordsetPtr propio;
+    ado::RecordsetPtr* rs = Cuenta ? Cuenta : &propio;
+    const bool existe =
+        !Codigo.isEmpty() &&
+        datos.ExisteEnTabla(QStringLiteral("MA_CUENTAS"), Codigo, QStringLiteral("CODIGO"), rs, 8);
+    if ((!existe || !Cuenta) && *rs)
+        datos.CierraRecordset(*rs);
+    if (!existe)
+        LblTitulo->setText(QStringLiteral("..."));
+    return existe;
+}
+
+void frmMA_CUENTASADIC::AbreFila(const QString& Codigo) {
+    if (!rsAdicionales)
+        rsAdicionales = ado::Recordset::create();
+    const bool fila = gDatos().ExisteEnTabla(TablaAdicionales, Codigo, QStringLiteral("CODIGO"),
+                                             &rsAdicionales, 8, QString(), false);
+    EsNuevo = !fila;
+    EsModificacion = fila;
+    FilaCargada.reset();
+    if (fila)
+        FilaCargada = cuentasadic::HuellaFila(rsAdicionales);
+}
+
+bool frmMA_CUENTASADIC::PasaPuerta() {
+    // Bound, the code is locked on the account handed over.
+    if (!FormaIndependiente)
+        return true;
+    // Nothing shown and nothing typed, or the account shown: nothing to judge.
+    if (txtFields[0]->text().trimmed().compare(CodigoCuenta, Qt::CaseInsensitive) == 0)
+        return true;
+    // Refused, the command stops; accepted, the account is shown and the
+    // command ends there.
+    Campo_valida(0);
+    return false;
+}
+
 void frmMA_CUENTASADIC::AbrirTabla(const QString& Tabla) {
     Q_UNUSED(Tabla) // the window has one table
     pasos::RunSteps({[&] {
@@ -116,6 +163,7 @@ void frmMA_CUENTASADIC::InicializarPantalla() {
                             EsNuevo = false;
                             EsBaja = false;
                             EsModificacion = false;
+                            FilaCargada.reset();
                         },
                         [&] { LimpiaPantalla(); },
                         [&] { AbrirTabla(TablaAdicionales); },
@@ -137,6 +185,8 @@ void frmMA_CUENTASADIC::LimpiaPantalla() {
     // stays on its account.
     if (FormaIndependiente)
         CodigoCuenta.clear();
+    // The next account's view starts from all fields, not from the last one's.
+    MuestraOpcionales();
     VaciaPersonalizados();
 }
 
@@ -208,6 +258,7 @@ void frmMA_CUENTASADIC::Paxtor1_ButtonClick(const QString& Key) {
     const pasos::OnError recuadro = Recuadro(QStringLiteral("Form_Load"));
     if (clave == u"NUEVO") {
         pasos::RunSteps({
+                            [&] { return PasaPuerta(); },
                             [&] { InicializarPantalla(); },
                             [&] {
                                 EsNuevo = true;
@@ -219,6 +270,7 @@ void frmMA_CUENTASADIC::Paxtor1_ButtonClick(const QString& Key) {
                         recuadro, pasos::Trap::AllErrors);
     } else if (clave == u"BORRAR") {
         pasos::RunSteps({
+                            [&] { return PasaPuerta(); },
                             [&] {
                                 return vb::MsgBox(
                                            QStringLiteral("Confirma la baja de este registro?"),
@@ -236,6 +288,7 @@ void frmMA_CUENTASADIC::Paxtor1_ButtonClick(const QString& Key) {
     } else if (clave == u"GRABAR") {
         bool valido = false;
         pasos::RunSteps({
+                            [&] { return PasaPuerta(); },
                             // A value still in the grid's edit box is saved too.
                             [&] { Grilla->ConfirmaEdicion(); },
                             [&] { Grabando = true; },
@@ -268,18 +321,23 @@ void frmMA_CUENTASADIC::Paxtor1_ButtonClick(const QString& Key) {
                         }},
                         recuadro, pasos::Trap::AllErrors);
     } else if (clave == u"CONSULTAR") {
-        pasos::RunSteps({[&] { ConsultarCodigo(); }}, recuadro, pasos::Trap::AllErrors);
+        pasos::RunSteps({[&] { return PasaPuerta(); }, [&] { ConsultarCodigo(); }}, recuadro,
+                        pasos::Trap::AllErrors);
     } else if (clave == u"REPORTE") {
         pasos::RunSteps({[&] { CNStuffContable::ImprimeReporte(QStringLiteral("Rp_PlanCtas")); }},
                         recuadro, pasos::Trap::AllErrors);
     } else if (clave == u"CERRAR") {
         Form_Unload();
     } else if (clave == u"CANCELAR") {
-        if (FormaIndependiente)
-            pasos::RunSteps({[&] { InicializarPantalla(); }, [&] { txtFields[0]->setFocus(); }},
-                            recuadro, pasos::Trap::AllErrors);
-        else
+        if (!FormaIndependiente)
             Form_Unload();
+        else
+            pasos::RunSteps({
+                                [&] { return PasaPuerta(); },
+                                [&] { InicializarPantalla(); },
+                                [&] { txtFields[0]->setFocus(); },
+                            },
+                            recuadro, pasos::Trap::AllErrors);
     }
 }
 

@@ -87,6 +87,7 @@ TEST_F(Distribucion, ChecksOfTypedValuesAndTotals) {
     EXPECT_EQ(VerificaSumaTotal(Con({{"0101", "12,5"}, {"0102", "86,5"}}), true),
               MsgSumaIncompleta);
     EXPECT_EQ(VerificaSumaTotal(Con({{"0101", "60"}, {"0102", "50"}}), true), MsgSumaTotal);
+    EXPECT_EQ(VerificaSumaTotal(Con({{"", "40"}}), true), QString()); // spreads nothing
 
     // Before a save every used line is checked again, then the total.
     const struct {
@@ -281,12 +282,21 @@ TEST_F(Distribucion, SaveAndDeleteOneDistribution) {
     ASSERT_TRUE(GrabaDistribucion(g));
     EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM MA_CUENTASCCOSTO WHERE CODIGO = '5201''9'"), 1);
 
-    ASSERT_TRUE(BorraDistribucion("520101001", "0002"));
+    Grabacion baja;
+    baja.Cuenta = "520101001";
+    baja.Unidad = "0002";
+    ASSERT_TRUE(BorraDistribucion(baja));
     EXPECT_EQ(filas("SELECT UNEGOCIO FROM MA_CUENTASCCOSTO_UNEG GROUP BY 1"),
               (QList<QVariantList>{{"0001"}}));
     EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM MA_CUENTASCCOSTO"), 3);
-    ASSERT_TRUE(BorraDistribucion("520101001", QString()));
-    EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM MA_CUENTASCCOSTO"), 1);
+    // The general lines go; the unit lines that stay keep the flags.
+    baja.Unidad.clear();
+    baja.PideConfirmacion = true;
+    baja.VariablePorUD = true;
+    ASSERT_TRUE(BorraDistribucion(baja));
+    EXPECT_EQ(filas("SELECT CCOSTO, PORCENTAJE, PideConfirmacion, VariablePorUD FROM "
+                    "MA_CUENTASCCOSTO WHERE CODIGO = '520101001'"),
+              (QList<QVariantList>{{" ", 0.0, 1, 1}}));
     EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM MA_CUENTASCCOSTO_UNEG"), 2);
 
     // A row refused half-way leaves the distribution as it was.

@@ -165,3 +165,29 @@ TEST_F(GrabacionAtomica, AKilledSaveLeavesNothingOrAllOfIt) {
 }
 
 } // namespace
+
+namespace {
+
+// Inside its transaction each save reads its account again: deleted, or
+// made a title, since the window checked it, the save is refused with the
+// window's own text and writes nothing.
+TEST_F(GrabacionAtomica, EachSaveFindsItsAccountStillInTheChart) {
+    const QString tablas = QStringLiteral("MA_CUENTASADIC,MA_CUENTASCCOSTO");
+    const std::pair<const char*, QString> casos[] = {
+        {"UPDATE MA_CUENTAS SET TITULO = 1 WHERE CODIGO = '520101001'", ccosto::MsgCuentaTitulo},
+        {"DELETE FROM MA_CUENTAS WHERE CODIGO = '520101001'", ccosto::MsgCuentaInexistente},
+        {"DELETE FROM MA_CUENTAS", cuentasadic::MsgCuentaInexistente},
+    };
+    for (const auto& [otro, mensaje] : casos) {
+        db.exec(QLatin1String(otro));
+        const QList<QVariantList> antes = estado(tablas);
+        const cuentasadic::Resultado r =
+            mensaje == cuentasadic::MsgCuentaInexistente
+                ? cuentasadic::GrabaDatosAdicionales(adicionales(true, "Alem"))
+                : ccosto::GrabaDistribucion(distribucion(QString()));
+        EXPECT_EQ(r.Mensaje, mensaje) << otro;
+        EXPECT_EQ(estado(tablas), antes) << otro;
+    }
+}
+
+} // namespace

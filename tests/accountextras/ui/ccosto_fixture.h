@@ -53,13 +53,7 @@ protected:
                     "('5', 'EGRESOS', 1, 0), ('520101001', 'Sueldos', 0, 0),"
                     "('520101002', 'Alquileres', 0, 0);")
                     .arg(sqltext::literal(db.folder())));
-        // The distributions the tests start from, in both databases.
-        for (const testutil::TempDatabase* d : {&db, &grupo})
-            d->exec("INSERT INTO MA_CUENTASCCOSTO VALUES "
-                    "('520101001', '0101', 70, '2024-01-02 00:00:00', 0, 1),"
-                    "('520101001', '0102', 30, '2024-01-02 00:00:00', 0, 1);"
-                    "INSERT INTO MA_CUENTASCCOSTO_UNEG VALUES "
-                    "('520101001', '0001', '0201', 100), ('520101001', '0002', '0101', 100)");
+        siembra();
         resetInstances();
         CNStuffContable::setLineaComandos(QStringLiteral("@Server=") + db.folder() +
                                           QStringLiteral("; @DbName=") + db.dbName() +
@@ -75,6 +69,18 @@ protected:
         ado::setLockWaitNotice({});
         resetConsulta();
         CompanyDbFixture::TearDown();
+    }
+
+    // The distributions the tests start from, in both databases, and nothing
+    // else.
+    void siembra() const {
+        for (const testutil::TempDatabase* d : {&db, &grupo})
+            d->exec("DELETE FROM MA_CUENTASCCOSTO; DELETE FROM MA_CUENTASCCOSTO_UNEG;"
+                    "INSERT INTO MA_CUENTASCCOSTO VALUES "
+                    "('520101001', '0101', 70, '2024-01-02 00:00:00', 0, 1),"
+                    "('520101001', '0102', 30, '2024-01-02 00:00:00', 0, 1);"
+                    "INSERT INTO MA_CUENTASCCOSTO_UNEG VALUES "
+                    "('520101001', '0001', '0201', 100), ('520101001', '0002', '0101', 100)");
     }
 
     // The window opened as the accounts window opens it, on screen with the
@@ -123,6 +129,11 @@ protected:
     }
     QList<QVariantList> generales(const testutil::TempDatabase& d) const {
         return d.rows("SELECT CCOSTO, PORCENTAJE FROM MA_CUENTASCCOSTO ORDER BY 1");
+    }
+    // Every stored distribution, all columns.
+    static QList<QVariantList> estado(const testutil::TempDatabase& d) {
+        return d.rows("SELECT * FROM MA_CUENTASCCOSTO ORDER BY 1, 2") +
+               d.rows("SELECT * FROM MA_CUENTASCCOSTO_UNEG ORDER BY 1, 2, 3");
     }
 
     QStringList mensajes() const { return responder->messages(); }

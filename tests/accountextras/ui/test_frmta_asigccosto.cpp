@@ -10,6 +10,7 @@
 #include "platform/vb/msgbox.h"
 
 #include <QDialog>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -55,14 +56,19 @@ TEST_F(CCostoTest, SavesAUnitsDistributionInOneTransaction) {
     EXPECT_EQ(unidades(db), guardadas);
     EXPECT_EQ(unidades(grupo), guardadas);
     EXPECT_EQ(generales(db), kGeneralesAntes);
-    // The delete and the inserts went in one batch between BEGIN and COMMIT.
-    // The delete, the inserts and the flags in one transaction; the copies
-    // are written only after its commit.
+    // The delete, the inserts and the flags in one transaction, after the
+    // reads that find the account and the distribution as loaded; the
+    // copies are written only after its commit.
     const qsizetype inicio = sentencias.indexOf(QStringLiteral("BEGIN TRANSACTION"));
     const qsizetype fin = sentencias.indexOf(QStringLiteral("COMMIT TRANSACTION"));
     ASSERT_GE(inicio, 0);
     ASSERT_GT(fin, inicio);
-    EXPECT_EQ(sentencias.mid(inicio + 1, fin - inicio - 1),
+    const QStringList escritas = sentencias.mid(inicio + 1, fin - inicio - 1);
+    const qsizetype lecturas = escritas.indexOf(QRegularExpression(QStringLiteral("DELETE .*")));
+    ASSERT_GT(lecturas, 0);
+    for (const QString& s : escritas.mid(0, lecturas))
+        EXPECT_TRUE(s.startsWith(u"SELECT ")) << s.toStdString();
+    EXPECT_EQ(escritas.mid(lecturas),
               (QStringList{"DELETE FROM MA_CUENTASCCOSTO_UNEG WHERE CODIGO = '520101001' AND "
                            "UNEGOCIO = '0002'",
                            "INSERT INTO MA_CUENTASCCOSTO_UNEG (CODIGO, UNEGOCIO, CCOSTO, "
@@ -222,7 +228,8 @@ TEST_F(CCostoTest, DeleteAsksAndTakesOnlyWhatIsShown) {
     } casos[] = {
         {2, vb::vbNo, kGeneralesAntes, kUnidadesAntes},
         {2, vb::vbYes, kGeneralesAntes, {{"0001", "0201", 100.0}}},
-        {0, vb::vbYes, {}, {{"0001", "0201", 100.0}}},
+        // The unit lines that stay keep the account's flags.
+        {0, vb::vbYes, {{" ", 0.0}}, {{"0001", "0201", 100.0}}},
     };
     for (const auto& c : casos) {
         responder->shown.clear();
@@ -257,7 +264,8 @@ TEST_F(CCostoTest, AFailedMovementCheckDeletesOnlyWhenIgnored) {
     db.exec("ALTER TABLE MV_ASIENTOSCCOSTO RENAME TO MV_OTRA");
     const int a = vb::vbAbort;
     const std::pair<std::vector<int>, QList<QVariantList>> casos[] = {
-        {{a, vb::vbRetry, a, vb::vbCancel}, kGeneralesAntes}, {{a, vb::vbIgnore, vb::vbYes}, {}}};
+        {{a, vb::vbRetry, a, vb::vbCancel}, kGeneralesAntes},
+        {{a, vb::vbIgnore, vb::vbYes}, {{" ", 0.0}}}};
     for (const auto& [respuestas, quedan] : casos) {
         responder->shown.clear();
         Frmta_asigccosto* w = abre("520101001");
@@ -404,6 +412,166 @@ TEST_F(CCostoTest, ConsultarEnLaCuentaBloqueadaNoAbreLaConsulta) {
     w->Paxtor1_ButtonClick(QStringLiteral("CONSULTAR"));
     EXPECT_EQ(dialogos.abiertos, 1);
     EXPECT_EQ(cuenta->text(), "520101001");
+}
+
+} // namespace
+
+namespace {
+
+QLineEdit* cajaCuenta(const QWidget& w) {
+    return control<QLineEdit>(w, "txtCuenta");
+}
+
+// Opened on an account and browsing, a code typed into the account box and
+// not accepted is judged by whichever command comes first: refused, the
+// command stops and the code stays typed; another account is shown and the
+// command ends there. Nothing is stored either way.
+TEST_F(CCostoTest, EveryCommandJudgesTheTypedAccountFirst) {
+    db.exec("INSERT INTO MA_CUENTASCCOSTO VALUES ('520101002', '0201', 100, NULL, 0, 0)");
+    const QList<QVariantList> antes = estado(db);
+    testutil::CuentaDialogos dialogos;
+    for (const char* comando : {"GRABAR", "BORRAR", "NUEVO", "CANCELAR", "CONSULTAR"}) {
+        for (const QString codigo : {"999", "520101002"}) {
+            SCOPED_TRACE(std::string(comando) + ' ' + codigo.toStdString());
+            const bool otra = codigo != "999";
+            responder->shown.clear();
+            Frmta_asigccosto* w = abre("520101001");
+            cajaCuenta(*w)->setText(codigo);
+            w->Paxtor1_ButtonClick(QLatin1String(comando));
+            EXPECT_EQ(mensajes(), otra ? QStringList() : QStringList{ccosto::MsgCuentaInexistente});
+            EXPECT_EQ(w->cuenta(), otra ? codigo : "520101001");
+            EXPECT_EQ(w->enEdicion(), otra);
+            EXPECT_EQ(cajaCuenta(*w)->text(), codigo);
+            EXPECT_EQ(estado(db), antes);
+            delete w;
+        }
+    }
+    EXPECT_EQ(dialogos.abiertos, 0);
+}
+
+// Browsing, GRABAR is off and the grid takes no value: F4 with another
+// account typed in the box, or with lines typed beside it, stores nothing.
+TEST_F(CCostoTest, NothingIsStoredBeforeTheAccountIsAccepted) {
+    const QList<QVariantList> antes = estado(db);
+    for (const bool menu : {false, true}) {
+        Frmta_asigccosto* w = abre("520101001", menu);
+        EXPECT_FALSE(paxtor(*w)->estado(Paxtor::EstadoGrabar));
+        cajaCuenta(*w)->setText(QStringLiteral("520101002"));
+        if (menu) {
+            FlexGrid* g = grilla(*w);
+            QTest::mouseClick(g->viewport(), Qt::LeftButton, {},
+                              g->visualRect(g->model()->index(1, 1)).center());
+            teclea(*w, "0101");
+            EXPECT_FALSE(caja(*w)->isVisible());
+            teclea(*w, "100");
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F4);
+        EXPECT_EQ(estado(db), antes) << menu;
+        delete w;
+    }
+}
+
+// Escape after a refused value drops it from the line as well as from the
+// screen: what is stored afterwards is what the grid showed.
+TEST_F(CCostoTest, EscapeDropsARefusedValueFromItsLine) {
+    for (const auto& [columna, valor] : {std::pair(3, "80"), std::pair(1, "0102")}) {
+        SCOPED_TRACE(valor);
+        siembra();
+        Frmta_asigccosto* w = abre(QString());
+        aceptaCuenta(*w, "520101001");
+        QTest::keyClick(caja(*w), Qt::Key_Escape);
+        grilla(*w)->setRow(1);
+        grilla(*w)->setCol(columna);
+        teclea(*w, QLatin1String(valor)); // refused
+        QTest::keyClick(caja(*w), Qt::Key_Escape);
+        grilla(*w)->setRow(2);
+        grilla(*w)->setCol(3);
+        teclea(*w, "20");
+        w->Paxtor1_ButtonClick(QStringLiteral("GRABAR"));
+        EXPECT_EQ(generales(db), (QList<QVariantList>{{"0101", 70.0}, {"0102", 20.0}}))
+            << mensajes().join(u'|').toStdString();
+        delete w;
+    }
+}
+
+// The flags belong to the account shown: a box ticked on a unit stays
+// ticked back on "General"; deleting the general lines keeps the flags for
+// the unit lines, and they go with the last unit line, the account with them.
+TEST_F(CCostoTest, TheFlagsFollowTheAccountsLines) {
+    const auto marcada = [](const QWidget& w, const char* c) {
+        return control<QCheckBox>(w, c)->isChecked();
+    };
+    Frmta_asigccosto* w = abre(QString());
+    aceptaCuenta(*w, "520101001");
+    unidad(*w, 1);
+    control<QCheckBox>(*w, "ChkPideConf")->setChecked(true);
+    unidad(*w, 0);
+    EXPECT_TRUE(marcada(*w, "ChkPideConf"));
+    responder->answerMsg(vb::vbYes);
+    w->Paxtor1_ButtonClick(QStringLiteral("CANCELAR"));
+    const QList<QVariantList> banderas{{" ", 0.0}};
+    for (const int u : {0, 1, 2}) { // General first
+        aceptaCuenta(*w, "520101001");
+        EXPECT_TRUE(marcada(*w, "ChkVariable")) << u;
+        unidad(*w, u);
+        responder->answerMsg(vb::vbYes);
+        w->Paxtor1_ButtonClick(QStringLiteral("BORRAR"));
+        for (const testutil::TempDatabase* d : {&db, &grupo})
+            EXPECT_EQ(generales(*d), u < 2 ? banderas : QList<QVariantList>()) << u;
+    }
+    EXPECT_EQ(control<FlexGrid>(*w, "MSHFlexGrid1")->Rows(), 1); // no account listed
+}
+
+// Spread without asking the user, an account that goes by business unit
+// alone is saved with "General" empty: the whole 100 is asked of lines.
+TEST_F(CCostoTest, AnEmptyGeneralNeedsNoHundredPercent) {
+    db.exec("INSERT INTO MA_CUENTASCCOSTO_UNEG VALUES ('520101002', '0001', '0101', 100);"
+            "INSERT INTO MA_CUENTASCCOSTO VALUES ('520101002', ' ', 0, NULL, 1, 1)");
+    Frmta_asigccosto* w = abre(QString());
+    aceptaCuenta(*w, "520101002");
+    control<QCheckBox>(*w, "ChkVariable")->setChecked(false);
+    w->Paxtor1_ButtonClick(QStringLiteral("GRABAR"));
+    EXPECT_FALSE(w->hayError()) << mensajes().join(u'|').toStdString();
+    EXPECT_EQ(db.scalar("SELECT VariablePorUD FROM MA_CUENTASCCOSTO WHERE CODIGO = '520101002'"),
+              0);
+}
+
+// Another user's change since the window loaded the distribution refuses
+// the save or the delete with a message: it is neither overwritten nor
+// undone, and the window keeps what was typed.
+TEST_F(CCostoTest, AnotherUsersChangeRefusesTheSave) {
+    const struct {
+        const char* comando;
+        int unidad;
+        const char* otro;
+    } casos[] = {
+        {"GRABAR", 0, "UPDATE MA_CUENTASCCOSTO SET PORCENTAJE = 60 WHERE CCOSTO = '0101'"},
+        {"GRABAR", 0, "DELETE FROM MA_CUENTASCCOSTO"},
+        {"GRABAR", 2, "INSERT INTO MA_CUENTASCCOSTO_UNEG VALUES ('520101001','0002','0102',0)"},
+        {"GRABAR", 2, "UPDATE MA_CUENTASCCOSTO SET PideConfirmacion = 1"}, // flags a unit writes
+        {"BORRAR", 1, "UPDATE MA_CUENTASCCOSTO_UNEG SET PORCENTAJE = 50"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.otro);
+        siembra();
+        responder->shown.clear();
+        Frmta_asigccosto* w = abre(QString());
+        aceptaCuenta(*w, "520101001");
+        unidad(*w, c.unidad);
+        grilla(*w)->setRow(3);
+        grilla(*w)->setCol(1);
+        teclea(*w, "0201");
+        db.exec(QLatin1String(c.otro));
+        const QList<QVariantList> suyo = estado(db);
+        responder->answerMsg(vb::vbYes);
+        w->Paxtor1_ButtonClick(QLatin1String(c.comando));
+        EXPECT_EQ(mensajes().mid(mensajes().size() - 1),
+                  QStringList{ccosto::MsgDistribucionCambiada});
+        EXPECT_TRUE(w->enEdicion());
+        EXPECT_EQ(w->lineas().size() > 3 ? w->lineas()[3].CCosto : QString(), "0201");
+        EXPECT_EQ(estado(db), suyo);
+        delete w;
+    }
 }
 
 } // namespace

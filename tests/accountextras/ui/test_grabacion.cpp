@@ -3,6 +3,8 @@
 
 #include "adicionales_fixture.h"
 
+#include "accountextras/core/datos_adicionales.h"
+
 #include "accounts/ui/grilla_personalizados.h"
 #include "platform/ui/flexgrid.h"
 
@@ -236,6 +238,55 @@ TEST_F(GrabacionTest, BorrarSoloLaCuentaMostrada) {
         EXPECT_EQ(campo(w, "CALLE")->text(), "");
         EXPECT_FALSE(campo(w, "CALLE")->isEnabled());
         EXPECT_FALSE(paxtor(w)->estado(Paxtor::EstadoBorrar));
+        delete &w;
+    }
+}
+
+} // namespace
+
+namespace {
+
+using GrabacionTest = AdicionalesTest;
+
+// A save finds the account in the chart and its row as the window loaded
+// it, or stores nothing and says why, whichever way the window was opened
+// (bound, as the accounts window opens it); what was typed stays.
+TEST_F(GrabacionTest, ASaveFindsTheAccountAndTheRowAsLoaded) {
+    using namespace cuentasadic;
+    const char* sinCuenta = "DELETE FROM MA_CUENTAS WHERE CODIGO = '110301001'";
+    const char* conFila = "INSERT INTO MA_CUENTASADIC (CODIGO, CALLE) VALUES ('110301001', 'Sa')";
+    const char* cambia = "UPDATE MA_CUENTASADIC SET CALLE = 'Otra'";
+    const char* borra = "DELETE FROM MA_CUENTASADIC WHERE CODIGO = '110301001'";
+    const struct {
+        bool independiente;
+        const char* antes;   // another user, before the window opens
+        const char* despues; // and once it loaded the account
+        QStringList mensajes;
+    } casos[] = {
+        {false, sinCuenta, "", {MsgCuentaInexistente, MsgCuentaInexistente}},
+        {true, "", sinCuenta, {MsgCuentaInexistente}},
+        {false, conFila, cambia, {MsgCambiadosPorOtro}},
+        {false, conFila, borra, {MsgBorradosPorOtro}},
+        {true, "", conFila, {MsgAltaPorOtro}},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(std::string(c.antes) + c.despues);
+        db.exec(QLatin1String(borra) +
+                ";INSERT OR IGNORE INTO MA_CUENTAS (CODIGO, DESCRIPCION, TITULO, TIPOVISTA, "
+                "DADA_DE_BAJA) VALUES ('110301001', 'Cooperativa Obrera', 0, 'CL', 0);" +
+                QLatin1String(c.antes));
+        responder->shown.clear();
+        CuentaActual = kCliente;
+        Adicionales& w = abre(c.independiente);
+        if (c.independiente)
+            escribeCodigo(w, kCliente);
+        completa(w);
+        db.exec(QLatin1String(c.despues));
+        const QList<QVariantList> suya = db.rows("SELECT * FROM MA_CUENTASADIC ORDER BY 1");
+        w.Paxtor1_ButtonClick(QStringLiteral("GRABAR"));
+        EXPECT_EQ(mensajes(), c.mensajes);
+        EXPECT_EQ(campo(w, "CALLE")->text(), QStringLiteral("Av. Colón"));
+        EXPECT_EQ(db.rows("SELECT * FROM MA_CUENTASADIC ORDER BY 1"), suya);
         delete &w;
     }
 }

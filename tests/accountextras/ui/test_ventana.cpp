@@ -190,3 +190,60 @@ TEST_F(VentanaTest, ConsultarEnCampoBloqueadoNoAbreLaConsulta) {
 }
 
 } // namespace
+
+namespace {
+
+using VentanaTest = AdicionalesTest;
+
+// Standalone, a code typed and not accepted is judged by whichever command
+// comes first: refused, the command stops there and the code stays typed;
+// accepted, its account is shown and the command ends there.
+TEST_F(VentanaTest, EveryCommandJudgesTheTypedCodeFirst) {
+    testutil::CuentaDialogos dialogos;
+    for (const char* comando : {"GRABAR", "BORRAR", "NUEVO", "CANCELAR", "CONSULTAR"}) {
+        for (const char* codigo : {"110309999", "110301002"}) {
+            SCOPED_TRACE(std::string(comando) + ' ' + codigo);
+            const bool existe = codigo == std::string("110301002");
+            responder->shown.clear();
+            Adicionales& w = abre(true);
+            campo(w, "CODIGO")->setText(QLatin1String(codigo));
+            w.Paxtor1_ButtonClick(QLatin1String(comando));
+            EXPECT_EQ(mensajes(),
+                      existe ? QStringList() : QStringList{"La cuenta ingresada no existe!!!"});
+            EXPECT_EQ(w.cuenta(), existe ? "110301002" : "");
+            EXPECT_EQ(campo(w, "CALLE")->text(), existe ? QStringLiteral("Zelarrayán") : "");
+            EXPECT_EQ(campo(w, "CODIGO")->text(), QLatin1String(codigo));
+            EXPECT_EQ(fila(db, "CALLE, LOCALIDAD", "110301002"),
+                      (QVariantList{QStringLiteral("Zelarrayán"), QStringLiteral("Bahía Blanca")}));
+            delete &w;
+        }
+    }
+    EXPECT_EQ(dialogos.abiertos, 0);
+}
+
+// What the account's view hides is never written, and the next account
+// starts from every field: a supplier's stored purchase condition survives
+// a save of its row, and a code whose range names no view shows them all.
+TEST_F(VentanaTest, HiddenFieldsAreNeitherWrittenNorLeftHidden) {
+    db.exec("INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION, TITULO, TIPOVISTA, DADA_DE_BAJA) VALUES "
+            "('110102001', 'Banco Nación', 0, 'BC', 0);"
+            "INSERT INTO TA_RANGOS_DATOS_ADIC VALUES ('110102001', '110102999', 'Bancos', NULL, 0);"
+            "INSERT INTO MA_CUENTASADIC (CODIGO, CALLE, NUMERO, CPOSTAL, LOCALIDAD, PROVINCIA, "
+            "PAIS, NUMERO_DOCUMENTO, IDCOND_Cpra_Vta, LIMITE_CREDITO) VALUES ('210101001', "
+            "'Sarmiento', '1', '8000', 'Bahía Blanca', 'B', 'AR', '30-71234567-9', '0001', 500)");
+    Adicionales& w = abre(true);
+    escribeCodigo(w, QStringLiteral("210101001"));
+    ASSERT_TRUE(campo(w, "IDCOND_Cpra_Vta")->isHidden());
+    campo(w, "CALLE")->setText(QStringLiteral("Alem"));
+    w.Paxtor1_ButtonClick(QStringLiteral("GRABAR"));
+    ASSERT_FALSE(w.hayError()) << mensajes().join(u'|').toStdString();
+    for (const testutil::TempDatabase* d : {&db, &grupo})
+        EXPECT_EQ(fila(*d, "CALLE, IDCOND_Cpra_Vta, LIMITE_CREDITO", "210101001"),
+                  (QVariantList{"Alem", "0001", 500.0}));
+    escribeCodigo(w, QStringLiteral("110102001"));
+    ASSERT_TRUE(mensajes().isEmpty()) << mensajes().join(u'|').toStdString();
+    for (const char* c : {"IDCOND_Cpra_Vta", "LIMITE_CREDITO", "idcategoria"})
+        EXPECT_FALSE(campo(w, c)->isHidden()) << c;
+}
+
+} // namespace
