@@ -170,6 +170,8 @@ void FrmMA_CUENTAS::LimpiarPantalla() {
             [&] {
                 txtFields[0]->setMaxLength(150);
                 txtFields[1]->setMaxLength(20);
+                // The code box holds what its member can.
+                TxtCodigo->setMaxLength(20);
                 txtFields[3]->setMaxLength(15);
                 txtFields[2]->setMaxLength(15);
             },

@@ -917,16 +917,21 @@ private:
         // left, a command on an edited code with nothing typed to lose, or
         // the question whether to abandon what was typed answered Yes.
         // Browsing, nothing typed belongs to an account: a load may replace it.
+        // The code and the title list pick an account; the rest is its data.
         const bool typedData = std::any_of(typed_.begin(), typed_.end(), [](const std::string& k) {
-            return k != "TxtCodigo" && k != "Codigo";
+            return k != "TxtCodigo" && k != "Codigo" && k != "Combo1";
         });
-        const bool gaveUp = answered(kAbandon, vb::vbYes) || !typedData || !was.editing();
+        // What the user last said to abandoning what was typed.
+        const auto lastAbandon = std::find_if(notices.rbegin(), notices.rend(),
+                                              [](const Notice& x) { return x.text == kAbandon; });
+        const bool abandonedLast =
+            lastAbandon != notices.rend() && lastAbandon->answer == vb::vbYes;
+        const bool gaveUp = abandonedLast || !typedData || !was.editing();
         const bool asked = node || chosen || (edited && leftCode) || (cmd && edited && gaveUp) ||
                            answered(kAbandon, vb::vbYes);
         const bool digits = any([](const Notice& x) { return x.text == kDigits; });
         // The tree's root, or a node whose account is gone, shows no account.
-        const bool toNone =
-            node && !now.editing() && now.key.isEmpty() && !answered(kAbandon, vb::vbNo);
+        const bool toNone = node && !now.editing() && now.key.isEmpty();
         const bool reset = done || cmd == u"NUEVO" ||
                            (cmd == u"CANCELAR" && !answered(kAbandon, vb::vbNo)) ||
                            (toNone && gaveUp);
@@ -939,12 +944,13 @@ private:
                 return QLatin1String(x.existing ? "existing" : x.isNew ? "new" : "browse");
             };
             return QStringLiteral(" (loaded: %1, asked for: %2, code edited: %3, code left: %4, "
-                                  "state %5 '%6' -> %7 '%8')")
+                                  "state %5 '%6' -> %7 '%8', focus %9 -> %10)")
                 .arg(loaded)
                 .arg(asked)
                 .arg(edited)
                 .arg(leftCode)
-                .arg(state(was), was.key, state(now), now.key);
+                .arg(state(was), was.key, state(now), now.key, QString::fromStdString(was.focus),
+                     QString::fromStdString(now.focus));
         };
         std::set<std::string> set;
         for (const auto& [k, before] : was.values) {
@@ -968,7 +974,10 @@ private:
                                    before + QStringLiteral("' to '") + after + u'\'' + context());
                 continue;
             }
-            if (own.count(k)) {
+            // Keys in a list (or its open popup) choose its items.
+            const bool inList =
+                c_.as<QComboBox>(k) && (was.focus == k || (s.action == "key" && now.focus == k));
+            if (own.count(k) || inList) {
                 set.insert(k);
                 continue;
             }
@@ -999,7 +1008,7 @@ private:
                            QStringLiteral("' and the code field '") + now.values.at("Codigo") +
                            u'\'' + context());
 
-        if (loaded || reset)
+        if (loaded || reset || (taken && was.existing && gaveUp))
             typed_.clear();
         typed_.insert(set.begin(), set.end());
         if (!now.key.isEmpty() && (now.key != was.key || loaded))
