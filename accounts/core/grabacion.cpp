@@ -137,8 +137,11 @@ bool MismoValor(const QVariant& a, const QVariant& b) {
     return SinBlancosFinales(ta) == SinBlancosFinales(tb);
 }
 
-bool MismaFila(const FilaGuardada& Cargada, const FilaGuardada& Actual) {
+// The two reads agree; SalvoBaja: in every column but the dropped flag.
+bool MismaFila(const FilaGuardada& Cargada, const FilaGuardada& Actual, bool SalvoBaja = false) {
     for (const auto& [columna, valor] : Cargada.Valores) {
+        if (SalvoBaja && columna.compare(u"Dada_De_Baja", Qt::CaseInsensitive) == 0)
+            continue;
         const QVariant* ahora = Actual.valor(columna);
         if (ahora && !MismoValor(valor, *ahora))
             return false;
@@ -169,7 +172,8 @@ Desenlace Vigente(const QString& Codigo, bool Nueva, const std::optional<FilaGua
         return Rechazo(MsgBorradaPorOtro, vb::vbInformation, titulo);
     if (MismaFila(*Cargada, actual))
         return {};
-    if (DadaDeBaja(actual) && !DadaDeBaja(*Cargada)) {
+    // Only dropped: the user may reuse it; changed besides, it is refused.
+    if (DadaDeBaja(actual) && !DadaDeBaja(*Cargada) && MismaFila(*Cargada, actual, true)) {
         return {Estado::Reutilizar, {}, 0, {}, {}, actual};
     }
     return Rechazo(MsgCambiadaPorOtro, vb::vbInformation, titulo);

@@ -344,10 +344,11 @@ QStringList differsFromShown(const Shown& s, const QVariantMap& r, const QVarian
     const bool title = v("OptTipoCuenta") == u"1";
     const bool adjusts = !title && v("CHKAjustable") == u"1";
     const int payment = v("CmbMP").toInt();
-    // Compared as text; the codes and main accounts trimmed.
+    // Compared as text; the codes, main accounts and names trimmed (the
+    // server compares without trailing blanks, and a long name is stored so).
     std::map<QString, QVariant> e{
         {"codigo", s.code()},
-        {"descripcion", v("DESCRIPCION")},
+        {"descripcion", v("DESCRIPCION").trimmed()},
         {"codigoopcional", asStored(v("CodigoOpcional"))},
         {"cuentaprincipal", v("CuentaPrincipal").trimmed()},
         {"codtarjeta_concauto", v("CodTarjeta_ConcAuto").trimmed()},
@@ -849,8 +850,10 @@ private:
                 // A drop is overwritten only when the user reuses the account.
                 const bool reused = answered(kReuse, vb::vbYes) && changedByOther_.count(C) &&
                                     changedByOther_[C].second.startsWith(u"drop");
+                // (A change the other connection undid again overwrites nothing.)
                 if (was.key == C && changedByOther_.count(C) && takenAt_.count(C) &&
-                    changedByOther_[C].first >= takenAt_[C] && !reused)
+                    changedByOther_[C].first >= takenAt_[C] &&
+                    asText(rowBefore_) != rowAtTake_[C] && !reused)
                     fail("I1", QStringLiteral("the save of %1 overwrote what another connection "
                                               "did at step %2 (%3) after the window took it at "
                                               "step %4")
@@ -918,15 +921,14 @@ private:
         // the question whether to abandon what was typed answered Yes.
         // Browsing, nothing typed belongs to an account: a load may replace it.
         // The code and the title list pick an account; the rest is its data.
-        const bool typedData = std::any_of(typed_.begin(), typed_.end(), [](const std::string& k) {
-            return k != "TxtCodigo" && k != "Codigo" && k != "Combo1";
+        // Typed and still differing from what the last load or reset showed:
+        // a value typed back as it was is nothing to lose.
+        const bool typedData = std::any_of(typed_.begin(), typed_.end(), [&](const std::string& k) {
+            return k != "TxtCodigo" && k != "Codigo" && k != "Combo1" &&
+                   (!base_.count(k) || !was.values.count(k) || base_.at(k) != was.values.at(k));
         });
-        // What the user last said to abandoning what was typed.
-        const auto lastAbandon = std::find_if(notices.rbegin(), notices.rend(),
-                                              [](const Notice& x) { return x.text == kAbandon; });
-        const bool abandonedLast =
-            lastAbandon != notices.rend() && lastAbandon->answer == vb::vbYes;
-        const bool gaveUp = abandonedLast || !typedData || !was.editing();
+        // Any Yes to abandoning: a step may ask twice (the gate, then the command).
+        const bool gaveUp = answered(kAbandon, vb::vbYes) || !typedData || !was.editing();
         const bool asked = node || chosen || (edited && leftCode) || (cmd && edited && gaveUp) ||
                            answered(kAbandon, vb::vbYes);
         const bool digits = any([](const Notice& x) { return x.text == kDigits; });
@@ -1008,11 +1010,15 @@ private:
                            QStringLiteral("' and the code field '") + now.values.at("Codigo") +
                            u'\'' + context());
 
-        if (loaded || reset || (taken && was.existing && gaveUp))
+        if (loaded || reset || (taken && was.existing && gaveUp)) {
             typed_.clear();
+            base_ = now.values;
+        }
         typed_.insert(set.begin(), set.end());
-        if (!now.key.isEmpty() && (now.key != was.key || loaded))
+        if (!now.key.isEmpty() && (now.key != was.key || loaded)) {
             takenAt_[now.key] = step;
+            rowAtTake_[now.key] = asText(accountIn(dbs_[0], now.key));
+        }
         snapshots_ = snapshots;
         last_ = now;
     }
@@ -1025,9 +1031,11 @@ private:
     Shown last_;
     std::unique_ptr<walk::Walk> walk_;
     std::set<std::string> typed_; // controls the user set since the last load or reset
+    Values base_;                 // the controls as that load or reset left them
     // account -> the step another connection changed it, and how
     std::map<QString, std::pair<int, QString>> changedByOther_;
-    std::map<QString, int> takenAt_; // account -> step the window's state was set for it
+    std::map<QString, int> takenAt_;       // account -> step the window's state was set for it
+    std::map<QString, QString> rowAtTake_; // account -> its stored row at that step
     std::vector<std::pair<std::string, QString>> opened_;
     size_t openedSeen_ = 0;
     std::vector<std::vector<Notice>> noticesByStep_;
