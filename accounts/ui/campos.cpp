@@ -153,7 +153,9 @@ void FrmMA_CUENTAS::Combo1_KeyPress(int& KeyAscii) {
 }
 
 void FrmMA_CUENTAS::Combo1_LostFocus() {
-    if (!EsModificacion)
+    // A focus move a check or a command makes is not the user leaving the
+    // list: it proposes no code in the middle of that routine.
+    if (!EsModificacion && RutinasEnCurso == 0)
         IdentificaCuenta();
 }
 

@@ -93,9 +93,10 @@ bool FrmMA_CUENTAS::ValidaCodigo(int Index, const QString& Valor) {
     if (juicio != cuentas::JuicioCodigo::Valido) {
         // The user corrects the code in its box: nothing typed elsewhere is
         // cleared and the window stays on what it showed.
-        UltimoJuicio = Juicio::Rechazado;
         CodigoRechazado = Valor;
         Rechaza(Index, cuentas::MensajeJuicio(juicio));
+        // Set last: the refusal's focus move may run a check of its own.
+        UltimoJuicio = Juicio::Rechazado;
         return false;
     }
 

@@ -469,6 +469,7 @@ public:
         }
         snapshots_ = demo.snapshots;
         last_ = shown(c_);
+        base_ = last_.values;
         walk_ = std::make_unique<walk::Walk>(actions());
         walk_->before = [this](const Step& s) {
             // The row a command may overwrite, as it stood.
@@ -754,8 +755,11 @@ private:
         std::string n;
         if (s.action == "type") {
             // Where the typing went: a refused field may have taken the
-            // focus back from the one clicked.
+            // focus back from the one clicked, a field hidden under the
+            // typing passes it on.
             n = typedInto_ == "TreeV" ? "DESCRIPCION" : typedInto_;
+            if (c_.as<QLineEdit>(now.focus))
+                r.insert(now.focus);
         } else if (startsWith(s.param, "TreeV:")) {
             // A node loads its account or shows none: no typing of its own.
             return r;
@@ -954,6 +958,10 @@ private:
                 .arg(state(was), was.key, state(now), now.key, QString::fromStdString(was.focus),
                      QString::fromStdString(now.focus));
         };
+        // Leaving the code as the window set it checks nothing: no question.
+        if (leftCode && !edited && !cmd && !node && !lookup &&
+            any([](const Notice& x) { return x.text == kAbandon || x.text == kReuse; }))
+            fail("I3", QStringLiteral("leaving the code unchanged asked a question") + context());
         std::set<std::string> set;
         for (const auto& [k, before] : was.values) {
             const QString after = now.values.count(k) ? now.values.at(k) : QString();
