@@ -58,8 +58,9 @@ public:
     // The code (without "-") the window's state was set for; empty while
     // browsing.
     const QString& claveAceptada() const { return CodigoEstablecido; }
-    // Stored accounts loaded into the window so far.
+    // Stored accounts loaded into the window so far, and its resets.
     int cargas() const { return Cargas; }
+    int reinicios() const { return Reinicios; }
     // The chart tree's widget goes into the place beside the account.
     void setArbol(QWidget* arbol);
     // The custom-fields grid goes into the frame of the second tab.

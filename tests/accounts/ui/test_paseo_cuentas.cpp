@@ -236,6 +236,7 @@ struct Shown {
     bool isNew = false, existing = false;
     QString key; // claveAceptada
     int loads = 0;
+    int resets = 0;
     int currencies = 0;    // items of CmbMoneda
     bool barEdits = false; // the command bar offers GRABAR
     bool editing() const { return isNew || existing; }
@@ -262,6 +263,7 @@ Shown shown(const Controls& c) {
     s.existing = c.w->esModificacion();
     s.key = asStored(c.w->claveAceptada());
     s.loads = c.w->cargas();
+    s.resets = c.w->reinicios();
     s.currencies = c.as<QComboBox>("CmbMoneda")->count();
     s.barEdits = paxtor(*c.w)->estado(Paxtor::EstadoGrabar);
     return s;
@@ -851,13 +853,18 @@ private:
                          QStringLiteral("copy %1 does not hold the company's row of ").arg(i) + C);
             if (save) {
                 // Another connection's change first: the content then follows.
-                // A drop is overwritten only when the user reuses the account.
-                const bool reused = answered(kReuse, vb::vbYes) && changedByOther_.count(C) &&
-                                    changedByOther_[C].second.startsWith(u"drop");
+                // A drop is overwritten only when the user reuses the account,
+                // and only when nothing else changed.
+                const auto undropped = [](QVariantMap m) {
+                    m.remove(QStringLiteral("dada_de_baja"));
+                    return asText(m);
+                };
+                const bool reused = answered(kReuse, vb::vbYes) && rowAtTake_.count(C) &&
+                                    undropped(rowBefore_) == undropped(rowAtTake_[C]);
                 // (A change the other connection undid again overwrites nothing.)
                 if (was.key == C && changedByOther_.count(C) && takenAt_.count(C) &&
                     changedByOther_[C].first >= takenAt_[C] &&
-                    asText(rowBefore_) != rowAtTake_[C] && !reused)
+                    asText(rowBefore_) != asText(rowAtTake_[C]) && !reused)
                     fail("I1", QStringLiteral("the save of %1 overwrote what another connection "
                                               "did at step %2 (%3) after the window took it at "
                                               "step %4")
@@ -938,9 +945,10 @@ private:
         const bool digits = any([](const Notice& x) { return x.text == kDigits; });
         // The tree's root, or a node whose account is gone, shows no account.
         const bool toNone = node && !now.editing() && now.key.isEmpty();
-        const bool reset = done || cmd == u"NUEVO" ||
-                           (cmd == u"CANCELAR" && !answered(kAbandon, vb::vbNo)) ||
-                           (toNone && gaveUp);
+        // A reset the user asked for: a command done, NUEVO, CANCELAR, or
+        // the tree's way to no account; the window tells that it reset.
+        const bool reset = now.resets != was.resets &&
+                           (done || cmd == u"NUEVO" || cmd == u"CANCELAR" || (toNone && gaveUp));
         // A code taken as new (also one another connection deleted meanwhile).
         const bool taken =
             now.isNew && !now.key.isEmpty() && (now.key != was.key || !was.isNew) && !loaded;
@@ -1025,7 +1033,7 @@ private:
         typed_.insert(set.begin(), set.end());
         if (!now.key.isEmpty() && (now.key != was.key || loaded)) {
             takenAt_[now.key] = step;
-            rowAtTake_[now.key] = asText(accountIn(dbs_[0], now.key));
+            rowAtTake_[now.key] = accountIn(dbs_[0], now.key);
         }
         snapshots_ = snapshots;
         last_ = now;
@@ -1042,8 +1050,8 @@ private:
     Values base_;                 // the controls as that load or reset left them
     // account -> the step another connection changed it, and how
     std::map<QString, std::pair<int, QString>> changedByOther_;
-    std::map<QString, int> takenAt_;       // account -> step the window's state was set for it
-    std::map<QString, QString> rowAtTake_; // account -> its stored row at that step
+    std::map<QString, int> takenAt_;           // account -> step the window's state was set for it
+    std::map<QString, QVariantMap> rowAtTake_; // account -> its stored row at that step
     std::vector<std::pair<std::string, QString>> opened_;
     size_t openedSeen_ = 0;
     std::vector<std::vector<Notice>> noticesByStep_;
