@@ -1029,6 +1029,14 @@ private:
         if (loaded || reset || (taken && was.existing && gaveUp)) {
             typed_.clear();
             base_ = now.values;
+            // What the step set after its load: a box ticked stood the other
+            // way when loaded; anything else counts as typed.
+            for (const std::string& k : set) {
+                if (c_.as<QCheckBox>(k))
+                    base_[k] = base_[k] == u"1" ? QStringLiteral("0") : QStringLiteral("1");
+                else
+                    base_.erase(k);
+            }
         }
         typed_.insert(set.begin(), set.end());
         if (!now.key.isEmpty() && (now.key != was.key || loaded)) {
