@@ -149,8 +149,7 @@ bool MismosDatos(const Cuenta& A, const Cuenta& B) {
     const auto datos = [](const Cuenta& c) {
         return std::tie(c.Descripcion, c.CodigoOpcional, c.CuentaPrincipal, c.CodTarjeta_ConcAuto,
                         c.Titulo, c.Ajuste, c.Indice, c.Bloqueo, c.Bienes, c.PideVencimiento,
-                        c.MedioDePago, c.NoPideDatosTarjeta, c.UsaCCostos, c.CajayBanco,
-                        c.Moneda);
+                        c.MedioDePago, c.NoPideDatosTarjeta, c.UsaCCostos, c.CajayBanco, c.Moneda);
     };
     if (datos(A) != datos(B) || A.Personalizados.size() != B.Personalizados.size())
         return false;
