@@ -1125,7 +1125,7 @@ protected:
 
 // CI's walks, in shards that run side by side.
 constexpr int kShards = 8;
-constexpr int kWalksPerShard = 18;
+constexpr int kWalksPerShard = 36;
 constexpr int kSteps = 20;
 
 class RandomWalks : public AccountsWalkTest, public ::testing::WithParamInterface<int> {};
