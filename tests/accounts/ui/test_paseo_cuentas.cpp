@@ -291,10 +291,9 @@ int paymentPosition(const QString& payment, const QString& code, DbReader& db) {
     return p;
 }
 
-// What a loaded account must show, control by control (those the row
-// decides, but the `own` ones the step set itself): the mismatches.
-QStringList differsFromRow(const Shown& s, const QVariantMap& r, DbReader& db,
-                           const std::set<std::string>& own) {
+// What a loaded account must show, control by control, for those the row
+// decides.
+Values shownOfRow(const Shown& s, const QVariantMap& r, DbReader& db) {
     const QString code = asStored(text(r.value("codigo")));
     const bool title = isSet(r.value("titulo"));
     const bool adjusts = isSet(r.value("ajuste"));
@@ -319,6 +318,15 @@ QStringList differsFromRow(const Shown& s, const QVariantMap& r, DbReader& db,
         e["chkCCostos"] = flag(isSet(r.value("usaccostos")));
     if (s.currencies > 0 && !text(r.value("moneda")).trimmed().isEmpty())
         e["CmbMoneda"] = QString::number(text(r.value("moneda")).toInt() - 1);
+    return e;
+}
+
+// The mismatches with what the row decides, but the `own` controls the step
+// set itself.
+QStringList differsFromRow(const Shown& s, const QVariantMap& r, DbReader& db,
+                           const std::set<std::string>& own) {
+    const QString code = asStored(text(r.value("codigo")));
+    const Values e = shownOfRow(s, r, db);
     QStringList d;
     const auto differs = [&](const std::string& k, const QString& stored) {
         d << QString::fromStdString(k) + QStringLiteral(" shows '") + s.values.at(k) +
@@ -1029,13 +1037,12 @@ private:
         if (loaded || reset || (taken && was.existing && gaveUp)) {
             typed_.clear();
             base_ = now.values;
-            // What the step set after its load: a box ticked stood the other
-            // way when loaded; anything else counts as typed.
-            for (const std::string& k : set) {
-                if (c_.as<QCheckBox>(k))
-                    base_[k] = base_[k] == u"1" ? QStringLiteral("0") : QStringLiteral("1");
-                else
-                    base_.erase(k);
+            // What the step set after its load stood as the row has it.
+            if (loaded && now.existing && !now.key.isEmpty()) {
+                const Values row = shownOfRow(now, accountIn(dbs_[0], now.key), dbs_[0]);
+                for (const std::string& k : set)
+                    if (row.count(k))
+                        base_[k] = row.at(k);
             }
         }
         typed_.insert(set.begin(), set.end());
