@@ -870,8 +870,9 @@ private:
                 const bool reused = answered(kReuse, vb::vbYes) && rowAtTake_.count(C) &&
                                     undropped(rowBefore_) == undropped(rowAtTake_[C]);
                 // (A change the other connection undid again overwrites nothing.)
-                if (was.key == C && changedByOther_.count(C) && takenAt_.count(C) &&
-                    changedByOther_[C].first >= takenAt_[C] &&
+                // (Nor does a save under a code free just before it.)
+                if (was.key == C && !rowBefore_.isEmpty() && changedByOther_.count(C) &&
+                    takenAt_.count(C) && changedByOther_[C].first >= takenAt_[C] &&
                     asText(rowBefore_) != asText(rowAtTake_[C]) && !reused)
                     fail("I1", QStringLiteral("the save of %1 overwrote what another connection "
                                               "did at step %2 (%3) after the window took it at "
