@@ -18,14 +18,13 @@
 
 #include "accounts/ui/arbol_plan.h"
 #include "common/paseo.h"
+#include "common/paseo_demo.h"
 #include "platform/sql/quoting.h"
 #include "platform/ui/flexgrid.h"
 
 #include <QAbstractItemView>
 #include <QAction>
 #include <QCheckBox>
-#include <QFile>
-#include <QFileInfo>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QToolBar>
@@ -119,65 +118,9 @@ const std::vector<walk::Table> kTables = {
     {"V_MV_CPTEACCIONES", "SELECT '', * FROM V_MV_CPTEACCIONES"},
 };
 
-// A commit on a memory file system costs no disk sync: the walks' databases
-// go there when the machine has one.
-struct InMemory {
-    testutil::SavedEnv tmpdir{"TMPDIR"};
-    InMemory() {
-        if (QFileInfo(QStringLiteral("/dev/shm")).isWritable())
-            qputenv("TMPDIR", "/dev/shm");
-    }
-};
-
-// The demo company as scripts/build-demo-db builds it, once per program: the
-// company names the folder as the server of its group and point of sale.
-// Each walk starts from these files as built.
-struct Demo : InMemory {
-    testutil::TempDatabase company{QStringLiteral("EMPRESA")};
-    testutil::TempDatabase group = company.sibling(QStringLiteral("GRUPO"));
-    testutil::TempDatabase pointOfSale = company.sibling(QStringLiteral("TPV_BAHIA"));
-    std::vector<std::pair<QString, QByteArray>> files;
-    std::array<walk::Snapshot, 3> snapshots;
-
-    Demo() {
-        tmpdir.restore();
-        const auto read = [](const char* name) {
-            QFile f(QStringLiteral(QUARZELO_SOURCE_DIR "/demo/") + QLatin1String(name));
-            if (!f.open(QIODevice::ReadOnly))
-                throw std::runtime_error(std::string("cannot read demo/") + name);
-            return QString::fromUtf8(f.readAll());
-        };
-        const QString data = read("data.sql");
-        company.exec(QStringLiteral("BEGIN;\n") + data +
-                     QStringLiteral("\n;UPDATE V_TA_TPV SET Server = 'PUESTO/' || %1;"
-                                    "UPDATE TA_CONFIGURACION SET VALOR = %1 WHERE CLAVE = "
-                                    "'GRP_Server';"
-                                    "INSERT INTO TA_USUARIOS (NOMBRE, UNegocio, Administrador) "
-                                    "VALUES ('sa', '0001', 1); COMMIT;")
-                         .arg(sqltext::literal(company.folder())));
-        const QString copy = read("copia.sql");
-        for (const testutil::TempDatabase* d : {&group, &pointOfSale})
-            d->exec(QStringLiteral("BEGIN;\n") + data + u'\n' + copy +
-                    QStringLiteral("\n;COMMIT;"));
-        size_t i = 0;
-        for (const testutil::TempDatabase* d : {&company, &group, &pointOfSale}) {
-            QFile f(d->path());
-            f.open(QIODevice::ReadOnly);
-            files.emplace_back(d->path(), f.readAll());
-            DbReader db;
-            db.open(d->path());
-            snapshots[i++] = walk::snapshot(db, kTables);
-        }
-    }
-
-    void restore() const {
-        for (const auto& [path, bytes] : files) {
-            QFile f(path);
-            if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-                f.write(bytes) != bytes.size())
-                throw std::runtime_error("cannot write " + path.toStdString());
-        }
-    }
+// The demo company with the tables above watched in its three databases.
+struct Demo : walk::DemoCompany {
+    Demo() : DemoCompany(kTables) {}
 };
 
 // ---- The window's controls and what they show ------------------------------------------
