@@ -1,5 +1,6 @@
 #include "adjustment/core/grabacion.h"
 
+#include "adjustment/core/lectura.h"
 #include "data/instances.h"
 #include "data/pasos.h"
 #include "entries/lbc_asiento.h"
@@ -11,6 +12,7 @@
 #include "startup/core/cnstuffcontable.h"
 
 #include <cmath>
+#include <map>
 
 using namespace CNStuffContable;
 
@@ -141,6 +143,41 @@ int UltimoMesAjustado(const QString& ejercicio, QString& fecha) {
         }
     }
     return ultimo;
+}
+
+bool Marcado(const QVariant& v) {
+    return !vb::IsNull(v) && vb::CBool(v);
+}
+
+// Why the entry can no longer be stored as it was generated, read with the
+// save's locks: its fiscal year gone or closed, or a line's account gone,
+// made a title or dropped since. Empty when it can be stored.
+QString MotivoRechazo(const QString& ejercicio, const QStringList& cuentas) {
+    int anio = 0;
+    if (QString motivo = LecturaAjuste::MotivoEjercicio(ejercicio, anio); !motivo.isEmpty())
+        return motivo;
+    QStringList literales;
+    for (const QString& c : cuentas)
+        literales << sqltext::literal(c);
+    QString lectura = QStringLiteral("SELECT CODIGO, TITULO, DADA_DE_BAJA FROM MA_CUENTAS WHERE "
+                                     "CODIGO IN (") +
+                      literales.join(u',') + u')';
+    long filas = 0;
+    ado::RecordsetPtr rs;
+    gDatos().EjecutaConsultaSQL(lectura, filas, rs);
+    std::map<QString, bool> imputable;
+    for (; rs && rs->State() == ado::adStateOpen && !rs->EOF(); rs->MoveNext())
+        imputable[Recorta(ClsUtilidades::ValorCampo(rs->Fields(QStringLiteral("CODIGO"))))
+                      .toUpper()] = !Marcado(rs->value(QStringLiteral("TITULO"))) &&
+                                    !Marcado(rs->value(QStringLiteral("DADA_DE_BAJA")));
+    for (const QString& c : cuentas) {
+        const auto i = imputable.find(c.toUpper());
+        if (i == imputable.end())
+            return QStringLiteral("Cuenta ") + c + QStringLiteral(": Código inexistente");
+        if (!i->second)
+            return QStringLiteral("Cuenta ") + c + QStringLiteral(": La Cuenta debe ser imputable");
+    }
+    return QString();
 }
 
 } // namespace
@@ -337,7 +374,16 @@ bool GrabacionAjuste::Graba(const CabeceraAjuste& Cabecera, const LineasAjuste& 
         // adjusted.
         QString fechaUltimo;
         bool cubierto = false;
+        QStringList cuentas;
+        for (const Linea& l : lineas)
+            if (!cuentas.contains(l.Cuenta, Qt::CaseInsensitive))
+                cuentas << l.Cuenta;
+        QString rechazo;
         const auto revisaAjustes = [&] {
+            // What was generated may have changed under it since.
+            rechazo = MotivoRechazo(ejercicio, cuentas);
+            if (!rechazo.isEmpty())
+                return false;
             cubierto =
                 desde && MesCorrido(desde->date()) <= UltimoMesAjustado(ejercicio, fechaUltimo);
             return !cubierto;
@@ -348,6 +394,8 @@ bool GrabacionAjuste::Graba(const CabeceraAjuste& Cabecera, const LineasAjuste& 
                            revisaAjustes);
         Sentencias.clear();
         ClsUtilidades::CursorEspera(false);
+        if (!rechazo.isEmpty())
+            vb::MsgBox(rechazo, vb::vbExclamation, QStringLiteral("Aviso al Operador"));
         if (cubierto)
             vb::MsgBox(AvisoUltimoAjuste(fechaUltimo), vb::vbCritical, QStringLiteral("Atencion"));
 

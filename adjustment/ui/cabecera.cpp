@@ -175,7 +175,7 @@ std::optional<QString> FrmQuarzelo::ReglaLetra(const QString& Texto) {
             return mensaje;
         PonCampo("NUMERO", Relleno(nro, "00000000"));
     }
-    if (!SoloRevalida) {
+    if (!SoloRevalida && !Grabando) {
         // However the letter is left, the header is locked only with all its
         // fields validated as they stand: the refused one has been told.
         if (!ValidaCabecera(ClsFormulario::IndiceControl(QStringLiteral("LETRA"), txtFields)))
@@ -390,7 +390,7 @@ void FrmQuarzelo::txtFields_GotFocus(int Index) {
     // is shown: once generated the entry keeps its lines until a new one is
     // started.
     if (FrmCabecera->isEnabled())
-        CmdGenerar->setEnabled(ReiVigente() && Lineas.size() <= 1);
+        CmdGenerar->setEnabled(ReiVigente() && Estado == Contenido::SinLineas);
     ClsFormulario::MarcaControl(campo, QString());
 }
 
@@ -544,6 +544,8 @@ void FrmQuarzelo::ValidaCampo(QLineEdit* Control, int Index, bool MostrarMensaje
         if (rechazo) {
             CtaReiValidada = false;
             CuentaReiValidada.clear();
+            // The name shown is the account's that passed, no longer the field's.
+            LblDescCuenta->clear();
         }
     } else if (Es(Campo_, "TC")) {
         rechazo = ReglaTC(Control, Texto);
@@ -576,7 +578,7 @@ void FrmQuarzelo::ValidaCampo(QLineEdit* Control, int Index, bool MostrarMensaje
             if (indice < Validado.size())
                 Validado[indice] = true;
             RechazoAlSalir = false;
-            if (Es(Campo_, "CTA_REI") && FrmCabecera->isEnabled() && Lineas.size() <= 1)
+            if (Es(Campo_, "CTA_REI") && FrmCabecera->isEnabled() && Estado == Contenido::SinLineas)
                 CmdGenerar->setEnabled(true);
             return;
         }

@@ -43,10 +43,19 @@ public:
     bool ctaReiValidada() const { return CtaReiValidada; }
     int indiceActual() const { return IndiceActual; }
     GeneracionAjuste::Fin finGeneracion() const { return FinGeneracion; }
+    // What the lines the window holds are, and so what it may do with them.
+    enum class Contenido {
+        SinLineas,  // a new entry, or a generation without movements
+        Grabable,   // a complete generation, balanced on the REI account shown
+        NoGrabable, // a generation that stopped early, or whose save failed
+        Leido,      // a stored entry read back: a view, never stored again
+    };
+    Contenido contenido() const { return Estado; }
     std::int32_t numeroCargado() const { return NumeroCargado; }
-    // Lines made elsewhere take the place of the window's (the grid is not
-    // refilled).
-    void setLineas(LineasAjuste lineas) { Lineas = std::move(lineas); }
+    // Lines made elsewhere take the place of the window's, as a complete
+    // generation's would: balanced on the REI account validated and shown
+    // (the grid is not refilled).
+    void setLineas(LineasAjuste lineas);
     // Turns on the messages of the header-amount check; no key of this
     // window does.
     void setVerificaTotales(bool verifica) { VerificaTotales = verifica; }
@@ -199,6 +208,16 @@ private:
     // voucher fields are not refilled from the voucher book.
     bool SoloRevalida = false;
     std::int32_t NumeroCargado = 0; // the summary entry shown
+    Contenido Estado = Contenido::SinLineas;
+    // The one place that says what may be done with the lines: GRABAR,
+    // "&Generar", the fields that decide the lines and "Incluir Proforma"
+    // follow it.
+    void PonContenido(Contenido c);
+    // The check GRABAR runs on the header: fields accepted since their last
+    // change are read again as they stand, the others judged in full (a
+    // voucher type fills its branch, number and letter), but the header is
+    // not locked.
+    bool Grabando = false;
 
     // Summary grid column: title, bound column, width in characters, table.
     struct ColumnaGrilla {

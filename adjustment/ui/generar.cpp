@@ -64,9 +64,6 @@ void FrmQuarzelo::CmdGenerar_Click() {
     LlenaResumen();
     ActualizaTotales();
 
-    // A run that stopped early shows what it computed but cannot be stored.
-    Paxtor1->setEstado(Paxtor::GrabarCancelarPrimero,
-                       FinGeneracion == GeneracionAjuste::Fin::Completa);
     Paxtor1->setEstado(Paxtor::GrabarCancelarSegundo, true);
 
     const vb::Currency totalDebe = ClsUtilidades::TextoAMoneda(txtTotal[0]->text());
@@ -74,9 +71,11 @@ void FrmQuarzelo::CmdGenerar_Click() {
         Campo(QStringLiteral("CABIMPORTE"))->setText(txtTotal[0]->text());
 
     if (totalDebe != vb::Currency()) {
-        CmdGenerar->setEnabled(false);
-        // The lines balance on it: it stays as shown until a new entry.
-        Campo(QStringLiteral("CTA_REI"))->setEnabled(false);
+        // A run that stopped early shows what it computed but cannot be
+        // stored; the lines balance on the REI account shown, which stays
+        // as it is until a new entry.
+        PonContenido(FinGeneracion == GeneracionAjuste::Fin::Completa ? Contenido::Grabable
+                                                                      : Contenido::NoGrabable);
         QLineEdit* detalle = Campo(QStringLiteral("DETALLE"));
         detalle->setEnabled(true);
         detalle->setFocus();
@@ -84,7 +83,8 @@ void FrmQuarzelo::CmdGenerar_Click() {
         vb::MsgBox(QStringLiteral("No hay movimientos para generar el Asiento de Ajuste , con los "
                                   "datos proporcionados"),
                    vb::vbInformation, QStringLiteral("Aviso al operador"));
-        // No balancing line: the save refuses until Generar runs again.
+        // Nothing to store: GRABAR stays off until a generation finds movements.
+        PonContenido(Contenido::SinLineas);
         CtaReiValidada = false;
         CuentaReiLineas.clear();
     }

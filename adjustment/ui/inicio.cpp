@@ -19,6 +19,7 @@
 #include "startup/ui/cns_ventana.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -86,7 +87,7 @@ void FrmQuarzelo::NuevoAsiento() {
     Campo(QStringLiteral("SUCURSAL"))->setEnabled(true);
     Campo(QStringLiteral("NUMERO"))->setEnabled(true);
     Campo(QStringLiteral("DETALLE"))->setEnabled(false);
-    Campo(QStringLiteral("CTA_REI"))->setEnabled(true);
+    PonContenido(Contenido::SinLineas);
     CtaReiValidada = false;
     CuentaReiValidada.clear();
     CuentaReiLineas.clear();
@@ -148,7 +149,27 @@ void FrmQuarzelo::NuevoAsiento() {
 }
 
 bool FrmQuarzelo::AsientoPendiente() const {
+    // An entry read back is stored already: leaving it loses nothing.
+    if (Estado == Contenido::Leido)
+        return false;
     return Modificado || CabeceraTecleada || Lineas.size() > 1;
+}
+
+void FrmQuarzelo::PonContenido(Contenido c) {
+    Estado = c;
+    const bool sinLineas = c == Contenido::SinLineas;
+    Paxtor1->setEstado(Paxtor::EstadoGrabar, c == Contenido::Grabable);
+    // What decides the lines stays as they were generated with until a new entry.
+    chkIncluirProforma->setEnabled(sinLineas);
+    Campo(QStringLiteral("CTA_REI"))->setEnabled(sinLineas);
+    if (!sinLineas)
+        CmdGenerar->setEnabled(false);
+}
+
+void FrmQuarzelo::setLineas(LineasAjuste lineas) {
+    Lineas = std::move(lineas);
+    CuentaReiLineas = CuentaReiValidada;
+    PonContenido(Lineas.size() > 1 ? Contenido::Grabable : Contenido::SinLineas);
 }
 
 bool FrmQuarzelo::ReiDeLasLineas() {
@@ -169,8 +190,8 @@ bool FrmQuarzelo::ReiDeLasLineas() {
     }
     // The lines balance on the account validated and shown, or the entry is
     // not the one on the screen.
-    if (CtaReiValidada && texto == CuentaReiValidada &&
-        (CuentaReiLineas.isEmpty() || CuentaReiLineas == CuentaReiValidada))
+    if (CtaReiValidada && texto == CuentaReiValidada && !CuentaReiLineas.isEmpty() &&
+        CuentaReiLineas == CuentaReiValidada)
         return true;
     HayError = true;
     vb::MsgBox(QStringLiteral("Debe ingresar un código de Cuenta R.E.I."), vb::vbExclamation,
@@ -191,17 +212,18 @@ void FrmQuarzelo::Paxtor1_ButtonClick(const QString& Key) {
     } else if (clave == u"BORRAR") {
         // Stored entries are not deleted from this window.
     } else if (clave == u"GRABAR") {
+        // Only the lines of a complete generation, as the grid shows them.
+        if (Estado != Contenido::Grabable)
+            return;
         bool ok = false;
         // A check whose read was abandoned has checked nothing: no save.
         const int abandonadas = gDatos().LecturasAbandonadas();
-        SoloRevalida = true;
-        try {
-            ValidaTotales(ok);
-        } catch (...) {
-            SoloRevalida = false;
-            throw;
-        }
-        SoloRevalida = false;
+        struct Fin {
+            FrmQuarzelo& w;
+            ~Fin() { w.SoloRevalida = w.Grabando = false; }
+        } fin{*this};
+        Grabando = true;
+        ValidaTotales(ok);
         if (!ok || !ReiDeLasLineas())
             return;
         if (gDatos().LecturasAbandonadas() != abandonadas) {
@@ -216,7 +238,8 @@ void FrmQuarzelo::Paxtor1_ButtonClick(const QString& Key) {
             HabilitaCabecera(false);
             vb::MsgBox(QStringLiteral("Proceso Completo!"), vb::vbInformation,
                        QStringLiteral("Proceso Completo"));
-        }
+        } else
+            PonContenido(Contenido::NoGrabable);
         HabilitaCabecera(false);
         Paxtor1->setEstado(Paxtor::EstadoCerrar, false);
         Paxtor1->setEstado(Paxtor::EstadoBorrar, false);
@@ -237,7 +260,8 @@ void FrmQuarzelo::Paxtor1_ButtonClick(const QString& Key) {
         int cancelar = 0;
         Form_Unload(cancelar);
     } else if (clave == u"CANCELAR") {
-        if (!Abandona(Modificado))
+        // Generated lines not stored are lost as by the close box: asked first.
+        if (!Abandona(AsientoPendiente()))
             return;
         Modificado = false;
         NuevoAsiento();
@@ -252,14 +276,14 @@ void FrmQuarzelo::HabilitaCabecera(bool Bloquear) {
         Paxtor1->setEstado(Paxtor::EstadoCancelar, true);
         Paxtor1->setEstado(Paxtor::EstadoNuevo, true);
         FrmCabecera->setEnabled(true);
-        // The generated lines balance on the account shown: it stays as
-        // validated until a new entry.
-        Campo(QStringLiteral("CTA_REI"))->setEnabled(Lineas.size() <= 1);
+        // Lines are stored only as generated and shown: GRABAR follows them.
+        PonContenido(Estado);
     } else {
         Paxtor1->setEstado(Paxtor::EstadoCerrar, false);
         Paxtor1->setEstado(Paxtor::EstadoBorrar, false);
         FrmCabecera->setEnabled(false);
-        CmdGenerar->setEnabled(true);
+        // Once lines exist the entry keeps them until a new one.
+        CmdGenerar->setEnabled(Estado == Contenido::SinLineas);
     }
 }
 

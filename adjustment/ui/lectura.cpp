@@ -65,13 +65,18 @@ void FrmQuarzelo::CargaAsiento(std::int32_t NumeroAsiento, int Mes) {
             id->setText(Reglas->FormatDisplayNroAsiento(id->text(), *fecha));
     }
 
+    // The entry read back takes the window's place as a whole: its lines
+    // and totals are shown, and it is a view that is never stored again.
+    Lineas = std::move(asiento.Lineas);
+    CuentaReiLineas.clear();
+    PonContenido(Contenido::Leido);
     HabilitaCabecera(true);
 
     if (QLineEdit* importe = Campo(QStringLiteral("CABIMPORTE")))
         importe->setText(asiento.CabImporte);
-    Lineas = std::move(asiento.Lineas);
 
     LlenaResumen();
+    ActualizaTotales();
     Paxtor1->setEstado(Paxtor::EstadoBorrar, true);
 }
 

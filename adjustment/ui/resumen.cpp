@@ -104,6 +104,10 @@ void FrmQuarzelo::ValidaTotales(bool& Ok) {
     for (int i = 0; i < int(txtFields.size()); ++i) {
         if (!Habilitado(txtFields[size_t(i)]))
             continue;
+        // While saving, a field accepted as it stands is read again without
+        // refilling the fields it fills; one changed since is judged in full.
+        if (Grabando)
+            SoloRevalida = size_t(i) < Validado.size() && Validado[size_t(i)];
         if (!ValidaCampo(i)) {
             HayError = true;
             Ok = false;

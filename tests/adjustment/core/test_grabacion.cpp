@@ -14,6 +14,10 @@ protected:
     void SetUp() override {
         ASSERT_NO_FATAL_FAILURE(AjusteTest::SetUp());
         comprobantes();
+        // The accounts the entries' lines are on.
+        cuenta(QStringLiteral("1101"), QStringLiteral("Caja"), 1);
+        for (const char* c : {"1201", "1301", "1401"})
+            cuenta(QLatin1String(c), QStringLiteral("Cuenta ") + QLatin1String(c), 0);
     }
 
     // The header of a new entry of 2023 with the book's voucher accepted.
@@ -256,7 +260,6 @@ TEST_F(GrabacionSinVentana, EjercicioDeUnaFecha) {
 // cut as the Oracle road cuts the save's batch, reads as Oracle's dialect;
 // the shapes that need rewriting read as below.
 TEST_F(GrabacionSinVentana, CadaSentenciaEnviadaSeTraduceAOracle) {
-    cuenta(QStringLiteral("1101"), QStringLiteral("Caja"), 1);
     indices(2023, 1, 12, 1.2);
     mov({QStringLiteral("1101"), QStringLiteral("2023-03-15"), QStringLiteral("D"), 100});
     QStringList enviadas;
@@ -325,4 +328,56 @@ TEST_F(GrabacionSinVentana, CadaSentenciaEnviadaSeTraduceAOracle) {
         }
     }
     EXPECT_GT(sentencias.size(), 30);
+}
+
+// What the lines were generated on changes as the save begins (another user's
+// commit just before the transaction takes its lock): a line's account gone,
+// made a title or dropped, or the year closed. Nothing is stored, the book
+// keeps its number and the user is told which account or year it was.
+TEST_F(GrabacionSinVentana, LoGeneradoQueCambiaAlGrabarNoSeGraba) {
+    const LineasAjuste lineas = {TipoLineaAjuste(), lineaDe("1101", "90,74", ""),
+                                 lineaDe("5901", "", "90,74")};
+    const struct {
+        const char* cambio;
+        const char* mensaje;
+    } casos[] = {
+        {"DELETE FROM MA_CUENTAS WHERE CODIGO = '1101'", "Cuenta 1101: Código inexistente"},
+        {"UPDATE MA_CUENTAS SET TITULO = 1 WHERE CODIGO = '1101'",
+         "Cuenta 1101: La Cuenta debe ser imputable"},
+        {"UPDATE MA_CUENTAS SET DADA_DE_BAJA = 1 WHERE CODIGO = '5901'",
+         "Cuenta 5901: La Cuenta debe ser imputable"},
+        {"UPDATE MV_EJERCICIOS SET CERRADO = 1 WHERE PERIODO = 2023",
+         "El ejercicio 2023 está cerrado y no puede ajustarse"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.cambio);
+        bool hecho = false;
+        gDatos().cnn()->setFaultInjector([&](const QString& s) -> std::optional<ado::Error> {
+            if (!hecho && s.contains(QStringLiteral("BEGIN TRANSACTION"), Qt::CaseInsensitive)) {
+                hecho = true;
+                db.exec(QLatin1String(c.cambio));
+            }
+            return std::nullopt;
+        });
+        responder->shown.clear();
+        const bool grabado = GrabacionAjuste::Graba(cabecera(), lineas, reglas);
+        gDatos().cnn()->setFaultInjector({});
+        ASSERT_TRUE(hecho);
+        EXPECT_FALSE(grabado);
+        EXPECT_EQ(lineasAjuste(), 0);
+        EXPECT_EQ(libroX().toLongLong(), 2);
+        EXPECT_EQ(responder->messages(), QStringList{QString::fromUtf8(c.mensaje)});
+        EXPECT_FALSE(gDatos().cnn()->inTransaction());
+        // Back as it was, for the next case.
+        db.exec(QStringLiteral("DELETE FROM MA_CUENTAS WHERE CODIGO IN ('1101', '5901'); "
+                               "DELETE FROM MV_EJERCICIOS"));
+        ejercicio(2022, QStringLiteral("2022-01-01"), QStringLiteral("2022-12-31"));
+        ejercicio(2023, QStringLiteral("2023-01-01"), QStringLiteral("2023-12-31"));
+        cuenta(QStringLiteral("5901"), QStringLiteral("R.E.I."), 0);
+        cuenta(QStringLiteral("1101"), QStringLiteral("Caja"), 1);
+    }
+    // Unchanged, the same entry is stored.
+    EXPECT_TRUE(GrabacionAjuste::Graba(cabecera(), lineas, reglas))
+        << responder->messages().join(u'|').toStdString();
+    EXPECT_EQ(lineasAjuste(), 2);
 }

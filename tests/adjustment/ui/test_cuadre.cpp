@@ -80,10 +80,11 @@ TEST_F(Cuadre, EmpresaDemoAnioCompletoYSegundaCorrida) {
     w->CmdGenerar_Click();
     EXPECT_EQ(ultimoMensaje(), QStringLiteral("Periodo Desde Mayor que Hasta!"));
     EXPECT_EQ(w->lineas().size(), 1u);
-    // The save check refuses the range as well, lines or not.
+    // Nothing was generated: GRABAR stays off and stores nothing.
     responder->shown.clear();
+    EXPECT_FALSE(paxtor(*w)->estado(Paxtor::EstadoGrabar));
     w->Paxtor1_ButtonClick(QStringLiteral("GRABAR"));
-    EXPECT_EQ(ultimoMensaje(), QStringLiteral("Periodo Desde Mayor que Hasta!"));
+    EXPECT_TRUE(responder->shown.empty());
     EXPECT_EQ(sumas(demo, QStringLiteral("PERIODO = 2023")).filas, s.filas);
 }
 

@@ -2,11 +2,19 @@
 
 class GrabacionTest : public VentanaTest {
 protected:
+    void SetUp() override {
+        ASSERT_NO_FATAL_FAILURE(VentanaTest::SetUp());
+        // The accounts the entries' lines are on.
+        cuenta(QStringLiteral("1101"), QStringLiteral("Caja"), 1);
+        for (const char* c : {"1201", "1301", "1401"})
+            cuenta(QLatin1String(c), QStringLiteral("Cuenta ") + QLatin1String(c), 0);
+    }
+
     // An accepted header and a balanced entry of two lines, as the window
     // holds them before the save.
     std::unique_ptr<FrmQuarzelo> asiento(const QString& detalle = QStringLiteral("Ajuste")) {
         auto w = nueva();
-        campo(*w, "CTA_REI")->setText(QStringLiteral("5901"));
+        EXPECT_TRUE(valida(*w, "CTA_REI", QStringLiteral("5901")));
         campo(*w, "TC")->setText(QStringLiteral("AJUS"));
         campo(*w, "SUCURSAL")->setText(QStringLiteral("0001"));
         campo(*w, "NUMERO")->setText(QStringLiteral("00000002"));
@@ -182,6 +190,8 @@ TEST_F(GrabacionTest, UnEnlacePerdidoEnLaGrabacionNoGrabaNada) {
         w->Paxtor1_ButtonClick(QStringLiteral("GRABAR"));
         gDatos().cnn()->setFaultInjector({});
         const QStringList mensajes = avisosGrabacion();
+        // Each save answers its own boxes: the count of unscripted ones starts again.
+        responder->unexpected = 0;
         EXPECT_TRUE(!mensajes.isEmpty() && !mensajes.contains(QStringLiteral("Proceso Completo!")))
             << mensajes.join(u'|').toStdString();
         EXPECT_TRUE(w->hayError());

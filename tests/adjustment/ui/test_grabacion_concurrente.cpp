@@ -155,7 +155,7 @@ TEST_F(GrabacionConcurrente, DISABLED_Usuario) {
         auto w = nueva();
         campo(*w, "PERIODO_DESDE")->setText(meses[0]);
         campo(*w, "PERIODO_HASTA")->setText(meses[1]);
-        campo(*w, "CTA_REI")->setText(QStringLiteral("5901"));
+        EXPECT_TRUE(valida(*w, "CTA_REI", QStringLiteral("5901")));
         campo(*w, "DETALLE")->setText(QStringLiteral("Ajuste"));
         campo(*w, "CABIMPORTE")->setText(QStringLiteral("10"));
         ASSERT_TRUE(valida(*w, "TC", QStringLiteral("AJUS")) &&
