@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -81,9 +82,13 @@ void FrmQuarzelo::ArmaControles() {
         if (c.largo > 0)
             t->setMaxLength(c.largo);
         t->setReadOnly(c.soloLectura);
-        // Shown, never typed into: Tab and the window's start pass them by.
-        if (c.soloLectura)
-            t->setFocusPolicy(Qt::ClickFocus);
+        // Shown, never typed into: they take no focus and look it.
+        if (c.soloLectura) {
+            t->setFocusPolicy(Qt::NoFocus);
+            QPalette p = t->palette();
+            p.setColor(QPalette::Base, p.color(QPalette::Window));
+            t->setPalette(p);
+        }
         txtFields.push_back(t);
     }
 

@@ -18,6 +18,11 @@ namespace ui {
 
 namespace {
 
+// The window's frame centred on the area.
+void centra(QWidget& ventana, const QRect& area) {
+    ventana.move(ventana.pos() + area.center() - outerGeometry(ventana).center());
+}
+
 class WidgetDesktop : public quindel2::Desktop {
 public:
     void setWaitCursor(bool on) override {
@@ -38,7 +43,7 @@ public:
         else if (QScreen* pantalla = formulario->screen())
             area = pantalla->availableGeometry();
         if (area.isValid())
-            formulario->move(area.center() - formulario->rect().center());
+            centra(*formulario, area);
         fitToScreen(*formulario);
     }
 
@@ -48,7 +53,7 @@ public:
             return;
         fitToScreen(*ventana);
         if (QScreen* pantalla = ventana->screen())
-            ventana->move(pantalla->availableGeometry().center() - ventana->rect().center());
+            centra(*ventana, pantalla->availableGeometry());
         fitToScreen(*ventana);
     }
 
@@ -109,7 +114,14 @@ void fitToScreen(QWidget& window, const QRect& area) {
 
 QRect outerGeometry(const QWidget& window) {
     const QRect marco = window.frameGeometry();
-    return marco != window.geometry() ? marco : window.geometry().marginsAdded(kAssumedFrame);
+    if (marco != window.geometry())
+        return marco;
+    const QRect dentro = window.geometry();
+    // Not yet shown, its position is where the frame will start, as move()
+    // places a window's frame; shown without one, the frame goes around it.
+    if (!window.isVisible())
+        return QRect(dentro.topLeft(), dentro.size().grownBy(kAssumedFrame));
+    return dentro.marginsAdded(kAssumedFrame);
 }
 
 void fitToScreen(QWidget& window) {

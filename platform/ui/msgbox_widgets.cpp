@@ -57,14 +57,50 @@ ButtonSpec specOf(int code) {
 // A box at least as wide as its title bar needs for the whole title: Qt
 // counts the title in the box's font with little room for the frame's icon
 // and buttons, and window managers draw it bold and larger.
+// The window a box is raised over: the active one, or else the program's
+// main window (the widest visible one); none before any is shown.
+QWidget* ventanaDeLaCaja() {
+    if (QWidget* activa = QApplication::activeWindow())
+        return activa;
+    QWidget* mayor = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->windowType() != Qt::Popup &&
+            (!mayor || w->width() * w->height() > mayor->width() * mayor->height()))
+            mayor = w;
+    return mayor;
+}
+
+// Centred over its window, frame and all, once it has its final size.
+void centraSobreSuVentana(QWidget& caja) {
+    const QWidget* duenio = caja.parentWidget() ? caja.parentWidget()->window() : nullptr;
+    if (!duenio)
+        return;
+    const QRect marco = ui::outerGeometry(caja);
+    const QPoint centro = ui::outerGeometry(*duenio).center();
+    caja.move(caja.pos() + centro - marco.center());
+    ui::fitToScreen(caja);
+}
+
+class CajaEntrada : public QInputDialog {
+public:
+    explicit CajaEntrada(QWidget* parent) : QInputDialog(parent) {}
+
+protected:
+    void showEvent(QShowEvent* e) override {
+        QInputDialog::showEvent(e);
+        centraSobreSuVentana(*this);
+    }
+};
+
 class CajaMensaje : public QMessageBox {
 public:
-    using QMessageBox::QMessageBox;
+    explicit CajaMensaje(QWidget* parent) : QMessageBox(parent) {}
 
 protected:
     void showEvent(QShowEvent* e) override {
         QMessageBox::showEvent(e);
         ensanchaParaTitulo();
+        centraSobreSuVentana(*this);
     }
     bool event(QEvent* e) override {
         const bool hecho = QMessageBox::event(e);
@@ -100,7 +136,7 @@ public:
             std::fprintf(stderr, "%s\n", qPrintable(displayText(prompt)));
             return choices[defaultIndex];
         }
-        CajaMensaje box;
+        CajaMensaje box(ventanaDeLaCaja());
         box.setWindowTitle(boxTitle(title));
         box.setText(displayText(prompt));
         box.setTextFormat(Qt::PlainText);
@@ -151,7 +187,7 @@ public:
             std::fprintf(stderr, "%s\n", qPrintable(displayText(prompt)));
             return defaultText;
         }
-        QInputDialog dialog;
+        CajaEntrada dialog(ventanaDeLaCaja());
         dialog.setWindowTitle(boxTitle(title));
         dialog.setLabelText(displayText(prompt));
         dialog.setTextValue(defaultText);

@@ -301,10 +301,14 @@ TEST_F(VentanaTest, ClicDerechoEnCampoBloqueadoNoHaceNada) {
     // The path works: the editable account field opens its lookup.
     QTest::mouseClick(rei, Qt::RightButton);
     EXPECT_EQ(consultas, 1);
+    // The entry number is shown only: a click leaves the focus where it was.
+    QWidget* antes = QApplication::focusWidget();
     QTest::mouseClick(numero, Qt::LeftButton);
-    ASSERT_EQ(QApplication::focusWidget(), numero);
+    EXPECT_EQ(QApplication::focusWidget(), antes);
+    // F6 with it as the field last in use, its lookup key on.
+    w->txtFields_GotFocus(indiceCampo(QStringLiteral("[NUMERO ASIENTO]")));
     ASSERT_TRUE(paxtor(*w)->estado(Paxtor::EstadoConsultar));
-    QTest::keyClick(numero, Qt::Key_F6);
+    QTest::keyClick(antes ? antes : w.get(), Qt::Key_F6);
 
     ASSERT_TRUE(valida(*w, "CTA_REI", QStringLiteral("5901")));
     ASSERT_TRUE(valida(*w, "TC", QStringLiteral("AJUS")));

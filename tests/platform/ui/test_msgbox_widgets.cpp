@@ -155,4 +155,49 @@ TEST_F(RealDialogTest, BoxIsAsWideAsItsTitle) {
     }
 }
 
+// Every box opens centred over the window that raised it, wherever that
+// window stands and whatever the box's width.
+TEST_F(RealDialogTest, EachBoxOpensCentredOverItsWindow) {
+    QWidget window;
+    window.resize(700, 500);
+    window.move(40, 30);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    const QPoint centre = ui::outerGeometry(window).center();
+    const std::vector<std::pair<const char*, std::function<void()>>> boxes = {
+        {"message", [] { MsgBox(QStringLiteral("Código inexistente"), vbExclamation); }},
+        {"question",
+         [] {
+             MsgBox(QStringLiteral("¿Está seguro de abandonar la carga de datos?"),
+                    vbYesNo + vbExclamation + vbDefaultButton2, QStringLiteral("ATENCIÓN!!!"));
+         }},
+        {"wide title",
+         [] {
+             MsgBox(QStringLiteral("Ok"), vbOKOnly,
+                    QStringLiteral("Ajuste por inflación: cuenta de resultado por exposición"));
+         }},
+        {"input",
+         [] {
+             InputBox(QStringLiteral("INGRESE EL NUMERO DE EJERCICIO CONTABLE QUE DESEA "
+                                     "AJUSTAR..."),
+                      QStringLiteral("AVISO AL OPERADOR"), QStringLiteral("2023"));
+         }},
+    };
+    for (const auto& [kind, open] : boxes) {
+        SCOPED_TRACE(kind);
+        QPoint boxCentre;
+        QWidget* owner = nullptr;
+        whenModal([&](QWidget* w) {
+            boxCentre = ui::outerGeometry(*w).center();
+            owner = w->parentWidget();
+            w->close();
+        });
+        open();
+        EXPECT_EQ(owner, &window);
+        EXPECT_LE((boxCentre - centre).manhattanLength(), 2)
+            << boxCentre.x() << "," << boxCentre.y() << " over " << centre.x() << "," << centre.y();
+    }
+}
+
 } // namespace
