@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <algorithm>
 #include <cstdio>
 
@@ -70,15 +71,26 @@ QWidget* ventanaDeLaCaja() {
     return mayor;
 }
 
-// Centred over its window, frame and all, once it has its final size.
+// Centred over its window (before there is one, on the screen), frame and
+// all, once it has its final size.
 void centraSobreSuVentana(QWidget& caja) {
     const QWidget* duenio = caja.parentWidget() ? caja.parentWidget()->window() : nullptr;
-    if (!duenio)
+    QRect area;
+    if (duenio)
+        area = ui::outerGeometry(*duenio);
+    else if (const QScreen* pantalla = caja.screen())
+        area = pantalla->availableGeometry();
+    if (!area.isValid())
         return;
-    const QRect marco = ui::outerGeometry(caja);
-    const QPoint centro = ui::outerGeometry(*duenio).center();
-    caja.move(caja.pos() + centro - marco.center());
+    caja.move(caja.pos() + area.center() - ui::outerGeometry(caja).center());
     ui::fitToScreen(caja);
+}
+
+// Now, and again once the window manager has framed it: the frame it adds
+// is known only then.
+void centraAlMostrar(QWidget& caja) {
+    centraSobreSuVentana(caja);
+    QTimer::singleShot(0, &caja, [&caja] { centraSobreSuVentana(caja); });
 }
 
 class CajaEntrada : public QInputDialog {
@@ -88,7 +100,7 @@ public:
 protected:
     void showEvent(QShowEvent* e) override {
         QInputDialog::showEvent(e);
-        centraSobreSuVentana(*this);
+        centraAlMostrar(*this);
     }
 };
 
@@ -100,7 +112,7 @@ protected:
     void showEvent(QShowEvent* e) override {
         QMessageBox::showEvent(e);
         ensanchaParaTitulo();
-        centraSobreSuVentana(*this);
+        centraAlMostrar(*this);
     }
     bool event(QEvent* e) override {
         const bool hecho = QMessageBox::event(e);
