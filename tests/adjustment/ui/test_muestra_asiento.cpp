@@ -86,3 +86,48 @@ TEST_F(AjusteTest, LecturaDeAsientoResumen) {
     }
     EXPECT_TRUE(responder->shown.empty());
 }
+
+// A stored summary entry read back over a generated one takes the window's
+// place as a whole: its lines and totals are shown, and neither GRABAR nor
+// "&Generar" can act on it; F4 stores nothing. Read back in a fresh window,
+// "&Generar" stays off too.
+TEST_F(VentanaTest, UnAsientoLeidoNoSeGraba) {
+    cuenta(QStringLiteral("1101"), QStringLiteral("Caja"), 1);
+    indice(2022, 12, 1.0);
+    indices(2023, 1, 12, 1.1);
+    mov({QStringLiteral("1101"), QStringLiteral("2023-01-10"), QStringLiteral("D"), 100});
+    db.exec(QStringLiteral(
+        "INSERT INTO MV_ASIENTOS (PERIODO, MES_OPERATIVO, \"NUMERO ASIENTO\", SECUENCIA, CUENTA, "
+        "\"DEBE-HABER\", IMPORTE, CABIMPORTE, ESRESUMEN, TIPO_REG) VALUES (2023, 3, 5, 1, '1101', "
+        "'D', 250.5, 250.5, 1, char(255) || 'RS'), (2023, 3, 5, 2, '5901', 'H', 250.5, 250.5, 1, "
+        "char(255) || 'RS')"));
+    const auto guardadas = [&] {
+        return db.scalar(QStringLiteral("SELECT COUNT(*) FROM MV_ASIENTOS")).toInt();
+    };
+    for (const bool generado : {true, false}) {
+        SCOPED_TRACE(generado ? "over a generated entry" : "in a fresh window");
+        auto w = nueva();
+        for (const char* columna : {"ID", "FECHA_HASTA"})
+            w->addHeaderField(QString::fromLatin1(columna));
+        if (generado) {
+            ASSERT_TRUE(valida(*w, "CTA_REI", QStringLiteral("5901")));
+            w->CmdGenerar_Click();
+            ASSERT_EQ(w->contenido(), FrmQuarzelo::Contenido::Grabable);
+            ASSERT_TRUE(paxtor(*w)->estado(Paxtor::EstadoGrabar));
+        }
+        campo(*w, "ID")->setText(QStringLiteral("03-0000005"));
+        w->MuestraAsiento();
+        EXPECT_EQ(w->contenido(), FrmQuarzelo::Contenido::Leido);
+        ASSERT_EQ(w->lineas().size(), 4u);
+        EXPECT_EQ(w->lineas()[2].Cuenta.trimmed(), QStringLiteral("5901"));
+        EXPECT_EQ(total(*w, 0)->text(), QStringLiteral("250,50"));
+        EXPECT_EQ(total(*w, 1)->text(), QStringLiteral("250,50"));
+        EXPECT_FALSE(paxtor(*w)->estado(Paxtor::EstadoGrabar));
+        EXPECT_FALSE(generar(*w)->isEnabled());
+        const int antes = guardadas();
+        responder->shown.clear();
+        w->Paxtor1_ButtonClick(QStringLiteral("GRABAR"));
+        EXPECT_EQ(guardadas(), antes);
+        EXPECT_TRUE(responder->shown.empty());
+    }
+}
