@@ -10,9 +10,9 @@
 // picture shows:
 // - cuentas: the account (by default the demo's bank account 110102001001) is
 //   chosen by a click on its node in the chart tree;
-// - adicionales: the window opens as the accounts window opens it, bound to
+// - adicionales: the window opens alone, as the program's menu opens it, and
 //   the account (by default the demo's customers account 110301001, which has
-//   additional data);
+//   additional data) is typed into its code box and accepted with Enter;
 // - ccostos: the window opens as the accounts window opens it, on the account
 //   (by default the demo's 530101001, administrative salaries), the account is
 //   accepted with Enter and the business unit (by default 0002) is chosen in
@@ -118,12 +118,20 @@ public:
         : codigo_(opciones.value(0, QStringLiteral("110301001"))) {}
 
     QWidget* abre() override {
-        CNStuffContable::CuentaActual = codigo_;
-        ventana_ = frmMA_CUENTASADIC::Muestra(false);
+        ventana_ = frmMA_CUENTASADIC::Muestra(true);
         return ventana_;
     }
 
     const char* prepara() override {
+        QLineEdit* codigo = nullptr;
+        for (QLineEdit* c : ventana_->findChildren<QLineEdit*>(QStringLiteral("txtFields")))
+            if (c->property("DataField").toString().compare(u"CODIGO", Qt::CaseInsensitive) == 0)
+                codigo = c;
+        if (!codigo)
+            return "the window has no code box";
+        codigo->setFocus();
+        QTest::keyClicks(codigo, codigo_);
+        QTest::keyClick(codigo, Qt::Key_Return);
         nombre_ = ventana_->findChild<QLabel*>(QStringLiteral("LblTitulo"));
         if (!QTest::qWaitFor([&] { return nombre_->text() != QLatin1String("..."); }, kEspera))
             return "the account was not loaded";
