@@ -229,9 +229,10 @@ const char* const kNumbers[] = {"00000002", "7", "99999", "X1", ""};
 const char* const kConcepts[] = {"Ajuste 2023", "O'Brien & Cía según índices", "", "  ",
                                  "AJUSTE POR INFLACION DEL EJERCICIO CON UN CONCEPTO LARGO"};
 const char* const kPeriods[] = {"01/2023", "12/2023", "062023", "13/2023", "07-2023", ""};
-// Enter most: it accepts a field and presses the focused button.
-const char* const kKeys[] = {"Tab", "Backtab", "Enter", "Enter", "Enter", "Escape", "F2",
-                             "F3",  "F4",      "F4",    "F6",    "F8",    "F9"};
+// Enter most: it accepts a field and presses the focused button. F8 ends
+// the program, which ends the walk: now and then (the close action).
+const char* const kKeys[] = {"Tab", "Backtab", "Enter", "Enter", "Enter", "Escape",
+                             "F2",  "F3",      "F4",    "F4",    "F6",    "F9"};
 // What another connection does between two actions.
 const char* const kOtherOps[] = {"delete", "title", "drop"};
 
@@ -265,6 +266,7 @@ public:
             adjustable_[r[0].toString()] = r[1].toInt() != 0;
         last_ = shown(c_);
         walk_ = std::make_unique<walk::Walk>(actions());
+        walk_->before = [this](const Step&) { bookBefore_ = bookOf(last_); };
         walk_->after = [this](const Step& s) { check(s); };
     }
 
@@ -292,7 +294,15 @@ private:
                  return d[g() % d.size()];
              },
              [this](const std::string& p) { right(p); }, 4},
-            {"close", open, {}, [this](const std::string&) { ends([this] { c_.w->close(); }); }, 1},
+            // The window's close box, or CERRAR's key.
+            {"close", open, [](std::mt19937& g) { return std::string(g() % 2 ? "box" : "F8"); },
+             [this](const std::string& p) {
+                 if (p == "F8")
+                     key(p);
+                 else
+                     ends([this] { c_.w->close(); });
+             },
+             1},
             {"other", open, [this](std::mt19937& g) { return chooseOther(g); },
              [this](const std::string& p) { other(p); }, 6},
         };
@@ -319,7 +329,9 @@ private:
 
     std::string chooseTyping(std::mt19937& g) const {
         const std::vector<std::string> d = typingTargets();
-        const std::string n = d[g() % d.size()];
+        // Half the time where the cursor stands, as the user goes on typing.
+        const bool here = d.back().empty() && g() % 2;
+        const std::string n = here ? std::string() : d[g() % d.size()];
         const std::string f = n.empty() ? c_.focus() : n;
         const char* value = f == "CTA_REI"    ? pick(kAccounts, g)
                             : f == "TC"       ? pick(kVouchers, g)
@@ -387,7 +399,8 @@ private:
             if (Controls::usable(c_.get(n)))
                 d.push_back(n);
         for (const char* k : kBarKeys)
-            if (c_.bar->estado(Paxtor::Estado(Paxtor::Claves().indexOf(k) + 1)))
+            if (c_.bar->estado(Paxtor::Estado(Paxtor::Claves().indexOf(k) + 1)) &&
+                (std::string_view(k) != "CERRAR" || g() % 4 == 0))
                 d.push_back(std::string("Paxtor:") + k);
         if (d.empty())
             return "FgResumen";
@@ -483,6 +496,20 @@ private:
         });
     }
 
+    // The number the book of the voucher type shown gives the next voucher.
+    std::optional<qlonglong> bookOf(const Shown& w) {
+        const QString letter = w.v("LETRA").trimmed().isEmpty() ? QStringLiteral("X")
+                                                                : w.v("LETRA").trimmed().toUpper();
+        if (letter.size() != 1 || !QStringLiteral("ABCEX").contains(letter))
+            return std::nullopt;
+        const QList<QVariantList> r = db_.rows(
+            QStringLiteral("SELECT %1_ULTIMO_NRO FROM V_TA_CPTE WHERE CODIGO = ").arg(letter) +
+            sqltext::literal(w.v("TC").trimmed()));
+        if (r.isEmpty())
+            return std::nullopt;
+        return r[0][0].toLongLong();
+    }
+
     QString description(const QString& code) {
         return text(db_.rows(QStringLiteral("SELECT DESCRIPCION FROM MA_CUENTAS WHERE "
                                             "UPPER(TRIM(CODIGO)) = ") +
@@ -538,7 +565,9 @@ private:
         // One box per refusal.
         std::set<QString> told;
         for (const Notice& n : notices)
-            if (isRefusal(n) && !told.insert(n.text).second)
+            if (n.kind == Notice::Lookup)
+                told.clear(); // what the lookup chose is judged anew
+            else if (isRefusal(n) && !told.insert(n.text).second)
                 fail("I2", QStringLiteral("the refusal '") + n.text +
                                QStringLiteral("' shown twice in one action"));
 
@@ -561,6 +590,11 @@ private:
                            .arg(was.grid.size()));
         reach.generations += generated && !now.grid.empty();
         reach.saves += done;
+        if (ended_ && !endedBefore_ && !was.grid.empty() && !answered(kAbandon, vb::vbYes))
+            fail("I4", QStringLiteral("the program ended with %1 generated lines without the "
+                                      "question answered Yes")
+                           .arg(was.grid.size()));
+        endedBefore_ = ended_;
         if (generated && !sameGrid(was.grid, now.grid))
             generatedWith_ = now.grid.empty() ? std::nullopt : std::optional<bool>(now.proforma);
         if (now.grid.empty())
@@ -705,7 +739,10 @@ private:
 
         // The header as shown (the voucher's number as the save reported it).
         const QVariantList& h = rows.front();
-        QString shownNumber = was.v("NUMERO");
+        // A number left blank is the book's, which the save's check fills in.
+        QString shownNumber = was.v("NUMERO").trimmed().isEmpty() && bookBefore_
+                                  ? QString::number(*bookBefore_)
+                                  : was.v("NUMERO");
         for (const Notice& n : walk_->notices())
             for (const QString& t : {kStoredAs, kDuplicate})
                 if (n.text.startsWith(t))
@@ -776,6 +813,8 @@ private:
     std::unique_ptr<walk::Walk> walk_;
     std::string typedInto_;
     bool ended_ = false;
+    bool endedBefore_ = false;
+    std::optional<qlonglong> bookBefore_;
     std::optional<bool> generatedWith_; // the box's state at the grid's generation
     std::vector<QString> changedByOther_;
     std::vector<std::vector<Notice>> noticesByStep_;
@@ -857,8 +896,8 @@ protected:
 
 // CI's walks, in shards that run side by side, half on each company.
 constexpr int kShards = 8;
-constexpr int kWalksPerShard = 30;
-constexpr int kSteps = 25;
+constexpr int kWalksPerShard = 24;
+constexpr int kSteps = 30;
 
 Coefficients companyOf(int shard) {
     return shard % 2 ? Coefficients::Ones : Coefficients::Demo;
