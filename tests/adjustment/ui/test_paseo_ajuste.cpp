@@ -1018,7 +1018,16 @@ std::vector<Step> generatedThen(std::vector<Step> more) {
 constexpr char kAdjusted[] = "110501001";
 
 std::vector<Road> roads() {
-    std::vector<Road> r;
+    std::vector<Road> r{
+        {"TheEntryStoredAsGenerated", Coefficients::Demo,
+         generatedThen({{"other", "none:"}, {"key", "F4"}}),
+         [](AdjustmentWalk& w) {
+             EXPECT_TRUE(showed(w, kDone));
+             EXPECT_GT(adjustmentRows(w), 2);
+             EXPECT_EQ(book(w), 3);
+             EXPECT_TRUE(w.now().fresh());
+         }},
+    };
     for (const char* save : {"F4", "Enter", "Paxtor:GRABAR"}) {
         const Step last = save[0] == 'P' ? Step{"click", save} : Step{"key", save};
         r.push_back({save[0] == 'F'   ? "OnesNothingToGenerateThenF4"
@@ -1070,6 +1079,18 @@ std::vector<Road> roads() {
                          EXPECT_TRUE(showed(w, kAbandon));
                          EXPECT_EQ(w.now().grid.empty(), answer == vb::vbYes);
                          EXPECT_EQ(w.now().v("DETALLE").isEmpty(), answer == vb::vbYes);
+                         nothingStored(w);
+                     }});
+    for (const int answer : {vb::vbNo, vb::vbYes})
+        r.push_back({answer == vb::vbNo ? "CloseBoxAfterGenerarAnsweredNo"
+                                        : "CloseBoxAfterGenerarAnsweredYes",
+                     Coefficients::Demo, generatedThen({{"close", "box", {answer}}}),
+                     [answer](AdjustmentWalk& w) {
+                         EXPECT_TRUE(showed(w, kAbandon));
+                         // Yes ends the program; No keeps the lines on screen.
+                         EXPECT_EQ(w.ended(), answer == vb::vbYes);
+                         if (answer == vb::vbNo)
+                             EXPECT_FALSE(w.now().grid.empty());
                          nothingStored(w);
                      }});
     for (const char* op : {"delete", "title", "drop"})
