@@ -1089,8 +1089,9 @@ std::vector<Road> roads() {
                          EXPECT_TRUE(showed(w, kAbandon));
                          // Yes ends the program; No keeps the lines on screen.
                          EXPECT_EQ(w.ended(), answer == vb::vbYes);
-                         if (answer == vb::vbNo)
+                         if (answer == vb::vbNo) {
                              EXPECT_FALSE(w.now().grid.empty());
+                         }
                          nothingStored(w);
                      }});
     for (const char* op : {"delete", "title", "drop"})
