@@ -746,7 +746,8 @@ private:
         for (const Notice& n : walk_->notices())
             for (const QString& t : {kStoredAs, kDuplicate})
                 if (n.text.startsWith(t))
-                    shownNumber = n.text.mid(t.size()).section(u'-', 1, 1);
+                    shownNumber =
+                        n.text.mid(t.size()).section(u'-', 1, 1).left(8); // "0001-00000003X"
         const QString letter =
             was.v("LETRA").trimmed().isEmpty() ? QStringLiteral("X") : was.v("LETRA").trimmed();
         const QString hasta = was.v("PERIODO_HASTA").trimmed();
