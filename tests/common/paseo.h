@@ -123,6 +123,10 @@ int requestedSteps(int byDefault);
 // every failure of a walk). Prints the count and the time taken; returns the
 // number of walks that failed.
 int runSeeds(const std::vector<unsigned>& seeds, int steps, const std::function<Walk&()>& start);
+// The same, the window started for the seed it is walked with (a walk that
+// chooses its company by its seed).
+int runSeeds(const std::vector<unsigned>& seeds, int steps,
+             const std::function<Walk&(unsigned)>& start);
 
 // ---- The databases a walk watches -------------------------------------------------------
 
