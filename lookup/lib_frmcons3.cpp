@@ -525,8 +525,13 @@ bool Lib_FrmCons3::LeeFilas(std::vector<FilaConsulta>& filas, int cuantas) {
         if (!Reabrir)
             return false;
         AbreConsulta(sentenciaconsulta::Desde::Despues, UltimaLeida);
-        if (!recordsetAbierto())
-            return false;
+        // A re-open that failed (answered Ignorar) ends nothing: the rows after
+        // the last one shown are still to come, and the next read tries again.
+        if (!recordsetAbierto()) {
+            Reabrir = true;
+            Modelo->leeFallida();
+            return true;
+        }
     }
     const int campos = RsConsulta->fieldCount();
     auto avanza = [&] {

@@ -111,6 +111,8 @@ std::int32_t Lib_FrmCons3::Busqueda(std::int32_t Clave, const QString& QueValor)
     int fila = Modelo->filas();
     while (Modelo->canFetchMore(QModelIndex())) {
         Modelo->fetchMore(QModelIndex());
+        if (Modelo->fallida())
+            break;
         for (; fila < Modelo->filas(); ++fila)
             if (coincide(Modelo->texto(fila, Clave)))
                 return fila + 1;

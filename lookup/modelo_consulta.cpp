@@ -51,6 +51,7 @@ bool ModeloConsulta::leeLote(Fuente& fuente, std::vector<FilaConsulta>& nuevas) 
     bool quedan = false;
     {
         const Lectura lectura(leyendo_);
+        fallo_ = false;
         quedan = copia(nuevas, kLote);
     }
     if (carga != carga_)
@@ -82,17 +83,22 @@ void ModeloConsulta::traerTodo() {
         traeAnteriores();
     if (!fuente_)
         return;
-    const Fuente fuente = std::move(fuente_);
+    Fuente fuente = std::move(fuente_);
     fuente_ = nullptr;
     const int carga = carga_;
     std::vector<FilaConsulta> nuevas;
+    bool quedan = false;
     {
         const Lectura lectura(leyendo_);
-        while (fuente(nuevas, kLote)) {
+        // A read that failed leaves the source for the next one.
+        fallo_ = false;
+        while (!fallo_ && (quedan = fuente(nuevas, kLote))) {
         }
     }
     if (carga != carga_)
         return;
+    if (quedan)
+        fuente_ = std::move(fuente);
     agrega(nuevas);
     leido();
     if (ordenado_ && ordenEnLista_)
@@ -100,7 +106,9 @@ void ModeloConsulta::traerTodo() {
 }
 
 void ModeloConsulta::leeHasta(int cuantas) {
-    while (filas() < cuantas && canFetchMore(QModelIndex()))
+    // A read that failed is tried again later, not at once.
+    fallo_ = false;
+    while (!fallo_ && filas() < cuantas && canFetchMore(QModelIndex()))
         fetchMore(QModelIndex());
 }
 

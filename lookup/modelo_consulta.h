@@ -51,6 +51,10 @@ public:
     int traeAnteriores();
     const std::vector<QVariant>& valores(int fila) const { return filas_[size_t(fila)].valores; }
     void traerTodo();
+    // The source's read failed and was passed over: the source stays, and
+    // reading stops until the next scroll, search or load asks again.
+    void leeFallida() { fallo_ = true; }
+    bool fallida() const { return fallo_; }
     // Reads on until it holds `cuantas` rows or the source ends.
     void leeHasta(int cuantas);
     // Reading stopped: the source's pause runs now.
@@ -112,6 +116,7 @@ private:
         Lectura& operator=(const Lectura&) = delete;
         bool& b_;
     };
+    bool fallo_ = false; // the last read failed
     bool marcable_ = false;
     bool ordenado_ = false;
     bool ordenEnLista_ = false; // sorted here, not by the source

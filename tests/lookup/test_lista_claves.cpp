@@ -227,5 +227,43 @@ TEST_P(ListaClavesTest, ALockTimeOutPassedOverRepeatsNoRow) {
     EXPECT_EQ(todos.size(), kFilas);
 }
 
+// The re-open after a pause meets another connection's lock and is answered
+// "Ignorar": the list is not ended. The next search, or the next scroll to
+// the end, reads on once the lock is gone, and every row comes once.
+TEST_P(ListaClavesTest, AFailedReopenAnsweredIgnorarLeavesTheListReadingOn) {
+    if (GetParam())
+        GTEST_SKIP() << "the embedded engine's lock";
+    for (const bool busca : {true, false}) {
+        SCOPED_TRACE(busca ? "then a search" : "then to the end");
+        auto w = lista(cuentasSql());
+        ASSERT_NO_FATAL_FAILURE(muestra(*w));
+        ModeloConsulta& m = w->modelo();
+        const int leidas = m.filas();
+        ASSERT_LT(leidas, kFilas);
+        m.pausa();
+        {
+            const testutil::LockWaits esperas(20);
+            sqlite3* otra = nullptr;
+            ASSERT_EQ(sqlite3_open(QFile::encodeName(db.path()), &otra), SQLITE_OK);
+            ASSERT_EQ(sqlite3_exec(otra, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+            responder->shown.clear();
+            responder->answerMsg(vb::vbIgnore);
+            m.leeHasta(leidas + ModeloConsulta::kLote);
+            EXPECT_EQ(responder->shown.size(), 1u);
+            EXPECT_EQ(m.filas(), leidas);
+            EXPECT_TRUE(m.quedanFilas());
+            EXPECT_EQ(sqlite3_exec(otra, "COMMIT", nullptr, nullptr, nullptr), SQLITE_OK);
+            sqlite3_close(otra);
+        }
+        if (busca) {
+            combo(*w, 0)->setEditText(codigo(2 * (kFilas - 5)));
+            EXPECT_EQ(seleccionada(*w), codigo(2 * (kFilas - 5)));
+        }
+        const QStringList todos = columna(*w);
+        EXPECT_EQ(QSet<QString>(todos.begin(), todos.end()).size(), todos.size());
+        EXPECT_EQ(todos.size(), kFilas);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Motores, ListaClavesTest, ::testing::Values(false, true),
                          [](const auto& info) { return info.param ? "Odbc" : "Embebido"; });
