@@ -150,8 +150,10 @@ void Lib_FrmCons3::CmdAceptar_Click() {
                             if (CheckBoxes) {
                                 if (CampoDevuelto.isEmpty() && !Modelo->encabezados().isEmpty())
                                     CampoDevuelto = Modelo->encabezados().front();
-                                // Rows not read yet may start checked.
-                                if (!SinMarcasIniciales && !ValoresMarcados.isEmpty())
+                                // Rows not read yet may start checked, or have
+                                // been checked before a sort read the list again.
+                                if ((!SinMarcasIniciales && !ValoresMarcados.isEmpty()) ||
+                                    MarcasFijadas.values().contains(true))
                                     Modelo->traerTodo();
                                 const int indice = IndiceColumna(CampoDevuelto);
                                 for (int fila = 0; fila < Modelo->filas(); ++fila) {

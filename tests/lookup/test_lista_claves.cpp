@@ -227,6 +227,35 @@ TEST_P(ListaClavesTest, ALockTimeOutPassedOverRepeatsNoRow) {
     EXPECT_EQ(todos.size(), kFilas);
 }
 
+// Rows checked, then the list sorted by the database (which reads it again
+// in the new order): Aceptar returns every checked row, in the list's order,
+// also those the new order has not read yet.
+TEST_P(ListaClavesTest, ChecksSurviveADatabaseSort) {
+    auto w = std::make_unique<Lib_FrmCons3>();
+    w->SQL = cuentasSql();
+    w->CheckBoxes = true;
+    w->CampoDevuelto = QStringLiteral("CODIGO");
+    w->Cargar();
+    ASSERT_NO_FATAL_FAILURE(muestra(*w));
+    ModeloConsulta& m = w->modelo();
+    QStringList marcadas;
+    for (const int fila : {0, 7, ModeloConsulta::kLote - 3}) {
+        ASSERT_LT(fila, m.filas());
+        m.setMarcada(fila, true);
+        marcadas << m.texto(fila, 0);
+    }
+    clickEncabezado(*w, 1);
+    ASSERT_LT(m.filas(), kFilas);
+    w->CmdAceptar_Click();
+    // The list's order: by name, then code.
+    QStringList esperadas;
+    for (const QVariantList& f :
+         db.rows(QStringLiteral("SELECT CODIGO FROM MA_CUENTAS ORDER BY DESCRIPCION, CODIGO")))
+        if (marcadas.contains(f[0].toString()))
+            esperadas << f[0].toString();
+    EXPECT_EQ(w->Valores, esperadas);
+}
+
 // The re-open after a pause meets another connection's lock and is answered
 // "Ignorar": the list is not ended. The next search, or the next scroll to
 // the end, reads on once the lock is gone, and every row comes once.
