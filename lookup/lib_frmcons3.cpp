@@ -524,7 +524,18 @@ bool Lib_FrmCons3::LeeFilas(std::vector<FilaConsulta>& filas, int cuantas) {
     if (!recordsetAbierto()) {
         if (!Reabrir)
             return false;
-        AbreConsulta(sentenciaconsulta::Desde::Despues, UltimaLeida);
+        // From the last row shown on, passing over the rows shown that tie
+        // with it on every key: rows alike are each shown once.
+        const int empatadas = EmpatadasAlFinal();
+        AbreConsulta(sentenciaconsulta::Desde::En, UltimaLeida);
+        for (int k = 0; k < empatadas && recordsetAbierto(); ++k) {
+            if (!pasos::RunSteps({[&] {
+                                     if (!RsConsulta->EOF())
+                                         RsConsulta->MoveNext();
+                                 }},
+                                 CajaOperador(QStringLiteral("FORM_LOAD")), pasos::Trap::AllErrors))
+                CierraConsulta();
+        }
         // A re-open that failed (answered Ignorar) ends nothing: the rows after
         // the last one shown are still to come, and the next read tries again.
         if (!recordsetAbierto()) {
@@ -578,6 +589,42 @@ bool Lib_FrmCons3::LeeFilas(std::vector<FilaConsulta>& filas, int cuantas) {
         return false;
     }
     return true;
+}
+
+namespace {
+
+// Alike as the database compares them: texts without regard to case or
+// trailing blanks.
+bool MismoValor(const QVariant& a, const QVariant& b) {
+    const bool nulo = vb::IsNull(a) || !a.isValid();
+    if (nulo || vb::IsNull(b) || !b.isValid())
+        return nulo == (vb::IsNull(b) || !b.isValid());
+    if (a.typeId() == QMetaType::QString || b.typeId() == QMetaType::QString) {
+        const auto sinCola = [](QString t) {
+            while (!t.isEmpty() && t.back() == u' ')
+                t.chop(1);
+            return t;
+        };
+        return sinCola(a.toString()).compare(sinCola(b.toString()), Qt::CaseInsensitive) == 0;
+    }
+    return QVariant::compare(a, b) == QPartialOrdering::Equivalent;
+}
+
+} // namespace
+
+int Lib_FrmCons3::EmpatadasAlFinal() const {
+    const int ultima = Modelo->filas() - 1;
+    if (ultima < 0)
+        return 0;
+    const std::vector<QVariant>& fin = Modelo->valores(ultima);
+    int n = 1;
+    for (int f = ultima - 1; f >= 0; --f, ++n) {
+        const std::vector<QVariant>& v = Modelo->valores(f);
+        for (const sentenciaconsulta::Clave& k : Claves)
+            if (!MismoValor(v[size_t(k.columna)], fin[size_t(k.columna)]))
+                return n;
+    }
+    return n;
 }
 
 void Lib_FrmCons3::LlenaFila(FilaConsulta& fila, int campos, ado::Recordset& rs) {

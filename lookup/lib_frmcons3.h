@@ -220,6 +220,9 @@ private:
     int ColumnaDevuelta() const;
     // Reads up to `cuantas` rows of RsConsulta; false at its end, where it is closed.
     bool LeeFilas(std::vector<FilaConsulta>& filas, int cuantas);
+    // The rows held at the end of the list that tie with the last one on
+    // every key, the last one included.
+    int EmpatadasAlFinal() const;
     void LlenaFila(FilaConsulta& fila, int campos, ado::Recordset& rs);
     QColor ColorStock(ado::Recordset& rs);
     bool MarcadaInicialmente(const QVariant& valor) const;

@@ -227,6 +227,40 @@ TEST_P(ListaClavesTest, ALockTimeOutPassedOverRepeatsNoRow) {
     EXPECT_EQ(todos.size(), kFilas);
 }
 
+// Rows that tie on every key the list can read on by (alike in every column,
+// or different only in a long text the database does not compare), read on
+// after a pause between them: every row comes once.
+TEST_P(ListaClavesTest, RowsThatTieAreEachShownOnceAfterAPause) {
+    constexpr int kNotas = 600;
+    constexpr int kPar = 2 * ModeloConsulta::kLote; // the pause falls inside the pair
+    for (const bool texto : {false, true}) {
+        SCOPED_TRACE(texto ? "different long texts" : "alike rows");
+        db.exec(QStringLiteral(
+                    "DROP TABLE IF EXISTS T_NOTAS; CREATE TABLE T_NOTAS (NOMBRE VARCHAR(20), NOTA "
+                    "TEXT); WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE "
+                    "i < %1) INSERT INTO T_NOTAS SELECT printf('N%05d', CASE WHEN i = %2 THEN i - "
+                    "1 ELSE i END), CASE WHEN %3 THEN 'Nota ' || i ELSE 'Nota' END FROM n")
+                    .arg(kNotas)
+                    .arg(kPar + 1)
+                    .arg(texto ? 1 : 0));
+        auto w = lista(QStringLiteral("SELECT NOMBRE, NOTA FROM T_NOTAS ORDER BY NOMBRE"));
+        ASSERT_NO_FATAL_FAILURE(muestra(*w));
+        ModeloConsulta& m = w->modelo();
+        m.leeHasta(kPar);
+        ASSERT_EQ(m.filas(), kPar);
+        m.pausa();
+        const QStringList nombres = columna(*w);
+        EXPECT_EQ(nombres.size(), kNotas);
+        QStringList notas;
+        for (int f = 0; f < m.filas(); ++f)
+            notas << m.texto(f, 1);
+        if (texto) {
+            EXPECT_TRUE(notas.contains(QStringLiteral("Nota %1").arg(kPar + 1)));
+            EXPECT_EQ(QSet<QString>(notas.begin(), notas.end()).size(), kNotas);
+        }
+    }
+}
+
 // Rows checked, then the list sorted by the database (which reads it again
 // in the new order): Aceptar returns every checked row, in the list's order,
 // also those the new order has not read yet.
