@@ -249,6 +249,7 @@ void Lib_FrmCons3::AbreConsulta(sentenciaconsulta::Desde desde,
             return;
         Nombres.clear();
         ColumnaTexto.clear();
+        ColumnaFecha.clear();
         std::vector<bool> ordenables;
         for (int k = 0; k < RsConsulta->fieldCount(); ++k) {
             const ado::Field campo = RsConsulta->Fields(k);
@@ -257,6 +258,8 @@ void Lib_FrmCons3::AbreConsulta(sentenciaconsulta::Desde desde,
             ColumnaTexto.push_back(t == ado::adChar || t == ado::adWChar || t == ado::adVarChar ||
                                    t == ado::adVarWChar || t == ado::adLongVarChar ||
                                    t == ado::adLongVarWChar);
+            ColumnaFecha.push_back(t == ado::adDate || t == ado::adDBDate ||
+                                   t == ado::adDBTimeStamp);
             ordenables.push_back(t != ado::adLongVarChar && t != ado::adLongVarWChar &&
                                  t != ado::adLongVarBinary);
         }
@@ -278,6 +281,8 @@ void Lib_FrmCons3::AbreConsulta(sentenciaconsulta::Desde desde,
     Claves = Modelo->ordenado() ? OrdenPorColumna(ClavesPropias, Modelo->columnaOrden(),
                                                   Modelo->orden() == Qt::DescendingOrder)
                                 : ClavesPropias;
+    for (Clave& k : Claves)
+        k.fecha = size_t(k.columna) < ColumnaFecha.size() && ColumnaFecha[size_t(k.columna)];
     abre(SentenciaPorClaves(SQL, Nombres, Claves, desde, valores, ClsUtilidades::motorSQL()));
 }
 

@@ -174,6 +174,7 @@ private:
     QStringList Nombres;
     QString NombresDe;
     std::vector<bool> ColumnaTexto;
+    std::vector<bool> ColumnaFecha; // the column holds dates
     // The statement's own order over the list; the list's own, sort included.
     std::vector<sentenciaconsulta::Clave> ClavesPropias, Claves;
     bool PorClaves = false; // the list reads on by key

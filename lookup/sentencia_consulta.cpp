@@ -211,26 +211,40 @@ QString NombreDeClave(QString expresion) {
     return expresion;
 }
 
+// A key's column as the conditions and the order compare it, and a value
+// as its literal there.
+bool PorInstante(const Clave& k, MotorSQL motor) {
+    return k.fecha && motor == MotorSQL::SQLite;
+}
+QString Expresion(const QString& nombre, const Clave& k, MotorSQL motor) {
+    const QString c = Columna(nombre, motor);
+    return PorInstante(k, motor) ? QStringLiteral("julianday(") + c + u')' : c;
+}
+QString LiteralDe(const Clave& k, const QVariant& v, MotorSQL motor) {
+    const QString l = Literal(v, motor);
+    return PorInstante(k, motor) ? QStringLiteral("julianday(") + l + u')' : l;
+}
+
 // Rows after `v` in the key's direction (the engines sort NULL first).
 QString Mayor(const QString& c, const Clave& k, const QVariant& v, MotorSQL motor) {
     if (vb::IsNull(v) || !v.isValid())
         return k.descendente ? QStringLiteral("1 = 0") : c + QStringLiteral(" IS NOT NULL");
-    const QString l = Literal(v, motor);
+    const QString l = LiteralDe(k, v, motor);
     return k.descendente ? u'(' + c + QStringLiteral(" < ") + l + QStringLiteral(" OR ") + c +
                                QStringLiteral(" IS NULL)")
                          : c + QStringLiteral(" > ") + l;
 }
 
-QString Igual(const QString& c, const QVariant& v, MotorSQL motor) {
+QString Igual(const QString& c, const Clave& k, const QVariant& v, MotorSQL motor) {
     if (vb::IsNull(v) || !v.isValid())
         return c + QStringLiteral(" IS NULL");
-    return c + QStringLiteral(" = ") + Literal(v, motor);
+    return c + QStringLiteral(" = ") + LiteralDe(k, v, motor);
 }
 
 QString MayorOIgual(const QString& c, const Clave& k, const QVariant& v, MotorSQL motor) {
     if (vb::IsNull(v) || !v.isValid())
         return k.descendente ? c + QStringLiteral(" IS NULL") : QString();
-    const QString l = Literal(v, motor);
+    const QString l = LiteralDe(k, v, motor);
     return k.descendente ? u'(' + c + QStringLiteral(" <= ") + l + QStringLiteral(" OR ") + c +
                                QStringLiteral(" IS NULL)")
                          : c + QStringLiteral(" >= ") + l;
@@ -243,13 +257,14 @@ QString Posteriores(const QStringList& nombres, const std::vector<Clave>& claves
     QString resto = incluida ? QStringLiteral("1 = 1") : QStringLiteral("1 = 0");
     for (size_t i = claves.size(); i-- > 0;) {
         const Clave& k = claves[i];
-        const QString c = Columna(nombres[k.columna], motor);
+        const QString c = Expresion(nombres[k.columna], k, motor);
         const QVariant& valor = v[size_t(k.columna)];
         resto = u'(' + Mayor(c, k, valor, motor) + QStringLiteral(" OR (") +
-                Igual(c, valor, motor) + QStringLiteral(" AND ") + resto + QStringLiteral("))");
+                Igual(c, k, valor, motor) + QStringLiteral(" AND ") + resto + QStringLiteral("))");
     }
-    const QString cota = MayorOIgual(Columna(nombres[claves.front().columna], motor),
-                                     claves.front(), v[size_t(claves.front().columna)], motor);
+    const QString cota =
+        MayorOIgual(Expresion(nombres[claves.front().columna], claves.front(), motor),
+                    claves.front(), v[size_t(claves.front().columna)], motor);
     return cota.isEmpty() ? resto : cota + QStringLiteral(" AND ") + resto;
 }
 
@@ -302,9 +317,15 @@ QString Literal(const QVariant& valor, MotorSQL motor) {
         if (motor == MotorSQL::Oracle)
             return QStringLiteral("TO_DATE('") + d.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) +
                    QStringLiteral("','YYYY-MM-DD HH24:MI:SS')");
-        return sqltext::literal(d.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+        return sqltext::literal(d.toString(d.time().msec()
+                                               ? QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")
+                                               : QStringLiteral("yyyy-MM-dd HH:mm:ss")));
     }
     default:
+        // A Unicode column compared with a plain literal loses what the
+        // code page cannot hold.
+        if (motor == MotorSQL::SqlServer)
+            return u'N' + sqltext::literal(valor.toString());
         return sqltext::literal(valor.toString());
     }
 }
@@ -393,7 +414,7 @@ QString SentenciaPorClaves(const QString& sql, const QStringList& nombres,
     for (const Clave& k : orden)
         // Oracle sorts NULL last; the conditions above take it first, as
         // the other engines sort it.
-        terminos << Columna(nombres[k.columna], motor) +
+        terminos << Expresion(nombres[k.columna], k, motor) +
                         (k.descendente ? QStringLiteral(" DESC") : QString()) +
                         (motor != MotorSQL::Oracle ? QString()
                          : k.descendente           ? QStringLiteral(" NULLS LAST")

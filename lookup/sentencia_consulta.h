@@ -62,6 +62,9 @@ namespace sentenciaconsulta {
 struct Clave {
     int columna = 0;
     bool descendente = false;
+    // A date column: on the embedded engine compared and sorted as the
+    // instant its text names, whatever form another program wrote it in.
+    bool fecha = false;
 };
 
 // The statement's own ORDER BY as keys over its select list `nombres`, with

@@ -325,8 +325,8 @@ TEST(SentenciaPorClaves, ReadsOnAfterARowInTheListsOrder) {
          {QStringLiteral("x'y"), vb::Null()},
          MotorSQL::SqlServer,
          0,
-         "SELECT * FROM (SELECT A, B FROM T) Q_LISTA WHERE [A] >= 'x''y' AND ([A] > 'x''y' OR ([A] "
-         "= 'x''y' AND ([B] IS NOT NULL OR ([B] IS NULL AND 1 = 0)))) ORDER BY [A], [B]"},
+         "SELECT * FROM (SELECT A, B FROM T) Q_LISTA WHERE [A] >= N'x''y' AND ([A] > N'x''y' OR "
+         "([A] = N'x''y' AND ([B] IS NOT NULL OR ([B] IS NULL AND 1 = 0)))) ORDER BY [A], [B]"},
         {"SELECT A, B FROM T ORDER BY 2",
          ab,
          {},

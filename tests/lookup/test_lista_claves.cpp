@@ -261,6 +261,40 @@ TEST_P(ListaClavesTest, RowsThatTieAreEachShownOnceAfterAPause) {
     }
 }
 
+// Dates written by other programs in other forms (a day alone, with its
+// time, with milliseconds), read on after a pause: every row once, in the
+// dates' order.
+TEST_P(ListaClavesTest, DatesInEveryFormAreReadOnInTheirOrder) {
+    constexpr int kFechas = 600;
+    // Each form in turn is the last row read before the pause.
+    for (int forma = 0; forma < 3; ++forma) {
+        SCOPED_TRACE(forma);
+        db.exec(
+            QStringLiteral(
+                "DROP TABLE IF EXISTS T_FECHAS; CREATE TABLE T_FECHAS (FECHA DATETIME, NOMBRE "
+                "VARCHAR(20)); WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n "
+                "WHERE i < %1) INSERT INTO T_FECHAS SELECT CASE (i + %2) % 3 WHEN 0 THEN "
+                "date('2024-01-01', '+' || i || ' days') WHEN 1 THEN datetime('2024-01-01', '+' "
+                "|| i || ' days') ELSE strftime('%Y-%m-%d %H:%M:%f', '2024-01-01 10:00:00.123', "
+                "'+' || i || ' days') END, printf('F%03d', i) FROM n")
+                .arg(kFechas - 1)
+                .arg(forma));
+        auto w = lista(QStringLiteral("SELECT FECHA, NOMBRE FROM T_FECHAS ORDER BY FECHA"));
+        ASSERT_NO_FATAL_FAILURE(muestra(*w));
+        ModeloConsulta& m = w->modelo();
+        m.leeHasta(2 * ModeloConsulta::kLote);
+        m.pausa();
+        columna(*w);
+        QStringList nombres;
+        for (int f = 0; f < m.filas(); ++f)
+            nombres << m.texto(f, 1);
+        QStringList esperados;
+        for (int i = 0; i < kFechas; ++i)
+            esperados << QStringLiteral("F%1").arg(i, 3, 10, QChar(u'0'));
+        EXPECT_EQ(nombres, esperados);
+    }
+}
+
 // Rows checked, then the list sorted by the database (which reads it again
 // in the new order): Aceptar returns every checked row, in the list's order,
 // also those the new order has not read yet.
