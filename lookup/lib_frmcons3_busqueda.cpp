@@ -255,8 +255,11 @@ void Lib_FrmCons3::Ordena(int columna, Qt::SortOrder orden) {
     // A long list sorts by the database even once all its rows are read: a
     // sort here would stop the window, and the list then reads only what it
     // shows.
-    if (!Modelo->quedanFilas() && !Modelo->quedanAnteriores() &&
-        (Modelo->filas() <= kOrdenEnLista || !PorClaves)) {
+    // The rows a TOP chose, without keys to read them on by, are sorted
+    // here: a database sort would let the TOP choose other rows.
+    const bool topSinClaves = !PorClaves && sentenciaconsulta::ConTop(SQL);
+    if (topSinClaves || (!Modelo->quedanFilas() && !Modelo->quedanAnteriores() &&
+                         (Modelo->filas() <= kOrdenEnLista || !PorClaves))) {
         Modelo->ordenar(columna, orden);
         return;
     }

@@ -175,7 +175,8 @@ QStringList TextosDeClaves(const QString& texto) {
     return claves;
 }
 
-// The statement selects its rows with TOP.
+} // namespace
+
 bool ConTop(const QString& sql) {
     int palabras = 0;
     for (const Token& t : sqltext::lex(sql)) {
@@ -193,6 +194,8 @@ bool ConTop(const QString& sql) {
     }
     return false;
 }
+
+namespace {
 
 // A column named in a key: its bare name, without brackets, quotes or table.
 QString NombreDeClave(QString expresion) {

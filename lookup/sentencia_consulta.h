@@ -45,6 +45,9 @@ struct Filtro {
 Filtro FiltroServidor(const QString& sql, const QString& sqlActual, const QString& campo,
                       const QString& texto, bool contiene, MotorSQL motor);
 
+// The statement selects its rows with TOP.
+bool ConTop(const QString& sql);
+
 // The statement sorted by the database on its select list's column
 // `columna` (1-based), in place of its own ORDER BY, whose keys follow as
 // ties' order.

@@ -295,6 +295,44 @@ TEST_P(ListaClavesTest, DatesInEveryFormAreReadOnInTheirOrder) {
     }
 }
 
+// A TOP statement whose order names a column the list does not show (no
+// keys to read on by), sorted by a header: the same rows the TOP chose,
+// in the header's order, with the current row still current.
+TEST_P(ListaClavesTest, ATopWithoutKeysSortsTheRowsItChose) {
+    constexpr int kTop = Lib_FrmCons3::kOrdenEnLista + 500; // beyond what the list sorts itself
+    const QString sql = QStringLiteral("SELECT TOP %1 CODIGO, DESCRIPCION FROM MA_CUENTAS ORDER "
+                                       "BY INDICE DESC, CODIGO DESC")
+                            .arg(kTop);
+    QStringList elegidas;
+    for (const QVariantList& f : db.rows(QStringLiteral("SELECT CODIGO FROM MA_CUENTAS ORDER BY "
+                                                        "INDICE DESC, CODIGO DESC LIMIT %1")
+                                             .arg(kTop)))
+        elegidas << f[0].toString();
+    ASSERT_EQ(elegidas.size(), kTop);
+    auto w = lista(sql);
+    ASSERT_NO_FATAL_FAILURE(muestra(*w));
+    ListaTest::lista(*w)->setCurrentIndex(w->modelo().index(3, 0));
+    const QString actual = seleccionada(*w);
+    for (int clic = 0; clic < 2; ++clic) {
+        SCOPED_TRACE(clic);
+        clickEncabezado(*w, 1);
+        const QStringList codigos = columna(*w);
+        QStringList a = codigos, b = elegidas;
+        a.sort();
+        b.sort();
+        EXPECT_EQ(a, b);
+        QStringList nombres = columna(*w, 1);
+        QStringList ordenados = nombres;
+        std::stable_sort(ordenados.begin(), ordenados.end(),
+                         [&](const QString& x, const QString& y) {
+                             const int c = QString::compare(x, y, Qt::CaseInsensitive);
+                             return clic == 0 ? c < 0 : c > 0;
+                         });
+        EXPECT_EQ(nombres, ordenados);
+        EXPECT_EQ(seleccionada(*w), actual);
+    }
+}
+
 // Rows checked, then the list sorted by the database (which reads it again
 // in the new order): Aceptar returns every checked row, in the list's order,
 // also those the new order has not read yet.
