@@ -27,6 +27,7 @@
 #include "platform/sql/quoting.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QToolButton>
 #include <cmath>
 #include <map>
@@ -236,6 +237,16 @@ const char* const kKeys[] = {"Tab", "Backtab", "Enter", "Enter", "Enter", "Escap
 // What another connection does between two actions.
 const char* const kOtherOps[] = {"delete", "title", "drop"};
 
+// A test's end of the program is an exception; thrown through Qt's own
+// delivery of a key or a click it leaves what Qt holds there unreleased,
+// which the sanitized build reports as a leak. There the program is ended
+// only by the close event, sent straight to the window.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kFinPorEvento = true;
+#else
+constexpr bool kFinPorEvento = false;
+#endif
+
 // How far the walks got: steps that generated lines, that stored an entry.
 struct Reach {
     int generations = 0, saves = 0;
@@ -295,12 +306,18 @@ private:
              },
              [this](const std::string& p) { right(p); }, 4},
             // The window's close box, or CERRAR's key.
-            {"close", open, [](std::mt19937& g) { return std::string(g() % 2 ? "box" : "F8"); },
+            {"close", open,
+             [](std::mt19937& g) { return std::string(kFinPorEvento || g() % 2 ? "box" : "F8"); },
              [this](const std::string& p) {
                  if (p == "F8")
                      key(p);
                  else
-                     ends([this] { c_.w->close(); });
+                     ends([this] {
+                         // The close box sends this event; QWidget::close() is not left by
+                         // the program's end without losing what it holds.
+                         QCloseEvent e;
+                         QApplication::sendEvent(c_.w, &e);
+                     });
              },
              1},
             {"other", open, [this](std::mt19937& g) { return chooseOther(g); },
@@ -400,7 +417,7 @@ private:
                 d.push_back(n);
         for (const char* k : kBarKeys)
             if (c_.bar->estado(Paxtor::Estado(Paxtor::Claves().indexOf(k) + 1)) &&
-                (std::string_view(k) != "CERRAR" || g() % 4 == 0))
+                (std::string_view(k) != "CERRAR" || (!kFinPorEvento && g() % 4 == 0)))
                 d.push_back(std::string("Paxtor:") + k);
         if (d.empty())
             return "FgResumen";
