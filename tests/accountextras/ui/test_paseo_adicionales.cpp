@@ -215,8 +215,14 @@ bool same(const QString& column, const QString& shownText, const QVariant& store
     }
     static const QRegularExpression iso(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})"));
     const QString t = stored.toString().trimmed();
-    if (const auto date = iso.match(t); date.hasMatch())
-        return s == date.captured(3) + u'/' + date.captured(2) + u'/' + date.captured(1);
+    if (const auto date = iso.match(t); date.hasMatch()) {
+        // Typed day first, with or without leading zeros.
+        static const QRegularExpression dmy(QStringLiteral("^(\\d{1,2})/(\\d{1,2})/(\\d{4})$"));
+        const auto typed = dmy.match(s);
+        return typed.hasMatch() && typed.captured(1).toInt() == date.captured(3).toInt() &&
+               typed.captured(2).toInt() == date.captured(2).toInt() &&
+               typed.captured(3) == date.captured(1);
+    }
     return s == t;
 }
 
