@@ -1122,10 +1122,28 @@ std::vector<Road> roads() {
         {"ACodeNotInTheChartFromTheAccountsWindow",
          {{"open", "cuentas:110102001002"},
           {"type", "calle=Sarmiento"},
+          {"type", "numero=1"},
+          {"type", "cpostal=8000"},
+          {"type", "localidad=Bahía Blanca"},
+          {"type", "provincia=B"},
+          {"type", "pais=AR"},
+          {"type", "numero_documento=30-71234567-9"},
           {"other", "account:110102001002"},
           {"key", "F4"}},
-         [](AdditionalDataWalk& w) {
+         [kMissing](AdditionalDataWalk& w) {
+             EXPECT_FALSE(inChart(w.db(0), QStringLiteral("110102001002")));
+             EXPECT_TRUE(showed(w, kMissing));
              EXPECT_EQ(stored(w, 0, "110102001002", "CODIGO"), "<none>");
+         }},
+        // The account another user deleted before the window opens on it.
+        {"ACodeNotInTheChartWhenTheWindowOpens",
+         {{"open", "cuentas:110402001"},
+          {"click", "CERRAR"},
+          {"other", "account:110402001"},
+          {"again", "110402001"}},
+         [kMissing](AdditionalDataWalk& w) {
+             EXPECT_TRUE(showed(w, kMissing));
+             EXPECT_EQ(stored(w, 0, "110402001", "CODIGO"), "<none>");
          }},
         {"ACodeNotInTheChartFromTheSaveQuestion",
          {{"open", "pregunta:110402002"},
