@@ -821,10 +821,12 @@ private:
                         fail("I5", QStringLiteral("additional data stored for ") + y.key +
                                        QStringLiteral(", which is not in the chart"));
 
-        // I4: one box for one refusal.
+        // I4: one box for one refusal. (Opening from the accounts window is
+        // several of the user's actions there: a code left, then a key.)
         std::set<QString> told;
         for (const Notice& x : notices)
-            if (isRefusal(x) && !told.insert(x.text).second)
+            if (s.action != "open" && s.action != "again" && isRefusal(x) &&
+                !told.insert(x.text).second)
                 fail("I4", QStringLiteral("the refusal '") + x.text +
                                QStringLiteral("' shown twice in one action"));
 
