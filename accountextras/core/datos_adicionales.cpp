@@ -189,9 +189,9 @@ Resultado GrabaDatosAdicionales(const DatosAdicionales& D) {
     return Resultado::Hecho();
 }
 
-Resultado BorraDatosAdicionales(const QString& Codigo) {
+Resultado BorraDatosAdicionales(const QString& Codigo, const std::optional<QStringList>& Cargada) {
     const QString codigo = Codigo.trimmed();
-    const QString donde = QStringLiteral(" WHERE CODIGO = ") + sqltext::literal(codigo);
+    const QString donde = Donde(codigo);
     bool hayFila = false;
     if (!pasos::RunSteps({[&] {
                              hayFila = cuentas::interno::HayFila(
@@ -201,7 +201,28 @@ Resultado BorraDatosAdicionales(const QString& Codigo) {
         return Resultado();
     if (!hayFila)
         return Resultado::Hecho();
-    if (!Ejecuta({QStringLiteral("DELETE FROM ") + TablaAdicionales + donde}, true))
+    // What another user saved since the load is not deleted unseen.
+    bool cambiada = false;
+    const bool hecha =
+        Ejecuta({QStringLiteral("DELETE FROM ") + TablaAdicionales + donde}, true, [&] {
+            if (!Cargada)
+                return true;
+            ado::RecordsetPtr rs = cuentas::interno::Consulta(QStringLiteral("SELECT * FROM ") +
+                                                              TablaAdicionales + donde);
+            const bool existe = !rs->EOF();
+            cambiada = existe && HuellaFila(rs) != *Cargada;
+            cuentas::interno::Cierra(rs);
+            return !cambiada;
+        });
+    if (cambiada) {
+        Resultado r;
+        r.estado = Resultado::Estado::Rechazado;
+        r.Mensaje = MsgCambiadosPorOtro;
+        r.Titulo = TituloAviso;
+        r.Botones = vb::vbInformation + vb::vbOKOnly;
+        return r;
+    }
+    if (!hecha)
         return Resultado();
     Replica(ModGruposEmp::Baja, codigo);
     return Resultado::Hecho();

@@ -80,8 +80,11 @@ QStringList HuellaFila(const ado::RecordsetPtr& Rs);
 Resultado GrabaDatosAdicionales(const DatosAdicionales& D);
 
 // Deletes the account's row in one transaction and replicates the delete;
-// without a row there is nothing to do and it is done.
-Resultado BorraDatosAdicionales(const QString& Codigo);
+// without a row there is nothing to do and it is done. With Cargada (the
+// row as the window loaded it) a row another user changed since is refused
+// with MsgCambiadosPorOtro: nothing is deleted.
+Resultado BorraDatosAdicionales(const QString& Codigo,
+                                const std::optional<QStringList>& Cargada = std::nullopt);
 
 // The table's first row: the layout the window starts from (read-only).
 // Failures are the data object's: the recordset is then closed.

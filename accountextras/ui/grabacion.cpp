@@ -57,7 +57,8 @@ void frmMA_CUENTASADIC::BorraFila() {
     const QString codigo = CodigoCuenta.trimmed();
     if (codigo.isEmpty())
         return;
-    if (cuentasadic::BorraDatosAdicionales(codigo)) {
+    const cuentasadic::Resultado r = cuentasadic::BorraDatosAdicionales(codigo, FilaCargada);
+    if (r.hecho()) {
         InicializarPantalla();
         return;
     }
@@ -65,4 +66,6 @@ void frmMA_CUENTASADIC::BorraFila() {
     HayError = true;
     EsBaja = false;
     EsModificacion = true;
+    if (r.rechazado())
+        vb::MsgBox(r.Mensaje, r.Botones, r.Titulo);
 }

@@ -13,7 +13,7 @@ InMemory::InMemory() {
         qputenv("TMPDIR", "/dev/shm");
 }
 
-DemoCompany::DemoCompany(const std::vector<Table>& watched) {
+DemoCompany::DemoCompany(const std::vector<Table>& watched, const QString& extra) {
     tmpdir.restore();
     const auto read = [](const char* name) {
         QFile f(QStringLiteral(QUARZELO_SOURCE_DIR "/demo/") + QLatin1String(name));
@@ -32,6 +32,9 @@ DemoCompany::DemoCompany(const std::vector<Table>& watched) {
     const QString copy = read("copia.sql");
     for (const testutil::TempDatabase* d : {&group, &pointOfSale})
         d->exec(QStringLiteral("BEGIN;\n") + data + u'\n' + copy + QStringLiteral("\n;COMMIT;"));
+    if (!extra.isEmpty())
+        for (const testutil::TempDatabase* d : databases())
+            d->exec(QStringLiteral("BEGIN;\n") + extra + QStringLiteral("\n;COMMIT;"));
     size_t i = 0;
     for (const testutil::TempDatabase* d : databases()) {
         QFile f(d->path());

@@ -28,7 +28,9 @@ struct DemoCompany : InMemory {
     // The three databases' tables the walk watches, as built.
     std::array<Snapshot, 3> snapshots;
 
-    explicit DemoCompany(const std::vector<Table>& watched);
+    // `extra` runs on each of the three databases after the demo's own data,
+    // for what a window's walk needs beyond it.
+    explicit DemoCompany(const std::vector<Table>& watched, const QString& extra = QString());
     // The files back as built.
     void restore() const;
     // The three databases, in the order of `snapshots`.

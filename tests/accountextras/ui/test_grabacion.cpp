@@ -291,4 +291,50 @@ TEST_F(GrabacionTest, ASaveFindsTheAccountAndTheRowAsLoaded) {
     }
 }
 
+// A delete takes the row as the window loaded it: one another user changed
+// since is refused and kept in both databases, with what the window shows;
+// one already gone leaves nothing to do.
+TEST_F(GrabacionTest, ADeleteFindsTheRowAsLoaded) {
+    using namespace cuentasadic;
+    const QString cuenta = QStringLiteral("110301002");
+    const struct {
+        const char* despues; // another user, once the window loaded the row
+        QStringList mensajes;
+        bool queda;
+    } casos[] = {
+        {"", {}, false},
+        {"UPDATE MA_CUENTASADIC SET CALLE = 'Otra' WHERE CODIGO = '110301002'",
+         {MsgCambiadosPorOtro},
+         true},
+        {"DELETE FROM MA_CUENTASADIC WHERE CODIGO = '110301002'", {}, false},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.despues);
+        for (const testutil::TempDatabase* d : {&db, &grupo})
+            d->exec("INSERT OR REPLACE INTO MA_CUENTASADIC (CODIGO, CALLE, LOCALIDAD) VALUES "
+                    "('110301002', 'Zelarrayán', 'Bahía Blanca')");
+        responder->shown.clear();
+        CuentaActual = cuenta;
+        Adicionales& w = abre(false);
+        ASSERT_EQ(campo(w, "CALLE")->text(), QStringLiteral("Zelarrayán"));
+        db.exec(QLatin1String(c.despues));
+        const QList<QVariantList> suya = db.rows("SELECT * FROM MA_CUENTASADIC ORDER BY 1");
+        responder->answerMsg(vb::vbYes);
+        w.Paxtor1_ButtonClick(QStringLiteral("BORRAR"));
+        EXPECT_EQ(mensajes(),
+                  QStringList{QStringLiteral("Confirma la baja de este registro?")} + c.mensajes);
+        EXPECT_EQ(w.hayError(), c.queda);
+        if (c.queda) {
+            EXPECT_EQ(db.rows("SELECT * FROM MA_CUENTASADIC ORDER BY 1"), suya);
+            EXPECT_EQ(fila(grupo, "CALLE", cuenta), QVariantList{QStringLiteral("Zelarrayán")});
+            EXPECT_EQ(campo(w, "CALLE")->text(), QStringLiteral("Zelarrayán"));
+        } else {
+            EXPECT_TRUE(fila(db, "CALLE", cuenta).isEmpty());
+            // Nothing left to delete is nothing to replicate.
+            EXPECT_EQ(fila(grupo, "CALLE", cuenta).isEmpty(), !*c.despues);
+        }
+        delete &w;
+    }
+}
+
 } // namespace
