@@ -4,7 +4,7 @@
 //   quarzelo-screenshot-cuentas cuentas <output.png> <parameter string> [code]
 //   quarzelo-screenshot-cuentas adicionales <output.png> <parameter string> [code]
 //   quarzelo-screenshot-cuentas ccostos <output.png> <parameter string> [code [unit]]
-//   quarzelo-screenshot-cuentas titulos <output.png> <parameter string>
+//   quarzelo-screenshot-cuentas titulos <output.png> <parameter string> [code]
 //
 // The start-up is the program's own; then each window is brought to what its
 // picture shows:
@@ -18,8 +18,8 @@
 //   accepted with Enter and the business unit (by default 0002) is chosen in
 //   its list;
 // - titulos: the accounts window with its title list ("Tipo de Cuenta")
-//   dropped down on the title with the longest code; the picture holds the
-//   open list over the window.
+//   dropped down on the title the README's steps choose (by default BANCOS,
+//   110102); the picture holds the open list over the window.
 // Any box shown fails the shot.
 
 #include "accountextras/ui/frmma_cuentasadic.h"
@@ -192,17 +192,19 @@ private:
 
 class Titulos final : public TomaCuentas {
 public:
-    explicit Titulos(const QStringList&) {}
+    explicit Titulos(const QStringList& opciones)
+        : codigo_(opciones.value(0, QStringLiteral("110102"))) {}
 
     const char* prepara() override {
         lista_ = ventana_->findChild<QComboBox*>(QStringLiteral("Combo1"));
         if (lista_->count() < 2)
             return "the title list is empty";
-        int elegida = 1;
+        int elegida = -1;
         for (int i = 1; i < lista_->count(); ++i)
-            if (lista_->itemText(i).right(50).trimmed().size() >
-                lista_->itemText(elegida).right(50).trimmed().size())
+            if (lista_->itemText(i).right(50).trimmed() == codigo_)
                 elegida = i;
+        if (elegida < 0)
+            return "the title is not in the list";
         lista_->setFocus();
         lista_->setCurrentIndex(elegida);
         lista_->showPopup();
@@ -233,6 +235,7 @@ public:
     }
 
 private:
+    QString codigo_;
     QComboBox* lista_ = nullptr;
 };
 
@@ -251,7 +254,7 @@ constexpr Ventana kVentanas[] = {
     {"cuentas", "[code]", 1, crea<Cuentas>},
     {"adicionales", "[code]", 1, crea<Adicionales>},
     {"ccostos", "[code [unit]]", 2, crea<CentrosCosto>},
-    {"titulos", "", 0, crea<Titulos>},
+    {"titulos", "[code]", 1, crea<Titulos>},
 };
 
 int uso() {
