@@ -342,6 +342,7 @@ void Frmta_asigccosto::Form_Load() {
 }
 
 void Frmta_asigccosto::LimpiarPantalla() {
+    ++Reinicios;
     PasosBarra({[&] {
                    EsNuevo = false;
                    EsBaja = false;
@@ -441,6 +442,7 @@ void Frmta_asigccosto::CargarCentrosCosto() {
                         [&] {
                             if (!Cuenta.isEmpty())
                                 d = ccosto::LeeDistribucion(Cuenta, unidad);
+                            ++Cargas;
                         },
                         [&] {
                             Edicion->Descartar();
@@ -481,6 +483,7 @@ void Frmta_asigccosto::CargarCentrosCosto() {
 void Frmta_asigccosto::MuestraCuenta(const QString& Codigo) {
     Cuenta = Codigo.trimmed();
     BanderasLeidas = false;
+    ++CuentasMostradas;
     CargarCentrosCosto();
 }
 

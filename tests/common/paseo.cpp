@@ -262,12 +262,17 @@ int requestedSteps(int byDefault) {
 }
 
 int runSeeds(const std::vector<unsigned>& seeds, int steps, const std::function<Walk&()>& start) {
+    return runSeeds(seeds, steps, [&](unsigned) -> Walk& { return start(); });
+}
+
+int runSeeds(const std::vector<unsigned>& seeds, int steps,
+             const std::function<Walk&(unsigned seed)>& start) {
     QElapsedTimer clock;
     clock.start();
     const bool all = qEnvironmentVariableIsSet("QUARZELO_PASEO_SIGUE");
     int failedWalks = 0;
     for (const unsigned s : seeds) {
-        Walk& w = start();
+        Walk& w = start(s);
         w.keepGoing = all;
         w.run(s, steps);
         if (w.failed() && (++failedWalks <= 3 || all))

@@ -123,6 +123,10 @@ int requestedSteps(int byDefault);
 // every failure of a walk). Prints the count and the time taken; returns the
 // number of walks that failed.
 int runSeeds(const std::vector<unsigned>& seeds, int steps, const std::function<Walk&()>& start);
+// The same, for a window whose start depends on the seed (how it is opened,
+// on which record).
+int runSeeds(const std::vector<unsigned>& seeds, int steps,
+             const std::function<Walk&(unsigned seed)>& start);
 
 // ---- The databases a walk watches -------------------------------------------------------
 
