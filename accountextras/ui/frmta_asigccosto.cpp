@@ -284,13 +284,16 @@ void Frmta_asigccosto::ConectaEventos() {
     Edicion->TeclaEnCaja = [this](int KeyCode, int Shift) {
         Protege([&] { BrwTxt_KeyDown(0, KeyCode, Shift); });
     };
-    // Leaving a cell with the mouse checks the value without messages.
+    // Leaving a cell with the mouse checks the value without messages; so
+    // does any other way the box's text reaches its cell, or the cell would
+    // show what its line does not hold.
     Edicion->AlDejarCelda = [this](int Fila, int) {
         Protege([&] {
             FilaActual = Fila;
             ValidarCampo(BrwTxt[0], 0, false);
         });
     };
+    Edicion->AlConfirmar = Edicion->AlDejarCelda;
     // After the editor's own handler, which commits a box left open.
     connect(FGCCosto->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this] { Protege([&] { FGCCosto_EnterCell(); }); });

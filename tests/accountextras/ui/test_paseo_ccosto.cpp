@@ -1074,8 +1074,8 @@ protected:
 
 // ---- Random walks --------------------------------------------------------------------------
 
-constexpr int kShards = 4;
-constexpr int kWalksPerShard = 24;
+constexpr int kShards = 8;
+constexpr int kWalksPerShard = 30;
 constexpr int kSteps = 20;
 
 class CostCentreRandomWalks : public CostCentreWalkTest,
@@ -1241,6 +1241,21 @@ std::vector<Road> roads() {
                      EXPECT_EQ(general(w, "520101002"), " =0/11");
                      EXPECT_EQ(units(w, "520101002"), "0002:0201=100");
                  }});
+    // A box left with Shift+Tab gives the grid the focus back: its text goes
+    // into the line through the same check as a cell left with the mouse.
+    r.push_back(
+        {"BoxLeftWithBacktabThenF4",
+         {false, ""},
+         {accept5201[0], accept5201[1], {"cell", "2.3=20"}, {"key", "Backtab"}, {"key", "F4"}},
+         [](CostCentreWalk& w) { EXPECT_EQ(general(w, "520101001"), "0101=70/00,0102=20/00"); }});
+    r.push_back({"RefusedCentreLeftWithBacktab",
+                 {false, ""},
+                 {{"account", "530101001"},
+                  {"key", "Enter"},
+                  {"cellEnter", "2.1=01"},
+                  {"type", "-1"},
+                  {"key", "Backtab"},
+                  {"cellEnter", "3.1=0101"}}});
     r.push_back({"AnotherUsersSaveBeforeF4",
                  {true, "520101001"},
                  {accept5201[0],
