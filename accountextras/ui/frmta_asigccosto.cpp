@@ -605,12 +605,7 @@ void Frmta_asigccosto::Grabar() {
         return;
     Grabando = true;
     HayError = false;
-    // A value still in the edit box goes into its line first.
-    if (Edicion->Abierta()) {
-        FilaActual = Edicion->FilaEditada();
-        ValidarCampo(BrwTxt[0], 0, false);
-        Edicion->Confirmar();
-    }
+    ConfirmaCaja();
     if (!ValidarCampos())
         return;
     Actualizar_Datos();
@@ -957,6 +952,14 @@ void Frmta_asigccosto::BrwTxt_KeyDown(int Index, int KeyCode, int Shift) {
         Edicion->EditKeyCode(KeyCode, Shift);
 }
 
+void Frmta_asigccosto::ConfirmaCaja() {
+    if (!Edicion->Abierta())
+        return;
+    FilaActual = Edicion->FilaEditada();
+    ValidarCampo(BrwTxt[0], 0, false);
+    Edicion->Confirmar();
+}
+
 void Frmta_asigccosto::VaACelda(int Fila, int Columna) {
     Edicion->Descartar();
     FGCCosto->setRow(Fila);
@@ -1028,7 +1031,12 @@ void Frmta_asigccosto::ValidarCampo(QLineEdit* Control, int Index, bool MostrarM
         if (Grabando)
             return;
         // A load drops what was typed for the account shown only when the
-        // user gives it up; kept, the box gets its account back.
+        // user gives it up (a value still in the edit box is typed too);
+        // kept, the box gets its account back.
+        if (EnEdicion) {
+            ConfirmaCaja();
+            HayError = false;
+        }
         if (EnEdicion && HayCambios() &&
             vb::MsgBox(kAbandonar, vb::vbYesNo + vb::vbExclamation + vb::vbDefaultButton2,
                        QStringLiteral("Atención!!!")) != vb::vbYes) {

@@ -207,6 +207,9 @@ private:
     // repeats it, Ignore goes on with false, any other answer gives false
     // with Abandonada set.
     bool TieneMov(const QString& Cuenta, bool& Abandonada);
+    // A value still in the edit box into its line, checked without
+    // messages (HayError when refused).
+    void ConfirmaCaja();
     // The focus on a cell of the grid, its edit box open when it takes one.
     void VaACelda(int Fila, int Columna);
     // Shows Codigo's distribution with its own flags.

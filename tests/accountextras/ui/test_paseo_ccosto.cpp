@@ -198,6 +198,14 @@ struct Shown {
                       std::to_string(c == 0   ? 1
                                      : c == 1 ? 2
                                               : 3)] = cells[r][size_t(c)];
+        // An open box shows its text over the cell.
+        if (open && openRow > 0 && (openCol == 1 || openCol == 3)) {
+            const std::string k = std::to_string(openRow) + '.' + std::to_string(openCol);
+            if (openText.isEmpty())
+                v.erase(k);
+            else
+                v[k] = openText;
+        }
         return v;
     }
     // The lines as shown, the open box's text over its cell: centre ->
@@ -381,9 +389,11 @@ private:
              [](std::mt19937& g) {
                  return std::string(g() % 2 ? pick(kShares, g) : pick(kCentreCodes, g));
              },
+             // Each character goes where the focus is then.
              [](const std::string& p) {
-                 if (QWidget* f = QApplication::focusWidget())
-                     QTest::keyClicks(f, QString::fromStdString(p));
+                 for (const QChar ch : QString::fromStdString(p))
+                     if (QWidget* f = QApplication::focusWidget())
+                         QTest::keyClicks(f, QString(ch));
              },
              4},
             {"key",
@@ -779,17 +789,20 @@ private:
         const bool askedReset =
             reset && (done || cmd == u"NUEVO" || (cmd == u"CANCELAR" && gaveUp) || reopened);
         // Typed and still differing from what the last load or reset showed.
-        bool typedData = false;
+        QStringList typedData;
         for (const std::string& k : typed_)
             if (k != "txtCuenta" && k != "CmbUnegocio") {
                 const Values v = was.values();
                 const QString before = base_.count(k) ? base_.at(k) : QString();
                 const QString after = v.count(k) ? v.at(k) : QString();
-                typedData = typedData || before != after;
+                if (before != after)
+                    typedData << QString::fromStdString(k) + u'=' + after;
             }
-        if (showedAccount && was.editing && typedData && !gaveUp && !done && !askedReset)
-            fail("I3", QStringLiteral("the lines typed for ") + was.account +
-                           QStringLiteral(" were dropped without asking") + context());
+        if (showedAccount && was.editing && !typedData.isEmpty() && !gaveUp && !done && !askedReset)
+            fail("I3",
+                 QStringLiteral("what was typed for ") + was.account +
+                     QStringLiteral(" (%1) was dropped without asking").arg(typedData.join(u',')) +
+                     context());
         if (reset && !askedReset && !(cmd == u"BORRAR" && refusals))
             fail(kept, QStringLiteral("the window was cleared though nobody asked") + context());
 
@@ -1236,10 +1249,15 @@ std::vector<Road> roads() {
                   {"click", "ChkPideConf"},
                   {"cellEnter", "1.1=0201"},
                   {"cellEnter", "1.3=100"},
+                  {"key", "F4"},
+                  // General, which has no line: nothing to complete.
+                  {"account", "520101002"},
+                  {"key", "Enter"},
                   {"key", "F4"}},
                  [](CostCentreWalk& w) {
                      EXPECT_EQ(general(w, "520101002"), " =0/11");
                      EXPECT_EQ(units(w, "520101002"), "0002:0201=100");
+                     EXPECT_FALSE(w.now().editing);
                  }});
     // A box left with Shift+Tab gives the grid the focus back: its text goes
     // into the line through the same check as a cell left with the mouse.
@@ -1256,6 +1274,20 @@ std::vector<Road> roads() {
                   {"type", "-1"},
                   {"key", "Backtab"},
                   {"cellEnter", "3.1=0101"}}});
+    // Another account taken from the side list with a share still in the
+    // open box: the box's text is typed, so the window asks first.
+    for (const int answer : {vb::vbNo, vb::vbYes})
+        r.push_back(
+            {answer == vb::vbNo ? "SideListWithTheBoxOpenKept" : "SideListWithTheBoxOpenGivenUp",
+             {false, ""},
+             {accept5201[0],
+              accept5201[1],
+              {"cell", "2.3=20"},
+              {"click", "MSHFlexGrid1:2", {answer}}},
+             [answer](CostCentreWalk& w) {
+                 EXPECT_TRUE(showed(w, kAbandon));
+                 EXPECT_EQ(w.now().account, answer == vb::vbNo ? "520101001" : "530101001");
+             }});
     r.push_back({"AnotherUsersSaveBeforeF4",
                  {true, "520101001"},
                  {accept5201[0],
