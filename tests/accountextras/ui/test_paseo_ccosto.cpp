@@ -957,7 +957,7 @@ private:
         const bool generalLines = after.general > (after.flagsRow ? 1 : 0);
         const bool rule = after.flagsRow == (unitLines && !generalLines);
         const bool ruleBefore =
-            before.flagsRow == (before.units > 0 && before.general > (before.flagsRow ? 1 : 0));
+            before.flagsRow == (before.units > 0 && before.general <= (before.flagsRow ? 1 : 0));
         if (!rule && ruleBefore)
             fail("I1", QStringLiteral("after the command %1 has %2 unit rows, %3 general rows and "
                                       "%4 flags row")
