@@ -284,13 +284,16 @@ void Frmta_asigccosto::ConectaEventos() {
     Edicion->TeclaEnCaja = [this](int KeyCode, int Shift) {
         Protege([&] { BrwTxt_KeyDown(0, KeyCode, Shift); });
     };
-    // Leaving a cell with the mouse checks the value without messages.
+    // Leaving a cell with the mouse checks the value without messages; so
+    // does any other way the box's text reaches its cell, or the cell would
+    // show what its line does not hold.
     Edicion->AlDejarCelda = [this](int Fila, int) {
         Protege([&] {
             FilaActual = Fila;
             ValidarCampo(BrwTxt[0], 0, false);
         });
     };
+    Edicion->AlConfirmar = Edicion->AlDejarCelda;
     // After the editor's own handler, which commits a box left open.
     connect(FGCCosto->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this] { Protege([&] { FGCCosto_EnterCell(); }); });
@@ -342,6 +345,7 @@ void Frmta_asigccosto::Form_Load() {
 }
 
 void Frmta_asigccosto::LimpiarPantalla() {
+    ++Reinicios;
     PasosBarra({[&] {
                    EsNuevo = false;
                    EsBaja = false;
@@ -441,6 +445,7 @@ void Frmta_asigccosto::CargarCentrosCosto() {
                         [&] {
                             if (!Cuenta.isEmpty())
                                 d = ccosto::LeeDistribucion(Cuenta, unidad);
+                            ++Cargas;
                         },
                         [&] {
                             Edicion->Descartar();
@@ -481,6 +486,7 @@ void Frmta_asigccosto::CargarCentrosCosto() {
 void Frmta_asigccosto::MuestraCuenta(const QString& Codigo) {
     Cuenta = Codigo.trimmed();
     BanderasLeidas = false;
+    ++CuentasMostradas;
     CargarCentrosCosto();
 }
 
@@ -599,12 +605,7 @@ void Frmta_asigccosto::Grabar() {
         return;
     Grabando = true;
     HayError = false;
-    // A value still in the edit box goes into its line first.
-    if (Edicion->Abierta()) {
-        FilaActual = Edicion->FilaEditada();
-        ValidarCampo(BrwTxt[0], 0, false);
-        Edicion->Confirmar();
-    }
+    ConfirmaCaja();
     if (!ValidarCampos())
         return;
     Actualizar_Datos();
@@ -951,6 +952,14 @@ void Frmta_asigccosto::BrwTxt_KeyDown(int Index, int KeyCode, int Shift) {
         Edicion->EditKeyCode(KeyCode, Shift);
 }
 
+void Frmta_asigccosto::ConfirmaCaja() {
+    if (!Edicion->Abierta())
+        return;
+    FilaActual = Edicion->FilaEditada();
+    ValidarCampo(BrwTxt[0], 0, false);
+    Edicion->Confirmar();
+}
+
 void Frmta_asigccosto::VaACelda(int Fila, int Columna) {
     Edicion->Descartar();
     FGCCosto->setRow(Fila);
@@ -1022,7 +1031,12 @@ void Frmta_asigccosto::ValidarCampo(QLineEdit* Control, int Index, bool MostrarM
         if (Grabando)
             return;
         // A load drops what was typed for the account shown only when the
-        // user gives it up; kept, the box gets its account back.
+        // user gives it up (a value still in the edit box is typed too);
+        // kept, the box gets its account back.
+        if (EnEdicion) {
+            ConfirmaCaja();
+            HayError = false;
+        }
         if (EnEdicion && HayCambios() &&
             vb::MsgBox(kAbandonar, vb::vbYesNo + vb::vbExclamation + vb::vbDefaultButton2,
                        QStringLiteral("Atención!!!")) != vb::vbYes) {

@@ -58,6 +58,11 @@ public:
     // The account the window works on.
     const QString& cuenta() const { return Cuenta; }
     const ccosto::Lineas& lineas() const { return Lineas; }
+    // Distributions read into the grid so far, accounts shown (each read
+    // its flags) and resets.
+    int cargas() const { return Cargas; }
+    int cuentasMostradas() const { return CuentasMostradas; }
+    int reinicios() const { return Reinicios; }
 
     // ---- Start, reset and states ----------------------------------------------
     void Form_Load();
@@ -177,6 +182,9 @@ private:
     // The unit list is being refilled: its selection loads nothing.
     bool LlenandoUnidades = false;
     bool Descargando = false;
+    int Cargas = 0;
+    int CuentasMostradas = 0;
+    int Reinicios = 0;
     FiltroCCosto* Filtro = nullptr;
     QObject* Previa = nullptr;
 
@@ -199,6 +207,9 @@ private:
     // repeats it, Ignore goes on with false, any other answer gives false
     // with Abandonada set.
     bool TieneMov(const QString& Cuenta, bool& Abandonada);
+    // A value still in the edit box into its line, checked without
+    // messages (HayError when refused).
+    void ConfirmaCaja();
     // The focus on a cell of the grid, its edit box open when it takes one.
     void VaACelda(int Fila, int Columna);
     // Shows Codigo's distribution with its own flags.

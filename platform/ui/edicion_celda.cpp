@@ -126,6 +126,17 @@ void EdicionCelda::dejaCelda() {
     cierra();
 }
 
+void EdicionCelda::confirmaSinTecla() {
+    if (!abierta_)
+        return;
+    const int fila = fila_;
+    const int columna = columna_;
+    grilla_->setTextMatrix(fila, columna, caja_->text());
+    if (AlConfirmar)
+        AlConfirmar(fila, columna);
+    cierra();
+}
+
 void EdicionCelda::focoAGrilla() {
     // The box is still open here only when the grid could not take the focus
     // (a window that is not active): the commit does not depend on it.
@@ -243,7 +254,7 @@ bool EdicionCelda::eventFilter(QObject* objeto, QEvent* evento) {
         // decides below whether the cell is left.
         if (evento->type() == QEvent::FocusIn &&
             static_cast<QFocusEvent*>(evento)->reason() != Qt::MouseFocusReason)
-            Confirmar();
+            confirmaSinTecla();
         return false;
     }
     // Compared by the pointer kept: while the grid is destroyed its children
@@ -256,7 +267,7 @@ bool EdicionCelda::eventFilter(QObject* objeto, QEvent* evento) {
                 (i.row() != fila_ || i.column() != columna_))
                 dejaCelda();
             else
-                Confirmar();
+                confirmaSinTecla();
         } else if (evento->type() == QEvent::MouseButtonDblClick) {
             // The cell under the mouse is the current one once its press was
             // handled; a double click that comes alone makes it so first.

@@ -74,6 +74,10 @@ public:
     // The edited cell was left (another cell chosen) with the box open: runs
     // after the text went into the cell, while the box still holds it.
     std::function<void(int Fila, int Columna)> AlDejarCelda;
+    // The box's text went into its cell with no key in the box and no other
+    // cell chosen (the grid took the focus back, the same cell was clicked):
+    // runs while the box still holds it. Confirmar from code does not run it.
+    std::function<void(int Fila, int Columna)> AlConfirmar;
 
     // The runtime's key code of a Qt key event; 0 for keys it has none for.
     static int CodigoTecla(const QKeyEvent* e);
@@ -86,6 +90,8 @@ private:
     // Focus to the grid, which takes the box's text.
     void focoAGrilla();
     void dejaCelda();
+    // Confirmar for a commit the user did not ask for with a key.
+    void confirmaSinTecla();
     void cierra();
     void pasoAbajo();
     void desplaza();

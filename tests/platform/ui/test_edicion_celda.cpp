@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <QVBoxLayout>
 #include <QtTest/QTest>
+#include <functional>
 #include <gtest/gtest.h>
 #include <map>
 
@@ -172,6 +173,37 @@ TEST(EdicionCeldaTest, AWindowsChecksCanKeepTheBoxOpenAndSeeTheCellLeft) {
     ASSERT_EQ(dejadas.size(), 1u);
     EXPECT_EQ(dejadas[0], (std::pair<Celda, QString>{{1, 3}, "4"}));
     EXPECT_EQ(v.g->TextMatrix(1, 3), "4");
+}
+
+// Every way the box's text reaches its cell without a key in the box tells
+// the window, which checks it there; a commit from code does not.
+TEST(EdicionCeldaTest, ACommitWithoutAKeyInTheBoxIsTold) {
+    const struct {
+        const char* como;
+        std::function<void(Ventana&)> accion;
+        bool avisa;
+    } casos[] = {
+        {"the grid takes the focus back", [](Ventana& v) { v.g->setFocus(Qt::TabFocusReason); },
+         true},
+        {"the same cell clicked",
+         [](Ventana& v) { QTest::mouseClick(v.g->viewport(), Qt::LeftButton, {}, v.centro(1, 1)); },
+         true},
+        {"Confirmar from code", [](Ventana& v) { v.e->Confirmar(); }, false},
+        {"Descartar from code", [](Ventana& v) { v.e->Descartar(); }, false},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.como);
+        Ventana v(4, 4, Esquema::PorColumnas);
+        std::vector<std::pair<Celda, QString>> avisos;
+        v.e->AlConfirmar = [&](int f, int col) { avisos.push_back({{f, col}, v.caja->text()}); };
+        v.corre("g:7");
+        ASSERT_TRUE(v.e->Abierta());
+        c.accion(v);
+        EXPECT_FALSE(v.e->Abierta());
+        using Avisos = std::vector<std::pair<Celda, QString>>;
+        const Avisos esperados = c.avisa ? Avisos{{{1, 1}, "7"}} : Avisos{};
+        EXPECT_EQ(avisos, esperados);
+    }
 }
 
 TEST(EdicionCeldaTest, ColumnSchemeScrollsOnceTheCellPassesTheMiddle) {
