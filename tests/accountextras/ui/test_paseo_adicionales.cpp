@@ -24,6 +24,7 @@
 #include "accounts/ui/grilla_personalizados.h"
 #include "common/paseo.h"
 #include "common/paseo_demo.h"
+#include "common/paseo_fixture.h"
 #include "platform/ui/flexgrid.h"
 #include "platform/vb/programend.h"
 
@@ -919,44 +920,18 @@ private:
     QString typedInto_, lookupField_, lastField_;
 };
 
-class AdditionalDataWalkTest : public DbFixture {
+class AdditionalDataWalkTest : public WalkFixture<Demo> {
 protected:
-    AdditionalDataWalkTest() : DbFixture(vb::MakeDate(2024, 3, 15, 10, 20, 30)) {}
-
-    static const Demo& demo() {
-        static const Demo d;
-        return d;
-    }
-
-    void SetUp() override {
-        ASSERT_NO_FATAL_FAILURE(DbFixture::SetUp());
-        useAppFolder();
-        demo();
-    }
-
-    void TearDown() override {
-        stop();
-        CNStuffContable::setLineaComandos(std::nullopt);
-        ado::setLockWaitNotice({});
-        DbFixture::TearDown();
-    }
-
     // A walk on fresh copies of the demo files, the program started as its
     // menu starts it; the walk's first step opens the window.
     AdditionalDataWalk& start() {
-        stop();
-        demo().restore();
-        CNStuffContable::gTablaConfiguracion.clear();
-        CNStuffContable::CuentaActual.clear();
-        CNStuffContable::setLineaComandos(QStringLiteral("@Server=") + demo().company.folder() +
-                                          QStringLiteral("; @DbName=EMPRESA; @Usuario=sa; "
-                                                         "@Password=;"));
+        restoreDemo();
         CNStuffContable::IniciaSistema();
         walk_ = std::make_unique<AdditionalDataWalk>(demo());
         return *walk_;
     }
 
-    void stop() {
+    void stop() override {
         walk_.reset();
         resetConsulta();
         resetInstances();

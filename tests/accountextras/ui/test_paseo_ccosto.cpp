@@ -20,6 +20,7 @@
 #include "common/db_fixture.h"
 #include "common/paseo.h"
 #include "common/paseo_demo.h"
+#include "common/paseo_fixture.h"
 
 #include "accountextras/core/distribucion_ccosto.h"
 #include "accountextras/ui/frmta_asigccosto.h"
@@ -1015,37 +1016,10 @@ Start startOf(unsigned seed) {
     return {seed % 2 == 0, QString::fromLatin1(kStartAccounts[(seed / 2) % 5])};
 }
 
-class CostCentreWalkTest : public DbFixture {
+class CostCentreWalkTest : public WalkFixture<Demo> {
 protected:
-    CostCentreWalkTest() : DbFixture(vb::MakeDate(2024, 3, 15, 10, 20, 30)) {}
-
-    static const Demo& demo() {
-        static const Demo d;
-        return d;
-    }
-
-    void SetUp() override {
-        ASSERT_NO_FATAL_FAILURE(DbFixture::SetUp());
-        useAppFolder();
-        demo();
-    }
-
-    void TearDown() override {
-        stop();
-        CNStuffContable::setLineaComandos(std::nullopt);
-        ado::setLockWaitNotice({});
-        DbFixture::TearDown();
-    }
-
     CostCentreWalk& start(const Start& how) {
-        stop();
-        demo().restore();
-        CNStuffContable::gTablaConfiguracion.clear();
-        CuentaActual.clear();
-        CNStuffContable::setLineaComandos(
-            QStringLiteral("@Server=") + demo().company.folder() +
-            QStringLiteral("; @DbName=EMPRESA; @Usuario=sa; @Password=;") +
-            (how.fromAccounts ? QString() : QStringLiteral(" @Menu=CN_CCOSTOS;")));
+        restoreDemo(how.fromAccounts ? QString() : QStringLiteral(" @Menu=CN_CCOSTOS;"));
         CNStuffContable::IniciaSistema();
         Frmta_asigccosto* w = nullptr;
         if (how.fromAccounts) {
@@ -1073,7 +1047,7 @@ protected:
         return *walk_;
     }
 
-    void stop() {
+    void stop() override {
         walk_.reset();
         delete Frmta_asigccosto::Instancia();
         accounts_.reset();

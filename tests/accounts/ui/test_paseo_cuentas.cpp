@@ -19,6 +19,7 @@
 #include "accounts/ui/arbol_plan.h"
 #include "common/paseo.h"
 #include "common/paseo_demo.h"
+#include "common/paseo_fixture.h"
 #include "platform/sql/quoting.h"
 #include "platform/ui/flexgrid.h"
 
@@ -1018,38 +1019,12 @@ private:
     std::string typedInto_;
 };
 
-class AccountsWalkTest : public DbFixture {
+class AccountsWalkTest : public WalkFixture<Demo> {
 protected:
-    AccountsWalkTest() : DbFixture(vb::MakeDate(2024, 3, 15, 10, 20, 30)) {}
-
-    static const Demo& demo() {
-        static const Demo d;
-        return d;
-    }
-
-    void SetUp() override {
-        ASSERT_NO_FATAL_FAILURE(DbFixture::SetUp());
-        useAppFolder();
-        demo();
-    }
-
-    void TearDown() override {
-        stop();
-        CNStuffContable::setLineaComandos(std::nullopt);
-        ado::setLockWaitNotice({});
-        DbFixture::TearDown();
-    }
-
     // A walk's window on fresh copies of the demo files, started as the
     // program starts it, on screen at 1280x800 and active.
     AccountsWalk& start() {
-        stop();
-        demo().restore();
-        CNStuffContable::gTablaConfiguracion.clear();
-        CuentaActual.clear();
-        CNStuffContable::setLineaComandos(QStringLiteral("@Server=") + demo().company.folder() +
-                                          QStringLiteral("; @DbName=EMPRESA; @Usuario=sa; "
-                                                         "@Password=;"));
+        restoreDemo();
         CNStuffContable::IniciaSistema();
         w_ = std::make_unique<FrmMA_CUENTAS>();
         w_->Form_Load();
@@ -1061,7 +1036,7 @@ protected:
         return *walk_;
     }
 
-    void stop() {
+    void stop() override {
         walk_.reset();
         w_.reset();
         resetConsulta();

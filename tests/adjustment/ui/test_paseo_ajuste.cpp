@@ -22,6 +22,7 @@
 
 #include "common/paseo.h"
 #include "common/paseo_demo.h"
+#include "common/paseo_fixture.h"
 #include "common/recording_banner.h"
 #include "lookup/lib_clscons3.h"
 #include "platform/sql/quoting.h"
@@ -840,34 +841,13 @@ private:
 // The company a walk starts on.
 enum class Coefficients { Demo, Ones };
 
-class AdjustmentWalkTest : public DbFixture {
+class AdjustmentWalkTest : public WalkFixture<Demo> {
 protected:
-    AdjustmentWalkTest() : DbFixture(vb::MakeDate(2024, 3, 15, 10, 20, 30)) {}
-
-    static const Demo& demo() {
-        static const Demo d;
-        return d;
-    }
-
-    void SetUp() override {
-        ASSERT_NO_FATAL_FAILURE(DbFixture::SetUp());
-        useAppFolder();
-        demo();
-    }
-
-    void TearDown() override {
-        stop();
-        CNStuffContable::setLineaComandos(std::nullopt);
-        CNStuffContable::resetCartel();
-        DbFixture::TearDown();
-    }
-
     // A walk's window on fresh copies of the demo files, started as the
     // program starts it (the fiscal year accepted as proposed), on screen
     // at 1280x800 and active.
     AdjustmentWalk& start(Coefficients k) {
-        stop();
-        demo().restore();
+        restoreDemo();
         QString prepare = QStringLiteral("UPDATE MA_CUENTAS SET BLOQUEO = 1 WHERE CODIGO = '") +
                           QLatin1String(kBlocked) + u'\'';
         if (k == Coefficients::Ones)
@@ -875,13 +855,9 @@ protected:
                 "; UPDATE MA_INDAJUSTE SET INDICE1 = 1.0, INDICE2 = 1.0, INDICE3 = 1.0, "
                 "INDICE4 = 1.0");
         demo().company.exec(prepare);
-        CNStuffContable::gTablaConfiguracion.clear();
         CNStuffContable::resetCartel();
         banner_ = testutil::RecordingBanner::install();
         resetInstances();
-        CNStuffContable::setLineaComandos(QStringLiteral("@Server=") + demo().company.folder() +
-                                          QStringLiteral("; @DbName=EMPRESA; @Usuario=sa; "
-                                                         "@Password=;"));
         responder = std::make_shared<vb::ScriptedResponder>();
         vb::setDialogResponder(responder);
         responder->answerInput(QStringLiteral("2023"));
@@ -897,7 +873,7 @@ protected:
         return *walk_;
     }
 
-    void stop() {
+    void stop() override {
         walk_.reset();
         w_.reset();
         resetConsulta();
