@@ -116,24 +116,21 @@ void EdicionCelda::Descartar() {
 }
 
 void EdicionCelda::dejaCelda() {
-    if (!abierta_)
-        return;
-    const int fila = fila_;
-    const int columna = columna_;
-    grilla_->setTextMatrix(fila, columna, caja_->text());
-    if (AlDejarCelda)
-        AlDejarCelda(fila, columna);
-    cierra();
+    pasaACelda(AlDejarCelda);
 }
 
 void EdicionCelda::confirmaSinTecla() {
+    pasaACelda(AlConfirmar);
+}
+
+void EdicionCelda::pasaACelda(const std::function<void(int, int)>& despues) {
     if (!abierta_)
         return;
     const int fila = fila_;
     const int columna = columna_;
     grilla_->setTextMatrix(fila, columna, caja_->text());
-    if (AlConfirmar)
-        AlConfirmar(fila, columna);
+    if (despues)
+        despues(fila, columna);
     cierra();
 }
 

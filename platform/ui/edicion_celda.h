@@ -92,6 +92,8 @@ private:
     void dejaCelda();
     // Confirmar for a commit the user did not ask for with a key.
     void confirmaSinTecla();
+    // The box's text into its cell, then `despues` on that cell, and closed.
+    void pasaACelda(const std::function<void(int, int)>& despues);
     void cierra();
     void pasoAbajo();
     void desplaza();
