@@ -238,8 +238,9 @@ void FrmQuarzelo::Paxtor1_ButtonClick(const QString& Key) {
             HabilitaCabecera(false);
             vb::MsgBox(QStringLiteral("Proceso Completo!"), vb::vbInformation,
                        QStringLiteral("Proceso Completo"));
-        } else
+        } else {
             PonContenido(Contenido::NoGrabable);
+        }
         HabilitaCabecera(false);
         Paxtor1->setEstado(Paxtor::EstadoCerrar, false);
         Paxtor1->setEstado(Paxtor::EstadoBorrar, false);
