@@ -102,159 +102,193 @@ QString latin(const std::string& s) {
     return QString::fromLatin1(s.data(), qsizetype(s.size()));
 }
 
-// One section applied to a number whose sign the caller has dealt with
-// (`withSign` says whether a minus is still to be written).
-QString formatNumberSection(const QString& section, Decimal value, bool withSign) {
-    const Regional& r = regional();
-    std::vector<Token> tokens = tokenizeNumber(section);
+// A section's tokens either side of its decimal point.
+struct SectionParts {
+    std::vector<Token> whole;
+    std::vector<Token> fraction;
+    bool hasPoint = false;
+};
 
+SectionParts splitAtPoint(const std::vector<Token>& tokens) {
     size_t point = tokens.size();
     for (size_t i = 0; i < tokens.size(); ++i)
         if (tokens[i].kind == Tok::Point)
             point = i;
-    std::vector<Token> intTokens(tokens.begin(), tokens.begin() + long(point));
-    std::vector<Token> fracTokens;
+    SectionParts parts;
+    parts.whole.assign(tokens.begin(), tokens.begin() + long(point));
     if (point < tokens.size())
-        fracTokens.assign(tokens.begin() + long(point) + 1, tokens.end());
+        parts.fraction.assign(tokens.begin() + long(point) + 1, tokens.end());
+    parts.hasPoint = point < tokens.size();
+    return parts;
+}
 
-    // Commas: between digit places they ask for grouping; right after the last
-    // digit place of the whole part each one divides by a thousand.
+struct Commas {
     bool grouping = false;
     int scale = 0;
-    {
-        long lastDigit = -1;
-        for (size_t i = 0; i < intTokens.size(); ++i)
-            if (isDigitToken(intTokens[i]))
-                lastDigit = long(i);
-        bool digitBefore = false;
-        for (size_t i = 0; i < intTokens.size(); ++i) {
-            if (isDigitToken(intTokens[i]))
-                digitBefore = true;
-            else if (intTokens[i].kind == Tok::Comma) {
-                if (lastDigit >= 0 && long(i) > lastDigit)
-                    ++scale;
-                else if (digitBefore)
-                    grouping = true;
-            }
+};
+
+// Commas: between digit places they ask for grouping; right after the last
+// digit place of the whole part each one divides by a thousand.
+Commas readCommas(const std::vector<Token>& intTokens) {
+    Commas commas;
+    long lastDigit = -1;
+    for (size_t i = 0; i < intTokens.size(); ++i)
+        if (isDigitToken(intTokens[i]))
+            lastDigit = long(i);
+    bool digitBefore = false;
+    for (size_t i = 0; i < intTokens.size(); ++i) {
+        if (isDigitToken(intTokens[i]))
+            digitBefore = true;
+        else if (intTokens[i].kind == Tok::Comma) {
+            if (lastDigit >= 0 && long(i) > lastDigit)
+                ++commas.scale;
+            else if (digitBefore)
+                commas.grouping = true;
         }
     }
+    return commas;
+}
+
+bool hasPercent(const std::vector<Token>& tokens) {
     bool percent = false;
     for (const Token& t : tokens)
         percent = percent || t.kind == Tok::Percent;
-    if (percent)
-        value.exponent += 2;
-    value.exponent -= 3 * scale;
+    return percent;
+}
 
+int digitPlaces(const std::vector<Token>& tokens) {
     int places = 0;
-    for (const Token& t : fracTokens)
+    for (const Token& t : tokens)
         places += isDigitToken(t) ? 1 : 0;
-    const detail::Rounded rounded =
-        detail::roundDecimal(value, places, detail::Rounding::HalfAwayFromZero);
+    return places;
+}
+
+// The whole part with thousands separators, padded with zeros to the "0"
+// places from the first one on; the pattern's literals stay before or after.
+QString groupedWhole(const std::vector<Token>& intTokens, const QString& digits,
+                     QChar thousandsSeparator) {
+    int minWidth = 0;
+    int places0 = 0;
+    bool seenZero = false;
+    for (const Token& t : intTokens) {
+        if (t.kind == Tok::Zero)
+            seenZero = true;
+        if (isDigitToken(t) && seenZero)
+            ++places0;
+    }
+    minWidth = places0;
+    QString padded = digits;
+    if (padded.size() < minWidth)
+        padded.prepend(QString(minWidth - padded.size(), u'0'));
+    QString grouped;
+    for (qsizetype i = 0; i < padded.size(); ++i) {
+        if (i > 0 && (padded.size() - i) % 3 == 0)
+            grouped += thousandsSeparator;
+        grouped += padded[i];
+    }
+    QString before;
+    QString after;
+    bool seenDigit = false;
+    for (const Token& t : intTokens) {
+        if (isDigitToken(t))
+            seenDigit = true;
+        else if (t.kind == Tok::Literal)
+            (seenDigit ? after : before) += t.text;
+        else if (t.kind == Tok::Percent)
+            (seenDigit ? after : before) += u'%';
+    }
+    return before + grouped + after;
+}
+
+// Whole part without grouping: digits fill the places from the right; the
+// leftmost place takes whatever digits are left over.
+QString placedWhole(const std::vector<Token>& intTokens, const QString& digits) {
+    qsizetype left = digits.size();
+    size_t firstPlace = intTokens.size();
+    for (size_t i = 0; i < intTokens.size(); ++i)
+        if (isDigitToken(intTokens[i])) {
+            firstPlace = i;
+            break;
+        }
+    QStringList pieces;
+    for (size_t k = intTokens.size(); k-- > 0;) {
+        const Token& t = intTokens[k];
+        QString piece;
+        if (isDigitToken(t)) {
+            if (left > 0) {
+                piece = digits.mid(left - 1, 1);
+                --left;
+            } else if (t.kind == Tok::Zero) {
+                piece = QStringLiteral("0");
+            }
+            if (k == firstPlace && left > 0) {
+                piece.prepend(digits.left(left));
+                left = 0;
+            }
+        } else if (t.kind == Tok::Literal) {
+            piece = t.text;
+        } else if (t.kind == Tok::Percent) {
+            piece = QStringLiteral("%");
+        }
+        pieces.prepend(piece);
+    }
+    return pieces.join(QString());
+}
+
+// Fraction: "#" places drop trailing zeros, "0" places keep them.
+QString fractionPart(const std::vector<Token>& fracTokens, const std::string& fractionDigits,
+                     QChar decimalSeparator) {
+    std::vector<QString> pieces;
+    std::vector<int> optionalZero; // index of pieces that may be dropped
+    size_t next = 0;
+    for (const Token& t : fracTokens) {
+        if (isDigitToken(t)) {
+            const char digit = fractionDigits[next++];
+            pieces.push_back(QString(QChar(u'0' + (digit - '0'))));
+            optionalZero.push_back(t.kind == Tok::Hash && digit == '0' ? 1 : 0);
+        } else {
+            pieces.push_back(t.kind == Tok::Percent ? QStringLiteral("%") : t.text);
+            optionalZero.push_back(t.kind == Tok::Literal || t.kind == Tok::Percent ? -1 : 0);
+        }
+    }
+    // Drop optional zeros from the end, passing over literals.
+    for (size_t k = pieces.size(); k-- > 0;) {
+        if (optionalZero[k] == 1)
+            pieces[k].clear();
+        else if (optionalZero[k] == 0)
+            break;
+    }
+    QString fraction = decimalSeparator;
+    for (const QString& p : pieces)
+        fraction += p;
+    return fraction;
+}
+
+// One section applied to a number whose sign the caller has dealt with
+// (`withSign` says whether a minus is still to be written).
+QString formatNumberSection(const QString& section, Decimal value, bool withSign) {
+    const Regional& r = regional();
+    const std::vector<Token> tokens = tokenizeNumber(section);
+    SectionParts parts = splitAtPoint(tokens);
+    const Commas commas = readCommas(parts.whole);
+    if (hasPercent(tokens))
+        value.exponent += 2;
+    value.exponent -= 3 * commas.scale;
+
+    const detail::Rounded rounded = detail::roundDecimal(value, digitPlaces(parts.fraction),
+                                                         detail::Rounding::HalfAwayFromZero);
     const bool minus = withSign && value.negative && !rounded.isZero();
 
-    // Whole part: digits fill the places from the right; the leftmost place
-    // takes whatever digits are left over.
-    bool anyIntPlace = false;
-    for (const Token& t : intTokens)
-        anyIntPlace = anyIntPlace || isDigitToken(t);
-    if (!anyIntPlace) {
+    if (digitPlaces(parts.whole) == 0) {
         // Digits still print where the whole part would be.
-        intTokens.push_back({Tok::Hash, {}});
+        parts.whole.push_back({Tok::Hash, {}});
     }
-    QString whole;
     const QString digits = latin(rounded.integerDigits);
-    if (grouping) {
-        int minWidth = 0;
-        int places0 = 0;
-        bool seenZero = false;
-        for (const Token& t : intTokens) {
-            if (t.kind == Tok::Zero)
-                seenZero = true;
-            if (isDigitToken(t) && seenZero)
-                ++places0;
-        }
-        minWidth = places0;
-        QString padded = digits;
-        if (padded.size() < minWidth)
-            padded.prepend(QString(minWidth - padded.size(), u'0'));
-        QString grouped;
-        for (qsizetype i = 0; i < padded.size(); ++i) {
-            if (i > 0 && (padded.size() - i) % 3 == 0)
-                grouped += r.thousandsSeparator;
-            grouped += padded[i];
-        }
-        QString before;
-        QString after;
-        bool seenDigit = false;
-        for (const Token& t : intTokens) {
-            if (isDigitToken(t))
-                seenDigit = true;
-            else if (t.kind == Tok::Literal)
-                (seenDigit ? after : before) += t.text;
-            else if (t.kind == Tok::Percent)
-                (seenDigit ? after : before) += u'%';
-        }
-        whole = before + grouped + after;
-    } else {
-        qsizetype left = digits.size();
-        size_t firstPlace = intTokens.size();
-        for (size_t i = 0; i < intTokens.size(); ++i)
-            if (isDigitToken(intTokens[i])) {
-                firstPlace = i;
-                break;
-            }
-        QStringList pieces;
-        for (size_t k = intTokens.size(); k-- > 0;) {
-            const Token& t = intTokens[k];
-            QString piece;
-            if (isDigitToken(t)) {
-                if (left > 0) {
-                    piece = digits.mid(left - 1, 1);
-                    --left;
-                } else if (t.kind == Tok::Zero) {
-                    piece = QStringLiteral("0");
-                }
-                if (k == firstPlace && left > 0) {
-                    piece.prepend(digits.left(left));
-                    left = 0;
-                }
-            } else if (t.kind == Tok::Literal) {
-                piece = t.text;
-            } else if (t.kind == Tok::Percent) {
-                piece = QStringLiteral("%");
-            }
-            pieces.prepend(piece);
-        }
-        whole = pieces.join(QString());
-    }
-
-    // Fraction: "#" places drop trailing zeros, "0" places keep them.
-    QString fraction;
-    if (point < tokens.size()) {
-        std::vector<QString> pieces;
-        std::vector<int> optionalZero; // index of pieces that may be dropped
-        size_t next = 0;
-        for (const Token& t : fracTokens) {
-            if (isDigitToken(t)) {
-                const char digit = rounded.fractionDigits[next++];
-                pieces.push_back(QString(QChar(u'0' + (digit - '0'))));
-                optionalZero.push_back(t.kind == Tok::Hash && digit == '0' ? 1 : 0);
-            } else {
-                pieces.push_back(t.kind == Tok::Percent ? QStringLiteral("%") : t.text);
-                optionalZero.push_back(t.kind == Tok::Literal || t.kind == Tok::Percent ? -1 : 0);
-            }
-        }
-        // Drop optional zeros from the end, passing over literals.
-        for (size_t k = pieces.size(); k-- > 0;) {
-            if (optionalZero[k] == 1)
-                pieces[k].clear();
-            else if (optionalZero[k] == 0)
-                break;
-        }
-        fraction = r.decimalSeparator;
-        for (const QString& p : pieces)
-            fraction += p;
-    }
+    const QString whole = commas.grouping ? groupedWhole(parts.whole, digits, r.thousandsSeparator)
+                                          : placedWhole(parts.whole, digits);
+    const QString fraction =
+        parts.hasPoint ? fractionPart(parts.fraction, rounded.fractionDigits, r.decimalSeparator)
+                       : QString();
     QString out = whole + fraction;
     if (minus)
         out.prepend(u'-');
