@@ -180,249 +180,368 @@ QString MotivoRechazo(const QString& ejercicio, const QStringList& cuentas) {
     return QString();
 }
 
+// The header's values as the entry's statements write them, read once.
+struct ValoresAsiento {
+    QString FinAjuste;
+    QString literalFecha;
+    QString tcTexto;
+    QString tc;
+    QString sucursal;
+    QString numero;
+    QString letra;
+    vb::Currency cabImporte;
+    QString detalle;
+    int mes = 0;
+    QString ejercicio;
+    QString grabacion;
+    std::optional<QDateTime> desde;
+};
+
+ValoresAsiento LeeCabecera(const CabeceraAjuste& Cabecera) {
+    ValoresAsiento v;
+    const QString hasta = Recorta(Cabecera.PERIODO_HASTA);
+    v.FinAjuste =
+        QString::number(GeneracionAjuste::UltimoDiaMes(hasta.left(2), hasta.mid(3))) + u'/' + hasta;
+    const std::optional<QDateTime> fecha = vb::ParseDate(Recorta(Cabecera.FECHA));
+    if (!fecha)
+        throw FallaConversion(Cabecera.TagFecha, Cabecera.CampoFecha);
+    v.literalFecha = ClsUtilidades::FechaParaSQL(fecha->toString(QStringLiteral("dd/MM/yyyy")));
+    // The voucher as the header check accepted it, trimmed. A blank letter
+    // is the book's X: the voucher stored is the one whose book advances.
+    v.tcTexto = Recorta(Cabecera.TC);
+    v.tc = ClsUtilidades::ValorCampo(QVariant(v.tcTexto));
+    v.sucursal = Recorta(Cabecera.SUCURSAL);
+    v.numero = Recorta(Cabecera.NUMERO);
+    v.letra = Recorta(Cabecera.LETRA);
+    if (v.letra.isEmpty())
+        v.letra = QStringLiteral("X");
+    v.cabImporte = ClsUtilidades::TextoAMoneda(Cabecera.CABIMPORTE);
+    v.detalle = Recorta(Cabecera.DETALLE);
+    v.mes = fecha->date().month();
+    v.ejercicio = QString::number(vb::Val(Cabecera.Ejercicio), 'f', 0);
+    v.grabacion = FechaHoraParaSQL(FechaServidor());
+    v.desde = vb::ParseDate(QStringLiteral("01/") + Recorta(Cabecera.PERIODO_DESDE));
+    return v;
+}
+
+// The first line that takes part; 0 when none does (line 0 is never one).
+size_t PrimeraLinea(const LineasAjuste& Lineas) {
+    size_t primeraLinea = 0;
+    for (size_t i = 1; i < Lineas.size() && !primeraLinea; ++i)
+        if (LineaParticipa(Lineas[i]))
+            primeraLinea = i;
+    return primeraLinea;
+}
+
+// An entry without lines is no entry: nothing is stored and the voucher
+// book keeps its number.
+void AvisaSinLineas() {
+    ClsUtilidades::CursorEspera(false);
+    vb::MsgBox(QStringLiteral("El asiento no tiene líneas para grabar"), vb::vbExclamation,
+               QStringLiteral("Aviso al Operador"));
+}
+
+// Whether the voucher is one of our own, not an incoming one; nothing when
+// the rules' read of its type was abandoned.
+std::optional<bool> ComprobantePropio(Lbc_AsientoRef& Reglas, const QString& tc) {
+    const int abandonadas = gDatos().LecturasAbandonadas();
+    const bool propio = !Reglas->ComprobanteEntrada(tc);
+    if (gDatos().LecturasAbandonadas() != abandonadas)
+        return std::nullopt;
+    return propio;
+}
+
+// How the entry's voucher is numbered. An incoming voucher keeps its
+// issuer's number; our own numbers are taken in the transaction, and stored
+// only with their book's advance.
+struct NumeracionAsiento {
+    bool propio;
+    bool numeraLibro;
+    double tecleado;
+    QString siguiente;
+    NumeroDeComprobante comprobante;
+};
+
+NumeracionAsiento Numeracion(const ValoresAsiento& v, bool propio, size_t primeraLinea) {
+    const bool numeraLibro = propio && ClsUtilidades::EsNumero(v.numero);
+    const double tecleado = std::floor(ClsUtilidades::TextoANumero(v.numero));
+    const QString siguiente = QString::number(tecleado + 1, 'f', 0);
+    return {propio, numeraLibro, tecleado, siguiente,
+            NumeroDeComprobante(v.tc, v.sucursal, v.letra,
+                                QString::number(qlonglong(tecleado)).rightJustified(8, u'0'), v.mes,
+                                v.ejercicio, primeraLinea)};
+}
+
+// The book's advance is known before anything is stored and goes into the
+// same transaction: an entry is never stored without it. False when the
+// book's advance cannot be had (the user was told).
+bool SentenciaAvance(ValoresAsiento& v, const NumeracionAsiento& n, QString& avance) {
+    return SentenciaAvanceComprobante(v.tc, QStringLiteral("CONTABLE"), v.sucursal, n.siguiente,
+                                      n.numeraLibro ? n.comprobante.Siguiente() : n.siguiente,
+                                      v.letra, avance, n.propio);
+}
+
+// What varies from line to line, as the statement builder writes it.
+struct LineaAsiento {
+    QString Cuenta;
+    size_t Secuencia;
+    vb::Currency Importe;
+    bool Debe;
+    std::optional<QDateTime> Vence;
+};
+
+// A line's due date, when it has one that is a date.
+std::optional<QDateTime> Vencimiento(const TipoLineaAjuste& l) {
+    std::optional<QDateTime> vence;
+    const QString venceTexto = Recorta(l.Vencimiento);
+    if (!venceTexto.isEmpty() && !ClsUtilidades::EsNumero(venceTexto)) {
+        const std::optional<QDateTime> v = vb::ParseDate(venceTexto);
+        if (!v)
+            throw FallaConversion(QStringLiteral("MV_ASIENTOS"), QStringLiteral("VENCIMIENTO"));
+        vence = QDateTime(v->date(), QTime(0, 0), Qt::UTC);
+    }
+    return vence;
+}
+
+// The lines that take part, from the first one on.
+std::vector<LineaAsiento> LineasAGrabar(const LineasAjuste& Lineas, size_t primeraLinea) {
+    std::vector<LineaAsiento> lineas;
+    for (size_t i = primeraLinea; i < Lineas.size(); ++i) {
+        const TipoLineaAjuste& l = Lineas[i];
+        if (!LineaParticipa(l))
+            continue;
+        const vb::Currency debe = l.Debe.value_or(vb::Currency());
+        const vb::Currency haber = l.Haber.value_or(vb::Currency());
+        const bool esDebe = debe != vb::Currency();
+        const std::optional<QDateTime> vence = Vencimiento(l);
+        lineas.push_back({Recorta(l.Cuenta), i,
+                          ClsUtilidades::TextoAMoneda((esDebe ? debe : haber).toString()), esDebe,
+                          vence});
+    }
+    return lineas;
+}
+
+void AgregaTexto(const QString& campo, const QString& valor) {
+    AgregaCampo(campo, valor, QStringLiteral("'"), false);
+}
+
+void AgregaNumero(const QString& campo, const QString& valor) {
+    AgregaCampo(campo, valor, QStringLiteral("@"), false);
+}
+
+// The INSERT of a line. Without the line, its own values are the markers of
+// a prepared statement, bound line by line in the order account, sequence,
+// amount, side and, when the line has one, due date.
+QString SentenciaLinea(const ValoresAsiento& v, const NumeracionAsiento& n, const LineaAsiento* l,
+                       bool primera, bool conVence) {
+    const auto valor = [&](const QString& campo, const QString& texto, const QString& delimitador) {
+        if (l)
+            AgregaCampo(campo, texto, delimitador, false);
+        else
+            AgregaLiteral(campo, QStringLiteral("?"), false);
+    };
+    AgregaLiteral(QStringLiteral("Fecha"), v.literalFecha, true);
+    AgregaTexto(QStringLiteral("TC"), v.tc);
+    AgregaTexto(QStringLiteral("Sucursal"), v.sucursal);
+    if (n.numeraLibro)
+        AgregaLiteral(QStringLiteral("Numero"), n.comprobante.Linea(primera), false);
+    else
+        AgregaTexto(QStringLiteral("Numero"), v.numero);
+    AgregaTexto(QStringLiteral("Letra"), v.letra);
+    AgregaNumero(QStringLiteral("Cabimporte"), v.cabImporte.toString());
+    valor(QStringLiteral("Cuenta"), l ? l->Cuenta : QString(), QStringLiteral("'"));
+    valor(QStringLiteral("Secuencia"), l ? QString::number(l->Secuencia) : QString(),
+          QStringLiteral("@"));
+    AgregaTexto(QStringLiteral("Ajuste_Hasta"), v.FinAjuste);
+    AgregaLiteral(QStringLiteral("[numero asiento]"),
+                  NumeroEnTransaccion(v.mes, v.ejercicio, primera), false);
+    AgregaNumero(QStringLiteral("Mes_Operativo"), QString::number(v.mes));
+    valor(QStringLiteral("IMPORTE"), l ? l->Importe.toString() : QString(), QStringLiteral("@"));
+    valor(QStringLiteral("[DEBE-HABER]"), l && l->Debe ? QStringLiteral("D") : QStringLiteral("H"),
+          QStringLiteral("'"));
+    AgregaTexto(QStringLiteral("MONEDA"), QStringLiteral("   1"));
+    if (conVence)
+        AgregaLiteral(
+            QStringLiteral("Vencimiento"),
+            l ? ClsUtilidades::FechaParaSQL(l->Vence->toString(QStringLiteral("dd/MM/yyyy")))
+              : QStringLiteral("?"),
+            false);
+    AgregaTexto(QStringLiteral("Tipo_Reg"), QString());
+    AgregaTexto(QStringLiteral("Detalle"), v.detalle);
+    AgregaNumero(QStringLiteral("Esresumen"), QStringLiteral("0"));
+    AgregaNumero(QStringLiteral("EsAjuste"), QStringLiteral("1"));
+    AgregaNumero(QStringLiteral("Periodo"), v.ejercicio);
+    AgregaLiteral(QStringLiteral("fechahora_grabacion"), v.grabacion, false);
+    AgregaTexto(QStringLiteral("UNegocio"), ClsUtilidades::RellenaCeros(QStringLiteral("1"), 4));
+    QStringList sentencia;
+    QString sinWhere;
+    ArmaSentenciaSQL(gCamposSQL, sentencia, QStringLiteral("MV_ASIENTOS"), false, sinWhere);
+    return sentencia.first();
+}
+
+// The lines after the first copy its numbers. They are one statement with
+// their own values, parsed once and run line after line in the same
+// transaction; lines with and without a due date are two statements.
+std::vector<SentenciaRepetida> OtrasLineas(const ValoresAsiento& v, const NumeracionAsiento& n,
+                                           const std::vector<LineaAsiento>& lineas) {
+    std::vector<SentenciaRepetida> otras;
+    for (size_t k = 1; k < lineas.size(); ++k) {
+        const LineaAsiento& l = lineas[k];
+        const bool conVence = l.Vence.has_value();
+        QVariantList valores = {l.Cuenta, qlonglong(l.Secuencia), vb::fromCurrency(l.Importe),
+                                l.Debe ? QStringLiteral("D") : QStringLiteral("H")};
+        if (conVence)
+            valores << *l.Vence;
+        if (otras.empty() || lineas[k - 1].Vence.has_value() != conVence)
+            otras.push_back({SentenciaLinea(v, n, nullptr, false, conVence), {}});
+        otras.back().Filas.push_back(valores);
+    }
+    return otras;
+}
+
+// What the save reads inside its transaction, with its locks, and tells the
+// user once the transaction is over.
+class LecturasEnTransaccion {
+public:
+    LecturasEnTransaccion(const ValoresAsiento& v, const NumeroDeComprobante& comprobante,
+                          const std::vector<LineaAsiento>& lineas)
+        : v_(v), comprobante_(comprobante) {
+        for (const LineaAsiento& l : lineas)
+            if (!cuentas_.contains(l.Cuenta, Qt::CaseInsensitive))
+                cuentas_ << l.Cuenta;
+    }
+
+    // The voucher number the first line stored. A failed read leaves its
+    // error on the connection and undoes the save.
+    void LeeGrabado() {
+        QString lectura = comprobante_.Lectura();
+        long filas = 0;
+        ado::RecordsetPtr rs;
+        gDatos().EjecutaConsultaSQL(lectura, filas, rs);
+        if (rs)
+            grabado_ = ClsUtilidades::ValorCampo(rs->Fields(QStringLiteral("NUMERO")));
+    }
+
+    // Another user may have stored the same months since this entry was
+    // prepared: read again, under the save's lock, how far the year is
+    // adjusted. False when the entry is not to be stored.
+    bool RevisaAjustes() {
+        // What was generated may have changed under it since.
+        rechazo_ = MotivoRechazo(v_.ejercicio, cuentas_);
+        if (!rechazo_.isEmpty())
+            return false;
+        cubierto_ = v_.desde &&
+                    MesCorrido(v_.desde->date()) <= UltimoMesAjustado(v_.ejercicio, fechaUltimo_);
+        return !cubierto_;
+    }
+
+    // Why the reads refused the entry.
+    void AvisaRechazo() const {
+        if (!rechazo_.isEmpty())
+            vb::MsgBox(rechazo_, vb::vbExclamation, QStringLiteral("Aviso al Operador"));
+        if (cubierto_)
+            vb::MsgBox(GrabacionAjuste::AvisoUltimoAjuste(fechaUltimo_), vb::vbCritical,
+                       QStringLiteral("Atencion"));
+    }
+
+    const QString& Grabado() const { return grabado_; }
+
+private:
+    const ValoresAsiento& v_;
+    const NumeroDeComprobante& comprobante_;
+    QStringList cuentas_;
+    QString grabado_;
+    QString fechaUltimo_;
+    bool cubierto_ = false;
+    QString rechazo_;
+};
+
+// The entry's statements run as one transaction with the reads it needs:
+// the first line takes the entry's numbers and goes before the book's
+// advance (which reads the first line only), the other lines after them.
+// True when the save did not take effect.
+bool GrabaEnTransaccion(const ValoresAsiento& v, const NumeracionAsiento& n,
+                        const std::vector<LineaAsiento>& lineas, const QString& avance,
+                        LecturasEnTransaccion& lecturas) {
+    const QStringList Sentencias = {
+        SentenciaLinea(v, n, &lineas.front(), true, lineas.front().Vence.has_value()), avance};
+    const std::vector<SentenciaRepetida> otras = OtrasLineas(v, n, lineas);
+    bool HayError = false;
+    std::int32_t nativo = 0;
+    EjecutaTransaccion(Sentencias, HayError, nativo, false,
+                       n.numeraLibro ? std::function<void()>([&lecturas] { lecturas.LeeGrabado(); })
+                                     : nullptr,
+                       otras, [&lecturas] { return lecturas.RevisaAjustes(); });
+    return HayError;
+}
+
+// The voucher number stored, when another save took the typed one.
+void AvisaNumeroGrabado(const ValoresAsiento& v, const QString& grabado) {
+    vb::MsgBox(QStringLiteral("El comprobante se grabó con el número ") +
+                   LBM_Common1::FormateaNroComprobante(v.sucursal, grabado, v.letra),
+               vb::vbInformation, QStringLiteral("Aviso al Operador"));
+}
+
+// Nothing more is sent once the save failed.
+void AbandonaGrabacion() {
+    gCamposSQL.clear();
+    ClsUtilidades::CursorEspera(false);
+}
+
+void AvisaFalla(const ado::Error& e) {
+    if (e.Number == kErrConversion || e.Number == vb::errTypeMismatch) {
+        pasos::AvisaConversion(QStringLiteral("/"));
+    } else if (e.Number == 3316) {
+        vb::MsgBox(e.Description);
+    } else {
+        vb::MsgBox(e.Description + QStringLiteral(" Grabación abortada! "));
+    }
+}
+
 } // namespace
 
 bool GrabacionAjuste::Graba(const CabeceraAjuste& Cabecera, const LineasAjuste& Lineas,
                             Lbc_AsientoRef& Reglas) {
     bool HayError = false;
     gCamposSQL.clear();
-    QStringList Sentencias;
     ClsUtilidades::CursorEspera(true);
     try {
-        const QString hasta = Recorta(Cabecera.PERIODO_HASTA);
-        const QString FinAjuste =
-            QString::number(GeneracionAjuste::UltimoDiaMes(hasta.left(2), hasta.mid(3))) + u'/' +
-            hasta;
-        const std::optional<QDateTime> fecha = vb::ParseDate(Recorta(Cabecera.FECHA));
-        if (!fecha)
-            throw FallaConversion(Cabecera.TagFecha, Cabecera.CampoFecha);
-        const QString literalFecha =
-            ClsUtilidades::FechaParaSQL(fecha->toString(QStringLiteral("dd/MM/yyyy")));
-        // The voucher as the header check accepted it, trimmed. A blank letter
-        // is the book's X: the voucher stored is the one whose book advances.
-        const QString tcTexto = Recorta(Cabecera.TC);
-        const QString tc = ClsUtilidades::ValorCampo(QVariant(tcTexto));
-        const QString sucursal = Recorta(Cabecera.SUCURSAL);
-        const QString numero = Recorta(Cabecera.NUMERO);
-        QString letra = Recorta(Cabecera.LETRA);
-        if (letra.isEmpty())
-            letra = QStringLiteral("X");
-        const vb::Currency cabImporte = ClsUtilidades::TextoAMoneda(Cabecera.CABIMPORTE);
-        const QString detalle = Recorta(Cabecera.DETALLE);
-        const int mes = fecha->date().month();
-        const QString ejercicio = QString::number(vb::Val(Cabecera.Ejercicio), 'f', 0);
-        const QString grabacion = FechaHoraParaSQL(FechaServidor());
-        const std::optional<QDateTime> desde =
-            vb::ParseDate(QStringLiteral("01/") + Recorta(Cabecera.PERIODO_DESDE));
-
-        size_t primeraLinea = 0;
-        for (size_t i = 1; i < Lineas.size() && !primeraLinea; ++i)
-            if (LineaParticipa(Lineas[i]))
-                primeraLinea = i;
-        // An entry without lines is no entry: nothing is stored and the
-        // voucher book keeps its number.
+        ValoresAsiento valores = LeeCabecera(Cabecera);
+        const size_t primeraLinea = PrimeraLinea(Lineas);
         if (!primeraLinea) {
-            ClsUtilidades::CursorEspera(false);
-            vb::MsgBox(QStringLiteral("El asiento no tiene líneas para grabar"), vb::vbExclamation,
-                       QStringLiteral("Aviso al Operador"));
+            AvisaSinLineas();
             return false;
         }
-
-        // An incoming voucher keeps its issuer's number; our own numbers are
-        // taken in the transaction, and stored only with their book's advance.
-        const int abandonadas = gDatos().LecturasAbandonadas();
-        const bool propio = !Reglas->ComprobanteEntrada(tcTexto);
-        if (gDatos().LecturasAbandonadas() != abandonadas) {
+        const std::optional<bool> propio = ComprobantePropio(Reglas, valores.tcTexto);
+        if (!propio) {
             ClsUtilidades::CursorEspera(false);
             return false;
         }
-        const bool numeraLibro = propio && ClsUtilidades::EsNumero(numero);
-        const double tecleado = std::floor(ClsUtilidades::TextoANumero(numero));
-        const QString siguiente = QString::number(tecleado + 1, 'f', 0);
-        const NumeroDeComprobante comprobante(
-            tc, sucursal, letra, QString::number(qlonglong(tecleado)).rightJustified(8, u'0'), mes,
-            ejercicio, primeraLinea);
-        // The book's advance is known before anything is stored and goes
-        // into the same transaction: an entry is never stored without it.
+        const NumeracionAsiento numeracion = Numeracion(valores, *propio, primeraLinea);
         QString avance;
-        if (!SentenciaAvanceComprobante(tc, QStringLiteral("CONTABLE"), sucursal, siguiente,
-                                        numeraLibro ? comprobante.Siguiente() : siguiente, letra,
-                                        avance, propio)) {
+        if (!SentenciaAvance(valores, numeracion, avance)) {
             ClsUtilidades::CursorEspera(false);
             return false;
         }
-
-        // What varies from line to line, as the statement builder writes it.
-        struct Linea {
-            QString Cuenta;
-            size_t Secuencia;
-            vb::Currency Importe;
-            bool Debe;
-            std::optional<QDateTime> Vence;
-        };
-        std::vector<Linea> lineas;
-        for (size_t i = primeraLinea; i < Lineas.size(); ++i) {
-            const TipoLineaAjuste& l = Lineas[i];
-            if (!LineaParticipa(l))
-                continue;
-            const vb::Currency debe = l.Debe.value_or(vb::Currency());
-            const vb::Currency haber = l.Haber.value_or(vb::Currency());
-            const bool esDebe = debe != vb::Currency();
-            std::optional<QDateTime> vence;
-            const QString venceTexto = Recorta(l.Vencimiento);
-            if (!venceTexto.isEmpty() && !ClsUtilidades::EsNumero(venceTexto)) {
-                const std::optional<QDateTime> v = vb::ParseDate(venceTexto);
-                if (!v)
-                    throw FallaConversion(QStringLiteral("MV_ASIENTOS"),
-                                          QStringLiteral("VENCIMIENTO"));
-                vence = QDateTime(v->date(), QTime(0, 0), Qt::UTC);
-            }
-            lineas.push_back({Recorta(l.Cuenta), i,
-                              ClsUtilidades::TextoAMoneda((esDebe ? debe : haber).toString()),
-                              esDebe, vence});
-        }
-
-        // The INSERT of a line. Without the line, its own values are the
-        // markers of a prepared statement, bound line by line in the order
-        // account, sequence, amount, side and, when the line has one, due date.
-        const auto insert = [&](const Linea* l, bool primera, bool conVence) {
-            const auto valor = [&](const QString& campo, const QString& texto,
-                                   const QString& delimitador) {
-                if (l)
-                    AgregaCampo(campo, texto, delimitador, false);
-                else
-                    AgregaLiteral(campo, QStringLiteral("?"), false);
-            };
-            AgregaLiteral(QStringLiteral("Fecha"), literalFecha, true);
-            AgregaCampo(QStringLiteral("TC"), tc, QStringLiteral("'"), false);
-            AgregaCampo(QStringLiteral("Sucursal"), sucursal, QStringLiteral("'"), false);
-            if (numeraLibro)
-                AgregaLiteral(QStringLiteral("Numero"), comprobante.Linea(primera), false);
-            else
-                AgregaCampo(QStringLiteral("Numero"), numero, QStringLiteral("'"), false);
-            AgregaCampo(QStringLiteral("Letra"), letra, QStringLiteral("'"), false);
-            AgregaCampo(QStringLiteral("Cabimporte"), cabImporte.toString(), QStringLiteral("@"),
-                        false);
-            valor(QStringLiteral("Cuenta"), l ? l->Cuenta : QString(), QStringLiteral("'"));
-            valor(QStringLiteral("Secuencia"), l ? QString::number(l->Secuencia) : QString(),
-                  QStringLiteral("@"));
-            AgregaCampo(QStringLiteral("Ajuste_Hasta"), FinAjuste, QStringLiteral("'"), false);
-            AgregaLiteral(QStringLiteral("[numero asiento]"),
-                          NumeroEnTransaccion(mes, ejercicio, primera), false);
-            AgregaCampo(QStringLiteral("Mes_Operativo"), QString::number(mes), QStringLiteral("@"),
-                        false);
-            valor(QStringLiteral("IMPORTE"), l ? l->Importe.toString() : QString(),
-                  QStringLiteral("@"));
-            valor(QStringLiteral("[DEBE-HABER]"),
-                  l && l->Debe ? QStringLiteral("D") : QStringLiteral("H"), QStringLiteral("'"));
-            AgregaCampo(QStringLiteral("MONEDA"), QStringLiteral("   1"), QStringLiteral("'"),
-                        false);
-            if (conVence)
-                AgregaLiteral(QStringLiteral("Vencimiento"),
-                              l ? ClsUtilidades::FechaParaSQL(
-                                      l->Vence->toString(QStringLiteral("dd/MM/yyyy")))
-                                : QStringLiteral("?"),
-                              false);
-            AgregaCampo(QStringLiteral("Tipo_Reg"), QString(), QStringLiteral("'"), false);
-            AgregaCampo(QStringLiteral("Detalle"), detalle, QStringLiteral("'"), false);
-            AgregaCampo(QStringLiteral("Esresumen"), QStringLiteral("0"), QStringLiteral("@"),
-                        false);
-            AgregaCampo(QStringLiteral("EsAjuste"), QStringLiteral("1"), QStringLiteral("@"),
-                        false);
-            AgregaCampo(QStringLiteral("Periodo"), ejercicio, QStringLiteral("@"), false);
-            AgregaLiteral(QStringLiteral("fechahora_grabacion"), grabacion, false);
-            AgregaCampo(QStringLiteral("UNegocio"),
-                        ClsUtilidades::RellenaCeros(QStringLiteral("1"), 4), QStringLiteral("'"),
-                        false);
-            QStringList sentencia;
-            QString sinWhere;
-            ArmaSentenciaSQL(gCamposSQL, sentencia, QStringLiteral("MV_ASIENTOS"), false, sinWhere);
-            return sentencia.first();
-        };
-
-        // The first line takes the entry's numbers; the others copy them. They
-        // are one statement with their own values, parsed once and run line
-        // after line in the same transaction, after the book's advance (which
-        // reads the first line only).
-        Sentencias = {insert(&lineas.front(), true, lineas.front().Vence.has_value()), avance};
-        std::vector<SentenciaRepetida> otras;
-        for (size_t k = 1; k < lineas.size(); ++k) {
-            const Linea& l = lineas[k];
-            const bool conVence = l.Vence.has_value();
-            QVariantList valores = {l.Cuenta, qlonglong(l.Secuencia), vb::fromCurrency(l.Importe),
-                                    l.Debe ? QStringLiteral("D") : QStringLiteral("H")};
-            if (conVence)
-                valores << *l.Vence;
-            // Lines with and without a due date are two statements.
-            if (otras.empty() || lineas[k - 1].Vence.has_value() != conVence)
-                otras.push_back({insert(nullptr, false, conVence), {}});
-            otras.back().Filas.push_back(valores);
-        }
-
-        QString grabado;
-        // A failed read leaves its error on the connection and undoes the save.
-        const auto leeGrabado = [&] {
-            QString lectura = comprobante.Lectura();
-            long filas = 0;
-            ado::RecordsetPtr rs;
-            gDatos().EjecutaConsultaSQL(lectura, filas, rs);
-            if (rs)
-                grabado = ClsUtilidades::ValorCampo(rs->Fields(QStringLiteral("NUMERO")));
-        };
-        // Another user may have stored the same months since this entry was
-        // prepared: read again, under the save's lock, how far the year is
-        // adjusted.
-        QString fechaUltimo;
-        bool cubierto = false;
-        QStringList cuentas;
-        for (const Linea& l : lineas)
-            if (!cuentas.contains(l.Cuenta, Qt::CaseInsensitive))
-                cuentas << l.Cuenta;
-        QString rechazo;
-        const auto revisaAjustes = [&] {
-            // What was generated may have changed under it since.
-            rechazo = MotivoRechazo(ejercicio, cuentas);
-            if (!rechazo.isEmpty())
-                return false;
-            cubierto =
-                desde && MesCorrido(desde->date()) <= UltimoMesAjustado(ejercicio, fechaUltimo);
-            return !cubierto;
-        };
-        std::int32_t nativo = 0;
-        EjecutaTransaccion(Sentencias, HayError, nativo, false,
-                           numeraLibro ? std::function<void()>(leeGrabado) : nullptr, otras,
-                           revisaAjustes);
-        Sentencias.clear();
+        const std::vector<LineaAsiento> lineas = LineasAGrabar(Lineas, primeraLinea);
+        LecturasEnTransaccion lecturas(valores, numeracion.comprobante, lineas);
+        HayError = GrabaEnTransaccion(valores, numeracion, lineas, avance, lecturas);
         ClsUtilidades::CursorEspera(false);
-        if (!rechazo.isEmpty())
-            vb::MsgBox(rechazo, vb::vbExclamation, QStringLiteral("Aviso al Operador"));
-        if (cubierto)
-            vb::MsgBox(AvisoUltimoAjuste(fechaUltimo), vb::vbCritical, QStringLiteral("Atencion"));
-
-        if (!HayError && numeraLibro && vb::Val(grabado) != tecleado)
-            vb::MsgBox(QStringLiteral("El comprobante se grabó con el número ") +
-                           LBM_Common1::FormateaNroComprobante(sucursal, grabado, letra),
-                       vb::vbInformation, QStringLiteral("Aviso al Operador"));
+        lecturas.AvisaRechazo();
+        if (!HayError && numeracion.numeraLibro &&
+            vb::Val(lecturas.Grabado()) != numeracion.tecleado)
+            AvisaNumeroGrabado(valores, lecturas.Grabado());
     } catch (const vb::ProgramEnded&) {
         throw;
     } catch (const FallaConversion& f) {
         // Nothing has been sent: a line without one of its columns is never stored.
         HayError = true;
-        gCamposSQL.clear();
-        ClsUtilidades::CursorEspera(false);
+        AbandonaGrabacion();
         pasos::AvisaConversion(f.Tag + u'/' + f.Columna);
     } catch (const std::exception&) {
         HayError = true;
-        gCamposSQL.clear();
-        ClsUtilidades::CursorEspera(false);
-        const ado::Error e = pasos::CurrentError();
-        if (e.Number == kErrConversion || e.Number == vb::errTypeMismatch) {
-            pasos::AvisaConversion(QStringLiteral("/"));
-        } else if (e.Number == 3316) {
-            vb::MsgBox(e.Description);
-        } else {
-            vb::MsgBox(e.Description + QStringLiteral(" Grabación abortada! "));
-        }
+        AbandonaGrabacion();
+        AvisaFalla(pasos::CurrentError());
     }
     return !HayError;
 }
