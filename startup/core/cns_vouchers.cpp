@@ -65,80 +65,73 @@ void EjecutaOFalla(const QString& sentencia) {
     }
 }
 
-} // namespace
+// The columns of a letter's range in the voucher-book table.
+struct RangoLetra {
+    QString desde;
+    QString hasta;
+};
 
-bool ValidaNumeracionComprobante(const QString& TC, const QString& Sucursal, const QString& Numero_,
-                                 const QString& Letra, QString& Mensaje, const QString& Fecha) {
-    const double numero = vb::Val(Numero_);
-    bool valido = numero > 0;
-    Mensaje.clear();
-    const QString letra = Letra.trimmed();
-    if (Letra.isEmpty() || !LetraValida(letra)) {
-        Mensaje = QStringLiteral(" La letra Informada no es Valida, la misma debe ser ") +
-                  LetrasComprobante;
-        return false;
-    }
-    const QString tipo = sqltext::literal(Tipo4(TC.trimmed()));
+// A book whose numbering is free: no range, and its numbers may be changed.
+bool NumeracionLibre(double desde, double hasta, const ado::RecordsetPtr& rs) {
+    return desde == 0 && hasta == 0 && Bandera(rs->value(QStringLiteral("ModificaNumeracion")));
+}
+
+struct TalonarioHallado {
+    bool encontrado = false;
+    bool externo = false;
+};
+
+// The books of the type whose letter defaults to the branch: the one whose
+// range holds the number, or the first free or external one, becomes the
+// book in use (gTalonario).
+TalonarioHallado BuscaTalonario(ado::RecordsetPtr& rs, const QString& tipo, const QString& letra,
+                                const QString& Sucursal, double numero, const RangoLetra& rango) {
     const vb::Currency sucursal = ClsUtilidades::TextoAMoneda(Sucursal);
-    const QString desdeCol = letra + QStringLiteral("_NRO_DESDE");
-    const QString hastaCol = letra + QStringLiteral("_NRO_HASTA");
     DB_Dll& datos = gDatos();
-
-    ado::RecordsetPtr rs = ado::Recordset::create();
     datos.AbrirRecordset(QStringLiteral("Select * from v_ta_cpte where codigo = ") + tipo +
                              QStringLiteral(" and ") + letra + QStringLiteral("_SUC_DEFAULT = ") +
                              sucursal.toString(u'.'),
                          rs, nullptr, 0, 1, -1, true);
-    bool encontrado = false;
-    bool externo = false;
+    TalonarioHallado hallado;
     while (!rs->EOF()) {
         const QVariant ext = rs->value(QStringLiteral("Externo"));
-        externo = !vb::IsNull(ext) && EsVerdadero(ClsUtilidades::ValorCampo(ext));
-        const double desde = Numero(rs->value(desdeCol));
-        const double hasta = Numero(rs->value(hastaCol));
-        if ((desde == 0 && hasta == 0 &&
-             Bandera(rs->value(QStringLiteral("ModificaNumeracion")))) ||
-            externo) {
+        hallado.externo = !vb::IsNull(ext) && EsVerdadero(ClsUtilidades::ValorCampo(ext));
+        const double desde = Numero(rs->value(rango.desde));
+        const double hasta = Numero(rs->value(rango.hasta));
+        if (NumeracionLibre(desde, hasta, rs) || hallado.externo) {
             // The book found is the one read and written next, even on its
             // first use in the run.
-            encontrado = true;
+            hallado.encontrado = true;
             gTalonario = std::int16_t(vb::CLng(rs->value(QStringLiteral("talonario"))));
             break;
         }
         if (numero >= desde && numero <= hasta) {
-            encontrado = true;
+            hallado.encontrado = true;
             gTalonario = std::int16_t(vb::CLng(rs->value(QStringLiteral("talonario"))));
         }
         rs->MoveNext();
     }
     datos.CierraRecordset(rs);
+    return hallado;
+}
 
-    if (!encontrado) {
-        Mensaje = QStringLiteral("El rango de numeracion del comprobante ") + TC +
-                  QStringLiteral(" Letra ") + Letra + QStringLiteral(" sucursal ") + Sucursal +
-                  QStringLiteral("  no se encuentra o supera la numeracion hasta! ");
-        return false;
-    }
+// A number outside the book's range, against the limit it passes.
+QString FueraDeLimite(double numero, const QString& parametro, const QString& limite,
+                      const QString& control) {
+    return vb::vbCr + QStringLiteral("El Número de comprobante (") + Entero(numero) +
+           QStringLiteral(") no respeta el parametro ") + parametro +
+           QStringLiteral(" del comprobante (") + limite + QStringLiteral(") , Nro de Control: ") +
+           control;
+}
 
-    datos.AbrirRecordset(QStringLiteral("SELECT * FROM V_TA_CPTE WHERE CODIGO = ") + tipo +
-                             QStringLiteral(" and Talonario = ") + QString::number(gTalonario),
-                         rs, nullptr, 0, 1, -1, true);
-    if (rs->EOF()) {
-        datos.CierraRecordset(rs);
-        Mensaje = QStringLiteral("Debe configurar la numeracióN de Comprobantes");
-        return false;
-    }
-    const double desde = Numero(rs->value(desdeCol));
-    const double hasta = Numero(rs->value(hastaCol));
-    if ((desde == 0 && hasta == 0 && Bandera(rs->value(QStringLiteral("ModificaNumeracion")))) ||
-        externo) {
-        datos.CierraRecordset(rs);
-        Mensaje.clear();
-        return true;
-    }
+// The book in use must be in force on the date (through its expiry day) and
+// hold the number in its range; Mensaje says why not.
+bool NumeroEnRango(const ado::RecordsetPtr& rs, const QString& TC, const QString& letra,
+                   double numero, double desde, double hasta, const RangoLetra& rango,
+                   const QString& Fecha, QString& Mensaje) {
+    bool valido = numero > 0;
     const QString control = QString::number(gTalonario);
     const QString vence = ClsUtilidades::ValorCampo(rs->Fields(letra + QStringLiteral("Vence")));
-    // The book is usable through its expiry day.
     if (!Fecha.isEmpty() && !vence.isEmpty() &&
         Dia(rs->value(letra + QStringLiteral("Vence"))) < Dia(Fecha)) {
         valido = false;
@@ -150,18 +143,31 @@ bool ValidaNumeracionComprobante(const QString& TC, const QString& Sucursal, con
     }
     if (valido && numero < desde) {
         valido = false;
-        Mensaje += vb::vbCr + QStringLiteral("El Número de comprobante (") + Entero(numero) +
-                   QStringLiteral(") no respeta el parametro NRO DESDE del comprobante (") +
-                   ClsUtilidades::ValorCampo(rs->Fields(desdeCol)) +
-                   QStringLiteral(") , Nro de Control: ") + control;
+        Mensaje += FueraDeLimite(numero, QStringLiteral("NRO DESDE"),
+                                 ClsUtilidades::ValorCampo(rs->Fields(rango.desde)), control);
     }
     if (valido && numero > hasta) {
         valido = false;
-        Mensaje += vb::vbCr + QStringLiteral("El Número de comprobante (") + Entero(numero) +
-                   QStringLiteral(") no respeta el parametro NRO HASTA del comprobante (") +
-                   ClsUtilidades::ValorCampo(rs->Fields(hastaCol)) +
-                   QStringLiteral(") , Nro de Control: ") + control;
+        Mensaje += FueraDeLimite(numero, QStringLiteral("NRO HASTA"),
+                                 ClsUtilidades::ValorCampo(rs->Fields(rango.hasta)), control);
     }
+    return valido;
+}
+
+// The book in use read again: a free or external numbering takes any
+// number, any other is checked against the book.
+bool ValidaEnTalonario(ado::RecordsetPtr& rs, const QString& TC, const QString& letra,
+                       double numero, bool externo, const RangoLetra& rango, const QString& Fecha,
+                       QString& Mensaje) {
+    DB_Dll& datos = gDatos();
+    const double desde = Numero(rs->value(rango.desde));
+    const double hasta = Numero(rs->value(rango.hasta));
+    if (NumeracionLibre(desde, hasta, rs) || externo) {
+        datos.CierraRecordset(rs);
+        Mensaje.clear();
+        return true;
+    }
+    const bool valido = NumeroEnRango(rs, TC, letra, numero, desde, hasta, rango, Fecha, Mensaje);
     Mensaje += vb::vbCr + vb::vbCr +
                QStringLiteral("Verifique los datos desde la TABLA DE COMPROBANTES y vuelta a "
                               "Intentarlo");
@@ -169,6 +175,40 @@ bool ValidaNumeracionComprobante(const QString& TC, const QString& Sucursal, con
     if (valido)
         Mensaje.clear();
     return valido;
+}
+
+} // namespace
+
+bool ValidaNumeracionComprobante(const QString& TC, const QString& Sucursal, const QString& Numero_,
+                                 const QString& Letra, QString& Mensaje, const QString& Fecha) {
+    const double numero = vb::Val(Numero_);
+    Mensaje.clear();
+    const QString letra = Letra.trimmed();
+    if (Letra.isEmpty() || !LetraValida(letra)) {
+        Mensaje = QStringLiteral(" La letra Informada no es Valida, la misma debe ser ") +
+                  LetrasComprobante;
+        return false;
+    }
+    const QString tipo = sqltext::literal(Tipo4(TC.trimmed()));
+    const RangoLetra rango{letra + QStringLiteral("_NRO_DESDE"),
+                           letra + QStringLiteral("_NRO_HASTA")};
+    ado::RecordsetPtr rs = ado::Recordset::create();
+    const TalonarioHallado hallado = BuscaTalonario(rs, tipo, letra, Sucursal, numero, rango);
+    if (!hallado.encontrado) {
+        Mensaje = QStringLiteral("El rango de numeracion del comprobante ") + TC +
+                  QStringLiteral(" Letra ") + Letra + QStringLiteral(" sucursal ") + Sucursal +
+                  QStringLiteral("  no se encuentra o supera la numeracion hasta! ");
+        return false;
+    }
+    gDatos().AbrirRecordset(QStringLiteral("SELECT * FROM V_TA_CPTE WHERE CODIGO = ") + tipo +
+                                QStringLiteral(" and Talonario = ") + QString::number(gTalonario),
+                            rs, nullptr, 0, 1, -1, true);
+    if (rs->EOF()) {
+        gDatos().CierraRecordset(rs);
+        Mensaje = QStringLiteral("Debe configurar la numeracióN de Comprobantes");
+        return false;
+    }
+    return ValidaEnTalonario(rs, TC, letra, numero, hallado.externo, rango, Fecha, Mensaje);
 }
 
 namespace {
