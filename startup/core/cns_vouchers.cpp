@@ -216,148 +216,214 @@ namespace {
 const QString kSinComprobante = QStringLiteral(
     "Error en grabación del Comprobante, no se ha encontrado el comprobante configurado");
 
-// ConsultaComprobante, and its direct mode's statement handed to the caller
-// instead of run (when diferida is given, with numeroSQL as the number
-// written; obligatorio: a book of another branch is no book either). False
-// when a failure was reported.
-bool Registra(const QString& TC, const QString& Sistema, const QString& Sucursal,
-              const QString& Numero_, QString& Letra, bool ArmaSentencia, QString& Sentencia,
-              bool ForzaControl, bool SoloControl, const QString& numeroSQL, QString* diferida,
-              bool obligatorio) {
-    DB_Dll& datos = gDatos();
-    ado::RecordsetPtr rs = ado::Recordset::create();
-    const QString tipo = sqltext::literal(Tipo4(TC.trimmed()));
-    QString talonario;
-    // The advance written at once only moves the book forward: of two users
-    // saving at once, the one with the lower number never takes it back.
-    const QString numero =
-        diferida ? u'(' + numeroSQL + u')' : Entero(std::floor(vb::Val(Numero_)));
-    bool esTalonario = true;
-    bool sinLibro = false;
-    bool salteado = false;
-    QString letra;
-    auto soloSiCrece = [&] {
-        const QString col = letra + QStringLiteral("_ULTIMO_NRO");
-        return QStringLiteral(" AND (") + col + QStringLiteral(" IS NULL OR ") + col +
-               QStringLiteral(" < ") + numero + u')';
-    };
-    const bool completo = pasos::RunSteps(
-        [&](int paso) {
-            switch (paso) {
-            case 0: {
-                QString mensaje;
-                ValidaNumeracionComprobante(TC, Sucursal, Numero_, Letra, mensaje, QString());
-                return 1;
-            }
-            case 1: {
-                talonario = QString::number(gTalonario);
-                datos.AbrirRecordset(QStringLiteral("SELECT * FROM V_TA_CPTE WHERE CODIGO = ") +
-                                         tipo + QStringLiteral(" AND TALONARIO =") + talonario,
-                                     rs, nullptr, 0, 1, -1, true);
-                return 2;
-            }
-            case 2:
-                if (!rs->EOF())
-                    return 3;
-                esTalonario = false;
-                datos.AbrirRecordset(
-                    QStringLiteral("SELECT * FROM TA_Comprobantes WHERE CODIGO = ") + tipo +
-                        QStringLiteral(" AND SISTEMA = ") + sqltext::literal(Sistema.trimmed()) +
-                        QStringLiteral(" AND TALONARIO = ") + talonario,
-                    rs, nullptr, 0, 1, -1, true);
-                if (rs->EOF()) {
-                    sinLibro = true;
-                    vb::MsgBox(kSinComprobante, vb::vbCritical, QStringLiteral("ATENCION"));
-                    return 7;
-                }
-                return 3;
-            case 3:
-                if (Letra.isEmpty())
-                    Letra = QStringLiteral("X");
-                letra = Letra.trimmed();
-                return 4;
-            case 4:
-                if (ClsUtilidades::TextoANumero(ClsUtilidades::ValorCampo(
-                        rs->Fields(letra + QStringLiteral("_SUC_DEFAULT")))) !=
-                    ClsUtilidades::TextoANumero(Sucursal)) {
-                    if (obligatorio) {
-                        sinLibro = true;
-                        vb::MsgBox(kSinComprobante, vb::vbCritical, QStringLiteral("ATENCION"));
-                    }
-                    return 7;
-                }
-                return ArmaSentencia ? 6 : 5;
-            case 5: {
-                QString sentencia = QStringLiteral("UPDATE ") +
-                                    (esTalonario ? QStringLiteral("V_TA_CPTE")
-                                                 : QStringLiteral("TA_Comprobantes")) +
-                                    QStringLiteral(" SET ") + letra +
-                                    QStringLiteral("_ULTIMO_NRO = ") + numero +
-                                    QStringLiteral(", fechahora_modificacion = ") +
-                                    sqltext::literal(vb::Format(vb::Now(), FormatoFechaHora())) +
-                                    QStringLiteral(" WHERE CODIGO = ") + tipo +
-                                    QStringLiteral(" AND TALONARIO = ") + talonario;
-                if (!esTalonario)
-                    sentencia +=
-                        QStringLiteral(" AND SISTEMA = ") + sqltext::literal(Sistema.trimmed());
-                if (diferida)
-                    *diferida = sentencia + soloSiCrece();
-                else
-                    EjecutaOFalla(sentencia + soloSiCrece());
-                return 7;
-            }
-            case 6: {
-                if (!(esTalonario && SoloControl)) {
-                    const QString tipoFila = esTalonario ? tipo : sqltext::literal(Tipo4(TC));
-                    Sentencia = QStringLiteral(" UPDATE V_TA_CPTE SET ") + letra +
-                                QStringLiteral("_ULTIMO_NRO = ") + numero +
-                                QStringLiteral(" WHERE CODIGO = ") + tipoFila +
-                                (esTalonario ? QStringLiteral(" AND TALONARIO=")
-                                             : QStringLiteral(" AND TALONARIO =")) +
-                                talonario;
-                }
-                const QString sistema =
-                    ClsUtilidades::ValorCampo(rs->Fields(QStringLiteral("Sistema")));
-                if (sistema.compare(u"Contable", Qt::CaseInsensitive) == 0 || ForzaControl ||
-                    TC.trimmed().compare(u"OC", Qt::CaseInsensitive) == 0) {
-                    const vb::Currency suc = ClsUtilidades::TextoAMoneda(Sucursal);
-                    const vb::Currency nro =
-                        ClsUtilidades::TextoAMoneda(Numero_) - vb::Currency::fromRaw(10000);
-                    Sentencia += vb::vbCrLf +
-                                 QStringLiteral(" INSERT INTO V_MV_CTROL_CPTE "
-                                                "(TC,SUCURSAL,NUMERO,LETRA) VALUES (") +
-                                 tipo + u',' +
-                                 sqltext::literal(
-                                     vb::Format(vb::fromCurrency(suc), QStringLiteral("0000"))) +
-                                 u',' +
-                                 sqltext::literal(vb::Format(vb::fromCurrency(nro),
-                                                             QStringLiteral("00000000"))) +
-                                 u',' + sqltext::literal(Letra) + u')' + vb::vbCrLf;
-                }
-                return 7;
-            }
-            case 7:
-                datos.CierraRecordset(rs);
-                return -1;
-            default:
-                return -1;
-            }
-        },
-        [&](const ado::Error& e) {
-            const int respuesta =
-                ClsUtilidades::ReportaError(e, std::nullopt, QStringLiteral("ConsultaComprobante"));
-            // A step passed over leaves the book unknown; only a retry mends it.
-            salteado = salteado || respuesta != vb::vbRetry;
-            return pasos::ResumeFor(respuesta);
-        },
-        0, pasos::Trap::AllErrors);
+// What ConsultaComprobante is asked, and its direct mode's statement handed
+// to the caller instead of run (when diferida is given, with numeroSQL as
+// the number written; obligatorio: a book of another branch is no book
+// either).
+struct PedidoRegistro {
+    const QString& TC;
+    const QString& Sistema;
+    const QString& Sucursal;
+    const QString& Numero;
+    QString& Letra;
+    bool ArmaSentencia;
+    QString& Sentencia;
+    bool ForzaControl;
+    bool SoloControl;
+    const QString& numeroSQL;
+    QString* diferida;
+    bool obligatorio;
+};
+
+// Closes the rows a step left open, without telling anything.
+void CierraCallado(const ado::RecordsetPtr& rs) {
     if (rs->State() != ado::adStateClosed) {
         try {
             rs->Close();
         } catch (const std::exception&) {
         }
     }
-    return completo && !sinLibro && !salteado;
+}
+
+// ConsultaComprobante's steps, numbered as its error box repeats them or
+// goes on with the next one.
+class RegistroComprobante {
+public:
+    explicit RegistroComprobante(const PedidoRegistro& p)
+        : p_(p), datos_(gDatos()), rs_(ado::Recordset::create()),
+          tipo_(sqltext::literal(Tipo4(p.TC.trimmed()))),
+          // The advance written at once only moves the book forward: of two
+          // users saving at once, the one with the lower number never takes
+          // it back.
+          numero_(p.diferida ? u'(' + p.numeroSQL + u')' : Entero(std::floor(vb::Val(p.Numero)))) {}
+
+    // False when a failure was reported.
+    bool Registra() {
+        const bool completo = pasos::RunSteps([this](int paso) { return Paso(paso); },
+                                              [this](const ado::Error& e) { return Falla(e); }, 0,
+                                              pasos::Trap::AllErrors);
+        CierraCallado(rs_);
+        return completo && !sinLibro_ && !salteado_;
+    }
+
+private:
+    int Paso(int paso) {
+        switch (paso) {
+        case 0:
+            ValidaNumeracion();
+            return 1;
+        case 1:
+            AbreTalonario();
+            return 2;
+        case 2:
+            return BuscaEnComprobantes();
+        case 3:
+            TomaLetra();
+            return 4;
+        case 4:
+            return ControlaSucursal();
+        case 5:
+            AvanzaLibro();
+            return 7;
+        case 6:
+            ArmaSentencias();
+            return 7;
+        case 7:
+            datos_.CierraRecordset(rs_);
+            return -1;
+        default:
+            return -1;
+        }
+    }
+
+    // Makes the book of the voucher's range the one in use.
+    void ValidaNumeracion() {
+        QString mensaje;
+        ValidaNumeracionComprobante(p_.TC, p_.Sucursal, p_.Numero, p_.Letra, mensaje, QString());
+    }
+
+    void AbreTalonario() {
+        talonario_ = QString::number(gTalonario);
+        datos_.AbrirRecordset(QStringLiteral("SELECT * FROM V_TA_CPTE WHERE CODIGO = ") + tipo_ +
+                                  QStringLiteral(" AND TALONARIO =") + talonario_,
+                              rs_, nullptr, 0, 1, -1, true);
+    }
+
+    // Without a book of its own, the voucher's row of the system stands for it.
+    int BuscaEnComprobantes() {
+        if (!rs_->EOF())
+            return 3;
+        esTalonario_ = false;
+        datos_.AbrirRecordset(QStringLiteral("SELECT * FROM TA_Comprobantes WHERE CODIGO = ") +
+                                  tipo_ + QStringLiteral(" AND SISTEMA = ") +
+                                  sqltext::literal(p_.Sistema.trimmed()) +
+                                  QStringLiteral(" AND TALONARIO = ") + talonario_,
+                              rs_, nullptr, 0, 1, -1, true);
+        if (rs_->EOF()) {
+            sinLibro_ = true;
+            vb::MsgBox(kSinComprobante, vb::vbCritical, QStringLiteral("ATENCION"));
+            return 7;
+        }
+        return 3;
+    }
+
+    void TomaLetra() {
+        if (p_.Letra.isEmpty())
+            p_.Letra = QStringLiteral("X");
+        letra_ = p_.Letra.trimmed();
+    }
+
+    // The book serves the voucher's branch only.
+    int ControlaSucursal() {
+        if (ClsUtilidades::TextoANumero(
+                ClsUtilidades::ValorCampo(rs_->Fields(letra_ + QStringLiteral("_SUC_DEFAULT")))) !=
+            ClsUtilidades::TextoANumero(p_.Sucursal)) {
+            if (p_.obligatorio) {
+                sinLibro_ = true;
+                vb::MsgBox(kSinComprobante, vb::vbCritical, QStringLiteral("ATENCION"));
+            }
+            return 7;
+        }
+        return p_.ArmaSentencia ? 6 : 5;
+    }
+
+    // The direct mode: the book's last number written at once, or handed over.
+    void AvanzaLibro() {
+        QString sentencia =
+            QStringLiteral("UPDATE ") +
+            (esTalonario_ ? QStringLiteral("V_TA_CPTE") : QStringLiteral("TA_Comprobantes")) +
+            QStringLiteral(" SET ") + letra_ + QStringLiteral("_ULTIMO_NRO = ") + numero_ +
+            QStringLiteral(", fechahora_modificacion = ") +
+            sqltext::literal(vb::Format(vb::Now(), FormatoFechaHora())) +
+            QStringLiteral(" WHERE CODIGO = ") + tipo_ + QStringLiteral(" AND TALONARIO = ") +
+            talonario_;
+        if (!esTalonario_)
+            sentencia += QStringLiteral(" AND SISTEMA = ") + sqltext::literal(p_.Sistema.trimmed());
+        if (p_.diferida)
+            *p_.diferida = sentencia + SoloSiCrece();
+        else
+            EjecutaOFalla(sentencia + SoloSiCrece());
+    }
+
+    QString SoloSiCrece() const {
+        const QString col = letra_ + QStringLiteral("_ULTIMO_NRO");
+        return QStringLiteral(" AND (") + col + QStringLiteral(" IS NULL OR ") + col +
+               QStringLiteral(" < ") + numero_ + u')';
+    }
+
+    // The statements left for the caller's transaction: the book's advance
+    // and, where the voucher is controlled, its control row.
+    void ArmaSentencias() {
+        if (!(esTalonario_ && p_.SoloControl)) {
+            const QString tipoFila = esTalonario_ ? tipo_ : sqltext::literal(Tipo4(p_.TC));
+            p_.Sentencia = QStringLiteral(" UPDATE V_TA_CPTE SET ") + letra_ +
+                           QStringLiteral("_ULTIMO_NRO = ") + numero_ +
+                           QStringLiteral(" WHERE CODIGO = ") + tipoFila +
+                           (esTalonario_ ? QStringLiteral(" AND TALONARIO=")
+                                         : QStringLiteral(" AND TALONARIO =")) +
+                           talonario_;
+        }
+        const QString sistema = ClsUtilidades::ValorCampo(rs_->Fields(QStringLiteral("Sistema")));
+        if (sistema.compare(u"Contable", Qt::CaseInsensitive) == 0 || p_.ForzaControl ||
+            p_.TC.trimmed().compare(u"OC", Qt::CaseInsensitive) == 0)
+            p_.Sentencia += ControlComprobante();
+    }
+
+    // The V_MV_CTROL_CPTE row of the voucher.
+    QString ControlComprobante() const {
+        const vb::Currency suc = ClsUtilidades::TextoAMoneda(p_.Sucursal);
+        const vb::Currency nro =
+            ClsUtilidades::TextoAMoneda(p_.Numero) - vb::Currency::fromRaw(10000);
+        return vb::vbCrLf +
+               QStringLiteral(" INSERT INTO V_MV_CTROL_CPTE (TC,SUCURSAL,NUMERO,LETRA) VALUES (") +
+               tipo_ + u',' +
+               sqltext::literal(vb::Format(vb::fromCurrency(suc), QStringLiteral("0000"))) + u',' +
+               sqltext::literal(vb::Format(vb::fromCurrency(nro), QStringLiteral("00000000"))) +
+               u',' + sqltext::literal(p_.Letra) + u')' + vb::vbCrLf;
+    }
+
+    pasos::Resume Falla(const ado::Error& e) {
+        const int respuesta =
+            ClsUtilidades::ReportaError(e, std::nullopt, QStringLiteral("ConsultaComprobante"));
+        // A step passed over leaves the book unknown; only a retry mends it.
+        salteado_ = salteado_ || respuesta != vb::vbRetry;
+        return pasos::ResumeFor(respuesta);
+    }
+
+    const PedidoRegistro& p_;
+    DB_Dll& datos_;
+    ado::RecordsetPtr rs_;
+    const QString tipo_;
+    const QString numero_;
+    QString talonario_;
+    QString letra_;
+    bool esTalonario_ = true;
+    bool sinLibro_ = false;
+    bool salteado_ = false;
+};
+
+bool Registra(const PedidoRegistro& pedido) {
+    return RegistroComprobante(pedido).Registra();
 }
 
 } // namespace
@@ -365,8 +431,8 @@ bool Registra(const QString& TC, const QString& Sistema, const QString& Sucursal
 void ConsultaComprobante(const QString& TC, const QString& Sistema, const QString& Sucursal,
                          const QString& Numero, QString& Letra, bool ArmaSentencia,
                          QString& Sentencia, bool ForzaControl, bool SoloControl) {
-    Registra(TC, Sistema, Sucursal, Numero, Letra, ArmaSentencia, Sentencia, ForzaControl,
-             SoloControl, QString(), nullptr, false);
+    Registra({TC, Sistema, Sucursal, Numero, Letra, ArmaSentencia, Sentencia, ForzaControl,
+              SoloControl, QString(), nullptr, false});
 }
 
 bool SentenciaAvanceComprobante(const QString& TC, const QString& Sistema, const QString& Sucursal,
@@ -374,8 +440,8 @@ bool SentenciaAvanceComprobante(const QString& TC, const QString& Sistema, const
                                 QString& Sentencia, bool LibroObligatorio) {
     Sentencia.clear();
     QString sinUso;
-    return Registra(TC, Sistema, Sucursal, Numero, Letra, false, sinUso, false, false, NumeroSQL,
-                    &Sentencia, LibroObligatorio);
+    return Registra({TC, Sistema, Sucursal, Numero, Letra, false, sinUso, false, false, NumeroSQL,
+                     &Sentencia, LibroObligatorio});
 }
 
 } // namespace CNStuffContable
