@@ -31,6 +31,166 @@ std::int16_t Redondea16(double valor) {
     return static_cast<std::int16_t>(r);
 }
 
+// ValidaComprobante's steps over the voucher looked for and the entry line
+// found with it, numbered as the step runner goes on with the next one.
+class ValidacionComprobante {
+public:
+    ValidacionComprobante(const QString& TC, const QString& Sucursal, QString& Numero,
+                          const QString& letra, QString& Mensaje, QString* MesOP,
+                          QString* NroAsiento, const QString& FechaAsto, const QString& Cuenta,
+                          QString* PeriodoModif)
+        : TC_(TC), Sucursal_(Sucursal), Numero_(Numero), letra_(letra), Mensaje_(Mensaje),
+          MesOP_(MesOP), NroAsiento_(NroAsiento), Cuenta_(Cuenta), PeriodoModif_(PeriodoModif),
+          NumeroInicial_(Numero), fechaAsto_(FechaAsto) {}
+
+    // True when no entry holds the voucher (or the user took the next free
+    // number); a failure is told in a box and leaves it false.
+    bool Valida() {
+        pasos::RunSteps([this](int paso) { return Paso(paso); },
+                        [this](const ado::Error& e) { return Falla(e); }, 0,
+                        pasos::Trap::AllErrors);
+        Suelta(rs_);
+        return resultado_;
+    }
+
+private:
+    int Paso(int paso) {
+        switch (paso) {
+        case 0:
+            PreparaBusqueda();
+            return 1;
+        case 1:
+            return BuscaRegistrado();
+        case 2:
+            LeeNumeracion();
+            return 3;
+        case 3:
+            return OfreceSiguiente();
+        case 4:
+            return InformaAsiento();
+        default:
+            return -1;
+        }
+    }
+
+    void PreparaBusqueda() {
+        if (!Cuenta_.trimmed().isEmpty())
+            condicionCuenta_ = QStringLiteral(" AND CUENTA = ") + sqltext::literal(Cuenta_);
+        subdiarioTC_ = ClsUtilidades::ValorCampo(gDatos().DatosTabla(
+            QStringLiteral("MA_SUBDIARIOSCOMPROBANTES"), TC_, QStringLiteral("SUBDIARIO"),
+            QStringLiteral("TC"), 8, QString(), true, false));
+        codigoTC_ = ClsUtilidades::RellenaCeros(TC_.trimmed(), 4);
+        L_ = letra_.trimmed();
+    }
+
+    // The voucher in the entries: first in its subdiary on the entry's date,
+    // then in its subdiary, then anywhere. Not found: the voucher is valid.
+    int BuscaRegistrado() {
+        const QString comprobante = QStringLiteral(" AND SUCURSAL = ") +
+                                    sqltext::literal(Sucursal_) + QStringLiteral(" AND NUMERO = ") +
+                                    sqltext::literal(Numero_) + QStringLiteral(" AND LETRA = ") +
+                                    sqltext::literal(L_);
+        const QString propio =
+            QStringLiteral("SELECT TOP 1 *  FROM MV_ASIENTOS WHERE TIPO_REG = ") +
+            sqltext::literal(subdiarioTC_);
+        const bool hallado =
+            Busca(propio + QStringLiteral(" AND  TC = ") + sqltext::literal(codigoTC_) +
+                  comprobante + QStringLiteral(" and Fecha = ") + sqltext::literal(fechaAsto_) +
+                  condicionCuenta_) ||
+            Busca(propio + QStringLiteral(" AND TC = ") + sqltext::literal(codigoTC_) +
+                  comprobante + condicionCuenta_) ||
+            Busca(QStringLiteral("SELECT TOP 1 *  FROM MV_ASIENTOS WHERE TC = ") +
+                  sqltext::literal(codigoTC_) + comprobante + condicionCuenta_);
+        if (!hallado) {
+            gDatos().CierraRecordset(rs_);
+            resultado_ = true;
+            return -1;
+        }
+        return 2;
+    }
+
+    bool Busca(const QString& sql) {
+        Abre(sql, rs_);
+        return !rs_->EOF();
+    }
+
+    void LeeNumeracion() {
+        numeracion_ = ClsUtilidades::ValorCampo(
+                          gDatos().DatosTabla(QStringLiteral("TA_COMPROBANTES"), TC_,
+                                              QStringLiteral("ModificaNumeracion"),
+                                              QStringLiteral("Codigo"), 8, QString(), true, false))
+                          .toUpper();
+    }
+
+    // A voucher whose number may not be changed offers the next one.
+    int OfreceSiguiente() {
+        if (numeracion_ != u"FALSO" && numeracion_ != u"FALSE" && numeracion_ != u"0")
+            return 4;
+        // The next number, written as the stored numbers are.
+        Numero_ = vb::Format(vb::Val(Numero_) + 1, QStringLiteral("00000000"));
+        const int respuesta =
+            vb::MsgBox(QStringLiteral("El Comprobante Duplicado, el nuevo numero es: ") +
+                           LBM_Common1::FormateaNroComprobante(Sucursal_, Numero_, letra_),
+                       vb::vbYesNo | vb::vbExclamation, QStringLiteral("Atencion"));
+        if (respuesta == vb::vbYes) {
+            // The offered number is checked like a new voucher.
+            fechaAsto_.clear();
+            condicionCuenta_.clear();
+            return 1;
+        }
+        Numero_ = NumeroInicial_;
+        Mensaje_ = QStringLiteral("Comprobante duplicado");
+        gDatos().CierraRecordset(rs_);
+        resultado_ = false;
+        return -1;
+    }
+
+    // The entry that holds the voucher, told in Mensaje.
+    int InformaAsiento() {
+        const QString mes = ClsUtilidades::ValorCampo(rs_->Fields(QStringLiteral("Mes_Operativo")));
+        const QString asiento =
+            ClsUtilidades::ValorCampo(rs_->Fields(QStringLiteral("NUMERO ASIENTO")));
+        const QString tipoReg = ClsUtilidades::ValorCampo(rs_->Fields(QStringLiteral("Tipo_Reg")));
+        if (MesOP_)
+            *MesOP_ = mes;
+        if (NroAsiento_)
+            *NroAsiento_ = asiento;
+        if (PeriodoModif_)
+            *PeriodoModif_ = ClsUtilidades::ValorCampo(rs_->Fields(QStringLiteral("PERIODO")));
+        Mensaje_ = QStringLiteral("Comprobante registrado en el Asiento ") + mes + u'-' + asiento;
+        if (!tipoReg.trimmed().isEmpty())
+            Mensaje_ += vb::vbCrLf + QStringLiteral(" Para el subdiario: ") + tipoReg;
+        gDatos().CierraRecordset(rs_);
+        resultado_ = false;
+        return -1;
+    }
+
+    pasos::Resume Falla(const ado::Error& e) {
+        vb::MsgBox(e.Description, vb::vbOKOnly);
+        resultado_ = false;
+        return pasos::Resume::Exit;
+    }
+
+    const QString& TC_;
+    const QString& Sucursal_;
+    QString& Numero_;
+    const QString& letra_;
+    QString& Mensaje_;
+    QString* MesOP_;
+    QString* NroAsiento_;
+    const QString& Cuenta_;
+    QString* PeriodoModif_;
+    const QString NumeroInicial_;
+    QString fechaAsto_;
+    QString condicionCuenta_;
+    QString subdiarioTC_;
+    QString codigoTC_;
+    QString L_;
+    QString numeracion_;
+    ado::RecordsetPtr rs_;
+    bool resultado_ = false;
+};
+
 } // namespace
 
 void Lbc_Asiento::DatosComprobante(QString TC, QString& suc, QString& Nro, QString& L,
@@ -150,115 +310,9 @@ bool Lbc_Asiento::ValidaComprobante(QString TC, QString Sucursal, QString& Numer
                                     QString& Mensaje, QString* MesOP, QString* NroAsiento,
                                     const QString& FechaAsto, const QString& Cuenta,
                                     QString* PeriodoModif) {
-    const QString NumeroInicial = Numero;
-    bool resultado = false;
-    QString condicionCuenta, fechaAsto = FechaAsto;
-    QString subdiarioTC, codigoTC, L, numeracion;
-    ado::RecordsetPtr rs;
-
-    const auto busca = [&](const QString& sql) {
-        Abre(sql, rs);
-        return !rs->EOF();
-    };
-    const auto caja = [&](const ado::Error& e) {
-        vb::MsgBox(e.Description, vb::vbOKOnly);
-        resultado = false;
-        return pasos::Resume::Exit;
-    };
-
-    pasos::RunSteps(
-        [&](int paso) -> int {
-            switch (paso) {
-            case 0:
-                if (!Cuenta.trimmed().isEmpty())
-                    condicionCuenta = QStringLiteral(" AND CUENTA = ") + sqltext::literal(Cuenta);
-                subdiarioTC = ClsUtilidades::ValorCampo(gDatos().DatosTabla(
-                    QStringLiteral("MA_SUBDIARIOSCOMPROBANTES"), TC, QStringLiteral("SUBDIARIO"),
-                    QStringLiteral("TC"), 8, QString(), true, false));
-                codigoTC = ClsUtilidades::RellenaCeros(TC.trimmed(), 4);
-                L = letra.trimmed();
-                return 1;
-            case 1: {
-                const QString comprobante =
-                    QStringLiteral(" AND SUCURSAL = ") + sqltext::literal(Sucursal) +
-                    QStringLiteral(" AND NUMERO = ") + sqltext::literal(Numero) +
-                    QStringLiteral(" AND LETRA = ") + sqltext::literal(L);
-                const QString propio = QStringLiteral("SELECT TOP 1 *  FROM MV_ASIENTOS WHERE "
-                                                      "TIPO_REG = ") +
-                                       sqltext::literal(subdiarioTC);
-                const bool hallado =
-                    busca(propio + QStringLiteral(" AND  TC = ") + sqltext::literal(codigoTC) +
-                          comprobante + QStringLiteral(" and Fecha = ") +
-                          sqltext::literal(fechaAsto) + condicionCuenta) ||
-                    busca(propio + QStringLiteral(" AND TC = ") + sqltext::literal(codigoTC) +
-                          comprobante + condicionCuenta) ||
-                    busca(QStringLiteral("SELECT TOP 1 *  FROM MV_ASIENTOS WHERE TC = ") +
-                          sqltext::literal(codigoTC) + comprobante + condicionCuenta);
-                if (!hallado) {
-                    gDatos().CierraRecordset(rs);
-                    resultado = true;
-                    return -1;
-                }
-                return 2;
-            }
-            case 2:
-                numeracion =
-                    ClsUtilidades::ValorCampo(
-                        gDatos().DatosTabla(QStringLiteral("TA_COMPROBANTES"), TC,
-                                            QStringLiteral("ModificaNumeracion"),
-                                            QStringLiteral("Codigo"), 8, QString(), true, false))
-                        .toUpper();
-                return 3;
-            case 3: {
-                if (numeracion != u"FALSO" && numeracion != u"FALSE" && numeracion != u"0")
-                    return 4;
-                // The next number, written as the stored numbers are.
-                Numero = vb::Format(vb::Val(Numero) + 1, QStringLiteral("00000000"));
-                const int respuesta =
-                    vb::MsgBox(QStringLiteral("El Comprobante Duplicado, el nuevo numero es: ") +
-                                   LBM_Common1::FormateaNroComprobante(Sucursal, Numero, letra),
-                               vb::vbYesNo | vb::vbExclamation, QStringLiteral("Atencion"));
-                if (respuesta == vb::vbYes) {
-                    // The offered number is checked like a new voucher.
-                    fechaAsto.clear();
-                    condicionCuenta.clear();
-                    return 1;
-                }
-                Numero = NumeroInicial;
-                Mensaje = QStringLiteral("Comprobante duplicado");
-                gDatos().CierraRecordset(rs);
-                resultado = false;
-                return -1;
-            }
-            case 4: {
-                const QString mes =
-                    ClsUtilidades::ValorCampo(rs->Fields(QStringLiteral("Mes_Operativo")));
-                const QString asiento =
-                    ClsUtilidades::ValorCampo(rs->Fields(QStringLiteral("NUMERO ASIENTO")));
-                const QString tipoReg =
-                    ClsUtilidades::ValorCampo(rs->Fields(QStringLiteral("Tipo_Reg")));
-                if (MesOP)
-                    *MesOP = mes;
-                if (NroAsiento)
-                    *NroAsiento = asiento;
-                if (PeriodoModif)
-                    *PeriodoModif =
-                        ClsUtilidades::ValorCampo(rs->Fields(QStringLiteral("PERIODO")));
-                Mensaje =
-                    QStringLiteral("Comprobante registrado en el Asiento ") + mes + u'-' + asiento;
-                if (!tipoReg.trimmed().isEmpty())
-                    Mensaje += vb::vbCrLf + QStringLiteral(" Para el subdiario: ") + tipoReg;
-                gDatos().CierraRecordset(rs);
-                resultado = false;
-                return -1;
-            }
-            default:
-                return -1;
-            }
-        },
-        caja, 0, pasos::Trap::AllErrors);
-    Suelta(rs);
-    return resultado;
+    return ValidacionComprobante(TC, Sucursal, Numero, letra, Mensaje, MesOP, NroAsiento, FechaAsto,
+                                 Cuenta, PeriodoModif)
+        .Valida();
 }
 
 bool Lbc_Asiento::ExisteEnMVAsientos(const QString& TC, const QString& suc, const QString& Nro,
