@@ -1745,120 +1745,9 @@ public:
     bool fill(const std::vector<QVariantList>& rows, size_t first, size_t last, int params) {
         const size_t n = last - first;
         cols_.resize(size_t(params));
-        for (int c = 0; c < params; ++c) {
-            Column& col = cols_[size_t(c)];
-            col.ind.assign(n, SQL_NULL_DATA);
-            Kind kind = Kind::Null;
-            for (size_t r = first; r < last; ++r) {
-                const Kind k = valueKind(rows[r][c]);
-                if (k == Kind::Null)
-                    continue;
-                if (kind != Kind::Null && k != kind)
-                    return false;
-                kind = k;
-            }
-            if (sqlite_ && (kind == Kind::Money))
-                kind = Kind::Real;         // SQLite keeps money as a real
-            std::vector<QByteArray> texts; // the rows' texts, encoded
-            if (kind == Kind::Text || (kind == Kind::Money) || (kind == Kind::Date && sqlite_)) {
-                texts.resize(n);
-                qsizetype widest = 1;
-                for (size_t r = 0; r < n; ++r) {
-                    const QVariant& v = rows[first + r][c];
-                    if (valueKind(v) == Kind::Null)
-                        continue;
-                    const QString t =
-                        kind == Kind::Money ? vb::toCurrency(v).toString(u'.')
-                        : kind == Kind::Date
-                            ? parameterDateTime(v).toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"))
-                            : v.toString();
-                    texts[r] = narrow_ ? t.toUtf8()
-                                       : QByteArray(reinterpret_cast<const char*>(t.utf16()),
-                                                    t.size() * 2);
-                    col.ind[r] = SQLLEN(texts[r].size());
-                    widest = std::max(widest, texts[r].size());
-                }
-                const qsizetype unit = narrow_ ? 1 : 2;
-                col.width = SQLLEN(widest + unit); // room for the terminator
-                col.data.assign(size_t(col.width) * n, 0);
-                for (size_t r = 0; r < n; ++r)
-                    std::copy(texts[r].begin(), texts[r].end(),
-                              col.data.begin() + qsizetype(r) * col.width);
-                col.cType = narrow_ ? SQL_C_CHAR : SQL_C_WCHAR;
-                const SQLULEN chars = SQLULEN(widest / unit);
-                if (kind == Kind::Money) {
-                    col.sqlType = SQL_DECIMAL;
-                    col.size = 19;
-                    col.digits = 4;
-                } else if (kind == Kind::Date) {
-                    col.sqlType = SQL_VARCHAR;
-                    col.size = 19;
-                } else {
-                    col.sqlType = narrow_        ? SQL_VARCHAR
-                                  : chars > 4000 ? SQL_WLONGVARCHAR
-                                                 : SQL_WVARCHAR;
-                    col.size = chars;
-                }
-                continue;
-            }
-            switch (kind) {
-            case Kind::Null:
-                col.cType = SQL_C_CHAR;
-                col.sqlType = SQL_VARCHAR;
-                col.size = 1;
-                col.width = 1;
-                col.data.assign(n, 0);
-                break;
-            case Kind::Integer:
-                fixed<qint64>(
-                    col, rows, first, c, SQL_C_SBIGINT, SQL_BIGINT, 0, [](const QVariant& v) {
-                        return v.typeId() == QMetaType::Bool ? qint64(v.toBool()) : v.toLongLong();
-                    });
-                break;
-            case Kind::Real:
-                fixed<double>(
-                    col, rows, first, c, SQL_C_DOUBLE, SQL_DOUBLE, 15, [](const QVariant& v) {
-                        return vb::isCurrency(v) ? vb::toCurrency(v).toDouble() : v.toDouble();
-                    });
-                break;
-            case Kind::Date:
-                fixed<SQL_TIMESTAMP_STRUCT>(
-                    col, rows, first, c, SQL_C_TYPE_TIMESTAMP, SQL_TYPE_TIMESTAMP, 23,
-                    [](const QVariant& v) { return odbcTimestamp(parameterDateTime(v)); });
-                col.digits = 3;
-                break;
-            case Kind::Bytes: {
-                // Drivers read binary arrays by the buffer's length: values of
-                // one length only.
-                qsizetype widest = -1;
-                for (size_t r = first; r < last; ++r) {
-                    if (valueKind(rows[r][c]) == Kind::Null)
-                        continue;
-                    const qsizetype size = rows[r][c].toByteArray().size();
-                    if (widest >= 0 && size != widest)
-                        return false;
-                    widest = size;
-                }
-                widest = std::max<qsizetype>(widest, 1);
-                col.width = SQLLEN(widest);
-                col.data.assign(size_t(widest) * n, 0);
-                for (size_t r = 0; r < n; ++r) {
-                    const QVariant& v = rows[first + r][c];
-                    if (valueKind(v) == Kind::Null)
-                        continue;
-                    const QByteArray b = v.toByteArray();
-                    std::copy(b.begin(), b.end(), col.data.begin() + qsizetype(r) * col.width);
-                    col.ind[r] = SQLLEN(b.size());
-                }
-                col.cType = SQL_C_BINARY;
-                col.sqlType = widest > 8000 ? SQL_LONGVARBINARY : SQL_VARBINARY;
-                col.size = SQLULEN(widest);
-                break;
-            }
-            default:
-                break;
-            }
-        }
+        for (int c = 0; c < params; ++c)
+            if (!fillColumn(cols_[size_t(c)], rows, first, last, c, n))
+                return false;
         return true;
     }
 
@@ -1884,6 +1773,164 @@ private:
         std::vector<char> data;
         std::vector<SQLLEN> ind;
     };
+
+    // Parameter `c` of rows [first, last), n of them, all NULL until filled.
+    bool fillColumn(Column& col, const std::vector<QVariantList>& rows, size_t first, size_t last,
+                    int c, size_t n) {
+        col.ind.assign(n, SQL_NULL_DATA);
+        std::optional<Kind> kind = sharedKind(rows, first, last, c);
+        if (!kind)
+            return false;
+        if (sqlite_ && (*kind == Kind::Money))
+            kind = Kind::Real; // SQLite keeps money as a real
+        if (*kind == Kind::Text || (*kind == Kind::Money) || (*kind == Kind::Date && sqlite_)) {
+            fillTexts(col, rows, first, c, *kind);
+            return true;
+        }
+        switch (*kind) {
+        case Kind::Null:
+            fillNulls(col, n);
+            break;
+        case Kind::Integer:
+            fixed<qint64>(col, rows, first, c, SQL_C_SBIGINT, SQL_BIGINT, 0, [](const QVariant& v) {
+                return v.typeId() == QMetaType::Bool ? qint64(v.toBool()) : v.toLongLong();
+            });
+            break;
+        case Kind::Real:
+            fixed<double>(col, rows, first, c, SQL_C_DOUBLE, SQL_DOUBLE, 15, [](const QVariant& v) {
+                return vb::isCurrency(v) ? vb::toCurrency(v).toDouble() : v.toDouble();
+            });
+            break;
+        case Kind::Date:
+            fixed<SQL_TIMESTAMP_STRUCT>(
+                col, rows, first, c, SQL_C_TYPE_TIMESTAMP, SQL_TYPE_TIMESTAMP, 23,
+                [](const QVariant& v) { return odbcTimestamp(parameterDateTime(v)); });
+            col.digits = 3;
+            break;
+        case Kind::Bytes:
+            return fillBytes(col, rows, first, last, c);
+        default:
+            break;
+        }
+        return true;
+    }
+
+    // The one kind of parameter `c`'s values that are not NULL (Null when
+    // all are); std::nullopt when they are of different kinds.
+    static std::optional<Kind> sharedKind(const std::vector<QVariantList>& rows, size_t first,
+                                          size_t last, int c) {
+        Kind kind = Kind::Null;
+        for (size_t r = first; r < last; ++r) {
+            const Kind k = valueKind(rows[r][c]);
+            if (k == Kind::Null)
+                continue;
+            if (kind != Kind::Null && k != kind)
+                return std::nullopt;
+            kind = k;
+        }
+        return kind;
+    }
+
+    // Every row's value as text, in a slot as wide as the widest.
+    void fillTexts(Column& col, const std::vector<QVariantList>& rows, size_t first, int c,
+                   Kind kind) const {
+        const size_t n = col.ind.size();
+        std::vector<QByteArray> texts(n); // the rows' texts, encoded
+        qsizetype widest = 1;
+        for (size_t r = 0; r < n; ++r) {
+            const QVariant& v = rows[first + r][c];
+            if (valueKind(v) == Kind::Null)
+                continue;
+            texts[r] = encoded(parameterText(v, kind));
+            col.ind[r] = SQLLEN(texts[r].size());
+            widest = std::max(widest, texts[r].size());
+        }
+        const qsizetype unit = narrow_ ? 1 : 2;
+        col.width = SQLLEN(widest + unit); // room for the terminator
+        col.data.assign(size_t(col.width) * n, 0);
+        for (size_t r = 0; r < n; ++r)
+            std::copy(texts[r].begin(), texts[r].end(),
+                      col.data.begin() + qsizetype(r) * col.width);
+        col.cType = narrow_ ? SQL_C_CHAR : SQL_C_WCHAR;
+        textType(col, kind, SQLULEN(widest / unit));
+    }
+
+    static QString parameterText(const QVariant& v, Kind kind) {
+        return kind == Kind::Money ? vb::toCurrency(v).toString(u'.')
+               : kind == Kind::Date
+                   ? parameterDateTime(v).toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"))
+                   : v.toString();
+    }
+
+    // The text in the driver's encoding.
+    QByteArray encoded(const QString& t) const {
+        return narrow_ ? t.toUtf8()
+                       : QByteArray(reinterpret_cast<const char*>(t.utf16()), t.size() * 2);
+    }
+
+    // The server's type of a text parameter of `chars` characters at most.
+    void textType(Column& col, Kind kind, SQLULEN chars) const {
+        if (kind == Kind::Money) {
+            col.sqlType = SQL_DECIMAL;
+            col.size = 19;
+            col.digits = 4;
+        } else if (kind == Kind::Date) {
+            col.sqlType = SQL_VARCHAR;
+            col.size = 19;
+        } else {
+            col.sqlType = narrow_ ? SQL_VARCHAR : chars > 4000 ? SQL_WLONGVARCHAR : SQL_WVARCHAR;
+            col.size = chars;
+        }
+    }
+
+    static void fillNulls(Column& col, size_t n) {
+        col.cType = SQL_C_CHAR;
+        col.sqlType = SQL_VARCHAR;
+        col.size = 1;
+        col.width = 1;
+        col.data.assign(n, 0);
+    }
+
+    // Drivers read binary arrays by the buffer's length: values of one
+    // length only, else false.
+    static bool fillBytes(Column& col, const std::vector<QVariantList>& rows, size_t first,
+                          size_t last, int c) {
+        const size_t n = col.ind.size();
+        const std::optional<qsizetype> length = sharedLength(rows, first, last, c);
+        if (!length)
+            return false;
+        const qsizetype widest = std::max<qsizetype>(*length, 1);
+        col.width = SQLLEN(widest);
+        col.data.assign(size_t(widest) * n, 0);
+        for (size_t r = 0; r < n; ++r) {
+            const QVariant& v = rows[first + r][c];
+            if (valueKind(v) == Kind::Null)
+                continue;
+            const QByteArray b = v.toByteArray();
+            std::copy(b.begin(), b.end(), col.data.begin() + qsizetype(r) * col.width);
+            col.ind[r] = SQLLEN(b.size());
+        }
+        col.cType = SQL_C_BINARY;
+        col.sqlType = widest > 8000 ? SQL_LONGVARBINARY : SQL_VARBINARY;
+        col.size = SQLULEN(widest);
+        return true;
+    }
+
+    // The one length of parameter `c`'s values that are not NULL (-1 when
+    // all are); std::nullopt when they differ.
+    static std::optional<qsizetype> sharedLength(const std::vector<QVariantList>& rows,
+                                                 size_t first, size_t last, int c) {
+        qsizetype widest = -1;
+        for (size_t r = first; r < last; ++r) {
+            if (valueKind(rows[r][c]) == Kind::Null)
+                continue;
+            const qsizetype size = rows[r][c].toByteArray().size();
+            if (widest >= 0 && size != widest)
+                return std::nullopt;
+            widest = size;
+        }
+        return widest;
+    }
 
     template <typename T, typename Convert>
     static void fixed(Column& col, const std::vector<QVariantList>& rows, size_t first, int c,
