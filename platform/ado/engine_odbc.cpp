@@ -17,6 +17,7 @@
 #include <cmath>
 #include <cstring>
 #include <deque>
+#include <functional>
 #include <sql.h>
 #include <sqlext.h>
 #include <string>
@@ -1427,84 +1428,96 @@ bool OdbcEngine::readWritable(const QString& sql, BatchResult& out) {
     return true;
 }
 
-const OdbcEngine::TableInfo& OdbcEngine::tableInfo(const QString& table) {
-    const QString cacheKey = table.toUpper();
-    if (const auto it = tables_.constFind(cacheKey); it != tables_.constEnd())
-        return *it;
-    TableInfo info;
-    QStringList types;
-    auto catalogue = [&](auto call, auto row) {
-        Handle st;
-        allocate(st);
-        if (!SQL_SUCCEEDED(call(st.h)))
-            return;
-        while (SQL_SUCCEEDED(SQLFetch(st.h)))
-            row(st.h);
+namespace {
+
+// The driver's catalogue on one table, the name matched in any case. A call
+// the driver refuses gives no rows.
+class TableCatalogue {
+public:
+    using Allocate = std::function<void(OdbcEngine::Handle&)>;
+    // (sequence, column) of a key's columns, in the catalogue's order.
+    using KeyParts = std::vector<std::pair<int, QString>>;
+    struct Columns {
+        QString exactName; // the table's own spelling
+        QStringList names;
+        QStringList types;
+        QList<sqlrewrite::DeclaredColumn> declared;
     };
-    auto text = [&](SQLHSTMT h, SQLUSMALLINT col) {
-        const auto v = readText(h, col, narrow_);
-        return v && !vb::IsNull(*v) ? v->toString() : QString();
-    };
-    auto sameTable = [&](SQLHSTMT h) {
-        return text(h, 3).compare(table, Qt::CaseInsensitive) == 0;
-    };
-    QString exactName = table;
-    QByteArray nameUtf8 = table.toUtf8();
-    catalogue(
-        [&](SQLHSTMT h) {
-            return narrow_ ? SQLColumns(h, nullptr, 0, nullptr, 0,
-                                        reinterpret_cast<SQLCHAR*>(nameUtf8.data()),
-                                        SQLSMALLINT(nameUtf8.size()), nullptr, 0)
-                           : SQLColumnsW(h, nullptr, 0, nullptr, 0, wide(table),
-                                         SQLSMALLINT(table.size()), nullptr, 0);
-        },
-        [&](SQLHSTMT h) {
-            if (!sameTable(h))
-                return;
-            exactName = text(h, 3);
-            const QString name = text(h, 4);
-            QString type = text(h, 6);
-            SQLINTEGER size = 0;
-            SQLLEN ind = 0;
-            SQLGetData(h, 7, SQL_C_SLONG, &size, 0, &ind);
-            info.columns << name;
-            types << type;
-            info.declared.push_back({name, type});
-        });
-    if (info.columns.isEmpty()) {
-        // Not kept: the table may be made later, by this connection or another.
-        noTable_ = TableInfo();
-        return noTable_;
-    }
-    std::vector<std::pair<int, QString>> pk;
-    catalogue(
-        [&](SQLHSTMT h) {
-            return narrow_ ? SQLPrimaryKeys(h, nullptr, 0, nullptr, 0,
-                                            reinterpret_cast<SQLCHAR*>(nameUtf8.data()),
-                                            SQLSMALLINT(nameUtf8.size()))
-                           : SQLPrimaryKeysW(h, nullptr, 0, nullptr, 0, wide(table),
-                                             SQLSMALLINT(table.size()));
-        },
-        [&](SQLHSTMT h) {
-            if (!sameTable(h))
-                return;
-            SQLSMALLINT seq = 0;
-            SQLLEN ind = 0;
-            SQLGetData(h, 5, SQL_C_SSHORT, &seq, 0, &ind);
-            pk.emplace_back(seq, text(h, 4));
-        });
-    if (pk.empty()) {
-        // The first unique index, else every column.
-        QString index;
-        catalogue(
+
+    TableCatalogue(const QString& table, bool narrow, Allocate allocate)
+        : table_(table), nameUtf8_(table.toUtf8()), narrow_(narrow),
+          allocate_(std::move(allocate)) {}
+
+    Columns columns() {
+        Columns out;
+        out.exactName = table_;
+        rows(
             [&](SQLHSTMT h) {
-                return narrow_
-                           ? SQLStatistics(h, nullptr, 0, nullptr, 0,
-                                           reinterpret_cast<SQLCHAR*>(nameUtf8.data()),
-                                           SQLSMALLINT(nameUtf8.size()), SQL_INDEX_UNIQUE,
-                                           SQL_QUICK)
-                           : SQLStatisticsW(h, nullptr, 0, nullptr, 0, wide(table),
-                                            SQLSMALLINT(table.size()), SQL_INDEX_UNIQUE, SQL_QUICK);
+                return narrow_ ? SQLColumns(h, nullptr, 0, nullptr, 0, narrowName(),
+                                            SQLSMALLINT(nameUtf8_.size()), nullptr, 0)
+                               : SQLColumnsW(h, nullptr, 0, nullptr, 0, wide(table_),
+                                             SQLSMALLINT(table_.size()), nullptr, 0);
+            },
+            [&](SQLHSTMT h) {
+                if (!sameTable(h))
+                    return;
+                out.exactName = text(h, 3);
+                const QString name = text(h, 4);
+                QString type = text(h, 6);
+                SQLINTEGER size = 0;
+                SQLLEN ind = 0;
+                SQLGetData(h, 7, SQL_C_SLONG, &size, 0, &ind);
+                out.names << name;
+                out.types << type;
+                out.declared.push_back({name, type});
+            });
+        return out;
+    }
+
+    // The primary key's columns in order; else the first unique index's.
+    QStringList keys() {
+        KeyParts pk = primaryKey();
+        if (pk.empty())
+            pk = firstUniqueIndex();
+        std::sort(pk.begin(), pk.end());
+        QStringList keys;
+        for (const auto& [seq, name] : pk)
+            keys << name;
+        return keys;
+    }
+
+private:
+    KeyParts primaryKey() {
+        KeyParts pk;
+        rows(
+            [&](SQLHSTMT h) {
+                return narrow_ ? SQLPrimaryKeys(h, nullptr, 0, nullptr, 0, narrowName(),
+                                                SQLSMALLINT(nameUtf8_.size()))
+                               : SQLPrimaryKeysW(h, nullptr, 0, nullptr, 0, wide(table_),
+                                                 SQLSMALLINT(table_.size()));
+            },
+            [&](SQLHSTMT h) {
+                if (!sameTable(h))
+                    return;
+                SQLSMALLINT seq = 0;
+                SQLLEN ind = 0;
+                SQLGetData(h, 5, SQL_C_SSHORT, &seq, 0, &ind);
+                pk.emplace_back(seq, text(h, 4));
+            });
+        return pk;
+    }
+
+    KeyParts firstUniqueIndex() {
+        KeyParts pk;
+        QString index;
+        rows(
+            [&](SQLHSTMT h) {
+                return narrow_ ? SQLStatistics(h, nullptr, 0, nullptr, 0, narrowName(),
+                                               SQLSMALLINT(nameUtf8_.size()), SQL_INDEX_UNIQUE,
+                                               SQL_QUICK)
+                               : SQLStatisticsW(h, nullptr, 0, nullptr, 0, wide(table_),
+                                                SQLSMALLINT(table_.size()), SQL_INDEX_UNIQUE,
+                                                SQL_QUICK);
             },
             [&](SQLHSTMT h) {
                 const QString name = text(h, 6);
@@ -1517,24 +1530,78 @@ const OdbcEngine::TableInfo& OdbcEngine::tableInfo(const QString& table) {
                 SQLGetData(h, 8, SQL_C_SSHORT, &seq, 0, &ind);
                 pk.emplace_back(seq, column);
             });
+        return pk;
     }
-    std::sort(pk.begin(), pk.end());
-    for (const auto& [seq, name] : pk)
-        info.keys << name;
-    if (info.keys.isEmpty()) {
-        for (qsizetype i = 0; i < info.columns.size(); ++i) {
-            const int t = adoTypeOfDeclared(types[i]).first;
-            if (t != adLongVarChar && t != adLongVarWChar && t != adLongVarBinary)
-                info.keys << info.columns[i];
-        }
+
+    // Runs the catalogue call on a statement of its own and hands each row
+    // of its result to `row`.
+    template <typename Call, typename Row> void rows(Call call, Row row) {
+        OdbcEngine::Handle st;
+        allocate_(st);
+        if (!SQL_SUCCEEDED(call(st.h)))
+            return;
+        while (SQL_SUCCEEDED(SQLFetch(st.h)))
+            row(st.h);
     }
-    if (info.keys.size() == 1) {
-        const QString type = types.value(info.columns.indexOf(info.keys.front())).toUpper();
-        info.keyIsRowNumber = type.contains(QLatin1String("IDENTITY")) ||
-                              (dialect_ == ServerKind::Sqlite && type == u"INTEGER");
+
+    QString text(SQLHSTMT h, SQLUSMALLINT col) const {
+        const auto v = readText(h, col, narrow_);
+        return v && !vb::IsNull(*v) ? v->toString() : QString();
     }
-    if (exactName != table)
-        tables_.insert(exactName.toUpper(), info);
+
+    bool sameTable(SQLHSTMT h) const {
+        return text(h, 3).compare(table_, Qt::CaseInsensitive) == 0;
+    }
+
+    SQLCHAR* narrowName() { return reinterpret_cast<SQLCHAR*>(nameUtf8_.data()); }
+
+    const QString& table_;
+    QByteArray nameUtf8_;
+    bool narrow_;
+    Allocate allocate_;
+};
+
+// A table without a key: every column that can be compared picks out a row.
+QStringList comparableColumns(const TableCatalogue::Columns& columns) {
+    QStringList keys;
+    for (qsizetype i = 0; i < columns.names.size(); ++i) {
+        const int t = adoTypeOfDeclared(columns.types[i]).first;
+        if (t != adLongVarChar && t != adLongVarWChar && t != adLongVarBinary)
+            keys << columns.names[i];
+    }
+    return keys;
+}
+
+// A single key column of this declared type is one the server numbers.
+bool numberedByServer(const QString& type, ServerKind dialect) {
+    return type.contains(QLatin1String("IDENTITY")) ||
+           (dialect == ServerKind::Sqlite && type == u"INTEGER");
+}
+
+} // namespace
+
+const OdbcEngine::TableInfo& OdbcEngine::tableInfo(const QString& table) {
+    const QString cacheKey = table.toUpper();
+    if (const auto it = tables_.constFind(cacheKey); it != tables_.constEnd())
+        return *it;
+    TableCatalogue catalogue(table, narrow_, [this](Handle& st) { allocate(st); });
+    const TableCatalogue::Columns columns = catalogue.columns();
+    if (columns.names.isEmpty()) {
+        // Not kept: the table may be made later, by this connection or another.
+        noTable_ = TableInfo();
+        return noTable_;
+    }
+    TableInfo info;
+    info.columns = columns.names;
+    info.declared = columns.declared;
+    info.keys = catalogue.keys();
+    if (info.keys.isEmpty())
+        info.keys = comparableColumns(columns);
+    if (info.keys.size() == 1)
+        info.keyIsRowNumber = numberedByServer(
+            columns.types.value(info.columns.indexOf(info.keys.front())).toUpper(), dialect_);
+    if (columns.exactName != table)
+        tables_.insert(columns.exactName.toUpper(), info);
     tables_.insert(cacheKey, info);
     return *tables_.constFind(cacheKey);
 }
