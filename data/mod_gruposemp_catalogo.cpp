@@ -46,120 +46,136 @@ Claves ClavesDe(std::initializer_list<const char*> nombres) {
     return c;
 }
 
-// Tables whose keys are named outright, by upper-cased name.
+// Tables whose keys are named outright; the keys end at the first nullptr.
+struct TablaConClave {
+    const char* nombre;
+    std::array<const char*, 8> claves;
+};
+
+constexpr TablaConClave kTablasConClave[] = {
+    {"V_TA_CategoriaArticulo", {"IdCategoria"}},
+    {"s_ta_equiv", {"IDARTICULO", "IDUNIDAD", "IDUNIDAD_EQUIV"}},
+    {"V_MA_ARTCATREL", {"IDARTICULO", "IDCATEGORIA"}},
+    {"V_TA_INTERODBC", {"Proveedor"}},
+    {"AC_DULVARDIARIA", {"UNEGOCIO", "FECHA", "IDARTICULO"}},
+    {"AC_DULVARMES", {"UNEGOCIO", "FECHA", "IDARTICULO"}},
+    {"ta_cai", {"cuenta", "cai", "vencimiento", "tc", "Sucursal", "Letra"}},
+    {"V_TA_Cpte", {"CODIGO", "TALONARIO"}},
+    {"V_TA_PERCEPCION", {"IDPERCEPCION"}},
+    {"V_TA_RETENCIONES", {"IDRETENCION"}},
+    {"V_ta_PoliticaPrecios", {"codigo"}},
+    {"V_TA_TarifaFlete", {"IdTarifaFlete"}},
+    {"V_TA_UnidadNegocio", {"Codigo"}},
+    {"V_TA_FAMILIAS", {"IdFamilia"}},
+    {"V_TA_FAMILIAS_USUARIOS", {"GrupoUser", "IdFamilia"}},
+    {"V_TA_Cajas", {"IDCajas"}},
+    {"V_TA_CPRA_VTA", {"IDCOND_CPRA_VTA"}},
+    {"V_TA_TipoArticulo", {"IDTIPO"}},
+    {"P_SINDICATOS", {"IdSindicato"}},
+    {"TA_TipoArticulo", {"IDTIPO"}},
+    {"P_MA_Clientes", {"IDCLIENTE"}},
+    {"TA_Cpte", {"CODIGO", "DESCRIPCION"}},
+    {"MA_MODELOS", {"TIPO_REG", "NOMBRE", "SECUENCIA"}},
+    {"MA_CHOFERES", {"CODIGO", "NOMBRES"}},
+    {"MA_DESTINATARIOS", {"CODIGO", "NOMBRE"}},
+    {"MA_VEHICULOS", {"PATENTE", "MODELO"}},
+    {"MA_CONTACTOS_CUENTAS", {"IDCONTACTO", "CUENTA"}},
+    {"MA_CONTACTOS", {"IDCONTACTO"}},
+    {"MV_EJERCICIOS", {"PERIODO"}},
+    {"TA_USUARIOS", {"NOMBRE", "GRUPO"}},
+    {"MV_APLICACION",
+     {"CUENTA", "TC", "SUCURSAL", "NUMERO", "LETRA", "TCO_ORIGEN", "IDCOMPROBANTE_ORIGEN",
+      "IDCOMPROBANTE_PRINT"}},
+    {"MV_ASIENTOS",
+     {"CUENTA", "SECUENCIA", "TC", "SUCURSAL", "NUMERO", "LETRA", "[NUMERO ASIENTO]",
+      "MES_OPERATIVO"}},
+    {"MV_ASIENTOSCCOSTO",
+     {"PERIODO", "MES_OPERATIVO", "[NUMERO ASIENTO]", "CUENTA", "SECUENCIA", "CCOSTO", "TIPO_REG"}},
+    // Callers pass the account, then the cost centre, then the business unit.
+    {"MA_CUENTASCCOSTO", {"CODIGO", "CCOSTO"}},
+    {"MA_CUENTASCCOSTO_UNEG", {"CODIGO", "CCOSTO", "UNEGOCIO"}},
+    {"MA_CUENTAS_CCDIST", {"ID"}},
+    {"TA_REPORTES", {"NOMBRE"}},
+    {"ta_configuracion", {"Clave"}},
+    {"ta_cotizacion", {"FECHA_HORA"}},
+    {"ta_config_form", {"Formulario", "Usuario", "TipoObjeto", "Nombre"}},
+    {"TA_CONFIG_IMP_CPTE", {"tc", "letra", "usuario"}},
+    {"TA_LOGOS", {"IDLOGO"}},
+    {"ta_cuentasiva", {"CFI_IVARI"}},
+    {"ta_menu", {"Menu", "Clave"}},
+    {"TA_RANGOS_DATOS_ADIC", {"DESCRIPCION"}},
+    {"TA_TAREAS", {"USUARIO", "SISTEMA", "TAREA"}},
+    {"TA_VISTAS", {"Nombre", "Campo", "TipoVista"}},
+    {"TA_MONEDAS_BILLETE", {"CUENTA", "DENOMINACION"}},
+    {"MA_CUENTAS_USUARIOS", {"GrupoUser", "Cuenta"}},
+    {"MA_CUENTAS", {"codigo"}},
+    {"MA_CUENTASSUC", {"CODIGO", "SUCURSAL"}},
+    {"MA_CUENTAS_AUTOCPTES", {"CUENTA", "SUCURSALCUENTA"}},
+    {"MA_CUENTAS_SALDOS", {"CUENTA", "IDVENDEDOR"}},
+    {"MA_ClavePIN", {"CUENTA", "MOTIVO", "FECHASOLICITUD"}},
+    {"MA_SUBDIARIOSCOMPROBANTES", {"SUBDIARIO", "TC"}},
+    {"MA_CALENDARIO", {"FECHA"}},
+    {"MA_CASH_CONTROL", {"ID"}},
+    {"MA_CASH-DETALLE", {"ID"}},
+    {"MA_CASH_PROYECTADO", {"ID"}},
+    {"MA_CASH_CTAS_PRINCIPALES", {"ID"}},
+    {"MA_CASH-GRUPO", {"CODIGO_CASH"}},
+    {"v_ta_input_compras", {"IdMotivoCpra", "CondIva"}},
+    {"v_ta_input_dulvar", {"IdMotivoVta", "CondIva"}},
+    {"v_ta_colores", {"Color"}},
+    {"v_ta_ctrl_chequeras", {"idbanco", "Serie", "Talonario"}},
+    {"v_ta_cuentascomision", {"id"}},
+    {"v_ta_interfaces", {"nombre"}},
+    {"V_TA_Interfaces_Detalle", {"INTERFACE", "NOMBRE_CAMPO"}},
+    {"V_TA_Interfaces_asignacionCampos",
+     {"INTERFACE", "CAMPO_ORIGEN", "CAMPO_TABLA", "TABLA_ORIGEN", "CAMPO"}},
+    {"V_TA_Interfaces_EquiSueldo", {"TIPO", "SECUENCIA"}},
+    {"V_TA_Interfaces_Equivalencia", {"INTERFACE", "CAMPO_ORIGEN", "CAMPO"}},
+    {"V_TA_INTERFACES_FILTROS", {"NOMBRE_INTERFACE", "CAMPO"}},
+    {"v_ta_vendedores", {"idvendedor"}},
+    {"v_ta_vendedorescm", {"idvendedor"}},
+    {"P_MA_FAMILIAR", {"IDEMPRESA", "LEGAJO", "APELLIDO", "NOMBRE"}},
+    {"P_MA_LEGAJOS", {"IDEMPRESA", "LEGAJO"}},
+    {"V_MA_INSUMOS", {"IDARTICULO", "IDARTICULOINSUMO"}},
+    {"V_MA_PRECIOS", {"IDLISTA", "TipoLista", "IDARTICULO"}},
+    {"V_MA_PRECIOSCAB", {"IDLISTA", "TIPOLISTA"}},
+    {"V_MV_STATUS", {"TC", "IDCOMPROBANTE", "IDTAREA", "FECHAHORA"}},
+    {"V_MV_CPTE", {"TC", "IDCOMPROBANTE", "IDCOMPLEMENTO"}},
+    {"V_MV_CPTE_ELECTRONICOS", {"TC", "IDCOMPROBANTE", "IDREQUERIMIENTO"}},
+    {"V_MV_CPTE_OBSERV", {"TC", "IDCOMPROBANTE", "IDCOMPLEMENTO", "SECUENCIA"}},
+    {"V_MV_CPTEACCIONES",
+     {"TC", "IDCOMPROBANTE", "IDCOMPLEMENTO", "TIPO_ACCION", "FECHAHORA", "SYSTEMUSER"}},
+    {"V_MV_CPTEDOC", {"TC", "IDCOMPROBANTE", "IDCOMPLEMENTO", "DOCUMENTO"}},
+    {"V_MV_CPTEENCOMISION", {"TC", "IDCOMPROBANTE", "IDCOMPLEMENTO", "CUENTA", "IMPORTE"}},
+    {"V_MV_CPTEINSUMOS", {"TC", "IDCOMPROBANTE", "IDCOMPLEMENTO", "IDARTICULO", "SECUENCIA"}},
+    {"V_MV_CPTETAREAS", {"TC", "IDCOMPROBANTE", "IDCOMPLEMENTO", "IDTAREA", "SECUENCIA"}},
+    {"V_MV_CPTETERCEROS", {"TC", "IDCOMPROBANTE", "IDCOMPLEMENTO", "CUENTA", "DETALLE"}},
+    {"C_MV_CPTE", {"TC", "IDCOMPROBANTE", "CUENTA"}},
+    {"C_MV_CPTE_OBSERV", {"TC", "IDCOMPROBANTE", "CUENTA", "TIPO_OBS"}},
+    {"C_MV_CPTEINSUMOS", {"TC", "IDCOMPROBANTE", "CUENTA", "IDARTICULO", "CANTIDAD"}},
+    {"C_MV_CPTETAREAS", {"TC", "IDCOMPROBANTE", "CUENTA", "IDTAREA", "HORAS"}},
+    {"P_MV_CTROLHORARIOS", {"IDEMPRESA", "LEGAJO", "FECHAOPERATIVA"}},
+    {"P_MV_LIQUIDACIONES", {"EMPRESA", "NRO_LiQ", "LEGAJO", "PRIORIDAD", "CONCEPTO"}},
+    {"P_MV_LIQUIDACIONESCAB", {"EMPRESA", "NRO_LiQ", "LEGAJO"}},
+    {"V_MV_COMANDA", {"COMANDA", "IDCOMPROBANTE", "IDCOMPROBANTEG"}},
+    {"V_MV_PRECIOSHIS", {"FECHAHORA", "IDARTICULO", "USUARIO"}},
+    // The sales side's stock movements.
+    {"V_MV_STOCK", {"TC", "IDCOMPROBANTE", "IDCOMPLEMENTO", "SECUENCIA", "IDARTICULO"}},
+};
+
+Claves ClavesDe(const std::array<const char*, 8>& nombres) {
+    Claves c;
+    for (size_t i = 0; i < nombres.size() && nombres[i]; ++i)
+        c[i] = QString::fromLatin1(nombres[i]);
+    return c;
+}
+
+// The same, by upper-cased name.
 const QHash<QString, Claves>& TablasConClave() {
     static const QHash<QString, Claves> tabla = [] {
         QHash<QString, Claves> t;
-        auto pon = [&t](const char* nombre, std::initializer_list<const char*> claves) {
-            t.insert(QString::fromLatin1(nombre).toUpper(), ClavesDe(claves));
-        };
-        pon("V_TA_CategoriaArticulo", {"IdCategoria"});
-        pon("s_ta_equiv", {"IDARTICULO", "IDUNIDAD", "IDUNIDAD_EQUIV"});
-        pon("V_MA_ARTCATREL", {"IDARTICULO", "IDCATEGORIA"});
-        pon("V_TA_INTERODBC", {"Proveedor"});
-        pon("AC_DULVARDIARIA", {"UNEGOCIO", "FECHA", "IDARTICULO"});
-        pon("AC_DULVARMES", {"UNEGOCIO", "FECHA", "IDARTICULO"});
-        pon("ta_cai", {"cuenta", "cai", "vencimiento", "tc", "Sucursal", "Letra"});
-        pon("V_TA_Cpte", {"CODIGO", "TALONARIO"});
-        pon("V_TA_PERCEPCION", {"IDPERCEPCION"});
-        pon("V_TA_RETENCIONES", {"IDRETENCION"});
-        pon("V_ta_PoliticaPrecios", {"codigo"});
-        pon("V_TA_TarifaFlete", {"IdTarifaFlete"});
-        pon("V_TA_UnidadNegocio", {"Codigo"});
-        pon("V_TA_FAMILIAS", {"IdFamilia"});
-        pon("V_TA_FAMILIAS_USUARIOS", {"GrupoUser", "IdFamilia"});
-        pon("V_TA_Cajas", {"IDCajas"});
-        pon("V_TA_CPRA_VTA", {"IDCOND_CPRA_VTA"});
-        pon("V_TA_TipoArticulo", {"IDTIPO"});
-        pon("P_SINDICATOS", {"IdSindicato"});
-        pon("TA_TipoArticulo", {"IDTIPO"});
-        pon("P_MA_Clientes", {"IDCLIENTE"});
-        pon("TA_Cpte", {"CODIGO", "DESCRIPCION"});
-        pon("MA_MODELOS", {"TIPO_REG", "NOMBRE", "SECUENCIA"});
-        pon("MA_CHOFERES", {"CODIGO", "NOMBRES"});
-        pon("MA_DESTINATARIOS", {"CODIGO", "NOMBRE"});
-        pon("MA_VEHICULOS", {"PATENTE", "MODELO"});
-        pon("MA_CONTACTOS_CUENTAS", {"IDCONTACTO", "CUENTA"});
-        pon("MA_CONTACTOS", {"IDCONTACTO"});
-        pon("MV_EJERCICIOS", {"PERIODO"});
-        pon("TA_USUARIOS", {"NOMBRE", "GRUPO"});
-        pon("MV_APLICACION", {"CUENTA", "TC", "SUCURSAL", "NUMERO", "LETRA", "TCO_ORIGEN",
-                              "IDCOMPROBANTE_ORIGEN", "IDCOMPROBANTE_PRINT"});
-        pon("MV_ASIENTOS", {"CUENTA", "SECUENCIA", "TC", "SUCURSAL", "NUMERO", "LETRA",
-                            "[NUMERO ASIENTO]", "MES_OPERATIVO"});
-        pon("MV_ASIENTOSCCOSTO", {"PERIODO", "MES_OPERATIVO", "[NUMERO ASIENTO]", "CUENTA",
-                                  "SECUENCIA", "CCOSTO", "TIPO_REG"});
-        // Callers pass the account, then the cost centre, then the business unit.
-        pon("MA_CUENTASCCOSTO", {"CODIGO", "CCOSTO"});
-        pon("MA_CUENTASCCOSTO_UNEG", {"CODIGO", "CCOSTO", "UNEGOCIO"});
-        pon("MA_CUENTAS_CCDIST", {"ID"});
-        pon("TA_REPORTES", {"NOMBRE"});
-        pon("ta_configuracion", {"Clave"});
-        pon("ta_cotizacion", {"FECHA_HORA"});
-        pon("ta_config_form", {"Formulario", "Usuario", "TipoObjeto", "Nombre"});
-        pon("TA_CONFIG_IMP_CPTE", {"tc", "letra", "usuario"});
-        pon("TA_LOGOS", {"IDLOGO"});
-        pon("ta_cuentasiva", {"CFI_IVARI"});
-        pon("ta_menu", {"Menu", "Clave"});
-        pon("TA_RANGOS_DATOS_ADIC", {"DESCRIPCION"});
-        pon("TA_TAREAS", {"USUARIO", "SISTEMA", "TAREA"});
-        pon("TA_VISTAS", {"Nombre", "Campo", "TipoVista"});
-        pon("TA_MONEDAS_BILLETE", {"CUENTA", "DENOMINACION"});
-        pon("MA_CUENTAS_USUARIOS", {"GrupoUser", "Cuenta"});
-        pon("MA_CUENTAS", {"codigo"});
-        pon("MA_CUENTASSUC", {"CODIGO", "SUCURSAL"});
-        pon("MA_CUENTAS_AUTOCPTES", {"CUENTA", "SUCURSALCUENTA"});
-        pon("MA_CUENTAS_SALDOS", {"CUENTA", "IDVENDEDOR"});
-        pon("MA_ClavePIN", {"CUENTA", "MOTIVO", "FECHASOLICITUD"});
-        pon("MA_SUBDIARIOSCOMPROBANTES", {"SUBDIARIO", "TC"});
-        pon("MA_CALENDARIO", {"FECHA"});
-        pon("MA_CASH_CONTROL", {"ID"});
-        pon("MA_CASH-DETALLE", {"ID"});
-        pon("MA_CASH_PROYECTADO", {"ID"});
-        pon("MA_CASH_CTAS_PRINCIPALES", {"ID"});
-        pon("MA_CASH-GRUPO", {"CODIGO_CASH"});
-        pon("v_ta_input_compras", {"IdMotivoCpra", "CondIva"});
-        pon("v_ta_input_dulvar", {"IdMotivoVta", "CondIva"});
-        pon("v_ta_colores", {"Color"});
-        pon("v_ta_ctrl_chequeras", {"idbanco", "Serie", "Talonario"});
-        pon("v_ta_cuentascomision", {"id"});
-        pon("v_ta_interfaces", {"nombre"});
-        pon("V_TA_Interfaces_Detalle", {"INTERFACE", "NOMBRE_CAMPO"});
-        pon("V_TA_Interfaces_asignacionCampos",
-            {"INTERFACE", "CAMPO_ORIGEN", "CAMPO_TABLA", "TABLA_ORIGEN", "CAMPO"});
-        pon("V_TA_Interfaces_EquiSueldo", {"TIPO", "SECUENCIA"});
-        pon("V_TA_Interfaces_Equivalencia", {"INTERFACE", "CAMPO_ORIGEN", "CAMPO"});
-        pon("V_TA_INTERFACES_FILTROS", {"NOMBRE_INTERFACE", "CAMPO"});
-        pon("v_ta_vendedores", {"idvendedor"});
-        pon("v_ta_vendedorescm", {"idvendedor"});
-        pon("P_MA_FAMILIAR", {"IDEMPRESA", "LEGAJO", "APELLIDO", "NOMBRE"});
-        pon("P_MA_LEGAJOS", {"IDEMPRESA", "LEGAJO"});
-        pon("V_MA_INSUMOS", {"IDARTICULO", "IDARTICULOINSUMO"});
-        pon("V_MA_PRECIOS", {"IDLISTA", "TipoLista", "IDARTICULO"});
-        pon("V_MA_PRECIOSCAB", {"IDLISTA", "TIPOLISTA"});
-        pon("V_MV_STATUS", {"TC", "IDCOMPROBANTE", "IDTAREA", "FECHAHORA"});
-        pon("V_MV_CPTE", {"TC", "IDCOMPROBANTE", "IDCOMPLEMENTO"});
-        pon("V_MV_CPTE_ELECTRONICOS", {"TC", "IDCOMPROBANTE", "IDREQUERIMIENTO"});
-        pon("V_MV_CPTE_OBSERV", {"TC", "IDCOMPROBANTE", "IDCOMPLEMENTO", "SECUENCIA"});
-        pon("V_MV_CPTEACCIONES",
-            {"TC", "IDCOMPROBANTE", "IDCOMPLEMENTO", "TIPO_ACCION", "FECHAHORA", "SYSTEMUSER"});
-        pon("V_MV_CPTEDOC", {"TC", "IDCOMPROBANTE", "IDCOMPLEMENTO", "DOCUMENTO"});
-        pon("V_MV_CPTEENCOMISION", {"TC", "IDCOMPROBANTE", "IDCOMPLEMENTO", "CUENTA", "IMPORTE"});
-        pon("V_MV_CPTEINSUMOS",
-            {"TC", "IDCOMPROBANTE", "IDCOMPLEMENTO", "IDARTICULO", "SECUENCIA"});
-        pon("V_MV_CPTETAREAS", {"TC", "IDCOMPROBANTE", "IDCOMPLEMENTO", "IDTAREA", "SECUENCIA"});
-        pon("V_MV_CPTETERCEROS", {"TC", "IDCOMPROBANTE", "IDCOMPLEMENTO", "CUENTA", "DETALLE"});
-        pon("C_MV_CPTE", {"TC", "IDCOMPROBANTE", "CUENTA"});
-        pon("C_MV_CPTE_OBSERV", {"TC", "IDCOMPROBANTE", "CUENTA", "TIPO_OBS"});
-        pon("C_MV_CPTEINSUMOS", {"TC", "IDCOMPROBANTE", "CUENTA", "IDARTICULO", "CANTIDAD"});
-        pon("C_MV_CPTETAREAS", {"TC", "IDCOMPROBANTE", "CUENTA", "IDTAREA", "HORAS"});
-        pon("P_MV_CTROLHORARIOS", {"IDEMPRESA", "LEGAJO", "FECHAOPERATIVA"});
-        pon("P_MV_LIQUIDACIONES", {"EMPRESA", "NRO_LiQ", "LEGAJO", "PRIORIDAD", "CONCEPTO"});
-        pon("P_MV_LIQUIDACIONESCAB", {"EMPRESA", "NRO_LiQ", "LEGAJO"});
-        pon("V_MV_COMANDA", {"COMANDA", "IDCOMPROBANTE", "IDCOMPROBANTEG"});
-        pon("V_MV_PRECIOSHIS", {"FECHAHORA", "IDARTICULO", "USUARIO"});
-        // The sales side's stock movements.
-        pon("V_MV_STOCK", {"TC", "IDCOMPROBANTE", "IDCOMPLEMENTO", "SECUENCIA", "IDARTICULO"});
+        for (const TablaConClave& e : kTablasConClave)
+            t.insert(QString::fromLatin1(e.nombre).toUpper(), ClavesDe(e.claves));
         return t;
     }();
     return tabla;

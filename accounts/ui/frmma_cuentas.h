@@ -308,6 +308,11 @@ private:
     void EnfocaDescripcion();
     // The command bar's key, upper-cased, to its branch.
     void Paxtor1_Tecla(const QString& clave);
+    // The bar's branches of more than one step.
+    void Nuevo();
+    void Borrar();
+    void Grabar();
+    void Cancelar();
     // Runs the steps of a command-bar branch with the bar's error treatment.
     bool PasosBarra(const std::vector<pasos::Step>& pasos);
 

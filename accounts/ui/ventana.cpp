@@ -310,89 +310,11 @@ void FrmMA_CUENTAS::Paxtor1_ButtonClick(const QString& Key) {
 
 void FrmMA_CUENTAS::Paxtor1_Tecla(const QString& clave) {
     if (clave == u"NUEVO") {
-        PasosBarra({
-            [&] { return PasaPuerta(); },
-            [&] { LimpiarPantalla(); },
-            [&] {
-                EsNuevo = true;
-                EsBaja = false;
-                EsModificacion = false;
-            },
-            [&] { FocoAlCodigo(); },
-        });
+        Nuevo();
     } else if (clave == u"BORRAR") {
-        bool nuevo = false;
-        bool modificacion = false;
-        bool modificados = false;
-        int reinicios = 0;
-        PasosBarra({
-            // Only the account shown is deleted: a code edited in place is
-            // judged first, and the user deletes what it then shows.
-            [&] { return PasaPuerta(false); },
-            [&] {
-                nuevo = EsNuevo;
-                modificacion = EsModificacion;
-                modificados = DatosModificados;
-                reinicios = Reinicios;
-            },
-            [&] {
-                EsNuevo = false;
-                EsBaja = true;
-                EsModificacion = false;
-            },
-            [&] {
-                if (modificacion)
-                    ActualizaCuenta();
-                else if (nuevo)
-                    DescartaNueva();
-            },
-            [&] { EsBaja = false; },
-            // Not deleted: the window stays on the account as it was.
-            [&] {
-                if (Reinicios != reinicios)
-                    return;
-                EsNuevo = nuevo;
-                EsModificacion = modificacion;
-                DatosModificados = modificados;
-            },
-            [&] { txtFields[0]->setFocus(); },
-            [&] { FocoAlCodigo(); },
-        });
-        EsBaja = false;
+        Borrar();
     } else if (clave == u"GRABAR") {
-        bool valido = false;
-        PasosBarra({
-            [&] { return PasaPuerta(); },
-            [&] { Grabando = true; },
-            [&] { valido = ValidaDatos(); },
-            [&] {
-                if (valido)
-                    DatosModificados = false;
-            },
-            [&] {
-                if (valido)
-                    ActualizaCuenta();
-            },
-            [&] { Grabando = false; },
-            [&] {
-                if (CuentaActual.isEmpty())
-                    EnfocaDescripcion();
-            },
-            [&] { TxtCodigo->setFocus(); },
-            // Once the focus has settled, the next code starts under the
-            // saved account's parent.
-            [&] {
-                if (CodigoSiguiente.isEmpty())
-                    return;
-                TxtCodigo->setText(CodigoSiguiente);
-                TxtCodigo->setCursorPosition(int(CodigoSiguiente.size()));
-                CodigoDejado = CodigoSiguiente;
-                CodigoSiguiente.clear();
-            },
-        });
-        // Also when the operator left at a failure: a save that no longer
-        // runs must not keep the field checks in their saving mode.
-        Grabando = false;
+        Grabar();
     } else if (clave == u"PLANILLA") {
         PasosBarra({[&] {
             ClsPlanilla::MuestraPlanilla(cuentas::SentenciaPlanilla(TablaCuentas),
@@ -407,22 +329,116 @@ void FrmMA_CUENTAS::Paxtor1_Tecla(const QString& clave) {
         int cancelar = 0;
         Form_Unload(cancelar);
     } else if (clave == u"CANCELAR") {
-        bool abandonar = true;
-        PasosBarra({
-            [&] { return PasaPuerta(); },
-            [&] {
-                if (DatosModificados)
-                    abandonar = vb::MsgBox(kAbandonar,
-                                           vb::vbYesNo + vb::vbExclamation + vb::vbDefaultButton2,
-                                           QStringLiteral("Atención!!!")) == vb::vbYes;
-                return abandonar;
-            },
-            [&] { DatosModificados = false; },
-            [&] { LimpiarPantalla(); },
-            [&] { AbreRecordsetCuentas(TablaCuentas); },
-            [&] { FocoAlCodigo(); },
-        });
+        Cancelar();
     }
+}
+
+void FrmMA_CUENTAS::Nuevo() {
+    PasosBarra({
+        [&] { return PasaPuerta(); },
+        [&] { LimpiarPantalla(); },
+        [&] {
+            EsNuevo = true;
+            EsBaja = false;
+            EsModificacion = false;
+        },
+        [&] { FocoAlCodigo(); },
+    });
+}
+
+void FrmMA_CUENTAS::Borrar() {
+    bool nuevo = false;
+    bool modificacion = false;
+    bool modificados = false;
+    int reinicios = 0;
+    PasosBarra({
+        // Only the account shown is deleted: a code edited in place is
+        // judged first, and the user deletes what it then shows.
+        [&] { return PasaPuerta(false); },
+        [&] {
+            nuevo = EsNuevo;
+            modificacion = EsModificacion;
+            modificados = DatosModificados;
+            reinicios = Reinicios;
+        },
+        [&] {
+            EsNuevo = false;
+            EsBaja = true;
+            EsModificacion = false;
+        },
+        [&] {
+            if (modificacion)
+                ActualizaCuenta();
+            else if (nuevo)
+                DescartaNueva();
+        },
+        [&] { EsBaja = false; },
+        // Not deleted: the window stays on the account as it was.
+        [&] {
+            if (Reinicios != reinicios)
+                return;
+            EsNuevo = nuevo;
+            EsModificacion = modificacion;
+            DatosModificados = modificados;
+        },
+        [&] { txtFields[0]->setFocus(); },
+        [&] { FocoAlCodigo(); },
+    });
+    EsBaja = false;
+}
+
+void FrmMA_CUENTAS::Grabar() {
+    bool valido = false;
+    PasosBarra({
+        [&] { return PasaPuerta(); },
+        [&] { Grabando = true; },
+        [&] { valido = ValidaDatos(); },
+        [&] {
+            if (valido)
+                DatosModificados = false;
+        },
+        [&] {
+            if (valido)
+                ActualizaCuenta();
+        },
+        [&] { Grabando = false; },
+        [&] {
+            if (CuentaActual.isEmpty())
+                EnfocaDescripcion();
+        },
+        [&] { TxtCodigo->setFocus(); },
+        // Once the focus has settled, the next code starts under the
+        // saved account's parent.
+        [&] {
+            if (CodigoSiguiente.isEmpty())
+                return;
+            TxtCodigo->setText(CodigoSiguiente);
+            TxtCodigo->setCursorPosition(int(CodigoSiguiente.size()));
+            CodigoDejado = CodigoSiguiente;
+            CodigoSiguiente.clear();
+        },
+    });
+    // Also when the operator left at a failure: a save that no longer
+    // runs must not keep the field checks in their saving mode.
+    Grabando = false;
+}
+
+void FrmMA_CUENTAS::Cancelar() {
+    bool abandonar = true;
+    PasosBarra({
+        [&] { return PasaPuerta(); },
+        [&] {
+            if (DatosModificados)
+                abandonar =
+                    vb::MsgBox(kAbandonar, vb::vbYesNo + vb::vbExclamation + vb::vbDefaultButton2,
+                               QStringLiteral("Atención!!!")) == vb::vbYes;
+            return abandonar;
+        },
+        [&] { DatosModificados = false; },
+        [&] { LimpiarPantalla(); },
+        [&] { AbreRecordsetCuentas(TablaCuentas); },
+        [&] { FocoAlCodigo(); },
+    });
 }
 
 void FrmMA_CUENTAS::Form_KeyDown(int KeyCode, int Shift) {

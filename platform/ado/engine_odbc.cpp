@@ -17,6 +17,7 @@
 #include <cmath>
 #include <cstring>
 #include <deque>
+#include <functional>
 #include <sql.h>
 #include <sqlext.h>
 #include <string>
@@ -1427,84 +1428,96 @@ bool OdbcEngine::readWritable(const QString& sql, BatchResult& out) {
     return true;
 }
 
-const OdbcEngine::TableInfo& OdbcEngine::tableInfo(const QString& table) {
-    const QString cacheKey = table.toUpper();
-    if (const auto it = tables_.constFind(cacheKey); it != tables_.constEnd())
-        return *it;
-    TableInfo info;
-    QStringList types;
-    auto catalogue = [&](auto call, auto row) {
-        Handle st;
-        allocate(st);
-        if (!SQL_SUCCEEDED(call(st.h)))
-            return;
-        while (SQL_SUCCEEDED(SQLFetch(st.h)))
-            row(st.h);
+namespace {
+
+// The driver's catalogue on one table, the name matched in any case. A call
+// the driver refuses gives no rows.
+class TableCatalogue {
+public:
+    using Allocate = std::function<void(OdbcEngine::Handle&)>;
+    // (sequence, column) of a key's columns, in the catalogue's order.
+    using KeyParts = std::vector<std::pair<int, QString>>;
+    struct Columns {
+        QString exactName; // the table's own spelling
+        QStringList names;
+        QStringList types;
+        QList<sqlrewrite::DeclaredColumn> declared;
     };
-    auto text = [&](SQLHSTMT h, SQLUSMALLINT col) {
-        const auto v = readText(h, col, narrow_);
-        return v && !vb::IsNull(*v) ? v->toString() : QString();
-    };
-    auto sameTable = [&](SQLHSTMT h) {
-        return text(h, 3).compare(table, Qt::CaseInsensitive) == 0;
-    };
-    QString exactName = table;
-    QByteArray nameUtf8 = table.toUtf8();
-    catalogue(
-        [&](SQLHSTMT h) {
-            return narrow_ ? SQLColumns(h, nullptr, 0, nullptr, 0,
-                                        reinterpret_cast<SQLCHAR*>(nameUtf8.data()),
-                                        SQLSMALLINT(nameUtf8.size()), nullptr, 0)
-                           : SQLColumnsW(h, nullptr, 0, nullptr, 0, wide(table),
-                                         SQLSMALLINT(table.size()), nullptr, 0);
-        },
-        [&](SQLHSTMT h) {
-            if (!sameTable(h))
-                return;
-            exactName = text(h, 3);
-            const QString name = text(h, 4);
-            QString type = text(h, 6);
-            SQLINTEGER size = 0;
-            SQLLEN ind = 0;
-            SQLGetData(h, 7, SQL_C_SLONG, &size, 0, &ind);
-            info.columns << name;
-            types << type;
-            info.declared.push_back({name, type});
-        });
-    if (info.columns.isEmpty()) {
-        // Not kept: the table may be made later, by this connection or another.
-        noTable_ = TableInfo();
-        return noTable_;
-    }
-    std::vector<std::pair<int, QString>> pk;
-    catalogue(
-        [&](SQLHSTMT h) {
-            return narrow_ ? SQLPrimaryKeys(h, nullptr, 0, nullptr, 0,
-                                            reinterpret_cast<SQLCHAR*>(nameUtf8.data()),
-                                            SQLSMALLINT(nameUtf8.size()))
-                           : SQLPrimaryKeysW(h, nullptr, 0, nullptr, 0, wide(table),
-                                             SQLSMALLINT(table.size()));
-        },
-        [&](SQLHSTMT h) {
-            if (!sameTable(h))
-                return;
-            SQLSMALLINT seq = 0;
-            SQLLEN ind = 0;
-            SQLGetData(h, 5, SQL_C_SSHORT, &seq, 0, &ind);
-            pk.emplace_back(seq, text(h, 4));
-        });
-    if (pk.empty()) {
-        // The first unique index, else every column.
-        QString index;
-        catalogue(
+
+    TableCatalogue(const QString& table, bool narrow, Allocate allocate)
+        : table_(table), nameUtf8_(table.toUtf8()), narrow_(narrow),
+          allocate_(std::move(allocate)) {}
+
+    Columns columns() {
+        Columns out;
+        out.exactName = table_;
+        rows(
             [&](SQLHSTMT h) {
-                return narrow_
-                           ? SQLStatistics(h, nullptr, 0, nullptr, 0,
-                                           reinterpret_cast<SQLCHAR*>(nameUtf8.data()),
-                                           SQLSMALLINT(nameUtf8.size()), SQL_INDEX_UNIQUE,
-                                           SQL_QUICK)
-                           : SQLStatisticsW(h, nullptr, 0, nullptr, 0, wide(table),
-                                            SQLSMALLINT(table.size()), SQL_INDEX_UNIQUE, SQL_QUICK);
+                return narrow_ ? SQLColumns(h, nullptr, 0, nullptr, 0, narrowName(),
+                                            SQLSMALLINT(nameUtf8_.size()), nullptr, 0)
+                               : SQLColumnsW(h, nullptr, 0, nullptr, 0, wide(table_),
+                                             SQLSMALLINT(table_.size()), nullptr, 0);
+            },
+            [&](SQLHSTMT h) {
+                if (!sameTable(h))
+                    return;
+                out.exactName = text(h, 3);
+                const QString name = text(h, 4);
+                QString type = text(h, 6);
+                SQLINTEGER size = 0;
+                SQLLEN ind = 0;
+                SQLGetData(h, 7, SQL_C_SLONG, &size, 0, &ind);
+                out.names << name;
+                out.types << type;
+                out.declared.push_back({name, type});
+            });
+        return out;
+    }
+
+    // The primary key's columns in order; else the first unique index's.
+    QStringList keys() {
+        KeyParts pk = primaryKey();
+        if (pk.empty())
+            pk = firstUniqueIndex();
+        std::sort(pk.begin(), pk.end());
+        QStringList keys;
+        for (const auto& [seq, name] : pk)
+            keys << name;
+        return keys;
+    }
+
+private:
+    KeyParts primaryKey() {
+        KeyParts pk;
+        rows(
+            [&](SQLHSTMT h) {
+                return narrow_ ? SQLPrimaryKeys(h, nullptr, 0, nullptr, 0, narrowName(),
+                                                SQLSMALLINT(nameUtf8_.size()))
+                               : SQLPrimaryKeysW(h, nullptr, 0, nullptr, 0, wide(table_),
+                                                 SQLSMALLINT(table_.size()));
+            },
+            [&](SQLHSTMT h) {
+                if (!sameTable(h))
+                    return;
+                SQLSMALLINT seq = 0;
+                SQLLEN ind = 0;
+                SQLGetData(h, 5, SQL_C_SSHORT, &seq, 0, &ind);
+                pk.emplace_back(seq, text(h, 4));
+            });
+        return pk;
+    }
+
+    KeyParts firstUniqueIndex() {
+        KeyParts pk;
+        QString index;
+        rows(
+            [&](SQLHSTMT h) {
+                return narrow_ ? SQLStatistics(h, nullptr, 0, nullptr, 0, narrowName(),
+                                               SQLSMALLINT(nameUtf8_.size()), SQL_INDEX_UNIQUE,
+                                               SQL_QUICK)
+                               : SQLStatisticsW(h, nullptr, 0, nullptr, 0, wide(table_),
+                                                SQLSMALLINT(table_.size()), SQL_INDEX_UNIQUE,
+                                                SQL_QUICK);
             },
             [&](SQLHSTMT h) {
                 const QString name = text(h, 6);
@@ -1517,24 +1530,78 @@ const OdbcEngine::TableInfo& OdbcEngine::tableInfo(const QString& table) {
                 SQLGetData(h, 8, SQL_C_SSHORT, &seq, 0, &ind);
                 pk.emplace_back(seq, column);
             });
+        return pk;
     }
-    std::sort(pk.begin(), pk.end());
-    for (const auto& [seq, name] : pk)
-        info.keys << name;
-    if (info.keys.isEmpty()) {
-        for (qsizetype i = 0; i < info.columns.size(); ++i) {
-            const int t = adoTypeOfDeclared(types[i]).first;
-            if (t != adLongVarChar && t != adLongVarWChar && t != adLongVarBinary)
-                info.keys << info.columns[i];
-        }
+
+    // Runs the catalogue call on a statement of its own and hands each row
+    // of its result to `row`.
+    template <typename Call, typename Row> void rows(Call call, Row row) {
+        OdbcEngine::Handle st;
+        allocate_(st);
+        if (!SQL_SUCCEEDED(call(st.h)))
+            return;
+        while (SQL_SUCCEEDED(SQLFetch(st.h)))
+            row(st.h);
     }
-    if (info.keys.size() == 1) {
-        const QString type = types.value(info.columns.indexOf(info.keys.front())).toUpper();
-        info.keyIsRowNumber = type.contains(QLatin1String("IDENTITY")) ||
-                              (dialect_ == ServerKind::Sqlite && type == u"INTEGER");
+
+    QString text(SQLHSTMT h, SQLUSMALLINT col) const {
+        const auto v = readText(h, col, narrow_);
+        return v && !vb::IsNull(*v) ? v->toString() : QString();
     }
-    if (exactName != table)
-        tables_.insert(exactName.toUpper(), info);
+
+    bool sameTable(SQLHSTMT h) const {
+        return text(h, 3).compare(table_, Qt::CaseInsensitive) == 0;
+    }
+
+    SQLCHAR* narrowName() { return reinterpret_cast<SQLCHAR*>(nameUtf8_.data()); }
+
+    const QString& table_;
+    QByteArray nameUtf8_;
+    bool narrow_;
+    Allocate allocate_;
+};
+
+// A table without a key: every column that can be compared picks out a row.
+QStringList comparableColumns(const TableCatalogue::Columns& columns) {
+    QStringList keys;
+    for (qsizetype i = 0; i < columns.names.size(); ++i) {
+        const int t = adoTypeOfDeclared(columns.types[i]).first;
+        if (t != adLongVarChar && t != adLongVarWChar && t != adLongVarBinary)
+            keys << columns.names[i];
+    }
+    return keys;
+}
+
+// A single key column of this declared type is one the server numbers.
+bool numberedByServer(const QString& type, ServerKind dialect) {
+    return type.contains(QLatin1String("IDENTITY")) ||
+           (dialect == ServerKind::Sqlite && type == u"INTEGER");
+}
+
+} // namespace
+
+const OdbcEngine::TableInfo& OdbcEngine::tableInfo(const QString& table) {
+    const QString cacheKey = table.toUpper();
+    if (const auto it = tables_.constFind(cacheKey); it != tables_.constEnd())
+        return *it;
+    TableCatalogue catalogue(table, narrow_, [this](Handle& st) { allocate(st); });
+    const TableCatalogue::Columns columns = catalogue.columns();
+    if (columns.names.isEmpty()) {
+        // Not kept: the table may be made later, by this connection or another.
+        noTable_ = TableInfo();
+        return noTable_;
+    }
+    TableInfo info;
+    info.columns = columns.names;
+    info.declared = columns.declared;
+    info.keys = catalogue.keys();
+    if (info.keys.isEmpty())
+        info.keys = comparableColumns(columns);
+    if (info.keys.size() == 1)
+        info.keyIsRowNumber = numberedByServer(
+            columns.types.value(info.columns.indexOf(info.keys.front())).toUpper(), dialect_);
+    if (columns.exactName != table)
+        tables_.insert(columns.exactName.toUpper(), info);
     tables_.insert(cacheKey, info);
     return *tables_.constFind(cacheKey);
 }
@@ -1745,120 +1812,9 @@ public:
     bool fill(const std::vector<QVariantList>& rows, size_t first, size_t last, int params) {
         const size_t n = last - first;
         cols_.resize(size_t(params));
-        for (int c = 0; c < params; ++c) {
-            Column& col = cols_[size_t(c)];
-            col.ind.assign(n, SQL_NULL_DATA);
-            Kind kind = Kind::Null;
-            for (size_t r = first; r < last; ++r) {
-                const Kind k = valueKind(rows[r][c]);
-                if (k == Kind::Null)
-                    continue;
-                if (kind != Kind::Null && k != kind)
-                    return false;
-                kind = k;
-            }
-            if (sqlite_ && (kind == Kind::Money))
-                kind = Kind::Real;         // SQLite keeps money as a real
-            std::vector<QByteArray> texts; // the rows' texts, encoded
-            if (kind == Kind::Text || (kind == Kind::Money) || (kind == Kind::Date && sqlite_)) {
-                texts.resize(n);
-                qsizetype widest = 1;
-                for (size_t r = 0; r < n; ++r) {
-                    const QVariant& v = rows[first + r][c];
-                    if (valueKind(v) == Kind::Null)
-                        continue;
-                    const QString t =
-                        kind == Kind::Money ? vb::toCurrency(v).toString(u'.')
-                        : kind == Kind::Date
-                            ? parameterDateTime(v).toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"))
-                            : v.toString();
-                    texts[r] = narrow_ ? t.toUtf8()
-                                       : QByteArray(reinterpret_cast<const char*>(t.utf16()),
-                                                    t.size() * 2);
-                    col.ind[r] = SQLLEN(texts[r].size());
-                    widest = std::max(widest, texts[r].size());
-                }
-                const qsizetype unit = narrow_ ? 1 : 2;
-                col.width = SQLLEN(widest + unit); // room for the terminator
-                col.data.assign(size_t(col.width) * n, 0);
-                for (size_t r = 0; r < n; ++r)
-                    std::copy(texts[r].begin(), texts[r].end(),
-                              col.data.begin() + qsizetype(r) * col.width);
-                col.cType = narrow_ ? SQL_C_CHAR : SQL_C_WCHAR;
-                const SQLULEN chars = SQLULEN(widest / unit);
-                if (kind == Kind::Money) {
-                    col.sqlType = SQL_DECIMAL;
-                    col.size = 19;
-                    col.digits = 4;
-                } else if (kind == Kind::Date) {
-                    col.sqlType = SQL_VARCHAR;
-                    col.size = 19;
-                } else {
-                    col.sqlType = narrow_        ? SQL_VARCHAR
-                                  : chars > 4000 ? SQL_WLONGVARCHAR
-                                                 : SQL_WVARCHAR;
-                    col.size = chars;
-                }
-                continue;
-            }
-            switch (kind) {
-            case Kind::Null:
-                col.cType = SQL_C_CHAR;
-                col.sqlType = SQL_VARCHAR;
-                col.size = 1;
-                col.width = 1;
-                col.data.assign(n, 0);
-                break;
-            case Kind::Integer:
-                fixed<qint64>(
-                    col, rows, first, c, SQL_C_SBIGINT, SQL_BIGINT, 0, [](const QVariant& v) {
-                        return v.typeId() == QMetaType::Bool ? qint64(v.toBool()) : v.toLongLong();
-                    });
-                break;
-            case Kind::Real:
-                fixed<double>(
-                    col, rows, first, c, SQL_C_DOUBLE, SQL_DOUBLE, 15, [](const QVariant& v) {
-                        return vb::isCurrency(v) ? vb::toCurrency(v).toDouble() : v.toDouble();
-                    });
-                break;
-            case Kind::Date:
-                fixed<SQL_TIMESTAMP_STRUCT>(
-                    col, rows, first, c, SQL_C_TYPE_TIMESTAMP, SQL_TYPE_TIMESTAMP, 23,
-                    [](const QVariant& v) { return odbcTimestamp(parameterDateTime(v)); });
-                col.digits = 3;
-                break;
-            case Kind::Bytes: {
-                // Drivers read binary arrays by the buffer's length: values of
-                // one length only.
-                qsizetype widest = -1;
-                for (size_t r = first; r < last; ++r) {
-                    if (valueKind(rows[r][c]) == Kind::Null)
-                        continue;
-                    const qsizetype size = rows[r][c].toByteArray().size();
-                    if (widest >= 0 && size != widest)
-                        return false;
-                    widest = size;
-                }
-                widest = std::max<qsizetype>(widest, 1);
-                col.width = SQLLEN(widest);
-                col.data.assign(size_t(widest) * n, 0);
-                for (size_t r = 0; r < n; ++r) {
-                    const QVariant& v = rows[first + r][c];
-                    if (valueKind(v) == Kind::Null)
-                        continue;
-                    const QByteArray b = v.toByteArray();
-                    std::copy(b.begin(), b.end(), col.data.begin() + qsizetype(r) * col.width);
-                    col.ind[r] = SQLLEN(b.size());
-                }
-                col.cType = SQL_C_BINARY;
-                col.sqlType = widest > 8000 ? SQL_LONGVARBINARY : SQL_VARBINARY;
-                col.size = SQLULEN(widest);
-                break;
-            }
-            default:
-                break;
-            }
-        }
+        for (int c = 0; c < params; ++c)
+            if (!fillColumn(cols_[size_t(c)], rows, first, last, c, n))
+                return false;
         return true;
     }
 
@@ -1884,6 +1840,164 @@ private:
         std::vector<char> data;
         std::vector<SQLLEN> ind;
     };
+
+    // Parameter `c` of rows [first, last), n of them, all NULL until filled.
+    bool fillColumn(Column& col, const std::vector<QVariantList>& rows, size_t first, size_t last,
+                    int c, size_t n) {
+        col.ind.assign(n, SQL_NULL_DATA);
+        std::optional<Kind> kind = sharedKind(rows, first, last, c);
+        if (!kind)
+            return false;
+        if (sqlite_ && (*kind == Kind::Money))
+            kind = Kind::Real; // SQLite keeps money as a real
+        if (*kind == Kind::Text || (*kind == Kind::Money) || (*kind == Kind::Date && sqlite_)) {
+            fillTexts(col, rows, first, c, *kind);
+            return true;
+        }
+        switch (*kind) {
+        case Kind::Null:
+            fillNulls(col, n);
+            break;
+        case Kind::Integer:
+            fixed<qint64>(col, rows, first, c, SQL_C_SBIGINT, SQL_BIGINT, 0, [](const QVariant& v) {
+                return v.typeId() == QMetaType::Bool ? qint64(v.toBool()) : v.toLongLong();
+            });
+            break;
+        case Kind::Real:
+            fixed<double>(col, rows, first, c, SQL_C_DOUBLE, SQL_DOUBLE, 15, [](const QVariant& v) {
+                return vb::isCurrency(v) ? vb::toCurrency(v).toDouble() : v.toDouble();
+            });
+            break;
+        case Kind::Date:
+            fixed<SQL_TIMESTAMP_STRUCT>(
+                col, rows, first, c, SQL_C_TYPE_TIMESTAMP, SQL_TYPE_TIMESTAMP, 23,
+                [](const QVariant& v) { return odbcTimestamp(parameterDateTime(v)); });
+            col.digits = 3;
+            break;
+        case Kind::Bytes:
+            return fillBytes(col, rows, first, last, c);
+        default:
+            break;
+        }
+        return true;
+    }
+
+    // The one kind of parameter `c`'s values that are not NULL (Null when
+    // all are); std::nullopt when they are of different kinds.
+    static std::optional<Kind> sharedKind(const std::vector<QVariantList>& rows, size_t first,
+                                          size_t last, int c) {
+        Kind kind = Kind::Null;
+        for (size_t r = first; r < last; ++r) {
+            const Kind k = valueKind(rows[r][c]);
+            if (k == Kind::Null)
+                continue;
+            if (kind != Kind::Null && k != kind)
+                return std::nullopt;
+            kind = k;
+        }
+        return kind;
+    }
+
+    // Every row's value as text, in a slot as wide as the widest.
+    void fillTexts(Column& col, const std::vector<QVariantList>& rows, size_t first, int c,
+                   Kind kind) const {
+        const size_t n = col.ind.size();
+        std::vector<QByteArray> texts(n); // the rows' texts, encoded
+        qsizetype widest = 1;
+        for (size_t r = 0; r < n; ++r) {
+            const QVariant& v = rows[first + r][c];
+            if (valueKind(v) == Kind::Null)
+                continue;
+            texts[r] = encoded(parameterText(v, kind));
+            col.ind[r] = SQLLEN(texts[r].size());
+            widest = std::max(widest, texts[r].size());
+        }
+        const qsizetype unit = narrow_ ? 1 : 2;
+        col.width = SQLLEN(widest + unit); // room for the terminator
+        col.data.assign(size_t(col.width) * n, 0);
+        for (size_t r = 0; r < n; ++r)
+            std::copy(texts[r].begin(), texts[r].end(),
+                      col.data.begin() + qsizetype(r) * col.width);
+        col.cType = narrow_ ? SQL_C_CHAR : SQL_C_WCHAR;
+        textType(col, kind, SQLULEN(widest / unit));
+    }
+
+    static QString parameterText(const QVariant& v, Kind kind) {
+        return kind == Kind::Money ? vb::toCurrency(v).toString(u'.')
+               : kind == Kind::Date
+                   ? parameterDateTime(v).toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"))
+                   : v.toString();
+    }
+
+    // The text in the driver's encoding.
+    QByteArray encoded(const QString& t) const {
+        return narrow_ ? t.toUtf8()
+                       : QByteArray(reinterpret_cast<const char*>(t.utf16()), t.size() * 2);
+    }
+
+    // The server's type of a text parameter of `chars` characters at most.
+    void textType(Column& col, Kind kind, SQLULEN chars) const {
+        if (kind == Kind::Money) {
+            col.sqlType = SQL_DECIMAL;
+            col.size = 19;
+            col.digits = 4;
+        } else if (kind == Kind::Date) {
+            col.sqlType = SQL_VARCHAR;
+            col.size = 19;
+        } else {
+            col.sqlType = narrow_ ? SQL_VARCHAR : chars > 4000 ? SQL_WLONGVARCHAR : SQL_WVARCHAR;
+            col.size = chars;
+        }
+    }
+
+    static void fillNulls(Column& col, size_t n) {
+        col.cType = SQL_C_CHAR;
+        col.sqlType = SQL_VARCHAR;
+        col.size = 1;
+        col.width = 1;
+        col.data.assign(n, 0);
+    }
+
+    // Drivers read binary arrays by the buffer's length: values of one
+    // length only, else false.
+    static bool fillBytes(Column& col, const std::vector<QVariantList>& rows, size_t first,
+                          size_t last, int c) {
+        const size_t n = col.ind.size();
+        const std::optional<qsizetype> length = sharedLength(rows, first, last, c);
+        if (!length)
+            return false;
+        const qsizetype widest = std::max<qsizetype>(*length, 1);
+        col.width = SQLLEN(widest);
+        col.data.assign(size_t(widest) * n, 0);
+        for (size_t r = 0; r < n; ++r) {
+            const QVariant& v = rows[first + r][c];
+            if (valueKind(v) == Kind::Null)
+                continue;
+            const QByteArray b = v.toByteArray();
+            std::copy(b.begin(), b.end(), col.data.begin() + qsizetype(r) * col.width);
+            col.ind[r] = SQLLEN(b.size());
+        }
+        col.cType = SQL_C_BINARY;
+        col.sqlType = widest > 8000 ? SQL_LONGVARBINARY : SQL_VARBINARY;
+        col.size = SQLULEN(widest);
+        return true;
+    }
+
+    // The one length of parameter `c`'s values that are not NULL (-1 when
+    // all are); std::nullopt when they differ.
+    static std::optional<qsizetype> sharedLength(const std::vector<QVariantList>& rows,
+                                                 size_t first, size_t last, int c) {
+        qsizetype widest = -1;
+        for (size_t r = first; r < last; ++r) {
+            if (valueKind(rows[r][c]) == Kind::Null)
+                continue;
+            const qsizetype size = rows[r][c].toByteArray().size();
+            if (widest >= 0 && size != widest)
+                return std::nullopt;
+            widest = size;
+        }
+        return widest;
+    }
 
     template <typename T, typename Convert>
     static void fixed(Column& col, const std::vector<QVariantList>& rows, size_t first, int c,

@@ -467,13 +467,24 @@ bool frmAcceso::EjecutarCmdRegDB(const QString& Archivo, QString& ErrDevuelto) {
     return corrio;
 }
 
-void frmAcceso::CmdRegistrar_Click() {
-    DB_Dll& datos = Datos();
-    QString clave;
-    auto registra = [&] {
-        LBM_Common1::RegistraConexion(clave, TxtDbName->text(), TxtDbName->text(),
-                                      TxtDbName->text(), TxtServidor->text(), false);
-    };
+// "Registrar": the typed connection is tested and registered in steps, each
+// giving the one that follows (-1 ends the routine).
+class frmAcceso::Registro {
+public:
+    explicit Registro(frmAcceso& ventana) : v_(ventana), datos_(ventana.Datos()) {}
+
+    // A failure goes on where the registration ends, or with the step after
+    // it once there.
+    void Corre() {
+        const std::function<int(int)> paso = [this](int i) { return Ejecuta(i); };
+        const pasos::OnError tratamiento = [this](const ado::Error& e) { return Falla(e); };
+        for (int desde = Existente; desde >= 0 && desde <= Lista; desde = seguir_) {
+            seguir_ = -1;
+            pasos::RunSteps(paso, tratamiento, desde, pasos::Trap::AllErrors);
+        }
+    }
+
+private:
     enum Paso {
         Existente,
         Puerto,
@@ -485,79 +496,113 @@ void frmAcceso::CmdRegistrar_Click() {
         Cierra,
         Lista,
     };
-    int actual = Existente;
-    const std::function<int(int)> paso = [&](int i) -> int {
-        actual = i;
+
+    int Ejecuta(int i) {
+        actual_ = i;
         switch (i) {
         case Existente:
-            clave = basestxt::connectionKey(TxtDbName->text(), TxtServidor->text());
-            servidorElegido_.clear();
-            DatosBase(clave);
-            if (!servidorElegido_.trimmed().isEmpty()) {
-                vb::MsgBox(QStringLiteral("La conexion que intenta registrar ya existe "),
-                           vb::vbInformation, QStringLiteral("Atencion"));
-                return -1;
-            }
-            return Puerto;
-        case Puerto: {
-            const double puerto = ClsUtilidades::TextoAMoneda(TxtPuerto->text()).toDouble();
-            puerto_ = puerto == 0 ? 1433.0 : puerto;
-            return Recorta;
-        }
+            return RechazaExistente();
+        case Puerto:
+            return TomaPuerto();
         case Recorta:
-            for (QLineEdit* c : {TxtServidor, TxtUserId, TxtUserPassword, TxtDbName})
-                c->setText(c->text().trimmed());
-            return LoginDeLaBase;
-        case LoginDeLaBase: {
-            const QString d = TxtDbName->text().toUpper();
-            if (!ExisteBaseDeDatos(TxtServidor->text(), d, d, d, DB_Dll::pSQLOLEDB()))
-                return LoginDelOperador;
-            registra();
-            return Odbc;
-        }
+            return RecortaCajas();
+        case LoginDeLaBase:
+            return PruebaLoginDeLaBase();
         case LoginDelOperador:
-            if (datos.gOpenFlag && datos.cnn()->State() == ado::adStateOpen)
-                datos.cnn()->Close();
-            datos.gServidor = TxtServidor->text();
-            datos.gUsuario = TxtUserId->text();
-            datos.gUserPassWord = TxtUserPassword->text();
-            datos.gDBName = TxtDbName->text();
-            datos.OpenServerADODB(false, ado::adUseClient, QString(), true, true);
-            return RegistraOAvisa;
+            return ConectaComoOperador();
         case RegistraOAvisa:
-            if (!datos.gOpenFlag) {
-                vb::MsgBox(QStringLiteral("NO SE PUDO CONECTAR AL SERVIDOR ") +
-                               TxtServidor->text() +
-                               QStringLiteral(" VERIFIQUE EL NOMBRE DE USUARIO Y PASSWORD "
-                                              "INGRESADO"),
-                           vb::vbInformation, QStringLiteral("AVISO AL OPERADOR"));
-                return -1;
-            }
-            registra();
-            return Odbc;
-        case Odbc: {
-            const QString carpeta = ClsUtilidades::CarpetaConBarra(vb::AppPath());
-            const QString odbc = ClsReporte::BuscaPrograma(carpeta, QStringLiteral("ODBC.exe"));
-            // The database just registered, whichever login reached it.
-            if (!odbc.isEmpty())
-                ClsReporte::Inicia(odbc,
-                                   {QStringLiteral("Server=") + TxtServidor->text() +
-                                    QStringLiteral(";DB=") + TxtDbName->text() + u';'},
-                                   carpeta);
-            return Cierra;
-        }
+            return RegistraSiConecto();
+        case Odbc:
+            return IniciaOdbc();
         case Cierra:
-            if (datos.cnn()->State() == ado::adStateOpen)
-                datos.cnn()->Close();
-            return Lista;
+            return CierraConexion();
         case Lista:
-            llenarlist();
+            v_.llenarlist();
             return -1;
         }
         return -1;
-    };
-    int seguir = -1;
-    const pasos::OnError tratamiento = [&](const ado::Error& e) {
+    }
+
+    int RechazaExistente() {
+        clave_ = basestxt::connectionKey(v_.TxtDbName->text(), v_.TxtServidor->text());
+        v_.servidorElegido_.clear();
+        v_.DatosBase(clave_);
+        if (!v_.servidorElegido_.trimmed().isEmpty()) {
+            vb::MsgBox(QStringLiteral("La conexion que intenta registrar ya existe "),
+                       vb::vbInformation, QStringLiteral("Atencion"));
+            return -1;
+        }
+        return Puerto;
+    }
+
+    int TomaPuerto() {
+        const double puerto = ClsUtilidades::TextoAMoneda(v_.TxtPuerto->text()).toDouble();
+        v_.puerto_ = puerto == 0 ? 1433.0 : puerto;
+        return Recorta;
+    }
+
+    int RecortaCajas() {
+        for (QLineEdit* c : {v_.TxtServidor, v_.TxtUserId, v_.TxtUserPassword, v_.TxtDbName})
+            c->setText(c->text().trimmed());
+        return LoginDeLaBase;
+    }
+
+    // The database's own login first.
+    int PruebaLoginDeLaBase() {
+        const QString d = v_.TxtDbName->text().toUpper();
+        if (!v_.ExisteBaseDeDatos(v_.TxtServidor->text(), d, d, d, DB_Dll::pSQLOLEDB()))
+            return LoginDelOperador;
+        Registra();
+        return Odbc;
+    }
+
+    int ConectaComoOperador() {
+        if (datos_.gOpenFlag && datos_.cnn()->State() == ado::adStateOpen)
+            datos_.cnn()->Close();
+        datos_.gServidor = v_.TxtServidor->text();
+        datos_.gUsuario = v_.TxtUserId->text();
+        datos_.gUserPassWord = v_.TxtUserPassword->text();
+        datos_.gDBName = v_.TxtDbName->text();
+        datos_.OpenServerADODB(false, ado::adUseClient, QString(), true, true);
+        return RegistraOAvisa;
+    }
+
+    int RegistraSiConecto() {
+        if (!datos_.gOpenFlag) {
+            vb::MsgBox(QStringLiteral("NO SE PUDO CONECTAR AL SERVIDOR ") + v_.TxtServidor->text() +
+                           QStringLiteral(" VERIFIQUE EL NOMBRE DE USUARIO Y PASSWORD "
+                                          "INGRESADO"),
+                       vb::vbInformation, QStringLiteral("AVISO AL OPERADOR"));
+            return -1;
+        }
+        Registra();
+        return Odbc;
+    }
+
+    void Registra() {
+        LBM_Common1::RegistraConexion(clave_, v_.TxtDbName->text(), v_.TxtDbName->text(),
+                                      v_.TxtDbName->text(), v_.TxtServidor->text(), false);
+    }
+
+    // The database just registered, whichever login reached it.
+    int IniciaOdbc() {
+        const QString carpeta = ClsUtilidades::CarpetaConBarra(vb::AppPath());
+        const QString odbc = ClsReporte::BuscaPrograma(carpeta, QStringLiteral("ODBC.exe"));
+        if (!odbc.isEmpty())
+            ClsReporte::Inicia(odbc,
+                               {QStringLiteral("Server=") + v_.TxtServidor->text() +
+                                QStringLiteral(";DB=") + v_.TxtDbName->text() + u';'},
+                               carpeta);
+        return Cierra;
+    }
+
+    int CierraConexion() {
+        if (datos_.cnn()->State() == ado::adStateOpen)
+            datos_.cnn()->Close();
+        return Lista;
+    }
+
+    pasos::Resume Falla(const ado::Error& e) {
         const qint32 numero = qint32(e.Number);
         if (IgnoradaAlRegistrar(numero))
             return pasos::Resume::Next;
@@ -565,13 +610,19 @@ void frmAcceso::CmdRegistrar_Click() {
                    QStringLiteral("SQL-DMO error:  ") + Str(numero) + u' ' + e.Description);
         // The routine goes on where the registration ends; a failure from
         // there on goes on with the step after it.
-        seguir = actual < Odbc ? int(Odbc) : actual + 1;
+        seguir_ = actual_ < Odbc ? int(Odbc) : actual_ + 1;
         return pasos::Resume::Exit;
-    };
-    for (int desde = Existente; desde >= 0 && desde <= Lista; desde = seguir) {
-        seguir = -1;
-        pasos::RunSteps(paso, tratamiento, desde, pasos::Trap::AllErrors);
     }
+
+    frmAcceso& v_;
+    DB_Dll& datos_;
+    QString clave_;
+    int actual_ = Existente;
+    int seguir_ = -1;
+};
+
+void frmAcceso::CmdRegistrar_Click() {
+    Registro(*this).Corre();
 }
 
 void frmAcceso::CmdLineaComando_Click() {

@@ -101,6 +101,8 @@ private:
     QVariant puerto_;
     bool finPedido_ = false;
     DB_Dll* datos_ = nullptr;
+    // The steps of "Registrar".
+    class Registro;
     // The window asks for the company's own connection.
     bool EsDeLaEmpresa() const;
 };
