@@ -312,7 +312,11 @@ void Lib_FrmCons3::reject() {
 }
 
 void Lib_FrmCons3::CmdTodos_Click() {
-    Modelo->traerTodo();
+    // The rows not read yet are turned round as they come, those kept by
+    // value as their kept mark.
+    MarcasInvertidas = !MarcasInvertidas;
+    for (bool& marcada : MarcasFijadas)
+        marcada = !marcada;
     Modelo->invierteMarcas();
 }
 

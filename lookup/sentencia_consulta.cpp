@@ -404,13 +404,16 @@ QString SentenciaPorClaves(const QString& sql, const QStringList& nombres,
         if (orden >= 0)
             base = base.left(orden).trimmed();
     }
-    std::vector<Clave> orden = claves;
-    if (desde == Desde::Antes)
-        for (Clave& k : orden)
-            k.descendente = !k.descendente;
+    std::vector<Clave> inversas = claves;
+    for (Clave& k : inversas)
+        k.descendente = !k.descendente;
+    const bool haciaAtras =
+        desde == Desde::Antes || desde == Desde::AntesEn || desde == Desde::Final;
+    const std::vector<Clave>& orden = haciaAtras ? inversas : claves;
     QStringList condiciones;
-    if (desde != Desde::Principio)
-        condiciones << Posteriores(nombres, orden, valores, desde == Desde::En, motor);
+    if (desde != Desde::Principio && desde != Desde::Final)
+        condiciones << Posteriores(nombres, desde == Desde::Hasta || haciaAtras ? inversas : claves,
+                                   valores, desde == Desde::En || desde == Desde::AntesEn, motor);
     if (!condicion.isEmpty())
         condiciones << condicion;
     QStringList terminos;
