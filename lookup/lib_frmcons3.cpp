@@ -743,7 +743,7 @@ bool Lib_FrmCons3::RecorreNoLeidas(bool anteriores,
     pasos::RunSteps({[&] {
                         const int campos = rs->fieldCount();
                         for (int k = 0; !rs->EOF(); ++k) {
-                            if (k >= saltadas) {
+                            if (k >= saltadas && MarcaDe(*rs)) {
                                 FilaConsulta fila;
                                 LlenaFila(fila, campos, *rs);
                                 cada(fila);
@@ -765,22 +765,34 @@ void Lib_FrmCons3::LlenaFila(FilaConsulta& fila, int campos, ado::Recordset& rs)
     for (int j = 0; j < campos; ++j)
         fila.valores.push_back(rs.value(j));
     fila.celdas << ClsUtilidades::ValorCampo(fila.valores[0]).trimmed();
-    if (CheckBoxes && !SinMarcasIniciales && !ValoresMarcados.isEmpty() &&
-        rs.hasField(CampoDevuelto))
-        fila.marcada = MarcadaInicialmente(rs.value(CampoDevuelto));
-    if (CheckBoxes && MarcasInvertidas)
-        fila.marcada = !fila.marcada;
     for (int j = 1; j < campos; ++j)
         fila.celdas << ClsUtilidades::RellenaCeros(
             ClsUtilidades::ValorCampo(fila.valores[size_t(j)]));
-    if (CheckBoxes && !MarcasFijadas.isEmpty()) {
-        const auto marca = MarcasFijadas.constFind(fila.celdas.value(ColumnaDevuelta()).trimmed());
-        if (marca != MarcasFijadas.constEnd())
-            fila.marcada = *marca;
-    }
+    if (CheckBoxes)
+        fila.marcada = MarcaDe(rs);
     // Colouring goes with the sub-items: a single column stays plain.
     if (campos > 1 && color.isValid() && Igual(MuestraStock, QStringLiteral("SI")))
         fila.color = color;
+}
+
+bool Lib_FrmCons3::MarcaDe(ado::Recordset& rs) const {
+    bool marcada = !SinMarcasIniciales && !ValoresMarcados.isEmpty() &&
+                   rs.hasField(CampoDevuelto) && MarcadaInicialmente(rs.value(CampoDevuelto));
+    if (MarcasInvertidas)
+        marcada = !marcada;
+    if (!MarcasFijadas.isEmpty()) {
+        // Kept by the value the row returns, as the list shows it.
+        const int c = ColumnaDevuelta();
+        QString devuelto;
+        if (c == 0)
+            devuelto = ClsUtilidades::ValorCampo(rs.value(0));
+        else if (c < rs.fieldCount())
+            devuelto = ClsUtilidades::RellenaCeros(ClsUtilidades::ValorCampo(rs.value(c)));
+        const auto marca = MarcasFijadas.constFind(devuelto.trimmed());
+        if (marca != MarcasFijadas.constEnd())
+            marcada = *marca;
+    }
+    return marcada;
 }
 
 QColor Lib_FrmCons3::ColorStock(ado::Recordset& rs) {

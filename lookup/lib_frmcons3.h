@@ -240,13 +240,15 @@ private:
     // every key, the last one included; at its start, with the first one.
     int EmpatadasAlFinal() const;
     int EmpatadasAlPrincipio() const;
-    // Walks the rows of the list's order that the list does not hold, those
-    // before its first row or those after its last, as they are read and
-    // without keeping them. False when the read failed.
+    // Walks the checked rows of the list's order that the list does not
+    // hold, those before its first row or those after its last, as they are
+    // read and without keeping them. False when the read failed.
     bool RecorreNoLeidas(bool anteriores, const std::function<void(const FilaConsulta&)>& cada);
     void LlenaFila(FilaConsulta& fila, int campos, ado::Recordset& rs);
     QColor ColorStock(ado::Recordset& rs);
     bool MarcadaInicialmente(const QVariant& valor) const;
+    // The check mark of the recordset's row as the list would show it now.
+    bool MarcaDe(ado::Recordset& rs) const;
     // The current row (0-based); -1 when there is none.
     int FilaSeleccionada() const;
     void SeleccionaFila(int fila);
