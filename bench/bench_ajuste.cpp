@@ -614,6 +614,15 @@ struct Paso {
     bool correcto = false;
 };
 
+// A search the window runs in the background, where it does: the key's
+// answer is the row it selects, or its end.
+template <typename W> bool Buscando(const W& w) {
+    if constexpr (requires { w.buscando(); })
+        return w.buscando();
+    else
+        return false;
+}
+
 // Answers of the list lookup window, driven as a user drives it: keys into
 // the search boxes and the list, clicks on the headers and buttons.
 class Ventana {
@@ -654,7 +663,7 @@ public:
     }
     // Types `texto` key by key into the search box of `columna`: the
     // slowest key, up to the row it finds current when `hay` (each start of
-    // the text then has one), or up to its events run when there is none.
+    // the text then has one), or up to the end of its search when there is none.
     double Teclea(int columna, const QString& texto, bool hay, bool& bien) {
         QComboBox* c = combo(columna);
         double peor = 0;
@@ -664,8 +673,10 @@ public:
             const QString buscado = texto.left(n);
             t.restart();
             QTest::keyClicks(c, texto.mid(n - 1, 1));
-            const bool hallada = Espera(
-                [&] { return !hay || actual(columna).startsWith(buscado, Qt::CaseInsensitive); });
+            const bool hallada = Espera([&] {
+                return !Buscando(*w_) &&
+                       (!hay || actual(columna).startsWith(buscado, Qt::CaseInsensitive));
+            });
             peor = std::max(peor, Tiempo(t.nsecsElapsed()));
             bien = bien && hallada;
         }
