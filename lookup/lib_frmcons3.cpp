@@ -342,6 +342,26 @@ void Lib_FrmCons3::TraeAnteriores() {
     barra->setValue(antes + n * paso);
 }
 
+bool Lib_FrmCons3::MasFilasQue(int cuantas) {
+    SueltaConsulta();
+    ado::RecordsetPtr rs = ado::Recordset::create();
+    rs->setStreaming(true);
+    Datos().AbrirRecordset(sentenciaconsulta::SentenciaSinOrden(SQL), rs, nullptr,
+                           ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true);
+    // A count that failed leaves the sort to the database.
+    if (!rs || rs->State() != ado::adStateOpen)
+        return true;
+    int n = 0;
+    bool leida = pasos::RunSteps({[&] {
+                                     for (; n <= cuantas && !rs->EOF(); ++n)
+                                         rs->MoveNext();
+                                 }},
+                                 CajaOperador(QStringLiteral("FORM_LOAD")), pasos::Trap::AllErrors);
+    if (rs->State() == ado::adStateOpen)
+        Datos().CierraRecordset(rs);
+    return !leida || n > cuantas;
+}
+
 void Lib_FrmCons3::IrAlFinal() {
     // A list that reads on by key reads its last rows, backwards, instead
     // of every row before them.

@@ -232,6 +232,8 @@ private:
     // Sorts by a column: in the list when it holds every row, else by the
     // database, which reads the rows again in that order.
     void Ordena(int columna, Qt::SortOrder orden);
+    // The statement has more than `cuantas` rows (counted, not read).
+    bool MasFilasQue(int cuantas);
     // Column (0-based) of the value a row returns.
     int ColumnaDevuelta() const;
     // Reads up to `cuantas` rows of RsConsulta; false at its end, where it is closed.
