@@ -49,12 +49,16 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTreeView>
+#include <QtTest/QTest>
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <limits>
 #include <malloc.h>
 #include <memory>
@@ -600,66 +604,248 @@ void ArmaConsulta(const QString& archivo) {
     sqlite3_close(db);
 }
 
-struct MedidaConsulta {
-    int filas = 0;               // rows of the query
-    double primeras = 0;         // ms to the first rows on screen
-    double agregada = 0;         // MB the open window adds to the process
-    double tecla = 0;            // ms of the slowest key typed of the last code
-    double agregadaBusqueda = 0; // MB the whole search adds at its peak
-    double orden = 0;            // ms of a sort by the names' header
-    double agregadaOrden = 0;    // MB the sort adds at its peak
-    bool correcta = false;       // first row, row found and first row after the sort as expected
+// One path of the lookup: the slowest answer the user waited for, the
+// memory the process took on for it at its peak, and whether the window
+// then showed what it should.
+struct Paso {
+    const char* nombre;
+    double ms = -1;
+    double mb = -1;
+    bool correcto = false;
 };
 
-// The list lookup window as the lookup object opens it, over `sql`, until its
-// first rows are on screen; then the last code typed key by key into the
-// first search box, and a click on the second header.
-MedidaConsulta MideConsulta(const QString& sql, int filas) {
-    MedidaConsulta r;
-    r.filas = filas;
-    QCoreApplication::processEvents();
-    const long antes = Residente();
-    QElapsedTimer t;
-    t.start();
-    auto w = std::make_unique<Lib_FrmCons3>();
-    w->SQL = sql;
-    w->Cargar();
-    w->show();
-    QCoreApplication::processEvents();
-    r.primeras = Tiempo(t.nsecsElapsed());
-    r.agregada = Mb(Residente() - antes);
-    const bool primera =
-        w->modelo().filas() > 0 && w->modelo().texto(0, 0) == QStringLiteral("1000000");
+// A search the window runs in the background, where it does: the key's
+// answer is the row it selects, or its end.
+template <typename W> bool Buscando(const W& w) {
+    if constexpr (requires { w.buscando(); })
+        return w.buscando();
+    else
+        return false;
+}
 
-    const QString ultimo = QString::number(1000000 + filas - 1);
-    auto* combo = w->findChild<QComboBox*>(QStringLiteral("CmbSearch"));
-    bool pico = ReiniciaPico();
-    long base = Residente();
-    for (qsizetype n = 1; n <= ultimo.size(); ++n) {
-        t.restart();
-        combo->setEditText(ultimo.left(n));
+// Answers of the list lookup window, driven as a user drives it: keys into
+// the search boxes and the list, clicks on the headers and buttons.
+class Ventana {
+public:
+    explicit Ventana(const QString& sql, bool marcas = false, const QString& porDefecto = {}) {
+        w_ = std::make_unique<Lib_FrmCons3>();
+        w_->SQL = sql;
+        w_->CampoDevuelto = QStringLiteral("CODIGO");
+        w_->CheckBoxes = marcas;
+        w_->ValoresDefault = porDefecto;
+        w_->Cargar();
+        w_->show();
         QCoreApplication::processEvents();
-        r.tecla = std::max(r.tecla, Tiempo(t.nsecsElapsed()));
     }
-    r.agregadaBusqueda = pico ? Mb(PicoMemoria() - base) : -1;
-    auto* lista = w->findChild<QTreeView*>(QStringLiteral("ListView1"));
-    const QModelIndex hallada = lista->currentIndex();
-    const bool encontrada = hallada.isValid() && hallada.data().toString() == ultimo;
-    combo->setEditText(QString());
-    lista->setCurrentIndex(QModelIndex());
+    Lib_FrmCons3& w() { return *w_; }
+    QTreeView* lista() const { return w_->findChild<QTreeView*>(QStringLiteral("ListView1")); }
+    QComboBox* combo(int columna) const {
+        for (QComboBox* c : w_->findChildren<QComboBox*>(QStringLiteral("CmbSearch")))
+            if (c->property("Index").toInt() == columna)
+                return c;
+        return nullptr;
+    }
+    // The current row's cell; empty without one.
+    QString actual(int columna) const {
+        const QModelIndex i = lista()->currentIndex();
+        return i.isValid() ? i.sibling(i.row(), columna).data().toString() : QString();
+    }
+    // Runs the window's events until `hecho` holds (at most 20 s), then
+    // those it queued meanwhile.
+    static bool Espera(const std::function<bool()>& hecho) {
+        QElapsedTimer t;
+        t.start();
+        QCoreApplication::processEvents();
+        while (!hecho() && t.elapsed() < 20000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QCoreApplication::processEvents();
+        return hecho();
+    }
+    // Types `texto` key by key into the search box of `columna`: the
+    // slowest key, up to the row it finds current when `hay` (each start of
+    // the text then has one), or up to the end of its search when there is none.
+    double Teclea(int columna, const QString& texto, bool hay, bool& bien) {
+        QComboBox* c = combo(columna);
+        double peor = 0;
+        bien = true;
+        QElapsedTimer t;
+        for (qsizetype n = 1; n <= texto.size(); ++n) {
+            const QString buscado = texto.left(n);
+            t.restart();
+            QTest::keyClicks(c, texto.mid(n - 1, 1));
+            const bool hallada = Espera([&] {
+                return !Buscando(*w_) &&
+                       (!hay || actual(columna).startsWith(buscado, Qt::CaseInsensitive));
+            });
+            peor = std::max(peor, Tiempo(t.nsecsElapsed()));
+            bien = bien && hallada;
+        }
+        if (!hay)
+            bien = !actual(columna).startsWith(texto, Qt::CaseInsensitive);
+        return peor;
+    }
+    void Clic(int columna) {
+        QHeaderView* h = lista()->header();
+        const QPoint p(h->sectionViewportPosition(columna) + h->sectionSize(columna) / 2,
+                       h->height() / 2);
+        QTest::mouseClick(h->viewport(), Qt::LeftButton, {}, p);
+    }
 
-    pico = ReiniciaPico();
-    base = Residente();
-    t.restart();
-    w->ListView1_ColumnClick(2);
+private:
+    std::unique_ptr<Lib_FrmCons3> w_;
+};
+
+// Runs one path: `paso` times it and says whether it went right; the
+// memory is the peak over it.
+Paso Mide(const char* nombre, const std::function<bool(double& ms)>& paso) {
+    Paso r{nombre};
     QCoreApplication::processEvents();
-    r.orden = Tiempo(t.nsecsElapsed());
-    r.agregadaOrden = pico ? Mb(PicoMemoria() - base) : -1;
-    // The least name of all rows comes first.
-    r.correcta = primera && encontrada && w->modelo().filas() > 0 &&
-                 w->modelo().texto(0, 1).startsWith(QStringLiteral("Acreedores 1000"));
-    w.reset();
+    malloc_trim(0);
+    const bool pico = ReiniciaPico();
+    const long base = Residente();
+    r.correcto = paso(r.ms);
+    r.mb = pico ? Mb(PicoMemoria() - base) : -1;
     QCoreApplication::processEvents();
+    return r;
+}
+
+// Every path of the lookup over `sql`, `filas` rows whose codes run from
+// 1000000 on, on the engine gDatos is connected to. `nombre` is the name
+// of the last code, `unico` a name only one row has.
+std::vector<Paso> MideConsulta(const QString& sql, int filas, const QString& nombre) {
+    using V = Ventana;
+    const QString primero = QStringLiteral("1000000");
+    const QString ultimo = QString::number(1000000 + filas - 1);
+    const QString medio = QString::number(1000000 + filas / 2);
+    const QString sinNombre = QStringLiteral("zeta 09");
+    std::vector<Paso> r;
+    auto tecleo = [&](const char* titulo, int clics, int columnaClic, int columna,
+                      const QString& texto, bool hay) {
+        r.push_back(Mide(titulo, [&](double& ms) {
+            V v(sql);
+            for (int k = 0; k < clics; ++k) {
+                v.Clic(columnaClic);
+                V::Espera([] { return true; });
+            }
+            bool bien = false;
+            ms = v.Teclea(columna, texto, hay, bien);
+            return bien;
+        }));
+    };
+
+    r.push_back(Mide("primeras filas en pantalla", [&](double& ms) {
+        QElapsedTimer t;
+        t.start();
+        V v(sql);
+        ms = Tiempo(t.nsecsElapsed());
+        return v.w().modelo().filas() > 0 && v.w().modelo().texto(0, 0) == primero;
+    }));
+    tecleo("clave en la primera columna", 0, 0, 0, ultimo, true);
+    tecleo("clave en la primera columna, sin coincidencia", 0, 0, 0, QStringLiteral("20000"),
+           false);
+    tecleo("clave en la primera columna, orden descendente", 2, 0, 0, medio, true);
+    tecleo("clave en otra columna", 0, 0, 1, nombre, true);
+    tecleo("clave en otra columna, sin coincidencia", 0, 0, 1, sinNombre, false);
+    tecleo("clave tras ordenar por esa columna", 1, 1, 1, nombre, true);
+    tecleo("clave tras ordenar por esa columna, sin coincidencia", 1, 1, 1, sinNombre, false);
+    tecleo("clave tras ordenar por esa columna, descendente", 2, 1, 1, nombre, true);
+    tecleo("clave tras ordenar por otra columna", 1, 1, 0, ultimo, true);
+    tecleo("clave tras ordenar por otra columna, sin coincidencia", 1, 1, 0,
+           QStringLiteral("20000"), false);
+    r.push_back(Mide("F5 en la primera columna", [&](double& ms) {
+        V v(sql);
+        QTest::keyClicks(v.combo(0), ultimo.left(ultimo.size() - 1));
+        V::Espera([] { return true; });
+        QElapsedTimer t;
+        t.start();
+        QTest::keyClick(v.combo(0), Qt::Key_F5);
+        const bool bien = V::Espera([&] {
+            return v.w().modelo().filas() > 0 &&
+                   v.w().modelo().texto(0, 0).startsWith(ultimo.left(ultimo.size() - 1));
+        });
+        ms = Tiempo(t.nsecsElapsed());
+        return bien;
+    }));
+    auto extremos = [&](const char* fin, const char* principio, int clics) {
+        V v(sql);
+        for (int k = 0; k < clics; ++k) {
+            v.Clic(1);
+            V::Espera([] { return true; });
+        }
+        v.lista()->setFocus();
+        r.push_back(Mide(fin, [&](double& ms) {
+            QElapsedTimer t;
+            t.start();
+            QTest::keyClick(v.lista(), Qt::Key_End, Qt::ControlModifier);
+            const bool bien = V::Espera([&] {
+                const QModelIndex i = v.lista()->currentIndex();
+                return i.isValid() && i.row() == v.w().modelo().filas() - 1 &&
+                       !v.w().modelo().quedanFilas() && (clics > 0 || v.actual(0) == ultimo);
+            });
+            ms = Tiempo(t.nsecsElapsed());
+            return bien;
+        }));
+        r.push_back(Mide(principio, [&](double& ms) {
+            QElapsedTimer t;
+            t.start();
+            QTest::keyClick(v.lista(), Qt::Key_Home);
+            const bool bien = V::Espera([&] {
+                const QModelIndex i = v.lista()->currentIndex();
+                return i.isValid() && i.row() == 0 && !v.w().modelo().quedanAnteriores() &&
+                       (clics > 0 || v.actual(0) == primero);
+            });
+            ms = Tiempo(t.nsecsElapsed());
+            return bien;
+        }));
+    };
+    extremos("Ctrl+Fin: la ultima fila", "Inicio: la primera fila", 0);
+    extremos("Ctrl+Fin tras ordenar por otra columna", "Inicio tras ordenar por otra columna", 1);
+    auto orden = [&](const char* titulo, bool conActual) {
+        r.push_back(Mide(titulo, [&](double& ms) {
+            V v(sql);
+            if (conActual) {
+                bool bien = false;
+                v.Teclea(0, medio, true, bien);
+            } else {
+                v.lista()->setCurrentIndex(QModelIndex());
+            }
+            const QString antes = v.actual(0);
+            QElapsedTimer t;
+            t.start();
+            v.Clic(1);
+            V::Espera([] { return true; });
+            ms = Tiempo(t.nsecsElapsed());
+            ModeloConsulta& m = v.w().modelo();
+            // The row current before, or the least name of all rows first.
+            return conActual ? antes == medio && v.actual(0) == antes
+                             : m.filas() > 0 &&
+                                   m.texto(0, 1).startsWith(QStringLiteral("Acreedores 1000"));
+        }));
+    };
+    orden("orden por encabezado sin fila actual", false);
+    orden("orden por encabezado con fila actual", true);
+    r.push_back(Mide("Marcar", [&](double& ms) {
+        V v(sql, true);
+        auto* marcar = v.w().findChild<QPushButton*>(QStringLiteral("CmdTodos"));
+        QElapsedTimer t;
+        t.start();
+        QTest::mouseClick(marcar, Qt::LeftButton);
+        V::Espera([] { return true; });
+        ms = Tiempo(t.nsecsElapsed());
+        ModeloConsulta& m = v.w().modelo();
+        return m.filas() > 0 && m.marcada(0) && m.marcada(m.filas() - 1) && m.quedanFilas();
+    }));
+    r.push_back(Mide("Aceptar con valores por defecto", [&](double& ms) {
+        const QStringList elegidos{QString::number(1000000 + 5), medio, ultimo};
+        V v(sql, true, elegidos.join(u','));
+        auto* aceptar = v.w().findChild<QPushButton*>(QStringLiteral("CmdAceptar"));
+        QElapsedTimer t;
+        t.start();
+        QTest::mouseClick(aceptar, Qt::LeftButton);
+        V::Espera([] { return true; });
+        ms = Tiempo(t.nsecsElapsed());
+        return v.w().Valores == elegidos && v.w().isHidden();
+    }));
     return r;
 }
 
@@ -708,9 +894,27 @@ bool ConectaConsulta(const QString& carpeta, bool odbc) {
     return d.gOpenFlag;
 }
 
+// The name of the account `codigo` in the lookups' company.
+QString NombreDe(const QString& archivo, const QString& codigo) {
+    sqlite3* db = Abre(archivo);
+    sqlite3_stmt* st = nullptr;
+    QString nombre;
+    if (sqlite3_prepare_v2(db, "SELECT DESCRIPCION FROM MA_CUENTAS WHERE CODIGO = ?", -1, &st,
+                           nullptr) == SQLITE_OK) {
+        const QByteArray c = codigo.toUtf8();
+        sqlite3_bind_text(st, 1, c.constData(), int(c.size()), SQLITE_TRANSIENT);
+        if (sqlite3_step(st) == SQLITE_ROW)
+            nombre = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
+    }
+    sqlite3_finalize(st);
+    sqlite3_close(db);
+    return nombre;
+}
+
 // The lookups of 100,000 and 1,000,000 accounts, embedded and through the
-// SQLite ODBC driver, printed side by side. Without the driver the ODBC
-// figures are left out, and the bench says so.
+// SQLite ODBC driver, each path on its own line with both engines side by
+// side. Without the driver the ODBC figures are left out, and the bench
+// says so.
 bool MideConsultas(const Opciones& o, const QString& carpeta) {
     const QString archivo = carpeta + QStringLiteral("/CONSULTA.db");
     if (!(o.reusa && QFileInfo::exists(archivo))) {
@@ -721,41 +925,46 @@ bool MideConsultas(const Opciones& o, const QString& carpeta) {
     const std::pair<QString, int> sentencias[] = {
         {columnas + QStringLiteral(" WHERE CODIGO < '1100000' ORDER BY CODIGO"), 100000},
         {columnas + QStringLiteral(" ORDER BY CODIGO"), kFilasConsulta}};
-    std::vector<MedidaConsulta> embebido, porOdbc;
-    QString sinOdbc;
-    if (!o.odbc)
-        sinOdbc = QStringLiteral("odbc no medido (--sin-odbc)");
-    for (const bool odbc : {false, true}) {
-        if (odbc && !sinOdbc.isEmpty())
-            break;
-        if (!ConectaConsulta(carpeta, odbc)) {
-            if (!odbc)
-                return false;
-            sinOdbc =
-                QStringLiteral("odbc no medido: no hay controlador SQLite ODBC (DRIVER=SQLite3)");
-            break;
+    std::printf("\nconsulta: cada camino con la ventana manejada como un usuario (teclas en las "
+                "cajas de busqueda, la lista y clics); la tecla mas lenta hasta la fila hallada "
+                "(objetivo: < 100 ms por tecla, orden < 1000 ms, +40 MB; odbc dentro de 1.2x)\n");
+    for (const auto& [sql, filas] : sentencias) {
+        const QString nombre = NombreDe(archivo, QString::number(1000000 + filas - 1));
+        std::vector<Paso> embebido, porOdbc;
+        QString sinOdbc;
+        if (!o.odbc)
+            sinOdbc = QStringLiteral("odbc no medido (--sin-odbc)");
+        for (const bool odbc : {false, true}) {
+            if (odbc && !sinOdbc.isEmpty())
+                break;
+            if (!ConectaConsulta(carpeta, odbc)) {
+                if (!odbc)
+                    return false;
+                sinOdbc = QStringLiteral(
+                    "odbc no medido: no hay controlador SQLite ODBC (DRIVER=SQLite3)");
+                break;
+            }
+            (odbc ? porOdbc : embebido) = MideConsulta(sql, filas, nombre);
+            resetInstances();
         }
-        for (const auto& [sql, filas] : sentencias)
-            (odbc ? porOdbc : embebido).push_back(MideConsulta(sql, filas));
-        resetInstances();
+        std::printf("\n%d filas (\"%s\" es el nombre de la ultima)\n", filas, qPrintable(nombre));
+        std::printf("  %-55s %12s %8s %12s %8s %7s\n", "camino", "embebido", "+MB", "odbc", "+MB",
+                    "odbc/e");
+        for (size_t i = 0; i < embebido.size(); ++i) {
+            const Paso& e = embebido[i];
+            std::printf("  %-55s %9.1f ms %8.1f", e.nombre, e.ms, e.mb);
+            if (i < porOdbc.size()) {
+                const Paso& d = porOdbc[i];
+                std::printf(" %9.1f ms %8.1f %6.2fx", d.ms, d.mb, e.ms > 0 ? d.ms / e.ms : 0.0);
+            }
+            std::printf("%s\n", e.correcto && (i >= porOdbc.size() || porOdbc[i].correcto)
+                                    ? ""
+                                    : " (FILAS EQUIVOCADAS)");
+        }
+        if (!sinOdbc.isEmpty())
+            std::printf("  %s\n", qPrintable(sinOdbc));
+        std::fflush(stdout);
     }
-    std::printf("\nconsulta (objetivo: primeras filas < 100 ms y +40 MB; cada tecla < 100 ms "
-                "y la busqueda +40 MB; orden < 1000 ms)\n");
-    std::printf("%9s %-9s %10s %8s %9s %8s %10s %8s\n", "filas", "motor", "primeras", "+MB",
-                "tecla", "+MB", "orden", "+MB");
-    auto fila = [](const MedidaConsulta& c, const char* motor) {
-        std::printf("%9d %-9s %7.1f ms %8.1f %6.1f ms %8.1f %7.1f ms %8.1f%s\n", c.filas, motor,
-                    c.primeras, c.agregada, c.tecla, c.agregadaBusqueda, c.orden, c.agregadaOrden,
-                    c.correcta ? "" : " (FILAS EQUIVOCADAS)");
-    };
-    for (size_t i = 0; i < embebido.size(); ++i) {
-        fila(embebido[i], "embebido");
-        if (i < porOdbc.size())
-            fila(porOdbc[i], "odbc");
-    }
-    if (!sinOdbc.isEmpty())
-        std::printf("%s\n", qPrintable(sinOdbc));
-    std::fflush(stdout);
     return true;
 }
 

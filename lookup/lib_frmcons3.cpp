@@ -85,11 +85,22 @@ public:
         w_.Form_KeyDown(codigo, shift);
         if (codigo == 0)
             return true;
-        if (combo)
+        if (combo) {
             w_.CmbSearch_KeyDown(combo->property("Index").toInt(), codigo, shift);
-        else
-            w_.ListView1_KeyDown(codigo, shift, tecla->text());
-        return codigo == 0;
+            return codigo == 0;
+        }
+        w_.ListView1_KeyDown(codigo, shift, tecla->text());
+        if (codigo == 0)
+            return true;
+        // The list's own Home and End reach its ends, read or not.
+        if (tecla->key() == Qt::Key_End || tecla->key() == Qt::Key_Home) {
+            if (tecla->key() == Qt::Key_End)
+                w_.IrAlFinal();
+            else
+                w_.IrAlPrincipio();
+            return true;
+        }
+        return false;
     }
 
 private:
@@ -232,11 +243,13 @@ bool Lib_FrmCons3::recordsetAbierto() const {
 }
 
 void Lib_FrmCons3::AbreConsulta(sentenciaconsulta::Desde desde,
-                                const std::vector<QVariant>& valores) {
+                                const std::vector<QVariant>& valores, int saltadas) {
     using namespace sentenciaconsulta;
     Reabrir = false;
     MoverPrimero = false;
     auto abre = [this](const QString& sentencia) {
+        TopAbierto = 0;
+        FilasAbiertas = 0;
         RsConsulta = ado::Recordset::create();
         RsConsulta->setStreaming(true);
         Datos().AbrirRecordset(sentencia, RsConsulta, nullptr, ado::adOpenForwardOnly,
@@ -283,7 +296,9 @@ void Lib_FrmCons3::AbreConsulta(sentenciaconsulta::Desde desde,
                                 : ClavesPropias;
     for (Clave& k : Claves)
         k.fecha = size_t(k.columna) < ColumnaFecha.size() && ColumnaFecha[size_t(k.columna)];
-    abre(SentenciaPorClaves(SQL, Nombres, Claves, desde, valores, ClsUtilidades::motorSQL()));
+    abre(SentenciaPorClaves(SQL, Nombres, Claves, desde, valores, ClsUtilidades::motorSQL(),
+                            QString(), kTramo + saltadas));
+    TopAbierto = kTramo + saltadas;
 }
 
 void Lib_FrmCons3::CierraConsulta() {
@@ -327,24 +342,87 @@ void Lib_FrmCons3::TraeAnteriores() {
     barra->setValue(antes + n * paso);
 }
 
-bool Lib_FrmCons3::LeeAnteriores(std::vector<FilaConsulta>& filas, int cuantas) {
-    if (!PorClaves || Modelo->filas() == 0)
-        return false;
+bool Lib_FrmCons3::MasFilasQue(int cuantas) {
     SueltaConsulta();
     ado::RecordsetPtr rs = ado::Recordset::create();
+    rs->setStreaming(true);
+    Datos().AbrirRecordset(sentenciaconsulta::SentenciaSinOrden(SQL), rs, nullptr,
+                           ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true);
+    // A count that failed leaves the sort to the database.
+    if (!rs || rs->State() != ado::adStateOpen)
+        return true;
+    int n = 0;
+    bool leida = pasos::RunSteps({[&] {
+                                     for (; n <= cuantas && !rs->EOF(); ++n)
+                                         rs->MoveNext();
+                                 }},
+                                 CajaOperador(QStringLiteral("FORM_LOAD")), pasos::Trap::AllErrors);
+    if (rs->State() == ado::adStateOpen)
+        Datos().CierraRecordset(rs);
+    return !leida || n > cuantas;
+}
+
+void Lib_FrmCons3::IrAlFinal() {
+    // A list that reads on by key reads its last rows, backwards, instead
+    // of every row before them.
+    if (PorClaves && Modelo->quedanFilas()) {
+        GuardaMarcas();
+        CierraConsulta();
+        Reabrir = false;
+        Modelo->vaciar();
+        Anclada = true;
+        Modelo->setFuente(
+            {}, [this] { SueltaConsulta(); },
+            [this](std::vector<FilaConsulta>& filas, int cuantas) {
+                return LeeAnteriores(filas, cuantas);
+            });
+        Modelo->traeAnteriores();
+    }
+    if (Modelo->filas() > 0)
+        SeleccionaFila(Modelo->filas() - 1);
+}
+
+void Lib_FrmCons3::IrAlPrincipio() {
+    if (PorClaves && Modelo->quedanAnteriores()) {
+        GuardaMarcas();
+        CierraConsulta();
+        Modelo->vaciar();
+        Anclada = false;
+        AbreConsulta();
+        Leer(1, 0);
+    }
+    if (Modelo->filas() > 0)
+        SeleccionaFila(0);
+}
+
+bool Lib_FrmCons3::LeeAnteriores(std::vector<FilaConsulta>& filas, int cuantas) {
+    using sentenciaconsulta::Desde;
+    if (!PorClaves)
+        return false;
+    SueltaConsulta();
+    // From the first row held backwards, passing over the rows held that tie
+    // with it: rows alike are each shown once. An empty list reads from the
+    // last row.
+    const bool vacia = Modelo->filas() == 0;
+    int saltadas = vacia ? 0 : EmpatadasAlPrincipio();
+    const int pedidas = saltadas + cuantas;
+    ado::RecordsetPtr rs = ado::Recordset::create();
     bool quedan = false;
+    bool leida = false;
     pasos::RunSteps({
                         [&] {
                             Datos().AbrirRecordset(
                                 sentenciaconsulta::SentenciaPorClaves(
-                                    SQL, Nombres, Claves, sentenciaconsulta::Desde::Antes,
-                                    Modelo->valores(0), ClsUtilidades::motorSQL(), QString(),
-                                    cuantas),
+                                    SQL, Nombres, Claves, vacia ? Desde::Final : Desde::AntesEn,
+                                    vacia ? std::vector<QVariant>() : Modelo->valores(0),
+                                    ClsUtilidades::motorSQL(), QString(), pedidas),
                                 rs, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true);
                         },
                         [&] {
                             if (rs->State() != ado::adStateOpen)
                                 return;
+                            for (; saltadas > 0 && !rs->EOF(); --saltadas)
+                                rs->MoveNext();
                             const int campos = rs->fieldCount();
                             int n = 0;
                             for (; !rs->EOF() && n < cuantas; ++n) {
@@ -354,11 +432,18 @@ bool Lib_FrmCons3::LeeAnteriores(std::vector<FilaConsulta>& filas, int cuantas) 
                                 rs->MoveNext();
                             }
                             quedan = n == cuantas;
+                            leida = true;
                         },
                     },
                     CajaOperador(QStringLiteral("FORM_LOAD")), pasos::Trap::AllErrors);
     if (rs && rs->State() == ado::adStateOpen)
         Datos().CierraRecordset(rs);
+    // A read that failed and was passed over ends nothing: the rows before
+    // are still to come, and the next scroll up tries again.
+    if (!leida) {
+        Modelo->leeFallida();
+        return true;
+    }
     return quedan;
 }
 
@@ -377,6 +462,7 @@ void Lib_FrmCons3::Cargar() {
 void Lib_FrmCons3::Form_Load() {
     Cargada = true;
     SinMarcasIniciales = false;
+    MarcasInvertidas = false;
     pasos::RunSteps(
         {
             [this] { EsArticulo = SQL.contains(QLatin1String("articulos"), Qt::CaseInsensitive); },
@@ -532,11 +618,13 @@ bool Lib_FrmCons3::LeeFilas(std::vector<FilaConsulta>& filas, int cuantas) {
         // From the last row shown on, passing over the rows shown that tie
         // with it on every key: rows alike are each shown once.
         const int empatadas = EmpatadasAlFinal();
-        AbreConsulta(sentenciaconsulta::Desde::En, UltimaLeida);
+        AbreConsulta(sentenciaconsulta::Desde::En, UltimaLeida, empatadas);
         for (int k = 0; k < empatadas && recordsetAbierto(); ++k) {
             if (!pasos::RunSteps({[&] {
-                                     if (!RsConsulta->EOF())
+                                     if (!RsConsulta->EOF()) {
                                          RsConsulta->MoveNext();
+                                         ++FilasAbiertas;
+                                     }
                                  }},
                                  CajaOperador(QStringLiteral("FORM_LOAD")), pasos::Trap::AllErrors))
                 CierraConsulta();
@@ -553,6 +641,7 @@ bool Lib_FrmCons3::LeeFilas(std::vector<FilaConsulta>& filas, int cuantas) {
     auto avanza = [&] {
         MoverPrimero = true;
         RsConsulta->MoveNext();
+        ++FilasAbiertas;
         MoverPrimero = false;
     };
     for (int i = 0; i < cuantas; ++i) {
@@ -591,6 +680,11 @@ bool Lib_FrmCons3::LeeFilas(std::vector<FilaConsulta>& filas, int cuantas) {
     }
     if (RsConsulta->EOF()) {
         CierraConsulta();
+        // All the rows asked for came: the next read asks for the next ones.
+        if (TopAbierto > 0 && FilasAbiertas >= TopAbierto) {
+            Reabrir = true;
+            return true;
+        }
         return false;
     }
     return true;
@@ -618,18 +712,70 @@ bool MismoValor(const QVariant& a, const QVariant& b) {
 } // namespace
 
 int Lib_FrmCons3::EmpatadasAlFinal() const {
-    const int ultima = Modelo->filas() - 1;
-    if (ultima < 0)
+    const int filas = Modelo->filas();
+    if (filas == 0)
         return 0;
-    const std::vector<QVariant>& fin = Modelo->valores(ultima);
+    const std::vector<QVariant>& fin = Modelo->valores(filas - 1);
     int n = 1;
-    for (int f = ultima - 1; f >= 0; --f, ++n) {
-        const std::vector<QVariant>& v = Modelo->valores(f);
+    for (; n < filas; ++n) {
+        const std::vector<QVariant>& v = Modelo->valores(filas - 1 - n);
         for (const sentenciaconsulta::Clave& k : Claves)
             if (!MismoValor(v[size_t(k.columna)], fin[size_t(k.columna)]))
                 return n;
     }
     return n;
+}
+
+int Lib_FrmCons3::EmpatadasAlPrincipio() const {
+    const int filas = Modelo->filas();
+    if (filas == 0)
+        return 0;
+    const std::vector<QVariant>& inicio = Modelo->valores(0);
+    int n = 1;
+    for (; n < filas; ++n) {
+        const std::vector<QVariant>& v = Modelo->valores(n);
+        for (const sentenciaconsulta::Clave& k : Claves)
+            if (!MismoValor(v[size_t(k.columna)], inicio[size_t(k.columna)]))
+                return n;
+    }
+    return n;
+}
+
+bool Lib_FrmCons3::RecorreNoLeidas(bool anteriores,
+                                   const std::function<void(const FilaConsulta&)>& cada) {
+    using sentenciaconsulta::Desde;
+    if (Modelo->filas() == 0)
+        return false;
+    SueltaConsulta();
+    // After the last row held: from it on, passing over the rows held that
+    // tie with it, as reading on does.
+    const int saltadas = anteriores ? 0 : EmpatadasAlFinal();
+    ado::RecordsetPtr rs = ado::Recordset::create();
+    rs->setStreaming(true);
+    Datos().AbrirRecordset(sentenciaconsulta::SentenciaPorClaves(
+                               SQL, Nombres, Claves, anteriores ? Desde::Hasta : Desde::En,
+                               Modelo->valores(anteriores ? 0 : Modelo->filas() - 1),
+                               ClsUtilidades::motorSQL()),
+                           rs, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true);
+    if (!rs || rs->State() != ado::adStateOpen)
+        return false;
+    bool leida = false;
+    pasos::RunSteps({[&] {
+                        const int campos = rs->fieldCount();
+                        for (int k = 0; !rs->EOF(); ++k) {
+                            if (k >= saltadas && MarcaDe(*rs)) {
+                                FilaConsulta fila;
+                                LlenaFila(fila, campos, *rs);
+                                cada(fila);
+                            }
+                            rs->MoveNext();
+                        }
+                        leida = true;
+                    }},
+                    CajaOperador(QStringLiteral("CmdAceptar_Click")), pasos::Trap::AllErrors);
+    if (rs->State() == ado::adStateOpen)
+        Datos().CierraRecordset(rs);
+    return leida;
 }
 
 void Lib_FrmCons3::LlenaFila(FilaConsulta& fila, int campos, ado::Recordset& rs) {
@@ -639,20 +785,34 @@ void Lib_FrmCons3::LlenaFila(FilaConsulta& fila, int campos, ado::Recordset& rs)
     for (int j = 0; j < campos; ++j)
         fila.valores.push_back(rs.value(j));
     fila.celdas << ClsUtilidades::ValorCampo(fila.valores[0]).trimmed();
-    if (CheckBoxes && !SinMarcasIniciales && !ValoresMarcados.isEmpty() &&
-        rs.hasField(CampoDevuelto))
-        fila.marcada = MarcadaInicialmente(rs.value(CampoDevuelto));
     for (int j = 1; j < campos; ++j)
         fila.celdas << ClsUtilidades::RellenaCeros(
             ClsUtilidades::ValorCampo(fila.valores[size_t(j)]));
-    if (CheckBoxes && !MarcasFijadas.isEmpty()) {
-        const auto marca = MarcasFijadas.constFind(fila.celdas.value(ColumnaDevuelta()).trimmed());
-        if (marca != MarcasFijadas.constEnd())
-            fila.marcada = *marca;
-    }
+    if (CheckBoxes)
+        fila.marcada = MarcaDe(rs);
     // Colouring goes with the sub-items: a single column stays plain.
     if (campos > 1 && color.isValid() && Igual(MuestraStock, QStringLiteral("SI")))
         fila.color = color;
+}
+
+bool Lib_FrmCons3::MarcaDe(ado::Recordset& rs) const {
+    bool marcada = !SinMarcasIniciales && !ValoresMarcados.isEmpty() &&
+                   rs.hasField(CampoDevuelto) && MarcadaInicialmente(rs.value(CampoDevuelto));
+    if (MarcasInvertidas)
+        marcada = !marcada;
+    if (!MarcasFijadas.isEmpty()) {
+        // Kept by the value the row returns, as the list shows it.
+        const int c = ColumnaDevuelta();
+        QString devuelto;
+        if (c == 0)
+            devuelto = ClsUtilidades::ValorCampo(rs.value(0));
+        else if (c < rs.fieldCount())
+            devuelto = ClsUtilidades::RellenaCeros(ClsUtilidades::ValorCampo(rs.value(c)));
+        const auto marca = MarcasFijadas.constFind(devuelto.trimmed());
+        if (marca != MarcasFijadas.constEnd())
+            marcada = *marca;
+    }
+    return marcada;
 }
 
 QColor Lib_FrmCons3::ColorStock(ado::Recordset& rs) {
@@ -685,6 +845,7 @@ bool Lib_FrmCons3::MarcadaInicialmente(const QVariant& valor) const {
 
 void Lib_FrmCons3::DesmarcarFilas() {
     SinMarcasIniciales = true;
+    MarcasInvertidas = false;
     MarcasFijadas.clear();
     Modelo->marcaTodas(false);
 }

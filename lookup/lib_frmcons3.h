@@ -24,6 +24,7 @@
 #include <QStringList>
 #include <QVariant>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 class DB_Dll;
@@ -83,6 +84,10 @@ public:
     void GrabarAnchosColumnas();
     // Every row unchecked, the rows still to be read included.
     void DesmarcarFilas();
+    // End and Home of the list: its last row, or its first, current, read
+    // from the database when the list does not hold it.
+    void IrAlFinal();
+    void IrAlPrincipio();
 
     // ---- Searching ---------------------------------------------------------------------
     void CmbSearch_GotFocus(int Index);
@@ -126,6 +131,10 @@ public:
     // Rows up to which a list sorts itself by a header; a longer one has the
     // database read its rows again in that order.
     static constexpr int kOrdenEnLista = 10000;
+    // Rows a read by key asks for at once: a database that sorts for the
+    // list then keeps only that many of the first ones, and reading on asks
+    // for the next ones.
+    static constexpr int kTramo = 4096;
 
 protected:
     void reject() override;
@@ -165,6 +174,9 @@ private:
     bool Descargada = false;
     // Rows read later start unchecked whatever ValoresDefault says.
     bool SinMarcasIniciales = false;
+    // "Marcar" turned every row round an odd number of times: rows read
+    // later come turned round too.
+    bool MarcasInvertidas = false;
     // The values of ValoresDefault, trimmed (empty ones left out).
     QStringList ValoresMarcados;
     // Check marks of rows read before the database sorted the list again,
@@ -182,6 +194,8 @@ private:
     bool Reabrir = false;      // RsConsulta was let go with rows left
     bool MoverPrimero = false; // a move passed over: RsConsulta is on a row shown
     bool Anclada = false;      // the list starts at a row found, not at the first
+    int TopAbierto = 0;        // rows RsConsulta was asked for; 0: all
+    int FilasAbiertas = 0;     // rows of RsConsulta passed so far
 
     void ArmaControles();
     QComboBox* NuevoCombo(int Index);
@@ -196,8 +210,9 @@ private:
     DB_Dll& Datos() const;
     // Opens RsConsulta on SQL, in the list's order when it is sorted; its
     // rows are read as the list asks for them.
+    // `saltadas` rows at its start are rows shown already, passed over.
     void AbreConsulta(sentenciaconsulta::Desde desde = sentenciaconsulta::Desde::Principio,
-                      const std::vector<QVariant>& valores = {});
+                      const std::vector<QVariant>& valores = {}, int saltadas = 0);
     void CierraConsulta();
     // The list lets go of the database; reading on asks for the rows after
     // the last one read. A statement the list cannot read on by key keeps
@@ -217,16 +232,25 @@ private:
     // Sorts by a column: in the list when it holds every row, else by the
     // database, which reads the rows again in that order.
     void Ordena(int columna, Qt::SortOrder orden);
+    // The statement has more than `cuantas` rows (counted, not read).
+    bool MasFilasQue(int cuantas);
     // Column (0-based) of the value a row returns.
     int ColumnaDevuelta() const;
     // Reads up to `cuantas` rows of RsConsulta; false at its end, where it is closed.
     bool LeeFilas(std::vector<FilaConsulta>& filas, int cuantas);
     // The rows held at the end of the list that tie with the last one on
-    // every key, the last one included.
+    // every key, the last one included; at its start, with the first one.
     int EmpatadasAlFinal() const;
+    int EmpatadasAlPrincipio() const;
+    // Walks the checked rows of the list's order that the list does not
+    // hold, those before its first row or those after its last, as they are
+    // read and without keeping them. False when the read failed.
+    bool RecorreNoLeidas(bool anteriores, const std::function<void(const FilaConsulta&)>& cada);
     void LlenaFila(FilaConsulta& fila, int campos, ado::Recordset& rs);
     QColor ColorStock(ado::Recordset& rs);
     bool MarcadaInicialmente(const QVariant& valor) const;
+    // The check mark of the recordset's row as the list would show it now.
+    bool MarcaDe(ado::Recordset& rs) const;
     // The current row (0-based); -1 when there is none.
     int FilaSeleccionada() const;
     void SeleccionaFila(int fila);

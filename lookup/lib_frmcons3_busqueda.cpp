@@ -251,15 +251,25 @@ void Lib_FrmCons3::ListView1_ColumnClick(int ColumnHeader) {
 }
 
 void Lib_FrmCons3::Ordena(int columna, Qt::SortOrder orden) {
-    Modelo->leeHasta(kOrdenEnLista + 1);
     // A long list sorts by the database even once all its rows are read: a
     // sort here would stop the window, and the list then reads only what it
-    // shows.
+    // shows. A list read on by key counts its rows in the database rather
+    // than read them.
     // The rows a TOP chose, without keys to read them on by, are sorted
     // here: a database sort would let the TOP choose other rows.
-    const bool topSinClaves = !PorClaves && sentenciaconsulta::ConTop(SQL);
-    if (topSinClaves || (!Modelo->quedanFilas() && !Modelo->quedanAnteriores() &&
-                         (Modelo->filas() <= kOrdenEnLista || !PorClaves))) {
+    bool enLista = false;
+    if (!PorClaves) {
+        Modelo->leeHasta(kOrdenEnLista + 1);
+        enLista = sentenciaconsulta::ConTop(SQL) ||
+                  (!Modelo->quedanFilas() && !Modelo->quedanAnteriores());
+    } else if (Modelo->quedanAnteriores()) {
+        enLista = false;
+    } else if (Modelo->quedanFilas()) {
+        enLista = Modelo->filas() <= kOrdenEnLista && !MasFilasQue(kOrdenEnLista);
+    } else {
+        enLista = Modelo->filas() <= kOrdenEnLista;
+    }
+    if (enLista) {
         Modelo->ordenar(columna, orden);
         return;
     }
@@ -312,7 +322,11 @@ void Lib_FrmCons3::reject() {
 }
 
 void Lib_FrmCons3::CmdTodos_Click() {
-    Modelo->traerTodo();
+    // The rows not read yet are turned round as they come, those kept by
+    // value as their kept mark.
+    MarcasInvertidas = !MarcasInvertidas;
+    for (bool& marcada : MarcasFijadas)
+        marcada = !marcada;
     Modelo->invierteMarcas();
 }
 

@@ -143,43 +143,70 @@ void Lib_FrmCons3::ListView1_DblClick() {
 }
 
 void Lib_FrmCons3::CmdAceptar_Click() {
-    pasos::RunSteps({
-                        [&] {
-                            const int cantidad =
-                                UsaCantidades ? IndiceColumna(kColumnaCantidad) : 0;
-                            if (CheckBoxes) {
-                                if (CampoDevuelto.isEmpty() && !Modelo->encabezados().isEmpty())
-                                    CampoDevuelto = Modelo->encabezados().front();
-                                // Rows not read yet may start checked, or have
-                                // been checked before a sort read the list again.
-                                if ((!SinMarcasIniciales && !ValoresMarcados.isEmpty()) ||
-                                    MarcasFijadas.values().contains(true))
-                                    Modelo->traerTodo();
-                                const int indice = IndiceColumna(CampoDevuelto);
-                                for (int fila = 0; fila < Modelo->filas(); ++fila) {
-                                    if (!Modelo->marcada(fila))
-                                        continue;
-                                    Valores << ValorColumna(fila, indice);
-                                    if (cantidad > 0)
-                                        Cantidades << ValorColumna(fila, cantidad);
-                                }
-                                return;
-                            }
-                            const int fila = FilaSeleccionada();
-                            if (fila < 0)
-                                return;
-                            QString ultimo;
-                            for (const QString& nombre : CmpsDevueltos) {
-                                ultimo = ValorColumna(fila, IndiceColumna(nombre));
-                                Valores << ultimo;
-                            }
-                            if (!CampoDevuelto.trimmed().isEmpty())
-                                ultimo = ValorColumna(fila, IndiceColumna(CampoDevuelto));
-                            ValorDevuelto = ultimo;
-                            if (cantidad > 0)
-                                Cantidades << ValorColumna(fila, cantidad);
-                        },
-                        [&] { hide(); },
-                    },
-                    CajaOperador(QStringLiteral("CmdAceptar_Click")), pasos::Trap::AllErrors);
+    bool leidas = true;
+    pasos::RunSteps(
+        {
+            [&] {
+                const int cantidad = UsaCantidades ? IndiceColumna(kColumnaCantidad) : 0;
+                if (CheckBoxes) {
+                    if (CampoDevuelto.isEmpty() && !Modelo->encabezados().isEmpty())
+                        CampoDevuelto = Modelo->encabezados().front();
+                    const int indice = IndiceColumna(CampoDevuelto);
+                    QStringList valores, cantidades;
+                    auto toma = [&](const FilaConsulta& f) {
+                        if (!f.marcada)
+                            return;
+                        valores << (indice > 0 ? f.celdas.value(indice - 1) : QString());
+                        if (cantidad > 0)
+                            cantidades << f.celdas.value(cantidad - 1);
+                    };
+                    // Rows not read yet may start checked, be turned
+                    // round by "Marcar", or have been checked before a
+                    // sort read the list again. A list that reads on
+                    // by key reads them without keeping them.
+                    const bool sinLeer = MarcasInvertidas ||
+                                         (!SinMarcasIniciales && !ValoresMarcados.isEmpty()) ||
+                                         MarcasFijadas.values().contains(true);
+                    const bool porClaves = sinLeer && PorClaves && Modelo->filas() > 0;
+                    if (sinLeer && !porClaves)
+                        Modelo->traerTodo();
+                    leidas =
+                        !(porClaves && Modelo->quedanAnteriores()) || RecorreNoLeidas(true, toma);
+                    for (int fila = 0; leidas && fila < Modelo->filas(); ++fila) {
+                        if (!Modelo->marcada(fila))
+                            continue;
+                        valores << ValorColumna(fila, indice);
+                        if (cantidad > 0)
+                            cantidades << ValorColumna(fila, cantidad);
+                    }
+                    leidas = leidas && (!(porClaves && Modelo->quedanFilas()) ||
+                                        RecorreNoLeidas(false, toma));
+                    // A list that could not be read whole returns
+                    // nothing: the window stays for another try.
+                    if (leidas) {
+                        Valores << valores;
+                        Cantidades << cantidades;
+                    }
+                    return;
+                }
+                const int fila = FilaSeleccionada();
+                if (fila < 0)
+                    return;
+                QString ultimo;
+                for (const QString& nombre : CmpsDevueltos) {
+                    ultimo = ValorColumna(fila, IndiceColumna(nombre));
+                    Valores << ultimo;
+                }
+                if (!CampoDevuelto.trimmed().isEmpty())
+                    ultimo = ValorColumna(fila, IndiceColumna(CampoDevuelto));
+                ValorDevuelto = ultimo;
+                if (cantidad > 0)
+                    Cantidades << ValorColumna(fila, cantidad);
+            },
+            [&] {
+                if (leidas)
+                    hide();
+            },
+        },
+        CajaOperador(QStringLiteral("CmdAceptar_Click")), pasos::Trap::AllErrors);
 }

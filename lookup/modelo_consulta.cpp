@@ -79,9 +79,10 @@ int ModeloConsulta::traeAnteriores() {
 void ModeloConsulta::traerTodo() {
     if (leyendo_)
         return;
-    while (anteriores_)
+    fallo_ = false;
+    while (anteriores_ && !fallo_)
         traeAnteriores();
-    if (!fuente_)
+    if (!fuente_ || fallo_)
         return;
     Fuente fuente = std::move(fuente_);
     fuente_ = nullptr;

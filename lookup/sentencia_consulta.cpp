@@ -391,12 +391,12 @@ std::vector<Clave> OrdenPorColumna(const std::vector<Clave>& claves, int columna
     return nuevas;
 }
 
-QString SentenciaPorClaves(const QString& sql, const QStringList& nombres,
-                           const std::vector<Clave>& claves, Desde desde,
-                           const std::vector<QVariant>& valores, MotorSQL motor,
-                           const QString& condicion, int top) {
-    // Without TOP its order chooses nothing, and a server refuses ORDER BY
-    // in a derived table without TOP.
+namespace {
+
+// The statement to read from as a derived table: without TOP its order
+// chooses nothing, and a server refuses ORDER BY in a derived table without
+// TOP.
+QString Derivada(const QString& sql) {
     QString base = SinPuntoYComa(sql);
     if (!ConTop(base)) {
         qsizetype orden = -1, inicio = -1;
@@ -404,13 +404,30 @@ QString SentenciaPorClaves(const QString& sql, const QStringList& nombres,
         if (orden >= 0)
             base = base.left(orden).trimmed();
     }
-    std::vector<Clave> orden = claves;
-    if (desde == Desde::Antes)
-        for (Clave& k : orden)
-            k.descendente = !k.descendente;
+    return base;
+}
+
+} // namespace
+
+QString SentenciaSinOrden(const QString& sql) {
+    return QStringLiteral("SELECT * FROM (") + Derivada(sql) + QStringLiteral(") Q_LISTA");
+}
+
+QString SentenciaPorClaves(const QString& sql, const QStringList& nombres,
+                           const std::vector<Clave>& claves, Desde desde,
+                           const std::vector<QVariant>& valores, MotorSQL motor,
+                           const QString& condicion, int top) {
+    const QString base = Derivada(sql);
+    std::vector<Clave> inversas = claves;
+    for (Clave& k : inversas)
+        k.descendente = !k.descendente;
+    const bool haciaAtras =
+        desde == Desde::Antes || desde == Desde::AntesEn || desde == Desde::Final;
+    const std::vector<Clave>& orden = haciaAtras ? inversas : claves;
     QStringList condiciones;
-    if (desde != Desde::Principio)
-        condiciones << Posteriores(nombres, orden, valores, desde == Desde::En, motor);
+    if (desde != Desde::Principio && desde != Desde::Final)
+        condiciones << Posteriores(nombres, desde == Desde::Hasta || haciaAtras ? inversas : claves,
+                                   valores, desde == Desde::En || desde == Desde::AntesEn, motor);
     if (!condicion.isEmpty())
         condiciones << condicion;
     QStringList terminos;

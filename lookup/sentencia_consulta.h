@@ -82,8 +82,11 @@ std::optional<std::vector<Clave>> OrdenDeSentencia(const QString& sql, const QSt
 // The keys of a header sort: `columna` first, the former order after it.
 std::vector<Clave> OrdenPorColumna(const std::vector<Clave>& claves, int columna, bool descendente);
 
-// Where a read by keys starts, relative to a row's values.
-enum class Desde { Principio, Despues, En, Antes };
+// Where a read by keys starts, relative to a row's values: from the first
+// row, after it, at it, before it (nearest first), at it and before it
+// (nearest first), the rows before it in the keys' order, or from the last
+// row backwards.
+enum class Desde { Principio, Despues, En, Antes, AntesEn, Hasta, Final };
 
 // The statement's rows in the keys' order: the rows its TOP selects are
 // chosen first, by its own order, and then read in the keys'. From the row
@@ -94,6 +97,9 @@ QString SentenciaPorClaves(const QString& sql, const QStringList& nombres,
                            const std::vector<Clave>& claves, Desde desde,
                            const std::vector<QVariant>& valores, MotorSQL motor,
                            const QString& condicion = QString(), int top = 0);
+
+// The statement's rows in no order: the cheapest read of how many there are.
+QString SentenciaSinOrden(const QString& sql);
 
 // The outer query's name of a column of the list.
 QString Columna(const QString& nombre, MotorSQL motor);

@@ -35,14 +35,26 @@ protected:
         ASSERT_NO_FATAL_FAILURE(ListaTest::SetUp());
         db.exec(cuentas());
         if (GetParam() && !testutil::viaOdbc()) {
-            resetInstances();
-            DB_Dll& d = gDatos();
-            d.gServidor = db.folder();
-            d.gDBName = db.dbName();
-            d.gUsuario = QStringLiteral("sa");
-            d.OpenServerADODB(false, 3, db.odbcConnectionString(), false, false);
-            ASSERT_TRUE(d.gOpenFlag);
+            ASSERT_NO_FATAL_FAILURE(conectaOdbc(db.odbcConnectionString()));
         }
+    }
+
+    // The ODBC driver's own wait for a lock, shortened as the engine's is.
+    void esperaCorta() {
+        if (GetParam() && !testutil::viaOdbc()) {
+            ASSERT_NO_FATAL_FAILURE(conectaOdbc(db.odbcConnectionString().replace(
+                QStringLiteral("Timeout=2000"), QStringLiteral("Timeout=20"))));
+        }
+    }
+
+    void conectaOdbc(const QString& cadena) {
+        resetInstances();
+        DB_Dll& d = gDatos();
+        d.gServidor = db.folder();
+        d.gDBName = db.dbName();
+        d.gUsuario = QStringLiteral("sa");
+        d.OpenServerADODB(false, 3, cadena, false, false);
+        ASSERT_TRUE(d.gOpenFlag);
     }
 
     static std::unique_ptr<Lib_FrmCons3> lista(const QString& sql) {
@@ -205,8 +217,7 @@ TEST_P(ListaClavesTest, TypingSeeksInTheDatabase) {
 // A read that meets another connection's lock, answered "Ignorar", goes on
 // after the last row shown: no row comes twice.
 TEST_P(ListaClavesTest, ALockTimeOutPassedOverRepeatsNoRow) {
-    if (GetParam())
-        GTEST_SKIP() << "the embedded engine's lock";
+    ASSERT_NO_FATAL_FAILURE(esperaCorta());
     auto w = lista(cuentasSql());
     ModeloConsulta& m = w->modelo();
     const int leidas = m.filas();
@@ -228,37 +239,53 @@ TEST_P(ListaClavesTest, ALockTimeOutPassedOverRepeatsNoRow) {
 }
 
 // Rows that tie on every key the list can read on by (alike in every column,
-// or different only in a long text the database does not compare), read on
-// after a pause between them: every row comes once.
-TEST_P(ListaClavesTest, RowsThatTieAreEachShownOnceAfterAPause) {
+// or different only in a long text the database does not compare), read
+// on after a pause inside them, or backwards from the last row through
+// them: every row comes once.
+TEST_P(ListaClavesTest, RowsThatTieAreEachShownOnce) {
     constexpr int kNotas = 600;
-    constexpr int kPar = 2 * ModeloConsulta::kLote; // the pause falls inside the pair
-    for (const bool texto : {false, true}) {
-        SCOPED_TRACE(texto ? "different long texts" : "alike rows");
-        db.exec(QStringLiteral(
-                    "DROP TABLE IF EXISTS T_NOTAS; CREATE TABLE T_NOTAS (NOMBRE VARCHAR(20), NOTA "
-                    "TEXT); WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE "
-                    "i < %1) INSERT INTO T_NOTAS SELECT printf('N%05d', CASE WHEN i = %2 THEN i - "
-                    "1 ELSE i END), CASE WHEN %3 THEN 'Nota ' || i ELSE 'Nota' END FROM n")
-                    .arg(kNotas)
-                    .arg(kPar + 1)
-                    .arg(texto ? 1 : 0));
-        auto w = lista(QStringLiteral("SELECT NOMBRE, NOTA FROM T_NOTAS ORDER BY NOMBRE"));
-        ASSERT_NO_FATAL_FAILURE(muestra(*w));
-        ModeloConsulta& m = w->modelo();
-        m.leeHasta(kPar);
-        ASSERT_EQ(m.filas(), kPar);
-        m.pausa();
-        const QStringList nombres = columna(*w);
-        EXPECT_EQ(nombres.size(), kNotas);
-        QStringList notas;
-        for (int f = 0; f < m.filas(); ++f)
-            notas << m.texto(f, 1);
-        if (texto) {
-            EXPECT_TRUE(notas.contains(QStringLiteral("Nota %1").arg(kPar + 1)));
-            EXPECT_EQ(QSet<QString>(notas.begin(), notas.end()).size(), kNotas);
+    // Rows 200 to 560 tie: the pause after two batches and the batches read
+    // backwards from the end all fall among them.
+    constexpr int kDesde = 200, kHasta = 560;
+    for (const bool texto : {false, true})
+        for (const bool atras : {false, true}) {
+            SCOPED_TRACE(std::string(texto ? "different long texts" : "alike rows") +
+                         (atras ? ", backwards from the end" : ", after a pause"));
+            db.exec(QStringLiteral("DROP TABLE IF EXISTS T_NOTAS; CREATE TABLE T_NOTAS (NOMBRE "
+                                   "VARCHAR(20), NOTA TEXT); WITH RECURSIVE n(i) AS (SELECT 1 "
+                                   "UNION ALL SELECT i + 1 FROM n WHERE i < %1) INSERT INTO "
+                                   "T_NOTAS SELECT printf('N%05d', CASE WHEN i BETWEEN %2 AND %3 "
+                                   "THEN %2 ELSE i END), CASE WHEN %4 THEN 'Nota ' || i ELSE "
+                                   "'Nota' END FROM n")
+                        .arg(kNotas)
+                        .arg(kDesde)
+                        .arg(kHasta)
+                        .arg(texto ? 1 : 0));
+            auto w = lista(QStringLiteral("SELECT NOMBRE, NOTA FROM T_NOTAS ORDER BY NOMBRE"));
+            ASSERT_NO_FATAL_FAILURE(muestra(*w));
+            ModeloConsulta& m = w->modelo();
+            if (atras) {
+                ListaTest::lista(*w)->setFocus();
+                QTest::keyClick(ListaTest::lista(*w), Qt::Key_End, Qt::ControlModifier);
+                ASSERT_LT(m.filas(), kNotas);
+                EXPECT_EQ(seleccionada(*w), QStringLiteral("N%1").arg(kNotas, 5, 10, QChar(u'0')));
+            } else {
+                m.leeHasta(2 * ModeloConsulta::kLote);
+                ASSERT_EQ(m.filas(), 2 * ModeloConsulta::kLote);
+                m.pausa();
+            }
+            QStringList nombres = columna(*w);
+            EXPECT_EQ(nombres.size(), kNotas);
+            QStringList ordenados = nombres;
+            ordenados.sort();
+            EXPECT_EQ(nombres, ordenados);
+            QStringList notas;
+            for (int f = 0; f < m.filas(); ++f)
+                notas << m.texto(f, 1);
+            if (texto) {
+                EXPECT_EQ(QSet<QString>(notas.begin(), notas.end()).size(), kNotas);
+            }
         }
-    }
 }
 
 // Dates written by other programs in other forms (a day alone, with its
@@ -333,46 +360,29 @@ TEST_P(ListaClavesTest, ATopWithoutKeysSortsTheRowsItChose) {
     }
 }
 
-// Rows checked, then the list sorted by the database (which reads it again
-// in the new order): Aceptar returns every checked row, in the list's order,
-// also those the new order has not read yet.
-TEST_P(ListaClavesTest, ChecksSurviveADatabaseSort) {
-    auto w = std::make_unique<Lib_FrmCons3>();
-    w->SQL = cuentasSql();
-    w->CheckBoxes = true;
-    w->CampoDevuelto = QStringLiteral("CODIGO");
-    w->Cargar();
-    ASSERT_NO_FATAL_FAILURE(muestra(*w));
-    ModeloConsulta& m = w->modelo();
-    QStringList marcadas;
-    for (const int fila : {0, 7, ModeloConsulta::kLote - 3}) {
-        ASSERT_LT(fila, m.filas());
-        m.setMarcada(fila, true);
-        marcadas << m.texto(fila, 0);
-    }
-    clickEncabezado(*w, 1);
-    ASSERT_LT(m.filas(), kFilas);
-    w->CmdAceptar_Click();
-    // The list's order: by name, then code.
-    QStringList esperadas;
-    for (const QVariantList& f :
-         db.rows(QStringLiteral("SELECT CODIGO FROM MA_CUENTAS ORDER BY DESCRIPCION, CODIGO")))
-        if (marcadas.contains(f[0].toString()))
-            esperadas << f[0].toString();
-    EXPECT_EQ(w->Valores, esperadas);
-}
-
-// The re-open after a pause meets another connection's lock and is answered
-// "Ignorar": the list is not ended. The next search, or the next scroll to
-// the end, reads on once the lock is gone, and every row comes once.
-TEST_P(ListaClavesTest, AFailedReopenAnsweredIgnorarLeavesTheListReadingOn) {
-    if (GetParam())
-        GTEST_SKIP() << "the embedded engine's lock";
-    for (const bool busca : {true, false}) {
-        SCOPED_TRACE(busca ? "then a search" : "then to the end");
+// A read that meets another connection's lock and is answered "Ignorar": the
+// re-open after a pause, or the read of the rows before the first one held
+// (the list at its end). The list is not ended: the next search, or the next
+// scroll to its other end, reads on once the lock is gone, and every row
+// comes once.
+TEST_P(ListaClavesTest, AFailedReadAnsweredIgnorarLeavesTheListReadingOn) {
+    struct Caso {
+        const char* nombre;
+        bool atras; // the read that fails is the one before the first row
+        bool busca; // then a search, else the scroll to the other end
+    };
+    const Caso casos[] = {{"re-open, then a search", false, true},
+                          {"re-open, then to the end", false, false},
+                          {"rows before, then a search", true, true},
+                          {"rows before, then to the top", true, false}};
+    ASSERT_NO_FATAL_FAILURE(esperaCorta());
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
         auto w = lista(cuentasSql());
         ASSERT_NO_FATAL_FAILURE(muestra(*w));
         ModeloConsulta& m = w->modelo();
+        if (c.atras)
+            w->IrAlFinal();
         const int leidas = m.filas();
         ASSERT_LT(leidas, kFilas);
         m.pausa();
@@ -383,20 +393,124 @@ TEST_P(ListaClavesTest, AFailedReopenAnsweredIgnorarLeavesTheListReadingOn) {
             ASSERT_EQ(sqlite3_exec(otra, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
             responder->shown.clear();
             responder->answerMsg(vb::vbIgnore);
-            m.leeHasta(leidas + ModeloConsulta::kLote);
+            if (c.atras)
+                m.traeAnteriores();
+            else
+                m.leeHasta(leidas + ModeloConsulta::kLote);
             EXPECT_EQ(responder->shown.size(), 1u);
             EXPECT_EQ(m.filas(), leidas);
-            EXPECT_TRUE(m.quedanFilas());
+            EXPECT_TRUE(c.atras ? m.quedanAnteriores() : m.quedanFilas());
             EXPECT_EQ(sqlite3_exec(otra, "COMMIT", nullptr, nullptr, nullptr), SQLITE_OK);
             sqlite3_close(otra);
         }
-        if (busca) {
-            combo(*w, 0)->setEditText(codigo(2 * (kFilas - 5)));
-            EXPECT_EQ(seleccionada(*w), codigo(2 * (kFilas - 5)));
+        // A code the list does not hold: before the rows held at the end,
+        // after those held from the first.
+        const QString buscado = codigo(c.atras ? 2 * 5 : 2 * (kFilas - 5));
+        if (c.busca) {
+            combo(*w, 0)->setEditText(buscado);
+            EXPECT_EQ(seleccionada(*w), buscado);
         }
         const QStringList todos = columna(*w);
         EXPECT_EQ(QSet<QString>(todos.begin(), todos.end()).size(), todos.size());
         EXPECT_EQ(todos.size(), kFilas);
+    }
+}
+
+// End reaches the last row, and Home the first, without reading the rows
+// between, in the statement's order and in a database sort either way; the
+// rows between then come once each as the list scrolls.
+TEST_P(ListaClavesTest, EndAndHomeReachTheEndsWithoutReadingTheRowsBetween) {
+    struct Orden {
+        const char* nombre;
+        int clics; // on the DESCRIPCION header
+        const char* orden;
+    };
+    const Orden ordenes[] = {{"statement's", 0, "CODIGO"},
+                             {"ascending", 1, "DESCRIPCION, CODIGO"},
+                             {"descending", 2, "DESCRIPCION DESC, CODIGO"}};
+    for (const Orden& o : ordenes) {
+        SCOPED_TRACE(o.nombre);
+        QStringList esperados;
+        for (const QVariantList& f :
+             db.rows(QStringLiteral("SELECT CODIGO FROM MA_CUENTAS ORDER BY %1").arg(o.orden)))
+            esperados << f[0].toString();
+        auto w = lista(cuentasSql());
+        ASSERT_NO_FATAL_FAILURE(muestra(*w));
+        ListaTest::lista(*w)->setCurrentIndex(QModelIndex());
+        for (int k = 0; k < o.clics; ++k)
+            clickEncabezado(*w, 1);
+        ModeloConsulta& m = w->modelo();
+        QTreeView* v = ListaTest::lista(*w);
+        v->setFocus();
+        for (const auto tecla : {Qt::Key_End, Qt::Key_Home, Qt::Key_End}) {
+            QTest::keyClick(v, tecla, Qt::ControlModifier);
+            const bool fin = tecla == Qt::Key_End;
+            EXPECT_EQ(seleccionada(*w), fin ? esperados.back() : esperados.front());
+            EXPECT_LT(m.filas(), 3 * ModeloConsulta::kLote);
+        }
+        EXPECT_EQ(enter(*w), esperados.back());
+        EXPECT_EQ(columna(*w), esperados);
+    }
+}
+
+// Check marks belong to rows by the value they return: rows checked by hand,
+// started checked by ValoresDefault, or turned round by "Marcar", through a
+// database sort and End. Aceptar returns every checked row once, in the
+// list's order, and reads no row into the list to do it.
+TEST_P(ListaClavesTest, AceptarReturnsEveryCheckedRowInTheListsOrder) {
+    struct Caso {
+        const char* nombre;
+        bool porDefecto; // codes 00004, 00100 and the last start checked
+        bool marcar;
+        int clics; // on the DESCRIPCION header
+        bool fin;  // End before Aceptar
+    };
+    const Caso casos[] = {
+        {"checked by hand, sorted", false, false, 1, false},
+        {"by default", true, false, 0, false},
+        {"by default, sorted, at the end", true, false, 2, true},
+        {"Marcar", false, true, 0, false},
+        {"Marcar, sorted", true, true, 1, false},
+        {"Marcar, at the end", false, true, 0, true},
+    };
+    const QStringList porDefecto{codigo(4), codigo(100), codigo(2 * kFilas)};
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        auto w = std::make_unique<Lib_FrmCons3>();
+        w->SQL = cuentasSql();
+        w->CheckBoxes = true;
+        w->CampoDevuelto = QStringLiteral("CODIGO");
+        if (c.porDefecto)
+            w->ValoresDefault = porDefecto.join(u',');
+        w->Cargar();
+        ASSERT_NO_FATAL_FAILURE(muestra(*w));
+        ModeloConsulta& m = w->modelo();
+        QStringList aMano;
+        for (const int fila : {0, 7, ModeloConsulta::kLote - 3}) {
+            ASSERT_LT(fila, m.filas());
+            m.setMarcada(fila, !m.marcada(fila));
+            aMano << m.texto(fila, 0);
+        }
+        if (c.marcar)
+            QTest::mouseClick(boton(*w, "CmdTodos"), Qt::LeftButton);
+        for (int k = 0; k < c.clics; ++k)
+            clickEncabezado(*w, 1);
+        if (c.fin)
+            w->IrAlFinal();
+        QTest::mouseClick(boton(*w, "CmdAceptar"), Qt::LeftButton);
+        EXPECT_TRUE(w->isHidden());
+        EXPECT_LT(m.filas(), kFilas);
+        QStringList esperadas;
+        for (const QVariantList& f :
+             db.rows(QStringLiteral("SELECT CODIGO FROM MA_CUENTAS ORDER BY %1")
+                         .arg(c.clics == 0   ? QStringLiteral("CODIGO")
+                              : c.clics == 1 ? QStringLiteral("DESCRIPCION, CODIGO")
+                                             : QStringLiteral("DESCRIPCION DESC, CODIGO")))) {
+            const QString cod = f[0].toString();
+            if (((c.porDefecto && porDefecto.contains(cod)) != aMano.contains(cod)) != c.marcar)
+                esperadas << cod;
+        }
+        EXPECT_EQ(w->Valores, esperadas);
     }
 }
 
