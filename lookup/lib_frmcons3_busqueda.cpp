@@ -6,6 +6,7 @@
 #include "lookup/lib_frmcons3.h"
 
 #include "data/instances.h"
+#include "lookup/buscador_consulta.h"
 #include "lookup/lib_frmcons3_interno.h"
 #include "lookup/sentencia_consulta.h"
 #include "platform/sql/quoting.h"
@@ -15,6 +16,7 @@
 
 #include <QComboBox>
 #include <QHeaderView>
+#include <QHideEvent>
 #include <QLineEdit>
 #include <QTreeView>
 #include <array>
@@ -62,6 +64,20 @@ constexpr std::array<Mantenimiento, 8> kMantenimientos{{
     {"VT_MA_ARTICULOS", "SHELL:V_MA_ARTICULOS", ""},
 }};
 
+// A cell's text as the list shows it: the row's own text trimmed.
+QString TextoCelda(const QVariant& valor, int columna) {
+    const QString texto = ClsUtilidades::ValorCampo(valor);
+    return columna == 0 ? texto.trimmed() : ClsUtilidades::RellenaCeros(texto);
+}
+
+// The trimmed cell starts with the text, letter case ignored.
+bool EmpiezaCon(const QString& celda, const QString& buscado) {
+    return QStringView(celda.trimmed())
+               .left(buscado.size())
+               .trimmed()
+               .compare(buscado, Qt::CaseInsensitive) == 0;
+}
+
 } // namespace
 
 void Lib_FrmCons3::CmbSearch_GotFocus(int Index) {
@@ -75,7 +91,16 @@ void Lib_FrmCons3::CmbSearch_LostFocus(int Index) {
 
 void Lib_FrmCons3::CmbSearch_Change(int Index) {
     Ignorando({[&] {
-        const std::int32_t n = Busqueda(Index, CmbSearch[size_t(Index)]->currentText().trimmed());
+        const QString texto = CmbSearch[size_t(Index)]->currentText().trimmed();
+        if (Buscador)
+            Buscador->cancela();
+        bool resuelta = false;
+        std::int32_t n = BuscaEnLeidas(Index, texto, resuelta);
+        if (!resuelta) {
+            if (BuscaEnFondo(Index, texto))
+                return;
+            n = Busqueda(Index, texto);
+        }
         if (n != 0)
             SeleccionaFila(n - 1);
     }});
@@ -85,28 +110,24 @@ void Lib_FrmCons3::CmbSearch_Click(int Index) {
     CmbSearch_Change(Index);
 }
 
+bool Lib_FrmCons3::buscando() const {
+    return Buscador && Buscador->pendiente();
+}
+
+void Lib_FrmCons3::hideEvent(QHideEvent* e) {
+    QDialog::hideEvent(e);
+    if (Buscador)
+        Buscador->cancela();
+}
+
 std::int32_t Lib_FrmCons3::Busqueda(std::int32_t Clave, const QString& QueValor) {
     const QString buscado = QueValor.trimmed();
-    const qsizetype n = buscado.size();
-    auto coincide = [&](const QString& texto) {
-        return QStringView(texto.trimmed())
-                   .left(n)
-                   .trimmed()
-                   .compare(buscado, Qt::CaseInsensitive) == 0;
-    };
-    int leida = -1;
-    for (int fila = 0; fila < Modelo->filas() && leida < 0; ++fila)
-        if (coincide(Modelo->texto(fila, Clave)))
-            leida = fila;
-    if (PorClaves) {
-        // Rows read from the first one on answer for themselves; a list
-        // that starts at a row found may have an earlier one before it.
-        if (!Modelo->quedanAnteriores() && (leida >= 0 || !Modelo->quedanFilas()))
-            return leida + 1;
+    bool resuelta = false;
+    const std::int32_t leida = BuscaEnLeidas(Clave, buscado, resuelta);
+    if (resuelta)
+        return leida;
+    if (PorClaves)
         return BuscaEnBase(Clave, buscado);
-    }
-    if (leida >= 0)
-        return leida + 1;
     // A statement the list cannot seek in: the rest is read on the way.
     int fila = Modelo->filas();
     while (Modelo->canFetchMore(QModelIndex())) {
@@ -114,56 +135,100 @@ std::int32_t Lib_FrmCons3::Busqueda(std::int32_t Clave, const QString& QueValor)
         if (Modelo->fallida())
             break;
         for (; fila < Modelo->filas(); ++fila)
-            if (coincide(Modelo->texto(fila, Clave)))
+            if (EmpiezaCon(Modelo->texto(fila, Clave), buscado))
                 return fila + 1;
     }
     return 0;
 }
 
-std::int32_t Lib_FrmCons3::BuscaEnBase(int columna, const QString& texto) {
+std::int32_t Lib_FrmCons3::BuscaEnLeidas(int columna, const QString& texto, bool& resuelta) {
+    int leida = -1;
+    for (int fila = 0; fila < Modelo->filas() && leida < 0; ++fila)
+        if (EmpiezaCon(Modelo->texto(fila, columna), texto))
+            leida = fila;
+    // Rows read from the first one on answer for themselves; a list that
+    // starts at a row found may have an earlier one before it.
+    resuelta = PorClaves ? !Modelo->quedanAnteriores() && (leida >= 0 || !Modelo->quedanFilas())
+                         : leida >= 0;
+    return leida + 1;
+}
+
+QString Lib_FrmCons3::SentenciaBusqueda(int columna, const QString& texto) {
     using namespace sentenciaconsulta;
-    if (columna < 0 || columna >= Nombres.size())
-        return 0;
     const MotorSQL motor = ClsUtilidades::motorSQL();
-    const QString c = Columna(Nombres[columna], motor);
-    // On the list's first key an index finds it; on another column the
-    // first that starts with it in the list's order. No text: the first row.
-    const bool primera = !Claves.empty() && Claves.front().columna == columna &&
-                         !Claves.front().descendente && size_t(columna) < ColumnaTexto.size() &&
-                         ColumnaTexto[size_t(columna)];
+    const bool esTexto = size_t(columna) < ColumnaTexto.size() && ColumnaTexto[size_t(columna)];
     const QString condicion =
-        texto.isEmpty() ? QString()
-        : primera
-            ? c + QStringLiteral(" >= ") + sqltext::literal(texto)
-            : c + QStringLiteral(" LIKE ") + sqltext::literal(EscapaLike(texto, motor) + u'%') +
-                  QStringLiteral(" ESCAPE ") + sqltext::literal(QString(QChar(kEscape)));
+        texto.isEmpty() ? QString() : CondicionPrefijo(Nombres[columna], texto, esTexto, motor);
     // A list read from its first row is searched after what it holds.
     const bool despues = !Modelo->quedanAnteriores() && Modelo->filas() > 0;
-    const QString sentencia =
-        SentenciaPorClaves(SQL, Nombres, Claves, despues ? Desde::Despues : Desde::Principio,
-                           UltimaLeida, motor, condicion, 1);
+    return SentenciaPorClaves(SQL, Nombres, Claves, despues ? Desde::Despues : Desde::Principio,
+                              UltimaLeida, motor, condicion);
+}
+
+std::int32_t Lib_FrmCons3::BuscaEnBase(int columna, const QString& texto) {
+    if (columna < 0 || columna >= Nombres.size())
+        return 0;
+    const QString sentencia = SentenciaBusqueda(columna, texto);
     SueltaConsulta();
     ado::RecordsetPtr rs = ado::Recordset::create();
+    rs->setStreaming(true);
     Datos().AbrirRecordset(sentencia, rs, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly, -1,
                            true);
     if (!rs || rs->State() != ado::adStateOpen)
         return 0;
+    // The condition may hold for a few rows that do not start with the text.
     std::vector<QVariant> valores;
-    if (!rs->EOF())
+    for (; !rs->EOF(); rs->MoveNext()) {
+        std::vector<QVariant> fila;
         for (int j = 0; j < rs->fieldCount(); ++j)
-            valores.push_back(rs->value(j));
+            fila.push_back(rs->value(j));
+        if (EmpiezaCon(TextoCelda(fila[size_t(columna)], columna), texto)) {
+            valores = std::move(fila);
+            break;
+        }
+    }
     Datos().CierraRecordset(rs);
-    if (valores.empty())
-        return 0;
-    const QString valor =
-        columna == 0
-            ? ClsUtilidades::ValorCampo(valores[0]).trimmed()
-            : ClsUtilidades::RellenaCeros(ClsUtilidades::ValorCampo(valores[size_t(columna)]));
-    if (QStringView(valor.trimmed())
-            .left(texto.size())
-            .trimmed()
-            .compare(texto, Qt::CaseInsensitive))
-        return 0;
+    return valores.empty() ? 0 : MuestraHallada(valores);
+}
+
+bool Lib_FrmCons3::BuscaEnFondo(int columna, const QString& texto) {
+    if (!PorClaves || texto.isEmpty() || columna < 0 || columna >= Nombres.size() ||
+        ClsUtilidades::motorSQL() == MotorSQL::Oracle)
+        return false;
+    DB_Dll& datos = Datos();
+    const ado::ConnectionPtr& cn = datos.cnn();
+    // Rows this connection wrote and has not committed are not seen from
+    // another one.
+    if (!cn || cn->State() != ado::adStateOpen || cn->inTransaction())
+        return false;
+    if (!Buscador)
+        Buscador = new BuscadorConsulta(this);
+    BuscadorConsulta::Pedido pedido;
+    pedido.conexion = cn->ConnectionString;
+    pedido.base = cn->DefaultDatabase();
+    pedido.sentencia = datos.SS_TSinonimos(SentenciaBusqueda(columna, texto));
+    pedido.criterio = [columna, texto](const std::vector<QVariant>& fila) {
+        return EmpiezaCon(TextoCelda(fila[size_t(columna)], columna), texto);
+    };
+    const int carga = Modelo->carga();
+    Buscador->busca(std::move(pedido),
+                    [this, columna, texto, carga](bool hecha, const std::vector<QVariant>& fila) {
+                        // Another load came meanwhile: the row was sought in other rows.
+                        if (Modelo->carga() != carga)
+                            return;
+                        Ignorando({[&] {
+                            const std::int32_t n = !hecha         ? BuscaEnBase(columna, texto)
+                                                   : fila.empty() ? 0
+                                                                  : MuestraHallada(fila);
+                            if (n != 0)
+                                SeleccionaFila(n - 1);
+                        }});
+                    });
+    Buscador->espera(kEsperaBusquedaMs);
+    return true;
+}
+
+std::int32_t Lib_FrmCons3::MuestraHallada(const std::vector<QVariant>& valores) {
     // A row the list holds is selected where it is.
     for (int fila = 0; fila < Modelo->filas(); ++fila)
         if (Modelo->valores(fila) == valores)
@@ -222,6 +287,8 @@ void Lib_FrmCons3::CmbSearch_KeyDown(int Index, int& KeyCode, int Shift) {
 }
 
 void Lib_FrmCons3::ConsultaServidor(int Index) {
+    if (Buscador)
+        Buscador->cancela();
     QComboBox* combo = CmbSearch[size_t(Index)];
     Ignorando({
         [&] {
@@ -239,6 +306,8 @@ void Lib_FrmCons3::ConsultaServidor(int Index) {
 }
 
 void Lib_FrmCons3::ListView1_ColumnClick(int ColumnHeader) {
+    if (Buscador)
+        Buscador->cancela();
     Ignorando({[&] {
         // Each click turns the order round, whichever header it was on.
         const Qt::SortOrder orden = Modelo->ordenado() && Modelo->orden() == Qt::AscendingOrder
@@ -289,6 +358,8 @@ int Lib_FrmCons3::ColumnaDevuelta() const {
 }
 
 void Lib_FrmCons3::CmdNueva_Click() {
+    if (Buscador)
+        Buscador->cancela();
     Ignorando({
         [&] { SQL = SQLInicial; },
         [&] { Form_Load(); },
