@@ -225,7 +225,7 @@ private:
     // comes; false when the search cannot go there.
     bool BuscaEnFondo(int columna, const QString& texto);
     // The statement of the rows, in the list's order, that may be the one
-    // sought: after the rows read when the list holds its first rows.
+    // sought.
     QString SentenciaBusqueda(int columna, const QString& texto);
     // The row found: its row (1-based) when the list holds it, else the
     // list starts there.

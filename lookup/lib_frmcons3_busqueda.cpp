@@ -159,10 +159,10 @@ QString Lib_FrmCons3::SentenciaBusqueda(int columna, const QString& texto) {
     const bool esTexto = size_t(columna) < ColumnaTexto.size() && ColumnaTexto[size_t(columna)];
     const QString condicion =
         texto.isEmpty() ? QString() : CondicionPrefijo(Nombres[columna], texto, esTexto, motor);
-    // A list read from its first row is searched after what it holds.
-    const bool despues = !Modelo->quedanAnteriores() && Modelo->filas() > 0;
-    return SentenciaPorClaves(SQL, Nombres, Claves, despues ? Desde::Despues : Desde::Principio,
-                              UltimaLeida, motor, condicion);
+    // From the first row even when the list holds the first rows: none of
+    // them is the one sought, and a bound after them would keep an index
+    // on the column from bounding the search.
+    return SentenciaPorClaves(SQL, Nombres, Claves, Desde::Principio, {}, motor, condicion);
 }
 
 std::int32_t Lib_FrmCons3::BuscaEnBase(int columna, const QString& texto) {
