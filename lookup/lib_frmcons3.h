@@ -230,7 +230,15 @@ private:
     // The row found: its row (1-based) when the list holds it, else the
     // list starts there.
     std::int32_t MuestraHallada(const std::vector<QVariant>& valores);
+    // The row found, selected unless another search or load came since;
+    // while the list reads (a query opening lets events run) it waits.
+    void AplicaHallazgo(int busqueda, int carga, int columna, const QString& texto, bool hecha,
+                        const std::vector<QVariant>& fila);
+    // The search under way, if any, selects no row.
+    void CancelaBusqueda();
     BuscadorConsulta* Buscador = nullptr;
+    int Busquedas = 0;             // counts the searches typed and cancelled
+    bool HallazgoEnEspera = false; // a row found waits for a read to end
     // How long a key waits for the database's answer before the window
     // goes on and the row is selected when it comes.
     static constexpr int kEsperaBusquedaMs = 40;

@@ -18,6 +18,7 @@
 #include <QHeaderView>
 #include <QHideEvent>
 #include <QLineEdit>
+#include <QTimer>
 #include <QTreeView>
 #include <array>
 
@@ -92,8 +93,7 @@ void Lib_FrmCons3::CmbSearch_LostFocus(int Index) {
 void Lib_FrmCons3::CmbSearch_Change(int Index) {
     Ignorando({[&] {
         const QString texto = CmbSearch[size_t(Index)]->currentText().trimmed();
-        if (Buscador)
-            Buscador->cancela();
+        CancelaBusqueda();
         bool resuelta = false;
         std::int32_t n = BuscaEnLeidas(Index, texto, resuelta);
         if (!resuelta) {
@@ -111,11 +111,17 @@ void Lib_FrmCons3::CmbSearch_Click(int Index) {
 }
 
 bool Lib_FrmCons3::buscando() const {
-    return Buscador && Buscador->pendiente();
+    return HallazgoEnEspera || (Buscador && Buscador->pendiente());
 }
 
 void Lib_FrmCons3::hideEvent(QHideEvent* e) {
     QDialog::hideEvent(e);
+    CancelaBusqueda();
+}
+
+void Lib_FrmCons3::CancelaBusqueda() {
+    ++Busquedas;
+    HallazgoEnEspera = false;
     if (Buscador)
         Buscador->cancela();
 }
@@ -210,22 +216,36 @@ bool Lib_FrmCons3::BuscaEnFondo(int columna, const QString& texto) {
     pedido.criterio = [columna, texto](const std::vector<QVariant>& fila) {
         return EmpiezaCon(TextoCelda(fila[size_t(columna)], columna), texto);
     };
-    const int carga = Modelo->carga();
     Buscador->busca(std::move(pedido),
-                    [this, columna, texto, carga](bool hecha, const std::vector<QVariant>& fila) {
-                        // Another load came meanwhile: the row was sought in other rows.
-                        if (Modelo->carga() != carga)
-                            return;
-                        Ignorando({[&] {
-                            const std::int32_t n = !hecha         ? BuscaEnBase(columna, texto)
-                                                   : fila.empty() ? 0
-                                                                  : MuestraHallada(fila);
-                            if (n != 0)
-                                SeleccionaFila(n - 1);
-                        }});
+                    [this, busqueda = Busquedas, carga = Modelo->carga(), columna,
+                     texto](bool hecha, const std::vector<QVariant>& fila) {
+                        AplicaHallazgo(busqueda, carga, columna, texto, hecha, fila);
                     });
     Buscador->espera(kEsperaBusquedaMs);
     return true;
+}
+
+void Lib_FrmCons3::AplicaHallazgo(int busqueda, int carga, int columna, const QString& texto,
+                                  bool hecha, const std::vector<QVariant>& fila) {
+    // Another key, or another load: the row was sought for other rows.
+    HallazgoEnEspera = false;
+    if (busqueda != Busquedas || Modelo->carga() != carga)
+        return;
+    if (Modelo->leyendo()) {
+        HallazgoEnEspera = true;
+        QTimer::singleShot(kEsperaBusquedaMs / 4, this, [=, this] {
+            if (HallazgoEnEspera)
+                AplicaHallazgo(busqueda, carga, columna, texto, hecha, fila);
+        });
+        return;
+    }
+    Ignorando({[&] {
+        const std::int32_t n = !hecha         ? BuscaEnBase(columna, texto)
+                               : fila.empty() ? 0
+                                              : MuestraHallada(fila);
+        if (n != 0)
+            SeleccionaFila(n - 1);
+    }});
 }
 
 std::int32_t Lib_FrmCons3::MuestraHallada(const std::vector<QVariant>& valores) {
@@ -287,8 +307,7 @@ void Lib_FrmCons3::CmbSearch_KeyDown(int Index, int& KeyCode, int Shift) {
 }
 
 void Lib_FrmCons3::ConsultaServidor(int Index) {
-    if (Buscador)
-        Buscador->cancela();
+    CancelaBusqueda();
     QComboBox* combo = CmbSearch[size_t(Index)];
     Ignorando({
         [&] {
@@ -306,8 +325,7 @@ void Lib_FrmCons3::ConsultaServidor(int Index) {
 }
 
 void Lib_FrmCons3::ListView1_ColumnClick(int ColumnHeader) {
-    if (Buscador)
-        Buscador->cancela();
+    CancelaBusqueda();
     Ignorando({[&] {
         // Each click turns the order round, whichever header it was on.
         const Qt::SortOrder orden = Modelo->ordenado() && Modelo->orden() == Qt::AscendingOrder
@@ -358,8 +376,7 @@ int Lib_FrmCons3::ColumnaDevuelta() const {
 }
 
 void Lib_FrmCons3::CmdNueva_Click() {
-    if (Buscador)
-        Buscador->cancela();
+    CancelaBusqueda();
     Ignorando({
         [&] { SQL = SQLInicial; },
         [&] { Form_Load(); },
