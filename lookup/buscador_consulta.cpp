@@ -27,6 +27,15 @@ void BuscadorConsulta::busca(Pedido pedido, Respuesta respuesta) {
     hayPedido_.notify_one();
 }
 
+void BuscadorConsulta::prepara(const QString& conexion, const QString& base) {
+    std::lock_guard<std::mutex> l(m_);
+    if (actual_ != 0 || pedido_)
+        return;
+    pedido_ = Pedido{conexion, base, QString(), {}};
+    idPedido_ = 0;
+    hayPedido_.notify_one();
+}
+
 void BuscadorConsulta::cancela() {
     std::lock_guard<std::mutex> l(m_);
     actual_ = 0;
@@ -81,7 +90,7 @@ void BuscadorConsulta::recorre() {
         }
         Hallazgo h = ejecuta(p, id);
         std::lock_guard<std::mutex> l(m_);
-        if (id != actual_)
+        if (id == 0 || id != actual_)
             continue;
         hallazgo_ = std::move(h);
         hayHallazgo_.notify_all();
@@ -117,7 +126,7 @@ BuscadorConsulta::Hallazgo BuscadorConsulta::ejecuta(const Pedido& p, int id) {
         }
         {
             std::lock_guard<std::mutex> l(m_);
-            if (id != actual_)
+            if (id == 0 || id != actual_)
                 return h;
             enCurso_ = id;
         }

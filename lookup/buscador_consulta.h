@@ -42,6 +42,9 @@ public:
     // The first row of the statement that meets the criterion; the search
     // under way is interrupted and never answers.
     void busca(Pedido pedido, Respuesta respuesta);
+    // Opens the thread's connection ahead of the first search, unless a
+    // search is under way.
+    void prepara(const QString& conexion, const QString& base);
     // The search under way never answers.
     void cancela();
     // Waits up to `ms` for the answer, and gives it at once when it comes;

@@ -241,7 +241,7 @@ private:
     bool HallazgoEnEspera = false; // a row found waits for a read to end
     // How long a key waits for the database's answer before the window
     // goes on and the row is selected when it comes.
-    static constexpr int kEsperaBusquedaMs = 40;
+    static constexpr int kEsperaBusquedaMs = 70;
     // Check marks of the rows held, kept for when they are read again.
     void GuardaMarcas();
     // Sorts by a column: in the list when it holds every row, else by the

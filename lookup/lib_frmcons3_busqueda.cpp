@@ -84,6 +84,14 @@ bool EmpiezaCon(const QString& celda, const QString& buscado) {
 void Lib_FrmCons3::CmbSearch_GotFocus(int Index) {
     IndiceCombo = Index;
     Fondo(CmbSearch[size_t(Index)], QColor(0x00, 0xFF, 0xFF));
+    // The first key finds the search's connection open.
+    if (Buscador == nullptr && PorClaves && Modelo->quedanFilas()) {
+        const ado::ConnectionPtr& cn = Datos().cnn();
+        if (cn && cn->State() == ado::adStateOpen) {
+            Buscador = new BuscadorConsulta(this);
+            Buscador->prepara(cn->ConnectionString, cn->DefaultDatabase());
+        }
+    }
 }
 
 void Lib_FrmCons3::CmbSearch_LostFocus(int Index) {
@@ -198,7 +206,7 @@ std::int32_t Lib_FrmCons3::BuscaEnBase(int columna, const QString& texto) {
 }
 
 bool Lib_FrmCons3::BuscaEnFondo(int columna, const QString& texto) {
-    if (!PorClaves || texto.isEmpty() || columna < 0 || columna >= Nombres.size() ||
+    if (!PorClaves || columna < 0 || columna >= Nombres.size() ||
         ClsUtilidades::motorSQL() == MotorSQL::Oracle)
         return false;
     DB_Dll& datos = Datos();

@@ -56,13 +56,6 @@ protected:
             w->ListView1_ColumnClick(encabezado);
         return w;
     }
-    static bool espera(Lib_FrmCons3& w) {
-        QElapsedTimer t;
-        t.start();
-        while (w.buscando() && t.elapsed() < 20000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        return !w.buscando();
-    }
     // The code of the first row of the whole list whose column starts with
     // the text, letter case ignored: a full reading of a list sorted alike.
     static QString porLectura(const std::vector<int>& clics, int columna, const QString& texto) {
@@ -81,6 +74,8 @@ protected:
             // Other work on the connection lets go of the list's read.
             gDatos().cnn()->Execute(QStringLiteral("SELECT 1"));
             sqlite3_open(QFile::encodeName(archivo), &otra);
+            // The search's connection may be opening meanwhile.
+            sqlite3_busy_timeout(otra, 2000);
             tomado = sqlite3_exec(otra, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr) == SQLITE_OK;
         }
         void suelta() {
@@ -127,7 +122,7 @@ TEST_P(ListaBusquedaBaseTest, TypingSelectsTheRowAFullReadingFindsFirst) {
         // text without a match at once, so that no row is selected.
         for (qsizetype n = esperado.isEmpty() ? texto.size() : 1; n <= texto.size(); ++n)
             combo(*w, c.columna)->setEditText(texto.left(n));
-        ASSERT_TRUE(espera(*w));
+        ASSERT_TRUE(buscada(*w));
         EXPECT_EQ(seleccionada(*w), esperado);
     }
 }
@@ -161,9 +156,10 @@ TEST_P(ListaBusquedaBaseTest, ASearchOvertakenNeverSelectsItsRow) {
             break;
         }
         cerrojo.suelta();
-        ASSERT_TRUE(espera(*w));
+        ASSERT_TRUE(buscada(*w));
         QCoreApplication::processEvents();
-        EXPECT_FALSE(actuales.contains(QStringLiteral("Cuenta 11990"))) << actuales.join(u',').toStdString();
+        EXPECT_FALSE(actuales.contains(QStringLiteral("Cuenta 11990")))
+            << actuales.join(u',').toStdString();
         EXPECT_EQ(actuales, luego == Luego::OtraTecla ? QStringList{QStringLiteral("Cuenta 11991")}
                                                       : QStringList{});
         EXPECT_TRUE(responder->shown.empty());
