@@ -27,6 +27,7 @@
 #include <functional>
 #include <vector>
 
+class BuscadorConsulta;
 class DB_Dll;
 class QComboBox;
 class QKeyEvent;
@@ -122,6 +123,9 @@ public:
     bool esArticulo() const { return EsArticulo; }
     // True while the query's recordset is open (rows left to read).
     bool recordsetAbierto() const;
+    // A search typed is still under way in the database; its row is
+    // selected when it comes.
+    bool buscando() const;
     ModeloConsulta& modelo() { return *Modelo; }
 
     // Twips per pixel at 96 dpi: the width file holds twips.
@@ -142,6 +146,8 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    // A search under way no longer selects a row.
+    void hideEvent(QHideEvent* e) override;
 
 private:
     friend class FiltroTeclasConsulta;
@@ -227,6 +233,30 @@ private:
     // the list's order: its row (1-based) when the list holds it, else the
     // list starts there. 0 when there is none.
     std::int32_t BuscaEnBase(int columna, const QString& texto);
+    // The row (1-based) of the rows read that answers the search, with
+    // `resuelta` true when no row still to be read can come before it.
+    std::int32_t BuscaEnLeidas(int columna, const QString& texto, bool& resuelta);
+    // BuscaEnBase in the search's own thread, the row selected when it
+    // comes; false when the search cannot go there.
+    bool BuscaEnFondo(int columna, const QString& texto);
+    // The statement of the rows, in the list's order, that may be the one
+    // sought.
+    QString SentenciaBusqueda(int columna, const QString& texto);
+    // The row found: its row (1-based) when the list holds it, else the
+    // list starts there.
+    std::int32_t MuestraHallada(const std::vector<QVariant>& valores);
+    // The row found, selected unless another search or load came since;
+    // while the list reads (a query opening lets events run) it waits.
+    void AplicaHallazgo(int busqueda, int carga, int columna, const QString& texto, bool hecha,
+                        const std::vector<QVariant>& fila);
+    // The search under way, if any, selects no row.
+    void CancelaBusqueda();
+    BuscadorConsulta* Buscador = nullptr;
+    int Busquedas = 0;             // counts the searches typed and cancelled
+    bool HallazgoEnEspera = false; // a row found waits for a read to end
+    // How long a key waits for the database's answer before the window
+    // goes on and the row is selected when it comes.
+    static constexpr int kEsperaBusquedaMs = 70;
     // Check marks of the rows held, kept for when they are read again.
     void GuardaMarcas();
     // Sorts by a column: in the list when it holds every row, else by the

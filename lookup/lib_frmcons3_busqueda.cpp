@@ -6,6 +6,7 @@
 #include "lookup/lib_frmcons3.h"
 
 #include "data/instances.h"
+#include "lookup/buscador_consulta.h"
 #include "lookup/lib_frmcons3_interno.h"
 #include "lookup/sentencia_consulta.h"
 #include "platform/sql/quoting.h"
@@ -15,7 +16,9 @@
 
 #include <QComboBox>
 #include <QHeaderView>
+#include <QHideEvent>
 #include <QLineEdit>
+#include <QTimer>
 #include <QTreeView>
 #include <array>
 
@@ -62,11 +65,33 @@ constexpr std::array<Mantenimiento, 8> kMantenimientos{{
     {"VT_MA_ARTICULOS", "SHELL:V_MA_ARTICULOS", ""},
 }};
 
+// A cell's text as the list shows it: the row's own text trimmed.
+QString TextoCelda(const QVariant& valor, int columna) {
+    const QString texto = ClsUtilidades::ValorCampo(valor);
+    return columna == 0 ? texto.trimmed() : ClsUtilidades::RellenaCeros(texto);
+}
+
+// The trimmed cell starts with the text, letter case ignored.
+bool EmpiezaCon(const QString& celda, const QString& buscado) {
+    return QStringView(celda.trimmed())
+               .left(buscado.size())
+               .trimmed()
+               .compare(buscado, Qt::CaseInsensitive) == 0;
+}
+
 } // namespace
 
 void Lib_FrmCons3::CmbSearch_GotFocus(int Index) {
     IndiceCombo = Index;
     Fondo(CmbSearch[size_t(Index)], QColor(0x00, 0xFF, 0xFF));
+    // The first key finds the search's connection open.
+    if (Buscador == nullptr && PorClaves && Modelo->quedanFilas()) {
+        const ado::ConnectionPtr& cn = Datos().cnn();
+        if (cn && cn->State() == ado::adStateOpen) {
+            Buscador = new BuscadorConsulta(this);
+            Buscador->prepara(cn->ConnectionString, cn->DefaultDatabase());
+        }
+    }
 }
 
 void Lib_FrmCons3::CmbSearch_LostFocus(int Index) {
@@ -75,7 +100,15 @@ void Lib_FrmCons3::CmbSearch_LostFocus(int Index) {
 
 void Lib_FrmCons3::CmbSearch_Change(int Index) {
     Ignorando({[&] {
-        const std::int32_t n = Busqueda(Index, CmbSearch[size_t(Index)]->currentText().trimmed());
+        const QString texto = CmbSearch[size_t(Index)]->currentText().trimmed();
+        CancelaBusqueda();
+        bool resuelta = false;
+        std::int32_t n = BuscaEnLeidas(Index, texto, resuelta);
+        if (!resuelta) {
+            if (BuscaEnFondo(Index, texto))
+                return;
+            n = Busqueda(Index, texto);
+        }
         if (n != 0)
             SeleccionaFila(n - 1);
     }});
@@ -85,28 +118,30 @@ void Lib_FrmCons3::CmbSearch_Click(int Index) {
     CmbSearch_Change(Index);
 }
 
+bool Lib_FrmCons3::buscando() const {
+    return HallazgoEnEspera || (Buscador && Buscador->pendiente());
+}
+
+void Lib_FrmCons3::hideEvent(QHideEvent* e) {
+    QDialog::hideEvent(e);
+    CancelaBusqueda();
+}
+
+void Lib_FrmCons3::CancelaBusqueda() {
+    ++Busquedas;
+    HallazgoEnEspera = false;
+    if (Buscador)
+        Buscador->cancela();
+}
+
 std::int32_t Lib_FrmCons3::Busqueda(std::int32_t Clave, const QString& QueValor) {
     const QString buscado = QueValor.trimmed();
-    const qsizetype n = buscado.size();
-    auto coincide = [&](const QString& texto) {
-        return QStringView(texto.trimmed())
-                   .left(n)
-                   .trimmed()
-                   .compare(buscado, Qt::CaseInsensitive) == 0;
-    };
-    int leida = -1;
-    for (int fila = 0; fila < Modelo->filas() && leida < 0; ++fila)
-        if (coincide(Modelo->texto(fila, Clave)))
-            leida = fila;
-    if (PorClaves) {
-        // Rows read from the first one on answer for themselves; a list
-        // that starts at a row found may have an earlier one before it.
-        if (!Modelo->quedanAnteriores() && (leida >= 0 || !Modelo->quedanFilas()))
-            return leida + 1;
+    bool resuelta = false;
+    const std::int32_t leida = BuscaEnLeidas(Clave, buscado, resuelta);
+    if (resuelta)
+        return leida;
+    if (PorClaves)
         return BuscaEnBase(Clave, buscado);
-    }
-    if (leida >= 0)
-        return leida + 1;
     // A statement the list cannot seek in: the rest is read on the way.
     int fila = Modelo->filas();
     while (Modelo->canFetchMore(QModelIndex())) {
@@ -114,56 +149,114 @@ std::int32_t Lib_FrmCons3::Busqueda(std::int32_t Clave, const QString& QueValor)
         if (Modelo->fallida())
             break;
         for (; fila < Modelo->filas(); ++fila)
-            if (coincide(Modelo->texto(fila, Clave)))
+            if (EmpiezaCon(Modelo->texto(fila, Clave), buscado))
                 return fila + 1;
     }
     return 0;
 }
 
-std::int32_t Lib_FrmCons3::BuscaEnBase(int columna, const QString& texto) {
+std::int32_t Lib_FrmCons3::BuscaEnLeidas(int columna, const QString& texto, bool& resuelta) {
+    int leida = -1;
+    for (int fila = 0; fila < Modelo->filas() && leida < 0; ++fila)
+        if (EmpiezaCon(Modelo->texto(fila, columna), texto))
+            leida = fila;
+    // Rows read from the first one on answer for themselves; a list that
+    // starts at a row found may have an earlier one before it.
+    resuelta = PorClaves ? !Modelo->quedanAnteriores() && (leida >= 0 || !Modelo->quedanFilas())
+                         : leida >= 0;
+    return leida + 1;
+}
+
+QString Lib_FrmCons3::SentenciaBusqueda(int columna, const QString& texto) {
     using namespace sentenciaconsulta;
+    const MotorSQL motor = ClsUtilidades::motorSQL();
+    const bool esTexto = size_t(columna) < ColumnaTexto.size() && ColumnaTexto[size_t(columna)];
+    const QString condicion =
+        texto.isEmpty() ? QString() : CondicionPrefijo(Nombres[columna], texto, esTexto, motor);
+    // From the first row even when the list holds the first rows: none of
+    // them is the one sought, and a bound after them would keep an index
+    // on the column from bounding the search.
+    return SentenciaPorClaves(SQL, Nombres, Claves, Desde::Principio, {}, motor, condicion);
+}
+
+std::int32_t Lib_FrmCons3::BuscaEnBase(int columna, const QString& texto) {
     if (columna < 0 || columna >= Nombres.size())
         return 0;
-    const MotorSQL motor = ClsUtilidades::motorSQL();
-    const QString c = Columna(Nombres[columna], motor);
-    // On the list's first key an index finds it; on another column the
-    // first that starts with it in the list's order. No text: the first row.
-    const bool primera = !Claves.empty() && Claves.front().columna == columna &&
-                         !Claves.front().descendente && size_t(columna) < ColumnaTexto.size() &&
-                         ColumnaTexto[size_t(columna)];
-    const QString condicion =
-        texto.isEmpty() ? QString()
-        : primera
-            ? c + QStringLiteral(" >= ") + sqltext::literal(texto)
-            : c + QStringLiteral(" LIKE ") + sqltext::literal(EscapaLike(texto, motor) + u'%') +
-                  QStringLiteral(" ESCAPE ") + sqltext::literal(QString(QChar(kEscape)));
-    // A list read from its first row is searched after what it holds.
-    const bool despues = !Modelo->quedanAnteriores() && Modelo->filas() > 0;
-    const QString sentencia =
-        SentenciaPorClaves(SQL, Nombres, Claves, despues ? Desde::Despues : Desde::Principio,
-                           UltimaLeida, motor, condicion, 1);
+    const QString sentencia = SentenciaBusqueda(columna, texto);
     SueltaConsulta();
     ado::RecordsetPtr rs = ado::Recordset::create();
+    rs->setStreaming(true);
     Datos().AbrirRecordset(sentencia, rs, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly, -1,
                            true);
     if (!rs || rs->State() != ado::adStateOpen)
         return 0;
+    // The condition may hold for a few rows that do not start with the text.
     std::vector<QVariant> valores;
-    if (!rs->EOF())
+    for (; !rs->EOF(); rs->MoveNext()) {
+        std::vector<QVariant> fila;
         for (int j = 0; j < rs->fieldCount(); ++j)
-            valores.push_back(rs->value(j));
+            fila.push_back(rs->value(j));
+        if (EmpiezaCon(TextoCelda(fila[size_t(columna)], columna), texto)) {
+            valores = std::move(fila);
+            break;
+        }
+    }
     Datos().CierraRecordset(rs);
-    if (valores.empty())
-        return 0;
-    const QString valor =
-        columna == 0
-            ? ClsUtilidades::ValorCampo(valores[0]).trimmed()
-            : ClsUtilidades::RellenaCeros(ClsUtilidades::ValorCampo(valores[size_t(columna)]));
-    if (QStringView(valor.trimmed())
-            .left(texto.size())
-            .trimmed()
-            .compare(texto, Qt::CaseInsensitive))
-        return 0;
+    return valores.empty() ? 0 : MuestraHallada(valores);
+}
+
+bool Lib_FrmCons3::BuscaEnFondo(int columna, const QString& texto) {
+    if (!PorClaves || columna < 0 || columna >= Nombres.size() ||
+        ClsUtilidades::motorSQL() == MotorSQL::Oracle)
+        return false;
+    DB_Dll& datos = Datos();
+    const ado::ConnectionPtr& cn = datos.cnn();
+    // Rows this connection wrote and has not committed are not seen from
+    // another one.
+    if (!cn || cn->State() != ado::adStateOpen || cn->inTransaction())
+        return false;
+    if (!Buscador)
+        Buscador = new BuscadorConsulta(this);
+    BuscadorConsulta::Pedido pedido;
+    pedido.conexion = cn->ConnectionString;
+    pedido.base = cn->DefaultDatabase();
+    pedido.sentencia = datos.SS_TSinonimos(SentenciaBusqueda(columna, texto));
+    pedido.criterio = [columna, texto](const std::vector<QVariant>& fila) {
+        return EmpiezaCon(TextoCelda(fila[size_t(columna)], columna), texto);
+    };
+    Buscador->busca(std::move(pedido),
+                    [this, busqueda = Busquedas, carga = Modelo->carga(), columna,
+                     texto](bool hecha, const std::vector<QVariant>& fila) {
+                        AplicaHallazgo(busqueda, carga, columna, texto, hecha, fila);
+                    });
+    Buscador->espera(kEsperaBusquedaMs);
+    return true;
+}
+
+void Lib_FrmCons3::AplicaHallazgo(int busqueda, int carga, int columna, const QString& texto,
+                                  bool hecha, const std::vector<QVariant>& fila) {
+    // Another key, or another load: the row was sought for other rows.
+    HallazgoEnEspera = false;
+    if (busqueda != Busquedas || Modelo->carga() != carga)
+        return;
+    if (Modelo->leyendo()) {
+        HallazgoEnEspera = true;
+        QTimer::singleShot(kEsperaBusquedaMs / 4, this, [=, this] {
+            if (HallazgoEnEspera)
+                AplicaHallazgo(busqueda, carga, columna, texto, hecha, fila);
+        });
+        return;
+    }
+    Ignorando({[&] {
+        const std::int32_t n = !hecha         ? BuscaEnBase(columna, texto)
+                               : fila.empty() ? 0
+                                              : MuestraHallada(fila);
+        if (n != 0)
+            SeleccionaFila(n - 1);
+    }});
+}
+
+std::int32_t Lib_FrmCons3::MuestraHallada(const std::vector<QVariant>& valores) {
     // A row the list holds is selected where it is.
     for (int fila = 0; fila < Modelo->filas(); ++fila)
         if (Modelo->valores(fila) == valores)
@@ -222,6 +315,7 @@ void Lib_FrmCons3::CmbSearch_KeyDown(int Index, int& KeyCode, int Shift) {
 }
 
 void Lib_FrmCons3::ConsultaServidor(int Index) {
+    CancelaBusqueda();
     QComboBox* combo = CmbSearch[size_t(Index)];
     Ignorando({
         [&] {
@@ -239,6 +333,7 @@ void Lib_FrmCons3::ConsultaServidor(int Index) {
 }
 
 void Lib_FrmCons3::ListView1_ColumnClick(int ColumnHeader) {
+    CancelaBusqueda();
     Ignorando({[&] {
         // Each click turns the order round, whichever header it was on.
         const Qt::SortOrder orden = Modelo->ordenado() && Modelo->orden() == Qt::AscendingOrder
@@ -299,6 +394,7 @@ int Lib_FrmCons3::ColumnaDevuelta() const {
 }
 
 void Lib_FrmCons3::CmdNueva_Click() {
+    CancelaBusqueda();
     Ignorando({
         [&] { SQL = SQLInicial; },
         [&] { Form_Load(); },

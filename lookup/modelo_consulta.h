@@ -62,6 +62,10 @@ public:
     // Idle time after which the source's pause runs.
     static constexpr int kPausaMs = 1000;
 
+    // Counts the loads: a row found for an earlier one is not this list's.
+    int carga() const { return carga_; }
+    // A read is under way (window events run while a query opens).
+    bool leyendo() const { return leyendo_; }
     int filas() const { return int(filas_.size()); }
     QString texto(int fila, int columna) const;
     void setTexto(int fila, int columna, const QString& texto);

@@ -333,6 +333,28 @@ QString Literal(const QVariant& valor, MotorSQL motor) {
     }
 }
 
+QString CondicionPrefijo(const QString& nombre, const QString& texto, bool esTexto,
+                         MotorSQL motor) {
+    const QString c = Columna(nombre, motor);
+    const QString plegado = texto.toCaseFolded();
+    if (esTexto && motor == MotorSQL::SQLite && !plegado.isEmpty() &&
+        !plegado.back().isSurrogate()) {
+        // Every text that starts with it sorts from it up to its last
+        // character's successor, as the engine's collation folds letter case.
+        const char16_t ultimo = plegado.back().unicode();
+        const QChar siguiente(char16_t(ultimo + 1));
+        if (ultimo < 0xD7FF && siguiente.unicode() > u' ' &&
+            siguiente.toCaseFolded().unicode() > ultimo) {
+            const QString cota = plegado.left(plegado.size() - 1) + siguiente;
+            const QString k = c + QStringLiteral(" COLLATE SQLSRV");
+            return k + QStringLiteral(" >= ") + sqltext::literal(plegado) +
+                   QStringLiteral(" AND ") + k + QStringLiteral(" < ") + sqltext::literal(cota);
+        }
+    }
+    return c + QStringLiteral(" LIKE ") + sqltext::literal(EscapaLike(texto, motor) + u'%') +
+           QStringLiteral(" ESCAPE ") + sqltext::literal(QString(QChar(kEscape)));
+}
+
 std::optional<std::vector<Clave>> OrdenDeSentencia(const QString& sql, const QStringList& nombres,
                                                    const std::vector<bool>& ordenables) {
     QSet<QString> vistos;

@@ -107,4 +107,10 @@ QString Columna(const QString& nombre, MotorSQL motor);
 // A value as a literal of the engine.
 QString Literal(const QVariant& valor, MotorSQL motor);
 
+// A condition that holds at least for the rows whose column `nombre` starts
+// with `texto`, letter case ignored. On the embedded engine a text column is
+// bounded on both sides in its own case-blind order, so that an index serves
+// and a scan compares no pattern; elsewhere it is a LIKE.
+QString CondicionPrefijo(const QString& nombre, const QString& texto, bool esTexto, MotorSQL motor);
+
 } // namespace sentenciaconsulta

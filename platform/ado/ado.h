@@ -240,6 +240,11 @@ public:
     void setFaultInjector(FaultInjector f) { fault_ = std::move(f); }
     const FaultInjector& faultInjector() const { return fault_; }
 
+    // Ends the statement this connection runs in another thread as soon as
+    // the engine can (that statement fails); the embedded engine can, the
+    // ODBC one cannot. The caller keeps the connection from closing meanwhile.
+    void interrupt();
+
     // Which kind of server the open connection reaches (SQLite when closed).
     ServerKind serverKind() const;
 

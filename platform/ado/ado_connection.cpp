@@ -81,6 +81,11 @@ void Connection::setDefaultDatabase(const QString& db) {
     }
 }
 
+void Connection::interrupt() {
+    if (engine_)
+        engine_->interrupt();
+}
+
 QString Connection::DefaultDatabase() const {
     return engine_ ? engine_->database() : pendingDatabase_;
 }

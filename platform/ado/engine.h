@@ -98,6 +98,10 @@ public:
     virtual void rollbackTrans() = 0;
     virtual bool inTransaction() const = 0;
 
+    // Ends the statement running on the connection as soon as it can, from
+    // any thread: the statement fails. Nothing where the engine cannot.
+    virtual void interrupt() {}
+
     // Write-back of writable row sets. insertRow returns the new row's key,
     // updateRow the row's key afterwards (a key made of the row's values
     // follows them).

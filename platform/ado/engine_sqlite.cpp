@@ -10,9 +10,11 @@
 #include "platform/sql/quoting.h"
 #include "platform/sql/sqlrewrite.h"
 #include "platform/vb/vb.h"
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QThread>
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -403,7 +405,10 @@ int SqliteEngine::onBusy(void* engine, int count) {
     auto* self = static_cast<SqliteEngine*>(engine);
     if (count == 0) {
         self->waitClock_.start();
-        if (!self->waiting_) {
+        // The notice draws on the screen: a wait of a statement run in
+        // another thread (a lookup's search) goes untold.
+        const QCoreApplication* app = QCoreApplication::instance();
+        if (!self->waiting_ && (!app || QThread::currentThread() == app->thread())) {
             self->waiting_ = true;
             // Nothing may be thrown through SQLite.
             try {
@@ -576,6 +581,10 @@ const UpdatableView* SqliteEngine::viewNamed(const QString& table) {
 
 bool SqliteEngine::inTransaction() const {
     return trancount_ > 0 && !sqlite3_get_autocommit(db_);
+}
+
+void SqliteEngine::interrupt() {
+    sqlite3_interrupt(db_);
 }
 
 void SqliteEngine::beginTrans() {

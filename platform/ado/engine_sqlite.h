@@ -120,6 +120,7 @@ public:
     void commitTrans() override;
     void rollbackTrans() override;
     bool inTransaction() const override;
+    void interrupt() override;
     QVariant insertRow(const QString& table, const ColumnValues& values) override;
     QVariant updateRow(const QString& table, const QVariant& key,
                        const ColumnValues& values) override;

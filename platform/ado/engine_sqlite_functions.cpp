@@ -286,6 +286,32 @@ bool likeMatch(QStringView p, QStringView s, QChar esc, bool hasEsc) {
     return pi == p.size();
 }
 
+// A LIKE's pattern kept between the rows of a statement, with its first
+// character when that is a plain ASCII one (folded): most values of a scan
+// differ there, and are told apart without reading them as text.
+struct LikePattern {
+    QString text;
+    QChar esc;
+    bool hasEsc = false;
+    int first = -1;
+};
+
+LikePattern* likePattern(sqlite3_context* ctx, sqlite3_value* pattern, QChar esc, bool hasEsc) {
+    if (auto* kept = static_cast<LikePattern*>(sqlite3_get_auxdata(ctx, 0)))
+        return kept->esc == esc && kept->hasEsc == hasEsc ? kept : nullptr;
+    auto* p = new LikePattern{text(pattern), esc, hasEsc};
+    if (!p->text.isEmpty()) {
+        const QChar c = p->text.front();
+        if (c.unicode() < 0x80 && c != u'%' && c != u'_' && c != u'[' && !(hasEsc && c == esc))
+            p->first = c.toCaseFolded().unicode();
+    }
+    sqlite3_set_auxdata(ctx, 0, p, [](void* d) { delete static_cast<LikePattern*>(d); });
+    // SQLite may drop it at once (a pattern that is no constant).
+    if (sqlite3_get_auxdata(ctx, 0) != p)
+        return nullptr;
+    return p;
+}
+
 // like(pattern, value[, escape]): SQLite calls it for "value LIKE pattern".
 void fnLike(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     if (isNull(argv[0]) || isNull(argv[1]) || (argc > 2 && isNull(argv[2]))) {
@@ -303,9 +329,19 @@ void fnLike(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
         esc = e[0];
         hasEsc = true;
     }
+    const LikePattern* kept = likePattern(ctx, argv[0], esc, hasEsc);
+    if (kept && kept->first >= 0) {
+        const auto* v = sqlite3_value_text(argv[1]);
+        const int c = v ? v[0] : 0;
+        if (c < 0x80 && (c >= 'A' && c <= 'Z' ? c + 32 : c) != kept->first) {
+            sqlite3_result_int(ctx, 0);
+            return;
+        }
+    }
     // Trailing blanks of the value do not count, as on SQL Server.
     const QString value = withoutTrailingBlanks(text(argv[1]));
-    sqlite3_result_int(ctx, likeMatch(text(argv[0]), value, esc, hasEsc) ? 1 : 0);
+    sqlite3_result_int(ctx,
+                       likeMatch(kept ? kept->text : text(argv[0]), value, esc, hasEsc) ? 1 : 0);
 }
 
 // ---- CONVERT ------------------------------------------------------------------------------

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTreeView>
@@ -65,6 +66,15 @@ protected:
     }
     static QPushButton* boton(const Lib_FrmCons3& w, const char* nombre) {
         return w.findChild<QPushButton*>(QLatin1String(nombre));
+    }
+    // The row a key sought in the database is selected when it comes: the
+    // window meanwhile goes on.
+    static bool buscada(Lib_FrmCons3& w) {
+        QElapsedTimer t;
+        t.start();
+        while (w.buscando() && t.elapsed() < 20000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        return !w.buscando();
     }
     // Text of a cell of the selected row; empty without one.
     static QString seleccionada(const Lib_FrmCons3& w, int columna = 0) {

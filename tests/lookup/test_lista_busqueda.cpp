@@ -78,6 +78,7 @@ TEST_F(ListaTest, TypingSelectsTheFirstRowThatStartsWithTheText) {
     };
     for (const Caso& c : casos) {
         combo(*w, c.columna)->setEditText(QString::fromUtf8(c.texto));
+        ASSERT_TRUE(buscada(*w));
         EXPECT_EQ(seleccionada(*w), QString::fromUtf8(c.codigo)) << c.texto;
     }
 }
@@ -87,6 +88,7 @@ TEST_F(ListaTest, TypingFindsRowsNotReadYet) {
         auto w = abre(cuentasSql());
         ASSERT_LT(w->modelo().filas(), kCuentas);
         combo(*w, 1)->setEditText(QString::fromUtf8(texto));
+        ASSERT_TRUE(buscada(*w));
         EXPECT_EQ(seleccionada(*w), QString::fromUtf8(texto[0] == 'o' ? "2003" : "2005")) << texto;
     }
 }
@@ -224,6 +226,7 @@ TEST_F(ListaTest, ALongListFindsRowsBeyondTheFirstBatch) {
     ASSERT_LT(w->modelo().filas(), 1000);
     ASSERT_TRUE(w->recordsetAbierto());
     combo(*w, 0)->setEditText(QStringLiteral("11999"));
+    ASSERT_TRUE(buscada(*w));
     EXPECT_EQ(seleccionada(*w, 1), QStringLiteral("Cuenta 11993"));
     combo(*w, 1)->setEditText(QStringLiteral("Cuenta 11986"));
     QTest::keyClick(combo(*w, 1), Qt::Key_F5);

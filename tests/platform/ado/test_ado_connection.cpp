@@ -487,6 +487,24 @@ TEST_F(AdoConnection, TextComparesIgnoringCaseAndTrailingBlanks) {
     EXPECT_EQ(count(c, QStringLiteral("USUARIOS WHERE NOMBRE LIKE 'a!%' ESCAPE '!'")), 0);
 }
 
+// A scan compares the pattern's first letter before reading a value whole:
+// the rows it keeps are those the whole comparison keeps.
+TEST_F(AdoConnection, LikeOverManyRowsKeepsWhatTheWholeComparisonKeeps) {
+    makeDb(QStringLiteral("empresa.db"));
+    auto c = open();
+    c->Execute(QStringLiteral("INSERT INTO USUARIOS (NOMBRE) VALUES ('ana '), ('Ñandú'), "
+                              "('ANTONIO'), ('%pct'), ('9x'), ('')"));
+    const std::pair<const char*, int> casos[] = {
+        {"'A%'", 2}, {"'ñ%'", 1},  {"'n%'", 0},   {"'!%%' ESCAPE '!'", 1},
+        {"'9%'", 1}, {"'_n%'", 2}, {"'[a]%'", 2}, {"'%'", 6},
+    };
+    for (const auto& [patron, filas] : casos)
+        EXPECT_EQ(
+            count(c, QStringLiteral("USUARIOS WHERE NOMBRE LIKE ") + QString::fromUtf8(patron)),
+            filas)
+            << patron;
+}
+
 TEST_F(AdoConnection, SqlServerFunctionsAreRegistered) {
     makeDb(QStringLiteral("empresa.db"));
     auto c = open();
