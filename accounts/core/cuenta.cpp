@@ -106,12 +106,23 @@ Rango RangoMoneda(long largo) {
     return RangoEntero(ado::adBigInt);
 }
 
-// The value in a range message, in the regional form.
+// A money bound in a range message, in the regional form.
 QString EnDiezMilesimos(qint64 n) {
     return vb::Currency::fromRaw(n).toString();
 }
-QString EnDiezMilesimos(quint64 n) {
-    return vb::Currency::fromRaw(qint64(n)).toString();
+
+// Points between thousands only where they group them: "1.5" would be read
+// as 15, not as what the user sees.
+bool MilesAgrupados(const QString& valor) {
+    const vb::Regional& r = vb::regional();
+    const QString entero = valor.section(r.decimalSeparator, 0, 0);
+    if (!entero.contains(r.thousandsSeparator))
+        return true;
+    const QStringList grupos = entero.split(r.thousandsSeparator);
+    for (qsizetype i = 1; i < grupos.size(); ++i)
+        if (grupos[i].size() != 3)
+            return false;
+    return true;
 }
 
 bool EsDecimal(int tipo) {
@@ -307,14 +318,13 @@ QString RechazoPersonalizado(const ColumnaPersonalizada& Columna, const QString&
         for (const char* palabra : {"verdadero", "true", "falso", "false"})
             if (valor.compare(QLatin1String(palabra), Qt::CaseInsensitive) == 0)
                 return QString();
-        return ClsUtilidades::EsNumero(valor) && vb::IsNumeric(valor) ? QString()
-                                                                      : MsgValorBooleano;
+        return ClsUtilidades::EsNumero(valor) ? QString() : MsgValorBooleano;
     }
     const bool moneda = DB_Dll::ADOCurrency(tipo);
     if (!moneda && !DB_Dll::ADONumeric(tipo))
         return QString();
     const std::optional<vb::ExactNumber> n = vb::ParseExactNumber(valor);
-    if (!n || !ClsUtilidades::EsNumero(valor))
+    if (!n || !ClsUtilidades::EsNumero(valor) || !MilesAgrupados(valor))
         return MsgValorNumero;
     if (EsEntero(tipo)) {
         if (!n->fractionDigits.isEmpty())
@@ -332,7 +342,7 @@ QString RechazoPersonalizado(const ColumnaPersonalizada& Columna, const QString&
         while (diezMilesimos.startsWith(u'0'))
             diezMilesimos.remove(0, 1);
         if (!DentroDe(n->negative, diezMilesimos, r))
-            return MsgValorRango(EnDiezMilesimos(r.Minimo), EnDiezMilesimos(r.Maximo));
+            return MsgValorRango(EnDiezMilesimos(r.Minimo), EnDiezMilesimos(qint64(r.Maximo)));
         return QString();
     }
     if (EsDecimal(tipo) && Columna.Precision > 0) {

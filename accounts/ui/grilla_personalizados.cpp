@@ -138,16 +138,20 @@ void GrillaPersonalizados::GrabarPersonalizados(const ado::RecordsetPtr& Lrcs) {
         pasos::Recuadro(kRutina), 0, pasos::Trap::AllErrors);
 }
 
+QString GrillaPersonalizados::Valor(int fila) const {
+    // The open edit box lies over its cell: what it holds is what is shown.
+    return Edicion->FilaEditada() == fila ? TxtEdit->text() : MSFlexGrid1->TextMatrix(fila, 1);
+}
+
 bool GrillaPersonalizados::SeGuarda(int fila) const {
-    return !MSFlexGrid1->TextMatrix(fila, 1).trimmed().isEmpty() ||
-           !ValorCargado(fila).trimmed().isEmpty();
+    return !Valor(fila).trimmed().isEmpty() || !ValorCargado(fila).trimmed().isEmpty();
 }
 
 std::vector<cuentas::CampoPersonalizado> GrillaPersonalizados::Personalizados() const {
     std::vector<cuentas::CampoPersonalizado> filas;
     for (int fila = 1; fila < MSFlexGrid1->Rows(); ++fila)
         if (SeGuarda(fila))
-            filas.push_back({MSFlexGrid1->TextMatrix(fila, 0), MSFlexGrid1->TextMatrix(fila, 1)});
+            filas.push_back({MSFlexGrid1->TextMatrix(fila, 0), Valor(fila)});
     return filas;
 }
 
@@ -158,7 +162,7 @@ void GrillaPersonalizados::AgregaCamposPersonalizados() const {
         const Campo* c = campoDeFila(fila);
         cuentas::AgregaCampoPersonalizado(MSFlexGrid1->TextMatrix(fila, 0),
                                           c ? c->Columna : cuentas::ColumnaPersonalizada{},
-                                          MSFlexGrid1->TextMatrix(fila, 1));
+                                          Valor(fila));
     }
 }
 

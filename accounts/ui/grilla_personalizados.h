@@ -48,7 +48,8 @@ public:
     // operator error box ("UltimoNumero$"): retry, skip that row or stop.
     void GrabarPersonalizados(const ado::RecordsetPtr& Lrcs);
 
-    // The rows a save sends, as shown: every non-blank value, and a blank one
+    // The rows a save sends, as shown (a value still in the edit box as it
+    // stands over its cell): every non-blank value, and a blank one
     // only where the row showed a value (the user cleared it, so it goes as
     // Null); a row left blank is left out, so an insert keeps the column's
     // default and an update its stored value.
@@ -88,6 +89,7 @@ private:
     void AvisaRechazo(const QString& motivo);
     // The column of a grid row (1 on); null past the filled ones.
     const Campo* campoDeFila(int fila) const;
+    QString Valor(int fila) const;
     bool SeGuarda(int fila) const;
     std::vector<Campo> campos_;
 };

@@ -193,6 +193,7 @@ TEST_F(PersonalizadosTest, AValueIsHeldOnlyAsItsColumnShowsIt) {
         {"P_CORTO", "2,0", {}},
         {"P_CORTO", "32768", rango("-32768", "32767")},
         {"P_CORTO", "dos", cuentas::MsgValorNumero},
+        {"P_CORTO", "1.5", cuentas::MsgValorNumero}, // read as 15
         {"P_CHICO", "255", {}},
         {"P_CHICO", "-1", rango("0", "255")},
         {"P_LARGO", "9223372036854775807", {}},
