@@ -288,49 +288,6 @@ TEST_F(PersonalizadosTest, TheCellRefusesWhatItsColumnCannotHoldOnEveryRoad) {
     }
 }
 
-// What a cell takes is stored as shown, and shown back the same.
-TEST_F(PersonalizadosTest, WhatTheCellTakesIsStoredAndReadBackAsShown) {
-    db.exec("ALTER TABLE MA_CUENTAS ADD COLUMN P_PORC DECIMAL(5, 2)");
-    QWidget ventana;
-    auto* g = new GrillaPersonalizados(&ventana);
-    g->resize(400, 300);
-    ASSERT_NO_FATAL_FAILURE(muestra(ventana));
-    const std::vector<std::tuple<const char*, const char*, const char*>> casos = {
-        {"p_cuotas", "2", "2"},
-        {"P_ALTA", "29/02/2024", "29/02/2024"},
-        {"P_PORC", "1,25", "1,25"},
-        {"P_LIMITE", "1234,5678", "1234,5678"},
-        {"P_RAZON", "Cuarenta", "Cuarenta"},
-    };
-    FlexGrid* grilla = g->MSFlexGrid1;
-    g->AsignarPersonalizados(cuenta("1101"));
-    grilla->setFocus();
-    for (const auto& [campo, tecleado, leido] : casos) {
-        grilla->setRow(fila(*g, campo));
-        QTest::keyClick(grilla, Qt::Key_Backspace);
-        QTest::keyClicks(g->TxtEdit, tecleado);
-        QTest::keyClick(g->TxtEdit, Qt::Key_Return);
-    }
-    EXPECT_TRUE(responder->shown.empty());
-    CNStuffContable::AgregaCampo("CODIGO", "1101", "'", true);
-    g->AgregaCamposPersonalizados();
-    QStringList sentencias{QString()};
-    QString donde = QStringLiteral(" CODIGO = '1101'");
-    CNStuffContable::ArmaSentenciaSQL(CNStuffContable::gCamposSQL, sentencias, "@Admin_MA_Cuentas",
-                                      true, donde);
-    bool error = false;
-    std::int32_t nativo = 0;
-    CNStuffContable::EjecutaTransaccion(sentencias, error, nativo);
-    ASSERT_FALSE(error) << sentencias.join('\n').toStdString();
-    EXPECT_EQ(db.scalar("SELECT typeof(p_cuotas) FROM MA_CUENTAS WHERE CODIGO = '1101'"),
-              "integer");
-    g->AsignarPersonalizados(cuenta("1101"));
-    for (const auto& [campo, tecleado, leido] : casos) {
-        SCOPED_TRACE(campo);
-        EXPECT_EQ(grilla->TextMatrix(fila(*g, campo), 1), leido);
-    }
-}
-
 TEST_F(PersonalizadosTest, AdditionalDataTakesEveryRowByItsColumnsType) {
     for (const char* col :
          {"P_NOTA VARCHAR(20) COLLATE SQLSRV", "P_LIMITE MONEY", "P_DESDE DATETIME", "P_NUM INT"})
