@@ -133,7 +133,8 @@ QString Sentencia(const DatosAdicionales& D, const QString& codigo,
         agrega(QStringLiteral("CLASE"),
                Literal(tipo(QStringLiteral("CLASE")), QStringLiteral("CLASE"), clase));
     for (const cuentas::CampoPersonalizado& p : D.Personalizados)
-        cuentas::AgregaCampoPersonalizado(p.Campo, tipo(p.Campo.trimmed()), p.Valor);
+        cuentas::AgregaCampoPersonalizado(
+            p.Campo, cuentas::ColumnaDe(columnas->Fields(p.Campo.trimmed())), p.Valor);
     cuentas::interno::Cierra(columnas);
 
     QStringList sentencias{QString()};

@@ -135,6 +135,10 @@ void frmMA_CUENTASADIC::AbreFila(const QString& Codigo) {
 }
 
 bool frmMA_CUENTASADIC::PasaPuerta() {
+    // A value still in the grid's edit box is part of what the window shows;
+    // one its cell refuses stops the command there.
+    if (!Grilla->ConfirmaEdicion())
+        return false;
     // Bound, the code is locked on the account handed over.
     if (!FormaIndependiente)
         return true;
@@ -289,8 +293,6 @@ void frmMA_CUENTASADIC::Paxtor1_ButtonClick(const QString& Key) {
         bool valido = false;
         pasos::RunSteps({
                             [&] { return PasaPuerta(); },
-                            // A value still in the grid's edit box is saved too.
-                            [&] { Grilla->ConfirmaEdicion(); },
                             [&] { Grabando = true; },
                             [&] { valido = ValidarCampos(); },
                             [&] {

@@ -2,6 +2,7 @@
 
 #include "accounts/core/codigos.h"
 #include "accounts/core/interno.h"
+#include "accounts/core/mensajes.h"
 #include "accounts/core/niveles.h"
 #include "data/db_dll.h"
 #include "data/instances.h"
@@ -10,9 +11,12 @@
 #include "platform/win/clsutilidades.h"
 #include "startup/core/cnstuffcontable.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
+#include <optional>
 #include <tuple>
 
 namespace cuentas {
@@ -54,6 +58,75 @@ bool EsEntero(int tipo) {
     default:
         return false;
     }
+}
+
+// Bounds of an integer column, by its ADO type.
+struct Rango {
+    qint64 Minimo;
+    quint64 Maximo;
+};
+Rango RangoEntero(int tipo) {
+    switch (tipo) {
+    case ado::adTinyInt:
+        return {-128, 127};
+    case ado::adUnsignedTinyInt:
+        return {0, 255};
+    case ado::adSmallInt:
+        return {-32768, 32767};
+    case 18: // unsigned small int
+        return {0, 65535};
+    case ado::adInteger:
+        return {-2147483648LL, 2147483647ULL};
+    case 19: // unsigned int
+        return {0, 4294967295ULL};
+    case 21: // unsigned big int
+        return {0, std::numeric_limits<quint64>::max()};
+    default:
+        return {std::numeric_limits<qint64>::min(), quint64(std::numeric_limits<qint64>::max())};
+    }
+}
+
+// Whether a signed magnitude of decimal digits lies within the bounds.
+bool DentroDe(bool negativo, const QString& digitos, const Rango& r) {
+    if (digitos.isEmpty())
+        return true;
+    bool ok = false;
+    const quint64 m = digitos.size() > 20 ? 0 : digitos.toULongLong(&ok);
+    if (!ok)
+        return false;
+    if (!negativo)
+        return m <= r.Maximo;
+    return r.Minimo < 0 && m - 1 <= quint64(-(r.Minimo + 1));
+}
+
+// Money columns: ten-thousandths, by the column's size (smallmoney 4).
+Rango RangoMoneda(long largo) {
+    if (largo == 4)
+        return {-2147483648LL, 2147483647ULL};
+    return RangoEntero(ado::adBigInt);
+}
+
+// A money bound in a range message, in the regional form.
+QString EnDiezMilesimos(qint64 n) {
+    return vb::Currency::fromRaw(n).toString();
+}
+
+// Points between thousands only where they group them: "1.5" would be read
+// as 15, not as what the user sees.
+bool MilesAgrupados(const QString& valor) {
+    const vb::Regional& r = vb::regional();
+    const QString entero = valor.section(r.decimalSeparator, 0, 0);
+    if (!entero.contains(r.thousandsSeparator))
+        return true;
+    const QStringList grupos = entero.split(r.thousandsSeparator);
+    for (qsizetype i = 1; i < grupos.size(); ++i)
+        if (grupos[i].size() != 3)
+            return false;
+    return true;
+}
+
+bool EsDecimal(int tipo) {
+    return tipo == ado::adNumeric || tipo == ado::adDecimal || tipo == 139; // varnumeric
 }
 
 // A column name as the statement needs it: bracketed when it holds more
@@ -180,15 +253,21 @@ ValorSQL ValorPersonalizado(int Tipo, const QString& Columna, const QString& Val
         return {valor, numero};
     }
     if (DB_Dll::ADONumeric(Tipo)) {
-        if (!ClsUtilidades::EsNumero(valor))
+        const std::optional<vb::ExactNumber> n = vb::ParseExactNumber(valor);
+        if (!n || !ClsUtilidades::EsNumero(valor))
             NoConvierte(Columna);
-        // Written out here, not as money: money keeps four decimals and
-        // stops short of a large integer. An integer column takes the number
-        // rounded as the runtime rounds.
-        const double n = vb::CDbl(QVariant(valor));
-        if (EsEntero(Tipo))
-            return {QString::number(qlonglong(std::nearbyint(n))), QString()};
-        return {QString::number(n, 'g', 15), QString()};
+        // Written out here, digit for digit, not as money: money keeps four
+        // decimals and stops short of a large integer. An integer column
+        // takes no fraction and nothing past its range: the server would
+        // store another number than the one shown.
+        if (EsEntero(Tipo) && (!n->fractionDigits.isEmpty() ||
+                               !DentroDe(n->negative, n->integerDigits, RangoEntero(Tipo))))
+            NoConvierte(Columna);
+        QString literal = n->negative ? QStringLiteral("-") : QString();
+        literal += n->integerDigits.isEmpty() ? QStringLiteral("0") : n->integerDigits;
+        if (!n->fractionDigits.isEmpty())
+            literal += u'.' + n->fractionDigits;
+        return {literal, QString()};
     }
     if (DB_Dll::ADOBoolean(Tipo)) {
         for (const char* si : {"verdadero", "true"})
@@ -218,9 +297,72 @@ QString LiteralPersonalizado(int Tipo, const QString& Columna, const QString& Va
     return vb::CStr(gDatos().SQLValue(v.Valor, v.Marca));
 }
 
-void AgregaCampoPersonalizado(const QString& Columna, int Tipo, const QString& Valor) {
+ColumnaPersonalizada ColumnaDe(const ado::Field& Campo) {
+    return {Campo.Type(), Campo.DefinedSize(), Campo.Precision(), Campo.NumericScale()};
+}
+
+QString RechazoPersonalizado(const ColumnaPersonalizada& Columna, const QString& Valor) {
+    const QString valor = Valor.trimmed();
+    if (ClsUtilidades::EsVacio(Valor) || valor.compare(u"NULL", Qt::CaseInsensitive) == 0)
+        return QString();
+    const int tipo = Columna.Tipo;
+    if (DB_Dll::ADOText(tipo)) {
+        // The long types say no length of their own.
+        if (Columna.Largo > 0 && Columna.Largo < 1073741823 && Valor.size() > Columna.Largo)
+            return MsgValorLargo(Columna.Largo);
+        return QString();
+    }
+    if (DB_Dll::adodate(tipo))
+        return vb::ParseDate(valor) ? QString() : MsgValorFecha;
+    if (DB_Dll::ADOBoolean(tipo)) {
+        for (const char* palabra : {"verdadero", "true", "falso", "false"})
+            if (valor.compare(QLatin1String(palabra), Qt::CaseInsensitive) == 0)
+                return QString();
+        return ClsUtilidades::EsNumero(valor) ? QString() : MsgValorBooleano;
+    }
+    const bool moneda = DB_Dll::ADOCurrency(tipo);
+    if (!moneda && !DB_Dll::ADONumeric(tipo))
+        return QString();
+    const std::optional<vb::ExactNumber> n = vb::ParseExactNumber(valor);
+    if (!n || !ClsUtilidades::EsNumero(valor) || !MilesAgrupados(valor))
+        return MsgValorNumero;
+    if (EsEntero(tipo)) {
+        if (!n->fractionDigits.isEmpty())
+            return MsgValorEntero;
+        const Rango r = RangoEntero(tipo);
+        if (!DentroDe(n->negative, n->integerDigits, r))
+            return MsgValorRango(QString::number(r.Minimo), QString::number(r.Maximo));
+        return QString();
+    }
+    if (moneda) {
+        if (n->fractionDigits.size() > 4)
+            return MsgValorDecimales(4);
+        const Rango r = RangoMoneda(Columna.Largo);
+        QString diezMilesimos = n->integerDigits + n->fractionDigits.leftJustified(4, u'0');
+        while (diezMilesimos.startsWith(u'0'))
+            diezMilesimos.remove(0, 1);
+        if (!DentroDe(n->negative, diezMilesimos, r))
+            return MsgValorRango(EnDiezMilesimos(r.Minimo), EnDiezMilesimos(qint64(r.Maximo)));
+        return QString();
+    }
+    if (EsDecimal(tipo) && Columna.Precision > 0) {
+        const int escala = std::clamp(Columna.Escala, 0, Columna.Precision);
+        if (n->fractionDigits.size() > escala)
+            return escala == 0 ? MsgValorEntero : MsgValorDecimales(escala);
+        if (n->integerDigits.size() > Columna.Precision - escala)
+            return MsgValorEnteros(Columna.Precision - escala);
+        return QString();
+    }
+    // Floating columns take any number they can hold.
+    return std::isfinite(vb::CDbl(QVariant(valor))) ? QString() : MsgValorNumero;
+}
+
+void AgregaCampoPersonalizado(const QString& Columna, const ColumnaPersonalizada& Tipo,
+                              const QString& Valor) {
     const QString columna = Columna.trimmed();
-    const ValorSQL v = ValorPersonalizado(Tipo, columna, Valor);
+    if (!RechazoPersonalizado(Tipo, Valor).isEmpty())
+        NoConvierte(columna);
+    const ValorSQL v = ValorPersonalizado(Tipo.Tipo, columna, Valor);
     CNStuffContable::AgregaCampo(NombreColumna(columna), v.Valor, v.Marca, false);
 }
 
@@ -301,7 +443,7 @@ bool ArmaSentenciaCuenta(const Cuenta& C, bool Nueva, QStringList& Sentencias,
         if (!nombre.startsWith(QStringLiteral("P_"), Qt::CaseInsensitive))
             ado::throwAdo(ado::adErrItemNotFound);
         const ado::Field columna = Columnas->Fields(nombre);
-        AgregaCampoPersonalizado(columna.Name(), columna.Type(), p.Valor);
+        AgregaCampoPersonalizado(columna.Name(), ColumnaDe(columna), p.Valor);
     }
     if (propio)
         interno::Cierra(Columnas);

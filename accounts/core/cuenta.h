@@ -125,10 +125,9 @@ bool ArmaSentenciaCuenta(const Cuenta& C, bool Nueva, QStringList& Sentencias,
 // A custom column's value as the shared builder takes it: the value and its
 // type mark ("'" quoted, "@" a number, empty: a literal taken as it stands).
 // Texts go as they stand; numbers in the regional form ("1.234,56"; an
-// integer column's rounded); dates as the engine writes them; Booleans as 1
-// or 0 ("Verdadero", "Falso", a number). A blank value and "NULL" in any
-// letter case are Null. Raises 3421 (Source: Columna) for a value the type
-// does not take.
+// integer column takes a whole number in its range only); dates as the engine writes them; Booleans
+// as 1 or 0 ("Verdadero", "Falso", a number). A blank value and "NULL" in any letter case are Null.
+// Raises 3421 (Source: Columna) for a value the type does not take.
 struct ValorSQL {
     QString Valor;
     QString Marca;
@@ -136,8 +135,28 @@ struct ValorSQL {
 ValorSQL ValorPersonalizado(int Tipo, const QString& Columna, const QString& Valor);
 // The same value as the SQL literal AgregaCampo would write for it.
 QString LiteralPersonalizado(int Tipo, const QString& Columna, const QString& Valor);
+
+// What a custom column holds: its ADO type, its declared length (texts) and,
+// for a decimal column, its digits in all and after the point.
+struct ColumnaPersonalizada {
+    int Tipo = ado::adVarChar;
+    long Largo = 0;
+    int Precision = 0;
+    int Escala = 0;
+};
+ColumnaPersonalizada ColumnaDe(const ado::Field& Campo);
+
+// Why the column cannot hold the value exactly as it is shown (the text the
+// user reads), empty when it can: a whole number in range for an integer
+// column, no more places or digits than a decimal or money column keeps, a
+// date that exists, a text within the declared length, a Boolean word or a
+// number. A blank value and "NULL" are always held (as Null).
+QString RechazoPersonalizado(const ColumnaPersonalizada& Columna, const QString& Valor);
+
 // Adds the custom column's pair to the shared field list (gCamposSQL): its
-// name bracketed where it needs it, its value through AgregaCampo.
-void AgregaCampoPersonalizado(const QString& Columna, int Tipo, const QString& Valor);
+// name bracketed where it needs it, its value through AgregaCampo. A value
+// the column cannot hold as shown raises 3421 (Source: Columna), nothing added.
+void AgregaCampoPersonalizado(const QString& Columna, const ColumnaPersonalizada& Tipo,
+                              const QString& Valor);
 
 } // namespace cuentas

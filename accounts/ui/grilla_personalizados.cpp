@@ -1,14 +1,17 @@
 #include "accounts/ui/grilla_personalizados.h"
 
+#include "accounts/core/mensajes.h"
 #include "data/db_dll.h"
 #include "data/pasos.h"
 #include "platform/ui/clsformulario.h"
 #include "platform/ui/edicion_celda.h"
 #include "platform/ui/flexgrid.h"
+#include "platform/vb/msgbox.h"
 #include "platform/vb/vb.h"
 #include "platform/win/clsutilidades.h"
 
 #include <QLineEdit>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -32,6 +35,10 @@ GrillaPersonalizados::GrillaPersonalizados(QWidget* parent) : QWidget(parent) {
     TxtEdit->setObjectName(QStringLiteral("TxtEdit"));
     Edicion = new EdicionCelda(MSFlexGrid1, TxtEdit, EdicionCelda::Esquema::Libre, this);
     Edicion->FiltraTecla = [this](int& KeyAscii) { TxtEdit_KeyPress(KeyAscii); };
+    Edicion->RechazaTexto = [this](int Fila, int, const QString& Texto) {
+        return Rechazo(Fila, Texto);
+    };
+    Edicion->AvisaRechazo = [this](const QString& Motivo) { AvisaRechazo(Motivo); };
     MSFlexGrid1->setTextMatrix(0, 0, QStringLiteral("Campo"));
     MSFlexGrid1->setTextMatrix(0, 1, QStringLiteral("Valor"));
     MSFlexGrid1->setColWidth(0, kAnchoColumna);
@@ -82,7 +89,7 @@ void GrillaPersonalizados::AsignarPersonalizados(const ado::RecordsetPtr& Lrcs) 
                 const ado::Field f = Lrcs->Fields(i);
                 if (!EsCampoPersonalizado(f.Name()))
                     return paso + 1;
-                Campo campo{f.Type(), QString()};
+                Campo campo{cuentas::ColumnaDe(f), QString()};
                 if (!Lrcs->BOF() && !Lrcs->EOF()) {
                     QVariant v = f.Value();
                     if (v.typeId() == QMetaType::QString)
@@ -131,16 +138,20 @@ void GrillaPersonalizados::GrabarPersonalizados(const ado::RecordsetPtr& Lrcs) {
         pasos::Recuadro(kRutina), 0, pasos::Trap::AllErrors);
 }
 
+QString GrillaPersonalizados::Valor(int fila) const {
+    // The open edit box lies over its cell: what it holds is what is shown.
+    return Edicion->FilaEditada() == fila ? TxtEdit->text() : MSFlexGrid1->TextMatrix(fila, 1);
+}
+
 bool GrillaPersonalizados::SeGuarda(int fila) const {
-    return !MSFlexGrid1->TextMatrix(fila, 1).trimmed().isEmpty() ||
-           !ValorCargado(fila).trimmed().isEmpty();
+    return !Valor(fila).trimmed().isEmpty() || !ValorCargado(fila).trimmed().isEmpty();
 }
 
 std::vector<cuentas::CampoPersonalizado> GrillaPersonalizados::Personalizados() const {
     std::vector<cuentas::CampoPersonalizado> filas;
     for (int fila = 1; fila < MSFlexGrid1->Rows(); ++fila)
         if (SeGuarda(fila))
-            filas.push_back({MSFlexGrid1->TextMatrix(fila, 0), MSFlexGrid1->TextMatrix(fila, 1)});
+            filas.push_back({MSFlexGrid1->TextMatrix(fila, 0), Valor(fila)});
     return filas;
 }
 
@@ -150,13 +161,30 @@ void GrillaPersonalizados::AgregaCamposPersonalizados() const {
             continue;
         const Campo* c = campoDeFila(fila);
         cuentas::AgregaCampoPersonalizado(MSFlexGrid1->TextMatrix(fila, 0),
-                                          c ? c->Tipo : int(ado::adVarChar),
-                                          MSFlexGrid1->TextMatrix(fila, 1));
+                                          c ? c->Columna : cuentas::ColumnaPersonalizada{},
+                                          Valor(fila));
     }
 }
 
-void GrillaPersonalizados::ConfirmaEdicion() {
-    Edicion->Confirmar();
+bool GrillaPersonalizados::ConfirmaEdicion() {
+    return Edicion->Confirmar();
+}
+
+QString GrillaPersonalizados::Rechazo(int fila, const QString& texto) const {
+    const Campo* c = campoDeFila(fila);
+    return c ? cuentas::RechazoPersonalizado(c->Columna, texto) : QString();
+}
+
+void GrillaPersonalizados::AvisaRechazo(const QString& motivo) {
+    // The grid may sit on a tab the user left with the box still open.
+    for (QWidget* w = this; w; w = w->parentWidget()) {
+        QWidget* pila = w->parentWidget();
+        if (auto* fichas = qobject_cast<QTabWidget*>(pila ? pila->parentWidget() : nullptr))
+            if (fichas->indexOf(w) >= 0)
+                fichas->setCurrentWidget(w);
+    }
+    TxtEdit->setFocus(Qt::OtherFocusReason);
+    vb::MsgBox(motivo, vb::vbInformation + vb::vbOKOnly, cuentas::TituloAvisoOperador);
 }
 
 void GrillaPersonalizados::MsflexGridEdt(int KeyAscii) {
@@ -172,7 +200,7 @@ void GrillaPersonalizados::TxtEdit_KeyPress(int& KeyAscii) const {
         return;
     const int fila = Edicion->Abierta() ? Edicion->FilaEditada() : MSFlexGrid1->Row();
     const Campo* c = campoDeFila(fila);
-    if (!c || !EsNumero(c->Tipo) || (KeyAscii != u',' && KeyAscii != u'.'))
+    if (!c || !EsNumero(c->Columna.Tipo) || (KeyAscii != u',' && KeyAscii != u'.'))
         return;
     const QChar separador = ClsFormulario::FiltraNumerico().at(0);
     KeyAscii = TxtEdit->text().trimmed().contains(separador) ? 0 : separador.unicode();

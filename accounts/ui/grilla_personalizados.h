@@ -5,9 +5,12 @@
 // typed in place through the edit box TxtEdit. A column added to the table
 // shows up without a change here.
 //
-// The grid knows each row's column type from the record it was filled from:
-// the decimal-separator filter applies to number columns only, and values go
-// back parsed by that type, a blank number or date as Null.
+// The grid knows each row's column (type, length, digits) from the record it
+// was filled from: the decimal-separator filter applies to number columns
+// only; a cell takes only a value its column holds as shown (a whole number
+// in an integer column, a date that exists, a text within the length...),
+// refused in the cell otherwise; values go back parsed by that type, a blank
+// number or date as Null.
 
 #include "accounts/core/cuenta.h"
 #include "platform/ado/ado.h"
@@ -45,7 +48,8 @@ public:
     // operator error box ("UltimoNumero$"): retry, skip that row or stop.
     void GrabarPersonalizados(const ado::RecordsetPtr& Lrcs);
 
-    // The rows a save sends, as shown: every non-blank value, and a blank one
+    // The rows a save sends, as shown (a value still in the edit box as it
+    // stands over its cell): every non-blank value, and a blank one
     // only where the row showed a value (the user cleared it, so it goes as
     // Null); a row left blank is left out, so an insert keeps the column's
     // default and an update its stored value.
@@ -58,8 +62,10 @@ public:
     // added for that row.
     void AgregaCamposPersonalizados() const;
 
-    // A value still in the edit box goes into its cell, as leaving it would.
-    void ConfirmaEdicion();
+    // A value still in the edit box goes into its cell, as leaving it would;
+    // false when the cell refused it (told to the user, the box left open
+    // with the focus).
+    bool ConfirmaEdicion();
 
     // ---- Handlers (the grid's and the box's events are routed to them) ---------
     void MsflexGridEdt(int KeyAscii);
@@ -74,11 +80,16 @@ public:
 
 private:
     struct Campo {
-        int Tipo = 0;    // ADO type of the column
+        cuentas::ColumnaPersonalizada Columna;
         QString Cargado; // the value shown when the grid was filled
     };
+    // Why the row's column cannot hold the text; empty when it can.
+    QString Rechazo(int fila, const QString& texto) const;
+    // The grid's tab shown, the box given the focus and the reason told.
+    void AvisaRechazo(const QString& motivo);
     // The column of a grid row (1 on); null past the filled ones.
     const Campo* campoDeFila(int fila) const;
+    QString Valor(int fila) const;
     bool SeGuarda(int fila) const;
     std::vector<Campo> campos_;
 };

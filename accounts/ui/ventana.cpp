@@ -537,8 +537,10 @@ void FrmMA_CUENTAS::SinCuenta() {
 }
 
 bool FrmMA_CUENTAS::PasaPuerta(bool SigueConNueva) {
-    // A value still in the grid's edit box is part of what the window shows.
-    Grilla->ConfirmaEdicion();
+    // A value still in the grid's edit box is part of what the window shows;
+    // one its cell refuses stops the command there.
+    if (!Grilla->ConfirmaEdicion())
+        return false;
     QLineEdit* codigo = Campo(QStringLiteral("Codigo"));
     // The box edited last: the member takes the code box's text only when
     // the box is left, and the box the member's when the member is.

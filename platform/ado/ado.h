@@ -278,6 +278,10 @@ public:
     void setValue(const QVariant& v);
     int Type() const;         // ADO type code
     long DefinedSize() const; // declared size; 0 when unknown
+    // Decimal columns: digits in all and after the point (DECIMAL(p, s));
+    // 0 for other columns.
+    int Precision() const;
+    int NumericScale() const;
 
 private:
     friend class Recordset;

@@ -602,4 +602,36 @@ long Field::DefinedSize() const {
     return rs_->d->data.columns[size_t(index_)].definedSize;
 }
 
+namespace {
+
+// Precision and scale of a decimal column; a declaration without them
+// ("DECIMAL") has the server's default, 18 digits and no places.
+std::pair<int, int> precisionOf(const Column& c) {
+    if (c.type != adNumeric && c.type != adDecimal)
+        return {0, 0};
+    if (c.precision > 0)
+        return {c.precision, c.numericScale};
+    const QString d = c.declType;
+    const qsizetype abre = d.indexOf(u'(');
+    const qsizetype cierra = d.indexOf(u')', abre);
+    if (abre < 0 || cierra < 0)
+        return {18, 0};
+    const QStringList partes = d.mid(abre + 1, cierra - abre - 1).split(u',');
+    bool ok = false;
+    const int p = partes.value(0).trimmed().toInt(&ok);
+    if (!ok || p <= 0)
+        return {18, 0};
+    return {p, partes.size() > 1 ? partes[1].trimmed().toInt() : 0};
+}
+
+} // namespace
+
+int Field::Precision() const {
+    return precisionOf(rs_->d->data.columns[size_t(index_)]).first;
+}
+
+int Field::NumericScale() const {
+    return precisionOf(rs_->d->data.columns[size_t(index_)]).second;
+}
+
 } // namespace ado

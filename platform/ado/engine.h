@@ -23,6 +23,8 @@ struct Column {
     QString name;
     int type = adVarWChar; // ADO type code
     long definedSize = 0;
+    int precision = 0; // decimal columns, when the driver tells them; else from declType
+    int numericScale = 0;
     QString declType;   // the engine's declared type ("VARCHAR(30)"), empty for expressions
     QString baseTable;  // table the column comes from; empty for expressions
     QString baseColumn; // its name in that table

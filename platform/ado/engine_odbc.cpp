@@ -1029,6 +1029,10 @@ void OdbcEngine::describeColumns(void* h, std::vector<Column>& columns, std::vec
             c.declType.clear();
         }
         std::tie(c.type, c.definedSize) = adoTypeOf(type, c.declType, size);
+        if (type == SQL_DECIMAL || type == SQL_NUMERIC) {
+            c.precision = int(size);
+            c.numericScale = digits;
+        }
         const bool typedByValues = narrow_ && c.declType.isEmpty() && !isBinaryType(c.type);
         if (typedByValues)
             c.type = adEmpty;

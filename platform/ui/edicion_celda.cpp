@@ -12,6 +12,7 @@
 namespace {
 
 constexpr int kRetroceso = 8;
+constexpr int kTab = 9;
 constexpr int kEnter = 13;
 constexpr int kEscape = 27;
 constexpr int kArriba = 38;
@@ -57,7 +58,8 @@ void EdicionCelda::AbrirCaja(int KeyAscii) {
         EditKeyCode(kEnter, 0);
         return;
     }
-    Confirmar(); // a box still open over another cell keeps what it holds
+    if (!Confirmar()) // a box still open over another cell keeps what it holds
+        return;
     const int fila = grilla_->Row();
     const int columna = grilla_->Col();
     if (!editable(fila, columna))
@@ -98,11 +100,35 @@ void EdicionCelda::cierra() {
     caja_->hide();
 }
 
-void EdicionCelda::Confirmar() {
+bool EdicionCelda::acepta() {
+    if (!RechazaTexto)
+        return true;
+    // Events that come while the user reads why (the focus leaving for the
+    // message and coming back) take nothing into the cell.
+    if (juzgando_)
+        return false;
+    juzgando_ = true;
+    const QString motivo = RechazaTexto(fila_, columna_, caja_->text());
+    if (!motivo.isEmpty()) {
+        ++rechazos_;
+        // The focus in the box before the message, so that it comes back there.
+        caja_->setFocus(Qt::OtherFocusReason);
+        if (AvisaRechazo)
+            AvisaRechazo(motivo);
+        caja_->setFocus(Qt::OtherFocusReason);
+    }
+    juzgando_ = false;
+    return motivo.isEmpty();
+}
+
+bool EdicionCelda::Confirmar() {
     if (!abierta_)
-        return;
+        return true;
+    if (!acepta())
+        return false;
     grilla_->setTextMatrix(fila_, columna_, caja_->text());
     cierra();
+    return true;
 }
 
 void EdicionCelda::Descartar() {
@@ -115,34 +141,45 @@ void EdicionCelda::Descartar() {
     cierra();
 }
 
-void EdicionCelda::dejaCelda() {
-    pasaACelda(AlDejarCelda);
+bool EdicionCelda::dejaCelda() {
+    if (abierta_ && grilla_->Row() == fila_ && grilla_->Col() == columna_)
+        return true; // back on the cell being edited
+    if (pasaACelda(AlDejarCelda))
+        return true;
+    // Refused: the cursor goes back to the cell the box stays over.
+    grilla_->setCurrentIndex(grilla_->model()->index(fila_, columna_));
+    return false;
 }
 
-void EdicionCelda::confirmaSinTecla() {
-    pasaACelda(AlConfirmar);
+bool EdicionCelda::confirmaSinTecla() {
+    return pasaACelda(AlConfirmar);
 }
 
-void EdicionCelda::pasaACelda(const std::function<void(int, int)>& despues) {
+bool EdicionCelda::pasaACelda(const std::function<void(int, int)>& despues) {
     if (!abierta_)
-        return;
+        return true;
+    if (!acepta())
+        return false;
     const int fila = fila_;
     const int columna = columna_;
     grilla_->setTextMatrix(fila, columna, caja_->text());
     if (despues)
         despues(fila, columna);
     cierra();
+    return true;
 }
 
-void EdicionCelda::focoAGrilla() {
-    // The box is still open here only when the grid could not take the focus
-    // (a window that is not active): the commit does not depend on it.
+bool EdicionCelda::focoAGrilla() {
+    // The box is still open here when the grid could not take the focus
+    // (a window that is not active), or when its text was refused.
+    const int rechazos = rechazos_;
     grilla_->setFocus(Qt::OtherFocusReason);
-    Confirmar();
+    return rechazos_ == rechazos && Confirmar();
 }
 
-void EdicionCelda::pasoAbajo() {
-    focoAGrilla();
+bool EdicionCelda::pasoAbajo() {
+    if (!focoAGrilla())
+        return false;
     const int fila = grilla_->Row();
     if (fila <= grilla_->Rows() - 2) {
         grilla_->setRow(fila + 1);
@@ -151,6 +188,7 @@ void EdicionCelda::pasoAbajo() {
         grilla_->setRow(grilla_->Rows() - 1);
         grilla_->setCol(grilla_->FixedCols());
     }
+    return true;
 }
 
 void EdicionCelda::desplaza() {
@@ -167,19 +205,23 @@ void EdicionCelda::EditKeyCode(int KeyCode, int /*Shift*/) {
     if (KeyCode == kEscape) {
         Descartar();
     } else if (KeyCode == kArriba) {
-        focoAGrilla();
+        if (!focoAGrilla())
+            return;
         if (grilla_->Row() > grilla_->FixedRows())
             grilla_->setRow(grilla_->Row() - 1);
     } else if (KeyCode == kAbajo) {
         if (esquema_ == Esquema::PorColumnas) {
-            pasoAbajo();
+            if (!pasoAbajo())
+                return;
         } else {
-            focoAGrilla();
+            if (!focoAGrilla())
+                return;
             if (grilla_->Row() < grilla_->Rows() - 1)
                 grilla_->setRow(grilla_->Row() + 1);
         }
     } else if (KeyCode == kEnter) {
-        focoAGrilla();
+        if (!focoAGrilla())
+            return;
         const int ultima = grilla_->Cols() - 1;
         if (esquema_ == Esquema::Libre) {
             if (grilla_->Col() < ultima) {
@@ -190,7 +232,8 @@ void EdicionCelda::EditKeyCode(int KeyCode, int /*Shift*/) {
             }
         } else {
             if (grilla_->Col() == ultima) {
-                pasoAbajo();
+                if (!pasoAbajo())
+                    return;
                 grilla_->setCol(0);
             }
             const auto puede = [this](int c) { return !ColumnaEditable || ColumnaEditable(c); };
@@ -201,7 +244,8 @@ void EdicionCelda::EditKeyCode(int KeyCode, int /*Shift*/) {
             c = std::min(c, ultima);
             grilla_->setCol(c);
             if (c == ultima && !puede(c)) {
-                pasoAbajo();
+                if (!pasoAbajo())
+                    return;
                 grilla_->setCol(grilla_->FixedCols());
             }
         }
@@ -220,6 +264,9 @@ bool EdicionCelda::teclaEnGrilla(QKeyEvent* e) {
 
 bool EdicionCelda::teclaEnCaja(QKeyEvent* e) {
     const int codigo = CodigoTecla(e);
+    // Tab leaves the box with its text, which must be one the cell takes.
+    if (codigo == kTab && abierta_ && !acepta())
+        return true;
     if (TeclaEnCaja)
         TeclaEnCaja(codigo, ui::vbShift(e->modifiers()));
     else
@@ -260,11 +307,11 @@ bool EdicionCelda::eventFilter(QObject* objeto, QEvent* evento) {
         if (evento->type() == QEvent::MouseButtonPress && abierta_) {
             const QModelIndex i =
                 grilla_->indexAt(static_cast<QMouseEvent*>(evento)->position().toPoint());
-            if (i.isValid() && (i.flags() & Qt::ItemIsEnabled) &&
-                (i.row() != fila_ || i.column() != columna_))
-                dejaCelda();
-            else
-                confirmaSinTecla();
+            const bool otra = i.isValid() && (i.flags() & Qt::ItemIsEnabled) &&
+                              (i.row() != fila_ || i.column() != columna_);
+            // Refused, the click chooses no cell.
+            if (!(otra ? pasaACelda(AlDejarCelda) : confirmaSinTecla()))
+                return true;
         } else if (evento->type() == QEvent::MouseButtonDblClick) {
             // The cell under the mouse is the current one once its press was
             // handled; a double click that comes alone makes it so first.

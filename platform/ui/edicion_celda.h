@@ -45,7 +45,8 @@ public:
     // The key scheme's move for a key pressed in the box.
     void EditKeyCode(int KeyCode, int Shift);
     // The box's text into the cell it was opened on, box emptied and hidden.
-    void Confirmar();
+    // False when RechazaTexto refused it: the box stays open over its cell.
+    bool Confirmar();
     // Box emptied and hidden, the cell left as it was.
     void Descartar();
 
@@ -78,6 +79,13 @@ public:
     // cell chosen (the grid took the focus back, the same cell was clicked):
     // runs while the box still holds it. Confirmar from code does not run it.
     std::function<void(int Fila, int Columna)> AlConfirmar;
+    // Judges the box's text on every road into its cell (a key in the box,
+    // Tab, another cell chosen, the grid taking the focus back, Confirmar):
+    // why the cell cannot take it, empty when it can. Refused, the cell keeps
+    // what it held and the box stays open over it with the focus, and
+    // AvisaRechazo tells the user why.
+    std::function<QString(int Fila, int Columna, const QString& Texto)> RechazaTexto;
+    std::function<void(const QString& Motivo)> AvisaRechazo;
 
     // The runtime's key code of a Qt key event; 0 for keys it has none for.
     static int CodigoTecla(const QKeyEvent* e);
@@ -87,15 +95,18 @@ protected:
 
 private:
     bool editable(int fila, int columna) const;
-    // Focus to the grid, which takes the box's text.
-    void focoAGrilla();
-    void dejaCelda();
+    // Focus to the grid, which takes the box's text; false when it was refused.
+    bool focoAGrilla();
+    bool dejaCelda();
     // Confirmar for a commit the user did not ask for with a key.
-    void confirmaSinTecla();
-    // The box's text into its cell, then `despues` on that cell, and closed.
-    void pasaACelda(const std::function<void(int, int)>& despues);
+    bool confirmaSinTecla();
+    // The box's text into its cell, then `despues` on that cell, and closed;
+    // false, the box left open, when the text is refused.
+    bool pasaACelda(const std::function<void(int, int)>& despues);
+    // RechazaTexto on the box's text; a refusal is told and counted.
+    bool acepta();
     void cierra();
-    void pasoAbajo();
+    bool pasoAbajo();
     void desplaza();
     bool teclaEnGrilla(QKeyEvent* e);
     bool teclaEnCaja(QKeyEvent* e);
@@ -105,6 +116,8 @@ private:
     QLineEdit* caja_;
     Esquema esquema_;
     bool abierta_ = false;
+    bool juzgando_ = false;
+    int rechazos_ = 0;
     int fila_ = -1;
     int columna_ = -1;
 };

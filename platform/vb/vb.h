@@ -95,6 +95,17 @@ Currency toCurrency(const QVariant& v); // same as CCur
 // "12ab" -> 12, "1,5" -> 1, "" -> 0, " 1 2" -> 12.
 double Val(const QString& text);
 
+// A regional number's exact digits ("-1.234,50": negative, "1234", "5"): the
+// integer part without leading zeros, the fraction without trailing zeros
+// (both empty for zero); std::nullopt when the text is no number, or one too
+// long to be any column's.
+struct ExactNumber {
+    bool negative = false;
+    QString integerDigits;
+    QString fractionDigits;
+};
+std::optional<ExactNumber> ParseExactNumber(const QString& text);
+
 // ---- Format ----------------------------------------------------------------------
 // Numeric patterns ("0000", "00000000", "#########.00", "########0.00",
 // "#,##0.00", "0.00") write the regional decimal and thousands characters;

@@ -2,6 +2,7 @@
 #include "platform/vb/vb.h"
 #include "platform/vb/vb_detail.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
@@ -286,3 +287,33 @@ Kind kindOf(const QVariant& v) {
 }
 
 } // namespace vb::detail
+
+namespace vb {
+
+std::optional<ExactNumber> ParseExactNumber(const QString& text) {
+    const auto d = detail::parseRegionalNumber(text);
+    // An exponent this large names no value a column holds.
+    constexpr int kMaxDigits = 1000;
+    if (!d || d->exponent > kMaxDigits || d->exponent < -kMaxDigits)
+        return std::nullopt;
+    std::string digits = d->digits;
+    int exponent = d->exponent;
+    if (exponent > 0) {
+        digits.append(size_t(exponent), '0');
+        exponent = 0;
+    }
+    const size_t places = size_t(-exponent);
+    if (digits.size() < places)
+        digits.insert(0, places - digits.size(), '0');
+    std::string whole = digits.substr(0, digits.size() - places);
+    std::string fraction = digits.substr(digits.size() - places);
+    whole.erase(0, std::min(whole.find_first_not_of('0'), whole.size()));
+    fraction.erase(fraction.find_last_not_of('0') + 1);
+    ExactNumber n;
+    n.integerDigits = QString::fromStdString(whole);
+    n.fractionDigits = QString::fromStdString(fraction);
+    n.negative = d->negative && !(whole.empty() && fraction.empty());
+    return n;
+}
+
+} // namespace vb

@@ -5,8 +5,11 @@
 
 #include "accountextras/core/datos_adicionales.h"
 
+#include "accounts/core/mensajes.h"
 #include "accounts/ui/grilla_personalizados.h"
 #include "platform/ui/flexgrid.h"
+
+#include <QTabWidget>
 
 namespace {
 
@@ -91,6 +94,36 @@ TEST_F(GrabacionTest, AltaYModificacionReplicadas) {
     for (const testutil::TempDatabase* d : {&db, &grupo})
         EXPECT_EQ(fila(*d, kColumnas, kCliente), esperado) << d->dbName().toStdString();
     EXPECT_EQ(CuentaActual, kCliente);
+}
+
+// A date that does not exist, left in the custom grid's edit box, stops
+// GRABAR at the window's gate with nothing stored; the date it takes is
+// stored as that date.
+TEST_F(GrabacionTest, UnaFechaInexistenteEnLaGrillaDetieneLaGrabacion) {
+    CuentaActual = kCliente;
+    Adicionales* w = &abre(false);
+    completa(*w);
+    auto* grilla = w->findChild<GrillaPersonalizados*>(QStringLiteral("Grilla"));
+    w->findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(2);
+    FlexGrid* g = grilla->MSFlexGrid1;
+    for (int fila = 1; fila < g->Rows(); ++fila)
+        if (g->TextMatrix(fila, 0).compare(u"P_FECHA_ALTA", Qt::CaseInsensitive) == 0)
+            g->setRow(fila);
+    g->setFocus();
+    QTest::keyClick(g, Qt::Key_Backspace);
+    QTest::keyClicks(grilla->TxtEdit, "30/02/2024");
+    responder->shown.clear();
+    w->Paxtor1_ButtonClick(QStringLiteral("GRABAR"));
+    EXPECT_EQ(mensajes(), QStringList{cuentas::MsgValorFecha});
+    EXPECT_EQ(Adicionales::Instancia(), w);
+    EXPECT_EQ(fila(db, "COUNT(*)", kCliente), QVariantList{0});
+
+    grilla->TxtEdit->clear();
+    QTest::keyClicks(grilla->TxtEdit, "29/02/2024");
+    w->Paxtor1_ButtonClick(QStringLiteral("GRABAR"));
+    ASSERT_FALSE(w->hayError()) << mensajes().join(u'|').toStdString();
+    ASSERT_TRUE(cerrada());
+    EXPECT_EQ(fila(db, "P_FECHA_ALTA", kCliente), QVariantList{"2024-02-29 00:00:00"});
 }
 
 // A save that fails is told, leaves nothing in either database and keeps the

@@ -25,6 +25,7 @@
 #include "common/paseo.h"
 #include "common/paseo_demo.h"
 #include "common/paseo_fixture.h"
+#include "platform/ui/edicion_celda.h"
 #include "platform/ui/flexgrid.h"
 #include "platform/vb/programend.h"
 
@@ -35,6 +36,7 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
+#include <iterator>
 #include <map>
 #include <set>
 
@@ -69,13 +71,15 @@ const std::vector<walk::Table> kTables = {
 };
 
 // Beyond the demo: a range that names no view (its accounts' view type is
-// the one the account save gives them) and two custom columns.
+// the one the account save gives them) and custom columns of four kinds.
 const QString kExtra = QStringLiteral(
     "INSERT INTO TA_RANGOS_DATOS_ADIC (\"CUENTA-DESDE\", \"CUENTA-HASTA\", DESCRIPCION, Vista, "
     "PideVencimiento) VALUES ('110402001', '110402999', 'Anticipos', NULL, 0);"
     "UPDATE MA_CUENTAS SET TipoVista = 'NN' WHERE CODIGO IN ('110402001', '110402002');"
     "ALTER TABLE MA_CUENTASADIC ADD COLUMN P_RUBRO VARCHAR(20) COLLATE SQLSRV;"
-    "ALTER TABLE MA_CUENTASADIC ADD COLUMN P_FECHA_ALTA DATETIME;");
+    "ALTER TABLE MA_CUENTASADIC ADD COLUMN P_FECHA_ALTA DATETIME;"
+    "ALTER TABLE MA_CUENTASADIC ADD COLUMN P_CUOTAS SMALLINT;"
+    "ALTER TABLE MA_CUENTASADIC ADD COLUMN P_TASA DECIMAL(6, 2);");
 
 struct Demo : walk::DemoCompany {
     Demo() : DemoCompany(kTables, kExtra) {}
@@ -146,7 +150,8 @@ struct Shown {
     bool isNew = false, existing = false;
     Values values;
     std::set<QString> hidden;
-    QString focus; // the column of the focused field, "grid", or ""
+    QString focus;    // the column of the focused field, "grid", or ""
+    QString cellOpen; // the custom column whose cell the edit box is over
     QString code() const { return values.count("codigo") ? values.at("codigo").trimmed() : ""; }
 };
 
@@ -177,6 +182,11 @@ Shown shown() {
     GrillaPersonalizados* g = gridOf(*w);
     for (int r = 1; r < g->MSFlexGrid1->Rows(); ++r)
         s.values[g->MSFlexGrid1->TextMatrix(r, 0).toLower()] = g->MSFlexGrid1->TextMatrix(r, 1);
+    // The open edit box lies over its cell: the user sees its text there.
+    if (const int r = g->Edicion->FilaEditada(); r > 0) {
+        s.cellOpen = g->MSFlexGrid1->TextMatrix(r, 0).toLower();
+        s.values[s.cellOpen] = g->TxtEdit->text();
+    }
     if (f && g->isAncestorOf(f))
         s.focus = QStringLiteral("grid");
     return s;
@@ -332,8 +342,16 @@ const Pool kPools[] = {
     {{"limite_credito"}, {"1500,50", "1.234,56", "abc", "", "-3"}},
     {{"idmotivovta", "idmotivocpra", "idvendedor", "idlista"}, {"1", "2", "x", "", "7"}},
 };
-const char* const kRubros[] = {"MAYORISTA", "", "UN RUBRO MAS LARGO QUE VEINTE", "ñ"};
-const char* const kDates[] = {"15/03/2024", "31/02/2024", "abc", "", "1/1/2023"};
+// Custom values, some the column cannot hold as typed (a text past its
+// length, a day the month lacks, a fraction or an overflow in the small
+// integer, a third decimal or a fifth integer digit in DECIMAL(6, 2)): the
+// cell refuses those.
+const std::map<std::string, std::vector<const char*>> kCells = {
+    {"p_rubro", {"MAYORISTA", "", "UN RUBRO MAS LARGO QUE VEINTE", "ñ"}},
+    {"p_fecha_alta", {"15/03/2024", "31/02/2024", "30/02/2024", "abc", "", "1/1/2023"}},
+    {"p_cuotas", {"2", "2,5", "-3", "40000", "abc", ""}},
+    {"p_tasa", {"12,5", "1,234", "12345,6", "0,01", ""}},
+};
 const char* const kOtherOps[] = {"change", "insert", "delete", "account"};
 const char* const kKeys[] = {"Tab", "Backtab", "Enter", "Escape", "F2", "F3", "F4", "F6", "F9"};
 const char* const kBarKeys[] = {"NUEVO", "BORRAR", "GRABAR", "CONSULTAR", "CANCELAR", "CERRAR"};
@@ -410,10 +428,11 @@ private:
              [this](const std::string& p) { type(p); }, 30},
             {"cell", [this] { return gridUsable(); },
              [](std::mt19937& g) {
-                 return g() % 2 ? std::string("p_rubro=") + pick(kRubros, g)
-                                : std::string("p_fecha_alta=") + pick(kDates, g);
+                 auto i = kCells.begin();
+                 std::advance(i, g() % kCells.size());
+                 return i->first + '=' + i->second[g() % i->second.size()];
              },
-             [this](const std::string& p) { cell(p); }, 8},
+             [this](const std::string& p) { cell(p); }, 15},
             {"tab", [] { return window() != nullptr; },
              [](std::mt19937& g) { return std::to_string(g() % 3); },
              [this](const std::string& p) { clickTab(std::stoi(p)); }, 6},
@@ -534,8 +553,11 @@ private:
         const QModelIndex i = g->model()->index(row, 1);
         QTest::mouseClick(usableOrThrow(g->viewport(), "grid"), Qt::LeftButton, {},
                           g->visualRect(i).center());
-        QTest::keyClick(g, Qt::Key_Space);
         QLineEdit* box = gridOf(*window())->TxtEdit;
+        // A cell left open with a value it refused keeps the user there.
+        if (box->isVisible())
+            return;
+        QTest::keyClick(g, Qt::Key_Space);
         if (!box->isVisible())
             return;
         QTest::keyClick(box, Qt::Key_Home);
@@ -844,6 +866,10 @@ private:
             own.insert(typedInto_);
         if (s.action == "cell")
             own.insert(QString::fromStdString(s.param.substr(0, s.param.find('='))));
+        // What the user typed in a cell's edit box, and Escape dropping it.
+        for (const Shown* x : {&was, &now})
+            if (!x->cellOpen.isEmpty())
+                own.insert(x->cellOpen);
         // A lookup fills its field (a cancelled one empties it).
         if (lookup) {
             own.insert(lookupField_.isEmpty() ? lastField_ : lookupField_);

@@ -81,8 +81,8 @@ TEST_F(Fila, ColumnRulesOfTheSavedRow) {
 }
 
 // A cleared custom value goes back to NULL; numbers and dates are read in the
-// regional form, an integer column's rounded; a value its type does not take
-// is refused naming the column.
+// regional form; a value its column does not hold as shown (a fraction in an
+// integer column, a text past its length) is refused naming the column.
 TEST_F(Fila, CustomColumnsByTheirType) {
     cuenta("110102001001", "Banco");
     db.exec("UPDATE MA_CUENTAS SET P_CBU = '0110' WHERE CODIGO = '110102001001'");
@@ -91,7 +91,7 @@ TEST_F(Fila, CustomColumnsByTheirType) {
     c.Personalizados = {{"P_CBU", "  "},
                         {"p_email", "S.A. compras@banco.com.ar"},
                         {"P_LIMITE", "1.234.567,89"},
-                        {"P_PLAZO_DIAS", "30,5"},
+                        {"P_PLAZO_DIAS", "30"},
                         {"P_FECHA_ALTA", "15/03/2024"}};
     graba(c, false);
     compara("110102001001", "P_CBU=<NULL>|P_EMAIL=S.A. compras@banco.com.ar|P_LIMITE=1234567.89|"
@@ -110,6 +110,8 @@ TEST_F(Fila, CustomColumnsByTheirType) {
     } rechazos[] = {
         {"P_LIMITE", "mucho", ado::adErrDataConversion},
         {"P_FECHA_ALTA", "31/02/2024", ado::adErrDataConversion},
+        {"P_PLAZO_DIAS", "30,5", ado::adErrDataConversion},
+        {"P_CBU", "01105995200000123456789", ado::adErrDataConversion},
         {"P_NO_EXISTE", "x", ado::adErrItemNotFound},
     };
     for (const auto& r : rechazos) {

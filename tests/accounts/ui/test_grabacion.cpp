@@ -6,6 +6,7 @@
 #include "platform/ui/flexgrid.h"
 
 #include "accounts/core/cuenta.h"
+#include "accounts/core/mensajes.h"
 #include "accounts/ui/arbol_plan.h"
 #include "platform/sql/quoting.h"
 #include "platform/ui/modal.h"
@@ -315,6 +316,53 @@ TEST_F(GrabacionTest, ValoresPersonalizadosBorradosYEscritos) {
         << mensajes().at(0).toStdString();
     EXPECT_EQ(db.rows("SELECT P_CBU FROM MA_CUENTAS WHERE CODIGO = '110101001'"),
               (QList<QVariantList>{{"0110"}}));
+}
+
+// A cell whose value its column cannot hold stops GRABAR at the window's
+// gate, nothing stored; the value it takes is stored and shown back.
+TEST_F(GrabacionTest, UnaCeldaRechazadaDetieneLaGrabacion) {
+    db.exec("UPDATE MA_CUENTAS SET P_PLAZO_DIAS = 30 WHERE CODIGO = '110101001'");
+    const auto plazo = [&] {
+        return db.scalar("SELECT P_PLAZO_DIAS FROM MA_CUENTAS WHERE CODIGO = '110101001'");
+    };
+    const auto celda = [&](const char* valor) {
+        auto* grilla = w->findChild<GrillaPersonalizados*>();
+        FlexGrid* g = grilla->MSFlexGrid1;
+        for (int fila = 1; fila < g->Rows(); ++fila)
+            if (g->TextMatrix(fila, 0) == QStringLiteral("P_PLAZO_DIAS"))
+                g->setRow(fila);
+        g->setFocus();
+        QTest::keyClick(g, Qt::Key_Backspace);
+        QTest::keyClicks(grilla->TxtEdit, valor);
+        return grilla;
+    };
+    ASSERT_NO_FATAL_FAILURE(escribeCodigo(*w, QStringLiteral("110101001")));
+    control<QTabWidget>(*w, "SSTab1")->setCurrentIndex(1);
+    GrillaPersonalizados* grilla = celda("2,5");
+    // The user left for another tab with the box still open.
+    control<QTabWidget>(*w, "SSTab1")->setCurrentIndex(0);
+    responder->shown.clear();
+    w->Paxtor1_ButtonClick(QStringLiteral("GRABAR"));
+    EXPECT_EQ(mensajes(), QStringList{cuentas::MsgValorEntero});
+    EXPECT_EQ(plazo(), 30);
+    EXPECT_EQ(acciones().size(), 0);
+    EXPECT_EQ(control<QTabWidget>(*w, "SSTab1")->currentIndex(), 1);
+    EXPECT_TRUE(grilla->TxtEdit->hasFocus());
+    EXPECT_TRUE(w->esModificacion());
+
+    grilla->TxtEdit->clear();
+    QTest::keyClicks(grilla->TxtEdit, "2");
+    responder->shown.clear();
+    w->Paxtor1_ButtonClick(QStringLiteral("GRABAR"));
+    ASSERT_FALSE(w->hayError()) << mensajes().join(u'|').toStdString();
+    EXPECT_EQ(plazo(), 2);
+    ASSERT_NO_FATAL_FAILURE(escribeCodigo(*w, QStringLiteral("110101001")));
+    FlexGrid* g = w->findChild<GrillaPersonalizados*>()->MSFlexGrid1;
+    QString leido;
+    for (int fila = 1; fila < g->Rows(); ++fila)
+        if (g->TextMatrix(fila, 0) == QStringLiteral("P_PLAZO_DIAS"))
+            leido = g->TextMatrix(fila, 1);
+    EXPECT_EQ(leido, "2");
 }
 
 // Which accounts feed a subledger: its own postable account exactly, the

@@ -1,11 +1,13 @@
 #include "widgets_fixture.h"
 
+#include "accounts/core/mensajes.h"
 #include "accounts/ui/grilla_personalizados.h"
 #include "data/instances.h"
 #include "platform/ui/edicion_celda.h"
 #include "platform/ui/flexgrid.h"
 
 #include <QLineEdit>
+#include <functional>
 #include <map>
 
 namespace {
@@ -90,7 +92,8 @@ TEST_F(PersonalizadosTest, TheSaveSendsEachValueAsALiteralOfItsColumnsType) {
         {"P_TASA", "", std::nullopt}, // blank as it was shown
         {"P_TASA", "0,25", "0.25"},
         {"P_LIMITE", "1.234,5", "1234.5"},
-        {"p_cuotas", "12,6", "13"},
+        {"p_cuotas", "12", "12"},
+        {"p_cuotas", "12,6", std::nullopt, true}, // no column holds 12,6 as an integer
         {"P_ALTA", "01/02/2024", "'2024-02-01 00:00:00'"},
         {"P_ACTIVO", "Falso", "0"},
         {"P_LIMITE", "null", "Null"},
@@ -169,6 +172,120 @@ TEST_F(PersonalizadosTest, EditingInPlaceAndSavingStoresTheTypedValues) {
                         "P_ACTIVO FROM MA_CUENTAS WHERE CODIGO = '1101'")
                   .toString(),
               "Nueva S.A.|12|99.5|null|null|1");
+}
+
+// Each kind of column holds a value exactly as shown, or says why not.
+TEST_F(PersonalizadosTest, AValueIsHeldOnlyAsItsColumnShowsIt) {
+    db.exec("CREATE TABLE T_TIPOS (P_CHICO TINYINT, P_CORTO SMALLINT, P_LARGO BIGINT, "
+            "P_TASA DECIMAL(5, 2), P_SIN DECIMAL, P_MONTO MONEY, P_POCO SMALLMONEY, "
+            "P_REAL FLOAT, P_DIA DATETIME, P_CODIGO CHAR(4), P_NOTA NVARCHAR(5), P_SI BIT)");
+    ado::RecordsetPtr rs;
+    gDatos().AbrirRecordset(QStringLiteral("SELECT * FROM T_TIPOS"), rs);
+    const auto rango = [](const char* a, const char* b) {
+        return cuentas::MsgValorRango(QLatin1String(a), QLatin1String(b));
+    };
+    const std::vector<std::tuple<const char*, const char*, QString>> casos = {
+        {"P_CORTO", "", {}},
+        {"P_CORTO", "null", {}},
+        {"P_CORTO", "2", {}},
+        {"P_CORTO", "-32.768", {}},
+        {"P_CORTO", "2,5", cuentas::MsgValorEntero},
+        {"P_CORTO", "2,0", {}},
+        {"P_CORTO", "32768", rango("-32768", "32767")},
+        {"P_CORTO", "dos", cuentas::MsgValorNumero},
+        {"P_CORTO", "1.5", cuentas::MsgValorNumero}, // read as 15
+        {"P_CHICO", "255", {}},
+        {"P_CHICO", "-1", rango("0", "255")},
+        {"P_LARGO", "9223372036854775807", {}},
+        {"P_LARGO", "9223372036854775808", rango("-9223372036854775808", "9223372036854775807")},
+        {"P_TASA", "999,99", {}},
+        {"P_TASA", "1,234", cuentas::MsgValorDecimales(2)},
+        {"P_TASA", "1000", cuentas::MsgValorEnteros(3)},
+        {"P_SIN", "123456789012345678", {}},
+        {"P_SIN", "0,5", cuentas::MsgValorEntero},
+        {"P_MONTO", "-922.337.203.685.477,5808", {}},
+        {"P_MONTO", "922337203685477,5808", rango("-922337203685477,5808", "922337203685477,5807")},
+        {"P_MONTO", "0,00001", cuentas::MsgValorDecimales(4)},
+        {"P_POCO", "214748,3648", rango("-214748,3648", "214748,3647")},
+        {"P_REAL", "0,1", {}},
+        {"P_DIA", "29/02/2024", {}},
+        {"P_DIA", "30/02/2024", cuentas::MsgValorFecha},
+        {"P_DIA", "mañana", cuentas::MsgValorFecha},
+        {"P_CODIGO", "ABCD", {}},
+        {"P_CODIGO", "ABCDE", cuentas::MsgValorLargo(4)},
+        {"P_NOTA", "ñandú", {}},
+        {"P_NOTA", "ñandús", cuentas::MsgValorLargo(5)},
+        {"P_SI", "Verdadero", {}},
+        {"P_SI", "a veces", cuentas::MsgValorBooleano},
+    };
+    for (const auto& [campo, valor, motivo] : casos) {
+        SCOPED_TRACE(std::string(campo) + " <- " + valor);
+        const cuentas::ColumnaPersonalizada c = cuentas::ColumnaDe(rs->Fields(campo));
+        EXPECT_EQ(cuentas::RechazoPersonalizado(c, QString::fromUtf8(valor)), motivo);
+    }
+}
+
+// A value its column cannot hold as shown is refused in the cell on every
+// road into it: the cell keeps what it held, the box stays open over it
+// with the focus, and the user reads why, once.
+TEST_F(PersonalizadosTest, TheCellRefusesWhatItsColumnCannotHoldOnEveryRoad) {
+    db.exec("ALTER TABLE MA_CUENTAS ADD COLUMN P_PORC DECIMAL(5, 2)");
+    QWidget ventana;
+    auto* g = new GrillaPersonalizados(&ventana);
+    auto* otro = new QLineEdit(&ventana); // where Tab goes
+    g->resize(400, 300);
+    otro->move(0, 310);
+    ASSERT_NO_FATAL_FAILURE(muestra(ventana));
+    FlexGrid* grilla = g->MSFlexGrid1;
+    const std::vector<std::pair<const char*, std::function<void()>>> caminos = {
+        {"Enter", [&] { QTest::keyClick(g->TxtEdit, Qt::Key_Return); }},
+        {"Tab", [&] { QTest::keyClick(g->TxtEdit, Qt::Key_Tab); }},
+        {"Up", [&] { QTest::keyClick(g->TxtEdit, Qt::Key_Up); }},
+        {"a click on another cell",
+         [&] {
+             QTest::mouseClick(grilla->viewport(), Qt::LeftButton, {},
+                               grilla->visualRect(grilla->model()->index(1, 1)).center());
+         }},
+        {"the grid taking the focus back", [&] { grilla->setFocus(Qt::TabFocusReason); }},
+        {"a command's gate", [&] { EXPECT_FALSE(g->ConfirmaEdicion()); }},
+    };
+    const std::vector<std::tuple<const char*, QString, QString>> rechazos = {
+        {"p_cuotas", "2,5", cuentas::MsgValorEntero},
+        {"p_cuotas", "2147483648", cuentas::MsgValorRango("-2147483648", "2147483647")},
+        {"P_ALTA", "30/02/2024", cuentas::MsgValorFecha},
+        {"P_RAZON", QString(41, u'x'), cuentas::MsgValorLargo(40)},
+        {"P_PORC", "1,234", cuentas::MsgValorDecimales(2)},
+        {"P_LIMITE", "0,00001", cuentas::MsgValorDecimales(4)},
+    };
+    for (const auto& [camino, deja] : caminos) {
+        for (const auto& [campo, valor, motivo] : rechazos) {
+            SCOPED_TRACE(QStringLiteral("%1 <- %2 by %3").arg(campo, valor, camino).toStdString());
+            g->AsignarPersonalizados(cuenta("1101"));
+            const int f = fila(*g, campo);
+            const QString antes = grilla->TextMatrix(f, 1);
+            grilla->setFocus();
+            grilla->setRow(f);
+            QTest::keyClick(grilla, Qt::Key_Backspace);
+            ASSERT_TRUE(g->TxtEdit->isVisible());
+            QTest::keyClicks(g->TxtEdit, valor);
+            ASSERT_EQ(g->TxtEdit->text(), valor);
+            responder->shown.clear();
+            deja();
+            ASSERT_EQ(responder->shown.size(), 1u);
+            EXPECT_EQ(responder->shown[0].prompt, motivo);
+            EXPECT_EQ(responder->shown[0].title, cuentas::TituloAvisoOperador);
+            EXPECT_EQ(grilla->TextMatrix(f, 1), antes);
+            EXPECT_TRUE(g->TxtEdit->isVisible());
+            EXPECT_EQ(g->TxtEdit->text(), valor);
+            EXPECT_EQ(g->Edicion->FilaEditada(), f);
+            EXPECT_EQ(grilla->Row(), f);
+            EXPECT_EQ(QApplication::focusWidget(), g->TxtEdit);
+            // Escape gives the cell up: it shows what it held.
+            QTest::keyClick(g->TxtEdit, Qt::Key_Escape);
+            EXPECT_FALSE(g->TxtEdit->isVisible());
+            EXPECT_EQ(grilla->TextMatrix(f, 1), antes);
+        }
+    }
 }
 
 TEST_F(PersonalizadosTest, AdditionalDataTakesEveryRowByItsColumnsType) {

@@ -17,10 +17,12 @@
 #include "cuentas_fixture.h"
 
 #include "accounts/ui/arbol_plan.h"
+#include "accounts/ui/grilla_personalizados.h"
 #include "common/paseo.h"
 #include "common/paseo_demo.h"
 #include "common/paseo_fixture.h"
 #include "platform/sql/quoting.h"
+#include "platform/ui/edicion_celda.h"
 #include "platform/ui/flexgrid.h"
 
 #include <QAbstractItemView>
@@ -28,8 +30,11 @@
 #include <QCheckBox>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
+#include <iterator>
 #include <map>
 #include <set>
 
@@ -137,6 +142,7 @@ struct Controls {
     FrmMA_CUENTAS* w = nullptr;
     std::map<std::string, QWidget*> byName; // fields, options, boxes, lists, tree
     FlexGrid* grid = nullptr;
+    GrillaPersonalizados* custom = nullptr;
     ArbolPlanCuentas* tree = nullptr;
     QToolBar* tbar = nullptr;
 
@@ -153,6 +159,7 @@ struct Controls {
             byName[c] = control<QComboBox>(v, c);
         byName["TreeV"] = tree = control<ArbolPlanCuentas>(v, "TreeV");
         grid = control<FlexGrid>(v, "MSFlexGrid1");
+        custom = v.findChild<GrillaPersonalizados*>();
         tbar = control<QToolBar>(v, "Tbar");
     }
     QWidget* get(const std::string& name) const {
@@ -183,6 +190,7 @@ struct Shown {
     int resets = 0;
     int currencies = 0;    // items of CmbMoneda
     bool barEdits = false; // the command bar offers GRABAR
+    std::string cellOpen;  // the custom column whose cell the edit box is over
     bool editing() const { return isNew || existing; }
     QString code() const { return asStored(values.at("Codigo")); }
     QString box() const { return asStored(values.at("TxtCodigo")); }
@@ -202,6 +210,11 @@ Shown shown(const Controls& c) {
         s.values[n] = QString::number(c.as<QComboBox>(n)->currentIndex());
     for (int r = 1; r < c.grid->Rows(); ++r)
         s.values[c.grid->TextMatrix(r, 0).toStdString()] = c.grid->TextMatrix(r, 1);
+    // The open edit box lies over its cell: the user sees its text there.
+    if (const int r = c.custom->Edicion->FilaEditada(); r > 0) {
+        s.cellOpen = c.grid->TextMatrix(r, 0).toStdString();
+        s.values[s.cellOpen] = c.custom->TxtEdit->text();
+    }
     s.focus = c.focus();
     s.isNew = c.w->esNuevo();
     s.existing = c.w->esModificacion();
@@ -401,6 +414,17 @@ const char* const kNodes[] = {"",          "1",         "1101",         "110101"
                               "110401001", "110401002", "110402001",    "120101002"};
 // What another connection does to the account shown or the code typed.
 const char* const kOtherOps[] = {"insert", "name", "block", "payment", "drop", "delete"};
+// Custom values, some the column cannot hold as typed (a fraction or an
+// overflow in the small integer, a fifth decimal in money, a day February
+// lacks, a text past the column's length): the cell refuses those.
+const std::map<std::string, std::vector<const char*>> kCustom = {
+    {"P_PLAZO_DIAS", {"30", "2", "2,5", "-7", "40000", "abc", ""}},
+    {"P_LIMITE", {"1.234,56", "0,12345", "2500000", ""}},
+    {"P_FECHA_ALTA", {"15/03/2024", "30/02/2024", "01/01/2023", ""}},
+    {"P_CBU", {"0110599520000012345678", "01105995200000123456789", "CBU"}},
+    {"P_EMAIL",
+     {"pagos@banco.com.ar", "una.direccion.de.correo.bastante.larga.para.el.campo@banco.com.ar"}},
+};
 
 template <typename T, size_t N> const T& pick(const T (&t)[N], std::mt19937& g) {
     return t[g() % N];
@@ -471,7 +495,48 @@ private:
                  return std::string(pick(kOtherOps, g)) + ':' + otherConnectionCode().toStdString();
              },
              [this](const std::string& p) { other(p); }, 10},
+            {"cell", [this] { return c_.grid->isEnabled() && c_.grid->Rows() > 1; },
+             [](std::mt19937& g) {
+                 auto i = kCustom.begin();
+                 std::advance(i, g() % kCustom.size());
+                 return i->first + '=' + i->second[g() % i->second.size()];
+             },
+             [this](const std::string& p) { cell(p); }, 8},
         };
+    }
+
+    // "column=value" typed into the custom column's cell and accepted with
+    // Enter. A cell left open with a value it refused keeps the user there.
+    void cell(const std::string& p) {
+        const QString column = QString::fromStdString(p.substr(0, p.find('=')));
+        const QString value = QString::fromStdString(p.substr(p.find('=') + 1));
+        FlexGrid* g = c_.grid;
+        // The grid's tab first, as the user reaches it.
+        auto* tabs = c_.w->findChild<QTabWidget*>(QStringLiteral("SSTab1"));
+        for (int i = 0; i < tabs->count(); ++i)
+            if (tabs->widget(i)->isAncestorOf(g) && tabs->currentIndex() != i)
+                QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {},
+                                  tabs->tabBar()->tabRect(i).center());
+        int row = -1;
+        for (int r = 1; r < g->Rows(); ++r)
+            if (g->TextMatrix(r, 0).compare(column, Qt::CaseInsensitive) == 0)
+                row = r;
+        if (row < 0)
+            throw std::runtime_error("no custom row " + column.toStdString());
+        QTest::mouseClick(usable("grid", g->viewport()), Qt::LeftButton, {},
+                          g->visualRect(g->model()->index(row, 1)).center());
+        QLineEdit* box = c_.custom->TxtEdit;
+        if (box->isVisible())
+            return;
+        QTest::keyClick(g, Qt::Key_Space);
+        if (!box->isVisible())
+            return;
+        QTest::keyClick(box, Qt::Key_Home);
+        QTest::keyClick(box, Qt::Key_End, Qt::ShiftModifier);
+        if (value.isEmpty())
+            QTest::keyClick(box, Qt::Key_Backspace);
+        QTest::keyClicks(box, value);
+        QTest::keyClick(box, Qt::Key_Return);
     }
 
     // The code another connection works on: the account shown, or the code typed.
@@ -701,11 +766,16 @@ private:
 
     // The controls the step itself set: the one typed into or chosen, with
     // what the window's rules change with it.
-    std::set<std::string> ownChanges(const Step& s, const Shown& now, bool lookup) const {
+    std::set<std::string> ownChanges(const Step& s, const Shown& was, const Shown& now,
+                                     bool lookup) const {
         std::set<std::string> r;
         // A lookup fills the code or the main account.
         if (lookup)
             r = {"Codigo", "TxtCodigo", "CuentaPrincipal"};
+        // What the user typed in a cell's edit box, and Escape dropping it.
+        for (const Shown* x : {&was, &now})
+            if (!x->cellOpen.empty())
+                r.insert(x->cellOpen);
         std::string n;
         if (s.action == "type") {
             // Where the typing went: a refused field may have taken the
@@ -714,6 +784,8 @@ private:
             n = typedInto_ == "TreeV" ? "DESCRIPCION" : typedInto_;
             if (c_.as<QLineEdit>(now.focus))
                 r.insert(now.focus);
+        } else if (s.action == "cell") {
+            n = s.param.substr(0, s.param.find('='));
         } else if (startsWith(s.param, "TreeV:")) {
             // A node loads its account or shows none: no typing of its own.
             return r;
@@ -887,9 +959,16 @@ private:
         // The code and the title list pick an account; the rest is its data.
         // Typed and still differing from what the last load or reset showed:
         // a value typed back as it was is nothing to lose.
+        // A custom value left blank is no value: the save leaves it out.
+        const auto sameTyped = [](const std::string& k, const QString& a, const QString& b) {
+            return QString::fromStdString(k).startsWith(u"p_", Qt::CaseInsensitive)
+                       ? a.trimmed() == b.trimmed()
+                       : a == b;
+        };
         const bool typedData = std::any_of(typed_.begin(), typed_.end(), [&](const std::string& k) {
             return k != "TxtCodigo" && k != "Codigo" && k != "Combo1" &&
-                   (!base_.count(k) || !was.values.count(k) || base_.at(k) != was.values.at(k));
+                   (!base_.count(k) || !was.values.count(k) ||
+                    !sameTyped(k, base_.at(k), was.values.at(k)));
         });
         // Any Yes to abandoning: a step may ask twice (the gate, then the command).
         const bool gaveUp = answered(kAbandon, vb::vbYes) || !typedData || !was.editing();
@@ -905,7 +984,7 @@ private:
         // A code taken as new (also one another connection deleted meanwhile).
         const bool taken =
             now.isNew && !now.key.isEmpty() && (now.key != was.key || !was.isNew) && !loaded;
-        const std::set<std::string> own = ownChanges(s, now, lookup);
+        const std::set<std::string> own = ownChanges(s, was, now, lookup);
         const auto context = [&] {
             const auto state = [](const Shown& x) {
                 return QLatin1String(x.existing ? "existing" : x.isNew ? "new" : "browse");
