@@ -109,8 +109,10 @@ QVariant convertValue(const Column& c, const QVariant& raw) {
                 return QVariant(int(v));
             return raw;
         }
-        if (raw.typeId() == QMetaType::Double)
-            return QVariant(int(std::llround(raw.toDouble())));
+        // A fraction stored before the engine truncated them reads as the
+        // server would have stored it.
+        if (raw.typeId() == QMetaType::Double && std::abs(raw.toDouble()) < 2147483648.0)
+            return QVariant(int(std::trunc(raw.toDouble())));
         if (isText) {
             bool ok = false;
             const int v = raw.toString().trimmed().toInt(&ok);
