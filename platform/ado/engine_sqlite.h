@@ -175,6 +175,23 @@ private:
     RowSet listTables(const QString& table, const QString& type);
     [[noreturn]] void fail(int rc) const;
     bool runStatement(const QString& original, bool forUpdate, BatchResult& out);
+    // The steps of runStatement, in its order. BEGIN, COMMIT or ROLLBACK
+    // TRANSACTION: done, true.
+    bool runTransactionCommand(const QString& original);
+    // "IF [NOT] EXISTS (query) statement": the statement when the test holds.
+    bool runConditional(const sqlrewrite::Conditional& c, bool forUpdate, BatchResult& out);
+    // ALTER and DROP: the write checks go first (the next statement makes them again).
+    void dropChecksBeforeReshaping(const QString& original);
+    // The statement in SQLite's dialect, with the declared columns' rules.
+    QString rewritten(const QString& sql);
+    // A recordset opened for update: its rows with their key, when it reads
+    // one table or a writable view; false leaves it to runEach.
+    bool readWritable(const QString& sql, BatchResult& out);
+    bool readWithRowid(const QString& sql, qsizetype at, BatchResult& out);
+    // Runs every statement of `sql`; true when one gave rows.
+    bool runEach(const QString& sql, BatchResult& out);
+    // One statement that gives no rows; its changed rows are counted.
+    void runChange(sqlite3_stmt* st, BatchResult& out);
     // Reads the schema versions once per statement: a change, made here or
     // by another connection, drops the declared columns and makes the write
     // checks again, as does a rollback that took the checks away.
