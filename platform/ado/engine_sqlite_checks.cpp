@@ -639,8 +639,10 @@ QStringList storedFormTriggers(const TableRules& table) {
             sets << QStringLiteral("%1 = %2(%1)").arg(c, QLatin1String(fn));
             names << c;
         }
-        if (!fresh.isEmpty())
-            tests << QStringLiteral("%1(%2)").arg(QLatin1String(test), fresh.join(u','));
+        // SQLite passes a function at most 127 arguments.
+        for (qsizetype from = 0; from < fresh.size(); from += 60)
+            tests << QStringLiteral("%1(%2)").arg(QLatin1String(test),
+                                                  fresh.mid(from, 60).join(u','));
     };
     part(table.dates, "qz_undated", "qz_datetime");
     part(table.wholes, "qz_fraction", "qz_whole");

@@ -149,6 +149,15 @@ TEST_F(Conversions, WholeNumberColumnsStoreWhatTheServerStores) {
         ++id;
     }
 
+    // A table wider than one function call's arguments is kept alike.
+    QStringList wide;
+    for (int i = 1; i <= 130; ++i)
+        wide << QStringLiteral("C%1 INT").arg(i);
+    cnn->Execute(QStringLiteral("CREATE TABLE T_ANCHA (%1)").arg(wide.join(u',')));
+    cnn->Execute(QStringLiteral("INSERT INTO T_ANCHA (C1, C130) VALUES (1.5, 2.5)"));
+    EXPECT_EQ(db.rows(QStringLiteral("SELECT C1, C130 FROM T_ANCHA")),
+              (QList<QVariantList>{{1LL, 2LL}}));
+
     // A recordset reads what is stored; a fraction stored before the engine
     // truncated them reads as the server would have stored it.
     db.exec(QStringLiteral("INSERT INTO T_CONV (ID, S) VALUES (99, 2.5)"));
