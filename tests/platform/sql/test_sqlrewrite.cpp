@@ -284,7 +284,7 @@ TEST(SqlRewrite, DateTextsWrittenIntoDateColumnsAreStoredAsDates) {
          "DELETE FROM MV_ASIENTOS WHERE AJUSTE_HASTA = '31/12/2023' AND FECHA = '2023-12-31 "
          "00:00:00'"},
     });
-    // Invalid dates, values that are more than a literal, an INSERT without a
+    // Values that are more than a literal, an INSERT without a
     // column list or from a SELECT, unknown tables and text columns: as written.
     const std::vector<const char*> unchanged = {
         "INSERT INTO MV_ASIENTOS (FECHA, DETALLE) VALUES ('31/12/' || '2023', '31/12/2023')",
