@@ -76,6 +76,13 @@ enum NativeError : long {
     nativeNotNullColumnAdded = 4901, // NOT NULL column without default, table not empty
     nativeValueOverflow = 220,       // an int beyond tinyint or smallint
     nativeArithmeticOverflow = 8115, // any other number beyond its column's type
+    nativeDateConversion = 241,      // a text that is no date, into a date
+    nativeDateOutOfRange = 242,      // a date text that names no day ('2024-02-30')
+    nativeSmallIntegerText = 244,    // a whole-number text beyond tinyint or smallint
+    nativeIntegerText = 248,         // a whole-number text beyond int
+    nativeUnknownDatePart = 155,     // DATEADD(fortnight, ...)
+    nativeDateOverflow = 517,        // DATEADD beyond the type's years
+    nativeDateDiffOverflow = 535,    // DATEDIFF beyond an int
 };
 
 // Errors are the runtime's trappable errors, with the database's own numbers.

@@ -111,8 +111,10 @@ QVariant convertValue(const Column& c, const QVariant& raw) {
                 return QVariant(int(v));
             return raw;
         }
-        if (raw.typeId() == QMetaType::Double)
-            return QVariant(int(std::llround(raw.toDouble())));
+        // A fraction stored before the engine truncated them reads as the
+        // server would have stored it.
+        if (raw.typeId() == QMetaType::Double && std::abs(raw.toDouble()) < 2147483648.0)
+            return QVariant(int(std::trunc(raw.toDouble())));
         if (isText) {
             bool ok = false;
             const int v = raw.toString().trimmed().toInt(&ok);
@@ -936,30 +938,47 @@ std::unique_ptr<Cursor> SqliteEngine::openCursor(const QString& text) {
 
 bool SqliteEngine::runStatement(const QString& original, bool forUpdate, BatchResult& out) {
     checkFault(original);
+    if (runTransactionCommand(original) || isNoCount(original))
+        return false;
+    if (const std::optional<sqlrewrite::Conditional> c = sqlrewrite::conditional(original))
+        return runConditional(*c, forUpdate, out);
+    syncSchema();
+    dropChecksBeforeReshaping(original);
+    const QString sql = rewritten(original);
+    if (sql.trimmed().isEmpty() || runAddColumn(db_, sql))
+        return false;
+    if (forUpdate && readWritable(sql, out))
+        return true;
+    return runEach(sql, out);
+}
+
+bool SqliteEngine::runTransactionCommand(const QString& original) {
     switch (transactionCommand(original)) {
     case TransactionCommand::Begin:
         beginTrans();
-        return false;
+        return true;
     case TransactionCommand::Commit:
         commitTrans();
-        return false;
+        return true;
     case TransactionCommand::Rollback:
         rollbackTrans();
-        return false;
+        return true;
     case TransactionCommand::None:
         break;
     }
-    if (isNoCount(original))
-        return false;
-    if (const std::optional<sqlrewrite::Conditional> c = sqlrewrite::conditional(original)) {
-        BatchResult test;
-        runStatement(c->test, false, test);
-        const bool holds = test.rows && !test.rows->rows.empty() &&
-                           !test.rows->rows.front().empty() &&
-                           test.rows->rows.front().front().toInt() == 1;
-        return holds && runStatement(c->statement, forUpdate, out);
-    }
-    syncSchema();
+    return false;
+}
+
+bool SqliteEngine::runConditional(const sqlrewrite::Conditional& c, bool forUpdate,
+                                  BatchResult& out) {
+    BatchResult test;
+    runStatement(c.test, false, test);
+    const bool holds = test.rows && !test.rows->rows.empty() && !test.rows->rows.front().empty() &&
+                       test.rows->rows.front().front().toInt() == 1;
+    return holds && runStatement(c.statement, forUpdate, out);
+}
+
+void SqliteEngine::dropChecksBeforeReshaping(const QString& original) {
     static const QRegularExpression reshapes(QStringLiteral("^\\s*(ALTER|DROP)\\b"),
                                              QRegularExpression::CaseInsensitiveOption);
     if (reshapes.match(original).hasMatch()) {
@@ -968,51 +987,55 @@ bool SqliteEngine::runStatement(const QString& original, bool forUpdate, BatchRe
         removeWriteChecks(db_);
         checksVersion_ = -1;
     }
-    const QString sql = sqltext::nulsSpelled(sqlrewrite::toSqlite(
+}
+
+QString SqliteEngine::rewritten(const QString& original) {
+    return sqltext::nulsSpelled(sqlrewrite::toSqlite(
         original, [this](const QString& table) { return declaredColumns(table); }));
-    if (sql.trimmed().isEmpty())
-        return false;
-    if (runAddColumn(db_, sql))
-        return false;
+}
 
-    // Writable: the same SELECT with the rowid in front, when every column
-    // it gives comes from one table; on a writable view, with its key.
-    if (forUpdate) {
-        const qsizetype at = rowidInsertPoint(sql);
-        if (at >= 0)
-            if (const UpdatableView* view = viewRead(sql, views_))
-                if (readThroughView(sql, at, *view, out))
-                    return true;
-        if (at >= 0) {
-            QString withKey = sql;
-            withKey.insert(at, QStringLiteral(" rowid AS %1,").arg(QLatin1String(kRowidAlias)));
-            Statement s;
-            const char* tail = nullptr;
-            const QByteArray utf8 = withKey.toUtf8();
-            if (sqlite3_prepare_v2(db_, utf8.constData(), int(utf8.size()), &s.st, &tail) ==
-                    SQLITE_OK &&
-                s.st && QByteArray(tail).trimmed().isEmpty()) {
-                const char* keyTable = sqlite3_column_table_name(s.st, 0);
-                bool oneTable = keyTable != nullptr;
-                for (int i = 1; oneTable && i < sqlite3_column_count(s.st); ++i) {
-                    const char* t = sqlite3_column_table_name(s.st, i);
-                    const char* dbName = sqlite3_column_database_name(s.st, i);
-                    if (t && (qstricmp(t, keyTable) != 0 || qstrcmp(dbName, "main") != 0))
-                        oneTable = false;
-                }
-                if (oneTable) {
-                    int rc = SQLITE_OK;
-                    RowSet rs = collectRows(s.st, 1, rc);
-                    if (rc != SQLITE_OK)
-                        fail(rc);
-                    rs.baseTable = QString::fromUtf8(keyTable);
-                    out.rows = std::move(rs);
-                    return true;
-                }
-            }
-        }
+// Writable: the same SELECT with the rowid in front, when every column it
+// gives comes from one table; on a writable view, with its key.
+bool SqliteEngine::readWritable(const QString& sql, BatchResult& out) {
+    const qsizetype at = rowidInsertPoint(sql);
+    if (at < 0)
+        return false;
+    if (const UpdatableView* view = viewRead(sql, views_))
+        if (readThroughView(sql, at, *view, out))
+            return true;
+    return readWithRowid(sql, at, out);
+}
+
+bool SqliteEngine::readWithRowid(const QString& sql, qsizetype at, BatchResult& out) {
+    QString withKey = sql;
+    withKey.insert(at, QStringLiteral(" rowid AS %1,").arg(QLatin1String(kRowidAlias)));
+    Statement s;
+    const char* tail = nullptr;
+    const QByteArray utf8 = withKey.toUtf8();
+    if (sqlite3_prepare_v2(db_, utf8.constData(), int(utf8.size()), &s.st, &tail) != SQLITE_OK ||
+        !s.st || !QByteArray(tail).trimmed().isEmpty())
+        return false;
+    const char* keyTable = sqlite3_column_table_name(s.st, 0);
+    if (!keyTable)
+        return false;
+    for (int i = 1; i < sqlite3_column_count(s.st); ++i) {
+        const char* t = sqlite3_column_table_name(s.st, i);
+        const char* dbName = sqlite3_column_database_name(s.st, i);
+        if (t && (qstricmp(t, keyTable) != 0 || qstrcmp(dbName, "main") != 0))
+            return false;
     }
+    int rc = SQLITE_OK;
+    RowSet rs = collectRows(s.st, 1, rc);
+    if (rc != SQLITE_OK)
+        fail(rc);
+    rs.baseTable = QString::fromUtf8(keyTable);
+    out.rows = std::move(rs);
+    return true;
+}
 
+// Each statement of the rewritten text in turn: the last one that gives rows
+// is the result, the others add up their changed rows.
+bool SqliteEngine::runEach(const QString& sql, BatchResult& out) {
     const QByteArray utf8 = sql.toUtf8();
     const char* pos = utf8.constData();
     const char* end = pos + utf8.size();
@@ -1034,20 +1057,24 @@ bool SqliteEngine::runStatement(const QString& original, bool forUpdate, BatchRe
             gaveRows = true;
             continue;
         }
-        const sqlite3_int64 before = sqlite3_total_changes64(db_);
-        rc = sqlite3_step(s.st);
-        if (rc != SQLITE_DONE && rc != SQLITE_ROW)
-            fail(rc);
-        if (isDml(QString::fromUtf8(sqlite3_sql(s.st)))) {
-            // SQLite does not count the rows a view's triggers write.
-            sqlite3_int64 direct = sqlite3_changes64(db_);
-            if (direct == 0)
-                direct = sqlite3_total_changes64(db_) - before;
-            const long changes = long(direct);
-            out.recordsAffected = out.recordsAffected < 0 ? changes : out.recordsAffected + changes;
-        }
+        runChange(s.st, out);
     }
     return gaveRows;
+}
+
+void SqliteEngine::runChange(sqlite3_stmt* st, BatchResult& out) {
+    const sqlite3_int64 before = sqlite3_total_changes64(db_);
+    const int rc = sqlite3_step(st);
+    if (rc != SQLITE_DONE && rc != SQLITE_ROW)
+        fail(rc);
+    if (!isDml(QString::fromUtf8(sqlite3_sql(st))))
+        return;
+    // SQLite does not count the rows a view's triggers write.
+    sqlite3_int64 direct = sqlite3_changes64(db_);
+    if (direct == 0)
+        direct = sqlite3_total_changes64(db_) - before;
+    const long changes = long(direct);
+    out.recordsAffected = out.recordsAffected < 0 ? changes : out.recordsAffected + changes;
 }
 
 bool SqliteEngine::readThroughView(const QString& sql, qsizetype at, const UpdatableView& view,

@@ -15,18 +15,30 @@
 //   REPLICATE(s, n)        s repeated n times.
 //   LEFT_STR(s, n), RIGHT_STR(s, n)  LEFT and RIGHT (SQLite's parser keeps
 //                          LEFT and RIGHT for joins, so the names differ).
-//   CONVERT_INT(x)         CONVERT(INT, x): blanks trimmed, '' gives 0, a text
+//   CONVERT_INT(x[, type])  CONVERT(INT | SMALLINT | TINYINT | BIGINT | BIT, x)
+//                          and CAST(x AS ...): blanks trimmed, '' gives 0, a text
 //                          that is no whole number fails with "Conversion failed"
-//                          (native 245), a real is truncated.
-//   CONVERT_FLOAT(x)       CONVERT(FLOAT | DECIMAL | NUMERIC, x), same rules.
-//   CONVERT_MONEY(x)       CONVERT(MONEY, x): rounded to four decimals.
+//                          (native 245), a real is truncated toward zero, and
+//                          nothing beyond the type's range passes.
+//   CONVERT_FLOAT(x[, type])  CONVERT(FLOAT | REAL | DECIMAL | NUMERIC, x).
+//   CONVERT_MONEY(x[, type])  CONVERT(MONEY | SMALLMONEY, x) and CAST: rounded
+//                          to four decimals, within the type's range (a text
+//                          judged exactly).
 //   CONVERT_TEXT(x[, st])  CONVERT(VARCHAR | NVARCHAR, x[, style]); a date with
 //                          style 103 'dd/mm/yyyy', 3 'dd/mm/yy', 101 'mm/dd/yyyy',
 //                          1 'mm/dd/yy', 105 'dd-mm-yyyy', 111 'yyyy/mm/dd',
 //                          112 'yyyymmdd', 108 'hh:mm:ss', 120/121 ISO.
-//   CONVERT_DATETIME(x[, st])  CONVERT(DATETIME, x[, style]) to ISO text:
-//                          ISO texts, and day-first texts (style 103 or none),
-//                          month-first with 101.
+//   CONVERT_DATETIME(x[, st])  CONVERT(DATETIME, x[, style]) and CAST to ISO
+//                          text: ISO texts, 'yyyymmdd', day-first texts (style
+//                          103 or none), month-first with 101, and numbers (days
+//                          since 1900-01-01). A date's shape naming no day
+//                          ('2024-02-30') fails with native 242, other texts 241.
+//   DATEADD(p, n, d), DATEDIFF(p, a, b), DATEPART(p, d)  with the server's
+//                          dateparts and abbreviations (the rewriting passes the
+//                          bare word as a text); another name fails with native
+//                          155. Weeks and weekdays of DATEPART count from Monday
+//                          (the Spanish login's DATEFIRST 1); DATEDIFF's weeks
+//                          from Sunday, as the server's.
 // SQL Server's ISNULL(a, b) cannot be a SQLite function (ISNULL is an operator
 // keyword there): SQLite's IFNULL is the same function. SUBSTRING, LTRIM,
 // RTRIM, UPPER, LOWER, REPLACE, ROUND and ABS are SQLite's own and behave alike.
@@ -56,11 +68,15 @@ namespace ado {
 // integer types and bit, 8114 for float, real, decimal and numeric, 235 for
 // money; a blank text, which the server reads as 0, passes except into
 // decimal and numeric) and NULL in a NOT NULL or key column (515, with the
-// server's text). The checks are TEMP triggers of the connection, made from
-// the declared types, so they hold for every file the engine opens, whoever
-// built it, and stay out of the file. An UPDATE checks only the columns it
-// changes, so a row stored before the checks can still be edited. Dates and
-// the ranges of the integer types are not checked.
+// server's text), a number beyond its column's type (220, 8115), and a date
+// text naming no day (242). The checks are TEMP triggers of the connection,
+// made from the declared types, so they hold for every file the engine
+// opens, whoever built it, and stay out of the file. An UPDATE checks only
+// the columns it changes, so a row stored before the checks can still be
+// edited. Other triggers keep what the server keeps: a date in one stored
+// form, and a number with a fraction in a whole-number column truncated
+// toward zero. (SQLite turns the text '12.7' into a number before any
+// trigger sees it: the rewriting refuses such literals, see sqlrewrite.h.)
 //
 // The same call makes the server's updatable views writable: a view whose
 // columns are all columns of one table, read from that table alone (no join,
@@ -160,6 +176,23 @@ private:
     RowSet listTables(const QString& table, const QString& type);
     [[noreturn]] void fail(int rc) const;
     bool runStatement(const QString& original, bool forUpdate, BatchResult& out);
+    // The steps of runStatement, in its order. BEGIN, COMMIT or ROLLBACK
+    // TRANSACTION: done, true.
+    bool runTransactionCommand(const QString& original);
+    // "IF [NOT] EXISTS (query) statement": the statement when the test holds.
+    bool runConditional(const sqlrewrite::Conditional& c, bool forUpdate, BatchResult& out);
+    // ALTER and DROP: the write checks go first (the next statement makes them again).
+    void dropChecksBeforeReshaping(const QString& original);
+    // The statement in SQLite's dialect, with the declared columns' rules.
+    QString rewritten(const QString& sql);
+    // A recordset opened for update: its rows with their key, when it reads
+    // one table or a writable view; false leaves it to runEach.
+    bool readWritable(const QString& sql, BatchResult& out);
+    bool readWithRowid(const QString& sql, qsizetype at, BatchResult& out);
+    // Runs every statement of `sql`; true when one gave rows.
+    bool runEach(const QString& sql, BatchResult& out);
+    // One statement that gives no rows; its changed rows are counted.
+    void runChange(sqlite3_stmt* st, BatchResult& out);
     // Reads the schema versions once per statement: a change, made here or
     // by another connection, drops the declared columns and makes the write
     // checks again, as does a rollback that took the checks away.

@@ -30,6 +30,10 @@ const char* const kNullRefused = "Cannot insert the value NULL into column '%1',
 const char* const kNotAnInteger =
     "Conversion failed when converting the varchar value '%1' to data type %2.";
 const char* const kNotANumber = "Error converting data type varchar to %1.";
+const char* const kDateOutOfRange = "The conversion of a varchar data type to a %1 data type "
+                                    "resulted in an out-of-range value.";
+const char* const kNotADate =
+    "Conversion failed when converting date and/or time from character string.";
 const char* const kNotMoney =
     "Cannot convert a char value to %1. The char value has incorrect syntax.";
 // A whole number beyond tinyint or smallint, and anything else beyond a
@@ -231,6 +235,13 @@ bool isText(int adoType) {
     return isSizedText(adoType) || adoType == adLongVarChar || adoType == adLongVarWChar;
 }
 
+// The whole-number types but bit (any number but 0 reads as true, as the
+// server stores it).
+bool isWhole(int adoType) {
+    return adoType == adInteger || adoType == adSmallInt || adoType == adTinyInt ||
+           adoType == adUnsignedTinyInt || adoType == adBigInt;
+}
+
 // The declared type's name as the server writes it in its messages.
 QString serverTypeName(const QString& declared) {
     const QString d = declared.trimmed().toLower();
@@ -252,7 +263,7 @@ QString serverTypeName(const QString& declared) {
 // makes them all when it opens), and a row that breaks nothing costs one
 // function call.
 
-enum class Conversion { None, Integer, Bit, Float, Numeric, Money };
+enum class Conversion { None, Integer, Bit, Float, Numeric, Money, Date };
 
 struct ColumnRule {
     QString name;
@@ -283,6 +294,7 @@ struct TableRules {
     QString name;
     QList<ColumnRule> columns; // in the order the triggers pass them
     QStringList dates;         // date columns, kept in one stored form
+    QStringList wholes;        // whole-number columns, which keep no fraction
 };
 
 struct Rules {
@@ -335,6 +347,8 @@ std::optional<ColumnRule> ruleOf(const ColumnInfo& c, const QList<ColumnInfo>& a
             std::tie(r.min, r.max) = std::pair<qint64, qint64>{INT64_MIN, INT64_MAX};
         break;
     default:
+        if (sqlrewrite::isDateType(c.type))
+            r.conversion = Conversion::Date;
         break;
     }
     if (isSizedText(type))
@@ -350,8 +364,44 @@ QString valueText(sqlite3_value* v) {
                              sqlite3_value_bytes(v));
 }
 
+// 'yyyy-mm-dd hh:mm:ss' naming a real day and time: the stored form, told
+// without building a text, since every written date passes here.
+bool isStoredDate(sqlite3_value* v) {
+    if (sqlite3_value_type(v) != SQLITE_TEXT || sqlite3_value_bytes(v) != 19)
+        return false;
+    const unsigned char* p = sqlite3_value_text(v);
+    int n[6] = {};
+    int field = 0;
+    for (int i = 0; i < 19; ++i) {
+        const char want = i == 4 || i == 7 ? '-' : i == 10 ? ' ' : i == 13 || i == 16 ? ':' : 0;
+        if (want) {
+            if (p[i] != want)
+                return false;
+            ++field;
+        } else if (p[i] >= '0' && p[i] <= '9') {
+            n[field] = n[field] * 10 + (p[i] - '0');
+        } else {
+            return false;
+        }
+    }
+    return QDate::isValid(n[0], n[1], n[2]) && n[3] < 24 && n[4] < 60 && n[5] < 60;
+}
+
+// A date text that names no day ('2024-02-30'); one that is no date at all
+// is kept as written, as it always was.
+QString dateRefusal(const ColumnRule& c, sqlite3_value* v) {
+    if (sqlite3_value_type(v) != SQLITE_TEXT || isStoredDate(v) ||
+        !sqlrewrite::impossibleDate(valueText(v)))
+        return {};
+    if (c.typeName == u"datetime" || c.typeName == u"smalldatetime")
+        return QString::fromLatin1(kDateOutOfRange).arg(c.typeName);
+    return QString::fromLatin1(kNotADate);
+}
+
 // A blank text is 0 to the server, except as decimal or numeric.
 QString conversionRefusal(const ColumnRule& c, sqlite3_value* v) {
+    if (c.conversion == Conversion::Date)
+        return dateRefusal(c, v);
     if (c.conversion == Conversion::None || sqlite3_value_type(v) != SQLITE_TEXT)
         return {};
     const QString t = valueText(v);
@@ -403,8 +453,12 @@ QString rangeRefusal(const ColumnRule& c, sqlite3_value* v) {
         return QString::fromLatin1(kOverflow).arg(QStringLiteral("expression"), c.typeName);
     case Conversion::Money:
         // Whole numbers compared as such: a double loses the last units.
+        // The doubles nearest money's ends stand for the ends themselves:
+        // 922337203685477.5807 is 922337203685477.625 to a double. A literal
+        // with more digits is judged as written by CONVERT_MONEY.
         if (whole ? i >= c.min / 10000 && i <= c.max / 10000
-                  : fits(std::round(d * 1e4), c.min, c.max))
+                  : fits(std::round(d * 1e4), c.min, c.max) ||
+                        (d >= double(c.min) / 1e4 && d <= double(c.max) / 1e4))
             return {};
         return QString::fromLatin1(kOverflow).arg(QStringLiteral("expression"), c.typeName);
     case Conversion::Numeric: {
@@ -518,7 +572,7 @@ void checkFn(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
 
 // qz_datetime(x): x in the stored form when it is a date text, else x.
 void datetimeFn(sqlite3_context* ctx, int, sqlite3_value** argv) {
-    if (sqlite3_value_type(argv[0]) == SQLITE_TEXT) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_TEXT && !isStoredDate(argv[0])) {
         const QString t = valueText(argv[0]);
         const QString stored = sqlrewrite::storedDate(t);
         if (!stored.isEmpty() && stored != t) {
@@ -533,7 +587,7 @@ void datetimeFn(sqlite3_context* ctx, int, sqlite3_value** argv) {
 // qz_undated(x...): 1 when some x is a date text not in the stored form.
 void undatedFn(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     for (int i = 0; i < argc; ++i) {
-        if (sqlite3_value_type(argv[i]) != SQLITE_TEXT)
+        if (sqlite3_value_type(argv[i]) != SQLITE_TEXT || isStoredDate(argv[i]))
             continue;
         const QString t = valueText(argv[i]);
         const QString stored = sqlrewrite::storedDate(t);
@@ -545,24 +599,60 @@ void undatedFn(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     sqlite3_result_int(ctx, 0);
 }
 
-QStringList dateTriggers(const TableRules& table) {
-    if (table.dates.isEmpty())
-        return {};
-    QStringList fresh, sets, names;
-    for (const QString& d : table.dates) {
-        const QString c = sqltext::identifier(d);
-        fresh << QStringLiteral("NEW.") + c;
-        sets << QStringLiteral("%1 = qz_datetime(%1)").arg(c);
-        names << c;
+// SQLite keeps 12.7 in a whole-number column as it was given (a check
+// before the write cannot change it); the server truncates it toward zero.
+// What passed the range check fits once truncated.
+
+// qz_whole(x): x truncated toward zero when it is a real, else x.
+void wholeFn(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_FLOAT) {
+        const double d = std::trunc(sqlite3_value_double(argv[0]));
+        if (std::isfinite(d) && d >= -9223372036854775808.0 && d < 9223372036854775808.0) {
+            sqlite3_result_int64(ctx, qint64(d));
+            return;
+        }
     }
+    sqlite3_result_value(ctx, argv[0]);
+}
+
+// qz_fraction(x...): 1 when some x is a real.
+void fractionFn(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    for (int i = 0; i < argc; ++i)
+        if (sqlite3_value_type(argv[i]) == SQLITE_FLOAT) {
+            sqlite3_result_int(ctx, 1);
+            return;
+        }
+    sqlite3_result_int(ctx, 0);
+}
+
+// AFTER INSERT and AFTER UPDATE triggers that put a row's dates and whole
+// numbers in the form the server keeps, when one of them is not.
+QStringList storedFormTriggers(const TableRules& table) {
+    if (table.dates.isEmpty() && table.wholes.isEmpty())
+        return {};
+    QStringList sets, names, tests;
+    auto part = [&](const QStringList& columns, const char* test, const char* fn) {
+        QStringList fresh;
+        for (const QString& d : columns) {
+            const QString c = sqltext::identifier(d);
+            fresh << QStringLiteral("NEW.") + c;
+            sets << QStringLiteral("%1 = %2(%1)").arg(c, QLatin1String(fn));
+            names << c;
+        }
+        // SQLite passes a function at most 127 arguments.
+        for (qsizetype from = 0; from < fresh.size(); from += 60)
+            tests << QStringLiteral("%1(%2)").arg(QLatin1String(test),
+                                                  fresh.mid(from, 60).join(u','));
+    };
+    part(table.dates, "qz_undated", "qz_datetime");
+    part(table.wholes, "qz_fraction", "qz_whole");
     // A trigger's writes take no schema name; the row is the one just written.
     const QString body = QStringLiteral("UPDATE %1 SET %2 WHERE rowid = NEW.rowid;")
                              .arg(sqltext::identifier(table.name), sets.join(u','));
     auto trigger = [&](const QString& kind, const QString& when) {
-        return QStringLiteral(
-                   "CREATE TEMP TRIGGER %1 AFTER %2 ON main.%3 WHEN qz_undated(%4) BEGIN %5 END")
+        return QStringLiteral("CREATE TEMP TRIGGER %1 AFTER %2 ON main.%3 WHEN %4 BEGIN %5 END")
             .arg(sqltext::identifier(QLatin1String(kPrefix) + kind + table.name), when,
-                 sqltext::identifier(table.name), fresh.join(u','), body);
+                 sqltext::identifier(table.name), tests.join(QStringLiteral(" OR ")), body);
     };
     return {trigger(QStringLiteral("dins_"), QStringLiteral("INSERT")),
             trigger(QStringLiteral("dupd_"), QStringLiteral("UPDATE OF ") + names.join(u','))};
@@ -690,6 +780,8 @@ QStringList viewTriggers(const UpdatableView& v, const QList<ColumnInfo>& cols) 
         // counts as a changed row.
         if (sqlrewrite::isDateType(c.type))
             nv = QStringLiteral("qz_datetime(%1)").arg(nv);
+        else if (!isRowid(c, cols) && isWhole(adoTypeOfDeclared(c.type).first))
+            nv = QStringLiteral("qz_whole(%1)").arg(nv);
         const QString value =
             c.dflt.isEmpty() ? nv : QStringLiteral("coalesce(%1, %2)").arg(nv, c.dflt);
         baseNames << sqltext::identifier(c.name);
@@ -767,6 +859,10 @@ UpdatableViews installWriteChecks(sqlite3* db, const QString& database, bool* co
                                nullptr);
     sqlite3_create_function_v2(db, "qz_undated", -1, pure, nullptr, undatedFn, nullptr, nullptr,
                                nullptr);
+    sqlite3_create_function_v2(db, "qz_whole", 1, pure, nullptr, wholeFn, nullptr, nullptr,
+                               nullptr);
+    sqlite3_create_function_v2(db, "qz_fraction", -1, pure, nullptr, fractionFn, nullptr, nullptr,
+                               nullptr);
     // One transaction for the whole set (nested in the caller's when open).
     run(db, QStringLiteral("SAVEPOINT qz_checks"));
     removeWriteChecks(db);
@@ -780,16 +876,20 @@ UpdatableViews installWriteChecks(sqlite3* db, const QString& database, bool* co
     }
     auto* rules = new Rules{database, {}};
     for (const auto& [table, sql] : tables) {
-        TableRules t{table, {}, {}};
+        TableRules t{table, {}, {}, {}};
         const QList<ColumnInfo> cols = columnsOf(db, table);
         for (const ColumnInfo& c : cols) {
             if (const std::optional<ColumnRule> r = ruleOf(c, cols))
                 t.columns.push_back(*r);
             if (sqlrewrite::isDateType(c.type))
                 t.dates << c.name;
+            if (!isRowid(c, cols) && isWhole(adoTypeOfDeclared(c.type).first))
+                t.wholes << c.name;
         }
-        if (!t.dates.isEmpty() && !hasRowid(db, table))
+        if ((!t.dates.isEmpty() || !t.wholes.isEmpty()) && !hasRowid(db, table)) {
             t.dates.clear();
+            t.wholes.clear();
+        }
         rules->tables.push_back(t);
     }
     // The rules go with the function (SQLite deletes the previous ones), and
@@ -800,7 +900,7 @@ UpdatableViews installWriteChecks(sqlite3* db, const QString& database, bool* co
         for (qsizetype t = 0; t < rules->tables.size(); ++t) {
             for (const QString& trigger : tableTriggers(int(t), rules->tables[t]))
                 make(trigger);
-            for (const QString& trigger : dateTriggers(rules->tables[t]))
+            for (const QString& trigger : storedFormTriggers(rules->tables[t]))
                 make(trigger);
         }
     } else {

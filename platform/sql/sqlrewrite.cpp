@@ -37,13 +37,17 @@
 // - #dd/mm/yyyy# (day first, as the program writes dates) and #yyyy-mm-dd#
 //   become 'yyyy-mm-dd hh:mm:ss', the form dates are stored in.
 // - ISNULL -> IFNULL, SUBSTRING -> SUBSTR, LEFT/RIGHT -> LEFT_STR/RIGHT_STR,
-//   CONVERT -> CONVERT_..., VAL(x) -> CAST(x AS NUMERIC), FORMAT(x,'00') and
-//   FORMAT(x,'0.00') -> PRINTF.
+//   CONVERT and CAST to a whole number, money or a date -> CONVERT_...,
+//   VAL(x) -> CAST(x AS NUMERIC), FORMAT(x,'00') and FORMAT(x,'0.00') ->
+//   PRINTF; the datepart of DATEADD, DATEDIFF and DATEPART becomes a text.
 // - Written values: a text literal that reads as a date (vb::ParseDate), as
 //   an INSERT's VALUES item under a column list or an UPDATE's SET value,
 //   becomes the stored form when the target column is declared as a date;
 //   the server converts it so. Texts for text columns ("dd/mm/yyyy" in
-//   AJUSTE_HASTA) stay. Without the catalogue nothing is written differently.
+//   AJUSTE_HASTA) stay. A text literal for a whole-number column goes
+//   through CONVERT_INT, and a number too long for a double into a money
+//   column through CONVERT_MONEY as written. Without the catalogue nothing
+//   is written differently.
 // - Comparisons (not the "=" of an UPDATE's SET list): a text literal that is
 //   a date, compared with a column, becomes the stored form unless the
 //   catalogue declares that column, in the statement's tables, as no date (a
@@ -283,44 +287,58 @@ QString isoText(const QDate& d, const QTime& tm) {
            tm.toString(QStringLiteral("HH:mm:ss"));
 }
 
-// "dd/mm/yyyy[ hh:mm[:ss]]" (day first, as the program writes dates) or
-// "yyyy-mm-dd[ hh:mm[:ss]]"; empty when the text is no such valid date.
-QString isoFromText(const QString& text, bool dayFirst, bool iso) {
-    static const QRegularExpression dmy(QStringLiteral(
-        R"(^\s*(\d{1,2})[/-](\d{1,2})[/-](\d{4})(?:\s+(\d{1,2}):(\d{2})(?::(\d{2}))?)?\s*$)"));
-    static const QRegularExpression ymd(QStringLiteral(
-        R"(^\s*(\d{4})-(\d{1,2})-(\d{1,2})(?:[ T](\d{1,2}):(\d{2})(?::(\d{2}))?)?\s*$)"));
+// The parts of a text shaped as a date the server reads, valid or not.
+struct DateParts {
+    int year, month, day, hour, minute, second;
+    QDate date() const { return QDate(year, month, day); }
+    QTime time() const { return QTime(hour, minute, second); }
+    bool valid() const { return date().isValid() && time().isValid(); }
+};
+
+// "dd/mm/yyyy[ hh:mm[:ss[.fff]]]" (day first, as the program writes dates),
+// "yyyy-mm-dd[ hh:mm[:ss[.fff]]]" and, when asked, "yyyymmdd[ hh:mm...]".
+// The fraction of a second goes: dates are kept to the second.
+std::optional<DateParts> dateShape(const QString& text, bool dayFirst, bool iso, bool compact) {
+    static const QString time =
+        QStringLiteral(R"((?:(?:\s+|T)(\d{1,2}):(\d{2})(?::(\d{2})(?:\.\d{1,3})?)?)?\s*$)");
+    static const QRegularExpression dmy(QStringLiteral(R"(^\s*(\d{1,2})[/-](\d{1,2})[/-](\d{4}))") +
+                                        time);
+    static const QRegularExpression ymd(QStringLiteral(R"(^\s*(\d{4})-(\d{1,2})-(\d{1,2}))") +
+                                        time);
+    static const QRegularExpression ymdCompact(QStringLiteral(R"(^\s*(\d{4})(\d{2})(\d{2}))") +
+                                               time);
     QRegularExpressionMatch m;
-    int y = 0, mo = 0, d = 0;
+    DateParts p{};
     if (dayFirst && (m = dmy.match(text)).hasMatch()) {
-        d = m.captured(1).toInt();
-        mo = m.captured(2).toInt();
-        y = m.captured(3).toInt();
-    } else if (iso && (m = ymd.match(text)).hasMatch()) {
-        y = m.captured(1).toInt();
-        mo = m.captured(2).toInt();
-        d = m.captured(3).toInt();
+        p.day = m.captured(1).toInt();
+        p.month = m.captured(2).toInt();
+        p.year = m.captured(3).toInt();
+    } else if ((iso && (m = ymd.match(text)).hasMatch()) ||
+               (compact && (m = ymdCompact.match(text)).hasMatch())) {
+        p.year = m.captured(1).toInt();
+        p.month = m.captured(2).toInt();
+        p.day = m.captured(3).toInt();
     } else {
-        return {};
+        return std::nullopt;
     }
-    const QDate date(y, mo, d);
-    const QTime time(m.captured(4).toInt(), m.captured(5).toInt(), m.captured(6).toInt());
-    if (!date.isValid() || !time.isValid())
-        return {};
-    return isoText(date, time);
+    p.hour = m.captured(4).toInt();
+    p.minute = m.captured(5).toInt();
+    p.second = m.captured(6).toInt();
+    return p;
+}
+
+// The stored form of "dd/mm/yyyy ..." or "yyyy-mm-dd ..."; empty when the
+// text is no such valid date.
+QString isoFromText(const QString& text, bool dayFirst, bool iso) {
+    const std::optional<DateParts> p = dateShape(text, dayFirst, iso, false);
+    return p && p->valid() ? isoText(p->date(), p->time()) : QString();
 }
 
 // "yyyymmdd[ hh:mm[:ss]]", the form the server reads as a date whatever the
 // login's date order; empty when the text is no such valid date.
 QString isoFromCompact(const QString& text) {
-    static const QRegularExpression ymd(
-        QStringLiteral(R"(^\s*(\d{4})(\d{2})(\d{2})(?:\s+(\d{1,2}):(\d{2})(?::(\d{2}))?)?\s*$)"));
-    const QRegularExpressionMatch m = ymd.match(text);
-    if (!m.hasMatch())
-        return {};
-    const QDate date(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
-    const QTime time(m.captured(4).toInt(), m.captured(5).toInt(), m.captured(6).toInt());
-    return date.isValid() && time.isValid() ? isoText(date, time) : QString();
+    const std::optional<DateParts> p = dateShape(text, false, false, true);
+    return p && p->valid() ? isoText(p->date(), p->time()) : QString();
 }
 
 QString literalContent(const Tok& t) {
@@ -541,48 +559,77 @@ Toks callOf(const char* name, const Toks& expr, int style = -1) {
     return r;
 }
 
-// CONVERT(type, expr[, style]) -> the engine's CONVERT_INT, CONVERT_FLOAT,
-// CONVERT_MONEY, CONVERT_TEXT or CONVERT_DATETIME, which keep the server's
-// rules (a text that is no number fails); a literal date becomes an ISO
-// literal. False leaves the call as written.
-bool convertCall(const Toks& t, int o, int c, Toks& out) {
-    const auto args = arguments(t, o, c);
-    if (args.size() < 2 || args.size() > 3)
-        return false;
-    const auto [ta, tb] = args[0];
-    if (tb <= ta || t[size_t(ta)].k != K::Word)
-        return false;
-    const QString type = t[size_t(ta)].t.toUpper();
-    QString length;
-    if (tb > ta + 1) { // "(n)" or "(MAX)" or "(p,s)"
-        const int lo = nextSig(t, ta);
-        if (!isP(at(t, lo), "(") || matchClose(t, lo) != tb - 1)
-            return false;
-        const int v = nextSig(t, lo);
-        if (at(t, v).k == K::Number && nextSig(t, v) == tb - 1)
-            length = t[size_t(v)].t;
-    }
-    int style = -1;
-    if (args.size() == 3) {
-        const auto [sa, sb] = args[2];
-        if (sb != sa + 1 || t[size_t(sa)].k != K::Number)
-            return false;
-        style = t[size_t(sa)].t.toInt();
-    }
-    const Toks expr = slice(t, args[1].first, args[1].second);
-    if (expr.empty())
-        return false;
+// A declared type's name without its size, in capitals.
+QString bareType(const QString& declared) {
+    QString name = declared.trimmed().toUpper();
+    if (const qsizetype paren = name.indexOf(QLatin1Char('(')); paren >= 0)
+        name = name.left(paren).trimmed();
+    return name;
+}
 
-    static const QSet<QString> ints = {"INT", "INTEGER", "BIGINT", "SMALLINT", "TINYINT", "BIT"};
-    static const QSet<QString> reals = {"NUMERIC", "DECIMAL", "FLOAT", "REAL"};
-    static const QSet<QString> money = {"MONEY", "SMALLMONEY"};
+// The name the server's messages give a whole-number type, or "" for any
+// other type.
+QString wholeType(const QString& declared) {
+    const QString name = bareType(declared);
+    if (name == u"INT" || name == u"INTEGER")
+        return QStringLiteral("int");
+    static const QSet<QString> others = {"SMALLINT", "TINYINT", "BIGINT", "BIT"};
+    return others.contains(name) ? name.toLower() : QString();
+}
+
+// Digits that matter in a number literal: more than a double holds exactly
+// (15) and money's last places would be judged on a rounded value.
+int significantDigits(const QString& number) {
+    if (number.contains(QLatin1Char('e'), Qt::CaseInsensitive))
+        return 0;
+    QString digits = number;
+    digits.remove(QLatin1Char('.'));
+    qsizetype lead = 0;
+    while (lead < digits.size() && digits[lead] == u'0')
+        ++lead;
+    return int(digits.size() - lead);
+}
+
+// The text of a number literal with its sign, or "" when expr is more.
+QString numberLiteral(const Toks& expr) {
+    Toks t;
+    for (const Tok& x : expr)
+        if (sig(x))
+            t.push_back(x);
+    if (t.size() == 1 && t[0].k == K::Number)
+        return t[0].t;
+    if (t.size() == 2 && (isP(t[0], "-") || isP(t[0], "+")) && t[1].k == K::Number)
+        return t[0].t + t[1].t;
+    return {};
+}
+
+// name(expr, 'type'): the engine's conversions name the type in their messages.
+Toks typedCallOf(const char* name, const Toks& expr, const QString& type) {
+    Toks r{word(name), punct("(")};
+    r.insert(r.end(), expr.begin(), expr.end());
+    r.insert(r.end(), {punct(","), space(), literal(type), punct(")")});
+    return r;
+}
+
+// expr converted to `type` (in capitals) by the engine's CONVERT_INT,
+// CONVERT_FLOAT, CONVERT_MONEY, CONVERT_TEXT or CONVERT_DATETIME, which keep
+// the server's rules (a text that is no number fails); a literal date
+// becomes an ISO literal. False for a type they do not convert to.
+bool conversion(const QString& type, const QString& length, const Toks& expr, int style,
+                Toks& out) {
     static const QSet<QString> texts = {"VARCHAR", "NVARCHAR", "CHAR", "NCHAR", "TEXT", "NTEXT"};
-    if (ints.contains(type)) {
-        out = callOf("CONVERT_INT", expr);
-    } else if (reals.contains(type)) {
-        out = callOf("CONVERT_FLOAT", expr);
-    } else if (money.contains(type)) {
-        out = callOf("CONVERT_MONEY", expr);
+    if (const QString whole = wholeType(type); !whole.isEmpty()) {
+        out = typedCallOf("CONVERT_INT", expr, whole);
+    } else if (type == u"NUMERIC" || type == u"DECIMAL") {
+        out = typedCallOf("CONVERT_FLOAT", expr, QStringLiteral("numeric"));
+    } else if (type == u"FLOAT" || type == u"REAL") {
+        out = typedCallOf("CONVERT_FLOAT", expr, type.toLower());
+    } else if (type == u"MONEY" || type == u"SMALLMONEY") {
+        // A literal with more digits than a double holds is judged as written.
+        const QString number = numberLiteral(expr);
+        out = typedCallOf("CONVERT_MONEY",
+                          significantDigits(number) > 15 ? Toks{literal(number)} : expr,
+                          type.toLower());
     } else if (texts.contains(type)) {
         out = callOf("CONVERT_TEXT", expr, style);
         if (!length.isEmpty()) { // the server cuts the text to the declared length
@@ -610,6 +657,73 @@ bool convertCall(const Toks& t, int o, int c, Toks& out) {
         return false;
     }
     return true;
+}
+
+// CONVERT(type, expr[, style]) -> conversion(); false leaves the call as
+// written.
+bool convertCall(const Toks& t, int o, int c, Toks& out) {
+    const auto args = arguments(t, o, c);
+    if (args.size() < 2 || args.size() > 3)
+        return false;
+    const auto [ta, tb] = args[0];
+    if (tb <= ta || t[size_t(ta)].k != K::Word)
+        return false;
+    const QString type = t[size_t(ta)].t.toUpper();
+    QString length;
+    if (tb > ta + 1) { // "(n)" or "(MAX)" or "(p,s)"
+        const int lo = nextSig(t, ta);
+        if (!isP(at(t, lo), "(") || matchClose(t, lo) != tb - 1)
+            return false;
+        const int v = nextSig(t, lo);
+        if (at(t, v).k == K::Number && nextSig(t, v) == tb - 1)
+            length = t[size_t(v)].t;
+    }
+    int style = -1;
+    if (args.size() == 3) {
+        const auto [sa, sb] = args[2];
+        if (sb != sa + 1 || t[size_t(sa)].k != K::Number)
+            return false;
+        style = t[size_t(sa)].t.toInt();
+    }
+    const Toks expr = slice(t, args[1].first, args[1].second);
+    return !expr.empty() && conversion(type, length, expr, style, out);
+}
+
+// CAST(expr AS type): to a whole number, money or a date as CONVERT converts
+// (SQLite's own CAST reads '12.7' as 12 and 'abc' as 0, and '20240315' AS
+// DATETIME as a number). Other types are left to SQLite, whose CAST the
+// rewriting itself writes for numeric readings.
+bool castCall(const Toks& t, int o, int c, Toks& out) {
+    int as = -1, depth = 0;
+    for (int j = o + 1; j < c; ++j) {
+        if (isP(t[size_t(j)], "("))
+            ++depth;
+        else if (isP(t[size_t(j)], ")"))
+            --depth;
+        else if (depth == 0 && isW(t[size_t(j)], "AS"))
+            as = j;
+    }
+    if (as < 0)
+        return false;
+    const int ta = nextSig(t, as);
+    if (at(t, ta).k != K::Word)
+        return false;
+    const QString type = t[size_t(ta)].t.toUpper();
+    if (wholeType(type).isEmpty() && type != u"MONEY" && type != u"SMALLMONEY" && !isDateType(type))
+        return false;
+    const int a = nextSig(t, o), b = prevSig(t, as) + 1;
+    return a > o && a < b && conversion(type, QString(), slice(t, a, b), -1, out);
+}
+
+// DATEADD(day, ...): the server's datepart is a bare word, which SQLite
+// would take for a column; the engine's functions get it as a text.
+void quoteDatePart(Toks& t, int o, int c) {
+    const auto args = arguments(t, o, c);
+    if (args.empty() || args[0].second != args[0].first + 1)
+        return;
+    Tok& part = t[size_t(args[0].first)];
+    if (part.k == K::Word || part.k == K::Ident)
+        part = literal(unquoted(part).toLower());
 }
 
 // FORMAT(x, '0000') or FORMAT(x, '0.00'): zero-padded numbers.
@@ -656,6 +770,11 @@ void rewriteFunctions(Toks& t) {
         bool done = false;
         if (name == QLatin1String("CONVERT")) {
             done = convertCall(t, o, c, out);
+        } else if (name == QLatin1String("CAST")) {
+            done = castCall(t, o, c, out);
+        } else if (name == QLatin1String("DATEADD") || name == QLatin1String("DATEDIFF") ||
+                   name == QLatin1String("DATEPART")) {
+            quoteDatePart(t, o, c);
         } else if (name == QLatin1String("FORMAT")) {
             done = formatCall(t, o, c, out);
         } else if (name == QLatin1String("VAL")) {
@@ -928,22 +1047,74 @@ QString writtenDate(const Tok& x) {
              : isoFromCompact(literalContent(x));
 }
 
-// Whether the value that starts at token v is that token alone: what follows
-// ends the SET item or the statement.
-bool loneSetValue(const Toks& t, int v) {
+// The last token of a lone written value that starts at v: a literal, or a
+// number with its sign; -1 for anything else.
+int loneValueEnd(const Toks& t, int v) {
+    const Tok& x = at(t, v);
+    if (x.k == K::String || x.k == K::Number)
+        return v;
     const int n = nextSig(t, v);
+    return (isP(x, "-") || isP(x, "+")) && at(t, n).k == K::Number ? n : -1;
+}
+
+// Whether the value v..e is alone in its SET item: what follows ends the
+// item or the statement.
+bool loneSetValue(const Toks& t, int e) {
+    const int n = nextSig(t, e);
     if (n < 0)
         return true;
-    for (int j = v + 1; j < n; ++j)
+    for (int j = e + 1; j < n; ++j)
         if (statementBreak(t, j))
             return true;
     const Tok& x = t[size_t(n)];
     return isP(x, ",") || isP(x, ";") || isW(x, "WHERE") || isW(x, "FROM");
 }
 
-// INSERT INTO T (cols) VALUES (...)[, (...)] and UPDATE T SET col = '...':
-// a date text going into a date column is written in the stored form.
-void convertWrittenDates(Toks& t, Schema& schema) {
+// The value v..e written into `declared`, as the server converts it on the
+// way in: a date text into a date column in the stored form (one naming no
+// day refused); a text into a
+// whole-number column through the server's conversion, which refuses
+// '12.7' whole (SQLite would store 12.7, and a check after it sees only the
+// number); a number with more digits than a double holds into a money column
+// judged as written. Returns the tokens it puts in place of v..e, if any.
+std::optional<Toks> writtenValue(const Toks& t, int v, int e, const QString& declared) {
+    const Tok& x = t[size_t(v)];
+    if (x.k == K::String && isDateType(declared)) {
+        // A date that names no day is refused as the server refuses it:
+        // '20240230' would reach the column's checks as a number.
+        const QString iso = writtenDate(x);
+        if (!iso.isEmpty())
+            return Toks{literal(iso)};
+        if (impossibleDate(literalContent(x)))
+            return callOf("CONVERT_DATETIME", {x});
+        return std::nullopt;
+    }
+    if (x.k == K::String) {
+        const QString type = wholeType(declared);
+        if (type.isEmpty())
+            return std::nullopt;
+        return Toks{word("CONVERT_INT"), punct("("), x, punct(","), space(),
+                    literal(type),       punct(")")};
+    }
+    const QString name = bareType(declared);
+    if (t[size_t(e)].k == K::Number && name == u"MONEY" && significantDigits(t[size_t(e)].t) > 15)
+        return Toks{word("CONVERT_MONEY"),
+                    punct("("),
+                    literal(v == e ? x.t : x.t + t[size_t(e)].t),
+                    punct(","),
+                    space(),
+                    literal(QStringLiteral("money")),
+                    punct(")")};
+    return std::nullopt;
+}
+
+// INSERT INTO T (cols) VALUES (...)[, (...)] and UPDATE T SET col = ...:
+// lone values go into their columns as the server converts them
+// (writtenValue).
+void convertWrittenValues(Toks& t, Schema& schema) {
+    auto typeOf = [&](const QString& table, const QString& column) {
+        return schema.typeOf(table, column).value_or(QString());
+    };
     for (int i = 0; i < int(t.size()); ++i) {
         const bool insert = isW(t[size_t(i)], "INSERT");
         if ((!insert && !isW(t[size_t(i)], "UPDATE")) || !startsStatement(t, i))
@@ -959,12 +1130,14 @@ void convertWrittenDates(Toks& t, Schema& schema) {
             for (int k = j + 1; k < int(t.size()) && !statementBreak(t, k); ++k) {
                 if (!t[size_t(k)].assign)
                     continue;
-                const int col = prevSig(t, k), v = nextSig(t, k);
-                if (!isName(at(t, col)) || !loneSetValue(t, v))
+                const int col = prevSig(t, k), v = nextSig(t, k), e = loneValueEnd(t, v);
+                if (!isName(at(t, col)) || e < 0 || !loneSetValue(t, e))
                     continue;
-                const QString iso = writtenDate(t[size_t(v)]);
-                if (!iso.isEmpty() && schema.holdsDates(table, unquoted(t[size_t(col)])))
-                    t[size_t(v)] = literal(iso);
+                if (const auto with =
+                        writtenValue(t, v, e, typeOf(table, unquoted(t[size_t(col)])))) {
+                    replace(t, v, e + 1, *with);
+                    k = v + int(with->size()) - 1;
+                }
             }
             continue;
         }
@@ -981,18 +1154,21 @@ void convertWrittenDates(Toks& t, Schema& schema) {
         if (!isW(at(t, k), "VALUES"))
             continue;
         for (int o = nextSig(t, k); isP(at(t, o), "(");) {
+            if (matchClose(t, o) < 0)
+                break;
+            // Backwards, so that a replaced item leaves the places of the
+            // ones before it.
+            const auto items = arguments(t, o, matchClose(t, o));
+            for (size_t n = std::min(items.size(), size_t(cols.size())); n-- > 0;) {
+                const auto [a, b] = items[n];
+                if (cols[qsizetype(n)].isEmpty() || b <= a || loneValueEnd(t, a) != b - 1)
+                    continue;
+                if (const auto with = writtenValue(t, a, b - 1, typeOf(table, cols[qsizetype(n)])))
+                    replace(t, a, b, *with);
+            }
             const int c = matchClose(t, o);
             if (c < 0)
                 break;
-            const auto items = arguments(t, o, c);
-            for (size_t n = 0; n < items.size() && n < size_t(cols.size()); ++n) {
-                const auto [a, b] = items[n];
-                if (b != a + 1 || cols[qsizetype(n)].isEmpty())
-                    continue;
-                const QString iso = writtenDate(t[size_t(a)]);
-                if (!iso.isEmpty() && schema.holdsDates(table, cols[qsizetype(n)]))
-                    t[size_t(a)] = literal(iso);
-            }
             o = nextSig(t, c);
             if (!isP(at(t, o), ","))
                 break;
@@ -1158,9 +1334,9 @@ Kind operandKind(const Toks& t, int first, int last, Schema& schema) {
         return Kind::Unknown;
     if (isTextFunction(x))
         return Kind::Text;
-    static const QSet<QString> numbers = {"LEN",           "CHARINDEX",     "YEAR", "MONTH",
-                                          "DAY",           "CONVERT_INT",   "ABS",  "ROUND",
-                                          "CONVERT_FLOAT", "CONVERT_MONEY", "COUNT"};
+    static const QSet<QString> numbers = {
+        "LEN",   "CHARINDEX", "YEAR",          "MONTH",         "DAY",      "CONVERT_INT", "ABS",
+        "ROUND", "COUNT",     "CONVERT_FLOAT", "CONVERT_MONEY", "DATEDIFF", "DATEPART"};
     const QString name = x.t.toUpper();
     if (numbers.contains(name))
         return Kind::Number;
@@ -1354,6 +1530,11 @@ QString storedDate(const QString& text) {
     return isoFromText(text, true, true);
 }
 
+bool impossibleDate(const QString& text) {
+    const std::optional<DateParts> p = dateShape(text, true, true, true);
+    return p && !p->valid();
+}
+
 std::optional<Conditional> conditional(const QString& statement) {
     const Toks t = tokenize(statement);
     int i = nextSig(t, -1);
@@ -1392,7 +1573,7 @@ QString toSqlite(const QString& statement, const TableColumns& columnsOf) {
     markAssignments(t);
     Schema schema(t, columnsOf);
     if (columnsOf)
-        convertWrittenDates(t, schema);
+        convertWrittenValues(t, schema);
     adaptComparisons(t, schema);
     rewriteConcatenation(t, schema);
     adaptDeletes(t);

@@ -44,4 +44,9 @@ bool isDateType(const QString& declaredType);
 // other text.
 QString storedDate(const QString& text);
 
+// A text shaped as a date the server reads (as storedDate's, or
+// "yyyymmdd") that names no day or time, such as "2024-02-30": the server
+// refuses it as out of range.
+bool impossibleDate(const QString& text);
+
 } // namespace sqlrewrite

@@ -540,7 +540,7 @@ TEST_F(AdoConnection, SqlServerFunctionsAreRegistered) {
               nativeConversion);
     EXPECT_EQ(
         failure([&] { c->Execute(QStringLiteral("SELECT MONTH('31/02/2020')")); }).NativeError,
-        nativeConversion);
+        nativeDateOutOfRange);
 }
 
 // ---- Two processes on one file ------------------------------------------------------------------

@@ -120,15 +120,15 @@ TEST(SqlRewrite, FunctionsOfSqlServer) {
          "SELECT SUBSTR(ltrim(idarticulo),1,1) FROM T"},
         {"SELECT LEFT(CODIGO, 2), RIGHT (x,1) FROM A LEFT JOIN B ON 1=1",
          "SELECT LEFT_STR(CODIGO, 2), RIGHT_STR (x,1) FROM A LEFT JOIN B ON 1=1"},
-        {"SELECT CONVERT(INT,PERIODO) FROM T", "SELECT CONVERT_INT(PERIODO) FROM T"},
+        {"SELECT CONVERT(INT,PERIODO) FROM T", "SELECT CONVERT_INT(PERIODO, 'int') FROM T"},
         {"SELECT CONVERT(NVARCHAR(10), CODIGO) FROM T",
          "SELECT SUBSTR(CONVERT_TEXT(CODIGO), 1, 10) FROM T"},
         {"SELECT CONVERT(VARCHAR, CODIGO) FROM T", "SELECT CONVERT_TEXT(CODIGO) FROM T"},
         {"SELECT CONVERT(NVARCHAR, FECHA, 103) FROM T", "SELECT CONVERT_TEXT(FECHA, 103) FROM T"},
         {"SELECT CONVERT(DECIMAL(18,2), x), CONVERT(money, y) FROM T",
-         "SELECT CONVERT_FLOAT(x), CONVERT_MONEY(y) FROM T"},
+         "SELECT CONVERT_FLOAT(x, 'numeric'), CONVERT_MONEY(y, 'money') FROM T"},
         {"SELECT CONVERT(INT, CONVERT(VARCHAR, x)) FROM T",
-         "SELECT CONVERT_INT(CONVERT_TEXT(x)) FROM T"},
+         "SELECT CONVERT_INT(CONVERT_TEXT(x), 'int') FROM T"},
         {"SELECT CONVERT(DATETIME, '31/12/2020', 103)", "SELECT '2020-12-31 00:00:00'"},
         {"SELECT CONVERT(DATETIME, '31/12/2020 10:05')", "SELECT '2020-12-31 10:05:00'"},
         {"SELECT CONVERT(DATETIME, '2020-12-31', 120)", "SELECT '2020-12-31 00:00:00'"},
@@ -138,6 +138,12 @@ TEST(SqlRewrite, FunctionsOfSqlServer) {
          "SELECT CONVERT_DATETIME('12/31/2020', 101)"},
         {"SELECT CONVERT(DATETIME, '31/02/2020', 103)",
          "SELECT CONVERT_DATETIME('31/02/2020', 103)"},
+        {"SELECT CAST(x AS SMALLINT), CAST('20240315' AS DATETIME), CAST(y AS MONEY), "
+         "CAST(z AS NUMERIC) FROM T",
+         "SELECT CONVERT_INT(x, 'smallint'), '2024-03-15 00:00:00', CONVERT_MONEY(y, 'money'), "
+         "CAST(z AS NUMERIC) FROM T"},
+        {"SELECT DATEADD(day, 1, F), DATEDIFF(MM, a, b), DATEPART([dw], F) FROM T",
+         "SELECT DATEADD('day', 1, F), DATEDIFF('mm', a, b), DATEPART('dw', F) FROM T"},
         {"SELECT * FROM T WHERE VAL(PERIODO) = 2021",
          "SELECT * FROM T WHERE CAST(PERIODO AS NUMERIC) = 2021"},
         {"SELECT FORMAT(MES,'00'), FORMAT(x, '0.00') FROM T",
@@ -197,6 +203,8 @@ QList<sqlrewrite::DeclaredColumn> fakeCatalogue(const QString& table) {
     if (t == u"MV_ASIENTOS")
         return {C{"PERIODO", "INT"},
                 C{"FECHA", "DATETIME"},
+                C{"IMPORTE", "MONEY"},
+                C{"ESAJUSTE", "bit"},
                 C{"NUMERO ASIENTO", "INT"},
                 C{"DETALLE", "VARCHAR(100)"},
                 C{"AJUSTE_HASTA", "VARCHAR(10)"},
@@ -269,14 +277,16 @@ TEST(SqlRewrite, DateTextsWrittenIntoDateColumnsAreStoredAsDates) {
          "'01/01/2023' AND '31/12/2023' AND SINTIPO = '31/12/2023'",
          "SELECT * FROM MV_ASIENTOS LEFT JOIN OTRAS ON 1 = 1 WHERE AJUSTE_HASTA BETWEEN "
          "'01/01/2023' AND '31/12/2023' AND SINTIPO = '2023-12-31 00:00:00'"},
+        // A date that names no day goes to the server's conversion, which refuses it.
+        {"INSERT INTO MV_ASIENTOS (FECHA) VALUES ('31/02/2023')",
+         "INSERT INTO MV_ASIENTOS (FECHA) VALUES (CONVERT_DATETIME('31/02/2023'))"},
         {"DELETE MV_ASIENTOS WHERE AJUSTE_HASTA = '31/12/2023' AND FECHA = '31/12/2023'",
          "DELETE FROM MV_ASIENTOS WHERE AJUSTE_HASTA = '31/12/2023' AND FECHA = '2023-12-31 "
          "00:00:00'"},
     });
-    // Invalid dates, values that are more than a literal, an INSERT without a
+    // Values that are more than a literal, an INSERT without a
     // column list or from a SELECT, unknown tables and text columns: as written.
     const std::vector<const char*> unchanged = {
-        "INSERT INTO MV_ASIENTOS (FECHA) VALUES ('31/02/2023')",
         "INSERT INTO MV_ASIENTOS (FECHA, DETALLE) VALUES ('31/12/' || '2023', '31/12/2023')",
         "INSERT INTO MV_ASIENTOS VALUES (2023, '31/12/2023')",
         "INSERT INTO MV_ASIENTOS (FECHA) SELECT '31/12/2023'",
@@ -288,6 +298,23 @@ TEST(SqlRewrite, DateTextsWrittenIntoDateColumnsAreStoredAsDates) {
     for (const char* s : unchanged)
         EXPECT_EQ(sqlrewrite::toSqlite(QString::fromUtf8(s), fakeCatalogue).toStdString(),
                   std::string(s));
+}
+
+// A text into a whole-number column goes through the server's conversion,
+// and a money literal longer than a double through CONVERT_MONEY as written;
+// numbers that a double holds, and other columns, stay.
+TEST(SqlRewrite, WrittenValuesTakeTheServersConversion) {
+    expectWithCatalogue({
+        {"UPDATE MV_ASIENTOS SET PERIODO = '2.5', \"NUMERO ASIENTO\" = 3, DETALLE = '4', "
+         "ESAJUSTE = 'true' WHERE PERIODO = '7'",
+         "UPDATE MV_ASIENTOS SET PERIODO = CONVERT_INT('2.5', 'int'), \"NUMERO ASIENTO\" = 3, "
+         "DETALLE = '4', ESAJUSTE = CONVERT_INT('true', 'bit') WHERE PERIODO = '7'"},
+        {"INSERT INTO MV_ASIENTOS (IMPORTE, PERIODO, FECHA) VALUES (-922337203685477.5809, ' 7 ', "
+         "'20240315'), (12.5, 2024, NULL)",
+         "INSERT INTO MV_ASIENTOS (IMPORTE, PERIODO, FECHA) VALUES "
+         "(CONVERT_MONEY('-922337203685477.5809', 'money'), CONVERT_INT(' 7 ', 'int'), "
+         "'2024-03-15 00:00:00'), (12.5, 2024, NULL)"},
+    });
 }
 
 // The catalogue decides: "yyyymmdd" is a date only where a date column meets
@@ -430,7 +457,8 @@ TEST(SqlRewrite, StatementsOfTheProgram) {
          "= 'D' ORDER BY CUENTA"},
         {"SELECT * FROM MV_ASIENTOS WHERE CUENTA = '1.1' AND CONVERT(INT,PERIODO) = 2021 AND "
          "(ES_SALDO_APERTURA = 0)",
-         "SELECT * FROM MV_ASIENTOS WHERE CUENTA = '1.1' AND CONVERT_INT(PERIODO) = 2021 AND "
+         "SELECT * FROM MV_ASIENTOS WHERE CUENTA = '1.1' AND CONVERT_INT(PERIODO, 'int') = 2021 "
+         "AND "
          "(ES_SALDO_APERTURA = 0)"},
         {"SELECT CODIGO,DESCRIPCION FROM [EMPRESA].DBO.MA_CUENTAS WHERE CODIGO = '1.1'",
          "SELECT CODIGO,DESCRIPCION FROM MA_CUENTAS WHERE CODIGO = '1.1'"},
