@@ -170,14 +170,21 @@ long Ejecuta(const QString& sentencia) {
     return afectados;
 }
 
-// The error a caught exception of any type stands for. Call only inside a
-// catch block.
+// The error a caught exception of any type stands for, numbered for the
+// operator and AUX_ERR: the server's number when there is one, else the
+// runtime's own (never 0, which would read as no error). Call only inside
+// a catch block.
 ado::Error ErrorDeExcepcion() {
+    ado::Error e;
     try {
-        return pasos::CurrentError();
+        e = pasos::CurrentError();
     } catch (...) {
-        return {5, QStringLiteral("Error desconocido en la grabación"), {}, 0, vb::AppExeName()};
+        e = vb::RuntimeError(vb::errInvalidCall);
+        e.Description = QStringLiteral("Error desconocido en la grabación");
     }
+    if (e.NativeError == 0)
+        e.NativeError = e.Number != 0 ? e.Number : long(vb::errInvalidCall);
+    return e;
 }
 
 // A rollback that could not be sent leaves the transaction open on the
