@@ -170,21 +170,31 @@ long Ejecuta(const QString& sentencia) {
     return afectados;
 }
 
-// The error a caught exception of any type stands for, numbered for the
-// operator and AUX_ERR: the server's number when there is one, else the
-// runtime's own (never 0, which would read as no error). Call only inside
-// a catch block.
-ado::Error ErrorDeExcepcion() {
-    ado::Error e;
-    try {
-        e = pasos::CurrentError();
-    } catch (...) {
-        e = vb::RuntimeError(vb::errInvalidCall);
-        e.Description = QStringLiteral("Error desconocido en la grabación");
-    }
+// An error numbered for the operator and AUX_ERR: the server's number when
+// there is one, else the runtime's own (never 0, which reads as no error).
+ado::Error Numerado(ado::Error e) {
     if (e.NativeError == 0)
         e.NativeError = e.Number != 0 ? e.Number : long(vb::errInvalidCall);
     return e;
+}
+
+// The error a caught exception of any type stands for. Call only inside a
+// catch block.
+ado::Error ErrorDeExcepcion() {
+    try {
+        return Numerado(pasos::CurrentError());
+    } catch (...) {
+        ado::Error e = vb::RuntimeError(vb::errInvalidCall);
+        e.Description = QStringLiteral("Error desconocido en la grabación");
+        return Numerado(e);
+    }
+}
+
+// A failure of a hook goes to the connection's errors, where the save's
+// outcome is read, unless the connection holds its own already.
+void AnotaFalla(ado::Errors& errores, const ado::Error& e) {
+    if (errores.Count() == 0)
+        errores.Add(e);
 }
 
 // A rollback that could not be sent leaves the transaction open on the
@@ -267,6 +277,7 @@ void EjecutaTransaccion(const QStringList& Sentencias, bool& HuboError, std::int
         QString ejecutado = lote;
         ResultadoLote r;
         bool rehusado = false;
+        bool avisada = false; // the operator was told in the routine's own box
         const auto lee = [&] { r = LeeErrores(datos.cnn()->errors(), O.IgnoraClaveDuplicada); };
         try {
             long afectados = 0;
@@ -312,13 +323,14 @@ void EjecutaTransaccion(const QStringList& Sentencias, bool& HuboError, std::int
         } catch (const vb::ProgramEnded&) {
             CierraTransaccion(datos);
             throw;
+        } catch (const FallaAvisada& f) {
+            avisada = true;
+            AnotaFalla(datos.cnn()->errors(), Numerado(f.Error));
+            lee();
         } catch (...) {
             // Whatever a step or a hook throws undoes the save like a refused
             // statement; ADO's own errors leave the collection empty.
-            const ado::Error e = ErrorDeExcepcion();
-            ado::Errors& errores = datos.cnn()->errors();
-            if (errores.Count() == 0)
-                errores.Add(e);
+            AnotaFalla(datos.cnn()->errors(), ErrorDeExcepcion());
             lee();
         }
         if (rehusado && !r.fallo) {
@@ -346,7 +358,9 @@ void EjecutaTransaccion(const QStringList& Sentencias, bool& HuboError, std::int
                                    QStringLiteral("EjecutaTransaccion"));
             else
                 GrabaErrorAux(ejecutado, vb::AppExeName(), r.nativo, r.texto);
-            if (!O.Rutina.isEmpty()) {
+            if (avisada) {
+                // Told once already.
+            } else if (!O.Rutina.isEmpty()) {
                 // The routine's own box: Retry runs the whole save again.
                 if (ClsUtilidades::ReportaError(r.primero, std::nullopt, O.Rutina) == vb::vbRetry)
                     continue;
