@@ -693,8 +693,9 @@ void DB_Dll::EjecutaConsulta(QString& SentenciaSQL, long& RecordsAffected, ado::
                              bool remota) {
     SentenciaSQL = TextoAEjecutar(SentenciaSQL);
 
-    // The errors the policy reads are those of the shared (or remote) instance.
-    DB_Dll& referencia = remota ? gDatosRemoto() : gDatos();
+    // The statement is judged by its own connection's errors: a target's
+    // success must not clear the company's warnings, nor the company's lost
+    // link reconnect a target.
     const QString rutina =
         remota ? QStringLiteral("EjecutaConsultaRSQL") : QStringLiteral("EjecutaConsultaSQL");
     const bool trans = ContainsCI(SentenciaSQL, QStringLiteral("TRANS"));
@@ -714,13 +715,13 @@ void DB_Dll::EjecutaConsulta(QString& SentenciaSQL, long& RecordsAffected, ado::
                     *Lrcs = filas;
             }
             // Truncation warnings of a statement that ran are not the caller's business.
-            ado::Errors& errs = referencia.cnn()->errors();
+            ado::Errors& errs = cnn()->errors();
             if ((errs.Count() == 1 || errs.Count() == 2) && !trans &&
                 errs.Item(0).NativeError == ado::nativeTruncation)
                 errs.Clear();
             return;
         } catch (const ado::Exception& ex) {
-            ado::Errors& errs = referencia.cnn()->errors();
+            ado::Errors& errs = cnn()->errors();
             if (errs.Count() > 0 && !trans) {
                 const long nativo = errs.Item(0).NativeError;
                 if (!remota && !enTransaccion && nativo == ado::nativeLostLink) {
@@ -728,10 +729,10 @@ void DB_Dll::EjecutaConsulta(QString& SentenciaSQL, long& RecordsAffected, ado::
                         continue;
                     // Dropped: the reopen cleared the errors, but the caller
                     // must still see that the statement never ran.
-                    for (ado::Errors* e : {&cnn()->errors(), &referencia.cnn()->errors()})
-                        if (e->Count() == 0)
-                            for (const ado::Error& err : ex.all())
-                                e->Add(err);
+                    ado::Errors& tras = cnn()->errors();
+                    if (tras.Count() == 0)
+                        for (const ado::Error& err : ex.all())
+                            tras.Add(err);
                     return;
                 }
                 if (nativo == ado::nativeTruncation) {

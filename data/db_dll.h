@@ -249,7 +249,8 @@ private:
     // Reconnects after a lost link (statements and recordsets).
     Enlace EnlacePerdido(short& contador);
     // Failure of a single-row lookup: lost link, then the operator's box.
-    Resume FallaBusqueda(const ado::Error& e, short& contador, bool datosTabla);
+    Resume FallaBusqueda(const ado::Error& e, short& contador, bool datosTabla,
+                         const ado::ConnectionPtr& conexion);
     bool ExisteEnTablaImpl(bool st, const QString& Tabla, const QString& ValorBuscado,
                            const QString& Campo, ado::RecordsetPtr* Lrcs, int Tipodato,
                            const QString& Condicion, bool SoloLectura);

@@ -33,11 +33,13 @@ QString IgualSinBlancos(const QString& campo, const QString& valor) {
 
 } // namespace
 
-DB_Dll::Resume DB_Dll::FallaBusqueda(const ado::Error& e, short& contador, bool datosTabla) {
-    const ado::Errors& errs = gDatos().cnn()->errors();
+// The lookup is judged by the errors of the connection it ran on.
+DB_Dll::Resume DB_Dll::FallaBusqueda(const ado::Error& e, short& contador, bool datosTabla,
+                                     const ado::ConnectionPtr& conexion) {
+    const ado::Errors& errs = conexion->errors();
     // Inside a transaction a reconnect would drop it: the box tells instead.
     if (errs.Count() > 0 && errs.Item(0).NativeError == ado::nativeLostLink &&
-        !cnn()->inTransaction()) {
+        !conexion->inTransaction()) {
         ReintentaConectar();
         if (gOpenFlag) {
             ++contador;
@@ -162,7 +164,8 @@ bool DB_Dll::ExisteEnTablaImpl(bool st, const QString& Tabla, const QString& Val
             propio.reset();
         });
     }
-    RunSteps(steps, [&](const ado::Error& e) { return FallaBusqueda(e, contador, false); });
+    RunSteps(steps,
+             [&](const ado::Error& e) { return FallaBusqueda(e, contador, false, conexion()); });
     return resultado;
 }
 
@@ -231,7 +234,7 @@ QVariant DB_Dll::DatosTabla(const QString& Tabla, const QString& ValorBuscado,
             resultado = QString();
             return Resume::Exit;
         }
-        return FallaBusqueda(e, contador, true);
+        return FallaBusqueda(e, contador, true, cnn());
     });
     // A lookup left early (a failure ignored or abandoned) closes its rows too.
     if (rs && rs->State() != ado::adStateClosed) {

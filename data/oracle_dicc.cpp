@@ -514,44 +514,103 @@ qsizetype emptyTextAfter(const Lexed& x, qsizetype k) {
     return lit;
 }
 
-// After WHERE, "= ''" -> " IS NULL ".
-QString emptyTextTests(const QString& sql) {
-    const Lexed x(sql);
-    qsizetype k = 0;
-    while (k < x.size() && !x.isWord(k, "WHERE"))
-        ++k;
-    QString out;
-    qsizetype copied = 0;
-    for (; k < x.size(); ++k) {
-        const qsizetype lit = x.isPunct(k, u'=') ? emptyTextAfter(x, k) : -1;
-        if (lit < 0)
-            continue;
-        out += x.text(copied, x.at(k).begin) + QStringLiteral(" IS NULL ");
-        copied = x.at(lit).end;
-        k = lit;
-    }
-    return out + sql.mid(copied);
+bool isName(const Lexed& x, qsizetype k) {
+    static const QStringList keywords{
+        QStringLiteral("AND"),    QStringLiteral("OR"),     QStringLiteral("NOT"),
+        QStringLiteral("WHERE"),  QStringLiteral("ON"),     QStringLiteral("WHEN"),
+        QStringLiteral("THEN"),   QStringLiteral("ELSE"),   QStringLiteral("CASE"),
+        QStringLiteral("SELECT"), QStringLiteral("SET"),    QStringLiteral("HAVING"),
+        QStringLiteral("IN"),     QStringLiteral("EXISTS"), QStringLiteral("IS"),
+        QStringLiteral("LIKE"),   QStringLiteral("BETWEEN")};
+    if (k < 0 || k >= x.size())
+        return false;
+    if (x.at(k).kind == TokenKind::Ident)
+        return true;
+    return x.at(k).kind == TokenKind::Word && !keywords.contains(x.upper(k));
 }
 
-// "x <> ''" -> "x IS NOT NULL": Oracle keeps '' as NULL, so the comparison
-// would hold for no row. IS NOT NULL binds like the comparison it replaces,
-// whatever x is.
-QString notEmptyTextTests(const QString& sql) {
+// Where the operand left of the operator at k begins: a name with its
+// qualifiers, or a call or parenthesis; -1 when it is none of these.
+qsizetype operandBefore(const Lexed& x, qsizetype k) {
+    qsizetype t = x.prevSolid(k);
+    if (x.isPunct(t, u')')) {
+        const qsizetype open = x.opening[size_t(t)];
+        if (open < 0)
+            return -1;
+        const qsizetype call = open - 1;
+        return isName(x, call) ? call : open;
+    }
+    if (!isName(x, t))
+        return -1;
+    while (x.isPunct(t - 1, u'.') && isName(x, t - 2))
+        t -= 2;
+    return t;
+}
+
+// "x = ''" and "x <> ''" as the server means them: an empty or blank text.
+// Oracle keeps '' as NULL and written empty texts as one blank, so both
+// forms count as empty. Without an operand to trim, the test is for NULL.
+Edit emptyTextTest(const Lexed& x, qsizetype k, qsizetype lit, bool empty) {
+    const QString is = empty ? QStringLiteral(" IS NULL") : QStringLiteral(" IS NOT NULL");
+    const bool joined = lit + 1 < x.size() && x.at(lit + 1).kind != TokenKind::Space &&
+                        x.at(lit + 1).kind != TokenKind::Punct;
+    const QString after = joined ? QStringLiteral(" ") : QString();
+    const qsizetype from = operandBefore(x, k);
+    if (from < 0) {
+        const qsizetype blank = x.isSpace(k - 1) ? x.at(k - 1).begin : x.at(k).begin;
+        return {blank, x.at(lit).end, is + after};
+    }
+    const qsizetype last = x.prevSolid(k);
+    return {x.at(from).begin, x.at(lit).end,
+            QStringLiteral("TRIM(") + x.text(x.at(from).begin, x.at(last).end) + u')' + is + after};
+}
+
+// After WHERE, "x = ''"; anywhere, "x <> ''" (which would otherwise hold
+// for no row).
+QString emptyTextTests(const QString& sql) {
     const Lexed x(sql);
     std::vector<Edit> edits;
+    bool where = false;
     for (qsizetype k = 0; k < x.size(); ++k) {
+        where = where || x.isWord(k, "WHERE");
         const QStringView op = x.at(k).text(sql);
         const bool differs = x.at(k).kind == TokenKind::Punct && (op == u"<>" || op == u"!=");
-        const qsizetype lit = differs ? emptyTextAfter(x, k) : -1;
+        const bool equals = where && x.isPunct(k, u'=');
+        const qsizetype lit = differs || equals ? emptyTextAfter(x, k) : -1;
         if (lit < 0)
             continue;
-        const qsizetype from = x.isSpace(k - 1) ? x.at(k - 1).begin : x.at(k).begin;
-        const bool joined = lit + 1 < x.size() && x.at(lit + 1).kind != TokenKind::Space &&
-                            x.at(lit + 1).kind != TokenKind::Punct;
-        edits.push_back(
-            {from, x.at(lit).end,
-             QStringLiteral(" IS NOT NULL") + (joined ? QStringLiteral(" ") : QString())});
+        edits.push_back(emptyTextTest(x, k, lit, equals));
         k = lit;
+    }
+    return applyEdits(sql, edits);
+}
+
+// An empty text written into a column (a value of INSERT's VALUES, an
+// assignment of UPDATE's SET) -> one blank: Oracle would keep '' as NULL,
+// which a NOT NULL column refuses; the blank reads back as empty.
+QString writtenEmptyTexts(const QString& sql) {
+    const Lexed x(sql);
+    const qsizetype first = x.nextSolid(-1);
+    const bool insert = x.isWord(first, "INSERT");
+    const bool update = x.isWord(first, "UPDATE");
+    if (!insert && !update)
+        return sql;
+    std::vector<Edit> edits;
+    bool values = false; // past INSERT's VALUES, or inside UPDATE's SET
+    for (qsizetype k = first; k < x.size(); ++k) {
+        if (x.depth[size_t(k)] == 0 && x.isWord(k, insert ? "VALUES" : "SET"))
+            values = true;
+        if (update && x.depth[size_t(k)] == 0 && x.isWord(k, "WHERE"))
+            break;
+        if (!values || x.at(k).kind != TokenKind::String ||
+            x.text(x.at(k).begin, x.at(k).end) != QLatin1String("''"))
+            continue;
+        const qsizetype before = x.prevSolid(k);
+        const bool written =
+            insert ? x.depth[size_t(k)] == 1 && (x.isPunct(before, u'(') || x.isPunct(before, u','))
+                   : x.depth[size_t(k)] == 0 && x.isPunct(before, u'=');
+        if (written)
+            edits.push_back({x.at(k).begin, x.at(k).end, QStringLiteral("' '")});
     }
     return applyEdits(sql, edits);
 }
@@ -759,8 +818,8 @@ QString rewriteStatement(const QString& sql) {
                                QStringLiteral("TO_CHAR("));
     s = replaceOutsideLiterals(s, startingWord(QStringLiteral("CONVERT(INT,")),
                                QStringLiteral("TO_NUMBER("));
+    s = writtenEmptyTexts(s);
     s = emptyTextTests(s);
-    s = notEmptyTextTests(s);
     s = dateStyle103(s);
     s = replaceOutsideLiterals(s, startingWord(QStringLiteral("SUBSTRING(")),
                                QStringLiteral("SUBSTR("));

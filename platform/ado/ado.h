@@ -161,6 +161,12 @@ enum DataType : int {
 // What answers the statements behind a connection.
 enum class ServerKind { Sqlite, SqlServer, Oracle, Other };
 
+// Oracle keeps an empty text as NULL, which a NOT NULL column refuses: an
+// empty text goes to it as one blank, the value Oracle keeps, and one blank
+// reads back as the empty text that was written. Other servers keep both.
+QVariant textToServer(ServerKind kind, const QVariant& value);
+QVariant textFromServer(ServerKind kind, const QVariant& value);
+
 class Engine;
 struct RowSet;
 class Recordset;

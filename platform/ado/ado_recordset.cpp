@@ -573,7 +573,8 @@ QVariant Field::Value() const {
         return d->buffer[size_t(index_)];
     if (!d->onRow())
         throwAdo(adErrNoCurrentRecord);
-    return d->data.rows[size_t(d->pos)][size_t(index_)];
+    const QVariant& stored = d->data.rows[size_t(d->pos)][size_t(index_)];
+    return d->conn ? textFromServer(d->conn->serverKind(), stored) : stored;
 }
 
 void Field::setValue(const QVariant& v) {

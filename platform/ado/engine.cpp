@@ -58,6 +58,20 @@ ValueKind valueKind(const QVariant& v) {
     }
 }
 
+QVariant textToServer(ServerKind kind, const QVariant& value) {
+    if (kind == ServerKind::Oracle && value.typeId() == QMetaType::QString &&
+        value.toString().isEmpty())
+        return QStringLiteral(" ");
+    return value;
+}
+
+QVariant textFromServer(ServerKind kind, const QVariant& value) {
+    if (kind == ServerKind::Oracle && value.typeId() == QMetaType::QString &&
+        value.toString() == QLatin1String(" "))
+        return QString();
+    return value;
+}
+
 QDateTime parameterDateTime(const QVariant& v) {
     return v.typeId() == QMetaType::QDate ? QDateTime(v.toDate(), QTime(0, 0), Qt::UTC)
                                           : v.toDateTime();

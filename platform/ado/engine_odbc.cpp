@@ -1661,7 +1661,7 @@ QVariant OdbcEngine::insertRow(const QString& table, const ColumnValues& values)
     Params p(st.h, narrow_, dialect_ == ServerKind::Sqlite);
     SQLUSMALLINT n = 1;
     for (const auto& [col, v] : values)
-        if (!SQL_SUCCEEDED(p.bind(n++, v)))
+        if (!SQL_SUCCEEDED(p.bind(n++, textToServer(dialect_, v))))
             fail(SQL_HANDLE_STMT, st.h);
     SQLRETURN rc = direct(st.h, sql);
     if (!SQL_SUCCEEDED(rc))
@@ -1720,7 +1720,7 @@ QVariant OdbcEngine::updateRow(const QString& table, const QVariant& key,
     Params p(st.h, narrow_, dialect_ == ServerKind::Sqlite);
     SQLUSMALLINT n = 1;
     for (const auto& [col, v] : values)
-        if (!SQL_SUCCEEDED(p.bind(n++, v)))
+        if (!SQL_SUCCEEDED(p.bind(n++, textToServer(dialect_, v))))
             fail(SQL_HANDLE_STMT, st.h);
     if (!SQL_SUCCEEDED(bindKey(p, n, old)))
         fail(SQL_HANDLE_STMT, st.h);
@@ -2152,8 +2152,17 @@ bool OdbcEngine::runArray(Prepared& p, const std::vector<QVariantList>& rows, si
     return true;
 }
 
-long OdbcEngine::runPrepared(Prepared& p, const std::vector<QVariantList>& rows, size_t first,
+long OdbcEngine::runPrepared(Prepared& p, const std::vector<QVariantList>& given, size_t first,
                              size_t last) {
+    // Empty texts go to Oracle as the blank it keeps.
+    std::vector<QVariantList> blanked;
+    if (dialect_ == ServerKind::Oracle) {
+        blanked = given;
+        for (size_t r = first; r < last; ++r)
+            for (QVariant& v : blanked[r])
+                v = textToServer(dialect_, v);
+    }
+    const std::vector<QVariantList>& rows = dialect_ == ServerKind::Oracle ? blanked : given;
     long written = 0;
     if (last - first > 1 && p.arrays && runArray(p, rows, first, last, written))
         return written;

@@ -170,14 +170,31 @@ long Ejecuta(const QString& sentencia) {
     return afectados;
 }
 
+// An error numbered for the operator and AUX_ERR: the server's number when
+// there is one, else the runtime's own (never 0, which reads as no error).
+ado::Error Numerado(ado::Error e) {
+    if (e.NativeError == 0)
+        e.NativeError = e.Number != 0 ? e.Number : long(vb::errInvalidCall);
+    return e;
+}
+
 // The error a caught exception of any type stands for. Call only inside a
 // catch block.
 ado::Error ErrorDeExcepcion() {
     try {
-        return pasos::CurrentError();
+        return Numerado(pasos::CurrentError());
     } catch (...) {
-        return {5, QStringLiteral("Error desconocido en la grabación"), {}, 0, vb::AppExeName()};
+        ado::Error e = vb::RuntimeError(vb::errInvalidCall);
+        e.Description = QStringLiteral("Error desconocido en la grabación");
+        return Numerado(e);
     }
+}
+
+// A failure of a hook goes to the connection's errors, where the save's
+// outcome is read, unless the connection holds its own already.
+void AnotaFalla(ado::Errors& errores, const ado::Error& e) {
+    if (errores.Count() == 0)
+        errores.Add(e);
 }
 
 // A rollback that could not be sent leaves the transaction open on the
@@ -210,146 +227,231 @@ void EjecutaTransaccion(const QStringList& Sentencias, bool& HuboError, std::int
     EjecutaTransaccion(Sentencias, HuboError, ErrorNativo, o);
 }
 
+namespace {
+
+// One run of a save: its batch, the statements and hooks that go with it in
+// the same transaction, and, on a failure, its undoing and report.
+class Transaccion {
+public:
+    Transaccion(const QStringList& sentencias, const OpcionesTransaccion& o)
+        : sentencias_(sentencias), o_(o), datos_(gDatos()) {}
+
+    bool ArmaLote();
+    void Graba();
+    // Refused by the caller's check alone, with no failure to report.
+    bool Rehusada() const { return rehusado_ && !r_.fallo; }
+    void DeshaceRehusada();
+    bool Fallo() const { return r_.fallo; }
+    void Deshace();
+    void RegistraFalla();
+    bool AvisaFalla(); // true: the routine's Retry, run the save again
+    std::int32_t Nativo() const { return r_.nativo; }
+
+private:
+    bool Sigue() const { return !r_.fallo && !rehusado_; }
+    void Lee() { r_ = LeeErrores(datos_.cnn()->errors(), o_.IgnoraClaveDuplicada); }
+    long EjecutaLote();
+    void ExigeFila(long afectados);
+    void EjecutaRepetidas();
+    void AntesDeConfirmar();
+    void Confirma();
+
+    const QStringList& sentencias_;
+    const OpcionesTransaccion& o_;
+    DB_Dll& datos_;
+    QString cuerpo_;
+    QString lote_;
+    QString ejecutado_; // the batch and any refused statement, for AUX_ERR
+    ResultadoLote r_;
+    bool rehusado_ = false;
+    bool avisada_ = false; // the operator was told in the routine's own box
+};
+
+// The batch is built under the operator error box. False when nothing can
+// be saved: abandoned, or the operator ignored a closed connection, where a
+// statement leaves no error behind to tell so.
+bool Transaccion::ArmaLote() {
+    const bool armado = pasos::RunSteps(
+        {
+            [&] {
+                // A closed connection would only fail later, half-way through
+                // the error handling; stop before anything is sent.
+                if (datos_.cnn()->State() != ado::adStateOpen)
+                    throw ado::Exception({ado::adErrInvalidConnection,
+                                          QStringLiteral("La conexión está cerrada o no es "
+                                                         "válida en este contexto."),
+                                          {},
+                                          0,
+                                          vb::AppExeName()});
+            },
+            // Errors of earlier statements must not be taken for this save's.
+            [&] { datos_.cnn()->errors().Clear(); },
+            [&] {
+                cuerpo_.clear();
+                for (const QString& s : sentencias_)
+                    if (!s.trimmed().isEmpty())
+                        cuerpo_ += vb::vbCr + s;
+            },
+            [&] {
+                lote_ =
+                    QStringLiteral("BEGIN TRANSACTION ") + vb::vbCr + vb::vbCr + cuerpo_ + vb::vbCr;
+            },
+        },
+        [](const ado::Error& e) {
+            gCartel().CartelCerrar();
+            return pasos::ResumeFor(ClsUtilidades::ReportaError(e));
+        },
+        pasos::Trap::AllErrors);
+    return armado && datos_.cnn()->State() == ado::adStateOpen;
+}
+
+// Whatever a step or a hook throws undoes the save like a refused
+// statement; ADO's own errors leave the collection empty.
+void Transaccion::Graba() {
+    ejecutado_ = lote_;
+    try {
+        const long afectados = EjecutaLote();
+        ExigeFila(afectados);
+        EjecutaRepetidas();
+        AntesDeConfirmar();
+        Confirma();
+    } catch (const vb::ProgramEnded&) {
+        CierraTransaccion(datos_);
+        throw;
+    } catch (const FallaAvisada& f) {
+        avisada_ = true;
+        AnotaFalla(datos_.cnn()->errors(), Numerado(f.Error));
+        Lee();
+    } catch (...) {
+        AnotaFalla(datos_.cnn()->errors(), ErrorDeExcepcion());
+        Lee();
+    }
+}
+
+// The batch's rows touched. With the caller's check, it reads inside the
+// transaction, before anything is stored.
+long Transaccion::EjecutaLote() {
+    long afectados = 0;
+    if (!o_.AlComenzar) {
+        afectados = CNStuffContable::Ejecuta(ejecutado_);
+        Lee();
+        return afectados;
+    }
+    CNStuffContable::Ejecuta(QStringLiteral("BEGIN TRANSACTION "));
+    Lee();
+    if (!r_.fallo) {
+        rehusado_ = !o_.AlComenzar();
+        Lee();
+    }
+    if (Sigue()) {
+        afectados = CNStuffContable::Ejecuta(cuerpo_);
+        Lee();
+    }
+    return afectados;
+}
+
+// A statement that touched no row of a row that must be there.
+void Transaccion::ExigeFila(long afectados) {
+    if (!Sigue() || !o_.ExigeFila || afectados > 0)
+        return;
+    datos_.cnn()->errors().Add(ado::adoError(ado::adErrRowNotFound));
+    Lee();
+}
+
+void Transaccion::EjecutaRepetidas() {
+    long afectados = 0;
+    for (const SentenciaRepetida& repetida : o_.Repetidas) {
+        if (!Sigue())
+            break;
+        datos_.EjecutaPreparada(repetida.Sentencia, repetida.Filas, afectados);
+        Lee();
+        // The refused statement goes to AUX_ERR with the batch.
+        if (r_.fallo)
+            ejecutado_ += vb::vbCr + repetida.Sentencia;
+    }
+}
+
+void Transaccion::AntesDeConfirmar() {
+    if (!Sigue() || !o_.AntesDeConfirmar)
+        return;
+    o_.AntesDeConfirmar();
+    Lee();
+}
+
+// A refused commit leaves nothing saved either.
+void Transaccion::Confirma() {
+    if (!Sigue())
+        return;
+    CNStuffContable::Ejecuta(QStringLiteral("COMMIT TRANSACTION"));
+    Lee();
+}
+
+// Refused by the caller's check: nothing to report but its own word.
+void Transaccion::DeshaceRehusada() {
+    CNStuffContable::Ejecuta(QStringLiteral("ROLLBACK TRANSACTION"));
+    datos_.cnn()->errors().Clear();
+    CierraTransaccion(datos_);
+    gCartel().CartelCerrar();
+}
+
+void Transaccion::Deshace() {
+    CNStuffContable::Ejecuta(QStringLiteral("ROLLBACK TRANSACTION"));
+    datos_.cnn()->errors().Clear();
+    CierraTransaccion(datos_);
+}
+
+// The AUX_ERR row would meet the same lock and wait a second time: a lock
+// time-out goes to the operator log instead.
+void Transaccion::RegistraFalla() {
+    if (r_.nativo == ado::nativeLockTimeout)
+        AnotaErrorOperador(QStringLiteral("Ha ocurrido el Siguiente Error (") +
+                               QString::number(r_.nativo) + QStringLiteral(") ") + r_.descripcion,
+                           QStringLiteral("EjecutaTransaccion"));
+    else
+        GrabaErrorAux(ejecutado_, vb::AppExeName(), r_.nativo, r_.texto);
+}
+
+// Told once: in the routine's own box, whose Retry runs the whole save
+// again, or else in the message, unless the hook's box told it already.
+bool Transaccion::AvisaFalla() {
+    if (avisada_)
+        return false;
+    if (!o_.Rutina.isEmpty())
+        return ClsUtilidades::ReportaError(r_.primero, std::nullopt, o_.Rutina) == vb::vbRetry;
+    if (!r_.texto.trimmed().isEmpty())
+        vb::MsgBox(r_.texto, vb::vbCritical | vb::vbOKOnly, QStringLiteral("Aviso al Operador!"));
+    return false;
+}
+
+} // namespace
+
 void EjecutaTransaccion(const QStringList& Sentencias, bool& HuboError, std::int32_t& ErrorNativo,
                         const OpcionesTransaccion& O) {
     for (;;) {
         HuboError = false;
-        DB_Dll& datos = gDatos();
-        QString cuerpo;
-        QString lote;
-        const bool armado = pasos::RunSteps(
-            {
-                [&] {
-                    // A closed connection would only fail later, half-way through
-                    // the error handling; stop before anything is sent.
-                    if (datos.cnn()->State() != ado::adStateOpen)
-                        throw ado::Exception({ado::adErrInvalidConnection,
-                                              QStringLiteral("La conexión está cerrada o no es "
-                                                             "válida en este contexto."),
-                                              {},
-                                              0,
-                                              vb::AppExeName()});
-                },
-                // Errors of earlier statements must not be taken for this save's.
-                [&] { datos.cnn()->errors().Clear(); },
-                [&] {
-                    cuerpo.clear();
-                    for (const QString& s : Sentencias)
-                        if (!s.trimmed().isEmpty())
-                            cuerpo += vb::vbCr + s;
-                },
-                [&] {
-                    lote = QStringLiteral("BEGIN TRANSACTION ") + vb::vbCr + vb::vbCr + cuerpo +
-                           vb::vbCr;
-                },
-            },
-            [](const ado::Error& e) {
-                gCartel().CartelCerrar();
-                return pasos::ResumeFor(ClsUtilidades::ReportaError(e));
-            },
-            pasos::Trap::AllErrors);
-        // Abandoned, or the operator ignored a closed connection: nothing can be
-        // saved, and a statement on a closed connection leaves no error behind
-        // to tell so.
-        if (!armado || datos.cnn()->State() != ado::adStateOpen) {
+        Transaccion t(Sentencias, O);
+        if (!t.ArmaLote()) {
             gCartel().CartelCerrar();
             HuboError = true;
             return;
         }
-
-        QString ejecutado = lote;
-        ResultadoLote r;
-        bool rehusado = false;
-        const auto lee = [&] { r = LeeErrores(datos.cnn()->errors(), O.IgnoraClaveDuplicada); };
-        try {
-            long afectados = 0;
-            if (O.AlComenzar) {
-                // The check reads inside the transaction, before anything is stored.
-                Ejecuta(QStringLiteral("BEGIN TRANSACTION "));
-                lee();
-                if (!r.fallo) {
-                    rehusado = !O.AlComenzar();
-                    lee();
-                }
-                if (!r.fallo && !rehusado) {
-                    afectados = Ejecuta(cuerpo);
-                    lee();
-                }
-            } else {
-                afectados = Ejecuta(ejecutado);
-                lee();
-            }
-            // A statement that touched no row of a row that must be there.
-            if (!r.fallo && !rehusado && O.ExigeFila && afectados <= 0) {
-                datos.cnn()->errors().Add(ado::adoError(ado::adErrRowNotFound));
-                lee();
-            }
-            for (const SentenciaRepetida& repetida : O.Repetidas) {
-                if (r.fallo || rehusado)
-                    break;
-                datos.EjecutaPreparada(repetida.Sentencia, repetida.Filas, afectados);
-                lee();
-                // The refused statement goes to AUX_ERR with the batch.
-                if (r.fallo)
-                    ejecutado += vb::vbCr + repetida.Sentencia;
-            }
-            if (!r.fallo && !rehusado && O.AntesDeConfirmar) {
-                O.AntesDeConfirmar();
-                lee();
-            }
-            if (!r.fallo && !rehusado) {
-                Ejecuta(QStringLiteral("COMMIT TRANSACTION"));
-                // A refused commit leaves nothing saved either.
-                lee();
-            }
-        } catch (const vb::ProgramEnded&) {
-            CierraTransaccion(datos);
-            throw;
-        } catch (...) {
-            // Whatever a step or a hook throws undoes the save like a refused
-            // statement; ADO's own errors leave the collection empty.
-            const ado::Error e = ErrorDeExcepcion();
-            ado::Errors& errores = datos.cnn()->errors();
-            if (errores.Count() == 0)
-                errores.Add(e);
-            lee();
-        }
-        if (rehusado && !r.fallo) {
-            // Refused by the caller's check: nothing to report but its own word.
-            Ejecuta(QStringLiteral("ROLLBACK TRANSACTION"));
-            datos.cnn()->errors().Clear();
-            CierraTransaccion(datos);
-            gCartel().CartelCerrar();
+        t.Graba();
+        if (t.Rehusada()) {
+            t.DeshaceRehusada();
             HuboError = true;
             ErrorNativo = 0;
             return;
         }
-        if (r.fallo) {
+        if (t.Fallo()) {
             gCartel().CartelCerrar();
             HuboError = true;
-            Ejecuta(QStringLiteral("ROLLBACK TRANSACTION"));
-            datos.cnn()->errors().Clear();
-            CierraTransaccion(datos);
-            // The AUX_ERR row would meet the same lock and wait a second time:
-            // a lock time-out goes to the operator log instead.
-            if (r.nativo == ado::nativeLockTimeout)
-                AnotaErrorOperador(QStringLiteral("Ha ocurrido el Siguiente Error (") +
-                                       QString::number(r.nativo) + QStringLiteral(") ") +
-                                       r.descripcion,
-                                   QStringLiteral("EjecutaTransaccion"));
-            else
-                GrabaErrorAux(ejecutado, vb::AppExeName(), r.nativo, r.texto);
-            if (!O.Rutina.isEmpty()) {
-                // The routine's own box: Retry runs the whole save again.
-                if (ClsUtilidades::ReportaError(r.primero, std::nullopt, O.Rutina) == vb::vbRetry)
-                    continue;
-            } else if (!r.texto.trimmed().isEmpty()) {
-                vb::MsgBox(r.texto, vb::vbCritical | vb::vbOKOnly,
-                           QStringLiteral("Aviso al Operador!"));
-            }
+            t.Deshace();
+            t.RegistraFalla();
+            if (t.AvisaFalla())
+                continue;
         }
         gCartel().CartelCerrar();
-        ErrorNativo = r.nativo;
+        ErrorNativo = t.Nativo();
         return;
     }
 }

@@ -136,6 +136,12 @@ struct OpcionesTransaccion {
     // for a row that is gone.
     bool ExigeFila = false;
 };
+// What a hook throws when the operator, already told of its failure in the
+// routine's own box, left the run: the save is undone and its AUX_ERR row
+// written, without a second box.
+struct FallaAvisada {
+    ado::Error Error;
+};
 void EjecutaTransaccion(const QStringList& Sentencias, bool& HuboError, std::int32_t& ErrorNativo,
                         const OpcionesTransaccion& Opciones);
 void EjecutaTransaccion(const QStringList& Sentencias, bool& HuboError, std::int32_t& ErrorNativo,

@@ -62,14 +62,22 @@ TEST(OracleRewrite, EachRuleOnItsConstruct) {
          "TO_CHAR(X + 103) FROM T WHERE CONVERT(INT,P) = 103",
          "SELECT TO_CHAR(F,'DD/MM/YYYY'), CONVERT(VARCHAR,F,103), TO_CHAR(ROUND(F),'DD/MM/YYYY'), "
          "TO_CHAR(X + 103) FROM T WHERE TO_NUMBER(P) = 103"},
-        // Empty text tests after WHERE only; a quote inside a literal is data.
-        {"UPDATE T SET A = '' WHERE NOMBRE = '' AND B='' AND C = 'O'' = ''X'",
-         "UPDATE T SET A = '' WHERE NOMBRE  IS NULL  AND B IS NULL  AND C = 'O'' = ''X'"},
-        // Oracle's '' is NULL, so "<> ''" would hold for no row; anywhere, any operand.
+        // An empty text written is the blank Oracle keeps ('' would be NULL);
+        // empty text tests after WHERE find it, and NULL; a quote inside a
+        // literal is data.
+        {"UPDATE T SET A = '', E = LTRIM('') WHERE NOMBRE = '' AND B='' AND C = 'O'' = ''X'",
+         "UPDATE T SET A = ' ', E = LTRIM('') WHERE TRIM(NOMBRE) IS NULL AND TRIM(B) IS NULL AND "
+         "C = 'O'' = ''X'"},
+        {"INSERT INTO T (A,B,C,D) VALUES ('', 'x',LTRIM(''),'')",
+         "INSERT INTO T (A,B,C,D) VALUES (' ', 'x',LTRIM(''),' ')"},
+        {"INSERT INTO T (A) SELECT B FROM U WHERE u.[C] = '' AND (D) = '' AND 'k' = ''",
+         "INSERT INTO T (A) SELECT B FROM U WHERE TRIM(u.\"C\") IS NULL AND TRIM((D)) IS NULL "
+         "AND 'k' IS NULL"},
+        // "<> ''" anywhere: neither blank nor NULL.
         {"SELECT CASE WHEN A <> '' THEN 1 END FROM T WHERE IdFamilia<>'' AND LTRIM(B) != ''AND "
          "C <> ' ' AND D <> 'x<>'''",
-         "SELECT CASE WHEN A IS NOT NULL THEN 1 END FROM T WHERE IdFamilia IS NOT NULL AND "
-         "LTRIM(B) IS NOT NULL AND C <> ' ' AND D <> 'x<>'''"},
+         "SELECT CASE WHEN TRIM(A) IS NOT NULL THEN 1 END FROM T WHERE TRIM(IdFamilia) IS NOT "
+         "NULL AND TRIM(LTRIM(B)) IS NOT NULL AND C <> ' ' AND D <> 'x<>'''"},
         // Table hints go, with the blank before them; a CTE's WITH stays.
         {"WITH Q AS (SELECT A FROM T with(nolock)  WHERE B IN (SELECT B FROM U WITH ( NOLOCK ))) "
          "SELECT * FROM Q WITH(UPDLOCK, HOLDLOCK) WHERE C = 'with(nolock)'",

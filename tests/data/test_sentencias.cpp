@@ -394,3 +394,70 @@ TEST_F(SentenciasTest, AbrirRecordsetLockTimeOutGoesToTheBoxNotToAReconnect) {
               QStringLiteral("Ha ocurrido el Siguiente Error (-2147467259) Se superó el tiempo "
                              "de espera de la solicitud de bloqueo."));
 }
+
+// A statement on another instance (a replication target) is judged by that
+// instance's own errors, never by the company connection's.
+TEST_F(SentenciasTest, EachConnectionJudgedByItsOwnErrors) {
+    const struct {
+        const char* name;
+        std::optional<ado::Error> companyHolds; // left by an earlier company statement
+        std::optional<ado::Error> targetFails;  // once, on the target's insert
+        bool targetWarns;                       // the insert runs with a truncation warning
+        int companyErrorsAfter;
+        int targetReopens;
+        long targetNativeAfter; // 0: no error left
+        bool stored;
+    } cases[] = {
+        {"a target's success keeps the company's warning", providerError(0, ado::nativeTruncation),
+         std::nullopt, false, 1, 0, 0, true},
+        {"a target's own warning is cleared", std::nullopt, std::nullopt, true, 0, 0, 0, true},
+        {"the company's lost link does not reconnect a target", ado::lostLinkError(),
+         providerError(ado::adErrIntegrity, 547), false, 1, 0, 547, false},
+        {"a target's lost link is the target's", std::nullopt, ado::lostLinkError(), false, 0, 1, 0,
+         true},
+    };
+    DB_Dll& company = openShared(*db);
+    TempDatabase other;
+    DB_Dll& target = gDatosRemoto();
+    target.OpenServerADODB(false, 3, other.connectionString(), false, false);
+    ASSERT_TRUE(target.gOpenFlag);
+    int code = 100;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        company.gCnn->errors().Clear();
+        if (c.companyHolds)
+            company.gCnn->errors().Add(*c.companyHolds);
+        reopens = failed = 0;
+        failures = c.targetFails ? 1 : 0;
+        faults(target, QStringLiteral("INSERT INTO MA_CUENTAS"),
+               c.targetFails.value_or(providerError(0)));
+        if (c.targetWarns) {
+            target.gCnn->setFaultInjector([&](const QString&) -> std::optional<ado::Error> {
+                target.gCnn->errors().Clear();
+                target.gCnn->errors().Add(providerError(0, ado::nativeTruncation));
+                return std::nullopt;
+            });
+        }
+        const QString codigo = QString::number(++code);
+        long n = 0;
+        target.EjecutaConsultaSQL(
+            QStringLiteral("INSERT INTO MA_CUENTAS (CODIGO) VALUES ('%1')").arg(codigo), n);
+        target.gCnn->setFaultInjector({});
+
+        EXPECT_EQ(company.gCnn->errors().Count(), c.companyErrorsAfter);
+        EXPECT_EQ(reopens, c.targetReopens);
+        if (c.targetNativeAfter == 0) {
+            EXPECT_EQ(target.gCnn->errors().Count(), 0);
+        } else {
+            ASSERT_GT(target.gCnn->errors().Count(), 0);
+            EXPECT_EQ(target.gCnn->errors().Item(0).NativeError, c.targetNativeAfter);
+        }
+        EXPECT_EQ(other
+                      .scalar(QStringLiteral("SELECT COUNT(*) FROM MA_CUENTAS WHERE CODIGO = "
+                                             "'%1'")
+                                  .arg(codigo))
+                      .toInt(),
+                  c.stored ? 1 : 0);
+        EXPECT_TRUE(responder->shown.empty());
+    }
+}

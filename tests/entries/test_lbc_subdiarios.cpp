@@ -321,3 +321,59 @@ TEST_F(AuxSubdiarios, CommitRechazadoEIgnoradoNoDejaLaTransaccionAbierta) {
     ASSERT_EQ(filas.size(), 1);
     EXPECT_EQ(filas[0][2].toString(), QStringLiteral("VIEJA"));
 }
+
+// A lost link or a refused statement anywhere in the run leaves nothing of
+// it: one box, one failed-statement row with the failure's number, the
+// user's earlier rows back, no transaction left open.
+TEST_F(AuxSubdiarios, UnaFallaNoDejaNadaUnAvisoYUnaFilaDeError) {
+    const ado::Error rehusada{long(ado::adErrIntegrity), QStringLiteral("rehusada"), QString(), 547,
+                              QStringLiteral("Prueba")};
+    const struct {
+        const char* nombre;
+        const char* sentencia; // the statement that fails
+        ado::Error error;
+        int respuesta;
+        const char* titulo; // of the one box
+    } casos[] = {
+        {"refused deletion", "DELETE AUX_SUBDIARIOS", rehusada, vb::vbCancel,
+         "GeneraAuxiliarSubdiarios"},
+        {"refused row", "INSERT INTO \"AUX_SUBDIARIOS\"", rehusada, vb::vbAbort,
+         "GeneraAuxiliarSubdiarios"},
+        {"lost link on a row", "INSERT INTO \"AUX_SUBDIARIOS\"", ado::lostLinkError(), vb::vbAbort,
+         "GeneraAuxiliarSubdiarios"},
+        {"lost link reading an entry", "[DEBE-HABER] = 'H'", ado::lostLinkError(), vb::vbAbort,
+         "AbrirRecordset"},
+        {"lost link at the commit", "COMMIT", ado::lostLinkError(), vb::vbCancel,
+         "GeneraAuxiliarSubdiarios"},
+    };
+    seedTresAsientos();
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        responder->shown.clear();
+        db.exec(QStringLiteral("DELETE FROM AUX_ERR"));
+        gDatos().cnn()->setFaultInjector([&](const QString& s) -> std::optional<ado::Error> {
+            if (s.contains(QLatin1String(c.sentencia), Qt::CaseInsensitive))
+                return c.error;
+            return std::nullopt;
+        });
+        responder->answerMsg(c.respuesta);
+        Lbc_Asiento a;
+        QString desde, hasta = QStringLiteral("30/06/2023"), sub = QStringLiteral("VTAS");
+        a.GeneraAuxiliarSubdiarios(desde, hasta, sub);
+        gDatos().cnn()->setFaultInjector({});
+
+        ASSERT_EQ(responder->shown.size(), 1u);
+        EXPECT_TRUE(responder->shown[0].title.contains(QLatin1String(c.titulo)))
+            << responder->shown[0].title.toStdString();
+        const auto aux = db.rows(QStringLiteral("SELECT Error, SQL FROM AUX_ERR"));
+        ASSERT_EQ(aux.size(), 1);
+        EXPECT_EQ(aux[0][0].toInt(), c.error.NativeError);
+        EXPECT_TRUE(aux[0][1].toString().contains(QStringLiteral("DELETE AUX_SUBDIARIOS")));
+        const auto filas = filasDe(QStringLiteral("ana  "));
+        ASSERT_EQ(filas.size(), 1);
+        EXPECT_EQ(filas[0][2].toString(), QStringLiteral("VIEJA"));
+        EXPECT_FALSE(gDatos().cnn()->inTransaction());
+        EXPECT_FALSE(banner->abierto);
+        EXPECT_FALSE(escritorio->cursor);
+    }
+}

@@ -301,7 +301,7 @@ TEST_F(GrabacionSinVentana, CadaSentenciaEnviadaSeTraduceAOracle) {
          "LTRIM(RTRIM(NUMERO)), -LEAST(8, LENGTH('00000000' || LTRIM(RTRIM(NUMERO))))) || '-' || "
          "\"LETRA\" AS \"Nº de Comprobante\", \"DEBE-HABER\", IMPORTE, SECUENCIA AS \"LINEA\", "
          "PERIODO AS \"EJERCICIO\", DETALLE AS \"CONCEPTO\" FROM MV_ASIENTOS WHERE "
-         "LTRIM(RTRIM(TIPO_REG))  IS NULL  AND ESAJUSTE <> 0 ORDER BY \"NUMERO ASIENTO\", "
+         "TRIM(LTRIM(RTRIM(TIPO_REG))) IS NULL AND ESAJUSTE <> 0 ORDER BY \"NUMERO ASIENTO\", "
          "SECUENCIA"},
         {"SELECT TOP 1 * FROM MA_CUENTAS with(nolock)  WHERE (CODIGO ='1101' OR CODIGO < '0' AND "
          "LTRIM(RTRIM(CODIGO)) ='1101')",

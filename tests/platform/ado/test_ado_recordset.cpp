@@ -471,3 +471,31 @@ TEST_F(AdoRecordset, SchemaQueriesListTablesViewsAndColumns) {
                                           QStringLiteral("calle")});
     EXPECT_EQ(viewCol->RecordCount(), 1);
 }
+
+// Oracle keeps '' as NULL, which a NOT NULL column refuses: an empty text
+// goes to it as one blank and one blank reads back empty; every other
+// server, and every other value, passes as it is.
+TEST(AdoTexts, EmptyTextsOnOracleAreKeptAsOneBlank) {
+    const struct {
+        ServerKind kind;
+        QVariant value;
+        QVariant sent;
+        QVariant read;
+    } cases[] = {
+        {ServerKind::Oracle, QString(), QStringLiteral(" "), QString()},
+        {ServerKind::Oracle, QStringLiteral(" "), QStringLiteral(" "), QString()},
+        {ServerKind::Oracle, QStringLiteral("  "), QStringLiteral("  "), QStringLiteral("  ")},
+        {ServerKind::Oracle, QStringLiteral("a"), QStringLiteral("a"), QStringLiteral("a")},
+        {ServerKind::Oracle, QVariant(0), QVariant(0), QVariant(0)},
+        {ServerKind::Oracle, vb::Null(), vb::Null(), vb::Null()},
+        {ServerKind::SqlServer, QString(), QString(), QString()},
+        {ServerKind::SqlServer, QStringLiteral(" "), QStringLiteral(" "), QStringLiteral(" ")},
+        {ServerKind::Sqlite, QString(), QString(), QString()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.value.toString().toStdString() + " on " + std::to_string(int(c.kind)));
+        EXPECT_EQ(textToServer(c.kind, c.value), c.sent);
+        EXPECT_EQ(textFromServer(c.kind, c.value), c.read);
+        EXPECT_EQ(vb::IsNull(textToServer(c.kind, c.value)), vb::IsNull(c.value));
+    }
+}

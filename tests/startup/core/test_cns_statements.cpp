@@ -345,23 +345,33 @@ TEST_F(CnsTest, SaveMeetingALockWaitsOnceAndIsLogged) {
     EXPECT_EQ(gDatos().cnn()->State(), ado::adStateOpen);
 }
 
-// Whatever a hook throws, of any type, undoes the save and is told; no
-// transaction stays open, so the next save is whole and seen by another
-// connection.
+// Whatever a hook throws, of any type, undoes the save and is told with
+// its own text and number, in the box and in AUX_ERR; no transaction stays
+// open, so the next save is whole and seen by another connection.
 TEST_F(CnsTest, AHookThatThrowsAnythingRollsBackAndIsTold) {
     struct Caso {
         const char* nombre;
         bool alComenzar; // else before the commit
         std::function<void()> lanza;
         const char* mensaje;
+        int numero;
     };
     const Caso casos[] = {
         {"overflow at the start", true, [] { throw std::overflow_error("x"); },
-         "0 : Desbordamiento"},
+         "6 : Desbordamiento", 6},
         {"overflow before the commit", false, [] { throw std::overflow_error("x"); },
-         "0 : Desbordamiento"},
-        {"any std exception", false, [] { throw std::logic_error("roto"); }, "0 : roto"},
-        {"not even an exception", false, [] { throw 42; }, "0 : Error desconocido"},
+         "6 : Desbordamiento", 6},
+        {"any std exception", false, [] { throw std::logic_error("roto"); }, "5 : roto", 5},
+        {"the runtime's own error", false, [] { vb::Raise(vb::errSubscriptOutOfRange); },
+         "9 : ", 9},
+        {"a server error keeps the server's number", false,
+         [] {
+             throw ado::Exception(
+                 {ado::adErrIntegrity, QStringLiteral("clave"), {}, 2627, QStringLiteral("x")});
+         },
+         "2627 : clave", 2627},
+        {"not even an exception", false, [] { throw 42; }, "5 : Error desconocido en la grabación",
+         5},
     };
     int secuencia = 0;
     for (const Caso& c : casos) {
@@ -383,8 +393,14 @@ TEST_F(CnsTest, AHookThatThrowsAnythingRollsBackAndIsTold) {
         EXPECT_FALSE(gDatos().cnn()->inTransaction());
         ASSERT_EQ(responder->shown.size(), 1u);
         EXPECT_EQ(responder->shown[0].title, QStringLiteral("Aviso al Operador!"));
-        EXPECT_TRUE(responder->shown[0].prompt.contains(QLatin1String(c.mensaje)))
+        EXPECT_TRUE(responder->shown[0].prompt.startsWith(QString::fromUtf8(c.mensaje)))
             << responder->shown[0].prompt.toStdString();
+        EXPECT_EQ(nativo, c.numero);
+        const auto aux = db.rows(QStringLiteral("SELECT Error, Descripcion FROM AUX_ERR"));
+        ASSERT_EQ(aux.size(), 1);
+        EXPECT_EQ(aux[0][0].toInt(), c.numero);
+        EXPECT_EQ(aux[0][1].toString(), responder->shown[0].prompt);
+        db.exec(QStringLiteral("DELETE FROM AUX_ERR"));
         EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM MV_ASIENTOS")).toInt(), 0);
 
         EjecutaTransaccion(QStringList{Insert(100 + secuencia, QStringLiteral("bien")), QString()},
