@@ -255,6 +255,19 @@ void Lib_FrmCons3::AbreConsulta(sentenciaconsulta::Desde desde,
         Datos().AbrirRecordset(sentencia, RsConsulta, nullptr, ado::adOpenForwardOnly,
                                ado::adLockReadOnly, -1, true);
     };
+    if (NombresDe != SQL && MismaLista) {
+        // A filter added to the statement, or taken away, leaves its select
+        // list as it was: the names known serve, and the statement is opened
+        // once.
+        NombresDe = SQL;
+        const auto propias = OrdenDeSentencia(SQL, Nombres, Ordenables);
+        PorClaves = propias.has_value();
+        ClavesPropias = propias.value_or(std::vector<Clave>{});
+        if (!PorClaves && !Modelo->ordenado()) {
+            abre(SQL);
+            return;
+        }
+    }
     if (NombresDe != SQL) {
         // The names of the select list come from the statement as it is.
         abre(SQL);
@@ -263,7 +276,8 @@ void Lib_FrmCons3::AbreConsulta(sentenciaconsulta::Desde desde,
         Nombres.clear();
         ColumnaTexto.clear();
         ColumnaFecha.clear();
-        std::vector<bool> ordenables;
+        std::vector<bool>& ordenables = Ordenables;
+        ordenables.clear();
         for (int k = 0; k < RsConsulta->fieldCount(); ++k) {
             const ado::Field campo = RsConsulta->Fields(k);
             Nombres << campo.Name();
@@ -510,6 +524,7 @@ void Lib_FrmCons3::Form_Load() {
                 if (OrdenarPorLwv && !Modelo->ordenado())
                     Modelo->setOrdenDeFuente(0, Qt::AscendingOrder);
                 AbreConsulta();
+                MismaLista = false;
             },
             [this] {
                 Modelo->setMarcable(CheckBoxes);

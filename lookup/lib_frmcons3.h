@@ -191,6 +191,9 @@ private:
     // The select list's names, of the statement NombresDe.
     QStringList Nombres;
     QString NombresDe;
+    std::vector<bool> Ordenables; // the columns that break ties
+    // The next load's statement has the select list of NombresDe's.
+    bool MismaLista = false;
     std::vector<bool> ColumnaTexto;
     std::vector<bool> ColumnaFecha; // the column holds dates
     // The statement's own order over the list; the list's own, sort included.

@@ -317,6 +317,7 @@ void Lib_FrmCons3::CmbSearch_KeyDown(int Index, int& KeyCode, int Shift) {
 void Lib_FrmCons3::ConsultaServidor(int Index) {
     CancelaBusqueda();
     QComboBox* combo = CmbSearch[size_t(Index)];
+    MismaLista = NombresDe == SQL && !Nombres.isEmpty();
     Ignorando({
         [&] {
             const sentenciaconsulta::Filtro f = sentenciaconsulta::FiltroServidor(
@@ -330,6 +331,7 @@ void Lib_FrmCons3::ConsultaServidor(int Index) {
         [&] { SQLActual = SQL; },
         [&] { Form_Load(); },
     });
+    MismaLista = false;
 }
 
 void Lib_FrmCons3::ListView1_ColumnClick(int ColumnHeader) {
@@ -395,11 +397,14 @@ int Lib_FrmCons3::ColumnaDevuelta() const {
 
 void Lib_FrmCons3::CmdNueva_Click() {
     CancelaBusqueda();
+    // Every statement of the window is the first one with filters added.
+    MismaLista = NombresDe == SQL && !Nombres.isEmpty();
     Ignorando({
         [&] { SQL = SQLInicial; },
         [&] { Form_Load(); },
         [&] { CmbSearch[0]->setFocus(); },
     });
+    MismaLista = false;
 }
 
 void Lib_FrmCons3::CmdCancelar_Click() {
