@@ -316,6 +316,9 @@ void Lib_FrmCons3::AbreConsulta(sentenciaconsulta::Desde desde,
 }
 
 void Lib_FrmCons3::CierraConsulta() {
+    Previas.clear();
+    PreviasAntes.clear();
+    AntesLeidas = false;
     if (!RsConsulta)
         return;
     (ConsultaEnAux ? gDatosAux() : gDatos()).CierraRecordset(RsConsulta);
@@ -339,6 +342,36 @@ void Lib_FrmCons3::AnclaEn(const std::vector<QVariant>& valores) {
     // The rows before it come once the search has answered.
     QMetaObject::invokeMethod(
         this, [this] { TraeAnteriores(); }, Qt::QueuedConnection);
+}
+
+void Lib_FrmCons3::AnclaConFilas(const BuscadorConsulta::Tramo& tramo) {
+    CierraConsulta();
+    Modelo->vaciar();
+    Reabrir = false;
+    MoverPrimero = false;
+    Anclada = true;
+    Previas.assign(tramo.desde.begin(), tramo.desde.end());
+    PreviasAlFinal = int(tramo.desde.size()) < kTramo;
+    PreviasAntes = tramo.antes;
+    AntesLeidas = true;
+    PoneFuente();
+    QMetaObject::invokeMethod(
+        this, [this] { TraeAnteriores(); }, Qt::QueuedConnection);
+}
+
+bool Lib_FrmCons3::LeePrevias(std::vector<FilaConsulta>& filas, int cuantas) {
+    for (int n = 0; n < cuantas && !Previas.empty(); ++n) {
+        FilaConsulta fila;
+        LlenaFila(fila, std::move(Previas.front()));
+        Previas.pop_front();
+        UltimaLeida = fila.valores;
+        filas.push_back(std::move(fila));
+    }
+    if (!Previas.empty())
+        return true;
+    // The rest by key, after the last row shown.
+    Reabrir = !PreviasAlFinal;
+    return Reabrir;
 }
 
 void Lib_FrmCons3::TraeAnteriores() {
@@ -414,6 +447,18 @@ bool Lib_FrmCons3::LeeAnteriores(std::vector<FilaConsulta>& filas, int cuantas) 
     if (!PorClaves)
         return false;
     SueltaConsulta();
+    if (AntesLeidas) {
+        // Read ahead, nearest first; fewer than asked: there are no more.
+        AntesLeidas = false;
+        const bool quedan = PreviasAntes.size() >= size_t(ModeloConsulta::kLote);
+        for (std::vector<QVariant>& valores : PreviasAntes) {
+            FilaConsulta fila;
+            LlenaFila(fila, std::move(valores));
+            filas.push_back(std::move(fila));
+        }
+        PreviasAntes.clear();
+        return quedan;
+    }
     // From the first row held backwards, passing over the rows held that tie
     // with it: rows alike are each shown once. An empty list reads from the
     // last row.
@@ -612,6 +657,10 @@ void Lib_FrmCons3::Leer(std::int32_t Cdesde, std::int16_t Cuantas) {
         CierraConsulta();
         return;
     }
+    PoneFuente();
+}
+
+void Lib_FrmCons3::PoneFuente() {
     ModeloConsulta::Fuente anteriores;
     if (Anclada)
         anteriores = [this](std::vector<FilaConsulta>& filas, int cuantas) {
@@ -627,6 +676,8 @@ void Lib_FrmCons3::Leer(std::int32_t Cdesde, std::int16_t Cuantas) {
 }
 
 bool Lib_FrmCons3::LeeFilas(std::vector<FilaConsulta>& filas, int cuantas) {
+    if (!recordsetAbierto() && !Previas.empty())
+        return LeePrevias(filas, cuantas);
     if (!recordsetAbierto()) {
         if (!Reabrir)
             return false;
@@ -778,10 +829,16 @@ bool Lib_FrmCons3::RecorreNoLeidas(bool anteriores,
     pasos::RunSteps({[&] {
                         const int campos = rs->fieldCount();
                         for (int k = 0; !rs->EOF(); ++k) {
-                            if (k >= saltadas && MarcaDe(*rs)) {
-                                FilaConsulta fila;
-                                LlenaFila(fila, campos, *rs);
-                                cada(fila);
+                            if (k >= saltadas) {
+                                std::vector<QVariant> valores;
+                                valores.reserve(size_t(campos));
+                                for (int j = 0; j < campos; ++j)
+                                    valores.push_back(rs->value(j));
+                                if (MarcaDe(valores)) {
+                                    FilaConsulta fila;
+                                    LlenaFila(fila, std::move(valores));
+                                    cada(fila);
+                                }
                             }
                             rs->MoveNext();
                         }
@@ -794,35 +851,51 @@ bool Lib_FrmCons3::RecorreNoLeidas(bool anteriores,
 }
 
 void Lib_FrmCons3::LlenaFila(FilaConsulta& fila, int campos, ado::Recordset& rs) {
-    const QColor color = EsArticulo ? ColorStock(rs) : QColor();
-    fila.celdas.reserve(campos);
-    fila.valores.reserve(size_t(campos));
+    std::vector<QVariant> valores;
+    valores.reserve(size_t(campos));
     for (int j = 0; j < campos; ++j)
-        fila.valores.push_back(rs.value(j));
+        valores.push_back(rs.value(j));
+    LlenaFila(fila, std::move(valores));
+}
+
+void Lib_FrmCons3::LlenaFila(FilaConsulta& fila, std::vector<QVariant> valores) {
+    const int campos = int(valores.size());
+    fila.valores = std::move(valores);
+    const QColor color = EsArticulo ? ColorStock(fila.valores) : QColor();
+    fila.celdas.reserve(campos);
     fila.celdas << ClsUtilidades::ValorCampo(fila.valores[0]).trimmed();
     for (int j = 1; j < campos; ++j)
         fila.celdas << ClsUtilidades::RellenaCeros(
             ClsUtilidades::ValorCampo(fila.valores[size_t(j)]));
     if (CheckBoxes)
-        fila.marcada = MarcaDe(rs);
+        fila.marcada = MarcaDe(fila.valores);
     // Colouring goes with the sub-items: a single column stays plain.
     if (campos > 1 && color.isValid() && Igual(MuestraStock, QStringLiteral("SI")))
         fila.color = color;
 }
 
-bool Lib_FrmCons3::MarcaDe(ado::Recordset& rs) const {
-    bool marcada = !SinMarcasIniciales && !ValoresMarcados.isEmpty() &&
-                   rs.hasField(CampoDevuelto) && MarcadaInicialmente(rs.value(CampoDevuelto));
+int Lib_FrmCons3::CampoDe(const QString& nombre) const {
+    for (int c = 0; c < Nombres.size(); ++c)
+        if (Igual(Nombres[c], nombre))
+            return c;
+    return -1;
+}
+
+bool Lib_FrmCons3::MarcaDe(const std::vector<QVariant>& valores) const {
+    const int devuelto = CampoDe(CampoDevuelto);
+    bool marcada = !SinMarcasIniciales && !ValoresMarcados.isEmpty() && devuelto >= 0 &&
+                   size_t(devuelto) < valores.size() &&
+                   MarcadaInicialmente(valores[size_t(devuelto)]);
     if (MarcasInvertidas)
         marcada = !marcada;
     if (!MarcasFijadas.isEmpty()) {
         // Kept by the value the row returns, as the list shows it.
         const int c = ColumnaDevuelta();
         QString devuelto;
-        if (c == 0)
-            devuelto = ClsUtilidades::ValorCampo(rs.value(0));
-        else if (c < rs.fieldCount())
-            devuelto = ClsUtilidades::RellenaCeros(ClsUtilidades::ValorCampo(rs.value(c)));
+        if (c == 0 && !valores.empty())
+            devuelto = ClsUtilidades::ValorCampo(valores[0]);
+        else if (size_t(c) < valores.size())
+            devuelto = ClsUtilidades::RellenaCeros(ClsUtilidades::ValorCampo(valores[size_t(c)]));
         const auto marca = MarcasFijadas.constFind(devuelto.trimmed());
         if (marca != MarcasFijadas.constEnd())
             marcada = *marca;
@@ -830,14 +903,15 @@ bool Lib_FrmCons3::MarcaDe(ado::Recordset& rs) const {
     return marcada;
 }
 
-QColor Lib_FrmCons3::ColorStock(ado::Recordset& rs) {
-    const QString puntoPedido = QStringLiteral("PUNTOPEDIDO");
-    const QString stock = QStringLiteral("Stock");
-    if (!rs.hasField(puntoPedido) || !rs.hasField(stock))
+QColor Lib_FrmCons3::ColorStock(const std::vector<QVariant>& valores) const {
+    const int puntoPedido = CampoDe(QStringLiteral("PUNTOPEDIDO"));
+    const int stock = CampoDe(QStringLiteral("Stock"));
+    if (puntoPedido < 0 || stock < 0 || size_t(std::max(puntoPedido, stock)) >= valores.size())
         return QColor();
     const vb::Currency pp =
-        ClsUtilidades::TextoAMoneda(ClsUtilidades::ValorCampo(rs.value(puntoPedido)));
-    const vb::Currency st = ClsUtilidades::TextoAMoneda(ClsUtilidades::ValorCampo(rs.value(stock)));
+        ClsUtilidades::TextoAMoneda(ClsUtilidades::ValorCampo(valores[size_t(puntoPedido)]));
+    const vb::Currency st =
+        ClsUtilidades::TextoAMoneda(ClsUtilidades::ValorCampo(valores[size_t(stock)]));
     const vb::Currency cero;
     if (pp == cero && st > cero)
         return ColorVB(StkNivel1);

@@ -100,5 +100,43 @@ TEST_P(ListaHiloTest, F5AndNuevaBusquedaReadTheTableOnce) {
     }
 }
 
+// A key whose row lies beyond the rows held, in a list the database sorts by
+// a column without an index: the search's thread reads the row, those after
+// it and those before it, and the window's thread asks the database nothing.
+// Every row then comes once, in the list's order.
+TEST_P(ListaHiloTest, ARowFoundFarAwayIsReadOutsideTheWindowsThread) {
+    struct Caso {
+        int clics; // on the DESCRIPCION header
+        int columna;
+        const char* texto;
+        const char* nombre; // of the row found
+    };
+    const Caso casos[] = {{1, 1, "cuenta 03", "Cuenta 03000"},
+                          {2, 1, "cuenta 0899", "Cuenta 08999"},
+                          {1, 0, "06000", "Cuenta 09000"}};
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.texto);
+        auto w = lista();
+        ASSERT_NO_FATAL_FAILURE(muestra(*w));
+        ListaTest::lista(*w)->setCurrentIndex(QModelIndex());
+        for (int k = 0; k < c.clics; ++k)
+            clickEncabezado(*w, 1);
+        ASSERT_TRUE(w->modelo().quedanFilas());
+        cuenta();
+        combo(*w, c.columna)->setEditText(QString::fromLatin1(c.texto));
+        ASSERT_TRUE(buscada(*w));
+        QCoreApplication::processEvents();
+        EXPECT_EQ(gEnVentana.load(), 0);
+        EXPECT_GT(gEnOtros.load(), 0);
+        EXPECT_EQ(seleccionada(*w, 1), QString::fromLatin1(c.nombre));
+        QStringList esperados;
+        for (const QVariantList& r :
+             db.rows(QStringLiteral("SELECT DESCRIPCION FROM MA_CUENTAS ORDER BY DESCRIPCION%1")
+                         .arg(c.clics == 2 ? QStringLiteral(" DESC") : QString())))
+            esperados << r[0].toString();
+        EXPECT_EQ(columna(*w, 1), esperados);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Motores, ListaHiloTest, ::testing::Values(false, true),
                          [](const auto& info) { return info.param ? "Odbc" : "Embebido"; });
