@@ -816,35 +816,61 @@ bool Lib_FrmCons3::RecorreNoLeidas(bool anteriores,
     // After the last row held: from it on, passing over the rows held that
     // tie with it, as reading on does.
     const int saltadas = anteriores ? 0 : EmpatadasAlFinal();
+    // Only the columns a check mark and the value returned need: through a
+    // driver each column of each row costs a call.
+    std::vector<int> usadas;
+    auto usa = [&](int c) {
+        if (c >= 0 && c < Nombres.size() &&
+            std::find(usadas.begin(), usadas.end(), c) == usadas.end())
+            usadas.push_back(c);
+    };
+    usa(CampoDe(CampoDevuelto));
+    usa(ColumnaDevuelta());
+    if (UsaCantidades)
+        usa(IndiceColumna(kColumnaCantidad) - 1);
+    const MotorSQL motor = ClsUtilidades::motorSQL();
+    QString sentencia = sentenciaconsulta::SentenciaPorClaves(
+        SQL, Nombres, Claves, anteriores ? Desde::Hasta : Desde::En,
+        Modelo->valores(anteriores ? 0 : Modelo->filas() - 1), motor);
+    const qsizetype todas = sentencia.indexOf(QLatin1String("* FROM ("));
+    if (todas >= 0 && !usadas.empty()) {
+        QStringList lista;
+        for (const int c : usadas)
+            lista << sentenciaconsulta::Columna(Nombres[c], motor);
+        sentencia.replace(todas, 1, lista.join(QStringLiteral(", ")));
+    } else {
+        usadas.clear();
+    }
     ado::RecordsetPtr rs = ado::Recordset::create();
     rs->setStreaming(true);
-    Datos().AbrirRecordset(sentenciaconsulta::SentenciaPorClaves(
-                               SQL, Nombres, Claves, anteriores ? Desde::Hasta : Desde::En,
-                               Modelo->valores(anteriores ? 0 : Modelo->filas() - 1),
-                               ClsUtilidades::motorSQL()),
-                           rs, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true);
+    Datos().AbrirRecordset(sentencia, rs, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly, -1,
+                           true);
     if (!rs || rs->State() != ado::adStateOpen)
         return false;
     bool leida = false;
-    pasos::RunSteps({[&] {
-                        const int campos = rs->fieldCount();
-                        for (int k = 0; !rs->EOF(); ++k) {
-                            if (k >= saltadas) {
-                                std::vector<QVariant> valores;
-                                valores.reserve(size_t(campos));
-                                for (int j = 0; j < campos; ++j)
-                                    valores.push_back(rs->value(j));
-                                if (MarcaDe(valores)) {
-                                    FilaConsulta fila;
-                                    LlenaFila(fila, std::move(valores));
-                                    cada(fila);
-                                }
-                            }
-                            rs->MoveNext();
-                        }
-                        leida = true;
-                    }},
-                    CajaOperador(QStringLiteral("CmdAceptar_Click")), pasos::Trap::AllErrors);
+    pasos::RunSteps(
+        {[&] {
+            const int campos = rs->fieldCount();
+            for (int k = 0; !rs->EOF(); ++k) {
+                if (k >= saltadas) {
+                    // The row as the whole query gives it, the
+                    // columns not read left empty.
+                    std::vector<QVariant> valores(usadas.empty() ? size_t(campos)
+                                                                 : size_t(Nombres.size()));
+                    for (int j = 0; j < campos; ++j)
+                        valores[usadas.empty() ? size_t(j) : size_t(usadas[size_t(j)])] =
+                            rs->value(j);
+                    if (MarcaDe(valores)) {
+                        FilaConsulta fila;
+                        LlenaFila(fila, std::move(valores));
+                        cada(fila);
+                    }
+                }
+                rs->MoveNext();
+            }
+            leida = true;
+        }},
+        CajaOperador(QStringLiteral("CmdAceptar_Click")), pasos::Trap::AllErrors);
     if (rs->State() == ado::adStateOpen)
         Datos().CierraRecordset(rs);
     return leida;
