@@ -519,6 +519,9 @@ void Lib_FrmCons3::Cargar() {
 }
 
 void Lib_FrmCons3::Form_Load() {
+    // A search under way sought in the rows a load replaces: it would only
+    // compete with the load for the database.
+    CancelaBusqueda();
     Cargada = true;
     SinMarcasIniciales = false;
     MarcasInvertidas = false;

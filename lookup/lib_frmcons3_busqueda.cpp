@@ -18,6 +18,7 @@
 #include <QHeaderView>
 #include <QHideEvent>
 #include <QLineEdit>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QTreeView>
 #include <array>
@@ -352,7 +353,12 @@ void Lib_FrmCons3::ConsultaServidor(int Index) {
             SQLActual = f.sqlActual;
             SQL = f.sql;
         },
-        [&] { combo->setEditText(QString()); },
+        [&] {
+            // A search among the rows the load is about to replace would
+            // only hold it up.
+            const QSignalBlocker sinBuscar(combo);
+            combo->setEditText(QString());
+        },
         [&] { SQLActual = SQL; },
         [&] { Form_Load(); },
     });

@@ -73,8 +73,8 @@ protected:
 };
 
 // F5 runs the filtered statement once, with or without a row that matches,
-// and the box "Nueva Busqueda" once too: the column names are those of the
-// statement the filter was added to.
+// and nothing else reads the table meanwhile; the box "Nueva Busqueda" once
+// too: the column names are those of the statement the filter was added to.
 TEST_P(ListaHiloTest, F5AndNuevaBusquedaReadTheTableOnce) {
     struct Caso {
         const char* texto;
@@ -89,6 +89,7 @@ TEST_P(ListaHiloTest, F5AndNuevaBusquedaReadTheTableOnce) {
         cuenta();
         QTest::keyClick(combo(*w, 0), Qt::Key_F5);
         EXPECT_EQ(gEnVentana.load(), kFilas);
+        EXPECT_EQ(gEnOtros.load(), 0); // no search competes with the load
         EXPECT_EQ(columna(*w).size(), c.filas);
         EXPECT_EQ(w->modelo().encabezados(),
                   (QStringList{QStringLiteral("CODIGO"), QStringLiteral("DESCRIPCION"),
