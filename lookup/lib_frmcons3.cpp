@@ -182,7 +182,14 @@ void Lib_FrmCons3::ArmaControles() {
     connect(ListView1->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int valor) {
         if (valor == ListView1->verticalScrollBar()->minimum() && Modelo->quedanAnteriores())
             QMetaObject::invokeMethod(
-                this, [this] { TraeAnteriores(); }, Qt::QueuedConnection);
+                this,
+                [this] {
+                    // Rows put before meanwhile moved it off the top: none are wanted yet.
+                    QScrollBar* barra = ListView1->verticalScrollBar();
+                    if (barra->value() == barra->minimum())
+                        TraeAnteriores();
+                },
+                Qt::QueuedConnection);
     });
     connect(ListView1, &QAbstractItemView::doubleClicked, this, [this] { ListView1_DblClick(); });
 
