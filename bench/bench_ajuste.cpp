@@ -612,7 +612,18 @@ struct Paso {
     double ms = -1;
     double mb = -1;
     bool correcto = false;
+    double quieta = 0; // the longest the window did not answer, in ms
 };
+
+// The longest a key, a click or one of the window's events kept the
+// window's thread, over the path measured.
+double gQuieta = 0;
+template <typename F> void Quieta(F&& f) {
+    QElapsedTimer t;
+    t.start();
+    f();
+    gQuieta = std::max(gQuieta, Tiempo(t.nsecsElapsed()));
+}
 
 // A search the window runs in the background, where it does: the key's
 // answer is the row it selects, or its end.
@@ -655,10 +666,10 @@ public:
     static bool Espera(const std::function<bool()>& hecho) {
         QElapsedTimer t;
         t.start();
-        QCoreApplication::processEvents();
+        Quieta([] { QCoreApplication::processEvents(); });
         while (!hecho() && t.elapsed() < 20000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QCoreApplication::processEvents();
+            Quieta([] { QCoreApplication::processEvents(QEventLoop::AllEvents, 5); });
+        Quieta([] { QCoreApplication::processEvents(); });
         return hecho();
     }
     // Types `texto` key by key into the search box of `columna`: the
@@ -668,11 +679,12 @@ public:
         QComboBox* c = combo(columna);
         double peor = 0;
         bien = true;
+        gQuieta = 0;
         QElapsedTimer t;
         for (qsizetype n = 1; n <= texto.size(); ++n) {
             const QString buscado = texto.left(n);
             t.restart();
-            QTest::keyClicks(c, texto.mid(n - 1, 1));
+            Quieta([&] { QTest::keyClicks(c, texto.mid(n - 1, 1)); });
             const bool hallada = Espera([&] {
                 return !Buscando(*w_) &&
                        (!hay || actual(columna).startsWith(buscado, Qt::CaseInsensitive));
@@ -688,7 +700,7 @@ public:
         QHeaderView* h = lista()->header();
         const QPoint p(h->sectionViewportPosition(columna) + h->sectionSize(columna) / 2,
                        h->height() / 2);
-        QTest::mouseClick(h->viewport(), Qt::LeftButton, {}, p);
+        Quieta([&] { QTest::mouseClick(h->viewport(), Qt::LeftButton, {}, p); });
     }
 
 private:
@@ -703,7 +715,9 @@ Paso Mide(const char* nombre, const std::function<bool(double& ms)>& paso) {
     malloc_trim(0);
     const bool pico = ReiniciaPico();
     const long base = Residente();
+    gQuieta = 0;
     r.correcto = paso(r.ms);
+    r.quieta = gQuieta;
     r.mb = pico ? Mb(PicoMemoria() - base) : -1;
     QCoreApplication::processEvents();
     return r;
@@ -756,9 +770,10 @@ std::vector<Paso> MideConsulta(const QString& sql, int filas, const QString& nom
         V v(sql);
         QTest::keyClicks(v.combo(0), ultimo.left(ultimo.size() - 1));
         V::Espera([] { return true; });
+        gQuieta = 0;
         QElapsedTimer t;
         t.start();
-        QTest::keyClick(v.combo(0), Qt::Key_F5);
+        Quieta([&] { QTest::keyClick(v.combo(0), Qt::Key_F5); });
         const bool bien = V::Espera([&] {
             return v.w().modelo().filas() > 0 &&
                    v.w().modelo().texto(0, 0).startsWith(ultimo.left(ultimo.size() - 1));
@@ -776,7 +791,7 @@ std::vector<Paso> MideConsulta(const QString& sql, int filas, const QString& nom
         r.push_back(Mide(fin, [&](double& ms) {
             QElapsedTimer t;
             t.start();
-            QTest::keyClick(v.lista(), Qt::Key_End, Qt::ControlModifier);
+            Quieta([&] { QTest::keyClick(v.lista(), Qt::Key_End, Qt::ControlModifier); });
             const bool bien = V::Espera([&] {
                 const QModelIndex i = v.lista()->currentIndex();
                 return i.isValid() && i.row() == v.w().modelo().filas() - 1 &&
@@ -788,7 +803,7 @@ std::vector<Paso> MideConsulta(const QString& sql, int filas, const QString& nom
         r.push_back(Mide(principio, [&](double& ms) {
             QElapsedTimer t;
             t.start();
-            QTest::keyClick(v.lista(), Qt::Key_Home);
+            Quieta([&] { QTest::keyClick(v.lista(), Qt::Key_Home); });
             const bool bien = V::Espera([&] {
                 const QModelIndex i = v.lista()->currentIndex();
                 return i.isValid() && i.row() == 0 && !v.w().modelo().quedanAnteriores() &&
@@ -810,6 +825,7 @@ std::vector<Paso> MideConsulta(const QString& sql, int filas, const QString& nom
                 v.lista()->setCurrentIndex(QModelIndex());
             }
             const QString antes = v.actual(0);
+            gQuieta = 0;
             QElapsedTimer t;
             t.start();
             v.Clic(1);
@@ -829,7 +845,7 @@ std::vector<Paso> MideConsulta(const QString& sql, int filas, const QString& nom
         auto* marcar = v.w().findChild<QPushButton*>(QStringLiteral("CmdTodos"));
         QElapsedTimer t;
         t.start();
-        QTest::mouseClick(marcar, Qt::LeftButton);
+        Quieta([&] { QTest::mouseClick(marcar, Qt::LeftButton); });
         V::Espera([] { return true; });
         ms = Tiempo(t.nsecsElapsed());
         ModeloConsulta& m = v.w().modelo();
@@ -841,7 +857,7 @@ std::vector<Paso> MideConsulta(const QString& sql, int filas, const QString& nom
         auto* aceptar = v.w().findChild<QPushButton*>(QStringLiteral("CmdAceptar"));
         QElapsedTimer t;
         t.start();
-        QTest::mouseClick(aceptar, Qt::LeftButton);
+        Quieta([&] { QTest::mouseClick(aceptar, Qt::LeftButton); });
         V::Espera([] { return true; });
         ms = Tiempo(t.nsecsElapsed());
         return v.w().Valores == elegidos && v.w().isHidden();
@@ -926,7 +942,8 @@ bool MideConsultas(const Opciones& o, const QString& carpeta) {
         {columnas + QStringLiteral(" WHERE CODIGO < '1100000' ORDER BY CODIGO"), 100000},
         {columnas + QStringLiteral(" ORDER BY CODIGO"), kFilasConsulta}};
     std::printf("\nconsulta: cada camino con la ventana manejada como un usuario (teclas en las "
-                "cajas de busqueda, la lista y clics); la tecla mas lenta hasta la fila hallada "
+                "cajas de busqueda, la lista y clics); la tecla mas lenta hasta la fila hallada, "
+                "y quieta: lo mas que la ventana tardo en atender (una tecla, un clic o un evento) "
                 "(objetivo: < 100 ms por tecla, orden < 1000 ms, +40 MB; odbc dentro de 1.2x)\n");
     for (const auto& [sql, filas] : sentencias) {
         const QString nombre = NombreDe(archivo, QString::number(1000000 + filas - 1));
@@ -948,14 +965,15 @@ bool MideConsultas(const Opciones& o, const QString& carpeta) {
             resetInstances();
         }
         std::printf("\n%d filas (\"%s\" es el nombre de la ultima)\n", filas, qPrintable(nombre));
-        std::printf("  %-55s %12s %8s %12s %8s %7s\n", "camino", "embebido", "+MB", "odbc", "+MB",
-                    "odbc/e");
+        std::printf("  %-55s %12s %7s %8s %12s %7s %8s %7s\n", "camino", "embebido", "quieta",
+                    "+MB", "odbc", "quieta", "+MB", "odbc/e");
         for (size_t i = 0; i < embebido.size(); ++i) {
             const Paso& e = embebido[i];
-            std::printf("  %-55s %9.1f ms %8.1f", e.nombre, e.ms, e.mb);
+            std::printf("  %-55s %9.1f ms %7.1f %8.1f", e.nombre, e.ms, e.quieta, e.mb);
             if (i < porOdbc.size()) {
                 const Paso& d = porOdbc[i];
-                std::printf(" %9.1f ms %8.1f %6.2fx", d.ms, d.mb, e.ms > 0 ? d.ms / e.ms : 0.0);
+                std::printf(" %9.1f ms %7.1f %8.1f %6.2fx", d.ms, d.quieta, d.mb,
+                            e.ms > 0 ? d.ms / e.ms : 0.0);
             }
             std::printf("%s\n", e.correcto && (i >= porOdbc.size() || porOdbc[i].correcto)
                                     ? ""

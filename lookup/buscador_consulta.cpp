@@ -31,7 +31,10 @@ void BuscadorConsulta::prepara(const QString& conexion, const QString& base) {
     std::lock_guard<std::mutex> l(m_);
     if (actual_ != 0 || pedido_)
         return;
-    pedido_ = Pedido{conexion, base, QString(), {}};
+    Pedido p;
+    p.conexion = conexion;
+    p.base = base;
+    pedido_ = std::move(p);
     idPedido_ = 0;
     hayPedido_.notify_one();
 }
@@ -72,7 +75,7 @@ void BuscadorConsulta::entrega() {
         respuesta_ = {};
     }
     if (respuesta)
-        respuesta(h.hecha, h.fila);
+        respuesta(h.hecha, h.fila, h.tramo);
 }
 
 void BuscadorConsulta::recorre() {
@@ -147,7 +150,12 @@ BuscadorConsulta::Hallazgo BuscadorConsulta::ejecuta(const Pedido& p, int id) {
                 rs->MoveNext();
             }
             h.hecha = true;
+            rs.reset();
+            if (!h.fila.empty() && p.desde && p.antes)
+                h.tramo.leido = lee(p.desde(h.fila), p.filasDesde, id, h.tramo.desde) &&
+                                lee(p.antes(h.fila), p.filasAntes, id, h.tramo.antes);
         } catch (...) {
+            h.tramo = Tramo();
         }
         rs.reset();
         std::lock_guard<std::mutex> l(m_);
@@ -156,4 +164,21 @@ BuscadorConsulta::Hallazgo BuscadorConsulta::ejecuta(const Pedido& p, int id) {
         h.hecha = false;
     }
     return h;
+}
+
+bool BuscadorConsulta::lee(const QString& sentencia, int cuantas, int id, Filas& filas) {
+    ado::RecordsetPtr rs = ado::Recordset::create();
+    rs->setStreaming(true);
+    rs->Open(sentencia, conexion_, ado::adOpenForwardOnly, ado::adLockReadOnly);
+    if (rs->State() != ado::adStateOpen)
+        return false;
+    const int campos = rs->fieldCount();
+    for (; int(filas.size()) < cuantas && !rs->EOF() && id == actual_; rs->MoveNext()) {
+        std::vector<QVariant> fila;
+        fila.reserve(size_t(campos));
+        for (int j = 0; j < campos; ++j)
+            fila.push_back(rs->value(j));
+        filas.push_back(std::move(fila));
+    }
+    return id == actual_;
 }

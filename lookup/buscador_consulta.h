@@ -23,14 +23,28 @@ public:
     // Whether a row (the query's values) is the one sought. Called in the
     // search's thread: it must touch nothing but the row.
     using Criterio = std::function<bool(const std::vector<QVariant>& fila)>;
+    using Filas = std::vector<std::vector<QVariant>>;
+    // The rows around the row found, read in the search's thread so that the
+    // list can start there without asking the database itself.
+    struct Tramo {
+        bool leido = false; // both statements ran
+        Filas desde;        // the row found and those after it
+        Filas antes;        // those before it, nearest first
+    };
     // `hecha` false: the search could not run (the window searches then on
     // its own connection). An empty row: no row matches.
-    using Respuesta = std::function<void(bool hecha, const std::vector<QVariant>& fila)>;
+    using Respuesta =
+        std::function<void(bool hecha, const std::vector<QVariant>& fila, const Tramo& tramo)>;
+    // The statement of the rows from (or before) a row found.
+    using Desde = std::function<QString(const std::vector<QVariant>& fila)>;
     struct Pedido {
         QString conexion;  // connection string
         QString base;      // default database
         QString sentencia; // candidates in the list's order, as the engine runs it
         Criterio criterio;
+        // When given, the rows the answer's Tramo brings, at most so many of each.
+        Desde desde, antes;
+        int filasDesde = 0, filasAntes = 0;
     };
 
     explicit BuscadorConsulta(QObject* parent = nullptr);
@@ -58,7 +72,10 @@ private:
         int id = 0;
         bool hecha = false;
         std::vector<QVariant> fila;
+        Tramo tramo;
     };
+    // The first `cuantas` rows of the statement; false when interrupted.
+    bool lee(const QString& sentencia, int cuantas, int id, Filas& filas);
     void recorre();
     Hallazgo ejecuta(const Pedido& p, int id);
     void entrega();

@@ -182,7 +182,14 @@ void Lib_FrmCons3::ArmaControles() {
     connect(ListView1->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int valor) {
         if (valor == ListView1->verticalScrollBar()->minimum() && Modelo->quedanAnteriores())
             QMetaObject::invokeMethod(
-                this, [this] { TraeAnteriores(); }, Qt::QueuedConnection);
+                this,
+                [this] {
+                    // Rows put before meanwhile moved it off the top: none are wanted yet.
+                    QScrollBar* barra = ListView1->verticalScrollBar();
+                    if (barra->value() == barra->minimum())
+                        TraeAnteriores();
+                },
+                Qt::QueuedConnection);
     });
     connect(ListView1, &QAbstractItemView::doubleClicked, this, [this] { ListView1_DblClick(); });
 
@@ -255,6 +262,19 @@ void Lib_FrmCons3::AbreConsulta(sentenciaconsulta::Desde desde,
         Datos().AbrirRecordset(sentencia, RsConsulta, nullptr, ado::adOpenForwardOnly,
                                ado::adLockReadOnly, -1, true);
     };
+    if (NombresDe != SQL && MismaLista) {
+        // A filter added to the statement, or taken away, leaves its select
+        // list as it was: the names known serve, and the statement is opened
+        // once.
+        NombresDe = SQL;
+        const auto propias = OrdenDeSentencia(SQL, Nombres, Ordenables);
+        PorClaves = propias.has_value();
+        ClavesPropias = propias.value_or(std::vector<Clave>{});
+        if (!PorClaves && !Modelo->ordenado()) {
+            abre(SQL);
+            return;
+        }
+    }
     if (NombresDe != SQL) {
         // The names of the select list come from the statement as it is.
         abre(SQL);
@@ -263,7 +283,8 @@ void Lib_FrmCons3::AbreConsulta(sentenciaconsulta::Desde desde,
         Nombres.clear();
         ColumnaTexto.clear();
         ColumnaFecha.clear();
-        std::vector<bool> ordenables;
+        std::vector<bool>& ordenables = Ordenables;
+        ordenables.clear();
         for (int k = 0; k < RsConsulta->fieldCount(); ++k) {
             const ado::Field campo = RsConsulta->Fields(k);
             Nombres << campo.Name();
@@ -302,6 +323,9 @@ void Lib_FrmCons3::AbreConsulta(sentenciaconsulta::Desde desde,
 }
 
 void Lib_FrmCons3::CierraConsulta() {
+    Previas.clear();
+    PreviasAntes.clear();
+    AntesLeidas = false;
     if (!RsConsulta)
         return;
     (ConsultaEnAux ? gDatosAux() : gDatos()).CierraRecordset(RsConsulta);
@@ -325,6 +349,36 @@ void Lib_FrmCons3::AnclaEn(const std::vector<QVariant>& valores) {
     // The rows before it come once the search has answered.
     QMetaObject::invokeMethod(
         this, [this] { TraeAnteriores(); }, Qt::QueuedConnection);
+}
+
+void Lib_FrmCons3::AnclaConFilas(const BuscadorConsulta::Tramo& tramo) {
+    CierraConsulta();
+    Modelo->vaciar();
+    Reabrir = false;
+    MoverPrimero = false;
+    Anclada = true;
+    Previas.assign(tramo.desde.begin(), tramo.desde.end());
+    PreviasAlFinal = int(tramo.desde.size()) < kTramo;
+    PreviasAntes = tramo.antes;
+    AntesLeidas = true;
+    PoneFuente();
+    QMetaObject::invokeMethod(
+        this, [this] { TraeAnteriores(); }, Qt::QueuedConnection);
+}
+
+bool Lib_FrmCons3::LeePrevias(std::vector<FilaConsulta>& filas, int cuantas) {
+    for (int n = 0; n < cuantas && !Previas.empty(); ++n) {
+        FilaConsulta fila;
+        LlenaFila(fila, std::move(Previas.front()));
+        Previas.pop_front();
+        UltimaLeida = fila.valores;
+        filas.push_back(std::move(fila));
+    }
+    if (!Previas.empty())
+        return true;
+    // The rest by key, after the last row shown.
+    Reabrir = !PreviasAlFinal;
+    return Reabrir;
 }
 
 void Lib_FrmCons3::TraeAnteriores() {
@@ -400,6 +454,18 @@ bool Lib_FrmCons3::LeeAnteriores(std::vector<FilaConsulta>& filas, int cuantas) 
     if (!PorClaves)
         return false;
     SueltaConsulta();
+    if (AntesLeidas) {
+        // Read ahead, nearest first; fewer than asked: there are no more.
+        AntesLeidas = false;
+        const bool quedan = PreviasAntes.size() >= size_t(ModeloConsulta::kLote);
+        for (std::vector<QVariant>& valores : PreviasAntes) {
+            FilaConsulta fila;
+            LlenaFila(fila, std::move(valores));
+            filas.push_back(std::move(fila));
+        }
+        PreviasAntes.clear();
+        return quedan;
+    }
     // From the first row held backwards, passing over the rows held that tie
     // with it: rows alike are each shown once. An empty list reads from the
     // last row.
@@ -460,6 +526,9 @@ void Lib_FrmCons3::Cargar() {
 }
 
 void Lib_FrmCons3::Form_Load() {
+    // A search under way sought in the rows a load replaces: it would only
+    // compete with the load for the database.
+    CancelaBusqueda();
     Cargada = true;
     SinMarcasIniciales = false;
     MarcasInvertidas = false;
@@ -510,6 +579,7 @@ void Lib_FrmCons3::Form_Load() {
                 if (OrdenarPorLwv && !Modelo->ordenado())
                     Modelo->setOrdenDeFuente(0, Qt::AscendingOrder);
                 AbreConsulta();
+                MismaLista = false;
             },
             [this] {
                 Modelo->setMarcable(CheckBoxes);
@@ -597,6 +667,10 @@ void Lib_FrmCons3::Leer(std::int32_t Cdesde, std::int16_t Cuantas) {
         CierraConsulta();
         return;
     }
+    PoneFuente();
+}
+
+void Lib_FrmCons3::PoneFuente() {
     ModeloConsulta::Fuente anteriores;
     if (Anclada)
         anteriores = [this](std::vector<FilaConsulta>& filas, int cuantas) {
@@ -612,6 +686,8 @@ void Lib_FrmCons3::Leer(std::int32_t Cdesde, std::int16_t Cuantas) {
 }
 
 bool Lib_FrmCons3::LeeFilas(std::vector<FilaConsulta>& filas, int cuantas) {
+    if (!recordsetAbierto() && !Previas.empty())
+        return LeePrevias(filas, cuantas);
     if (!recordsetAbierto()) {
         if (!Reabrir)
             return false;
@@ -750,64 +826,112 @@ bool Lib_FrmCons3::RecorreNoLeidas(bool anteriores,
     // After the last row held: from it on, passing over the rows held that
     // tie with it, as reading on does.
     const int saltadas = anteriores ? 0 : EmpatadasAlFinal();
+    // Only the columns a check mark and the value returned need: through a
+    // driver each column of each row costs a call.
+    std::vector<int> usadas;
+    auto usa = [&](int c) {
+        if (c >= 0 && c < Nombres.size() &&
+            std::find(usadas.begin(), usadas.end(), c) == usadas.end())
+            usadas.push_back(c);
+    };
+    usa(CampoDe(CampoDevuelto));
+    usa(ColumnaDevuelta());
+    if (UsaCantidades)
+        usa(IndiceColumna(kColumnaCantidad) - 1);
+    const MotorSQL motor = ClsUtilidades::motorSQL();
+    QString sentencia = sentenciaconsulta::SentenciaPorClaves(
+        SQL, Nombres, Claves, anteriores ? Desde::Hasta : Desde::En,
+        Modelo->valores(anteriores ? 0 : Modelo->filas() - 1), motor);
+    const qsizetype todas = sentencia.indexOf(QLatin1String("* FROM ("));
+    if (todas >= 0 && !usadas.empty()) {
+        QStringList lista;
+        for (const int c : usadas)
+            lista << sentenciaconsulta::Columna(Nombres[c], motor);
+        sentencia.replace(todas, 1, lista.join(QStringLiteral(", ")));
+    } else {
+        usadas.clear();
+    }
     ado::RecordsetPtr rs = ado::Recordset::create();
     rs->setStreaming(true);
-    Datos().AbrirRecordset(sentenciaconsulta::SentenciaPorClaves(
-                               SQL, Nombres, Claves, anteriores ? Desde::Hasta : Desde::En,
-                               Modelo->valores(anteriores ? 0 : Modelo->filas() - 1),
-                               ClsUtilidades::motorSQL()),
-                           rs, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true);
+    Datos().AbrirRecordset(sentencia, rs, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly, -1,
+                           true);
     if (!rs || rs->State() != ado::adStateOpen)
         return false;
     bool leida = false;
-    pasos::RunSteps({[&] {
-                        const int campos = rs->fieldCount();
-                        for (int k = 0; !rs->EOF(); ++k) {
-                            if (k >= saltadas && MarcaDe(*rs)) {
-                                FilaConsulta fila;
-                                LlenaFila(fila, campos, *rs);
-                                cada(fila);
-                            }
-                            rs->MoveNext();
-                        }
-                        leida = true;
-                    }},
-                    CajaOperador(QStringLiteral("CmdAceptar_Click")), pasos::Trap::AllErrors);
+    pasos::RunSteps(
+        {[&] {
+            const int campos = rs->fieldCount();
+            for (int k = 0; !rs->EOF(); ++k) {
+                if (k >= saltadas) {
+                    // The row as the whole query gives it, the
+                    // columns not read left empty.
+                    std::vector<QVariant> valores(usadas.empty() ? size_t(campos)
+                                                                 : size_t(Nombres.size()));
+                    for (int j = 0; j < campos; ++j)
+                        valores[usadas.empty() ? size_t(j) : size_t(usadas[size_t(j)])] =
+                            rs->value(j);
+                    if (MarcaDe(valores)) {
+                        FilaConsulta fila;
+                        LlenaFila(fila, std::move(valores));
+                        cada(fila);
+                    }
+                }
+                rs->MoveNext();
+            }
+            leida = true;
+        }},
+        CajaOperador(QStringLiteral("CmdAceptar_Click")), pasos::Trap::AllErrors);
     if (rs->State() == ado::adStateOpen)
         Datos().CierraRecordset(rs);
     return leida;
 }
 
 void Lib_FrmCons3::LlenaFila(FilaConsulta& fila, int campos, ado::Recordset& rs) {
-    const QColor color = EsArticulo ? ColorStock(rs) : QColor();
-    fila.celdas.reserve(campos);
-    fila.valores.reserve(size_t(campos));
+    std::vector<QVariant> valores;
+    valores.reserve(size_t(campos));
     for (int j = 0; j < campos; ++j)
-        fila.valores.push_back(rs.value(j));
+        valores.push_back(rs.value(j));
+    LlenaFila(fila, std::move(valores));
+}
+
+void Lib_FrmCons3::LlenaFila(FilaConsulta& fila, std::vector<QVariant> valores) {
+    const int campos = int(valores.size());
+    fila.valores = std::move(valores);
+    const QColor color = EsArticulo ? ColorStock(fila.valores) : QColor();
+    fila.celdas.reserve(campos);
     fila.celdas << ClsUtilidades::ValorCampo(fila.valores[0]).trimmed();
     for (int j = 1; j < campos; ++j)
         fila.celdas << ClsUtilidades::RellenaCeros(
             ClsUtilidades::ValorCampo(fila.valores[size_t(j)]));
     if (CheckBoxes)
-        fila.marcada = MarcaDe(rs);
+        fila.marcada = MarcaDe(fila.valores);
     // Colouring goes with the sub-items: a single column stays plain.
     if (campos > 1 && color.isValid() && Igual(MuestraStock, QStringLiteral("SI")))
         fila.color = color;
 }
 
-bool Lib_FrmCons3::MarcaDe(ado::Recordset& rs) const {
-    bool marcada = !SinMarcasIniciales && !ValoresMarcados.isEmpty() &&
-                   rs.hasField(CampoDevuelto) && MarcadaInicialmente(rs.value(CampoDevuelto));
+int Lib_FrmCons3::CampoDe(const QString& nombre) const {
+    for (int c = 0; c < Nombres.size(); ++c)
+        if (Igual(Nombres[c], nombre))
+            return c;
+    return -1;
+}
+
+bool Lib_FrmCons3::MarcaDe(const std::vector<QVariant>& valores) const {
+    const int devuelto = CampoDe(CampoDevuelto);
+    bool marcada = !SinMarcasIniciales && !ValoresMarcados.isEmpty() && devuelto >= 0 &&
+                   size_t(devuelto) < valores.size() &&
+                   MarcadaInicialmente(valores[size_t(devuelto)]);
     if (MarcasInvertidas)
         marcada = !marcada;
     if (!MarcasFijadas.isEmpty()) {
         // Kept by the value the row returns, as the list shows it.
         const int c = ColumnaDevuelta();
         QString devuelto;
-        if (c == 0)
-            devuelto = ClsUtilidades::ValorCampo(rs.value(0));
-        else if (c < rs.fieldCount())
-            devuelto = ClsUtilidades::RellenaCeros(ClsUtilidades::ValorCampo(rs.value(c)));
+        if (c == 0 && !valores.empty())
+            devuelto = ClsUtilidades::ValorCampo(valores[0]);
+        else if (size_t(c) < valores.size())
+            devuelto = ClsUtilidades::RellenaCeros(ClsUtilidades::ValorCampo(valores[size_t(c)]));
         const auto marca = MarcasFijadas.constFind(devuelto.trimmed());
         if (marca != MarcasFijadas.constEnd())
             marcada = *marca;
@@ -815,14 +939,15 @@ bool Lib_FrmCons3::MarcaDe(ado::Recordset& rs) const {
     return marcada;
 }
 
-QColor Lib_FrmCons3::ColorStock(ado::Recordset& rs) {
-    const QString puntoPedido = QStringLiteral("PUNTOPEDIDO");
-    const QString stock = QStringLiteral("Stock");
-    if (!rs.hasField(puntoPedido) || !rs.hasField(stock))
+QColor Lib_FrmCons3::ColorStock(const std::vector<QVariant>& valores) const {
+    const int puntoPedido = CampoDe(QStringLiteral("PUNTOPEDIDO"));
+    const int stock = CampoDe(QStringLiteral("Stock"));
+    if (puntoPedido < 0 || stock < 0 || size_t(std::max(puntoPedido, stock)) >= valores.size())
         return QColor();
     const vb::Currency pp =
-        ClsUtilidades::TextoAMoneda(ClsUtilidades::ValorCampo(rs.value(puntoPedido)));
-    const vb::Currency st = ClsUtilidades::TextoAMoneda(ClsUtilidades::ValorCampo(rs.value(stock)));
+        ClsUtilidades::TextoAMoneda(ClsUtilidades::ValorCampo(valores[size_t(puntoPedido)]));
+    const vb::Currency st =
+        ClsUtilidades::TextoAMoneda(ClsUtilidades::ValorCampo(valores[size_t(stock)]));
     const vb::Currency cero;
     if (pp == cero && st > cero)
         return ColorVB(StkNivel1);

@@ -14,6 +14,7 @@
 // that does, and the list then starts there (the rows before it are read as
 // the user scrolls up).
 
+#include "lookup/buscador_consulta.h"
 #include "lookup/modelo_consulta.h"
 #include "lookup/sentencia_consulta.h"
 #include "platform/ado/ado.h"
@@ -24,10 +25,10 @@
 #include <QStringList>
 #include <QVariant>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <vector>
 
-class BuscadorConsulta;
 class DB_Dll;
 class QComboBox;
 class QKeyEvent;
@@ -191,6 +192,9 @@ private:
     // The select list's names, of the statement NombresDe.
     QStringList Nombres;
     QString NombresDe;
+    std::vector<bool> Ordenables; // the columns that break ties
+    // The next load's statement has the select list of NombresDe's.
+    bool MismaLista = false;
     std::vector<bool> ColumnaTexto;
     std::vector<bool> ColumnaFecha; // the column holds dates
     // The statement's own order over the list; the list's own, sort included.
@@ -226,6 +230,19 @@ private:
     void SueltaConsulta();
     // The list from the row `valores` on (the row itself included).
     void AnclaEn(const std::vector<QVariant>& valores);
+    // The same from the rows the search's thread read there: the window
+    // waits for no statement.
+    void AnclaConFilas(const BuscadorConsulta::Tramo& tramo);
+    // The list reads RsConsulta, or the rows read for it, from here on.
+    void PoneFuente();
+    // Rows read ahead, in the list's order, that the list shows before it
+    // asks the database again; at the end when fewer came than were asked.
+    std::deque<std::vector<QVariant>> Previas;
+    bool PreviasAlFinal = false;
+    // The rows before the first one held, nearest first, read ahead.
+    BuscadorConsulta::Filas PreviasAntes;
+    bool AntesLeidas = false;
+    bool LeePrevias(std::vector<FilaConsulta>& filas, int cuantas);
     // The rows before the first row held, nearest first.
     bool LeeAnteriores(std::vector<FilaConsulta>& filas, int cuantas);
     void TraeAnteriores();
@@ -244,11 +261,12 @@ private:
     QString SentenciaBusqueda(int columna, const QString& texto);
     // The row found: its row (1-based) when the list holds it, else the
     // list starts there.
-    std::int32_t MuestraHallada(const std::vector<QVariant>& valores);
+    std::int32_t MuestraHallada(const std::vector<QVariant>& valores,
+                                const BuscadorConsulta::Tramo* tramo = nullptr);
     // The row found, selected unless another search or load came since;
     // while the list reads (a query opening lets events run) it waits.
     void AplicaHallazgo(int busqueda, int carga, int columna, const QString& texto, bool hecha,
-                        const std::vector<QVariant>& fila);
+                        const std::vector<QVariant>& fila, const BuscadorConsulta::Tramo& tramo);
     // The search under way, if any, selects no row.
     void CancelaBusqueda();
     BuscadorConsulta* Buscador = nullptr;
@@ -277,10 +295,13 @@ private:
     // read and without keeping them. False when the read failed.
     bool RecorreNoLeidas(bool anteriores, const std::function<void(const FilaConsulta&)>& cada);
     void LlenaFila(FilaConsulta& fila, int campos, ado::Recordset& rs);
-    QColor ColorStock(ado::Recordset& rs);
+    void LlenaFila(FilaConsulta& fila, std::vector<QVariant> valores);
+    QColor ColorStock(const std::vector<QVariant>& valores) const;
     bool MarcadaInicialmente(const QVariant& valor) const;
-    // The check mark of the recordset's row as the list would show it now.
-    bool MarcaDe(ado::Recordset& rs) const;
+    // The check mark of a row of the query as the list would show it now.
+    bool MarcaDe(const std::vector<QVariant>& valores) const;
+    // The place of a column of the query by its name, letter case ignored; -1 without it.
+    int CampoDe(const QString& nombre) const;
     // The current row (0-based); -1 when there is none.
     int FilaSeleccionada() const;
     void SeleccionaFila(int fila);

@@ -18,6 +18,7 @@
 #include <QHeaderView>
 #include <QHideEvent>
 #include <QLineEdit>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QTreeView>
 #include <array>
@@ -224,17 +225,38 @@ bool Lib_FrmCons3::BuscaEnFondo(int columna, const QString& texto) {
     pedido.criterio = [columna, texto](const std::vector<QVariant>& fila) {
         return EmpiezaCon(TextoCelda(fila[size_t(columna)], columna), texto);
     };
+    // The rows around the row found come with it: where the list must start
+    // there, the window waits for no statement of its own.
+    {
+        using namespace sentenciaconsulta;
+        const MotorSQL motor = ClsUtilidades::motorSQL();
+        const QString base = datos.SS_TSinonimos(SQL);
+        pedido.desde = [base, nombres = Nombres, claves = Claves,
+                        motor](const std::vector<QVariant>& fila) {
+            return SentenciaPorClaves(base, nombres, claves, Desde::En, fila, motor, QString(),
+                                      kTramo);
+        };
+        pedido.antes = [base, nombres = Nombres, claves = Claves,
+                        motor](const std::vector<QVariant>& fila) {
+            return SentenciaPorClaves(base, nombres, claves, Desde::Antes, fila, motor, QString(),
+                                      ModeloConsulta::kLote);
+        };
+        pedido.filasDesde = kTramo;
+        pedido.filasAntes = ModeloConsulta::kLote;
+    }
     Buscador->busca(std::move(pedido),
                     [this, busqueda = Busquedas, carga = Modelo->carga(), columna,
-                     texto](bool hecha, const std::vector<QVariant>& fila) {
-                        AplicaHallazgo(busqueda, carga, columna, texto, hecha, fila);
+                     texto](bool hecha, const std::vector<QVariant>& fila,
+                            const BuscadorConsulta::Tramo& tramo) {
+                        AplicaHallazgo(busqueda, carga, columna, texto, hecha, fila, tramo);
                     });
     Buscador->espera(kEsperaBusquedaMs);
     return true;
 }
 
 void Lib_FrmCons3::AplicaHallazgo(int busqueda, int carga, int columna, const QString& texto,
-                                  bool hecha, const std::vector<QVariant>& fila) {
+                                  bool hecha, const std::vector<QVariant>& fila,
+                                  const BuscadorConsulta::Tramo& tramo) {
     // Another key, or another load: the row was sought for other rows.
     HallazgoEnEspera = false;
     if (busqueda != Busquedas || Modelo->carga() != carga)
@@ -243,26 +265,30 @@ void Lib_FrmCons3::AplicaHallazgo(int busqueda, int carga, int columna, const QS
         HallazgoEnEspera = true;
         QTimer::singleShot(kEsperaBusquedaMs / 4, this, [=, this] {
             if (HallazgoEnEspera)
-                AplicaHallazgo(busqueda, carga, columna, texto, hecha, fila);
+                AplicaHallazgo(busqueda, carga, columna, texto, hecha, fila, tramo);
         });
         return;
     }
     Ignorando({[&] {
         const std::int32_t n = !hecha         ? BuscaEnBase(columna, texto)
                                : fila.empty() ? 0
-                                              : MuestraHallada(fila);
+                                              : MuestraHallada(fila, &tramo);
         if (n != 0)
             SeleccionaFila(n - 1);
     }});
 }
 
-std::int32_t Lib_FrmCons3::MuestraHallada(const std::vector<QVariant>& valores) {
+std::int32_t Lib_FrmCons3::MuestraHallada(const std::vector<QVariant>& valores,
+                                          const BuscadorConsulta::Tramo* tramo) {
     // A row the list holds is selected where it is.
     for (int fila = 0; fila < Modelo->filas(); ++fila)
         if (Modelo->valores(fila) == valores)
             return fila + 1;
     GuardaMarcas();
-    AnclaEn(valores);
+    if (tramo && tramo->leido && !tramo->desde.empty() && tramo->desde.front() == valores)
+        AnclaConFilas(*tramo);
+    else
+        AnclaEn(valores);
     return Modelo->filas() > 0 ? 1 : 0;
 }
 
@@ -317,6 +343,7 @@ void Lib_FrmCons3::CmbSearch_KeyDown(int Index, int& KeyCode, int Shift) {
 void Lib_FrmCons3::ConsultaServidor(int Index) {
     CancelaBusqueda();
     QComboBox* combo = CmbSearch[size_t(Index)];
+    MismaLista = NombresDe == SQL && !Nombres.isEmpty();
     Ignorando({
         [&] {
             const sentenciaconsulta::Filtro f = sentenciaconsulta::FiltroServidor(
@@ -326,10 +353,16 @@ void Lib_FrmCons3::ConsultaServidor(int Index) {
             SQLActual = f.sqlActual;
             SQL = f.sql;
         },
-        [&] { combo->setEditText(QString()); },
+        [&] {
+            // A search among the rows the load is about to replace would
+            // only hold it up.
+            const QSignalBlocker sinBuscar(combo);
+            combo->setEditText(QString());
+        },
         [&] { SQLActual = SQL; },
         [&] { Form_Load(); },
     });
+    MismaLista = false;
 }
 
 void Lib_FrmCons3::ListView1_ColumnClick(int ColumnHeader) {
@@ -395,11 +428,14 @@ int Lib_FrmCons3::ColumnaDevuelta() const {
 
 void Lib_FrmCons3::CmdNueva_Click() {
     CancelaBusqueda();
+    // Every statement of the window is the first one with filters added.
+    MismaLista = NombresDe == SQL && !Nombres.isEmpty();
     Ignorando({
         [&] { SQL = SQLInicial; },
         [&] { Form_Load(); },
         [&] { CmbSearch[0]->setFocus(); },
     });
+    MismaLista = false;
 }
 
 void Lib_FrmCons3::CmdCancelar_Click() {
