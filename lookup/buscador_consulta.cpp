@@ -133,6 +133,20 @@ BuscadorConsulta::Hallazgo BuscadorConsulta::ejecuta(const Pedido& p, int id) {
                 return h;
             enCurso_ = id;
         }
+        if (!p.criterio) {
+            // A statement that fails is left to the window, which reports it.
+            try {
+                h.hecha = lee(p.sentencia, p.filasDesde, id, h.tramo.desde, &h.tramo.campos);
+            } catch (...) {
+                h.hecha = false;
+            }
+            if (!h.hecha)
+                h.tramo = Tramo();
+            h.tramo.leido = h.hecha;
+            std::lock_guard<std::mutex> l(m_);
+            enCurso_ = 0;
+            return h;
+        }
         ado::RecordsetPtr rs = ado::Recordset::create();
         rs->setStreaming(true);
         try {
@@ -166,13 +180,18 @@ BuscadorConsulta::Hallazgo BuscadorConsulta::ejecuta(const Pedido& p, int id) {
     return h;
 }
 
-bool BuscadorConsulta::lee(const QString& sentencia, int cuantas, int id, Filas& filas) {
+bool BuscadorConsulta::lee(const QString& sentencia, int cuantas, int id, Filas& filas,
+                           std::vector<Campo>* columnas) {
     ado::RecordsetPtr rs = ado::Recordset::create();
     rs->setStreaming(true);
     rs->Open(sentencia, conexion_, ado::adOpenForwardOnly, ado::adLockReadOnly);
     if (rs->State() != ado::adStateOpen)
         return false;
     const int campos = rs->fieldCount();
+    for (int j = 0; columnas && j < campos; ++j) {
+        const ado::Field f = rs->Fields(j);
+        columnas->push_back({f.Name(), f.Type(), f.DefinedSize()});
+    }
     for (; int(filas.size()) < cuantas && !rs->EOF() && id == actual_; rs->MoveNext()) {
         std::vector<QVariant> fila;
         fila.reserve(size_t(campos));

@@ -26,10 +26,17 @@ public:
     using Filas = std::vector<std::vector<QVariant>>;
     // The rows around the row found, read in the search's thread so that the
     // list can start there without asking the database itself.
+    // A column of the statement as the engine describes it.
+    struct Campo {
+        QString nombre;
+        int tipo = 0;    // ADO type code
+        long tamano = 0; // declared size
+    };
     struct Tramo {
-        bool leido = false; // both statements ran
-        Filas desde;        // the row found and those after it
-        Filas antes;        // those before it, nearest first
+        bool leido = false;        // both statements ran
+        Filas desde;               // the row found and those after it
+        Filas antes;               // those before it, nearest first
+        std::vector<Campo> campos; // of a statement read from its start
     };
     // `hecha` false: the search could not run (the window searches then on
     // its own connection). An empty row: no row matches.
@@ -41,6 +48,8 @@ public:
         QString conexion;  // connection string
         QString base;      // default database
         QString sentencia; // candidates in the list's order, as the engine runs it
+        // Without a criterion the answer's Tramo brings the first
+        // `filasDesde` rows of the statement and its columns.
         Criterio criterio;
         // When given, the rows the answer's Tramo brings, at most so many of each.
         Desde desde, antes;
@@ -75,7 +84,8 @@ private:
         Tramo tramo;
     };
     // The first `cuantas` rows of the statement; false when interrupted.
-    bool lee(const QString& sentencia, int cuantas, int id, Filas& filas);
+    bool lee(const QString& sentencia, int cuantas, int id, Filas& filas,
+             std::vector<Campo>* campos = nullptr);
     void recorre();
     Hallazgo ejecuta(const Pedido& p, int id);
     void entrega();

@@ -254,9 +254,22 @@ void Lib_FrmCons3::AbreConsulta(sentenciaconsulta::Desde desde,
     using namespace sentenciaconsulta;
     Reabrir = false;
     MoverPrimero = false;
+    CargaDePrevias = false;
     auto abre = [this](const QString& sentencia) {
         TopAbierto = 0;
         FilasAbiertas = 0;
+        if (CargaLeida && CargaLeida->sentencia == sentencia) {
+            // Read already, in the search's thread: the list starts with
+            // those rows and reads on by key after the last one.
+            BuscadorConsulta::Tramo& tramo = CargaLeida->tramo;
+            Previas.assign(std::make_move_iterator(tramo.desde.begin()),
+                           std::make_move_iterator(tramo.desde.end()));
+            PreviasAlFinal = int(tramo.desde.size()) < kTramo;
+            CamposLeidos = std::move(tramo.campos);
+            CargaLeida.reset();
+            CargaDePrevias = true;
+            return;
+        }
         RsConsulta = ado::Recordset::create();
         RsConsulta->setStreaming(true);
         Datos().AbrirRecordset(sentencia, RsConsulta, nullptr, ado::adOpenForwardOnly,
@@ -588,7 +601,7 @@ void Lib_FrmCons3::Form_Load() {
             [this] {
                 // A statement the server refused was reported when it was
                 // opened; the list stays empty under its columns.
-                if (recordsetAbierto())
+                if (recordsetAbierto() || CargaDePrevias)
                     Encolumnar();
             },
             [this] { Leer(1, 0); },
@@ -617,29 +630,38 @@ void Lib_FrmCons3::Encolumnar() {
     QStringList titulos;
     std::vector<int> anchos;
     try {
-        if (!RsConsulta)
+        std::vector<BuscadorConsulta::Campo> columnas;
+        if (RsConsulta) {
+            for (int k = 0; k < RsConsulta->fieldCount(); ++k) {
+                const ado::Field f = RsConsulta->Fields(k);
+                columnas.push_back({f.Name(), f.Type(), f.DefinedSize()});
+            }
+        } else if (CargaDePrevias) {
+            columnas = CamposLeidos;
+        } else {
             vb::Raise(vb::errObjectNotSet);
+        }
         const bool articulos = SQL.contains(QLatin1String("V_MA_ARTICULOS"), Qt::CaseInsensitive) ||
                                SQL.contains(QLatin1String("STK_MA_ARTICULOS"), Qt::CaseInsensitive);
         static const QRegularExpression precio(QStringLiteral("^PRECIO([1-8])$"),
                                                QRegularExpression::CaseInsensitiveOption);
-        const int campos = RsConsulta->fieldCount();
+        const int campos = int(columnas.size());
         for (int k = 0; k < campos; ++k) {
-            const ado::Field campo = RsConsulta->Fields(k);
-            long n = campo.DefinedSize();
-            if (campo.Type() == ado::adCurrency || campo.Type() == ado::adNumeric)
+            const BuscadorConsulta::Campo& campo = columnas[size_t(k)];
+            long n = campo.tamano;
+            if (campo.tipo == ado::adCurrency || campo.tipo == ado::adNumeric)
                 n = 10;
             // An expression of unknown size would get a column no one sees.
             if (n <= 0)
                 n = 10;
             QComboBox* combo = size_t(k) < CmbSearch.size() ? CmbSearch[size_t(k)] : NuevoCombo(k);
-            combo->setProperty("Tag", campo.Name());
+            combo->setProperty("Tag", campo.nombre);
             combo->setVisible(true);
             if (n >= 60)
                 n = 60;
-            QString titulo = campo.Name();
+            QString titulo = campo.nombre;
             if (articulos) {
-                const QRegularExpressionMatch m = precio.match(campo.Name());
+                const QRegularExpressionMatch m = precio.match(campo.nombre);
                 if (m.hasMatch())
                     titulo = CNStuffContable::Cfg(QStringLiteral("NOM_PCLASE") + m.captured(1));
             } else if (ValoresDefault == QLatin1String("@10")) {
@@ -661,6 +683,11 @@ void Lib_FrmCons3::Encolumnar() {
 void Lib_FrmCons3::Leer(std::int32_t Cdesde, std::int16_t Cuantas) {
     Q_UNUSED(Cdesde);
     Q_UNUSED(Cuantas);
+    if (CargaDePrevias && !recordsetAbierto()) {
+        if (!Previas.empty())
+            PoneFuente();
+        return;
+    }
     if (!recordsetAbierto())
         return;
     if (RsConsulta->BOF() && !Anclada) {

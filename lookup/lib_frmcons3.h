@@ -27,6 +27,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class DB_Dll;
@@ -307,6 +308,29 @@ private:
     void SeleccionaFila(int fila);
     QString ValorColumna(int fila, int columna) const;
     void ConsultaServidor(int Index);
+    // F5's statement read from its start in the search's thread; the
+    // window loads the new statement when the rows come, unless a key, a
+    // load or a sort came since. False when the thread cannot read it.
+    bool ConsultaEnFondo(int Index, const sentenciaconsulta::Filtro& filtro);
+    void AplicaConsulta(int busqueda, const QString& previa, int Index,
+                        const sentenciaconsulta::Filtro& filtro, bool hecha,
+                        const QString& sentencia, const BuscadorConsulta::Tramo& tramo);
+    // F5's filter put into the statement, which is loaded again; without a
+    // filter (it could not be built) the statement is loaded as it is.
+    void CargaFiltrada(int Index, const sentenciaconsulta::Filtro* filtro);
+    // The statement a load of `sql` opens when the list reads it by key with
+    // the select list it has; empty otherwise.
+    QString SentenciaDeCarga(const QString& sql) const;
+    // Rows of the next load's statement read beforehand, by its text: the
+    // load takes them instead of opening it.
+    struct CargaPrevia {
+        QString sentencia;
+        BuscadorConsulta::Tramo tramo;
+    };
+    std::optional<CargaPrevia> CargaLeida;
+    // The load took its rows and columns from CargaLeida.
+    bool CargaDePrevias = false;
+    std::vector<BuscadorConsulta::Campo> CamposLeidos;
     void TeclasCantidad(int KeyCode, int Shift);
     // Types the key into the search combo in use; false when it types nothing.
     bool EscribeEnBusqueda(int KeyCode, int Shift, const QString& Texto);

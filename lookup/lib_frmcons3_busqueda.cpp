@@ -22,6 +22,7 @@
 #include <QTimer>
 #include <QTreeView>
 #include <array>
+#include <optional>
 
 using namespace frmcons3;
 
@@ -343,15 +344,27 @@ void Lib_FrmCons3::CmbSearch_KeyDown(int Index, int& KeyCode, int Shift) {
 void Lib_FrmCons3::ConsultaServidor(int Index) {
     CancelaBusqueda();
     QComboBox* combo = CmbSearch[size_t(Index)];
+    std::optional<sentenciaconsulta::Filtro> filtro;
+    Ignorando({[&] {
+        filtro = sentenciaconsulta::FiltroServidor(
+            SQL, SQLActual, combo->property("Tag").toString(), combo->currentText(),
+            CfgUsaConsultaLIKE, ClsUtilidades::motorSQL());
+    }});
+    if (filtro && ConsultaEnFondo(Index, *filtro))
+        return;
+    CargaFiltrada(Index, filtro ? &*filtro : nullptr);
+}
+
+void Lib_FrmCons3::CargaFiltrada(int Index, const sentenciaconsulta::Filtro* filtro) {
+    QComboBox* combo = CmbSearch[size_t(Index)];
     MismaLista = NombresDe == SQL && !Nombres.isEmpty();
     Ignorando({
         [&] {
-            const sentenciaconsulta::Filtro f = sentenciaconsulta::FiltroServidor(
-                SQL, SQLActual, combo->property("Tag").toString(), combo->currentText(),
-                CfgUsaConsultaLIKE, ClsUtilidades::motorSQL());
-            ColaSQL = f.cola;
-            SQLActual = f.sqlActual;
-            SQL = f.sql;
+            if (!filtro)
+                return;
+            ColaSQL = filtro->cola;
+            SQLActual = filtro->sqlActual;
+            SQL = filtro->sql;
         },
         [&] {
             // A search among the rows the load is about to replace would
@@ -363,6 +376,80 @@ void Lib_FrmCons3::ConsultaServidor(int Index) {
         [&] { Form_Load(); },
     });
     MismaLista = false;
+    CargaLeida.reset();
+    CargaDePrevias = false;
+}
+
+QString Lib_FrmCons3::SentenciaDeCarga(const QString& sql) const {
+    using namespace sentenciaconsulta;
+    const auto propias = OrdenDeSentencia(sql, Nombres, Ordenables);
+    if (!propias)
+        return QString();
+    // As the load orders it: by the header sorted, or by the first column
+    // in a list that sorts itself.
+    std::vector<Clave> claves = *propias;
+    if (Modelo->ordenado())
+        claves =
+            OrdenPorColumna(claves, Modelo->columnaOrden(), Modelo->orden() == Qt::DescendingOrder);
+    else if (OrdenarPorLwv)
+        claves = OrdenPorColumna(claves, 0, false);
+    for (Clave& k : claves)
+        k.fecha = size_t(k.columna) < ColumnaFecha.size() && ColumnaFecha[size_t(k.columna)];
+    return SentenciaPorClaves(sql, Nombres, claves, Desde::Principio, {}, ClsUtilidades::motorSQL(),
+                              QString(), kTramo);
+}
+
+bool Lib_FrmCons3::ConsultaEnFondo(int Index, const sentenciaconsulta::Filtro& filtro) {
+    // Only a statement the list reads by key with the select list it has:
+    // the rows read ahead then serve the load as they are.
+    if (NombresDe != SQL || Nombres.isEmpty() || ClsUtilidades::motorSQL() == MotorSQL::Oracle)
+        return false;
+    const QString sentencia = SentenciaDeCarga(filtro.sql + u' ');
+    if (sentencia.isEmpty())
+        return false;
+    DB_Dll& datos = Datos();
+    const ado::ConnectionPtr& cn = datos.cnn();
+    // Rows this connection wrote and has not committed are not seen from
+    // another one.
+    if (!cn || cn->State() != ado::adStateOpen || cn->inTransaction())
+        return false;
+    if (!Buscador)
+        Buscador = new BuscadorConsulta(this);
+    BuscadorConsulta::Pedido pedido;
+    pedido.conexion = cn->ConnectionString;
+    pedido.base = cn->DefaultDatabase();
+    pedido.sentencia = datos.SS_TSinonimos(sentencia);
+    pedido.filasDesde = kTramo;
+    Buscador->busca(std::move(pedido), [this, busqueda = Busquedas, previa = SQL, Index, filtro,
+                                        sentencia](bool hecha, const std::vector<QVariant>&,
+                                                   const BuscadorConsulta::Tramo& tramo) {
+        AplicaConsulta(busqueda, previa, Index, filtro, hecha, sentencia, tramo);
+    });
+    Buscador->espera(kEsperaBusquedaMs);
+    return true;
+}
+
+void Lib_FrmCons3::AplicaConsulta(int busqueda, const QString& previa, int Index,
+                                  const sentenciaconsulta::Filtro& filtro, bool hecha,
+                                  const QString& sentencia, const BuscadorConsulta::Tramo& tramo) {
+    // A key, a sort, another load or the window closing came since: the
+    // filter is not applied.
+    HallazgoEnEspera = false;
+    if (busqueda != Busquedas || SQL != previa)
+        return;
+    if (Modelo->leyendo()) {
+        HallazgoEnEspera = true;
+        QTimer::singleShot(kEsperaBusquedaMs / 4, this, [=, this] {
+            if (HallazgoEnEspera)
+                AplicaConsulta(busqueda, previa, Index, filtro, hecha, sentencia, tramo);
+        });
+        return;
+    }
+    // A statement the thread could not read is opened here, where a
+    // failure is reported as the load reports it.
+    if (hecha)
+        CargaLeida = CargaPrevia{sentencia, tramo};
+    CargaFiltrada(Index, &filtro);
 }
 
 void Lib_FrmCons3::ListView1_ColumnClick(int ColumnHeader) {

@@ -7,6 +7,7 @@
 #include "lista_fixture.h"
 
 #include <atomic>
+#include <chrono>
 #include <sqlite3.h>
 #include <thread>
 
@@ -15,12 +16,16 @@ namespace {
 constexpr int kFilas = Lib_FrmCons3::kOrdenEnLista + 2000;
 
 std::thread::id gHiloVentana;
-std::atomic<int> gEnVentana{0}; // rows the window's thread passed
-std::atomic<int> gEnOtros{0};   // rows other threads passed
+std::atomic<int> gEnVentana{0};  // rows the window's thread passed
+std::atomic<int> gEnOtros{0};    // rows other threads passed
+std::atomic<bool> gLento{false}; // other threads take their time over each row
 
 // PASA(x) is 1 for every row it sees, and counts it.
 void Pasa(sqlite3_context* ctx, int, sqlite3_value**) {
-    (std::this_thread::get_id() == gHiloVentana ? gEnVentana : gEnOtros)++;
+    const bool ventana = std::this_thread::get_id() == gHiloVentana;
+    (ventana ? gEnVentana : gEnOtros)++;
+    if (!ventana && gLento)
+        std::this_thread::sleep_for(std::chrono::microseconds(50));
     sqlite3_result_int(ctx, 1);
 }
 
@@ -54,6 +59,7 @@ protected:
         ASSERT_TRUE(d.gOpenFlag);
     }
     void TearDown() override {
+        gLento = false;
         resetInstances();
         sqlite3_cancel_auto_extension(reinterpret_cast<void (*)()>(ConPasa));
         ListaTest::TearDown();
@@ -72,15 +78,16 @@ protected:
     }
 };
 
-// F5 runs the filtered statement once, with or without a row that matches,
-// and nothing else reads the table meanwhile; the box "Nueva Busqueda" once
-// too: the column names are those of the statement the filter was added to.
-TEST_P(ListaHiloTest, F5AndNuevaBusquedaReadTheTableOnce) {
+// F5 reads the filtered statement in the search's thread, the table once at
+// most, with or without rows that match, and more of them than one read
+// brings; the list then shows what a window that loads the filtered statement
+// itself shows. "Nueva Busqueda" reads the first rows in the window's thread.
+TEST_P(ListaHiloTest, F5ReadsOutsideTheWindowsThreadAndShowsWhatALoadShows) {
     struct Caso {
         const char* texto;
         int filas;
     };
-    for (const Caso& c : {Caso{"2399", 5}, Caso{"zz", 0}}) {
+    for (const Caso& c : {Caso{"2399", 5}, Caso{"zz", 0}, Caso{"1", 5000}}) {
         SCOPED_TRACE(c.texto);
         auto w = lista();
         ASSERT_NO_FATAL_FAILURE(muestra(*w));
@@ -88,16 +95,79 @@ TEST_P(ListaHiloTest, F5AndNuevaBusquedaReadTheTableOnce) {
         ASSERT_TRUE(buscada(*w));
         cuenta();
         QTest::keyClick(combo(*w, 0), Qt::Key_F5);
-        EXPECT_EQ(gEnVentana.load(), kFilas);
-        EXPECT_EQ(gEnOtros.load(), 0); // no search competes with the load
-        EXPECT_EQ(columna(*w).size(), c.filas);
+        ASSERT_TRUE(buscada(*w));
+        EXPECT_EQ(gEnVentana.load(), 0);
+        EXPECT_GT(gEnOtros.load(), 0);
+        EXPECT_LE(gEnOtros.load(), kFilas);
+        EXPECT_TRUE(combo(*w, 0)->currentText().isEmpty());
+        auto s = ListaTest::abre(w->SQL);
+        ASSERT_NO_FATAL_FAILURE(muestra(*s));
+        EXPECT_EQ(w->modelo().encabezados(), s->modelo().encabezados());
         EXPECT_EQ(w->modelo().encabezados(),
                   (QStringList{QStringLiteral("CODIGO"), QStringLiteral("DESCRIPCION"),
                                QStringLiteral("INDICE")}));
+        for (int k = 0; k < 3; ++k)
+            EXPECT_EQ(ListaTest::lista(*w)->header()->sectionSize(k),
+                      ListaTest::lista(*s)->header()->sectionSize(k));
+        EXPECT_EQ(ListaTest::lista(*w)->currentIndex().row(),
+                  ListaTest::lista(*s)->currentIndex().row());
+        const QStringList filas = columna(*w);
+        EXPECT_EQ(filas.size(), c.filas);
+        EXPECT_EQ(filas, columna(*s));
+        EXPECT_EQ(columna(*w, 1), columna(*s, 1));
         cuenta();
         QTest::mouseClick(boton(*w, "CmdNueva"), Qt::LeftButton);
         EXPECT_LE(gEnVentana.load(), Lib_FrmCons3::kTramo + 1);
         EXPECT_EQ(celda(*w, 0, 0), QStringLiteral("00002"));
+    }
+}
+
+// What the user does while F5's statement is still read wins: a key typed, a
+// header sort, "Nueva Busqueda" or Escape leave the statement without the
+// filter, and the rows read never reach the list. The embedded engine stops
+// reading the table.
+TEST_P(ListaHiloTest, WhatComesDuringF5Wins) {
+    enum Accion { Tecla, Orden, Nueva, Escape };
+    for (const Accion a : {Tecla, Orden, Nueva, Escape}) {
+        SCOPED_TRACE(int(a));
+        auto w = lista();
+        ASSERT_NO_FATAL_FAILURE(muestra(*w));
+        const QString sinFiltro = w->SQL;
+        combo(*w, 0)->setEditText(QStringLiteral("zz"));
+        ASSERT_TRUE(buscada(*w));
+        gLento = true;
+        cuenta();
+        QTest::keyClick(combo(*w, 0), Qt::Key_F5);
+        ASSERT_TRUE(w->buscando()); // the window answers before the rows come
+        switch (a) {
+        case Tecla:
+            combo(*w, 1)->setEditText(QStringLiteral("Cuenta 00007"));
+            break;
+        case Orden:
+            clickEncabezado(*w, 1);
+            break;
+        case Nueva:
+            QTest::mouseClick(boton(*w, "CmdNueva"), Qt::LeftButton);
+            break;
+        case Escape:
+            QTest::keyClick(ListaTest::lista(*w), Qt::Key_Escape);
+            break;
+        }
+        ASSERT_TRUE(buscada(*w));
+        QTest::qWait(1000); // a stale answer would have come by now
+        gLento = false;
+        EXPECT_EQ(w->SQL.trimmed(), sinFiltro.trimmed());
+        EXPECT_EQ(w->modelo().encabezados().size(), 3);
+        EXPECT_GT(w->modelo().filas(), 0);
+        if (!GetParam() && !testutil::viaOdbc()) {
+            EXPECT_LT(gEnOtros.load(), kFilas);
+        }
+        if (a == Tecla) {
+            EXPECT_EQ(seleccionada(*w, 1), QStringLiteral("Cuenta 00007"));
+        }
+        if (a == Escape) {
+            EXPECT_FALSE(w->isVisible());
+        }
     }
 }
 
