@@ -267,6 +267,13 @@ std::optional<QDateTime> isoDate(const QString& text) {
 // A value read as text, as the column's type gives it to the program. A
 // text that does not fit the type comes back as read.
 QVariant fromText(const Column& c, const QString& t) {
+    if (!isIntegerType(c.type) && c.type != adBoolean && c.type != adCurrency &&
+        !isRealType(c.type) && !isDateType(c.type)) {
+        if ((c.type == adChar || c.type == adWChar) && c.definedSize > 0 &&
+            t.size() < c.definedSize)
+            return t + QString(c.definedSize - t.size(), u' ');
+        return t;
+    }
     const QString s = t.trimmed();
     if (isIntegerType(c.type)) {
         bool ok = false;
@@ -306,10 +313,7 @@ QVariant fromText(const Column& c, const QString& t) {
             return *d;
         if (auto d = vb::ParseDate(s)) // a day-first text the server was given
             return *d;
-        return t;
     }
-    if ((c.type == adChar || c.type == adWChar) && c.definedSize > 0 && t.size() < c.definedSize)
-        return t + QString(c.definedSize - t.size(), u' ');
     return t;
 }
 
@@ -1157,6 +1161,7 @@ public:
         const size_t first = rows.size();
         const size_t width = columns_.size();
         std::vector<std::vector<RawText>> raw(width);
+        rows.reserve(first + size_t(std::max(n, 0)));
         SQLRETURN rc = SQL_SUCCESS;
         for (int k = 0; k < n; ++k) {
             rc = next();
@@ -1198,6 +1203,12 @@ public:
             rows.push_back(std::move(row));
         }
         given_ += qint64(rows.size() - first);
+        if (std::find(byValues_.begin(), byValues_.end(), true) == byValues_.end()) {
+            typed_ = true;
+            if (rc == SQL_NO_DATA)
+                return finish();
+            return true;
+        }
         std::vector<std::vector<QVariant>> batch(
             std::make_move_iterator(rows.begin() + qsizetype(first)),
             std::make_move_iterator(rows.end()));
