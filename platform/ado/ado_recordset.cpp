@@ -58,20 +58,29 @@ struct Recordset::Impl {
 
     // Rows a streamed recordset reads at a time.
     static constexpr int kBatch = 256;
+    std::vector<std::vector<QVariant>> spare;
     // The next batch in place of the current one; false (the current one
     // kept) at the end of the rows.
     bool nextBatch() {
         if (!cursor || !more)
             return false;
-        std::vector<std::vector<QVariant>> rows;
+        // The batch read before lends its room to the next one: a large
+        // block asked of the allocator each batch has it sweep up every
+        // small one a driver let go of.
+        std::vector<std::vector<QVariant>> rows = std::move(spare);
+        rows.clear();
         try {
             more = cursor->fetch(rows, kBatch);
         } catch (const Exception& e) {
+            spare = std::move(rows);
             conn->raise(e);
         }
-        if (rows.empty())
+        if (rows.empty()) {
+            spare = std::move(rows);
             return false;
+        }
         base += rowCount();
+        spare = std::move(data.rows);
         data.rows = std::move(rows);
         deleted.assign(data.rows.size(), false);
         pos = 0;

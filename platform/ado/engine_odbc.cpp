@@ -267,6 +267,13 @@ std::optional<QDateTime> isoDate(const QString& text) {
 // A value read as text, as the column's type gives it to the program. A
 // text that does not fit the type comes back as read.
 QVariant fromText(const Column& c, const QString& t) {
+    if (!isIntegerType(c.type) && c.type != adBoolean && c.type != adCurrency &&
+        !isRealType(c.type) && !isDateType(c.type)) {
+        if ((c.type == adChar || c.type == adWChar) && c.definedSize > 0 &&
+            t.size() < c.definedSize)
+            return t + QString(c.definedSize - t.size(), u' ');
+        return t;
+    }
     const QString s = t.trimmed();
     if (isIntegerType(c.type)) {
         bool ok = false;
@@ -306,10 +313,7 @@ QVariant fromText(const Column& c, const QString& t) {
             return *d;
         if (auto d = vb::ParseDate(s)) // a day-first text the server was given
             return *d;
-        return t;
     }
-    if ((c.type == adChar || c.type == adWChar) && c.definedSize > 0 && t.size() < c.definedSize)
-        return t + QString(c.definedSize - t.size(), u' ');
     return t;
 }
 
@@ -842,7 +846,8 @@ long textWidth(SQLSMALLINT sqlType, SQLULEN size) {
     case SQL_DECIMAL:
         return 40;
     default:
-        return long(std::clamp<SQLULEN>(size * 4 + 1, 16, 4096));
+        // A size the driver does not know (a server's long texts) takes the most.
+        return size == 0 ? 4096 : long(std::clamp<SQLULEN>(size * 4 + 1, 16, 4096));
     }
 }
 
@@ -888,6 +893,19 @@ std::optional<QVariant> readBinary(SQLHSTMT h, SQLUSMALLINT col) {
     return QVariant(out);
 }
 
+QVariant fromInteger(const Column& c, SQLBIGINT n) {
+    if (c.type == adBoolean)
+        return QVariant(n != 0);
+    return c.type == adBigInt || n < INT_MIN || n > INT_MAX ? QVariant(qlonglong(n))
+                                                            : QVariant(int(n));
+}
+
+QVariant fromTimestamp(const SQL_TIMESTAMP_STRUCT& ts) {
+    return QVariant(QDateTime(QDate(ts.year, ts.month, ts.day),
+                              QTime(ts.hour, ts.minute, ts.second, int(ts.fraction / 1000000)),
+                              Qt::UTC));
+}
+
 // One value of the current row as the column's type gives it. A column of
 // type adEmpty comes back as text, for the caller to type.
 std::optional<QVariant> readValue(SQLHSTMT h, SQLUSMALLINT col, const Column& c, bool narrow) {
@@ -899,12 +917,7 @@ std::optional<QVariant> readValue(SQLHSTMT h, SQLUSMALLINT col, const Column& c,
             SQLBIGINT n = 0;
             if (!SQL_SUCCEEDED(SQLGetData(h, col, SQL_C_SBIGINT, &n, 0, &ind)))
                 return std::nullopt;
-            if (ind == SQL_NULL_DATA)
-                return vb::Null();
-            if (c.type == adBoolean)
-                return QVariant(n != 0);
-            return c.type == adBigInt || n < INT_MIN || n > INT_MAX ? QVariant(qlonglong(n))
-                                                                    : QVariant(int(n));
+            return ind == SQL_NULL_DATA ? vb::Null() : fromInteger(c, n);
         }
         if (isRealType(c.type)) {
             double d = 0;
@@ -916,11 +929,7 @@ std::optional<QVariant> readValue(SQLHSTMT h, SQLUSMALLINT col, const Column& c,
             SQL_TIMESTAMP_STRUCT ts{};
             if (!SQL_SUCCEEDED(SQLGetData(h, col, SQL_C_TYPE_TIMESTAMP, &ts, 0, &ind)))
                 return std::nullopt;
-            if (ind == SQL_NULL_DATA)
-                return vb::Null();
-            return QVariant(QDateTime(
-                QDate(ts.year, ts.month, ts.day),
-                QTime(ts.hour, ts.minute, ts.second, int(ts.fraction / 1000000)), Qt::UTC));
+            return ind == SQL_NULL_DATA ? vb::Null() : fromTimestamp(ts);
         }
     }
     if (narrow) {
@@ -1121,6 +1130,8 @@ public:
         open();
         engine_->describeColumns(st_->h, columns_, byValues_, widths_);
         engine_->cursors_.push_back(this);
+        prepareBlocks();
+        bind();
     }
     ~StreamCursor() override {
         if (engine_)
@@ -1138,8 +1149,9 @@ public:
             return false;
         if (!st_) {
             open();
+            bind();
             for (qint64 i = 0; i < given_; ++i) {
-                const SQLRETURN rc = SQLFetch(st_->h);
+                const SQLRETURN rc = next();
                 if (rc == SQL_NO_DATA)
                     return finish();
                 if (!SQL_SUCCEEDED(rc))
@@ -1149,9 +1161,10 @@ public:
         const size_t first = rows.size();
         const size_t width = columns_.size();
         std::vector<std::vector<RawText>> raw(width);
+        rows.reserve(first + size_t(std::max(n, 0)));
         SQLRETURN rc = SQL_SUCCESS;
         for (int k = 0; k < n; ++k) {
-            rc = SQLFetch(st_->h);
+            rc = next();
             if (rc == SQL_NO_DATA)
                 break;
             if (!SQL_SUCCEEDED(rc)) {
@@ -1159,6 +1172,18 @@ public:
                 failFetch();
             }
             std::vector<QVariant> row(width);
+            if (blocks_) {
+                if (!fromBlock(row, raw)) {
+                    // A value longer than its buffer: the query runs again
+                    // and is read a value at a time from the first row not given.
+                    rows.resize(first);
+                    blocks_ = false;
+                    st_.reset();
+                    return fetch(rows, n);
+                }
+                rows.push_back(std::move(row));
+                continue;
+            }
             for (size_t i = 0; i < width; ++i) {
                 const auto col = SQLUSMALLINT(i + 1);
                 if (byValues_[i]) {
@@ -1178,6 +1203,12 @@ public:
             rows.push_back(std::move(row));
         }
         given_ += qint64(rows.size() - first);
+        if (std::find(byValues_.begin(), byValues_.end(), true) == byValues_.end()) {
+            typed_ = true;
+            if (rc == SQL_NO_DATA)
+                return finish();
+            return true;
+        }
         std::vector<std::vector<QVariant>> batch(
             std::make_move_iterator(rows.begin() + qsizetype(first)),
             std::make_move_iterator(rows.end()));
@@ -1237,6 +1268,142 @@ private:
                                 engine_->dialect_, false);
         st_ = std::move(st);
     }
+    // Through a driver each value read costs a call: the rows come a block
+    // at a time into buffers bound to the columns, each value in the C type
+    // it is read in one at a time. A binary column, or a driver that fetches
+    // one row at a time, reads as before.
+    void prepareBlocks() {
+        for (size_t i = 0; i < columns_.size() && blocks_; ++i) {
+            const Column& c = columns_[i];
+            Bound b;
+            if (isBinaryType(c.type)) {
+                blocks_ = false;
+            } else if (engine_->narrow_) {
+                b.type = SQL_C_CHAR;
+                b.width = widths_[i];
+            } else if (isIntegerType(c.type) || c.type == adBoolean) {
+                b.type = SQL_C_SBIGINT;
+                b.width = sizeof(SQLBIGINT);
+            } else if (isRealType(c.type)) {
+                b.type = SQL_C_DOUBLE;
+                b.width = sizeof(double);
+            } else if (isDateType(c.type)) {
+                b.type = SQL_C_TYPE_TIMESTAMP;
+                b.width = sizeof(SQL_TIMESTAMP_STRUCT);
+            } else {
+                b.type = SQL_C_WCHAR;
+                b.width = widths_[i] * 2 + 4; // UTF-16 units, the number's sign and point
+            }
+            b.data.resize(size_t(b.width) * kBlock);
+            b.ind.resize(kBlock);
+            bound_.push_back(std::move(b));
+        }
+        if (!blocks_ || columns_.empty()) {
+            blocks_ = false;
+            bound_.clear();
+        }
+        status_.resize(kBlock);
+    }
+    void unbind() {
+        SQLFreeStmt(st_->h, SQL_UNBIND);
+        SQLSetStmtAttr(st_->h, SQL_ATTR_ROW_ARRAY_SIZE, reinterpret_cast<SQLPOINTER>(SQLULEN(1)),
+                       0);
+        SQLSetStmtAttr(st_->h, SQL_ATTR_ROWS_FETCHED_PTR, nullptr, 0);
+        SQLSetStmtAttr(st_->h, SQL_ATTR_ROW_STATUS_PTR, nullptr, 0);
+        blocks_ = false;
+    }
+    void bind() {
+        fetched_ = at_ = 0;
+        if (!blocks_)
+            return;
+        const SQLHSTMT h = st_->h;
+        SQLSetStmtAttr(h, SQL_ATTR_ROW_BIND_TYPE, reinterpret_cast<SQLPOINTER>(SQL_BIND_BY_COLUMN),
+                       0);
+        SQLULEN rows = 0;
+        if (!SQL_SUCCEEDED(SQLSetStmtAttr(h, SQL_ATTR_ROW_ARRAY_SIZE,
+                                          reinterpret_cast<SQLPOINTER>(kBlock), 0)) ||
+            !SQL_SUCCEEDED(SQLGetStmtAttr(h, SQL_ATTR_ROW_ARRAY_SIZE, &rows, 0, nullptr)) ||
+            rows != kBlock ||
+            !SQL_SUCCEEDED(SQLSetStmtAttr(h, SQL_ATTR_ROWS_FETCHED_PTR, &fetched_, 0)) ||
+            !SQL_SUCCEEDED(SQLSetStmtAttr(h, SQL_ATTR_ROW_STATUS_PTR, status_.data(), 0)))
+            return unbind();
+        for (size_t i = 0; i < bound_.size(); ++i) {
+            Bound& b = bound_[i];
+            if (!SQL_SUCCEEDED(SQLBindCol(h, SQLUSMALLINT(i + 1), b.type, b.data.data(), b.width,
+                                          b.ind.data())))
+                return unbind();
+        }
+    }
+    // The result's next row made current: from the block read, or a new block.
+    SQLRETURN next() {
+        if (!blocks_)
+            return SQLFetch(st_->h);
+        if (++at_ >= fetched_) {
+            at_ = fetched_ = 0;
+            const SQLRETURN rc = SQLFetch(st_->h);
+            if (!SQL_SUCCEEDED(rc))
+                return rc;
+            if (fetched_ == 0)
+                return SQL_NO_DATA;
+        }
+        // A row the driver could not give fails as a row read alone would;
+        // the statement keeps the fetch's diagnostics.
+        return status_[at_] == SQL_ROW_ERROR ? SQLRETURN(SQL_ERROR) : SQLRETURN(SQL_SUCCESS);
+    }
+    // The current row from the block; false when a value outgrew its buffer.
+    bool fromBlock(std::vector<QVariant>& row, std::vector<std::vector<RawText>>& raw) const {
+        for (size_t i = 0; i < bound_.size(); ++i) {
+            const Bound& b = bound_[i];
+            const Column& c = columns_[i];
+            const SQLLEN got = b.ind[at_];
+            const char* p = b.data.data() + at_ * size_t(b.width);
+            if (got == SQL_NULL_DATA) {
+                if (byValues_[i])
+                    raw[i].emplace_back();
+                else
+                    row[i] = vb::Null();
+                continue;
+            }
+            switch (b.type) {
+            case SQL_C_SBIGINT: {
+                SQLBIGINT n = 0;
+                std::memcpy(&n, p, sizeof n);
+                row[i] = fromInteger(c, n);
+                break;
+            }
+            case SQL_C_DOUBLE: {
+                double d = 0;
+                std::memcpy(&d, p, sizeof d);
+                row[i] = QVariant(d);
+                break;
+            }
+            case SQL_C_TYPE_TIMESTAMP: {
+                SQL_TIMESTAMP_STRUCT ts{};
+                std::memcpy(&ts, p, sizeof ts);
+                row[i] = fromTimestamp(ts);
+                break;
+            }
+            case SQL_C_WCHAR: {
+                if (got == SQL_NO_TOTAL || got < 0 || got > b.width - SQLLEN(sizeof(SQLWCHAR)))
+                    return false;
+                QString text(qsizetype(got / 2), Qt::Uninitialized);
+                std::memcpy(text.data(), p, size_t(got / 2) * sizeof(char16_t));
+                row[i] = c.type == adEmpty ? QVariant(text) : fromText(c, text);
+                break;
+            }
+            default: {
+                if (got == SQL_NO_TOTAL || got < 0 || got >= b.width)
+                    return false;
+                const std::string_view bytes(p, size_t(got));
+                if (byValues_[i])
+                    raw[i].emplace_back(std::string(bytes));
+                else
+                    row[i] = fromBytes(c, bytes);
+            }
+            }
+        }
+        return true;
+    }
     bool finish() {
         done_ = true;
         st_.reset(); // the last row is read: nothing stays held
@@ -1249,6 +1416,19 @@ private:
         throw e;
     }
 
+    struct Bound {
+        SQLSMALLINT type = SQL_C_CHAR;
+        SQLLEN width = 0;
+        std::vector<char> data;
+        std::vector<SQLLEN> ind;
+    };
+    static constexpr SQLULEN kBlock = 256;
+    // Declared before the statement: bound to it, they outlive it.
+    std::vector<Bound> bound_;
+    std::vector<SQLUSMALLINT> status_;
+    SQLULEN fetched_ = 0;
+    SQLULEN at_ = 0;
+    bool blocks_ = true;
     OdbcEngine* engine_;
     QString sql_;
     std::unique_ptr<Handle> st_;
