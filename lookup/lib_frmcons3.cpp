@@ -523,8 +523,12 @@ bool Lib_FrmCons3::ExtremoEnFondo(bool final) {
 void Lib_FrmCons3::AplicaExtremo(int busqueda, int carga, bool final, bool hecha,
                                  const BuscadorConsulta::Tramo& tramo) {
     HallazgoEnEspera = false;
-    if (busqueda != Busquedas || Modelo->carga() != carga)
+    if (busqueda != Busquedas)
         return;
+    if (Modelo->carga() != carga) {
+        ExtremoPendiente = false;
+        return;
+    }
     if (Modelo->leyendo()) {
         HallazgoEnEspera = true;
         QTimer::singleShot(kEsperaBusquedaMs / 4, this, [=, this] {
