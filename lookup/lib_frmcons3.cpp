@@ -500,6 +500,11 @@ void Lib_FrmCons3::LeeExtremo(bool final, const BuscadorConsulta::Tramo* tramo) 
 
 bool Lib_FrmCons3::ExtremoEnFondo(bool final) {
     using namespace sentenciaconsulta;
+    // In the statement's own order the database reaches the ends by the
+    // order it was written for, sooner than another thread would answer;
+    // sorted by a header it may have to sort the whole table.
+    if (!Modelo->ordenado())
+        return false;
     BuscadorConsulta::Pedido pedido;
     if (!PedidoEnFondo(pedido))
         return false;
