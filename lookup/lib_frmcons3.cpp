@@ -23,6 +23,7 @@
 #include <QScrollBar>
 #include <QShowEvent>
 #include <QStyleOptionViewItem>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -56,6 +57,15 @@ QColor ColorVB(const QVariant& valor) {
 
 using namespace frmcons3;
 
+namespace {
+
+bool EsModificador(int tecla) {
+    return tecla == Qt::Key_Shift || tecla == Qt::Key_Control || tecla == Qt::Key_Alt ||
+           tecla == Qt::Key_Meta || tecla == Qt::Key_AltGr;
+}
+
+} // namespace
+
 // Keys and focus of the list and the search combos reach the window's
 // handlers; a key a handler acted on goes no further.
 class FiltroTeclasConsulta : public QObject {
@@ -80,6 +90,9 @@ public:
         if (evento->type() != QEvent::KeyPress)
             return false;
         const auto* tecla = static_cast<QKeyEvent*>(evento);
+        // A key that comes while End or Home waits for its rows wins.
+        if (w_.ExtremoPendiente && !EsModificador(tecla->key()))
+            w_.CancelaBusqueda();
         int codigo = CodigoTecla(*tecla);
         const int shift = ui::vbShift(tecla->modifiers());
         w_.Form_KeyDown(codigo, shift);
@@ -433,17 +446,10 @@ void Lib_FrmCons3::IrAlFinal() {
     // A list that reads on by key reads its last rows, backwards, instead
     // of every row before them.
     if (PorClaves && Modelo->quedanFilas()) {
-        GuardaMarcas();
-        CierraConsulta();
-        Reabrir = false;
-        Modelo->vaciar();
-        Anclada = true;
-        Modelo->setFuente(
-            {}, [this] { SueltaConsulta(); },
-            [this](std::vector<FilaConsulta>& filas, int cuantas) {
-                return LeeAnteriores(filas, cuantas);
-            });
-        Modelo->traeAnteriores();
+        CancelaBusqueda();
+        if (ExtremoEnFondo(true))
+            return;
+        LeeExtremo(true, nullptr);
     }
     if (Modelo->filas() > 0)
         SeleccionaFila(Modelo->filas() - 1);
@@ -451,15 +457,97 @@ void Lib_FrmCons3::IrAlFinal() {
 
 void Lib_FrmCons3::IrAlPrincipio() {
     if (PorClaves && Modelo->quedanAnteriores()) {
-        GuardaMarcas();
-        CierraConsulta();
-        Modelo->vaciar();
-        Anclada = false;
-        AbreConsulta();
-        Leer(1, 0);
+        CancelaBusqueda();
+        if (ExtremoEnFondo(false))
+            return;
+        LeeExtremo(false, nullptr);
     }
     if (Modelo->filas() > 0)
         SeleccionaFila(0);
+}
+
+void Lib_FrmCons3::LeeExtremo(bool final, const BuscadorConsulta::Tramo* tramo) {
+    GuardaMarcas();
+    CierraConsulta();
+    Modelo->vaciar();
+    Reabrir = false;
+    MoverPrimero = false;
+    CargaDePrevias = false;
+    Anclada = final;
+    if (final) {
+        if (tramo) {
+            PreviasAntes = tramo->desde;
+            AntesLeidas = true;
+        }
+        Modelo->setFuente(
+            {}, [this] { SueltaConsulta(); },
+            [this](std::vector<FilaConsulta>& filas, int cuantas) {
+                return LeeAnteriores(filas, cuantas);
+            });
+        Modelo->traeAnteriores();
+        return;
+    }
+    if (!tramo) {
+        AbreConsulta();
+        Leer(1, 0);
+        return;
+    }
+    Previas.assign(tramo->desde.begin(), tramo->desde.end());
+    PreviasAlFinal = int(tramo->desde.size()) < kTramo;
+    if (!Previas.empty())
+        PoneFuente();
+}
+
+bool Lib_FrmCons3::ExtremoEnFondo(bool final) {
+    using namespace sentenciaconsulta;
+    // In the statement's own order the database reaches the ends by the
+    // order it was written for, sooner than another thread would answer;
+    // sorted by a header it may have to sort the whole table.
+    if (!Modelo->ordenado())
+        return false;
+    BuscadorConsulta::Pedido pedido;
+    if (!PedidoEnFondo(pedido))
+        return false;
+    // The statements the window would open itself: the last rows backwards,
+    // or the first ones.
+    const int filas = final ? ModeloConsulta::kLote : kTramo;
+    pedido.sentencia = Datos().SS_TSinonimos(
+        SentenciaPorClaves(SQL, Nombres, Claves, final ? Desde::Final : Desde::Principio, {},
+                           ClsUtilidades::motorSQL(), QString(), filas));
+    pedido.filasDesde = filas;
+    ExtremoPendiente = true;
+    Buscador->busca(std::move(pedido), [this, busqueda = Busquedas, carga = Modelo->carga(),
+                                        final](bool hecha, const std::vector<QVariant>&,
+                                               const BuscadorConsulta::Tramo& tramo) {
+        AplicaExtremo(busqueda, carga, final, hecha, tramo);
+    });
+    Buscador->espera(kEsperaBusquedaMs);
+    return true;
+}
+
+void Lib_FrmCons3::AplicaExtremo(int busqueda, int carga, bool final, bool hecha,
+                                 const BuscadorConsulta::Tramo& tramo) {
+    HallazgoEnEspera = false;
+    if (busqueda != Busquedas)
+        return;
+    if (Modelo->carga() != carga) {
+        ExtremoPendiente = false;
+        return;
+    }
+    if (Modelo->leyendo()) {
+        HallazgoEnEspera = true;
+        QTimer::singleShot(kEsperaBusquedaMs / 4, this, [=, this] {
+            if (HallazgoEnEspera)
+                AplicaExtremo(busqueda, carga, final, hecha, tramo);
+        });
+        return;
+    }
+    ExtremoPendiente = false;
+    // Rows the thread could not read are read here, where a failure is
+    // reported.
+    LeeExtremo(final, hecha ? &tramo : nullptr);
+    if (Modelo->filas() > 0)
+        SeleccionaFila(final ? Modelo->filas() - 1 : 0);
 }
 
 bool Lib_FrmCons3::LeeAnteriores(std::vector<FilaConsulta>& filas, int cuantas) {

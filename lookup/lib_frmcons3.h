@@ -270,6 +270,21 @@ private:
                         const std::vector<QVariant>& fila, const BuscadorConsulta::Tramo& tramo);
     // The search under way, if any, selects no row.
     void CancelaBusqueda();
+    // A request for the search's thread with the window's connection; false
+    // where that thread cannot read for the window (Oracle, rows written and
+    // not committed).
+    bool PedidoEnFondo(BuscadorConsulta::Pedido& pedido);
+    // End (`final`) or Home reading its rows in the search's thread; false
+    // when the thread cannot read them.
+    bool ExtremoEnFondo(bool final);
+    // End's or Home's rows, unless a key, a search or a load came since.
+    void AplicaExtremo(int busqueda, int carga, bool final, bool hecha,
+                       const BuscadorConsulta::Tramo& tramo);
+    // The list from its last rows or its first: the rows the search's thread
+    // read, or read here without them.
+    void LeeExtremo(bool final, const BuscadorConsulta::Tramo* tramo);
+    // End or Home waits for its rows: the next key drops them.
+    bool ExtremoPendiente = false;
     BuscadorConsulta* Buscador = nullptr;
     int Busquedas = 0;             // counts the searches typed and cancelled
     bool HallazgoEnEspera = false; // a row found waits for a read to end

@@ -132,6 +132,7 @@ void Lib_FrmCons3::hideEvent(QHideEvent* e) {
 void Lib_FrmCons3::CancelaBusqueda() {
     ++Busquedas;
     HallazgoEnEspera = false;
+    ExtremoPendiente = false;
     if (Buscador)
         Buscador->cancela();
 }
@@ -207,21 +208,28 @@ std::int32_t Lib_FrmCons3::BuscaEnBase(int columna, const QString& texto) {
     return valores.empty() ? 0 : MuestraHallada(valores);
 }
 
-bool Lib_FrmCons3::BuscaEnFondo(int columna, const QString& texto) {
-    if (!PorClaves || columna < 0 || columna >= Nombres.size() ||
-        ClsUtilidades::motorSQL() == MotorSQL::Oracle)
+bool Lib_FrmCons3::PedidoEnFondo(BuscadorConsulta::Pedido& pedido) {
+    if (ClsUtilidades::motorSQL() == MotorSQL::Oracle)
         return false;
-    DB_Dll& datos = Datos();
-    const ado::ConnectionPtr& cn = datos.cnn();
+    const ado::ConnectionPtr& cn = Datos().cnn();
     // Rows this connection wrote and has not committed are not seen from
     // another one.
     if (!cn || cn->State() != ado::adStateOpen || cn->inTransaction())
         return false;
     if (!Buscador)
         Buscador = new BuscadorConsulta(this);
-    BuscadorConsulta::Pedido pedido;
     pedido.conexion = cn->ConnectionString;
     pedido.base = cn->DefaultDatabase();
+    return true;
+}
+
+bool Lib_FrmCons3::BuscaEnFondo(int columna, const QString& texto) {
+    if (!PorClaves || columna < 0 || columna >= Nombres.size())
+        return false;
+    DB_Dll& datos = Datos();
+    BuscadorConsulta::Pedido pedido;
+    if (!PedidoEnFondo(pedido))
+        return false;
     pedido.sentencia = datos.SS_TSinonimos(SentenciaBusqueda(columna, texto));
     pedido.criterio = [columna, texto](const std::vector<QVariant>& fila) {
         return EmpiezaCon(TextoCelda(fila[size_t(columna)], columna), texto);
@@ -407,18 +415,10 @@ bool Lib_FrmCons3::ConsultaEnFondo(int Index, const sentenciaconsulta::Filtro& f
     const QString sentencia = SentenciaDeCarga(filtro.sql + u' ');
     if (sentencia.isEmpty())
         return false;
-    DB_Dll& datos = Datos();
-    const ado::ConnectionPtr& cn = datos.cnn();
-    // Rows this connection wrote and has not committed are not seen from
-    // another one.
-    if (!cn || cn->State() != ado::adStateOpen || cn->inTransaction())
-        return false;
-    if (!Buscador)
-        Buscador = new BuscadorConsulta(this);
     BuscadorConsulta::Pedido pedido;
-    pedido.conexion = cn->ConnectionString;
-    pedido.base = cn->DefaultDatabase();
-    pedido.sentencia = datos.SS_TSinonimos(sentencia);
+    if (!PedidoEnFondo(pedido))
+        return false;
+    pedido.sentencia = Datos().SS_TSinonimos(sentencia);
     pedido.filasDesde = kTramo;
     Buscador->busca(std::move(pedido), [this, busqueda = Busquedas, previa = SQL, Index, filtro,
                                         sentencia](bool hecha, const std::vector<QVariant>&,

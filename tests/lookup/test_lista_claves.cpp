@@ -273,6 +273,7 @@ TEST_P(ListaClavesTest, RowsThatTieAreEachShownOnce) {
             if (atras) {
                 ListaTest::lista(*w)->setFocus();
                 QTest::keyClick(ListaTest::lista(*w), Qt::Key_End, Qt::ControlModifier);
+                ASSERT_TRUE(buscada(*w));
                 ASSERT_LT(m.filas(), kNotas);
                 EXPECT_EQ(seleccionada(*w), QStringLiteral("N%1").arg(kNotas, 5, 10, QChar(u'0')));
             } else {
@@ -387,8 +388,10 @@ TEST_P(ListaClavesTest, AFailedReadAnsweredIgnorarLeavesTheListReadingOn) {
         auto w = lista(cuentasSql());
         ASSERT_NO_FATAL_FAILURE(muestra(*w));
         ModeloConsulta& m = w->modelo();
-        if (c.atras)
+        if (c.atras) {
             w->IrAlFinal();
+            ASSERT_TRUE(buscada(*w));
+        }
         const int leidas = m.filas();
         ASSERT_LT(leidas, kFilas);
         m.pausa();
@@ -453,6 +456,7 @@ TEST_P(ListaClavesTest, EndAndHomeReachTheEndsWithoutReadingTheRowsBetween) {
         v->setFocus();
         for (const auto tecla : {Qt::Key_End, Qt::Key_Home, Qt::Key_End}) {
             QTest::keyClick(v, tecla, Qt::ControlModifier);
+            ASSERT_TRUE(buscada(*w));
             const bool fin = tecla == Qt::Key_End;
             EXPECT_EQ(seleccionada(*w), fin ? esperados.back() : esperados.front());
             EXPECT_LT(m.filas(), 3 * ModeloConsulta::kLote);
@@ -504,8 +508,10 @@ TEST_P(ListaClavesTest, AceptarReturnsEveryCheckedRowInTheListsOrder) {
             QTest::mouseClick(boton(*w, "CmdTodos"), Qt::LeftButton);
         for (int k = 0; k < c.clics; ++k)
             clickEncabezado(*w, 1);
-        if (c.fin)
+        if (c.fin) {
             w->IrAlFinal();
+            ASSERT_TRUE(buscada(*w));
+        }
         QTest::mouseClick(boton(*w, "CmdAceptar"), Qt::LeftButton);
         EXPECT_TRUE(w->isHidden());
         EXPECT_LT(m.filas(), kFilas);

@@ -209,5 +209,110 @@ TEST_P(ListaHiloTest, ARowFoundFarAwayIsReadOutsideTheWindowsThread) {
     }
 }
 
+// End and Home over a list the database sorts by a column without an index
+// read their rows in the search's thread. The window shows the rows, and the
+// current row, that a window reading them itself shows: one whose connection
+// holds rows not committed, which the search's thread would not see.
+TEST_P(ListaHiloTest, EndAndHomeAfterADatabaseSortReadOutsideTheWindowsThread) {
+    struct Caso {
+        int clics; // on the DESCRIPCION header
+        std::vector<Qt::Key> teclas;
+    };
+    const Caso casos[] = {{1, {Qt::Key_End}},
+                          {2, {Qt::Key_End}},
+                          {1, {Qt::Key_End, Qt::Key_Home}},
+                          {2, {Qt::Key_End, Qt::Key_Home, Qt::Key_End}}};
+    struct Vista {
+        QStringList filas;
+        int actual = -1;
+        bool quedanFilas = false, quedanAnteriores = false;
+        QStringList todas;
+    };
+    auto recorre = [this](const Caso& c, bool enTransaccion, int& enVentana, int& enOtros) {
+        Vista v;
+        auto w = lista();
+        muestra(*w);
+        ListaTest::lista(*w)->setCurrentIndex(QModelIndex());
+        for (int k = 0; k < c.clics; ++k)
+            clickEncabezado(*w, 1);
+        const ado::ConnectionPtr& cn = gDatos().cnn();
+        if (enTransaccion)
+            cn->BeginTrans();
+        cuenta();
+        for (const Qt::Key tecla : c.teclas) {
+            QTest::keyClick(ListaTest::lista(*w), tecla);
+            EXPECT_TRUE(buscada(*w));
+        }
+        QCoreApplication::processEvents();
+        enVentana = gEnVentana;
+        enOtros = gEnOtros;
+        for (int f = 0; f < w->modelo().filas(); ++f)
+            v.filas << celda(*w, f, 0) + u'|' + celda(*w, f, 1);
+        v.actual = ListaTest::lista(*w)->currentIndex().row();
+        v.quedanFilas = w->modelo().quedanFilas();
+        v.quedanAnteriores = w->modelo().quedanAnteriores();
+        v.todas = columna(*w);
+        if (enTransaccion)
+            cn->RollbackTrans();
+        return v;
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(testing::Message() << c.clics << " clics, " << c.teclas.size() << " teclas");
+        int enVentana = 0, enOtros = 0;
+        const Vista propia = recorre(c, true, enVentana, enOtros);
+        EXPECT_GT(enVentana, 0);
+        EXPECT_EQ(enOtros, 0);
+        const Vista v = recorre(c, false, enVentana, enOtros);
+        EXPECT_EQ(enVentana, 0);
+        EXPECT_GT(enOtros, 0);
+        EXPECT_EQ(v.filas, propia.filas);
+        EXPECT_EQ(v.actual, propia.actual);
+        EXPECT_EQ(v.actual, c.teclas.back() == Qt::Key_End ? v.filas.size() - 1 : 0);
+        EXPECT_EQ(v.quedanFilas, propia.quedanFilas);
+        EXPECT_EQ(v.quedanAnteriores, propia.quedanAnteriores);
+        EXPECT_EQ(v.todas.size(), kFilas);
+        EXPECT_EQ(v.todas, propia.todas);
+    }
+}
+
+// A key that comes while End waits for its rows wins, and End's rows never
+// reach the list: a move in the list, a key typed into a search box, Home.
+TEST_P(ListaHiloTest, AKeyDuringAPendingEndWins) {
+    enum Accion { Abajo, Tecla, Inicio };
+    for (const Accion a : {Abajo, Tecla, Inicio}) {
+        SCOPED_TRACE(int(a));
+        auto w = lista();
+        ASSERT_NO_FATAL_FAILURE(muestra(*w));
+        ListaTest::lista(*w)->setCurrentIndex(QModelIndex());
+        clickEncabezado(*w, 1);
+        const QString primera = celda(*w, 0, 1);
+        ListaTest::lista(*w)->setCurrentIndex(w->modelo().index(0, 0));
+        gLento = true;
+        QTest::keyClick(ListaTest::lista(*w), Qt::Key_End);
+        ASSERT_TRUE(w->buscando()); // the window answers before the rows come
+        switch (a) {
+        case Abajo:
+            QTest::keyClick(ListaTest::lista(*w), Qt::Key_Down);
+            break;
+        case Tecla:
+            combo(*w, 1)->setEditText(QStringLiteral("Cuenta 00007"));
+            break;
+        case Inicio:
+            QTest::keyClick(ListaTest::lista(*w), Qt::Key_Home);
+            break;
+        }
+        ASSERT_TRUE(buscada(*w));
+        QTest::qWait(1000); // a stale answer would have come by now
+        gLento = false;
+        EXPECT_TRUE(w->modelo().quedanFilas());
+        EXPECT_EQ(celda(*w, 0, 1), primera);
+        const int esperada = a == Abajo ? 1 : 0;
+        if (a == Tecla)
+            EXPECT_EQ(seleccionada(*w, 1), QStringLiteral("Cuenta 00007"));
+        else
+            EXPECT_EQ(ListaTest::lista(*w)->currentIndex().row(), esperada);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Motores, ListaHiloTest, ::testing::Values(false, true),
                          [](const auto& info) { return info.param ? "Odbc" : "Embebido"; });
