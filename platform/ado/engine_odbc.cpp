@@ -1147,20 +1147,10 @@ public:
             throwAdo(adErrInvalidConnection);
         if (done_)
             return false;
-        if (!st_) {
-            open();
-            bind();
-            for (qint64 i = 0; i < given_; ++i) {
-                const SQLRETURN rc = next();
-                if (rc == SQL_NO_DATA)
-                    return finish();
-                if (!SQL_SUCCEEDED(rc))
-                    failFetch();
-            }
-        }
+        if (!st_ && !reopenAfterGiven())
+            return finish();
         const size_t first = rows.size();
-        const size_t width = columns_.size();
-        std::vector<std::vector<RawText>> raw(width);
+        std::vector<std::vector<RawText>> raw(columns_.size());
         rows.reserve(first + size_t(std::max(n, 0)));
         SQLRETURN rc = SQL_SUCCESS;
         for (int k = 0; k < n; ++k) {
@@ -1171,76 +1161,24 @@ public:
                 rows.resize(first);
                 failFetch();
             }
-            std::vector<QVariant> row(width);
-            if (blocks_) {
-                if (!fromBlock(row, raw)) {
-                    // A value longer than its buffer: the query runs again
-                    // and is read a value at a time from the first row not given.
-                    rows.resize(first);
-                    blocks_ = false;
-                    st_.reset();
-                    return fetch(rows, n);
-                }
-                rows.push_back(std::move(row));
-                continue;
+            std::vector<QVariant> row(columns_.size());
+            if (blocks_ && !fromBlock(row, raw)) {
+                // A value longer than its buffer: the query runs again
+                // and is read a value at a time from the first row not given.
+                rows.resize(first);
+                blocks_ = false;
+                st_.reset();
+                return fetch(rows, n);
             }
-            for (size_t i = 0; i < width; ++i) {
-                const auto col = SQLUSMALLINT(i + 1);
-                if (byValues_[i]) {
-                    if (!readRaw(st_->h, col, raw[i].emplace_back())) {
-                        rows.resize(first);
-                        failFetch();
-                    }
-                    continue;
-                }
-                auto v = readValue(st_->h, col, columns_[i], engine_->narrow_);
-                if (!v) {
-                    rows.resize(first);
-                    failFetch();
-                }
-                row[i] = std::move(*v);
+            if (!blocks_ && !readRow(row, raw)) {
+                rows.resize(first);
+                failFetch();
             }
             rows.push_back(std::move(row));
         }
         given_ += qint64(rows.size() - first);
-        if (std::find(byValues_.begin(), byValues_.end(), true) == byValues_.end()) {
-            typed_ = true;
-            if (rc == SQL_NO_DATA)
-                return finish();
-            return true;
-        }
-        std::vector<std::vector<QVariant>> batch(
-            std::make_move_iterator(rows.begin() + qsizetype(first)),
-            std::make_move_iterator(rows.end()));
-        rows.resize(first);
-        for (size_t i = 0; i < width; ++i) {
-            if (!byValues_[i])
-                continue;
-            if (!typed_) {
-                typeByValues(columns_[i], batch, i, raw[i]);
-                continue;
-            }
-            for (size_t r = 0; r < batch.size(); ++r) {
-                if (!raw[i][r]) {
-                    batch[r][i] = vb::Null();
-                    continue;
-                }
-                // A real among the whole numbers the first values showed
-                // stays a real.
-                qlonglong whole = 0;
-                double real = 0;
-                if (isIntegerType(columns_[i].type) && !integerText(*raw[i][r], whole) &&
-                    realText(*raw[i][r], real)) {
-                    batch[r][i] = real;
-                    continue;
-                }
-                batch[r][i] =
-                    fromText(columns_[i],
-                             QString::fromUtf8(raw[i][r]->data(), qsizetype(raw[i][r]->size())));
-            }
-        }
+        typeBatch(rows, first, raw);
         typed_ = true;
-        std::move(batch.begin(), batch.end(), std::back_inserter(rows));
         if (rc == SQL_NO_DATA)
             return finish();
         return true;
@@ -1335,6 +1273,75 @@ private:
         }
     }
     // The result's next row made current: from the block read, or a new block.
+    // The query run again after a let-go, passing over the rows given; false
+    // when it now ends before them.
+    bool reopenAfterGiven() {
+        open();
+        bind();
+        for (qint64 i = 0; i < given_; ++i) {
+            const SQLRETURN rc = next();
+            if (rc == SQL_NO_DATA)
+                return false;
+            if (!SQL_SUCCEEDED(rc))
+                failFetch();
+        }
+        return true;
+    }
+
+    // One row read a value at a time; the columns typed by their values keep
+    // their texts in raw.
+    bool readRow(std::vector<QVariant>& row, std::vector<std::vector<RawText>>& raw) const {
+        for (size_t i = 0; i < columns_.size(); ++i) {
+            const auto col = SQLUSMALLINT(i + 1);
+            if (byValues_[i]) {
+                if (!readRaw(st_->h, col, raw[i].emplace_back()))
+                    return false;
+                continue;
+            }
+            auto v = readValue(st_->h, col, columns_[i], engine_->narrow_);
+            if (!v)
+                return false;
+            row[i] = std::move(*v);
+        }
+        return true;
+    }
+
+    // The rows read from first on get the values of the columns typed by
+    // their values: the first batch types the column.
+    void typeBatch(std::vector<std::vector<QVariant>>& rows, size_t first,
+                   std::vector<std::vector<RawText>>& raw) {
+        if (std::find(byValues_.begin(), byValues_.end(), true) == byValues_.end())
+            return;
+        std::vector<std::vector<QVariant>> batch(
+            std::make_move_iterator(rows.begin() + qsizetype(first)),
+            std::make_move_iterator(rows.end()));
+        rows.resize(first);
+        for (size_t i = 0; i < columns_.size(); ++i) {
+            if (!byValues_[i])
+                continue;
+            if (!typed_) {
+                typeByValues(columns_[i], batch, i, raw[i]);
+                continue;
+            }
+            for (size_t r = 0; r < batch.size(); ++r)
+                batch[r][i] = typedValue(columns_[i], raw[i][r]);
+        }
+        std::move(batch.begin(), batch.end(), std::back_inserter(rows));
+    }
+
+    // A value of a column already typed by its values.
+    static QVariant typedValue(const Column& c, const RawText& text) {
+        if (!text)
+            return vb::Null();
+        // A real among the whole numbers the first values showed
+        // stays a real.
+        qlonglong whole = 0;
+        double real = 0;
+        if (isIntegerType(c.type) && !integerText(*text, whole) && realText(*text, real))
+            return real;
+        return fromText(c, QString::fromUtf8(text->data(), qsizetype(text->size())));
+    }
+
     SQLRETURN next() {
         if (!blocks_)
             return SQLFetch(st_->h);
