@@ -24,14 +24,14 @@ public:
     // search's thread: it must touch nothing but the row.
     using Criterio = std::function<bool(const std::vector<QVariant>& fila)>;
     using Filas = std::vector<std::vector<QVariant>>;
-    // The rows around the row found, read in the search's thread so that the
-    // list can start there without asking the database itself.
     // A column of the statement as the engine describes it.
     struct Campo {
         QString nombre;
         int tipo = 0;    // ADO type code
         long tamano = 0; // declared size
     };
+    // The rows around the row found, read in the search's thread so that the
+    // list can start there without asking the database itself.
     struct Tramo {
         bool leido = false;        // both statements ran
         Filas desde;               // the row found and those after it
